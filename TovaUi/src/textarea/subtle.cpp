@@ -1,0 +1,6 @@
+#include "subtle.h"
+
+Subtle::Subtle(QObject* parent)
+    : QObject(parent)
+{
+}

@@ -1,0 +1,6 @@
+#include "lumotheme.h"
+
+LumoTheme::LumoTheme(QObject* parent)
+    : QObject(parent)
+{
+}

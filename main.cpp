@@ -1,0 +1,89 @@
+#include "data/global.h"
+#include "data/settings.h"
+#include "function/function.h"
+#include "function/qmlkey.h"
+#include "i18n/i18n.h"
+#include "registertype/registertype.h"
+#include "support/log.h"
+#include "support/qtsingleapplication/qtsingleapplication.h"
+#include "tovaui.h"
+
+#include <QFont>
+#include <QQmlApplicationEngine>
+#include <QQmlContext>
+#include <QQuickStyle>
+#include <QQuickWindow>
+#include <QSslSocket>
+#include <QVariantMap>
+
+#include "function/qisystemdispatcher.h"
+
+int main(int argc, char* argv[])
+{
+    if (!QSslSocket::supportsSsl())
+        PLOG << "QSslSocket::supportsSsl(): false";
+
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+
+    QtSingleApplication app(QStringLiteral("com.velmora.Penlark"), argc, argv);
+
+    // The application object and the settings exist before anything else, so
+    // the settings location is fixed even for a process that ends at once.
+    global::instance();
+    global::instance()->settings();
+
+    if (app.isRunning()) {
+        PLOG << "app is running";
+        return app.sendMessage(QStringLiteral("showTovaWriterWindow"), 5000) ? 0 : 1;
+    }
+
+    const QStringList arguments = app.arguments();
+    if (arguments.size() > 1 && arguments.at(1) == QLatin1String("-autostart") && !global::isHasLockNumber()) {
+        PLOG << "close from app handle";
+        QApplication::closeAllWindows();
+        QCoreApplication::quit();
+        return 0;
+    }
+
+    QQuickStyle::setStyle(QStringLiteral("Default"));
+    QFont font(function::systemFont());
+    font.setPixelSize(13);
+    QApplication::setFont(font);
+
+    QQmlApplicationEngine engine;
+
+    auto* qmlKey = new QmlKey();
+    qmlKey->registerTypes(&engine);
+
+    auto* i18n = new I18n(&app, &engine);
+    engine.rootContext()->setContextProperty(QStringLiteral("i18n"), i18n);
+
+    engine.addImportPath(QStringLiteral("qrc:///"));
+    RegisterType::Register(&engine);
+    global::instance()->setEngine(&engine);
+
+    // PENLARK_MAIN_QML lets the start-up tests load a main file of their own.
+    const QString mainOverride = qEnvironmentVariable("PENLARK_MAIN_QML");
+    const QUrl mainUrl(mainOverride.isEmpty() ? QStringLiteral("qrc:/qml/main.qml") : mainOverride);
+    QObject::connect(
+        &engine, &QQmlApplicationEngine::objectCreated, &app,
+        [mainUrl](QObject* object, const QUrl& url) {
+            if (!object && url == mainUrl)
+                QCoreApplication::exit(-1);
+        },
+        Qt::QueuedConnection);
+    engine.load(mainUrl);
+
+    if (!engine.rootObjects().isEmpty()) {
+        if (auto* window = qobject_cast<QQuickWindow*>(engine.rootObjects().first())) {
+            app.setActivationWindow(window, true);
+            TovaUi::setupWindow(window);
+        }
+        qmlKey->installSignal(&app);
+        TovaUi::setStatusBarStyle(TovaUi::StatusBarStyleDefault);
+        QISystemDispatcher::instance()->dispatch(QStringLiteral("activityIndicatorStart"), QVariantMap());
+    }
+
+    return app.exec();
+}

@@ -1,0 +1,9 @@
+#include "countly.h"
+
+countly::countly(QObject* parent)
+    : QObject(parent)
+{
+}
+
+void countly::start() {}
+void countly::stop() {}

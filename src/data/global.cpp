@@ -1,0 +1,468 @@
+#include "global.h"
+
+#include "data/serviceconfig.h"
+#include "data/settings.h"
+#include "data/signalobject.h"
+#include "function/oss.h"
+#include "function/keys.h"
+#include "function/osinfo.h"
+#include "locker/locker.h"
+#include "sound/sound.h"
+#include "support/log.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QMutexLocker>
+#include <QNetworkAccessManager>
+#include <QSaveFile>
+#include <QSettings>
+#include <QUrlQuery>
+
+QAtomicPointer<global> global::self;
+QMutex global::mutex;
+
+namespace {
+const char kVersion[] = "2.0.13";
+const char kVersionType[] = "Master";
+
+QString ensureDir(const QString& path)
+{
+    QDir().mkpath(path);
+    return path;
+}
+} // namespace
+
+global* global::instancePtr()
+{
+    global* g = self.loadAcquire();
+    if (!g) {
+        QMutexLocker lock(&mutex);
+        g = self.loadAcquire();
+        if (!g) {
+            g = new global();
+            self.storeRelease(g);
+        }
+    }
+    return g;
+}
+
+global* global::instance() { return instancePtr(); }
+
+global::global()
+    : QObject(nullptr)
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Penlark"));
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dataPath() + QStringLiteral("/Settings/"));
+    QCoreApplication::setOrganizationDomain(QStringLiteral("Unknown Organization"));
+    protectSettingsFile();
+    reloadSetting();
+}
+
+QString global::settingsFileName()
+{
+    return dataPath() + QStringLiteral("/Settings/Unknown Organization/Penlark.ini");
+}
+
+// The INI file holds the account password: it is readable by its owner only.
+// QSettings rewrites the file through a save file that keeps the permissions
+// of the file it replaces, so fixing them once here is enough.
+void global::protectSettingsFile()
+{
+    const QString path = settingsFileName();
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (!file.exists()) {
+        if (!file.open(QIODevice::WriteOnly))
+            return;
+        file.close();
+    }
+    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+}
+
+QStringList global::defaultChapterKeys()
+{
+    return QStringLiteral("第*章|第*节|第*幕|第*回|第*话|第*章|第*節|第*幕|第*話|第*回|Chapter|#|chapter")
+        .split(QLatin1Char('|'));
+}
+
+// ---- lazily created shared objects -------------------------------------
+
+Settings* global::settings()
+{
+    if (!m_settings)
+        m_settings = new Settings();
+    return m_settings;
+}
+
+Locker* global::locker()
+{
+    if (!m_locker)
+        m_locker = new Locker();
+    return m_locker;
+}
+
+sound* global::getSound()
+{
+    if (!m_sound)
+        m_sound = new sound();
+    return m_sound;
+}
+
+keys* global::getKeys()
+{
+    if (!m_keys)
+        m_keys = new keys();
+    return m_keys;
+}
+
+SignalObject* global::signalObject()
+{
+    if (!m_signalObject)
+        m_signalObject = new SignalObject();
+    return m_signalObject;
+}
+
+QNetworkAccessManager* global::NetworkAccessManager()
+{
+    if (!m_networkAccessManager)
+        m_networkAccessManager = new QNetworkAccessManager();
+    return m_networkAccessManager;
+}
+
+void global::resetNetworkAccessManager()
+{
+    if (m_networkAccessManager)
+        m_networkAccessManager->deleteLater();
+    m_networkAccessManager = new QNetworkAccessManager();
+}
+
+oss* global::getOss()
+{
+    if (!m_oss)
+        m_oss = new oss();
+    return m_oss;
+}
+
+// ---- settings mirrors -----------------------------------------------------
+
+void global::reloadSetting()
+{
+    QSettings s;
+    QString raw = s.value(QStringLiteral("Chapter/AutoChapterKeys"), QString()).toString();
+    raw.replace(QLatin1Char('\n'), QLatin1Char(';'));
+    raw.replace(QLatin1Char('|'), QLatin1Char(';'));
+    QStringList keys = raw.split(QLatin1Char(';'));
+    // The default list applies here, once, so readers never modify state.
+    if (keys.isEmpty() || (keys.size() == 1 && keys.first().isEmpty()))
+        keys = defaultChapterKeys();
+    {
+        QMutexLocker lock(&m_keysMutex);
+        m_autoChapterKeys = keys;
+    }
+    m_wordCountChart.storeRelease(s.value(QStringLiteral("WordCount/Chart"), false).toBool() ? 1 : 0);
+    m_filesSortType = s.value(QStringLiteral("Files/SortType"), false).toBool();
+    m_wordResult.storeRelease(s.value(QStringLiteral("WordCount/WordResult"), false).toBool() ? 1 : 0);
+}
+
+QStringList global::autoChapterKeys() const
+{
+    QMutexLocker lock(&m_keysMutex);
+    return m_autoChapterKeys;
+}
+
+bool global::wordCountChart() const { return m_wordCountChart.loadAcquire() != 0; }
+bool global::wordResult() const { return m_wordResult.loadAcquire() != 0; }
+
+void global::setAutoChapterKeys(const QStringList& keys)
+{
+    {
+        QMutexLocker lock(&m_keysMutex);
+        if (m_autoChapterKeys == keys)
+            return;
+        m_autoChapterKeys = keys;
+    }
+    emit autoChapterKeysChanged(keys);
+}
+
+void global::setFilesSortType(bool value)
+{
+    if (m_filesSortType == value)
+        return;
+    m_filesSortType = value;
+    QSettings().setValue(QStringLiteral("Files/SortType"), value);
+    emit filesSortTypeChanged();
+}
+
+// ---- shared UI values -------------------------------------------------------
+
+void global::setSettings(Settings* settings)
+{
+    if (m_settings == settings)
+        return;
+    m_settings = settings;
+    emit settingsChanged(settings);
+}
+
+void global::setIsAppAction(bool value)
+{
+    if (m_isAppAction == value)
+        return;
+    m_isAppAction = value;
+    emit isAppActionChanged(value);
+}
+
+void global::setIsAppActionFirst(bool value)
+{
+    if (m_isAppActionFirst == value)
+        return;
+    m_isAppActionFirst = value;
+    emit isAppActionFirstChanged();
+    emit signalObject()->isAppActionFirstChanged(value);
+}
+
+void global::setIsCurrentEdit(bool value)
+{
+    if (m_isCurrentEdit == value)
+        return;
+    m_isCurrentEdit = value;
+    emit isCurrentEditChanged(value);
+}
+
+void global::setTyperRect(const QRect& rect)
+{
+    if (m_typerRect == rect)
+        return;
+    m_typerRect = rect;
+    emit typerRectChanged();
+}
+
+void global::setLeftBarWidth(int width)
+{
+    if (m_leftBarWidth == width)
+        return;
+    m_leftBarWidth = width;
+    emit leftBarWidthChanged();
+}
+
+void global::setRightBarWidth(int width)
+{
+    if (m_rightBarWidth == width)
+        return;
+    m_rightBarWidth = width;
+    emit rightBarWidthChanged();
+}
+
+// ---- clock, identity --------------------------------------------------------
+
+int global::timeElapsed()
+{
+    if (!m_elapsed) {
+        m_elapsed = new QElapsedTimer();
+        m_elapsed->start();
+    }
+    return int(m_elapsed->elapsed());
+}
+
+QString global::appName() const { return tr("Penlark"); }
+QString global::version() const { return QString::fromLatin1(kVersion); }
+QString global::versionType() const { return QString::fromLatin1(kVersionType); }
+
+bool global::isHasLockNumber()
+{
+    QSettings s;
+    return s.value(QStringLiteral("lock/second"), 0).toInt() > 0
+        || s.value(QStringLiteral("lock/words"), 0).toInt() > 0;
+}
+
+bool global::isExternal(const QUrl& url) const
+{
+    return !url.toLocalFile().startsWith(documentPath());
+}
+
+bool global::mailUs()
+{
+    const QString address = ServiceConfig::feedbackMail();
+    QUrl url(QStringLiteral("mailto:") + address);
+    QUrlQuery query;
+    const QString subject = appName() + QLatin1Char(' ') + tr("反馈");
+    const QString body = tr("你好:") + QLatin1Char('\n') + tr("关于%1，我有一些建议。").arg(appName())
+        + QStringLiteral("\n ")
+        + tr("(系统版本:%1  软件版本:%2)").arg(osInfo::osName() + QLatin1Char(' ') + osInfo::osVersion(),
+                                          QString::fromLatin1(kVersion));
+    query.addQueryItem(QStringLiteral("subject"), subject);
+    query.addQueryItem(QStringLiteral("body"), body);
+    url.setQuery(query);
+    return QDesktopServices::openUrl(url);
+}
+
+QString global::language() const
+{
+    QSettings s;
+    QString lang = s.value(QStringLiteral("language/language")).toString();
+    if (lang.isEmpty()) {
+        switch (QLocale::system().country()) {
+        case QLocale::China: lang = QStringLiteral("zh_cn"); break;
+        case QLocale::HongKong: lang = QStringLiteral("zh_hk"); break;
+        case QLocale::Taiwan: lang = QStringLiteral("zh_tw"); break;
+        default: lang = QStringLiteral("en_us"); break;
+        }
+    }
+    return lang;
+}
+
+void global::setLanguage(const QString& language)
+{
+    QSettings().setValue(QStringLiteral("language/language"), language);
+}
+
+void global::setRoyaltyUnitPrice(double price) { QSettings().setValue(QStringLiteral("Royalty/unitPrice"), price); }
+void global::setLineSpacing(double spacing) { QSettings().setValue(QStringLiteral("Edit/LineSpacing"), spacing); }
+void global::setParagraphSpacing(double spacing) { QSettings().setValue(QStringLiteral("Edit/ParagraphSpacing"), spacing); }
+void global::setTypewriterModel(bool on) { QSettings().setValue(QStringLiteral("Typewriter/Typewriter"), on); }
+
+// ---- paths ------------------------------------------------------------------
+
+QString global::dataPath()
+{
+    if (QCoreApplication::applicationName().isEmpty())
+        QCoreApplication::setApplicationName(QStringLiteral("Penlark"));
+    return ensureDir(QDir::homePath() + QStringLiteral("/Library/") + QCoreApplication::applicationName());
+}
+
+QString global::countDataPath() { return ensureDir(dataPath() + QStringLiteral("/count")); }
+QString global::tmpPath() { return ensureDir(dataPath() + QStringLiteral("/tmp")); }
+QString global::dumpPath() { return ensureDir(dataPath() + QStringLiteral("/dump")); }
+
+QString global::documentPath()
+{
+    QSettings s;
+    const QString stored = s.value(QStringLiteral("files/path"), QString()).toString();
+    if (!stored.isEmpty()) {
+        if (QFileInfo(stored).isDir())
+            return stored;
+        s.setValue(QStringLiteral("files/path"), QString());
+    }
+
+    QDir home(QDir::homePath());
+    const QStringList matches = home.entryList(
+        { QStringLiteral("Documents"), QStringLiteral("我的文档"), QStringLiteral("我的文稿") },
+        QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    if (!matches.isEmpty()) {
+        const QString path = home.absolutePath() + QLatin1Char('/') + matches.first() + QStringLiteral("/Penlark");
+        QDir().mkpath(path);
+        const QString canonical = QFileInfo(path).canonicalFilePath();
+        // Never hand out an empty document folder: hidden service folders
+        // would otherwise land at the file-system root.
+        return canonical.isEmpty() ? path : canonical;
+    }
+    return ensureDir(home.absolutePath() + QStringLiteral("/Documents/Penlark"));
+}
+
+QString global::notesPath() { return ensureDir(documentPath() + QStringLiteral("/.notes")); }
+QString global::historyPath() { return ensureDir(documentPath() + QStringLiteral("/.History")); }
+
+QString global::metaDataPath()
+{
+    const QString path = documentPath() + QStringLiteral("/.MetaData/");
+    QDir().mkpath(path);
+    return path;
+}
+
+void global::setDocumentPath(const QString& path) { QSettings().setValue(QStringLiteral("files/path"), path); }
+
+QString global::soundsPath()
+{
+    return ensureDir(QCoreApplication::applicationDirPath() + QDir::separator() + QStringLiteral("Resources/sound/default"));
+}
+
+void global::hideFunctionPath()
+{
+    metaDataPath();
+    historyPath();
+    notesPath();
+}
+
+QString global::readmeFile() { return QStringLiteral(":/file/Readme.md"); }
+QString global::gitExec() { return QStringLiteral("git"); }
+
+QString global::maintenancetool()
+{
+    return QFileInfo(QCoreApplication::applicationDirPath() + QStringLiteral("/../maintenancetool")).absoluteFilePath();
+}
+
+// ---- history snapshots ------------------------------------------------------
+
+QString global::historyFileName(const QString& fileName, qint64 seconds)
+{
+    QString base = QFileInfo(fileName).fileName();
+    const int dot = base.indexOf(QLatin1Char('.'));
+    if (dot >= 0)
+        base.truncate(dot);
+    return historyPath() + QLatin1Char('/') + base + QStringLiteral("---") + QString::number(seconds) + QStringLiteral(".txt");
+}
+
+bool global::saveTmpFile(const QString& fileName, const QString& text)
+{
+    if (!QFileInfo(fileName).isFile())
+        return false;
+
+    // Snapshots are never replaced: when the name of this second is taken
+    // (two documents with one base name, or two snapshots in one second),
+    // the next free second is used instead.
+    qint64 seconds = QDateTime::currentSecsSinceEpoch();
+    QString target = historyFileName(fileName, seconds);
+    for (int i = 0; QFileInfo::exists(target) && i < 1000; ++i)
+        target = historyFileName(fileName, ++seconds);
+    if (QFileInfo::exists(target))
+        return false;
+
+    if (text.isEmpty())
+        return QFile::copy(fileName, target);
+
+    QSaveFile file(target);
+    if (!file.open(QIODevice::WriteOnly)) {
+        PLOG << "cannot open snapshot" << target << file.errorString();
+        return false;
+    }
+    const QByteArray bytes = text.toUtf8();
+    if (file.write(bytes) != bytes.size()) {
+        PLOG << "cannot write snapshot" << target << file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+bool global::cleanHistoryPath(int saveDays)
+{
+    const QString path = documentPath() + QStringLiteral("/.History");
+    QDir dir(path);
+    if (!dir.exists())
+        return false;
+    const qint64 limit = QDateTime(QDate::currentDate().addDays(-saveDays), QTime(0, 0)).toSecsSinceEpoch();
+    bool ok = true;
+    const QFileInfoList entries = dir.entryInfoList({ QStringLiteral("*.txt") }, QDir::Files | QDir::Writable, QDir::Time);
+    for (const QFileInfo& info : entries) {
+        if (info.lastModified().toSecsSinceEpoch() < limit && !QFile::remove(info.absoluteFilePath()))
+            ok = false;
+    }
+    return ok;
+}
+
+bool global::cleanTmpPath()
+{
+    QDir dir(tmpPath());
+    bool ok = true;
+    const QFileInfoList entries = dir.entryInfoList({ QStringLiteral("*.jpg") }, QDir::Files | QDir::Writable, QDir::Name);
+    for (const QFileInfo& info : entries) {
+        if (!QFile::remove(info.absoluteFilePath()))
+            ok = false;
+    }
+    return ok;
+}

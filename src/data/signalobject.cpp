@@ -1,0 +1,6 @@
+#include "signalobject.h"
+
+SignalObject::SignalObject(QObject* parent)
+    : QObject(parent)
+{
+}

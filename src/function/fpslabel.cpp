@@ -1,0 +1,6 @@
+#include "fpslabel.h"
+
+FPSLabel::FPSLabel(QQuickItem* parent)
+    : QQuickItem(parent)
+{
+}

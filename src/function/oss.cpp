@@ -1,0 +1,6 @@
+#include "oss.h"
+
+oss::oss(QObject* parent)
+    : QObject(parent)
+{
+}

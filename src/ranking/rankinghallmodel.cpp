@@ -1,0 +1,6 @@
+#include "rankinghallmodel.h"
+
+RankingHallModel::RankingHallModel(QObject* parent)
+    : QStandardItemModel(parent)
+{
+}

@@ -1,0 +1,6 @@
+#include "roommodel.h"
+
+RoomModel::RoomModel(QObject* parent)
+    : QStandardItemModel(parent)
+{
+}

@@ -1,0 +1,6 @@
+#include "sound.h"
+
+sound::sound(QObject* parent)
+    : QObject(parent)
+{
+}

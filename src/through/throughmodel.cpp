@@ -1,0 +1,6 @@
+#include "throughmodel.h"
+
+ThroughModel::ThroughModel(QObject* parent)
+    : QObject(parent)
+{
+}

@@ -1,0 +1,8 @@
+#include "update.h"
+
+update::update(QObject* parent)
+    : QObject(parent)
+{
+}
+
+void update::checkNewVersion() {}

@@ -1,0 +1,190 @@
+// Start-up of the real program binary: single instance, "-autostart" and
+// failure to load the main QML file.
+#include "testenvironment.h"
+
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QSettings>
+
+#include <csignal>
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+
+private:
+    int m_counter = 0;
+
+    // Each case gets a fresh home and temporary folder of its own.
+    QProcessEnvironment freshEnvironment()
+    {
+        const QString root = QDir::tempPath() + QStringLiteral("/case%1").arg(++m_counter);
+        QDir().mkpath(root + QStringLiteral("/home"));
+        QDir().mkpath(root + QStringLiteral("/tmp"));
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("HOME"), root + QStringLiteral("/home"));
+        env.insert(QStringLiteral("TMPDIR"), root + QStringLiteral("/tmp"));
+        QDir().mkpath(root + QStringLiteral("/runtime"));
+        QFile::setPermissions(root + QStringLiteral("/runtime"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), root + QStringLiteral("/runtime"));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("QT_QUICK_BACKEND"), QStringLiteral("software"));
+        return env;
+    }
+
+    static void writeSetting(const QProcessEnvironment& env, const QString& key, const QVariant& value)
+    {
+        const QString ini = env.value(QStringLiteral("HOME"))
+            + QStringLiteral("/Library/Penlark/Settings/Unknown Organization/Penlark.ini");
+        QSettings s(ini, QSettings::IniFormat);
+        s.setValue(key, value);
+        s.sync();
+    }
+
+    static void start(QProcess& p, const QProcessEnvironment& env, const QStringList& args = {})
+    {
+        p.setProcessEnvironment(env);
+        p.setProcessChannelMode(QProcess::MergedChannels);
+        p.start(QStringLiteral(PENLARK_APP_PATH), args);
+        QVERIFY(p.waitForStarted());
+    }
+
+    // The first instance is ready once its single-instance socket exists.
+    static bool waitUntilListening(const QProcessEnvironment& env)
+    {
+        QElapsedTimer t;
+        t.start();
+        QDir tmp(env.value(QStringLiteral("TMPDIR")));
+        while (t.elapsed() < 15000) {
+            const QStringList entries = tmp.entryList({ QStringLiteral("com.velmora.Penlark-*") }, QDir::System | QDir::Files);
+            for (const QString& e : entries) {
+                if (!e.endsWith(QStringLiteral("-lockfile")))
+                    return true;
+            }
+            QTest::qWait(50);
+        }
+        return false;
+    }
+
+    static void stop(QProcess& p)
+    {
+        if (p.state() != QProcess::NotRunning) {
+            p.kill();
+            p.waitForFinished(5000);
+        }
+    }
+
+private slots:
+    void secondStartActivatesFirst()
+    {
+        const QProcessEnvironment env = freshEnvironment();
+        QProcess first;
+        start(first, env);
+        QVERIFY(waitUntilListening(env));
+
+        QProcess second;
+        start(second, env);
+        QVERIFY(second.waitForFinished(10000));
+        QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(second.exitCode(), 0);
+        QVERIFY(second.readAll().contains("app is running"));
+
+        QByteArray output;
+        QTRY_VERIFY_WITH_TIMEOUT((output += first.readAll()).contains("activateQuickWindow"), 5000);
+        QCOMPARE(first.state(), QProcess::Running);
+        stop(first);
+    }
+
+    void staleLockDoesNotBlockNextStart()
+    {
+        const QProcessEnvironment env = freshEnvironment();
+        QProcess first;
+        start(first, env);
+        QVERIFY(waitUntilListening(env));
+        ::kill(pid_t(first.processId()), SIGKILL);
+        QVERIFY(first.waitForFinished(5000));
+
+        // The killed instance left its lock and socket behind.
+        QProcess next;
+        start(next, env);
+        QTest::qWait(1500);
+        QCOMPARE(next.state(), QProcess::Running);
+        stop(next);
+    }
+
+    void unansweredMessageExitsWithOne()
+    {
+        const QProcessEnvironment env = freshEnvironment();
+        QProcess first;
+        start(first, env);
+        QVERIFY(waitUntilListening(env));
+        ::kill(pid_t(first.processId()), SIGSTOP);
+
+        QElapsedTimer t;
+        t.start();
+        QProcess second;
+        start(second, env);
+        QVERIFY(second.waitForFinished(20000));
+        const qint64 took = t.elapsed();
+        ::kill(pid_t(first.processId()), SIGCONT);
+        stop(first);
+
+        QCOMPARE(second.exitCode(), 1);
+        QVERIFY2(took >= 4500, qPrintable(QString::number(took)));
+    }
+
+    void autostartWithoutLockExits()
+    {
+        const QProcessEnvironment env = freshEnvironment();
+        QProcess p;
+        start(p, env, { QStringLiteral("-autostart") });
+        QVERIFY(p.waitForFinished(10000));
+        QCOMPARE(p.exitCode(), 0);
+        QVERIFY(p.readAll().contains("close from app handle"));
+    }
+
+    void autostartWithLockStays_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("words") << QStringLiteral("lock/words") << QStringList { QStringLiteral("-autostart") };
+        QTest::newRow("seconds") << QStringLiteral("lock/second") << QStringList { QStringLiteral("-autostart") };
+        QTest::newRow("second argument ignored") << QString() << QStringList { QStringLiteral("x"), QStringLiteral("-autostart") };
+        QTest::newRow("case-sensitive") << QString() << QStringList { QStringLiteral("-AUTOSTART") };
+    }
+
+    void autostartWithLockStays()
+    {
+        QFETCH(QString, key);
+        QFETCH(QStringList, args);
+        const QProcessEnvironment env = freshEnvironment();
+        if (!key.isEmpty())
+            writeSetting(env, key, 500);
+        QProcess p;
+        start(p, env, args);
+        QVERIFY(waitUntilListening(env));
+        QTest::qWait(500);
+        QCOMPARE(p.state(), QProcess::Running);
+        stop(p);
+    }
+
+    void brokenMainQmlExitsMinusOne()
+    {
+        QProcessEnvironment env = freshEnvironment();
+        // Test seam: a main QML file that yields no root object.
+        const QString broken = env.value(QStringLiteral("HOME")) + QStringLiteral("/broken.qml");
+        QFile f(broken);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("import QtQuick 2.15\nItem { this is not qml }\n");
+        f.close();
+        env.insert(QStringLiteral("PENLARK_MAIN_QML"), QUrl::fromLocalFile(broken).toString());
+        QProcess p;
+        start(p, env);
+        QVERIFY(p.waitForFinished(15000));
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.exitCode(), 255);
+    }
+};
+
+PENLARK_TEST_MAIN(TestStartup)
+#include "tst_startup.moc"
