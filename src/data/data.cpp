@@ -62,3 +62,9 @@ WordCountModel* data::wordCountModel()
         m_wordCountModel = new WordCountModel();
     return m_wordCountModel;
 }
+
+void data::setFileData(const QUrl& file, int words)
+{
+    Q_UNUSED(file)
+    Q_UNUSED(words)
+}

@@ -4,6 +4,7 @@
 #include <QAtomicPointer>
 #include <QMutex>
 #include <QObject>
+#include <QUrl>
 #include <QPointer>
 
 // The writing-statistics singleton ("g_data"): today, week, month and year
@@ -26,6 +27,8 @@ public:
     void setLockSecond(int value);
     static data* instance();
     WordCountModel* wordCountModel();
+    // The latest word total of an open document, reported by its counter.
+    Q_INVOKABLE void setFileData(const QUrl& file, int words);
 
 signals:
     void lockStateChanged(bool lockState);

@@ -1,0 +1,6 @@
+#include "lazytextdocument.h"
+
+LazyTextDocument::LazyTextDocument(QObject* parent)
+    : QObject(parent)
+{
+}
