@@ -4,6 +4,7 @@
 
 #include "data/global.h"
 #include "data/settings.h"
+#include "dialog/qiimagepicker.h"
 #include "function/keys.h"
 #include "function/qidevice.h"
 #include "function/qisystemdispatcher.h"
@@ -22,6 +23,7 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QThreadPool>
 
 namespace {
 QStringList g_handlerOrder;
@@ -239,7 +241,9 @@ Item {
     property bool sent: SystemMessenger.dispatch("test.fromQml", {})
     property int screenWidth: QIDevice.screenWidth
     property bool sameSettings: cglobal.settings === csettings
-    property string themeName: g_theme.themes ? "ok" : ""
+    property int themeRows: g_theme.themes.rowCount()
+    property int schemes: keys.fileModel.rowCount()
+    property int keyRows: keys.keysModel.rowCount()
     property string key: keys.getKey("fileSave")
     property string translated: t.r("no such identifier")
     property string settingsFile: settingFileName
@@ -261,11 +265,14 @@ Item {
         QCOMPARE(root->property("sent").toBool(), false);
         QVERIFY(root->property("screenWidth").toInt() > 0);
         QVERIFY(root->property("sameSettings").toBool());
-        QCOMPARE(root->property("themeName").toString(), QStringLiteral("ok"));
+        QCOMPARE(root->property("themeRows").toInt(), 7);
+        QCOMPARE(root->property("schemes").toInt(), 2);
+        QCOMPARE(root->property("keyRows").toInt(), 32);
         QCOMPARE(root->property("key").toString(), QStringLiteral("Ctrl+S"));
         QCOMPARE(root->property("translated").toString(), QStringLiteral("no such identifier"));
         QCOMPARE(root->property("settingsFile").toString(), global::settingsFileName());
 
+        QCOMPARE(root->property("imagePicker").value<QObject*>()->metaObject()->className(), "QIImagePicker");
         // Both filter-model modules give the one class.
         QCOMPARE(root->property("filesModel").value<QObject*>()->metaObject()->className(),
             root->property("filterModel").value<QObject*>()->metaObject()->className());
@@ -277,6 +284,55 @@ Item {
 
         root.reset();
         global::instance()->setEngine(nullptr);
+    }
+
+    // The library's qmldir (when present) must not shadow a native type of the
+    // module, and every entry must name a file that exists.
+    void qmldirEntriesResolve()
+    {
+        QFile qmldir(QStringLiteral(":/TovaUi/qmldir"));
+        if (!qmldir.exists())
+            QSKIP("the component library has no qmldir in this build");
+        QVERIFY(qmldir.open(QIODevice::ReadOnly | QIODevice::Text));
+        const QStringList native { "SystemMessenger", "QIDevice", "AlertView", "ActionSheet", "ImagePicker",
+            "ActivityIndicator", "LazyTextDocument", "MarkdownHighlighter", "ThemeModel" };
+        const QStringList directives { "module", "plugin", "classname", "typeinfo", "depends", "import", "designersupported" };
+        while (!qmldir.atEnd()) {
+            QStringList parts = QString::fromUtf8(qmldir.readLine()).simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+            if (parts.isEmpty() || parts.first().startsWith(QLatin1Char('#')) || directives.contains(parts.first()))
+                continue;
+            if (parts.first() == QLatin1String("singleton") || parts.first() == QLatin1String("internal"))
+                parts.removeFirst();
+            QVERIFY2(parts.size() >= 2, qPrintable(parts.join(' ')));
+            QVERIFY2(!native.contains(parts.first()), qPrintable(parts.first()));
+            QVERIFY2(QFile::exists(QStringLiteral(":/TovaUi/") + parts.last()), qPrintable(parts.last()));
+        }
+    }
+
+    // A picked image is saved on the pool; a failed write is never reported
+    // as saved.
+    void imagePickerSaves()
+    {
+        QIImagePicker picker;
+        QImage image(4, 4, QImage::Format_RGB32);
+        image.fill(Qt::blue);
+        picker.setImage(image);
+        QSignalSpy saved(&picker, &QIImagePicker::saved);
+        picker.saveAsTemp();
+        QTRY_COMPARE(saved.count(), 1);
+        const QUrl url(saved.at(0).at(0).toString());
+        QVERIFY(url.isLocalFile());
+        QVERIFY(url.toLocalFile().endsWith(QLatin1String(".jpg")));
+        QVERIFY(url.toLocalFile().startsWith(QDir::tempPath()));
+        QVERIFY(!QImage(url.toLocalFile()).isNull());
+        QCOMPARE(picker.status(), QIImagePicker::Ready);
+
+        QSignalSpy status(&picker, &QIImagePicker::statusChanged);
+        picker.save(QDir::tempPath() + QStringLiteral("/no/such/folder/x.png"));
+        QThreadPool::globalInstance()->waitForDone();
+        QCoreApplication::processEvents();
+        QCOMPARE(saved.count(), 1);
+        QCOMPARE(status.count(), 0);
     }
 
     // --- key filter ---
