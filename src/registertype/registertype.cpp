@@ -33,6 +33,10 @@ void RegisterType::Register(QQmlApplicationEngine* engine)
     QQmlContext* context = engine->rootContext();
     global* g = global::instance();
 
+    // QML reads cglobal.settings as an object only when the pointer type is
+    // known to the meta-type system.
+    qRegisterMetaType<Settings*>();
+
     qmlRegisterType<QQuickFolderListModel>("com.velmora.folderlistmodel", 1, 0, "FolderListModel");
     qmlRegisterType<LumoFontModel>("com.velmora.fontmodel", 1, 0, "FontModel");
     context->setContextProperty(QStringLiteral("csettings"), g->settings());

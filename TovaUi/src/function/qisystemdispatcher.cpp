@@ -1,7 +1,10 @@
 #include "qisystemdispatcher.h"
 
+#include "support/log.h"
+
 #include <QCoreApplication>
 #include <QMap>
+#include <QMetaObject>
 #include <QPointer>
 
 namespace {
@@ -25,14 +28,25 @@ QISystemDispatcher* QISystemDispatcher::instance()
     return dispatcher;
 }
 
-bool QISystemDispatcher::dispatch(const QString& type, QVariantMap message)
+bool QISystemDispatcher::dispatch(QString type, QVariantMap message)
 {
+    // Listeners always hear of a message after dispatch() has returned, so a
+    // handler (where one exists) runs before any listener.
+    QMetaObject::invokeMethod(this, "dispatched", Qt::QueuedConnection,
+        Q_ARG(QString, type), Q_ARG(QVariantMap, message));
+
     const Handler handler = handlers().value(type, nullptr);
-    return handler ? handler(message) : false;
+    if (!handler)
+        return false;
+    return handler(message);
 }
 
-bool QISystemDispatcher::addListener(const QString& name, Handler handler)
+bool QISystemDispatcher::addListener(QString name, Handler handler)
 {
+    if (handlers().contains(name)) {
+        PLOG << "a handler for" << name << "is already registered";
+        return false;
+    }
     handlers().insert(name, handler);
     return true;
 }

@@ -3,7 +3,9 @@
 
 #include "tovaui.h"
 
-// Application-wide key-event filter that announces Enter and Backspace to QML.
+// Application-wide key-event filter, the component library's entry object.
+// It announces Enter and Backspace in the editor's text area and never
+// consumes an event.
 class QmlKey : public TovaUi
 {
     Q_OBJECT
@@ -13,10 +15,9 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 signals:
-    void enterPressed();
-    void backspacePressed();
-
-private:
+    void sKeyBackPress();
+    void sKeyBackRelease();
+    void sKeyEnter();
 };
 
 #endif
