@@ -1,7 +1,10 @@
 #ifndef DATA_H
 #define DATA_H
 
+#include "chapter/wordcountmodel.h"
+#include "data/countchartsmodel.h"
 #include "data/datatypeclass.h"
+#include "data/points.h"
 #include "data/resultcounttype.h"
 
 #include <QAtomicPointer>
@@ -12,9 +15,6 @@
 #include <QSet>
 #include <QUrl>
 
-class WordCountModel;
-class Points;
-class CountChartsModel;
 class QTimer;
 
 // The writing-statistics store ("g_data"). Counting threads report each open

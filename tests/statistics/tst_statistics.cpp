@@ -10,6 +10,7 @@
 #include "data/global.h"
 #include "data/points.h"
 #include "data/statsclock.h"
+#include "chapter/wordcountmodel.h"
 #include "data/statsfile.h"
 #include "function/function.h"
 #include "function/message.h"
@@ -18,6 +19,10 @@
 #include "users/users.h"
 
 #include <QHostInfo>
+#include <QQmlComponent>
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QQmlPropertyMap>
 #include <QProcess>
 #include <QSettings>
 #include <QSignalSpy>
@@ -44,6 +49,16 @@ void writeFile(const QString& path, const QByteArray& bytes)
     QFile f(path);
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(bytes);
+}
+
+QStringList g_qmlWarnings;
+QtMessageHandler g_previousHandler = nullptr;
+
+void recordQmlWarnings(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type == QtWarningMsg)
+        g_qmlWarnings << text;
+    g_previousHandler(type, context, text);
 }
 
 QString countPath(const QString& name) { return global::countDataPath() + QLatin1Char('/') + name; }
@@ -562,6 +577,79 @@ private slots:
         store.setFileData(QStringLiteral("/p.txt"), 12);
         finishWindow(&store);
         QCOMPARE(awarded, QStringList() << QStringLiteral("edit_0"));
+    }
+
+    // ---- the pages ------------------------------------------------------------------
+
+    void pagesLoadAndWork()
+    {
+        data store(false);
+        Locker locker(&store);
+        QQmlEngine engine;
+        QQmlPropertyMap settings;
+        settings.insert(QStringLiteral("wordCountFontSize"), 14);
+        settings.insert(QStringLiteral("royalties"), 100);
+        QQmlContext* context = engine.rootContext();
+        context->setContextProperty(QStringLiteral("g_data"), &store);
+        context->setContextProperty(QStringLiteral("locker"), &locker);
+        context->setContextProperty(QStringLiteral("message"), function::instance()->getMessage());
+        context->setContextProperty(QStringLiteral("userdata"), Users::instance()->getUserData());
+        context->setContextProperty(QStringLiteral("wordCountModel"), store.wordCountModel());
+        context->setContextProperty(QStringLiteral("csettings"), &settings);
+        g_qmlWarnings.clear();
+        g_previousHandler = qInstallMessageHandler(recordQmlWarnings);
+
+        auto create = [&engine](const char* url) {
+            QQmlComponent component(&engine, QUrl(QLatin1String(url)));
+            QObject* object = component.create();
+            if (!object)
+                qWarning() << component.errors();
+            return std::unique_ptr<QObject>(object);
+        };
+
+        auto chart = create("qrc:/qml/page/CountChartWindow.qml");
+        QVERIFY(chart);
+        auto* title = chart->findChild<QObject*>(QStringLiteral("chartTitle"));
+        QCOMPARE(title->property("text").toString(), QStringLiteral("近期字数"));
+        QMetaObject::invokeMethod(chart.get(), "previousChart");
+        QCOMPARE(title->property("text").toString(), QStringLiteral("近期用时"));
+        QMetaObject::invokeMethod(chart.get(), "nextChart");
+        QMetaObject::invokeMethod(chart.get(), "nextChart");
+        QCOMPARE(title->property("text").toString(), QStringLiteral("近期速度"));
+        QVERIFY(create("qrc:/qml/page/WordCountPage.qml"));
+
+        // The target page: only a words target leaves the time target; both
+        // fields empty lock nothing.
+        store.setLockSecond(120);
+        auto target = create("qrc:/qml/page/TargetPage.qml");
+        QVERIFY(target);
+        QSignalSpy doLock(target.get(), SIGNAL(doLock()));
+        m_messages->clear();
+        QMetaObject::invokeMethod(target.get(), "accept");
+        QCOMPARE(doLock.count(), 0);
+        QCOMPARE(messageTexts(), QStringList() << QStringLiteral("请输入锁定时间或者字数"));
+        target->findChild<QObject*>(QStringLiteral("wordsField"))->setProperty("text", QStringLiteral("300"));
+        QMetaObject::invokeMethod(target.get(), "accept");
+        QCOMPARE(doLock.count(), 1);
+        QCOMPARE(store.lockWord(), 300);
+        QCOMPARE(store.lockSecond(), 120);
+        // A lower target than what is left is set back.
+        target->findChild<QObject*>(QStringLiteral("minutesField"))->setProperty("text", QStringLiteral("1"));
+        QMetaObject::invokeMethod(target.get(), "accept");
+        QCOMPARE(store.lockSecond(), 120);
+        QVERIFY(messageTexts().contains(QStringLiteral("锁定时间不能小于当前锁定时间")));
+
+        // The label re-applies a lock carried over from the last run.
+        store.setLockState(true);
+        m_messages->clear();
+        auto label = create("qrc:/qml/widget/LockerLabel.qml");
+        QVERIFY(label);
+        QCOMPARE(messageTexts(), QStringList() << QStringLiteral("已锁定"));
+        QCOMPARE(label->findChild<QObject*>(QStringLiteral("lockText"))->property("text").toString(),
+                 QStringLiteral("\U0001F512 300-120-20"));
+
+        qInstallMessageHandler(g_previousHandler);
+        QVERIFY2(g_qmlWarnings.isEmpty(), qPrintable(g_qmlWarnings.join(QLatin1Char('\n'))));
     }
 
     // ---- charts -------------------------------------------------------------------
