@@ -470,13 +470,18 @@ CountChartsModel* data::dayWordModel() { return chartModel(m_dayWordModel, WordC
 CountChartsModel* data::daySpeedModel() { return chartModel(m_daySpeedModel, SpeedChart); }
 CountChartsModel* data::dayTimeModel() { return chartModel(m_dayTimeModel, TimeChart); }
 
+CountChartsModel* data::chart(int which)
+{
+    return which == WordChart ? dayWordModel() : which == SpeedChart ? daySpeedModel() : dayTimeModel();
+}
+
 void data::reloadDayWordModel() { rebuildChart(WordChart); }
 void data::reloadDaySpeedModel() { rebuildChart(SpeedChart); }
 void data::reloadDayTimeModel() { rebuildChart(TimeChart); }
 
 void data::rebuildChart(int which)
 {
-    CountChartsModel* model = which == WordChart ? dayWordModel() : which == SpeedChart ? daySpeedModel() : dayTimeModel();
+    CountChartsModel* model = chart(which);
     const bool fresh = model->rowCount() < 14;
     if (fresh)
         model->clear();
@@ -525,7 +530,7 @@ int data::liveChartValue(int which)
 void data::reloadDayAllModel()
 {
     for (int which : { WordChart, SpeedChart, TimeChart }) {
-        CountChartsModel* model = which == WordChart ? dayWordModel() : which == SpeedChart ? daySpeedModel() : dayTimeModel();
+        CountChartsModel* model = chart(which);
         if (model->rowCount() != 14) {
             rebuildChart(which);
             continue;

@@ -129,6 +129,7 @@ private:
     QString recordPath(const QDate& date, DataTypeClass::DataEnum kind) const;
     void reportSave(const QString& what, bool ok);
     CountChartsModel* chartModel(QPointer<CountChartsModel>& model, int which);
+    CountChartsModel* chart(int which);
     void rebuildChart(int which);
     int liveChartValue(int which);
 
