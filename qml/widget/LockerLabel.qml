@@ -18,7 +18,7 @@ Item {
         id: label
         objectName: "lockText"
         anchors.centerIn: parent
-        text: "\u{1F512} " + g_data.lockWord + "-" + g_data.lockSecond + "-" + g_data.updateTime
+        text: g_data.lockWord + "-" + g_data.lockSecond + "-" + g_data.updateTime
     }
 
     MouseArea {

@@ -27,7 +27,8 @@ public:
     // Turns the lock off and shows "已解锁" once.
     Q_INVOKABLE void unLock();
 
-private slots:
+public slots:
+    // Follows the store's lock state: locks or unlocks on a change.
     void setLockState(bool state);
 
 private:
