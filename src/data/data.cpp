@@ -17,6 +17,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QCoreApplication>
 #include <QMutexLocker>
 #include <QSettings>
 #include <QTimer>
@@ -60,6 +61,10 @@ data::data(bool runHeartBeat)
     connect(m_timer, &QTimer::timeout, this, &data::heartBeat);
     if (runHeartBeat)
         m_timer->start(1000);
+    // The store lives until the process ends and is never destroyed, so the
+    // end-of-run figures are written when the event loop finishes instead.
+    if (QCoreApplication::instance())
+        connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, &data::saveData);
 }
 
 data::~data()
