@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import QtQml 2.15
 import QtQuick.Controls 2.15 as C
 import QtQuick.Layouts 1.15
 
@@ -62,8 +63,16 @@ C.Popup {
     closePolicy: C.Popup.NoAutoClose
     margins: 10
     padding: 10
-    x: inCenter && parent ? Math.round((parent.width - width) / 2) : x
-    y: isPhone ? 50 : (inCenter && parent ? Math.round((parent.height - height) / 2) : y)
+    Binding on x {
+        when: sheet.inCenter && sheet.parent !== null
+        value: Math.round((sheet.parent.width - sheet.width) / 2)
+        restoreMode: Binding.RestoreNone
+    }
+    Binding on y {
+        when: sheet.isPhone || (sheet.inCenter && sheet.parent !== null)
+        value: sheet.isPhone ? 50 : Math.round((sheet.parent.height - sheet.height) / 2)
+        restoreMode: Binding.RestoreNone
+    }
     width: isPhone && parent ? parent.width : implicitWidth
     height: isPhone && parent ? parent.height - 50 : implicitHeight
 
@@ -136,6 +145,7 @@ C.Popup {
 
         C.ScrollView {
             id: scroll
+            objectName: "sheetScrollView"
             Layout.fillWidth: true
             Layout.fillHeight: sheet.isPhone
             implicitWidth: column.implicitWidth
@@ -158,12 +168,14 @@ C.Popup {
             spacing: 10
             SheetButton {
                 id: cancelButton
+                objectName: "sheetCancelButton"
                 visible: sheet.isShowCancel
                 text: sheet.cancelTitle
                 onClicked: sheet.doCancel()
             }
             SheetButton {
                 id: okButton
+                objectName: "sheetOkButton"
                 visible: sheet.isShowOk
                 text: sheet.okTitle
                 accent: true

@@ -98,13 +98,17 @@ public:
     }
 };
 
+// Shows gallery/Gallery.qml (or the page named by GALLERY_PAGE) in a real
+// window and saves a grab of it to `output`.
 static int runGallery(const QString& output)
 {
+    const QString page = qEnvironmentVariableIsSet("GALLERY_PAGE") ? qEnvironmentVariable("GALLERY_PAGE")
+                                                                   : QStringLiteral("Gallery.qml");
     Setup setup;
     QQuickView view;
     setup.prepare(view.engine());
     view.setResizeMode(QQuickView::SizeViewToRootObject);
-    view.setSource(QUrl::fromLocalFile(QStringLiteral(TEST_SOURCE_DIR "/gallery/Gallery.qml")));
+    view.setSource(QUrl::fromLocalFile(QStringLiteral(TEST_SOURCE_DIR "/gallery/") + page));
     if (view.status() != QQuickView::Ready)
         return 2;
     view.show();
