@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QQmlComponent>
+#include <QQmlError>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QQuickItem>
@@ -14,19 +15,9 @@
 
 namespace {
 
+// Every warning an engine reports (binding errors, type errors, qmlWarning
+// of items) counts against the run.
 QStringList qmlWarnings;
-QtMessageHandler previousHandler = nullptr;
-
-// Every warning that comes from a QML file counts against the run.
-void recordWarnings(QtMsgType type, const QMessageLogContext& context, const QString& text)
-{
-    if (type != QtDebugMsg && type != QtInfoMsg
-        && (text.contains(QLatin1String(".qml")) || text.contains(QLatin1String("qrc:/"))
-            || qstrcmp(context.category, "qml") == 0 || qstrcmp(context.category, "js") == 0))
-        qmlWarnings << text;
-    if (previousHandler)
-        previousHandler(type, context, text);
-}
 
 } // namespace
 
@@ -86,6 +77,10 @@ public:
     void prepare(QQmlEngine* engine)
     {
         engine->addImportPath(QStringLiteral("qrc:///"));
+        QObject::connect(engine, &QQmlEngine::warnings, engine, [](const QList<QQmlError>& errors) {
+            for (const QQmlError& e : errors)
+                qmlWarnings << e.toString();
+        });
         QQmlComponent component(engine, QUrl::fromLocalFile(QStringLiteral(TEST_SOURCE_DIR "/StandIns.qml")));
         standIns = component.create();
         if (!standIns) {
@@ -113,6 +108,8 @@ static int runGallery(const QString& output)
         return 2;
     view.show();
     int result = 1;
+    if (!qmlWarnings.isEmpty())
+        fprintf(stderr, "%s\n", qPrintable(qmlWarnings.join(QLatin1Char('\n'))));
     QTimer::singleShot(2500, &view, [&]() {
         const QImage image = view.grabWindow();
         result = image.save(output) ? 0 : 1;
@@ -130,10 +127,8 @@ int main(int argc, char** argv)
     if (argc == 3 && qstrcmp(argv[1], "-gallery") == 0)
         return runGallery(QString::fromLocal8Bit(argv[2]));
 
-    previousHandler = qInstallMessageHandler(recordWarnings);
     Setup setup;
     int status = quick_test_main_with_setup(argc, argv, "library", TEST_SOURCE_DIR "/qml", &setup);
-    qInstallMessageHandler(previousHandler);
     if (!qmlWarnings.isEmpty()) {
         fprintf(stderr, "FAIL: %d QML warning(s) during the run:\n", int(qmlWarnings.size()));
         for (const QString& w : qAsConst(qmlWarnings))
