@@ -93,29 +93,39 @@ public:
     }
 };
 
-// Shows gallery/Gallery.qml (or the page named by GALLERY_PAGE) in a real
-// window and saves a grab of it to `output`.
+// Shows gallery/Gallery.qml (or the page named by GALLERY_PAGE; a window or
+// an item) in a real window and saves a grab of it to `output`.
 static int runGallery(const QString& output)
 {
     const QString page = qEnvironmentVariableIsSet("GALLERY_PAGE") ? qEnvironmentVariable("GALLERY_PAGE")
                                                                    : QStringLiteral("Gallery.qml");
     Setup setup;
-    QQuickView view;
-    setup.prepare(view.engine());
-    view.setResizeMode(QQuickView::SizeViewToRootObject);
-    view.setSource(QUrl::fromLocalFile(QStringLiteral(TEST_SOURCE_DIR "/gallery/") + page));
-    if (view.status() != QQuickView::Ready)
+    QQmlEngine engine;
+    setup.prepare(&engine);
+    QQmlComponent component(&engine, QUrl::fromLocalFile(QStringLiteral(TEST_SOURCE_DIR "/gallery/") + page));
+    QObject* root = component.create();
+    if (!root) {
+        fprintf(stderr, "%s\n", qPrintable(component.errorString()));
         return 2;
-    view.show();
+    }
+    QQuickWindow* window = qobject_cast<QQuickWindow*>(root);
+    QScopedPointer<QQuickView> view;
+    if (!window) {
+        view.reset(new QQuickView(&engine, nullptr));
+        view->setContent(component.url(), &component, root);
+        view->resize(qobject_cast<QQuickItem*>(root)->size().toSize());
+        window = view.data();
+    }
+    window->show();
     int result = 1;
-    if (!qmlWarnings.isEmpty())
-        fprintf(stderr, "%s\n", qPrintable(qmlWarnings.join(QLatin1Char('\n'))));
-    QTimer::singleShot(2500, &view, [&]() {
-        const QImage image = view.grabWindow();
-        result = image.save(output) ? 0 : 1;
+    QTimer::singleShot(2500, window, [&]() {
+        if (!qmlWarnings.isEmpty())
+            fprintf(stderr, "%s\n", qPrintable(qmlWarnings.join(QLatin1Char('\n'))));
+        result = window->grabWindow().save(output) ? 0 : 1;
         QCoreApplication::quit();
     });
     QCoreApplication::exec();
+    delete root;
     return result;
 }
 

@@ -3,26 +3,16 @@ import TovaUi 0.1
 
 // A page showing the main library components, used for screenshots:
 //   xvfb-run -a env QT_QPA_PLATFORM=xcb build/tests/tst_library -gallery gallery.png
-Rectangle {
+MainWindow {
     id: gallery
-    width: 1180
-    height: 800
-    color: g_theme.baseColor
+    title: "Penlark — 组件库一览"
+    normalRect: Qt.rect(20, 20, 1200, 830)
+    visible: true
 
     GlobalConfig { id: config }
 
-    QtObject {
-        id: fakeWindow
-        property string title: "Penlark — 组件库一览"
-        property int visibility: 2
-        property int frameRadius: 0
-    }
-
-    WindowsTitleBar {
-        id: titleBar
-        width: parent.width
-        control: fakeWindow
-        windowsMenuBar: Row {
+    windowsMenuBar: Component {
+        Row {
             spacing: 14
             Repeater {
                 model: ["文件", "编辑", "显示", "工具", "帮助"]
@@ -32,8 +22,7 @@ Rectangle {
     }
 
     Row {
-        anchors.top: titleBar.bottom
-        anchors.topMargin: 12
+        y: 12
         x: 12
         spacing: 16
 
@@ -180,8 +169,8 @@ Rectangle {
     MessageBox {
         id: box
         inCenter: false
-        x: 660
-        y: 560
+        x: 650
+        y: 540
         title: "提示"
         text: "确定要删除文件“第三章 归途.txt”吗？删除后可以在历史记录中找回。"
     }

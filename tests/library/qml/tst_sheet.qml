@@ -132,6 +132,17 @@ Item {
             csettings.mainHeight = old
         }
 
+        function test_placement() {
+            var sheet = openSheet(sheetComponent)
+            compare(sheet.x, Math.round((root.width - sheet.width) / 2))
+            compare(sheet.y, Math.round((root.height - sheet.height) / 2))
+            sheet.close()
+            sheet = openSheet(sheetComponent, { inCenter: false, x: 40, y: 300 })
+            compare(sheet.x, 40)
+            compare(sheet.y, 300)
+            sheet.close()
+        }
+
         function test_shutdownChoices() {
             var before = functions.shutdownCalls
             var sheet = openSheet(shutdownComponent)
