@@ -9,6 +9,7 @@
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickView>
+#include <QImage>
 #include <QRawFont>
 #include <QTimer>
 #include <QtQuickTest>
@@ -55,6 +56,8 @@ public:
         }
         return missing;
     }
+    Q_INVOKABLE QString tempPath(const QString& name) const { return QDir::tempPath() + QLatin1Char('/') + name; }
+    Q_INVOKABLE QSize imageSize(const QString& path) const { return QImage(path).size(); }
     Q_INVOKABLE QString familyOf(const QString& fontFile) const
     {
         QFile file(fontFile.startsWith(QLatin1String("qrc:")) ? fontFile.mid(3) : fontFile);
