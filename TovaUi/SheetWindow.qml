@@ -141,6 +141,8 @@ C.Popup {
                 anchors.right: parent.right
                 anchors.verticalCenter: parent.verticalCenter
                 visible: sheet.isShowOk || sheet.isShowCloseButton
+                objectName: sheet.isShowOk ? "sheetTopOkButton" : "sheetCloseButton"
+                implicitWidth: sheet.isShowOk ? 80 : 30
                 text: sheet.isShowOk ? sheet.okTitle : "\ue601"
                 font.family: sheet.isShowOk ? font.family : Constant.iconFont
                 accent: sheet.isShowOk

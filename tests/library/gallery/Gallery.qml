@@ -2,7 +2,7 @@ import QtQuick 2.15
 import TovaUi 0.1
 
 // A page showing the main library components, used for screenshots:
-//   xvfb-run -a env QT_QPA_PLATFORM=xcb build/tests/tst_library -gallery gallery.png
+//   xvfb-run -a -s "-screen 0 1280x900x24" env QT_QPA_PLATFORM=xcb build/tests/tst_library -gallery gallery.png
 MainWindow {
     id: gallery
     title: "Penlark — 组件库一览"

@@ -1,5 +1,8 @@
 import QtQuick 2.15
 import TovaUi 0.1
+
+// Every icon of the icon font at a large size, for checking the drawings:
+// the gallery command with GALLERY_PAGE=Icons.qml.
 Rectangle {
     width: 900; height: 200; color: "white"
     GlobalConfig { id: c }

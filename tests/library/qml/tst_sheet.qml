@@ -132,6 +132,16 @@ Item {
             csettings.mainHeight = old
         }
 
+        function test_closeGlyphCancels() {
+            var sheet = openSheet(sheetComponent, { showTitleAndClose: true, isShowOk: false,
+                                                    isShowCloseButton: true, title: "主题" })
+            compare(button(sheet, "sheetOkButton").visible, false)
+            mouseClick(button(sheet, "sheetCloseButton"))
+            compare(cancelSpy.count, 1)
+            compare(destroySpy.count, 1)
+            compare(okSpy.count, 0)
+        }
+
         function test_placement() {
             var sheet = openSheet(sheetComponent)
             compare(sheet.x, Math.round((root.width - sheet.width) / 2))
