@@ -497,12 +497,14 @@ void function::openFileInFinder(const QString& file)
 
 QString function::getCodecName(const QByteArray& bytes)
 {
+    // The UTF-16 and UTF-32 codecs read the byte order from the mark and
+    // drop it.
+    if (bytes.startsWith(QByteArray("\xFF\xFE\x00\x00", 4)) || bytes.startsWith(QByteArray("\x00\x00\xFE\xFF", 4)))
+        return QStringLiteral("UTF-32");
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))
+        return QStringLiteral("UTF-16");
     if (bytes.startsWith("\xEF\xBB\xBF"))
         return QStringLiteral("UTF-8");
-    if (bytes.startsWith("\xFF\xFE"))
-        return QStringLiteral("UTF-16LE");
-    if (bytes.startsWith("\xFE\xFF"))
-        return QStringLiteral("UTF-16BE");
     QTextCodec::ConverterState state;
     QTextCodec* utf8 = QTextCodec::codecForName("UTF-8");
     utf8->toUnicode(bytes.constData(), bytes.size(), &state);
@@ -525,8 +527,5 @@ QString function::getCodecName(QIODevice* device)
 
 QString function::decodeText(const QByteArray& bytes)
 {
-    QTextCodec* codec = QTextCodec::codecForUtfText(bytes, nullptr);
-    if (!codec)
-        codec = QTextCodec::codecForName(getCodecName(bytes).toLatin1());
-    return codec->toUnicode(bytes);
+    return QTextCodec::codecForName(getCodecName(bytes).toLatin1())->toUnicode(bytes);
 }

@@ -112,9 +112,9 @@ public:
     Q_INVOKABLE static void openFileInFinder(const QString& file);
 
     // The one encoding detection for every reader of user text: a byte-order
-    // mark names its encoding ("UTF-8", "UTF-16LE", "UTF-16BE"); otherwise
-    // "UTF-8" when the whole content is valid UTF-8, else "GBK". The device
-    // position is left unchanged.
+    // mark names its encoding ("UTF-8", "UTF-16", "UTF-32"; the codecs of
+    // those names drop the mark); otherwise "UTF-8" when the whole content is
+    // valid UTF-8, else "GBK". The device position is left unchanged.
     static QString getCodecName(QIODevice* device);
     static QString getCodecName(const QByteArray& bytes);
     // Decodes user text with the detected encoding; a byte-order mark wins
