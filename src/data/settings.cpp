@@ -36,8 +36,30 @@ const int kDefaultHeight = 600;
 
 void store(const char* key, const QVariant& value) { QSettings().setValue(QLatin1String(key), value); }
 
+// Compares with the held value; on a change writes the key and stores the
+// value. Returns whether it changed.
+template <typename T>
+bool storeChange(T& member, const T& value, const char* key)
+{
+    if (member == value)
+        return false;
+    store(key, QVariant::fromValue(value));
+    member = value;
+    return true;
+}
+
 QString boolText(bool value) { return value ? QStringLiteral("true") : QStringLiteral("false"); }
 } // namespace
+
+// The same with the floating-point tolerance.
+bool Settings::storeFuzzyChange(double& member, double value, const char* key)
+{
+    if (fuzzyEqual(member, value))
+        return false;
+    store(key, value);
+    member = value;
+    return true;
+}
 
 // ---- generated setters --------------------------------------------------------
 
@@ -48,20 +70,14 @@ QString boolText(bool value) { return value ? QStringLiteral("true") : QStringLi
 #define PENLARK_SETTINGS_SETTER_P(Type, name, setter, signal, sig, key) \
     void Settings::setter(Type value)                                    \
     {                                                                    \
-        if (m_##name == value)                                           \
-            return;                                                      \
-        store(key, QVariant::fromValue(value));                          \
-        m_##name = value;                                                \
-        PENLARK_SETTINGS_EMIT_##sig(signal, value)                       \
+        if (storeChange(m_##name, value, key))                           \
+            PENLARK_SETTINGS_EMIT_##sig(signal, value)                   \
     }
 #define PENLARK_SETTINGS_SETTER_F(Type, name, setter, signal, sig, key) \
     void Settings::setter(Type value)                                    \
     {                                                                    \
-        if (fuzzyEqual(m_##name, value))                                 \
-            return;                                                      \
-        store(key, QVariant::fromValue(value));                          \
-        m_##name = value;                                                \
-        PENLARK_SETTINGS_EMIT_##sig(signal, value)                       \
+        if (storeFuzzyChange(m_##name, value, key))                      \
+            PENLARK_SETTINGS_EMIT_##sig(signal, value)                   \
     }
 #define PENLARK_SETTINGS_SETTER_M(Type, name, setter, signal, sig, key) \
     void Settings::setter(Type value)                                    \
@@ -270,10 +286,8 @@ void Settings::updateLangKey(QString language)
 
 void Settings::setLanguage(QString value)
 {
-    if (m_language == value)
+    if (!storeChange(m_language, value, "language/language"))
         return;
-    store("language/language", value);
-    m_language = value;
     updateLangKey(value);
     emit languageChanged(value);
 }
@@ -323,39 +337,28 @@ void Settings::setIsPageStyle(bool value)
 void Settings::setPageWidthChineseCharacters(int value)
 {
     PLOG << "set characters:" << value;
-    if (m_pageWidthChineseCharacters == value)
-        return;
-    store("Edit/WidthChineseCharacters", value);
-    m_pageWidthChineseCharacters = value;
-    emit pageWidthChineseCharactersChanged(value);
+    if (storeChange(m_pageWidthChineseCharacters, value, "Edit/WidthChineseCharacters"))
+        emit pageWidthChineseCharactersChanged(value);
 }
 
 void Settings::setPageLineSpacing(double value)
 {
     PLOG << "Floating point comparison needs context sanity check";
-    if (fuzzyEqual(m_pageLineSpacing, value))
-        return;
-    store("Edit/LineSpacing", value);
-    m_pageLineSpacing = value;
-    emit pageLineSpacingChanged(value);
+    if (storeFuzzyChange(m_pageLineSpacing, value, "Edit/LineSpacing"))
+        emit pageLineSpacingChanged(value);
 }
 
 void Settings::setPageParagraphSpacing(double value)
 {
     PLOG << "Floating point comparison needs context sanity check";
-    if (fuzzyEqual(m_pageParagraphSpacing, value))
-        return;
-    store("Edit/ParagraphSpacing", value);
-    m_pageParagraphSpacing = value;
-    emit pageParagraphSpacingChanged(value);
+    if (storeFuzzyChange(m_pageParagraphSpacing, value, "Edit/ParagraphSpacing"))
+        emit pageParagraphSpacingChanged(value);
 }
 
 void Settings::setMinimalistModel(bool value)
 {
-    if (m_minimalistModel == value)
+    if (!storeChange(m_minimalistModel, value, "App/minimalistModel"))
         return;
-    store("App/minimalistModel", value);
-    m_minimalistModel = value;
     if (value && !m_layoutLefttoRight)
         setLayoutLefttoRight(true);
     setIsHideToolBar(value);
@@ -366,22 +369,16 @@ void Settings::setMinimalistModel(bool value)
 void Settings::setMainvisibility(int value)
 {
     // Hidden and minimised are never restored at start-up.
-    if (value == 0 || value == 3 || m_mainVisibility == value)
-        return;
-    store("Window/visibility", value);
-    m_mainVisibility = value;
-    emit mainvisibilityChanged(value);
+    if (value != 0 && value != 3 && storeChange(m_mainVisibility, value, "Window/visibility"))
+        emit mainvisibilityChanged(value);
 }
 
 void Settings::setRoyalties(int value)
 {
     if (value < 0)
         value = 0;
-    if (m_royalties == value)
-        return;
-    store("Count/Royalty", value);
-    m_royalties = value;
-    emit royaltiesChanged();
+    if (storeChange(m_royalties, value, "Count/Royalty"))
+        emit royaltiesChanged();
 }
 
 void Settings::setFileDialogPath(QString value)
@@ -502,30 +499,24 @@ void Settings::reloadSensitiveWords()
 
 void Settings::setSubtleType(int value)
 {
-    if (m_subtleType == value)
+    if (!storeChange(m_subtleType, value, "Subtle/Type"))
         return;
-    store("Subtle/Type", value);
-    m_subtleType = value;
     reloadSensitiveWords();
     emit subtleTypeChanged(m_subtleType);
 }
 
 void Settings::setSubtleLevel(int value)
 {
-    if (m_subtleLevel == value)
+    if (!storeChange(m_subtleLevel, value, "Subtle/Level"))
         return;
-    store("Subtle/Level", value);
-    m_subtleLevel = value;
     reloadSensitiveWords();
     emit subtleLevelChanged(m_subtleLevel);
 }
 
 void Settings::setSubtleAutoMark(bool value)
 {
-    if (m_subtleAutoMark == value)
+    if (!storeChange(m_subtleAutoMark, value, "Subtle/AutoMark"))
         return;
-    store("Subtle/AutoMark", value);
-    m_subtleAutoMark = value;
     reloadSensitiveWords();
     emit subtleAutoMarkChanged(m_subtleAutoMark);
 }

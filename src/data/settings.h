@@ -180,6 +180,7 @@ signals:
     void showLogin();
 
 private:
+    static bool storeFuzzyChange(double& member, double value, const char* key);
     static QString localLanguage();
     static QString defaultEditFontName();
     static QString documentsLocation();

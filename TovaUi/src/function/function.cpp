@@ -251,21 +251,16 @@ QColor function::colorSetAlpha(const QString& colorName, int alpah)
 
 double function::rateForDpi(double logicalDpi)
 {
+    // Each scale applies below its bound of dots per inch divided by 96.
+    static const struct {
+        double below;
+        double scale;
+    } steps[] = { { 1.1, 1.0 }, { 1.4, 1.25 }, { 1.6, 1.5 }, { 1.8, 1.75 }, { 2.1, 2.0 }, { 2.26, 2.25 }, { 2.6, 2.5 } };
     const double r = logicalDpi / 96.0;
-    if (r < 1.1)
-        return 1.0;
-    if (r < 1.4)
-        return 1.25;
-    if (r < 1.6)
-        return 1.5;
-    if (r < 1.8)
-        return 1.75;
-    if (r < 2.1)
-        return 2.0;
-    if (r < 2.26)
-        return 2.25;
-    if (r < 2.6)
-        return 2.5;
+    for (const auto& step : steps) {
+        if (r < step.below)
+            return step.scale;
+    }
     return 3.0;
 }
 
