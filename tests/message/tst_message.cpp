@@ -1,8 +1,9 @@
 // The notice view driven through the one Message object, as the QML pages
-// and native code use it.
+// and native code use it; and the context objects as QML pages call them.
 #include "testenvironment.h"
 
 #include "data/global.h"
+#include "data/settings.h"
 #include "function/function.h"
 #include "function/message.h"
 #include "theme/lumotheme.h"
@@ -23,6 +24,7 @@ public slots:
         context->setContextProperty(QStringLiteral("functions"), function::instance());
         context->setContextProperty(QStringLiteral("message"), function::instance()->getMessage());
         context->setContextProperty(QStringLiteral("cglobal"), global::instance());
+        context->setContextProperty(QStringLiteral("csettings"), global::instance()->settings());
         context->setContextProperty(QStringLiteral("g_theme"), new LumoTheme(engine));
         context->setContextProperty(QStringLiteral("nativeMessage"), this);
     }
