@@ -1,5 +1,7 @@
 #include "datatypeclass.h"
 
+#include "function/function.h"
+
 #include "data/statsclock.h"
 #include "data/statsfile.h"
 #include "support/log.h"
@@ -7,13 +9,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QHostInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
 #include <QSettings>
-#include <QUuid>
 
 #include <cmath>
 #include <limits>
@@ -49,18 +49,9 @@ DataTypeClass::DataTypeClass(DataEnum kind, QObject* parent)
 
 QString DataTypeClass::oldVersionDeviceId() { return QStringLiteral("{5f215b2e-5967-40b3-88fa-4a18eab0c664}"); }
 
-QString DataTypeClass::deviceID()
-{
-    QSettings s;
-    QString id = s.value(QStringLiteral("countly/deviceId")).toString();
-    if (id.isEmpty()) {
-        id = QUuid::createUuid().toString();
-        s.setValue(QStringLiteral("countly/deviceId"), id);
-    }
-    return id;
-}
+QString DataTypeClass::deviceID() { return function::deviceID(); }
 
-QString DataTypeClass::deviceName() { return QHostInfo::localHostName(); }
+QString DataTypeClass::deviceName() { return function::deviceName(); }
 
 int DataTypeClass::speed() const { return m_second == 0 ? 0 : m_words * 60 / m_second; }
 int DataTypeClass::tmpSpeed() const { return m_tmpSecond == 0 ? 0 : m_tmpWords * 60 / m_tmpSecond; }

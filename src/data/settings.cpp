@@ -315,12 +315,7 @@ void Settings::setAutoChapterKeys(QString value)
     }
     store("Chapter/AutoChapterKeys", stored);
 
-    global* g = global::instance();
-    const QStringList before = g->autoChapterKeys();
-    g->reloadSetting();
-    const QStringList after = g->autoChapterKeys();
-    if (after != before)
-        emit g->autoChapterKeysChanged(after);
+    global::instance()->reloadSetting();
     emit autoChapterKeysChanged(value);
 }
 
