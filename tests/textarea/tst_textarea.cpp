@@ -8,6 +8,10 @@
 #include "textarea/lazytextdocument.h"
 
 #include <QClipboard>
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QQuickWindow>
 #include <QGuiApplication>
 #include <QRandomGenerator>
 #include <QRegularExpression>
@@ -173,6 +177,13 @@ private:
         QCOMPARE(whole.mid(doc.startPosition(), window.size()), window);
         QCOMPARE(doc.startPosition(), doc.allTextDocument()->findBlockByNumber(doc.startLine()).position());
         QCOMPARE(doc.endLine(), doc.startLine() + area.window.blockCount() - 1);
+    }
+
+    static void checkText(LazyTextDocument& doc, const QString& windowText)
+    {
+        QString window = windowText;
+        window.replace(QLatin1Char('\n'), separator);
+        QCOMPARE(doc.allRawText().mid(doc.startPosition(), window.size()), window);
     }
 
 private slots:
@@ -757,6 +768,121 @@ private slots:
         QCOMPARE(deleted.last().at(0).toUrl(), QUrl::fromLocalFile(path));
         QVERIFY(deleted.last().at(1).toBool());
         QCOMPARE(doc.allText(), QStringLiteral("short lived\n"));
+    }
+
+    // The document bound to a real QML text area, as the editor control
+    // binds it; keys go through the window.
+    void realTextArea()
+    {
+        qmlRegisterType<LazyTextDocument>("PenlarkTest", 1, 0, "LazyTextDocument");
+        const QString path = newPath();
+        writeAll(path, bookText(3000).toUtf8());
+        QQmlEngine engine;
+        QQmlComponent component(&engine);
+        component.setData(R"(
+            import QtQuick 2.15
+            import QtQuick.Window 2.15
+            import PenlarkTest 1.0
+            Window {
+                width: 500; height: 400; visible: true
+                property alias document: doc
+                property alias edit: edit
+                Flickable {
+                    id: flick
+                    anchors.fill: parent
+                    contentHeight: edit.contentHeight
+                    onContentYChanged: doc.contentY = contentY
+                    TextEdit {
+                        id: edit
+                        width: flick.width
+                        focus: true
+                        wrapMode: TextEdit.Wrap
+                        Keys.onPressed: if (event.key === Qt.Key_Return) doc.enterPressed()
+                    }
+                }
+                LazyTextDocument {
+                    id: doc
+                    document: edit.textDocument
+                    editHeight: flick.height
+                    contentHeight: edit.contentHeight
+                    editLineCount: edit.lineCount
+                    editSelectionStart: edit.selectionStart
+                    editSelectionEnd: edit.selectionEnd
+                    editCursorPostion: edit.cursorPosition
+                    addEmptyLineAtEndByEnter: false
+                    add2SpaceAtFrontByEnter: true
+                    onSelectEdit: edit.select(start, end)
+                    onSendEditPostion: { edit.cursorPosition = postion; edit.forceActiveFocus() }
+                    onContentYChanged: if (Math.floor(flick.contentY) !== contentY) flick.contentY = contentY
+                }
+            })",
+                          QUrl());
+        QScopedPointer<QObject> root(component.create());
+        QVERIFY2(root, qPrintable(component.errorString()));
+        auto* window = qobject_cast<QQuickWindow*>(root.data());
+        auto* doc = root->property("document").value<LazyTextDocument*>();
+        auto* edit = root->property("edit").value<QQuickItem*>();
+        QVERIFY(window && doc && edit);
+        window->requestActivate();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        doc->setContentY(0);
+        open(*doc, path);
+        QTRY_VERIFY(!edit->property("text").toString().isEmpty());
+        QString oracle = doc->allRawText();
+        ChangeFollower follower(doc->allTextDocument());
+        edit->forceActiveFocus();
+
+        // Typing in the middle of a window that starts far down the book.
+        doc->gotoLine(2000);
+        QTRY_VERIFY(doc->startLine() > 1500);
+        int at = doc->allCursorPostion();
+        for (char c : QByteArray("abc")) QTest::keyClick(window, c);
+        oracle.insert(at, QStringLiteral("abc"));
+        QCOMPARE(doc->allRawText(), oracle);
+        QCOMPARE(follower.count, 3);
+        QTest::keyClick(window, Qt::Key_Backspace);
+        oracle.remove(at + 2, 1);
+        QCOMPARE(doc->allRawText(), oracle);
+
+        // Enter: a line break, the indentation, and the file written.
+        at = doc->allCursorPostion();
+        QTest::keyClick(window, Qt::Key_Return);
+        oracle.insert(at, separator + QStringLiteral("　　"));
+        QCOMPARE(doc->allRawText(), oracle);
+        QVERIFY(!doc->isModified());
+        QCOMPARE(QString::fromUtf8(readAll(path)), QString(oracle).replace(separator, QLatin1Char('\n')));
+        QCOMPARE(follower.shadow, oracle);
+        checkText(*doc, edit->property("text").toString());
+
+        // Scrolling down and up moves the window in chunks; typing after
+        // each move lands where the text area's cursor is.
+        for (int i = 0; i < 8; ++i) {
+            const int startLine = doc->startLine();
+            // A scroll comes as a series of small moves; the first one after
+            // a drop at the bottom only ends that move.
+            for (int step = 0; step < 2 && doc->startLine() == startLine; ++step) {
+                if (i < 4)
+                    doc->setContentY(qMax(0, doc->contentHeight() - doc->editHeight() - 10 - step));
+                else
+                    doc->setContentY(10 + step);
+            }
+            QVERIFY(doc->startLine() != startLine);
+            at = doc->allCursorPostion();
+            for (char c : QByteArray("q")) QTest::keyClick(window, c);
+            oracle.insert(at, QStringLiteral("q"));
+            QCOMPARE(doc->allRawText(), oracle);
+            QCOMPARE(follower.shadow, oracle);
+            checkText(*doc, edit->property("text").toString());
+        }
+
+        // Select all, then one character: the whole book is that character.
+        doc->selectAll();
+        for (char c : QByteArray("z")) QTest::keyClick(window, c);
+        QCOMPARE(doc->allRawText(), QStringLiteral("z"));
+        QCOMPARE(follower.shadow, QStringLiteral("z"));
+        QCoreApplication::processEvents();
+        for (char c : QByteArray("y")) QTest::keyClick(window, c);
+        QCOMPARE(doc->allRawText(), QStringLiteral("zy"));
     }
 
     void paragraphFormat()

@@ -1094,7 +1094,10 @@ bool LazyTextDocument::loadText(const QUrl& url)
     m_allDoc->setModified(false);
     setIsModified(false);
     const int length = m_allDoc->characterCount();
-    gotoPostionByAll(m_initPosition < length ? qMax(0, m_initPosition) : length - 1);
+    const int cursor = m_initPosition < length ? qMax(0, m_initPosition) : length - 1;
+    // Kept also when the text area comes later: the window is built there.
+    setWholeSelection(cursor, cursor, cursor);
+    gotoPostionByAll(cursor);
     setReadOnly(resource);
     return true;
 }
