@@ -163,6 +163,15 @@ private:
         return m_dir + QStringLiteral("/doc%1.%2").arg(++m_file).arg(suffix);
     }
 
+    QString fileWith(const QByteArray& bytes)
+    {
+        const QString path = newPath();
+        QFile f(path);
+        if (f.open(QIODevice::WriteOnly))
+            f.write(bytes);
+        return path;
+    }
+
     // Opens a file through the deferred load and waits until it is loaded.
     static void open(LazyTextDocument& doc, const QString& path)
     {
@@ -196,8 +205,7 @@ private slots:
 
     void loadShowsWindowAroundCursor()
     {
-        const QString path = newPath();
-        writeAll(path, bookText(10000).toUtf8());
+        const QString path = fileWith(bookText(10000).toUtf8());
         LazyTextDocument doc;
         FakeTextArea area(&doc);
         QSignalSpy changes(doc.allTextDocument(), &QTextDocument::contentsChange);
@@ -215,8 +223,7 @@ private slots:
 
     void windowMovesInChunks()
     {
-        const QString path = newPath();
-        writeAll(path, bookText(10000).toUtf8());
+        const QString path = fileWith(bookText(10000).toUtf8());
         LazyTextDocument doc;
         FakeTextArea area(&doc, 400);
         open(doc, path);
@@ -265,8 +272,7 @@ private slots:
 
     void shortFileIsShownWhole()
     {
-        const QString path = newPath();
-        writeAll(path, "one\ntwo\n");
+        const QString path = fileWith("one\ntwo\n");
         LazyTextDocument doc;
         FakeTextArea area(&doc);
         open(doc, path);
@@ -282,8 +288,7 @@ private slots:
     // notification that describes it.
     void randomEditsKeepWholeDocumentExact()
     {
-        const QString path = newPath();
-        writeAll(path, bookText(10000).toUtf8());
+        const QString path = fileWith(bookText(10000).toUtf8());
         LazyTextDocument doc;
         doc.setAddEmptyLineAtEndByEnter(true);
         doc.setAdd2SpaceAtFrontByEnter(true);
@@ -355,8 +360,7 @@ private slots:
     {
         QFETCH(int, line);
         QFETCH(QString, typed);
-        const QString path = newPath();
-        writeAll(path, bookText(10000).toUtf8());
+        const QString path = fileWith(bookText(10000).toUtf8());
         LazyTextDocument doc;
         FakeTextArea area(&doc);
         open(doc, path);
@@ -386,55 +390,48 @@ private slots:
         QCOMPARE(doc.allRawText(), typed + QStringLiteral("z"));
     }
 
-    void chapterSelectionBeyondWindowIsReplaced()
+    // Lines selected through the whole document (the chapter selection);
+    // the window shows only their beginning.
+    void selectionBeyondWindow_data()
     {
-        const QString path = newPath();
-        writeAll(path, bookText(2000).toUtf8());
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("last");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("typed over") << 100 << 600 << QStringLiteral("新");
+        QTest::newRow("removed") << 10 << 900 << QString();
+    }
+
+    void selectionBeyondWindow()
+    {
+        QFETCH(int, first);
+        QFETCH(int, last);
+        QFETCH(QString, typed);
+        const QString path = fileWith(bookText(2000).toUtf8());
         LazyTextDocument doc;
         FakeTextArea area(&doc);
         open(doc, path);
         QString oracle = doc.allRawText();
         ChangeFollower follower(doc.allTextDocument());
-        // Lines 100 up to 600 selected through the whole document; the
-        // window shows only their beginning.
-        doc.selectLine(100, 600);
-        const int s = doc.allTextDocument()->findBlockByNumber(100).position();
-        const int e = doc.allTextDocument()->findBlockByNumber(600).position();
+        doc.selectLine(first, last);
+        const int s = doc.allTextDocument()->findBlockByNumber(first).position();
+        const int e = doc.allTextDocument()->findBlockByNumber(last).position();
         QVERIFY(area.cursor.hasSelection());
-        area.type(QStringLiteral("新"));
-        oracle.replace(s, e - s, QStringLiteral("新"));
+        if (typed.isEmpty())
+            doc.removeSelect(false);
+        else
+            area.type(typed);
+        oracle.replace(s, e - s, typed);
         QCOMPARE(doc.allRawText(), oracle);
         QCOMPARE(follower.shadow, oracle);
         QCOMPARE(follower.count, 1);
         QCoreApplication::processEvents();
         checkWindow(doc, area);
-        QCOMPARE(doc.allCursorPostion(), s + 1);
-    }
-
-    void removeSelectBeyondWindow()
-    {
-        const QString path = newPath();
-        writeAll(path, bookText(2000).toUtf8());
-        LazyTextDocument doc;
-        FakeTextArea area(&doc);
-        open(doc, path);
-        QString oracle = doc.allRawText();
-        ChangeFollower follower(doc.allTextDocument());
-        doc.selectLine(10, 900);
-        const int s = doc.allTextDocument()->findBlockByNumber(10).position();
-        const int e = doc.allTextDocument()->findBlockByNumber(900).position();
-        doc.removeSelect(false);
-        oracle.remove(s, e - s);
-        QCOMPARE(doc.allRawText(), oracle);
-        QCOMPARE(follower.shadow, oracle);
-        QCOMPARE(follower.count, 1);
-        checkWindow(doc, area);
+        QCOMPARE(doc.allCursorPostion(), s + typed.size());
     }
 
     void modifiedFollowsEveryEdit()
     {
-        const QString path = newPath();
-        writeAll(path, "abc\n");
+        const QString path = fileWith("abc\n");
         LazyTextDocument doc;
         FakeTextArea area(&doc);
         open(doc, path);
@@ -460,8 +457,7 @@ private slots:
 
     void undoRedoRaiseOneChange()
     {
-        const QString path = newPath();
-        writeAll(path, bookText(600).toUtf8());
+        const QString path = fileWith(bookText(600).toUtf8());
         LazyTextDocument doc;
         FakeTextArea area(&doc);
         open(doc, path);
@@ -497,8 +493,7 @@ private slots:
     {
         QFETCH(int, length);
         QFETCH(bool, backwards);
-        const QString path = newPath();
-        writeAll(path, bookText(1000).toUtf8());
+        const QString path = fileWith(bookText(1000).toUtf8());
         LazyTextDocument doc;
         FakeTextArea area(&doc);
         open(doc, path);
@@ -528,8 +523,7 @@ private slots:
 
     void enterSavesAndCounts()
     {
-        const QString path = newPath();
-        writeAll(path, QStringLiteral("　　开头\n").toUtf8());
+        const QString path = fileWith(QStringLiteral("　　开头\n").toUtf8());
         LazyTextDocument doc;
         doc.setAddEmptyLineAtEndByEnter(true);
         doc.setAdd2SpaceAtFrontByEnter(true);
@@ -568,8 +562,7 @@ private slots:
         QFETCH(QByteArray, file);
         QFETCH(QString, text);
         QFETCH(QByteArray, saved);
-        const QString path = newPath();
-        writeAll(path, file);
+        const QString path = fileWith(file);
         LazyTextDocument doc;
         FakeTextArea area(&doc);
         open(doc, path);
@@ -696,8 +689,7 @@ private slots:
 
     void outsideChangeReloads()
     {
-        const QString path = newPath();
-        writeAll(path, "first\nsecond\n");
+        const QString path = fileWith("first\nsecond\n");
         LazyTextDocument doc;
         FakeTextArea area(&doc);
         open(doc, path);
@@ -721,8 +713,7 @@ private slots:
     void outsideChangeKeepsUnsavedEditsInHistory()
     {
         const QString history = m_dir + QStringLiteral("/hist-outside");
-        const QString path = newPath();
-        writeAll(path, "mine\n");
+        const QString path = fileWith("mine\n");
         LazyTextDocument doc;
         doc.setHistoryPath(QUrl::fromLocalFile(history));
         FakeTextArea area(&doc);
@@ -740,8 +731,7 @@ private slots:
 
     void outsideChangeWithoutHistoryKeepsEdits()
     {
-        const QString path = newPath();
-        writeAll(path, "mine\n");
+        const QString path = fileWith("mine\n");
         LazyTextDocument doc;
         FakeTextArea area(&doc);
         open(doc, path);
@@ -757,8 +747,7 @@ private slots:
 
     void outsideDeletion()
     {
-        const QString path = newPath();
-        writeAll(path, "short lived\n");
+        const QString path = fileWith("short lived\n");
         LazyTextDocument doc;
         FakeTextArea area(&doc);
         open(doc, path);
@@ -775,8 +764,7 @@ private slots:
     void realTextArea()
     {
         qmlRegisterType<LazyTextDocument>("PenlarkTest", 1, 0, "LazyTextDocument");
-        const QString path = newPath();
-        writeAll(path, bookText(3000).toUtf8());
+        const QString path = fileWith(bookText(3000).toUtf8());
         QQmlEngine engine;
         QQmlComponent component(&engine);
         component.setData(R"(

@@ -43,6 +43,21 @@ LazyTextDocument::ChapterTitleTest chapterTitleTest = nullptr;
 const QChar paragraphSeparator(QChar::ParagraphSeparator);
 const QString twoIdeographicSpaces = QStringLiteral("\u3000\u3000");
 
+// Lengths of the common beginning and the common end of two texts (not
+// overlapping), so that only what differs between them is edited.
+void commonEnds(const QString& a, const QString& b, int* prefix, int* suffix)
+{
+    const int shortest = qMin(a.size(), b.size());
+    int p = 0;
+    while (p < shortest && a.at(p) == b.at(p))
+        ++p;
+    int s = 0;
+    while (s < shortest - p && a.at(a.size() - 1 - s) == b.at(b.size() - 1 - s))
+        ++s;
+    *prefix = p;
+    *suffix = s;
+}
+
 bool fuzzyEqual(double a, double b)
 {
     return std::abs(a - b) * 1000000000000. <= qMin(std::abs(a), std::abs(b));
@@ -738,12 +753,8 @@ void LazyTextDocument::editContentsChange(int position, int charsRemoved, int ch
         const QString before = wholeRange(windowStart, windowStart + oldLength);
         const QString after = editRange(0, newLength);
         int prefix = 0;
-        const int shortest = qMin(before.size(), after.size());
-        while (prefix < shortest && before.at(prefix) == after.at(prefix))
-            ++prefix;
         int suffix = 0;
-        while (suffix < shortest - prefix && before.at(before.size() - 1 - suffix) == after.at(after.size() - 1 - suffix))
-            ++suffix;
+        commonEnds(before, after, &prefix, &suffix);
         pos = prefix;
         removed = before.size() - prefix - suffix;
         added = after.size() - prefix - suffix;
@@ -791,12 +802,8 @@ void LazyTextDocument::editContentsChange(int position, int charsRemoved, int ch
 
     const QString oldText = wholeRange(windowStart + pos, windowStart + pos + removed);
     int prefix = 0;
-    const int shortest = qMin(oldText.size(), newText.size());
-    while (prefix < shortest && oldText.at(prefix) == newText.at(prefix))
-        ++prefix;
     int suffix = 0;
-    while (suffix < shortest - prefix && oldText.at(oldText.size() - 1 - suffix) == newText.at(newText.size() - 1 - suffix))
-        ++suffix;
+    commonEnds(oldText, newText, &prefix, &suffix);
     if (prefix == oldText.size() && prefix == newText.size())
         return; // a format-only change
     const int at = windowStart + pos + prefix;
@@ -1585,33 +1592,29 @@ void LazyTextDocument::removeSelect(bool removeEditText)
 
 void LazyTextDocument::undo()
 {
-    if (!m_allDoc->isUndoAvailable() || m_readOnly)
-        return;
-    // Undo runs with the whole document's own signals: one undo step is one
-    // change notification, with its exact range.
-    int changed = -1;
-    const auto connection = connect(m_allDoc, &QTextDocument::contentsChange, this, [&](int position, int, int added) {
-        changed = position + added;
-    });
-    QTextCursor cursor(m_allDoc);
-    m_allDoc->undo(&cursor);
-    disconnect(connection);
-    afterWholeChange(true);
-    const int position = changed >= 0 ? qMin(changed, wholeLength()) : cursor.position();
-    setWholeSelection(position, position, position);
-    rebuildWindowAt(position);
+    undoRedo(true);
 }
 
 void LazyTextDocument::redo()
 {
-    if (!m_allDoc->isRedoAvailable() || m_readOnly)
+    undoRedo(false);
+}
+
+void LazyTextDocument::undoRedo(bool undo)
+{
+    if (m_readOnly || !(undo ? m_allDoc->isUndoAvailable() : m_allDoc->isRedoAvailable()))
         return;
+    // Undo and redo run with the whole document's own signals: one step is
+    // one change notification, with its exact range.
     int changed = -1;
     const auto connection = connect(m_allDoc, &QTextDocument::contentsChange, this, [&](int position, int, int added) {
         changed = position + added;
     });
     QTextCursor cursor(m_allDoc);
-    m_allDoc->redo(&cursor);
+    if (undo)
+        m_allDoc->undo(&cursor);
+    else
+        m_allDoc->redo(&cursor);
     disconnect(connection);
     afterWholeChange(true);
     const int position = changed >= 0 ? qMin(changed, wholeLength()) : cursor.position();

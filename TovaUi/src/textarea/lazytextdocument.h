@@ -381,6 +381,7 @@ private:
     // its signals blocked, then refreshes the state that follows edits.
     void announceWholeChange(int position, int removed, int added);
     void afterWholeChange(bool textEdited = true);
+    void undoRedo(bool undo);
     // Replaces the whole text (load, typesetting, masking); no undo step.
     void replaceAllText(const QString& text, bool asHtml = false);
     // Replaces the whole range [start, end) by text with the signals
