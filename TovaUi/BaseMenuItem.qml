@@ -1,0 +1,55 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15 as C
+
+// A menu entry with its shortcut text on the right.
+C.MenuItem {
+    id: item
+    property string shortcut: ""
+    implicitHeight: 28
+    font.pixelSize: 12
+
+    contentItem: Item {
+        implicitWidth: title.implicitWidth + keyText.implicitWidth + 40
+        implicitHeight: 20
+        Text {
+            id: title
+            anchors.left: parent.left
+            anchors.leftMargin: item.checkable ? 14 : 0
+            anchors.verticalCenter: parent.verticalCenter
+            text: item.text
+            font: item.font
+            color: item.highlighted ? g_theme.highlightedTextColor : g_theme.foregroundColor
+            opacity: item.enabled ? 1 : 0.4
+        }
+        Text {
+            id: keyText
+            anchors.right: parent.right
+            anchors.rightMargin: item.subMenu ? 12 : 0
+            anchors.verticalCenter: parent.verticalCenter
+            text: item.shortcut
+            font.pixelSize: 11
+            color: g_theme.secondaryTextColor
+            opacity: item.enabled ? 1 : 0.4
+        }
+    }
+    indicator: Text {
+        x: 6
+        anchors.verticalCenter: parent.verticalCenter
+        visible: item.checkable && item.checked
+        text: "\u2713"
+        color: g_theme.accentColor
+        font.pixelSize: 12
+    }
+    arrow: Text {
+        x: item.width - width - 8
+        anchors.verticalCenter: parent.verticalCenter
+        visible: item.subMenu !== null
+        text: "\u25b8"
+        color: g_theme.foregroundColor
+        font.pixelSize: 12
+    }
+    background: Rectangle {
+        implicitWidth: 200
+        color: item.highlighted ? g_theme.hoverdColor : "transparent"
+    }
+}

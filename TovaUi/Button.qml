@@ -1,0 +1,45 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15 as C
+
+// A flat button showing an icon-font glyph (icontext) or its text, with a
+// hover tool tip.
+C.Button {
+    id: control
+    property string icontext: ""
+    property string hoverText: ""
+    property color color: g_theme.foregroundColor
+    property color hoverColor: g_theme.hoverdColor
+    property bool urlStyle: false
+    property string fontFamily: Constant.iconFont
+    property int iconSize: 16
+    property int radius: 4
+
+    implicitWidth: Math.max(30, contentItem.implicitWidth + leftPadding + rightPadding)
+    implicitHeight: Math.max(30, contentItem.implicitHeight + topPadding + bottomPadding)
+    padding: 4
+    hoverEnabled: true
+    font.pixelSize: 13
+    font.underline: urlStyle && hovered
+
+    contentItem: Text {
+        text: control.icontext !== "" ? control.icontext : control.text
+        font.family: control.icontext !== "" ? control.fontFamily : control.font.family
+        font.pixelSize: control.icontext !== "" ? control.iconSize : control.font.pixelSize
+        font.underline: control.font.underline
+        color: control.urlStyle ? g_theme.accentColor : control.color
+        opacity: control.enabled ? 1 : 0.4
+        horizontalAlignment: Text.AlignHCenter
+        verticalAlignment: Text.AlignVCenter
+        elide: Text.ElideRight
+    }
+    background: Rectangle {
+        radius: control.radius
+        color: control.urlStyle ? "transparent"
+             : control.down ? g_theme.darkHoverdColor
+             : (control.hovered || control.checked) ? control.hoverColor : "transparent"
+    }
+
+    C.ToolTip.visible: hovered && hoverText !== ""
+    C.ToolTip.text: hoverText
+    C.ToolTip.delay: 500
+}

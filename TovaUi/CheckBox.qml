@@ -1,0 +1,36 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15 as C
+
+// A check box with text in the theme's colours.
+C.CheckBox {
+    id: control
+    property color textColor: g_theme.foregroundColor
+    font.pixelSize: 12
+    spacing: 6
+    indicator: Rectangle {
+        implicitWidth: 16
+        implicitHeight: 16
+        x: control.leftPadding
+        y: (control.height - height) / 2
+        radius: 3
+        color: control.checked ? g_theme.accentColor : "transparent"
+        border.color: control.checked ? g_theme.accentColor : g_theme.secondaryTextColor
+        opacity: control.enabled ? 1 : 0.4
+        Text {
+            anchors.centerIn: parent
+            text: "\u2713"
+            visible: control.checked
+            color: "white"
+            font.pixelSize: 12
+        }
+    }
+    contentItem: Text {
+        leftPadding: control.indicator.width + control.spacing
+        text: control.text
+        font: control.font
+        color: control.textColor
+        opacity: control.enabled ? 1 : 0.4
+        verticalAlignment: Text.AlignVCenter
+        elide: Text.ElideRight
+    }
+}

@@ -1,0 +1,126 @@
+import QtQuick 2.15
+import QtQuick.Window 2.15
+import QtQuick.Controls 2.15 as C
+import QtGraphicalEffects 1.15
+
+// The application window: frameless on Linux with its own title bar, shadow
+// and resize border; background colour or image from the theme.
+C.ApplicationWindow {
+    id: window
+    property bool isFullScreen: false
+    property bool lumoModel: false
+    property bool lockState: false
+    property bool windowTop: false
+    property bool loginPasswordWindowVisible: false
+    property Component windowsMenuBar: null
+    property rect normalRect: Qt.rect((Screen.width - 920) / 2, (Screen.height - 600) / 2, 920, 600)
+    property url backgroundImage: ""
+    property bool backgroundBlur: false
+    property bool activedOnce: false
+    readonly property bool frameless: Qt.platform.os === "linux"
+    readonly property bool maximized: visibility === Window.Maximized
+    readonly property bool plainFrame: !frameless || maximized || visibility === Window.FullScreen || isFullScreen
+    readonly property int frameMargin: plainFrame ? 0 : 3
+    readonly property int frameRadius: plainFrame ? 0 : 8
+
+    signal appActive(bool active)
+    signal activeFirst()
+
+    function showMin() {
+        if (lockState)
+            return
+        window.showMinimized()
+    }
+    function setBackgroundSource(source) { backgroundImage = source }
+
+    flags: frameless ? (Qt.Window | Qt.FramelessWindowHint | (windowTop || lockState ? Qt.WindowStaysOnTopHint : 0))
+                     : (Qt.Window | (windowTop || lockState ? Qt.WindowStaysOnTopHint : 0))
+    color: frameless ? "transparent" : g_theme.baseColor
+    x: normalRect.x
+    y: normalRect.y
+    width: normalRect.width
+    height: normalRect.height
+
+    palette.window: g_theme.baseColor
+    palette.windowText: g_theme.foregroundColor
+    palette.text: g_theme.foregroundColor
+    palette.buttonText: g_theme.foregroundColor
+    palette.toolTipText: g_theme.foregroundColor
+    palette.toolTipBase: g_theme.lightHoverdColor
+    palette.highlightedText: g_theme.highlightedTextColor
+    palette.brightText: g_theme.highlightedTextColor
+    palette.dark: g_theme.highlightedTextColor
+    palette.light: g_theme.hoverdColor
+    palette.mid: g_theme.hoverdColor
+    palette.midlight: g_theme.hoverdColor
+    palette.base: "transparent"
+    palette.button: "transparent"
+
+    onActiveChanged: {
+        appActive(active)
+        if (!activedOnce) {
+            activedOnce = true
+            activeFirst()
+        }
+    }
+
+    FontLoader { source: "qrc:/TovaUi/icon/iconfont.ttf" }
+    FontLoader { source: "qrc:/TovaUi/icon/fontello.ttf" }
+
+    background: Item {
+        RectangularGlow {
+            anchors.fill: frame
+            visible: !window.plainFrame
+            glowRadius: 4
+            spread: 0.1
+            color: "#60000000"
+            cornerRadius: frame.radius + glowRadius
+            anchors.topMargin: 1
+            anchors.leftMargin: 1
+        }
+        Rectangle {
+            id: frame
+            anchors.fill: parent
+            anchors.margins: window.frameMargin
+            radius: window.frameRadius
+            color: g_theme.baseColor
+            clip: true
+            Image {
+                id: backImage
+                anchors.fill: parent
+                source: window.backgroundImage
+                fillMode: Image.PreserveAspectCrop
+                visible: status === Image.Ready && !window.backgroundBlur
+            }
+            FastBlur {
+                anchors.fill: parent
+                source: backImage
+                radius: 30
+                visible: backImage.status === Image.Ready && window.backgroundBlur
+            }
+        }
+    }
+
+    header: Item {
+        implicitHeight: window.frameless && !window.isFullScreen ? 30 + window.frameMargin : 0
+        visible: implicitHeight > 0
+        WindowsTitleBar {
+            anchors.fill: parent
+            anchors.topMargin: window.frameMargin
+            anchors.leftMargin: window.frameMargin
+            anchors.rightMargin: window.frameMargin
+            control: window
+            windowsMenuBar: window.windowsMenuBar
+            lockState: window.lockState
+            menuVisible: !window.loginPasswordWindowVisible
+        }
+    }
+
+    TResizeBorder {
+        parent: window.contentItem.parent
+        anchors.fill: parent
+        control: window
+        visible: window.frameless && !window.lockState && !window.plainFrame
+        z: 1000
+    }
+}

@@ -1,0 +1,67 @@
+import QtQuick 2.15
+
+// One row of a settings-style table: title on the left, the row's control
+// on the right, a separator inset 20; rounded on top or bottom when it is
+// the first or last row. A click anywhere emits click().
+Item {
+    id: row
+    property string title: ""
+    property url imageSource: ""
+    property alias content: controlArea.data
+    property real baseWidth: 400
+    property Item subWidget: null
+    property bool onTop: false
+    property bool onBottom: false
+    property bool showLine: !onBottom
+    signal click()
+
+    width: baseWidth
+    height: 44
+
+    RadiusRectangle {
+        anchors.fill: parent
+        topRadius: row.onTop ? 8 : 0
+        bottomRadius: row.onBottom ? 8 : 0
+        color: area.containsMouse ? g_theme.lightHoverdColor : g_theme.primaryColor
+    }
+
+    MouseArea {
+        id: area
+        anchors.fill: parent
+        hoverEnabled: true
+        onClicked: row.click()
+    }
+    Image {
+        id: icon
+        x: 12
+        anchors.verticalCenter: parent.verticalCenter
+        width: visible ? 20 : 0
+        height: 20
+        visible: row.imageSource.toString() !== ""
+        source: row.imageSource
+        fillMode: Image.PreserveAspectFit
+    }
+    Text {
+        anchors.left: icon.visible ? icon.right : parent.left
+        anchors.leftMargin: icon.visible ? 8 : 20
+        anchors.verticalCenter: parent.verticalCenter
+        text: row.title
+        color: g_theme.foregroundColor
+        font.pixelSize: 13
+    }
+    Row {
+        id: controlArea
+        anchors.right: parent.right
+        anchors.rightMargin: 12
+        anchors.verticalCenter: parent.verticalCenter
+        spacing: 6
+    }
+    Rectangle {
+        visible: row.showLine
+        x: 20
+        anchors.bottom: parent.bottom
+        width: parent.width - 20
+        height: 1
+        color: g_theme.lineColor
+    }
+}

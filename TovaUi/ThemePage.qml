@@ -1,0 +1,59 @@
+import QtQuick 2.15
+
+// The theme chooser: one swatch per theme of g_theme.themes; the current
+// one is marked.
+SheetWindow {
+    id: page
+    title: qsTr("主题")
+    showTitleAndClose: true
+    isShowOk: false
+    isShowCloseButton: true
+
+    Flow {
+        width: 4 * 110 + 3 * 10
+        spacing: 10
+        Repeater {
+            model: g_theme.themes
+            Rectangle {
+                width: 110
+                height: 80
+                radius: 6
+                color: model.backgroundColor
+                border.width: g_theme.currentTheme === index ? 3 : 1
+                border.color: g_theme.currentTheme === index ? g_theme.accentColor : g_theme.hoverdColor
+                Rectangle {
+                    width: parent.width
+                    height: 20
+                    radius: 6
+                    color: model.titleColor
+                }
+                Rectangle {
+                    x: 8; y: 28
+                    width: 24; height: 24; radius: 12
+                    color: model.accentColor
+                }
+                Text {
+                    anchors.bottom: parent.bottom
+                    anchors.bottomMargin: 6
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    text: model.name
+                    color: model.foregroundColor
+                    font.pixelSize: 12
+                }
+                Text {
+                    anchors.right: parent.right
+                    anchors.rightMargin: 6
+                    y: 28
+                    visible: g_theme.currentTheme === index
+                    text: "\u2713"
+                    color: model.accentColor
+                    font.pixelSize: 16
+                }
+                MouseArea {
+                    anchors.fill: parent
+                    onClicked: g_theme.currentTheme = index
+                }
+            }
+        }
+    }
+}

@@ -1,0 +1,143 @@
+// Qt Quick Test of the TovaUi QML component library, and (with -gallery FILE)
+// a window that shows the main components and saves a screenshot of itself.
+#include "testenvironment.h"
+
+#include <QApplication>
+#include <QQmlComponent>
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QQuickView>
+#include <QRawFont>
+#include <QTimer>
+#include <QtQuickTest>
+
+namespace {
+
+QStringList qmlWarnings;
+QtMessageHandler previousHandler = nullptr;
+
+// Every warning that comes from a QML file counts against the run.
+void recordWarnings(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type != QtDebugMsg && type != QtInfoMsg
+        && (text.contains(QLatin1String(".qml")) || text.contains(QLatin1String("qrc:/"))
+            || qstrcmp(context.category, "qml") == 0 || qstrcmp(context.category, "js") == 0))
+        qmlWarnings << text;
+    if (previousHandler)
+        previousHandler(type, context, text);
+}
+
+} // namespace
+
+// File and font checks for the tests.
+class FontCheck : public QObject
+{
+    Q_OBJECT
+public:
+    Q_INVOKABLE QString readFile(const QString& url) const
+    {
+        QFile file(url.startsWith(QLatin1String("qrc:")) ? url.mid(3) : url);
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+    // Code points of `text` that the font file does not cover.
+    Q_INVOKABLE QStringList missingGlyphs(const QString& fontFile, const QString& text) const
+    {
+        QFile file(fontFile.startsWith(QLatin1String("qrc:")) ? fontFile.mid(3) : fontFile);
+        QStringList missing;
+        if (!file.open(QIODevice::ReadOnly))
+            return { QStringLiteral("cannot open ") + fontFile };
+        QRawFont font(file.readAll(), 16);
+        if (!font.isValid())
+            return { QStringLiteral("invalid font ") + fontFile };
+        const QVector<uint> points = text.toUcs4();
+        for (uint cp : points) {
+            if (!font.supportsCharacter(cp)) {
+                missing << QString::number(cp, 16);
+                continue;
+            }
+            quint32 index = 0;
+            int count = 1;
+            const QChar ch(static_cast<ushort>(cp));
+            if (!font.glyphIndexesForChars(&ch, 1, &index, &count) || font.pathForGlyph(index).isEmpty())
+                missing << QString::number(cp, 16) + QStringLiteral(" (empty)");
+        }
+        return missing;
+    }
+    Q_INVOKABLE QString familyOf(const QString& fontFile) const
+    {
+        QFile file(fontFile.startsWith(QLatin1String("qrc:")) ? fontFile.mid(3) : fontFile);
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        return QRawFont(file.readAll(), 16).familyName();
+    }
+};
+
+class Setup : public QObject
+{
+    Q_OBJECT
+public slots:
+    void qmlEngineAvailable(QQmlEngine* engine) { prepare(engine); }
+
+public:
+    QObject* standIns = nullptr;
+    FontCheck fontCheck;
+
+    void prepare(QQmlEngine* engine)
+    {
+        engine->addImportPath(QStringLiteral("qrc:///"));
+        QQmlComponent component(engine, QUrl::fromLocalFile(QStringLiteral(TEST_SOURCE_DIR "/StandIns.qml")));
+        standIns = component.create();
+        if (!standIns) {
+            qFatal("stand-ins: %s", qPrintable(component.errorString()));
+        }
+        for (const char* name : { "g_theme", "functions", "message", "t", "keys", "qmlKey", "csettings" })
+            engine->rootContext()->setContextProperty(QString::fromLatin1(name), standIns->property(name).value<QObject*>());
+        engine->rootContext()->setContextProperty(QStringLiteral("standIns"), standIns);
+        engine->rootContext()->setContextProperty(QStringLiteral("fontCheck"), &fontCheck);
+    }
+};
+
+static int runGallery(const QString& output)
+{
+    Setup setup;
+    QQuickView view;
+    setup.prepare(view.engine());
+    view.setResizeMode(QQuickView::SizeViewToRootObject);
+    view.setSource(QUrl::fromLocalFile(QStringLiteral(TEST_SOURCE_DIR "/gallery/Gallery.qml")));
+    if (view.status() != QQuickView::Ready)
+        return 2;
+    view.show();
+    int result = 1;
+    QTimer::singleShot(2500, &view, [&]() {
+        const QImage image = view.grabWindow();
+        result = image.save(output) ? 0 : 1;
+        QCoreApplication::quit();
+    });
+    QCoreApplication::exec();
+    return result;
+}
+
+int main(int argc, char** argv)
+{
+    TestEnvironment environment;
+    QApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    if (argc == 3 && qstrcmp(argv[1], "-gallery") == 0)
+        return runGallery(QString::fromLocal8Bit(argv[2]));
+
+    previousHandler = qInstallMessageHandler(recordWarnings);
+    Setup setup;
+    int status = quick_test_main_with_setup(argc, argv, "library", TEST_SOURCE_DIR "/qml", &setup);
+    qInstallMessageHandler(previousHandler);
+    if (!qmlWarnings.isEmpty()) {
+        fprintf(stderr, "FAIL: %d QML warning(s) during the run:\n", int(qmlWarnings.size()));
+        for (const QString& w : qAsConst(qmlWarnings))
+            fprintf(stderr, "  %s\n", qPrintable(w));
+        if (status == 0)
+            status = 1;
+    }
+    return status;
+}
+
+#include "tst_library.moc"
