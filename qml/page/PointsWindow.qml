@@ -1,0 +1,18 @@
+import QtQuick 2.15
+import TovaUi 0.1
+
+// Placeholder of the points sheet until its own version lands.
+SheetWindow {
+    id: sheet
+    title: qsTr("积分")
+    showTitleAndClose: true
+    isShowOk: false
+    isShowCloseButton: true
+
+    Text {
+        width: 300
+        text: sheet.title
+        color: g_theme.foregroundColor
+        font.pixelSize: 13
+    }
+}

@@ -1,0 +1,57 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15 as C
+import TovaUi 0.1
+
+// One button of the navigation bar: an icon-font glyph, a marker on the left
+// edge while selected, and a hover text.
+Item {
+    id: button
+    property string name: ""
+    property string icontext: ""
+    property string hoverText: ""
+    property bool selected: false
+    property url imageSource: ""
+    signal clicked()
+
+    width: 37
+    height: 37
+
+    Rectangle {
+        anchors.fill: parent
+        radius: 4
+        color: area.pressed ? g_theme.darkHoverdColor : area.containsMouse ? g_theme.lightHoverdColor : "transparent"
+    }
+    Rectangle {
+        width: 3
+        height: parent.height
+        color: g_theme.hoverdColor
+        visible: button.selected
+    }
+    Text {
+        anchors.centerIn: parent
+        visible: button.imageSource.toString() === ""
+        text: button.icontext
+        font.family: Constant.iconFont
+        font.pixelSize: 18
+        color: button.selected ? g_theme.highlightedTextColor : g_theme.foregroundColor
+    }
+    Image {
+        anchors.centerIn: parent
+        visible: button.imageSource.toString() !== ""
+        width: 24
+        height: 24
+        sourceSize.width: 48
+        sourceSize.height: 48
+        source: button.imageSource
+        fillMode: Image.PreserveAspectCrop
+    }
+    MouseArea {
+        id: area
+        anchors.fill: parent
+        hoverEnabled: true
+        onClicked: button.clicked()
+    }
+    C.ToolTip.visible: area.containsMouse && hoverText !== ""
+    C.ToolTip.text: hoverText
+    C.ToolTip.delay: 500
+}

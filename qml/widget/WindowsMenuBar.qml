@@ -1,0 +1,345 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15 as C
+import QtQml 2.15
+import TovaUi 0.1
+
+// The menu bar of the title bar. Every entry calls a function or emits a
+// signal of the main window, or sets a setting; shortcut texts follow the
+// active shortcut scheme.
+C.MenuBar {
+    id: menuBar
+    objectName: "windowsMenuBar"
+    property var window: applicationWindow
+    readonly property var documentPage: window ? window.documentPage : null
+    readonly property bool hiddenByMinimalist: window.minimalistModel && !window.isShowPendentTips
+    readonly property alias recentMenu: recentMenu
+
+    function keyOf(name) { return keys.message + keys.getKey(name) }
+    function pageFlag(name) { return !!documentPage && documentPage[name] === true }
+    function setting(name, fallback) { return window.settingValue(name, fallback) }
+    function baseName(path) {
+        var s = String(path)
+        var name = s.substring(s.lastIndexOf("/") + 1)
+        var dot = name.lastIndexOf(".")
+        return dot > 0 ? name.substring(0, dot) : name
+    }
+    function fileUrl(path) {
+        var s = String(path)
+        return s.indexOf("file:") === 0 ? s : "file://" + s
+    }
+
+    // "Open Recent": one entry per recent file, newest at the top, then a
+    // separator and "Clear Menu".
+    function rebuildRecent() {
+        while (recentMenu.count > 2)
+            recentMenu.takeItem(0).destroy()
+        var list = files.recentFiles || []
+        for (var i = 0; i < list.length; ++i)
+            recentMenu.insertItem(0, recentItem.createObject(null, { text: baseName(list[i]), path: list[i] }))
+    }
+
+    height: 30
+    y: hiddenByMinimalist ? -height - 10 : 0
+    Behavior on y { NumberAnimation { duration: 200 } }
+    font.pixelSize: 12
+
+    background: Item {}
+    delegate: C.MenuBarItem {
+        id: barItem
+        font.pixelSize: 12
+        implicitHeight: 24
+        leftPadding: 8
+        rightPadding: 8
+        contentItem: Text {
+            text: barItem.text
+            font: barItem.font
+            color: barItem.highlighted ? g_theme.highlightedTextColor : g_theme.foregroundColor
+            verticalAlignment: Text.AlignVCenter
+        }
+        background: Rectangle {
+            radius: 3
+            color: barItem.highlighted ? g_theme.hoverdColor : "transparent"
+        }
+    }
+
+    Component.onCompleted: rebuildRecent()
+    Connections {
+        target: files
+        ignoreUnknownSignals: true
+        function onRecentFilesChanged() { menuBar.rebuildRecent() }
+    }
+
+    Component {
+        id: recentItem
+        BaseMenuItem {
+            property string path: ""
+            onTriggered: menuBar.window.openFile(menuBar.fileUrl(path))
+        }
+    }
+
+    BaseMenu {
+        objectName: "fileMenu"
+        title: qsTr("文件")
+        BaseMenuItem {
+            text: qsTr("新建")
+            shortcut: menuBar.keyOf("fileNew")
+            action: C.Action { shortcut: "Ctrl+n"; onTriggered: menuBar.window.newFile() }
+        }
+        BaseMenuItem {
+            text: qsTr("打开")
+            shortcut: menuBar.keyOf("fileOpen")
+            action: C.Action { shortcut: menuBar.keyOf("fileOpen"); onTriggered: menuBar.window.open() }
+        }
+        BaseMenu {
+            id: recentMenu
+            objectName: "recentMenu"
+            title: qsTr("Open Recent")
+            MenuSeparator {}
+            BaseMenuItem {
+                objectName: "clearRecent"
+                text: qsTr("Clear Menu")
+                enabled: (files.recentFiles || []).length > 0
+                onTriggered: files.clearRecentFiles()
+            }
+        }
+        BaseMenuItem {
+            text: qsTr("保存")
+            shortcut: menuBar.keyOf("fileSave")
+            action: C.Action { shortcut: menuBar.keyOf("fileSave"); onTriggered: menuBar.window.saveAll() }
+        }
+        BaseMenuItem {
+            text: qsTr("另存为")
+            shortcut: menuBar.keyOf("fileSaveAs")
+            action: C.Action { shortcut: menuBar.keyOf("fileSaveAs"); onTriggered: menuBar.window.saveAs() }
+        }
+        BaseMenu {
+            title: qsTr("导入")
+            BaseMenuItem { text: qsTr("导入文件夹"); onTriggered: menuBar.window.importDir() }
+            BaseMenuItem { text: qsTr("导入文件"); onTriggered: menuBar.window.importFiles() }
+        }
+        BaseMenuItem {
+            text: qsTr("关闭")
+            shortcut: menuBar.keyOf("fileClose")
+            action: C.Action { shortcut: menuBar.keyOf("fileClose"); onTriggered: menuBar.window.closeDocument() }
+        }
+        BaseMenuItem {
+            objectName: "quitItem"
+            text: qsTr("退出程序")
+            shortcut: menuBar.keyOf("appQuit")
+            action: C.Action { shortcut: menuBar.keyOf("appQuit"); onTriggered: menuBar.window.close() }
+        }
+    }
+
+    BaseMenu {
+        objectName: "editMenu"
+        title: qsTr("编辑")
+        BaseMenuItem {
+            text: qsTr("撤销") + " Ctrl+Z"
+            enabled: menuBar.pageFlag("isUndoAvailable")
+            action: C.Action { shortcut: StandardKey.Undo; onTriggered: menuBar.window.undo() }
+        }
+        BaseMenuItem {
+            text: qsTr("重做") + " Ctrl+Y"
+            enabled: menuBar.pageFlag("isRedoAvailable")
+            action: C.Action { shortcut: "Ctrl+y"; onTriggered: menuBar.window.redo() }
+        }
+        BaseMenuItem {
+            text: qsTr("剪切") + " Ctrl+X"
+            enabled: menuBar.pageFlag("isCutAvailable")
+            action: C.Action { shortcut: StandardKey.Cut; onTriggered: menuBar.window.cut() }
+        }
+        BaseMenuItem {
+            text: qsTr("复制") + " Ctrl+C"
+            enabled: menuBar.pageFlag("isCopyAvailable")
+            action: C.Action { shortcut: StandardKey.Copy; onTriggered: menuBar.window.copy() }
+        }
+        BaseMenuItem {
+            text: qsTr("粘贴") + " Ctrl+V"
+            action: C.Action { shortcut: StandardKey.Paste; onTriggered: menuBar.window.paste() }
+        }
+        BaseMenuItem {
+            text: qsTr("全选") + " Ctrl+A"
+            action: C.Action { shortcut: StandardKey.SelectAll; onTriggered: menuBar.window.selectAll() }
+        }
+        BaseMenuItem {
+            text: qsTr("查找")
+            shortcut: menuBar.keyOf("find")
+            action: C.Action { shortcut: menuBar.keyOf("find"); onTriggered: menuBar.window.find() }
+        }
+        BaseMenuItem {
+            text: qsTr("替换")
+            shortcut: menuBar.keyOf("replace")
+            action: C.Action { shortcut: menuBar.keyOf("replace"); onTriggered: menuBar.window.replace() }
+        }
+    }
+
+    BaseMenu {
+        objectName: "showMenu"
+        title: qsTr("显示")
+        BaseMenuItem {
+            text: qsTr("显示 文件")
+            shortcut: menuBar.keyOf("showFile")
+            action: C.Action { shortcut: menuBar.keyOf("showFile"); onTriggered: menuBar.window.showTab("files") }
+        }
+        BaseMenuItem {
+            text: qsTr("显示 自动章节")
+            shortcut: menuBar.keyOf("showChapter")
+            enabled: menuBar.pageFlag("isMakeupAvailable")
+            action: C.Action { shortcut: menuBar.keyOf("showChapter"); onTriggered: menuBar.window.showTab("autoChapter") }
+        }
+        BaseMenuItem {
+            text: qsTr("显示 字数统计")
+            shortcut: menuBar.keyOf("showWordCount")
+            action: C.Action { shortcut: menuBar.keyOf("showWordCount"); onTriggered: menuBar.window.showTab("wordCount") }
+        }
+        BaseMenuItem {
+            text: qsTr("显示 拼字")
+            shortcut: menuBar.keyOf("showRanking")
+            action: C.Action { shortcut: menuBar.keyOf("showRanking"); onTriggered: menuBar.window.showTab("ranking") }
+        }
+        BaseMenuItem {
+            text: qsTr("显示") + " " + qsTr("Challenge")
+            shortcut: menuBar.keyOf("showThrough")
+            action: C.Action { shortcut: menuBar.keyOf("showThrough"); onTriggered: menuBar.window.showTab("through") }
+        }
+        BaseMenuItem {
+            text: qsTr("显示") + " " + qsTr("笔记")
+            shortcut: menuBar.keyOf("showNotes")
+            action: C.Action { shortcut: menuBar.keyOf("showNotes"); onTriggered: menuBar.window.showTab("notes") }
+        }
+        BaseMenuItem {
+            text: qsTr("显示 我")
+            onTriggered: menuBar.window.showTab("me")
+        }
+        BaseMenuItem {
+            text: qsTr("窗口置顶")
+            shortcut: menuBar.keyOf("windowTop")
+            action: C.Action {
+                shortcut: menuBar.keyOf("windowTop")
+                onTriggered: menuBar.window.windowTop = !menuBar.window.windowTop
+            }
+        }
+        BaseMenuItem {
+            text: menuBar.window.minimalistModel ? qsTr("退出 极简 模式") : qsTr("进入 极简 模式")
+            shortcut: menuBar.keyOf("minimalistModel")
+            action: C.Action { shortcut: menuBar.keyOf("minimalistModel"); onTriggered: menuBar.window.setMinimalistMode() }
+        }
+        BaseMenuItem {
+            text: menuBar.window.lumoModel ? qsTr("退出 Lumo 模式") : qsTr("进入 Lumo 模式")
+            shortcut: menuBar.keyOf("lumoModel")
+            action: C.Action { shortcut: menuBar.keyOf("lumoModel"); onTriggered: menuBar.window.setLumoModel() }
+        }
+    }
+
+    BaseMenu {
+        objectName: "toolsMenu"
+        title: qsTr("工具")
+        BaseMenuItem {
+            text: qsTr("统计卡片")
+            shortcut: menuBar.keyOf("countWindow")
+            action: C.Action { shortcut: menuBar.keyOf("countWindow"); onTriggered: menuBar.window.showCountWindow() }
+        }
+        BaseMenuItem {
+            text: qsTr("过滤敏感词")
+            shortcut: menuBar.keyOf("showSubtle")
+            enabled: cglobal.isCurrentEdit === true
+            action: C.Action { shortcut: menuBar.keyOf("showSubtle"); onTriggered: menuBar.window.showSubtle() }
+        }
+        BaseMenuItem {
+            text: qsTr("锁定")
+            shortcut: menuBar.keyOf("showTarget")
+            action: C.Action { shortcut: menuBar.keyOf("showTarget"); onTriggered: menuBar.window.showTarget() }
+        }
+        BaseMenuItem {
+            text: qsTr("添加章节名")
+            shortcut: menuBar.keyOf("addChapterName")
+            action: C.Action { shortcut: menuBar.keyOf("addChapterName"); onTriggered: menuBar.window.addChapterName() }
+        }
+        BaseMenuItem {
+            text: qsTr("一键排版")
+            shortcut: menuBar.keyOf("makeup")
+            enabled: menuBar.pageFlag("isMakeupAvailable")
+            action: C.Action { shortcut: menuBar.keyOf("makeup"); onTriggered: menuBar.window.makeup() }
+        }
+        BaseMenuItem {
+            text: qsTr("历史记录")
+            onTriggered: menuBar.window.openHistory()
+        }
+        BaseMenuItem {
+            objectName: "cloudItem"
+            text: qsTr("云同步")
+            onTriggered: {
+                if (userdata.logined !== true)
+                    csettings.showLogin()
+                else if (cloudDisk.conflictFileList && cloudDisk.conflictFileList.length > 0)
+                    menuBar.window.showConflictPage()
+                else
+                    files.doCloud(true)
+            }
+        }
+        BaseMenu {
+            objectName: "typewriterMenu"
+            title: qsTr("打字机模式")
+            BaseMenuItem {
+                text: qsTr("启动打字机模式")
+                checkable: true
+                checked: menuBar.setting("isTypewriter", false) === true
+                onTriggered: menuBar.window.storeSetting("isTypewriter", checked)
+            }
+            BaseMenuItem {
+                text: qsTr("高亮显示当前行")
+                checkable: true
+                enabled: menuBar.setting("isTypewriter", false) === true
+                checked: menuBar.setting("typewriterFocusedText", 0) > 0
+                onTriggered: menuBar.window.storeSetting("typewriterFocusedText", checked ? 1 : 0)
+            }
+            BaseMenu {
+                id: rollingMenu
+                objectName: "rollingMenu"
+                title: qsTr("固定滚动")
+                enabled: menuBar.setting("isTypewriter", false) === true
+                C.ButtonGroup { id: rollingGroup }
+                Instantiator {
+                    model: [qsTr("关"), qsTr("上"), qsTr("中"), qsTr("下"), qsTr("可变")]
+                    BaseMenuItem {
+                        text: modelData
+                        checkable: true
+                        C.ButtonGroup.group: rollingGroup
+                        checked: menuBar.setting("typewriterFixedRolling", 4) === index
+                        onTriggered: menuBar.window.storeSetting("typewriterFixedRolling", index)
+                    }
+                    onObjectAdded: rollingMenu.insertItem(index, object)
+                    onObjectRemoved: rollingMenu.removeItem(object)
+                }
+            }
+            BaseMenuItem {
+                text: qsTr("标记当前行")
+                checkable: true
+                enabled: menuBar.setting("isTypewriter", false) === true
+                checked: menuBar.setting("isTypewriterMarkCurrentLine", false) === true
+                onTriggered: menuBar.window.storeSetting("isTypewriterMarkCurrentLine", checked)
+            }
+        }
+        BaseMenuItem {
+            text: qsTr("偏好设置") + " " + "Ctrl+Shift+P"
+            action: C.Action { shortcut: "Ctrl+Shift+P"; onTriggered: menuBar.window.openPerferences() }
+        }
+    }
+
+    BaseMenu {
+        objectName: "helpMenu"
+        title: qsTr("帮助")
+        BaseMenuItem {
+            text: qsTr("帮助")
+            shortcut: menuBar.keyOf("help") !== "" ? menuBar.keyOf("help") : "F1"
+            action: C.Action {
+                shortcut: menuBar.keyOf("help") !== "" ? menuBar.keyOf("help") : StandardKey.HelpContents
+                onTriggered: menuBar.window.showHelp()
+            }
+        }
+        BaseMenuItem {
+            text: qsTr("关于")
+            onTriggered: menuBar.window.showAbout()
+        }
+    }
+}

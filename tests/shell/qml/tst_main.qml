@@ -1,0 +1,492 @@
+import QtQuick 2.15
+import QtQuick.Window 2.15
+import QtTest 1.15
+
+// The main window against the stand-ins of ShellStandIns.qml: start-up
+// geometry, first activation, the close sequence with the quit-time sync,
+// the side pages and the menus.
+TestCase {
+    id: testCase
+    name: "MainWindow"
+    when: windowShown
+
+    property var win: null
+
+    SignalSpy { id: saveAllSpy; signalName: "saveAll" }
+    SignalSpy { id: openFileSpy; signalName: "openFile" }
+
+    Window {
+        id: otherWindow
+        width: 100
+        height: 100
+    }
+
+    function init() {
+        standIns.reset()
+    }
+
+    function cleanup() {
+        otherWindow.visible = false
+        if (win) {
+            win.visible = false
+            win.destroy()
+            win = null
+        }
+        wait(0)
+    }
+
+    function createWindow() {
+        var c = Qt.createComponent("qrc:/qml/main.qml")
+        verify(c.status === Component.Ready, c.errorString())
+        win = c.createObject(null)
+        verify(win, "main window")
+        saveAllSpy.target = win
+        saveAllSpy.clear()
+        openFileSpy.target = win
+        openFileSpy.clear()
+        tryVerify(function() { return win.pcMain !== null && win.documentPage !== null })
+        return win
+    }
+
+    function lastMessage() {
+        var list = message.texts
+        return list.length > 0 ? list[list.length - 1] : ""
+    }
+
+    function menuBar() {
+        var bar = findChild(win.header, "windowsMenuBar")
+        verify(bar, "menu bar")
+        return bar
+    }
+
+    function menuNamed(objectName) {
+        var bar = menuBar()
+        for (var i = 0; i < bar.count; ++i) {
+            if (bar.menuAt(i).objectName === objectName)
+                return bar.menuAt(i)
+        }
+        fail("no menu " + objectName)
+    }
+
+    function entries(menu) {
+        var list = []
+        for (var i = 0; i < menu.count; ++i) {
+            var item = menu.itemAt(i)
+            list.push(item.text === undefined ? "-" : item.text)
+        }
+        return list
+    }
+
+    function entry(menu, text) {
+        for (var i = 0; i < menu.count; ++i) {
+            if (menu.itemAt(i).text === text)
+                return menu.itemAt(i)
+        }
+        fail("no entry " + text)
+    }
+
+    function activate(item) {
+        if (item.action)
+            item.action.trigger()
+        else
+            item.triggered()
+    }
+
+    // ---- start-up ------------------------------------------------------
+
+    function test_startGeometry_data() {
+        return [
+            { tag: "stored 200x100 opens at the minimum", w: 200, h: 100, vis: 2, ew: 300, eh: 200, evis: Window.Windowed },
+            { tag: "stored size kept", w: 700, h: 500, vis: 2, ew: 700, eh: 500, evis: Window.Windowed },
+            { tag: "minimised opens windowed", w: 800, h: 500, vis: 3, ew: 800, eh: 500, evis: Window.Windowed },
+            { tag: "hidden opens windowed", w: 800, h: 500, vis: 0, ew: 800, eh: 500, evis: Window.Windowed }
+        ]
+    }
+    function test_startGeometry(data) {
+        csettings.tmpMainWidth = data.w
+        csettings.tmpMainHeight = data.h
+        csettings.mainVisibility = data.vis
+        createWindow()
+        compare(win.width, data.ew)
+        compare(win.height, data.eh)
+        compare(win.minimumWidth, 300)
+        compare(win.minimumHeight, 200)
+        compare(win.visibility, data.evis)
+        compare(countly.starts, 1)
+        compare(keys.currentName, "default")
+        compare(win.objectName, "applicationWindow")
+    }
+
+    function test_firstActivationOnce_data() {
+        return [
+            { tag: "auto sign-in", autologin: true, logins: 1 },
+            { tag: "no auto sign-in", autologin: false, logins: 0 }
+        ]
+    }
+    function test_firstActivationOnce(data) {
+        userdata.autologin = data.autologin
+        createWindow()
+        win.requestActivate()
+        tryCompare(win, "active", true)
+        compare(cUpdate.checks, 1)
+        compare(user.logins, data.logins)
+        compare(cglobal.firstCalls, 1)
+
+        otherWindow.visible = true
+        otherWindow.requestActivate()
+        tryCompare(win, "active", false)
+        win.requestActivate()
+        tryCompare(win, "active", true)
+        compare(cUpdate.checks, 1)
+        compare(user.logins, data.logins)
+        compare(cglobal.firstCalls, 1)
+        var acts = cglobal.appActions
+        compare(acts[acts.length - 1], true)
+        verify(acts.indexOf(false) >= 0, "deactivation reported")
+    }
+
+    function test_geometryWritten() {
+        createWindow()
+        win.geometrySaveDelay = 10
+        win.width = 700
+        win.height = 450
+        tryCompare(csettings, "tmpMainWidth", 700)
+        tryCompare(csettings, "tmpMainHeight", 450)
+        tryCompare(csettings, "mainWidth", 700)
+        compare(csettings.mainHeight, 450)
+        win.x = 123
+        tryCompare(csettings, "tmpMainX", 123)
+        compare(csettings.mainX, 123)
+    }
+
+    // ---- close sequence --------------------------------------------------
+
+    function test_closeRefusedWhileLocked() {
+        createWindow()
+        g_data.lockState = true
+        win.close()
+        wait(10)
+        verify(win.visible, "stays open while locked")
+        compare(lastMessage(), "锁定状态不能退出程序")
+        compare(saveAllSpy.count, 0)
+        compare(countly.stops, 0)
+
+        g_data.lockState = false
+        win.close()
+        tryCompare(win, "visible", false)
+        compare(saveAllSpy.count, 1)
+        compare(countly.stops, 1)
+        compare(cglobal.cleanCalls, 1)
+    }
+
+    function test_quitFromMenuFollowsTheCloseSequence() {
+        createWindow()
+        g_data.lockState = true
+        activate(entry(menuNamed("fileMenu"), "退出程序"))
+        wait(10)
+        verify(win.visible)
+        compare(lastMessage(), "锁定状态不能退出程序")
+    }
+
+    function test_closeWithoutQuitSync_data() {
+        return [
+            { tag: "cloud on quit off", cloudOnQuit: false, useCloud: true, logined: true },
+            { tag: "cloud off", cloudOnQuit: true, useCloud: false, logined: true },
+            { tag: "signed out", cloudOnQuit: true, useCloud: true, logined: false }
+        ]
+    }
+    function test_closeWithoutQuitSync(data) {
+        csettings.cloudOnQuit = data.cloudOnQuit
+        csettings.useCloud = data.useCloud
+        userdata.logined = data.logined
+        createWindow()
+        win.close()
+        tryCompare(win, "visible", false)
+        compare(files.doCloudCalls, 0)
+        compare(saveAllSpy.count, 1)
+    }
+
+    function prepareQuitSync() {
+        csettings.cloudOnQuit = true
+        csettings.useCloud = true
+        userdata.logined = true
+        createWindow()
+    }
+
+    function test_quitSyncClosesWhenSyncEnds() {
+        prepareQuitSync()
+        win.close()
+        wait(10)
+        verify(win.visible, "the first close waits for the sync")
+        verify(win.isSyncedOnQuit)
+        compare(files.doCloudCalls, 1)
+        compare(saveAllSpy.count, 1)
+        compare(countly.stops, 1)
+
+        // A second close while the sync runs keeps waiting.
+        win.close()
+        wait(10)
+        verify(win.visible)
+        compare(files.doCloudCalls, 1)
+
+        files.updating = false
+        tryCompare(win, "visible", false)
+        // The documents are not saved again after the sync.
+        compare(saveAllSpy.count, 1)
+        compare(countly.stops, 1)
+        compare(cglobal.cleanCalls, 1)
+    }
+
+    function test_quitSyncTimesOut() {
+        prepareQuitSync()
+        win.quitSyncTimeout = 50
+        win.close()
+        wait(10)
+        verify(win.visible)
+        verify(files.updating)
+        tryCompare(win, "visible", false, 2000)
+        compare(saveAllSpy.count, 1)
+    }
+
+    function test_quitSyncThatNeverStarts() {
+        prepareQuitSync()
+        files.startsSync = false
+        win.close()
+        tryCompare(win, "visible", false)
+        compare(files.doCloudCalls, 1)
+    }
+
+    function test_quitSyncAlreadyRunning() {
+        prepareQuitSync()
+        files.updating = true
+        files.startsSync = false
+        win.close()
+        wait(10)
+        verify(win.visible, "waits for the run already under way")
+        files.updating = false
+        tryCompare(win, "visible", false)
+    }
+
+    function test_quitWithoutSyncButton() {
+        prepareQuitSync()
+        win.close()
+        wait(10)
+        verify(win.visible)
+        verify(win.cloudSheet, "cloud sheet")
+        verify(win.cloudSheet.visible)
+        compare(win.cloudSheet.title, "正在云同步")
+        win.cloudSheet.doCancel()
+        tryCompare(win, "visible", false)
+        compare(saveAllSpy.count, 1)
+    }
+
+    // ---- layout ----------------------------------------------------------
+
+    function test_currentFunctionFollowsTabs() {
+        createWindow()
+        var pages = win.pcMain.pages
+        compare(win.pcMain.currentPage, "files")
+        verify(pages.files.visible)
+        win.showTab("notes")
+        compare(csettings.currentFunction, "notes")
+        verify(pages.notes.visible)
+        verify(!pages.files.visible)
+        win.showTab("wordCount")
+        compare(csettings.currentFunction, "wordCount")
+        verify(pages.wordCount.visible)
+        verify(!pages.notes.visible)
+    }
+
+    function test_currentFunctionRestored() {
+        csettings.currentFunction = "notes"
+        createWindow()
+        compare(win.pcMain.currentPage, "notes")
+        verify(win.pcMain.pages.notes.visible)
+    }
+
+    function test_freeLayout() {
+        csettings.layoutLefttoRight = false
+        createWindow()
+        var bar = win.pcMain.homeBar
+        verify(!findChild(bar, "homeButton_autoChapter").visible)
+        verify(findChild(bar, "homeButton_notes").visible)
+        var rightBox = findChild(win.pcMain, "rightBox")
+        verify(rightBox.visible)
+        var pages = win.pcMain.pages
+        verify(pages.autoChapter.visible)
+        verify(pages.autoChapter.parent !== findChild(win.pcMain, "leftStack"))
+        win.showTab("notes")
+        verify(pages.notes.visible)
+        compare(pages.notes.parent, findChild(win.pcMain, "leftStack"))
+        win.showTab("ranking")
+        verify(pages.files.visible, "a right-column name shows the first entry")
+        verify(!pages.notes.visible)
+    }
+
+    function test_barWidths() {
+        createWindow()
+        var left = findChild(win.pcMain, "leftStack")
+        tryCompare(cglobal, "leftBarWidth", left.width + 40)
+        compare(cglobal.rightBarWidth, 0)
+        win.isShowLeftWidget = false
+        tryCompare(cglobal, "leftBarWidth", 40)
+    }
+
+    function test_lumoAndMinimalist() {
+        createWindow()
+        win.setLumoModel()
+        verify(win.lumoModel)
+        compare(csettings.lumoModel, true)
+        verify(win.isFullScreen)
+        verify(!win.pcMain.homeBar.visible)
+        verify(lastMessage().indexOf("Ctrl+Return") >= 0, lastMessage())
+
+        win.setMinimalistMode()
+        verify(!win.lumoModel)
+        verify(win.minimalistModel)
+        compare(csettings.minimalistModel, true)
+        verify(!win.isFullScreen)
+        verify(!win.pcMain.homeBar.visible)
+
+        // The drawer: showing the page it holds closes it.
+        win.showTab("notes")
+        verify(win.pcMain.drawerOpen)
+        compare(win.pcMain.pages.notes.parent.parent, findChild(win.pcMain, "drawer"))
+        win.showTab("notes")
+        verify(!win.pcMain.drawerOpen)
+
+        win.setMinimalistMode()
+        verify(!win.minimalistModel)
+        verify(win.pcMain.homeBar.visible)
+        compare(win.pcMain.currentPage, "files")
+        compare(win.pcMain.pages.notes.parent, findChild(win.pcMain, "leftStack"))
+    }
+
+    function test_windowTopNotices() {
+        createWindow()
+        win.windowTop = true
+        compare(lastMessage(), "窗口已置顶")
+        win.windowTop = false
+        compare(lastMessage(), "窗口已取消置顶")
+        win.windowTop = true
+        g_data.lockState = true
+        win.windowTop = false
+        compare(lastMessage(), "锁定状态不能取消窗口置顶")
+    }
+
+    function test_targetLocks_data() {
+        return [
+            { tag: "words set", words: 500, seconds: 0, locks: 1 },
+            { tag: "nothing set", words: 0, seconds: 0, locks: 0 }
+        ]
+    }
+    function test_targetLocks(data) {
+        createWindow()
+        g_data.lockWord = data.words
+        g_data.lockSecond = data.seconds
+        win.showTarget()
+        win.targetLocked()
+        compare(locker.lockCalls, data.locks)
+    }
+
+    // ---- menus -----------------------------------------------------------
+
+    function test_menuEntries() {
+        createWindow()
+        var bar = menuBar()
+        var titles = []
+        for (var i = 0; i < bar.count; ++i)
+            titles.push(bar.menuAt(i).title)
+        compare(titles, ["文件", "编辑", "显示", "工具", "帮助"])
+        compare(entries(menuNamed("fileMenu")), ["新建", "打开", "Open Recent", "保存", "另存为", "导入", "关闭", "退出程序"])
+        compare(entries(menuNamed("editMenu")), ["撤销 Ctrl+Z", "重做 Ctrl+Y", "剪切 Ctrl+X", "复制 Ctrl+C",
+                                                 "粘贴 Ctrl+V", "全选 Ctrl+A", "查找", "替换"])
+        compare(entries(menuNamed("showMenu")), ["显示 文件", "显示 自动章节", "显示 字数统计", "显示 拼字",
+                                                 "显示 Challenge", "显示 笔记", "显示 我", "窗口置顶",
+                                                 "进入 极简 模式", "进入 Lumo 模式"])
+        compare(entries(menuNamed("toolsMenu")), ["统计卡片", "过滤敏感词", "锁定", "添加章节名", "一键排版",
+                                                  "历史记录", "云同步", "打字机模式", "偏好设置 Ctrl+Shift+P"])
+        compare(entries(menuNamed("helpMenu")), ["帮助", "关于"])
+        compare(entry(menuNamed("fileMenu"), "新建").shortcut, "Ctrl+N")
+    }
+
+    function test_menuEnabledStates() {
+        createWindow()
+        var edit = menuNamed("editMenu")
+        var tools = menuNamed("toolsMenu")
+        var show = menuNamed("showMenu")
+        verify(!entry(edit, "撤销 Ctrl+Z").enabled)
+        verify(!entry(edit, "重做 Ctrl+Y").enabled)
+        verify(!entry(edit, "剪切 Ctrl+X").enabled)
+        verify(!entry(edit, "复制 Ctrl+C").enabled)
+        verify(entry(edit, "粘贴 Ctrl+V").enabled)
+        verify(!entry(tools, "一键排版").enabled)
+        verify(!entry(show, "显示 自动章节").enabled)
+        verify(!entry(tools, "过滤敏感词").enabled)
+
+        win.documentPage.isUndoAvailable = true
+        win.documentPage.isCopyAvailable = true
+        win.documentPage.isMakeupAvailable = true
+        cglobal.isCurrentEdit = true
+        verify(entry(edit, "撤销 Ctrl+Z").enabled)
+        verify(entry(edit, "复制 Ctrl+C").enabled)
+        verify(!entry(edit, "剪切 Ctrl+X").enabled)
+        verify(entry(tools, "一键排版").enabled)
+        verify(entry(show, "显示 自动章节").enabled)
+        verify(entry(tools, "过滤敏感词").enabled)
+
+        win.setMinimalistMode()
+        compare(entry(show, "退出 极简 模式").text, "退出 极简 模式")
+    }
+
+    function test_typewriterMenu() {
+        createWindow()
+        var menu = findChild(menuBar(), "typewriterMenu")
+        verify(menu)
+        compare(entries(menu), ["启动打字机模式", "高亮显示当前行", "固定滚动", "标记当前行"])
+        verify(menu.itemAt(0).enabled)
+        verify(!menu.itemAt(1).enabled)
+        verify(!menu.itemAt(3).enabled)
+        menu.itemAt(0).toggle()
+        menu.itemAt(0).triggered()
+        compare(csettings.isTypewriter, true)
+        verify(menu.itemAt(1).enabled)
+        var rolling = findChild(menuBar(), "rollingMenu")
+        compare(entries(rolling), ["关", "上", "中", "下", "可变"])
+        verify(rolling.itemAt(4).checked)
+    }
+
+    function test_recentFiles() {
+        createWindow()
+        var recent = findChild(menuBar(), "recentMenu")
+        verify(recent)
+        compare(entries(recent), ["-", "Clear Menu"])
+        verify(!entry(recent, "Clear Menu").enabled)
+
+        files.recentFiles = ["/docs/one.txt", "/docs/two.md"]
+        compare(entries(recent), ["two", "one", "-", "Clear Menu"])
+        verify(entry(recent, "Clear Menu").enabled)
+        entry(recent, "two").triggered()
+        compare(openFileSpy.count, 1)
+        compare(openFileSpy.signalArguments[0][0], "file:///docs/two.md")
+
+        entry(recent, "Clear Menu").triggered()
+        compare(entries(recent), ["-", "Clear Menu"])
+        verify(!entry(recent, "Clear Menu").enabled)
+    }
+
+    function test_cloudMenuEntry() {
+        createWindow()
+        var loginSpy = Qt.createQmlObject("import QtTest 1.15; SignalSpy { signalName: 'showLogin' }", testCase)
+        loginSpy.target = csettings
+        var cloud = entry(menuNamed("toolsMenu"), "云同步")
+        cloud.triggered()
+        compare(loginSpy.count, 1)
+        compare(files.doCloudCalls, 0)
+        userdata.logined = true
+        files.startsSync = false
+        cloud.triggered()
+        compare(files.doCloudCalls, 1)
+        loginSpy.destroy()
+    }
+}
