@@ -166,12 +166,16 @@ ScrollView {
                         pointer.hoveredPosition = pointer.positionNear(point.position)
                     }
                 }
-                TapHandler {
+                // Only observes (a point handler never takes the events
+                // from the text edit below it).
+                PointHandler {
+                    id: press
                     acceptedButtons: Qt.LeftButton | Qt.RightButton
-                    grabPermissions: PointerHandler.ApprovesTakeOverByAnything
-                    gesturePolicy: TapHandler.DragThreshold
-                    onPressedChanged: {
-                        if (!pressed) {
+                    property real lastPress: 0
+                    property point pressedAt
+                    onActiveChanged: {
+                        if (!active) {
+                            holdTimer.stop()
                             area.released()
                             return
                         }
@@ -180,22 +184,31 @@ ScrollView {
                         else
                             area.leftButtonPressed()
                         area.clicked()
+                        pressedAt = point.position
                         pointer.follow(point.position)
                         pointer.clickedPosition = pointer.positionNear(point.position)
+                        var now = Date.now()
+                        if (now - lastPress < Qt.styleHints.mouseDoubleClickInterval)
+                            area.doubleClicked()
+                        lastPress = now
+                        holdTimer.restart()
+                        if (!area.menu)
+                            edit.forceActiveFocus()
                     }
-                    onTapped: {
-                        if (area.menu)
-                            return
-                        if (edit.selectionStart === edit.selectionEnd)
-                            edit.cursorPosition = edit.positionAt(eventPoint.position.x, eventPoint.position.y)
-                        edit.forceActiveFocus()
+                    onPointChanged: {
+                        var d = Qt.styleHints.startDragDistance
+                        if (active && (Math.abs(point.position.x - pressedAt.x) > d || Math.abs(point.position.y - pressedAt.y) > d))
+                            holdTimer.stop()
                     }
-                    onDoubleTapped: area.doubleClicked()
-                    onLongPressed: {
+                }
+                Timer {
+                    id: holdTimer
+                    interval: Qt.styleHints.mousePressAndHoldInterval
+                    onTriggered: {
                         area.pressAndHold()
                         if (area.menu)
                             return
-                        edit.cursorPosition = edit.positionAt(point.position.x, point.position.y)
+                        edit.cursorPosition = edit.positionAt(press.pressedAt.x, press.pressedAt.y)
                         if (edit.selectByMouse)
                             edit.selectWord()
                         edit.forceActiveFocus()
