@@ -506,6 +506,10 @@ MainWindow {
         id: layoutLoader
         objectName: "layoutLoader"
         anchors.fill: parent
+        // the frameless window draws its frame inside the window's edges
+        anchors.leftMargin: applicationWindow.frameMargin
+        anchors.rightMargin: applicationWindow.frameMargin
+        anchors.bottomMargin: applicationWindow.frameMargin
         active: false
         source: "qrc:/qml/PcMain.qml"
         onStatusChanged: if (status === Loader.Error) console.log("error loading component:", source)
