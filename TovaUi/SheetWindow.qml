@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import QtQml 2.15
 import QtQuick.Controls 2.15 as C
 import QtQuick.Layouts 1.15
 
@@ -24,16 +25,19 @@ C.Popup {
     property color titleColor: g_theme.foregroundColor
     readonly property bool isPhone: functions.isPhone()
     readonly property bool showTopRow: isPhone || showTitleAndClose
-    // The stored window height may be stale or unset; the sheet never grows
-    // past the window it lies in.
-    readonly property real windowHeight: {
-        var stored = Number(csettings.mainHeight)
-        var h = parent ? parent.height : stored
-        return (stored > 0 && h > 0) ? Math.min(stored, h) : Math.max(stored, h)
+    readonly property real okRowHeight: okRow.visible ? okRow.implicitHeight : 0
+    readonly property real topRowHeight: topRow.visible ? topRow.implicitHeight : 0
+    // The stored window height less 40 and the button rows. The stored value
+    // can be stale or unset, so the sheet is also kept inside the window it
+    // lies in.
+    readonly property real maxHeight: {
+        var rows = okRowHeight + topRowHeight
+        var stored = Number(csettings.mainHeight) - 40 - rows
+        var fits = (parent ? parent.height : 0) - 2 * margins - topPadding - bottomPadding
+                - rows - (okRow.visible ? layout.spacing : 0) - (topRow.visible ? layout.spacing : 0)
+        var limit = stored > 0 && fits > 0 ? Math.min(stored, fits) : Math.max(stored, fits)
+        return Math.max(40, limit)
     }
-    readonly property real maxHeight: Math.max(40, windowHeight - 40
-                                           - (okRow.visible ? okRow.implicitHeight + 10 : 0)
-                                           - (topRow.visible ? topRow.implicitHeight : 0))
 
     signal ok()
     signal cancel()
@@ -62,17 +66,33 @@ C.Popup {
     closePolicy: C.Popup.NoAutoClose
     margins: 10
     padding: 10
-    x: inCenter && parent ? Math.round((parent.width - width) / 2) : x
-    y: isPhone ? 50 : (inCenter && parent ? Math.round((parent.height - height) / 2) : y)
-    width: isPhone && parent ? parent.width : implicitWidth
-    height: isPhone && parent ? parent.height - 50 : implicitHeight
+    Binding on x {
+        when: sheet.inCenter && sheet.parent !== null
+        value: Math.round((sheet.parent.width - sheet.width) / 2)
+        restoreMode: Binding.RestoreNone
+    }
+    Binding on y {
+        when: sheet.isPhone || (sheet.inCenter && sheet.parent !== null)
+        value: sheet.isPhone ? 50 : Math.round((sheet.parent.height - sheet.height) / 2)
+        restoreMode: Binding.RestoreNone
+    }
+    // sizes summed from the parts: a layout's own implicit size can lag
+    readonly property real naturalHeight: topPadding + bottomPadding + scroll.implicitHeight
+                                          + (topRow.visible ? topRow.implicitHeight + layout.spacing : 0)
+                                          + (okRow.visible ? okRow.implicitHeight + layout.spacing : 0)
+    readonly property real naturalWidth: leftPadding + rightPadding
+                                         + Math.max(scroll.implicitWidth, okRow.visible ? okRow.implicitWidth : 0,
+                                                    topRow.visible ? topRow.implicitWidth : 0)
+    width: isPhone && parent ? parent.width : naturalWidth
+    height: isPhone && parent ? parent.height - 50 : naturalHeight
 
-    enter: Transition {
-        enabled: sheet.isPhone
+    // a phone slides the sheet in and out; a desktop shows it at once
+    enter: isPhone ? slideIn : null
+    exit: isPhone ? slideOut : null
+    property Transition slideIn: Transition {
         NumberAnimation { property: "y"; from: sheet.parent ? sheet.parent.height : 0; to: 50; duration: 250 }
     }
-    exit: Transition {
-        enabled: sheet.isPhone
+    property Transition slideOut: Transition {
         NumberAnimation { property: "y"; to: sheet.parent ? sheet.parent.height : 0; duration: 250 }
     }
 
@@ -90,6 +110,7 @@ C.Popup {
     }
 
     contentItem: ColumnLayout {
+        id: layout
         spacing: 10
         Keys.onEscapePressed: sheet.doCancel()
 
@@ -120,6 +141,8 @@ C.Popup {
                 anchors.right: parent.right
                 anchors.verticalCenter: parent.verticalCenter
                 visible: sheet.isShowOk || sheet.isShowCloseButton
+                objectName: sheet.isShowOk ? "sheetTopOkButton" : "sheetCloseButton"
+                implicitWidth: sheet.isShowOk ? 80 : 30
                 text: sheet.isShowOk ? sheet.okTitle : "\ue601"
                 font.family: sheet.isShowOk ? font.family : Constant.iconFont
                 accent: sheet.isShowOk
@@ -136,15 +159,16 @@ C.Popup {
 
         C.ScrollView {
             id: scroll
+            objectName: "sheetScrollView"
             Layout.fillWidth: true
-            Layout.fillHeight: sheet.isPhone
+            Layout.fillHeight: true
             implicitWidth: column.implicitWidth
             implicitHeight: sheet.useScrollView ? Math.min(column.implicitHeight, sheet.maxHeight) : column.implicitHeight
             contentWidth: column.implicitWidth
             contentHeight: column.implicitHeight
             clip: true
             C.ScrollBar.horizontal.policy: C.ScrollBar.AlwaysOff
-            C.ScrollBar.vertical.policy: column.implicitHeight > scroll.height ? C.ScrollBar.AlwaysOn : C.ScrollBar.AlwaysOff
+            C.ScrollBar.vertical.policy: C.ScrollBar.AsNeeded
             Column {
                 id: column
                 spacing: 6
@@ -158,12 +182,14 @@ C.Popup {
             spacing: 10
             SheetButton {
                 id: cancelButton
+                objectName: "sheetCancelButton"
                 visible: sheet.isShowCancel
                 text: sheet.cancelTitle
                 onClicked: sheet.doCancel()
             }
             SheetButton {
                 id: okButton
+                objectName: "sheetOkButton"
                 visible: sheet.isShowOk
                 text: sheet.okTitle
                 accent: true

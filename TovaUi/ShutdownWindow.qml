@@ -24,7 +24,8 @@ SheetWindow {
             id: choice
             width: 200
             model: [qsTr("关机"), qsTr("重启")]
-            onCurrentIndexChanged: win.reboot = currentIndex === 1
+            currentIndex: win.reboot ? 1 : 0
+            onActivated: win.reboot = index === 1
         }
         Text {
             width: 300

@@ -15,6 +15,7 @@ SheetWindow {
         Repeater {
             model: g_theme.themes
             Rectangle {
+                objectName: "themeSwatch"
                 width: 110
                 height: 80
                 radius: 6

@@ -1,21 +1,167 @@
 import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Layouts 1.15
 
-// Placeholder of the side page "wordCount" until its own version lands: the name,
-// title and parents the desktop layout sets.
+// The statistics side page: the current document's counts and the figures of
+// today, this week, this month and this year with their trends.
 Item {
-    id: page
+    id: root
+    objectName: "wordCount"
     property string name: "wordCount"
     property string title: qsTr("字数统计")
-    property var leftParent: null
-    property var rightParent: null
-    property var pendentParent: null
     implicitWidth: 280
     implicitHeight: 300
 
-    Text {
+    readonly property real figureSize: (typeof csettings !== "undefined" && csettings.wordCountFontSize > 0)
+                                       ? csettings.wordCountFontSize : 13
+    readonly property int royalties: (typeof csettings !== "undefined" && csettings.royalties) ? csettings.royalties : 0
+    readonly property var counts: wordCountModel.currentCountClass
+
+    // One titled figure with an optional trend line under it.
+    component Figure: ColumnLayout {
+        property string caption
+        property string value
+        property bool hasTrend: false
+        property int trend: 0
+        spacing: 0
+        Label { text: caption + ":" + value; font.pixelSize: root.figureSize }
+        Label {
+            visible: hasTrend
+            text: (trend >= 0 ? "\u2191 " : "\u2193 ") + trend + "%"
+            color: trend >= 0 ? "#2e9d4a" : "#d23c3c"
+            font.pixelSize: root.figureSize - 2
+        }
+    }
+
+    // A period card: words, speed, time and, when set, royalties.
+    component PeriodCard: GroupBox {
+        property var record
+        property var captions
+        property bool live: true
+        Layout.fillWidth: true
+        GridLayout {
+            columns: 2
+            Figure {
+                caption: captions[0]
+                value: (record ? (live ? record.tmpWords : record.words) : 0) + " " + qsTr("字")
+                hasTrend: true
+                trend: record ? record.wordTrend : 0
+            }
+            Figure {
+                caption: captions[1]
+                value: (record ? record.speed : 0) + " " + qsTr("字/分钟")
+                hasTrend: true
+                trend: record ? record.speedTrend : 0
+            }
+            Figure {
+                caption: captions[2]
+                value: (record ? Math.floor((live ? record.tmpSecond : record.second) / 60) : 0) + " " + qsTr("分钟")
+                hasTrend: true
+                trend: record ? record.secondTrend : 0
+            }
+            Figure {
+                visible: root.royalties !== 0
+                caption: captions[3]
+                value: (record ? (record.words * root.royalties / 1000).toFixed(1) : "0.0") + " " + qsTr("元")
+                hasTrend: true
+                trend: record ? record.wordTrend : 0
+            }
+        }
+    }
+
+    ScrollView {
+        anchors.fill: parent
+        clip: true
+        ColumnLayout {
+            width: root.width
+            spacing: 8
+
+            RowLayout {
+                Layout.fillWidth: true
+                Label { text: root.title; font.bold: true; Layout.fillWidth: true }
+                ToolButton {
+                    text: "\u2026"
+                    ToolTip.text: qsTr("字数统计功能菜单")
+                    onClicked: menu.open()
+                    Menu {
+                        id: menu
+                        MenuItem {
+                            text: qsTr("统计卡片")
+                            onTriggered: if (typeof applicationWindow !== "undefined") applicationWindow.showCountWindow()
+                        }
+                        MenuItem { text: qsTr("字体大小"); onTriggered: fontSheet.open() }
+                        MenuItem {
+                            text: qsTr("同步字数")
+                            onTriggered: {
+                                if (userdata.logined) {
+                                    g_data.syncServerData(true)
+                                } else {
+                                    message.show(qsTr("请先登录"), 1)
+                                    if (typeof applicationWindow !== "undefined")
+                                        applicationWindow.showLogin()
+                                }
+                            }
+                        }
+                    }
+                }
+            }
+
+            GroupBox {
+                title: qsTr("文档统计")
+                Layout.fillWidth: true
+                visible: root.counts && root.counts.All !== -1
+                GridLayout {
+                    columns: 2
+                    Figure { caption: qsTr("总字数"); value: root.counts ? root.counts.All : 0 }
+                    Figure { caption: qsTr("总字数(无空格)"); value: root.counts ? root.counts.NoSpace : 0 }
+                    Figure { caption: qsTr("数字"); value: root.counts ? root.counts.Numbers : 0 }
+                    Figure {
+                        caption: qsTr("空格数")
+                        value: root.counts ? root.counts.HalfWidthSpace + root.counts.FullWidthSpace : 0
+                    }
+                    Figure { caption: qsTr("汉字数"); value: root.counts ? root.counts.Chars : 0 }
+                    Figure { caption: qsTr("单词数"); value: root.counts ? root.counts.Words : 0 }
+                    Figure { caption: qsTr("段落数"); value: root.counts ? root.counts.Paragraphs : 0 }
+                }
+            }
+
+            PeriodCard {
+                title: qsTr("今时今日")
+                record: g_data.todayData
+                live: false
+                captions: [qsTr("今日字数"), qsTr("今日速度"), qsTr("今日用时"), qsTr("今日稿费")]
+            }
+            PeriodCard {
+                title: qsTr("本周统计")
+                record: g_data.thisWeekData
+                captions: [qsTr("本周字数"), qsTr("本周速度"), qsTr("本周用时"), qsTr("本周稿费")]
+            }
+            PeriodCard {
+                title: qsTr("月度统计")
+                record: g_data.thisMonthData
+                captions: [qsTr("本月字数"), qsTr("本月速度"), qsTr("本月用时"), qsTr("本月稿费")]
+            }
+            PeriodCard {
+                title: qsTr("年度统计")
+                record: g_data.thisYearData
+                captions: [qsTr("今年字数"), qsTr("今年速度"), qsTr("今年用时"), qsTr("年度稿费")]
+            }
+        }
+    }
+
+    Dialog {
+        id: fontSheet
+        title: qsTr("设置字体大小")
         anchors.centerIn: parent
-        text: page.title
-        color: g_theme.secondaryTextColor
-        font.pixelSize: 13
+        standardButtons: Dialog.Ok
+        RowLayout {
+            Label { text: qsTr("字号") }
+            SpinBox {
+                from: 8
+                to: 72
+                value: root.figureSize
+                onValueModified: if (typeof csettings !== "undefined") csettings.wordCountFontSize = value
+            }
+        }
     }
 }

@@ -1,34 +1,36 @@
 #include "data.h"
 
 #include "chapter/wordcountmodel.h"
+#include "data/countchartsmodel.h"
+#include "data/global.h"
+#include "data/points.h"
+#include "data/statsclock.h"
+#include "data/statsfile.h"
+#include "function/message.h"
+#include "support/log.h"
+#include "users/userdatas.h"
+#include "users/userinfo.h"
+#include "users/users.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QCoreApplication>
 #include <QMutexLocker>
 #include <QSettings>
+#include <QTimer>
 
-void data::setLockState(bool value)
-{
-    if (m_lockState == value)
-        return;
-    m_lockState = value;
-    emit lockStateChanged(value);
-}
+namespace {
+const int kWindowSeconds = 20;
+const int kMaxWindowWords = 49;
 
-void data::setLockWord(int value)
-{
-    if (m_lockWord == value)
-        return;
-    m_lockWord = value;
-    QSettings().setValue(QStringLiteral("lock/words"), value);
-    emit lockWordChanged(value);
-}
+enum Chart { WordChart = 0, SpeedChart = 1, TimeChart = 2 };
 
-void data::setLockSecond(int value)
-{
-    if (m_lockSecond == value)
-        return;
-    m_lockSecond = value;
-    QSettings().setValue(QStringLiteral("lock/second"), value);
-    emit lockSecondChanged(value);
-}
+const DataTypeClass::DataEnum kPeriods[] = { DataTypeClass::day, DataTypeClass::week, DataTypeClass::month,
+                                             DataTypeClass::year };
+} // namespace
 
 QAtomicPointer<data> data::self;
 QMutex data::mutex;
@@ -40,20 +42,96 @@ data* data::instance()
         QMutexLocker lock(&mutex);
         d = self.loadAcquire();
         if (!d) {
-            d = new data();
+            d = new data(true);
             self.storeRelease(d);
         }
     }
     return d;
 }
 
-data::data()
+data::data(bool runHeartBeat)
     : QObject(nullptr)
+{
+    loadData();
+    loadHistoryData();
+    connect(this, &data::finished, this, &data::pushFinished);
+    connect(Users::instance()->getUserInfo(), &UserInfo::loginFinished, this, [this]() { syncServerData(); });
+    m_updateTime = kWindowSeconds;
+    m_timer = new QTimer();
+    connect(m_timer, &QTimer::timeout, this, &data::heartBeat);
+    if (runHeartBeat)
+        m_timer->start(1000);
+    // The store lives until the process ends and is never destroyed, so the
+    // end-of-run figures are written when the event loop finishes instead.
+    if (QCoreApplication::instance())
+        connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, &data::saveData);
+}
+
+data::~data()
+{
+    saveData();
+    delete m_timer;
+}
+
+void data::loadData()
 {
     QSettings s;
     m_lockSecond = s.value(QStringLiteral("lock/second"), 0).toInt();
     m_lockWord = s.value(QStringLiteral("lock/words"), 0).toInt();
-    m_lockState = m_lockSecond >= 1 || m_lockWord >= 1;
+    if (m_lockSecond >= 1 || m_lockWord >= 1)
+        setLockState(true);
+}
+
+void data::saveData()
+{
+    QPointer<DataTypeClass> today = todayData();
+    QSettings s;
+    s.setValue(QStringLiteral("Data/Words"), today->words());
+    s.setValue(QStringLiteral("Data/Second"), today->second());
+    s.setValue(QStringLiteral("Data/BeginTime"), today->beginTime());
+    s.setValue(QStringLiteral("Data/EndTime"), today->endTime());
+    s.setValue(QStringLiteral("Data/tmpBeginTime"), today->tmpBeginTime());
+    s.setValue(QStringLiteral("Data/tmpEndTime"), today->tmpEndTime());
+    s.setValue(QStringLiteral("Data/DeviceId"), QStringList(today->deviceIdList()).join(QStringLiteral("|||")));
+    for (DataTypeClass::DataEnum kind : kPeriods)
+        saveDataToFile(liveRecord(kind), kind);
+    saveLocalFileData(m_fileDayCount);
+}
+
+// ---- simple properties ------------------------------------------------------
+
+void data::setLockSecond(int lockSecond)
+{
+    if (m_lockSecond == lockSecond)
+        return;
+    QSettings().setValue(QStringLiteral("lock/second"), lockSecond);
+    m_lockSecond = lockSecond;
+    emit lockSecondChanged(lockSecond);
+}
+
+void data::setLockWord(int lockWord)
+{
+    if (m_lockWord == lockWord)
+        return;
+    QSettings().setValue(QStringLiteral("lock/words"), lockWord);
+    m_lockWord = lockWord;
+    emit lockWordChanged(lockWord);
+}
+
+void data::setLockState(bool lockState)
+{
+    if (m_lockState == lockState)
+        return;
+    m_lockState = lockState;
+    emit lockStateChanged(lockState);
+}
+
+void data::setUpdateTime(int updateTime)
+{
+    if (m_updateTime == updateTime)
+        return;
+    m_updateTime = updateTime;
+    emit updateTimeChanged(updateTime);
 }
 
 WordCountModel* data::wordCountModel()
@@ -63,8 +141,417 @@ WordCountModel* data::wordCountModel()
     return m_wordCountModel;
 }
 
-void data::setFileData(const QUrl& file, int words)
+Points* data::points()
 {
-    Q_UNUSED(file)
-    Q_UNUSED(words)
+    if (!m_points)
+        m_points = new Points();
+    return m_points;
+}
+
+// ---- live records -------------------------------------------------------------
+
+QPointer<DataTypeClass>& data::liveRecord(DataTypeClass::DataEnum kind)
+{
+    switch (kind) {
+    case DataTypeClass::week: return m_thisWeekData;
+    case DataTypeClass::month: return m_thisMonthData;
+    case DataTypeClass::year: return m_thisYearData;
+    default: return m_todayData;
+    }
+}
+
+QPointer<DataTypeClass> data::loadLive(DataTypeClass::DataEnum kind)
+{
+    QPointer<DataTypeClass>& held = liveRecord(kind);
+    if (held)
+        return held;
+    held = getDataFromFile(StatsClock::today(), kind);
+    QPointer<DataTypeClass> record = held;
+    if (kind == DataTypeClass::day)
+        points()->setTodayData(record);
+    // Every change of a live record rewrites its file at once.
+    connect(record, &DataTypeClass::dataChanged, this, [this, record, kind]() { saveDataToFile(record, kind); });
+    return record;
+}
+
+QPointer<DataTypeClass> data::todayData() { return loadLive(DataTypeClass::day); }
+QPointer<DataTypeClass> data::thisWeekData() { return loadLive(DataTypeClass::week); }
+QPointer<DataTypeClass> data::thisMonthData() { return loadLive(DataTypeClass::month); }
+QPointer<DataTypeClass> data::thisYearData() { return loadLive(DataTypeClass::year); }
+
+void data::replaceLive(DataTypeClass::DataEnum kind, QPointer<DataTypeClass> record)
+{
+    QPointer<DataTypeClass>& held = liveRecord(kind);
+    if (held == record)
+        return;
+    if (held)
+        held->deleteLater();
+    held = record;
+    switch (kind) {
+    case DataTypeClass::week: emit thisWeekDataChanged(record); break;
+    case DataTypeClass::month: emit thisMonthDataChanged(record); break;
+    case DataTypeClass::year: emit thisYearDataChanged(record); break;
+    default: emit todayDataChanged(record); break;
+    }
+}
+
+void data::setTodayData(QPointer<DataTypeClass> record) { replaceLive(DataTypeClass::day, record); }
+void data::setThisWeekData(QPointer<DataTypeClass> record) { replaceLive(DataTypeClass::week, record); }
+void data::setThisMonthData(QPointer<DataTypeClass> record) { replaceLive(DataTypeClass::month, record); }
+void data::setThisYearData(QPointer<DataTypeClass> record) { replaceLive(DataTypeClass::year, record); }
+
+bool data::isCurrentPeriod(DataTypeClass::DataEnum kind, int seconds) const
+{
+    switch (kind) {
+    case DataTypeClass::week: return StatsClock::isThisWeek(seconds);
+    case DataTypeClass::month: return StatsClock::isThisMonth(seconds);
+    case DataTypeClass::year: return StatsClock::isThisYear(seconds);
+    default: return StatsClock::isToday(seconds);
+    }
+}
+
+// ---- files ------------------------------------------------------------------------
+
+QString data::fileName(const QDate& date, DataTypeClass::DataEnum kind)
+{
+    switch (kind) {
+    case DataTypeClass::day:
+    case DataTypeClass::notSet:
+        return QStringLiteral("day/") + date.toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral(".json");
+    case DataTypeClass::week:
+        return QStringLiteral("week/") + StatsClock::mondayOf(date).toString(QStringLiteral("yyyy-MM-dd"))
+            + QStringLiteral(".json");
+    case DataTypeClass::month:
+        return QStringLiteral("month/") + date.toString(QStringLiteral("yyyy-MM")) + QStringLiteral(".json");
+    case DataTypeClass::year:
+        return QStringLiteral("year/") + date.toString(QStringLiteral("yyyy")) + QStringLiteral(".json");
+    }
+    return QStringLiteral(".json");
+}
+
+QString data::recordPath(const QDate& date, DataTypeClass::DataEnum kind) const
+{
+    return global::countDataPath() + QLatin1Char('/') + fileName(date, kind);
+}
+
+DataTypeClass* data::getDataFromFile(const QDate& date, DataTypeClass::DataEnum kind)
+{
+    auto* record = new DataTypeClass(kind);
+    record->loadFromJsonFile(recordPath(date, kind));
+    return record;
+}
+
+bool data::saveDataToFile(QPointer<DataTypeClass> record, DataTypeClass::DataEnum kind)
+{
+    if (!record)
+        return false;
+    const QString path = recordPath(StatsClock::today(), kind);
+    if (kind == DataTypeClass::notSet)
+        PLOG << "notSet" << path;
+    const bool ok = record->saveToJsonFile(path);
+    reportSave(path, ok);
+    return ok;
+}
+
+void data::reportSave(const QString& path, bool ok)
+{
+    if (ok) {
+        m_failedWrites.remove(path);
+        return;
+    }
+    PLOG << "write failed:" << path;
+    if (m_failedWrites.contains(path))
+        return;
+    m_failedWrites.insert(path);
+    message::show(Message::Error, tr("字数统计保存失败") + QStringLiteral(": ") + path, 5000);
+}
+
+DataTypeClass* data::getDateData(const QDate& date, DataTypeClass::DataEnum kind, bool previous)
+{
+    if (!previous)
+        return getDataFromFile(date, kind);
+    switch (kind) {
+    case DataTypeClass::week: return getDataFromFile(date.addDays(-7), kind);
+    case DataTypeClass::month: return getDataFromFile(date.addMonths(-1), kind);
+    case DataTypeClass::year: return getDataFromFile(date.addYears(-1), kind);
+    default: return getDataFromFile(date.addDays(-1), kind);
+    }
+}
+
+void data::loadHistoryData()
+{
+    for (DataTypeClass::DataEnum kind : kPeriods) {
+        DataTypeClass* previous = getDateData(StatsClock::today(), kind, true);
+        loadLive(kind)->updatePreviousData(previous);
+        delete previous;
+    }
+}
+
+QByteArray data::fileTableJson(const resultCountType& table, bool indented)
+{
+    QJsonArray array;
+    for (auto it = table.initi.constBegin(); it != table.initi.constEnd(); ++it) {
+        QJsonObject o;
+        o.insert(QStringLiteral("path"), it.key());
+        o.insert(QStringLiteral("now"), table.now.value(it.key(), 0));
+        o.insert(QStringLiteral("initi"), it.value());
+        array.append(o);
+    }
+    return QJsonDocument(array).toJson(indented ? QJsonDocument::Indented : QJsonDocument::Compact);
+}
+
+bool data::saveLocalFileData(const resultCountType& table)
+{
+    const QString path = global::countDataPath() + QStringLiteral("/day/")
+        + StatsClock::today().toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral("_file.json");
+    const bool ok = StatsFile::write(path, fileTableJson(table, true));
+    reportSave(path, ok);
+    return ok;
+}
+
+resultCountType data::getLocalFileData(const QDate& date)
+{
+    resultCountType result;
+    result.date = date;
+    QFile file(global::countDataPath() + QStringLiteral("/day/") + date.toString(QStringLiteral("yyyy-MM-dd"))
+               + QStringLiteral("_file.json"));
+    if (!file.open(QIODevice::ReadOnly))
+        return result;
+    for (const QJsonValue& v : QJsonDocument::fromJson(file.readAll()).array()) {
+        if (!v.isObject())
+            continue;
+        const QJsonObject o = v.toObject();
+        const QString key = o.value(QStringLiteral("path")).toString();
+        result.now.insert(key, o.value(QStringLiteral("now")).toInt());
+        result.initi.insert(key, o.value(QStringLiteral("initi")).toInt());
+    }
+    return result;
+}
+
+// ---- counting -----------------------------------------------------------------------
+
+void data::setFileData(const QUrl& fileUrl, int fileNumber) { setFileData(fileUrl.toLocalFile(), fileNumber); }
+
+void data::setFileData(const QString& path, int number)
+{
+    if (path.startsWith(QLatin1Char(':')))
+        return;
+    QString key = path;
+    const QString documents = global::documentPath();
+    if (key.startsWith(documents))
+        key = key.mid(documents.size());
+    if (key.startsWith(QLatin1Char('/')))
+        key = key.mid(1);
+    key.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    for (resultCountType* table : { &m_fileDayCount, &m_windowCount, &m_tickCount }) {
+        if (!table->initi.contains(key))
+            table->initi.insert(key, number);
+        table->now.insert(key, number);
+    }
+}
+
+int data::getAndResetAddNumber(resultCountType& table)
+{
+    int sum = 0;
+    for (auto it = table.initi.begin(); it != table.initi.end(); ++it) {
+        const int current = table.now.value(it.key(), 0);
+        if (it.value() < current)
+            sum += current - it.value();
+        it.value() = current;
+    }
+    return sum;
+}
+
+void data::heartBeat()
+{
+    checkNewDay();
+    setUpdateTime(m_updateTime - 1);
+    if (m_updateTime <= 0) {
+        const int n = getAndResetAddNumber(m_windowCount);
+        emit addWordsChanged(qMax(n, 0), kWindowSeconds);
+        if (n >= 1 && n <= kMaxWindowWords) {
+            addTodayData(kWindowSeconds, n);
+            setLockWord(qMax(0, m_lockWord - n));
+            setLockSecond(qMax(0, m_lockSecond - kWindowSeconds));
+            if (m_lockWord <= 0 && m_lockSecond <= 0)
+                setLockState(false);
+        }
+        // Stored without a signal: a bound view shows 0 until the next tick.
+        m_updateTime = kWindowSeconds;
+        syncServerData(false);
+        resetTmpData();
+    }
+    const int t = getAndResetAddNumber(m_tickCount);
+    if (t <= kMaxWindowWords)
+        addTodayTmpData(1, t);
+}
+
+void data::checkNewDay()
+{
+    QPointer<DataTypeClass> today = todayData();
+    if (StatsClock::isToday(today->beginTime()))
+        return;
+    today->addData(0, 0, true);
+    for (DataTypeClass::DataEnum kind : { DataTypeClass::week, DataTypeClass::month, DataTypeClass::year }) {
+        QPointer<DataTypeClass> record = loadLive(kind);
+        if (!isCurrentPeriod(kind, record->beginTime()))
+            record->addData(0, 0, true);
+    }
+}
+
+void data::addTodayData(int second, int words)
+{
+    for (DataTypeClass::DataEnum kind : kPeriods) {
+        QPointer<DataTypeClass> record = loadLive(kind);
+        record->addData(second, words, !isCurrentPeriod(kind, record->beginTime()));
+    }
+    loadHistoryData();
+    reloadDayAllModel();
+}
+
+void data::addTodayTmpData(int second, int words)
+{
+    for (DataTypeClass::DataEnum kind : kPeriods) {
+        QPointer<DataTypeClass> record = loadLive(kind);
+        record->addTmpData(second, words, !isCurrentPeriod(kind, record->tmpBeginTime()));
+    }
+    reloadDayAllModel();
+}
+
+void data::resetTmpData()
+{
+    for (DataTypeClass::DataEnum kind : kPeriods)
+        loadLive(kind)->resetTmpData();
+}
+
+void data::updateNewDayData()
+{
+    if (StatsClock::isToday(todayData()->beginTime()))
+        return;
+    loadData();
+    loadHistoryData();
+    reloadDayWordModel();
+    reloadDaySpeedModel();
+    reloadDayTimeModel();
+}
+
+// ---- server sync ----------------------------------------------------------------------
+
+void data::syncServerData(bool showTips)
+{
+    if (showTips)
+        m_showTips = true;
+    if (!global::instance()->isAppAction())
+        return;
+    if (!Users::instance()->getUserData()->logined()) {
+        if (showTips)
+            message::show(Message::Tips, tr("please login first"), 5000);
+        return;
+    }
+    // The exchange with the cloud bucket (download, merge and upload of the
+    // four period records and of the per-document table) starts here.
+}
+
+void data::pushFinished(QPointer<DataTypeClass> record, DataTypeClass::DataEnum type)
+{
+    replaceLive(type, record);
+    if (type == DataTypeClass::day)
+        points()->setTodayData(todayData());
+    saveDataToFile(loadLive(type), type);
+}
+
+// ---- charts -----------------------------------------------------------------------------
+
+CountChartsModel* data::chartModel(QPointer<CountChartsModel>& model, int which)
+{
+    if (!model) {
+        model = new CountChartsModel();
+        rebuildChart(which);
+    }
+    return model;
+}
+
+CountChartsModel* data::dayWordModel() { return chartModel(m_dayWordModel, WordChart); }
+CountChartsModel* data::daySpeedModel() { return chartModel(m_daySpeedModel, SpeedChart); }
+CountChartsModel* data::dayTimeModel() { return chartModel(m_dayTimeModel, TimeChart); }
+
+CountChartsModel* data::chart(int which)
+{
+    return which == WordChart ? dayWordModel() : which == SpeedChart ? daySpeedModel() : dayTimeModel();
+}
+
+void data::reloadDayWordModel() { rebuildChart(WordChart); }
+void data::reloadDaySpeedModel() { rebuildChart(SpeedChart); }
+void data::reloadDayTimeModel() { rebuildChart(TimeChart); }
+
+void data::rebuildChart(int which)
+{
+    CountChartsModel* model = chart(which);
+    const bool fresh = model->rowCount() < 14;
+    if (fresh)
+        model->clear();
+    const QDate today = StatsClock::today();
+    int max = 0;
+    for (int d = 0; d >= -13; --d) {
+        const QDate date = today.addDays(d);
+        DataTypeClass* record = getDataFromFile(date, DataTypeClass::day);
+        const int value = which == WordChart ? record->words()
+            : which == SpeedChart            ? record->speed()
+                                             : record->second() / 60;
+        delete record;
+        const QString name = date.toString(QStringLiteral("MM-dd"));
+        if (fresh) {
+            auto* item = new QStandardItem();
+            item->setData(name, CountChartsModel::NameRole);
+            item->setData(value, CountChartsModel::NumberRole);
+            model->insertRow(0, item);
+        } else {
+            QStandardItem* item = model->item(13 + d);
+            if (item->data(CountChartsModel::NameRole).toString() != name)
+                item->setData(name, CountChartsModel::NameRole);
+            if (item->data(CountChartsModel::NumberRole).toInt() != value)
+                item->setData(value, CountChartsModel::NumberRole);
+        }
+        max = qMax(max, value);
+    }
+    for (int r = 0; r < model->rowCount(); ++r) {
+        QStandardItem* item = model->item(r);
+        const QVariant held = item->data(CountChartsModel::MaxRole);
+        if (!held.isValid() || held.toInt() != max)
+            item->setData(max, CountChartsModel::MaxRole);
+    }
+}
+
+int data::liveChartValue(int which)
+{
+    QPointer<DataTypeClass> today = todayData();
+    switch (which) {
+    case WordChart: return today->tmpWords();
+    case SpeedChart: return today->tmpSpeed();
+    default: return today->tmpSecond() / 60;
+    }
+}
+
+void data::reloadDayAllModel()
+{
+    for (int which : { WordChart, SpeedChart, TimeChart }) {
+        CountChartsModel* model = chart(which);
+        if (model->rowCount() != 14) {
+            rebuildChart(which);
+            continue;
+        }
+        QStandardItem* item = model->item(13);
+        if (item->data(CountChartsModel::NameRole).toString() != StatsClock::today().toString(QStringLiteral("MM-dd"))) {
+            rebuildChart(which);
+            continue;
+        }
+        const int value = liveChartValue(which);
+        if (item->data(CountChartsModel::NumberRole).toInt() == value)
+            continue;
+        if (value > item->data(CountChartsModel::MaxRole).toInt()) {
+            rebuildChart(which);
+            continue;
+        }
+        item->setData(value, CountChartsModel::NumberRole);
+    }
 }

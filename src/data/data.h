@@ -1,48 +1,162 @@
 #ifndef DATA_H
 #define DATA_H
 
+#include "chapter/wordcountmodel.h"
+#include "data/countchartsmodel.h"
+#include "data/datatypeclass.h"
+#include "data/points.h"
+#include "data/resultcounttype.h"
+
 #include <QAtomicPointer>
+#include <QDate>
 #include <QMutex>
 #include <QObject>
-#include <QUrl>
 #include <QPointer>
+#include <QSet>
+#include <QUrl>
 
-// The writing-statistics singleton ("g_data"): today, week, month and year
-// records, per-file counts and the writing-lock counters.
-class WordCountModel;
+class QTimer;
 
+// The writing-statistics store ("g_data"). Counting threads report each open
+// document's total; a 1 s heartbeat turns growth into live tick figures and,
+// every 20 s, into a counted window that is added to today's, this week's,
+// this month's and this year's records (JSON files in the statistics
+// folder) and runs the writing-lock targets down.
 class data : public QObject
 {
     Q_OBJECT
-    Q_PROPERTY(bool lockState READ lockState NOTIFY lockStateChanged)
-    Q_PROPERTY(int lockWord READ lockWord WRITE setLockWord NOTIFY lockWordChanged)
     Q_PROPERTY(int lockSecond READ lockSecond WRITE setLockSecond NOTIFY lockSecondChanged)
+    Q_PROPERTY(int lockWord READ lockWord WRITE setLockWord NOTIFY lockWordChanged)
+    Q_PROPERTY(bool lockState READ lockState WRITE setLockState NOTIFY lockStateChanged)
+    Q_PROPERTY(DataTypeClass* todayData READ todayData WRITE setTodayData NOTIFY todayDataChanged)
+    Q_PROPERTY(DataTypeClass* thisWeekData READ thisWeekData WRITE setThisWeekData NOTIFY thisWeekDataChanged)
+    Q_PROPERTY(DataTypeClass* thisMonthData READ thisMonthData WRITE setThisMonthData NOTIFY thisMonthDataChanged)
+    Q_PROPERTY(DataTypeClass* thisYearData READ thisYearData WRITE setThisYearData NOTIFY thisYearDataChanged)
+    Q_PROPERTY(int updateTime READ updateTime WRITE setUpdateTime NOTIFY updateTimeChanged)
+    Q_PROPERTY(CountChartsModel* dayWordModel READ dayWordModel NOTIFY dayWordModelChanged)
+    Q_PROPERTY(CountChartsModel* daySpeedModel READ daySpeedModel NOTIFY dayspeedModelChanged)
+    Q_PROPERTY(CountChartsModel* dayTimeModel READ dayTimeModel NOTIFY dayTimeModelChanged)
 
 public:
-    bool lockState() const { return m_lockState; }
-    void setLockState(bool value);
-    int lockWord() const { return m_lockWord; }
-    void setLockWord(int value);
-    int lockSecond() const { return m_lockSecond; }
-    void setLockSecond(int value);
     static data* instance();
-    WordCountModel* wordCountModel();
+
+    // A store of its own. The application uses only instance(); tests build
+    // stores without a running heartbeat and drive it by hand.
+    explicit data(bool runHeartBeat);
+    ~data() override;
+
+    int lockSecond() const { return m_lockSecond; }
+    int lockWord() const { return m_lockWord; }
+    bool lockState() const { return m_lockState; }
+    int updateTime() const { return m_updateTime; }
+
+    QPointer<DataTypeClass> todayData();
+    QPointer<DataTypeClass> thisWeekData();
+    QPointer<DataTypeClass> thisMonthData();
+    QPointer<DataTypeClass> thisYearData();
+    QPointer<DataTypeClass> getRankingTodayData() { return todayData(); }
+
+    CountChartsModel* dayWordModel();
+    CountChartsModel* daySpeedModel();
+    CountChartsModel* dayTimeModel();
+    void reloadDayWordModel();
+    void reloadDaySpeedModel();
+    void reloadDayTimeModel();
+    void reloadDayAllModel();
+
+    Q_INVOKABLE WordCountModel* wordCountModel();
+    Q_INVOKABLE Points* points();
     // The latest word total of an open document, reported by its counter.
-    Q_INVOKABLE void setFileData(const QUrl& file, int words);
+    Q_INVOKABLE void setFileData(const QUrl& fileUrl, int fileNumber);
+    void setFileData(const QString& path, int number);
+
+    // Statistics files of the statistics folder.
+    static QString fileName(const QDate& date, DataTypeClass::DataEnum kind);
+    DataTypeClass* getDataFromFile(const QDate& date, DataTypeClass::DataEnum kind);
+    bool saveDataToFile(QPointer<DataTypeClass> record, DataTypeClass::DataEnum kind);
+    DataTypeClass* getDateData(const QDate& date, DataTypeClass::DataEnum kind, bool previous);
+    bool saveLocalFileData(const resultCountType& table);
+    resultCountType getLocalFileData(const QDate& date);
+    static QByteArray fileTableJson(const resultCountType& table, bool indented);
+
+    void updateNewDayData();
+    resultCountType fileDayCount() const { return m_fileDayCount; }
 
 signals:
-    void lockStateChanged(bool lockState);
-    void lockWordChanged(int lockWord);
+    void finished(QPointer<DataTypeClass> record, DataTypeClass::DataEnum type);
     void lockSecondChanged(int lockSecond);
+    void lockWordChanged(int lockWord);
+    void todayDataChanged(QPointer<DataTypeClass> todayData);
+    void thisWeekDataChanged(QPointer<DataTypeClass> thisWeekData);
+    void thisMonthDataChanged(QPointer<DataTypeClass> thisMonthData);
+    void thisYearDataChanged(QPointer<DataTypeClass> thisYearData);
+    void updateTimeChanged(int updateTime);
+    void dayDataChanged(QPointer<DataTypeClass> record);
+    void lockStateChanged(bool lockState);
+    void addWordsChanged(int words, int seconds);
+    void dayWordModelChanged();
+    void dayspeedModelChanged();
+    void dayTimeModelChanged();
+
+public slots:
+    void syncServerData(bool showTips = false);
+    void setLockSecond(int lockSecond);
+    void setLockWord(int lockWord);
+    void setTodayData(QPointer<DataTypeClass> record);
+    void setThisWeekData(QPointer<DataTypeClass> record);
+    void setThisMonthData(QPointer<DataTypeClass> record);
+    void setThisYearData(QPointer<DataTypeClass> record);
+    void setUpdateTime(int updateTime);
+    void setLockState(bool lockState);
+
+private slots:
+    void heartBeat();
+    void pushFinished(QPointer<DataTypeClass> record, DataTypeClass::DataEnum type);
+    void loadHistoryData();
 
 private:
-    bool m_lockState = false;
-    int m_lockWord = 0;
-    int m_lockSecond = 0;
-    data();
+    void loadData();
+    void saveData();
+    void checkNewDay();
+    void addTodayData(int second, int words);
+    void addTodayTmpData(int second, int words);
+    void resetTmpData();
+    static int getAndResetAddNumber(resultCountType& table);
+    QPointer<DataTypeClass>& liveRecord(DataTypeClass::DataEnum kind);
+    QPointer<DataTypeClass> loadLive(DataTypeClass::DataEnum kind);
+    void replaceLive(DataTypeClass::DataEnum kind, QPointer<DataTypeClass> record);
+    bool isCurrentPeriod(DataTypeClass::DataEnum kind, int seconds) const;
+    QString recordPath(const QDate& date, DataTypeClass::DataEnum kind) const;
+    void reportSave(const QString& what, bool ok);
+    CountChartsModel* chartModel(QPointer<CountChartsModel>& model, int which);
+    CountChartsModel* chart(int which);
+    void rebuildChart(int which);
+    int liveChartValue(int which);
+
     static QAtomicPointer<data> self;
     static QMutex mutex;
+
+    resultCountType m_fileDayCount;
+    resultCountType m_windowCount;
+    resultCountType m_tickCount;
+    int m_lockSecond = 0;
+    int m_lockWord = 0;
+    int m_updateTime = 0;
+    bool m_lockState = false;
+    QPointer<Points> m_points;
+    bool m_showTips = false;
     QPointer<WordCountModel> m_wordCountModel;
+    QPointer<DataTypeClass> m_todayData;
+    QPointer<DataTypeClass> m_thisWeekData;
+    QPointer<DataTypeClass> m_thisMonthData;
+    QPointer<DataTypeClass> m_thisYearData;
+    QPointer<CountChartsModel> m_dayWordModel;
+    QPointer<CountChartsModel> m_daySpeedModel;
+    QPointer<CountChartsModel> m_dayTimeModel;
+    QTimer* m_timer = nullptr;
+    // Files whose last write failed, so a failure is announced once and not
+    // on every window.
+    QSet<QString> m_failedWrites;
 };
 
 #endif

@@ -157,17 +157,23 @@ void global::reloadSetting()
     QString raw = s.value(QStringLiteral("Chapter/AutoChapterKeys"), QString()).toString();
     raw.replace(QLatin1Char('\n'), QLatin1Char(';'));
     raw.replace(QLatin1Char('|'), QLatin1Char(';'));
-    QStringList keys = raw.split(QLatin1Char(';'));
-    // The default list applies here, once, so readers never modify state.
-    if (keys.isEmpty() || (keys.size() == 1 && keys.first().isEmpty()))
+    // Blank patterns are dropped: an empty pattern would end every title
+    // test early and switch off the patterns after it. The default list
+    // applies here, once, so readers never modify state.
+    QStringList keys = raw.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    if (keys.isEmpty())
         keys = defaultChapterKeys();
+    bool changed = false;
     {
         QMutexLocker lock(&m_keysMutex);
+        changed = m_autoChapterKeys != keys;
         m_autoChapterKeys = keys;
     }
     m_wordCountChart.storeRelease(s.value(QStringLiteral("WordCount/Chart"), false).toBool() ? 1 : 0);
     m_filesSortType = s.value(QStringLiteral("Files/SortType"), false).toBool();
     m_wordResult.storeRelease(s.value(QStringLiteral("WordCount/WordResult"), false).toBool() ? 1 : 0);
+    if (changed)
+        emit autoChapterKeysChanged(keys);
 }
 
 QStringList global::autoChapterKeys() const

@@ -2,29 +2,47 @@
 
 #include "data/data.h"
 #include "function/message.h"
+#include "locker/registryhelper.h"
+#include "support/log.h"
 
 Locker::Locker(QObject* parent)
-    : QObject(parent)
+    : Locker(data::instance(), parent)
 {
-    connect(data::instance(), &data::lockStateChanged, this, &Locker::setLockState);
+}
+
+Locker::Locker(data* store, QObject* parent)
+    : QObject(parent)
+    , m_data(store)
+{
+    connect(store, &data::lockStateChanged, this, &Locker::setLockState);
 }
 
 void Locker::setLockState(bool state)
 {
-    if (state == m_state)
+    if (state == m_lockState)
         return;
-    m_state = state;
-    data::instance()->setLockState(state);
+    if (state)
+        doLock();
+    else
+        unLock();
 }
 
+// The lock's body runs once per call: the state is stored before the store
+// is told, so its change signal finds nothing left to do here.
 void Locker::doLock()
 {
-    setLockState(true);
+    PLOG << "doLock";
+    m_lockState = true;
+    if (m_data)
+        m_data->setLockState(true);
+    RegistryHelper::RegisterStartOnBoot(QString(), QString());
     message::show(Message::Tips, tr("已锁定"), 5000);
 }
 
 void Locker::unLock()
 {
-    setLockState(false);
+    m_lockState = false;
+    if (m_data)
+        m_data->setLockState(false);
     message::show(Message::Tips, tr("已解锁"), 5000);
 }

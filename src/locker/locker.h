@@ -2,23 +2,38 @@
 #define LOCKER_H
 
 #include <QObject>
+#include <QPointer>
 
-// The writing lock: a word or time target keeps the window locked until it is
-// written.
+class data;
+
+// The writing lock ("locker"): turns the statistics store's lock state into
+// the lock and unlock notices. The targets and their count-down live in the
+// store.
 class Locker : public QObject
 {
     Q_OBJECT
 
 public:
+    // Works on data::instance().
     explicit Locker(QObject* parent = nullptr);
+    // Works on the given store.
+    explicit Locker(data* store, QObject* parent = nullptr);
+
+    bool lockState() const { return m_lockState; }
+
+    // Turns the lock on (also re-applies a lock carried over from the last
+    // run) and shows "已锁定" once.
     Q_INVOKABLE void doLock();
+    // Turns the lock off and shows "已解锁" once.
     Q_INVOKABLE void unLock();
 
-signals:
+public slots:
+    // Follows the store's lock state: locks or unlocks on a change.
+    void setLockState(bool state);
 
 private:
-    void setLockState(bool state);
-    bool m_state = false;
+    QPointer<data> m_data;
+    bool m_lockState = false;
 };
 
 #endif

@@ -230,7 +230,9 @@ private slots:
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("empty") << QString() << global::defaultChapterKeys();
         QTest::newRow("bar") << QStringLiteral("第*卷|Part") << QStringList { "第*卷", "Part" };
-        QTest::newRow("lines") << QStringLiteral("A\nB;") << QStringList { "A", "B", "" };
+        QTest::newRow("lines") << QStringLiteral("A\nB;") << QStringList { "A", "B" };
+        QTest::newRow("blank among") << QStringLiteral("A;;B") << QStringList { "A", "B" };
+        QTest::newRow("only blanks") << QStringLiteral(";\n;") << global::defaultChapterKeys();
     }
 
     void chapterKeys()

@@ -4,29 +4,21 @@
 
 #include <QApplication>
 #include <QQmlComponent>
+#include <QQmlError>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickView>
+#include <QImage>
 #include <QRawFont>
 #include <QTimer>
 #include <QtQuickTest>
 
 namespace {
 
+// Every warning an engine reports (binding errors, type errors, qmlWarning
+// of items) counts against the run.
 QStringList qmlWarnings;
-QtMessageHandler previousHandler = nullptr;
-
-// Every warning that comes from a QML file counts against the run.
-void recordWarnings(QtMsgType type, const QMessageLogContext& context, const QString& text)
-{
-    if (type != QtDebugMsg && type != QtInfoMsg
-        && (text.contains(QLatin1String(".qml")) || text.contains(QLatin1String("qrc:/"))
-            || qstrcmp(context.category, "qml") == 0 || qstrcmp(context.category, "js") == 0))
-        qmlWarnings << text;
-    if (previousHandler)
-        previousHandler(type, context, text);
-}
 
 } // namespace
 
@@ -64,6 +56,8 @@ public:
         }
         return missing;
     }
+    Q_INVOKABLE QString tempPath(const QString& name) const { return QDir::tempPath() + QLatin1Char('/') + name; }
+    Q_INVOKABLE QSize imageSize(const QString& path) const { return QImage(path).size(); }
     Q_INVOKABLE QString familyOf(const QString& fontFile) const
     {
         QFile file(fontFile.startsWith(QLatin1String("qrc:")) ? fontFile.mid(3) : fontFile);
@@ -86,6 +80,10 @@ public:
     void prepare(QQmlEngine* engine)
     {
         engine->addImportPath(QStringLiteral("qrc:///"));
+        QObject::connect(engine, &QQmlEngine::warnings, engine, [](const QList<QQmlError>& errors) {
+            for (const QQmlError& e : errors)
+                qmlWarnings << e.toString();
+        });
         QQmlComponent component(engine, QUrl::fromLocalFile(QStringLiteral(TEST_SOURCE_DIR "/StandIns.qml")));
         standIns = component.create();
         if (!standIns) {
@@ -98,23 +96,39 @@ public:
     }
 };
 
+// Shows gallery/Gallery.qml (or the page named by GALLERY_PAGE; a window or
+// an item) in a real window and saves a grab of it to `output`.
 static int runGallery(const QString& output)
 {
+    const QString page = qEnvironmentVariableIsSet("GALLERY_PAGE") ? qEnvironmentVariable("GALLERY_PAGE")
+                                                                   : QStringLiteral("Gallery.qml");
     Setup setup;
-    QQuickView view;
-    setup.prepare(view.engine());
-    view.setResizeMode(QQuickView::SizeViewToRootObject);
-    view.setSource(QUrl::fromLocalFile(QStringLiteral(TEST_SOURCE_DIR "/gallery/Gallery.qml")));
-    if (view.status() != QQuickView::Ready)
+    QQmlEngine engine;
+    setup.prepare(&engine);
+    QQmlComponent component(&engine, QUrl::fromLocalFile(QStringLiteral(TEST_SOURCE_DIR "/gallery/") + page));
+    QObject* root = component.create();
+    if (!root) {
+        fprintf(stderr, "%s\n", qPrintable(component.errorString()));
         return 2;
-    view.show();
+    }
+    QQuickWindow* window = qobject_cast<QQuickWindow*>(root);
+    QScopedPointer<QQuickView> view;
+    if (!window) {
+        view.reset(new QQuickView(&engine, nullptr));
+        view->setContent(component.url(), &component, root);
+        view->resize(qobject_cast<QQuickItem*>(root)->size().toSize());
+        window = view.data();
+    }
+    window->show();
     int result = 1;
-    QTimer::singleShot(2500, &view, [&]() {
-        const QImage image = view.grabWindow();
-        result = image.save(output) ? 0 : 1;
+    QTimer::singleShot(2500, window, [&]() {
+        if (!qmlWarnings.isEmpty())
+            fprintf(stderr, "%s\n", qPrintable(qmlWarnings.join(QLatin1Char('\n'))));
+        result = window->grabWindow().save(output) ? 0 : 1;
         QCoreApplication::quit();
     });
     QCoreApplication::exec();
+    delete root;
     return result;
 }
 
@@ -126,10 +140,8 @@ int main(int argc, char** argv)
     if (argc == 3 && qstrcmp(argv[1], "-gallery") == 0)
         return runGallery(QString::fromLocal8Bit(argv[2]));
 
-    previousHandler = qInstallMessageHandler(recordWarnings);
     Setup setup;
     int status = quick_test_main_with_setup(argc, argv, "library", TEST_SOURCE_DIR "/qml", &setup);
-    qInstallMessageHandler(previousHandler);
     if (!qmlWarnings.isEmpty()) {
         fprintf(stderr, "FAIL: %d QML warning(s) during the run:\n", int(qmlWarnings.size()));
         for (const QString& w : qAsConst(qmlWarnings))

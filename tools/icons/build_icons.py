@@ -40,7 +40,6 @@ class Drawing:
     def __init__(self):
         self.fill = fontforge.layer()
         self.holes = fontforge.layer()   # counters lying wholly inside the fill
-        self.cuts = fontforge.layer()    # areas removed by a boolean difference
 
     def _stroked(self, points, closed, width):
         c = fontforge.contour()
@@ -73,12 +72,10 @@ class Drawing:
     def box(self, x0, y0, x1, y1, hole=False):
         self.polygon((x0, y0), (x1, y0), (x1, y1), (x0, y1), hole=hole)
 
-    def disc(self, cx, cy, r, hole=False, cut=False):
+    def disc(self, cx, cy, r, hole=False):
         c = fontforge.unitShape(0)
         c.transform(psMat.compose(psMat.scale(r * SCALE), psMat.translate(*pt(cx, cy))))
-        if cut:
-            self.cuts += c
-        elif hole:
+        if hole:
             self.holes += c
         else:
             self.fill += c
@@ -155,9 +152,27 @@ def draw_notes(d):
         d.line((9, y), (15, y), width=1.6)
 
 
+def arc_run(cx, cy, r, keep):
+    """The one unbroken run of whole-degree points of a circle for which
+    keep(point) holds, in increasing angle."""
+    inside = [keep((cx + r * math.cos(math.radians(a)), cy + r * math.sin(math.radians(a))))
+              for a in range(360)]
+    start = next(a for a in range(360) if inside[a] and not inside[a - 1])
+    run = []
+    a = start
+    while inside[a % 360] and len(run) < 360:
+        run.append((cx + r * math.cos(math.radians(a)), cy + r * math.sin(math.radians(a))))
+        a += 1
+    return run
+
+
 def draw_lumo(d):
-    d.disc(12, 12, 9)
-    d.disc(16.5, 8, 7.5, cut=True)
+    # a crescent: the part of one disc outside a second, offset disc
+    outer = arc_run(12, 12, 9, lambda p: math.hypot(p[0] - 17, p[1] - 7) > 6.5)
+    inner = arc_run(17, 7, 6.5, lambda p: math.hypot(p[0] - 12, p[1] - 12) < 9)
+    if math.dist(outer[-1], inner[0]) > math.dist(outer[-1], inner[-1]):
+        inner.reverse()
+    d.polygon(*(outer + inner))
 
 
 def draw_setting(d):
@@ -323,8 +338,6 @@ def build(family, path):
         glyph.foreground = d.fill
         glyph.removeOverlap()
         glyph.correctDirection()
-        if not d.cuts.isEmpty():
-            glyph.exclude(d.cuts)
         if not d.holes.isEmpty():
             layer = glyph.foreground
             for c in d.holes:

@@ -1,17 +1,42 @@
 #include "function.h"
 
 #include "function/message.h"
+#include "support/log.h"
 
+#include <QApplication>
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QFontDatabase>
+#include <QHostInfo>
 #include <QIODevice>
+#include <QKeySequence>
+#include <QLocale>
+#include <QMessageAuthenticationCode>
+#include <QMessageBox>
 #include <QMutexLocker>
+#include <QPalette>
+#include <QRandomGenerator>
+#include <QScreen>
+#include <QSettings>
 #include <QTextCodec>
-#include <QTextStream>
+#include <QTimer>
+#include <QUuid>
 
 QAtomicPointer<function> function::self;
 QMutex function::mutex;
 
-function* function::instance()
+namespace {
+QDate localDate(int time)
+{
+    return QDateTime::fromSecsSinceEpoch(qint64(quint32(time))).toLocalTime().date();
+}
+} // namespace
+
+function* function::instancePtr()
 {
     function* f = self.loadAcquire();
     if (!f) {
@@ -25,14 +50,15 @@ function* function::instance()
     return f;
 }
 
+function* function::instance() { return instancePtr(); }
+
 function::function()
     : QObject(nullptr)
+    , m_clock(new QTimer(this))
 {
-}
-
-QString function::systemFont()
-{
-    return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+    m_clock->setInterval(500);
+    connect(m_clock, &QTimer::timeout, this, &function::updateNowTimeText);
+    m_clock->start();
 }
 
 Message* function::getMessage()
@@ -42,9 +68,437 @@ Message* function::getMessage()
     return m_message;
 }
 
+// ---- platform ---------------------------------------------------------------
+
+bool function::systemShutDown(bool isReboot)
+{
+    Q_UNUSED(isReboot)
+    message::show(Message::Tips, tr("无此功能"), 5000);
+    return false;
+}
+
+QString function::systemFont()
+{
+    return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+}
+
+QString function::deviceName() { return QHostInfo::localHostName(); }
+
+// ---- clock ------------------------------------------------------------------
+
+void function::setNowTimeText(const QString& text)
+{
+    if (m_nowTimeText == text)
+        return;
+    m_nowTimeText = text;
+    emit nowTimeTextChanged();
+}
+
+void function::updateNowTimeText()
+{
+    setNowTimeText(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")));
+}
+
+// ---- date tests -------------------------------------------------------------
+
+QDate function::mondayOf(const QDate& date) { return date.addDays(1 - date.dayOfWeek()); }
+
+bool function::isToday(int time) { return isToday(localDate(time)); }
+bool function::isToday(const QDate& date) { return date == QDate::currentDate(); }
+bool function::isThisWeek(int time) { return isThisWeek(localDate(time)); }
+bool function::isThisWeek(const QDate& date)
+{
+    return date.isValid() && mondayOf(date) == mondayOf(QDate::currentDate());
+}
+bool function::isThisMonth(int time) { return isThisMonth(localDate(time)); }
+bool function::isThisMonth(const QDate& date)
+{
+    const QString form = QStringLiteral("yyyy-MM");
+    return date.toString(form) == QDate::currentDate().toString(form);
+}
+bool function::isThisYear(int time) { return isThisYear(localDate(time)); }
+bool function::isThisYear(const QDate& date)
+{
+    const QString form = QStringLiteral("yyyy");
+    return date.toString(form) == QDate::currentDate().toString(form);
+}
+
+// ---- date and time texts ----------------------------------------------------
+
+QString function::timeToGMT(qint64 time)
+{
+    const QDateTime when = time == 0 ? QDateTime::currentDateTimeUtc() : QDateTime::fromSecsSinceEpoch(time, Qt::UTC);
+    return QLocale(QLocale::English).toString(when, QStringLiteral("ddd, dd MMM yyyy hh:mm:ss")) + QStringLiteral(" GMT");
+}
+
+QString function::formatTime(qint64 time)
+{
+    const QDateTime when = time == 0 ? QDateTime::currentDateTimeUtc() : QDateTime::fromSecsSinceEpoch(time, Qt::UTC);
+    return when.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+}
+
+namespace {
+QDateTime localFromText(const QString& time)
+{
+    if (time.isEmpty())
+        return QDateTime::currentDateTime();
+    return QDateTime::fromSecsSinceEpoch(time.toLongLong()).toLocalTime();
+}
+} // namespace
+
+QString function::formatTime(const QString& time)
+{
+    return localFromText(time).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+
+QString function::formatDate(const QString& time)
+{
+    return localFromText(time).toString(QStringLiteral("yyyy-MM-dd"));
+}
+
+QString function::formatSecond(int second)
+{
+    return QStringLiteral("%1:%2:%3").arg(second / 3600).arg((second % 3600) / 60).arg((second % 3600) % 60);
+}
+
+// ---- hashes and encodings ---------------------------------------------------
+
+QByteArray function::md5(const QByteArray& byteArray)
+{
+    return QCryptographicHash::hash(byteArray, QCryptographicHash::Md5).toHex();
+}
+
+QString function::md5(const QString& string) { return QString::fromLatin1(md5(string.toUtf8())); }
+
+QString function::fileMd5(const QString& file)
+{
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly))
+        return QString();
+    QCryptographicHash hash(QCryptographicHash::Md5);
+    if (!hash.addData(&f))
+        return QString();
+    return QString::fromLatin1(hash.result().toHex());
+}
+
+QString function::hmacSha1(const QByteArray& key, const QByteArray& data)
+{
+    // QMessageAuthenticationCode replaces a key longer than the 64-byte
+    // block by its digest, as RFC 2104 asks.
+    return QString::fromLatin1(QMessageAuthenticationCode::hash(data, key, QCryptographicHash::Sha1).toBase64());
+}
+
+QString function::urlEncode(const QString& text)
+{
+    // Only RFC 3986's unreserved characters stay as they are.
+    return QString::fromLatin1(text.toUtf8().toPercentEncoding());
+}
+
+QString function::trim(const QString& text) { return text.trimmed(); }
+
+// ---- device identifier --------------------------------------------------------
+
+QString function::deviceID()
+{
+    QSettings settings;
+    QString id = settings.value(QStringLiteral("countly/deviceId")).toString();
+    if (id.isEmpty()) {
+        id = QUuid::createUuid().toString();
+        settings.setValue(QStringLiteral("countly/deviceId"), id);
+    }
+    return id;
+}
+
+// ---- colours, scale and keys ------------------------------------------------
+
+bool function::isDarkStyle()
+{
+    const int value = QPalette().color(QPalette::Window).value();
+    return value >= 41 && value <= 59;
+}
+
+QColor function::InvertColor(const QColor& color)
+{
+    const int r = 255 - color.red();
+    const int g = 255 - color.green();
+    const int b = 255 - color.blue();
+    auto mid = [](int c) { return c >= 121 && c <= 129; };
+    // A grey in the middle inverts to nearly itself; black stands out instead.
+    if (mid(r) && mid(g) && mid(b))
+        return QColor(0, 0, 0);
+    return QColor(r, g, b);
+}
+
+QColor function::lighter(QColor color, int factor)
+{
+    // Components of 0 cannot be scaled up, so black and pure colours would
+    // not lighten; a small floor lets them.
+    if (color.blue() == 0)
+        color.setBlue(3);
+    if (color.red() == 0)
+        color.setRed(3);
+    if (color.green() == 0)
+        color.setGreen(3);
+    return color.lighter(factor);
+}
+
+QColor function::colorSetAlpha(const QString& colorName, int alpah)
+{
+    QColor color(colorName);
+    color.setAlpha(alpah);
+    return color;
+}
+
+double function::rateForDpi(double logicalDpi)
+{
+    // Each scale applies below its bound of dots per inch divided by 96.
+    static const struct {
+        double below;
+        double scale;
+    } steps[] = { { 1.1, 1.0 }, { 1.4, 1.25 }, { 1.6, 1.5 }, { 1.8, 1.75 }, { 2.1, 2.0 }, { 2.26, 2.25 }, { 2.6, 2.5 } };
+    const double r = logicalDpi / 96.0;
+    for (const auto& step : steps) {
+        if (r < step.below)
+            return step.scale;
+    }
+    return 3.0;
+}
+
+double function::rate()
+{
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    if (screens.isEmpty())
+        return 1.0;
+    return rateForDpi(screens.first()->logicalDotsPerInch());
+}
+
+QString function::keyEventToString(Qt::KeyboardModifiers modifiers, int key)
+{
+    return QKeySequence(int(modifiers) | key).toString(QKeySequence::PortableText);
+}
+
+// ---- random numbers -----------------------------------------------------------
+
+int function::generateRandomNumber(int min, int max)
+{
+    function* self = instance();
+    ++self->m_callCount;
+    if (max == 0)
+        return 0;
+    if (max <= min)
+        return min;
+    // Seeded anew each call; the call counter keeps two calls in the same
+    // millisecond apart.
+    const int ms = QTime::currentTime().msecsSinceStartOfDay();
+    QRandomGenerator generator(quint32((ms < 0 ? 0 : ms) + self->m_callCount));
+    return generator.bounded(min, max);
+}
+
+// ---- document names and paths -----------------------------------------------
+
+int function::getNumberFormString(const QString& text)
+{
+    QString digits;
+    for (const QChar c : text) {
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+            digits.append(c);
+    }
+    if (digits.isEmpty())
+        return -1;
+    bool ok = false;
+    const int number = digits.toInt(&ok);
+    return ok ? number : 0;
+}
+
+QString function::getNameFromUrl(const QUrl& file)
+{
+    if (file.isLocalFile()) {
+        const QString path = file.toLocalFile();
+        const QFileInfo info(path);
+        if (info.fileName() == QLatin1String("index.txt"))
+            return info.path().split(QLatin1Char('/')).last();
+        return info.fileName();
+    }
+    return file.toString().split(QLatin1Char('/')).last();
+}
+
+QString function::getBaseNameFromUrl(const QUrl& file)
+{
+    return getNameFromUrl(file).split(QLatin1Char('.')).first();
+}
+
+QString function::getSuffixByFile(const QUrl& url) { return QFileInfo(url.toLocalFile()).suffix(); }
+
+QUrl function::getParentFromFile(const QUrl& file)
+{
+    const QString folder = QFileInfo(file.toLocalFile()).path();
+    PLOG << "path:" << folder;
+    return QUrl::fromLocalFile(folder);
+}
+
+QUrl function::getPathUrlByFileUrl(const QUrl& file)
+{
+    return QUrl::fromLocalFile(QFileInfo(file.toLocalFile()).absolutePath());
+}
+
+QString function::fileToUrl(const QString& filename) { return QUrl::fromLocalFile(filename).toString(); }
+
+bool function::isFileExist(const QUrl& file)
+{
+    const QString text = file.toString();
+    if (text.startsWith(QLatin1String("qrc")) || text.startsWith(QLatin1String("content")))
+        return true;
+    return QFileInfo::exists(file.toLocalFile());
+}
+
+bool function::isSameFile(const QUrl& a, const QUrl& b)
+{
+    return QFileInfo(a.toLocalFile()).absoluteFilePath() == QFileInfo(b.toLocalFile()).absoluteFilePath();
+}
+
+// Lists one folder in number order and descends into its sub-folders. Each
+// folder is entered at most once per walk (by its canonical path), so links
+// that point back up the tree cannot loop.
+void function::collectFiles(const QString& folder, const QStringList& nameFilters, const QString& prefix,
+                            QStringList& out, QStringList& visited)
+{
+    const QString canonical = QFileInfo(folder).canonicalFilePath();
+    if (canonical.isEmpty() || visited.contains(canonical))
+        return;
+    visited.append(canonical);
+
+    QDir dir(folder);
+    QFileInfoList entries = dir.entryInfoList(nameFilters, QDir::Files | QDir::Readable, QDir::Name);
+    entries += dir.entryInfoList(QStringList(), QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Readable, QDir::Name);
+
+    QVector<int> numbers;
+    numbers.reserve(entries.size());
+    for (const QFileInfo& info : entries)
+        numbers.append(getNumberFormString(info.fileName()));
+    // Exchange sort by the number in each name; equal numbers keep their
+    // places relative to each other only as far as the exchanges allow.
+    for (int i = 0; i < entries.size(); ++i) {
+        for (int j = i + 1; j < entries.size(); ++j) {
+            if (numbers[i] > numbers[j]) {
+                std::swap(numbers[i], numbers[j]);
+                std::swap(entries[i], entries[j]);
+            }
+        }
+    }
+
+    for (const QFileInfo& info : entries) {
+        const QString relative = prefix + info.fileName();
+        if (info.isDir())
+            collectFiles(info.absoluteFilePath(), nameFilters, relative + QLatin1Char('/'), out, visited);
+        else
+            out.append(relative);
+    }
+}
+
+QStringList function::getFileListByPath(const QUrl& path, const QStringList& nameFilters)
+{
+    QStringList out;
+    QStringList visited;
+    collectFiles(path.toLocalFile(), nameFilters, QString(), out, visited);
+    return out;
+}
+
+bool function::checkPath(const QString& path)
+{
+    if (QFileInfo::exists(path))
+        return true;
+    const int slash = path.lastIndexOf(QLatin1Char('/'));
+    const QString folder = slash < 0 ? path : path.left(slash);
+    if (QFileInfo(folder).isDir())
+        return true;
+    return QDir().mkpath(folder);
+}
+
+bool function::mkpath(const QString& path)
+{
+    const QString folder = QFileInfo(path).absolutePath();
+    if (QFileInfo(folder).isDir())
+        return true;
+    return QDir().mkpath(folder);
+}
+
+// ---- file operations ----------------------------------------------------------
+
+namespace {
+QString targetInFolder(const QUrl& file, const QUrl& folder)
+{
+    return folder.toLocalFile() + QDir::separator() + QFileInfo(file.toLocalFile()).fileName();
+}
+} // namespace
+
+QUrl function::copyFile(const QUrl& File, const QUrl& newPath)
+{
+    const QString target = targetInFolder(File, newPath);
+    // QFile::copy never replaces an existing file.
+    if (!QFile::copy(File.toLocalFile(), target))
+        return File;
+    return QUrl::fromLocalFile(target);
+}
+
+bool function::moveFile(const QUrl& file, const QUrl& newFile)
+{
+    if (!QFile::copy(file.toLocalFile(), targetInFolder(file, newFile)))
+        return false;
+    return QFile::remove(file.toLocalFile());
+}
+
+bool function::delFile(const QUrl& file, bool isNeedConfirm)
+{
+    if (isNeedConfirm) {
+        const auto answer = QMessageBox::question(nullptr, tr("caution"),
+                                                  tr("Do you confirm deletion? Deleted files will not be recovered."),
+                                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+        if (answer != QMessageBox::Yes)
+            return false;
+    }
+    const QString path = file.toLocalFile();
+    const QFileInfo info(path);
+    if (!info.isDir() || info.isSymLink())
+        return QFile::remove(path);
+
+    // Only a folder of plain files can be removed here. When it also holds
+    // sub-folders or links the folder could not go anyway, so nothing is
+    // deleted rather than leaving it half emptied.
+    QDir dir(path);
+    const QFileInfoList others = dir.entryInfoList(QDir::AllDirs | QDir::Files | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
+    for (const QFileInfo& entry : others) {
+        if (entry.isDir() || entry.isSymLink() || !entry.isFile())
+            return false;
+    }
+    const QFileInfoList files = dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    for (const QFileInfo& entry : files) {
+        if (entry.fileName() != QLatin1String(".") && entry.fileName() != QLatin1String(".."))
+            QFile::remove(entry.absoluteFilePath());
+    }
+    return QDir().rmdir(path);
+}
+
+void function::openFileInFinder(const QString& file)
+{
+    PLOG << "open fine in finder" << file;
+    // Linux file managers have no "reveal" request: open the folder that
+    // holds the file (or the folder itself).
+    const QFileInfo info(file);
+    const QString folder = info.isDir() ? info.absoluteFilePath() : info.absolutePath();
+    QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+}
+
+// ---- encoding detection -------------------------------------------------------
+
 QString function::getCodecName(const QByteArray& bytes)
 {
-    if (bytes.startsWith("\xEF\xBB\xBF") || bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))
+    // The UTF-16 and UTF-32 codecs read the byte order from the mark and
+    // drop it.
+    if (bytes.startsWith(QByteArray("\xFF\xFE\x00\x00", 4)) || bytes.startsWith(QByteArray("\x00\x00\xFE\xFF", 4)))
+        return QStringLiteral("UTF-32");
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))
+        return QStringLiteral("UTF-16");
+    if (bytes.startsWith("\xEF\xBB\xBF"))
         return QStringLiteral("UTF-8");
     QTextCodec::ConverterState state;
     QTextCodec* utf8 = QTextCodec::codecForName("UTF-8");
@@ -68,9 +522,5 @@ QString function::getCodecName(QIODevice* device)
 
 QString function::decodeText(const QByteArray& bytes)
 {
-    QTextCodec* codec = QTextCodec::codecForUtfText(bytes, nullptr);
-    if (codec)
-        return codec->toUnicode(bytes);
-    codec = QTextCodec::codecForName(getCodecName(bytes).toLatin1());
-    return codec->toUnicode(bytes);
+    return QTextCodec::codecForName(getCodecName(bytes).toLatin1())->toUnicode(bytes);
 }

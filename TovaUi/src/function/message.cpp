@@ -17,7 +17,13 @@ void message::show(Message::MessageType type, const QString& text, int timeout, 
     function::instance()->getMessage()->show(text, type, timeout, subText);
 }
 
-void message::show(const QString& text, Message::MessageType type, int timeout)
+void message::show(Message::MessageType type, const QString& text, const QString& subText)
 {
-    show(type, text, timeout);
+    show(type, text, 5000, subText);
+}
+
+void message::show(Message::MessageType type, const QString& text, QWidget* parent, int timeout)
+{
+    Q_UNUSED(parent)
+    show(type, text, timeout, QString());
 }

@@ -1,20 +1,496 @@
 #ifndef LAZYTEXTDOCUMENT_H
 #define LAZYTEXTDOCUMENT_H
 
+#include <QColor>
+#include <QDateTime>
+#include <QElapsedTimer>
 #include <QObject>
+#include <QPointer>
+#include <QStringList>
+#include <QTextCursor>
+#include <QUrl>
 
-// Windowed editor document: the whole file in one text document, a window of
-// lines edited by the QML text area.
+class QFileSystemWatcher;
+#include <QQuickTextDocument>
+class QTextDocument;
+class QTimer;
+class QTextCharFormat;
+
+// Windowed editor document: the whole file lives in one text document (the
+// whole document); the QML text area edits only a window of consecutive lines
+// of it (the window document). The window follows the view in chunks, and
+// every edit made in the window is applied at once to the whole document,
+// which is what is saved, counted and searched.
+//
+// Invariant kept by every operation: the window's text equals the whole
+// document's text from startPosition() on, over the window's length.
 class LazyTextDocument : public QObject
 {
     Q_OBJECT
+    Q_PROPERTY(double lineSpacing READ lineSpacing WRITE setLineSpacing NOTIFY lineSpacingChanged)
+    Q_PROPERTY(double paragraphHeight READ paragraphHeight WRITE setParagraphHeight NOTIFY paragraphHeightChanged)
+    Q_PROPERTY(double textIndent READ textIndent WRITE setTextIndent NOTIFY textIndentChanged)
+    Q_PROPERTY(int editHeight READ editHeight WRITE setEditHeight NOTIFY editHeightChanged)
+    Q_PROPERTY(int contentY READ contentY WRITE setContentY NOTIFY contentYChanged)
+    Q_PROPERTY(int contentHeight READ contentHeight WRITE setContentHeight NOTIFY contentHeightChanged)
+    Q_PROPERTY(int editLineCount READ editLineCount WRITE setEditLineCount NOTIFY editLineCountChanged)
+    Q_PROPERTY(double scrollPostion READ scrollPostion WRITE setScrollPostion NOTIFY scrollPostionChanged)
+    Q_PROPERTY(int lineCount READ lineCount NOTIFY lineCountChanged)
+    Q_PROPERTY(int startPosition READ startPosition NOTIFY startPositionChanged)
+    Q_PROPERTY(QString startLineText READ startLineText NOTIFY startLineTextChanged)
+    Q_PROPERTY(QUrl fileName READ fileName WRITE setFileName NOTIFY fileNameChanged)
+    Q_PROPERTY(QString fileType READ fileType WRITE setFileType NOTIFY fileTypeChanged)
+    Q_PROPERTY(QQuickTextDocument* document READ document WRITE setDocument NOTIFY documentChanged)
+    Q_PROPERTY(QTextDocument* editDocument READ editDocument NOTIFY editDocumentChanged)
+    Q_PROPERTY(QTextDocument* allTextDocument READ allTextDocument NOTIFY allTextDocumentChanged)
+    Q_PROPERTY(QString allText READ allText NOTIFY allTextChanged)
+    Q_PROPERTY(bool readOnly READ readOnly WRITE setReadOnly NOTIFY readOnlyChanged)
+    Q_PROPERTY(bool loading READ loading NOTIFY loadingChanged)
+    Q_PROPERTY(bool textLoaded READ textLoaded NOTIFY textLoadedChanged)
+    Q_PROPERTY(bool isModified READ isModified WRITE setIsModified NOTIFY isModifiedChanged)
+    Q_PROPERTY(bool isTmpModified READ isTmpModified WRITE setIsTmpModified NOTIFY isTmpModifiedChanged)
+    Q_PROPERTY(QDateTime lastModification READ lastModification NOTIFY lastModificationChanged)
+    Q_PROPERTY(int allSelectionStart READ allSelectionStart WRITE setAllSelectionStart NOTIFY allSelectionStartChanged)
+    Q_PROPERTY(int allSelectionEnd READ allSelectionEnd WRITE setAllSelectionEnd NOTIFY allSelectionEndChanged)
+    Q_PROPERTY(int allCursorPostion READ allCursorPostion WRITE setAllCursorPostion NOTIFY allCursorPostionChanged)
+    Q_PROPERTY(QString allSelectedText READ allSelectedText NOTIFY allSelectedTextChanged)
+    Q_PROPERTY(int editSelectionStart READ editSelectionStart WRITE setEditSelectionStart NOTIFY editSelectionStartChanged)
+    Q_PROPERTY(int editSelectionEnd READ editSelectionEnd WRITE setEditSelectionEnd NOTIFY editSelectionEndChanged)
+    Q_PROPERTY(int editCursorPostion READ editCursorPostion WRITE setEditCursorPostion NOTIFY editCursorPostionChanged)
+    Q_PROPERTY(QString editSelectedText READ editSelectedText WRITE setEditSelectedText NOTIFY editSelectedTextChanged)
+    Q_PROPERTY(bool isSelectedAll READ isSelectedAll NOTIFY isSelectedAllChanged)
+    Q_PROPERTY(int cursorLineNumber READ cursorLineNumber NOTIFY cursorLineNumberChanged)
+    Q_PROPERTY(int cursorLinePostion READ cursorLinePostion NOTIFY cursorLinePostionChanged)
+    Q_PROPERTY(QString cursorLinePreText READ cursorLinePreText NOTIFY cursorLinePreTextChanged)
+    Q_PROPERTY(bool addEmptyLineAtEndByEnter READ addEmptyLineAtEndByEnter WRITE setAddEmptyLineAtEndByEnter NOTIFY addEmptyLineAtEndByEnterChanged)
+    Q_PROPERTY(bool add2SpaceAtFrontByEnter READ add2SpaceAtFrontByEnter WRITE setAdd2SpaceAtFrontByEnter NOTIFY add2SpaceAtFrontByEnterChanged)
+    Q_PROPERTY(int autoAddChapterName READ autoAddChapterName WRITE setAutoAddChapterName NOTIFY autoAddChapterNameChanged)
+    Q_PROPERTY(int seriseEnterNumber READ seriseEnterNumber WRITE setSeriseEnterNumber NOTIFY seriseEnterNumberChanged)
+    Q_PROPERTY(QString selectedText READ selectedText WRITE setSelectedText NOTIFY selectedTextChanged)
+    Q_PROPERTY(QString replaceText READ replaceText WRITE setReplaceText NOTIFY replaceTextChanged)
+    Q_PROPERTY(SearchMode searchMode READ searchMode WRITE setSearchMode NOTIFY searchModeChanged)
+    Q_PROPERTY(bool replaceMode READ replaceMode WRITE setReplaceMode NOTIFY replaceModeChanged)
+    Q_PROPERTY(bool matchCaseSensitive READ matchCaseSensitive WRITE setMatchCaseSensitive NOTIFY matchCaseSensitiveChanged)
+    Q_PROPERTY(bool markdownForFormat READ markdownForFormat WRITE setMarkdownForFormat NOTIFY markdownForFormatChanged)
+    Q_PROPERTY(QUrl historyPath READ historyPath WRITE setHistoryPath NOTIFY historyPathChanged)
+    Q_PROPERTY(int historyTime READ historyTime WRITE setHistoryTime NOTIFY historyTimeChanged)
+    Q_PROPERTY(int initPosition READ initPosition WRITE setInitPosition NOTIFY initPositionChanged)
+    Q_PROPERTY(bool isUndoAvailable READ isUndoAvailable NOTIFY isUndoAvailableChanged)
+    Q_PROPERTY(bool isRedoAvailable READ isRedoAvailable NOTIFY isRedoAvailableChanged)
+    Q_PROPERTY(QStringList chapterKeys READ chapterKeys WRITE setChapterKeys NOTIFY chapterKeysChanged)
+    Q_PROPERTY(QString testTips READ testTips WRITE setTestTips NOTIFY testTipsChanged)
+    Q_PROPERTY(bool bold READ bold WRITE setBold NOTIFY boldChanged)
+    Q_PROPERTY(bool italic READ italic WRITE setItalic NOTIFY italicChanged)
+    Q_PROPERTY(bool underline READ underline WRITE setUnderline NOTIFY underlineChanged)
+    Q_PROPERTY(QString fontFamily READ fontFamily WRITE setFontFamily NOTIFY fontFamilyChanged)
+    Q_PROPERTY(int fontSize READ fontSize WRITE setFontSize NOTIFY fontSizeChanged)
+    Q_PROPERTY(QColor textColor READ textColor WRITE setTextColor NOTIFY textColorChanged)
+    Q_PROPERTY(Qt::Alignment alignment READ alignment WRITE setAlignment NOTIFY alignmentChanged)
 
 public:
+    enum SearchMode {
+        PlainTextMode = 0,
+        WholeWordsMode = 1,
+        RegularExpressionMode = 2
+    };
+    Q_ENUM(SearchMode)
+
+    // The chapter-title test used by addChapterName (the counting rules'
+    // test, installed by the application at start-up). Without one, no line
+    // counts as a chapter title.
+    using ChapterTitleTest = bool (*)(const QString& line, const QStringList& keys);
+    static void setChapterTitleTest(ChapterTitleTest test);
+
     explicit LazyTextDocument(QObject* parent = nullptr);
+    ~LazyTextDocument() override;
+
+    Q_INVOKABLE static int timeElapsed();
+
+    // Paragraph format.
+    double lineSpacing() const { return m_lineSpacing; }
+    void setLineSpacing(double value);
+    double paragraphHeight() const { return m_paragraphHeight; }
+    void setParagraphHeight(double value);
+    double textIndent() const { return m_textIndent; }
+    void setTextIndent(double value);
+
+    // View geometry pushed in from QML.
+    int editHeight() const { return m_editHeight; }
+    void setEditHeight(int value);
+    int contentY() const { return m_contentY; }
+    void setContentY(int value);
+    int contentHeight() const { return m_contentHeight; }
+    void setContentHeight(int value);
+    int editLineCount() const { return m_editLineCount; }
+    void setEditLineCount(int value);
+    double scrollPostion() const { return m_scrollPostion; }
+    void setScrollPostion(double value);
+
+    int lineCount() const;
+    int startPosition() const { return m_startPos; }
+    QString startLineText() const { return m_startLineText; }
+    int startLine() const { return m_startLine; }
+    int endLine() const { return m_endLine; }
+    int windowSize() const { return m_windowSize; }
+
+    QUrl fileName() const { return m_fileName; }
+    void setFileName(const QUrl& url);
+    QString fileType() const { return m_fileType; }
+    void setFileType(const QString& type);
+
+    QQuickTextDocument* document() const { return m_document; }
+    void setDocument(QQuickTextDocument* document);
+    // The window document itself; QML hands it in through setDocument.
+    QTextDocument* editDocument() const { return m_editDoc; }
+    void setEditDocument(QTextDocument* document);
+    QTextDocument* allTextDocument() const { return m_allDoc; }
+
+    Q_INVOKABLE QString allText() const;
+    Q_INVOKABLE QString allRawText() const;
+    Q_INVOKABLE void setAllText(const QString& text);
+
+    bool readOnly() const { return m_readOnly; }
+    void setReadOnly(bool value);
+    bool loading() const { return m_loading; }
+    bool textLoaded() const { return m_textLoaded; }
+    bool isModified() const { return m_isModified; }
+    void setIsModified(bool value);
+    bool isTmpModified() const { return m_isTmpModified; }
+    void setIsTmpModified(bool value);
+    QDateTime lastModification() const { return m_lastModification; }
+
+    int allSelectionStart() const { return m_allSelectionStart; }
+    void setAllSelectionStart(int value);
+    int allSelectionEnd() const { return m_allSelectionEnd; }
+    void setAllSelectionEnd(int value);
+    int allCursorPostion() const { return m_allCursorPostion; }
+    Q_INVOKABLE void setAllCursorPostion(int value);
+    QString allSelectedText() const;
+
+    int editSelectionStart() const { return m_editSelectionStart; }
+    void setEditSelectionStart(int value);
+    int editSelectionEnd() const { return m_editSelectionEnd; }
+    void setEditSelectionEnd(int value);
+    int editCursorPostion() const { return m_editCursorPostion; }
+    void setEditCursorPostion(int value);
+    QString editSelectedText() const { return m_editSelectedText; }
+    void setEditSelectedText(const QString& value);
+    bool isSelectedAll() const;
+
+    int cursorLineNumber() const { return m_cursorLineNumber; }
+    int cursorLinePostion() const { return m_cursorLinePostion; }
+    QString cursorLinePreText() const { return m_cursorLinePreText; }
+
+    bool addEmptyLineAtEndByEnter() const { return m_addEmptyLineAtEndByEnter; }
+    void setAddEmptyLineAtEndByEnter(bool value);
+    bool add2SpaceAtFrontByEnter() const { return m_add2SpaceAtFrontByEnter; }
+    void setAdd2SpaceAtFrontByEnter(bool value);
+    int autoAddChapterName() const { return m_autoAddChapterName; }
+    void setAutoAddChapterName(int value);
+    int seriseEnterNumber() const { return m_seriseEnterNumber; }
+    void setSeriseEnterNumber(int value);
+
+    QString selectedText() const { return m_selectedText; }
+    void setSelectedText(const QString& value);
+    QString replaceText() const { return m_replaceText; }
+    void setReplaceText(const QString& value);
+    SearchMode searchMode() const { return m_searchMode; }
+    void setSearchMode(SearchMode value);
+    bool replaceMode() const { return m_replaceMode; }
+    void setReplaceMode(bool value);
+    bool matchCaseSensitive() const { return m_matchCaseSensitive; }
+    void setMatchCaseSensitive(bool value);
+    bool markdownForFormat() const { return m_markdownForFormat; }
+    void setMarkdownForFormat(bool value);
+
+    QUrl historyPath() const { return m_historyPath; }
+    void setHistoryPath(const QUrl& value);
+    int historyTime() const { return m_historyTime; }
+    void setHistoryTime(int minutes);
+    int initPosition() const { return m_initPosition; }
+    void setInitPosition(int value);
+
+    bool isUndoAvailable() const;
+    bool isRedoAvailable() const;
+    QStringList chapterKeys() const { return m_chapterKeys; }
+    void setChapterKeys(const QStringList& value);
+    QString testTips() const { return m_testTips; }
+    void setTestTips(const QString& value);
+
+    // Rich-text formatting of the window.
+    bool bold() const;
+    void setBold(bool value);
+    bool italic() const;
+    void setItalic(bool value);
+    bool underline() const;
+    void setUnderline(bool value);
+    QString fontFamily() const;
+    void setFontFamily(const QString& value);
+    int fontSize() const;
+    void setFontSize(int value);
+    QColor textColor() const;
+    void setTextColor(const QColor& value);
+    Qt::Alignment alignment() const;
+    void setAlignment(Qt::Alignment value);
+
+    // Window maintenance and jumps.
+    Q_INVOKABLE void updateEditContent();
+    Q_INVOKABLE void reloadEditDocument();
+    void reloadEditText();
+    void setDocumentForAllTextFromAll(int start, int end);
+    void appendDocmentTextOnBottomFromAll(int first, int last);
+    void insertDocmentTextOnTopFromAll(int count);
+    void removeTopLineDocumentTextFromAll(int count);
+    void removeBottomDocumentTextFromAll(int count);
+    Q_INVOKABLE bool gotoPostionByAll(int allPostion);
+    Q_INVOKABLE void gotoLine(int line);
+    Q_INVOKABLE void gotoStart();
+    Q_INVOKABLE void gotoEnd();
+    Q_INVOKABLE void editSetAllPosition(int cursorPostion);
+    void updateScrollPostion();
+    void updateEditFromPostion(double postion);
+    Q_INVOKABLE void updateFormat();
+    Q_INVOKABLE void update() { updateFormat(); }
+    void updateFormat(double lineSpacing, double paragraphHeight, double textIndent);
+    void connectEditAndAllDocument(bool connect);
+
+    // Whole-document ranges by whole offsets.
+    Q_INVOKABLE QString getText(int start, int end) const;
+    Q_INVOKABLE void remove(int start, int end);
+    Q_INVOKABLE void append(const QString& text);
+
+    // Loading, saving, snapshots.
+    bool loadText(const QUrl& url);
+    bool reloadText();
+    Q_INVOKABLE bool save();
+    Q_INVOKABLE bool saveAs(const QUrl& fileUrl);
+    Q_INVOKABLE bool saveTmpFile();
+    bool saveTmpFile(const QString& filePath, const QString& text, const QString& historyDir = QString());
+    Q_INVOKABLE static QString getNameFromUrl(const QUrl& url);
+    static QString getCodecName(QIODevice* device);
+    Q_INVOKABLE void exit();
+
+    // Editing operations.
+    Q_INVOKABLE void select(int start, int end);
+    Q_INVOKABLE void selectByDocument(int start, int end);
+    Q_INVOKABLE void selectLine(int startLine, int endLine);
+    Q_INVOKABLE void selectAll();
+    Q_INVOKABLE void deselect();
+    Q_INVOKABLE void copy();
+    Q_INVOKABLE void cut();
+    Q_INVOKABLE void paste();
+    Q_INVOKABLE void removeSelect(bool removeEditText = false);
+    Q_INVOKABLE void undo();
+    Q_INVOKABLE void redo();
+    Q_INVOKABLE void enterPressed();
+    Q_INVOKABLE void addChapterName(int nextTitleIndex);
+    Q_INVOKABLE void makeup();
+    Q_INVOKABLE QString selectedPlainText() const;
+    // Inserts text at the window cursor as if typed (mirrored like typing).
+    void insertAtEditCursor(const QString& text);
+
+    // Longest paste that goes through the window; longer ones go straight
+    // into the whole document.
+    static constexpr int maxWindowPaste = 2000;
+
+public slots:
+    void doSetFile();
+    void editContentsChange(int position, int charsRemoved, int charsAdded);
+    void doRealTimeSave(int blockCount);
+    void fileChanged(const QString& path);
+    void dirChanged(const QString& dir);
+    void makeupFinished(const QStringList& list);
+    void subtleFinish(const QString& text);
 
 signals:
+    void lineSpacingChanged();
+    void paragraphHeightChanged();
+    void textIndentChanged();
+    void editHeightChanged();
+    void contentYChanged();
+    void contentHeightChanged();
+    void editLineCountChanged();
+    void scrollPostionChanged();
+    void lineCountChanged();
+    void startPositionChanged();
+    void startLineTextChanged();
+    void fileNameChanged(const QUrl& fileName);
+    void fileTypeChanged();
+    void documentChanged();
+    void editDocumentChanged();
+    void allTextDocumentChanged();
+    void allTextChanged();
+    void readOnlyChanged();
+    void loadingChanged();
+    void textLoadedChanged();
+    void isModifiedChanged();
+    void isTmpModifiedChanged();
+    void lastModificationChanged();
+    void allSelectionStartChanged();
+    void allSelectionEndChanged();
+    void allCursorPostionChanged();
+    void allSelectedTextChanged();
+    void editSelectionStartChanged();
+    void editSelectionEndChanged();
+    void editCursorPostionChanged();
+    void editSelectedTextChanged();
+    void isSelectedAllChanged(bool isSelectedAll);
+    void cursorLineNumberChanged();
+    void cursorLinePostionChanged();
+    void cursorLinePreTextChanged();
+    void addEmptyLineAtEndByEnterChanged();
+    void add2SpaceAtFrontByEnterChanged();
+    void autoAddChapterNameChanged();
+    void seriseEnterNumberChanged();
+    void selectedTextChanged();
+    void replaceTextChanged();
+    void searchModeChanged();
+    void replaceModeChanged();
+    void matchCaseSensitiveChanged();
+    void markdownForFormatChanged();
+    void historyPathChanged();
+    void historyTimeChanged();
+    void initPositionChanged(int initPosition);
+    void isUndoAvailableChanged();
+    void isRedoAvailableChanged();
+    void chapterKeysChanged();
+    void testTipsChanged();
+    void boldChanged();
+    void italicChanged();
+    void underlineChanged();
+    void fontFamilyChanged();
+    void fontSizeChanged();
+    void textColorChanged();
+    void alignmentChanged();
+
+    void selectEdit(int start, int end);
+    void sendEditPostion(int postion);
+    void ensureVisible();
+    void sendSave();
+    void keyEnter(int key);
+    void fileDeleted(const QUrl& fileName, bool isDeleted);
+    void postionChanged(int postion);
+
+private slots:
+    void updateY();
+    void editDocumentContentsChanged();
+    void realignWindow();
 
 private:
+    // Emits the whole document's contentsChange once for an edit made with
+    // its signals blocked, then refreshes the state that follows edits.
+    void announceWholeChange(int position, int removed, int added);
+    void afterWholeChange(bool textEdited = true);
+    void undoRedo(bool undo);
+    // Replaces the whole text (load, typesetting, masking); no undo step.
+    void replaceAllText(const QString& text, bool asHtml = false);
+    // Replaces the whole range [start, end) by text with the signals
+    // blocked; the caller announces the change.
+    int replaceWholeRange(int start, int end, const QString& text);
+    QString wholeRange(int start, int end) const;
+    QString editRange(int start, int end) const;
+    int wholeLength() const;
+    int editLength() const;
+    QString linesText(int start, int end) const;
+    void fillWindow(int start, int end);
+    void syncWindowLines();
+    void syncSelectToEdit();
+    void updateEditPosition(int postion);
+    void setWholeSelection(int start, int end, int cursor);
+    void shiftWholePositions(int position, int removed, int added);
+    void clearWindow();
+    void resetFormat();
+    void setLoading(bool value);
+    void setTextLoaded(bool value);
+    void setLastModification(const QDateTime& value);
+    void setStartLineText(const QString& value);
+    void setCursorLineInfo(int line, int column, const QString& preText);
+    void updateCursorLineInfo(int editPostion);
+    bool writeSnapshot(const QString& filePath, const QString& text, const QString& historyDir);
+    QString localPath() const;
+    QString historyDir() const;
+    QTextCursor wholeCursor();
+    QTextCursor editSelectionCursor() const;
+    void applyCharFormat(const QTextCharFormat& format);
+    void rebuildWindowAt(int allPostion);
+    void wholeEditedOutsideWindow(int position, int removed, int added, int blockDelta);
+    void watchFile();
+    void unwatchFile();
+    QByteArray encodedText() const;
+
+    QTextDocument* m_allDoc = nullptr;
+    QPointer<QQuickTextDocument> m_document;
+    QPointer<QTextDocument> m_editDoc;
+    QTextCursor m_editCursor;
+
+    int m_startLine = 0;
+    int m_endLine = 0;
+    int m_startPos = 0;
+    int m_windowLen = 0;
+    int m_windowSize = 100;
+    int m_chunk = 40;
+    int m_contentY = -1;
+    int m_editHeight = -1;
+    int m_contentHeight = -1;
+    int m_editLineCount = 0;
+    double m_scrollPostion = 0;
+    int m_lineCount = 1;
+
+    double m_lineSpacing = 0.2;
+    double m_paragraphHeight = 0.2;
+    double m_textIndent = 0;
+
+    int m_allSelectionStart = 0;
+    int m_allSelectionEnd = 0;
+    int m_allCursorPostion = 0;
+    int m_editSelectionStart = 0;
+    int m_editSelectionEnd = 0;
+    int m_editCursorPostion = 0;
+    QString m_editSelectedText;
+    int m_cursorLineNumber = -1;
+    int m_cursorLinePostion = -1;
+    QString m_cursorLinePreText;
+    QString m_startLineText;
+    bool m_selectedAll = false;
+
+    QUrl m_fileName;
+    QString m_fileType;
+    bool m_readOnly = false;
+    bool m_loading = true;
+    bool m_textLoaded = false;
+    bool m_isModified = false;
+    bool m_isTmpModified = true;
+    QDateTime m_lastModification;
+    QUrl m_historyPath;
+    int m_historyTime = 10;
+    int m_initPosition = 0;
+    bool m_exiting = false;
+
+    bool m_addEmptyLineAtEndByEnter = true;
+    bool m_add2SpaceAtFrontByEnter = true;
+    int m_autoAddChapterName = 0;
+    int m_seriseEnterNumber = 0;
+    bool m_enterPressed = false;
+    bool m_makeupRunning = false;
+    quint64 m_makeupRevision = 0;
+
+    QString m_selectedText;
+    QString m_replaceText;
+    SearchMode m_searchMode = PlainTextMode;
+    bool m_replaceMode = false;
+    bool m_matchCaseSensitive = false;
+    bool m_markdownForFormat = false;
+    QStringList m_chapterKeys;
+    QString m_testTips;
+    bool m_undoAvailable = false;
+    bool m_redoAvailable = false;
+
+    QTimer* m_loadTimer = nullptr;
+    QTimer* m_historyTimer = nullptr;
+    QPointer<QFileSystemWatcher> m_watcher;
+    bool m_realignPending = false;
+    bool m_connected = false;
+    quint64 m_editRevision = 0;
 };
 
 #endif

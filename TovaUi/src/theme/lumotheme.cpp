@@ -1,5 +1,7 @@
 #include "lumotheme.h"
 
+#include "function/function.h"
+
 #include "support/log.h"
 #include "theme/thememodel.h"
 
@@ -63,34 +65,6 @@ bool parseThemes(const QByteArray& bytes, QJsonArray* themes)
         return false;
     *themes = document.object().value(QStringLiteral("themes")).toArray();
     return !themes->isEmpty();
-}
-
-// Local files count when they exist; resource and content URLs always count.
-bool isFileExist(const QString& url)
-{
-    if (url.startsWith(QLatin1String("qrc")) || url.startsWith(QLatin1String("content")))
-        return true;
-    const QString local = QUrl(url).toLocalFile();
-    return !local.isEmpty() && QFileInfo::exists(local);
-}
-
-QColor colorSetAlpha(const QString& colorName, int alpha)
-{
-    QColor color(colorName);
-    color.setAlpha(alpha);
-    return color;
-}
-
-// Lighter that also lightens black: zero channels are raised to 3 first.
-QColor lighter(QColor color, int factor)
-{
-    if (color.red() == 0)
-        color.setRed(3);
-    if (color.green() == 0)
-        color.setGreen(3);
-    if (color.blue() == 0)
-        color.setBlue(3);
-    return color.lighter(factor);
 }
 
 QString darkerName(const QString& colorName, int factor)
@@ -184,8 +158,7 @@ LumoTheme::LumoTheme(const QString& themeFile, QObject* parent)
 
 bool LumoTheme::isDarkStyle()
 {
-    const int value = QPalette().color(QPalette::Window).value();
-    return value > 40 && value < 60;
+    return function::isDarkStyle();
 }
 
 void LumoTheme::loadThemes()
@@ -264,7 +237,7 @@ void LumoTheme::setValue(int value)
     setLightHoverdColor(color(ThemeModel::HoverdColorRole).lighter(96));
     setBackgroundUrl(text(ThemeModel::BackgroundUrlRole));
 
-    const bool hasImage = isFileExist(m_backgroundUrl) || isFileExist(m_userImagePath);
+    const bool hasImage = function::isFileExist(QUrl(m_backgroundUrl)) || function::isFileExist(QUrl(m_userImagePath));
     if (!hasImage) {
         setTitleColor(color(ThemeModel::TitleColorRole));
         setBackgroundColor(color(ThemeModel::BackgroundColorRole));
@@ -282,15 +255,15 @@ void LumoTheme::setValue(int value)
         setPrimaryColor(color(ThemeModel::PrimaryColorRole));
     } else {
         // See-through colours so that the background image shows.
-        setTitleColor(colorSetAlpha(text(ThemeModel::TitleColorRole), 150));
-        setBackgroundColor(colorSetAlpha(text(ThemeModel::BackgroundColorRole), 0));
-        setBaseColor(colorSetAlpha(text(ThemeModel::BackgroundColorRole), 255));
-        setHoverdColor(colorSetAlpha(text(ThemeModel::HoverdColorRole), 40));
-        setPageBackgroundColor(colorSetAlpha(text(ThemeModel::PageBackgroundColorRole), 0));
-        setPageColor(colorSetAlpha(text(ThemeModel::PageColorRole), 20));
-        setPopupColor(colorSetAlpha(text(ThemeModel::PopupColorRole), 250));
-        setPrimaryColor(colorSetAlpha(text(ThemeModel::PrimaryColorRole), 20));
-        setHighlightedColor(colorSetAlpha(text(ThemeModel::HighlightedColorRole), 150));
+        setTitleColor(function::colorSetAlpha(text(ThemeModel::TitleColorRole), 150));
+        setBackgroundColor(function::colorSetAlpha(text(ThemeModel::BackgroundColorRole), 0));
+        setBaseColor(function::colorSetAlpha(text(ThemeModel::BackgroundColorRole), 255));
+        setHoverdColor(function::colorSetAlpha(text(ThemeModel::HoverdColorRole), 40));
+        setPageBackgroundColor(function::colorSetAlpha(text(ThemeModel::PageBackgroundColorRole), 0));
+        setPageColor(function::colorSetAlpha(text(ThemeModel::PageColorRole), 20));
+        setPopupColor(function::colorSetAlpha(text(ThemeModel::PopupColorRole), 250));
+        setPrimaryColor(function::colorSetAlpha(text(ThemeModel::PrimaryColorRole), 20));
+        setHighlightedColor(function::colorSetAlpha(text(ThemeModel::HighlightedColorRole), 150));
         setFunctionAreaColor(m_backgroundColor);
         setTabColor(m_backgroundColor);
         setLeftBarColor(m_hoverdColor);
@@ -301,7 +274,7 @@ void LumoTheme::setValue(int value)
     if (index == 2) {
         setDarkhoverdColor(color(ThemeModel::HoverdColorRole).lighter(110));
         setSecondaryTextColor(QColor(Qt::white));
-        setLineColor(lighter(m_backgroundColor, 150));
+        setLineColor(function::lighter(m_backgroundColor, 150));
     } else {
         setDarkhoverdColor(color(ThemeModel::HoverdColorRole).darker(110));
         setSecondaryTextColor(QColor(Qt::black));

@@ -1,5 +1,13 @@
 #include "clouddisk.h"
 
+#include "data/global.h"
+#include "data/settings.h"
+#include "function/message.h"
+#include "users/userdatas.h"
+#include "users/users.h"
+
+#include <QSettings>
+
 cloudDisk::cloudDisk(int period, QObject* parent)
     : QObject(parent)
 {
@@ -34,5 +42,36 @@ void cloudDisk::setConflictFileList(const QStringList& value)
 
 void cloudDisk::doUpdate(bool showError)
 {
-    Q_UNUSED(showError)
+    QString refusal;
+    if (!Users::instance()->getUserData()->logined())
+        refusal = tr("没有登陆");
+    else if (!global::instance()->settings()->property("useCloud").toBool()
+             && !QSettings().value(QStringLiteral("Cloud/UseCloud"), true).toBool())
+        refusal = tr("设置中取消了云同步功能");
+    else if (m_updating)
+        refusal = tr("另一个云同步线程正在运行");
+    if (!refusal.isEmpty()) {
+        if (showError)
+            message::show(Message::Error, tr("云同步") + QStringLiteral(": ") + refusal, 5000);
+        return;
+    }
+
+    setUpdating(true);
+    setCloudTips(tr("云同步开始"));
+    setConflictFileList(QStringList());
+    // The transfer queue is empty: the run ends on the next turn of the loop.
+    QTimer::singleShot(0, this, [this, showError] { finishRun(showError); });
+}
+
+void cloudDisk::finishRun(bool showError)
+{
+    const bool conflicts = !m_conflictFileList.isEmpty();
+    setCloudTips(conflicts ? tr("有冲突文件待处理") : tr("同步完成"));
+    setUpdating(false);
+    if (!showError)
+        return;
+    if (conflicts)
+        message::show(Message::Warn, tr("云同步:有冲突文件待处理"), 5000);
+    else
+        message::show(Message::Note, tr("同步完成"), 5000);
 }

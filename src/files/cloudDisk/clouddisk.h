@@ -6,7 +6,9 @@
 #include <QTimer>
 
 // Document sync engine: compares local documents with the server copies and
-// transfers them.
+// transfers them. Until the object-storage client exists a run compares
+// nothing and ends at once, with the same notices and state changes as a
+// run that found nothing to transfer.
 class cloudDisk : public QObject
 {
     Q_OBJECT
@@ -23,7 +25,6 @@ public:
     QStringList conflictFileList() const { return m_conflictFileList; }
     void setConflictFileList(const QStringList& value);
 
-
 public slots:
     void doUpdate(bool showError = false);
 
@@ -33,6 +34,8 @@ signals:
     void conflictFileListChanged(const QStringList& conflictFileList);
 
 private:
+    void finishRun(bool showError);
+
     bool m_updating = false;
     QString m_cloudTips;
     QStringList m_conflictFileList;

@@ -1,0 +1,188 @@
+// Editor benchmark on a generated 20 MB Chinese book (about 7 M characters,
+// 100 000 lines, a chapter title every 300 lines), in a temporary folder.
+// Prints one figure a line as "name: value unit", and each time figure's
+// ratio to a plain QFile read + UTF-8 decode of the same file.
+#include "textarea/lazytextdocument.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <cstdio>
+#include <cstdlib>
+#include <sys/resource.h>
+
+namespace {
+
+QString makeBook()
+{
+    const QString pool = QStringLiteral("天地玄黄宇宙洪荒日月盈昃辰宿列张寒来暑往秋收冬藏闰余成岁律吕调阳云腾致雨露结为霜金生丽水玉出昆冈剑号巨阙珠称夜光果珍李柰菜重芥姜海咸河淡鳞潜羽翔");
+    const QString punctuation = QStringLiteral("，。！？、；：");
+    QRandomGenerator random(7);
+    QString text;
+    text.reserve(7200000);
+    for (int line = 0; line < 100000; ++line) {
+        if (line % 300 == 0) {
+            text += QStringLiteral("第%1章 风雨归程\n").arg(line / 300 + 1);
+            continue;
+        }
+        text += QStringLiteral("\u3000\u3000");
+        const int length = 60 + random.bounded(20);
+        for (int i = 0; i < length; ++i)
+            text += (i % 12 == 11) ? punctuation.at(random.bounded(punctuation.size())) : pool.at(random.bounded(pool.size()));
+        text += QLatin1Char('\n');
+    }
+    return text;
+}
+
+double msSince(const QElapsedTimer& timer)
+{
+    return timer.nsecsElapsed() / 1e6;
+}
+
+void print(const char* name, double value, const char* unit)
+{
+    std::printf("%s: %.3f %s\n", name, value, unit);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    // Keep every path the program computes (history, settings) inside the
+    // temporary folder, never in the real home folder.
+    QTemporaryDir root;
+    if (!root.isValid())
+        return 1;
+    ::setenv("HOME", QFile::encodeName(root.path()).constData(), 1);
+    ::setenv("XDG_CONFIG_HOME", QFile::encodeName(root.path() + QStringLiteral("/.config")).constData(), 1);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication app(argc, argv);
+
+    const QString path = root.path() + QStringLiteral("/book.txt");
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly))
+            return 1;
+        file.write(makeBook().toUtf8());
+    }
+    const double fileMb = QFileInfo(path).size() / (1024.0 * 1024.0);
+    print("file_size", fileMb, "MB");
+
+    // Baseline: plain read and decode, best of three.
+    double baseline = 1e9;
+    int characters = 0;
+    for (int i = 0; i < 3; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        QFile file(path);
+        file.open(QIODevice::ReadOnly);
+        const QString text = QString::fromUtf8(file.readAll());
+        characters = text.size();
+        baseline = qMin(baseline, msSince(timer));
+    }
+    print("characters", characters / 1e6, "M");
+    print("baseline_read_decode", baseline, "ms");
+
+    LazyTextDocument doc;
+    // The window is laid out at a text area's width, as in the editor.
+    QTextDocument window;
+    window.setTextWidth(800);
+    window.documentLayout();
+    QTextCursor area(&window);
+    QObject::connect(&doc, &LazyTextDocument::sendEditPostion, [&](int p) {
+        area.setPosition(qBound(0, p, window.characterCount() - 1));
+        doc.setEditCursorPostion(area.position());
+    });
+    QObject::connect(&window, &QTextDocument::contentsChanged, [&] { doc.setContentHeight(window.blockCount() * 20); });
+    doc.setEditHeight(600);
+    doc.setContentHeight(20);
+    doc.setContentY(0);
+    doc.setEditDocument(&window);
+    auto report = [&](const char* name, double ms) {
+        print(name, ms, "ms");
+        std::printf("%s_ratio: %.3f x\n", name, ms / baseline);
+    };
+
+    // Open: from choosing the file to an editable window (the 5 ms
+    // deferral included).
+    QElapsedTimer timer;
+    timer.start();
+    doc.setFileName(QUrl::fromLocalFile(path));
+    while (!doc.textLoaded() || window.isEmpty())
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 1);
+    report("open", msSince(timer));
+    print("lines", doc.lineCount(), "lines");
+
+    // Keystrokes in the middle of the window: window edit + mirror.
+    doc.gotoLine(50000);
+    area.setPosition(window.findBlockByNumber(150).position() + 10);
+    doc.setEditCursorPostion(area.position());
+    const int strokes = 2000;
+    timer.restart();
+    for (int i = 0; i < strokes; ++i) {
+        area.insertText(QStringLiteral("字"));
+        doc.setEditCursorPostion(area.position());
+    }
+    report("keystroke", msSince(timer) / strokes);
+
+    // The same keystrokes in a detached copy of the window: what the text
+    // area's own document costs without the mirror.
+    {
+        QTextDocument copy;
+        copy.setTextWidth(800);
+        copy.documentLayout();
+        copy.setPlainText(window.toPlainText());
+        QTextCursor c(&copy);
+        c.setPosition(copy.findBlockByNumber(150).position() + 10);
+        timer.restart();
+        for (int i = 0; i < strokes; ++i)
+            c.insertText(QStringLiteral("字"));
+        report("keystroke_window_only", msSince(timer) / strokes);
+    }
+
+    // Enter: the line break, the indentation and the save of the file.
+    double enter = 0;
+    const int enters = 5;
+    for (int i = 0; i < enters; ++i) {
+        timer.restart();
+        doc.enterPressed();
+        area.insertBlock();
+        doc.setEditCursorPostion(area.position());
+        enter += msSince(timer);
+        if (doc.isModified())
+            return 2;
+    }
+    report("enter_save", enter / enters);
+
+    timer.restart();
+    doc.gotoLine(90000);
+    report("jump_line_90000", msSince(timer));
+    if (doc.startLine() != 89850)
+        return 3;
+
+    // Select all and delete through the text area.
+    timer.restart();
+    doc.selectAll();
+    area.setPosition(0);
+    area.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+    area.removeSelectedText();
+    doc.setEditCursorPostion(area.position());
+    report("select_all_delete", msSince(timer));
+    if (!doc.allRawText().isEmpty())
+        return 4;
+
+    struct rusage usage;
+    ::getrusage(RUSAGE_SELF, &usage);
+    const double peakMb = usage.ru_maxrss / 1024.0;
+    print("peak_memory", peakMb, "MB");
+    std::printf("peak_memory_to_file_size: %.3f x\n", peakMb / fileMb);
+    return 0;
+}

@@ -1,0 +1,248 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Window 2.15
+
+// The notice view: turns message.showMessage into popups. Its zero-size root
+// is centred in the window; the popups are placed around that point. The
+// timeout passed with a notice is ignored: each kind has its own duration.
+Item {
+    id: root
+    width: 0
+    height: 0
+
+    readonly property real windowWidth: Window.width
+    readonly property real windowHeight: Window.height
+    readonly property int noticeDuration: 3000
+    readonly property int tipDuration: 8000
+
+    // Theme colours, with plain ones while no theme offers them.
+    function themeColor(name, fallback) {
+        if (typeof g_theme !== "undefined" && g_theme && g_theme[name] !== undefined)
+            return g_theme[name]
+        return fallback
+    }
+
+    function showNotice(text, background, foreground) {
+        noticePopup.text = text
+        noticePopup.backgroundColor = background
+        noticePopup.textColor = foreground
+        noticePopup.open()
+    }
+
+    function showTip(text, background, foreground) {
+        tipPopup.text = text
+        tipPopup.backgroundColor = background
+        tipPopup.textColor = foreground
+        tipPopup.open()
+    }
+
+    function showUpdate(text, subText) {
+        updateDialog.text = text
+        updateDialog.newVersion = subText
+        updateDialog.open()
+    }
+
+    // Dispatches one notice by its kind; unknown kinds show nothing.
+    function show(text, type, subText) {
+        switch (type) {
+        case 0:     // Error
+            showNotice(text, "red", "white")
+            break
+        case 1:     // Warn: shown afresh even over a notice that is up
+            noticePopup.close()
+            showNotice(text, "yellow", "black")
+            break
+        case 2:     // Note
+        case 8:     // Masking
+        case 32:    // Log
+            showNotice(text, themeColor("accentColor", "#3a7bd5"), themeColor("highlightedTextColor", "white"))
+            break
+        case 16:    // Tips
+            showTip(text, themeColor("accentColor", "#3a7bd5"), themeColor("highlightedTextColor", "white"))
+            break
+        case 64:    // TipsError
+            showTip(text, "red", "white")
+            break
+        case 4:     // Update
+            showUpdate(text, subText)
+            break
+        default:
+            break
+        }
+    }
+
+    Connections {
+        target: typeof message !== "undefined" ? message : null
+        function onShowMessage(text, type, timeOut, subText) { root.show(text, type, subText) }
+    }
+
+    component NoticePopup: Popup {
+        id: popup
+        property alias text: label.text
+        property color textColor: "white"
+        property color backgroundColor: "red"
+        property alias closeTimer: timer
+        property int duration: root.noticeDuration
+
+        z: 990
+        focus: false
+        modal: false
+        closePolicy: Popup.CloseOnEscape
+        padding: 10
+        x: -width / 2
+
+        background: Rectangle {
+            radius: 8
+            color: popup.backgroundColor
+            border.width: 1
+            border.color: root.themeColor("highlightedColor", "#888888")
+        }
+        contentItem: Label {
+            id: label
+            color: popup.textColor
+            wrapMode: Text.Wrap
+            horizontalAlignment: Text.AlignHCenter
+            width: Math.min(implicitWidth, Math.max(root.windowWidth - 40, 100))
+            MouseArea {
+                anchors.fill: parent
+                onClicked: popup.close()
+            }
+        }
+        Timer {
+            id: timer
+            interval: popup.duration
+            repeat: false
+            onTriggered: popup.close()
+        }
+        onOpened: timer.restart()
+        onClosed: timer.stop()
+    }
+
+    NoticePopup {
+        id: noticePopup
+        objectName: "noticePopup"
+        duration: root.noticeDuration
+        y: root.windowHeight / 3
+        enter: Transition {
+            NumberAnimation { property: "opacity"; from: 0; to: 1; duration: 200 }
+        }
+        exit: Transition {
+            NumberAnimation { property: "opacity"; from: 1; to: 0; duration: 200 }
+        }
+    }
+
+    NoticePopup {
+        id: tipPopup
+        objectName: "tipPopup"
+        duration: root.tipDuration
+        y: -root.windowHeight / 3
+        enter: Transition {
+            ParallelAnimation {
+                NumberAnimation { property: "y"; from: -root.windowHeight / 2; to: -root.windowHeight / 3; duration: 250 }
+                NumberAnimation { property: "opacity"; from: 0; to: 1; duration: 250 }
+            }
+        }
+        exit: Transition {
+            ParallelAnimation {
+                NumberAnimation { property: "y"; from: -root.windowHeight / 3; to: -root.windowHeight / 2; duration: 250 }
+                NumberAnimation { property: "opacity"; from: 1; to: 0; duration: 250 }
+            }
+        }
+    }
+
+    Popup {
+        id: updateDialog
+        objectName: "updateDialog"
+        property string text
+        property string newVersion
+        readonly property string versionLine: (typeof cglobal !== "undefined" ? cglobal.version() : "")
+                                              + " → " + (newVersion.length > 0 ? newVersion : "New")
+
+        function install() {
+            close()
+            if (typeof cUpdate !== "undefined" && cUpdate && typeof cUpdate.install === "function")
+                cUpdate.install()
+        }
+
+        modal: true
+        dim: true
+        focus: true
+        closePolicy: Popup.CloseOnEscape
+        width: Math.min(400, root.windowWidth * 4 / 5)
+        height: Math.min(350, root.windowWidth * 3 / 5)
+        x: -width / 2
+        y: -height / 2
+        padding: 16
+
+        background: Rectangle {
+            radius: 8
+            color: root.themeColor("baseColor", "white")
+            border.width: 1
+            border.color: root.themeColor("highlightedColor", "#888888")
+        }
+
+        contentItem: Item {
+            Column {
+                id: header
+                width: parent.width
+                spacing: 6
+                Label {
+                    text: qsTr("新版已发布...")
+                    font.pixelSize: Qt.application.font.pixelSize * 1.5
+                    color: root.themeColor("foregroundColor", "black")
+                }
+                Label {
+                    objectName: "versionLine"
+                    text: updateDialog.versionLine
+                    font.pixelSize: Qt.application.font.pixelSize * 0.8
+                    color: root.themeColor("foregroundColor", "black")
+                }
+            }
+            ScrollView {
+                anchors.top: header.bottom
+                anchors.topMargin: 10
+                anchors.bottom: buttons.top
+                anchors.bottomMargin: 10
+                width: parent.width
+                clip: true
+                Label {
+                    width: updateDialog.availableWidth
+                    text: updateDialog.text
+                    wrapMode: Text.Wrap
+                    color: root.themeColor("foregroundColor", "black")
+                }
+            }
+            Row {
+                id: buttons
+                anchors.bottom: parent.bottom
+                anchors.right: parent.right
+                spacing: 10
+                Button {
+                    text: qsTr("Cancel")
+                    onClicked: updateDialog.close()
+                }
+                Button {
+                    id: updateButton
+                    text: qsTr("Update Now")
+                    highlighted: true
+                    focus: true
+                    onClicked: updateDialog.install()
+                    Keys.onReturnPressed: updateDialog.install()
+                    Keys.onEnterPressed: updateDialog.install()
+                }
+            }
+            Button {
+                anchors.top: parent.top
+                anchors.right: parent.right
+                anchors.topMargin: 5 - updateDialog.topPadding
+                anchors.rightMargin: -updateDialog.rightPadding + 5
+                width: 30
+                height: 30
+                flat: true
+                text: "×"
+                onClicked: updateDialog.close()
+            }
+        }
+        onOpened: updateButton.forceActiveFocus()
+    }
+}

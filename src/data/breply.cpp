@@ -1,0 +1,6 @@
+#include "breply.h"
+
+bReply::bReply(QObject* parent)
+    : QObject(parent)
+{
+}

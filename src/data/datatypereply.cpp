@@ -1,0 +1,8 @@
+#include "datatypereply.h"
+
+#include "data/datatypeclass.h"
+
+DataTypeReply::DataTypeReply(QObject* parent)
+    : QObject(parent)
+{
+}

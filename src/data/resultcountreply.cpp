@@ -1,0 +1,6 @@
+#include "resultcountreply.h"
+
+resultCountReply::resultCountReply(QObject* parent)
+    : QObject(parent)
+{
+}

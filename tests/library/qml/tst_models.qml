@@ -1,0 +1,160 @@
+import QtQuick 2.15
+import QtTest 1.2
+import TovaUi 0.1
+
+// JSONListModel rows and queries, BarGraph heights and arrows, FontSizeBox
+// stepping.
+Item {
+    id: root
+    width: 800
+    height: 600
+
+    readonly property string levels: JSON.stringify({
+        "data": {
+            "main": [ { "id": "speed", "name": "速度", "count": 3 },
+                      { "id": "endurance", "name": "耐力", "count": 5 } ],
+            "speed": [ { "level": 1, "words": 500 }, { "level": 2, "words": 1000 } ],
+            "tags": [ "a", "b", "c" ]
+        }
+    })
+
+    JSONListModel { id: jsonModel }
+    Component { id: graphComponent; BarGraph {} }
+    Component { id: fontBoxComponent; FontSizeBox {} }
+    ListModel {
+        id: bars
+        ListElement { name: "一"; number: 50; max: 100 }
+        ListElement { name: "二"; number: 150; max: 100 }
+        ListElement { name: "三"; number: 0; max: 100 }
+        ListElement { name: "四"; number: 100; max: 100 }
+    }
+
+    TestCase {
+        name: "Models"
+        when: windowShown
+
+        function init() {
+            jsonModel.query = ""
+            jsonModel.json = ""
+        }
+
+        function test_jsonRows_data() {
+            return [
+                { tag: "wildcard", query: "$.data.main[*]", count: 2, role: "name", first: "速度" },
+                { tag: "by mode id", query: "$.data.speed[*]", count: 2, role: "words", first: 1000, at: 1 },
+                { tag: "plain path to array", query: "$.data.main", count: 2, role: "id", first: "speed" },
+                { tag: "index", query: "$.data.main[1]", count: 1, role: "name", first: "耐力" },
+                { tag: "negative index", query: "$.data.main[-1]", count: 1, role: "id", first: "endurance" },
+                { tag: "primitives", query: "$.data.tags[*]", count: 3, role: "value", first: "c", at: 2 },
+                { tag: "missing key", query: "$.data.none[*]", count: 0 },
+                { tag: "member of each", query: "$.data.main[*].name", count: 2, role: "value", first: "耐力", at: 1 },
+                { tag: "object members", query: "$.data.*", count: 3 }
+            ]
+        }
+
+        function test_jsonRows(data) {
+            jsonModel.json = root.levels
+            jsonModel.query = data.query
+            compare(jsonModel.count, data.count)
+            compare(jsonModel.model.count, data.count)
+            if (data.role !== undefined)
+                compare(jsonModel.get(data.at || 0)[data.role], data.first)
+            compare(jsonModel.errorString, "")
+        }
+
+        function test_jsonChangeReplacesRows() {
+            jsonModel.query = "$.data.main[*]"
+            jsonModel.json = root.levels
+            compare(jsonModel.count, 2)
+            jsonModel.json = JSON.stringify({ "data": { "main": [ { "name": "x" } ] } })
+            compare(jsonModel.count, 1)
+            compare(jsonModel.get(0).name, "x")
+        }
+
+        function test_rootArray() {
+            jsonModel.json = "[{\"a\": 1}, {\"a\": 2}, {\"a\": 3}]"
+            compare(jsonModel.count, 3)
+            compare(jsonModel.get(2).a, 3)
+        }
+
+        function test_badInput_data() {
+            return [
+                { tag: "broken JSON", json: "{\"data\": [", query: "$.data[*]" },
+                { tag: "bad query", json: "{\"data\": []}", query: "data[*" }
+            ]
+        }
+
+        function test_badInput(data) {
+            jsonModel.query = data.query
+            jsonModel.json = data.json
+            compare(jsonModel.count, 0)
+            verify(jsonModel.errorString !== "")
+        }
+
+        function test_barHeights() {
+            var graph = createTemporaryObject(graphComponent, root, { model: bars })
+            compare(graph.title, "柱状图")
+            compare(graph.count, 4)
+            var expected = [115, 230, 0, 230]
+            for (var i = 0; i < expected.length; ++i)
+                compare(graph.barAt(i).barHeight, expected[i], "bar " + i)
+        }
+
+        function test_barHeightFunction_data() {
+            return [
+                { tag: "half", number: 10, max: 20, height: 115 },
+                { tag: "above max", number: 30, max: 20, height: 230 },
+                { tag: "zero max", number: 5, max: 0, height: 230 },
+                { tag: "zero of zero", number: 0, max: 0, height: 0 },
+                { tag: "negative", number: -5, max: 20, height: 0 },
+                { tag: "text values", number: "5", max: "10", height: 115 }
+            ]
+        }
+
+        function test_barHeightFunction(data) {
+            var graph = createTemporaryObject(graphComponent, root)
+            compare(graph.barHeight(data.number, data.max), data.height)
+        }
+
+        function test_barArrows() {
+            var graph = createTemporaryObject(graphComponent, root, { model: bars })
+            var prev = findChild(graph, "previousButton")
+            var next = findChild(graph, "nextButton")
+            var prevSpy = createTemporaryObject(spyComponent, root, { target: graph, signalName: "previous" })
+            var nextSpy = createTemporaryObject(spyComponent, root, { target: graph, signalName: "next" })
+            compare(prev.enabled, false)
+            mouseClick(prev)
+            compare(prevSpy.count, 0)
+            graph.hasPrevious = true
+            graph.hasNext = true
+            mouseClick(prev)
+            mouseClick(next)
+            mouseClick(next)
+            compare(prevSpy.count, 1)
+            compare(nextSpy.count, 2)
+        }
+
+        function test_fontSizeBoxSteps() {
+            var box = createTemporaryObject(fontBoxComponent, root)
+            compare(box.fontSize, 12)
+            compare(box.currentText, "12")
+            mouseClick(findChild(box, "upButton"))
+            compare(box.fontSize, 13)
+            mouseClick(findChild(box, "downButton"))
+            mouseClick(findChild(box, "downButton"))
+            compare(box.fontSize, 11)
+        }
+
+        function test_fontSizeBoxWraps() {
+            var box = createTemporaryObject(fontBoxComponent, root, { fontSize: 72 })
+            compare(box.currentText, "72")
+            box.up()
+            compare(box.currentText, "8")
+            compare(box.fontSize, 8)
+            box.down()
+            compare(box.fontSize, 72)
+        }
+    }
+
+    Component { id: spyComponent; SignalSpy {} }
+}
