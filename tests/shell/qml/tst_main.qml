@@ -341,6 +341,18 @@ TestCase {
         verify(!win.pcMain.homeBar.visible)
         verify(lastMessage().indexOf("Ctrl+Return") >= 0, lastMessage())
 
+        // Lumo mode: the drawer holds the page; leaving it puts the page back.
+        win.showTab("wordCount")
+        verify(win.pcMain.drawerOpen)
+        win.setLumoModel()
+        verify(!win.lumoModel)
+        verify(!win.isFullScreen)
+        verify(win.pcMain.homeBar.visible)
+        compare(win.pcMain.currentPage, "wordCount")
+        compare(win.pcMain.pages.wordCount.parent, findChild(win.pcMain, "leftStack"))
+        verify(win.pcMain.pages.wordCount.visible)
+
+        win.setLumoModel()
         win.setMinimalistMode()
         verify(!win.lumoModel)
         verify(win.minimalistModel)
