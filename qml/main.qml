@@ -11,7 +11,8 @@ MainWindow {
     id: applicationWindow
     objectName: "applicationWindow"
 
-    title: cglobal.appName()
+    readonly property bool debugBuild: typeof functions.isDebug === "function" && functions.isDebug()
+    title: cglobal.appName() + (debugBuild ? " (Debug)" : "")
 
     lockState: g_data.lockState === true
     property bool minimalistModel: false
@@ -529,7 +530,7 @@ MainWindow {
         width: 40
         height: 15
         z: 2000
-        active: cglobal.versionType() === "Alpha" || cglobal.versionType() === "Dev"
+        active: applicationWindow.debugBuild || cglobal.versionType() === "Alpha" || cglobal.versionType() === "Dev"
         source: "qrc:/qml/widget/FrameRateLabel.qml"
     }
 

@@ -117,6 +117,21 @@ TestCase {
         compare(win.objectName, "applicationWindow")
     }
 
+    function test_startUpPassword_data() {
+        return [
+            { tag: "password set", use: true, password: "secret", shown: true },
+            { tag: "switched off", use: false, password: "secret", shown: false },
+            { tag: "empty password", use: true, password: "", shown: false }
+        ]
+    }
+    function test_startUpPassword(data) {
+        csettings.useLoginPassword = data.use
+        csettings.loginPassword = data.password
+        createWindow()
+        compare(win.loginPasswordWindowVisible, data.shown)
+        compare(win.title, "Penlark")
+    }
+
     function test_firstActivationOnce_data() {
         return [
             { tag: "auto sign-in", autologin: true, logins: 1 },
