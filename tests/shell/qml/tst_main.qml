@@ -417,6 +417,35 @@ TestCase {
         verify(win.isShowPendentTips)
     }
 
+    function test_dropAcceptsOnlyDocuments_data() {
+        return [
+            { tag: "txt and md", urls: ["file:///a/one.txt", "file:///a/two.md"], ok: true },
+            { tag: "upper-case suffix", urls: ["file:///a/ONE.TXT"], ok: true },
+            { tag: "one other file", urls: ["file:///a/one.txt", "file:///a/pic.png"], ok: false },
+            { tag: "suffix only in the folder", urls: ["file:///a.txt/readme"], ok: false },
+            { tag: "nothing", urls: [], ok: false }
+        ]
+    }
+    function test_dropAcceptsOnlyDocuments(data) {
+        createWindow()
+        var target = findChild(win.pcMain, "fileDragTarget")
+        verify(target)
+        compare(target.acceptable(data.urls), data.ok)
+    }
+
+    function test_navigationHoverTexts() {
+        createWindow()
+        var bar = win.pcMain.homeBar
+        compare(findChild(bar, "homeButton_files").hoverText, "文件(Ctrl+1)")
+        compare(findChild(bar, "homeButton_autoChapter").hoverText, "自动章节")
+        compare(findChild(bar, "homeButton_me").hoverText, "个人中心")
+        compare(findChild(bar, "homeButton_lumo").hoverText, "进入 Lumo 模式(Ctrl+Return)")
+        win.setLumoModel()
+        compare(findChild(bar, "homeButton_lumo").hoverText, "退出 Lumo 模式(Ctrl+Return)")
+        findChild(bar, "homeButton_notes").clicked()
+        compare(csettings.currentFunction, "notes")
+    }
+
     function test_windowTopNotices() {
         createWindow()
         win.windowTop = true
