@@ -11,7 +11,7 @@
 #include <functional>
 
 class cloudDisk;
-class FileFilterModel;
+#include "files/filefiltermodel.h"
 class LumoFileSystemModel;
 
 // The document tree object behind the file pages ("files"): the tree models
