@@ -24,6 +24,46 @@ const QIcon& icon(int which)
 LumoFileSystemModel::LumoFileSystemModel(QObject* parent)
     : QFileSystemModel(parent)
 {
+    // A folder whose listing never reports back does not hold up the rest.
+    m_fetchGuard.setSingleShot(true);
+    m_fetchGuard.setInterval(500);
+    connect(&m_fetchGuard, &QTimer::timeout, this, [this] {
+        m_fetching.clear();
+        fetchNext();
+    });
+    connect(this, &QFileSystemModel::directoryLoaded, this, [this](const QString& path) {
+        if (m_fetching.isEmpty() || path != m_fetching)
+            return;
+        m_fetching.clear();
+        m_fetchGuard.stop();
+        // Queued, so the listing just delivered is handled first.
+        QTimer::singleShot(0, this, &LumoFileSystemModel::fetchNext);
+    });
+}
+
+void LumoFileSystemModel::fetchMore(const QModelIndex& parent)
+{
+    if (!parent.isValid() || !canFetchMore(parent))
+        return;
+    for (const QPersistentModelIndex& pending : qAsConst(m_pendingFetches)) {
+        if (pending == parent)
+            return;
+    }
+    m_pendingFetches.enqueue(QPersistentModelIndex(parent));
+    if (m_fetching.isEmpty())
+        fetchNext();
+}
+
+void LumoFileSystemModel::fetchNext()
+{
+    while (m_fetching.isEmpty() && !m_pendingFetches.isEmpty()) {
+        const QPersistentModelIndex next = m_pendingFetches.dequeue();
+        if (!next.isValid() || !canFetchMore(next))
+            continue;
+        m_fetching = filePath(next);
+        m_fetchGuard.start();
+        QFileSystemModel::fetchMore(next);
+    }
 }
 
 int LumoFileSystemModel::depthLevel(const QString& absolutePath)
@@ -65,6 +105,12 @@ QVariant LumoFileSystemModel::data(const QModelIndex& index, int role) const
         break;
     }
     return QFileSystemModel::data(index, role);
+}
+
+void LumoFileSystemModel::sort(int column, Qt::SortOrder order)
+{
+    Q_UNUSED(column)
+    Q_UNUSED(order)
 }
 
 QString LumoFileSystemModel::nameProblem(const QString& parentPath, const QString& name, const QString& currentName)

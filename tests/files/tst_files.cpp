@@ -353,6 +353,26 @@ private slots:
         QVERIFY(!fs.data(QModelIndex(), LumoFileSystemModel::lumoObjectNameRole).isValid());
     }
 
+    void foldersFetchedInTurn()
+    {
+        QStringList entries;
+        for (int i = 0; i < 20; ++i)
+            entries << QStringLiteral("B%1/a.txt").arg(i) << QStringLiteral("B%1/b.txt").arg(i);
+        const QString root = useDocuments(entries);
+        LumoFileSystemModel fs;
+        QSignalSpy loaded(&fs, &QFileSystemModel::directoryLoaded);
+        fs.setRootPath(root);
+        waitLoaded(&fs, root, 20);
+        // All requested at once (twice over), listed one after the other.
+        for (int round = 0; round < 2; ++round) {
+            for (int i = 0; i < 20; ++i)
+                fs.fetchMore(fs.index(root + QStringLiteral("/B%1").arg(i)));
+        }
+        for (int i = 0; i < 20; ++i)
+            QTRY_COMPARE_WITH_TIMEOUT(fs.rowCount(fs.index(root + QStringLiteral("/B%1").arg(i))), 2, 5000);
+        QCOMPARE(loaded.count(), 21);
+    }
+
     void renameByEditing_data()
     {
         QTest::addColumn<QString>("entry");
