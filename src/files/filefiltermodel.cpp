@@ -82,12 +82,10 @@ bool FileFilterModel::filterAcceptsRow(int sourceRow, const QModelIndex& sourceP
     return name != QLatin1String("index.txt");
 }
 
-int FileFilterModel::numberKey(const QString& fileName)
+int FileFilterModel::numberFromText(const QString& text)
 {
-    const int dot = fileName.indexOf(QLatin1Char('.'));
-    const QStringRef base = dot >= 0 ? fileName.leftRef(dot) : QStringRef(&fileName);
     QString digits;
-    for (const QChar c : base) {
+    for (const QChar c : text) {
         if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
             digits.append(c);
     }
@@ -96,6 +94,12 @@ int FileFilterModel::numberKey(const QString& fileName)
     bool ok = false;
     const int value = digits.toInt(&ok);
     return ok ? value : 0;
+}
+
+int FileFilterModel::numberKey(const QString& fileName)
+{
+    const int dot = fileName.indexOf(QLatin1Char('.'));
+    return numberFromText(dot >= 0 ? fileName.left(dot) : fileName);
 }
 
 bool FileFilterModel::lessThan(const QModelIndex& left, const QModelIndex& right) const

@@ -37,8 +37,11 @@ public:
     Q_INVOKABLE QString getFileLocalName(const QModelIndex& index);
     Q_INVOKABLE QUrl getFileName(const QModelIndex& index);
 
-    // The number order key of a name: the digits of its base name (up to the
-    // first "."), joined; -1 without digits, 0 when out of int range.
+    // All ASCII digits of a text joined and read as a number: -1 without
+    // digits, 0 when they do not fit an int.
+    static int numberFromText(const QString& text);
+    // The number order key of a name: numberFromText of its base name (up to
+    // the first ".").
     static int numberKey(const QString& fileName);
 
 public slots:

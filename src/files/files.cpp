@@ -39,22 +39,6 @@ files::AboutHandler& aboutHandler()
     return handler;
 }
 
-// All ASCII digits of a name joined and read as a number: -1 without digits,
-// 0 when the digits do not fit an int.
-int numberFromName(const QString& name)
-{
-    QString digits;
-    for (const QChar c : name) {
-        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
-            digits.append(c);
-    }
-    if (digits.isEmpty())
-        return -1;
-    bool ok = false;
-    const int n = digits.toInt(&ok);
-    return ok ? n : 0;
-}
-
 QString canonicalOrAbsolute(const QString& path)
 {
     const QFileInfo info(path);
@@ -413,7 +397,7 @@ QUrl files::newFile()
     int largest = 0;
     const QStringList names = QDir(folder).entryList({ QStringLiteral("*.txt"), QStringLiteral("*.md") }, QDir::Files | QDir::Readable);
     for (const QString& name : names)
-        largest = qMax(largest, numberFromName(name));
+        largest = qMax(largest, FileFilterModel::numberFromText(name));
     const QString path = folder + QDir::separator() + tr("第%1章").arg(largest + 1) + QStringLiteral(".txt");
     // Never opened over an existing file (an unreadable one is not listed).
     QFile file(path);
