@@ -4,6 +4,7 @@
 #include "files/cloudDisk/clouddisk.h"
 #include "files/filefiltermodel.h"
 #include "files/lumofilesystemmodel.h"
+#include "function/function.h"
 #include "function/message.h"
 #include "support/log.h"
 
@@ -13,11 +14,51 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QCryptographicHash>
+#include <QSaveFile>
+#include <QSet>
 #include <QSettings>
+#include <QTextCodec>
+
+#include <algorithm>
 
 namespace {
 const char kRecentFilesKey[] = "Files/RecentFiles";
+const char kRecentNotesKey[] = "Note/RecentFiles";
+const char kNoteCurrentKey[] = "Note/CurrentFile";
 const int kMaxRecentFiles = 10;
+
+// A stored recent list: the entries that still exist, the last 10.
+QStringList loadRecent(const char* key)
+{
+    QStringList kept;
+    const QStringList stored = QSettings().value(QLatin1String(key)).toStringList();
+    for (const QString& path : stored) {
+        if (!path.isEmpty() && QFileInfo::exists(path))
+            kept.append(path);
+    }
+    while (kept.size() > kMaxRecentFiles)
+        kept.removeFirst();
+    return kept;
+}
+
+// Moves or appends an entry to the end of a stored recent list; false when it
+// already was the last one (nothing written).
+bool pushRecent(const char* key, const QString& path)
+{
+    QSettings settings;
+    QStringList list = settings.value(QLatin1String(key)).toStringList();
+    if (list.contains(path)) {
+        if (list.last() == path)
+            return false;
+        list.removeOne(path);
+    }
+    list.append(path);
+    while (list.size() > kMaxRecentFiles)
+        list.removeFirst();
+    settings.setValue(QLatin1String(key), list);
+    return true;
+}
 const QString kIndexFile = QStringLiteral("index.txt");
 
 int defaultQuestion(const QString& title, const QString& text)
@@ -46,6 +87,17 @@ QString canonicalOrAbsolute(const QString& path)
     return canonical.isEmpty() ? info.absoluteFilePath() : canonical;
 }
 
+// Lower-case hexadecimal MD5 of a file's contents; empty when unreadable.
+QString fileMd5(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    QCryptographicHash hash(QCryptographicHash::Md5);
+    hash.addData(&file);
+    return QString::fromLatin1(hash.result().toHex());
+}
+
 // Reveals a path in the desktop's file manager (the containing folder).
 void revealInFileManager(const QString& path)
 {
@@ -68,6 +120,7 @@ files::files(QObject* parent)
     m_cloudDisk = new cloudDisk(180000);
     qRegisterMetaType<QModelIndex>("QModelIndex");
     loadRecentFiles();
+    loadRecentNotes();
     setHistoryPath(QUrl::fromLocalFile(global::historyPath()));
     setCurrentPath(QUrl::fromLocalFile(global::documentPath()));
     initModel();
@@ -324,40 +377,40 @@ void files::setRecentFiles(const QStringList& list)
     emit recentFilesChanged();
 }
 
-void files::loadRecentFiles()
-{
-    QStringList kept;
-    const QStringList stored = QSettings().value(QLatin1String(kRecentFilesKey)).toStringList();
-    for (const QString& path : stored) {
-        if (!path.isEmpty() && QFileInfo::exists(path))
-            kept.append(path);
-    }
-    while (kept.size() > kMaxRecentFiles)
-        kept.removeFirst();
-    setRecentFiles(kept);
-}
+void files::loadRecentFiles() { setRecentFiles(loadRecent(kRecentFilesKey)); }
 
 void files::setRecentFile(const QUrl& file)
 {
-    const QString path = file.toLocalFile();
-    QSettings settings;
-    QStringList list = settings.value(QLatin1String(kRecentFilesKey)).toStringList();
-    if (list.contains(path)) {
-        if (list.last() == path)
-            return;
-        list.removeOne(path);
-    }
-    list.append(path);
-    while (list.size() > kMaxRecentFiles)
-        list.removeFirst();
-    settings.setValue(QLatin1String(kRecentFilesKey), list);
-    loadRecentFiles();
+    if (pushRecent(kRecentFilesKey, file.toLocalFile()))
+        loadRecentFiles();
 }
 
 void files::clearRecentFiles()
 {
     QSettings().setValue(QLatin1String(kRecentFilesKey), QStringList());
     loadRecentFiles();
+}
+
+void files::setRecentNotes(const QStringList& list)
+{
+    if (m_recentNotes == list)
+        return;
+    m_recentNotes = list;
+    emit recentNotesChanged();
+}
+
+void files::loadRecentNotes() { setRecentNotes(loadRecent(kRecentNotesKey)); }
+
+void files::setRecentNote(const QUrl& file)
+{
+    if (pushRecent(kRecentNotesKey, file.toLocalFile()))
+        loadRecentNotes();
+}
+
+void files::clearRecentNotes()
+{
+    QSettings().setValue(QLatin1String(kRecentNotesKey), QStringList());
+    loadRecentNotes();
 }
 
 // ---- creating ---------------------------------------------------------------
@@ -578,18 +631,393 @@ bool files::renameFile(const QString& newBaseName, const QString& oldFullName)
     return false;
 }
 
-// ---- import (the stand-in keeps its interface until the import lands) -------
+// ---- notes -----------------------------------------------------------------
 
-void files::importFiles(const QList<QUrl>& files, const QUrl& localUrl)
+QUrl files::noteRootUrl() const { return QUrl::fromLocalFile(global::notesPath()); }
+
+QUrl files::notesPath() const { return QUrl::fromLocalFile(global::notesPath()); }
+
+namespace {
+QStringList noteNames()
 {
-    Q_UNUSED(files)
-    Q_UNUSED(localUrl)
+    return QDir(global::notesPath()).entryList({ QStringLiteral("*.txt"), QStringLiteral("*.md") }, QDir::Files | QDir::Readable);
+}
+} // namespace
+
+QUrl files::newNoteFile()
+{
+    int largest = 0;
+    for (const QString& name : noteNames())
+        largest = qMax(largest, FileFilterModel::numberFromText(name));
+    const QString path = global::notesPath() + QDir::separator() + tr("新笔记 %1").arg(largest + 1) + QStringLiteral(".txt");
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Text))
+        file.close();
+    return QUrl::fromLocalFile(path);
 }
 
-void files::importDir(const QUrl& url, const QUrl& localPath)
+QUrl files::noteCurrentFile()
 {
-    Q_UNUSED(url)
-    Q_UNUSED(localPath)
+    const QStringList notes = noteNames();
+    if (notes.isEmpty()) {
+        const QUrl note = newNoteFile();
+        setNoteCurrentFile(note);
+        return note;
+    }
+    QString path = QSettings().value(QLatin1String(kNoteCurrentKey)).toString();
+    if (path.isEmpty() || !QFileInfo::exists(path))
+        path = global::notesPath() + QDir::separator() + notes.first();
+    return QUrl::fromLocalFile(path);
+}
+
+void files::setNoteCurrentFile(const QUrl& url)
+{
+    QSettings().setValue(QLatin1String(kNoteCurrentKey), url.toLocalFile());
+    emit noteCurrentFileChanged(url);
+}
+
+QUrl files::deleteNoteFile()
+{
+    const QString current = QSettings().value(QLatin1String(kNoteCurrentKey)).toString();
+    const QString name = QFileInfo(current).fileName();
+    if (questionHandler()(tr("Notes"), tr("是否要删除:\n") + name + tr(" ？\n删除后不能恢复。")) != QMessageBox::Yes)
+        return QUrl();
+    const QString folder = global::notesPath();
+    QString next;
+    for (const QString& entry : QDir(folder).entryList({ QStringLiteral("*.txt"), QStringLiteral("*.md") })) {
+        if (entry != name) {
+            next = folder + QDir::separator() + entry;
+            break;
+        }
+    }
+    if (next.isEmpty()) {
+        next = folder + QDir::separator() + tr("新笔记 %1").arg(FileFilterModel::numberFromText(name) + 1) + QStringLiteral(".txt");
+        QFile file(next);
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Text))
+            file.close();
+    }
+    setNoteCurrentFile(QUrl::fromLocalFile(next));
+    // Only a note inside the notes folder is ever removed.
+    if (current.isEmpty() || QFileInfo(current).absolutePath() != QFileInfo(folder).absoluteFilePath() || !QFile::remove(current))
+        return QUrl();
+    return QUrl::fromLocalFile(next);
+}
+
+FileFilterModel* files::notesModel()
+{
+    if (m_notesModel)
+        return m_notesModel;
+    auto* fs = new LumoFileSystemModel();
+    fs->setRootPath(global::notesPath());
+    fs->setNameFilters({ QStringLiteral("*.txt"), QStringLiteral("*.md") });
+    fs->setNameFilterDisables(false);
+    fs->setReadOnly(false);
+    m_notesModel = new FileFilterModel();
+    m_notesModel->setSourceModel(fs);
+    const QModelIndex root = m_notesModel->mapFromSource(fs->index(global::notesPath()));
+    if (root != m_notesIndex) {
+        m_notesIndex = root;
+        emit notesIndexChanged(root);
+    }
+    m_notesModel->sort(0, global::instance()->filesSortType() ? Qt::AscendingOrder : Qt::DescendingOrder);
+    return m_notesModel;
+}
+
+void files::setNotesModel(FileFilterModel* model)
+{
+    if (m_notesModel == model)
+        return;
+    m_notesModel = model;
+    emit notesModelChanged(model);
+}
+
+void files::setNotesIndex(const QModelIndex& index)
+{
+    if (m_notesIndex == index)
+        return;
+    m_notesIndex = index;
+    emit notesIndexChanged(index);
+}
+
+// ---- history ----------------------------------------------------------------
+
+FileFilterModel* files::historyModel()
+{
+    if (m_historyModel)
+        return m_historyModel;
+    if (!m_historyFileSystemModel) {
+        m_historyFileSystemModel = new LumoFileSystemModel();
+        m_historyFileSystemModel->setRootPath(global::historyPath());
+        m_historyFileSystemModel->setNameFilters({ QStringLiteral("*.txt"), QStringLiteral("*.md") });
+    }
+    m_historyModel = new FileFilterModel(this);
+    m_historyModel->setSourceModel(m_historyFileSystemModel);
+    emit historyIndexChanged();
+    m_historyModel->sort(0, global::instance()->filesSortType() ? Qt::AscendingOrder : Qt::DescendingOrder);
+    return m_historyModel;
+}
+
+void files::setHistoryModel(FileFilterModel* model)
+{
+    if (m_historyModel == model)
+        return;
+    PLOG << model;
+    m_historyModel = model;
+    emit historyModelChanged(m_historyModel);
+}
+
+QModelIndex files::historyIndex()
+{
+    PLOG << "history index";
+    FileFilterModel* model = historyModel();
+    return model->mapFromSource(m_historyFileSystemModel->index(m_historyFileSystemModel->rootPath()));
+}
+
+void files::showFileHistory(const QString& url) { PLOG << url; }
+
+QStringList files::historyFilters(const QUrl& document)
+{
+    QString base = QFileInfo(document.toLocalFile()).fileName();
+    const int dot = base.indexOf(QLatin1Char('.'));
+    if (dot >= 0)
+        base.truncate(dot);
+    // Wildcard characters in the name match only themselves.
+    QString escaped;
+    for (const QChar c : base) {
+        if (c == QLatin1Char('*') || c == QLatin1Char('?') || c == QLatin1Char('['))
+            escaped += QLatin1Char('[') + c + QLatin1Char(']');
+        else
+            escaped += c;
+    }
+    return { escaped + QStringLiteral("---*.txt"), escaped + QStringLiteral("---*.md") };
+}
+
+bool files::restoreHistory(const QUrl& snapshot, const QUrl& document)
+{
+    const QString source = snapshot.toLocalFile();
+    const QString target = document.toLocalFile();
+    QFile in(source);
+    if (source.isEmpty() || target.isEmpty() || !in.open(QIODevice::ReadOnly)) {
+        message::show(Message::Error, tr("无法读取历史记录：%1").arg(source), 5000);
+        return false;
+    }
+    const QString text = function::decodeText(in.readAll());
+    in.close();
+    if (QFileInfo(target).isFile() && !global::saveTmpFile(target, QString())) {
+        message::show(Message::Error, tr("无法保存当前内容的历史记录，未恢复：%1").arg(target), 5000);
+        return false;
+    }
+    QSaveFile out(target);
+    const QByteArray bytes = text.toUtf8();
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
+        message::show(Message::Error, tr("恢复失败：%1").arg(target), 5000);
+        return false;
+    }
+    return true;
+}
+
+// ---- import and export ------------------------------------------------------
+
+void files::getAllFiles(const QString& path, QStringList& out)
+{
+    QSet<QString> visited;
+    std::function<void(const QString&)> walk = [&](const QString& folder) {
+        const QFileInfo info(folder);
+        if (!info.isDir())
+            return;
+        const QString canonical = info.canonicalFilePath();
+        if (visited.contains(canonical))
+            return;
+        visited.insert(canonical);
+        const QDir dir(folder);
+        for (const QString& sub : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::NoSort))
+            walk(folder + QLatin1Char('/') + sub);
+        for (const QString& name : dir.entryList({ QStringLiteral("*.txt"), QStringLiteral("*.md") }, QDir::Files, QDir::NoSort))
+            out.append(folder + QLatin1Char('/') + name);
+    };
+    walk(path);
+}
+
+QStringList files::getFileListByPath(const QString& folder, const QStringList& nameFilters)
+{
+    QSet<QString> visited;
+    std::function<QStringList(const QString&)> list = [&](const QString& path) {
+        QStringList result;
+        const QString canonical = QFileInfo(path).canonicalFilePath();
+        if (canonical.isEmpty() || visited.contains(canonical))
+            return result;
+        visited.insert(canonical);
+        const QDir dir(path);
+        QStringList entries = dir.entryList(nameFilters, QDir::Files | QDir::Readable, QDir::Name);
+        const QStringList folders = dir.entryList(QDir::Dirs | QDir::Readable | QDir::NoDotAndDotDot, QDir::Name);
+        entries += folders;
+        // Exchange sort by the number in each name.
+        for (int i = 0; i < entries.size(); ++i) {
+            for (int j = i + 1; j < entries.size(); ++j) {
+                if (FileFilterModel::numberFromText(entries.at(i)) > FileFilterModel::numberFromText(entries.at(j)))
+                    entries.swapItemsAt(i, j);
+            }
+        }
+        for (const QString& entry : qAsConst(entries)) {
+            if (!folders.contains(entry)) {
+                result.append(entry);
+                continue;
+            }
+            for (const QString& below : list(path + QLatin1Char('/') + entry))
+                result.append(entry + QLatin1Char('/') + below);
+        }
+        return result;
+    };
+    return list(folder);
+}
+
+files::ImportResult files::importOne(const QString& source, const QString& destination, QString* written)
+{
+    QString target = destination;
+    const QFileInfo info(destination);
+    if (info.exists()) {
+        const QString sourceMd5 = fileMd5(source);
+        if (!sourceMd5.isEmpty() && sourceMd5 == fileMd5(destination))
+            return ImportResult::Same;
+        // A taken name gets a free one: "name (2).txt", "name (3).txt", ...
+        const QString stem = info.absolutePath() + QLatin1Char('/') + info.completeBaseName();
+        const QString suffix = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
+        for (int i = 2; QFileInfo::exists(target); ++i)
+            target = stem + QStringLiteral(" (%1)").arg(i) + suffix;
+    }
+    if (!QDir().mkpath(QFileInfo(target).absolutePath()))
+        return ImportResult::Failed;
+    // QFile::copy never replaces an existing file.
+    if (!QFile::copy(QFileInfo(source).absoluteFilePath(), target))
+        return ImportResult::Failed;
+    *written = target;
+    return ImportResult::Copied;
+}
+
+void files::reportImport(int copied, const QStringList& same, const QStringList& failed, const QString& target, bool notes)
+{
+    QString name = QDir::fromNativeSeparators(target).section(QLatin1Char('/'), -1);
+    if (name.isEmpty() || name == QLatin1String("Penlark") || (notes && name == QLatin1String(".Notes")))
+        name = tr("根目录");
+    message::show(Message::Tips, tr("Import %1 files to %2 success").arg(copied).arg(name), 5000);
+    if (!same.isEmpty())
+        message::show(Message::Note, tr("已存在相同内容，未导入：%1").arg(same.join(QStringLiteral(", "))), 5000);
+    if (!failed.isEmpty())
+        message::show(Message::Error, tr("未能导入：%1").arg(failed.join(QStringLiteral(", "))), 5000);
+}
+
+void files::importFolder(const QUrl& url, const QUrl& localPath, bool notes)
+{
+    const QString source = QFileInfo(url.toLocalFile()).absoluteFilePath();
+    QString target = localPath.isEmpty() ? (notes ? global::notesPath() : global::documentPath()) : localPath.toLocalFile();
+    if (url.toLocalFile().isEmpty() || !QFileInfo(source).isDir()) {
+        message::show(Message::Error, tr("Directory not exists"), 5000);
+        return;
+    }
+    const QString root = QFileInfo(global::documentPath()).absoluteFilePath();
+    if (!QFileInfo(target).absoluteFilePath().startsWith(root)) {
+        message::show(Message::Error, tr("目标文件夹不在文件目录下, 默认导入到文件目录下"), 5000);
+        target = global::documentPath();
+    }
+    if (!notes && source == QFileInfo(target).absoluteFilePath()) {
+        message::show(Message::Error, tr("您要导入的文件夹与目标文件夹相同,不用导入这个文件夹"), 5000);
+        return;
+    }
+    QStringList candidates;
+    getAllFiles(source, candidates);
+    static const QStringList skipped { QStringLiteral(".note"), QStringLiteral(".history"), QStringLiteral("临时文件"),
+                                       QStringLiteral(".MetaData"), QStringLiteral(".notes"), QStringLiteral(".History") };
+    int copied = 0;
+    QStringList same;
+    QStringList failed;
+    for (const QString& path : qAsConst(candidates)) {
+        if (std::any_of(skipped.begin(), skipped.end(), [&](const QString& s) { return path.contains(s); }))
+            continue;
+        const QString relative = path.mid(source.size() + 1);
+        // Never copy a file into itself (the target inside the source).
+        if (QFileInfo(path).absoluteFilePath().startsWith(QFileInfo(target).absoluteFilePath() + QLatin1Char('/'))
+            && QFileInfo(target).absoluteFilePath().startsWith(source + QLatin1Char('/')))
+            continue;
+        if (!QFileInfo::exists(path)) {
+            message::show(Message::Error, tr("File not exists:") + relative, 5000);
+            failed.append(relative);
+            continue;
+        }
+        QString written;
+        switch (importOne(path, target + QLatin1Char('/') + relative, &written)) {
+        case ImportResult::Copied:
+            ++copied;
+            break;
+        case ImportResult::Same:
+            same.append(relative);
+            break;
+        case ImportResult::Failed:
+            message::show(Message::Error, tr("Copy file failed:") + relative, 5000);
+            failed.append(relative);
+            break;
+        }
+    }
+    reportImport(copied, same, failed, target, notes);
+}
+
+void files::importFileList(const QList<QUrl>& list, const QUrl& localUrl, bool notes)
+{
+    const QString target = localUrl.isEmpty() ? (notes ? global::notesPath() : global::documentPath()) : localUrl.toLocalFile();
+    int copied = 0;
+    QStringList same;
+    QStringList failed;
+    for (const QUrl& url : list) {
+        const QString source = url.toLocalFile();
+        const QString name = QFileInfo(source).fileName();
+        QString written;
+        switch (QFileInfo(source).isFile() ? importOne(source, target + QLatin1Char('/') + name, &written) : ImportResult::Failed) {
+        case ImportResult::Copied:
+            ++copied;
+            break;
+        case ImportResult::Same:
+            same.append(name);
+            break;
+        case ImportResult::Failed:
+            message::show(Message::Error, tr("Copy file failed:") + name, 5000);
+            failed.append(name);
+            break;
+        }
+    }
+    reportImport(copied, same, failed, target, notes);
+}
+
+void files::importDir(const QUrl& url, const QUrl& localPath) { importFolder(url, localPath, false); }
+void files::importNotesDir(const QUrl& url, const QUrl& localPath) { importFolder(url, localPath, true); }
+void files::importFiles(const QList<QUrl>& list, const QUrl& localUrl) { importFileList(list, localUrl, false); }
+void files::importNotesFiles(const QList<QUrl>& list, const QUrl& localUrl) { importFileList(list, localUrl, true); }
+
+void files::exportThisBook(const QUrl& path, const QUrl& filename)
+{
+    const QString book = path.toLocalFile();
+    const QString target = filename.toLocalFile();
+    if (book.isEmpty())
+        return;
+    const QStringList documents = getFileListByPath(book, { QStringLiteral("*.txt"), QStringLiteral("*.md") });
+    // The export never replaces one of the book's own documents.
+    const QString targetPath = canonicalOrAbsolute(target);
+    for (const QString& relative : documents) {
+        if (canonicalOrAbsolute(book + QLatin1Char('/') + relative) == targetPath) {
+            message::show(Message::Error, tr("不能导出到书中的文档：%1").arg(target), 5000);
+            return;
+        }
+    }
+    QString text;
+    for (const QString& relative : documents) {
+        QFile in(book + QLatin1Char('/') + relative);
+        if (!in.open(QIODevice::ReadOnly))
+            continue;
+        text += QFileInfo(relative).baseName() + QStringLiteral("\r\n") + function::decodeText(in.readAll()) + QStringLiteral("\r\n");
+    }
+    QTextCodec* codec = QTextCodec::codecForLocale();
+    const QByteArray bytes = codec ? codec->fromUnicode(text) : text.toUtf8();
+    QSaveFile out(target);
+    if (target.isEmpty() || !out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
+        message::show(Message::Error, tr("导出失败：%1").arg(target), 5000);
 }
 
 // ---- other commands ---------------------------------------------------------

@@ -23,12 +23,19 @@ class files : public QObject
     Q_OBJECT
     Q_PROPERTY(QModelIndex index READ index WRITE setIndex NOTIFY indexChanged)
     Q_PROPERTY(FileFilterModel* model READ model WRITE setModel NOTIFY modelChanged)
+    Q_PROPERTY(QModelIndex historyIndex READ historyIndex NOTIFY historyIndexChanged)
+    Q_PROPERTY(FileFilterModel* historyModel READ historyModel WRITE setHistoryModel NOTIFY historyModelChanged)
     Q_PROPERTY(QUrl historyPath READ historyPath WRITE setHistoryPath NOTIFY historyPathChanged)
+    Q_PROPERTY(QModelIndex notesIndex READ notesIndex WRITE setNotesIndex NOTIFY notesIndexChanged)
+    Q_PROPERTY(FileFilterModel* notesModel READ notesModel WRITE setNotesModel NOTIFY notesModelChanged)
+    Q_PROPERTY(QUrl noteCurrentFile READ noteCurrentFile WRITE setNoteCurrentFile NOTIFY noteCurrentFileChanged)
     Q_PROPERTY(bool conflictVisible READ conflictVisible WRITE setConflictVisible NOTIFY conflictVisibleChanged)
     Q_PROPERTY(QString localText READ localText WRITE setLocalText NOTIFY localTextChanged)
     Q_PROPERTY(QString serverText READ serverText WRITE setServerText NOTIFY serverTextChanged)
     Q_PROPERTY(QString checkValue READ checkValue WRITE setCheckValue NOTIFY checkValueChanged)
+    Q_PROPERTY(QUrl noteRootUrl READ noteRootUrl NOTIFY noteRootUrlChanged)
     Q_PROPERTY(QStringList recentFiles READ recentFiles WRITE setRecentFiles NOTIFY recentFilesChanged)
+    Q_PROPERTY(QStringList recentNotes READ recentNotes WRITE setRecentNotes NOTIFY recentNotesChanged)
     Q_PROPERTY(QString sortIcon READ sortIcon WRITE setSortIcon NOTIFY sortIconChanged)
     Q_PROPERTY(bool updating READ updating WRITE setUpdating NOTIFY updatingChanged)
     Q_PROPERTY(QString cloudTips READ cloudTips WRITE setCloudTips NOTIFY cloudTipsChanged)
@@ -91,14 +98,51 @@ public:
     bool loading() const { return m_loading; }
     void setLoading(bool loading);
 
+    // Notes, recent lists and history.
+    QUrl noteRootUrl() const;
+    Q_INVOKABLE QUrl notesPath() const;
+    QUrl noteCurrentFile();
+    void setNoteCurrentFile(const QUrl& url);
+    Q_INVOKABLE QUrl newNoteFile();
+    Q_INVOKABLE QUrl deleteNoteFile();
+    FileFilterModel* notesModel();
+    void setNotesModel(FileFilterModel* model);
+    QModelIndex notesIndex() const { return QModelIndex(); }
+    void setNotesIndex(const QModelIndex& index);
+    QStringList recentNotes() const { return m_recentNotes; }
+    void setRecentNotes(const QStringList& list);
+    Q_INVOKABLE void setRecentNote(const QUrl& file);
+    Q_INVOKABLE void clearRecentNotes();
+    FileFilterModel* historyModel();
+    void setHistoryModel(FileFilterModel* model);
+    QModelIndex historyIndex();
+    Q_INVOKABLE void showFileHistory(const QString& url);
+    // Name filters that list the snapshots of one document only: its base
+    // name, the "---" separator, anything, ".txt" or ".md".
+    Q_INVOKABLE static QStringList historyFilters(const QUrl& document);
+    // Puts a snapshot's text back into its document, after keeping a
+    // snapshot of the document's current text. False (with a notice) when
+    // anything fails; the document is then unchanged.
+    Q_INVOKABLE bool restoreHistory(const QUrl& snapshot, const QUrl& document);
+
+    // Import and export.
+    Q_INVOKABLE void importNotesDir(const QUrl& url, const QUrl& localPath = QUrl());
+    Q_INVOKABLE void importNotesFiles(const QList<QUrl>& files, const QUrl& localUrl = QUrl());
+    Q_INVOKABLE void exportThisBook(const QUrl& path, const QUrl& filename);
+    // The text documents under a folder, sub-folders' first; hidden entries
+    // and symbolic-link loops left out.
+    static void getAllFiles(const QString& path, QStringList& out);
+    // A book's documents in chapter order, relative to the folder.
+    static QStringList getFileListByPath(const QString& folder, const QStringList& nameFilters);
+
     Q_INVOKABLE void setRecentFile(const QUrl& file);
     Q_INVOKABLE void clearRecentFiles();
     Q_INVOKABLE QUrl newFile();
     Q_INVOKABLE QString newDir();
     Q_INVOKABLE void delFile();
     Q_INVOKABLE bool renameFile(const QString& newBaseName, const QString& oldFullName);
-    Q_INVOKABLE void importFiles(const QList<QUrl>& files, const QUrl& localUrl);
-    Q_INVOKABLE void importDir(const QUrl& url, const QUrl& localPath);
+    Q_INVOKABLE void importFiles(const QList<QUrl>& files, const QUrl& localUrl = QUrl());
+    Q_INVOKABLE void importDir(const QUrl& url, const QUrl& localPath = QUrl());
     Q_INVOKABLE void showInFinder();
     Q_INVOKABLE void sortFile();
     Q_INVOKABLE QModelIndex indexOfFile(const QString& path) const;
@@ -112,27 +156,34 @@ public slots:
 
 signals:
     void indexChanged(const QModelIndex& index);
+    void historyModelChanged(FileFilterModel* historyModel);
     void conflictVisibleChanged(bool conflictVisible);
     void localTextChanged(const QString& localText);
     void serverTextChanged(const QString& serverText);
     void checkValueChanged(const QString& checkValue);
     void sortIconChanged(const QString& sortIcon);
     void updatingChanged(bool updating);
+    void notesModelChanged(FileFilterModel* notesModel);
+    void notesIndexChanged(const QModelIndex& notesIndex);
+    void noteCurrentFileChanged(const QUrl& noteCurrentFile);
     void documentPathChanged(const QString& documentPath);
     void loadingChanged(bool loading);
     void documentUrlChanged(const QUrl& documentUrl);
     void currentPathChanged(const QUrl& currentPath);
     void currentFileChanged(const QUrl& currentFile);
+    void historyIndexChanged();
     void cloudTipsChanged(const QString& cloudTips);
     void closeFile(const QUrl& file);
     void historyPathChanged(const QUrl& historyPath);
     void rootUrlChanged(const QUrl& rootUrl);
+    void noteRootUrlChanged(const QUrl& noteRootUrl);
     void fileSystemIndexChanged();
     void fileSystemModelChanged();
     void modelChanged();
     void expand(const QModelIndex& index);
     void ensureVisible(const QModelIndex& index);
     void recentFilesChanged();
+    void recentNotesChanged();
 
 private:
     void onDirectoryLoaded(const QString& path);
@@ -148,6 +199,14 @@ private:
     static QString targetOf(const QString& path);
     bool removeTree(const QString& folder, QStringList* failed);
     void loadRecentFiles();
+    void loadRecentNotes();
+    // Imports one file under `relative` into `target`: identical contents
+    // are skipped, a taken name gets a free one, nothing is overwritten.
+    enum class ImportResult { Copied, Same, Failed };
+    ImportResult importOne(const QString& source, const QString& target, QString* written);
+    void importFolder(const QUrl& url, const QUrl& localPath, bool notes);
+    void importFileList(const QList<QUrl>& list, const QUrl& localUrl, bool notes);
+    void reportImport(int copied, const QStringList& same, const QStringList& failed, const QString& target, bool notes);
 
     LumoFileSystemModel* m_fileSystemModel = nullptr;
     QPointer<FileFilterModel> m_model;
@@ -170,6 +229,11 @@ private:
     QModelIndex m_fileSystemIndex;
     QStringList m_loadedFolders;
     QStringList m_recentFiles;
+    QStringList m_recentNotes;
+    QPointer<FileFilterModel> m_notesModel;
+    QPointer<FileFilterModel> m_historyModel;
+    LumoFileSystemModel* m_historyFileSystemModel = nullptr;
+    QModelIndex m_notesIndex;
 };
 
 #endif

@@ -750,6 +750,178 @@ private slots:
         QCOMPARE(spy.count(), 1);
         QCOMPARE(QSettings().value(QStringLiteral("files/path")).toString(), root);
     }
+
+    // ---- recent lists, notes, history -----------------------------------------
+
+    void recentLists()
+    {
+        const QString root = useDocuments({ QStringLiteral("a.txt"), QStringLiteral("b.txt") });
+        QSettings().remove(QStringLiteral("Files/RecentFiles"));
+        files f;
+        QSignalSpy spy(&f, &files::recentFilesChanged);
+        const QUrl a = QUrl::fromLocalFile(root + QStringLiteral("/a.txt"));
+        const QUrl b = QUrl::fromLocalFile(root + QStringLiteral("/b.txt"));
+        f.setRecentFile(a);
+        f.setRecentFile(b);
+        QCOMPARE(spy.count(), 2);
+        f.setRecentFile(b); // the same again: nothing written, no signal
+        QCOMPARE(spy.count(), 2);
+        f.setRecentFile(a); // an older entry moves to the end
+        QCOMPARE(QSettings().value(QStringLiteral("Files/RecentFiles")).toStringList(), QStringList({ b.toLocalFile(), a.toLocalFile() }));
+        for (int i = 0; i < 11; ++i) {
+            writeFile(root + QStringLiteral("/n%1.txt").arg(i));
+            f.setRecentFile(QUrl::fromLocalFile(root + QStringLiteral("/n%1.txt").arg(i)));
+        }
+        QCOMPARE(QSettings().value(QStringLiteral("Files/RecentFiles")).toStringList().size(), 10);
+        QFile::remove(root + QStringLiteral("/n10.txt"));
+        files again;
+        QCOMPARE(again.recentFiles().size(), 9); // gone from the list, still stored
+        QCOMPARE(QSettings().value(QStringLiteral("Files/RecentFiles")).toStringList().size(), 10);
+
+        QSignalSpy notes(&f, &files::recentNotesChanged);
+        f.setRecentNote(a);
+        QCOMPARE(QSettings().value(QStringLiteral("Note/RecentFiles")).toStringList(), QStringList({ a.toLocalFile() }));
+        f.clearRecentNotes();
+        QCOMPARE(f.recentNotes(), QStringList());
+        QCOMPARE(notes.count(), 2);
+    }
+
+    void notes()
+    {
+        useDocuments({});
+        QSettings().remove(QStringLiteral("Note/CurrentFile"));
+        files f;
+        const QString folder = global::notesPath();
+        const QUrl first = f.noteCurrentFile(); // an empty folder gets note 1
+        QCOMPARE(first, QUrl::fromLocalFile(folder + QStringLiteral("/新笔记 1.txt")));
+        QCOMPARE(QSettings().value(QStringLiteral("Note/CurrentFile")).toString(), first.toLocalFile());
+        writeFile(folder + QStringLiteral("/新笔记 3.txt"));
+        QCOMPARE(f.newNoteFile(), QUrl::fromLocalFile(folder + QStringLiteral("/新笔记 4.txt")));
+
+        QFile::remove(folder + QStringLiteral("/新笔记 1.txt"));
+        QFile::remove(folder + QStringLiteral("/新笔记 4.txt"));
+        f.setNoteCurrentFile(QUrl::fromLocalFile(folder + QStringLiteral("/新笔记 3.txt")));
+        m_answer = QMessageBox::No;
+        QCOMPARE(f.deleteNoteFile(), QUrl());
+        QVERIFY(QFileInfo::exists(folder + QStringLiteral("/新笔记 3.txt")));
+        m_answer = QMessageBox::Yes;
+        // The only note: a new one takes its place.
+        QCOMPARE(f.deleteNoteFile(), QUrl::fromLocalFile(folder + QStringLiteral("/新笔记 4.txt")));
+        QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList({ "新笔记 4.txt" }));
+        QCOMPARE(f.noteCurrentFile(), QUrl::fromLocalFile(folder + QStringLiteral("/新笔记 4.txt")));
+    }
+
+    void historyOfOneDocument()
+    {
+        const QString root = useDocuments({ QStringLiteral("第1章.txt"), QStringLiteral("第10章.txt") });
+        const QString history = global::historyPath();
+        for (const char* n : { "第1章---100.txt", "第10章---100.txt", "第11章---5.txt", "第1章---200.md", "第1章x---1.txt" })
+            writeFile(history + QLatin1Char('/') + QString::fromUtf8(n));
+        const QStringList filters = files::historyFilters(QUrl::fromLocalFile(root + QStringLiteral("/第1章.txt")));
+        QCOMPARE(QDir(history).entryList(filters, QDir::Files, QDir::Name), QStringList({ "第1章---100.txt", "第1章---200.md" }));
+        QCOMPARE(QDir(history).entryList(files::historyFilters(QUrl::fromLocalFile(QStringLiteral("/x/a[1]*.txt"))), QDir::Files), QStringList());
+    }
+
+    void restoreKeepsTheCurrentText()
+    {
+        const QString root = useDocuments({});
+        writeFile(root + QStringLiteral("/第1章.txt"), "current");
+        const QString snapshot = global::historyPath() + QStringLiteral("/第1章---100.txt");
+        writeFile(snapshot, QByteArray::fromHex("c4e3bac3")); // GBK text
+        files f;
+        QVERIFY(f.restoreHistory(QUrl::fromLocalFile(snapshot), QUrl::fromLocalFile(root + QStringLiteral("/第1章.txt"))));
+        QCOMPARE(readFile(root + QStringLiteral("/第1章.txt")), QStringLiteral("你好").toUtf8());
+        const QStringList kept = QDir(global::historyPath()).entryList(QDir::Files);
+        QCOMPARE(kept.size(), 2);
+        QString copy;
+        for (const QString& n : kept) {
+            if (n != QLatin1String("第1章---100.txt"))
+                copy = n;
+        }
+        QCOMPARE(readFile(global::historyPath() + QLatin1Char('/') + copy), QByteArray("current"));
+        QVERIFY(!f.restoreHistory(QUrl::fromLocalFile(snapshot + QStringLiteral(".missing")), QUrl::fromLocalFile(root + QStringLiteral("/第1章.txt"))));
+        QCOMPARE(readFile(root + QStringLiteral("/第1章.txt")), QStringLiteral("你好").toUtf8());
+    }
+
+    // ---- import and export --------------------------------------------------
+
+    void importFolder()
+    {
+        const QString root = useDocuments({ QStringLiteral("Book/index.txt") });
+        QTemporaryDir source;
+        writeFile(source.path() + QStringLiteral("/a.txt"), "A");
+        writeFile(source.path() + QStringLiteral("/b.md"), "B");
+        writeFile(source.path() + QStringLiteral("/c.doc"), "C");
+        writeFile(source.path() + QStringLiteral("/sub/d.txt"), "D");
+        writeFile(source.path() + QStringLiteral("/临时文件/t.txt"), "T");
+        files f;
+        f.importDir(QUrl::fromLocalFile(source.path()), QUrl::fromLocalFile(root + QStringLiteral("/Book")));
+        QCOMPARE(readFile(root + QStringLiteral("/Book/a.txt")), QByteArray("A"));
+        QCOMPARE(readFile(root + QStringLiteral("/Book/b.md")), QByteArray("B"));
+        QCOMPARE(readFile(root + QStringLiteral("/Book/sub/d.txt")), QByteArray("D"));
+        QVERIFY(!QFileInfo::exists(root + QStringLiteral("/Book/c.doc")));
+        QVERIFY(!QFileInfo::exists(root + QStringLiteral("/Book/临时文件")));
+        QCOMPARE(m_messages.last(), QStringLiteral("Import 3 files to Book success"));
+
+        // Again: identical files are not copied; a changed one gets a free name.
+        m_messages.clear();
+        writeFile(source.path() + QStringLiteral("/a.txt"), "A2");
+        f.importDir(QUrl::fromLocalFile(source.path()), QUrl::fromLocalFile(root + QStringLiteral("/Book")));
+        QCOMPARE(readFile(root + QStringLiteral("/Book/a.txt")), QByteArray("A"));
+        QCOMPARE(readFile(root + QStringLiteral("/Book/a (2).txt")), QByteArray("A2"));
+        QVERIFY(m_messages.contains(QStringLiteral("Import 1 files to Book success")));
+
+        // Outside the library: imported into the document folder instead.
+        m_messages.clear();
+        QTemporaryDir outside;
+        f.importDir(QUrl::fromLocalFile(source.path() + QStringLiteral("/sub")), QUrl::fromLocalFile(outside.path()));
+        QCOMPARE(readFile(root + QStringLiteral("/d.txt")), QByteArray("D"));
+        QVERIFY(QDir(outside.path()).isEmpty());
+
+        // The same folder as the target, and a missing source.
+        m_messages.clear();
+        f.importDir(QUrl::fromLocalFile(root + QStringLiteral("/Book")), QUrl::fromLocalFile(root + QStringLiteral("/Book")));
+        f.importDir(QUrl::fromLocalFile(source.path() + QStringLiteral("/none")));
+        QCOMPARE(m_messages.size(), 2);
+    }
+
+    void importFilesReportsWhatWasNot()
+    {
+        const QString root = useDocuments({ QStringLiteral("x.txt") });
+        QTemporaryDir source;
+        writeFile(source.path() + QStringLiteral("/x.txt"), "x.txt"); // same contents
+        writeFile(source.path() + QStringLiteral("/y.txt"), "new");
+        writeFile(root + QStringLiteral("/y.txt"), "old");
+        files f;
+        f.importFiles({ QUrl::fromLocalFile(source.path() + QStringLiteral("/x.txt")), QUrl::fromLocalFile(source.path() + QStringLiteral("/y.txt")),
+                        QUrl::fromLocalFile(source.path() + QStringLiteral("/missing.txt")) });
+        QCOMPARE(readFile(root + QStringLiteral("/y.txt")), QByteArray("old"));
+        QCOMPARE(readFile(root + QStringLiteral("/y (2).txt")), QByteArray("new"));
+        QVERIFY(m_messages.contains(QStringLiteral("Import 1 files to docs success")));
+        QVERIFY(std::any_of(m_messages.begin(), m_messages.end(), [](const QString& m) { return m.contains(QLatin1String("missing.txt")); }));
+        QVERIFY(std::any_of(m_messages.begin(), m_messages.end(), [](const QString& m) { return m.contains(QLatin1String("x.txt")); }));
+    }
+
+    void exportBook()
+    {
+        const QString root = useDocuments({});
+        const QString book = root + QStringLiteral("/Book");
+        writeFile(book + QStringLiteral("/index.txt"), "");
+        writeFile(book + QStringLiteral("/第10章.txt"), "ten\n");
+        writeFile(book + QStringLiteral("/第2章.txt"), QByteArray::fromHex("c4e3bac3")); // GBK
+        writeFile(book + QStringLiteral("/part3/第1节.md"), "md");
+        files f;
+        const QString target = root + QStringLiteral("/book.txt");
+        f.exportThisBook(QUrl::fromLocalFile(book), QUrl::fromLocalFile(target));
+        const QByteArray expected = QStringLiteral("index\r\n\r\n第2章\r\n你好\r\n第1节\r\nmd\r\n第10章\r\nten\n\r\n").toUtf8();
+        QCOMPARE(readFile(target), QTextCodec::codecForLocale()->fromUnicode(QString::fromUtf8(expected)));
+
+        // Never onto one of the book's own documents.
+        m_messages.clear();
+        f.exportThisBook(QUrl::fromLocalFile(book), QUrl::fromLocalFile(book + QStringLiteral("/第2章.txt")));
+        QCOMPARE(readFile(book + QStringLiteral("/第2章.txt")), QByteArray::fromHex("c4e3bac3"));
+        QCOMPARE(m_messages.size(), 1);
+    }
 };
 
 PENLARK_TEST_MAIN(TestFiles)
