@@ -4,6 +4,7 @@
 
 #include "data/global.h"
 #include "files/files.h"
+#include "folderlistmodel/qquickfolderlistmodel.h"
 
 #include <QApplication>
 #include <QQmlContext>
@@ -27,6 +28,14 @@ public slots:
             f.open(QIODevice::WriteOnly);
         }
         global::setDocumentPath(root);
+        for (const QString& name : { QStringLiteral("第1章---100.txt"), QStringLiteral("第10章---200.txt"), QStringLiteral("第1章---300.txt") }) {
+            QFile f(root + QStringLiteral("/.History/") + name);
+            QDir().mkpath(root + QStringLiteral("/.History"));
+            f.open(QIODevice::WriteOnly);
+            f.write("old");
+        }
+        qmlRegisterType<QQuickFolderListModel>("com.velmora.folderlistmodel", 1, 0, "FolderListModel");
+        engine->rootContext()->setContextProperty(QStringLiteral("cglobal"), global::instance());
         global::instance()->setFilesSortType(false);
         m_files = new files(this);
         engine->rootContext()->setContextProperty(QStringLiteral("files"), m_files);
