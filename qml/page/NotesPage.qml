@@ -9,6 +9,7 @@ Item {
     id: page
 
     readonly property alias count: notesModel.count
+    readonly property alias loaded: notesModel.loaded
 
     // The editor opens the chosen note.
     signal openNote(url note)

@@ -33,6 +33,9 @@ public slots:
             QDir().mkpath(root + QStringLiteral("/.History"));
             f.open(QIODevice::WriteOnly);
             f.write("old");
+            f.flush();
+            f.setFileTime(QDateTime::fromSecsSinceEpoch(name.section(QStringLiteral("---"), 1).section(QLatin1Char('.'), 0, 0).toLongLong()),
+                          QFileDevice::FileModificationTime);
         }
         qmlRegisterType<QQuickFolderListModel>("com.velmora.folderlistmodel", 1, 0, "FolderListModel");
         engine->rootContext()->setContextProperty(QStringLiteral("cglobal"), global::instance());

@@ -27,12 +27,15 @@ Item {
             tryCompare(loader.item, "count", 2, 5000)
             var model = loader.item.model
             compare(model.get(0, "fileHistoryName"), "第1章")
-            compare(model.get(0, "fileName"), "第1章---300.txt")
-            compare(model.get(1, "fileName"), "第1章---100.txt")
+            // Time order, reversed: the oldest first.
+            compare(model.get(0, "fileName"), "第1章---100.txt")
+            compare(model.get(1, "fileName"), "第1章---300.txt")
         }
 
         function test_notesListed() {
             verify(notes.status === Loader.Ready, "notes page loads")
+            tryVerify(function() { return notes.item.loaded }, 5000)
+            wait(200)
             var before = notes.item.count
             mouseClick(findChild(notes.item, "newNoteButton"))
             tryCompare(notes.item, "count", before + 1, 5000)
