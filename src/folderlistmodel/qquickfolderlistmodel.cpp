@@ -25,6 +25,14 @@ public:
     // empty the list at once.
     void listFolder(const QUrl& previous);
     static QString resolvePath(const QUrl& url);
+    void setFlag(bool& held, bool on, void (FileInfoThread::*setter)(bool), bool evenWhenEqual);
+    void setSortSwitch(bool& held, bool on)
+    {
+        if (on == held)
+            return;
+        held = on;
+        updateSorting();
+    }
 
     QQuickFolderListModel* q;
     QUrl currentDir;
@@ -298,80 +306,36 @@ void QQuickFolderListModel::setSortField(SortField field)
 
 bool QQuickFolderListModel::sortReversed() const { return d->sortReversed; }
 
-void QQuickFolderListModel::setSortReversed(bool rev)
-{
-    if (rev == d->sortReversed)
-        return;
-    d->sortReversed = rev;
-    d->updateSorting();
-}
+void QQuickFolderListModel::setSortReversed(bool rev) { d->setSortSwitch(d->sortReversed, rev); }
 
 bool QQuickFolderListModel::sortCaseSensitive() const { return d->sortCaseSensitive; }
 
-void QQuickFolderListModel::setSortCaseSensitive(bool on)
+void QQuickFolderListModel::setSortCaseSensitive(bool on) { d->setSortSwitch(d->sortCaseSensitive, on); }
+
+// The show flags go to the thread, which applies them at its next scan. Some
+// are handed over even when unchanged (that brings a rescan).
+void QQuickFolderListModelPrivate::setFlag(bool& held, bool on, void (FileInfoThread::*setter)(bool), bool evenWhenEqual)
 {
-    if (on == d->sortCaseSensitive)
+    if (on == held && !evenWhenEqual)
         return;
-    d->sortCaseSensitive = on;
-    d->updateSorting();
+    (fileInfoThread.*setter)(on);
+    held = on;
 }
 
 bool QQuickFolderListModel::showFiles() const { return d->showFiles; }
-void QQuickFolderListModel::setShowFiles(bool on)
-{
-    d->fileInfoThread.setShowFiles(on);
-    d->showFiles = on;
-}
-
+void QQuickFolderListModel::setShowFiles(bool on) { d->setFlag(d->showFiles, on, &FileInfoThread::setShowFiles, true); }
 bool QQuickFolderListModel::showDirs() const { return d->showDirs; }
-void QQuickFolderListModel::setShowDirs(bool on)
-{
-    d->fileInfoThread.setShowDirs(on);
-    d->showDirs = on;
-}
-
+void QQuickFolderListModel::setShowDirs(bool on) { d->setFlag(d->showDirs, on, &FileInfoThread::setShowDirs, true); }
 bool QQuickFolderListModel::showDirsFirst() const { return d->showDirsFirst; }
-void QQuickFolderListModel::setShowDirsFirst(bool on)
-{
-    d->fileInfoThread.setShowDirsFirst(on);
-    d->showDirsFirst = on;
-}
-
+void QQuickFolderListModel::setShowDirsFirst(bool on) { d->setFlag(d->showDirsFirst, on, &FileInfoThread::setShowDirsFirst, true); }
 bool QQuickFolderListModel::showDotAndDotDot() const { return d->showDotAndDotDot; }
-void QQuickFolderListModel::setShowDotAndDotDot(bool on)
-{
-    if (on == d->showDotAndDotDot)
-        return;
-    d->fileInfoThread.setShowDotAndDotDot(on);
-    d->showDotAndDotDot = on;
-}
-
+void QQuickFolderListModel::setShowDotAndDotDot(bool on) { d->setFlag(d->showDotAndDotDot, on, &FileInfoThread::setShowDotAndDotDot, false); }
 bool QQuickFolderListModel::showHidden() const { return d->showHidden; }
-void QQuickFolderListModel::setShowHidden(bool on)
-{
-    if (on == d->showHidden)
-        return;
-    d->fileInfoThread.setShowHidden(on);
-    d->showHidden = on;
-}
-
+void QQuickFolderListModel::setShowHidden(bool on) { d->setFlag(d->showHidden, on, &FileInfoThread::setShowHidden, false); }
 bool QQuickFolderListModel::showOnlyReadable() const { return d->showOnlyReadable; }
-void QQuickFolderListModel::setShowOnlyReadable(bool on)
-{
-    if (on == d->showOnlyReadable)
-        return;
-    d->fileInfoThread.setShowOnlyReadable(on);
-    d->showOnlyReadable = on;
-}
-
+void QQuickFolderListModel::setShowOnlyReadable(bool on) { d->setFlag(d->showOnlyReadable, on, &FileInfoThread::setShowOnlyReadable, false); }
 bool QQuickFolderListModel::caseSensitive() const { return d->caseSensitive; }
-void QQuickFolderListModel::setCaseSensitive(bool on)
-{
-    if (on == d->caseSensitive)
-        return;
-    d->fileInfoThread.setCaseSensitive(on);
-    d->caseSensitive = on;
-}
+void QQuickFolderListModel::setCaseSensitive(bool on) { d->setFlag(d->caseSensitive, on, &FileInfoThread::setCaseSensitive, false); }
 
 QQuickFolderListModel::Status QQuickFolderListModel::status() const { return d->status; }
 
