@@ -3,6 +3,7 @@ import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
 import QtQuick.Controls 1.4 as C1
 import QtQml.Models 2.15
+import QtQuick.Dialogs 1.3
 
 // The document tree: the document folder as a tree of books and chapters,
 // with the commands of the files object (new document, new book, rename,
@@ -10,10 +11,8 @@ import QtQml.Models 2.15
 Item {
     id: page
 
-    // Emitted for "历史记录": the history window, filtered to a base name.
-    signal showHistory(string baseName)
-    // Emitted for "合并并导出文档：" with the book's "index.txt" path.
-    signal exportBook(string indexPath)
+    // Emitted for "历史记录": the history window of one document.
+    signal showHistory(url document)
 
     readonly property alias treeView: tree
     // Rows the tree shows (expanded folders included).
@@ -27,12 +26,6 @@ Item {
     function nameOf(path) {
         var parts = String(path).split("/")
         return parts[parts.length - 1]
-    }
-
-    function baseNameOf(path) {
-        var name = nameOf(path)
-        var dot = name.indexOf(".")
-        return dot > 0 ? name.substring(0, dot) : name
     }
 
     function choose(index) {
@@ -120,7 +113,7 @@ Item {
                 text: "⟲"
                 ToolTip.visible: hovered
                 ToolTip.text: qsTr("历史记录")
-                onClicked: page.showHistory(baseNameOf(files.currentFile.toString()))
+                onClicked: page.showHistory(files.currentFile)
             }
         }
 
@@ -237,13 +230,23 @@ Item {
             onTriggered: files.showInFinder()
         }
         MenuItem {
-            text: qsTr("合并并导出文档：") + page.baseNameOf(files.currentFile.toString())
-            onTriggered: page.exportBook(files.currentFile.toString())
+            text: qsTr("合并并导出文档：") + page.nameOf(files.currentPath.toString())
+            onTriggered: exportDialog.open()
         }
         MenuItem {
             text: qsTr("历史记录")
-            onTriggered: page.showHistory(page.baseNameOf(files.currentFile.toString()))
+            onTriggered: page.showHistory(files.currentFile)
         }
+    }
+
+    FileDialog {
+        id: exportDialog
+        title: qsTr("合并并导出文档：") + page.nameOf(files.currentPath.toString())
+        selectExisting: false
+        defaultSuffix: "txt"
+        nameFilters: ["Text files (*.txt)"]
+        folder: shortcuts.documents
+        onAccepted: files.exportThisBook(files.currentPath, fileUrl)
     }
 
     Connections {
