@@ -1,5 +1,7 @@
 #include "filefiltermodel.h"
 
+#include "function/function.h"
+
 #include "data/global.h"
 #include "files/fileordermaplist.h"
 #include "support/log.h"
@@ -84,16 +86,7 @@ bool FileFilterModel::filterAcceptsRow(int sourceRow, const QModelIndex& sourceP
 
 int FileFilterModel::numberFromText(const QString& text)
 {
-    QString digits;
-    for (const QChar c : text) {
-        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
-            digits.append(c);
-    }
-    if (digits.isEmpty())
-        return -1;
-    bool ok = false;
-    const int value = digits.toInt(&ok);
-    return ok ? value : 0;
+    return function::getNumberFormString(text);
 }
 
 int FileFilterModel::numberKey(const QString& fileName)

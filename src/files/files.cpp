@@ -87,17 +87,6 @@ QString canonicalOrAbsolute(const QString& path)
     return canonical.isEmpty() ? info.absoluteFilePath() : canonical;
 }
 
-// Lower-case hexadecimal MD5 of a file's contents; empty when unreadable.
-QString fileMd5(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QString();
-    QCryptographicHash hash(QCryptographicHash::Md5);
-    hash.addData(&file);
-    return QString::fromLatin1(hash.result().toHex());
-}
-
 // Reveals a path in the desktop's file manager (the containing folder).
 void revealInFileManager(const QString& path)
 {
@@ -840,35 +829,7 @@ void files::getAllFiles(const QString& path, QStringList& out)
 
 QStringList files::getFileListByPath(const QString& folder, const QStringList& nameFilters)
 {
-    QSet<QString> visited;
-    std::function<QStringList(const QString&)> list = [&](const QString& path) {
-        QStringList result;
-        const QString canonical = QFileInfo(path).canonicalFilePath();
-        if (canonical.isEmpty() || visited.contains(canonical))
-            return result;
-        visited.insert(canonical);
-        const QDir dir(path);
-        QStringList entries = dir.entryList(nameFilters, QDir::Files | QDir::Readable, QDir::Name);
-        const QStringList folders = dir.entryList(QDir::Dirs | QDir::Readable | QDir::NoDotAndDotDot, QDir::Name);
-        entries += folders;
-        // Exchange sort by the number in each name.
-        for (int i = 0; i < entries.size(); ++i) {
-            for (int j = i + 1; j < entries.size(); ++j) {
-                if (FileFilterModel::numberFromText(entries.at(i)) > FileFilterModel::numberFromText(entries.at(j)))
-                    entries.swapItemsAt(i, j);
-            }
-        }
-        for (const QString& entry : qAsConst(entries)) {
-            if (!folders.contains(entry)) {
-                result.append(entry);
-                continue;
-            }
-            for (const QString& below : list(path + QLatin1Char('/') + entry))
-                result.append(entry + QLatin1Char('/') + below);
-        }
-        return result;
-    };
-    return list(folder);
+    return function::getFileListByPath(QUrl::fromLocalFile(folder), nameFilters);
 }
 
 files::ImportResult files::importOne(const QString& source, const QString& destination, QString* written)
@@ -876,8 +837,8 @@ files::ImportResult files::importOne(const QString& source, const QString& desti
     QString target = destination;
     const QFileInfo info(destination);
     if (info.exists()) {
-        const QString sourceMd5 = fileMd5(source);
-        if (!sourceMd5.isEmpty() && sourceMd5 == fileMd5(destination))
+        const QString sourceMd5 = function::fileMd5(source);
+        if (!sourceMd5.isEmpty() && sourceMd5 == function::fileMd5(destination))
             return ImportResult::Same;
         // A taken name gets a free one: "name (2).txt", "name (3).txt", ...
         const QString stem = info.absolutePath() + QLatin1Char('/') + info.completeBaseName();
