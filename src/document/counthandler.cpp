@@ -63,6 +63,9 @@ void CountHandler::setTextDocument(QTextDocument* value)
         value->setDocumentLayout(new QPlainTextDocumentLayout(value));
     connect(value, &QTextDocument::contentsChange, this, &CountHandler::editContentsChange, Qt::DirectConnection);
     recountAll();
+    // Counting starts with the document, so operations never pile up
+    // unworked while the page has no file name yet.
+    m_counter->start();
 }
 
 // The line table starts again from the document as it is now.
