@@ -13,6 +13,8 @@
 #include "document/lumocounter.h"
 #include "function/function.h"
 
+#include "../tests/counting/recount.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -77,31 +79,6 @@ QByteArray generateBook(qint64 bytes, QRandomGenerator& rng)
         }
     }
     return out;
-}
-
-QList<ChapterType> expectedChapters(const QStringList& lines, const QStringList& patterns, wordsType* total)
-{
-    QList<ChapterType> rows;
-    for (int i = 0; i < lines.size(); ++i) {
-        const wordsType rec = count::countString(lines.at(i), false, patterns);
-        total->add(rec);
-        if (rec.hasTitle())
-            rows.append({ rec.title, i, rec.all() });
-        else if (rows.isEmpty())
-            rows.append({ QString(), 0, rec.all() });
-        else
-            rows.last().wordNumber += rec.all();
-    }
-    return rows;
-}
-
-QStringList linesOf(const QTextDocument& doc)
-{
-    QStringList lines;
-    lines.reserve(doc.blockCount());
-    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
-        lines.append(b.text());
-    return lines;
 }
 
 void waitIdle(CountHandler* handler)
@@ -180,7 +157,7 @@ int main(int argc, char* argv[])
     }
 
     wordsType expectedTotal;
-    const QList<ChapterType> expected = expectedChapters(bookLines, patterns, &expectedTotal);
+    const QList<ChapterType> expected = recountChapters(bookLines, patterns, &expectedTotal);
 
     // Opening: the document takes the text, the handler counts it, the
     // chapter list is complete.
@@ -324,7 +301,7 @@ int main(int argc, char* argv[])
     waitIdle(handler);
     handler->counter()->doSentData();
     wordsType recount;
-    const QList<ChapterType> want = expectedChapters(linesOf(doc), patterns, &recount);
+    const QList<ChapterType> want = recountChapters(documentLines(doc), patterns, &recount);
     const QList<ChapterType> got = chapters->chapters();
     int chapterDifferences = std::abs(got.size() - want.size());
     for (int i = 0; i < std::min(got.size(), want.size()); ++i)

@@ -119,11 +119,13 @@ protected:
 
 private:
     void enqueue(CountStruct op);
+    void queueLine(int type, const QString& text, int line, bool flag);
     bool hasQueued() const;
     void waitForWork();
     void checkCount();
     void countOperation(const CountStruct& op);
     wordsType countText(const QString& text) const;
+    void appendLine(const wordsType& fresh, bool replaceTitle);
     void sentData();
     void sendAutoChapterData(int index, int type, const wordsType& oldType, const wordsType& newType);
     void sendRecords(const QList<SendType>& records);
@@ -149,9 +151,10 @@ private:
     mutable QMutex m_tableMutex;
     QList<wordsType> m_table;
     wordsType m_total;
-    int m_lastLine = -1;
-    int m_lastCursor = -1;
 
+    // The last cursor counted; read again after removals.
+    QAtomicInt m_lastLine = -1;
+    QAtomicInt m_lastCursor = -1;
     QAtomicInt m_inited = 0;
     QAtomicInt m_isRemoving = 0;
     QAtomicInt m_stopped = 0;

@@ -2,6 +2,8 @@
 // registry, the counting thread and the counting handler on plain documents.
 #include "testenvironment.h"
 
+#include "recount.h"
+
 #include "chapter/autochaptermodel.h"
 #include "chapter/wordcountmodel.h"
 #include "chapter/wordstypeclass.h"
@@ -24,36 +26,12 @@ namespace {
 
 const QStringList kDefaults = global::defaultChapterKeys();
 
-QStringList linesOf(const QTextDocument& doc)
-{
-    QStringList lines;
-    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
-        lines.append(b.text());
-    return lines;
-}
-
-// The chapter list a document should have, from scratch: one row per title
-// line, and an untitled first row when line 0 is not a title.
-QList<ChapterType> expectedChapters(const QStringList& lines)
-{
-    QList<ChapterType> rows;
-    for (int i = 0; i < lines.size(); ++i) {
-        const wordsType rec = count::countString(lines.at(i), false, kDefaults);
-        if (rec.hasTitle())
-            rows.append({ rec.title, i, rec.all() });
-        else if (rows.isEmpty())
-            rows.append({ QString(), 0, rec.all() });
-        else
-            rows.last().wordNumber += rec.all();
-    }
-    return rows;
-}
+QList<ChapterType> expectedChapters(const QStringList& lines) { return recountChapters(lines, kDefaults); }
 
 wordsType recount(const QStringList& lines)
 {
     wordsType sum;
-    for (const QString& line : lines)
-        sum.add(count::countString(line, false, kDefaults));
+    recountChapters(lines, kDefaults, &sum);
     return sum;
 }
 
@@ -102,7 +80,7 @@ private:
     // the document from scratch.
     static void verifyMatchesDocument(CountHandler* handler, const QTextDocument& doc)
     {
-        const QStringList lines = linesOf(doc);
+        const QStringList lines = documentLines(doc);
         const QList<wordsType> table = handler->counter()->table();
         QCOMPARE(table.size(), lines.size());
         for (int i = 0; i < lines.size(); ++i)
