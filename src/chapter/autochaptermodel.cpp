@@ -400,7 +400,7 @@ void AutoChapterModel::insertRecords(int line, const QList<wordsType>& records)
             current.wordNumber = frontWords;
             if (added.isEmpty())
                 frontChanged = true;
-            if (k == 0 && !rec.title.isEmpty())
+            if (k == 0)
                 PLOG << "insert" << ":" << "insert title:" << rec.title.size() << "units"
                      << " line:" << line + k << " oldNumber:" << before
                      << " insertType.chapterFront:" << rec.chapterFront << "insertType.all():" << rec.all()
@@ -514,13 +514,10 @@ void AutoChapterModel::removeRecords(int line, const QList<wordsType>& records)
             m_items[current].wordNumber = qMax(0, m_items.at(current).wordNumber - rec.all());
         }
     }
-    if (current != front) {
-        // What is left of the last removed chapter joins the front chapter.
+    // What is left of the last removed chapter joins the front chapter.
+    if (current != front)
         m_items[front].wordNumber += m_items.at(current).wordNumber;
-        announce(front);
-    } else {
-        announce(front);
-    }
+    announce(front);
     if (titles > 0)
         removeRowsAt(front + 1, front + titles);
     queueShift(front, records.size(), false);

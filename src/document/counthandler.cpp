@@ -101,8 +101,7 @@ void CountHandler::setFileName(const QUrl& value)
     AutoChapterModel* chapters = data::instance()->wordCountModel()->autoChapterModel(value);
     m_counter->setFileUrl(value);
     // Only this file's chapter list follows the counter from now on.
-    for (const QMetaObject::Connection& c : qAsConst(m_chapterConnections))
-        disconnect(c);
+    disconnectChapters();
     m_chapterConnections = {
         connect(m_counter, &LumoCounter::update, chapters, &AutoChapterModel::update),
         connect(m_counter, &LumoCounter::resetList, chapters, &AutoChapterModel::resetList),
@@ -183,10 +182,20 @@ int CountHandler::getNextTitleNumber(int editLineNumber)
 
 void CountHandler::exit()
 {
-    // Clears this page's own chapter list (a background tab may be closing).
+    // Clears this page's own chapter list (a background tab may be closing);
+    // no later hand-over refills it before the handler is gone.
+    m_counter->setAutoDrain(false);
+    disconnectChapters();
     if (m_chapterModel)
         m_chapterModel->clear();
     deleteLater();
+}
+
+void CountHandler::disconnectChapters()
+{
+    for (const QMetaObject::Connection& c : qAsConst(m_chapterConnections))
+        disconnect(c);
+    m_chapterConnections.clear();
 }
 
 void CountHandler::setInited(bool inited) { m_counter->setInitState(inited); }
