@@ -617,6 +617,52 @@ private slots:
         handler->exit();
     }
 
+    void counterOperations()
+    {
+        // Operations the editor does not send in practice, straight on the counter.
+        QTextDocument doc;
+        CountHandler* handler = newHandler(&doc, newUrl());
+        LumoCounter* counter = handler->counter();
+        AutoChapterModel* chapters = data::instance()->wordCountModel()->autoChapterModel(handler->fileName());
+        QSignalSpy resets(counter, &LumoCounter::resetList);
+
+        // A whole-list count is not dropped for a cursor move queued after it.
+        counter->setList({ QStringLiteral("第1章 甲"), QStringLiteral("正文"), QStringLiteral("第2章 乙") });
+        counter->setCursorPostion(QString(), 0, 1);
+        QVERIFY(settle(handler));
+        QCOMPARE(counter->table().size(), 3);
+        QCOMPARE(chapters->chapters(), (QList<ChapterType>{ { "第1章 甲", 0, 6 }, { "第2章 乙", 2, 4 } }));
+        QCOMPARE(chapters->currentIndex(), 0);
+
+        // Removing every line one by one leaves one empty line; a removal
+        // outside the table changes nothing.
+        counter->remove(7);
+        counter->remove(2);
+        counter->remove(0);
+        counter->remove(0);
+        QVERIFY(settle(handler));
+        QCOMPARE(counter->table().size(), 1);
+        QCOMPARE(counter->total().all(), 0);
+        QCOMPARE(chapters->chapters(), (QList<ChapterType>{ { "", 0, 0 } }));
+
+        counter->removeAll();
+        QVERIFY(settle(handler));
+        QVERIFY(counter->table().isEmpty());
+        QVERIFY(resets.size() >= 2);
+        QCOMPARE(chapters->rowCount(), 0);
+        QCOMPARE(data::instance()->wordCountModel()->countClass(handler->fileName())->All(), 0);
+
+        // The loaded mark: set by a whole-list count, cleared and set again.
+        QVERIFY(counter->isInited());
+        counter->setInitState(false);
+        QVERIFY(settle(handler));
+        QVERIFY(!counter->isInited());
+        counter->setUpdate(QStringLiteral("字"), 0, true);
+        QVERIFY(settle(handler));
+        QVERIFY(counter->isInited());
+        handler->exit();
+    }
+
     void documentBoundAfterLoading()
     {
         // A document that already holds text is counted as it is.
