@@ -371,7 +371,7 @@ void LumoCounter::countOperation(const CountStruct& op)
             m_total = sum;
         }
         // The chapter list starts again from nothing and gets every line.
-        QList<SendType> records;
+        QVector<SendType> records;
         records.reserve(rows.size() + 1);
         SendType reset;
         reset.type = RemoveAllType;
@@ -483,7 +483,7 @@ void LumoCounter::sendAutoChapterData(int index, int type, const wordsType& oldT
     sendRecords({ record });
 }
 
-void LumoCounter::sendRecords(const QList<SendType>& records)
+void LumoCounter::sendRecords(const QVector<SendType>& records)
 {
     if (records.isEmpty())
         return;
@@ -500,7 +500,7 @@ void LumoCounter::sendRecords(const QList<SendType>& records)
 
 void LumoCounter::doSentData()
 {
-    QList<SendType> records;
+    QVector<SendType> records;
     wordsType total;
     bool hasTotal;
     CursorFigures cursor;
@@ -552,16 +552,18 @@ void LumoCounter::doSentData()
 
 // Hands the chapter changes to the chapter list, consecutive records of one
 // kind as one list. Cursor records met inside a run of removals wait until
-// the end, so the run stays one list.
-void LumoCounter::doSendTmpData(const QList<SendType>& records)
+// the end, so the run stays one list. Groups are kept as positions in
+// `records`, so a drain copies no record but into the lists it emits.
+void LumoCounter::doSendTmpData(const QVector<SendType>& records)
 {
     if (records.isEmpty())
         return;
-    QList<SendType> group;
+    QVector<int> group;
     int kind = 0;
     int deferredCursor = -1;
     bool lastCursorDeferred = false;
-    for (const SendType& r : records) {
+    for (int i = 0; i < records.size(); ++i) {
+        const SendType& r = records.at(i);
         if (r.type == RemoveAllType) {
             group.clear();
             kind = 0;
@@ -577,52 +579,53 @@ void LumoCounter::doSendTmpData(const QList<SendType>& records)
             lastCursorDeferred = false;
         bool joins = r.type == kind;
         if (joins && kind == InsertType)
-            joins = r.index == group.first().index + group.size();
+            joins = r.index == records.at(group.first()).index + group.size();
         else if (joins && kind == RemoveType)
-            joins = r.index == group.first().index;
+            joins = r.index == records.at(group.first()).index;
         if (joins) {
-            group.append(r);
+            group.append(i);
             continue;
         }
-        emitGroup(kind, group);
+        emitGroup(kind, records, group);
         group.clear();
         kind = r.type;
-        group.append(r);
+        group.append(i);
     }
-    emitGroup(kind, group);
+    emitGroup(kind, records, group);
     if (lastCursorDeferred)
         emit setCurrentIndexByLine(deferredCursor);
 }
 
-void LumoCounter::emitGroup(int kind, const QList<SendType>& group)
+void LumoCounter::emitGroup(int kind, const QVector<SendType>& records, const QVector<int>& group)
 {
     if (group.isEmpty())
         return;
-    auto lines = [&group]() {
+    const SendType& first = records.at(group.first());
+    auto lines = [&]() {
         QList<wordsType> list;
         list.reserve(group.size());
-        for (const SendType& r : group) {
-            list.append(r.oldType);
-            list.last().line = r.index;
+        for (int i : group) {
+            list.append(records.at(i).oldType);
+            list.last().line = records.at(i).index;
         }
         return list;
     };
     switch (kind) {
     case InsertType:
-        emit insertList(group.first().index, lines());
+        emit insertList(first.index, lines());
         break;
     case AppendType:
         emit appendList(lines());
         break;
     case RemoveType:
-        emit removeList(group.first().index, lines());
+        emit removeList(first.index, lines());
         break;
     case UpdateType:
-        for (const SendType& r : group)
-            emit update(r.index, r.oldType, r.newType);
+        for (int i : group)
+            emit update(records.at(i).index, records.at(i).oldType, records.at(i).newType);
         break;
     case CursorType:
-        emit setCurrentIndexByLine(group.last().index);
+        emit setCurrentIndexByLine(records.at(group.last()).index);
         break;
     default:
         break;

@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QStringList>
 #include <QThread>
+#include <QVector>
 #include <QUrl>
 #include <QWaitCondition>
 
@@ -128,10 +129,10 @@ private:
     void appendLine(const wordsType& fresh, bool replaceTitle);
     void sentData();
     void sendAutoChapterData(int index, int type, const wordsType& oldType, const wordsType& newType);
-    void sendRecords(const QList<SendType>& records);
+    void sendRecords(const QVector<SendType>& records);
     void emitCheckModel();
-    void doSendTmpData(const QList<SendType>& records);
-    void emitGroup(int kind, const QList<SendType>& group);
+    void doSendTmpData(const QVector<SendType>& records);
+    void emitGroup(int kind, const QVector<SendType>& records, const QVector<int>& group);
 
     // Process-wide: the operation queues of all counters, their hand-over
     // lists, and the flag that lets one counter count at a time.
@@ -160,7 +161,7 @@ private:
     QAtomicInt m_stopped = 0;
 
     // Guarded by s_sendMutex: results waiting for the GUI thread.
-    QList<SendType> m_sendList;
+    QVector<SendType> m_sendList;
     wordsType m_pendingTotal;
     bool m_hasPendingTotal = false;
     struct CursorFigures
