@@ -446,15 +446,15 @@ private slots:
                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
         // SEED and STEPS may be set for longer runs by hand.
         QRandomGenerator rng(qEnvironmentVariableIntValue("SEED") ? qEnvironmentVariableIntValue("SEED") : 20240611);
-        const QStringList pieces{ "第%1章 风起", "　　他说：“走吧。”", "Chapter %1", "hello 42 world", "", "。。。",
+        const QStringList snippets{ "第%1章 风起", "　　他说：“走吧。”", "Chapter %1", "hello 42 world", "", "。。。",
                                   "# 标题", "第%1章", "正文正文正文", "第十章 无数字" };
-        auto piece = [&] {
-            return QString(pieces.at(rng.bounded(pieces.size()))).replace(QStringLiteral("%1"), QString::number(rng.bounded(100)));
+        auto snippet = [&] {
+            return QString(snippets.at(rng.bounded(snippets.size()))).replace(QStringLiteral("%1"), QString::number(rng.bounded(100)));
         };
         auto randomText = [&](int maxLines) {
             QStringList lines;
             for (int i = rng.bounded(1, maxLines + 1); i > 0; --i)
-                lines << piece();
+                lines << snippet();
             return lines.join(QLatin1Char('\n'));
         };
         QTextCursor cursor(&doc);
