@@ -1,61 +1,98 @@
 #include "wordcountmodel.h"
 
 #include "data/global.h"
+#include "support/log.h"
 
 WordCountModel::WordCountModel(QObject* parent)
     : QObject(parent)
 {
-    m_defaultCount = new WordsTypeClass(this);
-    m_defaultChapters = new AutoChapterModel(this);
-    m_currentCount = m_defaultCount;
-    m_currentChapters = m_defaultChapters;
+    m_standbyCount = new WordsTypeClass(this);
+    m_standbyChapters = new AutoChapterModel(this);
     connect(global::instance(), &global::isCurrentEditChanged, this, &WordCountModel::setIsCurrentEdit);
 }
 
-void WordCountModel::makeCurrent(WordsTypeClass* counts, AutoChapterModel* chapters)
+WordCountModel::~WordCountModel()
 {
-    if (m_currentCount != counts) {
-        m_currentCount = counts;
-        emit currentCountClassChanged();
-    }
-    if (m_currentChapters != chapters) {
-        m_currentChapters = chapters;
-        emit currentAutoChapterModelChanged();
-    }
+    qDeleteAll(m_counts);
+    qDeleteAll(m_chapters);
+}
+
+WordsTypeClass* WordCountModel::currentCountClass() const
+{
+    return m_currentCount ? m_currentCount.data() : m_standbyCount;
+}
+
+AutoChapterModel* WordCountModel::currentAutoChapterModel() const
+{
+    return m_currentChapters ? m_currentChapters.data() : m_standbyChapters;
+}
+
+WordsTypeClass* WordCountModel::countClass(const QUrl& file)
+{
+    WordsTypeClass*& counts = m_counts[file];
+    if (!counts)
+        counts = new WordsTypeClass();
+    return counts;
+}
+
+AutoChapterModel* WordCountModel::autoChapterModel(const QUrl& file)
+{
+    AutoChapterModel*& chapters = m_chapters[file];
+    if (!chapters)
+        chapters = new AutoChapterModel();
+    return chapters;
+}
+
+void WordCountModel::setCurrentCountClass(WordsTypeClass* countClass)
+{
+    if (currentCountClass() == (countClass ? countClass : m_standbyCount))
+        return;
+    m_currentCount = countClass;
+    emit currentCountClassChanged(currentCountClass());
+}
+
+void WordCountModel::setCurrentAutoChapterModel(AutoChapterModel* chapterModel)
+{
+    if (currentAutoChapterModel() == (chapterModel ? chapterModel : m_standbyChapters))
+        return;
+    m_currentChapters = chapterModel;
+    emit currentAutoChapterModelChanged(currentAutoChapterModel());
 }
 
 void WordCountModel::setCurrentFile(const QUrl& file)
 {
     if (file == m_currentFile)
         return;
-    if (!m_counts.value(file))
-        m_counts.insert(file, new WordsTypeClass(this));
-    if (!m_chapters.value(file))
-        m_chapters.insert(file, new AutoChapterModel(this));
-    makeCurrent(m_counts.value(file), m_chapters.value(file));
+    setCurrentCountClass(countClass(file));
+    setCurrentAutoChapterModel(autoChapterModel(file));
     m_currentFile = file;
     emit currentFileChanged(file);
 }
 
 void WordCountModel::closeFile(const QUrl& file)
 {
+    // The current objects switch to the stand-by ones at once, so QML never
+    // holds an object that is about to be deleted.
     if (WordsTypeClass* counts = m_counts.take(file)) {
         if (m_currentCount == counts)
-            makeCurrent(m_defaultCount, m_currentChapters);
+            setCurrentCountClass(nullptr);
         counts->deleteLater();
+        PLOG << "closeFile" << ":" << "countClass size:" << m_counts.size() << "file:" << file;
     }
     if (AutoChapterModel* chapters = m_chapters.take(file)) {
         if (m_currentChapters == chapters)
-            makeCurrent(m_currentCount, m_defaultChapters);
+            setCurrentAutoChapterModel(nullptr);
         chapters->deleteLater();
     }
 }
 
 void WordCountModel::setIsCurrentEdit(bool isCurrentEdit)
 {
-    if (isCurrentEdit)
-        makeCurrent(m_counts.value(m_currentFile) ? m_counts.value(m_currentFile).data() : m_defaultCount,
-                    m_chapters.value(m_currentFile) ? m_chapters.value(m_currentFile).data() : m_defaultChapters);
-    else
-        makeCurrent(m_defaultCount, m_defaultChapters);
+    if (isCurrentEdit) {
+        setCurrentCountClass(countClass(m_currentFile));
+        setCurrentAutoChapterModel(autoChapterModel(m_currentFile));
+    } else {
+        setCurrentCountClass(nullptr);
+        setCurrentAutoChapterModel(nullptr);
+    }
 }

@@ -5,122 +5,34 @@ WordsTypeClass::WordsTypeClass(QObject* parent)
 {
 }
 
-void WordsTypeClass::setAll(int value)
-{
-    if (m_All == value)
-        return;
-    m_All = value;
-    emit AllChanged(value);
-}
+// Every setter stores and signals only on a change.
+#define PENLARK_SETTER(Type, Name, Setter)   \
+    void WordsTypeClass::Setter(Type value)   \
+    {                                         \
+        if (m_##Name == value)                \
+            return;                           \
+        m_##Name = value;                     \
+        emit Name##Changed(m_##Name);         \
+    }
 
-void WordsTypeClass::setNoBc(int value)
-{
-    if (m_NoBc == value)
-        return;
-    m_NoBc = value;
-    emit NoBcChanged(value);
-}
+PENLARK_SETTER(int, All, setAll)
+PENLARK_SETTER(int, Selection, setSelection)
+PENLARK_SETTER(int, Numbers, setNumbers)
+PENLARK_SETTER(int, FullWidthSpace, setFullWidthSpace)
+PENLARK_SETTER(int, HalfWidthSpace, setHalfWidthSpace)
+PENLARK_SETTER(int, Chars, setChars)
+PENLARK_SETTER(int, Words, setWords)
+PENLARK_SETTER(int, BC, setBC)
+PENLARK_SETTER(bool, isTitle, setIsTitle)
+PENLARK_SETTER(const QString&, title, setTitle)
+PENLARK_SETTER(int, Letters, setLetters)
+PENLARK_SETTER(int, Paragraphs, setParagraphs)
+PENLARK_SETTER(int, Front, setFront)
+PENLARK_SETTER(const QUrl&, fileName, setFileName)
+PENLARK_SETTER(int, thisChapterWords, setThisChapterWords)
+PENLARK_SETTER(int, thisChapterIndex, setThisChapterIndex)
+PENLARK_SETTER(QList<ChapterType>*, chapterList, setChapterList)
+PENLARK_SETTER(int, NoBc, setNoBc)
+PENLARK_SETTER(int, NoSpace, setNoSpace)
 
-void WordsTypeClass::setNoSpace(int value)
-{
-    if (m_NoSpace == value)
-        return;
-    m_NoSpace = value;
-    emit NoSpaceChanged(value);
-}
-
-void WordsTypeClass::setChars(int value)
-{
-    if (m_Chars == value)
-        return;
-    m_Chars = value;
-    emit CharsChanged(value);
-}
-
-void WordsTypeClass::setWords(int value)
-{
-    if (m_Words == value)
-        return;
-    m_Words = value;
-    emit WordsChanged(value);
-}
-
-void WordsTypeClass::setNumbers(int value)
-{
-    if (m_Numbers == value)
-        return;
-    m_Numbers = value;
-    emit NumbersChanged(value);
-}
-
-void WordsTypeClass::setLetters(int value)
-{
-    if (m_Letters == value)
-        return;
-    m_Letters = value;
-    emit LettersChanged(value);
-}
-
-void WordsTypeClass::setBC(int value)
-{
-    if (m_BC == value)
-        return;
-    m_BC = value;
-    emit BCChanged(value);
-}
-
-void WordsTypeClass::setFullWidthSpace(int value)
-{
-    if (m_FullWidthSpace == value)
-        return;
-    m_FullWidthSpace = value;
-    emit FullWidthSpaceChanged(value);
-}
-
-void WordsTypeClass::setHalfWidthSpace(int value)
-{
-    if (m_HalfWidthSpace == value)
-        return;
-    m_HalfWidthSpace = value;
-    emit HalfWidthSpaceChanged(value);
-}
-
-void WordsTypeClass::setParagraphs(int value)
-{
-    if (m_Paragraphs == value)
-        return;
-    m_Paragraphs = value;
-    emit ParagraphsChanged(value);
-}
-
-void WordsTypeClass::setSelection(int value)
-{
-    if (m_Selection == value)
-        return;
-    m_Selection = value;
-    emit SelectionChanged(value);
-}
-
-void WordsTypeClass::setFront(int value)
-{
-    if (m_Front == value)
-        return;
-    m_Front = value;
-    emit FrontChanged(value);
-}
-
-void WordsTypeClass::setTitle(const QString& value)
-{
-    if (m_title == value)
-        return;
-    m_title = value;
-    emit titleChanged(value);
-}
-
-void WordsTypeClass::setFileName(const QString& value)
-{
-    if (m_fileName == value)
-        return;
-    m_fileName = value;
-    emit fileNameChanged(value);
-}
+#undef PENLARK_SETTER
