@@ -1,5 +1,7 @@
 #include "counthandler.h"
 
+#include "function/function.h"
+
 #include "chapter/autochaptermodel.h"
 #include "chapter/wordcountmodel.h"
 #include "data/data.h"
@@ -12,22 +14,6 @@
 #include <private/qtextdocument_p.h>
 
 namespace {
-
-// All ASCII digits of a text joined and read as a number; -1 without any,
-// 0 when they do not fit an int.
-int numberFromText(const QString& text)
-{
-    QString digits;
-    for (QChar c : text) {
-        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
-            digits.append(c);
-    }
-    if (digits.isEmpty())
-        return -1;
-    bool ok = false;
-    const int number = digits.toInt(&ok);
-    return ok ? number : 0;
-}
 
 QStringList blockTexts(QTextBlock block, int count)
 {
@@ -173,7 +159,7 @@ int CountHandler::getNextTitleNumber(int editLineNumber)
         const QString text = b.text();
         if (!count::isChapterTitle(text, patterns))
             continue;
-        const int number = numberFromText(text);
+        const int number = function::getNumberFormString(text);
         if (number != -1)
             return number + 1;
     }
