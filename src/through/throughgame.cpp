@@ -105,6 +105,16 @@ bool ThroughGame::parseLevels(const QByteArray& json, QVector<Mode>* modes, QStr
     return true;
 }
 
+QString ThroughGame::levelsText() const
+{
+    QFile file(QString::fromLatin1(levelsFile));
+    if (!file.open(QIODevice::ReadOnly)) {
+        PLOG << "challenge levels not read:" << file.errorString();
+        return QString();
+    }
+    return QString::fromUtf8(file.readAll());
+}
+
 bool ThroughGame::loadLevels(const QString& path)
 {
     QFile file(path);
@@ -294,6 +304,7 @@ void ThroughGame::step(int words, int seconds)
         } else {
             message::show(Message::Tips, tr("成功，自动转入下一关。") + points + QString::number(reward), 5000);
             setCurrent(m_current + 1);
+            settings->setThroughNumber(m_current);
             if (m_account)
                 m_account("addPoints", reward, QStringLiteral("through"));
             m_model->setStatus(1);

@@ -79,6 +79,8 @@ public:
     // Reads the modes and levels; false (and no modes) when the file is
     // missing or malformed.
     bool loadLevels(const QString& path = QString::fromLatin1(levelsFile));
+    // The levels file as text for the pages; empty when it cannot be read.
+    Q_INVOKABLE QString levelsText() const;
     static bool parseLevels(const QByteArray& json, QVector<Mode>* modes, QString* error);
     QVector<Mode> modes() const { return m_modes; }
 
