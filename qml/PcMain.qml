@@ -134,8 +134,11 @@ Item {
             }
         }
         function onLumoModelChanged() {
-            if (!pcMain.window.lumoModel && !pcMain.window.minimalistModel)
-                pcMain.leaveDrawer()
+            if (!pcMain.window.lumoModel && !pcMain.window.minimalistModel) {
+                drawer.opened = false
+                pcMain.drawerPage = ""
+                pcMain.layoutPages()
+            }
         }
         function onLeftToRightLayoutChanged() {
             pcMain.layoutPages()

@@ -11,7 +11,8 @@ MainWindow {
     id: applicationWindow
     objectName: "applicationWindow"
 
-    title: cglobal.appName()
+    readonly property bool debugBuild: typeof functions.isDebug === "function" && functions.isDebug()
+    title: cglobal.appName() + (debugBuild ? " (Debug)" : "")
 
     lockState: g_data.lockState === true
     property bool minimalistModel: false
@@ -221,7 +222,9 @@ MainWindow {
             console.log("error loading component:", component.errorString())
             return null
         }
-        var w = component.createObject(applicationWindow)
+        // A window created under an item takes that item's window as its
+        // transient parent; a sheet needs an item to find its overlay.
+        var w = component.createObject(applicationWindow.contentItem)
         if (!w)
             console.log("error loading component:", url)
         return w
@@ -499,6 +502,8 @@ MainWindow {
         minimalistModel = settingValue("minimalistModel", false) === true
         startVisibility()
         geometryReady = true
+        if (lockState)
+            isFullScreen = true
         layoutLoader.active = true
     }
 
@@ -506,6 +511,10 @@ MainWindow {
         id: layoutLoader
         objectName: "layoutLoader"
         anchors.fill: parent
+        // the frameless window draws its frame inside the window's edges
+        anchors.leftMargin: applicationWindow.frameMargin
+        anchors.rightMargin: applicationWindow.frameMargin
+        anchors.bottomMargin: applicationWindow.frameMargin
         active: false
         source: "qrc:/qml/PcMain.qml"
         onStatusChanged: if (status === Loader.Error) console.log("error loading component:", source)
@@ -525,12 +534,13 @@ MainWindow {
         width: 40
         height: 15
         z: 2000
-        active: cglobal.versionType() === "Alpha" || cglobal.versionType() === "Dev"
+        active: applicationWindow.debugBuild || cglobal.versionType() === "Alpha" || cglobal.versionType() === "Dev"
         source: "qrc:/qml/widget/FrameRateLabel.qml"
     }
 
     Loader {
         id: miniTipsLoader
+        objectName: "miniTipsLoader"
         active: applicationWindow.minimalistModel && !!wordCountModel.currentCountClass
                 && wordCountModel.currentCountClass.All >= 0
         source: "qrc:/qml/widget/MiniTipsWidget.qml"
@@ -550,28 +560,30 @@ MainWindow {
 
     QtObject { id: helpHolder; property var window: null }
     QtObject { id: countHolder; property var window: null }
+    readonly property alias helpWindow: helpHolder.window
+    readonly property alias countWindow: countHolder.window
 
-    OnDemandLoader { id: pointsLoader; source: "qrc:/qml/page/PointsWindow.qml" }
-    OnDemandLoader { id: aboutLoader; source: "qrc:/qml/page/AboutPage.qml" }
-    OnDemandLoader { id: themeLoader; sourceComponent: Component { ThemePage {} } }
+    OnDemandLoader { id: pointsLoader; objectName: "pointsLoader"; source: "qrc:/qml/page/PointsWindow.qml" }
+    OnDemandLoader { id: aboutLoader; objectName: "aboutLoader"; source: "qrc:/qml/page/AboutPage.qml" }
+    OnDemandLoader { id: themeLoader; objectName: "themeLoader"; sourceComponent: Component { ThemePage {} } }
     OnDemandLoader {
-        id: loginPasswordLoader
+        id: loginPasswordLoader; objectName: "loginPasswordLoader"
         anchors.fill: parent
         z: 10000
         sourceComponent: Component { LoginPasswordWidget {} }
         onItemClosed: active = false
     }
     OnDemandLoader {
-        id: targetLoader
+        id: targetLoader; objectName: "targetLoader"
         source: "qrc:/qml/page/TargetPage.qml"
         onItemDoLock: applicationWindow.targetLocked()
     }
-    OnDemandLoader { id: conflictLoader; source: "qrc:/qml/page/ConflictPage.qml" }
-    OnDemandLoader { id: shutdownLoader; sourceComponent: Component { ShutdownWindow {} } }
-    OnDemandLoader { id: notesLoader; source: "qrc:/qml/page/NotesWindow.qml" }
-    OnDemandLoader { id: fileHistoryLoader; source: "qrc:/qml/page/FileHistoryPage.qml" }
+    OnDemandLoader { id: conflictLoader; objectName: "conflictLoader"; source: "qrc:/qml/page/ConflictPage.qml" }
+    OnDemandLoader { id: shutdownLoader; objectName: "shutdownLoader"; sourceComponent: Component { ShutdownWindow {} } }
+    OnDemandLoader { id: notesLoader; objectName: "notesLoader"; source: "qrc:/qml/page/NotesWindow.qml" }
+    OnDemandLoader { id: fileHistoryLoader; objectName: "fileHistoryLoader"; source: "qrc:/qml/page/FileHistoryPage.qml" }
     OnDemandLoader {
-        id: loginLoader
+        id: loginLoader; objectName: "loginLoader"
         source: "qrc:/qml/page/LoginPage.qml"
         onItemDestroyed: {
             if (item && typeof item.close === "function")
@@ -579,9 +591,9 @@ MainWindow {
             active = false
         }
     }
-    OnDemandLoader { id: throughTipsLoader; source: "qrc:/qml/page/ThroughTipsDialog.qml" }
+    OnDemandLoader { id: throughTipsLoader; objectName: "throughTipsLoader"; source: "qrc:/qml/page/ThroughTipsDialog.qml" }
     OnDemandLoader {
-        id: cloudSheetLoader
+        id: cloudSheetLoader; objectName: "cloudSheetLoader"
         sourceComponent: Component {
             CloudSheet { onQuitWithoutSync: applicationWindow.finishQuitSync() }
         }

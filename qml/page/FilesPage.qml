@@ -1,21 +1,272 @@
 import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Layouts 1.15
+import QtQuick.Controls 1.4 as C1
+import QtQml.Models 2.15
+import QtQuick.Dialogs 1.3
 
-// Placeholder of the side page "files" until its own version lands: the name,
-// title and parents the desktop layout sets.
+// The document tree: the document folder as a tree of books and chapters,
+// with the commands of the files object (new document, new book, rename,
+// delete, sort, cloud sync, history).
 Item {
     id: page
+
+    // The side page's name and title, and the places the desktop layout
+    // moves it between.
     property string name: "files"
     property string title: qsTr("文件")
     property var leftParent: null
     property var rightParent: null
     property var pendentParent: null
-    implicitWidth: 280
-    implicitHeight: 300
 
-    Text {
-        anchors.centerIn: parent
-        text: page.title
-        color: g_theme.secondaryTextColor
-        font.pixelSize: 13
+    // Emitted for "历史记录": the history window of one document.
+    signal showHistory(url document)
+
+    readonly property alias treeView: tree
+    // Rows the tree shows (expanded folders included).
+    readonly property int visibleRows: tree.__listView.count
+    property string editingPath: ""
+
+    function pathOf(index) {
+        return files.model.data(index, 257)
+    }
+
+    function nameOf(path) {
+        var parts = String(path).split("/")
+        return parts[parts.length - 1]
+    }
+
+    function choose(index) {
+        if (!index.valid)
+            return
+        files.currentFile = files.model.getFileName(index)
+    }
+
+    function beginRename(index) {
+        if (!index.valid)
+            return
+        files.model.setEditing(index, true)
+        editingPath = pathOf(index)
+    }
+
+    function finishRename(index, text, accepted) {
+        var oldPath = pathOf(index)
+        files.model.setEditing(index, false)
+        editingPath = ""
+        var oldName = nameOf(oldPath)
+        if (!accepted || text === oldName)
+            return
+        var oldFull = files.model.getFileLocalName(index)
+        var oldSuffix = oldFull.substring(oldFull.lastIndexOf(".") + 1)
+        var dot = text.lastIndexOf(".")
+        var suffix = dot >= 0 ? text.substring(dot + 1) : ""
+        var newName = (dot < 0 || suffix !== oldSuffix) ? text + "." + oldSuffix : text
+        files.renameFile(newName, oldFull)
+    }
+
+    ColumnLayout {
+        anchors.fill: parent
+        spacing: 0
+
+        // Title bar with the tree's commands.
+        RowLayout {
+            Layout.fillWidth: true
+            Layout.margins: 4
+            spacing: 2
+
+            Label {
+                text: qsTr("文件")
+                font.bold: true
+                Layout.fillWidth: true
+            }
+            ToolButton {
+                objectName: "newDirButton"
+                text: "+▢"
+                ToolTip.visible: hovered
+                ToolTip.text: qsTr("新建文件夹")
+                onClicked: files.newDir()
+            }
+            ToolButton {
+                objectName: "newFileButton"
+                text: "+"
+                ToolTip.visible: hovered
+                ToolTip.text: qsTr("新建文件")
+                onClicked: files.currentFile = files.newFile()
+            }
+            ToolButton {
+                text: "−"
+                ToolTip.visible: hovered
+                ToolTip.text: qsTr("删除")
+                onClicked: files.delFile()
+            }
+            ToolButton {
+                objectName: "sortButton"
+                text: files.sortIcon
+                ToolTip.visible: hovered
+                ToolTip.text: qsTr("排序")
+                onClicked: files.sortFile()
+            }
+            ToolButton {
+                text: files.updating ? "…" : "☁"
+                ToolTip.visible: hovered
+                ToolTip.text: files.cloudTips === "" ? qsTr("云同步") : files.cloudTips
+                onClicked: files.doCloud(true)
+                BusyIndicator {
+                    anchors.fill: parent
+                    running: files.updating
+                    visible: running
+                }
+            }
+            ToolButton {
+                text: "⟲"
+                ToolTip.visible: hovered
+                ToolTip.text: qsTr("历史记录")
+                onClicked: page.showHistory(files.currentFile)
+            }
+        }
+
+        Item {
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+
+            C1.TreeView {
+                id: tree
+                anchors.fill: parent
+                headerVisible: false
+                alternatingRowColors: false
+                model: files.model
+                rootIndex: files.index
+                selectionMode: C1.SelectionMode.SingleSelection
+                selection: ItemSelectionModel {
+                    model: files.model
+                }
+
+                C1.TableViewColumn {
+                    role: "fileName"
+                    width: tree.width - 4
+                }
+
+                itemDelegate: Item {
+                    readonly property bool editing: page.editingPath !== "" && page.pathOf(styleData.index) === page.editingPath
+                    Text {
+                        anchors.verticalCenter: parent.verticalCenter
+                        visible: !parent.editing
+                        text: styleData.value === undefined ? "" : styleData.value
+                        elide: Text.ElideRight
+                        width: parent.width
+                        color: styleData.selected ? "white" : "#333"
+                    }
+                    TextField {
+                        anchors.fill: parent
+                        visible: parent.editing
+                        text: styleData.value === undefined ? "" : styleData.value
+                        onVisibleChanged: if (visible) { forceActiveFocus(); selectAll() }
+                        onAccepted: page.finishRename(styleData.index, text, true)
+                        Keys.onEscapePressed: page.finishRename(styleData.index, text, false)
+                    }
+                }
+
+                onClicked: page.choose(index)
+                onDoubleClicked: page.beginRename(index)
+
+                MouseArea {
+                    anchors.fill: parent
+                    acceptedButtons: Qt.RightButton
+                    onClicked: {
+                                var index = tree.indexAt(mouse.x, mouse.y)
+                        if (index.valid) {
+                            tree.selection.setCurrentIndex(index, 0x0002 | 0x0001)
+                            page.choose(index)
+                        }
+                        contextMenu.target = index
+                        contextMenu.popup()
+                    }
+                }
+            }
+
+            Column {
+                anchors.centerIn: parent
+                spacing: 8
+                visible: !files.loading && page.visibleRows === 0
+                Label {
+                    text: qsTr("还没有文档")
+                    anchors.horizontalCenter: parent.horizontalCenter
+                }
+                Button {
+                    text: qsTr("新建文件")
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    onClicked: files.currentFile = files.newFile()
+                }
+                Button {
+                    text: qsTr("云同步")
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    onClicked: files.doCloud(true)
+                }
+            }
+
+            BusyIndicator {
+                anchors.centerIn: parent
+                running: files.loading
+                visible: running
+            }
+        }
+    }
+
+    Menu {
+        id: contextMenu
+        property var target
+
+        MenuItem {
+            text: qsTr("新建文件")
+            onTriggered: files.currentFile = files.newFile()
+        }
+        MenuItem {
+            text: qsTr("新建文件夹")
+            onTriggered: files.newDir()
+        }
+        MenuItem {
+            text: qsTr("重命名")
+            enabled: contextMenu.target !== undefined && contextMenu.target.valid
+            onTriggered: page.beginRename(contextMenu.target)
+        }
+        MenuItem {
+            text: qsTr("删除") + " " + page.nameOf(files.currentFile.toString())
+            onTriggered: files.delFile()
+        }
+        MenuItem {
+            text: qsTr("在文件夹中显示")
+            onTriggered: files.showInFinder()
+        }
+        MenuItem {
+            text: qsTr("合并并导出文档：") + page.nameOf(files.currentPath.toString())
+            onTriggered: exportDialog.open()
+        }
+        MenuItem {
+            text: qsTr("历史记录")
+            onTriggered: page.showHistory(files.currentFile)
+        }
+    }
+
+    FileDialog {
+        id: exportDialog
+        title: qsTr("合并并导出文档：") + page.nameOf(files.currentPath.toString())
+        selectExisting: false
+        defaultSuffix: "txt"
+        nameFilters: ["Text files (*.txt)"]
+        folder: shortcuts.documents
+        onAccepted: files.exportThisBook(files.currentPath, fileUrl)
+    }
+
+    Connections {
+        target: files
+        function onExpand(index) {
+            if (index.valid)
+                tree.expand(index)
+        }
+        function onEnsureVisible(index) {
+            if (!index.valid)
+                return
+            tree.selection.setCurrentIndex(index, 0x0002 | 0x0001)
+        }
     }
 }

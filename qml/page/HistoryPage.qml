@@ -1,14 +1,80 @@
 import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Layouts 1.15
+import com.velmora.folderlistmodel 1.0
 
-// Placeholder of the history page, opened as a tab page, until its own version lands.
-Rectangle {
+// The history snapshots, newest first: all of them, or those of one
+// document (`document` set), each restorable into its document.
+Item {
     id: page
-    property string title: qsTr("历史记录")
-    color: g_theme.baseColor
-    Text {
-        anchors.centerIn: parent
-        text: page.title
-        color: g_theme.secondaryTextColor
-        font.pixelSize: 13
+
+    // The document whose snapshots are listed; empty lists every snapshot.
+    property url document: ""
+    readonly property alias count: historyModel.count
+    readonly property alias model: historyModel
+
+    signal restored(url document)
+
+    FolderListModel {
+        id: historyModel
+        folder: files.historyPath
+        nameFilters: page.document.toString() === "" ? ["*.txt", "*.md"] : files.historyFilters(page.document)
+        sortField: FolderListModel.Time
+        sortReversed: true
+        showDirs: false
+        excludeFiles: [".history", ".Note", ".History", ".note", ".MateData", ".matedata", "Library", "stateless", "index.txt"]
+    }
+
+    ColumnLayout {
+        anchors.fill: parent
+        spacing: 0
+
+        Label {
+            Layout.fillWidth: true
+            Layout.margins: 6
+            font.bold: true
+            text: qsTr("历史记录")
+        }
+
+        ListView {
+            id: list
+            objectName: "historyList"
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            clip: true
+            model: historyModel
+            delegate: ItemDelegate {
+                width: list.width
+                contentItem: RowLayout {
+                    Column {
+                        Layout.fillWidth: true
+                        Label {
+                            text: fileHistoryName
+                            elide: Text.ElideRight
+                        }
+                        Label {
+                            text: fileHistoryTime
+                            opacity: 0.6
+                            font.pixelSize: 11
+                        }
+                    }
+                    Button {
+                        text: qsTr("恢复")
+                        visible: page.document.toString() !== ""
+                        onClicked: {
+                            if (files.restoreHistory(fileUrl, page.document))
+                                page.restored(page.document)
+                        }
+                    }
+                }
+            }
+        }
+
+        Label {
+            Layout.alignment: Qt.AlignHCenter
+            Layout.margins: 12
+            visible: historyModel.loaded && historyModel.count === 0
+            text: qsTr("没有历史记录")
+        }
     }
 }

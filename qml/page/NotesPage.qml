@@ -1,21 +1,112 @@
 import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Layouts 1.15
+import com.velmora.folderlistmodel 1.0
 
-// Placeholder of the side page "notes" until its own version lands: the name,
-// title and parents the desktop layout sets.
+// The notes: the notes folder as a list, the current note, new and delete,
+// and the recent notes.
 Item {
     id: page
+
+    // The side page's name and title, and the places the desktop layout
+    // moves it between.
     property string name: "notes"
     property string title: qsTr("笔记")
     property var leftParent: null
     property var rightParent: null
     property var pendentParent: null
-    implicitWidth: 280
-    implicitHeight: 300
 
-    Text {
-        anchors.centerIn: parent
-        text: page.title
-        color: g_theme.secondaryTextColor
-        font.pixelSize: 13
+    readonly property alias count: notesModel.count
+    readonly property alias loaded: notesModel.loaded
+
+    // The editor opens the chosen note.
+    signal openNote(url note)
+
+    function choose(url) {
+        files.noteCurrentFile = url
+        files.setRecentNote(url)
+        page.openNote(url)
+    }
+
+    FolderListModel {
+        id: notesModel
+        folder: files.noteRootUrl
+        nameFilters: ["*.txt", "*.md"]
+        sortReversed: cglobal.filesSortType
+        showDirs: true
+        showOnlyReadable: false
+        excludeFiles: [".history", ".Note", ".History", ".note", ".MateData", ".matedata", "Library", "stateless", "index.txt"]
+    }
+
+    ColumnLayout {
+        anchors.fill: parent
+        spacing: 0
+
+        RowLayout {
+            Layout.fillWidth: true
+            Layout.margins: 4
+            Label {
+                text: qsTr("笔记")
+                font.bold: true
+                Layout.fillWidth: true
+            }
+            ToolButton {
+                objectName: "newNoteButton"
+                text: "+"
+                ToolTip.visible: hovered
+                ToolTip.text: qsTr("创建新笔记")
+                onClicked: page.choose(files.newNoteFile())
+            }
+            ToolButton {
+                text: "−"
+                ToolTip.visible: hovered
+                ToolTip.text: qsTr("删除笔记")
+                onClicked: {
+                    var next = files.deleteNoteFile()
+                    if (next.toString() !== "")
+                        page.openNote(next)
+                }
+            }
+            ToolButton {
+                text: "⋯"
+                ToolTip.visible: hovered
+                ToolTip.text: qsTr("打开最近笔记")
+                onClicked: recentMenu.popup()
+            }
+        }
+
+        ListView {
+            id: list
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            clip: true
+            model: notesModel
+            Connections {
+                target: notesModel
+                function onCountChanged() { list.currentIndex = notesModel.indexOf(files.noteCurrentFile) }
+            }
+            delegate: ItemDelegate {
+                width: list.width
+                text: fileBaseName
+                highlighted: ListView.isCurrentItem
+                onClicked: page.choose(fileUrl)
+            }
+        }
+    }
+
+    Menu {
+        id: recentMenu
+        Repeater {
+            model: files.recentNotes.slice().reverse()
+            MenuItem {
+                text: modelData.substring(modelData.lastIndexOf("/") + 1).replace(/\.[^.]*$/, "")
+                onTriggered: page.choose("file://" + modelData)
+            }
+        }
+        MenuSeparator {}
+        MenuItem {
+            text: qsTr("Clear Menu")
+            onTriggered: files.clearRecentNotes()
+        }
     }
 }

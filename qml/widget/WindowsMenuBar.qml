@@ -62,7 +62,18 @@ C.MenuBar {
         }
     }
 
-    Component.onCompleted: rebuildRecent()
+    Component.onCompleted: {
+        rebuildRecent()
+        if (window.debugBuild)
+            helpMenu.addItem(forceQuitItem.createObject(null))
+    }
+    Component {
+        id: forceQuitItem
+        BaseMenuItem {
+            text: qsTr("强制退出")
+            onTriggered: Qt.exit(0)
+        }
+    }
     Connections {
         target: files
         ignoreUnknownSignals: true
@@ -327,6 +338,7 @@ C.MenuBar {
     }
 
     BaseMenu {
+        id: helpMenu
         objectName: "helpMenu"
         title: qsTr("帮助")
         BaseMenuItem {

@@ -255,6 +255,19 @@ void AutoChapterModel::doDataChanged()
     emit dataChanged(index(from, 0), index(m_items.size() - 1, 0), {});
 }
 
+// The row of the chapter that holds the line above `line`: lines inserted or
+// removed at `line` are charged to it. With no such chapter (line 0, or a
+// first title further down) an untitled first row is made to stand for it.
+int AutoChapterModel::frontRowFor(int line)
+{
+    const int row = line > 0 ? chapterOf(line - 1) : -1;
+    if (row >= 0)
+        return row;
+    if (m_items.isEmpty() || !m_items.at(0).displayText.isEmpty())
+        insertRowsAt(0, { untitledFront() });
+    return 0;
+}
+
 // An untitled first row is kept only while line 0 is no title: when a title
 // row stands at line 0 the untitled row before it goes (its words, if any,
 // join the title's chapter).
@@ -371,19 +384,8 @@ void AutoChapterModel::insertRecords(int line, const QList<wordsType>& records)
 {
     if (records.isEmpty())
         return;
-    int front;
-    if (line <= 0 || m_items.isEmpty()) {
-        line = qMax(line, 0);
-        if (m_items.isEmpty() || !m_items.at(0).displayText.isEmpty())
-            insertRowsAt(0, { untitledFront() });
-        front = 0;
-    } else {
-        front = chapterOf(line - 1);
-        if (front < 0) {
-            insertRowsAt(0, { untitledFront() });
-            front = 0;
-        }
-    }
+    line = qMax(line, 0);
+    const int front = frontRowFor(line);
 
     QVector<ChapterType> added;
     bool frontChanged = false;
@@ -398,7 +400,7 @@ void AutoChapterModel::insertRecords(int line, const QList<wordsType>& records)
             current.wordNumber = frontWords;
             if (added.isEmpty())
                 frontChanged = true;
-            if (k == 0 && !rec.title.isEmpty())
+            if (k == 0)
                 PLOG << "insert" << ":" << "insert title:" << rec.title.size() << "units"
                      << " line:" << line + k << " oldNumber:" << before
                      << " insertType.chapterFront:" << rec.chapterFront << "insertType.all():" << rec.all()
@@ -494,19 +496,8 @@ void AutoChapterModel::removeRecords(int line, const QList<wordsType>& records)
 {
     if (m_items.isEmpty() || records.isEmpty())
         return;
-    int front;
-    if (line <= 0) {
-        line = 0;
-        if (!m_items.at(0).displayText.isEmpty())
-            insertRowsAt(0, { untitledFront() });
-        front = 0;
-    } else {
-        front = chapterOf(line - 1);
-        if (front < 0) {
-            insertRowsAt(0, { untitledFront() });
-            front = 0;
-        }
-    }
+    line = qMax(line, 0);
+    const int front = frontRowFor(line);
     const int end = line + records.size(); // first line after the removed ones
     int current = front;
     int titles = 0;
@@ -523,13 +514,10 @@ void AutoChapterModel::removeRecords(int line, const QList<wordsType>& records)
             m_items[current].wordNumber = qMax(0, m_items.at(current).wordNumber - rec.all());
         }
     }
-    if (current != front) {
-        // What is left of the last removed chapter joins the front chapter.
+    // What is left of the last removed chapter joins the front chapter.
+    if (current != front)
         m_items[front].wordNumber += m_items.at(current).wordNumber;
-        announce(front);
-    } else {
-        announce(front);
-    }
+    announce(front);
     if (titles > 0)
         removeRowsAt(front + 1, front + titles);
     queueShift(front, records.size(), false);

@@ -94,6 +94,7 @@ private:
     void announce(int row);
     void publishCount();
     void queueShift(int startIndex, int lines, bool add);
+    int frontRowFor(int line);
     void normalizeFront();
     void insertRecords(int line, const QList<wordsType>& records);
     void appendRecords(const QList<wordsType>& records);

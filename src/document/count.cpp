@@ -178,7 +178,7 @@ wordsType count::countString(const QString& input, bool dialogue, const QList<QS
     QStringView t = trimmedView(QStringView(text));
     if (t.size() > kTitleLength)
         t = t.left(kTitleLength);
-    if (!t.isEmpty() && isTitleView(t, patterns))
+    if (!t.isEmpty() && isTitleView(trimmedView(t), patterns))
         result.title = t.toString();
     return result;
 }

@@ -1,5 +1,7 @@
 #include "counthandler.h"
 
+#include "function/function.h"
+
 #include "chapter/autochaptermodel.h"
 #include "chapter/wordcountmodel.h"
 #include "data/data.h"
@@ -12,22 +14,6 @@
 #include <private/qtextdocument_p.h>
 
 namespace {
-
-// All ASCII digits of a text joined and read as a number; -1 without any,
-// 0 when they do not fit an int.
-int numberFromText(const QString& text)
-{
-    QString digits;
-    for (QChar c : text) {
-        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
-            digits.append(c);
-    }
-    if (digits.isEmpty())
-        return -1;
-    bool ok = false;
-    const int number = digits.toInt(&ok);
-    return ok ? number : 0;
-}
 
 QStringList blockTexts(QTextBlock block, int count)
 {
@@ -63,6 +49,9 @@ void CountHandler::setTextDocument(QTextDocument* value)
         value->setDocumentLayout(new QPlainTextDocumentLayout(value));
     connect(value, &QTextDocument::contentsChange, this, &CountHandler::editContentsChange, Qt::DirectConnection);
     recountAll();
+    // Counting starts with the document, so operations never pile up
+    // unworked while the page has no file name yet.
+    m_counter->start();
 }
 
 // The line table starts again from the document as it is now.
@@ -98,8 +87,7 @@ void CountHandler::setFileName(const QUrl& value)
     AutoChapterModel* chapters = data::instance()->wordCountModel()->autoChapterModel(value);
     m_counter->setFileUrl(value);
     // Only this file's chapter list follows the counter from now on.
-    for (const QMetaObject::Connection& c : qAsConst(m_chapterConnections))
-        disconnect(c);
+    disconnectChapters();
     m_chapterConnections = {
         connect(m_counter, &LumoCounter::update, chapters, &AutoChapterModel::update),
         connect(m_counter, &LumoCounter::resetList, chapters, &AutoChapterModel::resetList),
@@ -171,7 +159,7 @@ int CountHandler::getNextTitleNumber(int editLineNumber)
         const QString text = b.text();
         if (!count::isChapterTitle(text, patterns))
             continue;
-        const int number = numberFromText(text);
+        const int number = function::getNumberFormString(text);
         if (number != -1)
             return number + 1;
     }
@@ -180,10 +168,20 @@ int CountHandler::getNextTitleNumber(int editLineNumber)
 
 void CountHandler::exit()
 {
-    // Clears this page's own chapter list (a background tab may be closing).
+    // Clears this page's own chapter list (a background tab may be closing);
+    // no later hand-over refills it before the handler is gone.
+    m_counter->setAutoDrain(false);
+    disconnectChapters();
     if (m_chapterModel)
         m_chapterModel->clear();
     deleteLater();
+}
+
+void CountHandler::disconnectChapters()
+{
+    for (const QMetaObject::Connection& c : qAsConst(m_chapterConnections))
+        disconnect(c);
+    m_chapterConnections.clear();
 }
 
 void CountHandler::setInited(bool inited) { m_counter->setInitState(inited); }

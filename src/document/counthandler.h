@@ -72,6 +72,7 @@ private slots:
 private:
     QString blockText(int number) const;
     void recountAll();
+    void disconnectChapters();
 
     QPointer<QTextDocument> m_textDocument;
     LumoCounter* m_counter = nullptr;

@@ -102,34 +102,19 @@ void LumoCounter::setSelectText(const QString& text, bool all)
     enqueue(std::move(op));
 }
 
-void LumoCounter::setUpdate(const QString& text, int line, bool flag)
+void LumoCounter::queueLine(int type, const QString& text, int line, bool flag)
 {
     CountStruct op;
-    op.type = UpdateType;
+    op.type = type;
     op.text = text;
     op.line = line;
     op.flag = flag;
     enqueue(std::move(op));
 }
 
-void LumoCounter::append(const QString& text, bool flag)
-{
-    CountStruct op;
-    op.type = AppendType;
-    op.text = text;
-    op.flag = flag;
-    enqueue(std::move(op));
-}
-
-void LumoCounter::insert(int line, const QString& text, bool flag)
-{
-    CountStruct op;
-    op.type = InsertType;
-    op.line = line;
-    op.text = text;
-    op.flag = flag;
-    enqueue(std::move(op));
-}
+void LumoCounter::setUpdate(const QString& text, int line, bool flag) { queueLine(UpdateType, text, line, flag); }
+void LumoCounter::append(const QString& text, bool flag) { queueLine(AppendType, text, -1, flag); }
+void LumoCounter::insert(int line, const QString& text, bool flag) { queueLine(InsertType, text, line, flag); }
 
 void LumoCounter::setList(const QStringList& list, bool flag)
 {
@@ -147,44 +132,23 @@ void LumoCounter::setAllText(const QString& text)
 
 void LumoCounter::remove(int line)
 {
-    CountStruct op;
-    op.type = RemoveType;
-    op.line = line;
-    enqueue(std::move(op));
+    queueLine(RemoveType, QString(), line, false);
     resetCurrentPostion();
 }
 
 void LumoCounter::removeAll()
 {
     PLOG << "removeAll";
-    CountStruct op;
-    op.type = RemoveAllType;
-    enqueue(std::move(op));
+    queueLine(RemoveAllType, QString(), -1, false);
     resetCurrentPostion();
 }
 
-void LumoCounter::reset()
-{
-    CountStruct op;
-    op.type = ResetType;
-    enqueue(std::move(op));
-}
-
-void LumoCounter::setInitState(bool flag)
-{
-    CountStruct op;
-    op.type = InitType;
-    op.flag = flag;
-    enqueue(std::move(op));
-}
+void LumoCounter::reset() { queueLine(ResetType, QString(), -1, false); }
+void LumoCounter::setInitState(bool flag) { queueLine(InitType, QString(), -1, flag); }
 
 void LumoCounter::resetCurrentPostion()
 {
-    CountStruct op;
-    op.type = CursorType;
-    op.line = m_lastLine;
-    op.cursor = m_lastCursor;
-    enqueue(std::move(op));
+    setCursorPostion(QString(), m_lastCursor.loadAcquire(), m_lastLine.loadAcquire());
 }
 
 bool LumoCounter::isIdle() const
@@ -321,8 +285,8 @@ void LumoCounter::countOperation(const CountStruct& op)
         const int upTo = qMin(op.line, m_table.size());
         for (int r = 0; r < upTo; ++r)
             front += m_table.at(r).all();
-        m_lastLine = op.line;
-        m_lastCursor = op.cursor;
+        m_lastLine.storeRelease(op.line);
+        m_lastCursor.storeRelease(op.cursor);
         const int chapterWords = getChapterWords(op.line);
         {
             QMutexLocker lock(&s_sendMutex);
@@ -362,34 +326,17 @@ void LumoCounter::countOperation(const CountStruct& op)
                 fresh.chapterFront = getChapterFront(op.line);
             sendAutoChapterData(op.line, UpdateType, old, fresh);
         } else {
-            int row;
-            {
-                QMutexLocker lock(&m_tableMutex);
-                m_total.title.clear();
-                m_total.add(fresh);
-                m_table.append(fresh);
-                row = m_table.size() - 1;
-            }
-            sendAutoChapterData(row, AppendType, fresh, wordsType());
+            appendLine(fresh, true);
         }
         sentData();
         emitCheckModel();
         break;
     }
-    case AppendType: {
-        const wordsType fresh = countText(op.text);
-        int row;
-        {
-            QMutexLocker lock(&m_tableMutex);
-            m_total.add(fresh);
-            m_table.append(fresh);
-            row = m_table.size() - 1;
-        }
-        sendAutoChapterData(row, AppendType, fresh, wordsType());
+    case AppendType:
+        appendLine(countText(op.text), false);
         sentData();
         emitCheckModel();
         break;
-    }
     case InsertType: {
         wordsType fresh = countText(op.text);
         const int row = qBound(0, op.line, m_table.size());
@@ -424,7 +371,7 @@ void LumoCounter::countOperation(const CountStruct& op)
             m_total = sum;
         }
         // The chapter list starts again from nothing and gets every line.
-        QList<SendType> records;
+        QVector<SendType> records;
         records.reserve(rows.size() + 1);
         SendType reset;
         reset.type = RemoveAllType;
@@ -457,11 +404,7 @@ void LumoCounter::countOperation(const CountStruct& op)
         // The table never stays empty after a removal: a document always
         // has one line.
         if (m_table.isEmpty()) {
-            {
-                QMutexLocker lock(&m_tableMutex);
-                m_table.append(wordsType());
-            }
-            sendAutoChapterData(0, AppendType, wordsType(), wordsType());
+            appendLine(wordsType(), false);
             sentData();
         }
         emitCheckModel();
@@ -489,6 +432,21 @@ void LumoCounter::countOperation(const CountStruct& op)
     default:
         break;
     }
+}
+
+// A line after the last one; a changed line's title replaces the total's.
+void LumoCounter::appendLine(const wordsType& fresh, bool replaceTitle)
+{
+    int row;
+    {
+        QMutexLocker lock(&m_tableMutex);
+        if (replaceTitle)
+            m_total.title.clear();
+        m_total.add(fresh);
+        m_table.append(fresh);
+        row = m_table.size() - 1;
+    }
+    sendAutoChapterData(row, AppendType, fresh, wordsType());
 }
 
 void LumoCounter::emitCheckModel()
@@ -525,7 +483,7 @@ void LumoCounter::sendAutoChapterData(int index, int type, const wordsType& oldT
     sendRecords({ record });
 }
 
-void LumoCounter::sendRecords(const QList<SendType>& records)
+void LumoCounter::sendRecords(const QVector<SendType>& records)
 {
     if (records.isEmpty())
         return;
@@ -542,7 +500,7 @@ void LumoCounter::sendRecords(const QList<SendType>& records)
 
 void LumoCounter::doSentData()
 {
-    QList<SendType> records;
+    QVector<SendType> records;
     wordsType total;
     bool hasTotal;
     CursorFigures cursor;
@@ -594,16 +552,18 @@ void LumoCounter::doSentData()
 
 // Hands the chapter changes to the chapter list, consecutive records of one
 // kind as one list. Cursor records met inside a run of removals wait until
-// the end, so the run stays one list.
-void LumoCounter::doSendTmpData(const QList<SendType>& records)
+// the end, so the run stays one list. Groups are kept as positions in
+// `records`, so a drain copies no record but into the lists it emits.
+void LumoCounter::doSendTmpData(const QVector<SendType>& records)
 {
     if (records.isEmpty())
         return;
-    QList<SendType> group;
+    QVector<int> group;
     int kind = 0;
     int deferredCursor = -1;
     bool lastCursorDeferred = false;
-    for (const SendType& r : records) {
+    for (int i = 0; i < records.size(); ++i) {
+        const SendType& r = records.at(i);
         if (r.type == RemoveAllType) {
             group.clear();
             kind = 0;
@@ -619,52 +579,53 @@ void LumoCounter::doSendTmpData(const QList<SendType>& records)
             lastCursorDeferred = false;
         bool joins = r.type == kind;
         if (joins && kind == InsertType)
-            joins = r.index == group.first().index + group.size();
+            joins = r.index == records.at(group.first()).index + group.size();
         else if (joins && kind == RemoveType)
-            joins = r.index == group.first().index;
+            joins = r.index == records.at(group.first()).index;
         if (joins) {
-            group.append(r);
+            group.append(i);
             continue;
         }
-        emitGroup(kind, group);
+        emitGroup(kind, records, group);
         group.clear();
         kind = r.type;
-        group.append(r);
+        group.append(i);
     }
-    emitGroup(kind, group);
+    emitGroup(kind, records, group);
     if (lastCursorDeferred)
         emit setCurrentIndexByLine(deferredCursor);
 }
 
-void LumoCounter::emitGroup(int kind, const QList<SendType>& group)
+void LumoCounter::emitGroup(int kind, const QVector<SendType>& records, const QVector<int>& group)
 {
     if (group.isEmpty())
         return;
-    auto lines = [&group]() {
+    const SendType& first = records.at(group.first());
+    auto lines = [&]() {
         QList<wordsType> list;
         list.reserve(group.size());
-        for (const SendType& r : group) {
-            list.append(r.oldType);
-            list.last().line = r.index;
+        for (int i : group) {
+            list.append(records.at(i).oldType);
+            list.last().line = records.at(i).index;
         }
         return list;
     };
     switch (kind) {
     case InsertType:
-        emit insertList(group.first().index, lines());
+        emit insertList(first.index, lines());
         break;
     case AppendType:
         emit appendList(lines());
         break;
     case RemoveType:
-        emit removeList(group.first().index, lines());
+        emit removeList(first.index, lines());
         break;
     case UpdateType:
-        for (const SendType& r : group)
-            emit update(r.index, r.oldType, r.newType);
+        for (int i : group)
+            emit update(records.at(i).index, records.at(i).oldType, records.at(i).newType);
         break;
     case CursorType:
-        emit setCurrentIndexByLine(group.last().index);
+        emit setCurrentIndexByLine(records.at(group.last()).index);
         break;
     default:
         break;

@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QStringList>
 #include <QThread>
+#include <QVector>
 #include <QUrl>
 #include <QWaitCondition>
 
@@ -119,17 +120,19 @@ protected:
 
 private:
     void enqueue(CountStruct op);
+    void queueLine(int type, const QString& text, int line, bool flag);
     bool hasQueued() const;
     void waitForWork();
     void checkCount();
     void countOperation(const CountStruct& op);
     wordsType countText(const QString& text) const;
+    void appendLine(const wordsType& fresh, bool replaceTitle);
     void sentData();
     void sendAutoChapterData(int index, int type, const wordsType& oldType, const wordsType& newType);
-    void sendRecords(const QList<SendType>& records);
+    void sendRecords(const QVector<SendType>& records);
     void emitCheckModel();
-    void doSendTmpData(const QList<SendType>& records);
-    void emitGroup(int kind, const QList<SendType>& group);
+    void doSendTmpData(const QVector<SendType>& records);
+    void emitGroup(int kind, const QVector<SendType>& records, const QVector<int>& group);
 
     // Process-wide: the operation queues of all counters, their hand-over
     // lists, and the flag that lets one counter count at a time.
@@ -149,15 +152,16 @@ private:
     mutable QMutex m_tableMutex;
     QList<wordsType> m_table;
     wordsType m_total;
-    int m_lastLine = -1;
-    int m_lastCursor = -1;
 
+    // The last cursor counted; read again after removals.
+    QAtomicInt m_lastLine = -1;
+    QAtomicInt m_lastCursor = -1;
     QAtomicInt m_inited = 0;
     QAtomicInt m_isRemoving = 0;
     QAtomicInt m_stopped = 0;
 
     // Guarded by s_sendMutex: results waiting for the GUI thread.
-    QList<SendType> m_sendList;
+    QVector<SendType> m_sendList;
     wordsType m_pendingTotal;
     bool m_hasPendingTotal = false;
     struct CursorFigures

@@ -3,46 +3,244 @@
 #include "data/global.h"
 #include "files/cloudDisk/clouddisk.h"
 #include "files/filefiltermodel.h"
+#include "files/lumofilesystemmodel.h"
 #include "function/function.h"
+#include "function/message.h"
+#include "support/log.h"
 
+#include <QDesktopServices>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QMessageBox>
+#include <QCryptographicHash>
+#include <QSaveFile>
+#include <QSet>
 #include <QSettings>
+#include <QTextCodec>
+
+#include <algorithm>
 
 namespace {
 const char kRecentFilesKey[] = "Files/RecentFiles";
+const char kRecentNotesKey[] = "Note/RecentFiles";
+const char kNoteCurrentKey[] = "Note/CurrentFile";
 const int kMaxRecentFiles = 10;
 
-// All ASCII digits of a text joined and read as a number; -1 without digits.
-qint64 numberFromName(const QString& name)
+// A stored recent list: the entries that still exist, the last 10.
+QStringList loadRecent(const char* key)
 {
-    QString digits;
-    for (const QChar c : name) {
-        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
-            digits.append(c);
+    QStringList kept;
+    const QStringList stored = QSettings().value(QLatin1String(key)).toStringList();
+    for (const QString& path : stored) {
+        if (!path.isEmpty() && QFileInfo::exists(path))
+            kept.append(path);
     }
-    bool ok = false;
-    const qint64 n = digits.left(18).toLongLong(&ok);
-    return ok ? n : -1;
+    while (kept.size() > kMaxRecentFiles)
+        kept.removeFirst();
+    return kept;
+}
+
+// Moves or appends an entry to the end of a stored recent list; false when it
+// already was the last one (nothing written).
+bool pushRecent(const char* key, const QString& path)
+{
+    QSettings settings;
+    QStringList list = settings.value(QLatin1String(key)).toStringList();
+    if (list.contains(path)) {
+        if (list.last() == path)
+            return false;
+        list.removeOne(path);
+    }
+    list.append(path);
+    while (list.size() > kMaxRecentFiles)
+        list.removeFirst();
+    settings.setValue(QLatin1String(key), list);
+    return true;
+}
+const QString kIndexFile = QStringLiteral("index.txt");
+
+int defaultQuestion(const QString& title, const QString& text)
+{
+    return QMessageBox::question(nullptr, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+}
+
+void defaultAbout(const QString& title, const QString& text) { QMessageBox::about(nullptr, title, text); }
+
+files::QuestionHandler& questionHandler()
+{
+    static files::QuestionHandler handler = defaultQuestion;
+    return handler;
+}
+
+files::AboutHandler& aboutHandler()
+{
+    static files::AboutHandler handler = defaultAbout;
+    return handler;
+}
+
+QString canonicalOrAbsolute(const QString& path)
+{
+    const QFileInfo info(path);
+    const QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? info.absoluteFilePath() : canonical;
+}
+
+// Reveals a path in the desktop's file manager (the containing folder).
+void revealInFileManager(const QString& path)
+{
+    if (path.isEmpty())
+        return;
+    const QFileInfo info(path);
+    QDesktopServices::openUrl(QUrl::fromLocalFile(info.isDir() ? info.absoluteFilePath() : info.absolutePath()));
 }
 } // namespace
+
+void files::setQuestionHandler(QuestionHandler handler) { questionHandler() = handler ? handler : defaultQuestion; }
+void files::setAboutHandler(AboutHandler handler) { aboutHandler() = handler ? handler : defaultAbout; }
 
 files::files(QObject* parent)
     : QObject(parent)
 {
-    m_filterModel = new FileFilterModel(this);
+    m_fileSystemModel = new LumoFileSystemModel();
+    m_model = new FileFilterModel(this);
+    m_sortIcon = QString(QChar(0xE612));
     m_cloudDisk = new cloudDisk(180000);
+    qRegisterMetaType<QModelIndex>("QModelIndex");
     loadRecentFiles();
-    m_historyPath = QUrl::fromLocalFile(global::historyPath());
-    m_currentPath = QUrl::fromLocalFile(global::documentPath());
-    m_documentUrl = QUrl::fromLocalFile(global::documentPath());
+    loadRecentNotes();
+    setHistoryPath(QUrl::fromLocalFile(global::historyPath()));
+    setCurrentPath(QUrl::fromLocalFile(global::documentPath()));
+    initModel();
 }
+
+files::~files() = default;
+
+// ---- models -----------------------------------------------------------------
+
+void files::initModel()
+{
+    const QString root = global::documentPath();
+    if (m_fileSystemModel->rootPath() != root)
+        m_fileSystemModel->setRootPath(root);
+    connect(m_fileSystemModel, &QFileSystemModel::directoryLoaded, this, &files::onDirectoryLoaded, Qt::UniqueConnection);
+    const QStringList filters { QStringLiteral("*.md"), QStringLiteral("*.txt") };
+    if (m_fileSystemModel->nameFilters() != filters)
+        m_fileSystemModel->setNameFilters(filters);
+    m_fileSystemModel->setNameFilterDisables(false);
+    m_fileSystemModel->setReadOnly(false);
+    if (!m_model) {
+        m_model = new FileFilterModel(this);
+        emit modelChanged();
+    }
+    if (m_model->sourceModel() != m_fileSystemModel)
+        m_model->setSourceModel(m_fileSystemModel);
+    setIndex(m_model->mapFromSource(m_fileSystemModel->index(root)));
+    m_model->sort(0, global::instance()->filesSortType() ? Qt::AscendingOrder : Qt::DescendingOrder);
+}
+
+QModelIndex files::index()
+{
+    initModel();
+    return m_index;
+}
+
+void files::setIndex(const QModelIndex& index)
+{
+    if (m_index == index)
+        return;
+    m_index = index;
+    emit indexChanged(index);
+}
+
+FileFilterModel* files::model()
+{
+    if (!m_model)
+        initModel();
+    return m_model;
+}
+
+void files::setModel(FileFilterModel* model)
+{
+    if (m_model == model)
+        return;
+    m_model = model;
+    emit modelChanged();
+}
+
+void files::setFileSystemIndex(const QModelIndex& index)
+{
+    if (m_fileSystemIndex == index)
+        return;
+    m_fileSystemIndex = index;
+    emit fileSystemIndexChanged();
+}
+
+QModelIndex files::indexOfFile(const QString& path) const { return m_fileSystemModel->index(path); }
+
+bool files::IndexIsDir(const QModelIndex& index) const { return m_fileSystemModel->isDir(index); }
+
+QString files::relativeToDocuments(const QString& path) const
+{
+    const QString root = global::documentPath();
+    QString rest = path.startsWith(root) ? path.mid(root.size()) : path;
+    rest.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return rest.isEmpty() ? QStringLiteral("/") : rest;
+}
+
+void files::onDirectoryLoaded(const QString& path)
+{
+    const QString relative = relativeToDocuments(path);
+    if (!m_loadedFolders.contains(relative))
+        m_loadedFolders.append(relative);
+    showCurrentIndex(m_currentFile.toLocalFile());
+    setLoading(false);
+}
+
+void files::showCurrentIndex(const QString& localPath)
+{
+    if (localPath.isEmpty() || !QFileInfo::exists(localPath))
+        return;
+    const QString root = global::documentPath();
+    const QString absolute = QFileInfo(localPath).absoluteFilePath();
+    if (!absolute.startsWith(root) || !m_model)
+        return;
+    QString relative = absolute.mid(root.size());
+    relative.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    if (!relative.startsWith(QLatin1Char('/')))
+        relative.prepend(QLatin1Char('/'));
+
+    QString walked;
+    const QStringList parts = relative.split(QLatin1Char('/'));
+    for (const QString& part : parts) {
+        if (walked.endsWith(QLatin1Char('/')))
+            walked += part;
+        else
+            walked += QLatin1Char('/') + part;
+        const bool loaded = m_loadedFolders.contains(walked);
+        if (walked == QLatin1String("/") && !loaded)
+            return;
+        const QString full = walked == QLatin1String("/") ? root : root + walked;
+        const QModelIndex proxy = m_model->mapFromSource(m_fileSystemModel->index(full));
+        if (QFileInfo(full).isFile()) {
+            if (proxy.isValid())
+                emit ensureVisible(proxy);
+        } else {
+            emit expand(proxy);
+        }
+        if (!loaded)
+            return;
+    }
+}
+
+// ---- plain properties -------------------------------------------------------
 
 void files::setCurrentPath(const QUrl& path)
 {
     if (m_currentPath == path)
         return;
+    PLOG << path;
     m_currentPath = path;
     emit currentPathChanged(path);
 }
@@ -53,10 +251,20 @@ void files::setCurrentFile(const QUrl& file)
         return;
     m_currentFile = file;
     emit currentFileChanged(file);
-    if (file.isLocalFile()) {
-        setCurrentPath(QUrl::fromLocalFile(QFileInfo(file.toLocalFile()).absolutePath()));
-        setRecentFile(file);
-    }
+    const QString local = file.toLocalFile();
+    if (local.isEmpty())
+        return;
+    setCurrentPath(QUrl::fromLocalFile(QFileInfo(local).path()));
+    showCurrentIndex(local);
+    setRecentFile(file);
+}
+
+void files::setHistoryPath(const QUrl& path)
+{
+    if (m_historyPath == path)
+        return;
+    m_historyPath = path;
+    emit historyPathChanged(path);
 }
 
 void files::setCloudTips(const QString& tips)
@@ -67,6 +275,20 @@ void files::setCloudTips(const QString& tips)
     emit cloudTipsChanged(tips);
 }
 
+QString files::documentPath() const { return global::documentPath(); }
+
+void files::setDocumentPath(const QString& path)
+{
+    if (m_documentPath == path)
+        return;
+    m_documentPath = path;
+    global::setDocumentPath(path);
+    emit documentUrlChanged(m_documentUrl);
+    emit documentPathChanged(m_documentPath);
+}
+
+QUrl files::documentUrl() const { return QUrl::fromLocalFile(global::documentPath()); }
+
 void files::setDocumentUrl(const QUrl& url)
 {
     if (m_documentUrl == url)
@@ -74,91 +296,7 @@ void files::setDocumentUrl(const QUrl& url)
     m_documentUrl = url;
     global::setDocumentPath(url.toLocalFile());
     emit documentUrlChanged(url);
-    emit documentPathChanged(url.toLocalFile());
-}
-
-void files::loadRecentFiles()
-{
-    m_recentFiles = QSettings().value(QLatin1String(kRecentFilesKey)).toStringList();
-    emit recentFilesChanged();
-}
-
-void files::setRecentFile(const QUrl& file)
-{
-    const QString path = file.toLocalFile();
-    if (path.isEmpty() || (!m_recentFiles.isEmpty() && m_recentFiles.last() == path))
-        return;
-    QStringList list = m_recentFiles;
-    list.removeAll(path);
-    list.append(path);
-    while (list.size() > kMaxRecentFiles)
-        list.removeFirst();
-    QSettings().setValue(QLatin1String(kRecentFilesKey), list);
-    loadRecentFiles();
-}
-
-void files::clearRecentFiles()
-{
-    QSettings().setValue(QLatin1String(kRecentFilesKey), QStringList());
-    loadRecentFiles();
-}
-
-QUrl files::newFile()
-{
-    QString folder = m_currentPath.toLocalFile();
-    if (folder.isEmpty() || !QFileInfo(folder).isDir())
-        folder = global::documentPath();
-    qint64 largest = 0;
-    const QStringList names = QDir(folder).entryList({ QStringLiteral("*.md"), QStringLiteral("*.txt") }, QDir::Files);
-    for (const QString& name : names)
-        largest = qMax(largest, numberFromName(name));
-    const QString path = folder + QLatin1Char('/') + tr("第%1章").arg(largest + 1) + QStringLiteral(".txt");
-    if (QFileInfo::exists(path))
-        return QUrl();
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return QUrl();
-    file.close();
-    doCloud(false);
-    return QUrl::fromLocalFile(path);
-}
-
-QString files::newDir()
-{
-    QString folder = m_currentPath.toLocalFile();
-    if (folder.isEmpty() || !QFileInfo(folder).isDir())
-        folder = global::documentPath();
-    const QString base = folder + QLatin1Char('/') + tr("NewBook");
-    QString path = base;
-    for (int i = 1; QFileInfo::exists(path); ++i)
-        path = base + QString::number(i);
-    if (!QDir().mkpath(path))
-        return QString();
-    QFile index(path + QStringLiteral("/index.txt"));
-    if (index.open(QIODevice::WriteOnly))
-        index.close();
-    return path;
-}
-
-void files::delFile() {}
-
-void files::importFiles(const QList<QUrl>& files, const QUrl& localUrl)
-{
-    Q_UNUSED(files)
-    Q_UNUSED(localUrl)
-}
-
-void files::importDir(const QUrl& url, const QUrl& localPath)
-{
-    Q_UNUSED(url)
-    Q_UNUSED(localPath)
-}
-
-void files::showInFinder() {}
-
-void files::sortFile()
-{
-    global::instance()->setFilesSortType(!global::instance()->filesSortType());
+    emit documentPathChanged(m_documentPath);
 }
 
 void files::setUpdating(bool updating)
@@ -167,6 +305,696 @@ void files::setUpdating(bool updating)
         return;
     m_updating = updating;
     emit updatingChanged(updating);
+}
+
+void files::setConflictVisible(bool value)
+{
+    if (m_conflictVisible == value)
+        return;
+    m_conflictVisible = value;
+    emit conflictVisibleChanged(value);
+}
+
+void files::setLocalText(const QString& text)
+{
+    if (m_localText == text)
+        return;
+    m_localText = text;
+    emit localTextChanged(text);
+}
+
+void files::setServerText(const QString& text)
+{
+    if (m_serverText == text)
+        return;
+    m_serverText = text;
+    emit serverTextChanged(text);
+}
+
+void files::setCheckValue(const QString& value)
+{
+    if (m_checkValue == value)
+        return;
+    PLOG << value;
+    m_checkValue = value;
+    emit checkValueChanged(value);
+}
+
+void files::setSortIcon(const QString& icon)
+{
+    if (m_sortIcon == icon)
+        return;
+    m_sortIcon = icon;
+    emit sortIconChanged(icon);
+}
+
+void files::setLoading(bool loading)
+{
+    if (m_loading == loading)
+        return;
+    m_loading = loading;
+    emit loadingChanged(loading);
+}
+
+// ---- recent files -----------------------------------------------------------
+
+void files::setRecentFiles(const QStringList& list)
+{
+    if (m_recentFiles == list)
+        return;
+    m_recentFiles = list;
+    emit recentFilesChanged();
+}
+
+void files::loadRecentFiles() { setRecentFiles(loadRecent(kRecentFilesKey)); }
+
+void files::setRecentFile(const QUrl& file)
+{
+    if (pushRecent(kRecentFilesKey, file.toLocalFile()))
+        loadRecentFiles();
+}
+
+void files::clearRecentFiles()
+{
+    QSettings().setValue(QLatin1String(kRecentFilesKey), QStringList());
+    loadRecentFiles();
+}
+
+void files::setRecentNotes(const QStringList& list)
+{
+    if (m_recentNotes == list)
+        return;
+    m_recentNotes = list;
+    emit recentNotesChanged();
+}
+
+void files::loadRecentNotes() { setRecentNotes(loadRecent(kRecentNotesKey)); }
+
+void files::setRecentNote(const QUrl& file)
+{
+    if (pushRecent(kRecentNotesKey, file.toLocalFile()))
+        loadRecentNotes();
+}
+
+void files::clearRecentNotes()
+{
+    QSettings().setValue(QLatin1String(kRecentNotesKey), QStringList());
+    loadRecentNotes();
+}
+
+// ---- creating ---------------------------------------------------------------
+
+bool files::insideDocuments(const QString& path)
+{
+    const QString root = canonicalOrAbsolute(global::documentPath());
+    const QFileInfo info(path);
+    // The entry itself may be a link; its folder is what must be inside.
+    const QString folder = canonicalOrAbsolute(info.absolutePath());
+    const QString full = folder + QLatin1Char('/') + info.fileName();
+    return full.startsWith(root + QLatin1Char('/')) && full.size() > root.size() + 1 && info.fileName() != QLatin1String("..")
+        && info.fileName() != QLatin1String(".");
+}
+
+QString files::targetOf(const QString& path)
+{
+    const QFileInfo info(path);
+    if (info.fileName() == kIndexFile && insideDocuments(info.absolutePath()))
+        return info.absolutePath();
+    return info.absoluteFilePath();
+}
+
+QString files::creationFolder()
+{
+    const QString folder = m_currentPath.toLocalFile();
+    const QFileInfo info(folder);
+    if (folder.isEmpty() || !info.isDir()
+        || (canonicalOrAbsolute(folder) != canonicalOrAbsolute(global::documentPath()) && !insideDocuments(folder)))
+        setCurrentPath(QUrl::fromLocalFile(global::documentPath()));
+    return m_currentPath.toLocalFile();
+}
+
+QUrl files::newFile()
+{
+    const QString folder = creationFolder();
+    int largest = 0;
+    const QStringList names = QDir(folder).entryList({ QStringLiteral("*.txt"), QStringLiteral("*.md") }, QDir::Files | QDir::Readable);
+    for (const QString& name : names)
+        largest = qMax(largest, FileFilterModel::numberFromText(name));
+    const QString path = folder + QDir::separator() + tr("第%1章").arg(largest + 1) + QStringLiteral(".txt");
+    // Never opened over an existing file (an unreadable one is not listed).
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Text))
+        file.close();
+    else
+        PLOG << "cannot create" << path << file.errorString();
+    doCloud(false);
+    return QUrl::fromLocalFile(path);
+}
+
+QString files::newDir()
+{
+    const QString base = creationFolder() + QDir::separator() + tr("NewBook");
+    QString path = base;
+    for (int i = 1; QFileInfo::exists(path); ++i)
+        path = base + QString::number(i);
+    if (!QDir().mkpath(path))
+        return path;
+    QFile index(path + QStringLiteral("/index.txt"));
+    if (!index.exists()) {
+        if (index.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Text))
+            index.close();
+        else
+            PLOG << "creat file fail";
+    }
+    return path;
+}
+
+// ---- deleting ---------------------------------------------------------------
+
+bool files::removeTree(const QString& folder, QStringList* failed)
+{
+    bool ok = true;
+    QDir dir(folder);
+    const QFileInfoList entries = dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QFileInfo& entry : entries) {
+        const QString path = entry.absoluteFilePath();
+        // Links are removed as links and never followed.
+        if (entry.isDir() && !entry.isSymLink()) {
+            if (!removeTree(path, failed))
+                ok = false;
+            continue;
+        }
+        const bool removed = QFile::remove(path);
+        emit closeFile(QUrl::fromLocalFile(path));
+        if (!removed) {
+            failed->append(path);
+            ok = false;
+        }
+    }
+    // Only the folder itself; the folders above it stay, even when empty.
+    if (ok && !QDir().rmdir(folder)) {
+        failed->append(folder);
+        ok = false;
+    }
+    return ok;
+}
+
+void files::delFile()
+{
+    const QString local = m_currentFile.toLocalFile();
+    if (local.isEmpty()) {
+        aboutHandler()(tr("Tips"), tr("没有选中的文件"));
+        return;
+    }
+    // A copy of the file goes into the history folder first, whatever the
+    // answer below.
+    const bool kept = !QFileInfo(local).isFile() || global::saveTmpFile(local, QString());
+
+    const QString target = targetOf(local);
+    const QFileInfo info(target);
+    if (!info.exists() && !info.isSymLink())
+        return;
+    if (!insideDocuments(target)) {
+        message::show(Message::Error, tr("只能删除文档文件夹中的文件：%1").arg(target), 5000);
+        return;
+    }
+    if (questionHandler()(tr("caution"), tr("Do you confirm deletion? Deleted files will not be recovered.")) != QMessageBox::Yes)
+        return;
+
+    if (!info.isDir() || info.isSymLink()) {
+        if (!kept) {
+            message::show(Message::Error, tr("无法保存历史记录，文件未删除：%1").arg(target), 5000);
+            return;
+        }
+        emit closeFile(QUrl::fromLocalFile(target));
+        if (!QFile::remove(target)) {
+            PLOG << "remove failed" << target;
+            message::show(Message::Error, tr("删除失败：%1").arg(target), 5000);
+            return;
+        }
+        PLOG << "removed" << target;
+        return;
+    }
+
+    // A book: every document in it gets a history copy before anything goes.
+    QStringList notKept;
+    QDirIterator it(target, { QStringLiteral("*.txt"), QStringLiteral("*.md") }, QDir::Files | QDir::Hidden,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        if (path == local || QFileInfo(path).isSymLink())
+            continue;
+        if (!global::saveTmpFile(path, QString()))
+            notKept.append(path);
+    }
+    if (!kept)
+        notKept.prepend(local);
+    if (!notKept.isEmpty()) {
+        message::show(Message::Error, tr("无法保存历史记录，文件夹未删除：%1").arg(notKept.join(QStringLiteral(", "))), 5000);
+        return;
+    }
+    emit closeFile(QUrl::fromLocalFile(target + QStringLiteral("/index.txt")));
+    QStringList failed;
+    if (!removeTree(target, &failed)) {
+        PLOG << "remove failed" << failed;
+        message::show(Message::Error, tr("删除失败：%1").arg(failed.join(QStringLiteral(", "))), 5000);
+    }
+}
+
+// ---- renaming ---------------------------------------------------------------
+
+bool files::renameFile(const QString& newBaseName, const QString& oldFullName)
+{
+    if (newBaseName.isEmpty() || oldFullName.isEmpty())
+        return false;
+    const QString old = targetOf(oldFullName);
+    const QFileInfo info(old);
+    if (!info.exists() || !insideDocuments(old)) {
+        message::show(Message::Warn, tr("无法重命名"), 5000);
+        return false;
+    }
+    const QString parent = info.absolutePath();
+
+    if (info.isFile()) {
+        if (info.fileName() == newBaseName)
+            return true;
+        const QString problem = LumoFileSystemModel::nameProblem(parent, newBaseName, info.fileName());
+        if (!problem.isEmpty()) {
+            const bool taken = QFileInfo::exists(parent + QLatin1Char('/') + newBaseName);
+            message::show(Message::Warn, taken ? tr("无法重命名，指定名称的文件已存在") : tr("无法重命名") + QStringLiteral("：") + problem, 5000);
+            return false;
+        }
+        if (!QFile::rename(old, parent + QDir::separator() + newBaseName)) {
+            message::show(Message::Warn, tr("无法重命名，指定名称的文件已存在"), 5000);
+            return false;
+        }
+        return true;
+    }
+
+    if (info.isDir()) {
+        QString name = newBaseName;
+        if (name.endsWith(QLatin1String(".txt")))
+            name.chop(4);
+        if (name.endsWith(QLatin1String(".md")))
+            name.chop(3);
+        if (info.fileName() == name)
+            return true;
+        QDir parentDir(parent);
+        if (!parentDir.exists()) {
+            message::show(Message::Warn, tr("无法重命名"), 5000);
+            return false;
+        }
+        const QString problem = LumoFileSystemModel::nameProblem(parent, name, info.fileName());
+        if (!problem.isEmpty()) {
+            const bool taken = !name.trimmed().isEmpty() && QFileInfo::exists(parent + QLatin1Char('/') + name);
+            message::show(Message::Warn, taken ? tr("无法重命名，指定名称的文件夹已存在") : tr("无法重命名") + QStringLiteral("：") + problem, 5000);
+            return false;
+        }
+        if (!parentDir.rename(info.fileName(), name)) {
+            message::show(Message::Warn, tr("无法重命名，指定名称的文件夹已存在"), 5000);
+            return false;
+        }
+        return true;
+    }
+    message::show(Message::Warn, tr("无法重命名"), 5000);
+    return false;
+}
+
+// ---- notes -----------------------------------------------------------------
+
+QUrl files::noteRootUrl() const { return QUrl::fromLocalFile(global::notesPath()); }
+
+QUrl files::notesPath() const { return QUrl::fromLocalFile(global::notesPath()); }
+
+namespace {
+QStringList noteNames()
+{
+    return QDir(global::notesPath()).entryList({ QStringLiteral("*.txt"), QStringLiteral("*.md") }, QDir::Files | QDir::Readable);
+}
+} // namespace
+
+QUrl files::newNoteFile()
+{
+    int largest = 0;
+    for (const QString& name : noteNames())
+        largest = qMax(largest, FileFilterModel::numberFromText(name));
+    const QString path = global::notesPath() + QDir::separator() + tr("新笔记 %1").arg(largest + 1) + QStringLiteral(".txt");
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Text))
+        file.close();
+    return QUrl::fromLocalFile(path);
+}
+
+QUrl files::noteCurrentFile()
+{
+    const QStringList notes = noteNames();
+    if (notes.isEmpty()) {
+        const QUrl note = newNoteFile();
+        setNoteCurrentFile(note);
+        return note;
+    }
+    QString path = QSettings().value(QLatin1String(kNoteCurrentKey)).toString();
+    if (path.isEmpty() || !QFileInfo::exists(path))
+        path = global::notesPath() + QDir::separator() + notes.first();
+    return QUrl::fromLocalFile(path);
+}
+
+void files::setNoteCurrentFile(const QUrl& url)
+{
+    QSettings().setValue(QLatin1String(kNoteCurrentKey), url.toLocalFile());
+    emit noteCurrentFileChanged(url);
+}
+
+QUrl files::deleteNoteFile()
+{
+    const QString current = QSettings().value(QLatin1String(kNoteCurrentKey)).toString();
+    const QString name = QFileInfo(current).fileName();
+    if (questionHandler()(tr("Notes"), tr("是否要删除:\n") + name + tr(" ？\n删除后不能恢复。")) != QMessageBox::Yes)
+        return QUrl();
+    const QString folder = global::notesPath();
+    QString next;
+    for (const QString& entry : QDir(folder).entryList({ QStringLiteral("*.txt"), QStringLiteral("*.md") })) {
+        if (entry != name) {
+            next = folder + QDir::separator() + entry;
+            break;
+        }
+    }
+    if (next.isEmpty()) {
+        next = folder + QDir::separator() + tr("新笔记 %1").arg(FileFilterModel::numberFromText(name) + 1) + QStringLiteral(".txt");
+        QFile file(next);
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Text))
+            file.close();
+    }
+    setNoteCurrentFile(QUrl::fromLocalFile(next));
+    // Only a note inside the notes folder is ever removed.
+    if (current.isEmpty() || QFileInfo(current).absolutePath() != QFileInfo(folder).absoluteFilePath() || !QFile::remove(current))
+        return QUrl();
+    return QUrl::fromLocalFile(next);
+}
+
+FileFilterModel* files::notesModel()
+{
+    if (m_notesModel)
+        return m_notesModel;
+    auto* fs = new LumoFileSystemModel();
+    fs->setRootPath(global::notesPath());
+    fs->setNameFilters({ QStringLiteral("*.txt"), QStringLiteral("*.md") });
+    fs->setNameFilterDisables(false);
+    fs->setReadOnly(false);
+    m_notesModel = new FileFilterModel();
+    m_notesModel->setSourceModel(fs);
+    const QModelIndex root = m_notesModel->mapFromSource(fs->index(global::notesPath()));
+    if (root != m_notesIndex) {
+        m_notesIndex = root;
+        emit notesIndexChanged(root);
+    }
+    m_notesModel->sort(0, global::instance()->filesSortType() ? Qt::AscendingOrder : Qt::DescendingOrder);
+    return m_notesModel;
+}
+
+void files::setNotesModel(FileFilterModel* model)
+{
+    if (m_notesModel == model)
+        return;
+    m_notesModel = model;
+    emit notesModelChanged(model);
+}
+
+void files::setNotesIndex(const QModelIndex& index)
+{
+    if (m_notesIndex == index)
+        return;
+    m_notesIndex = index;
+    emit notesIndexChanged(index);
+}
+
+// ---- history ----------------------------------------------------------------
+
+FileFilterModel* files::historyModel()
+{
+    if (m_historyModel)
+        return m_historyModel;
+    if (!m_historyFileSystemModel) {
+        m_historyFileSystemModel = new LumoFileSystemModel();
+        m_historyFileSystemModel->setRootPath(global::historyPath());
+        m_historyFileSystemModel->setNameFilters({ QStringLiteral("*.txt"), QStringLiteral("*.md") });
+    }
+    m_historyModel = new FileFilterModel(this);
+    m_historyModel->setSourceModel(m_historyFileSystemModel);
+    emit historyIndexChanged();
+    m_historyModel->sort(0, global::instance()->filesSortType() ? Qt::AscendingOrder : Qt::DescendingOrder);
+    return m_historyModel;
+}
+
+void files::setHistoryModel(FileFilterModel* model)
+{
+    if (m_historyModel == model)
+        return;
+    PLOG << model;
+    m_historyModel = model;
+    emit historyModelChanged(m_historyModel);
+}
+
+QModelIndex files::historyIndex()
+{
+    PLOG << "history index";
+    FileFilterModel* model = historyModel();
+    return model->mapFromSource(m_historyFileSystemModel->index(m_historyFileSystemModel->rootPath()));
+}
+
+void files::showFileHistory(const QString& url) { PLOG << url; }
+
+QStringList files::historyFilters(const QUrl& document)
+{
+    QString base = QFileInfo(document.toLocalFile()).fileName();
+    const int dot = base.indexOf(QLatin1Char('.'));
+    if (dot >= 0)
+        base.truncate(dot);
+    // Wildcard characters in the name match only themselves.
+    QString escaped;
+    for (const QChar c : base) {
+        if (c == QLatin1Char('*') || c == QLatin1Char('?') || c == QLatin1Char('['))
+            escaped += QLatin1Char('[') + c + QLatin1Char(']');
+        else
+            escaped += c;
+    }
+    return { escaped + QStringLiteral("---*.txt"), escaped + QStringLiteral("---*.md") };
+}
+
+bool files::restoreHistory(const QUrl& snapshot, const QUrl& document)
+{
+    const QString source = snapshot.toLocalFile();
+    const QString target = document.toLocalFile();
+    QFile in(source);
+    if (source.isEmpty() || target.isEmpty() || !in.open(QIODevice::ReadOnly)) {
+        message::show(Message::Error, tr("无法读取历史记录：%1").arg(source), 5000);
+        return false;
+    }
+    const QString text = function::decodeText(in.readAll());
+    in.close();
+    if (QFileInfo(target).isFile() && !global::saveTmpFile(target, QString())) {
+        message::show(Message::Error, tr("无法保存当前内容的历史记录，未恢复：%1").arg(target), 5000);
+        return false;
+    }
+    QSaveFile out(target);
+    const QByteArray bytes = text.toUtf8();
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
+        message::show(Message::Error, tr("恢复失败：%1").arg(target), 5000);
+        return false;
+    }
+    return true;
+}
+
+// ---- import and export ------------------------------------------------------
+
+void files::getAllFiles(const QString& path, QStringList& out)
+{
+    QSet<QString> visited;
+    std::function<void(const QString&)> walk = [&](const QString& folder) {
+        const QFileInfo info(folder);
+        if (!info.isDir())
+            return;
+        const QString canonical = info.canonicalFilePath();
+        if (visited.contains(canonical))
+            return;
+        visited.insert(canonical);
+        const QDir dir(folder);
+        for (const QString& sub : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::NoSort))
+            walk(folder + QLatin1Char('/') + sub);
+        for (const QString& name : dir.entryList({ QStringLiteral("*.txt"), QStringLiteral("*.md") }, QDir::Files, QDir::NoSort))
+            out.append(folder + QLatin1Char('/') + name);
+    };
+    walk(path);
+}
+
+QStringList files::getFileListByPath(const QString& folder, const QStringList& nameFilters)
+{
+    return function::getFileListByPath(QUrl::fromLocalFile(folder), nameFilters);
+}
+
+files::ImportResult files::importOne(const QString& source, const QString& destination, QString* written)
+{
+    QString target = destination;
+    const QFileInfo info(destination);
+    if (info.exists()) {
+        const QString sourceMd5 = function::fileMd5(source);
+        if (!sourceMd5.isEmpty() && sourceMd5 == function::fileMd5(destination))
+            return ImportResult::Same;
+        // A taken name gets a free one: "name (2).txt", "name (3).txt", ...
+        const QString stem = info.absolutePath() + QLatin1Char('/') + info.completeBaseName();
+        const QString suffix = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
+        for (int i = 2; QFileInfo::exists(target); ++i)
+            target = stem + QStringLiteral(" (%1)").arg(i) + suffix;
+    }
+    if (!QDir().mkpath(QFileInfo(target).absolutePath()))
+        return ImportResult::Failed;
+    // QFile::copy never replaces an existing file.
+    if (!QFile::copy(QFileInfo(source).absoluteFilePath(), target))
+        return ImportResult::Failed;
+    *written = target;
+    return ImportResult::Copied;
+}
+
+void files::reportImport(int copied, const QStringList& same, const QStringList& failed, const QString& target, bool notes)
+{
+    QString name = QDir::fromNativeSeparators(target).section(QLatin1Char('/'), -1);
+    if (name.isEmpty() || name == QLatin1String("Penlark") || (notes && name == QLatin1String(".Notes")))
+        name = tr("根目录");
+    message::show(Message::Tips, tr("Import %1 files to %2 success").arg(copied).arg(name), 5000);
+    if (!same.isEmpty())
+        message::show(Message::Note, tr("已存在相同内容，未导入：%1").arg(same.join(QStringLiteral(", "))), 5000);
+    if (!failed.isEmpty())
+        message::show(Message::Error, tr("未能导入：%1").arg(failed.join(QStringLiteral(", "))), 5000);
+}
+
+void files::importFolder(const QUrl& url, const QUrl& localPath, bool notes)
+{
+    const QString source = QFileInfo(url.toLocalFile()).absoluteFilePath();
+    QString target = localPath.isEmpty() ? (notes ? global::notesPath() : global::documentPath()) : localPath.toLocalFile();
+    if (url.toLocalFile().isEmpty() || !QFileInfo(source).isDir()) {
+        message::show(Message::Error, tr("Directory not exists"), 5000);
+        return;
+    }
+    const QString root = QFileInfo(global::documentPath()).absoluteFilePath();
+    if (!QFileInfo(target).absoluteFilePath().startsWith(root)) {
+        message::show(Message::Error, tr("目标文件夹不在文件目录下, 默认导入到文件目录下"), 5000);
+        target = global::documentPath();
+    }
+    if (!notes && source == QFileInfo(target).absoluteFilePath()) {
+        message::show(Message::Error, tr("您要导入的文件夹与目标文件夹相同,不用导入这个文件夹"), 5000);
+        return;
+    }
+    QStringList candidates;
+    getAllFiles(source, candidates);
+    static const QStringList skipped { QStringLiteral(".note"), QStringLiteral(".history"), QStringLiteral("临时文件"),
+                                       QStringLiteral(".MetaData"), QStringLiteral(".notes"), QStringLiteral(".History") };
+    int copied = 0;
+    QStringList same;
+    QStringList failed;
+    for (const QString& path : qAsConst(candidates)) {
+        if (std::any_of(skipped.begin(), skipped.end(), [&](const QString& s) { return path.contains(s); }))
+            continue;
+        const QString relative = path.mid(source.size() + 1);
+        // Never copy a file into itself (the target inside the source).
+        if (QFileInfo(path).absoluteFilePath().startsWith(QFileInfo(target).absoluteFilePath() + QLatin1Char('/'))
+            && QFileInfo(target).absoluteFilePath().startsWith(source + QLatin1Char('/')))
+            continue;
+        if (!QFileInfo::exists(path)) {
+            message::show(Message::Error, tr("File not exists:") + relative, 5000);
+            failed.append(relative);
+            continue;
+        }
+        QString written;
+        switch (importOne(path, target + QLatin1Char('/') + relative, &written)) {
+        case ImportResult::Copied:
+            ++copied;
+            break;
+        case ImportResult::Same:
+            same.append(relative);
+            break;
+        case ImportResult::Failed:
+            message::show(Message::Error, tr("Copy file failed:") + relative, 5000);
+            failed.append(relative);
+            break;
+        }
+    }
+    reportImport(copied, same, failed, target, notes);
+}
+
+void files::importFileList(const QList<QUrl>& list, const QUrl& localUrl, bool notes)
+{
+    const QString target = localUrl.isEmpty() ? (notes ? global::notesPath() : global::documentPath()) : localUrl.toLocalFile();
+    int copied = 0;
+    QStringList same;
+    QStringList failed;
+    for (const QUrl& url : list) {
+        const QString source = url.toLocalFile();
+        const QString name = QFileInfo(source).fileName();
+        QString written;
+        switch (QFileInfo(source).isFile() ? importOne(source, target + QLatin1Char('/') + name, &written) : ImportResult::Failed) {
+        case ImportResult::Copied:
+            ++copied;
+            break;
+        case ImportResult::Same:
+            same.append(name);
+            break;
+        case ImportResult::Failed:
+            message::show(Message::Error, tr("Copy file failed:") + name, 5000);
+            failed.append(name);
+            break;
+        }
+    }
+    reportImport(copied, same, failed, target, notes);
+}
+
+void files::importDir(const QUrl& url, const QUrl& localPath) { importFolder(url, localPath, false); }
+void files::importNotesDir(const QUrl& url, const QUrl& localPath) { importFolder(url, localPath, true); }
+void files::importFiles(const QList<QUrl>& list, const QUrl& localUrl) { importFileList(list, localUrl, false); }
+void files::importNotesFiles(const QList<QUrl>& list, const QUrl& localUrl) { importFileList(list, localUrl, true); }
+
+void files::exportThisBook(const QUrl& path, const QUrl& filename)
+{
+    const QString book = path.toLocalFile();
+    const QString target = filename.toLocalFile();
+    if (book.isEmpty())
+        return;
+    const QStringList documents = getFileListByPath(book, { QStringLiteral("*.txt"), QStringLiteral("*.md") });
+    // The export never replaces one of the book's own documents.
+    const QString targetPath = canonicalOrAbsolute(target);
+    for (const QString& relative : documents) {
+        if (canonicalOrAbsolute(book + QLatin1Char('/') + relative) == targetPath) {
+            message::show(Message::Error, tr("不能导出到书中的文档：%1").arg(target), 5000);
+            return;
+        }
+    }
+    QString text;
+    for (const QString& relative : documents) {
+        QFile in(book + QLatin1Char('/') + relative);
+        if (!in.open(QIODevice::ReadOnly))
+            continue;
+        text += QFileInfo(relative).baseName() + QStringLiteral("\r\n") + function::decodeText(in.readAll()) + QStringLiteral("\r\n");
+    }
+    QTextCodec* codec = QTextCodec::codecForLocale();
+    const QByteArray bytes = codec ? codec->fromUnicode(text) : text.toUtf8();
+    QSaveFile out(target);
+    if (target.isEmpty() || !out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
+        message::show(Message::Error, tr("导出失败：%1").arg(target), 5000);
+}
+
+// ---- other commands ---------------------------------------------------------
+
+void files::sortFile()
+{
+    global* g = global::instance();
+    g->setFilesSortType(!g->filesSortType());
+    setSortIcon(QString(QChar(g->filesSortType() ? 0xE612 : 0xE613)));
+}
+
+void files::showInFinder()
+{
+    const QString path = m_currentFile.toLocalFile();
+    PLOG << path;
+    revealInFileManager(path);
 }
 
 void files::doCloud(bool showError)

@@ -2,6 +2,8 @@
 // registry, the counting thread and the counting handler on plain documents.
 #include "testenvironment.h"
 
+#include "recount.h"
+
 #include "chapter/autochaptermodel.h"
 #include "chapter/wordcountmodel.h"
 #include "chapter/wordstypeclass.h"
@@ -24,36 +26,12 @@ namespace {
 
 const QStringList kDefaults = global::defaultChapterKeys();
 
-QStringList linesOf(const QTextDocument& doc)
-{
-    QStringList lines;
-    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
-        lines.append(b.text());
-    return lines;
-}
-
-// The chapter list a document should have, from scratch: one row per title
-// line, and an untitled first row when line 0 is not a title.
-QList<ChapterType> expectedChapters(const QStringList& lines)
-{
-    QList<ChapterType> rows;
-    for (int i = 0; i < lines.size(); ++i) {
-        const wordsType rec = count::countString(lines.at(i), false, kDefaults);
-        if (rec.hasTitle())
-            rows.append({ rec.title, i, rec.all() });
-        else if (rows.isEmpty())
-            rows.append({ QString(), 0, rec.all() });
-        else
-            rows.last().wordNumber += rec.all();
-    }
-    return rows;
-}
+QList<ChapterType> expectedChapters(const QStringList& lines) { return recountChapters(lines, kDefaults); }
 
 wordsType recount(const QStringList& lines)
 {
     wordsType sum;
-    for (const QString& line : lines)
-        sum.add(count::countString(line, false, kDefaults));
+    recountChapters(lines, kDefaults, &sum);
     return sum;
 }
 
@@ -102,7 +80,7 @@ private:
     // the document from scratch.
     static void verifyMatchesDocument(CountHandler* handler, const QTextDocument& doc)
     {
-        const QStringList lines = linesOf(doc);
+        const QStringList lines = documentLines(doc);
         const QList<wordsType> table = handler->counter()->table();
         QCOMPARE(table.size(), lines.size());
         for (int i = 0; i < lines.size(); ++i)
@@ -468,15 +446,15 @@ private slots:
                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
         // SEED and STEPS may be set for longer runs by hand.
         QRandomGenerator rng(qEnvironmentVariableIntValue("SEED") ? qEnvironmentVariableIntValue("SEED") : 20240611);
-        const QStringList pieces{ "第%1章 风起", "　　他说：“走吧。”", "Chapter %1", "hello 42 world", "", "。。。",
+        const QStringList snippets{ "第%1章 风起", "　　他说：“走吧。”", "Chapter %1", "hello 42 world", "", "。。。",
                                   "# 标题", "第%1章", "正文正文正文", "第十章 无数字" };
-        auto piece = [&] {
-            return QString(pieces.at(rng.bounded(pieces.size()))).replace(QStringLiteral("%1"), QString::number(rng.bounded(100)));
+        auto snippet = [&] {
+            return QString(snippets.at(rng.bounded(snippets.size()))).replace(QStringLiteral("%1"), QString::number(rng.bounded(100)));
         };
         auto randomText = [&](int maxLines) {
             QStringList lines;
             for (int i = rng.bounded(1, maxLines + 1); i > 0; --i)
-                lines << piece();
+                lines << snippet();
             return lines.join(QLatin1Char('\n'));
         };
         QTextCursor cursor(&doc);
@@ -636,6 +614,52 @@ private slots:
         QCOMPARE(handler->getNextTitleNumber(2), 1);
         QCOMPARE(handler->getNextTitleNumber(0), 1);
         QCOMPARE(handler->getNextTitleNumber(99), 1);
+        handler->exit();
+    }
+
+    void counterOperations()
+    {
+        // Operations the editor does not send in practice, straight on the counter.
+        QTextDocument doc;
+        CountHandler* handler = newHandler(&doc, newUrl());
+        LumoCounter* counter = handler->counter();
+        AutoChapterModel* chapters = data::instance()->wordCountModel()->autoChapterModel(handler->fileName());
+        QSignalSpy resets(counter, &LumoCounter::resetList);
+
+        // A whole-list count is not dropped for a cursor move queued after it.
+        counter->setList({ QStringLiteral("第1章 甲"), QStringLiteral("正文"), QStringLiteral("第2章 乙") });
+        counter->setCursorPostion(QString(), 0, 1);
+        QVERIFY(settle(handler));
+        QCOMPARE(counter->table().size(), 3);
+        QCOMPARE(chapters->chapters(), (QList<ChapterType>{ { "第1章 甲", 0, 6 }, { "第2章 乙", 2, 4 } }));
+        QCOMPARE(chapters->currentIndex(), 0);
+
+        // Removing every line one by one leaves one empty line; a removal
+        // outside the table changes nothing.
+        counter->remove(7);
+        counter->remove(2);
+        counter->remove(0);
+        counter->remove(0);
+        QVERIFY(settle(handler));
+        QCOMPARE(counter->table().size(), 1);
+        QCOMPARE(counter->total().all(), 0);
+        QCOMPARE(chapters->chapters(), (QList<ChapterType>{ { "", 0, 0 } }));
+
+        counter->removeAll();
+        QVERIFY(settle(handler));
+        QVERIFY(counter->table().isEmpty());
+        QVERIFY(resets.size() >= 2);
+        QCOMPARE(chapters->rowCount(), 0);
+        QCOMPARE(data::instance()->wordCountModel()->countClass(handler->fileName())->All(), 0);
+
+        // The loaded mark: set by a whole-list count, cleared and set again.
+        QVERIFY(counter->isInited());
+        counter->setInitState(false);
+        QVERIFY(settle(handler));
+        QVERIFY(!counter->isInited());
+        counter->setUpdate(QStringLiteral("字"), 0, true);
+        QVERIFY(settle(handler));
+        QVERIFY(counter->isInited());
         handler->exit();
     }
 

@@ -21,7 +21,7 @@ QtObject {
         g_data.lockWord = 0
         g_data.lockSecond = 0
         locker.lockCalls = 0
-        wordCountModel.currentCountClass = { All: -1 }
+        wordCountModel.currentCountClass = wordCountModel.counts(-1)
         countly.starts = 0
         countly.stops = 0
         cUpdate.checks = 0
@@ -133,7 +133,11 @@ QtObject {
     }
 
     property QtObject wordCountModel: QtObject {
-        property var currentCountClass: ({ All: -1 })
+        property var currentCountClass: counts(-1)
+        function counts(all) {
+            return { All: all, NoSpace: 0, Numbers: 0, HalfWidthSpace: 0, FullWidthSpace: 0, Chars: 0,
+                     Words: 0, Paragraphs: 0, Letters: 0, Selection: 0, Front: 0 }
+        }
     }
 
     property QtObject countly: QtObject {

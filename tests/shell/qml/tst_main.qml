@@ -14,6 +14,9 @@ TestCase {
 
     SignalSpy { id: saveAllSpy; signalName: "saveAll" }
     SignalSpy { id: openFileSpy; signalName: "openFile" }
+    SignalSpy { id: closeDocumentSpy; signalName: "closeDocument" }
+    SignalSpy { id: openWidgetSpy; signalName: "openWidget" }
+    SignalSpy { id: showLoginSpy; target: csettings; signalName: "showLogin" }
 
     Window {
         id: otherWindow
@@ -44,6 +47,11 @@ TestCase {
         saveAllSpy.clear()
         openFileSpy.target = win
         openFileSpy.clear()
+        closeDocumentSpy.target = win
+        closeDocumentSpy.clear()
+        openWidgetSpy.target = win
+        openWidgetSpy.clear()
+        showLoginSpy.clear()
         tryVerify(function() { return win.pcMain !== null && win.documentPage !== null })
         return win
     }
@@ -115,6 +123,21 @@ TestCase {
         compare(countly.starts, 1)
         compare(keys.currentName, "default")
         compare(win.objectName, "applicationWindow")
+    }
+
+    function test_startUpPassword_data() {
+        return [
+            { tag: "password set", use: true, password: "secret", shown: true },
+            { tag: "switched off", use: false, password: "secret", shown: false },
+            { tag: "empty password", use: true, password: "", shown: false }
+        ]
+    }
+    function test_startUpPassword(data) {
+        csettings.useLoginPassword = data.use
+        csettings.loginPassword = data.password
+        createWindow()
+        compare(win.loginPasswordWindowVisible, data.shown)
+        compare(win.title, "Penlark")
     }
 
     function test_firstActivationOnce_data() {
@@ -341,6 +364,18 @@ TestCase {
         verify(!win.pcMain.homeBar.visible)
         verify(lastMessage().indexOf("Ctrl+Return") >= 0, lastMessage())
 
+        // Lumo mode: the drawer holds the page; leaving it puts the page back.
+        win.showTab("wordCount")
+        verify(win.pcMain.drawerOpen)
+        win.setLumoModel()
+        verify(!win.lumoModel)
+        verify(!win.isFullScreen)
+        verify(win.pcMain.homeBar.visible)
+        compare(win.pcMain.currentPage, "wordCount")
+        compare(win.pcMain.pages.wordCount.parent, findChild(win.pcMain, "leftStack"))
+        verify(win.pcMain.pages.wordCount.visible)
+
+        win.setLumoModel()
         win.setMinimalistMode()
         verify(!win.lumoModel)
         verify(win.minimalistModel)
@@ -360,6 +395,55 @@ TestCase {
         verify(win.pcMain.homeBar.visible)
         compare(win.pcMain.currentPage, "files")
         compare(win.pcMain.pages.notes.parent, findChild(win.pcMain, "leftStack"))
+    }
+
+    function test_minimalistFloatingControls() {
+        createWindow()
+        var tips = findChild(win.contentItem, "miniTipsLoader")
+        wordCountModel.currentCountClass = wordCountModel.counts(12)
+        verify(!tips.active)
+        win.setMinimalistMode()
+        verify(tips.active, "word-count tip while a document is counted")
+        wordCountModel.currentCountClass = wordCountModel.counts(-1)
+        verify(!tips.active)
+
+        // The menu bar slides out of view while the floating controls hide.
+        verify(!win.isShowPendentTips)
+        var bar = menuBar()
+        tryVerify(function() { return bar.y < 0 })
+        win.isShowPendentTips = true
+        tryCompare(bar, "y", 0)
+        win.setMinimalistMode()
+        verify(win.isShowPendentTips)
+    }
+
+    function test_dropAcceptsOnlyDocuments_data() {
+        return [
+            { tag: "txt and md", urls: ["file:///a/one.txt", "file:///a/two.md"], ok: true },
+            { tag: "upper-case suffix", urls: ["file:///a/ONE.TXT"], ok: true },
+            { tag: "one other file", urls: ["file:///a/one.txt", "file:///a/pic.png"], ok: false },
+            { tag: "suffix only in the folder", urls: ["file:///a.txt/readme"], ok: false },
+            { tag: "nothing", urls: [], ok: false }
+        ]
+    }
+    function test_dropAcceptsOnlyDocuments(data) {
+        createWindow()
+        var target = findChild(win.pcMain, "fileDragTarget")
+        verify(target)
+        compare(target.acceptable(data.urls), data.ok)
+    }
+
+    function test_navigationHoverTexts() {
+        createWindow()
+        var bar = win.pcMain.homeBar
+        compare(findChild(bar, "homeButton_files").hoverText, "文件(Ctrl+1)")
+        compare(findChild(bar, "homeButton_autoChapter").hoverText, "自动章节")
+        compare(findChild(bar, "homeButton_me").hoverText, "个人中心")
+        compare(findChild(bar, "homeButton_lumo").hoverText, "进入 Lumo 模式(Ctrl+Return)")
+        win.setLumoModel()
+        compare(findChild(bar, "homeButton_lumo").hoverText, "退出 Lumo 模式(Ctrl+Return)")
+        findChild(bar, "homeButton_notes").clicked()
+        compare(csettings.currentFunction, "notes")
     }
 
     function test_windowTopNotices() {
@@ -387,6 +471,115 @@ TestCase {
         win.showTarget()
         win.targetLocked()
         compare(locker.lockCalls, data.locks)
+    }
+
+    // ---- secondary windows ------------------------------------------------
+
+    function holder(name) {
+        var h = findChild(win.contentItem, name)
+        verify(h, name)
+        return h
+    }
+
+    function test_onDemandSheets() {
+        createWindow()
+        var points = holder("pointsLoader")
+        win.showPointsWindow()
+        verify(points.item && points.item.visible)
+        win.showPointsWindow()
+        compare(points.item, null)
+        win.showPointsWindow()
+        verify(points.item)
+
+        var about = holder("aboutLoader")
+        win.showAbout()
+        verify(about.item.visible)
+        var first = about.item
+        // closing the sheet (its destroyWindow) releases it; the next request builds afresh
+        about.item.doCancel()
+        compare(about.item, null)
+        win.showAbout()
+        verify(about.item && about.item !== first)
+
+        win.showTheme()
+        verify(holder("themeLoader").item.visible)
+
+        var login = holder("loginLoader")
+        csettings.showLogin()
+        verify(login.item.visible)
+        win.closeWidget()
+        verify(!login.item || !login.item.visible)
+
+        cglobal.showConflictPage()
+        verify(holder("conflictLoader").item.visible)
+
+        win.showFileHistory("第1章")
+        var history = holder("fileHistoryLoader").item
+        compare(history.fileNameFilters, ["第1章*.txt", "第1章*.md"])
+        compare(history.title, "History - 第1章")
+        verify(history.visible)
+
+        win.showShutdown()
+        compare(saveAllSpy.count, 1)
+        verify(holder("shutdownLoader").item.visible)
+    }
+
+    function test_closeWidgetWithoutLogin() {
+        createWindow()
+        win.closeWidget()
+        compare(closeDocumentSpy.count, 1)
+    }
+
+    function test_tabPagesFromSignals() {
+        createWindow()
+        var spy = openWidgetSpy
+        cglobal.showHistory()
+        compare(spy.count, 1)
+        compare(spy.signalArguments[0][0], "qrc:/qml/page/HistoryPage.qml")
+        compare(spy.signalArguments[0][1], "历史记录")
+        win.openPerferences()
+        compare(spy.signalArguments[1][0], "qrc:/qml/page/PreferencesPage.qml")
+        compare(spy.signalArguments[1][1], "偏好设置")
+    }
+
+    function test_helpAndCountWindows() {
+        createWindow()
+        win.showHelp()
+        verify(win.helpWindow && win.helpWindow.visible)
+        win.showHelp()
+        compare(win.helpWindow, null)
+
+        win.showCountWindow()
+        var card = win.countWindow
+        verify(card && card.visible)
+        card.visible = false
+        win.showCountWindow()
+        compare(win.countWindow, card)
+        verify(card.visible)
+        win.showCountWindow()
+        compare(win.countWindow, null)
+    }
+
+    function test_loginStartsSyncAndOffersChallenge() {
+        createWindow()
+        files.startsSync = false
+        csettings.isThroughing = true
+        csettings.throughType = "speed"
+        user.loginFinished(false, "bad")
+        compare(files.doCloudCalls, 0)
+        user.loginFinished(true, "")
+        compare(files.doCloudCalls, 1)
+        var dialog = holder("throughTipsLoader").item
+        verify(dialog)
+        compare(dialog.type, 1)
+        verify(dialog.text.indexOf("speed") >= 0, dialog.text)
+    }
+
+    function test_lockAtStartGoesFullScreen() {
+        g_data.lockState = true
+        createWindow()
+        verify(win.isFullScreen)
+        g_data.lockState = false
     }
 
     // ---- menus -----------------------------------------------------------
@@ -477,8 +670,7 @@ TestCase {
 
     function test_cloudMenuEntry() {
         createWindow()
-        var loginSpy = Qt.createQmlObject("import QtTest 1.15; SignalSpy { signalName: 'showLogin' }", testCase)
-        loginSpy.target = csettings
+        var loginSpy = showLoginSpy
         var cloud = entry(menuNamed("toolsMenu"), "云同步")
         cloud.triggered()
         compare(loginSpy.count, 1)
@@ -487,6 +679,5 @@ TestCase {
         files.startsSync = false
         cloud.triggered()
         compare(files.doCloudCalls, 1)
-        loginSpy.destroy()
     }
 }

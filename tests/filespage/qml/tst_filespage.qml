@@ -1,0 +1,43 @@
+import QtQuick 2.15
+import QtTest 1.15
+
+Item {
+    id: root
+    width: 400
+    height: 600
+
+    Loader {
+        id: loader
+        anchors.fill: parent
+        source: "qrc:/qml/page/FilesPage.qml"
+    }
+
+    TestCase {
+        name: "FilesPage"
+        when: windowShown
+
+        function namesAtTop() {
+            var names = []
+            for (var r = 0; r < files.model.rowCount(files.index); ++r)
+                names.push(files.model.data(files.model.index(r, 0, files.index)))
+            return names
+        }
+
+        function test_listsTheFolder() {
+            verify(loader.status === Loader.Ready, "page loads")
+            var tree = loader.item.treeView
+            tryCompare(files, "loading", false, 5000)
+            tryCompare(loader.item, "visibleRows", 4, 5000)
+            compare(namesAtTop(), ["Book", "第1章.txt", "第2章.txt", "第10章.txt"])
+        }
+
+        function test_newDocumentShowsUp() {
+            var tree = loader.item.treeView
+            var button = findChild(loader.item, "newFileButton")
+            verify(button)
+            mouseClick(button)
+            tryCompare(loader.item, "visibleRows", 5, 5000)
+            compare(files.currentFile.toString(), "file://" + documentRoot + "/第11章.txt")
+        }
+    }
+}
