@@ -361,11 +361,17 @@ Rectangle {
             files.doCloud(true)
         }
     }
+    // The stored cursor position belongs to the current file.
+    function saveCursorPosition() {
+        if (page.isCurrent && !lazyDocument.loading)
+            csettings.saveCursorPosition(lazyDocument.allCursorPostion)
+    }
     function exit() {
-        csettings.saveCursorPosition(lazyDocument.allCursorPostion)
+        saveCursorPosition()
         lazyDocument.exit()
         countHandler.exit()
     }
+    Component.onDestruction: saveCursorPosition()
 
     function matchesKey(event, action) {
         var name = functions.keyEventToString(event.modifiers, event.key)

@@ -172,6 +172,19 @@ TestCase {
         compare(page.document.searchMode, 2)
     }
 
+    function test_fifthEnterAddsChapterName() {
+        csettings.isAutoAddChapterName = true
+        var url = newFile("第3章 开始\n正文\n")
+        var page = openLoaded(url)
+        page.document.gotoEnd()
+        for (var i = 0; i < 5; ++i)
+            keyClick(Qt.Key_Return)
+        compare(page.document.seriseEnterNumber, 0)
+        compare(page.document.cursorLinePreText, "\u3000\u3000第4章")
+        keyClick(Qt.Key_Return)
+        compare(page.document.seriseEnterNumber, 1)
+    }
+
     function test_escapeAlternatesEndAndStart() {
         var url = newFile("one\ntwo\nthree\n")
         var page = openLoaded(url)
