@@ -5,8 +5,13 @@ import QtQuick 2.15
 Item {
     id: root
     property color color: "black"
-    readonly property rect focus: cglobal.typerRect
-    property real focusY: focus.y
+    // The published rectangle is in window (scene) coordinates.
+    readonly property rect line: {
+        var r = cglobal.typerRect
+        var p = root.mapFromItem(null, r.x, r.y)
+        return Qt.rect(p.x, p.y, r.width, r.height)
+    }
+    property real focusY: line.y
     Behavior on focusY { SpringAnimation { spring: 3; damping: 0.2 } }
 
     Rectangle {
@@ -18,7 +23,7 @@ Item {
     }
     Rectangle {
         objectName: "shadeBelow"
-        x: 0; y: root.focusY + root.focus.height
+        x: 0; y: root.focusY + root.line.height
         width: root.width
         height: Math.max(0, root.height - y)
         color: root.color; opacity: 0.4
@@ -26,15 +31,15 @@ Item {
     Rectangle {
         objectName: "shadeLeft"
         x: 0; y: root.focusY
-        width: Math.max(0, root.focus.x)
-        height: root.focus.height
+        width: Math.max(0, root.line.x)
+        height: root.line.height
         color: root.color; opacity: 0.4
     }
     Rectangle {
         objectName: "shadeRight"
-        x: root.focus.x + root.focus.width; y: root.focusY
+        x: root.line.x + root.line.width; y: root.focusY
         width: Math.max(0, root.width - x)
-        height: root.focus.height
+        height: root.line.height
         color: root.color; opacity: 0.4
     }
 }

@@ -202,6 +202,8 @@ TestCase {
         page.document.gotoEnd()
         typeText("!")
         verify(fixture.removeFolderOf(url))
+        tryCompare(page, "deleted", true, 3000)
+        verify(tabs.tabTitle(page).indexOf(" (已删除)") > 0)
         mainWindow.closeDocument()
         compare(tabs.count, 1)
         verify(page.document.allText.indexOf("!") >= 0)
@@ -231,6 +233,11 @@ TestCase {
             keyClick(Qt.Key_Return)
             compare(lineY(), fixedY)
         }
+        // The focus backdrop gets the cursor line in window coordinates.
+        csettings.typewriterFocusedText = 1
+        typeText("x")
+        compare(cglobal.typerRect.height, Math.round(area.cursorRectangle.height + 2))
+        compare(cglobal.typerRect.y, Math.round(area.mapToItem(null, 0, fixedY - 1).y))
         // The line is held half the view above the bottom.
         verify(Math.abs(area.height - (fixedY + area.cursorRectangle.height) - area.fixedCorsurPostion - area.textMargin) <= 1)
         csettings.isTypewriter = false
