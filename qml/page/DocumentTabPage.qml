@@ -53,7 +53,9 @@ Rectangle {
     function tabTitle(page) {
         if (!page)
             return ""
-        var title = page.title
+        var index = pages.indexOf(page)
+        var title = page.title !== undefined && page.title !== "" ? page.title
+                  : index >= 0 && index < tabModel.count ? tabModel.get(index).title : ""
         if (page.deleted === true)
             title += qsTr(" (已删除)")
         if (isFilePage(page) && cglobal.isExternal(page.fileName))
@@ -61,11 +63,11 @@ Rectangle {
         return title
     }
 
-    function addPage(page, url) {
+    function addPage(page, url, title) {
         var list = pages.slice()
         list.push(page)
         pages = list
-        tabModel.append({ url: String(url) })
+        tabModel.append({ url: String(url), title: title === undefined ? "" : String(title) })
         tabBar.setCurrentIndex(list.length - 1)
     }
 
@@ -111,9 +113,7 @@ Rectangle {
             console.log("error loading component:", url)
             return
         }
-        if (page.title === undefined || page.title === "")
-            page.title = title
-        addPage(page, url)
+        addPage(page, url, title)
     }
 
     function removeAt(index) {

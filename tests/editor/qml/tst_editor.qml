@@ -87,6 +87,23 @@ TestCase {
         compare(tabs.count, 2)
     }
 
+    function test_widgetPagesAsTabs() {
+        var plain = fixture.write("pages/Plain.qml", "import QtQuick 2.15\nItem {}\n")
+        var titled = fixture.write("pages/Titled.qml", "import QtQuick 2.15\nItem { property string title: \"Own\" }\n")
+        tabs.openWidget(plain, "历史记录")
+        tabs.openWidget(titled, "ignored")
+        compare(tabs.count, 2)
+        compare(tabs.tabTitle(tabs.pages[0]), "历史记录")
+        compare(tabs.tabTitle(tabs.pages[1]), "Own")
+        verify(!cglobal.isCurrentEdit)
+        tabs.openWidget(plain, "历史记录")
+        compare(tabs.count, 2)
+        compare(tabs.currentIndex, 0)
+        mainWindow.closeDocument()
+        compare(tabs.count, 1)
+        compare(tabs.tabTitle(tabs.pages[0]), "Own")
+    }
+
     function test_typingReachesDisk() {
         var url = newFile("abc\n")
         var page = openLoaded(url)
