@@ -30,6 +30,9 @@ private slots:
     // Runs first: the table is built once, in the language installed then.
     void identifierTable()
     {
+        // The component library takes the instance before the language is
+        // installed, as at start-up.
+        t::instance();
         QSettings().setValue(QLatin1String(key), QStringLiteral("English"));
         I18n i18n(QCoreApplication::instance(), nullptr);
 

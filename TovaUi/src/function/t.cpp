@@ -161,6 +161,13 @@ t* t::instance() { return instancePtr(); }
 t::t()
     : QObject(nullptr)
 {
+}
+
+// The component library asks for the instance while it registers, before the
+// interface language is installed; the table is therefore filled at the first
+// lookup, so its texts are those of the start-up language.
+void t::build()
+{
     // Language codes are shown in their own language, never translated.
     m_table.insert(QStringLiteral("zh_cn"), QStringLiteral("简体中文"));
     m_table.insert(QStringLiteral("zh_tw"), QStringLiteral("繁體中文"));
@@ -173,8 +180,15 @@ t::t()
 
 QString t::r(const QString& key) { return instance()->get(key); }
 
-QString t::get(const QString& key) const
+QString t::get(const QString& key)
 {
+    {
+        QMutexLocker lock(&m_tableMutex);
+        if (!m_built) {
+            build();
+            m_built = true;
+        }
+    }
     const QString text = m_table.value(key);
     return text.isEmpty() ? key : text;
 }

@@ -10,7 +10,7 @@
 // (shortcut actions, theme names, challenge modes, server errors). r() gives
 // the display text of an identifier, or the identifier itself when the table
 // has no non-empty text for it. Display texts are translated once, when the
-// table is built.
+// table is built at the first lookup.
 class t : public QObject
 {
     Q_OBJECT
@@ -18,7 +18,7 @@ class t : public QObject
 public:
     static t* instance();
     Q_INVOKABLE static QString r(const QString& key);
-    QString get(const QString& key) const;
+    QString get(const QString& key);
 
 private:
     t();
@@ -26,6 +26,10 @@ private:
     static QAtomicPointer<t> self;
     static QMutex mutex;
 
+    void build();
+
+    QMutex m_tableMutex;
+    bool m_built = false;
     QHash<QString, QString> m_table;
 };
 
