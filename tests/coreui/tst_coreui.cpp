@@ -7,6 +7,8 @@
 #include "dialog/qialertview.h"
 #include "function/fontthread.h"
 #include "function/fpslabel.h"
+#include "function/function.h"
+#include "function/message.h"
 #include "function/lumofontmodel.h"
 #include "function/qmlkey.h"
 #include "i18n/i18n.h"
@@ -376,6 +378,32 @@ ApplicationWindow {
         fee->setProperty("text", QStringLiteral("30"));
         QMetaObject::invokeMethod(fee, "textEdited");
         QCOMPARE(settings->royalties(), 30);
+
+        // The start password (in the German just chosen): refused when empty
+        // or when the entries differ;
+        // closing the sheet without one unchecks the box again.
+        QSignalSpy notices(function::instance()->getMessage(), &Message::showMessage);
+        QObject* usePassword = findByName(page, "loginPasswordBox");
+        QMetaObject::invokeMethod(usePassword, "toggle");
+        QMetaObject::invokeMethod(usePassword, "toggled");
+        QVERIFY(settings->useLoginPassword());
+        QObject* first = findByName(page, "firstPassword");
+        QObject* second = findByName(page, "secondPassword");
+        QVERIFY(first && second);
+        QMetaObject::invokeMethod(second, "accepted");
+        QCOMPARE(notices.last().at(0).toString(), QStringLiteral("Bitte ein Startpasswort eingeben"));
+        first->setProperty("text", QStringLiteral("abc"));
+        second->setProperty("text", QStringLiteral("abd"));
+        QMetaObject::invokeMethod(second, "accepted");
+        QCOMPARE(notices.last().at(0).toString(), QStringLiteral("Die beiden Eingaben unterscheiden sich"));
+        QVERIFY(settings->loginPassword().isEmpty());
+        QObject* sheet = first;
+        while (sheet && !sheet->inherits("QQuickPopup"))
+            sheet = sheet->parent();
+        QVERIFY(sheet);
+        QMetaObject::invokeMethod(sheet, "doCancel");
+        QVERIFY(!settings->useLoginPassword());
+        QVERIFY(!usePassword->property("checked").toBool());
 
         // The About sheet shows the version and the update state.
         QMetaObject::invokeMethod(window, "showAbout");
