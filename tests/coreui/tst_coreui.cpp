@@ -380,8 +380,8 @@ ApplicationWindow {
         QCOMPARE(settings->royalties(), 30);
 
         // The start password (in the German just chosen): refused when empty
-        // or when the entries differ;
-        // closing the sheet without one unchecks the box again.
+        // or when the entries differ; closing the sheet without one unchecks
+        // the box again.
         QSignalSpy notices(function::instance()->getMessage(), &Message::showMessage);
         QObject* usePassword = findByName(page, "loginPasswordBox");
         QMetaObject::invokeMethod(usePassword, "toggle");
