@@ -10,6 +10,7 @@
 #include "function/function.h"
 #include "function/message.h"
 #include "function/network.h"
+#include "function/networkiconitem.h"
 #include "users/userdatas.h"
 #include "users/userinfo.h"
 #include "users/users.h"
@@ -172,6 +173,24 @@ private slots:
         QVERIFY(network::getImage(m_server->url() + QStringLiteral("/missing"), false).isEmpty());
         QCOMPARE(network::transformUnit(1073741824, false), QStringLiteral("1 GB"));
         QCOMPARE(network::transformUnit(1023, true), QStringLiteral("1023 B/S"));
+    }
+
+    void iconItem()
+    {
+        networkIconItem item;
+        QSignalSpy spy(&item, &networkIconItem::iconFileChanged);
+        item.setHttpIcon(QString());
+        QCOMPARE(item.iconFile(), QStringLiteral(":/source/images/user.png"));
+        QCOMPARE(spy.count(), 0);
+        const QString url = m_server->url() + QStringLiteral("/avatars/icon.png");
+        item.setHttpIcon(url);
+        QTRY_COMPARE(item.iconFile(), item.iconPath());
+        QVERIFY(QFileInfo::exists(item.iconPath()));
+        networkIconItem cached;
+        m_server->requests.clear();
+        cached.setHttpIcon(url);
+        QCOMPARE(cached.iconFile(), item.iconPath());
+        QVERIFY(m_server->requests.isEmpty());
     }
 
     // ---- account data ----------------------------------------------------
