@@ -41,8 +41,12 @@ QString UserDatas::defaultAvatar()
 
 QString UserDatas::avatar_file()
 {
-    const QString local = QUrl(m_avatar_file).toLocalFile();
-    if (local.isEmpty() || !QFile::exists(local)) {
+    // Only a downloaded copy that has gone missing falls back. While the
+    // default picture is held the address is left alone: a read during
+    // sign-in would otherwise replace the address the server just sent
+    // before the picture is fetched from it.
+    const QUrl url(m_avatar_file);
+    if (url.isLocalFile() && !QFile::exists(url.toLocalFile())) {
         setAvatar_url(defaultAvatar());
         setAvatar_file(defaultAvatar());
     }

@@ -149,6 +149,8 @@ void UserInfo::login(const QString& username, const QString& password, bool forc
     QNetworkRequest request(url);
     request.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/x-www-form-urlencoded"));
     request.setRawHeader("Authorization", network::basicAuthorization(username, password));
+    // A server that never answers would otherwise block every later sign-in.
+    request.setTransferTimeout(network::syncTimeout());
     QByteArray body = QByteArrayLiteral("name=") + username.toUtf8();
 
     NetworkReply* reply = network::post(request, body);
@@ -288,8 +290,10 @@ QNetworkReply* UserInfo::sendAndWait(QNetworkRequest request, const QByteArray& 
     QNetworkReply* reply = nullptr;
     if (verb == "GET")
         reply = manager->get(request);
-    else if (multiPart)
+    else if (multiPart) {
         reply = manager->post(request, multiPart);
+        multiPart->setParent(reply); // lives as long as the upload
+    }
     else
         reply = manager->post(request, body);
     if (!network::waitFor(reply)) {
@@ -313,12 +317,8 @@ bool UserInfo::changeRequest(const QString& path, const QString& password, const
     if (!multiPart)
         request.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/x-www-form-urlencoded"));
     QNetworkReply* reply = sendAndWait(request, "POST", password, body, multiPart, timeoutText);
-    if (multiPart) {
-        if (reply)
-            multiPart->setParent(reply);
-        else
-            multiPart->deleteLater();
-    }
+    if (multiPart && !multiPart->parent())
+        delete multiPart; // never sent
     if (!reply)
         return false;
     const QByteArray answer = reply->readAll();

@@ -76,10 +76,11 @@ private:
         data()->setLogin(QStringLiteral("ann"));
         data()->setPassword(QStringLiteral("secret"));
         QSignalSpy spy(user(), &UserInfo::loginFinished);
+        QSignalSpy balance(data(), &UserDatas::pointsChanged);
         user()->login();
         QVERIFY(spy.wait(5000));
         QCOMPARE(spy.at(0).at(0).toBool(), true);
-        QTRY_VERIFY(!m_server->requestsTo("/api/v2/points").isEmpty());
+        QTRY_COMPARE(balance.count(), 1);
     }
 
     // Notices shown through the program's notification channel.
@@ -343,6 +344,20 @@ private slots:
         QVERIFY(data()->logined());
     }
 
+    void signInTimesOut()
+    {
+        network::setSyncTimeout(200);
+        m_server->setHandler(QStringLiteral("/api/v1/users/login"), [](const FakeRequest&) { return FakeResponse::held(); });
+        QSignalSpy spy(user(), &UserInfo::loginFinished);
+        user()->login(QStringLiteral("ann"), QStringLiteral("secret"));
+        QVERIFY(spy.wait(5000));
+        QCOMPARE(spy.at(0).at(0).toBool(), false);
+        QVERIFY(!spy.at(0).at(1).toString().isEmpty());
+        // The next sign-in is not blocked by the one that hung.
+        m_server->setHandler(QStringLiteral("/api/v1/users/login"), {});
+        signIn();
+    }
+
     void signInOffline()
     {
         qputenv("PENLARK_ACCOUNT_SERVER", "");
@@ -585,11 +600,17 @@ private slots:
         QVERIFY(m_server->requests.isEmpty());
 
         d->setPassword(QStringLiteral("secret"));
+        // The page shows the avatar while signed in: the picture still
+        // arrives from the address the server sent.
+        m_server->accounts[QStringLiteral("ann")].avatarPath = QStringLiteral("/avatars/ann.png");
+        d->setAvatar_file(QString());
         QSignalSpy destroyed(login, SIGNAL(destroyWindow()));
         QVERIFY(QMetaObject::invokeMethod(login, "doLogin", Q_RETURN_ARG(QVariant, sent)));
         QTRY_VERIFY(d->logined());
         QTRY_COMPARE(destroyed.count(), 1);
         QTRY_VERIFY(child(me, "signedIn")->property("visible").toBool());
+        QTRY_VERIFY(d->avatar_file().startsWith(QStringLiteral("file:")));
+        QCOMPARE(d->avatar_url(), m_server->url() + QStringLiteral("/avatars/ann.png"));
         QTRY_COMPARE(child(me, "pointsText")->property("text").toString(), QStringLiteral("现有积分: 120"));
 
         QObject* points = create("qrc:/qml/page/PointsWindow.qml");
