@@ -534,8 +534,17 @@ private slots:
         const QJsonObject metrics = QJsonDocument::fromJson(begin.query.queryItemValue("metrics", QUrl::FullyDecoded).toUtf8()).object();
         QCOMPARE(metrics.value("_app_version").toString(), QStringLiteral("2.0.13"));
 
-        // Nothing marks the session active: the heartbeat stays silent.
+        // While the window is not active the heartbeat stays silent.
+        global::instance()->setIsAppAction(false);
+        c.getActive();
         c.hold();
+        QTest::qWait(50);
+        QCOMPARE(m_server->requestsTo("/i").size(), 1);
+        global::instance()->setIsAppAction(true);
+        c.getActive();
+        c.hold();
+        QTRY_COMPARE(m_server->requestsTo("/i").size(), 2);
+        global::instance()->setIsAppAction(false);
         signIn();
         c.addEvent(QStringLiteral("b"));
         c.addEvent(QStringLiteral("a"));
