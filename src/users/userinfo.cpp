@@ -168,7 +168,7 @@ void UserInfo::onLoginFinished(NetworkData data)
         PLOG << "login error:" << data.errorString;
         setError(data.errorString);
         m_logining = false;
-        emit loginFinished(false, error());
+        loginFailed();
         return;
     }
     QJsonParseError parseError;
@@ -178,12 +178,12 @@ void UserInfo::onLoginFinished(NetworkData data)
         setError(parseError.errorString());
         d->setLogined(false);
         m_logining = false;
-        emit loginFinished(false, error());
+        loginFailed();
         return;
     }
     if (!doc.isObject()) {
         m_logining = false;
-        emit loginFinished(false, error());
+        loginFailed();
         return;
     }
     readAccount(d, doc.object(), QStringLiteral("nickname"));
@@ -194,6 +194,16 @@ void UserInfo::onLoginFinished(NetworkData data)
     d->updatePoints();
     emit loginFinished(true, QString());
     loadAvatar(d, m_forceUpdateAvatar);
+}
+
+void UserInfo::loginFailed()
+{
+    // Shown here rather than by the sign-in page, so that a failed automatic
+    // sign-in at start-up, with no page open, is reported too.
+    const QString text = error();
+    if (!text.isEmpty())
+        message::show(Message::Error, text, nullptr, 5000);
+    emit loginFinished(false, text);
 }
 
 void UserInfo::loadAvatar(UserDatas* account, bool force)

@@ -318,6 +318,7 @@ private slots:
         if (!message.isEmpty())
             QCOMPARE(spy.at(0).at(1).toString(), message);
         QTEST(data()->error_code(), "errorCode");
+        QVERIFY(m_notices.contains(spy.at(0).at(1).toString()));
         QVERIFY(!data()->logined());
     }
 
