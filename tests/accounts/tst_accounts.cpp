@@ -632,6 +632,18 @@ private slots:
         QTRY_COMPARE(d->points(), 220);
         QVERIFY(!global::instance()->settings()->isFirstLogin());
 
+        // A picked picture is uploaded from the page by its file URL.
+        const QString png = QDir::temp().filePath(QStringLiteral("picked.png"));
+        QFile pngFile(png);
+        QVERIFY(pngFile.open(QIODevice::WriteOnly));
+        pngFile.write(FakeAccountServer::picture(qRgb(9, 9, 9)));
+        pngFile.close();
+        QVERIFY(QMetaObject::invokeMethod(me, "changeAvatar", Q_ARG(QVariant, QVariant::fromValue(QUrl::fromLocalFile(png)))));
+        QCOMPARE(m_server->requestsTo("/api/v1/user/settings/avatar").size(), 1);
+        QVERIFY(m_server->requestsTo("/api/v1/user/settings/avatar").at(0).body.contains(FakeAccountServer::picture(qRgb(9, 9, 9))));
+        QVERIFY(m_notices.contains(QStringLiteral("您的新头像更新成功")));
+        QTRY_VERIFY(d->avatar_file().startsWith(QStringLiteral("file:")));
+
         // The other account pages build; a blank profile change is refused.
         for (const char* file : { "qrc:/qml/page/ClockInPage.qml", "qrc:/qml/page/PasswordWindow.qml" })
             delete create(file);
