@@ -180,6 +180,14 @@ void UserDatas::setReType(const QString& value)
     emit reTypeChanged(value);
 }
 
+void UserDatas::setPoints(int value)
+{
+    if (m_points == value)
+        return;
+    m_points = value;
+    emit pointsChanged(value);
+}
+
 // ---- captcha ---------------------------------------------------------------
 
 void UserDatas::updateCaptcha()
