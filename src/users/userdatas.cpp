@@ -1,33 +1,55 @@
 #include "userdatas.h"
 
+#include "data/global.h"
+#include "function/message.h"
+#include "function/network.h"
+#include "function/osinfo.h"
+#include "support/log.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QSettings>
+#include <QUrl>
+
+namespace {
+const char* const keyUserName = "userInfo/userName";
+const char* const keyPassword = "userInfo/password";
+const char* const keyAutoLogin = "userInfo/autoLogin";
+
+void store(const char* key, const QVariant& value)
+{
+    QSettings settings;
+    settings.setValue(QLatin1String(key), value);
+}
+}
 
 UserDatas::UserDatas(QObject* parent)
     : QObject(parent)
+    , m_avatar_file(defaultAvatar())
 {
     QSettings s;
-    m_login = s.value(QStringLiteral("userInfo/userName")).toString();
-    m_password = s.value(QStringLiteral("userInfo/password")).toString();
-    m_autologin = s.value(QStringLiteral("userInfo/autoLogin"), true).toBool();
+    m_login = s.value(QLatin1String(keyUserName), QString()).toString();
+    m_password = s.value(QLatin1String(keyPassword), QString()).toString();
+    m_autologin = s.value(QLatin1String(keyAutoLogin), true).toBool();
 }
 
-void UserDatas::setLogined(bool value)
+QString UserDatas::defaultAvatar()
 {
-    if (m_logined == value)
-        return;
-    m_logined = value;
-    emit loginedChanged(value);
+    return QStringLiteral("qrc:/source/images/user.png");
 }
 
-void UserDatas::setLogin(const QString& value)
+QString UserDatas::avatar_file()
 {
-    if (m_login == value)
-        return;
-    m_login = value;
-    emit loginChanged(value);
+    const QString local = QUrl(m_avatar_file).toLocalFile();
+    if (local.isEmpty() || !QFile::exists(local)) {
+        setAvatar_url(defaultAvatar());
+        setAvatar_file(defaultAvatar());
+    }
+    return m_avatar_file;
 }
 
-void UserDatas::setId(const QString& value)
+void UserDatas::setId(int value)
 {
     if (m_id == value)
         return;
@@ -35,28 +57,13 @@ void UserDatas::setId(const QString& value)
     emit idChanged(value);
 }
 
-void UserDatas::setUsername(const QString& value)
+void UserDatas::setLogin(const QString& value)
 {
-    if (m_username == value)
+    if (m_login == value)
         return;
-    m_username = value;
-    emit usernameChanged(value);
-}
-
-void UserDatas::setPassword(const QString& value)
-{
-    if (m_password == value)
-        return;
-    m_password = value;
-    emit passwordChanged(value);
-}
-
-void UserDatas::setReType(const QString& value)
-{
-    if (m_reType == value)
-        return;
-    m_reType = value;
-    emit reTypeChanged(value);
+    m_login = value;
+    store(keyUserName, value);
+    emit loginChanged(value);
 }
 
 void UserDatas::setNickname(const QString& value)
@@ -67,14 +74,6 @@ void UserDatas::setNickname(const QString& value)
     emit nicknameChanged(value);
 }
 
-void UserDatas::setEmail(const QString& value)
-{
-    if (m_email == value)
-        return;
-    m_email = value;
-    emit emailChanged(value);
-}
-
 void UserDatas::setAvatar_url(const QString& value)
 {
     if (m_avatar_url == value)
@@ -83,28 +82,47 @@ void UserDatas::setAvatar_url(const QString& value)
     emit avatar_urlChanged(value);
 }
 
+void UserDatas::setEmail(const QString& value)
+{
+    if (m_email == value)
+        return;
+    m_email = value;
+    emit emailChanged(value);
+}
+
+void UserDatas::setError_code(int value)
+{
+    if (m_error_code == value)
+        return;
+    m_error_code = value;
+    emit error_codeChanged(value);
+}
+
+void UserDatas::setPassword(const QString& value)
+{
+    if (m_password == value)
+        return;
+    m_password = value;
+    store(keyPassword, value);
+    emit passwordChanged(value);
+}
+
 void UserDatas::setAvatar_file(const QString& value)
 {
     if (m_avatar_file == value)
         return;
-    m_avatar_file = value;
-    emit avatar_fileChanged(value);
+    // An empty value means "show the default picture"; the signal still
+    // goes out so a view showing a removed file reloads.
+    m_avatar_file = value.isEmpty() ? defaultAvatar() : value;
+    emit avatar_fileChanged(m_avatar_file);
 }
 
-void UserDatas::setGrade(int value)
+void UserDatas::setLogined(bool value)
 {
-    if (m_grade == value)
+    if (m_logined == value)
         return;
-    m_grade = value;
-    emit gradeChanged(value);
-}
-
-void UserDatas::setPoints(int value)
-{
-    if (m_points == value)
-        return;
-    m_points = value;
-    emit pointsChanged(value);
+    m_logined = value;
+    emit loginedChanged(value);
 }
 
 void UserDatas::setAutologin(bool value)
@@ -112,6 +130,7 @@ void UserDatas::setAutologin(bool value)
     if (m_autologin == value)
         return;
     m_autologin = value;
+    store(keyAutoLogin, value);
     emit autologinChanged(value);
 }
 
@@ -131,6 +150,14 @@ void UserDatas::setCaptchaText(const QString& value)
     emit captchaTextChanged(value);
 }
 
+void UserDatas::setGrade(int value)
+{
+    if (m_grade == value)
+        return;
+    m_grade = value;
+    emit gradeChanged(value);
+}
+
 void UserDatas::setError(const QString& value)
 {
     if (m_error == value)
@@ -139,10 +166,111 @@ void UserDatas::setError(const QString& value)
     emit errorChanged(value);
 }
 
-void UserDatas::setError_code(int value)
+void UserDatas::setReType(const QString& value)
 {
-    if (m_error_code == value)
+    if (m_reType == value)
         return;
-    m_error_code = value;
-    emit error_codeChanged(value);
+    m_reType = value;
+    // The repeated password is a secret: only its length goes to the log.
+    PLOG << "reType length" << value.size();
+    emit reTypeChanged(value);
+}
+
+// ---- captcha ---------------------------------------------------------------
+
+void UserDatas::updateCaptcha()
+{
+    NetworkReply* reply = network::get(network::accountUrl(QStringLiteral("/api/v1/users/sign_up")));
+    connect(reply, &NetworkReply::finished, this, [this, reply](NetworkData data) {
+        reply->deleteLater();
+        updateCaptchaFinished(data);
+    });
+}
+
+void UserDatas::updateCaptchaFinished(NetworkData data)
+{
+    if (data.statusCode != 200)
+        return;
+    QJsonParseError parseError;
+    const QJsonDocument doc = QJsonDocument::fromJson(data.data, &parseError);
+    if (parseError.error != QJsonParseError::NoError)
+        return;
+    const QJsonObject body = doc.object();
+    const QJsonObject d = body.value(QStringLiteral("data")).toObject();
+    if (!body.value(QStringLiteral("ok")).toBool(false))
+        return;
+    m_captchaId = d.value(QStringLiteral("captcha_id")).toString();
+    const QString address = network::accountUrl(QStringLiteral("/") + d.value(QStringLiteral("captcha_url")).toString());
+    const QString path = network::getImage(address, false);
+    setCaptchaFile(path.isEmpty() ? QString() : QUrl::fromLocalFile(path).toString());
+}
+
+// ---- points ----------------------------------------------------------------
+
+void UserDatas::addPoints(int points, const QString& explain)
+{
+    changePoints(points, 0, explain);
+}
+
+void UserDatas::delPoints(int points, const QString& explain)
+{
+    changePoints(points, 1, explain);
+}
+
+void UserDatas::changePoints(int points, int type, const QString& explain)
+{
+    if (!m_logined)
+        return;
+    const QString url = network::accountUrl(QStringLiteral("/api/v2"))
+        + QStringLiteral("/points/add?user_name=%1&points=%2&type=%3&explain=%4&platform=%5&version=%6")
+              .arg(m_login)
+              .arg(points)
+              .arg(type)
+              .arg(explain, osInfo::osName(), global::instance()->version());
+    NetworkReply* reply = network::getByAuth(url, m_login, m_password);
+    connect(reply, &NetworkReply::finished, this, [this, reply](NetworkData data) {
+        pointsFinished(data, true);
+        reply->deleteLater();
+    });
+}
+
+void UserDatas::updatePoints()
+{
+    if (!m_logined)
+        return;
+    const QString url = network::accountUrl(QStringLiteral("/api/v2"))
+        + QStringLiteral("/points?user_name=%1").arg(m_login);
+    NetworkReply* reply = network::getByAuth(url, m_login, m_password);
+    connect(reply, &NetworkReply::finished, this, [this, reply](NetworkData data) {
+        pointsFinished(data, false);
+        reply->deleteLater();
+    });
+}
+
+void UserDatas::pointsFinished(const NetworkData& data, bool isChange)
+{
+    const QString failed = tr("积分获取失败");
+    if (data.statusCode != 200) {
+        // A request that never got an answer (status 0) has its own text.
+        const QString detail = data.statusCode == 0 && !data.errorString.isEmpty()
+            ? data.errorString
+            : tr("错误码") + QStringLiteral(":") + QString::number(data.statusCode);
+        message::show(Message::Error, failed + QStringLiteral(":(") + detail + QStringLiteral(")"), nullptr, 5000);
+        return;
+    }
+    const QJsonDocument doc = QJsonDocument::fromJson(data.data);
+    if (!doc.isObject()) {
+        message::show(Message::Error, failed, nullptr, 5000);
+        return;
+    }
+    const QJsonObject o = doc.object();
+    if (!o.value(QStringLiteral("ok")).toBool(false)) {
+        const QString text = isChange
+            ? failed + QStringLiteral(":(") + o.value(QStringLiteral("error")).toString() + QStringLiteral(")")
+            : failed;
+        message::show(Message::Error, text, nullptr, 5000);
+        return;
+    }
+    m_points = o.value(QStringLiteral("data")).toObject().value(QStringLiteral("points")).toInt(0);
+    emit pointsChanged(m_points);
 }

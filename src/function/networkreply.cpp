@@ -1,0 +1,81 @@
+#include "networkreply.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QNetworkReply>
+#include <QTimer>
+
+namespace {
+const int registered = qRegisterMetaType<NetworkData>("NetworkData");
+
+QString headerText(QNetworkReply* reply, const QByteArray& name)
+{
+    if (!reply->hasRawHeader(name))
+        return QString();
+    QByteArray value = reply->rawHeader(name);
+    const int nul = value.indexOf('\0');
+    if (nul >= 0)
+        value.truncate(nul);
+    return QString::fromUtf8(value);
+}
+}
+
+NetworkReply::NetworkReply(QNetworkReply* reply)
+    : QObject(nullptr)
+    , m_reply(reply)
+{
+    Q_UNUSED(registered);
+    connect(reply, &QNetworkReply::finished, this, &NetworkReply::onFinished);
+}
+
+NetworkReply::NetworkReply(const QString& failure)
+    : QObject(nullptr)
+{
+    QTimer::singleShot(1, this, [this, failure]() {
+        NetworkData d;
+        d.statusCode = 0;
+        d.errorString = failure;
+        d.complete = true;
+        emit finished(d);
+    });
+}
+
+NetworkReply::~NetworkReply()
+{
+    if (m_reply)
+        m_reply->deleteLater();
+}
+
+NetworkData NetworkReply::toData(QNetworkReply* reply)
+{
+    NetworkData d;
+    d.statusCode = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    d.data = reply->readAll();
+    if (reply->error() != QNetworkReply::NoError) {
+        d.errorString = reply->errorString();
+    } else {
+        d.eTag = headerText(reply, "ETag");
+        d.lastModified = headerText(reply, "Last-Modified");
+    }
+    const QJsonDocument doc = QJsonDocument::fromJson(d.data);
+    if (doc.isObject()) {
+        const QJsonObject o = doc.object();
+        const bool ok = o.value(QStringLiteral("ok")).toBool(false);
+        if (!ok) {
+            const QJsonValue e = o.value(QStringLiteral("error"));
+            if (e.isString())
+                d.errorString = e.toString();
+        } else if (d.statusCode == 200) {
+            d.errorString.clear();
+        }
+    }
+    d.complete = true;
+    return d;
+}
+
+void NetworkReply::onFinished()
+{
+    if (!m_reply)
+        return;
+    emit finished(toData(m_reply));
+}

@@ -1,0 +1,41 @@
+#ifndef NETWORKREPLY_H
+#define NETWORKREPLY_H
+
+#include "function/networkdata.h"
+
+#include <QObject>
+#include <QNetworkReply>
+#include <QPointer>
+
+
+// Wraps one Qt reply and turns it into a NetworkData when it ends. The caller
+// owns this object and deletes it (deleteLater in its finished handler);
+// deleting it also releases the Qt reply.
+class NetworkReply : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit NetworkReply(QNetworkReply* reply);
+    // A request that could not be sent (no server configured, bad URL): the
+    // failure arrives through finished from the event loop like any other.
+    explicit NetworkReply(const QString& failure);
+    ~NetworkReply() override;
+
+    QNetworkReply* reply() const { return m_reply; }
+
+    // The conversion of a finished Qt reply, shared with the synchronous
+    // requests.
+    static NetworkData toData(QNetworkReply* reply);
+
+signals:
+    void finished(NetworkData data);
+
+public slots:
+    void onFinished();
+
+private:
+    QPointer<QNetworkReply> m_reply;
+};
+
+#endif

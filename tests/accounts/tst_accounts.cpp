@@ -1,0 +1,561 @@
+// The HTTP helper, the account client and data, points, analytics and the
+// per-user settings mirror, end to end against a local stand-in server.
+#include "testenvironment.h"
+
+#include "fakeaccountserver.h"
+
+#include "countly/countly.h"
+#include "data/global.h"
+#include "data/signalobject.h"
+#include "function/function.h"
+#include "function/message.h"
+#include "function/network.h"
+#include "function/networkiconitem.h"
+#include "users/userdatas.h"
+#include "users/userinfo.h"
+#include "users/users.h"
+#include "users/usersetting.h"
+
+#include <QFileInfo>
+#include <QSettings>
+#include <QSignalSpy>
+
+class TestAccounts : public QObject
+{
+    Q_OBJECT
+
+private:
+    FakeAccountServer* m_server = nullptr;
+
+    static UserDatas* data() { return Users::instance()->getUserData(); }
+    static UserInfo* user() { return Users::instance()->getUserInfo(); }
+
+    static NetworkData wait(NetworkReply* reply)
+    {
+        QSignalSpy spy(reply, &NetworkReply::finished);
+        if (!spy.wait(5000))
+            return NetworkData();
+        reply->deleteLater();
+        return spy.at(0).at(0).value<NetworkData>();
+    }
+
+    void signIn()
+    {
+        data()->setLogin(QStringLiteral("ann"));
+        data()->setPassword(QStringLiteral("secret"));
+        QSignalSpy spy(user(), &UserInfo::loginFinished);
+        user()->login();
+        QVERIFY(spy.wait(5000));
+        QCOMPARE(spy.at(0).at(0).toBool(), true);
+        QTRY_VERIFY(!m_server->requestsTo("/api/v2/points").isEmpty());
+    }
+
+    // Notices shown through the program's notification channel.
+    QStringList m_notices;
+
+private slots:
+    void initTestCase()
+    {
+        global::instance();
+        connect(function::instance()->getMessage(), &Message::showMessage, this,
+                [this](const QString& text) { m_notices << text; });
+        m_server = new FakeAccountServer();
+        QVERIFY(m_server->isListening());
+        qputenv("PENLARK_ACCOUNT_SERVER", m_server->url().toUtf8());
+        qputenv("PENLARK_ANALYTICS_SERVER", m_server->url().toUtf8());
+    }
+
+    void init()
+    {
+        m_server->requests.clear();
+        m_server->clearHandlers();
+        m_server->accounts.clear();
+        FakeAccount ann;
+        ann.password = QStringLiteral("secret");
+        ann.email = QStringLiteral("ann@example.org");
+        ann.nickname = QStringLiteral("Ann");
+        ann.id = 7;
+        ann.points = 120;
+        m_server->accounts.insert(QStringLiteral("ann"), ann);
+        data()->setLogined(false);
+        user()->setError(QString());
+        m_notices.clear();
+        network::setSyncTimeout(25000);
+    }
+
+    // ---- HTTP helper -----------------------------------------------------
+
+    void reply_data()
+    {
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QByteArray>("etag");
+        QTest::addColumn<int>("wantStatus");
+        QTest::addColumn<QString>("wantError");
+        QTest::addColumn<QString>("wantETag");
+
+        QTest::newRow("404 with json error") << 404 << QByteArray(R"({"ok":false,"error":"no such key"})") << QByteArray()
+                                             << 404 << "no such key" << "";
+        QTest::newRow("200 with ok false") << 200 << QByteArray(R"({"ok":false,"error":"quota"})") << QByteArray()
+                                           << 200 << "quota" << "";
+        QTest::newRow("200 ok false without error") << 200 << QByteArray(R"({"ok":false})") << QByteArray()
+                                                    << 200 << "" << "";
+        QTest::newRow("numeric error ignored") << 200 << QByteArray(R"({"ok":false,"error":5})") << QByteArray()
+                                               << 200 << "" << "";
+        QTest::newRow("array body") << 200 << QByteArray("[1,2]") << QByteArray("\"abc\"") << 200 << "" << "\"abc\"";
+        QTest::newRow("xml body") << 200 << QByteArray("<a/>") << QByteArray() << 200 << "" << "";
+        QTest::newRow("empty body") << 200 << QByteArray() << QByteArray() << 200 << "" << "";
+    }
+
+    void reply()
+    {
+        QFETCH(int, status);
+        QFETCH(QByteArray, body);
+        QFETCH(QByteArray, etag);
+        m_server->setHandler(QStringLiteral("/x"), [=](const FakeRequest&) {
+            FakeResponse r = FakeResponse::raw(body, status);
+            if (!etag.isEmpty())
+                r.headers << qMakePair(QByteArray("ETag"), etag);
+            return r;
+        });
+        const NetworkData d = wait(network::get(m_server->url() + QStringLiteral("/x")));
+        QVERIFY(d.complete);
+        QTEST(d.statusCode, "wantStatus");
+        QTEST(d.errorString, "wantError");
+        QTEST(d.eTag, "wantETag");
+        QCOMPARE(d.data, body);
+    }
+
+    void replyFailures()
+    {
+        // Nobody listens on a port we just released.
+        QTcpServer probe;
+        probe.listen(QHostAddress::LocalHost, 0);
+        const quint16 port = probe.serverPort();
+        probe.close();
+        NetworkData d = wait(network::get(QStringLiteral("http://127.0.0.1:%1/x").arg(port)));
+        QVERIFY(d.complete);
+        QCOMPARE(d.statusCode, 0);
+        QVERIFY(!d.errorString.isEmpty());
+
+        // No server configured: fails at once without traffic.
+        d = wait(network::get(QStringLiteral("/api/v1/x")));
+        QVERIFY(d.complete);
+        QCOMPARE(d.statusCode, 0);
+        QCOMPARE(d.errorString, network::notConfiguredText());
+        QVERIFY(m_server->requests.isEmpty());
+
+        NetworkData byHand;
+        QCOMPARE(byHand.statusCode, 200);
+        QVERIFY(!byHand.complete);
+    }
+
+    void basicAuthWithEmptyPassword()
+    {
+        wait(network::getByAuth(m_server->url() + QStringLiteral("/x"), QStringLiteral("ann"), QString()));
+        QCOMPARE(m_server->requests.size(), 1);
+        QCOMPARE(m_server->requests.at(0).basicCredentials(), QByteArray("ann:"));
+    }
+
+    void getImage()
+    {
+        QCOMPARE(network::getImage(QString(), false), QStringLiteral(":/source/images/user.png"));
+        QVERIFY(m_server->requests.isEmpty());
+        const QString a = network::getImage(m_server->url() + QStringLiteral("/avatars/a.png"), false);
+        QVERIFY(QFileInfo::exists(a));
+        const QDateTime written = QFileInfo(a).lastModified();
+        QTest::qWait(20);
+        QFile::setPermissions(a, QFileDevice::ReadOwner); // a rewrite would fail
+        const QString b = network::getImage(m_server->url() + QStringLiteral("/avatars/b.png"), false);
+        QCOMPARE(b, a);
+        QCOMPARE(QFileInfo(b).lastModified(), written);
+        QFile::setPermissions(a, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        QVERIFY(network::getImage(m_server->url() + QStringLiteral("/missing"), false).isEmpty());
+        QCOMPARE(network::transformUnit(1073741824, false), QStringLiteral("1 GB"));
+        QCOMPARE(network::transformUnit(1023, true), QStringLiteral("1023 B/S"));
+    }
+
+    void iconItem()
+    {
+        networkIconItem item;
+        QSignalSpy spy(&item, &networkIconItem::iconFileChanged);
+        item.setHttpIcon(QString());
+        QCOMPARE(item.iconFile(), QStringLiteral(":/source/images/user.png"));
+        QCOMPARE(spy.count(), 0);
+        const QString url = m_server->url() + QStringLiteral("/avatars/icon.png");
+        item.setHttpIcon(url);
+        QTRY_COMPARE(item.iconFile(), item.iconPath());
+        QVERIFY(QFileInfo::exists(item.iconPath()));
+        networkIconItem cached;
+        m_server->requests.clear();
+        cached.setHttpIcon(url);
+        QCOMPARE(cached.iconFile(), item.iconPath());
+        QVERIFY(m_server->requests.isEmpty());
+    }
+
+    // ---- account data ----------------------------------------------------
+
+    void accountDataDefaults()
+    {
+        UserDatas fresh;
+        QSettings s;
+        QCOMPARE(fresh.autologin(), s.value("userInfo/autoLogin", true).toBool());
+        QSignalSpy spy(&fresh, &UserDatas::loginChanged);
+        fresh.setLogin(fresh.login());
+        QCOMPARE(spy.count(), 0);
+        fresh.setPassword(QStringLiteral("p&ss=wörd"));
+        QCOMPARE(QSettings().value("userInfo/password").toString(), QStringLiteral("p&ss=wörd"));
+
+        // A downloaded avatar that was removed falls back to the default.
+        const QString file = QDir::temp().filePath(QStringLiteral("avatar.jpg"));
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.close();
+        fresh.setAvatar_file(QUrl::fromLocalFile(file).toString());
+        QCOMPARE(fresh.avatar_file(), QUrl::fromLocalFile(file).toString());
+        QFile::remove(file);
+        QCOMPARE(fresh.avatar_file(), UserDatas::defaultAvatar());
+        QCOMPARE(fresh.avatar_url(), UserDatas::defaultAvatar());
+        QSignalSpy avatar(&fresh, &UserDatas::avatar_fileChanged);
+        fresh.setAvatar_file(QString());
+        QCOMPARE(avatar.count(), 1);
+        QCOMPARE(fresh.avatar_file(), UserDatas::defaultAvatar());
+
+        // points is read-only for QML
+        const QMetaObject* mo = fresh.metaObject();
+        QVERIFY(!mo->property(mo->indexOfProperty("points")).isWritable());
+        QCOMPARE(mo->indexOfProperty("username"), -1);
+    }
+
+    // ---- sign-in ---------------------------------------------------------
+
+    void signInSucceeds()
+    {
+        m_server->accounts[QStringLiteral("ann")].avatarPath = QStringLiteral("/avatars/ann.png");
+        data()->setAvatar_file(QString());
+        signIn();
+        QVERIFY(data()->logined());
+        QCOMPARE(data()->id(), 7);
+        QCOMPARE(data()->email(), QStringLiteral("ann@example.org"));
+        QCOMPARE(data()->nickname(), QStringLiteral("Ann"));
+        QCOMPARE(data()->error_code(), 0);
+        QTRY_COMPARE(data()->points(), 120);
+        QVERIFY(data()->avatar_file().startsWith(QStringLiteral("file:")));
+        const FakeRequest r = m_server->requestsTo("/api/v1/users/login").at(0);
+        QCOMPARE(r.body, QByteArray("name=ann"));
+        QCOMPARE(r.query.queryItemValue("version"), global::instance()->version());
+        QCOMPARE(r.headers.value("content-type"), QByteArray("application/x-www-form-urlencoded"));
+        QCOMPARE(user()->tips(), QStringLiteral("登录成功"));
+        QVERIFY(m_notices.contains(QStringLiteral("登录成功")));
+
+        QSignalSpy out(global::instance()->signalObject(), &SignalObject::logoutFinish);
+        user()->logout();
+        QVERIFY(!data()->logined());
+        QCOMPARE(out.count(), 1);
+        QCOMPARE(data()->login(), QStringLiteral("ann"));
+        QCOMPARE(QSettings().value("userInfo/userName").toString(), QStringLiteral("ann"));
+    }
+
+    void signInFails_data()
+    {
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<QByteArray>("body"); // replaces the server's answer when set
+        QTest::addColumn<int>("errorCode");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("wrong password") << "nope" << QByteArray() << 401 << "用户名或密码错误";
+        QTest::newRow("not json") << "secret" << QByteArray("<html>") << int(QJsonParseError::IllegalValue) << "";
+    }
+
+    void signInFails()
+    {
+        QFETCH(QString, password);
+        QFETCH(QByteArray, body);
+        if (!body.isEmpty())
+            m_server->setHandler(QStringLiteral("/api/v1/users/login"),
+                                 [=](const FakeRequest&) { return FakeResponse::raw(body); });
+        data()->setLogin(QStringLiteral("ann"));
+        data()->setPassword(password);
+        QSignalSpy spy(user(), &UserInfo::loginFinished);
+        user()->login();
+        QVERIFY(spy.wait(5000));
+        QTest::qWait(50);
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(spy.at(0).at(0).toBool(), false);
+        QFETCH(QString, message);
+        if (!message.isEmpty())
+            QCOMPARE(spy.at(0).at(1).toString(), message);
+        QTEST(data()->error_code(), "errorCode");
+        QVERIFY(!data()->logined());
+    }
+
+    void signInGuards()
+    {
+        user()->login(QString(), QStringLiteral("x"));
+        QCOMPARE(user()->error(), QStringLiteral("请输入用户名"));
+        user()->login(QStringLiteral("ann"), QString());
+        QCOMPARE(user()->error(), QStringLiteral("请输入密码"));
+        QSignalSpy spy(user(), &UserInfo::loginFinished);
+        user()->login(true, true);
+        user()->login(QStringLiteral("ann"), QStringLiteral("secret"));
+        user()->login(QStringLiteral("ann"), QStringLiteral("secret"));
+        QVERIFY(spy.wait(5000));
+        QCOMPARE(m_server->requestsTo("/api/v1/users/login").size(), 1);
+
+        // A JSON array keeps the signed-in state as it was.
+        m_server->setHandler(QStringLiteral("/api/v1/users/login"),
+                             [](const FakeRequest&) { return FakeResponse::raw("[]"); });
+        spy.clear();
+        user()->login(QStringLiteral("ann"), QStringLiteral("secret"));
+        QVERIFY(spy.wait(5000));
+        QCOMPARE(spy.at(0).at(0).toBool(), false);
+        QVERIFY(data()->logined());
+    }
+
+    void signInOffline()
+    {
+        qputenv("PENLARK_ACCOUNT_SERVER", "");
+        QSignalSpy spy(user(), &UserInfo::loginFinished);
+        user()->login(QStringLiteral("ann"), QStringLiteral("secret"));
+        QVERIFY(spy.wait(5000));
+        qputenv("PENLARK_ACCOUNT_SERVER", m_server->url().toUtf8());
+        QCOMPARE(spy.at(0).at(0).toBool(), false);
+        QCOMPARE(spy.at(0).at(1).toString(), network::notConfiguredText());
+        QVERIFY(m_server->requests.isEmpty());
+    }
+
+    void errorMapping()
+    {
+        user()->setError(QStringLiteral("captcha_incorrect"));
+        QCOMPARE(user()->error(), QStringLiteral("验证码不正确"));
+        user()->setError(QStringLiteral("上传的文件不是一张图片: x"));
+        QCOMPARE(user()->error(), QStringLiteral("上传的文件不是一张图片"));
+        user()->setError(QStringLiteral("some other text"));
+        QCOMPARE(user()->error(), QStringLiteral("some other text"));
+        user()->setTips(QStringLiteral("busy"));
+        QCOMPARE(user()->rawError(), QString());
+    }
+
+    // ---- registration ----------------------------------------------------
+
+    void registration()
+    {
+        data()->updateCaptcha();
+        QTRY_VERIFY(data()->captchaFile().startsWith(QStringLiteral("file:")));
+        QCOMPARE(data()->captchaId(), QStringLiteral("c1"));
+
+        data()->setLogin(QStringLiteral("bob"));
+        data()->setEmail(QStringLiteral("bob@example.org"));
+        data()->setPassword(QStringLiteral("a&b=c"));
+        data()->setReType(QStringLiteral("a&b=c"));
+        data()->setCaptchaText(QStringLiteral("abcd"));
+        QSignalSpy spy(user(), &UserInfo::regFinished);
+        user()->reg();
+        QVERIFY(spy.wait(5000));
+        QCOMPARE(spy.at(0).at(0).toBool(), true);
+        // Values go out as typed, without escaping.
+        QVERIFY(m_server->requestsTo("/api/v1/users/sign_up").last().body.contains("&password=a&b=c&retype=a&b=c&"));
+        QVERIFY(!data()->logined());
+
+        spy.clear();
+        user()->reg();
+        QVERIFY(spy.wait(5000));
+        QCOMPARE(spy.at(0).at(0).toBool(), false);
+        QCOMPARE(spy.at(0).at(1).toString(), QStringLiteral("用户名已被占用"));
+
+        m_server->setHandler(QStringLiteral("/api/v1/users/sign_up"), [](const FakeRequest& r) {
+            return r.method == "GET" ? FakeResponse::json(QJsonObject { { "ok", false } }) : FakeResponse::raw("[1]");
+        });
+        spy.clear();
+        user()->reg();
+        QVERIFY(spy.wait(5000));
+        QCOMPARE(spy.at(0).at(1).toString(), QStringLiteral("未知错误"));
+
+        // A refused captcha keeps the current one.
+        const QString file = data()->captchaFile();
+        data()->updateCaptcha();
+        QTRY_COMPARE(m_server->requestsTo("/api/v1/users/sign_up").size(), 4);
+        QTest::qWait(50);
+        QCOMPARE(data()->captchaFile(), file);
+        QCOMPARE(data()->captchaId(), QStringLiteral("c1"));
+    }
+
+    // ---- profile, password, avatar ----------------------------------------
+
+    void changesNeedSignIn()
+    {
+        QVERIFY(!user()->changePassword("a", "b", "b"));
+        QCOMPARE(user()->error(), QStringLiteral("Please login first!"));
+        QVERIFY(!user()->pushUserSetting("a@b", "n"));
+        QVERIFY(!user()->updateAvatar(QByteArray("x")));
+        QVERIFY(m_server->requests.isEmpty());
+    }
+
+    void profileChanges()
+    {
+        signIn();
+        QVERIFY(user()->pushUserSetting(QStringLiteral("new@example.org"), QStringLiteral("Annie")));
+        QCOMPARE(user()->error(), QStringLiteral("Your profile has been updated successfully."));
+        QVERIFY(m_server->requestsTo("/api/v1/user/settings").at(0).body.endsWith("&website="));
+        QVERIFY(!user()->pushUserSetting(QStringLiteral("bad"), QStringLiteral("Annie")));
+        QCOMPARE(user()->error(), QStringLiteral("Email address is not a valid email address."));
+
+        // Signed with the old password typed in the window.
+        data()->setPassword(QStringLiteral("stale"));
+        QVERIFY(user()->changePassword(QStringLiteral("secret"), QStringLiteral("new"), QStringLiteral("new")));
+        QCOMPARE(m_server->requestsTo("/api/v1/user/settings/password").at(0).basicCredentials(), QByteArray("ann:secret"));
+        QCOMPARE(data()->password(), QStringLiteral("stale"));
+        data()->setPassword(QStringLiteral("new"));
+
+        QVERIFY(!user()->updateAvatar(QUrl::fromLocalFile(QStringLiteral("/nonexistent/pic.png"))));
+        QCOMPARE(user()->error(), QStringLiteral("上传的文件不是一张图片"));
+        QVERIFY(user()->updateAvatar(FakeAccountServer::picture(qRgb(1, 2, 3))));
+        const FakeRequest upload = m_server->requestsTo("/api/v1/user/settings/avatar").last();
+        QVERIFY(upload.headers.value("content-type").startsWith("multipart/form-data"));
+        QVERIFY(upload.body.contains("name=\"gravatar\""));
+        QVERIFY(upload.body.contains("name=\"avatar\";filename=\"file.png\""));
+        QSignalSpy spy(user(), &UserInfo::loginFinished);
+        user()->login(true);
+        QVERIFY(spy.wait(5000));
+        QTRY_VERIFY(data()->avatar_file().startsWith(QStringLiteral("file:")));
+    }
+
+    void changeTimesOut()
+    {
+        signIn();
+        network::setSyncTimeout(200);
+        m_server->setHandler(QStringLiteral("/api/v1/user/settings"), [](const FakeRequest&) { return FakeResponse::held(); });
+        m_server->setHandler(QStringLiteral("/api/v1/user/settings/avatar"), [](const FakeRequest&) { return FakeResponse::held(); });
+        QVERIFY(!user()->pushUserSetting(QStringLiteral("a@b"), QStringLiteral("n")));
+        QCOMPARE(user()->error(), QStringLiteral("超时"));
+        QVERIFY(!user()->updateAvatar(QByteArray("x")));
+        QCOMPARE(user()->error(), QStringLiteral("上传超时"));
+    }
+
+    // ---- points ----------------------------------------------------------
+
+    void points()
+    {
+        signIn();
+        QTRY_COMPARE(data()->points(), 120);
+        QSignalSpy spy(data(), &UserDatas::pointsChanged);
+        // The statistics reach addPoints by name.
+        QVERIFY(QMetaObject::invokeMethod(data(), "addPoints", Q_ARG(int, 10), Q_ARG(QString, QString())));
+        QTRY_COMPARE(data()->points(), 130);
+        const FakeRequest add = m_server->requestsTo("/api/v2/points/add").at(0);
+        QCOMPARE(add.query.queryItemValue("explain"), QString());
+        QCOMPARE(add.query.queryItemValue("user_name"), QStringLiteral("ann"));
+        data()->delPoints(30, QStringLiteral("Through"));
+        QTRY_COMPARE(data()->points(), 100);
+        data()->updatePoints();
+        data()->updatePoints();
+        QTRY_COMPARE(spy.count(), 4); // unchanged balances still signal
+
+        m_server->setHandler(QStringLiteral("/api/v2/points/add"),
+                             [](const FakeRequest&) { return FakeResponse::raw("{}", 500); });
+        data()->addPoints(1);
+        QTRY_VERIFY(m_notices.contains(QStringLiteral("积分获取失败:(错误码:500)")));
+        const QByteArray refused = R"({"ok":false,"error":"limit"})";
+        m_server->setHandler(QStringLiteral("/api/v2/points/add"), [=](const FakeRequest&) { return FakeResponse::raw(refused); });
+        m_server->setHandler(QStringLiteral("/api/v2/points"), [=](const FakeRequest&) { return FakeResponse::raw(refused); });
+        data()->addPoints(1);
+        QTRY_VERIFY(m_notices.contains(QStringLiteral("积分获取失败:(limit)")));
+        m_notices.clear();
+        data()->updatePoints();
+        QTRY_VERIFY(m_notices.contains(QStringLiteral("积分获取失败")));
+        QCOMPARE(data()->points(), 100);
+
+        user()->logout();
+        m_server->requests.clear();
+        m_notices.clear();
+        data()->delPoints(5);
+        QTest::qWait(50);
+        QVERIFY(m_server->requests.isEmpty());
+        QVERIFY(m_notices.isEmpty());
+    }
+
+    // ---- analytics -------------------------------------------------------
+
+    void analytics()
+    {
+        countly c;
+        c.start();
+        QTRY_COMPARE(m_server->requestsTo("/i").size(), 1);
+        FakeRequest begin = m_server->requestsTo("/i").at(0);
+        QCOMPARE(begin.query.queryItems().size(), 6);
+        QCOMPARE(begin.query.queryItemValue("begin_session"), QStringLiteral("1"));
+        QCOMPARE(begin.query.queryItemValue("device_id"), function::deviceID());
+        const QJsonObject metrics = QJsonDocument::fromJson(begin.query.queryItemValue("metrics", QUrl::FullyDecoded).toUtf8()).object();
+        QCOMPARE(metrics.value("_app_version").toString(), QStringLiteral("2.0.13"));
+
+        // Nothing marks the session active: the heartbeat stays silent.
+        c.hold();
+        signIn();
+        c.addEvent(QStringLiteral("b"));
+        c.addEvent(QStringLiteral("a"));
+        c.addEvent(QStringLiteral("a"));
+        QCOMPARE(c.getEvents(), QStringLiteral("[{\"key\":\"a\",\"count\":2},{\"key\":\"b\",\"count\":1}]"));
+        c.setActive(true);
+        m_server->requests.clear();
+        c.hold();
+        QTRY_COMPARE(m_server->requestsTo("/i").size(), 1);
+        const FakeRequest beat = m_server->requestsTo("/i").at(0);
+        QCOMPARE(beat.query.queryItemValue("session_duration"), QStringLiteral("30"));
+        const QJsonObject details = QJsonDocument::fromJson(beat.query.queryItemValue("user_details", QUrl::FullyDecoded).toUtf8()).object();
+        QCOMPARE(details.value("username").toString(), QStringLiteral("ann"));
+        QCOMPARE(details.value("email").toString(), QStringLiteral("ann@example.org"));
+
+        data()->setError_code(3);
+        QVERIFY(c.getUserInfo().isEmpty());
+        data()->setError_code(0);
+
+        m_server->requests.clear();
+        c.stop();
+        QTRY_COMPARE(m_server->requestsTo("/i").size(), 1);
+        QCOMPARE(m_server->requestsTo("/i").at(0).query.queryItems().size(), 2);
+    }
+
+    // ---- per-user settings mirror ------------------------------------------
+
+    void userSetting()
+    {
+        signIn();
+        UserSetting setting;
+        QMap<QString, QByteArray> store;
+        int putStatus = 200;
+        auto answer = [this](int status, const QByteArray& body) {
+            m_server->setHandler(QStringLiteral("/store"), [=](const FakeRequest&) { return FakeResponse::raw(body, status); });
+            return network::get(m_server->url() + QStringLiteral("/store"));
+        };
+        setting.setStorage(this,
+            [&](const QString& key) { return store.contains(key) ? answer(200, store.value(key)) : answer(404, "{}"); },
+            [&](const QString& key, const QByteArray& body, const QString&) {
+                if (putStatus == 200)
+                    store.insert(key, body);
+                return answer(putStatus, "{}");
+            });
+        QSettings().setValue("Status/SettingChanged", false);
+        setting.download();
+        const QString key = UserSetting::objectKey(QStringLiteral("ann"));
+        QCOMPARE(key, QStringLiteral("ranking/setting/ann/ann.setting.json"));
+        QTRY_VERIFY(store.contains(key));
+        QTRY_VERIFY(!setting.isValueChanged());
+
+        putStatus = 500;
+        setting.setValue(QStringLiteral("roomKey"), QStringLiteral("r1"));
+        QVERIFY(setting.isValueChanged());
+        setting.upload();
+        QTest::qWait(100);
+        QVERIFY(setting.isValueChanged());
+        putStatus = 200;
+        setting.upload();
+        QTRY_VERIFY(!setting.isValueChanged());
+        QCOMPARE(QJsonDocument::fromJson(store.value(key)).object().value("roomKey").toString(), QStringLiteral("r1"));
+
+        // Same text: not marked changed.
+        setting.setValue(QStringLiteral("roomKey"), QStringLiteral("r1"));
+        QVERIFY(!setting.isValueChanged());
+    }
+};
+
+PENLARK_TEST_MAIN(TestAccounts)
+#include "tst_accounts.moc"
