@@ -1,14 +1,34 @@
 import QtQuick 2.15
+import TovaUi 0.1
+import "../widget"
 
-// Placeholder of the clock-in page, opened as a tab page, until its own version lands.
+// The daily clock-in, opened as a tab page: the balance and the daily award.
 Rectangle {
     id: page
     property string title: qsTr("打卡")
     color: g_theme.baseColor
-    Text {
+
+    Column {
         anchors.centerIn: parent
-        text: page.title
-        color: g_theme.secondaryTextColor
-        font.pixelSize: 13
+        spacing: 16
+        AvatarWidget {
+            anchors.horizontalCenter: parent.horizontalCenter
+            width: 64
+            height: 64
+            file: userdata.logined === true ? userdata.avatar_file : ""
+        }
+        Text {
+            anchors.horizontalCenter: parent.horizontalCenter
+            text: userdata.logined === true ? qsTr("现有积分") + ": " + userdata.points : qsTr("未登录")
+            color: g_theme.foregroundColor
+            font.pixelSize: 15
+        }
+        PointsAwardRow {
+            text: qsTr("每日登陆赠送10积分")
+            points: 10
+            explain: "dailyLoginPoints"
+            available: csettings.isDailyLogined === true
+            onClaimed: csettings.setIsDailyLogined(true)
+        }
     }
 }

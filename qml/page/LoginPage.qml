@@ -1,18 +1,230 @@
 import QtQuick 2.15
 import TovaUi 0.1
 
-// Placeholder of the sign-in sheet until its own version lands.
+// The sign-in sheet with its sign-up side. The fields are bound to the
+// account data, so what is typed is kept while it is typed.
 SheetWindow {
     id: sheet
-    title: qsTr("登录")
+    property bool signUp: false
+    title: signUp ? qsTr("注册") : qsTr("登录")
     showTitleAndClose: true
     isShowOk: false
     isShowCloseButton: true
 
-    Text {
+    function refuse(text) {
+        user.error = text
+        return false
+    }
+    function doLogin() {
+        if (userdata.login === "")
+            return refuse(qsTr("用户名或邮箱不能为空"))
+        if (userdata.password === "")
+            return refuse(qsTr("密码不能为空"))
+        user.login()
+        return true
+    }
+    function doSignUp() {
+        if (userdata.login === "")
+            return refuse(qsTr("用户名不能为空"))
+        if (userdata.email === "")
+            return refuse(qsTr("邮箱不能为空"))
+        if (userdata.password === "")
+            return refuse(qsTr("密码不能为空"))
+        if (retypeField.text === "")
+            return refuse(qsTr("确认密码不能为空"))
+        if (retypeField.text !== userdata.password)
+            return refuse(qsTr("两次输入的密码不一致"))
+        if (userdata.captchaText === "")
+            return refuse(qsTr("验证码不能为空"))
+        user.reg()
+        return true
+    }
+    function showSignUp() {
+        signUp = true
+        user.error = ""
+        userdata.updateCaptcha()
+    }
+    function showSignIn() {
+        signUp = false
+        user.error = ""
+    }
+
+    Connections {
+        target: user
+        function onLoginFinished(ok, error) {
+            if (ok) {
+                message.show(qsTr("登录成功"), 16)
+                sheet.close()
+                sheet.destroyWindow()
+            } else {
+                message.show(error, 64)
+            }
+        }
+        function onRegFinished(ok, error) {
+            if (ok) {
+                message.show(qsTr("注册成功，您可以登陆了"), 16)
+                sheet.showSignIn()
+            }
+            userdata.updateCaptcha()
+        }
+    }
+
+    // ---- sign-in side ----
+    Column {
+        objectName: "signInSide"
+        visible: !sheet.signUp
         width: 300
-        text: sheet.title
-        color: g_theme.foregroundColor
-        font.pixelSize: 13
+        spacing: 8
+        JTextField {
+            objectName: "loginName"
+            width: parent.width
+            placeholderText: qsTr("用户名或邮箱")
+            text: userdata.login
+            onTextEdited: {
+                userdata.login = text
+                if (text !== "")
+                    user.error = ""
+            }
+            onAccepted: sheet.doLogin()
+        }
+        JTextField {
+            objectName: "loginPassword"
+            width: parent.width
+            placeholderText: qsTr("密码")
+            echoMode: TextInput.Password
+            text: userdata.password
+            onTextEdited: userdata.password = text
+            onAccepted: sheet.doLogin()
+        }
+        CheckBox {
+            text: qsTr("自动登录")
+            checked: userdata.autologin
+            onToggled: userdata.autologin = checked
+        }
+        Text {
+            width: parent.width
+            visible: text !== ""
+            text: user.tips
+            color: g_theme.secondaryTextColor
+            font.pixelSize: 12
+            wrapMode: Text.Wrap
+        }
+        Text {
+            objectName: "loginError"
+            width: parent.width
+            visible: text !== ""
+            text: user.error
+            color: "red"
+            font.pixelSize: 12
+            wrapMode: Text.Wrap
+        }
+        Row {
+            spacing: 12
+            Button {
+                objectName: "loginButton"
+                text: qsTr("登录")
+                onClicked: sheet.doLogin()
+            }
+            Button {
+                text: qsTr("注册")
+                urlStyle: true
+                onClicked: sheet.showSignUp()
+            }
+            Button {
+                text: qsTr("找回密码")
+                urlStyle: true
+                onClicked: user.rePassword()
+            }
+        }
+    }
+
+    // ---- sign-up side ----
+    Column {
+        objectName: "signUpSide"
+        visible: sheet.signUp
+        width: 300
+        spacing: 8
+        JTextField {
+            width: parent.width
+            placeholderText: qsTr("用户名")
+            text: userdata.login
+            onTextEdited: {
+                userdata.login = text
+                retypeField.text = ""
+            }
+        }
+        JTextField {
+            width: parent.width
+            placeholderText: qsTr("电子邮箱")
+            text: userdata.email
+            onTextEdited: {
+                userdata.email = text
+                retypeField.text = ""
+            }
+        }
+        JTextField {
+            width: parent.width
+            placeholderText: qsTr("密码")
+            echoMode: TextInput.Password
+            text: userdata.password
+            onTextEdited: userdata.password = text
+        }
+        JTextField {
+            id: retypeField
+            width: parent.width
+            placeholderText: qsTr("再次输入")
+            echoMode: TextInput.Password
+            onTextChanged: {
+                if (text === userdata.password)
+                    userdata.reType = text
+            }
+        }
+        Row {
+            spacing: 8
+            Image {
+                width: 120
+                height: 40
+                source: userdata.captchaFile
+                cache: false
+                fillMode: Image.PreserveAspectFit
+                MouseArea {
+                    anchors.fill: parent
+                    cursorShape: Qt.PointingHandCursor
+                    onClicked: userdata.updateCaptcha()
+                }
+            }
+            Button {
+                text: qsTr("刷新")
+                onClicked: userdata.updateCaptcha()
+            }
+        }
+        JTextField {
+            width: parent.width
+            placeholderText: qsTr("验证码")
+            text: userdata.captchaText
+            onTextEdited: userdata.captchaText = text
+            onAccepted: sheet.doSignUp()
+        }
+        Text {
+            width: parent.width
+            visible: text !== ""
+            text: user.error
+            color: "red"
+            font.pixelSize: 12
+            wrapMode: Text.Wrap
+        }
+        Row {
+            spacing: 12
+            Button {
+                objectName: "signUpButton"
+                text: qsTr("创建新账户")
+                onClicked: sheet.doSignUp()
+            }
+            Button {
+                text: qsTr("登录")
+                urlStyle: true
+                onClicked: sheet.showSignIn()
+            }
+        }
     }
 }

@@ -73,6 +73,16 @@ NetworkData NetworkReply::toData(QNetworkReply* reply)
     return d;
 }
 
+void NetworkReply::whenFinished(QObject* context, std::function<void(const NetworkData&)> handler)
+{
+    connect(this, &NetworkReply::finished, context, [this, handler](const NetworkData& data) {
+        deleteLater();
+        handler(data);
+    });
+    // Without the context the reply would never be released.
+    connect(context, &QObject::destroyed, this, &QObject::deleteLater);
+}
+
 void NetworkReply::onFinished()
 {
     if (!m_reply)

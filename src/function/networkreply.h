@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QNetworkReply>
 #include <QPointer>
+#include <functional>
 
 
 // Wraps one Qt reply and turns it into a NetworkData when it ends. The caller
@@ -23,6 +24,10 @@ public:
     ~NetworkReply() override;
 
     QNetworkReply* reply() const { return m_reply; }
+
+    // Runs handler (while context lives) with the result, then releases
+    // this reply.
+    void whenFinished(QObject* context, std::function<void(const NetworkData&)> handler);
 
     // The conversion of a finished Qt reply, shared with the synchronous
     // requests.

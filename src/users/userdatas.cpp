@@ -181,10 +181,7 @@ void UserDatas::setReType(const QString& value)
 void UserDatas::updateCaptcha()
 {
     NetworkReply* reply = network::get(network::accountUrl(QStringLiteral("/api/v1/users/sign_up")));
-    connect(reply, &NetworkReply::finished, this, [this, reply](NetworkData data) {
-        reply->deleteLater();
-        updateCaptchaFinished(data);
-    });
+    reply->whenFinished(this, [this](const NetworkData& data) { updateCaptchaFinished(data); });
 }
 
 void UserDatas::updateCaptchaFinished(NetworkData data)
@@ -228,10 +225,7 @@ void UserDatas::changePoints(int points, int type, const QString& explain)
               .arg(type)
               .arg(explain, osInfo::osName(), global::instance()->version());
     NetworkReply* reply = network::getByAuth(url, m_login, m_password);
-    connect(reply, &NetworkReply::finished, this, [this, reply](NetworkData data) {
-        pointsFinished(data, true);
-        reply->deleteLater();
-    });
+    reply->whenFinished(this, [this](const NetworkData& data) { pointsFinished(data, true); });
 }
 
 void UserDatas::updatePoints()
@@ -241,10 +235,7 @@ void UserDatas::updatePoints()
     const QString url = network::accountUrl(QStringLiteral("/api/v2"))
         + QStringLiteral("/points?user_name=%1").arg(m_login);
     NetworkReply* reply = network::getByAuth(url, m_login, m_password);
-    connect(reply, &NetworkReply::finished, this, [this, reply](NetworkData data) {
-        pointsFinished(data, false);
-        reply->deleteLater();
-    });
+    reply->whenFinished(this, [this](const NetworkData& data) { pointsFinished(data, false); });
 }
 
 void UserDatas::pointsFinished(const NetworkData& data, bool isChange)

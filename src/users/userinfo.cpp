@@ -27,6 +27,17 @@ UserDatas* account()
     return Users::instance()->getUserData();
 }
 
+// Takes an account record of the server into the account data.
+void readAccount(UserDatas* d, const QJsonObject& o, const QString& nicknameKey)
+{
+    d->setAvatar_url(o.value(QStringLiteral("avatar_url")).toString());
+    d->setEmail(o.value(QStringLiteral("email")).toString());
+    d->setId(o.value(QStringLiteral("id")).toInt(0));
+    d->setNickname(o.value(nicknameKey).toString());
+    d->setLogin(o.value(QStringLiteral("login")).toString());
+    d->setError_code(0);
+}
+
 QNetworkRequest formRequest(const QString& path)
 {
     QNetworkRequest request(QUrl(network::accountUrl(path)));
@@ -141,10 +152,7 @@ void UserInfo::login(const QString& username, const QString& password, bool forc
     QByteArray body = QByteArrayLiteral("name=") + username.toUtf8();
 
     NetworkReply* reply = network::post(request, body);
-    connect(reply, &NetworkReply::finished, this, [this, reply](NetworkData data) {
-        reply->deleteLater();
-        onLoginFinished(data);
-    });
+    reply->whenFinished(this, [this](const NetworkData& data) { onLoginFinished(data); });
     m_forceUpdateAvatar = forceUpdateAvatar;
     setTips(tr("正在登录..."));
 }
@@ -176,13 +184,7 @@ void UserInfo::onLoginFinished(NetworkData data)
         emit loginFinished(false, error());
         return;
     }
-    const QJsonObject o = doc.object();
-    d->setAvatar_url(o.value(QStringLiteral("avatar_url")).toString());
-    d->setEmail(o.value(QStringLiteral("email")).toString());
-    d->setId(o.value(QStringLiteral("id")).toInt(0));
-    d->setNickname(o.value(QStringLiteral("nickname")).toString());
-    d->setLogin(o.value(QStringLiteral("login")).toString());
-    d->setError_code(0);
+    readAccount(d, doc.object(), QStringLiteral("nickname"));
     d->setLogined(true);
     message::show(Message::Note, tr("登录成功"), nullptr, 5000);
     setTips(tr("登录成功"));
@@ -228,8 +230,7 @@ void UserInfo::reg(const QString& user_name, const QString& email, const QString
         // No account server: answer from the event loop like a failed request.
         QByteArray nothing;
         NetworkReply* refused = network::post(request, nothing);
-        connect(refused, &NetworkReply::finished, this, [this, refused](NetworkData data) {
-            refused->deleteLater();
+        refused->whenFinished(this, [this](const NetworkData& data) {
             setError(data.errorString);
             emit regFinished(false, error());
         });
@@ -436,15 +437,8 @@ void UserInfo::createRepo()
         d->setLogined(false);
         return;
     }
-    if (doc.isObject()) {
-        const QJsonObject o = doc.object();
-        d->setAvatar_url(o.value(QStringLiteral("avatar_url")).toString());
-        d->setEmail(o.value(QStringLiteral("email")).toString());
-        d->setId(o.value(QStringLiteral("id")).toInt(0));
-        d->setNickname(o.value(QStringLiteral("full_name")).toString());
-        d->setLogin(o.value(QStringLiteral("login")).toString());
-        d->setError_code(0);
-    }
+    if (doc.isObject())
+        readAccount(d, doc.object(), QStringLiteral("full_name"));
 }
 
 bool UserInfo::isHasRepo()

@@ -86,10 +86,7 @@ void UserSetting::download()
     NetworkReply* reply = m_get(objectKey(Users::instance()->getUserData()->login()));
     if (!reply)
         return;
-    connect(reply, &NetworkReply::finished, this, [this, reply](NetworkData data) {
-        reply->deleteLater();
-        downloadFinished(data);
-    });
+    reply->whenFinished(this, [this](const NetworkData& data) { downloadFinished(data); });
 }
 
 void UserSetting::downloadFinished(const NetworkData& data)
@@ -120,10 +117,7 @@ void UserSetting::upload()
     NetworkReply* reply = m_put(objectKey(Users::instance()->getUserData()->login()), body, QStringLiteral("text/plain"));
     if (!reply)
         return;
-    connect(reply, &NetworkReply::finished, this, [this, reply](NetworkData data) {
-        reply->deleteLater();
-        uploadFinished(data);
-    });
+    reply->whenFinished(this, [this](const NetworkData& data) { uploadFinished(data); });
 }
 
 void UserSetting::uploadFinished(const NetworkData& data)

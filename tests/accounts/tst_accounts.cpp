@@ -5,6 +5,10 @@
 #include "fakeaccountserver.h"
 
 #include "countly/countly.h"
+#include "data/settings.h"
+#include "function/qmlkey.h"
+#include "i18n/i18n.h"
+#include "registertype/registertype.h"
 #include "data/global.h"
 #include "data/signalobject.h"
 #include "function/function.h"
@@ -17,6 +21,11 @@
 #include "users/usersetting.h"
 
 #include <QFileInfo>
+#include <QQmlApplicationEngine>
+#include <QQmlComponent>
+#include <QQmlContext>
+#include <QQuickItem>
+#include <QQuickWindow>
 #include <QSettings>
 #include <QSignalSpy>
 
@@ -25,6 +34,29 @@ class TestAccounts : public QObject
     Q_OBJECT
 
 private:
+    // Builds a page of the program under a plain window, with the real
+    // context properties.
+    static QObject* create(QQmlEngine* engine, QQuickWindow* window, const QString& file)
+    {
+        QQmlComponent component(engine, QUrl(file));
+        QObject* object = component.beginCreate(engine->rootContext());
+        if (!object) {
+            qWarning() << component.errors();
+            return nullptr;
+        }
+        if (auto* item = qobject_cast<QQuickItem*>(object))
+            item->setParentItem(window->contentItem());
+        else
+            object->setProperty("parent", QVariant::fromValue(window->contentItem()));
+        component.completeCreate();
+        return object;
+    }
+
+    static QObject* child(QObject* root, const char* name)
+    {
+        return root->findChild<QObject*>(QLatin1String(name));
+    }
+
     FakeAccountServer* m_server = nullptr;
 
     static UserDatas* data() { return Users::instance()->getUserData(); }
@@ -514,6 +546,85 @@ private slots:
         QCOMPARE(m_server->requestsTo("/i").at(0).query.queryItems().size(), 2);
     }
 
+    // ---- pages -----------------------------------------------------------
+
+    void pages()
+    {
+        QQmlApplicationEngine engine;
+        auto* qmlKey = new QmlKey(&engine);
+        qmlKey->registerTypes(&engine);
+        engine.rootContext()->setContextProperty(QStringLiteral("i18n"), new I18n(qApp, &engine));
+        engine.addImportPath(QStringLiteral("qrc:///"));
+        RegisterType::Register(&engine);
+        engine.loadData("import QtQuick 2.15\nimport QtQuick.Window 2.15\n"
+                        "Window { width: 800; height: 600; visible: true\n"
+                        "  function showPointsWindow() {} }");
+        QCOMPARE(engine.rootObjects().size(), 1);
+        auto* window = qobject_cast<QQuickWindow*>(engine.rootObjects().first());
+        QVERIFY(window);
+        engine.rootContext()->setContextProperty(QStringLiteral("applicationWindow"), window);
+        auto create = [&](const char* file) { return TestAccounts::create(&engine, window, QLatin1String(file)); };
+
+        UserDatas* d = data();
+        QObject* me = create("qrc:/qml/page/MePage.qml");
+        QVERIFY(me);
+        QCOMPARE(me->property("name").toString(), QStringLiteral("me"));
+        QVERIFY(child(me, "signedOut")->property("visible").toBool());
+
+        QObject* login = create("qrc:/qml/page/LoginPage.qml");
+        QVERIFY(login);
+        QVERIFY(QMetaObject::invokeMethod(login, "show"));
+
+        // Empty password: refused with the page's own text, nothing sent.
+        d->setLogin(QStringLiteral("ann"));
+        d->setPassword(QString());
+        QVariant sent;
+        QVERIFY(QMetaObject::invokeMethod(login, "doLogin", Q_RETURN_ARG(QVariant, sent)));
+        QCOMPARE(sent.toBool(), false);
+        QCOMPARE(child(login, "loginError")->property("text").toString(), QStringLiteral("密码不能为空"));
+        QVERIFY(m_server->requests.isEmpty());
+
+        d->setPassword(QStringLiteral("secret"));
+        QSignalSpy destroyed(login, SIGNAL(destroyWindow()));
+        QVERIFY(QMetaObject::invokeMethod(login, "doLogin", Q_RETURN_ARG(QVariant, sent)));
+        QTRY_VERIFY(d->logined());
+        QTRY_COMPARE(destroyed.count(), 1);
+        QTRY_VERIFY(child(me, "signedIn")->property("visible").toBool());
+        QTRY_COMPARE(child(me, "pointsText")->property("text").toString(), QStringLiteral("现有积分: 120"));
+
+        QObject* points = create("qrc:/qml/page/PointsWindow.qml");
+        QVERIFY(points);
+        QCOMPARE(child(points, "pointsText")->property("text").toString(), QStringLiteral("现有积分: 120"));
+        global::instance()->settings()->setIsFirstLogin(true);
+        QObject* first = child(points, "firstLoginRow");
+        QVERIFY(QMetaObject::invokeMethod(child(first, "claimButton"), "clicked"));
+        QTRY_COMPARE(d->points(), 220);
+        QVERIFY(!global::instance()->settings()->isFirstLogin());
+
+        // The other account pages build; a blank profile change is refused.
+        for (const char* file : { "qrc:/qml/page/ClockInPage.qml", "qrc:/qml/page/PasswordWindow.qml" })
+            delete create(file);
+        QObject* profile = create("qrc:/qml/page/ProfileWindow.qml");
+        QVERIFY(profile);
+        QVERIFY(QMetaObject::invokeMethod(profile, "doOk"));
+        QVERIFY(m_notices.contains(QStringLiteral("请输入新的昵称或邮箱")));
+        QVERIFY(m_server->requestsTo("/api/v1/user/settings").isEmpty());
+        delete profile;
+
+        QVERIFY(QMetaObject::invokeMethod(child(me, "logoutButton"), "clicked"));
+        QVERIFY(!d->logined());
+        QVERIFY(child(me, "signedOut")->property("visible").toBool());
+        QCOMPARE(child(points, "pointsText")->property("text").toString(), QStringLiteral("未登录"));
+
+        // Signed out, a claim opens the sign-in page and keeps the award.
+        global::instance()->settings()->setIsFirstLogin(true);
+        QSignalSpy showLogin(global::instance()->settings(), SIGNAL(showLogin()));
+        QVERIFY(QMetaObject::invokeMethod(child(first, "claimButton"), "clicked"));
+        QCOMPARE(showLogin.count(), 1);
+        QVERIFY(global::instance()->settings()->isFirstLogin());
+        delete points;
+        delete me;
+    }
     // ---- per-user settings mirror ------------------------------------------
 
     void userSetting()

@@ -1,0 +1,34 @@
+import QtQuick 2.15
+import QtGraphicalEffects 1.15
+
+// The round avatar picture; file is a picture URL (the home bars give it
+// userdata.avatar_file).
+Item {
+    id: root
+    property string file: "qrc:/source/images/user.png"
+    implicitWidth: 40
+    implicitHeight: 40
+
+    Image {
+        id: picture
+        anchors.fill: parent
+        source: root.file !== "" ? root.file : "qrc:/source/images/user.png"
+        sourceSize.width: width * 2
+        sourceSize.height: height * 2
+        fillMode: Image.PreserveAspectCrop
+        cache: false
+        smooth: true
+        visible: false
+    }
+    Rectangle {
+        id: mask
+        anchors.fill: parent
+        radius: Math.min(width, height) / 2
+        visible: false
+    }
+    OpacityMask {
+        anchors.fill: parent
+        source: picture
+        maskSource: mask
+    }
+}
