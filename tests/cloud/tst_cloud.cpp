@@ -11,9 +11,13 @@
 #include "function/message.h"
 #include "function/oss.h"
 #include "function/osslistreply.h"
+#include "files/cloudDisk/clouddisk.h"
+#include "data/settings.h"
 #include "users/userdatas.h"
 #include "users/users.h"
 
+#include <QDir>
+#include <QFile>
 #include <QSignalSpy>
 
 class TestCloud : public QObject
@@ -46,6 +50,47 @@ private:
     }
     int tokenRequests() const { return m_accounts->requestsTo(QStringLiteral("/api/v2/ranking/ststoken")).size(); }
 
+
+    // ---- sync helpers --------------------------------------------------------
+
+    cloudDisk* m_disk = nullptr;
+    QString m_deviceA;
+    QString m_deviceB;
+
+    void use(const QString& device) { global::setDocumentPath(device); }
+
+    static void write(const QString& rel, const QByteArray& bytes)
+    {
+        const QString path = cloudDisk::localPath(rel);
+        QDir().mkpath(QFileInfo(path).path());
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    static QByteArray read(const QString& rel, const QString& suffix = QString())
+    {
+        QFile f(cloudDisk::localPath(rel) + suffix);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    }
+    static int historyCount()
+    {
+        return QDir(global::documentPath() + QStringLiteral("/.History")).entryList(QDir::Files).size();
+    }
+
+    // One run with notices on; returns the transfer requests it sent.
+    QStringList run(const QString& device)
+    {
+        use(device);
+        m_store->requests.clear();
+        m_disk->doUpdate(true);
+        [this]() { QTRY_VERIFY_WITH_TIMEOUT(!m_disk->updating(), 10000); }();
+        QTest::qWait(20); // an upload started by a conflict may still be under way
+        QStringList sent;
+        for (const FakeRequest& r : m_store->requests)
+            if (!r.path.isEmpty() && r.path != QLatin1String("/"))
+                sent << QString::fromLatin1(r.method) + QLatin1Char(' ') + r.path.mid(QStringLiteral("/data/ann/").size());
+        return sent;
+    }
 
 private slots:
     void initTestCase()
@@ -233,6 +278,246 @@ private slots:
         QCOMPARE(m_store->objects.value(QStringLiteral("ranking/hall/1.xml")), QByteArray("<room/>"));
         QCOMPARE(m_store->lastFileHeaders,
             QByteArray("Content-Disposition: form-data; name=\"file\"; filename=\"ranking/hall/1.xml\"\r\nContent-Type: text/plain"));
+    }
+    // ---- records and keys ---------------------------------------------------
+
+    void relativeKey_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("rel");
+        QTest::newRow("plain") << "data/a+b.(c)/Novel/ch1.txt" << "Novel/ch1.txt";
+        QTest::newRow("doubled slash") << "data/a+b.(c)//a.txt" << "a.txt";
+        QTest::newRow("parent folder") << "data/a+b.(c)/../../etc/x.txt" << QString();
+        QTest::newRow("inner parent") << "data/a+b.(c)/Novel/../../x.txt" << QString();
+        QTest::newRow("sidecar folder") << "data/a+b.(c)/.MetaData/a.txt.meta" << QString();
+        QTest::newRow("history folder") << "data/a+b.(c)/x/.History/a.txt" << QString();
+        QTest::newRow("other type") << "data/a+b.(c)/run.sh" << QString();
+        QTest::newRow("folder object") << "data/a+b.(c)/Novel/" << QString();
+        QTest::newRow("other account") << "data/bob/a.txt" << QString();
+        QTest::newRow("hidden notes") << "data/a+b.(c)/.notes/n.md" << ".notes/n.md";
+    }
+    void relativeKey()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, rel);
+        QCOMPARE(cloudDisk::relativeKey(key, QStringLiteral("data/a+b.(c)/")), rel);
+    }
+
+    void sidecarAndScan()
+    {
+        const QString folder = QDir::tempPath() + QStringLiteral("/scan (1)+.x");
+        use(folder);
+        QDir().mkpath(folder);
+        write(QStringLiteral("a.txt"), "a");
+        write(QStringLiteral("notes.MD"), "n");
+        write(QStringLiteral(".index.mark"), "{}");
+        write(QStringLiteral("History/h.txt"), "h");
+        write(QStringLiteral(".History/x.txt"), "x");
+        write(QStringLiteral("b/.history/x.txt"), "x");
+        write(QStringLiteral("b/c.doc"), "x");
+        QStringList found;
+        for (const localMeta& m : cloudDisk::localFiles())
+            found << m.sortPath;
+        found.sort();
+        QCOMPARE(found, QStringList({ "History/h.txt", "a.txt", "notes.MD" }));
+
+        MetaData record;
+        record.sortPath = QStringLiteral("a.txt");
+        record.Etag = QStringLiteral("A1");
+        QVERIFY(cloudDisk::setMetaData(record));
+        QFile meta(folder + QStringLiteral("/.MetaData/a.txt.meta"));
+        QVERIFY(meta.open(QIODevice::ReadOnly));
+        QCOMPARE(meta.readAll(), QByteArray("{\"ETag\":\"A1\",\"Md5\":\"\",\"SortPath\":\"a.txt\"}"));
+        meta.close();
+        QCOMPARE(cloudDisk::getMetaData(QStringLiteral("a.txt")).Etag, QStringLiteral("A1"));
+        record.Etag.clear();
+        QVERIFY(cloudDisk::setMetaData(record));
+        QVERIFY(!meta.exists());
+        write(QStringLiteral(".MetaData/b.txt.meta"), "{");
+        QCOMPARE(cloudDisk::getMetaData(QStringLiteral("b.txt")).Etag, QString());
+        QCOMPARE(cloudDisk::Md5(QStringLiteral("a.txt")), QStringLiteral("0cc175b9c0f1b6a831c399e269772661"));
+        QCOMPARE(cloudDisk::Md5(QStringLiteral("none.txt")), QString(""));
+    }
+
+    // ---- sync runs -----------------------------------------------------------
+
+    void initSync()
+    {
+        m_deviceA = QDir::tempPath() + QStringLiteral("/deviceA");
+        m_deviceB = QDir::tempPath() + QStringLiteral("/deviceB");
+        QDir(m_deviceA).removeRecursively();
+        QDir(m_deviceB).removeRecursively();
+        QDir().mkpath(m_deviceA);
+        QDir().mkpath(m_deviceB);
+        delete m_disk;
+        m_disk = new cloudDisk(QString(), QString(), 3600000);
+        user()->setLogined(true);
+    }
+
+    void refusals()
+    {
+        initSync();
+        user()->setLogined(false);
+        m_disk->doUpdate(true);
+        QCOMPARE(m_notices, QStringList { QStringLiteral("云同步: 没有登陆") });
+        m_disk->doUpdate(false);
+        QCOMPARE(m_notices.size(), 1);
+        QVERIFY(!m_disk->updating());
+        user()->setLogined(true);
+        use(m_deviceA);
+        m_disk->doUpdate(false);
+        QVERIFY(m_disk->updating());
+        m_disk->doUpdate(true);
+        QCOMPARE(m_notices.last(), QStringLiteral("云同步: 另一个云同步线程正在运行"));
+        QTRY_VERIFY(!m_disk->updating());
+        QCOMPARE(m_disk->cloudTips(), QStringLiteral("同步完成"));
+    }
+
+    void twoDevices()
+    {
+        initSync();
+        use(m_deviceA);
+        write(QStringLiteral("b.txt"), "bee");
+        write(QStringLiteral("Novel/ch1.txt"), "第一章");
+        QCOMPARE(run(m_deviceA), QStringList({ "PUT Novel/ch1.txt", "PUT b.txt" }));
+        QCOMPARE(m_store->objects.value(QStringLiteral("data/ann/Novel/ch1.txt")), QByteArray("第一章"));
+        QCOMPARE(m_notices.last(), QStringLiteral("同步完成"));
+        QCOMPARE(run(m_deviceA), QStringList());
+
+        // The second device receives both documents, then nothing more.
+        QCOMPARE(run(m_deviceB), QStringList({ "GET Novel/ch1.txt", "GET b.txt" }));
+        QCOMPARE(read(QStringLiteral("Novel/ch1.txt")), QByteArray("第一章"));
+        QCOMPARE(run(m_deviceB), QStringList());
+
+        // A change on one side travels to the other; the replaced text is
+        // kept in the history.
+        use(m_deviceA);
+        write(QStringLiteral("b.txt"), "bee two");
+        QCOMPARE(run(m_deviceA), QStringList({ "PUT b.txt" }));
+        QCOMPARE(run(m_deviceB), QStringList({ "GET b.txt" }));
+        QCOMPARE(read(QStringLiteral("b.txt")), QByteArray("bee two"));
+        QCOMPARE(historyCount(), 1);
+
+        // A deletion on either side is carried over.
+        use(m_deviceB);
+        QVERIFY(QFile::remove(cloudDisk::localPath(QStringLiteral("b.txt"))));
+        QCOMPARE(run(m_deviceB), QStringList({ "DELETE b.txt" }));
+        QVERIFY(!m_store->objects.contains(QStringLiteral("data/ann/b.txt")));
+        QVERIFY(!QFileInfo::exists(cloudDisk::metaFilePath(QStringLiteral("b.txt"))));
+        QCOMPARE(run(m_deviceA), QStringList({ "GET b.txt" }));
+        QVERIFY(!QFileInfo::exists(cloudDisk::localPath(QStringLiteral("b.txt"))));
+        QCOMPARE(historyCount(), 1);
+
+        use(m_deviceA);
+        QVERIFY(QFile::remove(cloudDisk::localPath(QStringLiteral("Novel/ch1.txt"))));
+        QCOMPARE(run(m_deviceA), QStringList({ "DELETE Novel/ch1.txt" }));
+        QCOMPARE(run(m_deviceB), QStringList({ "GET Novel/ch1.txt" }));
+        QVERIFY(!QFileInfo::exists(m_deviceB + QStringLiteral("/Novel")));
+        QCOMPARE(historyCount(), 2);
+        QCOMPARE(m_store->signatureFailures, 0);
+    }
+
+    void conflicts_data()
+    {
+        QTest::addColumn<int>("keep");
+        QTest::addColumn<QByteArray>("localAfter");
+        QTest::addColumn<QByteArray>("serverAfter");
+        QTest::addColumn<QString>("keptCopy");
+        QTest::newRow("keep local") << 0 << QByteArray("from B") << QByteArray("from B") << QString();
+        QTest::newRow("keep server") << 1 << QByteArray("from A") << QByteArray("from A") << QString();
+        QTest::newRow("keep both") << 2 << QByteArray("from B") << QByteArray("from B") << QStringLiteral("Novel/a_冲突.txt");
+    }
+    void conflicts()
+    {
+        QFETCH(int, keep);
+        QFETCH(QByteArray, localAfter);
+        QFETCH(QByteArray, serverAfter);
+        QFETCH(QString, keptCopy);
+        initSync();
+        use(m_deviceA);
+        write(QStringLiteral("Novel/a.txt"), "start");
+        run(m_deviceA);
+        run(m_deviceB);
+        use(m_deviceA);
+        write(QStringLiteral("Novel/a.txt"), "from A");
+        run(m_deviceA);
+        use(m_deviceB);
+        write(QStringLiteral("Novel/a.txt"), "from B");
+        QSignalSpy listed(m_disk, &cloudDisk::conflictFileListChanged);
+        run(m_deviceB);
+        QCOMPARE(listed.first().first().toStringList(), QStringList());
+        QCOMPARE(m_disk->conflictFileList(), QStringList { QStringLiteral("Novel/a.txt") });
+        QCOMPARE(m_disk->cloudTips(), QStringLiteral("有冲突文件待处理"));
+        QCOMPARE(m_notices.last(), QStringLiteral("云同步:有冲突文件待处理"));
+        QCOMPARE(read(QStringLiteral("Novel/a.txt"), QStringLiteral(".server")), QByteArray("from A"));
+        QCOMPARE(read(QStringLiteral("Novel/a.txt")), QByteArray("from B"));
+
+        QVERIFY(m_disk->solveConflict(QStringLiteral("Novel/a.txt"), keep));
+        QVERIFY(m_disk->conflictFileList().isEmpty());
+        QVERIFY(!QFileInfo::exists(cloudDisk::localPath(QStringLiteral("Novel/a.txt.server"))));
+        run(m_deviceB);
+        QVERIFY(m_disk->conflictFileList().isEmpty());
+        QCOMPARE(read(QStringLiteral("Novel/a.txt")), localAfter);
+        QCOMPARE(m_store->objects.value(QStringLiteral("data/ann/Novel/a.txt")), serverAfter);
+        if (!keptCopy.isEmpty()) {
+            QCOMPARE(read(keptCopy), QByteArray("from A"));
+            QCOMPARE(m_store->objects.value(QStringLiteral("data/ann/") + keptCopy), QByteArray("from A"));
+        }
+        // Settled: a further run transfers nothing.
+        QCOMPARE(run(m_deviceB), QStringList());
+        QVERIFY(!m_disk->solveConflict(QStringLiteral("Novel/a.txt"), 1));
+        QVERIFY(m_disk->solveConflict(QString(), 1));
+    }
+
+    void equalContentWithoutSidecar()
+    {
+        initSync();
+        m_store->putObject(QStringLiteral("data/ann/same.txt"), "same");
+        use(m_deviceA);
+        write(QStringLiteral("same.txt"), "same");
+        QCOMPARE(run(m_deviceA), QStringList({ "GET same.txt" }));
+        QVERIFY(m_disk->conflictFileList().isEmpty());
+        QCOMPARE(run(m_deviceA), QStringList());
+    }
+
+    void failedTransfers()
+    {
+        initSync();
+        use(m_deviceA);
+        write(QStringLiteral("a.txt"), "a");
+        m_store->failure = [](const FakeRequest& r) { return r.method == "PUT" ? 500 : 0; };
+        QCOMPARE(run(m_deviceA), QStringList({ "PUT a.txt" }));
+        QCOMPARE(m_disk->cloudTips(), QStringLiteral("同步完成"));
+        QVERIFY(m_notices.contains(QStringLiteral("云同步: 上传失败:a.txt")));
+        QVERIFY(!QFileInfo::exists(cloudDisk::metaFilePath(QStringLiteral("a.txt"))));
+        m_store->failure = nullptr;
+        QCOMPARE(run(m_deviceA), QStringList({ "PUT a.txt" }));
+        QVERIFY(QFileInfo::exists(cloudDisk::metaFilePath(QStringLiteral("a.txt"))));
+
+        // A failed download changes nothing and is tried again.
+        m_store->putObject(QStringLiteral("data/ann/b.txt"), "b");
+        m_store->failure = [](const FakeRequest& r) { return r.path == QLatin1String("/data/ann/b.txt") ? 503 : 0; };
+        QCOMPARE(run(m_deviceA), QStringList({ "GET b.txt" }));
+        QVERIFY(m_notices.contains(QStringLiteral("云同步: 下载失败:b.txt")));
+        QVERIFY(!QFileInfo::exists(cloudDisk::localPath(QStringLiteral("b.txt"))));
+        m_store->failure = nullptr;
+        QCOMPARE(run(m_deviceA), QStringList({ "GET b.txt" }));
+        QCOMPARE(read(QStringLiteral("b.txt")), QByteArray("b"));
+
+        // A failed listing queues nothing.
+        m_store->failure = [](const FakeRequest& r) { return r.path == QLatin1String("/") ? 403 : 0; };
+        QCOMPARE(run(m_deviceA), QStringList());
+        QCOMPARE(m_disk->cloudTips(), QStringLiteral("获取云端列表出错"));
+        m_store->failure = nullptr;
+    }
+
+    void unsafeKeysStayOnServer()
+    {
+        initSync();
+        m_store->putObject(QStringLiteral("data/ann/../evil.txt"), "x");
+        m_store->putObject(QStringLiteral("data/ann/.MetaData/a.txt.meta"), "x");
+        QCOMPARE(run(m_deviceA), QStringList());
+        QVERIFY(!QFileInfo::exists(QDir::tempPath() + QStringLiteral("/evil.txt")));
     }
 };
 
