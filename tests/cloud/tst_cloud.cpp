@@ -16,7 +16,17 @@
 #include "users/userdatas.h"
 #include "users/users.h"
 
+#include "data/signalobject.h"
+#include "function/qmlkey.h"
+#include "i18n/i18n.h"
+#include "registertype/registertype.h"
+
 #include <QDir>
+#include <QQmlApplicationEngine>
+#include <QQmlComponent>
+#include <QQmlContext>
+#include <QQuickItem>
+#include <QQuickWindow>
 #include <QFile>
 #include <QSignalSpy>
 
@@ -518,6 +528,66 @@ private slots:
         m_store->putObject(QStringLiteral("data/ann/.MetaData/a.txt.meta"), "x");
         QCOMPARE(run(m_deviceA), QStringList());
         QVERIFY(!QFileInfo::exists(QDir::tempPath() + QStringLiteral("/evil.txt")));
+    }
+    // ---- pages -----------------------------------------------------------------
+
+    void conflictPages()
+    {
+        initSync();
+        use(m_deviceA);
+        write(QStringLiteral("c.txt"), "mine");
+        m_store->putObject(QStringLiteral("data/ann/c.txt"), "theirs");
+        run(m_deviceA);
+        QCOMPARE(m_disk->conflictFileList(), QStringList { QStringLiteral("c.txt") });
+
+        QQmlApplicationEngine engine;
+        auto* qmlKey = new QmlKey(&engine);
+        qmlKey->registerTypes(&engine);
+        engine.rootContext()->setContextProperty(QStringLiteral("i18n"), new I18n(qApp, &engine));
+        engine.addImportPath(QStringLiteral("qrc:///"));
+        RegisterType::Register(&engine);
+        engine.rootContext()->setContextProperty(QStringLiteral("cloudDisk"), m_disk);
+        engine.loadData("import QtQuick 2.15\nimport QtQuick.Window 2.15\nWindow { width: 900; height: 700; visible: true }");
+        auto* window = qobject_cast<QQuickWindow*>(engine.rootObjects().value(0));
+        QVERIFY(window);
+        const auto create = [&](const char* file) -> QObject* {
+            QQmlComponent component(&engine, QUrl(QLatin1String(file)));
+            QObject* object = component.beginCreate(engine.rootContext());
+            if (!object) {
+                qWarning() << component.errors();
+                return nullptr;
+            }
+            if (auto* item = qobject_cast<QQuickItem*>(object))
+                item->setParentItem(window->contentItem());
+            else
+                object->setProperty("parent", QVariant::fromValue(window->contentItem()));
+            component.completeCreate();
+            return object;
+        };
+
+        QObject* button = create("qrc:/qml/widget/CloudButton.qml");
+        QVERIFY(button);
+        QVERIFY(button->findChild<QObject*>(QStringLiteral("conflictDot"))->property("visible").toBool());
+        QSignalSpy opened(global::instance(), &global::showConflictPage);
+        QVERIFY(QMetaObject::invokeMethod(button, "activate"));
+        QCOMPARE(opened.count(), 1);
+
+        QObject* page = create("qrc:/qml/page/ConflictPage.qml");
+        QVERIFY(page);
+        QVERIFY(QMetaObject::invokeMethod(page, "show"));
+        QCOMPARE(page->property("title").toString(), QStringLiteral("冲突选择 - c.txt"));
+        QTRY_COMPARE(page->findChild<QObject*>(QStringLiteral("localText"))->property("text").toString(), QStringLiteral("mine"));
+        QTRY_COMPARE(page->findChild<QObject*>(QStringLiteral("serverText"))->property("text").toString(), QStringLiteral("theirs"));
+        QVERIFY(QMetaObject::invokeMethod(page->findChild<QObject*>(QStringLiteral("serverKeepButton")), "clicked"));
+        QVERIFY(m_disk->conflictFileList().isEmpty());
+        QCOMPARE(read(QStringLiteral("c.txt")), QByteArray("theirs"));
+        // Closing the page uploads the outcome with a quiet run.
+        QTRY_VERIFY(!page->property("visible").toBool());
+        QTRY_VERIFY(!m_disk->updating());
+        QVERIFY(!button->findChild<QObject*>(QStringLiteral("conflictDot"))->property("visible").toBool());
+        QCOMPARE(cloudDisk::getMetaData(QStringLiteral("c.txt")).Md5, cloudDisk::Md5(QStringLiteral("c.txt")));
+        delete page;
+        delete button;
     }
 };
 
