@@ -1,9 +1,16 @@
 import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Layouts 1.15
+import "../widget"
 
-// Placeholder of the side page "ranking" until its own version lands: the name,
-// title and parents the desktop layout sets.
+// The writing rooms: the room hall, and the ranking of the room entered from
+// it. Rooms with a password ask for it once; the password's digest is
+// remembered per room.
 Item {
     id: page
+
+    // The side page's name and title, and the places the desktop layout
+    // moves it between.
     property string name: "ranking"
     property string title: qsTr("拼字")
     property var leftParent: null
@@ -12,10 +19,253 @@ Item {
     implicitWidth: 280
     implicitHeight: 300
 
-    Text {
-        anchors.centerIn: parent
-        text: page.title
-        color: g_theme.secondaryTextColor
-        font.pixelSize: 13
+    readonly property alias depth: stack.depth
+    readonly property bool folded: csettings.rankingIsMin
+
+    function enterRoom(roomName) {
+        if (roomName === "")
+            return
+        if (stack.depth > 1)
+            stack.pop(null, StackView.Immediate)
+        stack.push(roomPage, { roomName: roomName }, StackView.Immediate)
+    }
+
+    // A click on a hall row.
+    function openRoom(roomName, hasPassword, password) {
+        if (!userdata.logined) {
+            message.show(qsTr("请先登录"))
+            csettings.showLogin()
+            return
+        }
+        if (!hasPassword || csettings.roomPassword(roomName) === password) {
+            enterRoom(roomName)
+            return
+        }
+        passwordSheet.ask(roomName, password)
+    }
+
+    function showCreateSheet() {
+        if (!userdata.logined) {
+            csettings.showLogin()
+            return
+        }
+        createSheet.open()
+    }
+
+    Connections {
+        target: userdata
+        function onLoginedChanged() {
+            if (userdata.logined && csettings.roomName !== "")
+                page.enterRoom(csettings.roomName)
+        }
+    }
+
+    StackView {
+        id: stack
+        anchors.fill: parent
+        clip: true
+        initialItem: hallPage
+    }
+
+    // Title bar shared by the hall and the room: a fold switch on the
+    // desktop keeps only the title.
+    component TitleBar: RowLayout {
+        property alias text: titleLabel.text
+        default property alias tools: toolRow.data
+        spacing: 2
+        Label {
+            id: titleLabel
+            font.bold: true
+            elide: Text.ElideRight
+            textFormat: Text.PlainText
+            Layout.fillWidth: true
+            Layout.leftMargin: 6
+        }
+        Row { id: toolRow }
+        ToolButton {
+            objectName: "foldButton"
+            text: csettings.rankingIsMin ? "▸" : "▾"
+            onClicked: csettings.rankingIsMin = !csettings.rankingIsMin
+        }
+    }
+
+    Component {
+        id: hallPage
+        ColumnLayout {
+            objectName: "rankingHall"
+            spacing: 0
+            TitleBar {
+                Layout.fillWidth: true
+                text: qsTr("拼字大厅")
+                ToolButton {
+                    objectName: "hallMenuButton"
+                    text: "⋯"
+                    ToolTip.visible: hovered
+                    ToolTip.text: qsTr("菜单")
+                    onClicked: hallMenu.popup()
+                    Menu {
+                        id: hallMenu
+                        MenuItem {
+                            text: qsTr("创建房间")
+                            onTriggered: page.showCreateSheet()
+                        }
+                        MenuItem {
+                            text: qsTr("刷新大厅")
+                            onTriggered: rankingHallModel.updateHall()
+                        }
+                    }
+                }
+            }
+            ListView {
+                id: hallList
+                objectName: "hallList"
+                visible: !page.folded
+                Layout.fillWidth: true
+                Layout.fillHeight: true
+                clip: true
+                model: rankingHallModel
+                delegate: ItemDelegate {
+                    width: hallList.width
+                    height: 44
+                    highlighted: ListView.isCurrentItem
+                    onClicked: {
+                        hallList.currentIndex = index
+                        page.openRoom(displaytext, haspassword, password)
+                    }
+                    contentItem: RowLayout {
+                        spacing: 8
+                        AvatarWidget {
+                            file: iconfile
+                            Layout.preferredWidth: 28
+                            Layout.preferredHeight: 28
+                        }
+                        Label {
+                            text: displaytext
+                            textFormat: Text.PlainText
+                            elide: Text.ElideRight
+                            Layout.fillWidth: true
+                        }
+                    }
+                }
+            }
+            Item {
+                visible: page.folded
+                Layout.fillHeight: true
+            }
+        }
+    }
+
+    Component {
+        id: roomPage
+        ColumnLayout {
+            id: room
+            objectName: "roomPage"
+            property string roomName: ""
+            spacing: 0
+
+            function leave() {
+                var left = room.roomName
+                roomModel.leaveRoom()
+                csettings.roomName = ""
+                message.show(qsTr("已离开 %1 房间").arg(left))
+                stack.pop()
+            }
+
+            onRoomNameChanged: {
+                if (roomName !== "")
+                    message.show(qsTr("已进入 %1 房间").arg(roomName))
+            }
+            Component.onCompleted: roomModel.setRoomName(roomName)
+
+            TitleBar {
+                Layout.fillWidth: true
+                text: qsTr("房间") + ": " + room.roomName
+                ToolButton {
+                    objectName: "leaveRoomButton"
+                    text: "←"
+                    ToolTip.visible: hovered
+                    ToolTip.text: qsTr("离开房间") + ":" + room.roomName
+                    onClicked: room.leave()
+                }
+            }
+            RowLayout {
+                visible: !page.folded
+                Layout.fillWidth: true
+                Layout.leftMargin: 6
+                Layout.rightMargin: 6
+                Label { text: qsTr("昵称"); Layout.fillWidth: true; Layout.leftMargin: 60 }
+                Label { text: qsTr("字数"); horizontalAlignment: Text.AlignRight; Layout.preferredWidth: 56 }
+                Label { text: qsTr("分钟"); horizontalAlignment: Text.AlignRight; Layout.preferredWidth: 40 }
+            }
+            BusyIndicator {
+                visible: roomModel.loading && roomList.count === 0 && !page.folded
+                running: visible
+                Layout.alignment: Qt.AlignHCenter
+            }
+            ListView {
+                id: roomList
+                objectName: "roomList"
+                visible: !page.folded
+                Layout.fillWidth: true
+                Layout.fillHeight: true
+                clip: true
+                model: roomModel
+                delegate: ItemDelegate {
+                    width: roomList.width
+                    height: 40
+                    highlighted: ListView.isCurrentItem
+                    onClicked: roomList.currentIndex = index
+                    readonly property color rowColor: isme ? "red" : g_theme.foregroundColor
+                    contentItem: RowLayout {
+                        spacing: 6
+                        Label {
+                            text: number
+                            color: rowColor
+                            horizontalAlignment: Text.AlignRight
+                            Layout.preferredWidth: 22
+                        }
+                        AvatarWidget {
+                            file: iconfile
+                            Layout.preferredWidth: 26
+                            Layout.preferredHeight: 26
+                        }
+                        Label {
+                            text: displaytext
+                            color: rowColor
+                            textFormat: Text.PlainText
+                            elide: Text.ElideRight
+                            Layout.fillWidth: true
+                        }
+                        Label {
+                            text: words
+                            color: rowColor
+                            horizontalAlignment: Text.AlignRight
+                            Layout.preferredWidth: 56
+                        }
+                        Label {
+                            text: minute
+                            color: rowColor
+                            horizontalAlignment: Text.AlignRight
+                            Layout.preferredWidth: 40
+                        }
+                    }
+                }
+            }
+            Item {
+                visible: page.folded
+                Layout.fillHeight: true
+            }
+        }
+    }
+
+    RoomPasswordSheet {
+        id: passwordSheet
+        objectName: "roomPasswordSheet"
+        onAccepted: page.enterRoom(roomName)
+    }
+
+    CreateRoomSheet {
+        id: createSheet
+        objectName: "createRoomSheet"
     }
 }

@@ -13,3 +13,4 @@ QString ServiceConfig::analyticsServer() { return value("PENLARK_ANALYTICS_SERVE
 QString ServiceConfig::updateFeed() { return value("PENLARK_UPDATE_FEED"); }
 QString ServiceConfig::feedbackMail() { return value("PENLARK_FEEDBACK_MAIL"); }
 QString ServiceConfig::ossEndpoint() { return value("PENLARK_OSS_ENDPOINT"); }
+QString ServiceConfig::avatarProxy() { return value("PENLARK_AVATAR_PROXY"); }

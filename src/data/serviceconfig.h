@@ -20,6 +20,9 @@ public:
     // Object-storage endpoint override; normally the account server hands it
     // out with the temporary credentials (PENLARK_OSS_ENDPOINT).
     static QString ossEndpoint();
+    // Avatar-proxy base URL for the simulated writers' generated avatars
+    // (PENLARK_AVATAR_PROXY).
+    static QString avatarProxy();
 
 private:
     static QString value(const char* variable, const QString& fallback = QString());

@@ -1,6 +1,158 @@
 #include "roommodel.h"
 
+#include "data/breply.h"
+#include "data/data.h"
+#include "data/datatypeclass.h"
+#include "data/global.h"
+#include "data/settings.h"
+#include "function/boolreply.h"
+#include "ranking/bot.h"
+#include "ranking/rankingdata.h"
+#include "ranking/userdaydatalistreply.h"
+#include "support/log.h"
+#include "users/userdatas.h"
+#include "users/users.h"
+
+#include <QTimer>
+#include <algorithm>
+
 RoomModel::RoomModel(QObject* parent)
     : QStandardItemModel(parent)
+    , m_timer(new QTimer(this))
 {
+    m_timer->setSingleShot(true);
+    connect(m_timer, &QTimer::timeout, this, [this]() { updateRoom(); });
+    connect(global::instance(), &global::isAppActionChanged, this, [this]() { updateRoom(); });
+}
+
+QHash<int, QByteArray> RoomModel::roleNames() const
+{
+    return { { NumberRole, "number" },       { IconFileRole, "iconfile" }, { DisplayTextRole, "displaytext" },
+             { WordsRole, "words" },         { MinuteRole, "minute" },     { IsMeRole, "isme" } };
+}
+
+void RoomModel::setRoomName(QString roomName)
+{
+    if (roomName == m_roomName)
+        return;
+    m_roomName = roomName;
+    // One connection for all rooms: the publication reads the open room.
+    connect(data::instance(), &data::dayDataChanged, this, &RoomModel::pushTodayData, Qt::UniqueConnection);
+    bReply* reply = pushTodayData(data::instance()->getRankingTodayData());
+    connect(reply, &bReply::finished, this, [this]() { updateRoom(m_roomName); });
+    emit roomNameChanged(m_roomName);
+}
+
+void RoomModel::leaveRoom()
+{
+    disconnect(data::instance(), &data::dayDataChanged, this, &RoomModel::pushTodayData);
+    m_timer->stop();
+    if (m_roomName.isEmpty())
+        return;
+    m_roomName.clear();
+    emit roomNameChanged(m_roomName);
+}
+
+void RoomModel::setRoomTitle(QString roomTitle)
+{
+    if (roomTitle == m_roomTitle)
+        return;
+    m_roomTitle = roomTitle;
+    emit roomTitleChanged(m_roomTitle);
+}
+
+void RoomModel::setLoading(bool loading)
+{
+    if (loading == m_loading)
+        return;
+    m_loading = loading;
+    emit loadingChanged(m_loading);
+}
+
+bReply* RoomModel::pushTodayData(QPointer<DataTypeClass> todayData)
+{
+    PLOG << "push Today data" << (todayData ? todayData->words() : 0);
+    auto* reply = new bReply();
+    UserDatas* user = Users::instance()->getUserData();
+    if (!user->logined() || m_roomName.isEmpty() || !todayData) {
+        QTimer::singleShot(10, reply, [reply]() {
+            emit reply->finished(false);
+            reply->deleteLater();
+        });
+        return reply;
+    }
+    UserRoomData record;
+    record.ID = user->login();
+    record.RoomID = m_roomName;
+    record.Name = user->nickname();
+    record.Grade = user->grade();
+    record.AvatarUrl = user->avatar_url();
+    record.Words = todayData->words();
+    record.Second = todayData->second();
+    record.BeginTime = todayData->beginTime();
+    record.EndTime = todayData->endTime();
+    record.DeviceIdList = todayData->deviceIdList();
+    const QString room = m_roomName;
+    BoolReply* push = RankingData::pushUserRoomData(record);
+    connect(push, &BoolReply::finished, reply, [this, reply, room](bool ok) {
+        if (!ok)
+            PLOG << "push userRoom:" << "false";
+        updateRoom(room);
+        emit reply->finished(ok);
+        reply->deleteLater();
+    });
+    return reply;
+}
+
+void RoomModel::updateRoom(QString roomName)
+{
+    if (!global::instance()->isAppAction())
+        return;
+    const QString key = roomName.isEmpty() ? m_roomName : roomName;
+    // A left room is not read again (a publication may still answer late).
+    if (key.isEmpty() || key != m_roomName)
+        return;
+    global::instance()->settings()->setRoomName(key);
+    m_timer->start(refreshInterval);
+    setRoomTitle(key);
+    setLoading(true);
+    const int started = global::instance()->timeElapsed();
+    UserDayDataListReply* reply = bot::sneakIntoBot(key);
+    connect(reply, &UserDayDataListReply::finished, this, [this, key](const QList<UserDayData>& list) {
+        if (key != m_roomName)
+            return;
+        applyRows(list);
+    });
+    PLOG << "update room use timeElapsed:" << global::instance()->timeElapsed() - started;
+}
+
+void RoomModel::applyRows(const QList<UserDayData>& records)
+{
+    const QString me = Users::instance()->getUserData()->login();
+    QList<UserDayData> kept;
+    for (const UserDayData& r : records)
+        if (r.Words != 0 || (!me.isEmpty() && r.ID == me))
+            kept << r;
+    if (kept.isEmpty()) {
+        setLoading(false);
+        return;
+    }
+    std::stable_sort(kept.begin(), kept.end(),
+                     [](const UserDayData& a, const UserDayData& b) { return a.Words > b.Words; });
+    for (int i = 0; i < kept.size(); ++i) {
+        const UserDayData& r = kept.at(i);
+        QStandardItem* existing = item(i);
+        QStandardItem* target = existing ? existing : new QStandardItem();
+        target->setData(i + 1, NumberRole);
+        target->setData(r.AvatarUrl, IconFileRole);
+        target->setData(r.Name.isEmpty() ? r.ID : r.Name, DisplayTextRole);
+        target->setData(r.Words, WordsRole);
+        target->setData(r.Second / 60, MinuteRole);
+        target->setData(!me.isEmpty() && r.ID == me, IsMeRole);
+        if (!existing)
+            setItem(i, target);
+    }
+    if (rowCount() > kept.size())
+        removeRows(kept.size(), rowCount() - kept.size());
+    setLoading(false);
 }

@@ -1,0 +1,84 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Layouts 1.15
+
+// Asks for the password of a room. A correct password is remembered for the
+// room (as its digest) and the sheet is accepted.
+Dialog {
+    id: sheet
+    property string roomName: ""
+    property string digest: ""
+    property alias input: passwordField.text
+    property alias error: errorLabel.text
+
+    title: qsTr("请输入房间密码")
+    modal: true
+    anchors.centerIn: parent
+    closePolicy: Popup.CloseOnEscape
+
+    // Opens the sheet for a room with the digest its hall row carries.
+    function ask(name, passwordDigest) {
+        if (name !== roomName) {
+            passwordField.text = ""
+            errorLabel.text = ""
+        }
+        roomName = name
+        digest = passwordDigest
+        open()
+    }
+
+    function check() {
+        if (passwordField.text === "") {
+            errorLabel.text = qsTr("请输入密码")
+            return false
+        }
+        var typed = Qt.md5(passwordField.text)
+        if (typed !== digest) {
+            errorLabel.text = qsTr("密码错误")
+            return false
+        }
+        csettings.setRoomPassword(roomName, typed)
+        errorLabel.text = ""
+        return true
+    }
+
+    // OK closes the sheet only for the right password.
+    footer: DialogButtonBox {
+        Button {
+            objectName: "passwordOkButton"
+            text: qsTr("确定")
+            DialogButtonBox.buttonRole: DialogButtonBox.InvalidRole
+            onClicked: if (sheet.check()) sheet.accept()
+        }
+        Button {
+            text: qsTr("取消")
+            DialogButtonBox.buttonRole: DialogButtonBox.RejectRole
+        }
+    }
+
+    ColumnLayout {
+        width: 260
+        spacing: 8
+        Label {
+            Layout.fillWidth: true
+            wrapMode: Text.Wrap
+            textFormat: Text.PlainText
+            text: qsTr("房间") + ": “" + sheet.roomName + " ”" + qsTr("需要输入房主指定的密码方可进入。")
+        }
+        TextField {
+            id: passwordField
+            objectName: "roomPasswordField"
+            Layout.fillWidth: true
+            echoMode: TextInput.Password
+            placeholderText: qsTr("在此输入房间密码")
+            onAccepted: if (sheet.check()) sheet.accept()
+        }
+        Label {
+            id: errorLabel
+            objectName: "roomPasswordError"
+            Layout.fillWidth: true
+            color: "red"
+            wrapMode: Text.Wrap
+        }
+    }
+}

@@ -1,0 +1,379 @@
+#include "bot.h"
+
+#include "data/global.h"
+#include "data/serviceconfig.h"
+#include "data/statsclock.h"
+#include "function/boolreply.h"
+#include "function/datareply.h"
+#include "function/function.h"
+#include "function/oss.h"
+#include "ranking/botsdatareply.h"
+#include "ranking/botusersreply.h"
+#include "ranking/rankingdata.h"
+#include "ranking/roomdatareply.h"
+#include "ranking/userdaydatalistreply.h"
+#include "support/log.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QTimer>
+#include <QUrl>
+#include <QXmlStreamReader>
+
+namespace {
+
+bot::RandomSource& randomSource()
+{
+    static bot::RandomSource source;
+    return source;
+}
+
+// Catalogue values beyond a day (or negative) would make a plan of millions
+// of steps or divide by zero; they are held to what one day allows.
+const qint32 kDaySeconds = 86400;
+const qint32 kMaxSpeed = 100000;
+
+template <typename Reply, typename Value>
+void deliverLater(Reply* reply, const Value& value)
+{
+    QTimer::singleShot(10, reply, [reply, value]() {
+        emit reply->finished(value);
+        reply->deleteLater();
+    });
+}
+
+QByteArray readFile(const QString& path, bool* ok)
+{
+    QFile f(path);
+    *ok = f.open(QIODevice::ReadOnly);
+    return *ok ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+int bot::userNumberForRoom() { return 100; }
+
+void bot::setRandomSource(RandomSource source) { randomSource() = std::move(source); }
+
+int bot::random(int a, int b)
+{
+    if (randomSource())
+        return randomSource()(a, b);
+    return function::generateRandomNumber(a, b);
+}
+
+// The room key names the cache files; a key that could leave the cache
+// folder is percent-encoded.
+QString bot::safeFileName(const QString& roomKey)
+{
+    if (roomKey.isEmpty() || roomKey == QLatin1String(".") || roomKey == QLatin1String("..")
+        || roomKey.contains(QLatin1Char('/')) || roomKey.contains(QLatin1Char('\\')) || roomKey.contains(QChar(0)))
+        return QString::fromLatin1(QUrl::toPercentEncoding(roomKey, QByteArray(), "."));
+    return roomKey;
+}
+
+QString bot::localBotUserFile(const QString& roomKey)
+{
+    return global::dataPath() + QStringLiteral("/cache/") + safeFileName(roomKey) + QStringLiteral(".user.xml");
+}
+
+QString bot::localBotsFile(const QString& roomKey)
+{
+    return global::dataPath() + QStringLiteral("/cache/") + safeFileName(roomKey) + QStringLiteral("/bot.xml");
+}
+
+bool bot::writeFile(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly)) {
+        PLOG << "open file :" << "false" << "path:" << path;
+        return false;
+    }
+    if (f.write(bytes) != bytes.size() || !f.commit()) {
+        PLOG << "xml file write has error:" << f.error();
+        return false;
+    }
+    return true;
+}
+
+// ---- catalogue ------------------------------------------------------------------
+
+QList<BotUser> bot::botXmlToBotUser(const QByteArray& bytes, int count)
+{
+    QList<BotUser> users;
+    QXmlStreamReader reader(bytes);
+    int depth = 0;
+    while (!reader.atEnd()) {
+        reader.readNext();
+        if (reader.isStartElement()) {
+            ++depth;
+            if (depth == 1 && reader.name() != QLatin1String("BotUsers"))
+                return QList<BotUser>();
+            if (depth != 2)
+                continue;
+            BotUser u;
+            if (reader.name() == QLatin1String("BotUser")) {
+                const QXmlStreamAttributes a = reader.attributes();
+                u.LoginName = a.value(QStringLiteral("LoginName")).toString();
+                u.Nickname = a.value(QStringLiteral("Nickname")).toString();
+                u.AvatarUrl = a.value(QStringLiteral("AvatarUrl")).toString();
+                u.Endurance = a.value(QStringLiteral("Endurance")).toInt();
+                u.Speed = a.value(QStringLiteral("Speed")).toInt();
+                u.TimeLength = a.value(QStringLiteral("TimeLength")).toInt();
+            }
+            users << u;
+        } else if (reader.isEndElement()) {
+            --depth;
+        }
+    }
+    if (reader.hasError())
+        return QList<BotUser>();
+    // A catalogue longer than a room's share is cut down to it.
+    if (count >= 0 && users.size() > count)
+        users = users.mid(0, count);
+    return users;
+}
+
+QList<BotUser> bot::getLocalBotUser(const QString& roomKey, int count)
+{
+    const QFileInfo info(localBotUserFile(roomKey));
+    QDir().mkpath(info.path());
+    if (!info.exists() || !StatsClock::isToday(qint32(info.lastModified().toSecsSinceEpoch())))
+        return QList<BotUser>();
+    bool ok = false;
+    const QByteArray bytes = readFile(info.filePath(), &ok);
+    return ok ? botXmlToBotUser(bytes, count) : QList<BotUser>();
+}
+
+BotUsersReply* bot::getBotUsers(const QString& roomKey, int count)
+{
+    auto* reply = new BotUsersReply();
+    const QList<BotUser> local = getLocalBotUser(roomKey, count);
+    if (!local.isEmpty()) {
+        deliverLater(reply, local);
+        return reply;
+    }
+    DataReply* fetch = global::instance()->getOss()->getObject(
+        QStringLiteral("ranking/") + roomKey + QStringLiteral(".bot.user.xml"));
+    connect(fetch, &DataReply::finished, reply, [reply, roomKey, count](const NetworkData& d) {
+        QList<BotUser> users;
+        if (d.statusCode == 200) {
+            users = botXmlToBotUser(d.data, count);
+            writeFile(localBotUserFile(roomKey), d.data);
+            PLOG << "botList from serve:" << users.size();
+        }
+        emit reply->finished(users);
+        reply->deleteLater();
+    });
+    return reply;
+}
+
+// ---- day plan -----------------------------------------------------------------------
+
+BotsData bot::planFor(const QString& roomKey, const QList<BotUser>& users)
+{
+    BotsData plan;
+    plan.RoomKey = roomKey;
+    plan.Number = 0;
+    plan.InitTime = StatsClock::currentSeconds();
+    for (const BotUser& u : users) {
+        const qint32 E = qBound(0, u.Endurance, kDaySeconds);
+        const qint32 S = qBound(0, u.Speed, kMaxSpeed);
+        const qint32 L = qBound(0, u.TimeLength, kDaySeconds);
+        const qint32 D = qint32(QDateTime(StatsClock::today(), QTime(0, 0)).toSecsSinceEpoch());
+
+        BotUserData b;
+        const qint32 T = random(60, L);
+        b.AllSecond = T;
+        const qint32 slack = random(0, kDaySeconds - T);
+        b.BeginTime = D + kDaySeconds - T - slack;
+        const qint32 tail = random(600, slack);
+        const qint32 G = slack - tail;
+        b.EndTime = b.BeginTime + G;
+        const qint32 burstLimit = random(qint32(0.5 * E), qint32(1.1 * E));
+        const qint32 restLimit = G / (T / (E + 1) + 1);
+
+        qint32 writing = 0, resting = 0, words = 0, seconds = 0;
+        for (qint32 offset = 0; offset < G + T; offset += 30) {
+            if (writing > burstLimit) {
+                resting += 30;
+                if (resting > restLimit) {
+                    resting = 0;
+                    writing = 0;
+                }
+                continue;
+            }
+            writing += 30;
+            const int inner = random(qint32(0.5 * S), qint32(1.2 + S));
+            const int w = random(0, inner);
+            seconds += 30;
+            words += w;
+            b.WordsOnTime.append(botTime { b.BeginTime + offset, seconds, words });
+            resting = 0;
+        }
+        b.LoginName = u.LoginName;
+        b.Nickname = u.Nickname;
+        b.Grade = 0;
+        b.AllWords = 0;
+        // The catalogue's avatar is kept; writers without one get a generated
+        // avatar when the rows are made.
+        b.AvatarUrl = u.AvatarUrl;
+        plan.BotList << b;
+    }
+    return plan;
+}
+
+BotsDataReply* bot::buildBots(const QString& roomKey)
+{
+    auto* reply = new BotsDataReply();
+    BotUsersReply* users = getBotUsers(roomKey, userNumberForRoom());
+    connect(users, &BotUsersReply::finished, reply, [reply, roomKey](const QList<BotUser>& list) {
+        emit reply->finished(planFor(roomKey, list));
+        reply->deleteLater();
+    });
+    return reply;
+}
+
+BotsData bot::getLocalBots(const QString& roomKey)
+{
+    const QFileInfo info(localBotsFile(roomKey));
+    QDir().mkpath(info.path());
+    if (!info.exists() || !info.lastModified().isValid())
+        return BotsData();
+    if (!StatsClock::isToday(qint32(info.lastModified().toSecsSinceEpoch()))) {
+        PLOG << "bot file is not today";
+        return BotsData();
+    }
+    bool ok = false;
+    const QByteArray bytes = readFile(info.filePath(), &ok);
+    if (!ok)
+        return BotsData();
+    const BotsData plan = RankingData::botXmlToBotData(RankingData::bodyText(bytes));
+    if (!StatsClock::isToday(plan.InitTime))
+        return BotsData();
+    PLOG << "bots:" << "form local";
+    return plan;
+}
+
+bool bot::saveLocalBots(const QString& roomKey, const QByteArray& bytes)
+{
+    return writeFile(localBotsFile(roomKey), bytes);
+}
+
+static QString serverBotsKey(const QString& roomKey)
+{
+    return QStringLiteral("ranking/rooms/") + roomKey + QStringLiteral("/bot.xml");
+}
+
+BotsDataReply* bot::getServerBots(const QString& roomKey)
+{
+    auto* reply = new BotsDataReply();
+    DataReply* fetch = global::instance()->getOss()->getObject(serverBotsKey(roomKey));
+    connect(fetch, &DataReply::finished, reply, [reply, roomKey](const NetworkData& d) {
+        BotsData plan;
+        if (d.statusCode == 200) {
+            const BotsData read = RankingData::botXmlToBotData(RankingData::bodyText(d.data));
+            if (StatsClock::isToday(read.InitTime)) {
+                saveLocalBots(roomKey, d.data);
+                plan = read;
+            }
+        }
+        emit reply->finished(plan);
+        reply->deleteLater();
+    });
+    return reply;
+}
+
+BoolReply* bot::pushServerBots(const QString& roomKey, const BotsData& plan)
+{
+    auto* reply = new BoolReply();
+    DataReply* post = global::instance()->getOss()->postObject(serverBotsKey(roomKey), RankingData::botDataToXml(plan));
+    connect(post, &DataReply::finished, reply, [reply](const NetworkData& d) {
+        emit reply->finished(d.statusCode == 200);
+        reply->deleteLater();
+    });
+    return reply;
+}
+
+BotsDataReply* bot::checkBotsData(const QString& roomKey)
+{
+    auto* reply = new BotsDataReply();
+    const BotsData local = getLocalBots(roomKey);
+    if (!local.BotList.isEmpty()) {
+        deliverLater(reply, local);
+        return reply;
+    }
+    BotsDataReply* server = getServerBots(roomKey);
+    connect(server, &BotsDataReply::finished, reply, [reply, roomKey](const BotsData& shared) {
+        if (!shared.BotList.isEmpty()) {
+            saveLocalBots(roomKey, RankingData::botDataToXml(shared).toUtf8());
+            emit reply->finished(shared);
+            reply->deleteLater();
+            return;
+        }
+        BotsDataReply* built = buildBots(roomKey);
+        connect(built, &BotsDataReply::finished, reply, [reply, roomKey](const BotsData& plan) {
+            if (!plan.BotList.isEmpty()) {
+                saveLocalBots(roomKey, RankingData::botDataToXml(plan).toUtf8());
+                pushServerBots(roomKey, plan);
+            }
+            emit reply->finished(plan);
+            reply->deleteLater();
+        });
+    });
+    return reply;
+}
+
+// ---- rows ------------------------------------------------------------------------------
+
+QList<UserDayData> bot::botToUser(const BotsData& plan)
+{
+    QList<UserDayData> rows;
+    for (const BotUserData& b : plan.BotList) {
+        const qint32 now = StatsClock::currentSeconds();
+        if (!StatsClock::isToday(b.BeginTime) || now < b.BeginTime)
+            continue;
+        UserDayData row;
+        row.Name = b.Nickname;
+        row.Grade = b.Grade;
+        row.BeginTime = b.BeginTime;
+        row.AvatarUrl = b.AvatarUrl;
+        const QString proxy = ServiceConfig::avatarProxy();
+        if (row.AvatarUrl.isEmpty() && !proxy.isEmpty())
+            row.AvatarUrl = proxy + QStringLiteral("/gravatarproxy/") + function::md5(row.Name)
+                + QStringLiteral("?s=80&default=identicon");
+        for (const botTime& step : b.WordsOnTime) {
+            if (step.t >= now)
+                break;
+            row.Words = step.w;
+            row.Second = step.s;
+        }
+        rows << row;
+    }
+    return rows;
+}
+
+UserDayDataListReply* bot::sneakIntoBot(const QString& roomKey)
+{
+    auto* reply = new UserDayDataListReply();
+    UserDayDataListReply* members = RankingData::getRoomDateList(roomKey);
+    connect(members, &UserDayDataListReply::finished, reply, [reply, roomKey](const QList<UserDayData>& rows) {
+        RoomDataReply* room = RankingData::getRoomDateByKey(roomKey);
+        connect(room, &RoomDataReply::finished, reply, [reply, roomKey, rows](const RoomData& data) {
+            if (data.Type != 0) {
+                emit reply->finished(rows);
+                reply->deleteLater();
+                return;
+            }
+            BotsDataReply* plan = checkBotsData(roomKey);
+            connect(plan, &BotsDataReply::finished, reply, [reply, rows](const BotsData& bots) {
+                emit reply->finished(rows + botToUser(bots));
+                reply->deleteLater();
+            });
+        });
+    });
+    return reply;
+}

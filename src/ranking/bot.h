@@ -1,0 +1,58 @@
+#ifndef BOT_H
+#define BOT_H
+
+#include "ranking/botsdata.h"
+#include "ranking/botuser.h"
+#include "ranking/userdaydata.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <functional>
+
+class BoolReply;
+class BotsDataReply;
+class BotUsersReply;
+class UserDayDataListReply;
+
+// Simulated writers for open rooms. A room's catalogue (kept outside the
+// program) is turned once a day into a plan of 30-second writing steps per
+// writer; the plan is shared through the bucket and cached locally, and is
+// replayed against the clock as ranking rows. Everything is static.
+class bot : public QObject
+{
+    Q_OBJECT
+
+public:
+    using RandomSource = std::function<int(int a, int b)>;
+
+    static int userNumberForRoom();
+    static QList<BotUser> getLocalBotUser(const QString& roomKey, int count);
+    static BotUsersReply* getBotUsers(const QString& roomKey, int count);
+    static QList<BotUser> botXmlToBotUser(const QByteArray& bytes, int count);
+    static BotsDataReply* buildBots(const QString& roomKey);
+    // The plan for a catalogue at the current time (the step buildBots runs
+    // when the catalogue arrives).
+    static BotsData planFor(const QString& roomKey, const QList<BotUser>& users);
+    static BotsData getLocalBots(const QString& roomKey);
+    static bool saveLocalBots(const QString& roomKey, const QByteArray& bytes);
+    static BotsDataReply* getServerBots(const QString& roomKey);
+    static BoolReply* pushServerBots(const QString& roomKey, const BotsData& plan);
+    static BotsDataReply* checkBotsData(const QString& roomKey);
+    static QList<UserDayData> botToUser(const BotsData& plan);
+    static UserDayDataListReply* sneakIntoBot(const QString& roomKey);
+
+    // Cache files of a room, under the data folder's "cache" folder.
+    static QString localBotUserFile(const QString& roomKey);
+    static QString localBotsFile(const QString& roomKey);
+
+    // Random draws R(a, b); tests install a predictable source, an empty
+    // function restores the application's generator.
+    static void setRandomSource(RandomSource source);
+
+private:
+    static int random(int a, int b);
+    static QString safeFileName(const QString& roomKey);
+    static bool writeFile(const QString& path, const QByteArray& bytes);
+};
+
+#endif

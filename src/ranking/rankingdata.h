@@ -1,0 +1,89 @@
+#ifndef RANKINGDATA_H
+#define RANKINGDATA_H
+
+#include "ranking/botsdata.h"
+#include "ranking/roomdata.h"
+#include "ranking/userdaydata.h"
+#include "ranking/userroomdata.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QObject>
+#include <QStringList>
+
+class BoolReply;
+class RoomDataListReply;
+class RoomDataReply;
+class UserDayDataListReply;
+class UserDayDataReply;
+class UserRoomDataReply;
+class oss;
+
+// The writing rooms' storage layer. Rooms, members' day records and the
+// simulated writers' day plans are small XML documents in the bucket; this
+// class converts them to and from XML and lists, reads and publishes them
+// through the object-storage client. Everything is static; there is no room
+// server, and the last upload of an object wins. It shows no notices: results
+// go back through the replies.
+class RankingData : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit RankingData(QObject* parent = nullptr);
+
+    // ---- XML documents ----
+    static QString roomDataToXml(const RoomData& data);
+    static RoomData roomXmlToRoomData(const QString& xml);
+    static QString userDayDataToXml(const UserDayData& data);
+    static QString userRoomDateToXml(const UserRoomData& data);
+    static UserDayData userXmlToUserDayData(const QString& xml);
+    static UserRoomData userXmlToUserRoomData(const QString& xml);
+    static QString botDataToXml(const BotsData& data);
+    static BotsData botXmlToBotData(const QString& xml);
+
+    // A fetched body as text: UTF-8 up to the first NUL byte.
+    static QString bodyText(const QByteArray& body);
+
+    // ---- object keys ----
+    static bool isHallFile(const QString& key);
+    static bool isUserFile(const QString& key);
+    static QString fixRoomKeyToPath(const QString& key);
+    static QString fixRoomKey(const QString& key);
+    static QString fixUserKey(const QString& key);
+    static QString fixUserKeyToRoomPath(const QString& userKey, const QString& roomKey);
+    static QString fixUserKeyToPathForDayData(const QString& userKey, const QDate& date);
+    static QString fixUserKeyToPathForDataInfo(const QString& userKey);
+
+    // ---- storage ----
+    static RoomDataListReply* getHallDataList();
+    static RoomDataReply* getRoomDateByKey(const QString& key);
+    static BoolReply* isHasRoomKey(const QString& key);
+    static BoolReply* pushRoomData(const RoomData& room);
+    static UserDayDataListReply* getRoomDateList(const QString& roomKey);
+    static UserDayDataReply* getUserDayDataFromRoom(const QString& roomKey, const QString& userKey,
+                                                    const QString& lastModified);
+    static BoolReply* pushUserRoomData(const UserRoomData& record);
+    static BoolReply* pushUserDataForRoom(const UserDayData& record);
+    static BoolReply* pushUserDayData(const UserDayData& record);
+    static UserDayDataReply* getUserDayData(const QString& userKey, const QDate& date);
+    static UserRoomDataReply* getUserRoomData(const QString& roomKey, const QString& userKey,
+                                              const QString& lastModified);
+    static BoolReply* removeUserDataFromRoom(const QString& roomKey, const QString& userKey);
+    static BoolReply* isHasBotTodayData(const QString& roomKey);
+    static QStringList getOwnerRooms(const QString& owner);
+
+    // A yes/no answer known at once, given after delay ms so the caller can
+    // connect first.
+    static BoolReply* answerLater(bool answer, int delay);
+    // Answers whether fetching the object gives status 200.
+    static BoolReply* objectExists(const QString& objectKey);
+
+private:
+    static oss* store();
+    static BoolReply* upload(const QString& objectKey, const QString& text);
+    static void zeroUnlessCurrent(qint32& words, qint32& second, const QString& roomId, const RoomData& room,
+                                  qint32 endTime);
+};
+
+#endif

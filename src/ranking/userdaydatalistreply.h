@@ -1,0 +1,28 @@
+#ifndef USERDAYDATALISTREPLY_H
+#define USERDAYDATALISTREPLY_H
+
+#include "ranking/userdaydata.h"
+
+#include <QObject>
+
+// Collects a room's member records; finished carries them all once as many
+// as expected have arrived, then the reply deletes itself.
+class UserDayDataListReply : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit UserDayDataListReply(QObject* parent = nullptr);
+
+    void setCount(int count);
+    void addDayData(const UserDayData& record);
+
+signals:
+    void finished(QList<UserDayData> userDayDataList);
+
+private:
+    QList<UserDayData> m_list;
+    int m_count = 0;
+};
+
+#endif
