@@ -109,6 +109,10 @@ public:
     QString finish()
     {
         w.writeEndDocument();
+        // The writer puts a line break before the declaration; the document
+        // starts with it instead.
+        if (out.startsWith(QLatin1Char('\n')))
+            out.remove(0, 1);
         return out;
     }
 

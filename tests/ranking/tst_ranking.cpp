@@ -1,0 +1,779 @@
+// Writing rooms: the XML records, the store against a local object-storage
+// server, the room hall, the room ranking, the simulated writers and the
+// ranking page.
+#include "testenvironment.h"
+
+#include "fakeaccountserver.h"
+#include "fakeossserver.h"
+
+#include "data/breply.h"
+#include "data/data.h"
+#include "data/signalobject.h"
+#include "data/datatypeclass.h"
+#include "data/global.h"
+#include "data/settings.h"
+#include "data/statsclock.h"
+#include "function/boolreply.h"
+#include "function/function.h"
+#include "function/message.h"
+#include "ranking/bot.h"
+#include "ranking/botsdatareply.h"
+#include "ranking/rankingdata.h"
+#include "ranking/rankinghallmodel.h"
+#include "ranking/roomdatalistreply.h"
+#include "ranking/roomdatareply.h"
+#include "ranking/roommodel.h"
+#include "ranking/userdaydatalistreply.h"
+#include "theme/lumotheme.h"
+#include "users/userdatas.h"
+#include "users/users.h"
+
+#include <QDir>
+#include <QFile>
+#include <QQmlComponent>
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QSignalSpy>
+#include <QTimer>
+
+namespace {
+
+// R(a, b) as the application draws it, but always the middle of the range.
+int middle(int a, int b)
+{
+    if (b == 0)
+        return 0;
+    if (b <= a)
+        return a;
+    return a + (b - a) / 2;
+}
+
+QStringList g_warnings;
+QtMessageHandler g_previous = nullptr;
+void collectWarnings(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type == QtWarningMsg || type == QtCriticalMsg)
+        g_warnings << text;
+    g_previous(type, context, text);
+}
+
+} // namespace
+
+class TestRanking : public QObject
+{
+    Q_OBJECT
+
+private:
+    FakeAccountServer* m_accounts = nullptr;
+    FakeOssServer* m_store = nullptr;
+    QStringList m_notices;
+    qint32 m_noon = 0;
+
+    static UserDatas* user() { return Users::instance()->getUserData(); }
+
+    template <typename Reply, typename Signal>
+    static QList<QVariant> wait(Reply* reply, Signal signal)
+    {
+        QSignalSpy spy(reply, signal);
+        if (!spy.wait(5000))
+            return QList<QVariant>();
+        return spy.takeFirst();
+    }
+    static bool answer(BoolReply* reply) { return wait(reply, &BoolReply::finished).value(0).toBool(); }
+    static QList<UserDayData> rows(UserDayDataListReply* reply)
+    {
+        return wait(reply, &UserDayDataListReply::finished).value(0).value<QList<UserDayData>>();
+    }
+
+    QString userXml(const QString& id, const QString& name, int words, int second, qint32 endTime,
+                    const QString& room = QStringLiteral("Alpha")) const
+    {
+        UserDayData r;
+        r.ID = id;
+        r.Name = name;
+        r.RoomID = room;
+        r.Words = words;
+        r.Second = second;
+        r.BeginTime = endTime - 100;
+        r.EndTime = endTime;
+        return RankingData::userDayDataToXml(r);
+    }
+    void putRoom(const QString& name, int type, const QString& password = QString())
+    {
+        RoomData room;
+        room.RoomKey = name;
+        room.Name = name;
+        room.Type = type;
+        room.PassWd = function::md5(password);
+        m_store->putObject(QStringLiteral("ranking/hall/") + name + QStringLiteral(".room.xml"),
+                           RankingData::roomDataToXml(room).toUtf8());
+    }
+    void putCatalogue(const QString& room, const QByteArray& entries)
+    {
+        m_store->putObject(QStringLiteral("ranking/") + room + QStringLiteral(".bot.user.xml"),
+                           "<?xml version=\"1.0\"?><BotUsers>" + entries + "</BotUsers>");
+    }
+    int requestsFor(const QString& key) const
+    {
+        int n = 0;
+        for (const FakeRequest& r : m_store->requests)
+            n += r.path == QLatin1Char('/') + key || r.body.contains(key.toUtf8());
+        return n;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        global::instance();
+        connect(function::instance()->getMessage(), &Message::showMessage, this,
+                [this](const QString& text) { m_notices << text; });
+        m_accounts = new FakeAccountServer();
+        m_store = new FakeOssServer();
+        QVERIFY(m_accounts->isListening() && m_store->isListening());
+        m_store->serveTokens(*m_accounts);
+        qputenv("PENLARK_ACCOUNT_SERVER", m_accounts->url().toUtf8());
+        qputenv("PENLARK_AVATAR_PROXY", "http://127.0.0.1:1");
+        user()->setLogin(QStringLiteral("ann"));
+        user()->setPassword(QStringLiteral("secret"));
+        user()->setNickname(QStringLiteral("Ann"));
+        user()->setLogined(true);
+        // Noon today: every record of the day lies strictly inside it.
+        StatsClock::setNow(QDateTime(QDate::currentDate(), QTime(12, 0)));
+        m_noon = StatsClock::currentSeconds();
+        bot::setRandomSource(&middle);
+        global::instance()->setIsAppAction(true);
+    }
+
+    void init()
+    {
+        m_store->objects.clear();
+        m_store->etags.clear();
+        m_store->requests.clear();
+        m_store->failure = nullptr;
+        m_notices.clear();
+        QDir(global::dataPath() + QStringLiteral("/cache")).removeRecursively();
+    }
+
+    // ---- XML ------------------------------------------------------------------
+
+    void roomDocumentIsExactAndRoundTrips()
+    {
+        RoomData room;
+        room.RoomKey = QStringLiteral("A&<\"b'>");
+        room.Name = QStringLiteral("露墨 & <co>\"");
+        room.Type = 1;
+        room.PassWd = function::md5(QStringLiteral("pw"));
+        room.Number = 7;
+        room.Owner = QStringLiteral("ann");
+        room.CreateTime = 1234;
+        const QString xml = RankingData::roomDataToXml(room);
+        QCOMPARE(xml, QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                                     "<Room RoomKey=\"A&amp;&lt;&quot;b'&gt;\" Name=\"露墨 &amp; &lt;co&gt;&quot;\" "
+                                     "Type=\"1\" PassWd=\"%1\" Number=\"7\" Owner=\"ann\" AvatarUrl=\"\" "
+                                     "CreateTime=\"1234\"/>\n")
+                          .arg(room.PassWd));
+        const RoomData back = RankingData::roomXmlToRoomData(xml);
+        QVERIFY(back.valid);
+        QCOMPARE(back.Name, room.Name);
+        QCOMPARE(back.RoomKey, room.RoomKey);
+        QCOMPARE(back.Type, 1);
+        QCOMPARE(RankingData::roomDataToXml(back), xml);
+    }
+
+    void userDocumentsRoundTrip()
+    {
+        UserRoomData r;
+        r.ID = QStringLiteral("ann");
+        r.RoomID = QStringLiteral("Alpha");
+        r.Name = QStringLiteral("Ann\tA\nB");
+        r.Grade = 3;
+        r.AvatarUrl = QStringLiteral("http://a/b?c=1&d=2");
+        r.Words = 1200;
+        r.Second = 3600;
+        r.BeginTime = m_noon - 3600;
+        r.EndTime = m_noon;
+        r.DeviceIdList = { QStringLiteral("dev-1"), QStringLiteral("dev-2") };
+        const QString xml = RankingData::userRoomDateToXml(r);
+        QCOMPARE(xml.section(QLatin1Char('\n'), 2),
+                 QStringLiteral(" <DeviceIdList>\n  <DeviceId id=\"dev-1\"/>\n  <DeviceId id=\"dev-2\"/>\n"
+                                " </DeviceIdList>\n</User>\n"));
+        const UserRoomData room = RankingData::userXmlToUserRoomData(xml);
+        QCOMPARE(RankingData::userRoomDateToXml(room), xml);
+        const UserDayData day = RankingData::userXmlToUserDayData(xml);
+        QVERIFY(day.valid);
+        QCOMPARE(day.Name, r.Name);
+        QCOMPARE(day.Words, 1200);
+        QCOMPARE(day.DeviceIdList, r.DeviceIdList);
+        QCOMPARE(RankingData::userDayDataToXml(day), xml);
+
+        UserDayData empty;
+        QCOMPARE(RankingData::userDayDataToXml(empty).section(QLatin1Char('\n'), 2),
+                 QStringLiteral(" <DeviceIdList/>\n</User>\n"));
+    }
+
+    void botsDocumentRoundTrips()
+    {
+        BotsData plan;
+        plan.RoomKey = QStringLiteral("Alpha");
+        plan.InitTime = m_noon;
+        BotUserData b;
+        b.LoginName = QStringLiteral("bot1");
+        b.Nickname = QStringLiteral("小明");
+        b.AllSecond = 90;
+        b.BeginTime = m_noon - 90;
+        b.EndTime = m_noon;
+        b.WordsOnTime = { { m_noon - 90, 30, 5 }, { m_noon - 60, 60, 9 } };
+        plan.BotList << b << BotUserData();
+        const QString xml = RankingData::botDataToXml(plan);
+        QVERIFY(xml.contains(QStringLiteral("  <Bot LoginName=\"bot1\"")));
+        QVERIFY(xml.contains(QStringLiteral("    <w t=\"%1\" w=\"5\" s=\"30\"/>").arg(m_noon - 90)));
+        QVERIFY(xml.contains(QStringLiteral("   <WordsOnTime/>")));
+        const BotsData back = RankingData::botXmlToBotData(xml);
+        QVERIFY(back.valid);
+        QCOMPARE(back.BotList.size(), 2);
+        QCOMPARE(back.BotList[0].WordsOnTime.size(), 2);
+        QCOMPARE(back.BotList[0].WordsOnTime[1].w, 9);
+        QCOMPARE(RankingData::botDataToXml(back), xml);
+        QCOMPARE(RankingData::botDataToXml(BotsData()).section(QLatin1Char('\n'), 2), QStringLiteral(" <BotList/>\n</Bots>\n"));
+    }
+
+    void readersFollowTheDocumentRules()
+    {
+        QVERIFY(!RankingData::roomXmlToRoomData(QStringLiteral("<room Name=\"x\"/>")).valid);
+        QCOMPARE(RankingData::roomXmlToRoomData(QStringLiteral("<Room Name=\"x\"/>")).Type, 0);
+
+        const qint32 yesterday = m_noon - 86400;
+        const UserDayData old = RankingData::userXmlToUserDayData(userXml("bob", "Bob", 500, 600, yesterday));
+        QVERIFY(old.valid);
+        QCOMPARE(old.Words, 0);
+        QCOMPARE(old.Second, 0);
+
+        const UserDayData devices = RankingData::userXmlToUserDayData(QStringLiteral(
+            "<User ID=\"a\"><DeviceIdList><DeviceId id=\"1\"/><Other/></DeviceIdList>"
+            "<DeviceIdList><DeviceId id=\"2\"/></DeviceIdList></User>"));
+        QCOMPARE(devices.DeviceIdList, QList<QString>({ "1", "", "2" }));
+
+        const BotsData plan = RankingData::botXmlToBotData(
+            QStringLiteral("<Bots InitTime=\"5\"><BotList><Bot Nickname=\"a\"/><Stranger/></BotList></Bots>"));
+        QCOMPARE(plan.BotList.size(), 2);
+        QCOMPARE(plan.InitTime, 5);
+    }
+
+    void hostileDocumentsGiveDefaultRecords_data()
+    {
+        QTest::addColumn<QString>("xml");
+        QTest::newRow("empty") << QString();
+        QTest::newRow("garbage") << QStringLiteral("not xml at all <<<");
+        QTest::newRow("unclosed") << QStringLiteral("<User ID=\"a\">");
+        QTest::newRow("two roots") << QStringLiteral("<User ID=\"a\"/><User ID=\"b\"/>");
+        QTest::newRow("deep") << QStringLiteral("<User>") + QStringLiteral("<a>").repeated(5000);
+        QTest::newRow("entity bomb") << QStringLiteral(
+            "<!DOCTYPE User [<!ENTITY a \"aaaaaaaaaa\"><!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\">"
+            "<!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;\"><!ENTITY d \"&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;\">"
+            "<!ENTITY e \"&d;&d;&d;&d;&d;&d;&d;&d;&d;&d;\"><!ENTITY f \"&e;&e;&e;&e;&e;&e;&e;&e;&e;&e;\">"
+            "<!ENTITY g \"&f;&f;&f;&f;&f;&f;&f;&f;&f;&f;\">]><User Name=\"&g;&g;&g;&g;\"/>");
+        QTest::newRow("external entity") << QStringLiteral(
+            "<!DOCTYPE User [<!ENTITY x SYSTEM \"file:///etc/passwd\">]><User Name=\"&x;\"/>");
+    }
+
+    void hostileDocumentsGiveDefaultRecords()
+    {
+        QFETCH(QString, xml);
+        const UserDayData r = RankingData::userXmlToUserDayData(xml);
+        QVERIFY(!r.valid);
+        QVERIFY(r.Name.isEmpty());
+        QVERIFY(!RankingData::roomXmlToRoomData(xml).valid);
+        QVERIFY(!RankingData::botXmlToBotData(xml).valid);
+    }
+
+    void numbersAreRangeChecked()
+    {
+        const UserDayData r = RankingData::userXmlToUserDayData(
+            QStringLiteral("<User Words=\"-50\" Second=\"99999999999\" Grade=\"x\" EndTime=\"%1\"/>").arg(m_noon));
+        QVERIFY(r.valid);
+        QCOMPARE(r.Words, 0);
+        QCOMPARE(r.Second, 0);
+        QCOMPARE(r.Grade, 0);
+        // Characters XML cannot carry are left out when writing.
+        RoomData room;
+        room.Name = QStringLiteral("a\x01" "b");
+        QCOMPARE(RankingData::roomXmlToRoomData(RankingData::roomDataToXml(room)).Name, QStringLiteral("ab"));
+    }
+
+    void keyHelpers()
+    {
+        QCOMPARE(RankingData::fixRoomKey(QStringLiteral("ranking/hall/Alpha.room.xml")), QStringLiteral("Alpha"));
+        QCOMPARE(RankingData::fixRoomKeyToPath(QStringLiteral("Alpha")), QStringLiteral("ranking/hall/Alpha.room.xml"));
+        QCOMPARE(RankingData::fixRoomKeyToPath(QStringLiteral("ranking/hall/Alpha.room.xml")),
+                 QStringLiteral("ranking/hall/Alpha.room.xml"));
+        QCOMPARE(RankingData::fixUserKeyToRoomPath(QStringLiteral("bob"), QStringLiteral("ranking/hall/Alpha.room.xml")),
+                 QStringLiteral("ranking/rooms/Alpha/bob.user.xml"));
+        QCOMPARE(RankingData::fixUserKeyToRoomPath(QStringLiteral("ranking/rooms/Beta/bob.user.xml"), QStringLiteral("Alpha")),
+                 QStringLiteral("ranking/rooms/Beta/bob.user.xml"));
+        QCOMPARE(RankingData::fixUserKeyToPathForDayData(QStringLiteral("a/bob.user.xml"), QDate(2026, 3, 4)),
+                 QStringLiteral("ranking/date/bob/20260304.date.xml"));
+    }
+
+    // ---- store --------------------------------------------------------------------
+
+    void hallListingDeliversEveryRoom()
+    {
+        putRoom(QStringLiteral("Alpha"), 0);
+        putRoom(QStringLiteral("Beta"), 1, QStringLiteral("pw"));
+        putRoom(QStringLiteral("Gamma"), 0);
+        m_store->putObject(QStringLiteral("ranking/hall/notes.txt"), "x");
+        m_store->failure = [](const FakeRequest& r) { return r.path.endsWith(QLatin1String("Gamma.room.xml")) ? 500 : 0; };
+        RoomDataListReply* reply = RankingData::getHallDataList();
+        QSignalSpy added(reply, &RoomDataListReply::addedRoomData);
+        QSignalSpy done(reply, &RoomDataListReply::finished);
+        QVERIFY(done.wait(5000));
+        QCOMPARE(added.size(), 3);
+        QStringList names;
+        for (const QList<QVariant>& a : added)
+            names << a.at(0).value<RoomData>().Name;
+        names.sort();
+        QCOMPARE(names, QStringList({ "", "Alpha", "Beta" }));
+    }
+
+    void hallWithoutRoomsFinishesAtOnce()
+    {
+        m_store->putObject(QStringLiteral("ranking/hall/"), "");
+        m_store->putObject(QStringLiteral("ranking/hall/readme.txt"), "x");
+        RoomDataListReply* reply = RankingData::getHallDataList();
+        QSignalSpy added(reply, &RoomDataListReply::addedRoomData);
+        QSignalSpy done(reply, &RoomDataListReply::finished);
+        QVERIFY(done.wait(5000));
+        QCOMPARE(added.size(), 0);
+        QCOMPARE(m_store->requestsWith("GET").size(), 1);
+    }
+
+    void roomExistenceAndRefusedUploads()
+    {
+        putRoom(QStringLiteral("Alpha"), 0);
+        QVERIFY(answer(RankingData::isHasRoomKey(QStringLiteral("Alpha"))));
+        QVERIFY(answer(RankingData::isHasRoomKey(QStringLiteral("Alpha.room.xml"))));
+        QVERIFY(!answer(RankingData::isHasRoomKey(QStringLiteral("Beta"))));
+
+        m_store->requests.clear();
+        QVERIFY(!answer(RankingData::pushRoomData(RoomData())));
+        UserRoomData noLogin;
+        noLogin.RoomID = QStringLiteral("Alpha");
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression("No LoginName:"));
+        QVERIFY(!answer(RankingData::pushUserRoomData(noLogin)));
+        QVERIFY(m_store->requests.isEmpty());
+    }
+
+    void membersArePublishedListedAndRemoved()
+    {
+        UserRoomData me;
+        me.ID = QStringLiteral("ann");
+        me.RoomID = QStringLiteral("Alpha");
+        me.Words = 321;
+        me.EndTime = m_noon;
+        QVERIFY(answer(RankingData::pushUserRoomData(me)));
+        QVERIFY(m_store->objects.contains(QStringLiteral("ranking/rooms/Alpha/ann.user.xml")));
+        m_store->putObject(QStringLiteral("ranking/rooms/Alpha/bob.user.xml"),
+                           userXml("bob", "Bob", 500, 600, m_noon - 86400).toUtf8());
+        m_store->putObject(QStringLiteral("ranking/rooms/Alpha/bot.xml"), "<Bots/>");
+
+        QList<UserDayData> list = rows(RankingData::getRoomDateList(QStringLiteral("Alpha")));
+        QCOMPARE(list.size(), 2);
+        std::sort(list.begin(), list.end(), [](const UserDayData& a, const UserDayData& b) { return a.ID < b.ID; });
+        QCOMPARE(list[0].Words, 321);
+        QCOMPARE(list[1].ID, QStringLiteral("bob"));
+        QCOMPARE(list[1].Words, 0);
+
+        QVERIFY(answer(RankingData::removeUserDataFromRoom(QStringLiteral("Alpha"), QStringLiteral("ann"))));
+        QVERIFY(!m_store->objects.contains(QStringLiteral("ranking/rooms/Alpha/ann.user.xml")));
+        QCOMPARE(rows(RankingData::getRoomDateList(QStringLiteral("Empty"))).size(), 0);
+    }
+
+    // ---- hall ---------------------------------------------------------------------------
+
+    void hallPinsThreeRooms()
+    {
+        RankingHallModel hall;
+        for (const char* name : { "神秘地带", "Beta", "露墨", "Alpha" }) {
+            RoomData r;
+            r.Name = QString::fromUtf8(name);
+            r.Type = r.Name == QLatin1String("Beta");
+            hall.addRoomData(r);
+        }
+        QStringList order;
+        for (int i = 0; i < hall.rowCount(); ++i)
+            order << hall.index(i, 0).data(RankingHallModel::DisplayTextRole).toString();
+        QCOMPARE(order, QStringList({ "露墨", "神秘地带", "Beta", "Alpha" }));
+        QCOMPARE(hall.index(2, 0).data(RankingHallModel::SortRole).toInt(), 5);
+        QCOMPARE(hall.index(3, 0).data(RankingHallModel::SortRole).toInt(), 7);
+        QCOMPARE(hall.index(2, 0).data(RankingHallModel::IconFileRole).toString(), QStringLiteral("qrc:/source/images/lock.png"));
+        QVERIFY(hall.index(2, 0).data(RankingHallModel::HasPasswordRole).toBool());
+        QCOMPARE(hall.roleNames().size(), 4);
+    }
+
+    void hallLoadsAtFirstActivation()
+    {
+        putRoom(QStringLiteral("Alpha"), 0);
+        RankingHallModel hall;
+        emit global::instance()->signalObject()->isAppActionFirstChanged(true);
+        QTRY_COMPARE(hall.rowCount(), 1);
+        QCOMPARE(hall.index(0, 0).data(RankingHallModel::IconFileRole).toString(), QStringLiteral("qrc:/source/images/open.png"));
+    }
+
+    void createRoomRefusals()
+    {
+        RankingHallModel hall;
+        user()->setLogined(false);
+        hall.createRoom(QStringLiteral("Alpha"), QString(), 0);
+        user()->setLogined(true);
+        hall.createRoom(QString(), QString(), 0);
+        hall.createRoom(QStringLiteral("Alpha"), QString(), 1);
+        QCOMPARE(m_notices, QStringList({ "请先登录", "请输入房间名", "请输入房间密码" }));
+        QVERIFY(m_store->requests.isEmpty());
+
+        putRoom(QStringLiteral("Taken"), 1, QStringLiteral("old"));
+        const QByteArray before = m_store->objects.value(QStringLiteral("ranking/hall/Taken.room.xml"));
+        hall.createRoom(QStringLiteral("Taken"), QStringLiteral("new"), 1);
+        QTRY_COMPARE(m_notices.size(), 4);
+        QCOMPARE(m_notices.last(), QStringLiteral("房间名已存在"));
+        QCOMPARE(m_store->objects.value(QStringLiteral("ranking/hall/Taken.room.xml")), before);
+    }
+
+    void createRoomWritesAndReloads()
+    {
+        RankingHallModel hall;
+        hall.createRoom(QStringLiteral("Open"), QString(), 0);
+        QTRY_COMPARE(m_notices, QStringList({ "创建成功" }));
+        const RoomData open = RankingData::roomXmlToRoomData(
+            QString::fromUtf8(m_store->objects.value(QStringLiteral("ranking/hall/Open.room.xml"))));
+        QCOMPARE(open.Owner, QStringLiteral("ann"));
+        QCOMPARE(open.PassWd, function::md5(QString()));
+        QTRY_COMPARE(hall.rowCount(), 1);
+
+        hall.createRoom(QStringLiteral("Locked"), QStringLiteral("pw"), 1);
+        QTRY_COMPARE(hall.rowCount(), 2);
+        const QModelIndexList locked = hall.match(hall.index(0, 0), RankingHallModel::DisplayTextRole, QStringLiteral("Locked"));
+        QCOMPARE(locked.size(), 1);
+        QCOMPARE(locked[0].data(RankingHallModel::PasswordRole).toString(), function::md5(QStringLiteral("pw")));
+        QCOMPARE(locked[0].data(RankingHallModel::IconFileRole).toString(), QStringLiteral("qrc:/source/images/lock.png"));
+
+        m_store->failure = [](const FakeRequest& r) { return r.method == "POST" ? 500 : 0; };
+        hall.createRoom(QStringLiteral("Broken"), QString(), 0);
+        QTRY_COMPARE(m_notices.last(), QStringLiteral("创建失败"));
+    }
+
+    // ---- room ranking ------------------------------------------------------------------------
+
+    void rankingRows()
+    {
+        RoomModel model;
+        auto row = [](const char* id, const char* name, int words, int second = 0) {
+            UserDayData r;
+            r.ID = QString::fromUtf8(id);
+            r.Name = QString::fromUtf8(name);
+            r.Words = words;
+            r.Second = second;
+            return r;
+        };
+        model.applyRows({ row("a", "A", 120, 119), row("b", "B", 0), row("c", "", 300), row("ann", "Ann", 0),
+                          row("d", "D", 50), row("e", "E", 50) });
+        QCOMPARE(model.rowCount(), 5);
+        auto at = [&](int i, int role) { return model.index(i, 0).data(role); };
+        QCOMPARE(at(0, RoomModel::DisplayTextRole).toString(), QStringLiteral("c"));
+        QCOMPARE(at(0, RoomModel::NumberRole).toInt(), 1);
+        QCOMPARE(at(1, RoomModel::MinuteRole).toInt(), 1);
+        QCOMPARE(at(2, RoomModel::DisplayTextRole).toString(), QStringLiteral("D"));
+        QCOMPARE(at(3, RoomModel::DisplayTextRole).toString(), QStringLiteral("E"));
+        QCOMPARE(at(4, RoomModel::DisplayTextRole).toString(), QStringLiteral("Ann"));
+        QVERIFY(at(4, RoomModel::IsMeRole).toBool());
+        QVERIFY(!at(0, RoomModel::IsMeRole).toBool());
+
+        QStandardItem* first = model.item(0);
+        model.applyRows({ row("x", "X", 10), row("y", "Y", 20), row("ann", "Ann", 5) });
+        QCOMPARE(model.rowCount(), 3);
+        QCOMPARE(model.item(0), first);
+        QCOMPARE(at(0, RoomModel::DisplayTextRole).toString(), QStringLiteral("Y"));
+
+        model.applyRows({ row("b", "B", 0) });
+        QCOMPARE(model.rowCount(), 3);
+        QVERIFY(!model.loading());
+    }
+
+    void enteringPublishesAndRanks()
+    {
+        putRoom(QStringLiteral("Alpha"), 1, QStringLiteral("pw"));
+        m_store->putObject(QStringLiteral("ranking/rooms/Alpha/bob.user.xml"), userXml("bob", "Bob", 900, 600, m_noon).toUtf8());
+        QPointer<DataTypeClass> today = data::instance()->getRankingTodayData();
+        QVERIFY(today);
+        today->addData(60, 40, false);
+
+        RoomModel model;
+        QSignalSpy named(&model, &RoomModel::roomNameChanged);
+        model.setRoomName(QStringLiteral("Alpha"));
+        QCOMPARE(named.size(), 1);
+        QTRY_COMPARE(model.rowCount(), 2);
+        QCOMPARE(model.index(0, 0).data(RoomModel::DisplayTextRole).toString(), QStringLiteral("Bob"));
+        QCOMPARE(model.index(1, 0).data(RoomModel::WordsRole).toInt(), today->words());
+        QVERIFY(model.index(1, 0).data(RoomModel::IsMeRole).toBool());
+        QCOMPARE(model.roomTitle(), QStringLiteral("Alpha"));
+        QCOMPARE(global::instance()->settings()->roomName(), QStringLiteral("Alpha"));
+        QVERIFY(model.refreshTimer()->isActive());
+        QCOMPARE(model.refreshTimer()->interval(), RoomModel::refreshInterval);
+        const UserRoomData published = RankingData::userXmlToUserRoomData(
+            QString::fromUtf8(m_store->objects.value(QStringLiteral("ranking/rooms/Alpha/ann.user.xml"))));
+        QCOMPARE(published.Words, today->words());
+        QCOMPARE(published.Name, QStringLiteral("Ann"));
+
+        // A change of today's record is published at once.
+        const int before = today->words();
+        today->addData(60, 25, false);
+        QTRY_COMPARE(model.index(1, 0).data(RoomModel::WordsRole).toInt(), before + 25);
+
+        // The same room again does nothing.
+        m_store->requests.clear();
+        model.setRoomName(QStringLiteral("Alpha"));
+        QCOMPARE(named.size(), 1);
+        QVERIFY(m_store->requests.isEmpty());
+
+        // Leaving stops publication and refresh.
+        model.leaveRoom();
+        QVERIFY(!model.refreshTimer()->isActive());
+        today->addData(60, 5, false);
+        QTest::qWait(50);
+        QVERIFY(m_store->requests.isEmpty());
+    }
+
+    void refreshRunsOnlyWhileActive()
+    {
+        putRoom(QStringLiteral("Alpha"), 1);
+        RoomModel model;
+        model.setRoomName(QStringLiteral("Alpha"));
+        QTRY_VERIFY(model.refreshTimer()->isActive());
+        QTRY_VERIFY(!model.loading());
+
+        global::instance()->setIsAppAction(false);
+        m_store->requests.clear();
+        model.refreshTimer()->start(0);
+        QTRY_VERIFY(!model.refreshTimer()->isActive());
+        QTest::qWait(20);
+        QVERIFY(m_store->requests.isEmpty());
+
+        global::instance()->setIsAppAction(true);
+        QVERIFY(model.refreshTimer()->isActive());
+        QVERIFY(model.loading());
+        QTRY_VERIFY(!model.loading());
+        QVERIFY(!m_store->requests.isEmpty());
+    }
+
+    void publishingSignedOutAnswersFalse()
+    {
+        RoomModel model;
+        user()->setLogined(false);
+        bReply* reply = model.pushTodayData(data::instance()->getRankingTodayData());
+        QSignalSpy spy(reply, &bReply::finished);
+        QVERIFY(spy.wait(1000));
+        user()->setLogined(true);
+        QCOMPARE(spy.at(0).at(0).toBool(), false);
+
+        putRoom(QStringLiteral("Alpha"), 1);
+        m_store->failure = [](const FakeRequest& r) { return r.method == "POST" ? 500 : 0; };
+        model.setRoomName(QStringLiteral("Alpha"));
+        reply = model.pushTodayData(data::instance()->getRankingTodayData());
+        QSignalSpy failed(reply, &bReply::finished);
+        QVERIFY(failed.wait(5000));
+        QCOMPARE(failed.at(0).at(0).toBool(), false);
+    }
+
+    // ---- simulated writers ------------------------------------------------------------------
+
+    void planFollowsTheDraws()
+    {
+        BotUser quick { QStringLiteral("Quick"), QStringLiteral("q"), QString(), 20, 120, 3660 };
+        BotUser idle { QStringLiteral("Idle"), QStringLiteral("i"), QString(), 1, 0, 0 };
+        BotUser hostile { QStringLiteral("H"), QStringLiteral("h"), QString(), 2147483647, -5, 2147483647 };
+        const BotsData plan = bot::planFor(QStringLiteral("Alpha"), { quick, idle, hostile });
+        QCOMPARE(plan.InitTime, m_noon);
+        QCOMPARE(plan.BotList.size(), 3);
+
+        const BotUserData& q = plan.BotList[0];
+        const qint32 dayStart = m_noon - 12 * 3600;
+        QCOMPARE(q.AllSecond, 1860);
+        QCOMPARE(q.BeginTime, dayStart + 86400 - 1860 - 42270);
+        QCOMPARE(q.EndTime, q.BeginTime + 42270 - 21435);
+        QVERIFY(!q.WordsOnTime.isEmpty());
+        for (int i = 1; i < q.WordsOnTime.size(); ++i) {
+            QVERIFY(q.WordsOnTime[i].t > q.WordsOnTime[i - 1].t);
+            QCOMPARE(q.WordsOnTime[i].s, q.WordsOnTime[i - 1].s + 30);
+            QVERIFY(q.WordsOnTime[i].w >= q.WordsOnTime[i - 1].w);
+        }
+
+        QCOMPARE(plan.BotList[1].AllSecond, 0);
+        for (const botTime& step : plan.BotList[1].WordsOnTime)
+            QCOMPARE(step.w, 0);
+        // Values beyond a day are held to one day of 30-second steps.
+        QVERIFY(plan.BotList[2].WordsOnTime.size() <= 86400 / 30);
+    }
+
+    void rowsAtTheCurrentTime()
+    {
+        BotsData plan;
+        BotUserData early;
+        early.Nickname = QStringLiteral("Early");
+        early.BeginTime = m_noon - 60;
+        early.WordsOnTime = { { m_noon - 60, 30, 4 }, { m_noon - 30, 60, 9 }, { m_noon, 90, 15 } };
+        BotUserData starting = early;
+        starting.Nickname = QStringLiteral("Now");
+        starting.BeginTime = m_noon;
+        starting.WordsOnTime = { { m_noon, 30, 3 } };
+        starting.AvatarUrl = QStringLiteral("http://pic");
+        BotUserData later = early;
+        later.BeginTime = m_noon + 1;
+        BotUserData yesterday = early;
+        yesterday.BeginTime = m_noon - 86400;
+        plan.BotList << early << starting << later << yesterday;
+        const QList<UserDayData> rows = bot::botToUser(plan);
+        QCOMPARE(rows.size(), 2);
+        QCOMPARE(rows[0].Words, 9);
+        QCOMPARE(rows[0].Second, 60);
+        QCOMPARE(rows[0].AvatarUrl, QStringLiteral("http://127.0.0.1:1/gravatarproxy/%1?s=80&default=identicon")
+                                        .arg(function::md5(QStringLiteral("Early"))));
+        QCOMPARE(rows[1].Words, 0);
+        QCOMPARE(rows[1].AvatarUrl, QStringLiteral("http://pic"));
+    }
+
+    void planIsBuiltSharedAndCached()
+    {
+        putRoom(QStringLiteral("Open"), 0);
+        putCatalogue(QStringLiteral("Open"),
+                     "<BotUser LoginName=\"q\" Nickname=\"Quick\" Speed=\"20\" Endurance=\"120\" TimeLength=\"3660\"/>"
+                     "<Other/>");
+        m_store->putObject(QStringLiteral("ranking/rooms/Open/bob.user.xml"), userXml("bob", "Bob", 5, 60, m_noon, "Open").toUtf8());
+        const QList<UserDayData> list = rows(bot::sneakIntoBot(QStringLiteral("Open")));
+        QCOMPARE(list.size(), 3);
+        QCOMPARE(list[0].ID, QStringLiteral("bob"));
+        QCOMPARE(list[1].Name, QStringLiteral("Quick"));
+        QVERIFY(list[1].Words > 0);
+        QTRY_VERIFY(m_store->objects.contains(QStringLiteral("ranking/rooms/Open/bot.xml")));
+        QVERIFY(QFile::exists(bot::localBotsFile(QStringLiteral("Open"))));
+        QVERIFY(QFile::exists(bot::localBotUserFile(QStringLiteral("Open"))));
+
+        // The next refresh takes the local plan: no catalogue or plan download.
+        m_store->requests.clear();
+        QCOMPARE(rows(bot::sneakIntoBot(QStringLiteral("Open"))).size(), 3);
+        QCOMPARE(requestsFor(QStringLiteral("ranking/rooms/Open/bot.xml")), 0);
+        QCOMPARE(requestsFor(QStringLiteral("ranking/Open.bot.user.xml")), 0);
+
+        // Another client without a local copy takes the shared plan.
+        QDir(global::dataPath() + QStringLiteral("/cache")).removeRecursively();
+        const BotsData shared = RankingData::botXmlToBotData(
+            QString::fromUtf8(m_store->objects.value(QStringLiteral("ranking/rooms/Open/bot.xml"))));
+        m_store->objects.remove(QStringLiteral("ranking/Open.bot.user.xml"));
+        BotsDataReply* reply = bot::checkBotsData(QStringLiteral("Open"));
+        const BotsData taken = wait(reply, &BotsDataReply::finished).value(0).value<BotsData>();
+        QCOMPARE(RankingData::botDataToXml(taken), RankingData::botDataToXml(shared));
+    }
+
+    void staleAndClosedRooms()
+    {
+        // A local plan written today that holds yesterday's plan is ignored.
+        BotsData old;
+        old.InitTime = m_noon - 86400;
+        old.BotList << BotUserData();
+        QVERIFY(bot::saveLocalBots(QStringLiteral("Open"), RankingData::botDataToXml(old).toUtf8()));
+        QVERIFY(bot::getLocalBots(QStringLiteral("Open")).BotList.isEmpty());
+
+        // A password room gets its members only; a room without record gets
+        // simulated writers.
+        putRoom(QStringLiteral("Closed"), 1);
+        putCatalogue(QStringLiteral("Closed"), "<BotUser Nickname=\"Q\" Speed=\"20\" Endurance=\"120\" TimeLength=\"3660\"/>");
+        putCatalogue(QStringLiteral("Nowhere"), "<BotUser Nickname=\"Q\" Speed=\"20\" Endurance=\"120\" TimeLength=\"3660\"/>");
+        QCOMPARE(rows(bot::sneakIntoBot(QStringLiteral("Closed"))).size(), 0);
+        QCOMPARE(rows(bot::sneakIntoBot(QStringLiteral("Nowhere"))).size(), 1);
+
+        // A room key that names a path stays inside the cache folder.
+        QVERIFY(bot::localBotsFile(QStringLiteral("../../x")).startsWith(global::dataPath() + QStringLiteral("/cache/")));
+        QVERIFY(!bot::localBotsFile(QStringLiteral("../../x")).contains(QStringLiteral("/../")));
+    }
+
+    void catalogueParsing()
+    {
+        QCOMPARE(bot::botXmlToBotUser("<Other><BotUser/></Other>", 100).size(), 0);
+        QCOMPARE(bot::botXmlToBotUser("<BotUsers><BotUser", 100).size(), 0);
+        const QList<BotUser> users = bot::botXmlToBotUser(
+            "<BotUsers><BotUser Nickname=\"a\" Speed=\"x\" TimeLength=\"90\"/><X/><BotUser/></BotUsers>", 2);
+        QCOMPARE(users.size(), 2);
+        QCOMPARE(users[0].Speed, 0);
+        QCOMPARE(users[0].TimeLength, 90);
+        QVERIFY(users[1].Nickname.isEmpty());
+    }
+
+    // ---- page ------------------------------------------------------------------------------------
+
+    void pageLoadsWithoutWarnings()
+    {
+        putRoom(QStringLiteral("Alpha"), 0);
+        putRoom(QStringLiteral("Secret"), 1, QStringLiteral("pw"));
+        QQmlEngine engine;
+        engine.addImportPath(QStringLiteral("qrc:///"));
+        QQmlContext* context = engine.rootContext();
+        auto* hall = new RankingHallModel(&engine);
+        auto* room = new RoomModel(&engine);
+        context->setContextProperty(QStringLiteral("g_theme"), new LumoTheme(&engine));
+        context->setContextProperty(QStringLiteral("functions"), function::instance());
+        context->setContextProperty(QStringLiteral("message"), function::instance()->getMessage());
+        context->setContextProperty(QStringLiteral("csettings"), global::instance()->settings());
+        context->setContextProperty(QStringLiteral("userdata"), user());
+        context->setContextProperty(QStringLiteral("cglobal"), global::instance());
+        context->setContextProperty(QStringLiteral("rankingHallModel"), hall);
+        context->setContextProperty(QStringLiteral("roomModel"), room);
+        g_warnings.clear();
+        g_previous = qInstallMessageHandler(collectWarnings);
+        QQmlComponent component(&engine, QUrl(QStringLiteral("qrc:/qml/page/RankingPage.qml")));
+        QScopedPointer<QObject> page(component.create());
+        QVERIFY2(page, qPrintable(component.errorString()));
+        QQuickWindow window;
+        window.resize(320, 480);
+        qobject_cast<QQuickItem*>(page.data())->setParentItem(window.contentItem());
+        QCOMPARE(page->property("name").toString(), QStringLiteral("ranking"));
+        hall->updateHall();
+        QTRY_COMPARE(hall->rowCount(), 2);
+
+        // A password room asks; the right password enters and is remembered.
+        QVERIFY(QMetaObject::invokeMethod(page.data(), "openRoom", Q_ARG(QVariant, "Secret"), Q_ARG(QVariant, true),
+                                          Q_ARG(QVariant, function::md5(QStringLiteral("pw")))));
+        QObject* sheet = page->findChild<QObject*>(QStringLiteral("roomPasswordSheet"));
+        QVERIFY(sheet);
+        QTRY_VERIFY(sheet->property("visible").toBool());
+        QVariant ok;
+        QMetaObject::invokeMethod(sheet, "check", Q_RETURN_ARG(QVariant, ok));
+        QCOMPARE(sheet->property("error").toString(), QStringLiteral("请输入密码"));
+        sheet->setProperty("input", QStringLiteral("wrong"));
+        QMetaObject::invokeMethod(sheet, "check", Q_RETURN_ARG(QVariant, ok));
+        QCOMPARE(sheet->property("error").toString(), QStringLiteral("密码错误"));
+        sheet->setProperty("input", QStringLiteral("pw"));
+        QMetaObject::invokeMethod(sheet, "check", Q_RETURN_ARG(QVariant, ok));
+        QVERIFY(ok.toBool());
+        QCOMPARE(global::instance()->settings()->roomPassword(QStringLiteral("Secret")), function::md5(QStringLiteral("pw")));
+
+        // Entering the open room shows it and its ranking; leaving clears the setting.
+        QVERIFY(QMetaObject::invokeMethod(page.data(), "enterRoom", Q_ARG(QVariant, "Alpha")));
+        QCOMPARE(page->property("depth").toInt(), 2);
+        QCOMPARE(room->roomName(), QStringLiteral("Alpha"));
+        QTRY_VERIFY(m_notices.contains(QStringLiteral("已进入 Alpha 房间")));
+        QTRY_COMPARE(room->rowCount(), 1);
+        QObject* roomPage = page->findChild<QObject*>(QStringLiteral("roomPage"));
+        QVERIFY(roomPage);
+        QMetaObject::invokeMethod(roomPage, "leave");
+        QTRY_COMPARE(page->property("depth").toInt(), 1);
+        QCOMPARE(global::instance()->settings()->roomName(), QString());
+        QVERIFY(m_notices.contains(QStringLiteral("已离开 Alpha 房间")));
+        QVERIFY(room->roomName().isEmpty());
+
+        qInstallMessageHandler(g_previous);
+        QVERIFY2(g_warnings.isEmpty(), qPrintable(g_warnings.join(QLatin1Char('\n'))));
+    }
+};
+
+PENLARK_TEST_MAIN(TestRanking)
+#include "tst_ranking.moc"
