@@ -23,6 +23,7 @@
 #include <QTextCodec>
 #include <QTextDocument>
 #include <QTextFragment>
+#include <QtEndian>
 
 #include <memory>
 
@@ -790,6 +791,23 @@ private slots:
             QVERIFY(!result.error.isEmpty());
         else
             QCOMPARE(result.error, error);
+    }
+
+    // A member that unpacks to more than its directory entry says is not
+    // unpacked past that size: such a package is reported as damaged.
+    void zipSizeLie()
+    {
+        const QByteArray body = "<w:p><w:r><w:t>x</w:t></w:r></w:p>" + QByteArray(4 * 1024 * 1024, ' ');
+        QByteArray bytes = docx(body);
+        const int central = bytes.indexOf("PK\x01\x02");
+        QVERIFY(central > 0);
+        qToLittleEndian<quint32>(1000, bytes.data() + central + 24);
+        const ReadResult lie = readBytes(bytes, QStringLiteral("docx"));
+        QCOMPARE(lie.error, QStringLiteral("Unable to open archive."));
+        QCOMPARE(lie.document->toPlainText(), QString());
+
+        // The untouched package reads.
+        QCOMPARE(readBytes(docx(body), QStringLiteral("docx")).document->toPlainText(), QStringLiteral("x"));
     }
 
     // Nested entities are not expanded without bound.

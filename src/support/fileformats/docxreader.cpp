@@ -5,7 +5,6 @@
 #include <QCoreApplication>
 #include <QIODevice>
 #include <QTextDocument>
-#include <QtEndian>
 
 DocxReader::DocxReader()
 {
@@ -14,8 +13,7 @@ DocxReader::DocxReader()
 
 bool DocxReader::canRead(QIODevice* device)
 {
-    const QByteArray head = device ? device->peek(4) : QByteArray();
-    return head.size() == 4 && qFromLittleEndian<quint32>(head.constData()) == 0x04034B50u;
+    return ZipPackage::canRead(device);
 }
 
 int DocxReader::type() const
@@ -34,7 +32,14 @@ void DocxReader::readData(QIODevice* device)
         return;
     }
     for (const QString& member : {QStringLiteral("word/styles.xml"), QStringLiteral("word/document.xml")}) {
-        const QByteArray data = package.fileData(member);
+        bool damaged = false;
+        const QByteArray data = package.fileData(member, &damaged);
+        if (damaged) {
+            // A member that is there but cannot be unpacked is a damaged
+            // package, not a missing part.
+            m_error = QCoreApplication::translate("DocxReader", "Unable to open archive.");
+            break;
+        }
         if (data.isEmpty())
             continue;
         m_xml.addData(data);

@@ -1,6 +1,5 @@
 #include "odtreader.h"
 
-#include "docxreader.h"
 #include "zippackage.h"
 
 #include <QCoreApplication>
@@ -31,7 +30,7 @@ bool OdtReader::canRead(QIODevice* device)
     if (!device)
         return false;
     const QByteArray head = device->peek(77);
-    if (DocxReader::canRead(device) && head.size() == 77
+    if (ZipPackage::canRead(device) && head.size() == 77
         && head.mid(30) == "mimetypeapplication/vnd.oasis.opendocument.text")
         return true;
     const QByteArray trimmed = head.trimmed();
@@ -52,7 +51,7 @@ int OdtReader::type() const
 void OdtReader::readData(QIODevice* device)
 {
     m_inBlock = m_cursor.document() && m_cursor.document()->blockCount() > 0;
-    if (DocxReader::canRead(device)) {
+    if (ZipPackage::canRead(device)) {
         ZipPackage package(device);
         if (!package.isReadable()) {
             m_error = QCoreApplication::translate("OdtReader", "Unable to open archive.");

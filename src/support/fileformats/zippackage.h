@@ -2,31 +2,48 @@
 #define ZIPPACKAGE_H
 
 #include <QByteArray>
-#include <QScopedPointer>
+#include <QHash>
 #include <QString>
 
 class QIODevice;
-class QZipReader;
 
-// Read access to the members of a ZIP package on an open device. Packages
-// come from outside, so members whose declared size is beyond a sane limit
-// are not unpacked, and an archive without a readable directory counts as
-// unreadable.
+// Read access to the members of a ZIP package (DOCX, ODT). Packages come
+// from outside, so every offset is checked against the data, members are
+// unpacked with a bound on their size (no "zip bomb" can exhaust memory)
+// and their checksums are verified. An archive without a readable central
+// directory counts as unreadable.
 class ZipPackage
 {
 public:
     explicit ZipPackage(QIODevice* device);
-    ~ZipPackage();
 
-    bool isReadable() const;
+    // True when the first four bytes are a ZIP local-file header.
+    static bool canRead(QIODevice* device);
+
+    bool isReadable() const { return m_readable; }
     // The member's bytes; empty when it is missing, too large or damaged.
-    QByteArray fileData(const QString& name) const;
+    // `damaged` (when given) tells a present but unusable member from a
+    // missing one.
+    QByteArray fileData(const QString& name, bool* damaged = nullptr) const;
     void close();
 
-    static constexpr qint64 MaxMemberSize = 256 * 1024 * 1024;
+    static constexpr qint64 MaxPackageSize = 1024LL * 1024 * 1024;
+    static constexpr qint64 MaxMemberSize = 256LL * 1024 * 1024;
 
 private:
-    QScopedPointer<QZipReader> m_reader;
+    struct Entry {
+        quint16 method = 0;
+        quint32 crc = 0;
+        quint32 compressedSize = 0;
+        quint32 size = 0;
+        quint32 localOffset = 0;
+    };
+
+    bool readDirectory();
+    QByteArray unpack(const QString& name) const;
+
+    QByteArray m_data;
+    QHash<QString, Entry> m_entries;
     bool m_readable = false;
 };
 
