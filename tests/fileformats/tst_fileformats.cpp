@@ -597,7 +597,7 @@ private slots:
         QTest::newRow("open groups") << QByteArray("{\\rtf1 one{\\b two}") << "onetwo" << "";
         QTest::newRow("extra close") << QByteArray("{\\rtf1 one}}}two") << "one" << "";
         QTest::newRow("huge font number") << QByteArray("{\\rtf1{\\f2000000000\\fcharset134 x}\\f-5 y\\f99999999999999999999 z}") << "yz" << "";
-        QTest::newRow("deep nesting") << QByteArray("{\\rtf1 " + QByteArray(100000, '{') + "x" + QByteArray(100000, '}') + "}") << "x" << "";
+        QTest::newRow("deep nesting") << QByteArray("{\\rtf1 " + QByteArray(100000, '{') + "x" + QByteArray(100000, '}') + "y}") << "xy" << "";
         QTest::newRow("unicode at end") << QByteArray("{\\rtf1 \\uc5\\u8364 ") << QString::fromUtf8("€") << "";
     }
 

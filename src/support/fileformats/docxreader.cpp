@@ -26,31 +26,15 @@ void DocxReader::readData(QIODevice* device)
     m_inBlock = m_cursor.document() && m_cursor.document()->blockCount() > 0;
     m_current.blockFormat = m_cursor.blockFormat();
 
-    ZipPackage package(device);
-    if (!package.isReadable()) {
-        m_error = QCoreApplication::translate("DocxReader", "Unable to open archive.");
-        return;
-    }
-    for (const QString& member : {QStringLiteral("word/styles.xml"), QStringLiteral("word/document.xml")}) {
-        bool damaged = false;
-        const QByteArray data = package.fileData(member, &damaged);
-        if (damaged) {
-            // A member that is there but cannot be unpacked is a damaged
-            // package, not a missing part.
-            m_error = QCoreApplication::translate("DocxReader", "Unable to open archive.");
-            break;
-        }
-        if (data.isEmpty())
-            continue;
-        m_xml.addData(data);
-        readContent();
-        if (m_xml.hasError()) {
-            m_error = m_xml.errorString();
-            break;
-        }
-        m_xml.clear();
-    }
-    package.close();
+    m_error = ZipPackage::readMembers(device, {QStringLiteral("word/styles.xml"), QStringLiteral("word/document.xml")},
+                                      QCoreApplication::translate("DocxReader", "Unable to open archive."),
+                                      [this](const QByteArray& data) {
+                                          m_xml.addData(data);
+                                          readContent();
+                                          const QString error = m_xml.hasError() ? m_xml.errorString() : QString();
+                                          m_xml.clear();
+                                          return error;
+                                      });
     QCoreApplication::processEvents();
 }
 

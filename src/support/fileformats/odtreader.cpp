@@ -52,24 +52,15 @@ void OdtReader::readData(QIODevice* device)
 {
     m_inBlock = m_cursor.document() && m_cursor.document()->blockCount() > 0;
     if (ZipPackage::canRead(device)) {
-        ZipPackage package(device);
-        if (!package.isReadable()) {
-            m_error = QCoreApplication::translate("OdtReader", "Unable to open archive.");
-            return;
-        }
-        for (const QString& member : {QStringLiteral("styles.xml"), QStringLiteral("content.xml")}) {
-            const QByteArray data = package.fileData(member);
-            if (data.isEmpty())
-                continue;
-            m_xml.addData(data);
-            readDocument();
-            if (m_xml.hasError()) {
-                m_error = m_xml.errorString();
-                break;
-            }
-            m_xml.clear();
-        }
-        package.close();
+        m_error = ZipPackage::readMembers(device, {QStringLiteral("styles.xml"), QStringLiteral("content.xml")},
+                                          QCoreApplication::translate("OdtReader", "Unable to open archive."),
+                                          [this](const QByteArray& data) {
+                                              m_xml.addData(data);
+                                              readDocument();
+                                              const QString error = m_xml.hasError() ? m_xml.errorString() : QString();
+                                              m_xml.clear();
+                                              return error;
+                                          });
     } else {
         m_xml.setDevice(device);
         readDocument();

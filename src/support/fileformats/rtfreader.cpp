@@ -219,13 +219,25 @@ void RtfReader::handleText(const QByteArray& bytes)
         (this->*(m_state.table->text))(text);
 }
 
+// Groups nested deeper than this share the state of the deepest kept one,
+// so a file of nothing but opening braces cannot exhaust memory.
+static const int MaxDepth = 4096;
+
 void RtfReader::pushState()
 {
+    if (m_states.size() >= MaxDepth) {
+        ++m_extraDepth;
+        return;
+    }
     m_states.append(m_state);
 }
 
 void RtfReader::endGroup()
 {
+    if (m_extraDepth > 0) {
+        --m_extraDepth;
+        return;
+    }
     if (m_state.table == &stylesheetFunctions() && m_styleSheetEnd)
         (this->*m_styleSheetEnd)();
     popState();

@@ -102,6 +102,7 @@ private:
     RtfTokenizer m_tokenizer;
     bool m_inBlock = true;
     QVector<State> m_states;
+    int m_extraDepth = 0;
     QHash<int, Style> m_styles;
     State m_state;
     QTextBlockFormat m_defaultBlockFormat;

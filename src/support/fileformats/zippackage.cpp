@@ -159,3 +159,25 @@ void ZipPackage::close()
     m_entries.clear();
     m_readable = false;
 }
+
+QString ZipPackage::readMembers(QIODevice* device, const QStringList& names, const QString& unreadable,
+                                const std::function<QString(const QByteArray&)>& read)
+{
+    ZipPackage package(device);
+    if (!package.isReadable())
+        return unreadable;
+    for (const QString& name : names) {
+        bool damaged = false;
+        const QByteArray data = package.fileData(name, &damaged);
+        // A member that is there but cannot be unpacked is a damaged
+        // package, not a missing part.
+        if (damaged)
+            return unreadable;
+        if (data.isEmpty())
+            continue;
+        const QString error = read(data);
+        if (!error.isEmpty())
+            return error;
+    }
+    return QString();
+}

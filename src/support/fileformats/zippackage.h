@@ -4,6 +4,9 @@
 #include <QByteArray>
 #include <QHash>
 #include <QString>
+#include <QStringList>
+
+#include <functional>
 
 class QIODevice;
 
@@ -26,6 +29,14 @@ public:
     // missing one.
     QByteArray fileData(const QString& name, bool* damaged = nullptr) const;
     void close();
+
+    // Opens the package on the device and hands each named member that is
+    // present, in order, to `read`, which returns an error text (empty on
+    // success); stops at the first error. Returns that error, or
+    // `unreadable` when the archive or one of the members cannot be
+    // unpacked.
+    static QString readMembers(QIODevice* device, const QStringList& names, const QString& unreadable,
+                               const std::function<QString(const QByteArray&)>& read);
 
     static constexpr qint64 MaxPackageSize = 1024LL * 1024 * 1024;
     static constexpr qint64 MaxMemberSize = 256LL * 1024 * 1024;
