@@ -129,12 +129,7 @@ void DocxReader::readStyle()
             const QString base = value();
             const auto found = m_styles.constFind(base);
             if (found != m_styles.constEnd() && base != id) {
-                QTextBlockFormat block = found->blockFormat;
-                block.merge(style.blockFormat);
-                QTextCharFormat chars = found->charFormat;
-                chars.merge(style.charFormat);
-                style.blockFormat = block;
-                style.charFormat = chars;
+                inherit(style.blockFormat, style.charFormat, found->blockFormat, found->charFormat);
             } else if (!m_waiting.value(base).contains(id)) {
                 m_waiting[base].append(id);
             }
@@ -164,12 +159,7 @@ void DocxReader::resolveWaiting(const QString& id, QStringList& visited)
             continue;
         visited.append(child);
         Style& style = m_styles[child];
-        QTextBlockFormat block = base.blockFormat;
-        block.merge(style.blockFormat);
-        QTextCharFormat chars = base.charFormat;
-        chars.merge(style.charFormat);
-        style.blockFormat = block;
-        style.charFormat = chars;
+        inherit(style.blockFormat, style.charFormat, base.blockFormat, base.charFormat);
         resolveWaiting(child, visited);
     }
 }
@@ -177,12 +167,7 @@ void DocxReader::resolveWaiting(const QString& id, QStringList& visited)
 void DocxReader::applyStyle(Style& target, const QString& id)
 {
     const Style named = m_styles.value(id);
-    QTextBlockFormat block = named.blockFormat;
-    block.merge(target.blockFormat);
-    QTextCharFormat chars = named.charFormat;
-    chars.merge(target.charFormat);
-    target.blockFormat = block;
-    target.charFormat = chars;
+    inherit(target.blockFormat, target.charFormat, named.blockFormat, named.charFormat);
     target.type = named.type;
 }
 

@@ -2,6 +2,7 @@
 
 #include "formatreader.h"
 #include "xmltext.h"
+#include "zippackage.h"
 
 #include <private/qzipwriter_p.h>
 
@@ -58,23 +59,13 @@ bool DocxWriter::write(QIODevice* device, const QTextDocument* document)
 {
     if (!device || !document)
         return false;
-    // QZipWriter closes its device when it finishes, which a QSaveFile
-    // forbids; the package is built in memory and then written out.
-    QByteArray package;
-    QBuffer buffer(&package);
-    buffer.open(QIODevice::WriteOnly);
-    QZipWriter zip(&buffer);
-    if (zip.status() != QZipWriter::NoError)
-        return false;
-    zip.addFile(QStringLiteral("_rels/.rels"), QByteArray(PackageRelationships));
-    zip.addFile(QStringLiteral("word/_rels/document.xml.rels"), QByteArray(DocumentRelationships));
-    zip.addFile(QStringLiteral("word/document.xml"), writeDocument(document));
-    zip.addFile(QStringLiteral("word/styles.xml"), styleSheet());
-    zip.addFile(QStringLiteral("[Content_Types].xml"), QByteArray(ContentTypes));
-    zip.close();
-    if (zip.status() != QZipWriter::NoError)
-        return false;
-    return device->write(package) == package.size();
+    return ZipPackage::writePackage(device, [&](QZipWriter& zip) {
+        zip.addFile(QStringLiteral("_rels/.rels"), QByteArray(PackageRelationships));
+        zip.addFile(QStringLiteral("word/_rels/document.xml.rels"), QByteArray(DocumentRelationships));
+        zip.addFile(QStringLiteral("word/document.xml"), writeDocument(document));
+        zip.addFile(QStringLiteral("word/styles.xml"), styleSheet());
+        zip.addFile(QStringLiteral("[Content_Types].xml"), QByteArray(ContentTypes));
+    });
 }
 
 QByteArray DocxWriter::writeDocument(const QTextDocument* document)

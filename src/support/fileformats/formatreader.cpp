@@ -1,6 +1,7 @@
 #include "formatreader.h"
 
 #include <QTextBlockFormat>
+#include <QTextCharFormat>
 #include <QTextDocument>
 
 FormatReader::FormatReader() = default;
@@ -17,6 +18,17 @@ bool FormatReader::read(QIODevice* device, QTextDocument* document)
     m_cursor.movePosition(QTextCursor::End);
     readData(device);
     return m_error.isEmpty();
+}
+
+void FormatReader::inherit(QTextBlockFormat& block, QTextCharFormat& chars, const QTextBlockFormat& baseBlock,
+                           const QTextCharFormat& baseChars)
+{
+    QTextBlockFormat mergedBlock = baseBlock;
+    mergedBlock.merge(block);
+    QTextCharFormat mergedChars = baseChars;
+    mergedChars.merge(chars);
+    block = mergedBlock;
+    chars = mergedChars;
 }
 
 namespace FormatHeading {

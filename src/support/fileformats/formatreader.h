@@ -6,6 +6,8 @@
 #include <QTextCursor>
 
 class QIODevice;
+class QTextBlockFormat;
+class QTextCharFormat;
 class QTextDocument;
 
 // Base of every document reader: fills a QTextDocument through a cursor.
@@ -32,6 +34,11 @@ public:
     QByteArray encoding() const { return m_encoding; }
 
 protected:
+    // A style based on another: the base's formats with the style's own
+    // values merged over them (its own values win).
+    static void inherit(QTextBlockFormat& block, QTextCharFormat& chars, const QTextBlockFormat& baseBlock,
+                        const QTextCharFormat& baseChars);
+
     QTextCursor m_cursor;
     QString m_error;
     QByteArray m_encoding;

@@ -140,12 +140,7 @@ void OdtReader::readStyle()
         if (childName == name)
             continue;
         Style& child = (*table)[childName];
-        QTextBlockFormat block = style.blockFormat;
-        block.merge(child.blockFormat);
-        QTextCharFormat chars = style.charFormat;
-        chars.merge(child.charFormat);
-        child.blockFormat = block;
-        child.charFormat = chars;
+        inherit(child.blockFormat, child.charFormat, style.blockFormat, style.charFormat);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "formatreader.h"
 #include "xmltext.h"
+#include "zippackage.h"
 
 #include <private/qzipwriter_p.h>
 
@@ -75,24 +76,15 @@ void OdtWriter::startXml(QIODevice* device, bool withText)
 
 bool OdtWriter::writeCompressed(QIODevice* device, const QTextDocument* document)
 {
-    // Built in memory: QZipWriter closes its device when it finishes, which
-    // a QSaveFile forbids.
-    QByteArray package;
-    QBuffer buffer(&package);
-    buffer.open(QIODevice::WriteOnly);
-    QZipWriter zip(&buffer);
-    if (zip.status() != QZipWriter::NoError)
-        return false;
-    zip.setCompressionPolicy(QZipWriter::NeverCompress);
-    zip.addFile(QStringLiteral("mimetype"), QByteArray(MimeType));
-    zip.setCompressionPolicy(QZipWriter::AlwaysCompress);
-    zip.addFile(QStringLiteral("META-INF/manifest.xml"), QByteArray(Manifest));
-    zip.addFile(QStringLiteral("content.xml"), writeDocument(document));
-    zip.addFile(QStringLiteral("styles.xml"), writeStylesDocument(document));
-    zip.close();
-    if (zip.status() != QZipWriter::NoError)
-        return false;
-    return device->write(package) == package.size();
+    return ZipPackage::writePackage(device, [&](QZipWriter& zip) {
+        // The mime type comes first and uncompressed, where readers look.
+        zip.setCompressionPolicy(QZipWriter::NeverCompress);
+        zip.addFile(QStringLiteral("mimetype"), QByteArray(MimeType));
+        zip.setCompressionPolicy(QZipWriter::AlwaysCompress);
+        zip.addFile(QStringLiteral("META-INF/manifest.xml"), QByteArray(Manifest));
+        zip.addFile(QStringLiteral("content.xml"), writeDocument(document));
+        zip.addFile(QStringLiteral("styles.xml"), writeStylesDocument(document));
+    });
 }
 
 bool OdtWriter::writeUncompressed(QIODevice* device, const QTextDocument* document)
@@ -112,28 +104,26 @@ bool OdtWriter::writeUncompressed(QIODevice* device, const QTextDocument* docume
 
 QByteArray OdtWriter::writeDocument(const QTextDocument* document)
 {
-    QByteArray data;
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::WriteOnly);
-    startXml(&buffer, true);
-    writeStartElement(OfficeNs, QStringLiteral("document-content"));
-    writeAttribute(OfficeNs, QStringLiteral("version"), QStringLiteral("1.2"));
-    writeAutomaticStyles(document);
-    writeBody(document);
-    writeEndDocument();
-    setDevice(nullptr);
-    return data;
+    return writeMemberDocument(QStringLiteral("document-content"), true, [&] {
+        writeAutomaticStyles(document);
+        writeBody(document);
+    });
 }
 
 QByteArray OdtWriter::writeStylesDocument(const QTextDocument* document)
 {
+    return writeMemberDocument(QStringLiteral("document-styles"), false, [&] { writeStyles(document); });
+}
+
+QByteArray OdtWriter::writeMemberDocument(const QString& root, bool withText, const std::function<void()>& content)
+{
     QByteArray data;
     QBuffer buffer(&data);
     buffer.open(QIODevice::WriteOnly);
-    startXml(&buffer, false);
-    writeStartElement(OfficeNs, QStringLiteral("document-styles"));
+    startXml(&buffer, withText);
+    writeStartElement(OfficeNs, root);
     writeAttribute(OfficeNs, QStringLiteral("version"), QStringLiteral("1.2"));
-    writeStyles(document);
+    content();
     writeEndDocument();
     setDevice(nullptr);
     return data;

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QXmlStreamWriter>
 
+#include <functional>
+
 class QIODevice;
 class QTextBlockFormat;
 class QTextCharFormat;
@@ -25,6 +27,7 @@ private:
     bool writeUncompressed(QIODevice* device, const QTextDocument* document);
     QByteArray writeDocument(const QTextDocument* document);
     QByteArray writeStylesDocument(const QTextDocument* document);
+    QByteArray writeMemberDocument(const QString& root, bool withText, const std::function<void()>& content);
     void writeStyles(const QTextDocument* document);
     void writeAutomaticStyles(const QTextDocument* document);
     void writeBody(const QTextDocument* document);

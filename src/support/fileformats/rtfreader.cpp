@@ -500,12 +500,7 @@ void RtfReader::setStyleParent(int value)
         return;
     const Style parent = m_styles.value(value);
     Style& style = m_styles[id];
-    QTextBlockFormat block = parent.blockFormat;
-    block.merge(style.blockFormat);
-    QTextCharFormat chars = parent.charFormat;
-    chars.merge(style.charFormat);
-    style.blockFormat = block;
-    style.charFormat = chars;
+    inherit(style.blockFormat, style.charFormat, parent.blockFormat, parent.charFormat);
     m_styles[value].children.insert(id);
 }
 
@@ -533,12 +528,7 @@ void RtfReader::setStyleEnd()
         if (childId == id)
             continue;
         Style& child = m_styles[childId];
-        QTextBlockFormat block = base.blockFormat;
-        block.merge(child.blockFormat);
-        QTextCharFormat chars = base.charFormat;
-        chars.merge(child.charFormat);
-        child.blockFormat = block;
-        child.charFormat = chars;
+        inherit(child.blockFormat, child.charFormat, base.blockFormat, base.charFormat);
     }
     m_styleSheetEnd = &RtfReader::setStyleSheetEnd;
 }

@@ -1,5 +1,8 @@
 #include "zippackage.h"
 
+#include <private/qzipwriter_p.h>
+
+#include <QBuffer>
 #include <QIODevice>
 #include <QtEndian>
 
@@ -180,4 +183,19 @@ QString ZipPackage::readMembers(QIODevice* device, const QStringList& names, con
             return error;
     }
     return QString();
+}
+
+bool ZipPackage::writePackage(QIODevice* device, const std::function<void(QZipWriter&)>& fill)
+{
+    QByteArray package;
+    QBuffer buffer(&package);
+    buffer.open(QIODevice::WriteOnly);
+    QZipWriter zip(&buffer);
+    if (zip.status() != QZipWriter::NoError)
+        return false;
+    fill(zip);
+    zip.close();
+    if (zip.status() != QZipWriter::NoError)
+        return false;
+    return device->write(package) == package.size();
 }

@@ -9,8 +9,9 @@
 #include <functional>
 
 class QIODevice;
+class QZipWriter;
 
-// Read access to the members of a ZIP package (DOCX, ODT). Packages come
+// Read access to the members of a ZIP package (DOCX, ODT), and writing one. Packages come
 // from outside, so every offset is checked against the data, members are
 // unpacked with a bound on their size (no "zip bomb" can exhaust memory)
 // and their checksums are verified. An archive without a readable central
@@ -37,6 +38,11 @@ public:
     // unpacked.
     static QString readMembers(QIODevice* device, const QStringList& names, const QString& unreadable,
                                const std::function<QString(const QByteArray&)>& read);
+
+    // Writes the package whose members `fill` adds to the device. It is
+    // built in memory first: QZipWriter closes its device when it finishes,
+    // which a QSaveFile forbids. True when every step succeeded.
+    static bool writePackage(QIODevice* device, const std::function<void(QZipWriter&)>& fill);
 
     static constexpr qint64 MaxPackageSize = 1024LL * 1024 * 1024;
     static constexpr qint64 MaxMemberSize = 256LL * 1024 * 1024;
