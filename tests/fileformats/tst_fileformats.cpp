@@ -561,6 +561,40 @@ private slots:
         QVERIFY(none.document->isEmpty());
     }
 
+    // Styles of "styles.xml" are known when "content.xml" is read, and the
+    // automatic styles there join them.
+    void odtPackageReader()
+    {
+        const QByteArray ns = " xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\""
+                              " xmlns:style=\"urn:oasis:names:tc:opendocument:xmlns:style:1.0\""
+                              " xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\""
+                              " xmlns:fo=\"urn:oasis:names:tc:opendocument:xmlns:xsl-fo-compatible:1.0\"";
+        const QByteArray styles =
+            "<office:document-styles" + ns + "><office:styles>"
+            "<style:style style:name=\"Quote\" style:family=\"paragraph\"><style:paragraph-properties fo:text-align=\"end\"/>"
+            "<style:text-properties fo:font-style=\"italic\"/></style:style></office:styles></office:document-styles>";
+        const QByteArray content =
+            "<office:document-content" + ns + "><office:automatic-styles>"
+            "<style:style style:name=\"P1\" style:family=\"paragraph\" style:parent-style-name=\"Quote\">"
+            "<style:paragraph-properties fo:margin-left=\"0.5in\" style:writing-mode=\"rl-tb\"/></style:style>"
+            "</office:automatic-styles><office:body><office:text>"
+            "<text:p text:style-name=\"P1\">quoted</text:p><text:p text:style-name=\"Unknown\">plain</text:p>"
+            "</office:text></office:body></office:document-content>";
+        const QByteArray package = makeZip({{QStringLiteral("mimetype"), "application/vnd.oasis.opendocument.text"},
+                                            {QStringLiteral("styles.xml"), styles},
+                                            {QStringLiteral("content.xml"), content}});
+        const ReadResult result = readBytes(package, QStringLiteral("odt"));
+        QCOMPARE(result.type, 3);
+        QVERIFY2(result.error.isEmpty(), qPrintable(result.error));
+        QCOMPARE(blockTexts(result.document.get()), QStringList({QStringLiteral("quoted"), QStringLiteral("plain")}));
+        const QTextBlock quoted = result.document->begin();
+        QCOMPARE(quoted.blockFormat().alignment(), Qt::AlignRight);
+        QCOMPARE(quoted.blockFormat().indent(), 1);
+        QCOMPARE(quoted.blockFormat().layoutDirection(), Qt::RightToLeft);
+        QVERIFY(formatAt(result.document.get(), QStringLiteral("quoted")).fontItalic());
+        QVERIFY(!formatAt(result.document.get(), QStringLiteral("plain")).fontItalic());
+    }
+
     // ---- RTF reading -------------------------------------------------------
 
     void rtfReader_data()
@@ -693,6 +727,9 @@ private slots:
 
         // Encodings named otherwise than by code page still give a valid
         // header that matches the bytes written.
+        RtfWriter utf8("CP65001");
+        QCOMPARE(utf8.fromUnicode(QString::fromUtf8("a中")), QByteArray("a\\'E4\\'B8\\'AD"));
+
         RtfWriter gbk("GBK");
         QCOMPARE(gbk.encoding(), QByteArray("CP936"));
         RtfWriter unicode("UTF-16");
@@ -746,6 +783,12 @@ private slots:
         const ReadResult result = readBytes(bytes);
         QCOMPARE(result.encoding, QByteArray("CP936"));
         QCOMPARE(result.document->toPlainText(), source.toPlainText());
+
+        // With no encoding given, the code page chosen is reported back.
+        writer.setEncoding(QByteArray());
+        QVERIFY(writer.write());
+        QVERIFY(writer.encoding().startsWith("CP") || writer.encoding() == "Shift-JIS");
+        QCOMPARE(readBytes(fileBytes(writer.fileName())).document->toPlainText(), source.toPlainText());
     }
 
     // ---- damaged input -----------------------------------------------------

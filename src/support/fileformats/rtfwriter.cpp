@@ -73,7 +73,8 @@ bool supportsAscii(QTextCodec* codec)
         return *found;
     bool result = true;
     for (ushort c = 32; c <= 127 && result; ++c) {
-        QTextCodec::ConverterState state;
+        // No header: the UTF-8 codec would put a byte-order mark first.
+        QTextCodec::ConverterState state(QTextCodec::IgnoreHeader);
         const QChar ch(c);
         const QByteArray bytes = codec->fromUnicode(&ch, 1, &state);
         result = bytes.size() == 1 && uchar(bytes.at(0)) == c && state.invalidChars == 0;
@@ -200,7 +201,9 @@ QByteArray RtfWriter::fromUnicode(const QString& text) const
         {0x200F, "\\rtlmark "}, {0x2011, "\\_"}, {0x2013, "\\endash "}, {0x2014, "\\emdash "},
         {0x2018, "\\lquote "}, {0x2019, "\\rquote "}, {0x201C, "\\ldblquote "}, {0x201D, "\\rdblquote "},
         {0x2022, "\\bullet "}, {0x2028, "\\line "}};
-    QTextCodec::ConverterState state(QTextCodec::ConvertInvalidToNull);
+    // IgnoreHeader: the UTF-8 codec would otherwise start with a
+    // byte-order mark that would land inside the first paragraph.
+    QTextCodec::ConverterState state(QTextCodec::ConvertInvalidToNull | QTextCodec::IgnoreHeader);
     for (const QChar c : text) {
         const ushort u = c.unicode();
         const auto found = special.constFind(u);
