@@ -735,6 +735,11 @@ private slots:
         RtfWriter unicode("UTF-16");
         QCOMPARE(unicode.encoding(), QByteArray("CP1252"));
         QCOMPARE(RtfWriter("CP932").encoding(), QByteArray("Shift-JIS"));
+        QByteArray mac;
+        QBuffer macBuffer(&mac);
+        macBuffer.open(QIODevice::WriteOnly);
+        QVERIFY(RtfWriter("Apple Roman").write(&macBuffer, &empty));
+        QVERIFY(mac.startsWith("{\\rtf1\\mac\\ansicpg10000\n"));
     }
 
     void rtfWriterCodePages_data()

@@ -111,7 +111,9 @@ void OdtReader::readStyle()
         return;
     }
 
-    Style style = table->value(name);
+    // A new definition replaces an earlier one of the same name; only the
+    // list of styles based on it is kept.
+    Style style;
     if (attributes.hasAttribute(QLatin1String("style:parent-style-name"))) {
         const QString parentName = attribute(attributes, "style:parent-style-name");
         Style& parent = (*table)[parentName];

@@ -148,7 +148,9 @@ RtfWriter::RtfWriter(const QByteArray& encoding)
         m_encoding = "Shift-JIS";
     m_codec = CodePage::codecForName(m_encoding);
     const int mib = m_codec ? m_codec->mibEnum() : 0;
-    const bool fixedHeader = mib == 17 || mib == 106 || mib == 2009 || mib == -168;
+    // Qt names Apple Roman "macintosh" (MIB 2027) in some builds and -168
+    // in others.
+    const bool fixedHeader = mib == 17 || mib == 106 || mib == 2009 || mib == -168 || mib == 2027;
     if (m_codec && !fixedHeader) {
         // The header names the code page by number, so an encoding given by
         // another name is mapped to its number, or replaced by CP1252 when
@@ -179,6 +181,7 @@ RtfWriter::RtfWriter(const QByteArray& encoding)
         m_header = "{\\rtf1\\pca\\ansicpg850";
         break;
     case -168:
+    case 2027:
         m_header = "{\\rtf1\\mac\\ansicpg10000";
         break;
     default:
