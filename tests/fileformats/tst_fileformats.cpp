@@ -890,7 +890,29 @@ private slots:
             QVERIFY(writer.write());
             samples.append({type, fileBytes(writer.fileName())});
         }
+        // Package members are checksummed, so damage inside their XML is
+        // tried separately: members changed first, then packed again.
+        const QByteArray docxPackage = samples.first().second;
+        const QByteArray odtPackage = samples.at(1).second;
+        const QList<QPair<QString, QStringList>> packages = {
+            {QStringLiteral("docx"), {QStringLiteral("word/styles.xml"), QStringLiteral("word/document.xml")}},
+            {QStringLiteral("odt"), {QStringLiteral("mimetype"), QStringLiteral("styles.xml"), QStringLiteral("content.xml")}}};
         QRandomGenerator random(4711);
+        for (const auto& package : packages) {
+            const QByteArray original = package.first == QLatin1String("docx") ? docxPackage : odtPackage;
+            for (int round = 0; round < 60; ++round) {
+                QList<QPair<QString, QByteArray>> members;
+                for (const QString& name : package.second) {
+                    QByteArray member = zipMember(original, name);
+                    if (name != QLatin1String("mimetype")) {
+                        for (int i = 0; i < 1 + random.bounded(4); ++i)
+                            member[random.bounded(member.size())] = "<>/\"= \"&;x:"[random.bounded(12)];
+                    }
+                    members.append({name, member});
+                }
+                readBytes(makeZip(members), package.first);
+            }
+        }
         for (const auto& sample : samples) {
             for (int round = 0; round < 60; ++round) {
                 QByteArray bytes = sample.second;
