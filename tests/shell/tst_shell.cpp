@@ -11,6 +11,7 @@
 #include "registertype/registertype.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QQmlApplicationEngine>
 #include <QQmlComponent>
 #include <QQmlContext>
@@ -23,15 +24,12 @@ class TestShellStartup : public QObject
 {
     Q_OBJECT
 
-private slots:
-    // The program's own engine set-up gives a main window as the root with
-    // the desktop layout and its document area in place.
-    void rootIsMainWindow()
+    // Builds the engine the way main() does and loads the main window.
+    static QQuickWindow* loadMainWindow(QQmlApplicationEngine& engine)
     {
-        QQmlApplicationEngine engine;
         auto* qmlKey = new QmlKey(&engine);
         qmlKey->registerTypes(&engine);
-        // The texts below are the source texts: pin the interface language.
+        // The texts checked are the source texts: pin the interface language.
         QSettings().setValue(QStringLiteral("Language/language"), QStringLiteral("中文简体"));
         auto* i18n = new I18n(qApp, &engine);
         engine.rootContext()->setContextProperty(QStringLiteral("i18n"), i18n);
@@ -40,9 +38,17 @@ private slots:
         global::instance()->setEngine(&engine);
         engine.load(QUrl(QStringLiteral("qrc:/qml/main.qml")));
         global::instance()->setEngine(nullptr);
+        return engine.rootObjects().isEmpty() ? nullptr : qobject_cast<QQuickWindow*>(engine.rootObjects().first());
+    }
 
+private slots:
+    // The program's own engine set-up gives a main window as the root with
+    // the desktop layout and its document area in place.
+    void rootIsMainWindow()
+    {
+        QQmlApplicationEngine engine;
+        QQuickWindow* window = loadMainWindow(engine);
         QCOMPARE(engine.rootObjects().size(), 1);
-        auto* window = qobject_cast<QQuickWindow*>(engine.rootObjects().first());
         QVERIFY(window);
         QCOMPARE(window->objectName(), QStringLiteral("applicationWindow"));
         QVERIFY(window->isVisible());
@@ -68,6 +74,33 @@ private slots:
         QTRY_VERIFY(!window->isVisible());
         if (!realSettings)
             QSKIP("the settings object has no window keys yet");
+    }
+
+    // A document opened in the real window is counted, its chapters fill
+    // the chapter page and the status bar shows its words.
+    void openedDocumentFillsChapterPage()
+    {
+        const QString path = global::documentPath() + QStringLiteral("/book.txt");
+        {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(QStringLiteral("第1章 起\n　　风起了。\n第2章 承\n　　雨来了。\n第3章 转\n　　天晴了。\n").toUtf8());
+        }
+        QQmlApplicationEngine engine;
+        QQuickWindow* window = loadMainWindow(engine);
+        QVERIFY(window);
+        QVERIFY(QMetaObject::invokeMethod(window, "openFile", Q_ARG(QString, QUrl::fromLocalFile(path).toString())));
+
+        QObject* pcMain = window->property("pcMain").value<QObject*>();
+        QVERIFY(pcMain);
+        QVERIFY(QMetaObject::invokeMethod(pcMain, "showTab", Q_ARG(QVariant, QStringLiteral("autoChapter"))));
+        QObject* list = window->findChild<QObject*>(QStringLiteral("chapterList"));
+        QVERIFY(list);
+        QTRY_COMPARE_WITH_TIMEOUT(list->property("count").toInt(), 3, 10000);
+        QObject* label = window->findChild<QObject*>(QStringLiteral("countLabel"));
+        QVERIFY(label);
+        QTRY_VERIFY_WITH_TIMEOUT(label->property("text").toString().startsWith(QStringLiteral("字数: ")), 10000);
+        window->close();
     }
 };
 
