@@ -1,25 +1,278 @@
 import QtQuick 2.15
+import QtQuick.Controls 2.15 as C
+import QtQuick.Layouts 1.15
+import QtQuick.Dialogs 1.3 as D
+import TovaUi 0.1
+import "../widget"
 
-// Placeholder of the document tab area until the editor's version lands:
-// the availability flags the menus read and the hints of an empty area.
+// The document tab area: opens documents in tabs of editor pages (a file
+// already open only activates its tab), closes them after a successful save,
+// saves them all, mirrors the current file into the settings, the files
+// object and the word-count registry, and passes the main window's commands
+// to the current editor page.
 Rectangle {
-    id: page
+    id: tabPage
     objectName: "documentTabPage"
-    property int count: 0
-    property bool isUndoAvailable: false
-    property bool isRedoAvailable: false
-    property bool isCutAvailable: false
-    property bool isCopyAvailable: false
-    property bool isPasteAvailable: false
-    property bool isMakeupAvailable: false
+
+    // The main window whose commands the page answers.
+    property var window: typeof applicationWindow !== "undefined" ? applicationWindow : null
+
+    readonly property int count: tabModel.count
+    readonly property int currentIndex: tabBar.currentIndex
+    readonly property var currentPage: currentIndex >= 0 && currentIndex < pages.length ? pages[currentIndex] : null
+    readonly property bool currentIsEditor: isEditor(currentPage)
+    readonly property var currentEditor: currentIsEditor ? currentPage : null
+
+    // Availability of the edit commands, for the menus.
+    property bool isUndoAvailable: !!currentEditor && currentEditor.isUndoAvailable
+    property bool isRedoAvailable: !!currentEditor && currentEditor.isRedoAvailable
+    property bool isCutAvailable: !!currentEditor && currentEditor.isCutAvailable
+    property bool isCopyAvailable: !!currentEditor && currentEditor.isCopyAvailable
+    property bool isPasteAvailable: !!currentEditor && currentEditor.isPasteAvailable
+    property bool isMakeupAvailable: !!currentEditor && currentEditor.isMakeupAvailable
+
+    // Pages in tab order (the model holds their titles and URLs).
+    property var pages: []
 
     color: g_theme.baseColor
 
+    // Editor pages (documents on disk or built-in texts) and the other pages.
+    function isEditor(page) { return !!page && typeof page.saveForClose === "function" }
+    function isFilePage(page) { return isEditor(page) && String(page.objectName).indexOf("file:") === 0 }
+    function notice(text, type) { message.show(text, type === undefined ? 16 : type) }
     function keyOf(name) { return keys.message + keys.getKey(name) }
 
+    function indexOf(url) {
+        for (var i = 0; i < pages.length; ++i) {
+            if (String(pages[i].objectName) === String(url))
+                return i
+        }
+        return -1
+    }
+
+    function tabTitle(page) {
+        if (!page)
+            return ""
+        var index = pages.indexOf(page)
+        var title = page.title !== undefined && page.title !== "" ? page.title
+                  : index >= 0 && index < tabModel.count ? tabModel.get(index).title : ""
+        if (page.deleted === true)
+            title += qsTr(" (已删除)")
+        if (isFilePage(page) && cglobal.isExternal(page.fileName))
+            title += qsTr(" (外部文档)")
+        return title
+    }
+
+    function addPage(page, url, title) {
+        var list = pages.slice()
+        list.push(page)
+        pages = list
+        tabModel.append({ url: String(url), title: title === undefined ? "" : String(title) })
+        tabBar.setCurrentIndex(list.length - 1)
+    }
+
+    // Opens a document in a tab, or activates its tab when it is open.
+    function openFile(file) {
+        var url = String(file)
+        if (url === "" || !functions.isFileExist(url))
+            return
+        var open = indexOf(url)
+        if (open >= 0) {
+            tabBar.setCurrentIndex(open)
+            return
+        }
+        if (currentEditor && currentEditor.loading) {
+            notice(qsTr("请稍等,等正在载入中的文件载入完成后再打开。"))
+            return
+        }
+        if (url.indexOf("file:") === 0)
+            files.setRecentFile(url)
+        var page = editorComponent.createObject(stack, { fileName: url, objectName: url })
+        if (!page) {
+            console.log("error loading component:", editorComponent.errorString())
+            return
+        }
+        addPage(page, url)
+    }
+
+    // Opens a QML page as a tab.
+    function openWidget(file, title) {
+        var url = String(file)
+        var open = indexOf(url)
+        if (open >= 0) {
+            tabBar.setCurrentIndex(open)
+            return
+        }
+        var component = Qt.createComponent(url)
+        if (component.status !== Component.Ready) {
+            console.log("error loading component:", component.errorString())
+            return
+        }
+        var page = component.createObject(stack, { objectName: url })
+        if (!page) {
+            console.log("error loading component:", url)
+            return
+        }
+        addPage(page, url, title)
+    }
+
+    function removeAt(index) {
+        var page = pages[index]
+        var list = pages.slice()
+        list.splice(index, 1)
+        pages = list
+        tabModel.remove(index)
+        if (page)
+            page.destroy()
+        updateCurrent()
+    }
+
+    // Closes the current tab; an editor's tab only once its text is saved.
+    function close() {
+        closeAt(currentIndex)
+    }
+    function closeAt(index) {
+        var page = pages[index]
+        if (!page)
+            return
+        if (isEditor(page)) {
+            if (!page.saveForClose()) {
+                notice(qsTr("保存失败，文档没有关闭。"), 1)
+                return
+            }
+            wordCountModel.closeFile(page.fileName)
+            page.exit()
+        }
+        removeAt(index)
+    }
+    // Removes the tab of a file that is gone, without saving.
+    function closeFile(file) {
+        var index = indexOf(file)
+        if (index < 0)
+            return
+        var page = pages[index]
+        wordCountModel.closeFile(page.fileName)
+        page.exit()
+        removeAt(index)
+    }
+
+    function saveAllNoTips() {
+        var ok = true
+        for (var i = 0; i < pages.length; ++i) {
+            if (isFilePage(pages[i]) && !pages[i].save())
+                ok = false
+        }
+        return ok
+    }
+    function saveAll() {
+        if (saveAllNoTips())
+            notice(qsTr("Saved successfully"))
+        else
+            notice(qsTr("Save failed"), 1)
+    }
+
+    // The current file goes to the settings, the files object and the
+    // word-count registry.
+    function updateCurrent() {
+        var index = tabBar.currentIndex
+        for (var i = 0; i < pages.length; ++i) {
+            if (pages[i] && pages[i].isCurrent !== undefined)
+                pages[i].isCurrent = i === index
+        }
+        var editor = index >= 0 && isEditor(pages[index]) ? pages[index] : null
+        cglobal.isCurrentEdit = !!editor
+        if (!editor)
+            return
+        csettings.currentFile = String(editor.fileName)
+        files.currentFile = editor.fileName
+        wordCountModel.setCurrentFile(editor.fileName)
+    }
+
+    function withEditor(action) {
+        if (currentEditor)
+            action(currentEditor)
+    }
+
+    Component { id: editorComponent; LazyEdit {} }
+    ListModel { id: tabModel }
+
+    ColumnLayout {
+        anchors.fill: parent
+        spacing: 0
+        visible: tabModel.count > 0
+
+        C.TabBar {
+            id: tabBar
+            objectName: "tabBar"
+            Layout.fillWidth: true
+            onCurrentIndexChanged: tabPage.updateCurrent()
+            background: Rectangle { color: g_theme.functionAreaColor }
+            Repeater {
+                model: tabModel
+                C.TabButton {
+                    id: tabButton
+                    readonly property var page: index < tabPage.pages.length ? tabPage.pages[index] : null
+                    objectName: "tab_" + index
+                    width: Math.max(120, implicitWidth)
+                    text: tabPage.tabTitle(page) + (page && page.isModified ? " \u2022" : "")
+                    rightPadding: 28
+                    ToolButton {
+                        objectName: "closeTab"
+                        anchors.right: parent.right
+                        anchors.verticalCenter: parent.verticalCenter
+                        text: "\u2715"
+                        implicitWidth: 24
+                        implicitHeight: 24
+                        hoverText: tabPage.isEditor(tabButton.page) ? qsTr("保存并关闭文档") : qsTr("关闭")
+                        onClicked: tabPage.closeAt(index)
+                    }
+                }
+            }
+        }
+
+        StackLayout {
+            id: stack
+            objectName: "tabStack"
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            currentIndex: tabBar.currentIndex
+        }
+
+        // Status bar: the current document's counts.
+        Rectangle {
+            Layout.fillWidth: true
+            Layout.preferredHeight: 24
+            color: g_theme.statusBarColor
+            RowLayout {
+                anchors.fill: parent
+                anchors.leftMargin: 8
+                anchors.rightMargin: 8
+                readonly property var counts: wordCountModel.currentCountClass
+                C.Label {
+                    objectName: "countLabel"
+                    text: parent.counts && parent.counts.All >= 0 ? qsTr("字数: ") + parent.counts.All : qsTr("统计中…")
+                    color: g_theme.foregroundColor
+                    font.pixelSize: 12
+                }
+                C.Label {
+                    objectName: "selectionBadge"
+                    visible: !!parent.counts && parent.counts.Selection > 0
+                    text: qsTr("选中: ") + (parent.counts ? parent.counts.Selection : 0)
+                    color: g_theme.accentColor
+                    font.pixelSize: 12
+                }
+                Item { Layout.fillWidth: true }
+                LockerLabel {}
+            }
+        }
+    }
+
+    // With no tab open: the application name and how to begin.
     Column {
+        objectName: "documentTips"
         anchors.centerIn: parent
         spacing: 12
+        visible: tabModel.count === 0
         Text {
             anchors.horizontalCenter: parent.horizontalCenter
             text: cglobal.appName()
@@ -29,9 +282,9 @@ Rectangle {
         }
         Repeater {
             model: [
-                qsTr("Open a document") + "    " + qsTr("文件") + " > " + qsTr("打开") + "  " + page.keyOf("fileOpen"),
-                qsTr("New a document") + "    " + qsTr("文件") + " > " + qsTr("新建") + "  " + page.keyOf("fileNew"),
-                qsTr("Preferences...") + "    " + page.keyOf("showSetting")
+                qsTr("Open a document") + "    " + qsTr("文件") + " > " + qsTr("打开") + "  " + tabPage.keyOf("fileOpen"),
+                qsTr("New a document") + "    " + qsTr("文件") + " > " + qsTr("新建") + "  " + tabPage.keyOf("fileNew"),
+                qsTr("Preferences...") + "    " + tabPage.keyOf("showSetting")
             ]
             Text {
                 anchors.horizontalCenter: parent.horizontalCenter
@@ -40,5 +293,81 @@ Rectangle {
                 font.pixelSize: 13
             }
         }
+    }
+
+    D.FileDialog {
+        id: openDialog
+        title: qsTr("打开")
+        nameFilters: ["*.txt *.md"]
+        onAccepted: tabPage.openFile(fileUrl)
+    }
+    D.FileDialog {
+        id: saveAsDialog
+        title: qsTr("另存为")
+        selectExisting: false
+        nameFilters: ["*.txt *.md"]
+        onAccepted: tabPage.withEditor(function(e) {
+            if (e.saveAs(fileUrl))
+                tabPage.openFile(fileUrl)
+        })
+    }
+    D.FileDialog {
+        id: importFilesDialog
+        title: qsTr("导入文件")
+        selectMultiple: true
+        nameFilters: ["*.txt *.md"]
+        onAccepted: files.importFiles(fileUrls, files.currentPath)
+    }
+    D.FileDialog {
+        id: importDirDialog
+        title: qsTr("导入文件夹")
+        selectFolder: true
+        onAccepted: files.importDir(fileUrl, files.currentPath)
+    }
+
+    Connections {
+        target: tabPage.window
+        ignoreUnknownSignals: true
+        function onOpenFile(file) { tabPage.openFile(file) }
+        function onOpenWidget(file, name) { tabPage.openWidget(file, name) }
+        function onCloseDocument() { tabPage.close() }
+        function onCloseFile(file) { tabPage.closeFile(file) }
+        function onSaveAll() { tabPage.saveAll() }
+        function onSaveAllNoTips() { tabPage.saveAllNoTips() }
+        function onOpen() {
+            openDialog.folder = files.currentPath
+            openDialog.open()
+        }
+        function onSaveAs() { if (tabPage.currentEditor) saveAsDialog.open() }
+        function onImportFiles() { importFilesDialog.open() }
+        function onImportDir() { importDirDialog.open() }
+        function onNewFile() {
+            var url = files.newFile()
+            if (String(url) !== "")
+                tabPage.openFile(url)
+        }
+        function onNewDir() { files.newDir() }
+        function onDelFile() { files.delFile() }
+        function onShowReadme() { tabPage.openFile("qrc:/source/Readme/Readme_" + csettings.language + ".md") }
+        function onPaste() { tabPage.withEditor(function(e) { e.paste() }) }
+        function onAddChapterName() { tabPage.withEditor(function(e) { e.addChapterName() }) }
+        function onFind() { tabPage.withEditor(function(e) { e.showFind(false) }) }
+        function onReplace() { tabPage.withEditor(function(e) { e.showFind(true) }) }
+        function onUndo() { tabPage.withEditor(function(e) { e.undo() }) }
+        function onRedo() { tabPage.withEditor(function(e) { e.redo() }) }
+        function onCut() { tabPage.withEditor(function(e) { e.cut() }) }
+        function onCopy() { tabPage.withEditor(function(e) { e.copy() }) }
+        function onSelectAll() { tabPage.withEditor(function(e) { e.selectAll() }) }
+        function onSelectThisChapter() { tabPage.withEditor(function(e) { e.selectThisChapter() }) }
+        function onGotoLine(line) { tabPage.withEditor(function(e) { e.gotoLine(line) }) }
+        function onMakeup() { tabPage.withEditor(function(e) { e.makeup() }) }
+        function onShowSubtle() { tabPage.withEditor(function(e) { if (e.showSubtle) e.showSubtle() }) }
+    }
+
+    // At start the last current file opens again (pages are not reopened).
+    Component.onCompleted: {
+        var file = csettings.currentFile === undefined ? "" : String(csettings.currentFile)
+        if (file !== "" && !/\.qml$/.test(file))
+            openFile(file)
     }
 }

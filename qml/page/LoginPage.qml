@@ -52,12 +52,10 @@ SheetWindow {
     Connections {
         target: user
         function onLoginFinished(ok, error) {
+            // The account client shows the outcome's notice itself.
             if (ok) {
-                message.show(qsTr("登录成功"), 16)
                 sheet.close()
                 sheet.destroyWindow()
-            } else {
-                message.show(error, 64)
             }
         }
         function onRegFinished(ok, error) {

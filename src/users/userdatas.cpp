@@ -41,8 +41,12 @@ QString UserDatas::defaultAvatar()
 
 QString UserDatas::avatar_file()
 {
-    const QString local = QUrl(m_avatar_file).toLocalFile();
-    if (local.isEmpty() || !QFile::exists(local)) {
+    // Only a downloaded copy that has gone missing falls back. While the
+    // default picture is held the address is left alone: a read during
+    // sign-in would otherwise replace the address the server just sent
+    // before the picture is fetched from it.
+    const QUrl url(m_avatar_file);
+    if (url.isLocalFile() && !QFile::exists(url.toLocalFile())) {
         setAvatar_url(defaultAvatar());
         setAvatar_file(defaultAvatar());
     }
@@ -174,6 +178,14 @@ void UserDatas::setReType(const QString& value)
     // The repeated password is a secret: only its length goes to the log.
     PLOG << "reType length" << value.size();
     emit reTypeChanged(value);
+}
+
+void UserDatas::setPoints(int value)
+{
+    if (m_points == value)
+        return;
+    m_points = value;
+    emit pointsChanged(value);
 }
 
 // ---- captcha ---------------------------------------------------------------

@@ -49,6 +49,9 @@ public:
     QString reType() const { return m_reType; }
     int points() const { return m_points; }
     QString captchaId() const { return m_captchaId; }
+    // For C++ callers and tests only; QML sees points read-only and the
+    // account server's answers are what normally set it.
+    void setPoints(int value);
 
     static QString defaultAvatar();
 

@@ -149,6 +149,8 @@ void UserInfo::login(const QString& username, const QString& password, bool forc
     QNetworkRequest request(url);
     request.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/x-www-form-urlencoded"));
     request.setRawHeader("Authorization", network::basicAuthorization(username, password));
+    // A server that never answers would otherwise block every later sign-in.
+    request.setTransferTimeout(network::syncTimeout());
     QByteArray body = QByteArrayLiteral("name=") + username.toUtf8();
 
     NetworkReply* reply = network::post(request, body);
@@ -166,7 +168,7 @@ void UserInfo::onLoginFinished(NetworkData data)
         PLOG << "login error:" << data.errorString;
         setError(data.errorString);
         m_logining = false;
-        emit loginFinished(false, error());
+        loginFailed();
         return;
     }
     QJsonParseError parseError;
@@ -176,12 +178,12 @@ void UserInfo::onLoginFinished(NetworkData data)
         setError(parseError.errorString());
         d->setLogined(false);
         m_logining = false;
-        emit loginFinished(false, error());
+        loginFailed();
         return;
     }
     if (!doc.isObject()) {
         m_logining = false;
-        emit loginFinished(false, error());
+        loginFailed();
         return;
     }
     readAccount(d, doc.object(), QStringLiteral("nickname"));
@@ -192,6 +194,16 @@ void UserInfo::onLoginFinished(NetworkData data)
     d->updatePoints();
     emit loginFinished(true, QString());
     loadAvatar(d, m_forceUpdateAvatar);
+}
+
+void UserInfo::loginFailed()
+{
+    // Shown here rather than by the sign-in page, so that a failed automatic
+    // sign-in at start-up, with no page open, is reported too.
+    const QString text = error();
+    if (!text.isEmpty())
+        message::show(Message::Error, text, nullptr, 5000);
+    emit loginFinished(false, text);
 }
 
 void UserInfo::loadAvatar(UserDatas* account, bool force)
@@ -288,8 +300,10 @@ QNetworkReply* UserInfo::sendAndWait(QNetworkRequest request, const QByteArray& 
     QNetworkReply* reply = nullptr;
     if (verb == "GET")
         reply = manager->get(request);
-    else if (multiPart)
+    else if (multiPart) {
         reply = manager->post(request, multiPart);
+        multiPart->setParent(reply); // lives as long as the upload
+    }
     else
         reply = manager->post(request, body);
     if (!network::waitFor(reply)) {
@@ -313,12 +327,8 @@ bool UserInfo::changeRequest(const QString& path, const QString& password, const
     if (!multiPart)
         request.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/x-www-form-urlencoded"));
     QNetworkReply* reply = sendAndWait(request, "POST", password, body, multiPart, timeoutText);
-    if (multiPart) {
-        if (reply)
-            multiPart->setParent(reply);
-        else
-            multiPart->deleteLater();
-    }
+    if (multiPart && !multiPart->parent())
+        delete multiPart; // never sent
     if (!reply)
         return false;
     const QByteArray answer = reply->readAll();

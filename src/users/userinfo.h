@@ -63,6 +63,7 @@ private slots:
     void onLoginFinished(NetworkData data);
 
 private:
+    void loginFailed();
     // Sends a request signed with the account's login and the given password
     // and waits for it; null when it timed out (timeoutText is then the
     // error) or could not be sent.

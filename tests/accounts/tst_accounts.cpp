@@ -76,10 +76,11 @@ private:
         data()->setLogin(QStringLiteral("ann"));
         data()->setPassword(QStringLiteral("secret"));
         QSignalSpy spy(user(), &UserInfo::loginFinished);
+        QSignalSpy balance(data(), &UserDatas::pointsChanged);
         user()->login();
         QVERIFY(spy.wait(5000));
         QCOMPARE(spy.at(0).at(0).toBool(), true);
-        QTRY_VERIFY(!m_server->requestsTo("/api/v2/points").isEmpty());
+        QTRY_COMPARE(balance.count(), 1);
     }
 
     // Notices shown through the program's notification channel.
@@ -317,6 +318,7 @@ private slots:
         if (!message.isEmpty())
             QCOMPARE(spy.at(0).at(1).toString(), message);
         QTEST(data()->error_code(), "errorCode");
+        QVERIFY(m_notices.contains(spy.at(0).at(1).toString()));
         QVERIFY(!data()->logined());
     }
 
@@ -341,6 +343,20 @@ private slots:
         QVERIFY(spy.wait(5000));
         QCOMPARE(spy.at(0).at(0).toBool(), false);
         QVERIFY(data()->logined());
+    }
+
+    void signInTimesOut()
+    {
+        network::setSyncTimeout(200);
+        m_server->setHandler(QStringLiteral("/api/v1/users/login"), [](const FakeRequest&) { return FakeResponse::held(); });
+        QSignalSpy spy(user(), &UserInfo::loginFinished);
+        user()->login(QStringLiteral("ann"), QStringLiteral("secret"));
+        QVERIFY(spy.wait(5000));
+        QCOMPARE(spy.at(0).at(0).toBool(), false);
+        QVERIFY(!spy.at(0).at(1).toString().isEmpty());
+        // The next sign-in is not blocked by the one that hung.
+        m_server->setHandler(QStringLiteral("/api/v1/users/login"), {});
+        signIn();
     }
 
     void signInOffline()
@@ -519,8 +535,17 @@ private slots:
         const QJsonObject metrics = QJsonDocument::fromJson(begin.query.queryItemValue("metrics", QUrl::FullyDecoded).toUtf8()).object();
         QCOMPARE(metrics.value("_app_version").toString(), QStringLiteral("2.0.13"));
 
-        // Nothing marks the session active: the heartbeat stays silent.
+        // While the window is not active the heartbeat stays silent.
+        global::instance()->setIsAppAction(false);
+        c.getActive();
         c.hold();
+        QTest::qWait(50);
+        QCOMPARE(m_server->requestsTo("/i").size(), 1);
+        global::instance()->setIsAppAction(true);
+        c.getActive();
+        c.hold();
+        QTRY_COMPARE(m_server->requestsTo("/i").size(), 2);
+        global::instance()->setIsAppAction(false);
         signIn();
         c.addEvent(QStringLiteral("b"));
         c.addEvent(QStringLiteral("a"));
@@ -585,11 +610,17 @@ private slots:
         QVERIFY(m_server->requests.isEmpty());
 
         d->setPassword(QStringLiteral("secret"));
+        // The page shows the avatar while signed in: the picture still
+        // arrives from the address the server sent.
+        m_server->accounts[QStringLiteral("ann")].avatarPath = QStringLiteral("/avatars/ann.png");
+        d->setAvatar_file(QString());
         QSignalSpy destroyed(login, SIGNAL(destroyWindow()));
         QVERIFY(QMetaObject::invokeMethod(login, "doLogin", Q_RETURN_ARG(QVariant, sent)));
         QTRY_VERIFY(d->logined());
         QTRY_COMPARE(destroyed.count(), 1);
         QTRY_VERIFY(child(me, "signedIn")->property("visible").toBool());
+        QTRY_VERIFY(d->avatar_file().startsWith(QStringLiteral("file:")));
+        QCOMPARE(d->avatar_url(), m_server->url() + QStringLiteral("/avatars/ann.png"));
         QTRY_COMPARE(child(me, "pointsText")->property("text").toString(), QStringLiteral("现有积分: 120"));
 
         QObject* points = create("qrc:/qml/page/PointsWindow.qml");
@@ -600,6 +631,18 @@ private slots:
         QVERIFY(QMetaObject::invokeMethod(child(first, "claimButton"), "clicked"));
         QTRY_COMPARE(d->points(), 220);
         QVERIFY(!global::instance()->settings()->isFirstLogin());
+
+        // A picked picture is uploaded from the page by its file URL.
+        const QString png = QDir::temp().filePath(QStringLiteral("picked.png"));
+        QFile pngFile(png);
+        QVERIFY(pngFile.open(QIODevice::WriteOnly));
+        pngFile.write(FakeAccountServer::picture(qRgb(9, 9, 9)));
+        pngFile.close();
+        QVERIFY(QMetaObject::invokeMethod(me, "changeAvatar", Q_ARG(QVariant, QVariant::fromValue(QUrl::fromLocalFile(png)))));
+        QCOMPARE(m_server->requestsTo("/api/v1/user/settings/avatar").size(), 1);
+        QVERIFY(m_server->requestsTo("/api/v1/user/settings/avatar").at(0).body.contains(FakeAccountServer::picture(qRgb(9, 9, 9))));
+        QVERIFY(m_notices.contains(QStringLiteral("您的新头像更新成功")));
+        QTRY_VERIFY(d->avatar_file().startsWith(QStringLiteral("file:")));
 
         // The other account pages build; a blank profile change is refused.
         for (const char* file : { "qrc:/qml/page/ClockInPage.qml", "qrc:/qml/page/PasswordWindow.qml" })

@@ -5,6 +5,7 @@
 #include "function/message.h"
 #include "support/log.h"
 #include "textarea/makeuper.h"
+#include "document/count.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -1663,7 +1664,8 @@ void LazyTextDocument::addChapterName(int nextTitleIndex)
     if (m_editCursor.isNull())
         return;
     const QString line = m_editCursor.block().text();
-    if (chapterTitleTest && chapterTitleTest(line, m_chapterKeys)) {
+    const bool isTitle = chapterTitleTest ? chapterTitleTest(line, m_chapterKeys) : count::isChapterTitle(line, m_chapterKeys);
+    if (isTitle) {
         message::show(Message::Tips, tr("已经是章节标题了"), 5000);
         return;
     }
@@ -1712,6 +1714,194 @@ void LazyTextDocument::subtleFinish(const QString& text)
     setWholeSelection(p, p, p);
     rebuildWindowAt(p);
     updateEditContent();
+}
+
+// ---- search and replace ----------------------------------------------------------
+
+QRegularExpression LazyTextDocument::searchExpression() const
+{
+    // Regular expressions are case-sensitive; the case option only applies
+    // to plain text.
+    return QRegularExpression(m_selectedText);
+}
+
+// The expression is matched line by line, as the document's own search does;
+// backwards, the last match that starts before from.
+LazyTextDocument::Match LazyTextDocument::findExpression(const QRegularExpression& expression, int from, bool backward) const
+{
+    Match result;
+    if (!expression.isValid())
+        return result;
+    QTextBlock block = m_allDoc->findBlock(qBound(0, from, wholeLength()));
+    if (!backward) {
+        int offset = from - block.position();
+        for (; block.isValid(); block = block.next(), offset = 0) {
+            const QRegularExpressionMatch match = expression.match(block.text(), offset);
+            if (match.hasMatch()) {
+                result.start = block.position() + match.capturedStart();
+                result.length = match.capturedLength();
+                return result;
+            }
+        }
+        return result;
+    }
+    int limit = from - block.position();
+    for (; block.isValid(); block = block.previous(), limit = INT_MAX) {
+        QRegularExpressionMatchIterator it = expression.globalMatch(block.text());
+        while (it.hasNext()) {
+            const QRegularExpressionMatch match = it.next();
+            if (match.capturedStart() >= limit)
+                break;
+            result.start = block.position() + match.capturedStart();
+            result.length = match.capturedLength();
+        }
+        if (result.start >= 0)
+            return result;
+    }
+    return result;
+}
+
+LazyTextDocument::Match LazyTextDocument::findMatch(const QRegularExpression& expression, int from, bool backward,
+    QTextDocument::FindFlags flags, bool allowEmpty) const
+{
+    Match result;
+    const int length = wholeLength();
+    while (from >= 0 && from <= length) {
+        if (m_searchMode == RegularExpressionMode) {
+            result = findExpression(expression, from, backward);
+        } else {
+            const QTextCursor found = m_allDoc->find(m_selectedText, from, flags | (backward ? QTextDocument::FindBackward : QTextDocument::FindFlags()));
+            result = Match();
+            if (!found.isNull()) {
+                result.start = found.selectionStart();
+                result.length = found.selectionEnd() - found.selectionStart();
+            }
+        }
+        if (result.start < 0 || result.length > 0 || allowEmpty)
+            return result;
+        // An empty match selects nothing: look on from the next character.
+        from = backward ? result.start : result.start + 1;
+        if (backward && from == 0)
+            return Match();
+    }
+    return Match();
+}
+
+bool LazyTextDocument::doSearch(bool searchDown, bool allowRestartAtTop)
+{
+    if (m_selectedText.isEmpty())
+        return false;
+    QTextDocument::FindFlags flags;
+    if (m_searchMode == WholeWordsMode)
+        flags |= QTextDocument::FindWholeWords;
+    if (m_matchCaseSensitive)
+        flags |= QTextDocument::FindCaseSensitively;
+    const QRegularExpression expression = searchExpression();
+    const QTextCursor cursor = wholeCursor();
+    // Down: after the selection; up: before its start.
+    const int from = searchDown ? cursor.selectionEnd() : cursor.selectionStart();
+    Match match = findMatch(expression, from, !searchDown, flags, false);
+    if (match.start >= 0) {
+        selectByDocument(match.start, match.start + match.length);
+        return true;
+    }
+    const QString restartTips = searchDown ? tr("从头开始查找") : tr("从结尾开始查找");
+    if (!allowRestartAtTop) {
+        message::show(Message::Tips, restartTips, 5000);
+        return false;
+    }
+    // Wrap around: the cursor goes to the start (end) and the next search
+    // step, from there, selects the match found now.
+    const int restart = searchDown ? 0 : wholeLength();
+    gotoPostionByAll(restart);
+    setWholeSelection(restart, restart, restart);
+    match = findMatch(expression, restart, !searchDown, flags, false);
+    if (match.start < 0) {
+        message::show(Message::Tips, tr("未找到"), 5000);
+        return false;
+    }
+    message::show(Message::Tips, restartTips, 5000);
+    return true;
+}
+
+bool LazyTextDocument::doReplace(bool forAll)
+{
+    if (m_readOnly || !m_editDoc)
+        return false;
+    if (!doSearch(true, true))
+        return false;
+    const int start = qMin(m_allSelectionStart, m_allSelectionEnd);
+    const int end = qMax(m_allSelectionStart, m_allSelectionEnd);
+    if (!forAll && start == end)
+        return false;
+    QString text = m_replaceText;
+    if (m_searchMode == RegularExpressionMode)
+        text = wholeRange(start, end).replace(searchExpression(), m_replaceText);
+
+    const int editStart = start - m_startPos;
+    const int editEnd = end - m_startPos;
+    const int inserted = replaceWholeRange(start, end, text);
+    if (editStart >= 0 && editEnd <= editLength()) {
+        // The same text replaces the window's selection, not mirrored.
+        const bool wasConnected = m_connected;
+        connectEditAndAllDocument(false);
+        QTextCursor cursor(m_editDoc);
+        cursor.setPosition(editStart);
+        cursor.setPosition(editEnd, QTextCursor::KeepAnchor);
+        cursor.insertText(text);
+        m_endLine = m_startLine + m_editDoc->blockCount() - 1;
+        if (wasConnected)
+            connectEditAndAllDocument(true);
+        setWholeSelection(start + inserted, start + inserted, start + inserted);
+        updateEditPosition(editStart + inserted);
+    } else {
+        rebuildWindowAt(start + inserted);
+    }
+    announceWholeChange(start, end - start, inserted);
+    return true;
+}
+
+void LazyTextDocument::doReplaceAll()
+{
+    // Replace-all never deletes matches: an empty replacement does nothing.
+    if (m_readOnly || m_selectedText.isEmpty() || m_replaceText.isEmpty())
+        return;
+    selectByDocument(0, 0);
+    const QRegularExpression expression = searchExpression();
+    int from = 0;
+    int first = -1;
+    int growth = 0;
+    int oldEnd = 0;
+    int newEnd = 0;
+    {
+        const QSignalBlocker blocker(m_allDoc);
+        QTextCursor cursor(m_allDoc);
+        cursor.beginEditBlock();
+        for (;;) {
+            const Match match = findMatch(expression, from, false, QTextDocument::FindFlags(), true);
+            if (match.start < 0)
+                break;
+            if (first < 0)
+                first = match.start;
+            const int before = wholeLength();
+            cursor.setPosition(match.start);
+            cursor.setPosition(match.start + match.length, QTextCursor::KeepAnchor);
+            cursor.insertText(m_replaceText);
+            const int inserted = wholeLength() - (before - match.length);
+            oldEnd = match.start + match.length - growth;
+            growth += inserted - match.length;
+            newEnd = match.start + inserted;
+            // Go on right after the replacement, so that adjacent matches are
+            // all replaced and the replacement itself is never searched; past
+            // an empty match one character further, or it would match again.
+            from = newEnd + (match.length == 0 ? 1 : 0);
+        }
+        cursor.endEditBlock();
+    }
+    if (first >= 0)
+        announceWholeChange(first, oldEnd - first, newEnd - first); // one notice for the whole span
+    save();
+    rebuildWindowAt(0);
 }
 
 // ---- rich-text formatting of the window ------------------------------------------

@@ -8,11 +8,12 @@
 #include <QPointer>
 #include <QStringList>
 #include <QTextCursor>
+#include <QTextDocument>
+#include <QRegularExpression>
 #include <QUrl>
 
 class QFileSystemWatcher;
 #include <QQuickTextDocument>
-class QTextDocument;
 class QTimer;
 class QTextCharFormat;
 
@@ -289,6 +290,15 @@ public:
     // Inserts text at the window cursor as if typed (mirrored like typing).
     void insertAtEditCursor(const QString& text);
 
+    // Search and replace over the whole document with the search text
+    // (selectedText), replaceText, searchMode and matchCaseSensitive.
+    Q_INVOKABLE bool doSearch(bool searchDown, bool allowRestartAtTop);
+    Q_INVOKABLE bool doSearchDown() { return doSearch(true, true); }
+    Q_INVOKABLE bool doSearchUp() { return doSearch(false, true); }
+    Q_INVOKABLE bool doReplace(bool forAll = false);
+    Q_INVOKABLE void doReplaceAll();
+    Q_INVOKABLE void activateReplace() {}
+
     // Longest paste that goes through the window; longer ones go straight
     // into the whole document.
     static constexpr int maxWindowPaste = 2000;
@@ -417,6 +427,16 @@ private:
     void watchFile();
     void unwatchFile();
     QByteArray encodedText() const;
+    // One match of the search text in the whole document: start and length,
+    // start -1 when there is none.
+    struct Match {
+        int start = -1;
+        int length = 0;
+    };
+    Match findMatch(const QRegularExpression& expression, int from, bool backward, QTextDocument::FindFlags flags,
+        bool allowEmpty) const;
+    Match findExpression(const QRegularExpression& expression, int from, bool backward) const;
+    QRegularExpression searchExpression() const;
 
     QTextDocument* m_allDoc = nullptr;
     QPointer<QQuickTextDocument> m_document;

@@ -38,7 +38,10 @@ Item {
             for (var i = 0; i < entries.length; ++i) {
                 var e = entries[i]
                 var obj = null
-                if (e.kind === "type") {
+                if (e.name === "TyperTextAreaStyle") {
+                    // A style exists only inside the control it styles.
+                    obj = Qt.createQmlObject("import TovaUi 0.1\nTyperTextArea { style: TyperTextAreaStyle {} }", root, "entry_" + e.name)
+                } else if (e.kind === "type") {
                     obj = Qt.createQmlObject("import TovaUi 0.1\n" + e.name + " {}", root, "entry_" + e.name)
                 } else if (e.kind === "internal") {
                     var c = Qt.createComponent("qrc:/TovaUi/" + e.file)

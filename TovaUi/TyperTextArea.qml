@@ -1,0 +1,220 @@
+import QtQuick 2.15
+import QtQuick.Controls 1.4
+
+// Text area of the editor: a scroll view over a text edit that can hold the
+// cursor line at a fixed distance above the bottom of the view (typewriter
+// mode), reports pointer positions for word marks and lets the page drive its
+// scroll offset. Without a fixed distance it scrolls like a plain text area.
+ScrollView {
+    id: area
+
+    // Distance in pixels between the bottom of the view and the cursor line
+    // while typing; 0 switches typewriter scrolling off.
+    property int fixedCorsurPostion: 0
+    readonly property int hoveredPosition: pointer.hoveredPosition
+    readonly property int clickedPosition: pointer.clickedPosition
+    property bool hoveredMarkText: false
+    readonly property real mouseX: pointer.mouseX
+    readonly property real mouseY: pointer.mouseY
+    readonly property real selectionHandleX: edit.positionToRectangle(edit.selectionStart).x
+    readonly property real selectionHandleY: edit.positionToRectangle(edit.selectionStart).y
+    readonly property real cursorHandleX: edit.cursorRectangle.x
+    readonly property real cursorHandleY: edit.cursorRectangle.y
+    property alias contentY: flick.contentY
+    property color selectionColor: g_theme.selectedColor
+    property color selectedTextColor: g_theme.highlightedTextColor
+    property var menu: null
+
+    property alias textDocument: edit.textDocument
+    property alias text: edit.text
+    property alias textFormat: edit.textFormat
+    property alias font: edit.font
+    property alias wrapMode: edit.wrapMode
+    property alias readOnly: edit.readOnly
+    property alias selectByMouse: edit.selectByMouse
+    property alias cursorPosition: edit.cursorPosition
+    property alias selectionStart: edit.selectionStart
+    property alias selectionEnd: edit.selectionEnd
+    readonly property alias selectedText: edit.selectedText
+    readonly property alias lineCount: edit.lineCount
+    readonly property alias length: edit.length
+    readonly property alias cursorRectangle: edit.cursorRectangle
+    readonly property alias textEdit: edit
+    // Height of the text itself with its top padding (the typewriter tail
+    // below the text is not counted).
+    readonly property real textContentHeight: edit.contentHeight + edit.topPadding
+    readonly property real textMargin: edit.textMargin
+
+    signal clicked()
+    signal doubleClicked()
+    signal leftButtonPressed()
+    signal rightButtonPressed()
+    signal pressAndHold()
+    signal released()
+    // Every key press of the text edit, before the edit handles it; a
+    // handler that sets event.accepted keeps it from the edit.
+    signal keyPressed(var event)
+
+    frameVisible: false
+    horizontalScrollBarPolicy: Qt.ScrollBarAlwaysOff
+
+    function styleValue(name, fallback) {
+        return __style && __style[name] !== undefined ? __style[name] : fallback
+    }
+
+    // Keeps the cursor in view; with a fixed distance, the cursor line stays
+    // at that height while typing.
+    function ensureVisible() {
+        var r = edit.cursorRectangle
+        var t = edit.textMargin
+        var f = fixedCorsurPostion
+        var h = flick.height
+        if (r.y >= flick.contentY + h - r.height - t + f)
+            flick.contentY = r.y - h + r.height + t + f
+        else if (r.y < flick.contentY)
+            flick.contentY = r.y - t
+        else if (f !== 0)
+            flick.contentY = r.y - h + r.height + t + f
+    }
+    function update() { edit.update() }
+    function append(string) {
+        edit.insert(edit.length, (edit.length > 0 ? "\n" : "") + string)
+        flick.contentY = Math.max(0, flick.contentHeight - flick.height)
+    }
+    function positionAt(x, y) { return edit.positionAt(x, y) }
+    function positionToRectangle(position) { return edit.positionToRectangle(position) }
+    function select(start, end) { edit.select(start, end) }
+    function selectWord() { edit.selectWord() }
+    function deselect() { edit.deselect() }
+    function insert(position, text) { edit.insert(position, text) }
+    function remove(start, end) { edit.remove(start, end) }
+    function getText(start, end) { return edit.getText(start, end) }
+    function moveCursorSelection(position, mode) { edit.moveCursorSelection(position, mode) }
+
+    Flickable {
+        id: flick
+        flickableDirection: Flickable.VerticalFlick
+        boundsBehavior: Flickable.DragAndOvershootBounds
+        interactive: !edit.selectByMouse
+        contentWidth: width
+        contentHeight: edit.contentHeight + (area.fixedCorsurPostion !== 0 ? area.height : 0)
+
+        TextEdit {
+            id: edit
+            objectName: "typerTextEdit"
+            width: flick.width
+            height: Math.max(flick.height, contentHeight + area.fixedCorsurPostion)
+            topPadding: area.fixedCorsurPostion
+            textFormat: TextEdit.RichText
+            wrapMode: TextEdit.Wrap
+            persistentSelection: true
+            selectByMouse: true
+            focus: true
+            renderType: area.styleValue("renderType", Text.NativeRendering)
+            textMargin: area.styleValue("textMargin", 4)
+            color: area.styleValue("textColor", "black")
+            selectionColor: area.styleValue("selectionColor", area.selectionColor)
+            selectedTextColor: area.styleValue("selectedTextColor", area.selectedTextColor)
+
+            onCursorPositionChanged: area.ensureVisible()
+            onSelectionStartChanged: area.ensureVisible()
+
+            Keys.onPressed: {
+                area.keyPressed(event)
+                if (event.accepted)
+                    return
+                if (event.key === Qt.Key_PageUp || event.key === Qt.Key_PageDown) {
+                    var step = event.key === Qt.Key_PageUp ? -area.height : area.height
+                    var bottom = Math.max(0, flick.contentHeight - flick.height)
+                    flick.contentY = Math.max(0, Math.min(bottom, flick.contentY + step))
+                    event.accepted = true
+                }
+            }
+
+            // Watches the pointer without taking its events from the text.
+            Item {
+                id: pointer
+                anchors.fill: parent
+                property int hoveredPosition: -1
+                property int clickedPosition: -1
+                property real mouseX: 0
+                property real mouseY: 0
+
+                // The text position under a point, or -1 when the point lies
+                // a line height or more to the side of that character.
+                function positionNear(p) {
+                    var position = edit.positionAt(p.x, p.y)
+                    var r = edit.positionToRectangle(position)
+                    var distance = Math.min(Math.abs(p.x - r.x), Math.abs(p.x - (r.x + r.width)))
+                    if (p.x >= r.x && p.x <= r.x + Math.max(r.width, 1))
+                        distance = 0
+                    return distance < r.height ? position : -1
+                }
+                function follow(p) {
+                    var mapped = edit.mapToItem(null, p.x, p.y)
+                    mouseX = mapped.x
+                    mouseY = mapped.y
+                }
+
+                HoverHandler {
+                    id: hover
+                    cursorShape: edit.hoveredLink !== "" || area.hoveredMarkText ? Qt.PointingHandCursor : Qt.IBeamCursor
+                    onPointChanged: {
+                        if (!hovered)
+                            return
+                        pointer.follow(point.position)
+                        pointer.hoveredPosition = pointer.positionNear(point.position)
+                    }
+                }
+                // Only observes (a point handler never takes the events
+                // from the text edit below it).
+                PointHandler {
+                    id: press
+                    acceptedButtons: Qt.LeftButton | Qt.RightButton
+                    property real lastPress: 0
+                    property point pressedAt
+                    onActiveChanged: {
+                        if (!active) {
+                            holdTimer.stop()
+                            area.released()
+                            return
+                        }
+                        if (point.pressedButtons & Qt.RightButton)
+                            area.rightButtonPressed()
+                        else
+                            area.leftButtonPressed()
+                        area.clicked()
+                        pressedAt = point.position
+                        pointer.follow(point.position)
+                        pointer.clickedPosition = pointer.positionNear(point.position)
+                        var now = Date.now()
+                        if (now - lastPress < Qt.styleHints.mouseDoubleClickInterval)
+                            area.doubleClicked()
+                        lastPress = now
+                        holdTimer.restart()
+                        if (!area.menu)
+                            edit.forceActiveFocus()
+                    }
+                    onPointChanged: {
+                        var d = Qt.styleHints.startDragDistance
+                        if (active && (Math.abs(point.position.x - pressedAt.x) > d || Math.abs(point.position.y - pressedAt.y) > d))
+                            holdTimer.stop()
+                    }
+                }
+                Timer {
+                    id: holdTimer
+                    interval: Qt.styleHints.mousePressAndHoldInterval
+                    onTriggered: {
+                        area.pressAndHold()
+                        if (area.menu)
+                            return
+                        edit.cursorPosition = edit.positionAt(press.pressedAt.x, press.pressedAt.y)
+                        if (edit.selectByMouse)
+                            edit.selectWord()
+                        edit.forceActiveFocus()
+                    }
+                }
+            }
+        }
+    }
+}

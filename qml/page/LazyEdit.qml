@@ -1,0 +1,455 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15 as C
+import QtQuick.Controls.Styles 1.4
+import TovaUi 0.1
+import com.velmora.count 1.0
+import "../widget"
+
+// The editor page of one document tab: the typewriter text area showing the
+// window of a LazyTextDocument, bound to the settings, with its counting
+// handler, the find bar, the context menu, the typewriter marks and the
+// whole-document scroll bar. Nothing here binds to the whole text: counts and
+// searches go through the document objects.
+Rectangle {
+    id: page
+    objectName: "LumoEdit"
+
+    property url fileName: ""
+    property bool isMainEdit: true
+    // Whether this page is the current tab (publishes the typewriter focus).
+    property bool isCurrent: true
+    property bool deleted: false
+    readonly property string title: String(fileName) === "" ? qsTr("未命名文件") : functions.getNameFromUrl(fileName)
+
+    readonly property alias document: lazyDocument
+    readonly property alias textDocument: lazyDocument.allTextDocument
+    readonly property alias textArea: textArea
+    readonly property alias countHandler: countHandler
+    readonly property alias findWidget: findWidget
+    readonly property alias contextMenu: contextMenu
+
+    readonly property bool isModified: lazyDocument.isModified
+    readonly property bool loading: lazyDocument.loading
+    readonly property bool textLoaded: lazyDocument.textLoaded
+    readonly property bool readOnly: lazyDocument.readOnly
+    readonly property bool hasSelection: lazyDocument.allSelectionStart !== lazyDocument.allSelectionEnd
+    readonly property bool isUndoAvailable: lazyDocument.isUndoAvailable
+    readonly property bool isRedoAvailable: lazyDocument.isRedoAvailable
+    readonly property bool isCutAvailable: !readOnly && hasSelection
+    readonly property bool isCopyAvailable: hasSelection
+    readonly property bool isPasteAvailable: !readOnly
+    readonly property bool isMakeupAvailable: !readOnly && textLoaded
+
+    // Font size steps of the "equalFont" and "minusFont" keys.
+    property int fontStep: 0
+    // Escape alternates between the end and the start of the document.
+    property bool escapedToEnd: false
+
+    signal esc()
+
+    color: g_theme.pageBackgroundColor
+
+    // ---- page layout -------------------------------------------------------
+
+    FontMetrics { id: metrics; font: textArea.font }
+    readonly property real pageWidthPixels: csettings.pageWidthType === 0
+        ? csettings.pageWidth
+        : metrics.advanceWidth("中中中中中中") / 6 * csettings.pageWidthChineseCharacters + 120 + metrics.advanceWidth("中")
+    readonly property bool pageMode: csettings.isPageStyle && width >= pageWidthPixels
+    readonly property real sideMargin: isMainEdit ? Math.max(0, Math.min(csettings.pageSideMargin, (width - 100) / 2)) : 0
+
+    Rectangle {
+        id: paper
+        objectName: "paper"
+        anchors.horizontalCenter: parent.horizontalCenter
+        anchors.top: parent.top
+        anchors.bottom: parent.bottom
+        width: page.pageMode ? page.pageWidthPixels : page.width - 2 * page.sideMargin
+        color: page.pageMode ? g_theme.pageColor : "transparent"
+
+        TyperTextArea {
+            id: textArea
+            objectName: "textArea"
+            anchors.fill: parent
+            anchors.leftMargin: page.pageMode ? 60 : 0
+            anchors.rightMargin: page.pageMode ? 60 : 0
+            visible: !lazyDocument.loading
+            textFormat: TextEdit.PlainText
+            readOnly: lazyDocument.readOnly
+            font.family: csettings.editFontName
+            font.pointSize: Math.max(1, csettings.editFontSize + page.fontStep)
+            verticalScrollBarPolicy: Qt.ScrollBarAlwaysOff
+            menu: contextMenu
+            fixedCorsurPostion: {
+                if (!csettings.isTypewriter)
+                    return 0
+                switch (csettings.typewriterFixedRolling) {
+                case 1: return Math.round(height * 3 / 4)
+                case 2: return Math.round(height / 2)
+                case 3: return Math.round(height / 4)
+                default: return 0
+                }
+            }
+            style: TyperTextAreaStyle {
+                textMargin: 20
+                frame: Item {}
+                transientScrollBars: true
+                incrementControl: Item {}
+                decrementControl: Item {}
+                textColor: csettings.editFontColor
+                selectionColor: g_theme.accentColor
+                selectedTextColor: csettings.editFontColor
+            }
+
+            onHeightChanged: lazyDocument.editHeight = Math.round(height)
+            onContentYChanged: {
+                lazyDocument.contentY = Math.max(0, Math.floor(contentY))
+                page.publishTyperRect()
+            }
+            onCursorRectangleChanged: page.publishTyperRect()
+            onKeyPressed: page.handleKey(event)
+            onRightButtonPressed: contextMenu.popup()
+            onPressAndHold: contextMenu.popup()
+        }
+
+        // The cursor line mark of typewriter mode.
+        Rectangle {
+            id: lineMark
+            objectName: "lineMark"
+            visible: csettings.isTypewriter && csettings.isTypewriterMarkCurrentLine && !lazyDocument.loading
+            x: textArea.x + 4
+            width: textArea.width - 8
+            height: textArea.cursorRectangle.height + 6
+            y: textArea.y + textArea.cursorRectangle.y - textArea.contentY - 3
+            color: "transparent"
+            border.width: 1
+            border.color: g_theme.accentColor
+            radius: 5
+            Behavior on y { SpringAnimation { spring: 3; damping: 0.2 } }
+        }
+    }
+
+    LoadingImage {
+        anchors.centerIn: parent
+        visible: lazyDocument.loading
+    }
+
+    // Scroll bar over the whole document (the text area only holds a window).
+    C.ScrollBar {
+        id: wholeBar
+        objectName: "wholeBar"
+        property bool wide: hovered || pressed || wideTimer.running
+        anchors.right: parent.right
+        anchors.top: parent.top
+        anchors.bottom: parent.bottom
+        width: wide ? 16 : 10
+        orientation: Qt.Vertical
+        minimumSize: 0.05
+        policy: C.ScrollBar.AlwaysOn
+        visible: !lazyDocument.loading && size > 0 && size < 1
+        size: {
+            var lines = lazyDocument.lineCount
+            var average = textArea.lineCount > 0 ? textArea.textContentHeight / textArea.lineCount : 0
+            var s = lines > 0 && average > 0 ? textArea.height / (lines * average) : 0
+            return s < 0.05 ? 0 : Math.min(1, s)
+        }
+        onHoveredChanged: if (!hovered) wideTimer.restart(10000)
+        onPositionChanged: {
+            if (pressed && size < 1)
+                lazyDocument.scrollPostion = Math.max(0, Math.min(1, position / (1 - size)))
+        }
+        Binding on position {
+            when: !wholeBar.pressed
+            value: lazyDocument.scrollPostion * (1 - wholeBar.size)
+        }
+        Timer {
+            id: wideTimer
+            function restart(ms) { interval = ms; start() }
+        }
+        Connections {
+            target: lazyDocument
+            function onScrollPostionChanged() { if (!wholeBar.hovered) wideTimer.restart(3000) }
+        }
+    }
+
+    FindWidget {
+        id: findWidget
+        objectName: "findWidget"
+        anchors.right: parent.right
+        anchors.rightMargin: 20
+        anchors.top: parent.top
+        document: lazyDocument
+        visible: false
+        z: 10
+    }
+
+    // ---- the document and its counting -------------------------------------
+
+    LazyTextDocument {
+        id: lazyDocument
+        document: textArea.textDocument
+        contentHeight: Math.round(textArea.textContentHeight)
+        editLineCount: textArea.lineCount
+        editSelectionStart: textArea.selectionStart
+        editSelectionEnd: textArea.selectionEnd
+        editSelectedText: textArea.selectedText
+        editCursorPostion: textArea.cursorPosition
+        historyPath: files.historyPath
+        historyTime: csettings.historyTime
+        addEmptyLineAtEndByEnter: csettings.isMakeupParagraphSpacing
+        add2SpaceAtFrontByEnter: csettings.isMakeupFirstLineIndentation
+        chapterKeys: cglobal.autoChapterKeys
+        lineSpacing: csettings.pageLineSpacing
+        paragraphHeight: csettings.pageParagraphSpacing
+        textIndent: csettings.pageTextIndent
+        searchMode: csettings.searchMode
+        matchCaseSensitive: csettings.matchCaseSensitive
+
+        onSelectEdit: textArea.select(start, end)
+        onSendEditPostion: {
+            textArea.cursorPosition = postion
+            if (page.visible)
+                textArea.textEdit.forceActiveFocus()
+        }
+        onEnsureVisible: textArea.ensureVisible()
+        onContentYChanged: {
+            if (Math.floor(textArea.contentY) !== contentY)
+                textArea.contentY = contentY
+        }
+        onFileDeleted: if (String(fileName) === String(page.fileName)) page.deleted = isDeleted
+        onIsModifiedChanged: saveTimer.restart()
+        onSeriseEnterNumberChanged: {
+            if (seriseEnterNumber > 4 && csettings.isAutoAddChapterName) {
+                addChapterName(countHandler.getNextTitleNumber(cursorLineNumber))
+                seriseEnterNumber = 0
+            }
+        }
+        onTextLoadedChanged: countHandler.setInited(textLoaded)
+    }
+
+    CountHandler {
+        id: countHandler
+        textDocument: lazyDocument.allTextDocument
+        selectedText: page.hasSelection ? lazyDocument.allSelectedText : ""
+        cursorLinePostion: lazyDocument.cursorLinePostion
+        cursorLineNumber: lazyDocument.cursorLineNumber
+        cursorLinePreText: lazyDocument.cursorLinePreText
+        onSelectLine: lazyDocument.selectLine(start, end)
+    }
+
+    MarkdownHighlighter {
+        id: highlighter
+        document: lazyDocument.editDocument
+        eventObjectName: "textArea"
+        fileName: page.fileName
+        autoChapterKeys: cglobal.autoChapterKeys
+        isMarkAutoChapter: true
+        sensitiveWords: csettings.sensitiveWords
+        isTypewriter: csettings.isTypewriter
+        typewriterFocusedText: csettings.typewriterFocusedText
+        defaultFontSize: csettings.editFontSize
+        hoveredPosition: textArea.hoveredPosition
+    }
+
+    // Capitalised property names cannot be bound in place.
+    Binding { target: highlighter; property: "TitleColor"; value: csettings.TitleColor }
+    Binding { target: highlighter; property: "TitleColorSame"; value: csettings.TitleColorSame }
+    Binding { target: highlighter; property: "TitleMultiple"; value: csettings.TitleMultiple }
+
+    // Saved 3 s after the text first differs from the file, and on Enter.
+    Timer {
+        id: saveTimer
+        objectName: "saveTimer"
+        interval: 3000
+        onTriggered: {
+            if (lazyDocument.isModified)
+                files.cloudTips = qsTr("等待同步")
+            lazyDocument.sendSave()
+        }
+    }
+
+    Connections {
+        target: qmlKey
+        ignoreUnknownSignals: true
+        function onSKeyBackRelease() {
+            if (textArea.textEdit.activeFocus)
+                lazyDocument.removeSelect(false)
+        }
+    }
+    Connections {
+        target: cglobal
+        ignoreUnknownSignals: true
+        function onSaveTmpFile(file) {
+            if (String(file) === String(page.fileName))
+                lazyDocument.saveTmpFile()
+        }
+    }
+    Connections {
+        target: csubtle
+        ignoreUnknownSignals: true
+        function onSubtleFinish(text, file) {
+            if (String(file) === String(page.fileName))
+                lazyDocument.subtleFinish(text)
+        }
+    }
+
+    // ---- context menu --------------------------------------------------------
+
+    BaseMenu {
+        id: contextMenu
+        objectName: "contextMenu"
+        BaseMenuItem { text: qsTr("撤销"); enabled: page.isUndoAvailable && !page.readOnly; onTriggered: lazyDocument.undo() }
+        BaseMenuItem { text: qsTr("重做"); enabled: page.isRedoAvailable && !page.readOnly; onTriggered: lazyDocument.redo() }
+        MenuSeparator {}
+        BaseMenuItem { text: qsTr("剪切"); enabled: page.isCutAvailable; onTriggered: page.cut() }
+        BaseMenuItem { text: qsTr("复制"); enabled: page.isCopyAvailable; onTriggered: lazyDocument.copy() }
+        BaseMenuItem { text: qsTr("粘贴"); enabled: page.isPasteAvailable; onTriggered: page.paste() }
+        BaseMenuItem { text: qsTr("删除"); enabled: page.isCutAvailable; onTriggered: lazyDocument.removeSelect(true) }
+        BaseMenuItem { text: qsTr("全选"); onTriggered: lazyDocument.selectAll() }
+        MenuSeparator {}
+        BaseMenuItem { text: qsTr("选中当前章节"); onTriggered: countHandler.selectThisChapter() }
+        BaseMenuItem { text: qsTr("转到文档开始"); onTriggered: lazyDocument.gotoStart() }
+        BaseMenuItem { text: qsTr("转到文档结尾"); onTriggered: lazyDocument.gotoEnd() }
+        BaseMenuItem { text: qsTr("一键排版"); enabled: page.isMakeupAvailable; onTriggered: lazyDocument.makeup() }
+        BaseMenuItem { text: qsTr("云同步"); onTriggered: page.cloudSync() }
+        BaseMenuItem {
+            text: csettings.isPageStyle ? qsTr("自适应模式") : qsTr("页面模式")
+            onTriggered: csettings.isPageStyle = !csettings.isPageStyle
+        }
+    }
+
+    // ---- operations ------------------------------------------------------------
+
+    function save() { return lazyDocument.save() }
+    function sendSave() { lazyDocument.sendSave() }
+    function saveAs(url) { return lazyDocument.saveAs(url) }
+    // Saving before the tab closes: a document whose file is gone is written
+    // again, so that a folder that no longer exists fails instead of the
+    // text silently going away with the tab.
+    function saveForClose() {
+        if (lazyDocument.readOnly)
+            return true
+        if (page.deleted || !functions.isFileExist(page.fileName))
+            return lazyDocument.saveAs(page.fileName)
+        return lazyDocument.save()
+    }
+    function undo() { if (!page.readOnly) lazyDocument.undo() }
+    function redo() { if (!page.readOnly) lazyDocument.redo() }
+    function cut() { if (page.readOnly) lazyDocument.copy(); else lazyDocument.cut() }
+    function copy() { lazyDocument.copy() }
+    function paste() { if (!page.readOnly) lazyDocument.paste() }
+    function selectAll() { lazyDocument.selectAll() }
+    function makeup() { lazyDocument.makeup() }
+    function gotoLine(line) { lazyDocument.gotoLine(line) }
+    function selectThisChapter() { countHandler.selectThisChapter() }
+    function addChapterName() { lazyDocument.addChapterName(countHandler.getNextTitleNumber(lazyDocument.cursorLineNumber)) }
+    function showFind(replace) {
+        lazyDocument.replaceMode = replace === true
+        findWidget.visible = false
+        findWidget.visible = true
+    }
+    function cloudSync() {
+        message.show(qsTr("开始同步"), 16)
+        if (!userdata.logined) {
+            message.show("not logined", 16)
+            csettings.showLogin()
+        } else if (cloudDisk.conflictFileList.length > 0) {
+            cglobal.showConflictPage()
+        } else {
+            message.show(qsTr("正在同步"), 16)
+            cglobal.saveAllNoTips()
+            files.doCloud(true)
+        }
+    }
+    // The stored cursor position belongs to the current file.
+    function saveCursorPosition() {
+        if (page.isCurrent && !lazyDocument.loading)
+            csettings.saveCursorPosition(lazyDocument.allCursorPostion)
+    }
+    function exit() {
+        saveCursorPosition()
+        lazyDocument.exit()
+        countHandler.exit()
+    }
+    Component.onDestruction: saveCursorPosition()
+
+    function matchesKey(event, action) {
+        var name = functions.keyEventToString(event.modifiers, event.key)
+        var key = keys.getKey(action)
+        return key !== "" && name.toLowerCase() === key.toLowerCase()
+    }
+
+    function handleKey(event) {
+        if (event.key === Qt.Key_Return || event.key === Qt.Key_Enter) {
+            if (!page.readOnly) {
+                lazyDocument.enterPressed()
+                lazyDocument.sendSave()
+            }
+            return
+        }
+        if (event.key === Qt.Key_Escape) {
+            event.accepted = true
+            page.esc()
+            if (findWidget.visible) {
+                findWidget.visible = false
+            } else if (page.escapedToEnd) {
+                page.escapedToEnd = false
+                lazyDocument.gotoStart()
+            } else {
+                page.escapedToEnd = true
+                lazyDocument.gotoEnd()
+            }
+            return
+        }
+        if ((event.modifiers & Qt.ControlModifier) && event.key === Qt.Key_Y) {
+            event.accepted = true
+            page.redo()
+            return
+        }
+        var actions = {
+            find: function() { page.showFind(false) },
+            replace: function() { page.showFind(true) },
+            makeup: function() { page.makeup() },
+            equalFont: function() { page.fontStep += 1 },
+            minusFont: function() { page.fontStep -= 1 },
+            selectAll: function() { page.selectAll() },
+            cut: function() { page.cut() },
+            copy: function() { page.copy() },
+            paste: function() { page.paste() },
+            undo: function() { page.undo() },
+            redo: function() { page.redo() }
+        }
+        var standard = { selectAll: StandardKey.SelectAll, cut: StandardKey.Cut, copy: StandardKey.Copy,
+                         paste: StandardKey.Paste, undo: StandardKey.Undo, redo: StandardKey.Redo }
+        for (var action in actions) {
+            if (matchesKey(event, action) || (standard[action] !== undefined && event.matches(standard[action]))) {
+                event.accepted = true
+                actions[action]()
+                return
+            }
+        }
+    }
+
+    // The cursor line in window coordinates for the typewriter backdrop.
+    function publishTyperRect() {
+        if (!page.isCurrent || !csettings.isTypewriter || csettings.typewriterFocusedText <= 0 || lazyDocument.loading)
+            return
+        var r = textArea.cursorRectangle
+        var p = textArea.mapToItem(null, 0, r.y - textArea.contentY - 1)
+        cglobal.typerRect = Qt.rect(Math.round(p.x), Math.round(p.y), Math.round(textArea.width), Math.round(r.height + 2))
+    }
+    onIsCurrentChanged: publishTyperRect()
+    onWidthChanged: publishTyperRect()
+
+    // The main editor reopens the current file at the stored cursor position.
+    function openFileName() {
+        if (String(fileName) === "" || String(lazyDocument.fileName) === String(fileName))
+            return
+        objectName = String(fileName)
+        lazyDocument.initPosition = String(fileName) === String(csettings.currentFile) ? csettings.cursorPosition : 0
+        countHandler.fileName = fileName
+        lazyDocument.fileName = fileName
+    }
+    onFileNameChanged: openFileName()
+    Component.onCompleted: openFileName()
+}

@@ -1,0 +1,263 @@
+import QtQuick 2.15
+import QtTest 1.15
+
+// The document tabs and the editor page with the real document, counting
+// handler and settings: opening, typing to disk, counts, find and replace,
+// closing, and the typewriter line.
+TestCase {
+    id: testCase
+    name: "Editor"
+    when: windowShown
+    width: 800
+    height: 600
+
+    // The main window's command signals the tab page answers.
+    QtObject {
+        id: mainWindow
+        signal openFile(string file)
+        signal closeDocument()
+        signal saveAll()
+        signal find()
+        signal replace()
+    }
+
+    Component {
+        id: tabPageComponent
+        Loader {
+            width: testCase.width
+            height: testCase.height
+            source: "qrc:/qml/page/DocumentTabPage.qml"
+            onLoaded: item.window = mainWindow
+        }
+    }
+
+    property var loader: null
+    property var tabs: loader ? loader.item : null
+    property int fileNumber: 0
+
+    function init() {
+        csettings.currentFile = ""
+        csettings.isTypewriter = false
+        csettings.searchMode = 0
+        csettings.isAutoAddChapterName = false
+        // The test case itself is never visible: the page goes into the
+        // window's content item.
+        loader = createTemporaryObject(tabPageComponent, testCase.parent)
+        tryVerify(function() { return loader.status === Loader.Ready })
+    }
+
+    function newFile(text) {
+        fileNumber += 1
+        return fixture.write("docs" + fileNumber + "/doc" + fileNumber + ".txt", text)
+    }
+
+    // Opens a file through the main window's signal and waits for its text.
+    function openLoaded(url) {
+        mainWindow.openFile(url)
+        var page = tabs.currentEditor
+        verify(page, "editor page")
+        tryVerify(function() { return page.textLoaded && !page.loading }, 3000)
+        page.textArea.textEdit.forceActiveFocus()
+        return page
+    }
+
+    function typeText(text) {
+        for (var i = 0; i < text.length; ++i)
+            keyClick(text[i])
+    }
+
+    function test_openActivatesOpenTab() {
+        var first = newFile("first\n")
+        var second = newFile("second\n")
+        var a = openLoaded(first)
+        compare(tabs.count, 1)
+        compare(a.textArea.textEdit.getText(0, 5), "first")
+        compare(String(csettings.currentFile), first)
+        compare(String(wordCountModel.currentFile), first)
+        verify(cglobal.isCurrentEdit)
+        openLoaded(second)
+        compare(tabs.count, 2)
+        compare(tabs.currentIndex, 1)
+        mainWindow.openFile(first)
+        compare(tabs.count, 2)
+        compare(tabs.currentIndex, 0)
+        compare(tabs.currentEditor, a)
+        // A missing file opens nothing.
+        mainWindow.openFile(first.replace("doc", "missing"))
+        compare(tabs.count, 2)
+    }
+
+    function test_widgetPagesAsTabs() {
+        var plain = fixture.write("pages/Plain.qml", "import QtQuick 2.15\nItem {}\n")
+        var titled = fixture.write("pages/Titled.qml", "import QtQuick 2.15\nItem { property string title: \"Own\" }\n")
+        tabs.openWidget(plain, "历史记录")
+        tabs.openWidget(titled, "ignored")
+        compare(tabs.count, 2)
+        compare(tabs.tabTitle(tabs.pages[0]), "历史记录")
+        compare(tabs.tabTitle(tabs.pages[1]), "Own")
+        verify(!cglobal.isCurrentEdit)
+        tabs.openWidget(plain, "历史记录")
+        compare(tabs.count, 2)
+        compare(tabs.currentIndex, 0)
+        mainWindow.closeDocument()
+        compare(tabs.count, 1)
+        compare(tabs.tabTitle(tabs.pages[0]), "Own")
+    }
+
+    function test_typingReachesDisk() {
+        var url = newFile("abc\n")
+        var page = openLoaded(url)
+        // A click behind the end of the first line puts the cursor there.
+        var edit = page.textArea.textEdit
+        var r = edit.positionToRectangle(1)
+        mouseClick(edit, edit.width - 30, r.y + r.height / 2)
+        compare(page.document.allCursorPostion, 3)
+        typeText("xy")
+        // Enter writes the file at once (line break, blank line, indentation).
+        keyClick(Qt.Key_Return)
+        compare(fixture.read(url), "abcxy\n\n\u3000\u3000\n")
+        // Plain typing is written by the save timer.
+        findChild(page, "saveTimer").interval = 50
+        typeText("z")
+        verify(page.isModified)
+        tryCompare(page, "isModified", false, 2000)
+        compare(fixture.read(url), "abcxy\n\n\u3000\u3000z\n")
+    }
+
+    function test_countsAndChaptersFollowTyping() {
+        var url = newFile(fixture.book(250))
+        var page = openLoaded(url)
+        var counts = wordCountModel.currentCountClass
+        tryVerify(function() { return counts.All > 0 }, 5000)
+        var chapters = wordCountModel.currentAutoChapterModel
+        tryCompare(chapters, "count", 3, 5000)
+        var before = counts.All
+        page.document.gotoEnd()
+        typeText("abc")
+        tryCompare(counts, "All", before + 1, 5000)
+        keyClick(Qt.Key_Return)
+        // Chinese text arrives as an input-method commit would.
+        var edit = page.textArea.textEdit
+        edit.insert(edit.cursorPosition, "第九章 归来")
+        keyClick(Qt.Key_Return)
+        tryCompare(chapters, "count", 4, 5000)
+    }
+
+    function test_findBarReplaceAll() {
+        var url = newFile("ababab\nab\n")
+        var page = openLoaded(url)
+        mainWindow.replace()
+        var bar = page.findWidget
+        verify(bar.visible)
+        verify(bar.replaceMode)
+        compare(bar.findField.text, "")
+        bar.findField.text = "ab"
+        bar.replaceField.text = "x"
+        compare(page.document.selectedText, "ab")
+        bar.askReplaceAll()
+        verify(bar.confirmSheet.opened || bar.confirmSheet.visible)
+        bar.confirmSheet.accept()
+        compare(fixture.read(url), "xxx\nx\n")
+        compare(page.textArea.textEdit.getText(0, 3), "xxx")
+        // Escape in the editor hides the bar.
+        page.textArea.textEdit.forceActiveFocus()
+        keyClick(Qt.Key_Escape)
+        verify(!bar.visible)
+    }
+
+    function test_findBarSearchesWithWrap() {
+        var url = newFile("foo bar foo\n")
+        var page = openLoaded(url)
+        mainWindow.find()
+        var bar = page.findWidget
+        verify(bar.visible)
+        verify(!bar.replaceMode)
+        bar.findField.text = "foo"
+        bar.searchDown()
+        compare(page.document.allSelectionStart, 0)
+        bar.searchDown()
+        compare(page.document.allSelectionStart, 8)
+        compare(page.textArea.selectedText, "foo")
+        bar.searchDown()
+        compare(page.document.allSelectionStart, page.document.allSelectionEnd)
+        bar.searchDown()
+        compare(page.document.allSelectionStart, 0)
+        // The regular-expression toggle follows the setting both ways.
+        findChild(bar, "regexToggle").toggle()
+        findChild(bar, "regexToggle").toggled()
+        compare(csettings.searchMode, 2)
+        compare(page.document.searchMode, 2)
+    }
+
+    function test_fifthEnterAddsChapterName() {
+        csettings.isAutoAddChapterName = true
+        var url = newFile("第3章 开始\n正文\n")
+        var page = openLoaded(url)
+        page.document.gotoEnd()
+        for (var i = 0; i < 5; ++i)
+            keyClick(Qt.Key_Return)
+        compare(page.document.seriseEnterNumber, 0)
+        compare(page.document.cursorLinePreText, "\u3000\u3000第4章")
+        keyClick(Qt.Key_Return)
+        compare(page.document.seriseEnterNumber, 1)
+    }
+
+    function test_escapeAlternatesEndAndStart() {
+        var url = newFile("one\ntwo\nthree\n")
+        var page = openLoaded(url)
+        page.document.gotoPostionByAll(2)
+        keyClick(Qt.Key_Escape)
+        compare(page.document.cursorLineNumber, page.document.lineCount - 1)
+        verify(page.document.allCursorPostion > 10)
+        keyClick(Qt.Key_Escape)
+        compare(page.document.allCursorPostion, 0)
+    }
+
+    function test_closeKeepsUnsavableTab() {
+        var url = newFile("keep me\n")
+        var page = openLoaded(url)
+        page.document.gotoEnd()
+        typeText("!")
+        verify(fixture.removeFolderOf(url))
+        tryCompare(page, "deleted", true, 3000)
+        verify(tabs.tabTitle(page).indexOf(" (已删除)") > 0)
+        mainWindow.closeDocument()
+        compare(tabs.count, 1)
+        verify(page.document.allText.indexOf("!") >= 0)
+        // A writable file closes after its save.
+        var other = newFile("fine\n")
+        var second = openLoaded(other)
+        second.document.gotoEnd()
+        typeText("?")
+        mainWindow.closeDocument()
+        compare(tabs.count, 1)
+        compare(fixture.read(other), "fine\n?")
+    }
+
+    function test_typewriterKeepsLineFixed() {
+        csettings.isTypewriter = true
+        csettings.typewriterFixedRolling = 2
+        var url = newFile(fixture.book(40))
+        var page = openLoaded(url)
+        var area = page.textArea
+        compare(area.fixedCorsurPostion, Math.round(area.height / 2))
+        page.document.gotoEnd()
+        var lineY = function() { return area.cursorRectangle.y - area.contentY }
+        keyClick(Qt.Key_Return)
+        var fixedY = lineY()
+        for (var i = 0; i < 5; ++i) {
+            typeText("typing")
+            keyClick(Qt.Key_Return)
+            compare(lineY(), fixedY)
+        }
+        // The focus backdrop gets the cursor line in window coordinates.
+        csettings.typewriterFocusedText = 1
+        typeText("x")
+        compare(cglobal.typerRect.height, Math.round(area.cursorRectangle.height + 2))
+        compare(cglobal.typerRect.y, Math.round(area.mapToItem(null, 0, fixedY - 1).y))
+        // The line is held half the view above the bottom.
+        verify(Math.abs(area.height - (fixedY + area.cursorRectangle.height) - area.fixedCorsurPostion - area.textMargin) <= 1)
+        csettings.isTypewriter = false
+        compare(area.fixedCorsurPostion, 0)
+    }
+}

@@ -1,0 +1,61 @@
+import QtQuick 2.15
+import QtTest 1.15
+import TovaUi 0.1
+
+// The typewriter text area on its own: pointer positions, clicks and the
+// scroll rule without a fixed line.
+TestCase {
+    id: testCase
+    name: "TyperTextArea"
+    when: windowShown
+
+    Component {
+        id: areaComponent
+        TyperTextArea {
+            width: 400
+            height: 200
+            textFormat: TextEdit.PlainText
+            style: TyperTextAreaStyle { textMargin: 20 }
+        }
+    }
+
+    function makeArea(text) {
+        var area = createTemporaryObject(areaComponent, testCase.parent)
+        area.text = text
+        area.textEdit.forceActiveFocus()
+        waitForRendering(area)
+        return area
+    }
+
+    function test_pressPositions() {
+        var area = makeArea("short line\nsecond line")
+        var edit = area.textEdit
+        var first = edit.positionToRectangle(2)
+        mousePress(edit, first.x + 1, first.y + first.height / 2)
+        compare(area.clickedPosition, 2)
+        mouseRelease(edit, first.x + 1, first.y + first.height / 2)
+        // Far to the side of every character: no position.
+        var end = edit.positionToRectangle(10)
+        mousePress(edit, end.x + end.height * 3, end.y + end.height / 2)
+        compare(area.clickedPosition, -1)
+        mouseRelease(edit, end.x + end.height * 3, end.y + end.height / 2)
+        // The click still puts the cursor at the end of that line.
+        compare(edit.cursorPosition, 10)
+        mouseMove(edit, first.x + 1, first.y + first.height / 2)
+        compare(area.hoveredPosition, 2)
+    }
+
+    function test_scrollsLikePlainTextArea() {
+        var lines = []
+        for (var i = 0; i < 60; ++i)
+            lines.push("line " + i)
+        var area = makeArea(lines.join("\n"))
+        compare(area.fixedCorsurPostion, 0)
+        area.cursorPosition = area.length
+        var r = area.cursorRectangle
+        // The cursor's bottom sits one text margin above the view's bottom.
+        compare(area.contentY, r.y + r.height + area.textMargin - area.height)
+        area.cursorPosition = 0
+        compare(area.contentY, area.cursorRectangle.y - area.textMargin)
+    }
+}

@@ -1,0 +1,114 @@
+// The editor: search and replace of the windowed document (C++), and Qt
+// Quick Tests of the editor page, the document tabs, the find bar and the
+// typewriter text area with the program's real context objects.
+#include "testenvironment.h"
+
+#include "searchtest.h"
+
+#include "chapter/wordcountmodel.h"
+#include "data/data.h"
+#include "data/global.h"
+#include "data/settings.h"
+#include "files/files.h"
+#include "function/function.h"
+#include "function/keys.h"
+#include "function/message.h"
+#include "function/qmlkey.h"
+#include "function/t.h"
+#include "document/counthandler.h"
+#include "textarea/subtle.h"
+#include "theme/lumotheme.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QtQml>
+#include <QtQuickTest>
+
+// Files for the Quick Tests: written, read and taken away in the test home.
+class Fixture : public QObject
+{
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    Q_INVOKABLE QString write(const QString& name, const QString& text)
+    {
+        const QString path = QDir::homePath() + QLatin1Char('/') + name;
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            return QString();
+        file.write(text.toUtf8());
+        return QUrl::fromLocalFile(path).toString();
+    }
+    Q_INVOKABLE QString read(const QString& url) const
+    {
+        QFile file(QUrl(url).toLocalFile());
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+    Q_INVOKABLE bool removeFolderOf(const QString& url) const
+    {
+        return QFileInfo(QUrl(url).toLocalFile()).dir().removeRecursively();
+    }
+    // A book of the given number of lines with a chapter title every 100.
+    Q_INVOKABLE QString book(int lines) const
+    {
+        QString text;
+        for (int i = 0; i < lines; ++i) {
+            if (i % 100 == 0)
+                text += QStringLiteral("第%1章 远行\n").arg(i / 100 + 1);
+            else
+                text += QStringLiteral("\u3000\u3000第%1行，山河远阔，人间烟火。\n").arg(i);
+        }
+        return text;
+    }
+};
+
+// The context objects the editor pages bind to, as start-up sets them.
+class Setup : public QObject
+{
+    Q_OBJECT
+public slots:
+    void qmlEngineAvailable(QQmlEngine* engine)
+    {
+        engine->addImportPath(QStringLiteral("qrc:///"));
+        QQmlContext* context = engine->rootContext();
+        global* g = global::instance();
+        context->setContextProperty(QStringLiteral("qmlKey"), new QmlKey(engine));
+        context->setContextProperty(QStringLiteral("g_theme"), new LumoTheme(engine));
+        context->setContextProperty(QStringLiteral("functions"), function::instance());
+        context->setContextProperty(QStringLiteral("message"), function::instance()->getMessage());
+        context->setContextProperty(QStringLiteral("t"), t::instance());
+        context->setContextProperty(QStringLiteral("keys"), new keys(engine));
+        context->setContextProperty(QStringLiteral("csettings"), g->settings());
+        context->setContextProperty(QStringLiteral("files"), new files(engine));
+        context->setContextProperty(QStringLiteral("wordCountModel"), data::instance()->wordCountModel());
+        context->setContextProperty(QStringLiteral("cglobal"), g);
+        context->setContextProperty(QStringLiteral("g_data"), data::instance());
+        context->setContextProperty(QStringLiteral("csubtle"), new Subtle(engine));
+        context->setContextProperty(QStringLiteral("fixture"), new Fixture(engine));
+    }
+};
+
+int main(int argc, char** argv)
+{
+    TestEnvironment environment;
+    QApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    qmlRegisterType<CountHandler>("com.velmora.count", 1, 0, "CountHandler");
+
+    int status = 0;
+    {
+        SearchTest search;
+        char* searchArgs[] = { argv[0] };
+        status |= QTest::qExec(&search, 1, searchArgs);
+    }
+    Setup setup;
+    status |= quick_test_main_with_setup(argc, argv, "editor", TEST_SOURCE_DIR "/qml", &setup);
+    return status;
+}
+
+#include "tst_editor.moc"
