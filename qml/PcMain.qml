@@ -65,11 +65,13 @@ Item {
         return (name === "notes" || name === "me") ? name : "files"
     }
 
+    // Pages are created inside the side column, so the fill must be set
+    // whether or not the parent changes.
     function place(p, container) {
-        if (p.parent !== container) {
+        if (p.parent !== container)
             p.parent = container
+        if (p.anchors.fill !== container)
             p.anchors.fill = container
-        }
     }
 
     function layoutPages() {

@@ -1,18 +1,94 @@
 import QtQuick 2.15
 import TovaUi 0.1
 
-// Placeholder of the About sheet until its own version lands.
+// The About sheet: the program's icon, name and version, the owner's notice
+// and, where the program updates itself, the state of the new-version check.
 SheetWindow {
     id: sheet
-    title: qsTr("关于")
+    title: qsTr("About")
     showTitleAndClose: true
     isShowOk: false
-    isShowCloseButton: true
+    isShowCancel: false
+    isShowCloseButton: functions.isPc()
 
-    Text {
-        width: 300
-        text: sheet.title
-        color: g_theme.foregroundColor
-        font.pixelSize: 13
+    readonly property bool updateKnown: typeof cUpdate !== "undefined" && cUpdate !== null
+    readonly property bool hasNewVersion: updateKnown && cUpdate.hasNewVerison === true
+
+    Item {
+        width: 400
+        height: functions.isPhone() ? 260 : 300
+
+        // The application's mark, drawn here rather than loaded.
+        Rectangle {
+            objectName: "appIcon"
+            x: 32
+            y: 59
+            width: 141
+            height: 133
+            radius: 28
+            color: g_theme.accentColor
+            Text {
+                anchors.centerIn: parent
+                text: "P"
+                color: "white"
+                font.pixelSize: 84
+                font.bold: true
+                font.family: "serif"
+            }
+        }
+        Column {
+            x: 196
+            y: 70
+            width: 190
+            spacing: 8
+            Text {
+                objectName: "appName"
+                width: parent.width
+                text: cglobal.appName()
+                color: g_theme.foregroundColor
+                font.pointSize: 18
+                elide: Text.ElideRight
+            }
+            Text {
+                objectName: "versionText"
+                width: parent.width
+                text: qsTr("版本号") + ": " + cglobal.version()
+                color: g_theme.foregroundColor
+                font.pixelSize: 13
+            }
+            Text {
+                width: parent.width
+                text: qsTr("Penlark 是为长篇作者写作的专注写作软件。\n版权所有 © Penlark 开发者。")
+                color: g_theme.secondaryTextColor
+                wrapMode: Text.Wrap
+                font.pixelSize: 12
+            }
+        }
+        Row {
+            objectName: "updateRow"
+            visible: functions.isUpdateSelf()
+            x: 32
+            y: 230
+            spacing: 12
+            Text {
+                objectName: "updateTips"
+                anchors.verticalCenter: parent.verticalCenter
+                text: sheet.updateKnown && cUpdate.tips !== undefined ? cUpdate.tips : ""
+                color: sheet.hasNewVersion ? "red" : "green"
+                font.pixelSize: 12
+            }
+            Button {
+                objectName: "updateButton"
+                text: sheet.hasNewVersion ? qsTr("立即更新") : qsTr("检查新版本")
+                color: sheet.hasNewVersion ? "white" : g_theme.foregroundColor
+                hoverColor: sheet.hasNewVersion ? Qt.darker(g_theme.accentColor, 1.1) : g_theme.hoverdColor
+                background: Rectangle {
+                    radius: 4
+                    color: sheet.hasNewVersion ? g_theme.accentColor : "transparent"
+                    border.color: g_theme.accentColor
+                }
+                onClicked: if (sheet.updateKnown) cUpdate.checkNewVersion(true)
+            }
+        }
     }
 }

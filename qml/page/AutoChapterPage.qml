@@ -1,9 +1,12 @@
 import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Layouts 1.15
 
-// Placeholder of the side page "autoChapter" until its own version lands: the name,
-// title and parents the desktop layout sets.
+// The chapter list of the current document: every chapter title with its
+// words; the chapter holding the cursor is marked, a click jumps to it.
 Item {
     id: page
+    objectName: "autoChapter"
     property string name: "autoChapter"
     property string title: qsTr("自动章节")
     property var leftParent: null
@@ -12,10 +15,73 @@ Item {
     implicitWidth: 280
     implicitHeight: 300
 
-    Text {
-        anchors.centerIn: parent
-        text: page.title
-        color: g_theme.secondaryTextColor
-        font.pixelSize: 13
+    readonly property var chapters: wordCountModel.currentAutoChapterModel
+    readonly property var counts: wordCountModel.currentCountClass
+
+    // Jumps the current editor to a chapter's line.
+    function jump(line) {
+        if (typeof applicationWindow !== "undefined" && applicationWindow)
+            applicationWindow.gotoLine(line)
+    }
+
+    ColumnLayout {
+        anchors.fill: parent
+        spacing: 0
+
+        RowLayout {
+            Layout.fillWidth: true
+            Layout.margins: 8
+            Label {
+                text: page.title
+                font.bold: true
+                color: g_theme.foregroundColor
+                Layout.fillWidth: true
+            }
+            Label {
+                objectName: "chapterTotal"
+                text: qsTr("%1 章").arg(list.count)
+                color: g_theme.secondaryTextColor
+                font.pixelSize: 12
+            }
+        }
+
+        ListView {
+            id: list
+            objectName: "chapterList"
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            clip: true
+            model: page.chapters
+            currentIndex: page.counts ? page.counts.thisChapterIndex : -1
+            ScrollBar.vertical: ScrollBar {}
+
+            delegate: ItemDelegate {
+                width: ListView.view.width
+                height: 30
+                highlighted: ListView.isCurrentItem
+                onClicked: page.jump(model.line)
+                contentItem: RowLayout {
+                    spacing: 6
+                    Label {
+                        text: model.displayText === "" ? qsTr("(无标题)") : model.displayText
+                        elide: Text.ElideRight
+                        color: g_theme.foregroundColor
+                        Layout.fillWidth: true
+                    }
+                    Label {
+                        text: model.wordNumber
+                        color: g_theme.secondaryTextColor
+                        font.pixelSize: 12
+                    }
+                }
+            }
+
+            Label {
+                anchors.centerIn: parent
+                visible: list.count === 0
+                text: qsTr("没有章节")
+                color: g_theme.secondaryTextColor
+            }
+        }
     }
 }

@@ -247,21 +247,9 @@ Rectangle {
                 anchors.fill: parent
                 anchors.leftMargin: 8
                 anchors.rightMargin: 8
-                readonly property var counts: wordCountModel.currentCountClass
-                C.Label {
-                    objectName: "countLabel"
-                    text: parent.counts && parent.counts.All >= 0 ? qsTr("字数: ") + parent.counts.All : qsTr("统计中…")
-                    color: g_theme.foregroundColor
-                    font.pixelSize: 12
-                }
-                C.Label {
-                    objectName: "selectionBadge"
-                    visible: !!parent.counts && parent.counts.Selection > 0
-                    text: qsTr("选中: ") + (parent.counts ? parent.counts.Selection : 0)
-                    color: g_theme.accentColor
-                    font.pixelSize: 12
-                }
+                CountLabel {}
                 Item { Layout.fillWidth: true }
+                ThroughLabel {}
                 LockerLabel {}
             }
         }

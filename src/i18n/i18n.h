@@ -1,19 +1,60 @@
 #ifndef I18N_H
 #define I18N_H
 
+#include <QMap>
 #include <QObject>
+#include <QStringList>
+#include <QTranslator>
 
-// Interface-language switching: installs the stored or the system language.
+class QCoreApplication;
+class QQmlEngine;
+
+// Interface languages: installs the stored language (else the system's) at
+// start-up and switches language while the program runs, retranslating the
+// QML scene at once. QML sees it as "i18n".
 class I18n : public QObject
 {
     Q_OBJECT
+    Q_PROPERTY(QStringList languageList READ languageList WRITE setLanguageList NOTIFY languageListChanged)
+    Q_PROPERTY(int index READ index WRITE setIndex NOTIFY indexChanged)
 
 public:
+    // app: the application object; engine: the QML engine to retranslate
+    // (either may be null in tests).
     explicit I18n(QObject* app, QObject* engine);
 
+    QStringList languageList() const { return m_languageList; }
+    int index() const { return m_index; }
+    QString language() const { return m_lang; }
+
+    Q_INVOKABLE void reTrans(const QString& lang);
+
+    // The display name for the system locale; English for every language
+    // that has no catalogue.
+    static QString getLocalLanguage();
+    // The catalogue resource of a display name, empty for an unknown name.
+    static QString catalogue(const QString& displayName);
+
+public slots:
+    void setIndex(int index);
+    void setLanguageList(const QStringList& languageList);
+
 signals:
+    void languageListChanged(const QStringList& languageList);
+    void indexChanged(int index);
+    void reTransed();
 
 private:
+    void selectIndexOf(const QString& lang);
+    void install();
+
+    QString m_lang;
+    QMap<QString, QString> m_catalogues;
+    QTranslator m_translator;
+    QStringList m_languageList;
+    QCoreApplication* m_app = nullptr;
+    QQmlEngine* m_engine = nullptr;
+    int m_index = 0;
 };
 
 #endif

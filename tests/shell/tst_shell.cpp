@@ -31,6 +31,8 @@ private slots:
         QQmlApplicationEngine engine;
         auto* qmlKey = new QmlKey(&engine);
         qmlKey->registerTypes(&engine);
+        // The texts below are the source texts: pin the interface language.
+        QSettings().setValue(QStringLiteral("Language/language"), QStringLiteral("中文简体"));
         auto* i18n = new I18n(qApp, &engine);
         engine.rootContext()->setContextProperty(QStringLiteral("i18n"), i18n);
         engine.addImportPath(QStringLiteral("qrc:///"));

@@ -1,0 +1,41 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15 as C
+import QtQuick.Layouts 1.15
+
+// The status bar's counts of the current document: its words, the words of
+// the chapter holding the cursor and the words before the cursor (each
+// switched by its setting), and the selection while there is one.
+RowLayout {
+    id: label
+    spacing: 12
+    readonly property var counts: wordCountModel.currentCountClass
+    readonly property bool counted: !!counts && counts.All >= 0
+
+    C.Label {
+        objectName: "countLabel"
+        text: label.counted ? qsTr("字数: ") + label.counts.All : qsTr("统计中…")
+        color: g_theme.foregroundColor
+        font.pixelSize: 12
+    }
+    C.Label {
+        objectName: "chapterCount"
+        visible: label.counted && csettings.isShowStatusWord
+        text: qsTr("本章: ") + (label.counts ? label.counts.thisChapterWords : 0)
+        color: g_theme.foregroundColor
+        font.pixelSize: 12
+    }
+    C.Label {
+        objectName: "frontCount"
+        visible: label.counted && csettings.isShowCursorWord
+        text: qsTr("光标前: ") + (label.counts ? label.counts.Front : 0)
+        color: g_theme.foregroundColor
+        font.pixelSize: 12
+    }
+    C.Label {
+        objectName: "selectionBadge"
+        visible: !!label.counts && label.counts.Selection > 0
+        text: qsTr("选中: ") + (label.counts ? label.counts.Selection : 0)
+        color: g_theme.accentColor
+        font.pixelSize: 12
+    }
+}

@@ -1,0 +1,57 @@
+#include "formatreader.h"
+
+#include <QTextBlockFormat>
+#include <QTextCharFormat>
+#include <QTextDocument>
+
+FormatReader::FormatReader() = default;
+FormatReader::~FormatReader() = default;
+
+int FormatReader::type() const
+{
+    return 0;
+}
+
+bool FormatReader::read(QIODevice* device, QTextDocument* document)
+{
+    m_cursor = QTextCursor(document);
+    m_cursor.movePosition(QTextCursor::End);
+    readData(device);
+    return m_error.isEmpty();
+}
+
+void FormatReader::inherit(QTextBlockFormat& block, QTextCharFormat& chars, const QTextBlockFormat& baseBlock,
+                           const QTextCharFormat& baseChars)
+{
+    QTextBlockFormat mergedBlock = baseBlock;
+    mergedBlock.merge(block);
+    QTextCharFormat mergedChars = baseChars;
+    mergedChars.merge(chars);
+    block = mergedBlock;
+    chars = mergedChars;
+}
+
+namespace FormatHeading {
+
+int level(const QTextBlockFormat& format)
+{
+    return format.intProperty(QTextFormat::UserProperty);
+}
+
+void setLevel(QTextBlockFormat& format, int level)
+{
+    format.setProperty(QTextFormat::UserProperty, level);
+}
+
+int levelFromStyleName(const QString& name, int digitAt)
+{
+    if (!name.startsWith(QLatin1String("Head")))
+        return 0;
+    const int index = name.size() - 1 - digitAt;
+    if (index < 0)
+        return 1;
+    const int digit = name.at(index).digitValue();
+    return qBound(1, digit, 6);
+}
+
+}

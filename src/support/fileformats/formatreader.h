@@ -1,0 +1,58 @@
+#ifndef FORMATREADER_H
+#define FORMATREADER_H
+
+#include <QByteArray>
+#include <QString>
+#include <QTextCursor>
+
+class QIODevice;
+class QTextBlockFormat;
+class QTextCharFormat;
+class QTextDocument;
+
+// Base of every document reader: fills a QTextDocument through a cursor.
+// The caller binds the cursor (setCursor, or read() which places it at the
+// document's end), calls readData() and then looks at errorString() and,
+// for plain text and RTF, encoding().
+class FormatReader
+{
+public:
+    FormatReader();
+    virtual ~FormatReader();
+
+    virtual int type() const;
+    virtual void readData(QIODevice* device) = 0;
+
+    // Convenience entry: reads the device into the end of the document.
+    // Returns true when no error was reported.
+    bool read(QIODevice* device, QTextDocument* document);
+
+    void setCursor(const QTextCursor& cursor) { m_cursor = cursor; }
+    QTextCursor cursor() const { return m_cursor; }
+    QString errorString() const { return m_error; }
+    bool hasError() const { return !m_error.isEmpty(); }
+    QByteArray encoding() const { return m_encoding; }
+
+protected:
+    // A style based on another: the base's formats with the style's own
+    // values merged over them (its own values win).
+    static void inherit(QTextBlockFormat& block, QTextCharFormat& chars, const QTextBlockFormat& baseBlock,
+                        const QTextCharFormat& baseChars);
+
+    QTextCursor m_cursor;
+    QString m_error;
+    QByteArray m_encoding;
+};
+
+// Heading level of a paragraph: an int under QTextFormat::UserProperty of
+// its block format; 0 or no value is a body paragraph, 1..6 a heading.
+namespace FormatHeading {
+int level(const QTextBlockFormat& format);
+void setLevel(QTextBlockFormat& format, int level);
+// The level named by a style name: names starting with "Head" are headings
+// whose level is the digit at position `digitAt` from the end (0 = last
+// character), clamped to 1..6; any other name gives 0.
+int levelFromStyleName(const QString& name, int digitAt = 0);
+}
+
+#endif

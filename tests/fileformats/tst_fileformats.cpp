@@ -1,0 +1,954 @@
+// Document formats: reader choice, plain text, DOCX, ODT, flat ODT and RTF
+// reading and writing, and damaged input.
+#include "testenvironment.h"
+
+#include "support/fileformats/docxreader.h"
+#include "support/fileformats/docxwriter.h"
+#include "support/fileformats/documentwriter.h"
+#include "support/fileformats/formatmanager.h"
+#include "support/fileformats/formatreader.h"
+#include "support/fileformats/gzip.h"
+#include "support/fileformats/odtreader.h"
+#include "support/fileformats/odtwriter.h"
+#include "support/fileformats/rtfreader.h"
+#include "support/fileformats/rtfwriter.h"
+#include "support/fileformats/txtreader.h"
+
+#include <private/qzipreader_p.h>
+#include <private/qzipwriter_p.h>
+
+#include <QBuffer>
+#include <QRandomGenerator>
+#include <QTextBlock>
+#include <QTextCodec>
+#include <QTextDocument>
+#include <QTextFragment>
+#include <QtEndian>
+
+#include <memory>
+
+namespace {
+
+QByteArray makeZip(const QList<QPair<QString, QByteArray>>& members)
+{
+    QByteArray data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    QZipWriter zip(&buffer);
+    for (const auto& member : members) {
+        zip.setCompressionPolicy(member.first == QLatin1String("mimetype") ? QZipWriter::NeverCompress
+                                                                          : QZipWriter::AlwaysCompress);
+        zip.addFile(member.first, member.second);
+    }
+    zip.close();
+    return data;
+}
+
+QByteArray zipMember(const QByteArray& zip, const QString& name)
+{
+    QBuffer buffer;
+    buffer.setData(zip);
+    buffer.open(QIODevice::ReadOnly);
+    QZipReader reader(&buffer);
+    return reader.fileData(name);
+}
+
+QByteArray docx(const QByteArray& body, const QByteArray& styles = QByteArray())
+{
+    const QByteArray ns = "xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\"";
+    QList<QPair<QString, QByteArray>> members;
+    if (!styles.isEmpty())
+        members.append({QStringLiteral("word/styles.xml"), "<?xml version=\"1.0\"?><w:styles " + ns + ">" + styles + "</w:styles>"});
+    members.append({QStringLiteral("word/document.xml"),
+                    "<?xml version=\"1.0\"?><w:document " + ns + "><w:body>" + body + "</w:body></w:document>"});
+    return makeZip(members);
+}
+
+QByteArray fodt(const QByteArray& styles, const QByteArray& text)
+{
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+           "<office:document xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
+           "xmlns:style=\"urn:oasis:names:tc:opendocument:xmlns:style:1.0\" "
+           "xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\" "
+           "xmlns:fo=\"urn:oasis:names:tc:opendocument:xmlns:xsl-fo-compatible:1.0\">"
+           "<office:automatic-styles>" + styles + "</office:automatic-styles>"
+           "<office:body><office:text>" + text + "</office:text></office:body></office:document>";
+}
+
+// Reads bytes through the format manager into a fresh document.
+struct ReadResult {
+    std::unique_ptr<QTextDocument> document;
+    int type = -1;
+    QString error;
+    QByteArray encoding;
+};
+
+ReadResult readBytes(const QByteArray& bytes, const QString& type = QString())
+{
+    ReadResult result;
+    result.document.reset(new QTextDocument);
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    std::unique_ptr<FormatReader> reader(FormatManager::createReader(&buffer, type));
+    result.type = reader->type();
+    reader->read(&buffer, result.document.get());
+    result.error = reader->errorString();
+    result.encoding = reader->encoding();
+    return result;
+}
+
+QStringList blockTexts(const QTextDocument* document)
+{
+    QStringList texts;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
+        texts.append(block.text());
+    return texts;
+}
+
+QTextCharFormat formatAt(const QTextDocument* document, const QString& text)
+{
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
+            if (it.fragment().text().contains(text))
+                return it.fragment().charFormat();
+        }
+    }
+    return QTextCharFormat();
+}
+
+QTextBlock blockWith(const QTextDocument* document, const QString& text)
+{
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        if (block.text().contains(text))
+            return block;
+    }
+    return QTextBlock();
+}
+
+int headingLevel(const QTextBlock& block)
+{
+    return FormatHeading::level(block.blockFormat());
+}
+
+// A document with every format the writers carry.
+void fillSample(QTextDocument* document)
+{
+    QTextCursor cursor(document);
+    QTextBlockFormat heading;
+    FormatHeading::setLevel(heading, 2);
+    cursor.setBlockFormat(heading);
+    cursor.insertText(QStringLiteral("Chapter One"));
+
+    QTextBlockFormat centred;
+    centred.setAlignment(Qt::AlignHCenter);
+    cursor.insertBlock(centred, QTextCharFormat());
+    cursor.insertText(QStringLiteral("plain "));
+    QTextCharFormat bold;
+    bold.setFontWeight(QFont::Bold);
+    cursor.insertText(QStringLiteral("bold"), bold);
+    QTextCharFormat italic;
+    italic.setFontItalic(true);
+    cursor.insertText(QStringLiteral(" italic"), italic);
+    QTextCharFormat underline;
+    underline.setFontUnderline(true);
+    cursor.insertText(QStringLiteral(" under"), underline);
+    QTextCharFormat strike;
+    strike.setFontStrikeOut(true);
+    cursor.insertText(QStringLiteral(" strike"), strike);
+    QTextCharFormat super;
+    super.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
+    cursor.insertText(QStringLiteral("sup"), super);
+    QTextCharFormat sub;
+    sub.setVerticalAlignment(QTextCharFormat::AlignSubScript);
+    cursor.insertText(QStringLiteral("sub"), sub);
+
+    QTextBlockFormat indented;
+    indented.setIndent(2);
+    cursor.insertBlock(indented, QTextCharFormat());
+    cursor.insertText(QStringLiteral("a   b\tc") + QChar(0x2028) + QStringLiteral("d  "));
+
+    QTextBlockFormat rtl;
+    rtl.setLayoutDirection(Qt::RightToLeft);
+    cursor.insertBlock(rtl, QTextCharFormat());
+    cursor.insertText(QStringLiteral("right to left"));
+
+    QTextBlockFormat justified;
+    justified.setAlignment(Qt::AlignJustify);
+    cursor.insertBlock(justified, QTextCharFormat());
+    cursor.insertText(QStringLiteral("中文 and {braces} \\ é"));
+}
+
+}
+
+class TestFileFormats : public QObject
+{
+    Q_OBJECT
+
+private:
+    QString m_dir;
+
+    QString path(const QString& name) const { return m_dir + QLatin1Char('/') + name; }
+
+    static QByteArray fileBytes(const QString& fileName)
+    {
+        QFile file(fileName);
+        file.open(QIODevice::ReadOnly);
+        return file.readAll();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        m_dir = QDir::tempPath() + QStringLiteral("/formats");
+        QVERIFY(QDir().mkpath(m_dir));
+    }
+
+    // ---- reader choice and filters ----------------------------------------
+
+    void readerChoice_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<int>("expected");
+        const QByteArray odtPackage = makeZip({{QStringLiteral("mimetype"), "application/vnd.oasis.opendocument.text"},
+                                               {QStringLiteral("content.xml"), "<x/>"}});
+        const QByteArray otherZip = makeZip({{QStringLiteral("word/document.xml"), "<x/>"}});
+        QTest::newRow("rtf named docx") << QByteArray("{\\rtf1 hi}") << "docx" << 2;
+        QTest::newRow("zip named odt") << otherZip << "odt" << 4;
+        QTest::newRow("odt package named txt") << odtPackage << "txt" << 3;
+        QTest::newRow("flat odt") << QByteArray("<?xml version=\"1.0\"?>\n<office:document-content/>") << "" << 3;
+        QTest::newRow("flat odt root too late")
+            << QByteArray("<?xml version=\"1.0\"?>" + QByteArray(80, ' ') + "<office:document/>") << "fodt" << 1;
+        QTest::newRow("plain text") << QByteArray("hello") << "rtf" << 1;
+        QTest::newRow("empty") << QByteArray() << "docx" << 1;
+    }
+
+    void readerChoice()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, type);
+        QFETCH(int, expected);
+        QBuffer buffer;
+        buffer.setData(bytes);
+        buffer.open(QIODevice::ReadOnly);
+        std::unique_ptr<FormatReader> reader(FormatManager::createReader(&buffer, type));
+        QCOMPARE(reader->type(), expected);
+        QCOMPARE(buffer.pos(), qint64(0));
+    }
+
+    void filters()
+    {
+        QStringList all = FormatManager::filters(QString());
+        QCOMPARE(all.size(), 8);
+        QVERIFY(all.first().startsWith(QLatin1String("All Supported Files")));
+        QCOMPARE(FormatManager::filters(QStringLiteral("odt")).first(), QStringLiteral("OpenDocument Text (*.odt)"));
+        QCOMPARE(FormatManager::filters(QStringLiteral("txt")).first(), QStringLiteral("Plain Text (*.txt *.text)"));
+        QCOMPARE(FormatManager::filters(QStringLiteral("txt")).size(), 7);
+        QCOMPARE(FormatManager::filters(QStringLiteral("pdf")).first(), QStringLiteral("All Files (*)"));
+        QCOMPARE(FormatManager::filters(QStringLiteral("md")).at(1), QStringLiteral("OpenDocument Text (*.odt)"));
+        QVERIFY(FormatManager::filter(QStringLiteral("TXT")).isEmpty());
+        QVERIFY(FormatManager::isRichText(QStringLiteral("Book.DOCX")));
+        QVERIFY(!FormatManager::isRichText(QStringLiteral("notes.txt")));
+        QVERIFY(FormatManager::isRichText(QStringLiteral("rtf")));
+    }
+
+    // ---- plain text --------------------------------------------------------
+
+    void plainText_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("encoding");
+        QTextCodec* gbk = QTextCodec::codecForName("GBK");
+        QTest::newRow("utf-8") << QString::fromUtf8("第一章\n正文").toUtf8() << QString::fromUtf8("第一章\n正文") << QByteArray("UTF-8");
+        QTest::newRow("gbk first") << gbk->fromUnicode(QString::fromUtf8("第一章")) << QString::fromUtf8("第一章") << QByteArray("GBK");
+        // The whole content decides, not the first bytes.
+        QTest::newRow("gbk after ascii") << QByteArray("Chapter 1 ") + gbk->fromUnicode(QString::fromUtf8("开始"))
+                                         << QString::fromUtf8("Chapter 1 开始") << QByteArray("GBK");
+        QTest::newRow("crlf") << QByteArray("a\r\nb") << QStringLiteral("a\nb") << QByteArray("UTF-8");
+    }
+
+    void plainText()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
+        QFETCH(QByteArray, encoding);
+        const ReadResult result = readBytes(bytes, QStringLiteral("txt"));
+        QCOMPARE(result.type, 1);
+        QCOMPARE(result.document->toPlainText(), text);
+        QCOMPARE(result.encoding, encoding);
+        QVERIFY(result.error.isEmpty());
+    }
+
+    void plainTextWriting()
+    {
+        QTextDocument document(QStringLiteral("line one\nline two"));
+        DocumentWriter writer;
+        writer.setDocument(&document);
+        writer.setType(QStringLiteral("txt"));
+        writer.setFileName(path(QStringLiteral("plain.txt")));
+        QVERIFY(writer.write());
+        QCOMPARE(fileBytes(writer.fileName()), QByteArray("line one\nline two"));
+
+        writer.setEncoding("UTF-16");
+        QVERIFY(writer.write());
+        const QByteArray utf16 = fileBytes(writer.fileName());
+        QVERIFY(utf16.startsWith("\xFF\xFE") || utf16.startsWith("\xFE\xFF"));
+
+        // A failure leaves the existing file untouched.
+        writer.setEncoding("no-such-encoding");
+        QVERIFY(!writer.write());
+        QCOMPARE(fileBytes(writer.fileName()), utf16);
+
+        writer.setEncoding(QByteArray());
+        writer.setFileName(path(QStringLiteral("missing-folder/plain.txt")));
+        QVERIFY(!writer.write());
+        QVERIFY(!QFile::exists(writer.fileName()));
+    }
+
+    // ---- round trips through every writer and reader -----------------------
+
+    void roundTrip_data()
+    {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<int>("readerType");
+        QTest::newRow("docx") << "docx" << 4;
+        QTest::newRow("odt") << "odt" << 3;
+        QTest::newRow("fodt") << "fodt" << 3;
+        QTest::newRow("rtf") << "rtf" << 2;
+    }
+
+    void roundTrip()
+    {
+        QFETCH(QString, type);
+        QFETCH(int, readerType);
+        QTextDocument source;
+        fillSample(&source);
+        DocumentWriter writer;
+        writer.setDocument(&source);
+        writer.setType(type);
+        writer.setEncoding(type == QLatin1String("rtf") ? QByteArray("CP1252") : QByteArray());
+        writer.setFileName(path(QStringLiteral("sample.") + type));
+        QVERIFY(writer.write());
+
+        const ReadResult result = readBytes(fileBytes(writer.fileName()), type);
+        QCOMPARE(result.type, readerType);
+        QVERIFY2(result.error.isEmpty(), qPrintable(result.error));
+        const QTextDocument* read = result.document.get();
+        QCOMPARE(blockTexts(read), blockTexts(&source));
+
+        QCOMPARE(headingLevel(read->begin()), 2);
+        QCOMPARE(headingLevel(read->begin().next()), 0);
+        QVERIFY(blockWith(read, QStringLiteral("plain")).blockFormat().alignment() & Qt::AlignHCenter);
+        QVERIFY(blockWith(read, QStringLiteral("中文")).blockFormat().alignment() & Qt::AlignJustify);
+        QCOMPARE(blockWith(read, QStringLiteral("a ")).blockFormat().indent(), 2);
+        QCOMPARE(blockWith(read, QStringLiteral("right to left")).blockFormat().layoutDirection(), Qt::RightToLeft);
+
+        QCOMPARE(formatAt(read, QStringLiteral("bold")).fontWeight(), int(QFont::Bold));
+        QVERIFY(formatAt(read, QStringLiteral("italic")).fontItalic());
+        QVERIFY(formatAt(read, QStringLiteral("under")).fontUnderline());
+        QVERIFY(formatAt(read, QStringLiteral("strike")).fontStrikeOut());
+        QCOMPARE(formatAt(read, QStringLiteral("sup")).verticalAlignment(), QTextCharFormat::AlignSuperScript);
+        QCOMPARE(formatAt(read, QStringLiteral("sub")).verticalAlignment(), QTextCharFormat::AlignSubScript);
+        QVERIFY(!formatAt(read, QStringLiteral("plain")).fontItalic());
+        QVERIFY(formatAt(read, QStringLiteral("plain")).fontWeight() != QFont::Bold);
+    }
+
+    // ---- DOCX --------------------------------------------------------------
+
+    void docxWriterXml()
+    {
+        QTextDocument document;
+        QTextCursor cursor(&document);
+        QTextBlockFormat heading;
+        FormatHeading::setLevel(heading, 3);
+        cursor.setBlockFormat(heading);
+        cursor.insertText(QStringLiteral("a\tb"));
+        QTextBlockFormat rtl;
+        rtl.setLayoutDirection(Qt::RightToLeft);
+        rtl.setIndent(2);
+        cursor.insertBlock(rtl);
+        QTextCharFormat semiBold;
+        semiBold.setFontWeight(63);
+        cursor.insertText(QStringLiteral(" x "), semiBold);
+        cursor.insertBlock(QTextBlockFormat());
+
+        QByteArray data;
+        QBuffer buffer(&data);
+        buffer.open(QIODevice::WriteOnly);
+        DocxWriter writer;
+        QVERIFY(writer.write(&buffer, &document));
+        const QByteArray xml = zipMember(data, QStringLiteral("word/document.xml"));
+        QVERIFY2(xml.contains("<w:p><w:pPr><w:pStyle w:val=\"Heading3\"/></w:pPr><w:r>"
+                              "<w:t xml:space=\"preserve\">a</w:t><w:tab/><w:t xml:space=\"preserve\">b</w:t></w:r></w:p>"),
+                 xml.constData());
+        QVERIFY(xml.contains("<w:pPr><w:bidi w:val=\"1\"/><w:jc w:val=\"right\"/><w:ind w:right=\"1440\"/></w:pPr>"
+                             "<w:r><w:t xml:space=\"preserve\"> x </w:t></w:r>"));
+        QVERIFY(xml.endsWith("<w:p></w:p></w:body></w:document>\n") || xml.contains("<w:p/></w:body>"));
+        QVERIFY(zipMember(data, QStringLiteral("word/styles.xml"))
+                    .contains("<w:style w:type=\"paragraph\" w:styleId=\"Heading2\"><w:name w:val=\"Heading 2\"/>"));
+        QVERIFY(!zipMember(data, QStringLiteral("[Content_Types].xml")).isEmpty());
+        QVERIFY(!zipMember(data, QStringLiteral("_rels/.rels")).isEmpty());
+
+        writer.setStrict(true);
+        QTextDocument right;
+        QTextBlockFormat format;
+        format.setAlignment(Qt::AlignRight);
+        format.setIndent(1);
+        QTextCursor(&right).setBlockFormat(format);
+        data.clear();
+        buffer.seek(0);
+        DocxWriter strict;
+        strict.setStrict(true);
+        QVERIFY(strict.write(&buffer, &right));
+        QVERIFY(zipMember(data, QStringLiteral("word/document.xml")).contains("<w:jc w:val=\"end\"/><w:ind w:start=\"720\"/>"));
+    }
+
+    void docxReader()
+    {
+        const QByteArray styles =
+            "<w:style w:type=\"paragraph\" w:styleId=\"Late\"><w:name w:val=\"Late\"/><w:basedOn w:val=\"Base\"/></w:style>"
+            "<w:style w:type=\"paragraph\" w:styleId=\"Base\"><w:name w:val=\"Base\"/><w:pPr><w:jc w:val=\"center\"/></w:pPr></w:style>"
+            "<w:style w:type=\"paragraph\" w:styleId=\"H3\"><w:name w:val=\"Heading 3\"/></w:style>"
+            "<w:style w:type=\"paragraph\" w:styleId=\"Hd\"><w:name w:val=\"Header\"/></w:style>"
+            "<w:style w:type=\"paragraph\" w:styleId=\"h2\"><w:name w:val=\"heading 2\"/></w:style>"
+            "<w:style w:type=\"paragraph\" w:styleId=\"Loop\"><w:name w:val=\"Loop\"/><w:basedOn w:val=\"Loop\"/></w:style>";
+        const QByteArray body =
+            "<w:p><w:pPr><w:pStyle w:val=\"Late\"/></w:pPr><w:r><w:t>late</w:t></w:r></w:p>"
+            "<w:p><w:pPr><w:pStyle w:val=\"H3\"/></w:pPr><w:r><w:t>three</w:t></w:r></w:p>"
+            "<w:p><w:pPr><w:pStyle w:val=\"Hd\"/></w:pPr><w:r><w:t>header</w:t></w:r></w:p>"
+            "<w:p><w:pPr><w:pStyle w:val=\"h2\"/></w:pPr><w:r><w:t>lower</w:t></w:r></w:p>"
+            "<w:p><w:pPr><w:outlineLvl w:val=\"9\"/></w:pPr><w:r><w:t>body</w:t></w:r></w:p>"
+            "<w:p><w:pPr><w:outlineLvl w:val=\"7\"/></w:pPr><w:r><w:t>six</w:t></w:r></w:p>"
+            "<w:p><w:r><w:rPr><w:b/></w:rPr><w:t>bold</w:t></w:r><w:r><w:rPr><w:b w:val=\"0\"/></w:rPr><w:t>thin</w:t></w:r>"
+            "<w:r><w:t> </w:t><w:t xml:space=\"preserve\"> </w:t><w:br w:type=\"page\"/><w:t>x</w:t></w:r></w:p>"
+            "<w:tbl><w:tr><w:tc><w:p><w:r><w:t>table</w:t></w:r></w:p></w:tc></w:tr></w:tbl>"
+            "<w:p><w:pPr><w:pStyle w:val=\"Loop\"/><w:ind w:left=\"1440\"/></w:pPr></w:p>";
+        const ReadResult result = readBytes(docx(body, styles), QStringLiteral("docx"));
+        QVERIFY2(result.error.isEmpty(), qPrintable(result.error));
+        const QTextDocument* document = result.document.get();
+        QCOMPARE(blockTexts(document),
+                 QStringList({QStringLiteral("late"), QStringLiteral("three"), QStringLiteral("header"),
+                              QStringLiteral("lower"), QStringLiteral("body"), QStringLiteral("six"),
+                              QStringLiteral("boldthin ") + QChar(0x2028) + QStringLiteral("x"), QString()}));
+        QCOMPARE(document->begin().blockFormat().alignment(), Qt::AlignCenter);
+        QCOMPARE(headingLevel(blockWith(document, QStringLiteral("three"))), 3);
+        QCOMPARE(headingLevel(blockWith(document, QStringLiteral("header"))), 1);
+        QCOMPARE(headingLevel(blockWith(document, QStringLiteral("lower"))), 0);
+        QCOMPARE(headingLevel(blockWith(document, QStringLiteral("body"))), 0);
+        QCOMPARE(headingLevel(blockWith(document, QStringLiteral("six"))), 6);
+        QCOMPARE(formatAt(document, QStringLiteral("bold")).fontWeight(), int(QFont::Bold));
+        QCOMPARE(formatAt(document, QStringLiteral("thin")).fontWeight(), int(QFont::Normal));
+        QCOMPARE(document->lastBlock().blockFormat().indent(), 2);
+
+        // Another prefix for the WordprocessingML namespace yields nothing.
+        const QByteArray other = makeZip({{QStringLiteral("word/document.xml"),
+                                           "<x:document xmlns:x=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\">"
+                                           "<x:body><x:p><x:r><x:t>hidden</x:t></x:r></x:p></x:body></x:document>"}});
+        const ReadResult empty = readBytes(other, QStringLiteral("docx"));
+        QVERIFY(empty.error.isEmpty());
+        QCOMPARE(empty.document->toPlainText(), QString());
+    }
+
+    // ---- ODT ---------------------------------------------------------------
+
+    void odtWriterXml()
+    {
+        QTextDocument document;
+        QTextCursor cursor(&document);
+        cursor.insertText(QStringLiteral("a   b  "));
+        QTextBlockFormat centred;
+        centred.setAlignment(Qt::AlignHCenter);
+        cursor.insertBlock(centred);
+        cursor.insertText(QStringLiteral("x   \ty") + QChar(0) + QStringLiteral("z"));
+        cursor.insertBlock(centred);
+        cursor.insertText(QStringLiteral("two"));
+        QTextBlockFormat heading;
+        FormatHeading::setLevel(heading, 2);
+        heading.setAlignment(Qt::AlignRight);
+        cursor.insertBlock(heading);
+        cursor.insertText(QStringLiteral("Head"));
+        QTextBlockFormat rtl;
+        rtl.setLayoutDirection(Qt::RightToLeft);
+        rtl.setIndent(3);
+        cursor.insertBlock(rtl);
+        QTextCharFormat colour;
+        colour.setForeground(Qt::red);
+        cursor.insertText(QStringLiteral("red"), colour);
+
+        QByteArray data;
+        QBuffer buffer(&data);
+        buffer.open(QIODevice::WriteOnly);
+        OdtWriter writer;
+        QVERIFY(writer.write(&buffer, &document));
+        // The first member is the uncompressed mime type, as the sniff needs.
+        QCOMPARE(data.mid(30, 47), QByteArray("mimetypeapplication/vnd.oasis.opendocument.text"));
+        const QByteArray content = zipMember(data, QStringLiteral("content.xml"));
+        QVERIFY2(content.contains("<text:p text:style-name=\"Normal\">a <text:s text:c=\"2\"/>b <text:s text:c=\"1\"/></text:p>"),
+                 content.constData());
+        QVERIFY(content.contains("<text:p text:style-name=\"P1\">x   <text:tab/>yz</text:p>"));
+        QVERIFY(content.contains("<text:p text:style-name=\"P1\">two</text:p>"));
+        QVERIFY(content.contains("<text:h text:outline-level=\"2\" text:style-name=\"Heading-2\">Head</text:h>"));
+        QVERIFY(content.contains("<style:paragraph-properties style:writing-mode=\"rl\" fo:text-align=\"left\" fo:margin-left=\"1.5in\"/>"));
+        QVERIFY(content.contains(">red</text:p>"));
+        QVERIFY(!content.contains("<text:span"));
+        QVERIFY(!content.contains("\"P3\""));
+        const QByteArray styles = zipMember(data, QStringLiteral("styles.xml"));
+        QVERIFY(styles.contains("style:name=\"Heading-6\" style:display-name=\"Heading 6\""));
+        QVERIFY(!styles.contains("xmlns:text"));
+        QVERIFY(zipMember(data, QStringLiteral("META-INF/manifest.xml")).contains("manifest:full-path=\"content.xml\""));
+    }
+
+    void odtReader()
+    {
+        const QByteArray styles =
+            "<style:style style:name=\"Heading_20_2\" style:family=\"paragraph\"/>"
+            "<style:style style:name=\"Heading\" style:family=\"paragraph\"/>"
+            "<style:style style:name=\"B\" style:family=\"text\"><style:text-properties fo:font-weight=\"bold\"/></style:style>"
+            "<style:style style:name=\"I\" style:family=\"text\"><style:text-properties fo:font-style=\"italic\"/></style:style>"
+            "<style:style style:name=\"Up\" style:family=\"text\"><style:text-properties style:text-position=\"33% 58%\"/></style:style>"
+            "<style:style style:name=\"Down\" style:family=\"text\"><style:text-properties style:text-position=\"-33% 58%\"/></style:style>"
+            "<style:style style:name=\"Cm\" style:family=\"paragraph\"><style:paragraph-properties fo:margin-left=\"1.27cm\"/></style:style>"
+            "<style:style style:name=\"Pt\" style:family=\"paragraph\"><style:paragraph-properties fo:margin-left=\"10pt\"/></style:style>"
+            "<style:style style:name=\"Huge\" style:family=\"paragraph\"><style:paragraph-properties fo:margin-left=\"1e300in\"/></style:style>"
+            "<style:style style:name=\"Child\" style:family=\"paragraph\" style:parent-style-name=\"Later\"/>"
+            "<style:style style:name=\"Later\" style:family=\"paragraph\"><style:paragraph-properties fo:text-align=\"center\"/></style:style>";
+        const QByteArray text =
+            "<text:h text:outline-level=\"8\">eight</text:h>"
+            "<text:h text:outline-level=\"0\">zero</text:h>"
+            "<text:h>bare</text:h>"
+            "<text:p text:style-name=\"Heading_20_2\">styled</text:p>"
+            "<text:p text:style-name=\"Heading\">nodigit</text:p>"
+            "<text:list><text:list-item><text:p>listed</text:p></text:list-item></text:list>"
+            "<text:section><text:section><text:p>inner<text:s text:c=\"3\"/>x<text:s/>y<text:tab/>z<text:line-break/>w</text:p></text:section></text:section>"
+            "<text:p><text:span text:style-name=\"B\">b<text:span text:style-name=\"I\">bi</text:span>bb</text:span>"
+            "<text:span text:style-name=\"Up\">up</text:span><text:span text:class-names=\" Down \">dn</text:span><text:a>link</text:a></text:p>"
+            "<text:p text:style-name=\"Cm\">cm</text:p><text:p text:style-name=\"Pt\">pt</text:p>"
+            "<text:p text:style-name=\"Huge\">huge</text:p><text:p text:style-name=\"Child\">child</text:p>"
+            "<text:p><text:s text:c=\"2147483647\"/></text:p>";
+        const ReadResult result = readBytes(fodt(styles, text), QStringLiteral("fodt"));
+        QVERIFY2(result.error.isEmpty(), qPrintable(result.error));
+        const QTextDocument* document = result.document.get();
+        const QStringList texts = blockTexts(document);
+        QCOMPARE(texts.mid(0, 8),
+                 QStringList({QStringLiteral("eight"), QStringLiteral("zero"), QStringLiteral("bare"),
+                              QStringLiteral("styled"), QStringLiteral("nodigit"),
+                              QStringLiteral("inner   x y\tz") + QChar(0x2028) + QStringLiteral("w"),
+                              QStringLiteral("bbibbupdnlink"), QStringLiteral("cm")}));
+        QVERIFY(!document->toPlainText().contains(QLatin1String("listed")));
+        QCOMPARE(headingLevel(blockWith(document, QStringLiteral("eight"))), 6);
+        QCOMPARE(headingLevel(blockWith(document, QStringLiteral("zero"))), 1);
+        QCOMPARE(headingLevel(blockWith(document, QStringLiteral("bare"))), 1);
+        QCOMPARE(headingLevel(blockWith(document, QStringLiteral("styled"))), 2);
+        QCOMPARE(headingLevel(blockWith(document, QStringLiteral("nodigit"))), 1);
+        QCOMPARE(headingLevel(blockWith(document, QStringLiteral("inner"))), 0);
+        QVERIFY(formatAt(document, QStringLiteral("bi")).fontItalic());
+        QCOMPARE(formatAt(document, QStringLiteral("bi")).fontWeight(), int(QFont::Bold));
+        QVERIFY(!formatAt(document, QStringLiteral("bb")).fontItalic());
+        QCOMPARE(formatAt(document, QStringLiteral("bb")).fontWeight(), int(QFont::Bold));
+        QCOMPARE(formatAt(document, QStringLiteral("up")).verticalAlignment(), QTextCharFormat::AlignSuperScript);
+        QCOMPARE(formatAt(document, QStringLiteral("dn")).verticalAlignment(), QTextCharFormat::AlignSubScript);
+        QCOMPARE(blockWith(document, QStringLiteral("cm")).blockFormat().indent(), 1);
+        QCOMPARE(blockWith(document, QStringLiteral("pt")).blockFormat().indent(), 0);
+        QCOMPARE(blockWith(document, QStringLiteral("huge")).blockFormat().indent(), 1000);
+        QVERIFY(blockWith(document, QStringLiteral("child")).blockFormat().alignment() & Qt::AlignHCenter);
+        // An absurd space count is bounded instead of exhausting memory.
+        QVERIFY(document->lastBlock().text().size() <= 65536);
+
+        const ReadResult none = readBytes(fodt(QByteArray(), QByteArray()), QStringLiteral("fodt"));
+        QCOMPARE(none.document->blockCount(), 1);
+        QVERIFY(none.document->isEmpty());
+    }
+
+    // Styles of "styles.xml" are known when "content.xml" is read, and the
+    // automatic styles there join them.
+    void odtPackageReader()
+    {
+        const QByteArray ns = " xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\""
+                              " xmlns:style=\"urn:oasis:names:tc:opendocument:xmlns:style:1.0\""
+                              " xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\""
+                              " xmlns:fo=\"urn:oasis:names:tc:opendocument:xmlns:xsl-fo-compatible:1.0\"";
+        const QByteArray styles =
+            "<office:document-styles" + ns + "><office:styles>"
+            "<style:style style:name=\"Quote\" style:family=\"paragraph\"><style:paragraph-properties fo:text-align=\"end\"/>"
+            "<style:text-properties fo:font-style=\"italic\"/></style:style></office:styles></office:document-styles>";
+        const QByteArray content =
+            "<office:document-content" + ns + "><office:automatic-styles>"
+            "<style:style style:name=\"P1\" style:family=\"paragraph\" style:parent-style-name=\"Quote\">"
+            "<style:paragraph-properties fo:margin-left=\"0.5in\" style:writing-mode=\"rl-tb\"/></style:style>"
+            "</office:automatic-styles><office:body><office:text>"
+            "<text:p text:style-name=\"P1\">quoted</text:p><text:p text:style-name=\"Unknown\">plain</text:p>"
+            "</office:text></office:body></office:document-content>";
+        const QByteArray package = makeZip({{QStringLiteral("mimetype"), "application/vnd.oasis.opendocument.text"},
+                                            {QStringLiteral("styles.xml"), styles},
+                                            {QStringLiteral("content.xml"), content}});
+        const ReadResult result = readBytes(package, QStringLiteral("odt"));
+        QCOMPARE(result.type, 3);
+        QVERIFY2(result.error.isEmpty(), qPrintable(result.error));
+        QCOMPARE(blockTexts(result.document.get()), QStringList({QStringLiteral("quoted"), QStringLiteral("plain")}));
+        const QTextBlock quoted = result.document->begin();
+        QCOMPARE(quoted.blockFormat().alignment(), Qt::AlignRight);
+        QCOMPARE(quoted.blockFormat().indent(), 1);
+        QCOMPARE(quoted.blockFormat().layoutDirection(), Qt::RightToLeft);
+        QVERIFY(formatAt(result.document.get(), QStringLiteral("quoted")).fontItalic());
+        QVERIFY(!formatAt(result.document.get(), QStringLiteral("plain")).fontItalic());
+    }
+
+    // ---- RTF reading -------------------------------------------------------
+
+    void rtfReader_data()
+    {
+        QTest::addColumn<QByteArray>("rtf");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("error");
+        QTextCodec* gbk = QTextCodec::codecForName("GBK");
+        QByteArray gbkHex;
+        for (const char byte : gbk->fromUnicode(QString::fromUtf8("中文")))
+            gbkHex += "\\'" + QByteArray::number(uchar(byte), 16);
+        const QString eof = QStringLiteral("Unexpectedly reached end of file.");
+        const QString unsupported = QStringLiteral("Not a supported RTF file.");
+        QTest::newRow("two paragraphs") << QByteArray("{\\rtf1 Hello\\par World}") << "Hello\nWorld" << "";
+        QTest::newRow("version 2") << QByteArray("{\\rtf2 Hello}") << "" << unsupported;
+        QTest::newRow("not rtf") << QByteArray("Hello") << "" << unsupported;
+        QTest::newRow("unicode") << QByteArray("{\\rtf1 a\\u8364?b}") << QString::fromUtf8("a€b") << "";
+        QTest::newRow("uc0") << QByteArray("{\\rtf1 \\uc0\\u8364?}") << QString::fromUtf8("€?") << "";
+        QTest::newRow("negative unicode") << QByteArray("{\\rtf1 \\u-3913?}") << QString(QChar(0xF0B7)) << "";
+        QTest::newRow("cp1251") << QByteArray("{\\rtf1\\ansi\\ansicpg1251 \\'c0}") << QString::fromUtf8("А") << "";
+        QTest::newRow("cp936 hex") << QByteArray("{\\rtf1\\ansi\\ansicpg936 " + gbkHex + "}") << QString::fromUtf8("中文") << "";
+        QTest::newRow("cp936 bytes") << QByteArray("{\\rtf1\\ansi\\ansicpg936 " + gbk->fromUnicode(QString::fromUtf8("第一章")) + "}")
+                                     << QString::fromUtf8("第一章") << "";
+        QTest::newRow("shift-jis") << QByteArray("{\\rtf1\\ansi\\ansicpg932 \\'82\\'a0}") << QString::fromUtf8("あ") << "";
+        QTest::newRow("fcharset") << QByteArray("{\\rtf1{\\fonttbl{\\f1\\fcharset134 SimSun;}}\\f1 " + gbk->fromUnicode(QString::fromUtf8("字")) + "}")
+                                  << QString::fromUtf8("字") << "";
+        QTest::newRow("skipped groups") << QByteArray("{\\rtf1{\\*\\generator x;}{\\info{\\title t}}{\\pict 0a0b}{\\fonttbl{\\f0 Arial;}}ok}") << "ok" << "";
+        QTest::newRow("bin") << QByteArray("{\\rtf1 a\\bin4 {}\\\\b}") << "ab" << "";
+        QTest::newRow("symbols") << QByteArray("{\\rtf1 \\{\\}\\\\\\~\\tab\\emdash\\line}")
+                                 << QStringLiteral("{}\\") + QChar(0xA0) + QChar(9) + QChar(0x2014) + QChar(0x2028) << "";
+        QTest::newRow("cut text run") << QByteArray("{\\rtf1 one\\par two") << "one" << eof;
+        QTest::newRow("cut control word") << QByteArray("{\\rtf1 one\\pa") << "one" << eof;
+        QTest::newRow("cut bin") << QByteArray("{\\rtf1 one\\bin99 ab") << "one" << eof;
+        QTest::newRow("open groups") << QByteArray("{\\rtf1 one{\\b two}") << "onetwo" << "";
+        QTest::newRow("extra close") << QByteArray("{\\rtf1 one}}}two") << "one" << "";
+        QTest::newRow("huge font number") << QByteArray("{\\rtf1{\\f2000000000\\fcharset134 x}\\f-5 y\\f99999999999999999999 z}") << "yz" << "";
+        QTest::newRow("deep nesting") << QByteArray("{\\rtf1 " + QByteArray(100000, '{') + "x" + QByteArray(100000, '}') + "y}") << "xy" << "";
+        QTest::newRow("unicode at end") << QByteArray("{\\rtf1 \\uc5\\u8364 ") << QString::fromUtf8("€") << "";
+    }
+
+    void rtfReader()
+    {
+        QFETCH(QByteArray, rtf);
+        QFETCH(QString, text);
+        QFETCH(QString, error);
+        QBuffer buffer;
+        buffer.setData(rtf);
+        buffer.open(QIODevice::ReadOnly);
+        RtfReader reader;
+        QTextDocument document;
+        reader.read(&buffer, &document);
+        QCOMPARE(reader.errorString(), error);
+        QCOMPARE(blockTexts(&document).join(QLatin1Char('\n')), text);
+    }
+
+    void rtfReaderFormats()
+    {
+        const QByteArray rtf =
+            "{\\rtf1\\ansi\\ansicpg1251"
+            "{\\stylesheet{\\s0 Normal;}{\\s2\\b Heading 2;}}\n"
+            "{\\pard\\s2 \\b title\\par}"
+            "{\\pard\\plain\\li1440 \\b bold\\b0 thin\\ul under\\ulnone none\\par}"
+            "{\\pard\\li1000\\outlinelevel0 first\\par}"
+            "{\\pard\\outlinelevel9\\qc\\rtlpar six\\par}"
+            "{\\pard\\qr\\ltrpar {\\super up}{\\sub dn}{\\strike struck}{\\i slanted}\\par}"
+            "}";
+        const ReadResult result = readBytes(rtf, QStringLiteral("rtf"));
+        QVERIFY2(result.error.isEmpty(), qPrintable(result.error));
+        QCOMPARE(result.encoding, QByteArray("CP1251"));
+        const QTextDocument* document = result.document.get();
+        QCOMPARE(headingLevel(blockWith(document, QStringLiteral("title"))), 2);
+        QVERIFY(formatAt(document, QStringLiteral("title")).fontWeight() != QFont::Bold);
+        const QTextBlock bold = blockWith(document, QStringLiteral("bold"));
+        QCOMPARE(bold.blockFormat().indent(), 2);
+        QCOMPARE(headingLevel(bold), 0);
+        QCOMPARE(formatAt(document, QStringLiteral("bold")).fontWeight(), int(QFont::Bold));
+        QCOMPARE(formatAt(document, QStringLiteral("thin")).fontWeight(), int(QFont::Normal));
+        QVERIFY(formatAt(document, QStringLiteral("under")).fontUnderline());
+        QVERIFY(!formatAt(document, QStringLiteral("none")).fontUnderline());
+        QCOMPARE(blockWith(document, QStringLiteral("first")).blockFormat().indent(), 1);
+        QCOMPARE(headingLevel(blockWith(document, QStringLiteral("first"))), 1);
+        const QTextBlock six = blockWith(document, QStringLiteral("six"));
+        QCOMPARE(headingLevel(six), 6);
+        QCOMPARE(six.blockFormat().alignment(), Qt::AlignHCenter);
+        QCOMPARE(six.blockFormat().layoutDirection(), Qt::RightToLeft);
+        QCOMPARE(formatAt(document, QStringLiteral("up")).verticalAlignment(), QTextCharFormat::AlignSuperScript);
+        QCOMPARE(formatAt(document, QStringLiteral("dn")).verticalAlignment(), QTextCharFormat::AlignSubScript);
+        QVERIFY(formatAt(document, QStringLiteral("struck")).fontStrikeOut());
+        QVERIFY(formatAt(document, QStringLiteral("slanted")).fontItalic());
+        QVERIFY(!formatAt(document, QStringLiteral("up")).fontItalic());
+    }
+
+    // ---- RTF writing -------------------------------------------------------
+
+    void rtfWriter()
+    {
+        RtfWriter writer("CP1252");
+        QCOMPARE(writer.encoding(), QByteArray("CP1252"));
+        QCOMPARE(writer.fromUnicode(QString::fromUtf8("é中\\{}\t") + QChar(0x2028)),
+                 QByteArray("\\'E9\\u20013?\\'5C\\'7B\\'7D\\tab \\line "));
+
+        QTextDocument empty;
+        QByteArray data;
+        QBuffer buffer(&data);
+        buffer.open(QIODevice::WriteOnly);
+        QVERIFY(writer.write(&buffer, &empty));
+        QVERIFY(data.startsWith("{\\rtf1\\ansi\\ansicpg1252\n{\\stylesheet\n{\\s0 Normal;}\n"));
+        QVERIFY(data.endsWith("}\n{\\pard\\plain\\s0\\par}\n}"));
+
+        QTextDocument document;
+        QTextCursor cursor(&document);
+        QTextBlockFormat heading;
+        FormatHeading::setLevel(heading, 2);
+        heading.setAlignment(Qt::AlignHCenter);
+        cursor.setBlockFormat(heading);
+        cursor.insertText(QStringLiteral("Title"));
+        QTextBlockFormat rtl;
+        rtl.setLayoutDirection(Qt::RightToLeft);
+        rtl.setIndent(2);
+        cursor.insertBlock(rtl);
+        cursor.insertText(QStringLiteral("x "));
+        QTextCharFormat bold;
+        bold.setFontWeight(QFont::Bold);
+        cursor.insertText(QStringLiteral("y"), bold);
+        data.clear();
+        buffer.seek(0);
+        QVERIFY(writer.write(&buffer, &document));
+        QVERIFY(data.contains("{\\pard\\plain\\s2\\outlinelevel1\\fs32\\b\\qc Title\\par}\n"));
+        QVERIFY(data.contains("{\\pard\\plain\\s0\\rtlpar\\ql\\li1440 x {\\b y}\\par}\n"));
+
+        // Encodings named otherwise than by code page still give a valid
+        // header that matches the bytes written.
+        RtfWriter utf8("CP65001");
+        QCOMPARE(utf8.fromUnicode(QString::fromUtf8("a中")), QByteArray("a\\'E4\\'B8\\'AD"));
+
+        RtfWriter gbk("GBK");
+        QCOMPARE(gbk.encoding(), QByteArray("CP936"));
+        RtfWriter unicode("UTF-16");
+        QCOMPARE(unicode.encoding(), QByteArray("CP1252"));
+        QCOMPARE(RtfWriter("CP932").encoding(), QByteArray("Shift-JIS"));
+        QByteArray mac;
+        QBuffer macBuffer(&mac);
+        macBuffer.open(QIODevice::WriteOnly);
+        QVERIFY(RtfWriter("Apple Roman").write(&macBuffer, &empty));
+        QVERIFY(mac.startsWith("{\\rtf1\\mac\\ansicpg10000\n"));
+    }
+
+    void rtfWriterCodePages_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QByteArray>("encoding");
+        QTest::newRow("english") << "en_US" << QByteArray("CP1252");
+        QTest::newRow("japanese") << "ja_JP" << QByteArray("Shift-JIS");
+        QTest::newRow("taiwan") << "zh_TW" << QByteArray("CP950");
+        QTest::newRow("china") << "zh_CN" << QByteArray("CP936");
+        QTest::newRow("russian") << "ru_RU" << QByteArray("CP1251");
+        QTest::newRow("hong kong") << "zh_HK" << QByteArray("CP950");
+    }
+
+    void rtfWriterCodePages()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QByteArray, encoding);
+        const QLocale saved;
+        QLocale::setDefault(QLocale(locale));
+        RtfWriter writer;
+        QLocale::setDefault(saved);
+        QCOMPARE(writer.encoding(), encoding);
+    }
+
+    void rtfLocaleNames()
+    {
+        QCOMPARE(RtfWriter::codePageForLocaleName("ru_RU.ISO-8859-5"), QByteArray("CP1251"));
+        QCOMPARE(RtfWriter::codePageForLocaleName("th_TH.ISO-8859-11"), QByteArray("CP874"));
+        QCOMPARE(RtfWriter::codePageForLocaleName("de_DE.UTF-8"), QByteArray("CP65001"));
+        QCOMPARE(RtfWriter::codePageForLocaleName("C"), QByteArray());
+    }
+
+    void rtfChineseRoundTrip()
+    {
+        QTextDocument source;
+        QTextCursor(&source).insertText(QString::fromUtf8("第一章 开始 ü"));
+        DocumentWriter writer;
+        writer.setDocument(&source);
+        writer.setType(QStringLiteral("rtf"));
+        writer.setEncoding("CP936");
+        writer.setFileName(path(QStringLiteral("chinese.rtf")));
+        QVERIFY(writer.write());
+        const QByteArray bytes = fileBytes(writer.fileName());
+        QVERIFY(bytes.startsWith("{\\rtf1\\ansi\\ansicpg936\n"));
+        const ReadResult result = readBytes(bytes);
+        QCOMPARE(result.encoding, QByteArray("CP936"));
+        QCOMPARE(result.document->toPlainText(), source.toPlainText());
+
+        // With no encoding given, the code page chosen is reported back.
+        writer.setEncoding(QByteArray());
+        QVERIFY(writer.write());
+        QVERIFY(writer.encoding().startsWith("CP") || writer.encoding() == "Shift-JIS");
+        QCOMPARE(readBytes(fileBytes(writer.fileName())).document->toPlainText(), source.toPlainText());
+    }
+
+    // ---- damaged input -----------------------------------------------------
+
+    void damagedPackages_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("error");
+        const QString archive = QStringLiteral("Unable to open archive.");
+        QTextDocument document;
+        fillSample(&document);
+        QByteArray docxBytes;
+        QByteArray odtBytes;
+        {
+            QBuffer buffer(&docxBytes);
+            buffer.open(QIODevice::WriteOnly);
+            DocxWriter().write(&buffer, &document);
+            QBuffer odtBuffer(&odtBytes);
+            odtBuffer.open(QIODevice::WriteOnly);
+            OdtWriter().write(&odtBuffer, &document);
+        }
+        QTest::newRow("docx truncated") << docxBytes.left(docxBytes.size() / 2) << "docx" << archive;
+        QTest::newRow("odt truncated") << odtBytes.left(odtBytes.size() - 30) << "odt" << archive;
+        QTest::newRow("zip signature only") << QByteArray("PK\x03\x04", 4) << "docx" << archive;
+        QTest::newRow("docx bad xml") << docx("<w:p><w:r><w:t>unclosed</w:r></w:p>") << "docx" << "*";
+        QTest::newRow("odt bad xml")
+            << makeZip({{QStringLiteral("mimetype"), "application/vnd.oasis.opendocument.text"},
+                        {QStringLiteral("styles.xml"), "<office:document-styles><office:styles>"},
+                        {QStringLiteral("content.xml"), "<office:document-content/>"}})
+            << "odt" << "*";
+        QTest::newRow("fodt bad xml") << QByteArray("<?xml version=\"1.0\"?><office:document><office:body><office:text><text:p>a</text:x>")
+                                      << "fodt" << "*";
+    }
+
+    void damagedPackages()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, type);
+        QFETCH(QString, error);
+        const ReadResult result = readBytes(bytes, type);
+        if (error == QLatin1String("*"))
+            QVERIFY(!result.error.isEmpty());
+        else
+            QCOMPARE(result.error, error);
+    }
+
+    // A member that unpacks to more than its directory entry says is not
+    // unpacked past that size: such a package is reported as damaged.
+    void zipSizeLie()
+    {
+        const QByteArray body = "<w:p><w:r><w:t>x</w:t></w:r></w:p>" + QByteArray(4 * 1024 * 1024, ' ');
+        QByteArray bytes = docx(body);
+        const int central = bytes.indexOf("PK\x01\x02");
+        QVERIFY(central > 0);
+        qToLittleEndian<quint32>(1000, bytes.data() + central + 24);
+        const ReadResult lie = readBytes(bytes, QStringLiteral("docx"));
+        QCOMPARE(lie.error, QStringLiteral("Unable to open archive."));
+        QCOMPARE(lie.document->toPlainText(), QString());
+
+        // The untouched package reads.
+        QCOMPARE(readBytes(docx(body), QStringLiteral("docx")).document->toPlainText(), QStringLiteral("x"));
+    }
+
+    // Nested entities are not expanded without bound.
+    void entityExpansion()
+    {
+        const QByteArray bytes(
+            "<?xml version=\"1.0\"?><!DOCTYPE d [<!ENTITY a \"aaaaaaaaaa\"><!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\">"
+            "<!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;\"><!ENTITY e \"&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;\">"
+            "<!ENTITY f \"&e;&e;&e;&e;&e;&e;&e;&e;&e;&e;\"><!ENTITY g \"&f;&f;&f;&f;&f;&f;&f;&f;&f;&f;\">]>"
+            "<office:document><office:body><office:text><text:p>&g;&g;&g;&g;&g;&g;&g;&g;</text:p></office:text></office:body></office:document>");
+        QBuffer buffer;
+        buffer.setData(bytes);
+        buffer.open(QIODevice::ReadOnly);
+        OdtReader reader;
+        QTextDocument document;
+        QVERIFY(!reader.read(&buffer, &document));
+        QVERIFY(document.characterCount() < 100000);
+    }
+
+    // Random damage to valid files must end in a result, never a crash or
+    // a hang. The generator is seeded, so every run sees the same inputs.
+    void corruptedBytes()
+    {
+        QTextDocument document;
+        fillSample(&document);
+        QList<QPair<QString, QByteArray>> samples;
+        for (const QString& type : {QStringLiteral("docx"), QStringLiteral("odt"), QStringLiteral("fodt"), QStringLiteral("rtf")}) {
+            DocumentWriter writer;
+            writer.setDocument(&document);
+            writer.setType(type);
+            writer.setFileName(path(QStringLiteral("fuzz.") + type));
+            QVERIFY(writer.write());
+            samples.append({type, fileBytes(writer.fileName())});
+        }
+        // Package members are checksummed, so damage inside their XML is
+        // tried separately: members changed first, then packed again.
+        const QByteArray docxPackage = samples.first().second;
+        const QByteArray odtPackage = samples.at(1).second;
+        const QList<QPair<QString, QStringList>> packages = {
+            {QStringLiteral("docx"), {QStringLiteral("word/styles.xml"), QStringLiteral("word/document.xml")}},
+            {QStringLiteral("odt"), {QStringLiteral("mimetype"), QStringLiteral("styles.xml"), QStringLiteral("content.xml")}}};
+        QRandomGenerator random(4711);
+        for (const auto& package : packages) {
+            const QByteArray original = package.first == QLatin1String("docx") ? docxPackage : odtPackage;
+            for (int round = 0; round < 60; ++round) {
+                QList<QPair<QString, QByteArray>> members;
+                for (const QString& name : package.second) {
+                    QByteArray member = zipMember(original, name);
+                    if (name != QLatin1String("mimetype")) {
+                        for (int i = 0; i < 1 + random.bounded(4); ++i)
+                            member[random.bounded(member.size())] = "<>/\"= \"&;x:"[random.bounded(12)];
+                    }
+                    members.append({name, member});
+                }
+                readBytes(makeZip(members), package.first);
+            }
+        }
+        for (const auto& sample : samples) {
+            for (int round = 0; round < 60; ++round) {
+                QByteArray bytes = sample.second;
+                const int changes = 1 + random.bounded(8);
+                for (int i = 0; i < changes; ++i)
+                    bytes[random.bounded(bytes.size())] = char(random.bounded(256));
+                if (round % 3 == 0)
+                    bytes.truncate(random.bounded(bytes.size()));
+                readBytes(bytes, sample.first);
+            }
+        }
+    }
+
+    // ---- gzip --------------------------------------------------------------
+
+    void gzipHelpers()
+    {
+        const QString fileName = path(QStringLiteral("data.txt"));
+        const QByteArray content = QByteArray("chapter ").repeated(1000);
+        {
+            QFile file(fileName);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content);
+        }
+        QCOMPARE(gunzip(fileName), content);
+        QVERIFY(gzip(fileName));
+        const QByteArray packed = fileBytes(fileName);
+        QVERIFY(packed.startsWith("\x1F\x8B"));
+        QVERIFY(packed.size() < content.size());
+        QCOMPARE(gunzip(fileName), content);
+        QCOMPARE(gunzip(fileName, 100), QByteArray());
+        QVERIFY(!gzip(path(QStringLiteral("absent.txt"))));
+        QVERIFY(!QFile::exists(path(QStringLiteral("absent.txt"))));
+        QCOMPARE(gunzip(path(QStringLiteral("absent.txt"))), QByteArray());
+    }
+};
+
+PENLARK_TEST_MAIN(TestFileFormats)
+#include "tst_fileformats.moc"

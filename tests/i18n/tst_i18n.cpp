@@ -1,0 +1,160 @@
+// Identifier translation and interface languages: the start-up choice, the
+// switch at run time and the catalogues compiled into the resources.
+#include "testenvironment.h"
+
+#include "function/t.h"
+#include "i18n/i18n.h"
+
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QSettings>
+#include <QSignalSpy>
+
+namespace {
+const char* const key = "Language/language";
+
+QString latest() { return QCoreApplication::translate("update", "恭喜，已经是最新版了"); }
+} // namespace
+
+class TestI18n : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        QSettings().remove(QLatin1String(key));
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    }
+
+    // Runs first: the table is built once, in the language installed then.
+    void identifierTable()
+    {
+        // The component library takes the instance before the language is
+        // installed, as at start-up.
+        t::instance();
+        QSettings().setValue(QLatin1String(key), QStringLiteral("English"));
+        I18n i18n(QCoreApplication::instance(), nullptr);
+
+        QCOMPARE(t::r(QStringLiteral("fileSave")), QStringLiteral("Save"));
+        QCOMPARE(t::r(QStringLiteral("showSetting")), QStringLiteral("Preferences"));
+        QCOMPARE(t::r(QStringLiteral("主机需要验证")), QStringLiteral("Wrong user name or password"));
+        QCOMPARE(t::r(QStringLiteral("General")), QStringLiteral("General"));
+        QCOMPARE(t::r(QStringLiteral("第九关")), QStringLiteral("Level 9"));
+        QCOMPARE(t::r(QStringLiteral("zh_cn")), QStringLiteral("简体中文"));
+        QCOMPARE(t::r(QStringLiteral("en_us")), QStringLiteral("English"));
+        QCOMPARE(t::r(QStringLiteral("showMe")), QStringLiteral("showMe"));
+        QCOMPARE(t::r(QStringLiteral("server said: no")), QStringLiteral("server said: no"));
+        QCOMPARE(t::r(QString()), QString());
+        QCOMPARE(t::instance()->get(QStringLiteral("fileSave")), QStringLiteral("Save"));
+
+        // A later switch does not change the table.
+        i18n.reTrans(QStringLiteral("Français"));
+        QCOMPARE(QCoreApplication::translate("QObject", "保存"), QStringLiteral("Enregistrer"));
+        QCOMPARE(t::r(QStringLiteral("fileSave")), QStringLiteral("Save"));
+    }
+
+    void startLanguage_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("zh_tw") << "zh_tw" << 1 << "恭喜，已經是最新版了";
+        QTest::newRow("zh_cn") << "zh_cn" << 0 << "恭喜，已经是最新版了";
+        QTest::newRow("English") << "English" << 2 << "Congratulations, this is the latest version";
+        QTest::newRow("Deutsch") << "Deutsch" << 10 << "Glückwunsch, dies ist die neueste Version";
+        QTest::newRow("русский язык") << "русский язык" << 9 << "Поздравляем, это последняя версия";
+        QTest::newRow("unknown name") << "Klingon" << 2 << "Congratulations, this is the latest version";
+    }
+    void startLanguage()
+    {
+        QFETCH(QString, stored);
+        QFETCH(int, index);
+        QFETCH(QString, text);
+        QSettings().setValue(QLatin1String(key), stored);
+        I18n i18n(QCoreApplication::instance(), nullptr);
+        QCOMPARE(i18n.index(), index);
+        QCOMPARE(i18n.languageList().at(index), i18n.language());
+        QCOMPARE(latest(), text);
+        // The stored choice is never rewritten at start-up.
+        QCOMPARE(QSettings().value(QLatin1String(key)).toString(), stored);
+    }
+
+    void systemLanguageWhenNothingStored()
+    {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        I18n i18n(QCoreApplication::instance(), nullptr);
+        QCOMPARE(i18n.language(), QStringLiteral("Deutsch"));
+        QCOMPARE(i18n.index(), 10);
+        QCOMPARE(latest(), QStringLiteral("Glückwunsch, dies ist die neueste Version"));
+        QVERIFY(!QSettings().contains(QLatin1String(key)));
+    }
+
+    void localLanguage_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("en") << QLocale(QLocale::English, QLocale::UnitedKingdom) << "English";
+        QTest::newRow("zh_Hans") << QLocale(QLocale::Chinese, QLocale::SimplifiedHanScript, QLocale::China) << "中文简体";
+        QTest::newRow("zh_Hant") << QLocale(QLocale::Chinese, QLocale::TraditionalHanScript, QLocale::Taiwan) << "繁體中文";
+        QTest::newRow("ja") << QLocale(QLocale::Japanese) << "日本語";
+        QTest::newRow("pt_BR") << QLocale(QLocale::Portuguese, QLocale::Brazil) << "Portugués";
+        QTest::newRow("ar") << QLocale(QLocale::Arabic, QLocale::Egypt) << "عربي";
+        QTest::newRow("nl") << QLocale(QLocale::Dutch) << "English";
+    }
+    void localLanguage()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, name);
+        QLocale::setDefault(locale);
+        QCOMPARE(I18n::getLocalLanguage(), name);
+    }
+
+    void switchRetranslatesTheScene()
+    {
+        QSettings().setValue(QLatin1String(key), QStringLiteral("English"));
+        QQmlEngine engine;
+        I18n i18n(QCoreApplication::instance(), &engine);
+        QQmlComponent component(&engine);
+        component.setData("import QtQuick 2.15\nText { text: qsTr(\"立即更新\") }", QUrl(QStringLiteral("qrc:/qml/page/AboutPage.qml")));
+        QScopedPointer<QObject> text(component.create());
+        QVERIFY2(text, qPrintable(component.errorString()));
+        QCOMPARE(text->property("text").toString(), QStringLiteral("Update now"));
+
+        QSignalSpy index(&i18n, &I18n::indexChanged);
+        QSignalSpy done(&i18n, &I18n::reTransed);
+        i18n.reTrans(QStringLiteral("Français"));
+        QCOMPARE(text->property("text").toString(), QStringLiteral("Mettre à jour"));
+        QCOMPARE(i18n.index(), 5);
+        QCOMPARE(index.count(), 1);
+        QCOMPARE(done.count(), 1);
+        QCOMPARE(QSettings().value(QLatin1String(key)).toString(), QStringLiteral("Français"));
+
+        // The same language again does nothing at all.
+        QSettings().setValue(QLatin1String(key), QStringLiteral("marker"));
+        i18n.reTrans(QStringLiteral("Français"));
+        QCOMPARE(done.count(), 1);
+        QCOMPARE(QSettings().value(QLatin1String(key)).toString(), QStringLiteral("marker"));
+
+        // An unknown name is stored and shows the source texts.
+        i18n.reTrans(QStringLiteral("Klingon"));
+        QCOMPARE(done.count(), 2);
+        QCOMPARE(i18n.index(), 5);
+        QCOMPARE(QSettings().value(QLatin1String(key)).toString(), QStringLiteral("Klingon"));
+        QCOMPARE(text->property("text").toString(), QStringLiteral("立即更新"));
+    }
+
+    void everyCatalogueIsInTheResources()
+    {
+        I18n i18n(QCoreApplication::instance(), nullptr);
+        for (const QString& name : i18n.languageList()) {
+            const QString file = I18n::catalogue(name);
+            QVERIFY2(QFile::exists(file), qPrintable(file));
+            QTranslator translator;
+            QVERIFY2(translator.load(file), qPrintable(file));
+        }
+    }
+};
+
+PENLARK_TEST_MAIN(TestI18n)
+#include "tst_i18n.moc"

@@ -1,0 +1,2393 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="zh_CN">
+<context>
+    <name>AboutPage</name>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>版本号</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Penlark 是为长篇作者写作的专注写作软件。
+版权所有 © Penlark 开发者。</source>
+        <translation>Penlark ist ein Schreibprogramm für Autorinnen und Autoren langer Bücher.
+Copyright © die Penlark-Entwickler.</translation>
+    </message>
+    <message>
+        <source>立即更新</source>
+        <translation>Jetzt aktualisieren</translation>
+    </message>
+    <message>
+        <source>检查新版本</source>
+        <translation>Nach neuer Version suchen</translation>
+    </message>
+</context>
+<context>
+    <name>AutoChapterPage</name>
+    <message>
+        <source>自动章节</source>
+        <translation>Automatische Kapitel</translation>
+    </message>
+</context>
+<context>
+    <name>BarGraph</name>
+    <message>
+        <source>柱状图</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>ClockInPage</name>
+    <message>
+        <source>打卡</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>CloudSheet</name>
+    <message>
+        <source>正在云同步</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>不同步，直接退出</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>ConflictPage</name>
+    <message>
+        <source>冲突文件</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>CountChartWindow</name>
+    <message>
+        <source>统计卡片</source>
+        <translation>Statistikkarte</translation>
+    </message>
+    <message>
+        <source>近期字数</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>近期速度</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>近期用时</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>今日字数</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>字</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>今日速度</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>字/分钟</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>今日用时</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>剩余锁定时间(分钟):</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>锁定时间没有启动</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>剩余锁定字数(有效字数): </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>锁定字数没有启动</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>DocumentTabPage</name>
+    <message>
+        <source>Open a document</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>New a document</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>新建</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Preferences...</source>
+        <translation>Einstellungen...</translation>
+    </message>
+</context>
+<context>
+    <name>FileHistoryPage</name>
+    <message>
+        <source>History</source>
+        <translation>Verlauf</translation>
+    </message>
+</context>
+<context>
+    <name>FilesPage</name>
+    <message>
+        <source>文件</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>新建文件夹</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>新建文件</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>删除</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>排序</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>云同步</source>
+        <translation>Cloud-Synchronisierung</translation>
+    </message>
+    <message>
+        <source>历史记录</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>还没有文档</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>重命名</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>在文件夹中显示</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>合并并导出文档：</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>FullTimerWidget</name>
+    <message>
+        <source>当前时间</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>FunctionBar</name>
+    <message>
+        <source>隐藏</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>FunctionTitleBar</name>
+    <message>
+        <source>返回</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>最小化</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>GlobalMessage</name>
+    <message>
+        <source>新版已发布...</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Update Now</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>帮助</source>
+        <translation>Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryPage</name>
+    <message>
+        <source>历史记录</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>恢复</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>没有历史记录</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>HomeBar</name>
+    <message>
+        <source>文件</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>自动章节</source>
+        <translation>Automatische Kapitel</translation>
+    </message>
+    <message>
+        <source>字数统计</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>拼字</source>
+        <translation>Rangliste</translation>
+    </message>
+    <message>
+        <source>Challenge</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>笔记</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <source>个人中心</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>退出 Lumo 模式</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>进入 Lumo 模式</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>ImageButton</name>
+    <message>
+        <source>选择图片</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>图片</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>移除</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>ImageCropSheet</name>
+    <message>
+        <source>剪裁</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>LazyTextDocument</name>
+    <message>
+        <source>未支持的打开方式</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>无法打开文件: </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Cannot save: </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>not a local file</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>文件已被其他程序修改。未保存的修改仍在编辑器中，保存时会覆盖外部的修改。</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>文件已被其他程序修改并重新载入，未保存的修改已存入历史记录。</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>已经是章节标题了</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>第%1章</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>排版期间文档已被修改，排版结果未应用。</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>Locker</name>
+    <message>
+        <source>已锁定</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>已解锁</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>LockerLabel</name>
+    <message>
+        <source>当前处于锁定状态
+</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>剩余锁定字数(有效字数): </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>剩余锁定时间(秒):</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>距离刷新锁定数据剩余时间(秒):</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>LoginPage</name>
+    <message>
+        <source>登录</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>LoginPasswordWidget</name>
+    <message>
+        <source>启动密码错误</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>注意启动密码不是您用户账号的密码。
+而是您在软件偏好设置中设置的启动密码。
+此功能可以在本软件的偏好设置中取消。</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>请输入启动密码</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>启动密码</source>
+        <translation>Startpasswort</translation>
+    </message>
+    <message>
+        <source>进入</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>LumoCounter</name>
+    <message>
+        <source>Counting chapters, please try again later</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>LumoFileSystemModel</name>
+    <message>
+        <source>名称不能为空</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>名称不能包含“/”、“\”或“..”</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>名称太长</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>指定名称的文件已存在</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>LumoTheme</name>
+    <message>
+        <source>跟随主题</source>
+        <translation>Dem Thema folgen</translation>
+    </message>
+    <message>
+        <source>默认白</source>
+        <translation>Standard weiß</translation>
+    </message>
+    <message>
+        <source>默认黑</source>
+        <translation>Standard schwarz</translation>
+    </message>
+    <message>
+        <source>淑女粉</source>
+        <translation>Damenrosa</translation>
+    </message>
+    <message>
+        <source>清爽绿</source>
+        <translation>Frisches Grün</translation>
+    </message>
+    <message>
+        <source>苍穹蓝</source>
+        <translation>Himmelblau</translation>
+    </message>
+    <message>
+        <source>电纸书</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>MePage</name>
+    <message>
+        <source>个人中心</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>MiniHomeBar</name>
+    <message>
+        <source>文件</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>自动章节</source>
+        <translation>Automatische Kapitel</translation>
+    </message>
+    <message>
+        <source>字数统计</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>拼字</source>
+        <translation>Rangliste</translation>
+    </message>
+    <message>
+        <source>Challenge</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>笔记</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <source>个人中心</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>退出 Lumo 模式</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>进入 Lumo 模式</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Manage</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>NavigationItem</name>
+    <message>
+        <source>返回</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>NotesPage</name>
+    <message>
+        <source>笔记</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <source>创建新笔记</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>删除笔记</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>打开最近笔记</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Clear Menu</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>NotesWindow</name>
+    <message>
+        <source>笔记</source>
+        <translation>Notizen</translation>
+    </message>
+</context>
+<context>
+    <name>PcMain</name>
+    <message>
+        <source>自动章节</source>
+        <translation>Automatische Kapitel</translation>
+    </message>
+    <message>
+        <source>字数统计</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>拼字</source>
+        <translation>Rangliste</translation>
+    </message>
+    <message>
+        <source>Challenge</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>PhoneHomeTabBar</name>
+    <message>
+        <source>Files</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Word Count</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Ranking</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Me</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>Points</name>
+    <message>
+        <source>积分</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>读者感谢你的创作!</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>开始就成功了一半,加油!</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>超神!!!</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>您今天已经创作了一万字以上！</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>PointsWindow</name>
+    <message>
+        <source>积分</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>PreferencesPage</name>
+    <message>
+        <source>偏好设置</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>键盘音效</source>
+        <translation>Tastaturklang</translation>
+    </message>
+    <message>
+        <source>音效</source>
+        <translation>Klang</translation>
+    </message>
+    <message>
+        <source>打字机音效</source>
+        <translation>Schreibmaschinenklang</translation>
+    </message>
+    <message>
+        <source>水滴声音效</source>
+        <translation>Wassertropfenklang</translation>
+    </message>
+    <message>
+        <source>使用启动密码</source>
+        <translation>Startpasswort verwenden</translation>
+    </message>
+    <message>
+        <source>使用 极简 布局</source>
+        <translation>Minimales Layout verwenden</translation>
+    </message>
+    <message>
+        <source>使用 自由 布局</source>
+        <translation>Freies Layout verwenden</translation>
+    </message>
+    <message>
+        <source>云同步</source>
+        <translation>Cloud-Synchronisierung</translation>
+    </message>
+    <message>
+        <source>启用云同步</source>
+        <translation>Cloud-Synchronisierung einschalten</translation>
+    </message>
+    <message>
+        <source>退出软件时执行云同步</source>
+        <translation>Beim Beenden synchronisieren</translation>
+    </message>
+    <message>
+        <source>快捷键方案</source>
+        <translation>Tastenkürzel-Schema</translation>
+    </message>
+    <message>
+        <source>主题</source>
+        <translation>Thema</translation>
+    </message>
+    <message>
+        <source>背景图</source>
+        <translation>Hintergrundbild</translation>
+    </message>
+    <message>
+        <source>高斯模糊</source>
+        <translation>Weichzeichnen</translation>
+    </message>
+    <message>
+        <source>编辑框</source>
+        <translation>Editor</translation>
+    </message>
+    <message>
+        <source>默认字体颜色跟随主题。在这里设置的颜色只用于当前主题；主题跟随系统时，只用于系统当前的亮色或暗色主题。</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>编辑框模式</source>
+        <translation>Editormodus</translation>
+    </message>
+    <message>
+        <source>页面模式</source>
+        <translation>Seitenmodus</translation>
+    </message>
+    <message>
+        <source>自适应模式</source>
+        <translation>Angepasster Modus</translation>
+    </message>
+    <message>
+        <source>编辑框左右边距（自适应模式）</source>
+        <translation>Seitenränder (angepasster Modus)</translation>
+    </message>
+    <message>
+        <source>页面固定宽度（页面模式）</source>
+        <translation>Feste Seitenbreite (Seitenmodus)</translation>
+    </message>
+    <message>
+        <source>像素</source>
+        <translation>Pixel</translation>
+    </message>
+    <message>
+        <source>汉字</source>
+        <translation>Zeichen</translation>
+    </message>
+    <message>
+        <source>编辑框全局居中</source>
+        <translation>Editor im ganzen Fenster zentrieren</translation>
+    </message>
+    <message>
+        <source>默认字体</source>
+        <translation>Standardschrift</translation>
+    </message>
+    <message>
+        <source>字号</source>
+        <translation>Schriftgröße</translation>
+    </message>
+    <message>
+        <source>默认字体颜色(跟随主题)</source>
+        <translation>Standardtextfarbe (folgt dem Thema)</translation>
+    </message>
+    <message>
+        <source>文档中标题样式</source>
+        <translation>Stil der Kapiteltitel</translation>
+    </message>
+    <message>
+        <source>首行缩进两个字符</source>
+        <translation>Erste Zeile um zwei Zeichen einrücken</translation>
+    </message>
+    <message>
+        <source>行间距</source>
+        <translation>Zeilenabstand</translation>
+    </message>
+    <message>
+        <source>段落间距</source>
+        <translation>Absatzabstand</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>文件路径</source>
+        <translation>Dateipfad</translation>
+    </message>
+    <message>
+        <source>生成历史记录时间间隔</source>
+        <translation>Abstand der Verlaufskopien</translation>
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>章节</source>
+        <translation>Kapitel</translation>
+    </message>
+    <message>
+        <source>在状态栏中显示章节字数</source>
+        <translation>Wortzahl des Kapitels in der Statusleiste</translation>
+    </message>
+    <message>
+        <source>在状态栏中显示光标前字数</source>
+        <translation>Wörter vor dem Cursor in der Statusleiste</translation>
+    </message>
+    <message>
+        <source>连续五次回车自动添加章节名</source>
+        <translation>Fünfmal Eingabe fügt einen Kapiteltitel ein</translation>
+    </message>
+    <message>
+        <source>自动章节</source>
+        <translation>Automatische Kapitel</translation>
+    </message>
+    <message>
+        <source>设置自动章节识别关键词</source>
+        <translation>Kapitel-Schlüsselwörter festlegen</translation>
+    </message>
+    <message>
+        <source>统计</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>今日统计以结果为准：今日字数是每个打开过的文档的字数变化之和，粘贴或删除文字会让它偏多或偏少；其他统计仍只计算输入的字数。
+对话体统计：每行冒号前面的文字不计入字数。
+预估稿费为 0 时不显示预估稿费。</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>今日统计以结果为准</source>
+        <translation>Heutige Statistik nach Ergebnis</translation>
+    </message>
+    <message>
+        <source>启用对话体统计</source>
+        <translation>Dialogzählung</translation>
+    </message>
+    <message>
+        <source>预估稿费统计</source>
+        <translation>Geschätztes Honorar</translation>
+    </message>
+    <message>
+        <source>单位</source>
+        <translation>Einheit</translation>
+    </message>
+    <message>
+        <source>元/千字</source>
+        <translation>Yuan je 1000 Zeichen</translation>
+    </message>
+    <message>
+        <source>预估稿费</source>
+        <translation>Geschätztes Honorar</translation>
+    </message>
+    <message>
+        <source>回车排版</source>
+        <translation>Satz bei Eingabe</translation>
+    </message>
+    <message>
+        <source>段落开头添加两个空格</source>
+        <translation>Zwei Leerzeichen am Absatzanfang</translation>
+    </message>
+    <message>
+        <source>段落间增加一个空行</source>
+        <translation>Leerzeile zwischen Absätzen</translation>
+    </message>
+    <message>
+        <source>一键排版</source>
+        <translation>Satz mit einer Taste</translation>
+    </message>
+    <message>
+        <source>删除段落间多余空行</source>
+        <translation>Überzählige Leerzeilen entfernen</translation>
+    </message>
+    <message>
+        <source>段落开头增加两个空格</source>
+        <translation>Zwei Leerzeichen am Absatzanfang</translation>
+    </message>
+    <message>
+        <source>删除多余空格</source>
+        <translation>Überzählige Leerzeichen entfernen</translation>
+    </message>
+    <message>
+        <source>打字机模式</source>
+        <translation>Schreibmaschinenmodus</translation>
+    </message>
+    <message>
+        <source>启动打字机模式</source>
+        <translation>Schreibmaschinenmodus starten</translation>
+    </message>
+    <message>
+        <source>高亮显示当前行</source>
+        <translation>Aktuelle Zeile hervorheben</translation>
+    </message>
+    <message>
+        <source>固定滚动</source>
+        <translation>Feste Bildlaufposition</translation>
+    </message>
+    <message>
+        <source>关</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>上</source>
+        <translation>Oben</translation>
+    </message>
+    <message>
+        <source>中</source>
+        <translation>Mitte</translation>
+    </message>
+    <message>
+        <source>下</source>
+        <translation>Unten</translation>
+    </message>
+    <message>
+        <source>可变</source>
+        <translation>Variabel</translation>
+    </message>
+    <message>
+        <source>标记当前行</source>
+        <translation>Aktuelle Zeile markieren</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Hinweise</translation>
+    </message>
+    <message>
+        <source>禁止显示创作积分提示之后，创作积分将在后台累加。未登录状态无法累加积分。</source>
+        <translation>Ohne Hinweise sammeln sich Schreibpunkte weiter im Hintergrund. Abgemeldet sammeln sich keine Punkte.</translation>
+    </message>
+    <message>
+        <source>显示创作积分提示</source>
+        <translation>Hinweise zu Schreibpunkten zeigen</translation>
+    </message>
+    <message>
+        <source>对话体统计只适用于对话体类型的文章，不统计冒号前面的文字。
+开启后，统计结果会偏少。
+如果您创作的并非对话体文章，或者您并不确定什么是对话体，强烈建议不要开启此选项！
+确定开启吗？</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>取消“颜色与正文相同”后，标题颜色才会生效。相对倍数是标题字号相对正文字号的倍数。</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>颜色与正文相同</source>
+        <translation>Gleiche Farbe wie der Text</translation>
+    </message>
+    <message>
+        <source>标题颜色:</source>
+        <translation>Titelfarbe:</translation>
+    </message>
+    <message>
+        <source>相对倍数:</source>
+        <translation>Relative Größe:</translation>
+    </message>
+    <message>
+        <source>自动章节关键词设置</source>
+        <translation>Kapitel-Schlüsselwörter</translation>
+    </message>
+    <message>
+        <source>自动章节关键词</source>
+        <translation>Kapitel-Schlüsselwörter</translation>
+    </message>
+    <message>
+        <source>“*”代表任意文字，每行一个关键词，每个关键词最多一个“*”，且不能在开头或结尾。关键词越多，软件越慢。</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>设置登录密码</source>
+        <translation>Startpasswort festlegen</translation>
+    </message>
+    <message>
+        <source>您需要输入启动密码</source>
+        <translation>Bitte ein Startpasswort eingeben</translation>
+    </message>
+    <message>
+        <source>启动密码设置成功</source>
+        <translation>Startpasswort festgelegt</translation>
+    </message>
+    <message>
+        <source>两次输入密码不一致</source>
+        <translation>Die beiden Eingaben unterscheiden sich</translation>
+    </message>
+    <message>
+        <source>启动密码</source>
+        <translation>Startpasswort</translation>
+    </message>
+    <message>
+        <source>启动密码是您打开软件时需要输入的密码，与账户无关，也不会同步到云端</source>
+        <translation>Das Startpasswort wird beim Öffnen abgefragt; es ist nicht das Kontopasswort und wird nie synchronisiert.</translation>
+    </message>
+    <message>
+        <source>输入密码:</source>
+        <translation>Passwort:</translation>
+    </message>
+    <message>
+        <source>输入密码</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>再来一次:</source>
+        <translation>Wiederholen:</translation>
+    </message>
+    <message>
+        <source>再来一次</source>
+        <translation>Wiederholen</translation>
+    </message>
+</context>
+<context>
+    <name>QIActionSheet</name>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>QIAlertView</name>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>QIImagePicker</name>
+    <message>
+        <source>Import Image</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Failed to save the image</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Preferences...</source>
+        <translation>Einstellungen...</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>语言(重启软件生效)</source>
+        <translation>Sprache (nach Neustart)</translation>
+    </message>
+    <message>
+        <source>使用启动密码</source>
+        <translation>Startpasswort verwenden</translation>
+    </message>
+    <message>
+        <source>使用左右布局 (重启软件生效）</source>
+        <translation>Links-rechts-Layout (nach Neustart)</translation>
+    </message>
+    <message>
+        <source>Chapter</source>
+        <translation>Kapitel</translation>
+    </message>
+    <message>
+        <source>Edit Side Margin</source>
+        <translation>Seitenränder</translation>
+    </message>
+    <message>
+        <source>ChineseCharacters Width</source>
+        <translation>Breite in Schriftzeichen</translation>
+    </message>
+    <message>
+        <source>Pixel Width</source>
+        <translation>Breite in Pixeln</translation>
+    </message>
+    <message>
+        <source>背景图</source>
+        <translation>Hintergrundbild</translation>
+    </message>
+    <message>
+        <source>高斯模糊</source>
+        <translation>Weichzeichnen</translation>
+    </message>
+    <message>
+        <source>DocumentTips</source>
+        <translation>Die Textfarbe folgt dem Thema; eine hier gewählte Farbe gilt nur für das aktuelle Thema.</translation>
+    </message>
+    <message>
+        <source>编辑框宽度模式</source>
+        <translation>Breitenmodus des Editors</translation>
+    </message>
+    <message>
+        <source>编辑框宽度单位</source>
+        <translation>Breiteneinheit des Editors</translation>
+    </message>
+    <message>
+        <source>字体颜色</source>
+        <translation>Schriftfarbe</translation>
+    </message>
+    <message>
+        <source>行间距</source>
+        <translation>Zeilenabstand</translation>
+    </message>
+    <message>
+        <source>段间距</source>
+        <translation>Absatzabstand</translation>
+    </message>
+    <message>
+        <source>File Path</source>
+        <translation>Dateipfad</translation>
+    </message>
+    <message>
+        <source>在状态栏中显示章节字数</source>
+        <translation>Wortzahl des Kapitels in der Statusleiste</translation>
+    </message>
+    <message>
+        <source>在状态栏中显示光标前字数</source>
+        <translation>Wörter vor dem Cursor in der Statusleiste</translation>
+    </message>
+    <message>
+        <source>连续五次回车自动添加章节名</source>
+        <translation>Fünfmal Eingabe fügt einen Kapiteltitel ein</translation>
+    </message>
+    <message>
+        <source>Auto Chapter Keys</source>
+        <translation>Schlüsselwörter für Kapitel</translation>
+    </message>
+    <message>
+        <source>Set auto chapter Keys</source>
+        <translation>Kapitel-Schlüsselwörter festlegen</translation>
+    </message>
+    <message>
+        <source>AutoChapterTips</source>
+        <translation>"*" steht für beliebigen Text; ein Schlüsselwort je Zeile, höchstens ein "*", nie am Anfang oder Ende.</translation>
+    </message>
+    <message>
+        <source>WordCountTips</source>
+        <translation>Die heutige Zahl ist die Summe der Änderungen aller geöffneten Dokumente; Einfügen oder Löschen kann sie verfälschen.</translation>
+    </message>
+    <message>
+        <source>今日统计以结果为准</source>
+        <translation>Heutige Statistik nach Ergebnis</translation>
+    </message>
+    <message>
+        <source>启用对话体统计</source>
+        <translation>Dialogzählung</translation>
+    </message>
+    <message>
+        <source>回车排版</source>
+        <translation>Satz bei Eingabe</translation>
+    </message>
+    <message>
+        <source>段落开头增加两个空格</source>
+        <translation>Zwei Leerzeichen am Absatzanfang</translation>
+    </message>
+    <message>
+        <source>段落间增加一个空行</source>
+        <translation>Leerzeile zwischen Absätzen</translation>
+    </message>
+    <message>
+        <source>一键排版</source>
+        <translation>Satz mit einer Taste</translation>
+    </message>
+    <message>
+        <source>删除段落间多余空行</source>
+        <translation>Überzählige Leerzeilen entfernen</translation>
+    </message>
+    <message>
+        <source>删除多余空格</source>
+        <translation>Überzählige Leerzeichen entfernen</translation>
+    </message>
+    <message>
+        <source>打字机模式</source>
+        <translation>Schreibmaschinenmodus</translation>
+    </message>
+    <message>
+        <source>启用打字模式</source>
+        <translation>Tippmodus</translation>
+    </message>
+    <message>
+        <source>高亮显示</source>
+        <translation>Hervorheben</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>当前行</source>
+        <translation>Aktuelle Zeile</translation>
+    </message>
+    <message>
+        <source>当前句</source>
+        <translation>Aktueller Satz</translation>
+    </message>
+    <message>
+        <source>当前段落</source>
+        <translation>Aktueller Absatz</translation>
+    </message>
+    <message>
+        <source>固定滚动</source>
+        <translation>Feste Bildlaufposition</translation>
+    </message>
+    <message>
+        <source>关</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>上</source>
+        <translation>Oben</translation>
+    </message>
+    <message>
+        <source>中</source>
+        <translation>Mitte</translation>
+    </message>
+    <message>
+        <source>下</source>
+        <translation>Unten</translation>
+    </message>
+    <message>
+        <source>可变</source>
+        <translation>Variabel</translation>
+    </message>
+    <message>
+        <source>标记当前行</source>
+        <translation>Aktuelle Zeile markieren</translation>
+    </message>
+    <message>
+        <source>跟随主题</source>
+        <translation>Dem Thema folgen</translation>
+    </message>
+    <message>
+        <source>默认白</source>
+        <translation>Standard weiß</translation>
+    </message>
+    <message>
+        <source>默认黑</source>
+        <translation>Standard schwarz</translation>
+    </message>
+    <message>
+        <source>淑女粉</source>
+        <translation>Damenrosa</translation>
+    </message>
+    <message>
+        <source>清爽绿</source>
+        <translation>Frisches Grün</translation>
+    </message>
+    <message>
+        <source>苍穹蓝</source>
+        <translation>Himmelblau</translation>
+    </message>
+    <message>
+        <source>入门模式</source>
+        <translation>Herausforderungen</translation>
+    </message>
+    <message>
+        <source>简单模式</source>
+        <translation>Leicht</translation>
+    </message>
+    <message>
+        <source>普通模式</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>困难模式</source>
+        <translation>Schwer</translation>
+    </message>
+    <message>
+        <source>地狱模式</source>
+        <translation>Hölle</translation>
+    </message>
+    <message>
+        <source>第一关</source>
+        <translation>Stufe 1</translation>
+    </message>
+    <message>
+        <source>第二关</source>
+        <translation>Stufe 2</translation>
+    </message>
+    <message>
+        <source>第三关</source>
+        <translation>Stufe 3</translation>
+    </message>
+    <message>
+        <source>第四关</source>
+        <translation>Stufe 4</translation>
+    </message>
+    <message>
+        <source>第五关</source>
+        <translation>Stufe 5</translation>
+    </message>
+    <message>
+        <source>第六关</source>
+        <translation>Stufe 6</translation>
+    </message>
+    <message>
+        <source>第七关</source>
+        <translation>Stufe 7</translation>
+    </message>
+    <message>
+        <source>第八关</source>
+        <translation>Stufe 8</translation>
+    </message>
+    <message>
+        <source>第九关</source>
+        <translation>Stufe 9</translation>
+    </message>
+    <message>
+        <source>用户名或密码错误</source>
+        <translation>Falscher Benutzername oder falsches Passwort</translation>
+    </message>
+    <message>
+        <source>登录信息无效,请登录.</source>
+        <translation>Anmeldedaten ungültig, bitte anmelden.</translation>
+    </message>
+    <message>
+        <source>服务器答复：未找到</source>
+        <translation>Antwort des Servers: nicht gefunden</translation>
+    </message>
+    <message>
+        <source>编辑框</source>
+        <translation>Editor</translation>
+    </message>
+    <message>
+        <source>主题</source>
+        <translation>Thema</translation>
+    </message>
+    <message>
+        <source>跟随系统</source>
+        <translation>Wie das System</translation>
+    </message>
+    <message>
+        <source>暗色主题</source>
+        <translation>Dunkles Thema</translation>
+    </message>
+    <message>
+        <source>亮色主题</source>
+        <translation>Helles Thema</translation>
+    </message>
+    <message>
+        <source>柔绿主题</source>
+        <translation>Sanftgrünes Thema</translation>
+    </message>
+    <message>
+        <source>粉色主题</source>
+        <translation>Rosa Thema</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>字号</source>
+        <translation>Schriftgröße</translation>
+    </message>
+    <message>
+        <source>自适应宽度</source>
+        <translation>Angepasste Breite</translation>
+    </message>
+    <message>
+        <source>固定宽度</source>
+        <translation>Feste Breite</translation>
+    </message>
+    <message>
+        <source>字体</source>
+        <translation>Schrift</translation>
+    </message>
+    <message>
+        <source>固定页面宽度（像素）</source>
+        <translation>Feste Seitenbreite (Pixel)</translation>
+    </message>
+    <message>
+        <source>固定每行字数（汉字）</source>
+        <translation>Feste Zeichen je Zeile</translation>
+    </message>
+    <message>
+        <source>关于</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>窗口置顶</source>
+        <translation>Fenster im Vordergrund</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>统计卡片</source>
+        <translation>Statistikkarte</translation>
+    </message>
+    <message>
+        <source>新建</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>另存为</source>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>选择本章</source>
+        <translation>Dieses Kapitel auswählen</translation>
+    </message>
+    <message>
+        <source>Lumo模式</source>
+        <translation>Lumo-Modus</translation>
+    </message>
+    <message>
+        <source>神搜</source>
+        <translation>Tiefensuche</translation>
+    </message>
+    <message>
+        <source>章节</source>
+        <translation>Kapitel</translation>
+    </message>
+    <message>
+        <source>字数</source>
+        <translation>Wortzahl</translation>
+    </message>
+    <message>
+        <source>拼字</source>
+        <translation>Rangliste</translation>
+    </message>
+    <message>
+        <source>闯关</source>
+        <translation>Herausforderung</translation>
+    </message>
+    <message>
+        <source>过滤敏感词</source>
+        <translation>Heikle Wörter filtern</translation>
+    </message>
+    <message>
+        <source>笔记</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <source>锁定</source>
+        <translation>Sperre</translation>
+    </message>
+    <message>
+        <source>添加章节名</source>
+        <translation>Kapiteltitel einfügen</translation>
+    </message>
+    <message>
+        <source>极简模式</source>
+        <translation>Minimalmodus</translation>
+    </message>
+    <message>
+        <source>测试</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>查找</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>放大字体</source>
+        <translation>Schrift vergrößern</translation>
+    </message>
+    <message>
+        <source>缩小字体</source>
+        <translation>Schrift verkleinern</translation>
+    </message>
+    <message>
+        <source>全选</source>
+        <translation>Alles auswählen</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>重做</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>替换</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>剪切</source>
+        <translation>Ausschneiden</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>粘贴</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>偏好设置</source>
+        <translation>Einstellungen</translation>
+    </message>
+</context>
+<context>
+    <name>QQuickFolderListModel</name>
+    <message>
+        <source>重命名失败，请检查是否有重名或者文件夹是否有写权限</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>RankingPage</name>
+    <message>
+        <source>拼字</source>
+        <translation>Rangliste</translation>
+    </message>
+</context>
+<context>
+    <name>SettingButton</name>
+    <message>
+        <source>设置</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>关于</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>主题</source>
+        <translation>Thema</translation>
+    </message>
+    <message>
+        <source>工具</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>过滤敏感词</source>
+        <translation>Heikle Wörter filtern</translation>
+    </message>
+    <message>
+        <source>笔记</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <source>锁定</source>
+        <translation>Sperre</translation>
+    </message>
+    <message>
+        <source>在光标处添加章节名</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>一键排版</source>
+        <translation>Satz mit einer Taste</translation>
+    </message>
+    <message>
+        <source>历史记录</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>偏好设置</source>
+        <translation>Einstellungen</translation>
+    </message>
+</context>
+<context>
+    <name>SheetWindow</name>
+    <message>
+        <source>确定</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>取消</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>ShortcutBox</name>
+    <message>
+        <source>请按下快捷键</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>ShutdownWindow</name>
+    <message>
+        <source>保存所有文档后关闭计算机。</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>保存所有文档后重新启动计算机。</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>关机</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>希望计算机做什么？</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>重启</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>SkinButton</name>
+    <message>
+        <source>主题</source>
+        <translation>Thema</translation>
+    </message>
+</context>
+<context>
+    <name>TargetPage</name>
+    <message>
+        <source>写作目标</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>锁定字数不能小于当前锁定字数</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>锁定时间不能小于当前锁定时间</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>请输入锁定时间或者字数</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>锁定字数(字)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>锁定时间(分钟)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>锁定之后，您将不能退出软件，必须正式完成自己设定的值，等待不会对锁定时间起效，同理乱打大量复制粘贴也不会对锁定字数起效。锁定的时间和字数每20秒统计一次。</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>取消</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>确定</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>ThemePage</name>
+    <message>
+        <source>主题</source>
+        <translation>Thema</translation>
+    </message>
+</context>
+<context>
+    <name>ThroughPage</name>
+    <message>
+        <source>Challenge</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>ThroughTipsDialog</name>
+    <message>
+        <source>Challenge</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>UserInfo</name>
+    <message>
+        <source>请输入用户名</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>请输入密码</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>无法连接服务器</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>WindowsMenuBar</name>
+    <message>
+        <source>强制退出</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>新建</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Open Recent</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Clear Menu</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>另存为</source>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <source>导入</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>导入文件夹</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>导入文件</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>退出程序</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>重做</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>剪切</source>
+        <translation>Ausschneiden</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>粘贴</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>全选</source>
+        <translation>Alles auswählen</translation>
+    </message>
+    <message>
+        <source>查找</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>替换</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>显示</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>显示 文件</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>显示 自动章节</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>显示 字数统计</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>显示 拼字</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Challenge</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>笔记</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <source>显示 我</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>窗口置顶</source>
+        <translation>Fenster im Vordergrund</translation>
+    </message>
+    <message>
+        <source>退出 极简 模式</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>进入 极简 模式</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>退出 Lumo 模式</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>进入 Lumo 模式</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>工具</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>统计卡片</source>
+        <translation>Statistikkarte</translation>
+    </message>
+    <message>
+        <source>过滤敏感词</source>
+        <translation>Heikle Wörter filtern</translation>
+    </message>
+    <message>
+        <source>锁定</source>
+        <translation>Sperre</translation>
+    </message>
+    <message>
+        <source>添加章节名</source>
+        <translation>Kapiteltitel einfügen</translation>
+    </message>
+    <message>
+        <source>一键排版</source>
+        <translation>Satz mit einer Taste</translation>
+    </message>
+    <message>
+        <source>历史记录</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>云同步</source>
+        <translation>Cloud-Synchronisierung</translation>
+    </message>
+    <message>
+        <source>打字机模式</source>
+        <translation>Schreibmaschinenmodus</translation>
+    </message>
+    <message>
+        <source>启动打字机模式</source>
+        <translation>Schreibmaschinenmodus starten</translation>
+    </message>
+    <message>
+        <source>高亮显示当前行</source>
+        <translation>Aktuelle Zeile hervorheben</translation>
+    </message>
+    <message>
+        <source>固定滚动</source>
+        <translation>Feste Bildlaufposition</translation>
+    </message>
+    <message>
+        <source>关</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>上</source>
+        <translation>Oben</translation>
+    </message>
+    <message>
+        <source>中</source>
+        <translation>Mitte</translation>
+    </message>
+    <message>
+        <source>下</source>
+        <translation>Unten</translation>
+    </message>
+    <message>
+        <source>可变</source>
+        <translation>Variabel</translation>
+    </message>
+    <message>
+        <source>标记当前行</source>
+        <translation>Aktuelle Zeile markieren</translation>
+    </message>
+    <message>
+        <source>偏好设置</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>关于</source>
+        <translation>Über</translation>
+    </message>
+</context>
+<context>
+    <name>WindowsTitleBar</name>
+    <message>
+        <source>最小化</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>还原</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>最大化</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>WordCountPage</name>
+    <message>
+        <source>字数统计</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>字</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>字/分钟</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>元</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>字数统计功能菜单</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>统计卡片</source>
+        <translation>Statistikkarte</translation>
+    </message>
+    <message>
+        <source>字体大小</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>同步字数</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>请先登录</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>文档统计</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>总字数</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>总字数(无空格)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>数字</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>空格数</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>汉字数</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>单词数</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>段落数</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>今时今日</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>今日字数</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>今日速度</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>今日用时</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>今日稿费</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>本周统计</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>本周字数</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>本周速度</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>本周用时</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>本周稿费</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>月度统计</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>本月字数</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>本月速度</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>本月用时</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>本月稿费</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>年度统计</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>今年字数</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>今年速度</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>今年用时</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>年度稿费</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>设置字体大小</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>字号</source>
+        <translation>Schriftgröße</translation>
+    </message>
+</context>
+<context>
+    <name>cloudDisk</name>
+    <message>
+        <source>没有登陆</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>设置中取消了云同步功能</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>另一个云同步线程正在运行</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>云同步</source>
+        <translation>Cloud-Synchronisierung</translation>
+    </message>
+    <message>
+        <source>云同步开始</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>有冲突文件待处理</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>同步完成</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>云同步:有冲突文件待处理</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>data</name>
+    <message>
+        <source>字数统计保存失败</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>please login first</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>files</name>
+    <message>
+        <source>第%1章</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>NewBook</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Tips</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>没有选中的文件</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>只能删除文档文件夹中的文件：%1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>caution</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Do you confirm deletion? Deleted files will not be recovered.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>无法保存历史记录，文件未删除：%1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>删除失败：%1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>无法保存历史记录，文件夹未删除：%1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>无法重命名</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>无法重命名，指定名称的文件已存在</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>无法重命名，指定名称的文件夹已存在</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>新笔记 %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>是否要删除:
+</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> ？
+删除后不能恢复。</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>无法读取历史记录：%1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>无法保存当前内容的历史记录，未恢复：%1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>恢复失败：%1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>根目录</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Import %1 files to %2 success</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>已存在相同内容，未导入：%1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>未能导入：%1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Directory not exists</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>目标文件夹不在文件目录下, 默认导入到文件目录下</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>您要导入的文件夹与目标文件夹相同,不用导入这个文件夹</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>File not exists:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Copy file failed:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>不能导出到书中的文档：%1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>导出失败：%1</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>function</name>
+    <message>
+        <source>无此功能</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>caution</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Do you confirm deletion? Deleted files will not be recovered.</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>global</name>
+    <message>
+        <source>Penlark</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>反馈</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>你好:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>关于%1，我有一些建议。</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>(系统版本:%1  软件版本:%2)</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>偏好设置</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>历史记录</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>打卡</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>闯关正在进行中，如果此时退出，直接判定闯关失败，扣除的闯关门票不退还。确定要退出吗？</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>尚有正在进行中的闯关:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>模式</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>关卡</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>点击确定，重进进入闯关模式，不需要门票。点击取消，放弃闯关，之前支付的门票积分不予退还。</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>按 %1 键即可退出Lumo模式</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>窗口已置顶</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>窗口已取消置顶</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>锁定状态不能取消窗口置顶</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>锁定状态不能退出程序</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>update</name>
+    <message>
+        <source>有新版:</source>
+        <translation>Neue Version: </translation>
+    </message>
+    <message>
+        <source>恭喜，已经是最新版了</source>
+        <translation>Glückwunsch, dies ist die neueste Version</translation>
+    </message>
+    <message>
+        <source>连接更新服务器失败!</source>
+        <translation>Der Update-Server war nicht erreichbar!</translation>
+    </message>
+</context>
+</TS>
