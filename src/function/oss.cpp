@@ -14,6 +14,7 @@
 
 #include <QDateTime>
 #include <QDomDocument>
+#include <QHash>
 #include <QHttpMultiPart>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -68,11 +69,6 @@ oss::oss(QObject* parent)
     qRegisterMetaType<oss::OssList>("oss::OssList");
 }
 
-qint32 oss::now()
-{
-    return static_cast<qint32>(QDateTime::currentSecsSinceEpoch());
-}
-
 NetworkData oss::tokenFailure()
 {
     NetworkData d;
@@ -84,54 +80,57 @@ NetworkData oss::tokenFailure()
 
 // ---- credentials --------------------------------------------------------------
 
-StsTokenReply* oss::getStsToken()
+namespace {
+// The cached token while it is good for 20 more seconds, else the fetch in
+// flight, else a new fetch: every caller in the meantime shares one request.
+template <typename Reply, typename Token, typename Fetch>
+Reply* tokenReply(const Token& cached, QPointer<Reply>& inFlight, Fetch fetch)
 {
-    if (stsToken.valid && stsToken.expire - 20 > now()) {
-        auto* reply = new StsTokenReply();
-        QTimer::singleShot(1, reply, [this, reply]() {
-            emit reply->finished(stsToken);
+    if (cached.valid && cached.expire - 20 > static_cast<qint32>(QDateTime::currentSecsSinceEpoch())) {
+        auto* reply = new Reply();
+        // The cache only changes when a fetch ends, and none runs while it
+        // is fresh, so the value now is the value when the timer fires.
+        QTimer::singleShot(1, reply, [reply, cached]() {
+            emit reply->finished(cached);
             reply->deleteLater();
         });
         return reply;
     }
-    if (stsReply)
-        return stsReply;
-    auto* reply = new StsTokenReply();
-    stsReply = reply;
-    auto* wrapped = new OssReply(tokenRequest(QStringLiteral("/api/v2/ranking/ststoken")));
-    connect(wrapped, &OssReply::finished, this, [this, reply, wrapped](NetworkData data) {
-        const ossStsToken token = dataToOssStsToken(data);
-        stsReply = nullptr;
-        emit reply->finished(token);
-        reply->deleteLater();
-        wrapped->deleteLater();
-    });
+    if (inFlight)
+        return inFlight;
+    auto* reply = new Reply();
+    inFlight = reply;
+    fetch(reply);
     return reply;
+}
+} // namespace
+
+StsTokenReply* oss::getStsToken()
+{
+    return tokenReply(stsToken, stsReply, [this](StsTokenReply* reply) {
+        auto* wrapped = new OssReply(tokenRequest(QStringLiteral("/api/v2/ranking/ststoken")));
+        connect(wrapped, &OssReply::finished, this, [this, reply, wrapped](NetworkData data) {
+            const ossStsToken token = dataToOssStsToken(data);
+            stsReply = nullptr;
+            emit reply->finished(token);
+            reply->deleteLater();
+            wrapped->deleteLater();
+        });
+    });
 }
 
 OssPolicyTokenReply* oss::getPolicyToken()
 {
-    if (policyToken.valid && policyToken.expire - 20 > now()) {
-        auto* reply = new OssPolicyTokenReply();
-        QTimer::singleShot(1, reply, [this, reply]() {
+    return tokenReply(policyToken, policyReply, [this](OssPolicyTokenReply* reply) {
+        NetworkReply* request = tokenRequest(QStringLiteral("/api/v2/ranking/osstoken"));
+        connect(request, &NetworkReply::finished, this, [this, reply, request](NetworkData data) {
+            dataToOssPolicyToken(data);
+            policyReply = nullptr;
             emit reply->finished(policyToken);
             reply->deleteLater();
+            request->deleteLater();
         });
-        return reply;
-    }
-    if (policyReply)
-        return policyReply;
-    auto* reply = new OssPolicyTokenReply();
-    policyReply = reply;
-    NetworkReply* request = tokenRequest(QStringLiteral("/api/v2/ranking/osstoken"));
-    connect(request, &NetworkReply::finished, this, [this, reply, request](NetworkData data) {
-        dataToOssPolicyToken(data);
-        policyReply = nullptr;
-        emit reply->finished(policyToken);
-        reply->deleteLater();
-        request->deleteLater();
     });
-    return reply;
 }
 
 namespace {
@@ -285,22 +284,19 @@ bool oss::parseListPage(const QByteArray& xml, OssList& list)
         const QString name = e.tagName();
         if (name == QLatin1String("Contents")) {
             OssListContent c;
+            static const QHash<QString, QString OssListContent::*> fields {
+                { QStringLiteral("Key"), &OssListContent::Key },
+                { QStringLiteral("LastModified"), &OssListContent::LastModified },
+                { QStringLiteral("ETag"), &OssListContent::ETag },
+                { QStringLiteral("Type"), &OssListContent::Type },
+                { QStringLiteral("Size"), &OssListContent::Size },
+                { QStringLiteral("StorageClass"), &OssListContent::StorageClass },
+                { QStringLiteral("Owner"), &OssListContent::Owner },
+            };
+            // The last child of a name wins; Owner runs its children's texts together.
             for (QDomElement f = e.firstChildElement(); !f.isNull(); f = f.nextSiblingElement()) {
-                const QString field = f.tagName();
-                if (field == QLatin1String("Key"))
-                    c.Key = f.text();
-                else if (field == QLatin1String("LastModified"))
-                    c.LastModified = f.text();
-                else if (field == QLatin1String("ETag"))
-                    c.ETag = f.text();
-                else if (field == QLatin1String("Type"))
-                    c.Type = f.text();
-                else if (field == QLatin1String("Size"))
-                    c.Size = f.text();
-                else if (field == QLatin1String("StorageClass"))
-                    c.StorageClass = f.text();
-                else if (field == QLatin1String("Owner"))
-                    c.Owner = f.text();
+                if (const auto field = fields.value(f.tagName()))
+                    c.*field = f.text();
             }
             list.contents << c;
         } else if (name == QLatin1String("IsTruncated")) {

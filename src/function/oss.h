@@ -98,7 +98,6 @@ public:
 private:
     enum class Verb { Get, Put, Delete };
     DataReply* signedRequest(Verb verb, const QString& key, const QByteArray& body, const QString& query);
-    static qint32 now();
 
     ossPolicyToken policyToken;
     ossStsToken stsToken;

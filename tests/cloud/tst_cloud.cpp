@@ -16,12 +16,15 @@
 #include "users/userdatas.h"
 #include "users/users.h"
 
+#include "data/data.h"
 #include "data/signalobject.h"
+#include "data/statsclock.h"
 #include "function/qmlkey.h"
 #include "i18n/i18n.h"
 #include "registertype/registertype.h"
 
 #include <QDir>
+#include <QJsonArray>
 #include <QQmlApplicationEngine>
 #include <QQmlComponent>
 #include <QQmlContext>
@@ -218,6 +221,8 @@ private slots:
         const NetworkData put = wait(client()->putObject(key, body, "text/plain"));
         QCOMPARE(put.statusCode, 200);
         QVERIFY(!put.eTag.isEmpty());
+        // The signature covers an empty Content-Type line, so none may be sent.
+        QCOMPARE(m_store->requestsWith("PUT").last().headers.value("content-type"), QByteArray());
         QVERIFY(m_store->rawTargets.last().startsWith(QStringLiteral("/data%2Fann%2F")));
         const NetworkData got = wait(client()->getObject(key));
         QCOMPARE(got.statusCode, 200);
@@ -588,6 +593,85 @@ private slots:
         QCOMPARE(cloudDisk::getMetaData(QStringLiteral("c.txt")).Md5, cloudDisk::Md5(QStringLiteral("c.txt")));
         delete page;
         delete button;
+    }
+    // ---- statistics ---------------------------------------------------------------
+
+    void statisticsSync()
+    {
+        global::instance()->setIsAppAction(true);
+        use(m_deviceA);
+        const QString day = StatsClock::today().toString(QStringLiteral("yyyy-MM-dd"));
+        const QString tableKey = QStringLiteral("ranking/date/ann/day/") + day + QStringLiteral("_file.json");
+        m_store->putObject(tableKey, R"([{"path":"a.txt","now":80,"initi":50},{"path":"b.txt","now":9,"initi":5}])");
+        data store(false);
+        // One counted window of ten words, with the application in the
+        // background so the window's own sync stays out of the way.
+        global::instance()->setIsAppAction(false);
+        StatsClock::setNow(QDateTime::currentDateTime());
+        store.setFileData(m_deviceA + QStringLiteral("/a.txt"), 100);
+        for (int i = 0; i < 3; ++i) {
+            StatsClock::advance(1);
+            QVERIFY(QMetaObject::invokeMethod(&store, "heartBeat"));
+        }
+        store.setFileData(m_deviceA + QStringLiteral("/a.txt"), 110);
+        for (int i = store.updateTime(); i > 0; --i) {
+            StatsClock::advance(1);
+            QVERIFY(QMetaObject::invokeMethod(&store, "heartBeat"));
+        }
+        QCOMPARE(store.todayData()->words(), 10);
+        global::instance()->setIsAppAction(true);
+
+        // Nothing on the server yet: all four records are uploaded.
+        store.syncServerData(true);
+        QTRY_COMPARE(m_store->requestsWith("POST").size(), 5);
+        QTRY_VERIFY(store.todayData()->pushed() && store.thisYearData()->pushed());
+        QVERIFY(m_store->objects.contains(QStringLiteral("ranking/date/ann/day/") + day + QStringLiteral(".json")));
+        QVERIFY(m_store->objects.contains(QStringLiteral("ranking/date/ann/year/") + day.left(4) + QStringLiteral(".json")));
+        QCOMPARE(m_notices.count(QStringLiteral("同步今日字数成功(已上传)")), 1);
+        const QJsonObject uploaded = QJsonDocument::fromJson(
+            m_store->objects.value(QStringLiteral("ranking/date/ann/day/") + day + QStringLiteral(".json"))).object();
+        QCOMPARE(uploaded.value("Words").toInt(), 10);
+        // The per-document tables merge: the earliest start wins, the local
+        // current count stays, a document only the server knows is taken over.
+        const QJsonArray table = QJsonDocument::fromJson(m_store->objects.value(tableKey)).array();
+        QCOMPARE(table.size(), 2);
+        QCOMPARE(table[0].toObject().value("initi").toInt(), 50);
+        QCOMPARE(table[0].toObject().value("now").toInt(), 110);
+        QCOMPARE(table[1].toObject().value("path").toString(), QStringLiteral("b.txt"));
+        QCOMPARE(table[1].toObject().value("now").toInt(), 9);
+
+        // Equal records upload nothing and say so once.
+        m_store->requests.clear();
+        m_notices.clear();
+        store.syncServerData(true);
+        QTRY_COMPARE(m_store->requestsWith("GET").size(), 5);
+        QTRY_COMPARE(m_store->requestsWith("POST").size(), 1);
+        QTest::qWait(50);
+        QCOMPARE(m_store->requestsWith("POST").size(), 1);
+        QCOMPARE(m_notices.size(), 1);
+        QVERIFY(m_notices.first().endsWith(QStringLiteral("(无变更)")));
+
+        // A server error says nothing about the server copy: no upload over it.
+        m_store->requests.clear();
+        store.todayData()->setPushed(false);
+        m_store->failure = [](const FakeRequest& r) { return r.method == "GET" ? 500 : 0; };
+        store.syncServerData(false);
+        QTRY_COMPARE(m_store->requestsWith("GET").size(), 5);
+        QTRY_COMPARE(m_store->requestsWith("POST").size(), 1); // the document table only
+        QTest::qWait(50);
+        QCOMPARE(m_store->requestsWith("POST").size(), 1);
+        m_store->failure = nullptr;
+
+        // Signed out: a notice, no traffic.
+        m_store->requests.clear();
+        m_notices.clear();
+        user()->setLogined(false);
+        store.syncServerData(true);
+        QCOMPARE(m_notices, QStringList { QStringLiteral("please login first") });
+        QTest::qWait(20);
+        QVERIFY(m_store->requests.isEmpty());
+        user()->setLogined(true);
+        StatsClock::setNow(QDateTime());
     }
 };
 

@@ -116,6 +116,12 @@ void cloudDisk::setConflictFileList(const QStringList& value)
     emit conflictFileListChanged(value);
 }
 
+void cloudDisk::report(const QString& tips, const QString& notice, const QString& path)
+{
+    setCloudTips(tips + QLatin1Char(':') + path);
+    showError(notice + path);
+}
+
 void cloudDisk::showError(const QString& text)
 {
     if (m_showMessage)
@@ -373,34 +379,19 @@ void cloudDisk::checkSync()
     }
     const MetaData record = m_queue.takeFirst();
     const QString path = record.sortPath;
+    // One transfer at a time: the next starts from this one's reply.
+    const auto step = [this, path](BoolReply* reply, const QString& starting, const QString& ended) {
+        setCloudTips(starting + QLatin1Char(':') + path);
+        connect(reply, &BoolReply::finished, this, [this, ended, path]() {
+            setCloudTips(ended + QLatin1Char(':') + path);
+            checkSync();
+        });
+    };
     switch (record.status) {
-    case 1:
-        setCloudTips(tr("正在上传文件") + QLatin1Char(':') + path);
-        connect(upload(record), &BoolReply::finished, this, [this, path]() {
-            setCloudTips(tr("文件上传结束") + QLatin1Char(':') + path);
-            checkSync();
-        });
-        break;
-    case 2: {
-        BoolReply* reply = download(record);
-        setCloudTips(tr("正在下载文件") + QLatin1Char(':') + path);
-        connect(reply, &BoolReply::finished, this, [this, path]() {
-            setCloudTips(tr("文件下载结束") + QLatin1Char(':') + path);
-            checkSync();
-        });
-        break;
-    }
-    case 4: {
-        BoolReply* reply = conflict(record);
-        setCloudTips(tr("正在下载冲突文件") + QLatin1Char(':') + path);
-        connect(reply, &BoolReply::finished, this, [this, path]() {
-            setCloudTips(tr("下载冲突文件结束") + QLatin1Char(':') + path);
-            checkSync();
-        });
-        break;
-    }
-    default:
-        checkSync();
+    case 1: step(upload(record), tr("正在上传文件"), tr("文件上传结束")); break;
+    case 2: step(download(record), tr("正在下载文件"), tr("文件下载结束")); break;
+    case 4: step(conflict(record), tr("正在下载冲突文件"), tr("下载冲突文件结束")); break;
+    default: checkSync();
     }
 }
 
@@ -423,8 +414,7 @@ BoolReply* cloudDisk::upload(const MetaData& record)
                 finish(reply, true);
                 return;
             }
-            setCloudTips(tr("删除远程文件失败") + QLatin1Char(':') + path);
-            showError(tr("删除远程文件失败:") + path);
+            report(tr("删除远程文件失败"), tr("删除远程文件失败:"), path);
             finish(reply, false);
         });
         return reply;
@@ -433,8 +423,7 @@ BoolReply* cloudDisk::upload(const MetaData& record)
     if (QFileInfo::exists(file) && !readAll(file, bytes)) {
         // An unreadable document is never sent as empty content.
         QTimer::singleShot(0, reply, [this, reply, path]() {
-            setCloudTips(tr("上传失败") + QLatin1Char(':') + path);
-            showError(tr("上传失败:") + path);
+            report(tr("上传失败"), tr("上传失败:"), path);
             finish(reply, false);
         });
         return reply;
@@ -447,14 +436,12 @@ BoolReply* cloudDisk::upload(const MetaData& record)
                 done.Etag = d.eTag;
                 done.Md5 = md5Hex(bytes);
                 if (!setMetaData(done)) {
-                    setCloudTips(tr("更新元数据失败") + QLatin1Char(':') + path);
-                    showError(tr("更新元数据失败:") + path);
+                    report(tr("更新元数据失败"), tr("更新元数据失败:"), path);
                 }
                 finish(reply, true);
                 return;
             }
-            setCloudTips(tr("上传失败") + QLatin1Char(':') + path);
-            showError(tr("上传失败:") + path);
+            report(tr("上传失败"), tr("上传失败:"), path);
             finish(reply, false);
         });
     return reply;
@@ -488,21 +475,18 @@ BoolReply* cloudDisk::download(const MetaData& record)
             // A listed object that vanished before the transfer is a failed
             // download, not a deletion made elsewhere.
             if (d.statusCode != 200 && !(d.statusCode == 404 && !listed)) {
-                setCloudTips(tr("下载失败") + QLatin1Char(':') + path);
-                showError(tr("下载失败:") + path);
+                report(tr("下载失败"), tr("下载失败:"), path);
                 finish(reply, false);
                 return;
             }
             if (d.statusCode == 404) {
                 if (!QFileInfo::exists(file)) {
-                    setCloudTips(tr("删除文件不存在") + QLatin1Char(':') + path);
-                    showError(tr("删除文件不存在::") + path);
+                    report(tr("删除文件不存在"), tr("删除文件不存在::"), path);
                     finish(reply, false);
                     return;
                 }
                 if (!snapshot(file) || !QFile::remove(file)) {
-                    setCloudTips(tr("删除文件失败") + QLatin1Char(':') + path);
-                    showError(tr("删除文件失败:") + path);
+                    report(tr("删除文件失败"), tr("删除文件失败:"), path);
                     finish(reply, false);
                     return;
                 }
@@ -519,8 +503,7 @@ BoolReply* cloudDisk::download(const MetaData& record)
             const bool same = exists && readAll(file, old) && old == d.data;
             if ((exists && !same && !snapshot(file)) || (!same && !writeAtomically(file, d.data))) {
                 // The sidecar stays as it was, so the next run tries again.
-                setCloudTips(tr("写文件失败") + QLatin1Char(':') + path);
-                showError(tr("写文件失败:") + path);
+                report(tr("写文件失败"), tr("写文件失败:"), path);
                 finish(reply, false);
                 return;
             }
@@ -529,8 +512,7 @@ BoolReply* cloudDisk::download(const MetaData& record)
             done.Etag = etag;
             done.Md5 = md5Hex(d.data);
             if (!setMetaData(done)) {
-                setCloudTips(tr("写元数据失败") + QLatin1Char(':') + path);
-                showError(tr("写元数据失败:") + path);
+                report(tr("写元数据失败"), tr("写元数据失败:"), path);
             }
             finish(reply, true);
         });
@@ -551,8 +533,7 @@ BoolReply* cloudDisk::conflict(const MetaData& record)
                 return;
             }
             if (d.statusCode != 200 || etag.isEmpty()) {
-                setCloudTips(tr("下载失败") + QLatin1Char(':') + path);
-                showError(tr("下载失败:") + path);
+                report(tr("下载失败"), tr("下载失败:"), path);
                 later(false);
                 return;
             }
@@ -569,8 +550,7 @@ BoolReply* cloudDisk::conflict(const MetaData& record)
                 return;
             }
             if (!writeAtomically(localPath(path) + QStringLiteral(".server"), d.data)) {
-                setCloudTips(tr("写文件失败") + QLatin1Char(':') + path);
-                showError(tr("写入文件失败:") + path);
+                report(tr("写文件失败"), tr("写入文件失败:"), path);
             }
             if (!autoMergeData(path)) {
                 m_conflicts << record;
@@ -613,8 +593,7 @@ bool cloudDisk::solveConflict(const QString& sortPath, int keep)
         record.sortPath = sortPath;
         record.Etag = found.Etag;
         if (!setMetaData(record)) {
-            setCloudTips(tr("更新元数据失败") + QLatin1Char(':') + found.sortPath);
-            showError(tr("更新元数据失败:") + found.sortPath);
+            report(tr("更新元数据失败"), tr("更新元数据失败:"), found.sortPath);
         }
     };
 

@@ -83,6 +83,8 @@ private:
     ServerFilesMetaReply* serverFiles();
     void analysisSyncMeta(const ServerFilesMeta& meta);
     void removeEmptyFolders(const QString& folder);
+    // A failed step: the progress text with the path, and the notice.
+    void report(const QString& tips, const QString& notice, const QString& path);
 
     QTimer m_timer;
     QString m_cloudTips;
