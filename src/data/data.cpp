@@ -176,10 +176,6 @@ QPointer<DataTypeClass> data::loadLive(DataTypeClass::DataEnum kind)
         points()->setTodayData(record);
     // Every change of a live record rewrites its file at once.
     connect(record, &DataTypeClass::dataChanged, this, [this, record, kind]() { saveDataToFile(record, kind); });
-    // Changes of today's record are announced; the open writing room
-    // publishes them.
-    if (kind == DataTypeClass::day)
-        connect(record, &DataTypeClass::dataChanged, this, [this, record]() { emit dayDataChanged(record); });
     return record;
 }
 

@@ -17,6 +17,7 @@
 #include "function/function.h"
 #include "function/message.h"
 #include "ranking/bot.h"
+#include "ranking/myrankingdata.h"
 #include "ranking/botsdatareply.h"
 #include "ranking/rankingdata.h"
 #include "ranking/rankinghallmodel.h"
@@ -26,9 +27,13 @@
 #include "ranking/userdaydatalistreply.h"
 #include "theme/lumotheme.h"
 #include "users/userdatas.h"
+#include "users/userinfo.h"
+#include "users/usersetting.h"
 #include "users/users.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QMessageBox>
 #include <QFile>
 #include <QQmlComponent>
 #include <QQmlContext>
@@ -528,6 +533,7 @@ private slots:
         // A change of today's record is published at once.
         const int before = today->words();
         today->addData(60, 25, false);
+        emit data::instance()->dayDataChanged(today);
         QTRY_COMPARE(model.index(1, 0).data(RoomModel::WordsRole).toInt(), before + 25);
 
         // The same room again does nothing.
@@ -540,6 +546,7 @@ private slots:
         model.leaveRoom();
         QVERIFY(!model.refreshTimer()->isActive());
         today->addData(60, 5, false);
+        emit data::instance()->dayDataChanged(today);
         QTest::qWait(50);
         QVERIFY(m_store->requests.isEmpty());
     }
@@ -708,6 +715,50 @@ private slots:
         QVERIFY(users[1].Nickname.isEmpty());
     }
 
+    // ---- personal ranking data ---------------------------------------------------------------
+
+    void personalRecordMovesBetweenRooms()
+    {
+        putRoom(QStringLiteral("Old"), 0);
+        putRoom(QStringLiteral("Alpha"), 0);
+        putRoom(QStringLiteral("Secret"), 1, QStringLiteral("pw"));
+        putRoom(QStringLiteral("Invited"), 2);
+        m_store->putObject(QStringLiteral("ranking/rooms/Old/ann.user.xml"), userXml("ann", "Ann", 5, 60, m_noon, "Old").toUtf8());
+        UserInfo* info = Users::instance()->getUserInfo();
+        info->getUserSetting()->setValue(QStringLiteral("RoomKey"), QStringLiteral("Old"));
+
+        myRankingData mine;
+        QVERIFY(!answer(mine.gotoRoom(QStringLiteral("Alpha")))); // no account client yet
+        mine.setUserInfo(info);
+        QVERIFY(answer(mine.CheckAccess(QStringLiteral("Alpha"))));
+        global::instance()->settings()->setRoomPassword(QStringLiteral("Secret"), function::md5(QStringLiteral("other")));
+        QVERIFY(!answer(mine.CheckAccess(QStringLiteral("Secret"))));
+        global::instance()->settings()->setRoomPassword(QStringLiteral("Secret"), function::md5(QStringLiteral("pw")));
+        QVERIFY(answer(mine.CheckAccess(QStringLiteral("Secret"))));
+        QVERIFY(!answer(mine.CheckAccess(QStringLiteral("Invited"))));
+        QMessageBox* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        QCOMPARE(box->windowTitle(), QStringLiteral("立入禁止"));
+        box->close();
+
+        QVERIFY(answer(mine.gotoRoom(QStringLiteral("Alpha"))));
+        QVERIFY(m_notices.contains(QStringLiteral("已离开房间\"Old\"")));
+        QVERIFY(!m_store->objects.contains(QStringLiteral("ranking/rooms/Old/ann.user.xml")));
+        QCOMPARE(info->getUserSetting()->value(QStringLiteral("RoomKey")).toString(), QStringLiteral("Alpha"));
+        const QString member = QStringLiteral("ranking/rooms/Alpha/ann.user.xml");
+        QTRY_VERIFY(m_store->objects.contains(member));
+        const int words = data::instance()->getRankingTodayData()->words();
+        QCOMPARE(RankingData::userXmlToUserRoomData(QString::fromUtf8(m_store->objects.value(member))).Words, words);
+        const QString day = RankingData::fixUserKeyToPathForDayData(QStringLiteral("ann"), StatsClock::today());
+        QCOMPARE(RankingData::userXmlToUserDayData(QString::fromUtf8(m_store->objects.value(day))).RoomID,
+                 QStringLiteral("Alpha"));
+
+        // Staying in the same room publishes again.
+        m_store->objects.remove(member);
+        QVERIFY(answer(mine.gotoRoom(QStringLiteral("Alpha"))));
+        QVERIFY(m_store->objects.contains(member));
+    }
+
     // ---- page ------------------------------------------------------------------------------------
 
     void pageLoadsWithoutWarnings()
@@ -740,6 +791,7 @@ private slots:
         QTRY_COMPARE(hall->rowCount(), 2);
 
         // A password room asks; the right password enters and is remembered.
+        global::instance()->settings()->setRoomPassword(QStringLiteral("Secret"), QString());
         QVERIFY(QMetaObject::invokeMethod(page.data(), "openRoom", Q_ARG(QVariant, "Secret"), Q_ARG(QVariant, true),
                                           Q_ARG(QVariant, function::md5(QStringLiteral("pw")))));
         QObject* sheet = page->findChild<QObject*>(QStringLiteral("roomPasswordSheet"));
