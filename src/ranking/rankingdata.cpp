@@ -69,6 +69,12 @@ bool parseXml(const QString& text, std::vector<XmlElement>& elements)
     return !reader.hasError() && !elements.empty();
 }
 
+// Parses a document whose root element must carry the given tag.
+bool parseDocument(const QString& text, const char* rootTag, std::vector<XmlElement>& elements)
+{
+    return parseXml(text, elements) && elements[0].tag == QLatin1String(rootTag);
+}
+
 // Characters XML 1.0 cannot carry are left out, so every written document
 // parses again.
 QString xmlSafe(const QString& text)
@@ -121,8 +127,7 @@ private:
     QXmlStreamWriter w;
 };
 
-template <typename Record>
-void writeUser(DocumentWriter& doc, const Record& r)
+void writeUser(DocumentWriter& doc, const UserRoomData& r)
 {
     doc.start(QStringLiteral("User"));
     doc.text(QStringLiteral("ID"), r.ID);
@@ -145,11 +150,10 @@ void writeUser(DocumentWriter& doc, const Record& r)
 }
 
 // Reads a User document into r; false when the text is not one.
-template <typename Record>
-bool readUser(const QString& xml, Record& r)
+bool readUser(const QString& xml, UserRoomData& r)
 {
     std::vector<XmlElement> e;
-    if (!parseXml(xml, e) || e[0].tag != QLatin1String("User"))
+    if (!parseDocument(xml, "User", e))
         return false;
     const XmlElement& root = e[0];
     r.ID = root.text(QStringLiteral("ID"));
@@ -212,7 +216,7 @@ RoomData RankingData::roomXmlToRoomData(const QString& xml)
 {
     RoomData r;
     std::vector<XmlElement> e;
-    if (!parseXml(xml, e) || e[0].tag != QLatin1String("Room"))
+    if (!parseDocument(xml, "Room", e))
         return r;
     const XmlElement& root = e[0];
     r.RoomKey = root.text(QStringLiteral("RoomKey"));
@@ -227,12 +231,7 @@ RoomData RankingData::roomXmlToRoomData(const QString& xml)
     return r;
 }
 
-QString RankingData::userDayDataToXml(const UserDayData& data)
-{
-    DocumentWriter doc;
-    writeUser(doc, data);
-    return doc.finish();
-}
+QString RankingData::userDayDataToXml(const UserDayData& data) { return userRoomDateToXml(data); }
 
 QString RankingData::userRoomDateToXml(const UserRoomData& data)
 {
@@ -296,7 +295,7 @@ BotsData RankingData::botXmlToBotData(const QString& xml)
 {
     BotsData plan;
     std::vector<XmlElement> e;
-    if (!parseXml(xml, e) || e[0].tag != QLatin1String("Bots"))
+    if (!parseDocument(xml, "Bots", e))
         return plan;
     const XmlElement& root = e[0];
     plan.RoomKey = root.text(QStringLiteral("RoomKey"));
@@ -512,53 +511,48 @@ UserDayDataListReply* RankingData::getRoomDateList(const QString& roomKey)
     return reply;
 }
 
-void RankingData::zeroUnlessCurrent(qint32& words, qint32& second, const QString& roomId, const RoomData& room,
-                                    qint32 endTime)
+void RankingData::zeroUnlessCurrent(UserRoomData& record)
 {
-    if (roomId.isEmpty() || !room.IsOngoing() || !StatsClock::isToday(endTime)) {
-        words = 0;
-        second = 0;
+    if (record.RoomID.isEmpty() || !record.room.IsOngoing() || !StatsClock::isToday(record.EndTime)) {
+        record.Words = 0;
+        record.Second = 0;
     }
+}
+
+// One member record of a room: read from its object, with nothing written
+// unless it is of the running day; a record that cannot be had is a default
+// one of the given room.
+template <typename Reply, typename Record>
+Reply* RankingData::fetchMember(const QString& roomKey, const QString& userKey, Record (*read)(const QString&))
+{
+    auto* reply = new Reply();
+    DataReply* fetch = store()->getObject(fixUserKeyToRoomPath(userKey, roomKey));
+    connect(fetch, &DataReply::finished, reply, [reply, roomKey, read](const NetworkData& d) {
+        Record r;
+        if (d.statusCode == 200) {
+            r = read(bodyText(d.data));
+            zeroUnlessCurrent(r);
+        } else {
+            r.RoomID = roomKey;
+        }
+        emit reply->finished(r);
+        reply->deleteLater();
+    });
+    return reply;
 }
 
 UserDayDataReply* RankingData::getUserDayDataFromRoom(const QString& roomKey, const QString& userKey,
                                                       const QString& lastModified)
 {
     Q_UNUSED(lastModified)
-    auto* reply = new UserDayDataReply();
-    DataReply* fetch = store()->getObject(fixUserKeyToRoomPath(userKey, roomKey));
-    connect(fetch, &DataReply::finished, reply, [reply, roomKey](const NetworkData& d) {
-        UserDayData r;
-        if (d.statusCode == 200) {
-            r = userXmlToUserDayData(bodyText(d.data));
-            zeroUnlessCurrent(r.Words, r.Second, r.RoomID, r.room, r.EndTime);
-        } else {
-            r.RoomID = roomKey;
-        }
-        emit reply->finished(r);
-        reply->deleteLater();
-    });
-    return reply;
+    return fetchMember<UserDayDataReply>(roomKey, userKey, &RankingData::userXmlToUserDayData);
 }
 
 UserRoomDataReply* RankingData::getUserRoomData(const QString& roomKey, const QString& userKey,
                                                 const QString& lastModified)
 {
     Q_UNUSED(lastModified)
-    auto* reply = new UserRoomDataReply();
-    DataReply* fetch = store()->getObject(fixUserKeyToRoomPath(userKey, roomKey));
-    connect(fetch, &DataReply::finished, reply, [reply, roomKey](const NetworkData& d) {
-        UserRoomData r;
-        if (d.statusCode == 200) {
-            r = userXmlToUserRoomData(bodyText(d.data));
-            zeroUnlessCurrent(r.Words, r.Second, r.RoomID, r.room, r.EndTime);
-        } else {
-            r.RoomID = roomKey;
-        }
-        emit reply->finished(r);
-        reply->deleteLater();
-    });
-    return reply;
+    return fetchMember<UserRoomDataReply>(roomKey, userKey, &RankingData::userXmlToUserRoomData);
 }
 
 BoolReply* RankingData::pushUserRoomData(const UserRoomData& record)
@@ -575,19 +569,8 @@ BoolReply* RankingData::pushUserRoomData(const UserRoomData& record)
                   userRoomDateToXml(record));
 }
 
-BoolReply* RankingData::pushUserDataForRoom(const UserDayData& record)
-{
-    if (record.RoomID.isEmpty()) {
-        PLOG << "No RoomID:";
-        return answerLater(false, 10);
-    }
-    if (record.ID.isEmpty()) {
-        PLOG << "No LoginName:";
-        return answerLater(false, 10);
-    }
-    return upload(kRoomsPrefix + record.RoomID + QLatin1Char('/') + record.ID + kUserSuffix,
-                  userDayDataToXml(record));
-}
+// The day record is written in the same document as the member record.
+BoolReply* RankingData::pushUserDataForRoom(const UserDayData& record) { return pushUserRoomData(record); }
 
 BoolReply* RankingData::pushUserDayData(const UserDayData& record)
 {

@@ -82,8 +82,9 @@ public:
 private:
     static oss* store();
     static BoolReply* upload(const QString& objectKey, const QString& text);
-    static void zeroUnlessCurrent(qint32& words, qint32& second, const QString& roomId, const RoomData& room,
-                                  qint32 endTime);
+    static void zeroUnlessCurrent(UserRoomData& record);
+    template <typename Reply, typename Record>
+    static Reply* fetchMember(const QString& roomKey, const QString& userKey, Record (*read)(const QString&));
 };
 
 #endif

@@ -1,27 +1,17 @@
 #ifndef USERDAYDATA_H
 #define USERDAYDATA_H
 
-#include "ranking/roomdata.h"
+#include "ranking/userroomdata.h"
 
 #include <QList>
 #include <QMetaType>
-#include <QString>
 
 // One writer's writing on one day as read from a room; also a ranking row.
-class UserDayData
+// The fields are those of the member record, and valid is true only for a
+// record read from a "User" document.
+class UserDayData : public UserRoomData
 {
 public:
-    QString ID;
-    QString RoomID;
-    QString Name;
-    qint32 Grade = 0;
-    QString AvatarUrl;
-    qint32 Words = 0;
-    qint32 Second = 0;
-    qint32 BeginTime = 0;
-    qint32 EndTime = 0;
-    RoomData room;
-    QList<QString> DeviceIdList;
     bool valid = false;
 };
 
