@@ -348,8 +348,9 @@ QList<UserDayData> bot::botToUser(const BotsData& plan)
         for (const botTime& step : b.WordsOnTime) {
             if (step.t >= now)
                 break;
-            row.Words = step.w;
-            row.Second = step.s;
+            // A shared plan is untrusted: negative figures count as nothing.
+            row.Words = qMax(0, step.w);
+            row.Second = qMax(0, step.s);
         }
         rows << row;
     }

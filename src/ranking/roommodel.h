@@ -32,7 +32,7 @@ public:
         IsMeRole = 364,
     };
 
-    static const int refreshInterval = 20000;
+    static constexpr int refreshInterval = 20000;
 
     explicit RoomModel(QObject* parent = nullptr);
 
