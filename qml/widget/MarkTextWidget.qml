@@ -27,6 +27,8 @@ C.Popup {
         x = Math.round(origin.x)
         y = Math.round(origin.y) + 8
         noteArea.text = note
+        // A click in the colour row replaces its binding; set it afresh.
+        colors.currentColor = color
         changed = false
         open()
     }
