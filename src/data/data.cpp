@@ -2,11 +2,16 @@
 
 #include "chapter/wordcountmodel.h"
 #include "data/countchartsmodel.h"
+#include "data/breply.h"
+#include "data/datatypereply.h"
 #include "data/global.h"
+#include "data/resultcountreply.h"
 #include "data/points.h"
 #include "data/statsclock.h"
 #include "data/statsfile.h"
+#include "function/datareply.h"
 #include "function/message.h"
+#include "function/oss.h"
 #include "support/log.h"
 #include "users/userdatas.h"
 #include "users/userinfo.h"
@@ -437,6 +442,156 @@ void data::updateNewDayData()
 
 // ---- server sync ----------------------------------------------------------------------
 
+namespace {
+// Object keys of the statistics in the bucket: the local statistics file
+// names under "ranking/date/<login>/". Empty without a login name, and an
+// empty key transfers nothing.
+QString fixDateTypeToServerPath(const QDate& date, DataTypeClass::DataEnum kind, const QString& user)
+{
+    if (user.isEmpty())
+        return QString();
+    const QString root = QStringLiteral("ranking/date/") + user + QLatin1Char('/');
+    if (kind == DataTypeClass::notSet)
+        return root + QStringLiteral(".json");
+    return root + data::fileName(date, kind);
+}
+
+QString fileTableKey(const QDate& date, const QString& user)
+{
+    return QStringLiteral("ranking/date/") + user + QStringLiteral("/day/") + date.toString(QStringLiteral("yyyy-MM-dd"))
+        + QStringLiteral("_file.json");
+}
+
+QString signedInLogin()
+{
+    UserDatas* user = Users::instance()->getUserData();
+    return user->logined() ? user->login() : QString();
+}
+
+// A result known at once still arrives from the event loop.
+template <typename Reply, typename Value>
+Reply* deliverLater(Reply* reply, Value value)
+{
+    QTimer::singleShot(1, reply, [reply, value]() {
+        emit reply->finished(value);
+        reply->deleteLater();
+    });
+    return reply;
+}
+
+// Downloads one period record; a new record of the kind, carrying the HTTP
+// status in code (404 when nothing was requested).
+DataTypeReply* getDataFromServer(const QDate& date, DataTypeClass::DataEnum kind)
+{
+    auto* reply = new DataTypeReply();
+    const QString key = fixDateTypeToServerPath(date, kind, signedInLogin());
+    if (key.isEmpty()) {
+        auto* record = new DataTypeClass(kind);
+        record->setCode(404);
+        return deliverLater(reply, QPointer<DataTypeClass>(record));
+    }
+    QObject::connect(global::instance()->getOss()->getObject(key), &DataReply::finished, reply, [reply, kind](NetworkData d) {
+        auto* record = new DataTypeClass(kind);
+        if (d.statusCode == 200) {
+            record->fromJson(d.data);
+            record->setCode(200);
+        } else {
+            record->setCode(d.statusCode);
+            record->setError(d.errorString);
+            if (d.statusCode != 404)
+                PLOG << "data.error:" << d.errorString << "code:" << d.statusCode;
+        }
+        emit reply->finished(QPointer<DataTypeClass>(record));
+        reply->deleteLater();
+    });
+    return reply;
+}
+
+bReply* pushDataToServer(QPointer<DataTypeClass> record, DataTypeClass::DataEnum kind, const QDate& date)
+{
+    auto* reply = new bReply();
+    const QString key = fixDateTypeToServerPath(date, kind, signedInLogin());
+    if (key.isEmpty() || !record)
+        return deliverLater(reply, false);
+    QObject::connect(global::instance()->getOss()->postObject(key, record->toJson(), QStringLiteral("application/octet-stream")),
+        &DataReply::finished, reply, [reply](NetworkData d) {
+            if (d.statusCode != 200)
+                PLOG << "post error:" << d.statusCode;
+            emit reply->finished(d.statusCode == 200);
+            reply->deleteLater();
+        });
+    return reply;
+}
+
+// Downloads a day's per-document table; empty when absent or unreadable.
+resultCountReply* getFileDataFromServer(const QDate& date)
+{
+    auto* reply = new resultCountReply();
+    resultCountType empty;
+    empty.date = date;
+    const QString user = Users::instance()->getUserData()->login();
+    if (user.isEmpty())
+        return deliverLater(reply, empty);
+    QObject::connect(global::instance()->getOss()->getObject(fileTableKey(date, user)), &DataReply::finished, reply,
+        [reply, empty](NetworkData d) {
+            resultCountType result = empty;
+            const QJsonDocument doc = QJsonDocument::fromJson(d.data);
+            if (d.statusCode == 200 && doc.isArray()) {
+                for (const QJsonValue& v : doc.array()) {
+                    if (!v.isObject())
+                        continue;
+                    const QJsonObject o = v.toObject();
+                    const QString path = o.value(QStringLiteral("path")).toVariant().toString();
+                    result.now.insert(path, o.value(QStringLiteral("now")).toInt(0));
+                    result.initi.insert(path, o.value(QStringLiteral("initi")).toInt(0));
+                }
+            }
+            emit reply->finished(result);
+            reply->deleteLater();
+        });
+    return reply;
+}
+
+// The earliest initial count of the day wins; a document only another
+// device reported is taken over with its counts; local current counts stay.
+void mergeFileData(resultCountType& local, const resultCountType& server)
+{
+    for (auto it = server.initi.constBegin(); it != server.initi.constEnd(); ++it) {
+        if (local.initi.contains(it.key()) && local.initi.value(it.key()) <= it.value())
+            continue;
+        local.initi.insert(it.key(), it.value());
+        if (!local.now.contains(it.key()))
+            local.now.insert(it.key(), server.now.value(it.key(), 0));
+    }
+}
+
+bReply* pushFilesDataToServer(const resultCountType& table, const QString& user, const QDate& date)
+{
+    auto* reply = new bReply();
+    if (user.isEmpty())
+        return deliverLater(reply, false);
+    const QString text = QString::fromUtf8(data::fileTableJson(table, false));
+    QObject::connect(global::instance()->getOss()->postObject(fileTableKey(date, user), text), &DataReply::finished, reply,
+        [reply](NetworkData d) {
+            if (d.statusCode != 200)
+                PLOG << "post error:" << d.statusCode;
+            emit reply->finished(d.statusCode == 200);
+            reply->deleteLater();
+        });
+    return reply;
+}
+
+QString noChangeText(DataTypeClass::DataEnum kind)
+{
+    switch (kind) {
+    case DataTypeClass::week: return data::tr("同步本周字数成功(无变更)");
+    case DataTypeClass::month: return data::tr("同步本月字数成功(无变更)");
+    case DataTypeClass::year: return data::tr("同步今年字数成功(无变更)");
+    default: return data::tr("同步今日字数成功(无变更)");
+    }
+}
+} // namespace
+
 void data::syncServerData(bool showTips)
 {
     if (showTips)
@@ -448,8 +603,61 @@ void data::syncServerData(bool showTips)
             message::show(Message::Tips, tr("please login first"), 5000);
         return;
     }
-    // The exchange with the cloud bucket (download, merge and upload of the
-    // four period records and of the per-document table) starts here.
+
+    const QDate today = StatsClock::today();
+    const auto notice = [this](Message::MessageType type, const QString& text) {
+        if (!m_showTips)
+            return;
+        m_showTips = false;
+        message::show(type, text, 5000);
+    };
+    for (DataTypeClass::DataEnum kind : { DataTypeClass::day, DataTypeClass::week, DataTypeClass::month, DataTypeClass::year }) {
+        connect(getDataFromServer(today, kind), &DataTypeReply::finished, this,
+            [this, kind, today, notice](QPointer<DataTypeClass> server) {
+                if (!server)
+                    return;
+                server->deleteLater();
+                // Only a record that is absent on the server, or one that was
+                // read, leads to an upload: a failed download (refused, no
+                // token, server error) says nothing about the server copy,
+                // which may hold other devices' counts.
+                const bool read = server->ok() || server->code() == 200;
+                if (!read && server->code() != 404)
+                    return;
+                QPointer<DataTypeClass> live = loadLive(kind);
+                if (!live)
+                    return;
+                if (read && !live->mergeData(server)) {
+                    notice(Message::Note, noChangeText(kind));
+                    return;
+                }
+                // Uploaded under the record's own period, also when the sync
+                // crosses midnight.
+                const QDate period = live->beginTime() > 0 ? StatsClock::dateOf(live->beginTime()) : today;
+                connect(pushDataToServer(live, kind, period), &bReply::finished, this, [this, kind, live, notice](bool ok) {
+                    if (!live)
+                        return;
+                    if (!ok) {
+                        if (kind == DataTypeClass::day)
+                            notice(Message::Error, tr("同步今日字数失败"));
+                        return;
+                    }
+                    emit finished(live, kind);
+                    live->setPushed(true);
+                    if (kind == DataTypeClass::day) {
+                        emit dayDataChanged(live);
+                        notice(Message::Tips, tr("同步今日字数成功(已上传)"));
+                    }
+                });
+            });
+    }
+    connect(getFileDataFromServer(today), &resultCountReply::finished, this, [this, today](resultCountType server) {
+        const QString user = signedInLogin();
+        if (user.isEmpty())
+            return;
+        mergeFileData(m_fileDayCount, server);
+        pushFilesDataToServer(m_fileDayCount, user, today);
+    });
 }
 
 void data::pushFinished(QPointer<DataTypeClass> record, DataTypeClass::DataEnum type)

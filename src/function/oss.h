@@ -1,20 +1,112 @@
 #ifndef OSS_H
 #define OSS_H
 
-#include <QObject>
+#include "function/networkdata.h"
 
-// Object-storage client. Starts with no credentials; the cloud issue fills in
-// the requests.
+#include <QByteArray>
+#include <QList>
+#include <QMetaType>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+class StsTokenReply;
+class OssPolicyTokenReply;
+class DataReply;
+class OssListReply;
+
+// Client of the one object-storage bucket. It holds no permanent keys: it asks
+// the account server for short-lived credentials (STS for signed requests, a
+// POST policy for form uploads), caches them until 20 s before they run out
+// and shares a fetch in flight between all callers. Every operation returns a
+// fresh reply that emits finished once, from a later turn of the event loop,
+// and then deletes itself.
 class oss : public QObject
 {
     Q_OBJECT
 
 public:
+    struct ossStsToken
+    {
+        QString accesskeyid;
+        QString accesskeysecret;
+        QString securitytoken;
+        QString host;
+        QString endpoint;
+        qint32 expire = 0;
+        bool valid = false;
+    };
+
+    struct ossPolicyToken
+    {
+        QString host;
+        qint32 expire = 0;
+        QString dir;
+        bool valid = false;
+        QByteArray accessid;
+        QByteArray signature;
+        QByteArray policy;
+    };
+
+    struct OssListContent
+    {
+        QString Key;
+        QString LastModified;
+        QString ETag;
+        QString Type;
+        QString Size;
+        QString StorageClass;
+        QString Owner;
+    };
+
+    struct OssList
+    {
+        int statusCode = 200;
+        QString errorString;
+        bool isTruncated = false;
+        QString nextMarker;
+        QList<OssListContent> contents;
+    };
+
     explicit oss(QObject* parent = nullptr);
 
-signals:
+    // ---- credentials ----
+    StsTokenReply* getStsToken();
+    OssPolicyTokenReply* getPolicyToken();
+    ossStsToken dataToOssStsToken(const NetworkData& data);
+    ossPolicyToken dataToOssPolicyToken(const NetworkData& data);
+    // The complete "Authorization" value of one header-signed request.
+    static QString getSignature(QString verb, QString key, QString date, oss::ossStsToken token);
+
+    // ---- operations ----
+    DataReply* getList(const QString& prefix, QString delimiter, QString marker);
+    OssListReply* getFullList(const QString& prefix, QString delimiter);
+    void getMoreList(OssListReply* reply, QString prefix, QString delimiter, QString marker);
+    DataReply* getObject(const QString& key);
+    // The content type is accepted for the callers' sake and not sent: the
+    // signature covers an empty Content-Type line.
+    DataReply* putObject(const QString& key, const QByteArray& data, QByteArray contentType);
+    DataReply* deleteObject(QString key);
+    DataReply* postObject(const QString& key, const QByteArray& data, QString contentType);
+    DataReply* postObject(const QString& key, const QString& text);
+
+    // The result every operation gives when no credentials could be had.
+    static NetworkData tokenFailure();
+    // Reads one listing page into list; false when the page is not a listing.
+    static bool parseListPage(const QByteArray& xml, OssList& list);
 
 private:
+    enum class Verb { Get, Put, Delete };
+    DataReply* signedRequest(Verb verb, const QString& key, const QByteArray& body, const QString& query);
+
+    ossPolicyToken policyToken;
+    ossStsToken stsToken;
+    QPointer<StsTokenReply> stsReply;
+    QPointer<OssPolicyTokenReply> policyReply;
 };
+
+Q_DECLARE_METATYPE(oss::ossStsToken)
+Q_DECLARE_METATYPE(oss::ossPolicyToken)
+Q_DECLARE_METATYPE(oss::OssList)
 
 #endif

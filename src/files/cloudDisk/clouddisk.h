@@ -1,45 +1,98 @@
 #ifndef CLOUDDISK_H
 #define CLOUDDISK_H
 
+#include "files/cloudDisk/metadata.h"
+#include "files/cloudDisk/serverfilesmeta.h"
+
+#include <QList>
 #include <QObject>
 #include <QStringList>
 #include <QTimer>
+#include <QUrl>
 
-// Document sync engine: compares local documents with the server copies and
-// transfers them. Until the object-storage client exists a run compares
-// nothing and ends at once, with the same notices and state changes as a
-// run that found nothing to transfer.
+class BoolReply;
+class ServerFilesMetaReply;
+
+// Two-way sync of the document folder with the objects under
+// "data/<login>/" in the bucket. A run lists the objects, compares them on a
+// worker thread with the local documents and their ".meta" sidecars, then
+// works through the queued uploads, downloads and conflicts one at a time.
+// Conflicts keep the server version beside the document as "<name>.server"
+// until the user chooses on the conflict page.
 class cloudDisk : public QObject
 {
     Q_OBJECT
-    Q_PROPERTY(bool updating READ updating NOTIFY updatingChanged)
-    Q_PROPERTY(QString cloudTips READ cloudTips NOTIFY cloudTipsChanged)
-    Q_PROPERTY(QStringList conflictFileList READ conflictFileList NOTIFY conflictFileListChanged)
+    Q_PROPERTY(QString cloudTips READ cloudTips WRITE setCloudTips NOTIFY cloudTipsChanged)
+    Q_PROPERTY(bool updating READ updating WRITE setUpdating NOTIFY updatingChanged)
+    Q_PROPERTY(QStringList conflictFileList READ conflictFileList WRITE setConflictFileList NOTIFY conflictFileListChanged)
 
 public:
     explicit cloudDisk(int period = 180000, QObject* parent = nullptr);
+    cloudDisk(const QString&, const QString&, int interval);
+
     bool updating() const { return m_updating; }
-    void setUpdating(bool value);
     QString cloudTips() const { return m_cloudTips; }
-    void setCloudTips(const QString& value);
     QStringList conflictFileList() const { return m_conflictFileList; }
-    void setConflictFileList(const QStringList& value);
+
+    // ---- records, sidecars and paths (no object state; the worker uses them) ----
+    static const QStringList& cloudFilters();
+    static MetaData getMetaData(const QString& rel);
+    static bool setMetaData(const MetaData& record);
+    static QString Md5(const QString& rel);
+    static QList<localMeta> localFiles();
+    static QStringList findFiles(QString folder, const QStringList& patterns);
+    static QString serverPath(const QString& rel);
+    static QString localPath(const QString& rel);
+    static QString metaFilePath(const QString& rel);
+    // The relative path of a listed key, or a null string when the key is
+    // not one the sync may turn into a local file (outside the account's
+    // prefix, "..", empty or hidden bookkeeping folders, foreign types).
+    static QString relativeKey(const QString& key, const QString& prefix);
+    static QString conflictFileName(const QString& path);
+    Q_INVOKABLE QUrl getLocalFullPath(const QString& rel) const;
+    Q_INVOKABLE QUrl getServerFullPath(const QString& rel) const;
+
+    // The word-mark merge of two mark files; the merged JSON text, empty
+    // when they cannot be merged. Stands in for MarkModel::mergeJsonFiles
+    // until the word-mark model provides it.
+    static QString mergeMarkFiles(const QString& localFile, const QString& serverCopy);
+
+    Q_INVOKABLE bool solveConflict(const QString& sortPath, int keep);
+    void solveConflict() {}
+
+    BoolReply* upload(const MetaData& record);
+    BoolReply* download(const MetaData& record);
+    BoolReply* conflict(const MetaData& record);
+    bool autoMergeData(const QString& sortPath);
 
 public slots:
-    void doUpdate(bool showError = false);
+    void doUpdate(bool showMessage = false);
+    void setCloudTips(const QString& value);
+    void setUpdating(bool value);
+    void setConflictFileList(const QStringList& value);
+    void showError(const QString& text);
+    void checkSync();
+    void addSyncMeta(MetaData record);
 
 signals:
+    void cloudTipsChanged(QString cloudTips);
     void updatingChanged(bool updating);
-    void cloudTipsChanged(const QString& cloudTips);
-    void conflictFileListChanged(const QStringList& conflictFileList);
+    void conflictFileListChanged(QStringList conflictFileList);
 
 private:
-    void finishRun(bool showError);
+    ServerFilesMetaReply* serverFiles();
+    void analysisSyncMeta(const ServerFilesMeta& meta);
+    void removeEmptyFolders(const QString& folder);
+    // A failed step: the progress text with the path, and the notice.
+    void report(const QString& tips, const QString& notice, const QString& path);
 
-    bool m_updating = false;
-    QString m_cloudTips;
-    QStringList m_conflictFileList;
     QTimer m_timer;
+    QString m_cloudTips;
+    bool m_updating = false;
+    QStringList m_conflictFileList;
+    QList<MetaData> m_conflicts;
+    QList<MetaData> m_queue;
+    bool m_showMessage = false;
 };
 
 #endif

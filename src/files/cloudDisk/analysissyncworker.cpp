@@ -1,0 +1,62 @@
+#include "analysissyncworker.h"
+
+#include "files/cloudDisk/clouddisk.h"
+#include "support/log.h"
+
+#include <QMap>
+
+AnalysisSyncWorker::AnalysisSyncWorker(const ServerFilesMeta& meta, QObject* parent)
+    : QObject(parent)
+    , m_meta(meta)
+{
+}
+
+int AnalysisSyncWorker::statusFor(bool a, bool b)
+{
+    if (a && b)
+        return 0;
+    if (b)
+        return 2;
+    if (a)
+        return 1;
+    return 4;
+}
+
+bool AnalysisSyncWorker::doWork()
+{
+    if (m_meta.code != 200 || !m_meta.error.isEmpty()) {
+        emit setCloudTips(tr("获取云端列表出错"));
+        emit showError(tr("获取云端列表出错:") + m_meta.error);
+        PLOG << "listing failed:" << m_meta.code << m_meta.error;
+        emit setUpdating(false);
+        emit sglFinished();
+        return false;
+    }
+
+    QMap<QString, MetaData> entries;
+    for (const localMeta& local : cloudDisk::localFiles()) {
+        MetaData m;
+        m.sortPath = local.sortPath;
+        entries.insert(m.sortPath, m);
+    }
+    for (const serverMeta& server : m_meta.files) {
+        MetaData m;
+        m.sortPath = server.sortPath;
+        m.Etag = server.eTag;
+        entries.insert(m.sortPath, m);
+    }
+
+    for (auto it = entries.begin(); it != entries.end(); ++it) {
+        const MetaData stored = cloudDisk::getMetaData(it.key());
+        const QString local = cloudDisk::Md5(it.key());
+        const int status = statusFor(it->Etag == stored.Etag, stored.Md5 == local);
+        if (status == 0)
+            continue;
+        MetaData queued = it.value();
+        queued.status = status;
+        emit addSyncMeta(queued);
+    }
+    emit checkSync();
+    emit sglFinished();
+    return true;
+}

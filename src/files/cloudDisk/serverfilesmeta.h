@@ -1,0 +1,32 @@
+#ifndef SERVERFILESMETA_H
+#define SERVERFILESMETA_H
+
+#include <QList>
+#include <QMetaType>
+#include <QString>
+
+// One listed object as the sync sees it: relative path and ETag.
+struct serverMeta
+{
+    QString sortPath;
+    QString eTag;
+};
+
+// One local document found by the scan.
+struct localMeta
+{
+    QString sortPath;
+};
+
+// The result of listing the account's objects.
+class ServerFilesMeta
+{
+public:
+    int code = 200;
+    QString error;
+    QList<serverMeta> files;
+};
+
+Q_DECLARE_METATYPE(ServerFilesMeta)
+
+#endif

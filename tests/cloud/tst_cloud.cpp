@@ -1,0 +1,679 @@
+// The object-storage client and the document sync, end to end against a
+// local stand-in account server and object-storage server.
+#include "testenvironment.h"
+
+#include "fakeaccountserver.h"
+#include "fakeossserver.h"
+
+#include "data/global.h"
+#include "function/datareply.h"
+#include "function/function.h"
+#include "function/message.h"
+#include "function/oss.h"
+#include "function/osslistreply.h"
+#include "files/cloudDisk/clouddisk.h"
+#include "data/settings.h"
+#include "users/userdatas.h"
+#include "users/users.h"
+
+#include "data/data.h"
+#include "data/signalobject.h"
+#include "data/statsclock.h"
+#include "function/qmlkey.h"
+#include "i18n/i18n.h"
+#include "registertype/registertype.h"
+
+#include <QDir>
+#include <QJsonArray>
+#include <QQmlApplicationEngine>
+#include <QQmlComponent>
+#include <QQmlContext>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QFile>
+#include <QSignalSpy>
+
+class TestCloud : public QObject
+{
+    Q_OBJECT
+
+private:
+    FakeAccountServer* m_accounts = nullptr;
+    FakeOssServer* m_store = nullptr;
+    QStringList m_notices;
+
+    // A fresh client per test, so every test starts with empty caches.
+    oss* m_client = nullptr;
+    oss* client() const { return m_client; }
+    static UserDatas* user() { return Users::instance()->getUserData(); }
+
+    static NetworkData wait(DataReply* reply)
+    {
+        QSignalSpy spy(reply, &DataReply::finished);
+        if (!spy.wait(5000))
+            return NetworkData();
+        return spy.at(0).at(0).value<NetworkData>();
+    }
+    static oss::OssList wait(OssListReply* reply)
+    {
+        QSignalSpy spy(reply, &OssListReply::finished);
+        if (!spy.wait(10000))
+            return oss::OssList();
+        return spy.at(0).at(0).value<oss::OssList>();
+    }
+    int tokenRequests() const { return m_accounts->requestsTo(QStringLiteral("/api/v2/ranking/ststoken")).size(); }
+
+
+    // ---- sync helpers --------------------------------------------------------
+
+    cloudDisk* m_disk = nullptr;
+    QString m_deviceA;
+    QString m_deviceB;
+
+    void use(const QString& device) { global::setDocumentPath(device); }
+
+    static void write(const QString& rel, const QByteArray& bytes)
+    {
+        const QString path = cloudDisk::localPath(rel);
+        QDir().mkpath(QFileInfo(path).path());
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    static QByteArray read(const QString& rel, const QString& suffix = QString())
+    {
+        QFile f(cloudDisk::localPath(rel) + suffix);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    }
+    static int historyCount()
+    {
+        return QDir(global::documentPath() + QStringLiteral("/.History")).entryList(QDir::Files).size();
+    }
+
+    // One run with notices on; returns the transfer requests it sent.
+    QStringList run(const QString& device)
+    {
+        use(device);
+        m_store->requests.clear();
+        m_disk->doUpdate(true);
+        [this]() { QTRY_VERIFY_WITH_TIMEOUT(!m_disk->updating(), 10000); }();
+        QTest::qWait(20); // an upload started by a conflict may still be under way
+        QStringList sent;
+        for (const FakeRequest& r : m_store->requests)
+            if (!r.path.isEmpty() && r.path != QLatin1String("/"))
+                sent << QString::fromLatin1(r.method) + QLatin1Char(' ') + r.path.mid(QStringLiteral("/data/ann/").size());
+        return sent;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        global::instance();
+        connect(function::instance()->getMessage(), &Message::showMessage, this,
+                [this](const QString& text) { m_notices << text; });
+        m_accounts = new FakeAccountServer();
+        m_store = new FakeOssServer();
+        QVERIFY(m_accounts->isListening() && m_store->isListening());
+        qputenv("PENLARK_ACCOUNT_SERVER", m_accounts->url().toUtf8());
+        user()->setLogin(QStringLiteral("ann"));
+        user()->setPassword(QStringLiteral("secret"));
+        user()->setLogined(true);
+    }
+
+    void init()
+    {
+        m_store->serveTokens(*m_accounts);
+        m_client = new oss();
+        m_accounts->requests.clear();
+        m_store->requests.clear();
+        m_store->rawTargets.clear();
+        m_store->objects.clear();
+        m_store->etags.clear();
+        m_store->failure = nullptr;
+        m_store->signatureFailures = 0;
+        m_notices.clear();
+    }
+
+    void cleanup()
+    {
+        delete m_client;
+        m_client = nullptr;
+    }
+
+    // ---- credentials and signing -------------------------------------------
+
+    void sharedTokenFetch()
+    {
+        QList<QSignalSpy*> spies;
+        for (int i = 0; i < 3; ++i)
+            spies << new QSignalSpy(client()->getObject(QStringLiteral("k%1").arg(i)), &DataReply::finished);
+        for (QSignalSpy* spy : spies) {
+            QVERIFY(spy->count() == 1 || spy->wait(5000));
+            QCOMPARE(spy->at(0).at(0).value<NetworkData>().statusCode, 404);
+        }
+        qDeleteAll(spies);
+        QCOMPARE(tokenRequests(), 1);
+        // The cache serves the next request, also one made from a handler.
+        int inner = 0;
+        DataReply* first = client()->getObject(QStringLiteral("k"));
+        connect(first, &DataReply::finished, this, [this, &inner]() {
+            connect(client()->getObject(QStringLiteral("k")), &DataReply::finished, this, [&inner](NetworkData d) { inner = d.statusCode; });
+        });
+        QTRY_COMPARE(inner, 404);
+        QCOMPARE(tokenRequests(), 1);
+        QCOMPARE(m_store->signatureFailures, 0);
+    }
+
+    void tokenReuseLimit_data()
+    {
+        QTest::addColumn<int>("lifetime");
+        QTest::addColumn<int>("fetches");
+        QTest::newRow("expires in 20 s: fetched again") << 20 << 2;
+        QTest::newRow("expires in 60 s: reused") << 60 << 1;
+    }
+    void tokenReuseLimit()
+    {
+        QFETCH(int, lifetime);
+        QFETCH(int, fetches);
+        m_store->serveTokens(*m_accounts, lifetime);
+        QCOMPARE(wait(client()->getObject(QStringLiteral("a"))).statusCode, 404);
+        QCOMPARE(wait(client()->getObject(QStringLiteral("a"))).statusCode, 404);
+        QCOMPARE(tokenRequests(), fetches);
+    }
+
+    void tokenFailure()
+    {
+        m_accounts->setHandler(QStringLiteral("/api/v2/ranking/ststoken"),
+            [](const FakeRequest&) { return FakeResponse::json(QJsonObject { { "ok", false }, { "error", "denied" } }, 401); });
+        DataReply* a = client()->getObject(QStringLiteral("a"));
+        OssListReply* b = client()->getFullList(QStringLiteral("data/"), QString());
+        NetworkData again;
+        connect(a, &DataReply::finished, this, [this, &again]() {
+            connect(client()->deleteObject(QStringLiteral("a")), &DataReply::finished, this, [&again](NetworkData d) { again = d; });
+        });
+        const oss::OssList list = wait(b);
+        QCOMPARE(list.statusCode, 406);
+        QCOMPARE(list.errorString, QStringLiteral("can not get token"));
+        QTRY_COMPARE(again.statusCode, 406);
+        QCOMPARE(again.errorString, QStringLiteral("can not get token"));
+        QCOMPARE(tokenRequests(), 2);
+        QVERIFY(m_store->requests.isEmpty());
+    }
+
+    void signature()
+    {
+        oss::ossStsToken token;
+        token.accesskeyid = QStringLiteral("id");
+        token.accesskeysecret = QStringLiteral("secret");
+        const QString date = QStringLiteral("Tue, 08 Dec 2026 01:30:03 GMT");
+        QCOMPARE(oss::getSignature("GET", "/data/a.txt", date, token), oss::getSignature("GET", "data/a.txt", date, token));
+        const QByteArray toSign = "GET\n\n\n" + date.toUtf8() + "\nx-oss-security-token:\n/lumoranking/data/a.txt";
+        QCOMPARE(oss::getSignature("GET", "data/a.txt", date, token),
+            "OSS id:" + QString::fromLatin1(QMessageAuthenticationCode::hash(toSign, "secret", QCryptographicHash::Sha1).toBase64()));
+    }
+
+    // ---- operations --------------------------------------------------------
+
+    void objectRoundTrip()
+    {
+        const QString key = QStringLiteral("data/ann/新 书/第一章 a.txt");
+        const QByteArray body = "第一章\n正文";
+        const NetworkData put = wait(client()->putObject(key, body, "text/plain"));
+        QCOMPARE(put.statusCode, 200);
+        QVERIFY(!put.eTag.isEmpty());
+        // The signature covers an empty Content-Type line, so none may be sent.
+        QCOMPARE(m_store->requestsWith("PUT").last().headers.value("content-type"), QByteArray());
+        QVERIFY(m_store->rawTargets.last().startsWith(QStringLiteral("/data%2Fann%2F")));
+        const NetworkData got = wait(client()->getObject(key));
+        QCOMPARE(got.statusCode, 200);
+        QCOMPARE(got.data, body);
+        QCOMPARE(got.eTag, put.eTag);
+        const oss::OssList list = wait(client()->getFullList(QStringLiteral("data/ann/"), QString()));
+        QCOMPARE(list.contents.size(), 1);
+        QCOMPARE(list.contents[0].Key, key);
+        QCOMPARE(list.contents[0].ETag, put.eTag);
+        QCOMPARE(list.contents[0].Size, QString::number(body.size()));
+        QCOMPARE(list.contents[0].Owner, QStringLiteral("11"));
+        QCOMPARE(wait(client()->deleteObject(key)).statusCode, 204);
+        QCOMPARE(wait(client()->deleteObject(key)).statusCode, 204);
+        QCOMPARE(wait(client()->getObject(key)).statusCode, 404);
+        QCOMPARE(m_store->signatureFailures, 0);
+    }
+
+    void fullListing()
+    {
+        for (int i = 0; i < 1200; ++i)
+            m_store->putObject(QStringLiteral("data/ann/%1.txt").arg(i, 4, 10, QLatin1Char('0')), "x");
+        m_store->putObject(QStringLiteral("data/bob/a.txt"), "x");
+        const oss::OssList list = wait(client()->getFullList(QStringLiteral("data/ann/"), QString()));
+        QCOMPARE(list.statusCode, 200);
+        QCOMPARE(list.contents.size(), 1200);
+        QCOMPARE(list.contents.first().Key, QStringLiteral("data/ann/0000.txt"));
+        QCOMPARE(list.contents.last().Key, QStringLiteral("data/ann/1199.txt"));
+        const QList<FakeRequest> pages = m_store->requestsWith("GET");
+        QCOMPARE(pages.size(), 3);
+        QVERIFY(!pages[0].query.hasQueryItem(QStringLiteral("marker")));
+        QCOMPARE(pages[0].query.queryItemValue(QStringLiteral("delimiter")), QString());
+        QVERIFY(pages[0].query.hasQueryItem(QStringLiteral("delimiter")));
+        QCOMPARE(pages[1].query.queryItemValue(QStringLiteral("marker"), QUrl::FullyDecoded), QStringLiteral("data/ann/0499.txt"));
+        QCOMPARE(pages[2].query.queryItemValue(QStringLiteral("max-keys")), QStringLiteral("500"));
+
+        // A failing second page drops the first page's objects.
+        m_store->requests.clear();
+        m_store->failure = [](const FakeRequest& r) { return r.query.hasQueryItem(QStringLiteral("marker")) ? 403 : 0; };
+        const oss::OssList failed = wait(client()->getFullList(QStringLiteral("data/ann/"), QString()));
+        QCOMPARE(failed.statusCode, 403);
+        QVERIFY(!failed.errorString.isEmpty());
+        QVERIFY(failed.contents.isEmpty());
+    }
+
+    void listingEndsOnBadPage()
+    {
+        // A truncated page without a new marker must not loop.
+        m_store->failure = nullptr;
+        const QByteArray xml = "<ListBucketResult><Contents><Key>a</Key></Contents><IsTruncated>true</IsTruncated></ListBucketResult>";
+        oss::OssList list;
+        QVERIFY(oss::parseListPage(xml, list));
+        QVERIFY(list.isTruncated);
+        QVERIFY(!oss::parseListPage("not xml", list));
+        oss::OssList caps;
+        oss::parseListPage("<ListBucketResult><IsTruncated>True</IsTruncated></ListBucketResult>", caps);
+        QVERIFY(!caps.isTruncated);
+    }
+
+    void policyUpload()
+    {
+        m_store->serveTokens(*m_accounts, 3600, QStringLiteral("ranking/"));
+        const NetworkData refused = wait(client()->postObject(QStringLiteral("data/ann/x.json"), QStringLiteral("{}")));
+        QCOMPARE(refused.statusCode, 401);
+        QCOMPARE(refused.errorString, QStringLiteral("This path is not authorized by the server"));
+        QVERIFY(m_store->requests.isEmpty());
+        const NetworkData sent = wait(client()->postObject(QStringLiteral("ranking/hall/1.xml"), QStringLiteral("<room/>")));
+        QCOMPARE(sent.statusCode, 200);
+        QCOMPARE(m_store->objects.value(QStringLiteral("ranking/hall/1.xml")), QByteArray("<room/>"));
+        QCOMPARE(m_store->lastFileHeaders,
+            QByteArray("Content-Disposition: form-data; name=\"file\"; filename=\"ranking/hall/1.xml\"\r\nContent-Type: text/plain"));
+    }
+    // ---- records and keys ---------------------------------------------------
+
+    void relativeKey_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("rel");
+        QTest::newRow("plain") << "data/a+b.(c)/Novel/ch1.txt" << "Novel/ch1.txt";
+        QTest::newRow("doubled slash") << "data/a+b.(c)//a.txt" << "a.txt";
+        QTest::newRow("parent folder") << "data/a+b.(c)/../../etc/x.txt" << QString();
+        QTest::newRow("inner parent") << "data/a+b.(c)/Novel/../../x.txt" << QString();
+        QTest::newRow("sidecar folder") << "data/a+b.(c)/.MetaData/a.txt.meta" << QString();
+        QTest::newRow("history folder") << "data/a+b.(c)/x/.History/a.txt" << QString();
+        QTest::newRow("other type") << "data/a+b.(c)/run.sh" << QString();
+        QTest::newRow("folder object") << "data/a+b.(c)/Novel/" << QString();
+        QTest::newRow("other account") << "data/bob/a.txt" << QString();
+        QTest::newRow("hidden notes") << "data/a+b.(c)/.notes/n.md" << ".notes/n.md";
+    }
+    void relativeKey()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, rel);
+        QCOMPARE(cloudDisk::relativeKey(key, QStringLiteral("data/a+b.(c)/")), rel);
+    }
+
+    void sidecarAndScan()
+    {
+        const QString folder = QDir::tempPath() + QStringLiteral("/scan (1)+.x");
+        use(folder);
+        QDir().mkpath(folder);
+        write(QStringLiteral("a.txt"), "a");
+        write(QStringLiteral("notes.MD"), "n");
+        write(QStringLiteral(".index.mark"), "{}");
+        write(QStringLiteral("History/h.txt"), "h");
+        write(QStringLiteral(".History/x.txt"), "x");
+        write(QStringLiteral("b/.history/x.txt"), "x");
+        write(QStringLiteral("b/c.doc"), "x");
+        QStringList found;
+        for (const localMeta& m : cloudDisk::localFiles())
+            found << m.sortPath;
+        found.sort();
+        QCOMPARE(found, QStringList({ "History/h.txt", "a.txt", "notes.MD" }));
+
+        MetaData record;
+        record.sortPath = QStringLiteral("a.txt");
+        record.Etag = QStringLiteral("A1");
+        QVERIFY(cloudDisk::setMetaData(record));
+        QFile meta(folder + QStringLiteral("/.MetaData/a.txt.meta"));
+        QVERIFY(meta.open(QIODevice::ReadOnly));
+        QCOMPARE(meta.readAll(), QByteArray("{\"ETag\":\"A1\",\"Md5\":\"\",\"SortPath\":\"a.txt\"}"));
+        meta.close();
+        QCOMPARE(cloudDisk::getMetaData(QStringLiteral("a.txt")).Etag, QStringLiteral("A1"));
+        record.Etag.clear();
+        QVERIFY(cloudDisk::setMetaData(record));
+        QVERIFY(!meta.exists());
+        write(QStringLiteral(".MetaData/b.txt.meta"), "{");
+        QCOMPARE(cloudDisk::getMetaData(QStringLiteral("b.txt")).Etag, QString());
+        QCOMPARE(cloudDisk::Md5(QStringLiteral("a.txt")), QStringLiteral("0cc175b9c0f1b6a831c399e269772661"));
+        QCOMPARE(cloudDisk::Md5(QStringLiteral("none.txt")), QString(""));
+    }
+
+    // ---- sync runs -----------------------------------------------------------
+
+    void initSync()
+    {
+        m_deviceA = QDir::tempPath() + QStringLiteral("/deviceA");
+        m_deviceB = QDir::tempPath() + QStringLiteral("/deviceB");
+        QDir(m_deviceA).removeRecursively();
+        QDir(m_deviceB).removeRecursively();
+        QDir().mkpath(m_deviceA);
+        QDir().mkpath(m_deviceB);
+        delete m_disk;
+        m_disk = new cloudDisk(QString(), QString(), 3600000);
+        user()->setLogined(true);
+    }
+
+    void refusals()
+    {
+        initSync();
+        user()->setLogined(false);
+        m_disk->doUpdate(true);
+        QCOMPARE(m_notices, QStringList { QStringLiteral("云同步: 没有登陆") });
+        m_disk->doUpdate(false);
+        QCOMPARE(m_notices.size(), 1);
+        QVERIFY(!m_disk->updating());
+        user()->setLogined(true);
+        use(m_deviceA);
+        m_disk->doUpdate(false);
+        QVERIFY(m_disk->updating());
+        m_disk->doUpdate(true);
+        QCOMPARE(m_notices.last(), QStringLiteral("云同步: 另一个云同步线程正在运行"));
+        QTRY_VERIFY(!m_disk->updating());
+        QCOMPARE(m_disk->cloudTips(), QStringLiteral("同步完成"));
+    }
+
+    void twoDevices()
+    {
+        initSync();
+        use(m_deviceA);
+        write(QStringLiteral("b.txt"), "bee");
+        write(QStringLiteral("Novel/ch1.txt"), "第一章");
+        QCOMPARE(run(m_deviceA), QStringList({ "PUT Novel/ch1.txt", "PUT b.txt" }));
+        QCOMPARE(m_store->objects.value(QStringLiteral("data/ann/Novel/ch1.txt")), QByteArray("第一章"));
+        QCOMPARE(m_notices.last(), QStringLiteral("同步完成"));
+        QCOMPARE(run(m_deviceA), QStringList());
+
+        // The second device receives both documents, then nothing more.
+        QCOMPARE(run(m_deviceB), QStringList({ "GET Novel/ch1.txt", "GET b.txt" }));
+        QCOMPARE(read(QStringLiteral("Novel/ch1.txt")), QByteArray("第一章"));
+        QCOMPARE(run(m_deviceB), QStringList());
+
+        // A change on one side travels to the other; the replaced text is
+        // kept in the history.
+        use(m_deviceA);
+        write(QStringLiteral("b.txt"), "bee two");
+        QCOMPARE(run(m_deviceA), QStringList({ "PUT b.txt" }));
+        QCOMPARE(run(m_deviceB), QStringList({ "GET b.txt" }));
+        QCOMPARE(read(QStringLiteral("b.txt")), QByteArray("bee two"));
+        QCOMPARE(historyCount(), 1);
+
+        // A deletion on either side is carried over.
+        use(m_deviceB);
+        QVERIFY(QFile::remove(cloudDisk::localPath(QStringLiteral("b.txt"))));
+        QCOMPARE(run(m_deviceB), QStringList({ "DELETE b.txt" }));
+        QVERIFY(!m_store->objects.contains(QStringLiteral("data/ann/b.txt")));
+        QVERIFY(!QFileInfo::exists(cloudDisk::metaFilePath(QStringLiteral("b.txt"))));
+        QCOMPARE(run(m_deviceA), QStringList({ "GET b.txt" }));
+        QVERIFY(!QFileInfo::exists(cloudDisk::localPath(QStringLiteral("b.txt"))));
+        QCOMPARE(historyCount(), 1);
+
+        use(m_deviceA);
+        QVERIFY(QFile::remove(cloudDisk::localPath(QStringLiteral("Novel/ch1.txt"))));
+        QCOMPARE(run(m_deviceA), QStringList({ "DELETE Novel/ch1.txt" }));
+        QCOMPARE(run(m_deviceB), QStringList({ "GET Novel/ch1.txt" }));
+        QVERIFY(!QFileInfo::exists(m_deviceB + QStringLiteral("/Novel")));
+        QCOMPARE(historyCount(), 2);
+        QCOMPARE(m_store->signatureFailures, 0);
+    }
+
+    void conflicts_data()
+    {
+        QTest::addColumn<int>("keep");
+        QTest::addColumn<QByteArray>("localAfter");
+        QTest::addColumn<QByteArray>("serverAfter");
+        QTest::addColumn<QString>("keptCopy");
+        QTest::newRow("keep local") << 0 << QByteArray("from B") << QByteArray("from B") << QString();
+        QTest::newRow("keep server") << 1 << QByteArray("from A") << QByteArray("from A") << QString();
+        QTest::newRow("keep both") << 2 << QByteArray("from B") << QByteArray("from B") << QStringLiteral("Novel/a_冲突.txt");
+    }
+    void conflicts()
+    {
+        QFETCH(int, keep);
+        QFETCH(QByteArray, localAfter);
+        QFETCH(QByteArray, serverAfter);
+        QFETCH(QString, keptCopy);
+        initSync();
+        use(m_deviceA);
+        write(QStringLiteral("Novel/a.txt"), "start");
+        run(m_deviceA);
+        run(m_deviceB);
+        use(m_deviceA);
+        write(QStringLiteral("Novel/a.txt"), "from A");
+        run(m_deviceA);
+        use(m_deviceB);
+        write(QStringLiteral("Novel/a.txt"), "from B");
+        QSignalSpy listed(m_disk, &cloudDisk::conflictFileListChanged);
+        run(m_deviceB);
+        QCOMPARE(listed.first().first().toStringList(), QStringList());
+        QCOMPARE(m_disk->conflictFileList(), QStringList { QStringLiteral("Novel/a.txt") });
+        QCOMPARE(m_disk->cloudTips(), QStringLiteral("有冲突文件待处理"));
+        QCOMPARE(m_notices.last(), QStringLiteral("云同步:有冲突文件待处理"));
+        QCOMPARE(read(QStringLiteral("Novel/a.txt"), QStringLiteral(".server")), QByteArray("from A"));
+        QCOMPARE(read(QStringLiteral("Novel/a.txt")), QByteArray("from B"));
+
+        QVERIFY(m_disk->solveConflict(QStringLiteral("Novel/a.txt"), keep));
+        QVERIFY(m_disk->conflictFileList().isEmpty());
+        QVERIFY(!QFileInfo::exists(cloudDisk::localPath(QStringLiteral("Novel/a.txt.server"))));
+        run(m_deviceB);
+        QVERIFY(m_disk->conflictFileList().isEmpty());
+        QCOMPARE(read(QStringLiteral("Novel/a.txt")), localAfter);
+        QCOMPARE(m_store->objects.value(QStringLiteral("data/ann/Novel/a.txt")), serverAfter);
+        if (!keptCopy.isEmpty()) {
+            QCOMPARE(read(keptCopy), QByteArray("from A"));
+            QCOMPARE(m_store->objects.value(QStringLiteral("data/ann/") + keptCopy), QByteArray("from A"));
+        }
+        // Settled: a further run transfers nothing.
+        QCOMPARE(run(m_deviceB), QStringList());
+        QVERIFY(!m_disk->solveConflict(QStringLiteral("Novel/a.txt"), 1));
+        QVERIFY(m_disk->solveConflict(QString(), 1));
+    }
+
+    void equalContentWithoutSidecar()
+    {
+        initSync();
+        m_store->putObject(QStringLiteral("data/ann/same.txt"), "same");
+        use(m_deviceA);
+        write(QStringLiteral("same.txt"), "same");
+        QCOMPARE(run(m_deviceA), QStringList({ "GET same.txt" }));
+        QVERIFY(m_disk->conflictFileList().isEmpty());
+        QCOMPARE(run(m_deviceA), QStringList());
+    }
+
+    void failedTransfers()
+    {
+        initSync();
+        use(m_deviceA);
+        write(QStringLiteral("a.txt"), "a");
+        m_store->failure = [](const FakeRequest& r) { return r.method == "PUT" ? 500 : 0; };
+        QCOMPARE(run(m_deviceA), QStringList({ "PUT a.txt" }));
+        QCOMPARE(m_disk->cloudTips(), QStringLiteral("同步完成"));
+        QVERIFY(m_notices.contains(QStringLiteral("云同步: 上传失败:a.txt")));
+        QVERIFY(!QFileInfo::exists(cloudDisk::metaFilePath(QStringLiteral("a.txt"))));
+        m_store->failure = nullptr;
+        QCOMPARE(run(m_deviceA), QStringList({ "PUT a.txt" }));
+        QVERIFY(QFileInfo::exists(cloudDisk::metaFilePath(QStringLiteral("a.txt"))));
+
+        // A failed download changes nothing and is tried again.
+        m_store->putObject(QStringLiteral("data/ann/b.txt"), "b");
+        m_store->failure = [](const FakeRequest& r) { return r.path == QLatin1String("/data/ann/b.txt") ? 503 : 0; };
+        QCOMPARE(run(m_deviceA), QStringList({ "GET b.txt" }));
+        QVERIFY(m_notices.contains(QStringLiteral("云同步: 下载失败:b.txt")));
+        QVERIFY(!QFileInfo::exists(cloudDisk::localPath(QStringLiteral("b.txt"))));
+        m_store->failure = nullptr;
+        QCOMPARE(run(m_deviceA), QStringList({ "GET b.txt" }));
+        QCOMPARE(read(QStringLiteral("b.txt")), QByteArray("b"));
+
+        // A failed listing queues nothing.
+        m_store->failure = [](const FakeRequest& r) { return r.path == QLatin1String("/") ? 403 : 0; };
+        QCOMPARE(run(m_deviceA), QStringList());
+        QCOMPARE(m_disk->cloudTips(), QStringLiteral("获取云端列表出错"));
+        m_store->failure = nullptr;
+    }
+
+    void unsafeKeysStayOnServer()
+    {
+        initSync();
+        m_store->putObject(QStringLiteral("data/ann/../evil.txt"), "x");
+        m_store->putObject(QStringLiteral("data/ann/.MetaData/a.txt.meta"), "x");
+        QCOMPARE(run(m_deviceA), QStringList());
+        QVERIFY(!QFileInfo::exists(QDir::tempPath() + QStringLiteral("/evil.txt")));
+    }
+    // ---- pages -----------------------------------------------------------------
+
+    void conflictPages()
+    {
+        initSync();
+        use(m_deviceA);
+        write(QStringLiteral("c.txt"), "mine");
+        m_store->putObject(QStringLiteral("data/ann/c.txt"), "theirs");
+        run(m_deviceA);
+        QCOMPARE(m_disk->conflictFileList(), QStringList { QStringLiteral("c.txt") });
+
+        QQmlApplicationEngine engine;
+        auto* qmlKey = new QmlKey(&engine);
+        qmlKey->registerTypes(&engine);
+        engine.rootContext()->setContextProperty(QStringLiteral("i18n"), new I18n(qApp, &engine));
+        engine.addImportPath(QStringLiteral("qrc:///"));
+        RegisterType::Register(&engine);
+        engine.rootContext()->setContextProperty(QStringLiteral("cloudDisk"), m_disk);
+        engine.loadData("import QtQuick 2.15\nimport QtQuick.Window 2.15\nWindow { width: 900; height: 700; visible: true }");
+        auto* window = qobject_cast<QQuickWindow*>(engine.rootObjects().value(0));
+        QVERIFY(window);
+        const auto create = [&](const char* file) -> QObject* {
+            QQmlComponent component(&engine, QUrl(QLatin1String(file)));
+            QObject* object = component.beginCreate(engine.rootContext());
+            if (!object) {
+                qWarning() << component.errors();
+                return nullptr;
+            }
+            if (auto* item = qobject_cast<QQuickItem*>(object))
+                item->setParentItem(window->contentItem());
+            else
+                object->setProperty("parent", QVariant::fromValue(window->contentItem()));
+            component.completeCreate();
+            return object;
+        };
+
+        QObject* button = create("qrc:/qml/widget/CloudButton.qml");
+        QVERIFY(button);
+        QVERIFY(button->findChild<QObject*>(QStringLiteral("conflictDot"))->property("visible").toBool());
+        QSignalSpy opened(global::instance(), &global::showConflictPage);
+        QVERIFY(QMetaObject::invokeMethod(button, "activate"));
+        QCOMPARE(opened.count(), 1);
+
+        QObject* page = create("qrc:/qml/page/ConflictPage.qml");
+        QVERIFY(page);
+        QVERIFY(QMetaObject::invokeMethod(page, "show"));
+        QCOMPARE(page->property("title").toString(), QStringLiteral("冲突选择 - c.txt"));
+        QTRY_COMPARE(page->findChild<QObject*>(QStringLiteral("localText"))->property("text").toString(), QStringLiteral("mine"));
+        QTRY_COMPARE(page->findChild<QObject*>(QStringLiteral("serverText"))->property("text").toString(), QStringLiteral("theirs"));
+        QVERIFY(QMetaObject::invokeMethod(page->findChild<QObject*>(QStringLiteral("serverKeepButton")), "clicked"));
+        QVERIFY(m_disk->conflictFileList().isEmpty());
+        QCOMPARE(read(QStringLiteral("c.txt")), QByteArray("theirs"));
+        // Closing the page uploads the outcome with a quiet run.
+        QTRY_VERIFY(!page->property("visible").toBool());
+        QTRY_VERIFY(!m_disk->updating());
+        QVERIFY(!button->findChild<QObject*>(QStringLiteral("conflictDot"))->property("visible").toBool());
+        QCOMPARE(cloudDisk::getMetaData(QStringLiteral("c.txt")).Md5, cloudDisk::Md5(QStringLiteral("c.txt")));
+        delete page;
+        delete button;
+    }
+    // ---- statistics ---------------------------------------------------------------
+
+    void statisticsSync()
+    {
+        global::instance()->setIsAppAction(true);
+        use(m_deviceA);
+        const QString day = StatsClock::today().toString(QStringLiteral("yyyy-MM-dd"));
+        const QString tableKey = QStringLiteral("ranking/date/ann/day/") + day + QStringLiteral("_file.json");
+        m_store->putObject(tableKey, R"([{"path":"a.txt","now":80,"initi":50},{"path":"b.txt","now":9,"initi":5}])");
+        data store(false);
+        // One counted window of ten words, with the application in the
+        // background so the window's own sync stays out of the way.
+        global::instance()->setIsAppAction(false);
+        StatsClock::setNow(QDateTime::currentDateTime());
+        store.setFileData(m_deviceA + QStringLiteral("/a.txt"), 100);
+        for (int i = 0; i < 3; ++i) {
+            StatsClock::advance(1);
+            QVERIFY(QMetaObject::invokeMethod(&store, "heartBeat"));
+        }
+        store.setFileData(m_deviceA + QStringLiteral("/a.txt"), 110);
+        for (int i = store.updateTime(); i > 0; --i) {
+            StatsClock::advance(1);
+            QVERIFY(QMetaObject::invokeMethod(&store, "heartBeat"));
+        }
+        QCOMPARE(store.todayData()->words(), 10);
+        global::instance()->setIsAppAction(true);
+
+        // Nothing on the server yet: all four records are uploaded.
+        store.syncServerData(true);
+        QTRY_COMPARE(m_store->requestsWith("POST").size(), 5);
+        QTRY_VERIFY(store.todayData()->pushed() && store.thisYearData()->pushed());
+        QVERIFY(m_store->objects.contains(QStringLiteral("ranking/date/ann/day/") + day + QStringLiteral(".json")));
+        QVERIFY(m_store->objects.contains(QStringLiteral("ranking/date/ann/year/") + day.left(4) + QStringLiteral(".json")));
+        QCOMPARE(m_notices.count(QStringLiteral("同步今日字数成功(已上传)")), 1);
+        const QJsonObject uploaded = QJsonDocument::fromJson(
+            m_store->objects.value(QStringLiteral("ranking/date/ann/day/") + day + QStringLiteral(".json"))).object();
+        QCOMPARE(uploaded.value("Words").toInt(), 10);
+        // The per-document tables merge: the earliest start wins, the local
+        // current count stays, a document only the server knows is taken over.
+        const QJsonArray table = QJsonDocument::fromJson(m_store->objects.value(tableKey)).array();
+        QCOMPARE(table.size(), 2);
+        QCOMPARE(table[0].toObject().value("initi").toInt(), 50);
+        QCOMPARE(table[0].toObject().value("now").toInt(), 110);
+        QCOMPARE(table[1].toObject().value("path").toString(), QStringLiteral("b.txt"));
+        QCOMPARE(table[1].toObject().value("now").toInt(), 9);
+
+        // Equal records upload nothing and say so once.
+        m_store->requests.clear();
+        m_notices.clear();
+        store.syncServerData(true);
+        QTRY_COMPARE(m_store->requestsWith("GET").size(), 5);
+        QTRY_COMPARE(m_store->requestsWith("POST").size(), 1);
+        QTest::qWait(50);
+        QCOMPARE(m_store->requestsWith("POST").size(), 1);
+        QCOMPARE(m_notices.size(), 1);
+        QVERIFY(m_notices.first().endsWith(QStringLiteral("(无变更)")));
+
+        // A server error says nothing about the server copy: no upload over it.
+        m_store->requests.clear();
+        store.todayData()->setPushed(false);
+        m_store->failure = [](const FakeRequest& r) { return r.method == "GET" ? 500 : 0; };
+        store.syncServerData(false);
+        QTRY_COMPARE(m_store->requestsWith("GET").size(), 5);
+        QTRY_COMPARE(m_store->requestsWith("POST").size(), 1); // the document table only
+        QTest::qWait(50);
+        QCOMPARE(m_store->requestsWith("POST").size(), 1);
+        m_store->failure = nullptr;
+
+        // Signed out: a notice, no traffic.
+        m_store->requests.clear();
+        m_notices.clear();
+        user()->setLogined(false);
+        store.syncServerData(true);
+        QCOMPARE(m_notices, QStringList { QStringLiteral("please login first") });
+        QTest::qWait(20);
+        QVERIFY(m_store->requests.isEmpty());
+        user()->setLogined(true);
+        StatsClock::setNow(QDateTime());
+    }
+};
+
+PENLARK_TEST_MAIN(TestCloud)
+#include "tst_cloud.moc"
