@@ -17,35 +17,11 @@
 #include <QTextDocument>
 #include <QTimer>
 
+#include "benchbook.h"
+
 #include <cstdio>
 #include <cstdlib>
 
-namespace {
-QString makeBook()
-{
-    const QString pool = QStringLiteral("天地玄黄宇宙洪荒日月盈昃辰宿列张寒来暑往秋收冬藏闰余成岁律吕调阳云腾致雨露结为霜金生丽水玉出昆冈");
-    QRandomGenerator random(7);
-    QString text;
-    for (int line = 0; line < 100000; ++line) {
-        if (line % 300 == 0) {
-            text += QStringLiteral("第%1章 风雨归程\n").arg(line / 300 + 1);
-            continue;
-        }
-        text += QStringLiteral("\u3000\u3000");
-        const int length = 60 + random.bounded(20);
-        for (int i = 0; i < length; ++i)
-            text += (i % 12 == 11) ? QChar(0xFF0C) : pool.at(random.bounded(pool.size()));
-        text += QLatin1Char('\n');
-    }
-    return text;
-}
-
-void print(const char* name, double value, const char* unit)
-{
-    std::printf("%s: %.3f %s\n", name, value, unit);
-    std::fflush(stdout);
-}
-} // namespace
 
 int main(int argc, char* argv[])
 {

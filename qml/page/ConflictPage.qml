@@ -26,14 +26,7 @@ SheetWindow {
     }
 
     function readText(url, view) {
-        view.text = ""
-        var xhr = new XMLHttpRequest()
-        xhr.open("GET", url)
-        xhr.onreadystatechange = function() {
-            if (xhr.readyState === XMLHttpRequest.DONE)
-                view.text = xhr.responseText
-        }
-        xhr.send()
+        view.text = functions.readTextFile(url)
     }
 
     function solve(keep) {

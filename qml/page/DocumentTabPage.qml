@@ -251,6 +251,7 @@ Rectangle {
                 Item { Layout.fillWidth: true }
                 ThroughLabel {}
                 LockerLabel {}
+                CloudButton {}
             }
         }
     }

@@ -27,6 +27,13 @@ Rectangle {
     readonly property alias countHandler: countHandler
     readonly property alias findWidget: findWidget
     readonly property alias contextMenu: contextMenu
+    // Word marks and sensitive words.
+    readonly property alias highlighter: highlighter
+    readonly property alias markModel: highlighter.markModel
+    readonly property alias subtlePage: subtlePage
+    readonly property alias markTextWidget: markTextWidget
+    readonly property string trimmedSelection: hasSelection ? lazyDocument.allSelectedText.trim() : ""
+    readonly property bool isMarkAvailable: trimmedSelection !== "" && highlighter.useMark && !readOnly
 
     readonly property bool isModified: lazyDocument.isModified
     readonly property bool loading: lazyDocument.loading
@@ -249,6 +256,9 @@ Rectangle {
         typewriterFocusedText: csettings.typewriterFocusedText
         defaultFontSize: csettings.editFontSize
         hoveredPosition: textArea.hoveredPosition
+        onMarkModelChanged: lazyDocument.update()
+        onMarkTextHovered: textArea.hoveredMarkText = markText !== ""
+        onMarkTextActivated: page.openMark(markText)
     }
 
     // Capitalised property names cannot be bound in place.
@@ -288,9 +298,53 @@ Rectangle {
         target: csubtle
         ignoreUnknownSignals: true
         function onSubtleFinish(text, file) {
-            if (String(file) === String(page.fileName))
-                lazyDocument.subtleFinish(text)
+            if (String(file) !== String(page.fileName))
+                return
+            // A result for text that has been edited since would drop those edits.
+            if (page.subtleSentText !== lazyDocument.allText) {
+                message.show(qsTr("过滤期间文档已被修改，过滤结果未应用。"), 16)
+                return
+            }
+            page.subtleSentText = ""
+            lazyDocument.subtleFinish(text)
         }
+    }
+
+    // ---- word marks and sensitive words -------------------------------------
+
+    property string subtleSentText: ""
+
+    Connections {
+        target: textArea
+        function onClickedPositionChanged() { highlighter.clickedPosition(textArea.clickedPosition) }
+    }
+
+    SubtlePage {
+        id: subtlePage
+        fileName: page.fileName
+        visible: false
+        onVisibleChanged: if (visible) text = lazyDocument.allText
+        onFilteringStarted: page.subtleSentText = text
+    }
+
+    MarkTextWidget {
+        id: markTextWidget
+        parent: page
+        onOk: highlighter.markModel.setMark(markText, String(color), note)
+        onDeleteMark: highlighter.markModel.deleteMark(markText)
+    }
+
+    // Floating "mark" button beside a selection.
+    C.Button {
+        id: markButton
+        objectName: "markButton"
+        visible: page.isMarkAvailable && textArea.textEdit.activeFocus && !markTextWidget.visible
+        text: qsTr("标记")
+        font.pixelSize: 12
+        x: Math.max(0, Math.min(page.width - width, paper.x + textArea.x + textArea.selectionHandleX + 20))
+        y: Math.max(0, Math.min(page.height - height, paper.y + textArea.y + textArea.selectionHandleY - textArea.contentY - height - 4))
+        z: 10
+        onClicked: page.markSelection()
     }
 
     // ---- context menu --------------------------------------------------------
@@ -311,6 +365,7 @@ Rectangle {
         BaseMenuItem { text: qsTr("转到文档开始"); onTriggered: lazyDocument.gotoStart() }
         BaseMenuItem { text: qsTr("转到文档结尾"); onTriggered: lazyDocument.gotoEnd() }
         BaseMenuItem { text: qsTr("一键排版"); enabled: page.isMakeupAvailable; onTriggered: lazyDocument.makeup() }
+        BaseMenuItem { text: qsTr("标记"); enabled: page.isMarkAvailable; onTriggered: page.markSelection() }
         BaseMenuItem { text: qsTr("云同步"); onTriggered: page.cloudSync() }
         BaseMenuItem {
             text: csettings.isPageStyle ? qsTr("自适应模式") : qsTr("页面模式")
@@ -340,6 +395,38 @@ Rectangle {
     function paste() { if (!page.readOnly) lazyDocument.paste() }
     function selectAll() { lazyDocument.selectAll() }
     function makeup() { lazyDocument.makeup() }
+    function showSubtle() { subtlePage.open() }
+    // Opens the mark editor for the trimmed selection.
+    function markSelection() {
+        if (!page.isMarkAvailable)
+            return
+        if (markTextWidget.visible && markTextWidget.changed)
+            markTextWidget.ok()
+        var word = page.trimmedSelection
+        var model = highlighter.markModel
+        markTextWidget.markText = word
+        markTextWidget.showDelete = false
+        markTextWidget.color = model.getColor(word) !== "" ? model.getColor(word) : "#f44336"
+        markTextWidget.note = model.getNote(word)
+        lazyDocument.deselect()
+        var p = textArea.mapToItem(null, textArea.cursorHandleX, textArea.cursorHandleY - textArea.contentY + textArea.cursorRectangle.height)
+        markTextWidget.showAt(p.x, p.y)
+    }
+    // Opens the mark editor for a clicked marked word; an empty word hides it.
+    function openMark(word) {
+        if (markTextWidget.visible && markTextWidget.changed)
+            markTextWidget.ok()
+        if (word === "") {
+            markTextWidget.close()
+            return
+        }
+        var model = highlighter.markModel
+        markTextWidget.markText = word
+        markTextWidget.showDelete = true
+        markTextWidget.color = model.getColor(word) !== "" ? model.getColor(word) : "#f44336"
+        markTextWidget.note = model.getNote(word)
+        markTextWidget.showAt(textArea.mouseX, textArea.mouseY)
+    }
     function gotoLine(line) { lazyDocument.gotoLine(line) }
     function selectThisChapter() { countHandler.selectThisChapter() }
     function addChapterName() { lazyDocument.addChapterName(countHandler.getNextTitleNumber(lazyDocument.cursorLineNumber)) }

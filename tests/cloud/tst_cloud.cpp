@@ -2,6 +2,10 @@
 // local stand-in account server and object-storage server.
 #include "testenvironment.h"
 
+#include <QJsonObject>
+
+#include <QJsonDocument>
+
 #include "fakeaccountserver.h"
 #include "fakeossserver.h"
 
@@ -484,6 +488,35 @@ private slots:
         QVERIFY(m_disk->solveConflict(QString(), 1));
     }
 
+    // Word-mark files changed on both devices merge by themselves: the
+    // newer mark of each word wins and nothing waits for the user. (The
+    // folder's own ".index.mark" is hidden and stays out of the scan.)
+    void markFilesMerge()
+    {
+        initSync();
+        use(m_deviceA);
+        write(QStringLiteral("Novel/words.mark"),
+              QStringLiteral("{\"marks\":[{\"word\":\"山\",\"color\":\"#1\",\"note\":\"A\",\"time\":100}]}").toUtf8());
+        run(m_deviceA);
+        run(m_deviceB);
+        use(m_deviceA);
+        write(QStringLiteral("Novel/words.mark"),
+              QStringLiteral("{\"marks\":[{\"word\":\"山\",\"color\":\"#1\",\"note\":\"A2\",\"time\":300},{\"word\":\"水\",\"color\":\"#1\",\"note\":\"x\",\"time\":300}]}").toUtf8());
+        run(m_deviceA);
+        use(m_deviceB);
+        write(QStringLiteral("Novel/words.mark"),
+              QStringLiteral("{\"marks\":[{\"word\":\"山\",\"color\":\"#2\",\"note\":\"B\",\"time\":200},{\"word\":\"云\",\"color\":\"#2\",\"note\":\"y\",\"time\":200}]}").toUtf8());
+        run(m_deviceB);
+        QVERIFY(m_disk->conflictFileList().isEmpty());
+        const QJsonArray marks = QJsonDocument::fromJson(read(QStringLiteral("Novel/words.mark"))).object().value(QStringLiteral("marks")).toArray();
+        QHash<QString, QString> notes;
+        for (const QJsonValue& v : marks)
+            notes.insert(v.toObject().value(QStringLiteral("word")).toString(), v.toObject().value(QStringLiteral("note")).toString());
+        QCOMPARE(notes.value(QStringLiteral("山")), QStringLiteral("A2"));
+        QCOMPARE(notes.value(QStringLiteral("水")), QStringLiteral("x"));
+        QCOMPARE(notes.value(QStringLiteral("云")), QStringLiteral("y"));
+    }
+
     void equalContentWithoutSidecar()
     {
         initSync();
@@ -602,7 +635,7 @@ private slots:
         use(m_deviceA);
         const QString day = StatsClock::today().toString(QStringLiteral("yyyy-MM-dd"));
         const QString tableKey = QStringLiteral("ranking/date/ann/day/") + day + QStringLiteral("_file.json");
-        m_store->putObject(tableKey, R"([{"path":"a.txt","now":80,"initi":50},{"path":"b.txt","now":9,"initi":5}])");
+        m_store->putObject(tableKey, QStringLiteral("[{\"path\":\"a.txt\",\"now\":80,\"initi\":50},{\"path\":\"b.txt\",\"now\":9,\"initi\":5}]").toUtf8());
         data store(false);
         // One counted window of ten words, with the application in the
         // background so the window's own sync stays out of the way.

@@ -448,6 +448,8 @@ private slots:
         QCOMPARE(f.pos(), qint64(bytes.size() / 2));
         // Callers decode with the codec of the returned name.
         QCOMPARE(QTextCodec::codecForName(codec.toLatin1())->toUnicode(bytes), text);
+        f.close();
+        QCOMPARE(function::readTextFile(QUrl::fromLocalFile(file)), text);
     }
 
     // ---- file operations ----

@@ -524,3 +524,11 @@ QString function::decodeText(const QByteArray& bytes)
 {
     return QTextCodec::codecForName(getCodecName(bytes).toLatin1())->toUnicode(bytes);
 }
+
+QString function::readTextFile(const QUrl& file)
+{
+    QFile f(file.isLocalFile() ? file.toLocalFile() : file.toString());
+    if (!f.open(QIODevice::ReadOnly))
+        return QString();
+    return decodeText(f.readAll());
+}

@@ -120,6 +120,9 @@ public:
     // Decodes user text with the detected encoding; a byte-order mark wins
     // and is not part of the result.
     static QString decodeText(const QByteArray& bytes);
+    // The text of a local document decoded with the shared detection; empty
+    // when it cannot be read.
+    Q_INVOKABLE static QString readTextFile(const QUrl& file);
 
     // The program-wide notification object, created on first request.
     Message* getMessage();

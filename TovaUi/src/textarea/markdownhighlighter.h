@@ -2,15 +2,26 @@
 #define MARKDOWNHIGHLIGHTER_H
 
 #include <QColor>
+#include <QHash>
+#include <QList>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QSyntaxHighlighter>
+#include <QTextBlock>
+#include <QTextCharFormat>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QUrl>
 
+class MarkModel;
+class MarkdownEvent;
+class QTimer;
+
 
 // Highlights the editor window document: Markdown syntax, chapter titles,
-// sensitive words and marked words. This class carries its QML interface;
-// the highlighting rules come with the editor's Markdown support.
+// sensitive words and marked words, and tells which marked word lies under
+// a position. Lines that depend on the next line (setext titles) are
+// highlighted again on a 1000 ms tick, never from inside another line.
 class MarkdownHighlighter : public QSyntaxHighlighter
 {
     Q_OBJECT
@@ -29,8 +40,48 @@ class MarkdownHighlighter : public QSyntaxHighlighter
     Q_PROPERTY(QUrl fileName READ fileName WRITE setFileName NOTIFY fileNameChanged)
     Q_PROPERTY(int hoveredPosition READ hoveredPosition WRITE setHoveredPosition NOTIFY hoveredPositionChanged)
     Q_PROPERTY(bool useMark READ useMark WRITE setUseMark NOTIFY useMarkChanged)
+    Q_PROPERTY(MarkModel* markModel READ markModel WRITE setMarkModel NOTIFY markModelChanged)
 
 public:
+    enum HighlighterState {
+        StateNone = -1,
+        StateLink = 0,
+        StateImage = 3,
+        StateCodeBlock = 4,
+        StateEmphasis = 7,
+        StateStrong = 8,
+        StateListItem = 9,
+        StateComment = 11,
+        StateHeading1 = 12,
+        StateHeading2 = 13,
+        StateHeading3 = 14,
+        StateHeading4 = 15,
+        StateHeading5 = 16,
+        StateHeading6 = 17,
+        StateQuote = 18,
+        StateRule = 21,
+        StateTable = 22,
+        StateInlineCode = 23,
+        StateMarkup = 24,
+        StateCodeFenceEnd = 100,
+        StateSetextUnderline = 101,
+        StateSensitiveWord = 102,
+        StateMarkedWord = 105
+    };
+    Q_ENUM(HighlighterState)
+
+    struct HighlightingRule {
+        QRegularExpression pattern;
+        int state = 0;
+        int formatGroup = 0;
+        int markupGroup = 0;
+        bool setsBlockState = false;
+        QColor color = QColor(Qt::red);
+    };
+
+    // Bit 0: the block-quote rule takes the whole quoted text.
+    enum HighlightingOption { FullyHighlightedBlockQuote = 0x01 };
+
     explicit MarkdownHighlighter(QObject* parent = nullptr);
     explicit MarkdownHighlighter(QTextDocument* document);
 
@@ -64,8 +115,22 @@ public:
     void setHoveredPosition(int position);
     bool useMark() const { return m_useMark; }
     void setUseMark(bool value);
+    MarkModel* markModel() const { return m_markModel; }
+    void setMarkModel(MarkModel* model);
 
     Q_INVOKABLE void clickedPosition(int position);
+    // The marked word under a position of the highlighted document, or "".
+    QString checkMarkText(int position) const;
+
+    QHash<int, QTextCharFormat> textFormats() const { return m_formats; }
+    void setTextFormats(const QHash<int, QTextCharFormat>& formats) { m_formats = formats; }
+    void setTextFormat(int state, const QTextCharFormat& format) { m_formats[state] = format; }
+    void setHighlightingOptions(int options);
+    void setTypeCursor(const QTextCursor& cursor) { m_typeCursor = cursor; }
+    void clearDirtyBlocks() { m_dirtyBlocks.clear(); }
+    void addDirtyBlock(const QTextBlock& block);
+    void reHighlightDirtyBlocks();
+    int dirtyBlockCount() const { return m_dirtyBlocks.size(); }
 
 signals:
     void highlightingFinished();
@@ -88,11 +153,37 @@ signals:
     void TitleColorSameChanged(bool TitleColorSame);
     void useMarkChanged();
 
+public slots:
+    void onMarkModelChanged();
+    void timerTick();
+
 protected:
     void highlightBlock(const QString& text) override;
 
 private:
-    void readDefaults();
+    void init();
+    void initTextFormats(double size);
+    void initHighlightingRules();
+    void rebuildAll();
+    void rebuildFormats();
+    void applyRules(const QList<HighlightingRule>& rules, const QString& text);
+    void highlightHeadline(const QString& text);
+    void highlightCommentBlock(const QString& text);
+    void highlightCodeBlock(const QString& text);
+    QTextCharFormat& formatOf(int state);
+    static void sizeMarkup(QTextCharFormat& markup, const QTextCharFormat& like);
+
+    QList<HighlightingRule> m_firstRules;
+    QList<HighlightingRule> m_secondRules;
+    QList<HighlightingRule> m_markRules;
+    QHash<int, QTextCharFormat> m_formats;
+    QList<QTextBlock> m_dirtyBlocks;
+    QTimer* m_timer = nullptr;
+    bool m_highlightedSinceTick = false;
+    MarkModel* m_markModel = nullptr;
+    MarkdownEvent* m_event = nullptr;
+    int m_options = 0;
+    QTextCursor m_typeCursor;
 
     QColor m_wordColor = QColor(Qt::black);
     QString m_sensitiveWords;

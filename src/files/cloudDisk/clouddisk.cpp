@@ -1,5 +1,7 @@
 #include "clouddisk.h"
 
+#include "mark/markmodel.h"
+
 #include "data/global.h"
 #include "data/settings.h"
 #include "files/cloudDisk/analysissyncworker.h"
@@ -265,9 +267,7 @@ QString cloudDisk::relativeKey(const QString& key, const QString& prefix)
 
 QString cloudDisk::mergeMarkFiles(const QString& localFile, const QString& serverCopy)
 {
-    Q_UNUSED(localFile);
-    Q_UNUSED(serverCopy);
-    return QString();
+    return MarkModel::mergeJsonFiles(localFile, serverCopy);
 }
 
 // ---- a run --------------------------------------------------------------------------
