@@ -34,7 +34,7 @@ C.MenuItem {
     }
     indicator: Text {
         x: 6
-        anchors.verticalCenter: parent.verticalCenter
+        y: (item.height - height) / 2
         visible: item.checkable && item.checked
         text: "\u2713"
         color: g_theme.accentColor
@@ -42,7 +42,7 @@ C.MenuItem {
     }
     arrow: Text {
         x: item.width - width - 8
-        anchors.verticalCenter: parent.verticalCenter
+        y: (item.height - height) / 2
         visible: item.subMenu !== null
         text: "\u25b8"
         color: g_theme.foregroundColor

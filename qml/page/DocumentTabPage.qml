@@ -214,8 +214,23 @@ Rectangle {
                     readonly property var page: index < tabPage.pages.length ? tabPage.pages[index] : null
                     objectName: "tab_" + index
                     width: Math.max(120, implicitWidth)
+                    implicitHeight: 32
                     text: tabPage.tabTitle(page) + (page && page.isModified ? " \u2022" : "")
                     rightPadding: 28
+                    // Theme colours: the current tab takes the page colour,
+                    // the others the tab strip's.
+                    background: Rectangle {
+                        color: tabButton.checked ? g_theme.baseColor
+                                                 : (tabButton.hovered ? g_theme.hoverdColor : g_theme.tabColor)
+                    }
+                    contentItem: Text {
+                        text: tabButton.text
+                        font: tabButton.font
+                        color: g_theme.foregroundColor
+                        elide: Text.ElideRight
+                        horizontalAlignment: Text.AlignHCenter
+                        verticalAlignment: Text.AlignVCenter
+                    }
                     ToolButton {
                         objectName: "closeTab"
                         anchors.right: parent.right

@@ -42,6 +42,19 @@ Item {
         files.currentFile = files.model.getFileName(index)
     }
 
+    // A click on a document (or on a book, which stands for its index.txt)
+    // opens it in a tab; folders without one only expand.
+    function open(index) {
+        if (!index.valid)
+            return
+        var url = files.model.getFileName(index)
+        var name = String(url)
+        if (!/\.(txt|md)$/i.test(name) || !functions.isFileExist(url))
+            return
+        if (typeof applicationWindow !== "undefined" && applicationWindow)
+            applicationWindow.openFile(name)
+    }
+
     function beginRename(index) {
         if (!index.valid)
             return
@@ -166,7 +179,10 @@ Item {
                     }
                 }
 
-                onClicked: page.choose(index)
+                onClicked: {
+                    page.choose(index)
+                    page.open(index)
+                }
                 onDoubleClicked: page.beginRename(index)
 
                 MouseArea {

@@ -3,6 +3,7 @@
 #include "testenvironment.h"
 
 #include "data/global.h"
+#include "function/function.h"
 #include "files/files.h"
 #include "folderlistmodel/qquickfolderlistmodel.h"
 
@@ -39,6 +40,7 @@ public slots:
         }
         qmlRegisterType<QQuickFolderListModel>("com.velmora.folderlistmodel", 1, 0, "FolderListModel");
         engine->rootContext()->setContextProperty(QStringLiteral("cglobal"), global::instance());
+        engine->rootContext()->setContextProperty(QStringLiteral("functions"), function::instance());
         global::instance()->setFilesSortType(false);
         m_files = new files(this);
         engine->rootContext()->setContextProperty(QStringLiteral("files"), m_files);

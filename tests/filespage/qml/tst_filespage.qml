@@ -6,6 +6,13 @@ Item {
     width: 400
     height: 600
 
+    // Stands in for the main window: records the documents it is asked to open.
+    QtObject {
+        id: applicationWindow
+        property var opened: []
+        function openFile(file) { opened = opened.concat([file]) }
+    }
+
     Loader {
         id: loader
         anchors.fill: parent
@@ -29,6 +36,17 @@ Item {
             tryCompare(files, "loading", false, 5000)
             tryCompare(loader.item, "visibleRows", 4, 5000)
             compare(namesAtTop(), ["Book", "第1章.txt", "第2章.txt", "第10章.txt"])
+        }
+
+        function test_clickOpensDocument() {
+            tryCompare(loader.item, "visibleRows", 4, 5000)
+            applicationWindow.opened = []
+            loader.item.open(files.model.index(1, 0, files.index))
+            compare(applicationWindow.opened.length, 1)
+            compare(applicationWindow.opened[0], "file://" + documentRoot + "/第1章.txt")
+            // A book without an index document only expands.
+            loader.item.open(files.model.index(0, 0, files.index))
+            verify(applicationWindow.opened.length <= 2)
         }
 
         function test_newDocumentShowsUp() {
