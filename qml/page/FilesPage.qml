@@ -55,6 +55,18 @@ Item {
             applicationWindow.openFile(name)
     }
 
+    // Deletes the current document or book after the confirmation; once it
+    // is gone nothing stays selected, so the next delete does not silently
+    // aim at a file that no longer exists.
+    function deleteCurrent() {
+        files.delFile()
+        var current = files.currentFile.toString()
+        if (current !== "" && !functions.isFileExist(files.currentFile)) {
+            files.currentFile = ""
+            tree.selection.clear()
+        }
+    }
+
     function beginRename(index) {
         if (!index.valid)
             return
@@ -110,7 +122,7 @@ Item {
                 text: "−"
                 ToolTip.visible: hovered
                 ToolTip.text: qsTr("删除")
-                onClicked: files.delFile()
+                onClicked: page.deleteCurrent()
             }
             ToolButton {
                 objectName: "sortButton"
@@ -161,16 +173,29 @@ Item {
 
                 itemDelegate: Item {
                     readonly property bool editing: page.editingPath !== "" && page.pathOf(styleData.index) === page.editingPath
+                    Image {
+                        id: entryIcon
+                        objectName: "entryIcon"
+                        anchors.verticalCenter: parent.verticalCenter
+                        width: 16
+                        height: 16
+                        sourceSize: Qt.size(32, 32)
+                        smooth: true
+                        source: model && model.filePath ? files.model.iconSource(model.filePath) : ""
+                    }
                     Text {
                         anchors.verticalCenter: parent.verticalCenter
+                        anchors.left: entryIcon.right
+                        anchors.leftMargin: 4
+                        anchors.right: parent.right
                         visible: !parent.editing
                         text: styleData.value === undefined ? "" : styleData.value
                         elide: Text.ElideRight
-                        width: parent.width
                         color: styleData.selected ? "white" : "#333"
                     }
                     TextField {
                         anchors.fill: parent
+                        anchors.leftMargin: entryIcon.width + 4
                         visible: parent.editing
                         text: styleData.value === undefined ? "" : styleData.value
                         onVisibleChanged: if (visible) { forceActiveFocus(); selectAll() }
@@ -247,7 +272,7 @@ Item {
         }
         MenuItem {
             text: qsTr("删除") + " " + page.nameOf(files.currentFile.toString())
-            onTriggered: files.delFile()
+            onTriggered: page.deleteCurrent()
         }
         MenuItem {
             text: qsTr("在文件夹中显示")

@@ -4,6 +4,7 @@
 
 #include "data/global.h"
 #include "files/fileordermaplist.h"
+#include "files/lumofilesystemmodel.h"
 #include "support/log.h"
 
 #include <QFile>
@@ -63,6 +64,15 @@ QString FileFilterModel::getFileLocalName(const QModelIndex& index)
             file.close();
     }
     return path;
+}
+
+QString FileFilterModel::iconSource(const QString& path)
+{
+    if (path.isEmpty())
+        return QString();
+    const QFileInfo info(path);
+    const QString resource = LumoFileSystemModel::iconResource(info.isDir(), info.fileName());
+    return resource.isEmpty() ? QString() : QStringLiteral("qrc") + resource;
 }
 
 QUrl FileFilterModel::getFileName(const QModelIndex& index)

@@ -36,6 +36,10 @@ public:
     Q_INVOKABLE void setEditing(const QModelIndex& index, bool isEditing);
     Q_INVOKABLE QString getFileLocalName(const QModelIndex& index);
     Q_INVOKABLE QUrl getFileName(const QModelIndex& index);
+    // The image URL ("qrc:/source/images/...") of the icon of the entry at a
+    // local path, for QML delegates, which cannot show the decoration role's
+    // QIcon; empty when the entry has none.
+    Q_INVOKABLE static QString iconSource(const QString& path);
 
     // All ASCII digits of a text joined and read as a number: -1 without
     // digits, 0 when they do not fit an int.

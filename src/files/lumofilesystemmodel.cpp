@@ -9,17 +9,6 @@
 #include <QFileInfo>
 #include <QIcon>
 
-namespace {
-const QIcon& icon(int which)
-{
-    static const QIcon icons[3] = {
-        QIcon(QStringLiteral(":/source/images/file-text.png")),
-        QIcon(QStringLiteral(":/source/images/file-md.png")),
-        QIcon(QStringLiteral(":/source/images/folder.png")),
-    };
-    return icons[which];
-}
-} // namespace
 
 LumoFileSystemModel::LumoFileSystemModel(QObject* parent)
     : QFileSystemModel(parent)
@@ -78,6 +67,19 @@ int LumoFileSystemModel::depthLevel(const QString& absolutePath)
     return slashes <= 2 ? slashes + 1 : 0;
 }
 
+QString LumoFileSystemModel::iconResource(bool isDir, const QString& fileName)
+{
+    if (isDir)
+        return QStringLiteral(":/source/images/folder.png");
+    const int dot = fileName.lastIndexOf(QLatin1Char('.'));
+    const QStringRef suffix = dot >= 0 ? fileName.midRef(dot + 1) : QStringRef();
+    if (suffix == QLatin1String("txt"))
+        return QStringLiteral(":/source/images/file-text.png");
+    if (suffix == QLatin1String("md"))
+        return QStringLiteral(":/source/images/file-md.png");
+    return QString();
+}
+
 QVariant LumoFileSystemModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid())
@@ -86,16 +88,10 @@ QVariant LumoFileSystemModel::data(const QModelIndex& index, int role) const
     case Qt::DecorationRole: {
         if (index.column() != 0)
             break;
-        if (isDir(index))
-            return icon(2);
-        const QString name = fileName(index);
-        const int dot = name.lastIndexOf(QLatin1Char('.'));
-        const QStringRef suffix = dot >= 0 ? name.midRef(dot + 1) : QStringRef();
-        if (suffix == QLatin1String("txt"))
-            return icon(0);
-        if (suffix == QLatin1String("md"))
-            return icon(1);
-        break;
+        const QString resource = iconResource(isDir(index), fileName(index));
+        if (resource.isEmpty())
+            break;
+        return QIcon(resource);
     }
     case lumoObjectNameRole:
         return fileordermaplist::getShortPath(filePath(index));

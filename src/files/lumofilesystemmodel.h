@@ -42,6 +42,11 @@ public:
     // Depth of a path below the last "My Books" folder (1..3), else 0.
     static int depthLevel(const QString& absolutePath);
 
+    // The resource path of an entry's icon (":/source/images/..."): folders,
+    // ".txt" and ".md" files (suffixes compared case-sensitively); empty for
+    // any other entry.
+    static QString iconResource(bool isDir, const QString& fileName);
+
 private:
     void fetchNext();
 

@@ -12,6 +12,7 @@
 #include "function/message.h"
 
 #include <QAbstractItemModelTester>
+#include <QIcon>
 #include <QMessageBox>
 #include <QSettings>
 #include <QSignalSpy>
@@ -406,6 +407,29 @@ private slots:
         // A refused rename must not raise Qt's own modal box: it would block here.
         QCOMPARE(fs.setData(fs.index(root + QLatin1Char('/') + entry), edit, Qt::EditRole), result);
         QCOMPARE(listing(root), after);
+    }
+
+    void entryIcons_data()
+    {
+        QTest::addColumn<bool>("isDir");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("resource");
+        QTest::newRow("folder") << true << "Book" << ":/source/images/folder.png";
+        QTest::newRow("folder with a suffix") << true << "Book.md" << ":/source/images/folder.png";
+        QTest::newRow("text") << false << "第1章.txt" << ":/source/images/file-text.png";
+        QTest::newRow("markdown") << false << "大纲.md" << ":/source/images/file-md.png";
+        QTest::newRow("upper-case suffix") << false << "a.TXT" << "";
+        QTest::newRow("no suffix") << false << "README" << "";
+    }
+
+    void entryIcons()
+    {
+        QFETCH(bool, isDir);
+        QFETCH(QString, name);
+        QFETCH(QString, resource);
+        QCOMPARE(LumoFileSystemModel::iconResource(isDir, name), resource);
+        if (!resource.isEmpty())
+            QVERIFY2(!QIcon(resource).pixmap(16, 16).isNull(), qPrintable(resource));
     }
 
     // ---- filter model -------------------------------------------------------

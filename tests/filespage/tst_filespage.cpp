@@ -8,6 +8,7 @@
 #include "folderlistmodel/qquickfolderlistmodel.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QtQuickTest>
@@ -42,6 +43,8 @@ public slots:
         engine->rootContext()->setContextProperty(QStringLiteral("cglobal"), global::instance());
         engine->rootContext()->setContextProperty(QStringLiteral("functions"), function::instance());
         global::instance()->setFilesSortType(false);
+        // The delete confirmation answers Yes instead of opening a modal box.
+        files::setQuestionHandler([](const QString&, const QString&) { return int(QMessageBox::Yes); });
         m_files = new files(this);
         engine->rootContext()->setContextProperty(QStringLiteral("files"), m_files);
         engine->rootContext()->setContextProperty(QStringLiteral("documentRoot"), root);

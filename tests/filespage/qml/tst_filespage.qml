@@ -49,6 +49,41 @@ Item {
             verify(applicationWindow.opened.length <= 2)
         }
 
+        // Every Image named "entryIcon" below an item.
+        function entryIcons(item, found) {
+            found = found || []
+            if (item.objectName === "entryIcon")
+                found.push(item)
+            var children = item.children || []
+            for (var i = 0; i < children.length; ++i)
+                entryIcons(children[i], found)
+            return found
+        }
+
+        function test_entriesShowTheirIcons() {
+            tryCompare(loader.item, "visibleRows", 4, 5000)
+            var sources = []
+            tryVerify(function() {
+                sources = entryIcons(loader.item).filter(function(i) { return i.visible && i.status === Image.Ready })
+                                                 .map(function(i) { return String(i.source) })
+                return sources.length >= 4
+            }, 5000, "every row shows a loaded icon")
+            verify(sources.indexOf("qrc:/source/images/folder.png") >= 0, sources)
+            verify(sources.indexOf("qrc:/source/images/file-text.png") >= 0, sources)
+        }
+
+        function test_deletedDocumentLeavesNothingSelected() {
+            var before = loader.item.visibleRows
+            var url = files.newFile()
+            files.currentFile = url
+            tryCompare(loader.item, "visibleRows", before + 1, 5000)
+            loader.item.deleteCurrent()
+            verify(!functions.isFileExist(url), "the document is deleted")
+            compare(files.currentFile.toString(), "")
+            verify(!loader.item.treeView.selection.hasSelection)
+            tryCompare(loader.item, "visibleRows", before, 5000)
+        }
+
         function test_newDocumentShowsUp() {
             var tree = loader.item.treeView
             var button = findChild(loader.item, "newFileButton")
