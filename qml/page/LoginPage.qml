@@ -10,6 +10,13 @@ SheetWindow {
     showTitleAndClose: true
     isShowOk: false
     isShowCloseButton: true
+    // Without an account server address nothing can be signed in or up.
+    readonly property bool serverConfigured: csettings.homeHost() !== ""
+
+    // An error left over from an earlier attempt (an automatic sign-in at
+    // start-up, say) does not greet the user on a fresh sheet.
+    Component.onCompleted: user.error = ""
+    onVisibleChanged: if (visible) user.error = ""
 
     function refuse(text) {
         user.error = text
@@ -65,6 +72,16 @@ SheetWindow {
             }
             userdata.updateCaptcha()
         }
+    }
+
+    Text {
+        objectName: "offlineNotice"
+        width: 300
+        visible: !sheet.serverConfigured
+        text: qsTr("未配置服务器地址，无法登录或注册。")
+        color: g_theme.secondaryTextColor
+        font.pixelSize: 12
+        wrapMode: Text.Wrap
     }
 
     // ---- sign-in side ----

@@ -116,6 +116,19 @@ Item {
                     }
                 }
             }
+            // Why the hall is empty: no account server to reach, or
+            // nobody signed in to read it.
+            Label {
+                objectName: "hallNotice"
+                visible: !page.folded && hallList.count === 0 && text !== ""
+                text: csettings.homeHost() === "" ? qsTr("未配置服务器地址，拼字房间不可用。")
+                                                  : (userdata.logined === true ? "" : qsTr("请先登录"))
+                wrapMode: Text.Wrap
+                opacity: 0.7
+                horizontalAlignment: Text.AlignHCenter
+                Layout.fillWidth: true
+                Layout.margins: 12
+            }
             ListView {
                 id: hallList
                 objectName: "hallList"

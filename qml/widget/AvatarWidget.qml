@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import QtQuick.Window 2.15
 import QtGraphicalEffects 1.15
 
 // The round avatar picture; file is a picture URL (the home bars give it
@@ -8,6 +9,9 @@ Item {
     property string file: "qrc:/source/images/user.png"
     implicitWidth: 40
     implicitHeight: 40
+    // The round mask needs shader effects, which the software renderer does
+    // not draw; there the picture shows square instead of not at all.
+    readonly property bool masked: GraphicsInfo.api !== GraphicsInfo.Software
 
     Image {
         id: picture
@@ -18,7 +22,7 @@ Item {
         fillMode: Image.PreserveAspectCrop
         cache: false
         smooth: true
-        visible: false
+        visible: !root.masked
     }
     Rectangle {
         id: mask
@@ -28,6 +32,7 @@ Item {
     }
     OpacityMask {
         anchors.fill: parent
+        visible: root.masked
         source: picture
         maskSource: mask
     }

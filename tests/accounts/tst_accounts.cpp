@@ -600,9 +600,13 @@ private slots:
         QCOMPARE(me->property("name").toString(), QStringLiteral("me"));
         QVERIFY(child(me, "signedOut")->property("visible").toBool());
 
+        // An error left by an earlier attempt does not greet a fresh sheet.
+        user()->setError(QStringLiteral("请输入用户名"));
         QObject* login = create("qrc:/qml/page/LoginPage.qml");
         QVERIFY(login);
         QVERIFY(QMetaObject::invokeMethod(login, "show"));
+        QCOMPARE(child(login, "loginError")->property("text").toString(), QString());
+        QVERIFY(!child(login, "offlineNotice")->property("visible").toBool());
 
         // Empty password: refused with the page's own text, nothing sent.
         d->setLogin(QStringLiteral("ann"));
@@ -671,6 +675,15 @@ private slots:
         QVERIFY(global::instance()->settings()->isFirstLogin());
         delete points;
         delete me;
+
+        // Without an account server the sheet says so before anything is typed.
+        qunsetenv("PENLARK_ACCOUNT_SERVER");
+        QObject* offline = create("qrc:/qml/page/LoginPage.qml");
+        qputenv("PENLARK_ACCOUNT_SERVER", m_server->url().toUtf8());
+        QVERIFY(offline);
+        QVERIFY(QMetaObject::invokeMethod(offline, "show"));
+        QTRY_VERIFY(child(offline, "offlineNotice")->property("visible").toBool());
+        delete offline;
     }
     // ---- per-user settings mirror ------------------------------------------
 

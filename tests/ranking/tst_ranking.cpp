@@ -40,6 +40,7 @@
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTimer>
 
@@ -761,15 +762,11 @@ private slots:
 
     // ---- page ------------------------------------------------------------------------------------
 
-    void pageLoadsWithoutWarnings()
+    // The context objects the ranking page uses.
+    static void setPageContext(QQmlEngine& engine, RankingHallModel* hall, RoomModel* room)
     {
-        putRoom(QStringLiteral("Alpha"), 0);
-        putRoom(QStringLiteral("Secret"), 1, QStringLiteral("pw"));
-        QQmlEngine engine;
         engine.addImportPath(QStringLiteral("qrc:///"));
         QQmlContext* context = engine.rootContext();
-        auto* hall = new RankingHallModel(&engine);
-        auto* room = new RoomModel(&engine);
         context->setContextProperty(QStringLiteral("g_theme"), new LumoTheme(&engine));
         context->setContextProperty(QStringLiteral("functions"), function::instance());
         context->setContextProperty(QStringLiteral("message"), function::instance()->getMessage());
@@ -778,6 +775,50 @@ private slots:
         context->setContextProperty(QStringLiteral("cglobal"), global::instance());
         context->setContextProperty(QStringLiteral("rankingHallModel"), hall);
         context->setContextProperty(QStringLiteral("roomModel"), room);
+    }
+
+    void emptyHallSaysWhy_data()
+    {
+        QTest::addColumn<bool>("server");
+        QTest::addColumn<bool>("signedIn");
+        QTest::addColumn<QString>("notice");
+        QTest::newRow("no server") << false << true << "未配置服务器地址，拼字房间不可用。";
+        QTest::newRow("signed out") << true << false << "请先登录";
+        QTest::newRow("signed in") << true << true << "";
+    }
+
+    void emptyHallSaysWhy()
+    {
+        QFETCH(bool, server);
+        QFETCH(bool, signedIn);
+        QFETCH(QString, notice);
+        const QByteArray address = qgetenv("PENLARK_ACCOUNT_SERVER");
+        const auto restore = qScopeGuard([address] {
+            qputenv("PENLARK_ACCOUNT_SERVER", address);
+            user()->setLogined(true);
+        });
+        if (!server)
+            qunsetenv("PENLARK_ACCOUNT_SERVER");
+        user()->setLogined(signedIn);
+        QQmlEngine engine;
+        setPageContext(engine, new RankingHallModel(&engine), new RoomModel(&engine));
+        QQmlComponent component(&engine, QUrl(QStringLiteral("qrc:/qml/page/RankingPage.qml")));
+        QScopedPointer<QObject> page(component.create());
+        QVERIFY2(page, qPrintable(component.errorString()));
+        QObject* label = page->findChild<QObject*>(QStringLiteral("hallNotice"));
+        QVERIFY(label);
+        QCOMPARE(label->property("text").toString(), notice);
+        QCOMPARE(label->property("visible").toBool(), !notice.isEmpty());
+    }
+
+    void pageLoadsWithoutWarnings()
+    {
+        putRoom(QStringLiteral("Alpha"), 0);
+        putRoom(QStringLiteral("Secret"), 1, QStringLiteral("pw"));
+        QQmlEngine engine;
+        auto* hall = new RankingHallModel(&engine);
+        auto* room = new RoomModel(&engine);
+        setPageContext(engine, hall, room);
         g_warnings.clear();
         g_previous = qInstallMessageHandler(collectWarnings);
         QQmlComponent component(&engine, QUrl(QStringLiteral("qrc:/qml/page/RankingPage.qml")));
