@@ -14,12 +14,26 @@ Window {
 
     signal destroyWindow()
 
+    // Opens centred over the main window, also where no window manager
+    // places dialogs.
+    Component.onCompleted: {
+        if (typeof applicationWindow === "undefined" || !applicationWindow)
+            return
+        x = applicationWindow.x + Math.round((applicationWindow.width - width) / 2)
+        y = applicationWindow.y + Math.round((applicationWindow.height - height) / 2)
+    }
+
     // 0 words, 1 speed, 2 time.
     property int chart: 0
     readonly property var today: g_data.todayData
     readonly property var titles: [qsTr("近期字数"), qsTr("近期速度"), qsTr("近期用时")]
     readonly property var chartModel: chart === 0 ? g_data.dayWordModel
                                     : chart === 1 ? g_data.daySpeedModel : g_data.dayTimeModel
+
+    Shortcut {
+        sequence: StandardKey.Cancel
+        onActivated: root.close()
+    }
 
     function previousChart() { chart = (chart + 2) % 3 }
     function nextChart() { chart = (chart + 1) % 3 }

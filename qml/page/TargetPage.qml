@@ -16,6 +16,15 @@ Window {
     signal doLock()
     signal destroyWindow()
 
+    // Opens centred over the main window, also where no window manager
+    // places dialogs.
+    Component.onCompleted: {
+        if (typeof applicationWindow === "undefined" || !applicationWindow)
+            return
+        x = applicationWindow.x + Math.round((applicationWindow.width - width) / 2)
+        y = applicationWindow.y + Math.round((applicationWindow.height - height) / 2)
+    }
+
     function checkWords() {
         if (wordsField.text.length > 0 && parseInt(wordsField.text) < g_data.lockWord) {
             message.show(qsTr("锁定字数不能小于当前锁定字数"), 1)

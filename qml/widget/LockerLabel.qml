@@ -6,7 +6,7 @@ import QtQuick.Controls 2.15
 Item {
     id: root
     visible: g_data.lockState
-    implicitWidth: visible ? label.implicitWidth + 12 : 0
+    implicitWidth: visible ? row.implicitWidth + 12 : 0
     implicitHeight: label.implicitHeight + 4
 
     readonly property string hoverText: qsTr("当前处于锁定状态\n")
@@ -14,11 +14,24 @@ Item {
         + qsTr("剩余锁定时间(秒):") + g_data.lockSecond + "\n"
         + qsTr("距离刷新锁定数据剩余时间(秒):") + g_data.updateTime
 
-    Label {
-        id: label
-        objectName: "lockText"
+    // A lock picture in front, so the figures read as the lock's.
+    Row {
+        id: row
         anchors.centerIn: parent
-        text: g_data.lockWord + "-" + g_data.lockSecond + "-" + g_data.updateTime
+        spacing: 4
+        Image {
+            anchors.verticalCenter: parent.verticalCenter
+            width: 14
+            height: 14
+            sourceSize: Qt.size(28, 28)
+            source: "qrc:/source/images/lock.png"
+        }
+        Label {
+            id: label
+            objectName: "lockText"
+            anchors.verticalCenter: parent.verticalCenter
+            text: g_data.lockWord + "-" + g_data.lockSecond + "-" + g_data.updateTime
+        }
     }
 
     MouseArea {
