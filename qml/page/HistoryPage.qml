@@ -3,7 +3,7 @@ import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
 import com.velmora.folderlistmodel 1.0
 
-// The history snapshots, newest first: all of them, or those of one
+// The history snapshots, oldest first: all of them, or those of one
 // document (`document` set), each restorable into its document.
 Item {
     id: page

@@ -22,10 +22,20 @@ Item {
     // The editor opens the chosen note.
     signal openNote(url note)
 
+    // Shows a note: announced through openNote and opened in a document tab
+    // of the main window, where it is edited like any document.
+    function showNote(url) {
+        if (String(url) === "")
+            return
+        page.openNote(url)
+        if (typeof applicationWindow !== "undefined" && applicationWindow)
+            applicationWindow.openFile(String(url))
+    }
+
     function choose(url) {
         files.noteCurrentFile = url
         files.setRecentNote(url)
-        page.openNote(url)
+        page.showNote(url)
     }
 
     FolderListModel {
@@ -62,9 +72,7 @@ Item {
                 ToolTip.visible: hovered
                 ToolTip.text: qsTr("删除笔记")
                 onClicked: {
-                    var next = files.deleteNoteFile()
-                    if (next.toString() !== "")
-                        page.openNote(next)
+                    page.showNote(files.deleteNoteFile())
                 }
             }
             ToolButton {

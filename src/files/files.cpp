@@ -686,8 +686,12 @@ QUrl files::deleteNoteFile()
             file.close();
     }
     setNoteCurrentFile(QUrl::fromLocalFile(next));
-    // Only a note inside the notes folder is ever removed.
-    if (current.isEmpty() || QFileInfo(current).absolutePath() != QFileInfo(folder).absoluteFilePath() || !QFile::remove(current))
+    // Only a note inside the notes folder is ever removed; its editor tab
+    // closes first, so nothing writes it back.
+    if (current.isEmpty() || QFileInfo(current).absolutePath() != QFileInfo(folder).absoluteFilePath())
+        return QUrl();
+    emit closeFile(QUrl::fromLocalFile(current));
+    if (!QFile::remove(current))
         return QUrl();
     return QUrl::fromLocalFile(next);
 }

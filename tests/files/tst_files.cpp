@@ -829,8 +829,12 @@ private slots:
         QCOMPARE(f.deleteNoteFile(), QUrl());
         QVERIFY(QFileInfo::exists(folder + QStringLiteral("/新笔记 3.txt")));
         m_answer = QMessageBox::Yes;
-        // The only note: a new one takes its place.
+        // The only note: a new one takes its place; the deleted note's tab is
+        // asked to close.
+        QSignalSpy closed(&f, &files::closeFile);
         QCOMPARE(f.deleteNoteFile(), QUrl::fromLocalFile(folder + QStringLiteral("/新笔记 4.txt")));
+        QCOMPARE(closed.count(), 1);
+        QCOMPARE(closed.at(0).at(0).toUrl(), QUrl::fromLocalFile(folder + QStringLiteral("/新笔记 3.txt")));
         QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList({ "新笔记 4.txt" }));
         QCOMPARE(f.noteCurrentFile(), QUrl::fromLocalFile(folder + QStringLiteral("/新笔记 4.txt")));
     }

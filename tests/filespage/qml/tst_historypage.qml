@@ -12,6 +12,13 @@ Item {
         onLoaded: item.document = "file://" + documentRoot + "/第1章.txt"
     }
 
+    // Stands in for the main window: records the documents it is asked to open.
+    QtObject {
+        id: applicationWindow
+        property var opened: []
+        function openFile(file) { opened = opened.concat([file]) }
+    }
+
     Loader {
         id: notes
         anchors.fill: parent
@@ -37,8 +44,12 @@ Item {
             tryVerify(function() { return notes.item.loaded }, 5000)
             wait(200)
             var before = notes.item.count
+            applicationWindow.opened = []
             mouseClick(findChild(notes.item, "newNoteButton"))
             tryCompare(notes.item, "count", before + 1, 5000)
+            // The new note opens in the editor.
+            compare(applicationWindow.opened.length, 1)
+            compare(applicationWindow.opened[0], files.noteCurrentFile.toString())
         }
     }
 }
