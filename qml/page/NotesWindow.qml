@@ -1,7 +1,8 @@
 import QtQuick 2.15
 import TovaUi 0.1
 
-// Placeholder of the notes window until its own version lands.
+// The notes in a sheet of their own: the notes page with its list and
+// commands; a chosen note opens in a document tab.
 SheetWindow {
     id: sheet
     title: qsTr("笔记")
@@ -9,10 +10,14 @@ SheetWindow {
     isShowOk: false
     isShowCloseButton: true
 
-    Text {
+    NotesPage {
+        objectName: "notesInWindow"
         width: 300
-        text: sheet.title
-        color: g_theme.foregroundColor
-        font.pixelSize: 13
+        height: 360
+        // The note opens in a tab behind the sheet, so the sheet steps aside.
+        onOpenNote: {
+            sheet.close()
+            sheet.destroyWindow()
+        }
     }
 }
