@@ -19,8 +19,20 @@ Item {
     property var rightParent: null
     property var pendentParent: null
 
-    // Emitted for "历史记录": the history window of one document.
+    // Emitted for "历史记录": the history window of one document, which the
+    // main window opens filtered to the document's base name.
     signal showHistory(url document)
+    // Snapshots are named after the file name up to its first dot (a book's
+    // after "index").
+    onShowHistory: {
+        if (String(document) === "")
+            return
+        var name = /\/index\.txt$/.test(String(document)) ? "index" : functions.getNameFromUrl(document)
+        name = name.split(".")[0]
+        if (name !== "" && typeof applicationWindow !== "undefined" && applicationWindow
+                && typeof applicationWindow.showFileHistory === "function")
+            applicationWindow.showFileHistory(name)
+    }
 
     readonly property alias treeView: tree
     // Rows the tree shows (expanded folders included).

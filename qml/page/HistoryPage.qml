@@ -15,6 +15,10 @@ Item {
 
     signal restored(url document)
 
+    // The snapshot whose text the preview shows; empty shows none.
+    property url chosen: ""
+    readonly property string preview: String(chosen) === "" ? "" : functions.readTextFile(chosen)
+
     FolderListModel {
         id: historyModel
         folder: files.historyPath
@@ -41,10 +45,14 @@ Item {
             objectName: "historyList"
             Layout.fillWidth: true
             Layout.fillHeight: true
+            Layout.preferredHeight: 1
             clip: true
             model: historyModel
             delegate: ItemDelegate {
                 width: list.width
+                highlighted: String(page.chosen) === String(fileUrl)
+                // A click shows the snapshot's text below the list.
+                onClicked: page.chosen = fileUrl
                 contentItem: RowLayout {
                     Column {
                         Layout.fillWidth: true
@@ -75,6 +83,26 @@ Item {
             Layout.margins: 12
             visible: historyModel.loaded && historyModel.count === 0
             text: qsTr("没有历史记录")
+        }
+
+        ScrollView {
+            id: previewView
+            objectName: "historyPreview"
+            visible: String(page.chosen) !== ""
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            Layout.preferredHeight: 2
+            clip: true
+            contentWidth: availableWidth
+            TextArea {
+                objectName: "historyPreviewText"
+                width: previewView.availableWidth
+                readOnly: true
+                selectByMouse: true
+                wrapMode: TextEdit.Wrap
+                textFormat: TextEdit.PlainText
+                text: page.preview
+            }
         }
     }
 }

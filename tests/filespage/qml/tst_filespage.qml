@@ -11,6 +11,8 @@ Item {
         id: applicationWindow
         property var opened: []
         function openFile(file) { opened = opened.concat([file]) }
+        property var histories: []
+        function showFileHistory(name) { histories = histories.concat([name]) }
     }
 
     Loader {
@@ -82,6 +84,14 @@ Item {
             compare(files.currentFile.toString(), "")
             verify(!loader.item.treeView.selection.hasSelection)
             tryCompare(loader.item, "visibleRows", before, 5000)
+        }
+
+        function test_historyOfTheDocument() {
+            applicationWindow.histories = []
+            loader.item.showHistory("file://" + documentRoot + "/第1章.txt")
+            loader.item.showHistory("file://" + documentRoot + "/Book/index.txt")
+            loader.item.showHistory("")
+            compare(applicationWindow.histories, ["第1章", "index"])
         }
 
         function test_newDocumentShowsUp() {

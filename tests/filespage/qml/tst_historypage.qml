@@ -39,6 +39,17 @@ Item {
             compare(model.get(1, "fileName"), "第1章---300.txt")
         }
 
+        function test_chosenSnapshotIsShown() {
+            tryCompare(loader.item, "count", 2, 5000)
+            var preview = findChild(loader.item, "historyPreviewText")
+            verify(preview)
+            verify(!findChild(loader.item, "historyPreview").visible)
+            loader.item.chosen = loader.item.model.get(0, "fileUrl")
+            compare(preview.text, "old")
+            verify(findChild(loader.item, "historyPreview").visible)
+            loader.item.chosen = ""
+        }
+
         function test_notesListed() {
             verify(notes.status === Loader.Ready, "notes page loads")
             tryVerify(function() { return notes.item.loaded }, 5000)
