@@ -87,6 +87,10 @@ Item {
     }
 
     function finishRename(index, text, accepted) {
+        // Enter or Escape ends the editor, and the focus it then loses would
+        // end it a second time.
+        if (editingPath === "")
+            return
         var oldPath = pathOf(index)
         files.model.setEditing(index, false)
         editingPath = ""
@@ -206,13 +210,22 @@ Item {
                         color: styleData.selected ? "white" : "#333"
                     }
                     TextField {
+                        objectName: "renameField"
                         anchors.fill: parent
                         anchors.leftMargin: entryIcon.width + 4
+                        // Slim enough for the row, so the name stays readable.
+                        topPadding: 0
+                        bottomPadding: 0
+                        leftPadding: 2
+                        rightPadding: 2
+                        verticalAlignment: TextInput.AlignVCenter
                         visible: parent.editing
                         text: styleData.value === undefined ? "" : styleData.value
                         onVisibleChanged: if (visible) { forceActiveFocus(); selectAll() }
                         onAccepted: page.finishRename(styleData.index, text, true)
                         Keys.onEscapePressed: page.finishRename(styleData.index, text, false)
+                        // Clicking elsewhere keeps what was typed, as Enter does.
+                        onActiveFocusChanged: if (!activeFocus && visible) page.finishRename(styleData.index, text, true)
                     }
                 }
 

@@ -15,6 +15,12 @@ Item {
         function showFileHistory(name) { histories = histories.concat([name]) }
     }
 
+    // Somewhere else to click.
+    Item {
+        id: elsewhere
+        focus: false
+    }
+
     Loader {
         id: loader
         anchors.fill: parent
@@ -92,6 +98,34 @@ Item {
             loader.item.showHistory("file://" + documentRoot + "/Book/index.txt")
             loader.item.showHistory("")
             compare(applicationWindow.histories, ["第1章", "index"])
+        }
+
+        function visibleRenameField(item) {
+            if (item.objectName === "renameField" && item.visible)
+                return item
+            var children = item.children || []
+            for (var i = 0; i < children.length; ++i) {
+                var found = visibleRenameField(children[i])
+                if (found)
+                    return found
+            }
+            return null
+        }
+
+        // Runs last (the names sort after the others): it renames a document.
+        function test_zz_renameKeepsTypingWhenFocusLeaves() {
+            tryCompare(loader.item, "visibleRows", 5, 5000)
+            var row = namesAtTop().indexOf("第2章.txt")
+            verify(row >= 0)
+            loader.item.beginRename(files.model.index(row, 0, files.index))
+            var field = null
+            tryVerify(function() { field = visibleRenameField(loader.item); return field !== null }, 2000)
+            verify(field.activeFocus)
+            field.text = "序章"
+            elsewhere.forceActiveFocus()
+            tryVerify(function() { return functions.isFileExist("file://" + documentRoot + "/序章.txt") }, 2000)
+            verify(!functions.isFileExist("file://" + documentRoot + "/第2章.txt"))
+            compare(loader.item.editingPath, "")
         }
 
         function test_newDocumentShowsUp() {
