@@ -4,6 +4,7 @@ import QtQuick.Layouts 1.15
 import QtQuick.Controls 1.4 as C1
 import QtQml.Models 2.15
 import QtQuick.Dialogs 1.3
+import TovaUi 0.1 as Tova
 
 // The document tree: the document folder as a tree of books and chapters,
 // with the commands of the files object (new document, new book, rename,
@@ -142,6 +143,8 @@ Item {
             }
             ToolButton {
                 objectName: "sortButton"
+                // The sort glyphs live in the icon font.
+                font.family: Tova.Constant.iconFont
                 text: files.sortIcon
                 ToolTip.visible: hovered
                 ToolTip.text: qsTr("排序")

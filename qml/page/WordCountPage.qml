@@ -81,10 +81,13 @@ Item {
                 Label { text: root.title; font.bold: true; Layout.fillWidth: true }
                 ToolButton {
                     text: "\u2026"
+                    ToolTip.visible: hovered
                     ToolTip.text: qsTr("字数统计功能菜单")
                     onClicked: menu.open()
                     Menu {
                         id: menu
+                        // Drops below the button instead of covering it.
+                        y: parent.height
                         MenuItem {
                             text: qsTr("统计卡片")
                             onTriggered: if (typeof applicationWindow !== "undefined") applicationWindow.showCountWindow()
