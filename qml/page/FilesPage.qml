@@ -68,6 +68,15 @@ Item {
             applicationWindow.openFile(name)
     }
 
+    // Creates the next chapter in the current folder, selects it and opens it
+    // for writing.
+    function newDocument() {
+        var url = files.newFile()
+        files.currentFile = url
+        if (functions.isFileExist(url) && typeof applicationWindow !== "undefined" && applicationWindow)
+            applicationWindow.openFile(String(url))
+    }
+
     // Deletes the current document or book after the confirmation; once it
     // is gone nothing stays selected, so the next delete does not silently
     // aim at a file that no longer exists.
@@ -133,7 +142,7 @@ Item {
                 text: "+"
                 ToolTip.visible: hovered
                 ToolTip.text: qsTr("新建文件")
-                onClicked: files.currentFile = files.newFile()
+                onClicked: page.newDocument()
             }
             ToolButton {
                 text: "−"
@@ -264,7 +273,7 @@ Item {
                 Button {
                     text: qsTr("新建文件")
                     anchors.horizontalCenter: parent.horizontalCenter
-                    onClicked: files.currentFile = files.newFile()
+                    onClicked: page.newDocument()
                 }
                 Button {
                     text: qsTr("云同步")
@@ -287,7 +296,7 @@ Item {
 
         MenuItem {
             text: qsTr("新建文件")
-            onTriggered: files.currentFile = files.newFile()
+            onTriggered: page.newDocument()
         }
         MenuItem {
             text: qsTr("新建文件夹")

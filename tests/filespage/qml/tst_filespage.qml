@@ -135,6 +135,8 @@ Item {
             mouseClick(button)
             tryCompare(loader.item, "visibleRows", 5, 5000)
             compare(files.currentFile.toString(), "file://" + documentRoot + "/第11章.txt")
+            // It opens for writing straight away.
+            compare(applicationWindow.opened[applicationWindow.opened.length - 1], files.currentFile.toString())
         }
     }
 }
