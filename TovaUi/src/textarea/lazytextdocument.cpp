@@ -1391,20 +1391,23 @@ void LazyTextDocument::updateCursorLineInfo(int editPostion)
     setCursorLineInfo(block.blockNumber() + m_startLine, column, block.text().left(column));
 }
 
+// All three values are stored before any is signalled, and the text before
+// the cursor is signalled first: the counter recounts on a line or column
+// change and must read the text that belongs to it.
 void LazyTextDocument::setCursorLineInfo(int line, int column, const QString& preText)
 {
-    if (line != m_cursorLineNumber) {
-        m_cursorLineNumber = line;
-        emit cursorLineNumberChanged();
-    }
-    if (column != m_cursorLinePostion) {
-        m_cursorLinePostion = column;
-        emit cursorLinePostionChanged();
-    }
-    if (preText != m_cursorLinePreText) {
-        m_cursorLinePreText = preText;
+    const bool lineChanged = line != m_cursorLineNumber;
+    const bool columnChanged = column != m_cursorLinePostion;
+    const bool textChanged = preText != m_cursorLinePreText;
+    m_cursorLineNumber = line;
+    m_cursorLinePostion = column;
+    m_cursorLinePreText = preText;
+    if (textChanged)
         emit cursorLinePreTextChanged();
-    }
+    if (lineChanged)
+        emit cursorLineNumberChanged();
+    if (columnChanged)
+        emit cursorLinePostionChanged();
 }
 
 void LazyTextDocument::setAllSelectionStart(int value)
