@@ -215,7 +215,9 @@ Rectangle {
         onSelectEdit: textArea.select(start, end)
         onSendEditPostion: {
             textArea.cursorPosition = postion
-            if (page.visible)
+            // A search from the find bar keeps the focus in the bar, so the
+            // next Enter searches again instead of breaking a line.
+            if (page.visible && !findWidget.editing)
                 textArea.textEdit.forceActiveFocus()
         }
         onEnsureVisible: textArea.ensureVisible()

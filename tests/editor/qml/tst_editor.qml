@@ -189,6 +189,25 @@ TestCase {
         compare(page.document.searchMode, 2)
     }
 
+    function test_enterInFindBarKeepsSearching() {
+        var url = newFile("ab\nab\n")
+        var page = openLoaded(url)
+        page.document.gotoEnd()
+        mainWindow.find()
+        var bar = page.findWidget
+        tryVerify(function() { return bar.findField.activeFocus })
+        bar.findField.text = "ab"
+        // Past the last match: the first Enter restarts at the top, the
+        // next ones select the matches; none of them reaches the text.
+        for (var i = 0; i < 3; ++i) {
+            keyClick(Qt.Key_Return)
+            verify(bar.findField.activeFocus, "focus after Enter " + (i + 1))
+        }
+        compare(page.document.allSelectionStart, 3)
+        compare(page.document.allText, "ab\nab\n")
+        verify(!page.isModified)
+    }
+
     function test_fifthEnterAddsChapterName() {
         csettings.isAutoAddChapterName = true
         var url = newFile("第3章 开始\n正文\n")
