@@ -208,6 +208,25 @@ TestCase {
         verify(!page.isModified)
     }
 
+    // After select all the text area's cursor already stands at the end, so
+    // Ctrl+End moves nothing; paste and Enter must still act there.
+    function test_selectAllCopyEndPaste() {
+        var url = newFile("xyz\nabc\n")
+        var page = openLoaded(url)
+        page.document.gotoPostionByAll(3)
+        keyClick(Qt.Key_A, Qt.ControlModifier)
+        keyClick(Qt.Key_C, Qt.ControlModifier)
+        keyClick(Qt.Key_End, Qt.ControlModifier)
+        compare(page.document.allSelectionStart, page.document.allSelectionEnd)
+        keyClick(Qt.Key_V, Qt.ControlModifier)
+        compare(page.document.allText, "xyz\nabc\nxyz\nabc\n")
+        page.document.gotoPostionByAll(3)
+        keyClick(Qt.Key_A, Qt.ControlModifier)
+        keyClick(Qt.Key_End, Qt.ControlModifier)
+        keyClick(Qt.Key_Return)
+        compare(page.document.allText.indexOf("xyz\nabc\nxyz\nabc\n"), 0)
+    }
+
     function test_fifthEnterAddsChapterName() {
         csettings.isAutoAddChapterName = true
         var url = newFile("第3章 开始\n正文\n")
