@@ -227,6 +227,23 @@ TestCase {
         compare(page.document.allText.indexOf("xyz\nabc\nxyz\nabc\n"), 0)
     }
 
+    // The context menu's "mark" opens the mark editor for the selected word.
+    function test_markSelectionOpensEditor() {
+        var url = newFile("hello world\n")
+        var page = openLoaded(url)
+        page.document.gotoPostionByAll(0)
+        for (var i = 0; i < 5; ++i)
+            keyClick(Qt.Key_Right, Qt.ShiftModifier)
+        compare(page.trimmedSelection, "hello")
+        verify(page.isMarkAvailable)
+        var editor = findChild(page, "markTextWidget")
+        verify(editor, "mark editor")
+        page.markSelection()
+        tryVerify(function() { return editor.visible })
+        compare(editor.markText, "hello")
+        editor.close()
+    }
+
     function test_fifthEnterAddsChapterName() {
         csettings.isAutoAddChapterName = true
         var url = newFile("第3章 开始\n正文\n")
