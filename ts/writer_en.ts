@@ -27,42 +27,92 @@ Copyright © the Penlark developers.</translation>
     </message>
 </context>
 <context>
+    <name>AnalysisSyncWorker</name>
+    <message>
+        <source>获取云端列表出错</source>
+        <translation>Could not get the cloud file list</translation>
+    </message>
+    <message>
+        <source>获取云端列表出错:</source>
+        <translation>Could not get the cloud file list:</translation>
+    </message>
+</context>
+<context>
     <name>AutoChapterPage</name>
     <message>
         <source>自动章节</source>
         <translation>Automatic chapters</translation>
+    </message>
+    <message>
+        <source>%1 章</source>
+        <translation>%1 chapters</translation>
+    </message>
+    <message>
+        <source>(无标题)</source>
+        <translation>(untitled)</translation>
+    </message>
+    <message>
+        <source>没有章节</source>
+        <translation>No chapters</translation>
     </message>
 </context>
 <context>
     <name>BarGraph</name>
     <message>
         <source>柱状图</source>
-        <translation type="unfinished" />
+        <translation>Bar chart</translation>
     </message>
 </context>
 <context>
     <name>ClockInPage</name>
     <message>
         <source>打卡</source>
-        <translation type="unfinished" />
+        <translation>Check-in</translation>
+    </message>
+    <message>
+        <source>现有积分</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>未登录</source>
+        <translation>Not logged in</translation>
+    </message>
+    <message>
+        <source>每日登陆赠送10积分</source>
+        <translation>10 points for every daily login</translation>
+    </message>
+</context>
+<context>
+    <name>CloudButton</name>
+    <message>
+        <source>云同步</source>
+        <translation>Cloud sync</translation>
     </message>
 </context>
 <context>
     <name>CloudSheet</name>
     <message>
         <source>正在云同步</source>
-        <translation type="unfinished" />
+        <translation>Syncing with the cloud</translation>
     </message>
     <message>
         <source>不同步，直接退出</source>
-        <translation type="unfinished" />
+        <translation>Quit without syncing</translation>
     </message>
 </context>
 <context>
     <name>ConflictPage</name>
     <message>
-        <source>冲突文件</source>
-        <translation type="unfinished" />
+        <source>冲突选择</source>
+        <translation>Resolve conflicts</translation>
+    </message>
+    <message>
+        <source>留下这个，删除另一个</source>
+        <translation>Keep this one, delete the other</translation>
+    </message>
+    <message>
+        <source>All Keep</source>
+        <translation>All Keep</translation>
     </message>
 </context>
 <context>
@@ -73,35 +123,35 @@ Copyright © the Penlark developers.</translation>
     </message>
     <message>
         <source>近期字数</source>
-        <translation type="unfinished" />
+        <translation>Recent words</translation>
     </message>
     <message>
         <source>近期速度</source>
-        <translation type="unfinished" />
+        <translation>Recent speed</translation>
     </message>
     <message>
         <source>近期用时</source>
-        <translation type="unfinished" />
+        <translation>Recent time</translation>
     </message>
     <message>
         <source>今日字数</source>
-        <translation type="unfinished" />
+        <translation>Today's words</translation>
     </message>
     <message>
         <source>字</source>
-        <translation type="unfinished" />
+        <translation>words</translation>
     </message>
     <message>
         <source>今日速度</source>
-        <translation type="unfinished" />
+        <translation>Today's speed</translation>
     </message>
     <message>
         <source>字/分钟</source>
-        <translation type="unfinished" />
+        <translation>words/min</translation>
     </message>
     <message>
         <source>今日用时</source>
-        <translation type="unfinished" />
+        <translation>Today's time</translation>
     </message>
     <message>
         <source>分钟</source>
@@ -109,26 +159,49 @@ Copyright © the Penlark developers.</translation>
     </message>
     <message>
         <source>剩余锁定时间(分钟):</source>
-        <translation type="unfinished" />
+        <translation>Lock time left (minutes):</translation>
     </message>
     <message>
         <source>锁定时间没有启动</source>
-        <translation type="unfinished" />
+        <translation>Time lock not started</translation>
     </message>
     <message>
         <source>剩余锁定字数(有效字数): </source>
-        <translation type="unfinished" />
+        <translation>Lock words left (counted words): </translation>
     </message>
     <message>
         <source>锁定字数没有启动</source>
-        <translation type="unfinished" />
+        <translation>Word lock not started</translation>
+    </message>
+</context>
+<context>
+    <name>CountLabel</name>
+    <message>
+        <source>字数: </source>
+        <translation>Words: </translation>
+    </message>
+    <message>
+        <source>统计中…</source>
+        <translation>Counting…</translation>
+    </message>
+    <message>
+        <source>本章: </source>
+        <translation>Chapter: </translation>
+    </message>
+    <message>
+        <source>光标前: </source>
+        <translation>Before cursor: </translation>
+    </message>
+    <message>
+        <source>选中: </source>
+        <translation>Selected: </translation>
     </message>
 </context>
 <context>
     <name>DocumentTabPage</name>
     <message>
         <source>Open a document</source>
-        <translation type="unfinished" />
+        <translation>Open a document</translation>
     </message>
     <message>
         <source>文件</source>
@@ -140,7 +213,7 @@ Copyright © the Penlark developers.</translation>
     </message>
     <message>
         <source>New a document</source>
-        <translation type="unfinished" />
+        <translation>New a document</translation>
     </message>
     <message>
         <source>新建</source>
@@ -149,6 +222,57 @@ Copyright © the Penlark developers.</translation>
     <message>
         <source>Preferences...</source>
         <translation>Preferences...</translation>
+    </message>
+    <message>
+        <source> (已删除)</source>
+        <translation> (deleted)</translation>
+    </message>
+    <message>
+        <source> (外部文档)</source>
+        <translation> (external document)</translation>
+    </message>
+    <message>
+        <source>请稍等,等正在载入中的文件载入完成后再打开。</source>
+        <translation>Please wait until the file being loaded has finished, then open it again.</translation>
+    </message>
+    <message>
+        <source>保存失败，文档没有关闭。</source>
+        <translation>Saving failed; the document was not closed.</translation>
+    </message>
+    <message>
+        <source>Saved successfully</source>
+        <translation>Saved successfully</translation>
+    </message>
+    <message>
+        <source>Save failed</source>
+        <translation>Save failed</translation>
+    </message>
+    <message>
+        <source>保存并关闭文档</source>
+        <translation>Save and close the document</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>另存为</source>
+        <translation>Save as</translation>
+    </message>
+    <message>
+        <source>导入文件</source>
+        <translation>Import files</translation>
+    </message>
+    <message>
+        <source>导入文件夹</source>
+        <translation>Import a folder</translation>
+    </message>
+</context>
+<context>
+    <name>DocxReader</name>
+    <message>
+        <source>Unable to open archive.</source>
+        <translation>Unable to open archive.</translation>
     </message>
 </context>
 <context>
@@ -166,19 +290,19 @@ Copyright © the Penlark developers.</translation>
     </message>
     <message>
         <source>新建文件夹</source>
-        <translation type="unfinished" />
+        <translation>New folder</translation>
     </message>
     <message>
         <source>新建文件</source>
-        <translation type="unfinished" />
+        <translation>New file</translation>
     </message>
     <message>
         <source>删除</source>
-        <translation type="unfinished" />
+        <translation>Delete</translation>
     </message>
     <message>
         <source>排序</source>
-        <translation type="unfinished" />
+        <translation>Sort</translation>
     </message>
     <message>
         <source>云同步</source>
@@ -186,63 +310,149 @@ Copyright © the Penlark developers.</translation>
     </message>
     <message>
         <source>历史记录</source>
-        <translation type="unfinished" />
+        <translation>History</translation>
     </message>
     <message>
         <source>还没有文档</source>
-        <translation type="unfinished" />
+        <translation>No documents yet</translation>
     </message>
     <message>
         <source>重命名</source>
-        <translation type="unfinished" />
+        <translation>Rename</translation>
     </message>
     <message>
         <source>在文件夹中显示</source>
-        <translation type="unfinished" />
+        <translation>Show in folder</translation>
     </message>
     <message>
         <source>合并并导出文档：</source>
-        <translation type="unfinished" />
+        <translation>Merge and export documents:</translation>
+    </message>
+</context>
+<context>
+    <name>FindWidget</name>
+    <message>
+        <source>替换</source>
+        <translation>Replace</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>无结果</source>
+        <translation>No results</translation>
+    </message>
+    <message>
+        <source>正则表达式</source>
+        <translation>Regular expression</translation>
+    </message>
+    <message>
+        <source>区分大小写</source>
+        <translation>Match case</translation>
+    </message>
+    <message>
+        <source>向上查找</source>
+        <translation>Find previous</translation>
+    </message>
+    <message>
+        <source>向下查找</source>
+        <translation>Find next</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Replace</translation>
+    </message>
+    <message>
+        <source>全部</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>全部替换</source>
+        <translation>Replace all</translation>
+    </message>
+    <message>
+        <source>确认全部替换？</source>
+        <translation>Replace all occurrences?</translation>
+    </message>
+</context>
+<context>
+    <name>FormatManager</name>
+    <message>
+        <source>OpenDocument Text</source>
+        <translation>OpenDocument Text</translation>
+    </message>
+    <message>
+        <source>OpenDocument Flat XML</source>
+        <translation>OpenDocument Flat XML</translation>
+    </message>
+    <message>
+        <source>Office Open XML</source>
+        <translation>Office Open XML</translation>
+    </message>
+    <message>
+        <source>Rich Text Format</source>
+        <translation>Rich Text Format</translation>
+    </message>
+    <message>
+        <source>Plain Text</source>
+        <translation>Plain Text</translation>
+    </message>
+    <message>
+        <source>Markdown Text</source>
+        <translation>Markdown Text</translation>
+    </message>
+    <message>
+        <source>All Files</source>
+        <translation>All Files</translation>
+    </message>
+    <message>
+        <source>All Supported Files</source>
+        <translation>All Supported Files</translation>
     </message>
 </context>
 <context>
     <name>FullTimerWidget</name>
     <message>
         <source>当前时间</source>
-        <translation type="unfinished" />
+        <translation>Current time</translation>
     </message>
 </context>
 <context>
     <name>FunctionBar</name>
     <message>
         <source>隐藏</source>
-        <translation type="unfinished" />
+        <translation>Hide</translation>
     </message>
 </context>
 <context>
     <name>FunctionTitleBar</name>
     <message>
         <source>返回</source>
-        <translation type="unfinished" />
+        <translation>Back</translation>
     </message>
     <message>
         <source>最小化</source>
-        <translation type="unfinished" />
+        <translation>Minimize</translation>
     </message>
 </context>
 <context>
     <name>GlobalMessage</name>
     <message>
         <source>新版已发布...</source>
-        <translation type="unfinished" />
+        <translation>A new version is available...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished" />
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>Update Now</source>
-        <translation type="unfinished" />
+        <translation>Update Now</translation>
     </message>
 </context>
 <context>
@@ -256,15 +466,15 @@ Copyright © the Penlark developers.</translation>
     <name>HistoryPage</name>
     <message>
         <source>历史记录</source>
-        <translation type="unfinished" />
+        <translation>History</translation>
     </message>
     <message>
         <source>恢复</source>
-        <translation type="unfinished" />
+        <translation>Restore</translation>
     </message>
     <message>
         <source>没有历史记录</source>
-        <translation type="unfinished" />
+        <translation>No history</translation>
     </message>
 </context>
 <context>
@@ -279,7 +489,7 @@ Copyright © the Penlark developers.</translation>
     </message>
     <message>
         <source>字数统计</source>
-        <translation type="unfinished" />
+        <translation>Word count</translation>
     </message>
     <message>
         <source>拼字</source>
@@ -287,7 +497,7 @@ Copyright © the Penlark developers.</translation>
     </message>
     <message>
         <source>Challenge</source>
-        <translation type="unfinished" />
+        <translation>Challenge</translation>
     </message>
     <message>
         <source>笔记</source>
@@ -295,87 +505,182 @@ Copyright © the Penlark developers.</translation>
     </message>
     <message>
         <source>个人中心</source>
-        <translation type="unfinished" />
+        <translation>My account</translation>
     </message>
     <message>
         <source>退出 Lumo 模式</source>
-        <translation type="unfinished" />
+        <translation>Leave Lumo mode</translation>
     </message>
     <message>
         <source>进入 Lumo 模式</source>
-        <translation type="unfinished" />
+        <translation>Enter Lumo mode</translation>
     </message>
 </context>
 <context>
     <name>ImageButton</name>
     <message>
         <source>选择图片</source>
-        <translation type="unfinished" />
+        <translation>Choose an image</translation>
     </message>
     <message>
         <source>图片</source>
-        <translation type="unfinished" />
+        <translation>Image</translation>
     </message>
     <message>
         <source>移除</source>
-        <translation type="unfinished" />
+        <translation>Remove</translation>
     </message>
 </context>
 <context>
     <name>ImageCropSheet</name>
     <message>
         <source>剪裁</source>
-        <translation type="unfinished" />
+        <translation>Crop</translation>
+    </message>
+</context>
+<context>
+    <name>LazyEdit</name>
+    <message>
+        <source>未命名文件</source>
+        <translation>Untitled</translation>
+    </message>
+    <message>
+        <source>等待同步</source>
+        <translation>Waiting to sync</translation>
+    </message>
+    <message>
+        <source>过滤期间文档已被修改，过滤结果未应用。</source>
+        <translation>The document changed during filtering; the result was not applied.</translation>
+    </message>
+    <message>
+        <source>标记</source>
+        <translation>Mark</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>重做</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>剪切</source>
+        <translation>Cut</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>粘贴</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>全选</source>
+        <translation>Select all</translation>
+    </message>
+    <message>
+        <source>选中当前章节</source>
+        <translation>Select the current chapter</translation>
+    </message>
+    <message>
+        <source>转到文档开始</source>
+        <translation>Go to the start of the document</translation>
+    </message>
+    <message>
+        <source>转到文档结尾</source>
+        <translation>Go to the end of the document</translation>
+    </message>
+    <message>
+        <source>一键排版</source>
+        <translation>One-key typesetting</translation>
+    </message>
+    <message>
+        <source>云同步</source>
+        <translation>Cloud sync</translation>
+    </message>
+    <message>
+        <source>自适应模式</source>
+        <translation>Adaptive mode</translation>
+    </message>
+    <message>
+        <source>页面模式</source>
+        <translation>Page mode</translation>
+    </message>
+    <message>
+        <source>开始同步</source>
+        <translation>Start syncing</translation>
+    </message>
+    <message>
+        <source>正在同步</source>
+        <translation>Syncing</translation>
     </message>
 </context>
 <context>
     <name>LazyTextDocument</name>
     <message>
         <source>未支持的打开方式</source>
-        <translation type="unfinished" />
+        <translation>This way of opening is not supported</translation>
     </message>
     <message>
         <source>无法打开文件: </source>
-        <translation type="unfinished" />
+        <translation>Cannot open the file: </translation>
     </message>
     <message>
         <source>Cannot save: </source>
-        <translation type="unfinished" />
+        <translation>Cannot save: </translation>
     </message>
     <message>
         <source>not a local file</source>
-        <translation type="unfinished" />
+        <translation>not a local file</translation>
     </message>
     <message>
         <source>文件已被其他程序修改。未保存的修改仍在编辑器中，保存时会覆盖外部的修改。</source>
-        <translation type="unfinished" />
+        <translation>The file was changed by another program. Your unsaved changes are still in the editor; saving will overwrite the other program's changes.</translation>
     </message>
     <message>
         <source>文件已被其他程序修改并重新载入，未保存的修改已存入历史记录。</source>
-        <translation type="unfinished" />
+        <translation>The file was changed by another program and has been reloaded; your unsaved changes were kept in the history.</translation>
     </message>
     <message>
         <source>已经是章节标题了</source>
-        <translation type="unfinished" />
+        <translation>This is already a chapter title</translation>
     </message>
     <message>
         <source>第%1章</source>
-        <translation type="unfinished" />
+        <translation>Chapter %1</translation>
     </message>
     <message>
         <source>排版期间文档已被修改，排版结果未应用。</source>
-        <translation type="unfinished" />
+        <translation>The document changed during typesetting; the result was not applied.</translation>
+    </message>
+    <message>
+        <source>从头开始查找</source>
+        <translation>Searching from the start</translation>
+    </message>
+    <message>
+        <source>从结尾开始查找</source>
+        <translation>Searching from the end</translation>
+    </message>
+    <message>
+        <source>未找到</source>
+        <translation>Not found</translation>
     </message>
 </context>
 <context>
     <name>Locker</name>
     <message>
         <source>已锁定</source>
-        <translation type="unfinished" />
+        <translation>Locked</translation>
     </message>
     <message>
         <source>已解锁</source>
-        <translation type="unfinished" />
+        <translation>Unlocked</translation>
     </message>
 </context>
 <context>
@@ -383,43 +688,122 @@ Copyright © the Penlark developers.</translation>
     <message>
         <source>当前处于锁定状态
 </source>
-        <translation type="unfinished" />
+        <translation>Currently locked
+</translation>
     </message>
     <message>
         <source>剩余锁定字数(有效字数): </source>
-        <translation type="unfinished" />
+        <translation>Lock words left (counted words): </translation>
     </message>
     <message>
         <source>剩余锁定时间(秒):</source>
-        <translation type="unfinished" />
+        <translation>Lock time left (seconds):</translation>
     </message>
     <message>
         <source>距离刷新锁定数据剩余时间(秒):</source>
-        <translation type="unfinished" />
+        <translation>Next lock update in (seconds):</translation>
     </message>
 </context>
 <context>
     <name>LoginPage</name>
     <message>
         <source>登录</source>
-        <translation type="unfinished" />
+        <translation>Log in</translation>
+    </message>
+    <message>
+        <source>注册</source>
+        <translation>Sign up</translation>
+    </message>
+    <message>
+        <source>用户名或邮箱不能为空</source>
+        <translation>User name or email is required</translation>
+    </message>
+    <message>
+        <source>密码不能为空</source>
+        <translation>Password is required</translation>
+    </message>
+    <message>
+        <source>用户名不能为空</source>
+        <translation>User name is required</translation>
+    </message>
+    <message>
+        <source>邮箱不能为空</source>
+        <translation>Email is required</translation>
+    </message>
+    <message>
+        <source>确认密码不能为空</source>
+        <translation>Please repeat the password</translation>
+    </message>
+    <message>
+        <source>两次输入的密码不一致</source>
+        <translation>The passwords do not match</translation>
+    </message>
+    <message>
+        <source>验证码不能为空</source>
+        <translation>Verification code is required</translation>
+    </message>
+    <message>
+        <source>注册成功，您可以登陆了</source>
+        <translation>Signed up. You can log in now.</translation>
+    </message>
+    <message>
+        <source>用户名或邮箱</source>
+        <translation>User name or email</translation>
+    </message>
+    <message>
+        <source>密码</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>自动登录</source>
+        <translation>Log in automatically</translation>
+    </message>
+    <message>
+        <source>找回密码</source>
+        <translation>Forgot password</translation>
+    </message>
+    <message>
+        <source>用户名</source>
+        <translation>User name</translation>
+    </message>
+    <message>
+        <source>电子邮箱</source>
+        <translation>Email</translation>
+    </message>
+    <message>
+        <source>再次输入</source>
+        <translation>Repeat password</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>验证码</source>
+        <translation>Verification code</translation>
+    </message>
+    <message>
+        <source>创建新账户</source>
+        <translation>Create an account</translation>
     </message>
 </context>
 <context>
     <name>LoginPasswordWidget</name>
     <message>
         <source>启动密码错误</source>
-        <translation type="unfinished" />
+        <translation>Wrong start password</translation>
     </message>
     <message>
         <source>注意启动密码不是您用户账号的密码。
 而是您在软件偏好设置中设置的启动密码。
 此功能可以在本软件的偏好设置中取消。</source>
-        <translation type="unfinished" />
+        <translation>Note: the start password is not your account password.
+It is the start password set in the program's preferences.
+You can turn it off in the preferences.</translation>
     </message>
     <message>
         <source>请输入启动密码</source>
-        <translation type="unfinished" />
+        <translation>Enter the start password</translation>
     </message>
     <message>
         <source>启动密码</source>
@@ -427,33 +811,33 @@ Copyright © the Penlark developers.</translation>
     </message>
     <message>
         <source>进入</source>
-        <translation type="unfinished" />
+        <translation>Enter</translation>
     </message>
 </context>
 <context>
     <name>LumoCounter</name>
     <message>
         <source>Counting chapters, please try again later</source>
-        <translation type="unfinished" />
+        <translation>Counting chapters, please try again later</translation>
     </message>
 </context>
 <context>
     <name>LumoFileSystemModel</name>
     <message>
         <source>名称不能为空</source>
-        <translation type="unfinished" />
+        <translation>The name cannot be empty</translation>
     </message>
     <message>
         <source>名称不能包含“/”、“\”或“..”</source>
-        <translation type="unfinished" />
+        <translation>The name cannot contain "/", "\" or ".."</translation>
     </message>
     <message>
         <source>名称太长</source>
-        <translation type="unfinished" />
+        <translation>The name is too long</translation>
     </message>
     <message>
         <source>指定名称的文件已存在</source>
-        <translation type="unfinished" />
+        <translation>A file with this name already exists</translation>
     </message>
 </context>
 <context>
@@ -484,14 +868,85 @@ Copyright © the Penlark developers.</translation>
     </message>
     <message>
         <source>电纸书</source>
-        <translation type="unfinished" />
+        <translation>E-paper</translation>
+    </message>
+</context>
+<context>
+    <name>MarkTextWidget</name>
+    <message>
+        <source>标记</source>
+        <translation>Mark</translation>
+    </message>
+    <message>
+        <source>删除此标记</source>
+        <translation>Delete this mark</translation>
+    </message>
+    <message>
+        <source>笔记</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>标记内容
+(可为空,最多200字)
+一般用作注释。</source>
+        <translation>Mark text
+(optional, up to 200 characters)
+Usually used as a note.</translation>
+    </message>
+    <message>
+        <source>例如：
+林远，男，二十七岁，
+镇上书铺的掌柜，
+寡言，爱下棋。
+...</source>
+        <translation>For example:
+Lin Yuan, male, 27,
+keeper of the town bookshop,
+quiet, fond of chess.
+...</translation>
+    </message>
+    <message>
+        <source>颜色</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>MePage</name>
     <message>
         <source>个人中心</source>
-        <translation type="unfinished" />
+        <translation>My account</translation>
+    </message>
+    <message>
+        <source>您的新头像更新成功</source>
+        <translation>Your new avatar has been saved</translation>
+    </message>
+    <message>
+        <source>登录</source>
+        <translation>Log in</translation>
+    </message>
+    <message>
+        <source>现有积分</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>头像设置</source>
+        <translation>Avatar</translation>
+    </message>
+    <message>
+        <source>设置用户信息</source>
+        <translation>Edit profile</translation>
+    </message>
+    <message>
+        <source>修改密码</source>
+        <translation>Change password</translation>
+    </message>
+    <message>
+        <source>退出登录</source>
+        <translation>Log out</translation>
     </message>
 </context>
 <context>
@@ -506,7 +961,7 @@ Copyright © the Penlark developers.</translation>
     </message>
     <message>
         <source>字数统计</source>
-        <translation type="unfinished" />
+        <translation>Word count</translation>
     </message>
     <message>
         <source>拼字</source>
@@ -514,7 +969,7 @@ Copyright © the Penlark developers.</translation>
     </message>
     <message>
         <source>Challenge</source>
-        <translation type="unfinished" />
+        <translation>Challenge</translation>
     </message>
     <message>
         <source>笔记</source>
@@ -522,26 +977,26 @@ Copyright © the Penlark developers.</translation>
     </message>
     <message>
         <source>个人中心</source>
-        <translation type="unfinished" />
+        <translation>My account</translation>
     </message>
     <message>
         <source>退出 Lumo 模式</source>
-        <translation type="unfinished" />
+        <translation>Leave Lumo mode</translation>
     </message>
     <message>
         <source>进入 Lumo 模式</source>
-        <translation type="unfinished" />
+        <translation>Enter Lumo mode</translation>
     </message>
     <message>
         <source>Manage</source>
-        <translation type="unfinished" />
+        <translation>Manage</translation>
     </message>
 </context>
 <context>
     <name>NavigationItem</name>
     <message>
         <source>返回</source>
-        <translation type="unfinished" />
+        <translation>Back</translation>
     </message>
 </context>
 <context>
@@ -552,19 +1007,19 @@ Copyright © the Penlark developers.</translation>
     </message>
     <message>
         <source>创建新笔记</source>
-        <translation type="unfinished" />
+        <translation>New note</translation>
     </message>
     <message>
         <source>删除笔记</source>
-        <translation type="unfinished" />
+        <translation>Delete note</translation>
     </message>
     <message>
         <source>打开最近笔记</source>
-        <translation type="unfinished" />
+        <translation>Open a recent note</translation>
     </message>
     <message>
         <source>Clear Menu</source>
-        <translation type="unfinished" />
+        <translation>Clear Menu</translation>
     </message>
 </context>
 <context>
@@ -575,6 +1030,36 @@ Copyright © the Penlark developers.</translation>
     </message>
 </context>
 <context>
+    <name>OdtReader</name>
+    <message>
+        <source>Unable to open archive.</source>
+        <translation>Unable to open archive.</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordWindow</name>
+    <message>
+        <source>修改密码</source>
+        <translation>Change password</translation>
+    </message>
+    <message>
+        <source>密码修改成功</source>
+        <translation>Password changed</translation>
+    </message>
+    <message>
+        <source>旧密码</source>
+        <translation>Old password</translation>
+    </message>
+    <message>
+        <source>新密码</source>
+        <translation>New password</translation>
+    </message>
+    <message>
+        <source>再次输入</source>
+        <translation>Repeat password</translation>
+    </message>
+</context>
+<context>
     <name>PcMain</name>
     <message>
         <source>自动章节</source>
@@ -582,7 +1067,7 @@ Copyright © the Penlark developers.</translation>
     </message>
     <message>
         <source>字数统计</source>
-        <translation type="unfinished" />
+        <translation>Word count</translation>
     </message>
     <message>
         <source>拼字</source>
@@ -590,56 +1075,83 @@ Copyright © the Penlark developers.</translation>
     </message>
     <message>
         <source>Challenge</source>
-        <translation type="unfinished" />
+        <translation>Challenge</translation>
     </message>
 </context>
 <context>
     <name>PhoneHomeTabBar</name>
     <message>
         <source>Files</source>
-        <translation type="unfinished" />
+        <translation>Files</translation>
     </message>
     <message>
         <source>Word Count</source>
-        <translation type="unfinished" />
+        <translation>Word Count</translation>
     </message>
     <message>
         <source>Ranking</source>
-        <translation type="unfinished" />
+        <translation>Ranking</translation>
     </message>
     <message>
         <source>Me</source>
-        <translation type="unfinished" />
+        <translation>Me</translation>
     </message>
 </context>
 <context>
     <name>Points</name>
     <message>
         <source>积分</source>
-        <translation type="unfinished" />
+        <translation>Points</translation>
     </message>
     <message>
         <source>读者感谢你的创作!</source>
-        <translation type="unfinished" />
+        <translation>Readers thank you for your writing!</translation>
     </message>
     <message>
         <source>开始就成功了一半,加油!</source>
-        <translation type="unfinished" />
+        <translation>Well begun is half done. Keep going!</translation>
     </message>
     <message>
         <source>超神!!!</source>
-        <translation type="unfinished" />
+        <translation>Legendary!!!</translation>
     </message>
     <message>
         <source>您今天已经创作了一万字以上！</source>
-        <translation type="unfinished" />
+        <translation>You have written more than 10,000 words today!</translation>
+    </message>
+</context>
+<context>
+    <name>PointsAwardRow</name>
+    <message>
+        <source>获取</source>
+        <translation>Claim</translation>
+    </message>
+    <message>
+        <source>已获取</source>
+        <translation>Claimed</translation>
     </message>
 </context>
 <context>
     <name>PointsWindow</name>
     <message>
         <source>积分</source>
-        <translation type="unfinished" />
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>现有积分</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>未登录</source>
+        <translation>Not logged in</translation>
+    </message>
+    <message>
+        <source>首次登陆赠送100积分</source>
+        <translation>100 points for your first login</translation>
+    </message>
+    <message>
+        <source>每日登陆赠送10积分</source>
+        <translation>10 points for every daily login</translation>
     </message>
 </context>
 <context>
@@ -1012,32 +1524,55 @@ Switch it on?</translation>
     </message>
 </context>
 <context>
+    <name>ProfileWindow</name>
+    <message>
+        <source>设置用户信息</source>
+        <translation>Edit profile</translation>
+    </message>
+    <message>
+        <source>请输入新的昵称或邮箱</source>
+        <translation>Enter a new nickname or email</translation>
+    </message>
+    <message>
+        <source>修改昵称或邮箱成功！</source>
+        <translation>Nickname or email changed!</translation>
+    </message>
+    <message>
+        <source>电子邮箱</source>
+        <translation>Email</translation>
+    </message>
+    <message>
+        <source>昵称</source>
+        <translation>Nickname</translation>
+    </message>
+</context>
+<context>
     <name>QIActionSheet</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished" />
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
     <name>QIAlertView</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished" />
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished" />
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
     <name>QIImagePicker</name>
     <message>
         <source>Import Image</source>
-        <translation type="unfinished" />
+        <translation>Import Image</translation>
     </message>
     <message>
         <source>Failed to save the image</source>
-        <translation type="unfinished" />
+        <translation>Failed to save the image</translation>
     </message>
 </context>
 <context>
@@ -1519,7 +2054,7 @@ Switch it on?</translation>
     <name>QQuickFolderListModel</name>
     <message>
         <source>重命名失败，请检查是否有重名或者文件夹是否有写权限</source>
-        <translation type="unfinished" />
+        <translation>Renaming failed. Check whether the name is already taken and whether the folder is writable.</translation>
     </message>
 </context>
 <context>
@@ -1530,10 +2065,24 @@ Switch it on?</translation>
     </message>
 </context>
 <context>
+    <name>RtfReader</name>
+    <message>
+        <source>Not a supported RTF file.</source>
+        <translation>Not a supported RTF file.</translation>
+    </message>
+</context>
+<context>
+    <name>RtfTokenizer</name>
+    <message>
+        <source>Unexpectedly reached end of file.</source>
+        <translation>Unexpectedly reached end of file.</translation>
+    </message>
+</context>
+<context>
     <name>SettingButton</name>
     <message>
         <source>设置</source>
-        <translation type="unfinished" />
+        <translation>Settings</translation>
     </message>
     <message>
         <source>关于</source>
@@ -1549,7 +2098,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>工具</source>
-        <translation type="unfinished" />
+        <translation>Tools</translation>
     </message>
     <message>
         <source>过滤敏感词</source>
@@ -1565,7 +2114,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>在光标处添加章节名</source>
-        <translation type="unfinished" />
+        <translation>Insert a chapter title at the cursor</translation>
     </message>
     <message>
         <source>一键排版</source>
@@ -1573,7 +2122,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>历史记录</source>
-        <translation type="unfinished" />
+        <translation>History</translation>
     </message>
     <message>
         <source>偏好设置</source>
@@ -1584,41 +2133,41 @@ Switch it on?</translation>
     <name>SheetWindow</name>
     <message>
         <source>确定</source>
-        <translation type="unfinished" />
+        <translation>OK</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished" />
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
     <name>ShortcutBox</name>
     <message>
         <source>请按下快捷键</source>
-        <translation type="unfinished" />
+        <translation>Press a shortcut</translation>
     </message>
 </context>
 <context>
     <name>ShutdownWindow</name>
     <message>
         <source>保存所有文档后关闭计算机。</source>
-        <translation type="unfinished" />
+        <translation>Save all documents, then shut down the computer.</translation>
     </message>
     <message>
         <source>保存所有文档后重新启动计算机。</source>
-        <translation type="unfinished" />
+        <translation>Save all documents, then restart the computer.</translation>
     </message>
     <message>
         <source>关机</source>
-        <translation type="unfinished" />
+        <translation>Shut down</translation>
     </message>
     <message>
         <source>希望计算机做什么？</source>
-        <translation type="unfinished" />
+        <translation>What should the computer do?</translation>
     </message>
     <message>
         <source>重启</source>
-        <translation type="unfinished" />
+        <translation>Restart</translation>
     </message>
 </context>
 <context>
@@ -1629,42 +2178,129 @@ Switch it on?</translation>
     </message>
 </context>
 <context>
+    <name>SubtlePage</name>
+    <message>
+        <source>过滤敏感词</source>
+        <translation>Filter sensitive words</translation>
+    </message>
+    <message>
+        <source>开始过滤</source>
+        <translation>Start filtering</translation>
+    </message>
+    <message>
+        <source>文档是空的，不用过滤</source>
+        <translation>The document is empty; there is nothing to filter</translation>
+    </message>
+    <message>
+        <source>文档未保存，请保存文档后再过滤</source>
+        <translation>The document is not saved. Save it before filtering</translation>
+    </message>
+    <message>
+        <source>自定义敏感词</source>
+        <translation>Custom sensitive words</translation>
+    </message>
+    <message>
+        <source>每行一个词</source>
+        <translation>One word per line</translation>
+    </message>
+    <message>
+        <source>程序内置两套敏感词库：轻度过滤使用第一套，重度过滤同时使用两套。三个级别都会加上左侧框中的自定义敏感词，每行一个，可以直接粘贴，保存时会去掉重复的词。选项在开始过滤或关闭本窗口时保存。过滤前的文本可以从文档的历史记录中找回。</source>
+        <translation>The program has two built-in lists of sensitive words: light filtering uses the first, strict filtering uses both. All three levels add the custom words from the box on the left, one per line; you can paste them, and duplicates are removed on saving. The options are saved when you start filtering or close this window. The text before filtering can be recovered from the document's history.</translation>
+    </message>
+    <message>
+        <source>标记方式</source>
+        <translation>Marking</translation>
+    </message>
+    <message>
+        <source>编辑文档时自动标红</source>
+        <translation>Mark in red while editing</translation>
+    </message>
+    <message>
+        <source>仅手动过滤时标红</source>
+        <translation>Mark in red only when filtering by hand</translation>
+    </message>
+    <message>
+        <source>级别</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>轻度过滤</source>
+        <translation>Light filtering</translation>
+    </message>
+    <message>
+        <source>重度过滤</source>
+        <translation>Strict filtering</translation>
+    </message>
+    <message>
+        <source>仅自定义</source>
+        <translation>Custom words only</translation>
+    </message>
+    <message>
+        <source>过滤方式</source>
+        <translation>Filtering method</translation>
+    </message>
+    <message>
+        <source>仅标红</source>
+        <translation>Mark in red only</translation>
+    </message>
+    <message>
+        <source>分割线</source>
+        <translation>Separators</translation>
+    </message>
+    <message>
+        <source>星号</source>
+        <translation>Asterisks</translation>
+    </message>
+    <message>
+        <source>拼音</source>
+        <translation>Pinyin</translation>
+    </message>
+    <message>
+        <source>喵星语</source>
+        <translation>Meow speak</translation>
+    </message>
+    <message>
+        <source>汪星语</source>
+        <translation>Woof speak</translation>
+    </message>
+</context>
+<context>
     <name>TargetPage</name>
     <message>
         <source>写作目标</source>
-        <translation type="unfinished" />
+        <translation>Writing goal</translation>
     </message>
     <message>
         <source>锁定字数不能小于当前锁定字数</source>
-        <translation type="unfinished" />
+        <translation>The word lock cannot be lower than the current one</translation>
     </message>
     <message>
         <source>锁定时间不能小于当前锁定时间</source>
-        <translation type="unfinished" />
+        <translation>The time lock cannot be shorter than the current one</translation>
     </message>
     <message>
         <source>请输入锁定时间或者字数</source>
-        <translation type="unfinished" />
+        <translation>Enter a lock time or a word count</translation>
     </message>
     <message>
         <source>锁定字数(字)</source>
-        <translation type="unfinished" />
+        <translation>Word lock (words)</translation>
     </message>
     <message>
         <source>锁定时间(分钟)</source>
-        <translation type="unfinished" />
+        <translation>Time lock (minutes)</translation>
     </message>
     <message>
         <source>锁定之后，您将不能退出软件，必须正式完成自己设定的值，等待不会对锁定时间起效，同理乱打大量复制粘贴也不会对锁定字数起效。锁定的时间和字数每20秒统计一次。</source>
-        <translation type="unfinished" />
+        <translation>Once locked, you cannot quit the program until you really reach the values you set. Idle waiting does not count towards the time lock, and random typing or mass copy and paste does not count towards the word lock. Locked time and words are counted every 20 seconds.</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished" />
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>确定</source>
-        <translation type="unfinished" />
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -1675,39 +2311,263 @@ Switch it on?</translation>
     </message>
 </context>
 <context>
+    <name>ThroughGame</name>
+    <message>
+        <source>积分</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>恭喜，闯关成功！！！撒花！！！</source>
+        <translation>Congratulations, you beat the challenge!!!</translation>
+    </message>
+    <message>
+        <source>成功，自动转入下一关。</source>
+        <translation>Success! Moving on to the next level.</translation>
+    </message>
+    <message>
+        <source>挑战失败!</source>
+        <translation>Challenge failed!</translation>
+    </message>
+</context>
+<context>
+    <name>ThroughLabel</name>
+    <message>
+        <source>剩余字数</source>
+        <translation>Words left</translation>
+    </message>
+    <message>
+        <source>剩余时间:</source>
+        <translation>Time left:</translation>
+    </message>
+</context>
+<context>
     <name>ThroughPage</name>
     <message>
         <source>Challenge</source>
-        <translation type="unfinished" />
+        <translation>Challenge</translation>
+    </message>
+    <message>
+        <source>您的剩余积分不够支付本次闯关门票，快去领一些积分吧!</source>
+        <translation>You do not have enough points for this challenge's entry fee. Go and collect some points!</translation>
+    </message>
+    <message>
+        <source>确定花费</source>
+        <translation>Spend </translation>
+    </message>
+    <message>
+        <source>如果中途退出，扣除的积分不返还。</source>
+        <translation>If you quit midway, the points spent are not refunded.</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Notices</translation>
+    </message>
+    <message>
+        <source>现有积分</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>未登录</source>
+        <translation>Not logged in</translation>
+    </message>
+    <message>
+        <source>闯关信息载入失败,请稍后再试</source>
+        <translation>Could not load the challenge. Please try again later</translation>
+    </message>
+    <message>
+        <source>正在刷新...</source>
+        <translation>Refreshing...</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>门票</source>
+        <translation>Entry fee</translation>
+    </message>
+    <message>
+        <source>通关奖励</source>
+        <translation>Reward</translation>
+    </message>
+    <message>
+        <source>通关条件</source>
+        <translation>Goal</translation>
+    </message>
+    <message>
+        <source>需要在最多</source>
+        <translation>Within at most </translation>
+    </message>
+    <message>
+        <source>小时内完成9关，共</source>
+        <translation> hours, complete 9 levels with </translation>
+    </message>
+    <message>
+        <source>字的挑战</source>
+        <translation> words in total</translation>
+    </message>
+    <message>
+        <source>放弃</source>
+        <translation>Give up</translation>
+    </message>
+    <message>
+        <source>返回</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Done</translation>
+    </message>
+    <message>
+        <source>进行中</source>
+        <translation>In progress</translation>
+    </message>
+    <message>
+        <source>失败</source>
+        <translation>Failed</translation>
+    </message>
+    <message>
+        <source>目标</source>
+        <translation>Goal</translation>
+    </message>
+    <message>
+        <source>奖励积分</source>
+        <translation>Reward points</translation>
+    </message>
+    <message>
+        <source>剩余字数</source>
+        <translation>Words left</translation>
+    </message>
+    <message>
+        <source>剩余时间</source>
+        <translation>Time left</translation>
     </message>
 </context>
 <context>
     <name>ThroughTipsDialog</name>
     <message>
-        <source>Challenge</source>
-        <translation type="unfinished" />
+        <source>提示</source>
+        <translation>Notices</translation>
+    </message>
+</context>
+<context>
+    <name>TxtReader</name>
+    <message>
+        <source>Unable to read the file.</source>
+        <translation>Unable to read the file.</translation>
+    </message>
+</context>
+<context>
+    <name>UserDatas</name>
+    <message>
+        <source>积分获取失败</source>
+        <translation>Could not get the points</translation>
+    </message>
+    <message>
+        <source>错误码</source>
+        <translation>Error code</translation>
     </message>
 </context>
 <context>
     <name>UserInfo</name>
     <message>
         <source>请输入用户名</source>
-        <translation type="unfinished" />
+        <translation>Enter a user name</translation>
     </message>
     <message>
         <source>请输入密码</source>
-        <translation type="unfinished" />
+        <translation>Enter a password</translation>
     </message>
     <message>
-        <source>无法连接服务器</source>
-        <translation type="unfinished" />
+        <source>服务端暂时关闭了注册通道</source>
+        <translation>Sign-up is closed on the server for now</translation>
+    </message>
+    <message>
+        <source>出错</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>验证码不正确</source>
+        <translation>Wrong verification code</translation>
+    </message>
+    <message>
+        <source>密码不匹配</source>
+        <translation>Password mismatch</translation>
+    </message>
+    <message>
+        <source>用户名已被占用</source>
+        <translation>This user name is already taken</translation>
+    </message>
+    <message>
+        <source>邮箱地址已被使用</source>
+        <translation>This email address is already in use</translation>
+    </message>
+    <message>
+        <source>此用户名是被保留的</source>
+        <translation>This user name is reserved</translation>
+    </message>
+    <message>
+        <source>用户名格式不正确</source>
+        <translation>Invalid user name</translation>
+    </message>
+    <message>
+        <source>等待验证邮箱</source>
+        <translation>Waiting for email verification</translation>
+    </message>
+    <message>
+        <source>用户名或密码错误</source>
+        <translation>Wrong user name or password</translation>
+    </message>
+    <message>
+        <source>Your profile has been updated successfully.</source>
+        <translation>Your profile has been updated successfully.</translation>
+    </message>
+    <message>
+        <source>Your avatar setting has been updated successfully.</source>
+        <translation>Your avatar setting has been updated successfully.</translation>
+    </message>
+    <message>
+        <source>Email address is not a valid email address.</source>
+        <translation>Email address is not a valid email address.</translation>
+    </message>
+    <message>
+        <source>网络访问被禁用。</source>
+        <translation>Network access is disabled.</translation>
+    </message>
+    <message>
+        <source>上传的文件不是一张图片</source>
+        <translation>The uploaded file is not an image</translation>
+    </message>
+    <message>
+        <source>正在登录...</source>
+        <translation>Logging in...</translation>
+    </message>
+    <message>
+        <source>登录成功</source>
+        <translation>Logged in</translation>
+    </message>
+    <message>
+        <source>未知错误</source>
+        <translation>Unknown error</translation>
+    </message>
+    <message>
+        <source>Please login first!</source>
+        <translation>Please login first!</translation>
+    </message>
+    <message>
+        <source>超时</source>
+        <translation>Timed out</translation>
+    </message>
+    <message>
+        <source>上传超时</source>
+        <translation>Upload timed out</translation>
     </message>
 </context>
 <context>
     <name>WindowsMenuBar</name>
     <message>
         <source>强制退出</source>
-        <translation type="unfinished" />
+        <translation>Force quit</translation>
     </message>
     <message>
         <source>文件</source>
@@ -1723,11 +2583,11 @@ Switch it on?</translation>
     </message>
     <message>
         <source>Open Recent</source>
-        <translation type="unfinished" />
+        <translation>Open Recent</translation>
     </message>
     <message>
         <source>Clear Menu</source>
-        <translation type="unfinished" />
+        <translation>Clear Menu</translation>
     </message>
     <message>
         <source>保存</source>
@@ -1739,15 +2599,15 @@ Switch it on?</translation>
     </message>
     <message>
         <source>导入</source>
-        <translation type="unfinished" />
+        <translation>Import</translation>
     </message>
     <message>
         <source>导入文件夹</source>
-        <translation type="unfinished" />
+        <translation>Import a folder</translation>
     </message>
     <message>
         <source>导入文件</source>
-        <translation type="unfinished" />
+        <translation>Import files</translation>
     </message>
     <message>
         <source>关闭</source>
@@ -1755,11 +2615,11 @@ Switch it on?</translation>
     </message>
     <message>
         <source>退出程序</source>
-        <translation type="unfinished" />
+        <translation>Quit</translation>
     </message>
     <message>
         <source>编辑</source>
-        <translation type="unfinished" />
+        <translation>Edit</translation>
     </message>
     <message>
         <source>撤销</source>
@@ -1795,27 +2655,27 @@ Switch it on?</translation>
     </message>
     <message>
         <source>显示</source>
-        <translation type="unfinished" />
+        <translation>View</translation>
     </message>
     <message>
         <source>显示 文件</source>
-        <translation type="unfinished" />
+        <translation>View Files</translation>
     </message>
     <message>
         <source>显示 自动章节</source>
-        <translation type="unfinished" />
+        <translation>View Automatic Chapters</translation>
     </message>
     <message>
         <source>显示 字数统计</source>
-        <translation type="unfinished" />
+        <translation>View Word Count</translation>
     </message>
     <message>
         <source>显示 拼字</source>
-        <translation type="unfinished" />
+        <translation>View Word Sprint</translation>
     </message>
     <message>
         <source>Challenge</source>
-        <translation type="unfinished" />
+        <translation>Challenge</translation>
     </message>
     <message>
         <source>笔记</source>
@@ -1823,7 +2683,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>显示 我</source>
-        <translation type="unfinished" />
+        <translation>View My Account</translation>
     </message>
     <message>
         <source>窗口置顶</source>
@@ -1831,23 +2691,23 @@ Switch it on?</translation>
     </message>
     <message>
         <source>退出 极简 模式</source>
-        <translation type="unfinished" />
+        <translation>Leave Minimal Mode</translation>
     </message>
     <message>
         <source>进入 极简 模式</source>
-        <translation type="unfinished" />
+        <translation>Enter Minimal Mode</translation>
     </message>
     <message>
         <source>退出 Lumo 模式</source>
-        <translation type="unfinished" />
+        <translation>Leave Lumo mode</translation>
     </message>
     <message>
         <source>进入 Lumo 模式</source>
-        <translation type="unfinished" />
+        <translation>Enter Lumo mode</translation>
     </message>
     <message>
         <source>工具</source>
-        <translation type="unfinished" />
+        <translation>Tools</translation>
     </message>
     <message>
         <source>统计卡片</source>
@@ -1871,7 +2731,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>历史记录</source>
-        <translation type="unfinished" />
+        <translation>History</translation>
     </message>
     <message>
         <source>云同步</source>
@@ -1934,15 +2794,15 @@ Switch it on?</translation>
     <name>WindowsTitleBar</name>
     <message>
         <source>最小化</source>
-        <translation type="unfinished" />
+        <translation>Minimize</translation>
     </message>
     <message>
         <source>还原</source>
-        <translation type="unfinished" />
+        <translation>Restore</translation>
     </message>
     <message>
         <source>最大化</source>
-        <translation type="unfinished" />
+        <translation>Maximize</translation>
     </message>
     <message>
         <source>关闭</source>
@@ -1953,15 +2813,15 @@ Switch it on?</translation>
     <name>WordCountPage</name>
     <message>
         <source>字数统计</source>
-        <translation type="unfinished" />
+        <translation>Word count</translation>
     </message>
     <message>
         <source>字</source>
-        <translation type="unfinished" />
+        <translation>words</translation>
     </message>
     <message>
         <source>字/分钟</source>
-        <translation type="unfinished" />
+        <translation>words/min</translation>
     </message>
     <message>
         <source>分钟</source>
@@ -1969,11 +2829,11 @@ Switch it on?</translation>
     </message>
     <message>
         <source>元</source>
-        <translation type="unfinished" />
+        <translation>yuan</translation>
     </message>
     <message>
         <source>字数统计功能菜单</source>
-        <translation type="unfinished" />
+        <translation>Word count menu</translation>
     </message>
     <message>
         <source>统计卡片</source>
@@ -1981,131 +2841,131 @@ Switch it on?</translation>
     </message>
     <message>
         <source>字体大小</source>
-        <translation type="unfinished" />
+        <translation>Font size</translation>
     </message>
     <message>
         <source>同步字数</source>
-        <translation type="unfinished" />
+        <translation>Sync word counts</translation>
     </message>
     <message>
         <source>请先登录</source>
-        <translation type="unfinished" />
+        <translation>Please log in first</translation>
     </message>
     <message>
         <source>文档统计</source>
-        <translation type="unfinished" />
+        <translation>Document statistics</translation>
     </message>
     <message>
         <source>总字数</source>
-        <translation type="unfinished" />
+        <translation>Characters</translation>
     </message>
     <message>
         <source>总字数(无空格)</source>
-        <translation type="unfinished" />
+        <translation>Characters (no spaces)</translation>
     </message>
     <message>
         <source>数字</source>
-        <translation type="unfinished" />
+        <translation>Digits</translation>
     </message>
     <message>
         <source>空格数</source>
-        <translation type="unfinished" />
+        <translation>Spaces</translation>
     </message>
     <message>
         <source>汉字数</source>
-        <translation type="unfinished" />
+        <translation>Chinese characters</translation>
     </message>
     <message>
         <source>单词数</source>
-        <translation type="unfinished" />
+        <translation>Words</translation>
     </message>
     <message>
         <source>段落数</source>
-        <translation type="unfinished" />
+        <translation>Paragraphs</translation>
     </message>
     <message>
         <source>今时今日</source>
-        <translation type="unfinished" />
+        <translation>Today</translation>
     </message>
     <message>
         <source>今日字数</source>
-        <translation type="unfinished" />
+        <translation>Today's words</translation>
     </message>
     <message>
         <source>今日速度</source>
-        <translation type="unfinished" />
+        <translation>Today's speed</translation>
     </message>
     <message>
         <source>今日用时</source>
-        <translation type="unfinished" />
+        <translation>Today's time</translation>
     </message>
     <message>
         <source>今日稿费</source>
-        <translation type="unfinished" />
+        <translation>Today's fee</translation>
     </message>
     <message>
         <source>本周统计</source>
-        <translation type="unfinished" />
+        <translation>This week</translation>
     </message>
     <message>
         <source>本周字数</source>
-        <translation type="unfinished" />
+        <translation>Words this week</translation>
     </message>
     <message>
         <source>本周速度</source>
-        <translation type="unfinished" />
+        <translation>Speed this week</translation>
     </message>
     <message>
         <source>本周用时</source>
-        <translation type="unfinished" />
+        <translation>Time this week</translation>
     </message>
     <message>
         <source>本周稿费</source>
-        <translation type="unfinished" />
+        <translation>Fee this week</translation>
     </message>
     <message>
         <source>月度统计</source>
-        <translation type="unfinished" />
+        <translation>This month</translation>
     </message>
     <message>
         <source>本月字数</source>
-        <translation type="unfinished" />
+        <translation>Words this month</translation>
     </message>
     <message>
         <source>本月速度</source>
-        <translation type="unfinished" />
+        <translation>Speed this month</translation>
     </message>
     <message>
         <source>本月用时</source>
-        <translation type="unfinished" />
+        <translation>Time this month</translation>
     </message>
     <message>
         <source>本月稿费</source>
-        <translation type="unfinished" />
+        <translation>Fee this month</translation>
     </message>
     <message>
         <source>年度统计</source>
-        <translation type="unfinished" />
+        <translation>This year</translation>
     </message>
     <message>
         <source>今年字数</source>
-        <translation type="unfinished" />
+        <translation>Words this year</translation>
     </message>
     <message>
         <source>今年速度</source>
-        <translation type="unfinished" />
+        <translation>Speed this year</translation>
     </message>
     <message>
         <source>今年用时</source>
-        <translation type="unfinished" />
+        <translation>Time this year</translation>
     </message>
     <message>
         <source>年度稿费</source>
-        <translation type="unfinished" />
+        <translation>Fee this year</translation>
     </message>
     <message>
         <source>设置字体大小</source>
-        <translation type="unfinished" />
+        <translation>Set the font size</translation>
     </message>
     <message>
         <source>字号</source>
@@ -2116,15 +2976,15 @@ Switch it on?</translation>
     <name>cloudDisk</name>
     <message>
         <source>没有登陆</source>
-        <translation type="unfinished" />
+        <translation>Not logged in</translation>
     </message>
     <message>
         <source>设置中取消了云同步功能</source>
-        <translation type="unfinished" />
+        <translation>Cloud sync is turned off in the settings</translation>
     </message>
     <message>
         <source>另一个云同步线程正在运行</source>
-        <translation type="unfinished" />
+        <translation>Another cloud sync is already running</translation>
     </message>
     <message>
         <source>云同步</source>
@@ -2132,197 +2992,327 @@ Switch it on?</translation>
     </message>
     <message>
         <source>云同步开始</source>
-        <translation type="unfinished" />
+        <translation>Cloud sync started</translation>
     </message>
     <message>
         <source>有冲突文件待处理</source>
-        <translation type="unfinished" />
+        <translation>Conflicting files need your attention</translation>
     </message>
     <message>
         <source>同步完成</source>
-        <translation type="unfinished" />
+        <translation>Sync complete</translation>
     </message>
     <message>
         <source>云同步:有冲突文件待处理</source>
-        <translation type="unfinished" />
+        <translation>Cloud sync: conflicting files need your attention</translation>
+    </message>
+    <message>
+        <source>Not logged in:</source>
+        <translation>Not logged in:</translation>
+    </message>
+    <message>
+        <source>正在上传文件</source>
+        <translation>Uploading files</translation>
+    </message>
+    <message>
+        <source>文件上传结束</source>
+        <translation>Upload finished</translation>
+    </message>
+    <message>
+        <source>正在下载文件</source>
+        <translation>Downloading files</translation>
+    </message>
+    <message>
+        <source>文件下载结束</source>
+        <translation>Download finished</translation>
+    </message>
+    <message>
+        <source>正在下载冲突文件</source>
+        <translation>Downloading conflicting files</translation>
+    </message>
+    <message>
+        <source>下载冲突文件结束</source>
+        <translation>Conflicting files downloaded</translation>
+    </message>
+    <message>
+        <source>删除元数据失败</source>
+        <translation>Could not delete the metadata</translation>
+    </message>
+    <message>
+        <source>删除远程文件失败</source>
+        <translation>Could not delete the remote file</translation>
+    </message>
+    <message>
+        <source>删除远程文件失败:</source>
+        <translation>Could not delete the remote file:</translation>
+    </message>
+    <message>
+        <source>上传失败</source>
+        <translation>Upload failed</translation>
+    </message>
+    <message>
+        <source>上传失败:</source>
+        <translation>Upload failed:</translation>
+    </message>
+    <message>
+        <source>更新元数据失败</source>
+        <translation>Could not update the metadata</translation>
+    </message>
+    <message>
+        <source>更新元数据失败:</source>
+        <translation>Could not update the metadata:</translation>
+    </message>
+    <message>
+        <source>下载失败</source>
+        <translation>Download failed</translation>
+    </message>
+    <message>
+        <source>下载失败:</source>
+        <translation>Download failed:</translation>
+    </message>
+    <message>
+        <source>删除文件不存在</source>
+        <translation>The file to delete does not exist</translation>
+    </message>
+    <message>
+        <source>删除文件不存在::</source>
+        <translation>The file to delete does not exist::</translation>
+    </message>
+    <message>
+        <source>删除文件失败</source>
+        <translation>Could not delete the file</translation>
+    </message>
+    <message>
+        <source>删除文件失败:</source>
+        <translation>Could not delete the file:</translation>
+    </message>
+    <message>
+        <source>写文件失败</source>
+        <translation>Could not write the file</translation>
+    </message>
+    <message>
+        <source>写文件失败:</source>
+        <translation>Could not write the file:</translation>
+    </message>
+    <message>
+        <source>写元数据失败</source>
+        <translation>Could not write the metadata</translation>
+    </message>
+    <message>
+        <source>写元数据失败:</source>
+        <translation>Could not write the metadata:</translation>
+    </message>
+    <message>
+        <source>写入文件失败:</source>
+        <translation>Could not write the file:</translation>
+    </message>
+    <message>
+        <source>冲突</source>
+        <translation>conflict</translation>
     </message>
 </context>
 <context>
     <name>data</name>
     <message>
         <source>字数统计保存失败</source>
-        <translation type="unfinished" />
+        <translation>Could not save the word count statistics</translation>
     </message>
     <message>
         <source>please login first</source>
-        <translation type="unfinished" />
+        <translation>please login first</translation>
+    </message>
+    <message>
+        <source>同步本周字数成功(无变更)</source>
+        <translation>This week's word count synced (no changes)</translation>
+    </message>
+    <message>
+        <source>同步本月字数成功(无变更)</source>
+        <translation>This month's word count synced (no changes)</translation>
+    </message>
+    <message>
+        <source>同步今年字数成功(无变更)</source>
+        <translation>This year's word count synced (no changes)</translation>
+    </message>
+    <message>
+        <source>同步今日字数成功(无变更)</source>
+        <translation>Today's word count synced (no changes)</translation>
+    </message>
+    <message>
+        <source>同步今日字数失败</source>
+        <translation>Could not sync today's word count</translation>
+    </message>
+    <message>
+        <source>同步今日字数成功(已上传)</source>
+        <translation>Today's word count synced (uploaded)</translation>
     </message>
 </context>
 <context>
     <name>files</name>
     <message>
         <source>第%1章</source>
-        <translation type="unfinished" />
+        <translation>Chapter %1</translation>
     </message>
     <message>
         <source>NewBook</source>
-        <translation type="unfinished" />
+        <translation>NewBook</translation>
     </message>
     <message>
         <source>Tips</source>
-        <translation type="unfinished" />
+        <translation>Tips</translation>
     </message>
     <message>
         <source>没有选中的文件</source>
-        <translation type="unfinished" />
+        <translation>No file selected</translation>
     </message>
     <message>
         <source>只能删除文档文件夹中的文件：%1</source>
-        <translation type="unfinished" />
+        <translation>Only files in the documents folder can be deleted: %1</translation>
     </message>
     <message>
         <source>caution</source>
-        <translation type="unfinished" />
+        <translation>caution</translation>
     </message>
     <message>
         <source>Do you confirm deletion? Deleted files will not be recovered.</source>
-        <translation type="unfinished" />
+        <translation>Do you confirm deletion? Deleted files will not be recovered.</translation>
     </message>
     <message>
         <source>无法保存历史记录，文件未删除：%1</source>
-        <translation type="unfinished" />
+        <translation>Could not save the history; the file was not deleted: %1</translation>
     </message>
     <message>
         <source>删除失败：%1</source>
-        <translation type="unfinished" />
+        <translation>Deleting failed: %1</translation>
     </message>
     <message>
         <source>无法保存历史记录，文件夹未删除：%1</source>
-        <translation type="unfinished" />
+        <translation>Could not save the history; the folder was not deleted: %1</translation>
     </message>
     <message>
         <source>无法重命名</source>
-        <translation type="unfinished" />
+        <translation>Cannot rename</translation>
     </message>
     <message>
         <source>无法重命名，指定名称的文件已存在</source>
-        <translation type="unfinished" />
+        <translation>Cannot rename: a file with this name already exists</translation>
     </message>
     <message>
         <source>无法重命名，指定名称的文件夹已存在</source>
-        <translation type="unfinished" />
+        <translation>Cannot rename: a folder with this name already exists</translation>
     </message>
     <message>
         <source>新笔记 %1</source>
-        <translation type="unfinished" />
+        <translation>New note %1</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished" />
+        <translation>Notes</translation>
     </message>
     <message>
         <source>是否要删除:
 </source>
-        <translation type="unfinished" />
+        <translation>Delete:
+</translation>
     </message>
     <message>
         <source> ？
 删除后不能恢复。</source>
-        <translation type="unfinished" />
+        <translation>?
+It cannot be restored afterwards.</translation>
     </message>
     <message>
         <source>无法读取历史记录：%1</source>
-        <translation type="unfinished" />
+        <translation>Could not read the history: %1</translation>
     </message>
     <message>
         <source>无法保存当前内容的历史记录，未恢复：%1</source>
-        <translation type="unfinished" />
+        <translation>Could not save the current content to the history; nothing was restored: %1</translation>
     </message>
     <message>
         <source>恢复失败：%1</source>
-        <translation type="unfinished" />
+        <translation>Restoring failed: %1</translation>
     </message>
     <message>
         <source>根目录</source>
-        <translation type="unfinished" />
+        <translation>Top folder</translation>
     </message>
     <message>
         <source>Import %1 files to %2 success</source>
-        <translation type="unfinished" />
+        <translation>Import %1 files to %2 success</translation>
     </message>
     <message>
         <source>已存在相同内容，未导入：%1</source>
-        <translation type="unfinished" />
+        <translation>The same content already exists; not imported: %1</translation>
     </message>
     <message>
         <source>未能导入：%1</source>
-        <translation type="unfinished" />
+        <translation>Could not import: %1</translation>
     </message>
     <message>
         <source>Directory not exists</source>
-        <translation type="unfinished" />
+        <translation>Directory not exists</translation>
     </message>
     <message>
         <source>目标文件夹不在文件目录下, 默认导入到文件目录下</source>
-        <translation type="unfinished" />
+        <translation>The target folder is outside the documents folder; importing into the documents folder instead</translation>
     </message>
     <message>
         <source>您要导入的文件夹与目标文件夹相同,不用导入这个文件夹</source>
-        <translation type="unfinished" />
+        <translation>The folder to import is the target folder itself; there is nothing to import</translation>
     </message>
     <message>
         <source>File not exists:</source>
-        <translation type="unfinished" />
+        <translation>File not exists:</translation>
     </message>
     <message>
         <source>Copy file failed:</source>
-        <translation type="unfinished" />
+        <translation>Copy file failed:</translation>
     </message>
     <message>
         <source>不能导出到书中的文档：%1</source>
-        <translation type="unfinished" />
+        <translation>Cannot export into a document of the book: %1</translation>
     </message>
     <message>
         <source>导出失败：%1</source>
-        <translation type="unfinished" />
+        <translation>Export failed: %1</translation>
     </message>
 </context>
 <context>
     <name>function</name>
     <message>
         <source>无此功能</source>
-        <translation type="unfinished" />
+        <translation>Not available</translation>
     </message>
     <message>
         <source>caution</source>
-        <translation type="unfinished" />
+        <translation>caution</translation>
     </message>
     <message>
         <source>Do you confirm deletion? Deleted files will not be recovered.</source>
-        <translation type="unfinished" />
+        <translation>Do you confirm deletion? Deleted files will not be recovered.</translation>
     </message>
 </context>
 <context>
     <name>global</name>
     <message>
         <source>Penlark</source>
-        <translation type="unfinished" />
+        <translation>Penlark</translation>
     </message>
     <message>
         <source>反馈</source>
-        <translation type="unfinished" />
+        <translation>Feedback</translation>
     </message>
     <message>
         <source>你好:</source>
-        <translation type="unfinished" />
+        <translation>Hello,</translation>
     </message>
     <message>
         <source>关于%1，我有一些建议。</source>
-        <translation type="unfinished" />
+        <translation>I have some suggestions about %1.</translation>
     </message>
     <message>
         <source>(系统版本:%1  软件版本:%2)</source>
-        <translation type="unfinished" />
+        <translation>(System version: %1  Program version: %2)</translation>
     </message>
 </context>
 <context>
@@ -2333,51 +3323,69 @@ Switch it on?</translation>
     </message>
     <message>
         <source>历史记录</source>
-        <translation type="unfinished" />
+        <translation>History</translation>
     </message>
     <message>
         <source>打卡</source>
-        <translation type="unfinished" />
+        <translation>Check-in</translation>
     </message>
     <message>
         <source>闯关正在进行中，如果此时退出，直接判定闯关失败，扣除的闯关门票不退还。确定要退出吗？</source>
-        <translation type="unfinished" />
+        <translation>A challenge is in progress. Quitting now counts as failing it, and the entry fee is not refunded. Quit anyway?</translation>
     </message>
     <message>
         <source>尚有正在进行中的闯关:</source>
-        <translation type="unfinished" />
+        <translation>A challenge is still in progress:</translation>
     </message>
     <message>
         <source>模式</source>
-        <translation type="unfinished" />
+        <translation>Mode</translation>
     </message>
     <message>
         <source>关卡</source>
-        <translation type="unfinished" />
+        <translation>Level</translation>
     </message>
     <message>
         <source>点击确定，重进进入闯关模式，不需要门票。点击取消，放弃闯关，之前支付的门票积分不予退还。</source>
-        <translation type="unfinished" />
+        <translation>Click OK to return to the challenge without paying again. Click Cancel to give it up; the entry fee already paid is not refunded.</translation>
     </message>
     <message>
         <source>按 %1 键即可退出Lumo模式</source>
-        <translation type="unfinished" />
+        <translation>Press %1 to leave Lumo mode</translation>
     </message>
     <message>
         <source>窗口已置顶</source>
-        <translation type="unfinished" />
+        <translation>The window stays on top</translation>
     </message>
     <message>
         <source>窗口已取消置顶</source>
-        <translation type="unfinished" />
+        <translation>The window no longer stays on top</translation>
     </message>
     <message>
         <source>锁定状态不能取消窗口置顶</source>
-        <translation type="unfinished" />
+        <translation>While locked, the window must stay on top</translation>
     </message>
     <message>
         <source>锁定状态不能退出程序</source>
-        <translation type="unfinished" />
+        <translation>You cannot quit while locked</translation>
+    </message>
+</context>
+<context>
+    <name>network</name>
+    <message>
+        <source>未配置服务器地址</source>
+        <translation>No server address is configured</translation>
+    </message>
+    <message>
+        <source>错误码:</source>
+        <translation>Error code:</translation>
+    </message>
+</context>
+<context>
+    <name>oss</name>
+    <message>
+        <source>This path is not authorized by the server</source>
+        <translation>This path is not authorized by the server</translation>
     </message>
 </context>
 <context>

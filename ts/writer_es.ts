@@ -27,10 +27,33 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
 </context>
 <context>
+    <name>AnalysisSyncWorker</name>
+    <message>
+        <source>获取云端列表出错</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>获取云端列表出错:</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
     <name>AutoChapterPage</name>
     <message>
         <source>自动章节</source>
         <translation>Capítulos automáticos</translation>
+    </message>
+    <message>
+        <source>%1 章</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>(无标题)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>没有章节</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -45,6 +68,25 @@ Copyright © los desarrolladores de Penlark.</translation>
     <message>
         <source>打卡</source>
         <translation type="unfinished" />
+    </message>
+    <message>
+        <source>现有积分</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>未登录</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>每日登陆赠送10积分</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>CloudButton</name>
+    <message>
+        <source>云同步</source>
+        <translation>Sincronización en la nube</translation>
     </message>
 </context>
 <context>
@@ -61,7 +103,15 @@ Copyright © los desarrolladores de Penlark.</translation>
 <context>
     <name>ConflictPage</name>
     <message>
-        <source>冲突文件</source>
+        <source>冲突选择</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>留下这个，删除另一个</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>All Keep</source>
         <translation type="unfinished" />
     </message>
 </context>
@@ -125,6 +175,29 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
 </context>
 <context>
+    <name>CountLabel</name>
+    <message>
+        <source>字数: </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>统计中…</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>本章: </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>光标前: </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>选中: </source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
     <name>DocumentTabPage</name>
     <message>
         <source>Open a document</source>
@@ -149,6 +222,57 @@ Copyright © los desarrolladores de Penlark.</translation>
     <message>
         <source>Preferences...</source>
         <translation>Preferencias...</translation>
+    </message>
+    <message>
+        <source> (已删除)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> (外部文档)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>请稍等,等正在载入中的文件载入完成后再打开。</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>保存失败，文档没有关闭。</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Saved successfully</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Save failed</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>保存并关闭文档</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>另存为</source>
+        <translation>Guardar como</translation>
+    </message>
+    <message>
+        <source>导入文件</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>导入文件夹</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>DocxReader</name>
+    <message>
+        <source>Unable to open archive.</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -202,6 +326,92 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
     <message>
         <source>合并并导出文档：</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>FindWidget</name>
+    <message>
+        <source>替换</source>
+        <translation>Reemplazar</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>无结果</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>正则表达式</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>区分大小写</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>向上查找</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>向下查找</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>全部</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>全部替换</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>确认全部替换？</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>FormatManager</name>
+    <message>
+        <source>OpenDocument Text</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>OpenDocument Flat XML</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Office Open XML</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Rich Text Format</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Plain Text</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Markdown Text</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>All Files</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>All Supported Files</source>
         <translation type="unfinished" />
     </message>
 </context>
@@ -329,6 +539,89 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
 </context>
 <context>
+    <name>LazyEdit</name>
+    <message>
+        <source>未命名文件</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>等待同步</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>过滤期间文档已被修改，过滤结果未应用。</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>标记</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>重做</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>剪切</source>
+        <translation>Cortar</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>粘贴</source>
+        <translation>Pegar</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>全选</source>
+        <translation>Seleccionar todo</translation>
+    </message>
+    <message>
+        <source>选中当前章节</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>转到文档开始</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>转到文档结尾</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>一键排版</source>
+        <translation>Formato con un clic</translation>
+    </message>
+    <message>
+        <source>云同步</source>
+        <translation>Sincronización en la nube</translation>
+    </message>
+    <message>
+        <source>自适应模式</source>
+        <translation>Modo adaptable</translation>
+    </message>
+    <message>
+        <source>页面模式</source>
+        <translation>Modo página</translation>
+    </message>
+    <message>
+        <source>开始同步</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>正在同步</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
     <name>LazyTextDocument</name>
     <message>
         <source>未支持的打开方式</source>
@@ -364,6 +657,18 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
     <message>
         <source>排版期间文档已被修改，排版结果未应用。</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>从头开始查找</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>从结尾开始查找</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>未找到</source>
         <translation type="unfinished" />
     </message>
 </context>
@@ -402,6 +707,82 @@ Copyright © los desarrolladores de Penlark.</translation>
     <name>LoginPage</name>
     <message>
         <source>登录</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>注册</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>用户名或邮箱不能为空</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>密码不能为空</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>用户名不能为空</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>邮箱不能为空</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>确认密码不能为空</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>两次输入的密码不一致</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>验证码不能为空</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>注册成功，您可以登陆了</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>用户名或邮箱</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>密码</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>自动登录</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>找回密码</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>用户名</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>电子邮箱</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>再次输入</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>验证码</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>创建新账户</source>
         <translation type="unfinished" />
     </message>
 </context>
@@ -488,9 +869,74 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
 </context>
 <context>
+    <name>MarkTextWidget</name>
+    <message>
+        <source>标记</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>删除此标记</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>笔记</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>标记内容
+(可为空,最多200字)
+一般用作注释。</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>例如：
+林远，男，二十七岁，
+镇上书铺的掌柜，
+寡言，爱下棋。
+...</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>颜色</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>确定</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
     <name>MePage</name>
     <message>
         <source>个人中心</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>您的新头像更新成功</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>登录</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>现有积分</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>头像设置</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>设置用户信息</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>修改密码</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>退出登录</source>
         <translation type="unfinished" />
     </message>
 </context>
@@ -575,6 +1021,36 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
 </context>
 <context>
+    <name>OdtReader</name>
+    <message>
+        <source>Unable to open archive.</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>PasswordWindow</name>
+    <message>
+        <source>修改密码</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>密码修改成功</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>旧密码</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>新密码</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>再次输入</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
     <name>PcMain</name>
     <message>
         <source>自动章节</source>
@@ -636,9 +1112,36 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
 </context>
 <context>
+    <name>PointsAwardRow</name>
+    <message>
+        <source>获取</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>已获取</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
     <name>PointsWindow</name>
     <message>
         <source>积分</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>现有积分</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>未登录</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>首次登陆赠送100积分</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>每日登陆赠送10积分</source>
         <translation type="unfinished" />
     </message>
 </context>
@@ -1004,6 +1507,29 @@ Copyright © los desarrolladores de Penlark.</translation>
     <message>
         <source>再来一次</source>
         <translation>Repetir</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileWindow</name>
+    <message>
+        <source>设置用户信息</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>请输入新的昵称或邮箱</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>修改昵称或邮箱成功！</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>电子邮箱</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>昵称</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -1525,6 +2051,20 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
 </context>
 <context>
+    <name>RtfReader</name>
+    <message>
+        <source>Not a supported RTF file.</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>RtfTokenizer</name>
+    <message>
+        <source>Unexpectedly reached end of file.</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
     <name>SettingButton</name>
     <message>
         <source>设置</source>
@@ -1624,6 +2164,93 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
 </context>
 <context>
+    <name>SubtlePage</name>
+    <message>
+        <source>过滤敏感词</source>
+        <translation>Filtrar palabras sensibles</translation>
+    </message>
+    <message>
+        <source>开始过滤</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>文档是空的，不用过滤</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>文档未保存，请保存文档后再过滤</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>自定义敏感词</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>每行一个词</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>程序内置两套敏感词库：轻度过滤使用第一套，重度过滤同时使用两套。三个级别都会加上左侧框中的自定义敏感词，每行一个，可以直接粘贴，保存时会去掉重复的词。选项在开始过滤或关闭本窗口时保存。过滤前的文本可以从文档的历史记录中找回。</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>标记方式</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>编辑文档时自动标红</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>仅手动过滤时标红</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>级别</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>轻度过滤</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>重度过滤</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>仅自定义</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>过滤方式</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>仅标红</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>分割线</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>星号</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>拼音</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>喵星语</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>汪星语</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
     <name>TargetPage</name>
     <message>
         <source>写作目标</source>
@@ -1670,16 +2297,160 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
 </context>
 <context>
+    <name>ThroughGame</name>
+    <message>
+        <source>积分</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>恭喜，闯关成功！！！撒花！！！</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>成功，自动转入下一关。</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>挑战失败!</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>ThroughLabel</name>
+    <message>
+        <source>剩余字数</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>剩余时间:</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
     <name>ThroughPage</name>
     <message>
         <source>Challenge</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>您的剩余积分不够支付本次闯关门票，快去领一些积分吧!</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>确定花费</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>如果中途退出，扣除的积分不返还。</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Avisos</translation>
+    </message>
+    <message>
+        <source>现有积分</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>未登录</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>闯关信息载入失败,请稍后再试</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>正在刷新...</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>门票</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>通关奖励</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>通关条件</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>需要在最多</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>小时内完成9关，共</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>字的挑战</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>放弃</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>返回</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>完成</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>进行中</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>失败</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>目标</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>奖励积分</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>剩余字数</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>剩余时间</source>
         <translation type="unfinished" />
     </message>
 </context>
 <context>
     <name>ThroughTipsDialog</name>
     <message>
-        <source>Challenge</source>
+        <source>提示</source>
+        <translation>Avisos</translation>
+    </message>
+</context>
+<context>
+    <name>TxtReader</name>
+    <message>
+        <source>Unable to read the file.</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>UserDatas</name>
+    <message>
+        <source>积分获取失败</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>错误码</source>
         <translation type="unfinished" />
     </message>
 </context>
@@ -1694,7 +2465,87 @@ Copyright © los desarrolladores de Penlark.</translation>
         <translation type="unfinished" />
     </message>
     <message>
-        <source>无法连接服务器</source>
+        <source>服务端暂时关闭了注册通道</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>出错</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>验证码不正确</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>密码不匹配</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>用户名已被占用</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>邮箱地址已被使用</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>此用户名是被保留的</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>用户名格式不正确</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>等待验证邮箱</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>用户名或密码错误</source>
+        <translation>Usuario o contraseña incorrectos</translation>
+    </message>
+    <message>
+        <source>Your profile has been updated successfully.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Your avatar setting has been updated successfully.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Email address is not a valid email address.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>网络访问被禁用。</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>上传的文件不是一张图片</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>正在登录...</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>登录成功</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>未知错误</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Please login first!</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>超时</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>上传超时</source>
         <translation type="unfinished" />
     </message>
 </context>
@@ -2141,6 +2992,110 @@ Copyright © los desarrolladores de Penlark.</translation>
         <source>云同步:有冲突文件待处理</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>Not logged in:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>正在上传文件</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>文件上传结束</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>正在下载文件</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>文件下载结束</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>正在下载冲突文件</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>下载冲突文件结束</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>删除元数据失败</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>删除远程文件失败</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>删除远程文件失败:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>上传失败</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>上传失败:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>更新元数据失败</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>更新元数据失败:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>下载失败</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>下载失败:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>删除文件不存在</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>删除文件不存在::</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>删除文件失败</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>删除文件失败:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>写文件失败</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>写文件失败:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>写元数据失败</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>写元数据失败:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>写入文件失败:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>冲突</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>data</name>
@@ -2150,6 +3105,30 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
     <message>
         <source>please login first</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>同步本周字数成功(无变更)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>同步本月字数成功(无变更)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>同步今年字数成功(无变更)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>同步今日字数成功(无变更)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>同步今日字数失败</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>同步今日字数成功(已上传)</source>
         <translation type="unfinished" />
     </message>
 </context>
@@ -2372,6 +3351,24 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
     <message>
         <source>锁定状态不能退出程序</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>network</name>
+    <message>
+        <source>未配置服务器地址</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>错误码:</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>oss</name>
+    <message>
+        <source>This path is not authorized by the server</source>
         <translation type="unfinished" />
     </message>
 </context>

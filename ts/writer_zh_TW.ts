@@ -27,42 +27,92 @@
     </message>
 </context>
 <context>
+    <name>AnalysisSyncWorker</name>
+    <message>
+        <source>获取云端列表出错</source>
+        <translation>獲取雲端列表出錯</translation>
+    </message>
+    <message>
+        <source>获取云端列表出错:</source>
+        <translation>獲取雲端列表出錯:</translation>
+    </message>
+</context>
+<context>
     <name>AutoChapterPage</name>
     <message>
         <source>自动章节</source>
         <translation>自動章節</translation>
+    </message>
+    <message>
+        <source>%1 章</source>
+        <translation>%1 章</translation>
+    </message>
+    <message>
+        <source>(无标题)</source>
+        <translation>(無標題)</translation>
+    </message>
+    <message>
+        <source>没有章节</source>
+        <translation>沒有章節</translation>
     </message>
 </context>
 <context>
     <name>BarGraph</name>
     <message>
         <source>柱状图</source>
-        <translation type="unfinished" />
+        <translation>柱狀圖</translation>
     </message>
 </context>
 <context>
     <name>ClockInPage</name>
     <message>
         <source>打卡</source>
-        <translation type="unfinished" />
+        <translation>打卡</translation>
+    </message>
+    <message>
+        <source>现有积分</source>
+        <translation>現有積分</translation>
+    </message>
+    <message>
+        <source>未登录</source>
+        <translation>未登入</translation>
+    </message>
+    <message>
+        <source>每日登陆赠送10积分</source>
+        <translation>每日登陸贈送10積分</translation>
+    </message>
+</context>
+<context>
+    <name>CloudButton</name>
+    <message>
+        <source>云同步</source>
+        <translation>雲同步</translation>
     </message>
 </context>
 <context>
     <name>CloudSheet</name>
     <message>
         <source>正在云同步</source>
-        <translation type="unfinished" />
+        <translation>正在雲同步</translation>
     </message>
     <message>
         <source>不同步，直接退出</source>
-        <translation type="unfinished" />
+        <translation>不同步，直接退出</translation>
     </message>
 </context>
 <context>
     <name>ConflictPage</name>
     <message>
-        <source>冲突文件</source>
-        <translation type="unfinished" />
+        <source>冲突选择</source>
+        <translation>衝突選擇</translation>
+    </message>
+    <message>
+        <source>留下这个，删除另一个</source>
+        <translation>留下這個，刪除另一個</translation>
+    </message>
+    <message>
+        <source>All Keep</source>
+        <translation>全部保留</translation>
     </message>
 </context>
 <context>
@@ -73,35 +123,35 @@
     </message>
     <message>
         <source>近期字数</source>
-        <translation type="unfinished" />
+        <translation>近期字數</translation>
     </message>
     <message>
         <source>近期速度</source>
-        <translation type="unfinished" />
+        <translation>近期速度</translation>
     </message>
     <message>
         <source>近期用时</source>
-        <translation type="unfinished" />
+        <translation>近期用時</translation>
     </message>
     <message>
         <source>今日字数</source>
-        <translation type="unfinished" />
+        <translation>今日字數</translation>
     </message>
     <message>
         <source>字</source>
-        <translation type="unfinished" />
+        <translation>字</translation>
     </message>
     <message>
         <source>今日速度</source>
-        <translation type="unfinished" />
+        <translation>今日速度</translation>
     </message>
     <message>
         <source>字/分钟</source>
-        <translation type="unfinished" />
+        <translation>字/分鐘</translation>
     </message>
     <message>
         <source>今日用时</source>
-        <translation type="unfinished" />
+        <translation>今日用時</translation>
     </message>
     <message>
         <source>分钟</source>
@@ -109,26 +159,49 @@
     </message>
     <message>
         <source>剩余锁定时间(分钟):</source>
-        <translation type="unfinished" />
+        <translation>剩餘鎖定時間(分鐘):</translation>
     </message>
     <message>
         <source>锁定时间没有启动</source>
-        <translation type="unfinished" />
+        <translation>鎖定時間沒有啟動</translation>
     </message>
     <message>
         <source>剩余锁定字数(有效字数): </source>
-        <translation type="unfinished" />
+        <translation>剩餘鎖定字數(有效字數): </translation>
     </message>
     <message>
         <source>锁定字数没有启动</source>
-        <translation type="unfinished" />
+        <translation>鎖定字數沒有啟動</translation>
+    </message>
+</context>
+<context>
+    <name>CountLabel</name>
+    <message>
+        <source>字数: </source>
+        <translation>字數: </translation>
+    </message>
+    <message>
+        <source>统计中…</source>
+        <translation>統計中…</translation>
+    </message>
+    <message>
+        <source>本章: </source>
+        <translation>本章: </translation>
+    </message>
+    <message>
+        <source>光标前: </source>
+        <translation>游標前: </translation>
+    </message>
+    <message>
+        <source>选中: </source>
+        <translation>選中: </translation>
     </message>
 </context>
 <context>
     <name>DocumentTabPage</name>
     <message>
         <source>Open a document</source>
-        <translation type="unfinished" />
+        <translation>開啟文件</translation>
     </message>
     <message>
         <source>文件</source>
@@ -140,7 +213,7 @@
     </message>
     <message>
         <source>New a document</source>
-        <translation type="unfinished" />
+        <translation>新建文件</translation>
     </message>
     <message>
         <source>新建</source>
@@ -149,6 +222,57 @@
     <message>
         <source>Preferences...</source>
         <translation>偏好設定...</translation>
+    </message>
+    <message>
+        <source> (已删除)</source>
+        <translation> (已刪除)</translation>
+    </message>
+    <message>
+        <source> (外部文档)</source>
+        <translation> (外部文件)</translation>
+    </message>
+    <message>
+        <source>请稍等,等正在载入中的文件载入完成后再打开。</source>
+        <translation>請稍等,等正在載入中的檔案載入完成後再開啟。</translation>
+    </message>
+    <message>
+        <source>保存失败，文档没有关闭。</source>
+        <translation>儲存失敗，文件沒有關閉。</translation>
+    </message>
+    <message>
+        <source>Saved successfully</source>
+        <translation>儲存成功</translation>
+    </message>
+    <message>
+        <source>Save failed</source>
+        <translation>儲存失敗</translation>
+    </message>
+    <message>
+        <source>保存并关闭文档</source>
+        <translation>儲存並關閉文件</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>另存为</source>
+        <translation>另存為</translation>
+    </message>
+    <message>
+        <source>导入文件</source>
+        <translation>匯入檔案</translation>
+    </message>
+    <message>
+        <source>导入文件夹</source>
+        <translation>匯入資料夾</translation>
+    </message>
+</context>
+<context>
+    <name>DocxReader</name>
+    <message>
+        <source>Unable to open archive.</source>
+        <translation>無法開啟壓縮包。</translation>
     </message>
 </context>
 <context>
@@ -166,19 +290,19 @@
     </message>
     <message>
         <source>新建文件夹</source>
-        <translation type="unfinished" />
+        <translation>新建資料夾</translation>
     </message>
     <message>
         <source>新建文件</source>
-        <translation type="unfinished" />
+        <translation>新建檔案</translation>
     </message>
     <message>
         <source>删除</source>
-        <translation type="unfinished" />
+        <translation>刪除</translation>
     </message>
     <message>
         <source>排序</source>
-        <translation type="unfinished" />
+        <translation>排序</translation>
     </message>
     <message>
         <source>云同步</source>
@@ -186,63 +310,149 @@
     </message>
     <message>
         <source>历史记录</source>
-        <translation type="unfinished" />
+        <translation>歷史記錄</translation>
     </message>
     <message>
         <source>还没有文档</source>
-        <translation type="unfinished" />
+        <translation>還沒有文件</translation>
     </message>
     <message>
         <source>重命名</source>
-        <translation type="unfinished" />
+        <translation>重新命名</translation>
     </message>
     <message>
         <source>在文件夹中显示</source>
-        <translation type="unfinished" />
+        <translation>在資料夾中顯示</translation>
     </message>
     <message>
         <source>合并并导出文档：</source>
-        <translation type="unfinished" />
+        <translation>合併並匯出文件：</translation>
+    </message>
+</context>
+<context>
+    <name>FindWidget</name>
+    <message>
+        <source>替换</source>
+        <translation>替換</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>查詢</translation>
+    </message>
+    <message>
+        <source>无结果</source>
+        <translation>無結果</translation>
+    </message>
+    <message>
+        <source>正则表达式</source>
+        <translation>正則表示式</translation>
+    </message>
+    <message>
+        <source>区分大小写</source>
+        <translation>區分大小寫</translation>
+    </message>
+    <message>
+        <source>向上查找</source>
+        <translation>向上查詢</translation>
+    </message>
+    <message>
+        <source>向下查找</source>
+        <translation>向下查詢</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>替換</translation>
+    </message>
+    <message>
+        <source>全部</source>
+        <translation>全部</translation>
+    </message>
+    <message>
+        <source>全部替换</source>
+        <translation>全部替換</translation>
+    </message>
+    <message>
+        <source>确认全部替换？</source>
+        <translation>確認全部替換？</translation>
+    </message>
+</context>
+<context>
+    <name>FormatManager</name>
+    <message>
+        <source>OpenDocument Text</source>
+        <translation>OpenDocument 文字</translation>
+    </message>
+    <message>
+        <source>OpenDocument Flat XML</source>
+        <translation>OpenDocument 平面 XML</translation>
+    </message>
+    <message>
+        <source>Office Open XML</source>
+        <translation>Office Open XML</translation>
+    </message>
+    <message>
+        <source>Rich Text Format</source>
+        <translation>RTF 富文字格式</translation>
+    </message>
+    <message>
+        <source>Plain Text</source>
+        <translation>純文字</translation>
+    </message>
+    <message>
+        <source>Markdown Text</source>
+        <translation>Markdown 文字</translation>
+    </message>
+    <message>
+        <source>All Files</source>
+        <translation>所有檔案</translation>
+    </message>
+    <message>
+        <source>All Supported Files</source>
+        <translation>所有支援的檔案</translation>
     </message>
 </context>
 <context>
     <name>FullTimerWidget</name>
     <message>
         <source>当前时间</source>
-        <translation type="unfinished" />
+        <translation>當前時間</translation>
     </message>
 </context>
 <context>
     <name>FunctionBar</name>
     <message>
         <source>隐藏</source>
-        <translation type="unfinished" />
+        <translation>隱藏</translation>
     </message>
 </context>
 <context>
     <name>FunctionTitleBar</name>
     <message>
         <source>返回</source>
-        <translation type="unfinished" />
+        <translation>返回</translation>
     </message>
     <message>
         <source>最小化</source>
-        <translation type="unfinished" />
+        <translation>最小化</translation>
     </message>
 </context>
 <context>
     <name>GlobalMessage</name>
     <message>
         <source>新版已发布...</source>
-        <translation type="unfinished" />
+        <translation>新版已釋出...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished" />
+        <translation>取消</translation>
     </message>
     <message>
         <source>Update Now</source>
-        <translation type="unfinished" />
+        <translation>立即更新</translation>
     </message>
 </context>
 <context>
@@ -256,15 +466,15 @@
     <name>HistoryPage</name>
     <message>
         <source>历史记录</source>
-        <translation type="unfinished" />
+        <translation>歷史記錄</translation>
     </message>
     <message>
         <source>恢复</source>
-        <translation type="unfinished" />
+        <translation>恢復</translation>
     </message>
     <message>
         <source>没有历史记录</source>
-        <translation type="unfinished" />
+        <translation>沒有歷史記錄</translation>
     </message>
 </context>
 <context>
@@ -279,7 +489,7 @@
     </message>
     <message>
         <source>字数统计</source>
-        <translation type="unfinished" />
+        <translation>字數統計</translation>
     </message>
     <message>
         <source>拼字</source>
@@ -287,7 +497,7 @@
     </message>
     <message>
         <source>Challenge</source>
-        <translation type="unfinished" />
+        <translation>闖關</translation>
     </message>
     <message>
         <source>笔记</source>
@@ -295,87 +505,182 @@
     </message>
     <message>
         <source>个人中心</source>
-        <translation type="unfinished" />
+        <translation>個人中心</translation>
     </message>
     <message>
         <source>退出 Lumo 模式</source>
-        <translation type="unfinished" />
+        <translation>退出 Lumo 模式</translation>
     </message>
     <message>
         <source>进入 Lumo 模式</source>
-        <translation type="unfinished" />
+        <translation>進入 Lumo 模式</translation>
     </message>
 </context>
 <context>
     <name>ImageButton</name>
     <message>
         <source>选择图片</source>
-        <translation type="unfinished" />
+        <translation>選擇圖片</translation>
     </message>
     <message>
         <source>图片</source>
-        <translation type="unfinished" />
+        <translation>圖片</translation>
     </message>
     <message>
         <source>移除</source>
-        <translation type="unfinished" />
+        <translation>移除</translation>
     </message>
 </context>
 <context>
     <name>ImageCropSheet</name>
     <message>
         <source>剪裁</source>
-        <translation type="unfinished" />
+        <translation>剪裁</translation>
+    </message>
+</context>
+<context>
+    <name>LazyEdit</name>
+    <message>
+        <source>未命名文件</source>
+        <translation>未命名檔案</translation>
+    </message>
+    <message>
+        <source>等待同步</source>
+        <translation>等待同步</translation>
+    </message>
+    <message>
+        <source>过滤期间文档已被修改，过滤结果未应用。</source>
+        <translation>過濾期間文件已被修改，過濾結果未應用。</translation>
+    </message>
+    <message>
+        <source>标记</source>
+        <translation>標記</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>撤銷</translation>
+    </message>
+    <message>
+        <source>重做</source>
+        <translation>重做</translation>
+    </message>
+    <message>
+        <source>剪切</source>
+        <translation>剪切</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>複製</translation>
+    </message>
+    <message>
+        <source>粘贴</source>
+        <translation>貼上</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>刪除</translation>
+    </message>
+    <message>
+        <source>全选</source>
+        <translation>全選</translation>
+    </message>
+    <message>
+        <source>选中当前章节</source>
+        <translation>選中當前章節</translation>
+    </message>
+    <message>
+        <source>转到文档开始</source>
+        <translation>轉到文件開始</translation>
+    </message>
+    <message>
+        <source>转到文档结尾</source>
+        <translation>轉到文件結尾</translation>
+    </message>
+    <message>
+        <source>一键排版</source>
+        <translation>一鍵排版</translation>
+    </message>
+    <message>
+        <source>云同步</source>
+        <translation>雲同步</translation>
+    </message>
+    <message>
+        <source>自适应模式</source>
+        <translation>自適應模式</translation>
+    </message>
+    <message>
+        <source>页面模式</source>
+        <translation>頁面模式</translation>
+    </message>
+    <message>
+        <source>开始同步</source>
+        <translation>開始同步</translation>
+    </message>
+    <message>
+        <source>正在同步</source>
+        <translation>正在同步</translation>
     </message>
 </context>
 <context>
     <name>LazyTextDocument</name>
     <message>
         <source>未支持的打开方式</source>
-        <translation type="unfinished" />
+        <translation>未支援的開啟方式</translation>
     </message>
     <message>
         <source>无法打开文件: </source>
-        <translation type="unfinished" />
+        <translation>無法開啟檔案: </translation>
     </message>
     <message>
         <source>Cannot save: </source>
-        <translation type="unfinished" />
+        <translation>無法儲存: </translation>
     </message>
     <message>
         <source>not a local file</source>
-        <translation type="unfinished" />
+        <translation>不是本地檔案</translation>
     </message>
     <message>
         <source>文件已被其他程序修改。未保存的修改仍在编辑器中，保存时会覆盖外部的修改。</source>
-        <translation type="unfinished" />
+        <translation>檔案已被其他程式修改。未儲存的修改仍在編輯器中，儲存時會覆蓋外部的修改。</translation>
     </message>
     <message>
         <source>文件已被其他程序修改并重新载入，未保存的修改已存入历史记录。</source>
-        <translation type="unfinished" />
+        <translation>檔案已被其他程式修改並重新載入，未儲存的修改已存入歷史記錄。</translation>
     </message>
     <message>
         <source>已经是章节标题了</source>
-        <translation type="unfinished" />
+        <translation>已經是章節標題了</translation>
     </message>
     <message>
         <source>第%1章</source>
-        <translation type="unfinished" />
+        <translation>第%1章</translation>
     </message>
     <message>
         <source>排版期间文档已被修改，排版结果未应用。</source>
-        <translation type="unfinished" />
+        <translation>排版期間文件已被修改，排版結果未應用。</translation>
+    </message>
+    <message>
+        <source>从头开始查找</source>
+        <translation>從頭開始查詢</translation>
+    </message>
+    <message>
+        <source>从结尾开始查找</source>
+        <translation>從結尾開始查詢</translation>
+    </message>
+    <message>
+        <source>未找到</source>
+        <translation>未找到</translation>
     </message>
 </context>
 <context>
     <name>Locker</name>
     <message>
         <source>已锁定</source>
-        <translation type="unfinished" />
+        <translation>已鎖定</translation>
     </message>
     <message>
         <source>已解锁</source>
-        <translation type="unfinished" />
+        <translation>已解鎖</translation>
     </message>
 </context>
 <context>
@@ -383,43 +688,122 @@
     <message>
         <source>当前处于锁定状态
 </source>
-        <translation type="unfinished" />
+        <translation>當前處於鎖定狀態
+</translation>
     </message>
     <message>
         <source>剩余锁定字数(有效字数): </source>
-        <translation type="unfinished" />
+        <translation>剩餘鎖定字數(有效字數): </translation>
     </message>
     <message>
         <source>剩余锁定时间(秒):</source>
-        <translation type="unfinished" />
+        <translation>剩餘鎖定時間(秒):</translation>
     </message>
     <message>
         <source>距离刷新锁定数据剩余时间(秒):</source>
-        <translation type="unfinished" />
+        <translation>距離重新整理鎖定資料剩餘時間(秒):</translation>
     </message>
 </context>
 <context>
     <name>LoginPage</name>
     <message>
         <source>登录</source>
-        <translation type="unfinished" />
+        <translation>登入</translation>
+    </message>
+    <message>
+        <source>注册</source>
+        <translation>註冊</translation>
+    </message>
+    <message>
+        <source>用户名或邮箱不能为空</source>
+        <translation>使用者名稱或郵箱不能為空</translation>
+    </message>
+    <message>
+        <source>密码不能为空</source>
+        <translation>密碼不能為空</translation>
+    </message>
+    <message>
+        <source>用户名不能为空</source>
+        <translation>使用者名稱不能為空</translation>
+    </message>
+    <message>
+        <source>邮箱不能为空</source>
+        <translation>郵箱不能為空</translation>
+    </message>
+    <message>
+        <source>确认密码不能为空</source>
+        <translation>確認密碼不能為空</translation>
+    </message>
+    <message>
+        <source>两次输入的密码不一致</source>
+        <translation>兩次輸入的密碼不一致</translation>
+    </message>
+    <message>
+        <source>验证码不能为空</source>
+        <translation>驗證碼不能為空</translation>
+    </message>
+    <message>
+        <source>注册成功，您可以登陆了</source>
+        <translation>註冊成功，您可以登陸了</translation>
+    </message>
+    <message>
+        <source>用户名或邮箱</source>
+        <translation>使用者名稱或郵箱</translation>
+    </message>
+    <message>
+        <source>密码</source>
+        <translation>密碼</translation>
+    </message>
+    <message>
+        <source>自动登录</source>
+        <translation>自動登入</translation>
+    </message>
+    <message>
+        <source>找回密码</source>
+        <translation>找回密碼</translation>
+    </message>
+    <message>
+        <source>用户名</source>
+        <translation>使用者名稱</translation>
+    </message>
+    <message>
+        <source>电子邮箱</source>
+        <translation>電子郵箱</translation>
+    </message>
+    <message>
+        <source>再次输入</source>
+        <translation>再次輸入</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>重新整理</translation>
+    </message>
+    <message>
+        <source>验证码</source>
+        <translation>驗證碼</translation>
+    </message>
+    <message>
+        <source>创建新账户</source>
+        <translation>建立新賬戶</translation>
     </message>
 </context>
 <context>
     <name>LoginPasswordWidget</name>
     <message>
         <source>启动密码错误</source>
-        <translation type="unfinished" />
+        <translation>啟動密碼錯誤</translation>
     </message>
     <message>
         <source>注意启动密码不是您用户账号的密码。
 而是您在软件偏好设置中设置的启动密码。
 此功能可以在本软件的偏好设置中取消。</source>
-        <translation type="unfinished" />
+        <translation>注意啟動密碼不是您使用者賬號的密碼。
+而是您在軟體偏好設定中設定的啟動密碼。
+此功能可以在本軟體的偏好設定中取消。</translation>
     </message>
     <message>
         <source>请输入启动密码</source>
-        <translation type="unfinished" />
+        <translation>請輸入啟動密碼</translation>
     </message>
     <message>
         <source>启动密码</source>
@@ -427,33 +811,33 @@
     </message>
     <message>
         <source>进入</source>
-        <translation type="unfinished" />
+        <translation>進入</translation>
     </message>
 </context>
 <context>
     <name>LumoCounter</name>
     <message>
         <source>Counting chapters, please try again later</source>
-        <translation type="unfinished" />
+        <translation>正在統計章節，請稍後再試</translation>
     </message>
 </context>
 <context>
     <name>LumoFileSystemModel</name>
     <message>
         <source>名称不能为空</source>
-        <translation type="unfinished" />
+        <translation>名稱不能為空</translation>
     </message>
     <message>
         <source>名称不能包含“/”、“\”或“..”</source>
-        <translation type="unfinished" />
+        <translation>名稱不能包含“/”、“\”或“..”</translation>
     </message>
     <message>
         <source>名称太长</source>
-        <translation type="unfinished" />
+        <translation>名稱太長</translation>
     </message>
     <message>
         <source>指定名称的文件已存在</source>
-        <translation type="unfinished" />
+        <translation>指定名稱的檔案已存在</translation>
     </message>
 </context>
 <context>
@@ -484,14 +868,85 @@
     </message>
     <message>
         <source>电纸书</source>
-        <translation type="unfinished" />
+        <translation>電紙書</translation>
+    </message>
+</context>
+<context>
+    <name>MarkTextWidget</name>
+    <message>
+        <source>标记</source>
+        <translation>標記</translation>
+    </message>
+    <message>
+        <source>删除此标记</source>
+        <translation>刪除此標記</translation>
+    </message>
+    <message>
+        <source>笔记</source>
+        <translation>筆記</translation>
+    </message>
+    <message>
+        <source>标记内容
+(可为空,最多200字)
+一般用作注释。</source>
+        <translation>標記內容
+(可為空,最多200字)
+一般用作註釋。</translation>
+    </message>
+    <message>
+        <source>例如：
+林远，男，二十七岁，
+镇上书铺的掌柜，
+寡言，爱下棋。
+...</source>
+        <translation>例如：
+林遠，男，二十七歲，
+鎮上書鋪的掌櫃，
+寡言，愛下棋。
+...</translation>
+    </message>
+    <message>
+        <source>颜色</source>
+        <translation>顏色</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>確定</translation>
     </message>
 </context>
 <context>
     <name>MePage</name>
     <message>
         <source>个人中心</source>
-        <translation type="unfinished" />
+        <translation>個人中心</translation>
+    </message>
+    <message>
+        <source>您的新头像更新成功</source>
+        <translation>您的新頭像更新成功</translation>
+    </message>
+    <message>
+        <source>登录</source>
+        <translation>登入</translation>
+    </message>
+    <message>
+        <source>现有积分</source>
+        <translation>現有積分</translation>
+    </message>
+    <message>
+        <source>头像设置</source>
+        <translation>頭像設定</translation>
+    </message>
+    <message>
+        <source>设置用户信息</source>
+        <translation>設定使用者資訊</translation>
+    </message>
+    <message>
+        <source>修改密码</source>
+        <translation>修改密碼</translation>
+    </message>
+    <message>
+        <source>退出登录</source>
+        <translation>退出登入</translation>
     </message>
 </context>
 <context>
@@ -506,7 +961,7 @@
     </message>
     <message>
         <source>字数统计</source>
-        <translation type="unfinished" />
+        <translation>字數統計</translation>
     </message>
     <message>
         <source>拼字</source>
@@ -514,7 +969,7 @@
     </message>
     <message>
         <source>Challenge</source>
-        <translation type="unfinished" />
+        <translation>闖關</translation>
     </message>
     <message>
         <source>笔记</source>
@@ -522,26 +977,26 @@
     </message>
     <message>
         <source>个人中心</source>
-        <translation type="unfinished" />
+        <translation>個人中心</translation>
     </message>
     <message>
         <source>退出 Lumo 模式</source>
-        <translation type="unfinished" />
+        <translation>退出 Lumo 模式</translation>
     </message>
     <message>
         <source>进入 Lumo 模式</source>
-        <translation type="unfinished" />
+        <translation>進入 Lumo 模式</translation>
     </message>
     <message>
         <source>Manage</source>
-        <translation type="unfinished" />
+        <translation>管理</translation>
     </message>
 </context>
 <context>
     <name>NavigationItem</name>
     <message>
         <source>返回</source>
-        <translation type="unfinished" />
+        <translation>返回</translation>
     </message>
 </context>
 <context>
@@ -552,19 +1007,19 @@
     </message>
     <message>
         <source>创建新笔记</source>
-        <translation type="unfinished" />
+        <translation>建立新筆記</translation>
     </message>
     <message>
         <source>删除笔记</source>
-        <translation type="unfinished" />
+        <translation>刪除筆記</translation>
     </message>
     <message>
         <source>打开最近笔记</source>
-        <translation type="unfinished" />
+        <translation>開啟最近筆記</translation>
     </message>
     <message>
         <source>Clear Menu</source>
-        <translation type="unfinished" />
+        <translation>清除選單</translation>
     </message>
 </context>
 <context>
@@ -575,6 +1030,36 @@
     </message>
 </context>
 <context>
+    <name>OdtReader</name>
+    <message>
+        <source>Unable to open archive.</source>
+        <translation>無法開啟壓縮包。</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordWindow</name>
+    <message>
+        <source>修改密码</source>
+        <translation>修改密碼</translation>
+    </message>
+    <message>
+        <source>密码修改成功</source>
+        <translation>密碼修改成功</translation>
+    </message>
+    <message>
+        <source>旧密码</source>
+        <translation>舊密碼</translation>
+    </message>
+    <message>
+        <source>新密码</source>
+        <translation>新密碼</translation>
+    </message>
+    <message>
+        <source>再次输入</source>
+        <translation>再次輸入</translation>
+    </message>
+</context>
+<context>
     <name>PcMain</name>
     <message>
         <source>自动章节</source>
@@ -582,7 +1067,7 @@
     </message>
     <message>
         <source>字数统计</source>
-        <translation type="unfinished" />
+        <translation>字數統計</translation>
     </message>
     <message>
         <source>拼字</source>
@@ -590,56 +1075,83 @@
     </message>
     <message>
         <source>Challenge</source>
-        <translation type="unfinished" />
+        <translation>闖關</translation>
     </message>
 </context>
 <context>
     <name>PhoneHomeTabBar</name>
     <message>
         <source>Files</source>
-        <translation type="unfinished" />
+        <translation>檔案</translation>
     </message>
     <message>
         <source>Word Count</source>
-        <translation type="unfinished" />
+        <translation>字數統計</translation>
     </message>
     <message>
         <source>Ranking</source>
-        <translation type="unfinished" />
+        <translation>排行</translation>
     </message>
     <message>
         <source>Me</source>
-        <translation type="unfinished" />
+        <translation>我</translation>
     </message>
 </context>
 <context>
     <name>Points</name>
     <message>
         <source>积分</source>
-        <translation type="unfinished" />
+        <translation>積分</translation>
     </message>
     <message>
         <source>读者感谢你的创作!</source>
-        <translation type="unfinished" />
+        <translation>讀者感謝你的創作!</translation>
     </message>
     <message>
         <source>开始就成功了一半,加油!</source>
-        <translation type="unfinished" />
+        <translation>開始就成功了一半,加油!</translation>
     </message>
     <message>
         <source>超神!!!</source>
-        <translation type="unfinished" />
+        <translation>超神!!!</translation>
     </message>
     <message>
         <source>您今天已经创作了一万字以上！</source>
-        <translation type="unfinished" />
+        <translation>您今天已經創作了一萬字以上！</translation>
+    </message>
+</context>
+<context>
+    <name>PointsAwardRow</name>
+    <message>
+        <source>获取</source>
+        <translation>獲取</translation>
+    </message>
+    <message>
+        <source>已获取</source>
+        <translation>已獲取</translation>
     </message>
 </context>
 <context>
     <name>PointsWindow</name>
     <message>
         <source>积分</source>
-        <translation type="unfinished" />
+        <translation>積分</translation>
+    </message>
+    <message>
+        <source>现有积分</source>
+        <translation>現有積分</translation>
+    </message>
+    <message>
+        <source>未登录</source>
+        <translation>未登入</translation>
+    </message>
+    <message>
+        <source>首次登陆赠送100积分</source>
+        <translation>首次登陸贈送100積分</translation>
+    </message>
+    <message>
+        <source>每日登陆赠送10积分</source>
+        <translation>每日登陸贈送10積分</translation>
     </message>
 </context>
 <context>
@@ -1012,32 +1524,55 @@
     </message>
 </context>
 <context>
+    <name>ProfileWindow</name>
+    <message>
+        <source>设置用户信息</source>
+        <translation>設定使用者資訊</translation>
+    </message>
+    <message>
+        <source>请输入新的昵称或邮箱</source>
+        <translation>請輸入新的暱稱或郵箱</translation>
+    </message>
+    <message>
+        <source>修改昵称或邮箱成功！</source>
+        <translation>修改暱稱或郵箱成功！</translation>
+    </message>
+    <message>
+        <source>电子邮箱</source>
+        <translation>電子郵箱</translation>
+    </message>
+    <message>
+        <source>昵称</source>
+        <translation>暱稱</translation>
+    </message>
+</context>
+<context>
     <name>QIActionSheet</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished" />
+        <translation>取消</translation>
     </message>
 </context>
 <context>
     <name>QIAlertView</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished" />
+        <translation>確定</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished" />
+        <translation>取消</translation>
     </message>
 </context>
 <context>
     <name>QIImagePicker</name>
     <message>
         <source>Import Image</source>
-        <translation type="unfinished" />
+        <translation>匯入圖片</translation>
     </message>
     <message>
         <source>Failed to save the image</source>
-        <translation type="unfinished" />
+        <translation>圖片儲存失敗</translation>
     </message>
 </context>
 <context>
@@ -1519,7 +2054,7 @@
     <name>QQuickFolderListModel</name>
     <message>
         <source>重命名失败，请检查是否有重名或者文件夹是否有写权限</source>
-        <translation type="unfinished" />
+        <translation>重新命名失敗，請檢查是否有重名或者資料夾是否有寫許可權</translation>
     </message>
 </context>
 <context>
@@ -1530,10 +2065,24 @@
     </message>
 </context>
 <context>
+    <name>RtfReader</name>
+    <message>
+        <source>Not a supported RTF file.</source>
+        <translation>不是支援的 RTF 檔案。</translation>
+    </message>
+</context>
+<context>
+    <name>RtfTokenizer</name>
+    <message>
+        <source>Unexpectedly reached end of file.</source>
+        <translation>檔案意外結束。</translation>
+    </message>
+</context>
+<context>
     <name>SettingButton</name>
     <message>
         <source>设置</source>
-        <translation type="unfinished" />
+        <translation>設定</translation>
     </message>
     <message>
         <source>关于</source>
@@ -1549,7 +2098,7 @@
     </message>
     <message>
         <source>工具</source>
-        <translation type="unfinished" />
+        <translation>工具</translation>
     </message>
     <message>
         <source>过滤敏感词</source>
@@ -1565,7 +2114,7 @@
     </message>
     <message>
         <source>在光标处添加章节名</source>
-        <translation type="unfinished" />
+        <translation>在游標處新增章節名</translation>
     </message>
     <message>
         <source>一键排版</source>
@@ -1573,7 +2122,7 @@
     </message>
     <message>
         <source>历史记录</source>
-        <translation type="unfinished" />
+        <translation>歷史記錄</translation>
     </message>
     <message>
         <source>偏好设置</source>
@@ -1584,41 +2133,41 @@
     <name>SheetWindow</name>
     <message>
         <source>确定</source>
-        <translation type="unfinished" />
+        <translation>確定</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished" />
+        <translation>取消</translation>
     </message>
 </context>
 <context>
     <name>ShortcutBox</name>
     <message>
         <source>请按下快捷键</source>
-        <translation type="unfinished" />
+        <translation>請按下快捷鍵</translation>
     </message>
 </context>
 <context>
     <name>ShutdownWindow</name>
     <message>
         <source>保存所有文档后关闭计算机。</source>
-        <translation type="unfinished" />
+        <translation>儲存所有文件後關閉計算機。</translation>
     </message>
     <message>
         <source>保存所有文档后重新启动计算机。</source>
-        <translation type="unfinished" />
+        <translation>儲存所有文件後重新啟動計算機。</translation>
     </message>
     <message>
         <source>关机</source>
-        <translation type="unfinished" />
+        <translation>關機</translation>
     </message>
     <message>
         <source>希望计算机做什么？</source>
-        <translation type="unfinished" />
+        <translation>希望計算機做什麼？</translation>
     </message>
     <message>
         <source>重启</source>
-        <translation type="unfinished" />
+        <translation>重啟</translation>
     </message>
 </context>
 <context>
@@ -1629,42 +2178,129 @@
     </message>
 </context>
 <context>
+    <name>SubtlePage</name>
+    <message>
+        <source>过滤敏感词</source>
+        <translation>過濾敏感詞</translation>
+    </message>
+    <message>
+        <source>开始过滤</source>
+        <translation>開始過濾</translation>
+    </message>
+    <message>
+        <source>文档是空的，不用过滤</source>
+        <translation>文件是空的，不用過濾</translation>
+    </message>
+    <message>
+        <source>文档未保存，请保存文档后再过滤</source>
+        <translation>文件未儲存，請儲存文件後再過濾</translation>
+    </message>
+    <message>
+        <source>自定义敏感词</source>
+        <translation>自定義敏感詞</translation>
+    </message>
+    <message>
+        <source>每行一个词</source>
+        <translation>每行一個詞</translation>
+    </message>
+    <message>
+        <source>程序内置两套敏感词库：轻度过滤使用第一套，重度过滤同时使用两套。三个级别都会加上左侧框中的自定义敏感词，每行一个，可以直接粘贴，保存时会去掉重复的词。选项在开始过滤或关闭本窗口时保存。过滤前的文本可以从文档的历史记录中找回。</source>
+        <translation>程式內建兩套敏感詞庫：輕度過濾使用第一套，重度過濾同時使用兩套。三個級別都會加上左側框中的自定義敏感詞，每行一個，可以直接貼上，儲存時會去掉重複的詞。選項在開始過濾或關閉本視窗時儲存。過濾前的文字可以從文件的歷史記錄中找回。</translation>
+    </message>
+    <message>
+        <source>标记方式</source>
+        <translation>標記方式</translation>
+    </message>
+    <message>
+        <source>编辑文档时自动标红</source>
+        <translation>編輯文件時自動標紅</translation>
+    </message>
+    <message>
+        <source>仅手动过滤时标红</source>
+        <translation>僅手動過濾時標紅</translation>
+    </message>
+    <message>
+        <source>级别</source>
+        <translation>級別</translation>
+    </message>
+    <message>
+        <source>轻度过滤</source>
+        <translation>輕度過濾</translation>
+    </message>
+    <message>
+        <source>重度过滤</source>
+        <translation>重度過濾</translation>
+    </message>
+    <message>
+        <source>仅自定义</source>
+        <translation>僅自定義</translation>
+    </message>
+    <message>
+        <source>过滤方式</source>
+        <translation>過濾方式</translation>
+    </message>
+    <message>
+        <source>仅标红</source>
+        <translation>僅標紅</translation>
+    </message>
+    <message>
+        <source>分割线</source>
+        <translation>分割線</translation>
+    </message>
+    <message>
+        <source>星号</source>
+        <translation>星號</translation>
+    </message>
+    <message>
+        <source>拼音</source>
+        <translation>拼音</translation>
+    </message>
+    <message>
+        <source>喵星语</source>
+        <translation>喵星語</translation>
+    </message>
+    <message>
+        <source>汪星语</source>
+        <translation>汪星語</translation>
+    </message>
+</context>
+<context>
     <name>TargetPage</name>
     <message>
         <source>写作目标</source>
-        <translation type="unfinished" />
+        <translation>寫作目標</translation>
     </message>
     <message>
         <source>锁定字数不能小于当前锁定字数</source>
-        <translation type="unfinished" />
+        <translation>鎖定字數不能小於當前鎖定字數</translation>
     </message>
     <message>
         <source>锁定时间不能小于当前锁定时间</source>
-        <translation type="unfinished" />
+        <translation>鎖定時間不能小於當前鎖定時間</translation>
     </message>
     <message>
         <source>请输入锁定时间或者字数</source>
-        <translation type="unfinished" />
+        <translation>請輸入鎖定時間或者字數</translation>
     </message>
     <message>
         <source>锁定字数(字)</source>
-        <translation type="unfinished" />
+        <translation>鎖定字數(字)</translation>
     </message>
     <message>
         <source>锁定时间(分钟)</source>
-        <translation type="unfinished" />
+        <translation>鎖定時間(分鐘)</translation>
     </message>
     <message>
         <source>锁定之后，您将不能退出软件，必须正式完成自己设定的值，等待不会对锁定时间起效，同理乱打大量复制粘贴也不会对锁定字数起效。锁定的时间和字数每20秒统计一次。</source>
-        <translation type="unfinished" />
+        <translation>鎖定之後，您將不能退出軟體，必須正式完成自己設定的值，等待不會對鎖定時間起效，同理亂打大量複製貼上也不會對鎖定字數起效。鎖定的時間和字數每20秒統計一次。</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished" />
+        <translation>取消</translation>
     </message>
     <message>
         <source>确定</source>
-        <translation type="unfinished" />
+        <translation>確定</translation>
     </message>
 </context>
 <context>
@@ -1675,39 +2311,263 @@
     </message>
 </context>
 <context>
+    <name>ThroughGame</name>
+    <message>
+        <source>积分</source>
+        <translation>積分</translation>
+    </message>
+    <message>
+        <source>恭喜，闯关成功！！！撒花！！！</source>
+        <translation>恭喜，闖關成功！！！撒花！！！</translation>
+    </message>
+    <message>
+        <source>成功，自动转入下一关。</source>
+        <translation>成功，自動轉入下一關。</translation>
+    </message>
+    <message>
+        <source>挑战失败!</source>
+        <translation>挑戰失敗!</translation>
+    </message>
+</context>
+<context>
+    <name>ThroughLabel</name>
+    <message>
+        <source>剩余字数</source>
+        <translation>剩餘字數</translation>
+    </message>
+    <message>
+        <source>剩余时间:</source>
+        <translation>剩餘時間:</translation>
+    </message>
+</context>
+<context>
     <name>ThroughPage</name>
     <message>
         <source>Challenge</source>
-        <translation type="unfinished" />
+        <translation>闖關</translation>
+    </message>
+    <message>
+        <source>您的剩余积分不够支付本次闯关门票，快去领一些积分吧!</source>
+        <translation>您的剩餘積分不夠支付本次闖關門票，快去領一些積分吧!</translation>
+    </message>
+    <message>
+        <source>确定花费</source>
+        <translation>確定花費</translation>
+    </message>
+    <message>
+        <source>如果中途退出，扣除的积分不返还。</source>
+        <translation>如果中途退出，扣除的積分不返還。</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>现有积分</source>
+        <translation>現有積分</translation>
+    </message>
+    <message>
+        <source>未登录</source>
+        <translation>未登入</translation>
+    </message>
+    <message>
+        <source>闯关信息载入失败,请稍后再试</source>
+        <translation>闖關資訊載入失敗,請稍後再試</translation>
+    </message>
+    <message>
+        <source>正在刷新...</source>
+        <translation>正在重新整理...</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>重新整理</translation>
+    </message>
+    <message>
+        <source>门票</source>
+        <translation>門票</translation>
+    </message>
+    <message>
+        <source>通关奖励</source>
+        <translation>通關獎勵</translation>
+    </message>
+    <message>
+        <source>通关条件</source>
+        <translation>通關條件</translation>
+    </message>
+    <message>
+        <source>需要在最多</source>
+        <translation>需要在最多</translation>
+    </message>
+    <message>
+        <source>小时内完成9关，共</source>
+        <translation>小時內完成9關，共</translation>
+    </message>
+    <message>
+        <source>字的挑战</source>
+        <translation>字的挑戰</translation>
+    </message>
+    <message>
+        <source>放弃</source>
+        <translation>放棄</translation>
+    </message>
+    <message>
+        <source>返回</source>
+        <translation>返回</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>进行中</source>
+        <translation>進行中</translation>
+    </message>
+    <message>
+        <source>失败</source>
+        <translation>失敗</translation>
+    </message>
+    <message>
+        <source>目标</source>
+        <translation>目標</translation>
+    </message>
+    <message>
+        <source>奖励积分</source>
+        <translation>獎勵積分</translation>
+    </message>
+    <message>
+        <source>剩余字数</source>
+        <translation>剩餘字數</translation>
+    </message>
+    <message>
+        <source>剩余时间</source>
+        <translation>剩餘時間</translation>
     </message>
 </context>
 <context>
     <name>ThroughTipsDialog</name>
     <message>
-        <source>Challenge</source>
-        <translation type="unfinished" />
+        <source>提示</source>
+        <translation>提示</translation>
+    </message>
+</context>
+<context>
+    <name>TxtReader</name>
+    <message>
+        <source>Unable to read the file.</source>
+        <translation>無法讀取檔案。</translation>
+    </message>
+</context>
+<context>
+    <name>UserDatas</name>
+    <message>
+        <source>积分获取失败</source>
+        <translation>積分獲取失敗</translation>
+    </message>
+    <message>
+        <source>错误码</source>
+        <translation>錯誤碼</translation>
     </message>
 </context>
 <context>
     <name>UserInfo</name>
     <message>
         <source>请输入用户名</source>
-        <translation type="unfinished" />
+        <translation>請輸入使用者名稱</translation>
     </message>
     <message>
         <source>请输入密码</source>
-        <translation type="unfinished" />
+        <translation>請輸入密碼</translation>
     </message>
     <message>
-        <source>无法连接服务器</source>
-        <translation type="unfinished" />
+        <source>服务端暂时关闭了注册通道</source>
+        <translation>服務端暫時關閉了註冊通道</translation>
+    </message>
+    <message>
+        <source>出错</source>
+        <translation>出錯</translation>
+    </message>
+    <message>
+        <source>验证码不正确</source>
+        <translation>驗證碼不正確</translation>
+    </message>
+    <message>
+        <source>密码不匹配</source>
+        <translation>密碼不匹配</translation>
+    </message>
+    <message>
+        <source>用户名已被占用</source>
+        <translation>使用者名稱已被佔用</translation>
+    </message>
+    <message>
+        <source>邮箱地址已被使用</source>
+        <translation>郵箱地址已被使用</translation>
+    </message>
+    <message>
+        <source>此用户名是被保留的</source>
+        <translation>此使用者名稱是被保留的</translation>
+    </message>
+    <message>
+        <source>用户名格式不正确</source>
+        <translation>使用者名稱格式不正確</translation>
+    </message>
+    <message>
+        <source>等待验证邮箱</source>
+        <translation>等待驗證郵箱</translation>
+    </message>
+    <message>
+        <source>用户名或密码错误</source>
+        <translation>用戶名或密碼錯誤</translation>
+    </message>
+    <message>
+        <source>Your profile has been updated successfully.</source>
+        <translation>您的資料已成功更新。</translation>
+    </message>
+    <message>
+        <source>Your avatar setting has been updated successfully.</source>
+        <translation>您的頭像設定已成功更新。</translation>
+    </message>
+    <message>
+        <source>Email address is not a valid email address.</source>
+        <translation>郵箱地址無效。</translation>
+    </message>
+    <message>
+        <source>网络访问被禁用。</source>
+        <translation>網路訪問被禁用。</translation>
+    </message>
+    <message>
+        <source>上传的文件不是一张图片</source>
+        <translation>上傳的檔案不是一張圖片</translation>
+    </message>
+    <message>
+        <source>正在登录...</source>
+        <translation>正在登入...</translation>
+    </message>
+    <message>
+        <source>登录成功</source>
+        <translation>登入成功</translation>
+    </message>
+    <message>
+        <source>未知错误</source>
+        <translation>未知錯誤</translation>
+    </message>
+    <message>
+        <source>Please login first!</source>
+        <translation>請先登入！</translation>
+    </message>
+    <message>
+        <source>超时</source>
+        <translation>超時</translation>
+    </message>
+    <message>
+        <source>上传超时</source>
+        <translation>上傳超時</translation>
     </message>
 </context>
 <context>
     <name>WindowsMenuBar</name>
     <message>
         <source>强制退出</source>
-        <translation type="unfinished" />
+        <translation>強制退出</translation>
     </message>
     <message>
         <source>文件</source>
@@ -1723,11 +2583,11 @@
     </message>
     <message>
         <source>Open Recent</source>
-        <translation type="unfinished" />
+        <translation>最近開啟</translation>
     </message>
     <message>
         <source>Clear Menu</source>
-        <translation type="unfinished" />
+        <translation>清除選單</translation>
     </message>
     <message>
         <source>保存</source>
@@ -1739,15 +2599,15 @@
     </message>
     <message>
         <source>导入</source>
-        <translation type="unfinished" />
+        <translation>匯入</translation>
     </message>
     <message>
         <source>导入文件夹</source>
-        <translation type="unfinished" />
+        <translation>匯入資料夾</translation>
     </message>
     <message>
         <source>导入文件</source>
-        <translation type="unfinished" />
+        <translation>匯入檔案</translation>
     </message>
     <message>
         <source>关闭</source>
@@ -1755,11 +2615,11 @@
     </message>
     <message>
         <source>退出程序</source>
-        <translation type="unfinished" />
+        <translation>退出程式</translation>
     </message>
     <message>
         <source>编辑</source>
-        <translation type="unfinished" />
+        <translation>編輯</translation>
     </message>
     <message>
         <source>撤销</source>
@@ -1795,27 +2655,27 @@
     </message>
     <message>
         <source>显示</source>
-        <translation type="unfinished" />
+        <translation>顯示</translation>
     </message>
     <message>
         <source>显示 文件</source>
-        <translation type="unfinished" />
+        <translation>顯示 檔案</translation>
     </message>
     <message>
         <source>显示 自动章节</source>
-        <translation type="unfinished" />
+        <translation>顯示 自動章節</translation>
     </message>
     <message>
         <source>显示 字数统计</source>
-        <translation type="unfinished" />
+        <translation>顯示 字數統計</translation>
     </message>
     <message>
         <source>显示 拼字</source>
-        <translation type="unfinished" />
+        <translation>顯示 拼字</translation>
     </message>
     <message>
         <source>Challenge</source>
-        <translation type="unfinished" />
+        <translation>闖關</translation>
     </message>
     <message>
         <source>笔记</source>
@@ -1823,7 +2683,7 @@
     </message>
     <message>
         <source>显示 我</source>
-        <translation type="unfinished" />
+        <translation>顯示 我</translation>
     </message>
     <message>
         <source>窗口置顶</source>
@@ -1831,23 +2691,23 @@
     </message>
     <message>
         <source>退出 极简 模式</source>
-        <translation type="unfinished" />
+        <translation>退出 極簡 模式</translation>
     </message>
     <message>
         <source>进入 极简 模式</source>
-        <translation type="unfinished" />
+        <translation>進入 極簡 模式</translation>
     </message>
     <message>
         <source>退出 Lumo 模式</source>
-        <translation type="unfinished" />
+        <translation>退出 Lumo 模式</translation>
     </message>
     <message>
         <source>进入 Lumo 模式</source>
-        <translation type="unfinished" />
+        <translation>進入 Lumo 模式</translation>
     </message>
     <message>
         <source>工具</source>
-        <translation type="unfinished" />
+        <translation>工具</translation>
     </message>
     <message>
         <source>统计卡片</source>
@@ -1871,7 +2731,7 @@
     </message>
     <message>
         <source>历史记录</source>
-        <translation type="unfinished" />
+        <translation>歷史記錄</translation>
     </message>
     <message>
         <source>云同步</source>
@@ -1934,15 +2794,15 @@
     <name>WindowsTitleBar</name>
     <message>
         <source>最小化</source>
-        <translation type="unfinished" />
+        <translation>最小化</translation>
     </message>
     <message>
         <source>还原</source>
-        <translation type="unfinished" />
+        <translation>還原</translation>
     </message>
     <message>
         <source>最大化</source>
-        <translation type="unfinished" />
+        <translation>最大化</translation>
     </message>
     <message>
         <source>关闭</source>
@@ -1953,15 +2813,15 @@
     <name>WordCountPage</name>
     <message>
         <source>字数统计</source>
-        <translation type="unfinished" />
+        <translation>字數統計</translation>
     </message>
     <message>
         <source>字</source>
-        <translation type="unfinished" />
+        <translation>字</translation>
     </message>
     <message>
         <source>字/分钟</source>
-        <translation type="unfinished" />
+        <translation>字/分鐘</translation>
     </message>
     <message>
         <source>分钟</source>
@@ -1969,11 +2829,11 @@
     </message>
     <message>
         <source>元</source>
-        <translation type="unfinished" />
+        <translation>元</translation>
     </message>
     <message>
         <source>字数统计功能菜单</source>
-        <translation type="unfinished" />
+        <translation>字數統計功能選單</translation>
     </message>
     <message>
         <source>统计卡片</source>
@@ -1981,131 +2841,131 @@
     </message>
     <message>
         <source>字体大小</source>
-        <translation type="unfinished" />
+        <translation>字型大小</translation>
     </message>
     <message>
         <source>同步字数</source>
-        <translation type="unfinished" />
+        <translation>同步字數</translation>
     </message>
     <message>
         <source>请先登录</source>
-        <translation type="unfinished" />
+        <translation>請先登入</translation>
     </message>
     <message>
         <source>文档统计</source>
-        <translation type="unfinished" />
+        <translation>文件統計</translation>
     </message>
     <message>
         <source>总字数</source>
-        <translation type="unfinished" />
+        <translation>總字數</translation>
     </message>
     <message>
         <source>总字数(无空格)</source>
-        <translation type="unfinished" />
+        <translation>總字數(無空格)</translation>
     </message>
     <message>
         <source>数字</source>
-        <translation type="unfinished" />
+        <translation>數字</translation>
     </message>
     <message>
         <source>空格数</source>
-        <translation type="unfinished" />
+        <translation>空格數</translation>
     </message>
     <message>
         <source>汉字数</source>
-        <translation type="unfinished" />
+        <translation>漢字數</translation>
     </message>
     <message>
         <source>单词数</source>
-        <translation type="unfinished" />
+        <translation>單詞數</translation>
     </message>
     <message>
         <source>段落数</source>
-        <translation type="unfinished" />
+        <translation>段落數</translation>
     </message>
     <message>
         <source>今时今日</source>
-        <translation type="unfinished" />
+        <translation>今時今日</translation>
     </message>
     <message>
         <source>今日字数</source>
-        <translation type="unfinished" />
+        <translation>今日字數</translation>
     </message>
     <message>
         <source>今日速度</source>
-        <translation type="unfinished" />
+        <translation>今日速度</translation>
     </message>
     <message>
         <source>今日用时</source>
-        <translation type="unfinished" />
+        <translation>今日用時</translation>
     </message>
     <message>
         <source>今日稿费</source>
-        <translation type="unfinished" />
+        <translation>今日稿費</translation>
     </message>
     <message>
         <source>本周统计</source>
-        <translation type="unfinished" />
+        <translation>本週統計</translation>
     </message>
     <message>
         <source>本周字数</source>
-        <translation type="unfinished" />
+        <translation>本週字數</translation>
     </message>
     <message>
         <source>本周速度</source>
-        <translation type="unfinished" />
+        <translation>本週速度</translation>
     </message>
     <message>
         <source>本周用时</source>
-        <translation type="unfinished" />
+        <translation>本週用時</translation>
     </message>
     <message>
         <source>本周稿费</source>
-        <translation type="unfinished" />
+        <translation>本週稿費</translation>
     </message>
     <message>
         <source>月度统计</source>
-        <translation type="unfinished" />
+        <translation>月度統計</translation>
     </message>
     <message>
         <source>本月字数</source>
-        <translation type="unfinished" />
+        <translation>本月字數</translation>
     </message>
     <message>
         <source>本月速度</source>
-        <translation type="unfinished" />
+        <translation>本月速度</translation>
     </message>
     <message>
         <source>本月用时</source>
-        <translation type="unfinished" />
+        <translation>本月用時</translation>
     </message>
     <message>
         <source>本月稿费</source>
-        <translation type="unfinished" />
+        <translation>本月稿費</translation>
     </message>
     <message>
         <source>年度统计</source>
-        <translation type="unfinished" />
+        <translation>年度統計</translation>
     </message>
     <message>
         <source>今年字数</source>
-        <translation type="unfinished" />
+        <translation>今年字數</translation>
     </message>
     <message>
         <source>今年速度</source>
-        <translation type="unfinished" />
+        <translation>今年速度</translation>
     </message>
     <message>
         <source>今年用时</source>
-        <translation type="unfinished" />
+        <translation>今年用時</translation>
     </message>
     <message>
         <source>年度稿费</source>
-        <translation type="unfinished" />
+        <translation>年度稿費</translation>
     </message>
     <message>
         <source>设置字体大小</source>
-        <translation type="unfinished" />
+        <translation>設定字型大小</translation>
     </message>
     <message>
         <source>字号</source>
@@ -2116,15 +2976,15 @@
     <name>cloudDisk</name>
     <message>
         <source>没有登陆</source>
-        <translation type="unfinished" />
+        <translation>沒有登陸</translation>
     </message>
     <message>
         <source>设置中取消了云同步功能</source>
-        <translation type="unfinished" />
+        <translation>設定中取消了雲同步功能</translation>
     </message>
     <message>
         <source>另一个云同步线程正在运行</source>
-        <translation type="unfinished" />
+        <translation>另一個雲同步執行緒正在執行</translation>
     </message>
     <message>
         <source>云同步</source>
@@ -2132,197 +2992,327 @@
     </message>
     <message>
         <source>云同步开始</source>
-        <translation type="unfinished" />
+        <translation>雲同步開始</translation>
     </message>
     <message>
         <source>有冲突文件待处理</source>
-        <translation type="unfinished" />
+        <translation>有衝突檔案待處理</translation>
     </message>
     <message>
         <source>同步完成</source>
-        <translation type="unfinished" />
+        <translation>同步完成</translation>
     </message>
     <message>
         <source>云同步:有冲突文件待处理</source>
-        <translation type="unfinished" />
+        <translation>雲同步:有衝突檔案待處理</translation>
+    </message>
+    <message>
+        <source>Not logged in:</source>
+        <translation>未登入:</translation>
+    </message>
+    <message>
+        <source>正在上传文件</source>
+        <translation>正在上傳檔案</translation>
+    </message>
+    <message>
+        <source>文件上传结束</source>
+        <translation>檔案上傳結束</translation>
+    </message>
+    <message>
+        <source>正在下载文件</source>
+        <translation>正在下載檔案</translation>
+    </message>
+    <message>
+        <source>文件下载结束</source>
+        <translation>檔案下載結束</translation>
+    </message>
+    <message>
+        <source>正在下载冲突文件</source>
+        <translation>正在下載衝突檔案</translation>
+    </message>
+    <message>
+        <source>下载冲突文件结束</source>
+        <translation>下載衝突檔案結束</translation>
+    </message>
+    <message>
+        <source>删除元数据失败</source>
+        <translation>刪除元資料失敗</translation>
+    </message>
+    <message>
+        <source>删除远程文件失败</source>
+        <translation>刪除遠端檔案失敗</translation>
+    </message>
+    <message>
+        <source>删除远程文件失败:</source>
+        <translation>刪除遠端檔案失敗:</translation>
+    </message>
+    <message>
+        <source>上传失败</source>
+        <translation>上傳失敗</translation>
+    </message>
+    <message>
+        <source>上传失败:</source>
+        <translation>上傳失敗:</translation>
+    </message>
+    <message>
+        <source>更新元数据失败</source>
+        <translation>更新元資料失敗</translation>
+    </message>
+    <message>
+        <source>更新元数据失败:</source>
+        <translation>更新元資料失敗:</translation>
+    </message>
+    <message>
+        <source>下载失败</source>
+        <translation>下載失敗</translation>
+    </message>
+    <message>
+        <source>下载失败:</source>
+        <translation>下載失敗:</translation>
+    </message>
+    <message>
+        <source>删除文件不存在</source>
+        <translation>刪除檔案不存在</translation>
+    </message>
+    <message>
+        <source>删除文件不存在::</source>
+        <translation>刪除檔案不存在::</translation>
+    </message>
+    <message>
+        <source>删除文件失败</source>
+        <translation>刪除檔案失敗</translation>
+    </message>
+    <message>
+        <source>删除文件失败:</source>
+        <translation>刪除檔案失敗:</translation>
+    </message>
+    <message>
+        <source>写文件失败</source>
+        <translation>寫檔案失敗</translation>
+    </message>
+    <message>
+        <source>写文件失败:</source>
+        <translation>寫檔案失敗:</translation>
+    </message>
+    <message>
+        <source>写元数据失败</source>
+        <translation>寫元資料失敗</translation>
+    </message>
+    <message>
+        <source>写元数据失败:</source>
+        <translation>寫元資料失敗:</translation>
+    </message>
+    <message>
+        <source>写入文件失败:</source>
+        <translation>寫入檔案失敗:</translation>
+    </message>
+    <message>
+        <source>冲突</source>
+        <translation>衝突</translation>
     </message>
 </context>
 <context>
     <name>data</name>
     <message>
         <source>字数统计保存失败</source>
-        <translation type="unfinished" />
+        <translation>字數統計儲存失敗</translation>
     </message>
     <message>
         <source>please login first</source>
-        <translation type="unfinished" />
+        <translation>請先登入</translation>
+    </message>
+    <message>
+        <source>同步本周字数成功(无变更)</source>
+        <translation>同步本週字數成功(無變更)</translation>
+    </message>
+    <message>
+        <source>同步本月字数成功(无变更)</source>
+        <translation>同步本月字數成功(無變更)</translation>
+    </message>
+    <message>
+        <source>同步今年字数成功(无变更)</source>
+        <translation>同步今年字數成功(無變更)</translation>
+    </message>
+    <message>
+        <source>同步今日字数成功(无变更)</source>
+        <translation>同步今日字數成功(無變更)</translation>
+    </message>
+    <message>
+        <source>同步今日字数失败</source>
+        <translation>同步今日字數失敗</translation>
+    </message>
+    <message>
+        <source>同步今日字数成功(已上传)</source>
+        <translation>同步今日字數成功(已上傳)</translation>
     </message>
 </context>
 <context>
     <name>files</name>
     <message>
         <source>第%1章</source>
-        <translation type="unfinished" />
+        <translation>第%1章</translation>
     </message>
     <message>
         <source>NewBook</source>
-        <translation type="unfinished" />
+        <translation>新書</translation>
     </message>
     <message>
         <source>Tips</source>
-        <translation type="unfinished" />
+        <translation>提示</translation>
     </message>
     <message>
         <source>没有选中的文件</source>
-        <translation type="unfinished" />
+        <translation>沒有選中的檔案</translation>
     </message>
     <message>
         <source>只能删除文档文件夹中的文件：%1</source>
-        <translation type="unfinished" />
+        <translation>只能刪除文件資料夾中的檔案：%1</translation>
     </message>
     <message>
         <source>caution</source>
-        <translation type="unfinished" />
+        <translation>注意</translation>
     </message>
     <message>
         <source>Do you confirm deletion? Deleted files will not be recovered.</source>
-        <translation type="unfinished" />
+        <translation>確定刪除嗎？刪除的檔案無法恢復。</translation>
     </message>
     <message>
         <source>无法保存历史记录，文件未删除：%1</source>
-        <translation type="unfinished" />
+        <translation>無法儲存歷史記錄，檔案未刪除：%1</translation>
     </message>
     <message>
         <source>删除失败：%1</source>
-        <translation type="unfinished" />
+        <translation>刪除失敗：%1</translation>
     </message>
     <message>
         <source>无法保存历史记录，文件夹未删除：%1</source>
-        <translation type="unfinished" />
+        <translation>無法儲存歷史記錄，資料夾未刪除：%1</translation>
     </message>
     <message>
         <source>无法重命名</source>
-        <translation type="unfinished" />
+        <translation>無法重新命名</translation>
     </message>
     <message>
         <source>无法重命名，指定名称的文件已存在</source>
-        <translation type="unfinished" />
+        <translation>無法重新命名，指定名稱的檔案已存在</translation>
     </message>
     <message>
         <source>无法重命名，指定名称的文件夹已存在</source>
-        <translation type="unfinished" />
+        <translation>無法重新命名，指定名稱的資料夾已存在</translation>
     </message>
     <message>
         <source>新笔记 %1</source>
-        <translation type="unfinished" />
+        <translation>新筆記 %1</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished" />
+        <translation>筆記</translation>
     </message>
     <message>
         <source>是否要删除:
 </source>
-        <translation type="unfinished" />
+        <translation>是否要刪除:
+</translation>
     </message>
     <message>
         <source> ？
 删除后不能恢复。</source>
-        <translation type="unfinished" />
+        <translation> ？
+刪除後不能恢復。</translation>
     </message>
     <message>
         <source>无法读取历史记录：%1</source>
-        <translation type="unfinished" />
+        <translation>無法讀取歷史記錄：%1</translation>
     </message>
     <message>
         <source>无法保存当前内容的历史记录，未恢复：%1</source>
-        <translation type="unfinished" />
+        <translation>無法儲存當前內容的歷史記錄，未恢復：%1</translation>
     </message>
     <message>
         <source>恢复失败：%1</source>
-        <translation type="unfinished" />
+        <translation>恢復失敗：%1</translation>
     </message>
     <message>
         <source>根目录</source>
-        <translation type="unfinished" />
+        <translation>根目錄</translation>
     </message>
     <message>
         <source>Import %1 files to %2 success</source>
-        <translation type="unfinished" />
+        <translation>已將 %1 個檔案匯入到 %2</translation>
     </message>
     <message>
         <source>已存在相同内容，未导入：%1</source>
-        <translation type="unfinished" />
+        <translation>已存在相同內容，未匯入：%1</translation>
     </message>
     <message>
         <source>未能导入：%1</source>
-        <translation type="unfinished" />
+        <translation>未能匯入：%1</translation>
     </message>
     <message>
         <source>Directory not exists</source>
-        <translation type="unfinished" />
+        <translation>資料夾不存在</translation>
     </message>
     <message>
         <source>目标文件夹不在文件目录下, 默认导入到文件目录下</source>
-        <translation type="unfinished" />
+        <translation>目標資料夾不在檔案目錄下, 預設匯入到檔案目錄下</translation>
     </message>
     <message>
         <source>您要导入的文件夹与目标文件夹相同,不用导入这个文件夹</source>
-        <translation type="unfinished" />
+        <translation>您要匯入的資料夾與目標資料夾相同,不用匯入這個資料夾</translation>
     </message>
     <message>
         <source>File not exists:</source>
-        <translation type="unfinished" />
+        <translation>檔案不存在:</translation>
     </message>
     <message>
         <source>Copy file failed:</source>
-        <translation type="unfinished" />
+        <translation>複製檔案失敗:</translation>
     </message>
     <message>
         <source>不能导出到书中的文档：%1</source>
-        <translation type="unfinished" />
+        <translation>不能匯出到書中的文件：%1</translation>
     </message>
     <message>
         <source>导出失败：%1</source>
-        <translation type="unfinished" />
+        <translation>匯出失敗：%1</translation>
     </message>
 </context>
 <context>
     <name>function</name>
     <message>
         <source>无此功能</source>
-        <translation type="unfinished" />
+        <translation>無此功能</translation>
     </message>
     <message>
         <source>caution</source>
-        <translation type="unfinished" />
+        <translation>注意</translation>
     </message>
     <message>
         <source>Do you confirm deletion? Deleted files will not be recovered.</source>
-        <translation type="unfinished" />
+        <translation>確定刪除嗎？刪除的檔案無法恢復。</translation>
     </message>
 </context>
 <context>
     <name>global</name>
     <message>
         <source>Penlark</source>
-        <translation type="unfinished" />
+        <translation>Penlark</translation>
     </message>
     <message>
         <source>反馈</source>
-        <translation type="unfinished" />
+        <translation>反饋</translation>
     </message>
     <message>
         <source>你好:</source>
-        <translation type="unfinished" />
+        <translation>你好:</translation>
     </message>
     <message>
         <source>关于%1，我有一些建议。</source>
-        <translation type="unfinished" />
+        <translation>關於%1，我有一些建議。</translation>
     </message>
     <message>
         <source>(系统版本:%1  软件版本:%2)</source>
-        <translation type="unfinished" />
+        <translation>(系統版本:%1  軟體版本:%2)</translation>
     </message>
 </context>
 <context>
@@ -2333,51 +3323,69 @@
     </message>
     <message>
         <source>历史记录</source>
-        <translation type="unfinished" />
+        <translation>歷史記錄</translation>
     </message>
     <message>
         <source>打卡</source>
-        <translation type="unfinished" />
+        <translation>打卡</translation>
     </message>
     <message>
         <source>闯关正在进行中，如果此时退出，直接判定闯关失败，扣除的闯关门票不退还。确定要退出吗？</source>
-        <translation type="unfinished" />
+        <translation>闖關正在進行中，如果此時退出，直接判定闖關失敗，扣除的闖關門票不退還。確定要退出嗎？</translation>
     </message>
     <message>
         <source>尚有正在进行中的闯关:</source>
-        <translation type="unfinished" />
+        <translation>尚有正在進行中的闖關:</translation>
     </message>
     <message>
         <source>模式</source>
-        <translation type="unfinished" />
+        <translation>模式</translation>
     </message>
     <message>
         <source>关卡</source>
-        <translation type="unfinished" />
+        <translation>關卡</translation>
     </message>
     <message>
         <source>点击确定，重进进入闯关模式，不需要门票。点击取消，放弃闯关，之前支付的门票积分不予退还。</source>
-        <translation type="unfinished" />
+        <translation>點選確定，重進進入闖關模式，不需要門票。點選取消，放棄闖關，之前支付的門票積分不予退還。</translation>
     </message>
     <message>
         <source>按 %1 键即可退出Lumo模式</source>
-        <translation type="unfinished" />
+        <translation>按 %1 鍵即可退出Lumo模式</translation>
     </message>
     <message>
         <source>窗口已置顶</source>
-        <translation type="unfinished" />
+        <translation>視窗已置頂</translation>
     </message>
     <message>
         <source>窗口已取消置顶</source>
-        <translation type="unfinished" />
+        <translation>視窗已取消置頂</translation>
     </message>
     <message>
         <source>锁定状态不能取消窗口置顶</source>
-        <translation type="unfinished" />
+        <translation>鎖定狀態不能取消視窗置頂</translation>
     </message>
     <message>
         <source>锁定状态不能退出程序</source>
-        <translation type="unfinished" />
+        <translation>鎖定狀態不能退出程式</translation>
+    </message>
+</context>
+<context>
+    <name>network</name>
+    <message>
+        <source>未配置服务器地址</source>
+        <translation>未配置伺服器地址</translation>
+    </message>
+    <message>
+        <source>错误码:</source>
+        <translation>錯誤碼:</translation>
+    </message>
+</context>
+<context>
+    <name>oss</name>
+    <message>
+        <source>This path is not authorized by the server</source>
+        <translation>伺服器未授權此路徑</translation>
     </message>
 </context>
 <context>

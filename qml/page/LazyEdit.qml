@@ -215,7 +215,9 @@ Rectangle {
         onSelectEdit: textArea.select(start, end)
         onSendEditPostion: {
             textArea.cursorPosition = postion
-            if (page.visible)
+            // A search from the find bar keeps the focus in the bar, so the
+            // next Enter searches again instead of breaking a line.
+            if (page.visible && !findWidget.editing)
                 textArea.textEdit.forceActiveFocus()
         }
         onEnsureVisible: textArea.ensureVisible()
@@ -341,6 +343,24 @@ Rectangle {
         visible: page.isMarkAvailable && textArea.textEdit.activeFocus && !markTextWidget.visible
         text: qsTr("标记")
         font.pixelSize: 12
+        padding: 4
+        leftPadding: 10
+        rightPadding: 10
+        hoverEnabled: true
+        // A small framed button, so it reads as a control over the text.
+        background: Rectangle {
+            radius: 4
+            color: markButton.hovered ? g_theme.hoverdColor : g_theme.popupColor
+            border.width: 1
+            border.color: g_theme.accentColor
+        }
+        contentItem: Text {
+            text: markButton.text
+            font: markButton.font
+            color: g_theme.foregroundColor
+            horizontalAlignment: Text.AlignHCenter
+            verticalAlignment: Text.AlignVCenter
+        }
         x: Math.max(0, Math.min(page.width - width, paper.x + textArea.x + textArea.selectionHandleX + 20))
         y: Math.max(0, Math.min(page.height - height, paper.y + textArea.y + textArea.selectionHandleY - textArea.contentY - height - 4))
         z: 10

@@ -14,6 +14,8 @@ Rectangle {
     readonly property alias findField: findField
     readonly property alias replaceField: replaceField
     readonly property alias confirmSheet: confirmSheet
+    // While the user types in the bar, a search's jump leaves the focus here.
+    readonly property bool editing: findField.activeFocus || replaceField.activeFocus
 
     implicitWidth: column.implicitWidth + 16
     implicitHeight: column.implicitHeight + 8

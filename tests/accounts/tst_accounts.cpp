@@ -1,6 +1,7 @@
 // The HTTP helper, the account client and data, points, analytics and the
 // per-user settings mirror, end to end against a local stand-in server.
 #include "testenvironment.h"
+#include "mainengine.h"
 
 #include "fakeaccountserver.h"
 
@@ -580,11 +581,7 @@ private slots:
     void pages()
     {
         QQmlApplicationEngine engine;
-        auto* qmlKey = new QmlKey(&engine);
-        qmlKey->registerTypes(&engine);
-        engine.rootContext()->setContextProperty(QStringLiteral("i18n"), new I18n(qApp, &engine));
-        engine.addImportPath(QStringLiteral("qrc:///"));
-        RegisterType::Register(&engine);
+        setUpMainEngine(engine, &engine);
         engine.loadData("import QtQuick 2.15\nimport QtQuick.Window 2.15\n"
                         "Window { width: 800; height: 600; visible: true\n"
                         "  function showPointsWindow() {} }");

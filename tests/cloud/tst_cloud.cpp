@@ -1,6 +1,7 @@
 // The object-storage client and the document sync, end to end against a
 // local stand-in account server and object-storage server.
 #include "testenvironment.h"
+#include "mainengine.h"
 
 #include <QJsonObject>
 
@@ -579,11 +580,7 @@ private slots:
         QCOMPARE(m_disk->conflictFileList(), QStringList { QStringLiteral("c.txt") });
 
         QQmlApplicationEngine engine;
-        auto* qmlKey = new QmlKey(&engine);
-        qmlKey->registerTypes(&engine);
-        engine.rootContext()->setContextProperty(QStringLiteral("i18n"), new I18n(qApp, &engine));
-        engine.addImportPath(QStringLiteral("qrc:///"));
-        RegisterType::Register(&engine);
+        setUpMainEngine(engine, &engine);
         engine.rootContext()->setContextProperty(QStringLiteral("cloudDisk"), m_disk);
         engine.loadData("import QtQuick 2.15\nimport QtQuick.Window 2.15\nWindow { width: 900; height: 700; visible: true }");
         auto* window = qobject_cast<QQuickWindow*>(engine.rootObjects().value(0));

@@ -561,6 +561,11 @@ private slots:
         QTRY_VERIFY(!model.loading());
 
         global::instance()->setIsAppAction(false);
+        // Let requests still under way from entering the room finish first.
+        for (int before = -1; before != m_store->requests.size();) {
+            before = m_store->requests.size();
+            QTest::qWait(100);
+        }
         m_store->requests.clear();
         model.refreshTimer()->start(0);
         QTRY_VERIFY(!model.refreshTimer()->isActive());
@@ -854,7 +859,7 @@ private slots:
         QCOMPARE(page->property("depth").toInt(), 2);
         QCOMPARE(room->roomName(), QStringLiteral("Alpha"));
         QTRY_VERIFY(m_notices.contains(QStringLiteral("已进入 Alpha 房间")));
-        QTRY_COMPARE(room->rowCount(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(room->rowCount(), 1, 15000);
         QObject* roomPage = page->findChild<QObject*>(QStringLiteral("roomPage"));
         QVERIFY(roomPage);
         QMetaObject::invokeMethod(roomPage, "leave");

@@ -3,6 +3,7 @@
 // the shell against stand-ins (tests/shell/ShellStandIns.qml) for the
 // objects whose behaviour they control.
 #include "testenvironment.h"
+#include "mainengine.h"
 
 #include "data/global.h"
 #include "data/settings.h"
@@ -27,14 +28,7 @@ class TestShellStartup : public QObject
     // Builds the engine the way main() does and loads the main window.
     static QQuickWindow* loadMainWindow(QQmlApplicationEngine& engine)
     {
-        auto* qmlKey = new QmlKey(&engine);
-        qmlKey->registerTypes(&engine);
-        // The texts checked are the source texts: pin the interface language.
-        QSettings().setValue(QStringLiteral("Language/language"), QStringLiteral("中文简体"));
-        auto* i18n = new I18n(qApp, &engine);
-        engine.rootContext()->setContextProperty(QStringLiteral("i18n"), i18n);
-        engine.addImportPath(QStringLiteral("qrc:///"));
-        RegisterType::Register(&engine);
+        setUpMainEngine(engine, &engine);
         global::instance()->setEngine(&engine);
         engine.load(QUrl(QStringLiteral("qrc:/qml/main.qml")));
         global::instance()->setEngine(nullptr);

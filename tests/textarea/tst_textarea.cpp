@@ -542,6 +542,28 @@ private slots:
         QCOMPARE(doc.seriseEnterNumber(), 0);
     }
 
+    // Whoever reacts to a new cursor line or column (the word counter) reads
+    // the text before the cursor that belongs to it, not the previous one.
+    void cursorLineTextIsFreshOnEveryCursorSignal()
+    {
+        const QString path = fileWith("abc\nde\n");
+        LazyTextDocument doc;
+        FakeTextArea area(&doc);
+        open(doc, path);
+        QStringList seen;
+        auto record = [&] {
+            const QString line = doc.cursorLineNumber() == 0 ? QStringLiteral("abc") : QStringLiteral("de");
+            seen << (doc.cursorLinePreText() == line.left(doc.cursorLinePostion()) ? QStringLiteral("ok")
+                                                                                    : doc.cursorLinePreText());
+        };
+        connect(&doc, &LazyTextDocument::cursorLinePostionChanged, this, record);
+        connect(&doc, &LazyTextDocument::cursorLineNumberChanged, this, record);
+        for (int p : { 3, 2, 0, 4, 6, 1 })
+            area.place(p);
+        QVERIFY(!seen.isEmpty());
+        QCOMPARE(seen.join(QLatin1Char(',')), QStringLiteral("ok,").repeated(seen.size()).chopped(1));
+    }
+
     void loadEncodingsAndSaveBytes_data()
     {
         QTest::addColumn<QByteArray>("file");

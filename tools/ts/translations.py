@@ -2,7 +2,13 @@
 
 Each row of ROWS is: source | en | zh_TW | de | fr | es | it | pt | ru | ja |
 ko | ar | zh_CN. An empty field leaves the text untranslated in that
-catalogue. zh_CN is needed only where the source text is not Chinese."""
+catalogue. zh_CN is needed only where the source text is not Chinese.
+
+texts.json next to this file holds further texts, by source text, with their
+"en" and "zh_TW" translations."""
+
+import json
+import os
 
 CODES = ["en", "zh_TW", "de", "fr", "es", "it", "pt", "ru", "ja", "ko", "ar", "zh_CN"]
 
@@ -227,6 +233,9 @@ def _build():
                 row[code] = value.replace("\\n", "\n")
         texts[source] = row
     texts.update(LONG)
+    path = os.path.join(os.path.dirname(os.path.abspath(__file__)), "texts.json")
+    with open(path, encoding="utf-8") as f:
+        texts.update(json.load(f))
     return texts
 
 

@@ -550,8 +550,13 @@ void LazyTextDocument::syncSelectToEdit()
     if (start != end) {
         const int editStart = qBound(0, start - m_startPos, length);
         const int editEnd = end < m_startPos ? 0 : qMin(end - m_startPos, length);
+        // The text area's cursor lands on the second end: keep it where
+        // the document's cursor is.
         sendSelecting = true;
-        emit selectEdit(editStart, editEnd);
+        if (cursor <= editStart)
+            emit selectEdit(editEnd, editStart);
+        else
+            emit selectEdit(editStart, editEnd);
         sendSelecting = false;
         m_editSelectionStart = editStart;
         m_editSelectionEnd = editEnd;
@@ -568,6 +573,22 @@ void LazyTextDocument::updateEditPosition(int postion)
     m_editCursorPostion = p;
     if (!m_editCursor.isNull())
         m_editCursor.setPosition(p);
+}
+
+// After a selection sent to the text area (which leaves its cursor at the
+// selection's second end and reports nothing while `sendSelecting`), the
+// window cursor follows it: pastes and Enter insert where the user sees the
+// cursor, and a later cursor key that lands on the same place is not lost.
+void LazyTextDocument::adoptEditCursor(int postion)
+{
+    const int p = qBound(0, postion, editLength());
+    if (p != m_editCursorPostion) {
+        m_editCursorPostion = p;
+        emit editCursorPostionChanged();
+    }
+    if (!m_editCursor.isNull())
+        m_editCursor.setPosition(p);
+    updateCursorLineInfo(p);
 }
 
 void LazyTextDocument::updateY()
@@ -1391,20 +1412,23 @@ void LazyTextDocument::updateCursorLineInfo(int editPostion)
     setCursorLineInfo(block.blockNumber() + m_startLine, column, block.text().left(column));
 }
 
+// All three values are stored before any is signalled, and the text before
+// the cursor is signalled first: the counter recounts on a line or column
+// change and must read the text that belongs to it.
 void LazyTextDocument::setCursorLineInfo(int line, int column, const QString& preText)
 {
-    if (line != m_cursorLineNumber) {
-        m_cursorLineNumber = line;
-        emit cursorLineNumberChanged();
-    }
-    if (column != m_cursorLinePostion) {
-        m_cursorLinePostion = column;
-        emit cursorLinePostionChanged();
-    }
-    if (preText != m_cursorLinePreText) {
-        m_cursorLinePreText = preText;
+    const bool lineChanged = line != m_cursorLineNumber;
+    const bool columnChanged = column != m_cursorLinePostion;
+    const bool textChanged = preText != m_cursorLinePreText;
+    m_cursorLineNumber = line;
+    m_cursorLinePostion = column;
+    m_cursorLinePreText = preText;
+    if (textChanged)
         emit cursorLinePreTextChanged();
-    }
+    if (lineChanged)
+        emit cursorLineNumberChanged();
+    if (columnChanged)
+        emit cursorLinePostionChanged();
 }
 
 void LazyTextDocument::setAllSelectionStart(int value)
@@ -1466,7 +1490,8 @@ void LazyTextDocument::selectByDocument(int start, int end)
     sendSelecting = false;
     m_editSelectionStart = editStart;
     m_editSelectionEnd = editEnd;
-    setWholeSelection(start, end, m_allCursorPostion);
+    adoptEditCursor(editEnd);
+    setWholeSelection(start, end, m_startPos + m_editCursorPostion);
 }
 
 void LazyTextDocument::selectLine(int startLine, int endLine)
@@ -1503,7 +1528,8 @@ void LazyTextDocument::selectAll()
     sendSelecting = false;
     m_editSelectionStart = 0;
     m_editSelectionEnd = length;
-    setWholeSelection(0, wholeLength(), 0);
+    adoptEditCursor(length);
+    setWholeSelection(0, wholeLength(), m_startPos + m_editCursorPostion);
     emit isSelectedAllChanged(isSelectedAll());
     emit allSelectedTextChanged();
 }

@@ -406,6 +406,7 @@ private:
     void syncWindowLines();
     void syncSelectToEdit();
     void updateEditPosition(int postion);
+    void adoptEditCursor(int postion);
     void setWholeSelection(int start, int end, int cursor);
     void shiftWholePositions(int position, int removed, int added);
     void clearWindow();

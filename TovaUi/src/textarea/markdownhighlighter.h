@@ -13,7 +13,7 @@
 #include <QTextDocument>
 #include <QUrl>
 
-class MarkModel;
+#include "mark/markmodel.h"
 class MarkdownEvent;
 class QTimer;
 

@@ -189,6 +189,61 @@ TestCase {
         compare(page.document.searchMode, 2)
     }
 
+    function test_enterInFindBarKeepsSearching() {
+        var url = newFile("ab\nab\n")
+        var page = openLoaded(url)
+        page.document.gotoEnd()
+        mainWindow.find()
+        var bar = page.findWidget
+        tryVerify(function() { return bar.findField.activeFocus })
+        bar.findField.text = "ab"
+        // Past the last match: the first Enter restarts at the top, the
+        // next ones select the matches; none of them reaches the text.
+        for (var i = 0; i < 3; ++i) {
+            keyClick(Qt.Key_Return)
+            verify(bar.findField.activeFocus, "focus after Enter " + (i + 1))
+        }
+        compare(page.document.allSelectionStart, 3)
+        compare(page.document.allText, "ab\nab\n")
+        verify(!page.isModified)
+    }
+
+    // After select all the text area's cursor already stands at the end, so
+    // Ctrl+End moves nothing; paste and Enter must still act there.
+    function test_selectAllCopyEndPaste() {
+        var url = newFile("xyz\nabc\n")
+        var page = openLoaded(url)
+        page.document.gotoPostionByAll(3)
+        keyClick(Qt.Key_A, Qt.ControlModifier)
+        keyClick(Qt.Key_C, Qt.ControlModifier)
+        keyClick(Qt.Key_End, Qt.ControlModifier)
+        compare(page.document.allSelectionStart, page.document.allSelectionEnd)
+        keyClick(Qt.Key_V, Qt.ControlModifier)
+        compare(page.document.allText, "xyz\nabc\nxyz\nabc\n")
+        page.document.gotoPostionByAll(3)
+        keyClick(Qt.Key_A, Qt.ControlModifier)
+        keyClick(Qt.Key_End, Qt.ControlModifier)
+        keyClick(Qt.Key_Return)
+        compare(page.document.allText.indexOf("xyz\nabc\nxyz\nabc\n"), 0)
+    }
+
+    // The context menu's "mark" opens the mark editor for the selected word.
+    function test_markSelectionOpensEditor() {
+        var url = newFile("hello world\n")
+        var page = openLoaded(url)
+        page.document.gotoPostionByAll(0)
+        for (var i = 0; i < 5; ++i)
+            keyClick(Qt.Key_Right, Qt.ShiftModifier)
+        compare(page.trimmedSelection, "hello")
+        verify(page.isMarkAvailable)
+        var editor = findChild(page, "markTextWidget")
+        verify(editor, "mark editor")
+        page.markSelection()
+        tryVerify(function() { return editor.visible })
+        compare(editor.markText, "hello")
+        editor.close()
+    }
+
     function test_fifthEnterAddsChapterName() {
         csettings.isAutoAddChapterName = true
         var url = newFile("第3章 开始\n正文\n")
