@@ -198,6 +198,37 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
 </context>
 <context>
+    <name>CreateRoomSheet</name>
+    <message>
+        <source>创建房间</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>确定</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>取消</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>房间名称</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>进入房间需要输入密码</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>房间密码</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>重新键入</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
     <name>DocumentTabPage</name>
     <message>
         <source>Open a document</source>
@@ -280,6 +311,10 @@ Copyright © gli sviluppatori di Penlark.</translation>
     <message>
         <source>History</source>
         <translation>Cronologia</translation>
+    </message>
+    <message>
+        <source>没有历史记录</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -783,6 +818,10 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
     <message>
         <source>创建新账户</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>未配置服务器地址，无法登录或注册。</source>
         <translation type="unfinished" />
     </message>
 </context>
@@ -2044,10 +2083,124 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
 </context>
 <context>
+    <name>RankingHallModel</name>
+    <message>
+        <source>请先登录</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>请输入房间名</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>请输入房间密码</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>房间名已存在</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>创建成功</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>创建失败</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
     <name>RankingPage</name>
     <message>
         <source>拼字</source>
         <translation>Classifica</translation>
+    </message>
+    <message>
+        <source>请先登录</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>拼字大厅</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>菜单</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>创建房间</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>刷新大厅</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>未配置服务器地址，拼字房间不可用。</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>已离开 %1 房间</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>已进入 %1 房间</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>房间</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>离开房间</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>昵称</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>字数</source>
+        <translation>Conteggio parole</translation>
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>minuti</translation>
+    </message>
+</context>
+<context>
+    <name>RoomPasswordSheet</name>
+    <message>
+        <source>请输入房间密码</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>请输入密码</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>密码错误</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>确定</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>取消</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>房间</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>需要输入房主指定的密码方可进入。</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>在此输入房间密码</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -3351,6 +3504,21 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
     <message>
         <source>锁定状态不能退出程序</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>myRankingData</name>
+    <message>
+        <source>立入禁止</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>此房间为邀请制，需要房主邀请才能进入。</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>已离开房间</source>
         <translation type="unfinished" />
     </message>
 </context>
