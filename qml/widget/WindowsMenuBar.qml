@@ -23,6 +23,32 @@ C.MenuBar {
         var dot = name.lastIndexOf(".")
         return dot > 0 ? name.substring(0, dot) : name
     }
+    // Escape closes an open menu the way a click on its title does. Qt's own
+    // Escape handling, after the pointer has moved from one title to the
+    // next, leaves the bar highlighted and opening menus on mere hover.
+    function anyMenuOpen() {
+        for (var i = 0; i < count; ++i) {
+            var item = itemAt(i)
+            if (item && item.menu && item.menu.visible)
+                return true
+        }
+        return false
+    }
+    function closeOpenMenu() {
+        for (var i = 0; i < count; ++i) {
+            var item = itemAt(i)
+            if (item && item.menu && item.menu.visible) {
+                item.triggered()
+                return
+            }
+        }
+    }
+    Shortcut {
+        sequence: "Esc"
+        enabled: menuBar.menuOpen
+        onActivated: menuBar.closeOpenMenu()
+    }
+    property bool menuOpen: false
     function fileUrl(path) {
         var s = String(path)
         return s.indexOf("file:") === 0 ? s : "file://" + s
@@ -90,6 +116,8 @@ C.MenuBar {
 
     BaseMenu {
         objectName: "fileMenu"
+        closePolicy: C.Popup.CloseOnPressOutside
+        onVisibleChanged: menuBar.menuOpen = visible || menuBar.anyMenuOpen()
         title: qsTr("文件")
         BaseMenuItem {
             text: qsTr("新建")
@@ -143,6 +171,8 @@ C.MenuBar {
 
     BaseMenu {
         objectName: "editMenu"
+        closePolicy: C.Popup.CloseOnPressOutside
+        onVisibleChanged: menuBar.menuOpen = visible || menuBar.anyMenuOpen()
         title: qsTr("编辑")
         BaseMenuItem {
             text: qsTr("撤销") + " Ctrl+Z"
@@ -186,6 +216,8 @@ C.MenuBar {
 
     BaseMenu {
         objectName: "showMenu"
+        closePolicy: C.Popup.CloseOnPressOutside
+        onVisibleChanged: menuBar.menuOpen = visible || menuBar.anyMenuOpen()
         title: qsTr("显示")
         BaseMenuItem {
             text: qsTr("显示 文件")
@@ -244,6 +276,8 @@ C.MenuBar {
 
     BaseMenu {
         objectName: "toolsMenu"
+        closePolicy: C.Popup.CloseOnPressOutside
+        onVisibleChanged: menuBar.menuOpen = visible || menuBar.anyMenuOpen()
         title: qsTr("工具")
         BaseMenuItem {
             text: qsTr("统计卡片")
@@ -340,6 +374,8 @@ C.MenuBar {
     BaseMenu {
         id: helpMenu
         objectName: "helpMenu"
+        closePolicy: C.Popup.CloseOnPressOutside
+        onVisibleChanged: menuBar.menuOpen = visible || menuBar.anyMenuOpen()
         title: qsTr("帮助")
         BaseMenuItem {
             text: qsTr("帮助")

@@ -632,6 +632,43 @@ TestCase {
         compare(entry(show, "退出 极简 模式").text, "退出 极简 模式")
     }
 
+    // Escape after the pointer moved from one menu title to the next closes
+    // the menu and leaves the bar quiet: hovering a title opens nothing.
+    // (Key clicks reach only the test's own window, so the Escape shortcut's
+    // handler is called directly; a popup's own Escape close is what used
+    // to leave the bar opening menus on hover.)
+    function test_escapeAfterHoverSwitch() {
+        createWindow()
+        var bar = menuBar()
+        var file = bar.itemAt(0)
+        var show = bar.itemAt(2)
+        var tools = bar.itemAt(3)
+        // hover effects are off on the offscreen platform
+        bar.hoverEnabled = true
+        for (var i = 0; i < bar.count; ++i) {
+            bar.itemAt(i).hoverEnabled = true
+            verify(!(bar.itemAt(i).menu.closePolicy & 0x20), "Escape is the bar's, not the popup's")  // Popup.CloseOnEscape
+        }
+        mouseClick(file)
+        tryVerify(function() { return file.menu.opened })
+        mouseMove(show, 2, 2)
+        mouseMove(show)
+        tryVerify(function() { return show.menu.opened && !file.menu.visible })
+        verify(bar.menuOpen)
+        bar.closeOpenMenu()
+        tryVerify(function() { return !show.menu.visible && !bar.menuOpen })
+        mouseMove(tools, 2, 2)
+        mouseMove(tools)
+        wait(50)
+        verify(!tools.menu.visible)
+        mouseMove(win.contentItem, win.width / 2, win.height / 2)
+        tryVerify(function() { return !show.highlighted && !tools.highlighted })
+        mouseClick(tools)
+        tryVerify(function() { return tools.menu.opened })
+        bar.closeOpenMenu()
+        tryVerify(function() { return !tools.menu.visible })
+    }
+
     function test_typewriterMenu() {
         createWindow()
         var menu = findChild(menuBar(), "typewriterMenu")
