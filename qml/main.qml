@@ -194,10 +194,14 @@ MainWindow {
         d.show()
     }
     function showHelp() {
+        // A second request hides a showing help sheet; one the user has
+        // closed already is replaced by a fresh one.
         if (helpHolder.window) {
+            var wasShowing = helpHolder.window.visible === true
             helpHolder.window.destroy()
             helpHolder.window = null
-            return
+            if (wasShowing)
+                return
         }
         helpHolder.window = createWindow("qrc:/qml/page/HelpWindow.qml")
         showItem(helpHolder.window)

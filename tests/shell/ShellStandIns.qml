@@ -169,6 +169,10 @@ QtObject {
         property string currentName: ""
         property var table: ({ fileNew: "Ctrl+N", fileOpen: "Ctrl+O", fileSave: "Ctrl+S", showFile: "Ctrl+1",
                                showNotes: "Ctrl+6", lumoModel: "Ctrl+Return", help: "F1" })
+        property ListModel keysModel: ListModel {
+            ListElement { name: "fileNew" }
+            ListElement { name: "help" }
+        }
         function getKey(name) { return table[name] === undefined ? "" : table[name] }
         function display(name) { return getKey(name) }
     }

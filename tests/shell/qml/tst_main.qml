@@ -548,6 +548,20 @@ TestCase {
         verify(win.helpWindow && win.helpWindow.visible)
         win.showHelp()
         compare(win.helpWindow, null)
+        // closed by its own button, the next request shows help again
+        win.showHelp()
+        var help = win.helpWindow
+        tryVerify(function() { return help.opened })
+        help.close()
+        tryVerify(function() { return !help.visible })
+        win.showHelp()
+        verify(win.helpWindow && win.helpWindow.visible)
+        // it lists the active scheme's shortcuts
+        var rows = findChild(win.helpWindow.contentItem, "shortcutRows")
+        verify(rows)
+        compare(rows.count, keys.keysModel.count)
+        win.showHelp()
+        compare(win.helpWindow, null)
 
         win.showCountWindow()
         var card = win.countWindow
