@@ -29,7 +29,7 @@ SheetWindow {
                 anchors.verticalCenter: parent.verticalCenter
                 width: parent.width - keyText.width - 12
                 elide: Text.ElideRight
-                text: t.r(model.name)
+                text: t.r(model.name) + ":"
                 color: g_theme.foregroundColor
                 font.pixelSize: 13
             }
@@ -37,7 +37,7 @@ SheetWindow {
                 id: keyText
                 anchors.right: parent.right
                 anchors.verticalCenter: parent.verticalCenter
-                text: keys.message + keys.display(model.name)
+                text: model.value
                 color: g_theme.secondaryTextColor
                 font.pixelSize: 13
             }

@@ -49,6 +49,13 @@ C.MenuBar {
         onActivated: menuBar.closeOpenMenu()
     }
     property bool menuOpen: false
+    // The scheme's own preferences key, which the welcome page shows.
+    Shortcut {
+        objectName: "preferencesShortcut"
+        sequence: menuBar.keyOf("showSetting")
+        enabled: sequence !== ""
+        onActivated: menuBar.window.openPerferences()
+    }
     function fileUrl(path) {
         var s = String(path)
         return s.indexOf("file:") === 0 ? s : "file://" + s

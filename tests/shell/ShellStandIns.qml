@@ -168,7 +168,7 @@ QtObject {
         property string message: ""
         property string currentName: ""
         property var table: ({ fileNew: "Ctrl+N", fileOpen: "Ctrl+O", fileSave: "Ctrl+S", showFile: "Ctrl+1",
-                               showNotes: "Ctrl+6", lumoModel: "Ctrl+Return", help: "F1" })
+                               showNotes: "Ctrl+6", lumoModel: "Ctrl+Return", help: "F1", showSetting: "Ctrl+," })
         property ListModel keysModel: ListModel {
             ListElement { name: "fileNew" }
             ListElement { name: "help" }

@@ -615,6 +615,15 @@ TestCase {
                                                   "历史记录", "云同步", "打字机模式", "偏好设置 Ctrl+Shift+P"])
         compare(entries(menuNamed("helpMenu")), ["帮助", "关于"])
         compare(entry(menuNamed("fileMenu"), "新建").shortcut, "Ctrl+N")
+
+        // the scheme's preferences key opens the preferences page too
+        var prefs = findChild(menuBar(), "preferencesShortcut")
+        verify(prefs)
+        compare(prefs.sequence, "Ctrl+,")
+        verify(prefs.enabled)
+        prefs.activated()
+        compare(openWidgetSpy.count, 1)
+        compare(openWidgetSpy.signalArguments[0][0], "qrc:/qml/page/PreferencesPage.qml")
     }
 
     function test_menuEnabledStates() {
