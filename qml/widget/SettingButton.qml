@@ -11,6 +11,7 @@ HomeButton {
     objectName: "settingButton"
     icontext: config.settingIcon
     hoverText: qsTr("设置")
+    tipSuppressed: settingMenu.visible
     onClicked: settingMenu.popup(button, button.width, 0)
 
     BaseMenu {
