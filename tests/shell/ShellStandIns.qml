@@ -30,6 +30,8 @@ QtObject {
         userdata.autologin = true
         keys.currentName = ""
         message.texts = []
+        csettings.miniTipsX = -1
+        csettings.miniTipsY = -1
     }
 
     property QtObject cglobal: QtObject {
@@ -64,6 +66,8 @@ QtObject {
         property int mainWidth: 920
         property int mainHeight: 600
         property int mainVisibility: 2
+        property int miniTipsX: -1
+        property int miniTipsY: -1
         property bool mainIsFullScreen: false
         property bool lumoModel: false
         property bool minimalistModel: false

@@ -404,6 +404,16 @@ TestCase {
         verify(!tips.active)
         win.setMinimalistMode()
         verify(tips.active, "word-count tip while a document is counted")
+        // first in the lower right corner, clear of the tab strip
+        verify(tips.y > win.height / 2 && tips.x > win.width / 2, "tip at " + tips.x + "," + tips.y)
+        verify(tips.x + tips.width <= win.contentItem.width && tips.y + tips.height <= win.contentItem.height)
+        // then where it was dragged to, kept in the settings
+        var drag = findChild(tips.item, "tipDragArea")
+        verify(drag)
+        mouseDrag(drag, 10, 10, -200, -200)
+        tryVerify(function() { return csettings.miniTipsX >= 0 && csettings.miniTipsY >= 0 })
+        compare(csettings.miniTipsX, Math.round(tips.x))
+        compare(csettings.miniTipsY, Math.round(tips.y))
         wordCountModel.currentCountClass = wordCountModel.counts(-1)
         verify(!tips.active)
 
