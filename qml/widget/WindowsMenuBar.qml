@@ -20,6 +20,13 @@ C.MenuBar {
     function baseName(path) {
         var s = String(path)
         var name = s.substring(s.lastIndexOf("/") + 1)
+        // a book's "index.txt" goes by its folder's name, as in its tab
+        if (name === "index.txt") {
+            var folder = s.substring(0, s.lastIndexOf("/"))
+            var folderName = folder.substring(folder.lastIndexOf("/") + 1)
+            if (folderName !== "")
+                return folderName
+        }
         var dot = name.lastIndexOf(".")
         return dot > 0 ? name.substring(0, dot) : name
     }

@@ -733,6 +733,10 @@ TestCase {
         compare(openFileSpy.count, 1)
         compare(openFileSpy.signalArguments[0][0], "file:///docs/two.md")
 
+        // a book's index goes by its folder's name
+        files.recentFiles = ["/docs/one.txt", "/docs/我的书/index.txt"]
+        compare(entries(recent), ["我的书", "one", "-", "Clear Menu"])
+
         entry(recent, "Clear Menu").triggered()
         compare(entries(recent), ["-", "Clear Menu"])
         verify(!entry(recent, "Clear Menu").enabled)
