@@ -702,6 +702,31 @@ TestCase {
         tryVerify(function() { return !tools.menu.visible })
     }
 
+    function test_settingButtonMenu() {
+        createWindow()
+        var menu = win.pcMain.homeBar.settingButton.menu
+        compare(entries(menu), ["关于", "帮助", "主题", "工具", "偏好设置"])
+        var tools = findChild(menu, "toolsMenu")
+        verify(tools)
+        compare(entries(tools), ["过滤敏感词", "笔记", "锁定", "在光标处添加章节名", "一键排版", "历史记录"])
+        // the document-only entries wait for a document
+        verify(!entry(tools, "过滤敏感词").enabled)
+        verify(!entry(tools, "一键排版").enabled)
+        cglobal.isCurrentEdit = true
+        win.documentPage.isMakeupAvailable = true
+        verify(entry(tools, "过滤敏感词").enabled)
+        verify(entry(tools, "一键排版").enabled)
+        cglobal.isCurrentEdit = false
+
+        entry(menu, "偏好设置").triggered()
+        compare(openWidgetSpy.count, 1)
+        compare(openWidgetSpy.signalArguments[0][1], "偏好设置")
+        entry(menu, "关于").triggered()
+        verify(findChild(win.contentItem, "aboutLoader").item)
+        entry(menu, "主题").triggered()
+        verify(findChild(win.contentItem, "themeLoader").item)
+    }
+
     function test_typewriterMenu() {
         createWindow()
         var menu = findChild(menuBar(), "typewriterMenu")
