@@ -45,9 +45,15 @@ Item {
         anchors.left: icon.visible ? icon.right : parent.left
         anchors.leftMargin: icon.visible ? 8 : 20
         anchors.verticalCenter: parent.verticalCenter
+        // a long title gives way to the control: two lines, then elided
+        anchors.right: controlArea.left
+        anchors.rightMargin: 8
         text: row.title
         color: g_theme.foregroundColor
         font.pixelSize: 13
+        wrapMode: Text.Wrap
+        maximumLineCount: 2
+        elide: Text.ElideRight
     }
     Row {
         id: controlArea

@@ -194,10 +194,14 @@ MainWindow {
         d.show()
     }
     function showHelp() {
+        // A second request hides a showing help sheet; one the user has
+        // closed already is replaced by a fresh one.
         if (helpHolder.window) {
+            var wasShowing = helpHolder.window.visible === true
             helpHolder.window.destroy()
             helpHolder.window = null
-            return
+            if (wasShowing)
+                return
         }
         helpHolder.window = createWindow("qrc:/qml/page/HelpWindow.qml")
         showItem(helpHolder.window)
@@ -545,6 +549,12 @@ MainWindow {
                 && wordCountModel.currentCountClass.All >= 0
         source: "qrc:/qml/widget/MiniTipsWidget.qml"
         z: 1
+        // Where the user last put it, else the lower right corner above the
+        // status bar, so that it covers neither the tabs nor the text start.
+        x: Math.max(0, Math.min(parent.width - width, applicationWindow.settingValue("miniTipsX", -1) >= 0
+                                ? applicationWindow.settingValue("miniTipsX", -1) : parent.width - width - 24))
+        y: Math.max(0, Math.min(parent.height - height, applicationWindow.settingValue("miniTipsY", -1) >= 0
+                                ? applicationWindow.settingValue("miniTipsY", -1) : parent.height - height - 40))
     }
 
     Loader {

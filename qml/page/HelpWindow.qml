@@ -1,18 +1,52 @@
 import QtQuick 2.15
 import TovaUi 0.1
 
-// Placeholder of the help window until its own version lands.
+// The help sheet: the keyboard shortcuts of the active shortcut scheme, one
+// row per command with its key.
 SheetWindow {
     id: sheet
+    objectName: "helpWindow"
     title: qsTr("帮助")
     showTitleAndClose: true
     isShowOk: false
     isShowCloseButton: true
 
     Text {
-        width: 300
-        text: sheet.title
-        color: g_theme.foregroundColor
-        font.pixelSize: 13
+        width: 360
+        text: qsTr("快捷键") + " (" + keys.currentName + ")"
+        color: g_theme.secondaryTextColor
+        font.pixelSize: 12
+        bottomPadding: 4
+    }
+    Repeater {
+        objectName: "shortcutRows"
+        model: keys.keysModel
+        Item {
+            width: 360
+            height: 26
+            Text {
+                anchors.left: parent.left
+                anchors.verticalCenter: parent.verticalCenter
+                width: parent.width - keyText.width - 12
+                elide: Text.ElideRight
+                text: t.r(model.name) + ":"
+                color: g_theme.foregroundColor
+                font.pixelSize: 13
+            }
+            Text {
+                id: keyText
+                anchors.right: parent.right
+                anchors.verticalCenter: parent.verticalCenter
+                text: model.value
+                color: g_theme.secondaryTextColor
+                font.pixelSize: 13
+            }
+            Rectangle {
+                anchors.bottom: parent.bottom
+                width: parent.width
+                height: 1
+                color: g_theme.lineColor
+            }
+        }
     }
 }

@@ -100,15 +100,18 @@ ViewController {
     Flickable {
         id: flick
         anchors.fill: parent
-        contentWidth: width
+        // a page narrower than the rows scrolls sideways instead of cutting
+        // off the row titles
+        contentWidth: Math.max(width, page.rowWidth + 20)
         contentHeight: content.height + 40
         clip: true
         boundsBehavior: Flickable.StopAtBounds
         C.ScrollBar.vertical: C.ScrollBar {}
+        C.ScrollBar.horizontal: C.ScrollBar {}
 
         Column {
             id: content
-            x: Math.round((flick.width - page.rowWidth) / 2)
+            x: Math.max(10, Math.round((flick.width - page.rowWidth) / 2))
             y: 10
             spacing: 4
 

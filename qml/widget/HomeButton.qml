@@ -51,7 +51,15 @@ Item {
         hoverEnabled: true
         onClicked: button.clicked()
     }
-    C.ToolTip.visible: area.containsMouse && hoverText !== ""
-    C.ToolTip.text: hoverText
-    C.ToolTip.delay: 500
+    // Shown beside the bar rather than above the button, where it would
+    // hide the neighbouring buttons; not while the button's own menu is open.
+    property bool tipSuppressed: false
+    C.ToolTip {
+        objectName: "hoverTip"
+        x: button.width + 6
+        y: Math.round((button.height - height) / 2)
+        visible: area.containsMouse && button.hoverText !== "" && !button.tipSuppressed
+        text: button.hoverText
+        delay: 500
+    }
 }

@@ -11,6 +11,7 @@ HomeButton {
     objectName: "settingButton"
     icontext: config.settingIcon
     hoverText: qsTr("设置")
+    tipSuppressed: settingMenu.visible
     onClicked: settingMenu.popup(button, button.width, 0)
 
     BaseMenu {
@@ -22,11 +23,20 @@ HomeButton {
         BaseMenu {
             objectName: "toolsMenu"
             title: qsTr("工具")
-            BaseMenuItem { text: qsTr("过滤敏感词"); onTriggered: button.window.showSubtle() }
+            // as in the menu bar: these two act on the open document only
+            BaseMenuItem {
+                text: qsTr("过滤敏感词")
+                enabled: cglobal.isCurrentEdit === true
+                onTriggered: button.window.showSubtle()
+            }
             BaseMenuItem { text: qsTr("笔记"); onTriggered: button.window.showNotes() }
             BaseMenuItem { text: qsTr("锁定"); onTriggered: button.window.showTarget() }
             BaseMenuItem { text: qsTr("在光标处添加章节名"); onTriggered: button.window.addChapterName() }
-            BaseMenuItem { text: qsTr("一键排版"); onTriggered: button.window.makeup() }
+            BaseMenuItem {
+                text: qsTr("一键排版")
+                enabled: !!button.window.documentPage && button.window.documentPage.isMakeupAvailable === true
+                onTriggered: button.window.makeup()
+            }
             BaseMenuItem { text: qsTr("历史记录"); onTriggered: button.window.openHistory() }
         }
         BaseMenuItem { text: qsTr("偏好设置"); onTriggered: button.window.openPerferences() }

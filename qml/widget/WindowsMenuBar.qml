@@ -20,8 +20,48 @@ C.MenuBar {
     function baseName(path) {
         var s = String(path)
         var name = s.substring(s.lastIndexOf("/") + 1)
+        // a book's "index.txt" goes by its folder's name, as in its tab
+        if (name === "index.txt") {
+            var folder = s.substring(0, s.lastIndexOf("/"))
+            var folderName = folder.substring(folder.lastIndexOf("/") + 1)
+            if (folderName !== "")
+                return folderName
+        }
         var dot = name.lastIndexOf(".")
         return dot > 0 ? name.substring(0, dot) : name
+    }
+    // Escape closes an open menu the way a click on its title does. Qt's own
+    // Escape handling, after the pointer has moved from one title to the
+    // next, leaves the bar highlighted and opening menus on mere hover.
+    function anyMenuOpen() {
+        for (var i = 0; i < count; ++i) {
+            var item = itemAt(i)
+            if (item && item.menu && item.menu.visible)
+                return true
+        }
+        return false
+    }
+    function closeOpenMenu() {
+        for (var i = 0; i < count; ++i) {
+            var item = itemAt(i)
+            if (item && item.menu && item.menu.visible) {
+                item.triggered()
+                return
+            }
+        }
+    }
+    Shortcut {
+        sequence: "Esc"
+        enabled: menuBar.menuOpen
+        onActivated: menuBar.closeOpenMenu()
+    }
+    property bool menuOpen: false
+    // The scheme's own preferences key, which the welcome page shows.
+    Shortcut {
+        objectName: "preferencesShortcut"
+        sequence: menuBar.keyOf("showSetting")
+        enabled: sequence !== ""
+        onActivated: menuBar.window.openPerferences()
     }
     function fileUrl(path) {
         var s = String(path)
@@ -90,6 +130,8 @@ C.MenuBar {
 
     BaseMenu {
         objectName: "fileMenu"
+        closePolicy: C.Popup.CloseOnPressOutside
+        onVisibleChanged: menuBar.menuOpen = visible || menuBar.anyMenuOpen()
         title: qsTr("文件")
         BaseMenuItem {
             text: qsTr("新建")
@@ -143,6 +185,8 @@ C.MenuBar {
 
     BaseMenu {
         objectName: "editMenu"
+        closePolicy: C.Popup.CloseOnPressOutside
+        onVisibleChanged: menuBar.menuOpen = visible || menuBar.anyMenuOpen()
         title: qsTr("编辑")
         BaseMenuItem {
             text: qsTr("撤销") + " Ctrl+Z"
@@ -186,6 +230,8 @@ C.MenuBar {
 
     BaseMenu {
         objectName: "showMenu"
+        closePolicy: C.Popup.CloseOnPressOutside
+        onVisibleChanged: menuBar.menuOpen = visible || menuBar.anyMenuOpen()
         title: qsTr("显示")
         BaseMenuItem {
             text: qsTr("显示 文件")
@@ -244,6 +290,8 @@ C.MenuBar {
 
     BaseMenu {
         objectName: "toolsMenu"
+        closePolicy: C.Popup.CloseOnPressOutside
+        onVisibleChanged: menuBar.menuOpen = visible || menuBar.anyMenuOpen()
         title: qsTr("工具")
         BaseMenuItem {
             text: qsTr("统计卡片")
@@ -340,6 +388,8 @@ C.MenuBar {
     BaseMenu {
         id: helpMenu
         objectName: "helpMenu"
+        closePolicy: C.Popup.CloseOnPressOutside
+        onVisibleChanged: menuBar.menuOpen = visible || menuBar.anyMenuOpen()
         title: qsTr("帮助")
         BaseMenuItem {
             text: qsTr("帮助")

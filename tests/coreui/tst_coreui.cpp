@@ -405,6 +405,13 @@ ApplicationWindow {
         QVERIFY(!settings->useLoginPassword());
         QVERIFY(!usePassword->property("checked").toBool());
 
+        // A page narrower than its rows keeps the row titles in view.
+        auto* languageRow = qobject_cast<QQuickItem*>(findByName(page, "languageBox"))->parentItem()->parentItem();
+        QVERIFY(languageRow);
+        window->setProperty("width", 250);
+        QTRY_COMPARE(page->width(), 250.0);
+        QVERIFY(languageRow->mapToItem(page, QPointF(0, 0)).x() >= 0);
+
         // The About sheet shows the version and the update state.
         QMetaObject::invokeMethod(window, "showAbout");
         auto* about = window->property("about").value<QObject*>();

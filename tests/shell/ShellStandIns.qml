@@ -30,6 +30,8 @@ QtObject {
         userdata.autologin = true
         keys.currentName = ""
         message.texts = []
+        csettings.miniTipsX = -1
+        csettings.miniTipsY = -1
     }
 
     property QtObject cglobal: QtObject {
@@ -64,6 +66,8 @@ QtObject {
         property int mainWidth: 920
         property int mainHeight: 600
         property int mainVisibility: 2
+        property int miniTipsX: -1
+        property int miniTipsY: -1
         property bool mainIsFullScreen: false
         property bool lumoModel: false
         property bool minimalistModel: false
@@ -168,7 +172,11 @@ QtObject {
         property string message: ""
         property string currentName: ""
         property var table: ({ fileNew: "Ctrl+N", fileOpen: "Ctrl+O", fileSave: "Ctrl+S", showFile: "Ctrl+1",
-                               showNotes: "Ctrl+6", lumoModel: "Ctrl+Return", help: "F1" })
+                               showNotes: "Ctrl+6", lumoModel: "Ctrl+Return", help: "F1", showSetting: "Ctrl+," })
+        property ListModel keysModel: ListModel {
+            ListElement { name: "fileNew" }
+            ListElement { name: "help" }
+        }
         function getKey(name) { return table[name] === undefined ? "" : table[name] }
         function display(name) { return getKey(name) }
     }

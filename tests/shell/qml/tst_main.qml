@@ -404,6 +404,16 @@ TestCase {
         verify(!tips.active)
         win.setMinimalistMode()
         verify(tips.active, "word-count tip while a document is counted")
+        // first in the lower right corner, clear of the tab strip
+        verify(tips.y > win.height / 2 && tips.x > win.width / 2, "tip at " + tips.x + "," + tips.y)
+        verify(tips.x + tips.width <= win.contentItem.width && tips.y + tips.height <= win.contentItem.height)
+        // then where it was dragged to, kept in the settings
+        var drag = findChild(tips.item, "tipDragArea")
+        verify(drag)
+        mouseDrag(drag, 10, 10, -200, -200)
+        tryVerify(function() { return csettings.miniTipsX >= 0 && csettings.miniTipsY >= 0 })
+        compare(csettings.miniTipsX, Math.round(tips.x))
+        compare(csettings.miniTipsY, Math.round(tips.y))
         wordCountModel.currentCountClass = wordCountModel.counts(-1)
         verify(!tips.active)
 
@@ -548,6 +558,20 @@ TestCase {
         verify(win.helpWindow && win.helpWindow.visible)
         win.showHelp()
         compare(win.helpWindow, null)
+        // closed by its own button, the next request shows help again
+        win.showHelp()
+        var help = win.helpWindow
+        tryVerify(function() { return help.opened })
+        help.close()
+        tryVerify(function() { return !help.visible })
+        win.showHelp()
+        verify(win.helpWindow && win.helpWindow.visible)
+        // it lists the active scheme's shortcuts
+        var rows = findChild(win.helpWindow.contentItem, "shortcutRows")
+        verify(rows)
+        compare(rows.count, keys.keysModel.count)
+        win.showHelp()
+        compare(win.helpWindow, null)
 
         win.showCountWindow()
         var card = win.countWindow
@@ -601,6 +625,15 @@ TestCase {
                                                   "历史记录", "云同步", "打字机模式", "偏好设置 Ctrl+Shift+P"])
         compare(entries(menuNamed("helpMenu")), ["帮助", "关于"])
         compare(entry(menuNamed("fileMenu"), "新建").shortcut, "Ctrl+N")
+
+        // the scheme's preferences key opens the preferences page too
+        var prefs = findChild(menuBar(), "preferencesShortcut")
+        verify(prefs)
+        compare(prefs.sequence, "Ctrl+,")
+        verify(prefs.enabled)
+        prefs.activated()
+        compare(openWidgetSpy.count, 1)
+        compare(openWidgetSpy.signalArguments[0][0], "qrc:/qml/page/PreferencesPage.qml")
     }
 
     function test_menuEnabledStates() {
@@ -630,6 +663,68 @@ TestCase {
 
         win.setMinimalistMode()
         compare(entry(show, "退出 极简 模式").text, "退出 极简 模式")
+    }
+
+    // Escape after the pointer moved from one menu title to the next closes
+    // the menu and leaves the bar quiet: hovering a title opens nothing.
+    // (Key clicks reach only the test's own window, so the Escape shortcut's
+    // handler is called directly; a popup's own Escape close is what used
+    // to leave the bar opening menus on hover.)
+    function test_escapeAfterHoverSwitch() {
+        createWindow()
+        var bar = menuBar()
+        var file = bar.itemAt(0)
+        var show = bar.itemAt(2)
+        var tools = bar.itemAt(3)
+        // hover effects are off on the offscreen platform
+        bar.hoverEnabled = true
+        for (var i = 0; i < bar.count; ++i) {
+            bar.itemAt(i).hoverEnabled = true
+            verify(!(bar.itemAt(i).menu.closePolicy & 0x20), "Escape is the bar's, not the popup's")  // Popup.CloseOnEscape
+        }
+        mouseClick(file)
+        tryVerify(function() { return file.menu.opened })
+        mouseMove(show, 2, 2)
+        mouseMove(show)
+        tryVerify(function() { return show.menu.opened && !file.menu.visible })
+        verify(bar.menuOpen)
+        bar.closeOpenMenu()
+        tryVerify(function() { return !show.menu.visible && !bar.menuOpen })
+        mouseMove(tools, 2, 2)
+        mouseMove(tools)
+        wait(50)
+        verify(!tools.menu.visible)
+        mouseMove(win.contentItem, win.width / 2, win.height / 2)
+        tryVerify(function() { return !show.highlighted && !tools.highlighted })
+        mouseClick(tools)
+        tryVerify(function() { return tools.menu.opened })
+        bar.closeOpenMenu()
+        tryVerify(function() { return !tools.menu.visible })
+    }
+
+    function test_settingButtonMenu() {
+        createWindow()
+        var menu = win.pcMain.homeBar.settingButton.menu
+        compare(entries(menu), ["关于", "帮助", "主题", "工具", "偏好设置"])
+        var tools = findChild(menu, "toolsMenu")
+        verify(tools)
+        compare(entries(tools), ["过滤敏感词", "笔记", "锁定", "在光标处添加章节名", "一键排版", "历史记录"])
+        // the document-only entries wait for a document
+        verify(!entry(tools, "过滤敏感词").enabled)
+        verify(!entry(tools, "一键排版").enabled)
+        cglobal.isCurrentEdit = true
+        win.documentPage.isMakeupAvailable = true
+        verify(entry(tools, "过滤敏感词").enabled)
+        verify(entry(tools, "一键排版").enabled)
+        cglobal.isCurrentEdit = false
+
+        entry(menu, "偏好设置").triggered()
+        compare(openWidgetSpy.count, 1)
+        compare(openWidgetSpy.signalArguments[0][1], "偏好设置")
+        entry(menu, "关于").triggered()
+        verify(findChild(win.contentItem, "aboutLoader").item)
+        entry(menu, "主题").triggered()
+        verify(findChild(win.contentItem, "themeLoader").item)
     }
 
     function test_typewriterMenu() {
@@ -662,6 +757,10 @@ TestCase {
         entry(recent, "two").triggered()
         compare(openFileSpy.count, 1)
         compare(openFileSpy.signalArguments[0][0], "file:///docs/two.md")
+
+        // a book's index goes by its folder's name
+        files.recentFiles = ["/docs/one.txt", "/docs/我的书/index.txt"]
+        compare(entries(recent), ["我的书", "one", "-", "Clear Menu"])
 
         entry(recent, "Clear Menu").triggered()
         compare(entries(recent), ["-", "Clear Menu"])
