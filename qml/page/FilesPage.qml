@@ -2,6 +2,7 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
 import QtQuick.Controls 1.4 as C1
+import QtQuick.Controls.Styles 1.4 as S1
 import QtQml.Models 2.15
 import QtQuick.Dialogs 1.3
 import TovaUi 0.1 as Tova
@@ -187,6 +188,13 @@ Item {
                 anchors.fill: parent
                 headerVisible: false
                 alternatingRowColors: false
+                // Theme colours, so the tree stays readable in dark themes.
+                style: S1.TreeViewStyle {
+                    backgroundColor: g_theme.functionAreaColor
+                    alternateBackgroundColor: g_theme.functionAreaColor
+                    textColor: g_theme.foregroundColor
+                    frame: Item {}
+                }
                 model: files.model
                 rootIndex: files.index
                 selectionMode: C1.SelectionMode.SingleSelection
@@ -219,7 +227,7 @@ Item {
                         visible: !parent.editing
                         text: styleData.value === undefined ? "" : styleData.value
                         elide: Text.ElideRight
-                        color: styleData.selected ? "white" : "#333"
+                        color: styleData.selected ? "white" : g_theme.foregroundColor
                     }
                     TextField {
                         objectName: "renameField"

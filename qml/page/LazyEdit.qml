@@ -103,9 +103,10 @@ Rectangle {
                 transientScrollBars: true
                 incrementControl: Item {}
                 decrementControl: Item {}
-                textColor: csettings.editFontColor
+                // The theme's word colour (kept per theme), else the stored one.
+                textColor: g_theme.wordColor.valid ? g_theme.wordColor : csettings.editFontColor
                 selectionColor: g_theme.accentColor
-                selectedTextColor: csettings.editFontColor
+                selectedTextColor: g_theme.wordColor.valid ? g_theme.wordColor : csettings.editFontColor
             }
 
             onHeightChanged: lazyDocument.editHeight = Math.round(height)
@@ -265,6 +266,8 @@ Rectangle {
 
     // Capitalised property names cannot be bound in place.
     Binding { target: highlighter; property: "TitleColor"; value: csettings.TitleColor }
+    // Titles in "the text colour" follow the colour the text is drawn in.
+    Binding { target: highlighter; property: "wordColor"; value: g_theme.wordColor.valid ? g_theme.wordColor : csettings.editFontColor }
     Binding { target: highlighter; property: "TitleColorSame"; value: csettings.TitleColorSame }
     Binding { target: highlighter; property: "TitleMultiple"; value: csettings.TitleMultiple }
 
