@@ -59,8 +59,9 @@ QString FileFilterModel::getFileLocalName(const QModelIndex& index)
     if (QFileInfo(path).isDir())
         path += QStringLiteral("/index.txt");
     if (!QFileInfo::exists(path)) {
+        // Never truncates: NewOnly fails if the file appeared meanwhile.
         QFile file(path);
-        if (file.open(QIODevice::WriteOnly | QIODevice::Text))
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Text))
             file.close();
     }
     return path;
