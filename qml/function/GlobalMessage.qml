@@ -87,7 +87,8 @@ Item {
         z: 990
         focus: false
         modal: false
-        closePolicy: Popup.CloseOnEscape
+        // Passive: only its timer closes it, so Escape still reaches the editor.
+        closePolicy: Popup.NoAutoClose
         padding: 10
         x: -width / 2
 
@@ -167,7 +168,8 @@ Item {
         modal: true
         dim: true
         focus: true
-        closePolicy: Popup.CloseOnEscape
+        // Passive: only its timer closes it, so Escape still reaches the editor.
+        closePolicy: Popup.NoAutoClose
         width: Math.min(400, root.windowWidth * 4 / 5)
         height: Math.min(350, root.windowWidth * 3 / 5)
         x: -width / 2

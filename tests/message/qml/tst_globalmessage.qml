@@ -6,6 +6,14 @@ Item {
     width: 800
     height: 600
 
+    // Takes keys the way the editor does, to see whether Escape reaches it.
+    Item {
+        id: editorStandIn
+        focus: true
+        property int escapes: 0
+        Keys.onEscapePressed: escapes++
+    }
+
     Loader {
         id: loader
         anchors.centerIn: parent
@@ -95,6 +103,16 @@ Item {
             message.show("second", message.Note)
             compare(notice.text, "second")
             verify(notice.opened)
+        }
+
+        function test_escapePassesANotice() {
+            message.show("保存成功", message.Tips)
+            tryCompare(tip, "visible", true)
+            editorStandIn.forceActiveFocus()
+            editorStandIn.escapes = 0
+            keyClick(Qt.Key_Escape)
+            compare(editorStandIn.escapes, 1)
+            verify(tip.visible)
         }
 
         function test_noticeClosesWhenTimerFires() {
