@@ -496,6 +496,10 @@
         <source>帮助</source>
         <translation>مساعدة</translation>
     </message>
+    <message>
+        <source>快捷键</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>HistoryPage</name>

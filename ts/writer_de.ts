@@ -496,6 +496,10 @@ Copyright © die Penlark-Entwickler.</translation>
         <source>帮助</source>
         <translation>Hilfe</translation>
     </message>
+    <message>
+        <source>快捷键</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>HistoryPage</name>

@@ -201,7 +201,7 @@ Copyright © the Penlark developers.</translation>
     <name>CreateRoomSheet</name>
     <message>
         <source>创建房间</source>
-        <translation type="unfinished" />
+        <translation>Create a room</translation>
     </message>
     <message>
         <source>确定</source>
@@ -213,19 +213,19 @@ Copyright © the Penlark developers.</translation>
     </message>
     <message>
         <source>房间名称</source>
-        <translation type="unfinished" />
+        <translation>Room name</translation>
     </message>
     <message>
         <source>进入房间需要输入密码</source>
-        <translation type="unfinished" />
+        <translation>A password is needed to enter the room</translation>
     </message>
     <message>
         <source>房间密码</source>
-        <translation type="unfinished" />
+        <translation>Room password</translation>
     </message>
     <message>
         <source>重新键入</source>
-        <translation type="unfinished" />
+        <translation>Type it again</translation>
     </message>
 </context>
 <context>
@@ -495,6 +495,10 @@ Copyright © the Penlark developers.</translation>
     <message>
         <source>帮助</source>
         <translation>Help</translation>
+    </message>
+    <message>
+        <source>快捷键</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -823,7 +827,7 @@ Copyright © the Penlark developers.</translation>
     </message>
     <message>
         <source>未配置服务器地址，无法登录或注册。</source>
-        <translation type="unfinished" />
+        <translation>No server address is configured, so logging in and signing up are not available.</translation>
     </message>
 </context>
 <context>
@@ -2104,23 +2108,23 @@ Switch it on?</translation>
     </message>
     <message>
         <source>请输入房间名</source>
-        <translation type="unfinished" />
+        <translation>Please enter a room name</translation>
     </message>
     <message>
         <source>请输入房间密码</source>
-        <translation type="unfinished" />
+        <translation>Please enter the room password</translation>
     </message>
     <message>
         <source>房间名已存在</source>
-        <translation type="unfinished" />
+        <translation>A room with this name already exists</translation>
     </message>
     <message>
         <source>创建成功</source>
-        <translation type="unfinished" />
+        <translation>Created</translation>
     </message>
     <message>
         <source>创建失败</source>
-        <translation type="unfinished" />
+        <translation>Creating failed</translation>
     </message>
 </context>
 <context>
@@ -2135,39 +2139,39 @@ Switch it on?</translation>
     </message>
     <message>
         <source>拼字大厅</source>
-        <translation type="unfinished" />
+        <translation>Writing rooms</translation>
     </message>
     <message>
         <source>菜单</source>
-        <translation type="unfinished" />
+        <translation>Menu</translation>
     </message>
     <message>
         <source>创建房间</source>
-        <translation type="unfinished" />
+        <translation>Create a room</translation>
     </message>
     <message>
         <source>刷新大厅</source>
-        <translation type="unfinished" />
+        <translation>Refresh the rooms</translation>
     </message>
     <message>
         <source>未配置服务器地址，拼字房间不可用。</source>
-        <translation type="unfinished" />
+        <translation>No server address is configured, so writing rooms are not available.</translation>
     </message>
     <message>
         <source>已离开 %1 房间</source>
-        <translation type="unfinished" />
+        <translation>Left the room %1</translation>
     </message>
     <message>
         <source>已进入 %1 房间</source>
-        <translation type="unfinished" />
+        <translation>Entered the room %1</translation>
     </message>
     <message>
         <source>房间</source>
-        <translation type="unfinished" />
+        <translation>Room</translation>
     </message>
     <message>
         <source>离开房间</source>
-        <translation type="unfinished" />
+        <translation>Leave the room</translation>
     </message>
     <message>
         <source>昵称</source>
@@ -2186,7 +2190,7 @@ Switch it on?</translation>
     <name>RoomPasswordSheet</name>
     <message>
         <source>请输入房间密码</source>
-        <translation type="unfinished" />
+        <translation>Please enter the room password</translation>
     </message>
     <message>
         <source>请输入密码</source>
@@ -2194,7 +2198,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>密码错误</source>
-        <translation type="unfinished" />
+        <translation>Wrong password</translation>
     </message>
     <message>
         <source>确定</source>
@@ -2206,15 +2210,15 @@ Switch it on?</translation>
     </message>
     <message>
         <source>房间</source>
-        <translation type="unfinished" />
+        <translation>Room</translation>
     </message>
     <message>
         <source>需要输入房主指定的密码方可进入。</source>
-        <translation type="unfinished" />
+        <translation>Enter the password the room's owner set to come in.</translation>
     </message>
     <message>
         <source>在此输入房间密码</source>
-        <translation type="unfinished" />
+        <translation>Enter the room password here</translation>
     </message>
 </context>
 <context>
@@ -3527,15 +3531,15 @@ It cannot be restored afterwards.</translation>
     <name>myRankingData</name>
     <message>
         <source>立入禁止</source>
-        <translation type="unfinished" />
+        <translation>No entry</translation>
     </message>
     <message>
         <source>此房间为邀请制，需要房主邀请才能进入。</source>
-        <translation type="unfinished" />
+        <translation>This room is by invitation only; the room's owner must invite you.</translation>
     </message>
     <message>
         <source>已离开房间</source>
-        <translation type="unfinished" />
+        <translation>Left the room</translation>
     </message>
 </context>
 <context>

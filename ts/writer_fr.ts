@@ -496,6 +496,10 @@ Copyright © les développeurs de Penlark.</translation>
         <source>帮助</source>
         <translation>Aide</translation>
     </message>
+    <message>
+        <source>快捷键</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>HistoryPage</name>

@@ -496,6 +496,10 @@ Copyright © Penlark 開発者</translation>
         <source>帮助</source>
         <translation>ヘルプ</translation>
     </message>
+    <message>
+        <source>快捷键</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>HistoryPage</name>

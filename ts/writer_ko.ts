@@ -496,6 +496,10 @@ Copyright © Penlark 개발자</translation>
         <source>帮助</source>
         <translation>도움말</translation>
     </message>
+    <message>
+        <source>快捷键</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>HistoryPage</name>

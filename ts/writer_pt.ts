@@ -496,6 +496,10 @@ Copyright © os desenvolvedores do Penlark.</translation>
         <source>帮助</source>
         <translation>Ajuda</translation>
     </message>
+    <message>
+        <source>快捷键</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>HistoryPage</name>

@@ -495,6 +495,10 @@
         <source>帮助</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>快捷键</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>HistoryPage</name>

@@ -201,7 +201,7 @@
     <name>CreateRoomSheet</name>
     <message>
         <source>创建房间</source>
-        <translation type="unfinished" />
+        <translation>建立房間</translation>
     </message>
     <message>
         <source>确定</source>
@@ -213,19 +213,19 @@
     </message>
     <message>
         <source>房间名称</source>
-        <translation type="unfinished" />
+        <translation>房間名稱</translation>
     </message>
     <message>
         <source>进入房间需要输入密码</source>
-        <translation type="unfinished" />
+        <translation>進入房間需要輸入密碼</translation>
     </message>
     <message>
         <source>房间密码</source>
-        <translation type="unfinished" />
+        <translation>房間密碼</translation>
     </message>
     <message>
         <source>重新键入</source>
-        <translation type="unfinished" />
+        <translation>重新鍵入</translation>
     </message>
 </context>
 <context>
@@ -495,6 +495,10 @@
     <message>
         <source>帮助</source>
         <translation>幫助</translation>
+    </message>
+    <message>
+        <source>快捷键</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -823,7 +827,7 @@
     </message>
     <message>
         <source>未配置服务器地址，无法登录或注册。</source>
-        <translation type="unfinished" />
+        <translation>未設定伺服器位址，無法登入或註冊。</translation>
     </message>
 </context>
 <context>
@@ -2104,23 +2108,23 @@
     </message>
     <message>
         <source>请输入房间名</source>
-        <translation type="unfinished" />
+        <translation>請輸入房間名</translation>
     </message>
     <message>
         <source>请输入房间密码</source>
-        <translation type="unfinished" />
+        <translation>請輸入房間密碼</translation>
     </message>
     <message>
         <source>房间名已存在</source>
-        <translation type="unfinished" />
+        <translation>房間名已存在</translation>
     </message>
     <message>
         <source>创建成功</source>
-        <translation type="unfinished" />
+        <translation>建立成功</translation>
     </message>
     <message>
         <source>创建失败</source>
-        <translation type="unfinished" />
+        <translation>建立失敗</translation>
     </message>
 </context>
 <context>
@@ -2135,39 +2139,39 @@
     </message>
     <message>
         <source>拼字大厅</source>
-        <translation type="unfinished" />
+        <translation>拼字大廳</translation>
     </message>
     <message>
         <source>菜单</source>
-        <translation type="unfinished" />
+        <translation>選單</translation>
     </message>
     <message>
         <source>创建房间</source>
-        <translation type="unfinished" />
+        <translation>建立房間</translation>
     </message>
     <message>
         <source>刷新大厅</source>
-        <translation type="unfinished" />
+        <translation>重新整理大廳</translation>
     </message>
     <message>
         <source>未配置服务器地址，拼字房间不可用。</source>
-        <translation type="unfinished" />
+        <translation>未設定伺服器位址，拼字房間無法使用。</translation>
     </message>
     <message>
         <source>已离开 %1 房间</source>
-        <translation type="unfinished" />
+        <translation>已離開 %1 房間</translation>
     </message>
     <message>
         <source>已进入 %1 房间</source>
-        <translation type="unfinished" />
+        <translation>已進入 %1 房間</translation>
     </message>
     <message>
         <source>房间</source>
-        <translation type="unfinished" />
+        <translation>房間</translation>
     </message>
     <message>
         <source>离开房间</source>
-        <translation type="unfinished" />
+        <translation>離開房間</translation>
     </message>
     <message>
         <source>昵称</source>
@@ -2186,7 +2190,7 @@
     <name>RoomPasswordSheet</name>
     <message>
         <source>请输入房间密码</source>
-        <translation type="unfinished" />
+        <translation>請輸入房間密碼</translation>
     </message>
     <message>
         <source>请输入密码</source>
@@ -2194,7 +2198,7 @@
     </message>
     <message>
         <source>密码错误</source>
-        <translation type="unfinished" />
+        <translation>密碼錯誤</translation>
     </message>
     <message>
         <source>确定</source>
@@ -2206,15 +2210,15 @@
     </message>
     <message>
         <source>房间</source>
-        <translation type="unfinished" />
+        <translation>房間</translation>
     </message>
     <message>
         <source>需要输入房主指定的密码方可进入。</source>
-        <translation type="unfinished" />
+        <translation>需要輸入房主指定的密碼方可進入。</translation>
     </message>
     <message>
         <source>在此输入房间密码</source>
-        <translation type="unfinished" />
+        <translation>在此輸入房間密碼</translation>
     </message>
 </context>
 <context>
@@ -3527,15 +3531,15 @@
     <name>myRankingData</name>
     <message>
         <source>立入禁止</source>
-        <translation type="unfinished" />
+        <translation>立入禁止</translation>
     </message>
     <message>
         <source>此房间为邀请制，需要房主邀请才能进入。</source>
-        <translation type="unfinished" />
+        <translation>此房間為邀請制，需要房主邀請才能進入。</translation>
     </message>
     <message>
         <source>已离开房间</source>
-        <translation type="unfinished" />
+        <translation>已離開房間</translation>
     </message>
 </context>
 <context>
