@@ -498,7 +498,7 @@ Copyright © the Penlark developers.</translation>
     </message>
     <message>
         <source>快捷键</source>
-        <translation type="unfinished" />
+        <translation>Shortcuts</translation>
     </message>
 </context>
 <context>

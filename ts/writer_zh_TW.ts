@@ -498,7 +498,7 @@
     </message>
     <message>
         <source>快捷键</source>
-        <translation type="unfinished" />
+        <translation>快捷鍵</translation>
     </message>
 </context>
 <context>
