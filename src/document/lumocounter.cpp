@@ -228,6 +228,29 @@ void LumoCounter::checkCount()
     s_counting.storeRelease(0);
 }
 
+// Words before the cursor and in its chapter, handed over with the next
+// drain. Runs on the counting thread.
+void LumoCounter::countCursor(const QString& text, int cursor, int line)
+{
+    const wordsType pre = countText(cursor < 0 ? text : text.left(cursor));
+    int front = pre.all();
+    const int upTo = qMin(line, m_table.size());
+    for (int r = 0; r < upTo; ++r)
+        front += m_table.at(r).all();
+    m_lastLine.storeRelease(line);
+    m_lastCursor.storeRelease(cursor);
+    const int chapterWords = getChapterWords(line);
+    {
+        QMutexLocker lock(&s_sendMutex);
+        m_pendingCursor.front = front;
+        m_pendingCursor.line = line;
+        m_pendingCursor.chapterWords = chapterWords;
+        m_hasPendingCursor = true;
+    }
+    sendAutoChapterData(line, CursorType, wordsType(), wordsType());
+    emitCheckModel();
+}
+
 wordsType LumoCounter::countText(const QString& text) const
 {
     return ::count::countString(text, global::instance()->wordCountChart(), ::count::chapterPatterns());
@@ -280,23 +303,7 @@ void LumoCounter::countOperation(const CountStruct& op)
     case CursorType: {
         if (isRemoving())
             break;
-        const wordsType pre = countText(op.cursor < 0 ? op.text : op.text.left(op.cursor));
-        int front = pre.all();
-        const int upTo = qMin(op.line, m_table.size());
-        for (int r = 0; r < upTo; ++r)
-            front += m_table.at(r).all();
-        m_lastLine.storeRelease(op.line);
-        m_lastCursor.storeRelease(op.cursor);
-        const int chapterWords = getChapterWords(op.line);
-        {
-            QMutexLocker lock(&s_sendMutex);
-            m_pendingCursor.front = front;
-            m_pendingCursor.line = op.line;
-            m_pendingCursor.chapterWords = chapterWords;
-            m_hasPendingCursor = true;
-        }
-        sendAutoChapterData(op.line, CursorType, wordsType(), wordsType());
-        emitCheckModel();
+        countCursor(op.text, op.cursor, op.line);
         if (timer.elapsed() > 1)
             PLOG << "cursor count time:" << timer.elapsed();
         break;
@@ -385,6 +392,10 @@ void LumoCounter::countOperation(const CountStruct& op)
         }
         sendRecords(records);
         sentData();
+        // A cursor placed before the whole text was counted saw an empty
+        // table: count its figures again now.
+        if (m_lastLine.loadAcquire() >= 0)
+            countCursor(op.list.value(m_lastLine.loadAcquire()), m_lastCursor.loadAcquire(), m_lastLine.loadAcquire());
         emitCheckModel();
         break;
     }

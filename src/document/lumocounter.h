@@ -125,6 +125,7 @@ private:
     void waitForWork();
     void checkCount();
     void countOperation(const CountStruct& op);
+    void countCursor(const QString& text, int cursor, int line);
     wordsType countText(const QString& text) const;
     void appendLine(const wordsType& fresh, bool replaceTitle);
     void sentData();

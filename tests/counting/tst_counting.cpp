@@ -560,6 +560,30 @@ private slots:
         a->exit();
     }
 
+    // A cursor placed before the text is counted (as when a book opens at
+    // its stored position) gets its figures once the text is counted.
+    void cursorPlacedBeforeTextIsCounted()
+    {
+        QTextDocument doc;
+        CountHandler* handler = newHandler(&doc, newUrl());
+        WordsTypeClass* counts = data::instance()->wordCountModel()->countClass(handler->fileName());
+        handler->setCursorLinePreText(QStringLiteral("四"));
+        handler->setcursorLinePostion(1);
+        handler->setCursorLineNumber(3);
+        QVERIFY(settle(handler));
+        // The editor loads a file into its whole document silently and then
+        // announces that everything was replaced.
+        doc.blockSignals(true);
+        doc.setPlainText(QStringLiteral("序言\n第1章 甲\n一二三\n四五\n第3章 乙\n六"));
+        doc.blockSignals(false);
+        emit doc.contentsChange(0, -1, doc.characterCount());
+        handler->setInited(true);
+        QVERIFY(settle(handler));
+        QCOMPARE(counts->Front(), 2 + 4 + 3 + 1);
+        QCOMPARE(counts->thisChapterWords(), 4 + 3 + 2);
+        handler->exit();
+    }
+
     void cursorSelectionAndChapterSelection()
     {
         QTextDocument doc;
