@@ -50,6 +50,31 @@ struct FakeRequest
     }
 };
 
+// Takes one complete request (head and body) off the front of a connection's
+// buffer. Returns false while the request has not fully arrived; `target`
+// receives the raw request target for the caller to split.
+inline bool takeFakeRequest(QByteArray& buffer, FakeRequest& request, QByteArray& target)
+{
+    const int end = buffer.indexOf("\r\n\r\n");
+    if (end < 0)
+        return false;
+    const QList<QByteArray> lines = buffer.left(end).split('\n');
+    const QList<QByteArray> first = lines.value(0).trimmed().split(' ');
+    request.method = first.value(0);
+    target = first.value(1);
+    for (int i = 1; i < lines.size(); ++i) {
+        const int colon = lines[i].indexOf(':');
+        if (colon > 0)
+            request.headers.insert(lines[i].left(colon).trimmed().toLower(), lines[i].mid(colon + 1).trimmed());
+    }
+    const int length = request.headers.value("content-length", "0").toInt();
+    if (buffer.size() < end + 4 + length)
+        return false;
+    request.body = buffer.mid(end + 4, length);
+    buffer.remove(0, end + 4 + length);
+    return true;
+}
+
 struct FakeResponse
 {
     int status = 200;
@@ -153,26 +178,13 @@ private:
         QByteArray& buffer = m_buffers[socket];
         buffer += socket->readAll();
         for (;;) {
-            const int end = buffer.indexOf("\r\n\r\n");
-            if (end < 0)
-                return;
-            const QList<QByteArray> lines = buffer.left(end).split('\n');
             FakeRequest request;
-            const QList<QByteArray> first = lines.value(0).trimmed().split(' ');
-            request.method = first.value(0);
-            const QUrl target(QString::fromUtf8(first.value(1)));
+            QByteArray rawTarget;
+            if (!takeFakeRequest(buffer, request, rawTarget))
+                return;
+            const QUrl target(QString::fromUtf8(rawTarget));
             request.path = target.path();
             request.query = QUrlQuery(target);
-            for (int i = 1; i < lines.size(); ++i) {
-                const int colon = lines[i].indexOf(':');
-                if (colon > 0)
-                    request.headers.insert(lines[i].left(colon).trimmed().toLower(), lines[i].mid(colon + 1).trimmed());
-            }
-            const int length = request.headers.value("content-length", "0").toInt();
-            if (buffer.size() < end + 4 + length)
-                return;
-            request.body = buffer.mid(end + 4, length);
-            buffer.remove(0, end + 4 + length);
             requests << request;
             const FakeResponse response = answer(request);
             if (response.hold)

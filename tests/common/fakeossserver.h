@@ -98,27 +98,13 @@ private:
         QByteArray& buffer = m_buffers[socket];
         buffer += socket->readAll();
         for (;;) {
-            const int end = buffer.indexOf("\r\n\r\n");
-            if (end < 0)
-                return;
-            const QList<QByteArray> lines = buffer.left(end).split('\n');
             FakeRequest request;
-            const QList<QByteArray> first = lines.value(0).trimmed().split(' ');
-            request.method = first.value(0);
-            const QByteArray target = first.value(1);
+            QByteArray target;
+            if (!takeFakeRequest(buffer, request, target))
+                return;
             const int q = target.indexOf('?');
             request.path = QString::fromUtf8(QByteArray::fromPercentEncoding(q < 0 ? target : target.left(q)));
             request.query = QUrlQuery(q < 0 ? QString() : QString::fromUtf8(target.mid(q + 1)));
-            for (int i = 1; i < lines.size(); ++i) {
-                const int colon = lines[i].indexOf(':');
-                if (colon > 0)
-                    request.headers.insert(lines[i].left(colon).trimmed().toLower(), lines[i].mid(colon + 1).trimmed());
-            }
-            const int length = request.headers.value("content-length", "0").toInt();
-            if (buffer.size() < end + 4 + length)
-                return;
-            request.body = buffer.mid(end + 4, length);
-            buffer.remove(0, end + 4 + length);
             requests << request;
             rawTargets << QString::fromUtf8(target);
             const FakeResponse response = answer(request);
