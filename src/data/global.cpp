@@ -9,6 +9,7 @@
 #include "locker/locker.h"
 #include "sound/sound.h"
 #include "support/log.h"
+#include "support/userfile.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -19,7 +20,6 @@
 #include <QLocale>
 #include <QMutexLocker>
 #include <QNetworkAccessManager>
-#include <QSaveFile>
 #include <QSettings>
 #include <QUrlQuery>
 
@@ -428,21 +428,18 @@ bool global::saveTmpFile(const QString& fileName, const QString& text)
     if (QFileInfo::exists(target))
         return false;
 
-    if (text.isEmpty())
-        return QFile::copy(fileName, target);
-
-    QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly)) {
-        PLOG << "cannot open snapshot" << target << file.errorString();
-        return false;
+    QByteArray bytes;
+    if (text.isEmpty()) {
+        QFile source(fileName);
+        if (!source.open(QIODevice::ReadOnly))
+            return false;
+        bytes = source.readAll();
+        if (source.error() != QFileDevice::NoError)
+            return false;
+    } else {
+        bytes = text.toUtf8();
     }
-    const QByteArray bytes = text.toUtf8();
-    if (file.write(bytes) != bytes.size()) {
-        PLOG << "cannot write snapshot" << target << file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return bool(UserFile::write(target, bytes, UserFile::NewFileOnly | UserFile::CreateFolder));
 }
 
 bool global::cleanHistoryPath(int saveDays)

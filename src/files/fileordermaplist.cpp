@@ -2,12 +2,12 @@
 
 #include "data/global.h"
 #include "support/log.h"
+#include "support/userfile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMutexLocker>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -311,12 +311,8 @@ bool fileordermaplist::save()
     }
     if (written.isEmpty())
         return false;
-    QSaveFile file(orderFilePath);
-    const QByteArray bytes = text.toUtf8();
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        PLOG << "cannot write" << orderFilePath << file.errorString();
+    if (!UserFile::write(orderFilePath, text.toUtf8(), UserFile::NoOptions))
         return false;
-    }
     fileOrderStr = text;
     return true;
 }

@@ -7,6 +7,7 @@
 #include "function/function.h"
 #include "function/message.h"
 #include "support/log.h"
+#include "support/userfile.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -15,7 +16,6 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QCryptographicHash>
-#include <QSaveFile>
 #include <QSet>
 #include <QSettings>
 #include <QTextCodec>
@@ -800,10 +800,9 @@ bool files::restoreHistory(const QUrl& snapshot, const QUrl& document)
         message::show(Message::Error, tr("无法保存当前内容的历史记录，未恢复：%1").arg(target), 5000);
         return false;
     }
-    QSaveFile out(target);
-    const QByteArray bytes = text.toUtf8();
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
-        message::show(Message::Error, tr("恢复失败：%1").arg(target), 5000);
+    const UserFile::Result written = UserFile::write(target, text.toUtf8(), UserFile::NoOptions);
+    if (!written) {
+        message::show(Message::Error, tr("恢复失败：%1").arg(target) + QStringLiteral(" (") + written.error + QLatin1Char(')'), 5000);
         return false;
     }
     return true;
@@ -980,9 +979,9 @@ void files::exportThisBook(const QUrl& path, const QUrl& filename)
     }
     QTextCodec* codec = QTextCodec::codecForLocale();
     const QByteArray bytes = codec ? codec->fromUnicode(text) : text.toUtf8();
-    QSaveFile out(target);
-    if (target.isEmpty() || !out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
-        message::show(Message::Error, tr("导出失败：%1").arg(target), 5000);
+    const UserFile::Result written = UserFile::write(target, bytes, UserFile::NoOptions);
+    if (!written)
+        message::show(Message::Error, tr("导出失败：%1").arg(target) + QStringLiteral(" (") + written.error + QLatin1Char(')'), 5000);
 }
 
 // ---- other commands ---------------------------------------------------------

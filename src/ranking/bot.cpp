@@ -13,11 +13,11 @@
 #include "ranking/roomdatareply.h"
 #include "ranking/userdaydatalistreply.h"
 #include "support/log.h"
+#include "support/userfile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QTimer>
 #include <QUrl>
 #include <QXmlStreamReader>
@@ -86,17 +86,7 @@ QString bot::localBotsFile(const QString& roomKey)
 
 bool bot::writeFile(const QString& path, const QByteArray& bytes)
 {
-    QDir().mkpath(QFileInfo(path).path());
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly)) {
-        PLOG << "open file :" << "false" << "path:" << path;
-        return false;
-    }
-    if (f.write(bytes) != bytes.size() || !f.commit()) {
-        PLOG << "xml file write has error:" << f.error();
-        return false;
-    }
-    return true;
+    return bool(UserFile::write(path, bytes));
 }
 
 // ---- catalogue ------------------------------------------------------------------

@@ -10,7 +10,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
-#include <QSaveFile>
+#include "support/userfile.h"
 #include <cmath>
 
 namespace {
@@ -175,14 +175,8 @@ bool MarkModel::saveJsonFile(const QString& path)
         PLOG << "Can't open file " << path << "fileName:" << m_fileName << "(not readable, left as it is)";
         return false;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        PLOG << "Can't open file " << path << "fileName:" << m_fileName;
-        return false;
-    }
-    file.write(toJson(m_marks, false));
-    if (!file.commit()) {
-        PLOG << "Can't write file " << path << "fileName:" << m_fileName << file.errorString();
+    if (!UserFile::write(path, toJson(m_marks, false), UserFile::NoOptions)) {
+        PLOG << "Can't write file " << path << "fileName:" << m_fileName;
         return false;
     }
     // The file was replaced by a new one: the watch follows it.

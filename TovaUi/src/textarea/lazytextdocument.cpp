@@ -4,6 +4,7 @@
 #include "function/function.h"
 #include "function/message.h"
 #include "support/log.h"
+#include "support/userfile.h"
 #include "textarea/makeuper.h"
 #include "document/count.h"
 
@@ -17,7 +18,6 @@
 #include <QPlainTextDocumentLayout>
 #include <QQuickTextDocument>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QSignalBlocker>
 #include <QTextBlock>
 #include <QTextCharFormat>
@@ -1167,21 +1167,9 @@ bool LazyTextDocument::saveAs(const QUrl& fileUrl)
     }
     // Written to a temporary file and renamed over the document only when
     // every byte is on disk: a failed save leaves the old file intact.
-    QSaveFile file(path);
-    QIODevice::OpenMode mode = QIODevice::WriteOnly;
-    if (!QFileInfo(path).suffix().contains(QLatin1String("htm")))
-        mode |= QIODevice::Text;
-    if (!file.open(mode)) {
-        PLOG << "cannot save" << path << file.errorString();
-        message::show(Message::Error, tr("Cannot save: ") + file.errorString(), 5000);
-        return false;
-    }
-    const QByteArray bytes = encodedText();
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        const QString error = file.errorString();
-        file.cancelWriting();
-        PLOG << "cannot save" << path << error;
-        message::show(Message::Error, tr("Cannot save: ") + error, 5000);
+    const UserFile::Result written = UserFile::write(path, encodedText(), UserFile::NoOptions);
+    if (!written) {
+        message::show(Message::Error, tr("Cannot save: ") + written.error, 5000);
         return false;
     }
     emit fileDeleted(m_fileName, false);
@@ -1245,15 +1233,7 @@ bool LazyTextDocument::writeSnapshot(const QString& filePath, const QString& tex
     }
     if (QFileInfo::exists(path))
         return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = text.toUtf8();
-    if (file.write(bytes) != bytes.size() || QFileInfo::exists(path)) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return bool(UserFile::write(path, text.toUtf8(), UserFile::NewFileOnly));
 }
 
 QString LazyTextDocument::getNameFromUrl(const QUrl& url)

@@ -13,6 +13,7 @@
 #include "function/oss.h"
 #include "function/osslistreply.h"
 #include "support/log.h"
+#include "support/userfile.h"
 #include "users/userdatas.h"
 #include "users/users.h"
 
@@ -25,7 +26,6 @@
 #include <QJsonObject>
 #include <QMap>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QThread>
 
 namespace {
@@ -43,16 +43,7 @@ QString md5Hex(const QByteArray& bytes)
 // Documents and sidecars are replaced whole or not at all.
 bool writeAtomically(const QString& path, const QByteArray& bytes)
 {
-    if (!function::mkpath(path))
-        return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return bool(UserFile::write(path, bytes));
 }
 
 // Reads a whole file; false when it exists but cannot be read.

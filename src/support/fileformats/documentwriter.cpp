@@ -5,7 +5,9 @@
 #include "rtfwriter.h"
 #include "support/log.h"
 
-#include <QSaveFile>
+#include "support/userfile.h"
+
+#include <QBuffer>
 #include <QTextCodec>
 #include <QTextDocument>
 #include <QTextStream>
@@ -17,15 +19,11 @@ bool DocumentWriter::write()
 {
     if (!m_document || m_fileName.isEmpty())
         return false;
-    // No direct-write fallback: writing in place could leave a half-written
-    // document behind, so a folder without room for a temporary file is a
-    // failure.
-    QSaveFile file(m_fileName);
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        PLOG << "can not open the file:" << m_fileName << " error:" << file.errorString();
-        return false;
-    }
+    // The writers stream into memory; the bytes then replace the file whole
+    // through the one checked writer.
+    QByteArray bytes;
+    QBuffer file(&bytes);
+    file.open(QIODevice::WriteOnly);
 
     bool ok = false;
     if (m_type == QLatin1String("odt") || m_type == QLatin1String("fodt")) {
@@ -57,8 +55,6 @@ bool DocumentWriter::write()
         }
     }
 
-    if (ok && file.error() == QFileDevice::NoError)
-        return file.commit();
-    file.cancelWriting();
-    return false;
+    file.close();
+    return ok && UserFile::write(m_fileName, bytes, UserFile::NoOptions);
 }

@@ -1,7 +1,7 @@
 #include "gzip.h"
 
 #include <QFile>
-#include <QSaveFile>
+#include "support/userfile.h"
 
 #include <zlib.h>
 
@@ -30,14 +30,7 @@ bool gzip(const QString& path)
         return false;
     output.resize(int(written));
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(output) != output.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return bool(UserFile::write(path, output, UserFile::NoOptions));
 }
 
 QByteArray gunzip(const QString& path, qint64 maxSize)

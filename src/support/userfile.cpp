@@ -1,0 +1,69 @@
+#include "userfile.h"
+
+#include "support/log.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
+
+namespace {
+
+UserFile::Result failed(const QString& path, const QString& reason)
+{
+    PLOG << "cannot write" << path << reason;
+    return { false, reason };
+}
+
+} // namespace
+
+UserFile::Result UserFile::write(const QString& path, const QByteArray& bytes, Options options)
+{
+    if (path.isEmpty())
+        return failed(path, QCoreApplication::translate("UserFile", "没有文件名"));
+    const QFileInfo info(path);
+    if (info.isDir())
+        return failed(path, QCoreApplication::translate("UserFile", "同名的文件夹已存在"));
+    if ((options & NewFileOnly) && info.exists())
+        return failed(path, QCoreApplication::translate("UserFile", "文件已存在"));
+    if ((options & CreateFolder) && !QDir().mkpath(info.absolutePath()))
+        return failed(path, QCoreApplication::translate("UserFile", "无法创建文件夹"));
+
+    QSaveFile file(path);
+    file.setDirectWriteFallback(false); // never write in place
+    if (!file.open(QIODevice::WriteOnly))
+        return failed(path, file.errorString());
+
+    // The device's own message when it has one, else the system's.
+    auto reason = [&file](int error) {
+        if (file.error() != QFileDevice::NoError)
+            return file.errorString();
+        if (error != 0)
+            return QString::fromLocal8Bit(std::strerror(error));
+        return QCoreApplication::translate("UserFile", "写入磁盘的文件不完整");
+    };
+    auto abandon = [&](const QString& why) {
+        file.cancelWriting();
+        return failed(path, why);
+    };
+    errno = 0;
+    if (file.write(bytes) != bytes.size())
+        return abandon(reason(errno));
+    // The buffered tail is written here, not in commit(), so that its
+    // failure is seen before anything is renamed.
+    if (!file.flush() || file.error() != QFileDevice::NoError)
+        return abandon(reason(errno));
+    if (::fsync(file.handle()) != 0)
+        return abandon(reason(errno));
+    if (file.size() != bytes.size())
+        return abandon(reason(0));
+    if ((options & NewFileOnly) && QFileInfo::exists(path))
+        return abandon(QCoreApplication::translate("UserFile", "文件已存在"));
+    if (!file.commit())
+        return failed(path, file.errorString());
+    return { true, QString() };
+}

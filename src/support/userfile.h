@@ -1,0 +1,38 @@
+#ifndef USERFILE_H
+#define USERFILE_H
+
+#include <QByteArray>
+#include <QString>
+
+// The one writer of user files (documents, snapshots, statistics, marks, the
+// book order, sync sidecars and downloads, exports, caches).
+//
+// A file is replaced whole or not at all: the bytes go to a temporary file
+// in the same folder, which is flushed, synced and checked (the device's
+// error state and the size on disk) before it is renamed over the file. Any
+// failure removes the temporary file, leaves the old file byte-identical and
+// is returned with the system's reason. QSaveFile::commit() alone is not
+// enough: on a full disk it can report success after a failed flush and
+// rename an empty file over the old one.
+class UserFile
+{
+public:
+    enum Option {
+        NoOptions = 0,
+        CreateFolder = 0x1, // make the missing folders first
+        NewFileOnly = 0x2, // fail instead of replacing an existing file
+    };
+    Q_DECLARE_FLAGS(Options, Option)
+
+    struct Result {
+        bool ok = false;
+        QString error; // why it failed; empty on success
+        explicit operator bool() const { return ok; }
+    };
+
+    static Result write(const QString& path, const QByteArray& bytes, Options options = CreateFolder);
+};
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(UserFile::Options)
+
+#endif

@@ -1,0 +1,160 @@
+// The one writer of user files against real disk faults: a full tmpfs, a
+// read-only bind mount, an immutable file, a size limit, a missing folder.
+// Every failure must leave the old bytes in place and say why.
+
+#include "smalldisk.h"
+#include "support/userfile.h"
+#include "testenvironment.h"
+
+#include <QApplication>
+#include <QtTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+bool writeAll(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// Folder entries other than the given names: a failed write leaves no
+// temporary file behind.
+QStringList strayEntries(const QString& folder, const QStringList& expected)
+{
+    QStringList names = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    for (const QString& name : expected)
+        names.removeAll(name);
+    return names;
+}
+
+} // namespace
+
+class TestUserFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        // A write past the size limit must fail, not end the process.
+        ::signal(SIGXFSZ, SIG_IGN);
+    }
+
+    void fullDiskKeepsOldFile_data()
+    {
+        QTest::addColumn<int>("newSize");
+        // Under a page: the whole text waits in Qt's buffer until the flush
+        // at commit, where QSaveFile alone reports success.
+        QTest::newRow("small file") << 3000;
+        QTest::newRow("one buffer") << 16384;
+        QTest::newRow("large file") << 200000;
+    }
+
+    void fullDiskKeepsOldFile()
+    {
+        QFETCH(int, newSize);
+        SmallDisk disk(256);
+        QVERIFY2(disk.isMounted(), "cannot mount a tmpfs: the tests need root");
+        const QString path = disk.path() + QStringLiteral("/chapter.txt");
+        const QByteArray old("chapter one\nold text\n");
+        QVERIFY(writeAll(path, old));
+        QVERIFY(disk.fill());
+
+        const UserFile::Result result = UserFile::write(path, QByteArray(newSize, 'n'));
+        QVERIFY(!result);
+        QVERIFY(!result.error.isEmpty());
+        QCOMPARE(readAll(path), old);
+        QCOMPARE(strayEntries(disk.path(), { QStringLiteral("chapter.txt"), QStringLiteral(".filler") }), QStringList());
+
+        // With room again the same write goes through.
+        disk.release();
+        QVERIFY(UserFile::write(path, QByteArray(newSize, 'n')));
+        QCOMPARE(readAll(path), QByteArray(newSize, 'n'));
+    }
+
+    void otherFailuresKeepOldFile_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("read-only folder") << QStringLiteral("rofolder");
+        QTest::newRow("immutable file") << QStringLiteral("immutable");
+        QTest::newRow("size limit") << QStringLiteral("limit");
+        QTest::newRow("name of a folder") << QStringLiteral("folder");
+        QTest::newRow("existing file, new only") << QStringLiteral("newonly");
+    }
+
+    void otherFailuresKeepOldFile()
+    {
+        QFETCH(QString, how);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString path = dir.filePath(QStringLiteral("chapter.txt"));
+        const QByteArray old("old text\n");
+        QVERIFY(writeAll(path, old));
+        const QByteArray next(20000, 'n');
+
+        UserFile::Result result;
+        if (how == QLatin1String("rofolder")) {
+            ReadOnlyFolder readOnly(dir.path());
+            QVERIFY2(readOnly.isActive(), "cannot bind-mount read-only: the tests need root");
+            result = UserFile::write(path, next);
+        } else if (how == QLatin1String("immutable")) {
+            ImmutableFile immutable(path);
+            QVERIFY2(immutable.isActive(), "chattr +i failed: the tests need root and a filesystem with attributes");
+            result = UserFile::write(path, next);
+        } else if (how == QLatin1String("limit")) {
+            struct rlimit saved;
+            ::getrlimit(RLIMIT_FSIZE, &saved);
+            struct rlimit small = saved;
+            small.rlim_cur = 4096;
+            ::setrlimit(RLIMIT_FSIZE, &small);
+            result = UserFile::write(path, next);
+            ::setrlimit(RLIMIT_FSIZE, &saved);
+        } else if (how == QLatin1String("folder")) {
+            QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("book"))));
+            result = UserFile::write(dir.filePath(QStringLiteral("book")), next);
+            QVERIFY(QFileInfo(dir.filePath(QStringLiteral("book"))).isDir());
+        } else {
+            result = UserFile::write(path, next, UserFile::NewFileOnly);
+        }
+        QVERIFY(!result);
+        QVERIFY(!result.error.isEmpty());
+        QCOMPARE(readAll(path), old);
+        QCOMPARE(strayEntries(dir.path(), { QStringLiteral("chapter.txt"), QStringLiteral("book") }), QStringList());
+    }
+
+    void missingFolder()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("a/b/c.txt"));
+        QVERIFY(!UserFile::write(path, "x", UserFile::NoOptions));
+        QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("a"))));
+        QVERIFY(UserFile::write(path, "x"));
+        QCOMPARE(readAll(path), QByteArray("x"));
+    }
+
+    void emptyAndExactBytes()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("c.txt"));
+        QByteArray bytes;
+        for (int i = 0; i < 256; ++i)
+            bytes.append(char(i));
+        bytes.append("\r\n\n");
+        QVERIFY(UserFile::write(path, bytes));
+        QCOMPARE(readAll(path), bytes); // no text-mode translation
+        QVERIFY(UserFile::write(path, QByteArray()));
+        QCOMPARE(QFileInfo(path).size(), 0);
+    }
+};
+
+PENLARK_TEST_MAIN(TestUserFile)
+#include "tst_userfile.moc"
