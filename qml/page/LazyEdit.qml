@@ -277,14 +277,9 @@ Rectangle {
         }
     }
 
-    Connections {
-        target: qmlKey
-        ignoreUnknownSignals: true
-        function onSKeyBackRelease() {
-            if (textArea.textEdit.activeFocus)
-                lazyDocument.removeSelect(false)
-        }
-    }
+    // Backspace needs no help from the key filter: the text area's own
+    // deletion removes the whole selection, also one reaching beyond the
+    // window (removing it first would take one more character with it).
     Connections {
         target: cglobal
         ignoreUnknownSignals: true

@@ -783,6 +783,35 @@ private slots:
         QCOMPARE(LazyTextDocument::getNameFromUrl(QUrl::fromLocalFile(QStringLiteral("/b/MyBook/index.txt"))), QStringLiteral("MyBook"));
     }
 
+    // The masking sheet tells the writer that the text before masking is in
+    // the history: the snapshot comes first, and without it the masked text
+    // is not taken.
+    void maskingTakesSnapshotFirst()
+    {
+        const QString history = m_dir + QStringLiteral("/hist-mask");
+        const QString path = fileWith(QStringLiteral("坏蛋来了\n好人\n").toUtf8());
+        LazyTextDocument doc;
+        FakeTextArea area(&doc);
+        open(doc, path);
+        doc.setHistoryPath(QUrl::fromLocalFile(history));
+        QVERIFY(doc.subtleFinish(QStringLiteral("**来了\r\n好人\r\n")));
+        const QStringList names = QDir(history).entryList(QDir::Files);
+        QCOMPARE(names.size(), 1);
+        QCOMPARE(QString::fromUtf8(readAll(history + QLatin1Char('/') + names.first())), QStringLiteral("坏蛋来了\n好人\n"));
+        QCOMPARE(doc.allText(), QStringLiteral("**来了\n好人\n"));
+        QVERIFY(doc.isModified());
+
+        // The history folder cannot be made (a file is in its place).
+        area.place(0);
+        area.type(QStringLiteral("x"));
+        doc.setHistoryPath(QUrl::fromLocalFile(path + QStringLiteral("/history")));
+        QSignalSpy notices(function::instance()->getMessage(), &Message::showMessage);
+        QVERIFY(!doc.subtleFinish(QStringLiteral("masked")));
+        QCOMPARE(doc.allText(), QStringLiteral("x**来了\n好人\n"));
+        QCOMPARE(notices.count(), 1);
+        QCOMPARE(notices.first().at(1).toInt(), int(Message::Warn));
+    }
+
     void outsideChangeReloads()
     {
         const QString path = fileWith("first\nsecond\n");

@@ -176,12 +176,18 @@ int LazyTextDocument::replaceWholeRange(int start, int end, const QString& text)
     end = qBound(start, end, before);
     const QSignalBlocker blocker(m_allDoc);
     QTextCursor cursor(m_allDoc);
+    // What Enter adds after its line break is undone with it.
+    if (m_joinUndo)
+        cursor.joinPreviousEditBlock();
+    else
+        cursor.beginEditBlock();
     cursor.setPosition(start);
     cursor.setPosition(end, QTextCursor::KeepAnchor);
     if (text.isEmpty())
         cursor.removeSelectedText();
     else
         cursor.insertText(text);
+    cursor.endEditBlock();
     // Line breaks such as "\r\n" become one separator: report what the
     // document really holds now.
     return wholeLength() - (before - (end - start));
@@ -487,13 +493,11 @@ void LazyTextDocument::connectEditAndAllDocument(bool connected)
     if (connected) {
         if (m_editDoc) {
             connect(m_editDoc, &QTextDocument::contentsChange, this, &LazyTextDocument::editContentsChange, Qt::UniqueConnection);
-            connect(m_editDoc, &QTextDocument::blockCountChanged, this, &LazyTextDocument::doRealTimeSave, Qt::UniqueConnection);
         }
         connect(this, &LazyTextDocument::contentYChanged, this, &LazyTextDocument::updateY, Qt::UniqueConnection);
     } else {
         if (m_editDoc) {
             disconnect(m_editDoc, &QTextDocument::contentsChange, this, &LazyTextDocument::editContentsChange);
-            disconnect(m_editDoc, &QTextDocument::blockCountChanged, this, &LazyTextDocument::doRealTimeSave);
         }
         disconnect(this, &LazyTextDocument::contentYChanged, this, &LazyTextDocument::updateY);
     }
@@ -789,16 +793,35 @@ void LazyTextDocument::editContentsChange(int position, int charsRemoved, int ch
         removed = before.size() - prefix - suffix;
         added = after.size() - prefix - suffix;
     }
-    const QString newText = editRange(pos, pos + added);
+    QString newText = editRange(pos, pos + added);
 
     // A selection that reaches beyond the window (select-all, a chapter, a
-    // selection whose anchor the window left behind): the text area
-    // replaced the part it shows, so the whole selection is replaced.
+    // selection whose anchor the window left behind): when the text area
+    // replaced the part it shows (the text around it is as it was and its
+    // own selection is gone), the whole selection is what is replaced.
     const WindowMap::Selection selection = m_whole;
-    if (!selection.isEmpty() && removed > 0
-        && (selection.start() < windowStart || selection.end() > windowStart + oldLength)
-        && windowStart + pos == qMax(selection.start(), windowStart)
-        && windowStart + pos + removed == qMin(selection.end(), windowStart + oldLength)) {
+    const bool beyond = !selection.isEmpty()
+        && (selection.start() < windowStart || selection.end() > windowStart + oldLength);
+    bool replacesSelection = false;
+    WindowMap::Selection live;
+    if (beyond && readTextArea(&live) && live.isEmpty()) {
+        const int shownStart = qBound(0, selection.start() - windowStart, oldLength);
+        const int shownEnd = qBound(0, selection.end() - windowStart, oldLength);
+        const int tail = oldLength - shownEnd;
+        const QString before = wholeRange(windowStart, windowStart + oldLength);
+        const QString after = editRange(0, newLength);
+        if (newLength >= shownStart + tail && after.leftRef(shownStart) == before.leftRef(shownStart)
+            && after.rightRef(tail) == before.rightRef(tail)) {
+            replacesSelection = true;
+            newText = after.mid(shownStart, newLength - shownStart - tail);
+        }
+    }
+    // The line break of Enter (also one that replaced a selection of whole
+    // lines and so left the number of lines as it was).
+    if (m_enterPressed && !m_inserting && newText.contains(paragraphSeparator))
+        m_enterBreak = true;
+
+    if (replacesSelection) {
         const int before = wholeLength();
         const bool everything = selection.start() == 0 && selection.end() >= before;
         const int inserted = replaceWholeRange(selection.start(), selection.end(), newText);
@@ -851,6 +874,12 @@ void LazyTextDocument::editDocumentContentsChanged()
     emit lineCountChanged();
     if (!m_enterPressed)
         setSeriseEnterNumber(0);
+    // Enter is completed once the text area's edit is over (its cursor has
+    // moved on), not from inside the edit.
+    if (m_enterBreak && !m_inserting) {
+        m_enterBreak = false;
+        doRealTimeSave(m_editDoc->blockCount());
+    }
 }
 
 // ---- jumps and scrolling -----------------------------------------------------
@@ -945,12 +974,17 @@ void LazyTextDocument::updateEditFromPostion(double postion)
 {
     const int total = m_allDoc->blockCount();
     double y = m_map.contentYFor(postion, m_editHeight, m_contentHeight, total);
-    if (y < 0) {
-        gotoLine(WindowMap::lineAt(postion, total));
-        y = m_map.contentYFor(postion, m_editHeight, m_contentHeight, total);
+    if (y >= 0) {
+        setContentY(int(y));
+        return;
     }
+    gotoLine(WindowMap::lineAt(postion, total));
+    y = m_map.contentYFor(postion, m_editHeight, m_contentHeight, total);
     if (y >= 0)
         setContentY(int(y));
+    // The place is estimated from the average line height: the cursor's
+    // line is brought fully into view.
+    emit ensureVisible();
 }
 
 // ---- paragraph format ----------------------------------------------------------
@@ -1147,6 +1181,7 @@ bool LazyTextDocument::loadText(const QUrl& url)
     setWholeSelection(WindowMap::at(cursor));
     gotoPostionByAll(cursor);
     setReadOnly(resource);
+    PLOG << "loaded" << path << m_allDoc->blockCount() << "lines";
     return true;
 }
 
@@ -1591,8 +1626,11 @@ void LazyTextDocument::doRealTimeSave(int blockCount)
         text += QStringLiteral("\r\n");
     if (m_add2SpaceAtFrontByEnter)
         text += twoIdeographicSpaces;
-    if (!text.isEmpty())
+    if (!text.isEmpty()) {
+        m_joinUndo = true;
         insertAtEditCursor(text);
+        m_joinUndo = false;
+    }
     setSeriseEnterNumber(m_seriseEnterNumber + 1);
     m_enterPressed = false;
     scheduleMaintenance();

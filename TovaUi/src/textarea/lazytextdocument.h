@@ -490,6 +490,8 @@ private:
     bool m_maintenanceQueued = false;
     bool m_removedBottom = false;
     bool m_inserting = false;
+    bool m_joinUndo = false;
+    bool m_enterBreak = false;
     int m_windowSize = 100;
     int m_chunk = 40;
     int m_contentY = -1;
