@@ -164,11 +164,10 @@ Rectangle {
         }
         return ok
     }
+    // A failed save has already been told, with its file, by the document.
     function saveAll() {
         if (saveAllNoTips())
             notice(qsTr("Saved successfully"))
-        else
-            notice(qsTr("Save failed"), 1)
     }
 
     // The current file goes to the settings, the files object and the

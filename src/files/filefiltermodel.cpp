@@ -4,6 +4,7 @@
 
 #include "data/global.h"
 #include "files/fileordermaplist.h"
+#include "files/files.h"
 #include "files/lumofilesystemmodel.h"
 #include "support/log.h"
 
@@ -59,10 +60,8 @@ QString FileFilterModel::getFileLocalName(const QModelIndex& index)
     if (QFileInfo(path).isDir())
         path += QStringLiteral("/index.txt");
     if (!QFileInfo::exists(path)) {
-        // Never truncates: NewOnly fails if the file appeared meanwhile.
-        QFile file(path);
-        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Text))
-            file.close();
+        // Never over a file that appeared meanwhile.
+        files::createEmpty(path);
     }
     return path;
 }

@@ -8,6 +8,7 @@
 #include "function/message.h"
 #include "support/log.h"
 #include "support/userfile.h"
+#include "support/writenotice.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -279,10 +280,10 @@ QString files::documentPath() const { return global::documentPath(); }
 
 void files::setDocumentPath(const QString& path)
 {
-    if (m_documentPath == path)
+    // A refused folder has been told and changes nothing.
+    if (m_documentPath == path || !global::setDocumentPath(path))
         return;
     m_documentPath = path;
-    global::setDocumentPath(path);
     emit documentUrlChanged(m_documentUrl);
     emit documentPathChanged(m_documentPath);
 }
@@ -291,10 +292,9 @@ QUrl files::documentUrl() const { return QUrl::fromLocalFile(global::documentPat
 
 void files::setDocumentUrl(const QUrl& url)
 {
-    if (m_documentUrl == url)
+    if (m_documentUrl == url || !global::setDocumentPath(url.toLocalFile()))
         return;
     m_documentUrl = url;
-    global::setDocumentPath(url.toLocalFile());
     emit documentUrlChanged(url);
     emit documentPathChanged(m_documentPath);
 }
@@ -433,6 +433,14 @@ QString files::creationFolder()
     return m_currentPath.toLocalFile();
 }
 
+bool files::createEmpty(const QString& path)
+{
+    const UserFile::Result created = UserFile::write(path, QByteArray(), UserFile::NewFileOnly);
+    if (!created)
+        WriteNotice::show(tr("无法新建文件："), path, created.error);
+    return bool(created);
+}
+
 QUrl files::newFile()
 {
     const QString folder = creationFolder();
@@ -441,12 +449,8 @@ QUrl files::newFile()
     for (const QString& name : names)
         largest = qMax(largest, FileFilterModel::numberFromText(name));
     const QString path = folder + QDir::separator() + tr("第%1章").arg(largest + 1) + QStringLiteral(".txt");
-    // Never opened over an existing file (an unreadable one is not listed).
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Text))
-        file.close();
-    else
-        PLOG << "cannot create" << path << file.errorString();
+    // Never created over an existing file (an unreadable one is not listed).
+    createEmpty(path);
     doCloud(false);
     return QUrl::fromLocalFile(path);
 }
@@ -459,13 +463,8 @@ QString files::newDir()
         path = base + QString::number(i);
     if (!QDir().mkpath(path))
         return path;
-    QFile index(path + QStringLiteral("/index.txt"));
-    if (!index.exists()) {
-        if (index.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Text))
-            index.close();
-        else
-            PLOG << "creat file fail";
-    }
+    if (!QFileInfo::exists(path + QStringLiteral("/index.txt")))
+        createEmpty(path + QStringLiteral("/index.txt"));
     return path;
 }
 
@@ -639,9 +638,7 @@ QUrl files::newNoteFile()
     for (const QString& name : noteNames())
         largest = qMax(largest, FileFilterModel::numberFromText(name));
     const QString path = global::notesPath() + QDir::separator() + tr("新笔记 %1").arg(largest + 1) + QStringLiteral(".txt");
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Text))
-        file.close();
+    createEmpty(path);
     return QUrl::fromLocalFile(path);
 }
 
@@ -681,9 +678,7 @@ QUrl files::deleteNoteFile()
     }
     if (next.isEmpty()) {
         next = folder + QDir::separator() + tr("新笔记 %1").arg(FileFilterModel::numberFromText(name) + 1) + QStringLiteral(".txt");
-        QFile file(next);
-        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Text))
-            file.close();
+        createEmpty(next);
     }
     setNoteCurrentFile(QUrl::fromLocalFile(next));
     // Only a note inside the notes folder is ever removed; its editor tab
@@ -835,7 +830,7 @@ QStringList files::getFileListByPath(const QString& folder, const QStringList& n
     return function::getFileListByPath(QUrl::fromLocalFile(folder), nameFilters);
 }
 
-files::ImportResult files::importOne(const QString& source, const QString& destination, QString* written)
+files::ImportResult files::importOne(const QString& source, const QString& destination, QString* written, QString* error)
 {
     QString target = destination;
     const QFileInfo info(destination);
@@ -849,11 +844,13 @@ files::ImportResult files::importOne(const QString& source, const QString& desti
         for (int i = 2; QFileInfo::exists(target); ++i)
             target = stem + QStringLiteral(" (%1)").arg(i) + suffix;
     }
-    if (!QDir().mkpath(QFileInfo(target).absolutePath()))
+    // Never over an existing file.
+    const UserFile::Result copied = UserFile::copy(QFileInfo(source).absoluteFilePath(), target,
+                                                   UserFile::NewFileOnly | UserFile::CreateFolder);
+    if (!copied) {
+        *error = copied.error;
         return ImportResult::Failed;
-    // QFile::copy never replaces an existing file.
-    if (!QFile::copy(QFileInfo(source).absoluteFilePath(), target))
-        return ImportResult::Failed;
+    }
     *written = target;
     return ImportResult::Copied;
 }
@@ -902,13 +899,14 @@ void files::importFolder(const QUrl& url, const QUrl& localPath, bool notes)
         if (QFileInfo(path).absoluteFilePath().startsWith(QFileInfo(target).absoluteFilePath() + QLatin1Char('/'))
             && QFileInfo(target).absoluteFilePath().startsWith(source + QLatin1Char('/')))
             continue;
+        // Failures are told once, all together, by reportImport.
         if (!QFileInfo::exists(path)) {
-            message::show(Message::Error, tr("File not exists:") + relative, 5000);
-            failed.append(relative);
+            failed.append(relative + QStringLiteral(" (") + tr("File not exists") + QLatin1Char(')'));
             continue;
         }
         QString written;
-        switch (importOne(path, target + QLatin1Char('/') + relative, &written)) {
+        QString error;
+        switch (importOne(path, target + QLatin1Char('/') + relative, &written, &error)) {
         case ImportResult::Copied:
             ++copied;
             break;
@@ -916,8 +914,7 @@ void files::importFolder(const QUrl& url, const QUrl& localPath, bool notes)
             same.append(relative);
             break;
         case ImportResult::Failed:
-            message::show(Message::Error, tr("Copy file failed:") + relative, 5000);
-            failed.append(relative);
+            failed.append(relative + QStringLiteral(" (") + error + QLatin1Char(')'));
             break;
         }
     }
@@ -934,7 +931,8 @@ void files::importFileList(const QList<QUrl>& list, const QUrl& localUrl, bool n
         const QString source = url.toLocalFile();
         const QString name = QFileInfo(source).fileName();
         QString written;
-        switch (QFileInfo(source).isFile() ? importOne(source, target + QLatin1Char('/') + name, &written) : ImportResult::Failed) {
+        QString error = tr("File not exists");
+        switch (QFileInfo(source).isFile() ? importOne(source, target + QLatin1Char('/') + name, &written, &error) : ImportResult::Failed) {
         case ImportResult::Copied:
             ++copied;
             break;
@@ -942,8 +940,8 @@ void files::importFileList(const QList<QUrl>& list, const QUrl& localUrl, bool n
             same.append(name);
             break;
         case ImportResult::Failed:
-            message::show(Message::Error, tr("Copy file failed:") + name, 5000);
-            failed.append(name);
+            // Told once, all together, by reportImport.
+            failed.append(name + QStringLiteral(" (") + error + QLatin1Char(')'));
             break;
         }
     }

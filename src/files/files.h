@@ -124,6 +124,8 @@ public:
     // snapshot of the document's current text. False (with a notice) when
     // anything fails; the document is then unchanged.
     Q_INVOKABLE bool restoreHistory(const QUrl& snapshot, const QUrl& document);
+    // A new empty file, never over an existing one; a failure is reported.
+    static bool createEmpty(const QString& path);
 
     // Import and export.
     Q_INVOKABLE void importNotesDir(const QUrl& url, const QUrl& localPath = QUrl());
@@ -203,7 +205,8 @@ private:
     // Imports one file under `relative` into `target`: identical contents
     // are skipped, a taken name gets a free one, nothing is overwritten.
     enum class ImportResult { Copied, Same, Failed };
-    ImportResult importOne(const QString& source, const QString& target, QString* written);
+    // On failure *error holds the reason.
+    ImportResult importOne(const QString& source, const QString& target, QString* written, QString* error);
     void importFolder(const QUrl& url, const QUrl& localPath, bool notes);
     void importFileList(const QList<QUrl>& list, const QUrl& localUrl, bool notes);
     void reportImport(int copied, const QStringList& same, const QStringList& failed, const QString& target, bool notes);

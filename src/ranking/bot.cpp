@@ -14,6 +14,7 @@
 #include "ranking/userdaydatalistreply.h"
 #include "support/log.h"
 #include "support/userfile.h"
+#include "support/writenotice.h"
 
 #include <QDir>
 #include <QFile>
@@ -84,9 +85,16 @@ QString bot::localBotsFile(const QString& roomKey)
     return global::dataPath() + QStringLiteral("/cache/") + safeFileName(roomKey) + QStringLiteral("/bot.xml");
 }
 
+// The caches are written again on every refresh: a file is reported once
+// until a write of it succeeds.
 bool bot::writeFile(const QString& path, const QByteArray& bytes)
 {
-    return bool(UserFile::write(path, bytes));
+    const UserFile::Result written = UserFile::write(path, bytes);
+    if (written)
+        WriteNotice::passed(path);
+    else
+        WriteNotice::once(tr("无法保存缓存文件："), path, written.error);
+    return bool(written);
 }
 
 // ---- catalogue ------------------------------------------------------------------

@@ -1,0 +1,55 @@
+#include "writenotice.h"
+
+#include "function/message.h"
+#include "support/log.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QMetaObject>
+#include <QMutex>
+#include <QMutexLocker>
+#include <QSet>
+#include <QThread>
+
+namespace {
+QMutex reportedMutex;
+QSet<QString>& reported()
+{
+    static QSet<QString> paths;
+    return paths;
+}
+} // namespace
+
+QString WriteNotice::text(const QString& what, const QString& path, const QString& reason)
+{
+    return what + QDir::toNativeSeparators(path) + QStringLiteral(" (") + reason + QLatin1Char(')');
+}
+
+void WriteNotice::show(const QString& what, const QString& path, const QString& reason)
+{
+    PLOG << "not written:" << path << reason;
+    const QString notice = text(what, path, reason);
+    QCoreApplication* app = QCoreApplication::instance();
+    // The notice view lives on the GUI thread; a worker hands the text over.
+    if (app && QThread::currentThread() != app->thread())
+        QMetaObject::invokeMethod(app, [notice]() { message::show(Message::Error, notice, 5000); }, Qt::QueuedConnection);
+    else
+        message::show(Message::Error, notice, 5000);
+}
+
+void WriteNotice::once(const QString& what, const QString& path, const QString& reason)
+{
+    {
+        QMutexLocker lock(&reportedMutex);
+        if (reported().contains(path))
+            return;
+        reported().insert(path);
+    }
+    show(what, path, reason);
+}
+
+void WriteNotice::passed(const QString& path)
+{
+    QMutexLocker lock(&reportedMutex);
+    reported().remove(path);
+}

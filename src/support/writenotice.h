@@ -1,0 +1,23 @@
+#ifndef WRITENOTICE_H
+#define WRITENOTICE_H
+
+#include <QString>
+
+// Tells the user, through the one notice channel, that a user file could not
+// be written: the caller's words for what failed, the file, and the system's
+// reason (UserFile::Result::error). The old file is always still there.
+//
+// A write the user asked for is reported every time it fails (show). Writers
+// that try again by themselves (statistics, timed snapshots, caches, the
+// settings file) report a file once until a write of it succeeds again
+// (once, then passed), so a full disk does not bury the window in notices.
+class WriteNotice
+{
+public:
+    static QString text(const QString& what, const QString& path, const QString& reason);
+    static void show(const QString& what, const QString& path, const QString& reason);
+    static void once(const QString& what, const QString& path, const QString& reason);
+    static void passed(const QString& path);
+};
+
+#endif
