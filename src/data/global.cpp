@@ -2,6 +2,7 @@
 
 #include "data/serviceconfig.h"
 #include "data/settings.h"
+#include "data/settingsfile.h"
 #include "data/signalobject.h"
 #include "function/oss.h"
 #include "function/keys.h"
@@ -62,8 +63,9 @@ global::global()
     : QObject(nullptr)
 {
     QCoreApplication::setApplicationName(QStringLiteral("Penlark"));
-    QSettings::setDefaultFormat(QSettings::IniFormat);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dataPath() + QStringLiteral("/Settings/"));
+    // INI text, with writes checked before they replace the file.
+    QSettings::setDefaultFormat(SettingsFile::format());
+    QSettings::setPath(SettingsFile::format(), QSettings::UserScope, dataPath() + QStringLiteral("/Settings/"));
     QCoreApplication::setOrganizationDomain(QStringLiteral("Unknown Organization"));
     // Before the first settings write, which would wait for it.
     clearStaleLock(settingsFileName() + QStringLiteral(".lock"));

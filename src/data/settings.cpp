@@ -2,6 +2,7 @@
 
 #include "data/global.h"
 #include "data/sensitivewords.h"
+#include "data/settingsfile.h"
 #include "data/serviceconfig.h"
 #include "function/function.h"
 #include "function/osinfo.h"
@@ -146,8 +147,8 @@ Settings::Settings(QObject* parent)
     : QObject(parent)
 {
     QCoreApplication::setApplicationName(QStringLiteral("Penlark"));
-    QSettings::setDefaultFormat(QSettings::IniFormat);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, global::dataPath() + QStringLiteral("/Settings/"));
+    QSettings::setDefaultFormat(SettingsFile::format());
+    QSettings::setPath(SettingsFile::format(), QSettings::UserScope, global::dataPath() + QStringLiteral("/Settings/"));
     QCoreApplication::setOrganizationDomain(QStringLiteral("Unknown Organization"));
 
     QSettings s;
