@@ -461,6 +461,16 @@ QVariant listToVariant(const QStringList& list)
     return texts;
 }
 
+// Settings are written again at every change: told once until a write goes
+// through. Nothing is shown once the application has gone.
+void reportWrite(const QString& name, const QString& reason)
+{
+    if (QCoreApplication::instance())
+        WriteNotice::once(QCoreApplication::translate("SettingsFile", "无法保存设置："), name, reason);
+    else
+        PLOG << "settings not written:" << name << reason;
+}
+
 } // namespace
 
 // ---- the format -------------------------------------------------------------
@@ -575,14 +585,9 @@ bool SettingsFile::write(QIODevice& device, const QSettings::SettingsMap& map)
     // full disk is seen before anything replaces the settings.
     if (ok && file)
         ok = file->flush() && file->error() == QFileDevice::NoError && file->size() == bytes.size();
-    // Settings are written again at every change: told once until a write
-    // goes through. Nothing is shown once the application has gone.
-    if (ok) {
+    if (ok)
         WriteNotice::passed(name);
-    } else if (QCoreApplication::instance()) {
-        WriteNotice::once(QCoreApplication::translate("SettingsFile", "无法保存设置："), name, device.errorString());
-    } else {
-        PLOG << "settings not written:" << name << device.errorString();
-    }
+    else
+        reportWrite(name, device.errorString());
     return ok;
 }
