@@ -263,10 +263,7 @@ bool data::saveDataToFile(QPointer<DataTypeClass> record, DataTypeClass::DataEnu
 // until a write of it succeeds.
 void data::reportSave(const QString& path, const UserFile::Result& written)
 {
-    if (written)
-        WriteNotice::passed(path);
-    else
-        WriteNotice::once(tr("字数统计保存失败") + QStringLiteral(": "), path, written.error);
+    WriteNotice::track(tr("字数统计保存失败") + QStringLiteral(": "), path, written);
 }
 
 DataTypeClass* data::getDateData(const QDate& date, DataTypeClass::DataEnum kind, bool previous)

@@ -1,6 +1,5 @@
 #include "settingsfile.h"
 
-#include "support/log.h"
 #include "support/writenotice.h"
 
 #include <QCoreApplication>
@@ -461,16 +460,6 @@ QVariant listToVariant(const QStringList& list)
     return texts;
 }
 
-// Settings are written again at every change: told once until a write goes
-// through. Nothing is shown once the application has gone.
-void reportWrite(const QString& name, const QString& reason)
-{
-    if (QCoreApplication::instance())
-        WriteNotice::once(QCoreApplication::translate("SettingsFile", "无法保存设置："), name, reason);
-    else
-        PLOG << "settings not written:" << name << reason;
-}
-
 } // namespace
 
 // ---- the format -------------------------------------------------------------
@@ -585,9 +574,8 @@ bool SettingsFile::write(QIODevice& device, const QSettings::SettingsMap& map)
     // full disk is seen before anything replaces the settings.
     if (ok && file)
         ok = file->flush() && file->error() == QFileDevice::NoError && file->size() == bytes.size();
-    if (ok)
-        WriteNotice::passed(name);
-    else
-        reportWrite(name, device.errorString());
-    return ok;
+    // Settings are written again at every change: told once until a write
+    // goes through.
+    return WriteNotice::track(QCoreApplication::translate("SettingsFile", "无法保存设置："), name,
+                              { ok, ok ? QString() : device.errorString() });
 }

@@ -220,12 +220,7 @@ bool network::saveImage(const QPixmap& pixmap, const QString& path)
     QBuffer buffer(&bytes);
     if (pixmap.isNull() || !buffer.open(QIODevice::WriteOnly) || !pixmap.save(&buffer, "JPG"))
         return false;
-    const UserFile::Result written = UserFile::write(path, bytes);
-    if (written)
-        WriteNotice::passed(path);
-    else
-        WriteNotice::once(tr("无法保存缓存文件："), path, written.error);
-    return bool(written);
+    return WriteNotice::track(tr("无法保存缓存文件："), path, UserFile::write(path, bytes));
 }
 
 QString network::errorString(int code)

@@ -89,12 +89,7 @@ QString bot::localBotsFile(const QString& roomKey)
 // until a write of it succeeds.
 bool bot::writeFile(const QString& path, const QByteArray& bytes)
 {
-    const UserFile::Result written = UserFile::write(path, bytes);
-    if (written)
-        WriteNotice::passed(path);
-    else
-        WriteNotice::once(tr("无法保存缓存文件："), path, written.error);
-    return bool(written);
+    return WriteNotice::track(tr("无法保存缓存文件："), path, UserFile::write(path, bytes));
 }
 
 // ---- catalogue ------------------------------------------------------------------

@@ -30,8 +30,12 @@ void WriteNotice::show(const QString& what, const QString& path, const QString& 
     PLOG << "not written:" << path << reason;
     const QString notice = text(what, path, reason);
     QCoreApplication* app = QCoreApplication::instance();
+    // Nothing is shown once the application has gone (a settings write
+    // at exit).
+    if (!app)
+        return;
     // The notice view lives on the GUI thread; a worker hands the text over.
-    if (app && QThread::currentThread() != app->thread())
+    if (QThread::currentThread() != app->thread())
         QMetaObject::invokeMethod(app, [notice]() { message::show(Message::Error, notice, 5000); }, Qt::QueuedConnection);
     else
         message::show(Message::Error, notice, 5000);
@@ -52,4 +56,13 @@ void WriteNotice::passed(const QString& path)
 {
     QMutexLocker lock(&reportedMutex);
     reported().remove(path);
+}
+
+bool WriteNotice::track(const QString& what, const QString& path, const UserFile::Result& written)
+{
+    if (written)
+        passed(path);
+    else
+        once(what, path, written.error);
+    return bool(written);
 }

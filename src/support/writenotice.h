@@ -1,6 +1,8 @@
 #ifndef WRITENOTICE_H
 #define WRITENOTICE_H
 
+#include "support/userfile.h"
+
 #include <QString>
 
 // Tells the user, through the one notice channel, that a user file could not
@@ -18,6 +20,8 @@ public:
     static void show(const QString& what, const QString& path, const QString& reason);
     static void once(const QString& what, const QString& path, const QString& reason);
     static void passed(const QString& path);
+    // once() or passed() as the write went; true when it was written.
+    static bool track(const QString& what, const QString& path, const UserFile::Result& written);
 };
 
 #endif

@@ -3,6 +3,7 @@
 // and an immutable file (as root; CI runs as root). A failed write returns
 // false, leaves every byte of the folder as it was, and is told once with
 // the file's name; with the fault gone, the same write goes through.
+#include "filebytes.h"
 #include "smalldisk.h"
 #include "testenvironment.h"
 
@@ -34,17 +35,10 @@
 
 namespace {
 
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
 void writeAll(const QString& path, const QByteArray& bytes)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+    if (!putFileBytes(path, bytes))
         qFatal("cannot prepare %s", qPrintable(path));
 }
 
@@ -56,7 +50,7 @@ QMap<QString, QByteArray> contents(const QString& folder)
     while (it.hasNext()) {
         const QString path = it.next();
         if (it.fileName() != QLatin1String(".filler"))
-            files.insert(path.mid(folder.size()), readAll(path));
+            files.insert(path.mid(folder.size()), fileBytes(path));
     }
     return files;
 }
@@ -187,7 +181,7 @@ private:
                      [f, snapshot, document] {
                          return f->restoreHistory(QUrl::fromLocalFile(snapshot), QUrl::fromLocalFile(document));
                      },
-                     [document] { return readAll(document) == "current text\n"; } };
+                     [document] { return fileBytes(document) == "current text\n"; } };
         }
         if (name == QLatin1String("statistics record")) {
             writeAll(folder + QStringLiteral("/day/") + date + QStringLiteral(".json"), "{\"old\": true}");
@@ -218,7 +212,7 @@ private:
             return { QStringLiteral(".index.mark"), QStringLiteral("无法保存标记："), marks, [model, marks, words] {
                         const QString word = QStringLiteral("林冲%1").arg(++*words);
                         model->setMark(word, QStringLiteral("#f44336"), QString());
-                        return readAll(marks).contains(word.toUtf8());
+                        return fileBytes(marks).contains(word.toUtf8());
                     } };
         }
         if (name == QLatin1String("book order")) {
@@ -252,7 +246,7 @@ private:
             m_keep.push_back(f);
             return { QStringLiteral("book.txt"), QStringLiteral("导出失败："), target, [f, book, target] {
                         f->exportThisBook(QUrl::fromLocalFile(book), QUrl::fromLocalFile(target));
-                        return readAll(target) != "old export\n";
+                        return fileBytes(target) != "old export\n";
                     } };
         }
         if (name == QLatin1String("import")) {
@@ -281,7 +275,7 @@ private:
             writeAll(folder + QStringLiteral("/existing.txt"), "already here\n");
             return { QString(), QStringLiteral("移动失败："), folder + QStringLiteral("/moved.txt"),
                      [source, folder] { return function::moveFile(QUrl::fromLocalFile(source), QUrl::fromLocalFile(folder)); },
-                     [source] { return readAll(source) == "moved text\n"; } };
+                     [source] { return fileBytes(source) == "moved text\n"; } };
         }
         if (name == QLatin1String("new empty document")) {
             writeAll(folder + QStringLiteral("/existing.txt"), "already here\n");
@@ -319,7 +313,7 @@ private:
                         picker->save(path);
                         QThreadPool::globalInstance()->waitForDone();
                         QCoreApplication::processEvents();
-                        return readAll(path) != "old image";
+                        return fileBytes(path) != "old image";
                     } };
         }
         if (name == QLatin1String("settings file")) {

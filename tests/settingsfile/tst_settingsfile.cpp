@@ -2,6 +2,7 @@
 // settings written by one and read by the other must come back as Qt reads
 // back what it wrote itself. Then its reason to exist: a write on a nearly
 // full disk leaves the old file as it was and is told once.
+#include "filebytes.h"
 #include "smalldisk.h"
 #include "testenvironment.h"
 
@@ -18,18 +19,6 @@
 #include <QSize>
 
 namespace {
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-bool writeAll(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 // Characters that stress the escaping: separators, quotes, backslashes,
 // "@", blanks at either end, control characters, Latin-1, CJK, a
@@ -165,14 +154,14 @@ private slots:
 
             // Ours, read by Qt.
             const QString ourPath = nextPath();
-            QVERIFY(writeAll(ourPath, SettingsFile::encode(map)));
+            QVERIFY(putFileBytes(ourPath, SettingsFile::encode(map)));
             const QSettings::SettingsMap qtReadsOurs = readBack(ourPath, QSettings::IniFormat);
             QVERIFY2(qtReadsOurs == expected, qPrintable(QStringLiteral("seed %1: Qt reads our file as\n%2instead of\n%3")
                                                              .arg(seed).arg(describe(qtReadsOurs), describe(expected))));
 
             // Qt's file, read by us; and ours by us.
             QSettings::SettingsMap weReadQt;
-            QVERIFY(SettingsFile::decode(readAll(qtPath), weReadQt));
+            QVERIFY(SettingsFile::decode(fileBytes(qtPath), weReadQt));
             QVERIFY2(weReadQt == expected, qPrintable(QStringLiteral("seed %1: we read Qt's file as\n%2instead of\n%3")
                                                          .arg(seed).arg(describe(weReadQt), describe(expected))));
             QSettings::SettingsMap weReadOurs;
@@ -181,8 +170,8 @@ private slots:
 
             // Within one section the text is the very same.
             if (seed % 3 == 0)
-                QVERIFY2(SettingsFile::encode(map) == readAll(qtPath), qPrintable(QStringLiteral("seed %1:\n").arg(seed)
-                    + QString::fromLatin1(SettingsFile::encode(map)) + QStringLiteral("---\n") + QString::fromLatin1(readAll(qtPath))));
+                QVERIFY2(SettingsFile::encode(map) == fileBytes(qtPath), qPrintable(QStringLiteral("seed %1:\n").arg(seed)
+                    + QString::fromLatin1(SettingsFile::encode(map)) + QStringLiteral("---\n") + QString::fromLatin1(fileBytes(qtPath))));
         }
     }
 
@@ -214,7 +203,7 @@ private slots:
         SettingsFile::decode(text, ours);
         QCOMPARE(ours.value(key), value);
         const QString path = nextPath();
-        QVERIFY(writeAll(path, text));
+        QVERIFY(putFileBytes(path, text));
         QCOMPARE(readBack(path, QSettings::IniFormat).value(key), value);
     }
 
@@ -231,7 +220,7 @@ private slots:
             for (int i = 0; i < 40; ++i)
                 s.setValue(QStringLiteral("Group/key%1").arg(i), QString(60, QLatin1Char('v')));
         }
-        const QByteArray old = readAll(path);
+        const QByteArray old = fileBytes(path);
         QVERIFY(old.size() > 2000);
         QVERIFY(disk.fill());
         const QString filler = disk.path() + QStringLiteral("/.filler");
@@ -244,7 +233,7 @@ private slots:
             s.sync();
             QCOMPARE(s.status(), QSettings::AccessError);
         }
-        QCOMPARE(readAll(path), old);
+        QCOMPARE(fileBytes(path), old);
         QCOMPARE(notices.count(), 1);
         QVERIFY(notices.at(0).at(0).toString().contains(path));
         QCOMPARE(notices.at(0).at(1).toInt(), int(Message::Error));

@@ -2,6 +2,7 @@
 // read-only bind mount, an immutable file, a size limit, a missing folder.
 // Every failure must leave the old bytes in place and say why.
 
+#include "filebytes.h"
 #include "smalldisk.h"
 #include "support/userfile.h"
 #include "testenvironment.h"
@@ -18,18 +19,6 @@
 #include <sys/resource.h>
 
 namespace {
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-bool writeAll(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 // Folder entries other than the given names: a failed write leaves no
 // temporary file behind.
@@ -71,19 +60,19 @@ private slots:
         QVERIFY2(disk.isMounted(), "cannot mount a tmpfs: the tests need root");
         const QString path = disk.path() + QStringLiteral("/chapter.txt");
         const QByteArray old("chapter one\nold text\n");
-        QVERIFY(writeAll(path, old));
+        QVERIFY(putFileBytes(path, old));
         QVERIFY(disk.fill());
 
         const UserFile::Result result = UserFile::write(path, QByteArray(newSize, 'n'));
         QVERIFY(!result);
         QVERIFY(!result.error.isEmpty());
-        QCOMPARE(readAll(path), old);
+        QCOMPARE(fileBytes(path), old);
         QCOMPARE(strayEntries(disk.path(), { QStringLiteral("chapter.txt"), QStringLiteral(".filler") }), QStringList());
 
         // With room again the same write goes through.
         disk.release();
         QVERIFY(UserFile::write(path, QByteArray(newSize, 'n')));
-        QCOMPARE(readAll(path), QByteArray(newSize, 'n'));
+        QCOMPARE(fileBytes(path), QByteArray(newSize, 'n'));
     }
 
     void otherFailuresKeepOldFile_data()
@@ -103,7 +92,7 @@ private slots:
         QVERIFY(dir.isValid());
         const QString path = dir.filePath(QStringLiteral("chapter.txt"));
         const QByteArray old("old text\n");
-        QVERIFY(writeAll(path, old));
+        QVERIFY(putFileBytes(path, old));
         const QByteArray next(20000, 'n');
 
         UserFile::Result result;
@@ -132,7 +121,7 @@ private slots:
         }
         QVERIFY(!result);
         QVERIFY(!result.error.isEmpty());
-        QCOMPARE(readAll(path), old);
+        QCOMPARE(fileBytes(path), old);
         QCOMPARE(strayEntries(dir.path(), { QStringLiteral("chapter.txt"), QStringLiteral("book") }), QStringList());
     }
 
@@ -143,7 +132,7 @@ private slots:
         QVERIFY(!UserFile::write(path, "x", UserFile::NoOptions));
         QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("a"))));
         QVERIFY(UserFile::write(path, "x"));
-        QCOMPARE(readAll(path), QByteArray("x"));
+        QCOMPARE(fileBytes(path), QByteArray("x"));
     }
 
     void emptyAndExactBytes()
@@ -155,7 +144,7 @@ private slots:
             bytes.append(char(i));
         bytes.append("\r\n\n");
         QVERIFY(UserFile::write(path, bytes));
-        QCOMPARE(readAll(path), bytes); // no text-mode translation
+        QCOMPARE(fileBytes(path), bytes); // no text-mode translation
         QVERIFY(UserFile::write(path, QByteArray()));
         QCOMPARE(QFileInfo(path).size(), 0);
     }
@@ -170,7 +159,7 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("chapter.txt"));
         const QByteArray first(20000, 'a');
         const QByteArray second(30000, 'b');
-        QVERIFY(writeAll(path, first));
+        QVERIFY(putFileBytes(path, first));
         QSet<QByteArray> seen;
         for (quint32 seed = 1; seed <= 30; ++seed) {
             const pid_t child = ::fork();
@@ -183,7 +172,7 @@ private slots:
             ::kill(child, SIGKILL);
             int status = 0;
             ::waitpid(child, &status, 0);
-            const QByteArray now = readAll(path);
+            const QByteArray now = fileBytes(path);
             QVERIFY2(now == first || now == second,
                      qPrintable(QStringLiteral("seed %1: %2 bytes").arg(seed).arg(now.size())));
             seen.insert(now);

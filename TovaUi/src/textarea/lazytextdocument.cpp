@@ -1232,13 +1232,9 @@ bool LazyTextDocument::writeSnapshot(const QString& filePath, const QString& tex
     }
     if (QFileInfo::exists(path))
         return false;
-    const UserFile::Result written = UserFile::write(path, text.toUtf8(), UserFile::NewFileOnly | UserFile::CreateFolder);
     // Timed snapshots try again by themselves: a document is reported once.
-    if (!written)
-        WriteNotice::once(tr("无法保存历史记录："), filePath, written.error);
-    else
-        WriteNotice::passed(filePath);
-    return bool(written);
+    return WriteNotice::track(tr("无法保存历史记录："), filePath,
+                              UserFile::write(path, text.toUtf8(), UserFile::NewFileOnly | UserFile::CreateFolder));
 }
 
 QString LazyTextDocument::getNameFromUrl(const QUrl& url)
