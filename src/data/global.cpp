@@ -20,6 +20,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QMetaObject>
 #include <QMutexLocker>
 #include <QNetworkAccessManager>
 #include <QSettings>
@@ -377,18 +378,29 @@ QString global::documentFolderProblem(const QString& path)
     if (!info.isDir())
         return tr("这是一个文件，不是文件夹");
     if (info.canonicalFilePath() == QDir::rootPath())
-        return tr("不能使用文件系统的根目录");
+        return tr("这是文件系统的根目录");
     if (!info.isWritable())
         return tr("没有写入权限");
     return QString();
 }
 
 namespace {
-void refuseDocumentFolder(const QString& path, const QString& problem)
+// The document folder is asked for during start-up, before the window can
+// show notices, and by the sync worker: the notice waits for the GUI
+// thread's event loop. A folder kept in the settings is told once.
+void refuseDocumentFolder(const QString& path, const QString& problem, bool onceOnly)
 {
-    message::show(Message::Warn,
-                  global::tr("不能使用文档文件夹 %1：%2。已改用默认文件夹。").arg(QDir::toNativeSeparators(path), problem),
-                  5000);
+    static QMutex toldMutex;
+    static QString told;
+    {
+        QMutexLocker lock(&toldMutex);
+        if (onceOnly && told == path)
+            return;
+        told = path;
+    }
+    const QString text = global::tr("不能使用文档文件夹 %1：%2。已改用默认文件夹。").arg(QDir::toNativeSeparators(path), problem);
+    if (QCoreApplication* app = QCoreApplication::instance())
+        QMetaObject::invokeMethod(app, [text] { message::show(Message::Warn, text, 5000); }, Qt::QueuedConnection);
 }
 } // namespace
 
@@ -403,18 +415,13 @@ QString global::documentPath()
         const QFileInfo info(stored);
         if (info.isDir() && info.canonicalFilePath() != QDir::rootPath()) {
             // A folder that cannot be written now may be writable later (a
-            // drive mounted read-only): the setting stays, and the user is
-            // told once.
-            static QString told;
-            if (told != stored) {
-                told = stored;
-                refuseDocumentFolder(stored, problem);
-            }
+            // drive mounted read-only): the setting stays.
+            refuseDocumentFolder(stored, problem, true);
         } else {
             // Nothing else can ever hold the documents: the setting goes.
             s.setValue(QStringLiteral("files/path"), QString());
             if (info.exists())
-                refuseDocumentFolder(stored, problem);
+                refuseDocumentFolder(stored, problem, false);
         }
     }
 

@@ -169,7 +169,7 @@ void appendValue(const QVariant& value, QByteArray& out)
 // ---- reading --------------------------------------------------------------
 
 bool isSpace(char ch) { return ch == ' ' || ch == '\t' || ch == '\n' || ch == '\r' || ch == '\f' || ch == '\v'; }
-bool isSpecial(char ch) { return ch == '\n' || ch == '\r' || ch == '"' || ch == ';' || ch == '=' || ch == '\\'; }
+bool endsRun(char ch) { return ch == '\n' || ch == '\r' || ch == '"' || ch == ';' || ch == '=' || ch == '\\'; }
 
 // One logical line from dataPos: its start, length and the position of its
 // first "=" outside quotes (-1 when none). Comments (";" at the start) are
@@ -185,7 +185,7 @@ bool readLine(const QByteArray& data, int& dataPos, int& lineStart, int& lineLen
     int i = lineStart;
     while (i < dataLen) {
         char ch = data.at(i);
-        while (!isSpecial(ch)) {
+        while (!endsRun(ch)) {
             if (++i == dataLen)
                 goto done;
             ch = data.at(i);

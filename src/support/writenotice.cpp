@@ -25,20 +25,27 @@ QString WriteNotice::text(const QString& what, const QString& path, const QStrin
     return what + QDir::toNativeSeparators(path) + QStringLiteral(" (") + reason + QLatin1Char(')');
 }
 
-void WriteNotice::show(const QString& what, const QString& path, const QString& reason)
+namespace {
+void post(const QString& what, const QString& path, const QString& reason, bool later)
 {
     PLOG << "not written:" << path << reason;
-    const QString notice = text(what, path, reason);
+    const QString notice = WriteNotice::text(what, path, reason);
     QCoreApplication* app = QCoreApplication::instance();
     // Nothing is shown once the application has gone (a settings write
     // at exit).
     if (!app)
         return;
     // The notice view lives on the GUI thread; a worker hands the text over.
-    if (QThread::currentThread() != app->thread())
+    if (later || QThread::currentThread() != app->thread())
         QMetaObject::invokeMethod(app, [notice]() { message::show(Message::Error, notice, 5000); }, Qt::QueuedConnection);
     else
         message::show(Message::Error, notice, 5000);
+}
+} // namespace
+
+void WriteNotice::show(const QString& what, const QString& path, const QString& reason)
+{
+    post(what, path, reason, false);
 }
 
 void WriteNotice::once(const QString& what, const QString& path, const QString& reason)
@@ -49,7 +56,9 @@ void WriteNotice::once(const QString& what, const QString& path, const QString& 
             return;
         reported().insert(path);
     }
-    show(what, path, reason);
+    // From the event loop: a background write during start-up comes before
+    // the window can show it, and would otherwise never be told.
+    post(what, path, reason, true);
 }
 
 void WriteNotice::passed(const QString& path)

@@ -12,7 +12,8 @@
 // A write the user asked for is reported every time it fails (show). Writers
 // that try again by themselves (statistics, timed snapshots, caches, the
 // settings file) report a file once until a write of it succeeds again
-// (once, then passed), so a full disk does not bury the window in notices.
+// (once, then passed), so a full disk does not bury the window in notices;
+// their notice comes from the event loop, so one from start-up still shows.
 class WriteNotice
 {
 public:

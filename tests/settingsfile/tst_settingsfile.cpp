@@ -234,6 +234,8 @@ private slots:
             QCOMPARE(s.status(), QSettings::AccessError);
         }
         QCOMPARE(fileBytes(path), old);
+        QTRY_COMPARE(notices.count(), 1);
+        QTest::qWait(20);
         QCOMPARE(notices.count(), 1);
         QVERIFY(notices.at(0).at(0).toString().contains(path));
         QCOMPARE(notices.at(0).at(1).toInt(), int(Message::Error));
