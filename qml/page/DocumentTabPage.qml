@@ -346,7 +346,8 @@ Rectangle {
         function onImportDir() { importDirDialog.open() }
         function onNewFile() {
             var url = files.newFile()
-            if (String(url) !== "")
+            // A file that could not be made has been told already.
+            if (String(url) !== "" && functions.isFileExist(url))
                 tabPage.openFile(url)
         }
         function onNewDir() { files.newDir() }
