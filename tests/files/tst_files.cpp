@@ -896,7 +896,7 @@ private slots:
         writeFile(source.path() + QStringLiteral("/a.txt"), "A2");
         f.importDir(QUrl::fromLocalFile(source.path()), QUrl::fromLocalFile(root + QStringLiteral("/Book")));
         QCOMPARE(readFile(root + QStringLiteral("/Book/a.txt")), QByteArray("A"));
-        QCOMPARE(readFile(root + QStringLiteral("/Book/a (2).txt")), QByteArray("A2"));
+        QCOMPARE(readFile(root + QStringLiteral("/Book/a (导入).txt")), QByteArray("A2"));
         QVERIFY(m_messages.contains(QStringLiteral("Import 1 files to Book success")));
 
         // Outside the library: imported into the document folder instead.
@@ -924,7 +924,7 @@ private slots:
         f.importFiles({ QUrl::fromLocalFile(source.path() + QStringLiteral("/x.txt")), QUrl::fromLocalFile(source.path() + QStringLiteral("/y.txt")),
                         QUrl::fromLocalFile(source.path() + QStringLiteral("/missing.txt")) });
         QCOMPARE(readFile(root + QStringLiteral("/y.txt")), QByteArray("old"));
-        QCOMPARE(readFile(root + QStringLiteral("/y (2).txt")), QByteArray("new"));
+        QCOMPARE(readFile(root + QStringLiteral("/y (导入).txt")), QByteArray("new"));
         QVERIFY(m_messages.contains(QStringLiteral("Import 1 files to docs success")));
         QVERIFY(std::any_of(m_messages.begin(), m_messages.end(), [](const QString& m) { return m.contains(QLatin1String("missing.txt")); }));
         QVERIFY(std::any_of(m_messages.begin(), m_messages.end(), [](const QString& m) { return m.contains(QLatin1String("x.txt")); }));
