@@ -118,12 +118,13 @@ QString LumoFileSystemModel::nameProblem(const QString& parentPath, const QStrin
     if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) || name.contains(QChar(0))
         || name.contains(QLatin1String("..")))
         return tr("名称不能包含“/”、“\\”或“..”");
+    // A document's name without its suffix must not be empty either.
+    const int dot = name.lastIndexOf(QLatin1Char('.'));
+    if (!isDir && dot >= 0 && name.left(dot).trimmed().isEmpty())
+        return tr("名称不能为空");
     // The trees and lists hide these entries: the document would vanish.
     if (name.startsWith(QLatin1Char('.')))
         return tr("名称不能以“.”开头");
-    const int dot = name.lastIndexOf(QLatin1Char('.'));
-    if (!isDir && dot > 0 && name.left(dot).trimmed().isEmpty())
-        return tr("名称不能为空");
     if (isServiceName(name, isDir))
         return tr("“%1”是程序自用的名称").arg(name);
     if (QFile::encodeName(name).size() > 255)

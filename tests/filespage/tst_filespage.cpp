@@ -385,6 +385,16 @@ private slots:
         QTRY_COMPARE(topRows(), QStringList({ "Linked", "第0章.txt", "第1章.txt", "第2章.txt" }));
         QTRY_COMPARE(highlightedRows(), QStringList { "第0章.txt" });
 
+        // The context menu names the row it was opened on.
+        clickRow(QStringLiteral("第1章.txt"), Qt::RightButton);
+        QTRY_VERIFY(eval(QStringLiteral("contextMenu.opened")).toBool());
+        QCOMPARE(eval(QStringLiteral("contextMenu.itemAt(3).text")).toString(), QStringLiteral("删除 第1章.txt"));
+        QTRY_COMPARE(highlightedRows(), QStringList { "第1章.txt" });
+        QTest::keyClick(m_window, Qt::Key_Escape);
+        QTRY_VERIFY(!eval(QStringLiteral("contextMenu.opened")).toBool());
+        clickRow(QStringLiteral("第0章.txt"));
+        QTRY_COMPARE(highlightedRows(), QStringList { "第0章.txt" });
+
         m_answer = QMessageBox::Yes;
         clickItem(QStringLiteral("deleteButton"));
         QCOMPARE(m_questions.size(), 2);
