@@ -15,6 +15,7 @@
 //   import source, and no hidden entry appeared.
 // The expectations are kept from the calls' arguments and results alone.
 
+#include "testfiles.h"
 #include "treesnapshot.h"
 
 #include "data/global.h"
@@ -69,13 +70,6 @@ private:
     template <typename T>
     const T& pickFrom(const QList<T>& list) { return list.at(pick(list.size())); }
 
-    static bool write(const QString& path, const QByteArray& bytes)
-    {
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile f(path);
-        return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-    }
-
     bool build()
     {
         m_base = m_dir.path();
@@ -83,14 +77,14 @@ private:
         const QStringList inside { "第1章.txt", "第2章.txt", "序言.txt", "notes.md", "Book1/index.txt", "Book1/第1章.txt",
                                    "Book1/第2章.txt", "Book2/Part/第3章.md", "Book2/index.txt" };
         for (const QString& e : inside) {
-            if (!write(m_root + QLatin1Char('/') + e, "inside " + e.toUtf8()))
+            if (!writeTestFile(m_root + QLatin1Char('/') + e, "inside " + e.toUtf8()))
                 return false;
         }
         const QStringList others { "outside/Book/index.txt", "outside/Book/第1章.txt", "outside/Folder/a.txt",
                                    "docs2/s.txt", "docs2/Book/第1章.txt", "src/第1章.txt", "src/新章.txt",
                                    "src/sub/第2章.txt", "src/sub/deep/x.md", "src/.hidden/h.txt" };
         for (const QString& e : others) {
-            if (!write(m_base + QLatin1Char('/') + e, "other " + e.toUtf8()))
+            if (!writeTestFile(m_base + QLatin1Char('/') + e, "other " + e.toUtf8()))
                 return false;
         }
         bool linked = QFile::link(m_base + QStringLiteral("/outside/Book"), m_root + QStringLiteral("/Linked"))

@@ -1,6 +1,7 @@
 // The document tree: pinyin lookup, book order list, file-system and filter
 // models and the files object, on temporary document folders.
 #include "testenvironment.h"
+#include "testfiles.h"
 
 #include "data/global.h"
 #include "files/chineseletterhelper.h"
@@ -34,19 +35,8 @@ private:
     int m_abouts = 0;
     int m_answer = QMessageBox::No;
 
-    static void writeFile(const QString& path, const QByteArray& bytes = QByteArray())
-    {
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
-
-    static QByteArray readFile(const QString& path)
-    {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    static void writeFile(const QString& path, const QByteArray& bytes = QByteArray()) { QVERIFY(writeTestFile(path, bytes)); }
+    static QByteArray readFile(const QString& path) { return readTestFile(path); }
 
     // A fresh document folder (optionally named "My Books") with the given
     // files (folders end with "/").

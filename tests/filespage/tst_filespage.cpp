@@ -3,6 +3,7 @@
 // and drive it with mouse and key events, checking the disk after each step;
 // then Qt Quick Tests of the page on its own.
 #include "testenvironment.h"
+#include "testfiles.h"
 #include "mainengine.h"
 #include "treesnapshot.h"
 
@@ -49,19 +50,8 @@ private:
     QStringList m_notices;
     QMap<QString, QByteArray> m_outsideBefore;
 
-    static void writeFile(const QString& path, const QByteArray& bytes)
-    {
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
-
-    static QByteArray readFile(const QString& path)
-    {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    static void writeFile(const QString& path, const QByteArray& bytes) { QVERIFY(writeTestFile(path, bytes)); }
+    static QByteArray readFile(const QString& path) { return readTestFile(path); }
 
     QString at(const QString& relative) const { return m_root + QLatin1Char('/') + relative; }
     QUrl urlAt(const QString& relative) const { return QUrl::fromLocalFile(at(relative)); }
