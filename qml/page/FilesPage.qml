@@ -123,6 +123,8 @@ Item {
             }
         }
         tree.__listView.currentIndex = row
+        if (row >= 0)
+            tree.__listView.positionViewAtIndex(row, ListView.Contain)
         syncing = false
         highlightRevision += 1
     }
@@ -327,7 +329,6 @@ Item {
                 }
                 Timer {
                     id: openTimer
-                    objectName: "openTimer"
                     property var index
                     interval: Qt.styleHints.mouseDoubleClickInterval
                     onTriggered: page.open(index)

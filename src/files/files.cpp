@@ -620,9 +620,9 @@ bool files::renameFile(const QString& newBaseName, const QString& oldFullName)
 void files::followMove(const QString& from, const QString& to)
 {
     auto follow = [&](const QString& path) -> QString {
-        const QString clean = QDir::cleanPath(path);
         if (path.isEmpty())
             return QString();
+        const QString clean = QDir::cleanPath(path);
         if (clean == from)
             return to;
         if (clean.startsWith(from + QLatin1Char('/')))

@@ -15,6 +15,7 @@
 #include "folderlistmodel/qquickfolderlistmodel.h"
 #include "function/function.h"
 #include "function/message.h"
+#include "theme/lumotheme.h"
 
 #include <QApplication>
 #include <QJsonDocument>
@@ -518,6 +519,7 @@ public slots:
         qmlRegisterType<QQuickFolderListModel>("com.velmora.folderlistmodel", 1, 0, "FolderListModel");
         engine->rootContext()->setContextProperty(QStringLiteral("cglobal"), global::instance());
         engine->rootContext()->setContextProperty(QStringLiteral("functions"), function::instance());
+        engine->rootContext()->setContextProperty(QStringLiteral("g_theme"), new LumoTheme(engine));
         global::instance()->setFilesSortType(false);
         // The delete confirmation answers Yes instead of opening a modal box.
         files::setQuestionHandler([](const QString&, const QString&) { return int(QMessageBox::Yes); });
