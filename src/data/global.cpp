@@ -3,6 +3,7 @@
 #include "data/serviceconfig.h"
 #include "data/settings.h"
 #include "data/signalobject.h"
+#include "files/librarypath.h"
 #include "function/oss.h"
 #include "function/keys.h"
 #include "function/osinfo.h"
@@ -288,7 +289,7 @@ bool global::isHasLockNumber()
 
 bool global::isExternal(const QUrl& url) const
 {
-    return !url.toLocalFile().startsWith(documentPath());
+    return !LibraryPath::contains(url.toLocalFile());
 }
 
 bool global::mailUs()
@@ -348,7 +349,11 @@ QString global::dumpPath() { return ensureDir(dataPath() + QStringLiteral("/dump
 QString global::documentPath()
 {
     QSettings s;
-    const QString stored = s.value(QStringLiteral("files/path"), QString()).toString();
+    // Stored by hand or by an older version with a trailing or doubled
+    // separator, the folder would not match the paths the tree reports.
+    QString stored = s.value(QStringLiteral("files/path"), QString()).toString();
+    if (!stored.isEmpty())
+        stored = QDir::cleanPath(stored);
     if (!stored.isEmpty()) {
         if (QFileInfo(stored).isDir())
             return stored;
