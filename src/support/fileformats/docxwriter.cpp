@@ -39,13 +39,14 @@ QByteArray styleSheet()
     QByteArray result =
         "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
         "<w:styles xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\">"
-        "<w:style w:type=\"paragraph\" w:styleId=\"Normal\"><w:name w:val=\"Normal\"/><w:pPr/><w:rPr><w:sz w:val=\"24\"/></w:rPr></w:style>";
+        "<w:style w:type=\"paragraph\" w:styleId=\"Normal\"><w:name w:val=\"Normal\"/><w:pPr/><w:rPr><w:sz w:val=\"24\"/><w:szCs w:val=\"24\"/></w:rPr></w:style>";
     for (int level = 1; level <= 6; ++level) {
         const QByteArray n = QByteArray::number(level);
         result += "<w:style w:type=\"paragraph\" w:styleId=\"Heading" + n + "\"><w:name w:val=\"Heading " + n
             + "\"/><w:basedOn w:val=\"Normal\"/><w:next w:val=\"Normal\"/><w:pPr><w:outlineLvl w:val=\""
-            + QByteArray::number(level - 1) + "\"/></w:pPr><w:rPr><w:b/><w:sz w:val=\""
-            + QByteArray::number((10 - level) * 4) + "\"/></w:rPr></w:style>";
+            + QByteArray::number(level - 1) + "\"/></w:pPr><w:rPr><w:b/><w:bCs/><w:sz w:val=\""
+            + QByteArray::number((10 - level) * 4) + "\"/><w:szCs w:val=\"" + QByteArray::number((10 - level) * 4)
+            + "\"/></w:rPr></w:style>";
     }
     result += "</w:styles>";
     return result;
@@ -151,14 +152,20 @@ void DocxWriter::writeParagraphProperties(const QTextBlockFormat& format, const 
     const bool rtl = format.layoutDirection() == Qt::RightToLeft;
     if (rtl)
         property(QStringLiteral("bidi"), QStringLiteral("val"), QStringLiteral("1"));
+    // Word processors read "left" and "right" as the edges of the page,
+    // whatever the paragraph's direction; Qt's left and right without
+    // Qt::AlignAbsolute follow the direction.
     const Qt::Alignment alignment = format.alignment();
     const QString end = m_strict ? QStringLiteral("end") : QStringLiteral("right");
     const QString start = m_strict ? QStringLiteral("start") : QStringLiteral("left");
     const bool none = (alignment & (Qt::AlignHorizontal_Mask | Qt::AlignVCenter)) == 0;
+    const bool mirrored = rtl && !(alignment & Qt::AlignAbsolute);
     QString jc;
     if (alignment & Qt::AlignRight)
-        jc = rtl ? start : end;
-    else if ((alignment & Qt::AlignLeft) || none)
+        jc = mirrored ? start : end;
+    else if (alignment & Qt::AlignLeft)
+        jc = mirrored ? end : (rtl ? start : QString());
+    else if (none)
         jc = rtl ? end : QString();
     else if (alignment & (Qt::AlignHCenter | Qt::AlignVCenter))
         jc = QStringLiteral("center");
@@ -194,10 +201,16 @@ bool DocxWriter::writeRunProperties(const QTextCharFormat& format, bool* openPar
         if (!value.isEmpty())
             m_xml.writeAttribute(w, QStringLiteral("val"), value);
     };
-    if (format.hasProperty(QTextFormat::FontWeight) && format.fontWeight() == QFont::Bold)
+    // "w:b" and "w:i" hold for Western and East Asian text, the "Cs" forms
+    // for complex (right-to-left) text.
+    if (format.hasProperty(QTextFormat::FontWeight) && format.fontWeight() == QFont::Bold) {
         property(QStringLiteral("b"));
-    if (format.fontItalic())
+        property(QStringLiteral("bCs"));
+    }
+    if (format.fontItalic()) {
         property(QStringLiteral("i"));
+        property(QStringLiteral("iCs"));
+    }
     if (format.fontUnderline())
         property(QStringLiteral("u"), QStringLiteral("single"));
     if (format.fontStrikeOut())

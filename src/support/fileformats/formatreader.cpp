@@ -12,6 +12,38 @@ int FormatReader::type() const
     return 0;
 }
 
+FormatReader::ReadSession::ReadSession(FormatReader* reader)
+    : m_document(reader->m_cursor.document())
+{
+    reader->m_meter.start(reader->m_limits);
+    if (m_document) {
+        m_undo = m_document->isUndoRedoEnabled();
+        m_document->setUndoRedoEnabled(false);
+    }
+}
+
+FormatReader::ReadSession::~ReadSession()
+{
+    if (m_document && m_undo)
+        m_document->setUndoRedoEnabled(true);
+}
+
+bool FormatReader::insertText(const QString& text, const QTextCharFormat& format)
+{
+    if (!m_meter.addCharacters(text.size()))
+        return false;
+    m_cursor.insertText(text, format);
+    return true;
+}
+
+bool FormatReader::insertBlock(const QTextBlockFormat& blockFormat, const QTextCharFormat& charFormat)
+{
+    if (!m_meter.addParagraph())
+        return false;
+    m_cursor.insertBlock(blockFormat, charFormat);
+    return true;
+}
+
 bool FormatReader::read(QIODevice* device, QTextDocument* document)
 {
     m_cursor = QTextCursor(document);

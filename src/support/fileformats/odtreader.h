@@ -1,16 +1,18 @@
 #ifndef ODTREADER_H
 #define ODTREADER_H
 
+#include "boundedxmlreader.h"
 #include "formatreader.h"
 
 #include <QHash>
+#include <QSet>
 #include <QStringList>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
-#include <QXmlStreamReader>
 
 // Reads OpenDocument text, as a ZIP package or a flat XML file, with a
-// small subset of paragraph and text properties.
+// small subset of paragraph and text properties. Paragraphs and headings in
+// lists and table cells come in as paragraphs of their own.
 class OdtReader : public FormatReader
 {
 public:
@@ -24,7 +26,21 @@ private:
     struct Style {
         QTextBlockFormat blockFormat;
         QTextCharFormat charFormat;
-        QStringList children;
+    };
+    // A style as defined: its own values and its parent's name.
+    struct StyleDefinition {
+        Style own;
+        QString parent;
+        bool hasParent = false;
+    };
+    // One family of styles; a style is worked out with its parents' formats
+    // when it is used, once, so parents may be defined in any order.
+    struct StyleTable {
+        QHash<QString, StyleDefinition> definitions;
+        QHash<QString, Style> resolved;
+        QSet<QString> parents;
+        void define(const QString& name, const StyleDefinition& definition);
+        Style style(const QString& name);
     };
 
     void readDocument();
@@ -36,9 +52,9 @@ private:
     void readBodyText();
     void readParagraph();
 
-    QXmlStreamReader m_xml;
-    QHash<QString, Style> m_paragraphStyles;
-    QHash<QString, Style> m_textStyles;
+    BoundedXmlReader m_xml;
+    StyleTable m_paragraphStyles;
+    StyleTable m_textStyles;
     bool m_inBlock = false;
 };
 

@@ -142,9 +142,15 @@ void OdtWriter::writeStyles(const QTextDocument*)
             writeAttribute(StyleNs, QStringLiteral("next-style-name"), QStringLiteral("Normal"));
             writeAttribute(StyleNs, QStringLiteral("default-outline-level"), style.level);
         }
+        // Sizes and weights hold for East Asian and complex text too, so
+        // that Chinese and right-to-left headings show as headings.
         writeEmptyElement(StyleNs, QStringLiteral("text-properties"));
         writeAttribute(FoNs, QStringLiteral("font-size"), style.size);
         writeAttribute(FoNs, QStringLiteral("font-weight"), style.weight);
+        writeAttribute(StyleNs, QStringLiteral("font-size-asian"), style.size);
+        writeAttribute(StyleNs, QStringLiteral("font-weight-asian"), style.weight);
+        writeAttribute(StyleNs, QStringLiteral("font-size-complex"), style.size);
+        writeAttribute(StyleNs, QStringLiteral("font-weight-complex"), style.weight);
         writeEndElement();
     }
     writeEndElement();
@@ -204,11 +210,19 @@ bool OdtWriter::writeParagraphStyle(const QTextBlockFormat& format, const QStrin
     const bool rtl = format.layoutDirection() == Qt::RightToLeft;
     if (rtl)
         attributes.append(StyleNs, QStringLiteral("writing-mode"), QStringLiteral("rl"));
+    // A right-to-left paragraph starts at the right edge: left and right
+    // without Qt::AlignAbsolute follow the direction, so they are written
+    // as "start" and "end"; absolute ones as "left" and "right".
     const Qt::Alignment alignment = format.alignment();
     const bool none = (alignment & (Qt::AlignHorizontal_Mask | Qt::AlignVCenter)) == 0;
+    const bool absolute = alignment & Qt::AlignAbsolute;
     QString align;
-    if (rtl && (none || (alignment & Qt::AlignLeft)))
-        align = QStringLiteral("left");
+    if (rtl && none)
+        align = QStringLiteral("start");
+    else if (rtl && (alignment & Qt::AlignLeft))
+        align = absolute ? QStringLiteral("left") : QStringLiteral("start");
+    else if (rtl && (alignment & Qt::AlignRight))
+        align = absolute ? QStringLiteral("right") : QStringLiteral("end");
     else if (alignment & Qt::AlignRight)
         align = QStringLiteral("right");
     else if (alignment & (Qt::AlignHCenter | Qt::AlignVCenter))
@@ -235,10 +249,17 @@ bool OdtWriter::writeParagraphStyle(const QTextBlockFormat& format, const QStrin
 bool OdtWriter::writeTextStyle(const QTextCharFormat& format, const QString& name)
 {
     QXmlStreamAttributes attributes;
-    if (format.hasProperty(QTextFormat::FontWeight) && format.fontWeight() == QFont::Bold)
+    // Bold and italic hold for East Asian and complex text too.
+    if (format.hasProperty(QTextFormat::FontWeight) && format.fontWeight() == QFont::Bold) {
         attributes.append(FoNs, QStringLiteral("font-weight"), QStringLiteral("bold"));
-    if (format.fontItalic())
+        attributes.append(StyleNs, QStringLiteral("font-weight-asian"), QStringLiteral("bold"));
+        attributes.append(StyleNs, QStringLiteral("font-weight-complex"), QStringLiteral("bold"));
+    }
+    if (format.fontItalic()) {
         attributes.append(FoNs, QStringLiteral("font-style"), QStringLiteral("italic"));
+        attributes.append(StyleNs, QStringLiteral("font-style-asian"), QStringLiteral("italic"));
+        attributes.append(StyleNs, QStringLiteral("font-style-complex"), QStringLiteral("italic"));
+    }
     if (format.fontUnderline()) {
         attributes.append(StyleNs, QStringLiteral("text-underline-type"), QStringLiteral("single"));
         attributes.append(StyleNs, QStringLiteral("text-underline-style"), QStringLiteral("solid"));
