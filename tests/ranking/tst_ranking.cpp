@@ -276,9 +276,11 @@ private slots:
         QTest::newRow("garbage") << QStringLiteral("not xml at all <<<");
         QTest::newRow("unclosed") << QStringLiteral("<User ID=\"a\">");
         QTest::newRow("two roots") << QStringLiteral("<User ID=\"a\"/><User ID=\"b\"/>");
-        // Well-formed, so only the depth limit refuses it.
-        QTest::newRow("deep") << QStringLiteral("<User><Bots><Room>") + QStringLiteral("<a>").repeated(5000)
-                + QStringLiteral("</a>").repeated(5000) + QStringLiteral("</Room></Bots></User>");
+        // Well-formed and small, so only the depth limit refuses it.
+        QTest::newRow("deep") << QStringLiteral("<User><Bots><Room>") + QStringLiteral("<a>").repeated(200)
+                + QStringLiteral("</a>").repeated(200) + QStringLiteral("</Room></Bots></User>");
+        QTest::newRow("deep plan") << QStringLiteral("<Bots><BotList><Bot>") + QStringLiteral("<a>").repeated(200)
+                + QStringLiteral("</a>").repeated(200) + QStringLiteral("</Bot></BotList></Bots>");
         QTest::newRow("entity bomb") << QStringLiteral(
             "<!DOCTYPE User [<!ENTITY a \"aaaaaaaaaa\"><!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\">"
             "<!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;\"><!ENTITY d \"&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;\">"
