@@ -13,11 +13,13 @@
 #include "support/fileformats/rtfreader.h"
 #include "support/fileformats/rtfwriter.h"
 #include "support/fileformats/txtreader.h"
+#include "ranking/rankingxml.h"
 
 #include <private/qzipreader_p.h>
 #include <private/qzipwriter_p.h>
 
 #include <QBuffer>
+#include <QDirIterator>
 #include <QRandomGenerator>
 #include <QTextBlock>
 #include <QTextCodec>
@@ -1410,6 +1412,114 @@ private slots:
                     .contains("<w:rPr><w:b/><w:bCs/><w:sz w:val=\"36\"/><w:szCs w:val=\"36\"/></w:rPr>"));
         const QByteArray rtf = written(&document, QStringLiteral("rtf"));
         QVERIFY(rtf.contains("{\\b\\i\\rtlch\\ab\\ai\\ltrch \\u31895?\\u26012?}"));
+    }
+
+    // ---- fuzzing -----------------------------------------------------------
+
+    // The seed corpus of the fuzz targets: small valid files of every kind
+    // the readers take, each of which reads without an error. With
+    // PENLARK_FUZZ_SEEDS set they are written there, one folder a target
+    // (scripts/fuzz.sh does that).
+    void fuzzSeeds()
+    {
+        QList<QPair<QString, QByteArray>> seeds;
+        QTextDocument sample;
+        fillSample(&sample);
+        QTextDocument book;
+        fillBook(&book, 20);
+        for (const QTextDocument* document : {static_cast<const QTextDocument*>(&sample), static_cast<const QTextDocument*>(&book)}) {
+            for (const QString& type : readerTypes())
+                seeds.append({type, written(document, type, type == QLatin1String("rtf") ? QByteArray("CP936") : QByteArray())});
+        }
+        seeds.append({QStringLiteral("docx"), docx("<w:tbl><w:tr><w:tc><w:p><w:r><w:t>cell</w:t></w:r></w:p></w:tc></w:tr></w:tbl>"
+                                                   "<w:p><w:hyperlink><w:r><w:br w:type=\"page\"/><w:t>link</w:t></w:r></w:hyperlink></w:p>",
+                                                   "<w:style w:type=\"paragraph\" w:styleId=\"A\"><w:basedOn w:val=\"B\"/></w:style>"
+                                                   "<w:style w:type=\"paragraph\" w:styleId=\"B\"><w:name w:val=\"Heading 2\"/></w:style>")});
+        seeds.append({QStringLiteral("fodt"), fodt("<style:style style:name=\"B\" style:family=\"text\"><style:text-properties style:font-weight-asian=\"bold\" style:text-position=\"super 58%\"/></style:style>",
+                                                   "<text:list><text:list-item><text:h text:outline-level=\"2\">h</text:h></text:list-item></text:list>"
+                                                   "<text:p><text:span text:style-name=\"B\">b</text:span><text:s text:c=\"3\"/></text:p>")});
+        seeds.append({QStringLiteral("rtf"), QByteArray("{\\rtf1\\ansi\\ansicpg936{\\fonttbl{\\f0\\fcharset134 \\'cb\\'ce;}}{\\stylesheet{\\s1 Heading 1;}}"
+                                                        "\\pard\\s1{\\listtext \\tab}Head\\par\\trowd\\pard\\intbl A\\cell\\row"
+                                                        "{\\rtlch\\ab\\ltrch\\dbch\\ab \\u31895?}\\bin2 xy\\par}")});
+        const QDir corpus(QStringLiteral(TEST_SOURCE_DIR "/corpus"));
+        for (const QFileInfo& file : corpus.entryInfoList(QDir::Files)) {
+            if (readerTypes().contains(file.suffix()))
+                seeds.append({file.suffix(), fileBytes(file.filePath())});
+        }
+
+        const QString target = qEnvironmentVariable("PENLARK_FUZZ_SEEDS");
+        int number = 0;
+        for (const auto& seed : seeds) {
+            const ReadResult result = readBytes(seed.second, seed.first);
+            QVERIFY2(result.error.isEmpty(), qPrintable(seed.first + QStringLiteral(": ") + result.error));
+            QVERIFY(!result.document->isEmpty());
+            if (target.isEmpty())
+                continue;
+            // Flat ODT goes to the ODT target; packages also to the ZIP one.
+            QStringList folders = {seed.first == QLatin1String("fodt") ? QStringLiteral("odt") : seed.first};
+            if (seed.first == QLatin1String("docx") || seed.first == QLatin1String("odt"))
+                folders.append(QStringLiteral("zip"));
+            for (const QString& folder : folders) {
+                QVERIFY(QDir().mkpath(target + QLatin1Char('/') + folder));
+                QFile file(QStringLiteral("%1/%2/seed-%3.%4").arg(target, folder).arg(number).arg(seed.first));
+                QVERIFY(file.open(QIODevice::WriteOnly));
+                QCOMPARE(file.write(seed.second), qint64(seed.second.size()));
+            }
+            // The DOCX target also takes its two members as plain text.
+            if (seed.first == QLatin1String("docx")) {
+                const QByteArray members = zipMember(seed.second, QStringLiteral("word/styles.xml")) + "\n--\n"
+                    + zipMember(seed.second, QStringLiteral("word/document.xml"));
+                QFile file(QStringLiteral("%1/docx/seed-%2.xml").arg(target).arg(number));
+                QVERIFY(file.open(QIODevice::WriteOnly));
+                QCOMPARE(file.write(members), qint64(members.size()));
+            }
+            ++number;
+        }
+    }
+
+    // Inputs that once crashed or hung a reader, found by the fuzz targets
+    // (tests/fileformats/crashes/<target>/): each is read to an end, twice
+    // with the same result, within the limits.
+    void fuzzCrashInputs_data()
+    {
+        QTest::addColumn<QString>("path");
+        QDirIterator it(QStringLiteral(TEST_SOURCE_DIR "/crashes"), QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString path = it.next();
+            if (!path.endsWith(QLatin1String(".md")))
+                QTest::newRow(qPrintable(QFileInfo(path).dir().dirName() + QLatin1Char('/') + QFileInfo(path).fileName())) << path;
+        }
+    }
+
+    void fuzzCrashInputs()
+    {
+        QFETCH(QString, path);
+        const QByteArray bytes = fileBytes(path);
+        const QString target = QFileInfo(path).dir().dirName();
+        if (target == QLatin1String("ranking")) {
+            const QString text = QString::fromUtf8(bytes);
+            QCOMPARE(RankingXml::roomDataToXml(RankingXml::roomXmlToRoomData(text)),
+                     RankingXml::roomDataToXml(RankingXml::roomXmlToRoomData(text)));
+            QVERIFY(RankingXml::botXmlToBotData(text).BotList.size() <= RankingXml::MaxPlanWriters);
+            RankingXml::botXmlToBotUser(bytes, 100);
+            return;
+        }
+        const QString type = target == QLatin1String("zip") ? QStringLiteral("docx") : target;
+        // As the DOCX target does, members given as text are packed first.
+        QByteArray input = bytes;
+        if (type == QLatin1String("docx") && !bytes.startsWith("PK")) {
+            const int split = bytes.indexOf("\n--\n");
+            QList<QPair<QString, QByteArray>> members;
+            if (split >= 0)
+                members.append({QStringLiteral("word/styles.xml"), bytes.left(split)});
+            members.append({QStringLiteral("word/document.xml"), split >= 0 ? bytes.mid(split + 4) : bytes});
+            input = makeZip(members);
+        }
+        const ReadResult first = readBytes(input, type);
+        const ReadResult second = readBytes(input, type);
+        QCOMPARE(second.error, first.error);
+        QCOMPARE(second.document->toPlainText(), first.document->toPlainText());
+        QVERIFY(first.document->characterCount() <= ReadLimits().maxCharacters + ReadLimits().maxParagraphs + 1);
     }
 
     // ---- gzip --------------------------------------------------------------

@@ -364,6 +364,44 @@ private slots:
         QVERIFY(!QFile::exists(bot::localBotsFile(QStringLiteral("Open"))));
     }
 
+    // The seed corpus of the rooms' fuzz target (scripts/fuzz.sh sets
+    // PENLARK_FUZZ_SEEDS): one document of each kind, each of which reads.
+    void fuzzSeeds()
+    {
+        RoomData room;
+        room.RoomKey = QStringLiteral("Alpha");
+        room.Name = QStringLiteral("露墨 & <co>");
+        room.Type = 1;
+        UserRoomData member;
+        member.ID = QStringLiteral("ann");
+        member.RoomID = QStringLiteral("Alpha");
+        member.EndTime = m_noon;
+        member.DeviceIdList = {QStringLiteral("d1"), QStringLiteral("d2")};
+        BotsData plan;
+        plan.InitTime = m_noon;
+        BotUserData writer;
+        writer.Nickname = QStringLiteral("小明");
+        writer.WordsOnTime = {{m_noon - 60, 30, 5}, {m_noon - 30, 60, 9}};
+        plan.BotList << writer;
+        const QList<QByteArray> seeds = {
+            RankingData::roomDataToXml(room).toUtf8(), RankingData::userRoomDateToXml(member).toUtf8(),
+            RankingData::botDataToXml(plan).toUtf8(),
+            "<BotUsers><BotUser LoginName=\"q\" Nickname=\"Quick\" Speed=\"20\" Endurance=\"120\" TimeLength=\"3660\"/><X/></BotUsers>"};
+        QVERIFY(RankingData::roomXmlToRoomData(QString::fromUtf8(seeds[0])).valid);
+        QVERIFY(RankingData::userXmlToUserDayData(QString::fromUtf8(seeds[1])).valid);
+        QCOMPARE(RankingData::botXmlToBotData(QString::fromUtf8(seeds[2])).BotList.size(), 1);
+        QCOMPARE(bot::botXmlToBotUser(seeds[3], 100).size(), 2);
+        const QString target = qEnvironmentVariable("PENLARK_FUZZ_SEEDS");
+        if (target.isEmpty())
+            return;
+        QVERIFY(QDir().mkpath(target + QStringLiteral("/ranking")));
+        for (int i = 0; i < seeds.size(); ++i) {
+            QFile file(QStringLiteral("%1/ranking/seed-%2.xml").arg(target).arg(i));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QCOMPARE(file.write(seeds[i]), qint64(seeds[i].size()));
+        }
+    }
+
     void numbersAreRangeChecked()
     {
         const UserDayData r = RankingData::userXmlToUserDayData(
