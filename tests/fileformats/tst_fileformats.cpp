@@ -19,6 +19,7 @@
 #include <private/qzipwriter_p.h>
 
 #include <QBuffer>
+#include <QDir>
 #include <QDirIterator>
 #include <QRandomGenerator>
 #include <QTextBlock>
@@ -465,7 +466,7 @@ private slots:
         QVERIFY2(xml.contains("<w:p><w:pPr><w:pStyle w:val=\"Heading3\"/></w:pPr><w:r>"
                               "<w:t xml:space=\"preserve\">a</w:t><w:tab/><w:t xml:space=\"preserve\">b</w:t></w:r></w:p>"),
                  xml.constData());
-        QVERIFY(xml.contains("<w:pPr><w:bidi w:val=\"1\"/><w:jc w:val=\"right\"/><w:ind w:right=\"1440\"/></w:pPr>"
+        QVERIFY(xml.contains("<w:pPr><w:bidi w:val=\"1\"/><w:jc w:val=\"left\"/><w:ind w:right=\"1440\"/></w:pPr>"
                              "<w:r><w:t xml:space=\"preserve\"> x </w:t></w:r>"));
         QVERIFY(xml.endsWith("<w:p></w:p></w:body></w:document>\n") || xml.contains("<w:p/></w:body>"));
         QVERIFY(zipMember(data, QStringLiteral("word/styles.xml"))
@@ -582,7 +583,7 @@ private slots:
         QVERIFY(content.contains("<text:p text:style-name=\"P1\">x   <text:tab/>yz</text:p>"));
         QVERIFY(content.contains("<text:p text:style-name=\"P1\">two</text:p>"));
         QVERIFY(content.contains("<text:h text:outline-level=\"2\" text:style-name=\"Heading-2\">Head</text:h>"));
-        QVERIFY(content.contains("<style:paragraph-properties style:writing-mode=\"rl\" fo:text-align=\"start\" fo:margin-left=\"1.5in\"/>"));
+        QVERIFY(content.contains("<style:paragraph-properties style:writing-mode=\"rl\" fo:text-align=\"right\" fo:margin-left=\"1.5in\"/>"));
         QVERIFY(content.contains(">red</text:p>"));
         QVERIFY(!content.contains("<text:span"));
         QVERIFY(!content.contains("\"P3\""));
@@ -684,7 +685,7 @@ private slots:
         QVERIFY2(result.error.isEmpty(), qPrintable(result.error));
         QCOMPARE(blockTexts(result.document.get()), QStringList({QStringLiteral("quoted"), QStringLiteral("plain")}));
         const QTextBlock quoted = result.document->begin();
-        QCOMPARE(quoted.blockFormat().alignment(), Qt::AlignRight);
+        QCOMPARE(quoted.blockFormat().alignment(), Qt::AlignRight | Qt::AlignAbsolute);
         QCOMPARE(quoted.blockFormat().indent(), 1);
         QCOMPARE(quoted.blockFormat().layoutDirection(), Qt::RightToLeft);
         QVERIFY(formatAt(result.document.get(), QStringLiteral("quoted")).fontItalic());
@@ -849,7 +850,7 @@ private slots:
         buffer.seek(0);
         QVERIFY(writer.write(&buffer, &document));
         QVERIFY(data.contains("{\\pard\\plain\\s2\\outlinelevel1\\fs32\\b\\rtlch\\afs32\\ab\\ltrch\\qc Title\\par}\n"));
-        QVERIFY(data.contains("{\\pard\\plain\\s0\\rtlpar\\ql\\li1440 x {\\b\\rtlch\\ab\\ltrch y}\\par}\n"));
+        QVERIFY(data.contains("{\\pard\\plain\\s0\\rtlpar\\qr\\li1440 x {\\b\\rtlch\\ab\\ltrch y}\\par}\n"));
 
         // Encodings named otherwise than by code page still give a valid
         // header that matches the bytes written.
@@ -1340,8 +1341,10 @@ private slots:
         QCOMPARE(formatAt(document, QString::fromUtf8("平")).verticalAlignment(), QTextCharFormat::AlignNormal);
         const QTextBlock start = blockWith(document, QString::fromUtf8("שלום"));
         QCOMPARE(start.blockFormat().layoutDirection(), Qt::RightToLeft);
-        QCOMPARE(visualEdge(start.blockFormat()), QStringLiteral("right"));
-        QCOMPARE(visualEdge(blockWith(document, QString::fromUtf8("עולם")).blockFormat()), QStringLiteral("left"));
+        // As LibreOffice lays them out: ODT "start" and "end", DOCX "end" and
+        // "start" of a right-to-left paragraph, RTF "ql" and "qr".
+        QCOMPARE(visualEdge(start.blockFormat()), QStringLiteral("left"));
+        QCOMPARE(visualEdge(blockWith(document, QString::fromUtf8("עולם")).blockFormat()), QStringLiteral("right"));
     }
 
     // Right-to-left paragraphs keep the edge they line up on through every
@@ -1412,6 +1415,114 @@ private slots:
                     .contains("<w:rPr><w:b/><w:bCs/><w:sz w:val=\"36\"/><w:szCs w:val=\"36\"/></w:rPr>"));
         const QByteArray rtf = written(&document, QStringLiteral("rtf"));
         QVERIFY(rtf.contains("{\\b\\i\\rtlch\\ab\\ai\\ltrch \\u31895?\\u26012?}"));
+    }
+
+    // ---- documents made by LibreOffice ---------------------------------------
+
+    void libreOfficeCorpus_data()
+    {
+        QTest::addColumn<QString>("path");
+        const QDir corpus(QStringLiteral(TEST_SOURCE_DIR "/corpus"));
+        const QStringList files = corpus.entryList({QStringLiteral("*.odt"), QStringLiteral("*.fodt"),
+                                                    QStringLiteral("*.docx"), QStringLiteral("*.rtf")});
+        QCOMPARE(files.size(), 4);
+        for (const QString& file : files)
+            QTest::newRow(qPrintable(file)) << corpus.filePath(file);
+    }
+
+    // Every paragraph (list items, a heading in a list, table cells), every
+    // heading level and the formats of the source come through, as
+    // LibreOffice wrote them in each format.
+    void libreOfficeCorpus()
+    {
+        QFETCH(QString, path);
+        const ReadResult result = readBytes(fileBytes(path), QFileInfo(path).suffix());
+        QVERIFY2(result.error.isEmpty(), qPrintable(result.error));
+        const QTextDocument* document = result.document.get();
+        QStringList paragraphs;
+        for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
+            paragraphs.append(QString::number(headingLevel(block)) + QLatin1Char(' ') + block.text());
+
+        QStringList expected;
+        QFile file(QStringLiteral(TEST_SOURCE_DIR "/corpus/expected.txt"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        for (const QString& line : lines) {
+            if (line.startsWith(QLatin1Char('#')))
+                continue;
+            const QString kind = line.section(QLatin1Char(' '), 0, 0);
+            const QString rest = line.section(QLatin1Char(' '), 1);
+            if (kind == QLatin1String("paragraph")) {
+                expected.append(rest);
+                continue;
+            }
+            // The last word is the value where there is one.
+            const QString text = (kind == QLatin1String("edge") || kind == QLatin1String("indent"))
+                ? rest.section(QLatin1Char(' '), 0, -2) : rest;
+            const QString value = rest.section(QLatin1Char(' '), -1);
+            const QTextCharFormat chars = formatAt(document, text);
+            const QTextBlock block = blockWith(document, text);
+            QVERIFY2(block.isValid(), qPrintable(line));
+            bool ok = true;
+            if (kind == QLatin1String("bold"))
+                ok = chars.fontWeight() == QFont::Bold;
+            else if (kind == QLatin1String("italic"))
+                ok = chars.fontItalic();
+            else if (kind == QLatin1String("underline"))
+                ok = chars.fontUnderline();
+            else if (kind == QLatin1String("strike"))
+                ok = chars.fontStrikeOut();
+            else if (kind == QLatin1String("super"))
+                ok = chars.verticalAlignment() == QTextCharFormat::AlignSuperScript;
+            else if (kind == QLatin1String("sub"))
+                ok = chars.verticalAlignment() == QTextCharFormat::AlignSubScript;
+            else if (kind == QLatin1String("plain"))
+                ok = chars.fontWeight() != QFont::Bold && !chars.fontItalic();
+            else if (kind == QLatin1String("edge"))
+                ok = visualEdge(block.blockFormat()) == value;
+            else if (kind == QLatin1String("indent"))
+                ok = block.blockFormat().indent() == value.toInt();
+            else if (kind == QLatin1String("rtl"))
+                ok = block.blockFormat().layoutDirection() == Qt::RightToLeft;
+            else
+                QFAIL(qPrintable(QStringLiteral("unknown line: ") + line));
+            QVERIFY2(ok, qPrintable(line));
+        }
+        QCOMPARE(paragraphs, expected);
+    }
+
+    // The corpus read and written again by Penlark in every format reads
+    // back the same. With PENLARK_ROUNDTRIP_DIR set the files and their
+    // plain text are left there for tools/corpus/roundtrip.sh, which opens
+    // them with LibreOffice.
+    void writeForLibreOffice()
+    {
+        const ReadResult source = readBytes(fileBytes(QStringLiteral(TEST_SOURCE_DIR "/corpus/libreoffice.fodt")),
+                                            QStringLiteral("fodt"));
+        QVERIFY(source.error.isEmpty());
+        const QString text = source.document->toPlainText();
+        const QString target = qEnvironmentVariable("PENLARK_ROUNDTRIP_DIR");
+        const QList<QPair<QString, QByteArray>> files = {
+            {QStringLiteral("docx"), QByteArray()}, {QStringLiteral("odt"), QByteArray()},
+            {QStringLiteral("fodt"), QByteArray()}, {QStringLiteral("rtf"), QByteArray("CP1252")},
+            {QStringLiteral("rtf"), QByteArray("CP936")}};
+        for (const auto& file : files) {
+            DocumentWriter writer;
+            writer.setDocument(source.document.get());
+            writer.setType(file.first);
+            writer.setEncoding(file.second);
+            const QString name = QStringLiteral("penlark%1.%2").arg(QString::fromLatin1(file.second), file.first);
+            writer.setFileName(target.isEmpty() ? path(name) : target + QLatin1Char('/') + name);
+            QVERIFY(writer.write());
+            const ReadResult back = readBytes(fileBytes(writer.fileName()), file.first);
+            QVERIFY2(back.error.isEmpty(), qPrintable(back.error));
+            QCOMPARE(back.document->toPlainText(), text);
+        }
+        if (!target.isEmpty()) {
+            QFile plain(target + QStringLiteral("/expected.txt"));
+            QVERIFY(plain.open(QIODevice::WriteOnly));
+            plain.write(text.toUtf8() + '\n');
+        }
     }
 
     // ---- fuzzing -----------------------------------------------------------

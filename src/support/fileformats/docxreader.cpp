@@ -360,6 +360,7 @@ void DocxReader::readText()
 
 void DocxReader::readParagraphProperties(Style& style, bool allowStyles)
 {
+    bool rightToLeftText = false;
     int left = 0;
     int right = 0;
     bool startSet = false;
@@ -367,16 +368,18 @@ void DocxReader::readParagraphProperties(Style& style, bool allowStyles)
         const QStringRef name = m_xml.qualifiedName();
         const QString v = value();
         if (name == QLatin1String("w:jc")) {
-            // Word processors write left and right (also as start and end)
-            // as the edges of the page, in right-to-left paragraphs too.
-            if (v == QLatin1String("left") || v == QLatin1String("start"))
-                style.blockFormat.setAlignment(Qt::AlignLeft | Qt::AlignAbsolute);
-            else if (v == QLatin1String("right") || v == QLatin1String("end"))
-                style.blockFormat.setAlignment(Qt::AlignRight | Qt::AlignAbsolute);
+            if (v == QLatin1String("left"))
+                style.blockFormat.setAlignment(rightToLeftText ? Qt::AlignLeft | Qt::AlignAbsolute : Qt::AlignLeft);
+            else if (v == QLatin1String("right"))
+                style.blockFormat.setAlignment(rightToLeftText ? Qt::AlignRight | Qt::AlignAbsolute : Qt::AlignRight);
             else if (v == QLatin1String("center"))
                 style.blockFormat.setAlignment(Qt::AlignCenter);
             else if (v == QLatin1String("both"))
                 style.blockFormat.setAlignment(Qt::AlignJustify);
+            else if (v == QLatin1String("start"))
+                style.blockFormat.setAlignment(Qt::AlignLeft);
+            else if (v == QLatin1String("end"))
+                style.blockFormat.setAlignment(Qt::AlignRight);
             m_xml.skipCurrentElement();
         } else if (name == QLatin1String("w:ind")) {
             const QXmlStreamAttributes attributes = m_xml.attributes();
@@ -398,6 +401,7 @@ void DocxReader::readParagraphProperties(Style& style, bool allowStyles)
         } else if (name == QLatin1String("w:textDirection")) {
             if (v == QLatin1String("rl")) {
                 style.blockFormat.setLayoutDirection(Qt::RightToLeft);
+                rightToLeftText = true;
             } else if (v == QLatin1String("lr")) {
                 style.blockFormat.setLayoutDirection(Qt::LeftToRight);
             }

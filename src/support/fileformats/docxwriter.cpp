@@ -152,25 +152,25 @@ void DocxWriter::writeParagraphProperties(const QTextBlockFormat& format, const 
     const bool rtl = format.layoutDirection() == Qt::RightToLeft;
     if (rtl)
         property(QStringLiteral("bidi"), QStringLiteral("val"), QStringLiteral("1"));
-    // Word processors read "left" and "right" as the edges of the page,
-    // whatever the paragraph's direction; Qt's left and right without
-    // Qt::AlignAbsolute follow the direction.
-    const Qt::Alignment alignment = format.alignment();
+    // In a right-to-left paragraph word processors read "left" (or "start")
+    // as its start, the right edge, and "right" (or "end") as the left edge.
     const QString end = m_strict ? QStringLiteral("end") : QStringLiteral("right");
     const QString start = m_strict ? QStringLiteral("start") : QStringLiteral("left");
-    const bool none = (alignment & (Qt::AlignHorizontal_Mask | Qt::AlignVCenter)) == 0;
-    const bool mirrored = rtl && !(alignment & Qt::AlignAbsolute);
     QString jc;
-    if (alignment & Qt::AlignRight)
-        jc = mirrored ? start : end;
-    else if (alignment & Qt::AlignLeft)
-        jc = mirrored ? end : (rtl ? start : QString());
-    else if (none)
+    switch (FormatAlignment::edge(format)) {
+    case FormatAlignment::LeftEdge:
         jc = rtl ? end : QString();
-    else if (alignment & (Qt::AlignHCenter | Qt::AlignVCenter))
+        break;
+    case FormatAlignment::RightEdge:
+        jc = rtl ? start : end;
+        break;
+    case FormatAlignment::Centre:
         jc = QStringLiteral("center");
-    else if (alignment & Qt::AlignJustify)
+        break;
+    case FormatAlignment::Justify:
         jc = QStringLiteral("both");
+        break;
+    }
     if (!jc.isEmpty())
         property(QStringLiteral("jc"), QStringLiteral("val"), jc);
 

@@ -87,3 +87,20 @@ int levelFromStyleName(const QString& name, int digitAt)
 }
 
 }
+
+namespace FormatAlignment {
+
+Edge edge(const QTextBlockFormat& format)
+{
+    const Qt::Alignment alignment = format.alignment();
+    if (alignment & (Qt::AlignHCenter | Qt::AlignVCenter))
+        return Centre;
+    if (alignment & Qt::AlignJustify)
+        return Justify;
+    bool left = !(alignment & Qt::AlignRight);
+    if (format.layoutDirection() == Qt::RightToLeft && !(alignment & Qt::AlignAbsolute))
+        left = !left;
+    return left ? LeftEdge : RightEdge;
+}
+
+}

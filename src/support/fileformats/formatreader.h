@@ -83,4 +83,14 @@ void setLevel(QTextBlockFormat& format, int level);
 int levelFromStyleName(const QString& name, int digitAt = 0);
 }
 
+// The edge a paragraph lines up on. Qt's left and right without
+// Qt::AlignAbsolute follow the direction (in a right-to-left paragraph
+// "left" is the right edge), and no alignment is the start of the line.
+// Writers give right-to-left paragraphs their edge in the form each format
+// is read in by word processors.
+namespace FormatAlignment {
+enum Edge { LeftEdge, RightEdge, Centre, Justify };
+Edge edge(const QTextBlockFormat& format);
+}
+
 #endif

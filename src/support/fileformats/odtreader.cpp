@@ -209,14 +209,12 @@ void OdtReader::readStyle()
 void OdtReader::readParagraphProperties(QTextBlockFormat& format)
 {
     const QXmlStreamAttributes attributes = m_xml.attributes();
+    // LibreOffice lays "start" and "end" out at the left and right edges
+    // also in right-to-left paragraphs, and writes them so.
     const QString align = attribute(attributes, "fo:text-align");
-    if (align == QLatin1String("start"))
-        format.setAlignment(Qt::AlignLeft);
-    else if (align == QLatin1String("end"))
-        format.setAlignment(Qt::AlignRight);
-    else if (align == QLatin1String("left"))
+    if (align == QLatin1String("start") || align == QLatin1String("left"))
         format.setAlignment(Qt::AlignLeft | Qt::AlignAbsolute);
-    else if (align == QLatin1String("right"))
+    else if (align == QLatin1String("end") || align == QLatin1String("right"))
         format.setAlignment(Qt::AlignRight | Qt::AlignAbsolute);
     else if (align == QLatin1String("center"))
         format.setAlignment(Qt::AlignHCenter);

@@ -210,25 +210,25 @@ bool OdtWriter::writeParagraphStyle(const QTextBlockFormat& format, const QStrin
     const bool rtl = format.layoutDirection() == Qt::RightToLeft;
     if (rtl)
         attributes.append(StyleNs, QStringLiteral("writing-mode"), QStringLiteral("rl"));
-    // A right-to-left paragraph starts at the right edge: left and right
-    // without Qt::AlignAbsolute follow the direction, so they are written
-    // as "start" and "end"; absolute ones as "left" and "right".
-    const Qt::Alignment alignment = format.alignment();
-    const bool none = (alignment & (Qt::AlignHorizontal_Mask | Qt::AlignVCenter)) == 0;
-    const bool absolute = alignment & Qt::AlignAbsolute;
+    // The edge the paragraph lines up on, as "left" or "right" (a
+    // left-to-right paragraph at the left edge needs nothing): LibreOffice
+    // reads "start" and "end" as those edges too, whatever the direction.
     QString align;
-    if (rtl && none)
-        align = QStringLiteral("start");
-    else if (rtl && (alignment & Qt::AlignLeft))
-        align = absolute ? QStringLiteral("left") : QStringLiteral("start");
-    else if (rtl && (alignment & Qt::AlignRight))
-        align = absolute ? QStringLiteral("right") : QStringLiteral("end");
-    else if (alignment & Qt::AlignRight)
+    switch (FormatAlignment::edge(format)) {
+    case FormatAlignment::LeftEdge:
+        if (rtl)
+            align = QStringLiteral("left");
+        break;
+    case FormatAlignment::RightEdge:
         align = QStringLiteral("right");
-    else if (alignment & (Qt::AlignHCenter | Qt::AlignVCenter))
+        break;
+    case FormatAlignment::Centre:
         align = QStringLiteral("center");
-    else if (alignment & Qt::AlignJustify)
+        break;
+    case FormatAlignment::Justify:
         align = QStringLiteral("justify");
+        break;
+    }
     if (!align.isEmpty())
         attributes.append(FoNs, QStringLiteral("text-align"), align);
     if (format.indent() > 0)

@@ -22,13 +22,10 @@ void add(Table& table, const char* word, void (RtfReader::*handler)(int), int va
 
 void addParagraphAndCharacterWords(Table& t)
 {
-    // Left and right follow the paragraph's direction, as word processors
-    // write them: "ql" in a right-to-left paragraph is its start, the right
-    // edge.
     add(t, "qc", &RtfReader::setBlockAlignment, 4);
     add(t, "qj", &RtfReader::setBlockAlignment, 8);
-    add(t, "ql", &RtfReader::setBlockAlignment, 1);
-    add(t, "qr", &RtfReader::setBlockAlignment, 2);
+    add(t, "ql", &RtfReader::setBlockAlignment, 17);
+    add(t, "qr", &RtfReader::setBlockAlignment, 18);
     add(t, "li", &RtfReader::setBlockIndent);
     add(t, "ltrpar", &RtfReader::setBlockDirection, 0);
     add(t, "rtlpar", &RtfReader::setBlockDirection, 1);
@@ -416,12 +413,15 @@ void RtfReader::setBlockIndent(int value)
     mergeBlock(format);
 }
 
-// The alignment stays as it is: a right-to-left paragraph without one
-// starts at the right edge.
 void RtfReader::setBlockDirection(int value)
 {
     QTextBlockFormat format;
     format.setLayoutDirection(value ? Qt::RightToLeft : Qt::LeftToRight);
+    const Qt::Alignment alignment = m_state.blockFormat.alignment();
+    if (alignment == 0)
+        format.setAlignment(Qt::AlignLeft | Qt::AlignAbsolute);
+    else if (alignment & Qt::AlignLeft)
+        format.setAlignment(alignment | Qt::AlignAbsolute);
     mergeBlock(format);
 }
 

@@ -258,22 +258,24 @@ bool RtfWriter::write(QIODevice* device, const QTextDocument* document)
         const bool rtl = format.layoutDirection() == Qt::RightToLeft;
         if (rtl)
             line += "\\rtlpar";
-        // "ql" and "qr" follow the paragraph's direction (in a right-to-left
-        // paragraph "ql" is the right edge), as Qt's left and right do
-        // without Qt::AlignAbsolute; absolute ones are mirrored there.
+        // "ql" and "qr" are the left and right edges, also in right-to-left
+        // paragraphs (a right-to-left paragraph without an alignment lines
+        // up on its start, the right edge).
         if (format.hasProperty(QTextFormat::BlockAlignment) || rtl) {
-            const Qt::Alignment alignment = format.alignment();
-            const bool mirror = rtl && (alignment & Qt::AlignAbsolute);
-            if (alignment == 0)
+            switch (FormatAlignment::edge(format)) {
+            case FormatAlignment::LeftEdge:
                 line += "\\ql";
-            else if (alignment & Qt::AlignLeft)
-                line += mirror ? "\\qr" : "\\ql";
-            else if (alignment & Qt::AlignRight)
-                line += mirror ? "\\ql" : "\\qr";
-            else if (alignment & (Qt::AlignHCenter | Qt::AlignVCenter))
+                break;
+            case FormatAlignment::RightEdge:
+                line += "\\qr";
+                break;
+            case FormatAlignment::Centre:
                 line += "\\qc";
-            else if (alignment & Qt::AlignJustify)
+                break;
+            case FormatAlignment::Justify:
                 line += "\\qj";
+                break;
+            }
         }
         if (format.indent() > 0)
             line += "\\li" + QByteArray::number(format.indent() * 720);
