@@ -112,19 +112,19 @@ void DocxReader::readStyles()
     }
 
     const auto paragraph = m_defaultStyles.constFind(ParagraphStyle);
-    if (paragraph != m_defaultStyles.constEnd() && m_definitions.contains(*paragraph))
-        m_current.blockFormat.merge(resolvedStyle(*paragraph).blockFormat);
+    if (paragraph != m_defaultStyles.constEnd() && m_styles.contains(*paragraph))
+        m_current.blockFormat.merge(m_styles.resolved(*paragraph).blockFormat);
     const auto character = m_defaultStyles.constFind(CharacterStyle);
-    if (character != m_defaultStyles.constEnd() && m_definitions.contains(*character))
-        m_current.charFormat.merge(resolvedStyle(*character).charFormat);
+    if (character != m_defaultStyles.constEnd() && m_styles.contains(*character))
+        m_current.charFormat.merge(m_styles.resolved(*character).charFormat);
 }
 
 void DocxReader::readStyle()
 {
     const QXmlStreamAttributes attributes = m_xml.attributes();
     const QStringRef kind = attributes.value(QLatin1String("w:type"));
-    StyleDefinition definition;
-    Style& style = definition.own;
+    Style style;
+    QString basedOn;
     if (kind == QLatin1String("paragraph")) {
         style.type = ParagraphStyle;
     } else if (kind == QLatin1String("character")) {
@@ -148,9 +148,7 @@ void DocxReader::readStyle()
                 FormatHeading::setLevel(style.blockFormat, level);
             m_xml.skipCurrentElement();
         } else if (name == QLatin1String("w:basedOn")) {
-            const QString base = value();
-            if (base != id)
-                definition.basedOn = base;
+            basedOn = value();
             m_xml.skipCurrentElement();
         } else if (name == QLatin1String("w:pPr")) {
             readParagraphProperties(style, false);
@@ -160,45 +158,17 @@ void DocxReader::readStyle()
             m_xml.skipCurrentElement();
         }
     }
-    m_definitions.insert(id, definition);
     // Bases are found when a style is used, so the order of definition
-    // does not matter; a new definition may change any resolved chain.
-    m_resolved.clear();
-}
-
-// The style with its base's formats as the ground (its own values win),
-// down the whole chain. Each style is worked out once, walking the chain
-// without recursion, so chains of any length and order cost linear time;
-// a chain that comes back on itself stops where it repeats.
-DocxReader::Style DocxReader::resolvedStyle(const QString& id)
-{
-    const auto known = m_resolved.constFind(id);
-    if (known != m_resolved.constEnd())
-        return *known;
-    QStringList chain;
-    QSet<QString> seen;
-    QString current = id;
-    while (!current.isEmpty() && m_definitions.contains(current) && !m_resolved.contains(current)
-           && !seen.contains(current)) {
-        seen.insert(current);
-        chain.append(current);
-        current = m_definitions.value(current).basedOn;
-    }
-    Style ground = m_resolved.value(current);
-    for (int i = chain.size() - 1; i >= 0; --i) {
-        Style style = m_definitions.value(chain.at(i)).own;
-        inherit(style.blockFormat, style.charFormat, ground.blockFormat, ground.charFormat);
-        m_resolved.insert(chain.at(i), style);
-        ground = style;
-    }
-    return m_resolved.value(id);
+    // does not matter.
+    m_styles.define(id, {style.blockFormat, style.charFormat}, basedOn);
+    m_styleTypes.insert(id, style.type);
 }
 
 void DocxReader::applyStyle(Style& target, const QString& id)
 {
-    const Style named = resolvedStyle(id);
+    const StyleChain::Formats named = m_styles.resolved(id);
     inherit(target.blockFormat, target.charFormat, named.blockFormat, named.charFormat);
-    target.type = named.type;
+    target.type = m_styleTypes.value(id, ParagraphStyle);
 }
 
 void DocxReader::readDocument()

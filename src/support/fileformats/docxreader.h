@@ -3,6 +3,7 @@
 
 #include "boundedxmlreader.h"
 #include "formatreader.h"
+#include "stylechain.h"
 
 #include <QHash>
 #include <QSet>
@@ -32,11 +33,6 @@ private:
         QTextBlockFormat blockFormat;
         QTextCharFormat charFormat;
     };
-    // A style as defined: its own values and the id of its base.
-    struct StyleDefinition {
-        Style own;
-        QString basedOn;
-    };
 
     void readContent();
     void readStyles();
@@ -50,16 +46,14 @@ private:
     void readParagraphProperties(Style& style, bool allowStyles);
     void readRunProperties(Style& style, bool allowStyles);
     void applyStyle(Style& target, const QString& id);
-    Style resolvedStyle(const QString& id);
     bool startBlock();
     bool insertRunText(const QString& text);
     bool readBool() const;
     QString value() const;
 
     BoundedXmlReader m_xml;
-    QHash<QString, StyleDefinition> m_definitions;
-    // Styles with their bases' formats under their own, worked out once.
-    QHash<QString, Style> m_resolved;
+    StyleChain m_styles;
+    QHash<QString, StyleType> m_styleTypes;
     QVector<Style> m_styleStack;
     Style m_current;
     bool m_inBlock = false;

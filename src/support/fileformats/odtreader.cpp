@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QIODevice>
+#include <QSet>
 #include <QTextDocument>
 #include <QVector>
 
@@ -55,46 +56,6 @@ Switch fontSwitch(const QXmlStreamAttributes& attributes, const char* const name
 OdtReader::OdtReader()
 {
     m_xml.setMeter(&m_meter);
-}
-
-void OdtReader::StyleTable::define(const QString& name, const StyleDefinition& definition)
-{
-    definitions.insert(name, definition);
-    if (definition.hasParent)
-        parents.insert(definition.parent);
-    // A style that others are based on changes what they resolve to.
-    if (parents.contains(name) || resolved.contains(name))
-        resolved.clear();
-}
-
-// The style with its parents' formats under its own values, walking the
-// chain without recursion; each style is worked out once, so a chain of any
-// length and order costs linear time. A chain that comes back on itself
-// stops where it repeats; unknown names are empty styles.
-OdtReader::Style OdtReader::StyleTable::style(const QString& name)
-{
-    const auto known = resolved.constFind(name);
-    if (known != resolved.constEnd())
-        return *known;
-    QStringList chain;
-    QSet<QString> seen;
-    QString current = name;
-    bool more = true;
-    while (more && definitions.contains(current) && !resolved.contains(current) && !seen.contains(current)) {
-        seen.insert(current);
-        chain.append(current);
-        const StyleDefinition& definition = definitions[current];
-        more = definition.hasParent;
-        current = definition.parent;
-    }
-    Style ground = (more || chain.isEmpty()) ? resolved.value(current) : Style();
-    for (int i = chain.size() - 1; i >= 0; --i) {
-        Style style = definitions.value(chain.at(i)).own;
-        inherit(style.blockFormat, style.charFormat, ground.blockFormat, ground.charFormat);
-        resolved.insert(chain.at(i), style);
-        ground = style;
-    }
-    return resolved.value(name);
 }
 
 bool OdtReader::canRead(QIODevice* device)
@@ -174,7 +135,7 @@ void OdtReader::readStyle()
     const QXmlStreamAttributes attributes = m_xml.attributes();
     const QString name = attribute(attributes, "style:name");
     const QString family = attribute(attributes, "style:family");
-    StyleTable* table = nullptr;
+    StyleChain* table = nullptr;
     if (family == QLatin1String("paragraph"))
         table = &m_paragraphStyles;
     else if (family == QLatin1String("text"))
@@ -184,13 +145,7 @@ void OdtReader::readStyle()
         return;
     }
 
-    // A new definition replaces an earlier one of the same name.
-    StyleDefinition definition;
-    if (attributes.hasAttribute(QLatin1String("style:parent-style-name"))) {
-        definition.parent = attribute(attributes, "style:parent-style-name");
-        definition.hasParent = definition.parent != name;
-    }
-    Style& style = definition.own;
+    Style style;
     const int level = FormatHeading::levelFromStyleName(name);
     if (level > 0)
         FormatHeading::setLevel(style.blockFormat, level);
@@ -203,7 +158,9 @@ void OdtReader::readStyle()
             readTextProperties(style.charFormat);
         m_xml.skipCurrentElement();
     }
-    table->define(name, definition);
+    // A new definition replaces an earlier one of the same name; parents
+    // are found when a style is used, so they may come later.
+    table->define(name, style, attribute(attributes, "style:parent-style-name"));
 }
 
 void OdtReader::readParagraphProperties(QTextBlockFormat& format)
@@ -335,7 +292,7 @@ void OdtReader::readParagraph()
     QTextBlockFormat blockFormat;
     QTextCharFormat charFormat;
     if (attributes.hasAttribute(QLatin1String("text:style-name"))) {
-        const Style style = m_paragraphStyles.style(attribute(attributes, "text:style-name"));
+        const Style style = m_paragraphStyles.resolved(attribute(attributes, "text:style-name"));
         blockFormat = style.blockFormat;
         charFormat = style.charFormat;
     }
@@ -378,11 +335,11 @@ void OdtReader::readParagraph()
             if (name == QLatin1String("text:span")) {
                 open.append({true, current});
                 if (element.hasAttribute(QLatin1String("text:style-name")))
-                    current.merge(m_textStyles.style(attribute(element, "text:style-name")).charFormat);
+                    current.merge(m_textStyles.resolved(attribute(element, "text:style-name")).charFormat);
                 if (element.hasAttribute(QLatin1String("text:class-names"))) {
                     const QStringList names = attribute(element, "text:class-names").split(QLatin1Char(' '), Qt::SkipEmptyParts);
                     for (const QString& className : names)
-                        current.merge(m_textStyles.style(className).charFormat);
+                        current.merge(m_textStyles.resolved(className).charFormat);
                 }
                 continue;
             }

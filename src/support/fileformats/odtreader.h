@@ -3,9 +3,9 @@
 
 #include "boundedxmlreader.h"
 #include "formatreader.h"
+#include "stylechain.h"
 
 #include <QHash>
-#include <QSet>
 #include <QStringList>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
@@ -23,25 +23,7 @@ public:
     void readData(QIODevice* device) override;
 
 private:
-    struct Style {
-        QTextBlockFormat blockFormat;
-        QTextCharFormat charFormat;
-    };
-    // A style as defined: its own values and its parent's name.
-    struct StyleDefinition {
-        Style own;
-        QString parent;
-        bool hasParent = false;
-    };
-    // One family of styles; a style is worked out with its parents' formats
-    // when it is used, once, so parents may be defined in any order.
-    struct StyleTable {
-        QHash<QString, StyleDefinition> definitions;
-        QHash<QString, Style> resolved;
-        QSet<QString> parents;
-        void define(const QString& name, const StyleDefinition& definition);
-        Style style(const QString& name);
-    };
+    using Style = StyleChain::Formats;
 
     void readDocument();
     void readStyleGroup();
@@ -53,8 +35,8 @@ private:
     void readParagraph();
 
     BoundedXmlReader m_xml;
-    StyleTable m_paragraphStyles;
-    StyleTable m_textStyles;
+    StyleChain m_paragraphStyles;
+    StyleChain m_textStyles;
     bool m_inBlock = false;
 };
 
