@@ -10,7 +10,7 @@
 // of hanging or exhausting memory.
 struct ReadLimits {
     qint64 maxCharacters = 64LL * 1024 * 1024;
-    qint64 maxParagraphs = 4LL * 1024 * 1024;
+    qint64 maxParagraphs = 1024LL * 1024;
     // XML elements, or RTF groups and control words.
     qint64 maxElements = 64LL * 1024 * 1024;
     int maxDepth = 1024;
