@@ -4,6 +4,7 @@
 #include "data/settings.h"
 #include "data/settingsfile.h"
 #include "data/signalobject.h"
+#include "files/librarypath.h"
 #include "function/oss.h"
 #include "function/keys.h"
 #include "function/message.h"
@@ -313,7 +314,7 @@ bool global::isHasLockNumber()
 
 bool global::isExternal(const QUrl& url) const
 {
-    return !url.toLocalFile().startsWith(documentPath());
+    return !LibraryPath::contains(url.toLocalFile());
 }
 
 bool global::mailUs()
@@ -407,7 +408,11 @@ void refuseDocumentFolder(const QString& path, const QString& problem, bool once
 QString global::documentPath()
 {
     QSettings s;
-    const QString stored = s.value(QStringLiteral("files/path"), QString()).toString();
+    // Stored by hand or by an older version with a trailing or doubled
+    // separator, the folder would not match the paths the tree reports.
+    QString stored = s.value(QStringLiteral("files/path"), QString()).toString();
+    if (!stored.isEmpty())
+        stored = QDir::cleanPath(stored);
     if (!stored.isEmpty()) {
         const QString problem = documentFolderProblem(stored);
         if (problem.isEmpty())

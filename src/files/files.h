@@ -124,8 +124,6 @@ public:
     // snapshot of the document's current text. False (with a notice) when
     // anything fails; the document is then unchanged.
     Q_INVOKABLE bool restoreHistory(const QUrl& snapshot, const QUrl& document);
-    // A new empty file, never over an existing one; a failure is reported.
-    static bool createEmpty(const QString& path);
 
     // Import and export.
     Q_INVOKABLE void importNotesDir(const QUrl& url, const QUrl& localPath = QUrl());
@@ -151,6 +149,9 @@ public:
     Q_INVOKABLE bool IndexIsDir(const QModelIndex& index) const;
     Q_INVOKABLE void setCurrentEditing() {}
     void showCurrentIndex(const QString& localPath);
+    // The tree row that stands for a document (a book's "index.txt" stands
+    // for the book); invalid when the tree does not show it.
+    Q_INVOKABLE QModelIndex treeIndex(const QUrl& file) const;
 
 public slots:
     void doCloud(bool showError);
@@ -186,6 +187,13 @@ signals:
     void ensureVisible(const QModelIndex& index);
     void recentFilesChanged();
     void recentNotesChanged();
+    // A document or a book was renamed from `from` to `to`: what shows it
+    // (the editor tabs) follows, so nothing is written under the old name.
+    void moved(const QUrl& from, const QUrl& to);
+    // The tree's rows were re-sorted, added or removed (sent once after a
+    // burst of changes): the view lines its highlight up with the current
+    // file again, as rows keep their places but not their entries.
+    void treeChanged();
 
 private:
     void onDirectoryLoaded(const QString& path);
@@ -193,12 +201,13 @@ private:
     // The folder new documents and books go into: the current folder when it
     // exists inside the document folder, else the document folder.
     QString creationFolder();
-    // Whether `path` lies strictly inside the document folder (not the
-    // folder itself, not outside it), symbolic links resolved.
-    static bool insideDocuments(const QString& path);
     // A book's "index.txt" stands for its folder, but only for a folder
     // strictly inside the document folder.
     static QString targetOf(const QString& path);
+    // After a rename of `from` to `to` (both absolute): the open tabs, the
+    // current file and folder and the recent files follow.
+    void followMove(const QString& from, const QString& to);
+    void announceTreeChange();
     bool removeTree(const QString& folder, QStringList* failed);
     void loadRecentFiles();
     void loadRecentNotes();
@@ -222,6 +231,7 @@ private:
     cloudDisk* m_cloudDisk = nullptr;
     bool m_updating = false;
     bool m_relaying = false;
+    bool m_treeChangePending = false;
     QString m_documentPath;
     bool m_loading = true;
     QUrl m_documentUrl;

@@ -250,6 +250,9 @@ private:
                     } };
         }
         if (name == QLatin1String("import")) {
+            // Imports land in the library only: the folder is a book of it.
+            if (!global::setDocumentPath(QFileInfo(folder).absolutePath()))
+                qFatal("document folder refused");
             const QString source = healthy(QStringLiteral("导入.txt"));
             writeAll(source, "imported text\n");
             writeAll(folder + QStringLiteral("/existing.txt"), "already here\n");
@@ -277,10 +280,19 @@ private:
                      [source, folder] { return function::moveFile(QUrl::fromLocalFile(source), QUrl::fromLocalFile(folder)); },
                      [source] { return fileBytes(source) == "moved text\n"; } };
         }
-        if (name == QLatin1String("new empty document")) {
+        if (name == QLatin1String("new chapter")) {
+            // The folder is a book of a sound library.
+            if (!global::setDocumentPath(QFileInfo(folder).absolutePath()))
+                qFatal("document folder refused");
             writeAll(folder + QStringLiteral("/existing.txt"), "already here\n");
-            const QString path = folder + QStringLiteral("/第9章.txt");
-            return { QString(), QStringLiteral("无法新建文件："), path, [path] { return files::createEmpty(path); } };
+            const QString path = folder + QStringLiteral("/第1章.txt");
+            auto f = std::make_shared<files>();
+            m_keep.push_back(f);
+            f->setCurrentPath(QUrl::fromLocalFile(folder));
+            return { QString(), QStringLiteral("无法新建文件："), path, [f, path] {
+                        f->newFile();
+                        return QFileInfo::exists(path);
+                    } };
         }
         if (name == QLatin1String("room cache")) {
             writeAll(folder + QStringLiteral("/room1/bot.xml"), "<old/>");
@@ -378,7 +390,7 @@ private slots:
             { QStringLiteral("copy"), creating },
             { QStringLiteral("move"), creating },
             // An empty file still fits on a full disk.
-            { QStringLiteral("new empty document"), { QStringLiteral("read-only folder") } },
+            { QStringLiteral("new chapter"), { QStringLiteral("read-only folder") } },
             { QStringLiteral("room cache"), all },
             { QStringLiteral("picture cache"), all },
             { QStringLiteral("picked image"), all },

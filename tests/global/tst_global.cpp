@@ -192,7 +192,7 @@ private slots:
         QTRY_COMPARE(notices.count(), 2);
         QTest::qWait(20);
         QCOMPARE(notices.count(), 2);
-        QVERIFY(notices.at(1).at(0).toString().contains(QDir::toNativeSeparators(stored)));
+        QVERIFY(notices.at(1).at(0).toString().contains(QDir::toNativeSeparators(QDir::cleanPath(stored))));
         QCOMPARE(QSettings().value(QStringLiteral("files/path")).toString(), kept ? stored : QString());
         QVERIFY(!QFileInfo::exists(QStringLiteral("/.notes")) || how != QLatin1String("root"));
     }

@@ -1186,6 +1186,21 @@ bool LazyTextDocument::saveAs(const QUrl& fileUrl)
     return true;
 }
 
+void LazyTextDocument::followRename(const QUrl& url)
+{
+    if (url.isEmpty() || url == m_fileName)
+        return;
+    unwatchFile();
+    m_fileName = url;
+    // A load still waiting for its timer reads the new name by itself.
+    if (m_loadTimer->isActive())
+        return;
+    setFileType(QFileInfo(m_fileName.path()).suffix());
+    watchFile();
+    emit fileDeleted(m_fileName, false);
+    emit fileNameChanged(m_fileName);
+}
+
 bool LazyTextDocument::saveTmpFile()
 {
     if (m_historyPath.isEmpty())
