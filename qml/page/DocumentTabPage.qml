@@ -193,11 +193,10 @@ Rectangle {
         }
         return ok
     }
+    // A failed save has already been told, with its file, by the document.
     function saveAll() {
         if (saveAllNoTips())
             notice(qsTr("Saved successfully"))
-        else
-            notice(qsTr("Save failed"), 1)
     }
 
     // The current file goes to the settings, the files object and the
@@ -376,7 +375,8 @@ Rectangle {
         function onImportDir() { importDirDialog.open() }
         function onNewFile() {
             var url = files.newFile()
-            if (String(url) !== "")
+            // A file that could not be made has been told already.
+            if (String(url) !== "" && functions.isFileExist(url))
                 tabPage.openFile(url)
         }
         function onNewDir() { files.newDir() }

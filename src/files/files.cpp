@@ -304,10 +304,10 @@ QString files::documentPath() const { return global::documentPath(); }
 
 void files::setDocumentPath(const QString& path)
 {
-    if (m_documentPath == path)
+    // A refused folder has been told and changes nothing.
+    if (m_documentPath == path || !global::setDocumentPath(path))
         return;
     m_documentPath = path;
-    global::setDocumentPath(path);
     emit documentUrlChanged(m_documentUrl);
     emit documentPathChanged(m_documentPath);
 }
@@ -316,10 +316,9 @@ QUrl files::documentUrl() const { return QUrl::fromLocalFile(global::documentPat
 
 void files::setDocumentUrl(const QUrl& url)
 {
-    if (m_documentUrl == url)
+    if (m_documentUrl == url || !global::setDocumentPath(url.toLocalFile()))
         return;
     m_documentUrl = url;
-    global::setDocumentPath(url.toLocalFile());
     emit documentUrlChanged(url);
     emit documentPathChanged(m_documentPath);
 }
@@ -901,11 +900,13 @@ QString freeImportName(const QString& taken, const QString& sourceMd5, bool* sam
 }
 } // namespace
 
-files::ImportResult files::importOne(const QString& source, const QString& destination, QString* written)
+files::ImportResult files::importOne(const QString& source, const QString& destination, QString* written, QString* error)
 {
     // Never outside the library, also not through a linked folder on the way.
-    if (!LibraryPath::contains(destination))
+    if (!LibraryPath::contains(destination)) {
+        *error = tr("不在文件目录内");
         return ImportResult::Failed;
+    }
     QString target = destination;
     if (LibraryPath::taken(destination)) {
         const QString sourceMd5 = function::fileMd5(source);
@@ -915,17 +916,16 @@ files::ImportResult files::importOne(const QString& source, const QString& desti
         target = freeImportName(destination, sourceMd5, &same);
         if (same)
             return ImportResult::Same;
-        if (target.isEmpty())
+        if (target.isEmpty()) {
+            *error = tr("没有空闲的文件名");
             return ImportResult::Failed;
+        }
     }
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
+    const UserFile::Result copied = UserFile::copy(source, target, UserFile::NewFileOnly | UserFile::CreateFolder);
+    if (!copied) {
+        *error = copied.error;
         return ImportResult::Failed;
-    const QByteArray bytes = in.readAll();
-    if (in.error() != QFileDevice::NoError)
-        return ImportResult::Failed;
-    if (!UserFile::write(target, bytes, UserFile::NewFileOnly | UserFile::CreateFolder))
-        return ImportResult::Failed;
+    }
     *written = target;
     return ImportResult::Copied;
 }
@@ -975,13 +975,14 @@ void files::importFolder(const QUrl& url, const QUrl& localPath, bool notes)
         if (resolvedTarget.startsWith(resolvedSource + QLatin1Char('/'))
             && LibraryPath::resolved(path).startsWith(resolvedTarget + QLatin1Char('/')))
             continue;
+        // Failures are told once, all together, by reportImport.
         if (!QFileInfo::exists(path)) {
-            message::show(Message::Error, tr("File not exists:") + relative, 5000);
-            failed.append(relative);
+            failed.append(relative + QStringLiteral(" (") + tr("File not exists") + QLatin1Char(')'));
             continue;
         }
         QString written;
-        switch (importOne(path, target + QLatin1Char('/') + relative, &written)) {
+        QString error;
+        switch (importOne(path, target + QLatin1Char('/') + relative, &written, &error)) {
         case ImportResult::Copied:
             ++copied;
             break;
@@ -989,8 +990,7 @@ void files::importFolder(const QUrl& url, const QUrl& localPath, bool notes)
             same.append(relative);
             break;
         case ImportResult::Failed:
-            message::show(Message::Error, tr("Copy file failed:") + relative, 5000);
-            failed.append(relative);
+            failed.append(relative + QStringLiteral(" (") + error + QLatin1Char(')'));
             break;
         }
     }
@@ -1011,7 +1011,8 @@ void files::importFileList(const QList<QUrl>& list, const QUrl& localUrl, bool n
         const QString source = url.toLocalFile();
         const QString name = QFileInfo(source).fileName();
         QString written;
-        switch (QFileInfo(source).isFile() ? importOne(source, target + QLatin1Char('/') + name, &written) : ImportResult::Failed) {
+        QString error = tr("File not exists");
+        switch (QFileInfo(source).isFile() ? importOne(source, target + QLatin1Char('/') + name, &written, &error) : ImportResult::Failed) {
         case ImportResult::Copied:
             ++copied;
             break;
@@ -1019,8 +1020,8 @@ void files::importFileList(const QList<QUrl>& list, const QUrl& localUrl, bool n
             same.append(name);
             break;
         case ImportResult::Failed:
-            message::show(Message::Error, tr("Copy file failed:") + name, 5000);
-            failed.append(name);
+            // Told once, all together, by reportImport.
+            failed.append(name + QStringLiteral(" (") + error + QLatin1Char(')'));
             break;
         }
     }

@@ -214,7 +214,8 @@ private:
     // Imports one file under `relative` into `target`: identical contents
     // are skipped, a taken name gets a free one, nothing is overwritten.
     enum class ImportResult { Copied, Same, Failed };
-    ImportResult importOne(const QString& source, const QString& target, QString* written);
+    // On failure *error holds the reason.
+    ImportResult importOne(const QString& source, const QString& target, QString* written, QString* error);
     void importFolder(const QUrl& url, const QUrl& localPath, bool notes);
     void importFileList(const QList<QUrl>& list, const QUrl& localUrl, bool notes);
     void reportImport(int copied, const QStringList& same, const QStringList& failed, const QString& target, bool notes);

@@ -2,7 +2,9 @@
 
 #include "data/global.h"
 #include "support/userfile.h"
+#include "support/writenotice.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStringList>
@@ -106,5 +108,9 @@ bool LibraryPath::createEmptyFile(const QString& path)
 {
     if (!contains(path) || taken(path))
         return false;
-    return bool(UserFile::write(path, QByteArray(), UserFile::NewFileOnly));
+    // A refused name is the caller's to explain; a failed write is told here.
+    const UserFile::Result created = UserFile::write(path, QByteArray(), UserFile::NewFileOnly);
+    if (!created)
+        WriteNotice::show(QCoreApplication::translate("LibraryPath", "无法新建文件："), path, created.error);
+    return bool(created);
 }

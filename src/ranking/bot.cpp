@@ -15,6 +15,7 @@
 #include "ranking/userdaydatalistreply.h"
 #include "support/log.h"
 #include "support/userfile.h"
+#include "support/writenotice.h"
 
 #include <QDir>
 #include <QFile>
@@ -84,9 +85,11 @@ QString bot::localBotsFile(const QString& roomKey)
     return global::dataPath() + QStringLiteral("/cache/") + safeFileName(roomKey) + QStringLiteral("/bot.xml");
 }
 
+// The caches are written again on every refresh: a file is reported once
+// until a write of it succeeds.
 bool bot::writeFile(const QString& path, const QByteArray& bytes)
 {
-    return bool(UserFile::write(path, bytes));
+    return WriteNotice::track(tr("无法保存缓存文件："), path, UserFile::write(path, bytes));
 }
 
 // ---- catalogue ------------------------------------------------------------------
