@@ -77,27 +77,27 @@ eval "$(xdotool getwindowgeometry --shell "$window")"
 # A click into the text (right of the file tree) gives it the keyboard.
 xdotool mousemove $((X + WIDTH * 3 / 4)) $((Y + HEIGHT / 2)) click 1
 
-# Waits until the file holds exactly the expected bytes.
+# Types text, saves with Ctrl+S and waits until the file holds exactly the
+# expected bytes.
 same_as() { cmp -s "$1" "$chapter"; }
+type_and_save() {
+  local text=$1 expected=$2 what=$3
+  xdotool type --delay 40 "$text"
+  xdotool key ctrl+s
+  if ! wait_for 30 same_as "$expected"; then
+    diff "$expected" "$chapter" | head -n 20 >&2 || true
+    fail "$what, typing and Ctrl+S did not add exactly the typed text"
+  fi
+}
 
-xdotool key ctrl+End
-xdotool type --delay 40 "The end."
-xdotool key ctrl+s
 { cat "$root/original.txt"; printf 'The end.'; } >"$root/expected-end.txt"
-if ! wait_for 30 same_as "$root/expected-end.txt"; then
-  diff "$root/expected-end.txt" "$chapter" | head -n 20 >&2 || true
-  fail "Ctrl+End, typing and Ctrl+S did not add exactly the typed text at the end"
-fi
+xdotool key ctrl+End
+type_and_save "The end." "$root/expected-end.txt" "Ctrl+End"
 
 # Far up by pages (the window moves under the cursor), then to the start.
+{ printf 'Once.'; cat "$root/expected-end.txt"; } >"$root/expected-start.txt"
 for ((i = 0; i < 40; i++)); do xdotool key Prior; done
 xdotool key ctrl+Home
-xdotool type --delay 40 "Once."
-xdotool key ctrl+s
-{ printf 'Once.'; cat "$root/expected-end.txt"; } >"$root/expected-start.txt"
-if ! wait_for 30 same_as "$root/expected-start.txt"; then
-  diff "$root/expected-start.txt" "$chapter" | head -n 20 >&2 || true
-  fail "Ctrl+Home, typing and Ctrl+S did not add exactly the typed text at the start"
-fi
+type_and_save "Once." "$root/expected-start.txt" "Page Up forty times, Ctrl+Home"
 
 echo "PASS: typing at the end and at the start of a 3000-line chapter changed nothing else"
