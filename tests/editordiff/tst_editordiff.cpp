@@ -227,6 +227,14 @@ public:
         return check(action);
     }
 
+    // What the session went through, for the log.
+    QString summary() const
+    {
+        return QStringLiteral("seed %1: %2 steps began with the cursor away from the window, %3 with a selection "
+                              "reaching beyond it; %4 saved files checked")
+            .arg(m_seed).arg(m_awaySteps).arg(m_beyondSteps).arg(m_savesChecked);
+    }
+
     QString replay() const
     {
         return QStringLiteral("seed %1 (PENLARK_EDITOR_SEED=%1 PENLARK_EDITOR_SEEDS=1), step %2; last actions:\n  %3")
@@ -330,14 +338,16 @@ private:
     }
     QString selectedText() const { return m_oracle.mid(m_selection.start(), m_selection.end() - m_selection.start()); }
 
-    // A writer's cursor move: without Shift the text area's new selection is
-    // the selection; with Shift the anchor stays where the writer set it,
-    // also when the window no longer holds it. A key that moved nothing
-    // (Down on the last line) changes nothing.
-    void takeMove(bool shift, const Selection& before, const Selection& shownBefore)
+    // A writer's cursor move, read from the text area right after its event
+    // (before the window moves on): without Shift the text area's new
+    // selection is the selection; with Shift the anchor stays where the
+    // writer set it, also when the window no longer holds it. A key that
+    // moved nothing (Down on the last line) changes nothing; a click always
+    // puts the cursor where it lands.
+    void takeMove(bool shift, const Selection& before, const Selection& shownBefore, bool click = false)
     {
         const Selection now = shownWhole();
-        if (now.anchor == shownBefore.anchor && now.cursor == shownBefore.cursor)
+        if (now.anchor == shownBefore.anchor && now.cursor == shownBefore.cursor && !(click && !shift))
             return;
         if (shift && !now.isEmpty())
             m_selection = Selection { before.isEmpty() ? before.cursor : before.anchor, now.cursor };
@@ -349,6 +359,10 @@ private:
 
     QString beforeStep()
     {
+        if (cursorAway())
+            ++m_awaySteps;
+        else if (!m_selection.isEmpty() && (m_selection.start() < windowStart() || m_selection.end() > windowStart() + windowDocument()->characterCount() - 1))
+            ++m_beyondSteps;
         // The text area shows the selection, which the document holds.
         const Selection s = shown();
         const Selection expected = clip(m_selection);
@@ -383,11 +397,10 @@ private:
         if ((w > 0 && m_oracle.at(w - 1) != QLatin1Char('\n'))
             || (w + window.size() < m_oracle.size() && m_oracle.at(w + window.size()) != QLatin1Char('\n')))
             return QStringLiteral("after %1 the window does not hold whole lines").arg(action);
-        // A selection nothing of which is shown is only the cursor the text
-        // area shows; so is a cursor the window no longer holds.
-        const bool cursorOutside = m_selection.cursor < w || m_selection.cursor > w + window.size();
-        if ((m_selection.isEmpty() && cursorOutside) || (!m_selection.isEmpty() && clip(m_selection).isEmpty()))
-            m_selection = shownWhole();
+        // A selection nothing of which is shown any more is only its cursor;
+        // a cursor the window no longer holds stays where the writer left it.
+        if (!m_selection.isEmpty() && clip(m_selection).isEmpty())
+            m_selection = Selection { m_selection.cursor, m_selection.cursor };
         const Selection visible = clip(m_selection);
         const Selection s = shown();
         if (s.anchor != visible.anchor || s.cursor != visible.cursor) {
@@ -407,6 +420,7 @@ private:
             QFile file(m_path);
             if (!file.open(QIODevice::ReadOnly) || QString::fromUtf8(file.readAll()) != m_oracle)
                 return QStringLiteral("after %1 the saved file differs from the oracle").arg(action);
+            ++m_savesChecked;
         }
         return QString();
     }
@@ -425,8 +439,8 @@ private:
             const Selection before = m_selection;
             const Selection shownBefore = shownWhole();
             key(code, shift ? Qt::ShiftModifier : Qt::NoModifier);
-            settle();
             takeMove(shift, before, shownBefore);
+            settle();
         }
         return QStringLiteral("%1%2 x%3").arg(shift ? QStringLiteral("shift+") : QString())
             .arg(code == Qt::Key_Left ? "left" : code == Qt::Key_Right ? "right" : code == Qt::Key_Up ? "up" : "down")
@@ -440,7 +454,6 @@ private:
         const Selection before = m_selection;
         const Selection shownBefore = shownWhole();
         key(home ? Qt::Key_Home : Qt::Key_End, shift ? Qt::ShiftModifier : Qt::NoModifier);
-        settle();
         takeMove(shift, before, shownBefore);
         return QStringLiteral("%1%2").arg(shift ? "shift+" : "", home ? "home" : "end");
     }
@@ -462,7 +475,8 @@ private:
     QString pageKey()
     {
         const bool up = m_random.bounded(2) == 0;
-        const int times = m_random.bounded(1, 12);
+        // Sometimes far enough for the window to leave the cursor behind.
+        const int times = m_random.bounded(4) == 0 ? m_random.bounded(12, 40) : m_random.bounded(1, 12);
         for (int i = 0; i < times; ++i) {
             key(up ? Qt::Key_PageUp : Qt::Key_PageDown);
             settle();
@@ -518,8 +532,7 @@ private:
             && markButton->mapRectToScene(QRectF(0, 0, markButton->width(), markButton->height())).adjusted(-2, -2, 2, 2).contains(point))
             return QStringLiteral("no click (the mark button is there)");
         mouseClick(point, shift ? Qt::ShiftModifier : Qt::NoModifier);
-        settle();
-        takeMove(shift, before, shownBefore);
+        takeMove(shift, before, shownBefore, true);
         return QStringLiteral("%1click %2").arg(shift ? "shift+" : "", what);
     }
 
@@ -581,12 +594,21 @@ private:
         return QStringLiteral("enter");
     }
 
+    // The writer's cursor is outside the window (the view was scrolled away
+    // from it): a key brings the window back to it first.
+    bool cursorAway() const
+    {
+        const int w = windowStart();
+        return m_selection.isEmpty() && (m_selection.cursor < w || m_selection.cursor > w + windowDocument()->characterCount() - 1);
+    }
+
     // Backspace and Delete act on the visible text: nothing before the
-    // window's first or after its last character.
+    // window's first or after its last character (a window brought back to
+    // the cursor holds the lines around it).
     QString backspace()
     {
         const Selection s = m_selection;
-        const bool atWindowStart = clip(s).cursor == 0;
+        const bool atWindowStart = cursorAway() ? s.cursor == 0 : clip(s).cursor == 0;
         key(Qt::Key_Backspace, Qt::NoModifier, QStringLiteral("\b"));
         if (!s.isEmpty())
             oracleReplace(s, QString());
@@ -599,7 +621,7 @@ private:
     {
         const Selection s = m_selection;
         const int length = windowDocument()->characterCount() - 1;
-        const bool atWindowEnd = clip(s).cursor >= length;
+        const bool atWindowEnd = cursorAway() ? s.cursor == m_oracle.size() : clip(s).cursor >= length;
         key(Qt::Key_Delete, Qt::NoModifier, QStringLiteral("\x7f"));
         if (!s.isEmpty())
             oracleReplace(s, QString());
@@ -770,6 +792,9 @@ private:
     QDateTime m_lastSave;
     int m_step = 0;
     QStringList m_log;
+    int m_awaySteps = 0;
+    int m_beyondSteps = 0;
+    int m_savesChecked = 0;
 };
 
 } // namespace
@@ -812,6 +837,7 @@ private slots:
                 const QString error = session.step(step);
                 QVERIFY2(error.isEmpty(), qPrintable(error + QStringLiteral("\n") + session.replay()));
             }
+            qInfo().noquote() << session.summary();
         }
     }
 

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The real program under a virtual X server, driven by xdotool: it opens a
 # 3 000-line chapter as its current file; Ctrl+End, typing and Ctrl+S must
-# add exactly the typed text at the end of the file; then, after paging far
-# up, Ctrl+Home, typing and Ctrl+S must add exactly the typed text at the
-# start. Nothing else in the file may change.
+# add exactly the typed text at the end of the file; typing after paging far
+# up (the view only) must still go to the cursor at the end; Ctrl+Home,
+# typing and Ctrl+S must add exactly the typed text at the start. Nothing
+# else in the file may change.
 #   tests/editorxvfb/end-typing.sh build/penlark
 # Needs xvfb-run and xdotool (scripts/setup.sh). Every wait polls with a
 # deadline; nothing depends on a fixed pause being long enough.
@@ -94,10 +95,15 @@ type_and_save() {
 xdotool key ctrl+End
 type_and_save "The end." "$root/expected-end.txt" "Ctrl+End"
 
-# Far up by pages (the window moves under the cursor), then to the start.
-{ printf 'Once.'; cat "$root/expected-end.txt"; } >"$root/expected-start.txt"
+# Far up by pages: the view moves, the window leaves the cursor behind, and
+# typing goes on at the cursor.
+{ cat "$root/expected-end.txt"; printf ' Still.'; } >"$root/expected-paged.txt"
 for ((i = 0; i < 40; i++)); do xdotool key Prior; done
+type_and_save " Still." "$root/expected-paged.txt" "Page Up forty times"
+
+{ printf 'Once.'; cat "$root/expected-paged.txt"; } >"$root/expected-start.txt"
+for ((i = 0; i < 40; i++)); do xdotool key Next; done
 xdotool key ctrl+Home
-type_and_save "Once." "$root/expected-start.txt" "Page Up forty times, Ctrl+Home"
+type_and_save "Once." "$root/expected-start.txt" "Page Down forty times, Ctrl+Home"
 
 echo "PASS: typing at the end and at the start of a 3000-line chapter changed nothing else"

@@ -93,7 +93,7 @@ private slots:
         QCOMPARE(empty.toWindow(5), 0);
         QCOMPARE(empty.toWhole(5), 0);
         QVERIFY(empty.contains(0));
-        QCOMPARE(empty.settled(Selection { 0, 7 }), WindowMap::at(0));
+        QCOMPARE(empty.settled(Selection { 0, 7 }), WindowMap::at(7));
 
         // A last line without a line break: the window's end is the end of
         // the document, and the position after its last character is shown.
@@ -151,8 +151,14 @@ private slots:
             << Selection { 3, 50 } << Selection { 2, 20 } << Selection { 42, 60 };
         QTest::newRow("inside the window") << Selection { 45, 50 } << Selection { 5, 12 } << Selection { 45, 52 };
         QTest::newRow("from a cursor") << WindowMap::at(45) << Selection { 5, 9 } << Selection { 45, 49 };
-        QTest::newRow("nothing of the old one was shown")
-            << Selection { 3, 20 } << Selection { 0, 0 } << WindowMap::at(40);
+        QTest::newRow("nothing of the old one was shown: its cursor")
+            << Selection { 3, 20 } << Selection { 0, 0 } << WindowMap::at(20);
+        QTest::newRow("a cursor scrolled away stays")
+            << WindowMap::at(500) << Selection { 39, 39 } << WindowMap::at(500);
+        QTest::newRow("a cursor scrolled away, then moved")
+            << WindowMap::at(500) << Selection { 38, 38 } << WindowMap::at(78);
+        QTest::newRow("shift from a cursor scrolled away")
+            << WindowMap::at(10) << Selection { 0, 12 } << Selection { 10, 52 };
         QTest::newRow("shift after select all")
             << Selection { 0, 900 } << Selection { 0, 38 } << Selection { 0, 78 };
     }
@@ -170,12 +176,12 @@ private slots:
         QTest::addColumn<Selection>("whole");
         QTest::addColumn<Selection>("settled");
         QTest::newRow("cursor inside stays") << WindowMap::at(50) << WindowMap::at(50);
-        QTest::newRow("cursor above comes to the first line") << WindowMap::at(10) << WindowMap::at(40);
-        QTest::newRow("cursor below comes to the last line") << WindowMap::at(500) << WindowMap::at(79);
+        QTest::newRow("cursor above stays") << WindowMap::at(10) << WindowMap::at(10);
+        QTest::newRow("cursor below stays") << WindowMap::at(500) << WindowMap::at(500);
         QTest::newRow("selection partly shown stays") << Selection { 10, 50 } << Selection { 10, 50 };
         QTest::newRow("selection around the window stays") << Selection { 0, 900 } << Selection { 0, 900 };
-        QTest::newRow("selection above becomes the first position") << Selection { 20, 10 } << WindowMap::at(40);
-        QTest::newRow("selection below becomes the last position") << Selection { 85, 95 } << WindowMap::at(79);
+        QTest::newRow("selection above becomes its cursor") << Selection { 20, 10 } << WindowMap::at(10);
+        QTest::newRow("selection below becomes its cursor") << Selection { 85, 95 } << WindowMap::at(95);
     }
 
     void selectionSettled()
@@ -410,7 +416,7 @@ private slots:
                          == whole.mid(visibleStart, visibleEnd - visibleStart),
                 qPrintable(failure));
             // Reported back unchanged, it stays (or, when nothing of it is
-            // shown, it is the cursor the text area shows).
+            // shown, its cursor does).
             QVERIFY2(map.toWhole(shown, selection) == map.settled(selection), qPrintable(failure));
         }
     }

@@ -15,6 +15,9 @@
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QGuiApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPlainTextDocumentLayout>
 #include <QQuickTextDocument>
 #include <QRegularExpression>
@@ -324,10 +327,13 @@ void LazyTextDocument::setTextEdit(QObject* edit)
 {
     if (m_textEdit == edit)
         return;
-    if (m_textEdit)
+    if (m_textEdit) {
         disconnect(m_textEdit, nullptr, this, nullptr);
+        m_textEdit->removeEventFilter(this);
+    }
     m_textEdit = edit;
     if (edit) {
+        edit->installEventFilter(this);
         // One slot for the three reports: whichever comes first, the three
         // values are read together.
         const QMetaMethod slot = metaObject()->method(metaObject()->indexOfSlot("textAreaChanged()"));
@@ -361,6 +367,52 @@ bool LazyTextDocument::readTextArea(WindowMap::Selection* shown) const
     shown->anchor = qBound(0, m_editCursor.anchor(), length);
     shown->cursor = qBound(0, m_editCursor.position(), length);
     return true;
+}
+
+bool LazyTextDocument::isCursorAway() const
+{
+    return m_whole.isEmpty() && !m_map.contains(m_whole.cursor) && m_editDoc;
+}
+
+void LazyTextDocument::returnToCursor()
+{
+    if (!isCursorAway())
+        return;
+    fillAround(m_whole.cursor);
+    emit ensureVisible();
+}
+
+bool LazyTextDocument::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != m_textEdit || !isCursorAway())
+        return false;
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        // Whatever the key does happens at the writer's cursor; only
+        // scrolling and bare modifiers leave it where it is.
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_PageUp && key != Qt::Key_PageDown && key != Qt::Key_Escape && key != Qt::Key_Shift
+            && key != Qt::Key_Control && key != Qt::Key_Alt && key != Qt::Key_Meta && key != Qt::Key_AltGr
+            && key != Qt::Key_CapsLock)
+            returnToCursor();
+        break;
+    }
+    case QEvent::InputMethod: {
+        const auto* input = static_cast<QInputMethodEvent*>(event);
+        if (!input->commitString().isEmpty() || !input->preeditString().isEmpty())
+            returnToCursor();
+        break;
+    }
+    case QEvent::MouseButtonPress:
+        // A click puts the cursor where it lands (with Shift it extends the
+        // selection from the writer's cursor, which stays).
+        if (!(static_cast<QMouseEvent*>(event)->modifiers() & Qt::ShiftModifier))
+            setWholeSelection(WindowMap::at(m_map.toWhole(m_shown.cursor)));
+        break;
+    default:
+        break;
+    }
+    return false;
 }
 
 void LazyTextDocument::textAreaChanged()
@@ -1658,6 +1710,7 @@ void LazyTextDocument::insertAtEditCursor(const QString& text)
     if (!m_editDoc)
         return;
     takeTextArea();
+    returnToCursor();
     QTextCursor cursor(m_editDoc);
     cursor.setPosition(m_shown.cursor);
     m_inserting = true;

@@ -158,6 +158,9 @@ public:
     // selectionEnd are read whenever one of them changes, and its
     // cursorPosition and select(anchor, cursor) show the document's
     // selection. Without one the document's own window cursor stands in.
+    // Its keys, input-method events and clicks are watched: a cursor the
+    // window no longer holds is brought back before the text area acts on
+    // it, and given up for a click elsewhere.
     QObject* textEdit() const { return m_textEdit; }
     void setTextEdit(QObject* edit);
 
@@ -265,6 +268,11 @@ public:
     // anchor (Shift with Ctrl+Home or Ctrl+End).
     Q_INVOKABLE void selectTo(int allPostion);
     Q_INVOKABLE void editSetAllPosition(int cursorPostion);
+    // Whether the cursor lies outside the window (the view was scrolled away
+    // from it); the text area shows it at the window's edge.
+    bool isCursorAway() const;
+    // Brings the window back to a cursor it no longer holds.
+    void returnToCursor();
     void updateScrollPostion();
     void updateEditFromPostion(double postion);
     Q_INVOKABLE void updateFormat();
@@ -406,6 +414,9 @@ signals:
     void keyEnter(int key);
     void fileDeleted(const QUrl& fileName, bool isDeleted);
     void postionChanged(int postion);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private slots:
     void updateY();

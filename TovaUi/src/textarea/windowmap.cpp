@@ -29,11 +29,10 @@ WindowMap::Selection WindowMap::toWhole(const Selection& shown, const Selection&
 {
     const Selection was = toWindow(before);
     const Selection now { toWhole(shown.anchor), toWhole(shown.cursor) };
-    // Nothing of `before` was shown: it was a cursor (settled() keeps it so).
-    if (was.isEmpty())
-        return now;
+    // Nothing changed: the selection stays, beyond the window too; of a
+    // selection nothing of which is shown, its cursor.
     if (shown == was)
-        return before;
+        return was.isEmpty() ? at(before.cursor) : before;
     // Extended from the same anchor (Shift with a key or a click): an anchor
     // beyond the window stays where the writer set it.
     if (!shown.isEmpty() && shown.anchor == was.anchor)
@@ -43,9 +42,8 @@ WindowMap::Selection WindowMap::toWhole(const Selection& shown, const Selection&
 
 WindowMap::Selection WindowMap::settled(const Selection& whole) const
 {
-    const Selection shown = toWindow(whole);
-    if (shown.isEmpty())
-        return at(toWhole(shown.cursor));
+    if (toWindow(whole).isEmpty())
+        return at(whole.cursor);
     return whole;
 }
 

@@ -10,8 +10,9 @@
 // A selection is an anchor and a cursor. The text area shows the part of a
 // whole-document selection that lies in the window: an end beyond the window
 // is shown at the window's edge. A whole selection may reach beyond the
-// window only while some of it is shown; otherwise it is only a cursor, and
-// a cursor always lies in the window.
+// window only while some of it is shown; otherwise it is only its cursor. A
+// cursor the window no longer holds (the view was scrolled away from it) is
+// shown at the window's edge and stays where the writer left it.
 class WindowMap
 {
 public:
@@ -50,8 +51,7 @@ public:
     // anchor; every other report is taken as it stands.
     Selection toWhole(const Selection& shown, const Selection& before) const;
     // A whole selection after the window moved: a selection of which
-    // nothing is shown any more, and a cursor left outside the window,
-    // become the cursor the text area shows at the window's edge.
+    // nothing is shown any more becomes its cursor.
     Selection settled(const Selection& whole) const;
 
     // Window moves: whole lines and their characters (separators included)
