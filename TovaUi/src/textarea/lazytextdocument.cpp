@@ -338,8 +338,10 @@ void LazyTextDocument::setTextEdit(QObject* edit)
         // values are read together.
         const QMetaMethod slot = metaObject()->method(metaObject()->indexOfSlot("textAreaChanged()"));
         const QMetaObject* meta = edit->metaObject();
-        for (const char* name : { "cursorPosition", "selectionStart", "selectionEnd" }) {
-            const QMetaProperty property = meta->property(meta->indexOfProperty(name));
+        m_cursorProperty = meta->property(meta->indexOfProperty("cursorPosition"));
+        m_selectionStartProperty = meta->property(meta->indexOfProperty("selectionStart"));
+        m_selectionEndProperty = meta->property(meta->indexOfProperty("selectionEnd"));
+        for (const QMetaProperty& property : { m_cursorProperty, m_selectionStartProperty, m_selectionEndProperty }) {
             if (property.hasNotifySignal())
                 connect(edit, property.notifySignal(), this, slot);
         }
@@ -355,9 +357,9 @@ bool LazyTextDocument::readTextArea(WindowMap::Selection* shown) const
         return false;
     const int length = editLength();
     if (m_textEdit) {
-        const int start = m_textEdit->property("selectionStart").toInt();
-        const int end = m_textEdit->property("selectionEnd").toInt();
-        const int cursor = m_textEdit->property("cursorPosition").toInt();
+        const int start = m_selectionStartProperty.read(m_textEdit).toInt();
+        const int end = m_selectionEndProperty.read(m_textEdit).toInt();
+        const int cursor = m_cursorProperty.read(m_textEdit).toInt();
         shown->cursor = qBound(0, cursor, length);
         shown->anchor = qBound(0, cursor == start ? end : start, length);
         return true;
@@ -440,7 +442,7 @@ void LazyTextDocument::showSelection()
     if (m_textEdit && live != shown) {
         ++m_windowChanges;
         if (shown.isEmpty())
-            m_textEdit->setProperty("cursorPosition", shown.cursor);
+            m_cursorProperty.write(m_textEdit, shown.cursor);
         else
             QMetaObject::invokeMethod(m_textEdit, "select", Q_ARG(int, shown.anchor), Q_ARG(int, shown.cursor));
         --m_windowChanges;

@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QDateTime>
 #include <QElapsedTimer>
+#include <QMetaProperty>
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
@@ -493,6 +494,9 @@ private:
     QPointer<QTextDocument> m_editDoc;
     QTextCursor m_editCursor;
     QPointer<QObject> m_textEdit;
+    QMetaProperty m_cursorProperty;
+    QMetaProperty m_selectionStartProperty;
+    QMetaProperty m_selectionEndProperty;
 
     WindowMap m_map;
     // The writer's selection in the whole document, and what the text area
