@@ -1,0 +1,50 @@
+#ifndef REQUESTJOURNAL_H
+#define REQUESTJOURNAL_H
+
+#include <QByteArray>
+#include <QJsonArray>
+#include <QList>
+#include <QPair>
+
+#include <deque>
+#include <mutex>
+
+// The requests a test server received, in arrival order, for tests that
+// check what a client sent: method, target, headers and body (the first
+// bodyLimit bytes), and the status it was answered with (0 while open).
+// Only kept with --test-control; the oldest entries go beyond maxEntries.
+class RequestJournal
+{
+public:
+    struct Entry
+    {
+        quint64 seq = 0;
+        QByteArray method;
+        QByteArray target;
+        QByteArray path; // decoded
+        QByteArray query;
+        QList<QPair<QByteArray, QByteArray>> headers;
+        QByteArray body;
+        qint64 bodySize = 0;
+        int status = 0;
+    };
+
+    void setEnabled(bool enabled);
+    bool enabled() const;
+    // The entry's sequence number, 0 when nothing was recorded.
+    quint64 record(Entry entry);
+    void answered(quint64 seq, int status);
+    QJsonArray toJson() const;
+    void clear();
+
+    static const int bodyLimit = 1 << 20;
+    static const int maxEntries = 20000;
+
+private:
+    mutable std::mutex m_mutex;
+    std::deque<Entry> m_entries;
+    quint64 m_next = 1;
+    bool m_enabled = true;
+};
+
+#endif
