@@ -168,6 +168,7 @@ AccountStore::Outcome AccountStore::changePoints(qint64 id, qint64 delta, const 
         return Outcome::NotEnoughPoints;
     }
     *balance = query.value(0).toLongLong();
+    query.finish();
     QSqlQuery log(m_database.connection());
     log.prepare(QStringLiteral("INSERT INTO points_log (account_id, delta, balance, explain, platform, version, at) "
                                "VALUES (:id, :delta, :balance, :explain, :platform, :version, :at)"));

@@ -2,6 +2,7 @@
 
 #include "accountapi.h"
 #include "accountstore.h"
+#include "captchastore.h"
 #include "credentialstore.h"
 #include "database.h"
 #include "faultinjector.h"
@@ -95,6 +96,9 @@ void ControlApi::handle(const httplib::Request& request, httplib::Response& resp
             return;
         }
         json(response, QJsonObject { { QStringLiteral("id"), double(created.id) } });
+    } else if (path.startsWith("/captcha/")) {
+        const QString answer = m_parts.captchas->answer(QString::fromUtf8(path.mid(9)));
+        json(response, QJsonObject { { QStringLiteral("answer"), answer } }, answer.isEmpty() ? 404 : 200);
     } else if (path == "/stats") {
         json(response, QJsonObject { { QStringLiteral("signature_failures"), double(m_parts.storage->signatureFailures()) },
                                      { QStringLiteral("objects"), double(m_parts.objects->count()) } });
@@ -110,6 +114,8 @@ void ControlApi::options(const httplib::Request& request, httplib::Response& res
     const QJsonObject o = QJsonDocument::fromJson(bytes(request.body)).object();
     if (o.contains(QStringLiteral("token_lifetime")))
         m_parts.accountApi->setTokenLifetime(qint64(o.value(QStringLiteral("token_lifetime")).toDouble()));
+    if (o.contains(QStringLiteral("registration")))
+        m_parts.accountApi->setRegistration(o.value(QStringLiteral("registration")).toBool());
     if (o.contains(QStringLiteral("journal")))
         m_parts.journal->setEnabled(o.value(QStringLiteral("journal")).toBool());
     json(response, QJsonObject());

@@ -10,6 +10,7 @@ struct Response;
 
 class AccountApi;
 class AccountStore;
+class CaptchaStore;
 class CredentialStore;
 class Database;
 class FaultInjector;
@@ -34,6 +35,7 @@ public:
         ObjectStore* objects = nullptr;
         StorageApi* storage = nullptr;
         AccountApi* accountApi = nullptr;
+        CaptchaStore* captchas = nullptr;
     };
 
     explicit ControlApi(const Parts& parts);

@@ -1,7 +1,10 @@
 // penlark-server: Penlark's account server, object storage, usage analytics
 // and update feed in one program. See --help.
 #include "accountapi.h"
+#include "accountpages.h"
 #include "accountstore.h"
+#include "avatarstore.h"
+#include "captchastore.h"
 #include "controlapi.h"
 #include "credentialstore.h"
 #include "database.h"
@@ -61,11 +64,24 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "penlark-server: %s\n", qPrintable(message));
         return 1;
     }
+    AvatarStore avatars;
+    if (!avatars.open(options.avatarsPath(), &message)) {
+        std::fprintf(stderr, "penlark-server: %s\n", qPrintable(message));
+        return 1;
+    }
     AccountStore accounts(database);
     CredentialStore credentials(database, accounts);
+    CaptchaStore captchas(database);
     SignInThrottle throttle;
     StorageApi storage(options, objects, credentials);
-    AccountApi accountApi(options, accounts, credentials, throttle);
+    AccountApi::Parts accountParts;
+    accountParts.accounts = &accounts;
+    accountParts.credentials = &credentials;
+    accountParts.captchas = &captchas;
+    accountParts.avatars = &avatars;
+    accountParts.throttle = &throttle;
+    AccountApi accountApi(options, accountParts);
+    AccountPages accountPages(captchas, avatars);
     FaultInjector faults;
     RequestJournal journal;
 
@@ -82,6 +98,7 @@ int main(int argc, char* argv[])
     parts.objects = &objects;
     parts.storage = &storage;
     parts.accountApi = &accountApi;
+    parts.captchas = &captchas;
     ControlApi control(parts);
     if (options.testControl) {
         server.setTestControl(&faults, &journal);
@@ -89,6 +106,9 @@ int main(int argc, char* argv[])
     }
     server.route("/" + StorageApi::bucket, false, to(storage));
     server.route("/api", false, to(accountApi));
+    server.route("/captcha", false, to(accountPages));
+    server.route("/avatars", false, to(accountPages));
+    server.route("/user/forget_password", true, to(accountPages));
 
     const int port = server.bind();
     if (port < 0) {

@@ -1,15 +1,9 @@
 #include "objectfile.h"
 
+#include "atomicfile.h"
+
 #include <QDateTime>
 #include <QFileInfo>
-#include <QList>
-#include <QRandomGenerator>
-
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 const QByteArray magic = "PENLARK-OBJECT 1\n";
@@ -20,31 +14,6 @@ QByteArray oneLine(QByteArray text)
     text.replace('\n', ' ');
     text.replace('\r', ' ');
     return text;
-}
-
-bool writeAll(int fd, const char* data, qint64 size)
-{
-    while (size > 0) {
-        const ssize_t n = ::write(fd, data, size_t(qMin<qint64>(size, 1 << 20)));
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        data += n;
-        size -= n;
-    }
-    return true;
-}
-
-bool syncFolder(const QString& folder)
-{
-    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
-    if (fd < 0)
-        return false;
-    const bool ok = ::fsync(fd) == 0;
-    ::close(fd);
-    return ok;
 }
 
 // Parses the header at the start of bytes; returns its length, or -1.
@@ -78,34 +47,7 @@ bool ObjectFile::write(const QString& path, const QString& temporaryFolder, cons
 {
     const QByteArray header = magic + "key " + oneLine(meta.key) + "\netag " + oneLine(meta.etag) + "\nowner "
         + oneLine(meta.owner) + "\ntype " + oneLine(meta.contentType) + "\n\n";
-    const QString temporary = temporaryFolder + QStringLiteral("/%1.tmp").arg(QRandomGenerator::global()->generate64(), 16, 16, QLatin1Char('0'));
-    const QByteArray temporaryName = QFile::encodeName(temporary);
-    const int fd = ::open(temporaryName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    if (fd < 0) {
-        *error = QString::fromLocal8Bit(std::strerror(errno));
-        return false;
-    }
-    bool ok = writeAll(fd, header.constData(), header.size()) && writeAll(fd, body.constData(), body.size());
-    ok = ok && ::fsync(fd) == 0;
-    if (!ok)
-        *error = QString::fromLocal8Bit(std::strerror(errno));
-    ok = (::close(fd) == 0) && ok;
-    if (ok) {
-        struct stat st;
-        ok = ::stat(temporaryName.constData(), &st) == 0 && st.st_size == header.size() + body.size();
-        if (!ok)
-            *error = QStringLiteral("short write");
-    }
-    if (ok && ::rename(temporaryName.constData(), QFile::encodeName(path).constData()) != 0) {
-        *error = QString::fromLocal8Bit(std::strerror(errno));
-        ok = false;
-    }
-    if (!ok) {
-        ::unlink(temporaryName.constData());
-        return false;
-    }
-    syncFolder(QFileInfo(path).path());
-    return true;
+    return AtomicFile::write(path, temporaryFolder, { header, body }, error);
 }
 
 bool ObjectFile::readMeta(const QString& path, ObjectMeta* meta)

@@ -19,8 +19,7 @@ struct ObjectMeta
 
 // One object on disk: a short text header (key, ETag, owner, content type)
 // and the bytes, in one file, so the ETag always belongs to the bytes next
-// to it. write() never leaves a half-written object in place: temporary
-// file, write, fsync, rename over the old one, fsync of the folder.
+// to it. write() replaces the file atomically (AtomicFile).
 class ObjectFile
 {
 public:

@@ -9,12 +9,17 @@
 #include "function/function.h"
 #include "function/oss.h"
 
+#include "accountrules.h"
 #include "faultrule.h"
 #include "objectstore.h"
+#include "rawform.h"
 #include "requestsignature.h"
 #include "storageaccess.h"
 
+#include <QBuffer>
 #include <QCryptographicHash>
+#include <QImage>
+#include <QtConcurrent>
 #include <QDateTime>
 #include <QRandomGenerator>
 #include <QXmlStreamReader>
@@ -823,6 +828,407 @@ private slots:
         QCOMPARE(parsePage(listPage(c, QStringLiteral("data/ann/"), QString(), 500).body).keys, QStringList { "data/ann/a.txt" });
         // No temporary files are left behind.
         QVERIFY(QDir(m_server.dataPath() + QStringLiteral("/objects/tmp")).entryList(QDir::Files).isEmpty());
+    }
+
+    // ---- accounts --------------------------------------------------------------
+
+    void rawForms_data()
+    {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QByteArray>("password");
+        QTest::addColumn<QByteArray>("retype");
+        QTest::newRow("plain") << QByteArray("user_name=ann&email=a@b.cn&password=secret&retype=secret&captcha_id=X1&captcha=AB")
+                               << QByteArray("secret") << QByteArray("secret");
+        QTest::newRow("separators in the password")
+            << QByteArray("user_name=ann&email=a@b.cn&password=a&b=c&retype=a&b=c&captcha_id=X1&captcha=AB")
+            << QByteArray("a&b=c") << QByteArray("a&b=c");
+        QTest::newRow("a field name in the password")
+            << QByteArray("user_name=ann&email=a@b.cn&password=x&retype=y&retype=x&retype=y&captcha_id=X1&captcha=AB")
+            << QByteArray("x&retype=y") << QByteArray("x&retype=y");
+        QTest::newRow("passwords differ") << QByteArray("user_name=ann&email=a@b.cn&password=a&retype=b&captcha_id=X1&captcha=AB")
+                                          << QByteArray("a") << QByteArray("b");
+        QTest::newRow("empty passwords") << QByteArray("user_name=ann&email=a@b.cn&password=&retype=&captcha_id=X1&captcha=AB")
+                                         << QByteArray("") << QByteArray("");
+    }
+
+    void rawForms()
+    {
+        QFETCH(QByteArray, body);
+        RawForm::SignUp form;
+        QVERIFY(RawForm::signUp(body, &form));
+        QCOMPARE(form.userName, QByteArray("ann"));
+        QCOMPARE(form.email, QByteArray("a@b.cn"));
+        QTEST(form.password, "password");
+        QTEST(form.retype, "retype");
+        QCOMPARE(form.captchaId, QByteArray("X1"));
+        QCOMPARE(form.captcha, QByteArray("AB"));
+
+        RawForm::PasswordChange change;
+        QVERIFY(RawForm::passwordChange("old_password=o&password=x&password=n&=&retype=n&=", "o&password=x", &change));
+        QCOMPARE(change.oldPassword, QByteArray("o&password=x"));
+        QCOMPARE(change.password, QByteArray("n&="));
+        QCOMPARE(change.retype, QByteArray("n&="));
+        RawForm::Profile profile;
+        QVERIFY(RawForm::profile("name=ann&email=a@b.cn&full_name=A & B&website=x&website=", &profile));
+        QCOMPARE(profile.email, QByteArray("a@b.cn"));
+        QCOMPARE(profile.fullName, QByteArray("A & B&website=x"));
+        QCOMPARE(profile.website, QByteArray());
+        QVERIFY(!RawForm::signUp("email=a&user_name=b", &form));
+    }
+
+    void accountRules_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("letters") << "Ann" << "";
+        QTest::newRow("inner marks") << "ann.lee_2-b" << "";
+        QTest::newRow("one character") << "a" << "";
+        QTest::newRow("leading dot") << ".ann" << "name_pattern_not_allowed";
+        QTest::newRow("trailing dash") << "ann-" << "name_pattern_not_allowed";
+        QTest::newRow("two marks in a row") << "a..b" << "name_pattern_not_allowed";
+        QTest::newRow("slash") << "a/b" << "name_pattern_not_allowed";
+        QTest::newRow("space") << "a b" << "name_pattern_not_allowed";
+        QTest::newRow("Chinese") << "作者" << "name_pattern_not_allowed";
+        QTest::newRow("empty") << "" << "name_pattern_not_allowed";
+        QTest::newRow("too long") << QString(41, QLatin1Char('a')) << "name_pattern_not_allowed";
+        QTest::newRow("reserved") << "Admin" << "name_reserved";
+    }
+
+    void accountRules()
+    {
+        QFETCH(QString, name);
+        QTEST(AccountRules::nameProblem(name), "problem");
+    }
+
+    QString newCaptcha(QString* answer, PenlarkServer* server = nullptr) const
+    {
+        const PenlarkServer* s = server ? server : &m_server;
+        const QJsonObject data = s->call("GET", QStringLiteral("/api/v1/users/sign_up")).json().value(QStringLiteral("data")).toObject();
+        const QString id = data.value(QStringLiteral("captcha_id")).toString();
+        if (answer)
+            *answer = s->captchaAnswer(id);
+        return id;
+    }
+
+    ServerAnswer signUp(const QString& name, const QString& email, const QString& password, const QString& retype,
+                        const QString& captchaId, const QString& captcha, PenlarkServer* server = nullptr) const
+    {
+        const QByteArray body = "user_name=" + name.toUtf8() + "&email=" + email.toUtf8() + "&password=" + password.toUtf8()
+            + "&retype=" + retype.toUtf8() + "&captcha_id=" + captchaId.toUtf8() + "&captcha=" + captcha.toUtf8();
+        return (server ? server : &m_server)
+            ->call("POST", QStringLiteral("/api/v1/users/sign_up"), body, { { "Content-Type", "application/x-www-form-urlencoded" } });
+    }
+
+    void captchaPictures()
+    {
+        QString answer;
+        const QString id = newCaptcha(&answer);
+        QCOMPARE(answer.size(), 5);
+        const ServerAnswer picture = m_server.call("GET", QStringLiteral("/captcha/") + id + QStringLiteral(".png"));
+        QCOMPARE(picture.status, 200);
+        QCOMPARE(picture.headers.value("content-type"), QByteArray("image/png"));
+        const QImage image = QImage::fromData(picture.body, "PNG");
+        QVERIFY(!image.isNull());
+        QVERIFY(image.width() > 100);
+        // The same captcha, the same picture; an unknown one has none.
+        QCOMPARE(m_server.call("GET", QStringLiteral("/captcha/") + id + QStringLiteral(".png")).body, picture.body);
+        QCOMPARE(m_server.call("GET", QStringLiteral("/captcha/nosuch.png")).status, 404);
+    }
+
+    void signUpAnswers_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("email");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<QString>("retype");
+        QTest::addColumn<QString>("captcha"); // "right", "wrong" or "used"
+        QTest::addColumn<QString>("err");
+        QTest::newRow("accepted") << "cai" << "cai@example.org" << "a&b=c!" << "a&b=c!" << "right" << "";
+        QTest::newRow("wrong captcha") << "cai" << "cai@example.org" << "secret" << "secret" << "wrong" << "captcha_incorrect";
+        QTest::newRow("used captcha") << "cai" << "cai@example.org" << "secret" << "secret" << "used" << "captcha_incorrect";
+        QTest::newRow("name taken, other case") << "ANN" << "ann2@example.org" << "secret9" << "secret9" << "right" << "username_been_taken";
+        QTest::newRow("e-mail in use") << "fay" << "ANN@example.org" << "secret" << "secret" << "right" << "email_been_used";
+        QTest::newRow("passwords differ") << "cai" << "cai@example.org" << "secret" << "secreT" << "right" << "password_not_match";
+        QTest::newRow("name pattern") << "c/ai" << "cai@example.org" << "secret" << "secret" << "right" << "name_pattern_not_allowed";
+        QTest::newRow("reserved name") << "admin" << "cai@example.org" << "secret" << "secret" << "right" << "name_reserved";
+        QTest::newRow("bad e-mail") << "cai" << "cai.example.org" << "secret" << "secret" << "right"
+                                    << "Email address is not a valid email address.";
+        QTest::newRow("short password") << "cai" << "cai@example.org" << "abc" << "abc" << "right" << "密码至少需要6个字符";
+    }
+
+    void signUpAnswers()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, email);
+        QFETCH(QString, password);
+        QFETCH(QString, retype);
+        QFETCH(QString, captcha);
+        QString answer;
+        const QString id = newCaptcha(&answer);
+        if (captcha == QLatin1String("used"))
+            QCOMPARE(signUp(QStringLiteral("x1"), QStringLiteral("x1@example.org"), QStringLiteral("secret"), QStringLiteral("secret"), id, answer)
+                         .json()
+                         .value(QStringLiteral("ok"))
+                         .toBool(),
+                     true);
+        const QString given = captcha == QLatin1String("wrong") ? QStringLiteral("QQQQQ") : answer.toLower();
+        const QJsonObject reply = signUp(name, email, password, retype, id, given).json();
+        QFETCH(QString, err);
+        QCOMPARE(reply.value(QStringLiteral("ok")).toBool(), err.isEmpty());
+        QCOMPARE(reply.value(QStringLiteral("err")).toString(), err);
+        // The attempt used the captcha up, right or wrong.
+        QVERIFY(m_server.captchaAnswer(id).isEmpty());
+        const ServerAnswer login = m_server.call("POST", QStringLiteral("/api/v1/users/login"), "name=" + name.toUtf8(),
+                                                 { { "Authorization", basic(name, password) } });
+        QCOMPARE(login.status, err.isEmpty() ? 200 : 401);
+        if (err.isEmpty())
+            QCOMPARE(login.json().value(QStringLiteral("login")).toString(), name);
+    }
+
+    void registrationCanBeClosed()
+    {
+        QVERIFY(m_server.setOptions(QJsonObject { { QStringLiteral("registration"), false } }));
+        QString answer;
+        const QString id = newCaptcha(&answer);
+        const QJsonObject reply = signUp(QStringLiteral("cai"), QStringLiteral("cai@example.org"), QStringLiteral("secret"),
+                                         QStringLiteral("secret"), id, answer)
+                                      .json();
+        QVERIFY(m_server.setOptions(QJsonObject { { QStringLiteral("registration"), true } }));
+        QCOMPARE(reply.value(QStringLiteral("err")).toString(), QStringLiteral("DisableRegistration"));
+    }
+
+    void signIn_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<int>("status");
+        QTest::newRow("name") << "ann" << "secret" << 200;
+        QTest::newRow("name in other case") << "ANN" << "secret" << 200;
+        QTest::newRow("e-mail address") << "Ann@Example.org" << "secret" << 200;
+        QTest::newRow("wrong password") << "ann" << "Secret" << 401;
+        QTest::newRow("no such account") << "nobody" << "secret" << 401;
+        QTest::newRow("empty password") << "ann" << "" << 401;
+    }
+
+    void signIn()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, password);
+        const ServerAnswer a = m_server.call("POST", QStringLiteral("/api/v1/users/login?system=Linux&version=2.0.13"),
+                                             "name=" + name.toUtf8(), { { "Authorization", basic(name, password) } });
+        QTEST(a.status, "status");
+        const QJsonObject o = a.json();
+        if (a.status == 200) {
+            QCOMPARE(o.value(QStringLiteral("login")).toString(), QStringLiteral("ann"));
+            QCOMPARE(o.value(QStringLiteral("email")).toString(), QStringLiteral("ann@example.org"));
+            QVERIFY(o.value(QStringLiteral("id")).toInt() > 0);
+            QVERIFY(o.contains(QStringLiteral("avatar_url")));
+        } else {
+            // The client words a 401 itself; the server sends no "error".
+            QVERIFY(!o.contains(QStringLiteral("error")));
+            QCOMPARE(o.value(QStringLiteral("ok")).toBool(true), false);
+        }
+    }
+
+    void failedSignInsAreSlowedDown()
+    {
+        const auto attempt = [this](const QString& password) {
+            QElapsedTimer timer;
+            timer.start();
+            const int status = m_server.call("POST", QStringLiteral("/api/v1/users/login"), "name=bob",
+                                             { { "Authorization", basic(QStringLiteral("bob"), password) } })
+                                   .status;
+            return qMakePair(status, timer.elapsed());
+        };
+        for (int i = 0; i < 5; ++i)
+            QCOMPARE(attempt(QStringLiteral("guess")).first, 401);
+        // The sixth and seventh wait one and two seconds, right or wrong.
+        auto sixth = attempt(QStringLiteral("guess"));
+        QCOMPARE(sixth.first, 401);
+        QVERIFY2(sixth.second >= 1000, qPrintable(QString::number(sixth.second)));
+        auto seventh = attempt(QStringLiteral("hunter22"));
+        QCOMPARE(seventh.first, 200);
+        QVERIFY(seventh.second >= 2000);
+        // The right password cleared the count.
+        QVERIFY(attempt(QStringLiteral("guess")).second < 1000);
+        // Another name is not held up by bob's failures.
+        QCOMPARE(m_server.call("POST", QStringLiteral("/api/v1/users/login"), "name=ann",
+                               { { "Authorization", basic(QStringLiteral("ann"), QStringLiteral("secret")) } })
+                     .status,
+                 200);
+    }
+
+    void passwordChange()
+    {
+        QString answer;
+        const QString id = newCaptcha(&answer);
+        QCOMPARE(signUp(QStringLiteral("dee"), QStringLiteral("dee@example.org"), QStringLiteral("old&password=1"),
+                        QStringLiteral("old&password=1"), id, answer)
+                     .json()
+                     .value(QStringLiteral("ok"))
+                     .toBool(),
+                 true);
+        const auto change = [this](const QString& signedWith, const QByteArray& body) {
+            return m_server.call("POST", QStringLiteral("/api/v1/user/settings/password"), body,
+                                 { { "Authorization", basic(QStringLiteral("dee"), signedWith) } });
+        };
+        QCOMPARE(change(QStringLiteral("old&password=1"), "old_password=old&password=1&password=n1&x&retype=n2&x")
+                     .json()
+                     .value(QStringLiteral("err"))
+                     .toString(),
+                 QStringLiteral("password_not_match"));
+        QCOMPARE(change(QStringLiteral("wrong"), "old_password=wrong&password=n&=new&retype=n&=new").status, 401);
+        const QJsonObject done = change(QStringLiteral("old&password=1"), "old_password=old&password=1&password=n&=new&retype=n&=new").json();
+        QCOMPARE(done.value(QStringLiteral("ok")).toBool(), true);
+        QVERIFY(!done.value(QStringLiteral("data")).toString().isEmpty());
+        const auto signIn = [this](const QString& password) {
+            return m_server.call("POST", QStringLiteral("/api/v1/users/login"), "name=dee",
+                                 { { "Authorization", basic(QStringLiteral("dee"), password) } })
+                .status;
+        };
+        QCOMPARE(signIn(QStringLiteral("old&password=1")), 401);
+        QCOMPARE(signIn(QStringLiteral("n&=new")), 200);
+    }
+
+    void profileChange()
+    {
+        const auto change = [this](const QByteArray& body) {
+            return m_server.call("POST", QStringLiteral("/api/v1/user/settings"), body,
+                                 { { "Authorization", basic(QStringLiteral("ann"), QStringLiteral("secret")) } })
+                .json();
+        };
+        QCOMPARE(change("name=ann&email=bad&full_name=Ann&website=").value(QStringLiteral("err")).toString(),
+                 QStringLiteral("Email address is not a valid email address."));
+        QCOMPARE(change("name=ann&email=BOB@example.org&full_name=Ann&website=").value(QStringLiteral("err")).toString(),
+                 QStringLiteral("email_been_used"));
+        QCOMPARE(change("name=ann&email=ann@example.org&full_name=Ann & Co&website=").value(QStringLiteral("data")).toString(),
+                 QStringLiteral("Your profile has been updated successfully."));
+        const QJsonObject record = m_server.call("POST", QStringLiteral("/api/v1/users/login"), "name=ann",
+                                                 { { "Authorization", basic(QStringLiteral("ann"), QStringLiteral("secret")) } })
+                                       .json();
+        QCOMPARE(record.value(QStringLiteral("nickname")).toString(), QStringLiteral("Ann & Co"));
+    }
+
+    static QByteArray png(QRgb colour, int side = 8)
+    {
+        QImage image(side, side, QImage::Format_RGB32);
+        image.fill(colour);
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "PNG");
+        return bytes;
+    }
+
+    // The form the program sends: Qt's multipart writer quotes the boundary.
+    ServerAnswer uploadAvatar(const QByteArray& picture)
+    {
+        const QByteArray boundary = "boundary_.oOo._MTIzNDU2Nzg5MA==";
+        const QByteArray body = "--" + boundary + "\r\nContent-Disposition: form-data; name=\"gravatar\"\r\n\r\nann@example.org\r\n"
+            + "--" + boundary + "\r\nContent-Disposition: form-data; name=\"source\"\r\n\r\nlocal\r\n"
+            + "--" + boundary + "\r\nContent-Type: image/png\r\nContent-Disposition: form-data; name=\"avatar\";filename=\"file.png\"\r\n\r\n"
+            + picture + "\r\n--" + boundary + "--\r\n";
+        return m_server.call("POST", QStringLiteral("/api/v1/user/settings/avatar"), body,
+                             { { "Authorization", basic(QStringLiteral("ann"), QStringLiteral("secret")) },
+                               { "Content-Type", "multipart/form-data; boundary=\"" + boundary + "\"" } });
+    }
+
+    void avatars()
+    {
+        const QJsonObject refused = uploadAvatar("not a picture").json();
+        QCOMPARE(refused.value(QStringLiteral("ok")).toBool(true), false);
+        QVERIFY(refused.value(QStringLiteral("err")).toString().startsWith(QStringLiteral("上传的文件不是一张图片")));
+        QVERIFY(uploadAvatar(QByteArray()).json().value(QStringLiteral("err")).toString().startsWith(QStringLiteral("上传的文件不是一张图片")));
+        const QJsonObject done = uploadAvatar(png(qRgb(200, 10, 10), 900)).json();
+        QCOMPARE(done.value(QStringLiteral("data")).toString(), QStringLiteral("Your avatar setting has been updated successfully."));
+        const QString url = m_server.call("POST", QStringLiteral("/api/v1/users/login"), "name=ann",
+                                          { { "Authorization", basic(QStringLiteral("ann"), QStringLiteral("secret")) } })
+                                .json()
+                                .value(QStringLiteral("avatar_url"))
+                                .toString();
+        QVERIFY(url.startsWith(m_server.url() + QStringLiteral("/avatars/")));
+        const ServerAnswer picture = m_server.call("GET", QUrl(url).path());
+        QCOMPARE(picture.status, 200);
+        const QImage image = QImage::fromData(picture.body, "PNG");
+        QCOMPARE(image.size(), QSize(512, 512));
+        QCOMPARE(image.pixel(10, 10), qRgb(200, 10, 10));
+        QCOMPARE(m_server.call("GET", QStringLiteral("/avatars/../penlark.sqlite")).status, 404);
+    }
+
+    void points()
+    {
+        const auto ask = [this](const QString& user, const QByteArray& query) {
+            return m_server.call("GET", QStringLiteral("/api/v2/points") + QString::fromUtf8(query), QByteArray(),
+                                 { { "Authorization", basic(user, user == QLatin1String("ann") ? QStringLiteral("secret") : QStringLiteral("hunter22")) } });
+        };
+        const auto balance = [](const ServerAnswer& a) { return a.json().value(QStringLiteral("data")).toObject().value(QStringLiteral("points")).toInt(-1); };
+        QCOMPARE(balance(ask(QStringLiteral("ann"), "?user_name=ann")), 0);
+        QCOMPARE(balance(ask(QStringLiteral("ann"), "/add?user_name=ann&points=100&type=0&explain=firstLoginPoints&platform=Linux&version=2.0.13")), 100);
+        QCOMPARE(balance(ask(QStringLiteral("ann"), "/add?user_name=ann&points=30&type=1&explain=Through&platform=Linux&version=2.0.13")), 70);
+        const ServerAnswer tooMuch = ask(QStringLiteral("ann"), "/add?user_name=ann&points=71&type=1&explain=&platform=Linux&version=2.0.13");
+        QCOMPARE(tooMuch.status, 200);
+        QCOMPARE(tooMuch.json().value(QStringLiteral("error")).toString(), QStringLiteral("not enough points"));
+        QCOMPARE(ask(QStringLiteral("ann"), "/add?user_name=ann&points=x&type=0").json().value(QStringLiteral("ok")).toBool(true), false);
+        QCOMPARE(ask(QStringLiteral("ann"), "/add?user_name=ann&points=1&type=7").json().value(QStringLiteral("ok")).toBool(true), false);
+        // Nobody changes or reads another account's points.
+        QCOMPARE(ask(QStringLiteral("bob"), "/add?user_name=ann&points=5&type=0").status, 403);
+        QCOMPARE(ask(QStringLiteral("bob"), "?user_name=ann").status, 403);
+        QCOMPARE(balance(ask(QStringLiteral("ann"), "?user_name=ann")), 70);
+
+        // Changes at the same moment are all counted.
+        QList<QFuture<int>> runs;
+        for (int t = 0; t < 8; ++t)
+            runs << QtConcurrent::run([this]() {
+                int ok = 0;
+                for (int i = 0; i < 10; ++i)
+                    ok += m_server.call("GET", QStringLiteral("/api/v2/points/add?user_name=bob&points=1&type=0"), QByteArray(),
+                                        { { "Authorization", "Basic " + QByteArray("bob:hunter22").toBase64() } })
+                              .status
+                        == 200;
+                return ok;
+            });
+        int sent = 0;
+        for (QFuture<int>& run : runs)
+            sent += run.result();
+        QCOMPARE(sent, 80);
+        QCOMPARE(balance(ask(QStringLiteral("bob"), "?user_name=bob")), 80);
+    }
+
+    void forgottenPasswordPage()
+    {
+        const ServerAnswer page = m_server.call("GET", QStringLiteral("/user/forget_password"));
+        QCOMPARE(page.status, 200);
+        QVERIFY(page.headers.value("content-type").startsWith("text/html"));
+        QVERIFY(page.body.contains("<html"));
+    }
+
+    void accountsAndPointsSurviveARestart()
+    {
+        QString answer;
+        const QString id = newCaptcha(&answer);
+        QVERIFY(signUp(QStringLiteral("eve"), QStringLiteral("eve@example.org"), QStringLiteral("secret"), QStringLiteral("secret"), id, answer)
+                    .json()
+                    .value(QStringLiteral("ok"))
+                    .toBool());
+        const QByteArray auth = basic(QStringLiteral("eve"), QStringLiteral("secret"));
+        QCOMPARE(m_server.call("GET", QStringLiteral("/api/v2/points/add?user_name=eve&points=42&type=0"), QByteArray(), { { "Authorization", auth } }).status, 200);
+        QCOMPARE(uploadAvatar(png(qRgb(1, 2, 3))).status, 200);
+        // A captcha handed out before the restart still counts after it.
+        QString pending;
+        const QString pendingId = newCaptcha(&pending);
+        QVERIFY(m_server.restart());
+        const QJsonObject record = m_server.call("POST", QStringLiteral("/api/v1/users/login"), "name=eve", { { "Authorization", auth } }).json();
+        QCOMPARE(record.value(QStringLiteral("login")).toString(), QStringLiteral("eve"));
+        QCOMPARE(m_server.call("GET", QStringLiteral("/api/v2/points?user_name=eve"), QByteArray(), { { "Authorization", auth } })
+                     .json().value(QStringLiteral("data")).toObject().value(QStringLiteral("points")).toInt(),
+                 42);
+        const QString avatar = m_server.call("POST", QStringLiteral("/api/v1/users/login"), "name=ann",
+                                             { { "Authorization", basic(QStringLiteral("ann"), QStringLiteral("secret")) } })
+                                   .json().value(QStringLiteral("avatar_url")).toString();
+        QCOMPARE(m_server.call("GET", QUrl(avatar).path()).status, 200);
+        QCOMPARE(m_server.captchaAnswer(pendingId), pending);
+        QCOMPARE(m_server.call("POST", QStringLiteral("/api/v1/users/login"), "name=eve",
+                               { { "Authorization", basic(QStringLiteral("eve"), QStringLiteral("wrong")) } }).status, 401);
     }
 
     void storageAccessIsPerAccount()
