@@ -34,19 +34,27 @@ bool end(int fd, bool peer, std::string* address, int* port)
     *address = text;
     return true;
 }
-} // namespace
 
-int ConnectionSocket::find(const std::string& remoteAddress, int remotePort, int localPort)
+
+// The open socket descriptors of this process.
+QList<int> sockets()
 {
+    QList<int> list;
     const QStringList entries = QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
     for (const QString& entry : entries) {
         bool ok = false;
         const int fd = entry.toInt(&ok);
-        if (!ok)
-            continue;
         struct stat st;
-        if (::fstat(fd, &st) != 0 || !S_ISSOCK(st.st_mode))
-            continue;
+        if (ok && ::fstat(fd, &st) == 0 && S_ISSOCK(st.st_mode))
+            list << fd;
+    }
+    return list;
+}
+} // namespace
+
+int ConnectionSocket::find(const std::string& remoteAddress, int remotePort, int localPort)
+{
+    for (const int fd : sockets()) {
         std::string address;
         int port = 0;
         if (!end(fd, true, &address, &port) || port != remotePort || address != remoteAddress)
@@ -72,4 +80,15 @@ bool ConnectionSocket::peerClosed(int fd)
     if (n == 0)
         return true;
     return n < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR;
+}
+
+void ConnectionSocket::dropAll(int localPort)
+{
+    for (const int fd : sockets()) {
+        std::string address;
+        int port = 0;
+        // Connected sockets only: the listening one has no peer.
+        if (end(fd, false, &address, &port) && port == localPort && end(fd, true, &address, &port))
+            ::shutdown(fd, SHUT_RDWR);
+    }
 }

@@ -16,6 +16,9 @@ public:
     static void drop(int fd);
     // True once the client has closed its end (or the socket failed).
     static bool peerClosed(int fd);
+    // Ends every client connection to localPort: at shutdown, so that
+    // connections idling between requests do not hold it up.
+    static void dropAll(int localPort);
 };
 
 #endif

@@ -61,8 +61,10 @@ bool FaultRule::fromJson(const QJsonObject& o, FaultRule* rule, QString* error)
         *error = QStringLiteral("status must be from 100 to 599");
         return false;
     }
-    r.hasBody = o.contains(QStringLiteral("body"));
-    r.body = o.value(QStringLiteral("body")).toString().toUtf8();
+    r.hasBody = o.contains(QStringLiteral("body")) || o.contains(QStringLiteral("body_base64"));
+    r.body = o.contains(QStringLiteral("body_base64"))
+        ? QByteArray::fromBase64(o.value(QStringLiteral("body_base64")).toString().toLatin1())
+        : o.value(QStringLiteral("body")).toString().toUtf8();
     r.contentType = o.value(QStringLiteral("content_type")).toString().toUtf8();
     const QJsonObject headers = o.value(QStringLiteral("headers")).toObject();
     for (auto it = headers.constBegin(); it != headers.constEnd(); ++it)

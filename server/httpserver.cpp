@@ -106,6 +106,8 @@ void HttpServer::stop()
     if (m_faults)
         m_faults->shutdown();
     m_server->stop();
+    // Idle keep-alive connections would each hold the stop up for seconds.
+    ConnectionSocket::dropAll(m_port);
 }
 
 QByteArray HttpServer::header(const httplib::Request& request, const char* name)
@@ -226,9 +228,10 @@ void HttpServer::handle(const httplib::Request& request, httplib::Response& resp
             entry.headers << qMakePair(bytes(h.first), bytes(h.second));
         entry.bodySize = qint64(request.body.size());
         entry.body = QByteArray(request.body.data(), int(qMin<size_t>(request.body.size(), RequestJournal::bodyLimit)));
-        // Form uploads arrive parsed; the journal keeps their fields.
+        // Form uploads arrive parsed; the journal keeps their parts.
         for (const auto& file : request.files)
-            entry.body += "--" + bytes(file.first) + "\r\n" + bytes(file.second.content.substr(0, 4096)) + "\r\n";
+            entry.parts << RequestJournal::Part { bytes(file.second.name), bytes(file.second.filename),
+                                                  bytes(file.second.content_type), bytes(file.second.content) };
         seq = m_journal->record(entry);
     }
 

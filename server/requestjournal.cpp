@@ -22,6 +22,8 @@ quint64 RequestJournal::record(Entry entry)
     entry.seq = m_next++;
     if (entry.body.size() > bodyLimit)
         entry.body.truncate(bodyLimit);
+    for (Part& part : entry.parts)
+        part.content.truncate(bodyLimit);
     m_entries.push_back(std::move(entry));
     while (m_entries.size() > size_t(maxEntries))
         m_entries.pop_front();
@@ -49,6 +51,12 @@ QJsonArray RequestJournal::toJson() const
         QJsonObject headers;
         for (const auto& h : e.headers)
             headers.insert(QString::fromLatin1(h.first.toLower()), QString::fromUtf8(h.second));
+        QJsonArray parts;
+        for (const Part& p : e.parts)
+            parts << QJsonObject { { QStringLiteral("name"), QString::fromUtf8(p.name) },
+                                   { QStringLiteral("filename"), QString::fromUtf8(p.filename) },
+                                   { QStringLiteral("content_type"), QString::fromUtf8(p.contentType) },
+                                   { QStringLiteral("content"), QString::fromLatin1(p.content.toBase64()) } };
         out << QJsonObject {
             { QStringLiteral("seq"), double(e.seq) },
             { QStringLiteral("method"), QString::fromLatin1(e.method) },
@@ -57,6 +65,7 @@ QJsonArray RequestJournal::toJson() const
             { QStringLiteral("query"), QString::fromUtf8(e.query) },
             { QStringLiteral("headers"), headers },
             { QStringLiteral("body"), QString::fromLatin1(e.body.toBase64()) },
+            { QStringLiteral("parts"), parts },
             { QStringLiteral("body_size"), double(e.bodySize) },
             { QStringLiteral("status"), e.status },
         };

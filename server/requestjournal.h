@@ -11,11 +11,19 @@
 
 // The requests a test server received, in arrival order, for tests that
 // check what a client sent: method, target, headers and body (the first
-// bodyLimit bytes), and the status it was answered with (0 while open).
+// bodyLimit bytes; a form upload's parts as the library parsed them), and
+// the status it was answered with (0 while open or never answered).
 // Only kept with --test-control; the oldest entries go beyond maxEntries.
 class RequestJournal
 {
 public:
+    struct Part
+    {
+        QByteArray name;
+        QByteArray filename;
+        QByteArray contentType;
+        QByteArray content;
+    };
     struct Entry
     {
         quint64 seq = 0;
@@ -25,6 +33,7 @@ public:
         QByteArray query;
         QList<QPair<QByteArray, QByteArray>> headers;
         QByteArray body;
+        QList<Part> parts;
         qint64 bodySize = 0;
         int status = 0;
     };

@@ -156,9 +156,9 @@ Fault rules. A request that matches a rule gets the rule's answer instead of
   "times"   how many requests get the fault (default: every one)
   "delay_ms" wait this long first (alone: then answer normally)
   "action"  one of
-     "status"  answer "status" with "body", "content_type" and "headers" (an
-               object); the body defaults to an XML error for storage paths
-               and a JSON error otherwise
+     "status"  answer "status" with "body" (or "body_base64"), "content_type"
+               and "headers" (an object); the body defaults to an XML error
+               for storage paths and a JSON error otherwise
      "html"    answer 200 with an HTML page ("body" replaces it)
      "stall"   never answer; the connection is closed when the client gives
                up, the rules are removed or the server stops

@@ -32,13 +32,30 @@
 // One request as the server's journal recorded it.
 struct ServerRequest
 {
+    struct Part
+    {
+        QByteArray name;
+        QByteArray filename;
+        QByteArray contentType;
+        QByteArray content;
+    };
+
     QByteArray method;
     QString target; // as sent, percent-encoded
     QString path;   // decoded
     QUrlQuery query;
     QMap<QByteArray, QByteArray> headers; // names in lower case
-    QByteArray body;
-    int status = 0; // the status answered, 0 for none
+    QByteArray body;   // empty for a form upload: see parts
+    QList<Part> parts; // a form upload's parts
+    int status = 0;    // the status answered, 0 for none
+
+    Part part(const QByteArray& name) const
+    {
+        for (const Part& p : parts)
+            if (p.name == name)
+                return p;
+        return Part();
+    }
 
     // "user:password" of a Basic authorization, empty when absent.
     QByteArray basicCredentials() const
@@ -218,6 +235,13 @@ public:
             for (auto it = headers.constBegin(); it != headers.constEnd(); ++it)
                 r.headers.insert(it.key().toLatin1(), it.value().toString().toUtf8());
             r.body = QByteArray::fromBase64(o.value(QStringLiteral("body")).toString().toLatin1());
+            for (const QJsonValue& p : o.value(QStringLiteral("parts")).toArray()) {
+                const QJsonObject part = p.toObject();
+                r.parts << ServerRequest::Part { part.value(QStringLiteral("name")).toString().toUtf8(),
+                                                 part.value(QStringLiteral("filename")).toString().toUtf8(),
+                                                 part.value(QStringLiteral("content_type")).toString().toUtf8(),
+                                                 QByteArray::fromBase64(part.value(QStringLiteral("content")).toString().toLatin1()) };
+            }
             r.status = o.value(QStringLiteral("status")).toInt();
             list << r;
         }
