@@ -50,14 +50,19 @@ NetworkData NetworkReply::toData(QNetworkReply* reply)
 {
     NetworkData d;
     d.statusCode = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    d.data = reply->readAll();
+    // A reply ended by its time limit is closed and has no body.
+    if (reply->isOpen())
+        d.data = reply->readAll();
     if (reply->error() != QNetworkReply::NoError) {
         d.errorString = reply->error() == QNetworkReply::OperationCanceledError ? timeoutText() : reply->errorString();
         // A transfer that broke after a success status (a body cut short, a
         // dropped connection, a time limit) is a failure below HTTP: its
-        // status must not read as a success.
-        if (d.statusCode < 400)
+        // status must not read as a success, and what arrived of its body is
+        // no body at all.
+        if (d.statusCode < 400) {
             d.statusCode = 0;
+            d.data.clear();
+        }
     } else {
         d.eTag = headerText(reply, "ETag");
         d.lastModified = headerText(reply, "Last-Modified");

@@ -73,6 +73,17 @@ oss::oss(QObject* parent)
     qRegisterMetaType<oss::ossStsToken>("oss::ossStsToken");
     qRegisterMetaType<oss::ossPolicyToken>("oss::ossPolicyToken");
     qRegisterMetaType<oss::OssList>("oss::OssList");
+    // Credentials of a session that ended are never used again.
+    connect(Users::instance()->getUserData(), &UserDatas::loginedChanged, this, [this](bool signedIn) {
+        if (signedIn)
+            return;
+        stsToken = ossStsToken();
+        policyToken = ossPolicyToken();
+        stsReply = nullptr;
+        policyReply = nullptr;
+        stsOwner.clear();
+        policyOwner.clear();
+    });
 }
 
 NetworkData oss::keyFailure()

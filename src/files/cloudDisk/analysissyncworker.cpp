@@ -27,7 +27,11 @@ int AnalysisSyncWorker::decide(const QString& listed, const MetaData& stored, co
     const bool hasRecord = !stored.Etag.isEmpty() || !stored.Md5.isEmpty();
     if (hasRecord && !stored.account.isEmpty() && stored.account != account)
         return statusFor(listed.isEmpty(), local.isEmpty());
-    const int status = statusFor(listed == stored.Etag, stored.Md5 == local);
+    // A record with an ETag but no MD5 (a conflict resolved for the local
+    // side) means "the local state goes up": a local text is sent, a local
+    // deletion carried over, never taken as settled.
+    const bool pending = stored.Md5.isEmpty() && !stored.Etag.isEmpty();
+    const int status = statusFor(listed == stored.Etag, !pending && stored.Md5 == local);
     if (!hasRecord || !stored.account.isEmpty())
         return status;
     const bool onServer = !listed.isEmpty();

@@ -28,7 +28,8 @@ public:
     // account is removed. A sidecar that names no account (written before
     // sidecars did) counts as this account's, except that it never leads
     // to a removal or to replacing a local text unasked: such a document
-    // is sent or fetched as new, or offered as a conflict.
+    // is sent or fetched as new, or offered as a conflict. A sidecar with
+    // an ETag and no MD5 asks for the local state to go up, whatever it is.
     static int decide(const QString& listed, const MetaData& stored, const QString& local, const QString& account);
 
 signals:
