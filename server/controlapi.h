@@ -10,6 +10,7 @@ struct Response;
 
 class AccountApi;
 class AccountStore;
+class Analytics;
 class CaptchaStore;
 class CredentialStore;
 class Database;
@@ -36,6 +37,7 @@ public:
         StorageApi* storage = nullptr;
         AccountApi* accountApi = nullptr;
         CaptchaStore* captchas = nullptr;
+        Analytics* analytics = nullptr;
     };
 
     explicit ControlApi(const Parts& parts);

@@ -3,6 +3,7 @@
 #include "accountapi.h"
 #include "accountpages.h"
 #include "accountstore.h"
+#include "analytics.h"
 #include "avatarstore.h"
 #include "captchastore.h"
 #include "controlapi.h"
@@ -16,6 +17,7 @@
 #include "serveroptions.h"
 #include "signinthrottle.h"
 #include "storageapi.h"
+#include "updatefeed.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -82,6 +84,8 @@ int main(int argc, char* argv[])
     accountParts.throttle = &throttle;
     AccountApi accountApi(options, accountParts);
     AccountPages accountPages(captchas, avatars);
+    Analytics analytics(database);
+    UpdateFeed updateFeed(options.feedPath());
     FaultInjector faults;
     RequestJournal journal;
 
@@ -99,6 +103,7 @@ int main(int argc, char* argv[])
     parts.storage = &storage;
     parts.accountApi = &accountApi;
     parts.captchas = &captchas;
+    parts.analytics = &analytics;
     ControlApi control(parts);
     if (options.testControl) {
         server.setTestControl(&faults, &journal);
@@ -109,6 +114,9 @@ int main(int argc, char* argv[])
     server.route("/captcha", false, to(accountPages));
     server.route("/avatars", false, to(accountPages));
     server.route("/user/forget_password", true, to(accountPages));
+    server.route("/i", true, to(analytics));
+    server.route("/update", false, to(updateFeed));
+    server.route("/Master", false, to(updateFeed));
 
     const int port = server.bind();
     if (port < 0) {

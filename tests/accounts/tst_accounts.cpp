@@ -6,6 +6,7 @@
 #include "penlarkserver.h"
 
 #include "countly/countly.h"
+#include "data/serviceconfig.h"
 #include "data/settings.h"
 #include "function/qmlkey.h"
 #include "i18n/i18n.h"
@@ -30,6 +31,7 @@
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QSettings>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTcpServer>
 
@@ -137,8 +139,8 @@ private slots:
         connect(function::instance()->getMessage(), &Message::showMessage, this,
                 [this](const QString& text) { m_notices << text; });
         QVERIFY(m_server.start());
-        qputenv("PENLARK_ACCOUNT_SERVER", m_server.url().toUtf8());
-        qputenv("PENLARK_ANALYTICS_SERVER", m_server.url().toUtf8());
+        // One base address reaches the account server and the analytics.
+        qputenv("PENLARK_SERVER", m_server.url().toUtf8());
     }
 
     void init()
@@ -398,11 +400,11 @@ private slots:
 
     void signInOffline()
     {
-        qputenv("PENLARK_ACCOUNT_SERVER", "");
+        qputenv("PENLARK_SERVER", "");
         QSignalSpy spy(user(), &UserInfo::loginFinished);
         user()->login(QStringLiteral("ann"), QStringLiteral("secret"));
         QVERIFY(spy.wait(5000));
-        qputenv("PENLARK_ACCOUNT_SERVER", m_server.url().toUtf8());
+        qputenv("PENLARK_SERVER", m_server.url().toUtf8());
         QCOMPARE(spy.at(0).at(0).toBool(), false);
         QCOMPARE(spy.at(0).at(1).toString(), network::notConfiguredText());
         QVERIFY(m_server.requests().isEmpty());
@@ -629,6 +631,45 @@ private slots:
         c.stop();
         QTRY_COMPARE(m_server.requestsTo("/i").size(), 1);
         QCOMPARE(m_server.requestsTo("/i").at(0).query.queryItems().size(), 2);
+
+        // The server counted two sessions begun, two heartbeats, one end
+        // and the events of the heartbeat that carried them.
+        const QJsonObject counts = m_server.analytics().value(QStringLiteral("events")).toObject();
+        QCOMPARE(counts.value(QStringLiteral("[CLY]_session_begin")).toInt(), 1);
+        QCOMPARE(counts.value(QStringLiteral("[CLY]_session_heartbeat")).toInt(), 2);
+        QCOMPARE(counts.value(QStringLiteral("[CLY]_session_end")).toInt(), 1);
+        QCOMPARE(counts.value(QStringLiteral("a")).toInt(), 2);
+        QCOMPARE(counts.value(QStringLiteral("b")).toInt(), 1);
+    }
+
+    void serviceAddresses_data()
+    {
+        QTest::addColumn<QString>("base");
+        QTest::addColumn<QString>("account");
+        QTest::addColumn<QString>("analytics");
+        QTest::addColumn<QString>("wantAccount");
+        QTest::addColumn<QString>("wantAnalytics");
+        QTest::newRow("base only") << "http://h:1/" << "" << "" << "http://h:1" << "http://h:1";
+        QTest::newRow("account server of its own") << "http://h:1" << "http://a:2" << "" << "http://a:2" << "http://h:1";
+        QTest::newRow("analytics of its own") << "http://h:1" << "" << "http://c:3" << "http://h:1" << "http://c:3";
+        QTest::newRow("nothing") << "" << "" << "" << "" << "";
+    }
+
+    void serviceAddresses()
+    {
+        QFETCH(QString, base);
+        QFETCH(QString, account);
+        QFETCH(QString, analytics);
+        const auto restore = qScopeGuard([this] {
+            qputenv("PENLARK_SERVER", m_server.url().toUtf8());
+            qunsetenv("PENLARK_ACCOUNT_SERVER");
+            qunsetenv("PENLARK_ANALYTICS_SERVER");
+        });
+        qputenv("PENLARK_SERVER", base.toUtf8());
+        qputenv("PENLARK_ACCOUNT_SERVER", account.toUtf8());
+        qputenv("PENLARK_ANALYTICS_SERVER", analytics.toUtf8());
+        QTEST(ServiceConfig::accountServer(), "wantAccount");
+        QTEST(ServiceConfig::analyticsServer(), "wantAnalytics");
     }
 
     // ---- pages -----------------------------------------------------------
@@ -731,9 +772,9 @@ private slots:
         delete me;
 
         // Without an account server the sheet says so before anything is typed.
-        qunsetenv("PENLARK_ACCOUNT_SERVER");
+        qunsetenv("PENLARK_SERVER");
         QObject* offline = create("qrc:/qml/page/LoginPage.qml");
-        qputenv("PENLARK_ACCOUNT_SERVER", m_server.url().toUtf8());
+        qputenv("PENLARK_SERVER", m_server.url().toUtf8());
         QVERIFY(offline);
         QVERIFY(QMetaObject::invokeMethod(offline, "show"));
         QTRY_VERIFY(child(offline, "offlineNotice")->property("visible").toBool());

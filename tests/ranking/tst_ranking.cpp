@@ -135,7 +135,7 @@ private slots:
                 [this](const QString& text) { m_notices << text; });
         QVERIFY(m_server.start());
         QVERIFY(m_server.createAccount(QStringLiteral("ann"), QStringLiteral("secret"), QString(), QStringLiteral("Ann")) > 0);
-        qputenv("PENLARK_ACCOUNT_SERVER", m_server.url().toUtf8());
+        qputenv("PENLARK_SERVER", m_server.url().toUtf8());
         qputenv("PENLARK_AVATAR_PROXY", "http://127.0.0.1:1");
         user()->setLogin(QStringLiteral("ann"));
         user()->setPassword(QStringLiteral("secret"));
@@ -790,13 +790,13 @@ private slots:
         QFETCH(bool, server);
         QFETCH(bool, signedIn);
         QFETCH(QString, notice);
-        const QByteArray address = qgetenv("PENLARK_ACCOUNT_SERVER");
+        const QByteArray address = qgetenv("PENLARK_SERVER");
         const auto restore = qScopeGuard([address] {
-            qputenv("PENLARK_ACCOUNT_SERVER", address);
+            qputenv("PENLARK_SERVER", address);
             user()->setLogined(true);
         });
         if (!server)
-            qunsetenv("PENLARK_ACCOUNT_SERVER");
+            qunsetenv("PENLARK_SERVER");
         user()->setLogined(signedIn);
         QQmlEngine engine;
         setPageContext(engine, new RankingHallModel(&engine), new RoomModel(&engine));

@@ -1231,6 +1231,64 @@ private slots:
                                { { "Authorization", basic(QStringLiteral("eve"), QStringLiteral("wrong")) } }).status, 401);
     }
 
+    // ---- analytics and update feed ------------------------------------------------
+
+    void analyticsCountsPerEvent()
+    {
+        const auto send = [this](const QString& query) { return m_server.call("GET", QStringLiteral("/i?") + query); };
+        const QString device = QStringLiteral("app_key=5e1f&device_id=%7Bd1%7D");
+        QCOMPARE(send(device + QStringLiteral("&begin_session=1&metrics=%7B%7D&hour=8&session_duration=30")).status, 200);
+        QCOMPARE(send(device + QStringLiteral("&session_duration=30&events=") + QString::fromLatin1(QUrl::toPercentEncoding(
+                              QStringLiteral("[{\"key\":\"export\",\"count\":2},{\"key\":\"保存\",\"count\":1}]"))))
+                     .json()
+                     .value(QStringLiteral("result"))
+                     .toString(),
+                 QStringLiteral("Success"));
+        // Events that do not parse count nothing; the heartbeat still does.
+        QCOMPARE(send(device + QStringLiteral("&session_duration=30&events=[{\"key\":\"a\"\"count\":1}]")).status, 200);
+        QCOMPARE(send(device + QStringLiteral("&events=") + QString::fromLatin1(QUrl::toPercentEncoding(QStringLiteral("[{\"key\":\"export\",\"count\":3}]")))).status, 200);
+        QCOMPARE(send(device).status, 200);
+        QCOMPARE(send(QStringLiteral("device_id=x")).status, 400);
+        // Sent as a form body too.
+        QCOMPARE(m_server.call("POST", QStringLiteral("/i"), device.toUtf8() + "&end_session=1",
+                               { { "Content-Type", "application/x-www-form-urlencoded" } }).status,
+                 200);
+        const QJsonObject counts = m_server.analytics().value(QStringLiteral("events")).toObject();
+        QCOMPARE(counts, (QJsonObject { { "[CLY]_session_begin", 1 }, { "[CLY]_session_heartbeat", 2 }, { "[CLY]_session_end", 2 },
+                                        { "export", 5 }, { "保存", 1 } }));
+        QVERIFY(m_server.restart());
+        QCOMPARE(m_server.analytics().value(QStringLiteral("events")).toObject().value(QStringLiteral("export")).toInt(), 5);
+    }
+
+    void updateFeedFromItsFolder_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("status");
+        QTest::newRow("64-bit feed") << "/update/linux/Master/repository/Updates.xml" << 200;
+        QTest::newRow("32-bit feed") << "/update/linux/Master/repository_32/Updates.xml" << 200;
+        QTest::newRow("generic feed") << "/update/linux/repository/Updates.xml" << 200;
+        QTest::newRow("installer") << "/Master/TovaWriter_installer.deb" << 200;
+        QTest::newRow("other file of the folder") << "/update/linux/notes.txt" << 404;
+        QTest::newRow("outside the folder") << "/update/linux/../../penlark.sqlite" << 404;
+    }
+
+    void updateFeedFromItsFolder()
+    {
+        QFETCH(QString, path);
+        const QString folder = m_server.dataPath() + QStringLiteral("/update");
+        for (const char* file : { "/linux/Master/repository/Updates.xml", "/linux/Master/repository_32/Updates.xml",
+                                  "/linux/repository/Updates.xml", "/Master/TovaWriter_installer.deb", "/linux/notes.txt" }) {
+            QDir().mkpath(QFileInfo(folder + QLatin1String(file)).path());
+            QFile f(folder + QLatin1String(file));
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write(QByteArray(file));
+        }
+        const ServerAnswer a = m_server.call("GET", path);
+        QTEST(a.status, "status");
+        if (a.status == 200)
+            QCOMPARE(a.body, path.mid(path.startsWith(QLatin1String("/update")) ? 7 : 0).toUtf8());
+    }
+
     void storageAccessIsPerAccount()
     {
         QVERIFY(StorageAccess::allows(QStringLiteral("ann"), StorageAccess::Operation::Read, "data/ann/x"));
