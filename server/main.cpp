@@ -2,6 +2,7 @@
 // and update feed in one program. See --help.
 #include "accountapi.h"
 #include "accountpages.h"
+#include "accountrules.h"
 #include "accountstore.h"
 #include "analytics.h"
 #include "avatarstore.h"
@@ -21,11 +22,35 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QTextStream>
 
 #include <csignal>
 #include <cstdio>
 #include <pthread.h>
 #include <thread>
+
+namespace {
+// The administrator's reset of a forgotten password.
+int setPassword(AccountStore& accounts, const QString& name)
+{
+    const Account account = accounts.find(name);
+    if (!account.isValid()) {
+        std::fprintf(stderr, "penlark-server: no account %s\n", qPrintable(name));
+        return 1;
+    }
+    QTextStream in(stdin);
+    const QString password = in.readLine();
+    const QString problem = AccountRules::passwordProblem(password);
+    if (!problem.isEmpty()) {
+        std::fprintf(stderr, "penlark-server: %s\n", qPrintable(problem));
+        return 1;
+    }
+    if (accounts.setPassword(account.id, password) != AccountStore::Outcome::Done)
+        return 1;
+    std::printf("password of %s set\n", qPrintable(account.name));
+    return 0;
+}
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -72,6 +97,8 @@ int main(int argc, char* argv[])
         return 1;
     }
     AccountStore accounts(database);
+    if (!options.setPasswordOf.isEmpty())
+        return setPassword(accounts, options.setPasswordOf);
     CredentialStore credentials(database, accounts);
     CaptchaStore captchas(database);
     SignInThrottle throttle;
