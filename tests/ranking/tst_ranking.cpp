@@ -340,7 +340,7 @@ private slots:
     {
         putRoom(QStringLiteral("Open"), 0);
         const QByteArray huge = userXml("bob", "Bob", 500, 600, m_noon, "Open").toUtf8().replace("</User>", QByteArray(RankingXml::MaxRecordSize * 4 + 8, ' ') + "</User>");
-        m_store->putObject(QStringLiteral("ranking/rooms/Open/bob.user.xml"), huge);
+        m_server.putObject(QStringLiteral("ranking/rooms/Open/bob.user.xml"), huge);
         BotsData plan;
         plan.InitTime = m_noon;
         BotUserData writer;
@@ -349,7 +349,7 @@ private slots:
         writer.WordsOnTime << botTime {m_noon - 60, 30, 5};
         plan.BotList << writer;
         const QByteArray bigPlan = RankingData::botDataToXml(plan).toUtf8().replace("</Bots>", QByteArray(RankingXml::MaxPlanSize + 1, ' ') + "</Bots>");
-        m_store->putObject(QStringLiteral("ranking/rooms/Open/bot.xml"), bigPlan);
+        m_server.putObject(QStringLiteral("ranking/rooms/Open/bot.xml"), bigPlan);
         const QList<UserDayData> list = rows(bot::sneakIntoBot(QStringLiteral("Open")));
         QCOMPARE(list.size(), 1);
         QCOMPARE(list[0].RoomID, QString());
@@ -568,12 +568,12 @@ private slots:
         RankingHallModel hall;
         hall.createRoom(name, QString(), 0);
         QCOMPARE(m_notices, QStringList({notice}));
-        QVERIFY(m_store->requests.isEmpty());
+        QVERIFY(m_server.storageRequests().isEmpty());
         // The store refuses such a key too.
         RoomData room;
         room.RoomKey = name;
         QVERIFY(!answer(RankingData::pushRoomData(room)));
-        QVERIFY(m_store->requests.isEmpty());
+        QVERIFY(m_server.storageRequests().isEmpty());
         // At the limit a name is fine.
         QCOMPARE(RoomName::check(QString(RoomName::MaxLength, QChar(0x58A8)) ), RoomName::None);
         QCOMPARE(RoomName::check(QString::fromUtf8("露墨 😀")), RoomName::None);
