@@ -5,11 +5,6 @@
 
 #include <QJsonObject>
 
-namespace httplib {
-struct Request;
-struct Response;
-} // namespace httplib
-
 class Database;
 
 // Usage analytics at "/i", as the Countly protocol sends them: every

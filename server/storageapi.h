@@ -10,11 +10,6 @@
 
 #include <atomic>
 
-namespace httplib {
-struct Request;
-struct Response;
-} // namespace httplib
-
 class CredentialStore;
 class ObjectStore;
 struct ServerOptions;

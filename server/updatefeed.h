@@ -5,11 +5,6 @@
 
 #include <QString>
 
-namespace httplib {
-struct Request;
-struct Response;
-} // namespace httplib
-
 // The update feed from one folder: the program's three feeds (64-bit,
 // 32-bit, generic) and its installer package, each at the address the
 // program asks for, read from the same path below the folder (see
