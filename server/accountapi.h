@@ -6,11 +6,6 @@
 
 #include <atomic>
 
-namespace httplib {
-struct Request;
-struct Response;
-} // namespace httplib
-
 class AvatarStore;
 class CaptchaStore;
 class CredentialStore;

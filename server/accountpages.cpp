@@ -14,6 +14,7 @@ const char* const forgottenPasswordPage = R"(<!DOCTYPE html>
 <h1>找回密码</h1>
 <p>这台服务器不发送邮件。请联系服务器的管理员为您的账户设置新密码。</p>
 <p>This server sends no mail. Please ask the server's administrator to set a new password for your account.</p>
+<p style="color: #666;">管理员 / Administrator: <code>penlark-server --data … --set-password 用户名</code></p>
 </body></html>
 )";
 

@@ -3,11 +3,6 @@
 
 #include "requestcontext.h"
 
-namespace httplib {
-struct Request;
-struct Response;
-} // namespace httplib
-
 class AvatarStore;
 class CaptchaStore;
 

@@ -12,20 +12,31 @@ struct Glyph
     const char* rows;
 };
 const Glyph glyphs[] = {
-    { '2', ".###.#...#....#...#...#...#...#####" }, { '3', "####.....#....#.###.....#....#####." },
-    { '4', "...#...##..#.#.#..#.#####...#....#." }, { '5', "######....####.....#....##...#.###." },
-    { '6', "..##..#...#....####.#...##...#.###." }, { '7', "#####....#...#...#...#....#....#..." },
-    { '8', ".###.#...##...#.###.#...##...#.###." }, { '9', ".###.#...##...#.####....#...#..##.." },
-    { 'A', ".###.#...##...#######...##...##...#" }, { 'C', ".###.#...##....#....#....#...#.###." },
-    { 'D', "####.#...##...##...##...##...#####." }, { 'E', "######....#....####.#....#....#####" },
-    { 'F', "######....#....####.#....#....#...." }, { 'G', ".###.#...##....#.####...##...#.####" },
-    { 'H', "#...##...##...#######...##...##...#" }, { 'J', "..###...#....#....#....#.#..#..##.." },
-    { 'K', "#...##..#.#.#..##...#.#..#..#.#...#" }, { 'L', "#....#....#....#....#....#....#####" },
-    { 'M', "#...###.###.#.##.#.##...##...##...#" }, { 'N', "#...##...###..##.#.##..###...##...#" },
-    { 'P', "####.#...##...#####.#....#....#...." }, { 'R', "####.#...##...#####.#.#..#..#.#...#" },
-    { 'T', "#####..#....#....#....#....#....#.." }, { 'U', "#...##...##...##...##...##...#.###." },
-    { 'V', "#...##...##...##...##...#.#.#...#.." }, { 'W', "#...##...##...##.#.##.#.##.#.#.#.#." },
-    { 'X', "#...##...#.#.#...#...#.#.#...##...#" }, { 'Y', "#...##...#.#.#...#....#....#....#.." },
+    { '2', ".###.#...#....#...#...#...#...#####" },
+    { '3', "####.....#....#.###.....#....#####." },
+    { '4', "...#...##..#.#.#..#.#####...#....#." },
+    { '5', "######....####.....#....##...#.###." },
+    { '6', "..##..#...#....####.#...##...#.###." },
+    { '7', "#####....#...#...#...#....#....#..." },
+    { '8', ".###.#...##...#.###.#...##...#.###." },
+    { 'A', ".###.#...##...#######...##...##...#" },
+    { 'C', ".###.#...##....#....#....#...#.###." },
+    { 'D', "####.#...##...##...##...##...#####." },
+    { 'E', "######....#....####.#....#....#####" },
+    { 'F', "######....#....####.#....#....#...." },
+    { 'H', "#...##...##...#######...##...##...#" },
+    { 'J', "..###...#....#....#....#.#..#..##.." },
+    { 'K', "#...##..#.#.#..##...#.#..#..#.#...#" },
+    { 'L', "#....#....#....#....#....#....#####" },
+    { 'M', "#...###.###.#.##.#.##...##...##...#" },
+    { 'N', "#...##...###..##.#.##..###...##...#" },
+    { 'P', "####.#...##...#####.#....#....#...." },
+    { 'R', "####.#...##...#####.#.#..#..#.#...#" },
+    { 'T', "#####..#....#....#....#....#....#.." },
+    { 'U', "#...##...##...##...##...##...#.###." },
+    { 'W', "#...##...##...##.#.##.#.##.#.#.#.#." },
+    { 'X', "#...##...#.#.#...#...#.#.#...##...#" },
+    { 'Y', "#...##...#.#.#...#....#....#....#.." },
 };
 
 const Glyph* glyphFor(QChar c)
@@ -69,28 +80,32 @@ QString CaptchaPicture::alphabet()
 
 QByteArray CaptchaPicture::png(const QString& text, quint32 seed)
 {
+    // The size the sign-up page shows it at (120 x 40 for five characters),
+    // so the pixel font is never scaled.
     QRandomGenerator random(seed);
-    const int scale = 4;
-    QImage image(24 * text.size() + 16, 44, QImage::Format_RGB32);
-    image.fill(qRgb(235 + random.bounded(20), 235 + random.bounded(20), 225 + random.bounded(30)));
-    for (int i = 0; i < 6; ++i)
+    const int scale = 3;
+    const int advance = 22;
+    QImage image(advance * text.size() + 10, 40, QImage::Format_RGB32);
+    image.fill(qRgb(240 + random.bounded(16), 240 + random.bounded(16), 232 + random.bounded(24)));
+    // Light lines behind the characters, two darker ones across them.
+    for (int i = 0; i < 5; ++i)
         line(image, random.bounded(image.width()), random.bounded(image.height()), random.bounded(image.width()),
-             random.bounded(image.height()), qRgb(120 + random.bounded(100), 120 + random.bounded(100), 120 + random.bounded(100)));
+             random.bounded(image.height()), qRgb(170 + random.bounded(60), 170 + random.bounded(60), 170 + random.bounded(60)));
     for (int i = 0; i < text.size(); ++i) {
         const Glyph* g = glyphFor(text.at(i));
         if (!g)
             continue;
-        const QRgb ink = qRgb(random.bounded(110), random.bounded(110), random.bounded(110));
-        const int left = 8 + i * 24 + random.bounded(4);
-        const int top = 4 + random.bounded(10);
-        const int slant = random.bounded(3) - 1;
+        const QRgb ink = qRgb(random.bounded(90), random.bounded(90), random.bounded(120));
+        const int left = 5 + i * advance + random.bounded(3);
+        const int top = 4 + random.bounded(12);
+        const int slant = random.bounded(3) - 1; // one pixel every other row, either way
         for (int row = 0; row < 7; ++row) {
             for (int col = 0; col < 5; ++col) {
                 if (g->rows[row * 5 + col] != '#')
                     continue;
                 for (int y = 0; y < scale; ++y)
                     for (int x = 0; x < scale; ++x) {
-                        const int px = left + col * scale + x + slant * (6 - row);
+                        const int px = left + col * scale + x + slant * ((6 - row) / 2);
                         const int py = top + row * scale + y;
                         if (image.rect().contains(px, py))
                             image.setPixel(px, py, ink);
@@ -98,9 +113,9 @@ QByteArray CaptchaPicture::png(const QString& text, quint32 seed)
             }
         }
     }
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 2; ++i)
         line(image, 0, random.bounded(image.height()), image.width() - 1, random.bounded(image.height()),
-             qRgb(random.bounded(150), random.bounded(150), random.bounded(150)));
+             qRgb(80 + random.bounded(80), 80 + random.bounded(80), 80 + random.bounded(80)));
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);

@@ -2,6 +2,7 @@
 
 #include "accountapi.h"
 #include "accountstore.h"
+#include "analytics.h"
 #include "captchastore.h"
 #include "credentialstore.h"
 #include "database.h"
@@ -99,6 +100,8 @@ void ControlApi::handle(const httplib::Request& request, httplib::Response& resp
     } else if (path.startsWith("/captcha/")) {
         const QString answer = m_parts.captchas->answer(QString::fromUtf8(path.mid(9)));
         json(response, QJsonObject { { QStringLiteral("answer"), answer } }, answer.isEmpty() ? 404 : 200);
+    } else if (path == "/analytics") {
+        json(response, QJsonObject { { QStringLiteral("events"), m_parts.analytics->counts() } });
     } else if (path == "/stats") {
         json(response, QJsonObject { { QStringLiteral("signature_failures"), double(m_parts.storage->signatureFailures()) },
                                      { QStringLiteral("objects"), double(m_parts.objects->count()) } });

@@ -3,13 +3,9 @@
 
 #include "requestcontext.h"
 
-namespace httplib {
-struct Request;
-struct Response;
-} // namespace httplib
-
 class AccountApi;
 class AccountStore;
+class Analytics;
 class CaptchaStore;
 class CredentialStore;
 class Database;
@@ -36,6 +32,7 @@ public:
         StorageApi* storage = nullptr;
         AccountApi* accountApi = nullptr;
         CaptchaStore* captchas = nullptr;
+        Analytics* analytics = nullptr;
     };
 
     explicit ControlApi(const Parts& parts);

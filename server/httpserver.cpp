@@ -189,6 +189,12 @@ bool HttpServer::applyFault(const httplib::Request& request, httplib::Response& 
     case FaultRule::Action::Drop:
     case FaultRule::Action::Stall: {
         const int fd = ConnectionSocket::find(request.remote_addr, request.remote_port, request.local_port);
+        if (fd < 0) {
+            // Without its socket the fault cannot be played; say so plainly.
+            ServerLog::warning(QStringLiteral("fault #%1: the connection's socket was not found").arg(rule.id));
+            reply(response, 500, "{\"ok\":false,\"error\":\"fault could not be applied\"}", "application/json");
+            return true;
+        }
         if (rule.action == FaultRule::Action::Stall)
             m_faults->waitUntil(generation, 50, [fd] { return ConnectionSocket::peerClosed(fd); });
         ConnectionSocket::drop(fd);

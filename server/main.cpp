@@ -2,7 +2,9 @@
 // and update feed in one program. See --help.
 #include "accountapi.h"
 #include "accountpages.h"
+#include "accountrules.h"
 #include "accountstore.h"
+#include "analytics.h"
 #include "avatarstore.h"
 #include "captchastore.h"
 #include "controlapi.h"
@@ -16,14 +18,39 @@
 #include "serveroptions.h"
 #include "signinthrottle.h"
 #include "storageapi.h"
+#include "updatefeed.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QTextStream>
 
 #include <csignal>
 #include <cstdio>
 #include <pthread.h>
 #include <thread>
+
+namespace {
+// The administrator's reset of a forgotten password.
+int setPassword(AccountStore& accounts, const QString& name)
+{
+    const Account account = accounts.find(name);
+    if (!account.isValid()) {
+        std::fprintf(stderr, "penlark-server: no account %s\n", qPrintable(name));
+        return 1;
+    }
+    QTextStream in(stdin);
+    const QString password = in.readLine();
+    const QString problem = AccountRules::passwordProblem(password);
+    if (!problem.isEmpty()) {
+        std::fprintf(stderr, "penlark-server: %s\n", qPrintable(problem));
+        return 1;
+    }
+    if (accounts.setPassword(account.id, password) != AccountStore::Outcome::Done)
+        return 1;
+    std::printf("password of %s set\n", qPrintable(account.name));
+    return 0;
+}
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -70,6 +97,8 @@ int main(int argc, char* argv[])
         return 1;
     }
     AccountStore accounts(database);
+    if (!options.setPasswordOf.isEmpty())
+        return setPassword(accounts, options.setPasswordOf);
     CredentialStore credentials(database, accounts);
     CaptchaStore captchas(database);
     SignInThrottle throttle;
@@ -82,6 +111,8 @@ int main(int argc, char* argv[])
     accountParts.throttle = &throttle;
     AccountApi accountApi(options, accountParts);
     AccountPages accountPages(captchas, avatars);
+    Analytics analytics(database);
+    UpdateFeed updateFeed(options.feedPath());
     FaultInjector faults;
     RequestJournal journal;
 
@@ -99,6 +130,7 @@ int main(int argc, char* argv[])
     parts.storage = &storage;
     parts.accountApi = &accountApi;
     parts.captchas = &captchas;
+    parts.analytics = &analytics;
     ControlApi control(parts);
     if (options.testControl) {
         server.setTestControl(&faults, &journal);
@@ -109,6 +141,9 @@ int main(int argc, char* argv[])
     server.route("/captcha", false, to(accountPages));
     server.route("/avatars", false, to(accountPages));
     server.route("/user/forget_password", true, to(accountPages));
+    server.route("/i", true, to(analytics));
+    server.route("/update", false, to(updateFeed));
+    server.route("/Master", false, to(updateFeed));
 
     const int port = server.bind();
     if (port < 0) {

@@ -4,6 +4,12 @@
 #include <QByteArray>
 #include <QString>
 
+// The handlers' view of the HTTP library: its request and answer records.
+namespace httplib {
+struct Request;
+struct Response;
+} // namespace httplib
+
 // What the server worked out about one request before its handler runs,
 // and what the handler leaves for the log line.
 struct RequestContext

@@ -2,6 +2,16 @@
 
 #include <QJsonObject>
 
+namespace {
+qint64 size(const RequestJournal::Entry& entry)
+{
+    qint64 bytes = entry.body.size();
+    for (const RequestJournal::Part& part : entry.parts)
+        bytes += part.content.size();
+    return bytes;
+}
+} // namespace
+
 void RequestJournal::setEnabled(bool enabled)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
@@ -24,9 +34,12 @@ quint64 RequestJournal::record(Entry entry)
         entry.body.truncate(bodyLimit);
     for (Part& part : entry.parts)
         part.content.truncate(bodyLimit);
+    m_bytes += size(entry);
     m_entries.push_back(std::move(entry));
-    while (m_entries.size() > size_t(maxEntries))
+    while (m_entries.size() > size_t(maxEntries) || (m_bytes > maxBytes && m_entries.size() > 1)) {
+        m_bytes -= size(m_entries.front());
         m_entries.pop_front();
+    }
     return m_entries.back().seq;
 }
 
@@ -77,4 +90,5 @@ void RequestJournal::clear()
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_entries.clear();
+    m_bytes = 0;
 }

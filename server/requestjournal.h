@@ -13,7 +13,8 @@
 // check what a client sent: method, target, headers and body (the first
 // bodyLimit bytes; a form upload's parts as the library parsed them), and
 // the status it was answered with (0 while open or never answered).
-// Only kept with --test-control; the oldest entries go beyond maxEntries.
+// Only kept with --test-control; the oldest entries go beyond maxEntries
+// entries or maxBytes of bodies.
 class RequestJournal
 {
 public:
@@ -48,11 +49,13 @@ public:
 
     static const int bodyLimit = 1 << 20;
     static const int maxEntries = 20000;
+    static const qint64 maxBytes = 64ll * 1024 * 1024;
 
 private:
     mutable std::mutex m_mutex;
     std::deque<Entry> m_entries;
     quint64 m_next = 1;
+    qint64 m_bytes = 0;
     bool m_enabled = true;
 };
 

@@ -58,6 +58,9 @@ bool ServerOptions::parse(const QStringList& arguments, QString* message)
         { QStringLiteral("threads"), QStringLiteral("Connections served at the same time (default 64)."),
           QStringLiteral("count") },
         { QStringLiteral("no-registration"), QStringLiteral("Refuse new accounts (sign-up answers DisableRegistration).") },
+        { QStringLiteral("set-password"), QStringLiteral("Set a new password for the account (read as one line from standard "
+                                                         "input) and exit: how a forgotten password is reset."),
+          QStringLiteral("name") },
         { QStringLiteral("test-control"), QStringLiteral("Enable the /_control endpoints for tests: fault injection, the "
                                                          "request journal, captcha answers, direct object access. "
                                                          "Answered for 127.0.0.1 only. Never on a public server.") },
@@ -107,6 +110,7 @@ bool ServerOptions::parse(const QStringList& arguments, QString* message)
     threads = int(number);
     registration = !parser.isSet(QStringLiteral("no-registration"));
     testControl = parser.isSet(QStringLiteral("test-control"));
+    setPasswordOf = parser.value(QStringLiteral("set-password"));
     return true;
 }
 

@@ -20,6 +20,7 @@ struct ServerOptions
     int threads = 64;                // connections served at the same time
     bool registration = true;
     bool testControl = false;        // the /_control endpoints (faults, journal, ...)
+    QString setPasswordOf;           // an account whose password is set from stdin, then exit
 
     // Reads the arguments (the program name first). Returns false with a
     // message, or with an empty message when help or the version was shown.

@@ -188,26 +188,34 @@ void StorageApi::put(const httplib::Request& request, httplib::Response& respons
                      const QByteArray& key, const StorageCredential& credential)
 {
     const QByteArray body = bytes(request.body);
-    if (body.size() > m_options.maxObjectSize) {
-        fail(response, context, 400, QStringLiteral("EntityTooLarge"), QStringLiteral("The object is larger than this server allows."));
-        return;
-    }
     const QByteArray md5 = HttpServer::header(request, "Content-MD5");
     if (!md5.isEmpty() && QByteArray::fromBase64(md5) != QCryptographicHash::hash(body, QCryptographicHash::Md5)) {
         fail(response, context, 400, QStringLiteral("InvalidDigest"), QStringLiteral("The Content-MD5 you specified did not match what we received."));
         return;
     }
-    QByteArray type = HttpServer::header(request, "Content-Type");
     ObjectMeta stored;
+    if (!store(response, context, key, body, HttpServer::header(request, "Content-Type"), credential, &stored))
+        return;
+    response.status = 200;
+}
+
+bool StorageApi::store(httplib::Response& response, RequestContext& context, const QByteArray& key,
+                       const QByteArray& body, const QByteArray& type, const StorageCredential& credential,
+                       ObjectMeta* stored)
+{
+    if (body.size() > m_options.maxObjectSize) {
+        fail(response, context, 400, QStringLiteral("EntityTooLarge"), QStringLiteral("The object is larger than this server allows."));
+        return false;
+    }
     QString error;
     if (!m_store.put(key, body, type.isEmpty() ? QByteArray("application/octet-stream") : type,
-                     credential.accountName.toUtf8(), &stored, &error)) {
+                     credential.accountName.toUtf8(), stored, &error)) {
         fail(response, context, 500, QStringLiteral("InternalError"), QStringLiteral("The object could not be stored: ") + error);
-        return;
+        return false;
     }
-    response.status = 200;
-    response.set_header("ETag", stored.quotedETag().constData());
+    response.set_header("ETag", stored->quotedETag().constData());
     response.set_header("x-oss-request-id", CredentialStore::randomText(24).constData());
+    return true;
 }
 
 void StorageApi::postForm(const httplib::Request& request, httplib::Response& response, RequestContext& context)
@@ -255,23 +263,13 @@ void StorageApi::postForm(const httplib::Request& request, httplib::Response& re
         fail(response, context, 403, QStringLiteral("AccessDenied"), QStringLiteral("This credential does not reach the object."));
         return;
     }
-    if (body.size() > m_options.maxObjectSize) {
-        fail(response, context, 400, QStringLiteral("EntityTooLarge"), QStringLiteral("The object is larger than this server allows."));
-        return;
-    }
     QByteArray type = bytes(file.content_type);
     if (type.isEmpty())
         type = field("Content-Type");
     ObjectMeta stored;
-    QString error;
-    if (!m_store.put(key, body, type.isEmpty() ? QByteArray("application/octet-stream") : type,
-                     credential.accountName.toUtf8(), &stored, &error)) {
-        fail(response, context, 500, QStringLiteral("InternalError"), QStringLiteral("The object could not be stored: ") + error);
+    if (!store(response, context, key, body, type, credential, &stored))
         return;
-    }
     const QByteArray status = field("success_action_status");
-    response.set_header("ETag", stored.quotedETag().constData());
-    response.set_header("x-oss-request-id", CredentialStore::randomText(24).constData());
     if (status == "200") {
         response.status = 200;
     } else if (status == "201") {

@@ -10,14 +10,10 @@
 
 #include <atomic>
 
-namespace httplib {
-struct Request;
-struct Response;
-} // namespace httplib
-
 class CredentialStore;
 class ObjectStore;
 struct ServerOptions;
+struct ObjectMeta;
 struct StorageCredential;
 
 // The bucket "lumoranking" under the path "/lumoranking": listings
@@ -47,6 +43,10 @@ private:
     void put(const httplib::Request& request, httplib::Response& response, RequestContext& context,
              const QByteArray& key, const StorageCredential& credential);
     void postForm(const httplib::Request& request, httplib::Response& response, RequestContext& context);
+    // Stores an upload of the credential's account and names its ETag in
+    // the answer; false after answering a refusal or a failure.
+    bool store(httplib::Response& response, RequestContext& context, const QByteArray& key, const QByteArray& body,
+               const QByteArray& type, const StorageCredential& credential, ObjectMeta* stored);
     void fail(httplib::Response& response, RequestContext& context, int status, const QString& code,
               const QString& message, const Fields& extra = Fields());
 

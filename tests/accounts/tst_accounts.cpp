@@ -6,6 +6,7 @@
 #include "penlarkserver.h"
 
 #include "countly/countly.h"
+#include "data/serviceconfig.h"
 #include "data/settings.h"
 #include "function/qmlkey.h"
 #include "i18n/i18n.h"
@@ -30,6 +31,7 @@
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QSettings>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTcpServer>
 
@@ -67,18 +69,6 @@ private:
     static UserDatas* data() { return Users::instance()->getUserData(); }
     static UserInfo* user() { return Users::instance()->getUserInfo(); }
 
-    // A small PNG of one colour.
-    static QByteArray picture(QRgb colour)
-    {
-        QImage image(8, 8, QImage::Format_RGB32);
-        image.fill(colour);
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        image.save(&buffer, "PNG");
-        return bytes;
-    }
-
     // Answers GET path with bytes (a fault rule of the test server).
     void serve(const QString& path, const QByteArray& bytes, int times = -1)
     {
@@ -102,7 +92,7 @@ private:
     void giveAnnAnAvatar()
     {
         signIn();
-        QVERIFY(user()->updateAvatar(picture(qRgb(200, 100, 50))));
+        QVERIFY(user()->updateAvatar(testPicture(qRgb(200, 100, 50))));
         user()->logout();
     }
 
@@ -137,8 +127,8 @@ private slots:
         connect(function::instance()->getMessage(), &Message::showMessage, this,
                 [this](const QString& text) { m_notices << text; });
         QVERIFY(m_server.start());
-        qputenv("PENLARK_ACCOUNT_SERVER", m_server.url().toUtf8());
-        qputenv("PENLARK_ANALYTICS_SERVER", m_server.url().toUtf8());
+        // One base address reaches the account server and the analytics.
+        qputenv("PENLARK_SERVER", m_server.url().toUtf8());
     }
 
     void init()
@@ -230,7 +220,7 @@ private slots:
         QCOMPARE(network::getImage(QString(), false), QStringLiteral(":/source/images/user.png"));
         QVERIFY(m_server.requests().isEmpty());
         // Two addresses that serve the same picture.
-        serve(QStringLiteral("/pictures/*"), picture(qRgb(200, 100, 50)));
+        serve(QStringLiteral("/pictures/*"), testPicture(qRgb(200, 100, 50)));
         const QString a = network::getImage(m_server.url() + QStringLiteral("/pictures/a.png"), false);
         QVERIFY(QFileInfo::exists(a));
         const QDateTime written = QFileInfo(a).lastModified();
@@ -252,7 +242,7 @@ private slots:
         item.setHttpIcon(QString());
         QCOMPARE(item.iconFile(), QStringLiteral(":/source/images/user.png"));
         QCOMPARE(spy.count(), 0);
-        serve(QStringLiteral("/pictures/icon.png"), picture(qRgb(20, 30, 40)));
+        serve(QStringLiteral("/pictures/icon.png"), testPicture(qRgb(20, 30, 40)));
         const QString url = m_server.url() + QStringLiteral("/pictures/icon.png");
         item.setHttpIcon(url);
         QTRY_COMPARE(item.iconFile(), item.iconPath());
@@ -398,11 +388,11 @@ private slots:
 
     void signInOffline()
     {
-        qputenv("PENLARK_ACCOUNT_SERVER", "");
+        qputenv("PENLARK_SERVER", "");
         QSignalSpy spy(user(), &UserInfo::loginFinished);
         user()->login(QStringLiteral("ann"), QStringLiteral("secret"));
         QVERIFY(spy.wait(5000));
-        qputenv("PENLARK_ACCOUNT_SERVER", m_server.url().toUtf8());
+        qputenv("PENLARK_SERVER", m_server.url().toUtf8());
         QCOMPARE(spy.at(0).at(0).toBool(), false);
         QCOMPARE(spy.at(0).at(1).toString(), network::notConfiguredText());
         QVERIFY(m_server.requests().isEmpty());
@@ -511,14 +501,14 @@ private slots:
 
         QVERIFY(!user()->updateAvatar(QUrl::fromLocalFile(QStringLiteral("/nonexistent/pic.png"))));
         QCOMPARE(user()->error(), QStringLiteral("上传的文件不是一张图片"));
-        QVERIFY(user()->updateAvatar(picture(qRgb(1, 2, 3))));
+        QVERIFY(user()->updateAvatar(testPicture(qRgb(1, 2, 3))));
         const ServerRequest upload = m_server.requestsTo("/api/v1/user/settings/avatar").last();
         QVERIFY(upload.headers.value("content-type").startsWith("multipart/form-data"));
         QCOMPARE(upload.part("gravatar").content, data()->email().toUtf8());
         QCOMPARE(upload.part("source").content, QByteArray("local"));
         QCOMPARE(upload.part("avatar").filename, QByteArray("file.png"));
         QCOMPARE(upload.part("avatar").contentType, QByteArray("image/png"));
-        QCOMPARE(upload.part("avatar").content, picture(qRgb(1, 2, 3)));
+        QCOMPARE(upload.part("avatar").content, testPicture(qRgb(1, 2, 3)));
         QSignalSpy spy(user(), &UserInfo::loginFinished);
         user()->login(true);
         QVERIFY(spy.wait(5000));
@@ -629,6 +619,47 @@ private slots:
         c.stop();
         QTRY_COMPARE(m_server.requestsTo("/i").size(), 1);
         QCOMPARE(m_server.requestsTo("/i").at(0).query.queryItems().size(), 2);
+
+        // The server counted two sessions begun, two heartbeats, one end
+        // and the events of the heartbeat that carried them (once the last
+        // request is answered: the journal has it as soon as it arrives).
+        QTRY_COMPARE(m_server.requestsTo("/i").at(0).status, 200);
+        const QJsonObject counts = m_server.analytics().value(QStringLiteral("events")).toObject();
+        QCOMPARE(counts.value(QStringLiteral("[CLY]_session_begin")).toInt(), 1);
+        QCOMPARE(counts.value(QStringLiteral("[CLY]_session_heartbeat")).toInt(), 2);
+        QCOMPARE(counts.value(QStringLiteral("[CLY]_session_end")).toInt(), 1);
+        QCOMPARE(counts.value(QStringLiteral("a")).toInt(), 2);
+        QCOMPARE(counts.value(QStringLiteral("b")).toInt(), 1);
+    }
+
+    void serviceAddresses_data()
+    {
+        QTest::addColumn<QString>("base");
+        QTest::addColumn<QString>("account");
+        QTest::addColumn<QString>("analytics");
+        QTest::addColumn<QString>("wantAccount");
+        QTest::addColumn<QString>("wantAnalytics");
+        QTest::newRow("base only") << "http://h:1/" << "" << "" << "http://h:1" << "http://h:1";
+        QTest::newRow("account server of its own") << "http://h:1" << "http://a:2" << "" << "http://a:2" << "http://h:1";
+        QTest::newRow("analytics of its own") << "http://h:1" << "" << "http://c:3" << "http://h:1" << "http://c:3";
+        QTest::newRow("nothing") << "" << "" << "" << "" << "";
+    }
+
+    void serviceAddresses()
+    {
+        QFETCH(QString, base);
+        QFETCH(QString, account);
+        QFETCH(QString, analytics);
+        const auto restore = qScopeGuard([this] {
+            qputenv("PENLARK_SERVER", m_server.url().toUtf8());
+            qunsetenv("PENLARK_ACCOUNT_SERVER");
+            qunsetenv("PENLARK_ANALYTICS_SERVER");
+        });
+        qputenv("PENLARK_SERVER", base.toUtf8());
+        qputenv("PENLARK_ACCOUNT_SERVER", account.toUtf8());
+        qputenv("PENLARK_ANALYTICS_SERVER", analytics.toUtf8());
+        QTEST(ServiceConfig::accountServer(), "wantAccount");
+        QTEST(ServiceConfig::analyticsServer(), "wantAnalytics");
     }
 
     // ---- pages -----------------------------------------------------------
@@ -689,20 +720,28 @@ private slots:
         QCOMPARE(child(points, "pointsText")->property("text").toString(), QStringLiteral("现有积分: 120"));
         global::instance()->settings()->setIsFirstLogin(true);
         QObject* first = child(points, "firstLoginRow");
+        QSignalSpy balance(d, &UserDatas::pointsChanged);
         QVERIFY(QMetaObject::invokeMethod(child(first, "claimButton"), "clicked"));
-        QTRY_COMPARE(d->points(), 220);
+        // The claim sends the change and a balance request at once; the
+        // server may read the balance before the change, and the answer
+        // that arrives last sets the figure. Once both have arrived, a
+        // balance asked for alone shows the sum.
+        QTRY_COMPARE(balance.count(), 2);
+        d->updatePoints();
+        QTRY_COMPARE(balance.count(), 3);
+        QCOMPARE(d->points(), 220);
         QVERIFY(!global::instance()->settings()->isFirstLogin());
 
         // A picked picture is uploaded from the page by its file URL.
         const QString png = QDir::temp().filePath(QStringLiteral("picked.png"));
         QFile pngFile(png);
         QVERIFY(pngFile.open(QIODevice::WriteOnly));
-        pngFile.write(picture(qRgb(9, 9, 9)));
+        pngFile.write(testPicture(qRgb(9, 9, 9)));
         pngFile.close();
         m_server.clearRequests();
         QVERIFY(QMetaObject::invokeMethod(me, "changeAvatar", Q_ARG(QVariant, QVariant::fromValue(QUrl::fromLocalFile(png)))));
         QCOMPARE(m_server.requestsTo("/api/v1/user/settings/avatar").size(), 1);
-        QCOMPARE(m_server.requestsTo("/api/v1/user/settings/avatar").at(0).part("avatar").content, picture(qRgb(9, 9, 9)));
+        QCOMPARE(m_server.requestsTo("/api/v1/user/settings/avatar").at(0).part("avatar").content, testPicture(qRgb(9, 9, 9)));
         QVERIFY(m_notices.contains(QStringLiteral("您的新头像更新成功")));
         QTRY_VERIFY(d->avatar_file().startsWith(QStringLiteral("file:")));
 
@@ -731,9 +770,9 @@ private slots:
         delete me;
 
         // Without an account server the sheet says so before anything is typed.
-        qunsetenv("PENLARK_ACCOUNT_SERVER");
+        qunsetenv("PENLARK_SERVER");
         QObject* offline = create("qrc:/qml/page/LoginPage.qml");
-        qputenv("PENLARK_ACCOUNT_SERVER", m_server.url().toUtf8());
+        qputenv("PENLARK_SERVER", m_server.url().toUtf8());
         QVERIFY(offline);
         QVERIFY(QMetaObject::invokeMethod(offline, "show"));
         QTRY_VERIFY(child(offline, "offlineNotice")->property("visible").toBool());

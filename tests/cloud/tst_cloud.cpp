@@ -128,7 +128,7 @@ private slots:
                 [this](const QString& text) { m_notices << text; });
         QVERIFY(m_server.start());
         QVERIFY(m_server.createAccount(QStringLiteral("ann"), QStringLiteral("secret")) > 0);
-        qputenv("PENLARK_ACCOUNT_SERVER", m_server.url().toUtf8());
+        qputenv("PENLARK_SERVER", m_server.url().toUtf8());
         user()->setLogin(QStringLiteral("ann"));
         user()->setPassword(QStringLiteral("secret"));
         user()->setLogined(true);

@@ -8,10 +8,12 @@
 // blocking HTTP client, so a test can script the server in the middle of a
 // client's work without running the event loop.
 
+#include <QBuffer>
 #include <QByteArray>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -28,6 +30,18 @@
 #ifndef PENLARK_SERVER_PATH
 #error "PENLARK_SERVER_PATH names the penlark-server program"
 #endif
+
+// A small PNG of one colour: pictures to upload and serve in tests.
+inline QByteArray testPicture(QRgb colour, int side = 8)
+{
+    QImage image(side, side, QImage::Format_RGB32);
+    image.fill(colour);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
 
 // One request as the server's journal recorded it.
 struct ServerRequest
@@ -91,6 +105,8 @@ public:
         m_log = m_folder.path() + QStringLiteral("/server.log");
     }
     ~PenlarkServer() { stop(); }
+    // Arguments for the next start, e.g. another database.
+    void setExtraArguments(const QStringList& arguments) { m_extra = arguments; }
     PenlarkServer(const PenlarkServer&) = delete;
     PenlarkServer& operator=(const PenlarkServer&) = delete;
 

@@ -5,6 +5,7 @@
 #include "testenvironment.h"
 
 #include "penlarkserver.h"
+#include "postgrescluster.h"
 
 #include "function/function.h"
 #include "function/oss.h"
@@ -132,6 +133,7 @@ class TestServer : public QObject
 {
     Q_OBJECT
 
+    PostgresCluster m_postgres;
     PenlarkServer m_server;
 
     static QByteArray basic(const QString& user, const QString& password)
@@ -168,6 +170,25 @@ class TestServer : public QObject
                  { "Authorization", oss::getSignature(QString::fromLatin1(verb), key.isEmpty() ? QStringLiteral("/") : key, date, token).toUtf8() } };
     }
 
+    // Headers signed by hand from the published rule, with a Content-MD5 and
+    // a Content-Type line the program's client leaves empty.
+    static QList<QPair<QByteArray, QByteArray>> handSigned(const QByteArray& verb, const QString& key, const Credential& c,
+                                                          const QByteArray& md5, const QByteArray& type)
+    {
+        const QByteArray date = function::timeToGMT(QDateTime::currentSecsSinceEpoch()).toUtf8();
+        const QByteArray text = verb + '\n' + md5 + '\n' + type + '\n' + date + "\nx-oss-security-token:" + c.token.toUtf8()
+            + "\n/lumoranking/" + key.toUtf8();
+        QList<QPair<QByteArray, QByteArray>> headers { { "Date", date }, { "x-oss-security-token", c.token.toUtf8() } };
+        if (!md5.isEmpty())
+            headers << qMakePair(QByteArray("Content-MD5"), md5);
+        if (!type.isEmpty())
+            headers << qMakePair(QByteArray("Content-Type"), type);
+        headers << qMakePair(QByteArray("Authorization"),
+                             "OSS " + c.id.toUtf8() + ':'
+                                 + QMessageAuthenticationCode::hash(text, c.secret.toUtf8(), QCryptographicHash::Sha1).toBase64());
+        return headers;
+    }
+
     ServerAnswer signedCall(const QByteArray& verb, const QString& key, const Credential& c,
                             const QByteArray& body = QByteArray(), PenlarkServer* server = nullptr) const
     {
@@ -192,7 +213,14 @@ class TestServer : public QObject
 private slots:
     void initTestCase()
     {
+        // The same suite runs against a PostgreSQL server when asked to.
+        if (qEnvironmentVariableIsSet("PENLARK_TEST_POSTGRES")) {
+            QVERIFY(m_postgres.start());
+            m_server.setExtraArguments({ QStringLiteral("--database"), m_postgres.conninfo() });
+        }
         QVERIFY(m_server.start());
+        if (qEnvironmentVariableIsSet("PENLARK_TEST_POSTGRES"))
+            QVERIFY(m_server.log().contains(QStringLiteral("PostgreSQL")));
         QVERIFY(m_server.createAccount(QStringLiteral("ann"), QStringLiteral("secret"), QStringLiteral("ann@example.org")) > 0);
         QVERIFY(m_server.createAccount(QStringLiteral("bob"), QStringLiteral("hunter22"), QStringLiteral("bob@example.org")) > 0);
     }
@@ -287,13 +315,7 @@ private slots:
         } else if (change == QLatin1String("type unsigned")) {
             headers << qMakePair(QByteArray("Content-Type"), QByteArray("text/plain"));
         } else if (change == QLatin1String("type signed")) {
-            // Signed by hand: the line the client leaves empty holds the type.
-            const QByteArray date = function::timeToGMT(QDateTime::currentSecsSinceEpoch()).toUtf8();
-            const QByteArray text = "GET\n\ntext/plain\n" + date + "\nx-oss-security-token:" + c.token.toUtf8()
-                + "\n/lumoranking/" + key.toUtf8();
-            headers = { { "Content-Type", "text/plain" }, { "Date", date }, { "x-oss-security-token", c.token.toUtf8() },
-                        { "Authorization", "OSS " + c.id.toUtf8() + ':'
-                              + QMessageAuthenticationCode::hash(text, c.secret.toUtf8(), QCryptographicHash::Sha1).toBase64() } };
+            headers = handSigned("GET", key, c, QByteArray(), "text/plain");
         } else if (change == QLatin1String("anonymous")) {
             headers.clear();
         } else if (change == QLatin1String("policy id")) {
@@ -347,14 +369,7 @@ private slots:
     {
         const Credential c = sts(QStringLiteral("ann"), QStringLiteral("secret"));
         const QString key = QStringLiteral("data/ann/a.txt");
-        const QByteArray date = function::timeToGMT(QDateTime::currentSecsSinceEpoch()).toUtf8();
-        const auto headers = [&](const QByteArray& md5) -> QList<QPair<QByteArray, QByteArray>> {
-            const QByteArray text = "PUT\n" + md5 + "\n\n" + date + "\nx-oss-security-token:" + c.token.toUtf8()
-                + "\n/lumoranking/" + key.toUtf8();
-            return { { "Content-MD5", md5 }, { "Date", date }, { "x-oss-security-token", c.token.toUtf8() },
-                     { "Authorization", "OSS " + c.id.toUtf8() + ':'
-                           + QMessageAuthenticationCode::hash(text, c.secret.toUtf8(), QCryptographicHash::Sha1).toBase64() } };
-        };
+        const auto headers = [&](const QByteArray& md5) { return handSigned("PUT", key, c, md5, QByteArray()); };
         const QByteArray body = "abc";
         const ServerAnswer wrong = m_server.call("PUT", objectPath(key), body, headers(QCryptographicHash::hash("abd", QCryptographicHash::Md5).toBase64()));
         QCOMPARE(wrong.status, 400);
@@ -1109,17 +1124,6 @@ private slots:
         QCOMPARE(record.value(QStringLiteral("nickname")).toString(), QStringLiteral("Ann & Co"));
     }
 
-    static QByteArray png(QRgb colour, int side = 8)
-    {
-        QImage image(side, side, QImage::Format_RGB32);
-        image.fill(colour);
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        image.save(&buffer, "PNG");
-        return bytes;
-    }
-
     // The form the program sends: Qt's multipart writer quotes the boundary.
     ServerAnswer uploadAvatar(const QByteArray& picture)
     {
@@ -1139,7 +1143,7 @@ private slots:
         QCOMPARE(refused.value(QStringLiteral("ok")).toBool(true), false);
         QVERIFY(refused.value(QStringLiteral("err")).toString().startsWith(QStringLiteral("上传的文件不是一张图片")));
         QVERIFY(uploadAvatar(QByteArray()).json().value(QStringLiteral("err")).toString().startsWith(QStringLiteral("上传的文件不是一张图片")));
-        const QJsonObject done = uploadAvatar(png(qRgb(200, 10, 10), 900)).json();
+        const QJsonObject done = uploadAvatar(testPicture(qRgb(200, 10, 10), 900)).json();
         QCOMPARE(done.value(QStringLiteral("data")).toString(), QStringLiteral("Your avatar setting has been updated successfully."));
         const QString url = m_server.call("POST", QStringLiteral("/api/v1/users/login"), "name=ann",
                                           { { "Authorization", basic(QStringLiteral("ann"), QStringLiteral("secret")) } })
@@ -1202,6 +1206,36 @@ private slots:
         QVERIFY(page.body.contains("<html"));
     }
 
+    // The administrator's reset of a forgotten password, beside the running
+    // server and on its database.
+    void administratorSetsAPassword()
+    {
+        QString answer;
+        const QString id = newCaptcha(&answer);
+        QVERIFY(signUp(QStringLiteral("fay"), QStringLiteral("fay@example.org"), QStringLiteral("forgotten"),
+                       QStringLiteral("forgotten"), id, answer).json().value(QStringLiteral("ok")).toBool());
+        QStringList arguments { QStringLiteral("--data"), m_server.dataPath(), QStringLiteral("--set-password"), QStringLiteral("FAY") };
+        if (qEnvironmentVariableIsSet("PENLARK_TEST_POSTGRES"))
+            arguments << QStringLiteral("--database") << m_postgres.conninfo();
+        QProcess admin;
+        admin.start(QStringLiteral(PENLARK_SERVER_PATH), arguments);
+        admin.write("new&pass\n");
+        admin.closeWriteChannel();
+        QVERIFY(admin.waitForFinished(20000));
+        QCOMPARE(admin.exitCode(), 0);
+        const auto signIn = [this](const QString& password) {
+            return m_server.call("POST", QStringLiteral("/api/v1/users/login"), "name=fay",
+                                 { { "Authorization", basic(QStringLiteral("fay"), password) } }).status;
+        };
+        QCOMPARE(signIn(QStringLiteral("new&pass")), 200);
+        QCOMPARE(signIn(QStringLiteral("forgotten")), 401);
+        // No such account, or too short a password: nothing changes.
+        admin.start(QStringLiteral(PENLARK_SERVER_PATH), QStringList(arguments).replaceInStrings(QStringLiteral("FAY"), QStringLiteral("nobody")));
+        admin.closeWriteChannel();
+        QVERIFY(admin.waitForFinished(20000));
+        QCOMPARE(admin.exitCode(), 1);
+    }
+
     void accountsAndPointsSurviveARestart()
     {
         QString answer;
@@ -1212,7 +1246,7 @@ private slots:
                     .toBool());
         const QByteArray auth = basic(QStringLiteral("eve"), QStringLiteral("secret"));
         QCOMPARE(m_server.call("GET", QStringLiteral("/api/v2/points/add?user_name=eve&points=42&type=0"), QByteArray(), { { "Authorization", auth } }).status, 200);
-        QCOMPARE(uploadAvatar(png(qRgb(1, 2, 3))).status, 200);
+        QCOMPARE(uploadAvatar(testPicture(qRgb(1, 2, 3))).status, 200);
         // A captcha handed out before the restart still counts after it.
         QString pending;
         const QString pendingId = newCaptcha(&pending);
@@ -1229,6 +1263,64 @@ private slots:
         QCOMPARE(m_server.captchaAnswer(pendingId), pending);
         QCOMPARE(m_server.call("POST", QStringLiteral("/api/v1/users/login"), "name=eve",
                                { { "Authorization", basic(QStringLiteral("eve"), QStringLiteral("wrong")) } }).status, 401);
+    }
+
+    // ---- analytics and update feed ------------------------------------------------
+
+    void analyticsCountsPerEvent()
+    {
+        const auto send = [this](const QString& query) { return m_server.call("GET", QStringLiteral("/i?") + query); };
+        const QString device = QStringLiteral("app_key=5e1f&device_id=%7Bd1%7D");
+        QCOMPARE(send(device + QStringLiteral("&begin_session=1&metrics=%7B%7D&hour=8&session_duration=30")).status, 200);
+        QCOMPARE(send(device + QStringLiteral("&session_duration=30&events=") + QString::fromLatin1(QUrl::toPercentEncoding(
+                              QStringLiteral("[{\"key\":\"export\",\"count\":2},{\"key\":\"保存\",\"count\":1}]"))))
+                     .json()
+                     .value(QStringLiteral("result"))
+                     .toString(),
+                 QStringLiteral("Success"));
+        // Events that do not parse count nothing; the heartbeat still does.
+        QCOMPARE(send(device + QStringLiteral("&session_duration=30&events=[{\"key\":\"a\"\"count\":1}]")).status, 200);
+        QCOMPARE(send(device + QStringLiteral("&events=") + QString::fromLatin1(QUrl::toPercentEncoding(QStringLiteral("[{\"key\":\"export\",\"count\":3}]")))).status, 200);
+        QCOMPARE(send(device).status, 200);
+        QCOMPARE(send(QStringLiteral("device_id=x")).status, 400);
+        // Sent as a form body too.
+        QCOMPARE(m_server.call("POST", QStringLiteral("/i"), device.toUtf8() + "&end_session=1",
+                               { { "Content-Type", "application/x-www-form-urlencoded" } }).status,
+                 200);
+        const QJsonObject counts = m_server.analytics().value(QStringLiteral("events")).toObject();
+        QCOMPARE(counts, (QJsonObject { { "[CLY]_session_begin", 1 }, { "[CLY]_session_heartbeat", 2 }, { "[CLY]_session_end", 2 },
+                                        { "export", 5 }, { "保存", 1 } }));
+        QVERIFY(m_server.restart());
+        QCOMPARE(m_server.analytics().value(QStringLiteral("events")).toObject().value(QStringLiteral("export")).toInt(), 5);
+    }
+
+    void updateFeedFromItsFolder_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("status");
+        QTest::newRow("64-bit feed") << "/update/linux/Master/repository/Updates.xml" << 200;
+        QTest::newRow("32-bit feed") << "/update/linux/Master/repository_32/Updates.xml" << 200;
+        QTest::newRow("generic feed") << "/update/linux/repository/Updates.xml" << 200;
+        QTest::newRow("installer") << "/Master/TovaWriter_installer.deb" << 200;
+        QTest::newRow("other file of the folder") << "/update/linux/notes.txt" << 404;
+        QTest::newRow("outside the folder") << "/update/linux/../../penlark.sqlite" << 404;
+    }
+
+    void updateFeedFromItsFolder()
+    {
+        QFETCH(QString, path);
+        const QString folder = m_server.dataPath() + QStringLiteral("/update");
+        for (const char* file : { "/linux/Master/repository/Updates.xml", "/linux/Master/repository_32/Updates.xml",
+                                  "/linux/repository/Updates.xml", "/Master/TovaWriter_installer.deb", "/linux/notes.txt" }) {
+            QDir().mkpath(QFileInfo(folder + QLatin1String(file)).path());
+            QFile f(folder + QLatin1String(file));
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write(QByteArray(file));
+        }
+        const ServerAnswer a = m_server.call("GET", path);
+        QTEST(a.status, "status");
+        if (a.status == 200)
+            QCOMPARE(a.body, path.mid(path.startsWith(QLatin1String("/update")) ? 7 : 0).toUtf8());
     }
 
     void storageAccessIsPerAccount()
