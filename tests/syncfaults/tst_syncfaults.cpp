@@ -41,6 +41,8 @@
 #include <QSignalSpy>
 #include <QTextCodec>
 
+#include <algorithm>
+
 namespace {
 using Texts = QMap<QString, QByteArray>;
 
@@ -566,7 +568,11 @@ private slots:
         qint64 elapsed = 0;
         QVERIFY2(run(d, &elapsed), "the run did not end");
         QVERIFY2(elapsed < 20 * timeLimitMs, qPrintable(QString::number(elapsed)));
-        QVERIFY(!m_notices.isEmpty()); // the failure was reported
+        // The failure was reported (only the run misled by foreign keys in
+        // its listing ends well: it skips them).
+        const bool reported = std::any_of(m_notices.cbegin(), m_notices.cend(),
+                                          [](const QString& n) { return n.startsWith(QStringLiteral("云同步: ")); });
+        QCOMPARE(reported, QByteArray(QTest::currentDataTag()) != "listing naming keys outside the account folder");
         QVERIFY(!m_notices.contains(QStringLiteral("云同步: 另一个云同步线程正在运行")));
 
         // No document holds a text nobody wrote; the server neither.
@@ -636,6 +642,10 @@ private slots:
         else
             QVERIFY(QMetaObject::invokeMethod(QCoreApplication::instance(), "aboutToQuit"));
         QVERIFY(!b.disk->updating()); // stopped at once; a new run could start
+        const QMap<QString, QString> tips { { QStringLiteral("sign-out"), QStringLiteral("已退出登录，同步已停止") },
+                                            { QStringLiteral("sync off"), QStringLiteral("云同步已关闭，同步已停止") },
+                                            { QStringLiteral("quit"), QStringLiteral("程序退出，同步已停止") } };
+        QCOMPARE(b.disk->cloudTips(), tips.value(how));
         const int sent = m_server.storageRequests().size();
         QTest::qWait(800); // the answer under way arrives and changes nothing
 
@@ -919,6 +929,8 @@ private slots:
         m_versionCount = 0;
         network::setTransferTimeout(800);
         QStringList log;
+        int faults = 0;
+        int offered = 0;
         for (int step = 0; step < runs; ++step) {
             Device& d = device(rng.bounded(3));
             for (int n = rng.bounded(4); n > 0; --n)
@@ -926,12 +938,15 @@ private slots:
             userResolves(rng, d, log);
             QString what;
             const QJsonObject fault = randomFault(rng, what);
-            if (!fault.isEmpty())
+            if (!fault.isEmpty()) {
                 QVERIFY(!m_server.addFault(fault).isEmpty());
+                ++faults;
+            }
             log << d.name + QStringLiteral(" runs, fault ") + what;
             const QString where = QStringLiteral("seed %1 run %2").arg(seed).arg(step);
             QVERIFY2(run(d), qPrintable(where + QStringLiteral(": the run did not end\n") + log.join(QLatin1Char('\n'))));
             m_server.clearFaults();
+            offered += d.disk->conflictFileList().size();
             checkStory(where);
             if (QTest::currentTestFailed()) {
                 qWarning().noquote() << log.join(QLatin1Char('\n'));
@@ -969,6 +984,8 @@ private slots:
                 QFAIL(qPrintable(QStringLiteral("seed %1: lost %2\n").arg(seed).arg(QString::fromUtf8(v.left(40))) + log.join(QLatin1Char('\n'))));
         }
         checkStory(QStringLiteral("seed %1 settled").arg(seed));
+        qInfo().noquote() << QStringLiteral("seed %1: %2 runs, %3 with a fault, %4 conflicts offered, %5 texts written, %6 kept to the end")
+                                 .arg(seed).arg(runs).arg(faults).arg(offered).arg(m_versions.size()).arg(m_versions.size() - m_superseded.size());
     }
 };
 

@@ -371,10 +371,11 @@ void cloudDisk::stop(const QString& tips)
     setUpdating(false);
 }
 
-void cloudDisk::noteFailure(const NetworkData& answer)
+void cloudDisk::noteFailure(const NetworkData& answer, const QString& path)
 {
     if (answer.statusCode == 0 || answer.statusCode == 406)
-        m_abortReason = answer.errorString.isEmpty() ? tr("网络连接失败") : answer.errorString;
+        m_abortReason = path + QStringLiteral(" (") + (answer.errorString.isEmpty() ? tr("网络连接失败") : answer.errorString)
+            + QLatin1Char(')');
 }
 
 ServerFilesMetaReply* cloudDisk::serverFiles()
@@ -550,7 +551,7 @@ BoolReply* cloudDisk::upload(const MetaData& record)
                 finish(reply, true);
                 return;
             }
-            noteFailure(d);
+            noteFailure(d, path);
             report(tr("删除远程文件失败"), tr("删除远程文件失败:"), path);
             finish(reply, false);
         });
@@ -578,7 +579,7 @@ BoolReply* cloudDisk::upload(const MetaData& record)
                 finish(reply, true);
                 return;
             }
-            noteFailure(d);
+            noteFailure(d, path);
             report(tr("上传失败"), tr("上传失败:"), path);
             finish(reply, false);
         });
@@ -620,7 +621,7 @@ BoolReply* cloudDisk::download(const MetaData& record)
             // A listed object that vanished before the transfer is a failed
             // download, not a deletion made elsewhere.
             if (d.statusCode != 200 && !(d.statusCode == 404 && !listed)) {
-                noteFailure(d);
+                noteFailure(d, path);
                 report(tr("下载失败"), tr("下载失败:"), path);
                 finish(reply, false);
                 return;
@@ -692,7 +693,7 @@ BoolReply* cloudDisk::conflict(const MetaData& record)
                 return;
             }
             if (d.statusCode != 200 || etag.isEmpty()) {
-                noteFailure(d);
+                noteFailure(d, path);
                 report(tr("下载失败"), tr("下载失败:"), path);
                 later(false);
                 return;

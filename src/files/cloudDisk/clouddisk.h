@@ -112,7 +112,7 @@ private:
     bool current(quint64 id) const;
     // A failed exchange of a step: one that failed below HTTP or could get
     // no credentials ends the run after this step.
-    void noteFailure(const NetworkData& answer);
+    void noteFailure(const NetworkData& answer, const QString& path);
     // Ends the run: drops the queue and ignores answers still under way.
     void endRun();
     // Writes a transfer's outcome; the record's account is the run's.
