@@ -38,7 +38,7 @@ SheetWindow {
                     anchors.bottomMargin: 6
                     anchors.horizontalCenter: parent.horizontalCenter
                     text: model.name
-                    color: model.foregroundColor
+                    color: g_theme.readableOn(model.foregroundColor, model.backgroundColor)
                     font.pixelSize: 12
                 }
                 Text {
@@ -47,7 +47,7 @@ SheetWindow {
                     y: 28
                     visible: g_theme.currentTheme === index
                     text: "\u2713"
-                    color: model.accentColor
+                    color: g_theme.readableOn(model.accentColor, model.backgroundColor, 3)
                     font.pixelSize: 16
                 }
                 MouseArea {

@@ -30,18 +30,18 @@ Copyright © the Penlark developers.</translation>
     <name>AnalysisSyncWorker</name>
     <message>
         <source>获取云端列表出错</source>
-        <translation>Could not get the cloud file list</translation>
+        <translation>Error getting cloud list</translation>
     </message>
     <message>
         <source>获取云端列表出错:</source>
-        <translation>Could not get the cloud file list:</translation>
+        <translation>Error getting cloud list:</translation>
     </message>
 </context>
 <context>
     <name>AutoChapterPage</name>
     <message>
         <source>自动章节</source>
-        <translation>Automatic chapters</translation>
+        <translation>Auto Chapter</translation>
     </message>
     <message>
         <source>%1 章</source>
@@ -86,7 +86,7 @@ Copyright © the Penlark developers.</translation>
     <name>CloudButton</name>
     <message>
         <source>云同步</source>
-        <translation>Cloud sync</translation>
+        <translation>Cloud synchronization</translation>
     </message>
 </context>
 <context>
@@ -104,11 +104,11 @@ Copyright © the Penlark developers.</translation>
     <name>ConflictPage</name>
     <message>
         <source>冲突选择</source>
-        <translation>Resolve conflicts</translation>
+        <translation>Conflicting choices</translation>
     </message>
     <message>
         <source>留下这个，删除另一个</source>
-        <translation>Keep this one, delete the other</translation>
+        <translation>Leave this and delete other</translation>
     </message>
     <message>
         <source>All Keep</source>
@@ -123,7 +123,7 @@ Copyright © the Penlark developers.</translation>
     </message>
     <message>
         <source>近期字数</source>
-        <translation>Recent words</translation>
+        <translation>Recent word count</translation>
     </message>
     <message>
         <source>近期速度</source>
@@ -135,27 +135,27 @@ Copyright © the Penlark developers.</translation>
     </message>
     <message>
         <source>今日字数</source>
-        <translation>Today's words</translation>
+        <translation>Today Words</translation>
     </message>
     <message>
         <source>字</source>
-        <translation>words</translation>
+        <translation>word</translation>
     </message>
     <message>
         <source>今日速度</source>
-        <translation>Today's speed</translation>
+        <translation>Today Speed</translation>
     </message>
     <message>
         <source>字/分钟</source>
-        <translation>words/min</translation>
+        <translation>Words / minute</translation>
     </message>
     <message>
         <source>今日用时</source>
-        <translation>Today's time</translation>
+        <translation>Today used Time</translation>
     </message>
     <message>
         <source>分钟</source>
-        <translation>minutes</translation>
+        <translation>minute</translation>
     </message>
     <message>
         <source>剩余锁定时间(分钟):</source>
@@ -201,7 +201,7 @@ Copyright © the Penlark developers.</translation>
     <name>CreateRoomSheet</name>
     <message>
         <source>创建房间</source>
-        <translation>Create a room</translation>
+        <translation>Create room</translation>
     </message>
     <message>
         <source>确定</source>
@@ -341,7 +341,7 @@ Copyright © the Penlark developers.</translation>
     </message>
     <message>
         <source>云同步</source>
-        <translation>Cloud sync</translation>
+        <translation>Cloud synchronization</translation>
     </message>
     <message>
         <source>历史记录</source>
@@ -524,7 +524,7 @@ Copyright © the Penlark developers.</translation>
     </message>
     <message>
         <source>自动章节</source>
-        <translation>Automatic chapters</translation>
+        <translation>Auto Chapter</translation>
     </message>
     <message>
         <source>字数统计</source>
@@ -532,7 +532,7 @@ Copyright © the Penlark developers.</translation>
     </message>
     <message>
         <source>拼字</source>
-        <translation>Rankings</translation>
+        <translation>Ranking</translation>
     </message>
     <message>
         <source>Challenge</source>
@@ -641,7 +641,7 @@ Copyright © the Penlark developers.</translation>
     </message>
     <message>
         <source>云同步</source>
-        <translation>Cloud sync</translation>
+        <translation>Cloud synchronization</translation>
     </message>
     <message>
         <source>自适应模式</source>
@@ -783,7 +783,7 @@ Copyright © the Penlark developers.</translation>
     </message>
     <message>
         <source>注册成功，您可以登陆了</source>
-        <translation>Signed up. You can log in now.</translation>
+        <translation>The registration is successful. You can log in now</translation>
     </message>
     <message>
         <source>用户名或邮箱</source>
@@ -887,7 +887,7 @@ You can turn it off in the preferences.</translation>
     <name>LumoTheme</name>
     <message>
         <source>跟随主题</source>
-        <translation>Follow the theme</translation>
+        <translation>Follow System</translation>
     </message>
     <message>
         <source>默认白</source>
@@ -899,7 +899,7 @@ You can turn it off in the preferences.</translation>
     </message>
     <message>
         <source>淑女粉</source>
-        <translation>Lady pink</translation>
+        <translation>Lady powder</translation>
     </message>
     <message>
         <source>清爽绿</source>
@@ -907,11 +907,11 @@ You can turn it off in the preferences.</translation>
     </message>
     <message>
         <source>苍穹蓝</source>
-        <translation>Sky blue</translation>
+        <translation>Blue sky</translation>
     </message>
     <message>
         <source>电纸书</source>
-        <translation>E-paper</translation>
+        <translation>Electronic paper book</translation>
     </message>
 </context>
 <context>
@@ -1000,7 +1000,7 @@ quiet, fond of chess.
     </message>
     <message>
         <source>自动章节</source>
-        <translation>Automatic chapters</translation>
+        <translation>Auto Chapter</translation>
     </message>
     <message>
         <source>字数统计</source>
@@ -1008,7 +1008,7 @@ quiet, fond of chess.
     </message>
     <message>
         <source>拼字</source>
-        <translation>Rankings</translation>
+        <translation>Ranking</translation>
     </message>
     <message>
         <source>Challenge</source>
@@ -1106,7 +1106,7 @@ quiet, fond of chess.
     <name>PcMain</name>
     <message>
         <source>自动章节</source>
-        <translation>Automatic chapters</translation>
+        <translation>Auto Chapter</translation>
     </message>
     <message>
         <source>字数统计</source>
@@ -1114,7 +1114,7 @@ quiet, fond of chess.
     </message>
     <message>
         <source>拼字</source>
-        <translation>Rankings</translation>
+        <translation>Ranking</translation>
     </message>
     <message>
         <source>Challenge</source>
@@ -1237,7 +1237,7 @@ quiet, fond of chess.
     </message>
     <message>
         <source>云同步</source>
-        <translation>Cloud sync</translation>
+        <translation>Cloud synchronization</translation>
     </message>
     <message>
         <source>启用云同步</source>
@@ -1345,7 +1345,7 @@ quiet, fond of chess.
     </message>
     <message>
         <source>分钟</source>
-        <translation>minutes</translation>
+        <translation>minute</translation>
     </message>
     <message>
         <source>章节</source>
@@ -1365,7 +1365,7 @@ quiet, fond of chess.
     </message>
     <message>
         <source>自动章节</source>
-        <translation>Automatic chapters</translation>
+        <translation>Auto Chapter</translation>
     </message>
     <message>
         <source>设置自动章节识别关键词</source>
@@ -1814,7 +1814,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>跟随主题</source>
-        <translation>Follow the theme</translation>
+        <translation>Follow System</translation>
     </message>
     <message>
         <source>默认白</source>
@@ -1826,7 +1826,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>淑女粉</source>
-        <translation>Lady pink</translation>
+        <translation>Lady powder</translation>
     </message>
     <message>
         <source>清爽绿</source>
@@ -1834,7 +1834,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>苍穹蓝</source>
-        <translation>Sky blue</translation>
+        <translation>Blue sky</translation>
     </message>
     <message>
         <source>入门模式</source>
@@ -2014,11 +2014,11 @@ Switch it on?</translation>
     </message>
     <message>
         <source>字数</source>
-        <translation>Word count</translation>
+        <translation>Number of words</translation>
     </message>
     <message>
         <source>拼字</source>
-        <translation>Rankings</translation>
+        <translation>Ranking</translation>
     </message>
     <message>
         <source>闯关</source>
@@ -2108,7 +2108,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>请输入房间名</source>
-        <translation>Please enter a room name</translation>
+        <translation>Please enter room name</translation>
     </message>
     <message>
         <source>请输入房间密码</source>
@@ -2116,22 +2116,22 @@ Switch it on?</translation>
     </message>
     <message>
         <source>房间名已存在</source>
-        <translation>A room with this name already exists</translation>
+        <translation>Room name already exists</translation>
     </message>
     <message>
         <source>创建成功</source>
-        <translation>Created</translation>
+        <translation>Created successfully</translation>
     </message>
     <message>
         <source>创建失败</source>
-        <translation>Creating failed</translation>
+        <translation>Creation failed</translation>
     </message>
 </context>
 <context>
     <name>RankingPage</name>
     <message>
         <source>拼字</source>
-        <translation>Rankings</translation>
+        <translation>Ranking</translation>
     </message>
     <message>
         <source>请先登录</source>
@@ -2139,7 +2139,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>拼字大厅</source>
-        <translation>Writing rooms</translation>
+        <translation>Ranking Hall</translation>
     </message>
     <message>
         <source>菜单</source>
@@ -2147,11 +2147,11 @@ Switch it on?</translation>
     </message>
     <message>
         <source>创建房间</source>
-        <translation>Create a room</translation>
+        <translation>Create room</translation>
     </message>
     <message>
         <source>刷新大厅</source>
-        <translation>Refresh the rooms</translation>
+        <translation>Refresh Hall</translation>
     </message>
     <message>
         <source>未配置服务器地址，拼字房间不可用。</source>
@@ -2159,11 +2159,11 @@ Switch it on?</translation>
     </message>
     <message>
         <source>已离开 %1 房间</source>
-        <translation>Left the room %1</translation>
+        <translation>Left room %1</translation>
     </message>
     <message>
         <source>已进入 %1 房间</source>
-        <translation>Entered the room %1</translation>
+        <translation>Entered room %1</translation>
     </message>
     <message>
         <source>房间</source>
@@ -2179,11 +2179,11 @@ Switch it on?</translation>
     </message>
     <message>
         <source>字数</source>
-        <translation>Word count</translation>
+        <translation>Number of words</translation>
     </message>
     <message>
         <source>分钟</source>
-        <translation>minutes</translation>
+        <translation>minute</translation>
     </message>
 </context>
 <context>
@@ -2198,7 +2198,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>密码错误</source>
-        <translation>Wrong password</translation>
+        <translation>Error Password</translation>
     </message>
     <message>
         <source>确定</source>
@@ -2214,7 +2214,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>需要输入房主指定的密码方可进入。</source>
-        <translation>Enter the password the room's owner set to come in.</translation>
+        <translation>You need to enter the password specified by the owner to enter.</translation>
     </message>
     <message>
         <source>在此输入房间密码</source>
@@ -2451,14 +2451,6 @@ Switch it on?</translation>
         <source>锁定之后，您将不能退出软件，必须正式完成自己设定的值，等待不会对锁定时间起效，同理乱打大量复制粘贴也不会对锁定字数起效。锁定的时间和字数每20秒统计一次。</source>
         <translation>Once locked, you cannot quit the program until you really reach the values you set. Idle waiting does not count towards the time lock, and random typing or mass copy and paste does not count towards the word lock. Locked time and words are counted every 20 seconds.</translation>
     </message>
-    <message>
-        <source>取消</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>确定</source>
-        <translation>OK</translation>
-    </message>
 </context>
 <context>
     <name>ThemePage</name>
@@ -2508,10 +2500,6 @@ Switch it on?</translation>
         <translation>You do not have enough points for this challenge's entry fee. Go and collect some points!</translation>
     </message>
     <message>
-        <source>确定花费</source>
-        <translation>Spend </translation>
-    </message>
-    <message>
         <source>如果中途退出，扣除的积分不返还。</source>
         <translation>If you quit midway, the points spent are not refunded.</translation>
     </message>
@@ -2552,18 +2540,6 @@ Switch it on?</translation>
         <translation>Goal</translation>
     </message>
     <message>
-        <source>需要在最多</source>
-        <translation>Within at most </translation>
-    </message>
-    <message>
-        <source>小时内完成9关，共</source>
-        <translation> hours, complete 9 levels with </translation>
-    </message>
-    <message>
-        <source>字的挑战</source>
-        <translation> words in total</translation>
-    </message>
-    <message>
         <source>放弃</source>
         <translation>Give up</translation>
     </message>
@@ -2599,6 +2575,14 @@ Switch it on?</translation>
         <source>剩余时间</source>
         <translation>Time left</translation>
     </message>
+    <message>
+        <source>确定花费%1积分，进入该闯关模式吗？</source>
+        <translation>Spend %1 points to enter this challenge mode?</translation>
+    </message>
+    <message>
+        <source>需要在最多%1小时内完成9关，共%2字的挑战</source>
+        <translation>Complete 9 levels, %2 words in all, within %1 hours at most</translation>
+    </message>
 </context>
 <context>
     <name>ThroughTipsDialog</name>
@@ -2618,11 +2602,34 @@ Switch it on?</translation>
     <name>UserDatas</name>
     <message>
         <source>积分获取失败</source>
-        <translation>Could not get the points</translation>
+        <translation>Score acquisition failed</translation>
     </message>
     <message>
         <source>错误码</source>
         <translation>Error code</translation>
+    </message>
+</context>
+<context>
+    <name>UserFile</name>
+    <message>
+        <source>没有文件名</source>
+        <translation>No file name</translation>
+    </message>
+    <message>
+        <source>同名的文件夹已存在</source>
+        <translation>A folder with this name already exists</translation>
+    </message>
+    <message>
+        <source>文件已存在</source>
+        <translation>The file already exists</translation>
+    </message>
+    <message>
+        <source>无法创建文件夹</source>
+        <translation>Cannot create the folder</translation>
+    </message>
+    <message>
+        <source>写入磁盘的文件不完整</source>
+        <translation>The file written to disk is incomplete</translation>
     </message>
 </context>
 <context>
@@ -2892,7 +2899,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>云同步</source>
-        <translation>Cloud sync</translation>
+        <translation>Cloud synchronization</translation>
     </message>
     <message>
         <source>打字机模式</source>
@@ -2974,15 +2981,15 @@ Switch it on?</translation>
     </message>
     <message>
         <source>字</source>
-        <translation>words</translation>
+        <translation>word</translation>
     </message>
     <message>
         <source>字/分钟</source>
-        <translation>words/min</translation>
+        <translation>Words / minute</translation>
     </message>
     <message>
         <source>分钟</source>
-        <translation>minutes</translation>
+        <translation>minute</translation>
     </message>
     <message>
         <source>元</source>
@@ -3018,7 +3025,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>总字数(无空格)</source>
-        <translation>Characters (no spaces)</translation>
+        <translation>Total words (no spaces)</translation>
     </message>
     <message>
         <source>数字</source>
@@ -3046,15 +3053,15 @@ Switch it on?</translation>
     </message>
     <message>
         <source>今日字数</source>
-        <translation>Today's words</translation>
+        <translation>Today Words</translation>
     </message>
     <message>
         <source>今日速度</source>
-        <translation>Today's speed</translation>
+        <translation>Today Speed</translation>
     </message>
     <message>
         <source>今日用时</source>
-        <translation>Today's time</translation>
+        <translation>Today used Time</translation>
     </message>
     <message>
         <source>今日稿费</source>
@@ -3133,35 +3140,35 @@ Switch it on?</translation>
     <name>cloudDisk</name>
     <message>
         <source>没有登陆</source>
-        <translation>Not logged in</translation>
+        <translation>No login</translation>
     </message>
     <message>
         <source>设置中取消了云同步功能</source>
-        <translation>Cloud sync is turned off in the settings</translation>
+        <translation>Cloud synchronization is cancelled in settings</translation>
     </message>
     <message>
         <source>另一个云同步线程正在运行</source>
-        <translation>Another cloud sync is already running</translation>
+        <translation>Another cloud sync thread is running</translation>
     </message>
     <message>
         <source>云同步</source>
-        <translation>Cloud sync</translation>
+        <translation>Cloud synchronization</translation>
     </message>
     <message>
         <source>云同步开始</source>
-        <translation>Cloud sync started</translation>
+        <translation>Cloud synchronization starts</translation>
     </message>
     <message>
         <source>有冲突文件待处理</source>
-        <translation>Conflicting files need your attention</translation>
+        <translation>Conflicting files to be processed</translation>
     </message>
     <message>
         <source>同步完成</source>
-        <translation>Sync complete</translation>
+        <translation>Synchronization complete</translation>
     </message>
     <message>
         <source>云同步:有冲突文件待处理</source>
-        <translation>Cloud sync: conflicting files need your attention</translation>
+        <translation>Cloud synchronization: conflicting files to be processed</translation>
     </message>
     <message>
         <source>Not logged in:</source>
@@ -3169,11 +3176,11 @@ Switch it on?</translation>
     </message>
     <message>
         <source>正在上传文件</source>
-        <translation>Uploading files</translation>
+        <translation>Uploading file</translation>
     </message>
     <message>
         <source>文件上传结束</source>
-        <translation>Upload finished</translation>
+        <translation>End of file upload</translation>
     </message>
     <message>
         <source>正在下载文件</source>
@@ -3181,27 +3188,27 @@ Switch it on?</translation>
     </message>
     <message>
         <source>文件下载结束</source>
-        <translation>Download finished</translation>
+        <translation>End of file download</translation>
     </message>
     <message>
         <source>正在下载冲突文件</source>
-        <translation>Downloading conflicting files</translation>
+        <translation>Downloading conflict files</translation>
     </message>
     <message>
         <source>下载冲突文件结束</source>
-        <translation>Conflicting files downloaded</translation>
+        <translation>End of download conflict file</translation>
     </message>
     <message>
         <source>删除元数据失败</source>
-        <translation>Could not delete the metadata</translation>
+        <translation>Failed to delete metadata</translation>
     </message>
     <message>
         <source>删除远程文件失败</source>
-        <translation>Could not delete the remote file</translation>
+        <translation>Failed to delete remote file</translation>
     </message>
     <message>
         <source>删除远程文件失败:</source>
-        <translation>Could not delete the remote file:</translation>
+        <translation>Failed to delete remote file:</translation>
     </message>
     <message>
         <source>上传失败</source>
@@ -3213,11 +3220,11 @@ Switch it on?</translation>
     </message>
     <message>
         <source>更新元数据失败</source>
-        <translation>Could not update the metadata</translation>
+        <translation>Failed to update metadata</translation>
     </message>
     <message>
         <source>更新元数据失败:</source>
-        <translation>Could not update the metadata:</translation>
+        <translation>Failed to update metadata:</translation>
     </message>
     <message>
         <source>下载失败</source>
@@ -3229,39 +3236,39 @@ Switch it on?</translation>
     </message>
     <message>
         <source>删除文件不存在</source>
-        <translation>The file to delete does not exist</translation>
+        <translation>Delete file does not exist</translation>
     </message>
     <message>
         <source>删除文件不存在::</source>
-        <translation>The file to delete does not exist::</translation>
+        <translation>Deleted file does not exist:</translation>
     </message>
     <message>
         <source>删除文件失败</source>
-        <translation>Could not delete the file</translation>
+        <translation>Failed to delete file</translation>
     </message>
     <message>
         <source>删除文件失败:</source>
-        <translation>Could not delete the file:</translation>
+        <translation>Failed to delete file:</translation>
     </message>
     <message>
         <source>写文件失败</source>
-        <translation>Could not write the file</translation>
+        <translation>Failed to write file</translation>
     </message>
     <message>
         <source>写文件失败:</source>
-        <translation>Could not write the file:</translation>
+        <translation>Failed to write file:</translation>
     </message>
     <message>
         <source>写元数据失败</source>
-        <translation>Could not write the metadata</translation>
+        <translation>Failed to write metadata</translation>
     </message>
     <message>
         <source>写元数据失败:</source>
-        <translation>Could not write the metadata:</translation>
+        <translation>Failed to write metadata:</translation>
     </message>
     <message>
         <source>写入文件失败:</source>
-        <translation>Could not write the file:</translation>
+        <translation>Failed to write file:</translation>
     </message>
     <message>
         <source>冲突</source>
@@ -3438,7 +3445,7 @@ It cannot be restored afterwards.</translation>
     <name>function</name>
     <message>
         <source>无此功能</source>
-        <translation>Not available</translation>
+        <translation>No such function</translation>
     </message>
     <message>
         <source>caution</source>

@@ -111,7 +111,7 @@
     </message>
     <message>
         <source>All Keep</source>
-        <translation type="unfinished" />
+        <translation>全部保留</translation>
     </message>
 </context>
 <context>
@@ -231,7 +231,7 @@
     <name>DocumentTabPage</name>
     <message>
         <source>Open a document</source>
-        <translation type="unfinished" />
+        <translation>打开文档</translation>
     </message>
     <message>
         <source>文件</source>
@@ -243,7 +243,7 @@
     </message>
     <message>
         <source>New a document</source>
-        <translation type="unfinished" />
+        <translation>新建文档</translation>
     </message>
     <message>
         <source>新建</source>
@@ -271,11 +271,11 @@
     </message>
     <message>
         <source>Saved successfully</source>
-        <translation type="unfinished" />
+        <translation>保存成功</translation>
     </message>
     <message>
         <source>Save failed</source>
-        <translation type="unfinished" />
+        <translation>保存失败</translation>
     </message>
     <message>
         <source>保存并关闭文档</source>
@@ -302,7 +302,7 @@
     <name>DocxReader</name>
     <message>
         <source>Unable to open archive.</source>
-        <translation type="unfinished" />
+        <translation>无法打开压缩文件。</translation>
     </message>
 </context>
 <context>
@@ -371,7 +371,7 @@
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished" />
+        <translation>查找</translation>
     </message>
     <message>
         <source>无结果</source>
@@ -399,7 +399,7 @@
     </message>
     <message>
         <source>Replace</source>
-        <translation type="unfinished" />
+        <translation>替换</translation>
     </message>
     <message>
         <source>全部</source>
@@ -418,35 +418,35 @@
     <name>FormatManager</name>
     <message>
         <source>OpenDocument Text</source>
-        <translation type="unfinished" />
+        <translation>OpenDocument 文本</translation>
     </message>
     <message>
         <source>OpenDocument Flat XML</source>
-        <translation type="unfinished" />
+        <translation>OpenDocument 平面 XML</translation>
     </message>
     <message>
         <source>Office Open XML</source>
-        <translation type="unfinished" />
+        <translation>Office Open XML</translation>
     </message>
     <message>
         <source>Rich Text Format</source>
-        <translation type="unfinished" />
+        <translation>RTF 富文本</translation>
     </message>
     <message>
         <source>Plain Text</source>
-        <translation type="unfinished" />
+        <translation>纯文本</translation>
     </message>
     <message>
         <source>Markdown Text</source>
-        <translation type="unfinished" />
+        <translation>Markdown 文本</translation>
     </message>
     <message>
         <source>All Files</source>
-        <translation type="unfinished" />
+        <translation>所有文件</translation>
     </message>
     <message>
         <source>All Supported Files</source>
-        <translation type="unfinished" />
+        <translation>所有支持的文件</translation>
     </message>
 </context>
 <context>
@@ -482,11 +482,11 @@
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished" />
+        <translation>取消</translation>
     </message>
     <message>
         <source>Update Now</source>
-        <translation type="unfinished" />
+        <translation>立即更新</translation>
     </message>
 </context>
 <context>
@@ -535,7 +535,7 @@
     </message>
     <message>
         <source>Challenge</source>
-        <translation type="unfinished" />
+        <translation>闯关</translation>
     </message>
     <message>
         <source>笔记</source>
@@ -671,11 +671,11 @@
     </message>
     <message>
         <source>Cannot save: </source>
-        <translation type="unfinished" />
+        <translation>无法保存：</translation>
     </message>
     <message>
         <source>not a local file</source>
-        <translation type="unfinished" />
+        <translation>不是本地文件</translation>
     </message>
     <message>
         <source>文件已被其他程序修改。未保存的修改仍在编辑器中，保存时会覆盖外部的修改。</source>
@@ -857,7 +857,7 @@
     <name>LumoCounter</name>
     <message>
         <source>Counting chapters, please try again later</source>
-        <translation type="unfinished" />
+        <translation>正在统计章节，请稍后再试</translation>
     </message>
 </context>
 <context>
@@ -1002,7 +1002,7 @@
     </message>
     <message>
         <source>Challenge</source>
-        <translation type="unfinished" />
+        <translation>闯关</translation>
     </message>
     <message>
         <source>笔记</source>
@@ -1022,7 +1022,7 @@
     </message>
     <message>
         <source>Manage</source>
-        <translation type="unfinished" />
+        <translation>管理</translation>
     </message>
 </context>
 <context>
@@ -1052,7 +1052,7 @@
     </message>
     <message>
         <source>Clear Menu</source>
-        <translation type="unfinished" />
+        <translation>清除列表</translation>
     </message>
 </context>
 <context>
@@ -1066,7 +1066,7 @@
     <name>OdtReader</name>
     <message>
         <source>Unable to open archive.</source>
-        <translation type="unfinished" />
+        <translation>无法打开压缩文件。</translation>
     </message>
 </context>
 <context>
@@ -1108,26 +1108,26 @@
     </message>
     <message>
         <source>Challenge</source>
-        <translation type="unfinished" />
+        <translation>闯关</translation>
     </message>
 </context>
 <context>
     <name>PhoneHomeTabBar</name>
     <message>
         <source>Files</source>
-        <translation type="unfinished" />
+        <translation>文件</translation>
     </message>
     <message>
         <source>Word Count</source>
-        <translation type="unfinished" />
+        <translation>字数统计</translation>
     </message>
     <message>
         <source>Ranking</source>
-        <translation type="unfinished" />
+        <translation>拼字</translation>
     </message>
     <message>
         <source>Me</source>
-        <translation type="unfinished" />
+        <translation>我</translation>
     </message>
 </context>
 <context>
@@ -1578,29 +1578,29 @@
     <name>QIActionSheet</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished" />
+        <translation>取消</translation>
     </message>
 </context>
 <context>
     <name>QIAlertView</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished" />
+        <translation>确定</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished" />
+        <translation>取消</translation>
     </message>
 </context>
 <context>
     <name>QIImagePicker</name>
     <message>
         <source>Import Image</source>
-        <translation type="unfinished" />
+        <translation>导入图片</translation>
     </message>
     <message>
         <source>Failed to save the image</source>
-        <translation type="unfinished" />
+        <translation>图片保存失败</translation>
     </message>
 </context>
 <context>
@@ -2210,14 +2210,14 @@
     <name>RtfReader</name>
     <message>
         <source>Not a supported RTF file.</source>
-        <translation type="unfinished" />
+        <translation>不是支持的 RTF 文件。</translation>
     </message>
 </context>
 <context>
     <name>RtfTokenizer</name>
     <message>
         <source>Unexpectedly reached end of file.</source>
-        <translation type="unfinished" />
+        <translation>文件意外结束。</translation>
     </message>
 </context>
 <context>
@@ -2436,14 +2436,6 @@
         <source>锁定之后，您将不能退出软件，必须正式完成自己设定的值，等待不会对锁定时间起效，同理乱打大量复制粘贴也不会对锁定字数起效。锁定的时间和字数每20秒统计一次。</source>
         <translation type="unfinished" />
     </message>
-    <message>
-        <source>取消</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>确定</source>
-        <translation type="unfinished" />
-    </message>
 </context>
 <context>
     <name>ThemePage</name>
@@ -2486,14 +2478,10 @@
     <name>ThroughPage</name>
     <message>
         <source>Challenge</source>
-        <translation type="unfinished" />
+        <translation>闯关</translation>
     </message>
     <message>
         <source>您的剩余积分不够支付本次闯关门票，快去领一些积分吧!</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>确定花费</source>
         <translation type="unfinished" />
     </message>
     <message>
@@ -2537,18 +2525,6 @@
         <translation type="unfinished" />
     </message>
     <message>
-        <source>需要在最多</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>小时内完成9关，共</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>字的挑战</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>放弃</source>
         <translation type="unfinished" />
     </message>
@@ -2584,6 +2560,14 @@
         <source>剩余时间</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>确定花费%1积分，进入该闯关模式吗？</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>需要在最多%1小时内完成9关，共%2字的挑战</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>ThroughTipsDialog</name>
@@ -2596,7 +2580,7 @@
     <name>TxtReader</name>
     <message>
         <source>Unable to read the file.</source>
-        <translation type="unfinished" />
+        <translation>无法读取文件。</translation>
     </message>
 </context>
 <context>
@@ -2607,6 +2591,29 @@
     </message>
     <message>
         <source>错误码</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>UserFile</name>
+    <message>
+        <source>没有文件名</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>同名的文件夹已存在</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>文件已存在</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>无法创建文件夹</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>写入磁盘的文件不完整</source>
         <translation type="unfinished" />
     </message>
 </context>
@@ -2662,15 +2669,15 @@
     </message>
     <message>
         <source>Your profile has been updated successfully.</source>
-        <translation type="unfinished" />
+        <translation>个人资料已更新。</translation>
     </message>
     <message>
         <source>Your avatar setting has been updated successfully.</source>
-        <translation type="unfinished" />
+        <translation>头像设置已更新。</translation>
     </message>
     <message>
         <source>Email address is not a valid email address.</source>
-        <translation type="unfinished" />
+        <translation>邮箱地址无效。</translation>
     </message>
     <message>
         <source>网络访问被禁用。</source>
@@ -2694,7 +2701,7 @@
     </message>
     <message>
         <source>Please login first!</source>
-        <translation type="unfinished" />
+        <translation>请先登录！</translation>
     </message>
     <message>
         <source>超时</source>
@@ -2725,11 +2732,11 @@
     </message>
     <message>
         <source>Open Recent</source>
-        <translation type="unfinished" />
+        <translation>最近打开</translation>
     </message>
     <message>
         <source>Clear Menu</source>
-        <translation type="unfinished" />
+        <translation>清除列表</translation>
     </message>
     <message>
         <source>保存</source>
@@ -2817,7 +2824,7 @@
     </message>
     <message>
         <source>Challenge</source>
-        <translation type="unfinished" />
+        <translation>闯关</translation>
     </message>
     <message>
         <source>笔记</source>
@@ -3150,7 +3157,7 @@
     </message>
     <message>
         <source>Not logged in:</source>
-        <translation type="unfinished" />
+        <translation>没有登录：</translation>
     </message>
     <message>
         <source>正在上传文件</source>
@@ -3261,7 +3268,7 @@
     </message>
     <message>
         <source>please login first</source>
-        <translation type="unfinished" />
+        <translation>请先登录</translation>
     </message>
     <message>
         <source>同步本周字数成功(无变更)</source>
@@ -3348,7 +3355,7 @@
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished" />
+        <translation>笔记</translation>
     </message>
     <message>
         <source>是否要删除:
@@ -3378,7 +3385,7 @@
     </message>
     <message>
         <source>Import %1 files to %2 success</source>
-        <translation type="unfinished" />
+        <translation>已导入 %1 个文件到 %2</translation>
     </message>
     <message>
         <source>已存在相同内容，未导入：%1</source>
@@ -3390,7 +3397,7 @@
     </message>
     <message>
         <source>Directory not exists</source>
-        <translation type="unfinished" />
+        <translation>文件夹不存在</translation>
     </message>
     <message>
         <source>目标文件夹不在文件目录下, 默认导入到文件目录下</source>
@@ -3402,11 +3409,11 @@
     </message>
     <message>
         <source>File not exists:</source>
-        <translation type="unfinished" />
+        <translation>文件不存在：</translation>
     </message>
     <message>
         <source>Copy file failed:</source>
-        <translation type="unfinished" />
+        <translation>复制文件失败：</translation>
     </message>
     <message>
         <source>不能导出到书中的文档：%1</source>
@@ -3436,7 +3443,7 @@
     <name>global</name>
     <message>
         <source>Penlark</source>
-        <translation type="unfinished" />
+        <translation>Penlark</translation>
     </message>
     <message>
         <source>反馈</source>
@@ -3540,7 +3547,7 @@
     <name>oss</name>
     <message>
         <source>This path is not authorized by the server</source>
-        <translation type="unfinished" />
+        <translation>服务器未授权此路径</translation>
     </message>
 </context>
 <context>

@@ -887,7 +887,7 @@
     <name>LumoTheme</name>
     <message>
         <source>跟随主题</source>
-        <translation>跟隨主題</translation>
+        <translation>跟隨系統</translation>
     </message>
     <message>
         <source>默认白</source>
@@ -1814,7 +1814,7 @@
     </message>
     <message>
         <source>跟随主题</source>
-        <translation>跟隨主題</translation>
+        <translation>跟隨系統</translation>
     </message>
     <message>
         <source>默认白</source>
@@ -2451,14 +2451,6 @@
         <source>锁定之后，您将不能退出软件，必须正式完成自己设定的值，等待不会对锁定时间起效，同理乱打大量复制粘贴也不会对锁定字数起效。锁定的时间和字数每20秒统计一次。</source>
         <translation>鎖定之後，您將不能退出軟體，必須正式完成自己設定的值，等待不會對鎖定時間起效，同理亂打大量複製貼上也不會對鎖定字數起效。鎖定的時間和字數每20秒統計一次。</translation>
     </message>
-    <message>
-        <source>取消</source>
-        <translation>取消</translation>
-    </message>
-    <message>
-        <source>确定</source>
-        <translation>確定</translation>
-    </message>
 </context>
 <context>
     <name>ThemePage</name>
@@ -2508,10 +2500,6 @@
         <translation>您的剩餘積分不夠支付本次闖關門票，快去領一些積分吧!</translation>
     </message>
     <message>
-        <source>确定花费</source>
-        <translation>確定花費</translation>
-    </message>
-    <message>
         <source>如果中途退出，扣除的积分不返还。</source>
         <translation>如果中途退出，扣除的積分不返還。</translation>
     </message>
@@ -2552,18 +2540,6 @@
         <translation>通關條件</translation>
     </message>
     <message>
-        <source>需要在最多</source>
-        <translation>需要在最多</translation>
-    </message>
-    <message>
-        <source>小时内完成9关，共</source>
-        <translation>小時內完成9關，共</translation>
-    </message>
-    <message>
-        <source>字的挑战</source>
-        <translation>字的挑戰</translation>
-    </message>
-    <message>
         <source>放弃</source>
         <translation>放棄</translation>
     </message>
@@ -2599,6 +2575,14 @@
         <source>剩余时间</source>
         <translation>剩餘時間</translation>
     </message>
+    <message>
+        <source>确定花费%1积分，进入该闯关模式吗？</source>
+        <translation>確定花費%1積分，進入該闖關模式嗎？</translation>
+    </message>
+    <message>
+        <source>需要在最多%1小时内完成9关，共%2字的挑战</source>
+        <translation>需要在最多%1小時內完成9關，共%2字的挑戰</translation>
+    </message>
 </context>
 <context>
     <name>ThroughTipsDialog</name>
@@ -2623,6 +2607,29 @@
     <message>
         <source>错误码</source>
         <translation>錯誤碼</translation>
+    </message>
+</context>
+<context>
+    <name>UserFile</name>
+    <message>
+        <source>没有文件名</source>
+        <translation>沒有檔名</translation>
+    </message>
+    <message>
+        <source>同名的文件夹已存在</source>
+        <translation>同名的資料夾已存在</translation>
+    </message>
+    <message>
+        <source>文件已存在</source>
+        <translation>檔案已存在</translation>
+    </message>
+    <message>
+        <source>无法创建文件夹</source>
+        <translation>無法建立資料夾</translation>
+    </message>
+    <message>
+        <source>写入磁盘的文件不完整</source>
+        <translation>寫入磁碟的檔案不完整</translation>
     </message>
 </context>
 <context>

@@ -77,7 +77,7 @@ Dialog {
             id: errorLabel
             objectName: "roomPasswordError"
             Layout.fillWidth: true
-            color: "red"
+            color: g_theme.readableOn("red", g_theme.popupColor)
             wrapMode: Text.Wrap
         }
     }
