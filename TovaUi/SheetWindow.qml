@@ -112,6 +112,9 @@ C.Popup {
     contentItem: ColumnLayout {
         id: layout
         spacing: 10
+        // Holds the focus the sheet gets when it opens, so that Escape, from
+        // here or from a field that leaves it alone, cancels the sheet.
+        focus: true
         Keys.onEscapePressed: sheet.doCancel()
 
         // title row (phone, or on request)

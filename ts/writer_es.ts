@@ -2218,7 +2218,7 @@ Si su texto no es dialogado o no está seguro, ¡no active esta opción!
     </message>
     <message>
         <source>在此输入房间密码</source>
-        <translation>Introduzca aquí la contraseña de la sala</translation>
+        <translation>Contraseña de la sala</translation>
     </message>
 </context>
 <context>

@@ -41,7 +41,7 @@ Copyright © les développeurs de Penlark.</translation>
     <name>AutoChapterPage</name>
     <message>
         <source>自动章节</source>
-        <translation>Chapitres automatiques</translation>
+        <translation>Chapitres auto</translation>
     </message>
     <message>
         <source>%1 章</source>
@@ -524,7 +524,7 @@ Copyright © les développeurs de Penlark.</translation>
     </message>
     <message>
         <source>自动章节</source>
-        <translation>Chapitres automatiques</translation>
+        <translation>Chapitres auto</translation>
     </message>
     <message>
         <source>字数统计</source>
@@ -1000,7 +1000,7 @@ taciturne, aime les échecs.
     </message>
     <message>
         <source>自动章节</source>
-        <translation>Chapitres automatiques</translation>
+        <translation>Chapitres auto</translation>
     </message>
     <message>
         <source>字数统计</source>
@@ -1106,7 +1106,7 @@ taciturne, aime les échecs.
     <name>PcMain</name>
     <message>
         <source>自动章节</source>
-        <translation>Chapitres automatiques</translation>
+        <translation>Chapitres auto</translation>
     </message>
     <message>
         <source>字数统计</source>
@@ -1365,7 +1365,7 @@ taciturne, aime les échecs.
     </message>
     <message>
         <source>自动章节</source>
-        <translation>Chapitres automatiques</translation>
+        <translation>Chapitres auto</translation>
     </message>
     <message>
         <source>设置自动章节识别关键词</source>

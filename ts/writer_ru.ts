@@ -1469,7 +1469,7 @@
     </message>
     <message>
         <source>可变</source>
-        <translation>Переменная</translation>
+        <translation>Плавающая</translation>
     </message>
     <message>
         <source>标记当前行</source>
@@ -1806,7 +1806,7 @@
     </message>
     <message>
         <source>可变</source>
-        <translation>Переменная</translation>
+        <translation>Плавающая</translation>
     </message>
     <message>
         <source>标记当前行</source>
@@ -2935,7 +2935,7 @@
     </message>
     <message>
         <source>可变</source>
-        <translation>Переменная</translation>
+        <translation>Плавающая</translation>
     </message>
     <message>
         <source>标记当前行</source>

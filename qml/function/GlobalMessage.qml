@@ -222,6 +222,9 @@ Item {
                 width: parent.width
                 spacing: 6
                 Label {
+                    // leaves room for the close button at the top right
+                    width: parent.width - 36
+                    wrapMode: Text.Wrap
                     text: qsTr("新版已发布...")
                     font.pixelSize: Qt.application.font.pixelSize * 1.5
                     color: root.themeColor("foregroundColor", "black")

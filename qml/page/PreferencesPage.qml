@@ -415,7 +415,8 @@ ViewController {
                         id: pathButton
                         objectName: "documentPathButton"
                         text: files.documentUrl.toString().replace(/^file:\/\//, "")
-                        width: Math.min(implicitWidth, page.rowWidth * 0.6)
+                        width: Math.min(pathMetrics.advanceWidth + leftPadding + rightPadding + 2, page.rowWidth * 0.6)
+                        TextMetrics { id: pathMetrics; font: pathButton.font; text: pathButton.text }
                         hoverText: text
                         onClicked: folderDialog.open()
                         // a long path takes a second line rather than losing its middle
@@ -550,7 +551,7 @@ ViewController {
                     content: ComboBox {
                         id: rollingBox
                         enabled: csettings.isTypewriter
-                        implicitWidth: 80
+                        implicitWidth: 110
                         model: [qsTr("关"), qsTr("上"), qsTr("中"), qsTr("下"), qsTr("可变")]
                         currentIndex: csettings.typewriterFixedRolling
                         onActivated: csettings.typewriterFixedRolling = index

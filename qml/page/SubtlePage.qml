@@ -62,11 +62,18 @@ SheetWindow {
                 C.TextArea {
                     id: wordsArea
                     objectName: "subtleWordsArea"
+                    // set once the stored words are shown: only the user's
+                    // own edits are written back
+                    property bool loaded: false
                     wrapMode: TextEdit.WrapAnywhere
                     font.pixelSize: 12
                     placeholderText: qsTr("每行一个词")
-                    Component.onCompleted: text = csettings.subtleUserKeyString
-                    onTextChanged: csettings.subtleUserKeyString = text
+                    placeholderTextColor: g_theme.secondaryTextColor
+                    Component.onCompleted: {
+                        text = csettings.subtleUserKeyString
+                        loaded = true
+                    }
+                    onTextChanged: if (loaded) csettings.subtleUserKeyString = text
                 }
             }
         }

@@ -48,6 +48,8 @@ QtObject {
         return null
     }
     function page(name) { return win.pcMain.page(name) }
+    property string documentFolder: ""
+    function docUrl(path) { return "file://" + documentFolder + "/" + path }
     function editor() { return win.documentPage.currentEditor }
     function settingMenu() { return win.pcMain.homeBar.settingButton.menu }
     // The first flickable under `root` whose content is taller than it.
@@ -100,6 +102,21 @@ QtObject {
                 item.subMenu.close()
         }
         menu.close()
+    }
+    // Cancels the sheets and dialogs that `root` holds and are showing.
+    function cancelSheets(root) {
+        var kids = root.data || []
+        for (var i = 0; i < kids.length; ++i) {
+            var sheet = kids[i]
+            if (!sheet || sheet.opened !== true)
+                continue
+            if (typeof sheet.doCancel === "function")
+                sheet.doCancel()
+            else if (typeof sheet.reject === "function")
+                sheet.reject()
+            else
+                sheet.close()
+        }
     }
     function loaderItem(name) {
         var holder = find(win, name)
@@ -178,6 +195,33 @@ QtObject {
           close: function() { closeTabPage("PreferencesPage") } },
         { name: "tab-history", open: function() { win.openHistory() }, close: function() { closeTabPage("HistoryPage") } },
         { name: "tab-clockin", open: function() { win.openClockIn() }, close: function() { closeTabPage("ClockInPage") } },
+        { name: "layout-free", open: function() {
+              csettings.layoutLefttoRight = false
+              win.openPerferences()
+              win.openFile(docUrl("Novel/chapter-2.txt"))
+          },
+          close: function() {
+              closeTabPage("PreferencesPage")
+              closeTabPage("chapter-2.txt")
+              csettings.layoutLefttoRight = true
+              win.showTab("files")
+          } },
+        { name: "signed-in-me", open: function() {
+              userdata.nickname = "Writer"
+              userdata.email = "writer@example.org"
+              userdata.logined = true
+              win.showTab("me")
+          }, close: function() {} },
+        { name: "signed-in-ranking", open: function() { win.showTab("ranking") }, close: function() {} },
+        { name: "sheet-profile", open: function() { page("me").openSheet("ProfileWindow.qml") },
+          close: function() { cancelSheets(page("me")) } },
+        { name: "sheet-password", open: function() { page("me").openSheet("PasswordWindow.qml") },
+          close: function() { cancelSheets(page("me")) } },
+        { name: "sheet-points-signed-in", open: function() { win.showPointsWindow() }, close: function() { win.showPointsWindow() } },
+        { name: "sheet-create-room", open: function() { page("ranking").showCreateSheet() },
+          close: function() { cancelSheets(page("ranking")) } },
+        { name: "sheet-room-password", open: function() { page("ranking").openRoom("Room A", true, "secret") },
+          close: function() { cancelSheets(page("ranking")); userdata.logined = false; win.showTab("files") } },
         { name: "minimalist", open: function() { win.setMinimalistMode(); win.isShowPendentTips = true },
           close: function() {} },
         { name: "minimalist-drawer", open: function() { win.showTab("wordCount"); win.isShowPendentTips = false },
