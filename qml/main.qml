@@ -23,6 +23,9 @@ MainWindow {
     property var documentPage: null
     property var mainStackView: null
     property bool isSyncedOnQuit: false
+    // Set by a close refused because a document could not be saved: the
+    // next close quits anyway.
+    property bool quitWithUnsaved: false
 
     // Quit-time sync: the longest wait for its end before the window closes
     // anyway, and whether that end has come (then the second close passes).
@@ -481,6 +484,16 @@ MainWindow {
             // would write the open tabs' text over versions it downloaded.
             if (!quitSyncEnded)
                 close.accepted = false
+            return
+        }
+        // Text that cannot be written (a full disk) is never dropped
+        // silently: each failed document has told its file; the first close
+        // is refused, the next one quits.
+        if (!quitWithUnsaved && documentPage && typeof documentPage.saveAllNoTips === "function"
+                && !documentPage.saveAllNoTips()) {
+            quitWithUnsaved = true
+            notice(qsTr("有文档未能保存，程序没有退出。再次退出将丢失未保存的内容。"), 0)
+            close.accepted = false
             return
         }
         mainCloseing()

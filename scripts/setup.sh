@@ -18,6 +18,7 @@ PACKAGES=(
   libqt5multimedia5-plugins zlib1g-dev
   xvfb xauth fonts-wqy-microhei xdotool imagemagick
   python3 python3-fontforge fonts-noto-core unicode-data
+  clang-14 libclang-rt-14-dev llvm-14
 )
 
 missing=()

@@ -13,3 +13,7 @@ cd build
 jobs=$(( $(nproc) / 2 ))
 [ "$jobs" -ge 1 ] || jobs=1
 ctest --output-on-failure -j"$jobs" --repeat until-pass:2 "$@"
+cd ..
+# The readers of outside documents are fuzzed for a bounded time (about a
+# minute in all, build included); a crash fails the run.
+bash scripts/fuzz.sh

@@ -156,6 +156,35 @@ Rectangle {
         removeAt(index)
     }
 
+    // A document or book renamed in the tree: its tabs take the new name
+    // with their text, edits, history and counts, so nothing is written
+    // under the old name again.
+    function followMove(from, to) {
+        var oldUrl = String(from)
+        var newUrl = String(to)
+        var moved = false
+        for (var i = 0; i < pages.length; ++i) {
+            var page = pages[i]
+            if (!isFilePage(page))
+                continue
+            var url = String(page.fileName)
+            var now = url === oldUrl ? newUrl
+                    : url.indexOf(oldUrl + "/") === 0 ? newUrl + url.substring(oldUrl.length) : ""
+            if (now === "")
+                continue
+            page.document.followRename(now)
+            page.deleted = false
+            page.fileName = now
+            page.objectName = now
+            page.countHandler.fileName = now
+            tabModel.setProperty(i, "url", now)
+            wordCountModel.closeFile(url)
+            moved = true
+        }
+        if (moved)
+            updateCurrent()
+    }
+
     function saveAllNoTips() {
         var ok = true
         for (var i = 0; i < pages.length; ++i) {
@@ -164,11 +193,10 @@ Rectangle {
         }
         return ok
     }
+    // A failed save has already been told, with its file, by the document.
     function saveAll() {
         if (saveAllNoTips())
             notice(qsTr("Saved successfully"))
-        else
-            notice(qsTr("Save failed"), 1)
     }
 
     // The current file goes to the settings, the files object and the
@@ -354,7 +382,8 @@ Rectangle {
         function onImportDir() { importDirDialog.open() }
         function onNewFile() {
             var url = files.newFile()
-            if (String(url) !== "")
+            // A file that could not be made has been told already.
+            if (String(url) !== "" && functions.isFileExist(url))
                 tabPage.openFile(url)
         }
         function onNewDir() { files.newDir() }
@@ -373,6 +402,12 @@ Rectangle {
         function onGotoLine(line) { tabPage.withEditor(function(e) { e.gotoLine(line) }) }
         function onMakeup() { tabPage.withEditor(function(e) { e.makeup() }) }
         function onShowSubtle() { tabPage.withEditor(function(e) { if (e.showSubtle) e.showSubtle() }) }
+    }
+
+    Connections {
+        target: files
+        ignoreUnknownSignals: true
+        function onMoved(from, to) { tabPage.followMove(from, to) }
     }
 
     // At start the last current file opens again (pages are not reopened).

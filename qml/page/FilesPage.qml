@@ -12,6 +12,7 @@ import TovaUi 0.1 as Tova
 // delete, sort, cloud sync, history).
 Item {
     id: page
+    objectName: "filesPage"
 
     // The side page's name and title, and the places the desktop layout
     // moves it between.
@@ -78,16 +79,64 @@ Item {
             applicationWindow.openFile(String(url))
     }
 
-    // Deletes the current document or book after the confirmation; once it
-    // is gone nothing stays selected, so the next delete does not silently
-    // aim at a file that no longer exists.
+    // The document of the highlighted row (a book stands for its
+    // index.txt); empty when no row is highlighted.
+    readonly property url highlighted: highlightRevision, tree.selection.currentIndex.valid
+                                       ? files.model.documentUrl(tree.selection.currentIndex) : ""
+    property int highlightRevision: 0
+    property bool syncing: false
+    property bool keyNavigating: false
+
+    // Deletes the highlighted document or book after a confirmation that
+    // names it; once it is gone nothing stays selected, so the next delete
+    // does not silently aim at a file that no longer exists.
     function deleteCurrent() {
-        files.delFile()
-        var current = files.currentFile.toString()
-        if (current !== "" && !functions.isFileExist(files.currentFile)) {
-            files.currentFile = ""
-            tree.selection.clear()
+        var target = String(page.highlighted)
+        if (target === "") {
+            files.delFile()
+            return
         }
+        files.currentFile = target
+        files.delFile()
+        if (!functions.isFileExist(target) && String(files.currentFile) === target) {
+            files.currentFile = ""
+            syncHighlight()
+        }
+    }
+
+    // The highlight shows the current document and nothing else. Rows keep
+    // their places when the tree is re-sorted or an entry is renamed, so
+    // the highlight is taken off and put back on the current document's
+    // row after every such change.
+    function syncHighlight() {
+        var index = files.treeIndex(files.currentFile)
+        syncing = true
+        tree.selection.clearCurrentIndex()
+        tree.selection.clearSelection()
+        if (index.valid)
+            tree.selection.setCurrentIndex(index, 0x0002 | 0x0001)
+        var row = -1
+        for (var r = 0; index.valid && r < tree.__listView.count; ++r) {
+            if (tree.__model.mapRowToModelIndex(r) === index) {
+                row = r
+                break
+            }
+        }
+        tree.__listView.currentIndex = row
+        if (row >= 0)
+            tree.__listView.positionViewAtIndex(row, ListView.Contain)
+        syncing = false
+        highlightRevision += 1
+    }
+
+    // A row the user highlighted with the mouse or the arrow keys becomes
+    // the current document.
+    function adoptHighlight() {
+        var index = tree.selection.currentIndex
+        if (index.valid)
+            files.currentFile = files.model.getFileName(index)
+        else
+            syncHighlight()
     }
 
     function beginRename(index) {
@@ -155,6 +204,7 @@ Item {
                 onClicked: page.newDocument()
             }
             BarButton {
+                objectName: "deleteButton"
                 text: "−"
                 ToolTip.visible: hovered
                 ToolTip.text: qsTr("删除")
@@ -213,6 +263,22 @@ Item {
                 selectionMode: C1.SelectionMode.SingleSelection
                 selection: ItemSelectionModel {
                     model: files.model
+                    // Only a change made by the user moves the current
+                    // document; the model moves the highlight by itself
+                    // when a row goes, and that is undone by syncHighlight.
+                    onCurrentChanged: {
+                        if (!page.syncing && (tree.__mouseArea.pressed || page.keyNavigating))
+                            Qt.callLater(page.adoptHighlight)
+                    }
+                }
+                // Forwarded here before the tree's own key handling.
+                Keys.onPressed: {
+                    page.keyNavigating = true
+                    event.accepted = false
+                }
+                Keys.onReleased: {
+                    page.keyNavigating = false
+                    event.accepted = false
                 }
 
                 C1.TableViewColumn {
@@ -263,11 +329,24 @@ Item {
                     }
                 }
 
+                // A click opens the document once it is clear that no
+                // double click (a rename) follows: the editor that opens
+                // takes the keyboard focus, which would end the rename.
                 onClicked: {
                     page.choose(index)
-                    page.open(index)
+                    openTimer.index = index
+                    openTimer.restart()
                 }
-                onDoubleClicked: page.beginRename(index)
+                onDoubleClicked: {
+                    openTimer.stop()
+                    page.beginRename(index)
+                }
+                Timer {
+                    id: openTimer
+                    property var index
+                    interval: Qt.styleHints.mouseDoubleClickInterval
+                    onTriggered: page.open(index)
+                }
 
                 MouseArea {
                     anchors.fill: parent
@@ -330,7 +409,8 @@ Item {
             onTriggered: page.beginRename(contextMenu.target)
         }
         MenuItem {
-            text: qsTr("删除") + " " + page.nameOf(files.currentFile.toString())
+            text: qsTr("删除") + " " + functions.getNameFromUrl(page.highlighted)
+            enabled: String(page.highlighted) !== ""
             onTriggered: page.deleteCurrent()
         }
         MenuItem {
@@ -363,10 +443,8 @@ Item {
             if (index.valid)
                 tree.expand(index)
         }
-        function onEnsureVisible(index) {
-            if (!index.valid)
-                return
-            tree.selection.setCurrentIndex(index, 0x0002 | 0x0001)
-        }
+        function onEnsureVisible(index) { Qt.callLater(page.syncHighlight) }
+        function onCurrentFileChanged() { Qt.callLater(page.syncHighlight) }
+        function onTreeChanged() { Qt.callLater(page.syncHighlight) }
     }
 }

@@ -13,6 +13,7 @@
 #include "function/message.h"
 #include "function/oss.h"
 #include "support/log.h"
+#include "support/writenotice.h"
 #include "users/userdatas.h"
 #include "users/userinfo.h"
 #include "users/users.h"
@@ -253,22 +254,16 @@ bool data::saveDataToFile(QPointer<DataTypeClass> record, DataTypeClass::DataEnu
     const QString path = recordPath(StatsClock::today(), kind);
     if (kind == DataTypeClass::notSet)
         PLOG << "notSet" << path;
-    const bool ok = record->saveToJsonFile(path);
-    reportSave(path, ok);
-    return ok;
+    const UserFile::Result written = record->saveToJsonFile(path);
+    reportSave(path, written);
+    return bool(written);
 }
 
-void data::reportSave(const QString& path, bool ok)
+// The records are written again at every change: a file is reported once
+// until a write of it succeeds.
+void data::reportSave(const QString& path, const UserFile::Result& written)
 {
-    if (ok) {
-        m_failedWrites.remove(path);
-        return;
-    }
-    PLOG << "write failed:" << path;
-    if (m_failedWrites.contains(path))
-        return;
-    m_failedWrites.insert(path);
-    message::show(Message::Error, tr("字数统计保存失败") + QStringLiteral(": ") + path, 5000);
+    WriteNotice::track(tr("字数统计保存失败") + QStringLiteral(": "), path, written);
 }
 
 DataTypeClass* data::getDateData(const QDate& date, DataTypeClass::DataEnum kind, bool previous)
@@ -309,9 +304,9 @@ bool data::saveLocalFileData(const resultCountType& table)
 {
     const QString path = global::countDataPath() + QStringLiteral("/day/")
         + StatsClock::today().toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral("_file.json");
-    const bool ok = StatsFile::write(path, fileTableJson(table, true));
-    reportSave(path, ok);
-    return ok;
+    const UserFile::Result written = StatsFile::write(path, fileTableJson(table, true));
+    reportSave(path, written);
+    return bool(written);
 }
 
 resultCountType data::getLocalFileData(const QDate& date)

@@ -12,7 +12,6 @@
 #include <QMutex>
 #include <QObject>
 #include <QPointer>
-#include <QSet>
 #include <QUrl>
 
 class QTimer;
@@ -127,7 +126,7 @@ private:
     void replaceLive(DataTypeClass::DataEnum kind, QPointer<DataTypeClass> record);
     bool isCurrentPeriod(DataTypeClass::DataEnum kind, int seconds) const;
     QString recordPath(const QDate& date, DataTypeClass::DataEnum kind) const;
-    void reportSave(const QString& what, bool ok);
+    void reportSave(const QString& path, const UserFile::Result& written);
     CountChartsModel* chartModel(QPointer<CountChartsModel>& model, int which);
     CountChartsModel* chart(int which);
     void rebuildChart(int which);
@@ -156,7 +155,6 @@ private:
     QTimer* m_timer = nullptr;
     // Files whose last write failed, so a failure is announced once and not
     // on every window.
-    QSet<QString> m_failedWrites;
 };
 
 #endif

@@ -654,11 +654,11 @@ void DataTypeClass::loadFromJsonFile(const QString& path)
         m_protectedPath = path;
 }
 
-bool DataTypeClass::saveToJsonFile(const QString& path)
+UserFile::Result DataTypeClass::saveToJsonFile(const QString& path)
 {
     if (samePath(m_protectedPath, path)) {
         PLOG << "refusing to write over a damaged file" << path;
-        return false;
+        return { false, tr("文件已损坏且无法移开，未覆盖") };
     }
     return StatsFile::write(path, toJson());
 }

@@ -2,6 +2,7 @@
 #define DATATYPECLASS_H
 
 #include "data/devicedataclass.h"
+#include "support/userfile.h"
 
 #include <QByteArray>
 #include <QList>
@@ -89,7 +90,7 @@ public:
     void loadFromJsonFile(const QString& path);
     // Writes the record atomically; false when the file could not be
     // written (the previous file is then unchanged).
-    bool saveToJsonFile(const QString& path);
+    UserFile::Result saveToJsonFile(const QString& path);
 
 signals:
     void wordsChanged(int words);

@@ -2,9 +2,12 @@
 
 #include "data/serviceconfig.h"
 #include "data/settings.h"
+#include "data/settingsfile.h"
 #include "data/signalobject.h"
+#include "files/librarypath.h"
 #include "function/oss.h"
 #include "function/keys.h"
+#include "function/message.h"
 #include "function/osinfo.h"
 #include "locker/locker.h"
 #include "sound/sound.h"
@@ -18,10 +21,15 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QMetaObject>
 #include <QMutexLocker>
 #include <QNetworkAccessManager>
 #include <QSettings>
 #include <QUrlQuery>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 QAtomicPointer<global> global::self;
 QMutex global::mutex;
@@ -57,9 +65,12 @@ global::global()
     : QObject(nullptr)
 {
     QCoreApplication::setApplicationName(QStringLiteral("Penlark"));
-    QSettings::setDefaultFormat(QSettings::IniFormat);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dataPath() + QStringLiteral("/Settings/"));
+    // INI text, with writes checked before they replace the file.
+    QSettings::setDefaultFormat(SettingsFile::format());
+    QSettings::setPath(SettingsFile::format(), QSettings::UserScope, dataPath() + QStringLiteral("/Settings/"));
     QCoreApplication::setOrganizationDomain(QStringLiteral("Unknown Organization"));
+    // Before the first settings write, which would wait for it.
+    clearStaleLock(settingsFileName() + QStringLiteral(".lock"));
     protectSettingsFile();
     reloadSetting();
 }
@@ -75,14 +86,29 @@ QString global::settingsFileName()
 void global::protectSettingsFile()
 {
     const QString path = settingsFileName();
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    if (!file.exists()) {
-        if (!file.open(QIODevice::WriteOnly))
-            return;
-        file.close();
+    if (!QFileInfo::exists(path) && !UserFile::write(path, QByteArray(), UserFile::NewFileOnly | UserFile::CreateFolder))
+        return;
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+}
+
+// QSettings waits up to half a minute for its lock file before it takes it
+// as stale, and a lock a crash left empty looks like a live one until then.
+// A live holder keeps an exclusive native lock on the file for as long as it
+// holds it (QLockFile's flock), so a lock file that nobody has locked is a
+// leftover.
+bool global::clearStaleLock(const QString& lockPath)
+{
+    const QByteArray name = QFile::encodeName(lockPath);
+    const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    bool removed = false;
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+        PLOG << "removing a stale lock:" << lockPath;
+        removed = ::unlink(name.constData()) == 0;
     }
-    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    ::close(fd);
+    return removed;
 }
 
 QStringList global::defaultChapterKeys()
@@ -288,7 +314,7 @@ bool global::isHasLockNumber()
 
 bool global::isExternal(const QUrl& url) const
 {
-    return !url.toLocalFile().startsWith(documentPath());
+    return !LibraryPath::contains(url.toLocalFile());
 }
 
 bool global::mailUs()
@@ -345,14 +371,63 @@ QString global::countDataPath() { return ensureDir(dataPath() + QStringLiteral("
 QString global::tmpPath() { return ensureDir(dataPath() + QStringLiteral("/tmp")); }
 QString global::dumpPath() { return ensureDir(dataPath() + QStringLiteral("/dump")); }
 
+QString global::documentFolderProblem(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return tr("文件夹不存在");
+    if (!info.isDir())
+        return tr("这是一个文件，不是文件夹");
+    if (info.canonicalFilePath() == QDir::rootPath())
+        return tr("这是文件系统的根目录");
+    if (!info.isWritable())
+        return tr("没有写入权限");
+    return QString();
+}
+
+namespace {
+// The document folder is asked for during start-up, before the window can
+// show notices, and by the sync worker: the notice waits for the GUI
+// thread's event loop. A folder kept in the settings is told once.
+void refuseDocumentFolder(const QString& path, const QString& problem, bool onceOnly)
+{
+    static QMutex toldMutex;
+    static QString told;
+    {
+        QMutexLocker lock(&toldMutex);
+        if (onceOnly && told == path)
+            return;
+        told = path;
+    }
+    const QString text = global::tr("不能使用文档文件夹 %1：%2。已改用默认文件夹。").arg(QDir::toNativeSeparators(path), problem);
+    if (QCoreApplication* app = QCoreApplication::instance())
+        QMetaObject::invokeMethod(app, [text] { message::show(Message::Warn, text, 5000); }, Qt::QueuedConnection);
+}
+} // namespace
+
 QString global::documentPath()
 {
     QSettings s;
-    const QString stored = s.value(QStringLiteral("files/path"), QString()).toString();
+    // Stored by hand or by an older version with a trailing or doubled
+    // separator, the folder would not match the paths the tree reports.
+    QString stored = s.value(QStringLiteral("files/path"), QString()).toString();
+    if (!stored.isEmpty())
+        stored = QDir::cleanPath(stored);
     if (!stored.isEmpty()) {
-        if (QFileInfo(stored).isDir())
+        const QString problem = documentFolderProblem(stored);
+        if (problem.isEmpty())
             return stored;
-        s.setValue(QStringLiteral("files/path"), QString());
+        const QFileInfo info(stored);
+        if (info.isDir() && info.canonicalFilePath() != QDir::rootPath()) {
+            // A folder that cannot be written now may be writable later (a
+            // drive mounted read-only): the setting stays.
+            refuseDocumentFolder(stored, problem, true);
+        } else {
+            // Nothing else can ever hold the documents: the setting goes.
+            s.setValue(QStringLiteral("files/path"), QString());
+            if (info.exists())
+                refuseDocumentFolder(stored, problem, false);
+        }
     }
 
     QDir home(QDir::homePath());
@@ -380,7 +455,18 @@ QString global::metaDataPath()
     return path;
 }
 
-void global::setDocumentPath(const QString& path) { QSettings().setValue(QStringLiteral("files/path"), path); }
+bool global::setDocumentPath(const QString& path)
+{
+    // A folder still to be made is taken: documentPath() drops it while it
+    // is missing.
+    const QString problem = QFileInfo::exists(path) ? documentFolderProblem(path) : QString();
+    if (!problem.isEmpty()) {
+        message::show(Message::Warn, tr("不能使用文档文件夹 %1：%2。").arg(QDir::toNativeSeparators(path), problem), 5000);
+        return false;
+    }
+    QSettings().setValue(QStringLiteral("files/path"), path);
+    return true;
+}
 
 QString global::soundsPath()
 {

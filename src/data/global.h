@@ -55,13 +55,21 @@ public:
     // Application paths.
     static QString dataPath();
     static QString settingsFileName();
+    // Removes a lock file that no live process holds (a crash left it);
+    // true when one was removed.
+    static bool clearStaleLock(const QString& lockPath);
     static QString countDataPath();
     Q_INVOKABLE static QString tmpPath();
     static QString documentPath();
     static QString notesPath();
     static QString historyPath();
     static QString metaDataPath();
-    static void setDocumentPath(const QString& path);
+    // Refuses (with a notice, false) a place the documents cannot live in:
+    // the file-system root, a file, an unwritable folder. An empty path goes
+    // back to the default folder.
+    static bool setDocumentPath(const QString& path);
+    // Why a folder cannot hold the documents; empty when it can.
+    static QString documentFolderProblem(const QString& path);
     static QString soundsPath();
     static QString dumpPath();
     static void hideFunctionPath();

@@ -2,6 +2,7 @@
 
 #include "data/global.h"
 #include "data/sensitivewords.h"
+#include "data/settingsfile.h"
 #include "data/serviceconfig.h"
 #include "function/function.h"
 #include "function/osinfo.h"
@@ -18,6 +19,7 @@
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 namespace {
@@ -33,6 +35,18 @@ const struct {
 
 const int kDefaultWidth = 920;
 const int kDefaultHeight = 600;
+// The main window's minimum size.
+const int kMinimumWidth = 300;
+const int kMinimumHeight = 200;
+
+// A stored number the program cannot work with (a damaged or hand-edited
+// file) falls back to its default; NaN included.
+template <typename T>
+void fitRange(T& value, T fallback, double lowest, double highest)
+{
+    if (!(double(value) >= lowest && double(value) <= highest))
+        value = fallback;
+}
 
 void store(const char* key, const QVariant& value) { QSettings().setValue(QLatin1String(key), value); }
 
@@ -96,6 +110,33 @@ PENLARK_SETTINGS_TABLE(PENLARK_SETTINGS_DEFINE)
 
 // ---- construction -------------------------------------------------------------
 
+// The ranges of the stored numbers: what the preferences offer, or for plain
+// counts what makes sense (a snapshot every minute at most often, a cursor
+// never before the text). The window rectangle is fitted by its own code;
+// any masking level or way is harmless (unknown ones mask nothing).
+// clang-format off
+#define PENLARK_SETTINGS_RANGES(X) \
+    X(typewriterFocusedText, 0, 2) \
+    X(typewriterFixedRolling, 0, 4) \
+    X(pageWidth, 200, 1200) \
+    X(pageWidthChineseCharacters, 10, 200) \
+    X(pageWidthType, 0, 1) \
+    X(pageSideMargin, 0, 1000) \
+    X(pageLineSpacing, 0, 3) \
+    X(pageParagraphSpacing, 0, 3) \
+    X(pageTextIndent, 0, 8) \
+    X(cursorLine, 0, INT_MAX) \
+    X(cursorPosition, 0, INT_MAX) \
+    X(searchMode, 0, 2) \
+    X(editFontSize, 1, 400) \
+    X(wordCountFontSize, 8, 72) \
+    X(historyTime, 1, 1440) \
+    X(royalties, 0, INT_MAX) \
+    X(TitleMultiple, 0.8, 3.0) \
+    X(mainVisibility, 1, 5)
+// clang-format on
+#define PENLARK_SETTINGS_FIT(name, lowest, highest) fitRange(m_##name, name##Default(), lowest, highest);
+
 #define PENLARK_SETTINGS_READ_R(Type, name, key) m_##name = s.value(QLatin1String(key), name##Default()).value<Type>();
 #define PENLARK_SETTINGS_READ_C(Type, name, key)
 #define PENLARK_SETTINGS_READ_M(Type, name, key) m_##name = name##Default();
@@ -106,8 +147,8 @@ Settings::Settings(QObject* parent)
     : QObject(parent)
 {
     QCoreApplication::setApplicationName(QStringLiteral("Penlark"));
-    QSettings::setDefaultFormat(QSettings::IniFormat);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, global::dataPath() + QStringLiteral("/Settings/"));
+    QSettings::setDefaultFormat(SettingsFile::format());
+    QSettings::setPath(SettingsFile::format(), QSettings::UserScope, global::dataPath() + QStringLiteral("/Settings/"));
     QCoreApplication::setOrganizationDomain(QStringLiteral("Unknown Organization"));
 
     QSettings s;
@@ -137,6 +178,7 @@ Settings::Settings(QObject* parent)
     m_mainVisibility = s.value(QStringLiteral("Window/visibility"), mainVisibilityDefault()).toInt();
     if (m_mainVisibility == 0 || m_mainVisibility == 3)
         m_mainVisibility = 2;
+    PENLARK_SETTINGS_RANGES(PENLARK_SETTINGS_FIT)
 
     m_language = s.value(QStringLiteral("language/language"), languageDefault()).toString();
     if (m_language == QLatin1String("zn_cn"))
@@ -206,7 +248,12 @@ void Settings::readFileDialogPath()
 QRect Settings::fitWindowRect(const QList<QRect>& screens, int width, int height, const QVariant& x, const QVariant& y)
 {
     if (screens.isEmpty()) {
-        // Nothing to fit against: keep what was stored.
+        // Nothing to fit against: keep what was stored, unless it is below
+        // the window's minimum.
+        if (width < kMinimumWidth || height < kMinimumHeight) {
+            width = kDefaultWidth;
+            height = kDefaultHeight;
+        }
         return QRect(x.isValid() ? x.toInt() : 0, y.isValid() ? y.toInt() : 0, width, height);
     }
     int totalW = 0;
@@ -216,7 +263,7 @@ QRect Settings::fitWindowRect(const QList<QRect>& screens, int width, int height
         totalH += screen.height();
     }
     const QRect current = screens.first();
-    if (width > current.width() || height > screens.first().height()) {
+    if (width > current.width() || height > screens.first().height() || width < kMinimumWidth || height < kMinimumHeight) {
         width = kDefaultWidth;
         height = kDefaultHeight;
     }
@@ -363,8 +410,9 @@ void Settings::setMinimalistModel(bool value)
 
 void Settings::setMainvisibility(int value)
 {
-    // Hidden and minimised are never restored at start-up.
-    if (value != 0 && value != 3 && storeChange(m_mainVisibility, value, "Window/visibility"))
+    // Hidden and minimised are never restored at start-up; values that are
+    // no visibility at all are not stored.
+    if (value >= 1 && value <= 5 && value != 3 && storeChange(m_mainVisibility, value, "Window/visibility"))
         emit mainvisibilityChanged(value);
 }
 

@@ -7,9 +7,9 @@
 #include <QFile>
 #include <QFileInfo>
 
-bool StatsFile::write(const QString& path, const QByteArray& bytes)
+UserFile::Result StatsFile::write(const QString& path, const QByteArray& bytes)
 {
-    return bool(UserFile::write(path, bytes));
+    return UserFile::write(path, bytes);
 }
 
 QString StatsFile::setAside(const QString& path)

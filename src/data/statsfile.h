@@ -1,6 +1,8 @@
 #ifndef STATSFILE_H
 #define STATSFILE_H
 
+#include "support/userfile.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -11,8 +13,8 @@ class StatsFile
 public:
     // Writes the bytes through a save file: the previous file stays intact
     // until the new one is complete. Creates the folder when missing.
-    // Returns false (and leaves the old file) when anything fails.
-    static bool write(const QString& path, const QByteArray& bytes);
+    // Fails (with the reason, leaving the old file) when anything fails.
+    static UserFile::Result write(const QString& path, const QByteArray& bytes);
 
     // Renames a damaged file to "<name>.corrupt" (or ".corrupt.N" when that
     // exists). Returns the new path, or an empty text when it could not be

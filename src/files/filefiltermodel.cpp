@@ -4,6 +4,7 @@
 
 #include "data/global.h"
 #include "files/fileordermaplist.h"
+#include "files/librarypath.h"
 #include "files/lumofilesystemmodel.h"
 #include "support/log.h"
 
@@ -49,7 +50,7 @@ void FileFilterModel::setEditing(const QModelIndex& index, bool isEditing)
     editingIndex = isEditing ? QPersistentModelIndex(index) : QPersistentModelIndex();
 }
 
-QString FileFilterModel::getFileLocalName(const QModelIndex& index)
+QString FileFilterModel::documentPath(const QModelIndex& index) const
 {
     if (!index.isValid())
         return QString();
@@ -58,12 +59,22 @@ QString FileFilterModel::getFileLocalName(const QModelIndex& index)
         return QString();
     if (QFileInfo(path).isDir())
         path += QStringLiteral("/index.txt");
-    if (!QFileInfo::exists(path)) {
-        // Never truncates: NewOnly fails if the file appeared meanwhile.
-        QFile file(path);
-        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Text))
-            file.close();
-    }
+    return path;
+}
+
+QUrl FileFilterModel::documentUrl(const QModelIndex& index) const
+{
+    const QString path = documentPath(index);
+    return path.isEmpty() ? QUrl() : QUrl::fromLocalFile(path);
+}
+
+QString FileFilterModel::getFileLocalName(const QModelIndex& index)
+{
+    const QString path = documentPath(index);
+    // Never over an existing entry, and never in a book that is a link to
+    // a folder outside the library.
+    if (!path.isEmpty() && !LibraryPath::taken(path))
+        LibraryPath::createEmptyFile(path);
     return path;
 }
 

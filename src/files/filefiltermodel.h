@@ -36,6 +36,9 @@ public:
     Q_INVOKABLE void setEditing(const QModelIndex& index, bool isEditing);
     Q_INVOKABLE QString getFileLocalName(const QModelIndex& index);
     Q_INVOKABLE QUrl getFileName(const QModelIndex& index);
+    // The document a row stands for (a book its "index.txt"), as
+    // getFileName gives it but without creating anything.
+    Q_INVOKABLE QUrl documentUrl(const QModelIndex& index) const;
     // The image URL ("qrc:/source/images/...") of the icon of the entry at a
     // local path, for QML delegates, which cannot show the decoration role's
     // QIcon; empty when the entry has none.
@@ -56,6 +59,8 @@ protected:
     bool lessThan(const QModelIndex& left, const QModelIndex& right) const override;
 
 private:
+    QString documentPath(const QModelIndex& index) const;
+
     QPersistentModelIndex editingIndex;
 };
 

@@ -3,7 +3,9 @@
 #include "data/global.h"
 #include "support/log.h"
 #include "support/userfile.h"
+#include "support/writenotice.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -311,8 +313,11 @@ bool fileordermaplist::save()
     }
     if (written.isEmpty())
         return false;
-    if (!UserFile::write(orderFilePath, text.toUtf8(), UserFile::NoOptions))
+    const UserFile::Result saved = UserFile::write(orderFilePath, text.toUtf8(), UserFile::NoOptions);
+    if (!saved) {
+        WriteNotice::show(QCoreApplication::translate("fileordermaplist", "无法保存书籍顺序："), orderFilePath, saved.error);
         return false;
+    }
     fileOrderStr = text;
     return true;
 }

@@ -3,6 +3,7 @@
 #include "data/global.h"
 #include "files/cloudDisk/clouddisk.h"
 #include "files/filefiltermodel.h"
+#include "files/librarypath.h"
 #include "files/lumofilesystemmodel.h"
 #include "function/function.h"
 #include "function/message.h"
@@ -19,6 +20,7 @@
 #include <QSet>
 #include <QSettings>
 #include <QTextCodec>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -80,13 +82,6 @@ files::AboutHandler& aboutHandler()
     return handler;
 }
 
-QString canonicalOrAbsolute(const QString& path)
-{
-    const QFileInfo info(path);
-    const QString canonical = info.canonicalFilePath();
-    return canonical.isEmpty() ? info.absoluteFilePath() : canonical;
-}
-
 // Reveals a path in the desktop's file manager (the containing folder).
 void revealInFileManager(const QString& path)
 {
@@ -136,6 +131,10 @@ void files::initModel()
     }
     if (m_model->sourceModel() != m_fileSystemModel)
         m_model->setSourceModel(m_fileSystemModel);
+    connect(m_model, &QAbstractItemModel::layoutChanged, this, &files::announceTreeChange, Qt::UniqueConnection);
+    connect(m_model, &QAbstractItemModel::rowsInserted, this, &files::announceTreeChange, Qt::UniqueConnection);
+    connect(m_model, &QAbstractItemModel::rowsRemoved, this, &files::announceTreeChange, Qt::UniqueConnection);
+    connect(m_model, &QAbstractItemModel::modelReset, this, &files::announceTreeChange, Qt::UniqueConnection);
     setIndex(m_model->mapFromSource(m_fileSystemModel->index(root)));
     m_model->sort(0, global::instance()->filesSortType() ? Qt::AscendingOrder : Qt::DescendingOrder);
 }
@@ -175,6 +174,32 @@ void files::setFileSystemIndex(const QModelIndex& index)
         return;
     m_fileSystemIndex = index;
     emit fileSystemIndexChanged();
+}
+
+void files::announceTreeChange()
+{
+    // After the view has taken the change in: it is connected later.
+    if (m_treeChangePending)
+        return;
+    m_treeChangePending = true;
+    QTimer::singleShot(0, this, [this] {
+        m_treeChangePending = false;
+        emit treeChanged();
+    });
+}
+
+QModelIndex files::treeIndex(const QUrl& file) const
+{
+    const QString local = file.toLocalFile();
+    if (local.isEmpty() || !m_model)
+        return QModelIndex();
+    const QString root = QDir::cleanPath(m_fileSystemModel->rootPath());
+    QString path = QDir::cleanPath(QFileInfo(local).absoluteFilePath());
+    if (QFileInfo(path).fileName() == kIndexFile)
+        path = QFileInfo(path).absolutePath();
+    if (!path.startsWith(root + QLatin1Char('/')) || !LibraryPath::taken(path))
+        return QModelIndex();
+    return m_model->mapFromSource(m_fileSystemModel->index(path));
 }
 
 QModelIndex files::indexOfFile(const QString& path) const { return m_fileSystemModel->index(path); }
@@ -279,10 +304,10 @@ QString files::documentPath() const { return global::documentPath(); }
 
 void files::setDocumentPath(const QString& path)
 {
-    if (m_documentPath == path)
+    // A refused folder has been told and changes nothing.
+    if (m_documentPath == path || !global::setDocumentPath(path))
         return;
     m_documentPath = path;
-    global::setDocumentPath(path);
     emit documentUrlChanged(m_documentUrl);
     emit documentPathChanged(m_documentPath);
 }
@@ -291,10 +316,9 @@ QUrl files::documentUrl() const { return QUrl::fromLocalFile(global::documentPat
 
 void files::setDocumentUrl(const QUrl& url)
 {
-    if (m_documentUrl == url)
+    if (m_documentUrl == url || !global::setDocumentPath(url.toLocalFile()))
         return;
     m_documentUrl = url;
-    global::setDocumentPath(url.toLocalFile());
     emit documentUrlChanged(url);
     emit documentPathChanged(m_documentPath);
 }
@@ -404,21 +428,10 @@ void files::clearRecentNotes()
 
 // ---- creating ---------------------------------------------------------------
 
-bool files::insideDocuments(const QString& path)
-{
-    const QString root = canonicalOrAbsolute(global::documentPath());
-    const QFileInfo info(path);
-    // The entry itself may be a link; its folder is what must be inside.
-    const QString folder = canonicalOrAbsolute(info.absolutePath());
-    const QString full = folder + QLatin1Char('/') + info.fileName();
-    return full.startsWith(root + QLatin1Char('/')) && full.size() > root.size() + 1 && info.fileName() != QLatin1String("..")
-        && info.fileName() != QLatin1String(".");
-}
-
 QString files::targetOf(const QString& path)
 {
     const QFileInfo info(path);
-    if (info.fileName() == kIndexFile && insideDocuments(info.absolutePath()))
+    if (info.fileName() == kIndexFile && LibraryPath::contains(info.absolutePath()))
         return info.absolutePath();
     return info.absoluteFilePath();
 }
@@ -426,9 +439,7 @@ QString files::targetOf(const QString& path)
 QString files::creationFolder()
 {
     const QString folder = m_currentPath.toLocalFile();
-    const QFileInfo info(folder);
-    if (folder.isEmpty() || !info.isDir()
-        || (canonicalOrAbsolute(folder) != canonicalOrAbsolute(global::documentPath()) && !insideDocuments(folder)))
+    if (folder.isEmpty() || !QFileInfo(folder).isDir() || !LibraryPath::holds(folder))
         setCurrentPath(QUrl::fromLocalFile(global::documentPath()));
     return m_currentPath.toLocalFile();
 }
@@ -441,12 +452,9 @@ QUrl files::newFile()
     for (const QString& name : names)
         largest = qMax(largest, FileFilterModel::numberFromText(name));
     const QString path = folder + QDir::separator() + tr("第%1章").arg(largest + 1) + QStringLiteral(".txt");
-    // Never opened over an existing file (an unreadable one is not listed).
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Text))
-        file.close();
-    else
-        PLOG << "cannot create" << path << file.errorString();
+    // Never over an existing entry (an unreadable file or a link is not listed).
+    if (!LibraryPath::createEmptyFile(path))
+        PLOG << "cannot create" << path;
     doCloud(false);
     return QUrl::fromLocalFile(path);
 }
@@ -455,17 +463,13 @@ QString files::newDir()
 {
     const QString base = creationFolder() + QDir::separator() + tr("NewBook");
     QString path = base;
-    for (int i = 1; QFileInfo::exists(path); ++i)
+    for (int i = 1; LibraryPath::taken(path); ++i)
         path = base + QString::number(i);
-    if (!QDir().mkpath(path))
+    if (!LibraryPath::contains(path) || !QDir().mkpath(path))
         return path;
-    QFile index(path + QStringLiteral("/index.txt"));
-    if (!index.exists()) {
-        if (index.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Text))
-            index.close();
-        else
-            PLOG << "creat file fail";
-    }
+    const QString index = path + QStringLiteral("/index.txt");
+    if (!LibraryPath::taken(index) && !LibraryPath::createEmptyFile(index))
+        PLOG << "creat file fail";
     return path;
 }
 
@@ -514,14 +518,20 @@ void files::delFile()
     const QFileInfo info(target);
     if (!info.exists() && !info.isSymLink())
         return;
-    if (!insideDocuments(target)) {
+    if (!LibraryPath::contains(target)) {
         message::show(Message::Error, tr("只能删除文档文件夹中的文件：%1").arg(target), 5000);
         return;
     }
-    if (questionHandler()(tr("caution"), tr("Do you confirm deletion? Deleted files will not be recovered.")) != QMessageBox::Yes)
+    // The question names what goes: the document, or the book with all of
+    // its documents (a linked book only loses its link).
+    const bool book = info.isDir() && !info.isSymLink();
+    const QString shown = QDir(global::documentPath()).relativeFilePath(target);
+    const QString question = book ? tr("是否确认删除书“%1”及其中的全部文档？删除的文件将不会恢复。").arg(shown)
+                                  : tr("是否确认删除“%1”？删除的文件将不会恢复。").arg(shown);
+    if (questionHandler()(tr("caution"), question) != QMessageBox::Yes)
         return;
 
-    if (!info.isDir() || info.isSymLink()) {
+    if (!book) {
         if (!kept) {
             message::show(Message::Error, tr("无法保存历史记录，文件未删除：%1").arg(target), 5000);
             return;
@@ -569,55 +579,77 @@ bool files::renameFile(const QString& newBaseName, const QString& oldFullName)
         return false;
     const QString old = targetOf(oldFullName);
     const QFileInfo info(old);
-    if (!info.exists() || !insideDocuments(old)) {
+    if (!info.exists() || !LibraryPath::contains(old)) {
         message::show(Message::Warn, tr("无法重命名"), 5000);
         return false;
     }
     const QString parent = info.absolutePath();
-
-    if (info.isFile()) {
-        if (info.fileName() == newBaseName)
-            return true;
-        const QString problem = LumoFileSystemModel::nameProblem(parent, newBaseName, info.fileName());
-        if (!problem.isEmpty()) {
-            const bool taken = QFileInfo::exists(parent + QLatin1Char('/') + newBaseName);
-            message::show(Message::Warn, taken ? tr("无法重命名，指定名称的文件已存在") : tr("无法重命名") + QStringLiteral("：") + problem, 5000);
-            return false;
-        }
-        if (!QFile::rename(old, parent + QDir::separator() + newBaseName)) {
-            message::show(Message::Warn, tr("无法重命名，指定名称的文件已存在"), 5000);
-            return false;
-        }
-        return true;
-    }
-
-    if (info.isDir()) {
-        QString name = newBaseName;
+    const bool isDir = info.isDir();
+    QString name = newBaseName;
+    if (isDir) {
         if (name.endsWith(QLatin1String(".txt")))
             name.chop(4);
         if (name.endsWith(QLatin1String(".md")))
             name.chop(3);
-        if (info.fileName() == name)
-            return true;
-        QDir parentDir(parent);
-        if (!parentDir.exists()) {
-            message::show(Message::Warn, tr("无法重命名"), 5000);
-            return false;
-        }
-        const QString problem = LumoFileSystemModel::nameProblem(parent, name, info.fileName());
-        if (!problem.isEmpty()) {
-            const bool taken = !name.trimmed().isEmpty() && QFileInfo::exists(parent + QLatin1Char('/') + name);
-            message::show(Message::Warn, taken ? tr("无法重命名，指定名称的文件夹已存在") : tr("无法重命名") + QStringLiteral("：") + problem, 5000);
-            return false;
-        }
-        if (!parentDir.rename(info.fileName(), name)) {
-            message::show(Message::Warn, tr("无法重命名，指定名称的文件夹已存在"), 5000);
-            return false;
-        }
-        return true;
     }
-    message::show(Message::Warn, tr("无法重命名"), 5000);
-    return false;
+    if (info.fileName() == name)
+        return true;
+
+    QString problem = LumoFileSystemModel::nameProblem(parent, name, info.fileName(), isDir);
+    // The tree lists ".txt" and ".md" documents only.
+    if (problem.isEmpty() && !isDir && !name.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive)
+        && !name.endsWith(QLatin1String(".md"), Qt::CaseInsensitive))
+        problem = tr("文档名须以“.txt”或“.md”结尾");
+    const QString taken = isDir ? tr("无法重命名，指定名称的文件夹已存在") : tr("无法重命名，指定名称的文件已存在");
+    if (!problem.isEmpty()) {
+        const bool exists = !name.trimmed().isEmpty() && LibraryPath::taken(parent + QLatin1Char('/') + name);
+        message::show(Message::Warn, exists ? taken : tr("无法重命名") + QStringLiteral("：") + problem, 5000);
+        return false;
+    }
+    const QString target = parent + QLatin1Char('/') + name;
+    const bool renamed = isDir ? QDir(parent).rename(info.fileName(), name) : QFile::rename(old, target);
+    if (!renamed) {
+        message::show(Message::Warn, taken, 5000);
+        return false;
+    }
+    followMove(old, target);
+    return true;
+}
+
+void files::followMove(const QString& from, const QString& to)
+{
+    auto follow = [&](const QString& path) -> QString {
+        if (path.isEmpty())
+            return QString();
+        const QString clean = QDir::cleanPath(path);
+        if (clean == from)
+            return to;
+        if (clean.startsWith(from + QLatin1Char('/')))
+            return to + clean.mid(from.size());
+        return QString();
+    };
+    QSettings settings;
+    QStringList recent = settings.value(QLatin1String(kRecentFilesKey)).toStringList();
+    bool changed = false;
+    for (QString& entry : recent) {
+        const QString now = follow(entry);
+        if (!now.isEmpty()) {
+            entry = now;
+            changed = true;
+        }
+    }
+    if (changed) {
+        settings.setValue(QLatin1String(kRecentFilesKey), recent);
+        loadRecentFiles();
+    }
+    // Open tabs follow first, so nothing is saved under the old name.
+    emit moved(QUrl::fromLocalFile(from), QUrl::fromLocalFile(to));
+    const QString current = follow(m_currentFile.toLocalFile());
+    if (!current.isEmpty())
+        setCurrentFile(QUrl::fromLocalFile(current));
+    const QString folder = follow(m_currentPath.toLocalFile());
+    if (!folder.isEmpty())
+        setCurrentPath(QUrl::fromLocalFile(folder));
 }
 
 // ---- notes -----------------------------------------------------------------
@@ -639,9 +671,7 @@ QUrl files::newNoteFile()
     for (const QString& name : noteNames())
         largest = qMax(largest, FileFilterModel::numberFromText(name));
     const QString path = global::notesPath() + QDir::separator() + tr("新笔记 %1").arg(largest + 1) + QStringLiteral(".txt");
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Text))
-        file.close();
+    LibraryPath::createEmptyFile(path);
     return QUrl::fromLocalFile(path);
 }
 
@@ -681,9 +711,7 @@ QUrl files::deleteNoteFile()
     }
     if (next.isEmpty()) {
         next = folder + QDir::separator() + tr("新笔记 %1").arg(FileFilterModel::numberFromText(name) + 1) + QStringLiteral(".txt");
-        QFile file(next);
-        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Text))
-            file.close();
+        LibraryPath::createEmptyFile(next);
     }
     setNoteCurrentFile(QUrl::fromLocalFile(next));
     // Only a note inside the notes folder is ever removed; its editor tab
@@ -835,25 +863,69 @@ QStringList files::getFileListByPath(const QString& folder, const QStringList& n
     return function::getFileListByPath(QUrl::fromLocalFile(folder), nameFilters);
 }
 
-files::ImportResult files::importOne(const QString& source, const QString& destination, QString* written)
+namespace {
+// "二" .. "九十九": the count in a free name has no digit, so the number
+// order (the tree's, the export's, new chapters') reads the chapter's own
+// number and keeps the copy beside its original.
+QString chineseCount(int n)
 {
-    QString target = destination;
-    const QFileInfo info(destination);
-    if (info.exists()) {
-        const QString sourceMd5 = function::fileMd5(source);
-        if (!sourceMd5.isEmpty() && sourceMd5 == function::fileMd5(destination))
-            return ImportResult::Same;
-        // A taken name gets a free one: "name (2).txt", "name (3).txt", ...
-        const QString stem = info.absolutePath() + QLatin1Char('/') + info.completeBaseName();
-        const QString suffix = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
-        for (int i = 2; QFileInfo::exists(target); ++i)
-            target = stem + QStringLiteral(" (%1)").arg(i) + suffix;
+    static const QString digits = QStringLiteral("零一二三四五六七八九");
+    if (n < 10)
+        return digits.at(n);
+    QString text = (n >= 20 ? QString(digits.at(n / 10)) : QString()) + QStringLiteral("十");
+    if (n % 10)
+        text += digits.at(n % 10);
+    return text;
+}
+
+// A free name beside a taken one: "第1章 (导入).txt", "第1章 (导入二).txt", ...
+// Empty when one of them already holds the same bytes (`sameFound` set) or
+// all are taken.
+QString freeImportName(const QString& taken, const QString& sourceMd5, bool* sameFound)
+{
+    const QFileInfo info(taken);
+    const QString stem = info.absolutePath() + QLatin1Char('/') + info.completeBaseName();
+    const QString suffix = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
+    for (int i = 1; i < 100; ++i) {
+        const QString mark = i == 1 ? files::tr("导入") : files::tr("导入") + chineseCount(i);
+        const QString candidate = stem + QStringLiteral(" (") + mark + QLatin1Char(')') + suffix;
+        if (!LibraryPath::taken(candidate))
+            return candidate;
+        if (!sourceMd5.isEmpty() && QFileInfo(candidate).isFile() && function::fileMd5(candidate) == sourceMd5) {
+            *sameFound = true;
+            return QString();
+        }
     }
-    if (!QDir().mkpath(QFileInfo(target).absolutePath()))
+    return QString();
+}
+} // namespace
+
+files::ImportResult files::importOne(const QString& source, const QString& destination, QString* written, QString* error)
+{
+    // Never outside the library, also not through a linked folder on the way.
+    if (!LibraryPath::contains(destination)) {
+        *error = tr("不在文件目录内");
         return ImportResult::Failed;
-    // QFile::copy never replaces an existing file.
-    if (!QFile::copy(QFileInfo(source).absoluteFilePath(), target))
+    }
+    QString target = destination;
+    if (LibraryPath::taken(destination)) {
+        const QString sourceMd5 = function::fileMd5(source);
+        if (!sourceMd5.isEmpty() && QFileInfo(destination).isFile() && sourceMd5 == function::fileMd5(destination))
+            return ImportResult::Same;
+        bool same = false;
+        target = freeImportName(destination, sourceMd5, &same);
+        if (same)
+            return ImportResult::Same;
+        if (target.isEmpty()) {
+            *error = tr("没有空闲的文件名");
+            return ImportResult::Failed;
+        }
+    }
+    const UserFile::Result copied = UserFile::copy(source, target, UserFile::NewFileOnly | UserFile::CreateFolder);
+    if (!copied) {
+        *error = copied.error;
         return ImportResult::Failed;
+    }
     *written = target;
     return ImportResult::Copied;
 }
@@ -878,12 +950,13 @@ void files::importFolder(const QUrl& url, const QUrl& localPath, bool notes)
         message::show(Message::Error, tr("Directory not exists"), 5000);
         return;
     }
-    const QString root = QFileInfo(global::documentPath()).absoluteFilePath();
-    if (!QFileInfo(target).absoluteFilePath().startsWith(root)) {
+    if (!LibraryPath::holds(target)) {
         message::show(Message::Error, tr("目标文件夹不在文件目录下, 默认导入到文件目录下"), 5000);
         target = global::documentPath();
     }
-    if (!notes && source == QFileInfo(target).absoluteFilePath()) {
+    const QString resolvedSource = LibraryPath::resolved(source);
+    const QString resolvedTarget = LibraryPath::resolved(target);
+    if (!notes && resolvedSource == resolvedTarget) {
         message::show(Message::Error, tr("您要导入的文件夹与目标文件夹相同,不用导入这个文件夹"), 5000);
         return;
     }
@@ -899,16 +972,17 @@ void files::importFolder(const QUrl& url, const QUrl& localPath, bool notes)
             continue;
         const QString relative = path.mid(source.size() + 1);
         // Never copy a file into itself (the target inside the source).
-        if (QFileInfo(path).absoluteFilePath().startsWith(QFileInfo(target).absoluteFilePath() + QLatin1Char('/'))
-            && QFileInfo(target).absoluteFilePath().startsWith(source + QLatin1Char('/')))
+        if (resolvedTarget.startsWith(resolvedSource + QLatin1Char('/'))
+            && LibraryPath::resolved(path).startsWith(resolvedTarget + QLatin1Char('/')))
             continue;
+        // Failures are told once, all together, by reportImport.
         if (!QFileInfo::exists(path)) {
-            message::show(Message::Error, tr("File not exists:") + relative, 5000);
-            failed.append(relative);
+            failed.append(relative + QStringLiteral(" (") + tr("File not exists") + QLatin1Char(')'));
             continue;
         }
         QString written;
-        switch (importOne(path, target + QLatin1Char('/') + relative, &written)) {
+        QString error;
+        switch (importOne(path, target + QLatin1Char('/') + relative, &written, &error)) {
         case ImportResult::Copied:
             ++copied;
             break;
@@ -916,8 +990,7 @@ void files::importFolder(const QUrl& url, const QUrl& localPath, bool notes)
             same.append(relative);
             break;
         case ImportResult::Failed:
-            message::show(Message::Error, tr("Copy file failed:") + relative, 5000);
-            failed.append(relative);
+            failed.append(relative + QStringLiteral(" (") + error + QLatin1Char(')'));
             break;
         }
     }
@@ -926,7 +999,11 @@ void files::importFolder(const QUrl& url, const QUrl& localPath, bool notes)
 
 void files::importFileList(const QList<QUrl>& list, const QUrl& localUrl, bool notes)
 {
-    const QString target = localUrl.isEmpty() ? (notes ? global::notesPath() : global::documentPath()) : localUrl.toLocalFile();
+    QString target = localUrl.isEmpty() ? (notes ? global::notesPath() : global::documentPath()) : localUrl.toLocalFile();
+    if (!LibraryPath::holds(target)) {
+        message::show(Message::Error, tr("目标文件夹不在文件目录下, 默认导入到文件目录下"), 5000);
+        target = global::documentPath();
+    }
     int copied = 0;
     QStringList same;
     QStringList failed;
@@ -934,7 +1011,8 @@ void files::importFileList(const QList<QUrl>& list, const QUrl& localUrl, bool n
         const QString source = url.toLocalFile();
         const QString name = QFileInfo(source).fileName();
         QString written;
-        switch (QFileInfo(source).isFile() ? importOne(source, target + QLatin1Char('/') + name, &written) : ImportResult::Failed) {
+        QString error = tr("File not exists");
+        switch (QFileInfo(source).isFile() ? importOne(source, target + QLatin1Char('/') + name, &written, &error) : ImportResult::Failed) {
         case ImportResult::Copied:
             ++copied;
             break;
@@ -942,8 +1020,8 @@ void files::importFileList(const QList<QUrl>& list, const QUrl& localUrl, bool n
             same.append(name);
             break;
         case ImportResult::Failed:
-            message::show(Message::Error, tr("Copy file failed:") + name, 5000);
-            failed.append(name);
+            // Told once, all together, by reportImport.
+            failed.append(name + QStringLiteral(" (") + error + QLatin1Char(')'));
             break;
         }
     }
@@ -962,13 +1040,18 @@ void files::exportThisBook(const QUrl& path, const QUrl& filename)
     if (book.isEmpty())
         return;
     const QStringList documents = getFileListByPath(book, { QStringLiteral("*.txt"), QStringLiteral("*.md") });
-    // The export never replaces one of the book's own documents.
-    const QString targetPath = canonicalOrAbsolute(target);
+    // The export never replaces one of the book's own documents, nor any
+    // file of the library.
+    const QString targetPath = LibraryPath::resolved(target);
     for (const QString& relative : documents) {
-        if (canonicalOrAbsolute(book + QLatin1Char('/') + relative) == targetPath) {
+        if (LibraryPath::resolved(book + QLatin1Char('/') + relative) == targetPath) {
             message::show(Message::Error, tr("不能导出到书中的文档：%1").arg(target), 5000);
             return;
         }
+    }
+    if (LibraryPath::contains(target) && LibraryPath::taken(target)) {
+        message::show(Message::Error, tr("不能覆盖文档库中已有的文件：%1").arg(target), 5000);
+        return;
     }
     QString text;
     for (const QString& relative : documents) {

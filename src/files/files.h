@@ -149,6 +149,9 @@ public:
     Q_INVOKABLE bool IndexIsDir(const QModelIndex& index) const;
     Q_INVOKABLE void setCurrentEditing() {}
     void showCurrentIndex(const QString& localPath);
+    // The tree row that stands for a document (a book's "index.txt" stands
+    // for the book); invalid when the tree does not show it.
+    Q_INVOKABLE QModelIndex treeIndex(const QUrl& file) const;
 
 public slots:
     void doCloud(bool showError);
@@ -184,6 +187,13 @@ signals:
     void ensureVisible(const QModelIndex& index);
     void recentFilesChanged();
     void recentNotesChanged();
+    // A document or a book was renamed from `from` to `to`: what shows it
+    // (the editor tabs) follows, so nothing is written under the old name.
+    void moved(const QUrl& from, const QUrl& to);
+    // The tree's rows were re-sorted, added or removed (sent once after a
+    // burst of changes): the view lines its highlight up with the current
+    // file again, as rows keep their places but not their entries.
+    void treeChanged();
 
 private:
     void onDirectoryLoaded(const QString& path);
@@ -191,19 +201,21 @@ private:
     // The folder new documents and books go into: the current folder when it
     // exists inside the document folder, else the document folder.
     QString creationFolder();
-    // Whether `path` lies strictly inside the document folder (not the
-    // folder itself, not outside it), symbolic links resolved.
-    static bool insideDocuments(const QString& path);
     // A book's "index.txt" stands for its folder, but only for a folder
     // strictly inside the document folder.
     static QString targetOf(const QString& path);
+    // After a rename of `from` to `to` (both absolute): the open tabs, the
+    // current file and folder and the recent files follow.
+    void followMove(const QString& from, const QString& to);
+    void announceTreeChange();
     bool removeTree(const QString& folder, QStringList* failed);
     void loadRecentFiles();
     void loadRecentNotes();
     // Imports one file under `relative` into `target`: identical contents
     // are skipped, a taken name gets a free one, nothing is overwritten.
     enum class ImportResult { Copied, Same, Failed };
-    ImportResult importOne(const QString& source, const QString& target, QString* written);
+    // On failure *error holds the reason.
+    ImportResult importOne(const QString& source, const QString& target, QString* written, QString* error);
     void importFolder(const QUrl& url, const QUrl& localPath, bool notes);
     void importFileList(const QList<QUrl>& list, const QUrl& localUrl, bool notes);
     void reportImport(int copied, const QStringList& same, const QStringList& failed, const QString& target, bool notes);
@@ -219,6 +231,7 @@ private:
     cloudDisk* m_cloudDisk = nullptr;
     bool m_updating = false;
     bool m_relaying = false;
+    bool m_treeChangePending = false;
     QString m_documentPath;
     bool m_loading = true;
     QUrl m_documentUrl;

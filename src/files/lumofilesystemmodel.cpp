@@ -2,6 +2,7 @@
 
 #include "data/global.h"
 #include "files/fileordermaplist.h"
+#include "files/librarypath.h"
 #include "support/log.h"
 
 #include <QDir>
@@ -109,7 +110,7 @@ void LumoFileSystemModel::sort(int column, Qt::SortOrder order)
     Q_UNUSED(order)
 }
 
-QString LumoFileSystemModel::nameProblem(const QString& parentPath, const QString& name, const QString& currentName)
+QString LumoFileSystemModel::nameProblem(const QString& parentPath, const QString& name, const QString& currentName, bool isDir)
 {
     const QString trimmed = name.trimmed();
     if (trimmed.isEmpty() || trimmed.count(QLatin1Char('.')) == trimmed.size())
@@ -117,11 +118,27 @@ QString LumoFileSystemModel::nameProblem(const QString& parentPath, const QStrin
     if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) || name.contains(QChar(0))
         || name.contains(QLatin1String("..")))
         return tr("名称不能包含“/”、“\\”或“..”");
+    // A document's name without its suffix must not be empty either.
+    const int dot = name.lastIndexOf(QLatin1Char('.'));
+    if (!isDir && dot >= 0 && name.left(dot).trimmed().isEmpty())
+        return tr("名称不能为空");
+    // The trees and lists hide these entries: the document would vanish.
+    if (name.startsWith(QLatin1Char('.')))
+        return tr("名称不能以“.”开头");
+    if (isServiceName(name, isDir))
+        return tr("“%1”是程序自用的名称").arg(name);
     if (QFile::encodeName(name).size() > 255)
         return tr("名称太长");
-    if (name != currentName && QFileInfo(QDir(parentPath).filePath(name)).exists())
+    if (name != currentName && LibraryPath::taken(QDir(parentPath).filePath(name)))
         return tr("指定名称的文件已存在");
     return QString();
+}
+
+bool LumoFileSystemModel::isServiceName(const QString& name, bool isDir)
+{
+    if (name == QLatin1String("index.txt") || name == QLatin1String("stateless"))
+        return true;
+    return isDir && (name == QLatin1String("cache") || name == QLatin1String("Library"));
 }
 
 bool LumoFileSystemModel::setData(const QModelIndex& index, const QVariant& value, int role)
@@ -147,7 +164,9 @@ bool LumoFileSystemModel::setData(const QModelIndex& index, const QVariant& valu
 
     // The base model shows a modal box when the rename on disk fails; refuse
     // here, quietly, everything it would fail on.
-    if (!nameProblem(info.absolutePath(), newName, info.fileName()).isEmpty())
+    if (!nameProblem(info.absolutePath(), newName, info.fileName(), info.isDir()).isEmpty())
+        return false;
+    if (!LibraryPath::contains(info.absoluteFilePath()))
         return false;
     if (!QFileInfo(info.absolutePath()).isWritable())
         return false;

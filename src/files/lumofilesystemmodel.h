@@ -34,10 +34,16 @@ public:
     void fetchMore(const QModelIndex& parent) override;
 
     // Why a name cannot be given to an entry in the folder `parentPath`
-    // (empty when it can): empty or dot-only names, path separators, "..",
-    // over-long names and names already taken. `currentName` is the entry's
-    // present name (a rename to itself is allowed).
-    static QString nameProblem(const QString& parentPath, const QString& name, const QString& currentName = QString());
+    // (empty when it can): empty names and empty base names, path
+    // separators, "..", hidden names (a leading "."), the names the program
+    // keeps for itself, over-long names and names already taken (a dangling
+    // link included). `currentName` is the entry's present name (a rename to
+    // itself is allowed).
+    static QString nameProblem(const QString& parentPath, const QString& name, const QString& currentName = QString(),
+                               bool isDir = false);
+    // Names the trees and lists hide or use for themselves: a book's
+    // "index.txt", and the service folders.
+    static bool isServiceName(const QString& name, bool isDir);
 
     // Depth of a path below the last "My Books" folder (1..3), else 0.
     static int depthLevel(const QString& absolutePath);

@@ -1,5 +1,6 @@
 #include "qquickfolderlistmodel.h"
 
+#include "files/librarypath.h"
 #include "files/lumofilesystemmodel.h"
 #include "folderlistmodel/fileinfothread.h"
 #include "function/message.h"
@@ -497,10 +498,12 @@ void QQuickFolderListModel::fileRename(const QString& newName, const QString& ol
         if (info.isFile() && !name.endsWith(info.suffix()))
             name += QLatin1Char('.') + info.suffix();
         // Names that would leave the folder, hide the entry or replace
-        // another entry are refused before anything is renamed.
-        if (!LumoFileSystemModel::nameProblem(info.absolutePath(), name).isEmpty()) {
-            PLOG << "重命名失败";
-            message::show(Message::Warn, failure, 5000);
+        // another entry are refused before anything is renamed, and so is
+        // an entry that is not in the library.
+        const QString problem = LumoFileSystemModel::nameProblem(info.absolutePath(), name, QString(), info.isDir());
+        if (!problem.isEmpty() || !LibraryPath::contains(info.absoluteFilePath())) {
+            PLOG << "重命名失败" << problem;
+            message::show(Message::Warn, failure, 5000, problem);
             return;
         }
         bool ok = false;

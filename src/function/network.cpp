@@ -4,7 +4,10 @@
 #include "data/serviceconfig.h"
 #include "function/function.h"
 #include "support/log.h"
+#include "support/userfile.h"
+#include "support/writenotice.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
@@ -187,7 +190,7 @@ QString network::getImage(const QString& url, bool force)
     const QString path = global::tmpPath() + QDir::separator() + function::md5(body) + QStringLiteral(".jpg");
     if (!force && QFile::exists(path))
         return path;
-    if (!pixmap.save(path))
+    if (!saveImage(pixmap, path))
         PLOG << "picture not saved:" << path;
     return path;
 }
@@ -205,8 +208,19 @@ QIcon network::getIcon(const QString& url)
     QPixmap pixmap;
     pixmap.loadFromData(reply->readAll());
     reply->deleteLater();
-    pixmap.save(path);
+    saveImage(pixmap, path);
     return QIcon(path);
+}
+
+// The cache is filled again on every download: a file is reported once until
+// a write of it succeeds.
+bool network::saveImage(const QPixmap& pixmap, const QString& path)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (pixmap.isNull() || !buffer.open(QIODevice::WriteOnly) || !pixmap.save(&buffer, "JPG"))
+        return false;
+    return WriteNotice::track(tr("无法保存缓存文件："), path, UserFile::write(path, bytes));
 }
 
 QString network::errorString(int code)

@@ -9,6 +9,7 @@
 #include <QObject>
 
 class QHttpMultiPart;
+class QPixmap;
 class QNetworkReply;
 
 // The HTTP helper every online feature goes through. All requests use the
@@ -33,6 +34,9 @@ public:
     // local path, an empty text on failure.
     static QString getImage(const QString& url, bool force);
     static QIcon getIcon(const QString& url);
+    // Keeps a downloaded picture in the cache file at path (JPEG), replaced
+    // whole or not at all. False when it could not be encoded or written.
+    static bool saveImage(const QPixmap& pixmap, const QString& path);
     static QString errorString(int code);
 
     // "Basic " and the Base64 of user ":" password (local 8-bit bytes).

@@ -70,7 +70,7 @@ void networkIconItem::getIconStandardItemFinished()
     if (reply->error() == QNetworkReply::NoError) {
         QPixmap pixmap;
         pixmap.loadFromData(reply->readAll());
-        const bool saved = pixmap.save(m_iconPath);
+        const bool saved = network::saveImage(pixmap, m_iconPath);
         const QIcon icon(m_iconPath);
         setData(icon, Qt::DecorationRole);
         setData(icon, Qt::UserRole + 104);

@@ -10,17 +10,18 @@
 #include "ranking/botsdatareply.h"
 #include "ranking/botusersreply.h"
 #include "ranking/rankingdata.h"
+#include "ranking/rankingxml.h"
 #include "ranking/roomdatareply.h"
 #include "ranking/userdaydatalistreply.h"
 #include "support/log.h"
 #include "support/userfile.h"
+#include "support/writenotice.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTimer>
 #include <QUrl>
-#include <QXmlStreamReader>
 
 namespace {
 
@@ -84,47 +85,18 @@ QString bot::localBotsFile(const QString& roomKey)
     return global::dataPath() + QStringLiteral("/cache/") + safeFileName(roomKey) + QStringLiteral("/bot.xml");
 }
 
+// The caches are written again on every refresh: a file is reported once
+// until a write of it succeeds.
 bool bot::writeFile(const QString& path, const QByteArray& bytes)
 {
-    return bool(UserFile::write(path, bytes));
+    return WriteNotice::track(tr("无法保存缓存文件："), path, UserFile::write(path, bytes));
 }
 
 // ---- catalogue ------------------------------------------------------------------
 
 QList<BotUser> bot::botXmlToBotUser(const QByteArray& bytes, int count)
 {
-    QList<BotUser> users;
-    QXmlStreamReader reader(bytes);
-    int depth = 0;
-    while (!reader.atEnd()) {
-        reader.readNext();
-        if (reader.isStartElement()) {
-            ++depth;
-            if (depth == 1 && reader.name() != QLatin1String("BotUsers"))
-                return QList<BotUser>();
-            if (depth != 2)
-                continue;
-            BotUser u;
-            if (reader.name() == QLatin1String("BotUser")) {
-                const QXmlStreamAttributes a = reader.attributes();
-                u.LoginName = a.value(QStringLiteral("LoginName")).toString();
-                u.Nickname = a.value(QStringLiteral("Nickname")).toString();
-                u.AvatarUrl = a.value(QStringLiteral("AvatarUrl")).toString();
-                u.Endurance = a.value(QStringLiteral("Endurance")).toInt();
-                u.Speed = a.value(QStringLiteral("Speed")).toInt();
-                u.TimeLength = a.value(QStringLiteral("TimeLength")).toInt();
-            }
-            users << u;
-        } else if (reader.isEndElement()) {
-            --depth;
-        }
-    }
-    if (reader.hasError())
-        return QList<BotUser>();
-    // A catalogue longer than a room's share is cut down to it.
-    if (count >= 0 && users.size() > count)
-        users = users.mid(0, count);
-    return users;
+    return RankingXml::botXmlToBotUser(bytes, count);
 }
 
 QList<BotUser> bot::getLocalBotUser(const QString& roomKey, int count)
@@ -241,7 +213,7 @@ BotsData bot::getLocalBots(const QString& roomKey)
     const QByteArray bytes = readFile(info.filePath(), &ok);
     if (!ok)
         return BotsData();
-    const BotsData plan = RankingData::botXmlToBotData(RankingData::bodyText(bytes));
+    const BotsData plan = RankingData::botXmlToBotData(RankingData::bodyText(bytes, RankingXml::MaxPlanSize));
     if (!StatsClock::isToday(plan.InitTime))
         return BotsData();
     PLOG << "bots:" << "form local";
@@ -265,7 +237,7 @@ BotsDataReply* bot::getServerBots(const QString& roomKey)
     connect(fetch, &DataReply::finished, reply, [reply, roomKey](const NetworkData& d) {
         BotsData plan;
         if (d.statusCode == 200) {
-            const BotsData read = RankingData::botXmlToBotData(RankingData::bodyText(d.data));
+            const BotsData read = RankingData::botXmlToBotData(RankingData::bodyText(d.data, RankingXml::MaxPlanSize));
             if (StatsClock::isToday(read.InitTime)) {
                 saveLocalBots(roomKey, d.data);
                 plan = read;

@@ -42,8 +42,10 @@ public:
     static QString botDataToXml(const BotsData& data);
     static BotsData botXmlToBotData(const QString& xml);
 
-    // A fetched body as text: UTF-8 up to the first NUL byte.
-    static QString bodyText(const QByteArray& body);
+    // A fetched body as text: UTF-8 up to the first NUL byte. A body too
+    // long to hold a document of at most `maxCharacters` is not decoded at
+    // all (the text is then empty, which reads as a default record).
+    static QString bodyText(const QByteArray& body, int maxCharacters);
 
     // ---- object keys ----
     static bool isHallFile(const QString& key);

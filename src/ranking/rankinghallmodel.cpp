@@ -7,6 +7,7 @@
 #include "function/message.h"
 #include "ranking/rankingdata.h"
 #include "ranking/roomdatalistreply.h"
+#include "ranking/roomname.h"
 #include "users/userdatas.h"
 #include "users/users.h"
 
@@ -71,8 +72,25 @@ void RankingHallModel::createRoom(QString name, QString password, int type)
         message::show(Message::Error, tr("请先登录"), 5000);
         return;
     }
-    if (name.isEmpty()) {
+    // The name becomes the room's object key: it is checked before any
+    // request is sent.
+    switch (RoomName::check(name)) {
+    case RoomName::None:
+        break;
+    case RoomName::Empty:
         message::show(Message::Error, tr("请输入房间名"), 5000);
+        return;
+    case RoomName::Slash:
+        message::show(Message::Error, tr("房间名不能包含“/”"), 5000);
+        return;
+    case RoomName::ControlCharacter:
+        message::show(Message::Error, tr("房间名不能包含控制字符"), 5000);
+        return;
+    case RoomName::DotName:
+        message::show(Message::Error, tr("房间名不能是“.”或“..”"), 5000);
+        return;
+    case RoomName::TooLong:
+        message::show(Message::Error, tr("房间名不能超过 %1 个字符").arg(RoomName::MaxLength), 5000);
         return;
     }
     if (type == 1 && password.isEmpty()) {

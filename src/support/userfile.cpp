@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -66,4 +67,15 @@ UserFile::Result UserFile::write(const QString& path, const QByteArray& bytes, O
     if (!file.commit())
         return failed(path, file.errorString());
     return { true, QString() };
+}
+
+UserFile::Result UserFile::copy(const QString& source, const QString& target, Options options)
+{
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly))
+        return failed(target, in.errorString());
+    const QByteArray bytes = in.readAll();
+    if (in.error() != QFileDevice::NoError)
+        return failed(target, in.errorString());
+    return write(target, bytes, options);
 }

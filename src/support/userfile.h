@@ -31,6 +31,9 @@ public:
     };
 
     static Result write(const QString& path, const QByteArray& bytes, Options options = CreateFolder);
+    // The bytes of the file at source written to target by write(); by
+    // default never over an existing file.
+    static Result copy(const QString& source, const QString& target, Options options = NewFileOnly);
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(UserFile::Options)

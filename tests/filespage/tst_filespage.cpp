@@ -1,18 +1,495 @@
-// The file-tree page in a Qt Quick Test: it lists the document folder
-// through the files object.
+// The document tree page: C++ tests that load the real main window (with the
+// real files object, FilesPage.qml and the document tabs) on a fresh library
+// and drive it with mouse and key events, checking the disk after each step;
+// then Qt Quick Tests of the page on its own.
 #include "testenvironment.h"
+#include "testfiles.h"
+#include "mainengine.h"
+#include "treesnapshot.h"
 
+#include "chapter/wordcountmodel.h"
+#include "data/data.h"
 #include "data/global.h"
-#include "function/function.h"
+#include "data/settings.h"
 #include "files/files.h"
 #include "folderlistmodel/qquickfolderlistmodel.h"
+#include "function/function.h"
+#include "function/message.h"
+#include "theme/lumotheme.h"
 
 #include <QApplication>
+#include <QJsonDocument>
+#include <QJsonValue>
 #include <QMessageBox>
+#include <QQmlApplicationEngine>
 #include <QQmlContext>
 #include <QQmlEngine>
+#include <QQmlExpression>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QtQuickTest>
 
+#include <memory>
+
+class TestTreePage : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_root; // the library: <dir>/docs
+    QString m_sibling; // <dir>/docs2, beside it
+    QString m_outside; // <dir>/outside, linked into the library as docs/Linked
+    std::unique_ptr<QQmlApplicationEngine> m_engine;
+    QQuickWindow* m_window = nullptr;
+    QObject* m_page = nullptr;
+    files* m_files = nullptr;
+    QStringList m_questions;
+    int m_answer = QMessageBox::Yes;
+    QStringList m_notices;
+    QMap<QString, QByteArray> m_outsideBefore;
+
+    static void writeFile(const QString& path, const QByteArray& bytes) { QVERIFY(writeTestFile(path, bytes)); }
+    static QByteArray readFile(const QString& path) { return readTestFile(path); }
+
+    QString at(const QString& relative) const { return m_root + QLatin1Char('/') + relative; }
+    QUrl urlAt(const QString& relative) const { return QUrl::fromLocalFile(at(relative)); }
+
+    QStringList listing(const QString& folder) const
+    {
+        return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name);
+    }
+
+    // A library with the given documents (each holding its own name), a
+    // sibling folder "docs2" and a book linked in from a folder outside.
+    void makeLibrary(const QStringList& entries, const QString& storedPath = QString())
+    {
+        m_dir.reset(new QTemporaryDir);
+        m_root = m_dir->path() + QStringLiteral("/docs");
+        m_sibling = m_dir->path() + QStringLiteral("/docs2");
+        m_outside = m_dir->path() + QStringLiteral("/outside");
+        QDir().mkpath(m_root);
+        for (const QString& e : entries)
+            writeFile(at(e), e.toUtf8());
+        writeFile(m_sibling + QStringLiteral("/s.txt"), "sibling");
+        writeFile(m_outside + QStringLiteral("/Book/第1章.txt"), "outside");
+        QVERIFY(QFile::link(m_outside + QStringLiteral("/Book"), at(QStringLiteral("Linked"))));
+        QSettings().setValue(QStringLiteral("files/path"), storedPath.isEmpty() ? m_root : storedPath);
+        m_outsideBefore = treeSnapshot(m_dir->path() + QStringLiteral("/outside"));
+        m_outsideBefore.unite(treeSnapshot(m_sibling));
+    }
+
+    void outsideUntouched()
+    {
+        QMap<QString, QByteArray> now = treeSnapshot(m_dir->path() + QStringLiteral("/outside"));
+        now.unite(treeSnapshot(m_sibling));
+        QVERIFY2(now == m_outsideBefore, qPrintable(snapshotDifference(m_outsideBefore, now)));
+    }
+
+    // The real main window on the library, its tree loaded.
+    void openWindow(int rows)
+    {
+        m_engine.reset(new QQmlApplicationEngine);
+        setUpMainEngine(*m_engine, m_engine.get());
+        global::instance()->setEngine(m_engine.get());
+        m_engine->load(QUrl(QStringLiteral("qrc:/qml/main.qml")));
+        global::instance()->setEngine(nullptr);
+        QVERIFY(!m_engine->rootObjects().isEmpty());
+        m_window = qobject_cast<QQuickWindow*>(m_engine->rootObjects().first());
+        QVERIFY(m_window);
+        m_window->resize(1000, 700);
+        m_window->requestActivate();
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+        m_files = qobject_cast<files*>(m_engine->rootContext()->contextProperty(QStringLiteral("files")).value<QObject*>());
+        QVERIFY(m_files);
+        QTRY_VERIFY(m_page = m_window->findChild<QObject*>(QStringLiteral("filesPage")));
+        QTRY_VERIFY(!m_files->loading());
+        QTRY_COMPARE(eval(QStringLiteral("page.visibleRows")).toInt(), rows);
+    }
+
+    // Runs a script in a page's own scope (its ids and the context objects).
+    QVariant evalIn(QObject* scope, const QString& script)
+    {
+        QQmlExpression expression(qmlContext(scope), scope, script);
+        const QVariant value = expression.evaluate();
+        if (expression.hasError())
+            qWarning() << expression.error().toString();
+        return value;
+    }
+    QVariant eval(const QString& script) { return evalIn(m_page, script); }
+    QObject* tabs() { return m_window->property("documentPage").value<QObject*>(); }
+    QObject* editor() { return tabs()->property("currentEditor").value<QObject*>(); }
+
+    static QString quoted(const QString& text)
+    {
+        return QString::fromUtf8(QJsonDocument::fromVariant(QVariantList { text }).toJson(QJsonDocument::Compact)).mid(1).chopped(1);
+    }
+
+    // The window point at the middle of the tree row showing `name`.
+    QPoint rowPoint(const QString& name)
+    {
+        const QVariant point = eval(QStringLiteral(
+            "(function(name) {"
+            "  var lv = tree.__listView;"
+            "  for (var r = 0; r < lv.count; ++r) {"
+            "    if (files.model.data(tree.__model.mapRowToModelIndex(r)) !== name) continue;"
+            "    lv.positionViewAtIndex(r, ListView.Contain);"
+            "    var item = lv.itemAtIndex(r);"
+            "    if (!item) return undefined;"
+            "    return item.mapToItem(null, Math.min(item.width / 2, 120), item.height / 2);"
+            "  }"
+            "  return undefined;"
+            "})(%1)").arg(quoted(name)));
+        return point.toPointF().toPoint();
+    }
+
+    void clickRow(const QString& name, Qt::MouseButton button = Qt::LeftButton)
+    {
+        QPoint p;
+        QTRY_VERIFY2(!(p = rowPoint(name)).isNull(), qPrintable(name));
+        QTest::mouseClick(m_window, button, Qt::NoModifier, p);
+    }
+
+    void clickItem(const QString& objectName)
+    {
+        auto* item = m_page->findChild<QQuickItem*>(objectName);
+        QVERIFY2(item, qPrintable(objectName));
+        QTest::mouseClick(m_window, Qt::LeftButton, Qt::NoModifier,
+                          item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint());
+    }
+
+    // The rows the tree draws highlighted, by name.
+    QStringList highlightedRows()
+    {
+        return eval(QStringLiteral(
+                        "(function() {"
+                        "  var lv = tree.__listView; var names = [];"
+                        "  for (var r = 0; r < lv.count; ++r) {"
+                        "    var item = lv.itemAtIndex(r);"
+                        "    if (item && item.children.length > 0 && item.children[0].itemSelected)"
+                        "      names.push(files.model.data(tree.__model.mapRowToModelIndex(r)));"
+                        "  }"
+                        "  return names;"
+                        "})()"))
+            .toStringList();
+    }
+
+    // Rows at the top level, in order.
+    QStringList topRows()
+    {
+        return eval(QStringLiteral("(function() { var n = []; for (var r = 0; r < files.model.rowCount(files.index); ++r)"
+                                   " n.push(files.model.data(files.model.index(r, 0, files.index))); return n })()"))
+            .toStringList();
+    }
+
+    // Key presses for each character (Chinese ones carry their text).
+    void typeText(const QString& text)
+    {
+        for (const QChar c : text)
+            QTest::sendKeyEvent(QTest::Click, m_window, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+
+    // Double-clicks a row, replaces its name by what the keys type, and
+    // ends with Enter.
+    void renameByKeys(const QString& row, const QString& typed)
+    {
+        QPoint p;
+        QTRY_VERIFY(!(p = rowPoint(row)).isNull());
+        QTest::mouseDClick(m_window, Qt::LeftButton, Qt::NoModifier, p);
+        QTRY_VERIFY(!eval(QStringLiteral("page.editingPath")).toString().isEmpty());
+        QTest::keyClick(m_window, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(m_window, Qt::Key_Backspace);
+        if (!typed.isEmpty())
+            typeText(typed);
+        QTest::keyClick(m_window, Qt::Key_Return);
+        QTRY_VERIFY(eval(QStringLiteral("page.editingPath")).toString().isEmpty());
+    }
+
+    // Opens a document in a tab by clicking its row and waits for its text.
+    void openByClick(const QString& row, const QString& relative)
+    {
+        clickRow(row);
+        QTRY_VERIFY(editor() && editor() == tabOf(relative));
+        QTRY_VERIFY(editor()->property("textLoaded").toBool() && !editor()->property("loading").toBool());
+    }
+
+    // The tab of a document, by its path in the library.
+    QObject* tabOf(const QString& relative)
+    {
+        const QString url = urlAt(relative).toString();
+        return evalIn(tabs(), QStringLiteral("indexOf(%1) >= 0 ? pages[indexOf(%1)] : null").arg(quoted(url))).value<QObject*>();
+    }
+
+    void typeInEditor(const QString& text)
+    {
+        evalIn(tabs(), QStringLiteral("currentEditor.textArea.textEdit.forceActiveFocus()"));
+        QTest::keyClick(m_window, Qt::Key_End, Qt::ControlModifier);
+        typeText(text);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        global::instance();
+        connect(function::instance()->getMessage(), &Message::showMessage, this,
+                [this](const QString& text, int, int, const QString&) { m_notices << text; });
+        files::setQuestionHandler([this](const QString&, const QString& text) {
+            m_questions << text;
+            return m_answer;
+        });
+    }
+
+    void init()
+    {
+        QSettings().setValue(QStringLiteral("Files/RecentFiles"), QStringList());
+        global::instance()->settings()->setCurrentFile(QString());
+        global::instance()->setFilesSortType(false);
+        m_questions.clear();
+        m_notices.clear();
+        m_answer = QMessageBox::Yes;
+    }
+
+    void cleanup()
+    {
+        m_page = nullptr;
+        m_window = nullptr;
+        m_engine.reset();
+        delete m_files;
+        m_files = nullptr;
+    }
+
+    // Clearing a name in the tree's editor and pressing Enter refuses the
+    // name with a notice: no hidden ".txt", the open tab keeps its file.
+    void emptyNameRefused()
+    {
+        makeLibrary({ QStringLiteral("第1章.txt"), QStringLiteral("第2章.txt") });
+        openWindow(3);
+        openByClick(QStringLiteral("第1章.txt"), QStringLiteral("第1章.txt"));
+        renameByKeys(QStringLiteral("第1章.txt"), QString());
+        QCOMPARE(listing(m_root), QStringList({ "Linked", "第1章.txt", "第2章.txt" }));
+        QVERIFY(!QFileInfo::exists(at(QStringLiteral(".txt"))));
+        QVERIFY2(!m_notices.isEmpty() && m_notices.last().startsWith(QStringLiteral("无法重命名")), qPrintable(m_notices.join('|')));
+        QCOMPARE(editor()->property("deleted").toBool(), false);
+        QCOMPARE(editor()->property("fileName").toUrl(), urlAt(QStringLiteral("第1章.txt")));
+
+        // A hidden name and a book's own index name are refused too.
+        for (const QString& name : { QStringLiteral(".序章"), QStringLiteral("index") }) {
+            m_notices.clear();
+            renameByKeys(QStringLiteral("第2章.txt"), name);
+            QVERIFY2(!m_notices.isEmpty(), qPrintable(name));
+            QCOMPARE(listing(m_root), QStringList({ "Linked", "第1章.txt", "第2章.txt" }));
+        }
+        outsideUntouched();
+    }
+
+    // A document open in a tab is renamed in the tree: the tab follows
+    // (title, path, counts, recent list, later snapshots) and typing and
+    // Enter afterwards write the new file; the old name never comes back.
+    void tabFollowsRename()
+    {
+        makeLibrary({ QStringLiteral("第1章.txt"), QStringLiteral("Book/index.txt"), QStringLiteral("Book/第2章.txt") });
+        openWindow(3);
+        openByClick(QStringLiteral("第1章.txt"), QStringLiteral("第1章.txt"));
+        typeInEditor(QStringLiteral("abc"));
+        WordsTypeClass* before = data::instance()->wordCountModel()->countClass(urlAt(QStringLiteral("第1章.txt")));
+        QTRY_VERIFY(before->All() > 0);
+        const int counted = before->All();
+        renameByKeys(QStringLiteral("第1章.txt"), QStringLiteral("序章"));
+        QCOMPARE(listing(m_root), QStringList({ "Book", "Linked", "序章.txt" }));
+        QObject* page = editor();
+        QCOMPARE(page->property("fileName").toUrl(), urlAt(QStringLiteral("序章.txt")));
+        QCOMPARE(page->property("title").toString(), QStringLiteral("序章.txt"));
+        QCOMPARE(page->property("deleted").toBool(), false);
+        QCOMPARE(m_files->currentFile(), urlAt(QStringLiteral("序章.txt")));
+        QCOMPARE(data::instance()->wordCountModel()->currentFile(), urlAt(QStringLiteral("序章.txt")));
+        QVERIFY(m_files->recentFiles().contains(at(QStringLiteral("序章.txt"))));
+        QVERIFY(!m_files->recentFiles().contains(at(QStringLiteral("第1章.txt"))));
+
+        // The unsaved typing and what follows go to the new name.
+        typeInEditor(QStringLiteral("好好"));
+        QTest::keyClick(m_window, Qt::Key_Return);
+        QTRY_VERIFY(readFile(at(QStringLiteral("序章.txt"))).contains(QStringLiteral("abc好好").toUtf8()));
+        QTest::qWait(100);
+        QVERIFY(!QFileInfo::exists(at(QStringLiteral("第1章.txt"))));
+        // The counts are those of the renamed document.
+        WordsTypeClass* after = data::instance()->wordCountModel()->currentCountClass();
+        QCOMPARE(after, data::instance()->wordCountModel()->countClass(urlAt(QStringLiteral("序章.txt"))));
+        QTRY_COMPARE(after->All(), counted + 2);
+        // A snapshot of the tab carries the new name.
+        QVERIFY(evalIn(tabs(), QStringLiteral("currentEditor.document.saveTmpFile()")).toBool());
+        QCOMPARE(QDir(global::historyPath()).entryList({ QStringLiteral("序章---*") }, QDir::Files).size(), 1);
+
+        // A book holding an open document: the tab moves with the book.
+        openByClick(QStringLiteral("Book"), QStringLiteral("Book/index.txt"));
+        clickRow(QStringLiteral("Book"));
+        QTest::keyClick(m_window, Qt::Key_Right);
+        openByClick(QStringLiteral("第2章.txt"), QStringLiteral("Book/第2章.txt"));
+        typeInEditor(QStringLiteral("xyz"));
+        renameByKeys(QStringLiteral("Book"), QStringLiteral("卷一"));
+        QCOMPARE(listing(m_root), QStringList({ "Linked", "卷一", "序章.txt" }));
+        QCOMPARE(tabs()->property("count").toInt(), 3);
+        QVERIFY(tabOf(QStringLiteral("卷一/第2章.txt")));
+        QVERIFY(tabOf(QStringLiteral("卷一/index.txt")));
+        QVERIFY(!tabOf(QStringLiteral("Book/第2章.txt")));
+        QCOMPARE(tabOf(QStringLiteral("卷一/第2章.txt"))->property("title").toString(), QStringLiteral("第2章.txt"));
+        QVERIFY(QMetaObject::invokeMethod(tabs(), "saveAllNoTips"));
+        QCOMPARE(readFile(at(QStringLiteral("卷一/第2章.txt"))), QByteArray("Book/第2章.txt\nxyz"));
+        QVERIFY(!QFileInfo::exists(at(QStringLiteral("Book"))));
+        outsideUntouched();
+    }
+
+    // After Sort and after a rename the highlight stays on the current
+    // document; "−" deletes the highlighted row after a question that names
+    // it.
+    void deleteActsOnTheHighlightedRow()
+    {
+        makeLibrary({ QStringLiteral("第1章.txt"), QStringLiteral("第2章.txt"), QStringLiteral("序言.txt") });
+        openWindow(4);
+        clickRow(QStringLiteral("序言.txt"));
+        QTRY_COMPARE(highlightedRows(), QStringList { "序言.txt" });
+        QCOMPARE(m_files->currentFile(), urlAt(QStringLiteral("序言.txt")));
+
+        clickItem(QStringLiteral("sortButton"));
+        QTRY_COMPARE(topRows(), QStringList({ "Linked", "序言.txt", "第2章.txt", "第1章.txt" }));
+        QTRY_COMPARE(highlightedRows(), QStringList { "序言.txt" });
+
+        // Arrow keys move the highlight and the current document together.
+        clickRow(QStringLiteral("序言.txt"));
+        QTest::keyClick(m_window, Qt::Key_Down);
+        QTRY_COMPARE(m_files->currentFile(), urlAt(QStringLiteral("第2章.txt")));
+        QTRY_COMPARE(highlightedRows(), QStringList { "第2章.txt" });
+        QTest::keyClick(m_window, Qt::Key_Up);
+        QTRY_COMPARE(m_files->currentFile(), urlAt(QStringLiteral("序言.txt")));
+
+        m_answer = QMessageBox::No;
+        clickItem(QStringLiteral("deleteButton"));
+        QCOMPARE(m_questions.size(), 1);
+        QVERIFY2(m_questions.last().contains(QStringLiteral("“序言.txt”")), qPrintable(m_questions.last()));
+        QCOMPARE(listing(m_root), QStringList({ "Linked", "序言.txt", "第1章.txt", "第2章.txt" }));
+
+        // Renaming moves rows around; the highlight stays with the document.
+        renameByKeys(QStringLiteral("序言.txt"), QStringLiteral("第0章"));
+        QTRY_COMPARE(highlightedRows(), QStringList { "第0章.txt" });
+        clickItem(QStringLiteral("sortButton"));
+        QTRY_COMPARE(topRows(), QStringList({ "Linked", "第0章.txt", "第1章.txt", "第2章.txt" }));
+        QTRY_COMPARE(highlightedRows(), QStringList { "第0章.txt" });
+
+        // The context menu names the row it was opened on.
+        clickRow(QStringLiteral("第1章.txt"), Qt::RightButton);
+        QTRY_VERIFY(eval(QStringLiteral("contextMenu.opened")).toBool());
+        QCOMPARE(eval(QStringLiteral("contextMenu.itemAt(3).text")).toString(), QStringLiteral("删除 第1章.txt"));
+        QTRY_COMPARE(highlightedRows(), QStringList { "第1章.txt" });
+        QTest::keyClick(m_window, Qt::Key_Escape);
+        QTRY_VERIFY(!eval(QStringLiteral("contextMenu.opened")).toBool());
+        clickRow(QStringLiteral("第0章.txt"));
+        QTRY_COMPARE(highlightedRows(), QStringList { "第0章.txt" });
+
+        m_answer = QMessageBox::Yes;
+        clickItem(QStringLiteral("deleteButton"));
+        QCOMPARE(m_questions.size(), 2);
+        QVERIFY2(m_questions.last().contains(QStringLiteral("“第0章.txt”")), qPrintable(m_questions.last()));
+        QCOMPARE(listing(m_root), QStringList({ "Linked", "第1章.txt", "第2章.txt" }));
+        QCOMPARE(QDir(global::historyPath()).entryList({ QStringLiteral("第0章---*") }, QDir::Files).size(), 1);
+        QCOMPARE(QDir(global::historyPath()).entryList({ QStringLiteral("序言---*") }, QDir::Files).size(), 1);
+        QTRY_COMPARE(highlightedRows(), QStringList());
+
+        // A book: the question names the book and says its documents go too.
+        writeFile(at(QStringLiteral("Book/第3章.txt")), "three");
+        clickRow(QStringLiteral("Book"));
+        QTRY_COMPARE(highlightedRows(), QStringList { "Book" });
+        clickItem(QStringLiteral("deleteButton"));
+        QVERIFY2(m_questions.last().contains(QStringLiteral("书“Book”")), qPrintable(m_questions.last()));
+        QVERIFY(!QFileInfo::exists(at(QStringLiteral("Book"))));
+        outsideUntouched();
+    }
+
+    // In a book that is a link to a folder outside the library, new
+    // documents and books go to the library's own folder, imports do not
+    // pass through it, and nothing outside changes.
+    void linkedBookStaysUntouched()
+    {
+        makeLibrary({ QStringLiteral("第1章.txt") });
+        openWindow(2);
+        clickRow(QStringLiteral("Linked"));
+        QCOMPARE(m_files->currentPath(), urlAt(QStringLiteral("Linked")));
+        outsideUntouched(); // no index.txt made in the linked book
+
+        clickItem(QStringLiteral("newFileButton"));
+        QCOMPARE(listing(m_root), QStringList({ "Linked", "第1章.txt", "第2章.txt" }));
+        outsideUntouched();
+        clickRow(QStringLiteral("Linked"));
+        clickItem(QStringLiteral("newDirButton"));
+        QVERIFY(QFileInfo::exists(at(QStringLiteral("新书/index.txt"))));
+        outsideUntouched();
+
+        // Imports into the linked book or the sibling land in the library.
+        QTemporaryDir source;
+        writeFile(source.path() + QStringLiteral("/外来.txt"), "import");
+        m_files->importDir(QUrl::fromLocalFile(source.path()), urlAt(QStringLiteral("Linked")));
+        m_files->importDir(QUrl::fromLocalFile(source.path()), QUrl::fromLocalFile(m_sibling));
+        m_files->importFiles({ QUrl::fromLocalFile(source.path() + QStringLiteral("/外来.txt")) }, QUrl::fromLocalFile(m_sibling));
+        QCOMPARE(readFile(at(QStringLiteral("外来.txt"))), QByteArray("import"));
+        outsideUntouched();
+
+        // Deleting and renaming inside the linked book are refused.
+        m_files->setCurrentFile(QUrl::fromLocalFile(at(QStringLiteral("Linked/第1章.txt"))));
+        clickItem(QStringLiteral("deleteButton"));
+        QVERIFY(!m_files->renameFile(QStringLiteral("x.txt"), at(QStringLiteral("Linked/第1章.txt"))));
+        outsideUntouched();
+    }
+
+    // A document folder stored with a trailing separator: the tree still
+    // follows the current document into its book.
+    void storedFolderNormalised()
+    {
+        makeLibrary({ QStringLiteral("第1章.txt"), QStringLiteral("Book/index.txt"), QStringLiteral("Book/Part/第9章.txt") });
+        QSettings().setValue(QStringLiteral("files/path"), m_root + QStringLiteral("//"));
+        QCOMPARE(global::documentPath(), m_root);
+        openWindow(3);
+        m_files->setCurrentFile(urlAt(QStringLiteral("Book/Part/第9章.txt")));
+        QTRY_COMPARE(highlightedRows(), QStringList { "第9章.txt" });
+    }
+
+    // A changed "第1章.txt" imported again gets a free name without digits:
+    // it stays beside 第1章 in the tree and in the export, and new chapters
+    // keep counting from the highest chapter.
+    void importKeepsChapterOrder()
+    {
+        QStringList chapters;
+        for (int i = 1; i <= 11; ++i)
+            chapters << QStringLiteral("第%1章.txt").arg(i);
+        makeLibrary(chapters);
+        openWindow(12);
+        QTemporaryDir source;
+        writeFile(source.path() + QStringLiteral("/第1章.txt"), "changed");
+        m_files->importFiles({ QUrl::fromLocalFile(source.path() + QStringLiteral("/第1章.txt")) }, QUrl::fromLocalFile(m_root));
+        m_files->importDir(QUrl::fromLocalFile(source.path()), QUrl::fromLocalFile(m_root));
+        QCOMPARE(readFile(at(QStringLiteral("第1章 (导入).txt"))), QByteArray("changed"));
+        QCOMPARE(readFile(at(QStringLiteral("第1章.txt"))), QByteArray("第1章.txt"));
+        QTRY_COMPARE(eval(QStringLiteral("page.visibleRows")).toInt(), 13);
+        const QStringList rows = topRows();
+        QCOMPARE(qAbs(rows.indexOf(QStringLiteral("第1章 (导入).txt")) - rows.indexOf(QStringLiteral("第1章.txt"))), 1);
+        QCOMPARE(rows.mid(3), QStringList({ "第2章.txt", "第3章.txt", "第4章.txt", "第5章.txt", "第6章.txt", "第7章.txt", "第8章.txt",
+                                            "第9章.txt", "第10章.txt", "第11章.txt" }));
+
+        const QString exported = m_dir->path() + QStringLiteral("/export.txt");
+        m_files->exportThisBook(QUrl::fromLocalFile(m_root), QUrl::fromLocalFile(exported));
+        const QString text = QString::fromLocal8Bit(readFile(exported));
+        const int first = text.indexOf(QStringLiteral("第1章\r\n"));
+        const int copy = text.indexOf(QStringLiteral("第1章 (导入)\r\n"));
+        const int second = text.indexOf(QStringLiteral("第2章\r\n"));
+        const int eleventh = text.indexOf(QStringLiteral("第11章\r\n"));
+        QVERIFY(first >= 0 && copy >= 0 && second > qMax(first, copy) && eleventh > second);
+
+        clickItem(QStringLiteral("newFileButton"));
+        QVERIFY(QFileInfo::exists(at(QStringLiteral("第12章.txt"))));
+    }
+};
+
+// The Quick Tests of the page on its own: a fixed library and the context
+// objects it reads.
 class Setup : public QObject
 {
     Q_OBJECT
@@ -42,6 +519,7 @@ public slots:
         qmlRegisterType<QQuickFolderListModel>("com.velmora.folderlistmodel", 1, 0, "FolderListModel");
         engine->rootContext()->setContextProperty(QStringLiteral("cglobal"), global::instance());
         engine->rootContext()->setContextProperty(QStringLiteral("functions"), function::instance());
+        engine->rootContext()->setContextProperty(QStringLiteral("g_theme"), new LumoTheme(engine));
         global::instance()->setFilesSortType(false);
         // The delete confirmation answers Yes instead of opening a modal box.
         files::setQuestionHandler([](const QString&, const QString&) { return int(QMessageBox::Yes); });
@@ -58,8 +536,17 @@ int main(int argc, char** argv)
 {
     TestEnvironment environment;
     QApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    app.setQuitOnLastWindowClosed(false);
+    int status = 0;
+    {
+        TestTreePage tree;
+        char* treeArgs[] = { argv[0] };
+        status |= QTest::qExec(&tree, 1, treeArgs);
+    }
     Setup setup;
-    return quick_test_main_with_setup(argc, argv, "filespage", TEST_SOURCE_DIR "/qml", &setup);
+    status |= quick_test_main_with_setup(argc, argv, "filespage", TEST_SOURCE_DIR "/qml", &setup);
+    return status;
 }
 
 #include "tst_filespage.moc"

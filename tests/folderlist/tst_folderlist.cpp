@@ -311,6 +311,15 @@ private slots:
         QTest::newRow("leaves the folder") << "../x" << "第1章.txt" << QStringList { "index.txt", "卷一", "第1章.txt", "第2章.txt" } << true;
         QTest::newRow("excluded but listed") << "about" << "index.txt" << QStringList { "about.txt", "卷一", "第1章.txt", "第2章.txt" } << false;
         QTest::newRow("no such entry") << "x" << "nothing.txt" << QStringList { "index.txt", "卷一", "第1章.txt", "第2章.txt" } << false;
+        // An empty or blank base name, a hidden name and the names the lists
+        // keep for themselves are refused with a notice.
+        const QStringList start { "index.txt", "卷一", "第1章.txt", "第2章.txt" };
+        QTest::newRow("empty") << "" << "第1章.txt" << start << true;
+        QTest::newRow("blank base") << " .txt" << "第1章.txt" << start << true;
+        QTest::newRow("hidden") << ".序章" << "第1章.txt" << start << true;
+        QTest::newRow("hidden folder") << ".卷二" << "卷一" << start << true;
+        QTest::newRow("service file") << "index" << "第2章.txt" << start << true;
+        QTest::newRow("service folder") << "Library" << "卷一" << start << true;
     }
 
     void renameEntries()
@@ -322,11 +331,40 @@ private slots:
         QTemporaryDir dir;
         for (const char* n : { "第1章.txt", "第2章.txt", "index.txt", "卷一/a.txt" })
             touch(dir.path() + QLatin1Char('/') + QString::fromUtf8(n));
+        global::setDocumentPath(dir.path());
         QQuickFolderListModel model;
         setUp(model, dir.path());
         model.fileRename(newName, oldName);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name), after);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name), after);
         QCOMPARE(!m_messages.isEmpty(), notice);
+    }
+
+    // A folder that is not in the library (a sibling whose name begins with
+    // the library's, or a book linked to a folder elsewhere) is never
+    // renamed in.
+    void renameOnlyInTheLibrary()
+    {
+        QTemporaryDir dir;
+        const QString library = dir.path() + QStringLiteral("/docs");
+        touch(library + QStringLiteral("/a.txt"));
+        touch(dir.path() + QStringLiteral("/docs2/b.txt"));
+        touch(dir.path() + QStringLiteral("/elsewhere/c.txt"));
+        QVERIFY(QFile::link(dir.path() + QStringLiteral("/elsewhere"), library + QStringLiteral("/Linked")));
+        global::setDocumentPath(library);
+        for (const QString& folder : { dir.path() + QStringLiteral("/docs2"), library + QStringLiteral("/Linked") }) {
+            m_messages.clear();
+            QQuickFolderListModel model;
+            setUp(model, folder);
+            const QString name = QDir(folder).entryList(QDir::Files).value(0);
+            QVERIFY(!name.isEmpty());
+            model.fileRename(QStringLiteral("renamed"), name);
+            QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList { name });
+            QCOMPARE(m_messages.size(), 1);
+        }
+        QQuickFolderListModel model;
+        setUp(model, library);
+        model.fileRename(QStringLiteral("renamed"), QStringLiteral("a.txt"));
+        QVERIFY(QFileInfo::exists(library + QStringLiteral("/renamed.txt")));
     }
 };
 

@@ -1,17 +1,24 @@
 // The application object: paths, history snapshots, pruning, mirrored
 // settings and shared values.
+#include "smalldisk.h"
 #include "testenvironment.h"
 
 #include "data/global.h"
 #include "data/settings.h"
 #include "data/signalobject.h"
+#include "function/function.h"
+#include "function/message.h"
 
 #include <QDateTime>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QNetworkAccessManager>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QSysInfo>
 #include <QtConcurrent>
+
+#include <memory>
 
 #include <sys/stat.h>
 #include <utime.h>
@@ -125,6 +132,106 @@ private slots:
         QCOMPARE(global::documentPath(), home + QStringLiteral("/Documents/Penlark"));
         QCOMPARE(QSettings().value(QStringLiteral("files/path")).toString(), QString());
         QVERIFY(!QFileInfo::exists(home + QStringLiteral("/Books")));
+    }
+
+    // A stored document folder the documents cannot live in is refused with
+    // one notice and the default folder is used; what can never hold them
+    // (the root, a file) is cleared, a folder that may become writable again
+    // is kept. The setter refuses the same places.
+    void refusedDocumentFolders_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("file-system root") << QStringLiteral("root") << false;
+        QTest::newRow("root by a detour") << QStringLiteral("dotdot") << false;
+        QTest::newRow("a file") << QStringLiteral("file") << false;
+        QTest::newRow("read-only folder") << QStringLiteral("rofolder") << true;
+        QTest::newRow("immutable folder") << QStringLiteral("immutable") << true;
+    }
+
+    void refusedDocumentFolders()
+    {
+        QFETCH(QString, how);
+        QFETCH(bool, kept);
+        const QString home = useHome(QStringLiteral("refused-") + how, { QStringLiteral("Documents") });
+        const QString fallback = home + QStringLiteral("/Documents/Penlark");
+        QString stored = home + QStringLiteral("/Books");
+        QVERIFY(QDir().mkpath(stored));
+        std::unique_ptr<ReadOnlyFolder> readOnly;
+        std::unique_ptr<ImmutableFile> immutable;
+        if (how == QLatin1String("root")) {
+            stored = QStringLiteral("/");
+        } else if (how == QLatin1String("dotdot")) {
+            stored = QDir::tempPath() + QStringLiteral("/../../../../../../../..");
+        } else if (how == QLatin1String("file")) {
+            stored = home + QStringLiteral("/Books/book.txt");
+            QFile f(stored);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        } else if (how == QLatin1String("rofolder")) {
+            readOnly = std::make_unique<ReadOnlyFolder>(stored);
+            QVERIFY2(readOnly->isActive(), "cannot bind-mount read-only: the tests need root");
+        } else {
+            immutable = std::make_unique<ImmutableFile>(stored);
+            QVERIFY2(immutable->isActive(), "chattr +i failed: the tests need root");
+        }
+
+        QSignalSpy notices(function::instance()->getMessage(), &Message::showMessage);
+        QVERIFY(!global::setDocumentPath(stored));
+        QCOMPARE(notices.count(), 1);
+        QVERIFY(notices.at(0).at(0).toString().contains(QDir::toNativeSeparators(stored)));
+        QCOMPARE(notices.at(0).at(1).toInt(), int(Message::Warn));
+        QVERIFY(!QSettings().contains(QStringLiteral("files/path")));
+
+        // As left by an older version or a hand edit.
+        QSettings().setValue(QStringLiteral("files/path"), stored);
+        QCOMPARE(global::documentPath(), fallback);
+        QCOMPARE(global::notesPath(), fallback + QStringLiteral("/.notes"));
+        QCOMPARE(global::documentPath(), fallback);
+        // Told from the event loop: at start-up the window is not there yet.
+        QCOMPARE(notices.count(), 1);
+        QTRY_COMPARE(notices.count(), 2);
+        QTest::qWait(20);
+        QCOMPARE(notices.count(), 2);
+        QVERIFY(notices.at(1).at(0).toString().contains(QDir::toNativeSeparators(QDir::cleanPath(stored))));
+        QCOMPARE(QSettings().value(QStringLiteral("files/path")).toString(), kept ? stored : QString());
+        QVERIFY(!QFileInfo::exists(QStringLiteral("/.notes")) || how != QLatin1String("root"));
+    }
+
+    // A settings lock left by a crash is removed; one a live process holds
+    // stays as it is.
+    void staleSettingsLock_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<bool>("removed");
+        QTest::newRow("empty") << QStringLiteral("empty") << true;
+        QTest::newRow("garbled") << QStringLiteral("garbled") << true;
+        QTest::newRow("named holder gone") << QStringLiteral("gone") << true;
+        QTest::newRow("held") << QStringLiteral("held") << false;
+        QTest::newRow("none") << QStringLiteral("none") << false;
+    }
+
+    void staleSettingsLock()
+    {
+        QFETCH(QString, how);
+        QFETCH(bool, removed);
+        const QString path = QDir::tempPath() + QStringLiteral("/lock-") + how + QStringLiteral(".lock");
+        QLockFile held(path);
+        held.setStaleLockTime(0);
+        if (how == QLatin1String("held")) {
+            QVERIFY(held.tryLock(0));
+        } else if (how != QLatin1String("none")) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            if (how == QLatin1String("garbled"))
+                f.write("\x01\x02");
+            else if (how == QLatin1String("gone"))
+                f.write("999999999\nPenlark\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+        }
+        const QByteArray before = QFile::exists(path) ? readFile(path) : QByteArray();
+        QCOMPARE(global::clearStaleLock(path), removed);
+        QCOMPARE(QFileInfo::exists(path), how != QLatin1String("none") && !removed);
+        if (how == QLatin1String("held"))
+            QCOMPARE(readFile(path), before);
     }
 
     void documentFolderNeverEmpty()

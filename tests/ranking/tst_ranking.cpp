@@ -24,6 +24,8 @@
 #include "ranking/roomdatalistreply.h"
 #include "ranking/roomdatareply.h"
 #include "ranking/roommodel.h"
+#include "ranking/rankingxml.h"
+#include "ranking/roomname.h"
 #include "ranking/userdaydatalistreply.h"
 #include "theme/lumotheme.h"
 #include "users/userdatas.h"
@@ -274,7 +276,11 @@ private slots:
         QTest::newRow("garbage") << QStringLiteral("not xml at all <<<");
         QTest::newRow("unclosed") << QStringLiteral("<User ID=\"a\">");
         QTest::newRow("two roots") << QStringLiteral("<User ID=\"a\"/><User ID=\"b\"/>");
-        QTest::newRow("deep") << QStringLiteral("<User>") + QStringLiteral("<a>").repeated(5000);
+        // Well-formed and small, so only the depth limit refuses it.
+        QTest::newRow("deep") << QStringLiteral("<User><Bots><Room>") + QStringLiteral("<a>").repeated(200)
+                + QStringLiteral("</a>").repeated(200) + QStringLiteral("</Room></Bots></User>");
+        QTest::newRow("deep plan") << QStringLiteral("<Bots><BotList><Bot>") + QStringLiteral("<a>").repeated(200)
+                + QStringLiteral("</a>").repeated(200) + QStringLiteral("</Bot></BotList></Bots>");
         QTest::newRow("entity bomb") << QStringLiteral(
             "<!DOCTYPE User [<!ENTITY a \"aaaaaaaaaa\"><!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\">"
             "<!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;\"><!ENTITY d \"&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;\">"
@@ -292,6 +298,108 @@ private slots:
         QVERIFY(r.Name.isEmpty());
         QVERIFY(!RankingData::roomXmlToRoomData(xml).valid);
         QVERIFY(!RankingData::botXmlToBotData(xml).valid);
+    }
+
+    // Records of a size or with entries no client writes are refused whole:
+    // each limit, at and past its bound.
+    void oversizedDocumentsAreRefused()
+    {
+        auto user = [](int devices, int extra) {
+            QString xml = QStringLiteral("<User ID=\"a\"><DeviceIdList>");
+            for (int i = 0; i < devices; ++i)
+                xml += QStringLiteral("<DeviceId id=\"d%1\"/>").arg(i);
+            return xml + QStringLiteral("</DeviceIdList>") + QString(extra, QLatin1Char(' ')) + QStringLiteral("</User>");
+        };
+        QCOMPARE(RankingData::userXmlToUserDayData(user(RankingXml::MaxDevices, 0)).DeviceIdList.size(), RankingXml::MaxDevices);
+        QVERIFY(!RankingData::userXmlToUserDayData(user(RankingXml::MaxDevices + 1, 0)).valid);
+        const QString fits = user(1, 0);
+        QVERIFY(RankingData::userXmlToUserDayData(fits + QString(RankingXml::MaxRecordSize - fits.size(), QLatin1Char(' '))).valid);
+        QVERIFY(!RankingData::userXmlToUserDayData(fits + QString(RankingXml::MaxRecordSize - fits.size() + 1, QLatin1Char(' '))).valid);
+        const QString room = QStringLiteral("<Room Name=\"x\"/>");
+        QVERIFY(!RankingData::roomXmlToRoomData(room + QString(RankingXml::MaxRecordSize, QLatin1Char(' '))).valid);
+
+        auto plan = [](int writers, int steps) {
+            BotsData p;
+            p.InitTime = 5;
+            for (int i = 0; i < writers; ++i) {
+                BotUserData b;
+                for (int t = 0; t < steps; ++t)
+                    b.WordsOnTime.append(botTime {t, t, t});
+                p.BotList << b;
+            }
+            return RankingData::botDataToXml(p);
+        };
+        const BotsData full = RankingData::botXmlToBotData(plan(RankingXml::MaxPlanWriters, 10));
+        QVERIFY(full.valid);
+        QCOMPARE(full.BotList.size(), RankingXml::MaxPlanWriters);
+        QVERIFY(!RankingData::botXmlToBotData(plan(RankingXml::MaxPlanWriters + 1, 1)).valid);
+        const BotsData day = RankingData::botXmlToBotData(plan(1, RankingXml::MaxPlanSteps));
+        QCOMPARE(day.BotList.value(0).WordsOnTime.size(), RankingXml::MaxPlanSteps);
+        QVERIFY(!RankingData::botXmlToBotData(plan(1, RankingXml::MaxPlanSteps + 1)).valid);
+        QVERIFY(!RankingData::botXmlToBotData(plan(1, 1) + QString(RankingXml::MaxPlanSize, QLatin1Char(' '))).valid);
+        QCOMPARE(bot::botXmlToBotUser("<BotUsers><BotUser/>" + QByteArray(RankingXml::MaxCatalogueSize, ' ') + "</BotUsers>", 100).size(), 0);
+    }
+
+    // A member record or plan of tens of megabytes in the bucket costs a
+    // refresh neither the time nor the memory of reading it: it is refused
+    // by its size, and the member is listed with nothing written.
+    void oversizedObjectsInTheBucket()
+    {
+        putRoom(QStringLiteral("Open"), 0);
+        const QByteArray huge = userXml("bob", "Bob", 500, 600, m_noon, "Open").toUtf8().replace("</User>", QByteArray(RankingXml::MaxRecordSize * 4 + 8, ' ') + "</User>");
+        m_store->putObject(QStringLiteral("ranking/rooms/Open/bob.user.xml"), huge);
+        BotsData plan;
+        plan.InitTime = m_noon;
+        BotUserData writer;
+        writer.Nickname = QStringLiteral("Huge");
+        writer.BeginTime = m_noon - 60;
+        writer.WordsOnTime << botTime {m_noon - 60, 30, 5};
+        plan.BotList << writer;
+        const QByteArray bigPlan = RankingData::botDataToXml(plan).toUtf8().replace("</Bots>", QByteArray(RankingXml::MaxPlanSize + 1, ' ') + "</Bots>");
+        m_store->putObject(QStringLiteral("ranking/rooms/Open/bot.xml"), bigPlan);
+        const QList<UserDayData> list = rows(bot::sneakIntoBot(QStringLiteral("Open")));
+        QCOMPARE(list.size(), 1);
+        QCOMPARE(list[0].RoomID, QString());
+        QCOMPARE(list[0].Words, 0);
+        QVERIFY(!QFile::exists(bot::localBotsFile(QStringLiteral("Open"))));
+    }
+
+    // The seed corpus of the rooms' fuzz target (scripts/fuzz.sh sets
+    // PENLARK_FUZZ_SEEDS): one document of each kind, each of which reads.
+    void fuzzSeeds()
+    {
+        RoomData room;
+        room.RoomKey = QStringLiteral("Alpha");
+        room.Name = QStringLiteral("露墨 & <co>");
+        room.Type = 1;
+        UserRoomData member;
+        member.ID = QStringLiteral("ann");
+        member.RoomID = QStringLiteral("Alpha");
+        member.EndTime = m_noon;
+        member.DeviceIdList = {QStringLiteral("d1"), QStringLiteral("d2")};
+        BotsData plan;
+        plan.InitTime = m_noon;
+        BotUserData writer;
+        writer.Nickname = QStringLiteral("小明");
+        writer.WordsOnTime = {{m_noon - 60, 30, 5}, {m_noon - 30, 60, 9}};
+        plan.BotList << writer;
+        const QList<QByteArray> seeds = {
+            RankingData::roomDataToXml(room).toUtf8(), RankingData::userRoomDateToXml(member).toUtf8(),
+            RankingData::botDataToXml(plan).toUtf8(),
+            "<BotUsers><BotUser LoginName=\"q\" Nickname=\"Quick\" Speed=\"20\" Endurance=\"120\" TimeLength=\"3660\"/><X/></BotUsers>"};
+        QVERIFY(RankingData::roomXmlToRoomData(QString::fromUtf8(seeds[0])).valid);
+        QVERIFY(RankingData::userXmlToUserDayData(QString::fromUtf8(seeds[1])).valid);
+        QCOMPARE(RankingData::botXmlToBotData(QString::fromUtf8(seeds[2])).BotList.size(), 1);
+        QCOMPARE(bot::botXmlToBotUser(seeds[3], 100).size(), 2);
+        const QString target = qEnvironmentVariable("PENLARK_FUZZ_SEEDS");
+        if (target.isEmpty())
+            return;
+        QVERIFY(QDir().mkpath(target + QStringLiteral("/ranking")));
+        for (int i = 0; i < seeds.size(); ++i) {
+            QFile file(QStringLiteral("%1/ranking/seed-%2.xml").arg(target).arg(i));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QCOMPARE(file.write(seeds[i]), qint64(seeds[i].size()));
+        }
     }
 
     void numbersAreRangeChecked()
@@ -444,6 +552,38 @@ private slots:
         QTRY_COMPARE(m_notices.size(), 4);
         QCOMPARE(m_notices.last(), QStringLiteral("房间名已存在"));
         QCOMPARE(m_store->objects.value(QStringLiteral("ranking/hall/Taken.room.xml")), before);
+    }
+
+    // Room names are checked like file names before anything is sent.
+    void createRoomRefusesBadNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("notice");
+        QTest::newRow("slash") << "a/b" << "房间名不能包含“/”";
+        QTest::newRow("control") << QStringLiteral("a\tb") << "房间名不能包含控制字符";
+        QTest::newRow("nul") << QString(QChar(0)) << "房间名不能包含控制字符";
+        QTest::newRow("lone surrogate") << QString(QChar(0xD800)) << "房间名不能包含控制字符";
+        QTest::newRow("dot") << "." << "房间名不能是“.”或“..”";
+        QTest::newRow("dots") << ".." << "房间名不能是“.”或“..”";
+        QTest::newRow("too long") << QString(RoomName::MaxLength + 1, QChar(0x58A8)) << "房间名不能超过 32 个字符";
+    }
+
+    void createRoomRefusesBadNames()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, notice);
+        RankingHallModel hall;
+        hall.createRoom(name, QString(), 0);
+        QCOMPARE(m_notices, QStringList({notice}));
+        QVERIFY(m_store->requests.isEmpty());
+        // The store refuses such a key too.
+        RoomData room;
+        room.RoomKey = name;
+        QVERIFY(!answer(RankingData::pushRoomData(room)));
+        QVERIFY(m_store->requests.isEmpty());
+        // At the limit a name is fine.
+        QCOMPARE(RoomName::check(QString(RoomName::MaxLength, QChar(0x58A8)) ), RoomName::None);
+        QCOMPARE(RoomName::check(QString::fromUtf8("露墨 😀")), RoomName::None);
     }
 
     void createRoomWritesAndReloads()

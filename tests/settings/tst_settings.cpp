@@ -330,6 +330,75 @@ private slots:
         QCOMPARE(other->fileDialogPath(), QUrl::fromLocalFile(QDir::homePath()).toString());
     }
 
+    // Numbers in the file that the program cannot work with (a damaged or
+    // hand-edited file) read as their defaults; the edges of each range
+    // still read as stored.
+    void outOfRangeReadsAsDefault_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QVariant>("stored");
+        QTest::addColumn<QString>("property");
+        QTest::addColumn<QVariant>("expected");
+        auto row = [](const char* name, const char* key, const QVariant& stored, const char* property, const QVariant& expected) {
+            QTest::newRow(name) << QString::fromLatin1(key) << stored << QString::fromLatin1(property) << expected;
+        };
+        row("visibility 77", "Window/visibility", 77, "mainVisibility", 2);
+        row("visibility -1", "Window/visibility", -1, "mainVisibility", 2);
+        row("visibility text", "Window/visibility", "full", "mainVisibility", 2);
+        row("visibility 5 kept", "Window/visibility", 5, "mainVisibility", 5);
+        row("visibility 1 kept", "Window/visibility", 1, "mainVisibility", 1);
+        row("rolling 5", "Typewriter/FixedRolling", 5, "typewriterFixedRolling", 4);
+        row("focus -1", "Typewriter/FocusedText", -1, "typewriterFocusedText", 2);
+        row("page width 0", "Edit/WidthPixel", 0, "pageWidth", 600);
+        row("page width 199", "Edit/WidthPixel", 199, "pageWidth", 600);
+        row("page width 1200 kept", "Edit/WidthPixel", 1200, "pageWidth", 1200);
+        row("page width huge", "Edit/WidthPixel", 2000000000, "pageWidth", 600);
+        row("characters 9", "Edit/WidthChineseCharacters", 9, "pageWidthChineseCharacters", 30);
+        row("width type 2", "Edit/WidthType", 2, "pageWidthType", 0);
+        row("margin -1", "Edit/SideMargin", -1, "pageSideMargin", 40);
+        row("line spacing 50", "Edit/LineSpacing", 50, "pageLineSpacing", 0.2);
+        row("line spacing nan", "Edit/LineSpacing", "nan", "pageLineSpacing", 0.2);
+        row("line spacing 3 kept", "Edit/LineSpacing", 3, "pageLineSpacing", 3.0);
+        row("paragraph spacing -0.5", "Edit/ParagraphSpacing", -0.5, "pageParagraphSpacing", 0.5);
+        row("indent 99", "Edit/TextIndent", 99, "pageTextIndent", 0.0);
+        row("cursor line -3", "Edit/CursorLine", -3, "cursorLine", 0);
+        row("cursor -1", "Edit/CursorPostion", -1, "cursorPosition", 0);
+        row("search mode 3", "Find/SearchMode", 3, "searchMode", 0);
+        row("font size 0", "Edit/FontSize", 0, "editFontSize", 12.0);
+        row("font size inf", "Edit/FontSize", "inf", "editFontSize", 12.0);
+        row("count font size 500", "WordCount/FontSize", 500, "wordCountFontSize", 12.0);
+        row("snapshot every 0 minutes", "File/HistoryTime", 0, "historyTime", 10);
+        row("snapshot every -5 minutes", "File/HistoryTime", -5, "historyTime", 10);
+        row("royalty -5", "Count/Royalty", -5, "royalties", 0);
+        row("title multiple 10", "Edit/TitleMultiple", 10, "TitleMultiple", 1.5);
+        row("window width -20", "Window/width", -20, "mainWidth", 920);
+    }
+
+    void outOfRangeReadsAsDefault()
+    {
+        QFETCH(QString, key);
+        QFETCH(QVariant, stored);
+        QFETCH(QString, property);
+        QFETCH(QVariant, expected);
+        auto settings = fresh({ { key, stored } });
+        const QVariant value = settings->property(property.toLatin1().constData());
+        QCOMPARE(value.toString(), expected.toString());
+        // What the file holds is left to the user's next change.
+        QCOMPARE(QSettings().value(key).toString(), stored.toString());
+    }
+
+    void visibilitySetterRefusesNonValues()
+    {
+        auto settings = fresh();
+        QSignalSpy visibility(settings.get(), &Settings::mainvisibilityChanged);
+        settings->setMainvisibility(77);
+        settings->setMainvisibility(-1);
+        QCOMPARE(visibility.count(), 0);
+        QVERIFY(!QSettings().contains(QStringLiteral("Window/visibility")));
+        settings->setMainvisibility(4);
+        QCOMPARE(settings->mainVisibility(), 4);
+    }
+
     void windowRect_data()
     {
         QTest::addColumn<QList<QRect>>("screens");
@@ -353,6 +422,11 @@ private slots:
         QTest::newRow("past bottom edge") << hd << 920 << 600 << QVariant(100) << QVariant(881) << QRect(100, 240, 920, 600);
         QTest::newRow("second screen") << two << 920 << 600 << QVariant(2500) << QVariant(100) << QRect(2500, 100, 920, 600);
         QTest::newRow("no screen") << QList<QRect>() << 920 << 600 << QVariant(7) << QVariant(8) << QRect(7, 8, 920, 600);
+        // Below the window's minimum (300 x 200): the default size.
+        QTest::newRow("too narrow") << hd << 299 << 600 << QVariant() << QVariant() << QRect(500, 240, 920, 600);
+        QTest::newRow("negative height") << hd << 800 << -5 << QVariant() << QVariant() << QRect(500, 240, 920, 600);
+        QTest::newRow("smallest kept") << hd << 300 << 200 << QVariant(40) << QVariant(40) << QRect(40, 40, 300, 200);
+        QTest::newRow("no screen, zero size") << QList<QRect>() << 0 << 0 << QVariant(7) << QVariant(8) << QRect(7, 8, 920, 600);
     }
     void windowRect()
     {

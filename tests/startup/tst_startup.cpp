@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QSettings>
+#include <QSysInfo>
 
 #include <csignal>
 
@@ -166,6 +167,98 @@ private slots:
         QTest::qWait(500);
         QCOMPARE(p.state(), QProcess::Running);
         stop(p);
+    }
+
+    // What a crash or a hand edit leaves behind must not keep the real
+    // window from showing promptly and closing promptly (Ctrl+Q), under a
+    // virtual X server of our own: a settings lock (empty, garbled, or
+    // naming a process that is gone), which QSettings alone waits half a
+    // minute for at the first settings write; a window visibility that is no
+    // visibility, which left the program running without a window.
+    void leftoversDelayNeitherStartNorQuit_data()
+    {
+        QTest::addColumn<QByteArray>("lock");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QVariant>("value");
+        QProcess gone;
+        gone.start(QStringLiteral("true"), QStringList());
+        gone.waitForFinished(5000);
+        const QByteArray host = QSysInfo::machineHostName().toUtf8();
+        QTest::newRow("empty lock") << QByteArray("") << QString() << QVariant();
+        QTest::newRow("garbled lock") << QByteArray("\x01\x02 not a lock\n") << QString() << QVariant();
+        QTest::newRow("lock of a process gone")
+            << QByteArray::number(gone.processId()) + "\nPenlark\n" + host + "\n" << QString() << QVariant();
+        QTest::newRow("visibility 77") << QByteArray() << QStringLiteral("Window/visibility") << QVariant(77);
+        QTest::newRow("visibility -1") << QByteArray() << QStringLiteral("Window/visibility") << QVariant(-1);
+    }
+
+    void leftoversDelayNeitherStartNorQuit()
+    {
+        QFETCH(QByteArray, lock);
+        QFETCH(QString, key);
+        QFETCH(QVariant, value);
+        QProcess xvfb;
+        xvfb.start(QStringLiteral("Xvfb"), { QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                                            QStringLiteral("0"), QStringLiteral("1280x800x24"), QStringLiteral("-nolisten"),
+                                            QStringLiteral("tcp") });
+        QVERIFY2(xvfb.waitForStarted(5000), "Xvfb is needed (scripts/setup.sh installs it)");
+        QByteArray display;
+        QTRY_VERIFY_WITH_TIMEOUT((display += xvfb.readAllStandardOutput()).contains('\n'), 10000);
+        display = ":" + display.trimmed();
+
+        QProcessEnvironment env = freshEnvironment();
+        env.insert(QStringLiteral("DISPLAY"), QString::fromLatin1(display));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        if (!key.isEmpty())
+            writeSetting(env, key, value);
+        const QString folder = env.value(QStringLiteral("HOME")) + QStringLiteral("/Library/Penlark/Settings/Unknown Organization");
+        QVERIFY(QDir().mkpath(folder));
+        const QString lockPath = folder + QStringLiteral("/Penlark.ini.lock");
+        if (!lock.isNull()) {
+            QFile f(lockPath);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(lock);
+        }
+        QProcessEnvironment xenv = QProcessEnvironment::systemEnvironment();
+        xenv.insert(QStringLiteral("DISPLAY"), QString::fromLatin1(display));
+        auto xdotool = [&xenv](const QStringList& args) {
+            QProcess p;
+            p.setProcessEnvironment(xenv);
+            p.start(QStringLiteral("xdotool"), args);
+            p.waitForFinished(10000);
+            return p.readAllStandardOutput().trimmed();
+        };
+
+        QElapsedTimer clock;
+        clock.start();
+        QProcess app;
+        start(app, env);
+        QByteArray window;
+        while (window.isEmpty() && clock.elapsed() < 60000 && app.state() == QProcess::Running) {
+            window = xdotool({ QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
+                               QString::number(app.processId()) }).split('\n').value(0);
+            if (window.isEmpty())
+                QTest::qWait(100);
+        }
+        const qint64 shown = clock.elapsed();
+        QVERIFY2(!window.isEmpty(), "no window");
+        // The stale-lock wait is 30 s; an unloaded start takes well under 1 s.
+        QVERIFY2(shown < 10000, qPrintable(QStringLiteral("window shown after %1 ms").arg(shown)));
+
+        xdotool({ QStringLiteral("windowfocus"), QStringLiteral("--sync"), QString::fromLatin1(window) });
+        clock.restart();
+        xdotool({ QStringLiteral("key"), QStringLiteral("ctrl+q") });
+        const bool ended = app.waitForFinished(60000);
+        const qint64 quit = clock.elapsed();
+        const QByteArray output = app.readAll();
+        stop(app);
+        xvfb.kill();
+        xvfb.waitForFinished(5000);
+        QVERIFY2(ended, "Ctrl+Q did not end the program");
+        QVERIFY2(quit < 10000, qPrintable(QStringLiteral("quit took %1 ms").arg(quit)));
+        QCOMPARE(app.exitCode(), 0);
+        QCOMPARE(output.contains("removing a stale lock"), !lock.isNull());
+        QVERIFY(!QFileInfo::exists(lockPath));
     }
 
     void brokenMainQmlExitsMinusOne()

@@ -2,29 +2,23 @@
 // read-only bind mount, an immutable file, a size limit, a missing folder.
 // Every failure must leave the old bytes in place and say why.
 
+#include "filebytes.h"
 #include "smalldisk.h"
 #include "support/userfile.h"
 #include "testenvironment.h"
 
 #include <QApplication>
+#include <QRandomGenerator>
+#include <QSet>
+#include <QThread>
 #include <QtTest>
 
 #include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <sys/resource.h>
 
 namespace {
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-bool writeAll(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 // Folder entries other than the given names: a failed write leaves no
 // temporary file behind.
@@ -66,19 +60,19 @@ private slots:
         QVERIFY2(disk.isMounted(), "cannot mount a tmpfs: the tests need root");
         const QString path = disk.path() + QStringLiteral("/chapter.txt");
         const QByteArray old("chapter one\nold text\n");
-        QVERIFY(writeAll(path, old));
+        QVERIFY(putFileBytes(path, old));
         QVERIFY(disk.fill());
 
         const UserFile::Result result = UserFile::write(path, QByteArray(newSize, 'n'));
         QVERIFY(!result);
         QVERIFY(!result.error.isEmpty());
-        QCOMPARE(readAll(path), old);
+        QCOMPARE(fileBytes(path), old);
         QCOMPARE(strayEntries(disk.path(), { QStringLiteral("chapter.txt"), QStringLiteral(".filler") }), QStringList());
 
         // With room again the same write goes through.
         disk.release();
         QVERIFY(UserFile::write(path, QByteArray(newSize, 'n')));
-        QCOMPARE(readAll(path), QByteArray(newSize, 'n'));
+        QCOMPARE(fileBytes(path), QByteArray(newSize, 'n'));
     }
 
     void otherFailuresKeepOldFile_data()
@@ -98,7 +92,7 @@ private slots:
         QVERIFY(dir.isValid());
         const QString path = dir.filePath(QStringLiteral("chapter.txt"));
         const QByteArray old("old text\n");
-        QVERIFY(writeAll(path, old));
+        QVERIFY(putFileBytes(path, old));
         const QByteArray next(20000, 'n');
 
         UserFile::Result result;
@@ -127,7 +121,7 @@ private slots:
         }
         QVERIFY(!result);
         QVERIFY(!result.error.isEmpty());
-        QCOMPARE(readAll(path), old);
+        QCOMPARE(fileBytes(path), old);
         QCOMPARE(strayEntries(dir.path(), { QStringLiteral("chapter.txt"), QStringLiteral("book") }), QStringList());
     }
 
@@ -138,7 +132,7 @@ private slots:
         QVERIFY(!UserFile::write(path, "x", UserFile::NoOptions));
         QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("a"))));
         QVERIFY(UserFile::write(path, "x"));
-        QCOMPARE(readAll(path), QByteArray("x"));
+        QCOMPARE(fileBytes(path), QByteArray("x"));
     }
 
     void emptyAndExactBytes()
@@ -150,9 +144,41 @@ private slots:
             bytes.append(char(i));
         bytes.append("\r\n\n");
         QVERIFY(UserFile::write(path, bytes));
-        QCOMPARE(readAll(path), bytes); // no text-mode translation
+        QCOMPARE(fileBytes(path), bytes); // no text-mode translation
         QVERIFY(UserFile::write(path, QByteArray()));
         QCOMPARE(QFileInfo(path).size(), 0);
+    }
+
+    // A process killed at any moment of a write leaves the old file or the
+    // new one, never a mix or a short file. The writer runs in a forked
+    // child that alternates two contents; the parent kills it after a
+    // seeded delay and reads what is there.
+    void killedWhileWritingLeavesOldOrNew()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("chapter.txt"));
+        const QByteArray first(20000, 'a');
+        const QByteArray second(30000, 'b');
+        QVERIFY(putFileBytes(path, first));
+        QSet<QByteArray> seen;
+        for (quint32 seed = 1; seed <= 30; ++seed) {
+            const pid_t child = ::fork();
+            QVERIFY(child >= 0);
+            if (child == 0) {
+                for (int i = 0;; ++i)
+                    UserFile::write(path, i % 2 ? first : second);
+            }
+            QThread::usleep(1000 + QRandomGenerator(seed).bounded(20000));
+            ::kill(child, SIGKILL);
+            int status = 0;
+            ::waitpid(child, &status, 0);
+            const QByteArray now = fileBytes(path);
+            QVERIFY2(now == first || now == second,
+                     qPrintable(QStringLiteral("seed %1: %2 bytes").arg(seed).arg(now.size())));
+            seen.insert(now);
+        }
+        // The child did write: both contents turned up.
+        QCOMPARE(seen.size(), 2);
     }
 };
 

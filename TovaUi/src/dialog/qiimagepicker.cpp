@@ -1,8 +1,8 @@
 #include "qiimagepicker.h"
 
 #include "dialog/qiimagepickersaver.h"
-#include "function/message.h"
 #include "function/qisystemdispatcher.h"
+#include "support/writenotice.h"
 
 #include <QFileDialog>
 #include <QImageReader>
@@ -128,11 +128,11 @@ void QIImagePicker::onReceived(const QString& name, const QVariantMap& data)
     }
 }
 
-void QIImagePicker::endSave(const QString& fileName, bool ok)
+void QIImagePicker::endSave(const QString& fileName, bool ok, const QString& error)
 {
     if (ok)
         emit saved(QUrl::fromLocalFile(fileName).toString());
     else
-        message::show(Message::Error, tr("Failed to save the image"));
+        WriteNotice::show(tr("Failed to save the image") + QStringLiteral(": "), fileName, error);
     setStatus(m_image.isNull() ? Null : Ready);
 }

@@ -60,7 +60,7 @@ signals:
 private:
     Q_INVOKABLE void onReceived(const QString& name, const QVariantMap& data);
     // A failed write is reported as a notice, never as `saved`.
-    Q_INVOKABLE void endSave(const QString& fileName, bool ok);
+    Q_INVOKABLE void endSave(const QString& fileName, bool ok, const QString& error);
 
     SourceType m_sourceType = PhotoLibrary;
     QImage m_image;

@@ -2,7 +2,10 @@
 
 #include "dialog/qiimagepicker.h"
 #include "support/log.h"
+#include "support/userfile.h"
 
+#include <QBuffer>
+#include <QFileInfo>
 #include <QImageWriter>
 #include <QMetaObject>
 #include <QStandardPaths>
@@ -27,10 +30,19 @@ void QIImagePickerSaver::run()
             reserve.close();
         }
     }
-    QImageWriter writer(fileName);
-    const bool ok = writer.write(m_image);
-    if (!ok)
-        PLOG << QStringLiteral("Failed to save %1 : %2").arg(fileName, writer.errorString());
+    // Encoded in memory, then written whole through the one checked writer.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, QFileInfo(fileName).suffix().toLatin1());
+    UserFile::Result written { false, QString() };
+    if (fileName.isEmpty() || !writer.write(m_image))
+        written.error = writer.errorString();
+    else
+        written = UserFile::write(fileName, bytes, UserFile::NoOptions);
+    if (!written)
+        PLOG << QStringLiteral("Failed to save %1 : %2").arg(fileName, written.error);
     if (m_picker)
-        QMetaObject::invokeMethod(m_picker, "endSave", Qt::QueuedConnection, Q_ARG(QString, fileName), Q_ARG(bool, ok));
+        QMetaObject::invokeMethod(m_picker, "endSave", Qt::QueuedConnection, Q_ARG(QString, fileName),
+                                  Q_ARG(bool, written.ok), Q_ARG(QString, written.error));
 }

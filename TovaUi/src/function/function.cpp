@@ -2,6 +2,8 @@
 
 #include "function/message.h"
 #include "support/log.h"
+#include "support/userfile.h"
+#include "support/writenotice.h"
 
 #include <QApplication>
 #include <QCryptographicHash>
@@ -434,16 +436,23 @@ QString targetInFolder(const QUrl& file, const QUrl& folder)
 QUrl function::copyFile(const QUrl& File, const QUrl& newPath)
 {
     const QString target = targetInFolder(File, newPath);
-    // QFile::copy never replaces an existing file.
-    if (!QFile::copy(File.toLocalFile(), target))
+    // Never over an existing file.
+    const UserFile::Result copied = UserFile::copy(File.toLocalFile(), target);
+    if (!copied) {
+        WriteNotice::show(tr("复制失败："), target, copied.error);
         return File;
+    }
     return QUrl::fromLocalFile(target);
 }
 
 bool function::moveFile(const QUrl& file, const QUrl& newFile)
 {
-    if (!QFile::copy(file.toLocalFile(), targetInFolder(file, newFile)))
+    const QString target = targetInFolder(file, newFile);
+    const UserFile::Result copied = UserFile::copy(file.toLocalFile(), target);
+    if (!copied) {
+        WriteNotice::show(tr("移动失败："), target, copied.error);
         return false;
+    }
     return QFile::remove(file.toLocalFile());
 }
 

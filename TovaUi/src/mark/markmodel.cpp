@@ -11,6 +11,7 @@
 #include <QJsonObject>
 #include <QRegularExpression>
 #include "support/userfile.h"
+#include "support/writenotice.h"
 #include <cmath>
 
 namespace {
@@ -47,16 +48,17 @@ MarkModel::MarkMap marksFromJson(const QJsonDocument& document)
 
 // A copy of a mark file that could not be parsed, beside it, so that the
 // next save does not lose what it held.
-void keepAside(const QString& path)
+void keepAside(const QString& path, const QByteArray& bytes)
 {
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMddhhmmss"));
     QString target = path + QStringLiteral(".broken-") + stamp;
     for (int n = 1; QFileInfo::exists(target); ++n)
         target = path + QStringLiteral(".broken-") + stamp + QLatin1Char('-') + QString::number(n);
-    if (QFile::copy(path, target))
+    const UserFile::Result kept = UserFile::write(target, bytes, UserFile::NewFileOnly);
+    if (kept)
         PLOG << "malformed mark file kept as" << target;
     else
-        PLOG << "malformed mark file could not be kept aside:" << path;
+        PLOG << "malformed mark file could not be kept aside:" << path << kept.error;
 }
 }
 
@@ -139,7 +141,7 @@ void MarkModel::loadJsonFile(const QString& path)
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError && !bytes.trimmed().isEmpty()) {
         PLOG << "json error:" << error.errorString() << path;
-        keepAside(path);
+        keepAside(path, bytes);
     }
     m_marks = marksFromJson(document);
     m_wordList.clear();
@@ -171,12 +173,16 @@ QByteArray MarkModel::toJson(const MarkMap& marks, bool compact)
 
 bool MarkModel::saveJsonFile(const QString& path)
 {
+    // The marks stay changed in memory and go out with the next save.
     if (!m_unreadablePath.isEmpty() && m_unreadablePath == path) {
         PLOG << "Can't open file " << path << "fileName:" << m_fileName << "(not readable, left as it is)";
+        WriteNotice::show(tr("无法保存标记："), path, tr("文件无法读取，未覆盖"));
         return false;
     }
-    if (!UserFile::write(path, toJson(m_marks, false), UserFile::NoOptions)) {
+    const UserFile::Result written = UserFile::write(path, toJson(m_marks, false), UserFile::NoOptions);
+    if (!written) {
         PLOG << "Can't write file " << path << "fileName:" << m_fileName;
+        WriteNotice::show(tr("无法保存标记："), path, written.error);
         return false;
     }
     // The file was replaced by a new one: the watch follows it.

@@ -5,6 +5,7 @@
 #include "function/message.h"
 #include "support/log.h"
 #include "support/userfile.h"
+#include "support/writenotice.h"
 #include "textarea/makeuper.h"
 #include "document/count.h"
 
@@ -1091,9 +1092,7 @@ bool LazyTextDocument::loadText(const QUrl& url)
     }
     if (!resource && !QFileInfo::exists(path)) {
         // A missing document is created empty; never over an existing file.
-        QFile create(path);
-        if (create.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-            create.close();
+        UserFile::write(path, QByteArray(), UserFile::NewFileOnly);
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -1169,7 +1168,7 @@ bool LazyTextDocument::saveAs(const QUrl& fileUrl)
     // every byte is on disk: a failed save leaves the old file intact.
     const UserFile::Result written = UserFile::write(path, encodedText(), UserFile::NoOptions);
     if (!written) {
-        message::show(Message::Error, tr("Cannot save: ") + written.error, 5000);
+        WriteNotice::show(tr("Cannot save: "), path, written.error);
         return false;
     }
     emit fileDeleted(m_fileName, false);
@@ -1185,6 +1184,21 @@ bool LazyTextDocument::saveAs(const QUrl& fileUrl)
     unwatchFile();
     watchFile();
     return true;
+}
+
+void LazyTextDocument::followRename(const QUrl& url)
+{
+    if (url.isEmpty() || url == m_fileName)
+        return;
+    unwatchFile();
+    m_fileName = url;
+    // A load still waiting for its timer reads the new name by itself.
+    if (m_loadTimer->isActive())
+        return;
+    setFileType(QFileInfo(m_fileName.path()).suffix());
+    watchFile();
+    emit fileDeleted(m_fileName, false);
+    emit fileNameChanged(m_fileName);
 }
 
 bool LazyTextDocument::saveTmpFile()
@@ -1219,7 +1233,7 @@ bool LazyTextDocument::saveTmpFile(const QString& filePath, const QString& text,
 // snapshot is never replaced (the next free second is taken).
 bool LazyTextDocument::writeSnapshot(const QString& filePath, const QString& text, const QString& historyDir)
 {
-    if (filePath.isEmpty() || historyDir.isEmpty() || !QDir().mkpath(historyDir))
+    if (filePath.isEmpty() || historyDir.isEmpty())
         return false;
     const QString name = getNameFromUrl(QUrl::fromLocalFile(filePath));
     qint64 seconds = QDateTime::currentSecsSinceEpoch();
@@ -1233,7 +1247,9 @@ bool LazyTextDocument::writeSnapshot(const QString& filePath, const QString& tex
     }
     if (QFileInfo::exists(path))
         return false;
-    return bool(UserFile::write(path, text.toUtf8(), UserFile::NewFileOnly));
+    // Timed snapshots try again by themselves: a document is reported once.
+    return WriteNotice::track(tr("无法保存历史记录："), filePath,
+                              UserFile::write(path, text.toUtf8(), UserFile::NewFileOnly | UserFile::CreateFolder));
 }
 
 QString LazyTextDocument::getNameFromUrl(const QUrl& url)

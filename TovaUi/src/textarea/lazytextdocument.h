@@ -266,6 +266,9 @@ public:
     Q_INVOKABLE bool save();
     Q_INVOKABLE bool saveAs(const QUrl& fileUrl);
     Q_INVOKABLE bool saveTmpFile();
+    // The file was renamed or moved on disk: the text, its edits and the
+    // cursor stay; later saves and snapshots go to the new name.
+    Q_INVOKABLE void followRename(const QUrl& url);
     bool saveTmpFile(const QString& filePath, const QString& text, const QString& historyDir = QString());
     Q_INVOKABLE static QString getNameFromUrl(const QUrl& url);
     static QString getCodecName(QIODevice* device);

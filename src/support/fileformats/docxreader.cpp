@@ -6,9 +6,30 @@
 #include <QIODevice>
 #include <QTextDocument>
 
+namespace {
+
+// Elements of "w:body" (and of table cells) that hold paragraphs.
+bool holdsParagraphs(const QStringRef& name)
+{
+    return name == QLatin1String("w:tbl") || name == QLatin1String("w:tr") || name == QLatin1String("w:tc")
+        || name == QLatin1String("w:sdt") || name == QLatin1String("w:sdtContent")
+        || name == QLatin1String("w:customXml") || name == QLatin1String("w:ins");
+}
+
+// Elements of a paragraph that hold runs.
+bool holdsRuns(const QStringRef& name)
+{
+    return name == QLatin1String("w:hyperlink") || name == QLatin1String("w:smartTag")
+        || name == QLatin1String("w:ins") || name == QLatin1String("w:fldSimple") || name == QLatin1String("w:sdt")
+        || name == QLatin1String("w:sdtContent") || name == QLatin1String("w:customXml")
+        || name == QLatin1String("w:moveTo") || name == QLatin1String("w:dir") || name == QLatin1String("w:bdo");
+}
+
+}
+
 DocxReader::DocxReader()
 {
-    m_xml.setNamespaceProcessing(false);
+    m_xml.setMeter(&m_meter);
 }
 
 bool DocxReader::canRead(QIODevice* device)
@@ -23,16 +44,17 @@ int DocxReader::type() const
 
 void DocxReader::readData(QIODevice* device)
 {
+    ReadSession session(this);
     m_inBlock = m_cursor.document() && m_cursor.document()->blockCount() > 0;
     m_current.blockFormat = m_cursor.blockFormat();
 
     m_error = ZipPackage::readMembers(device, {QStringLiteral("word/styles.xml"), QStringLiteral("word/document.xml")},
                                       QCoreApplication::translate("DocxReader", "Unable to open archive."),
-                                      [this](const QByteArray& data) {
-                                          m_xml.addData(data);
+                                      [this](QIODevice* member) {
+                                          m_xml.setDevice(member);
                                           readContent();
                                           const QString error = m_xml.hasError() ? m_xml.errorString() : QString();
-                                          m_xml.clear();
+                                          m_xml.setDevice(nullptr);
                                           return error;
                                       });
     QCoreApplication::processEvents();
@@ -91,11 +113,10 @@ void DocxReader::readStyles()
 
     const auto paragraph = m_defaultStyles.constFind(ParagraphStyle);
     if (paragraph != m_defaultStyles.constEnd() && m_styles.contains(*paragraph))
-        m_current.blockFormat.merge(m_styles.value(*paragraph).blockFormat);
+        m_current.blockFormat.merge(m_styles.resolved(*paragraph).blockFormat);
     const auto character = m_defaultStyles.constFind(CharacterStyle);
     if (character != m_defaultStyles.constEnd() && m_styles.contains(*character))
-        m_current.charFormat.merge(m_styles.value(*character).charFormat);
-    m_waiting.clear();
+        m_current.charFormat.merge(m_styles.resolved(*character).charFormat);
 }
 
 void DocxReader::readStyle()
@@ -103,6 +124,7 @@ void DocxReader::readStyle()
     const QXmlStreamAttributes attributes = m_xml.attributes();
     const QStringRef kind = attributes.value(QLatin1String("w:type"));
     Style style;
+    QString basedOn;
     if (kind == QLatin1String("paragraph")) {
         style.type = ParagraphStyle;
     } else if (kind == QLatin1String("character")) {
@@ -126,13 +148,7 @@ void DocxReader::readStyle()
                 FormatHeading::setLevel(style.blockFormat, level);
             m_xml.skipCurrentElement();
         } else if (name == QLatin1String("w:basedOn")) {
-            const QString base = value();
-            const auto found = m_styles.constFind(base);
-            if (found != m_styles.constEnd() && base != id) {
-                inherit(style.blockFormat, style.charFormat, found->blockFormat, found->charFormat);
-            } else if (!m_waiting.value(base).contains(id)) {
-                m_waiting[base].append(id);
-            }
+            basedOn = value();
             m_xml.skipCurrentElement();
         } else if (name == QLatin1String("w:pPr")) {
             readParagraphProperties(style, false);
@@ -142,33 +158,17 @@ void DocxReader::readStyle()
             m_xml.skipCurrentElement();
         }
     }
-    m_styles.insert(id, style);
-    QStringList visited(id);
-    resolveWaiting(id, visited);
-}
-
-// Styles that named `id` as their base before it was defined now take its
-// formats as their ground, and so on down the chain. The visited list stops
-// cycles of styles based on each other.
-void DocxReader::resolveWaiting(const QString& id, QStringList& visited)
-{
-    const QStringList waiting = m_waiting.value(id);
-    const Style base = m_styles.value(id);
-    for (const QString& child : waiting) {
-        if (visited.contains(child) || !m_styles.contains(child))
-            continue;
-        visited.append(child);
-        Style& style = m_styles[child];
-        inherit(style.blockFormat, style.charFormat, base.blockFormat, base.charFormat);
-        resolveWaiting(child, visited);
-    }
+    // Bases are found when a style is used, so the order of definition
+    // does not matter.
+    m_styles.define(id, {style.blockFormat, style.charFormat}, basedOn);
+    m_styleTypes.insert(id, style.type);
 }
 
 void DocxReader::applyStyle(Style& target, const QString& id)
 {
-    const Style named = m_styles.value(id);
+    const StyleChain::Formats named = m_styles.resolved(id);
     inherit(target.blockFormat, target.charFormat, named.blockFormat, named.charFormat);
-    target.type = named.type;
+    target.type = m_styleTypes.value(id, ParagraphStyle);
 }
 
 void DocxReader::readDocument()
@@ -176,55 +176,67 @@ void DocxReader::readDocument()
     m_cursor.beginEditBlock();
     while (m_xml.readNextStartElement()) {
         if (m_xml.qualifiedName() == QLatin1String("w:body"))
-            readBody();
+            readBlocks();
         else
             m_xml.skipCurrentElement();
     }
     m_cursor.endEditBlock();
 }
 
-void DocxReader::readBody()
+// Paragraphs of the body, and of tables, rows, cells and content controls
+// at any depth (the depth is bounded by the reader).
+void DocxReader::readBlocks()
 {
     while (m_xml.readNextStartElement()) {
-        if (m_xml.qualifiedName() == QLatin1String("w:p"))
+        const QStringRef name = m_xml.qualifiedName();
+        if (name == QLatin1String("w:p"))
             readParagraph();
+        else if (holdsParagraphs(name))
+            readBlocks();
         else
             m_xml.skipCurrentElement();
     }
 }
 
+bool DocxReader::startBlock()
+{
+    if (m_blockStarted)
+        return true;
+    m_blockStarted = true;
+    if (m_inBlock) {
+        m_cursor.mergeBlockFormat(m_current.blockFormat);
+        m_cursor.mergeBlockCharFormat(m_current.charFormat);
+        return true;
+    }
+    return insertBlock(m_current.blockFormat, m_current.charFormat);
+}
+
 void DocxReader::readParagraph()
 {
     bool pushed = false;
-    bool blockStarted = false;
-    auto startBlock = [&]() {
-        if (blockStarted)
-            return;
-        blockStarted = true;
-        if (m_inBlock) {
-            m_cursor.mergeBlockFormat(m_current.blockFormat);
-            m_cursor.mergeBlockCharFormat(m_current.charFormat);
-        } else {
-            m_cursor.insertBlock(m_current.blockFormat, m_current.charFormat);
-        }
-    };
-
-    bool first = true;
-    while (m_xml.readNextStartElement()) {
-        const QStringRef name = m_xml.qualifiedName();
-        if (first && name == QLatin1String("w:pPr")) {
-            first = false;
+    m_blockStarted = false;
+    m_paragraphHasText = false;
+    m_pendingBreak = false;
+    if (m_xml.readNextStartElement()) {
+        if (m_xml.qualifiedName() == QLatin1String("w:pPr")) {
             m_styleStack.append(m_current);
             pushed = true;
             readParagraphProperties(m_current, true);
-            continue;
+            startBlock();
+            readParagraphContent();
+        } else {
+            startBlock();
+            // The first child is read as content, then the rest.
+            const QStringRef name = m_xml.qualifiedName();
+            if (name == QLatin1String("w:r")) {
+                readRun();
+            } else if (holdsRuns(name)) {
+                readParagraphContent();
+            } else {
+                m_xml.skipCurrentElement();
+            }
+            readParagraphContent();
         }
-        first = false;
-        startBlock();
-        if (name == QLatin1String("w:r"))
-            readRun();
-        else
-            m_xml.skipCurrentElement();
     }
     startBlock();
 
@@ -232,6 +244,32 @@ void DocxReader::readParagraph()
     if (pushed)
         m_current = m_styleStack.takeLast();
     QCoreApplication::processEvents();
+}
+
+// Runs of a paragraph, also inside hyperlinks, fields, content controls
+// and tracked insertions; up to the end of the enclosing element.
+void DocxReader::readParagraphContent()
+{
+    while (m_xml.readNextStartElement()) {
+        const QStringRef name = m_xml.qualifiedName();
+        if (name == QLatin1String("w:r"))
+            readRun();
+        else if (holdsRuns(name))
+            readParagraphContent();
+        else
+            m_xml.skipCurrentElement();
+    }
+}
+
+bool DocxReader::insertRunText(const QString& text)
+{
+    if (m_pendingBreak) {
+        m_pendingBreak = false;
+        if (!insertText(QString(QChar(0x2028)), m_current.charFormat))
+            return false;
+    }
+    m_paragraphHasText = true;
+    return insertText(text, m_current.charFormat);
 }
 
 void DocxReader::readRun()
@@ -251,10 +289,16 @@ void DocxReader::readRun()
         if (name == QLatin1String("w:t")) {
             readText();
         } else if (name == QLatin1String("w:tab")) {
-            m_cursor.insertText(QString(QChar(0x0009)), m_current.charFormat);
+            insertRunText(QString(QChar(0x0009)));
             m_xml.skipCurrentElement();
         } else if (name == QLatin1String("w:br") || name == QLatin1String("w:cr")) {
-            m_cursor.insertText(QString(QChar(0x2028)), m_current.charFormat);
+            // A page or column break adds no character: the paragraph does
+            // not end in a line break, and text after it starts a new line.
+            const QStringRef type = m_xml.attributes().value(QLatin1String("w:type"));
+            if (type == QLatin1String("page") || type == QLatin1String("column"))
+                m_pendingBreak = m_paragraphHasText;
+            else
+                insertRunText(QString(QChar(0x2028)));
             m_xml.skipCurrentElement();
         } else {
             m_xml.skipCurrentElement();
@@ -281,7 +325,7 @@ void DocxReader::readText()
         }
     }
     if (!text.isEmpty())
-        m_cursor.insertText(text, m_current.charFormat);
+        insertRunText(text);
 }
 
 void DocxReader::readParagraphProperties(Style& style, bool allowStyles)

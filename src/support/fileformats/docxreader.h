@@ -1,18 +1,22 @@
 #ifndef DOCXREADER_H
 #define DOCXREADER_H
 
+#include "boundedxmlreader.h"
 #include "formatreader.h"
+#include "stylechain.h"
 
 #include <QHash>
+#include <QSet>
 #include <QStringList>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QVector>
-#include <QXmlStreamReader>
 
 // Reads the text of an Office Open XML word-processing package
 // ("word/styles.xml" and "word/document.xml") with a small subset of
-// paragraph and character properties.
+// paragraph and character properties. Paragraphs in tables, content
+// controls and the like come in as paragraphs of their own; text in
+// hyperlinks, fields and tracked insertions is kept.
 class DocxReader : public FormatReader
 {
 public:
@@ -34,24 +38,31 @@ private:
     void readStyles();
     void readStyle();
     void readDocument();
-    void readBody();
+    void readBlocks();
     void readParagraph();
+    void readParagraphContent();
     void readRun();
     void readText();
     void readParagraphProperties(Style& style, bool allowStyles);
     void readRunProperties(Style& style, bool allowStyles);
     void applyStyle(Style& target, const QString& id);
-    void resolveWaiting(const QString& id, QStringList& visited);
+    bool startBlock();
+    bool insertRunText(const QString& text);
     bool readBool() const;
     QString value() const;
 
-    QXmlStreamReader m_xml;
-    QHash<QString, Style> m_styles;
+    BoundedXmlReader m_xml;
+    StyleChain m_styles;
+    QHash<QString, StyleType> m_styleTypes;
     QVector<Style> m_styleStack;
     Style m_current;
     bool m_inBlock = false;
+    bool m_blockStarted = false;
+    // A page break inside a paragraph: it becomes a line separator only
+    // when text follows it in the same paragraph.
+    bool m_paragraphHasText = false;
+    bool m_pendingBreak = false;
     QHash<int, QString> m_defaultStyles;
-    QHash<QString, QStringList> m_waiting;
 };
 
 #endif

@@ -39,13 +39,14 @@ QByteArray styleSheet()
     QByteArray result =
         "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
         "<w:styles xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\">"
-        "<w:style w:type=\"paragraph\" w:styleId=\"Normal\"><w:name w:val=\"Normal\"/><w:pPr/><w:rPr><w:sz w:val=\"24\"/></w:rPr></w:style>";
+        "<w:style w:type=\"paragraph\" w:styleId=\"Normal\"><w:name w:val=\"Normal\"/><w:pPr/><w:rPr><w:sz w:val=\"24\"/><w:szCs w:val=\"24\"/></w:rPr></w:style>";
     for (int level = 1; level <= 6; ++level) {
         const QByteArray n = QByteArray::number(level);
         result += "<w:style w:type=\"paragraph\" w:styleId=\"Heading" + n + "\"><w:name w:val=\"Heading " + n
             + "\"/><w:basedOn w:val=\"Normal\"/><w:next w:val=\"Normal\"/><w:pPr><w:outlineLvl w:val=\""
-            + QByteArray::number(level - 1) + "\"/></w:pPr><w:rPr><w:b/><w:sz w:val=\""
-            + QByteArray::number((10 - level) * 4) + "\"/></w:rPr></w:style>";
+            + QByteArray::number(level - 1) + "\"/></w:pPr><w:rPr><w:b/><w:bCs/><w:sz w:val=\""
+            + QByteArray::number((10 - level) * 4) + "\"/><w:szCs w:val=\"" + QByteArray::number((10 - level) * 4)
+            + "\"/></w:rPr></w:style>";
     }
     result += "</w:styles>";
     return result;
@@ -151,19 +152,25 @@ void DocxWriter::writeParagraphProperties(const QTextBlockFormat& format, const 
     const bool rtl = format.layoutDirection() == Qt::RightToLeft;
     if (rtl)
         property(QStringLiteral("bidi"), QStringLiteral("val"), QStringLiteral("1"));
-    const Qt::Alignment alignment = format.alignment();
+    // In a right-to-left paragraph word processors read "left" (or "start")
+    // as its start, the right edge, and "right" (or "end") as the left edge.
     const QString end = m_strict ? QStringLiteral("end") : QStringLiteral("right");
     const QString start = m_strict ? QStringLiteral("start") : QStringLiteral("left");
-    const bool none = (alignment & (Qt::AlignHorizontal_Mask | Qt::AlignVCenter)) == 0;
     QString jc;
-    if (alignment & Qt::AlignRight)
-        jc = rtl ? start : end;
-    else if ((alignment & Qt::AlignLeft) || none)
+    switch (FormatAlignment::edge(format)) {
+    case FormatAlignment::LeftEdge:
         jc = rtl ? end : QString();
-    else if (alignment & (Qt::AlignHCenter | Qt::AlignVCenter))
+        break;
+    case FormatAlignment::RightEdge:
+        jc = rtl ? start : end;
+        break;
+    case FormatAlignment::Centre:
         jc = QStringLiteral("center");
-    else if (alignment & Qt::AlignJustify)
+        break;
+    case FormatAlignment::Justify:
         jc = QStringLiteral("both");
+        break;
+    }
     if (!jc.isEmpty())
         property(QStringLiteral("jc"), QStringLiteral("val"), jc);
 
@@ -194,10 +201,16 @@ bool DocxWriter::writeRunProperties(const QTextCharFormat& format, bool* openPar
         if (!value.isEmpty())
             m_xml.writeAttribute(w, QStringLiteral("val"), value);
     };
-    if (format.hasProperty(QTextFormat::FontWeight) && format.fontWeight() == QFont::Bold)
+    // "w:b" and "w:i" hold for Western and East Asian text, the "Cs" forms
+    // for complex (right-to-left) text.
+    if (format.hasProperty(QTextFormat::FontWeight) && format.fontWeight() == QFont::Bold) {
         property(QStringLiteral("b"));
-    if (format.fontItalic())
+        property(QStringLiteral("bCs"));
+    }
+    if (format.fontItalic()) {
         property(QStringLiteral("i"));
+        property(QStringLiteral("iCs"));
+    }
     if (format.fontUnderline())
         property(QStringLiteral("u"), QStringLiteral("single"));
     if (format.fontStrikeOut())

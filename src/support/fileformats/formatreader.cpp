@@ -12,6 +12,38 @@ int FormatReader::type() const
     return 0;
 }
 
+FormatReader::ReadSession::ReadSession(FormatReader* reader)
+    : m_document(reader->m_cursor.document())
+{
+    reader->m_meter.start(reader->m_limits);
+    if (m_document) {
+        m_undo = m_document->isUndoRedoEnabled();
+        m_document->setUndoRedoEnabled(false);
+    }
+}
+
+FormatReader::ReadSession::~ReadSession()
+{
+    if (m_document && m_undo)
+        m_document->setUndoRedoEnabled(true);
+}
+
+bool FormatReader::insertText(const QString& text, const QTextCharFormat& format)
+{
+    if (!m_meter.addCharacters(text.size()))
+        return false;
+    m_cursor.insertText(text, format);
+    return true;
+}
+
+bool FormatReader::insertBlock(const QTextBlockFormat& blockFormat, const QTextCharFormat& charFormat)
+{
+    if (!m_meter.addParagraph())
+        return false;
+    m_cursor.insertBlock(blockFormat, charFormat);
+    return true;
+}
+
 bool FormatReader::read(QIODevice* device, QTextDocument* document)
 {
     m_cursor = QTextCursor(document);
@@ -52,6 +84,23 @@ int levelFromStyleName(const QString& name, int digitAt)
         return 1;
     const int digit = name.at(index).digitValue();
     return qBound(1, digit, 6);
+}
+
+}
+
+namespace FormatAlignment {
+
+Edge edge(const QTextBlockFormat& format)
+{
+    const Qt::Alignment alignment = format.alignment();
+    if (alignment & (Qt::AlignHCenter | Qt::AlignVCenter))
+        return Centre;
+    if (alignment & Qt::AlignJustify)
+        return Justify;
+    bool left = !(alignment & Qt::AlignRight);
+    if (format.layoutDirection() == Qt::RightToLeft && !(alignment & Qt::AlignAbsolute))
+        left = !left;
+    return left ? LeftEdge : RightEdge;
 }
 
 }

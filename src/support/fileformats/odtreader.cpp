@@ -4,13 +4,14 @@
 
 #include <QCoreApplication>
 #include <QIODevice>
+#include <QSet>
 #include <QTextDocument>
 #include <QVector>
 
 namespace {
 
 // A "text:s" may name any count; more spaces than this in one element are
-// not inserted, so a crafted file cannot exhaust memory.
+// not inserted (the total is bounded by the read limits).
 const int MaxSpaces = 65536;
 
 QString attribute(const QXmlStreamAttributes& attributes, const char* name)
@@ -18,11 +19,43 @@ QString attribute(const QXmlStreamAttributes& attributes, const char* name)
     return attributes.value(QLatin1String(name)).toString();
 }
 
+// Elements of the body text that hold paragraphs: sections, lists and
+// tables at any depth.
+bool holdsParagraphs(const QStringRef& name)
+{
+    static const QSet<QString> names = {
+        QStringLiteral("text:section"), QStringLiteral("text:list"), QStringLiteral("text:list-item"),
+        QStringLiteral("text:list-header"), QStringLiteral("table:table"), QStringLiteral("table:table-header-rows"),
+        QStringLiteral("table:table-rows"), QStringLiteral("table:table-row-group"), QStringLiteral("table:table-row"),
+        QStringLiteral("table:table-cell"), QStringLiteral("table:covered-table-cell")};
+    return names.contains(name.toString());
+}
+
+// A weight or style given for Western, East Asian and complex text alike:
+// any of them that says "bold" (or italic) wins, since a paragraph of
+// Chinese text carries its emphasis in the East Asian attribute only.
+enum class Switch { Unchanged, On, Off };
+
+Switch fontSwitch(const QXmlStreamAttributes& attributes, const char* const names[3], const char* onValue)
+{
+    Switch result = Switch::Unchanged;
+    for (int i = 0; i < 3; ++i) {
+        const QStringRef v = attributes.value(QLatin1String(names[i]));
+        if (v.isEmpty())
+            continue;
+        if (onValue ? v == QLatin1String(onValue) : v != QLatin1String("normal"))
+            return Switch::On;
+        if (v == QLatin1String("normal"))
+            result = Switch::Off;
+    }
+    return result;
+}
+
 }
 
 OdtReader::OdtReader()
 {
-    m_xml.setNamespaceProcessing(false);
+    m_xml.setMeter(&m_meter);
 }
 
 bool OdtReader::canRead(QIODevice* device)
@@ -50,15 +83,16 @@ int OdtReader::type() const
 
 void OdtReader::readData(QIODevice* device)
 {
+    ReadSession session(this);
     m_inBlock = m_cursor.document() && m_cursor.document()->blockCount() > 0;
     if (ZipPackage::canRead(device)) {
         m_error = ZipPackage::readMembers(device, {QStringLiteral("styles.xml"), QStringLiteral("content.xml")},
                                           QCoreApplication::translate("OdtReader", "Unable to open archive."),
-                                          [this](const QByteArray& data) {
-                                              m_xml.addData(data);
+                                          [this](QIODevice* member) {
+                                              m_xml.setDevice(member);
                                               readDocument();
                                               const QString error = m_xml.hasError() ? m_xml.errorString() : QString();
-                                              m_xml.clear();
+                                              m_xml.setDevice(nullptr);
                                               return error;
                                           });
     } else {
@@ -101,7 +135,7 @@ void OdtReader::readStyle()
     const QXmlStreamAttributes attributes = m_xml.attributes();
     const QString name = attribute(attributes, "style:name");
     const QString family = attribute(attributes, "style:family");
-    QHash<QString, Style>* table = nullptr;
+    StyleChain* table = nullptr;
     if (family == QLatin1String("paragraph"))
         table = &m_paragraphStyles;
     else if (family == QLatin1String("text"))
@@ -111,17 +145,7 @@ void OdtReader::readStyle()
         return;
     }
 
-    // A new definition replaces an earlier one of the same name; only the
-    // list of styles based on it is kept.
     Style style;
-    if (attributes.hasAttribute(QLatin1String("style:parent-style-name"))) {
-        const QString parentName = attribute(attributes, "style:parent-style-name");
-        Style& parent = (*table)[parentName];
-        style.blockFormat = parent.blockFormat;
-        style.charFormat = parent.charFormat;
-        if (parentName != name && !parent.children.contains(name))
-            parent.children.append(name);
-    }
     const int level = FormatHeading::levelFromStyleName(name);
     if (level > 0)
         FormatHeading::setLevel(style.blockFormat, level);
@@ -134,29 +158,20 @@ void OdtReader::readStyle()
             readTextProperties(style.charFormat);
         m_xml.skipCurrentElement();
     }
-
-    // Keep the children learnt so far (also from parents named earlier).
-    style.children = (*table)[name].children;
-    (*table)[name] = style;
-    for (const QString& childName : style.children) {
-        if (childName == name)
-            continue;
-        Style& child = (*table)[childName];
-        inherit(child.blockFormat, child.charFormat, style.blockFormat, style.charFormat);
-    }
+    // A new definition replaces an earlier one of the same name; parents
+    // are found when a style is used, so they may come later.
+    table->define(name, style, attribute(attributes, "style:parent-style-name"));
 }
 
 void OdtReader::readParagraphProperties(QTextBlockFormat& format)
 {
     const QXmlStreamAttributes attributes = m_xml.attributes();
+    // LibreOffice lays "start" and "end" out at the left and right edges
+    // also in right-to-left paragraphs, and writes them so.
     const QString align = attribute(attributes, "fo:text-align");
-    if (align == QLatin1String("start"))
-        format.setAlignment(Qt::AlignLeft);
-    else if (align == QLatin1String("end"))
-        format.setAlignment(Qt::AlignRight);
-    else if (align == QLatin1String("left"))
+    if (align == QLatin1String("start") || align == QLatin1String("left"))
         format.setAlignment(Qt::AlignLeft | Qt::AlignAbsolute);
-    else if (align == QLatin1String("right"))
+    else if (align == QLatin1String("end") || align == QLatin1String("right"))
         format.setAlignment(Qt::AlignRight | Qt::AlignAbsolute);
     else if (align == QLatin1String("center"))
         format.setAlignment(Qt::AlignHCenter);
@@ -198,11 +213,15 @@ void OdtReader::readParagraphProperties(QTextBlockFormat& format)
 void OdtReader::readTextProperties(QTextCharFormat& format)
 {
     const QXmlStreamAttributes attributes = m_xml.attributes();
-    if (attribute(attributes, "fo:font-weight") == QLatin1String("bold"))
-        format.setFontWeight(QFont::Bold);
-    const QString style = attribute(attributes, "fo:font-style");
-    if (!style.isEmpty())
-        format.setFontItalic(style != QLatin1String("normal"));
+    static const char* const weights[3] = {"fo:font-weight", "style:font-weight-asian", "style:font-weight-complex"};
+    // Numeric weights leave the weight as it is.
+    const Switch bold = fontSwitch(attributes, weights, "bold");
+    if (bold != Switch::Unchanged)
+        format.setFontWeight(bold == Switch::On ? QFont::Bold : QFont::Normal);
+    static const char* const styles[3] = {"fo:font-style", "style:font-style-asian", "style:font-style-complex"};
+    const Switch italic = fontSwitch(attributes, styles, nullptr);
+    if (italic != Switch::Unchanged)
+        format.setFontItalic(italic == Switch::On);
     const QString underline = attribute(attributes, "style:text-underline-style");
     if (!underline.isEmpty())
         format.setFontUnderline(underline != QLatin1String("none"));
@@ -210,18 +229,25 @@ void OdtReader::readTextProperties(QTextCharFormat& format)
     if (!strike.isEmpty())
         format.setFontStrikeOut(strike != QLatin1String("none"));
     const QString position = attribute(attributes, "style:text-position");
-    if (position == QLatin1String("super")) {
-        format.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
-    } else if (position == QLatin1String("sub")) {
-        format.setVerticalAlignment(QTextCharFormat::AlignSubScript);
-    } else if (!position.isEmpty()) {
+    if (!position.isEmpty()) {
+        // "super" or "sub", or a percentage, each optionally followed by
+        // the font size ("super 58%", "33% 58%").
         QString word = position.section(QLatin1Char(' '), 0, 0, QString::SectionSkipEmpty);
-        word.chop(1);
-        const int value = word.toInt();
-        if (value > 0)
+        if (word == QLatin1String("super")) {
             format.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
-        else if (value < 0)
+        } else if (word == QLatin1String("sub")) {
             format.setVerticalAlignment(QTextCharFormat::AlignSubScript);
+        } else {
+            word.chop(1);
+            bool ok = false;
+            const double value = word.toDouble(&ok);
+            if (ok && value > 0)
+                format.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
+            else if (ok && value < 0)
+                format.setVerticalAlignment(QTextCharFormat::AlignSubScript);
+            else if (ok)
+                format.setVerticalAlignment(QTextCharFormat::AlignNormal);
+        }
     }
 }
 
@@ -237,8 +263,9 @@ void OdtReader::readBody()
     m_cursor.endEditBlock();
 }
 
-// Paragraphs of "office:text" and of sections inside it, at any depth;
-// followed without recursion so deep nesting cannot exhaust the stack.
+// Paragraphs of "office:text" and of the sections, lists and tables inside
+// it, at any depth; followed without recursion so deep nesting cannot
+// exhaust the stack.
 void OdtReader::readBodyText()
 {
     int depth = 1;
@@ -250,7 +277,7 @@ void OdtReader::readBodyText()
             const QStringRef name = m_xml.qualifiedName();
             if (name == QLatin1String("text:p") || name == QLatin1String("text:h"))
                 readParagraph();
-            else if (name == QLatin1String("text:section"))
+            else if (holdsParagraphs(name))
                 ++depth;
             else
                 m_xml.skipCurrentElement();
@@ -265,7 +292,7 @@ void OdtReader::readParagraph()
     QTextBlockFormat blockFormat;
     QTextCharFormat charFormat;
     if (attributes.hasAttribute(QLatin1String("text:style-name"))) {
-        const Style& style = m_paragraphStyles[attribute(attributes, "text:style-name")];
+        const Style style = m_paragraphStyles.resolved(attribute(attributes, "text:style-name"));
         blockFormat = style.blockFormat;
         charFormat = style.charFormat;
     }
@@ -286,8 +313,7 @@ void OdtReader::readParagraph()
     if (m_inBlock) {
         m_cursor.mergeBlockFormat(blockFormat);
         m_cursor.mergeBlockCharFormat(charFormat);
-    } else {
-        m_cursor.insertBlock(blockFormat, charFormat);
+    } else if (insertBlock(blockFormat, charFormat)) {
         m_inBlock = true;
     }
 
@@ -302,29 +328,34 @@ void OdtReader::readParagraph()
     while (!m_xml.atEnd()) {
         const QXmlStreamReader::TokenType token = m_xml.readNext();
         if (token == QXmlStreamReader::Characters) {
-            m_cursor.insertText(m_xml.text().toString(), current);
+            insertText(m_xml.text().toString(), current);
         } else if (token == QXmlStreamReader::StartElement) {
             const QStringRef name = m_xml.qualifiedName();
             const QXmlStreamAttributes element = m_xml.attributes();
             if (name == QLatin1String("text:span")) {
                 open.append({true, current});
                 if (element.hasAttribute(QLatin1String("text:style-name")))
-                    current.merge(m_textStyles[attribute(element, "text:style-name")].charFormat);
+                    current.merge(m_textStyles.resolved(attribute(element, "text:style-name")).charFormat);
                 if (element.hasAttribute(QLatin1String("text:class-names"))) {
                     const QStringList names = attribute(element, "text:class-names").split(QLatin1Char(' '), Qt::SkipEmptyParts);
                     for (const QString& className : names)
-                        current.merge(m_textStyles[className].charFormat);
+                        current.merge(m_textStyles.resolved(className).charFormat);
                 }
+                continue;
+            }
+            if (name == QLatin1String("office:annotation")) {
+                // A comment, with its author and date: not text of the document.
+                m_xml.skipCurrentElement();
                 continue;
             }
             open.append({false, QTextCharFormat()});
             if (name == QLatin1String("text:s")) {
                 const int count = qBound(1, element.value(QLatin1String("text:c")).toInt(), MaxSpaces);
-                m_cursor.insertText(QString(count, QLatin1Char(' ')), current);
+                insertText(QString(count, QLatin1Char(' ')), current);
             } else if (name == QLatin1String("text:tab")) {
-                m_cursor.insertText(QString(QChar(0x0009)), current);
+                insertText(QString(QChar(0x0009)), current);
             } else if (name == QLatin1String("text:line-break")) {
-                m_cursor.insertText(QString(QChar(0x2028)), current);
+                insertText(QString(QChar(0x2028)), current);
             }
         } else if (token == QXmlStreamReader::EndElement) {
             if (open.isEmpty())

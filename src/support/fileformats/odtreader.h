@@ -1,16 +1,18 @@
 #ifndef ODTREADER_H
 #define ODTREADER_H
 
+#include "boundedxmlreader.h"
 #include "formatreader.h"
+#include "stylechain.h"
 
 #include <QHash>
 #include <QStringList>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
-#include <QXmlStreamReader>
 
 // Reads OpenDocument text, as a ZIP package or a flat XML file, with a
-// small subset of paragraph and text properties.
+// small subset of paragraph and text properties. Paragraphs and headings in
+// lists and table cells come in as paragraphs of their own.
 class OdtReader : public FormatReader
 {
 public:
@@ -21,11 +23,7 @@ public:
     void readData(QIODevice* device) override;
 
 private:
-    struct Style {
-        QTextBlockFormat blockFormat;
-        QTextCharFormat charFormat;
-        QStringList children;
-    };
+    using Style = StyleChain::Formats;
 
     void readDocument();
     void readStyleGroup();
@@ -36,9 +34,9 @@ private:
     void readBodyText();
     void readParagraph();
 
-    QXmlStreamReader m_xml;
-    QHash<QString, Style> m_paragraphStyles;
-    QHash<QString, Style> m_textStyles;
+    BoundedXmlReader m_xml;
+    StyleChain m_paragraphStyles;
+    StyleChain m_textStyles;
     bool m_inBlock = false;
 };
 

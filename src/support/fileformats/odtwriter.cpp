@@ -142,9 +142,15 @@ void OdtWriter::writeStyles(const QTextDocument*)
             writeAttribute(StyleNs, QStringLiteral("next-style-name"), QStringLiteral("Normal"));
             writeAttribute(StyleNs, QStringLiteral("default-outline-level"), style.level);
         }
+        // Sizes and weights hold for East Asian and complex text too, so
+        // that Chinese and right-to-left headings show as headings.
         writeEmptyElement(StyleNs, QStringLiteral("text-properties"));
         writeAttribute(FoNs, QStringLiteral("font-size"), style.size);
         writeAttribute(FoNs, QStringLiteral("font-weight"), style.weight);
+        writeAttribute(StyleNs, QStringLiteral("font-size-asian"), style.size);
+        writeAttribute(StyleNs, QStringLiteral("font-weight-asian"), style.weight);
+        writeAttribute(StyleNs, QStringLiteral("font-size-complex"), style.size);
+        writeAttribute(StyleNs, QStringLiteral("font-weight-complex"), style.weight);
         writeEndElement();
     }
     writeEndElement();
@@ -204,17 +210,25 @@ bool OdtWriter::writeParagraphStyle(const QTextBlockFormat& format, const QStrin
     const bool rtl = format.layoutDirection() == Qt::RightToLeft;
     if (rtl)
         attributes.append(StyleNs, QStringLiteral("writing-mode"), QStringLiteral("rl"));
-    const Qt::Alignment alignment = format.alignment();
-    const bool none = (alignment & (Qt::AlignHorizontal_Mask | Qt::AlignVCenter)) == 0;
+    // The edge the paragraph lines up on, as "left" or "right" (a
+    // left-to-right paragraph at the left edge needs nothing): LibreOffice
+    // reads "start" and "end" as those edges too, whatever the direction.
     QString align;
-    if (rtl && (none || (alignment & Qt::AlignLeft)))
-        align = QStringLiteral("left");
-    else if (alignment & Qt::AlignRight)
+    switch (FormatAlignment::edge(format)) {
+    case FormatAlignment::LeftEdge:
+        if (rtl)
+            align = QStringLiteral("left");
+        break;
+    case FormatAlignment::RightEdge:
         align = QStringLiteral("right");
-    else if (alignment & (Qt::AlignHCenter | Qt::AlignVCenter))
+        break;
+    case FormatAlignment::Centre:
         align = QStringLiteral("center");
-    else if (alignment & Qt::AlignJustify)
+        break;
+    case FormatAlignment::Justify:
         align = QStringLiteral("justify");
+        break;
+    }
     if (!align.isEmpty())
         attributes.append(FoNs, QStringLiteral("text-align"), align);
     if (format.indent() > 0)
@@ -235,10 +249,17 @@ bool OdtWriter::writeParagraphStyle(const QTextBlockFormat& format, const QStrin
 bool OdtWriter::writeTextStyle(const QTextCharFormat& format, const QString& name)
 {
     QXmlStreamAttributes attributes;
-    if (format.hasProperty(QTextFormat::FontWeight) && format.fontWeight() == QFont::Bold)
+    // Bold and italic hold for East Asian and complex text too.
+    if (format.hasProperty(QTextFormat::FontWeight) && format.fontWeight() == QFont::Bold) {
         attributes.append(FoNs, QStringLiteral("font-weight"), QStringLiteral("bold"));
-    if (format.fontItalic())
+        attributes.append(StyleNs, QStringLiteral("font-weight-asian"), QStringLiteral("bold"));
+        attributes.append(StyleNs, QStringLiteral("font-weight-complex"), QStringLiteral("bold"));
+    }
+    if (format.fontItalic()) {
         attributes.append(FoNs, QStringLiteral("font-style"), QStringLiteral("italic"));
+        attributes.append(StyleNs, QStringLiteral("font-style-asian"), QStringLiteral("italic"));
+        attributes.append(StyleNs, QStringLiteral("font-style-complex"), QStringLiteral("italic"));
+    }
     if (format.fontUnderline()) {
         attributes.append(StyleNs, QStringLiteral("text-underline-type"), QStringLiteral("single"));
         attributes.append(StyleNs, QStringLiteral("text-underline-style"), QStringLiteral("solid"));

@@ -11,11 +11,12 @@ namespace {
 
 using Table = RtfReader::FunctionTable;
 
-void add(Table& table, const char* word, void (RtfReader::*handler)(int), int value = 0)
+void add(Table& table, const char* word, void (RtfReader::*handler)(int), int value = 0, bool opensBlock = true)
 {
     Table::Function function;
     function.handler = handler;
     function.value = value;
+    function.opensBlock = opensBlock;
     table.words.insert(QByteArray(word), function);
 }
 
@@ -30,6 +31,13 @@ void addParagraphAndCharacterWords(Table& t)
     add(t, "rtlpar", &RtfReader::setBlockDirection, 1);
     add(t, "b", &RtfReader::setTextBold, 1);
     add(t, "i", &RtfReader::setTextItalic, 1);
+    add(t, "ab", &RtfReader::setAssociatedBold, 1);
+    add(t, "ai", &RtfReader::setAssociatedItalic, 1);
+    add(t, "rtlch", &RtfReader::setRightToLeftChars, 1);
+    add(t, "ltrch", &RtfReader::setRightToLeftChars, 0);
+    add(t, "dbch", &RtfReader::setDoubleByteChars, 1);
+    add(t, "loch", &RtfReader::setDoubleByteChars, 0);
+    add(t, "hich", &RtfReader::setDoubleByteChars, 0);
     add(t, "strike", &RtfReader::setTextStrikeOut, 1);
     add(t, "striked", &RtfReader::setTextStrikeOut, 1);
     for (const char* word : {"ul", "uld", "uldash", "uldashd", "uldb", "ulth", "ulw", "ulwave", "ulhwave", "ululdbwave"})
@@ -67,6 +75,11 @@ Table makeFunctions()
     add(t, "par", &RtfReader::endBlock);
     add(t, "\n", &RtfReader::endBlock);
     add(t, "\r", &RtfReader::endBlock);
+    // Each table cell is a paragraph; the end of a row only closes the last.
+    add(t, "cell", &RtfReader::endBlock);
+    add(t, "nestcell", &RtfReader::endBlock);
+    add(t, "row", &RtfReader::endBlock, 0, false);
+    add(t, "nestrow", &RtfReader::endBlock, 0, false);
     add(t, "pard", &RtfReader::resetBlockFormatting);
     add(t, "plain", &RtfReader::resetTextFormatting);
     addParagraphAndCharacterWords(t);
@@ -82,7 +95,13 @@ Table makeFunctions()
     add(t, "stylesheet", &RtfReader::startStyleSheet);
     add(t, "s", &RtfReader::setStyle);
     add(t, "fonttbl", &RtfReader::ignoreText);
-    for (const char* word : {"filetbl", "colortbl", "info", "pict", "*"})
+    // Destinations whose text is not text of the document: tables, document
+    // information, pictures, the number or bullet text of list paragraphs,
+    // page headers and footers.
+    for (const char* word : {"filetbl", "colortbl", "info", "pict", "*", "listtext", "pntext", "pntxta", "pntxtb",
+                             "listtable", "listoverridetable", "revtbl", "rsidtbl", "xmlnstbl", "themedata",
+                             "colorschememapping", "latentstyles", "datastore", "generator", "header", "headerl",
+                             "headerr", "headerf", "footer", "footerl", "footerr", "footerf"})
         add(t, word, &RtfReader::ignoreGroup);
     return t;
 }
@@ -98,6 +117,7 @@ const Table& headingFunctions()
     static const Table table = [] {
         Table t = functions();
         t.words.remove("b");
+        t.words.remove("ab");
         return t;
     }();
     return table;
@@ -160,6 +180,7 @@ void RtfReader::setActiveCodec(QTextCodec* codec)
 
 void RtfReader::readData(QIODevice* device)
 {
+    ReadSession session(this);
     m_defaultBlockFormat = m_cursor.blockFormat();
     m_state.blockFormat = m_defaultBlockFormat;
     m_cursor.beginEditBlock();
@@ -183,7 +204,7 @@ void RtfReader::readData(QIODevice* device)
         return;
     }
 
-    while (!m_states.isEmpty() && m_tokenizer.hasNext()) {
+    while (!m_states.isEmpty() && m_tokenizer.hasNext() && !m_meter.failed()) {
         m_tokenizer.readNext();
         const RtfTokenizer::TokenType token = m_tokenizer.type();
         if (m_tokenizer.hasError() || token == RtfTokenizer::NoToken)
@@ -192,24 +213,49 @@ void RtfReader::readData(QIODevice* device)
             endGroup();
             continue;
         }
-        if (!m_inBlock) {
-            m_cursor.insertBlock(m_state.blockFormat);
-            m_inBlock = true;
+        if (token != RtfTokenizer::TextToken && !m_meter.addElement())
+            break;
+        const FunctionTable::Function* function = nullptr;
+        if (token == RtfTokenizer::ControlWordToken && !m_state.ignoreControlWords) {
+            const auto found = m_state.table->words.constFind(m_tokenizer.text());
+            if (found != m_state.table->words.constEnd())
+                function = &*found;
         }
+        if (!m_inBlock && (!function || function->opensBlock) && !openBlock())
+            break;
         if (token == RtfTokenizer::StartGroupToken) {
             pushState();
         } else if (token == RtfTokenizer::TextToken) {
             if (!m_state.ignoreText)
                 handleText(m_tokenizer.text());
-        } else if (!m_state.ignoreControlWords) {
-            const auto found = m_state.table->words.constFind(m_tokenizer.text());
-            if (found != m_state.table->words.constEnd())
-                (this->*(found->handler))(m_tokenizer.hasValue() ? m_tokenizer.value() : found->value);
+        } else if (function) {
+            (this->*(function->handler))(m_tokenizer.hasValue() ? m_tokenizer.value() : function->value);
         }
     }
+    flushText();
     m_cursor.endEditBlock();
-    if (m_tokenizer.hasError())
+    if (m_meter.failed())
+        m_error = m_meter.errorString();
+    else if (m_tokenizer.hasError())
         m_error = m_tokenizer.errorString();
+}
+
+bool RtfReader::openBlock()
+{
+    flushText();
+    if (!m_meter.addParagraph())
+        return false;
+    m_cursor.insertBlock(m_state.blockFormat);
+    m_inBlock = true;
+    return true;
+}
+
+void RtfReader::flushText()
+{
+    if (m_pendingText.isEmpty())
+        return;
+    m_cursor.insertText(m_pendingText, m_pendingFormat);
+    m_pendingText.clear();
 }
 
 void RtfReader::handleText(const QByteArray& bytes)
@@ -219,25 +265,17 @@ void RtfReader::handleText(const QByteArray& bytes)
         (this->*(m_state.table->text))(text);
 }
 
-// Groups nested deeper than this share the state of the deepest kept one,
-// so a file of nothing but opening braces cannot exhaust memory.
-static const int MaxDepth = 4096;
-
 void RtfReader::pushState()
 {
-    if (m_states.size() >= MaxDepth) {
-        ++m_extraDepth;
+    // Groups nest no deeper than the limit: a file of nothing but opening
+    // braces stops with a message instead of exhausting memory.
+    if (!m_meter.enter())
         return;
-    }
     m_states.append(m_state);
 }
 
 void RtfReader::endGroup()
 {
-    if (m_extraDepth > 0) {
-        --m_extraDepth;
-        return;
-    }
     if (m_state.table == &stylesheetFunctions() && m_styleSheetEnd)
         (this->*m_styleSheetEnd)();
     popState();
@@ -247,6 +285,7 @@ void RtfReader::popState()
 {
     if (m_states.isEmpty())
         return;
+    m_meter.leave();
     m_state = m_states.takeLast();
     m_cursor.setCharFormat(m_state.charFormat);
     setFont(m_state.activeFont);
@@ -264,9 +303,18 @@ void RtfReader::mergeChar(const QTextCharFormat& format)
     m_cursor.mergeCharFormat(format);
 }
 
+// Every character of the document comes through here; nothing is taken
+// from a destination whose text is ignored (font, colour and style tables,
+// list numbers, pictures), also not symbols, hexadecimal or \u characters.
 void RtfReader::insertText(const QString& text)
 {
-    m_cursor.insertText(text, m_state.charFormat);
+    if (m_state.ignoreText || text.isEmpty() || !m_meter.addCharacters(text.size()))
+        return;
+    if (!m_pendingText.isEmpty() && !(m_pendingFormat == m_state.charFormat))
+        flushText();
+    if (m_pendingText.isEmpty())
+        m_pendingFormat = m_state.charFormat;
+    m_pendingText += text;
 }
 
 void RtfReader::endBlock(int)
@@ -297,7 +345,7 @@ void RtfReader::insertSymbol(int value)
 
 void RtfReader::insertHexSymbol(int)
 {
-    if (m_decoder)
+    if (m_decoder && !m_state.ignoreText)
         insertText(m_decoder->toUnicode(m_tokenizer.hex()));
 }
 
@@ -345,6 +393,8 @@ void RtfReader::resetBlockFormatting(int)
 
 void RtfReader::resetTextFormatting(int)
 {
+    m_state.rightToLeftChars = false;
+    m_state.doubleByteChars = false;
     m_state.charFormat = QTextCharFormat();
     m_cursor.setCharFormat(m_state.charFormat);
 }
@@ -394,6 +444,30 @@ void RtfReader::setTextItalic(int value)
     QTextCharFormat format;
     format.setFontItalic(value != 0);
     mergeChar(format);
+}
+
+// Bold and italic of right-to-left or East Asian text (\ab, \ai after
+// \rtlch or \dbch) are bold and italic; for other text they say nothing.
+void RtfReader::setAssociatedBold(int value)
+{
+    if (m_state.rightToLeftChars || m_state.doubleByteChars)
+        setTextBold(value);
+}
+
+void RtfReader::setAssociatedItalic(int value)
+{
+    if (m_state.rightToLeftChars || m_state.doubleByteChars)
+        setTextItalic(value);
+}
+
+void RtfReader::setRightToLeftChars(int value)
+{
+    m_state.rightToLeftChars = value != 0;
+}
+
+void RtfReader::setDoubleByteChars(int value)
+{
+    m_state.doubleByteChars = value != 0;
 }
 
 void RtfReader::setTextStrikeOut(int value)

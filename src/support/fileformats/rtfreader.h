@@ -32,6 +32,9 @@ public:
         struct Function {
             void (RtfReader::*handler)(int) = nullptr;
             int value = 0;
+            // False for words that only close something (a table row): they
+            // open no new paragraph of their own.
+            bool opensBlock = true;
         };
         void (RtfReader::*text)(const QString&) = nullptr;
         QHash<QByteArray, Function> words;
@@ -47,6 +50,10 @@ private:
         int activeFont = 0;
         const FunctionTable* table = nullptr;
         int styleId = 0;
+        // Which text the associated properties (\ab, \ai) apply to:
+        // right-to-left (\rtlch) or double-byte East Asian (\dbch) text.
+        bool rightToLeftChars = false;
+        bool doubleByteChars = false;
     };
     struct Style {
         QTextBlockFormat blockFormat;
@@ -79,6 +86,10 @@ public:
     void setOutlineLevel(int value);
     void setTextBold(int value);
     void setTextItalic(int value);
+    void setAssociatedBold(int value);
+    void setAssociatedItalic(int value);
+    void setRightToLeftChars(int value);
+    void setDoubleByteChars(int value);
     void setTextStrikeOut(int value);
     void setTextUnderline(int value);
     void setTextVerticalAlignment(int value);
@@ -98,11 +109,16 @@ public:
 private:
     void mergeBlock(const QTextBlockFormat& format);
     void mergeChar(const QTextCharFormat& format);
+    bool openBlock();
+    void flushText();
 
     RtfTokenizer m_tokenizer;
     bool m_inBlock = true;
     QVector<State> m_states;
-    int m_extraDepth = 0;
+    // Text waiting to be inserted in one piece, with its format: a run of
+    // \u characters becomes one insertion, not one per character.
+    QString m_pendingText;
+    QTextCharFormat m_pendingFormat;
     QHash<int, Style> m_styles;
     State m_state;
     QTextBlockFormat m_defaultBlockFormat;

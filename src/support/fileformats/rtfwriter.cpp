@@ -19,12 +19,12 @@ namespace {
 const char* const StyleSheet =
     "{\\stylesheet\n"
     "{\\s0 Normal;}\n"
-    "{\\s1\\snext0\\outlinelevel0\\fs36\\b Heading 1;}\n"
-    "{\\s2\\snext0\\outlinelevel1\\fs32\\b Heading 2;}\n"
-    "{\\s3\\snext0\\outlinelevel2\\fs28\\b Heading 3;}\n"
-    "{\\s4\\snext0\\outlinelevel3\\fs24\\b Heading 4;}\n"
-    "{\\s5\\snext0\\outlinelevel4\\fs20\\b Heading 5;}\n"
-    "{\\s6\\snext0\\outlinelevel5\\fs16\\b Heading 6;}\n"
+    "{\\s1\\snext0\\outlinelevel0\\fs36\\b\\rtlch\\afs36\\ab\\ltrch Heading 1;}\n"
+    "{\\s2\\snext0\\outlinelevel1\\fs32\\b\\rtlch\\afs32\\ab\\ltrch Heading 2;}\n"
+    "{\\s3\\snext0\\outlinelevel2\\fs28\\b\\rtlch\\afs28\\ab\\ltrch Heading 3;}\n"
+    "{\\s4\\snext0\\outlinelevel3\\fs24\\b\\rtlch\\afs24\\ab\\ltrch Heading 4;}\n"
+    "{\\s5\\snext0\\outlinelevel4\\fs20\\b\\rtlch\\afs20\\ab\\ltrch Heading 5;}\n"
+    "{\\s6\\snext0\\outlinelevel5\\fs16\\b\\rtlch\\afs16\\ab\\ltrch Heading 6;}\n"
     "}\n";
 
 QHash<int, QByteArray> mapCodePages()
@@ -253,20 +253,29 @@ bool RtfWriter::write(QIODevice* device, const QTextDocument* document)
             line += "\\s0";
         else
             line += "\\s" + QByteArray::number(level) + "\\outlinelevel" + QByteArray::number(level - 1) + "\\fs"
-                + QByteArray::number((10 - level) * 4) + "\\b";
+                + QByteArray::number((10 - level) * 4) + "\\b\\rtlch\\afs" + QByteArray::number((10 - level) * 4)
+                + "\\ab\\ltrch";
         const bool rtl = format.layoutDirection() == Qt::RightToLeft;
         if (rtl)
             line += "\\rtlpar";
+        // "ql" and "qr" are the left and right edges, also in right-to-left
+        // paragraphs (a right-to-left paragraph without an alignment lines
+        // up on its start, the right edge).
         if (format.hasProperty(QTextFormat::BlockAlignment) || rtl) {
-            const Qt::Alignment alignment = format.alignment();
-            if (alignment == 0 || (rtl && (alignment & Qt::AlignLeft)))
+            switch (FormatAlignment::edge(format)) {
+            case FormatAlignment::LeftEdge:
                 line += "\\ql";
-            else if (alignment & Qt::AlignRight)
+                break;
+            case FormatAlignment::RightEdge:
                 line += "\\qr";
-            else if (alignment & (Qt::AlignHCenter | Qt::AlignVCenter))
+                break;
+            case FormatAlignment::Centre:
                 line += "\\qc";
-            else if (alignment & Qt::AlignJustify)
+                break;
+            case FormatAlignment::Justify:
                 line += "\\qj";
+                break;
+            }
         }
         if (format.indent() > 0)
             line += "\\li" + QByteArray::number(format.indent() * 720);
@@ -281,10 +290,15 @@ bool RtfWriter::write(QIODevice* device, const QTextDocument* document)
                     continue;
                 const QTextCharFormat chars = fragment.charFormat();
                 QByteArray words;
-                if (chars.hasProperty(QTextFormat::FontWeight) && chars.fontWeight() == QFont::Bold)
+                const bool bold = chars.hasProperty(QTextFormat::FontWeight) && chars.fontWeight() == QFont::Bold;
+                if (bold)
                     words += "\\b";
                 if (chars.fontItalic())
                     words += "\\i";
+                // The same for right-to-left text, which word processors
+                // take from the associated properties.
+                if (bold || chars.fontItalic())
+                    words += QByteArray("\\rtlch") + (bold ? "\\ab" : "") + (chars.fontItalic() ? "\\ai" : "") + "\\ltrch";
                 if (chars.fontUnderline())
                     words += "\\ul";
                 if (chars.fontStrikeOut())

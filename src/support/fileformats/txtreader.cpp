@@ -30,6 +30,7 @@ void TxtReader::readData(QIODevice* device)
         m_error = QCoreApplication::translate("TxtReader", "Unable to read the file.");
         return;
     }
+    ReadSession session(this);
     const QString codecName = getCodecName(device);
     QTextStream stream(device);
     if (!device->isSequential())

@@ -95,65 +95,158 @@ bool ZipPackage::readDirectory()
     return !m_entries.isEmpty();
 }
 
-QByteArray ZipPackage::fileData(const QString& name, bool* damaged) const
+ZipMemberDevice::ZipMemberDevice(const QByteArray& package, qint64 start, quint16 method, quint32 compressedSize,
+                                 quint32 size, quint32 crc)
+    : m_package(package)
+    , m_start(start)
+    , m_method(method)
+    , m_compressedSize(compressedSize)
+    , m_size(size)
+    , m_crc(crc)
+    , m_runningCrc(crc32(0L, nullptr, 0))
 {
-    const bool present = m_readable && m_entries.contains(name);
-    const QByteArray data = present ? unpack(name) : QByteArray();
-    if (damaged)
-        *damaged = present && data.isEmpty() && m_entries.value(name).size != 0;
-    return data;
+    if (m_method == 8) {
+        m_inflating = inflateInit2(&m_stream, -MAX_WBITS) == Z_OK;
+        m_stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(m_package.constData() + m_start));
+        m_stream.avail_in = m_compressedSize;
+    }
+    open(QIODevice::ReadOnly | QIODevice::Unbuffered);
 }
 
-QByteArray ZipPackage::unpack(const QString& name) const
+ZipMemberDevice::~ZipMemberDevice()
 {
-    const auto found = m_entries.constFind(name);
-    const Entry& entry = *found;
-    if (entry.size > MaxMemberSize)
-        return QByteArray();
-    const qint64 local = entry.localOffset;
-    if (!fits(m_data, local, 30) || read32(m_data, local) != LocalHeaderSignature)
-        return QByteArray();
-    const qint64 start = local + 30 + read16(m_data, local + 26) + read16(m_data, local + 28);
-    if (!fits(m_data, start, entry.compressedSize))
-        return QByteArray();
+    if (m_inflating)
+        inflateEnd(&m_stream);
+}
 
-    QByteArray result;
-    if (entry.method == 0) {
-        if (entry.compressedSize != entry.size)
-            return QByteArray();
-        result = m_data.mid(int(start), int(entry.size));
-    } else if (entry.method == 8) {
-        z_stream stream {};
-        if (inflateInit2(&stream, -MAX_WBITS) != Z_OK)
-            return QByteArray();
-        stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(m_data.constData() + start));
-        stream.avail_in = entry.compressedSize;
-        // The output may not grow past the declared size: a member whose
-        // data unpacks to more than it claims is damaged (or hostile).
-        result.resize(int(entry.size));
-        stream.next_out = reinterpret_cast<Bytef*>(result.data());
-        stream.avail_out = entry.size;
-        int status = inflate(&stream, Z_FINISH);
-        if (status == Z_BUF_ERROR && stream.avail_out == 0 && stream.avail_in > 0) {
-            // Output full but input left: only acceptable if nothing more
-            // would come out.
+qint64 ZipMemberDevice::damaged()
+{
+    m_damaged = true;
+    m_ended = true;
+    setErrorString(QStringLiteral("damaged member"));
+    return -1;
+}
+
+// The whole member went by: it must be exactly as long as declared and
+// carry the declared checksum.
+qint64 ZipMemberDevice::finish()
+{
+    m_ended = true;
+    if (m_produced != m_size || m_runningCrc != m_crc)
+        return damaged();
+    return 0;
+}
+
+qint64 ZipMemberDevice::readData(char* data, qint64 maxSize)
+{
+    if (m_damaged)
+        return -1;
+    if (m_ended || maxSize <= 0)
+        return 0;
+    const quint64 left = m_size - m_produced;
+    qint64 produced = 0;
+    if (m_method == 0) {
+        if (left == 0)
+            return finish();
+        produced = qint64(qMin<quint64>(left, quint64(maxSize)));
+        memcpy(data, m_package.constData() + m_start + qint64(m_produced), size_t(produced));
+    } else if (m_method == 8 && m_inflating) {
+        if (left == 0) {
+            // Output complete: only the end of the stream may follow.
             char probe;
-            stream.next_out = reinterpret_cast<Bytef*>(&probe);
-            stream.avail_out = 1;
-            status = inflate(&stream, Z_FINISH);
-            if (stream.avail_out == 0)
-                status = Z_DATA_ERROR;
+            int status = Z_OK;
+            while (status == Z_OK) {
+                m_stream.next_out = reinterpret_cast<Bytef*>(&probe);
+                m_stream.avail_out = 1;
+                const uInt before = m_stream.avail_in;
+                status = inflate(&m_stream, Z_SYNC_FLUSH);
+                if (m_stream.avail_out == 0 || (status == Z_OK && m_stream.avail_in == before))
+                    return damaged();
+            }
+            if (status != Z_STREAM_END)
+                return damaged();
+            return finish();
         }
-        const uLong produced = stream.total_out;
-        inflateEnd(&stream);
-        if (status != Z_STREAM_END || produced != entry.size)
-            return QByteArray();
+        const uInt room = uInt(qMin<quint64>(qMin<quint64>(left, quint64(maxSize)), 1u << 30));
+        int status = Z_OK;
+        // A call may only read block headers and give nothing yet.
+        while (produced == 0 && status == Z_OK) {
+            m_stream.next_out = reinterpret_cast<Bytef*>(data);
+            m_stream.avail_out = room;
+            const uInt before = m_stream.avail_in;
+            status = inflate(&m_stream, Z_SYNC_FLUSH);
+            produced = qint64(room - m_stream.avail_out);
+            if (produced == 0 && status == Z_OK && m_stream.avail_in == before)
+                return damaged();
+        }
+        if (status == Z_STREAM_END) {
+            m_runningCrc = crc32(m_runningCrc, reinterpret_cast<const Bytef*>(data), uInt(produced));
+            m_produced += quint64(produced);
+            if (m_produced != m_size || m_runningCrc != m_crc)
+                return damaged();
+            m_ended = true;
+            return produced;
+        }
+        if (status != Z_OK)
+            return damaged();
     } else {
-        return QByteArray();
+        return damaged();
     }
-    if (crc32(0L, reinterpret_cast<const Bytef*>(result.constData()), uInt(result.size())) != entry.crc)
-        return QByteArray();
-    return result;
+    m_runningCrc = crc32(m_runningCrc, reinterpret_cast<const Bytef*>(data), uInt(produced));
+    m_produced += quint64(produced);
+    return produced;
+}
+
+bool ZipMemberDevice::verify()
+{
+    char scratch[16384];
+    while (!m_ended && !m_damaged) {
+        if (read(scratch, sizeof scratch) < 0)
+            break;
+    }
+    return !m_damaged;
+}
+
+std::unique_ptr<ZipMemberDevice> ZipPackage::openMember(const QString& name, bool* damaged) const
+{
+    if (damaged)
+        *damaged = false;
+    const auto found = m_readable ? m_entries.constFind(name) : m_entries.constEnd();
+    if (found == m_entries.constEnd())
+        return nullptr;
+    const Entry& entry = *found;
+    const qint64 local = entry.localOffset;
+    bool usable = entry.size <= MaxMemberSize && (entry.method == 0 || entry.method == 8)
+        && fits(m_data, local, 30) && read32(m_data, local) == LocalHeaderSignature;
+    qint64 start = 0;
+    if (usable) {
+        start = local + 30 + read16(m_data, local + 26) + read16(m_data, local + 28);
+        usable = fits(m_data, start, entry.compressedSize) && (entry.method != 0 || entry.compressedSize == entry.size);
+    }
+    if (!usable) {
+        if (damaged)
+            *damaged = true;
+        return nullptr;
+    }
+    return std::unique_ptr<ZipMemberDevice>(
+        new ZipMemberDevice(m_data, start, entry.method, entry.compressedSize, entry.size, entry.crc));
+}
+
+QByteArray ZipPackage::fileData(const QString& name, bool* damaged) const
+{
+    bool unusable = false;
+    std::unique_ptr<ZipMemberDevice> member = openMember(name, &unusable);
+    QByteArray data;
+    if (member) {
+        data = member->readAll();
+        if (!member->verify()) {
+            data.clear();
+            unusable = true;
+        }
+    }
+    if (damaged)
+        *damaged = unusable;
+    return data;
 }
 
 void ZipPackage::close()
@@ -164,21 +257,23 @@ void ZipPackage::close()
 }
 
 QString ZipPackage::readMembers(QIODevice* device, const QStringList& names, const QString& unreadable,
-                                const std::function<QString(const QByteArray&)>& read)
+                                const std::function<QString(QIODevice*)>& read)
 {
     ZipPackage package(device);
     if (!package.isReadable())
         return unreadable;
     for (const QString& name : names) {
         bool damaged = false;
-        const QByteArray data = package.fileData(name, &damaged);
+        std::unique_ptr<ZipMemberDevice> member = package.openMember(name, &damaged);
         // A member that is there but cannot be unpacked is a damaged
         // package, not a missing part.
         if (damaged)
             return unreadable;
-        if (data.isEmpty())
+        if (!member || package.m_entries.value(name).size == 0)
             continue;
-        const QString error = read(data);
+        const QString error = read(member.get());
+        if (!member->verify())
+            return unreadable;
         if (!error.isEmpty())
             return error;
     }

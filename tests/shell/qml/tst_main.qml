@@ -202,6 +202,35 @@ TestCase {
         compare(cglobal.cleanCalls, 1)
     }
 
+    // A document that cannot be saved keeps the window open once; the next
+    // close quits.
+    QtObject {
+        id: unsavable
+        property int attempts: 0
+        function saveAllNoTips() { ++attempts; return false }
+        function saveAll() {}
+    }
+    function test_closeRefusedOnceWhenADocumentCannotBeSaved() {
+        createWindow()
+        var real = win.documentPage
+        win.documentPage = unsavable
+        unsavable.attempts = 0
+        win.close()
+        wait(10)
+        verify(win.visible, "stays open")
+        compare(unsavable.attempts, 1)
+        compare(lastMessage(), "有文档未能保存，程序没有退出。再次退出将丢失未保存的内容。")
+        compare(saveAllSpy.count, 0)
+        compare(countly.stops, 0)
+
+        win.close()
+        tryCompare(win, "visible", false)
+        compare(unsavable.attempts, 1)
+        compare(saveAllSpy.count, 1)
+        compare(countly.stops, 1)
+        win.documentPage = real
+    }
+
     function test_quitFromMenuFollowsTheCloseSequence() {
         createWindow()
         g_data.lockState = true

@@ -1,0 +1,186 @@
+// Reading a 20 MB novel (the shared generated book, with a heading every
+// 300 lines and some bold) from DOCX, ODT and RTF as written by the format
+// library. Each read runs in a fresh process of this program, so its time
+// and peak memory are its own; the peak of a process that reads nothing is
+// printed as the baseline. The RTF file carries every Chinese character as
+// a \u escape, as in a file written under a Western code page.
+#include "support/fileformats/docxwriter.h"
+#include "support/fileformats/formatmanager.h"
+#include "support/fileformats/formatreader.h"
+#include "support/fileformats/odtwriter.h"
+#include "support/fileformats/rtfwriter.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include "benchbook.h"
+
+#include <malloc.h>
+#include <sys/resource.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+long peakKilobytes()
+{
+    rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+// Child: reads one file, prints "<ms> <peak kB> <characters> <error>".
+int readOne(const QString& type, const QString& path)
+{
+    if (type == QLatin1String("none")) {
+        std::printf("0 %ld 0\n", peakKilobytes());
+        return 0;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return 1;
+    QTextDocument document;
+    QElapsedTimer timer;
+    timer.start();
+    std::unique_ptr<FormatReader> reader(FormatManager::createReader(&file, type));
+    reader->read(&file, &document);
+    const qint64 ms = timer.elapsed();
+    std::printf("%lld %ld %d %s\n", ms, peakKilobytes(), document.characterCount(),
+                qPrintable(reader->errorString()));
+    return 0;
+}
+
+void fillDocument(QTextDocument* document)
+{
+    const QStringList lines = makeBook().split(QLatin1Char('\n'));
+    QTextCursor cursor(document);
+    QTextCharFormat bold;
+    bold.setFontWeight(QFont::Bold);
+    for (int i = 0; i < lines.size(); ++i) {
+        QTextBlockFormat format;
+        FormatHeading::setLevel(format, i % 300 == 0 ? 1 : 0);
+        if (i == 0)
+            cursor.setBlockFormat(format);
+        else
+            cursor.insertBlock(format, QTextCharFormat());
+        const QString& line = lines.at(i);
+        if (i % 7 == 3 && line.size() > 10) {
+            cursor.insertText(line.left(4), bold);
+            cursor.insertText(line.mid(4), QTextCharFormat());
+        } else {
+            cursor.insertText(line, QTextCharFormat());
+        }
+    }
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray written(const QTextDocument* document, const QString& type)
+{
+    QByteArray data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    if (type == QLatin1String("docx")) {
+        DocxWriter().write(&buffer, document);
+    } else if (type == QLatin1String("odt")) {
+        OdtWriter().write(&buffer, document);
+    } else {
+        buffer.setTextModeEnabled(true);
+        RtfWriter("CP1252").write(&buffer, document);
+    }
+    return data;
+}
+
+struct Figures {
+    double ms = 0;
+    double peakMb = 0;
+};
+
+Figures runChild(const QString& type, const QString& path)
+{
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--read"), type, path});
+    child.waitForFinished(-1);
+    const QList<QByteArray> parts = child.readAllStandardOutput().trimmed().split(' ');
+    Figures figures;
+    if (parts.size() >= 3) {
+        figures.ms = parts.at(0).toDouble();
+        figures.peakMb = parts.at(1).toDouble() / 1024.0;
+        if (parts.size() > 3)
+            std::fprintf(stderr, "%s: %s\n", qPrintable(type), parts.mid(3).join(' ').constData());
+    }
+    return figures;
+}
+
+}
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QGuiApplication app(argc, argv);
+    if (argc == 4 && QByteArray(argv[1]) == "--read")
+        return readOne(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+
+    // "--keep DIR" leaves the novels there, for profiling one read alone
+    // ("--read TYPE FILE").
+    QTemporaryDir temporary;
+    if (!temporary.isValid())
+        return 1;
+    QDir root(temporary.path());
+    if (argc == 3 && QByteArray(argv[1]) == "--keep")
+        root.setPath(QString::fromLocal8Bit(argv[2]));
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(root.path()));
+    const QStringList types = {QStringLiteral("docx"), QStringLiteral("odt"), QStringLiteral("rtf")};
+    {
+        QTextDocument book;
+        fillDocument(&book);
+        print("novel_text_size", book.toPlainText().toUtf8().size() / (1024.0 * 1024.0), "MB");
+        for (const QString& type : types) {
+            const QByteArray bytes = written(&book, type);
+            if (!writeFile(root.filePath(QStringLiteral("novel.") + type), bytes))
+                return 1;
+            print((type.toLatin1() + "_file_size").constData(), bytes.size() / (1024.0 * 1024.0), "MB");
+        }
+    }
+    // A child starts with the peak of this process as it forks: the book
+    // is given back first.
+    malloc_trim(0);
+
+    const Figures baseline = runChild(QStringLiteral("none"), QString());
+    print("process_baseline_peak_memory", baseline.peakMb, "MB");
+    QHash<QString, Figures> results;
+    for (const QString& type : types) {
+        const QString path = root.filePath(QStringLiteral("novel.") + type);
+        const QByteArray name = type.toLatin1();
+        // The best of three runs; memory is the same each time.
+        Figures best;
+        for (int run = 0; run < 3; ++run) {
+            const Figures figures = runChild(type, path);
+            if (run == 0 || figures.ms < best.ms)
+                best = figures;
+        }
+        results.insert(type, best);
+        print((name + "_read_20mb_novel").constData(), best.ms, "ms");
+        print((name + "_read_20mb_novel_peak_memory").constData(), best.peakMb, "MB");
+    }
+    const double docx = results.value(QStringLiteral("docx")).ms;
+    if (docx > 0)
+        print("rtf_to_docx_read_time_ratio", results.value(QStringLiteral("rtf")).ms / docx, "x");
+    return 0;
+}

@@ -1,0 +1,58 @@
+#include "boundedxmlreader.h"
+
+#include "readlimits.h"
+
+namespace {
+
+// Entities expand to at most this many characters each. Office documents
+// declare none; the bound stops "billion laughs" documents.
+const int MaxEntityExpansion = 4096;
+
+}
+
+BoundedXmlReader::BoundedXmlReader()
+{
+    setNamespaceProcessing(false);
+    setEntityExpansionLimit(MaxEntityExpansion);
+}
+
+QXmlStreamReader::TokenType BoundedXmlReader::readNext()
+{
+    if (m_meter && m_meter->failed() && !hasError())
+        raiseError(m_meter->errorString());
+    const TokenType token = QXmlStreamReader::readNext();
+    if (!m_meter)
+        return token;
+    bool ok = true;
+    if (token == StartElement)
+        ok = m_meter->addElement() && m_meter->enter();
+    else if (token == EndElement)
+        m_meter->leave();
+    if (!ok) {
+        raiseError(m_meter->errorString());
+        return Invalid;
+    }
+    return token;
+}
+
+bool BoundedXmlReader::readNextStartElement()
+{
+    while (readNext() != Invalid) {
+        if (isEndElement())
+            return false;
+        if (isStartElement())
+            return true;
+    }
+    return false;
+}
+
+void BoundedXmlReader::skipCurrentElement()
+{
+    int depth = 1;
+    while (depth && readNext() != Invalid) {
+        if (isEndElement())
+            --depth;
+        else if (isStartElement())
+            ++depth;
+    }
+}

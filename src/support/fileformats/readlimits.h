@@ -1,0 +1,50 @@
+#ifndef READLIMITS_H
+#define READLIMITS_H
+
+#include <QElapsedTimer>
+#include <QString>
+
+// Bounds on one read of an outside document. They lie far above any real
+// book (a 20 MB novel uses a small part of each), so only damaged or
+// hostile files meet them; such a read stops with a clear message instead
+// of hanging or exhausting memory.
+struct ReadLimits {
+    qint64 maxCharacters = 64LL * 1024 * 1024;
+    qint64 maxParagraphs = 1024LL * 1024;
+    // XML elements, or RTF groups and control words.
+    qint64 maxElements = 64LL * 1024 * 1024;
+    int maxDepth = 1024;
+    qint64 maxMilliseconds = 120000;
+};
+
+// Counts what a read has produced and spent against its limits. The first
+// limit passed sets the error, which stays; every later count fails too.
+class ReadMeter
+{
+public:
+    void start(const ReadLimits& limits);
+
+    bool addCharacters(qint64 count);
+    bool addParagraph();
+    // One element (or token) read; the clock is checked every few hundred.
+    bool addElement();
+    bool enter();
+    void leave();
+
+    int depth() const { return m_depth; }
+    bool failed() const { return !m_error.isEmpty(); }
+    QString errorString() const { return m_error; }
+
+private:
+    bool fail(const QString& message);
+
+    ReadLimits m_limits;
+    QElapsedTimer m_timer;
+    qint64 m_characters = 0;
+    qint64 m_paragraphs = 0;
+    qint64 m_elements = 0;
+    int m_depth = 0;
+    QString m_error;
+};
+
+#endif
