@@ -229,6 +229,13 @@
     </message>
 </context>
 <context>
+    <name>DataTypeClass</name>
+    <message>
+        <source>文件已损坏且无法移开，未覆盖</source>
+        <translation>الملف تالف ولا يمكن نقله جانبًا؛ لم تتم الكتابة فوقه</translation>
+    </message>
+</context>
+<context>
     <name>DocumentTabPage</name>
     <message>
         <source>Open a document</source>
@@ -273,10 +280,6 @@
     <message>
         <source>Saved successfully</source>
         <translation>تم الحفظ بنجاح</translation>
-    </message>
-    <message>
-        <source>Save failed</source>
-        <translation>فشل الحفظ</translation>
     </message>
     <message>
         <source>保存并关闭文档</source>
@@ -448,6 +451,29 @@
     <message>
         <source>All Supported Files</source>
         <translation>كل الملفات المدعومة</translation>
+    </message>
+</context>
+<context>
+    <name>FormatReader</name>
+    <message>
+        <source>文档过大：超过 %1 个字符，已停止读取。</source>
+        <translation>المستند كبير جدًا: أكثر من %1 حرف؛ توقفت القراءة.</translation>
+    </message>
+    <message>
+        <source>文档段落过多：超过 %1 段，已停止读取。</source>
+        <translation>فقرات المستند كثيرة جدًا: أكثر من %1؛ توقفت القراءة.</translation>
+    </message>
+    <message>
+        <source>文档元素过多：超过 %1 个，已停止读取。</source>
+        <translation>عناصر المستند كثيرة جدًا: أكثر من %1؛ توقفت القراءة.</translation>
+    </message>
+    <message>
+        <source>读取文档超时：超过 %1 秒，已停止读取。</source>
+        <translation>استغرقت قراءة المستند وقتًا طويلًا: أكثر من %1 ثانية؛ توقفت القراءة.</translation>
+    </message>
+    <message>
+        <source>文档嵌套过深：超过 %1 层，已停止读取。</source>
+        <translation>المستند متداخل بعمق شديد: أكثر من %1 مستوى؛ توقفت القراءة.</translation>
     </message>
 </context>
 <context>
@@ -710,6 +736,17 @@
         <source>未找到</source>
         <translation>لم يُعثر عليه</translation>
     </message>
+    <message>
+        <source>无法保存历史记录：</source>
+        <translation>تعذر حفظ السجل: </translation>
+    </message>
+</context>
+<context>
+    <name>LibraryPath</name>
+    <message>
+        <source>无法新建文件：</source>
+        <translation>تعذر إنشاء الملف: </translation>
+    </message>
 </context>
 <context>
     <name>Locker</name>
@@ -882,6 +919,14 @@
         <source>指定名称的文件已存在</source>
         <translation>يوجد ملف بهذا الاسم بالفعل</translation>
     </message>
+    <message>
+        <source>名称不能以“.”开头</source>
+        <translation>لا يمكن أن يبدأ الاسم بـ "."</translation>
+    </message>
+    <message>
+        <source>“%1”是程序自用的名称</source>
+        <translation>"%1" اسم يستخدمه البرنامج نفسه</translation>
+    </message>
 </context>
 <context>
     <name>LumoTheme</name>
@@ -912,6 +957,17 @@
     <message>
         <source>电纸书</source>
         <translation>الكتاب الإلكتروني</translation>
+    </message>
+</context>
+<context>
+    <name>MarkModel</name>
+    <message>
+        <source>无法保存标记：</source>
+        <translation>تعذر حفظ العلامات: </translation>
+    </message>
+    <message>
+        <source>文件无法读取，未覆盖</source>
+        <translation>تعذرت قراءة الملف؛ لم تتم الكتابة فوقه</translation>
     </message>
 </context>
 <context>
@@ -2126,6 +2182,22 @@
         <source>创建失败</source>
         <translation>فشل الإنشاء</translation>
     </message>
+    <message>
+        <source>房间名不能包含“/”</source>
+        <translation>لا يمكن أن يحتوي اسم الغرفة على "/"</translation>
+    </message>
+    <message>
+        <source>房间名不能包含控制字符</source>
+        <translation>لا يمكن أن يحتوي اسم الغرفة على محارف تحكم</translation>
+    </message>
+    <message>
+        <source>房间名不能是“.”或“..”</source>
+        <translation>لا يمكن أن يكون اسم الغرفة "." أو ".."</translation>
+    </message>
+    <message>
+        <source>房间名不能超过 %1 个字符</source>
+        <translation>لا يمكن أن يزيد اسم الغرفة على %1 حرفًا</translation>
+    </message>
 </context>
 <context>
     <name>RankingPage</name>
@@ -2284,6 +2356,13 @@
     <message>
         <source>偏好设置</source>
         <translation>التفضيلات</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>无法保存设置：</source>
+        <translation>تعذر حفظ الإعدادات: </translation>
     </message>
 </context>
 <context>
@@ -3137,6 +3216,13 @@
     </message>
 </context>
 <context>
+    <name>bot</name>
+    <message>
+        <source>无法保存缓存文件：</source>
+        <translation>تعذر حفظ ملف ذاكرة التخزين المؤقت: </translation>
+    </message>
+</context>
+<context>
     <name>cloudDisk</name>
     <message>
         <source>没有登陆</source>
@@ -3311,6 +3397,13 @@
     </message>
 </context>
 <context>
+    <name>fileordermaplist</name>
+    <message>
+        <source>无法保存书籍顺序：</source>
+        <translation>تعذر حفظ ترتيب الكتب: </translation>
+    </message>
+</context>
+<context>
     <name>files</name>
     <message>
         <source>第%1章</source>
@@ -3335,10 +3428,6 @@
     <message>
         <source>caution</source>
         <translation>تحذير</translation>
-    </message>
-    <message>
-        <source>Do you confirm deletion? Deleted files will not be recovered.</source>
-        <translation>هل تؤكد الحذف؟ لن يمكن استعادة الملفات المحذوفة.</translation>
     </message>
     <message>
         <source>无法保存历史记录，文件未删除：%1</source>
@@ -3425,20 +3514,44 @@
         <translation>المجلد المراد استيراده هو المجلد الهدف نفسه؛ لا شيء للاستيراد</translation>
     </message>
     <message>
-        <source>File not exists:</source>
-        <translation>الملف غير موجود:</translation>
-    </message>
-    <message>
-        <source>Copy file failed:</source>
-        <translation>فشل النسخ:</translation>
-    </message>
-    <message>
         <source>不能导出到书中的文档：%1</source>
         <translation>لا يمكن التصدير إلى مستند من الكتاب: %1</translation>
     </message>
     <message>
         <source>导出失败：%1</source>
         <translation>فشل التصدير: %1</translation>
+    </message>
+    <message>
+        <source>是否确认删除书“%1”及其中的全部文档？删除的文件将不会恢复。</source>
+        <translation>هل تريد حذف الكتاب "%1" وكل مستنداته؟ لن يمكن استعادة الملفات المحذوفة.</translation>
+    </message>
+    <message>
+        <source>是否确认删除“%1”？删除的文件将不会恢复。</source>
+        <translation>هل تريد حذف "%1"؟ لن يمكن استعادة الملفات المحذوفة.</translation>
+    </message>
+    <message>
+        <source>文档名须以“.txt”或“.md”结尾</source>
+        <translation>يجب أن ينتهي اسم المستند بـ ".txt" أو ".md"</translation>
+    </message>
+    <message>
+        <source>导入</source>
+        <translation>استيراد</translation>
+    </message>
+    <message>
+        <source>不在文件目录内</source>
+        <translation>ليس في مجلد المستندات</translation>
+    </message>
+    <message>
+        <source>没有空闲的文件名</source>
+        <translation>لا يوجد اسم ملف متاح</translation>
+    </message>
+    <message>
+        <source>File not exists</source>
+        <translation>الملف غير موجود</translation>
+    </message>
+    <message>
+        <source>不能覆盖文档库中已有的文件：%1</source>
+        <translation>لا يمكن الكتابة فوق ملف موجود في المكتبة: %1</translation>
     </message>
 </context>
 <context>
@@ -3454,6 +3567,14 @@
     <message>
         <source>Do you confirm deletion? Deleted files will not be recovered.</source>
         <translation>هل تؤكد الحذف؟ لن يمكن استعادة الملفات المحذوفة.</translation>
+    </message>
+    <message>
+        <source>复制失败：</source>
+        <translation>فشل النسخ: </translation>
+    </message>
+    <message>
+        <source>移动失败：</source>
+        <translation>فشل النقل: </translation>
     </message>
 </context>
 <context>
@@ -3477,6 +3598,30 @@
     <message>
         <source>(系统版本:%1  软件版本:%2)</source>
         <translation>(إصدار النظام: %1  إصدار البرنامج: %2)</translation>
+    </message>
+    <message>
+        <source>文件夹不存在</source>
+        <translation>المجلد غير موجود</translation>
+    </message>
+    <message>
+        <source>这是一个文件，不是文件夹</source>
+        <translation>هذا ملف وليس مجلدًا</translation>
+    </message>
+    <message>
+        <source>这是文件系统的根目录</source>
+        <translation>هذا هو المجلد الجذر لنظام الملفات</translation>
+    </message>
+    <message>
+        <source>没有写入权限</source>
+        <translation>لا يوجد إذن بالكتابة</translation>
+    </message>
+    <message>
+        <source>不能使用文档文件夹 %1：%2。已改用默认文件夹。</source>
+        <translation>لا يمكن استخدام مجلد المستندات %1: %2. سيُستخدم المجلد الافتراضي.</translation>
+    </message>
+    <message>
+        <source>不能使用文档文件夹 %1：%2。</source>
+        <translation>لا يمكن استخدام مجلد المستندات %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -3533,6 +3678,10 @@
         <source>锁定状态不能退出程序</source>
         <translation>لا يمكن الخروج أثناء القفل</translation>
     </message>
+    <message>
+        <source>有文档未能保存，程序没有退出。再次退出将丢失未保存的内容。</source>
+        <translation>تعذر حفظ مستند، لذا لم يُغلق البرنامج. الخروج مرة أخرى سيفقد النص غير المحفوظ.</translation>
+    </message>
 </context>
 <context>
     <name>myRankingData</name>
@@ -3558,6 +3707,10 @@
     <message>
         <source>错误码:</source>
         <translation>رمز الخطأ:</translation>
+    </message>
+    <message>
+        <source>无法保存缓存文件：</source>
+        <translation>تعذر حفظ ملف ذاكرة التخزين المؤقت: </translation>
     </message>
 </context>
 <context>

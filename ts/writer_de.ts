@@ -229,6 +229,13 @@ Copyright © die Penlark-Entwickler.</translation>
     </message>
 </context>
 <context>
+    <name>DataTypeClass</name>
+    <message>
+        <source>文件已损坏且无法移开，未覆盖</source>
+        <translation>Die Datei ist beschädigt und lässt sich nicht beiseitelegen; sie wurde nicht überschrieben</translation>
+    </message>
+</context>
+<context>
     <name>DocumentTabPage</name>
     <message>
         <source>Open a document</source>
@@ -273,10 +280,6 @@ Copyright © die Penlark-Entwickler.</translation>
     <message>
         <source>Saved successfully</source>
         <translation>Erfolgreich gespeichert</translation>
-    </message>
-    <message>
-        <source>Save failed</source>
-        <translation>Speichern fehlgeschlagen</translation>
     </message>
     <message>
         <source>保存并关闭文档</source>
@@ -448,6 +451,29 @@ Copyright © die Penlark-Entwickler.</translation>
     <message>
         <source>All Supported Files</source>
         <translation>Alle unterstützten Dateien</translation>
+    </message>
+</context>
+<context>
+    <name>FormatReader</name>
+    <message>
+        <source>文档过大：超过 %1 个字符，已停止读取。</source>
+        <translation>Das Dokument ist zu groß: mehr als %1 Zeichen; das Lesen wurde beendet.</translation>
+    </message>
+    <message>
+        <source>文档段落过多：超过 %1 段，已停止读取。</source>
+        <translation>Das Dokument hat zu viele Absätze: mehr als %1; das Lesen wurde beendet.</translation>
+    </message>
+    <message>
+        <source>文档元素过多：超过 %1 个，已停止读取。</source>
+        <translation>Das Dokument hat zu viele Elemente: mehr als %1; das Lesen wurde beendet.</translation>
+    </message>
+    <message>
+        <source>读取文档超时：超过 %1 秒，已停止读取。</source>
+        <translation>Das Lesen des Dokuments dauerte zu lange: mehr als %1 Sekunden; das Lesen wurde beendet.</translation>
+    </message>
+    <message>
+        <source>文档嵌套过深：超过 %1 层，已停止读取。</source>
+        <translation>Das Dokument ist zu tief verschachtelt: mehr als %1 Ebenen; das Lesen wurde beendet.</translation>
     </message>
 </context>
 <context>
@@ -710,6 +736,17 @@ Copyright © die Penlark-Entwickler.</translation>
         <source>未找到</source>
         <translation>Nicht gefunden</translation>
     </message>
+    <message>
+        <source>无法保存历史记录：</source>
+        <translation>Der Verlauf kann nicht gespeichert werden: </translation>
+    </message>
+</context>
+<context>
+    <name>LibraryPath</name>
+    <message>
+        <source>无法新建文件：</source>
+        <translation>Die Datei kann nicht angelegt werden: </translation>
+    </message>
 </context>
 <context>
     <name>Locker</name>
@@ -882,6 +919,14 @@ Sie können es dort ausschalten.</translation>
         <source>指定名称的文件已存在</source>
         <translation>Eine Datei mit diesem Namen gibt es schon</translation>
     </message>
+    <message>
+        <source>名称不能以“.”开头</source>
+        <translation>Der Name darf nicht mit „.“ beginnen</translation>
+    </message>
+    <message>
+        <source>“%1”是程序自用的名称</source>
+        <translation>„%1“ ist ein Name, den das Programm selbst verwendet</translation>
+    </message>
 </context>
 <context>
     <name>LumoTheme</name>
@@ -912,6 +957,17 @@ Sie können es dort ausschalten.</translation>
     <message>
         <source>电纸书</source>
         <translation>E-Paper</translation>
+    </message>
+</context>
+<context>
+    <name>MarkModel</name>
+    <message>
+        <source>无法保存标记：</source>
+        <translation>Die Markierungen können nicht gespeichert werden: </translation>
+    </message>
+    <message>
+        <source>文件无法读取，未覆盖</source>
+        <translation>Die Datei kann nicht gelesen werden; sie wurde nicht überschrieben</translation>
     </message>
 </context>
 <context>
@@ -2126,6 +2182,22 @@ Einschalten?</translation>
         <source>创建失败</source>
         <translation>Erstellen fehlgeschlagen</translation>
     </message>
+    <message>
+        <source>房间名不能包含“/”</source>
+        <translation>Der Raumname darf „/“ nicht enthalten</translation>
+    </message>
+    <message>
+        <source>房间名不能包含控制字符</source>
+        <translation>Der Raumname darf keine Steuerzeichen enthalten</translation>
+    </message>
+    <message>
+        <source>房间名不能是“.”或“..”</source>
+        <translation>Der Raumname darf nicht „.“ oder „..“ sein</translation>
+    </message>
+    <message>
+        <source>房间名不能超过 %1 个字符</source>
+        <translation>Der Raumname darf höchstens %1 Zeichen lang sein</translation>
+    </message>
 </context>
 <context>
     <name>RankingPage</name>
@@ -2284,6 +2356,13 @@ Einschalten?</translation>
     <message>
         <source>偏好设置</source>
         <translation>Einstellungen</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>无法保存设置：</source>
+        <translation>Die Einstellungen können nicht gespeichert werden: </translation>
     </message>
 </context>
 <context>
@@ -3137,6 +3216,13 @@ Einschalten?</translation>
     </message>
 </context>
 <context>
+    <name>bot</name>
+    <message>
+        <source>无法保存缓存文件：</source>
+        <translation>Die Cache-Datei kann nicht gespeichert werden: </translation>
+    </message>
+</context>
+<context>
     <name>cloudDisk</name>
     <message>
         <source>没有登陆</source>
@@ -3311,6 +3397,13 @@ Einschalten?</translation>
     </message>
 </context>
 <context>
+    <name>fileordermaplist</name>
+    <message>
+        <source>无法保存书籍顺序：</source>
+        <translation>Die Buchreihenfolge kann nicht gespeichert werden: </translation>
+    </message>
+</context>
+<context>
     <name>files</name>
     <message>
         <source>第%1章</source>
@@ -3335,10 +3428,6 @@ Einschalten?</translation>
     <message>
         <source>caution</source>
         <translation>Achtung</translation>
-    </message>
-    <message>
-        <source>Do you confirm deletion? Deleted files will not be recovered.</source>
-        <translation>Wirklich löschen? Gelöschte Dateien lassen sich nicht wiederherstellen.</translation>
     </message>
     <message>
         <source>无法保存历史记录，文件未删除：%1</source>
@@ -3425,20 +3514,44 @@ Das lässt sich nicht rückgängig machen.</translation>
         <translation>Der zu importierende Ordner ist der Zielordner selbst; nichts zu importieren</translation>
     </message>
     <message>
-        <source>File not exists:</source>
-        <translation>Datei existiert nicht:</translation>
-    </message>
-    <message>
-        <source>Copy file failed:</source>
-        <translation>Kopieren fehlgeschlagen:</translation>
-    </message>
-    <message>
         <source>不能导出到书中的文档：%1</source>
         <translation>Export in ein Dokument des Buchs nicht möglich: %1</translation>
     </message>
     <message>
         <source>导出失败：%1</source>
         <translation>Export fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>是否确认删除书“%1”及其中的全部文档？删除的文件将不会恢复。</source>
+        <translation>Das Buch „%1“ mit allen Dokumenten löschen? Gelöschte Dateien lassen sich nicht wiederherstellen.</translation>
+    </message>
+    <message>
+        <source>是否确认删除“%1”？删除的文件将不会恢复。</source>
+        <translation>„%1“ löschen? Gelöschte Dateien lassen sich nicht wiederherstellen.</translation>
+    </message>
+    <message>
+        <source>文档名须以“.txt”或“.md”结尾</source>
+        <translation>Ein Dokumentname muss auf „.txt“ oder „.md“ enden</translation>
+    </message>
+    <message>
+        <source>导入</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>不在文件目录内</source>
+        <translation>Nicht im Dokumentordner</translation>
+    </message>
+    <message>
+        <source>没有空闲的文件名</source>
+        <translation>Kein freier Dateiname mehr</translation>
+    </message>
+    <message>
+        <source>File not exists</source>
+        <translation>Datei existiert nicht</translation>
+    </message>
+    <message>
+        <source>不能覆盖文档库中已有的文件：%1</source>
+        <translation>Eine Datei in der Bibliothek kann nicht überschrieben werden: %1</translation>
     </message>
 </context>
 <context>
@@ -3454,6 +3567,14 @@ Das lässt sich nicht rückgängig machen.</translation>
     <message>
         <source>Do you confirm deletion? Deleted files will not be recovered.</source>
         <translation>Wirklich löschen? Gelöschte Dateien lassen sich nicht wiederherstellen.</translation>
+    </message>
+    <message>
+        <source>复制失败：</source>
+        <translation>Kopieren fehlgeschlagen: </translation>
+    </message>
+    <message>
+        <source>移动失败：</source>
+        <translation>Verschieben fehlgeschlagen: </translation>
     </message>
 </context>
 <context>
@@ -3477,6 +3598,30 @@ Das lässt sich nicht rückgängig machen.</translation>
     <message>
         <source>(系统版本:%1  软件版本:%2)</source>
         <translation>(Systemversion: %1  Programmversion: %2)</translation>
+    </message>
+    <message>
+        <source>文件夹不存在</source>
+        <translation>Der Ordner existiert nicht</translation>
+    </message>
+    <message>
+        <source>这是一个文件，不是文件夹</source>
+        <translation>Das ist eine Datei, kein Ordner</translation>
+    </message>
+    <message>
+        <source>这是文件系统的根目录</source>
+        <translation>Das ist der Wurzelordner des Dateisystems</translation>
+    </message>
+    <message>
+        <source>没有写入权限</source>
+        <translation>Keine Schreibberechtigung</translation>
+    </message>
+    <message>
+        <source>不能使用文档文件夹 %1：%2。已改用默认文件夹。</source>
+        <translation>Der Dokumentordner %1 kann nicht verwendet werden: %2. Stattdessen wird der Standardordner verwendet.</translation>
+    </message>
+    <message>
+        <source>不能使用文档文件夹 %1：%2。</source>
+        <translation>Der Dokumentordner %1 kann nicht verwendet werden: %2.</translation>
     </message>
 </context>
 <context>
@@ -3533,6 +3678,10 @@ Das lässt sich nicht rückgängig machen.</translation>
         <source>锁定状态不能退出程序</source>
         <translation>Während der Sperre kann das Programm nicht beendet werden</translation>
     </message>
+    <message>
+        <source>有文档未能保存，程序没有退出。再次退出将丢失未保存的内容。</source>
+        <translation>Ein Dokument konnte nicht gespeichert werden, daher wurde das Programm nicht beendet. Erneutes Beenden verwirft den ungespeicherten Text.</translation>
+    </message>
 </context>
 <context>
     <name>myRankingData</name>
@@ -3558,6 +3707,10 @@ Das lässt sich nicht rückgängig machen.</translation>
     <message>
         <source>错误码:</source>
         <translation>Fehlercode:</translation>
+    </message>
+    <message>
+        <source>无法保存缓存文件：</source>
+        <translation>Die Cache-Datei kann nicht gespeichert werden: </translation>
     </message>
 </context>
 <context>

@@ -229,6 +229,13 @@ Copyright © the Penlark developers.</translation>
     </message>
 </context>
 <context>
+    <name>DataTypeClass</name>
+    <message>
+        <source>文件已损坏且无法移开，未覆盖</source>
+        <translation>The file is damaged and cannot be moved aside; it was not overwritten</translation>
+    </message>
+</context>
+<context>
     <name>DocumentTabPage</name>
     <message>
         <source>Open a document</source>
@@ -273,10 +280,6 @@ Copyright © the Penlark developers.</translation>
     <message>
         <source>Saved successfully</source>
         <translation>Saved successfully</translation>
-    </message>
-    <message>
-        <source>Save failed</source>
-        <translation>Save failed</translation>
     </message>
     <message>
         <source>保存并关闭文档</source>
@@ -448,6 +451,29 @@ Copyright © the Penlark developers.</translation>
     <message>
         <source>All Supported Files</source>
         <translation>All Supported Files</translation>
+    </message>
+</context>
+<context>
+    <name>FormatReader</name>
+    <message>
+        <source>文档过大：超过 %1 个字符，已停止读取。</source>
+        <translation>The document is too large: more than %1 characters; reading stopped.</translation>
+    </message>
+    <message>
+        <source>文档段落过多：超过 %1 段，已停止读取。</source>
+        <translation>The document has too many paragraphs: more than %1; reading stopped.</translation>
+    </message>
+    <message>
+        <source>文档元素过多：超过 %1 个，已停止读取。</source>
+        <translation>The document has too many elements: more than %1; reading stopped.</translation>
+    </message>
+    <message>
+        <source>读取文档超时：超过 %1 秒，已停止读取。</source>
+        <translation>Reading the document took too long: more than %1 seconds; reading stopped.</translation>
+    </message>
+    <message>
+        <source>文档嵌套过深：超过 %1 层，已停止读取。</source>
+        <translation>The document is nested too deeply: more than %1 levels; reading stopped.</translation>
     </message>
 </context>
 <context>
@@ -710,6 +736,17 @@ Copyright © the Penlark developers.</translation>
         <source>未找到</source>
         <translation>Not found</translation>
     </message>
+    <message>
+        <source>无法保存历史记录：</source>
+        <translation>Cannot save the history: </translation>
+    </message>
+</context>
+<context>
+    <name>LibraryPath</name>
+    <message>
+        <source>无法新建文件：</source>
+        <translation>Cannot create the file: </translation>
+    </message>
 </context>
 <context>
     <name>Locker</name>
@@ -882,6 +919,14 @@ You can turn it off in the preferences.</translation>
         <source>指定名称的文件已存在</source>
         <translation>A file with this name already exists</translation>
     </message>
+    <message>
+        <source>名称不能以“.”开头</source>
+        <translation>The name cannot start with "."</translation>
+    </message>
+    <message>
+        <source>“%1”是程序自用的名称</source>
+        <translation>"%1" is a name the program uses itself</translation>
+    </message>
 </context>
 <context>
     <name>LumoTheme</name>
@@ -912,6 +957,17 @@ You can turn it off in the preferences.</translation>
     <message>
         <source>电纸书</source>
         <translation>Electronic paper book</translation>
+    </message>
+</context>
+<context>
+    <name>MarkModel</name>
+    <message>
+        <source>无法保存标记：</source>
+        <translation>Cannot save the marks: </translation>
+    </message>
+    <message>
+        <source>文件无法读取，未覆盖</source>
+        <translation>The file cannot be read; it was not overwritten</translation>
     </message>
 </context>
 <context>
@@ -2126,6 +2182,22 @@ Switch it on?</translation>
         <source>创建失败</source>
         <translation>Creation failed</translation>
     </message>
+    <message>
+        <source>房间名不能包含“/”</source>
+        <translation>The room name cannot contain "/"</translation>
+    </message>
+    <message>
+        <source>房间名不能包含控制字符</source>
+        <translation>The room name cannot contain control characters</translation>
+    </message>
+    <message>
+        <source>房间名不能是“.”或“..”</source>
+        <translation>The room name cannot be "." or ".."</translation>
+    </message>
+    <message>
+        <source>房间名不能超过 %1 个字符</source>
+        <translation>The room name cannot be longer than %1 characters</translation>
+    </message>
 </context>
 <context>
     <name>RankingPage</name>
@@ -2284,6 +2356,13 @@ Switch it on?</translation>
     <message>
         <source>偏好设置</source>
         <translation>Preferences</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>无法保存设置：</source>
+        <translation>Cannot save the settings: </translation>
     </message>
 </context>
 <context>
@@ -3137,6 +3216,13 @@ Switch it on?</translation>
     </message>
 </context>
 <context>
+    <name>bot</name>
+    <message>
+        <source>无法保存缓存文件：</source>
+        <translation>Cannot save the cache file: </translation>
+    </message>
+</context>
+<context>
     <name>cloudDisk</name>
     <message>
         <source>没有登陆</source>
@@ -3311,6 +3397,13 @@ Switch it on?</translation>
     </message>
 </context>
 <context>
+    <name>fileordermaplist</name>
+    <message>
+        <source>无法保存书籍顺序：</source>
+        <translation>Cannot save the book order: </translation>
+    </message>
+</context>
+<context>
     <name>files</name>
     <message>
         <source>第%1章</source>
@@ -3335,10 +3428,6 @@ Switch it on?</translation>
     <message>
         <source>caution</source>
         <translation>caution</translation>
-    </message>
-    <message>
-        <source>Do you confirm deletion? Deleted files will not be recovered.</source>
-        <translation>Do you confirm deletion? Deleted files will not be recovered.</translation>
     </message>
     <message>
         <source>无法保存历史记录，文件未删除：%1</source>
@@ -3425,20 +3514,44 @@ It cannot be restored afterwards.</translation>
         <translation>The folder to import is the target folder itself; there is nothing to import</translation>
     </message>
     <message>
-        <source>File not exists:</source>
-        <translation>File not exists:</translation>
-    </message>
-    <message>
-        <source>Copy file failed:</source>
-        <translation>Copy file failed:</translation>
-    </message>
-    <message>
         <source>不能导出到书中的文档：%1</source>
         <translation>Cannot export into a document of the book: %1</translation>
     </message>
     <message>
         <source>导出失败：%1</source>
         <translation>Export failed: %1</translation>
+    </message>
+    <message>
+        <source>是否确认删除书“%1”及其中的全部文档？删除的文件将不会恢复。</source>
+        <translation>Delete the book "%1" and all its documents? Deleted files cannot be recovered.</translation>
+    </message>
+    <message>
+        <source>是否确认删除“%1”？删除的文件将不会恢复。</source>
+        <translation>Delete "%1"? Deleted files cannot be recovered.</translation>
+    </message>
+    <message>
+        <source>文档名须以“.txt”或“.md”结尾</source>
+        <translation>A document name must end in ".txt" or ".md"</translation>
+    </message>
+    <message>
+        <source>导入</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>不在文件目录内</source>
+        <translation>Not in the documents folder</translation>
+    </message>
+    <message>
+        <source>没有空闲的文件名</source>
+        <translation>No free file name left</translation>
+    </message>
+    <message>
+        <source>File not exists</source>
+        <translation>File not exists</translation>
+    </message>
+    <message>
+        <source>不能覆盖文档库中已有的文件：%1</source>
+        <translation>Cannot overwrite a file already in the library: %1</translation>
     </message>
 </context>
 <context>
@@ -3454,6 +3567,14 @@ It cannot be restored afterwards.</translation>
     <message>
         <source>Do you confirm deletion? Deleted files will not be recovered.</source>
         <translation>Do you confirm deletion? Deleted files will not be recovered.</translation>
+    </message>
+    <message>
+        <source>复制失败：</source>
+        <translation>Copying failed: </translation>
+    </message>
+    <message>
+        <source>移动失败：</source>
+        <translation>Moving failed: </translation>
     </message>
 </context>
 <context>
@@ -3477,6 +3598,30 @@ It cannot be restored afterwards.</translation>
     <message>
         <source>(系统版本:%1  软件版本:%2)</source>
         <translation>(System version: %1  Program version: %2)</translation>
+    </message>
+    <message>
+        <source>文件夹不存在</source>
+        <translation>The folder does not exist</translation>
+    </message>
+    <message>
+        <source>这是一个文件，不是文件夹</source>
+        <translation>This is a file, not a folder</translation>
+    </message>
+    <message>
+        <source>这是文件系统的根目录</source>
+        <translation>This is the root folder of the file system</translation>
+    </message>
+    <message>
+        <source>没有写入权限</source>
+        <translation>No write permission</translation>
+    </message>
+    <message>
+        <source>不能使用文档文件夹 %1：%2。已改用默认文件夹。</source>
+        <translation>Cannot use the documents folder %1: %2. The default folder is used instead.</translation>
+    </message>
+    <message>
+        <source>不能使用文档文件夹 %1：%2。</source>
+        <translation>Cannot use the documents folder %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -3533,6 +3678,10 @@ It cannot be restored afterwards.</translation>
         <source>锁定状态不能退出程序</source>
         <translation>You cannot quit while locked</translation>
     </message>
+    <message>
+        <source>有文档未能保存，程序没有退出。再次退出将丢失未保存的内容。</source>
+        <translation>A document could not be saved, so the program did not quit. Quitting again will lose the unsaved text.</translation>
+    </message>
 </context>
 <context>
     <name>myRankingData</name>
@@ -3558,6 +3707,10 @@ It cannot be restored afterwards.</translation>
     <message>
         <source>错误码:</source>
         <translation>Error code:</translation>
+    </message>
+    <message>
+        <source>无法保存缓存文件：</source>
+        <translation>Cannot save the cache file: </translation>
     </message>
 </context>
 <context>

@@ -229,6 +229,13 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
 </context>
 <context>
+    <name>DataTypeClass</name>
+    <message>
+        <source>文件已损坏且无法移开，未覆盖</source>
+        <translation>El archivo está dañado y no se puede apartar; no se sobrescribió</translation>
+    </message>
+</context>
+<context>
     <name>DocumentTabPage</name>
     <message>
         <source>Open a document</source>
@@ -273,10 +280,6 @@ Copyright © los desarrolladores de Penlark.</translation>
     <message>
         <source>Saved successfully</source>
         <translation>Guardado correctamente</translation>
-    </message>
-    <message>
-        <source>Save failed</source>
-        <translation>Error al guardar</translation>
     </message>
     <message>
         <source>保存并关闭文档</source>
@@ -448,6 +451,29 @@ Copyright © los desarrolladores de Penlark.</translation>
     <message>
         <source>All Supported Files</source>
         <translation>Todos los archivos compatibles</translation>
+    </message>
+</context>
+<context>
+    <name>FormatReader</name>
+    <message>
+        <source>文档过大：超过 %1 个字符，已停止读取。</source>
+        <translation>El documento es demasiado grande: más de %1 caracteres; se detuvo la lectura.</translation>
+    </message>
+    <message>
+        <source>文档段落过多：超过 %1 段，已停止读取。</source>
+        <translation>El documento tiene demasiados párrafos: más de %1; se detuvo la lectura.</translation>
+    </message>
+    <message>
+        <source>文档元素过多：超过 %1 个，已停止读取。</source>
+        <translation>El documento tiene demasiados elementos: más de %1; se detuvo la lectura.</translation>
+    </message>
+    <message>
+        <source>读取文档超时：超过 %1 秒，已停止读取。</source>
+        <translation>La lectura del documento tardó demasiado: más de %1 segundos; se detuvo la lectura.</translation>
+    </message>
+    <message>
+        <source>文档嵌套过深：超过 %1 层，已停止读取。</source>
+        <translation>El documento está anidado en exceso: más de %1 niveles; se detuvo la lectura.</translation>
     </message>
 </context>
 <context>
@@ -710,6 +736,17 @@ Copyright © los desarrolladores de Penlark.</translation>
         <source>未找到</source>
         <translation>No encontrado</translation>
     </message>
+    <message>
+        <source>无法保存历史记录：</source>
+        <translation>No se puede guardar el historial: </translation>
+    </message>
+</context>
+<context>
+    <name>LibraryPath</name>
+    <message>
+        <source>无法新建文件：</source>
+        <translation>No se puede crear el archivo: </translation>
+    </message>
 </context>
 <context>
     <name>Locker</name>
@@ -882,6 +919,14 @@ Puede desactivarla en las preferencias.</translation>
         <source>指定名称的文件已存在</source>
         <translation>Ya existe un archivo con ese nombre</translation>
     </message>
+    <message>
+        <source>名称不能以“.”开头</source>
+        <translation>El nombre no puede empezar por «.»</translation>
+    </message>
+    <message>
+        <source>“%1”是程序自用的名称</source>
+        <translation>«%1» es un nombre que usa el propio programa</translation>
+    </message>
 </context>
 <context>
     <name>LumoTheme</name>
@@ -912,6 +957,17 @@ Puede desactivarla en las preferencias.</translation>
     <message>
         <source>电纸书</source>
         <translation>Libro electrónico</translation>
+    </message>
+</context>
+<context>
+    <name>MarkModel</name>
+    <message>
+        <source>无法保存标记：</source>
+        <translation>No se pueden guardar las marcas: </translation>
+    </message>
+    <message>
+        <source>文件无法读取，未覆盖</source>
+        <translation>No se puede leer el archivo; no se sobrescribió</translation>
     </message>
 </context>
 <context>
@@ -2126,6 +2182,22 @@ Si su texto no es dialogado o no está seguro, ¡no active esta opción!
         <source>创建失败</source>
         <translation>Error al crear</translation>
     </message>
+    <message>
+        <source>房间名不能包含“/”</source>
+        <translation>El nombre de la sala no puede contener «/»</translation>
+    </message>
+    <message>
+        <source>房间名不能包含控制字符</source>
+        <translation>El nombre de la sala no puede contener caracteres de control</translation>
+    </message>
+    <message>
+        <source>房间名不能是“.”或“..”</source>
+        <translation>El nombre de la sala no puede ser «.» ni «..»</translation>
+    </message>
+    <message>
+        <source>房间名不能超过 %1 个字符</source>
+        <translation>El nombre de la sala no puede tener más de %1 caracteres</translation>
+    </message>
 </context>
 <context>
     <name>RankingPage</name>
@@ -2284,6 +2356,13 @@ Si su texto no es dialogado o no está seguro, ¡no active esta opción!
     <message>
         <source>偏好设置</source>
         <translation>Preferencias</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>无法保存设置：</source>
+        <translation>No se pueden guardar los ajustes: </translation>
     </message>
 </context>
 <context>
@@ -3137,6 +3216,13 @@ Si su texto no es dialogado o no está seguro, ¡no active esta opción!
     </message>
 </context>
 <context>
+    <name>bot</name>
+    <message>
+        <source>无法保存缓存文件：</source>
+        <translation>No se puede guardar el archivo de caché: </translation>
+    </message>
+</context>
+<context>
     <name>cloudDisk</name>
     <message>
         <source>没有登陆</source>
@@ -3311,6 +3397,13 @@ Si su texto no es dialogado o no está seguro, ¡no active esta opción!
     </message>
 </context>
 <context>
+    <name>fileordermaplist</name>
+    <message>
+        <source>无法保存书籍顺序：</source>
+        <translation>No se puede guardar el orden de los libros: </translation>
+    </message>
+</context>
+<context>
     <name>files</name>
     <message>
         <source>第%1章</source>
@@ -3335,10 +3428,6 @@ Si su texto no es dialogado o no está seguro, ¡no active esta opción!
     <message>
         <source>caution</source>
         <translation>Atención</translation>
-    </message>
-    <message>
-        <source>Do you confirm deletion? Deleted files will not be recovered.</source>
-        <translation>¿Confirma la eliminación? Los archivos eliminados no se podrán recuperar.</translation>
     </message>
     <message>
         <source>无法保存历史记录，文件未删除：%1</source>
@@ -3425,20 +3514,44 @@ No se podrá recuperar.</translation>
         <translation>La carpeta que importa es la misma de destino; no hay nada que importar</translation>
     </message>
     <message>
-        <source>File not exists:</source>
-        <translation>El archivo no existe:</translation>
-    </message>
-    <message>
-        <source>Copy file failed:</source>
-        <translation>Error al copiar:</translation>
-    </message>
-    <message>
         <source>不能导出到书中的文档：%1</source>
         <translation>No se puede exportar a un documento del libro: %1</translation>
     </message>
     <message>
         <source>导出失败：%1</source>
         <translation>Error al exportar: %1</translation>
+    </message>
+    <message>
+        <source>是否确认删除书“%1”及其中的全部文档？删除的文件将不会恢复。</source>
+        <translation>¿Eliminar el libro «%1» y todos sus documentos? Los archivos eliminados no se podrán recuperar.</translation>
+    </message>
+    <message>
+        <source>是否确认删除“%1”？删除的文件将不会恢复。</source>
+        <translation>¿Eliminar «%1»? Los archivos eliminados no se podrán recuperar.</translation>
+    </message>
+    <message>
+        <source>文档名须以“.txt”或“.md”结尾</source>
+        <translation>El nombre del documento debe terminar en «.txt» o «.md»</translation>
+    </message>
+    <message>
+        <source>导入</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>不在文件目录内</source>
+        <translation>No está en la carpeta de documentos</translation>
+    </message>
+    <message>
+        <source>没有空闲的文件名</source>
+        <translation>No queda ningún nombre de archivo libre</translation>
+    </message>
+    <message>
+        <source>File not exists</source>
+        <translation>El archivo no existe</translation>
+    </message>
+    <message>
+        <source>不能覆盖文档库中已有的文件：%1</source>
+        <translation>No se puede sobrescribir un archivo que ya está en la biblioteca: %1</translation>
     </message>
 </context>
 <context>
@@ -3454,6 +3567,14 @@ No se podrá recuperar.</translation>
     <message>
         <source>Do you confirm deletion? Deleted files will not be recovered.</source>
         <translation>¿Confirma la eliminación? Los archivos eliminados no se podrán recuperar.</translation>
+    </message>
+    <message>
+        <source>复制失败：</source>
+        <translation>Error al copiar: </translation>
+    </message>
+    <message>
+        <source>移动失败：</source>
+        <translation>Error al mover: </translation>
     </message>
 </context>
 <context>
@@ -3477,6 +3598,30 @@ No se podrá recuperar.</translation>
     <message>
         <source>(系统版本:%1  软件版本:%2)</source>
         <translation>(Versión del sistema: %1  Versión del programa: %2)</translation>
+    </message>
+    <message>
+        <source>文件夹不存在</source>
+        <translation>La carpeta no existe</translation>
+    </message>
+    <message>
+        <source>这是一个文件，不是文件夹</source>
+        <translation>Es un archivo, no una carpeta</translation>
+    </message>
+    <message>
+        <source>这是文件系统的根目录</source>
+        <translation>Es la carpeta raíz del sistema de archivos</translation>
+    </message>
+    <message>
+        <source>没有写入权限</source>
+        <translation>Sin permiso de escritura</translation>
+    </message>
+    <message>
+        <source>不能使用文档文件夹 %1：%2。已改用默认文件夹。</source>
+        <translation>No se puede usar la carpeta de documentos %1: %2. Se usa la carpeta predeterminada.</translation>
+    </message>
+    <message>
+        <source>不能使用文档文件夹 %1：%2。</source>
+        <translation>No se puede usar la carpeta de documentos %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -3533,6 +3678,10 @@ No se podrá recuperar.</translation>
         <source>锁定状态不能退出程序</source>
         <translation>No se puede salir durante el bloqueo</translation>
     </message>
+    <message>
+        <source>有文档未能保存，程序没有退出。再次退出将丢失未保存的内容。</source>
+        <translation>No se pudo guardar un documento y el programa no se cerró. Si vuelve a salir, perderá el texto sin guardar.</translation>
+    </message>
 </context>
 <context>
     <name>myRankingData</name>
@@ -3558,6 +3707,10 @@ No se podrá recuperar.</translation>
     <message>
         <source>错误码:</source>
         <translation>Código de error:</translation>
+    </message>
+    <message>
+        <source>无法保存缓存文件：</source>
+        <translation>No se puede guardar el archivo de caché: </translation>
     </message>
 </context>
 <context>

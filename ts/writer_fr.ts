@@ -229,6 +229,13 @@ Copyright © les développeurs de Penlark.</translation>
     </message>
 </context>
 <context>
+    <name>DataTypeClass</name>
+    <message>
+        <source>文件已损坏且无法移开，未覆盖</source>
+        <translation>Le fichier est endommagé et ne peut pas être mis de côté ; il n'a pas été écrasé</translation>
+    </message>
+</context>
+<context>
     <name>DocumentTabPage</name>
     <message>
         <source>Open a document</source>
@@ -273,10 +280,6 @@ Copyright © les développeurs de Penlark.</translation>
     <message>
         <source>Saved successfully</source>
         <translation>Enregistré</translation>
-    </message>
-    <message>
-        <source>Save failed</source>
-        <translation>Échec de l'enregistrement</translation>
     </message>
     <message>
         <source>保存并关闭文档</source>
@@ -448,6 +451,29 @@ Copyright © les développeurs de Penlark.</translation>
     <message>
         <source>All Supported Files</source>
         <translation>Tous les fichiers pris en charge</translation>
+    </message>
+</context>
+<context>
+    <name>FormatReader</name>
+    <message>
+        <source>文档过大：超过 %1 个字符，已停止读取。</source>
+        <translation>Le document est trop grand : plus de %1 caractères ; lecture arrêtée.</translation>
+    </message>
+    <message>
+        <source>文档段落过多：超过 %1 段，已停止读取。</source>
+        <translation>Le document contient trop de paragraphes : plus de %1 ; lecture arrêtée.</translation>
+    </message>
+    <message>
+        <source>文档元素过多：超过 %1 个，已停止读取。</source>
+        <translation>Le document contient trop d'éléments : plus de %1 ; lecture arrêtée.</translation>
+    </message>
+    <message>
+        <source>读取文档超时：超过 %1 秒，已停止读取。</source>
+        <translation>La lecture du document a pris trop de temps : plus de %1 secondes ; lecture arrêtée.</translation>
+    </message>
+    <message>
+        <source>文档嵌套过深：超过 %1 层，已停止读取。</source>
+        <translation>Le document est trop imbriqué : plus de %1 niveaux ; lecture arrêtée.</translation>
     </message>
 </context>
 <context>
@@ -710,6 +736,17 @@ Copyright © les développeurs de Penlark.</translation>
         <source>未找到</source>
         <translation>Introuvable</translation>
     </message>
+    <message>
+        <source>无法保存历史记录：</source>
+        <translation>Impossible d'enregistrer l'historique : </translation>
+    </message>
+</context>
+<context>
+    <name>LibraryPath</name>
+    <message>
+        <source>无法新建文件：</source>
+        <translation>Impossible de créer le fichier : </translation>
+    </message>
 </context>
 <context>
     <name>Locker</name>
@@ -882,6 +919,14 @@ Vous pouvez le désactiver dans les préférences.</translation>
         <source>指定名称的文件已存在</source>
         <translation>Un fichier portant ce nom existe déjà</translation>
     </message>
+    <message>
+        <source>名称不能以“.”开头</source>
+        <translation>Le nom ne peut pas commencer par « . »</translation>
+    </message>
+    <message>
+        <source>“%1”是程序自用的名称</source>
+        <translation>« %1 » est un nom réservé au programme</translation>
+    </message>
 </context>
 <context>
     <name>LumoTheme</name>
@@ -912,6 +957,17 @@ Vous pouvez le désactiver dans les préférences.</translation>
     <message>
         <source>电纸书</source>
         <translation>Liseuse</translation>
+    </message>
+</context>
+<context>
+    <name>MarkModel</name>
+    <message>
+        <source>无法保存标记：</source>
+        <translation>Impossible d'enregistrer les marques : </translation>
+    </message>
+    <message>
+        <source>文件无法读取，未覆盖</source>
+        <translation>Le fichier ne peut pas être lu ; il n'a pas été écrasé</translation>
     </message>
 </context>
 <context>
@@ -2126,6 +2182,22 @@ L'activer ?</translation>
         <source>创建失败</source>
         <translation>Échec de la création</translation>
     </message>
+    <message>
+        <source>房间名不能包含“/”</source>
+        <translation>Le nom du salon ne peut pas contenir « / »</translation>
+    </message>
+    <message>
+        <source>房间名不能包含控制字符</source>
+        <translation>Le nom du salon ne peut pas contenir de caractères de contrôle</translation>
+    </message>
+    <message>
+        <source>房间名不能是“.”或“..”</source>
+        <translation>Le nom du salon ne peut pas être « . » ni « .. »</translation>
+    </message>
+    <message>
+        <source>房间名不能超过 %1 个字符</source>
+        <translation>Le nom du salon ne peut pas dépasser %1 caractères</translation>
+    </message>
 </context>
 <context>
     <name>RankingPage</name>
@@ -2284,6 +2356,13 @@ L'activer ?</translation>
     <message>
         <source>偏好设置</source>
         <translation>Préférences</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>无法保存设置：</source>
+        <translation>Impossible d'enregistrer les réglages : </translation>
     </message>
 </context>
 <context>
@@ -3137,6 +3216,13 @@ L'activer ?</translation>
     </message>
 </context>
 <context>
+    <name>bot</name>
+    <message>
+        <source>无法保存缓存文件：</source>
+        <translation>Impossible d'enregistrer le fichier de cache : </translation>
+    </message>
+</context>
+<context>
     <name>cloudDisk</name>
     <message>
         <source>没有登陆</source>
@@ -3311,6 +3397,13 @@ L'activer ?</translation>
     </message>
 </context>
 <context>
+    <name>fileordermaplist</name>
+    <message>
+        <source>无法保存书籍顺序：</source>
+        <translation>Impossible d'enregistrer l'ordre des livres : </translation>
+    </message>
+</context>
+<context>
     <name>files</name>
     <message>
         <source>第%1章</source>
@@ -3335,10 +3428,6 @@ L'activer ?</translation>
     <message>
         <source>caution</source>
         <translation>Attention</translation>
-    </message>
-    <message>
-        <source>Do you confirm deletion? Deleted files will not be recovered.</source>
-        <translation>Confirmer la suppression ? Les fichiers supprimés ne pourront pas être récupérés.</translation>
     </message>
     <message>
         <source>无法保存历史记录，文件未删除：%1</source>
@@ -3425,20 +3514,44 @@ Cette action est irréversible.</translation>
         <translation>Le dossier à importer est le dossier cible lui-même : rien à importer</translation>
     </message>
     <message>
-        <source>File not exists:</source>
-        <translation>Le fichier n'existe pas :</translation>
-    </message>
-    <message>
-        <source>Copy file failed:</source>
-        <translation>Échec de la copie :</translation>
-    </message>
-    <message>
         <source>不能导出到书中的文档：%1</source>
         <translation>Impossible d'exporter dans un document du livre : %1</translation>
     </message>
     <message>
         <source>导出失败：%1</source>
         <translation>Échec de l'export : %1</translation>
+    </message>
+    <message>
+        <source>是否确认删除书“%1”及其中的全部文档？删除的文件将不会恢复。</source>
+        <translation>Supprimer le livre « %1 » et tous ses documents ? Les fichiers supprimés ne pourront pas être récupérés.</translation>
+    </message>
+    <message>
+        <source>是否确认删除“%1”？删除的文件将不会恢复。</source>
+        <translation>Supprimer « %1 » ? Les fichiers supprimés ne pourront pas être récupérés.</translation>
+    </message>
+    <message>
+        <source>文档名须以“.txt”或“.md”结尾</source>
+        <translation>Le nom d'un document doit finir par « .txt » ou « .md »</translation>
+    </message>
+    <message>
+        <source>导入</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>不在文件目录内</source>
+        <translation>Pas dans le dossier des documents</translation>
+    </message>
+    <message>
+        <source>没有空闲的文件名</source>
+        <translation>Plus aucun nom de fichier disponible</translation>
+    </message>
+    <message>
+        <source>File not exists</source>
+        <translation>Le fichier n'existe pas</translation>
+    </message>
+    <message>
+        <source>不能覆盖文档库中已有的文件：%1</source>
+        <translation>Impossible d'écraser un fichier déjà présent dans la bibliothèque : %1</translation>
     </message>
 </context>
 <context>
@@ -3454,6 +3567,14 @@ Cette action est irréversible.</translation>
     <message>
         <source>Do you confirm deletion? Deleted files will not be recovered.</source>
         <translation>Confirmer la suppression ? Les fichiers supprimés ne pourront pas être récupérés.</translation>
+    </message>
+    <message>
+        <source>复制失败：</source>
+        <translation>Échec de la copie : </translation>
+    </message>
+    <message>
+        <source>移动失败：</source>
+        <translation>Échec du déplacement : </translation>
     </message>
 </context>
 <context>
@@ -3477,6 +3598,30 @@ Cette action est irréversible.</translation>
     <message>
         <source>(系统版本:%1  软件版本:%2)</source>
         <translation>(Version du système : %1  Version du programme : %2)</translation>
+    </message>
+    <message>
+        <source>文件夹不存在</source>
+        <translation>Le dossier n'existe pas</translation>
+    </message>
+    <message>
+        <source>这是一个文件，不是文件夹</source>
+        <translation>C'est un fichier, pas un dossier</translation>
+    </message>
+    <message>
+        <source>这是文件系统的根目录</source>
+        <translation>C'est le dossier racine du système de fichiers</translation>
+    </message>
+    <message>
+        <source>没有写入权限</source>
+        <translation>Pas d'autorisation d'écriture</translation>
+    </message>
+    <message>
+        <source>不能使用文档文件夹 %1：%2。已改用默认文件夹。</source>
+        <translation>Impossible d'utiliser le dossier des documents %1 : %2. Le dossier par défaut est utilisé.</translation>
+    </message>
+    <message>
+        <source>不能使用文档文件夹 %1：%2。</source>
+        <translation>Impossible d'utiliser le dossier des documents %1 : %2.</translation>
     </message>
 </context>
 <context>
@@ -3533,6 +3678,10 @@ Cette action est irréversible.</translation>
         <source>锁定状态不能退出程序</source>
         <translation>Impossible de quitter pendant le verrouillage</translation>
     </message>
+    <message>
+        <source>有文档未能保存，程序没有退出。再次退出将丢失未保存的内容。</source>
+        <translation>Un document n'a pas pu être enregistré : le programme n'a pas quitté. Quitter à nouveau perdra le texte non enregistré.</translation>
+    </message>
 </context>
 <context>
     <name>myRankingData</name>
@@ -3558,6 +3707,10 @@ Cette action est irréversible.</translation>
     <message>
         <source>错误码:</source>
         <translation>Code d'erreur :</translation>
+    </message>
+    <message>
+        <source>无法保存缓存文件：</source>
+        <translation>Impossible d'enregistrer le fichier de cache : </translation>
     </message>
 </context>
 <context>

@@ -229,6 +229,13 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
 </context>
 <context>
+    <name>DataTypeClass</name>
+    <message>
+        <source>文件已损坏且无法移开，未覆盖</source>
+        <translation>Il file è danneggiato e non può essere spostato; non è stato sovrascritto</translation>
+    </message>
+</context>
+<context>
     <name>DocumentTabPage</name>
     <message>
         <source>Open a document</source>
@@ -273,10 +280,6 @@ Copyright © gli sviluppatori di Penlark.</translation>
     <message>
         <source>Saved successfully</source>
         <translation>Salvato</translation>
-    </message>
-    <message>
-        <source>Save failed</source>
-        <translation>Salvataggio non riuscito</translation>
     </message>
     <message>
         <source>保存并关闭文档</source>
@@ -448,6 +451,29 @@ Copyright © gli sviluppatori di Penlark.</translation>
     <message>
         <source>All Supported Files</source>
         <translation>Tutti i file supportati</translation>
+    </message>
+</context>
+<context>
+    <name>FormatReader</name>
+    <message>
+        <source>文档过大：超过 %1 个字符，已停止读取。</source>
+        <translation>Il documento è troppo grande: più di %1 caratteri; lettura interrotta.</translation>
+    </message>
+    <message>
+        <source>文档段落过多：超过 %1 段，已停止读取。</source>
+        <translation>Il documento ha troppi paragrafi: più di %1; lettura interrotta.</translation>
+    </message>
+    <message>
+        <source>文档元素过多：超过 %1 个，已停止读取。</source>
+        <translation>Il documento ha troppi elementi: più di %1; lettura interrotta.</translation>
+    </message>
+    <message>
+        <source>读取文档超时：超过 %1 秒，已停止读取。</source>
+        <translation>La lettura del documento ha richiesto troppo tempo: più di %1 secondi; lettura interrotta.</translation>
+    </message>
+    <message>
+        <source>文档嵌套过深：超过 %1 层，已停止读取。</source>
+        <translation>Il documento è annidato troppo: più di %1 livelli; lettura interrotta.</translation>
     </message>
 </context>
 <context>
@@ -710,6 +736,17 @@ Copyright © gli sviluppatori di Penlark.</translation>
         <source>未找到</source>
         <translation>Non trovato</translation>
     </message>
+    <message>
+        <source>无法保存历史记录：</source>
+        <translation>Impossibile salvare la cronologia: </translation>
+    </message>
+</context>
+<context>
+    <name>LibraryPath</name>
+    <message>
+        <source>无法新建文件：</source>
+        <translation>Impossibile creare il file: </translation>
+    </message>
 </context>
 <context>
     <name>Locker</name>
@@ -882,6 +919,14 @@ Puoi disattivarla nelle preferenze.</translation>
         <source>指定名称的文件已存在</source>
         <translation>Esiste già un file con questo nome</translation>
     </message>
+    <message>
+        <source>名称不能以“.”开头</source>
+        <translation>Il nome non può iniziare con «.»</translation>
+    </message>
+    <message>
+        <source>“%1”是程序自用的名称</source>
+        <translation>«%1» è un nome usato dal programma stesso</translation>
+    </message>
 </context>
 <context>
     <name>LumoTheme</name>
@@ -912,6 +957,17 @@ Puoi disattivarla nelle preferenze.</translation>
     <message>
         <source>电纸书</source>
         <translation>E-reader</translation>
+    </message>
+</context>
+<context>
+    <name>MarkModel</name>
+    <message>
+        <source>无法保存标记：</source>
+        <translation>Impossibile salvare i segni: </translation>
+    </message>
+    <message>
+        <source>文件无法读取，未覆盖</source>
+        <translation>Il file non può essere letto; non è stato sovrascritto</translation>
     </message>
 </context>
 <context>
@@ -2126,6 +2182,22 @@ Attivarlo?</translation>
         <source>创建失败</source>
         <translation>Creazione non riuscita</translation>
     </message>
+    <message>
+        <source>房间名不能包含“/”</source>
+        <translation>Il nome della stanza non può contenere «/»</translation>
+    </message>
+    <message>
+        <source>房间名不能包含控制字符</source>
+        <translation>Il nome della stanza non può contenere caratteri di controllo</translation>
+    </message>
+    <message>
+        <source>房间名不能是“.”或“..”</source>
+        <translation>Il nome della stanza non può essere «.» o «..»</translation>
+    </message>
+    <message>
+        <source>房间名不能超过 %1 个字符</source>
+        <translation>Il nome della stanza non può superare %1 caratteri</translation>
+    </message>
 </context>
 <context>
     <name>RankingPage</name>
@@ -2284,6 +2356,13 @@ Attivarlo?</translation>
     <message>
         <source>偏好设置</source>
         <translation>Preferenze</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>无法保存设置：</source>
+        <translation>Impossibile salvare le impostazioni: </translation>
     </message>
 </context>
 <context>
@@ -3137,6 +3216,13 @@ Attivarlo?</translation>
     </message>
 </context>
 <context>
+    <name>bot</name>
+    <message>
+        <source>无法保存缓存文件：</source>
+        <translation>Impossibile salvare il file di cache: </translation>
+    </message>
+</context>
+<context>
     <name>cloudDisk</name>
     <message>
         <source>没有登陆</source>
@@ -3311,6 +3397,13 @@ Attivarlo?</translation>
     </message>
 </context>
 <context>
+    <name>fileordermaplist</name>
+    <message>
+        <source>无法保存书籍顺序：</source>
+        <translation>Impossibile salvare l'ordine dei libri: </translation>
+    </message>
+</context>
+<context>
     <name>files</name>
     <message>
         <source>第%1章</source>
@@ -3335,10 +3428,6 @@ Attivarlo?</translation>
     <message>
         <source>caution</source>
         <translation>Attenzione</translation>
-    </message>
-    <message>
-        <source>Do you confirm deletion? Deleted files will not be recovered.</source>
-        <translation>Confermi l'eliminazione? I file eliminati non potranno essere recuperati.</translation>
     </message>
     <message>
         <source>无法保存历史记录，文件未删除：%1</source>
@@ -3425,20 +3514,44 @@ Non sarà possibile recuperarlo.</translation>
         <translation>La cartella da importare è la cartella di destinazione: niente da importare</translation>
     </message>
     <message>
-        <source>File not exists:</source>
-        <translation>Il file non esiste:</translation>
-    </message>
-    <message>
-        <source>Copy file failed:</source>
-        <translation>Copia non riuscita:</translation>
-    </message>
-    <message>
         <source>不能导出到书中的文档：%1</source>
         <translation>Impossibile esportare in un documento del libro: %1</translation>
     </message>
     <message>
         <source>导出失败：%1</source>
         <translation>Esportazione non riuscita: %1</translation>
+    </message>
+    <message>
+        <source>是否确认删除书“%1”及其中的全部文档？删除的文件将不会恢复。</source>
+        <translation>Eliminare il libro «%1» e tutti i suoi documenti? I file eliminati non potranno essere recuperati.</translation>
+    </message>
+    <message>
+        <source>是否确认删除“%1”？删除的文件将不会恢复。</source>
+        <translation>Eliminare «%1»? I file eliminati non potranno essere recuperati.</translation>
+    </message>
+    <message>
+        <source>文档名须以“.txt”或“.md”结尾</source>
+        <translation>Il nome del documento deve finire con «.txt» o «.md»</translation>
+    </message>
+    <message>
+        <source>导入</source>
+        <translation>Importa</translation>
+    </message>
+    <message>
+        <source>不在文件目录内</source>
+        <translation>Non è nella cartella dei documenti</translation>
+    </message>
+    <message>
+        <source>没有空闲的文件名</source>
+        <translation>Nessun nome di file libero</translation>
+    </message>
+    <message>
+        <source>File not exists</source>
+        <translation>Il file non esiste</translation>
+    </message>
+    <message>
+        <source>不能覆盖文档库中已有的文件：%1</source>
+        <translation>Impossibile sovrascrivere un file già presente nella libreria: %1</translation>
     </message>
 </context>
 <context>
@@ -3454,6 +3567,14 @@ Non sarà possibile recuperarlo.</translation>
     <message>
         <source>Do you confirm deletion? Deleted files will not be recovered.</source>
         <translation>Confermi l'eliminazione? I file eliminati non potranno essere recuperati.</translation>
+    </message>
+    <message>
+        <source>复制失败：</source>
+        <translation>Copia non riuscita: </translation>
+    </message>
+    <message>
+        <source>移动失败：</source>
+        <translation>Spostamento non riuscito: </translation>
     </message>
 </context>
 <context>
@@ -3477,6 +3598,30 @@ Non sarà possibile recuperarlo.</translation>
     <message>
         <source>(系统版本:%1  软件版本:%2)</source>
         <translation>(Versione del sistema: %1  Versione del programma: %2)</translation>
+    </message>
+    <message>
+        <source>文件夹不存在</source>
+        <translation>La cartella non esiste</translation>
+    </message>
+    <message>
+        <source>这是一个文件，不是文件夹</source>
+        <translation>È un file, non una cartella</translation>
+    </message>
+    <message>
+        <source>这是文件系统的根目录</source>
+        <translation>È la cartella radice del file system</translation>
+    </message>
+    <message>
+        <source>没有写入权限</source>
+        <translation>Nessun permesso di scrittura</translation>
+    </message>
+    <message>
+        <source>不能使用文档文件夹 %1：%2。已改用默认文件夹。</source>
+        <translation>Impossibile usare la cartella dei documenti %1: %2. Si usa la cartella predefinita.</translation>
+    </message>
+    <message>
+        <source>不能使用文档文件夹 %1：%2。</source>
+        <translation>Impossibile usare la cartella dei documenti %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -3533,6 +3678,10 @@ Non sarà possibile recuperarlo.</translation>
         <source>锁定状态不能退出程序</source>
         <translation>Non puoi uscire durante il blocco</translation>
     </message>
+    <message>
+        <source>有文档未能保存，程序没有退出。再次退出将丢失未保存的内容。</source>
+        <translation>Non è stato possibile salvare un documento, quindi il programma non si è chiuso. Uscendo di nuovo si perderà il testo non salvato.</translation>
+    </message>
 </context>
 <context>
     <name>myRankingData</name>
@@ -3558,6 +3707,10 @@ Non sarà possibile recuperarlo.</translation>
     <message>
         <source>错误码:</source>
         <translation>Codice di errore:</translation>
+    </message>
+    <message>
+        <source>无法保存缓存文件：</source>
+        <translation>Impossibile salvare il file di cache: </translation>
     </message>
 </context>
 <context>

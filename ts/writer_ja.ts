@@ -229,6 +229,13 @@ Copyright © Penlark 開発者</translation>
     </message>
 </context>
 <context>
+    <name>DataTypeClass</name>
+    <message>
+        <source>文件已损坏且无法移开，未覆盖</source>
+        <translation>ファイルが壊れていて退避できないため、上書きしませんでした</translation>
+    </message>
+</context>
+<context>
     <name>DocumentTabPage</name>
     <message>
         <source>Open a document</source>
@@ -273,10 +280,6 @@ Copyright © Penlark 開発者</translation>
     <message>
         <source>Saved successfully</source>
         <translation>保存しました</translation>
-    </message>
-    <message>
-        <source>Save failed</source>
-        <translation>保存に失敗しました</translation>
     </message>
     <message>
         <source>保存并关闭文档</source>
@@ -448,6 +451,29 @@ Copyright © Penlark 開発者</translation>
     <message>
         <source>All Supported Files</source>
         <translation>対応するすべてのファイル</translation>
+    </message>
+</context>
+<context>
+    <name>FormatReader</name>
+    <message>
+        <source>文档过大：超过 %1 个字符，已停止读取。</source>
+        <translation>文書が大きすぎます(%1 文字超)。読み込みを中止しました。</translation>
+    </message>
+    <message>
+        <source>文档段落过多：超过 %1 段，已停止读取。</source>
+        <translation>文書の段落が多すぎます(%1 段落超)。読み込みを中止しました。</translation>
+    </message>
+    <message>
+        <source>文档元素过多：超过 %1 个，已停止读取。</source>
+        <translation>文書の要素が多すぎます(%1 個超)。読み込みを中止しました。</translation>
+    </message>
+    <message>
+        <source>读取文档超时：超过 %1 秒，已停止读取。</source>
+        <translation>文書の読み込みに時間がかかりすぎました(%1 秒超)。読み込みを中止しました。</translation>
+    </message>
+    <message>
+        <source>文档嵌套过深：超过 %1 层，已停止读取。</source>
+        <translation>文書の入れ子が深すぎます(%1 階層超)。読み込みを中止しました。</translation>
     </message>
 </context>
 <context>
@@ -710,6 +736,17 @@ Copyright © Penlark 開発者</translation>
         <source>未找到</source>
         <translation>見つかりません</translation>
     </message>
+    <message>
+        <source>无法保存历史记录：</source>
+        <translation>履歴を保存できません: </translation>
+    </message>
+</context>
+<context>
+    <name>LibraryPath</name>
+    <message>
+        <source>无法新建文件：</source>
+        <translation>ファイルを作成できません: </translation>
+    </message>
 </context>
 <context>
     <name>Locker</name>
@@ -882,6 +919,14 @@ Copyright © Penlark 開発者</translation>
         <source>指定名称的文件已存在</source>
         <translation>同じ名前のファイルがすでにあります</translation>
     </message>
+    <message>
+        <source>名称不能以“.”开头</source>
+        <translation>名前を「.」で始めることはできません</translation>
+    </message>
+    <message>
+        <source>“%1”是程序自用的名称</source>
+        <translation>「%1」はプログラムが使う名前です</translation>
+    </message>
 </context>
 <context>
     <name>LumoTheme</name>
@@ -912,6 +957,17 @@ Copyright © Penlark 開発者</translation>
     <message>
         <source>电纸书</source>
         <translation>電子ペーパー</translation>
+    </message>
+</context>
+<context>
+    <name>MarkModel</name>
+    <message>
+        <source>无法保存标记：</source>
+        <translation>マークを保存できません: </translation>
+    </message>
+    <message>
+        <source>文件无法读取，未覆盖</source>
+        <translation>ファイルを読み込めないため、上書きしませんでした</translation>
     </message>
 </context>
 <context>
@@ -2126,6 +2182,22 @@ Copyright © Penlark 開発者</translation>
         <source>创建失败</source>
         <translation>作成に失敗しました</translation>
     </message>
+    <message>
+        <source>房间名不能包含“/”</source>
+        <translation>ルーム名に「/」は使えません</translation>
+    </message>
+    <message>
+        <source>房间名不能包含控制字符</source>
+        <translation>ルーム名に制御文字は使えません</translation>
+    </message>
+    <message>
+        <source>房间名不能是“.”或“..”</source>
+        <translation>ルーム名を「.」や「..」にはできません</translation>
+    </message>
+    <message>
+        <source>房间名不能超过 %1 个字符</source>
+        <translation>ルーム名は %1 文字以内にしてください</translation>
+    </message>
 </context>
 <context>
     <name>RankingPage</name>
@@ -2284,6 +2356,13 @@ Copyright © Penlark 開発者</translation>
     <message>
         <source>偏好设置</source>
         <translation>環境設定</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>无法保存设置：</source>
+        <translation>設定を保存できません: </translation>
     </message>
 </context>
 <context>
@@ -3137,6 +3216,13 @@ Copyright © Penlark 開発者</translation>
     </message>
 </context>
 <context>
+    <name>bot</name>
+    <message>
+        <source>无法保存缓存文件：</source>
+        <translation>キャッシュファイルを保存できません: </translation>
+    </message>
+</context>
+<context>
     <name>cloudDisk</name>
     <message>
         <source>没有登陆</source>
@@ -3311,6 +3397,13 @@ Copyright © Penlark 開発者</translation>
     </message>
 </context>
 <context>
+    <name>fileordermaplist</name>
+    <message>
+        <source>无法保存书籍顺序：</source>
+        <translation>本の順序を保存できません: </translation>
+    </message>
+</context>
+<context>
     <name>files</name>
     <message>
         <source>第%1章</source>
@@ -3335,10 +3428,6 @@ Copyright © Penlark 開発者</translation>
     <message>
         <source>caution</source>
         <translation>注意</translation>
-    </message>
-    <message>
-        <source>Do you confirm deletion? Deleted files will not be recovered.</source>
-        <translation>削除しますか? 削除したファイルは元に戻せません。</translation>
     </message>
     <message>
         <source>无法保存历史记录，文件未删除：%1</source>
@@ -3425,20 +3514,44 @@ Copyright © Penlark 開発者</translation>
         <translation>インポートするフォルダーが対象フォルダーと同じなので、インポートは不要です</translation>
     </message>
     <message>
-        <source>File not exists:</source>
-        <translation>ファイルがありません:</translation>
-    </message>
-    <message>
-        <source>Copy file failed:</source>
-        <translation>コピーに失敗しました:</translation>
-    </message>
-    <message>
         <source>不能导出到书中的文档：%1</source>
         <translation>本の中の文書にはエクスポートできません: %1</translation>
     </message>
     <message>
         <source>导出失败：%1</source>
         <translation>エクスポートに失敗しました: %1</translation>
+    </message>
+    <message>
+        <source>是否确认删除书“%1”及其中的全部文档？删除的文件将不会恢复。</source>
+        <translation>本「%1」とその中のすべての文書を削除しますか? 削除したファイルは元に戻せません。</translation>
+    </message>
+    <message>
+        <source>是否确认删除“%1”？删除的文件将不会恢复。</source>
+        <translation>「%1」を削除しますか? 削除したファイルは元に戻せません。</translation>
+    </message>
+    <message>
+        <source>文档名须以“.txt”或“.md”结尾</source>
+        <translation>文書名は「.txt」か「.md」で終わる必要があります</translation>
+    </message>
+    <message>
+        <source>导入</source>
+        <translation>インポート</translation>
+    </message>
+    <message>
+        <source>不在文件目录内</source>
+        <translation>文書フォルダー内にありません</translation>
+    </message>
+    <message>
+        <source>没有空闲的文件名</source>
+        <translation>空いているファイル名がありません</translation>
+    </message>
+    <message>
+        <source>File not exists</source>
+        <translation>ファイルがありません</translation>
+    </message>
+    <message>
+        <source>不能覆盖文档库中已有的文件：%1</source>
+        <translation>ライブラリにある既存のファイルは上書きできません: %1</translation>
     </message>
 </context>
 <context>
@@ -3454,6 +3567,14 @@ Copyright © Penlark 開発者</translation>
     <message>
         <source>Do you confirm deletion? Deleted files will not be recovered.</source>
         <translation>削除しますか? 削除したファイルは元に戻せません。</translation>
+    </message>
+    <message>
+        <source>复制失败：</source>
+        <translation>コピーに失敗しました: </translation>
+    </message>
+    <message>
+        <source>移动失败：</source>
+        <translation>移動に失敗しました: </translation>
     </message>
 </context>
 <context>
@@ -3477,6 +3598,30 @@ Copyright © Penlark 開発者</translation>
     <message>
         <source>(系统版本:%1  软件版本:%2)</source>
         <translation>(システムのバージョン: %1  ソフトのバージョン: %2)</translation>
+    </message>
+    <message>
+        <source>文件夹不存在</source>
+        <translation>フォルダーがありません</translation>
+    </message>
+    <message>
+        <source>这是一个文件，不是文件夹</source>
+        <translation>これはファイルで、フォルダーではありません</translation>
+    </message>
+    <message>
+        <source>这是文件系统的根目录</source>
+        <translation>ここはファイルシステムのルートフォルダーです</translation>
+    </message>
+    <message>
+        <source>没有写入权限</source>
+        <translation>書き込み権限がありません</translation>
+    </message>
+    <message>
+        <source>不能使用文档文件夹 %1：%2。已改用默认文件夹。</source>
+        <translation>文書フォルダー %1 を使えません: %2。既定のフォルダーを使います。</translation>
+    </message>
+    <message>
+        <source>不能使用文档文件夹 %1：%2。</source>
+        <translation>文書フォルダー %1 を使えません: %2。</translation>
     </message>
 </context>
 <context>
@@ -3533,6 +3678,10 @@ Copyright © Penlark 開発者</translation>
         <source>锁定状态不能退出程序</source>
         <translation>ロック中は終了できません</translation>
     </message>
+    <message>
+        <source>有文档未能保存，程序没有退出。再次退出将丢失未保存的内容。</source>
+        <translation>保存できない文書があったため、終了しませんでした。もう一度終了すると未保存の内容は失われます。</translation>
+    </message>
 </context>
 <context>
     <name>myRankingData</name>
@@ -3558,6 +3707,10 @@ Copyright © Penlark 開発者</translation>
     <message>
         <source>错误码:</source>
         <translation>エラーコード:</translation>
+    </message>
+    <message>
+        <source>无法保存缓存文件：</source>
+        <translation>キャッシュファイルを保存できません: </translation>
     </message>
 </context>
 <context>

@@ -229,6 +229,13 @@ Copyright © Penlark 개발자</translation>
     </message>
 </context>
 <context>
+    <name>DataTypeClass</name>
+    <message>
+        <source>文件已损坏且无法移开，未覆盖</source>
+        <translation>파일이 손상되어 옮길 수 없으므로 덮어쓰지 않았습니다</translation>
+    </message>
+</context>
+<context>
     <name>DocumentTabPage</name>
     <message>
         <source>Open a document</source>
@@ -273,10 +280,6 @@ Copyright © Penlark 개발자</translation>
     <message>
         <source>Saved successfully</source>
         <translation>저장했습니다</translation>
-    </message>
-    <message>
-        <source>Save failed</source>
-        <translation>저장 실패</translation>
     </message>
     <message>
         <source>保存并关闭文档</source>
@@ -448,6 +451,29 @@ Copyright © Penlark 개발자</translation>
     <message>
         <source>All Supported Files</source>
         <translation>지원되는 모든 파일</translation>
+    </message>
+</context>
+<context>
+    <name>FormatReader</name>
+    <message>
+        <source>文档过大：超过 %1 个字符，已停止读取。</source>
+        <translation>문서가 너무 큽니다(%1자 초과). 읽기를 멈췄습니다.</translation>
+    </message>
+    <message>
+        <source>文档段落过多：超过 %1 段，已停止读取。</source>
+        <translation>문서 문단이 너무 많습니다(%1개 초과). 읽기를 멈췄습니다.</translation>
+    </message>
+    <message>
+        <source>文档元素过多：超过 %1 个，已停止读取。</source>
+        <translation>문서 요소가 너무 많습니다(%1개 초과). 읽기를 멈췄습니다.</translation>
+    </message>
+    <message>
+        <source>读取文档超时：超过 %1 秒，已停止读取。</source>
+        <translation>문서를 읽는 데 너무 오래 걸렸습니다(%1초 초과). 읽기를 멈췄습니다.</translation>
+    </message>
+    <message>
+        <source>文档嵌套过深：超过 %1 层，已停止读取。</source>
+        <translation>문서 중첩이 너무 깊습니다(%1단계 초과). 읽기를 멈췄습니다.</translation>
     </message>
 </context>
 <context>
@@ -710,6 +736,17 @@ Copyright © Penlark 개발자</translation>
         <source>未找到</source>
         <translation>찾을 수 없음</translation>
     </message>
+    <message>
+        <source>无法保存历史记录：</source>
+        <translation>기록을 저장할 수 없습니다: </translation>
+    </message>
+</context>
+<context>
+    <name>LibraryPath</name>
+    <message>
+        <source>无法新建文件：</source>
+        <translation>파일을 만들 수 없습니다: </translation>
+    </message>
 </context>
 <context>
     <name>Locker</name>
@@ -882,6 +919,14 @@ Copyright © Penlark 개발자</translation>
         <source>指定名称的文件已存在</source>
         <translation>같은 이름의 파일이 이미 있습니다</translation>
     </message>
+    <message>
+        <source>名称不能以“.”开头</source>
+        <translation>이름은 "."으로 시작할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>“%1”是程序自用的名称</source>
+        <translation>"%1"은(는) 프로그램이 쓰는 이름입니다</translation>
+    </message>
 </context>
 <context>
     <name>LumoTheme</name>
@@ -912,6 +957,17 @@ Copyright © Penlark 개발자</translation>
     <message>
         <source>电纸书</source>
         <translation>전자책</translation>
+    </message>
+</context>
+<context>
+    <name>MarkModel</name>
+    <message>
+        <source>无法保存标记：</source>
+        <translation>표시를 저장할 수 없습니다: </translation>
+    </message>
+    <message>
+        <source>文件无法读取，未覆盖</source>
+        <translation>파일을 읽을 수 없어 덮어쓰지 않았습니다</translation>
     </message>
 </context>
 <context>
@@ -2126,6 +2182,22 @@ Copyright © Penlark 개발자</translation>
         <source>创建失败</source>
         <translation>만들지 못했습니다</translation>
     </message>
+    <message>
+        <source>房间名不能包含“/”</source>
+        <translation>방 이름에 "/"를 쓸 수 없습니다</translation>
+    </message>
+    <message>
+        <source>房间名不能包含控制字符</source>
+        <translation>방 이름에 제어 문자를 쓸 수 없습니다</translation>
+    </message>
+    <message>
+        <source>房间名不能是“.”或“..”</source>
+        <translation>방 이름은 "."이나 ".."일 수 없습니다</translation>
+    </message>
+    <message>
+        <source>房间名不能超过 %1 个字符</source>
+        <translation>방 이름은 %1자를 넘을 수 없습니다</translation>
+    </message>
 </context>
 <context>
     <name>RankingPage</name>
@@ -2284,6 +2356,13 @@ Copyright © Penlark 개발자</translation>
     <message>
         <source>偏好设置</source>
         <translation>환경설정</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>无法保存设置：</source>
+        <translation>설정을 저장할 수 없습니다: </translation>
     </message>
 </context>
 <context>
@@ -3137,6 +3216,13 @@ Copyright © Penlark 개발자</translation>
     </message>
 </context>
 <context>
+    <name>bot</name>
+    <message>
+        <source>无法保存缓存文件：</source>
+        <translation>캐시 파일을 저장할 수 없습니다: </translation>
+    </message>
+</context>
+<context>
     <name>cloudDisk</name>
     <message>
         <source>没有登陆</source>
@@ -3311,6 +3397,13 @@ Copyright © Penlark 개발자</translation>
     </message>
 </context>
 <context>
+    <name>fileordermaplist</name>
+    <message>
+        <source>无法保存书籍顺序：</source>
+        <translation>책 순서를 저장할 수 없습니다: </translation>
+    </message>
+</context>
+<context>
     <name>files</name>
     <message>
         <source>第%1章</source>
@@ -3335,10 +3428,6 @@ Copyright © Penlark 개발자</translation>
     <message>
         <source>caution</source>
         <translation>주의</translation>
-    </message>
-    <message>
-        <source>Do you confirm deletion? Deleted files will not be recovered.</source>
-        <translation>지울까요? 지운 파일은 되살릴 수 없습니다.</translation>
     </message>
     <message>
         <source>无法保存历史记录，文件未删除：%1</source>
@@ -3425,20 +3514,44 @@ Copyright © Penlark 개발자</translation>
         <translation>가져올 폴더가 대상 폴더와 같아 가져올 것이 없습니다</translation>
     </message>
     <message>
-        <source>File not exists:</source>
-        <translation>파일이 없습니다:</translation>
-    </message>
-    <message>
-        <source>Copy file failed:</source>
-        <translation>복사하지 못했습니다:</translation>
-    </message>
-    <message>
         <source>不能导出到书中的文档：%1</source>
         <translation>책 안의 문서로는 내보낼 수 없습니다: %1</translation>
     </message>
     <message>
         <source>导出失败：%1</source>
         <translation>내보내지 못했습니다: %1</translation>
+    </message>
+    <message>
+        <source>是否确认删除书“%1”及其中的全部文档？删除的文件将不会恢复。</source>
+        <translation>책 "%1"과(와) 그 안의 모든 문서를 지울까요? 지운 파일은 되살릴 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>是否确认删除“%1”？删除的文件将不会恢复。</source>
+        <translation>"%1"을(를) 지울까요? 지운 파일은 되살릴 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>文档名须以“.txt”或“.md”结尾</source>
+        <translation>문서 이름은 ".txt"나 ".md"로 끝나야 합니다</translation>
+    </message>
+    <message>
+        <source>导入</source>
+        <translation>가져오기</translation>
+    </message>
+    <message>
+        <source>不在文件目录内</source>
+        <translation>문서 폴더 안에 없습니다</translation>
+    </message>
+    <message>
+        <source>没有空闲的文件名</source>
+        <translation>쓸 수 있는 파일 이름이 없습니다</translation>
+    </message>
+    <message>
+        <source>File not exists</source>
+        <translation>파일이 없습니다</translation>
+    </message>
+    <message>
+        <source>不能覆盖文档库中已有的文件：%1</source>
+        <translation>라이브러리에 이미 있는 파일은 덮어쓸 수 없습니다: %1</translation>
     </message>
 </context>
 <context>
@@ -3454,6 +3567,14 @@ Copyright © Penlark 개발자</translation>
     <message>
         <source>Do you confirm deletion? Deleted files will not be recovered.</source>
         <translation>지울까요? 지운 파일은 되살릴 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>复制失败：</source>
+        <translation>복사하지 못했습니다: </translation>
+    </message>
+    <message>
+        <source>移动失败：</source>
+        <translation>옮기지 못했습니다: </translation>
     </message>
 </context>
 <context>
@@ -3477,6 +3598,30 @@ Copyright © Penlark 개발자</translation>
     <message>
         <source>(系统版本:%1  软件版本:%2)</source>
         <translation>(시스템 버전: %1  프로그램 버전: %2)</translation>
+    </message>
+    <message>
+        <source>文件夹不存在</source>
+        <translation>폴더가 없습니다</translation>
+    </message>
+    <message>
+        <source>这是一个文件，不是文件夹</source>
+        <translation>폴더가 아니라 파일입니다</translation>
+    </message>
+    <message>
+        <source>这是文件系统的根目录</source>
+        <translation>파일 시스템의 최상위 폴더입니다</translation>
+    </message>
+    <message>
+        <source>没有写入权限</source>
+        <translation>쓰기 권한이 없습니다</translation>
+    </message>
+    <message>
+        <source>不能使用文档文件夹 %1：%2。已改用默认文件夹。</source>
+        <translation>문서 폴더 %1을(를) 쓸 수 없습니다: %2. 기본 폴더를 씁니다.</translation>
+    </message>
+    <message>
+        <source>不能使用文档文件夹 %1：%2。</source>
+        <translation>문서 폴더 %1을(를) 쓸 수 없습니다: %2.</translation>
     </message>
 </context>
 <context>
@@ -3533,6 +3678,10 @@ Copyright © Penlark 개발자</translation>
         <source>锁定状态不能退出程序</source>
         <translation>잠금 중에는 끝낼 수 없습니다</translation>
     </message>
+    <message>
+        <source>有文档未能保存，程序没有退出。再次退出将丢失未保存的内容。</source>
+        <translation>저장하지 못한 문서가 있어 프로그램을 끝내지 않았습니다. 다시 끝내면 저장하지 않은 내용을 잃습니다.</translation>
+    </message>
 </context>
 <context>
     <name>myRankingData</name>
@@ -3558,6 +3707,10 @@ Copyright © Penlark 개발자</translation>
     <message>
         <source>错误码:</source>
         <translation>오류 코드:</translation>
+    </message>
+    <message>
+        <source>无法保存缓存文件：</source>
+        <translation>캐시 파일을 저장할 수 없습니다: </translation>
     </message>
 </context>
 <context>

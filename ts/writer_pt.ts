@@ -229,6 +229,13 @@ Copyright © os desenvolvedores do Penlark.</translation>
     </message>
 </context>
 <context>
+    <name>DataTypeClass</name>
+    <message>
+        <source>文件已损坏且无法移开，未覆盖</source>
+        <translation>O arquivo está danificado e não pode ser movido; não foi substituído</translation>
+    </message>
+</context>
+<context>
     <name>DocumentTabPage</name>
     <message>
         <source>Open a document</source>
@@ -273,10 +280,6 @@ Copyright © os desenvolvedores do Penlark.</translation>
     <message>
         <source>Saved successfully</source>
         <translation>Salvo com sucesso</translation>
-    </message>
-    <message>
-        <source>Save failed</source>
-        <translation>Falha ao salvar</translation>
     </message>
     <message>
         <source>保存并关闭文档</source>
@@ -448,6 +451,29 @@ Copyright © os desenvolvedores do Penlark.</translation>
     <message>
         <source>All Supported Files</source>
         <translation>Todos os arquivos suportados</translation>
+    </message>
+</context>
+<context>
+    <name>FormatReader</name>
+    <message>
+        <source>文档过大：超过 %1 个字符，已停止读取。</source>
+        <translation>O documento é grande demais: mais de %1 caracteres; a leitura parou.</translation>
+    </message>
+    <message>
+        <source>文档段落过多：超过 %1 段，已停止读取。</source>
+        <translation>O documento tem parágrafos demais: mais de %1; a leitura parou.</translation>
+    </message>
+    <message>
+        <source>文档元素过多：超过 %1 个，已停止读取。</source>
+        <translation>O documento tem elementos demais: mais de %1; a leitura parou.</translation>
+    </message>
+    <message>
+        <source>读取文档超时：超过 %1 秒，已停止读取。</source>
+        <translation>A leitura do documento demorou demais: mais de %1 segundos; a leitura parou.</translation>
+    </message>
+    <message>
+        <source>文档嵌套过深：超过 %1 层，已停止读取。</source>
+        <translation>O documento está aninhado demais: mais de %1 níveis; a leitura parou.</translation>
     </message>
 </context>
 <context>
@@ -710,6 +736,17 @@ Copyright © os desenvolvedores do Penlark.</translation>
         <source>未找到</source>
         <translation>Não encontrado</translation>
     </message>
+    <message>
+        <source>无法保存历史记录：</source>
+        <translation>Não é possível salvar o histórico: </translation>
+    </message>
+</context>
+<context>
+    <name>LibraryPath</name>
+    <message>
+        <source>无法新建文件：</source>
+        <translation>Não é possível criar o arquivo: </translation>
+    </message>
 </context>
 <context>
     <name>Locker</name>
@@ -882,6 +919,14 @@ Você pode desativá-la nas preferências.</translation>
         <source>指定名称的文件已存在</source>
         <translation>Já existe um arquivo com esse nome</translation>
     </message>
+    <message>
+        <source>名称不能以“.”开头</source>
+        <translation>O nome não pode começar com "."</translation>
+    </message>
+    <message>
+        <source>“%1”是程序自用的名称</source>
+        <translation>"%1" é um nome usado pelo próprio programa</translation>
+    </message>
 </context>
 <context>
     <name>LumoTheme</name>
@@ -912,6 +957,17 @@ Você pode desativá-la nas preferências.</translation>
     <message>
         <source>电纸书</source>
         <translation>E-reader</translation>
+    </message>
+</context>
+<context>
+    <name>MarkModel</name>
+    <message>
+        <source>无法保存标记：</source>
+        <translation>Não é possível salvar as marcas: </translation>
+    </message>
+    <message>
+        <source>文件无法读取，未覆盖</source>
+        <translation>O arquivo não pode ser lido; não foi substituído</translation>
     </message>
 </context>
 <context>
@@ -2126,6 +2182,22 @@ Ligar?</translation>
         <source>创建失败</source>
         <translation>Falha ao criar</translation>
     </message>
+    <message>
+        <source>房间名不能包含“/”</source>
+        <translation>O nome da sala não pode conter "/"</translation>
+    </message>
+    <message>
+        <source>房间名不能包含控制字符</source>
+        <translation>O nome da sala não pode conter caracteres de controle</translation>
+    </message>
+    <message>
+        <source>房间名不能是“.”或“..”</source>
+        <translation>O nome da sala não pode ser "." nem ".."</translation>
+    </message>
+    <message>
+        <source>房间名不能超过 %1 个字符</source>
+        <translation>O nome da sala não pode ter mais de %1 caracteres</translation>
+    </message>
 </context>
 <context>
     <name>RankingPage</name>
@@ -2284,6 +2356,13 @@ Ligar?</translation>
     <message>
         <source>偏好设置</source>
         <translation>Preferências</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>无法保存设置：</source>
+        <translation>Não é possível salvar os ajustes: </translation>
     </message>
 </context>
 <context>
@@ -3137,6 +3216,13 @@ Ligar?</translation>
     </message>
 </context>
 <context>
+    <name>bot</name>
+    <message>
+        <source>无法保存缓存文件：</source>
+        <translation>Não é possível salvar o arquivo de cache: </translation>
+    </message>
+</context>
+<context>
     <name>cloudDisk</name>
     <message>
         <source>没有登陆</source>
@@ -3311,6 +3397,13 @@ Ligar?</translation>
     </message>
 </context>
 <context>
+    <name>fileordermaplist</name>
+    <message>
+        <source>无法保存书籍顺序：</source>
+        <translation>Não é possível salvar a ordem dos livros: </translation>
+    </message>
+</context>
+<context>
     <name>files</name>
     <message>
         <source>第%1章</source>
@@ -3335,10 +3428,6 @@ Ligar?</translation>
     <message>
         <source>caution</source>
         <translation>Atenção</translation>
-    </message>
-    <message>
-        <source>Do you confirm deletion? Deleted files will not be recovered.</source>
-        <translation>Confirmar exclusão? Arquivos excluídos não poderão ser recuperados.</translation>
     </message>
     <message>
         <source>无法保存历史记录，文件未删除：%1</source>
@@ -3425,20 +3514,44 @@ Não será possível recuperar.</translation>
         <translation>A pasta a importar é a própria pasta de destino; nada a importar</translation>
     </message>
     <message>
-        <source>File not exists:</source>
-        <translation>O arquivo não existe:</translation>
-    </message>
-    <message>
-        <source>Copy file failed:</source>
-        <translation>Falha ao copiar:</translation>
-    </message>
-    <message>
         <source>不能导出到书中的文档：%1</source>
         <translation>Não é possível exportar para um documento do livro: %1</translation>
     </message>
     <message>
         <source>导出失败：%1</source>
         <translation>Falha ao exportar: %1</translation>
+    </message>
+    <message>
+        <source>是否确认删除书“%1”及其中的全部文档？删除的文件将不会恢复。</source>
+        <translation>Excluir o livro "%1" e todos os seus documentos? Arquivos excluídos não poderão ser recuperados.</translation>
+    </message>
+    <message>
+        <source>是否确认删除“%1”？删除的文件将不会恢复。</source>
+        <translation>Excluir "%1"? Arquivos excluídos não poderão ser recuperados.</translation>
+    </message>
+    <message>
+        <source>文档名须以“.txt”或“.md”结尾</source>
+        <translation>O nome do documento deve terminar em ".txt" ou ".md"</translation>
+    </message>
+    <message>
+        <source>导入</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>不在文件目录内</source>
+        <translation>Não está na pasta de documentos</translation>
+    </message>
+    <message>
+        <source>没有空闲的文件名</source>
+        <translation>Nenhum nome de arquivo livre</translation>
+    </message>
+    <message>
+        <source>File not exists</source>
+        <translation>O arquivo não existe</translation>
+    </message>
+    <message>
+        <source>不能覆盖文档库中已有的文件：%1</source>
+        <translation>Não é possível substituir um arquivo que já está na biblioteca: %1</translation>
     </message>
 </context>
 <context>
@@ -3454,6 +3567,14 @@ Não será possível recuperar.</translation>
     <message>
         <source>Do you confirm deletion? Deleted files will not be recovered.</source>
         <translation>Confirmar exclusão? Arquivos excluídos não poderão ser recuperados.</translation>
+    </message>
+    <message>
+        <source>复制失败：</source>
+        <translation>Falha ao copiar: </translation>
+    </message>
+    <message>
+        <source>移动失败：</source>
+        <translation>Falha ao mover: </translation>
     </message>
 </context>
 <context>
@@ -3477,6 +3598,30 @@ Não será possível recuperar.</translation>
     <message>
         <source>(系统版本:%1  软件版本:%2)</source>
         <translation>(Versão do sistema: %1  Versão do programa: %2)</translation>
+    </message>
+    <message>
+        <source>文件夹不存在</source>
+        <translation>A pasta não existe</translation>
+    </message>
+    <message>
+        <source>这是一个文件，不是文件夹</source>
+        <translation>Isto é um arquivo, não uma pasta</translation>
+    </message>
+    <message>
+        <source>这是文件系统的根目录</source>
+        <translation>Esta é a pasta raiz do sistema de arquivos</translation>
+    </message>
+    <message>
+        <source>没有写入权限</source>
+        <translation>Sem permissão de gravação</translation>
+    </message>
+    <message>
+        <source>不能使用文档文件夹 %1：%2。已改用默认文件夹。</source>
+        <translation>Não é possível usar a pasta de documentos %1: %2. A pasta padrão será usada.</translation>
+    </message>
+    <message>
+        <source>不能使用文档文件夹 %1：%2。</source>
+        <translation>Não é possível usar a pasta de documentos %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -3533,6 +3678,10 @@ Não será possível recuperar.</translation>
         <source>锁定状态不能退出程序</source>
         <translation>Não é possível sair durante o bloqueio</translation>
     </message>
+    <message>
+        <source>有文档未能保存，程序没有退出。再次退出将丢失未保存的内容。</source>
+        <translation>Um documento não pôde ser salvo, então o programa não saiu. Sair de novo perderá o texto não salvo.</translation>
+    </message>
 </context>
 <context>
     <name>myRankingData</name>
@@ -3558,6 +3707,10 @@ Não será possível recuperar.</translation>
     <message>
         <source>错误码:</source>
         <translation>Código de erro:</translation>
+    </message>
+    <message>
+        <source>无法保存缓存文件：</source>
+        <translation>Não é possível salvar o arquivo de cache: </translation>
     </message>
 </context>
 <context>

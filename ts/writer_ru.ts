@@ -229,6 +229,13 @@
     </message>
 </context>
 <context>
+    <name>DataTypeClass</name>
+    <message>
+        <source>文件已损坏且无法移开，未覆盖</source>
+        <translation>Файл повреждён и не может быть перемещён; он не перезаписан</translation>
+    </message>
+</context>
+<context>
     <name>DocumentTabPage</name>
     <message>
         <source>Open a document</source>
@@ -273,10 +280,6 @@
     <message>
         <source>Saved successfully</source>
         <translation>Сохранено</translation>
-    </message>
-    <message>
-        <source>Save failed</source>
-        <translation>Не удалось сохранить</translation>
     </message>
     <message>
         <source>保存并关闭文档</source>
@@ -448,6 +451,29 @@
     <message>
         <source>All Supported Files</source>
         <translation>Все поддерживаемые файлы</translation>
+    </message>
+</context>
+<context>
+    <name>FormatReader</name>
+    <message>
+        <source>文档过大：超过 %1 个字符，已停止读取。</source>
+        <translation>Документ слишком большой: больше %1 символов; чтение остановлено.</translation>
+    </message>
+    <message>
+        <source>文档段落过多：超过 %1 段，已停止读取。</source>
+        <translation>В документе слишком много абзацев: больше %1; чтение остановлено.</translation>
+    </message>
+    <message>
+        <source>文档元素过多：超过 %1 个，已停止读取。</source>
+        <translation>В документе слишком много элементов: больше %1; чтение остановлено.</translation>
+    </message>
+    <message>
+        <source>读取文档超时：超过 %1 秒，已停止读取。</source>
+        <translation>Чтение документа заняло слишком много времени: больше %1 секунд; чтение остановлено.</translation>
+    </message>
+    <message>
+        <source>文档嵌套过深：超过 %1 层，已停止读取。</source>
+        <translation>Документ слишком глубоко вложен: больше %1 уровней; чтение остановлено.</translation>
     </message>
 </context>
 <context>
@@ -710,6 +736,17 @@
         <source>未找到</source>
         <translation>Не найдено</translation>
     </message>
+    <message>
+        <source>无法保存历史记录：</source>
+        <translation>Не удаётся сохранить историю: </translation>
+    </message>
+</context>
+<context>
+    <name>LibraryPath</name>
+    <message>
+        <source>无法新建文件：</source>
+        <translation>Не удаётся создать файл: </translation>
+    </message>
 </context>
 <context>
     <name>Locker</name>
@@ -882,6 +919,14 @@
         <source>指定名称的文件已存在</source>
         <translation>Файл с таким именем уже есть</translation>
     </message>
+    <message>
+        <source>名称不能以“.”开头</source>
+        <translation>Имя не может начинаться с «.»</translation>
+    </message>
+    <message>
+        <source>“%1”是程序自用的名称</source>
+        <translation>«%1» — имя, которое использует сама программа</translation>
+    </message>
 </context>
 <context>
     <name>LumoTheme</name>
@@ -912,6 +957,17 @@
     <message>
         <source>电纸书</source>
         <translation>Электронная книга</translation>
+    </message>
+</context>
+<context>
+    <name>MarkModel</name>
+    <message>
+        <source>无法保存标记：</source>
+        <translation>Не удаётся сохранить пометки: </translation>
+    </message>
+    <message>
+        <source>文件无法读取，未覆盖</source>
+        <translation>Файл нельзя прочитать; он не перезаписан</translation>
     </message>
 </context>
 <context>
@@ -2126,6 +2182,22 @@
         <source>创建失败</source>
         <translation>Не удалось создать</translation>
     </message>
+    <message>
+        <source>房间名不能包含“/”</source>
+        <translation>Название комнаты не может содержать «/»</translation>
+    </message>
+    <message>
+        <source>房间名不能包含控制字符</source>
+        <translation>Название комнаты не может содержать управляющие символы</translation>
+    </message>
+    <message>
+        <source>房间名不能是“.”或“..”</source>
+        <translation>Название комнаты не может быть «.» или «..»</translation>
+    </message>
+    <message>
+        <source>房间名不能超过 %1 个字符</source>
+        <translation>Название комнаты не может быть длиннее %1 символов</translation>
+    </message>
 </context>
 <context>
     <name>RankingPage</name>
@@ -2284,6 +2356,13 @@
     <message>
         <source>偏好设置</source>
         <translation>Настройки</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>无法保存设置：</source>
+        <translation>Не удаётся сохранить настройки: </translation>
     </message>
 </context>
 <context>
@@ -3137,6 +3216,13 @@
     </message>
 </context>
 <context>
+    <name>bot</name>
+    <message>
+        <source>无法保存缓存文件：</source>
+        <translation>Не удаётся сохранить файл кэша: </translation>
+    </message>
+</context>
+<context>
     <name>cloudDisk</name>
     <message>
         <source>没有登陆</source>
@@ -3311,6 +3397,13 @@
     </message>
 </context>
 <context>
+    <name>fileordermaplist</name>
+    <message>
+        <source>无法保存书籍顺序：</source>
+        <translation>Не удаётся сохранить порядок книг: </translation>
+    </message>
+</context>
+<context>
     <name>files</name>
     <message>
         <source>第%1章</source>
@@ -3335,10 +3428,6 @@
     <message>
         <source>caution</source>
         <translation>Внимание</translation>
-    </message>
-    <message>
-        <source>Do you confirm deletion? Deleted files will not be recovered.</source>
-        <translation>Удалить? Удалённые файлы восстановить нельзя.</translation>
     </message>
     <message>
         <source>无法保存历史记录，文件未删除：%1</source>
@@ -3425,20 +3514,44 @@
         <translation>Импортируемая папка совпадает с целевой, импортировать нечего</translation>
     </message>
     <message>
-        <source>File not exists:</source>
-        <translation>Файл не существует:</translation>
-    </message>
-    <message>
-        <source>Copy file failed:</source>
-        <translation>Не удалось скопировать:</translation>
-    </message>
-    <message>
         <source>不能导出到书中的文档：%1</source>
         <translation>Нельзя экспортировать в документ книги: %1</translation>
     </message>
     <message>
         <source>导出失败：%1</source>
         <translation>Не удалось экспортировать: %1</translation>
+    </message>
+    <message>
+        <source>是否确认删除书“%1”及其中的全部文档？删除的文件将不会恢复。</source>
+        <translation>Удалить книгу «%1» со всеми документами? Удалённые файлы восстановить нельзя.</translation>
+    </message>
+    <message>
+        <source>是否确认删除“%1”？删除的文件将不会恢复。</source>
+        <translation>Удалить «%1»? Удалённые файлы восстановить нельзя.</translation>
+    </message>
+    <message>
+        <source>文档名须以“.txt”或“.md”结尾</source>
+        <translation>Имя документа должно оканчиваться на «.txt» или «.md»</translation>
+    </message>
+    <message>
+        <source>导入</source>
+        <translation>Импорт</translation>
+    </message>
+    <message>
+        <source>不在文件目录内</source>
+        <translation>Не в папке документов</translation>
+    </message>
+    <message>
+        <source>没有空闲的文件名</source>
+        <translation>Нет свободного имени файла</translation>
+    </message>
+    <message>
+        <source>File not exists</source>
+        <translation>Файл не существует</translation>
+    </message>
+    <message>
+        <source>不能覆盖文档库中已有的文件：%1</source>
+        <translation>Нельзя перезаписать файл, который уже есть в библиотеке: %1</translation>
     </message>
 </context>
 <context>
@@ -3454,6 +3567,14 @@
     <message>
         <source>Do you confirm deletion? Deleted files will not be recovered.</source>
         <translation>Удалить? Удалённые файлы восстановить нельзя.</translation>
+    </message>
+    <message>
+        <source>复制失败：</source>
+        <translation>Не удалось скопировать: </translation>
+    </message>
+    <message>
+        <source>移动失败：</source>
+        <translation>Не удалось переместить: </translation>
     </message>
 </context>
 <context>
@@ -3477,6 +3598,30 @@
     <message>
         <source>(系统版本:%1  软件版本:%2)</source>
         <translation>(Версия системы: %1  Версия программы: %2)</translation>
+    </message>
+    <message>
+        <source>文件夹不存在</source>
+        <translation>Папка не существует</translation>
+    </message>
+    <message>
+        <source>这是一个文件，不是文件夹</source>
+        <translation>Это файл, а не папка</translation>
+    </message>
+    <message>
+        <source>这是文件系统的根目录</source>
+        <translation>Это корневая папка файловой системы</translation>
+    </message>
+    <message>
+        <source>没有写入权限</source>
+        <translation>Нет прав на запись</translation>
+    </message>
+    <message>
+        <source>不能使用文档文件夹 %1：%2。已改用默认文件夹。</source>
+        <translation>Нельзя использовать папку документов %1: %2. Используется папка по умолчанию.</translation>
+    </message>
+    <message>
+        <source>不能使用文档文件夹 %1：%2。</source>
+        <translation>Нельзя использовать папку документов %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -3533,6 +3678,10 @@
         <source>锁定状态不能退出程序</source>
         <translation>Во время блокировки выйти нельзя</translation>
     </message>
+    <message>
+        <source>有文档未能保存，程序没有退出。再次退出将丢失未保存的内容。</source>
+        <translation>Не удалось сохранить документ, поэтому программа не закрылась. Повторный выход приведёт к потере несохранённого текста.</translation>
+    </message>
 </context>
 <context>
     <name>myRankingData</name>
@@ -3558,6 +3707,10 @@
     <message>
         <source>错误码:</source>
         <translation>Код ошибки:</translation>
+    </message>
+    <message>
+        <source>无法保存缓存文件：</source>
+        <translation>Не удаётся сохранить файл кэша: </translation>
     </message>
 </context>
 <context>

@@ -228,6 +228,13 @@
     </message>
 </context>
 <context>
+    <name>DataTypeClass</name>
+    <message>
+        <source>文件已损坏且无法移开，未覆盖</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
     <name>DocumentTabPage</name>
     <message>
         <source>Open a document</source>
@@ -272,10 +279,6 @@
     <message>
         <source>Saved successfully</source>
         <translation>保存成功</translation>
-    </message>
-    <message>
-        <source>Save failed</source>
-        <translation>保存失败</translation>
     </message>
     <message>
         <source>保存并关闭文档</source>
@@ -447,6 +450,29 @@
     <message>
         <source>All Supported Files</source>
         <translation>所有支持的文件</translation>
+    </message>
+</context>
+<context>
+    <name>FormatReader</name>
+    <message>
+        <source>文档过大：超过 %1 个字符，已停止读取。</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>文档段落过多：超过 %1 段，已停止读取。</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>文档元素过多：超过 %1 个，已停止读取。</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>读取文档超时：超过 %1 秒，已停止读取。</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>文档嵌套过深：超过 %1 层，已停止读取。</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -709,6 +735,17 @@
         <source>未找到</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>无法保存历史记录：</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>LibraryPath</name>
+    <message>
+        <source>无法新建文件：</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>Locker</name>
@@ -878,6 +915,14 @@
         <source>指定名称的文件已存在</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>名称不能以“.”开头</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>“%1”是程序自用的名称</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>LumoTheme</name>
@@ -907,6 +952,17 @@
     </message>
     <message>
         <source>电纸书</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>MarkModel</name>
+    <message>
+        <source>无法保存标记：</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>文件无法读取，未覆盖</source>
         <translation type="unfinished" />
     </message>
 </context>
@@ -2111,6 +2167,22 @@
         <source>创建失败</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>房间名不能包含“/”</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>房间名不能包含控制字符</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>房间名不能是“.”或“..”</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>房间名不能超过 %1 个字符</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>RankingPage</name>
@@ -2268,6 +2340,13 @@
     </message>
     <message>
         <source>偏好设置</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>无法保存设置：</source>
         <translation type="unfinished" />
     </message>
 </context>
@@ -3122,6 +3201,13 @@
     </message>
 </context>
 <context>
+    <name>bot</name>
+    <message>
+        <source>无法保存缓存文件：</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
     <name>cloudDisk</name>
     <message>
         <source>没有登陆</source>
@@ -3296,6 +3382,13 @@
     </message>
 </context>
 <context>
+    <name>fileordermaplist</name>
+    <message>
+        <source>无法保存书籍顺序：</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
     <name>files</name>
     <message>
         <source>第%1章</source>
@@ -3320,10 +3413,6 @@
     <message>
         <source>caution</source>
         <translation>注意</translation>
-    </message>
-    <message>
-        <source>Do you confirm deletion? Deleted files will not be recovered.</source>
-        <translation>确定删除吗？删除的文件无法恢复。</translation>
     </message>
     <message>
         <source>无法保存历史记录，文件未删除：%1</source>
@@ -3408,19 +3497,43 @@
         <translation type="unfinished" />
     </message>
     <message>
-        <source>File not exists:</source>
-        <translation>文件不存在：</translation>
-    </message>
-    <message>
-        <source>Copy file failed:</source>
-        <translation>复制文件失败：</translation>
-    </message>
-    <message>
         <source>不能导出到书中的文档：%1</source>
         <translation type="unfinished" />
     </message>
     <message>
         <source>导出失败：%1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>是否确认删除书“%1”及其中的全部文档？删除的文件将不会恢复。</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>是否确认删除“%1”？删除的文件将不会恢复。</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>文档名须以“.txt”或“.md”结尾</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>导入</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>不在文件目录内</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>没有空闲的文件名</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>File not exists</source>
+        <translation>文件不存在</translation>
+    </message>
+    <message>
+        <source>不能覆盖文档库中已有的文件：%1</source>
         <translation type="unfinished" />
     </message>
 </context>
@@ -3437,6 +3550,14 @@
     <message>
         <source>Do you confirm deletion? Deleted files will not be recovered.</source>
         <translation>确定删除吗？删除的文件无法恢复。</translation>
+    </message>
+    <message>
+        <source>复制失败：</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>移动失败：</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -3459,6 +3580,30 @@
     </message>
     <message>
         <source>(系统版本:%1  软件版本:%2)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>文件夹不存在</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>这是一个文件，不是文件夹</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>这是文件系统的根目录</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>没有写入权限</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>不能使用文档文件夹 %1：%2。已改用默认文件夹。</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>不能使用文档文件夹 %1：%2。</source>
         <translation type="unfinished" />
     </message>
 </context>
@@ -3516,6 +3661,10 @@
         <source>锁定状态不能退出程序</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>有文档未能保存，程序没有退出。再次退出将丢失未保存的内容。</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>myRankingData</name>
@@ -3540,6 +3689,10 @@
     </message>
     <message>
         <source>错误码:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>无法保存缓存文件：</source>
         <translation type="unfinished" />
     </message>
 </context>
