@@ -2914,7 +2914,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>显示 拼字</source>
-        <translation>View Word Sprint</translation>
+        <translation>View Ranking</translation>
     </message>
     <message>
         <source>Challenge</source>

@@ -103,6 +103,16 @@ private slots:
 
     // ---- keys, dialogs and sheets of the real window -------------------------
 
+    // The main window, active, so that it takes keys.
+    static QQuickWindow* loadActiveMainWindow(QQmlApplicationEngine& engine)
+    {
+        QQuickWindow* window = loadMainWindow(engine);
+        if (!window)
+            return nullptr;
+        window->requestActivate();
+        return QTest::qWaitForWindowActive(window) ? window : nullptr;
+    }
+
     // Opens a document of two chapters and waits until its chapters are
     // counted; returns the editor page.
     static QObject* openBook(QQuickWindow* window, const QString& name)
@@ -154,10 +164,8 @@ private slots:
         // no document is reopened at start
         global::instance()->settings()->setProperty("currentFile", QString());
         QQmlApplicationEngine engine;
-        QQuickWindow* window = loadMainWindow(engine);
+        QQuickWindow* window = loadActiveMainWindow(engine);
         QVERIFY(window);
-        window->requestActivate();
-        QVERIFY(QTest::qWaitForWindowActive(window));
         const QByteArray signature = QByteArray("2") + signal.toLatin1()
                                      + (signal == QLatin1String("showTab") ? "(QString)" : "()");
         QSignalSpy spy(window, signature.constData());
@@ -185,10 +193,8 @@ private slots:
     void altASelectsTheChapter()
     {
         QQmlApplicationEngine engine;
-        QQuickWindow* window = loadMainWindow(engine);
+        QQuickWindow* window = loadActiveMainWindow(engine);
         QVERIFY(window);
-        window->requestActivate();
-        QVERIFY(QTest::qWaitForWindowActive(window));
         QObject* page = openBook(window, QStringLiteral("alt.txt"));
         QVERIFY(page);
         QObject* document = page->property("document").value<QObject*>();
@@ -233,10 +239,8 @@ private slots:
     void updateDialogClosesOnEscape()
     {
         QQmlApplicationEngine engine;
-        QQuickWindow* window = loadMainWindow(engine);
+        QQuickWindow* window = loadActiveMainWindow(engine);
         QVERIFY(window);
-        window->requestActivate();
-        QVERIFY(QTest::qWaitForWindowActive(window));
         auto* dialog = window->findChild<QObject*>(QStringLiteral("updateDialog"));
         QVERIFY(dialog);
         message::show(Message::Update, QStringLiteral("notes of the release"), QStringLiteral("9.9.9"));
@@ -251,10 +255,8 @@ private slots:
     void sensitiveWordSheetCancelWritesNothingInvalid()
     {
         QQmlApplicationEngine engine;
-        QQuickWindow* window = loadMainWindow(engine);
+        QQuickWindow* window = loadActiveMainWindow(engine);
         QVERIFY(window);
-        window->requestActivate();
-        QVERIFY(QTest::qWaitForWindowActive(window));
         QObject* page = openBook(window, QStringLiteral("words.txt"));
         QVERIFY(page);
         const QString ini = QSettings().fileName();
