@@ -118,6 +118,12 @@ QtObject {
                 sheet.close()
         }
     }
+    // Notices close by themselves after a few seconds; on a slow machine
+    // that could happen while the themes are still being grabbed.
+    function holdNotices() {
+        find(win, "noticePopup").duration = 600000
+        find(win, "tipPopup").duration = 600000
+    }
     function loaderItem(name) {
         var holder = find(win, name)
         return holder ? holder.item : null
@@ -181,11 +187,11 @@ QtObject {
         { name: "sheet-shutdown", open: function() { win.showShutdown() }, close: function() { closeLoader("shutdownLoader") } },
         { name: "sheet-cloud", open: function() { find(win, "cloudSheetLoader").active = true; loaderItem("cloudSheetLoader").open() },
           close: function() { loaderItem("cloudSheetLoader").close(); closeLoader("cloudSheetLoader") } },
-        { name: "notices", open: function() { message.show(qsTranslate("main", "锁定状态不能退出程序"), 2); message.show(qsTranslate("main", "窗口已置顶"), 16) },
+        { name: "notices", open: function() { message.show(qsTranslate("main", "锁定状态不能退出程序"), 2); message.show(qsTranslate("main", "窗口已置顶"), 16); holdNotices() },
           close: function() { find(win, "noticePopup").close(); find(win, "tipPopup").close() } },
-        { name: "notice-warning", open: function() { message.show(qsTranslate("main", "锁定状态不能退出程序"), 1); message.show(qsTranslate("main", "窗口已置顶"), 64) },
+        { name: "notice-warning", open: function() { message.show(qsTranslate("main", "锁定状态不能退出程序"), 1); message.show(qsTranslate("main", "窗口已置顶"), 64); holdNotices() },
           close: function() { find(win, "noticePopup").close(); find(win, "tipPopup").close() } },
-        { name: "notice-error", open: function() { message.show(qsTranslate("main", "锁定状态不能退出程序"), 0) },
+        { name: "notice-error", open: function() { message.show(qsTranslate("main", "锁定状态不能退出程序"), 0); holdNotices() },
           close: function() { find(win, "noticePopup").close() } },
         { name: "sheet-update", open: function() { message.show("Penlark 2.1.0", 4, 5000, "2.1.0") },
           close: function() { find(win, "updateDialog").close() } },
