@@ -917,7 +917,7 @@ private slots:
         m_notices.clear();
         user()->setLogined(false);
         store.syncServerData(true);
-        QCOMPARE(m_notices, QStringList { QStringLiteral("please login first") });
+        QCOMPARE(m_notices, QStringList { QCoreApplication::translate("data", "please login first") });
         QTest::qWait(20);
         QVERIFY(m_server.requests().isEmpty());
         user()->setLogined(true);
