@@ -173,8 +173,8 @@ Reply* tokenReply(const Token& cached, QPointer<Reply>& inFlight, QString& owner
         inFlight = nullptr;
     } else if (cached.valid && cached.expire - 20 > static_cast<qint32>(QDateTime::currentSecsSinceEpoch())) {
         auto* reply = new Reply();
-        // The cache only changes when a fetch ends, and none runs while it
-        // is fresh, so the value now is the value when the timer fires.
+        // The token as it is now, also if a sign-out clears the cache
+        // before the timer fires.
         QTimer::singleShot(1, reply, [reply, cached]() {
             emit reply->finished(cached);
             reply->deleteLater();

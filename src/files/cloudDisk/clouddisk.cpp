@@ -752,14 +752,12 @@ bool cloudDisk::solveConflict(const QString& sortPath, int keep)
     const QString copy = file + QStringLiteral(".server");
     PLOG << "server copy:" << copy;
 
-    // The server's version counts as seen: md5 is empty, so that the next run
-    // sends the local text, or, when the user kept a local deletion, the
-    // MD5 of the server's copy, so that the next run carries the deletion.
-    const auto writeRecord = [this, &found, sortPath](const QString& md5) {
+    // The server's version counts as seen and the MD5 stays empty: the next
+    // run sends the local state, a text or a deletion.
+    const auto writeRecord = [this, &found, sortPath]() {
         MetaData record;
         record.sortPath = sortPath;
         record.Etag = found.Etag;
-        record.Md5 = md5;
         record.account = found.account;
         if (!setMetaData(record)) {
             report(tr("更新元数据失败"), tr("更新元数据失败:"), found.sortPath);
@@ -767,10 +765,8 @@ bool cloudDisk::solveConflict(const QString& sortPath, int keep)
     };
 
     if (keep == 0) {
-        QByteArray server;
-        const bool deleted = !QFileInfo::exists(file) && readAll(copy, server);
         if (QFile::remove(copy))
-            writeRecord(deleted ? md5Hex(server) : QString());
+            writeRecord();
     } else if (keep == 1) {
         QByteArray bytes;
         if (!QFileInfo::exists(copy) || !readAll(copy, bytes))
@@ -795,7 +791,7 @@ bool cloudDisk::solveConflict(const QString& sortPath, int keep)
         }
         if (!QFile::rename(copy, target))
             return false;
-        writeRecord(QString());
+        writeRecord();
     }
 
     for (int i = m_conflicts.size() - 1; i >= 0; --i) {
