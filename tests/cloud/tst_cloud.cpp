@@ -15,6 +15,9 @@
 #include "function/message.h"
 #include "function/oss.h"
 #include "function/osslistreply.h"
+#include "function/ossxml.h"
+#include "function/transfercheck.h"
+#include "files/cloudDisk/analysissyncworker.h"
 #include "files/cloudDisk/clouddisk.h"
 #include "data/settings.h"
 #include "users/userdatas.h"
@@ -288,6 +291,214 @@ private slots:
         oss::OssList caps;
         oss::parseListPage("<ListBucketResult><IsTruncated>True</IsTruncated></ListBucketResult>", caps);
         QVERIFY(!caps.isTruncated);
+    }
+
+    // ---- what counts as a whole transfer and as a listing ------------------
+
+    void verifyDownload_data()
+    {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QString>("eTag");
+        QTest::addColumn<QString>("contentMd5");
+        QTest::addColumn<qint64>("contentLength");
+        QTest::addColumn<QString>("listedETag");
+        QTest::addColumn<int>("outcome");
+        const QByteArray body = "第一章\n正文";
+        const QString md5 = TransferCheck::md5Hex(body);
+        const QString quoted = QLatin1Char('"') + md5.toUpper() + QLatin1Char('"');
+        const QString base64 = QString::fromLatin1(QByteArray::fromHex(md5.toLatin1()).toBase64());
+        const QString other = QStringLiteral("\"0123456789ABCDEF0123456789ABCDEF\"");
+        const qint64 size = body.size();
+        QTest::newRow("whole, quoted ETag") << body << quoted << QString() << size << QString() << int(TransferCheck::Verified);
+        QTest::newRow("whole, bare lower-case ETag") << body << md5 << QString() << qint64(-1) << QString() << int(TransferCheck::Verified);
+        QTest::newRow("empty object") << QByteArray() << QStringLiteral("\"D41D8CD98F00B204E9800998ECF8427E\"") << QString() << qint64(0)
+                                      << QString() << int(TransferCheck::Verified);
+        QTest::newRow("cut short of its length") << body.left(5) << quoted << QString() << size << QString() << int(TransferCheck::WrongLength);
+        QTest::newRow("cut, no length") << body.left(5) << quoted << QString() << qint64(-1) << QString() << int(TransferCheck::WrongDigest);
+        QTest::newRow("another object's ETag") << body << other << QString() << size << QString() << int(TransferCheck::WrongDigest);
+        QTest::newRow("HTML page without ETag") << QByteArray("<html></html>") << QString() << QString() << qint64(13) << QString()
+                                                << int(TransferCheck::Unverifiable);
+        QTest::newRow("weak ETag") << body << QStringLiteral("W/") + quoted << QString() << size << QString() << int(TransferCheck::Unverifiable);
+        QTest::newRow("multipart ETag") << body << QStringLiteral("\"0123456789ABCDEF0123456789ABCDEF-3\"") << QString() << size
+                                        << QString() << int(TransferCheck::Unverifiable);
+        QTest::newRow("Content-MD5 over a multipart ETag") << body << QStringLiteral("\"AB-2\"") << base64 << size << QString()
+                                                           << int(TransferCheck::Verified);
+        QTest::newRow("Content-MD5 of other bytes") << body << quoted << QStringLiteral("AAAAAAAAAAAAAAAAAAAAAA==") << size << QString()
+                                                    << int(TransferCheck::WrongDigest);
+        QTest::newRow("no ETag, the listing's fits") << body << QString() << QString() << size << quoted << int(TransferCheck::Verified);
+        QTest::newRow("no ETag, the listing's does not") << body << QString() << QString() << size << other << int(TransferCheck::WrongDigest);
+        QTest::newRow("the answer's ETag wins over the listing's") << body << other << QString() << size << quoted
+                                                                   << int(TransferCheck::WrongDigest);
+    }
+    void verifyDownload()
+    {
+        QFETCH(QByteArray, body);
+        QFETCH(QString, eTag);
+        QFETCH(QString, contentMd5);
+        QFETCH(qint64, contentLength);
+        QFETCH(QString, listedETag);
+        QFETCH(int, outcome);
+        NetworkData d;
+        d.data = body;
+        d.eTag = eTag;
+        d.contentMd5 = contentMd5;
+        d.contentLength = contentLength;
+        const TransferCheck::Result result = TransferCheck::download(d, listedETag);
+        QCOMPARE(int(result.outcome), outcome);
+        QCOMPARE(result.reason.isEmpty(), result.ok());
+    }
+
+    void verifyUpload_data()
+    {
+        QTest::addColumn<QString>("eTag");
+        QTest::addColumn<int>("outcome");
+        QTest::newRow("the bytes sent") << QStringLiteral("\"0CC175B9C0F1B6A831C399E269772661\"") << int(TransferCheck::Verified);
+        QTest::newRow("other bytes") << QStringLiteral("\"92EB5FFEE6AE2FEC3AD71C777531578F\"") << int(TransferCheck::WrongDigest);
+        QTest::newRow("no ETag (a proxy's page)") << QString() << int(TransferCheck::Unverifiable);
+    }
+    void verifyUpload()
+    {
+        QFETCH(QString, eTag);
+        QFETCH(int, outcome);
+        NetworkData d;
+        d.eTag = eTag;
+        QCOMPARE(int(TransferCheck::upload(d, "a").outcome), outcome);
+    }
+
+    void listingPages_data()
+    {
+        QTest::addColumn<QByteArray>("xml");
+        QTest::addColumn<bool>("isListing");
+        QTest::addColumn<QStringList>("keys");
+        QTest::addColumn<bool>("truncated");
+        QTest::addColumn<QString>("marker");
+        const QByteArray page = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<ListBucketResult>\n  <Name>lumoranking</Name>\n"
+                                "  <Contents>\n    <Key>data/ann/a &amp; b.txt</Key>\n    <ETag>\"X\"</ETag>\n"
+                                "    <Owner>\n      <ID>1</ID>\n      <DisplayName>ann</DisplayName>\n    </Owner>\n  </Contents>\n"
+                                "  <CommonPrefixes><Prefix>data/ann/x/</Prefix></CommonPrefixes>\n"
+                                "  <Contents><Key><![CDATA[data/ann/第二章.txt]]></Key></Contents>\n"
+                                "  <IsTruncated>true</IsTruncated>\n  <NextMarker>data/ann/第二章.txt</NextMarker>\n</ListBucketResult>\n";
+        QTest::newRow("the store's page") << page << true << QStringList { "data/ann/a & b.txt", "data/ann/第二章.txt" } << true
+                                          << QStringLiteral("data/ann/第二章.txt");
+        QTest::newRow("empty listing") << QByteArray("<ListBucketResult><IsTruncated>false</IsTruncated></ListBucketResult>") << true
+                                       << QStringList() << false << QStringLiteral("previous");
+        QTest::newRow("\"True\" is not true") << QByteArray("<ListBucketResult><IsTruncated>True</IsTruncated></ListBucketResult>") << true
+                                              << QStringList() << false << QStringLiteral("previous");
+        QTest::newRow("cut short") << page.left(page.size() / 2) << false << QStringList() << false << QString();
+        QTest::newRow("an HTML page") << QByteArray("<!DOCTYPE html><html><body>Sign in</body></html>") << false << QStringList() << false
+                                      << QString();
+        QTest::newRow("an error document") << QByteArray("<Error><Code>AccessDenied</Code></Error>") << false << QStringList() << false
+                                           << QString();
+        QTest::newRow("JSON") << QByteArray("{\"ok\":true}") << false << QStringList() << false << QString();
+        QTest::newRow("empty body") << QByteArray() << false << QStringList() << false << QString();
+        QTest::newRow("a second root") << QByteArray("<ListBucketResult/><ListBucketResult/>") << false << QStringList() << false << QString();
+        QTest::newRow("entities") << QByteArray("<!DOCTYPE l [<!ENTITY a \"aaaa\">]><ListBucketResult><Contents><Key>&a;</Key></Contents>"
+                                                "</ListBucketResult>")
+                                  << false << QStringList() << false << QString();
+        QByteArray deep = "<ListBucketResult>";
+        for (int i = 1; i < OssXml::maxDepth; ++i)
+            deep += "<Contents>";
+        for (int i = 1; i < OssXml::maxDepth; ++i)
+            deep += "</Contents>";
+        QTest::newRow("nested to the limit") << deep + "</ListBucketResult>" << true << QStringList { QString() } << false
+                                             << QStringLiteral("previous");
+        QTest::newRow("nested past the limit") << deep.replace("<Contents></Contents>", "<Contents><x/></Contents>") + "</ListBucketResult>"
+                                               << false << QStringList() << false << QString();
+        QTest::newRow("nested 100 000 deep") << "<ListBucketResult>" + QByteArray("<a>").repeated(100000) << false << QStringList() << false
+                                             << QString();
+        QTest::newRow("larger than a page can be") << "<ListBucketResult><Name>" + QByteArray(OssXml::maxBytes, 'x') + "</Name></ListBucketResult>"
+                                                   << false << QStringList() << false << QString();
+    }
+    void listingPages()
+    {
+        QFETCH(QByteArray, xml);
+        QFETCH(bool, isListing);
+        QFETCH(QStringList, keys);
+        QFETCH(bool, truncated);
+        QFETCH(QString, marker);
+        oss::OssList list;
+        list.contents << oss::OssListContent { QStringLiteral("earlier page") };
+        list.nextMarker = QStringLiteral("previous");
+        QCOMPARE(OssXml::readListPage(xml, list), isListing);
+        if (!isListing) {
+            // A page that is no listing changes nothing.
+            QCOMPARE(list.contents.size(), 1);
+            QCOMPARE(list.nextMarker, QStringLiteral("previous"));
+            return;
+        }
+        QStringList found;
+        for (int i = 1; i < list.contents.size(); ++i)
+            found << list.contents[i].Key;
+        QCOMPARE(found, keys);
+        QCOMPARE(list.isTruncated, truncated);
+        QCOMPARE(list.nextMarker, marker);
+        if (!keys.isEmpty() && keys.first().startsWith(QLatin1String("data/ann/a"))) {
+            QCOMPARE(list.contents[1].ETag, QStringLiteral("\"X\""));
+            QCOMPARE(list.contents[1].Owner, QStringLiteral("1ann"));
+        }
+    }
+
+    void errorDocuments_data()
+    {
+        QTest::addColumn<QByteArray>("xml");
+        QTest::addColumn<QString>("code");
+        QTest::newRow("no such key") << QByteArray("<?xml version=\"1.0\"?>\n<Error>\n  <Code>NoSuchKey</Code>\n  <Key>a</Key>\n</Error>")
+                                     << QStringLiteral("NoSuchKey");
+        QTest::newRow("a proxy's page") << QByteArray("<html><body><Code>NoSuchKey</Code></body></html>") << QString();
+        QTest::newRow("cut short") << QByteArray("<Error><Code>NoSuchKey</Code>") << QString();
+        QTest::newRow("empty") << QByteArray() << QString();
+    }
+    void errorDocuments()
+    {
+        QFETCH(QByteArray, xml);
+        QFETCH(QString, code);
+        QCOMPARE(OssXml::errorCode(xml), code);
+    }
+
+    // The comparison's decision per document, with the account the sidecar
+    // names; "-" stands for an empty text.
+    void syncDecision_data()
+    {
+        QTest::addColumn<QString>("listed");
+        QTest::addColumn<QString>("storedETag");
+        QTest::addColumn<QString>("storedMd5");
+        QTest::addColumn<QString>("storedAccount");
+        QTest::addColumn<QString>("local");
+        QTest::addColumn<int>("status");
+        QTest::newRow("own: settled") << "E1" << "E1" << "M1" << "ann" << "M1" << 0;
+        QTest::newRow("own: changed here") << "E1" << "E1" << "M1" << "ann" << "M2" << 1;
+        QTest::newRow("own: changed there") << "E2" << "E1" << "M1" << "ann" << "M1" << 2;
+        QTest::newRow("own: changed on both") << "E2" << "E1" << "M1" << "ann" << "M2" << 4;
+        QTest::newRow("own: deleted there") << "-" << "E1" << "M1" << "ann" << "M1" << 2;
+        QTest::newRow("own: deleted here") << "E1" << "E1" << "M1" << "ann" << "-" << 1;
+        QTest::newRow("own: local side kept") << "E1" << "E1" << "-" << "ann" << "M1" << 1;
+        QTest::newRow("own: local deletion kept") << "E1" << "E1" << "-" << "ann" << "-" << 1;
+        QTest::newRow("none: new here") << "-" << "-" << "-" << "-" << "M1" << 1;
+        QTest::newRow("none: new there") << "E1" << "-" << "-" << "-" << "-" << 2;
+        QTest::newRow("none: on both") << "E1" << "-" << "-" << "-" << "M1" << 4;
+        QTest::newRow("other account's: only here") << "-" << "E1" << "M1" << "bob" << "M1" << 1;
+        QTest::newRow("other account's: only there") << "E1" << "E1" << "M1" << "bob" << "-" << 2;
+        QTest::newRow("other account's: on both") << "E1" << "E1" << "M1" << "bob" << "M1" << 4;
+        QTest::newRow("no account: settled") << "E1" << "E1" << "M1" << "-" << "M1" << 0;
+        QTest::newRow("no account: changed here") << "E1" << "E1" << "M1" << "-" << "M2" << 1;
+        QTest::newRow("no account: gone there, sent as new") << "-" << "E1" << "M1" << "-" << "M1" << 1;
+        QTest::newRow("no account: gone here, fetched as new") << "E1" << "E1" << "M1" << "-" << "-" << 2;
+        QTest::newRow("no account: changed there, asked") << "E2" << "E1" << "M1" << "-" << "M1" << 4;
+    }
+    void syncDecision()
+    {
+        QFETCH(QString, listed);
+        QFETCH(QString, storedETag);
+        QFETCH(QString, storedMd5);
+        QFETCH(QString, storedAccount);
+        QFETCH(QString, local);
+        QFETCH(int, status);
+        const auto text = [](const QString& t) { return t == QLatin1String("-") ? QString() : t; };
+        MetaData stored;
+        stored.Etag = text(storedETag);
+        stored.Md5 = text(storedMd5);
+        stored.account = text(storedAccount);
+        QCOMPARE(AnalysisSyncWorker::decide(text(listed), stored, text(local), QStringLiteral("ann")), status);
     }
 
     void policyUpload()
@@ -688,15 +899,17 @@ private slots:
         QCOMPARE(m_notices.size(), 1);
         QVERIFY(m_notices.first().endsWith(QStringLiteral("(无变更)")));
 
-        // A server error says nothing about the server copy: no upload over it.
+        // A server error says nothing about the server copy: no upload over
+        // it, neither of a record nor of the document table.
         m_server.clearRequests();
         store.todayData()->setPushed(false);
+        const QByteArray tableBefore = m_server.object(tableKey);
         fail("GET", QStringLiteral("/lumoranking/*"), 500);
         store.syncServerData(false);
         QTRY_COMPARE(m_server.storageRequests("GET").size(), 5);
-        QTRY_COMPARE(m_server.storageRequests("POST").size(), 1); // the document table only
         QTest::qWait(50);
-        QCOMPARE(m_server.storageRequests("POST").size(), 1);
+        QCOMPARE(m_server.storageRequests("POST").size(), 0);
+        QCOMPARE(m_server.object(tableKey), tableBefore);
         m_server.clearFaults();
 
         // Signed out: a notice, no traffic.
