@@ -1099,6 +1099,13 @@
     </message>
 </context>
 <context>
+    <name>NetworkReply</name>
+    <message>
+        <source>网络请求超时</source>
+        <translation>انتهت مهلة طلب الشبكة</translation>
+    </message>
+</context>
+<context>
     <name>NotesPage</name>
     <message>
         <source>笔记</source>
@@ -2671,6 +2678,29 @@
     </message>
 </context>
 <context>
+    <name>TransferCheck</name>
+    <message>
+        <source>收到的内容长度不对</source>
+        <translation>طول المحتوى المستلم غير صحيح</translation>
+    </message>
+    <message>
+        <source>无法校验收到的内容</source>
+        <translation>تعذر التحقق من المحتوى المستلم</translation>
+    </message>
+    <message>
+        <source>收到的内容与校验值不符</source>
+        <translation>المحتوى المستلم لا يطابق قيمة التحقق</translation>
+    </message>
+    <message>
+        <source>云端没有确认收到的内容</source>
+        <translation>لم تؤكد السحابة استلام المحتوى</translation>
+    </message>
+    <message>
+        <source>云端收到的内容与发送的不符</source>
+        <translation>تلقت السحابة محتوى مختلفًا عما أُرسل</translation>
+    </message>
+</context>
+<context>
     <name>TxtReader</name>
     <message>
         <source>Unable to read the file.</source>
@@ -3360,6 +3390,46 @@
         <source>冲突</source>
         <translation>تعارض</translation>
     </message>
+    <message>
+        <source>已退出登录，同步已停止</source>
+        <translation>تم تسجيل الخروج؛ توقفت المزامنة</translation>
+    </message>
+    <message>
+        <source>云同步已关闭，同步已停止</source>
+        <translation>تم إيقاف المزامنة السحابية؛ توقفت المزامنة</translation>
+    </message>
+    <message>
+        <source>程序退出，同步已停止</source>
+        <translation>يتم إغلاق البرنامج؛ توقفت المزامنة</translation>
+    </message>
+    <message>
+        <source>账号已切换，同步已停止</source>
+        <translation>تم تبديل الحساب؛ توقفت المزامنة</translation>
+    </message>
+    <message>
+        <source>文档目录已更换，同步已停止</source>
+        <translation>تغيّر مجلد المستندات؛ توقفت المزامنة</translation>
+    </message>
+    <message>
+        <source>网络连接失败</source>
+        <translation>فشل الاتصال بالشبكة</translation>
+    </message>
+    <message>
+        <source>同步中断</source>
+        <translation>انقطعت المزامنة</translation>
+    </message>
+    <message>
+        <source>同步中断:</source>
+        <translation>انقطعت المزامنة:</translation>
+    </message>
+    <message>
+        <source>文件在同步时被修改</source>
+        <translation>تم تعديل الملف أثناء المزامنة</translation>
+    </message>
+    <message>
+        <source>文件在同步时被修改:</source>
+        <translation>تم تعديل الملف أثناء المزامنة:</translation>
+    </message>
 </context>
 <context>
     <name>data</name>
@@ -3718,6 +3788,18 @@
     <message>
         <source>This path is not authorized by the server</source>
         <translation>هذا المسار غير مصرّح به من الخادم</translation>
+    </message>
+    <message>
+        <source>云端的回答不是文件列表</source>
+        <translation>رد السحابة ليس قائمة ملفات</translation>
+    </message>
+    <message>
+        <source>云端的回答不是存储服务的回答</source>
+        <translation>الرد لم يأتِ من خدمة التخزين</translation>
+    </message>
+    <message>
+        <source>云端文件列表不完整</source>
+        <translation>قائمة ملفات السحابة غير مكتملة</translation>
     </message>
 </context>
 <context>

@@ -1099,6 +1099,13 @@ wortkarg, spielt gern Schach.
     </message>
 </context>
 <context>
+    <name>NetworkReply</name>
+    <message>
+        <source>网络请求超时</source>
+        <translation>Die Netzwerkanfrage hat das Zeitlimit überschritten</translation>
+    </message>
+</context>
+<context>
     <name>NotesPage</name>
     <message>
         <source>笔记</source>
@@ -2671,6 +2678,29 @@ Einschalten?</translation>
     </message>
 </context>
 <context>
+    <name>TransferCheck</name>
+    <message>
+        <source>收到的内容长度不对</source>
+        <translation>Die empfangenen Daten haben die falsche Länge</translation>
+    </message>
+    <message>
+        <source>无法校验收到的内容</source>
+        <translation>Die empfangenen Daten lassen sich nicht prüfen</translation>
+    </message>
+    <message>
+        <source>收到的内容与校验值不符</source>
+        <translation>Die empfangenen Daten passen nicht zur Prüfsumme</translation>
+    </message>
+    <message>
+        <source>云端没有确认收到的内容</source>
+        <translation>Die Cloud hat den Empfang nicht bestätigt</translation>
+    </message>
+    <message>
+        <source>云端收到的内容与发送的不符</source>
+        <translation>Die Cloud hat etwas anderes erhalten als gesendet wurde</translation>
+    </message>
+</context>
+<context>
     <name>TxtReader</name>
     <message>
         <source>Unable to read the file.</source>
@@ -3360,6 +3390,46 @@ Einschalten?</translation>
         <source>冲突</source>
         <translation>Konflikt</translation>
     </message>
+    <message>
+        <source>已退出登录，同步已停止</source>
+        <translation>Abgemeldet; die Synchronisation wurde beendet</translation>
+    </message>
+    <message>
+        <source>云同步已关闭，同步已停止</source>
+        <translation>Cloud-Synchronisation ausgeschaltet; die Synchronisation wurde beendet</translation>
+    </message>
+    <message>
+        <source>程序退出，同步已停止</source>
+        <translation>Das Programm wird beendet; die Synchronisation wurde beendet</translation>
+    </message>
+    <message>
+        <source>账号已切换，同步已停止</source>
+        <translation>Das Konto wurde gewechselt; die Synchronisation wurde beendet</translation>
+    </message>
+    <message>
+        <source>文档目录已更换，同步已停止</source>
+        <translation>Der Dokumentordner wurde gewechselt; die Synchronisation wurde beendet</translation>
+    </message>
+    <message>
+        <source>网络连接失败</source>
+        <translation>Die Netzwerkverbindung ist fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>同步中断</source>
+        <translation>Synchronisation unterbrochen</translation>
+    </message>
+    <message>
+        <source>同步中断:</source>
+        <translation>Synchronisation unterbrochen:</translation>
+    </message>
+    <message>
+        <source>文件在同步时被修改</source>
+        <translation>Die Datei wurde während der Synchronisation geändert</translation>
+    </message>
+    <message>
+        <source>文件在同步时被修改:</source>
+        <translation>Die Datei wurde während der Synchronisation geändert:</translation>
+    </message>
 </context>
 <context>
     <name>data</name>
@@ -3718,6 +3788,18 @@ Das lässt sich nicht rückgängig machen.</translation>
     <message>
         <source>This path is not authorized by the server</source>
         <translation>Dieser Pfad ist vom Server nicht freigegeben</translation>
+    </message>
+    <message>
+        <source>云端的回答不是文件列表</source>
+        <translation>Die Antwort der Cloud ist keine Dateiliste</translation>
+    </message>
+    <message>
+        <source>云端的回答不是存储服务的回答</source>
+        <translation>Die Antwort kam nicht vom Speicherdienst</translation>
+    </message>
+    <message>
+        <source>云端文件列表不完整</source>
+        <translation>Die Dateiliste der Cloud ist unvollständig</translation>
     </message>
 </context>
 <context>

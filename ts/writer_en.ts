@@ -1099,6 +1099,13 @@ quiet, fond of chess.
     </message>
 </context>
 <context>
+    <name>NetworkReply</name>
+    <message>
+        <source>网络请求超时</source>
+        <translation>The network request timed out</translation>
+    </message>
+</context>
+<context>
     <name>NotesPage</name>
     <message>
         <source>笔记</source>
@@ -2671,6 +2678,29 @@ Switch it on?</translation>
     </message>
 </context>
 <context>
+    <name>TransferCheck</name>
+    <message>
+        <source>收到的内容长度不对</source>
+        <translation>What was received has the wrong length</translation>
+    </message>
+    <message>
+        <source>无法校验收到的内容</source>
+        <translation>What was received cannot be verified</translation>
+    </message>
+    <message>
+        <source>收到的内容与校验值不符</source>
+        <translation>What was received does not match its checksum</translation>
+    </message>
+    <message>
+        <source>云端没有确认收到的内容</source>
+        <translation>The cloud did not confirm what it received</translation>
+    </message>
+    <message>
+        <source>云端收到的内容与发送的不符</source>
+        <translation>The cloud received something other than what was sent</translation>
+    </message>
+</context>
+<context>
     <name>TxtReader</name>
     <message>
         <source>Unable to read the file.</source>
@@ -3360,6 +3390,46 @@ Switch it on?</translation>
         <source>冲突</source>
         <translation>conflict</translation>
     </message>
+    <message>
+        <source>已退出登录，同步已停止</source>
+        <translation>Signed out; the sync stopped</translation>
+    </message>
+    <message>
+        <source>云同步已关闭，同步已停止</source>
+        <translation>Cloud sync was switched off; the sync stopped</translation>
+    </message>
+    <message>
+        <source>程序退出，同步已停止</source>
+        <translation>The program is quitting; the sync stopped</translation>
+    </message>
+    <message>
+        <source>账号已切换，同步已停止</source>
+        <translation>The account changed; the sync stopped</translation>
+    </message>
+    <message>
+        <source>文档目录已更换，同步已停止</source>
+        <translation>The document folder changed; the sync stopped</translation>
+    </message>
+    <message>
+        <source>网络连接失败</source>
+        <translation>The network connection failed</translation>
+    </message>
+    <message>
+        <source>同步中断</source>
+        <translation>Sync interrupted</translation>
+    </message>
+    <message>
+        <source>同步中断:</source>
+        <translation>Sync interrupted:</translation>
+    </message>
+    <message>
+        <source>文件在同步时被修改</source>
+        <translation>The file was changed during the sync</translation>
+    </message>
+    <message>
+        <source>文件在同步时被修改:</source>
+        <translation>The file was changed during the sync:</translation>
+    </message>
 </context>
 <context>
     <name>data</name>
@@ -3718,6 +3788,18 @@ It cannot be restored afterwards.</translation>
     <message>
         <source>This path is not authorized by the server</source>
         <translation>This path is not authorized by the server</translation>
+    </message>
+    <message>
+        <source>云端的回答不是文件列表</source>
+        <translation>The cloud's answer is not a file list</translation>
+    </message>
+    <message>
+        <source>云端的回答不是存储服务的回答</source>
+        <translation>The answer did not come from the storage service</translation>
+    </message>
+    <message>
+        <source>云端文件列表不完整</source>
+        <translation>The cloud file list is incomplete</translation>
     </message>
 </context>
 <context>

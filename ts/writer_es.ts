@@ -1099,6 +1099,13 @@ callado, aficionado al ajedrez.
     </message>
 </context>
 <context>
+    <name>NetworkReply</name>
+    <message>
+        <source>网络请求超时</source>
+        <translation>La solicitud de red agotó el tiempo de espera</translation>
+    </message>
+</context>
+<context>
     <name>NotesPage</name>
     <message>
         <source>笔记</source>
@@ -2671,6 +2678,29 @@ Si su texto no es dialogado o no está seguro, ¡no active esta opción!
     </message>
 </context>
 <context>
+    <name>TransferCheck</name>
+    <message>
+        <source>收到的内容长度不对</source>
+        <translation>Lo recibido no tiene la longitud correcta</translation>
+    </message>
+    <message>
+        <source>无法校验收到的内容</source>
+        <translation>No se puede verificar lo recibido</translation>
+    </message>
+    <message>
+        <source>收到的内容与校验值不符</source>
+        <translation>Lo recibido no coincide con su suma de comprobación</translation>
+    </message>
+    <message>
+        <source>云端没有确认收到的内容</source>
+        <translation>La nube no confirmó lo recibido</translation>
+    </message>
+    <message>
+        <source>云端收到的内容与发送的不符</source>
+        <translation>La nube recibió algo distinto de lo enviado</translation>
+    </message>
+</context>
+<context>
     <name>TxtReader</name>
     <message>
         <source>Unable to read the file.</source>
@@ -3360,6 +3390,46 @@ Si su texto no es dialogado o no está seguro, ¡no active esta opción!
         <source>冲突</source>
         <translation>conflicto</translation>
     </message>
+    <message>
+        <source>已退出登录，同步已停止</source>
+        <translation>Sesión cerrada; la sincronización se detuvo</translation>
+    </message>
+    <message>
+        <source>云同步已关闭，同步已停止</source>
+        <translation>Sincronización en la nube desactivada; la sincronización se detuvo</translation>
+    </message>
+    <message>
+        <source>程序退出，同步已停止</source>
+        <translation>El programa se cierra; la sincronización se detuvo</translation>
+    </message>
+    <message>
+        <source>账号已切换，同步已停止</source>
+        <translation>La cuenta cambió; la sincronización se detuvo</translation>
+    </message>
+    <message>
+        <source>文档目录已更换，同步已停止</source>
+        <translation>La carpeta de documentos cambió; la sincronización se detuvo</translation>
+    </message>
+    <message>
+        <source>网络连接失败</source>
+        <translation>La conexión de red falló</translation>
+    </message>
+    <message>
+        <source>同步中断</source>
+        <translation>Sincronización interrumpida</translation>
+    </message>
+    <message>
+        <source>同步中断:</source>
+        <translation>Sincronización interrumpida:</translation>
+    </message>
+    <message>
+        <source>文件在同步时被修改</source>
+        <translation>El archivo se modificó durante la sincronización</translation>
+    </message>
+    <message>
+        <source>文件在同步时被修改:</source>
+        <translation>El archivo se modificó durante la sincronización:</translation>
+    </message>
 </context>
 <context>
     <name>data</name>
@@ -3718,6 +3788,18 @@ No se podrá recuperar.</translation>
     <message>
         <source>This path is not authorized by the server</source>
         <translation>El servidor no autoriza esta ruta</translation>
+    </message>
+    <message>
+        <source>云端的回答不是文件列表</source>
+        <translation>La respuesta de la nube no es una lista de archivos</translation>
+    </message>
+    <message>
+        <source>云端的回答不是存储服务的回答</source>
+        <translation>La respuesta no procede del servicio de almacenamiento</translation>
+    </message>
+    <message>
+        <source>云端文件列表不完整</source>
+        <translation>La lista de archivos de la nube está incompleta</translation>
     </message>
 </context>
 <context>

@@ -1099,6 +1099,13 @@ taciturne, aime les échecs.
     </message>
 </context>
 <context>
+    <name>NetworkReply</name>
+    <message>
+        <source>网络请求超时</source>
+        <translation>La requête réseau a expiré</translation>
+    </message>
+</context>
+<context>
     <name>NotesPage</name>
     <message>
         <source>笔记</source>
@@ -2671,6 +2678,29 @@ L'activer ?</translation>
     </message>
 </context>
 <context>
+    <name>TransferCheck</name>
+    <message>
+        <source>收到的内容长度不对</source>
+        <translation>Le contenu reçu n'a pas la bonne longueur</translation>
+    </message>
+    <message>
+        <source>无法校验收到的内容</source>
+        <translation>Impossible de vérifier le contenu reçu</translation>
+    </message>
+    <message>
+        <source>收到的内容与校验值不符</source>
+        <translation>Le contenu reçu ne correspond pas à sa somme de contrôle</translation>
+    </message>
+    <message>
+        <source>云端没有确认收到的内容</source>
+        <translation>Le cloud n'a pas confirmé la réception</translation>
+    </message>
+    <message>
+        <source>云端收到的内容与发送的不符</source>
+        <translation>Le cloud a reçu autre chose que ce qui a été envoyé</translation>
+    </message>
+</context>
+<context>
     <name>TxtReader</name>
     <message>
         <source>Unable to read the file.</source>
@@ -3360,6 +3390,46 @@ L'activer ?</translation>
         <source>冲突</source>
         <translation>conflit</translation>
     </message>
+    <message>
+        <source>已退出登录，同步已停止</source>
+        <translation>Déconnecté ; la synchronisation s'est arrêtée</translation>
+    </message>
+    <message>
+        <source>云同步已关闭，同步已停止</source>
+        <translation>Synchronisation cloud désactivée ; la synchronisation s'est arrêtée</translation>
+    </message>
+    <message>
+        <source>程序退出，同步已停止</source>
+        <translation>Le programme se ferme ; la synchronisation s'est arrêtée</translation>
+    </message>
+    <message>
+        <source>账号已切换，同步已停止</source>
+        <translation>Le compte a changé ; la synchronisation s'est arrêtée</translation>
+    </message>
+    <message>
+        <source>文档目录已更换，同步已停止</source>
+        <translation>Le dossier des documents a changé ; la synchronisation s'est arrêtée</translation>
+    </message>
+    <message>
+        <source>网络连接失败</source>
+        <translation>La connexion réseau a échoué</translation>
+    </message>
+    <message>
+        <source>同步中断</source>
+        <translation>Synchronisation interrompue</translation>
+    </message>
+    <message>
+        <source>同步中断:</source>
+        <translation>Synchronisation interrompue :</translation>
+    </message>
+    <message>
+        <source>文件在同步时被修改</source>
+        <translation>Le fichier a été modifié pendant la synchronisation</translation>
+    </message>
+    <message>
+        <source>文件在同步时被修改:</source>
+        <translation>Le fichier a été modifié pendant la synchronisation :</translation>
+    </message>
 </context>
 <context>
     <name>data</name>
@@ -3718,6 +3788,18 @@ Cette action est irréversible.</translation>
     <message>
         <source>This path is not authorized by the server</source>
         <translation>Ce chemin n'est pas autorisé par le serveur</translation>
+    </message>
+    <message>
+        <source>云端的回答不是文件列表</source>
+        <translation>La réponse du cloud n'est pas une liste de fichiers</translation>
+    </message>
+    <message>
+        <source>云端的回答不是存储服务的回答</source>
+        <translation>La réponse ne vient pas du service de stockage</translation>
+    </message>
+    <message>
+        <source>云端文件列表不完整</source>
+        <translation>La liste des fichiers du cloud est incomplète</translation>
     </message>
 </context>
 <context>

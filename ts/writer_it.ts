@@ -1099,6 +1099,13 @@ taciturno, ama gli scacchi.
     </message>
 </context>
 <context>
+    <name>NetworkReply</name>
+    <message>
+        <source>网络请求超时</source>
+        <translation>La richiesta di rete è scaduta</translation>
+    </message>
+</context>
+<context>
     <name>NotesPage</name>
     <message>
         <source>笔记</source>
@@ -2671,6 +2678,29 @@ Attivarlo?</translation>
     </message>
 </context>
 <context>
+    <name>TransferCheck</name>
+    <message>
+        <source>收到的内容长度不对</source>
+        <translation>Il contenuto ricevuto ha una lunghezza errata</translation>
+    </message>
+    <message>
+        <source>无法校验收到的内容</source>
+        <translation>Impossibile verificare il contenuto ricevuto</translation>
+    </message>
+    <message>
+        <source>收到的内容与校验值不符</source>
+        <translation>Il contenuto ricevuto non corrisponde al checksum</translation>
+    </message>
+    <message>
+        <source>云端没有确认收到的内容</source>
+        <translation>Il cloud non ha confermato la ricezione</translation>
+    </message>
+    <message>
+        <source>云端收到的内容与发送的不符</source>
+        <translation>Il cloud ha ricevuto qualcosa di diverso da ciò che è stato inviato</translation>
+    </message>
+</context>
+<context>
     <name>TxtReader</name>
     <message>
         <source>Unable to read the file.</source>
@@ -3360,6 +3390,46 @@ Attivarlo?</translation>
         <source>冲突</source>
         <translation>conflitto</translation>
     </message>
+    <message>
+        <source>已退出登录，同步已停止</source>
+        <translation>Disconnesso; la sincronizzazione si è fermata</translation>
+    </message>
+    <message>
+        <source>云同步已关闭，同步已停止</source>
+        <translation>Sincronizzazione cloud disattivata; la sincronizzazione si è fermata</translation>
+    </message>
+    <message>
+        <source>程序退出，同步已停止</source>
+        <translation>Il programma si chiude; la sincronizzazione si è fermata</translation>
+    </message>
+    <message>
+        <source>账号已切换，同步已停止</source>
+        <translation>L'account è cambiato; la sincronizzazione si è fermata</translation>
+    </message>
+    <message>
+        <source>文档目录已更换，同步已停止</source>
+        <translation>La cartella dei documenti è cambiata; la sincronizzazione si è fermata</translation>
+    </message>
+    <message>
+        <source>网络连接失败</source>
+        <translation>La connessione di rete non è riuscita</translation>
+    </message>
+    <message>
+        <source>同步中断</source>
+        <translation>Sincronizzazione interrotta</translation>
+    </message>
+    <message>
+        <source>同步中断:</source>
+        <translation>Sincronizzazione interrotta:</translation>
+    </message>
+    <message>
+        <source>文件在同步时被修改</source>
+        <translation>Il file è stato modificato durante la sincronizzazione</translation>
+    </message>
+    <message>
+        <source>文件在同步时被修改:</source>
+        <translation>Il file è stato modificato durante la sincronizzazione:</translation>
+    </message>
 </context>
 <context>
     <name>data</name>
@@ -3718,6 +3788,18 @@ Non sarà possibile recuperarlo.</translation>
     <message>
         <source>This path is not authorized by the server</source>
         <translation>Questo percorso non è autorizzato dal server</translation>
+    </message>
+    <message>
+        <source>云端的回答不是文件列表</source>
+        <translation>La risposta del cloud non è un elenco di file</translation>
+    </message>
+    <message>
+        <source>云端的回答不是存储服务的回答</source>
+        <translation>La risposta non proviene dal servizio di archiviazione</translation>
+    </message>
+    <message>
+        <source>云端文件列表不完整</source>
+        <translation>L'elenco dei file nel cloud è incompleto</translation>
     </message>
 </context>
 <context>

@@ -1099,6 +1099,13 @@ Copyright © Penlark 開発者</translation>
     </message>
 </context>
 <context>
+    <name>NetworkReply</name>
+    <message>
+        <source>网络请求超时</source>
+        <translation>ネットワーク要求がタイムアウトしました</translation>
+    </message>
+</context>
+<context>
     <name>NotesPage</name>
     <message>
         <source>笔记</source>
@@ -2671,6 +2678,29 @@ Copyright © Penlark 開発者</translation>
     </message>
 </context>
 <context>
+    <name>TransferCheck</name>
+    <message>
+        <source>收到的内容长度不对</source>
+        <translation>受信した内容の長さが正しくありません</translation>
+    </message>
+    <message>
+        <source>无法校验收到的内容</source>
+        <translation>受信した内容を検証できません</translation>
+    </message>
+    <message>
+        <source>收到的内容与校验值不符</source>
+        <translation>受信した内容がチェックサムと一致しません</translation>
+    </message>
+    <message>
+        <source>云端没有确认收到的内容</source>
+        <translation>クラウドが受信内容を確認しませんでした</translation>
+    </message>
+    <message>
+        <source>云端收到的内容与发送的不符</source>
+        <translation>クラウドが受け取った内容が送信内容と一致しません</translation>
+    </message>
+</context>
+<context>
     <name>TxtReader</name>
     <message>
         <source>Unable to read the file.</source>
@@ -3360,6 +3390,46 @@ Copyright © Penlark 開発者</translation>
         <source>冲突</source>
         <translation>競合</translation>
     </message>
+    <message>
+        <source>已退出登录，同步已停止</source>
+        <translation>サインアウトしたため、同期を停止しました</translation>
+    </message>
+    <message>
+        <source>云同步已关闭，同步已停止</source>
+        <translation>クラウド同期がオフになったため、同期を停止しました</translation>
+    </message>
+    <message>
+        <source>程序退出，同步已停止</source>
+        <translation>プログラムを終了するため、同期を停止しました</translation>
+    </message>
+    <message>
+        <source>账号已切换，同步已停止</source>
+        <translation>アカウントが切り替わったため、同期を停止しました</translation>
+    </message>
+    <message>
+        <source>文档目录已更换，同步已停止</source>
+        <translation>文書フォルダーが変更されたため、同期を停止しました</translation>
+    </message>
+    <message>
+        <source>网络连接失败</source>
+        <translation>ネットワーク接続に失敗しました</translation>
+    </message>
+    <message>
+        <source>同步中断</source>
+        <translation>同期が中断されました</translation>
+    </message>
+    <message>
+        <source>同步中断:</source>
+        <translation>同期が中断されました:</translation>
+    </message>
+    <message>
+        <source>文件在同步时被修改</source>
+        <translation>同期中にファイルが変更されました</translation>
+    </message>
+    <message>
+        <source>文件在同步时被修改:</source>
+        <translation>同期中にファイルが変更されました:</translation>
+    </message>
 </context>
 <context>
     <name>data</name>
@@ -3718,6 +3788,18 @@ Copyright © Penlark 開発者</translation>
     <message>
         <source>This path is not authorized by the server</source>
         <translation>このパスはサーバーで許可されていません</translation>
+    </message>
+    <message>
+        <source>云端的回答不是文件列表</source>
+        <translation>クラウドの応答はファイル一覧ではありません</translation>
+    </message>
+    <message>
+        <source>云端的回答不是存储服务的回答</source>
+        <translation>応答がストレージサービスからのものではありません</translation>
+    </message>
+    <message>
+        <source>云端文件列表不完整</source>
+        <translation>クラウドのファイル一覧が不完全です</translation>
     </message>
 </context>
 <context>

@@ -1099,6 +1099,13 @@ Copyright © Penlark 개발자</translation>
     </message>
 </context>
 <context>
+    <name>NetworkReply</name>
+    <message>
+        <source>网络请求超时</source>
+        <translation>네트워크 요청 시간이 초과되었습니다</translation>
+    </message>
+</context>
+<context>
     <name>NotesPage</name>
     <message>
         <source>笔记</source>
@@ -2671,6 +2678,29 @@ Copyright © Penlark 개발자</translation>
     </message>
 </context>
 <context>
+    <name>TransferCheck</name>
+    <message>
+        <source>收到的内容长度不对</source>
+        <translation>받은 내용의 길이가 맞지 않습니다</translation>
+    </message>
+    <message>
+        <source>无法校验收到的内容</source>
+        <translation>받은 내용을 확인할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>收到的内容与校验值不符</source>
+        <translation>받은 내용이 체크섬과 일치하지 않습니다</translation>
+    </message>
+    <message>
+        <source>云端没有确认收到的内容</source>
+        <translation>클라우드가 받은 내용을 확인하지 않았습니다</translation>
+    </message>
+    <message>
+        <source>云端收到的内容与发送的不符</source>
+        <translation>클라우드가 받은 내용이 보낸 내용과 다릅니다</translation>
+    </message>
+</context>
+<context>
     <name>TxtReader</name>
     <message>
         <source>Unable to read the file.</source>
@@ -3360,6 +3390,46 @@ Copyright © Penlark 개발자</translation>
         <source>冲突</source>
         <translation>충돌</translation>
     </message>
+    <message>
+        <source>已退出登录，同步已停止</source>
+        <translation>로그아웃하여 동기화를 중지했습니다</translation>
+    </message>
+    <message>
+        <source>云同步已关闭，同步已停止</source>
+        <translation>클라우드 동기화가 꺼져 동기화를 중지했습니다</translation>
+    </message>
+    <message>
+        <source>程序退出，同步已停止</source>
+        <translation>프로그램이 종료되어 동기화를 중지했습니다</translation>
+    </message>
+    <message>
+        <source>账号已切换，同步已停止</source>
+        <translation>계정이 바뀌어 동기화를 중지했습니다</translation>
+    </message>
+    <message>
+        <source>文档目录已更换，同步已停止</source>
+        <translation>문서 폴더가 바뀌어 동기화를 중지했습니다</translation>
+    </message>
+    <message>
+        <source>网络连接失败</source>
+        <translation>네트워크 연결에 실패했습니다</translation>
+    </message>
+    <message>
+        <source>同步中断</source>
+        <translation>동기화가 중단되었습니다</translation>
+    </message>
+    <message>
+        <source>同步中断:</source>
+        <translation>동기화가 중단되었습니다:</translation>
+    </message>
+    <message>
+        <source>文件在同步时被修改</source>
+        <translation>동기화 중에 파일이 변경되었습니다</translation>
+    </message>
+    <message>
+        <source>文件在同步时被修改:</source>
+        <translation>동기화 중에 파일이 변경되었습니다:</translation>
+    </message>
 </context>
 <context>
     <name>data</name>
@@ -3718,6 +3788,18 @@ Copyright © Penlark 개발자</translation>
     <message>
         <source>This path is not authorized by the server</source>
         <translation>서버가 허용하지 않은 경로입니다</translation>
+    </message>
+    <message>
+        <source>云端的回答不是文件列表</source>
+        <translation>클라우드의 응답이 파일 목록이 아닙니다</translation>
+    </message>
+    <message>
+        <source>云端的回答不是存储服务的回答</source>
+        <translation>응답이 저장소 서비스에서 온 것이 아닙니다</translation>
+    </message>
+    <message>
+        <source>云端文件列表不完整</source>
+        <translation>클라우드 파일 목록이 불완전합니다</translation>
     </message>
 </context>
 <context>

@@ -1099,6 +1099,13 @@ calado, gosta de xadrez.
     </message>
 </context>
 <context>
+    <name>NetworkReply</name>
+    <message>
+        <source>网络请求超时</source>
+        <translation>O pedido de rede expirou</translation>
+    </message>
+</context>
+<context>
     <name>NotesPage</name>
     <message>
         <source>笔记</source>
@@ -2671,6 +2678,29 @@ Ligar?</translation>
     </message>
 </context>
 <context>
+    <name>TransferCheck</name>
+    <message>
+        <source>收到的内容长度不对</source>
+        <translation>O conteúdo recebido tem o tamanho errado</translation>
+    </message>
+    <message>
+        <source>无法校验收到的内容</source>
+        <translation>Não é possível verificar o conteúdo recebido</translation>
+    </message>
+    <message>
+        <source>收到的内容与校验值不符</source>
+        <translation>O conteúdo recebido não corresponde à soma de verificação</translation>
+    </message>
+    <message>
+        <source>云端没有确认收到的内容</source>
+        <translation>A nuvem não confirmou o recebimento</translation>
+    </message>
+    <message>
+        <source>云端收到的内容与发送的不符</source>
+        <translation>A nuvem recebeu algo diferente do que foi enviado</translation>
+    </message>
+</context>
+<context>
     <name>TxtReader</name>
     <message>
         <source>Unable to read the file.</source>
@@ -3360,6 +3390,46 @@ Ligar?</translation>
         <source>冲突</source>
         <translation>conflito</translation>
     </message>
+    <message>
+        <source>已退出登录，同步已停止</source>
+        <translation>Sessão encerrada; a sincronização parou</translation>
+    </message>
+    <message>
+        <source>云同步已关闭，同步已停止</source>
+        <translation>Sincronização na nuvem desativada; a sincronização parou</translation>
+    </message>
+    <message>
+        <source>程序退出，同步已停止</source>
+        <translation>O programa está a fechar; a sincronização parou</translation>
+    </message>
+    <message>
+        <source>账号已切换，同步已停止</source>
+        <translation>A conta mudou; a sincronização parou</translation>
+    </message>
+    <message>
+        <source>文档目录已更换，同步已停止</source>
+        <translation>A pasta de documentos mudou; a sincronização parou</translation>
+    </message>
+    <message>
+        <source>网络连接失败</source>
+        <translation>A ligação de rede falhou</translation>
+    </message>
+    <message>
+        <source>同步中断</source>
+        <translation>Sincronização interrompida</translation>
+    </message>
+    <message>
+        <source>同步中断:</source>
+        <translation>Sincronização interrompida:</translation>
+    </message>
+    <message>
+        <source>文件在同步时被修改</source>
+        <translation>O arquivo foi alterado durante a sincronização</translation>
+    </message>
+    <message>
+        <source>文件在同步时被修改:</source>
+        <translation>O arquivo foi alterado durante a sincronização:</translation>
+    </message>
 </context>
 <context>
     <name>data</name>
@@ -3718,6 +3788,18 @@ Não será possível recuperar.</translation>
     <message>
         <source>This path is not authorized by the server</source>
         <translation>Este caminho não é autorizado pelo servidor</translation>
+    </message>
+    <message>
+        <source>云端的回答不是文件列表</source>
+        <translation>A resposta da nuvem não é uma lista de arquivos</translation>
+    </message>
+    <message>
+        <source>云端的回答不是存储服务的回答</source>
+        <translation>A resposta não veio do serviço de armazenamento</translation>
+    </message>
+    <message>
+        <source>云端文件列表不完整</source>
+        <translation>A lista de arquivos da nuvem está incompleta</translation>
     </message>
 </context>
 <context>

@@ -1099,6 +1099,13 @@
     </message>
 </context>
 <context>
+    <name>NetworkReply</name>
+    <message>
+        <source>网络请求超时</source>
+        <translation>Время ожидания сетевого запроса истекло</translation>
+    </message>
+</context>
+<context>
     <name>NotesPage</name>
     <message>
         <source>笔记</source>
@@ -2671,6 +2678,29 @@
     </message>
 </context>
 <context>
+    <name>TransferCheck</name>
+    <message>
+        <source>收到的内容长度不对</source>
+        <translation>Полученные данные имеют неверную длину</translation>
+    </message>
+    <message>
+        <source>无法校验收到的内容</source>
+        <translation>Невозможно проверить полученные данные</translation>
+    </message>
+    <message>
+        <source>收到的内容与校验值不符</source>
+        <translation>Полученные данные не совпадают с контрольной суммой</translation>
+    </message>
+    <message>
+        <source>云端没有确认收到的内容</source>
+        <translation>Облако не подтвердило получение</translation>
+    </message>
+    <message>
+        <source>云端收到的内容与发送的不符</source>
+        <translation>Облако получило не то, что было отправлено</translation>
+    </message>
+</context>
+<context>
     <name>TxtReader</name>
     <message>
         <source>Unable to read the file.</source>
@@ -3360,6 +3390,46 @@
         <source>冲突</source>
         <translation>конфликт</translation>
     </message>
+    <message>
+        <source>已退出登录，同步已停止</source>
+        <translation>Выполнен выход; синхронизация остановлена</translation>
+    </message>
+    <message>
+        <source>云同步已关闭，同步已停止</source>
+        <translation>Облачная синхронизация выключена; синхронизация остановлена</translation>
+    </message>
+    <message>
+        <source>程序退出，同步已停止</source>
+        <translation>Программа закрывается; синхронизация остановлена</translation>
+    </message>
+    <message>
+        <source>账号已切换，同步已停止</source>
+        <translation>Учётная запись изменилась; синхронизация остановлена</translation>
+    </message>
+    <message>
+        <source>文档目录已更换，同步已停止</source>
+        <translation>Папка документов изменилась; синхронизация остановлена</translation>
+    </message>
+    <message>
+        <source>网络连接失败</source>
+        <translation>Сбой сетевого подключения</translation>
+    </message>
+    <message>
+        <source>同步中断</source>
+        <translation>Синхронизация прервана</translation>
+    </message>
+    <message>
+        <source>同步中断:</source>
+        <translation>Синхронизация прервана:</translation>
+    </message>
+    <message>
+        <source>文件在同步时被修改</source>
+        <translation>Файл был изменён во время синхронизации</translation>
+    </message>
+    <message>
+        <source>文件在同步时被修改:</source>
+        <translation>Файл был изменён во время синхронизации:</translation>
+    </message>
 </context>
 <context>
     <name>data</name>
@@ -3718,6 +3788,18 @@
     <message>
         <source>This path is not authorized by the server</source>
         <translation>Этот путь не разрешён сервером</translation>
+    </message>
+    <message>
+        <source>云端的回答不是文件列表</source>
+        <translation>Ответ облака не является списком файлов</translation>
+    </message>
+    <message>
+        <source>云端的回答不是存储服务的回答</source>
+        <translation>Ответ пришёл не от службы хранения</translation>
+    </message>
+    <message>
+        <source>云端文件列表不完整</source>
+        <translation>Список файлов в облаке неполон</translation>
     </message>
 </context>
 <context>

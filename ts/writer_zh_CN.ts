@@ -1089,6 +1089,13 @@
     </message>
 </context>
 <context>
+    <name>NetworkReply</name>
+    <message>
+        <source>网络请求超时</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
     <name>NotesPage</name>
     <message>
         <source>笔记</source>
@@ -2656,6 +2663,29 @@
     </message>
 </context>
 <context>
+    <name>TransferCheck</name>
+    <message>
+        <source>收到的内容长度不对</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>无法校验收到的内容</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>收到的内容与校验值不符</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>云端没有确认收到的内容</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>云端收到的内容与发送的不符</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
     <name>TxtReader</name>
     <message>
         <source>Unable to read the file.</source>
@@ -3345,6 +3375,46 @@
         <source>冲突</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>已退出登录，同步已停止</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>云同步已关闭，同步已停止</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>程序退出，同步已停止</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>账号已切换，同步已停止</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>文档目录已更换，同步已停止</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>网络连接失败</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>同步中断</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>同步中断:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>文件在同步时被修改</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>文件在同步时被修改:</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>data</name>
@@ -3701,6 +3771,18 @@
     <message>
         <source>This path is not authorized by the server</source>
         <translation>服务器未授权此路径</translation>
+    </message>
+    <message>
+        <source>云端的回答不是文件列表</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>云端的回答不是存储服务的回答</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>云端文件列表不完整</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>

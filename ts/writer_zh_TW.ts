@@ -1099,6 +1099,13 @@
     </message>
 </context>
 <context>
+    <name>NetworkReply</name>
+    <message>
+        <source>网络请求超时</source>
+        <translation>網路請求逾時</translation>
+    </message>
+</context>
+<context>
     <name>NotesPage</name>
     <message>
         <source>笔记</source>
@@ -2671,6 +2678,29 @@
     </message>
 </context>
 <context>
+    <name>TransferCheck</name>
+    <message>
+        <source>收到的内容长度不对</source>
+        <translation>收到的內容長度不對</translation>
+    </message>
+    <message>
+        <source>无法校验收到的内容</source>
+        <translation>無法校驗收到的內容</translation>
+    </message>
+    <message>
+        <source>收到的内容与校验值不符</source>
+        <translation>收到的內容與校驗值不符</translation>
+    </message>
+    <message>
+        <source>云端没有确认收到的内容</source>
+        <translation>雲端沒有確認收到的內容</translation>
+    </message>
+    <message>
+        <source>云端收到的内容与发送的不符</source>
+        <translation>雲端收到的內容與發送的不符</translation>
+    </message>
+</context>
+<context>
     <name>TxtReader</name>
     <message>
         <source>Unable to read the file.</source>
@@ -3360,6 +3390,46 @@
         <source>冲突</source>
         <translation>衝突</translation>
     </message>
+    <message>
+        <source>已退出登录，同步已停止</source>
+        <translation>已退出登入，同步已停止</translation>
+    </message>
+    <message>
+        <source>云同步已关闭，同步已停止</source>
+        <translation>雲同步已關閉，同步已停止</translation>
+    </message>
+    <message>
+        <source>程序退出，同步已停止</source>
+        <translation>程式退出，同步已停止</translation>
+    </message>
+    <message>
+        <source>账号已切换，同步已停止</source>
+        <translation>帳號已切換，同步已停止</translation>
+    </message>
+    <message>
+        <source>文档目录已更换，同步已停止</source>
+        <translation>文件目錄已更換，同步已停止</translation>
+    </message>
+    <message>
+        <source>网络连接失败</source>
+        <translation>網路連線失敗</translation>
+    </message>
+    <message>
+        <source>同步中断</source>
+        <translation>同步中斷</translation>
+    </message>
+    <message>
+        <source>同步中断:</source>
+        <translation>同步中斷:</translation>
+    </message>
+    <message>
+        <source>文件在同步时被修改</source>
+        <translation>文件在同步時被修改</translation>
+    </message>
+    <message>
+        <source>文件在同步时被修改:</source>
+        <translation>文件在同步時被修改:</translation>
+    </message>
 </context>
 <context>
     <name>data</name>
@@ -3718,6 +3788,18 @@
     <message>
         <source>This path is not authorized by the server</source>
         <translation>伺服器未授權此路徑</translation>
+    </message>
+    <message>
+        <source>云端的回答不是文件列表</source>
+        <translation>雲端的回答不是文件列表</translation>
+    </message>
+    <message>
+        <source>云端的回答不是存储服务的回答</source>
+        <translation>雲端的回答不是存儲服務的回答</translation>
+    </message>
+    <message>
+        <source>云端文件列表不完整</source>
+        <translation>雲端文件列表不完整</translation>
     </message>
 </context>
 <context>
