@@ -1,10 +1,19 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15 as C
 
-// A menu in the theme's colours with a border in the accent colour.
+// A menu in the theme's colours with a border in the accent colour; at
+// least 200 wide, wider when an entry needs more room.
 C.Menu {
     id: menu
-    implicitWidth: 200
+    implicitWidth: {
+        var widest = 200
+        for (var i = 0; i < count; ++i) {
+            var entry = itemAt(i)
+            if (entry)
+                widest = Math.max(widest, entry.implicitWidth)
+        }
+        return widest + leftPadding + rightPadding
+    }
     font.pixelSize: 12
     delegate: BaseMenuItem {}
     background: Rectangle {

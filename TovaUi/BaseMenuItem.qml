@@ -9,7 +9,8 @@ C.MenuItem {
     font.pixelSize: 12
 
     contentItem: Item {
-        implicitWidth: title.implicitWidth + keyText.implicitWidth + 40
+        implicitWidth: title.anchors.leftMargin + title.implicitWidth + keyText.implicitWidth
+                       + keyText.anchors.rightMargin + 40
         implicitHeight: 20
         Text {
             id: title

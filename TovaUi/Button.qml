@@ -26,7 +26,7 @@ C.Button {
         font.family: control.icontext !== "" ? control.fontFamily : control.font.family
         font.pixelSize: control.icontext !== "" ? control.iconSize : control.font.pixelSize
         font.underline: control.font.underline
-        color: control.urlStyle ? g_theme.accentColor : control.color
+        color: control.urlStyle ? g_theme.readableOn(g_theme.accentColor, g_theme.popupColor) : control.color
         opacity: control.enabled ? 1 : 0.4
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter

@@ -20,7 +20,7 @@ C.CheckBox {
             anchors.centerIn: parent
             text: "\u2713"
             visible: control.checked
-            color: "white"
+            color: g_theme.readableOn("white", g_theme.accentColor, 3)
             font.pixelSize: 12
         }
     }

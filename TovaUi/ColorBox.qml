@@ -13,7 +13,7 @@ Rectangle {
     implicitWidth: 40
     implicitHeight: 40
     radius: 4
-    border.color: g_theme.hoverdColor
+    border.color: g_theme.readableOn(g_theme.hoverdColor, g_theme.popupColor, 3)
     color: "black"
     MouseArea {
         anchors.fill: parent

@@ -43,7 +43,7 @@ C.ComboBox {
         radius: 4
         color: control.hovered ? g_theme.lightHoverdColor : "transparent"
         border.width: control.showBorder ? 1 : 0
-        border.color: control.activeFocus ? g_theme.accentColor : g_theme.hoverdColor
+        border.color: control.activeFocus ? g_theme.accentColor : g_theme.readableOn(g_theme.hoverdColor, g_theme.popupColor, 3)
     }
     popup: C.Popup {
         y: control.height

@@ -4,7 +4,7 @@ import QtQuick 2.15
 Rectangle {
     id: root
     property alias text: label.text
-    property color textColor: g_theme.highlightedTextColor
+    property color textColor: g_theme.readableOn(g_theme.highlightedTextColor, g_theme.accentColor)
     signal clicked()
 
     implicitWidth: label.implicitWidth + 24

@@ -16,7 +16,7 @@ Rectangle {
     implicitHeight: 80
     radius: 4
     color: g_theme.lightHoverdColor
-    border.color: area.containsMouse ? g_theme.accentColor : g_theme.hoverdColor
+    border.color: area.containsMouse ? g_theme.accentColor : g_theme.readableOn(g_theme.hoverdColor, g_theme.popupColor, 3)
 
     function setImage(url) {
         source = url

@@ -30,7 +30,7 @@ Column {
         id: errorLabel
         visible: text !== ""
         width: field.width
-        color: "red"
+        color: g_theme.readableOn("red", g_theme.popupColor)
         font.pixelSize: 11
         wrapMode: Text.Wrap
     }

@@ -79,7 +79,7 @@ Rectangle {
             anchors.horizontalCenter: parent.horizontalCenter
             visible: text !== ""
             text: screen.errorText
-            color: "red"
+            color: g_theme.readableOn("red", g_theme.baseColor)
             font.pixelSize: 13
         }
         Text {

@@ -51,7 +51,8 @@ C.ApplicationWindow {
     palette.brightText: g_theme.highlightedTextColor
     palette.dark: g_theme.highlightedTextColor
     palette.light: g_theme.hoverdColor
-    palette.mid: g_theme.hoverdColor
+    // borders of the controls: the hover colour, made to stand out from the window
+    palette.mid: g_theme.readableOn(g_theme.hoverdColor, g_theme.baseColor, 3)
     palette.midlight: g_theme.hoverdColor
     palette.base: "transparent"
     palette.button: "transparent"

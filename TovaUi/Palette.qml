@@ -19,7 +19,7 @@ QtObject {
         control.palette.brightText = g_theme.highlightedTextColor
         control.palette.dark = g_theme.highlightedTextColor
         control.palette.light = g_theme.hoverdColor
-        control.palette.mid = g_theme.hoverdColor
+        control.palette.mid = g_theme.readableOn(g_theme.hoverdColor, g_theme.baseColor, 3)
         control.palette.midlight = g_theme.hoverdColor
         control.palette.highlight = g_theme.accentColor
         control.palette.base = "transparent"

@@ -68,12 +68,12 @@ C.Popup {
     padding: 10
     Binding on x {
         when: sheet.inCenter && sheet.parent !== null
-        value: Math.round((sheet.parent.width - sheet.width) / 2)
+        value: sheet.parent ? Math.round((sheet.parent.width - sheet.width) / 2) : 0
         restoreMode: Binding.RestoreNone
     }
     Binding on y {
         when: sheet.isPhone || (sheet.inCenter && sheet.parent !== null)
-        value: sheet.isPhone ? 50 : Math.round((sheet.parent.height - sheet.height) / 2)
+        value: sheet.isPhone ? 50 : sheet.parent ? Math.round((sheet.parent.height - sheet.height) / 2) : 0
         restoreMode: Binding.RestoreNone
     }
     // sizes summed from the parts: a layout's own implicit size can lag
@@ -112,6 +112,9 @@ C.Popup {
     contentItem: ColumnLayout {
         id: layout
         spacing: 10
+        // Holds the focus the sheet gets when it opens, so that Escape, from
+        // here or from a field that leaves it alone, cancels the sheet.
+        focus: true
         Keys.onEscapePressed: sheet.doCancel()
 
         // title row (phone, or on request)

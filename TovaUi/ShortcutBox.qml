@@ -19,7 +19,7 @@ C.TextField {
         implicitHeight: 28
         radius: 4
         color: "transparent"
-        border.color: control.activeFocus ? g_theme.accentColor : g_theme.hoverdColor
+        border.color: control.activeFocus ? g_theme.accentColor : g_theme.readableOn(g_theme.hoverdColor, g_theme.popupColor, 3)
     }
 
     function modifierName(k) {

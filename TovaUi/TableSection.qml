@@ -87,7 +87,7 @@ Column {
         topPadding: 6
         wrapMode: Text.Wrap
         text: section.errorText !== "" ? section.errorText : section.footerTitle
-        color: section.errorText !== "" ? "red" : g_theme.secondaryTextColor
+        color: section.errorText !== "" ? g_theme.readableOn("red", g_theme.baseColor) : g_theme.secondaryTextColor
         font.pixelSize: 11
     }
 }

@@ -29,25 +29,29 @@ SheetWindow {
                     color: model.titleColor
                 }
                 Rectangle {
-                    x: 8; y: 28
-                    width: 24; height: 24; radius: 12
+                    x: 8; y: 26
+                    width: 16; height: 16; radius: 8
                     color: model.accentColor
                 }
+                // a long name takes two lines
                 Text {
                     anchors.bottom: parent.bottom
-                    anchors.bottomMargin: 6
+                    anchors.bottomMargin: 4
                     anchors.horizontalCenter: parent.horizontalCenter
+                    width: parent.width - 12
+                    horizontalAlignment: Text.AlignHCenter
+                    wrapMode: Text.Wrap
                     text: model.name
-                    color: model.foregroundColor
+                    color: g_theme.readableOn(model.foregroundColor, model.backgroundColor)
                     font.pixelSize: 12
                 }
                 Text {
                     anchors.right: parent.right
                     anchors.rightMargin: 6
-                    y: 28
+                    y: 24
                     visible: g_theme.currentTheme === index
                     text: "\u2713"
-                    color: model.accentColor
+                    color: g_theme.readableOn(model.accentColor, model.backgroundColor, 3)
                     font.pixelSize: 16
                 }
                 MouseArea {

@@ -4,7 +4,7 @@ import QtQuick 2.15
 Text {
     id: label
     property string url: ""
-    color: g_theme.accentColor
+    color: g_theme.readableOn(g_theme.accentColor, g_theme.popupColor)
     font.underline: area.containsMouse
     font.pixelSize: 12
     MouseArea {

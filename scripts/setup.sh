@@ -7,7 +7,8 @@ PACKAGES=(
   cmake ninja-build g++ pkg-config
   qtbase5-dev qtbase5-private-dev qtdeclarative5-dev qtdeclarative5-private-dev
   qtquickcontrols2-5-dev qtmultimedia5-dev libqt5svg5-dev
-  qttools5-dev qttools5-dev-tools libqt5sql5-sqlite
+  qttools5-dev qttools5-dev-tools libqt5sql5-sqlite libqt5sql5-psql
+  libcpp-httplib-dev postgresql
   qml-module-qtquick2 qml-module-qtquick-window2 qml-module-qtquick-layouts
   qml-module-qtquick-controls2 qml-module-qtquick-templates2
   qml-module-qtquick-controls qml-module-qtquick-dialogs

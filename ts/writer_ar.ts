@@ -30,11 +30,11 @@
     <name>AnalysisSyncWorker</name>
     <message>
         <source>获取云端列表出错</source>
-        <translation type="unfinished" />
+        <translation>تعذر جلب قائمة ملفات السحابة</translation>
     </message>
     <message>
         <source>获取云端列表出错:</source>
-        <translation type="unfinished" />
+        <translation>تعذر جلب قائمة ملفات السحابة:</translation>
     </message>
 </context>
 <context>
@@ -45,41 +45,41 @@
     </message>
     <message>
         <source>%1 章</source>
-        <translation type="unfinished" />
+        <translation>%1 فصول</translation>
     </message>
     <message>
         <source>(无标题)</source>
-        <translation type="unfinished" />
+        <translation>(بلا عنوان)</translation>
     </message>
     <message>
         <source>没有章节</source>
-        <translation type="unfinished" />
+        <translation>لا توجد فصول</translation>
     </message>
 </context>
 <context>
     <name>BarGraph</name>
     <message>
         <source>柱状图</source>
-        <translation type="unfinished" />
+        <translation>مخطط أعمدة</translation>
     </message>
 </context>
 <context>
     <name>ClockInPage</name>
     <message>
         <source>打卡</source>
-        <translation type="unfinished" />
+        <translation>تسجيل الحضور</translation>
     </message>
     <message>
         <source>现有积分</source>
-        <translation type="unfinished" />
+        <translation>النقاط</translation>
     </message>
     <message>
         <source>未登录</source>
-        <translation type="unfinished" />
+        <translation>لم يتم تسجيل الدخول</translation>
     </message>
     <message>
         <source>每日登陆赠送10积分</source>
-        <translation type="unfinished" />
+        <translation>10 نقاط لكل تسجيل دخول يومي</translation>
     </message>
 </context>
 <context>
@@ -93,26 +93,26 @@
     <name>CloudSheet</name>
     <message>
         <source>正在云同步</source>
-        <translation type="unfinished" />
+        <translation>جارٍ المزامنة مع السحابة</translation>
     </message>
     <message>
         <source>不同步，直接退出</source>
-        <translation type="unfinished" />
+        <translation>الخروج دون مزامنة</translation>
     </message>
 </context>
 <context>
     <name>ConflictPage</name>
     <message>
         <source>冲突选择</source>
-        <translation type="unfinished" />
+        <translation>حل التعارضات</translation>
     </message>
     <message>
         <source>留下这个，删除另一个</source>
-        <translation type="unfinished" />
+        <translation>الاحتفاظ بهذا وحذف الآخر</translation>
     </message>
     <message>
         <source>All Keep</source>
-        <translation type="unfinished" />
+        <translation>الاحتفاظ بالكل</translation>
     </message>
 </context>
 <context>
@@ -123,35 +123,35 @@
     </message>
     <message>
         <source>近期字数</source>
-        <translation type="unfinished" />
+        <translation>الكلمات الأخيرة</translation>
     </message>
     <message>
         <source>近期速度</source>
-        <translation type="unfinished" />
+        <translation>السرعة الأخيرة</translation>
     </message>
     <message>
         <source>近期用时</source>
-        <translation type="unfinished" />
+        <translation>الوقت الأخير</translation>
     </message>
     <message>
         <source>今日字数</source>
-        <translation type="unfinished" />
+        <translation>كلمات اليوم</translation>
     </message>
     <message>
         <source>字</source>
-        <translation type="unfinished" />
+        <translation>كلمة</translation>
     </message>
     <message>
         <source>今日速度</source>
-        <translation type="unfinished" />
+        <translation>سرعة اليوم</translation>
     </message>
     <message>
         <source>字/分钟</source>
-        <translation type="unfinished" />
+        <translation>كلمة/دقيقة</translation>
     </message>
     <message>
         <source>今日用时</source>
-        <translation type="unfinished" />
+        <translation>وقت اليوم</translation>
     </message>
     <message>
         <source>分钟</source>
@@ -159,80 +159,87 @@
     </message>
     <message>
         <source>剩余锁定时间(分钟):</source>
-        <translation type="unfinished" />
+        <translation>وقت القفل المتبقي (دقيقة):</translation>
     </message>
     <message>
         <source>锁定时间没有启动</source>
-        <translation type="unfinished" />
+        <translation>قفل الوقت غير مفعّل</translation>
     </message>
     <message>
         <source>剩余锁定字数(有效字数): </source>
-        <translation type="unfinished" />
+        <translation>الكلمات المتبقية للقفل (الكلمات المحتسبة): </translation>
     </message>
     <message>
         <source>锁定字数没有启动</source>
-        <translation type="unfinished" />
+        <translation>قفل الكلمات غير مفعّل</translation>
     </message>
 </context>
 <context>
     <name>CountLabel</name>
     <message>
         <source>字数: </source>
-        <translation type="unfinished" />
+        <translation>الكلمات: </translation>
     </message>
     <message>
         <source>统计中…</source>
-        <translation type="unfinished" />
+        <translation>جارٍ العد…</translation>
     </message>
     <message>
         <source>本章: </source>
-        <translation type="unfinished" />
+        <translation>الفصل: </translation>
     </message>
     <message>
         <source>光标前: </source>
-        <translation type="unfinished" />
+        <translation>قبل المؤشر: </translation>
     </message>
     <message>
         <source>选中: </source>
-        <translation type="unfinished" />
+        <translation>المحدد: </translation>
     </message>
 </context>
 <context>
     <name>CreateRoomSheet</name>
     <message>
         <source>创建房间</source>
-        <translation type="unfinished" />
+        <translation>إنشاء غرفة</translation>
     </message>
     <message>
         <source>确定</source>
-        <translation type="unfinished" />
+        <translation>موافق</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished" />
+        <translation>إلغاء</translation>
     </message>
     <message>
         <source>房间名称</source>
-        <translation type="unfinished" />
+        <translation>اسم الغرفة</translation>
     </message>
     <message>
         <source>进入房间需要输入密码</source>
-        <translation type="unfinished" />
+        <translation>يلزم كلمة مرور للدخول</translation>
     </message>
     <message>
         <source>房间密码</source>
-        <translation type="unfinished" />
+        <translation>كلمة مرور الغرفة</translation>
     </message>
     <message>
         <source>重新键入</source>
-        <translation type="unfinished" />
+        <translation>أعد الكتابة</translation>
+    </message>
+</context>
+<context>
+    <name>DataTypeClass</name>
+    <message>
+        <source>文件已损坏且无法移开，未覆盖</source>
+        <translation>الملف تالف ولا يمكن نقله جانبًا؛ لم تتم الكتابة فوقه</translation>
     </message>
 </context>
 <context>
     <name>DocumentTabPage</name>
     <message>
         <source>Open a document</source>
-        <translation type="unfinished" />
+        <translation>فتح مستند</translation>
     </message>
     <message>
         <source>文件</source>
@@ -244,7 +251,7 @@
     </message>
     <message>
         <source>New a document</source>
-        <translation type="unfinished" />
+        <translation>مستند جديد</translation>
     </message>
     <message>
         <source>新建</source>
@@ -256,31 +263,27 @@
     </message>
     <message>
         <source> (已删除)</source>
-        <translation type="unfinished" />
+        <translation> (محذوف)</translation>
     </message>
     <message>
         <source> (外部文档)</source>
-        <translation type="unfinished" />
+        <translation> (مستند خارجي)</translation>
     </message>
     <message>
         <source>请稍等,等正在载入中的文件载入完成后再打开。</source>
-        <translation type="unfinished" />
+        <translation>يرجى الانتظار حتى ينتهي تحميل الملف ثم فتحه مجددًا.</translation>
     </message>
     <message>
         <source>保存失败，文档没有关闭。</source>
-        <translation type="unfinished" />
+        <translation>فشل الحفظ؛ لم يُغلق المستند.</translation>
     </message>
     <message>
         <source>Saved successfully</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>Save failed</source>
-        <translation type="unfinished" />
+        <translation>تم الحفظ بنجاح</translation>
     </message>
     <message>
         <source>保存并关闭文档</source>
-        <translation type="unfinished" />
+        <translation>حفظ المستند وإغلاقه</translation>
     </message>
     <message>
         <source>关闭</source>
@@ -292,18 +295,18 @@
     </message>
     <message>
         <source>导入文件</source>
-        <translation type="unfinished" />
+        <translation>استيراد ملفات</translation>
     </message>
     <message>
         <source>导入文件夹</source>
-        <translation type="unfinished" />
+        <translation>استيراد مجلد</translation>
     </message>
 </context>
 <context>
     <name>DocxReader</name>
     <message>
         <source>Unable to open archive.</source>
-        <translation type="unfinished" />
+        <translation>تعذر فتح الأرشيف.</translation>
     </message>
 </context>
 <context>
@@ -314,7 +317,7 @@
     </message>
     <message>
         <source>没有历史记录</source>
-        <translation type="unfinished" />
+        <translation>لا يوجد سجل</translation>
     </message>
 </context>
 <context>
@@ -325,19 +328,19 @@
     </message>
     <message>
         <source>新建文件夹</source>
-        <translation type="unfinished" />
+        <translation>مجلد جديد</translation>
     </message>
     <message>
         <source>新建文件</source>
-        <translation type="unfinished" />
+        <translation>ملف جديد</translation>
     </message>
     <message>
         <source>删除</source>
-        <translation type="unfinished" />
+        <translation>حذف</translation>
     </message>
     <message>
         <source>排序</source>
-        <translation type="unfinished" />
+        <translation>فرز</translation>
     </message>
     <message>
         <source>云同步</source>
@@ -345,23 +348,23 @@
     </message>
     <message>
         <source>历史记录</source>
-        <translation type="unfinished" />
+        <translation>السجل</translation>
     </message>
     <message>
         <source>还没有文档</source>
-        <translation type="unfinished" />
+        <translation>لا توجد مستندات بعد</translation>
     </message>
     <message>
         <source>重命名</source>
-        <translation type="unfinished" />
+        <translation>إعادة تسمية</translation>
     </message>
     <message>
         <source>在文件夹中显示</source>
-        <translation type="unfinished" />
+        <translation>إظهار في المجلد</translation>
     </message>
     <message>
         <source>合并并导出文档：</source>
-        <translation type="unfinished" />
+        <translation>دمج المستندات وتصديرها:</translation>
     </message>
 </context>
 <context>
@@ -372,27 +375,27 @@
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished" />
+        <translation>بحث</translation>
     </message>
     <message>
         <source>无结果</source>
-        <translation type="unfinished" />
+        <translation>لا نتائج</translation>
     </message>
     <message>
         <source>正则表达式</source>
-        <translation type="unfinished" />
+        <translation>تعبير نمطي</translation>
     </message>
     <message>
         <source>区分大小写</source>
-        <translation type="unfinished" />
+        <translation>مطابقة حالة الأحرف</translation>
     </message>
     <message>
         <source>向上查找</source>
-        <translation type="unfinished" />
+        <translation>البحث عن السابق</translation>
     </message>
     <message>
         <source>向下查找</source>
-        <translation type="unfinished" />
+        <translation>البحث عن التالي</translation>
     </message>
     <message>
         <source>关闭</source>
@@ -400,94 +403,117 @@
     </message>
     <message>
         <source>Replace</source>
-        <translation type="unfinished" />
+        <translation>استبدال</translation>
     </message>
     <message>
         <source>全部</source>
-        <translation type="unfinished" />
+        <translation>الكل</translation>
     </message>
     <message>
         <source>全部替换</source>
-        <translation type="unfinished" />
+        <translation>استبدال الكل</translation>
     </message>
     <message>
         <source>确认全部替换？</source>
-        <translation type="unfinished" />
+        <translation>استبدال كل التطابقات؟</translation>
     </message>
 </context>
 <context>
     <name>FormatManager</name>
     <message>
         <source>OpenDocument Text</source>
-        <translation type="unfinished" />
+        <translation>نص OpenDocument</translation>
     </message>
     <message>
         <source>OpenDocument Flat XML</source>
-        <translation type="unfinished" />
+        <translation>OpenDocument XML مسطح</translation>
     </message>
     <message>
         <source>Office Open XML</source>
-        <translation type="unfinished" />
+        <translation>Office Open XML</translation>
     </message>
     <message>
         <source>Rich Text Format</source>
-        <translation type="unfinished" />
+        <translation>تنسيق النص المنسق</translation>
     </message>
     <message>
         <source>Plain Text</source>
-        <translation type="unfinished" />
+        <translation>نص عادي</translation>
     </message>
     <message>
         <source>Markdown Text</source>
-        <translation type="unfinished" />
+        <translation>نص Markdown</translation>
     </message>
     <message>
         <source>All Files</source>
-        <translation type="unfinished" />
+        <translation>كل الملفات</translation>
     </message>
     <message>
         <source>All Supported Files</source>
-        <translation type="unfinished" />
+        <translation>كل الملفات المدعومة</translation>
+    </message>
+</context>
+<context>
+    <name>FormatReader</name>
+    <message>
+        <source>文档过大：超过 %1 个字符，已停止读取。</source>
+        <translation>المستند كبير جدًا: أكثر من %1 حرف؛ توقفت القراءة.</translation>
+    </message>
+    <message>
+        <source>文档段落过多：超过 %1 段，已停止读取。</source>
+        <translation>فقرات المستند كثيرة جدًا: أكثر من %1؛ توقفت القراءة.</translation>
+    </message>
+    <message>
+        <source>文档元素过多：超过 %1 个，已停止读取。</source>
+        <translation>عناصر المستند كثيرة جدًا: أكثر من %1؛ توقفت القراءة.</translation>
+    </message>
+    <message>
+        <source>读取文档超时：超过 %1 秒，已停止读取。</source>
+        <translation>استغرقت قراءة المستند وقتًا طويلًا: أكثر من %1 ثانية؛ توقفت القراءة.</translation>
+    </message>
+    <message>
+        <source>文档嵌套过深：超过 %1 层，已停止读取。</source>
+        <translation>المستند متداخل بعمق شديد: أكثر من %1 مستوى؛ توقفت القراءة.</translation>
     </message>
 </context>
 <context>
     <name>FullTimerWidget</name>
     <message>
         <source>当前时间</source>
-        <translation type="unfinished" />
+        <translation>الوقت الحالي</translation>
     </message>
 </context>
 <context>
     <name>FunctionBar</name>
     <message>
         <source>隐藏</source>
-        <translation type="unfinished" />
+        <translation>إخفاء</translation>
     </message>
 </context>
 <context>
     <name>FunctionTitleBar</name>
     <message>
         <source>返回</source>
-        <translation type="unfinished" />
+        <translation>رجوع</translation>
     </message>
     <message>
         <source>最小化</source>
-        <translation type="unfinished" />
+        <translation>تصغير</translation>
     </message>
 </context>
 <context>
     <name>GlobalMessage</name>
     <message>
         <source>新版已发布...</source>
-        <translation type="unfinished" />
+        <translation>يتوفر إصدار جديد…</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished" />
+        <translation>إلغاء</translation>
     </message>
     <message>
         <source>Update Now</source>
-        <translation type="unfinished" />
+        <translation>حدّث الآن</translation>
     </message>
 </context>
 <context>
@@ -498,22 +524,22 @@
     </message>
     <message>
         <source>快捷键</source>
-        <translation type="unfinished" />
+        <translation>الاختصارات</translation>
     </message>
 </context>
 <context>
     <name>HistoryPage</name>
     <message>
         <source>历史记录</source>
-        <translation type="unfinished" />
+        <translation>السجل</translation>
     </message>
     <message>
         <source>恢复</source>
-        <translation type="unfinished" />
+        <translation>استعادة</translation>
     </message>
     <message>
         <source>没有历史记录</source>
-        <translation type="unfinished" />
+        <translation>لا يوجد سجل</translation>
     </message>
 </context>
 <context>
@@ -528,7 +554,7 @@
     </message>
     <message>
         <source>字数统计</source>
-        <translation type="unfinished" />
+        <translation>عدد الكلمات</translation>
     </message>
     <message>
         <source>拼字</source>
@@ -536,7 +562,7 @@
     </message>
     <message>
         <source>Challenge</source>
-        <translation type="unfinished" />
+        <translation>التحدي</translation>
     </message>
     <message>
         <source>笔记</source>
@@ -544,56 +570,56 @@
     </message>
     <message>
         <source>个人中心</source>
-        <translation type="unfinished" />
+        <translation>حسابي</translation>
     </message>
     <message>
         <source>退出 Lumo 模式</source>
-        <translation type="unfinished" />
+        <translation>الخروج من وضع Lumo</translation>
     </message>
     <message>
         <source>进入 Lumo 模式</source>
-        <translation type="unfinished" />
+        <translation>الدخول إلى وضع Lumo</translation>
     </message>
 </context>
 <context>
     <name>ImageButton</name>
     <message>
         <source>选择图片</source>
-        <translation type="unfinished" />
+        <translation>اختيار صورة</translation>
     </message>
     <message>
         <source>图片</source>
-        <translation type="unfinished" />
+        <translation>صورة</translation>
     </message>
     <message>
         <source>移除</source>
-        <translation type="unfinished" />
+        <translation>إزالة</translation>
     </message>
 </context>
 <context>
     <name>ImageCropSheet</name>
     <message>
         <source>剪裁</source>
-        <translation type="unfinished" />
+        <translation>قص</translation>
     </message>
 </context>
 <context>
     <name>LazyEdit</name>
     <message>
         <source>未命名文件</source>
-        <translation type="unfinished" />
+        <translation>بلا عنوان</translation>
     </message>
     <message>
         <source>等待同步</source>
-        <translation type="unfinished" />
+        <translation>بانتظار المزامنة</translation>
     </message>
     <message>
         <source>过滤期间文档已被修改，过滤结果未应用。</source>
-        <translation type="unfinished" />
+        <translation>تغيّر المستند أثناء التصفية؛ لم تُطبَّق النتيجة.</translation>
     </message>
     <message>
         <source>标记</source>
-        <translation type="unfinished" />
+        <translation>تعليم</translation>
     </message>
     <message>
         <source>撤销</source>
@@ -617,7 +643,7 @@
     </message>
     <message>
         <source>删除</source>
-        <translation type="unfinished" />
+        <translation>حذف</translation>
     </message>
     <message>
         <source>全选</source>
@@ -625,15 +651,15 @@
     </message>
     <message>
         <source>选中当前章节</source>
-        <translation type="unfinished" />
+        <translation>تحديد الفصل الحالي</translation>
     </message>
     <message>
         <source>转到文档开始</source>
-        <translation type="unfinished" />
+        <translation>الانتقال إلى بداية المستند</translation>
     </message>
     <message>
         <source>转到文档结尾</source>
-        <translation type="unfinished" />
+        <translation>الانتقال إلى نهاية المستند</translation>
     </message>
     <message>
         <source>一键排版</source>
@@ -653,73 +679,84 @@
     </message>
     <message>
         <source>开始同步</source>
-        <translation type="unfinished" />
+        <translation>بدء المزامنة</translation>
     </message>
     <message>
         <source>正在同步</source>
-        <translation type="unfinished" />
+        <translation>جارٍ المزامنة</translation>
     </message>
 </context>
 <context>
     <name>LazyTextDocument</name>
     <message>
         <source>未支持的打开方式</source>
-        <translation type="unfinished" />
+        <translation>طريقة الفتح هذه غير مدعومة</translation>
     </message>
     <message>
         <source>无法打开文件: </source>
-        <translation type="unfinished" />
+        <translation>تعذر فتح الملف: </translation>
     </message>
     <message>
         <source>Cannot save: </source>
-        <translation type="unfinished" />
+        <translation>تعذر الحفظ: </translation>
     </message>
     <message>
         <source>not a local file</source>
-        <translation type="unfinished" />
+        <translation>ليس ملفًا محليًا</translation>
     </message>
     <message>
         <source>文件已被其他程序修改。未保存的修改仍在编辑器中，保存时会覆盖外部的修改。</source>
-        <translation type="unfinished" />
+        <translation>عدّل برنامج آخر الملف. ما زالت تغييراتك غير المحفوظة في المحرر، وسيؤدي الحفظ إلى الكتابة فوق تغييرات البرنامج الآخر.</translation>
     </message>
     <message>
         <source>文件已被其他程序修改并重新载入，未保存的修改已存入历史记录。</source>
-        <translation type="unfinished" />
+        <translation>عدّل برنامج آخر الملف وأُعيد تحميله؛ حُفظت تغييراتك غير المحفوظة في السجل.</translation>
     </message>
     <message>
         <source>已经是章节标题了</source>
-        <translation type="unfinished" />
+        <translation>هذا عنوان فصل بالفعل</translation>
     </message>
     <message>
         <source>第%1章</source>
-        <translation type="unfinished" />
+        <translation>الفصل %1</translation>
     </message>
     <message>
         <source>排版期间文档已被修改，排版结果未应用。</source>
-        <translation type="unfinished" />
+        <translation>تغيّر المستند أثناء التنسيق؛ لم تُطبَّق النتيجة.</translation>
     </message>
     <message>
         <source>从头开始查找</source>
-        <translation type="unfinished" />
+        <translation>البحث من البداية</translation>
     </message>
     <message>
         <source>从结尾开始查找</source>
-        <translation type="unfinished" />
+        <translation>البحث من النهاية</translation>
     </message>
     <message>
         <source>未找到</source>
-        <translation type="unfinished" />
+        <translation>لم يُعثر عليه</translation>
+    </message>
+    <message>
+        <source>无法保存历史记录：</source>
+        <translation>تعذر حفظ السجل: </translation>
+    </message>
+</context>
+<context>
+    <name>LibraryPath</name>
+    <message>
+        <source>无法新建文件：</source>
+        <translation>تعذر إنشاء الملف: </translation>
     </message>
 </context>
 <context>
     <name>Locker</name>
     <message>
         <source>已锁定</source>
-        <translation type="unfinished" />
+        <translation>مقفل</translation>
     </message>
     <message>
         <source>已解锁</source>
-        <translation type="unfinished" />
+        <translation>أُلغي القفل</translation>
     </message>
 </context>
 <context>
@@ -727,123 +764,126 @@
     <message>
         <source>当前处于锁定状态
 </source>
-        <translation type="unfinished" />
+        <translation>القفل مفعّل حاليًا
+</translation>
     </message>
     <message>
         <source>剩余锁定字数(有效字数): </source>
-        <translation type="unfinished" />
+        <translation>الكلمات المتبقية للقفل (الكلمات المحتسبة): </translation>
     </message>
     <message>
         <source>剩余锁定时间(秒):</source>
-        <translation type="unfinished" />
+        <translation>وقت القفل المتبقي (ثانية):</translation>
     </message>
     <message>
         <source>距离刷新锁定数据剩余时间(秒):</source>
-        <translation type="unfinished" />
+        <translation>التحديث التالي للقفل خلال (ثانية):</translation>
     </message>
 </context>
 <context>
     <name>LoginPage</name>
     <message>
         <source>登录</source>
-        <translation type="unfinished" />
+        <translation>تسجيل الدخول</translation>
     </message>
     <message>
         <source>注册</source>
-        <translation type="unfinished" />
+        <translation>إنشاء حساب</translation>
     </message>
     <message>
         <source>用户名或邮箱不能为空</source>
-        <translation type="unfinished" />
+        <translation>اسم المستخدم أو البريد مطلوب</translation>
     </message>
     <message>
         <source>密码不能为空</source>
-        <translation type="unfinished" />
+        <translation>كلمة المرور مطلوبة</translation>
     </message>
     <message>
         <source>用户名不能为空</source>
-        <translation type="unfinished" />
+        <translation>اسم المستخدم مطلوب</translation>
     </message>
     <message>
         <source>邮箱不能为空</source>
-        <translation type="unfinished" />
+        <translation>البريد الإلكتروني مطلوب</translation>
     </message>
     <message>
         <source>确认密码不能为空</source>
-        <translation type="unfinished" />
+        <translation>يرجى تكرار كلمة المرور</translation>
     </message>
     <message>
         <source>两次输入的密码不一致</source>
-        <translation type="unfinished" />
+        <translation>كلمتا المرور غير متطابقتين</translation>
     </message>
     <message>
         <source>验证码不能为空</source>
-        <translation type="unfinished" />
+        <translation>رمز التحقق مطلوب</translation>
     </message>
     <message>
         <source>注册成功，您可以登陆了</source>
-        <translation type="unfinished" />
+        <translation>تم التسجيل. يمكنك تسجيل الدخول الآن.</translation>
     </message>
     <message>
         <source>用户名或邮箱</source>
-        <translation type="unfinished" />
+        <translation>اسم المستخدم أو البريد</translation>
     </message>
     <message>
         <source>密码</source>
-        <translation type="unfinished" />
+        <translation>كلمة المرور</translation>
     </message>
     <message>
         <source>自动登录</source>
-        <translation type="unfinished" />
+        <translation>تسجيل الدخول تلقائيًا</translation>
     </message>
     <message>
         <source>找回密码</source>
-        <translation type="unfinished" />
+        <translation>نسيت كلمة المرور</translation>
     </message>
     <message>
         <source>用户名</source>
-        <translation type="unfinished" />
+        <translation>اسم المستخدم</translation>
     </message>
     <message>
         <source>电子邮箱</source>
-        <translation type="unfinished" />
+        <translation>البريد الإلكتروني</translation>
     </message>
     <message>
         <source>再次输入</source>
-        <translation type="unfinished" />
+        <translation>تكرار كلمة المرور</translation>
     </message>
     <message>
         <source>刷新</source>
-        <translation type="unfinished" />
+        <translation>تحديث</translation>
     </message>
     <message>
         <source>验证码</source>
-        <translation type="unfinished" />
+        <translation>رمز التحقق</translation>
     </message>
     <message>
         <source>创建新账户</source>
-        <translation type="unfinished" />
+        <translation>إنشاء حساب</translation>
     </message>
     <message>
         <source>未配置服务器地址，无法登录或注册。</source>
-        <translation type="unfinished" />
+        <translation>لم يُضبط عنوان الخادم، لذا لا يمكن تسجيل الدخول أو إنشاء حساب.</translation>
     </message>
 </context>
 <context>
     <name>LoginPasswordWidget</name>
     <message>
         <source>启动密码错误</source>
-        <translation type="unfinished" />
+        <translation>كلمة مرور البدء خاطئة</translation>
     </message>
     <message>
         <source>注意启动密码不是您用户账号的密码。
 而是您在软件偏好设置中设置的启动密码。
 此功能可以在本软件的偏好设置中取消。</source>
-        <translation type="unfinished" />
+        <translation>ملاحظة: كلمة مرور البدء ليست كلمة مرور حسابك.
+بل هي كلمة المرور المضبوطة في تفضيلات البرنامج.
+يمكنك إيقافها من التفضيلات.</translation>
     </message>
     <message>
         <source>请输入启动密码</source>
-        <translation type="unfinished" />
+        <translation>أدخل كلمة مرور البدء</translation>
     </message>
     <message>
         <source>启动密码</source>
@@ -851,40 +891,48 @@
     </message>
     <message>
         <source>进入</source>
-        <translation type="unfinished" />
+        <translation>دخول</translation>
     </message>
 </context>
 <context>
     <name>LumoCounter</name>
     <message>
         <source>Counting chapters, please try again later</source>
-        <translation type="unfinished" />
+        <translation>جارٍ عدّ الفصول، حاول لاحقًا</translation>
     </message>
 </context>
 <context>
     <name>LumoFileSystemModel</name>
     <message>
         <source>名称不能为空</source>
-        <translation type="unfinished" />
+        <translation>لا يمكن ترك الاسم فارغًا</translation>
     </message>
     <message>
         <source>名称不能包含“/”、“\”或“..”</source>
-        <translation type="unfinished" />
+        <translation>لا يمكن أن يحتوي الاسم على "/" أو "\" أو ".."</translation>
     </message>
     <message>
         <source>名称太长</source>
-        <translation type="unfinished" />
+        <translation>الاسم طويل جدًا</translation>
     </message>
     <message>
         <source>指定名称的文件已存在</source>
-        <translation type="unfinished" />
+        <translation>يوجد ملف بهذا الاسم بالفعل</translation>
+    </message>
+    <message>
+        <source>名称不能以“.”开头</source>
+        <translation>لا يمكن أن يبدأ الاسم بـ "."</translation>
+    </message>
+    <message>
+        <source>“%1”是程序自用的名称</source>
+        <translation>"%1" اسم يستخدمه البرنامج نفسه</translation>
     </message>
 </context>
 <context>
     <name>LumoTheme</name>
     <message>
         <source>跟随主题</source>
-        <translation>اتباع السمة</translation>
+        <translation>اتباع النظام</translation>
     </message>
     <message>
         <source>默认白</source>
@@ -896,7 +944,7 @@
     </message>
     <message>
         <source>淑女粉</source>
-        <translation>وردي ناعم</translation>
+        <translation>وردي بودرة</translation>
     </message>
     <message>
         <source>清爽绿</source>
@@ -908,18 +956,29 @@
     </message>
     <message>
         <source>电纸书</source>
-        <translation type="unfinished" />
+        <translation>الكتاب الإلكتروني</translation>
+    </message>
+</context>
+<context>
+    <name>MarkModel</name>
+    <message>
+        <source>无法保存标记：</source>
+        <translation>تعذر حفظ العلامات: </translation>
+    </message>
+    <message>
+        <source>文件无法读取，未覆盖</source>
+        <translation>تعذرت قراءة الملف؛ لم تتم الكتابة فوقه</translation>
     </message>
 </context>
 <context>
     <name>MarkTextWidget</name>
     <message>
         <source>标记</source>
-        <translation type="unfinished" />
+        <translation>تعليم</translation>
     </message>
     <message>
         <source>删除此标记</source>
-        <translation type="unfinished" />
+        <translation>حذف هذه العلامة</translation>
     </message>
     <message>
         <source>笔记</source>
@@ -929,7 +988,9 @@
         <source>标记内容
 (可为空,最多200字)
 一般用作注释。</source>
-        <translation type="unfinished" />
+        <translation>نص العلامة
+(اختياري، حتى 200 حرف)
+يُستخدم عادةً كملاحظة.</translation>
     </message>
     <message>
         <source>例如：
@@ -937,50 +998,54 @@
 镇上书铺的掌柜，
 寡言，爱下棋。
 ...</source>
-        <translation type="unfinished" />
+        <translation>مثال:
+لين يوان، ذكر، 27 عامًا،
+صاحب مكتبة البلدة،
+قليل الكلام، يحب الشطرنج.
+...</translation>
     </message>
     <message>
         <source>颜色</source>
-        <translation type="unfinished" />
+        <translation>اللون</translation>
     </message>
     <message>
         <source>确定</source>
-        <translation type="unfinished" />
+        <translation>موافق</translation>
     </message>
 </context>
 <context>
     <name>MePage</name>
     <message>
         <source>个人中心</source>
-        <translation type="unfinished" />
+        <translation>حسابي</translation>
     </message>
     <message>
         <source>您的新头像更新成功</source>
-        <translation type="unfinished" />
+        <translation>تم حفظ صورتك الرمزية الجديدة</translation>
     </message>
     <message>
         <source>登录</source>
-        <translation type="unfinished" />
+        <translation>تسجيل الدخول</translation>
     </message>
     <message>
         <source>现有积分</source>
-        <translation type="unfinished" />
+        <translation>النقاط</translation>
     </message>
     <message>
         <source>头像设置</source>
-        <translation type="unfinished" />
+        <translation>الصورة الرمزية</translation>
     </message>
     <message>
         <source>设置用户信息</source>
-        <translation type="unfinished" />
+        <translation>تعديل الملف الشخصي</translation>
     </message>
     <message>
         <source>修改密码</source>
-        <translation type="unfinished" />
+        <translation>تغيير كلمة المرور</translation>
     </message>
     <message>
         <source>退出登录</source>
-        <translation type="unfinished" />
+        <translation>تسجيل الخروج</translation>
     </message>
 </context>
 <context>
@@ -995,7 +1060,7 @@
     </message>
     <message>
         <source>字数统计</source>
-        <translation type="unfinished" />
+        <translation>عدد الكلمات</translation>
     </message>
     <message>
         <source>拼字</source>
@@ -1003,7 +1068,7 @@
     </message>
     <message>
         <source>Challenge</source>
-        <translation type="unfinished" />
+        <translation>التحدي</translation>
     </message>
     <message>
         <source>笔记</source>
@@ -1011,26 +1076,33 @@
     </message>
     <message>
         <source>个人中心</source>
-        <translation type="unfinished" />
+        <translation>حسابي</translation>
     </message>
     <message>
         <source>退出 Lumo 模式</source>
-        <translation type="unfinished" />
+        <translation>الخروج من وضع Lumo</translation>
     </message>
     <message>
         <source>进入 Lumo 模式</source>
-        <translation type="unfinished" />
+        <translation>الدخول إلى وضع Lumo</translation>
     </message>
     <message>
         <source>Manage</source>
-        <translation type="unfinished" />
+        <translation>إدارة</translation>
     </message>
 </context>
 <context>
     <name>NavigationItem</name>
     <message>
         <source>返回</source>
-        <translation type="unfinished" />
+        <translation>رجوع</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkReply</name>
+    <message>
+        <source>网络请求超时</source>
+        <translation>انتهت مهلة طلب الشبكة</translation>
     </message>
 </context>
 <context>
@@ -1041,19 +1113,19 @@
     </message>
     <message>
         <source>创建新笔记</source>
-        <translation type="unfinished" />
+        <translation>ملاحظة جديدة</translation>
     </message>
     <message>
         <source>删除笔记</source>
-        <translation type="unfinished" />
+        <translation>حذف الملاحظة</translation>
     </message>
     <message>
         <source>打开最近笔记</source>
-        <translation type="unfinished" />
+        <translation>فتح ملاحظة حديثة</translation>
     </message>
     <message>
         <source>Clear Menu</source>
-        <translation type="unfinished" />
+        <translation>مسح القائمة</translation>
     </message>
 </context>
 <context>
@@ -1067,30 +1139,30 @@
     <name>OdtReader</name>
     <message>
         <source>Unable to open archive.</source>
-        <translation type="unfinished" />
+        <translation>تعذر فتح الأرشيف.</translation>
     </message>
 </context>
 <context>
     <name>PasswordWindow</name>
     <message>
         <source>修改密码</source>
-        <translation type="unfinished" />
+        <translation>تغيير كلمة المرور</translation>
     </message>
     <message>
         <source>密码修改成功</source>
-        <translation type="unfinished" />
+        <translation>تم تغيير كلمة المرور</translation>
     </message>
     <message>
         <source>旧密码</source>
-        <translation type="unfinished" />
+        <translation>كلمة المرور القديمة</translation>
     </message>
     <message>
         <source>新密码</source>
-        <translation type="unfinished" />
+        <translation>كلمة المرور الجديدة</translation>
     </message>
     <message>
         <source>再次输入</source>
-        <translation type="unfinished" />
+        <translation>تكرار كلمة المرور</translation>
     </message>
 </context>
 <context>
@@ -1101,7 +1173,7 @@
     </message>
     <message>
         <source>字数统计</source>
-        <translation type="unfinished" />
+        <translation>عدد الكلمات</translation>
     </message>
     <message>
         <source>拼字</source>
@@ -1109,83 +1181,83 @@
     </message>
     <message>
         <source>Challenge</source>
-        <translation type="unfinished" />
+        <translation>التحدي</translation>
     </message>
 </context>
 <context>
     <name>PhoneHomeTabBar</name>
     <message>
         <source>Files</source>
-        <translation type="unfinished" />
+        <translation>الملفات</translation>
     </message>
     <message>
         <source>Word Count</source>
-        <translation type="unfinished" />
+        <translation>الكلمات</translation>
     </message>
     <message>
         <source>Ranking</source>
-        <translation type="unfinished" />
+        <translation>الترتيب</translation>
     </message>
     <message>
         <source>Me</source>
-        <translation type="unfinished" />
+        <translation>أنا</translation>
     </message>
 </context>
 <context>
     <name>Points</name>
     <message>
         <source>积分</source>
-        <translation type="unfinished" />
+        <translation>النقاط</translation>
     </message>
     <message>
         <source>读者感谢你的创作!</source>
-        <translation type="unfinished" />
+        <translation>القرّاء يشكرونك على كتابتك!</translation>
     </message>
     <message>
         <source>开始就成功了一半,加油!</source>
-        <translation type="unfinished" />
+        <translation>البداية الجيدة نصف العمل. واصل!</translation>
     </message>
     <message>
         <source>超神!!!</source>
-        <translation type="unfinished" />
+        <translation>أسطوري!!!</translation>
     </message>
     <message>
         <source>您今天已经创作了一万字以上！</source>
-        <translation type="unfinished" />
+        <translation>كتبت اليوم أكثر من 10000 كلمة!</translation>
     </message>
 </context>
 <context>
     <name>PointsAwardRow</name>
     <message>
         <source>获取</source>
-        <translation type="unfinished" />
+        <translation>استلام</translation>
     </message>
     <message>
         <source>已获取</source>
-        <translation type="unfinished" />
+        <translation>تم الاستلام</translation>
     </message>
 </context>
 <context>
     <name>PointsWindow</name>
     <message>
         <source>积分</source>
-        <translation type="unfinished" />
+        <translation>النقاط</translation>
     </message>
     <message>
         <source>现有积分</source>
-        <translation type="unfinished" />
+        <translation>النقاط</translation>
     </message>
     <message>
         <source>未登录</source>
-        <translation type="unfinished" />
+        <translation>لم يتم تسجيل الدخول</translation>
     </message>
     <message>
         <source>首次登陆赠送100积分</source>
-        <translation type="unfinished" />
+        <translation>100 نقطة لأول تسجيل دخول</translation>
     </message>
     <message>
         <source>每日登陆赠送10积分</source>
-        <translation type="unfinished" />
+        <translation>10 نقاط لكل تسجيل دخول يومي</translation>
     </message>
 </context>
 <context>
@@ -1260,7 +1332,7 @@
     </message>
     <message>
         <source>默认字体颜色跟随主题。在这里设置的颜色只用于当前主题；主题跟随系统时，只用于系统当前的亮色或暗色主题。</source>
-        <translation type="unfinished" />
+        <translation>لون النص الافتراضي يتبع السمة. اللون المختار هنا يسري على السمة الحالية فقط، وإذا كانت السمة تتبع النظام فعلى سمته الفاتحة أو الداكنة الحالية فقط.</translation>
     </message>
     <message>
         <source>编辑框模式</source>
@@ -1370,7 +1442,9 @@
         <source>今日统计以结果为准：今日字数是每个打开过的文档的字数变化之和，粘贴或删除文字会让它偏多或偏少；其他统计仍只计算输入的字数。
 对话体统计：每行冒号前面的文字不计入字数。
 预估稿费为 0 时不显示预估稿费。</source>
-        <translation type="unfinished" />
+        <translation>تتبع إحصاءات اليوم النتيجة: كلمات اليوم هي مجموع تغييرات كل مستند مفتوح، لذا قد يرفعها اللصق أو الحذف أو يخفضها؛ أما بقية الإحصاءات فتعدّ الكلمات المكتوبة فقط.
+عدّ الحوار: لا يُعدّ النص الذي يسبق النقطتين في كل سطر.
+عندما تكون المكافأة المقدّرة 0 لا يُعرض التقدير.</translation>
     </message>
     <message>
         <source>今日统计以结果为准</source>
@@ -1481,11 +1555,14 @@
 开启后，统计结果会偏少。
 如果您创作的并非对话体文章，或者您并不确定什么是对话体，强烈建议不要开启此选项！
 确定开启吗？</source>
-        <translation type="unfinished" />
+        <translation>عدّ الحوار مناسب للنصوص الحوارية فقط: لا يُعدّ النص الذي يسبق كل نقطتين.
+عند تشغيله ستقل الأعداد.
+إن لم يكن نصك حواريًا أو لم تكن متأكدًا فاتركه مطفأً!
+تشغيله؟</translation>
     </message>
     <message>
         <source>取消“颜色与正文相同”后，标题颜色才会生效。相对倍数是标题字号相对正文字号的倍数。</source>
-        <translation type="unfinished" />
+        <translation>لا يسري لون العنوان إلا عند إلغاء "اللون نفسه كالنص". الحجم النسبي هو حجم العنوان كمضاعف لحجم النص.</translation>
     </message>
     <message>
         <source>颜色与正文相同</source>
@@ -1509,7 +1586,7 @@
     </message>
     <message>
         <source>“*”代表任意文字，每行一个关键词，每个关键词最多一个“*”，且不能在开头或结尾。关键词越多，软件越慢。</source>
-        <translation type="unfinished" />
+        <translation>"*" تعني أي نص. كلمة مفتاحية واحدة في كل سطر، و"*" واحدة على الأكثر في كل كلمة، وليس في بدايتها أو نهايتها. كلما زادت الكلمات المفتاحية أصبح البرنامج أبطأ.</translation>
     </message>
     <message>
         <source>设置登录密码</source>
@@ -1556,52 +1633,52 @@
     <name>ProfileWindow</name>
     <message>
         <source>设置用户信息</source>
-        <translation type="unfinished" />
+        <translation>تعديل الملف الشخصي</translation>
     </message>
     <message>
         <source>请输入新的昵称或邮箱</source>
-        <translation type="unfinished" />
+        <translation>أدخل اسمًا مستعارًا أو بريدًا جديدًا</translation>
     </message>
     <message>
         <source>修改昵称或邮箱成功！</source>
-        <translation type="unfinished" />
+        <translation>تم تغيير الاسم المستعار أو البريد!</translation>
     </message>
     <message>
         <source>电子邮箱</source>
-        <translation type="unfinished" />
+        <translation>البريد الإلكتروني</translation>
     </message>
     <message>
         <source>昵称</source>
-        <translation type="unfinished" />
+        <translation>الاسم المستعار</translation>
     </message>
 </context>
 <context>
     <name>QIActionSheet</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished" />
+        <translation>إلغاء</translation>
     </message>
 </context>
 <context>
     <name>QIAlertView</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished" />
+        <translation>موافق</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished" />
+        <translation>إلغاء</translation>
     </message>
 </context>
 <context>
     <name>QIImagePicker</name>
     <message>
         <source>Import Image</source>
-        <translation type="unfinished" />
+        <translation>استيراد صورة</translation>
     </message>
     <message>
         <source>Failed to save the image</source>
-        <translation type="unfinished" />
+        <translation>تعذر حفظ الصورة</translation>
     </message>
 </context>
 <context>
@@ -1800,7 +1877,7 @@
     </message>
     <message>
         <source>跟随主题</source>
-        <translation>اتباع السمة</translation>
+        <translation>اتباع النظام</translation>
     </message>
     <message>
         <source>默认白</source>
@@ -1812,7 +1889,7 @@
     </message>
     <message>
         <source>淑女粉</source>
-        <translation>وردي ناعم</translation>
+        <translation>وردي بودرة</translation>
     </message>
     <message>
         <source>清爽绿</source>
@@ -2083,34 +2160,50 @@
     <name>QQuickFolderListModel</name>
     <message>
         <source>重命名失败，请检查是否有重名或者文件夹是否有写权限</source>
-        <translation type="unfinished" />
+        <translation>فشلت إعادة التسمية. تحقق من أن الاسم غير مستخدم وأن المجلد قابل للكتابة.</translation>
     </message>
 </context>
 <context>
     <name>RankingHallModel</name>
     <message>
         <source>请先登录</source>
-        <translation type="unfinished" />
+        <translation>يرجى تسجيل الدخول أولًا</translation>
     </message>
     <message>
         <source>请输入房间名</source>
-        <translation type="unfinished" />
+        <translation>أدخل اسم الغرفة</translation>
     </message>
     <message>
         <source>请输入房间密码</source>
-        <translation type="unfinished" />
+        <translation>أدخل كلمة مرور الغرفة</translation>
     </message>
     <message>
         <source>房间名已存在</source>
-        <translation type="unfinished" />
+        <translation>اسم الغرفة موجود بالفعل</translation>
     </message>
     <message>
         <source>创建成功</source>
-        <translation type="unfinished" />
+        <translation>تم الإنشاء</translation>
     </message>
     <message>
         <source>创建失败</source>
-        <translation type="unfinished" />
+        <translation>فشل الإنشاء</translation>
+    </message>
+    <message>
+        <source>房间名不能包含“/”</source>
+        <translation>لا يمكن أن يحتوي اسم الغرفة على "/"</translation>
+    </message>
+    <message>
+        <source>房间名不能包含控制字符</source>
+        <translation>لا يمكن أن يحتوي اسم الغرفة على محارف تحكم</translation>
+    </message>
+    <message>
+        <source>房间名不能是“.”或“..”</source>
+        <translation>لا يمكن أن يكون اسم الغرفة "." أو ".."</translation>
+    </message>
+    <message>
+        <source>房间名不能超过 %1 个字符</source>
+        <translation>لا يمكن أن يزيد اسم الغرفة على %1 حرفًا</translation>
     </message>
 </context>
 <context>
@@ -2121,47 +2214,47 @@
     </message>
     <message>
         <source>请先登录</source>
-        <translation type="unfinished" />
+        <translation>يرجى تسجيل الدخول أولًا</translation>
     </message>
     <message>
         <source>拼字大厅</source>
-        <translation type="unfinished" />
+        <translation>غرف الكتابة</translation>
     </message>
     <message>
         <source>菜单</source>
-        <translation type="unfinished" />
+        <translation>القائمة</translation>
     </message>
     <message>
         <source>创建房间</source>
-        <translation type="unfinished" />
+        <translation>إنشاء غرفة</translation>
     </message>
     <message>
         <source>刷新大厅</source>
-        <translation type="unfinished" />
+        <translation>تحديث الغرف</translation>
     </message>
     <message>
         <source>未配置服务器地址，拼字房间不可用。</source>
-        <translation type="unfinished" />
+        <translation>لم يُضبط عنوان الخادم، لذا غرف الكتابة غير متاحة.</translation>
     </message>
     <message>
         <source>已离开 %1 房间</source>
-        <translation type="unfinished" />
+        <translation>غادرت الغرفة %1</translation>
     </message>
     <message>
         <source>已进入 %1 房间</source>
-        <translation type="unfinished" />
+        <translation>دخلت الغرفة %1</translation>
     </message>
     <message>
         <source>房间</source>
-        <translation type="unfinished" />
+        <translation>الغرفة</translation>
     </message>
     <message>
         <source>离开房间</source>
-        <translation type="unfinished" />
+        <translation>مغادرة الغرفة</translation>
     </message>
     <message>
         <source>昵称</source>
-        <translation type="unfinished" />
+        <translation>الاسم المستعار</translation>
     </message>
     <message>
         <source>字数</source>
@@ -2176,56 +2269,56 @@
     <name>RoomPasswordSheet</name>
     <message>
         <source>请输入房间密码</source>
-        <translation type="unfinished" />
+        <translation>أدخل كلمة مرور الغرفة</translation>
     </message>
     <message>
         <source>请输入密码</source>
-        <translation type="unfinished" />
+        <translation>أدخل كلمة المرور</translation>
     </message>
     <message>
         <source>密码错误</source>
-        <translation type="unfinished" />
+        <translation>كلمة المرور خاطئة</translation>
     </message>
     <message>
         <source>确定</source>
-        <translation type="unfinished" />
+        <translation>موافق</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished" />
+        <translation>إلغاء</translation>
     </message>
     <message>
         <source>房间</source>
-        <translation type="unfinished" />
+        <translation>الغرفة</translation>
     </message>
     <message>
         <source>需要输入房主指定的密码方可进入。</source>
-        <translation type="unfinished" />
+        <translation>للدخول أدخل كلمة المرور التي حددها صاحب الغرفة.</translation>
     </message>
     <message>
         <source>在此输入房间密码</source>
-        <translation type="unfinished" />
+        <translation>أدخل كلمة مرور الغرفة هنا</translation>
     </message>
 </context>
 <context>
     <name>RtfReader</name>
     <message>
         <source>Not a supported RTF file.</source>
-        <translation type="unfinished" />
+        <translation>ملف RTF غير مدعوم.</translation>
     </message>
 </context>
 <context>
     <name>RtfTokenizer</name>
     <message>
         <source>Unexpectedly reached end of file.</source>
-        <translation type="unfinished" />
+        <translation>نهاية غير متوقعة للملف.</translation>
     </message>
 </context>
 <context>
     <name>SettingButton</name>
     <message>
         <source>设置</source>
-        <translation type="unfinished" />
+        <translation>الإعدادات</translation>
     </message>
     <message>
         <source>关于</source>
@@ -2241,7 +2334,7 @@
     </message>
     <message>
         <source>工具</source>
-        <translation type="unfinished" />
+        <translation>الأدوات</translation>
     </message>
     <message>
         <source>过滤敏感词</source>
@@ -2257,7 +2350,7 @@
     </message>
     <message>
         <source>在光标处添加章节名</source>
-        <translation type="unfinished" />
+        <translation>إدراج عنوان فصل عند المؤشر</translation>
     </message>
     <message>
         <source>一键排版</source>
@@ -2265,7 +2358,7 @@
     </message>
     <message>
         <source>历史记录</source>
-        <translation type="unfinished" />
+        <translation>السجل</translation>
     </message>
     <message>
         <source>偏好设置</source>
@@ -2273,44 +2366,51 @@
     </message>
 </context>
 <context>
+    <name>SettingsFile</name>
+    <message>
+        <source>无法保存设置：</source>
+        <translation>تعذر حفظ الإعدادات: </translation>
+    </message>
+</context>
+<context>
     <name>SheetWindow</name>
     <message>
         <source>确定</source>
-        <translation type="unfinished" />
+        <translation>موافق</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished" />
+        <translation>إلغاء</translation>
     </message>
 </context>
 <context>
     <name>ShortcutBox</name>
     <message>
         <source>请按下快捷键</source>
-        <translation type="unfinished" />
+        <translation>اضغط اختصارًا</translation>
     </message>
 </context>
 <context>
     <name>ShutdownWindow</name>
     <message>
         <source>保存所有文档后关闭计算机。</source>
-        <translation type="unfinished" />
+        <translation>حفظ كل المستندات ثم إيقاف تشغيل الحاسوب.</translation>
     </message>
     <message>
         <source>保存所有文档后重新启动计算机。</source>
-        <translation type="unfinished" />
+        <translation>حفظ كل المستندات ثم إعادة تشغيل الحاسوب.</translation>
     </message>
     <message>
         <source>关机</source>
-        <translation type="unfinished" />
+        <translation>إيقاف التشغيل</translation>
     </message>
     <message>
         <source>希望计算机做什么？</source>
-        <translation type="unfinished" />
+        <translation>ماذا تريد أن يفعل الحاسوب؟</translation>
     </message>
     <message>
         <source>重启</source>
-        <translation type="unfinished" />
+        <translation>إعادة التشغيل</translation>
     </message>
 </context>
 <context>
@@ -2328,122 +2428,114 @@
     </message>
     <message>
         <source>开始过滤</source>
-        <translation type="unfinished" />
+        <translation>بدء التصفية</translation>
     </message>
     <message>
         <source>文档是空的，不用过滤</source>
-        <translation type="unfinished" />
+        <translation>المستند فارغ، لا شيء لتصفيته</translation>
     </message>
     <message>
         <source>文档未保存，请保存文档后再过滤</source>
-        <translation type="unfinished" />
+        <translation>المستند غير محفوظ. احفظه قبل التصفية</translation>
     </message>
     <message>
         <source>自定义敏感词</source>
-        <translation type="unfinished" />
+        <translation>كلمات مخصصة</translation>
     </message>
     <message>
         <source>每行一个词</source>
-        <translation type="unfinished" />
+        <translation>كلمة في كل سطر</translation>
     </message>
     <message>
         <source>程序内置两套敏感词库：轻度过滤使用第一套，重度过滤同时使用两套。三个级别都会加上左侧框中的自定义敏感词，每行一个，可以直接粘贴，保存时会去掉重复的词。选项在开始过滤或关闭本窗口时保存。过滤前的文本可以从文档的历史记录中找回。</source>
-        <translation type="unfinished" />
+        <translation>يضم البرنامج قائمتين مدمجتين بالكلمات الحساسة: التصفية الخفيفة تستخدم الأولى، والصارمة تستخدم الاثنتين. تضيف المستويات الثلاثة الكلمات المخصصة من المربع الأيسر، كلمة في كل سطر؛ ويمكن لصقها وتُزال المكررة عند الحفظ. تُحفظ الخيارات عند بدء التصفية أو إغلاق هذه النافذة. ويمكن استعادة النص السابق للتصفية من سجل المستند.</translation>
     </message>
     <message>
         <source>标记方式</source>
-        <translation type="unfinished" />
+        <translation>طريقة التعليم</translation>
     </message>
     <message>
         <source>编辑文档时自动标红</source>
-        <translation type="unfinished" />
+        <translation>التعليم بالأحمر أثناء التحرير</translation>
     </message>
     <message>
         <source>仅手动过滤时标红</source>
-        <translation type="unfinished" />
+        <translation>التعليم بالأحمر عند التصفية فقط</translation>
     </message>
     <message>
         <source>级别</source>
-        <translation type="unfinished" />
+        <translation>المستوى</translation>
     </message>
     <message>
         <source>轻度过滤</source>
-        <translation type="unfinished" />
+        <translation>خفيف</translation>
     </message>
     <message>
         <source>重度过滤</source>
-        <translation type="unfinished" />
+        <translation>صارم</translation>
     </message>
     <message>
         <source>仅自定义</source>
-        <translation type="unfinished" />
+        <translation>المخصصة فقط</translation>
     </message>
     <message>
         <source>过滤方式</source>
-        <translation type="unfinished" />
+        <translation>طريقة التصفية</translation>
     </message>
     <message>
         <source>仅标红</source>
-        <translation type="unfinished" />
+        <translation>أحمر فقط</translation>
     </message>
     <message>
         <source>分割线</source>
-        <translation type="unfinished" />
+        <translation>شرطات</translation>
     </message>
     <message>
         <source>星号</source>
-        <translation type="unfinished" />
+        <translation>نجوم</translation>
     </message>
     <message>
         <source>拼音</source>
-        <translation type="unfinished" />
+        <translation>بينيين</translation>
     </message>
     <message>
         <source>喵星语</source>
-        <translation type="unfinished" />
+        <translation>مواء</translation>
     </message>
     <message>
         <source>汪星语</source>
-        <translation type="unfinished" />
+        <translation>نباح</translation>
     </message>
 </context>
 <context>
     <name>TargetPage</name>
     <message>
         <source>写作目标</source>
-        <translation type="unfinished" />
+        <translation>هدف الكتابة</translation>
     </message>
     <message>
         <source>锁定字数不能小于当前锁定字数</source>
-        <translation type="unfinished" />
+        <translation>لا يمكن أن يقل قفل الكلمات عن الحالي</translation>
     </message>
     <message>
         <source>锁定时间不能小于当前锁定时间</source>
-        <translation type="unfinished" />
+        <translation>لا يمكن أن يقل قفل الوقت عن الحالي</translation>
     </message>
     <message>
         <source>请输入锁定时间或者字数</source>
-        <translation type="unfinished" />
+        <translation>أدخل مدة القفل أو عدد الكلمات</translation>
     </message>
     <message>
         <source>锁定字数(字)</source>
-        <translation type="unfinished" />
+        <translation>قفل الكلمات (كلمة)</translation>
     </message>
     <message>
         <source>锁定时间(分钟)</source>
-        <translation type="unfinished" />
+        <translation>قفل الوقت (دقيقة)</translation>
     </message>
     <message>
         <source>锁定之后，您将不能退出软件，必须正式完成自己设定的值，等待不会对锁定时间起效，同理乱打大量复制粘贴也不会对锁定字数起效。锁定的时间和字数每20秒统计一次。</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>取消</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>确定</source>
-        <translation type="unfinished" />
+        <translation>بعد القفل لن تتمكن من إغلاق البرنامج حتى تبلغ فعلًا القيم التي حددتها. الانتظار لا يُحتسب من الوقت، والكتابة العشوائية أو النسخ واللصق بكثرة لا تُحتسب من الكلمات. يُحتسب الوقت والكلمات كل 20 ثانية.</translation>
     </message>
 </context>
 <context>
@@ -2457,49 +2549,45 @@
     <name>ThroughGame</name>
     <message>
         <source>积分</source>
-        <translation type="unfinished" />
+        <translation>النقاط</translation>
     </message>
     <message>
         <source>恭喜，闯关成功！！！撒花！！！</source>
-        <translation type="unfinished" />
+        <translation>تهانينا، اجتزت التحدي!!!</translation>
     </message>
     <message>
         <source>成功，自动转入下一关。</source>
-        <translation type="unfinished" />
+        <translation>نجحت! الانتقال إلى المستوى التالي.</translation>
     </message>
     <message>
         <source>挑战失败!</source>
-        <translation type="unfinished" />
+        <translation>فشل التحدي!</translation>
     </message>
 </context>
 <context>
     <name>ThroughLabel</name>
     <message>
         <source>剩余字数</source>
-        <translation type="unfinished" />
+        <translation>الكلمات المتبقية</translation>
     </message>
     <message>
         <source>剩余时间:</source>
-        <translation type="unfinished" />
+        <translation>الوقت المتبقي:</translation>
     </message>
 </context>
 <context>
     <name>ThroughPage</name>
     <message>
         <source>Challenge</source>
-        <translation type="unfinished" />
+        <translation>التحدي</translation>
     </message>
     <message>
         <source>您的剩余积分不够支付本次闯关门票，快去领一些积分吧!</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>确定花费</source>
-        <translation type="unfinished" />
+        <translation>نقاطك لا تكفي لرسوم دخول هذا التحدي. اجمع بعض النقاط!</translation>
     </message>
     <message>
         <source>如果中途退出，扣除的积分不返还。</source>
-        <translation type="unfinished" />
+        <translation>إن انسحبت في المنتصف فلن تُسترد النقاط.</translation>
     </message>
     <message>
         <source>提示</source>
@@ -2507,83 +2595,79 @@
     </message>
     <message>
         <source>现有积分</source>
-        <translation type="unfinished" />
+        <translation>النقاط</translation>
     </message>
     <message>
         <source>未登录</source>
-        <translation type="unfinished" />
+        <translation>لم يتم تسجيل الدخول</translation>
     </message>
     <message>
         <source>闯关信息载入失败,请稍后再试</source>
-        <translation type="unfinished" />
+        <translation>تعذر تحميل التحدي، حاول لاحقًا</translation>
     </message>
     <message>
         <source>正在刷新...</source>
-        <translation type="unfinished" />
+        <translation>جارٍ التحديث…</translation>
     </message>
     <message>
         <source>刷新</source>
-        <translation type="unfinished" />
+        <translation>تحديث</translation>
     </message>
     <message>
         <source>门票</source>
-        <translation type="unfinished" />
+        <translation>الرسوم</translation>
     </message>
     <message>
         <source>通关奖励</source>
-        <translation type="unfinished" />
+        <translation>المكافأة</translation>
     </message>
     <message>
         <source>通关条件</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>需要在最多</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>小时内完成9关，共</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>字的挑战</source>
-        <translation type="unfinished" />
+        <translation>الشرط</translation>
     </message>
     <message>
         <source>放弃</source>
-        <translation type="unfinished" />
+        <translation>استسلام</translation>
     </message>
     <message>
         <source>返回</source>
-        <translation type="unfinished" />
+        <translation>رجوع</translation>
     </message>
     <message>
         <source>完成</source>
-        <translation type="unfinished" />
+        <translation>تم</translation>
     </message>
     <message>
         <source>进行中</source>
-        <translation type="unfinished" />
+        <translation>جارٍ</translation>
     </message>
     <message>
         <source>失败</source>
-        <translation type="unfinished" />
+        <translation>فشل</translation>
     </message>
     <message>
         <source>目标</source>
-        <translation type="unfinished" />
+        <translation>الهدف</translation>
     </message>
     <message>
         <source>奖励积分</source>
-        <translation type="unfinished" />
+        <translation>نقاط المكافأة</translation>
     </message>
     <message>
         <source>剩余字数</source>
-        <translation type="unfinished" />
+        <translation>الكلمات المتبقية</translation>
     </message>
     <message>
         <source>剩余时间</source>
-        <translation type="unfinished" />
+        <translation>الوقت المتبقي</translation>
+    </message>
+    <message>
+        <source>确定花费%1积分，进入该闯关模式吗？</source>
+        <translation>هل تريد إنفاق %1 نقطة لدخول وضع التحدي هذا؟</translation>
+    </message>
+    <message>
+        <source>需要在最多%1小时内完成9关，共%2字的挑战</source>
+        <translation>أكمل 9 مستويات، %2 كلمة إجمالًا، خلال %1 ساعة على الأكثر</translation>
     </message>
 </context>
 <context>
@@ -2594,68 +2678,114 @@
     </message>
 </context>
 <context>
+    <name>TransferCheck</name>
+    <message>
+        <source>收到的内容长度不对</source>
+        <translation>طول المحتوى المستلم غير صحيح</translation>
+    </message>
+    <message>
+        <source>无法校验收到的内容</source>
+        <translation>تعذر التحقق من المحتوى المستلم</translation>
+    </message>
+    <message>
+        <source>收到的内容与校验值不符</source>
+        <translation>المحتوى المستلم لا يطابق قيمة التحقق</translation>
+    </message>
+    <message>
+        <source>云端没有确认收到的内容</source>
+        <translation>لم تؤكد السحابة استلام المحتوى</translation>
+    </message>
+    <message>
+        <source>云端收到的内容与发送的不符</source>
+        <translation>تلقت السحابة محتوى مختلفًا عما أُرسل</translation>
+    </message>
+</context>
+<context>
     <name>TxtReader</name>
     <message>
         <source>Unable to read the file.</source>
-        <translation type="unfinished" />
+        <translation>تعذر قراءة الملف.</translation>
     </message>
 </context>
 <context>
     <name>UserDatas</name>
     <message>
         <source>积分获取失败</source>
-        <translation type="unfinished" />
+        <translation>تعذر جلب النقاط</translation>
     </message>
     <message>
         <source>错误码</source>
-        <translation type="unfinished" />
+        <translation>رمز الخطأ</translation>
+    </message>
+</context>
+<context>
+    <name>UserFile</name>
+    <message>
+        <source>没有文件名</source>
+        <translation>لا يوجد اسم ملف</translation>
+    </message>
+    <message>
+        <source>同名的文件夹已存在</source>
+        <translation>يوجد مجلد بهذا الاسم بالفعل</translation>
+    </message>
+    <message>
+        <source>文件已存在</source>
+        <translation>الملف موجود بالفعل</translation>
+    </message>
+    <message>
+        <source>无法创建文件夹</source>
+        <translation>تعذر إنشاء المجلد</translation>
+    </message>
+    <message>
+        <source>写入磁盘的文件不完整</source>
+        <translation>الملف المكتوب على القرص غير مكتمل</translation>
     </message>
 </context>
 <context>
     <name>UserInfo</name>
     <message>
         <source>请输入用户名</source>
-        <translation type="unfinished" />
+        <translation>أدخل اسم مستخدم</translation>
     </message>
     <message>
         <source>请输入密码</source>
-        <translation type="unfinished" />
+        <translation>أدخل كلمة المرور</translation>
     </message>
     <message>
         <source>服务端暂时关闭了注册通道</source>
-        <translation type="unfinished" />
+        <translation>التسجيل مغلق مؤقتًا على الخادم</translation>
     </message>
     <message>
         <source>出错</source>
-        <translation type="unfinished" />
+        <translation>خطأ</translation>
     </message>
     <message>
         <source>验证码不正确</source>
-        <translation type="unfinished" />
+        <translation>رمز التحقق غير صحيح</translation>
     </message>
     <message>
         <source>密码不匹配</source>
-        <translation type="unfinished" />
+        <translation>كلمتا المرور غير متطابقتين</translation>
     </message>
     <message>
         <source>用户名已被占用</source>
-        <translation type="unfinished" />
+        <translation>اسم المستخدم هذا مستخدم بالفعل</translation>
     </message>
     <message>
         <source>邮箱地址已被使用</source>
-        <translation type="unfinished" />
+        <translation>عنوان البريد هذا مستخدم بالفعل</translation>
     </message>
     <message>
         <source>此用户名是被保留的</source>
-        <translation type="unfinished" />
+        <translation>اسم المستخدم هذا محجوز</translation>
     </message>
     <message>
         <source>用户名格式不正确</source>
-        <translation type="unfinished" />
+        <translation>اسم مستخدم غير صالح</translation>
     </message>
     <message>
         <source>等待验证邮箱</source>
-        <translation type="unfinished" />
+        <translation>بانتظار التحقق من البريد</translation>
     </message>
     <message>
         <source>用户名或密码错误</source>
@@ -2663,54 +2793,54 @@
     </message>
     <message>
         <source>Your profile has been updated successfully.</source>
-        <translation type="unfinished" />
+        <translation>تم تحديث ملفك الشخصي.</translation>
     </message>
     <message>
         <source>Your avatar setting has been updated successfully.</source>
-        <translation type="unfinished" />
+        <translation>تم تحديث صورتك الرمزية.</translation>
     </message>
     <message>
         <source>Email address is not a valid email address.</source>
-        <translation type="unfinished" />
+        <translation>عنوان البريد غير صالح.</translation>
     </message>
     <message>
         <source>网络访问被禁用。</source>
-        <translation type="unfinished" />
+        <translation>الوصول إلى الشبكة معطّل.</translation>
     </message>
     <message>
         <source>上传的文件不是一张图片</source>
-        <translation type="unfinished" />
+        <translation>الملف المرفوع ليس صورة</translation>
     </message>
     <message>
         <source>正在登录...</source>
-        <translation type="unfinished" />
+        <translation>جارٍ تسجيل الدخول…</translation>
     </message>
     <message>
         <source>登录成功</source>
-        <translation type="unfinished" />
+        <translation>تم تسجيل الدخول</translation>
     </message>
     <message>
         <source>未知错误</source>
-        <translation type="unfinished" />
+        <translation>خطأ غير معروف</translation>
     </message>
     <message>
         <source>Please login first!</source>
-        <translation type="unfinished" />
+        <translation>يرجى تسجيل الدخول أولًا!</translation>
     </message>
     <message>
         <source>超时</source>
-        <translation type="unfinished" />
+        <translation>انتهت المهلة</translation>
     </message>
     <message>
         <source>上传超时</source>
-        <translation type="unfinished" />
+        <translation>انتهت مهلة الرفع</translation>
     </message>
 </context>
 <context>
     <name>WindowsMenuBar</name>
     <message>
         <source>强制退出</source>
-        <translation type="unfinished" />
+        <translation>إنهاء قسري</translation>
     </message>
     <message>
         <source>文件</source>
@@ -2726,11 +2856,11 @@
     </message>
     <message>
         <source>Open Recent</source>
-        <translation type="unfinished" />
+        <translation>المفتوحة مؤخرًا</translation>
     </message>
     <message>
         <source>Clear Menu</source>
-        <translation type="unfinished" />
+        <translation>مسح القائمة</translation>
     </message>
     <message>
         <source>保存</source>
@@ -2742,15 +2872,15 @@
     </message>
     <message>
         <source>导入</source>
-        <translation type="unfinished" />
+        <translation>استيراد</translation>
     </message>
     <message>
         <source>导入文件夹</source>
-        <translation type="unfinished" />
+        <translation>استيراد مجلد</translation>
     </message>
     <message>
         <source>导入文件</source>
-        <translation type="unfinished" />
+        <translation>استيراد ملفات</translation>
     </message>
     <message>
         <source>关闭</source>
@@ -2758,11 +2888,11 @@
     </message>
     <message>
         <source>退出程序</source>
-        <translation type="unfinished" />
+        <translation>إنهاء</translation>
     </message>
     <message>
         <source>编辑</source>
-        <translation type="unfinished" />
+        <translation>تحرير</translation>
     </message>
     <message>
         <source>撤销</source>
@@ -2798,27 +2928,27 @@
     </message>
     <message>
         <source>显示</source>
-        <translation type="unfinished" />
+        <translation>عرض</translation>
     </message>
     <message>
         <source>显示 文件</source>
-        <translation type="unfinished" />
+        <translation>عرض الملفات</translation>
     </message>
     <message>
         <source>显示 自动章节</source>
-        <translation type="unfinished" />
+        <translation>عرض الفصول</translation>
     </message>
     <message>
         <source>显示 字数统计</source>
-        <translation type="unfinished" />
+        <translation>عرض عدد الكلمات</translation>
     </message>
     <message>
         <source>显示 拼字</source>
-        <translation type="unfinished" />
+        <translation>عرض غرف الكتابة</translation>
     </message>
     <message>
         <source>Challenge</source>
-        <translation type="unfinished" />
+        <translation>التحدي</translation>
     </message>
     <message>
         <source>笔记</source>
@@ -2826,7 +2956,7 @@
     </message>
     <message>
         <source>显示 我</source>
-        <translation type="unfinished" />
+        <translation>عرض حسابي</translation>
     </message>
     <message>
         <source>窗口置顶</source>
@@ -2834,23 +2964,23 @@
     </message>
     <message>
         <source>退出 极简 模式</source>
-        <translation type="unfinished" />
+        <translation>الخروج من الوضع المصغّر</translation>
     </message>
     <message>
         <source>进入 极简 模式</source>
-        <translation type="unfinished" />
+        <translation>الدخول إلى الوضع المصغّر</translation>
     </message>
     <message>
         <source>退出 Lumo 模式</source>
-        <translation type="unfinished" />
+        <translation>الخروج من وضع Lumo</translation>
     </message>
     <message>
         <source>进入 Lumo 模式</source>
-        <translation type="unfinished" />
+        <translation>الدخول إلى وضع Lumo</translation>
     </message>
     <message>
         <source>工具</source>
-        <translation type="unfinished" />
+        <translation>الأدوات</translation>
     </message>
     <message>
         <source>统计卡片</source>
@@ -2874,7 +3004,7 @@
     </message>
     <message>
         <source>历史记录</source>
-        <translation type="unfinished" />
+        <translation>السجل</translation>
     </message>
     <message>
         <source>云同步</source>
@@ -2937,15 +3067,15 @@
     <name>WindowsTitleBar</name>
     <message>
         <source>最小化</source>
-        <translation type="unfinished" />
+        <translation>تصغير</translation>
     </message>
     <message>
         <source>还原</source>
-        <translation type="unfinished" />
+        <translation>استعادة</translation>
     </message>
     <message>
         <source>最大化</source>
-        <translation type="unfinished" />
+        <translation>تكبير</translation>
     </message>
     <message>
         <source>关闭</source>
@@ -2956,15 +3086,15 @@
     <name>WordCountPage</name>
     <message>
         <source>字数统计</source>
-        <translation type="unfinished" />
+        <translation>عدد الكلمات</translation>
     </message>
     <message>
         <source>字</source>
-        <translation type="unfinished" />
+        <translation>كلمة</translation>
     </message>
     <message>
         <source>字/分钟</source>
-        <translation type="unfinished" />
+        <translation>كلمة/دقيقة</translation>
     </message>
     <message>
         <source>分钟</source>
@@ -2972,11 +3102,11 @@
     </message>
     <message>
         <source>元</source>
-        <translation type="unfinished" />
+        <translation>يوان</translation>
     </message>
     <message>
         <source>字数统计功能菜单</source>
-        <translation type="unfinished" />
+        <translation>قائمة عدّ الكلمات</translation>
     </message>
     <message>
         <source>统计卡片</source>
@@ -2984,131 +3114,131 @@
     </message>
     <message>
         <source>字体大小</source>
-        <translation type="unfinished" />
+        <translation>حجم الخط</translation>
     </message>
     <message>
         <source>同步字数</source>
-        <translation type="unfinished" />
+        <translation>مزامنة الأعداد</translation>
     </message>
     <message>
         <source>请先登录</source>
-        <translation type="unfinished" />
+        <translation>يرجى تسجيل الدخول أولًا</translation>
     </message>
     <message>
         <source>文档统计</source>
-        <translation type="unfinished" />
+        <translation>المستند</translation>
     </message>
     <message>
         <source>总字数</source>
-        <translation type="unfinished" />
+        <translation>الأحرف</translation>
     </message>
     <message>
         <source>总字数(无空格)</source>
-        <translation type="unfinished" />
+        <translation>الأحرف دون مسافات</translation>
     </message>
     <message>
         <source>数字</source>
-        <translation type="unfinished" />
+        <translation>الأرقام</translation>
     </message>
     <message>
         <source>空格数</source>
-        <translation type="unfinished" />
+        <translation>المسافات</translation>
     </message>
     <message>
         <source>汉字数</source>
-        <translation type="unfinished" />
+        <translation>الأحرف الصينية</translation>
     </message>
     <message>
         <source>单词数</source>
-        <translation type="unfinished" />
+        <translation>الكلمات</translation>
     </message>
     <message>
         <source>段落数</source>
-        <translation type="unfinished" />
+        <translation>الفقرات</translation>
     </message>
     <message>
         <source>今时今日</source>
-        <translation type="unfinished" />
+        <translation>اليوم</translation>
     </message>
     <message>
         <source>今日字数</source>
-        <translation type="unfinished" />
+        <translation>كلمات اليوم</translation>
     </message>
     <message>
         <source>今日速度</source>
-        <translation type="unfinished" />
+        <translation>سرعة اليوم</translation>
     </message>
     <message>
         <source>今日用时</source>
-        <translation type="unfinished" />
+        <translation>وقت اليوم</translation>
     </message>
     <message>
         <source>今日稿费</source>
-        <translation type="unfinished" />
+        <translation>مكافأة اليوم</translation>
     </message>
     <message>
         <source>本周统计</source>
-        <translation type="unfinished" />
+        <translation>هذا الأسبوع</translation>
     </message>
     <message>
         <source>本周字数</source>
-        <translation type="unfinished" />
+        <translation>كلمات الأسبوع</translation>
     </message>
     <message>
         <source>本周速度</source>
-        <translation type="unfinished" />
+        <translation>سرعة الأسبوع</translation>
     </message>
     <message>
         <source>本周用时</source>
-        <translation type="unfinished" />
+        <translation>وقت الأسبوع</translation>
     </message>
     <message>
         <source>本周稿费</source>
-        <translation type="unfinished" />
+        <translation>مكافأة الأسبوع</translation>
     </message>
     <message>
         <source>月度统计</source>
-        <translation type="unfinished" />
+        <translation>هذا الشهر</translation>
     </message>
     <message>
         <source>本月字数</source>
-        <translation type="unfinished" />
+        <translation>كلمات الشهر</translation>
     </message>
     <message>
         <source>本月速度</source>
-        <translation type="unfinished" />
+        <translation>سرعة الشهر</translation>
     </message>
     <message>
         <source>本月用时</source>
-        <translation type="unfinished" />
+        <translation>وقت الشهر</translation>
     </message>
     <message>
         <source>本月稿费</source>
-        <translation type="unfinished" />
+        <translation>مكافأة الشهر</translation>
     </message>
     <message>
         <source>年度统计</source>
-        <translation type="unfinished" />
+        <translation>هذا العام</translation>
     </message>
     <message>
         <source>今年字数</source>
-        <translation type="unfinished" />
+        <translation>كلمات العام</translation>
     </message>
     <message>
         <source>今年速度</source>
-        <translation type="unfinished" />
+        <translation>سرعة العام</translation>
     </message>
     <message>
         <source>今年用时</source>
-        <translation type="unfinished" />
+        <translation>وقت العام</translation>
     </message>
     <message>
         <source>年度稿费</source>
-        <translation type="unfinished" />
+        <translation>مكافأة العام</translation>
     </message>
     <message>
         <source>设置字体大小</source>
-        <translation type="unfinished" />
+        <translation>ضبط حجم الخط</translation>
     </message>
     <message>
         <source>字号</source>
@@ -3116,18 +3246,25 @@
     </message>
 </context>
 <context>
+    <name>bot</name>
+    <message>
+        <source>无法保存缓存文件：</source>
+        <translation>تعذر حفظ ملف ذاكرة التخزين المؤقت: </translation>
+    </message>
+</context>
+<context>
     <name>cloudDisk</name>
     <message>
         <source>没有登陆</source>
-        <translation type="unfinished" />
+        <translation>لم يتم تسجيل الدخول</translation>
     </message>
     <message>
         <source>设置中取消了云同步功能</source>
-        <translation type="unfinished" />
+        <translation>مزامنة السحابة متوقفة في الإعدادات</translation>
     </message>
     <message>
         <source>另一个云同步线程正在运行</source>
-        <translation type="unfinished" />
+        <translation>هناك مزامنة أخرى قيد التشغيل</translation>
     </message>
     <message>
         <source>云同步</source>
@@ -3135,325 +3272,426 @@
     </message>
     <message>
         <source>云同步开始</source>
-        <translation type="unfinished" />
+        <translation>بدأت مزامنة السحابة</translation>
     </message>
     <message>
         <source>有冲突文件待处理</source>
-        <translation type="unfinished" />
+        <translation>توجد ملفات متعارضة بانتظارك</translation>
     </message>
     <message>
         <source>同步完成</source>
-        <translation type="unfinished" />
+        <translation>اكتملت المزامنة</translation>
     </message>
     <message>
         <source>云同步:有冲突文件待处理</source>
-        <translation type="unfinished" />
+        <translation>مزامنة السحابة: توجد ملفات متعارضة بانتظارك</translation>
     </message>
     <message>
         <source>Not logged in:</source>
-        <translation type="unfinished" />
+        <translation>لم يتم تسجيل الدخول:</translation>
     </message>
     <message>
         <source>正在上传文件</source>
-        <translation type="unfinished" />
+        <translation>جارٍ رفع الملفات</translation>
     </message>
     <message>
         <source>文件上传结束</source>
-        <translation type="unfinished" />
+        <translation>اكتمل الرفع</translation>
     </message>
     <message>
         <source>正在下载文件</source>
-        <translation type="unfinished" />
+        <translation>جارٍ تنزيل الملفات</translation>
     </message>
     <message>
         <source>文件下载结束</source>
-        <translation type="unfinished" />
+        <translation>اكتمل التنزيل</translation>
     </message>
     <message>
         <source>正在下载冲突文件</source>
-        <translation type="unfinished" />
+        <translation>جارٍ تنزيل الملفات المتعارضة</translation>
     </message>
     <message>
         <source>下载冲突文件结束</source>
-        <translation type="unfinished" />
+        <translation>اكتمل تنزيل الملفات المتعارضة</translation>
     </message>
     <message>
         <source>删除元数据失败</source>
-        <translation type="unfinished" />
+        <translation>تعذر حذف البيانات الوصفية</translation>
     </message>
     <message>
         <source>删除远程文件失败</source>
-        <translation type="unfinished" />
+        <translation>تعذر حذف الملف البعيد</translation>
     </message>
     <message>
         <source>删除远程文件失败:</source>
-        <translation type="unfinished" />
+        <translation>تعذر حذف الملف البعيد:</translation>
     </message>
     <message>
         <source>上传失败</source>
-        <translation type="unfinished" />
+        <translation>فشل الرفع</translation>
     </message>
     <message>
         <source>上传失败:</source>
-        <translation type="unfinished" />
+        <translation>فشل الرفع:</translation>
     </message>
     <message>
         <source>更新元数据失败</source>
-        <translation type="unfinished" />
+        <translation>تعذر تحديث البيانات الوصفية</translation>
     </message>
     <message>
         <source>更新元数据失败:</source>
-        <translation type="unfinished" />
+        <translation>تعذر تحديث البيانات الوصفية:</translation>
     </message>
     <message>
         <source>下载失败</source>
-        <translation type="unfinished" />
+        <translation>فشل التنزيل</translation>
     </message>
     <message>
         <source>下载失败:</source>
-        <translation type="unfinished" />
+        <translation>فشل التنزيل:</translation>
     </message>
     <message>
         <source>删除文件不存在</source>
-        <translation type="unfinished" />
+        <translation>الملف المراد حذفه غير موجود</translation>
     </message>
     <message>
         <source>删除文件不存在::</source>
-        <translation type="unfinished" />
+        <translation>الملف المراد حذفه غير موجود::</translation>
     </message>
     <message>
         <source>删除文件失败</source>
-        <translation type="unfinished" />
+        <translation>تعذر حذف الملف</translation>
     </message>
     <message>
         <source>删除文件失败:</source>
-        <translation type="unfinished" />
+        <translation>تعذر حذف الملف:</translation>
     </message>
     <message>
         <source>写文件失败</source>
-        <translation type="unfinished" />
+        <translation>تعذرت كتابة الملف</translation>
     </message>
     <message>
         <source>写文件失败:</source>
-        <translation type="unfinished" />
+        <translation>تعذرت كتابة الملف:</translation>
     </message>
     <message>
         <source>写元数据失败</source>
-        <translation type="unfinished" />
+        <translation>تعذرت كتابة البيانات الوصفية</translation>
     </message>
     <message>
         <source>写元数据失败:</source>
-        <translation type="unfinished" />
+        <translation>تعذرت كتابة البيانات الوصفية:</translation>
     </message>
     <message>
         <source>写入文件失败:</source>
-        <translation type="unfinished" />
+        <translation>تعذرت كتابة الملف:</translation>
     </message>
     <message>
         <source>冲突</source>
-        <translation type="unfinished" />
+        <translation>تعارض</translation>
+    </message>
+    <message>
+        <source>已退出登录，同步已停止</source>
+        <translation>تم تسجيل الخروج؛ توقفت المزامنة</translation>
+    </message>
+    <message>
+        <source>云同步已关闭，同步已停止</source>
+        <translation>تم إيقاف المزامنة السحابية؛ توقفت المزامنة</translation>
+    </message>
+    <message>
+        <source>程序退出，同步已停止</source>
+        <translation>يتم إغلاق البرنامج؛ توقفت المزامنة</translation>
+    </message>
+    <message>
+        <source>账号已切换，同步已停止</source>
+        <translation>تم تبديل الحساب؛ توقفت المزامنة</translation>
+    </message>
+    <message>
+        <source>文档目录已更换，同步已停止</source>
+        <translation>تغيّر مجلد المستندات؛ توقفت المزامنة</translation>
+    </message>
+    <message>
+        <source>网络连接失败</source>
+        <translation>فشل الاتصال بالشبكة</translation>
+    </message>
+    <message>
+        <source>同步中断</source>
+        <translation>انقطعت المزامنة</translation>
+    </message>
+    <message>
+        <source>同步中断:</source>
+        <translation>انقطعت المزامنة:</translation>
+    </message>
+    <message>
+        <source>文件在同步时被修改</source>
+        <translation>تم تعديل الملف أثناء المزامنة</translation>
+    </message>
+    <message>
+        <source>文件在同步时被修改:</source>
+        <translation>تم تعديل الملف أثناء المزامنة:</translation>
     </message>
 </context>
 <context>
     <name>data</name>
     <message>
         <source>字数统计保存失败</source>
-        <translation type="unfinished" />
+        <translation>تعذر حفظ إحصاءات الكلمات</translation>
     </message>
     <message>
         <source>please login first</source>
-        <translation type="unfinished" />
+        <translation>يرجى تسجيل الدخول أولًا</translation>
     </message>
     <message>
         <source>同步本周字数成功(无变更)</source>
-        <translation type="unfinished" />
+        <translation>تمت مزامنة كلمات الأسبوع (لا تغيير)</translation>
     </message>
     <message>
         <source>同步本月字数成功(无变更)</source>
-        <translation type="unfinished" />
+        <translation>تمت مزامنة كلمات الشهر (لا تغيير)</translation>
     </message>
     <message>
         <source>同步今年字数成功(无变更)</source>
-        <translation type="unfinished" />
+        <translation>تمت مزامنة كلمات العام (لا تغيير)</translation>
     </message>
     <message>
         <source>同步今日字数成功(无变更)</source>
-        <translation type="unfinished" />
+        <translation>تمت مزامنة كلمات اليوم (لا تغيير)</translation>
     </message>
     <message>
         <source>同步今日字数失败</source>
-        <translation type="unfinished" />
+        <translation>تعذرت مزامنة كلمات اليوم</translation>
     </message>
     <message>
         <source>同步今日字数成功(已上传)</source>
-        <translation type="unfinished" />
+        <translation>تمت مزامنة كلمات اليوم (رُفعت)</translation>
+    </message>
+</context>
+<context>
+    <name>fileordermaplist</name>
+    <message>
+        <source>无法保存书籍顺序：</source>
+        <translation>تعذر حفظ ترتيب الكتب: </translation>
     </message>
 </context>
 <context>
     <name>files</name>
     <message>
         <source>第%1章</source>
-        <translation type="unfinished" />
+        <translation>الفصل %1</translation>
     </message>
     <message>
         <source>NewBook</source>
-        <translation type="unfinished" />
+        <translation>كتاب_جديد</translation>
     </message>
     <message>
         <source>Tips</source>
-        <translation type="unfinished" />
+        <translation>تنبيه</translation>
     </message>
     <message>
         <source>没有选中的文件</source>
-        <translation type="unfinished" />
+        <translation>لم يُحدد أي ملف</translation>
     </message>
     <message>
         <source>只能删除文档文件夹中的文件：%1</source>
-        <translation type="unfinished" />
+        <translation>يمكن حذف ملفات مجلد المستندات فقط: %1</translation>
     </message>
     <message>
         <source>caution</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>Do you confirm deletion? Deleted files will not be recovered.</source>
-        <translation type="unfinished" />
+        <translation>تحذير</translation>
     </message>
     <message>
         <source>无法保存历史记录，文件未删除：%1</source>
-        <translation type="unfinished" />
+        <translation>تعذر حفظ السجل، لم يُحذف الملف: %1</translation>
     </message>
     <message>
         <source>删除失败：%1</source>
-        <translation type="unfinished" />
+        <translation>فشل الحذف: %1</translation>
     </message>
     <message>
         <source>无法保存历史记录，文件夹未删除：%1</source>
-        <translation type="unfinished" />
+        <translation>تعذر حفظ السجل، لم يُحذف المجلد: %1</translation>
     </message>
     <message>
         <source>无法重命名</source>
-        <translation type="unfinished" />
+        <translation>تعذرت إعادة التسمية</translation>
     </message>
     <message>
         <source>无法重命名，指定名称的文件已存在</source>
-        <translation type="unfinished" />
+        <translation>تعذرت إعادة التسمية: يوجد ملف بهذا الاسم</translation>
     </message>
     <message>
         <source>无法重命名，指定名称的文件夹已存在</source>
-        <translation type="unfinished" />
+        <translation>تعذرت إعادة التسمية: يوجد مجلد بهذا الاسم</translation>
     </message>
     <message>
         <source>新笔记 %1</source>
-        <translation type="unfinished" />
+        <translation>ملاحظة جديدة %1</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished" />
+        <translation>الملاحظات</translation>
     </message>
     <message>
         <source>是否要删除:
 </source>
-        <translation type="unfinished" />
+        <translation>حذف:
+</translation>
     </message>
     <message>
         <source> ？
 删除后不能恢复。</source>
-        <translation type="unfinished" />
+        <translation>؟
+لا يمكن استعادته بعد الحذف.</translation>
     </message>
     <message>
         <source>无法读取历史记录：%1</source>
-        <translation type="unfinished" />
+        <translation>تعذرت قراءة السجل: %1</translation>
     </message>
     <message>
         <source>无法保存当前内容的历史记录，未恢复：%1</source>
-        <translation type="unfinished" />
+        <translation>تعذر حفظ المحتوى الحالي في السجل؛ لم يُستعد شيء: %1</translation>
     </message>
     <message>
         <source>恢复失败：%1</source>
-        <translation type="unfinished" />
+        <translation>فشلت الاستعادة: %1</translation>
     </message>
     <message>
         <source>根目录</source>
-        <translation type="unfinished" />
+        <translation>المجلد الجذر</translation>
     </message>
     <message>
         <source>Import %1 files to %2 success</source>
-        <translation type="unfinished" />
+        <translation>استُورد %1 ملفات إلى %2</translation>
     </message>
     <message>
         <source>已存在相同内容，未导入：%1</source>
-        <translation type="unfinished" />
+        <translation>المحتوى نفسه موجود بالفعل، لم يُستورد: %1</translation>
     </message>
     <message>
         <source>未能导入：%1</source>
-        <translation type="unfinished" />
+        <translation>تعذر الاستيراد: %1</translation>
     </message>
     <message>
         <source>Directory not exists</source>
-        <translation type="unfinished" />
+        <translation>المجلد غير موجود</translation>
     </message>
     <message>
         <source>目标文件夹不在文件目录下, 默认导入到文件目录下</source>
-        <translation type="unfinished" />
+        <translation>المجلد الهدف خارج مجلد المستندات؛ سيُستورد إلى مجلد المستندات</translation>
     </message>
     <message>
         <source>您要导入的文件夹与目标文件夹相同,不用导入这个文件夹</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>File not exists:</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>Copy file failed:</source>
-        <translation type="unfinished" />
+        <translation>المجلد المراد استيراده هو المجلد الهدف نفسه؛ لا شيء للاستيراد</translation>
     </message>
     <message>
         <source>不能导出到书中的文档：%1</source>
-        <translation type="unfinished" />
+        <translation>لا يمكن التصدير إلى مستند من الكتاب: %1</translation>
     </message>
     <message>
         <source>导出失败：%1</source>
-        <translation type="unfinished" />
+        <translation>فشل التصدير: %1</translation>
+    </message>
+    <message>
+        <source>是否确认删除书“%1”及其中的全部文档？删除的文件将不会恢复。</source>
+        <translation>هل تريد حذف الكتاب "%1" وكل مستنداته؟ لن يمكن استعادة الملفات المحذوفة.</translation>
+    </message>
+    <message>
+        <source>是否确认删除“%1”？删除的文件将不会恢复。</source>
+        <translation>هل تريد حذف "%1"؟ لن يمكن استعادة الملفات المحذوفة.</translation>
+    </message>
+    <message>
+        <source>文档名须以“.txt”或“.md”结尾</source>
+        <translation>يجب أن ينتهي اسم المستند بـ ".txt" أو ".md"</translation>
+    </message>
+    <message>
+        <source>导入</source>
+        <translation>استيراد</translation>
+    </message>
+    <message>
+        <source>不在文件目录内</source>
+        <translation>ليس في مجلد المستندات</translation>
+    </message>
+    <message>
+        <source>没有空闲的文件名</source>
+        <translation>لا يوجد اسم ملف متاح</translation>
+    </message>
+    <message>
+        <source>File not exists</source>
+        <translation>الملف غير موجود</translation>
+    </message>
+    <message>
+        <source>不能覆盖文档库中已有的文件：%1</source>
+        <translation>لا يمكن الكتابة فوق ملف موجود في المكتبة: %1</translation>
     </message>
 </context>
 <context>
     <name>function</name>
     <message>
         <source>无此功能</source>
-        <translation type="unfinished" />
+        <translation>غير متاح</translation>
     </message>
     <message>
         <source>caution</source>
-        <translation type="unfinished" />
+        <translation>تحذير</translation>
     </message>
     <message>
         <source>Do you confirm deletion? Deleted files will not be recovered.</source>
-        <translation type="unfinished" />
+        <translation>هل تؤكد الحذف؟ لن يمكن استعادة الملفات المحذوفة.</translation>
+    </message>
+    <message>
+        <source>复制失败：</source>
+        <translation>فشل النسخ: </translation>
+    </message>
+    <message>
+        <source>移动失败：</source>
+        <translation>فشل النقل: </translation>
     </message>
 </context>
 <context>
     <name>global</name>
     <message>
         <source>Penlark</source>
-        <translation type="unfinished" />
+        <translation>Penlark</translation>
     </message>
     <message>
         <source>反馈</source>
-        <translation type="unfinished" />
+        <translation>ملاحظات</translation>
     </message>
     <message>
         <source>你好:</source>
-        <translation type="unfinished" />
+        <translation>مرحبًا،</translation>
     </message>
     <message>
         <source>关于%1，我有一些建议。</source>
-        <translation type="unfinished" />
+        <translation>لدي بعض الاقتراحات بشأن %1.</translation>
     </message>
     <message>
         <source>(系统版本:%1  软件版本:%2)</source>
-        <translation type="unfinished" />
+        <translation>(إصدار النظام: %1  إصدار البرنامج: %2)</translation>
+    </message>
+    <message>
+        <source>文件夹不存在</source>
+        <translation>المجلد غير موجود</translation>
+    </message>
+    <message>
+        <source>这是一个文件，不是文件夹</source>
+        <translation>هذا ملف وليس مجلدًا</translation>
+    </message>
+    <message>
+        <source>这是文件系统的根目录</source>
+        <translation>هذا هو المجلد الجذر لنظام الملفات</translation>
+    </message>
+    <message>
+        <source>没有写入权限</source>
+        <translation>لا يوجد إذن بالكتابة</translation>
+    </message>
+    <message>
+        <source>不能使用文档文件夹 %1：%2。已改用默认文件夹。</source>
+        <translation>لا يمكن استخدام مجلد المستندات %1: %2. سيُستخدم المجلد الافتراضي.</translation>
+    </message>
+    <message>
+        <source>不能使用文档文件夹 %1：%2。</source>
+        <translation>لا يمكن استخدام مجلد المستندات %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -3464,84 +3702,104 @@
     </message>
     <message>
         <source>历史记录</source>
-        <translation type="unfinished" />
+        <translation>السجل</translation>
     </message>
     <message>
         <source>打卡</source>
-        <translation type="unfinished" />
+        <translation>تسجيل الحضور</translation>
     </message>
     <message>
         <source>闯关正在进行中，如果此时退出，直接判定闯关失败，扣除的闯关门票不退还。确定要退出吗？</source>
-        <translation type="unfinished" />
+        <translation>هناك تحدٍّ جارٍ. الخروج الآن يعني الإخفاق فيه ولن تُسترد الرسوم. هل تريد الخروج رغم ذلك؟</translation>
     </message>
     <message>
         <source>尚有正在进行中的闯关:</source>
-        <translation type="unfinished" />
+        <translation>ما زال هناك تحدٍّ جارٍ:</translation>
     </message>
     <message>
         <source>模式</source>
-        <translation type="unfinished" />
+        <translation>الوضع</translation>
     </message>
     <message>
         <source>关卡</source>
-        <translation type="unfinished" />
+        <translation>المستوى</translation>
     </message>
     <message>
         <source>点击确定，重进进入闯关模式，不需要门票。点击取消，放弃闯关，之前支付的门票积分不予退还。</source>
-        <translation type="unfinished" />
+        <translation>اضغط موافق للعودة إلى التحدي دون دفع جديد، أو إلغاء للتخلي عنه؛ لن تُسترد الرسوم المدفوعة.</translation>
     </message>
     <message>
         <source>按 %1 键即可退出Lumo模式</source>
-        <translation type="unfinished" />
+        <translation>اضغط %1 للخروج من وضع Lumo</translation>
     </message>
     <message>
         <source>窗口已置顶</source>
-        <translation type="unfinished" />
+        <translation>النافذة تبقى في المقدمة</translation>
     </message>
     <message>
         <source>窗口已取消置顶</source>
-        <translation type="unfinished" />
+        <translation>لم تعد النافذة تبقى في المقدمة</translation>
     </message>
     <message>
         <source>锁定状态不能取消窗口置顶</source>
-        <translation type="unfinished" />
+        <translation>أثناء القفل تبقى النافذة في المقدمة</translation>
     </message>
     <message>
         <source>锁定状态不能退出程序</source>
-        <translation type="unfinished" />
+        <translation>لا يمكن الخروج أثناء القفل</translation>
+    </message>
+    <message>
+        <source>有文档未能保存，程序没有退出。再次退出将丢失未保存的内容。</source>
+        <translation>تعذر حفظ مستند، لذا لم يُغلق البرنامج. الخروج مرة أخرى سيفقد النص غير المحفوظ.</translation>
     </message>
 </context>
 <context>
     <name>myRankingData</name>
     <message>
         <source>立入禁止</source>
-        <translation type="unfinished" />
+        <translation>ممنوع الدخول</translation>
     </message>
     <message>
         <source>此房间为邀请制，需要房主邀请才能进入。</source>
-        <translation type="unfinished" />
+        <translation>هذه الغرفة بالدعوة فقط؛ يجب أن يدعوك صاحبها.</translation>
     </message>
     <message>
         <source>已离开房间</source>
-        <translation type="unfinished" />
+        <translation>غادرت الغرفة</translation>
     </message>
 </context>
 <context>
     <name>network</name>
     <message>
         <source>未配置服务器地址</source>
-        <translation type="unfinished" />
+        <translation>لم يُضبط عنوان الخادم</translation>
     </message>
     <message>
         <source>错误码:</source>
-        <translation type="unfinished" />
+        <translation>رمز الخطأ:</translation>
+    </message>
+    <message>
+        <source>无法保存缓存文件：</source>
+        <translation>تعذر حفظ ملف ذاكرة التخزين المؤقت: </translation>
     </message>
 </context>
 <context>
     <name>oss</name>
     <message>
         <source>This path is not authorized by the server</source>
-        <translation type="unfinished" />
+        <translation>هذا المسار غير مصرّح به من الخادم</translation>
+    </message>
+    <message>
+        <source>云端的回答不是文件列表</source>
+        <translation>رد السحابة ليس قائمة ملفات</translation>
+    </message>
+    <message>
+        <source>云端的回答不是存储服务的回答</source>
+        <translation>الرد لم يأتِ من خدمة التخزين</translation>
+    </message>
+    <message>
+        <source>云端文件列表不完整</source>
+        <translation>قائمة ملفات السحابة غير مكتملة</translation>
     </message>
 </context>
 <context>

@@ -30,11 +30,11 @@ Copyright © die Penlark-Entwickler.</translation>
     <name>AnalysisSyncWorker</name>
     <message>
         <source>获取云端列表出错</source>
-        <translation type="unfinished" />
+        <translation>Cloud-Dateiliste konnte nicht geladen werden</translation>
     </message>
     <message>
         <source>获取云端列表出错:</source>
-        <translation type="unfinished" />
+        <translation>Cloud-Dateiliste konnte nicht geladen werden:</translation>
     </message>
 </context>
 <context>
@@ -45,41 +45,41 @@ Copyright © die Penlark-Entwickler.</translation>
     </message>
     <message>
         <source>%1 章</source>
-        <translation type="unfinished" />
+        <translation>%1 Kapitel</translation>
     </message>
     <message>
         <source>(无标题)</source>
-        <translation type="unfinished" />
+        <translation>(ohne Titel)</translation>
     </message>
     <message>
         <source>没有章节</source>
-        <translation type="unfinished" />
+        <translation>Keine Kapitel</translation>
     </message>
 </context>
 <context>
     <name>BarGraph</name>
     <message>
         <source>柱状图</source>
-        <translation type="unfinished" />
+        <translation>Balkendiagramm</translation>
     </message>
 </context>
 <context>
     <name>ClockInPage</name>
     <message>
         <source>打卡</source>
-        <translation type="unfinished" />
+        <translation>Einchecken</translation>
     </message>
     <message>
         <source>现有积分</source>
-        <translation type="unfinished" />
+        <translation>Punkte</translation>
     </message>
     <message>
         <source>未登录</source>
-        <translation type="unfinished" />
+        <translation>Nicht angemeldet</translation>
     </message>
     <message>
         <source>每日登陆赠送10积分</source>
-        <translation type="unfinished" />
+        <translation>10 Punkte für jede tägliche Anmeldung</translation>
     </message>
 </context>
 <context>
@@ -93,26 +93,26 @@ Copyright © die Penlark-Entwickler.</translation>
     <name>CloudSheet</name>
     <message>
         <source>正在云同步</source>
-        <translation type="unfinished" />
+        <translation>Cloud-Synchronisierung läuft</translation>
     </message>
     <message>
         <source>不同步，直接退出</source>
-        <translation type="unfinished" />
+        <translation>Ohne Sync beenden</translation>
     </message>
 </context>
 <context>
     <name>ConflictPage</name>
     <message>
         <source>冲突选择</source>
-        <translation type="unfinished" />
+        <translation>Konflikte lösen</translation>
     </message>
     <message>
         <source>留下这个，删除另一个</source>
-        <translation type="unfinished" />
+        <translation>Diese behalten, die andere löschen</translation>
     </message>
     <message>
         <source>All Keep</source>
-        <translation type="unfinished" />
+        <translation>Alle behalten</translation>
     </message>
 </context>
 <context>
@@ -123,35 +123,35 @@ Copyright © die Penlark-Entwickler.</translation>
     </message>
     <message>
         <source>近期字数</source>
-        <translation type="unfinished" />
+        <translation>Wörter der letzten Tage</translation>
     </message>
     <message>
         <source>近期速度</source>
-        <translation type="unfinished" />
+        <translation>Tempo der letzten Tage</translation>
     </message>
     <message>
         <source>近期用时</source>
-        <translation type="unfinished" />
+        <translation>Zeit der letzten Tage</translation>
     </message>
     <message>
         <source>今日字数</source>
-        <translation type="unfinished" />
+        <translation>Wörter heute</translation>
     </message>
     <message>
         <source>字</source>
-        <translation type="unfinished" />
+        <translation>Wörter</translation>
     </message>
     <message>
         <source>今日速度</source>
-        <translation type="unfinished" />
+        <translation>Tempo heute</translation>
     </message>
     <message>
         <source>字/分钟</source>
-        <translation type="unfinished" />
+        <translation>Wörter/Min.</translation>
     </message>
     <message>
         <source>今日用时</source>
-        <translation type="unfinished" />
+        <translation>Zeit heute</translation>
     </message>
     <message>
         <source>分钟</source>
@@ -159,80 +159,87 @@ Copyright © die Penlark-Entwickler.</translation>
     </message>
     <message>
         <source>剩余锁定时间(分钟):</source>
-        <translation type="unfinished" />
+        <translation>Verbleibende Sperrzeit (Min.):</translation>
     </message>
     <message>
         <source>锁定时间没有启动</source>
-        <translation type="unfinished" />
+        <translation>Zeitsperre nicht aktiv</translation>
     </message>
     <message>
         <source>剩余锁定字数(有效字数): </source>
-        <translation type="unfinished" />
+        <translation>Verbleibende Wortsperre (gezählte Wörter): </translation>
     </message>
     <message>
         <source>锁定字数没有启动</source>
-        <translation type="unfinished" />
+        <translation>Wortsperre nicht aktiv</translation>
     </message>
 </context>
 <context>
     <name>CountLabel</name>
     <message>
         <source>字数: </source>
-        <translation type="unfinished" />
+        <translation>Wörter: </translation>
     </message>
     <message>
         <source>统计中…</source>
-        <translation type="unfinished" />
+        <translation>Wird gezählt…</translation>
     </message>
     <message>
         <source>本章: </source>
-        <translation type="unfinished" />
+        <translation>Kapitel: </translation>
     </message>
     <message>
         <source>光标前: </source>
-        <translation type="unfinished" />
+        <translation>Vor Cursor: </translation>
     </message>
     <message>
         <source>选中: </source>
-        <translation type="unfinished" />
+        <translation>Ausgewählt: </translation>
     </message>
 </context>
 <context>
     <name>CreateRoomSheet</name>
     <message>
         <source>创建房间</source>
-        <translation type="unfinished" />
+        <translation>Raum erstellen</translation>
     </message>
     <message>
         <source>确定</source>
-        <translation type="unfinished" />
+        <translation>OK</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished" />
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>房间名称</source>
-        <translation type="unfinished" />
+        <translation>Raumname</translation>
     </message>
     <message>
         <source>进入房间需要输入密码</source>
-        <translation type="unfinished" />
+        <translation>Raum nur mit Passwort</translation>
     </message>
     <message>
         <source>房间密码</source>
-        <translation type="unfinished" />
+        <translation>Raumpasswort</translation>
     </message>
     <message>
         <source>重新键入</source>
-        <translation type="unfinished" />
+        <translation>Erneut eingeben</translation>
+    </message>
+</context>
+<context>
+    <name>DataTypeClass</name>
+    <message>
+        <source>文件已损坏且无法移开，未覆盖</source>
+        <translation>Die Datei ist beschädigt und lässt sich nicht beiseitelegen; sie wurde nicht überschrieben</translation>
     </message>
 </context>
 <context>
     <name>DocumentTabPage</name>
     <message>
         <source>Open a document</source>
-        <translation type="unfinished" />
+        <translation>Dokument öffnen</translation>
     </message>
     <message>
         <source>文件</source>
@@ -244,7 +251,7 @@ Copyright © die Penlark-Entwickler.</translation>
     </message>
     <message>
         <source>New a document</source>
-        <translation type="unfinished" />
+        <translation>Neues Dokument</translation>
     </message>
     <message>
         <source>新建</source>
@@ -256,31 +263,27 @@ Copyright © die Penlark-Entwickler.</translation>
     </message>
     <message>
         <source> (已删除)</source>
-        <translation type="unfinished" />
+        <translation> (gelöscht)</translation>
     </message>
     <message>
         <source> (外部文档)</source>
-        <translation type="unfinished" />
+        <translation> (externes Dokument)</translation>
     </message>
     <message>
         <source>请稍等,等正在载入中的文件载入完成后再打开。</source>
-        <translation type="unfinished" />
+        <translation>Bitte warten, bis die gerade geladene Datei fertig ist, und sie dann erneut öffnen.</translation>
     </message>
     <message>
         <source>保存失败，文档没有关闭。</source>
-        <translation type="unfinished" />
+        <translation>Speichern fehlgeschlagen; das Dokument wurde nicht geschlossen.</translation>
     </message>
     <message>
         <source>Saved successfully</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>Save failed</source>
-        <translation type="unfinished" />
+        <translation>Erfolgreich gespeichert</translation>
     </message>
     <message>
         <source>保存并关闭文档</source>
-        <translation type="unfinished" />
+        <translation>Speichern und Dokument schließen</translation>
     </message>
     <message>
         <source>关闭</source>
@@ -292,18 +295,18 @@ Copyright © die Penlark-Entwickler.</translation>
     </message>
     <message>
         <source>导入文件</source>
-        <translation type="unfinished" />
+        <translation>Dateien importieren</translation>
     </message>
     <message>
         <source>导入文件夹</source>
-        <translation type="unfinished" />
+        <translation>Ordner importieren</translation>
     </message>
 </context>
 <context>
     <name>DocxReader</name>
     <message>
         <source>Unable to open archive.</source>
-        <translation type="unfinished" />
+        <translation>Archiv kann nicht geöffnet werden.</translation>
     </message>
 </context>
 <context>
@@ -314,7 +317,7 @@ Copyright © die Penlark-Entwickler.</translation>
     </message>
     <message>
         <source>没有历史记录</source>
-        <translation type="unfinished" />
+        <translation>Kein Verlauf</translation>
     </message>
 </context>
 <context>
@@ -325,19 +328,19 @@ Copyright © die Penlark-Entwickler.</translation>
     </message>
     <message>
         <source>新建文件夹</source>
-        <translation type="unfinished" />
+        <translation>Neuer Ordner</translation>
     </message>
     <message>
         <source>新建文件</source>
-        <translation type="unfinished" />
+        <translation>Neue Datei</translation>
     </message>
     <message>
         <source>删除</source>
-        <translation type="unfinished" />
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>排序</source>
-        <translation type="unfinished" />
+        <translation>Sortieren</translation>
     </message>
     <message>
         <source>云同步</source>
@@ -345,23 +348,23 @@ Copyright © die Penlark-Entwickler.</translation>
     </message>
     <message>
         <source>历史记录</source>
-        <translation type="unfinished" />
+        <translation>Verlauf</translation>
     </message>
     <message>
         <source>还没有文档</source>
-        <translation type="unfinished" />
+        <translation>Noch keine Dokumente</translation>
     </message>
     <message>
         <source>重命名</source>
-        <translation type="unfinished" />
+        <translation>Umbenennen</translation>
     </message>
     <message>
         <source>在文件夹中显示</source>
-        <translation type="unfinished" />
+        <translation>Im Ordner zeigen</translation>
     </message>
     <message>
         <source>合并并导出文档：</source>
-        <translation type="unfinished" />
+        <translation>Dokumente zusammenführen und exportieren:</translation>
     </message>
 </context>
 <context>
@@ -372,27 +375,27 @@ Copyright © die Penlark-Entwickler.</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished" />
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>无结果</source>
-        <translation type="unfinished" />
+        <translation>Keine Treffer</translation>
     </message>
     <message>
         <source>正则表达式</source>
-        <translation type="unfinished" />
+        <translation>Regulärer Ausdruck</translation>
     </message>
     <message>
         <source>区分大小写</source>
-        <translation type="unfinished" />
+        <translation>Groß/klein beachten</translation>
     </message>
     <message>
         <source>向上查找</source>
-        <translation type="unfinished" />
+        <translation>Vorheriges suchen</translation>
     </message>
     <message>
         <source>向下查找</source>
-        <translation type="unfinished" />
+        <translation>Nächstes suchen</translation>
     </message>
     <message>
         <source>关闭</source>
@@ -400,94 +403,117 @@ Copyright © die Penlark-Entwickler.</translation>
     </message>
     <message>
         <source>Replace</source>
-        <translation type="unfinished" />
+        <translation>Ersetzen</translation>
     </message>
     <message>
         <source>全部</source>
-        <translation type="unfinished" />
+        <translation>Alle</translation>
     </message>
     <message>
         <source>全部替换</source>
-        <translation type="unfinished" />
+        <translation>Alle ersetzen</translation>
     </message>
     <message>
         <source>确认全部替换？</source>
-        <translation type="unfinished" />
+        <translation>Alle Vorkommen ersetzen?</translation>
     </message>
 </context>
 <context>
     <name>FormatManager</name>
     <message>
         <source>OpenDocument Text</source>
-        <translation type="unfinished" />
+        <translation>OpenDocument-Text</translation>
     </message>
     <message>
         <source>OpenDocument Flat XML</source>
-        <translation type="unfinished" />
+        <translation>OpenDocument Flat XML</translation>
     </message>
     <message>
         <source>Office Open XML</source>
-        <translation type="unfinished" />
+        <translation>Office Open XML</translation>
     </message>
     <message>
         <source>Rich Text Format</source>
-        <translation type="unfinished" />
+        <translation>Rich Text Format</translation>
     </message>
     <message>
         <source>Plain Text</source>
-        <translation type="unfinished" />
+        <translation>Reiner Text</translation>
     </message>
     <message>
         <source>Markdown Text</source>
-        <translation type="unfinished" />
+        <translation>Markdown-Text</translation>
     </message>
     <message>
         <source>All Files</source>
-        <translation type="unfinished" />
+        <translation>Alle Dateien</translation>
     </message>
     <message>
         <source>All Supported Files</source>
-        <translation type="unfinished" />
+        <translation>Alle unterstützten Dateien</translation>
+    </message>
+</context>
+<context>
+    <name>FormatReader</name>
+    <message>
+        <source>文档过大：超过 %1 个字符，已停止读取。</source>
+        <translation>Das Dokument ist zu groß: mehr als %1 Zeichen; das Lesen wurde beendet.</translation>
+    </message>
+    <message>
+        <source>文档段落过多：超过 %1 段，已停止读取。</source>
+        <translation>Das Dokument hat zu viele Absätze: mehr als %1; das Lesen wurde beendet.</translation>
+    </message>
+    <message>
+        <source>文档元素过多：超过 %1 个，已停止读取。</source>
+        <translation>Das Dokument hat zu viele Elemente: mehr als %1; das Lesen wurde beendet.</translation>
+    </message>
+    <message>
+        <source>读取文档超时：超过 %1 秒，已停止读取。</source>
+        <translation>Das Lesen des Dokuments dauerte zu lange: mehr als %1 Sekunden; das Lesen wurde beendet.</translation>
+    </message>
+    <message>
+        <source>文档嵌套过深：超过 %1 层，已停止读取。</source>
+        <translation>Das Dokument ist zu tief verschachtelt: mehr als %1 Ebenen; das Lesen wurde beendet.</translation>
     </message>
 </context>
 <context>
     <name>FullTimerWidget</name>
     <message>
         <source>当前时间</source>
-        <translation type="unfinished" />
+        <translation>Aktuelle Uhrzeit</translation>
     </message>
 </context>
 <context>
     <name>FunctionBar</name>
     <message>
         <source>隐藏</source>
-        <translation type="unfinished" />
+        <translation>Ausblenden</translation>
     </message>
 </context>
 <context>
     <name>FunctionTitleBar</name>
     <message>
         <source>返回</source>
-        <translation type="unfinished" />
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>最小化</source>
-        <translation type="unfinished" />
+        <translation>Minimieren</translation>
     </message>
 </context>
 <context>
     <name>GlobalMessage</name>
     <message>
         <source>新版已发布...</source>
-        <translation type="unfinished" />
+        <translation>Eine neue Version ist verfügbar …</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished" />
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Update Now</source>
-        <translation type="unfinished" />
+        <translation>Jetzt aktualisieren</translation>
     </message>
 </context>
 <context>
@@ -498,22 +524,22 @@ Copyright © die Penlark-Entwickler.</translation>
     </message>
     <message>
         <source>快捷键</source>
-        <translation type="unfinished" />
+        <translation>Tastenkürzel</translation>
     </message>
 </context>
 <context>
     <name>HistoryPage</name>
     <message>
         <source>历史记录</source>
-        <translation type="unfinished" />
+        <translation>Verlauf</translation>
     </message>
     <message>
         <source>恢复</source>
-        <translation type="unfinished" />
+        <translation>Wiederherstellen</translation>
     </message>
     <message>
         <source>没有历史记录</source>
-        <translation type="unfinished" />
+        <translation>Kein Verlauf</translation>
     </message>
 </context>
 <context>
@@ -528,7 +554,7 @@ Copyright © die Penlark-Entwickler.</translation>
     </message>
     <message>
         <source>字数统计</source>
-        <translation type="unfinished" />
+        <translation>Wortzählung</translation>
     </message>
     <message>
         <source>拼字</source>
@@ -536,7 +562,7 @@ Copyright © die Penlark-Entwickler.</translation>
     </message>
     <message>
         <source>Challenge</source>
-        <translation type="unfinished" />
+        <translation>Challenge</translation>
     </message>
     <message>
         <source>笔记</source>
@@ -544,56 +570,56 @@ Copyright © die Penlark-Entwickler.</translation>
     </message>
     <message>
         <source>个人中心</source>
-        <translation type="unfinished" />
+        <translation>Mein Konto</translation>
     </message>
     <message>
         <source>退出 Lumo 模式</source>
-        <translation type="unfinished" />
+        <translation>Lumo-Modus verlassen</translation>
     </message>
     <message>
         <source>进入 Lumo 模式</source>
-        <translation type="unfinished" />
+        <translation>Lumo-Modus starten</translation>
     </message>
 </context>
 <context>
     <name>ImageButton</name>
     <message>
         <source>选择图片</source>
-        <translation type="unfinished" />
+        <translation>Bild wählen</translation>
     </message>
     <message>
         <source>图片</source>
-        <translation type="unfinished" />
+        <translation>Bild</translation>
     </message>
     <message>
         <source>移除</source>
-        <translation type="unfinished" />
+        <translation>Entfernen</translation>
     </message>
 </context>
 <context>
     <name>ImageCropSheet</name>
     <message>
         <source>剪裁</source>
-        <translation type="unfinished" />
+        <translation>Zuschneiden</translation>
     </message>
 </context>
 <context>
     <name>LazyEdit</name>
     <message>
         <source>未命名文件</source>
-        <translation type="unfinished" />
+        <translation>Unbenannt</translation>
     </message>
     <message>
         <source>等待同步</source>
-        <translation type="unfinished" />
+        <translation>Wartet auf Sync</translation>
     </message>
     <message>
         <source>过滤期间文档已被修改，过滤结果未应用。</source>
-        <translation type="unfinished" />
+        <translation>Das Dokument wurde beim Filtern geändert; das Ergebnis wurde nicht übernommen.</translation>
     </message>
     <message>
         <source>标记</source>
-        <translation type="unfinished" />
+        <translation>Markieren</translation>
     </message>
     <message>
         <source>撤销</source>
@@ -617,7 +643,7 @@ Copyright © die Penlark-Entwickler.</translation>
     </message>
     <message>
         <source>删除</source>
-        <translation type="unfinished" />
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>全选</source>
@@ -625,15 +651,15 @@ Copyright © die Penlark-Entwickler.</translation>
     </message>
     <message>
         <source>选中当前章节</source>
-        <translation type="unfinished" />
+        <translation>Aktuelles Kapitel auswählen</translation>
     </message>
     <message>
         <source>转到文档开始</source>
-        <translation type="unfinished" />
+        <translation>Zum Dokumentanfang</translation>
     </message>
     <message>
         <source>转到文档结尾</source>
-        <translation type="unfinished" />
+        <translation>Zum Dokumentende</translation>
     </message>
     <message>
         <source>一键排版</source>
@@ -653,73 +679,84 @@ Copyright © die Penlark-Entwickler.</translation>
     </message>
     <message>
         <source>开始同步</source>
-        <translation type="unfinished" />
+        <translation>Sync starten</translation>
     </message>
     <message>
         <source>正在同步</source>
-        <translation type="unfinished" />
+        <translation>Synchronisiere</translation>
     </message>
 </context>
 <context>
     <name>LazyTextDocument</name>
     <message>
         <source>未支持的打开方式</source>
-        <translation type="unfinished" />
+        <translation>Diese Art zu öffnen wird nicht unterstützt</translation>
     </message>
     <message>
         <source>无法打开文件: </source>
-        <translation type="unfinished" />
+        <translation>Datei kann nicht geöffnet werden: </translation>
     </message>
     <message>
         <source>Cannot save: </source>
-        <translation type="unfinished" />
+        <translation>Speichern nicht möglich: </translation>
     </message>
     <message>
         <source>not a local file</source>
-        <translation type="unfinished" />
+        <translation>keine lokale Datei</translation>
     </message>
     <message>
         <source>文件已被其他程序修改。未保存的修改仍在编辑器中，保存时会覆盖外部的修改。</source>
-        <translation type="unfinished" />
+        <translation>Die Datei wurde von einem anderen Programm geändert. Ihre ungespeicherten Änderungen sind noch im Editor; beim Speichern werden die fremden Änderungen überschrieben.</translation>
     </message>
     <message>
         <source>文件已被其他程序修改并重新载入，未保存的修改已存入历史记录。</source>
-        <translation type="unfinished" />
+        <translation>Die Datei wurde von einem anderen Programm geändert und neu geladen; Ihre ungespeicherten Änderungen wurden im Verlauf gesichert.</translation>
     </message>
     <message>
         <source>已经是章节标题了</source>
-        <translation type="unfinished" />
+        <translation>Das ist bereits ein Kapiteltitel</translation>
     </message>
     <message>
         <source>第%1章</source>
-        <translation type="unfinished" />
+        <translation>Kapitel %1</translation>
     </message>
     <message>
         <source>排版期间文档已被修改，排版结果未应用。</source>
-        <translation type="unfinished" />
+        <translation>Das Dokument wurde beim Formatieren geändert; das Ergebnis wurde nicht übernommen.</translation>
     </message>
     <message>
         <source>从头开始查找</source>
-        <translation type="unfinished" />
+        <translation>Suche ab dem Anfang</translation>
     </message>
     <message>
         <source>从结尾开始查找</source>
-        <translation type="unfinished" />
+        <translation>Suche ab dem Ende</translation>
     </message>
     <message>
         <source>未找到</source>
-        <translation type="unfinished" />
+        <translation>Nicht gefunden</translation>
+    </message>
+    <message>
+        <source>无法保存历史记录：</source>
+        <translation>Der Verlauf kann nicht gespeichert werden: </translation>
+    </message>
+</context>
+<context>
+    <name>LibraryPath</name>
+    <message>
+        <source>无法新建文件：</source>
+        <translation>Die Datei kann nicht angelegt werden: </translation>
     </message>
 </context>
 <context>
     <name>Locker</name>
     <message>
         <source>已锁定</source>
-        <translation type="unfinished" />
+        <translation>Gesperrt</translation>
     </message>
     <message>
         <source>已解锁</source>
-        <translation type="unfinished" />
+        <translation>Entsperrt</translation>
     </message>
 </context>
 <context>
@@ -727,123 +764,126 @@ Copyright © die Penlark-Entwickler.</translation>
     <message>
         <source>当前处于锁定状态
 </source>
-        <translation type="unfinished" />
+        <translation>Gerade gesperrt
+</translation>
     </message>
     <message>
         <source>剩余锁定字数(有效字数): </source>
-        <translation type="unfinished" />
+        <translation>Verbleibende Wortsperre (gezählte Wörter): </translation>
     </message>
     <message>
         <source>剩余锁定时间(秒):</source>
-        <translation type="unfinished" />
+        <translation>Verbleibende Sperrzeit (Sek.):</translation>
     </message>
     <message>
         <source>距离刷新锁定数据剩余时间(秒):</source>
-        <translation type="unfinished" />
+        <translation>Nächste Aktualisierung der Sperre in (Sek.):</translation>
     </message>
 </context>
 <context>
     <name>LoginPage</name>
     <message>
         <source>登录</source>
-        <translation type="unfinished" />
+        <translation>Anmelden</translation>
     </message>
     <message>
         <source>注册</source>
-        <translation type="unfinished" />
+        <translation>Registrieren</translation>
     </message>
     <message>
         <source>用户名或邮箱不能为空</source>
-        <translation type="unfinished" />
+        <translation>Benutzername oder E-Mail fehlt</translation>
     </message>
     <message>
         <source>密码不能为空</source>
-        <translation type="unfinished" />
+        <translation>Passwort fehlt</translation>
     </message>
     <message>
         <source>用户名不能为空</source>
-        <translation type="unfinished" />
+        <translation>Benutzername fehlt</translation>
     </message>
     <message>
         <source>邮箱不能为空</source>
-        <translation type="unfinished" />
+        <translation>E-Mail fehlt</translation>
     </message>
     <message>
         <source>确认密码不能为空</source>
-        <translation type="unfinished" />
+        <translation>Bitte Passwort wiederholen</translation>
     </message>
     <message>
         <source>两次输入的密码不一致</source>
-        <translation type="unfinished" />
+        <translation>Die Passwörter stimmen nicht überein</translation>
     </message>
     <message>
         <source>验证码不能为空</source>
-        <translation type="unfinished" />
+        <translation>Bestätigungscode fehlt</translation>
     </message>
     <message>
         <source>注册成功，您可以登陆了</source>
-        <translation type="unfinished" />
+        <translation>Registriert. Sie können sich jetzt anmelden.</translation>
     </message>
     <message>
         <source>用户名或邮箱</source>
-        <translation type="unfinished" />
+        <translation>Benutzername oder E-Mail</translation>
     </message>
     <message>
         <source>密码</source>
-        <translation type="unfinished" />
+        <translation>Passwort</translation>
     </message>
     <message>
         <source>自动登录</source>
-        <translation type="unfinished" />
+        <translation>Automatisch anmelden</translation>
     </message>
     <message>
         <source>找回密码</source>
-        <translation type="unfinished" />
+        <translation>Passwort vergessen</translation>
     </message>
     <message>
         <source>用户名</source>
-        <translation type="unfinished" />
+        <translation>Benutzername</translation>
     </message>
     <message>
         <source>电子邮箱</source>
-        <translation type="unfinished" />
+        <translation>E-Mail</translation>
     </message>
     <message>
         <source>再次输入</source>
-        <translation type="unfinished" />
+        <translation>Passwort wiederholen</translation>
     </message>
     <message>
         <source>刷新</source>
-        <translation type="unfinished" />
+        <translation>Aktualisieren</translation>
     </message>
     <message>
         <source>验证码</source>
-        <translation type="unfinished" />
+        <translation>Bestätigungscode</translation>
     </message>
     <message>
         <source>创建新账户</source>
-        <translation type="unfinished" />
+        <translation>Konto erstellen</translation>
     </message>
     <message>
         <source>未配置服务器地址，无法登录或注册。</source>
-        <translation type="unfinished" />
+        <translation>Keine Serveradresse eingerichtet; Anmelden und Registrieren sind nicht möglich.</translation>
     </message>
 </context>
 <context>
     <name>LoginPasswordWidget</name>
     <message>
         <source>启动密码错误</source>
-        <translation type="unfinished" />
+        <translation>Falsches Startpasswort</translation>
     </message>
     <message>
         <source>注意启动密码不是您用户账号的密码。
 而是您在软件偏好设置中设置的启动密码。
 此功能可以在本软件的偏好设置中取消。</source>
-        <translation type="unfinished" />
+        <translation>Hinweis: Das Startpasswort ist nicht Ihr Kontopasswort.
+Es ist das Startpasswort aus den Einstellungen des Programms.
+Sie können es dort ausschalten.</translation>
     </message>
     <message>
         <source>请输入启动密码</source>
-        <translation type="unfinished" />
+        <translation>Startpasswort eingeben</translation>
     </message>
     <message>
         <source>启动密码</source>
@@ -851,52 +891,60 @@ Copyright © die Penlark-Entwickler.</translation>
     </message>
     <message>
         <source>进入</source>
-        <translation type="unfinished" />
+        <translation>Weiter</translation>
     </message>
 </context>
 <context>
     <name>LumoCounter</name>
     <message>
         <source>Counting chapters, please try again later</source>
-        <translation type="unfinished" />
+        <translation>Kapitel werden gezählt, bitte später erneut versuchen</translation>
     </message>
 </context>
 <context>
     <name>LumoFileSystemModel</name>
     <message>
         <source>名称不能为空</source>
-        <translation type="unfinished" />
+        <translation>Der Name darf nicht leer sein</translation>
     </message>
     <message>
         <source>名称不能包含“/”、“\”或“..”</source>
-        <translation type="unfinished" />
+        <translation>Der Name darf „/“, „\“ oder „..“ nicht enthalten</translation>
     </message>
     <message>
         <source>名称太长</source>
-        <translation type="unfinished" />
+        <translation>Der Name ist zu lang</translation>
     </message>
     <message>
         <source>指定名称的文件已存在</source>
-        <translation type="unfinished" />
+        <translation>Eine Datei mit diesem Namen gibt es schon</translation>
+    </message>
+    <message>
+        <source>名称不能以“.”开头</source>
+        <translation>Der Name darf nicht mit „.“ beginnen</translation>
+    </message>
+    <message>
+        <source>“%1”是程序自用的名称</source>
+        <translation>„%1“ ist ein Name, den das Programm selbst verwendet</translation>
     </message>
 </context>
 <context>
     <name>LumoTheme</name>
     <message>
         <source>跟随主题</source>
-        <translation>Dem Thema folgen</translation>
+        <translation>System folgen</translation>
     </message>
     <message>
         <source>默认白</source>
-        <translation>Standard weiß</translation>
+        <translation>Standard-Weiß</translation>
     </message>
     <message>
         <source>默认黑</source>
-        <translation>Standard schwarz</translation>
+        <translation>Standard-Schwarz</translation>
     </message>
     <message>
         <source>淑女粉</source>
-        <translation>Damenrosa</translation>
+        <translation>Puderrosa</translation>
     </message>
     <message>
         <source>清爽绿</source>
@@ -908,18 +956,29 @@ Copyright © die Penlark-Entwickler.</translation>
     </message>
     <message>
         <source>电纸书</source>
-        <translation type="unfinished" />
+        <translation>E-Paper</translation>
+    </message>
+</context>
+<context>
+    <name>MarkModel</name>
+    <message>
+        <source>无法保存标记：</source>
+        <translation>Die Markierungen können nicht gespeichert werden: </translation>
+    </message>
+    <message>
+        <source>文件无法读取，未覆盖</source>
+        <translation>Die Datei kann nicht gelesen werden; sie wurde nicht überschrieben</translation>
     </message>
 </context>
 <context>
     <name>MarkTextWidget</name>
     <message>
         <source>标记</source>
-        <translation type="unfinished" />
+        <translation>Markieren</translation>
     </message>
     <message>
         <source>删除此标记</source>
-        <translation type="unfinished" />
+        <translation>Diese Markierung löschen</translation>
     </message>
     <message>
         <source>笔记</source>
@@ -929,7 +988,9 @@ Copyright © die Penlark-Entwickler.</translation>
         <source>标记内容
 (可为空,最多200字)
 一般用作注释。</source>
-        <translation type="unfinished" />
+        <translation>Markierungstext
+(optional, bis 200 Zeichen)
+Meist als Notiz verwendet.</translation>
     </message>
     <message>
         <source>例如：
@@ -937,50 +998,54 @@ Copyright © die Penlark-Entwickler.</translation>
 镇上书铺的掌柜，
 寡言，爱下棋。
 ...</source>
-        <translation type="unfinished" />
+        <translation>Zum Beispiel:
+Lin Yuan, männlich, 27,
+Inhaber der Buchhandlung im Ort,
+wortkarg, spielt gern Schach.
+...</translation>
     </message>
     <message>
         <source>颜色</source>
-        <translation type="unfinished" />
+        <translation>Farbe</translation>
     </message>
     <message>
         <source>确定</source>
-        <translation type="unfinished" />
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>MePage</name>
     <message>
         <source>个人中心</source>
-        <translation type="unfinished" />
+        <translation>Mein Konto</translation>
     </message>
     <message>
         <source>您的新头像更新成功</source>
-        <translation type="unfinished" />
+        <translation>Ihr neuer Avatar wurde gespeichert</translation>
     </message>
     <message>
         <source>登录</source>
-        <translation type="unfinished" />
+        <translation>Anmelden</translation>
     </message>
     <message>
         <source>现有积分</source>
-        <translation type="unfinished" />
+        <translation>Punkte</translation>
     </message>
     <message>
         <source>头像设置</source>
-        <translation type="unfinished" />
+        <translation>Avatar</translation>
     </message>
     <message>
         <source>设置用户信息</source>
-        <translation type="unfinished" />
+        <translation>Profil bearbeiten</translation>
     </message>
     <message>
         <source>修改密码</source>
-        <translation type="unfinished" />
+        <translation>Passwort ändern</translation>
     </message>
     <message>
         <source>退出登录</source>
-        <translation type="unfinished" />
+        <translation>Abmelden</translation>
     </message>
 </context>
 <context>
@@ -995,7 +1060,7 @@ Copyright © die Penlark-Entwickler.</translation>
     </message>
     <message>
         <source>字数统计</source>
-        <translation type="unfinished" />
+        <translation>Wortzählung</translation>
     </message>
     <message>
         <source>拼字</source>
@@ -1003,7 +1068,7 @@ Copyright © die Penlark-Entwickler.</translation>
     </message>
     <message>
         <source>Challenge</source>
-        <translation type="unfinished" />
+        <translation>Challenge</translation>
     </message>
     <message>
         <source>笔记</source>
@@ -1011,26 +1076,33 @@ Copyright © die Penlark-Entwickler.</translation>
     </message>
     <message>
         <source>个人中心</source>
-        <translation type="unfinished" />
+        <translation>Mein Konto</translation>
     </message>
     <message>
         <source>退出 Lumo 模式</source>
-        <translation type="unfinished" />
+        <translation>Lumo-Modus verlassen</translation>
     </message>
     <message>
         <source>进入 Lumo 模式</source>
-        <translation type="unfinished" />
+        <translation>Lumo-Modus starten</translation>
     </message>
     <message>
         <source>Manage</source>
-        <translation type="unfinished" />
+        <translation>Verwalten</translation>
     </message>
 </context>
 <context>
     <name>NavigationItem</name>
     <message>
         <source>返回</source>
-        <translation type="unfinished" />
+        <translation>Zurück</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkReply</name>
+    <message>
+        <source>网络请求超时</source>
+        <translation>Die Netzwerkanfrage hat das Zeitlimit überschritten</translation>
     </message>
 </context>
 <context>
@@ -1041,19 +1113,19 @@ Copyright © die Penlark-Entwickler.</translation>
     </message>
     <message>
         <source>创建新笔记</source>
-        <translation type="unfinished" />
+        <translation>Neue Notiz</translation>
     </message>
     <message>
         <source>删除笔记</source>
-        <translation type="unfinished" />
+        <translation>Notiz löschen</translation>
     </message>
     <message>
         <source>打开最近笔记</source>
-        <translation type="unfinished" />
+        <translation>Letzte Notiz öffnen</translation>
     </message>
     <message>
         <source>Clear Menu</source>
-        <translation type="unfinished" />
+        <translation>Liste leeren</translation>
     </message>
 </context>
 <context>
@@ -1067,30 +1139,30 @@ Copyright © die Penlark-Entwickler.</translation>
     <name>OdtReader</name>
     <message>
         <source>Unable to open archive.</source>
-        <translation type="unfinished" />
+        <translation>Archiv kann nicht geöffnet werden.</translation>
     </message>
 </context>
 <context>
     <name>PasswordWindow</name>
     <message>
         <source>修改密码</source>
-        <translation type="unfinished" />
+        <translation>Passwort ändern</translation>
     </message>
     <message>
         <source>密码修改成功</source>
-        <translation type="unfinished" />
+        <translation>Passwort geändert</translation>
     </message>
     <message>
         <source>旧密码</source>
-        <translation type="unfinished" />
+        <translation>Altes Passwort</translation>
     </message>
     <message>
         <source>新密码</source>
-        <translation type="unfinished" />
+        <translation>Neues Passwort</translation>
     </message>
     <message>
         <source>再次输入</source>
-        <translation type="unfinished" />
+        <translation>Passwort wiederholen</translation>
     </message>
 </context>
 <context>
@@ -1101,7 +1173,7 @@ Copyright © die Penlark-Entwickler.</translation>
     </message>
     <message>
         <source>字数统计</source>
-        <translation type="unfinished" />
+        <translation>Wortzählung</translation>
     </message>
     <message>
         <source>拼字</source>
@@ -1109,83 +1181,83 @@ Copyright © die Penlark-Entwickler.</translation>
     </message>
     <message>
         <source>Challenge</source>
-        <translation type="unfinished" />
+        <translation>Challenge</translation>
     </message>
 </context>
 <context>
     <name>PhoneHomeTabBar</name>
     <message>
         <source>Files</source>
-        <translation type="unfinished" />
+        <translation>Dateien</translation>
     </message>
     <message>
         <source>Word Count</source>
-        <translation type="unfinished" />
+        <translation>Wortzählung</translation>
     </message>
     <message>
         <source>Ranking</source>
-        <translation type="unfinished" />
+        <translation>Rangliste</translation>
     </message>
     <message>
         <source>Me</source>
-        <translation type="unfinished" />
+        <translation>Ich</translation>
     </message>
 </context>
 <context>
     <name>Points</name>
     <message>
         <source>积分</source>
-        <translation type="unfinished" />
+        <translation>Punkte</translation>
     </message>
     <message>
         <source>读者感谢你的创作!</source>
-        <translation type="unfinished" />
+        <translation>Ihre Leser danken Ihnen für Ihr Schreiben!</translation>
     </message>
     <message>
         <source>开始就成功了一半,加油!</source>
-        <translation type="unfinished" />
+        <translation>Gut begonnen ist halb gewonnen. Weiter so!</translation>
     </message>
     <message>
         <source>超神!!!</source>
-        <translation type="unfinished" />
+        <translation>Legendär!!!</translation>
     </message>
     <message>
         <source>您今天已经创作了一万字以上！</source>
-        <translation type="unfinished" />
+        <translation>Sie haben heute mehr als 10.000 Wörter geschrieben!</translation>
     </message>
 </context>
 <context>
     <name>PointsAwardRow</name>
     <message>
         <source>获取</source>
-        <translation type="unfinished" />
+        <translation>Abholen</translation>
     </message>
     <message>
         <source>已获取</source>
-        <translation type="unfinished" />
+        <translation>Abgeholt</translation>
     </message>
 </context>
 <context>
     <name>PointsWindow</name>
     <message>
         <source>积分</source>
-        <translation type="unfinished" />
+        <translation>Punkte</translation>
     </message>
     <message>
         <source>现有积分</source>
-        <translation type="unfinished" />
+        <translation>Punkte</translation>
     </message>
     <message>
         <source>未登录</source>
-        <translation type="unfinished" />
+        <translation>Nicht angemeldet</translation>
     </message>
     <message>
         <source>首次登陆赠送100积分</source>
-        <translation type="unfinished" />
+        <translation>100 Punkte für die erste Anmeldung</translation>
     </message>
     <message>
         <source>每日登陆赠送10积分</source>
-        <translation type="unfinished" />
+        <translation>10 Punkte für jede tägliche Anmeldung</translation>
     </message>
 </context>
 <context>
@@ -1260,7 +1332,7 @@ Copyright © die Penlark-Entwickler.</translation>
     </message>
     <message>
         <source>默认字体颜色跟随主题。在这里设置的颜色只用于当前主题；主题跟随系统时，只用于系统当前的亮色或暗色主题。</source>
-        <translation type="unfinished" />
+        <translation>Die Standard-Textfarbe folgt dem Design. Eine hier gewählte Farbe gilt nur für das aktuelle Design; folgt das Design dem System, nur für dessen aktuelles helles oder dunkles Design.</translation>
     </message>
     <message>
         <source>编辑框模式</source>
@@ -1370,7 +1442,9 @@ Copyright © die Penlark-Entwickler.</translation>
         <source>今日统计以结果为准：今日字数是每个打开过的文档的字数变化之和，粘贴或删除文字会让它偏多或偏少；其他统计仍只计算输入的字数。
 对话体统计：每行冒号前面的文字不计入字数。
 预估稿费为 0 时不显示预估稿费。</source>
-        <translation type="unfinished" />
+        <translation>Die Tagesstatistik folgt dem Ergebnis: Die Wörter von heute sind die Summe der Änderungen aller geöffneten Dokumente, Einfügen oder Löschen kann sie also zu hoch oder zu niedrig machen; die übrigen Statistiken zählen nur getippte Wörter.
+Dialogzählung: Der Text vor dem Doppelpunkt jeder Zeile wird nicht gezählt.
+Bei einem geschätzten Honorar von 0 wird keine Schätzung angezeigt.</translation>
     </message>
     <message>
         <source>今日统计以结果为准</source>
@@ -1481,11 +1555,14 @@ Copyright © die Penlark-Entwickler.</translation>
 开启后，统计结果会偏少。
 如果您创作的并非对话体文章，或者您并不确定什么是对话体，强烈建议不要开启此选项！
 确定开启吗？</source>
-        <translation type="unfinished" />
+        <translation>Die Dialogzählung eignet sich nur für Texte in Dialogform: Der Text vor jedem Doppelpunkt wird nicht gezählt.
+Eingeschaltet fallen die Zahlen niedriger aus.
+Wenn Ihr Text keine Dialogform hat oder Sie unsicher sind, lassen Sie diese Option bitte aus!
+Einschalten?</translation>
     </message>
     <message>
         <source>取消“颜色与正文相同”后，标题颜色才会生效。相对倍数是标题字号相对正文字号的倍数。</source>
-        <translation type="unfinished" />
+        <translation>Die Titelfarbe gilt erst, wenn „Farbe wie Fließtext“ abgewählt ist. Die relative Größe ist die Titelgröße als Vielfaches der Textgröße.</translation>
     </message>
     <message>
         <source>颜色与正文相同</source>
@@ -1509,7 +1586,7 @@ Copyright © die Penlark-Entwickler.</translation>
     </message>
     <message>
         <source>“*”代表任意文字，每行一个关键词，每个关键词最多一个“*”，且不能在开头或结尾。关键词越多，软件越慢。</source>
-        <translation type="unfinished" />
+        <translation>„*“ steht für beliebigen Text. Ein Stichwort pro Zeile, höchstens ein „*“ pro Stichwort, nie am Anfang oder Ende. Je mehr Stichwörter, desto langsamer das Programm.</translation>
     </message>
     <message>
         <source>设置登录密码</source>
@@ -1556,52 +1633,52 @@ Copyright © die Penlark-Entwickler.</translation>
     <name>ProfileWindow</name>
     <message>
         <source>设置用户信息</source>
-        <translation type="unfinished" />
+        <translation>Profil bearbeiten</translation>
     </message>
     <message>
         <source>请输入新的昵称或邮箱</source>
-        <translation type="unfinished" />
+        <translation>Neuen Spitznamen oder neue E-Mail eingeben</translation>
     </message>
     <message>
         <source>修改昵称或邮箱成功！</source>
-        <translation type="unfinished" />
+        <translation>Spitzname oder E-Mail geändert!</translation>
     </message>
     <message>
         <source>电子邮箱</source>
-        <translation type="unfinished" />
+        <translation>E-Mail</translation>
     </message>
     <message>
         <source>昵称</source>
-        <translation type="unfinished" />
+        <translation>Spitzname</translation>
     </message>
 </context>
 <context>
     <name>QIActionSheet</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished" />
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>QIAlertView</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished" />
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished" />
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>QIImagePicker</name>
     <message>
         <source>Import Image</source>
-        <translation type="unfinished" />
+        <translation>Bild importieren</translation>
     </message>
     <message>
         <source>Failed to save the image</source>
-        <translation type="unfinished" />
+        <translation>Bild konnte nicht gespeichert werden</translation>
     </message>
 </context>
 <context>
@@ -1800,19 +1877,19 @@ Copyright © die Penlark-Entwickler.</translation>
     </message>
     <message>
         <source>跟随主题</source>
-        <translation>Dem Thema folgen</translation>
+        <translation>System folgen</translation>
     </message>
     <message>
         <source>默认白</source>
-        <translation>Standard weiß</translation>
+        <translation>Standard-Weiß</translation>
     </message>
     <message>
         <source>默认黑</source>
-        <translation>Standard schwarz</translation>
+        <translation>Standard-Schwarz</translation>
     </message>
     <message>
         <source>淑女粉</source>
-        <translation>Damenrosa</translation>
+        <translation>Puderrosa</translation>
     </message>
     <message>
         <source>清爽绿</source>
@@ -2083,34 +2160,50 @@ Copyright © die Penlark-Entwickler.</translation>
     <name>QQuickFolderListModel</name>
     <message>
         <source>重命名失败，请检查是否有重名或者文件夹是否有写权限</source>
-        <translation type="unfinished" />
+        <translation>Umbenennen fehlgeschlagen. Prüfen Sie, ob der Name schon vergeben ist und ob der Ordner beschreibbar ist.</translation>
     </message>
 </context>
 <context>
     <name>RankingHallModel</name>
     <message>
         <source>请先登录</source>
-        <translation type="unfinished" />
+        <translation>Bitte zuerst anmelden</translation>
     </message>
     <message>
         <source>请输入房间名</source>
-        <translation type="unfinished" />
+        <translation>Bitte Raumnamen eingeben</translation>
     </message>
     <message>
         <source>请输入房间密码</source>
-        <translation type="unfinished" />
+        <translation>Bitte Raumpasswort eingeben</translation>
     </message>
     <message>
         <source>房间名已存在</source>
-        <translation type="unfinished" />
+        <translation>Diesen Raumnamen gibt es schon</translation>
     </message>
     <message>
         <source>创建成功</source>
-        <translation type="unfinished" />
+        <translation>Erstellt</translation>
     </message>
     <message>
         <source>创建失败</source>
-        <translation type="unfinished" />
+        <translation>Erstellen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>房间名不能包含“/”</source>
+        <translation>Der Raumname darf „/“ nicht enthalten</translation>
+    </message>
+    <message>
+        <source>房间名不能包含控制字符</source>
+        <translation>Der Raumname darf keine Steuerzeichen enthalten</translation>
+    </message>
+    <message>
+        <source>房间名不能是“.”或“..”</source>
+        <translation>Der Raumname darf nicht „.“ oder „..“ sein</translation>
+    </message>
+    <message>
+        <source>房间名不能超过 %1 个字符</source>
+        <translation>Der Raumname darf höchstens %1 Zeichen lang sein</translation>
     </message>
 </context>
 <context>
@@ -2121,47 +2214,47 @@ Copyright © die Penlark-Entwickler.</translation>
     </message>
     <message>
         <source>请先登录</source>
-        <translation type="unfinished" />
+        <translation>Bitte zuerst anmelden</translation>
     </message>
     <message>
         <source>拼字大厅</source>
-        <translation type="unfinished" />
+        <translation>Schreibräume</translation>
     </message>
     <message>
         <source>菜单</source>
-        <translation type="unfinished" />
+        <translation>Menü</translation>
     </message>
     <message>
         <source>创建房间</source>
-        <translation type="unfinished" />
+        <translation>Raum erstellen</translation>
     </message>
     <message>
         <source>刷新大厅</source>
-        <translation type="unfinished" />
+        <translation>Räume aktualisieren</translation>
     </message>
     <message>
         <source>未配置服务器地址，拼字房间不可用。</source>
-        <translation type="unfinished" />
+        <translation>Keine Serveradresse eingerichtet; Schreibräume sind nicht verfügbar.</translation>
     </message>
     <message>
         <source>已离开 %1 房间</source>
-        <translation type="unfinished" />
+        <translation>Raum %1 verlassen</translation>
     </message>
     <message>
         <source>已进入 %1 房间</source>
-        <translation type="unfinished" />
+        <translation>Raum %1 betreten</translation>
     </message>
     <message>
         <source>房间</source>
-        <translation type="unfinished" />
+        <translation>Raum</translation>
     </message>
     <message>
         <source>离开房间</source>
-        <translation type="unfinished" />
+        <translation>Raum verlassen</translation>
     </message>
     <message>
         <source>昵称</source>
-        <translation type="unfinished" />
+        <translation>Spitzname</translation>
     </message>
     <message>
         <source>字数</source>
@@ -2176,56 +2269,56 @@ Copyright © die Penlark-Entwickler.</translation>
     <name>RoomPasswordSheet</name>
     <message>
         <source>请输入房间密码</source>
-        <translation type="unfinished" />
+        <translation>Bitte Raumpasswort eingeben</translation>
     </message>
     <message>
         <source>请输入密码</source>
-        <translation type="unfinished" />
+        <translation>Passwort eingeben</translation>
     </message>
     <message>
         <source>密码错误</source>
-        <translation type="unfinished" />
+        <translation>Falsches Passwort</translation>
     </message>
     <message>
         <source>确定</source>
-        <translation type="unfinished" />
+        <translation>OK</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished" />
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>房间</source>
-        <translation type="unfinished" />
+        <translation>Raum</translation>
     </message>
     <message>
         <source>需要输入房主指定的密码方可进入。</source>
-        <translation type="unfinished" />
+        <translation>Zum Betreten ist das Passwort nötig, das der Raumbesitzer festgelegt hat.</translation>
     </message>
     <message>
         <source>在此输入房间密码</source>
-        <translation type="unfinished" />
+        <translation>Raumpasswort hier eingeben</translation>
     </message>
 </context>
 <context>
     <name>RtfReader</name>
     <message>
         <source>Not a supported RTF file.</source>
-        <translation type="unfinished" />
+        <translation>Keine unterstützte RTF-Datei.</translation>
     </message>
 </context>
 <context>
     <name>RtfTokenizer</name>
     <message>
         <source>Unexpectedly reached end of file.</source>
-        <translation type="unfinished" />
+        <translation>Unerwartetes Dateiende.</translation>
     </message>
 </context>
 <context>
     <name>SettingButton</name>
     <message>
         <source>设置</source>
-        <translation type="unfinished" />
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>关于</source>
@@ -2241,7 +2334,7 @@ Copyright © die Penlark-Entwickler.</translation>
     </message>
     <message>
         <source>工具</source>
-        <translation type="unfinished" />
+        <translation>Werkzeuge</translation>
     </message>
     <message>
         <source>过滤敏感词</source>
@@ -2257,7 +2350,7 @@ Copyright © die Penlark-Entwickler.</translation>
     </message>
     <message>
         <source>在光标处添加章节名</source>
-        <translation type="unfinished" />
+        <translation>Kapiteltitel am Cursor einfügen</translation>
     </message>
     <message>
         <source>一键排版</source>
@@ -2265,7 +2358,7 @@ Copyright © die Penlark-Entwickler.</translation>
     </message>
     <message>
         <source>历史记录</source>
-        <translation type="unfinished" />
+        <translation>Verlauf</translation>
     </message>
     <message>
         <source>偏好设置</source>
@@ -2273,44 +2366,51 @@ Copyright © die Penlark-Entwickler.</translation>
     </message>
 </context>
 <context>
+    <name>SettingsFile</name>
+    <message>
+        <source>无法保存设置：</source>
+        <translation>Die Einstellungen können nicht gespeichert werden: </translation>
+    </message>
+</context>
+<context>
     <name>SheetWindow</name>
     <message>
         <source>确定</source>
-        <translation type="unfinished" />
+        <translation>OK</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished" />
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>ShortcutBox</name>
     <message>
         <source>请按下快捷键</source>
-        <translation type="unfinished" />
+        <translation>Tastenkürzel drücken</translation>
     </message>
 </context>
 <context>
     <name>ShutdownWindow</name>
     <message>
         <source>保存所有文档后关闭计算机。</source>
-        <translation type="unfinished" />
+        <translation>Alle Dokumente speichern, dann den Computer ausschalten.</translation>
     </message>
     <message>
         <source>保存所有文档后重新启动计算机。</source>
-        <translation type="unfinished" />
+        <translation>Alle Dokumente speichern, dann den Computer neu starten.</translation>
     </message>
     <message>
         <source>关机</source>
-        <translation type="unfinished" />
+        <translation>Ausschalten</translation>
     </message>
     <message>
         <source>希望计算机做什么？</source>
-        <translation type="unfinished" />
+        <translation>Was soll der Computer tun?</translation>
     </message>
     <message>
         <source>重启</source>
-        <translation type="unfinished" />
+        <translation>Neu starten</translation>
     </message>
 </context>
 <context>
@@ -2328,122 +2428,114 @@ Copyright © die Penlark-Entwickler.</translation>
     </message>
     <message>
         <source>开始过滤</source>
-        <translation type="unfinished" />
+        <translation>Filtern</translation>
     </message>
     <message>
         <source>文档是空的，不用过滤</source>
-        <translation type="unfinished" />
+        <translation>Das Dokument ist leer, es gibt nichts zu filtern</translation>
     </message>
     <message>
         <source>文档未保存，请保存文档后再过滤</source>
-        <translation type="unfinished" />
+        <translation>Das Dokument ist nicht gespeichert. Bitte vor dem Filtern speichern</translation>
     </message>
     <message>
         <source>自定义敏感词</source>
-        <translation type="unfinished" />
+        <translation>Eigene Wörter</translation>
     </message>
     <message>
         <source>每行一个词</source>
-        <translation type="unfinished" />
+        <translation>Ein Wort pro Zeile</translation>
     </message>
     <message>
         <source>程序内置两套敏感词库：轻度过滤使用第一套，重度过滤同时使用两套。三个级别都会加上左侧框中的自定义敏感词，每行一个，可以直接粘贴，保存时会去掉重复的词。选项在开始过滤或关闭本窗口时保存。过滤前的文本可以从文档的历史记录中找回。</source>
-        <translation type="unfinished" />
+        <translation>Das Programm hat zwei eingebaute Listen heikler Wörter: Leichtes Filtern nutzt die erste, strenges Filtern beide. Alle drei Stufen nehmen die eigenen Wörter aus dem Feld links hinzu, eins pro Zeile; Einfügen ist möglich, doppelte Wörter werden beim Speichern entfernt. Die Optionen werden beim Filtern oder Schließen dieses Fensters gespeichert. Den Text vor dem Filtern finden Sie im Verlauf des Dokuments.</translation>
     </message>
     <message>
         <source>标记方式</source>
-        <translation type="unfinished" />
+        <translation>Markierung</translation>
     </message>
     <message>
         <source>编辑文档时自动标红</source>
-        <translation type="unfinished" />
+        <translation>Beim Bearbeiten rot markieren</translation>
     </message>
     <message>
         <source>仅手动过滤时标红</source>
-        <translation type="unfinished" />
+        <translation>Nur beim Filtern rot markieren</translation>
     </message>
     <message>
         <source>级别</source>
-        <translation type="unfinished" />
+        <translation>Stufe</translation>
     </message>
     <message>
         <source>轻度过滤</source>
-        <translation type="unfinished" />
+        <translation>Leicht</translation>
     </message>
     <message>
         <source>重度过滤</source>
-        <translation type="unfinished" />
+        <translation>Streng</translation>
     </message>
     <message>
         <source>仅自定义</source>
-        <translation type="unfinished" />
+        <translation>Nur eigene</translation>
     </message>
     <message>
         <source>过滤方式</source>
-        <translation type="unfinished" />
+        <translation>Filterart</translation>
     </message>
     <message>
         <source>仅标红</source>
-        <translation type="unfinished" />
+        <translation>Nur rot</translation>
     </message>
     <message>
         <source>分割线</source>
-        <translation type="unfinished" />
+        <translation>Striche</translation>
     </message>
     <message>
         <source>星号</source>
-        <translation type="unfinished" />
+        <translation>Sternchen</translation>
     </message>
     <message>
         <source>拼音</source>
-        <translation type="unfinished" />
+        <translation>Pinyin</translation>
     </message>
     <message>
         <source>喵星语</source>
-        <translation type="unfinished" />
+        <translation>Miau</translation>
     </message>
     <message>
         <source>汪星语</source>
-        <translation type="unfinished" />
+        <translation>Wuff</translation>
     </message>
 </context>
 <context>
     <name>TargetPage</name>
     <message>
         <source>写作目标</source>
-        <translation type="unfinished" />
+        <translation>Schreibziel</translation>
     </message>
     <message>
         <source>锁定字数不能小于当前锁定字数</source>
-        <translation type="unfinished" />
+        <translation>Die Wortsperre darf nicht unter der aktuellen liegen</translation>
     </message>
     <message>
         <source>锁定时间不能小于当前锁定时间</source>
-        <translation type="unfinished" />
+        <translation>Die Zeitsperre darf nicht kürzer als die aktuelle sein</translation>
     </message>
     <message>
         <source>请输入锁定时间或者字数</source>
-        <translation type="unfinished" />
+        <translation>Sperrzeit oder Wortzahl eingeben</translation>
     </message>
     <message>
         <source>锁定字数(字)</source>
-        <translation type="unfinished" />
+        <translation>Wortsperre (Wörter)</translation>
     </message>
     <message>
         <source>锁定时间(分钟)</source>
-        <translation type="unfinished" />
+        <translation>Zeitsperre (Minuten)</translation>
     </message>
     <message>
         <source>锁定之后，您将不能退出软件，必须正式完成自己设定的值，等待不会对锁定时间起效，同理乱打大量复制粘贴也不会对锁定字数起效。锁定的时间和字数每20秒统计一次。</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>取消</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>确定</source>
-        <translation type="unfinished" />
+        <translation>Während der Sperre können Sie das Programm erst beenden, wenn Sie die gesetzten Werte wirklich erreicht haben. Bloßes Warten zählt nicht zur Zeitsperre, wahlloses Tippen oder massenhaftes Kopieren und Einfügen nicht zur Wortsperre. Zeit und Wörter werden alle 20 Sekunden gezählt.</translation>
     </message>
 </context>
 <context>
@@ -2457,49 +2549,45 @@ Copyright © die Penlark-Entwickler.</translation>
     <name>ThroughGame</name>
     <message>
         <source>积分</source>
-        <translation type="unfinished" />
+        <translation>Punkte</translation>
     </message>
     <message>
         <source>恭喜，闯关成功！！！撒花！！！</source>
-        <translation type="unfinished" />
+        <translation>Glückwunsch, Challenge geschafft!!!</translation>
     </message>
     <message>
         <source>成功，自动转入下一关。</source>
-        <translation type="unfinished" />
+        <translation>Geschafft! Weiter zur nächsten Stufe.</translation>
     </message>
     <message>
         <source>挑战失败!</source>
-        <translation type="unfinished" />
+        <translation>Challenge nicht geschafft!</translation>
     </message>
 </context>
 <context>
     <name>ThroughLabel</name>
     <message>
         <source>剩余字数</source>
-        <translation type="unfinished" />
+        <translation>Verbleibende Wörter</translation>
     </message>
     <message>
         <source>剩余时间:</source>
-        <translation type="unfinished" />
+        <translation>Restzeit:</translation>
     </message>
 </context>
 <context>
     <name>ThroughPage</name>
     <message>
         <source>Challenge</source>
-        <translation type="unfinished" />
+        <translation>Challenge</translation>
     </message>
     <message>
         <source>您的剩余积分不够支付本次闯关门票，快去领一些积分吧!</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>确定花费</source>
-        <translation type="unfinished" />
+        <translation>Ihre Punkte reichen nicht für die Teilnahmegebühr dieser Challenge. Sammeln Sie erst ein paar Punkte!</translation>
     </message>
     <message>
         <source>如果中途退出，扣除的积分不返还。</source>
-        <translation type="unfinished" />
+        <translation>Wenn Sie abbrechen, werden die Punkte nicht erstattet.</translation>
     </message>
     <message>
         <source>提示</source>
@@ -2507,83 +2595,79 @@ Copyright © die Penlark-Entwickler.</translation>
     </message>
     <message>
         <source>现有积分</source>
-        <translation type="unfinished" />
+        <translation>Punkte</translation>
     </message>
     <message>
         <source>未登录</source>
-        <translation type="unfinished" />
+        <translation>Nicht angemeldet</translation>
     </message>
     <message>
         <source>闯关信息载入失败,请稍后再试</source>
-        <translation type="unfinished" />
+        <translation>Challenge konnte nicht geladen werden, bitte später erneut versuchen</translation>
     </message>
     <message>
         <source>正在刷新...</source>
-        <translation type="unfinished" />
+        <translation>Wird aktualisiert …</translation>
     </message>
     <message>
         <source>刷新</source>
-        <translation type="unfinished" />
+        <translation>Aktualisieren</translation>
     </message>
     <message>
         <source>门票</source>
-        <translation type="unfinished" />
+        <translation>Gebühr</translation>
     </message>
     <message>
         <source>通关奖励</source>
-        <translation type="unfinished" />
+        <translation>Belohnung</translation>
     </message>
     <message>
         <source>通关条件</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>需要在最多</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>小时内完成9关，共</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>字的挑战</source>
-        <translation type="unfinished" />
+        <translation>Bedingung</translation>
     </message>
     <message>
         <source>放弃</source>
-        <translation type="unfinished" />
+        <translation>Aufgeben</translation>
     </message>
     <message>
         <source>返回</source>
-        <translation type="unfinished" />
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>完成</source>
-        <translation type="unfinished" />
+        <translation>Fertig</translation>
     </message>
     <message>
         <source>进行中</source>
-        <translation type="unfinished" />
+        <translation>Läuft</translation>
     </message>
     <message>
         <source>失败</source>
-        <translation type="unfinished" />
+        <translation>Fehlgeschlagen</translation>
     </message>
     <message>
         <source>目标</source>
-        <translation type="unfinished" />
+        <translation>Ziel</translation>
     </message>
     <message>
         <source>奖励积分</source>
-        <translation type="unfinished" />
+        <translation>Belohnungspunkte</translation>
     </message>
     <message>
         <source>剩余字数</source>
-        <translation type="unfinished" />
+        <translation>Verbleibende Wörter</translation>
     </message>
     <message>
         <source>剩余时间</source>
-        <translation type="unfinished" />
+        <translation>Restzeit</translation>
+    </message>
+    <message>
+        <source>确定花费%1积分，进入该闯关模式吗？</source>
+        <translation>%1 Punkte ausgeben und diese Challenge starten?</translation>
+    </message>
+    <message>
+        <source>需要在最多%1小时内完成9关，共%2字的挑战</source>
+        <translation>9 Stufen mit insgesamt %2 Wörtern in höchstens %1 Stunden</translation>
     </message>
 </context>
 <context>
@@ -2594,68 +2678,114 @@ Copyright © die Penlark-Entwickler.</translation>
     </message>
 </context>
 <context>
+    <name>TransferCheck</name>
+    <message>
+        <source>收到的内容长度不对</source>
+        <translation>Die empfangenen Daten haben die falsche Länge</translation>
+    </message>
+    <message>
+        <source>无法校验收到的内容</source>
+        <translation>Die empfangenen Daten lassen sich nicht prüfen</translation>
+    </message>
+    <message>
+        <source>收到的内容与校验值不符</source>
+        <translation>Die empfangenen Daten passen nicht zur Prüfsumme</translation>
+    </message>
+    <message>
+        <source>云端没有确认收到的内容</source>
+        <translation>Die Cloud hat den Empfang nicht bestätigt</translation>
+    </message>
+    <message>
+        <source>云端收到的内容与发送的不符</source>
+        <translation>Die Cloud hat etwas anderes erhalten als gesendet wurde</translation>
+    </message>
+</context>
+<context>
     <name>TxtReader</name>
     <message>
         <source>Unable to read the file.</source>
-        <translation type="unfinished" />
+        <translation>Die Datei kann nicht gelesen werden.</translation>
     </message>
 </context>
 <context>
     <name>UserDatas</name>
     <message>
         <source>积分获取失败</source>
-        <translation type="unfinished" />
+        <translation>Punkte konnten nicht abgerufen werden</translation>
     </message>
     <message>
         <source>错误码</source>
-        <translation type="unfinished" />
+        <translation>Fehlercode</translation>
+    </message>
+</context>
+<context>
+    <name>UserFile</name>
+    <message>
+        <source>没有文件名</source>
+        <translation>Kein Dateiname</translation>
+    </message>
+    <message>
+        <source>同名的文件夹已存在</source>
+        <translation>Ein Ordner mit diesem Namen existiert bereits</translation>
+    </message>
+    <message>
+        <source>文件已存在</source>
+        <translation>Die Datei existiert bereits</translation>
+    </message>
+    <message>
+        <source>无法创建文件夹</source>
+        <translation>Ordner kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>写入磁盘的文件不完整</source>
+        <translation>Die geschriebene Datei ist unvollständig</translation>
     </message>
 </context>
 <context>
     <name>UserInfo</name>
     <message>
         <source>请输入用户名</source>
-        <translation type="unfinished" />
+        <translation>Benutzernamen eingeben</translation>
     </message>
     <message>
         <source>请输入密码</source>
-        <translation type="unfinished" />
+        <translation>Passwort eingeben</translation>
     </message>
     <message>
         <source>服务端暂时关闭了注册通道</source>
-        <translation type="unfinished" />
+        <translation>Die Registrierung ist auf dem Server vorübergehend geschlossen</translation>
     </message>
     <message>
         <source>出错</source>
-        <translation type="unfinished" />
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>验证码不正确</source>
-        <translation type="unfinished" />
+        <translation>Falscher Bestätigungscode</translation>
     </message>
     <message>
         <source>密码不匹配</source>
-        <translation type="unfinished" />
+        <translation>Passwörter stimmen nicht überein</translation>
     </message>
     <message>
         <source>用户名已被占用</source>
-        <translation type="unfinished" />
+        <translation>Dieser Benutzername ist schon vergeben</translation>
     </message>
     <message>
         <source>邮箱地址已被使用</source>
-        <translation type="unfinished" />
+        <translation>Diese E-Mail-Adresse wird schon verwendet</translation>
     </message>
     <message>
         <source>此用户名是被保留的</source>
-        <translation type="unfinished" />
+        <translation>Dieser Benutzername ist reserviert</translation>
     </message>
     <message>
         <source>用户名格式不正确</source>
-        <translation type="unfinished" />
+        <translation>Ungültiger Benutzername</translation>
     </message>
     <message>
         <source>等待验证邮箱</source>
-        <translation type="unfinished" />
+        <translation>Warte auf E-Mail-Bestätigung</translation>
     </message>
     <message>
         <source>用户名或密码错误</source>
@@ -2663,54 +2793,54 @@ Copyright © die Penlark-Entwickler.</translation>
     </message>
     <message>
         <source>Your profile has been updated successfully.</source>
-        <translation type="unfinished" />
+        <translation>Ihr Profil wurde aktualisiert.</translation>
     </message>
     <message>
         <source>Your avatar setting has been updated successfully.</source>
-        <translation type="unfinished" />
+        <translation>Ihre Avatar-Einstellung wurde aktualisiert.</translation>
     </message>
     <message>
         <source>Email address is not a valid email address.</source>
-        <translation type="unfinished" />
+        <translation>Die E-Mail-Adresse ist ungültig.</translation>
     </message>
     <message>
         <source>网络访问被禁用。</source>
-        <translation type="unfinished" />
+        <translation>Netzwerkzugriff ist deaktiviert.</translation>
     </message>
     <message>
         <source>上传的文件不是一张图片</source>
-        <translation type="unfinished" />
+        <translation>Die hochgeladene Datei ist kein Bild</translation>
     </message>
     <message>
         <source>正在登录...</source>
-        <translation type="unfinished" />
+        <translation>Anmeldung läuft …</translation>
     </message>
     <message>
         <source>登录成功</source>
-        <translation type="unfinished" />
+        <translation>Angemeldet</translation>
     </message>
     <message>
         <source>未知错误</source>
-        <translation type="unfinished" />
+        <translation>Unbekannter Fehler</translation>
     </message>
     <message>
         <source>Please login first!</source>
-        <translation type="unfinished" />
+        <translation>Bitte zuerst anmelden!</translation>
     </message>
     <message>
         <source>超时</source>
-        <translation type="unfinished" />
+        <translation>Zeitüberschreitung</translation>
     </message>
     <message>
         <source>上传超时</source>
-        <translation type="unfinished" />
+        <translation>Hochladen: Zeitüberschreitung</translation>
     </message>
 </context>
 <context>
     <name>WindowsMenuBar</name>
     <message>
         <source>强制退出</source>
-        <translation type="unfinished" />
+        <translation>Sofort beenden</translation>
     </message>
     <message>
         <source>文件</source>
@@ -2726,11 +2856,11 @@ Copyright © die Penlark-Entwickler.</translation>
     </message>
     <message>
         <source>Open Recent</source>
-        <translation type="unfinished" />
+        <translation>Zuletzt geöffnet</translation>
     </message>
     <message>
         <source>Clear Menu</source>
-        <translation type="unfinished" />
+        <translation>Liste leeren</translation>
     </message>
     <message>
         <source>保存</source>
@@ -2742,15 +2872,15 @@ Copyright © die Penlark-Entwickler.</translation>
     </message>
     <message>
         <source>导入</source>
-        <translation type="unfinished" />
+        <translation>Importieren</translation>
     </message>
     <message>
         <source>导入文件夹</source>
-        <translation type="unfinished" />
+        <translation>Ordner importieren</translation>
     </message>
     <message>
         <source>导入文件</source>
-        <translation type="unfinished" />
+        <translation>Dateien importieren</translation>
     </message>
     <message>
         <source>关闭</source>
@@ -2758,11 +2888,11 @@ Copyright © die Penlark-Entwickler.</translation>
     </message>
     <message>
         <source>退出程序</source>
-        <translation type="unfinished" />
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>编辑</source>
-        <translation type="unfinished" />
+        <translation>Bearbeiten</translation>
     </message>
     <message>
         <source>撤销</source>
@@ -2798,27 +2928,27 @@ Copyright © die Penlark-Entwickler.</translation>
     </message>
     <message>
         <source>显示</source>
-        <translation type="unfinished" />
+        <translation>Ansicht</translation>
     </message>
     <message>
         <source>显示 文件</source>
-        <translation type="unfinished" />
+        <translation>Dateien zeigen</translation>
     </message>
     <message>
         <source>显示 自动章节</source>
-        <translation type="unfinished" />
+        <translation>Kapitel zeigen</translation>
     </message>
     <message>
         <source>显示 字数统计</source>
-        <translation type="unfinished" />
+        <translation>Wortzählung zeigen</translation>
     </message>
     <message>
         <source>显示 拼字</source>
-        <translation type="unfinished" />
+        <translation>Schreibräume zeigen</translation>
     </message>
     <message>
         <source>Challenge</source>
-        <translation type="unfinished" />
+        <translation>Challenge</translation>
     </message>
     <message>
         <source>笔记</source>
@@ -2826,7 +2956,7 @@ Copyright © die Penlark-Entwickler.</translation>
     </message>
     <message>
         <source>显示 我</source>
-        <translation type="unfinished" />
+        <translation>Mein Konto zeigen</translation>
     </message>
     <message>
         <source>窗口置顶</source>
@@ -2834,23 +2964,23 @@ Copyright © die Penlark-Entwickler.</translation>
     </message>
     <message>
         <source>退出 极简 模式</source>
-        <translation type="unfinished" />
+        <translation>Minimalmodus verlassen</translation>
     </message>
     <message>
         <source>进入 极简 模式</source>
-        <translation type="unfinished" />
+        <translation>Minimalmodus starten</translation>
     </message>
     <message>
         <source>退出 Lumo 模式</source>
-        <translation type="unfinished" />
+        <translation>Lumo-Modus verlassen</translation>
     </message>
     <message>
         <source>进入 Lumo 模式</source>
-        <translation type="unfinished" />
+        <translation>Lumo-Modus starten</translation>
     </message>
     <message>
         <source>工具</source>
-        <translation type="unfinished" />
+        <translation>Werkzeuge</translation>
     </message>
     <message>
         <source>统计卡片</source>
@@ -2874,7 +3004,7 @@ Copyright © die Penlark-Entwickler.</translation>
     </message>
     <message>
         <source>历史记录</source>
-        <translation type="unfinished" />
+        <translation>Verlauf</translation>
     </message>
     <message>
         <source>云同步</source>
@@ -2937,15 +3067,15 @@ Copyright © die Penlark-Entwickler.</translation>
     <name>WindowsTitleBar</name>
     <message>
         <source>最小化</source>
-        <translation type="unfinished" />
+        <translation>Minimieren</translation>
     </message>
     <message>
         <source>还原</source>
-        <translation type="unfinished" />
+        <translation>Wiederherstellen</translation>
     </message>
     <message>
         <source>最大化</source>
-        <translation type="unfinished" />
+        <translation>Maximieren</translation>
     </message>
     <message>
         <source>关闭</source>
@@ -2956,15 +3086,15 @@ Copyright © die Penlark-Entwickler.</translation>
     <name>WordCountPage</name>
     <message>
         <source>字数统计</source>
-        <translation type="unfinished" />
+        <translation>Wortzählung</translation>
     </message>
     <message>
         <source>字</source>
-        <translation type="unfinished" />
+        <translation>Wörter</translation>
     </message>
     <message>
         <source>字/分钟</source>
-        <translation type="unfinished" />
+        <translation>Wörter/Min.</translation>
     </message>
     <message>
         <source>分钟</source>
@@ -2972,11 +3102,11 @@ Copyright © die Penlark-Entwickler.</translation>
     </message>
     <message>
         <source>元</source>
-        <translation type="unfinished" />
+        <translation>Yuan</translation>
     </message>
     <message>
         <source>字数统计功能菜单</source>
-        <translation type="unfinished" />
+        <translation>Menü der Wortzählung</translation>
     </message>
     <message>
         <source>统计卡片</source>
@@ -2984,131 +3114,131 @@ Copyright © die Penlark-Entwickler.</translation>
     </message>
     <message>
         <source>字体大小</source>
-        <translation type="unfinished" />
+        <translation>Schriftgröße</translation>
     </message>
     <message>
         <source>同步字数</source>
-        <translation type="unfinished" />
+        <translation>Wortzahlen synchronisieren</translation>
     </message>
     <message>
         <source>请先登录</source>
-        <translation type="unfinished" />
+        <translation>Bitte zuerst anmelden</translation>
     </message>
     <message>
         <source>文档统计</source>
-        <translation type="unfinished" />
+        <translation>Dokument</translation>
     </message>
     <message>
         <source>总字数</source>
-        <translation type="unfinished" />
+        <translation>Zeichen</translation>
     </message>
     <message>
         <source>总字数(无空格)</source>
-        <translation type="unfinished" />
+        <translation>Zeichen ohne Leerzeichen</translation>
     </message>
     <message>
         <source>数字</source>
-        <translation type="unfinished" />
+        <translation>Ziffern</translation>
     </message>
     <message>
         <source>空格数</source>
-        <translation type="unfinished" />
+        <translation>Leerzeichen</translation>
     </message>
     <message>
         <source>汉字数</source>
-        <translation type="unfinished" />
+        <translation>Chinesische Zeichen</translation>
     </message>
     <message>
         <source>单词数</source>
-        <translation type="unfinished" />
+        <translation>Wörter</translation>
     </message>
     <message>
         <source>段落数</source>
-        <translation type="unfinished" />
+        <translation>Absätze</translation>
     </message>
     <message>
         <source>今时今日</source>
-        <translation type="unfinished" />
+        <translation>Heute</translation>
     </message>
     <message>
         <source>今日字数</source>
-        <translation type="unfinished" />
+        <translation>Wörter heute</translation>
     </message>
     <message>
         <source>今日速度</source>
-        <translation type="unfinished" />
+        <translation>Tempo heute</translation>
     </message>
     <message>
         <source>今日用时</source>
-        <translation type="unfinished" />
+        <translation>Zeit heute</translation>
     </message>
     <message>
         <source>今日稿费</source>
-        <translation type="unfinished" />
+        <translation>Honorar heute</translation>
     </message>
     <message>
         <source>本周统计</source>
-        <translation type="unfinished" />
+        <translation>Diese Woche</translation>
     </message>
     <message>
         <source>本周字数</source>
-        <translation type="unfinished" />
+        <translation>Wörter diese Woche</translation>
     </message>
     <message>
         <source>本周速度</source>
-        <translation type="unfinished" />
+        <translation>Tempo diese Woche</translation>
     </message>
     <message>
         <source>本周用时</source>
-        <translation type="unfinished" />
+        <translation>Zeit diese Woche</translation>
     </message>
     <message>
         <source>本周稿费</source>
-        <translation type="unfinished" />
+        <translation>Honorar diese Woche</translation>
     </message>
     <message>
         <source>月度统计</source>
-        <translation type="unfinished" />
+        <translation>Dieser Monat</translation>
     </message>
     <message>
         <source>本月字数</source>
-        <translation type="unfinished" />
+        <translation>Wörter diesen Monat</translation>
     </message>
     <message>
         <source>本月速度</source>
-        <translation type="unfinished" />
+        <translation>Tempo diesen Monat</translation>
     </message>
     <message>
         <source>本月用时</source>
-        <translation type="unfinished" />
+        <translation>Zeit diesen Monat</translation>
     </message>
     <message>
         <source>本月稿费</source>
-        <translation type="unfinished" />
+        <translation>Honorar diesen Monat</translation>
     </message>
     <message>
         <source>年度统计</source>
-        <translation type="unfinished" />
+        <translation>Dieses Jahr</translation>
     </message>
     <message>
         <source>今年字数</source>
-        <translation type="unfinished" />
+        <translation>Wörter dieses Jahr</translation>
     </message>
     <message>
         <source>今年速度</source>
-        <translation type="unfinished" />
+        <translation>Tempo dieses Jahr</translation>
     </message>
     <message>
         <source>今年用时</source>
-        <translation type="unfinished" />
+        <translation>Zeit dieses Jahr</translation>
     </message>
     <message>
         <source>年度稿费</source>
-        <translation type="unfinished" />
+        <translation>Honorar dieses Jahr</translation>
     </message>
     <message>
         <source>设置字体大小</source>
-        <translation type="unfinished" />
+        <translation>Schriftgröße einstellen</translation>
     </message>
     <message>
         <source>字号</source>
@@ -3116,18 +3246,25 @@ Copyright © die Penlark-Entwickler.</translation>
     </message>
 </context>
 <context>
+    <name>bot</name>
+    <message>
+        <source>无法保存缓存文件：</source>
+        <translation>Die Cache-Datei kann nicht gespeichert werden: </translation>
+    </message>
+</context>
+<context>
     <name>cloudDisk</name>
     <message>
         <source>没有登陆</source>
-        <translation type="unfinished" />
+        <translation>Nicht angemeldet</translation>
     </message>
     <message>
         <source>设置中取消了云同步功能</source>
-        <translation type="unfinished" />
+        <translation>Cloud-Synchronisierung ist in den Einstellungen ausgeschaltet</translation>
     </message>
     <message>
         <source>另一个云同步线程正在运行</source>
-        <translation type="unfinished" />
+        <translation>Eine andere Cloud-Synchronisierung läuft bereits</translation>
     </message>
     <message>
         <source>云同步</source>
@@ -3135,325 +3272,426 @@ Copyright © die Penlark-Entwickler.</translation>
     </message>
     <message>
         <source>云同步开始</source>
-        <translation type="unfinished" />
+        <translation>Cloud-Synchronisierung gestartet</translation>
     </message>
     <message>
         <source>有冲突文件待处理</source>
-        <translation type="unfinished" />
+        <translation>Konfliktdateien warten auf Sie</translation>
     </message>
     <message>
         <source>同步完成</source>
-        <translation type="unfinished" />
+        <translation>Synchronisierung abgeschlossen</translation>
     </message>
     <message>
         <source>云同步:有冲突文件待处理</source>
-        <translation type="unfinished" />
+        <translation>Cloud-Sync: Konfliktdateien warten auf Sie</translation>
     </message>
     <message>
         <source>Not logged in:</source>
-        <translation type="unfinished" />
+        <translation>Nicht angemeldet:</translation>
     </message>
     <message>
         <source>正在上传文件</source>
-        <translation type="unfinished" />
+        <translation>Dateien werden hochgeladen</translation>
     </message>
     <message>
         <source>文件上传结束</source>
-        <translation type="unfinished" />
+        <translation>Hochladen beendet</translation>
     </message>
     <message>
         <source>正在下载文件</source>
-        <translation type="unfinished" />
+        <translation>Dateien werden heruntergeladen</translation>
     </message>
     <message>
         <source>文件下载结束</source>
-        <translation type="unfinished" />
+        <translation>Herunterladen beendet</translation>
     </message>
     <message>
         <source>正在下载冲突文件</source>
-        <translation type="unfinished" />
+        <translation>Konfliktdateien werden heruntergeladen</translation>
     </message>
     <message>
         <source>下载冲突文件结束</source>
-        <translation type="unfinished" />
+        <translation>Konfliktdateien heruntergeladen</translation>
     </message>
     <message>
         <source>删除元数据失败</source>
-        <translation type="unfinished" />
+        <translation>Metadaten konnten nicht gelöscht werden</translation>
     </message>
     <message>
         <source>删除远程文件失败</source>
-        <translation type="unfinished" />
+        <translation>Entfernte Datei konnte nicht gelöscht werden</translation>
     </message>
     <message>
         <source>删除远程文件失败:</source>
-        <translation type="unfinished" />
+        <translation>Entfernte Datei konnte nicht gelöscht werden:</translation>
     </message>
     <message>
         <source>上传失败</source>
-        <translation type="unfinished" />
+        <translation>Hochladen fehlgeschlagen</translation>
     </message>
     <message>
         <source>上传失败:</source>
-        <translation type="unfinished" />
+        <translation>Hochladen fehlgeschlagen:</translation>
     </message>
     <message>
         <source>更新元数据失败</source>
-        <translation type="unfinished" />
+        <translation>Metadaten konnten nicht aktualisiert werden</translation>
     </message>
     <message>
         <source>更新元数据失败:</source>
-        <translation type="unfinished" />
+        <translation>Metadaten konnten nicht aktualisiert werden:</translation>
     </message>
     <message>
         <source>下载失败</source>
-        <translation type="unfinished" />
+        <translation>Herunterladen fehlgeschlagen</translation>
     </message>
     <message>
         <source>下载失败:</source>
-        <translation type="unfinished" />
+        <translation>Herunterladen fehlgeschlagen:</translation>
     </message>
     <message>
         <source>删除文件不存在</source>
-        <translation type="unfinished" />
+        <translation>Die zu löschende Datei existiert nicht</translation>
     </message>
     <message>
         <source>删除文件不存在::</source>
-        <translation type="unfinished" />
+        <translation>Die zu löschende Datei existiert nicht::</translation>
     </message>
     <message>
         <source>删除文件失败</source>
-        <translation type="unfinished" />
+        <translation>Datei konnte nicht gelöscht werden</translation>
     </message>
     <message>
         <source>删除文件失败:</source>
-        <translation type="unfinished" />
+        <translation>Datei konnte nicht gelöscht werden:</translation>
     </message>
     <message>
         <source>写文件失败</source>
-        <translation type="unfinished" />
+        <translation>Datei konnte nicht geschrieben werden</translation>
     </message>
     <message>
         <source>写文件失败:</source>
-        <translation type="unfinished" />
+        <translation>Datei konnte nicht geschrieben werden:</translation>
     </message>
     <message>
         <source>写元数据失败</source>
-        <translation type="unfinished" />
+        <translation>Metadaten konnten nicht geschrieben werden</translation>
     </message>
     <message>
         <source>写元数据失败:</source>
-        <translation type="unfinished" />
+        <translation>Metadaten konnten nicht geschrieben werden:</translation>
     </message>
     <message>
         <source>写入文件失败:</source>
-        <translation type="unfinished" />
+        <translation>Datei konnte nicht geschrieben werden:</translation>
     </message>
     <message>
         <source>冲突</source>
-        <translation type="unfinished" />
+        <translation>Konflikt</translation>
+    </message>
+    <message>
+        <source>已退出登录，同步已停止</source>
+        <translation>Abgemeldet; die Synchronisation wurde beendet</translation>
+    </message>
+    <message>
+        <source>云同步已关闭，同步已停止</source>
+        <translation>Cloud-Synchronisation ausgeschaltet; die Synchronisation wurde beendet</translation>
+    </message>
+    <message>
+        <source>程序退出，同步已停止</source>
+        <translation>Das Programm wird beendet; die Synchronisation wurde beendet</translation>
+    </message>
+    <message>
+        <source>账号已切换，同步已停止</source>
+        <translation>Das Konto wurde gewechselt; die Synchronisation wurde beendet</translation>
+    </message>
+    <message>
+        <source>文档目录已更换，同步已停止</source>
+        <translation>Der Dokumentordner wurde gewechselt; die Synchronisation wurde beendet</translation>
+    </message>
+    <message>
+        <source>网络连接失败</source>
+        <translation>Die Netzwerkverbindung ist fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>同步中断</source>
+        <translation>Synchronisation unterbrochen</translation>
+    </message>
+    <message>
+        <source>同步中断:</source>
+        <translation>Synchronisation unterbrochen:</translation>
+    </message>
+    <message>
+        <source>文件在同步时被修改</source>
+        <translation>Die Datei wurde während der Synchronisation geändert</translation>
+    </message>
+    <message>
+        <source>文件在同步时被修改:</source>
+        <translation>Die Datei wurde während der Synchronisation geändert:</translation>
     </message>
 </context>
 <context>
     <name>data</name>
     <message>
         <source>字数统计保存失败</source>
-        <translation type="unfinished" />
+        <translation>Wortstatistik konnte nicht gespeichert werden</translation>
     </message>
     <message>
         <source>please login first</source>
-        <translation type="unfinished" />
+        <translation>Bitte zuerst anmelden</translation>
     </message>
     <message>
         <source>同步本周字数成功(无变更)</source>
-        <translation type="unfinished" />
+        <translation>Wortzahl dieser Woche synchronisiert (keine Änderung)</translation>
     </message>
     <message>
         <source>同步本月字数成功(无变更)</source>
-        <translation type="unfinished" />
+        <translation>Wortzahl dieses Monats synchronisiert (keine Änderung)</translation>
     </message>
     <message>
         <source>同步今年字数成功(无变更)</source>
-        <translation type="unfinished" />
+        <translation>Wortzahl dieses Jahres synchronisiert (keine Änderung)</translation>
     </message>
     <message>
         <source>同步今日字数成功(无变更)</source>
-        <translation type="unfinished" />
+        <translation>Heutige Wortzahl synchronisiert (keine Änderung)</translation>
     </message>
     <message>
         <source>同步今日字数失败</source>
-        <translation type="unfinished" />
+        <translation>Heutige Wortzahl konnte nicht synchronisiert werden</translation>
     </message>
     <message>
         <source>同步今日字数成功(已上传)</source>
-        <translation type="unfinished" />
+        <translation>Heutige Wortzahl synchronisiert (hochgeladen)</translation>
+    </message>
+</context>
+<context>
+    <name>fileordermaplist</name>
+    <message>
+        <source>无法保存书籍顺序：</source>
+        <translation>Die Buchreihenfolge kann nicht gespeichert werden: </translation>
     </message>
 </context>
 <context>
     <name>files</name>
     <message>
         <source>第%1章</source>
-        <translation type="unfinished" />
+        <translation>Kapitel %1</translation>
     </message>
     <message>
         <source>NewBook</source>
-        <translation type="unfinished" />
+        <translation>NeuesBuch</translation>
     </message>
     <message>
         <source>Tips</source>
-        <translation type="unfinished" />
+        <translation>Hinweis</translation>
     </message>
     <message>
         <source>没有选中的文件</source>
-        <translation type="unfinished" />
+        <translation>Keine Datei ausgewählt</translation>
     </message>
     <message>
         <source>只能删除文档文件夹中的文件：%1</source>
-        <translation type="unfinished" />
+        <translation>Es können nur Dateien im Dokumentordner gelöscht werden: %1</translation>
     </message>
     <message>
         <source>caution</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>Do you confirm deletion? Deleted files will not be recovered.</source>
-        <translation type="unfinished" />
+        <translation>Achtung</translation>
     </message>
     <message>
         <source>无法保存历史记录，文件未删除：%1</source>
-        <translation type="unfinished" />
+        <translation>Verlauf konnte nicht gesichert werden, Datei nicht gelöscht: %1</translation>
     </message>
     <message>
         <source>删除失败：%1</source>
-        <translation type="unfinished" />
+        <translation>Löschen fehlgeschlagen: %1</translation>
     </message>
     <message>
         <source>无法保存历史记录，文件夹未删除：%1</source>
-        <translation type="unfinished" />
+        <translation>Verlauf konnte nicht gesichert werden, Ordner nicht gelöscht: %1</translation>
     </message>
     <message>
         <source>无法重命名</source>
-        <translation type="unfinished" />
+        <translation>Umbenennen nicht möglich</translation>
     </message>
     <message>
         <source>无法重命名，指定名称的文件已存在</source>
-        <translation type="unfinished" />
+        <translation>Umbenennen nicht möglich, eine Datei mit diesem Namen existiert</translation>
     </message>
     <message>
         <source>无法重命名，指定名称的文件夹已存在</source>
-        <translation type="unfinished" />
+        <translation>Umbenennen nicht möglich, ein Ordner mit diesem Namen existiert</translation>
     </message>
     <message>
         <source>新笔记 %1</source>
-        <translation type="unfinished" />
+        <translation>Neue Notiz %1</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished" />
+        <translation>Notizen</translation>
     </message>
     <message>
         <source>是否要删除:
 </source>
-        <translation type="unfinished" />
+        <translation>Löschen:
+</translation>
     </message>
     <message>
         <source> ？
 删除后不能恢复。</source>
-        <translation type="unfinished" />
+        <translation>?
+Das lässt sich nicht rückgängig machen.</translation>
     </message>
     <message>
         <source>无法读取历史记录：%1</source>
-        <translation type="unfinished" />
+        <translation>Verlauf konnte nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>无法保存当前内容的历史记录，未恢复：%1</source>
-        <translation type="unfinished" />
+        <translation>Der aktuelle Inhalt konnte nicht im Verlauf gesichert werden; nichts wiederhergestellt: %1</translation>
     </message>
     <message>
         <source>恢复失败：%1</source>
-        <translation type="unfinished" />
+        <translation>Wiederherstellen fehlgeschlagen: %1</translation>
     </message>
     <message>
         <source>根目录</source>
-        <translation type="unfinished" />
+        <translation>Oberster Ordner</translation>
     </message>
     <message>
         <source>Import %1 files to %2 success</source>
-        <translation type="unfinished" />
+        <translation>%1 Dateien nach %2 importiert</translation>
     </message>
     <message>
         <source>已存在相同内容，未导入：%1</source>
-        <translation type="unfinished" />
+        <translation>Gleicher Inhalt existiert bereits, nicht importiert: %1</translation>
     </message>
     <message>
         <source>未能导入：%1</source>
-        <translation type="unfinished" />
+        <translation>Import nicht möglich: %1</translation>
     </message>
     <message>
         <source>Directory not exists</source>
-        <translation type="unfinished" />
+        <translation>Ordner existiert nicht</translation>
     </message>
     <message>
         <source>目标文件夹不在文件目录下, 默认导入到文件目录下</source>
-        <translation type="unfinished" />
+        <translation>Der Zielordner liegt nicht im Dokumentordner; es wird in den Dokumentordner importiert</translation>
     </message>
     <message>
         <source>您要导入的文件夹与目标文件夹相同,不用导入这个文件夹</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>File not exists:</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>Copy file failed:</source>
-        <translation type="unfinished" />
+        <translation>Der zu importierende Ordner ist der Zielordner selbst; nichts zu importieren</translation>
     </message>
     <message>
         <source>不能导出到书中的文档：%1</source>
-        <translation type="unfinished" />
+        <translation>Export in ein Dokument des Buchs nicht möglich: %1</translation>
     </message>
     <message>
         <source>导出失败：%1</source>
-        <translation type="unfinished" />
+        <translation>Export fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>是否确认删除书“%1”及其中的全部文档？删除的文件将不会恢复。</source>
+        <translation>Das Buch „%1“ mit allen Dokumenten löschen? Gelöschte Dateien lassen sich nicht wiederherstellen.</translation>
+    </message>
+    <message>
+        <source>是否确认删除“%1”？删除的文件将不会恢复。</source>
+        <translation>„%1“ löschen? Gelöschte Dateien lassen sich nicht wiederherstellen.</translation>
+    </message>
+    <message>
+        <source>文档名须以“.txt”或“.md”结尾</source>
+        <translation>Ein Dokumentname muss auf „.txt“ oder „.md“ enden</translation>
+    </message>
+    <message>
+        <source>导入</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>不在文件目录内</source>
+        <translation>Nicht im Dokumentordner</translation>
+    </message>
+    <message>
+        <source>没有空闲的文件名</source>
+        <translation>Kein freier Dateiname mehr</translation>
+    </message>
+    <message>
+        <source>File not exists</source>
+        <translation>Datei existiert nicht</translation>
+    </message>
+    <message>
+        <source>不能覆盖文档库中已有的文件：%1</source>
+        <translation>Eine Datei in der Bibliothek kann nicht überschrieben werden: %1</translation>
     </message>
 </context>
 <context>
     <name>function</name>
     <message>
         <source>无此功能</source>
-        <translation type="unfinished" />
+        <translation>Nicht verfügbar</translation>
     </message>
     <message>
         <source>caution</source>
-        <translation type="unfinished" />
+        <translation>Achtung</translation>
     </message>
     <message>
         <source>Do you confirm deletion? Deleted files will not be recovered.</source>
-        <translation type="unfinished" />
+        <translation>Wirklich löschen? Gelöschte Dateien lassen sich nicht wiederherstellen.</translation>
+    </message>
+    <message>
+        <source>复制失败：</source>
+        <translation>Kopieren fehlgeschlagen: </translation>
+    </message>
+    <message>
+        <source>移动失败：</source>
+        <translation>Verschieben fehlgeschlagen: </translation>
     </message>
 </context>
 <context>
     <name>global</name>
     <message>
         <source>Penlark</source>
-        <translation type="unfinished" />
+        <translation>Penlark</translation>
     </message>
     <message>
         <source>反馈</source>
-        <translation type="unfinished" />
+        <translation>Rückmeldung</translation>
     </message>
     <message>
         <source>你好:</source>
-        <translation type="unfinished" />
+        <translation>Hallo,</translation>
     </message>
     <message>
         <source>关于%1，我有一些建议。</source>
-        <translation type="unfinished" />
+        <translation>Ich habe einige Vorschläge zu %1.</translation>
     </message>
     <message>
         <source>(系统版本:%1  软件版本:%2)</source>
-        <translation type="unfinished" />
+        <translation>(Systemversion: %1  Programmversion: %2)</translation>
+    </message>
+    <message>
+        <source>文件夹不存在</source>
+        <translation>Der Ordner existiert nicht</translation>
+    </message>
+    <message>
+        <source>这是一个文件，不是文件夹</source>
+        <translation>Das ist eine Datei, kein Ordner</translation>
+    </message>
+    <message>
+        <source>这是文件系统的根目录</source>
+        <translation>Das ist der Wurzelordner des Dateisystems</translation>
+    </message>
+    <message>
+        <source>没有写入权限</source>
+        <translation>Keine Schreibberechtigung</translation>
+    </message>
+    <message>
+        <source>不能使用文档文件夹 %1：%2。已改用默认文件夹。</source>
+        <translation>Der Dokumentordner %1 kann nicht verwendet werden: %2. Stattdessen wird der Standardordner verwendet.</translation>
+    </message>
+    <message>
+        <source>不能使用文档文件夹 %1：%2。</source>
+        <translation>Der Dokumentordner %1 kann nicht verwendet werden: %2.</translation>
     </message>
 </context>
 <context>
@@ -3464,84 +3702,104 @@ Copyright © die Penlark-Entwickler.</translation>
     </message>
     <message>
         <source>历史记录</source>
-        <translation type="unfinished" />
+        <translation>Verlauf</translation>
     </message>
     <message>
         <source>打卡</source>
-        <translation type="unfinished" />
+        <translation>Einchecken</translation>
     </message>
     <message>
         <source>闯关正在进行中，如果此时退出，直接判定闯关失败，扣除的闯关门票不退还。确定要退出吗？</source>
-        <translation type="unfinished" />
+        <translation>Eine Challenge läuft. Wenn Sie jetzt beenden, gilt sie als verloren und die Gebühr wird nicht erstattet. Trotzdem beenden?</translation>
     </message>
     <message>
         <source>尚有正在进行中的闯关:</source>
-        <translation type="unfinished" />
+        <translation>Eine Challenge läuft noch:</translation>
     </message>
     <message>
         <source>模式</source>
-        <translation type="unfinished" />
+        <translation>Modus</translation>
     </message>
     <message>
         <source>关卡</source>
-        <translation type="unfinished" />
+        <translation>Stufe</translation>
     </message>
     <message>
         <source>点击确定，重进进入闯关模式，不需要门票。点击取消，放弃闯关，之前支付的门票积分不予退还。</source>
-        <translation type="unfinished" />
+        <translation>OK setzt die Challenge ohne neue Gebühr fort. Abbrechen gibt sie auf; die bezahlte Gebühr wird nicht erstattet.</translation>
     </message>
     <message>
         <source>按 %1 键即可退出Lumo模式</source>
-        <translation type="unfinished" />
+        <translation>%1 drücken, um den Lumo-Modus zu verlassen</translation>
     </message>
     <message>
         <source>窗口已置顶</source>
-        <translation type="unfinished" />
+        <translation>Das Fenster bleibt im Vordergrund</translation>
     </message>
     <message>
         <source>窗口已取消置顶</source>
-        <translation type="unfinished" />
+        <translation>Das Fenster bleibt nicht mehr im Vordergrund</translation>
     </message>
     <message>
         <source>锁定状态不能取消窗口置顶</source>
-        <translation type="unfinished" />
+        <translation>Während der Sperre bleibt das Fenster im Vordergrund</translation>
     </message>
     <message>
         <source>锁定状态不能退出程序</source>
-        <translation type="unfinished" />
+        <translation>Während der Sperre kann das Programm nicht beendet werden</translation>
+    </message>
+    <message>
+        <source>有文档未能保存，程序没有退出。再次退出将丢失未保存的内容。</source>
+        <translation>Ein Dokument konnte nicht gespeichert werden, daher wurde das Programm nicht beendet. Erneutes Beenden verwirft den ungespeicherten Text.</translation>
     </message>
 </context>
 <context>
     <name>myRankingData</name>
     <message>
         <source>立入禁止</source>
-        <translation type="unfinished" />
+        <translation>Kein Zutritt</translation>
     </message>
     <message>
         <source>此房间为邀请制，需要房主邀请才能进入。</source>
-        <translation type="unfinished" />
+        <translation>Dieser Raum ist nur auf Einladung zugänglich; der Raumbesitzer muss Sie einladen.</translation>
     </message>
     <message>
         <source>已离开房间</source>
-        <translation type="unfinished" />
+        <translation>Raum verlassen</translation>
     </message>
 </context>
 <context>
     <name>network</name>
     <message>
         <source>未配置服务器地址</source>
-        <translation type="unfinished" />
+        <translation>Keine Serveradresse eingerichtet</translation>
     </message>
     <message>
         <source>错误码:</source>
-        <translation type="unfinished" />
+        <translation>Fehlercode:</translation>
+    </message>
+    <message>
+        <source>无法保存缓存文件：</source>
+        <translation>Die Cache-Datei kann nicht gespeichert werden: </translation>
     </message>
 </context>
 <context>
     <name>oss</name>
     <message>
         <source>This path is not authorized by the server</source>
-        <translation type="unfinished" />
+        <translation>Dieser Pfad ist vom Server nicht freigegeben</translation>
+    </message>
+    <message>
+        <source>云端的回答不是文件列表</source>
+        <translation>Die Antwort der Cloud ist keine Dateiliste</translation>
+    </message>
+    <message>
+        <source>云端的回答不是存储服务的回答</source>
+        <translation>Die Antwort kam nicht vom Speicherdienst</translation>
+    </message>
+    <message>
+        <source>云端文件列表不完整</source>
+        <translation>Die Dateiliste der Cloud ist unvollständig</translation>
     </message>
 </context>
 <context>

@@ -30,18 +30,18 @@ Copyright © the Penlark developers.</translation>
     <name>AnalysisSyncWorker</name>
     <message>
         <source>获取云端列表出错</source>
-        <translation>Could not get the cloud file list</translation>
+        <translation>Error getting cloud list</translation>
     </message>
     <message>
         <source>获取云端列表出错:</source>
-        <translation>Could not get the cloud file list:</translation>
+        <translation>Error getting cloud list:</translation>
     </message>
 </context>
 <context>
     <name>AutoChapterPage</name>
     <message>
         <source>自动章节</source>
-        <translation>Automatic chapters</translation>
+        <translation>Auto Chapter</translation>
     </message>
     <message>
         <source>%1 章</source>
@@ -86,7 +86,7 @@ Copyright © the Penlark developers.</translation>
     <name>CloudButton</name>
     <message>
         <source>云同步</source>
-        <translation>Cloud sync</translation>
+        <translation>Cloud synchronization</translation>
     </message>
 </context>
 <context>
@@ -104,11 +104,11 @@ Copyright © the Penlark developers.</translation>
     <name>ConflictPage</name>
     <message>
         <source>冲突选择</source>
-        <translation>Resolve conflicts</translation>
+        <translation>Conflicting choices</translation>
     </message>
     <message>
         <source>留下这个，删除另一个</source>
-        <translation>Keep this one, delete the other</translation>
+        <translation>Leave this and delete other</translation>
     </message>
     <message>
         <source>All Keep</source>
@@ -123,7 +123,7 @@ Copyright © the Penlark developers.</translation>
     </message>
     <message>
         <source>近期字数</source>
-        <translation>Recent words</translation>
+        <translation>Recent word count</translation>
     </message>
     <message>
         <source>近期速度</source>
@@ -135,27 +135,27 @@ Copyright © the Penlark developers.</translation>
     </message>
     <message>
         <source>今日字数</source>
-        <translation>Today's words</translation>
+        <translation>Today Words</translation>
     </message>
     <message>
         <source>字</source>
-        <translation>words</translation>
+        <translation>word</translation>
     </message>
     <message>
         <source>今日速度</source>
-        <translation>Today's speed</translation>
+        <translation>Today Speed</translation>
     </message>
     <message>
         <source>字/分钟</source>
-        <translation>words/min</translation>
+        <translation>Words / minute</translation>
     </message>
     <message>
         <source>今日用时</source>
-        <translation>Today's time</translation>
+        <translation>Today used Time</translation>
     </message>
     <message>
         <source>分钟</source>
-        <translation>minutes</translation>
+        <translation>minute</translation>
     </message>
     <message>
         <source>剩余锁定时间(分钟):</source>
@@ -201,7 +201,7 @@ Copyright © the Penlark developers.</translation>
     <name>CreateRoomSheet</name>
     <message>
         <source>创建房间</source>
-        <translation>Create a room</translation>
+        <translation>Create room</translation>
     </message>
     <message>
         <source>确定</source>
@@ -226,6 +226,13 @@ Copyright © the Penlark developers.</translation>
     <message>
         <source>重新键入</source>
         <translation>Type it again</translation>
+    </message>
+</context>
+<context>
+    <name>DataTypeClass</name>
+    <message>
+        <source>文件已损坏且无法移开，未覆盖</source>
+        <translation>The file is damaged and cannot be moved aside; it was not overwritten</translation>
     </message>
 </context>
 <context>
@@ -273,10 +280,6 @@ Copyright © the Penlark developers.</translation>
     <message>
         <source>Saved successfully</source>
         <translation>Saved successfully</translation>
-    </message>
-    <message>
-        <source>Save failed</source>
-        <translation>Save failed</translation>
     </message>
     <message>
         <source>保存并关闭文档</source>
@@ -341,7 +344,7 @@ Copyright © the Penlark developers.</translation>
     </message>
     <message>
         <source>云同步</source>
-        <translation>Cloud sync</translation>
+        <translation>Cloud synchronization</translation>
     </message>
     <message>
         <source>历史记录</source>
@@ -451,6 +454,29 @@ Copyright © the Penlark developers.</translation>
     </message>
 </context>
 <context>
+    <name>FormatReader</name>
+    <message>
+        <source>文档过大：超过 %1 个字符，已停止读取。</source>
+        <translation>The document is too large: more than %1 characters; reading stopped.</translation>
+    </message>
+    <message>
+        <source>文档段落过多：超过 %1 段，已停止读取。</source>
+        <translation>The document has too many paragraphs: more than %1; reading stopped.</translation>
+    </message>
+    <message>
+        <source>文档元素过多：超过 %1 个，已停止读取。</source>
+        <translation>The document has too many elements: more than %1; reading stopped.</translation>
+    </message>
+    <message>
+        <source>读取文档超时：超过 %1 秒，已停止读取。</source>
+        <translation>Reading the document took too long: more than %1 seconds; reading stopped.</translation>
+    </message>
+    <message>
+        <source>文档嵌套过深：超过 %1 层，已停止读取。</source>
+        <translation>The document is nested too deeply: more than %1 levels; reading stopped.</translation>
+    </message>
+</context>
+<context>
     <name>FullTimerWidget</name>
     <message>
         <source>当前时间</source>
@@ -524,7 +550,7 @@ Copyright © the Penlark developers.</translation>
     </message>
     <message>
         <source>自动章节</source>
-        <translation>Automatic chapters</translation>
+        <translation>Auto Chapter</translation>
     </message>
     <message>
         <source>字数统计</source>
@@ -532,7 +558,7 @@ Copyright © the Penlark developers.</translation>
     </message>
     <message>
         <source>拼字</source>
-        <translation>Rankings</translation>
+        <translation>Ranking</translation>
     </message>
     <message>
         <source>Challenge</source>
@@ -641,7 +667,7 @@ Copyright © the Penlark developers.</translation>
     </message>
     <message>
         <source>云同步</source>
-        <translation>Cloud sync</translation>
+        <translation>Cloud synchronization</translation>
     </message>
     <message>
         <source>自适应模式</source>
@@ -709,6 +735,17 @@ Copyright © the Penlark developers.</translation>
     <message>
         <source>未找到</source>
         <translation>Not found</translation>
+    </message>
+    <message>
+        <source>无法保存历史记录：</source>
+        <translation>Cannot save the history: </translation>
+    </message>
+</context>
+<context>
+    <name>LibraryPath</name>
+    <message>
+        <source>无法新建文件：</source>
+        <translation>Cannot create the file: </translation>
     </message>
 </context>
 <context>
@@ -783,7 +820,7 @@ Copyright © the Penlark developers.</translation>
     </message>
     <message>
         <source>注册成功，您可以登陆了</source>
-        <translation>Signed up. You can log in now.</translation>
+        <translation>The registration is successful. You can log in now</translation>
     </message>
     <message>
         <source>用户名或邮箱</source>
@@ -882,12 +919,20 @@ You can turn it off in the preferences.</translation>
         <source>指定名称的文件已存在</source>
         <translation>A file with this name already exists</translation>
     </message>
+    <message>
+        <source>名称不能以“.”开头</source>
+        <translation>The name cannot start with "."</translation>
+    </message>
+    <message>
+        <source>“%1”是程序自用的名称</source>
+        <translation>"%1" is a name the program uses itself</translation>
+    </message>
 </context>
 <context>
     <name>LumoTheme</name>
     <message>
         <source>跟随主题</source>
-        <translation>Follow the theme</translation>
+        <translation>Follow System</translation>
     </message>
     <message>
         <source>默认白</source>
@@ -899,7 +944,7 @@ You can turn it off in the preferences.</translation>
     </message>
     <message>
         <source>淑女粉</source>
-        <translation>Lady pink</translation>
+        <translation>Lady powder</translation>
     </message>
     <message>
         <source>清爽绿</source>
@@ -907,11 +952,22 @@ You can turn it off in the preferences.</translation>
     </message>
     <message>
         <source>苍穹蓝</source>
-        <translation>Sky blue</translation>
+        <translation>Blue sky</translation>
     </message>
     <message>
         <source>电纸书</source>
-        <translation>E-paper</translation>
+        <translation>Electronic paper book</translation>
+    </message>
+</context>
+<context>
+    <name>MarkModel</name>
+    <message>
+        <source>无法保存标记：</source>
+        <translation>Cannot save the marks: </translation>
+    </message>
+    <message>
+        <source>文件无法读取，未覆盖</source>
+        <translation>The file cannot be read; it was not overwritten</translation>
     </message>
 </context>
 <context>
@@ -1000,7 +1056,7 @@ quiet, fond of chess.
     </message>
     <message>
         <source>自动章节</source>
-        <translation>Automatic chapters</translation>
+        <translation>Auto Chapter</translation>
     </message>
     <message>
         <source>字数统计</source>
@@ -1008,7 +1064,7 @@ quiet, fond of chess.
     </message>
     <message>
         <source>拼字</source>
-        <translation>Rankings</translation>
+        <translation>Ranking</translation>
     </message>
     <message>
         <source>Challenge</source>
@@ -1040,6 +1096,13 @@ quiet, fond of chess.
     <message>
         <source>返回</source>
         <translation>Back</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkReply</name>
+    <message>
+        <source>网络请求超时</source>
+        <translation>The network request timed out</translation>
     </message>
 </context>
 <context>
@@ -1106,7 +1169,7 @@ quiet, fond of chess.
     <name>PcMain</name>
     <message>
         <source>自动章节</source>
-        <translation>Automatic chapters</translation>
+        <translation>Auto Chapter</translation>
     </message>
     <message>
         <source>字数统计</source>
@@ -1114,7 +1177,7 @@ quiet, fond of chess.
     </message>
     <message>
         <source>拼字</source>
-        <translation>Rankings</translation>
+        <translation>Ranking</translation>
     </message>
     <message>
         <source>Challenge</source>
@@ -1237,7 +1300,7 @@ quiet, fond of chess.
     </message>
     <message>
         <source>云同步</source>
-        <translation>Cloud sync</translation>
+        <translation>Cloud synchronization</translation>
     </message>
     <message>
         <source>启用云同步</source>
@@ -1345,7 +1408,7 @@ quiet, fond of chess.
     </message>
     <message>
         <source>分钟</source>
-        <translation>minutes</translation>
+        <translation>minute</translation>
     </message>
     <message>
         <source>章节</source>
@@ -1365,7 +1428,7 @@ quiet, fond of chess.
     </message>
     <message>
         <source>自动章节</source>
-        <translation>Automatic chapters</translation>
+        <translation>Auto Chapter</translation>
     </message>
     <message>
         <source>设置自动章节识别关键词</source>
@@ -1814,7 +1877,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>跟随主题</source>
-        <translation>Follow the theme</translation>
+        <translation>Follow System</translation>
     </message>
     <message>
         <source>默认白</source>
@@ -1826,7 +1889,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>淑女粉</source>
-        <translation>Lady pink</translation>
+        <translation>Lady powder</translation>
     </message>
     <message>
         <source>清爽绿</source>
@@ -1834,7 +1897,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>苍穹蓝</source>
-        <translation>Sky blue</translation>
+        <translation>Blue sky</translation>
     </message>
     <message>
         <source>入门模式</source>
@@ -2014,11 +2077,11 @@ Switch it on?</translation>
     </message>
     <message>
         <source>字数</source>
-        <translation>Word count</translation>
+        <translation>Number of words</translation>
     </message>
     <message>
         <source>拼字</source>
-        <translation>Rankings</translation>
+        <translation>Ranking</translation>
     </message>
     <message>
         <source>闯关</source>
@@ -2108,7 +2171,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>请输入房间名</source>
-        <translation>Please enter a room name</translation>
+        <translation>Please enter room name</translation>
     </message>
     <message>
         <source>请输入房间密码</source>
@@ -2116,22 +2179,38 @@ Switch it on?</translation>
     </message>
     <message>
         <source>房间名已存在</source>
-        <translation>A room with this name already exists</translation>
+        <translation>Room name already exists</translation>
     </message>
     <message>
         <source>创建成功</source>
-        <translation>Created</translation>
+        <translation>Created successfully</translation>
     </message>
     <message>
         <source>创建失败</source>
-        <translation>Creating failed</translation>
+        <translation>Creation failed</translation>
+    </message>
+    <message>
+        <source>房间名不能包含“/”</source>
+        <translation>The room name cannot contain "/"</translation>
+    </message>
+    <message>
+        <source>房间名不能包含控制字符</source>
+        <translation>The room name cannot contain control characters</translation>
+    </message>
+    <message>
+        <source>房间名不能是“.”或“..”</source>
+        <translation>The room name cannot be "." or ".."</translation>
+    </message>
+    <message>
+        <source>房间名不能超过 %1 个字符</source>
+        <translation>The room name cannot be longer than %1 characters</translation>
     </message>
 </context>
 <context>
     <name>RankingPage</name>
     <message>
         <source>拼字</source>
-        <translation>Rankings</translation>
+        <translation>Ranking</translation>
     </message>
     <message>
         <source>请先登录</source>
@@ -2139,7 +2218,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>拼字大厅</source>
-        <translation>Writing rooms</translation>
+        <translation>Ranking Hall</translation>
     </message>
     <message>
         <source>菜单</source>
@@ -2147,11 +2226,11 @@ Switch it on?</translation>
     </message>
     <message>
         <source>创建房间</source>
-        <translation>Create a room</translation>
+        <translation>Create room</translation>
     </message>
     <message>
         <source>刷新大厅</source>
-        <translation>Refresh the rooms</translation>
+        <translation>Refresh Hall</translation>
     </message>
     <message>
         <source>未配置服务器地址，拼字房间不可用。</source>
@@ -2159,11 +2238,11 @@ Switch it on?</translation>
     </message>
     <message>
         <source>已离开 %1 房间</source>
-        <translation>Left the room %1</translation>
+        <translation>Left room %1</translation>
     </message>
     <message>
         <source>已进入 %1 房间</source>
-        <translation>Entered the room %1</translation>
+        <translation>Entered room %1</translation>
     </message>
     <message>
         <source>房间</source>
@@ -2179,11 +2258,11 @@ Switch it on?</translation>
     </message>
     <message>
         <source>字数</source>
-        <translation>Word count</translation>
+        <translation>Number of words</translation>
     </message>
     <message>
         <source>分钟</source>
-        <translation>minutes</translation>
+        <translation>minute</translation>
     </message>
 </context>
 <context>
@@ -2198,7 +2277,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>密码错误</source>
-        <translation>Wrong password</translation>
+        <translation>Error Password</translation>
     </message>
     <message>
         <source>确定</source>
@@ -2214,7 +2293,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>需要输入房主指定的密码方可进入。</source>
-        <translation>Enter the password the room's owner set to come in.</translation>
+        <translation>You need to enter the password specified by the owner to enter.</translation>
     </message>
     <message>
         <source>在此输入房间密码</source>
@@ -2284,6 +2363,13 @@ Switch it on?</translation>
     <message>
         <source>偏好设置</source>
         <translation>Preferences</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>无法保存设置：</source>
+        <translation>Cannot save the settings: </translation>
     </message>
 </context>
 <context>
@@ -2451,14 +2537,6 @@ Switch it on?</translation>
         <source>锁定之后，您将不能退出软件，必须正式完成自己设定的值，等待不会对锁定时间起效，同理乱打大量复制粘贴也不会对锁定字数起效。锁定的时间和字数每20秒统计一次。</source>
         <translation>Once locked, you cannot quit the program until you really reach the values you set. Idle waiting does not count towards the time lock, and random typing or mass copy and paste does not count towards the word lock. Locked time and words are counted every 20 seconds.</translation>
     </message>
-    <message>
-        <source>取消</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>确定</source>
-        <translation>OK</translation>
-    </message>
 </context>
 <context>
     <name>ThemePage</name>
@@ -2508,10 +2586,6 @@ Switch it on?</translation>
         <translation>You do not have enough points for this challenge's entry fee. Go and collect some points!</translation>
     </message>
     <message>
-        <source>确定花费</source>
-        <translation>Spend </translation>
-    </message>
-    <message>
         <source>如果中途退出，扣除的积分不返还。</source>
         <translation>If you quit midway, the points spent are not refunded.</translation>
     </message>
@@ -2552,18 +2626,6 @@ Switch it on?</translation>
         <translation>Goal</translation>
     </message>
     <message>
-        <source>需要在最多</source>
-        <translation>Within at most </translation>
-    </message>
-    <message>
-        <source>小时内完成9关，共</source>
-        <translation> hours, complete 9 levels with </translation>
-    </message>
-    <message>
-        <source>字的挑战</source>
-        <translation> words in total</translation>
-    </message>
-    <message>
         <source>放弃</source>
         <translation>Give up</translation>
     </message>
@@ -2599,12 +2661,43 @@ Switch it on?</translation>
         <source>剩余时间</source>
         <translation>Time left</translation>
     </message>
+    <message>
+        <source>确定花费%1积分，进入该闯关模式吗？</source>
+        <translation>Spend %1 points to enter this challenge mode?</translation>
+    </message>
+    <message>
+        <source>需要在最多%1小时内完成9关，共%2字的挑战</source>
+        <translation>Complete 9 levels, %2 words in all, within %1 hours at most</translation>
+    </message>
 </context>
 <context>
     <name>ThroughTipsDialog</name>
     <message>
         <source>提示</source>
         <translation>Notices</translation>
+    </message>
+</context>
+<context>
+    <name>TransferCheck</name>
+    <message>
+        <source>收到的内容长度不对</source>
+        <translation>What was received has the wrong length</translation>
+    </message>
+    <message>
+        <source>无法校验收到的内容</source>
+        <translation>What was received cannot be verified</translation>
+    </message>
+    <message>
+        <source>收到的内容与校验值不符</source>
+        <translation>What was received does not match its checksum</translation>
+    </message>
+    <message>
+        <source>云端没有确认收到的内容</source>
+        <translation>The cloud did not confirm what it received</translation>
+    </message>
+    <message>
+        <source>云端收到的内容与发送的不符</source>
+        <translation>The cloud received something other than what was sent</translation>
     </message>
 </context>
 <context>
@@ -2618,11 +2711,34 @@ Switch it on?</translation>
     <name>UserDatas</name>
     <message>
         <source>积分获取失败</source>
-        <translation>Could not get the points</translation>
+        <translation>Score acquisition failed</translation>
     </message>
     <message>
         <source>错误码</source>
         <translation>Error code</translation>
+    </message>
+</context>
+<context>
+    <name>UserFile</name>
+    <message>
+        <source>没有文件名</source>
+        <translation>No file name</translation>
+    </message>
+    <message>
+        <source>同名的文件夹已存在</source>
+        <translation>A folder with this name already exists</translation>
+    </message>
+    <message>
+        <source>文件已存在</source>
+        <translation>The file already exists</translation>
+    </message>
+    <message>
+        <source>无法创建文件夹</source>
+        <translation>Cannot create the folder</translation>
+    </message>
+    <message>
+        <source>写入磁盘的文件不完整</source>
+        <translation>The file written to disk is incomplete</translation>
     </message>
 </context>
 <context>
@@ -2828,7 +2944,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>显示 拼字</source>
-        <translation>View Word Sprint</translation>
+        <translation>View Ranking</translation>
     </message>
     <message>
         <source>Challenge</source>
@@ -2892,7 +3008,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>云同步</source>
-        <translation>Cloud sync</translation>
+        <translation>Cloud synchronization</translation>
     </message>
     <message>
         <source>打字机模式</source>
@@ -2974,15 +3090,15 @@ Switch it on?</translation>
     </message>
     <message>
         <source>字</source>
-        <translation>words</translation>
+        <translation>word</translation>
     </message>
     <message>
         <source>字/分钟</source>
-        <translation>words/min</translation>
+        <translation>Words / minute</translation>
     </message>
     <message>
         <source>分钟</source>
-        <translation>minutes</translation>
+        <translation>minute</translation>
     </message>
     <message>
         <source>元</source>
@@ -3018,7 +3134,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>总字数(无空格)</source>
-        <translation>Characters (no spaces)</translation>
+        <translation>Total words (no spaces)</translation>
     </message>
     <message>
         <source>数字</source>
@@ -3046,15 +3162,15 @@ Switch it on?</translation>
     </message>
     <message>
         <source>今日字数</source>
-        <translation>Today's words</translation>
+        <translation>Today Words</translation>
     </message>
     <message>
         <source>今日速度</source>
-        <translation>Today's speed</translation>
+        <translation>Today Speed</translation>
     </message>
     <message>
         <source>今日用时</source>
-        <translation>Today's time</translation>
+        <translation>Today used Time</translation>
     </message>
     <message>
         <source>今日稿费</source>
@@ -3130,38 +3246,45 @@ Switch it on?</translation>
     </message>
 </context>
 <context>
+    <name>bot</name>
+    <message>
+        <source>无法保存缓存文件：</source>
+        <translation>Cannot save the cache file: </translation>
+    </message>
+</context>
+<context>
     <name>cloudDisk</name>
     <message>
         <source>没有登陆</source>
-        <translation>Not logged in</translation>
+        <translation>No login</translation>
     </message>
     <message>
         <source>设置中取消了云同步功能</source>
-        <translation>Cloud sync is turned off in the settings</translation>
+        <translation>Cloud synchronization is cancelled in settings</translation>
     </message>
     <message>
         <source>另一个云同步线程正在运行</source>
-        <translation>Another cloud sync is already running</translation>
+        <translation>Another cloud sync thread is running</translation>
     </message>
     <message>
         <source>云同步</source>
-        <translation>Cloud sync</translation>
+        <translation>Cloud synchronization</translation>
     </message>
     <message>
         <source>云同步开始</source>
-        <translation>Cloud sync started</translation>
+        <translation>Cloud synchronization starts</translation>
     </message>
     <message>
         <source>有冲突文件待处理</source>
-        <translation>Conflicting files need your attention</translation>
+        <translation>Conflicting files to be processed</translation>
     </message>
     <message>
         <source>同步完成</source>
-        <translation>Sync complete</translation>
+        <translation>Synchronization complete</translation>
     </message>
     <message>
         <source>云同步:有冲突文件待处理</source>
-        <translation>Cloud sync: conflicting files need your attention</translation>
+        <translation>Cloud synchronization: conflicting files to be processed</translation>
     </message>
     <message>
         <source>Not logged in:</source>
@@ -3169,11 +3292,11 @@ Switch it on?</translation>
     </message>
     <message>
         <source>正在上传文件</source>
-        <translation>Uploading files</translation>
+        <translation>Uploading file</translation>
     </message>
     <message>
         <source>文件上传结束</source>
-        <translation>Upload finished</translation>
+        <translation>End of file upload</translation>
     </message>
     <message>
         <source>正在下载文件</source>
@@ -3181,27 +3304,27 @@ Switch it on?</translation>
     </message>
     <message>
         <source>文件下载结束</source>
-        <translation>Download finished</translation>
+        <translation>End of file download</translation>
     </message>
     <message>
         <source>正在下载冲突文件</source>
-        <translation>Downloading conflicting files</translation>
+        <translation>Downloading conflict files</translation>
     </message>
     <message>
         <source>下载冲突文件结束</source>
-        <translation>Conflicting files downloaded</translation>
+        <translation>End of download conflict file</translation>
     </message>
     <message>
         <source>删除元数据失败</source>
-        <translation>Could not delete the metadata</translation>
+        <translation>Failed to delete metadata</translation>
     </message>
     <message>
         <source>删除远程文件失败</source>
-        <translation>Could not delete the remote file</translation>
+        <translation>Failed to delete remote file</translation>
     </message>
     <message>
         <source>删除远程文件失败:</source>
-        <translation>Could not delete the remote file:</translation>
+        <translation>Failed to delete remote file:</translation>
     </message>
     <message>
         <source>上传失败</source>
@@ -3213,11 +3336,11 @@ Switch it on?</translation>
     </message>
     <message>
         <source>更新元数据失败</source>
-        <translation>Could not update the metadata</translation>
+        <translation>Failed to update metadata</translation>
     </message>
     <message>
         <source>更新元数据失败:</source>
-        <translation>Could not update the metadata:</translation>
+        <translation>Failed to update metadata:</translation>
     </message>
     <message>
         <source>下载失败</source>
@@ -3229,43 +3352,83 @@ Switch it on?</translation>
     </message>
     <message>
         <source>删除文件不存在</source>
-        <translation>The file to delete does not exist</translation>
+        <translation>Delete file does not exist</translation>
     </message>
     <message>
         <source>删除文件不存在::</source>
-        <translation>The file to delete does not exist::</translation>
+        <translation>Deleted file does not exist:</translation>
     </message>
     <message>
         <source>删除文件失败</source>
-        <translation>Could not delete the file</translation>
+        <translation>Failed to delete file</translation>
     </message>
     <message>
         <source>删除文件失败:</source>
-        <translation>Could not delete the file:</translation>
+        <translation>Failed to delete file:</translation>
     </message>
     <message>
         <source>写文件失败</source>
-        <translation>Could not write the file</translation>
+        <translation>Failed to write file</translation>
     </message>
     <message>
         <source>写文件失败:</source>
-        <translation>Could not write the file:</translation>
+        <translation>Failed to write file:</translation>
     </message>
     <message>
         <source>写元数据失败</source>
-        <translation>Could not write the metadata</translation>
+        <translation>Failed to write metadata</translation>
     </message>
     <message>
         <source>写元数据失败:</source>
-        <translation>Could not write the metadata:</translation>
+        <translation>Failed to write metadata:</translation>
     </message>
     <message>
         <source>写入文件失败:</source>
-        <translation>Could not write the file:</translation>
+        <translation>Failed to write file:</translation>
     </message>
     <message>
         <source>冲突</source>
         <translation>conflict</translation>
+    </message>
+    <message>
+        <source>已退出登录，同步已停止</source>
+        <translation>Signed out; the sync stopped</translation>
+    </message>
+    <message>
+        <source>云同步已关闭，同步已停止</source>
+        <translation>Cloud sync was switched off; the sync stopped</translation>
+    </message>
+    <message>
+        <source>程序退出，同步已停止</source>
+        <translation>The program is quitting; the sync stopped</translation>
+    </message>
+    <message>
+        <source>账号已切换，同步已停止</source>
+        <translation>The account changed; the sync stopped</translation>
+    </message>
+    <message>
+        <source>文档目录已更换，同步已停止</source>
+        <translation>The document folder changed; the sync stopped</translation>
+    </message>
+    <message>
+        <source>网络连接失败</source>
+        <translation>The network connection failed</translation>
+    </message>
+    <message>
+        <source>同步中断</source>
+        <translation>Sync interrupted</translation>
+    </message>
+    <message>
+        <source>同步中断:</source>
+        <translation>Sync interrupted:</translation>
+    </message>
+    <message>
+        <source>文件在同步时被修改</source>
+        <translation>The file was changed during the sync</translation>
+    </message>
+    <message>
+        <source>文件在同步时被修改:</source>
+        <translation>The file was changed during the sync:</translation>
     </message>
 </context>
 <context>
@@ -3304,6 +3467,13 @@ Switch it on?</translation>
     </message>
 </context>
 <context>
+    <name>fileordermaplist</name>
+    <message>
+        <source>无法保存书籍顺序：</source>
+        <translation>Cannot save the book order: </translation>
+    </message>
+</context>
+<context>
     <name>files</name>
     <message>
         <source>第%1章</source>
@@ -3328,10 +3498,6 @@ Switch it on?</translation>
     <message>
         <source>caution</source>
         <translation>caution</translation>
-    </message>
-    <message>
-        <source>Do you confirm deletion? Deleted files will not be recovered.</source>
-        <translation>Do you confirm deletion? Deleted files will not be recovered.</translation>
     </message>
     <message>
         <source>无法保存历史记录，文件未删除：%1</source>
@@ -3418,14 +3584,6 @@ It cannot be restored afterwards.</translation>
         <translation>The folder to import is the target folder itself; there is nothing to import</translation>
     </message>
     <message>
-        <source>File not exists:</source>
-        <translation>File not exists:</translation>
-    </message>
-    <message>
-        <source>Copy file failed:</source>
-        <translation>Copy file failed:</translation>
-    </message>
-    <message>
         <source>不能导出到书中的文档：%1</source>
         <translation>Cannot export into a document of the book: %1</translation>
     </message>
@@ -3433,12 +3591,44 @@ It cannot be restored afterwards.</translation>
         <source>导出失败：%1</source>
         <translation>Export failed: %1</translation>
     </message>
+    <message>
+        <source>是否确认删除书“%1”及其中的全部文档？删除的文件将不会恢复。</source>
+        <translation>Delete the book "%1" and all its documents? Deleted files cannot be recovered.</translation>
+    </message>
+    <message>
+        <source>是否确认删除“%1”？删除的文件将不会恢复。</source>
+        <translation>Delete "%1"? Deleted files cannot be recovered.</translation>
+    </message>
+    <message>
+        <source>文档名须以“.txt”或“.md”结尾</source>
+        <translation>A document name must end in ".txt" or ".md"</translation>
+    </message>
+    <message>
+        <source>导入</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>不在文件目录内</source>
+        <translation>Not in the documents folder</translation>
+    </message>
+    <message>
+        <source>没有空闲的文件名</source>
+        <translation>No free file name left</translation>
+    </message>
+    <message>
+        <source>File not exists</source>
+        <translation>File not exists</translation>
+    </message>
+    <message>
+        <source>不能覆盖文档库中已有的文件：%1</source>
+        <translation>Cannot overwrite a file already in the library: %1</translation>
+    </message>
 </context>
 <context>
     <name>function</name>
     <message>
         <source>无此功能</source>
-        <translation>Not available</translation>
+        <translation>No such function</translation>
     </message>
     <message>
         <source>caution</source>
@@ -3447,6 +3637,14 @@ It cannot be restored afterwards.</translation>
     <message>
         <source>Do you confirm deletion? Deleted files will not be recovered.</source>
         <translation>Do you confirm deletion? Deleted files will not be recovered.</translation>
+    </message>
+    <message>
+        <source>复制失败：</source>
+        <translation>Copying failed: </translation>
+    </message>
+    <message>
+        <source>移动失败：</source>
+        <translation>Moving failed: </translation>
     </message>
 </context>
 <context>
@@ -3470,6 +3668,30 @@ It cannot be restored afterwards.</translation>
     <message>
         <source>(系统版本:%1  软件版本:%2)</source>
         <translation>(System version: %1  Program version: %2)</translation>
+    </message>
+    <message>
+        <source>文件夹不存在</source>
+        <translation>The folder does not exist</translation>
+    </message>
+    <message>
+        <source>这是一个文件，不是文件夹</source>
+        <translation>This is a file, not a folder</translation>
+    </message>
+    <message>
+        <source>这是文件系统的根目录</source>
+        <translation>This is the root folder of the file system</translation>
+    </message>
+    <message>
+        <source>没有写入权限</source>
+        <translation>No write permission</translation>
+    </message>
+    <message>
+        <source>不能使用文档文件夹 %1：%2。已改用默认文件夹。</source>
+        <translation>Cannot use the documents folder %1: %2. The default folder is used instead.</translation>
+    </message>
+    <message>
+        <source>不能使用文档文件夹 %1：%2。</source>
+        <translation>Cannot use the documents folder %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -3526,6 +3748,10 @@ It cannot be restored afterwards.</translation>
         <source>锁定状态不能退出程序</source>
         <translation>You cannot quit while locked</translation>
     </message>
+    <message>
+        <source>有文档未能保存，程序没有退出。再次退出将丢失未保存的内容。</source>
+        <translation>A document could not be saved, so the program did not quit. Quitting again will lose the unsaved text.</translation>
+    </message>
 </context>
 <context>
     <name>myRankingData</name>
@@ -3552,12 +3778,28 @@ It cannot be restored afterwards.</translation>
         <source>错误码:</source>
         <translation>Error code:</translation>
     </message>
+    <message>
+        <source>无法保存缓存文件：</source>
+        <translation>Cannot save the cache file: </translation>
+    </message>
 </context>
 <context>
     <name>oss</name>
     <message>
         <source>This path is not authorized by the server</source>
         <translation>This path is not authorized by the server</translation>
+    </message>
+    <message>
+        <source>云端的回答不是文件列表</source>
+        <translation>The cloud's answer is not a file list</translation>
+    </message>
+    <message>
+        <source>云端的回答不是存储服务的回答</source>
+        <translation>The answer did not come from the storage service</translation>
+    </message>
+    <message>
+        <source>云端文件列表不完整</source>
+        <translation>The cloud file list is incomplete</translation>
     </message>
 </context>
 <context>

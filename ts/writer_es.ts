@@ -30,11 +30,11 @@ Copyright © los desarrolladores de Penlark.</translation>
     <name>AnalysisSyncWorker</name>
     <message>
         <source>获取云端列表出错</source>
-        <translation type="unfinished" />
+        <translation>No se pudo obtener la lista de archivos de la nube</translation>
     </message>
     <message>
         <source>获取云端列表出错:</source>
-        <translation type="unfinished" />
+        <translation>No se pudo obtener la lista de archivos de la nube:</translation>
     </message>
 </context>
 <context>
@@ -45,41 +45,41 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
     <message>
         <source>%1 章</source>
-        <translation type="unfinished" />
+        <translation>%1 capítulos</translation>
     </message>
     <message>
         <source>(无标题)</source>
-        <translation type="unfinished" />
+        <translation>(sin título)</translation>
     </message>
     <message>
         <source>没有章节</source>
-        <translation type="unfinished" />
+        <translation>Sin capítulos</translation>
     </message>
 </context>
 <context>
     <name>BarGraph</name>
     <message>
         <source>柱状图</source>
-        <translation type="unfinished" />
+        <translation>Gráfico de barras</translation>
     </message>
 </context>
 <context>
     <name>ClockInPage</name>
     <message>
         <source>打卡</source>
-        <translation type="unfinished" />
+        <translation>Registro diario</translation>
     </message>
     <message>
         <source>现有积分</source>
-        <translation type="unfinished" />
+        <translation>Puntos</translation>
     </message>
     <message>
         <source>未登录</source>
-        <translation type="unfinished" />
+        <translation>Sin iniciar sesión</translation>
     </message>
     <message>
         <source>每日登陆赠送10积分</source>
-        <translation type="unfinished" />
+        <translation>10 puntos por cada inicio de sesión diario</translation>
     </message>
 </context>
 <context>
@@ -93,26 +93,26 @@ Copyright © los desarrolladores de Penlark.</translation>
     <name>CloudSheet</name>
     <message>
         <source>正在云同步</source>
-        <translation type="unfinished" />
+        <translation>Sincronizando con la nube</translation>
     </message>
     <message>
         <source>不同步，直接退出</source>
-        <translation type="unfinished" />
+        <translation>Salir sin sincronizar</translation>
     </message>
 </context>
 <context>
     <name>ConflictPage</name>
     <message>
         <source>冲突选择</source>
-        <translation type="unfinished" />
+        <translation>Resolver conflictos</translation>
     </message>
     <message>
         <source>留下这个，删除另一个</source>
-        <translation type="unfinished" />
+        <translation>Conservar este, eliminar el otro</translation>
     </message>
     <message>
         <source>All Keep</source>
-        <translation type="unfinished" />
+        <translation>Conservar todos</translation>
     </message>
 </context>
 <context>
@@ -123,35 +123,35 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
     <message>
         <source>近期字数</source>
-        <translation type="unfinished" />
+        <translation>Palabras recientes</translation>
     </message>
     <message>
         <source>近期速度</source>
-        <translation type="unfinished" />
+        <translation>Velocidad reciente</translation>
     </message>
     <message>
         <source>近期用时</source>
-        <translation type="unfinished" />
+        <translation>Tiempo reciente</translation>
     </message>
     <message>
         <source>今日字数</source>
-        <translation type="unfinished" />
+        <translation>Palabras de hoy</translation>
     </message>
     <message>
         <source>字</source>
-        <translation type="unfinished" />
+        <translation>palabras</translation>
     </message>
     <message>
         <source>今日速度</source>
-        <translation type="unfinished" />
+        <translation>Velocidad de hoy</translation>
     </message>
     <message>
         <source>字/分钟</source>
-        <translation type="unfinished" />
+        <translation>palabras/min</translation>
     </message>
     <message>
         <source>今日用时</source>
-        <translation type="unfinished" />
+        <translation>Tiempo de hoy</translation>
     </message>
     <message>
         <source>分钟</source>
@@ -159,80 +159,87 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
     <message>
         <source>剩余锁定时间(分钟):</source>
-        <translation type="unfinished" />
+        <translation>Tiempo de bloqueo restante (min):</translation>
     </message>
     <message>
         <source>锁定时间没有启动</source>
-        <translation type="unfinished" />
+        <translation>Bloqueo por tiempo inactivo</translation>
     </message>
     <message>
         <source>剩余锁定字数(有效字数): </source>
-        <translation type="unfinished" />
+        <translation>Palabras restantes del bloqueo (palabras contadas): </translation>
     </message>
     <message>
         <source>锁定字数没有启动</source>
-        <translation type="unfinished" />
+        <translation>Bloqueo por palabras inactivo</translation>
     </message>
 </context>
 <context>
     <name>CountLabel</name>
     <message>
         <source>字数: </source>
-        <translation type="unfinished" />
+        <translation>Palabras: </translation>
     </message>
     <message>
         <source>统计中…</source>
-        <translation type="unfinished" />
+        <translation>Contando…</translation>
     </message>
     <message>
         <source>本章: </source>
-        <translation type="unfinished" />
+        <translation>Capítulo: </translation>
     </message>
     <message>
         <source>光标前: </source>
-        <translation type="unfinished" />
+        <translation>Antes del cursor: </translation>
     </message>
     <message>
         <source>选中: </source>
-        <translation type="unfinished" />
+        <translation>Selección: </translation>
     </message>
 </context>
 <context>
     <name>CreateRoomSheet</name>
     <message>
         <source>创建房间</source>
-        <translation type="unfinished" />
+        <translation>Crear sala</translation>
     </message>
     <message>
         <source>确定</source>
-        <translation type="unfinished" />
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished" />
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>房间名称</source>
-        <translation type="unfinished" />
+        <translation>Nombre de la sala</translation>
     </message>
     <message>
         <source>进入房间需要输入密码</source>
-        <translation type="unfinished" />
+        <translation>Se necesita contraseña para entrar</translation>
     </message>
     <message>
         <source>房间密码</source>
-        <translation type="unfinished" />
+        <translation>Contraseña de la sala</translation>
     </message>
     <message>
         <source>重新键入</source>
-        <translation type="unfinished" />
+        <translation>Escribir de nuevo</translation>
+    </message>
+</context>
+<context>
+    <name>DataTypeClass</name>
+    <message>
+        <source>文件已损坏且无法移开，未覆盖</source>
+        <translation>El archivo está dañado y no se puede apartar; no se sobrescribió</translation>
     </message>
 </context>
 <context>
     <name>DocumentTabPage</name>
     <message>
         <source>Open a document</source>
-        <translation type="unfinished" />
+        <translation>Abrir un documento</translation>
     </message>
     <message>
         <source>文件</source>
@@ -244,7 +251,7 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
     <message>
         <source>New a document</source>
-        <translation type="unfinished" />
+        <translation>Nuevo documento</translation>
     </message>
     <message>
         <source>新建</source>
@@ -256,31 +263,27 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
     <message>
         <source> (已删除)</source>
-        <translation type="unfinished" />
+        <translation> (eliminado)</translation>
     </message>
     <message>
         <source> (外部文档)</source>
-        <translation type="unfinished" />
+        <translation> (documento externo)</translation>
     </message>
     <message>
         <source>请稍等,等正在载入中的文件载入完成后再打开。</source>
-        <translation type="unfinished" />
+        <translation>Espere a que termine de cargarse el archivo y vuelva a abrirlo.</translation>
     </message>
     <message>
         <source>保存失败，文档没有关闭。</source>
-        <translation type="unfinished" />
+        <translation>Error al guardar; el documento no se cerró.</translation>
     </message>
     <message>
         <source>Saved successfully</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>Save failed</source>
-        <translation type="unfinished" />
+        <translation>Guardado correctamente</translation>
     </message>
     <message>
         <source>保存并关闭文档</source>
-        <translation type="unfinished" />
+        <translation>Guardar y cerrar el documento</translation>
     </message>
     <message>
         <source>关闭</source>
@@ -292,18 +295,18 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
     <message>
         <source>导入文件</source>
-        <translation type="unfinished" />
+        <translation>Importar archivos</translation>
     </message>
     <message>
         <source>导入文件夹</source>
-        <translation type="unfinished" />
+        <translation>Importar carpeta</translation>
     </message>
 </context>
 <context>
     <name>DocxReader</name>
     <message>
         <source>Unable to open archive.</source>
-        <translation type="unfinished" />
+        <translation>No se puede abrir el archivo comprimido.</translation>
     </message>
 </context>
 <context>
@@ -314,7 +317,7 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
     <message>
         <source>没有历史记录</source>
-        <translation type="unfinished" />
+        <translation>Sin historial</translation>
     </message>
 </context>
 <context>
@@ -325,19 +328,19 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
     <message>
         <source>新建文件夹</source>
-        <translation type="unfinished" />
+        <translation>Nueva carpeta</translation>
     </message>
     <message>
         <source>新建文件</source>
-        <translation type="unfinished" />
+        <translation>Nuevo archivo</translation>
     </message>
     <message>
         <source>删除</source>
-        <translation type="unfinished" />
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>排序</source>
-        <translation type="unfinished" />
+        <translation>Ordenar</translation>
     </message>
     <message>
         <source>云同步</source>
@@ -345,23 +348,23 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
     <message>
         <source>历史记录</source>
-        <translation type="unfinished" />
+        <translation>Historial</translation>
     </message>
     <message>
         <source>还没有文档</source>
-        <translation type="unfinished" />
+        <translation>Aún no hay documentos</translation>
     </message>
     <message>
         <source>重命名</source>
-        <translation type="unfinished" />
+        <translation>Cambiar nombre</translation>
     </message>
     <message>
         <source>在文件夹中显示</source>
-        <translation type="unfinished" />
+        <translation>Mostrar en la carpeta</translation>
     </message>
     <message>
         <source>合并并导出文档：</source>
-        <translation type="unfinished" />
+        <translation>Combinar y exportar documentos:</translation>
     </message>
 </context>
 <context>
@@ -372,27 +375,27 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished" />
+        <translation>Buscar</translation>
     </message>
     <message>
         <source>无结果</source>
-        <translation type="unfinished" />
+        <translation>Sin resultados</translation>
     </message>
     <message>
         <source>正则表达式</source>
-        <translation type="unfinished" />
+        <translation>Expresión regular</translation>
     </message>
     <message>
         <source>区分大小写</source>
-        <translation type="unfinished" />
+        <translation>Distinguir mayúsculas</translation>
     </message>
     <message>
         <source>向上查找</source>
-        <translation type="unfinished" />
+        <translation>Buscar anterior</translation>
     </message>
     <message>
         <source>向下查找</source>
-        <translation type="unfinished" />
+        <translation>Buscar siguiente</translation>
     </message>
     <message>
         <source>关闭</source>
@@ -400,94 +403,117 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
     <message>
         <source>Replace</source>
-        <translation type="unfinished" />
+        <translation>Reemplazar</translation>
     </message>
     <message>
         <source>全部</source>
-        <translation type="unfinished" />
+        <translation>Todo</translation>
     </message>
     <message>
         <source>全部替换</source>
-        <translation type="unfinished" />
+        <translation>Reemplazar todo</translation>
     </message>
     <message>
         <source>确认全部替换？</source>
-        <translation type="unfinished" />
+        <translation>¿Reemplazar todas las coincidencias?</translation>
     </message>
 </context>
 <context>
     <name>FormatManager</name>
     <message>
         <source>OpenDocument Text</source>
-        <translation type="unfinished" />
+        <translation>Texto OpenDocument</translation>
     </message>
     <message>
         <source>OpenDocument Flat XML</source>
-        <translation type="unfinished" />
+        <translation>OpenDocument XML plano</translation>
     </message>
     <message>
         <source>Office Open XML</source>
-        <translation type="unfinished" />
+        <translation>Office Open XML</translation>
     </message>
     <message>
         <source>Rich Text Format</source>
-        <translation type="unfinished" />
+        <translation>Formato de texto enriquecido</translation>
     </message>
     <message>
         <source>Plain Text</source>
-        <translation type="unfinished" />
+        <translation>Texto sin formato</translation>
     </message>
     <message>
         <source>Markdown Text</source>
-        <translation type="unfinished" />
+        <translation>Texto Markdown</translation>
     </message>
     <message>
         <source>All Files</source>
-        <translation type="unfinished" />
+        <translation>Todos los archivos</translation>
     </message>
     <message>
         <source>All Supported Files</source>
-        <translation type="unfinished" />
+        <translation>Todos los archivos compatibles</translation>
+    </message>
+</context>
+<context>
+    <name>FormatReader</name>
+    <message>
+        <source>文档过大：超过 %1 个字符，已停止读取。</source>
+        <translation>El documento es demasiado grande: más de %1 caracteres; se detuvo la lectura.</translation>
+    </message>
+    <message>
+        <source>文档段落过多：超过 %1 段，已停止读取。</source>
+        <translation>El documento tiene demasiados párrafos: más de %1; se detuvo la lectura.</translation>
+    </message>
+    <message>
+        <source>文档元素过多：超过 %1 个，已停止读取。</source>
+        <translation>El documento tiene demasiados elementos: más de %1; se detuvo la lectura.</translation>
+    </message>
+    <message>
+        <source>读取文档超时：超过 %1 秒，已停止读取。</source>
+        <translation>La lectura del documento tardó demasiado: más de %1 segundos; se detuvo la lectura.</translation>
+    </message>
+    <message>
+        <source>文档嵌套过深：超过 %1 层，已停止读取。</source>
+        <translation>El documento está anidado en exceso: más de %1 niveles; se detuvo la lectura.</translation>
     </message>
 </context>
 <context>
     <name>FullTimerWidget</name>
     <message>
         <source>当前时间</source>
-        <translation type="unfinished" />
+        <translation>Hora actual</translation>
     </message>
 </context>
 <context>
     <name>FunctionBar</name>
     <message>
         <source>隐藏</source>
-        <translation type="unfinished" />
+        <translation>Ocultar</translation>
     </message>
 </context>
 <context>
     <name>FunctionTitleBar</name>
     <message>
         <source>返回</source>
-        <translation type="unfinished" />
+        <translation>Atrás</translation>
     </message>
     <message>
         <source>最小化</source>
-        <translation type="unfinished" />
+        <translation>Minimizar</translation>
     </message>
 </context>
 <context>
     <name>GlobalMessage</name>
     <message>
         <source>新版已发布...</source>
-        <translation type="unfinished" />
+        <translation>Hay una nueva versión…</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished" />
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Update Now</source>
-        <translation type="unfinished" />
+        <translation>Actualizar ahora</translation>
     </message>
 </context>
 <context>
@@ -498,22 +524,22 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
     <message>
         <source>快捷键</source>
-        <translation type="unfinished" />
+        <translation>Atajos</translation>
     </message>
 </context>
 <context>
     <name>HistoryPage</name>
     <message>
         <source>历史记录</source>
-        <translation type="unfinished" />
+        <translation>Historial</translation>
     </message>
     <message>
         <source>恢复</source>
-        <translation type="unfinished" />
+        <translation>Restaurar</translation>
     </message>
     <message>
         <source>没有历史记录</source>
-        <translation type="unfinished" />
+        <translation>Sin historial</translation>
     </message>
 </context>
 <context>
@@ -528,7 +554,7 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
     <message>
         <source>字数统计</source>
-        <translation type="unfinished" />
+        <translation>Recuento de palabras</translation>
     </message>
     <message>
         <source>拼字</source>
@@ -536,7 +562,7 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
     <message>
         <source>Challenge</source>
-        <translation type="unfinished" />
+        <translation>Desafío</translation>
     </message>
     <message>
         <source>笔记</source>
@@ -544,56 +570,56 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
     <message>
         <source>个人中心</source>
-        <translation type="unfinished" />
+        <translation>Mi cuenta</translation>
     </message>
     <message>
         <source>退出 Lumo 模式</source>
-        <translation type="unfinished" />
+        <translation>Salir del modo Lumo</translation>
     </message>
     <message>
         <source>进入 Lumo 模式</source>
-        <translation type="unfinished" />
+        <translation>Entrar en modo Lumo</translation>
     </message>
 </context>
 <context>
     <name>ImageButton</name>
     <message>
         <source>选择图片</source>
-        <translation type="unfinished" />
+        <translation>Elegir imagen</translation>
     </message>
     <message>
         <source>图片</source>
-        <translation type="unfinished" />
+        <translation>Imagen</translation>
     </message>
     <message>
         <source>移除</source>
-        <translation type="unfinished" />
+        <translation>Quitar</translation>
     </message>
 </context>
 <context>
     <name>ImageCropSheet</name>
     <message>
         <source>剪裁</source>
-        <translation type="unfinished" />
+        <translation>Recortar</translation>
     </message>
 </context>
 <context>
     <name>LazyEdit</name>
     <message>
         <source>未命名文件</source>
-        <translation type="unfinished" />
+        <translation>Sin título</translation>
     </message>
     <message>
         <source>等待同步</source>
-        <translation type="unfinished" />
+        <translation>Esperando sincronización</translation>
     </message>
     <message>
         <source>过滤期间文档已被修改，过滤结果未应用。</source>
-        <translation type="unfinished" />
+        <translation>El documento cambió durante el filtrado; no se aplicó el resultado.</translation>
     </message>
     <message>
         <source>标记</source>
-        <translation type="unfinished" />
+        <translation>Marcar</translation>
     </message>
     <message>
         <source>撤销</source>
@@ -617,7 +643,7 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
     <message>
         <source>删除</source>
-        <translation type="unfinished" />
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>全选</source>
@@ -625,15 +651,15 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
     <message>
         <source>选中当前章节</source>
-        <translation type="unfinished" />
+        <translation>Seleccionar el capítulo actual</translation>
     </message>
     <message>
         <source>转到文档开始</source>
-        <translation type="unfinished" />
+        <translation>Ir al inicio del documento</translation>
     </message>
     <message>
         <source>转到文档结尾</source>
-        <translation type="unfinished" />
+        <translation>Ir al final del documento</translation>
     </message>
     <message>
         <source>一键排版</source>
@@ -653,73 +679,84 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
     <message>
         <source>开始同步</source>
-        <translation type="unfinished" />
+        <translation>Iniciar sincronización</translation>
     </message>
     <message>
         <source>正在同步</source>
-        <translation type="unfinished" />
+        <translation>Sincronizando</translation>
     </message>
 </context>
 <context>
     <name>LazyTextDocument</name>
     <message>
         <source>未支持的打开方式</source>
-        <translation type="unfinished" />
+        <translation>Esta forma de abrir no es compatible</translation>
     </message>
     <message>
         <source>无法打开文件: </source>
-        <translation type="unfinished" />
+        <translation>No se puede abrir el archivo: </translation>
     </message>
     <message>
         <source>Cannot save: </source>
-        <translation type="unfinished" />
+        <translation>No se puede guardar: </translation>
     </message>
     <message>
         <source>not a local file</source>
-        <translation type="unfinished" />
+        <translation>no es un archivo local</translation>
     </message>
     <message>
         <source>文件已被其他程序修改。未保存的修改仍在编辑器中，保存时会覆盖外部的修改。</source>
-        <translation type="unfinished" />
+        <translation>Otro programa modificó el archivo. Sus cambios sin guardar siguen en el editor; al guardar se sobrescribirán los cambios del otro programa.</translation>
     </message>
     <message>
         <source>文件已被其他程序修改并重新载入，未保存的修改已存入历史记录。</source>
-        <translation type="unfinished" />
+        <translation>Otro programa modificó el archivo y se volvió a cargar; sus cambios sin guardar se conservaron en el historial.</translation>
     </message>
     <message>
         <source>已经是章节标题了</source>
-        <translation type="unfinished" />
+        <translation>Ya es un título de capítulo</translation>
     </message>
     <message>
         <source>第%1章</source>
-        <translation type="unfinished" />
+        <translation>Capítulo %1</translation>
     </message>
     <message>
         <source>排版期间文档已被修改，排版结果未应用。</source>
-        <translation type="unfinished" />
+        <translation>El documento cambió durante la maquetación; no se aplicó el resultado.</translation>
     </message>
     <message>
         <source>从头开始查找</source>
-        <translation type="unfinished" />
+        <translation>Buscando desde el principio</translation>
     </message>
     <message>
         <source>从结尾开始查找</source>
-        <translation type="unfinished" />
+        <translation>Buscando desde el final</translation>
     </message>
     <message>
         <source>未找到</source>
-        <translation type="unfinished" />
+        <translation>No encontrado</translation>
+    </message>
+    <message>
+        <source>无法保存历史记录：</source>
+        <translation>No se puede guardar el historial: </translation>
+    </message>
+</context>
+<context>
+    <name>LibraryPath</name>
+    <message>
+        <source>无法新建文件：</source>
+        <translation>No se puede crear el archivo: </translation>
     </message>
 </context>
 <context>
     <name>Locker</name>
     <message>
         <source>已锁定</source>
-        <translation type="unfinished" />
+        <translation>Bloqueado</translation>
     </message>
     <message>
         <source>已解锁</source>
-        <translation type="unfinished" />
+        <translation>Desbloqueado</translation>
     </message>
 </context>
 <context>
@@ -727,123 +764,126 @@ Copyright © los desarrolladores de Penlark.</translation>
     <message>
         <source>当前处于锁定状态
 </source>
-        <translation type="unfinished" />
+        <translation>Bloqueo activo
+</translation>
     </message>
     <message>
         <source>剩余锁定字数(有效字数): </source>
-        <translation type="unfinished" />
+        <translation>Palabras restantes del bloqueo (palabras contadas): </translation>
     </message>
     <message>
         <source>剩余锁定时间(秒):</source>
-        <translation type="unfinished" />
+        <translation>Tiempo de bloqueo restante (s):</translation>
     </message>
     <message>
         <source>距离刷新锁定数据剩余时间(秒):</source>
-        <translation type="unfinished" />
+        <translation>Próxima actualización del bloqueo en (s):</translation>
     </message>
 </context>
 <context>
     <name>LoginPage</name>
     <message>
         <source>登录</source>
-        <translation type="unfinished" />
+        <translation>Iniciar sesión</translation>
     </message>
     <message>
         <source>注册</source>
-        <translation type="unfinished" />
+        <translation>Registrarse</translation>
     </message>
     <message>
         <source>用户名或邮箱不能为空</source>
-        <translation type="unfinished" />
+        <translation>Se requiere usuario o correo</translation>
     </message>
     <message>
         <source>密码不能为空</source>
-        <translation type="unfinished" />
+        <translation>Se requiere contraseña</translation>
     </message>
     <message>
         <source>用户名不能为空</source>
-        <translation type="unfinished" />
+        <translation>Se requiere nombre de usuario</translation>
     </message>
     <message>
         <source>邮箱不能为空</source>
-        <translation type="unfinished" />
+        <translation>Se requiere correo</translation>
     </message>
     <message>
         <source>确认密码不能为空</source>
-        <translation type="unfinished" />
+        <translation>Repita la contraseña</translation>
     </message>
     <message>
         <source>两次输入的密码不一致</source>
-        <translation type="unfinished" />
+        <translation>Las contraseñas no coinciden</translation>
     </message>
     <message>
         <source>验证码不能为空</source>
-        <translation type="unfinished" />
+        <translation>Se requiere código de verificación</translation>
     </message>
     <message>
         <source>注册成功，您可以登陆了</source>
-        <translation type="unfinished" />
+        <translation>Registro completado. Ya puede iniciar sesión.</translation>
     </message>
     <message>
         <source>用户名或邮箱</source>
-        <translation type="unfinished" />
+        <translation>Usuario o correo</translation>
     </message>
     <message>
         <source>密码</source>
-        <translation type="unfinished" />
+        <translation>Contraseña</translation>
     </message>
     <message>
         <source>自动登录</source>
-        <translation type="unfinished" />
+        <translation>Iniciar sesión automáticamente</translation>
     </message>
     <message>
         <source>找回密码</source>
-        <translation type="unfinished" />
+        <translation>¿Olvidó la contraseña?</translation>
     </message>
     <message>
         <source>用户名</source>
-        <translation type="unfinished" />
+        <translation>Nombre de usuario</translation>
     </message>
     <message>
         <source>电子邮箱</source>
-        <translation type="unfinished" />
+        <translation>Correo electrónico</translation>
     </message>
     <message>
         <source>再次输入</source>
-        <translation type="unfinished" />
+        <translation>Repetir contraseña</translation>
     </message>
     <message>
         <source>刷新</source>
-        <translation type="unfinished" />
+        <translation>Actualizar</translation>
     </message>
     <message>
         <source>验证码</source>
-        <translation type="unfinished" />
+        <translation>Código de verificación</translation>
     </message>
     <message>
         <source>创建新账户</source>
-        <translation type="unfinished" />
+        <translation>Crear una cuenta</translation>
     </message>
     <message>
         <source>未配置服务器地址，无法登录或注册。</source>
-        <translation type="unfinished" />
+        <translation>No hay dirección de servidor configurada; no se puede iniciar sesión ni registrarse.</translation>
     </message>
 </context>
 <context>
     <name>LoginPasswordWidget</name>
     <message>
         <source>启动密码错误</source>
-        <translation type="unfinished" />
+        <translation>Contraseña de inicio incorrecta</translation>
     </message>
     <message>
         <source>注意启动密码不是您用户账号的密码。
 而是您在软件偏好设置中设置的启动密码。
 此功能可以在本软件的偏好设置中取消。</source>
-        <translation type="unfinished" />
+        <translation>Nota: la contraseña de inicio no es la de su cuenta.
+Es la contraseña de inicio definida en las preferencias.
+Puede desactivarla en las preferencias.</translation>
     </message>
     <message>
         <source>请输入启动密码</source>
-        <translation type="unfinished" />
+        <translation>Introduzca la contraseña de inicio</translation>
     </message>
     <message>
         <source>启动密码</source>
@@ -851,40 +891,48 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
     <message>
         <source>进入</source>
-        <translation type="unfinished" />
+        <translation>Entrar</translation>
     </message>
 </context>
 <context>
     <name>LumoCounter</name>
     <message>
         <source>Counting chapters, please try again later</source>
-        <translation type="unfinished" />
+        <translation>Contando capítulos; inténtelo más tarde</translation>
     </message>
 </context>
 <context>
     <name>LumoFileSystemModel</name>
     <message>
         <source>名称不能为空</source>
-        <translation type="unfinished" />
+        <translation>El nombre no puede estar vacío</translation>
     </message>
     <message>
         <source>名称不能包含“/”、“\”或“..”</source>
-        <translation type="unfinished" />
+        <translation>El nombre no puede contener «/», «\» ni «..»</translation>
     </message>
     <message>
         <source>名称太长</source>
-        <translation type="unfinished" />
+        <translation>El nombre es demasiado largo</translation>
     </message>
     <message>
         <source>指定名称的文件已存在</source>
-        <translation type="unfinished" />
+        <translation>Ya existe un archivo con ese nombre</translation>
+    </message>
+    <message>
+        <source>名称不能以“.”开头</source>
+        <translation>El nombre no puede empezar por «.»</translation>
+    </message>
+    <message>
+        <source>“%1”是程序自用的名称</source>
+        <translation>«%1» es un nombre que usa el propio programa</translation>
     </message>
 </context>
 <context>
     <name>LumoTheme</name>
     <message>
         <source>跟随主题</source>
-        <translation>Seguir el tema</translation>
+        <translation>Seguir el sistema</translation>
     </message>
     <message>
         <source>默认白</source>
@@ -896,7 +944,7 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
     <message>
         <source>淑女粉</source>
-        <translation>Rosa dama</translation>
+        <translation>Rosa empolvado</translation>
     </message>
     <message>
         <source>清爽绿</source>
@@ -908,18 +956,29 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
     <message>
         <source>电纸书</source>
-        <translation type="unfinished" />
+        <translation>Libro electrónico</translation>
+    </message>
+</context>
+<context>
+    <name>MarkModel</name>
+    <message>
+        <source>无法保存标记：</source>
+        <translation>No se pueden guardar las marcas: </translation>
+    </message>
+    <message>
+        <source>文件无法读取，未覆盖</source>
+        <translation>No se puede leer el archivo; no se sobrescribió</translation>
     </message>
 </context>
 <context>
     <name>MarkTextWidget</name>
     <message>
         <source>标记</source>
-        <translation type="unfinished" />
+        <translation>Marcar</translation>
     </message>
     <message>
         <source>删除此标记</source>
-        <translation type="unfinished" />
+        <translation>Eliminar esta marca</translation>
     </message>
     <message>
         <source>笔记</source>
@@ -929,7 +988,9 @@ Copyright © los desarrolladores de Penlark.</translation>
         <source>标记内容
 (可为空,最多200字)
 一般用作注释。</source>
-        <translation type="unfinished" />
+        <translation>Texto de la marca
+(opcional, hasta 200 caracteres)
+Suele usarse como nota.</translation>
     </message>
     <message>
         <source>例如：
@@ -937,50 +998,54 @@ Copyright © los desarrolladores de Penlark.</translation>
 镇上书铺的掌柜，
 寡言，爱下棋。
 ...</source>
-        <translation type="unfinished" />
+        <translation>Por ejemplo:
+Lin Yuan, hombre, 27 años,
+librero del pueblo,
+callado, aficionado al ajedrez.
+...</translation>
     </message>
     <message>
         <source>颜色</source>
-        <translation type="unfinished" />
+        <translation>Color</translation>
     </message>
     <message>
         <source>确定</source>
-        <translation type="unfinished" />
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>MePage</name>
     <message>
         <source>个人中心</source>
-        <translation type="unfinished" />
+        <translation>Mi cuenta</translation>
     </message>
     <message>
         <source>您的新头像更新成功</source>
-        <translation type="unfinished" />
+        <translation>Se guardó su nuevo avatar</translation>
     </message>
     <message>
         <source>登录</source>
-        <translation type="unfinished" />
+        <translation>Iniciar sesión</translation>
     </message>
     <message>
         <source>现有积分</source>
-        <translation type="unfinished" />
+        <translation>Puntos</translation>
     </message>
     <message>
         <source>头像设置</source>
-        <translation type="unfinished" />
+        <translation>Avatar</translation>
     </message>
     <message>
         <source>设置用户信息</source>
-        <translation type="unfinished" />
+        <translation>Editar perfil</translation>
     </message>
     <message>
         <source>修改密码</source>
-        <translation type="unfinished" />
+        <translation>Cambiar contraseña</translation>
     </message>
     <message>
         <source>退出登录</source>
-        <translation type="unfinished" />
+        <translation>Cerrar sesión</translation>
     </message>
 </context>
 <context>
@@ -995,7 +1060,7 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
     <message>
         <source>字数统计</source>
-        <translation type="unfinished" />
+        <translation>Recuento de palabras</translation>
     </message>
     <message>
         <source>拼字</source>
@@ -1003,7 +1068,7 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
     <message>
         <source>Challenge</source>
-        <translation type="unfinished" />
+        <translation>Desafío</translation>
     </message>
     <message>
         <source>笔记</source>
@@ -1011,26 +1076,33 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
     <message>
         <source>个人中心</source>
-        <translation type="unfinished" />
+        <translation>Mi cuenta</translation>
     </message>
     <message>
         <source>退出 Lumo 模式</source>
-        <translation type="unfinished" />
+        <translation>Salir del modo Lumo</translation>
     </message>
     <message>
         <source>进入 Lumo 模式</source>
-        <translation type="unfinished" />
+        <translation>Entrar en modo Lumo</translation>
     </message>
     <message>
         <source>Manage</source>
-        <translation type="unfinished" />
+        <translation>Gestionar</translation>
     </message>
 </context>
 <context>
     <name>NavigationItem</name>
     <message>
         <source>返回</source>
-        <translation type="unfinished" />
+        <translation>Atrás</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkReply</name>
+    <message>
+        <source>网络请求超时</source>
+        <translation>La solicitud de red agotó el tiempo de espera</translation>
     </message>
 </context>
 <context>
@@ -1041,19 +1113,19 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
     <message>
         <source>创建新笔记</source>
-        <translation type="unfinished" />
+        <translation>Nueva nota</translation>
     </message>
     <message>
         <source>删除笔记</source>
-        <translation type="unfinished" />
+        <translation>Eliminar nota</translation>
     </message>
     <message>
         <source>打开最近笔记</source>
-        <translation type="unfinished" />
+        <translation>Abrir una nota reciente</translation>
     </message>
     <message>
         <source>Clear Menu</source>
-        <translation type="unfinished" />
+        <translation>Borrar lista</translation>
     </message>
 </context>
 <context>
@@ -1067,30 +1139,30 @@ Copyright © los desarrolladores de Penlark.</translation>
     <name>OdtReader</name>
     <message>
         <source>Unable to open archive.</source>
-        <translation type="unfinished" />
+        <translation>No se puede abrir el archivo comprimido.</translation>
     </message>
 </context>
 <context>
     <name>PasswordWindow</name>
     <message>
         <source>修改密码</source>
-        <translation type="unfinished" />
+        <translation>Cambiar contraseña</translation>
     </message>
     <message>
         <source>密码修改成功</source>
-        <translation type="unfinished" />
+        <translation>Contraseña cambiada</translation>
     </message>
     <message>
         <source>旧密码</source>
-        <translation type="unfinished" />
+        <translation>Contraseña anterior</translation>
     </message>
     <message>
         <source>新密码</source>
-        <translation type="unfinished" />
+        <translation>Contraseña nueva</translation>
     </message>
     <message>
         <source>再次输入</source>
-        <translation type="unfinished" />
+        <translation>Repetir contraseña</translation>
     </message>
 </context>
 <context>
@@ -1101,7 +1173,7 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
     <message>
         <source>字数统计</source>
-        <translation type="unfinished" />
+        <translation>Recuento de palabras</translation>
     </message>
     <message>
         <source>拼字</source>
@@ -1109,83 +1181,83 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
     <message>
         <source>Challenge</source>
-        <translation type="unfinished" />
+        <translation>Desafío</translation>
     </message>
 </context>
 <context>
     <name>PhoneHomeTabBar</name>
     <message>
         <source>Files</source>
-        <translation type="unfinished" />
+        <translation>Archivos</translation>
     </message>
     <message>
         <source>Word Count</source>
-        <translation type="unfinished" />
+        <translation>Palabras</translation>
     </message>
     <message>
         <source>Ranking</source>
-        <translation type="unfinished" />
+        <translation>Clasificación</translation>
     </message>
     <message>
         <source>Me</source>
-        <translation type="unfinished" />
+        <translation>Yo</translation>
     </message>
 </context>
 <context>
     <name>Points</name>
     <message>
         <source>积分</source>
-        <translation type="unfinished" />
+        <translation>Puntos</translation>
     </message>
     <message>
         <source>读者感谢你的创作!</source>
-        <translation type="unfinished" />
+        <translation>¡Sus lectores le agradecen que escriba!</translation>
     </message>
     <message>
         <source>开始就成功了一半,加油!</source>
-        <translation type="unfinished" />
+        <translation>Buen comienzo, ya tiene la mitad. ¡Ánimo!</translation>
     </message>
     <message>
         <source>超神!!!</source>
-        <translation type="unfinished" />
+        <translation>¡¡¡Legendario!!!</translation>
     </message>
     <message>
         <source>您今天已经创作了一万字以上！</source>
-        <translation type="unfinished" />
+        <translation>¡Hoy ha escrito más de 10 000 palabras!</translation>
     </message>
 </context>
 <context>
     <name>PointsAwardRow</name>
     <message>
         <source>获取</source>
-        <translation type="unfinished" />
+        <translation>Obtener</translation>
     </message>
     <message>
         <source>已获取</source>
-        <translation type="unfinished" />
+        <translation>Obtenido</translation>
     </message>
 </context>
 <context>
     <name>PointsWindow</name>
     <message>
         <source>积分</source>
-        <translation type="unfinished" />
+        <translation>Puntos</translation>
     </message>
     <message>
         <source>现有积分</source>
-        <translation type="unfinished" />
+        <translation>Puntos</translation>
     </message>
     <message>
         <source>未登录</source>
-        <translation type="unfinished" />
+        <translation>Sin iniciar sesión</translation>
     </message>
     <message>
         <source>首次登陆赠送100积分</source>
-        <translation type="unfinished" />
+        <translation>100 puntos por el primer inicio de sesión</translation>
     </message>
     <message>
         <source>每日登陆赠送10积分</source>
-        <translation type="unfinished" />
+        <translation>10 puntos por cada inicio de sesión diario</translation>
     </message>
 </context>
 <context>
@@ -1260,7 +1332,7 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
     <message>
         <source>默认字体颜色跟随主题。在这里设置的颜色只用于当前主题；主题跟随系统时，只用于系统当前的亮色或暗色主题。</source>
-        <translation type="unfinished" />
+        <translation>El color de texto predeterminado sigue el tema. Un color elegido aquí solo se aplica al tema actual; si el tema sigue al sistema, solo a su tema claro u oscuro actual.</translation>
     </message>
     <message>
         <source>编辑框模式</source>
@@ -1370,7 +1442,9 @@ Copyright © los desarrolladores de Penlark.</translation>
         <source>今日统计以结果为准：今日字数是每个打开过的文档的字数变化之和，粘贴或删除文字会让它偏多或偏少；其他统计仍只计算输入的字数。
 对话体统计：每行冒号前面的文字不计入字数。
 预估稿费为 0 时不显示预估稿费。</source>
-        <translation type="unfinished" />
+        <translation>Las estadísticas de hoy siguen el resultado: las palabras de hoy son la suma de los cambios de cada documento abierto, así que pegar o borrar texto puede aumentarlas o reducirlas; las demás estadísticas solo cuentan lo tecleado.
+Recuento de diálogos: no se cuenta el texto antes de los dos puntos de cada línea.
+Con un pago estimado de 0 no se muestra la estimación.</translation>
     </message>
     <message>
         <source>今日统计以结果为准</source>
@@ -1481,11 +1555,14 @@ Copyright © los desarrolladores de Penlark.</translation>
 开启后，统计结果会偏少。
 如果您创作的并非对话体文章，或者您并不确定什么是对话体，强烈建议不要开启此选项！
 确定开启吗？</source>
-        <translation type="unfinished" />
+        <translation>El recuento de diálogos solo sirve para textos dialogados: no se cuenta el texto antes de cada dos puntos.
+Activado, los totales serán menores.
+Si su texto no es dialogado o no está seguro, ¡no active esta opción!
+¿Activarlo?</translation>
     </message>
     <message>
         <source>取消“颜色与正文相同”后，标题颜色才会生效。相对倍数是标题字号相对正文字号的倍数。</source>
-        <translation type="unfinished" />
+        <translation>El color del título solo se aplica si «Mismo color que el texto» está desmarcado. El tamaño relativo es el del título como múltiplo del texto.</translation>
     </message>
     <message>
         <source>颜色与正文相同</source>
@@ -1509,7 +1586,7 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
     <message>
         <source>“*”代表任意文字，每行一个关键词，每个关键词最多一个“*”，且不能在开头或结尾。关键词越多，软件越慢。</source>
-        <translation type="unfinished" />
+        <translation>«*» representa cualquier texto. Una palabra clave por línea, como mucho un «*» por palabra y nunca al principio ni al final. Cuantas más palabras clave, más lento el programa.</translation>
     </message>
     <message>
         <source>设置登录密码</source>
@@ -1556,52 +1633,52 @@ Copyright © los desarrolladores de Penlark.</translation>
     <name>ProfileWindow</name>
     <message>
         <source>设置用户信息</source>
-        <translation type="unfinished" />
+        <translation>Editar perfil</translation>
     </message>
     <message>
         <source>请输入新的昵称或邮箱</source>
-        <translation type="unfinished" />
+        <translation>Introduzca un nuevo apodo o correo</translation>
     </message>
     <message>
         <source>修改昵称或邮箱成功！</source>
-        <translation type="unfinished" />
+        <translation>¡Apodo o correo cambiado!</translation>
     </message>
     <message>
         <source>电子邮箱</source>
-        <translation type="unfinished" />
+        <translation>Correo electrónico</translation>
     </message>
     <message>
         <source>昵称</source>
-        <translation type="unfinished" />
+        <translation>Apodo</translation>
     </message>
 </context>
 <context>
     <name>QIActionSheet</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished" />
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>QIAlertView</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished" />
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished" />
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>QIImagePicker</name>
     <message>
         <source>Import Image</source>
-        <translation type="unfinished" />
+        <translation>Importar imagen</translation>
     </message>
     <message>
         <source>Failed to save the image</source>
-        <translation type="unfinished" />
+        <translation>No se pudo guardar la imagen</translation>
     </message>
 </context>
 <context>
@@ -1800,7 +1877,7 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
     <message>
         <source>跟随主题</source>
-        <translation>Seguir el tema</translation>
+        <translation>Seguir el sistema</translation>
     </message>
     <message>
         <source>默认白</source>
@@ -1812,7 +1889,7 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
     <message>
         <source>淑女粉</source>
-        <translation>Rosa dama</translation>
+        <translation>Rosa empolvado</translation>
     </message>
     <message>
         <source>清爽绿</source>
@@ -2083,34 +2160,50 @@ Copyright © los desarrolladores de Penlark.</translation>
     <name>QQuickFolderListModel</name>
     <message>
         <source>重命名失败，请检查是否有重名或者文件夹是否有写权限</source>
-        <translation type="unfinished" />
+        <translation>No se pudo cambiar el nombre. Compruebe si el nombre ya existe y si la carpeta admite escritura.</translation>
     </message>
 </context>
 <context>
     <name>RankingHallModel</name>
     <message>
         <source>请先登录</source>
-        <translation type="unfinished" />
+        <translation>Inicie sesión primero</translation>
     </message>
     <message>
         <source>请输入房间名</source>
-        <translation type="unfinished" />
+        <translation>Introduzca un nombre de sala</translation>
     </message>
     <message>
         <source>请输入房间密码</source>
-        <translation type="unfinished" />
+        <translation>Introduzca la contraseña de la sala</translation>
     </message>
     <message>
         <source>房间名已存在</source>
-        <translation type="unfinished" />
+        <translation>Ese nombre de sala ya existe</translation>
     </message>
     <message>
         <source>创建成功</source>
-        <translation type="unfinished" />
+        <translation>Creado</translation>
     </message>
     <message>
         <source>创建失败</source>
-        <translation type="unfinished" />
+        <translation>Error al crear</translation>
+    </message>
+    <message>
+        <source>房间名不能包含“/”</source>
+        <translation>El nombre de la sala no puede contener «/»</translation>
+    </message>
+    <message>
+        <source>房间名不能包含控制字符</source>
+        <translation>El nombre de la sala no puede contener caracteres de control</translation>
+    </message>
+    <message>
+        <source>房间名不能是“.”或“..”</source>
+        <translation>El nombre de la sala no puede ser «.» ni «..»</translation>
+    </message>
+    <message>
+        <source>房间名不能超过 %1 个字符</source>
+        <translation>El nombre de la sala no puede tener más de %1 caracteres</translation>
     </message>
 </context>
 <context>
@@ -2121,47 +2214,47 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
     <message>
         <source>请先登录</source>
-        <translation type="unfinished" />
+        <translation>Inicie sesión primero</translation>
     </message>
     <message>
         <source>拼字大厅</source>
-        <translation type="unfinished" />
+        <translation>Salas de escritura</translation>
     </message>
     <message>
         <source>菜单</source>
-        <translation type="unfinished" />
+        <translation>Menú</translation>
     </message>
     <message>
         <source>创建房间</source>
-        <translation type="unfinished" />
+        <translation>Crear sala</translation>
     </message>
     <message>
         <source>刷新大厅</source>
-        <translation type="unfinished" />
+        <translation>Actualizar salas</translation>
     </message>
     <message>
         <source>未配置服务器地址，拼字房间不可用。</source>
-        <translation type="unfinished" />
+        <translation>No hay dirección de servidor configurada; las salas de escritura no están disponibles.</translation>
     </message>
     <message>
         <source>已离开 %1 房间</source>
-        <translation type="unfinished" />
+        <translation>Ha salido de la sala %1</translation>
     </message>
     <message>
         <source>已进入 %1 房间</source>
-        <translation type="unfinished" />
+        <translation>Ha entrado en la sala %1</translation>
     </message>
     <message>
         <source>房间</source>
-        <translation type="unfinished" />
+        <translation>Sala</translation>
     </message>
     <message>
         <source>离开房间</source>
-        <translation type="unfinished" />
+        <translation>Salir de la sala</translation>
     </message>
     <message>
         <source>昵称</source>
-        <translation type="unfinished" />
+        <translation>Apodo</translation>
     </message>
     <message>
         <source>字数</source>
@@ -2176,56 +2269,56 @@ Copyright © los desarrolladores de Penlark.</translation>
     <name>RoomPasswordSheet</name>
     <message>
         <source>请输入房间密码</source>
-        <translation type="unfinished" />
+        <translation>Introduzca la contraseña de la sala</translation>
     </message>
     <message>
         <source>请输入密码</source>
-        <translation type="unfinished" />
+        <translation>Introduzca una contraseña</translation>
     </message>
     <message>
         <source>密码错误</source>
-        <translation type="unfinished" />
+        <translation>Contraseña incorrecta</translation>
     </message>
     <message>
         <source>确定</source>
-        <translation type="unfinished" />
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished" />
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>房间</source>
-        <translation type="unfinished" />
+        <translation>Sala</translation>
     </message>
     <message>
         <source>需要输入房主指定的密码方可进入。</source>
-        <translation type="unfinished" />
+        <translation>Para entrar, introduzca la contraseña que fijó el dueño de la sala.</translation>
     </message>
     <message>
         <source>在此输入房间密码</source>
-        <translation type="unfinished" />
+        <translation>Contraseña de la sala</translation>
     </message>
 </context>
 <context>
     <name>RtfReader</name>
     <message>
         <source>Not a supported RTF file.</source>
-        <translation type="unfinished" />
+        <translation>No es un archivo RTF compatible.</translation>
     </message>
 </context>
 <context>
     <name>RtfTokenizer</name>
     <message>
         <source>Unexpectedly reached end of file.</source>
-        <translation type="unfinished" />
+        <translation>Fin de archivo inesperado.</translation>
     </message>
 </context>
 <context>
     <name>SettingButton</name>
     <message>
         <source>设置</source>
-        <translation type="unfinished" />
+        <translation>Ajustes</translation>
     </message>
     <message>
         <source>关于</source>
@@ -2241,7 +2334,7 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
     <message>
         <source>工具</source>
-        <translation type="unfinished" />
+        <translation>Herramientas</translation>
     </message>
     <message>
         <source>过滤敏感词</source>
@@ -2257,7 +2350,7 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
     <message>
         <source>在光标处添加章节名</source>
-        <translation type="unfinished" />
+        <translation>Insertar título de capítulo en el cursor</translation>
     </message>
     <message>
         <source>一键排版</source>
@@ -2265,7 +2358,7 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
     <message>
         <source>历史记录</source>
-        <translation type="unfinished" />
+        <translation>Historial</translation>
     </message>
     <message>
         <source>偏好设置</source>
@@ -2273,44 +2366,51 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
 </context>
 <context>
+    <name>SettingsFile</name>
+    <message>
+        <source>无法保存设置：</source>
+        <translation>No se pueden guardar los ajustes: </translation>
+    </message>
+</context>
+<context>
     <name>SheetWindow</name>
     <message>
         <source>确定</source>
-        <translation type="unfinished" />
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished" />
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>ShortcutBox</name>
     <message>
         <source>请按下快捷键</source>
-        <translation type="unfinished" />
+        <translation>Pulse un atajo</translation>
     </message>
 </context>
 <context>
     <name>ShutdownWindow</name>
     <message>
         <source>保存所有文档后关闭计算机。</source>
-        <translation type="unfinished" />
+        <translation>Guardar todos los documentos y apagar el equipo.</translation>
     </message>
     <message>
         <source>保存所有文档后重新启动计算机。</source>
-        <translation type="unfinished" />
+        <translation>Guardar todos los documentos y reiniciar el equipo.</translation>
     </message>
     <message>
         <source>关机</source>
-        <translation type="unfinished" />
+        <translation>Apagar</translation>
     </message>
     <message>
         <source>希望计算机做什么？</source>
-        <translation type="unfinished" />
+        <translation>¿Qué debe hacer el equipo?</translation>
     </message>
     <message>
         <source>重启</source>
-        <translation type="unfinished" />
+        <translation>Reiniciar</translation>
     </message>
 </context>
 <context>
@@ -2328,122 +2428,114 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
     <message>
         <source>开始过滤</source>
-        <translation type="unfinished" />
+        <translation>Filtrar</translation>
     </message>
     <message>
         <source>文档是空的，不用过滤</source>
-        <translation type="unfinished" />
+        <translation>El documento está vacío; no hay nada que filtrar</translation>
     </message>
     <message>
         <source>文档未保存，请保存文档后再过滤</source>
-        <translation type="unfinished" />
+        <translation>El documento no está guardado. Guárdelo antes de filtrar</translation>
     </message>
     <message>
         <source>自定义敏感词</source>
-        <translation type="unfinished" />
+        <translation>Palabras propias</translation>
     </message>
     <message>
         <source>每行一个词</source>
-        <translation type="unfinished" />
+        <translation>Una palabra por línea</translation>
     </message>
     <message>
         <source>程序内置两套敏感词库：轻度过滤使用第一套，重度过滤同时使用两套。三个级别都会加上左侧框中的自定义敏感词，每行一个，可以直接粘贴，保存时会去掉重复的词。选项在开始过滤或关闭本窗口时保存。过滤前的文本可以从文档的历史记录中找回。</source>
-        <translation type="unfinished" />
+        <translation>El programa trae dos listas de palabras sensibles: el filtrado ligero usa la primera y el estricto ambas. Los tres niveles añaden las palabras propias del cuadro de la izquierda, una por línea; se pueden pegar y las repetidas se quitan al guardar. Las opciones se guardan al empezar a filtrar o al cerrar esta ventana. El texto anterior al filtrado se recupera desde el historial del documento.</translation>
     </message>
     <message>
         <source>标记方式</source>
-        <translation type="unfinished" />
+        <translation>Marcado</translation>
     </message>
     <message>
         <source>编辑文档时自动标红</source>
-        <translation type="unfinished" />
+        <translation>Marcar en rojo al editar</translation>
     </message>
     <message>
         <source>仅手动过滤时标红</source>
-        <translation type="unfinished" />
+        <translation>Marcar en rojo solo al filtrar</translation>
     </message>
     <message>
         <source>级别</source>
-        <translation type="unfinished" />
+        <translation>Nivel</translation>
     </message>
     <message>
         <source>轻度过滤</source>
-        <translation type="unfinished" />
+        <translation>Ligero</translation>
     </message>
     <message>
         <source>重度过滤</source>
-        <translation type="unfinished" />
+        <translation>Estricto</translation>
     </message>
     <message>
         <source>仅自定义</source>
-        <translation type="unfinished" />
+        <translation>Solo propias</translation>
     </message>
     <message>
         <source>过滤方式</source>
-        <translation type="unfinished" />
+        <translation>Método</translation>
     </message>
     <message>
         <source>仅标红</source>
-        <translation type="unfinished" />
+        <translation>Solo rojo</translation>
     </message>
     <message>
         <source>分割线</source>
-        <translation type="unfinished" />
+        <translation>Guiones</translation>
     </message>
     <message>
         <source>星号</source>
-        <translation type="unfinished" />
+        <translation>Asteriscos</translation>
     </message>
     <message>
         <source>拼音</source>
-        <translation type="unfinished" />
+        <translation>Pinyin</translation>
     </message>
     <message>
         <source>喵星语</source>
-        <translation type="unfinished" />
+        <translation>Miau</translation>
     </message>
     <message>
         <source>汪星语</source>
-        <translation type="unfinished" />
+        <translation>Guau</translation>
     </message>
 </context>
 <context>
     <name>TargetPage</name>
     <message>
         <source>写作目标</source>
-        <translation type="unfinished" />
+        <translation>Objetivo de escritura</translation>
     </message>
     <message>
         <source>锁定字数不能小于当前锁定字数</source>
-        <translation type="unfinished" />
+        <translation>El bloqueo por palabras no puede ser menor que el actual</translation>
     </message>
     <message>
         <source>锁定时间不能小于当前锁定时间</source>
-        <translation type="unfinished" />
+        <translation>El bloqueo por tiempo no puede ser más corto que el actual</translation>
     </message>
     <message>
         <source>请输入锁定时间或者字数</source>
-        <translation type="unfinished" />
+        <translation>Introduzca un tiempo o un número de palabras</translation>
     </message>
     <message>
         <source>锁定字数(字)</source>
-        <translation type="unfinished" />
+        <translation>Bloqueo (palabras)</translation>
     </message>
     <message>
         <source>锁定时间(分钟)</source>
-        <translation type="unfinished" />
+        <translation>Bloqueo (minutos)</translation>
     </message>
     <message>
         <source>锁定之后，您将不能退出软件，必须正式完成自己设定的值，等待不会对锁定时间起效，同理乱打大量复制粘贴也不会对锁定字数起效。锁定的时间和字数每20秒统计一次。</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>取消</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>确定</source>
-        <translation type="unfinished" />
+        <translation>Con el bloqueo activo no podrá salir del programa hasta alcanzar de verdad los valores fijados. Esperar no cuenta para el tiempo, y teclear al azar o copiar y pegar en masa no cuenta para las palabras. El tiempo y las palabras se cuentan cada 20 segundos.</translation>
     </message>
 </context>
 <context>
@@ -2457,49 +2549,45 @@ Copyright © los desarrolladores de Penlark.</translation>
     <name>ThroughGame</name>
     <message>
         <source>积分</source>
-        <translation type="unfinished" />
+        <translation>Puntos</translation>
     </message>
     <message>
         <source>恭喜，闯关成功！！！撒花！！！</source>
-        <translation type="unfinished" />
+        <translation>¡¡¡Enhorabuena, desafío superado!!!</translation>
     </message>
     <message>
         <source>成功，自动转入下一关。</source>
-        <translation type="unfinished" />
+        <translation>¡Superado! Pasando al siguiente nivel.</translation>
     </message>
     <message>
         <source>挑战失败!</source>
-        <translation type="unfinished" />
+        <translation>¡Desafío fallido!</translation>
     </message>
 </context>
 <context>
     <name>ThroughLabel</name>
     <message>
         <source>剩余字数</source>
-        <translation type="unfinished" />
+        <translation>Palabras restantes</translation>
     </message>
     <message>
         <source>剩余时间:</source>
-        <translation type="unfinished" />
+        <translation>Tiempo restante:</translation>
     </message>
 </context>
 <context>
     <name>ThroughPage</name>
     <message>
         <source>Challenge</source>
-        <translation type="unfinished" />
+        <translation>Desafío</translation>
     </message>
     <message>
         <source>您的剩余积分不够支付本次闯关门票，快去领一些积分吧!</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>确定花费</source>
-        <translation type="unfinished" />
+        <translation>No tiene puntos suficientes para la entrada de este desafío. ¡Consiga algunos!</translation>
     </message>
     <message>
         <source>如果中途退出，扣除的积分不返还。</source>
-        <translation type="unfinished" />
+        <translation>Si abandona a mitad, los puntos no se devuelven.</translation>
     </message>
     <message>
         <source>提示</source>
@@ -2507,83 +2595,79 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
     <message>
         <source>现有积分</source>
-        <translation type="unfinished" />
+        <translation>Puntos</translation>
     </message>
     <message>
         <source>未登录</source>
-        <translation type="unfinished" />
+        <translation>Sin iniciar sesión</translation>
     </message>
     <message>
         <source>闯关信息载入失败,请稍后再试</source>
-        <translation type="unfinished" />
+        <translation>No se pudo cargar el desafío; inténtelo más tarde</translation>
     </message>
     <message>
         <source>正在刷新...</source>
-        <translation type="unfinished" />
+        <translation>Actualizando…</translation>
     </message>
     <message>
         <source>刷新</source>
-        <translation type="unfinished" />
+        <translation>Actualizar</translation>
     </message>
     <message>
         <source>门票</source>
-        <translation type="unfinished" />
+        <translation>Entrada</translation>
     </message>
     <message>
         <source>通关奖励</source>
-        <translation type="unfinished" />
+        <translation>Premio</translation>
     </message>
     <message>
         <source>通关条件</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>需要在最多</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>小时内完成9关，共</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>字的挑战</source>
-        <translation type="unfinished" />
+        <translation>Condición</translation>
     </message>
     <message>
         <source>放弃</source>
-        <translation type="unfinished" />
+        <translation>Abandonar</translation>
     </message>
     <message>
         <source>返回</source>
-        <translation type="unfinished" />
+        <translation>Atrás</translation>
     </message>
     <message>
         <source>完成</source>
-        <translation type="unfinished" />
+        <translation>Hecho</translation>
     </message>
     <message>
         <source>进行中</source>
-        <translation type="unfinished" />
+        <translation>En curso</translation>
     </message>
     <message>
         <source>失败</source>
-        <translation type="unfinished" />
+        <translation>Fallido</translation>
     </message>
     <message>
         <source>目标</source>
-        <translation type="unfinished" />
+        <translation>Meta</translation>
     </message>
     <message>
         <source>奖励积分</source>
-        <translation type="unfinished" />
+        <translation>Puntos de premio</translation>
     </message>
     <message>
         <source>剩余字数</source>
-        <translation type="unfinished" />
+        <translation>Palabras restantes</translation>
     </message>
     <message>
         <source>剩余时间</source>
-        <translation type="unfinished" />
+        <translation>Tiempo restante</translation>
+    </message>
+    <message>
+        <source>确定花费%1积分，进入该闯关模式吗？</source>
+        <translation>¿Gastar %1 puntos para entrar en este modo de desafío?</translation>
+    </message>
+    <message>
+        <source>需要在最多%1小时内完成9关，共%2字的挑战</source>
+        <translation>Completar 9 niveles, %2 palabras en total, en %1 horas como máximo</translation>
     </message>
 </context>
 <context>
@@ -2594,68 +2678,114 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
 </context>
 <context>
+    <name>TransferCheck</name>
+    <message>
+        <source>收到的内容长度不对</source>
+        <translation>Lo recibido no tiene la longitud correcta</translation>
+    </message>
+    <message>
+        <source>无法校验收到的内容</source>
+        <translation>No se puede verificar lo recibido</translation>
+    </message>
+    <message>
+        <source>收到的内容与校验值不符</source>
+        <translation>Lo recibido no coincide con su suma de comprobación</translation>
+    </message>
+    <message>
+        <source>云端没有确认收到的内容</source>
+        <translation>La nube no confirmó lo recibido</translation>
+    </message>
+    <message>
+        <source>云端收到的内容与发送的不符</source>
+        <translation>La nube recibió algo distinto de lo enviado</translation>
+    </message>
+</context>
+<context>
     <name>TxtReader</name>
     <message>
         <source>Unable to read the file.</source>
-        <translation type="unfinished" />
+        <translation>No se puede leer el archivo.</translation>
     </message>
 </context>
 <context>
     <name>UserDatas</name>
     <message>
         <source>积分获取失败</source>
-        <translation type="unfinished" />
+        <translation>No se pudieron obtener los puntos</translation>
     </message>
     <message>
         <source>错误码</source>
-        <translation type="unfinished" />
+        <translation>Código de error</translation>
+    </message>
+</context>
+<context>
+    <name>UserFile</name>
+    <message>
+        <source>没有文件名</source>
+        <translation>Sin nombre de archivo</translation>
+    </message>
+    <message>
+        <source>同名的文件夹已存在</source>
+        <translation>Ya existe una carpeta con ese nombre</translation>
+    </message>
+    <message>
+        <source>文件已存在</source>
+        <translation>El archivo ya existe</translation>
+    </message>
+    <message>
+        <source>无法创建文件夹</source>
+        <translation>No se puede crear la carpeta</translation>
+    </message>
+    <message>
+        <source>写入磁盘的文件不完整</source>
+        <translation>El archivo escrito en el disco está incompleto</translation>
     </message>
 </context>
 <context>
     <name>UserInfo</name>
     <message>
         <source>请输入用户名</source>
-        <translation type="unfinished" />
+        <translation>Introduzca un nombre de usuario</translation>
     </message>
     <message>
         <source>请输入密码</source>
-        <translation type="unfinished" />
+        <translation>Introduzca una contraseña</translation>
     </message>
     <message>
         <source>服务端暂时关闭了注册通道</source>
-        <translation type="unfinished" />
+        <translation>El registro está cerrado temporalmente en el servidor</translation>
     </message>
     <message>
         <source>出错</source>
-        <translation type="unfinished" />
+        <translation>Error</translation>
     </message>
     <message>
         <source>验证码不正确</source>
-        <translation type="unfinished" />
+        <translation>Código de verificación incorrecto</translation>
     </message>
     <message>
         <source>密码不匹配</source>
-        <translation type="unfinished" />
+        <translation>Las contraseñas no coinciden</translation>
     </message>
     <message>
         <source>用户名已被占用</source>
-        <translation type="unfinished" />
+        <translation>Ese nombre de usuario ya está en uso</translation>
     </message>
     <message>
         <source>邮箱地址已被使用</source>
-        <translation type="unfinished" />
+        <translation>Ese correo ya está en uso</translation>
     </message>
     <message>
         <source>此用户名是被保留的</source>
-        <translation type="unfinished" />
+        <translation>Ese nombre de usuario está reservado</translation>
     </message>
     <message>
         <source>用户名格式不正确</source>
-        <translation type="unfinished" />
+        <translation>Nombre de usuario no válido</translation>
     </message>
     <message>
         <source>等待验证邮箱</source>
-        <translation type="unfinished" />
+        <translation>Esperando la verificación del correo</translation>
     </message>
     <message>
         <source>用户名或密码错误</source>
@@ -2663,54 +2793,54 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
     <message>
         <source>Your profile has been updated successfully.</source>
-        <translation type="unfinished" />
+        <translation>Se actualizó su perfil.</translation>
     </message>
     <message>
         <source>Your avatar setting has been updated successfully.</source>
-        <translation type="unfinished" />
+        <translation>Se actualizó su avatar.</translation>
     </message>
     <message>
         <source>Email address is not a valid email address.</source>
-        <translation type="unfinished" />
+        <translation>La dirección de correo no es válida.</translation>
     </message>
     <message>
         <source>网络访问被禁用。</source>
-        <translation type="unfinished" />
+        <translation>El acceso a la red está desactivado.</translation>
     </message>
     <message>
         <source>上传的文件不是一张图片</source>
-        <translation type="unfinished" />
+        <translation>El archivo subido no es una imagen</translation>
     </message>
     <message>
         <source>正在登录...</source>
-        <translation type="unfinished" />
+        <translation>Iniciando sesión…</translation>
     </message>
     <message>
         <source>登录成功</source>
-        <translation type="unfinished" />
+        <translation>Sesión iniciada</translation>
     </message>
     <message>
         <source>未知错误</source>
-        <translation type="unfinished" />
+        <translation>Error desconocido</translation>
     </message>
     <message>
         <source>Please login first!</source>
-        <translation type="unfinished" />
+        <translation>¡Inicie sesión primero!</translation>
     </message>
     <message>
         <source>超时</source>
-        <translation type="unfinished" />
+        <translation>Tiempo agotado</translation>
     </message>
     <message>
         <source>上传超时</source>
-        <translation type="unfinished" />
+        <translation>Tiempo de subida agotado</translation>
     </message>
 </context>
 <context>
     <name>WindowsMenuBar</name>
     <message>
         <source>强制退出</source>
-        <translation type="unfinished" />
+        <translation>Forzar salida</translation>
     </message>
     <message>
         <source>文件</source>
@@ -2726,11 +2856,11 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
     <message>
         <source>Open Recent</source>
-        <translation type="unfinished" />
+        <translation>Abrir reciente</translation>
     </message>
     <message>
         <source>Clear Menu</source>
-        <translation type="unfinished" />
+        <translation>Borrar lista</translation>
     </message>
     <message>
         <source>保存</source>
@@ -2742,15 +2872,15 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
     <message>
         <source>导入</source>
-        <translation type="unfinished" />
+        <translation>Importar</translation>
     </message>
     <message>
         <source>导入文件夹</source>
-        <translation type="unfinished" />
+        <translation>Importar carpeta</translation>
     </message>
     <message>
         <source>导入文件</source>
-        <translation type="unfinished" />
+        <translation>Importar archivos</translation>
     </message>
     <message>
         <source>关闭</source>
@@ -2758,11 +2888,11 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
     <message>
         <source>退出程序</source>
-        <translation type="unfinished" />
+        <translation>Salir</translation>
     </message>
     <message>
         <source>编辑</source>
-        <translation type="unfinished" />
+        <translation>Editar</translation>
     </message>
     <message>
         <source>撤销</source>
@@ -2798,27 +2928,27 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
     <message>
         <source>显示</source>
-        <translation type="unfinished" />
+        <translation>Ver</translation>
     </message>
     <message>
         <source>显示 文件</source>
-        <translation type="unfinished" />
+        <translation>Ver archivos</translation>
     </message>
     <message>
         <source>显示 自动章节</source>
-        <translation type="unfinished" />
+        <translation>Ver capítulos</translation>
     </message>
     <message>
         <source>显示 字数统计</source>
-        <translation type="unfinished" />
+        <translation>Ver recuento</translation>
     </message>
     <message>
         <source>显示 拼字</source>
-        <translation type="unfinished" />
+        <translation>Ver salas</translation>
     </message>
     <message>
         <source>Challenge</source>
-        <translation type="unfinished" />
+        <translation>Desafío</translation>
     </message>
     <message>
         <source>笔记</source>
@@ -2826,7 +2956,7 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
     <message>
         <source>显示 我</source>
-        <translation type="unfinished" />
+        <translation>Ver mi cuenta</translation>
     </message>
     <message>
         <source>窗口置顶</source>
@@ -2834,23 +2964,23 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
     <message>
         <source>退出 极简 模式</source>
-        <translation type="unfinished" />
+        <translation>Salir del modo mínimo</translation>
     </message>
     <message>
         <source>进入 极简 模式</source>
-        <translation type="unfinished" />
+        <translation>Entrar en modo mínimo</translation>
     </message>
     <message>
         <source>退出 Lumo 模式</source>
-        <translation type="unfinished" />
+        <translation>Salir del modo Lumo</translation>
     </message>
     <message>
         <source>进入 Lumo 模式</source>
-        <translation type="unfinished" />
+        <translation>Entrar en modo Lumo</translation>
     </message>
     <message>
         <source>工具</source>
-        <translation type="unfinished" />
+        <translation>Herramientas</translation>
     </message>
     <message>
         <source>统计卡片</source>
@@ -2874,7 +3004,7 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
     <message>
         <source>历史记录</source>
-        <translation type="unfinished" />
+        <translation>Historial</translation>
     </message>
     <message>
         <source>云同步</source>
@@ -2937,15 +3067,15 @@ Copyright © los desarrolladores de Penlark.</translation>
     <name>WindowsTitleBar</name>
     <message>
         <source>最小化</source>
-        <translation type="unfinished" />
+        <translation>Minimizar</translation>
     </message>
     <message>
         <source>还原</source>
-        <translation type="unfinished" />
+        <translation>Restaurar</translation>
     </message>
     <message>
         <source>最大化</source>
-        <translation type="unfinished" />
+        <translation>Maximizar</translation>
     </message>
     <message>
         <source>关闭</source>
@@ -2956,15 +3086,15 @@ Copyright © los desarrolladores de Penlark.</translation>
     <name>WordCountPage</name>
     <message>
         <source>字数统计</source>
-        <translation type="unfinished" />
+        <translation>Recuento de palabras</translation>
     </message>
     <message>
         <source>字</source>
-        <translation type="unfinished" />
+        <translation>palabras</translation>
     </message>
     <message>
         <source>字/分钟</source>
-        <translation type="unfinished" />
+        <translation>palabras/min</translation>
     </message>
     <message>
         <source>分钟</source>
@@ -2972,11 +3102,11 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
     <message>
         <source>元</source>
-        <translation type="unfinished" />
+        <translation>yuanes</translation>
     </message>
     <message>
         <source>字数统计功能菜单</source>
-        <translation type="unfinished" />
+        <translation>Menú del recuento</translation>
     </message>
     <message>
         <source>统计卡片</source>
@@ -2984,131 +3114,131 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
     <message>
         <source>字体大小</source>
-        <translation type="unfinished" />
+        <translation>Tamaño de letra</translation>
     </message>
     <message>
         <source>同步字数</source>
-        <translation type="unfinished" />
+        <translation>Sincronizar recuentos</translation>
     </message>
     <message>
         <source>请先登录</source>
-        <translation type="unfinished" />
+        <translation>Inicie sesión primero</translation>
     </message>
     <message>
         <source>文档统计</source>
-        <translation type="unfinished" />
+        <translation>Documento</translation>
     </message>
     <message>
         <source>总字数</source>
-        <translation type="unfinished" />
+        <translation>Caracteres</translation>
     </message>
     <message>
         <source>总字数(无空格)</source>
-        <translation type="unfinished" />
+        <translation>Caracteres sin espacios</translation>
     </message>
     <message>
         <source>数字</source>
-        <translation type="unfinished" />
+        <translation>Dígitos</translation>
     </message>
     <message>
         <source>空格数</source>
-        <translation type="unfinished" />
+        <translation>Espacios</translation>
     </message>
     <message>
         <source>汉字数</source>
-        <translation type="unfinished" />
+        <translation>Caracteres chinos</translation>
     </message>
     <message>
         <source>单词数</source>
-        <translation type="unfinished" />
+        <translation>Palabras</translation>
     </message>
     <message>
         <source>段落数</source>
-        <translation type="unfinished" />
+        <translation>Párrafos</translation>
     </message>
     <message>
         <source>今时今日</source>
-        <translation type="unfinished" />
+        <translation>Hoy</translation>
     </message>
     <message>
         <source>今日字数</source>
-        <translation type="unfinished" />
+        <translation>Palabras de hoy</translation>
     </message>
     <message>
         <source>今日速度</source>
-        <translation type="unfinished" />
+        <translation>Velocidad de hoy</translation>
     </message>
     <message>
         <source>今日用时</source>
-        <translation type="unfinished" />
+        <translation>Tiempo de hoy</translation>
     </message>
     <message>
         <source>今日稿费</source>
-        <translation type="unfinished" />
+        <translation>Pago de hoy</translation>
     </message>
     <message>
         <source>本周统计</source>
-        <translation type="unfinished" />
+        <translation>Esta semana</translation>
     </message>
     <message>
         <source>本周字数</source>
-        <translation type="unfinished" />
+        <translation>Palabras de la semana</translation>
     </message>
     <message>
         <source>本周速度</source>
-        <translation type="unfinished" />
+        <translation>Velocidad de la semana</translation>
     </message>
     <message>
         <source>本周用时</source>
-        <translation type="unfinished" />
+        <translation>Tiempo de la semana</translation>
     </message>
     <message>
         <source>本周稿费</source>
-        <translation type="unfinished" />
+        <translation>Pago de la semana</translation>
     </message>
     <message>
         <source>月度统计</source>
-        <translation type="unfinished" />
+        <translation>Este mes</translation>
     </message>
     <message>
         <source>本月字数</source>
-        <translation type="unfinished" />
+        <translation>Palabras del mes</translation>
     </message>
     <message>
         <source>本月速度</source>
-        <translation type="unfinished" />
+        <translation>Velocidad del mes</translation>
     </message>
     <message>
         <source>本月用时</source>
-        <translation type="unfinished" />
+        <translation>Tiempo del mes</translation>
     </message>
     <message>
         <source>本月稿费</source>
-        <translation type="unfinished" />
+        <translation>Pago del mes</translation>
     </message>
     <message>
         <source>年度统计</source>
-        <translation type="unfinished" />
+        <translation>Este año</translation>
     </message>
     <message>
         <source>今年字数</source>
-        <translation type="unfinished" />
+        <translation>Palabras del año</translation>
     </message>
     <message>
         <source>今年速度</source>
-        <translation type="unfinished" />
+        <translation>Velocidad del año</translation>
     </message>
     <message>
         <source>今年用时</source>
-        <translation type="unfinished" />
+        <translation>Tiempo del año</translation>
     </message>
     <message>
         <source>年度稿费</source>
-        <translation type="unfinished" />
+        <translation>Pago del año</translation>
     </message>
     <message>
         <source>设置字体大小</source>
-        <translation type="unfinished" />
+        <translation>Ajustar el tamaño de letra</translation>
     </message>
     <message>
         <source>字号</source>
@@ -3116,18 +3246,25 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
 </context>
 <context>
+    <name>bot</name>
+    <message>
+        <source>无法保存缓存文件：</source>
+        <translation>No se puede guardar el archivo de caché: </translation>
+    </message>
+</context>
+<context>
     <name>cloudDisk</name>
     <message>
         <source>没有登陆</source>
-        <translation type="unfinished" />
+        <translation>Sin iniciar sesión</translation>
     </message>
     <message>
         <source>设置中取消了云同步功能</source>
-        <translation type="unfinished" />
+        <translation>La sincronización está desactivada en los ajustes</translation>
     </message>
     <message>
         <source>另一个云同步线程正在运行</source>
-        <translation type="unfinished" />
+        <translation>Ya hay otra sincronización en marcha</translation>
     </message>
     <message>
         <source>云同步</source>
@@ -3135,325 +3272,426 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
     <message>
         <source>云同步开始</source>
-        <translation type="unfinished" />
+        <translation>Sincronización iniciada</translation>
     </message>
     <message>
         <source>有冲突文件待处理</source>
-        <translation type="unfinished" />
+        <translation>Hay archivos en conflicto pendientes</translation>
     </message>
     <message>
         <source>同步完成</source>
-        <translation type="unfinished" />
+        <translation>Sincronización completada</translation>
     </message>
     <message>
         <source>云同步:有冲突文件待处理</source>
-        <translation type="unfinished" />
+        <translation>Sincronización: hay archivos en conflicto pendientes</translation>
     </message>
     <message>
         <source>Not logged in:</source>
-        <translation type="unfinished" />
+        <translation>Sin iniciar sesión:</translation>
     </message>
     <message>
         <source>正在上传文件</source>
-        <translation type="unfinished" />
+        <translation>Subiendo archivos</translation>
     </message>
     <message>
         <source>文件上传结束</source>
-        <translation type="unfinished" />
+        <translation>Subida terminada</translation>
     </message>
     <message>
         <source>正在下载文件</source>
-        <translation type="unfinished" />
+        <translation>Descargando archivos</translation>
     </message>
     <message>
         <source>文件下载结束</source>
-        <translation type="unfinished" />
+        <translation>Descarga terminada</translation>
     </message>
     <message>
         <source>正在下载冲突文件</source>
-        <translation type="unfinished" />
+        <translation>Descargando archivos en conflicto</translation>
     </message>
     <message>
         <source>下载冲突文件结束</source>
-        <translation type="unfinished" />
+        <translation>Archivos en conflicto descargados</translation>
     </message>
     <message>
         <source>删除元数据失败</source>
-        <translation type="unfinished" />
+        <translation>No se pudieron eliminar los metadatos</translation>
     </message>
     <message>
         <source>删除远程文件失败</source>
-        <translation type="unfinished" />
+        <translation>No se pudo eliminar el archivo remoto</translation>
     </message>
     <message>
         <source>删除远程文件失败:</source>
-        <translation type="unfinished" />
+        <translation>No se pudo eliminar el archivo remoto:</translation>
     </message>
     <message>
         <source>上传失败</source>
-        <translation type="unfinished" />
+        <translation>Error al subir</translation>
     </message>
     <message>
         <source>上传失败:</source>
-        <translation type="unfinished" />
+        <translation>Error al subir:</translation>
     </message>
     <message>
         <source>更新元数据失败</source>
-        <translation type="unfinished" />
+        <translation>No se pudieron actualizar los metadatos</translation>
     </message>
     <message>
         <source>更新元数据失败:</source>
-        <translation type="unfinished" />
+        <translation>No se pudieron actualizar los metadatos:</translation>
     </message>
     <message>
         <source>下载失败</source>
-        <translation type="unfinished" />
+        <translation>Error al descargar</translation>
     </message>
     <message>
         <source>下载失败:</source>
-        <translation type="unfinished" />
+        <translation>Error al descargar:</translation>
     </message>
     <message>
         <source>删除文件不存在</source>
-        <translation type="unfinished" />
+        <translation>El archivo que se iba a eliminar no existe</translation>
     </message>
     <message>
         <source>删除文件不存在::</source>
-        <translation type="unfinished" />
+        <translation>El archivo que se iba a eliminar no existe::</translation>
     </message>
     <message>
         <source>删除文件失败</source>
-        <translation type="unfinished" />
+        <translation>No se pudo eliminar el archivo</translation>
     </message>
     <message>
         <source>删除文件失败:</source>
-        <translation type="unfinished" />
+        <translation>No se pudo eliminar el archivo:</translation>
     </message>
     <message>
         <source>写文件失败</source>
-        <translation type="unfinished" />
+        <translation>No se pudo escribir el archivo</translation>
     </message>
     <message>
         <source>写文件失败:</source>
-        <translation type="unfinished" />
+        <translation>No se pudo escribir el archivo:</translation>
     </message>
     <message>
         <source>写元数据失败</source>
-        <translation type="unfinished" />
+        <translation>No se pudieron escribir los metadatos</translation>
     </message>
     <message>
         <source>写元数据失败:</source>
-        <translation type="unfinished" />
+        <translation>No se pudieron escribir los metadatos:</translation>
     </message>
     <message>
         <source>写入文件失败:</source>
-        <translation type="unfinished" />
+        <translation>No se pudo escribir el archivo:</translation>
     </message>
     <message>
         <source>冲突</source>
-        <translation type="unfinished" />
+        <translation>conflicto</translation>
+    </message>
+    <message>
+        <source>已退出登录，同步已停止</source>
+        <translation>Sesión cerrada; la sincronización se detuvo</translation>
+    </message>
+    <message>
+        <source>云同步已关闭，同步已停止</source>
+        <translation>Sincronización en la nube desactivada; la sincronización se detuvo</translation>
+    </message>
+    <message>
+        <source>程序退出，同步已停止</source>
+        <translation>El programa se cierra; la sincronización se detuvo</translation>
+    </message>
+    <message>
+        <source>账号已切换，同步已停止</source>
+        <translation>La cuenta cambió; la sincronización se detuvo</translation>
+    </message>
+    <message>
+        <source>文档目录已更换，同步已停止</source>
+        <translation>La carpeta de documentos cambió; la sincronización se detuvo</translation>
+    </message>
+    <message>
+        <source>网络连接失败</source>
+        <translation>La conexión de red falló</translation>
+    </message>
+    <message>
+        <source>同步中断</source>
+        <translation>Sincronización interrumpida</translation>
+    </message>
+    <message>
+        <source>同步中断:</source>
+        <translation>Sincronización interrumpida:</translation>
+    </message>
+    <message>
+        <source>文件在同步时被修改</source>
+        <translation>El archivo se modificó durante la sincronización</translation>
+    </message>
+    <message>
+        <source>文件在同步时被修改:</source>
+        <translation>El archivo se modificó durante la sincronización:</translation>
     </message>
 </context>
 <context>
     <name>data</name>
     <message>
         <source>字数统计保存失败</source>
-        <translation type="unfinished" />
+        <translation>No se pudieron guardar las estadísticas</translation>
     </message>
     <message>
         <source>please login first</source>
-        <translation type="unfinished" />
+        <translation>Inicie sesión primero</translation>
     </message>
     <message>
         <source>同步本周字数成功(无变更)</source>
-        <translation type="unfinished" />
+        <translation>Palabras de la semana sincronizadas (sin cambios)</translation>
     </message>
     <message>
         <source>同步本月字数成功(无变更)</source>
-        <translation type="unfinished" />
+        <translation>Palabras del mes sincronizadas (sin cambios)</translation>
     </message>
     <message>
         <source>同步今年字数成功(无变更)</source>
-        <translation type="unfinished" />
+        <translation>Palabras del año sincronizadas (sin cambios)</translation>
     </message>
     <message>
         <source>同步今日字数成功(无变更)</source>
-        <translation type="unfinished" />
+        <translation>Palabras de hoy sincronizadas (sin cambios)</translation>
     </message>
     <message>
         <source>同步今日字数失败</source>
-        <translation type="unfinished" />
+        <translation>No se pudieron sincronizar las palabras de hoy</translation>
     </message>
     <message>
         <source>同步今日字数成功(已上传)</source>
-        <translation type="unfinished" />
+        <translation>Palabras de hoy sincronizadas (subidas)</translation>
+    </message>
+</context>
+<context>
+    <name>fileordermaplist</name>
+    <message>
+        <source>无法保存书籍顺序：</source>
+        <translation>No se puede guardar el orden de los libros: </translation>
     </message>
 </context>
 <context>
     <name>files</name>
     <message>
         <source>第%1章</source>
-        <translation type="unfinished" />
+        <translation>Capítulo %1</translation>
     </message>
     <message>
         <source>NewBook</source>
-        <translation type="unfinished" />
+        <translation>LibroNuevo</translation>
     </message>
     <message>
         <source>Tips</source>
-        <translation type="unfinished" />
+        <translation>Aviso</translation>
     </message>
     <message>
         <source>没有选中的文件</source>
-        <translation type="unfinished" />
+        <translation>Ningún archivo seleccionado</translation>
     </message>
     <message>
         <source>只能删除文档文件夹中的文件：%1</source>
-        <translation type="unfinished" />
+        <translation>Solo se pueden eliminar archivos de la carpeta de documentos: %1</translation>
     </message>
     <message>
         <source>caution</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>Do you confirm deletion? Deleted files will not be recovered.</source>
-        <translation type="unfinished" />
+        <translation>Atención</translation>
     </message>
     <message>
         <source>无法保存历史记录，文件未删除：%1</source>
-        <translation type="unfinished" />
+        <translation>No se pudo guardar el historial; archivo no eliminado: %1</translation>
     </message>
     <message>
         <source>删除失败：%1</source>
-        <translation type="unfinished" />
+        <translation>Error al eliminar: %1</translation>
     </message>
     <message>
         <source>无法保存历史记录，文件夹未删除：%1</source>
-        <translation type="unfinished" />
+        <translation>No se pudo guardar el historial; carpeta no eliminada: %1</translation>
     </message>
     <message>
         <source>无法重命名</source>
-        <translation type="unfinished" />
+        <translation>No se puede cambiar el nombre</translation>
     </message>
     <message>
         <source>无法重命名，指定名称的文件已存在</source>
-        <translation type="unfinished" />
+        <translation>No se puede cambiar el nombre: ya existe un archivo con ese nombre</translation>
     </message>
     <message>
         <source>无法重命名，指定名称的文件夹已存在</source>
-        <translation type="unfinished" />
+        <translation>No se puede cambiar el nombre: ya existe una carpeta con ese nombre</translation>
     </message>
     <message>
         <source>新笔记 %1</source>
-        <translation type="unfinished" />
+        <translation>Nota nueva %1</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished" />
+        <translation>Notas</translation>
     </message>
     <message>
         <source>是否要删除:
 </source>
-        <translation type="unfinished" />
+        <translation>Eliminar:
+</translation>
     </message>
     <message>
         <source> ？
 删除后不能恢复。</source>
-        <translation type="unfinished" />
+        <translation>?
+No se podrá recuperar.</translation>
     </message>
     <message>
         <source>无法读取历史记录：%1</source>
-        <translation type="unfinished" />
+        <translation>No se pudo leer el historial: %1</translation>
     </message>
     <message>
         <source>无法保存当前内容的历史记录，未恢复：%1</source>
-        <translation type="unfinished" />
+        <translation>No se pudo guardar el contenido actual en el historial; no se restauró nada: %1</translation>
     </message>
     <message>
         <source>恢复失败：%1</source>
-        <translation type="unfinished" />
+        <translation>Error al restaurar: %1</translation>
     </message>
     <message>
         <source>根目录</source>
-        <translation type="unfinished" />
+        <translation>Carpeta raíz</translation>
     </message>
     <message>
         <source>Import %1 files to %2 success</source>
-        <translation type="unfinished" />
+        <translation>%1 archivos importados en %2</translation>
     </message>
     <message>
         <source>已存在相同内容，未导入：%1</source>
-        <translation type="unfinished" />
+        <translation>El mismo contenido ya existe; no importado: %1</translation>
     </message>
     <message>
         <source>未能导入：%1</source>
-        <translation type="unfinished" />
+        <translation>No se pudo importar: %1</translation>
     </message>
     <message>
         <source>Directory not exists</source>
-        <translation type="unfinished" />
+        <translation>La carpeta no existe</translation>
     </message>
     <message>
         <source>目标文件夹不在文件目录下, 默认导入到文件目录下</source>
-        <translation type="unfinished" />
+        <translation>La carpeta de destino no está en la de documentos; se importará en la carpeta de documentos</translation>
     </message>
     <message>
         <source>您要导入的文件夹与目标文件夹相同,不用导入这个文件夹</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>File not exists:</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>Copy file failed:</source>
-        <translation type="unfinished" />
+        <translation>La carpeta que importa es la misma de destino; no hay nada que importar</translation>
     </message>
     <message>
         <source>不能导出到书中的文档：%1</source>
-        <translation type="unfinished" />
+        <translation>No se puede exportar a un documento del libro: %1</translation>
     </message>
     <message>
         <source>导出失败：%1</source>
-        <translation type="unfinished" />
+        <translation>Error al exportar: %1</translation>
+    </message>
+    <message>
+        <source>是否确认删除书“%1”及其中的全部文档？删除的文件将不会恢复。</source>
+        <translation>¿Eliminar el libro «%1» y todos sus documentos? Los archivos eliminados no se podrán recuperar.</translation>
+    </message>
+    <message>
+        <source>是否确认删除“%1”？删除的文件将不会恢复。</source>
+        <translation>¿Eliminar «%1»? Los archivos eliminados no se podrán recuperar.</translation>
+    </message>
+    <message>
+        <source>文档名须以“.txt”或“.md”结尾</source>
+        <translation>El nombre del documento debe terminar en «.txt» o «.md»</translation>
+    </message>
+    <message>
+        <source>导入</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>不在文件目录内</source>
+        <translation>No está en la carpeta de documentos</translation>
+    </message>
+    <message>
+        <source>没有空闲的文件名</source>
+        <translation>No queda ningún nombre de archivo libre</translation>
+    </message>
+    <message>
+        <source>File not exists</source>
+        <translation>El archivo no existe</translation>
+    </message>
+    <message>
+        <source>不能覆盖文档库中已有的文件：%1</source>
+        <translation>No se puede sobrescribir un archivo que ya está en la biblioteca: %1</translation>
     </message>
 </context>
 <context>
     <name>function</name>
     <message>
         <source>无此功能</source>
-        <translation type="unfinished" />
+        <translation>No disponible</translation>
     </message>
     <message>
         <source>caution</source>
-        <translation type="unfinished" />
+        <translation>Atención</translation>
     </message>
     <message>
         <source>Do you confirm deletion? Deleted files will not be recovered.</source>
-        <translation type="unfinished" />
+        <translation>¿Confirma la eliminación? Los archivos eliminados no se podrán recuperar.</translation>
+    </message>
+    <message>
+        <source>复制失败：</source>
+        <translation>Error al copiar: </translation>
+    </message>
+    <message>
+        <source>移动失败：</source>
+        <translation>Error al mover: </translation>
     </message>
 </context>
 <context>
     <name>global</name>
     <message>
         <source>Penlark</source>
-        <translation type="unfinished" />
+        <translation>Penlark</translation>
     </message>
     <message>
         <source>反馈</source>
-        <translation type="unfinished" />
+        <translation>Comentarios</translation>
     </message>
     <message>
         <source>你好:</source>
-        <translation type="unfinished" />
+        <translation>Hola:</translation>
     </message>
     <message>
         <source>关于%1，我有一些建议。</source>
-        <translation type="unfinished" />
+        <translation>Tengo algunas sugerencias sobre %1.</translation>
     </message>
     <message>
         <source>(系统版本:%1  软件版本:%2)</source>
-        <translation type="unfinished" />
+        <translation>(Versión del sistema: %1  Versión del programa: %2)</translation>
+    </message>
+    <message>
+        <source>文件夹不存在</source>
+        <translation>La carpeta no existe</translation>
+    </message>
+    <message>
+        <source>这是一个文件，不是文件夹</source>
+        <translation>Es un archivo, no una carpeta</translation>
+    </message>
+    <message>
+        <source>这是文件系统的根目录</source>
+        <translation>Es la carpeta raíz del sistema de archivos</translation>
+    </message>
+    <message>
+        <source>没有写入权限</source>
+        <translation>Sin permiso de escritura</translation>
+    </message>
+    <message>
+        <source>不能使用文档文件夹 %1：%2。已改用默认文件夹。</source>
+        <translation>No se puede usar la carpeta de documentos %1: %2. Se usa la carpeta predeterminada.</translation>
+    </message>
+    <message>
+        <source>不能使用文档文件夹 %1：%2。</source>
+        <translation>No se puede usar la carpeta de documentos %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -3464,84 +3702,104 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
     <message>
         <source>历史记录</source>
-        <translation type="unfinished" />
+        <translation>Historial</translation>
     </message>
     <message>
         <source>打卡</source>
-        <translation type="unfinished" />
+        <translation>Registro diario</translation>
     </message>
     <message>
         <source>闯关正在进行中，如果此时退出，直接判定闯关失败，扣除的闯关门票不退还。确定要退出吗？</source>
-        <translation type="unfinished" />
+        <translation>Hay un desafío en curso. Salir ahora cuenta como perderlo y la entrada no se devuelve. ¿Salir de todos modos?</translation>
     </message>
     <message>
         <source>尚有正在进行中的闯关:</source>
-        <translation type="unfinished" />
+        <translation>Todavía hay un desafío en curso:</translation>
     </message>
     <message>
         <source>模式</source>
-        <translation type="unfinished" />
+        <translation>Modo</translation>
     </message>
     <message>
         <source>关卡</source>
-        <translation type="unfinished" />
+        <translation>Nivel</translation>
     </message>
     <message>
         <source>点击确定，重进进入闯关模式，不需要门票。点击取消，放弃闯关，之前支付的门票积分不予退还。</source>
-        <translation type="unfinished" />
+        <translation>Aceptar vuelve al desafío sin pagar de nuevo. Cancelar lo abandona; la entrada pagada no se devuelve.</translation>
     </message>
     <message>
         <source>按 %1 键即可退出Lumo模式</source>
-        <translation type="unfinished" />
+        <translation>Pulse %1 para salir del modo Lumo</translation>
     </message>
     <message>
         <source>窗口已置顶</source>
-        <translation type="unfinished" />
+        <translation>La ventana queda siempre visible</translation>
     </message>
     <message>
         <source>窗口已取消置顶</source>
-        <translation type="unfinished" />
+        <translation>La ventana ya no queda siempre visible</translation>
     </message>
     <message>
         <source>锁定状态不能取消窗口置顶</source>
-        <translation type="unfinished" />
+        <translation>Durante el bloqueo la ventana debe quedar visible</translation>
     </message>
     <message>
         <source>锁定状态不能退出程序</source>
-        <translation type="unfinished" />
+        <translation>No se puede salir durante el bloqueo</translation>
+    </message>
+    <message>
+        <source>有文档未能保存，程序没有退出。再次退出将丢失未保存的内容。</source>
+        <translation>No se pudo guardar un documento y el programa no se cerró. Si vuelve a salir, perderá el texto sin guardar.</translation>
     </message>
 </context>
 <context>
     <name>myRankingData</name>
     <message>
         <source>立入禁止</source>
-        <translation type="unfinished" />
+        <translation>Prohibido el paso</translation>
     </message>
     <message>
         <source>此房间为邀请制，需要房主邀请才能进入。</source>
-        <translation type="unfinished" />
+        <translation>Esta sala es solo con invitación; el dueño debe invitarle.</translation>
     </message>
     <message>
         <source>已离开房间</source>
-        <translation type="unfinished" />
+        <translation>Ha salido de la sala</translation>
     </message>
 </context>
 <context>
     <name>network</name>
     <message>
         <source>未配置服务器地址</source>
-        <translation type="unfinished" />
+        <translation>No hay dirección de servidor configurada</translation>
     </message>
     <message>
         <source>错误码:</source>
-        <translation type="unfinished" />
+        <translation>Código de error:</translation>
+    </message>
+    <message>
+        <source>无法保存缓存文件：</source>
+        <translation>No se puede guardar el archivo de caché: </translation>
     </message>
 </context>
 <context>
     <name>oss</name>
     <message>
         <source>This path is not authorized by the server</source>
-        <translation type="unfinished" />
+        <translation>El servidor no autoriza esta ruta</translation>
+    </message>
+    <message>
+        <source>云端的回答不是文件列表</source>
+        <translation>La respuesta de la nube no es una lista de archivos</translation>
+    </message>
+    <message>
+        <source>云端的回答不是存储服务的回答</source>
+        <translation>La respuesta no procede del servicio de almacenamiento</translation>
+    </message>
+    <message>
+        <source>云端文件列表不完整</source>
+        <translation>La lista de archivos de la nube está incompleta</translation>
     </message>
 </context>
 <context>

@@ -30,56 +30,56 @@ Copyright © les développeurs de Penlark.</translation>
     <name>AnalysisSyncWorker</name>
     <message>
         <source>获取云端列表出错</source>
-        <translation type="unfinished" />
+        <translation>Impossible d'obtenir la liste des fichiers du nuage</translation>
     </message>
     <message>
         <source>获取云端列表出错:</source>
-        <translation type="unfinished" />
+        <translation>Impossible d'obtenir la liste des fichiers du nuage :</translation>
     </message>
 </context>
 <context>
     <name>AutoChapterPage</name>
     <message>
         <source>自动章节</source>
-        <translation>Chapitres automatiques</translation>
+        <translation>Chapitres auto</translation>
     </message>
     <message>
         <source>%1 章</source>
-        <translation type="unfinished" />
+        <translation>%1 chapitres</translation>
     </message>
     <message>
         <source>(无标题)</source>
-        <translation type="unfinished" />
+        <translation>(sans titre)</translation>
     </message>
     <message>
         <source>没有章节</source>
-        <translation type="unfinished" />
+        <translation>Aucun chapitre</translation>
     </message>
 </context>
 <context>
     <name>BarGraph</name>
     <message>
         <source>柱状图</source>
-        <translation type="unfinished" />
+        <translation>Histogramme</translation>
     </message>
 </context>
 <context>
     <name>ClockInPage</name>
     <message>
         <source>打卡</source>
-        <translation type="unfinished" />
+        <translation>Pointage</translation>
     </message>
     <message>
         <source>现有积分</source>
-        <translation type="unfinished" />
+        <translation>Points</translation>
     </message>
     <message>
         <source>未登录</source>
-        <translation type="unfinished" />
+        <translation>Non connecté</translation>
     </message>
     <message>
         <source>每日登陆赠送10积分</source>
-        <translation type="unfinished" />
+        <translation>10 points par connexion quotidienne</translation>
     </message>
 </context>
 <context>
@@ -93,26 +93,26 @@ Copyright © les développeurs de Penlark.</translation>
     <name>CloudSheet</name>
     <message>
         <source>正在云同步</source>
-        <translation type="unfinished" />
+        <translation>Synchronisation avec le nuage</translation>
     </message>
     <message>
         <source>不同步，直接退出</source>
-        <translation type="unfinished" />
+        <translation>Quitter sans synchroniser</translation>
     </message>
 </context>
 <context>
     <name>ConflictPage</name>
     <message>
         <source>冲突选择</source>
-        <translation type="unfinished" />
+        <translation>Choix en cas de conflit</translation>
     </message>
     <message>
         <source>留下这个，删除另一个</source>
-        <translation type="unfinished" />
+        <translation>Garder celui-ci, supprimer l'autre</translation>
     </message>
     <message>
         <source>All Keep</source>
-        <translation type="unfinished" />
+        <translation>Tout garder</translation>
     </message>
 </context>
 <context>
@@ -123,35 +123,35 @@ Copyright © les développeurs de Penlark.</translation>
     </message>
     <message>
         <source>近期字数</source>
-        <translation type="unfinished" />
+        <translation>Mots récents</translation>
     </message>
     <message>
         <source>近期速度</source>
-        <translation type="unfinished" />
+        <translation>Vitesse récente</translation>
     </message>
     <message>
         <source>近期用时</source>
-        <translation type="unfinished" />
+        <translation>Temps récent</translation>
     </message>
     <message>
         <source>今日字数</source>
-        <translation type="unfinished" />
+        <translation>Mots du jour</translation>
     </message>
     <message>
         <source>字</source>
-        <translation type="unfinished" />
+        <translation>mots</translation>
     </message>
     <message>
         <source>今日速度</source>
-        <translation type="unfinished" />
+        <translation>Vitesse du jour</translation>
     </message>
     <message>
         <source>字/分钟</source>
-        <translation type="unfinished" />
+        <translation>mots/min</translation>
     </message>
     <message>
         <source>今日用时</source>
-        <translation type="unfinished" />
+        <translation>Temps du jour</translation>
     </message>
     <message>
         <source>分钟</source>
@@ -159,80 +159,87 @@ Copyright © les développeurs de Penlark.</translation>
     </message>
     <message>
         <source>剩余锁定时间(分钟):</source>
-        <translation type="unfinished" />
+        <translation>Temps de verrouillage restant (min) :</translation>
     </message>
     <message>
         <source>锁定时间没有启动</source>
-        <translation type="unfinished" />
+        <translation>Verrouillage par temps inactif</translation>
     </message>
     <message>
         <source>剩余锁定字数(有效字数): </source>
-        <translation type="unfinished" />
+        <translation>Mots restants du verrouillage (mots comptés) : </translation>
     </message>
     <message>
         <source>锁定字数没有启动</source>
-        <translation type="unfinished" />
+        <translation>Verrouillage par mots inactif</translation>
     </message>
 </context>
 <context>
     <name>CountLabel</name>
     <message>
         <source>字数: </source>
-        <translation type="unfinished" />
+        <translation>Mots : </translation>
     </message>
     <message>
         <source>统计中…</source>
-        <translation type="unfinished" />
+        <translation>Comptage…</translation>
     </message>
     <message>
         <source>本章: </source>
-        <translation type="unfinished" />
+        <translation>Chapitre : </translation>
     </message>
     <message>
         <source>光标前: </source>
-        <translation type="unfinished" />
+        <translation>Avant le curseur : </translation>
     </message>
     <message>
         <source>选中: </source>
-        <translation type="unfinished" />
+        <translation>Sélection : </translation>
     </message>
 </context>
 <context>
     <name>CreateRoomSheet</name>
     <message>
         <source>创建房间</source>
-        <translation type="unfinished" />
+        <translation>Créer un salon</translation>
     </message>
     <message>
         <source>确定</source>
-        <translation type="unfinished" />
+        <translation>OK</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished" />
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>房间名称</source>
-        <translation type="unfinished" />
+        <translation>Nom du salon</translation>
     </message>
     <message>
         <source>进入房间需要输入密码</source>
-        <translation type="unfinished" />
+        <translation>Mot de passe requis pour entrer</translation>
     </message>
     <message>
         <source>房间密码</source>
-        <translation type="unfinished" />
+        <translation>Mot de passe du salon</translation>
     </message>
     <message>
         <source>重新键入</source>
-        <translation type="unfinished" />
+        <translation>Saisir à nouveau</translation>
+    </message>
+</context>
+<context>
+    <name>DataTypeClass</name>
+    <message>
+        <source>文件已损坏且无法移开，未覆盖</source>
+        <translation>Le fichier est endommagé et ne peut pas être mis de côté ; il n'a pas été écrasé</translation>
     </message>
 </context>
 <context>
     <name>DocumentTabPage</name>
     <message>
         <source>Open a document</source>
-        <translation type="unfinished" />
+        <translation>Ouvrir un document</translation>
     </message>
     <message>
         <source>文件</source>
@@ -244,7 +251,7 @@ Copyright © les développeurs de Penlark.</translation>
     </message>
     <message>
         <source>New a document</source>
-        <translation type="unfinished" />
+        <translation>Nouveau document</translation>
     </message>
     <message>
         <source>新建</source>
@@ -256,31 +263,27 @@ Copyright © les développeurs de Penlark.</translation>
     </message>
     <message>
         <source> (已删除)</source>
-        <translation type="unfinished" />
+        <translation> (supprimé)</translation>
     </message>
     <message>
         <source> (外部文档)</source>
-        <translation type="unfinished" />
+        <translation> (document externe)</translation>
     </message>
     <message>
         <source>请稍等,等正在载入中的文件载入完成后再打开。</source>
-        <translation type="unfinished" />
+        <translation>Veuillez attendre la fin du chargement du fichier en cours, puis l'ouvrir à nouveau.</translation>
     </message>
     <message>
         <source>保存失败，文档没有关闭。</source>
-        <translation type="unfinished" />
+        <translation>Échec de l'enregistrement ; le document n'a pas été fermé.</translation>
     </message>
     <message>
         <source>Saved successfully</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>Save failed</source>
-        <translation type="unfinished" />
+        <translation>Enregistré</translation>
     </message>
     <message>
         <source>保存并关闭文档</source>
-        <translation type="unfinished" />
+        <translation>Enregistrer et fermer le document</translation>
     </message>
     <message>
         <source>关闭</source>
@@ -292,18 +295,18 @@ Copyright © les développeurs de Penlark.</translation>
     </message>
     <message>
         <source>导入文件</source>
-        <translation type="unfinished" />
+        <translation>Importer des fichiers</translation>
     </message>
     <message>
         <source>导入文件夹</source>
-        <translation type="unfinished" />
+        <translation>Importer un dossier</translation>
     </message>
 </context>
 <context>
     <name>DocxReader</name>
     <message>
         <source>Unable to open archive.</source>
-        <translation type="unfinished" />
+        <translation>Impossible d'ouvrir l'archive.</translation>
     </message>
 </context>
 <context>
@@ -314,7 +317,7 @@ Copyright © les développeurs de Penlark.</translation>
     </message>
     <message>
         <source>没有历史记录</source>
-        <translation type="unfinished" />
+        <translation>Aucun historique</translation>
     </message>
 </context>
 <context>
@@ -325,19 +328,19 @@ Copyright © les développeurs de Penlark.</translation>
     </message>
     <message>
         <source>新建文件夹</source>
-        <translation type="unfinished" />
+        <translation>Nouveau dossier</translation>
     </message>
     <message>
         <source>新建文件</source>
-        <translation type="unfinished" />
+        <translation>Nouveau fichier</translation>
     </message>
     <message>
         <source>删除</source>
-        <translation type="unfinished" />
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>排序</source>
-        <translation type="unfinished" />
+        <translation>Trier</translation>
     </message>
     <message>
         <source>云同步</source>
@@ -345,23 +348,23 @@ Copyright © les développeurs de Penlark.</translation>
     </message>
     <message>
         <source>历史记录</source>
-        <translation type="unfinished" />
+        <translation>Historique</translation>
     </message>
     <message>
         <source>还没有文档</source>
-        <translation type="unfinished" />
+        <translation>Aucun document pour l'instant</translation>
     </message>
     <message>
         <source>重命名</source>
-        <translation type="unfinished" />
+        <translation>Renommer</translation>
     </message>
     <message>
         <source>在文件夹中显示</source>
-        <translation type="unfinished" />
+        <translation>Afficher dans le dossier</translation>
     </message>
     <message>
         <source>合并并导出文档：</source>
-        <translation type="unfinished" />
+        <translation>Fusionner et exporter les documents :</translation>
     </message>
 </context>
 <context>
@@ -372,27 +375,27 @@ Copyright © les développeurs de Penlark.</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished" />
+        <translation>Rechercher</translation>
     </message>
     <message>
         <source>无结果</source>
-        <translation type="unfinished" />
+        <translation>Aucun résultat</translation>
     </message>
     <message>
         <source>正则表达式</source>
-        <translation type="unfinished" />
+        <translation>Expression régulière</translation>
     </message>
     <message>
         <source>区分大小写</source>
-        <translation type="unfinished" />
+        <translation>Respecter la casse</translation>
     </message>
     <message>
         <source>向上查找</source>
-        <translation type="unfinished" />
+        <translation>Précédent</translation>
     </message>
     <message>
         <source>向下查找</source>
-        <translation type="unfinished" />
+        <translation>Suivant</translation>
     </message>
     <message>
         <source>关闭</source>
@@ -400,94 +403,117 @@ Copyright © les développeurs de Penlark.</translation>
     </message>
     <message>
         <source>Replace</source>
-        <translation type="unfinished" />
+        <translation>Remplacer</translation>
     </message>
     <message>
         <source>全部</source>
-        <translation type="unfinished" />
+        <translation>Tout</translation>
     </message>
     <message>
         <source>全部替换</source>
-        <translation type="unfinished" />
+        <translation>Tout remplacer</translation>
     </message>
     <message>
         <source>确认全部替换？</source>
-        <translation type="unfinished" />
+        <translation>Remplacer toutes les occurrences ?</translation>
     </message>
 </context>
 <context>
     <name>FormatManager</name>
     <message>
         <source>OpenDocument Text</source>
-        <translation type="unfinished" />
+        <translation>Texte OpenDocument</translation>
     </message>
     <message>
         <source>OpenDocument Flat XML</source>
-        <translation type="unfinished" />
+        <translation>OpenDocument XML à plat</translation>
     </message>
     <message>
         <source>Office Open XML</source>
-        <translation type="unfinished" />
+        <translation>Office Open XML</translation>
     </message>
     <message>
         <source>Rich Text Format</source>
-        <translation type="unfinished" />
+        <translation>Texte enrichi (RTF)</translation>
     </message>
     <message>
         <source>Plain Text</source>
-        <translation type="unfinished" />
+        <translation>Texte brut</translation>
     </message>
     <message>
         <source>Markdown Text</source>
-        <translation type="unfinished" />
+        <translation>Texte Markdown</translation>
     </message>
     <message>
         <source>All Files</source>
-        <translation type="unfinished" />
+        <translation>Tous les fichiers</translation>
     </message>
     <message>
         <source>All Supported Files</source>
-        <translation type="unfinished" />
+        <translation>Tous les fichiers pris en charge</translation>
+    </message>
+</context>
+<context>
+    <name>FormatReader</name>
+    <message>
+        <source>文档过大：超过 %1 个字符，已停止读取。</source>
+        <translation>Le document est trop grand : plus de %1 caractères ; lecture arrêtée.</translation>
+    </message>
+    <message>
+        <source>文档段落过多：超过 %1 段，已停止读取。</source>
+        <translation>Le document contient trop de paragraphes : plus de %1 ; lecture arrêtée.</translation>
+    </message>
+    <message>
+        <source>文档元素过多：超过 %1 个，已停止读取。</source>
+        <translation>Le document contient trop d'éléments : plus de %1 ; lecture arrêtée.</translation>
+    </message>
+    <message>
+        <source>读取文档超时：超过 %1 秒，已停止读取。</source>
+        <translation>La lecture du document a pris trop de temps : plus de %1 secondes ; lecture arrêtée.</translation>
+    </message>
+    <message>
+        <source>文档嵌套过深：超过 %1 层，已停止读取。</source>
+        <translation>Le document est trop imbriqué : plus de %1 niveaux ; lecture arrêtée.</translation>
     </message>
 </context>
 <context>
     <name>FullTimerWidget</name>
     <message>
         <source>当前时间</source>
-        <translation type="unfinished" />
+        <translation>Heure actuelle</translation>
     </message>
 </context>
 <context>
     <name>FunctionBar</name>
     <message>
         <source>隐藏</source>
-        <translation type="unfinished" />
+        <translation>Masquer</translation>
     </message>
 </context>
 <context>
     <name>FunctionTitleBar</name>
     <message>
         <source>返回</source>
-        <translation type="unfinished" />
+        <translation>Retour</translation>
     </message>
     <message>
         <source>最小化</source>
-        <translation type="unfinished" />
+        <translation>Réduire</translation>
     </message>
 </context>
 <context>
     <name>GlobalMessage</name>
     <message>
         <source>新版已发布...</source>
-        <translation type="unfinished" />
+        <translation>Une nouvelle version est disponible…</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished" />
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Update Now</source>
-        <translation type="unfinished" />
+        <translation>Mettre à jour</translation>
     </message>
 </context>
 <context>
@@ -498,22 +524,22 @@ Copyright © les développeurs de Penlark.</translation>
     </message>
     <message>
         <source>快捷键</source>
-        <translation type="unfinished" />
+        <translation>Raccourcis</translation>
     </message>
 </context>
 <context>
     <name>HistoryPage</name>
     <message>
         <source>历史记录</source>
-        <translation type="unfinished" />
+        <translation>Historique</translation>
     </message>
     <message>
         <source>恢复</source>
-        <translation type="unfinished" />
+        <translation>Restaurer</translation>
     </message>
     <message>
         <source>没有历史记录</source>
-        <translation type="unfinished" />
+        <translation>Aucun historique</translation>
     </message>
 </context>
 <context>
@@ -524,11 +550,11 @@ Copyright © les développeurs de Penlark.</translation>
     </message>
     <message>
         <source>自动章节</source>
-        <translation>Chapitres automatiques</translation>
+        <translation>Chapitres auto</translation>
     </message>
     <message>
         <source>字数统计</source>
-        <translation type="unfinished" />
+        <translation>Comptage des mots</translation>
     </message>
     <message>
         <source>拼字</source>
@@ -536,7 +562,7 @@ Copyright © les développeurs de Penlark.</translation>
     </message>
     <message>
         <source>Challenge</source>
-        <translation type="unfinished" />
+        <translation>Défi</translation>
     </message>
     <message>
         <source>笔记</source>
@@ -544,56 +570,56 @@ Copyright © les développeurs de Penlark.</translation>
     </message>
     <message>
         <source>个人中心</source>
-        <translation type="unfinished" />
+        <translation>Mon compte</translation>
     </message>
     <message>
         <source>退出 Lumo 模式</source>
-        <translation type="unfinished" />
+        <translation>Quitter le mode Lumo</translation>
     </message>
     <message>
         <source>进入 Lumo 模式</source>
-        <translation type="unfinished" />
+        <translation>Passer en mode Lumo</translation>
     </message>
 </context>
 <context>
     <name>ImageButton</name>
     <message>
         <source>选择图片</source>
-        <translation type="unfinished" />
+        <translation>Choisir une image</translation>
     </message>
     <message>
         <source>图片</source>
-        <translation type="unfinished" />
+        <translation>Image</translation>
     </message>
     <message>
         <source>移除</source>
-        <translation type="unfinished" />
+        <translation>Retirer</translation>
     </message>
 </context>
 <context>
     <name>ImageCropSheet</name>
     <message>
         <source>剪裁</source>
-        <translation type="unfinished" />
+        <translation>Recadrer</translation>
     </message>
 </context>
 <context>
     <name>LazyEdit</name>
     <message>
         <source>未命名文件</source>
-        <translation type="unfinished" />
+        <translation>Sans titre</translation>
     </message>
     <message>
         <source>等待同步</source>
-        <translation type="unfinished" />
+        <translation>En attente de synchronisation</translation>
     </message>
     <message>
         <source>过滤期间文档已被修改，过滤结果未应用。</source>
-        <translation type="unfinished" />
+        <translation>Le document a changé pendant le filtrage ; le résultat n'a pas été appliqué.</translation>
     </message>
     <message>
         <source>标记</source>
-        <translation type="unfinished" />
+        <translation>Marquer</translation>
     </message>
     <message>
         <source>撤销</source>
@@ -617,7 +643,7 @@ Copyright © les développeurs de Penlark.</translation>
     </message>
     <message>
         <source>删除</source>
-        <translation type="unfinished" />
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>全选</source>
@@ -625,15 +651,15 @@ Copyright © les développeurs de Penlark.</translation>
     </message>
     <message>
         <source>选中当前章节</source>
-        <translation type="unfinished" />
+        <translation>Sélectionner le chapitre actuel</translation>
     </message>
     <message>
         <source>转到文档开始</source>
-        <translation type="unfinished" />
+        <translation>Aller au début du document</translation>
     </message>
     <message>
         <source>转到文档结尾</source>
-        <translation type="unfinished" />
+        <translation>Aller à la fin du document</translation>
     </message>
     <message>
         <source>一键排版</source>
@@ -653,73 +679,84 @@ Copyright © les développeurs de Penlark.</translation>
     </message>
     <message>
         <source>开始同步</source>
-        <translation type="unfinished" />
+        <translation>Lancer la synchronisation</translation>
     </message>
     <message>
         <source>正在同步</source>
-        <translation type="unfinished" />
+        <translation>Synchronisation…</translation>
     </message>
 </context>
 <context>
     <name>LazyTextDocument</name>
     <message>
         <source>未支持的打开方式</source>
-        <translation type="unfinished" />
+        <translation>Ce mode d'ouverture n'est pas pris en charge</translation>
     </message>
     <message>
         <source>无法打开文件: </source>
-        <translation type="unfinished" />
+        <translation>Impossible d'ouvrir le fichier : </translation>
     </message>
     <message>
         <source>Cannot save: </source>
-        <translation type="unfinished" />
+        <translation>Enregistrement impossible : </translation>
     </message>
     <message>
         <source>not a local file</source>
-        <translation type="unfinished" />
+        <translation>pas un fichier local</translation>
     </message>
     <message>
         <source>文件已被其他程序修改。未保存的修改仍在编辑器中，保存时会覆盖外部的修改。</source>
-        <translation type="unfinished" />
+        <translation>Le fichier a été modifié par un autre programme. Vos modifications non enregistrées sont toujours dans l'éditeur ; l'enregistrement écrasera les changements de l'autre programme.</translation>
     </message>
     <message>
         <source>文件已被其他程序修改并重新载入，未保存的修改已存入历史记录。</source>
-        <translation type="unfinished" />
+        <translation>Le fichier a été modifié par un autre programme et rechargé ; vos modifications non enregistrées ont été gardées dans l'historique.</translation>
     </message>
     <message>
         <source>已经是章节标题了</source>
-        <translation type="unfinished" />
+        <translation>C'est déjà un titre de chapitre</translation>
     </message>
     <message>
         <source>第%1章</source>
-        <translation type="unfinished" />
+        <translation>Chapitre %1</translation>
     </message>
     <message>
         <source>排版期间文档已被修改，排版结果未应用。</source>
-        <translation type="unfinished" />
+        <translation>Le document a changé pendant la mise en page ; le résultat n'a pas été appliqué.</translation>
     </message>
     <message>
         <source>从头开始查找</source>
-        <translation type="unfinished" />
+        <translation>Recherche depuis le début</translation>
     </message>
     <message>
         <source>从结尾开始查找</source>
-        <translation type="unfinished" />
+        <translation>Recherche depuis la fin</translation>
     </message>
     <message>
         <source>未找到</source>
-        <translation type="unfinished" />
+        <translation>Introuvable</translation>
+    </message>
+    <message>
+        <source>无法保存历史记录：</source>
+        <translation>Impossible d'enregistrer l'historique : </translation>
+    </message>
+</context>
+<context>
+    <name>LibraryPath</name>
+    <message>
+        <source>无法新建文件：</source>
+        <translation>Impossible de créer le fichier : </translation>
     </message>
 </context>
 <context>
     <name>Locker</name>
     <message>
         <source>已锁定</source>
-        <translation type="unfinished" />
+        <translation>Verrouillé</translation>
     </message>
     <message>
         <source>已解锁</source>
-        <translation type="unfinished" />
+        <translation>Déverrouillé</translation>
     </message>
 </context>
 <context>
@@ -727,123 +764,126 @@ Copyright © les développeurs de Penlark.</translation>
     <message>
         <source>当前处于锁定状态
 </source>
-        <translation type="unfinished" />
+        <translation>Verrouillage en cours
+</translation>
     </message>
     <message>
         <source>剩余锁定字数(有效字数): </source>
-        <translation type="unfinished" />
+        <translation>Mots restants du verrouillage (mots comptés) : </translation>
     </message>
     <message>
         <source>剩余锁定时间(秒):</source>
-        <translation type="unfinished" />
+        <translation>Temps de verrouillage restant (s) :</translation>
     </message>
     <message>
         <source>距离刷新锁定数据剩余时间(秒):</source>
-        <translation type="unfinished" />
+        <translation>Prochaine mise à jour du verrouillage dans (s) :</translation>
     </message>
 </context>
 <context>
     <name>LoginPage</name>
     <message>
         <source>登录</source>
-        <translation type="unfinished" />
+        <translation>Connexion</translation>
     </message>
     <message>
         <source>注册</source>
-        <translation type="unfinished" />
+        <translation>Inscription</translation>
     </message>
     <message>
         <source>用户名或邮箱不能为空</source>
-        <translation type="unfinished" />
+        <translation>Nom d'utilisateur ou e-mail requis</translation>
     </message>
     <message>
         <source>密码不能为空</source>
-        <translation type="unfinished" />
+        <translation>Mot de passe requis</translation>
     </message>
     <message>
         <source>用户名不能为空</source>
-        <translation type="unfinished" />
+        <translation>Nom d'utilisateur requis</translation>
     </message>
     <message>
         <source>邮箱不能为空</source>
-        <translation type="unfinished" />
+        <translation>E-mail requis</translation>
     </message>
     <message>
         <source>确认密码不能为空</source>
-        <translation type="unfinished" />
+        <translation>Veuillez répéter le mot de passe</translation>
     </message>
     <message>
         <source>两次输入的密码不一致</source>
-        <translation type="unfinished" />
+        <translation>Les mots de passe ne correspondent pas</translation>
     </message>
     <message>
         <source>验证码不能为空</source>
-        <translation type="unfinished" />
+        <translation>Code de vérification requis</translation>
     </message>
     <message>
         <source>注册成功，您可以登陆了</source>
-        <translation type="unfinished" />
+        <translation>Inscription réussie. Vous pouvez vous connecter.</translation>
     </message>
     <message>
         <source>用户名或邮箱</source>
-        <translation type="unfinished" />
+        <translation>Nom d'utilisateur ou e-mail</translation>
     </message>
     <message>
         <source>密码</source>
-        <translation type="unfinished" />
+        <translation>Mot de passe</translation>
     </message>
     <message>
         <source>自动登录</source>
-        <translation type="unfinished" />
+        <translation>Connexion automatique</translation>
     </message>
     <message>
         <source>找回密码</source>
-        <translation type="unfinished" />
+        <translation>Mot de passe oublié</translation>
     </message>
     <message>
         <source>用户名</source>
-        <translation type="unfinished" />
+        <translation>Nom d'utilisateur</translation>
     </message>
     <message>
         <source>电子邮箱</source>
-        <translation type="unfinished" />
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>再次输入</source>
-        <translation type="unfinished" />
+        <translation>Répéter le mot de passe</translation>
     </message>
     <message>
         <source>刷新</source>
-        <translation type="unfinished" />
+        <translation>Actualiser</translation>
     </message>
     <message>
         <source>验证码</source>
-        <translation type="unfinished" />
+        <translation>Code de vérification</translation>
     </message>
     <message>
         <source>创建新账户</source>
-        <translation type="unfinished" />
+        <translation>Créer un compte</translation>
     </message>
     <message>
         <source>未配置服务器地址，无法登录或注册。</source>
-        <translation type="unfinished" />
+        <translation>Aucune adresse de serveur configurée : connexion et inscription indisponibles.</translation>
     </message>
 </context>
 <context>
     <name>LoginPasswordWidget</name>
     <message>
         <source>启动密码错误</source>
-        <translation type="unfinished" />
+        <translation>Mot de passe de démarrage incorrect</translation>
     </message>
     <message>
         <source>注意启动密码不是您用户账号的密码。
 而是您在软件偏好设置中设置的启动密码。
 此功能可以在本软件的偏好设置中取消。</source>
-        <translation type="unfinished" />
+        <translation>Remarque : le mot de passe de démarrage n'est pas celui de votre compte.
+C'est celui défini dans les préférences du programme.
+Vous pouvez le désactiver dans les préférences.</translation>
     </message>
     <message>
         <source>请输入启动密码</source>
-        <translation type="unfinished" />
+        <translation>Saisissez le mot de passe de démarrage</translation>
     </message>
     <message>
         <source>启动密码</source>
@@ -851,40 +891,48 @@ Copyright © les développeurs de Penlark.</translation>
     </message>
     <message>
         <source>进入</source>
-        <translation type="unfinished" />
+        <translation>Entrer</translation>
     </message>
 </context>
 <context>
     <name>LumoCounter</name>
     <message>
         <source>Counting chapters, please try again later</source>
-        <translation type="unfinished" />
+        <translation>Comptage des chapitres en cours, réessayez plus tard</translation>
     </message>
 </context>
 <context>
     <name>LumoFileSystemModel</name>
     <message>
         <source>名称不能为空</source>
-        <translation type="unfinished" />
+        <translation>Le nom ne peut pas être vide</translation>
     </message>
     <message>
         <source>名称不能包含“/”、“\”或“..”</source>
-        <translation type="unfinished" />
+        <translation>Le nom ne peut contenir ni « / », ni « \ », ni « .. »</translation>
     </message>
     <message>
         <source>名称太长</source>
-        <translation type="unfinished" />
+        <translation>Le nom est trop long</translation>
     </message>
     <message>
         <source>指定名称的文件已存在</source>
-        <translation type="unfinished" />
+        <translation>Un fichier portant ce nom existe déjà</translation>
+    </message>
+    <message>
+        <source>名称不能以“.”开头</source>
+        <translation>Le nom ne peut pas commencer par « . »</translation>
+    </message>
+    <message>
+        <source>“%1”是程序自用的名称</source>
+        <translation>« %1 » est un nom réservé au programme</translation>
     </message>
 </context>
 <context>
     <name>LumoTheme</name>
     <message>
         <source>跟随主题</source>
-        <translation>Suivre le thème</translation>
+        <translation>Suivre le système</translation>
     </message>
     <message>
         <source>默认白</source>
@@ -896,7 +944,7 @@ Copyright © les développeurs de Penlark.</translation>
     </message>
     <message>
         <source>淑女粉</source>
-        <translation>Rose tendre</translation>
+        <translation>Rose poudré</translation>
     </message>
     <message>
         <source>清爽绿</source>
@@ -908,18 +956,29 @@ Copyright © les développeurs de Penlark.</translation>
     </message>
     <message>
         <source>电纸书</source>
-        <translation type="unfinished" />
+        <translation>Liseuse</translation>
+    </message>
+</context>
+<context>
+    <name>MarkModel</name>
+    <message>
+        <source>无法保存标记：</source>
+        <translation>Impossible d'enregistrer les marques : </translation>
+    </message>
+    <message>
+        <source>文件无法读取，未覆盖</source>
+        <translation>Le fichier ne peut pas être lu ; il n'a pas été écrasé</translation>
     </message>
 </context>
 <context>
     <name>MarkTextWidget</name>
     <message>
         <source>标记</source>
-        <translation type="unfinished" />
+        <translation>Marquer</translation>
     </message>
     <message>
         <source>删除此标记</source>
-        <translation type="unfinished" />
+        <translation>Supprimer cette marque</translation>
     </message>
     <message>
         <source>笔记</source>
@@ -929,7 +988,9 @@ Copyright © les développeurs de Penlark.</translation>
         <source>标记内容
 (可为空,最多200字)
 一般用作注释。</source>
-        <translation type="unfinished" />
+        <translation>Texte de la marque
+(facultatif, 200 caractères au plus)
+Sert en général de note.</translation>
     </message>
     <message>
         <source>例如：
@@ -937,50 +998,54 @@ Copyright © les développeurs de Penlark.</translation>
 镇上书铺的掌柜，
 寡言，爱下棋。
 ...</source>
-        <translation type="unfinished" />
+        <translation>Par exemple :
+Lin Yuan, homme, 27 ans,
+libraire du bourg,
+taciturne, aime les échecs.
+...</translation>
     </message>
     <message>
         <source>颜色</source>
-        <translation type="unfinished" />
+        <translation>Couleur</translation>
     </message>
     <message>
         <source>确定</source>
-        <translation type="unfinished" />
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>MePage</name>
     <message>
         <source>个人中心</source>
-        <translation type="unfinished" />
+        <translation>Mon compte</translation>
     </message>
     <message>
         <source>您的新头像更新成功</source>
-        <translation type="unfinished" />
+        <translation>Votre nouvel avatar a été enregistré</translation>
     </message>
     <message>
         <source>登录</source>
-        <translation type="unfinished" />
+        <translation>Connexion</translation>
     </message>
     <message>
         <source>现有积分</source>
-        <translation type="unfinished" />
+        <translation>Points</translation>
     </message>
     <message>
         <source>头像设置</source>
-        <translation type="unfinished" />
+        <translation>Avatar</translation>
     </message>
     <message>
         <source>设置用户信息</source>
-        <translation type="unfinished" />
+        <translation>Modifier le profil</translation>
     </message>
     <message>
         <source>修改密码</source>
-        <translation type="unfinished" />
+        <translation>Changer le mot de passe</translation>
     </message>
     <message>
         <source>退出登录</source>
-        <translation type="unfinished" />
+        <translation>Déconnexion</translation>
     </message>
 </context>
 <context>
@@ -991,11 +1056,11 @@ Copyright © les développeurs de Penlark.</translation>
     </message>
     <message>
         <source>自动章节</source>
-        <translation>Chapitres automatiques</translation>
+        <translation>Chapitres auto</translation>
     </message>
     <message>
         <source>字数统计</source>
-        <translation type="unfinished" />
+        <translation>Comptage des mots</translation>
     </message>
     <message>
         <source>拼字</source>
@@ -1003,7 +1068,7 @@ Copyright © les développeurs de Penlark.</translation>
     </message>
     <message>
         <source>Challenge</source>
-        <translation type="unfinished" />
+        <translation>Défi</translation>
     </message>
     <message>
         <source>笔记</source>
@@ -1011,26 +1076,33 @@ Copyright © les développeurs de Penlark.</translation>
     </message>
     <message>
         <source>个人中心</source>
-        <translation type="unfinished" />
+        <translation>Mon compte</translation>
     </message>
     <message>
         <source>退出 Lumo 模式</source>
-        <translation type="unfinished" />
+        <translation>Quitter le mode Lumo</translation>
     </message>
     <message>
         <source>进入 Lumo 模式</source>
-        <translation type="unfinished" />
+        <translation>Passer en mode Lumo</translation>
     </message>
     <message>
         <source>Manage</source>
-        <translation type="unfinished" />
+        <translation>Gérer</translation>
     </message>
 </context>
 <context>
     <name>NavigationItem</name>
     <message>
         <source>返回</source>
-        <translation type="unfinished" />
+        <translation>Retour</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkReply</name>
+    <message>
+        <source>网络请求超时</source>
+        <translation>La requête réseau a expiré</translation>
     </message>
 </context>
 <context>
@@ -1041,19 +1113,19 @@ Copyright © les développeurs de Penlark.</translation>
     </message>
     <message>
         <source>创建新笔记</source>
-        <translation type="unfinished" />
+        <translation>Nouvelle note</translation>
     </message>
     <message>
         <source>删除笔记</source>
-        <translation type="unfinished" />
+        <translation>Supprimer la note</translation>
     </message>
     <message>
         <source>打开最近笔记</source>
-        <translation type="unfinished" />
+        <translation>Ouvrir une note récente</translation>
     </message>
     <message>
         <source>Clear Menu</source>
-        <translation type="unfinished" />
+        <translation>Effacer la liste</translation>
     </message>
 </context>
 <context>
@@ -1067,41 +1139,41 @@ Copyright © les développeurs de Penlark.</translation>
     <name>OdtReader</name>
     <message>
         <source>Unable to open archive.</source>
-        <translation type="unfinished" />
+        <translation>Impossible d'ouvrir l'archive.</translation>
     </message>
 </context>
 <context>
     <name>PasswordWindow</name>
     <message>
         <source>修改密码</source>
-        <translation type="unfinished" />
+        <translation>Changer le mot de passe</translation>
     </message>
     <message>
         <source>密码修改成功</source>
-        <translation type="unfinished" />
+        <translation>Mot de passe modifié</translation>
     </message>
     <message>
         <source>旧密码</source>
-        <translation type="unfinished" />
+        <translation>Ancien mot de passe</translation>
     </message>
     <message>
         <source>新密码</source>
-        <translation type="unfinished" />
+        <translation>Nouveau mot de passe</translation>
     </message>
     <message>
         <source>再次输入</source>
-        <translation type="unfinished" />
+        <translation>Répéter le mot de passe</translation>
     </message>
 </context>
 <context>
     <name>PcMain</name>
     <message>
         <source>自动章节</source>
-        <translation>Chapitres automatiques</translation>
+        <translation>Chapitres auto</translation>
     </message>
     <message>
         <source>字数统计</source>
-        <translation type="unfinished" />
+        <translation>Comptage des mots</translation>
     </message>
     <message>
         <source>拼字</source>
@@ -1109,83 +1181,83 @@ Copyright © les développeurs de Penlark.</translation>
     </message>
     <message>
         <source>Challenge</source>
-        <translation type="unfinished" />
+        <translation>Défi</translation>
     </message>
 </context>
 <context>
     <name>PhoneHomeTabBar</name>
     <message>
         <source>Files</source>
-        <translation type="unfinished" />
+        <translation>Fichiers</translation>
     </message>
     <message>
         <source>Word Count</source>
-        <translation type="unfinished" />
+        <translation>Mots</translation>
     </message>
     <message>
         <source>Ranking</source>
-        <translation type="unfinished" />
+        <translation>Classement</translation>
     </message>
     <message>
         <source>Me</source>
-        <translation type="unfinished" />
+        <translation>Moi</translation>
     </message>
 </context>
 <context>
     <name>Points</name>
     <message>
         <source>积分</source>
-        <translation type="unfinished" />
+        <translation>Points</translation>
     </message>
     <message>
         <source>读者感谢你的创作!</source>
-        <translation type="unfinished" />
+        <translation>Vos lecteurs vous remercient d'écrire !</translation>
     </message>
     <message>
         <source>开始就成功了一半,加油!</source>
-        <translation type="unfinished" />
+        <translation>Bien commencé, c'est à moitié fait. Courage !</translation>
     </message>
     <message>
         <source>超神!!!</source>
-        <translation type="unfinished" />
+        <translation>Légendaire !!!</translation>
     </message>
     <message>
         <source>您今天已经创作了一万字以上！</source>
-        <translation type="unfinished" />
+        <translation>Vous avez écrit plus de 10 000 mots aujourd'hui !</translation>
     </message>
 </context>
 <context>
     <name>PointsAwardRow</name>
     <message>
         <source>获取</source>
-        <translation type="unfinished" />
+        <translation>Obtenir</translation>
     </message>
     <message>
         <source>已获取</source>
-        <translation type="unfinished" />
+        <translation>Obtenu</translation>
     </message>
 </context>
 <context>
     <name>PointsWindow</name>
     <message>
         <source>积分</source>
-        <translation type="unfinished" />
+        <translation>Points</translation>
     </message>
     <message>
         <source>现有积分</source>
-        <translation type="unfinished" />
+        <translation>Points</translation>
     </message>
     <message>
         <source>未登录</source>
-        <translation type="unfinished" />
+        <translation>Non connecté</translation>
     </message>
     <message>
         <source>首次登陆赠送100积分</source>
-        <translation type="unfinished" />
+        <translation>100 points pour la première connexion</translation>
     </message>
     <message>
         <source>每日登陆赠送10积分</source>
-        <translation type="unfinished" />
+        <translation>10 points par connexion quotidienne</translation>
     </message>
 </context>
 <context>
@@ -1260,7 +1332,7 @@ Copyright © les développeurs de Penlark.</translation>
     </message>
     <message>
         <source>默认字体颜色跟随主题。在这里设置的颜色只用于当前主题；主题跟随系统时，只用于系统当前的亮色或暗色主题。</source>
-        <translation type="unfinished" />
+        <translation>La couleur du texte par défaut suit le thème. Une couleur choisie ici ne vaut que pour le thème actuel ; si le thème suit le système, seulement pour son thème clair ou sombre actuel.</translation>
     </message>
     <message>
         <source>编辑框模式</source>
@@ -1356,7 +1428,7 @@ Copyright © les développeurs de Penlark.</translation>
     </message>
     <message>
         <source>自动章节</source>
-        <translation>Chapitres automatiques</translation>
+        <translation>Chapitres auto</translation>
     </message>
     <message>
         <source>设置自动章节识别关键词</source>
@@ -1370,7 +1442,9 @@ Copyright © les développeurs de Penlark.</translation>
         <source>今日统计以结果为准：今日字数是每个打开过的文档的字数变化之和，粘贴或删除文字会让它偏多或偏少；其他统计仍只计算输入的字数。
 对话体统计：每行冒号前面的文字不计入字数。
 预估稿费为 0 时不显示预估稿费。</source>
-        <translation type="unfinished" />
+        <translation>Les statistiques du jour suivent le résultat : les mots du jour sont la somme des changements de chaque document ouvert, un collage ou une suppression peut donc les gonfler ou les réduire ; les autres statistiques ne comptent que les mots tapés.
+Comptage des dialogues : le texte avant les deux-points de chaque ligne n'est pas compté.
+Avec une rémunération estimée de 0, l'estimation n'est pas affichée.</translation>
     </message>
     <message>
         <source>今日统计以结果为准</source>
@@ -1481,11 +1555,14 @@ Copyright © les développeurs de Penlark.</translation>
 开启后，统计结果会偏少。
 如果您创作的并非对话体文章，或者您并不确定什么是对话体，强烈建议不要开启此选项！
 确定开启吗？</source>
-        <translation type="unfinished" />
+        <translation>Le comptage des dialogues ne convient qu'aux textes dialogués : le texte avant chaque deux-points n'est pas compté.
+Activé, les totaux seront plus bas.
+Si votre texte n'est pas dialogué, ou en cas de doute, laissez cette option désactivée !
+L'activer ?</translation>
     </message>
     <message>
         <source>取消“颜色与正文相同”后，标题颜色才会生效。相对倍数是标题字号相对正文字号的倍数。</source>
-        <translation type="unfinished" />
+        <translation>La couleur du titre ne s'applique que si « Même couleur que le texte » est décoché. La taille relative est la taille du titre en multiple de celle du texte.</translation>
     </message>
     <message>
         <source>颜色与正文相同</source>
@@ -1509,7 +1586,7 @@ Copyright © les développeurs de Penlark.</translation>
     </message>
     <message>
         <source>“*”代表任意文字，每行一个关键词，每个关键词最多一个“*”，且不能在开头或结尾。关键词越多，软件越慢。</source>
-        <translation type="unfinished" />
+        <translation>« * » remplace n'importe quel texte. Un mot-clé par ligne, au plus un « * » par mot-clé, jamais au début ni à la fin. Plus il y a de mots-clés, plus le programme est lent.</translation>
     </message>
     <message>
         <source>设置登录密码</source>
@@ -1556,52 +1633,52 @@ Copyright © les développeurs de Penlark.</translation>
     <name>ProfileWindow</name>
     <message>
         <source>设置用户信息</source>
-        <translation type="unfinished" />
+        <translation>Modifier le profil</translation>
     </message>
     <message>
         <source>请输入新的昵称或邮箱</source>
-        <translation type="unfinished" />
+        <translation>Saisissez un nouveau pseudo ou e-mail</translation>
     </message>
     <message>
         <source>修改昵称或邮箱成功！</source>
-        <translation type="unfinished" />
+        <translation>Pseudo ou e-mail modifié !</translation>
     </message>
     <message>
         <source>电子邮箱</source>
-        <translation type="unfinished" />
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>昵称</source>
-        <translation type="unfinished" />
+        <translation>Pseudo</translation>
     </message>
 </context>
 <context>
     <name>QIActionSheet</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished" />
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>QIAlertView</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished" />
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished" />
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>QIImagePicker</name>
     <message>
         <source>Import Image</source>
-        <translation type="unfinished" />
+        <translation>Importer une image</translation>
     </message>
     <message>
         <source>Failed to save the image</source>
-        <translation type="unfinished" />
+        <translation>Impossible d'enregistrer l'image</translation>
     </message>
 </context>
 <context>
@@ -1800,7 +1877,7 @@ Copyright © les développeurs de Penlark.</translation>
     </message>
     <message>
         <source>跟随主题</source>
-        <translation>Suivre le thème</translation>
+        <translation>Suivre le système</translation>
     </message>
     <message>
         <source>默认白</source>
@@ -1812,7 +1889,7 @@ Copyright © les développeurs de Penlark.</translation>
     </message>
     <message>
         <source>淑女粉</source>
-        <translation>Rose tendre</translation>
+        <translation>Rose poudré</translation>
     </message>
     <message>
         <source>清爽绿</source>
@@ -2083,34 +2160,50 @@ Copyright © les développeurs de Penlark.</translation>
     <name>QQuickFolderListModel</name>
     <message>
         <source>重命名失败，请检查是否有重名或者文件夹是否有写权限</source>
-        <translation type="unfinished" />
+        <translation>Échec du renommage. Vérifiez que le nom n'est pas déjà pris et que le dossier est accessible en écriture.</translation>
     </message>
 </context>
 <context>
     <name>RankingHallModel</name>
     <message>
         <source>请先登录</source>
-        <translation type="unfinished" />
+        <translation>Veuillez d'abord vous connecter</translation>
     </message>
     <message>
         <source>请输入房间名</source>
-        <translation type="unfinished" />
+        <translation>Saisissez un nom de salon</translation>
     </message>
     <message>
         <source>请输入房间密码</source>
-        <translation type="unfinished" />
+        <translation>Saisissez le mot de passe du salon</translation>
     </message>
     <message>
         <source>房间名已存在</source>
-        <translation type="unfinished" />
+        <translation>Ce nom de salon existe déjà</translation>
     </message>
     <message>
         <source>创建成功</source>
-        <translation type="unfinished" />
+        <translation>Créé</translation>
     </message>
     <message>
         <source>创建失败</source>
-        <translation type="unfinished" />
+        <translation>Échec de la création</translation>
+    </message>
+    <message>
+        <source>房间名不能包含“/”</source>
+        <translation>Le nom du salon ne peut pas contenir « / »</translation>
+    </message>
+    <message>
+        <source>房间名不能包含控制字符</source>
+        <translation>Le nom du salon ne peut pas contenir de caractères de contrôle</translation>
+    </message>
+    <message>
+        <source>房间名不能是“.”或“..”</source>
+        <translation>Le nom du salon ne peut pas être « . » ni « .. »</translation>
+    </message>
+    <message>
+        <source>房间名不能超过 %1 个字符</source>
+        <translation>Le nom du salon ne peut pas dépasser %1 caractères</translation>
     </message>
 </context>
 <context>
@@ -2121,47 +2214,47 @@ Copyright © les développeurs de Penlark.</translation>
     </message>
     <message>
         <source>请先登录</source>
-        <translation type="unfinished" />
+        <translation>Veuillez d'abord vous connecter</translation>
     </message>
     <message>
         <source>拼字大厅</source>
-        <translation type="unfinished" />
+        <translation>Salons d'écriture</translation>
     </message>
     <message>
         <source>菜单</source>
-        <translation type="unfinished" />
+        <translation>Menu</translation>
     </message>
     <message>
         <source>创建房间</source>
-        <translation type="unfinished" />
+        <translation>Créer un salon</translation>
     </message>
     <message>
         <source>刷新大厅</source>
-        <translation type="unfinished" />
+        <translation>Actualiser les salons</translation>
     </message>
     <message>
         <source>未配置服务器地址，拼字房间不可用。</source>
-        <translation type="unfinished" />
+        <translation>Aucune adresse de serveur configurée : salons d'écriture indisponibles.</translation>
     </message>
     <message>
         <source>已离开 %1 房间</source>
-        <translation type="unfinished" />
+        <translation>Salon %1 quitté</translation>
     </message>
     <message>
         <source>已进入 %1 房间</source>
-        <translation type="unfinished" />
+        <translation>Entrée dans le salon %1</translation>
     </message>
     <message>
         <source>房间</source>
-        <translation type="unfinished" />
+        <translation>Salon</translation>
     </message>
     <message>
         <source>离开房间</source>
-        <translation type="unfinished" />
+        <translation>Quitter le salon</translation>
     </message>
     <message>
         <source>昵称</source>
-        <translation type="unfinished" />
+        <translation>Pseudo</translation>
     </message>
     <message>
         <source>字数</source>
@@ -2176,56 +2269,56 @@ Copyright © les développeurs de Penlark.</translation>
     <name>RoomPasswordSheet</name>
     <message>
         <source>请输入房间密码</source>
-        <translation type="unfinished" />
+        <translation>Saisissez le mot de passe du salon</translation>
     </message>
     <message>
         <source>请输入密码</source>
-        <translation type="unfinished" />
+        <translation>Saisissez un mot de passe</translation>
     </message>
     <message>
         <source>密码错误</source>
-        <translation type="unfinished" />
+        <translation>Mot de passe incorrect</translation>
     </message>
     <message>
         <source>确定</source>
-        <translation type="unfinished" />
+        <translation>OK</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished" />
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>房间</source>
-        <translation type="unfinished" />
+        <translation>Salon</translation>
     </message>
     <message>
         <source>需要输入房主指定的密码方可进入。</source>
-        <translation type="unfinished" />
+        <translation>Pour entrer, saisissez le mot de passe défini par le propriétaire du salon.</translation>
     </message>
     <message>
         <source>在此输入房间密码</source>
-        <translation type="unfinished" />
+        <translation>Saisissez ici le mot de passe du salon</translation>
     </message>
 </context>
 <context>
     <name>RtfReader</name>
     <message>
         <source>Not a supported RTF file.</source>
-        <translation type="unfinished" />
+        <translation>Fichier RTF non pris en charge.</translation>
     </message>
 </context>
 <context>
     <name>RtfTokenizer</name>
     <message>
         <source>Unexpectedly reached end of file.</source>
-        <translation type="unfinished" />
+        <translation>Fin de fichier inattendue.</translation>
     </message>
 </context>
 <context>
     <name>SettingButton</name>
     <message>
         <source>设置</source>
-        <translation type="unfinished" />
+        <translation>Réglages</translation>
     </message>
     <message>
         <source>关于</source>
@@ -2241,7 +2334,7 @@ Copyright © les développeurs de Penlark.</translation>
     </message>
     <message>
         <source>工具</source>
-        <translation type="unfinished" />
+        <translation>Outils</translation>
     </message>
     <message>
         <source>过滤敏感词</source>
@@ -2257,7 +2350,7 @@ Copyright © les développeurs de Penlark.</translation>
     </message>
     <message>
         <source>在光标处添加章节名</source>
-        <translation type="unfinished" />
+        <translation>Insérer un titre de chapitre au curseur</translation>
     </message>
     <message>
         <source>一键排版</source>
@@ -2265,7 +2358,7 @@ Copyright © les développeurs de Penlark.</translation>
     </message>
     <message>
         <source>历史记录</source>
-        <translation type="unfinished" />
+        <translation>Historique</translation>
     </message>
     <message>
         <source>偏好设置</source>
@@ -2273,44 +2366,51 @@ Copyright © les développeurs de Penlark.</translation>
     </message>
 </context>
 <context>
+    <name>SettingsFile</name>
+    <message>
+        <source>无法保存设置：</source>
+        <translation>Impossible d'enregistrer les réglages : </translation>
+    </message>
+</context>
+<context>
     <name>SheetWindow</name>
     <message>
         <source>确定</source>
-        <translation type="unfinished" />
+        <translation>OK</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished" />
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>ShortcutBox</name>
     <message>
         <source>请按下快捷键</source>
-        <translation type="unfinished" />
+        <translation>Appuyez sur un raccourci</translation>
     </message>
 </context>
 <context>
     <name>ShutdownWindow</name>
     <message>
         <source>保存所有文档后关闭计算机。</source>
-        <translation type="unfinished" />
+        <translation>Enregistrer tous les documents, puis éteindre l'ordinateur.</translation>
     </message>
     <message>
         <source>保存所有文档后重新启动计算机。</source>
-        <translation type="unfinished" />
+        <translation>Enregistrer tous les documents, puis redémarrer l'ordinateur.</translation>
     </message>
     <message>
         <source>关机</source>
-        <translation type="unfinished" />
+        <translation>Éteindre</translation>
     </message>
     <message>
         <source>希望计算机做什么？</source>
-        <translation type="unfinished" />
+        <translation>Que doit faire l'ordinateur ?</translation>
     </message>
     <message>
         <source>重启</source>
-        <translation type="unfinished" />
+        <translation>Redémarrer</translation>
     </message>
 </context>
 <context>
@@ -2328,122 +2428,114 @@ Copyright © les développeurs de Penlark.</translation>
     </message>
     <message>
         <source>开始过滤</source>
-        <translation type="unfinished" />
+        <translation>Filtrer</translation>
     </message>
     <message>
         <source>文档是空的，不用过滤</source>
-        <translation type="unfinished" />
+        <translation>Le document est vide : rien à filtrer</translation>
     </message>
     <message>
         <source>文档未保存，请保存文档后再过滤</source>
-        <translation type="unfinished" />
+        <translation>Le document n'est pas enregistré. Enregistrez-le avant de filtrer</translation>
     </message>
     <message>
         <source>自定义敏感词</source>
-        <translation type="unfinished" />
+        <translation>Mots personnels</translation>
     </message>
     <message>
         <source>每行一个词</source>
-        <translation type="unfinished" />
+        <translation>Un mot par ligne</translation>
     </message>
     <message>
         <source>程序内置两套敏感词库：轻度过滤使用第一套，重度过滤同时使用两套。三个级别都会加上左侧框中的自定义敏感词，每行一个，可以直接粘贴，保存时会去掉重复的词。选项在开始过滤或关闭本窗口时保存。过滤前的文本可以从文档的历史记录中找回。</source>
-        <translation type="unfinished" />
+        <translation>Le programme contient deux listes de mots sensibles : le filtrage léger utilise la première, le filtrage strict les deux. Les trois niveaux ajoutent les mots personnels de la zone de gauche, un par ligne ; vous pouvez les coller, et les doublons sont retirés à l'enregistrement. Les options sont enregistrées au lancement du filtrage ou à la fermeture de cette fenêtre. Le texte d'avant le filtrage se retrouve dans l'historique du document.</translation>
     </message>
     <message>
         <source>标记方式</source>
-        <translation type="unfinished" />
+        <translation>Marquage</translation>
     </message>
     <message>
         <source>编辑文档时自动标红</source>
-        <translation type="unfinished" />
+        <translation>Marquer en rouge pendant l'édition</translation>
     </message>
     <message>
         <source>仅手动过滤时标红</source>
-        <translation type="unfinished" />
+        <translation>Marquer en rouge seulement au filtrage</translation>
     </message>
     <message>
         <source>级别</source>
-        <translation type="unfinished" />
+        <translation>Niveau</translation>
     </message>
     <message>
         <source>轻度过滤</source>
-        <translation type="unfinished" />
+        <translation>Léger</translation>
     </message>
     <message>
         <source>重度过滤</source>
-        <translation type="unfinished" />
+        <translation>Strict</translation>
     </message>
     <message>
         <source>仅自定义</source>
-        <translation type="unfinished" />
+        <translation>Personnels</translation>
     </message>
     <message>
         <source>过滤方式</source>
-        <translation type="unfinished" />
+        <translation>Méthode</translation>
     </message>
     <message>
         <source>仅标红</source>
-        <translation type="unfinished" />
+        <translation>Rouge seul</translation>
     </message>
     <message>
         <source>分割线</source>
-        <translation type="unfinished" />
+        <translation>Tirets</translation>
     </message>
     <message>
         <source>星号</source>
-        <translation type="unfinished" />
+        <translation>Astérisques</translation>
     </message>
     <message>
         <source>拼音</source>
-        <translation type="unfinished" />
+        <translation>Pinyin</translation>
     </message>
     <message>
         <source>喵星语</source>
-        <translation type="unfinished" />
+        <translation>Miaou</translation>
     </message>
     <message>
         <source>汪星语</source>
-        <translation type="unfinished" />
+        <translation>Ouaf</translation>
     </message>
 </context>
 <context>
     <name>TargetPage</name>
     <message>
         <source>写作目标</source>
-        <translation type="unfinished" />
+        <translation>Objectif d'écriture</translation>
     </message>
     <message>
         <source>锁定字数不能小于当前锁定字数</source>
-        <translation type="unfinished" />
+        <translation>Le verrouillage par mots ne peut pas être inférieur à l'actuel</translation>
     </message>
     <message>
         <source>锁定时间不能小于当前锁定时间</source>
-        <translation type="unfinished" />
+        <translation>Le verrouillage par temps ne peut pas être plus court que l'actuel</translation>
     </message>
     <message>
         <source>请输入锁定时间或者字数</source>
-        <translation type="unfinished" />
+        <translation>Saisissez une durée ou un nombre de mots</translation>
     </message>
     <message>
         <source>锁定字数(字)</source>
-        <translation type="unfinished" />
+        <translation>Verrouillage (mots)</translation>
     </message>
     <message>
         <source>锁定时间(分钟)</source>
-        <translation type="unfinished" />
+        <translation>Verrouillage (minutes)</translation>
     </message>
     <message>
         <source>锁定之后，您将不能退出软件，必须正式完成自己设定的值，等待不会对锁定时间起效，同理乱打大量复制粘贴也不会对锁定字数起效。锁定的时间和字数每20秒统计一次。</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>取消</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>确定</source>
-        <translation type="unfinished" />
+        <translation>Une fois verrouillé, vous ne pourrez quitter le programme qu'après avoir vraiment atteint les valeurs fixées. Attendre ne compte pas pour le temps, et taper au hasard ou copier-coller en masse ne compte pas pour les mots. Le temps et les mots sont comptés toutes les 20 secondes.</translation>
     </message>
 </context>
 <context>
@@ -2457,49 +2549,45 @@ Copyright © les développeurs de Penlark.</translation>
     <name>ThroughGame</name>
     <message>
         <source>积分</source>
-        <translation type="unfinished" />
+        <translation>Points</translation>
     </message>
     <message>
         <source>恭喜，闯关成功！！！撒花！！！</source>
-        <translation type="unfinished" />
+        <translation>Bravo, défi réussi !!!</translation>
     </message>
     <message>
         <source>成功，自动转入下一关。</source>
-        <translation type="unfinished" />
+        <translation>Réussi ! Passage au niveau suivant.</translation>
     </message>
     <message>
         <source>挑战失败!</source>
-        <translation type="unfinished" />
+        <translation>Défi échoué !</translation>
     </message>
 </context>
 <context>
     <name>ThroughLabel</name>
     <message>
         <source>剩余字数</source>
-        <translation type="unfinished" />
+        <translation>Mots restants</translation>
     </message>
     <message>
         <source>剩余时间:</source>
-        <translation type="unfinished" />
+        <translation>Temps restant :</translation>
     </message>
 </context>
 <context>
     <name>ThroughPage</name>
     <message>
         <source>Challenge</source>
-        <translation type="unfinished" />
+        <translation>Défi</translation>
     </message>
     <message>
         <source>您的剩余积分不够支付本次闯关门票，快去领一些积分吧!</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>确定花费</source>
-        <translation type="unfinished" />
+        <translation>Vous n'avez pas assez de points pour le droit d'entrée de ce défi. Allez en gagner quelques-uns !</translation>
     </message>
     <message>
         <source>如果中途退出，扣除的积分不返还。</source>
-        <translation type="unfinished" />
+        <translation>Si vous abandonnez en cours de route, les points ne sont pas remboursés.</translation>
     </message>
     <message>
         <source>提示</source>
@@ -2507,83 +2595,79 @@ Copyright © les développeurs de Penlark.</translation>
     </message>
     <message>
         <source>现有积分</source>
-        <translation type="unfinished" />
+        <translation>Points</translation>
     </message>
     <message>
         <source>未登录</source>
-        <translation type="unfinished" />
+        <translation>Non connecté</translation>
     </message>
     <message>
         <source>闯关信息载入失败,请稍后再试</source>
-        <translation type="unfinished" />
+        <translation>Impossible de charger le défi, réessayez plus tard</translation>
     </message>
     <message>
         <source>正在刷新...</source>
-        <translation type="unfinished" />
+        <translation>Actualisation…</translation>
     </message>
     <message>
         <source>刷新</source>
-        <translation type="unfinished" />
+        <translation>Actualiser</translation>
     </message>
     <message>
         <source>门票</source>
-        <translation type="unfinished" />
+        <translation>Entrée</translation>
     </message>
     <message>
         <source>通关奖励</source>
-        <translation type="unfinished" />
+        <translation>Récompense</translation>
     </message>
     <message>
         <source>通关条件</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>需要在最多</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>小时内完成9关，共</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>字的挑战</source>
-        <translation type="unfinished" />
+        <translation>Condition</translation>
     </message>
     <message>
         <source>放弃</source>
-        <translation type="unfinished" />
+        <translation>Abandonner</translation>
     </message>
     <message>
         <source>返回</source>
-        <translation type="unfinished" />
+        <translation>Retour</translation>
     </message>
     <message>
         <source>完成</source>
-        <translation type="unfinished" />
+        <translation>Terminé</translation>
     </message>
     <message>
         <source>进行中</source>
-        <translation type="unfinished" />
+        <translation>En cours</translation>
     </message>
     <message>
         <source>失败</source>
-        <translation type="unfinished" />
+        <translation>Échoué</translation>
     </message>
     <message>
         <source>目标</source>
-        <translation type="unfinished" />
+        <translation>Objectif</translation>
     </message>
     <message>
         <source>奖励积分</source>
-        <translation type="unfinished" />
+        <translation>Points de récompense</translation>
     </message>
     <message>
         <source>剩余字数</source>
-        <translation type="unfinished" />
+        <translation>Mots restants</translation>
     </message>
     <message>
         <source>剩余时间</source>
-        <translation type="unfinished" />
+        <translation>Temps restant</translation>
+    </message>
+    <message>
+        <source>确定花费%1积分，进入该闯关模式吗？</source>
+        <translation>Dépenser %1 points pour entrer dans ce mode de défi ?</translation>
+    </message>
+    <message>
+        <source>需要在最多%1小时内完成9关，共%2字的挑战</source>
+        <translation>Réussir 9 niveaux, %2 mots en tout, en %1 heures au plus</translation>
     </message>
 </context>
 <context>
@@ -2594,68 +2678,114 @@ Copyright © les développeurs de Penlark.</translation>
     </message>
 </context>
 <context>
+    <name>TransferCheck</name>
+    <message>
+        <source>收到的内容长度不对</source>
+        <translation>Le contenu reçu n'a pas la bonne longueur</translation>
+    </message>
+    <message>
+        <source>无法校验收到的内容</source>
+        <translation>Impossible de vérifier le contenu reçu</translation>
+    </message>
+    <message>
+        <source>收到的内容与校验值不符</source>
+        <translation>Le contenu reçu ne correspond pas à sa somme de contrôle</translation>
+    </message>
+    <message>
+        <source>云端没有确认收到的内容</source>
+        <translation>Le cloud n'a pas confirmé la réception</translation>
+    </message>
+    <message>
+        <source>云端收到的内容与发送的不符</source>
+        <translation>Le cloud a reçu autre chose que ce qui a été envoyé</translation>
+    </message>
+</context>
+<context>
     <name>TxtReader</name>
     <message>
         <source>Unable to read the file.</source>
-        <translation type="unfinished" />
+        <translation>Impossible de lire le fichier.</translation>
     </message>
 </context>
 <context>
     <name>UserDatas</name>
     <message>
         <source>积分获取失败</source>
-        <translation type="unfinished" />
+        <translation>Impossible d'obtenir les points</translation>
     </message>
     <message>
         <source>错误码</source>
-        <translation type="unfinished" />
+        <translation>Code d'erreur</translation>
+    </message>
+</context>
+<context>
+    <name>UserFile</name>
+    <message>
+        <source>没有文件名</source>
+        <translation>Aucun nom de fichier</translation>
+    </message>
+    <message>
+        <source>同名的文件夹已存在</source>
+        <translation>Un dossier portant ce nom existe déjà</translation>
+    </message>
+    <message>
+        <source>文件已存在</source>
+        <translation>Le fichier existe déjà</translation>
+    </message>
+    <message>
+        <source>无法创建文件夹</source>
+        <translation>Impossible de créer le dossier</translation>
+    </message>
+    <message>
+        <source>写入磁盘的文件不完整</source>
+        <translation>Le fichier écrit sur le disque est incomplet</translation>
     </message>
 </context>
 <context>
     <name>UserInfo</name>
     <message>
         <source>请输入用户名</source>
-        <translation type="unfinished" />
+        <translation>Saisissez un nom d'utilisateur</translation>
     </message>
     <message>
         <source>请输入密码</source>
-        <translation type="unfinished" />
+        <translation>Saisissez un mot de passe</translation>
     </message>
     <message>
         <source>服务端暂时关闭了注册通道</source>
-        <translation type="unfinished" />
+        <translation>Les inscriptions sont momentanément fermées sur le serveur</translation>
     </message>
     <message>
         <source>出错</source>
-        <translation type="unfinished" />
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>验证码不正确</source>
-        <translation type="unfinished" />
+        <translation>Code de vérification incorrect</translation>
     </message>
     <message>
         <source>密码不匹配</source>
-        <translation type="unfinished" />
+        <translation>Les mots de passe ne correspondent pas</translation>
     </message>
     <message>
         <source>用户名已被占用</source>
-        <translation type="unfinished" />
+        <translation>Ce nom d'utilisateur est déjà pris</translation>
     </message>
     <message>
         <source>邮箱地址已被使用</source>
-        <translation type="unfinished" />
+        <translation>Cette adresse e-mail est déjà utilisée</translation>
     </message>
     <message>
         <source>此用户名是被保留的</source>
-        <translation type="unfinished" />
+        <translation>Ce nom d'utilisateur est réservé</translation>
     </message>
     <message>
         <source>用户名格式不正确</source>
-        <translation type="unfinished" />
+        <translation>Nom d'utilisateur non valide</translation>
     </message>
     <message>
         <source>等待验证邮箱</source>
-        <translation type="unfinished" />
+        <translation>En attente de vérification de l'e-mail</translation>
     </message>
     <message>
         <source>用户名或密码错误</source>
@@ -2663,54 +2793,54 @@ Copyright © les développeurs de Penlark.</translation>
     </message>
     <message>
         <source>Your profile has been updated successfully.</source>
-        <translation type="unfinished" />
+        <translation>Votre profil a été mis à jour.</translation>
     </message>
     <message>
         <source>Your avatar setting has been updated successfully.</source>
-        <translation type="unfinished" />
+        <translation>Votre avatar a été mis à jour.</translation>
     </message>
     <message>
         <source>Email address is not a valid email address.</source>
-        <translation type="unfinished" />
+        <translation>L'adresse e-mail n'est pas valide.</translation>
     </message>
     <message>
         <source>网络访问被禁用。</source>
-        <translation type="unfinished" />
+        <translation>L'accès réseau est désactivé.</translation>
     </message>
     <message>
         <source>上传的文件不是一张图片</source>
-        <translation type="unfinished" />
+        <translation>Le fichier envoyé n'est pas une image</translation>
     </message>
     <message>
         <source>正在登录...</source>
-        <translation type="unfinished" />
+        <translation>Connexion…</translation>
     </message>
     <message>
         <source>登录成功</source>
-        <translation type="unfinished" />
+        <translation>Connecté</translation>
     </message>
     <message>
         <source>未知错误</source>
-        <translation type="unfinished" />
+        <translation>Erreur inconnue</translation>
     </message>
     <message>
         <source>Please login first!</source>
-        <translation type="unfinished" />
+        <translation>Veuillez d'abord vous connecter !</translation>
     </message>
     <message>
         <source>超时</source>
-        <translation type="unfinished" />
+        <translation>Délai dépassé</translation>
     </message>
     <message>
         <source>上传超时</source>
-        <translation type="unfinished" />
+        <translation>Délai d'envoi dépassé</translation>
     </message>
 </context>
 <context>
     <name>WindowsMenuBar</name>
     <message>
         <source>强制退出</source>
-        <translation type="unfinished" />
+        <translation>Forcer à quitter</translation>
     </message>
     <message>
         <source>文件</source>
@@ -2726,11 +2856,11 @@ Copyright © les développeurs de Penlark.</translation>
     </message>
     <message>
         <source>Open Recent</source>
-        <translation type="unfinished" />
+        <translation>Ouverts récemment</translation>
     </message>
     <message>
         <source>Clear Menu</source>
-        <translation type="unfinished" />
+        <translation>Effacer la liste</translation>
     </message>
     <message>
         <source>保存</source>
@@ -2742,15 +2872,15 @@ Copyright © les développeurs de Penlark.</translation>
     </message>
     <message>
         <source>导入</source>
-        <translation type="unfinished" />
+        <translation>Importer</translation>
     </message>
     <message>
         <source>导入文件夹</source>
-        <translation type="unfinished" />
+        <translation>Importer un dossier</translation>
     </message>
     <message>
         <source>导入文件</source>
-        <translation type="unfinished" />
+        <translation>Importer des fichiers</translation>
     </message>
     <message>
         <source>关闭</source>
@@ -2758,11 +2888,11 @@ Copyright © les développeurs de Penlark.</translation>
     </message>
     <message>
         <source>退出程序</source>
-        <translation type="unfinished" />
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>编辑</source>
-        <translation type="unfinished" />
+        <translation>Édition</translation>
     </message>
     <message>
         <source>撤销</source>
@@ -2798,27 +2928,27 @@ Copyright © les développeurs de Penlark.</translation>
     </message>
     <message>
         <source>显示</source>
-        <translation type="unfinished" />
+        <translation>Affichage</translation>
     </message>
     <message>
         <source>显示 文件</source>
-        <translation type="unfinished" />
+        <translation>Afficher les fichiers</translation>
     </message>
     <message>
         <source>显示 自动章节</source>
-        <translation type="unfinished" />
+        <translation>Afficher les chapitres</translation>
     </message>
     <message>
         <source>显示 字数统计</source>
-        <translation type="unfinished" />
+        <translation>Afficher le comptage</translation>
     </message>
     <message>
         <source>显示 拼字</source>
-        <translation type="unfinished" />
+        <translation>Afficher les salons</translation>
     </message>
     <message>
         <source>Challenge</source>
-        <translation type="unfinished" />
+        <translation>Défi</translation>
     </message>
     <message>
         <source>笔记</source>
@@ -2826,7 +2956,7 @@ Copyright © les développeurs de Penlark.</translation>
     </message>
     <message>
         <source>显示 我</source>
-        <translation type="unfinished" />
+        <translation>Afficher mon compte</translation>
     </message>
     <message>
         <source>窗口置顶</source>
@@ -2834,23 +2964,23 @@ Copyright © les développeurs de Penlark.</translation>
     </message>
     <message>
         <source>退出 极简 模式</source>
-        <translation type="unfinished" />
+        <translation>Quitter le mode minimal</translation>
     </message>
     <message>
         <source>进入 极简 模式</source>
-        <translation type="unfinished" />
+        <translation>Passer en mode minimal</translation>
     </message>
     <message>
         <source>退出 Lumo 模式</source>
-        <translation type="unfinished" />
+        <translation>Quitter le mode Lumo</translation>
     </message>
     <message>
         <source>进入 Lumo 模式</source>
-        <translation type="unfinished" />
+        <translation>Passer en mode Lumo</translation>
     </message>
     <message>
         <source>工具</source>
-        <translation type="unfinished" />
+        <translation>Outils</translation>
     </message>
     <message>
         <source>统计卡片</source>
@@ -2874,7 +3004,7 @@ Copyright © les développeurs de Penlark.</translation>
     </message>
     <message>
         <source>历史记录</source>
-        <translation type="unfinished" />
+        <translation>Historique</translation>
     </message>
     <message>
         <source>云同步</source>
@@ -2937,15 +3067,15 @@ Copyright © les développeurs de Penlark.</translation>
     <name>WindowsTitleBar</name>
     <message>
         <source>最小化</source>
-        <translation type="unfinished" />
+        <translation>Réduire</translation>
     </message>
     <message>
         <source>还原</source>
-        <translation type="unfinished" />
+        <translation>Restaurer</translation>
     </message>
     <message>
         <source>最大化</source>
-        <translation type="unfinished" />
+        <translation>Agrandir</translation>
     </message>
     <message>
         <source>关闭</source>
@@ -2956,15 +3086,15 @@ Copyright © les développeurs de Penlark.</translation>
     <name>WordCountPage</name>
     <message>
         <source>字数统计</source>
-        <translation type="unfinished" />
+        <translation>Comptage des mots</translation>
     </message>
     <message>
         <source>字</source>
-        <translation type="unfinished" />
+        <translation>mots</translation>
     </message>
     <message>
         <source>字/分钟</source>
-        <translation type="unfinished" />
+        <translation>mots/min</translation>
     </message>
     <message>
         <source>分钟</source>
@@ -2972,11 +3102,11 @@ Copyright © les développeurs de Penlark.</translation>
     </message>
     <message>
         <source>元</source>
-        <translation type="unfinished" />
+        <translation>yuans</translation>
     </message>
     <message>
         <source>字数统计功能菜单</source>
-        <translation type="unfinished" />
+        <translation>Menu du comptage</translation>
     </message>
     <message>
         <source>统计卡片</source>
@@ -2984,131 +3114,131 @@ Copyright © les développeurs de Penlark.</translation>
     </message>
     <message>
         <source>字体大小</source>
-        <translation type="unfinished" />
+        <translation>Taille du texte</translation>
     </message>
     <message>
         <source>同步字数</source>
-        <translation type="unfinished" />
+        <translation>Synchroniser les comptes</translation>
     </message>
     <message>
         <source>请先登录</source>
-        <translation type="unfinished" />
+        <translation>Veuillez d'abord vous connecter</translation>
     </message>
     <message>
         <source>文档统计</source>
-        <translation type="unfinished" />
+        <translation>Document</translation>
     </message>
     <message>
         <source>总字数</source>
-        <translation type="unfinished" />
+        <translation>Caractères</translation>
     </message>
     <message>
         <source>总字数(无空格)</source>
-        <translation type="unfinished" />
+        <translation>Caractères sans espaces</translation>
     </message>
     <message>
         <source>数字</source>
-        <translation type="unfinished" />
+        <translation>Chiffres</translation>
     </message>
     <message>
         <source>空格数</source>
-        <translation type="unfinished" />
+        <translation>Espaces</translation>
     </message>
     <message>
         <source>汉字数</source>
-        <translation type="unfinished" />
+        <translation>Sinogrammes</translation>
     </message>
     <message>
         <source>单词数</source>
-        <translation type="unfinished" />
+        <translation>Mots</translation>
     </message>
     <message>
         <source>段落数</source>
-        <translation type="unfinished" />
+        <translation>Paragraphes</translation>
     </message>
     <message>
         <source>今时今日</source>
-        <translation type="unfinished" />
+        <translation>Aujourd'hui</translation>
     </message>
     <message>
         <source>今日字数</source>
-        <translation type="unfinished" />
+        <translation>Mots du jour</translation>
     </message>
     <message>
         <source>今日速度</source>
-        <translation type="unfinished" />
+        <translation>Vitesse du jour</translation>
     </message>
     <message>
         <source>今日用时</source>
-        <translation type="unfinished" />
+        <translation>Temps du jour</translation>
     </message>
     <message>
         <source>今日稿费</source>
-        <translation type="unfinished" />
+        <translation>Rémunération du jour</translation>
     </message>
     <message>
         <source>本周统计</source>
-        <translation type="unfinished" />
+        <translation>Cette semaine</translation>
     </message>
     <message>
         <source>本周字数</source>
-        <translation type="unfinished" />
+        <translation>Mots de la semaine</translation>
     </message>
     <message>
         <source>本周速度</source>
-        <translation type="unfinished" />
+        <translation>Vitesse de la semaine</translation>
     </message>
     <message>
         <source>本周用时</source>
-        <translation type="unfinished" />
+        <translation>Temps de la semaine</translation>
     </message>
     <message>
         <source>本周稿费</source>
-        <translation type="unfinished" />
+        <translation>Rémunération de la semaine</translation>
     </message>
     <message>
         <source>月度统计</source>
-        <translation type="unfinished" />
+        <translation>Ce mois-ci</translation>
     </message>
     <message>
         <source>本月字数</source>
-        <translation type="unfinished" />
+        <translation>Mots du mois</translation>
     </message>
     <message>
         <source>本月速度</source>
-        <translation type="unfinished" />
+        <translation>Vitesse du mois</translation>
     </message>
     <message>
         <source>本月用时</source>
-        <translation type="unfinished" />
+        <translation>Temps du mois</translation>
     </message>
     <message>
         <source>本月稿费</source>
-        <translation type="unfinished" />
+        <translation>Rémunération du mois</translation>
     </message>
     <message>
         <source>年度统计</source>
-        <translation type="unfinished" />
+        <translation>Cette année</translation>
     </message>
     <message>
         <source>今年字数</source>
-        <translation type="unfinished" />
+        <translation>Mots de l'année</translation>
     </message>
     <message>
         <source>今年速度</source>
-        <translation type="unfinished" />
+        <translation>Vitesse de l'année</translation>
     </message>
     <message>
         <source>今年用时</source>
-        <translation type="unfinished" />
+        <translation>Temps de l'année</translation>
     </message>
     <message>
         <source>年度稿费</source>
-        <translation type="unfinished" />
+        <translation>Rémunération de l'année</translation>
     </message>
     <message>
         <source>设置字体大小</source>
-        <translation type="unfinished" />
+        <translation>Régler la taille du texte</translation>
     </message>
     <message>
         <source>字号</source>
@@ -3116,18 +3246,25 @@ Copyright © les développeurs de Penlark.</translation>
     </message>
 </context>
 <context>
+    <name>bot</name>
+    <message>
+        <source>无法保存缓存文件：</source>
+        <translation>Impossible d'enregistrer le fichier de cache : </translation>
+    </message>
+</context>
+<context>
     <name>cloudDisk</name>
     <message>
         <source>没有登陆</source>
-        <translation type="unfinished" />
+        <translation>Non connecté</translation>
     </message>
     <message>
         <source>设置中取消了云同步功能</source>
-        <translation type="unfinished" />
+        <translation>La synchronisation est désactivée dans les réglages</translation>
     </message>
     <message>
         <source>另一个云同步线程正在运行</source>
-        <translation type="unfinished" />
+        <translation>Une autre synchronisation est déjà en cours</translation>
     </message>
     <message>
         <source>云同步</source>
@@ -3135,325 +3272,426 @@ Copyright © les développeurs de Penlark.</translation>
     </message>
     <message>
         <source>云同步开始</source>
-        <translation type="unfinished" />
+        <translation>Synchronisation lancée</translation>
     </message>
     <message>
         <source>有冲突文件待处理</source>
-        <translation type="unfinished" />
+        <translation>Des fichiers en conflit attendent votre choix</translation>
     </message>
     <message>
         <source>同步完成</source>
-        <translation type="unfinished" />
+        <translation>Synchronisation terminée</translation>
     </message>
     <message>
         <source>云同步:有冲突文件待处理</source>
-        <translation type="unfinished" />
+        <translation>Synchronisation : des fichiers en conflit attendent votre choix</translation>
     </message>
     <message>
         <source>Not logged in:</source>
-        <translation type="unfinished" />
+        <translation>Non connecté :</translation>
     </message>
     <message>
         <source>正在上传文件</source>
-        <translation type="unfinished" />
+        <translation>Envoi des fichiers</translation>
     </message>
     <message>
         <source>文件上传结束</source>
-        <translation type="unfinished" />
+        <translation>Envoi terminé</translation>
     </message>
     <message>
         <source>正在下载文件</source>
-        <translation type="unfinished" />
+        <translation>Téléchargement des fichiers</translation>
     </message>
     <message>
         <source>文件下载结束</source>
-        <translation type="unfinished" />
+        <translation>Téléchargement terminé</translation>
     </message>
     <message>
         <source>正在下载冲突文件</source>
-        <translation type="unfinished" />
+        <translation>Téléchargement des fichiers en conflit</translation>
     </message>
     <message>
         <source>下载冲突文件结束</source>
-        <translation type="unfinished" />
+        <translation>Fichiers en conflit téléchargés</translation>
     </message>
     <message>
         <source>删除元数据失败</source>
-        <translation type="unfinished" />
+        <translation>Impossible de supprimer les métadonnées</translation>
     </message>
     <message>
         <source>删除远程文件失败</source>
-        <translation type="unfinished" />
+        <translation>Impossible de supprimer le fichier distant</translation>
     </message>
     <message>
         <source>删除远程文件失败:</source>
-        <translation type="unfinished" />
+        <translation>Impossible de supprimer le fichier distant :</translation>
     </message>
     <message>
         <source>上传失败</source>
-        <translation type="unfinished" />
+        <translation>Échec de l'envoi</translation>
     </message>
     <message>
         <source>上传失败:</source>
-        <translation type="unfinished" />
+        <translation>Échec de l'envoi :</translation>
     </message>
     <message>
         <source>更新元数据失败</source>
-        <translation type="unfinished" />
+        <translation>Impossible de mettre à jour les métadonnées</translation>
     </message>
     <message>
         <source>更新元数据失败:</source>
-        <translation type="unfinished" />
+        <translation>Impossible de mettre à jour les métadonnées :</translation>
     </message>
     <message>
         <source>下载失败</source>
-        <translation type="unfinished" />
+        <translation>Échec du téléchargement</translation>
     </message>
     <message>
         <source>下载失败:</source>
-        <translation type="unfinished" />
+        <translation>Échec du téléchargement :</translation>
     </message>
     <message>
         <source>删除文件不存在</source>
-        <translation type="unfinished" />
+        <translation>Le fichier à supprimer n'existe pas</translation>
     </message>
     <message>
         <source>删除文件不存在::</source>
-        <translation type="unfinished" />
+        <translation>Le fichier à supprimer n'existe pas ::</translation>
     </message>
     <message>
         <source>删除文件失败</source>
-        <translation type="unfinished" />
+        <translation>Impossible de supprimer le fichier</translation>
     </message>
     <message>
         <source>删除文件失败:</source>
-        <translation type="unfinished" />
+        <translation>Impossible de supprimer le fichier :</translation>
     </message>
     <message>
         <source>写文件失败</source>
-        <translation type="unfinished" />
+        <translation>Impossible d'écrire le fichier</translation>
     </message>
     <message>
         <source>写文件失败:</source>
-        <translation type="unfinished" />
+        <translation>Impossible d'écrire le fichier :</translation>
     </message>
     <message>
         <source>写元数据失败</source>
-        <translation type="unfinished" />
+        <translation>Impossible d'écrire les métadonnées</translation>
     </message>
     <message>
         <source>写元数据失败:</source>
-        <translation type="unfinished" />
+        <translation>Impossible d'écrire les métadonnées :</translation>
     </message>
     <message>
         <source>写入文件失败:</source>
-        <translation type="unfinished" />
+        <translation>Impossible d'écrire le fichier :</translation>
     </message>
     <message>
         <source>冲突</source>
-        <translation type="unfinished" />
+        <translation>conflit</translation>
+    </message>
+    <message>
+        <source>已退出登录，同步已停止</source>
+        <translation>Déconnecté ; la synchronisation s'est arrêtée</translation>
+    </message>
+    <message>
+        <source>云同步已关闭，同步已停止</source>
+        <translation>Synchronisation cloud désactivée ; la synchronisation s'est arrêtée</translation>
+    </message>
+    <message>
+        <source>程序退出，同步已停止</source>
+        <translation>Le programme se ferme ; la synchronisation s'est arrêtée</translation>
+    </message>
+    <message>
+        <source>账号已切换，同步已停止</source>
+        <translation>Le compte a changé ; la synchronisation s'est arrêtée</translation>
+    </message>
+    <message>
+        <source>文档目录已更换，同步已停止</source>
+        <translation>Le dossier des documents a changé ; la synchronisation s'est arrêtée</translation>
+    </message>
+    <message>
+        <source>网络连接失败</source>
+        <translation>La connexion réseau a échoué</translation>
+    </message>
+    <message>
+        <source>同步中断</source>
+        <translation>Synchronisation interrompue</translation>
+    </message>
+    <message>
+        <source>同步中断:</source>
+        <translation>Synchronisation interrompue :</translation>
+    </message>
+    <message>
+        <source>文件在同步时被修改</source>
+        <translation>Le fichier a été modifié pendant la synchronisation</translation>
+    </message>
+    <message>
+        <source>文件在同步时被修改:</source>
+        <translation>Le fichier a été modifié pendant la synchronisation :</translation>
     </message>
 </context>
 <context>
     <name>data</name>
     <message>
         <source>字数统计保存失败</source>
-        <translation type="unfinished" />
+        <translation>Impossible d'enregistrer les statistiques</translation>
     </message>
     <message>
         <source>please login first</source>
-        <translation type="unfinished" />
+        <translation>Veuillez d'abord vous connecter</translation>
     </message>
     <message>
         <source>同步本周字数成功(无变更)</source>
-        <translation type="unfinished" />
+        <translation>Mots de la semaine synchronisés (aucun changement)</translation>
     </message>
     <message>
         <source>同步本月字数成功(无变更)</source>
-        <translation type="unfinished" />
+        <translation>Mots du mois synchronisés (aucun changement)</translation>
     </message>
     <message>
         <source>同步今年字数成功(无变更)</source>
-        <translation type="unfinished" />
+        <translation>Mots de l'année synchronisés (aucun changement)</translation>
     </message>
     <message>
         <source>同步今日字数成功(无变更)</source>
-        <translation type="unfinished" />
+        <translation>Mots du jour synchronisés (aucun changement)</translation>
     </message>
     <message>
         <source>同步今日字数失败</source>
-        <translation type="unfinished" />
+        <translation>Impossible de synchroniser les mots du jour</translation>
     </message>
     <message>
         <source>同步今日字数成功(已上传)</source>
-        <translation type="unfinished" />
+        <translation>Mots du jour synchronisés (envoyés)</translation>
+    </message>
+</context>
+<context>
+    <name>fileordermaplist</name>
+    <message>
+        <source>无法保存书籍顺序：</source>
+        <translation>Impossible d'enregistrer l'ordre des livres : </translation>
     </message>
 </context>
 <context>
     <name>files</name>
     <message>
         <source>第%1章</source>
-        <translation type="unfinished" />
+        <translation>Chapitre %1</translation>
     </message>
     <message>
         <source>NewBook</source>
-        <translation type="unfinished" />
+        <translation>NouveauLivre</translation>
     </message>
     <message>
         <source>Tips</source>
-        <translation type="unfinished" />
+        <translation>Info</translation>
     </message>
     <message>
         <source>没有选中的文件</source>
-        <translation type="unfinished" />
+        <translation>Aucun fichier sélectionné</translation>
     </message>
     <message>
         <source>只能删除文档文件夹中的文件：%1</source>
-        <translation type="unfinished" />
+        <translation>Seuls les fichiers du dossier des documents peuvent être supprimés : %1</translation>
     </message>
     <message>
         <source>caution</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>Do you confirm deletion? Deleted files will not be recovered.</source>
-        <translation type="unfinished" />
+        <translation>Attention</translation>
     </message>
     <message>
         <source>无法保存历史记录，文件未删除：%1</source>
-        <translation type="unfinished" />
+        <translation>Impossible d'enregistrer l'historique, fichier non supprimé : %1</translation>
     </message>
     <message>
         <source>删除失败：%1</source>
-        <translation type="unfinished" />
+        <translation>Échec de la suppression : %1</translation>
     </message>
     <message>
         <source>无法保存历史记录，文件夹未删除：%1</source>
-        <translation type="unfinished" />
+        <translation>Impossible d'enregistrer l'historique, dossier non supprimé : %1</translation>
     </message>
     <message>
         <source>无法重命名</source>
-        <translation type="unfinished" />
+        <translation>Renommage impossible</translation>
     </message>
     <message>
         <source>无法重命名，指定名称的文件已存在</source>
-        <translation type="unfinished" />
+        <translation>Renommage impossible : un fichier porte déjà ce nom</translation>
     </message>
     <message>
         <source>无法重命名，指定名称的文件夹已存在</source>
-        <translation type="unfinished" />
+        <translation>Renommage impossible : un dossier porte déjà ce nom</translation>
     </message>
     <message>
         <source>新笔记 %1</source>
-        <translation type="unfinished" />
+        <translation>Nouvelle note %1</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished" />
+        <translation>Notes</translation>
     </message>
     <message>
         <source>是否要删除:
 </source>
-        <translation type="unfinished" />
+        <translation>Supprimer :
+</translation>
     </message>
     <message>
         <source> ？
 删除后不能恢复。</source>
-        <translation type="unfinished" />
+        <translation> ?
+Cette action est irréversible.</translation>
     </message>
     <message>
         <source>无法读取历史记录：%1</source>
-        <translation type="unfinished" />
+        <translation>Impossible de lire l'historique : %1</translation>
     </message>
     <message>
         <source>无法保存当前内容的历史记录，未恢复：%1</source>
-        <translation type="unfinished" />
+        <translation>Impossible d'enregistrer le contenu actuel dans l'historique ; rien n'a été restauré : %1</translation>
     </message>
     <message>
         <source>恢复失败：%1</source>
-        <translation type="unfinished" />
+        <translation>Échec de la restauration : %1</translation>
     </message>
     <message>
         <source>根目录</source>
-        <translation type="unfinished" />
+        <translation>Dossier racine</translation>
     </message>
     <message>
         <source>Import %1 files to %2 success</source>
-        <translation type="unfinished" />
+        <translation>%1 fichiers importés dans %2</translation>
     </message>
     <message>
         <source>已存在相同内容，未导入：%1</source>
-        <translation type="unfinished" />
+        <translation>Le même contenu existe déjà, non importé : %1</translation>
     </message>
     <message>
         <source>未能导入：%1</source>
-        <translation type="unfinished" />
+        <translation>Import impossible : %1</translation>
     </message>
     <message>
         <source>Directory not exists</source>
-        <translation type="unfinished" />
+        <translation>Le dossier n'existe pas</translation>
     </message>
     <message>
         <source>目标文件夹不在文件目录下, 默认导入到文件目录下</source>
-        <translation type="unfinished" />
+        <translation>Le dossier cible est hors du dossier des documents ; import dans le dossier des documents</translation>
     </message>
     <message>
         <source>您要导入的文件夹与目标文件夹相同,不用导入这个文件夹</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>File not exists:</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>Copy file failed:</source>
-        <translation type="unfinished" />
+        <translation>Le dossier à importer est le dossier cible lui-même : rien à importer</translation>
     </message>
     <message>
         <source>不能导出到书中的文档：%1</source>
-        <translation type="unfinished" />
+        <translation>Impossible d'exporter dans un document du livre : %1</translation>
     </message>
     <message>
         <source>导出失败：%1</source>
-        <translation type="unfinished" />
+        <translation>Échec de l'export : %1</translation>
+    </message>
+    <message>
+        <source>是否确认删除书“%1”及其中的全部文档？删除的文件将不会恢复。</source>
+        <translation>Supprimer le livre « %1 » et tous ses documents ? Les fichiers supprimés ne pourront pas être récupérés.</translation>
+    </message>
+    <message>
+        <source>是否确认删除“%1”？删除的文件将不会恢复。</source>
+        <translation>Supprimer « %1 » ? Les fichiers supprimés ne pourront pas être récupérés.</translation>
+    </message>
+    <message>
+        <source>文档名须以“.txt”或“.md”结尾</source>
+        <translation>Le nom d'un document doit finir par « .txt » ou « .md »</translation>
+    </message>
+    <message>
+        <source>导入</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>不在文件目录内</source>
+        <translation>Pas dans le dossier des documents</translation>
+    </message>
+    <message>
+        <source>没有空闲的文件名</source>
+        <translation>Plus aucun nom de fichier disponible</translation>
+    </message>
+    <message>
+        <source>File not exists</source>
+        <translation>Le fichier n'existe pas</translation>
+    </message>
+    <message>
+        <source>不能覆盖文档库中已有的文件：%1</source>
+        <translation>Impossible d'écraser un fichier déjà présent dans la bibliothèque : %1</translation>
     </message>
 </context>
 <context>
     <name>function</name>
     <message>
         <source>无此功能</source>
-        <translation type="unfinished" />
+        <translation>Non disponible</translation>
     </message>
     <message>
         <source>caution</source>
-        <translation type="unfinished" />
+        <translation>Attention</translation>
     </message>
     <message>
         <source>Do you confirm deletion? Deleted files will not be recovered.</source>
-        <translation type="unfinished" />
+        <translation>Confirmer la suppression ? Les fichiers supprimés ne pourront pas être récupérés.</translation>
+    </message>
+    <message>
+        <source>复制失败：</source>
+        <translation>Échec de la copie : </translation>
+    </message>
+    <message>
+        <source>移动失败：</source>
+        <translation>Échec du déplacement : </translation>
     </message>
 </context>
 <context>
     <name>global</name>
     <message>
         <source>Penlark</source>
-        <translation type="unfinished" />
+        <translation>Penlark</translation>
     </message>
     <message>
         <source>反馈</source>
-        <translation type="unfinished" />
+        <translation>Avis</translation>
     </message>
     <message>
         <source>你好:</source>
-        <translation type="unfinished" />
+        <translation>Bonjour,</translation>
     </message>
     <message>
         <source>关于%1，我有一些建议。</source>
-        <translation type="unfinished" />
+        <translation>J'ai quelques suggestions concernant %1.</translation>
     </message>
     <message>
         <source>(系统版本:%1  软件版本:%2)</source>
-        <translation type="unfinished" />
+        <translation>(Version du système : %1  Version du programme : %2)</translation>
+    </message>
+    <message>
+        <source>文件夹不存在</source>
+        <translation>Le dossier n'existe pas</translation>
+    </message>
+    <message>
+        <source>这是一个文件，不是文件夹</source>
+        <translation>C'est un fichier, pas un dossier</translation>
+    </message>
+    <message>
+        <source>这是文件系统的根目录</source>
+        <translation>C'est le dossier racine du système de fichiers</translation>
+    </message>
+    <message>
+        <source>没有写入权限</source>
+        <translation>Pas d'autorisation d'écriture</translation>
+    </message>
+    <message>
+        <source>不能使用文档文件夹 %1：%2。已改用默认文件夹。</source>
+        <translation>Impossible d'utiliser le dossier des documents %1 : %2. Le dossier par défaut est utilisé.</translation>
+    </message>
+    <message>
+        <source>不能使用文档文件夹 %1：%2。</source>
+        <translation>Impossible d'utiliser le dossier des documents %1 : %2.</translation>
     </message>
 </context>
 <context>
@@ -3464,84 +3702,104 @@ Copyright © les développeurs de Penlark.</translation>
     </message>
     <message>
         <source>历史记录</source>
-        <translation type="unfinished" />
+        <translation>Historique</translation>
     </message>
     <message>
         <source>打卡</source>
-        <translation type="unfinished" />
+        <translation>Pointage</translation>
     </message>
     <message>
         <source>闯关正在进行中，如果此时退出，直接判定闯关失败，扣除的闯关门票不退还。确定要退出吗？</source>
-        <translation type="unfinished" />
+        <translation>Un défi est en cours. Quitter maintenant revient à l'échouer, et le droit d'entrée n'est pas remboursé. Quitter quand même ?</translation>
     </message>
     <message>
         <source>尚有正在进行中的闯关:</source>
-        <translation type="unfinished" />
+        <translation>Un défi est encore en cours :</translation>
     </message>
     <message>
         <source>模式</source>
-        <translation type="unfinished" />
+        <translation>Mode</translation>
     </message>
     <message>
         <source>关卡</source>
-        <translation type="unfinished" />
+        <translation>Niveau</translation>
     </message>
     <message>
         <source>点击确定，重进进入闯关模式，不需要门票。点击取消，放弃闯关，之前支付的门票积分不予退还。</source>
-        <translation type="unfinished" />
+        <translation>OK pour reprendre le défi sans payer à nouveau. Annuler pour l'abandonner ; le droit d'entrée déjà payé n'est pas remboursé.</translation>
     </message>
     <message>
         <source>按 %1 键即可退出Lumo模式</source>
-        <translation type="unfinished" />
+        <translation>Appuyez sur %1 pour quitter le mode Lumo</translation>
     </message>
     <message>
         <source>窗口已置顶</source>
-        <translation type="unfinished" />
+        <translation>La fenêtre reste au premier plan</translation>
     </message>
     <message>
         <source>窗口已取消置顶</source>
-        <translation type="unfinished" />
+        <translation>La fenêtre ne reste plus au premier plan</translation>
     </message>
     <message>
         <source>锁定状态不能取消窗口置顶</source>
-        <translation type="unfinished" />
+        <translation>Pendant le verrouillage, la fenêtre reste au premier plan</translation>
     </message>
     <message>
         <source>锁定状态不能退出程序</source>
-        <translation type="unfinished" />
+        <translation>Impossible de quitter pendant le verrouillage</translation>
+    </message>
+    <message>
+        <source>有文档未能保存，程序没有退出。再次退出将丢失未保存的内容。</source>
+        <translation>Un document n'a pas pu être enregistré : le programme n'a pas quitté. Quitter à nouveau perdra le texte non enregistré.</translation>
     </message>
 </context>
 <context>
     <name>myRankingData</name>
     <message>
         <source>立入禁止</source>
-        <translation type="unfinished" />
+        <translation>Accès interdit</translation>
     </message>
     <message>
         <source>此房间为邀请制，需要房主邀请才能进入。</source>
-        <translation type="unfinished" />
+        <translation>Ce salon est sur invitation : son propriétaire doit vous inviter.</translation>
     </message>
     <message>
         <source>已离开房间</source>
-        <translation type="unfinished" />
+        <translation>Salon quitté</translation>
     </message>
 </context>
 <context>
     <name>network</name>
     <message>
         <source>未配置服务器地址</source>
-        <translation type="unfinished" />
+        <translation>Aucune adresse de serveur configurée</translation>
     </message>
     <message>
         <source>错误码:</source>
-        <translation type="unfinished" />
+        <translation>Code d'erreur :</translation>
+    </message>
+    <message>
+        <source>无法保存缓存文件：</source>
+        <translation>Impossible d'enregistrer le fichier de cache : </translation>
     </message>
 </context>
 <context>
     <name>oss</name>
     <message>
         <source>This path is not authorized by the server</source>
-        <translation type="unfinished" />
+        <translation>Ce chemin n'est pas autorisé par le serveur</translation>
+    </message>
+    <message>
+        <source>云端的回答不是文件列表</source>
+        <translation>La réponse du cloud n'est pas une liste de fichiers</translation>
+    </message>
+    <message>
+        <source>云端的回答不是存储服务的回答</source>
+        <translation>La réponse ne vient pas du service de stockage</translation>
+    </message>
+    <message>
+        <source>云端文件列表不完整</source>
+        <translation>La liste des fichiers du cloud est incomplète</translation>
     </message>
 </context>
 <context>

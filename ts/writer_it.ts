@@ -30,11 +30,11 @@ Copyright © gli sviluppatori di Penlark.</translation>
     <name>AnalysisSyncWorker</name>
     <message>
         <source>获取云端列表出错</source>
-        <translation type="unfinished" />
+        <translation>Impossibile ottenere l'elenco dei file nel cloud</translation>
     </message>
     <message>
         <source>获取云端列表出错:</source>
-        <translation type="unfinished" />
+        <translation>Impossibile ottenere l'elenco dei file nel cloud:</translation>
     </message>
 </context>
 <context>
@@ -45,41 +45,41 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
     <message>
         <source>%1 章</source>
-        <translation type="unfinished" />
+        <translation>%1 capitoli</translation>
     </message>
     <message>
         <source>(无标题)</source>
-        <translation type="unfinished" />
+        <translation>(senza titolo)</translation>
     </message>
     <message>
         <source>没有章节</source>
-        <translation type="unfinished" />
+        <translation>Nessun capitolo</translation>
     </message>
 </context>
 <context>
     <name>BarGraph</name>
     <message>
         <source>柱状图</source>
-        <translation type="unfinished" />
+        <translation>Grafico a barre</translation>
     </message>
 </context>
 <context>
     <name>ClockInPage</name>
     <message>
         <source>打卡</source>
-        <translation type="unfinished" />
+        <translation>Presenza</translation>
     </message>
     <message>
         <source>现有积分</source>
-        <translation type="unfinished" />
+        <translation>Punti</translation>
     </message>
     <message>
         <source>未登录</source>
-        <translation type="unfinished" />
+        <translation>Accesso non effettuato</translation>
     </message>
     <message>
         <source>每日登陆赠送10积分</source>
-        <translation type="unfinished" />
+        <translation>10 punti per ogni accesso giornaliero</translation>
     </message>
 </context>
 <context>
@@ -93,26 +93,26 @@ Copyright © gli sviluppatori di Penlark.</translation>
     <name>CloudSheet</name>
     <message>
         <source>正在云同步</source>
-        <translation type="unfinished" />
+        <translation>Sincronizzazione con il cloud</translation>
     </message>
     <message>
         <source>不同步，直接退出</source>
-        <translation type="unfinished" />
+        <translation>Esci senza sincronizzare</translation>
     </message>
 </context>
 <context>
     <name>ConflictPage</name>
     <message>
         <source>冲突选择</source>
-        <translation type="unfinished" />
+        <translation>Risolvi i conflitti</translation>
     </message>
     <message>
         <source>留下这个，删除另一个</source>
-        <translation type="unfinished" />
+        <translation>Tieni questo, elimina l'altro</translation>
     </message>
     <message>
         <source>All Keep</source>
-        <translation type="unfinished" />
+        <translation>Tieni tutti</translation>
     </message>
 </context>
 <context>
@@ -123,35 +123,35 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
     <message>
         <source>近期字数</source>
-        <translation type="unfinished" />
+        <translation>Parole recenti</translation>
     </message>
     <message>
         <source>近期速度</source>
-        <translation type="unfinished" />
+        <translation>Velocità recente</translation>
     </message>
     <message>
         <source>近期用时</source>
-        <translation type="unfinished" />
+        <translation>Tempo recente</translation>
     </message>
     <message>
         <source>今日字数</source>
-        <translation type="unfinished" />
+        <translation>Parole di oggi</translation>
     </message>
     <message>
         <source>字</source>
-        <translation type="unfinished" />
+        <translation>parole</translation>
     </message>
     <message>
         <source>今日速度</source>
-        <translation type="unfinished" />
+        <translation>Velocità di oggi</translation>
     </message>
     <message>
         <source>字/分钟</source>
-        <translation type="unfinished" />
+        <translation>parole/min</translation>
     </message>
     <message>
         <source>今日用时</source>
-        <translation type="unfinished" />
+        <translation>Tempo di oggi</translation>
     </message>
     <message>
         <source>分钟</source>
@@ -159,80 +159,87 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
     <message>
         <source>剩余锁定时间(分钟):</source>
-        <translation type="unfinished" />
+        <translation>Tempo di blocco rimanente (min):</translation>
     </message>
     <message>
         <source>锁定时间没有启动</source>
-        <translation type="unfinished" />
+        <translation>Blocco a tempo non attivo</translation>
     </message>
     <message>
         <source>剩余锁定字数(有效字数): </source>
-        <translation type="unfinished" />
+        <translation>Parole rimanenti del blocco (parole contate): </translation>
     </message>
     <message>
         <source>锁定字数没有启动</source>
-        <translation type="unfinished" />
+        <translation>Blocco a parole non attivo</translation>
     </message>
 </context>
 <context>
     <name>CountLabel</name>
     <message>
         <source>字数: </source>
-        <translation type="unfinished" />
+        <translation>Parole: </translation>
     </message>
     <message>
         <source>统计中…</source>
-        <translation type="unfinished" />
+        <translation>Conteggio…</translation>
     </message>
     <message>
         <source>本章: </source>
-        <translation type="unfinished" />
+        <translation>Capitolo: </translation>
     </message>
     <message>
         <source>光标前: </source>
-        <translation type="unfinished" />
+        <translation>Prima del cursore: </translation>
     </message>
     <message>
         <source>选中: </source>
-        <translation type="unfinished" />
+        <translation>Selezione: </translation>
     </message>
 </context>
 <context>
     <name>CreateRoomSheet</name>
     <message>
         <source>创建房间</source>
-        <translation type="unfinished" />
+        <translation>Crea stanza</translation>
     </message>
     <message>
         <source>确定</source>
-        <translation type="unfinished" />
+        <translation>OK</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished" />
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>房间名称</source>
-        <translation type="unfinished" />
+        <translation>Nome della stanza</translation>
     </message>
     <message>
         <source>进入房间需要输入密码</source>
-        <translation type="unfinished" />
+        <translation>Serve una password per entrare</translation>
     </message>
     <message>
         <source>房间密码</source>
-        <translation type="unfinished" />
+        <translation>Password della stanza</translation>
     </message>
     <message>
         <source>重新键入</source>
-        <translation type="unfinished" />
+        <translation>Digita di nuovo</translation>
+    </message>
+</context>
+<context>
+    <name>DataTypeClass</name>
+    <message>
+        <source>文件已损坏且无法移开，未覆盖</source>
+        <translation>Il file è danneggiato e non può essere spostato; non è stato sovrascritto</translation>
     </message>
 </context>
 <context>
     <name>DocumentTabPage</name>
     <message>
         <source>Open a document</source>
-        <translation type="unfinished" />
+        <translation>Apri un documento</translation>
     </message>
     <message>
         <source>文件</source>
@@ -244,7 +251,7 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
     <message>
         <source>New a document</source>
-        <translation type="unfinished" />
+        <translation>Nuovo documento</translation>
     </message>
     <message>
         <source>新建</source>
@@ -256,31 +263,27 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
     <message>
         <source> (已删除)</source>
-        <translation type="unfinished" />
+        <translation> (eliminato)</translation>
     </message>
     <message>
         <source> (外部文档)</source>
-        <translation type="unfinished" />
+        <translation> (documento esterno)</translation>
     </message>
     <message>
         <source>请稍等,等正在载入中的文件载入完成后再打开。</source>
-        <translation type="unfinished" />
+        <translation>Attendi che il file in caricamento sia pronto, poi aprilo di nuovo.</translation>
     </message>
     <message>
         <source>保存失败，文档没有关闭。</source>
-        <translation type="unfinished" />
+        <translation>Salvataggio non riuscito; il documento non è stato chiuso.</translation>
     </message>
     <message>
         <source>Saved successfully</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>Save failed</source>
-        <translation type="unfinished" />
+        <translation>Salvato</translation>
     </message>
     <message>
         <source>保存并关闭文档</source>
-        <translation type="unfinished" />
+        <translation>Salva e chiudi il documento</translation>
     </message>
     <message>
         <source>关闭</source>
@@ -292,18 +295,18 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
     <message>
         <source>导入文件</source>
-        <translation type="unfinished" />
+        <translation>Importa file</translation>
     </message>
     <message>
         <source>导入文件夹</source>
-        <translation type="unfinished" />
+        <translation>Importa cartella</translation>
     </message>
 </context>
 <context>
     <name>DocxReader</name>
     <message>
         <source>Unable to open archive.</source>
-        <translation type="unfinished" />
+        <translation>Impossibile aprire l'archivio.</translation>
     </message>
 </context>
 <context>
@@ -314,7 +317,7 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
     <message>
         <source>没有历史记录</source>
-        <translation type="unfinished" />
+        <translation>Nessuna cronologia</translation>
     </message>
 </context>
 <context>
@@ -325,19 +328,19 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
     <message>
         <source>新建文件夹</source>
-        <translation type="unfinished" />
+        <translation>Nuova cartella</translation>
     </message>
     <message>
         <source>新建文件</source>
-        <translation type="unfinished" />
+        <translation>Nuovo file</translation>
     </message>
     <message>
         <source>删除</source>
-        <translation type="unfinished" />
+        <translation>Elimina</translation>
     </message>
     <message>
         <source>排序</source>
-        <translation type="unfinished" />
+        <translation>Ordina</translation>
     </message>
     <message>
         <source>云同步</source>
@@ -345,23 +348,23 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
     <message>
         <source>历史记录</source>
-        <translation type="unfinished" />
+        <translation>Cronologia</translation>
     </message>
     <message>
         <source>还没有文档</source>
-        <translation type="unfinished" />
+        <translation>Ancora nessun documento</translation>
     </message>
     <message>
         <source>重命名</source>
-        <translation type="unfinished" />
+        <translation>Rinomina</translation>
     </message>
     <message>
         <source>在文件夹中显示</source>
-        <translation type="unfinished" />
+        <translation>Mostra nella cartella</translation>
     </message>
     <message>
         <source>合并并导出文档：</source>
-        <translation type="unfinished" />
+        <translation>Unisci ed esporta i documenti:</translation>
     </message>
 </context>
 <context>
@@ -372,27 +375,27 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished" />
+        <translation>Trova</translation>
     </message>
     <message>
         <source>无结果</source>
-        <translation type="unfinished" />
+        <translation>Nessun risultato</translation>
     </message>
     <message>
         <source>正则表达式</source>
-        <translation type="unfinished" />
+        <translation>Espressione regolare</translation>
     </message>
     <message>
         <source>区分大小写</source>
-        <translation type="unfinished" />
+        <translation>Maiuscole/minuscole</translation>
     </message>
     <message>
         <source>向上查找</source>
-        <translation type="unfinished" />
+        <translation>Trova precedente</translation>
     </message>
     <message>
         <source>向下查找</source>
-        <translation type="unfinished" />
+        <translation>Trova successivo</translation>
     </message>
     <message>
         <source>关闭</source>
@@ -400,94 +403,117 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
     <message>
         <source>Replace</source>
-        <translation type="unfinished" />
+        <translation>Sostituisci</translation>
     </message>
     <message>
         <source>全部</source>
-        <translation type="unfinished" />
+        <translation>Tutto</translation>
     </message>
     <message>
         <source>全部替换</source>
-        <translation type="unfinished" />
+        <translation>Sostituisci tutto</translation>
     </message>
     <message>
         <source>确认全部替换？</source>
-        <translation type="unfinished" />
+        <translation>Sostituire tutte le occorrenze?</translation>
     </message>
 </context>
 <context>
     <name>FormatManager</name>
     <message>
         <source>OpenDocument Text</source>
-        <translation type="unfinished" />
+        <translation>Testo OpenDocument</translation>
     </message>
     <message>
         <source>OpenDocument Flat XML</source>
-        <translation type="unfinished" />
+        <translation>OpenDocument XML piatto</translation>
     </message>
     <message>
         <source>Office Open XML</source>
-        <translation type="unfinished" />
+        <translation>Office Open XML</translation>
     </message>
     <message>
         <source>Rich Text Format</source>
-        <translation type="unfinished" />
+        <translation>Rich Text Format</translation>
     </message>
     <message>
         <source>Plain Text</source>
-        <translation type="unfinished" />
+        <translation>Testo semplice</translation>
     </message>
     <message>
         <source>Markdown Text</source>
-        <translation type="unfinished" />
+        <translation>Testo Markdown</translation>
     </message>
     <message>
         <source>All Files</source>
-        <translation type="unfinished" />
+        <translation>Tutti i file</translation>
     </message>
     <message>
         <source>All Supported Files</source>
-        <translation type="unfinished" />
+        <translation>Tutti i file supportati</translation>
+    </message>
+</context>
+<context>
+    <name>FormatReader</name>
+    <message>
+        <source>文档过大：超过 %1 个字符，已停止读取。</source>
+        <translation>Il documento è troppo grande: più di %1 caratteri; lettura interrotta.</translation>
+    </message>
+    <message>
+        <source>文档段落过多：超过 %1 段，已停止读取。</source>
+        <translation>Il documento ha troppi paragrafi: più di %1; lettura interrotta.</translation>
+    </message>
+    <message>
+        <source>文档元素过多：超过 %1 个，已停止读取。</source>
+        <translation>Il documento ha troppi elementi: più di %1; lettura interrotta.</translation>
+    </message>
+    <message>
+        <source>读取文档超时：超过 %1 秒，已停止读取。</source>
+        <translation>La lettura del documento ha richiesto troppo tempo: più di %1 secondi; lettura interrotta.</translation>
+    </message>
+    <message>
+        <source>文档嵌套过深：超过 %1 层，已停止读取。</source>
+        <translation>Il documento è annidato troppo: più di %1 livelli; lettura interrotta.</translation>
     </message>
 </context>
 <context>
     <name>FullTimerWidget</name>
     <message>
         <source>当前时间</source>
-        <translation type="unfinished" />
+        <translation>Ora attuale</translation>
     </message>
 </context>
 <context>
     <name>FunctionBar</name>
     <message>
         <source>隐藏</source>
-        <translation type="unfinished" />
+        <translation>Nascondi</translation>
     </message>
 </context>
 <context>
     <name>FunctionTitleBar</name>
     <message>
         <source>返回</source>
-        <translation type="unfinished" />
+        <translation>Indietro</translation>
     </message>
     <message>
         <source>最小化</source>
-        <translation type="unfinished" />
+        <translation>Riduci a icona</translation>
     </message>
 </context>
 <context>
     <name>GlobalMessage</name>
     <message>
         <source>新版已发布...</source>
-        <translation type="unfinished" />
+        <translation>È disponibile una nuova versione…</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished" />
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Update Now</source>
-        <translation type="unfinished" />
+        <translation>Aggiorna ora</translation>
     </message>
 </context>
 <context>
@@ -498,22 +524,22 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
     <message>
         <source>快捷键</source>
-        <translation type="unfinished" />
+        <translation>Scorciatoie</translation>
     </message>
 </context>
 <context>
     <name>HistoryPage</name>
     <message>
         <source>历史记录</source>
-        <translation type="unfinished" />
+        <translation>Cronologia</translation>
     </message>
     <message>
         <source>恢复</source>
-        <translation type="unfinished" />
+        <translation>Ripristina</translation>
     </message>
     <message>
         <source>没有历史记录</source>
-        <translation type="unfinished" />
+        <translation>Nessuna cronologia</translation>
     </message>
 </context>
 <context>
@@ -528,7 +554,7 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
     <message>
         <source>字数统计</source>
-        <translation type="unfinished" />
+        <translation>Conteggio parole</translation>
     </message>
     <message>
         <source>拼字</source>
@@ -536,7 +562,7 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
     <message>
         <source>Challenge</source>
-        <translation type="unfinished" />
+        <translation>Sfida</translation>
     </message>
     <message>
         <source>笔记</source>
@@ -544,56 +570,56 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
     <message>
         <source>个人中心</source>
-        <translation type="unfinished" />
+        <translation>Il mio account</translation>
     </message>
     <message>
         <source>退出 Lumo 模式</source>
-        <translation type="unfinished" />
+        <translation>Esci dalla modalità Lumo</translation>
     </message>
     <message>
         <source>进入 Lumo 模式</source>
-        <translation type="unfinished" />
+        <translation>Entra in modalità Lumo</translation>
     </message>
 </context>
 <context>
     <name>ImageButton</name>
     <message>
         <source>选择图片</source>
-        <translation type="unfinished" />
+        <translation>Scegli un'immagine</translation>
     </message>
     <message>
         <source>图片</source>
-        <translation type="unfinished" />
+        <translation>Immagine</translation>
     </message>
     <message>
         <source>移除</source>
-        <translation type="unfinished" />
+        <translation>Rimuovi</translation>
     </message>
 </context>
 <context>
     <name>ImageCropSheet</name>
     <message>
         <source>剪裁</source>
-        <translation type="unfinished" />
+        <translation>Ritaglia</translation>
     </message>
 </context>
 <context>
     <name>LazyEdit</name>
     <message>
         <source>未命名文件</source>
-        <translation type="unfinished" />
+        <translation>Senza titolo</translation>
     </message>
     <message>
         <source>等待同步</source>
-        <translation type="unfinished" />
+        <translation>In attesa di sincronizzazione</translation>
     </message>
     <message>
         <source>过滤期间文档已被修改，过滤结果未应用。</source>
-        <translation type="unfinished" />
+        <translation>Il documento è cambiato durante il filtraggio; il risultato non è stato applicato.</translation>
     </message>
     <message>
         <source>标记</source>
-        <translation type="unfinished" />
+        <translation>Segna</translation>
     </message>
     <message>
         <source>撤销</source>
@@ -617,7 +643,7 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
     <message>
         <source>删除</source>
-        <translation type="unfinished" />
+        <translation>Elimina</translation>
     </message>
     <message>
         <source>全选</source>
@@ -625,15 +651,15 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
     <message>
         <source>选中当前章节</source>
-        <translation type="unfinished" />
+        <translation>Seleziona il capitolo corrente</translation>
     </message>
     <message>
         <source>转到文档开始</source>
-        <translation type="unfinished" />
+        <translation>Vai all'inizio del documento</translation>
     </message>
     <message>
         <source>转到文档结尾</source>
-        <translation type="unfinished" />
+        <translation>Vai alla fine del documento</translation>
     </message>
     <message>
         <source>一键排版</source>
@@ -653,73 +679,84 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
     <message>
         <source>开始同步</source>
-        <translation type="unfinished" />
+        <translation>Avvia sincronizzazione</translation>
     </message>
     <message>
         <source>正在同步</source>
-        <translation type="unfinished" />
+        <translation>Sincronizzazione</translation>
     </message>
 </context>
 <context>
     <name>LazyTextDocument</name>
     <message>
         <source>未支持的打开方式</source>
-        <translation type="unfinished" />
+        <translation>Questo modo di apertura non è supportato</translation>
     </message>
     <message>
         <source>无法打开文件: </source>
-        <translation type="unfinished" />
+        <translation>Impossibile aprire il file: </translation>
     </message>
     <message>
         <source>Cannot save: </source>
-        <translation type="unfinished" />
+        <translation>Impossibile salvare: </translation>
     </message>
     <message>
         <source>not a local file</source>
-        <translation type="unfinished" />
+        <translation>non è un file locale</translation>
     </message>
     <message>
         <source>文件已被其他程序修改。未保存的修改仍在编辑器中，保存时会覆盖外部的修改。</source>
-        <translation type="unfinished" />
+        <translation>Il file è stato modificato da un altro programma. Le modifiche non salvate sono ancora nell'editor; salvando sovrascriverai quelle dell'altro programma.</translation>
     </message>
     <message>
         <source>文件已被其他程序修改并重新载入，未保存的修改已存入历史记录。</source>
-        <translation type="unfinished" />
+        <translation>Il file è stato modificato da un altro programma e ricaricato; le modifiche non salvate sono state conservate nella cronologia.</translation>
     </message>
     <message>
         <source>已经是章节标题了</source>
-        <translation type="unfinished" />
+        <translation>È già un titolo di capitolo</translation>
     </message>
     <message>
         <source>第%1章</source>
-        <translation type="unfinished" />
+        <translation>Capitolo %1</translation>
     </message>
     <message>
         <source>排版期间文档已被修改，排版结果未应用。</source>
-        <translation type="unfinished" />
+        <translation>Il documento è cambiato durante l'impaginazione; il risultato non è stato applicato.</translation>
     </message>
     <message>
         <source>从头开始查找</source>
-        <translation type="unfinished" />
+        <translation>Ricerca dall'inizio</translation>
     </message>
     <message>
         <source>从结尾开始查找</source>
-        <translation type="unfinished" />
+        <translation>Ricerca dalla fine</translation>
     </message>
     <message>
         <source>未找到</source>
-        <translation type="unfinished" />
+        <translation>Non trovato</translation>
+    </message>
+    <message>
+        <source>无法保存历史记录：</source>
+        <translation>Impossibile salvare la cronologia: </translation>
+    </message>
+</context>
+<context>
+    <name>LibraryPath</name>
+    <message>
+        <source>无法新建文件：</source>
+        <translation>Impossibile creare il file: </translation>
     </message>
 </context>
 <context>
     <name>Locker</name>
     <message>
         <source>已锁定</source>
-        <translation type="unfinished" />
+        <translation>Bloccato</translation>
     </message>
     <message>
         <source>已解锁</source>
-        <translation type="unfinished" />
+        <translation>Sbloccato</translation>
     </message>
 </context>
 <context>
@@ -727,123 +764,126 @@ Copyright © gli sviluppatori di Penlark.</translation>
     <message>
         <source>当前处于锁定状态
 </source>
-        <translation type="unfinished" />
+        <translation>Blocco attivo
+</translation>
     </message>
     <message>
         <source>剩余锁定字数(有效字数): </source>
-        <translation type="unfinished" />
+        <translation>Parole rimanenti del blocco (parole contate): </translation>
     </message>
     <message>
         <source>剩余锁定时间(秒):</source>
-        <translation type="unfinished" />
+        <translation>Tempo di blocco rimanente (s):</translation>
     </message>
     <message>
         <source>距离刷新锁定数据剩余时间(秒):</source>
-        <translation type="unfinished" />
+        <translation>Prossimo aggiornamento del blocco tra (s):</translation>
     </message>
 </context>
 <context>
     <name>LoginPage</name>
     <message>
         <source>登录</source>
-        <translation type="unfinished" />
+        <translation>Accedi</translation>
     </message>
     <message>
         <source>注册</source>
-        <translation type="unfinished" />
+        <translation>Registrati</translation>
     </message>
     <message>
         <source>用户名或邮箱不能为空</source>
-        <translation type="unfinished" />
+        <translation>Nome utente o e-mail obbligatori</translation>
     </message>
     <message>
         <source>密码不能为空</source>
-        <translation type="unfinished" />
+        <translation>Password obbligatoria</translation>
     </message>
     <message>
         <source>用户名不能为空</source>
-        <translation type="unfinished" />
+        <translation>Nome utente obbligatorio</translation>
     </message>
     <message>
         <source>邮箱不能为空</source>
-        <translation type="unfinished" />
+        <translation>E-mail obbligatoria</translation>
     </message>
     <message>
         <source>确认密码不能为空</source>
-        <translation type="unfinished" />
+        <translation>Ripeti la password</translation>
     </message>
     <message>
         <source>两次输入的密码不一致</source>
-        <translation type="unfinished" />
+        <translation>Le password non coincidono</translation>
     </message>
     <message>
         <source>验证码不能为空</source>
-        <translation type="unfinished" />
+        <translation>Codice di verifica obbligatorio</translation>
     </message>
     <message>
         <source>注册成功，您可以登陆了</source>
-        <translation type="unfinished" />
+        <translation>Registrazione riuscita. Ora puoi accedere.</translation>
     </message>
     <message>
         <source>用户名或邮箱</source>
-        <translation type="unfinished" />
+        <translation>Nome utente o e-mail</translation>
     </message>
     <message>
         <source>密码</source>
-        <translation type="unfinished" />
+        <translation>Password</translation>
     </message>
     <message>
         <source>自动登录</source>
-        <translation type="unfinished" />
+        <translation>Accesso automatico</translation>
     </message>
     <message>
         <source>找回密码</source>
-        <translation type="unfinished" />
+        <translation>Password dimenticata</translation>
     </message>
     <message>
         <source>用户名</source>
-        <translation type="unfinished" />
+        <translation>Nome utente</translation>
     </message>
     <message>
         <source>电子邮箱</source>
-        <translation type="unfinished" />
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>再次输入</source>
-        <translation type="unfinished" />
+        <translation>Ripeti password</translation>
     </message>
     <message>
         <source>刷新</source>
-        <translation type="unfinished" />
+        <translation>Aggiorna</translation>
     </message>
     <message>
         <source>验证码</source>
-        <translation type="unfinished" />
+        <translation>Codice di verifica</translation>
     </message>
     <message>
         <source>创建新账户</source>
-        <translation type="unfinished" />
+        <translation>Crea un account</translation>
     </message>
     <message>
         <source>未配置服务器地址，无法登录或注册。</source>
-        <translation type="unfinished" />
+        <translation>Nessun indirizzo del server configurato: accesso e registrazione non disponibili.</translation>
     </message>
 </context>
 <context>
     <name>LoginPasswordWidget</name>
     <message>
         <source>启动密码错误</source>
-        <translation type="unfinished" />
+        <translation>Password di avvio errata</translation>
     </message>
     <message>
         <source>注意启动密码不是您用户账号的密码。
 而是您在软件偏好设置中设置的启动密码。
 此功能可以在本软件的偏好设置中取消。</source>
-        <translation type="unfinished" />
+        <translation>Nota: la password di avvio non è quella del tuo account.
+È quella impostata nelle preferenze del programma.
+Puoi disattivarla nelle preferenze.</translation>
     </message>
     <message>
         <source>请输入启动密码</source>
-        <translation type="unfinished" />
+        <translation>Inserisci la password di avvio</translation>
     </message>
     <message>
         <source>启动密码</source>
@@ -851,40 +891,48 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
     <message>
         <source>进入</source>
-        <translation type="unfinished" />
+        <translation>Entra</translation>
     </message>
 </context>
 <context>
     <name>LumoCounter</name>
     <message>
         <source>Counting chapters, please try again later</source>
-        <translation type="unfinished" />
+        <translation>Conteggio dei capitoli in corso, riprova più tardi</translation>
     </message>
 </context>
 <context>
     <name>LumoFileSystemModel</name>
     <message>
         <source>名称不能为空</source>
-        <translation type="unfinished" />
+        <translation>Il nome non può essere vuoto</translation>
     </message>
     <message>
         <source>名称不能包含“/”、“\”或“..”</source>
-        <translation type="unfinished" />
+        <translation>Il nome non può contenere «/», «\» o «..»</translation>
     </message>
     <message>
         <source>名称太长</source>
-        <translation type="unfinished" />
+        <translation>Il nome è troppo lungo</translation>
     </message>
     <message>
         <source>指定名称的文件已存在</source>
-        <translation type="unfinished" />
+        <translation>Esiste già un file con questo nome</translation>
+    </message>
+    <message>
+        <source>名称不能以“.”开头</source>
+        <translation>Il nome non può iniziare con «.»</translation>
+    </message>
+    <message>
+        <source>“%1”是程序自用的名称</source>
+        <translation>«%1» è un nome usato dal programma stesso</translation>
     </message>
 </context>
 <context>
     <name>LumoTheme</name>
     <message>
         <source>跟随主题</source>
-        <translation>Segui il tema</translation>
+        <translation>Segui il sistema</translation>
     </message>
     <message>
         <source>默认白</source>
@@ -896,7 +944,7 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
     <message>
         <source>淑女粉</source>
-        <translation>Rosa delicato</translation>
+        <translation>Rosa cipria</translation>
     </message>
     <message>
         <source>清爽绿</source>
@@ -908,18 +956,29 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
     <message>
         <source>电纸书</source>
-        <translation type="unfinished" />
+        <translation>E-reader</translation>
+    </message>
+</context>
+<context>
+    <name>MarkModel</name>
+    <message>
+        <source>无法保存标记：</source>
+        <translation>Impossibile salvare i segni: </translation>
+    </message>
+    <message>
+        <source>文件无法读取，未覆盖</source>
+        <translation>Il file non può essere letto; non è stato sovrascritto</translation>
     </message>
 </context>
 <context>
     <name>MarkTextWidget</name>
     <message>
         <source>标记</source>
-        <translation type="unfinished" />
+        <translation>Segna</translation>
     </message>
     <message>
         <source>删除此标记</source>
-        <translation type="unfinished" />
+        <translation>Elimina questo segno</translation>
     </message>
     <message>
         <source>笔记</source>
@@ -929,7 +988,9 @@ Copyright © gli sviluppatori di Penlark.</translation>
         <source>标记内容
 (可为空,最多200字)
 一般用作注释。</source>
-        <translation type="unfinished" />
+        <translation>Testo del segno
+(facoltativo, fino a 200 caratteri)
+Di solito usato come nota.</translation>
     </message>
     <message>
         <source>例如：
@@ -937,50 +998,54 @@ Copyright © gli sviluppatori di Penlark.</translation>
 镇上书铺的掌柜，
 寡言，爱下棋。
 ...</source>
-        <translation type="unfinished" />
+        <translation>Per esempio:
+Lin Yuan, uomo, 27 anni,
+libraio del paese,
+taciturno, ama gli scacchi.
+...</translation>
     </message>
     <message>
         <source>颜色</source>
-        <translation type="unfinished" />
+        <translation>Colore</translation>
     </message>
     <message>
         <source>确定</source>
-        <translation type="unfinished" />
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>MePage</name>
     <message>
         <source>个人中心</source>
-        <translation type="unfinished" />
+        <translation>Il mio account</translation>
     </message>
     <message>
         <source>您的新头像更新成功</source>
-        <translation type="unfinished" />
+        <translation>Il nuovo avatar è stato salvato</translation>
     </message>
     <message>
         <source>登录</source>
-        <translation type="unfinished" />
+        <translation>Accedi</translation>
     </message>
     <message>
         <source>现有积分</source>
-        <translation type="unfinished" />
+        <translation>Punti</translation>
     </message>
     <message>
         <source>头像设置</source>
-        <translation type="unfinished" />
+        <translation>Avatar</translation>
     </message>
     <message>
         <source>设置用户信息</source>
-        <translation type="unfinished" />
+        <translation>Modifica profilo</translation>
     </message>
     <message>
         <source>修改密码</source>
-        <translation type="unfinished" />
+        <translation>Cambia password</translation>
     </message>
     <message>
         <source>退出登录</source>
-        <translation type="unfinished" />
+        <translation>Esci</translation>
     </message>
 </context>
 <context>
@@ -995,7 +1060,7 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
     <message>
         <source>字数统计</source>
-        <translation type="unfinished" />
+        <translation>Conteggio parole</translation>
     </message>
     <message>
         <source>拼字</source>
@@ -1003,7 +1068,7 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
     <message>
         <source>Challenge</source>
-        <translation type="unfinished" />
+        <translation>Sfida</translation>
     </message>
     <message>
         <source>笔记</source>
@@ -1011,26 +1076,33 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
     <message>
         <source>个人中心</source>
-        <translation type="unfinished" />
+        <translation>Il mio account</translation>
     </message>
     <message>
         <source>退出 Lumo 模式</source>
-        <translation type="unfinished" />
+        <translation>Esci dalla modalità Lumo</translation>
     </message>
     <message>
         <source>进入 Lumo 模式</source>
-        <translation type="unfinished" />
+        <translation>Entra in modalità Lumo</translation>
     </message>
     <message>
         <source>Manage</source>
-        <translation type="unfinished" />
+        <translation>Gestisci</translation>
     </message>
 </context>
 <context>
     <name>NavigationItem</name>
     <message>
         <source>返回</source>
-        <translation type="unfinished" />
+        <translation>Indietro</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkReply</name>
+    <message>
+        <source>网络请求超时</source>
+        <translation>La richiesta di rete è scaduta</translation>
     </message>
 </context>
 <context>
@@ -1041,19 +1113,19 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
     <message>
         <source>创建新笔记</source>
-        <translation type="unfinished" />
+        <translation>Nuova nota</translation>
     </message>
     <message>
         <source>删除笔记</source>
-        <translation type="unfinished" />
+        <translation>Elimina nota</translation>
     </message>
     <message>
         <source>打开最近笔记</source>
-        <translation type="unfinished" />
+        <translation>Apri una nota recente</translation>
     </message>
     <message>
         <source>Clear Menu</source>
-        <translation type="unfinished" />
+        <translation>Svuota elenco</translation>
     </message>
 </context>
 <context>
@@ -1067,30 +1139,30 @@ Copyright © gli sviluppatori di Penlark.</translation>
     <name>OdtReader</name>
     <message>
         <source>Unable to open archive.</source>
-        <translation type="unfinished" />
+        <translation>Impossibile aprire l'archivio.</translation>
     </message>
 </context>
 <context>
     <name>PasswordWindow</name>
     <message>
         <source>修改密码</source>
-        <translation type="unfinished" />
+        <translation>Cambia password</translation>
     </message>
     <message>
         <source>密码修改成功</source>
-        <translation type="unfinished" />
+        <translation>Password cambiata</translation>
     </message>
     <message>
         <source>旧密码</source>
-        <translation type="unfinished" />
+        <translation>Vecchia password</translation>
     </message>
     <message>
         <source>新密码</source>
-        <translation type="unfinished" />
+        <translation>Nuova password</translation>
     </message>
     <message>
         <source>再次输入</source>
-        <translation type="unfinished" />
+        <translation>Ripeti password</translation>
     </message>
 </context>
 <context>
@@ -1101,7 +1173,7 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
     <message>
         <source>字数统计</source>
-        <translation type="unfinished" />
+        <translation>Conteggio parole</translation>
     </message>
     <message>
         <source>拼字</source>
@@ -1109,83 +1181,83 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
     <message>
         <source>Challenge</source>
-        <translation type="unfinished" />
+        <translation>Sfida</translation>
     </message>
 </context>
 <context>
     <name>PhoneHomeTabBar</name>
     <message>
         <source>Files</source>
-        <translation type="unfinished" />
+        <translation>File</translation>
     </message>
     <message>
         <source>Word Count</source>
-        <translation type="unfinished" />
+        <translation>Parole</translation>
     </message>
     <message>
         <source>Ranking</source>
-        <translation type="unfinished" />
+        <translation>Classifica</translation>
     </message>
     <message>
         <source>Me</source>
-        <translation type="unfinished" />
+        <translation>Io</translation>
     </message>
 </context>
 <context>
     <name>Points</name>
     <message>
         <source>积分</source>
-        <translation type="unfinished" />
+        <translation>Punti</translation>
     </message>
     <message>
         <source>读者感谢你的创作!</source>
-        <translation type="unfinished" />
+        <translation>I lettori ti ringraziano per ciò che scrivi!</translation>
     </message>
     <message>
         <source>开始就成功了一半,加油!</source>
-        <translation type="unfinished" />
+        <translation>Chi ben comincia è a metà dell'opera. Forza!</translation>
     </message>
     <message>
         <source>超神!!!</source>
-        <translation type="unfinished" />
+        <translation>Leggendario!!!</translation>
     </message>
     <message>
         <source>您今天已经创作了一万字以上！</source>
-        <translation type="unfinished" />
+        <translation>Oggi hai scritto più di 10.000 parole!</translation>
     </message>
 </context>
 <context>
     <name>PointsAwardRow</name>
     <message>
         <source>获取</source>
-        <translation type="unfinished" />
+        <translation>Ritira</translation>
     </message>
     <message>
         <source>已获取</source>
-        <translation type="unfinished" />
+        <translation>Ritirato</translation>
     </message>
 </context>
 <context>
     <name>PointsWindow</name>
     <message>
         <source>积分</source>
-        <translation type="unfinished" />
+        <translation>Punti</translation>
     </message>
     <message>
         <source>现有积分</source>
-        <translation type="unfinished" />
+        <translation>Punti</translation>
     </message>
     <message>
         <source>未登录</source>
-        <translation type="unfinished" />
+        <translation>Accesso non effettuato</translation>
     </message>
     <message>
         <source>首次登陆赠送100积分</source>
-        <translation type="unfinished" />
+        <translation>100 punti per il primo accesso</translation>
     </message>
     <message>
         <source>每日登陆赠送10积分</source>
-        <translation type="unfinished" />
+        <translation>10 punti per ogni accesso giornaliero</translation>
     </message>
 </context>
 <context>
@@ -1260,7 +1332,7 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
     <message>
         <source>默认字体颜色跟随主题。在这里设置的颜色只用于当前主题；主题跟随系统时，只用于系统当前的亮色或暗色主题。</source>
-        <translation type="unfinished" />
+        <translation>Il colore del testo predefinito segue il tema. Un colore scelto qui vale solo per il tema attuale; se il tema segue il sistema, solo per il suo tema chiaro o scuro attuale.</translation>
     </message>
     <message>
         <source>编辑框模式</source>
@@ -1370,7 +1442,9 @@ Copyright © gli sviluppatori di Penlark.</translation>
         <source>今日统计以结果为准：今日字数是每个打开过的文档的字数变化之和，粘贴或删除文字会让它偏多或偏少；其他统计仍只计算输入的字数。
 对话体统计：每行冒号前面的文字不计入字数。
 预估稿费为 0 时不显示预估稿费。</source>
-        <translation type="unfinished" />
+        <translation>Le statistiche di oggi seguono il risultato: le parole di oggi sono la somma delle modifiche di ogni documento aperto, quindi incollare o cancellare testo può alzarle o abbassarle; le altre statistiche contano solo le parole digitate.
+Conteggio dei dialoghi: il testo prima dei due punti di ogni riga non viene contato.
+Con un compenso stimato di 0 la stima non viene mostrata.</translation>
     </message>
     <message>
         <source>今日统计以结果为准</source>
@@ -1481,11 +1555,14 @@ Copyright © gli sviluppatori di Penlark.</translation>
 开启后，统计结果会偏少。
 如果您创作的并非对话体文章，或者您并不确定什么是对话体，强烈建议不要开启此选项！
 确定开启吗？</source>
-        <translation type="unfinished" />
+        <translation>Il conteggio dei dialoghi è adatto solo a testi dialogati: il testo prima di ogni due punti non viene contato.
+Attivandolo, i totali saranno più bassi.
+Se il tuo testo non è dialogato o non ne sei sicuro, lascia disattivata questa opzione!
+Attivarlo?</translation>
     </message>
     <message>
         <source>取消“颜色与正文相同”后，标题颜色才会生效。相对倍数是标题字号相对正文字号的倍数。</source>
-        <translation type="unfinished" />
+        <translation>Il colore del titolo vale solo se «Stesso colore del testo» è deselezionato. La dimensione relativa è quella del titolo come multiplo del testo.</translation>
     </message>
     <message>
         <source>颜色与正文相同</source>
@@ -1509,7 +1586,7 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
     <message>
         <source>“*”代表任意文字，每行一个关键词，每个关键词最多一个“*”，且不能在开头或结尾。关键词越多，软件越慢。</source>
-        <translation type="unfinished" />
+        <translation>«*» sta per qualsiasi testo. Una parola chiave per riga, al massimo un «*» per parola, mai all'inizio o alla fine. Più parole chiave, più lento il programma.</translation>
     </message>
     <message>
         <source>设置登录密码</source>
@@ -1556,52 +1633,52 @@ Copyright © gli sviluppatori di Penlark.</translation>
     <name>ProfileWindow</name>
     <message>
         <source>设置用户信息</source>
-        <translation type="unfinished" />
+        <translation>Modifica profilo</translation>
     </message>
     <message>
         <source>请输入新的昵称或邮箱</source>
-        <translation type="unfinished" />
+        <translation>Inserisci un nuovo nickname o e-mail</translation>
     </message>
     <message>
         <source>修改昵称或邮箱成功！</source>
-        <translation type="unfinished" />
+        <translation>Nickname o e-mail cambiati!</translation>
     </message>
     <message>
         <source>电子邮箱</source>
-        <translation type="unfinished" />
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>昵称</source>
-        <translation type="unfinished" />
+        <translation>Nickname</translation>
     </message>
 </context>
 <context>
     <name>QIActionSheet</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished" />
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
     <name>QIAlertView</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished" />
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished" />
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
     <name>QIImagePicker</name>
     <message>
         <source>Import Image</source>
-        <translation type="unfinished" />
+        <translation>Importa immagine</translation>
     </message>
     <message>
         <source>Failed to save the image</source>
-        <translation type="unfinished" />
+        <translation>Impossibile salvare l'immagine</translation>
     </message>
 </context>
 <context>
@@ -1800,7 +1877,7 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
     <message>
         <source>跟随主题</source>
-        <translation>Segui il tema</translation>
+        <translation>Segui il sistema</translation>
     </message>
     <message>
         <source>默认白</source>
@@ -1812,7 +1889,7 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
     <message>
         <source>淑女粉</source>
-        <translation>Rosa delicato</translation>
+        <translation>Rosa cipria</translation>
     </message>
     <message>
         <source>清爽绿</source>
@@ -2083,34 +2160,50 @@ Copyright © gli sviluppatori di Penlark.</translation>
     <name>QQuickFolderListModel</name>
     <message>
         <source>重命名失败，请检查是否有重名或者文件夹是否有写权限</source>
-        <translation type="unfinished" />
+        <translation>Rinomina non riuscita. Controlla se il nome è già usato e se la cartella è scrivibile.</translation>
     </message>
 </context>
 <context>
     <name>RankingHallModel</name>
     <message>
         <source>请先登录</source>
-        <translation type="unfinished" />
+        <translation>Accedi prima</translation>
     </message>
     <message>
         <source>请输入房间名</source>
-        <translation type="unfinished" />
+        <translation>Inserisci il nome della stanza</translation>
     </message>
     <message>
         <source>请输入房间密码</source>
-        <translation type="unfinished" />
+        <translation>Inserisci la password della stanza</translation>
     </message>
     <message>
         <source>房间名已存在</source>
-        <translation type="unfinished" />
+        <translation>Il nome della stanza esiste già</translation>
     </message>
     <message>
         <source>创建成功</source>
-        <translation type="unfinished" />
+        <translation>Creata</translation>
     </message>
     <message>
         <source>创建失败</source>
-        <translation type="unfinished" />
+        <translation>Creazione non riuscita</translation>
+    </message>
+    <message>
+        <source>房间名不能包含“/”</source>
+        <translation>Il nome della stanza non può contenere «/»</translation>
+    </message>
+    <message>
+        <source>房间名不能包含控制字符</source>
+        <translation>Il nome della stanza non può contenere caratteri di controllo</translation>
+    </message>
+    <message>
+        <source>房间名不能是“.”或“..”</source>
+        <translation>Il nome della stanza non può essere «.» o «..»</translation>
+    </message>
+    <message>
+        <source>房间名不能超过 %1 个字符</source>
+        <translation>Il nome della stanza non può superare %1 caratteri</translation>
     </message>
 </context>
 <context>
@@ -2121,47 +2214,47 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
     <message>
         <source>请先登录</source>
-        <translation type="unfinished" />
+        <translation>Accedi prima</translation>
     </message>
     <message>
         <source>拼字大厅</source>
-        <translation type="unfinished" />
+        <translation>Stanze di scrittura</translation>
     </message>
     <message>
         <source>菜单</source>
-        <translation type="unfinished" />
+        <translation>Menu</translation>
     </message>
     <message>
         <source>创建房间</source>
-        <translation type="unfinished" />
+        <translation>Crea stanza</translation>
     </message>
     <message>
         <source>刷新大厅</source>
-        <translation type="unfinished" />
+        <translation>Aggiorna le stanze</translation>
     </message>
     <message>
         <source>未配置服务器地址，拼字房间不可用。</source>
-        <translation type="unfinished" />
+        <translation>Nessun indirizzo del server configurato: le stanze di scrittura non sono disponibili.</translation>
     </message>
     <message>
         <source>已离开 %1 房间</source>
-        <translation type="unfinished" />
+        <translation>Sei uscito dalla stanza %1</translation>
     </message>
     <message>
         <source>已进入 %1 房间</source>
-        <translation type="unfinished" />
+        <translation>Sei entrato nella stanza %1</translation>
     </message>
     <message>
         <source>房间</source>
-        <translation type="unfinished" />
+        <translation>Stanza</translation>
     </message>
     <message>
         <source>离开房间</source>
-        <translation type="unfinished" />
+        <translation>Esci dalla stanza</translation>
     </message>
     <message>
         <source>昵称</source>
-        <translation type="unfinished" />
+        <translation>Nickname</translation>
     </message>
     <message>
         <source>字数</source>
@@ -2176,56 +2269,56 @@ Copyright © gli sviluppatori di Penlark.</translation>
     <name>RoomPasswordSheet</name>
     <message>
         <source>请输入房间密码</source>
-        <translation type="unfinished" />
+        <translation>Inserisci la password della stanza</translation>
     </message>
     <message>
         <source>请输入密码</source>
-        <translation type="unfinished" />
+        <translation>Inserisci una password</translation>
     </message>
     <message>
         <source>密码错误</source>
-        <translation type="unfinished" />
+        <translation>Password errata</translation>
     </message>
     <message>
         <source>确定</source>
-        <translation type="unfinished" />
+        <translation>OK</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished" />
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>房间</source>
-        <translation type="unfinished" />
+        <translation>Stanza</translation>
     </message>
     <message>
         <source>需要输入房主指定的密码方可进入。</source>
-        <translation type="unfinished" />
+        <translation>Per entrare serve la password scelta dal proprietario della stanza.</translation>
     </message>
     <message>
         <source>在此输入房间密码</source>
-        <translation type="unfinished" />
+        <translation>Inserisci qui la password della stanza</translation>
     </message>
 </context>
 <context>
     <name>RtfReader</name>
     <message>
         <source>Not a supported RTF file.</source>
-        <translation type="unfinished" />
+        <translation>File RTF non supportato.</translation>
     </message>
 </context>
 <context>
     <name>RtfTokenizer</name>
     <message>
         <source>Unexpectedly reached end of file.</source>
-        <translation type="unfinished" />
+        <translation>Fine del file inattesa.</translation>
     </message>
 </context>
 <context>
     <name>SettingButton</name>
     <message>
         <source>设置</source>
-        <translation type="unfinished" />
+        <translation>Impostazioni</translation>
     </message>
     <message>
         <source>关于</source>
@@ -2241,7 +2334,7 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
     <message>
         <source>工具</source>
-        <translation type="unfinished" />
+        <translation>Strumenti</translation>
     </message>
     <message>
         <source>过滤敏感词</source>
@@ -2257,7 +2350,7 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
     <message>
         <source>在光标处添加章节名</source>
-        <translation type="unfinished" />
+        <translation>Inserisci un titolo di capitolo al cursore</translation>
     </message>
     <message>
         <source>一键排版</source>
@@ -2265,7 +2358,7 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
     <message>
         <source>历史记录</source>
-        <translation type="unfinished" />
+        <translation>Cronologia</translation>
     </message>
     <message>
         <source>偏好设置</source>
@@ -2273,44 +2366,51 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
 </context>
 <context>
+    <name>SettingsFile</name>
+    <message>
+        <source>无法保存设置：</source>
+        <translation>Impossibile salvare le impostazioni: </translation>
+    </message>
+</context>
+<context>
     <name>SheetWindow</name>
     <message>
         <source>确定</source>
-        <translation type="unfinished" />
+        <translation>OK</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished" />
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
     <name>ShortcutBox</name>
     <message>
         <source>请按下快捷键</source>
-        <translation type="unfinished" />
+        <translation>Premi una scorciatoia</translation>
     </message>
 </context>
 <context>
     <name>ShutdownWindow</name>
     <message>
         <source>保存所有文档后关闭计算机。</source>
-        <translation type="unfinished" />
+        <translation>Salva tutti i documenti, poi spegni il computer.</translation>
     </message>
     <message>
         <source>保存所有文档后重新启动计算机。</source>
-        <translation type="unfinished" />
+        <translation>Salva tutti i documenti, poi riavvia il computer.</translation>
     </message>
     <message>
         <source>关机</source>
-        <translation type="unfinished" />
+        <translation>Spegni</translation>
     </message>
     <message>
         <source>希望计算机做什么？</source>
-        <translation type="unfinished" />
+        <translation>Che cosa deve fare il computer?</translation>
     </message>
     <message>
         <source>重启</source>
-        <translation type="unfinished" />
+        <translation>Riavvia</translation>
     </message>
 </context>
 <context>
@@ -2328,122 +2428,114 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
     <message>
         <source>开始过滤</source>
-        <translation type="unfinished" />
+        <translation>Filtra</translation>
     </message>
     <message>
         <source>文档是空的，不用过滤</source>
-        <translation type="unfinished" />
+        <translation>Il documento è vuoto: non c'è nulla da filtrare</translation>
     </message>
     <message>
         <source>文档未保存，请保存文档后再过滤</source>
-        <translation type="unfinished" />
+        <translation>Il documento non è salvato. Salvalo prima di filtrare</translation>
     </message>
     <message>
         <source>自定义敏感词</source>
-        <translation type="unfinished" />
+        <translation>Parole personali</translation>
     </message>
     <message>
         <source>每行一个词</source>
-        <translation type="unfinished" />
+        <translation>Una parola per riga</translation>
     </message>
     <message>
         <source>程序内置两套敏感词库：轻度过滤使用第一套，重度过滤同时使用两套。三个级别都会加上左侧框中的自定义敏感词，每行一个，可以直接粘贴，保存时会去掉重复的词。选项在开始过滤或关闭本窗口时保存。过滤前的文本可以从文档的历史记录中找回。</source>
-        <translation type="unfinished" />
+        <translation>Il programma ha due elenchi di parole sensibili: il filtraggio leggero usa il primo, quello rigoroso entrambi. Tutti e tre i livelli aggiungono le parole personali del riquadro a sinistra, una per riga; si possono incollare e i doppioni vengono rimossi al salvataggio. Le opzioni si salvano all'avvio del filtraggio o alla chiusura di questa finestra. Il testo prima del filtraggio si recupera dalla cronologia del documento.</translation>
     </message>
     <message>
         <source>标记方式</source>
-        <translation type="unfinished" />
+        <translation>Evidenziazione</translation>
     </message>
     <message>
         <source>编辑文档时自动标红</source>
-        <translation type="unfinished" />
+        <translation>Evidenzia in rosso durante la modifica</translation>
     </message>
     <message>
         <source>仅手动过滤时标红</source>
-        <translation type="unfinished" />
+        <translation>Evidenzia in rosso solo filtrando</translation>
     </message>
     <message>
         <source>级别</source>
-        <translation type="unfinished" />
+        <translation>Livello</translation>
     </message>
     <message>
         <source>轻度过滤</source>
-        <translation type="unfinished" />
+        <translation>Leggero</translation>
     </message>
     <message>
         <source>重度过滤</source>
-        <translation type="unfinished" />
+        <translation>Rigoroso</translation>
     </message>
     <message>
         <source>仅自定义</source>
-        <translation type="unfinished" />
+        <translation>Solo personali</translation>
     </message>
     <message>
         <source>过滤方式</source>
-        <translation type="unfinished" />
+        <translation>Metodo</translation>
     </message>
     <message>
         <source>仅标红</source>
-        <translation type="unfinished" />
+        <translation>Solo rosso</translation>
     </message>
     <message>
         <source>分割线</source>
-        <translation type="unfinished" />
+        <translation>Trattini</translation>
     </message>
     <message>
         <source>星号</source>
-        <translation type="unfinished" />
+        <translation>Asterischi</translation>
     </message>
     <message>
         <source>拼音</source>
-        <translation type="unfinished" />
+        <translation>Pinyin</translation>
     </message>
     <message>
         <source>喵星语</source>
-        <translation type="unfinished" />
+        <translation>Miao</translation>
     </message>
     <message>
         <source>汪星语</source>
-        <translation type="unfinished" />
+        <translation>Bau</translation>
     </message>
 </context>
 <context>
     <name>TargetPage</name>
     <message>
         <source>写作目标</source>
-        <translation type="unfinished" />
+        <translation>Obiettivo di scrittura</translation>
     </message>
     <message>
         <source>锁定字数不能小于当前锁定字数</source>
-        <translation type="unfinished" />
+        <translation>Il blocco a parole non può essere inferiore a quello attuale</translation>
     </message>
     <message>
         <source>锁定时间不能小于当前锁定时间</source>
-        <translation type="unfinished" />
+        <translation>Il blocco a tempo non può essere più breve di quello attuale</translation>
     </message>
     <message>
         <source>请输入锁定时间或者字数</source>
-        <translation type="unfinished" />
+        <translation>Inserisci un tempo o un numero di parole</translation>
     </message>
     <message>
         <source>锁定字数(字)</source>
-        <translation type="unfinished" />
+        <translation>Blocco (parole)</translation>
     </message>
     <message>
         <source>锁定时间(分钟)</source>
-        <translation type="unfinished" />
+        <translation>Blocco (minuti)</translation>
     </message>
     <message>
         <source>锁定之后，您将不能退出软件，必须正式完成自己设定的值，等待不会对锁定时间起效，同理乱打大量复制粘贴也不会对锁定字数起效。锁定的时间和字数每20秒统计一次。</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>取消</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>确定</source>
-        <translation type="unfinished" />
+        <translation>Con il blocco attivo non potrai uscire dal programma finché non raggiungi davvero i valori impostati. Aspettare non conta per il tempo, e digitare a caso o copiare e incollare in massa non conta per le parole. Tempo e parole vengono contati ogni 20 secondi.</translation>
     </message>
 </context>
 <context>
@@ -2457,49 +2549,45 @@ Copyright © gli sviluppatori di Penlark.</translation>
     <name>ThroughGame</name>
     <message>
         <source>积分</source>
-        <translation type="unfinished" />
+        <translation>Punti</translation>
     </message>
     <message>
         <source>恭喜，闯关成功！！！撒花！！！</source>
-        <translation type="unfinished" />
+        <translation>Complimenti, sfida superata!!!</translation>
     </message>
     <message>
         <source>成功，自动转入下一关。</source>
-        <translation type="unfinished" />
+        <translation>Riuscito! Si passa al livello successivo.</translation>
     </message>
     <message>
         <source>挑战失败!</source>
-        <translation type="unfinished" />
+        <translation>Sfida fallita!</translation>
     </message>
 </context>
 <context>
     <name>ThroughLabel</name>
     <message>
         <source>剩余字数</source>
-        <translation type="unfinished" />
+        <translation>Parole rimanenti</translation>
     </message>
     <message>
         <source>剩余时间:</source>
-        <translation type="unfinished" />
+        <translation>Tempo rimanente:</translation>
     </message>
 </context>
 <context>
     <name>ThroughPage</name>
     <message>
         <source>Challenge</source>
-        <translation type="unfinished" />
+        <translation>Sfida</translation>
     </message>
     <message>
         <source>您的剩余积分不够支付本次闯关门票，快去领一些积分吧!</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>确定花费</source>
-        <translation type="unfinished" />
+        <translation>Non hai abbastanza punti per l'iscrizione a questa sfida. Vai a raccoglierne qualcuno!</translation>
     </message>
     <message>
         <source>如果中途退出，扣除的积分不返还。</source>
-        <translation type="unfinished" />
+        <translation>Se esci a metà, i punti non vengono restituiti.</translation>
     </message>
     <message>
         <source>提示</source>
@@ -2507,83 +2595,79 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
     <message>
         <source>现有积分</source>
-        <translation type="unfinished" />
+        <translation>Punti</translation>
     </message>
     <message>
         <source>未登录</source>
-        <translation type="unfinished" />
+        <translation>Accesso non effettuato</translation>
     </message>
     <message>
         <source>闯关信息载入失败,请稍后再试</source>
-        <translation type="unfinished" />
+        <translation>Impossibile caricare la sfida, riprova più tardi</translation>
     </message>
     <message>
         <source>正在刷新...</source>
-        <translation type="unfinished" />
+        <translation>Aggiornamento…</translation>
     </message>
     <message>
         <source>刷新</source>
-        <translation type="unfinished" />
+        <translation>Aggiorna</translation>
     </message>
     <message>
         <source>门票</source>
-        <translation type="unfinished" />
+        <translation>Iscrizione</translation>
     </message>
     <message>
         <source>通关奖励</source>
-        <translation type="unfinished" />
+        <translation>Premio</translation>
     </message>
     <message>
         <source>通关条件</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>需要在最多</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>小时内完成9关，共</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>字的挑战</source>
-        <translation type="unfinished" />
+        <translation>Condizione</translation>
     </message>
     <message>
         <source>放弃</source>
-        <translation type="unfinished" />
+        <translation>Rinuncia</translation>
     </message>
     <message>
         <source>返回</source>
-        <translation type="unfinished" />
+        <translation>Indietro</translation>
     </message>
     <message>
         <source>完成</source>
-        <translation type="unfinished" />
+        <translation>Fatto</translation>
     </message>
     <message>
         <source>进行中</source>
-        <translation type="unfinished" />
+        <translation>In corso</translation>
     </message>
     <message>
         <source>失败</source>
-        <translation type="unfinished" />
+        <translation>Fallito</translation>
     </message>
     <message>
         <source>目标</source>
-        <translation type="unfinished" />
+        <translation>Obiettivo</translation>
     </message>
     <message>
         <source>奖励积分</source>
-        <translation type="unfinished" />
+        <translation>Punti premio</translation>
     </message>
     <message>
         <source>剩余字数</source>
-        <translation type="unfinished" />
+        <translation>Parole rimanenti</translation>
     </message>
     <message>
         <source>剩余时间</source>
-        <translation type="unfinished" />
+        <translation>Tempo rimanente</translation>
+    </message>
+    <message>
+        <source>确定花费%1积分，进入该闯关模式吗？</source>
+        <translation>Spendere %1 punti per entrare in questa modalità di sfida?</translation>
+    </message>
+    <message>
+        <source>需要在最多%1小时内完成9关，共%2字的挑战</source>
+        <translation>Completa 9 livelli, %2 parole in tutto, in al massimo %1 ore</translation>
     </message>
 </context>
 <context>
@@ -2594,68 +2678,114 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
 </context>
 <context>
+    <name>TransferCheck</name>
+    <message>
+        <source>收到的内容长度不对</source>
+        <translation>Il contenuto ricevuto ha una lunghezza errata</translation>
+    </message>
+    <message>
+        <source>无法校验收到的内容</source>
+        <translation>Impossibile verificare il contenuto ricevuto</translation>
+    </message>
+    <message>
+        <source>收到的内容与校验值不符</source>
+        <translation>Il contenuto ricevuto non corrisponde al checksum</translation>
+    </message>
+    <message>
+        <source>云端没有确认收到的内容</source>
+        <translation>Il cloud non ha confermato la ricezione</translation>
+    </message>
+    <message>
+        <source>云端收到的内容与发送的不符</source>
+        <translation>Il cloud ha ricevuto qualcosa di diverso da ciò che è stato inviato</translation>
+    </message>
+</context>
+<context>
     <name>TxtReader</name>
     <message>
         <source>Unable to read the file.</source>
-        <translation type="unfinished" />
+        <translation>Impossibile leggere il file.</translation>
     </message>
 </context>
 <context>
     <name>UserDatas</name>
     <message>
         <source>积分获取失败</source>
-        <translation type="unfinished" />
+        <translation>Impossibile ottenere i punti</translation>
     </message>
     <message>
         <source>错误码</source>
-        <translation type="unfinished" />
+        <translation>Codice di errore</translation>
+    </message>
+</context>
+<context>
+    <name>UserFile</name>
+    <message>
+        <source>没有文件名</source>
+        <translation>Nessun nome di file</translation>
+    </message>
+    <message>
+        <source>同名的文件夹已存在</source>
+        <translation>Esiste già una cartella con questo nome</translation>
+    </message>
+    <message>
+        <source>文件已存在</source>
+        <translation>Il file esiste già</translation>
+    </message>
+    <message>
+        <source>无法创建文件夹</source>
+        <translation>Impossibile creare la cartella</translation>
+    </message>
+    <message>
+        <source>写入磁盘的文件不完整</source>
+        <translation>Il file scritto sul disco è incompleto</translation>
     </message>
 </context>
 <context>
     <name>UserInfo</name>
     <message>
         <source>请输入用户名</source>
-        <translation type="unfinished" />
+        <translation>Inserisci un nome utente</translation>
     </message>
     <message>
         <source>请输入密码</source>
-        <translation type="unfinished" />
+        <translation>Inserisci una password</translation>
     </message>
     <message>
         <source>服务端暂时关闭了注册通道</source>
-        <translation type="unfinished" />
+        <translation>Le registrazioni sono temporaneamente chiuse sul server</translation>
     </message>
     <message>
         <source>出错</source>
-        <translation type="unfinished" />
+        <translation>Errore</translation>
     </message>
     <message>
         <source>验证码不正确</source>
-        <translation type="unfinished" />
+        <translation>Codice di verifica errato</translation>
     </message>
     <message>
         <source>密码不匹配</source>
-        <translation type="unfinished" />
+        <translation>Le password non coincidono</translation>
     </message>
     <message>
         <source>用户名已被占用</source>
-        <translation type="unfinished" />
+        <translation>Questo nome utente è già in uso</translation>
     </message>
     <message>
         <source>邮箱地址已被使用</source>
-        <translation type="unfinished" />
+        <translation>Questo indirizzo e-mail è già in uso</translation>
     </message>
     <message>
         <source>此用户名是被保留的</source>
-        <translation type="unfinished" />
+        <translation>Questo nome utente è riservato</translation>
     </message>
     <message>
         <source>用户名格式不正确</source>
-        <translation type="unfinished" />
+        <translation>Nome utente non valido</translation>
     </message>
     <message>
         <source>等待验证邮箱</source>
-        <translation type="unfinished" />
+        <translation>In attesa della verifica dell'e-mail</translation>
     </message>
     <message>
         <source>用户名或密码错误</source>
@@ -2663,54 +2793,54 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
     <message>
         <source>Your profile has been updated successfully.</source>
-        <translation type="unfinished" />
+        <translation>Il profilo è stato aggiornato.</translation>
     </message>
     <message>
         <source>Your avatar setting has been updated successfully.</source>
-        <translation type="unfinished" />
+        <translation>L'avatar è stato aggiornato.</translation>
     </message>
     <message>
         <source>Email address is not a valid email address.</source>
-        <translation type="unfinished" />
+        <translation>L'indirizzo e-mail non è valido.</translation>
     </message>
     <message>
         <source>网络访问被禁用。</source>
-        <translation type="unfinished" />
+        <translation>L'accesso alla rete è disattivato.</translation>
     </message>
     <message>
         <source>上传的文件不是一张图片</source>
-        <translation type="unfinished" />
+        <translation>Il file caricato non è un'immagine</translation>
     </message>
     <message>
         <source>正在登录...</source>
-        <translation type="unfinished" />
+        <translation>Accesso in corso…</translation>
     </message>
     <message>
         <source>登录成功</source>
-        <translation type="unfinished" />
+        <translation>Accesso effettuato</translation>
     </message>
     <message>
         <source>未知错误</source>
-        <translation type="unfinished" />
+        <translation>Errore sconosciuto</translation>
     </message>
     <message>
         <source>Please login first!</source>
-        <translation type="unfinished" />
+        <translation>Accedi prima!</translation>
     </message>
     <message>
         <source>超时</source>
-        <translation type="unfinished" />
+        <translation>Tempo scaduto</translation>
     </message>
     <message>
         <source>上传超时</source>
-        <translation type="unfinished" />
+        <translation>Caricamento scaduto</translation>
     </message>
 </context>
 <context>
     <name>WindowsMenuBar</name>
     <message>
         <source>强制退出</source>
-        <translation type="unfinished" />
+        <translation>Uscita forzata</translation>
     </message>
     <message>
         <source>文件</source>
@@ -2726,11 +2856,11 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
     <message>
         <source>Open Recent</source>
-        <translation type="unfinished" />
+        <translation>Apri recenti</translation>
     </message>
     <message>
         <source>Clear Menu</source>
-        <translation type="unfinished" />
+        <translation>Svuota elenco</translation>
     </message>
     <message>
         <source>保存</source>
@@ -2742,15 +2872,15 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
     <message>
         <source>导入</source>
-        <translation type="unfinished" />
+        <translation>Importa</translation>
     </message>
     <message>
         <source>导入文件夹</source>
-        <translation type="unfinished" />
+        <translation>Importa cartella</translation>
     </message>
     <message>
         <source>导入文件</source>
-        <translation type="unfinished" />
+        <translation>Importa file</translation>
     </message>
     <message>
         <source>关闭</source>
@@ -2758,11 +2888,11 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
     <message>
         <source>退出程序</source>
-        <translation type="unfinished" />
+        <translation>Esci</translation>
     </message>
     <message>
         <source>编辑</source>
-        <translation type="unfinished" />
+        <translation>Modifica</translation>
     </message>
     <message>
         <source>撤销</source>
@@ -2798,27 +2928,27 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
     <message>
         <source>显示</source>
-        <translation type="unfinished" />
+        <translation>Vista</translation>
     </message>
     <message>
         <source>显示 文件</source>
-        <translation type="unfinished" />
+        <translation>Mostra file</translation>
     </message>
     <message>
         <source>显示 自动章节</source>
-        <translation type="unfinished" />
+        <translation>Mostra capitoli</translation>
     </message>
     <message>
         <source>显示 字数统计</source>
-        <translation type="unfinished" />
+        <translation>Mostra conteggio</translation>
     </message>
     <message>
         <source>显示 拼字</source>
-        <translation type="unfinished" />
+        <translation>Mostra stanze</translation>
     </message>
     <message>
         <source>Challenge</source>
-        <translation type="unfinished" />
+        <translation>Sfida</translation>
     </message>
     <message>
         <source>笔记</source>
@@ -2826,7 +2956,7 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
     <message>
         <source>显示 我</source>
-        <translation type="unfinished" />
+        <translation>Mostra il mio account</translation>
     </message>
     <message>
         <source>窗口置顶</source>
@@ -2834,23 +2964,23 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
     <message>
         <source>退出 极简 模式</source>
-        <translation type="unfinished" />
+        <translation>Esci dalla modalità minima</translation>
     </message>
     <message>
         <source>进入 极简 模式</source>
-        <translation type="unfinished" />
+        <translation>Entra in modalità minima</translation>
     </message>
     <message>
         <source>退出 Lumo 模式</source>
-        <translation type="unfinished" />
+        <translation>Esci dalla modalità Lumo</translation>
     </message>
     <message>
         <source>进入 Lumo 模式</source>
-        <translation type="unfinished" />
+        <translation>Entra in modalità Lumo</translation>
     </message>
     <message>
         <source>工具</source>
-        <translation type="unfinished" />
+        <translation>Strumenti</translation>
     </message>
     <message>
         <source>统计卡片</source>
@@ -2874,7 +3004,7 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
     <message>
         <source>历史记录</source>
-        <translation type="unfinished" />
+        <translation>Cronologia</translation>
     </message>
     <message>
         <source>云同步</source>
@@ -2937,15 +3067,15 @@ Copyright © gli sviluppatori di Penlark.</translation>
     <name>WindowsTitleBar</name>
     <message>
         <source>最小化</source>
-        <translation type="unfinished" />
+        <translation>Riduci a icona</translation>
     </message>
     <message>
         <source>还原</source>
-        <translation type="unfinished" />
+        <translation>Ripristina</translation>
     </message>
     <message>
         <source>最大化</source>
-        <translation type="unfinished" />
+        <translation>Ingrandisci</translation>
     </message>
     <message>
         <source>关闭</source>
@@ -2956,15 +3086,15 @@ Copyright © gli sviluppatori di Penlark.</translation>
     <name>WordCountPage</name>
     <message>
         <source>字数统计</source>
-        <translation type="unfinished" />
+        <translation>Conteggio parole</translation>
     </message>
     <message>
         <source>字</source>
-        <translation type="unfinished" />
+        <translation>parole</translation>
     </message>
     <message>
         <source>字/分钟</source>
-        <translation type="unfinished" />
+        <translation>parole/min</translation>
     </message>
     <message>
         <source>分钟</source>
@@ -2972,11 +3102,11 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
     <message>
         <source>元</source>
-        <translation type="unfinished" />
+        <translation>yuan</translation>
     </message>
     <message>
         <source>字数统计功能菜单</source>
-        <translation type="unfinished" />
+        <translation>Menu del conteggio</translation>
     </message>
     <message>
         <source>统计卡片</source>
@@ -2984,131 +3114,131 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
     <message>
         <source>字体大小</source>
-        <translation type="unfinished" />
+        <translation>Dimensione caratteri</translation>
     </message>
     <message>
         <source>同步字数</source>
-        <translation type="unfinished" />
+        <translation>Sincronizza conteggi</translation>
     </message>
     <message>
         <source>请先登录</source>
-        <translation type="unfinished" />
+        <translation>Accedi prima</translation>
     </message>
     <message>
         <source>文档统计</source>
-        <translation type="unfinished" />
+        <translation>Documento</translation>
     </message>
     <message>
         <source>总字数</source>
-        <translation type="unfinished" />
+        <translation>Caratteri</translation>
     </message>
     <message>
         <source>总字数(无空格)</source>
-        <translation type="unfinished" />
+        <translation>Caratteri senza spazi</translation>
     </message>
     <message>
         <source>数字</source>
-        <translation type="unfinished" />
+        <translation>Cifre</translation>
     </message>
     <message>
         <source>空格数</source>
-        <translation type="unfinished" />
+        <translation>Spazi</translation>
     </message>
     <message>
         <source>汉字数</source>
-        <translation type="unfinished" />
+        <translation>Caratteri cinesi</translation>
     </message>
     <message>
         <source>单词数</source>
-        <translation type="unfinished" />
+        <translation>Parole</translation>
     </message>
     <message>
         <source>段落数</source>
-        <translation type="unfinished" />
+        <translation>Paragrafi</translation>
     </message>
     <message>
         <source>今时今日</source>
-        <translation type="unfinished" />
+        <translation>Oggi</translation>
     </message>
     <message>
         <source>今日字数</source>
-        <translation type="unfinished" />
+        <translation>Parole di oggi</translation>
     </message>
     <message>
         <source>今日速度</source>
-        <translation type="unfinished" />
+        <translation>Velocità di oggi</translation>
     </message>
     <message>
         <source>今日用时</source>
-        <translation type="unfinished" />
+        <translation>Tempo di oggi</translation>
     </message>
     <message>
         <source>今日稿费</source>
-        <translation type="unfinished" />
+        <translation>Compenso di oggi</translation>
     </message>
     <message>
         <source>本周统计</source>
-        <translation type="unfinished" />
+        <translation>Questa settimana</translation>
     </message>
     <message>
         <source>本周字数</source>
-        <translation type="unfinished" />
+        <translation>Parole della settimana</translation>
     </message>
     <message>
         <source>本周速度</source>
-        <translation type="unfinished" />
+        <translation>Velocità della settimana</translation>
     </message>
     <message>
         <source>本周用时</source>
-        <translation type="unfinished" />
+        <translation>Tempo della settimana</translation>
     </message>
     <message>
         <source>本周稿费</source>
-        <translation type="unfinished" />
+        <translation>Compenso della settimana</translation>
     </message>
     <message>
         <source>月度统计</source>
-        <translation type="unfinished" />
+        <translation>Questo mese</translation>
     </message>
     <message>
         <source>本月字数</source>
-        <translation type="unfinished" />
+        <translation>Parole del mese</translation>
     </message>
     <message>
         <source>本月速度</source>
-        <translation type="unfinished" />
+        <translation>Velocità del mese</translation>
     </message>
     <message>
         <source>本月用时</source>
-        <translation type="unfinished" />
+        <translation>Tempo del mese</translation>
     </message>
     <message>
         <source>本月稿费</source>
-        <translation type="unfinished" />
+        <translation>Compenso del mese</translation>
     </message>
     <message>
         <source>年度统计</source>
-        <translation type="unfinished" />
+        <translation>Quest'anno</translation>
     </message>
     <message>
         <source>今年字数</source>
-        <translation type="unfinished" />
+        <translation>Parole dell'anno</translation>
     </message>
     <message>
         <source>今年速度</source>
-        <translation type="unfinished" />
+        <translation>Velocità dell'anno</translation>
     </message>
     <message>
         <source>今年用时</source>
-        <translation type="unfinished" />
+        <translation>Tempo dell'anno</translation>
     </message>
     <message>
         <source>年度稿费</source>
-        <translation type="unfinished" />
+        <translation>Compenso dell'anno</translation>
     </message>
     <message>
         <source>设置字体大小</source>
-        <translation type="unfinished" />
+        <translation>Imposta la dimensione dei caratteri</translation>
     </message>
     <message>
         <source>字号</source>
@@ -3116,18 +3246,25 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
 </context>
 <context>
+    <name>bot</name>
+    <message>
+        <source>无法保存缓存文件：</source>
+        <translation>Impossibile salvare il file di cache: </translation>
+    </message>
+</context>
+<context>
     <name>cloudDisk</name>
     <message>
         <source>没有登陆</source>
-        <translation type="unfinished" />
+        <translation>Accesso non effettuato</translation>
     </message>
     <message>
         <source>设置中取消了云同步功能</source>
-        <translation type="unfinished" />
+        <translation>La sincronizzazione è disattivata nelle impostazioni</translation>
     </message>
     <message>
         <source>另一个云同步线程正在运行</source>
-        <translation type="unfinished" />
+        <translation>È già in corso un'altra sincronizzazione</translation>
     </message>
     <message>
         <source>云同步</source>
@@ -3135,325 +3272,426 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
     <message>
         <source>云同步开始</source>
-        <translation type="unfinished" />
+        <translation>Sincronizzazione avviata</translation>
     </message>
     <message>
         <source>有冲突文件待处理</source>
-        <translation type="unfinished" />
+        <translation>Ci sono file in conflitto da gestire</translation>
     </message>
     <message>
         <source>同步完成</source>
-        <translation type="unfinished" />
+        <translation>Sincronizzazione completata</translation>
     </message>
     <message>
         <source>云同步:有冲突文件待处理</source>
-        <translation type="unfinished" />
+        <translation>Sincronizzazione: ci sono file in conflitto da gestire</translation>
     </message>
     <message>
         <source>Not logged in:</source>
-        <translation type="unfinished" />
+        <translation>Accesso non effettuato:</translation>
     </message>
     <message>
         <source>正在上传文件</source>
-        <translation type="unfinished" />
+        <translation>Caricamento dei file</translation>
     </message>
     <message>
         <source>文件上传结束</source>
-        <translation type="unfinished" />
+        <translation>Caricamento completato</translation>
     </message>
     <message>
         <source>正在下载文件</source>
-        <translation type="unfinished" />
+        <translation>Scaricamento dei file</translation>
     </message>
     <message>
         <source>文件下载结束</source>
-        <translation type="unfinished" />
+        <translation>Scaricamento completato</translation>
     </message>
     <message>
         <source>正在下载冲突文件</source>
-        <translation type="unfinished" />
+        <translation>Scaricamento dei file in conflitto</translation>
     </message>
     <message>
         <source>下载冲突文件结束</source>
-        <translation type="unfinished" />
+        <translation>File in conflitto scaricati</translation>
     </message>
     <message>
         <source>删除元数据失败</source>
-        <translation type="unfinished" />
+        <translation>Impossibile eliminare i metadati</translation>
     </message>
     <message>
         <source>删除远程文件失败</source>
-        <translation type="unfinished" />
+        <translation>Impossibile eliminare il file remoto</translation>
     </message>
     <message>
         <source>删除远程文件失败:</source>
-        <translation type="unfinished" />
+        <translation>Impossibile eliminare il file remoto:</translation>
     </message>
     <message>
         <source>上传失败</source>
-        <translation type="unfinished" />
+        <translation>Caricamento non riuscito</translation>
     </message>
     <message>
         <source>上传失败:</source>
-        <translation type="unfinished" />
+        <translation>Caricamento non riuscito:</translation>
     </message>
     <message>
         <source>更新元数据失败</source>
-        <translation type="unfinished" />
+        <translation>Impossibile aggiornare i metadati</translation>
     </message>
     <message>
         <source>更新元数据失败:</source>
-        <translation type="unfinished" />
+        <translation>Impossibile aggiornare i metadati:</translation>
     </message>
     <message>
         <source>下载失败</source>
-        <translation type="unfinished" />
+        <translation>Scaricamento non riuscito</translation>
     </message>
     <message>
         <source>下载失败:</source>
-        <translation type="unfinished" />
+        <translation>Scaricamento non riuscito:</translation>
     </message>
     <message>
         <source>删除文件不存在</source>
-        <translation type="unfinished" />
+        <translation>Il file da eliminare non esiste</translation>
     </message>
     <message>
         <source>删除文件不存在::</source>
-        <translation type="unfinished" />
+        <translation>Il file da eliminare non esiste::</translation>
     </message>
     <message>
         <source>删除文件失败</source>
-        <translation type="unfinished" />
+        <translation>Impossibile eliminare il file</translation>
     </message>
     <message>
         <source>删除文件失败:</source>
-        <translation type="unfinished" />
+        <translation>Impossibile eliminare il file:</translation>
     </message>
     <message>
         <source>写文件失败</source>
-        <translation type="unfinished" />
+        <translation>Impossibile scrivere il file</translation>
     </message>
     <message>
         <source>写文件失败:</source>
-        <translation type="unfinished" />
+        <translation>Impossibile scrivere il file:</translation>
     </message>
     <message>
         <source>写元数据失败</source>
-        <translation type="unfinished" />
+        <translation>Impossibile scrivere i metadati</translation>
     </message>
     <message>
         <source>写元数据失败:</source>
-        <translation type="unfinished" />
+        <translation>Impossibile scrivere i metadati:</translation>
     </message>
     <message>
         <source>写入文件失败:</source>
-        <translation type="unfinished" />
+        <translation>Impossibile scrivere il file:</translation>
     </message>
     <message>
         <source>冲突</source>
-        <translation type="unfinished" />
+        <translation>conflitto</translation>
+    </message>
+    <message>
+        <source>已退出登录，同步已停止</source>
+        <translation>Disconnesso; la sincronizzazione si è fermata</translation>
+    </message>
+    <message>
+        <source>云同步已关闭，同步已停止</source>
+        <translation>Sincronizzazione cloud disattivata; la sincronizzazione si è fermata</translation>
+    </message>
+    <message>
+        <source>程序退出，同步已停止</source>
+        <translation>Il programma si chiude; la sincronizzazione si è fermata</translation>
+    </message>
+    <message>
+        <source>账号已切换，同步已停止</source>
+        <translation>L'account è cambiato; la sincronizzazione si è fermata</translation>
+    </message>
+    <message>
+        <source>文档目录已更换，同步已停止</source>
+        <translation>La cartella dei documenti è cambiata; la sincronizzazione si è fermata</translation>
+    </message>
+    <message>
+        <source>网络连接失败</source>
+        <translation>La connessione di rete non è riuscita</translation>
+    </message>
+    <message>
+        <source>同步中断</source>
+        <translation>Sincronizzazione interrotta</translation>
+    </message>
+    <message>
+        <source>同步中断:</source>
+        <translation>Sincronizzazione interrotta:</translation>
+    </message>
+    <message>
+        <source>文件在同步时被修改</source>
+        <translation>Il file è stato modificato durante la sincronizzazione</translation>
+    </message>
+    <message>
+        <source>文件在同步时被修改:</source>
+        <translation>Il file è stato modificato durante la sincronizzazione:</translation>
     </message>
 </context>
 <context>
     <name>data</name>
     <message>
         <source>字数统计保存失败</source>
-        <translation type="unfinished" />
+        <translation>Impossibile salvare le statistiche</translation>
     </message>
     <message>
         <source>please login first</source>
-        <translation type="unfinished" />
+        <translation>Accedi prima</translation>
     </message>
     <message>
         <source>同步本周字数成功(无变更)</source>
-        <translation type="unfinished" />
+        <translation>Parole della settimana sincronizzate (nessuna modifica)</translation>
     </message>
     <message>
         <source>同步本月字数成功(无变更)</source>
-        <translation type="unfinished" />
+        <translation>Parole del mese sincronizzate (nessuna modifica)</translation>
     </message>
     <message>
         <source>同步今年字数成功(无变更)</source>
-        <translation type="unfinished" />
+        <translation>Parole dell'anno sincronizzate (nessuna modifica)</translation>
     </message>
     <message>
         <source>同步今日字数成功(无变更)</source>
-        <translation type="unfinished" />
+        <translation>Parole di oggi sincronizzate (nessuna modifica)</translation>
     </message>
     <message>
         <source>同步今日字数失败</source>
-        <translation type="unfinished" />
+        <translation>Impossibile sincronizzare le parole di oggi</translation>
     </message>
     <message>
         <source>同步今日字数成功(已上传)</source>
-        <translation type="unfinished" />
+        <translation>Parole di oggi sincronizzate (caricate)</translation>
+    </message>
+</context>
+<context>
+    <name>fileordermaplist</name>
+    <message>
+        <source>无法保存书籍顺序：</source>
+        <translation>Impossibile salvare l'ordine dei libri: </translation>
     </message>
 </context>
 <context>
     <name>files</name>
     <message>
         <source>第%1章</source>
-        <translation type="unfinished" />
+        <translation>Capitolo %1</translation>
     </message>
     <message>
         <source>NewBook</source>
-        <translation type="unfinished" />
+        <translation>NuovoLibro</translation>
     </message>
     <message>
         <source>Tips</source>
-        <translation type="unfinished" />
+        <translation>Avviso</translation>
     </message>
     <message>
         <source>没有选中的文件</source>
-        <translation type="unfinished" />
+        <translation>Nessun file selezionato</translation>
     </message>
     <message>
         <source>只能删除文档文件夹中的文件：%1</source>
-        <translation type="unfinished" />
+        <translation>Si possono eliminare solo i file della cartella dei documenti: %1</translation>
     </message>
     <message>
         <source>caution</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>Do you confirm deletion? Deleted files will not be recovered.</source>
-        <translation type="unfinished" />
+        <translation>Attenzione</translation>
     </message>
     <message>
         <source>无法保存历史记录，文件未删除：%1</source>
-        <translation type="unfinished" />
+        <translation>Impossibile salvare la cronologia, file non eliminato: %1</translation>
     </message>
     <message>
         <source>删除失败：%1</source>
-        <translation type="unfinished" />
+        <translation>Eliminazione non riuscita: %1</translation>
     </message>
     <message>
         <source>无法保存历史记录，文件夹未删除：%1</source>
-        <translation type="unfinished" />
+        <translation>Impossibile salvare la cronologia, cartella non eliminata: %1</translation>
     </message>
     <message>
         <source>无法重命名</source>
-        <translation type="unfinished" />
+        <translation>Impossibile rinominare</translation>
     </message>
     <message>
         <source>无法重命名，指定名称的文件已存在</source>
-        <translation type="unfinished" />
+        <translation>Impossibile rinominare: esiste già un file con questo nome</translation>
     </message>
     <message>
         <source>无法重命名，指定名称的文件夹已存在</source>
-        <translation type="unfinished" />
+        <translation>Impossibile rinominare: esiste già una cartella con questo nome</translation>
     </message>
     <message>
         <source>新笔记 %1</source>
-        <translation type="unfinished" />
+        <translation>Nuova nota %1</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished" />
+        <translation>Note</translation>
     </message>
     <message>
         <source>是否要删除:
 </source>
-        <translation type="unfinished" />
+        <translation>Eliminare:
+</translation>
     </message>
     <message>
         <source> ？
 删除后不能恢复。</source>
-        <translation type="unfinished" />
+        <translation>?
+Non sarà possibile recuperarlo.</translation>
     </message>
     <message>
         <source>无法读取历史记录：%1</source>
-        <translation type="unfinished" />
+        <translation>Impossibile leggere la cronologia: %1</translation>
     </message>
     <message>
         <source>无法保存当前内容的历史记录，未恢复：%1</source>
-        <translation type="unfinished" />
+        <translation>Impossibile salvare il contenuto attuale nella cronologia; nulla ripristinato: %1</translation>
     </message>
     <message>
         <source>恢复失败：%1</source>
-        <translation type="unfinished" />
+        <translation>Ripristino non riuscito: %1</translation>
     </message>
     <message>
         <source>根目录</source>
-        <translation type="unfinished" />
+        <translation>Cartella principale</translation>
     </message>
     <message>
         <source>Import %1 files to %2 success</source>
-        <translation type="unfinished" />
+        <translation>%1 file importati in %2</translation>
     </message>
     <message>
         <source>已存在相同内容，未导入：%1</source>
-        <translation type="unfinished" />
+        <translation>Lo stesso contenuto esiste già, non importato: %1</translation>
     </message>
     <message>
         <source>未能导入：%1</source>
-        <translation type="unfinished" />
+        <translation>Impossibile importare: %1</translation>
     </message>
     <message>
         <source>Directory not exists</source>
-        <translation type="unfinished" />
+        <translation>La cartella non esiste</translation>
     </message>
     <message>
         <source>目标文件夹不在文件目录下, 默认导入到文件目录下</source>
-        <translation type="unfinished" />
+        <translation>La cartella di destinazione è fuori da quella dei documenti; importazione nella cartella dei documenti</translation>
     </message>
     <message>
         <source>您要导入的文件夹与目标文件夹相同,不用导入这个文件夹</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>File not exists:</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>Copy file failed:</source>
-        <translation type="unfinished" />
+        <translation>La cartella da importare è la cartella di destinazione: niente da importare</translation>
     </message>
     <message>
         <source>不能导出到书中的文档：%1</source>
-        <translation type="unfinished" />
+        <translation>Impossibile esportare in un documento del libro: %1</translation>
     </message>
     <message>
         <source>导出失败：%1</source>
-        <translation type="unfinished" />
+        <translation>Esportazione non riuscita: %1</translation>
+    </message>
+    <message>
+        <source>是否确认删除书“%1”及其中的全部文档？删除的文件将不会恢复。</source>
+        <translation>Eliminare il libro «%1» e tutti i suoi documenti? I file eliminati non potranno essere recuperati.</translation>
+    </message>
+    <message>
+        <source>是否确认删除“%1”？删除的文件将不会恢复。</source>
+        <translation>Eliminare «%1»? I file eliminati non potranno essere recuperati.</translation>
+    </message>
+    <message>
+        <source>文档名须以“.txt”或“.md”结尾</source>
+        <translation>Il nome del documento deve finire con «.txt» o «.md»</translation>
+    </message>
+    <message>
+        <source>导入</source>
+        <translation>Importa</translation>
+    </message>
+    <message>
+        <source>不在文件目录内</source>
+        <translation>Non è nella cartella dei documenti</translation>
+    </message>
+    <message>
+        <source>没有空闲的文件名</source>
+        <translation>Nessun nome di file libero</translation>
+    </message>
+    <message>
+        <source>File not exists</source>
+        <translation>Il file non esiste</translation>
+    </message>
+    <message>
+        <source>不能覆盖文档库中已有的文件：%1</source>
+        <translation>Impossibile sovrascrivere un file già presente nella libreria: %1</translation>
     </message>
 </context>
 <context>
     <name>function</name>
     <message>
         <source>无此功能</source>
-        <translation type="unfinished" />
+        <translation>Non disponibile</translation>
     </message>
     <message>
         <source>caution</source>
-        <translation type="unfinished" />
+        <translation>Attenzione</translation>
     </message>
     <message>
         <source>Do you confirm deletion? Deleted files will not be recovered.</source>
-        <translation type="unfinished" />
+        <translation>Confermi l'eliminazione? I file eliminati non potranno essere recuperati.</translation>
+    </message>
+    <message>
+        <source>复制失败：</source>
+        <translation>Copia non riuscita: </translation>
+    </message>
+    <message>
+        <source>移动失败：</source>
+        <translation>Spostamento non riuscito: </translation>
     </message>
 </context>
 <context>
     <name>global</name>
     <message>
         <source>Penlark</source>
-        <translation type="unfinished" />
+        <translation>Penlark</translation>
     </message>
     <message>
         <source>反馈</source>
-        <translation type="unfinished" />
+        <translation>Feedback</translation>
     </message>
     <message>
         <source>你好:</source>
-        <translation type="unfinished" />
+        <translation>Ciao,</translation>
     </message>
     <message>
         <source>关于%1，我有一些建议。</source>
-        <translation type="unfinished" />
+        <translation>Ho alcuni suggerimenti su %1.</translation>
     </message>
     <message>
         <source>(系统版本:%1  软件版本:%2)</source>
-        <translation type="unfinished" />
+        <translation>(Versione del sistema: %1  Versione del programma: %2)</translation>
+    </message>
+    <message>
+        <source>文件夹不存在</source>
+        <translation>La cartella non esiste</translation>
+    </message>
+    <message>
+        <source>这是一个文件，不是文件夹</source>
+        <translation>È un file, non una cartella</translation>
+    </message>
+    <message>
+        <source>这是文件系统的根目录</source>
+        <translation>È la cartella radice del file system</translation>
+    </message>
+    <message>
+        <source>没有写入权限</source>
+        <translation>Nessun permesso di scrittura</translation>
+    </message>
+    <message>
+        <source>不能使用文档文件夹 %1：%2。已改用默认文件夹。</source>
+        <translation>Impossibile usare la cartella dei documenti %1: %2. Si usa la cartella predefinita.</translation>
+    </message>
+    <message>
+        <source>不能使用文档文件夹 %1：%2。</source>
+        <translation>Impossibile usare la cartella dei documenti %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -3464,84 +3702,104 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
     <message>
         <source>历史记录</source>
-        <translation type="unfinished" />
+        <translation>Cronologia</translation>
     </message>
     <message>
         <source>打卡</source>
-        <translation type="unfinished" />
+        <translation>Presenza</translation>
     </message>
     <message>
         <source>闯关正在进行中，如果此时退出，直接判定闯关失败，扣除的闯关门票不退还。确定要退出吗？</source>
-        <translation type="unfinished" />
+        <translation>C'è una sfida in corso. Uscire ora significa perderla, e l'iscrizione non viene rimborsata. Uscire comunque?</translation>
     </message>
     <message>
         <source>尚有正在进行中的闯关:</source>
-        <translation type="unfinished" />
+        <translation>C'è ancora una sfida in corso:</translation>
     </message>
     <message>
         <source>模式</source>
-        <translation type="unfinished" />
+        <translation>Modalità</translation>
     </message>
     <message>
         <source>关卡</source>
-        <translation type="unfinished" />
+        <translation>Livello</translation>
     </message>
     <message>
         <source>点击确定，重进进入闯关模式，不需要门票。点击取消，放弃闯关，之前支付的门票积分不予退还。</source>
-        <translation type="unfinished" />
+        <translation>OK per tornare alla sfida senza pagare di nuovo. Annulla per abbandonarla; l'iscrizione pagata non viene rimborsata.</translation>
     </message>
     <message>
         <source>按 %1 键即可退出Lumo模式</source>
-        <translation type="unfinished" />
+        <translation>Premi %1 per uscire dalla modalità Lumo</translation>
     </message>
     <message>
         <source>窗口已置顶</source>
-        <translation type="unfinished" />
+        <translation>La finestra resta in primo piano</translation>
     </message>
     <message>
         <source>窗口已取消置顶</source>
-        <translation type="unfinished" />
+        <translation>La finestra non resta più in primo piano</translation>
     </message>
     <message>
         <source>锁定状态不能取消窗口置顶</source>
-        <translation type="unfinished" />
+        <translation>Durante il blocco la finestra resta in primo piano</translation>
     </message>
     <message>
         <source>锁定状态不能退出程序</source>
-        <translation type="unfinished" />
+        <translation>Non puoi uscire durante il blocco</translation>
+    </message>
+    <message>
+        <source>有文档未能保存，程序没有退出。再次退出将丢失未保存的内容。</source>
+        <translation>Non è stato possibile salvare un documento, quindi il programma non si è chiuso. Uscendo di nuovo si perderà il testo non salvato.</translation>
     </message>
 </context>
 <context>
     <name>myRankingData</name>
     <message>
         <source>立入禁止</source>
-        <translation type="unfinished" />
+        <translation>Accesso vietato</translation>
     </message>
     <message>
         <source>此房间为邀请制，需要房主邀请才能进入。</source>
-        <translation type="unfinished" />
+        <translation>Questa stanza è solo su invito: il proprietario deve invitarti.</translation>
     </message>
     <message>
         <source>已离开房间</source>
-        <translation type="unfinished" />
+        <translation>Sei uscito dalla stanza</translation>
     </message>
 </context>
 <context>
     <name>network</name>
     <message>
         <source>未配置服务器地址</source>
-        <translation type="unfinished" />
+        <translation>Nessun indirizzo del server configurato</translation>
     </message>
     <message>
         <source>错误码:</source>
-        <translation type="unfinished" />
+        <translation>Codice di errore:</translation>
+    </message>
+    <message>
+        <source>无法保存缓存文件：</source>
+        <translation>Impossibile salvare il file di cache: </translation>
     </message>
 </context>
 <context>
     <name>oss</name>
     <message>
         <source>This path is not authorized by the server</source>
-        <translation type="unfinished" />
+        <translation>Questo percorso non è autorizzato dal server</translation>
+    </message>
+    <message>
+        <source>云端的回答不是文件列表</source>
+        <translation>La risposta del cloud non è un elenco di file</translation>
+    </message>
+    <message>
+        <source>云端的回答不是存储服务的回答</source>
+        <translation>La risposta non proviene dal servizio di archiviazione</translation>
+    </message>
+    <message>
+        <source>云端文件列表不完整</source>
+        <translation>L'elenco dei file nel cloud è incompleto</translation>
     </message>
 </context>
 <context>

@@ -111,7 +111,7 @@
     </message>
     <message>
         <source>All Keep</source>
-        <translation type="unfinished" />
+        <translation>全部保留</translation>
     </message>
 </context>
 <context>
@@ -228,10 +228,17 @@
     </message>
 </context>
 <context>
+    <name>DataTypeClass</name>
+    <message>
+        <source>文件已损坏且无法移开，未覆盖</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
     <name>DocumentTabPage</name>
     <message>
         <source>Open a document</source>
-        <translation type="unfinished" />
+        <translation>打开文档</translation>
     </message>
     <message>
         <source>文件</source>
@@ -243,7 +250,7 @@
     </message>
     <message>
         <source>New a document</source>
-        <translation type="unfinished" />
+        <translation>新建文档</translation>
     </message>
     <message>
         <source>新建</source>
@@ -271,11 +278,7 @@
     </message>
     <message>
         <source>Saved successfully</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>Save failed</source>
-        <translation type="unfinished" />
+        <translation>保存成功</translation>
     </message>
     <message>
         <source>保存并关闭文档</source>
@@ -302,7 +305,7 @@
     <name>DocxReader</name>
     <message>
         <source>Unable to open archive.</source>
-        <translation type="unfinished" />
+        <translation>无法打开压缩文件。</translation>
     </message>
 </context>
 <context>
@@ -371,7 +374,7 @@
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished" />
+        <translation>查找</translation>
     </message>
     <message>
         <source>无结果</source>
@@ -399,7 +402,7 @@
     </message>
     <message>
         <source>Replace</source>
-        <translation type="unfinished" />
+        <translation>替换</translation>
     </message>
     <message>
         <source>全部</source>
@@ -418,34 +421,57 @@
     <name>FormatManager</name>
     <message>
         <source>OpenDocument Text</source>
-        <translation type="unfinished" />
+        <translation>OpenDocument 文本</translation>
     </message>
     <message>
         <source>OpenDocument Flat XML</source>
-        <translation type="unfinished" />
+        <translation>OpenDocument 平面 XML</translation>
     </message>
     <message>
         <source>Office Open XML</source>
-        <translation type="unfinished" />
+        <translation>Office Open XML</translation>
     </message>
     <message>
         <source>Rich Text Format</source>
-        <translation type="unfinished" />
+        <translation>RTF 富文本</translation>
     </message>
     <message>
         <source>Plain Text</source>
-        <translation type="unfinished" />
+        <translation>纯文本</translation>
     </message>
     <message>
         <source>Markdown Text</source>
-        <translation type="unfinished" />
+        <translation>Markdown 文本</translation>
     </message>
     <message>
         <source>All Files</source>
-        <translation type="unfinished" />
+        <translation>所有文件</translation>
     </message>
     <message>
         <source>All Supported Files</source>
+        <translation>所有支持的文件</translation>
+    </message>
+</context>
+<context>
+    <name>FormatReader</name>
+    <message>
+        <source>文档过大：超过 %1 个字符，已停止读取。</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>文档段落过多：超过 %1 段，已停止读取。</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>文档元素过多：超过 %1 个，已停止读取。</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>读取文档超时：超过 %1 秒，已停止读取。</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>文档嵌套过深：超过 %1 层，已停止读取。</source>
         <translation type="unfinished" />
     </message>
 </context>
@@ -482,11 +508,11 @@
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished" />
+        <translation>取消</translation>
     </message>
     <message>
         <source>Update Now</source>
-        <translation type="unfinished" />
+        <translation>立即更新</translation>
     </message>
 </context>
 <context>
@@ -535,7 +561,7 @@
     </message>
     <message>
         <source>Challenge</source>
-        <translation type="unfinished" />
+        <translation>闯关</translation>
     </message>
     <message>
         <source>笔记</source>
@@ -671,11 +697,11 @@
     </message>
     <message>
         <source>Cannot save: </source>
-        <translation type="unfinished" />
+        <translation>无法保存：</translation>
     </message>
     <message>
         <source>not a local file</source>
-        <translation type="unfinished" />
+        <translation>不是本地文件</translation>
     </message>
     <message>
         <source>文件已被其他程序修改。未保存的修改仍在编辑器中，保存时会覆盖外部的修改。</source>
@@ -707,6 +733,17 @@
     </message>
     <message>
         <source>未找到</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>无法保存历史记录：</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>LibraryPath</name>
+    <message>
+        <source>无法新建文件：</source>
         <translation type="unfinished" />
     </message>
 </context>
@@ -857,7 +894,7 @@
     <name>LumoCounter</name>
     <message>
         <source>Counting chapters, please try again later</source>
-        <translation type="unfinished" />
+        <translation>正在统计章节，请稍后再试</translation>
     </message>
 </context>
 <context>
@@ -876,6 +913,14 @@
     </message>
     <message>
         <source>指定名称的文件已存在</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>名称不能以“.”开头</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>“%1”是程序自用的名称</source>
         <translation type="unfinished" />
     </message>
 </context>
@@ -907,6 +952,17 @@
     </message>
     <message>
         <source>电纸书</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>MarkModel</name>
+    <message>
+        <source>无法保存标记：</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>文件无法读取，未覆盖</source>
         <translation type="unfinished" />
     </message>
 </context>
@@ -1002,7 +1058,7 @@
     </message>
     <message>
         <source>Challenge</source>
-        <translation type="unfinished" />
+        <translation>闯关</translation>
     </message>
     <message>
         <source>笔记</source>
@@ -1022,13 +1078,20 @@
     </message>
     <message>
         <source>Manage</source>
-        <translation type="unfinished" />
+        <translation>管理</translation>
     </message>
 </context>
 <context>
     <name>NavigationItem</name>
     <message>
         <source>返回</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>NetworkReply</name>
+    <message>
+        <source>网络请求超时</source>
         <translation type="unfinished" />
     </message>
 </context>
@@ -1052,7 +1115,7 @@
     </message>
     <message>
         <source>Clear Menu</source>
-        <translation type="unfinished" />
+        <translation>清除列表</translation>
     </message>
 </context>
 <context>
@@ -1066,7 +1129,7 @@
     <name>OdtReader</name>
     <message>
         <source>Unable to open archive.</source>
-        <translation type="unfinished" />
+        <translation>无法打开压缩文件。</translation>
     </message>
 </context>
 <context>
@@ -1108,26 +1171,26 @@
     </message>
     <message>
         <source>Challenge</source>
-        <translation type="unfinished" />
+        <translation>闯关</translation>
     </message>
 </context>
 <context>
     <name>PhoneHomeTabBar</name>
     <message>
         <source>Files</source>
-        <translation type="unfinished" />
+        <translation>文件</translation>
     </message>
     <message>
         <source>Word Count</source>
-        <translation type="unfinished" />
+        <translation>字数统计</translation>
     </message>
     <message>
         <source>Ranking</source>
-        <translation type="unfinished" />
+        <translation>拼字</translation>
     </message>
     <message>
         <source>Me</source>
-        <translation type="unfinished" />
+        <translation>我</translation>
     </message>
 </context>
 <context>
@@ -1578,29 +1641,29 @@
     <name>QIActionSheet</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished" />
+        <translation>取消</translation>
     </message>
 </context>
 <context>
     <name>QIAlertView</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished" />
+        <translation>确定</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished" />
+        <translation>取消</translation>
     </message>
 </context>
 <context>
     <name>QIImagePicker</name>
     <message>
         <source>Import Image</source>
-        <translation type="unfinished" />
+        <translation>导入图片</translation>
     </message>
     <message>
         <source>Failed to save the image</source>
-        <translation type="unfinished" />
+        <translation>图片保存失败</translation>
     </message>
 </context>
 <context>
@@ -2111,6 +2174,22 @@
         <source>创建失败</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>房间名不能包含“/”</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>房间名不能包含控制字符</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>房间名不能是“.”或“..”</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>房间名不能超过 %1 个字符</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>RankingPage</name>
@@ -2210,14 +2289,14 @@
     <name>RtfReader</name>
     <message>
         <source>Not a supported RTF file.</source>
-        <translation type="unfinished" />
+        <translation>不是支持的 RTF 文件。</translation>
     </message>
 </context>
 <context>
     <name>RtfTokenizer</name>
     <message>
         <source>Unexpectedly reached end of file.</source>
-        <translation type="unfinished" />
+        <translation>文件意外结束。</translation>
     </message>
 </context>
 <context>
@@ -2268,6 +2347,13 @@
     </message>
     <message>
         <source>偏好设置</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>无法保存设置：</source>
         <translation type="unfinished" />
     </message>
 </context>
@@ -2436,14 +2522,6 @@
         <source>锁定之后，您将不能退出软件，必须正式完成自己设定的值，等待不会对锁定时间起效，同理乱打大量复制粘贴也不会对锁定字数起效。锁定的时间和字数每20秒统计一次。</source>
         <translation type="unfinished" />
     </message>
-    <message>
-        <source>取消</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>确定</source>
-        <translation type="unfinished" />
-    </message>
 </context>
 <context>
     <name>ThemePage</name>
@@ -2486,14 +2564,10 @@
     <name>ThroughPage</name>
     <message>
         <source>Challenge</source>
-        <translation type="unfinished" />
+        <translation>闯关</translation>
     </message>
     <message>
         <source>您的剩余积分不够支付本次闯关门票，快去领一些积分吧!</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>确定花费</source>
         <translation type="unfinished" />
     </message>
     <message>
@@ -2537,18 +2611,6 @@
         <translation type="unfinished" />
     </message>
     <message>
-        <source>需要在最多</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>小时内完成9关，共</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>字的挑战</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>放弃</source>
         <translation type="unfinished" />
     </message>
@@ -2584,6 +2646,14 @@
         <source>剩余时间</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>确定花费%1积分，进入该闯关模式吗？</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>需要在最多%1小时内完成9关，共%2字的挑战</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>ThroughTipsDialog</name>
@@ -2593,10 +2663,33 @@
     </message>
 </context>
 <context>
+    <name>TransferCheck</name>
+    <message>
+        <source>收到的内容长度不对</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>无法校验收到的内容</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>收到的内容与校验值不符</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>云端没有确认收到的内容</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>云端收到的内容与发送的不符</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
     <name>TxtReader</name>
     <message>
         <source>Unable to read the file.</source>
-        <translation type="unfinished" />
+        <translation>无法读取文件。</translation>
     </message>
 </context>
 <context>
@@ -2607,6 +2700,29 @@
     </message>
     <message>
         <source>错误码</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>UserFile</name>
+    <message>
+        <source>没有文件名</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>同名的文件夹已存在</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>文件已存在</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>无法创建文件夹</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>写入磁盘的文件不完整</source>
         <translation type="unfinished" />
     </message>
 </context>
@@ -2662,15 +2778,15 @@
     </message>
     <message>
         <source>Your profile has been updated successfully.</source>
-        <translation type="unfinished" />
+        <translation>个人资料已更新。</translation>
     </message>
     <message>
         <source>Your avatar setting has been updated successfully.</source>
-        <translation type="unfinished" />
+        <translation>头像设置已更新。</translation>
     </message>
     <message>
         <source>Email address is not a valid email address.</source>
-        <translation type="unfinished" />
+        <translation>邮箱地址无效。</translation>
     </message>
     <message>
         <source>网络访问被禁用。</source>
@@ -2694,7 +2810,7 @@
     </message>
     <message>
         <source>Please login first!</source>
-        <translation type="unfinished" />
+        <translation>请先登录！</translation>
     </message>
     <message>
         <source>超时</source>
@@ -2725,11 +2841,11 @@
     </message>
     <message>
         <source>Open Recent</source>
-        <translation type="unfinished" />
+        <translation>最近打开</translation>
     </message>
     <message>
         <source>Clear Menu</source>
-        <translation type="unfinished" />
+        <translation>清除列表</translation>
     </message>
     <message>
         <source>保存</source>
@@ -2817,7 +2933,7 @@
     </message>
     <message>
         <source>Challenge</source>
-        <translation type="unfinished" />
+        <translation>闯关</translation>
     </message>
     <message>
         <source>笔记</source>
@@ -3115,6 +3231,13 @@
     </message>
 </context>
 <context>
+    <name>bot</name>
+    <message>
+        <source>无法保存缓存文件：</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
     <name>cloudDisk</name>
     <message>
         <source>没有登陆</source>
@@ -3150,7 +3273,7 @@
     </message>
     <message>
         <source>Not logged in:</source>
-        <translation type="unfinished" />
+        <translation>没有登录：</translation>
     </message>
     <message>
         <source>正在上传文件</source>
@@ -3252,6 +3375,46 @@
         <source>冲突</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>已退出登录，同步已停止</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>云同步已关闭，同步已停止</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>程序退出，同步已停止</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>账号已切换，同步已停止</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>文档目录已更换，同步已停止</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>网络连接失败</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>同步中断</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>同步中断:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>文件在同步时被修改</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>文件在同步时被修改:</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>data</name>
@@ -3261,7 +3424,7 @@
     </message>
     <message>
         <source>please login first</source>
-        <translation type="unfinished" />
+        <translation>请先登录</translation>
     </message>
     <message>
         <source>同步本周字数成功(无变更)</source>
@@ -3285,6 +3448,13 @@
     </message>
     <message>
         <source>同步今日字数成功(已上传)</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>fileordermaplist</name>
+    <message>
+        <source>无法保存书籍顺序：</source>
         <translation type="unfinished" />
     </message>
 </context>
@@ -3313,10 +3483,6 @@
     <message>
         <source>caution</source>
         <translation>注意</translation>
-    </message>
-    <message>
-        <source>Do you confirm deletion? Deleted files will not be recovered.</source>
-        <translation>确定删除吗？删除的文件无法恢复。</translation>
     </message>
     <message>
         <source>无法保存历史记录，文件未删除：%1</source>
@@ -3348,7 +3514,7 @@
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished" />
+        <translation>笔记</translation>
     </message>
     <message>
         <source>是否要删除:
@@ -3378,7 +3544,7 @@
     </message>
     <message>
         <source>Import %1 files to %2 success</source>
-        <translation type="unfinished" />
+        <translation>已导入 %1 个文件到 %2</translation>
     </message>
     <message>
         <source>已存在相同内容，未导入：%1</source>
@@ -3390,7 +3556,7 @@
     </message>
     <message>
         <source>Directory not exists</source>
-        <translation type="unfinished" />
+        <translation>文件夹不存在</translation>
     </message>
     <message>
         <source>目标文件夹不在文件目录下, 默认导入到文件目录下</source>
@@ -3401,19 +3567,43 @@
         <translation type="unfinished" />
     </message>
     <message>
-        <source>File not exists:</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>Copy file failed:</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>不能导出到书中的文档：%1</source>
         <translation type="unfinished" />
     </message>
     <message>
         <source>导出失败：%1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>是否确认删除书“%1”及其中的全部文档？删除的文件将不会恢复。</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>是否确认删除“%1”？删除的文件将不会恢复。</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>文档名须以“.txt”或“.md”结尾</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>导入</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>不在文件目录内</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>没有空闲的文件名</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>File not exists</source>
+        <translation>文件不存在</translation>
+    </message>
+    <message>
+        <source>不能覆盖文档库中已有的文件：%1</source>
         <translation type="unfinished" />
     </message>
 </context>
@@ -3431,12 +3621,20 @@
         <source>Do you confirm deletion? Deleted files will not be recovered.</source>
         <translation>确定删除吗？删除的文件无法恢复。</translation>
     </message>
+    <message>
+        <source>复制失败：</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>移动失败：</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>global</name>
     <message>
         <source>Penlark</source>
-        <translation type="unfinished" />
+        <translation>Penlark</translation>
     </message>
     <message>
         <source>反馈</source>
@@ -3452,6 +3650,30 @@
     </message>
     <message>
         <source>(系统版本:%1  软件版本:%2)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>文件夹不存在</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>这是一个文件，不是文件夹</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>这是文件系统的根目录</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>没有写入权限</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>不能使用文档文件夹 %1：%2。已改用默认文件夹。</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>不能使用文档文件夹 %1：%2。</source>
         <translation type="unfinished" />
     </message>
 </context>
@@ -3509,6 +3731,10 @@
         <source>锁定状态不能退出程序</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>有文档未能保存，程序没有退出。再次退出将丢失未保存的内容。</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>myRankingData</name>
@@ -3535,11 +3761,27 @@
         <source>错误码:</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>无法保存缓存文件：</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>oss</name>
     <message>
         <source>This path is not authorized by the server</source>
+        <translation>服务器未授权此路径</translation>
+    </message>
+    <message>
+        <source>云端的回答不是文件列表</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>云端的回答不是存储服务的回答</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>云端文件列表不完整</source>
         <translation type="unfinished" />
     </message>
 </context>

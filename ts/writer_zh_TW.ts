@@ -229,6 +229,13 @@
     </message>
 </context>
 <context>
+    <name>DataTypeClass</name>
+    <message>
+        <source>文件已损坏且无法移开，未覆盖</source>
+        <translation>檔案已損壞且無法移開，未覆蓋</translation>
+    </message>
+</context>
+<context>
     <name>DocumentTabPage</name>
     <message>
         <source>Open a document</source>
@@ -273,10 +280,6 @@
     <message>
         <source>Saved successfully</source>
         <translation>儲存成功</translation>
-    </message>
-    <message>
-        <source>Save failed</source>
-        <translation>儲存失敗</translation>
     </message>
     <message>
         <source>保存并关闭文档</source>
@@ -448,6 +451,29 @@
     <message>
         <source>All Supported Files</source>
         <translation>所有支援的檔案</translation>
+    </message>
+</context>
+<context>
+    <name>FormatReader</name>
+    <message>
+        <source>文档过大：超过 %1 个字符，已停止读取。</source>
+        <translation>文件過大：超過 %1 個字元，已停止讀取。</translation>
+    </message>
+    <message>
+        <source>文档段落过多：超过 %1 段，已停止读取。</source>
+        <translation>文件段落過多：超過 %1 段，已停止讀取。</translation>
+    </message>
+    <message>
+        <source>文档元素过多：超过 %1 个，已停止读取。</source>
+        <translation>文件元素過多：超過 %1 個，已停止讀取。</translation>
+    </message>
+    <message>
+        <source>读取文档超时：超过 %1 秒，已停止读取。</source>
+        <translation>讀取文件逾時：超過 %1 秒，已停止讀取。</translation>
+    </message>
+    <message>
+        <source>文档嵌套过深：超过 %1 层，已停止读取。</source>
+        <translation>文件巢狀過深：超過 %1 層，已停止讀取。</translation>
     </message>
 </context>
 <context>
@@ -710,6 +736,17 @@
         <source>未找到</source>
         <translation>未找到</translation>
     </message>
+    <message>
+        <source>无法保存历史记录：</source>
+        <translation>無法儲存歷史記錄：</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryPath</name>
+    <message>
+        <source>无法新建文件：</source>
+        <translation>無法新建檔案：</translation>
+    </message>
 </context>
 <context>
     <name>Locker</name>
@@ -882,12 +919,20 @@
         <source>指定名称的文件已存在</source>
         <translation>指定名稱的檔案已存在</translation>
     </message>
+    <message>
+        <source>名称不能以“.”开头</source>
+        <translation>名稱不能以「.」開頭</translation>
+    </message>
+    <message>
+        <source>“%1”是程序自用的名称</source>
+        <translation>「%1」是程式自用的名稱</translation>
+    </message>
 </context>
 <context>
     <name>LumoTheme</name>
     <message>
         <source>跟随主题</source>
-        <translation>跟隨主題</translation>
+        <translation>跟隨系統</translation>
     </message>
     <message>
         <source>默认白</source>
@@ -912,6 +957,17 @@
     <message>
         <source>电纸书</source>
         <translation>電紙書</translation>
+    </message>
+</context>
+<context>
+    <name>MarkModel</name>
+    <message>
+        <source>无法保存标记：</source>
+        <translation>無法儲存標記：</translation>
+    </message>
+    <message>
+        <source>文件无法读取，未覆盖</source>
+        <translation>檔案無法讀取，未覆蓋</translation>
     </message>
 </context>
 <context>
@@ -1040,6 +1096,13 @@
     <message>
         <source>返回</source>
         <translation>返回</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkReply</name>
+    <message>
+        <source>网络请求超时</source>
+        <translation>網路請求逾時</translation>
     </message>
 </context>
 <context>
@@ -1814,7 +1877,7 @@
     </message>
     <message>
         <source>跟随主题</source>
-        <translation>跟隨主題</translation>
+        <translation>跟隨系統</translation>
     </message>
     <message>
         <source>默认白</source>
@@ -2126,6 +2189,22 @@
         <source>创建失败</source>
         <translation>建立失敗</translation>
     </message>
+    <message>
+        <source>房间名不能包含“/”</source>
+        <translation>房間名不能包含「/」</translation>
+    </message>
+    <message>
+        <source>房间名不能包含控制字符</source>
+        <translation>房間名不能包含控制字元</translation>
+    </message>
+    <message>
+        <source>房间名不能是“.”或“..”</source>
+        <translation>房間名不能是「.」或「..」</translation>
+    </message>
+    <message>
+        <source>房间名不能超过 %1 个字符</source>
+        <translation>房間名不能超過 %1 個字元</translation>
+    </message>
 </context>
 <context>
     <name>RankingPage</name>
@@ -2284,6 +2363,13 @@
     <message>
         <source>偏好设置</source>
         <translation>偏好設定</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>无法保存设置：</source>
+        <translation>無法儲存設定：</translation>
     </message>
 </context>
 <context>
@@ -2451,14 +2537,6 @@
         <source>锁定之后，您将不能退出软件，必须正式完成自己设定的值，等待不会对锁定时间起效，同理乱打大量复制粘贴也不会对锁定字数起效。锁定的时间和字数每20秒统计一次。</source>
         <translation>鎖定之後，您將不能退出軟體，必須正式完成自己設定的值，等待不會對鎖定時間起效，同理亂打大量複製貼上也不會對鎖定字數起效。鎖定的時間和字數每20秒統計一次。</translation>
     </message>
-    <message>
-        <source>取消</source>
-        <translation>取消</translation>
-    </message>
-    <message>
-        <source>确定</source>
-        <translation>確定</translation>
-    </message>
 </context>
 <context>
     <name>ThemePage</name>
@@ -2508,10 +2586,6 @@
         <translation>您的剩餘積分不夠支付本次闖關門票，快去領一些積分吧!</translation>
     </message>
     <message>
-        <source>确定花费</source>
-        <translation>確定花費</translation>
-    </message>
-    <message>
         <source>如果中途退出，扣除的积分不返还。</source>
         <translation>如果中途退出，扣除的積分不返還。</translation>
     </message>
@@ -2552,18 +2626,6 @@
         <translation>通關條件</translation>
     </message>
     <message>
-        <source>需要在最多</source>
-        <translation>需要在最多</translation>
-    </message>
-    <message>
-        <source>小时内完成9关，共</source>
-        <translation>小時內完成9關，共</translation>
-    </message>
-    <message>
-        <source>字的挑战</source>
-        <translation>字的挑戰</translation>
-    </message>
-    <message>
         <source>放弃</source>
         <translation>放棄</translation>
     </message>
@@ -2599,12 +2661,43 @@
         <source>剩余时间</source>
         <translation>剩餘時間</translation>
     </message>
+    <message>
+        <source>确定花费%1积分，进入该闯关模式吗？</source>
+        <translation>確定花費%1積分，進入該闖關模式嗎？</translation>
+    </message>
+    <message>
+        <source>需要在最多%1小时内完成9关，共%2字的挑战</source>
+        <translation>需要在最多%1小時內完成9關，共%2字的挑戰</translation>
+    </message>
 </context>
 <context>
     <name>ThroughTipsDialog</name>
     <message>
         <source>提示</source>
         <translation>提示</translation>
+    </message>
+</context>
+<context>
+    <name>TransferCheck</name>
+    <message>
+        <source>收到的内容长度不对</source>
+        <translation>收到的內容長度不對</translation>
+    </message>
+    <message>
+        <source>无法校验收到的内容</source>
+        <translation>無法校驗收到的內容</translation>
+    </message>
+    <message>
+        <source>收到的内容与校验值不符</source>
+        <translation>收到的內容與校驗值不符</translation>
+    </message>
+    <message>
+        <source>云端没有确认收到的内容</source>
+        <translation>雲端沒有確認收到的內容</translation>
+    </message>
+    <message>
+        <source>云端收到的内容与发送的不符</source>
+        <translation>雲端收到的內容與發送的不符</translation>
     </message>
 </context>
 <context>
@@ -2623,6 +2716,29 @@
     <message>
         <source>错误码</source>
         <translation>錯誤碼</translation>
+    </message>
+</context>
+<context>
+    <name>UserFile</name>
+    <message>
+        <source>没有文件名</source>
+        <translation>沒有檔名</translation>
+    </message>
+    <message>
+        <source>同名的文件夹已存在</source>
+        <translation>同名的資料夾已存在</translation>
+    </message>
+    <message>
+        <source>文件已存在</source>
+        <translation>檔案已存在</translation>
+    </message>
+    <message>
+        <source>无法创建文件夹</source>
+        <translation>無法建立資料夾</translation>
+    </message>
+    <message>
+        <source>写入磁盘的文件不完整</source>
+        <translation>寫入磁碟的檔案不完整</translation>
     </message>
 </context>
 <context>
@@ -3130,6 +3246,13 @@
     </message>
 </context>
 <context>
+    <name>bot</name>
+    <message>
+        <source>无法保存缓存文件：</source>
+        <translation>無法儲存快取檔案：</translation>
+    </message>
+</context>
+<context>
     <name>cloudDisk</name>
     <message>
         <source>没有登陆</source>
@@ -3267,6 +3390,46 @@
         <source>冲突</source>
         <translation>衝突</translation>
     </message>
+    <message>
+        <source>已退出登录，同步已停止</source>
+        <translation>已退出登入，同步已停止</translation>
+    </message>
+    <message>
+        <source>云同步已关闭，同步已停止</source>
+        <translation>雲同步已關閉，同步已停止</translation>
+    </message>
+    <message>
+        <source>程序退出，同步已停止</source>
+        <translation>程式退出，同步已停止</translation>
+    </message>
+    <message>
+        <source>账号已切换，同步已停止</source>
+        <translation>帳號已切換，同步已停止</translation>
+    </message>
+    <message>
+        <source>文档目录已更换，同步已停止</source>
+        <translation>文件目錄已更換，同步已停止</translation>
+    </message>
+    <message>
+        <source>网络连接失败</source>
+        <translation>網路連線失敗</translation>
+    </message>
+    <message>
+        <source>同步中断</source>
+        <translation>同步中斷</translation>
+    </message>
+    <message>
+        <source>同步中断:</source>
+        <translation>同步中斷:</translation>
+    </message>
+    <message>
+        <source>文件在同步时被修改</source>
+        <translation>文件在同步時被修改</translation>
+    </message>
+    <message>
+        <source>文件在同步时被修改:</source>
+        <translation>文件在同步時被修改:</translation>
+    </message>
 </context>
 <context>
     <name>data</name>
@@ -3304,6 +3467,13 @@
     </message>
 </context>
 <context>
+    <name>fileordermaplist</name>
+    <message>
+        <source>无法保存书籍顺序：</source>
+        <translation>無法儲存書籍順序：</translation>
+    </message>
+</context>
+<context>
     <name>files</name>
     <message>
         <source>第%1章</source>
@@ -3328,10 +3498,6 @@
     <message>
         <source>caution</source>
         <translation>注意</translation>
-    </message>
-    <message>
-        <source>Do you confirm deletion? Deleted files will not be recovered.</source>
-        <translation>確定刪除嗎？刪除的檔案無法恢復。</translation>
     </message>
     <message>
         <source>无法保存历史记录，文件未删除：%1</source>
@@ -3418,20 +3584,44 @@
         <translation>您要匯入的資料夾與目標資料夾相同,不用匯入這個資料夾</translation>
     </message>
     <message>
-        <source>File not exists:</source>
-        <translation>檔案不存在:</translation>
-    </message>
-    <message>
-        <source>Copy file failed:</source>
-        <translation>複製檔案失敗:</translation>
-    </message>
-    <message>
         <source>不能导出到书中的文档：%1</source>
         <translation>不能匯出到書中的文件：%1</translation>
     </message>
     <message>
         <source>导出失败：%1</source>
         <translation>匯出失敗：%1</translation>
+    </message>
+    <message>
+        <source>是否确认删除书“%1”及其中的全部文档？删除的文件将不会恢复。</source>
+        <translation>是否確認刪除書「%1」及其中的全部檔案？刪除的檔案將不會恢復。</translation>
+    </message>
+    <message>
+        <source>是否确认删除“%1”？删除的文件将不会恢复。</source>
+        <translation>是否確認刪除「%1」？刪除的檔案將不會恢復。</translation>
+    </message>
+    <message>
+        <source>文档名须以“.txt”或“.md”结尾</source>
+        <translation>文件名須以「.txt」或「.md」結尾</translation>
+    </message>
+    <message>
+        <source>导入</source>
+        <translation>匯入</translation>
+    </message>
+    <message>
+        <source>不在文件目录内</source>
+        <translation>不在檔案目錄內</translation>
+    </message>
+    <message>
+        <source>没有空闲的文件名</source>
+        <translation>沒有空閒的檔名</translation>
+    </message>
+    <message>
+        <source>File not exists</source>
+        <translation>檔案不存在</translation>
+    </message>
+    <message>
+        <source>不能覆盖文档库中已有的文件：%1</source>
+        <translation>不能覆蓋檔案庫中已有的檔案：%1</translation>
     </message>
 </context>
 <context>
@@ -3447,6 +3637,14 @@
     <message>
         <source>Do you confirm deletion? Deleted files will not be recovered.</source>
         <translation>確定刪除嗎？刪除的檔案無法恢復。</translation>
+    </message>
+    <message>
+        <source>复制失败：</source>
+        <translation>複製失敗：</translation>
+    </message>
+    <message>
+        <source>移动失败：</source>
+        <translation>移動失敗：</translation>
     </message>
 </context>
 <context>
@@ -3470,6 +3668,30 @@
     <message>
         <source>(系统版本:%1  软件版本:%2)</source>
         <translation>(系統版本:%1  軟體版本:%2)</translation>
+    </message>
+    <message>
+        <source>文件夹不存在</source>
+        <translation>資料夾不存在</translation>
+    </message>
+    <message>
+        <source>这是一个文件，不是文件夹</source>
+        <translation>這是一個檔案，不是資料夾</translation>
+    </message>
+    <message>
+        <source>这是文件系统的根目录</source>
+        <translation>這是檔案系統的根目錄</translation>
+    </message>
+    <message>
+        <source>没有写入权限</source>
+        <translation>沒有寫入權限</translation>
+    </message>
+    <message>
+        <source>不能使用文档文件夹 %1：%2。已改用默认文件夹。</source>
+        <translation>不能使用檔案資料夾 %1：%2。已改用預設資料夾。</translation>
+    </message>
+    <message>
+        <source>不能使用文档文件夹 %1：%2。</source>
+        <translation>不能使用檔案資料夾 %1：%2。</translation>
     </message>
 </context>
 <context>
@@ -3526,6 +3748,10 @@
         <source>锁定状态不能退出程序</source>
         <translation>鎖定狀態不能退出程式</translation>
     </message>
+    <message>
+        <source>有文档未能保存，程序没有退出。再次退出将丢失未保存的内容。</source>
+        <translation>有檔案未能儲存，程式沒有結束。再次結束將遺失未儲存的內容。</translation>
+    </message>
 </context>
 <context>
     <name>myRankingData</name>
@@ -3552,12 +3778,28 @@
         <source>错误码:</source>
         <translation>錯誤碼:</translation>
     </message>
+    <message>
+        <source>无法保存缓存文件：</source>
+        <translation>無法儲存快取檔案：</translation>
+    </message>
 </context>
 <context>
     <name>oss</name>
     <message>
         <source>This path is not authorized by the server</source>
         <translation>伺服器未授權此路徑</translation>
+    </message>
+    <message>
+        <source>云端的回答不是文件列表</source>
+        <translation>雲端的回答不是文件列表</translation>
+    </message>
+    <message>
+        <source>云端的回答不是存储服务的回答</source>
+        <translation>雲端的回答不是存儲服務的回答</translation>
+    </message>
+    <message>
+        <source>云端文件列表不完整</source>
+        <translation>雲端文件列表不完整</translation>
     </message>
 </context>
 <context>

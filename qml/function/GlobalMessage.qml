@@ -14,12 +14,22 @@ Item {
     readonly property real windowHeight: Window.height
     readonly property int noticeDuration: 3000
     readonly property int tipDuration: 8000
+    // Errors are white on red; a red dark enough for white text to read.
+    readonly property color errorColor: "#d32f2f"
 
     // Theme colours, with plain ones while no theme offers them.
     function themeColor(name, fallback) {
         if (typeof g_theme !== "undefined" && g_theme && g_theme[name] !== undefined)
             return g_theme[name]
         return fallback
+    }
+    // The highlighted-text colour, made readable on the accent that notes
+    // and tips are drawn on.
+    function textOnAccent() {
+        var text = themeColor("highlightedTextColor", "white")
+        if (typeof g_theme !== "undefined" && g_theme && typeof g_theme.readableOn === "function")
+            return g_theme.readableOn(text, themeColor("accentColor", "#3a7bd5"))
+        return text
     }
 
     function showNotice(text, background, foreground) {
@@ -46,7 +56,7 @@ Item {
     function show(text, type, subText) {
         switch (type) {
         case 0:     // Error
-            showNotice(text, "red", "white")
+            showNotice(text, errorColor, "white")
             break
         case 1:     // Warn: shown afresh even over a notice that is up
             noticePopup.close()
@@ -55,13 +65,13 @@ Item {
         case 2:     // Note
         case 8:     // Masking
         case 32:    // Log
-            showNotice(text, themeColor("accentColor", "#3a7bd5"), themeColor("highlightedTextColor", "white"))
+            showNotice(text, themeColor("accentColor", "#3a7bd5"), textOnAccent())
             break
         case 16:    // Tips
-            showTip(text, themeColor("accentColor", "#3a7bd5"), themeColor("highlightedTextColor", "white"))
+            showTip(text, themeColor("accentColor", "#3a7bd5"), textOnAccent())
             break
         case 64:    // TipsError
-            showTip(text, "red", "white")
+            showTip(text, errorColor, "white")
             break
         case 4:     // Update
             showUpdate(text, subText)
@@ -74,6 +84,30 @@ Item {
     Connections {
         target: typeof message !== "undefined" ? message : null
         function onShowMessage(text, type, timeOut, subText) { root.show(text, type, subText) }
+    }
+
+    // A button of the update dialog in the theme's colours; the accented one
+    // is filled with the accent colour.
+    component DialogButton: Button {
+        id: button
+        property bool accent: false
+        readonly property color fill: root.themeColor("accentColor", "#3a7bd5")
+        contentItem: Label {
+            text: button.text
+            font: button.font
+            horizontalAlignment: Text.AlignHCenter
+            verticalAlignment: Text.AlignVCenter
+            color: button.accent ? root.textOnAccent() : root.themeColor("foregroundColor", "black")
+        }
+        background: Rectangle {
+            implicitWidth: 90
+            implicitHeight: 32
+            radius: 4
+            color: button.accent ? (button.down ? Qt.darker(button.fill, 1.1) : button.fill)
+                 : button.down || button.hovered ? root.themeColor("hoverdColor", "#dddddd") : "transparent"
+            border.width: button.accent ? 0 : 1
+            border.color: root.themeColor("hoverdColor", "#dddddd")
+        }
     }
 
     component NoticePopup: Popup {
@@ -168,8 +202,7 @@ Item {
         modal: true
         dim: true
         focus: true
-        // Passive: only its timer closes it, so Escape still reaches the editor.
-        closePolicy: Popup.NoAutoClose
+        closePolicy: Popup.CloseOnEscape
         width: Math.min(400, root.windowWidth * 4 / 5)
         height: Math.min(350, root.windowWidth * 3 / 5)
         x: -width / 2
@@ -189,6 +222,9 @@ Item {
                 width: parent.width
                 spacing: 6
                 Label {
+                    // leaves room for the close button at the top right
+                    width: parent.width - 36
+                    wrapMode: Text.Wrap
                     text: qsTr("新版已发布...")
                     font.pixelSize: Qt.application.font.pixelSize * 1.5
                     color: root.themeColor("foregroundColor", "black")
@@ -219,14 +255,16 @@ Item {
                 anchors.bottom: parent.bottom
                 anchors.right: parent.right
                 spacing: 10
-                Button {
+                DialogButton {
+                    objectName: "updateCancelButton"
                     text: qsTr("Cancel")
                     onClicked: updateDialog.close()
                 }
-                Button {
+                DialogButton {
                     id: updateButton
+                    objectName: "updateNowButton"
                     text: qsTr("Update Now")
-                    highlighted: true
+                    accent: true
                     focus: true
                     onClicked: updateDialog.install()
                     Keys.onReturnPressed: updateDialog.install()

@@ -30,7 +30,7 @@ SheetWindow {
             Text {
                 anchors.centerIn: parent
                 text: "P"
-                color: "white"
+                color: g_theme.readableOn("white", g_theme.accentColor, 3)
                 font.pixelSize: 84
                 font.bold: true
                 font.family: "serif"
@@ -69,18 +69,22 @@ SheetWindow {
             visible: functions.isUpdateSelf()
             x: 32
             y: 230
+            width: parent.width - 2 * x
             spacing: 12
             Text {
                 objectName: "updateTips"
                 anchors.verticalCenter: parent.verticalCenter
+                width: parent.width - updateButton.width - parent.spacing
+                wrapMode: Text.Wrap
                 text: sheet.updateKnown && cUpdate.tips !== undefined ? cUpdate.tips : ""
-                color: sheet.hasNewVersion ? "red" : "green"
+                color: g_theme.readableOn(sheet.hasNewVersion ? "red" : "green", g_theme.popupColor)
                 font.pixelSize: 12
             }
             Button {
+                id: updateButton
                 objectName: "updateButton"
                 text: sheet.hasNewVersion ? qsTr("立即更新") : qsTr("检查新版本")
-                color: sheet.hasNewVersion ? "white" : g_theme.foregroundColor
+                color: sheet.hasNewVersion ? g_theme.readableOn("white", g_theme.accentColor) : g_theme.foregroundColor
                 hoverColor: sheet.hasNewVersion ? Qt.darker(g_theme.accentColor, 1.1) : g_theme.hoverdColor
                 background: Rectangle {
                     radius: 4

@@ -11,6 +11,8 @@ Dialog {
 
     title: qsTr("创建房间")
     modal: true
+    // as wide as its widest line, at least 260, so nothing lies outside it
+    contentWidth: Math.max(260, column.implicitWidth)
     anchors.centerIn: parent
     closePolicy: Popup.CloseOnEscape
 
@@ -41,13 +43,15 @@ Dialog {
     }
 
     ColumnLayout {
-        width: 260
+        id: column
+        width: sheet.availableWidth
         spacing: 8
         TextField {
             id: nameField
             objectName: "roomNameField"
             Layout.fillWidth: true
             placeholderText: qsTr("房间名称")
+            placeholderTextColor: g_theme.secondaryTextColor
         }
         CheckBox {
             id: passwordBox
@@ -60,6 +64,7 @@ Dialog {
             Layout.fillWidth: true
             echoMode: TextInput.Password
             placeholderText: qsTr("房间密码")
+            placeholderTextColor: g_theme.secondaryTextColor
         }
         TextField {
             id: retypeField
@@ -67,6 +72,7 @@ Dialog {
             Layout.fillWidth: true
             echoMode: TextInput.Password
             placeholderText: qsTr("重新键入")
+            placeholderTextColor: g_theme.secondaryTextColor
         }
     }
 }

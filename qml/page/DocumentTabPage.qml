@@ -233,6 +233,9 @@ Rectangle {
             id: tabBar
             objectName: "tabBar"
             Layout.fillWidth: true
+            // tabs that do not fit scroll within the strip instead of
+            // running under the column beside it
+            clip: true
             onCurrentIndexChanged: tabPage.updateCurrent()
             background: Rectangle { color: g_theme.functionAreaColor }
             Repeater {
@@ -367,8 +370,12 @@ Rectangle {
         function onSaveAll() { tabPage.saveAll() }
         function onSaveAllNoTips() { tabPage.saveAllNoTips() }
         function onOpen() {
-            openDialog.folder = files.currentPath
+            // The desktop dialog takes its folder when it is shown, so the
+            // folder is set again once it is open.
+            var folder = String(files.currentPath) !== "" ? files.currentPath : files.documentUrl
+            openDialog.folder = folder
             openDialog.open()
+            openDialog.folder = folder
         }
         function onSaveAs() { if (tabPage.currentEditor) saveAsDialog.open() }
         function onImportFiles() { importFilesDialog.open() }

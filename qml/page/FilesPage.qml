@@ -165,6 +165,12 @@ Item {
         files.renameFile(newName, oldFull)
     }
 
+    // The title bar's buttons, narrow enough to leave the title its room in
+    // the side column.
+    component BarButton: ToolButton {
+        implicitWidth: 32
+    }
+
     ColumnLayout {
         anchors.fill: parent
         spacing: 0
@@ -179,29 +185,32 @@ Item {
                 text: qsTr("文件")
                 font.bold: true
                 Layout.fillWidth: true
+                // the buttons give way before the title does
+                Layout.minimumWidth: implicitWidth
             }
-            ToolButton {
+            BarButton {
                 objectName: "newDirButton"
-                text: "+▢"
+                font.family: Tova.Constant.iconFont
+                text: "\ue614"
                 ToolTip.visible: hovered
                 ToolTip.text: qsTr("新建文件夹")
                 onClicked: files.newDir()
             }
-            ToolButton {
+            BarButton {
                 objectName: "newFileButton"
                 text: "+"
                 ToolTip.visible: hovered
                 ToolTip.text: qsTr("新建文件")
                 onClicked: page.newDocument()
             }
-            ToolButton {
+            BarButton {
                 objectName: "deleteButton"
                 text: "−"
                 ToolTip.visible: hovered
                 ToolTip.text: qsTr("删除")
                 onClicked: page.deleteCurrent()
             }
-            ToolButton {
+            BarButton {
                 objectName: "sortButton"
                 // The sort glyphs live in the icon font.
                 font.family: Tova.Constant.iconFont
@@ -210,7 +219,7 @@ Item {
                 ToolTip.text: qsTr("排序")
                 onClicked: files.sortFile()
             }
-            ToolButton {
+            BarButton {
                 text: files.updating ? "…" : "☁"
                 ToolTip.visible: hovered
                 ToolTip.text: files.cloudTips === "" ? qsTr("云同步") : files.cloudTips
@@ -221,7 +230,7 @@ Item {
                     visible: running
                 }
             }
-            ToolButton {
+            BarButton {
                 text: "⟲"
                 ToolTip.visible: hovered
                 ToolTip.text: qsTr("历史记录")
@@ -244,6 +253,10 @@ Item {
                     alternateBackgroundColor: g_theme.functionAreaColor
                     textColor: g_theme.foregroundColor
                     frame: Item {}
+                    rowDelegate: Rectangle {
+                        height: 20
+                        color: styleData.selected ? g_theme.selectedColor : "transparent"
+                    }
                 }
                 model: files.model
                 rootIndex: files.index
@@ -293,7 +306,8 @@ Item {
                         visible: !parent.editing
                         text: styleData.value === undefined ? "" : styleData.value
                         elide: Text.ElideRight
-                        color: styleData.selected ? "white" : g_theme.foregroundColor
+                        color: styleData.selected ? g_theme.readableOn(g_theme.foregroundColor, g_theme.selectedColor)
+                                                  : g_theme.foregroundColor
                     }
                     TextField {
                         objectName: "renameField"

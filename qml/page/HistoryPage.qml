@@ -62,7 +62,7 @@ Item {
                         }
                         Label {
                             text: fileHistoryTime
-                            opacity: 0.6
+                            color: g_theme.secondaryTextColor
                             font.pixelSize: 11
                         }
                     }

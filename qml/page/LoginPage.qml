@@ -129,11 +129,12 @@ SheetWindow {
             width: parent.width
             visible: text !== ""
             text: user.error
-            color: "red"
+            color: g_theme.readableOn("red", g_theme.popupColor)
             font.pixelSize: 12
             wrapMode: Text.Wrap
         }
-        Row {
+        Flow {
+            width: parent.width
             spacing: 12
             Button {
                 objectName: "loginButton"
@@ -224,7 +225,7 @@ SheetWindow {
             width: parent.width
             visible: text !== ""
             text: user.error
-            color: "red"
+            color: g_theme.readableOn("red", g_theme.popupColor)
             font.pixelSize: 12
             wrapMode: Text.Wrap
         }

@@ -30,7 +30,7 @@ SheetWindow {
         id: errorText
         width: 280
         visible: text !== ""
-        color: "red"
+        color: g_theme.readableOn("red", g_theme.popupColor)
         font.pixelSize: 12
         wrapMode: Text.Wrap
     }

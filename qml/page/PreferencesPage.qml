@@ -354,8 +354,11 @@ ViewController {
                 Row_ {
                     title: qsTr("字号")
                     content: FontSizeBox {
-                        fontSize: csettings.editFontSize
+                        id: editFontSizeBox
+                        objectName: "editFontSizeBox"
                         onFontSizeChanged: if (fontSize > 0) csettings.editFontSize = fontSize
+                        // follows the setting, also after a size was chosen here
+                        Binding on fontSize { value: csettings.editFontSize }
                     }
                 }
                 Row_ {
@@ -409,10 +412,24 @@ ViewController {
                     title: qsTr("文件路径")
                     onClick: folderDialog.open()
                     content: Button {
+                        id: pathButton
+                        objectName: "documentPathButton"
                         text: files.documentUrl.toString().replace(/^file:\/\//, "")
-                        width: Math.min(implicitWidth, page.rowWidth * 0.6)
+                        width: Math.min(pathMetrics.advanceWidth + leftPadding + rightPadding + 2, page.rowWidth * 0.6)
+                        TextMetrics { id: pathMetrics; font: pathButton.font; text: pathButton.text }
                         hoverText: text
                         onClicked: folderDialog.open()
+                        // a long path takes a second line rather than losing its middle
+                        contentItem: Text {
+                            text: pathButton.text
+                            font: pathButton.font
+                            color: pathButton.color
+                            wrapMode: Text.WrapAnywhere
+                            maximumLineCount: 2
+                            elide: Text.ElideMiddle
+                            horizontalAlignment: Text.AlignRight
+                            verticalAlignment: Text.AlignVCenter
+                        }
                     }
                 }
                 Row_ {
@@ -534,7 +551,7 @@ ViewController {
                     content: ComboBox {
                         id: rollingBox
                         enabled: csettings.isTypewriter
-                        implicitWidth: 80
+                        implicitWidth: 110
                         model: [qsTr("关"), qsTr("上"), qsTr("中"), qsTr("下"), qsTr("可变")]
                         currentIndex: csettings.typewriterFixedRolling
                         onActivated: csettings.typewriterFixedRolling = index

@@ -124,7 +124,7 @@ Item {
                 text: csettings.homeHost() === "" ? qsTr("未配置服务器地址，拼字房间不可用。")
                                                   : (userdata.logined === true ? "" : qsTr("请先登录"))
                 wrapMode: Text.Wrap
-                opacity: 0.7
+                color: g_theme.secondaryTextColor
                 horizontalAlignment: Text.AlignHCenter
                 Layout.fillWidth: true
                 Layout.margins: 12
@@ -228,7 +228,7 @@ Item {
                     height: 40
                     highlighted: ListView.isCurrentItem
                     onClicked: roomList.currentIndex = index
-                    readonly property color rowColor: isme ? "red" : g_theme.foregroundColor
+                    readonly property color rowColor: isme ? g_theme.readableOn("red", g_theme.functionAreaColor) : g_theme.foregroundColor
                     contentItem: RowLayout {
                         spacing: 6
                         Label {

@@ -13,6 +13,8 @@ Dialog {
 
     title: qsTr("请输入房间密码")
     modal: true
+    // as wide as its widest line, at least 260, so nothing lies outside it
+    contentWidth: Math.max(260, column.implicitWidth)
     anchors.centerIn: parent
     closePolicy: Popup.CloseOnEscape
 
@@ -57,7 +59,8 @@ Dialog {
     }
 
     ColumnLayout {
-        width: 260
+        id: column
+        width: sheet.availableWidth
         spacing: 8
         Label {
             Layout.fillWidth: true
@@ -71,13 +74,14 @@ Dialog {
             Layout.fillWidth: true
             echoMode: TextInput.Password
             placeholderText: qsTr("在此输入房间密码")
+            placeholderTextColor: g_theme.secondaryTextColor
             onAccepted: if (sheet.check()) sheet.accept()
         }
         Label {
             id: errorLabel
             objectName: "roomPasswordError"
             Layout.fillWidth: true
-            color: "red"
+            color: g_theme.readableOn("red", g_theme.popupColor)
             wrapMode: Text.Wrap
         }
     }

@@ -36,10 +36,17 @@ SheetWindow {
     }
     onOk: startFiltering()
 
+    // Radio buttons a little tighter than the style's, so that the options
+    // fit the sheet.
+    component Choice: C.RadioButton {
+        topPadding: 3
+        bottomPadding: 3
+    }
+
     Item {
         id: body
         implicitWidth: sheet.isPhone && sheet.parent ? sheet.parent.width - 40 : 580
-        implicitHeight: 420
+        implicitHeight: Math.max(420, options.implicitHeight + 20)
 
         C.GroupBox {
             id: customGroup
@@ -55,16 +62,24 @@ SheetWindow {
                 C.TextArea {
                     id: wordsArea
                     objectName: "subtleWordsArea"
+                    // set once the stored words are shown: only the user's
+                    // own edits are written back
+                    property bool loaded: false
                     wrapMode: TextEdit.WrapAnywhere
                     font.pixelSize: 12
                     placeholderText: qsTr("每行一个词")
-                    Component.onCompleted: text = csettings.subtleUserKeyString
-                    onTextChanged: csettings.subtleUserKeyString = text
+                    placeholderTextColor: g_theme.secondaryTextColor
+                    Component.onCompleted: {
+                        text = csettings.subtleUserKeyString
+                        loaded = true
+                    }
+                    onTextChanged: if (loaded) csettings.subtleUserKeyString = text
                 }
             }
         }
 
         Column {
+            id: options
             anchors.left: customGroup.right
             anchors.right: parent.right
             anchors.top: parent.top
@@ -84,13 +99,13 @@ SheetWindow {
                 title: qsTr("标记方式")
                 width: parent.width
                 Column {
-                    C.RadioButton {
+                    Choice {
                         objectName: "autoMarkOn"
                         text: qsTr("编辑文档时自动标红")
                         checked: csettings.subtleAutoMark
                         onClicked: csettings.subtleAutoMark = true
                     }
-                    C.RadioButton {
+                    Choice {
                         objectName: "autoMarkOff"
                         text: qsTr("仅手动过滤时标红")
                         checked: !csettings.subtleAutoMark
@@ -102,13 +117,14 @@ SheetWindow {
             C.GroupBox {
                 title: qsTr("级别")
                 width: parent.width
-                Row {
+                Flow {
+                    width: parent.width
                     spacing: 8
                     Repeater {
                         model: [{ label: qsTr("轻度过滤"), level: 0 },
                                 { label: qsTr("重度过滤"), level: 2 },
                                 { label: qsTr("仅自定义"), level: 1 }]
-                        C.RadioButton {
+                        Choice {
                             text: modelData.label
                             checked: csettings.subtleLevel === modelData.level
                             onClicked: csettings.subtleLevel = modelData.level
@@ -120,13 +136,13 @@ SheetWindow {
             C.GroupBox {
                 title: qsTr("过滤方式")
                 width: parent.width
-                Grid {
-                    columns: 3
+                Flow {
+                    width: parent.width
                     spacing: 4
                     Repeater {
                         model: [qsTr("仅标红"), qsTr("分割线"), qsTr("星号"),
                                 qsTr("拼音"), qsTr("喵星语"), qsTr("汪星语")]
-                        C.RadioButton {
+                        Choice {
                             text: modelData
                             checked: csettings.subtleType === index
                             onClicked: csettings.subtleType = index

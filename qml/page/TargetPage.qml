@@ -1,29 +1,20 @@
 import QtQuick 2.15
-import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
-import QtQuick.Window 2.15
+import TovaUi 0.1
 
 // Sets the writing lock's targets: words still to write and minutes still to
-// write. A target can only be raised while a lock runs.
-Window {
+// write. A target can only be raised while a lock runs: a lower one is set
+// back to the lowest value not below what is left. The sheet stays open on
+// OK until a target has been accepted.
+SheetWindow {
     id: root
+    objectName: "targetPage"
     title: qsTr("写作目标")
-    width: 420
-    height: 320
-    flags: Qt.Dialog
+    isShowCancel: true
+    closeOnOk: false
 
     // The shell closes the page on doLock and then locks when a target is set.
     signal doLock()
-    signal destroyWindow()
-
-    // Opens centred over the main window, also where no window manager
-    // places dialogs.
-    Component.onCompleted: {
-        if (typeof applicationWindow === "undefined" || !applicationWindow)
-            return
-        x = applicationWindow.x + Math.round((applicationWindow.width - width) / 2)
-        y = applicationWindow.y + Math.round((applicationWindow.height - height) / 2)
-    }
 
     function checkWords() {
         if (wordsField.text.length > 0 && parseInt(wordsField.text) < g_data.lockWord) {
@@ -32,11 +23,12 @@ Window {
         }
     }
 
+    // Compared in seconds: with 590 s left, 9 minutes (540 s) is too little
+    // and the field returns to 10, the fewest whole minutes that cover them.
     function checkMinutes() {
-        var current = Math.floor(g_data.lockSecond / 60)
-        if (minutesField.text.length > 0 && parseInt(minutesField.text) < current) {
+        if (minutesField.text.length > 0 && parseInt(minutesField.text) * 60 < g_data.lockSecond) {
             message.show(qsTr("锁定时间不能小于当前锁定时间"), 1)
-            minutesField.text = current
+            minutesField.text = Math.ceil(g_data.lockSecond / 60)
         }
     }
 
@@ -53,10 +45,10 @@ Window {
             g_data.lockWord = parseInt(wordsField.text)
         root.doLock()
     }
+    onOk: accept()
 
     ColumnLayout {
-        anchors.fill: parent
-        anchors.margins: 16
+        width: 380
         spacing: 10
 
         TextField {
@@ -75,18 +67,12 @@ Window {
             validator: IntValidator { bottom: 0; top: 999 }
             onEditingFinished: root.checkMinutes()
         }
-        Label {
+        Text {
             Layout.fillWidth: true
-            Layout.fillHeight: true
             wrapMode: Text.Wrap
+            font.pixelSize: 12
+            color: g_theme.foregroundColor
             text: qsTr("锁定之后，您将不能退出软件，必须正式完成自己设定的值，等待不会对锁定时间起效，同理乱打大量复制粘贴也不会对锁定字数起效。锁定的时间和字数每20秒统计一次。")
         }
-        RowLayout {
-            Layout.alignment: Qt.AlignRight
-            Button { text: qsTr("取消"); onClicked: root.destroyWindow() }
-            Button { text: qsTr("确定"); highlighted: true; onClicked: root.accept() }
-        }
     }
-
-    onClosing: root.destroyWindow()
 }

@@ -88,7 +88,7 @@ Item {
             return
         }
         var id = mode.id
-        ask(qsTr("确定花费") + mode.needCoins + "积分，进入该闯关模式吗？",
+        ask(qsTr("确定花费%1积分，进入该闯关模式吗？").arg(mode.needCoins),
             qsTr("如果中途退出，扣除的积分不返还。"), function() {
                 if (page.game)
                     page.game.enter(id)
@@ -189,7 +189,7 @@ Item {
             Text {
                 anchors.horizontalCenter: parent.horizontalCenter
                 text: qsTr("闯关信息载入失败,请稍后再试")
-                color: "red"
+                color: g_theme.readableOn("red", g_theme.functionAreaColor)
                 font.pixelSize: 13
             }
             Button {
@@ -241,8 +241,7 @@ Item {
                     Text {
                         width: parent.width
                         wrapMode: Text.Wrap
-                        text: qsTr("需要在最多") + (model.time / 60).toFixed(1) + qsTr("小时内完成9关，共")
-                              + model.word + qsTr("字的挑战")
+                        text: qsTr("需要在最多%1小时内完成9关，共%2字的挑战").arg((model.time / 60).toFixed(1)).arg(model.word)
                         font.pixelSize: 12
                         color: g_theme.secondaryTextColor
                     }
@@ -300,9 +299,9 @@ Item {
                 readonly property string stateText: done ? qsTr("完成")
                     : index === current ? (failId < 0 ? qsTr("进行中") : qsTr("失败"))
                     : qsTr("目标") + ":" + model.needWords
-                readonly property color stateColor: done ? "green"
+                readonly property color stateColor: g_theme.readableOn(done ? "green"
                     : index === current ? (failId < 0 ? "#c8a000" : "red")
-                    : g_theme.secondaryTextColor
+                    : g_theme.secondaryTextColor, g_theme.functionAreaColor)
                 objectName: "throughLevel" + index
                 width: ListView.view.width
                 height: levelColumn.implicitHeight + 16

@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
+import TovaUi 0.1 as Tova
 
 // The statistics side page: the current document's counts and the figures of
 // today, this week, this month and this year with their trends.
@@ -17,18 +18,34 @@ Item {
     readonly property int royalties: (typeof csettings !== "undefined" && csettings.royalties) ? csettings.royalties : 0
     readonly property var counts: wordCountModel.currentCountClass
 
-    // One titled figure with an optional trend line under it.
+    // One titled figure with an optional trend line under it. Figures share
+    // the width of their card equally; a caption too long for its share
+    // wraps instead of running into the next one.
     component Figure: ColumnLayout {
         property string caption
         property string value
         property bool hasTrend: false
         property int trend: 0
+        Layout.fillWidth: true
+        Layout.preferredWidth: 1
+        Layout.alignment: Qt.AlignTop
         spacing: 0
-        Label { text: caption + ":" + value; font.pixelSize: root.figureSize }
+        Label {
+            Layout.fillWidth: true
+            text: caption + ":"
+            wrapMode: Text.Wrap
+            font.pixelSize: root.figureSize
+        }
+        Label {
+            Layout.fillWidth: true
+            text: value
+            wrapMode: Text.Wrap
+            font.pixelSize: root.figureSize
+        }
         Label {
             visible: hasTrend
             text: (trend >= 0 ? "\u2191 " : "\u2193 ") + trend + "%"
-            color: trend >= 0 ? "#2e9d4a" : "#d23c3c"
+            color: g_theme.readableOn(trend >= 0 ? "#2e9d4a" : "#d23c3c", g_theme.functionAreaColor)
             font.pixelSize: root.figureSize - 2
         }
     }
@@ -40,6 +57,7 @@ Item {
         property bool live: true
         Layout.fillWidth: true
         GridLayout {
+            width: parent.width
             columns: 2
             Figure {
                 caption: captions[0]
@@ -114,6 +132,7 @@ Item {
                 Layout.fillWidth: true
                 visible: root.counts && root.counts.All !== -1
                 GridLayout {
+                    width: parent.width
                     columns: 2
                     Figure { caption: qsTr("总字数"); value: root.counts ? root.counts.All : 0 }
                     Figure { caption: qsTr("总字数(无空格)"); value: root.counts ? root.counts.NoSpace : 0 }
@@ -159,11 +178,11 @@ Item {
         standardButtons: Dialog.Ok
         RowLayout {
             Label { text: qsTr("字号") }
-            SpinBox {
-                from: 8
-                to: 72
-                value: root.figureSize
-                onValueModified: if (typeof csettings !== "undefined") csettings.wordCountFontSize = value
+            Tova.FontSizeBox {
+                objectName: "wordCountFontSizeBox"
+                onFontSizeChanged: if (typeof csettings !== "undefined" && fontSize !== root.figureSize)
+                                       csettings.wordCountFontSize = fontSize
+                Binding on fontSize { value: root.figureSize }
             }
         }
     }

@@ -35,7 +35,7 @@ RowLayout {
         objectName: "selectionBadge"
         visible: !!label.counts && label.counts.Selection > 0
         text: qsTr("选中: ") + (label.counts ? label.counts.Selection : 0)
-        color: g_theme.accentColor
+        color: g_theme.readableOn(g_theme.accentColor, g_theme.statusBarColor)
         font.pixelSize: 12
     }
 }

@@ -57,6 +57,8 @@ Rectangle {
                 objectName: "findField"
                 Layout.preferredWidth: 200
                 placeholderText: qsTr("Find")
+                placeholderTextColor: g_theme.secondaryTextColor
+                color: g_theme.foregroundColor
                 selectByMouse: true
                 text: bar.document ? bar.document.selectedText : ""
                 onTextChanged: if (bar.document && bar.document.selectedText !== text) bar.document.selectedText = text
@@ -109,6 +111,8 @@ Rectangle {
                 objectName: "replaceField"
                 Layout.preferredWidth: 200
                 placeholderText: qsTr("Replace")
+                placeholderTextColor: g_theme.secondaryTextColor
+                color: g_theme.foregroundColor
                 selectByMouse: true
                 text: bar.document ? bar.document.replaceText : ""
                 onTextChanged: if (bar.document && bar.document.replaceText !== text) bar.document.replaceText = text

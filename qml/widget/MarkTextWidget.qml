@@ -94,6 +94,7 @@ C.Popup {
                 wrapMode: TextEdit.WrapAnywhere
                 font.pixelSize: 12
                 placeholderText: qsTr("标记内容\n(可为空,最多200字)\n一般用作注释。") + "\n"
+                placeholderTextColor: g_theme.secondaryTextColor
                                  + qsTr("例如：\n林远，男，二十七岁，\n镇上书铺的掌柜，\n寡言，爱下棋。\n...")
                 onTextChanged: {
                     if (text !== panel.note) {

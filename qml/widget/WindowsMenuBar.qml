@@ -63,6 +63,31 @@ C.MenuBar {
         enabled: sequence !== ""
         onActivated: menuBar.window.openPerferences()
     }
+    // Functions of the scheme without a menu entry. They act on the open
+    // document and are off while none is current; bound here, the key never
+    // reaches the text (Alt+A would type an "a").
+    Shortcut {
+        objectName: "selectChapterShortcut"
+        sequence: menuBar.keyOf("editSelectThisChapter")
+        enabled: sequence !== "" && menuBar.pageFlag("currentIsEditor")
+        onActivated: menuBar.window.selectThisChapter()
+    }
+    Shortcut {
+        objectName: "equalFontShortcut"
+        sequence: menuBar.keyOf("equalFont")
+        enabled: sequence !== "" && menuBar.pageFlag("currentIsEditor")
+        onActivated: menuBar.stepFont(1)
+    }
+    Shortcut {
+        objectName: "minusFontShortcut"
+        sequence: menuBar.keyOf("minusFont")
+        enabled: sequence !== "" && menuBar.pageFlag("currentIsEditor")
+        onActivated: menuBar.stepFont(-1)
+    }
+    function stepFont(step) {
+        if (documentPage && typeof documentPage.withEditor === "function")
+            documentPage.withEditor(function(e) { e.fontStep += step })
+    }
     function fileUrl(path) {
         var s = String(path)
         return s.indexOf("file:") === 0 ? s : "file://" + s
@@ -190,23 +215,35 @@ C.MenuBar {
         title: qsTr("编辑")
         BaseMenuItem {
             text: qsTr("撤销") + " Ctrl+Z"
-            enabled: menuBar.pageFlag("isUndoAvailable")
-            action: C.Action { shortcut: StandardKey.Undo; onTriggered: menuBar.window.undo() }
+            action: C.Action {
+                enabled: menuBar.pageFlag("isUndoAvailable")
+                shortcut: StandardKey.Undo
+                onTriggered: menuBar.window.undo()
+            }
         }
         BaseMenuItem {
             text: qsTr("重做") + " Ctrl+Y"
-            enabled: menuBar.pageFlag("isRedoAvailable")
-            action: C.Action { shortcut: "Ctrl+y"; onTriggered: menuBar.window.redo() }
+            action: C.Action {
+                enabled: menuBar.pageFlag("isRedoAvailable")
+                shortcut: "Ctrl+y"
+                onTriggered: menuBar.window.redo()
+            }
         }
         BaseMenuItem {
             text: qsTr("剪切") + " Ctrl+X"
-            enabled: menuBar.pageFlag("isCutAvailable")
-            action: C.Action { shortcut: StandardKey.Cut; onTriggered: menuBar.window.cut() }
+            action: C.Action {
+                enabled: menuBar.pageFlag("isCutAvailable")
+                shortcut: StandardKey.Cut
+                onTriggered: menuBar.window.cut()
+            }
         }
         BaseMenuItem {
             text: qsTr("复制") + " Ctrl+C"
-            enabled: menuBar.pageFlag("isCopyAvailable")
-            action: C.Action { shortcut: StandardKey.Copy; onTriggered: menuBar.window.copy() }
+            action: C.Action {
+                enabled: menuBar.pageFlag("isCopyAvailable")
+                shortcut: StandardKey.Copy
+                onTriggered: menuBar.window.copy()
+            }
         }
         BaseMenuItem {
             text: qsTr("粘贴") + " Ctrl+V"
@@ -241,8 +278,11 @@ C.MenuBar {
         BaseMenuItem {
             text: qsTr("显示 自动章节")
             shortcut: menuBar.keyOf("showChapter")
-            enabled: menuBar.pageFlag("isMakeupAvailable")
-            action: C.Action { shortcut: menuBar.keyOf("showChapter"); onTriggered: menuBar.window.showTab("autoChapter") }
+            action: C.Action {
+                enabled: menuBar.pageFlag("isMakeupAvailable")
+                shortcut: menuBar.keyOf("showChapter")
+                onTriggered: menuBar.window.showTab("autoChapter")
+            }
         }
         BaseMenuItem {
             text: qsTr("显示 字数统计")
@@ -266,7 +306,8 @@ C.MenuBar {
         }
         BaseMenuItem {
             text: qsTr("显示 我")
-            onTriggered: menuBar.window.showTab("me")
+            shortcut: menuBar.keyOf("showMe")
+            action: C.Action { shortcut: menuBar.keyOf("showMe"); onTriggered: menuBar.window.showTab("me") }
         }
         BaseMenuItem {
             text: qsTr("窗口置顶")
@@ -301,8 +342,11 @@ C.MenuBar {
         BaseMenuItem {
             text: qsTr("过滤敏感词")
             shortcut: menuBar.keyOf("showSubtle")
-            enabled: cglobal.isCurrentEdit === true
-            action: C.Action { shortcut: menuBar.keyOf("showSubtle"); onTriggered: menuBar.window.showSubtle() }
+            action: C.Action {
+                enabled: cglobal.isCurrentEdit === true
+                shortcut: menuBar.keyOf("showSubtle")
+                onTriggered: menuBar.window.showSubtle()
+            }
         }
         BaseMenuItem {
             text: qsTr("锁定")
@@ -317,8 +361,11 @@ C.MenuBar {
         BaseMenuItem {
             text: qsTr("一键排版")
             shortcut: menuBar.keyOf("makeup")
-            enabled: menuBar.pageFlag("isMakeupAvailable")
-            action: C.Action { shortcut: menuBar.keyOf("makeup"); onTriggered: menuBar.window.makeup() }
+            action: C.Action {
+                enabled: menuBar.pageFlag("isMakeupAvailable")
+                shortcut: menuBar.keyOf("makeup")
+                onTriggered: menuBar.window.makeup()
+            }
         }
         BaseMenuItem {
             text: qsTr("历史记录")

@@ -518,7 +518,8 @@ bReply* pushDataToServer(QPointer<DataTypeClass> record, DataTypeClass::DataEnum
     return reply;
 }
 
-// Downloads a day's per-document table; empty when absent or unreadable.
+// Downloads a day's per-document table; empty when absent or unreadable,
+// with code telling the two apart.
 resultCountReply* getFileDataFromServer(const QDate& date)
 {
     auto* reply = new resultCountReply();
@@ -531,6 +532,7 @@ resultCountReply* getFileDataFromServer(const QDate& date)
         [reply, empty](NetworkData d) {
             resultCountType result = empty;
             const QJsonDocument doc = QJsonDocument::fromJson(d.data);
+            result.code = d.statusCode == 200 && !doc.isArray() ? 0 : d.statusCode;
             if (d.statusCode == 200 && doc.isArray()) {
                 for (const QJsonValue& v : doc.array()) {
                     if (!v.isObject())
@@ -614,9 +616,10 @@ void data::syncServerData(bool showTips)
                 server->deleteLater();
                 // Only a record that is absent on the server, or one that was
                 // read, leads to an upload: a failed download (refused, no
-                // token, server error) says nothing about the server copy,
-                // which may hold other devices' counts.
-                const bool read = server->ok() || server->code() == 200;
+                // token, server error, a body cut short or not a record) says
+                // nothing about the server copy, which may hold other
+                // devices' counts.
+                const bool read = server->ok() && server->code() == 200;
                 if (!read && server->code() != 404)
                     return;
                 QPointer<DataTypeClass> live = loadLive(kind);
@@ -648,7 +651,9 @@ void data::syncServerData(bool showTips)
     }
     connect(getFileDataFromServer(today), &resultCountReply::finished, this, [this, today](resultCountType server) {
         const QString user = signedInLogin();
-        if (user.isEmpty())
+        // As with the records: the table goes up only over a table that was
+        // read or that does not exist, never over one that could not be read.
+        if (user.isEmpty() || (server.code != 200 && server.code != 404))
             return;
         mergeFileData(m_fileDayCount, server);
         pushFilesDataToServer(m_fileDayCount, user, today);

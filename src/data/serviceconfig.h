@@ -3,17 +3,28 @@
 
 #include <QString>
 
-// The one place that knows where the outside services live. Every address is
-// empty by default (the feature then stays offline) and can be set through an
-// environment variable, which is how tests point them at local servers.
+// The one place that knows where the outside services live. One base
+// address, that of a penlark-server (PENLARK_SERVER, e.g.
+// "http://127.0.0.1:8080"), configures them all: the account server, the
+// analytics and the update feed are reached under it, and the account server
+// hands out the object-storage address with the storage credentials. A
+// variable of a single service overrides the base for that service. Every
+// address is empty by default: the feature then stays offline.
 class ServiceConfig
 {
 public:
-    // Account server base URL, e.g. "http://127.0.0.1:8080" (PENLARK_ACCOUNT_SERVER).
+    // Base address of a penlark-server (PENLARK_SERVER).
+    static QString server();
+    // Account server base URL (PENLARK_ACCOUNT_SERVER, else the base).
     static QString accountServer();
-    // Usage-analytics server base URL (PENLARK_ANALYTICS_SERVER).
+    // Usage-analytics server base URL (PENLARK_ANALYTICS_SERVER, else the base).
     static QString analyticsServer();
-    // Full URL of the update feed's "Updates.xml" (PENLARK_UPDATE_FEED).
+    // The server of the update feed and installer (PENLARK_UPDATE_FEED when
+    // it is a server's address, else the base); the update check adds the
+    // feed's path. Empty when PENLARK_UPDATE_FEED names a whole feed.
+    static QString updateServer();
+    // PENLARK_UPDATE_FEED when it is a whole feed address (its path ends in
+    // ".xml"), which then replaces the built one.
     static QString updateFeed();
     // Feedback mail address (PENLARK_FEEDBACK_MAIL).
     static QString feedbackMail();

@@ -568,7 +568,10 @@ void Settings::setSubtleUserKeyString(QString value)
 {
     if (m_subtleUserKeyString == value)
         return;
-    store("Subtle/Keys", SensitiveWords::userWordsFromText(value));
+    // An empty list would be written as "@Invalid()"; the empty text reads
+    // back the same way (one empty word, as in a fresh file).
+    const QStringList words = SensitiveWords::userWordsFromText(value);
+    store("Subtle/Keys", words.isEmpty() ? QVariant(QString()) : QVariant(words));
     m_subtleUserKeyString = value;
     emit subtleUserKeyStringChanged(value);
     reloadSensitiveWords();

@@ -19,6 +19,7 @@
 
 namespace {
 int g_syncTimeout = 25000;
+int g_transferTimeout = 30000;
 const QString defaultPicture = QStringLiteral(":/source/images/user.png");
 
 QNetworkAccessManager* manager()
@@ -77,6 +78,24 @@ NetworkReply* network::start(QNetworkReply* reply)
     return new NetworkReply(reply);
 }
 
+QNetworkRequest network::limited(const QNetworkRequest& request)
+{
+    QNetworkRequest copy(request);
+    if (copy.transferTimeout() <= 0)
+        copy.setTransferTimeout(g_transferTimeout);
+    return copy;
+}
+
+int network::transferTimeout()
+{
+    return g_transferTimeout;
+}
+
+void network::setTransferTimeout(int milliseconds)
+{
+    g_transferTimeout = qMax(1, milliseconds);
+}
+
 QByteArray network::basicAuthorization(const QString& user, const QString& password)
 {
     const QByteArray pair = user.toLocal8Bit() + ':' + password.toLocal8Bit();
@@ -95,7 +114,7 @@ NetworkReply* network::get(const QNetworkRequest& request)
 {
     if (!isReachable(request.url()))
         return refuse(request.url());
-    return start(manager()->get(request));
+    return start(manager()->get(limited(request)));
 }
 
 NetworkReply* network::get(const QString& url)
@@ -116,28 +135,28 @@ NetworkReply* network::deleteRequest(const QNetworkRequest& request)
 {
     if (!isReachable(request.url()))
         return refuse(request.url());
-    return start(manager()->deleteResource(request));
+    return start(manager()->deleteResource(limited(request)));
 }
 
 NetworkReply* network::post(const QNetworkRequest& request, QHttpMultiPart* multiPart)
 {
     if (!isReachable(request.url()))
         return refuse(request.url());
-    return start(manager()->post(request, multiPart));
+    return start(manager()->post(limited(request), multiPart));
 }
 
 NetworkReply* network::post(const QNetworkRequest& request, QByteArray& body)
 {
     if (!isReachable(request.url()))
         return refuse(request.url());
-    return start(manager()->post(request, body));
+    return start(manager()->post(limited(request), body));
 }
 
 NetworkReply* network::put(const QNetworkRequest& request, const QByteArray& body)
 {
     if (!isReachable(request.url()))
         return refuse(request.url());
-    return start(manager()->put(request, body));
+    return start(manager()->put(limited(request), body));
 }
 
 NetworkReply* network::postByAuth(const QString& url, QByteArray& body, const QString& user, const QString& password)

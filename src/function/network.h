@@ -15,7 +15,10 @@ class QNetworkReply;
 // The HTTP helper every online feature goes through. All requests use the
 // shared manager of global; each asynchronous function returns a new
 // NetworkReply the caller owns. A request without a host (the service's
-// address is not configured) fails at once without traffic.
+// address is not configured) fails at once without traffic. Every request
+// has a time limit: one that gets no byte through for transferTimeout()
+// milliseconds (while connecting, sending or waiting for the answer) is
+// ended and reported with status 0, unless the caller set its own limit.
 class network : public QObject
 {
     Q_OBJECT
@@ -52,6 +55,9 @@ public:
     static bool waitFor(QNetworkReply* reply);
     static int syncTimeout();
     static void setSyncTimeout(int milliseconds);
+    // The idle time limit of the asynchronous requests (30000 ms).
+    static int transferTimeout();
+    static void setTransferTimeout(int milliseconds);
 
     // "1 GB", "1023 B/S": a byte count or speed in the largest whole unit.
     static QString transformUnit(qint64 bytes, bool isSpeed);
@@ -59,6 +65,7 @@ public:
 private:
     network() = default;
     static NetworkReply* start(QNetworkReply* reply);
+    static QNetworkRequest limited(const QNetworkRequest& request);
     static NetworkReply* refuse(const QUrl& url);
 };
 

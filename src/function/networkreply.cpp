@@ -50,12 +50,29 @@ NetworkData NetworkReply::toData(QNetworkReply* reply)
 {
     NetworkData d;
     d.statusCode = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    d.data = reply->readAll();
+    // A reply ended by its time limit is closed and has no body.
+    if (reply->isOpen())
+        d.data = reply->readAll();
     if (reply->error() != QNetworkReply::NoError) {
-        d.errorString = reply->errorString();
+        d.errorString = reply->error() == QNetworkReply::OperationCanceledError ? timeoutText() : reply->errorString();
+        // A transfer that broke after a success status (a body cut short, a
+        // dropped connection, a time limit) is a failure below HTTP: its
+        // status must not read as a success, and what arrived of its body is
+        // no body at all.
+        if (d.statusCode < 400) {
+            d.statusCode = 0;
+            d.data.clear();
+        }
     } else {
         d.eTag = headerText(reply, "ETag");
         d.lastModified = headerText(reply, "Last-Modified");
+        d.contentMd5 = headerText(reply, "Content-MD5");
+        // Only a body that arrived as sent can be measured against its length.
+        if (reply->hasRawHeader("Content-Length") && !reply->hasRawHeader("Content-Encoding")) {
+            bool ok = false;
+            const qint64 length = reply->rawHeader("Content-Length").trimmed().toLongLong(&ok);
+            d.contentLength = ok ? length : -1;
+        }
     }
     const QJsonDocument doc = QJsonDocument::fromJson(d.data);
     if (doc.isObject()) {
@@ -71,6 +88,11 @@ NetworkData NetworkReply::toData(QNetworkReply* reply)
     }
     d.complete = true;
     return d;
+}
+
+QString NetworkReply::timeoutText()
+{
+    return tr("网络请求超时");
 }
 
 void NetworkReply::whenFinished(QObject* context, std::function<void(const NetworkData&)> handler)

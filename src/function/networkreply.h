@@ -31,7 +31,10 @@ public:
 
     // The conversion of a finished Qt reply, shared with the synchronous
     // requests.
+    // A reply that reports OperationCanceledError was ended by its time
+    // limit (nothing else here aborts a request): its error text says so.
     static NetworkData toData(QNetworkReply* reply);
+    static QString timeoutText();
 
 signals:
     void finished(NetworkData data);

@@ -5,15 +5,16 @@
 #include "function/function.h"
 #include "function/network.h"
 #include "function/osslistreply.h"
+#include "function/ossxml.h"
 #include "function/osspolicytokenreply.h"
 #include "function/ossreply.h"
 #include "function/ststokenreply.h"
+#include "function/transfercheck.h"
 #include "support/log.h"
 #include "users/userdatas.h"
 #include "users/users.h"
 
 #include <QDateTime>
-#include <QDomDocument>
 #include <QHash>
 #include <QHttpMultiPart>
 #include <QJsonDocument>
@@ -25,6 +26,11 @@
 
 namespace {
 const char* const bucketName = "lumoranking";
+
+QString currentLogin()
+{
+    return Users::instance()->getUserData()->login();
+}
 
 // The token request of the signed-in account, sent whether or not anyone is
 // signed in (the account server then refuses it).
@@ -67,6 +73,80 @@ oss::oss(QObject* parent)
     qRegisterMetaType<oss::ossStsToken>("oss::ossStsToken");
     qRegisterMetaType<oss::ossPolicyToken>("oss::ossPolicyToken");
     qRegisterMetaType<oss::OssList>("oss::OssList");
+    // Credentials of a session that ended are never used again.
+    connect(Users::instance()->getUserData(), &UserDatas::loginedChanged, this, [this](bool signedIn) {
+        if (signedIn)
+            return;
+        stsToken = ossStsToken();
+        policyToken = ossPolicyToken();
+        stsReply = nullptr;
+        policyReply = nullptr;
+        stsOwner.clear();
+        policyOwner.clear();
+    });
+}
+
+NetworkData oss::keyFailure()
+{
+    NetworkData d;
+    d.statusCode = 400;
+    d.errorString = QStringLiteral("no object key");
+    d.complete = false;
+    return d;
+}
+
+bool oss::isObjectKey(const QString& key)
+{
+    return !QString(key).remove(QLatin1Char('/')).isEmpty();
+}
+
+NetworkData oss::checkedDownload(NetworkData d, const QString& listedETag)
+{
+    if (d.statusCode == 200) {
+        const TransferCheck::Result check = TransferCheck::download(d, listedETag);
+        if (!check.ok()) {
+            PLOG << "download not verified:" << check.reason << d.data.size() << "bytes, ETag" << d.eTag;
+            return failed(d, check.reason);
+        }
+    } else if (d.statusCode == 404) {
+        // Only the store's own word counts as "no such object"; any other
+        // 404 (a proxy's page) says nothing about the object.
+        if (OssXml::errorCode(d.data) != QLatin1String("NoSuchKey")) {
+            PLOG << "404 without NoSuchKey";
+            return failed(d, notStoreAnswerText());
+        }
+    }
+    return d;
+}
+
+NetworkData oss::checkedUpload(NetworkData d, const QByteArray& sent)
+{
+    if (d.statusCode != 200)
+        return d;
+    const TransferCheck::Result check = TransferCheck::upload(d, sent);
+    if (check.ok())
+        return d;
+    PLOG << "upload not confirmed:" << check.reason << "ETag" << d.eTag;
+    return failed(d, check.reason);
+}
+
+NetworkData oss::failed(const NetworkData& d, const QString& reason)
+{
+    NetworkData f;
+    f.statusCode = 0;
+    f.errorString = reason;
+    f.complete = d.complete;
+    return f;
+}
+
+QString oss::notListingText()
+{
+    return tr("云端的回答不是文件列表");
+}
+
+QString oss::notStoreAnswerText()
+{
+    return tr("云端的回答不是存储服务的回答");
 }
 
 NetworkData oss::tokenFailure()
@@ -83,13 +163,18 @@ NetworkData oss::tokenFailure()
 namespace {
 // The cached token while it is good for 20 more seconds, else the fetch in
 // flight, else a new fetch: every caller in the meantime shares one request.
+// A token serves only the account it was fetched for: after a change of
+// account the next request fetches anew and never shares the old fetch.
 template <typename Reply, typename Token, typename Fetch>
-Reply* tokenReply(const Token& cached, QPointer<Reply>& inFlight, Fetch fetch)
+Reply* tokenReply(const Token& cached, QPointer<Reply>& inFlight, QString& owner, Fetch fetch)
 {
-    if (cached.valid && cached.expire - 20 > static_cast<qint32>(QDateTime::currentSecsSinceEpoch())) {
+    const QString login = currentLogin();
+    if (owner != login) {
+        inFlight = nullptr;
+    } else if (cached.valid && cached.expire - 20 > static_cast<qint32>(QDateTime::currentSecsSinceEpoch())) {
         auto* reply = new Reply();
-        // The cache only changes when a fetch ends, and none runs while it
-        // is fresh, so the value now is the value when the timer fires.
+        // The token as it is now, also if a sign-out clears the cache
+        // before the timer fires.
         QTimer::singleShot(1, reply, [reply, cached]() {
             emit reply->finished(cached);
             reply->deleteLater();
@@ -100,6 +185,7 @@ Reply* tokenReply(const Token& cached, QPointer<Reply>& inFlight, Fetch fetch)
         return inFlight;
     auto* reply = new Reply();
     inFlight = reply;
+    owner = login;
     fetch(reply);
     return reply;
 }
@@ -107,11 +193,13 @@ Reply* tokenReply(const Token& cached, QPointer<Reply>& inFlight, Fetch fetch)
 
 StsTokenReply* oss::getStsToken()
 {
-    return tokenReply(stsToken, stsReply, [this](StsTokenReply* reply) {
+    return tokenReply(stsToken, stsReply, stsOwner, [this](StsTokenReply* reply) {
         auto* wrapped = new OssReply(tokenRequest(QStringLiteral("/api/v2/ranking/ststoken")));
         connect(wrapped, &OssReply::finished, this, [this, reply, wrapped](NetworkData data) {
-            const ossStsToken token = dataToOssStsToken(data);
-            stsReply = nullptr;
+            // A fetch overtaken by a change of account leaves the cache alone.
+            const ossStsToken token = stsReply == reply ? dataToOssStsToken(data) : ossStsToken();
+            if (stsReply == reply)
+                stsReply = nullptr;
             emit reply->finished(token);
             reply->deleteLater();
             wrapped->deleteLater();
@@ -121,12 +209,15 @@ StsTokenReply* oss::getStsToken()
 
 OssPolicyTokenReply* oss::getPolicyToken()
 {
-    return tokenReply(policyToken, policyReply, [this](OssPolicyTokenReply* reply) {
+    return tokenReply(policyToken, policyReply, policyOwner, [this](OssPolicyTokenReply* reply) {
         NetworkReply* request = tokenRequest(QStringLiteral("/api/v2/ranking/osstoken"));
         connect(request, &NetworkReply::finished, this, [this, reply, request](NetworkData data) {
-            dataToOssPolicyToken(data);
-            policyReply = nullptr;
-            emit reply->finished(policyToken);
+            const bool current = policyReply == reply;
+            if (current) {
+                dataToOssPolicyToken(data);
+                policyReply = nullptr;
+            }
+            emit reply->finished(current ? policyToken : ossPolicyToken());
             reply->deleteLater();
             request->deleteLater();
         });
@@ -201,11 +292,19 @@ QString oss::getSignature(QString verb, QString key, QString date, oss::ossStsTo
 
 // ---- header-signed operations -----------------------------------------------
 
-DataReply* oss::signedRequest(Verb verb, const QString& key, const QByteArray& body, const QString& query)
+DataReply* oss::signedRequest(Verb verb, const QString& key, const QByteArray& body, const QString& query,
+                              const QString& listedETag)
 {
     auto* reply = new DataReply();
+    // No request goes out for an object without a key: it would name the
+    // bucket itself (a sign-out during a sync left such keys behind).
+    if (query.isNull() && !isObjectKey(key)) {
+        PLOG << "refused: no object key";
+        emitLater(reply, keyFailure());
+        return reply;
+    }
     StsTokenReply* token = getStsToken();
-    connect(token, &StsTokenReply::finished, reply, [reply, verb, key, body, query](oss::ossStsToken t) {
+    connect(token, &StsTokenReply::finished, reply, [reply, verb, key, body, query, listedETag](oss::ossStsToken t) {
         if (!t.valid) {
             if (!query.isNull())
                 PLOG << "406:" << "can not get token";
@@ -228,13 +327,17 @@ DataReply* oss::signedRequest(Verb verb, const QString& key, const QByteArray& b
         NetworkReply* sent = verb == Verb::Get ? network::get(request)
             : verb == Verb::Put                ? network::put(request, body)
                                                : network::deleteRequest(request);
-        connect(sent, &NetworkReply::finished, reply, [reply, sent, verb](NetworkData data) {
+        connect(sent, &NetworkReply::finished, reply, [reply, sent, verb, listing, body, listedETag](NetworkData data) {
             if (verb == Verb::Put && data.statusCode != 200) {
                 PLOG << data.errorString;
                 PLOG << data.statusCode;
                 PLOG << data.data;
             }
             sent->deleteLater();
+            if (verb == Verb::Get && !listing)
+                data = checkedDownload(data, listedETag);
+            else if (verb == Verb::Put)
+                data = checkedUpload(data, body);
             finishData(reply, data);
         });
     });
@@ -250,62 +353,31 @@ DataReply* oss::getList(const QString& prefix, QString delimiter, QString marker
     if (!marker.isEmpty())
         query += QStringLiteral("&marker=") + function::urlEncode(marker);
     query += QStringLiteral("&max-keys=500");
-    return signedRequest(Verb::Get, QString(), QByteArray(), query);
+    return signedRequest(Verb::Get, QString(), QByteArray(), query, QString());
 }
 
-DataReply* oss::getObject(const QString& key)
+DataReply* oss::getObject(const QString& key, const QString& listedETag)
 {
-    return signedRequest(Verb::Get, key, QByteArray(), QString());
+    return signedRequest(Verb::Get, key, QByteArray(), QString(), listedETag);
 }
 
 DataReply* oss::putObject(const QString& key, const QByteArray& data, QByteArray contentType)
 {
     Q_UNUSED(contentType);
-    return signedRequest(Verb::Put, key, data, QString());
+    return signedRequest(Verb::Put, key, data, QString(), QString());
 }
 
 DataReply* oss::deleteObject(QString key)
 {
     PLOG << "delete:" << key;
-    return signedRequest(Verb::Delete, key, QByteArray(), QString());
+    return signedRequest(Verb::Delete, key, QByteArray(), QString(), QString());
 }
 
 // ---- listing ------------------------------------------------------------------
 
 bool oss::parseListPage(const QByteArray& xml, OssList& list)
 {
-    QDomDocument doc;
-    if (!doc.setContent(xml, false))
-        return false;
-    const QDomElement root = doc.documentElement();
-    if (root.tagName() != QLatin1String("ListBucketResult"))
-        return false;
-    for (QDomElement e = root.firstChildElement(); !e.isNull(); e = e.nextSiblingElement()) {
-        const QString name = e.tagName();
-        if (name == QLatin1String("Contents")) {
-            OssListContent c;
-            static const QHash<QString, QString OssListContent::*> fields {
-                { QStringLiteral("Key"), &OssListContent::Key },
-                { QStringLiteral("LastModified"), &OssListContent::LastModified },
-                { QStringLiteral("ETag"), &OssListContent::ETag },
-                { QStringLiteral("Type"), &OssListContent::Type },
-                { QStringLiteral("Size"), &OssListContent::Size },
-                { QStringLiteral("StorageClass"), &OssListContent::StorageClass },
-                { QStringLiteral("Owner"), &OssListContent::Owner },
-            };
-            // The last child of a name wins; Owner runs its children's texts together.
-            for (QDomElement f = e.firstChildElement(); !f.isNull(); f = f.nextSiblingElement()) {
-                if (const auto field = fields.value(f.tagName()))
-                    c.*field = f.text();
-            }
-            list.contents << c;
-        } else if (name == QLatin1String("IsTruncated")) {
-            list.isTruncated = e.text() == QLatin1String("true");
-        } else if (name == QLatin1String("NextMarker")) {
-            list.nextMarker = e.text();
-        }
-    }
-    return true;
+    return OssXml::readListPage(xml, list);
 }
 
 OssListReply* oss::getFullList(const QString& prefix, QString delimiter)
@@ -334,11 +406,21 @@ void oss::getMoreList(OssListReply* reply, QString prefix, QString delimiter, QS
             list.statusCode = 200;
             list.errorString = d.errorString;
             list.isTruncated = false;
-            const bool parsed = parseListPage(d.data, list);
-            // A page that is no listing, or a truncated page that names no new
-            // marker, would ask for the same page forever: it ends the listing.
-            if (!parsed || (list.isTruncated && (list.nextMarker.isEmpty() || list.nextMarker == marker)))
+            // A page that is no listing (a proxy's page, a broken or hostile
+            // answer), or a truncated page that names no new marker, fails
+            // the whole listing: the caller must not take it for the bucket.
+            QString failure;
+            if (!parseListPage(d.data, list))
+                failure = notListingText();
+            else if (list.isTruncated && (list.nextMarker.isEmpty() || list.nextMarker == marker))
+                failure = tr("云端文件列表不完整");
+            if (!failure.isEmpty()) {
+                PLOG << "listing page refused:" << failure << d.data.size() << "bytes";
+                list.statusCode = 0;
+                list.errorString = failure;
                 list.isTruncated = false;
+                list.contents.clear();
+            }
         } else {
             PLOG << "code:" << d.statusCode;
             PLOG << "error:" << d.errorString;
@@ -357,6 +439,11 @@ void oss::getMoreList(OssListReply* reply, QString prefix, QString delimiter, QS
 DataReply* oss::postObject(const QString& key, const QByteArray& data, QString contentType)
 {
     auto* reply = new DataReply();
+    if (!isObjectKey(key)) {
+        PLOG << "refused: no object key";
+        emitLater(reply, keyFailure());
+        return reply;
+    }
     OssPolicyTokenReply* token = getPolicyToken();
     connect(token, &OssPolicyTokenReply::finished, reply, [reply, key, data, contentType](oss::ossPolicyToken t) {
         if (!t.valid) {
@@ -396,9 +483,9 @@ DataReply* oss::postObject(const QString& key, const QByteArray& data, QString c
         NetworkReply* sent = network::post(request, form);
         // The form lives until the exchange is over.
         form->setParent(sent);
-        connect(sent, &NetworkReply::finished, reply, [reply, sent](NetworkData d) {
+        connect(sent, &NetworkReply::finished, reply, [reply, sent, data](NetworkData d) {
             sent->deleteLater();
-            finishData(reply, d);
+            finishData(reply, checkedUpload(d, data));
         });
     });
     return reply;

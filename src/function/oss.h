@@ -82,9 +82,15 @@ public:
     DataReply* getList(const QString& prefix, QString delimiter, QString marker);
     OssListReply* getFullList(const QString& prefix, QString delimiter);
     void getMoreList(OssListReply* reply, QString prefix, QString delimiter, QString marker);
-    DataReply* getObject(const QString& key);
+    // A 200 answer arrives only verified against its ETag or Content-MD5
+    // (listedETag stands in when the answer has none), a 404 only when the
+    // store said "NoSuchKey"; anything else arrives as a failure with status
+    // 0 and no body.
+    DataReply* getObject(const QString& key, const QString& listedETag = QString());
     // The content type is accepted for the callers' sake and not sent: the
     // signature covers an empty Content-Type line.
+    // Uploads count (status 200) only when the answer's ETag confirms the
+    // bytes sent. An empty key is refused without a request (status 400).
     DataReply* putObject(const QString& key, const QByteArray& data, QByteArray contentType);
     DataReply* deleteObject(QString key);
     DataReply* postObject(const QString& key, const QByteArray& data, QString contentType);
@@ -92,17 +98,30 @@ public:
 
     // The result every operation gives when no credentials could be had.
     static NetworkData tokenFailure();
+    // The result of an object operation without a key; nothing is sent.
+    static NetworkData keyFailure();
+    static bool isObjectKey(const QString& key);
     // Reads one listing page into list; false when the page is not a listing.
     static bool parseListPage(const QByteArray& xml, OssList& list);
+    // The answers of getObject and of the uploads as their callers get them.
+    static NetworkData checkedDownload(NetworkData answer, const QString& listedETag);
+    static NetworkData checkedUpload(NetworkData answer, const QByteArray& sent);
+    static QString notListingText();
+    static QString notStoreAnswerText();
 
 private:
     enum class Verb { Get, Put, Delete };
-    DataReply* signedRequest(Verb verb, const QString& key, const QByteArray& body, const QString& query);
+    DataReply* signedRequest(Verb verb, const QString& key, const QByteArray& body, const QString& query,
+                             const QString& listedETag);
+    static NetworkData failed(const NetworkData& answer, const QString& reason);
 
     ossPolicyToken policyToken;
     ossStsToken stsToken;
     QPointer<StsTokenReply> stsReply;
     QPointer<OssPolicyTokenReply> policyReply;
+    // The account each cache and fetch in flight belongs to.
+    QString stsOwner;
+    QString policyOwner;
 };
 
 Q_DECLARE_METATYPE(oss::ossStsToken)

@@ -25,29 +25,37 @@ update::update(QObject* parent)
 
 QUrl update::feedUrl()
 {
+    // A whole feed address from the configuration is taken as it is.
     const QString configured = ServiceConfig::updateFeed();
-    if (configured.isEmpty())
-        return QUrl();
-    QUrl url(configured);
-    if (function::is32BitApp()) {
-        QString path = url.path();
-        const QString folder = QStringLiteral("/repository/");
-        const int at = path.lastIndexOf(folder);
-        if (at >= 0) {
-            path.replace(at, folder.size(), QStringLiteral("/repository_32/"));
-            url.setPath(path);
+    if (!configured.isEmpty()) {
+        QUrl url(configured);
+        if (function::is32BitApp()) {
+            QString path = url.path();
+            const QString folder = QStringLiteral("/repository/");
+            const int at = path.lastIndexOf(folder);
+            if (at >= 0) {
+                path.replace(at, folder.size(), QStringLiteral("/repository_32/"));
+                url.setPath(path);
+            }
         }
+        return url;
     }
-    return url;
+    const QString server = ServiceConfig::updateServer();
+    if (server.isEmpty())
+        return QUrl();
+    return QUrl(server + QStringLiteral("/update/linux/") + global::instance()->versionType()
+                + (function::is32BitApp() ? QStringLiteral("/repository_32") : QStringLiteral("/repository"))
+                + QStringLiteral("/Updates.xml"));
 }
 
 QUrl update::installerUrl()
 {
+    const QString installer = QLatin1Char('/') + global::instance()->versionType() + QStringLiteral("/TovaWriter_installer.deb");
+    const QString server = ServiceConfig::updateServer();
+    if (!server.isEmpty())
+        return QUrl(server + installer);
     const QUrl feed = feedUrl();
-    if (feed.isEmpty())
-        return QUrl();
-    return feed.resolved(QUrl(QStringLiteral("/") + global::instance()->versionType()
-        + QStringLiteral("/TovaWriter_installer.deb")));
+    return feed.isEmpty() ? QUrl() : feed.resolved(QUrl(installer));
 }
 
 void update::checkNewVersion() { checkNewVersion(false); }
@@ -82,7 +90,9 @@ void update::checkFinished()
     reply->deleteLater();
 
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    if (status != 200) {
+    // A transfer that broke off after a 200 delivered part of a feed at
+    // best: the check failed, it found no answer.
+    if (status != 200 || reply->error() != QNetworkReply::NoError) {
         PLOG << "update feed status:" << status << reply->errorString();
         connectFailed();
         return;

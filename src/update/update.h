@@ -24,8 +24,8 @@ public:
     Q_INVOKABLE void checkNewVersion();
     Q_INVOKABLE void checkNewVersion(bool forceMySever);
 
-    // The feed address for this build (empty while no feed is configured)
-    // and the installer package on the same server.
+    // The feed address for this build, on the configured update server
+    // (empty while none is configured), and the installer package there.
     static QUrl feedUrl();
     static QUrl installerUrl();
     // True when the feed version is newer than the own one; components are

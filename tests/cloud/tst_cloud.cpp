@@ -1,5 +1,5 @@
-// The object-storage client and the document sync, end to end against a
-// local stand-in account server and object-storage server.
+// The object-storage client and the document sync, end to end against the
+// real penlark-server (account server and object storage).
 #include "testenvironment.h"
 #include "mainengine.h"
 
@@ -7,8 +7,7 @@
 
 #include <QJsonDocument>
 
-#include "fakeaccountserver.h"
-#include "fakeossserver.h"
+#include "penlarkserver.h"
 
 #include "data/global.h"
 #include "function/datareply.h"
@@ -16,6 +15,9 @@
 #include "function/message.h"
 #include "function/oss.h"
 #include "function/osslistreply.h"
+#include "function/ossxml.h"
+#include "function/transfercheck.h"
+#include "files/cloudDisk/analysissyncworker.h"
 #include "files/cloudDisk/clouddisk.h"
 #include "data/settings.h"
 #include "users/userdatas.h"
@@ -43,9 +45,9 @@ class TestCloud : public QObject
     Q_OBJECT
 
 private:
-    FakeAccountServer* m_accounts = nullptr;
-    FakeOssServer* m_store = nullptr;
+    PenlarkServer m_server;
     QStringList m_notices;
+    int m_signatureFailures = 0; // before the test
 
     // A fresh client per test, so every test starts with empty caches.
     oss* m_client = nullptr;
@@ -66,7 +68,15 @@ private:
             return oss::OssList();
         return spy.at(0).at(0).value<oss::OssList>();
     }
-    int tokenRequests() const { return m_accounts->requestsTo(QStringLiteral("/api/v2/ranking/ststoken")).size(); }
+    int tokenRequests() const { return m_server.requestsTo(QStringLiteral("/api/v2/ranking/ststoken")).size(); }
+    // Answers matching storage requests with a status (a fault rule).
+    void fail(const QByteArray& method, const QString& path, int status, const QString& query = QStringLiteral("*"))
+    {
+        QCOMPARE(m_server.addFault(QJsonObject { { "method", QString::fromLatin1(method) }, { "path", path }, { "query", query },
+                                                 { "action", "status" }, { "status", status } })
+                     .size(),
+                 1);
+    }
 
 
     // ---- sync helpers --------------------------------------------------------
@@ -99,14 +109,14 @@ private:
     QStringList run(const QString& device)
     {
         use(device);
-        m_store->requests.clear();
+        m_server.clearRequests();
         m_disk->doUpdate(true);
         [this]() { QTRY_VERIFY_WITH_TIMEOUT(!m_disk->updating(), 10000); }();
         QTest::qWait(20); // an upload started by a conflict may still be under way
         QStringList sent;
-        for (const FakeRequest& r : m_store->requests)
-            if (!r.path.isEmpty() && r.path != QLatin1String("/"))
-                sent << QString::fromLatin1(r.method) + QLatin1Char(' ') + r.path.mid(QStringLiteral("/data/ann/").size());
+        for (const ServerRequest& r : m_server.storageRequests())
+            if (!r.key().isEmpty())
+                sent << QString::fromLatin1(r.method) + QLatin1Char(' ') + r.key().mid(QStringLiteral("data/ann/").size());
         return sent;
     }
 
@@ -116,10 +126,9 @@ private slots:
         global::instance();
         connect(function::instance()->getMessage(), &Message::showMessage, this,
                 [this](const QString& text) { m_notices << text; });
-        m_accounts = new FakeAccountServer();
-        m_store = new FakeOssServer();
-        QVERIFY(m_accounts->isListening() && m_store->isListening());
-        qputenv("PENLARK_ACCOUNT_SERVER", m_accounts->url().toUtf8());
+        QVERIFY(m_server.start());
+        QVERIFY(m_server.createAccount(QStringLiteral("ann"), QStringLiteral("secret")) > 0);
+        qputenv("PENLARK_SERVER", m_server.url().toUtf8());
         user()->setLogin(QStringLiteral("ann"));
         user()->setPassword(QStringLiteral("secret"));
         user()->setLogined(true);
@@ -127,15 +136,10 @@ private slots:
 
     void init()
     {
-        m_store->serveTokens(*m_accounts);
+        QVERIFY(m_server.reset(true));
+        QVERIFY(m_server.setOptions(QJsonObject { { "token_lifetime", 3600 } }));
+        m_signatureFailures = m_server.signatureFailures();
         m_client = new oss();
-        m_accounts->requests.clear();
-        m_store->requests.clear();
-        m_store->rawTargets.clear();
-        m_store->objects.clear();
-        m_store->etags.clear();
-        m_store->failure = nullptr;
-        m_store->signatureFailures = 0;
         m_notices.clear();
     }
 
@@ -151,7 +155,7 @@ private slots:
     {
         QList<QSignalSpy*> spies;
         for (int i = 0; i < 3; ++i)
-            spies << new QSignalSpy(client()->getObject(QStringLiteral("k%1").arg(i)), &DataReply::finished);
+            spies << new QSignalSpy(client()->getObject(QStringLiteral("data/ann/k%1").arg(i)), &DataReply::finished);
         for (QSignalSpy* spy : spies) {
             QVERIFY(spy->count() == 1 || spy->wait(5000));
             QCOMPARE(spy->at(0).at(0).value<NetworkData>().statusCode, 404);
@@ -160,13 +164,13 @@ private slots:
         QCOMPARE(tokenRequests(), 1);
         // The cache serves the next request, also one made from a handler.
         int inner = 0;
-        DataReply* first = client()->getObject(QStringLiteral("k"));
+        DataReply* first = client()->getObject(QStringLiteral("data/ann/k"));
         connect(first, &DataReply::finished, this, [this, &inner]() {
-            connect(client()->getObject(QStringLiteral("k")), &DataReply::finished, this, [&inner](NetworkData d) { inner = d.statusCode; });
+            connect(client()->getObject(QStringLiteral("data/ann/k")), &DataReply::finished, this, [&inner](NetworkData d) { inner = d.statusCode; });
         });
         QTRY_COMPARE(inner, 404);
         QCOMPARE(tokenRequests(), 1);
-        QCOMPARE(m_store->signatureFailures, 0);
+        QCOMPARE(m_server.signatureFailures(), m_signatureFailures);
     }
 
     void tokenReuseLimit_data()
@@ -180,21 +184,23 @@ private slots:
     {
         QFETCH(int, lifetime);
         QFETCH(int, fetches);
-        m_store->serveTokens(*m_accounts, lifetime);
-        QCOMPARE(wait(client()->getObject(QStringLiteral("a"))).statusCode, 404);
-        QCOMPARE(wait(client()->getObject(QStringLiteral("a"))).statusCode, 404);
+        QVERIFY(m_server.setOptions(QJsonObject { { "token_lifetime", lifetime } }));
+        QCOMPARE(wait(client()->getObject(QStringLiteral("data/ann/a"))).statusCode, 404);
+        QCOMPARE(wait(client()->getObject(QStringLiteral("data/ann/a"))).statusCode, 404);
         QCOMPARE(tokenRequests(), fetches);
     }
 
     void tokenFailure()
     {
-        m_accounts->setHandler(QStringLiteral("/api/v2/ranking/ststoken"),
-            [](const FakeRequest&) { return FakeResponse::json(QJsonObject { { "ok", false }, { "error", "denied" } }, 401); });
-        DataReply* a = client()->getObject(QStringLiteral("a"));
+        QCOMPARE(m_server.addFault(QJsonObject { { "path", "/api/v2/ranking/ststoken" }, { "action", "status" }, { "status", 401 },
+                                                 { "body", "{\"ok\":false,\"error\":\"denied\"}" } })
+                     .size(),
+                 1);
+        DataReply* a = client()->getObject(QStringLiteral("data/ann/a"));
         OssListReply* b = client()->getFullList(QStringLiteral("data/"), QString());
         NetworkData again;
         connect(a, &DataReply::finished, this, [this, &again]() {
-            connect(client()->deleteObject(QStringLiteral("a")), &DataReply::finished, this, [&again](NetworkData d) { again = d; });
+            connect(client()->deleteObject(QStringLiteral("data/ann/a")), &DataReply::finished, this, [&again](NetworkData d) { again = d; });
         });
         const oss::OssList list = wait(b);
         QCOMPARE(list.statusCode, 406);
@@ -202,7 +208,7 @@ private slots:
         QTRY_COMPARE(again.statusCode, 406);
         QCOMPARE(again.errorString, QStringLiteral("can not get token"));
         QCOMPARE(tokenRequests(), 2);
-        QVERIFY(m_store->requests.isEmpty());
+        QVERIFY(m_server.storageRequests().isEmpty());
     }
 
     void signature()
@@ -227,8 +233,8 @@ private slots:
         QCOMPARE(put.statusCode, 200);
         QVERIFY(!put.eTag.isEmpty());
         // The signature covers an empty Content-Type line, so none may be sent.
-        QCOMPARE(m_store->requestsWith("PUT").last().headers.value("content-type"), QByteArray());
-        QVERIFY(m_store->rawTargets.last().startsWith(QStringLiteral("/data%2Fann%2F")));
+        QCOMPARE(m_server.storageRequests("PUT").last().headers.value("content-type"), QByteArray());
+        QVERIFY(m_server.storageRequests("PUT").last().target.startsWith(QStringLiteral("/lumoranking/data%2Fann%2F")));
         const NetworkData got = wait(client()->getObject(key));
         QCOMPARE(got.statusCode, 200);
         QCOMPARE(got.data, body);
@@ -238,24 +244,26 @@ private slots:
         QCOMPARE(list.contents[0].Key, key);
         QCOMPARE(list.contents[0].ETag, put.eTag);
         QCOMPARE(list.contents[0].Size, QString::number(body.size()));
-        QCOMPARE(list.contents[0].Owner, QStringLiteral("11"));
+        QCOMPARE(list.contents[0].Owner, QStringLiteral("annann")); // ID and display name run together
         QCOMPARE(wait(client()->deleteObject(key)).statusCode, 204);
         QCOMPARE(wait(client()->deleteObject(key)).statusCode, 204);
         QCOMPARE(wait(client()->getObject(key)).statusCode, 404);
-        QCOMPARE(m_store->signatureFailures, 0);
+        QCOMPARE(m_server.signatureFailures(), m_signatureFailures);
     }
 
     void fullListing()
     {
+        QMap<QString, QByteArray> objects;
         for (int i = 0; i < 1200; ++i)
-            m_store->putObject(QStringLiteral("data/ann/%1.txt").arg(i, 4, 10, QLatin1Char('0')), "x");
-        m_store->putObject(QStringLiteral("data/bob/a.txt"), "x");
+            objects.insert(QStringLiteral("data/ann/%1.txt").arg(i, 4, 10, QLatin1Char('0')), "x");
+        objects.insert(QStringLiteral("data/bob/a.txt"), "x");
+        QVERIFY(m_server.putObjects(objects));
         const oss::OssList list = wait(client()->getFullList(QStringLiteral("data/ann/"), QString()));
         QCOMPARE(list.statusCode, 200);
         QCOMPARE(list.contents.size(), 1200);
         QCOMPARE(list.contents.first().Key, QStringLiteral("data/ann/0000.txt"));
         QCOMPARE(list.contents.last().Key, QStringLiteral("data/ann/1199.txt"));
-        const QList<FakeRequest> pages = m_store->requestsWith("GET");
+        const QList<ServerRequest> pages = m_server.storageRequests("GET");
         QCOMPARE(pages.size(), 3);
         QVERIFY(!pages[0].query.hasQueryItem(QStringLiteral("marker")));
         QCOMPARE(pages[0].query.queryItemValue(QStringLiteral("delimiter")), QString());
@@ -264,8 +272,8 @@ private slots:
         QCOMPARE(pages[2].query.queryItemValue(QStringLiteral("max-keys")), QStringLiteral("500"));
 
         // A failing second page drops the first page's objects.
-        m_store->requests.clear();
-        m_store->failure = [](const FakeRequest& r) { return r.query.hasQueryItem(QStringLiteral("marker")) ? 403 : 0; };
+        m_server.clearRequests();
+        fail("GET", QStringLiteral("/lumoranking"), 403, QStringLiteral("*marker=*"));
         const oss::OssList failed = wait(client()->getFullList(QStringLiteral("data/ann/"), QString()));
         QCOMPARE(failed.statusCode, 403);
         QVERIFY(!failed.errorString.isEmpty());
@@ -275,7 +283,6 @@ private slots:
     void listingEndsOnBadPage()
     {
         // A truncated page without a new marker must not loop.
-        m_store->failure = nullptr;
         const QByteArray xml = "<ListBucketResult><Contents><Key>a</Key></Contents><IsTruncated>true</IsTruncated></ListBucketResult>";
         oss::OssList list;
         QVERIFY(oss::parseListPage(xml, list));
@@ -286,18 +293,229 @@ private slots:
         QVERIFY(!caps.isTruncated);
     }
 
+    // ---- what counts as a whole transfer and as a listing ------------------
+
+    void verifyDownload_data()
+    {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QString>("eTag");
+        QTest::addColumn<QString>("contentMd5");
+        QTest::addColumn<qint64>("contentLength");
+        QTest::addColumn<QString>("listedETag");
+        QTest::addColumn<int>("outcome");
+        const QByteArray body = "第一章\n正文";
+        const QString md5 = TransferCheck::md5Hex(body);
+        const QString quoted = QLatin1Char('"') + md5.toUpper() + QLatin1Char('"');
+        const QString base64 = QString::fromLatin1(QByteArray::fromHex(md5.toLatin1()).toBase64());
+        const QString other = QStringLiteral("\"0123456789ABCDEF0123456789ABCDEF\"");
+        const qint64 size = body.size();
+        QTest::newRow("whole, quoted ETag") << body << quoted << QString() << size << QString() << int(TransferCheck::Verified);
+        QTest::newRow("whole, bare lower-case ETag") << body << md5 << QString() << qint64(-1) << QString() << int(TransferCheck::Verified);
+        QTest::newRow("empty object") << QByteArray() << QStringLiteral("\"D41D8CD98F00B204E9800998ECF8427E\"") << QString() << qint64(0)
+                                      << QString() << int(TransferCheck::Verified);
+        QTest::newRow("cut short of its length") << body.left(5) << quoted << QString() << size << QString() << int(TransferCheck::WrongLength);
+        QTest::newRow("cut, no length") << body.left(5) << quoted << QString() << qint64(-1) << QString() << int(TransferCheck::WrongDigest);
+        QTest::newRow("another object's ETag") << body << other << QString() << size << QString() << int(TransferCheck::WrongDigest);
+        QTest::newRow("HTML page without ETag") << QByteArray("<html></html>") << QString() << QString() << qint64(13) << QString()
+                                                << int(TransferCheck::Unverifiable);
+        QTest::newRow("weak ETag") << body << QStringLiteral("W/") + quoted << QString() << size << QString() << int(TransferCheck::Unverifiable);
+        QTest::newRow("multipart ETag") << body << QStringLiteral("\"0123456789ABCDEF0123456789ABCDEF-3\"") << QString() << size
+                                        << QString() << int(TransferCheck::Unverifiable);
+        QTest::newRow("Content-MD5 over a multipart ETag") << body << QStringLiteral("\"AB-2\"") << base64 << size << QString()
+                                                           << int(TransferCheck::Verified);
+        QTest::newRow("Content-MD5 of other bytes") << body << quoted << QStringLiteral("AAAAAAAAAAAAAAAAAAAAAA==") << size << QString()
+                                                    << int(TransferCheck::WrongDigest);
+        QTest::newRow("no ETag, the listing's fits") << body << QString() << QString() << size << quoted << int(TransferCheck::Verified);
+        QTest::newRow("no ETag, the listing's does not") << body << QString() << QString() << size << other << int(TransferCheck::WrongDigest);
+        QTest::newRow("the answer's ETag wins over the listing's") << body << other << QString() << size << quoted
+                                                                   << int(TransferCheck::WrongDigest);
+    }
+    void verifyDownload()
+    {
+        QFETCH(QByteArray, body);
+        QFETCH(QString, eTag);
+        QFETCH(QString, contentMd5);
+        QFETCH(qint64, contentLength);
+        QFETCH(QString, listedETag);
+        QFETCH(int, outcome);
+        NetworkData d;
+        d.data = body;
+        d.eTag = eTag;
+        d.contentMd5 = contentMd5;
+        d.contentLength = contentLength;
+        const TransferCheck::Result result = TransferCheck::download(d, listedETag);
+        QCOMPARE(int(result.outcome), outcome);
+        QCOMPARE(result.reason.isEmpty(), result.ok());
+    }
+
+    void verifyUpload_data()
+    {
+        QTest::addColumn<QString>("eTag");
+        QTest::addColumn<int>("outcome");
+        QTest::newRow("the bytes sent") << QStringLiteral("\"0CC175B9C0F1B6A831C399E269772661\"") << int(TransferCheck::Verified);
+        QTest::newRow("other bytes") << QStringLiteral("\"92EB5FFEE6AE2FEC3AD71C777531578F\"") << int(TransferCheck::WrongDigest);
+        QTest::newRow("no ETag (a proxy's page)") << QString() << int(TransferCheck::Unverifiable);
+    }
+    void verifyUpload()
+    {
+        QFETCH(QString, eTag);
+        QFETCH(int, outcome);
+        NetworkData d;
+        d.eTag = eTag;
+        QCOMPARE(int(TransferCheck::upload(d, "a").outcome), outcome);
+    }
+
+    void listingPages_data()
+    {
+        QTest::addColumn<QByteArray>("xml");
+        QTest::addColumn<bool>("isListing");
+        QTest::addColumn<QStringList>("keys");
+        QTest::addColumn<bool>("truncated");
+        QTest::addColumn<QString>("marker");
+        const QByteArray page = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<ListBucketResult>\n  <Name>lumoranking</Name>\n"
+                                "  <Contents>\n    <Key>data/ann/a &amp; b.txt</Key>\n    <ETag>\"X\"</ETag>\n"
+                                "    <Owner>\n      <ID>1</ID>\n      <DisplayName>ann</DisplayName>\n    </Owner>\n  </Contents>\n"
+                                "  <CommonPrefixes><Prefix>data/ann/x/</Prefix></CommonPrefixes>\n"
+                                "  <Contents><Key><![CDATA[data/ann/第二章.txt]]></Key></Contents>\n"
+                                "  <IsTruncated>true</IsTruncated>\n  <NextMarker>data/ann/第二章.txt</NextMarker>\n</ListBucketResult>\n";
+        QTest::newRow("the store's page") << page << true << QStringList { "data/ann/a & b.txt", "data/ann/第二章.txt" } << true
+                                          << QStringLiteral("data/ann/第二章.txt");
+        QTest::newRow("empty listing") << QByteArray("<ListBucketResult><IsTruncated>false</IsTruncated></ListBucketResult>") << true
+                                       << QStringList() << false << QStringLiteral("previous");
+        QTest::newRow("\"True\" is not true") << QByteArray("<ListBucketResult><IsTruncated>True</IsTruncated></ListBucketResult>") << true
+                                              << QStringList() << false << QStringLiteral("previous");
+        QTest::newRow("cut short") << page.left(page.size() / 2) << false << QStringList() << false << QString();
+        QTest::newRow("an HTML page") << QByteArray("<!DOCTYPE html><html><body>Sign in</body></html>") << false << QStringList() << false
+                                      << QString();
+        QTest::newRow("an error document") << QByteArray("<Error><Code>AccessDenied</Code></Error>") << false << QStringList() << false
+                                           << QString();
+        QTest::newRow("JSON") << QByteArray("{\"ok\":true}") << false << QStringList() << false << QString();
+        QTest::newRow("empty body") << QByteArray() << false << QStringList() << false << QString();
+        QTest::newRow("a second root") << QByteArray("<ListBucketResult/><ListBucketResult/>") << false << QStringList() << false << QString();
+        QTest::newRow("entities") << QByteArray("<!DOCTYPE l [<!ENTITY a \"aaaa\">]><ListBucketResult><Contents><Key>&a;</Key></Contents>"
+                                                "</ListBucketResult>")
+                                  << false << QStringList() << false << QString();
+        QByteArray deep = "<ListBucketResult>";
+        for (int i = 1; i < OssXml::maxDepth; ++i)
+            deep += "<Contents>";
+        for (int i = 1; i < OssXml::maxDepth; ++i)
+            deep += "</Contents>";
+        QTest::newRow("nested to the limit") << deep + "</ListBucketResult>" << true << QStringList { QString() } << false
+                                             << QStringLiteral("previous");
+        QTest::newRow("nested past the limit") << deep.replace("<Contents></Contents>", "<Contents><x/></Contents>") + "</ListBucketResult>"
+                                               << false << QStringList() << false << QString();
+        QTest::newRow("nested 100 000 deep") << "<ListBucketResult>" + QByteArray("<a>").repeated(100000) << false << QStringList() << false
+                                             << QString();
+        QTest::newRow("larger than a page can be") << "<ListBucketResult><Name>" + QByteArray(OssXml::maxBytes, 'x') + "</Name></ListBucketResult>"
+                                                   << false << QStringList() << false << QString();
+    }
+    void listingPages()
+    {
+        QFETCH(QByteArray, xml);
+        QFETCH(bool, isListing);
+        QFETCH(QStringList, keys);
+        QFETCH(bool, truncated);
+        QFETCH(QString, marker);
+        oss::OssList list;
+        list.contents << oss::OssListContent { QStringLiteral("earlier page") };
+        list.nextMarker = QStringLiteral("previous");
+        QCOMPARE(OssXml::readListPage(xml, list), isListing);
+        if (!isListing) {
+            // A page that is no listing changes nothing.
+            QCOMPARE(list.contents.size(), 1);
+            QCOMPARE(list.nextMarker, QStringLiteral("previous"));
+            return;
+        }
+        QStringList found;
+        for (int i = 1; i < list.contents.size(); ++i)
+            found << list.contents[i].Key;
+        QCOMPARE(found, keys);
+        QCOMPARE(list.isTruncated, truncated);
+        QCOMPARE(list.nextMarker, marker);
+        if (!keys.isEmpty() && keys.first().startsWith(QLatin1String("data/ann/a"))) {
+            QCOMPARE(list.contents[1].ETag, QStringLiteral("\"X\""));
+            QCOMPARE(list.contents[1].Owner, QStringLiteral("1ann"));
+        }
+    }
+
+    void errorDocuments_data()
+    {
+        QTest::addColumn<QByteArray>("xml");
+        QTest::addColumn<QString>("code");
+        QTest::newRow("no such key") << QByteArray("<?xml version=\"1.0\"?>\n<Error>\n  <Code>NoSuchKey</Code>\n  <Key>a</Key>\n</Error>")
+                                     << QStringLiteral("NoSuchKey");
+        QTest::newRow("a proxy's page") << QByteArray("<html><body><Code>NoSuchKey</Code></body></html>") << QString();
+        QTest::newRow("cut short") << QByteArray("<Error><Code>NoSuchKey</Code>") << QString();
+        QTest::newRow("empty") << QByteArray() << QString();
+    }
+    void errorDocuments()
+    {
+        QFETCH(QByteArray, xml);
+        QFETCH(QString, code);
+        QCOMPARE(OssXml::errorCode(xml), code);
+    }
+
+    // The comparison's decision per document, with the account the sidecar
+    // names; "-" stands for an empty text.
+    void syncDecision_data()
+    {
+        QTest::addColumn<QString>("listed");
+        QTest::addColumn<QString>("storedETag");
+        QTest::addColumn<QString>("storedMd5");
+        QTest::addColumn<QString>("storedAccount");
+        QTest::addColumn<QString>("local");
+        QTest::addColumn<int>("status");
+        QTest::newRow("own: settled") << "E1" << "E1" << "M1" << "ann" << "M1" << 0;
+        QTest::newRow("own: changed here") << "E1" << "E1" << "M1" << "ann" << "M2" << 1;
+        QTest::newRow("own: changed there") << "E2" << "E1" << "M1" << "ann" << "M1" << 2;
+        QTest::newRow("own: changed on both") << "E2" << "E1" << "M1" << "ann" << "M2" << 4;
+        QTest::newRow("own: deleted there") << "-" << "E1" << "M1" << "ann" << "M1" << 2;
+        QTest::newRow("own: deleted here") << "E1" << "E1" << "M1" << "ann" << "-" << 1;
+        QTest::newRow("own: local side kept") << "E1" << "E1" << "-" << "ann" << "M1" << 1;
+        QTest::newRow("own: local deletion kept") << "E1" << "E1" << "-" << "ann" << "-" << 1;
+        QTest::newRow("none: new here") << "-" << "-" << "-" << "-" << "M1" << 1;
+        QTest::newRow("none: new there") << "E1" << "-" << "-" << "-" << "-" << 2;
+        QTest::newRow("none: on both") << "E1" << "-" << "-" << "-" << "M1" << 4;
+        QTest::newRow("other account's: only here") << "-" << "E1" << "M1" << "bob" << "M1" << 1;
+        QTest::newRow("other account's: only there") << "E1" << "E1" << "M1" << "bob" << "-" << 2;
+        QTest::newRow("other account's: on both") << "E1" << "E1" << "M1" << "bob" << "M1" << 4;
+        QTest::newRow("no account: settled") << "E1" << "E1" << "M1" << "-" << "M1" << 0;
+        QTest::newRow("no account: changed here") << "E1" << "E1" << "M1" << "-" << "M2" << 1;
+        QTest::newRow("no account: gone there, sent as new") << "-" << "E1" << "M1" << "-" << "M1" << 1;
+        QTest::newRow("no account: gone here, fetched as new") << "E1" << "E1" << "M1" << "-" << "-" << 2;
+        QTest::newRow("no account: changed there, asked") << "E2" << "E1" << "M1" << "-" << "M1" << 4;
+    }
+    void syncDecision()
+    {
+        QFETCH(QString, listed);
+        QFETCH(QString, storedETag);
+        QFETCH(QString, storedMd5);
+        QFETCH(QString, storedAccount);
+        QFETCH(QString, local);
+        QFETCH(int, status);
+        const auto text = [](const QString& t) { return t == QLatin1String("-") ? QString() : t; };
+        MetaData stored;
+        stored.Etag = text(storedETag);
+        stored.Md5 = text(storedMd5);
+        stored.account = text(storedAccount);
+        QCOMPARE(AnalysisSyncWorker::decide(text(listed), stored, text(local), QStringLiteral("ann")), status);
+    }
+
     void policyUpload()
     {
-        m_store->serveTokens(*m_accounts, 3600, QStringLiteral("ranking/"));
+        // The server's policies allow the folder "ranking/".
         const NetworkData refused = wait(client()->postObject(QStringLiteral("data/ann/x.json"), QStringLiteral("{}")));
         QCOMPARE(refused.statusCode, 401);
         QCOMPARE(refused.errorString, QStringLiteral("This path is not authorized by the server"));
-        QVERIFY(m_store->requests.isEmpty());
+        QVERIFY(m_server.storageRequests().isEmpty());
         const NetworkData sent = wait(client()->postObject(QStringLiteral("ranking/hall/1.xml"), QStringLiteral("<room/>")));
         QCOMPARE(sent.statusCode, 200);
-        QCOMPARE(m_store->objects.value(QStringLiteral("ranking/hall/1.xml")), QByteArray("<room/>"));
-        QCOMPARE(m_store->lastFileHeaders,
-            QByteArray("Content-Disposition: form-data; name=\"file\"; filename=\"ranking/hall/1.xml\"\r\nContent-Type: text/plain"));
+        QCOMPARE(m_server.object(QStringLiteral("ranking/hall/1.xml")), QByteArray("<room/>"));
+        const ServerRequest form = m_server.storageRequests("POST").last();
+        QCOMPARE(form.part("file").filename, QByteArray("ranking/hall/1.xml"));
+        QCOMPARE(form.part("file").contentType, QByteArray("text/plain"));
+        QCOMPARE(form.part("key").content, QByteArray("ranking/hall/1.xml"));
+        QCOMPARE(form.part("success_action_status").content, QByteArray("200"));
     }
     // ---- records and keys ---------------------------------------------------
 
@@ -400,7 +618,7 @@ private slots:
         write(QStringLiteral("b.txt"), "bee");
         write(QStringLiteral("Novel/ch1.txt"), "第一章");
         QCOMPARE(run(m_deviceA), QStringList({ "PUT Novel/ch1.txt", "PUT b.txt" }));
-        QCOMPARE(m_store->objects.value(QStringLiteral("data/ann/Novel/ch1.txt")), QByteArray("第一章"));
+        QCOMPARE(m_server.object(QStringLiteral("data/ann/Novel/ch1.txt")), QByteArray("第一章"));
         QCOMPARE(m_notices.last(), QStringLiteral("同步完成"));
         QCOMPARE(run(m_deviceA), QStringList());
 
@@ -422,7 +640,7 @@ private slots:
         use(m_deviceB);
         QVERIFY(QFile::remove(cloudDisk::localPath(QStringLiteral("b.txt"))));
         QCOMPARE(run(m_deviceB), QStringList({ "DELETE b.txt" }));
-        QVERIFY(!m_store->objects.contains(QStringLiteral("data/ann/b.txt")));
+        QVERIFY(!m_server.hasObject(QStringLiteral("data/ann/b.txt")));
         QVERIFY(!QFileInfo::exists(cloudDisk::metaFilePath(QStringLiteral("b.txt"))));
         QCOMPARE(run(m_deviceA), QStringList({ "GET b.txt" }));
         QVERIFY(!QFileInfo::exists(cloudDisk::localPath(QStringLiteral("b.txt"))));
@@ -434,7 +652,7 @@ private slots:
         QCOMPARE(run(m_deviceB), QStringList({ "GET Novel/ch1.txt" }));
         QVERIFY(!QFileInfo::exists(m_deviceB + QStringLiteral("/Novel")));
         QCOMPARE(historyCount(), 2);
-        QCOMPARE(m_store->signatureFailures, 0);
+        QCOMPARE(m_server.signatureFailures(), m_signatureFailures);
     }
 
     void conflicts_data()
@@ -478,10 +696,10 @@ private slots:
         run(m_deviceB);
         QVERIFY(m_disk->conflictFileList().isEmpty());
         QCOMPARE(read(QStringLiteral("Novel/a.txt")), localAfter);
-        QCOMPARE(m_store->objects.value(QStringLiteral("data/ann/Novel/a.txt")), serverAfter);
+        QCOMPARE(m_server.object(QStringLiteral("data/ann/Novel/a.txt")), serverAfter);
         if (!keptCopy.isEmpty()) {
             QCOMPARE(read(keptCopy), QByteArray("from A"));
-            QCOMPARE(m_store->objects.value(QStringLiteral("data/ann/") + keptCopy), QByteArray("from A"));
+            QCOMPARE(m_server.object(QStringLiteral("data/ann/") + keptCopy), QByteArray("from A"));
         }
         // Settled: a further run transfers nothing.
         QCOMPARE(run(m_deviceB), QStringList());
@@ -521,7 +739,7 @@ private slots:
     void equalContentWithoutSidecar()
     {
         initSync();
-        m_store->putObject(QStringLiteral("data/ann/same.txt"), "same");
+        m_server.putObject(QStringLiteral("data/ann/same.txt"), "same");
         use(m_deviceA);
         write(QStringLiteral("same.txt"), "same");
         QCOMPARE(run(m_deviceA), QStringList({ "GET same.txt" }));
@@ -534,37 +752,37 @@ private slots:
         initSync();
         use(m_deviceA);
         write(QStringLiteral("a.txt"), "a");
-        m_store->failure = [](const FakeRequest& r) { return r.method == "PUT" ? 500 : 0; };
+        fail("PUT", QStringLiteral("/lumoranking/*"), 500);
         QCOMPARE(run(m_deviceA), QStringList({ "PUT a.txt" }));
         QCOMPARE(m_disk->cloudTips(), QStringLiteral("同步完成"));
         QVERIFY(m_notices.contains(QStringLiteral("云同步: 上传失败:a.txt")));
         QVERIFY(!QFileInfo::exists(cloudDisk::metaFilePath(QStringLiteral("a.txt"))));
-        m_store->failure = nullptr;
+        m_server.clearFaults();
         QCOMPARE(run(m_deviceA), QStringList({ "PUT a.txt" }));
         QVERIFY(QFileInfo::exists(cloudDisk::metaFilePath(QStringLiteral("a.txt"))));
 
         // A failed download changes nothing and is tried again.
-        m_store->putObject(QStringLiteral("data/ann/b.txt"), "b");
-        m_store->failure = [](const FakeRequest& r) { return r.path == QLatin1String("/data/ann/b.txt") ? 503 : 0; };
+        m_server.putObject(QStringLiteral("data/ann/b.txt"), "b");
+        fail("*", QStringLiteral("/lumoranking/data/ann/b.txt"), 503);
         QCOMPARE(run(m_deviceA), QStringList({ "GET b.txt" }));
         QVERIFY(m_notices.contains(QStringLiteral("云同步: 下载失败:b.txt")));
         QVERIFY(!QFileInfo::exists(cloudDisk::localPath(QStringLiteral("b.txt"))));
-        m_store->failure = nullptr;
+        m_server.clearFaults();
         QCOMPARE(run(m_deviceA), QStringList({ "GET b.txt" }));
         QCOMPARE(read(QStringLiteral("b.txt")), QByteArray("b"));
 
         // A failed listing queues nothing.
-        m_store->failure = [](const FakeRequest& r) { return r.path == QLatin1String("/") ? 403 : 0; };
+        fail("*", QStringLiteral("/lumoranking"), 403);
         QCOMPARE(run(m_deviceA), QStringList());
         QCOMPARE(m_disk->cloudTips(), QStringLiteral("获取云端列表出错"));
-        m_store->failure = nullptr;
+        m_server.clearFaults();
     }
 
     void unsafeKeysStayOnServer()
     {
         initSync();
-        m_store->putObject(QStringLiteral("data/ann/../evil.txt"), "x");
-        m_store->putObject(QStringLiteral("data/ann/.MetaData/a.txt.meta"), "x");
+        m_server.putObject(QStringLiteral("data/ann/../evil.txt"), "x");
+        m_server.putObject(QStringLiteral("data/ann/.MetaData/a.txt.meta"), "x");
         QCOMPARE(run(m_deviceA), QStringList());
         QVERIFY(!QFileInfo::exists(QDir::tempPath() + QStringLiteral("/evil.txt")));
     }
@@ -575,7 +793,7 @@ private slots:
         initSync();
         use(m_deviceA);
         write(QStringLiteral("c.txt"), "mine");
-        m_store->putObject(QStringLiteral("data/ann/c.txt"), "theirs");
+        m_server.putObject(QStringLiteral("data/ann/c.txt"), "theirs");
         run(m_deviceA);
         QCOMPARE(m_disk->conflictFileList(), QStringList { QStringLiteral("c.txt") });
 
@@ -632,7 +850,7 @@ private slots:
         use(m_deviceA);
         const QString day = StatsClock::today().toString(QStringLiteral("yyyy-MM-dd"));
         const QString tableKey = QStringLiteral("ranking/date/ann/day/") + day + QStringLiteral("_file.json");
-        m_store->putObject(tableKey, QStringLiteral("[{\"path\":\"a.txt\",\"now\":80,\"initi\":50},{\"path\":\"b.txt\",\"now\":9,\"initi\":5}]").toUtf8());
+        m_server.putObject(tableKey, QStringLiteral("[{\"path\":\"a.txt\",\"now\":80,\"initi\":50},{\"path\":\"b.txt\",\"now\":9,\"initi\":5}]").toUtf8());
         data store(false);
         // One counted window of ten words, with the application in the
         // background so the window's own sync stays out of the way.
@@ -653,17 +871,17 @@ private slots:
 
         // Nothing on the server yet: all four records are uploaded.
         store.syncServerData(true);
-        QTRY_COMPARE(m_store->requestsWith("POST").size(), 5);
+        QTRY_COMPARE(m_server.storageRequests("POST").size(), 5);
         QTRY_VERIFY(store.todayData()->pushed() && store.thisYearData()->pushed());
-        QVERIFY(m_store->objects.contains(QStringLiteral("ranking/date/ann/day/") + day + QStringLiteral(".json")));
-        QVERIFY(m_store->objects.contains(QStringLiteral("ranking/date/ann/year/") + day.left(4) + QStringLiteral(".json")));
+        QVERIFY(m_server.hasObject(QStringLiteral("ranking/date/ann/day/") + day + QStringLiteral(".json")));
+        QVERIFY(m_server.hasObject(QStringLiteral("ranking/date/ann/year/") + day.left(4) + QStringLiteral(".json")));
         QCOMPARE(m_notices.count(QStringLiteral("同步今日字数成功(已上传)")), 1);
         const QJsonObject uploaded = QJsonDocument::fromJson(
-            m_store->objects.value(QStringLiteral("ranking/date/ann/day/") + day + QStringLiteral(".json"))).object();
+            m_server.object(QStringLiteral("ranking/date/ann/day/") + day + QStringLiteral(".json"))).object();
         QCOMPARE(uploaded.value("Words").toInt(), 10);
         // The per-document tables merge: the earliest start wins, the local
         // current count stays, a document only the server knows is taken over.
-        const QJsonArray table = QJsonDocument::fromJson(m_store->objects.value(tableKey)).array();
+        const QJsonArray table = QJsonDocument::fromJson(m_server.object(tableKey)).array();
         QCOMPARE(table.size(), 2);
         QCOMPARE(table[0].toObject().value("initi").toInt(), 50);
         QCOMPARE(table[0].toObject().value("now").toInt(), 110);
@@ -671,35 +889,37 @@ private slots:
         QCOMPARE(table[1].toObject().value("now").toInt(), 9);
 
         // Equal records upload nothing and say so once.
-        m_store->requests.clear();
+        m_server.clearRequests();
         m_notices.clear();
         store.syncServerData(true);
-        QTRY_COMPARE(m_store->requestsWith("GET").size(), 5);
-        QTRY_COMPARE(m_store->requestsWith("POST").size(), 1);
+        QTRY_COMPARE(m_server.storageRequests("GET").size(), 5);
+        QTRY_COMPARE(m_server.storageRequests("POST").size(), 1);
         QTest::qWait(50);
-        QCOMPARE(m_store->requestsWith("POST").size(), 1);
+        QCOMPARE(m_server.storageRequests("POST").size(), 1);
         QCOMPARE(m_notices.size(), 1);
         QVERIFY(m_notices.first().endsWith(QStringLiteral("(无变更)")));
 
-        // A server error says nothing about the server copy: no upload over it.
-        m_store->requests.clear();
+        // A server error says nothing about the server copy: no upload over
+        // it, neither of a record nor of the document table.
+        m_server.clearRequests();
         store.todayData()->setPushed(false);
-        m_store->failure = [](const FakeRequest& r) { return r.method == "GET" ? 500 : 0; };
+        const QByteArray tableBefore = m_server.object(tableKey);
+        fail("GET", QStringLiteral("/lumoranking/*"), 500);
         store.syncServerData(false);
-        QTRY_COMPARE(m_store->requestsWith("GET").size(), 5);
-        QTRY_COMPARE(m_store->requestsWith("POST").size(), 1); // the document table only
+        QTRY_COMPARE(m_server.storageRequests("GET").size(), 5);
         QTest::qWait(50);
-        QCOMPARE(m_store->requestsWith("POST").size(), 1);
-        m_store->failure = nullptr;
+        QCOMPARE(m_server.storageRequests("POST").size(), 0);
+        QCOMPARE(m_server.object(tableKey), tableBefore);
+        m_server.clearFaults();
 
         // Signed out: a notice, no traffic.
-        m_store->requests.clear();
+        m_server.clearRequests();
         m_notices.clear();
         user()->setLogined(false);
         store.syncServerData(true);
-        QCOMPARE(m_notices, QStringList { QStringLiteral("please login first") });
+        QCOMPARE(m_notices, QStringList { QCoreApplication::translate("data", "please login first") });
         QTest::qWait(20);
-        QVERIFY(m_store->requests.isEmpty());
+        QVERIFY(m_server.requests().isEmpty());
         user()->setLogined(true);
         StatsClock::setNow(QDateTime());
     }

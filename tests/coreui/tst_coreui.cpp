@@ -14,6 +14,8 @@
 #include "i18n/i18n.h"
 #include "registertype/registertype.h"
 #include "sound/sound.h"
+#include "theme/colorcontrast.h"
+#include "theme/lumotheme.h"
 #include "update/update.h"
 
 #include <QAbstractButton>
@@ -26,6 +28,7 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSoundEffect>
+#include <QPalette>
 #include <QTemporaryDir>
 
 namespace {
@@ -296,6 +299,137 @@ private slots:
         QCOMPARE(alert.clickedButtonIndex(), 1);
     }
 
+    // --- contrast of the theme colours ----------------------------------
+
+    // Known ratios of the contrast guidelines as the oracle.
+    void contrastRatio_data()
+    {
+        QTest::addColumn<QColor>("a");
+        QTest::addColumn<QColor>("b");
+        QTest::addColumn<double>("ratio");
+        QTest::newRow("black on white") << QColor(Qt::black) << QColor(Qt::white) << 21.0;
+        QTest::newRow("same colour") << QColor("#336699") << QColor("#336699") << 1.0;
+        QTest::newRow("#777 on white") << QColor("#777777") << QColor(Qt::white) << 4.48;
+        QTest::newRow("#767676 on white") << QColor("#767676") << QColor(Qt::white) << 4.54;
+        QTest::newRow("red on white") << QColor(Qt::red) << QColor(Qt::white) << 4.0;
+        QTest::newRow("blue on black") << QColor(Qt::blue) << QColor(Qt::black) << 2.44;
+        QTest::newRow("order does not matter") << QColor(Qt::white) << QColor("#777777") << 4.48;
+        QTest::newRow("half-transparent black over white") << QColor(0, 0, 0, 128) << QColor(Qt::white) << 4.0;
+    }
+    void contrastRatio()
+    {
+        QFETCH(QColor, a);
+        QFETCH(QColor, b);
+        QFETCH(double, ratio);
+        QVERIFY2(qAbs(ColorContrast::ratio(a, b) - ratio) < 0.01, qPrintable(QString::number(ColorContrast::ratio(a, b))));
+    }
+
+    // A readable colour is the given one when that suffices, else a mix of
+    // it with black or white that just reaches the minimum.
+    void readableColour_data()
+    {
+        QTest::addColumn<QColor>("color");
+        QTest::addColumn<QColor>("background");
+        QTest::addColumn<double>("minimum");
+        QTest::newRow("black on white stays") << QColor(Qt::black) << QColor(Qt::white) << 4.5;
+        QTest::newRow("pink on pink") << QColor("#FF5C8A") << QColor("#F7CAD0") << 4.5;
+        QTest::newRow("black on dark blue") << QColor(Qt::black) << QColor("#001126") << 4.5;
+        QTest::newRow("white on light blue") << QColor(Qt::white) << QColor("#50acf3") << 4.5;
+        QTest::newRow("accent border") << QColor("#58c979") << QColor("#D0ECD3") << 3.0;
+        QTest::newRow("grey on mid grey") << QColor("#808080") << QColor("#777777") << 4.5;
+    }
+    void readableColour()
+    {
+        QFETCH(QColor, color);
+        QFETCH(QColor, background);
+        QFETCH(double, minimum);
+        const QColor result = ColorContrast::readable(color, { background }, minimum);
+        QVERIFY(ColorContrast::ratio(result, background) >= minimum);
+        if (ColorContrast::ratio(color, background) >= minimum) {
+            QCOMPARE(result, color);
+            return;
+        }
+        // Mixed with black the channels keep their proportions (the hue);
+        // one step less of the mix would not have been enough.
+        const bool darker = ColorContrast::luminance(result) < ColorContrast::luminance(color);
+        const QColor end = darker ? QColor(Qt::black) : QColor(Qt::white);
+        double t = 0;
+        for (const int c : { 0, 1, 2 }) {
+            const int from = c == 0 ? color.red() : c == 1 ? color.green() : color.blue();
+            const int to = c == 0 ? result.red() : c == 1 ? result.green() : result.blue();
+            const int target = c == 0 ? end.red() : c == 1 ? end.green() : end.blue();
+            if (from != target)
+                t = qMax(t, double(to - from) / (target - from));
+        }
+        QVERIFY(t > 0 && t <= 1.0);
+        auto mixed = [&](double f) {
+            return QColor(qRound(color.red() + (end.red() - color.red()) * f),
+                          qRound(color.green() + (end.green() - color.green()) * f),
+                          qRound(color.blue() + (end.blue() - color.blue()) * f));
+        };
+        QVERIFY(ColorContrast::ratio(mixed(t - 0.02), background) < minimum);
+    }
+
+    // Every pair of colours the components draw, in every theme: body text
+    // 4.5:1, secondary text, icons and borders 3:1.
+    void themeColoursAreReadable_data()
+    {
+        QTest::addColumn<int>("theme");
+        QTest::addColumn<bool>("darkSystem");
+        const char* const names[] = { "follow (light)", "white", "black", "pink", "green", "blue", "paper" };
+        for (int theme = 0; theme < 7; ++theme)
+            QTest::newRow(names[theme]) << theme << false;
+        QTest::newRow("follow (dark)") << 0 << true;
+    }
+    void themeColoursAreReadable()
+    {
+        QFETCH(int, theme);
+        QFETCH(bool, darkSystem);
+        const QPalette saved = QGuiApplication::palette();
+        if (darkSystem) {
+            QPalette dark = saved;
+            dark.setColor(QPalette::Window, QColor(50, 50, 50));
+            QGuiApplication::setPalette(dark);
+        }
+        LumoTheme lumo(QStringLiteral(":/TovaUi/themes/theme.json"));
+        QGuiApplication::setPalette(saved);
+        lumo.setCurrentTheme(theme);
+        lumo.setValue(theme);
+        const QColor base = lumo.baseColor();
+        const QList<QColor> surfaces { lumo.backgroundColor(), lumo.baseColor(), lumo.popupColor(), lumo.pageColor(),
+                                       lumo.functionAreaColor(), lumo.tabColor(), lumo.leftBarColor(),
+                                       lumo.statusBarColor(), lumo.titleColor(), lumo.primaryColor(),
+                                       lumo.hoverdColor(), lumo.lightHoverdColor(), lumo.darkHoverdColor() };
+        const QList<QColor> panels { lumo.backgroundColor(), lumo.popupColor(), lumo.pageColor(),
+                                     lumo.functionAreaColor(), lumo.tabColor(), lumo.statusBarColor(),
+                                     lumo.primaryColor() };
+        QStringList faults;
+        auto check = [&](const char* what, const QColor& color, const QList<QColor>& backgrounds, double needed) {
+            for (const QColor& background : backgrounds) {
+                const double ratio = ColorContrast::ratio(color, background, base);
+                if (ratio < needed)
+                    faults << QStringLiteral("%1 %2 on %3: %4").arg(QLatin1String(what), color.name(), background.name())
+                                  .arg(ratio, 0, 'f', 2);
+            }
+        };
+        check("text", lumo.foregroundColor(), surfaces, ColorContrast::bodyText);
+        check("secondary text", lumo.secondaryTextColor(), surfaces, ColorContrast::secondary);
+        check("highlighted text", lumo.highlightedTextColor(),
+              { lumo.hoverdColor(), lumo.lightHoverdColor(), lumo.leftBarColor() }, ColorContrast::bodyText);
+        check("editor text", lumo.wordColor(), { lumo.pageColor() }, ColorContrast::bodyText);
+        check("accent (borders, check boxes, bars)", lumo.accentColor(), panels, ColorContrast::secondary);
+        check("notice text", lumo.readableOn(lumo.highlightedTextColor(), lumo.accentColor()), { lumo.accentColor() },
+              ColorContrast::bodyText);
+        check("check mark", lumo.readableOn(Qt::white, lumo.accentColor(), 3), { lumo.accentColor() }, ColorContrast::secondary);
+        check("link text", lumo.readableOn(lumo.accentColor(), lumo.popupColor()), { lumo.popupColor() },
+              ColorContrast::bodyText);
+        check("field border", lumo.readableOn(lumo.hoverdColor(), lumo.popupColor(), 3), { lumo.popupColor() },
+              ColorContrast::secondary);
+        check("selected tree row", lumo.readableOn(lumo.foregroundColor(), lumo.selectedColor()), { lumo.selectedColor() },
+              ColorContrast::bodyText);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+    }
+
     // --- preferences page and About sheet in the real scene --------------
 
     void pagesInTheRealScene()
@@ -427,7 +561,11 @@ ApplicationWindow {
         cUpdate->setHasNewVerison(true);
         QVERIFY(button->property("text").toString() != checkText);
         QCOMPARE(findByName(about, "updateTips")->property("text").toString(), QStringLiteral("new!"));
-        QCOMPARE(findByName(about, "updateTips")->property("color").value<QColor>(), QColor(Qt::red));
+        // red, darkened until it reads on the sheet
+        const QColor tipsColor = findByName(about, "updateTips")->property("color").value<QColor>();
+        QCOMPARE(tipsColor.green(), 0);
+        QCOMPARE(tipsColor.blue(), 0);
+        QVERIFY(ColorContrast::ratio(tipsColor, QColor(Qt::white)) >= ColorContrast::bodyText);
 
         fontThread::setFamilyLister({});
         for (const QQmlError& e : qAsConst(warnings))

@@ -4,11 +4,16 @@
 
 #include "function/t.h"
 #include "i18n/i18n.h"
+#include "theme/lumotheme.h"
+#include "theme/thememodel.h"
 
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QSettings>
+#include <QRegularExpression>
 #include <QSignalSpy>
+#include <QStandardItemModel>
+#include <QXmlStreamReader>
 
 namespace {
 const char* const key = "Language/language";
@@ -142,6 +147,85 @@ private slots:
         QCOMPARE(i18n.index(), 5);
         QCOMPARE(QSettings().value(QLatin1String(key)).toString(), QStringLiteral("Klingon"));
         QCOMPARE(text->property("text").toString(), QStringLiteral("立即更新"));
+    }
+
+    // The theme list is built before the interface language is installed;
+    // its names are still shown in that language, and in the next one after
+    // a switch.
+    void themeNamesFollowTheLanguage()
+    {
+        LumoTheme theme;
+        QSettings().setValue(QLatin1String(key), QStringLiteral("English"));
+        I18n i18n(QCoreApplication::instance(), nullptr);
+        QStandardItemModel* list = theme.themes();
+        auto names = [list] {
+            QStringList shown;
+            for (int row = 0; row < list->rowCount(); ++row)
+                shown << list->index(row, 0).data(ThemeModel::NameRole).toString();
+            return shown;
+        };
+        QCOMPARE(names(), QStringList({ "Follow System", "Default white", "Default black", "Lady powder",
+                                        "Fresh green", "Blue sky", "Electronic paper book" }));
+        QCOMPARE(theme.getThemeName(QStringLiteral("电纸书")), QStringLiteral("Electronic paper book"));
+        QCOMPARE(theme.getThemeName(QStringLiteral("my own")), QStringLiteral("my own"));
+
+        QSignalSpy changed(list, &QAbstractItemModel::dataChanged);
+        i18n.reTrans(QStringLiteral("Deutsch"));
+        QVERIFY(changed.count() >= 1);
+        QCOMPARE(changed.last().at(0).value<QModelIndex>().row(), 0);
+        QCOMPARE(changed.last().at(1).value<QModelIndex>().row(), list->rowCount() - 1);
+        QCOMPARE(names().at(0), QStringLiteral("System folgen"));
+        QCOMPARE(names().at(3), QStringLiteral("Puderrosa"));
+    }
+
+    // Every text of every catalogue has a translation, with the same
+    // placeholders as its source text.
+    void cataloguesAreComplete_data()
+    {
+        QTest::addColumn<QString>("code");
+        for (const char* code : { "en", "zh_TW", "de", "fr", "es", "it", "pt", "ru", "ja", "ko", "ar" })
+            QTest::newRow(code) << QString::fromLatin1(code);
+    }
+    void cataloguesAreComplete()
+    {
+        QFETCH(QString, code);
+        QFile file(QStringLiteral(TEST_SOURCE_DIR "/../../ts/writer_%1.ts").arg(code));
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
+        QXmlStreamReader xml(&file);
+        QStringList faults;
+        QString context;
+        QString source;
+        int messages = 0;
+        const QRegularExpression placeholder(QStringLiteral("%\\d"));
+        auto placeholders = [&placeholder](const QString& text) {
+            QStringList found;
+            auto it = placeholder.globalMatch(text);
+            while (it.hasNext())
+                found << it.next().captured();
+            found.sort();
+            return found;
+        };
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            if (xml.name() == QLatin1String("name")) {
+                context = xml.readElementText();
+            } else if (xml.name() == QLatin1String("source")) {
+                source = xml.readElementText();
+            } else if (xml.name() == QLatin1String("translation")) {
+                ++messages;
+                const bool unfinished = xml.attributes().value(QLatin1String("type")) == QLatin1String("unfinished");
+                const QString text = xml.readElementText();
+                if (unfinished || text.isEmpty())
+                    faults << QStringLiteral("no translation: [%1] %2").arg(context, source);
+                else if (placeholders(text) != placeholders(source))
+                    faults << QStringLiteral("placeholders differ: [%1] %2 -> %3").arg(context, source, text);
+            }
+        }
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        QVERIFY(messages > 500);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))
+                                              + QStringLiteral("\nrun tools/ts/update_catalogues.sh, which lists what is missing")));
     }
 
     void everyCatalogueIsInTheResources()

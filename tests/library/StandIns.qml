@@ -41,6 +41,10 @@ QtObject {
             ListElement { name: "苍穹蓝"; backgroundColor: "#012451"; titleColor: "#001126"; accentColor: "#1177BB"; foregroundColor: "#C9C9C9" }
             ListElement { name: "电纸书"; backgroundColor: "#DAD9D8"; titleColor: "#DAD9D8"; accentColor: "#696969"; foregroundColor: "#000000" }
         }
+        // The theme object's contrast adjustment is tested on its own; here
+        // the colour passes through.
+        function readableOn(color, background, minimum) { return color }
+        function getThemeName(name) { return name }
     }
 
     property QtObject functions: QtObject {
@@ -101,6 +105,7 @@ QtObject {
 
     property QtObject csettings: QtObject {
         property int mainHeight: 600
+        property real editFontSize: 16
         property string loginPassword: ""
     }
 }

@@ -1,10 +1,9 @@
-// Writing rooms: the XML records, the store against a local object-storage
-// server, the room hall, the room ranking, the simulated writers and the
-// ranking page.
+// Writing rooms: the XML records, the store against the real penlark-server,
+// the room hall, the room ranking, the simulated writers and the ranking
+// page.
 #include "testenvironment.h"
 
-#include "fakeaccountserver.h"
-#include "fakeossserver.h"
+#include "penlarkserver.h"
 
 #include "data/breply.h"
 #include "data/data.h"
@@ -74,8 +73,7 @@ class TestRanking : public QObject
     Q_OBJECT
 
 private:
-    FakeAccountServer* m_accounts = nullptr;
-    FakeOssServer* m_store = nullptr;
+    PenlarkServer m_server;
     QStringList m_notices;
     qint32 m_noon = 0;
 
@@ -115,19 +113,19 @@ private:
         room.Name = name;
         room.Type = type;
         room.PassWd = function::md5(password);
-        m_store->putObject(QStringLiteral("ranking/hall/") + name + QStringLiteral(".room.xml"),
-                           RankingData::roomDataToXml(room).toUtf8());
+        QVERIFY(m_server.putObject(QStringLiteral("ranking/hall/") + name + QStringLiteral(".room.xml"),
+                                   RankingData::roomDataToXml(room).toUtf8()));
     }
     void putCatalogue(const QString& room, const QByteArray& entries)
     {
-        m_store->putObject(QStringLiteral("ranking/") + room + QStringLiteral(".bot.user.xml"),
-                           "<?xml version=\"1.0\"?><BotUsers>" + entries + "</BotUsers>");
+        QVERIFY(m_server.putObject(QStringLiteral("ranking/") + room + QStringLiteral(".bot.user.xml"),
+                                   "<?xml version=\"1.0\"?><BotUsers>" + entries + "</BotUsers>"));
     }
     int requestsFor(const QString& key) const
     {
         int n = 0;
-        for (const FakeRequest& r : m_store->requests)
-            n += r.path == QLatin1Char('/') + key || r.body.contains(key.toUtf8());
+        for (const ServerRequest& r : m_server.storageRequests())
+            n += r.key() == key || r.part("key").content == key.toUtf8();
         return n;
     }
 
@@ -137,11 +135,9 @@ private slots:
         global::instance();
         connect(function::instance()->getMessage(), &Message::showMessage, this,
                 [this](const QString& text) { m_notices << text; });
-        m_accounts = new FakeAccountServer();
-        m_store = new FakeOssServer();
-        QVERIFY(m_accounts->isListening() && m_store->isListening());
-        m_store->serveTokens(*m_accounts);
-        qputenv("PENLARK_ACCOUNT_SERVER", m_accounts->url().toUtf8());
+        QVERIFY(m_server.start());
+        QVERIFY(m_server.createAccount(QStringLiteral("ann"), QStringLiteral("secret"), QString(), QStringLiteral("Ann")) > 0);
+        qputenv("PENLARK_SERVER", m_server.url().toUtf8());
         qputenv("PENLARK_AVATAR_PROXY", "http://127.0.0.1:1");
         user()->setLogin(QStringLiteral("ann"));
         user()->setPassword(QStringLiteral("secret"));
@@ -156,10 +152,7 @@ private slots:
 
     void init()
     {
-        m_store->objects.clear();
-        m_store->etags.clear();
-        m_store->requests.clear();
-        m_store->failure = nullptr;
+        QVERIFY(m_server.reset(true));
         m_notices.clear();
         QDir(global::dataPath() + QStringLiteral("/cache")).removeRecursively();
     }
@@ -347,7 +340,7 @@ private slots:
     {
         putRoom(QStringLiteral("Open"), 0);
         const QByteArray huge = userXml("bob", "Bob", 500, 600, m_noon, "Open").toUtf8().replace("</User>", QByteArray(RankingXml::MaxRecordSize * 4 + 8, ' ') + "</User>");
-        m_store->putObject(QStringLiteral("ranking/rooms/Open/bob.user.xml"), huge);
+        m_server.putObject(QStringLiteral("ranking/rooms/Open/bob.user.xml"), huge);
         BotsData plan;
         plan.InitTime = m_noon;
         BotUserData writer;
@@ -356,7 +349,7 @@ private slots:
         writer.WordsOnTime << botTime {m_noon - 60, 30, 5};
         plan.BotList << writer;
         const QByteArray bigPlan = RankingData::botDataToXml(plan).toUtf8().replace("</Bots>", QByteArray(RankingXml::MaxPlanSize + 1, ' ') + "</Bots>");
-        m_store->putObject(QStringLiteral("ranking/rooms/Open/bot.xml"), bigPlan);
+        m_server.putObject(QStringLiteral("ranking/rooms/Open/bot.xml"), bigPlan);
         const QList<UserDayData> list = rows(bot::sneakIntoBot(QStringLiteral("Open")));
         QCOMPARE(list.size(), 1);
         QCOMPARE(list[0].RoomID, QString());
@@ -437,8 +430,8 @@ private slots:
         putRoom(QStringLiteral("Alpha"), 0);
         putRoom(QStringLiteral("Beta"), 1, QStringLiteral("pw"));
         putRoom(QStringLiteral("Gamma"), 0);
-        m_store->putObject(QStringLiteral("ranking/hall/notes.txt"), "x");
-        m_store->failure = [](const FakeRequest& r) { return r.path.endsWith(QLatin1String("Gamma.room.xml")) ? 500 : 0; };
+        QVERIFY(m_server.putObject(QStringLiteral("ranking/hall/notes.txt"), "x"));
+        m_server.addFault(QJsonObject { { "path", "*Gamma.room.xml" }, { "action", "status" }, { "status", 500 } });
         RoomDataListReply* reply = RankingData::getHallDataList();
         QSignalSpy added(reply, &RoomDataListReply::addedRoomData);
         QSignalSpy done(reply, &RoomDataListReply::finished);
@@ -453,14 +446,14 @@ private slots:
 
     void hallWithoutRoomsFinishesAtOnce()
     {
-        m_store->putObject(QStringLiteral("ranking/hall/"), "");
-        m_store->putObject(QStringLiteral("ranking/hall/readme.txt"), "x");
+        QVERIFY(m_server.putObject(QStringLiteral("ranking/hall/"), ""));
+        QVERIFY(m_server.putObject(QStringLiteral("ranking/hall/readme.txt"), "x"));
         RoomDataListReply* reply = RankingData::getHallDataList();
         QSignalSpy added(reply, &RoomDataListReply::addedRoomData);
         QSignalSpy done(reply, &RoomDataListReply::finished);
         QVERIFY(done.wait(5000));
         QCOMPARE(added.size(), 0);
-        QCOMPARE(m_store->requestsWith("GET").size(), 1);
+        QCOMPARE(m_server.storageRequests("GET").size(), 1);
     }
 
     void roomExistenceAndRefusedUploads()
@@ -470,13 +463,13 @@ private slots:
         QVERIFY(answer(RankingData::isHasRoomKey(QStringLiteral("Alpha.room.xml"))));
         QVERIFY(!answer(RankingData::isHasRoomKey(QStringLiteral("Beta"))));
 
-        m_store->requests.clear();
+        m_server.clearRequests();
         QVERIFY(!answer(RankingData::pushRoomData(RoomData())));
         UserRoomData noLogin;
         noLogin.RoomID = QStringLiteral("Alpha");
         QTest::ignoreMessage(QtDebugMsg, QRegularExpression("No LoginName:"));
         QVERIFY(!answer(RankingData::pushUserRoomData(noLogin)));
-        QVERIFY(m_store->requests.isEmpty());
+        QVERIFY(m_server.storageRequests().isEmpty());
     }
 
     void membersArePublishedListedAndRemoved()
@@ -487,10 +480,10 @@ private slots:
         me.Words = 321;
         me.EndTime = m_noon;
         QVERIFY(answer(RankingData::pushUserRoomData(me)));
-        QVERIFY(m_store->objects.contains(QStringLiteral("ranking/rooms/Alpha/ann.user.xml")));
-        m_store->putObject(QStringLiteral("ranking/rooms/Alpha/bob.user.xml"),
+        QVERIFY(m_server.hasObject(QStringLiteral("ranking/rooms/Alpha/ann.user.xml")));
+        m_server.putObject(QStringLiteral("ranking/rooms/Alpha/bob.user.xml"),
                            userXml("bob", "Bob", 500, 600, m_noon - 86400).toUtf8());
-        m_store->putObject(QStringLiteral("ranking/rooms/Alpha/bot.xml"), "<Bots/>");
+        m_server.putObject(QStringLiteral("ranking/rooms/Alpha/bot.xml"), "<Bots/>");
 
         QList<UserDayData> list = rows(RankingData::getRoomDateList(QStringLiteral("Alpha")));
         QCOMPARE(list.size(), 2);
@@ -500,7 +493,7 @@ private slots:
         QCOMPARE(list[1].Words, 0);
 
         QVERIFY(answer(RankingData::removeUserDataFromRoom(QStringLiteral("Alpha"), QStringLiteral("ann"))));
-        QVERIFY(!m_store->objects.contains(QStringLiteral("ranking/rooms/Alpha/ann.user.xml")));
+        QVERIFY(!m_server.hasObject(QStringLiteral("ranking/rooms/Alpha/ann.user.xml")));
         QCOMPARE(rows(RankingData::getRoomDateList(QStringLiteral("Empty"))).size(), 0);
     }
 
@@ -544,14 +537,14 @@ private slots:
         hall.createRoom(QString(), QString(), 0);
         hall.createRoom(QStringLiteral("Alpha"), QString(), 1);
         QCOMPARE(m_notices, QStringList({ "请先登录", "请输入房间名", "请输入房间密码" }));
-        QVERIFY(m_store->requests.isEmpty());
+        QVERIFY(m_server.storageRequests().isEmpty());
 
         putRoom(QStringLiteral("Taken"), 1, QStringLiteral("old"));
-        const QByteArray before = m_store->objects.value(QStringLiteral("ranking/hall/Taken.room.xml"));
+        const QByteArray before = m_server.object(QStringLiteral("ranking/hall/Taken.room.xml"));
         hall.createRoom(QStringLiteral("Taken"), QStringLiteral("new"), 1);
         QTRY_COMPARE(m_notices.size(), 4);
         QCOMPARE(m_notices.last(), QStringLiteral("房间名已存在"));
-        QCOMPARE(m_store->objects.value(QStringLiteral("ranking/hall/Taken.room.xml")), before);
+        QCOMPARE(m_server.object(QStringLiteral("ranking/hall/Taken.room.xml")), before);
     }
 
     // Room names are checked like file names before anything is sent.
@@ -575,12 +568,12 @@ private slots:
         RankingHallModel hall;
         hall.createRoom(name, QString(), 0);
         QCOMPARE(m_notices, QStringList({notice}));
-        QVERIFY(m_store->requests.isEmpty());
+        QVERIFY(m_server.storageRequests().isEmpty());
         // The store refuses such a key too.
         RoomData room;
         room.RoomKey = name;
         QVERIFY(!answer(RankingData::pushRoomData(room)));
-        QVERIFY(m_store->requests.isEmpty());
+        QVERIFY(m_server.storageRequests().isEmpty());
         // At the limit a name is fine.
         QCOMPARE(RoomName::check(QString(RoomName::MaxLength, QChar(0x58A8)) ), RoomName::None);
         QCOMPARE(RoomName::check(QString::fromUtf8("露墨 😀")), RoomName::None);
@@ -592,7 +585,7 @@ private slots:
         hall.createRoom(QStringLiteral("Open"), QString(), 0);
         QTRY_COMPARE(m_notices, QStringList({ "创建成功" }));
         const RoomData open = RankingData::roomXmlToRoomData(
-            QString::fromUtf8(m_store->objects.value(QStringLiteral("ranking/hall/Open.room.xml"))));
+            QString::fromUtf8(m_server.object(QStringLiteral("ranking/hall/Open.room.xml"))));
         QCOMPARE(open.Owner, QStringLiteral("ann"));
         QCOMPARE(open.PassWd, function::md5(QString()));
         QTRY_COMPARE(hall.rowCount(), 1);
@@ -604,7 +597,7 @@ private slots:
         QCOMPARE(locked[0].data(RankingHallModel::PasswordRole).toString(), function::md5(QStringLiteral("pw")));
         QCOMPARE(locked[0].data(RankingHallModel::IconFileRole).toString(), QStringLiteral("qrc:/source/images/lock.png"));
 
-        m_store->failure = [](const FakeRequest& r) { return r.method == "POST" ? 500 : 0; };
+        m_server.addFault(QJsonObject { { "method", "POST" }, { "path", "/lumoranking" }, { "action", "status" }, { "status", 500 } });
         hall.createRoom(QStringLiteral("Broken"), QString(), 0);
         QTRY_COMPARE(m_notices.last(), QStringLiteral("创建失败"));
     }
@@ -649,7 +642,7 @@ private slots:
     void enteringPublishesAndRanks()
     {
         putRoom(QStringLiteral("Alpha"), 1, QStringLiteral("pw"));
-        m_store->putObject(QStringLiteral("ranking/rooms/Alpha/bob.user.xml"), userXml("bob", "Bob", 900, 600, m_noon).toUtf8());
+        m_server.putObject(QStringLiteral("ranking/rooms/Alpha/bob.user.xml"), userXml("bob", "Bob", 900, 600, m_noon).toUtf8());
         QPointer<DataTypeClass> today = data::instance()->getRankingTodayData();
         QVERIFY(today);
         today->addData(60, 40, false);
@@ -667,7 +660,7 @@ private slots:
         QVERIFY(model.refreshTimer()->isActive());
         QCOMPARE(model.refreshTimer()->interval(), RoomModel::refreshInterval);
         const UserRoomData published = RankingData::userXmlToUserRoomData(
-            QString::fromUtf8(m_store->objects.value(QStringLiteral("ranking/rooms/Alpha/ann.user.xml"))));
+            QString::fromUtf8(m_server.object(QStringLiteral("ranking/rooms/Alpha/ann.user.xml"))));
         QCOMPARE(published.Words, today->words());
         QCOMPARE(published.Name, QStringLiteral("Ann"));
 
@@ -678,10 +671,10 @@ private slots:
         QTRY_COMPARE(model.index(1, 0).data(RoomModel::WordsRole).toInt(), before + 25);
 
         // The same room again does nothing.
-        m_store->requests.clear();
+        m_server.clearRequests();
         model.setRoomName(QStringLiteral("Alpha"));
         QCOMPARE(named.size(), 1);
-        QVERIFY(m_store->requests.isEmpty());
+        QVERIFY(m_server.storageRequests().isEmpty());
 
         // Leaving stops publication and refresh.
         model.leaveRoom();
@@ -689,7 +682,7 @@ private slots:
         today->addData(60, 5, false);
         emit data::instance()->dayDataChanged(today);
         QTest::qWait(50);
-        QVERIFY(m_store->requests.isEmpty());
+        QVERIFY(m_server.storageRequests().isEmpty());
     }
 
     void refreshRunsOnlyWhileActive()
@@ -702,21 +695,21 @@ private slots:
 
         global::instance()->setIsAppAction(false);
         // Let requests still under way from entering the room finish first.
-        for (int before = -1; before != m_store->requests.size();) {
-            before = m_store->requests.size();
+        for (int before = -1; before != m_server.storageRequests().size();) {
+            before = m_server.storageRequests().size();
             QTest::qWait(100);
         }
-        m_store->requests.clear();
+        m_server.clearRequests();
         model.refreshTimer()->start(0);
         QTRY_VERIFY(!model.refreshTimer()->isActive());
         QTest::qWait(20);
-        QVERIFY(m_store->requests.isEmpty());
+        QVERIFY(m_server.storageRequests().isEmpty());
 
         global::instance()->setIsAppAction(true);
         QVERIFY(model.refreshTimer()->isActive());
         QVERIFY(model.loading());
         QTRY_VERIFY(!model.loading());
-        QVERIFY(!m_store->requests.isEmpty());
+        QVERIFY(!m_server.storageRequests().isEmpty());
     }
 
     void publishingSignedOutAnswersFalse()
@@ -730,7 +723,7 @@ private slots:
         QCOMPARE(spy.at(0).at(0).toBool(), false);
 
         putRoom(QStringLiteral("Alpha"), 1);
-        m_store->failure = [](const FakeRequest& r) { return r.method == "POST" ? 500 : 0; };
+        m_server.addFault(QJsonObject { { "method", "POST" }, { "path", "/lumoranking" }, { "action", "status" }, { "status", 500 } });
         model.setRoomName(QStringLiteral("Alpha"));
         reply = model.pushTodayData(data::instance()->getRankingTodayData());
         QSignalSpy failed(reply, &bReply::finished);
@@ -801,18 +794,18 @@ private slots:
         putCatalogue(QStringLiteral("Open"),
                      "<BotUser LoginName=\"q\" Nickname=\"Quick\" Speed=\"20\" Endurance=\"120\" TimeLength=\"3660\"/>"
                      "<Other/>");
-        m_store->putObject(QStringLiteral("ranking/rooms/Open/bob.user.xml"), userXml("bob", "Bob", 5, 60, m_noon, "Open").toUtf8());
+        m_server.putObject(QStringLiteral("ranking/rooms/Open/bob.user.xml"), userXml("bob", "Bob", 5, 60, m_noon, "Open").toUtf8());
         const QList<UserDayData> list = rows(bot::sneakIntoBot(QStringLiteral("Open")));
         QCOMPARE(list.size(), 3);
         QCOMPARE(list[0].ID, QStringLiteral("bob"));
         QCOMPARE(list[1].Name, QStringLiteral("Quick"));
         QVERIFY(list[1].Words > 0);
-        QTRY_VERIFY(m_store->objects.contains(QStringLiteral("ranking/rooms/Open/bot.xml")));
+        QTRY_VERIFY(m_server.hasObject(QStringLiteral("ranking/rooms/Open/bot.xml")));
         QVERIFY(QFile::exists(bot::localBotsFile(QStringLiteral("Open"))));
         QVERIFY(QFile::exists(bot::localBotUserFile(QStringLiteral("Open"))));
 
         // The next refresh takes the local plan: no catalogue or plan download.
-        m_store->requests.clear();
+        m_server.clearRequests();
         QCOMPARE(rows(bot::sneakIntoBot(QStringLiteral("Open"))).size(), 3);
         QCOMPARE(requestsFor(QStringLiteral("ranking/rooms/Open/bot.xml")), 0);
         QCOMPARE(requestsFor(QStringLiteral("ranking/Open.bot.user.xml")), 0);
@@ -820,8 +813,8 @@ private slots:
         // Another client without a local copy takes the shared plan.
         QDir(global::dataPath() + QStringLiteral("/cache")).removeRecursively();
         const BotsData shared = RankingData::botXmlToBotData(
-            QString::fromUtf8(m_store->objects.value(QStringLiteral("ranking/rooms/Open/bot.xml"))));
-        m_store->objects.remove(QStringLiteral("ranking/Open.bot.user.xml"));
+            QString::fromUtf8(m_server.object(QStringLiteral("ranking/rooms/Open/bot.xml"))));
+        m_server.removeObject(QStringLiteral("ranking/Open.bot.user.xml"));
         BotsDataReply* reply = bot::checkBotsData(QStringLiteral("Open"));
         const BotsData taken = wait(reply, &BotsDataReply::finished).value(0).value<BotsData>();
         QCOMPARE(RankingData::botDataToXml(taken), RankingData::botDataToXml(shared));
@@ -869,7 +862,7 @@ private slots:
         putRoom(QStringLiteral("Alpha"), 0);
         putRoom(QStringLiteral("Secret"), 1, QStringLiteral("pw"));
         putRoom(QStringLiteral("Invited"), 2);
-        m_store->putObject(QStringLiteral("ranking/rooms/Old/ann.user.xml"), userXml("ann", "Ann", 5, 60, m_noon, "Old").toUtf8());
+        m_server.putObject(QStringLiteral("ranking/rooms/Old/ann.user.xml"), userXml("ann", "Ann", 5, 60, m_noon, "Old").toUtf8());
         UserInfo* info = Users::instance()->getUserInfo();
         info->getUserSetting()->setValue(QStringLiteral("RoomKey"), QStringLiteral("Old"));
 
@@ -889,20 +882,20 @@ private slots:
 
         QVERIFY(answer(mine.gotoRoom(QStringLiteral("Alpha"))));
         QVERIFY(m_notices.contains(QStringLiteral("已离开房间\"Old\"")));
-        QVERIFY(!m_store->objects.contains(QStringLiteral("ranking/rooms/Old/ann.user.xml")));
+        QVERIFY(!m_server.hasObject(QStringLiteral("ranking/rooms/Old/ann.user.xml")));
         QCOMPARE(info->getUserSetting()->value(QStringLiteral("RoomKey")).toString(), QStringLiteral("Alpha"));
         const QString member = QStringLiteral("ranking/rooms/Alpha/ann.user.xml");
-        QTRY_VERIFY(m_store->objects.contains(member));
+        QTRY_VERIFY(m_server.hasObject(member));
         const int words = data::instance()->getRankingTodayData()->words();
-        QCOMPARE(RankingData::userXmlToUserRoomData(QString::fromUtf8(m_store->objects.value(member))).Words, words);
+        QCOMPARE(RankingData::userXmlToUserRoomData(QString::fromUtf8(m_server.object(member))).Words, words);
         const QString day = RankingData::fixUserKeyToPathForDayData(QStringLiteral("ann"), StatsClock::today());
-        QCOMPARE(RankingData::userXmlToUserDayData(QString::fromUtf8(m_store->objects.value(day))).RoomID,
+        QCOMPARE(RankingData::userXmlToUserDayData(QString::fromUtf8(m_server.object(day))).RoomID,
                  QStringLiteral("Alpha"));
 
         // Staying in the same room publishes again.
-        m_store->objects.remove(member);
+        m_server.removeObject(member);
         QVERIFY(answer(mine.gotoRoom(QStringLiteral("Alpha"))));
-        QVERIFY(m_store->objects.contains(member));
+        QVERIFY(m_server.hasObject(member));
     }
 
     // ---- page ------------------------------------------------------------------------------------
@@ -937,13 +930,13 @@ private slots:
         QFETCH(bool, server);
         QFETCH(bool, signedIn);
         QFETCH(QString, notice);
-        const QByteArray address = qgetenv("PENLARK_ACCOUNT_SERVER");
+        const QByteArray address = qgetenv("PENLARK_SERVER");
         const auto restore = qScopeGuard([address] {
-            qputenv("PENLARK_ACCOUNT_SERVER", address);
+            qputenv("PENLARK_SERVER", address);
             user()->setLogined(true);
         });
         if (!server)
-            qunsetenv("PENLARK_ACCOUNT_SERVER");
+            qunsetenv("PENLARK_SERVER");
         user()->setLogined(signedIn);
         QQmlEngine engine;
         setPageContext(engine, new RankingHallModel(&engine), new RoomModel(&engine));

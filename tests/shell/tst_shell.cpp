@@ -11,8 +11,12 @@
 #include "i18n/i18n.h"
 #include "registertype/registertype.h"
 
+#include "function/message.h"
+
 #include <QApplication>
 #include <QFile>
+#include <QFileDialog>
+#include <QSignalSpy>
 #include <QQmlApplicationEngine>
 #include <QQmlComponent>
 #include <QQmlContext>
@@ -94,6 +98,241 @@ private slots:
         QObject* label = window->findChild<QObject*>(QStringLiteral("countLabel"));
         QVERIFY(label);
         QTRY_VERIFY_WITH_TIMEOUT(label->property("text").toString().startsWith(QStringLiteral("字数: ")), 10000);
+        window->close();
+    }
+
+    // ---- keys, dialogs and sheets of the real window -------------------------
+
+    // The main window, active, so that it takes keys.
+    static QQuickWindow* loadActiveMainWindow(QQmlApplicationEngine& engine)
+    {
+        QQuickWindow* window = loadMainWindow(engine);
+        if (!window)
+            return nullptr;
+        window->requestActivate();
+        return QTest::qWaitForWindowActive(window) ? window : nullptr;
+    }
+
+    // Opens a document of two chapters and waits until its chapters are
+    // counted; returns the editor page.
+    static QObject* openBook(QQuickWindow* window, const QString& name)
+    {
+        const QString path = global::documentPath() + QLatin1Char('/') + name;
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly))
+            return nullptr;
+        file.write(QStringLiteral("第1章 起\n　　风起了。\n第2章 承\n　　雨来了。\n").toUtf8());
+        file.close();
+        QMetaObject::invokeMethod(window, "openFile", Q_ARG(QString, QUrl::fromLocalFile(path).toString()));
+        QObject* tabs = window->property("documentPage").value<QObject*>();
+        QObject* page = tabs ? tabs->property("currentEditor").value<QObject*>() : nullptr;
+        if (!page)
+            return nullptr;
+        QObject* chapters = window->findChild<QObject*>(QStringLiteral("chapterList"));
+        if (!QTest::qWaitFor([page] { return page->property("textLoaded").toBool() && !page->property("loading").toBool(); }, 5000))
+            return nullptr;
+        Q_UNUSED(chapters)
+        return page;
+    }
+
+    static QQuickItem* editorText(QObject* page)
+    {
+        QObject* area = page->property("textArea").value<QObject*>();
+        return area ? area->property("textEdit").value<QQuickItem*>() : nullptr;
+    }
+
+    // Entries shown disabled do nothing on their keys either; once they are
+    // available the same keys act.
+    void disabledEntriesIgnoreTheirKeys_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("signal");
+        QTest::newRow("undo") << int(Qt::Key_Z) << int(Qt::ControlModifier) << QStringLiteral("undo");
+        QTest::newRow("redo") << int(Qt::Key_Y) << int(Qt::ControlModifier) << QStringLiteral("redo");
+        QTest::newRow("cut") << int(Qt::Key_X) << int(Qt::ControlModifier) << QStringLiteral("cut");
+        QTest::newRow("copy") << int(Qt::Key_C) << int(Qt::ControlModifier) << QStringLiteral("copy");
+        QTest::newRow("one-key typesetting") << int(Qt::Key_9) << int(Qt::ControlModifier) << QStringLiteral("makeup");
+        QTest::newRow("show chapters") << int(Qt::Key_2) << int(Qt::ControlModifier) << QStringLiteral("showTab");
+        QTest::newRow("select this chapter") << int(Qt::Key_A) << int(Qt::AltModifier) << QStringLiteral("selectThisChapter");
+    }
+    void disabledEntriesIgnoreTheirKeys()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, signal);
+        // no document is reopened at start
+        global::instance()->settings()->setProperty("currentFile", QString());
+        QQmlApplicationEngine engine;
+        QQuickWindow* window = loadActiveMainWindow(engine);
+        QVERIFY(window);
+        const QByteArray signature = QByteArray("2") + signal.toLatin1()
+                                     + (signal == QLatin1String("showTab") ? "(QString)" : "()");
+        QSignalSpy spy(window, signature.constData());
+        QVERIFY(spy.isValid());
+
+        // No document: every one of these entries is disabled.
+        QTest::keyClick(window, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QTest::qWait(20);
+        QCOMPARE(spy.count(), 0);
+
+        // With a document open and the focus away from its text, the key
+        // reaches the entry (undo, cut and the like only while they apply).
+        QObject* page = openBook(window, QStringLiteral("keys.txt"));
+        QVERIFY(page);
+        window->contentItem()->forceActiveFocus();
+        const bool alwaysThere = signal == QLatin1String("makeup") || signal == QLatin1String("showTab")
+                                 || signal == QLatin1String("selectThisChapter");
+        QTest::keyClick(window, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QTest::qWait(20);
+        QCOMPARE(spy.count(), alwaysThere ? 1 : 0);
+        window->close();
+    }
+
+    // Alt+A selects the chapter under the cursor and types nothing.
+    void altASelectsTheChapter()
+    {
+        QQmlApplicationEngine engine;
+        QQuickWindow* window = loadActiveMainWindow(engine);
+        QVERIFY(window);
+        QObject* page = openBook(window, QStringLiteral("alt.txt"));
+        QVERIFY(page);
+        QObject* document = page->property("document").value<QObject*>();
+        QQuickItem* text = editorText(page);
+        QVERIFY(document && text);
+        const QString before = document->property("allText").toString();
+        text->forceActiveFocus();
+        // the cursor in the second chapter's text
+        text->setProperty("cursorPosition", before.indexOf(QStringLiteral("雨")));
+        QTRY_VERIFY_WITH_TIMEOUT(window->findChild<QObject*>(QStringLiteral("chapterList"))->property("count").toInt() == 2, 10000);
+        QTest::qWait(600);
+        QTest::keyClick(window, Qt::Key_A, Qt::AltModifier);
+        QTRY_COMPARE_WITH_TIMEOUT(document->property("allSelectedText").toString().trimmed(),
+                                  QStringLiteral("第2章 承\n　　雨来了。").replace(QLatin1Char('\n'), QChar(0x2029)), 5000);
+        QCOMPARE(document->property("allText").toString(), before);
+        window->close();
+    }
+
+    // The Open dialog starts in the document folder, not in the folder the
+    // program was started from.
+    void openDialogStartsInTheDocumentFolder()
+    {
+        QQmlApplicationEngine engine;
+        QQuickWindow* window = loadMainWindow(engine);
+        QVERIFY(window);
+        QVERIFY(QDir::current() != QDir(global::documentPath()));
+        QMetaObject::invokeMethod(window, "open");
+        QFileDialog* dialog = nullptr;
+        QTRY_VERIFY((dialog = [] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* d = qobject_cast<QFileDialog*>(w))
+                    if (d->isVisible())
+                        return d;
+            return static_cast<QFileDialog*>(nullptr);
+        }()) != nullptr);
+        QCOMPARE(QDir(dialog->directory()).canonicalPath(), QDir(global::documentPath()).canonicalPath());
+        dialog->reject();
+        window->close();
+    }
+
+    // Escape closes the new-version dialog without installing anything.
+    void updateDialogClosesOnEscape()
+    {
+        QQmlApplicationEngine engine;
+        QQuickWindow* window = loadActiveMainWindow(engine);
+        QVERIFY(window);
+        auto* dialog = window->findChild<QObject*>(QStringLiteral("updateDialog"));
+        QVERIFY(dialog);
+        message::show(Message::Update, QStringLiteral("notes of the release"), QStringLiteral("9.9.9"));
+        QTRY_VERIFY(dialog->property("opened").toBool());
+        QTest::keyClick(window, Qt::Key_Escape);
+        QTRY_VERIFY(!dialog->property("visible").toBool());
+        window->close();
+    }
+
+    // Cancelling the sensitive-word sheet leaves the stored words as they
+    // were; emptying the word box stores the empty text, never "@Invalid()".
+    void sensitiveWordSheetCancelWritesNothingInvalid()
+    {
+        QQmlApplicationEngine engine;
+        QQuickWindow* window = loadActiveMainWindow(engine);
+        QVERIFY(window);
+        QObject* page = openBook(window, QStringLiteral("words.txt"));
+        QVERIFY(page);
+        const QString ini = QSettings().fileName();
+        QSettings().sync();
+        auto settingsText = [&ini] {
+            QSettings().sync();
+            QFile file(ini);
+            return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+        };
+        const QVariant keysBefore = QSettings().value(QStringLiteral("Subtle/Keys"));
+
+        QMetaObject::invokeMethod(window, "showSubtle");
+        QObject* sheet = page->property("subtlePage").value<QObject*>();
+        QVERIFY(sheet);
+        QTRY_VERIFY(sheet->property("opened").toBool());
+        QTest::keyClick(window, Qt::Key_Escape);
+        QTRY_VERIFY(!sheet->property("visible").toBool());
+        QCOMPARE(QSettings().value(QStringLiteral("Subtle/Keys")), keysBefore);
+        QVERIFY2(!settingsText().contains(QLatin1String("@Invalid")), qPrintable(settingsText()));
+
+        // A word typed and taken out again.
+        QMetaObject::invokeMethod(window, "showSubtle");
+        QTRY_VERIFY(sheet->property("opened").toBool());
+        QObject* words = window->findChild<QObject*>(QStringLiteral("subtleWordsArea"));
+        QVERIFY(words);
+        words->setProperty("text", QStringLiteral("龙傲天"));
+        QCOMPARE(QSettings().value(QStringLiteral("Subtle/Keys")).toStringList(), QStringList { QStringLiteral("龙傲天") });
+        words->setProperty("text", QString());
+        QMetaObject::invokeMethod(sheet, "doCancel");
+        QVERIFY2(!settingsText().contains(QLatin1String("@Invalid")), qPrintable(settingsText()));
+        QCOMPARE(global::instance()->settings()->subtleUserKeyString(), QStringLiteral("\r\n"));
+        window->close();
+    }
+
+    // The lock's time target is compared in seconds: with 590 s left,
+    // 9 minutes is refused and the field offers 10.
+    void lockTimeCannotBeLowered_data()
+    {
+        QTest::addColumn<int>("left");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("9 min with 590 s left") << 590 << QStringLiteral("9") << 600 << QStringLiteral("10");
+        QTest::newRow("10 min with 590 s left") << 590 << QStringLiteral("10") << 600 << QStringLiteral("10");
+        QTest::newRow("whole minutes left") << 600 << QStringLiteral("9") << 600 << QStringLiteral("10");
+        QTest::newRow("raised") << 600 << QStringLiteral("25") << 1500 << QStringLiteral("25");
+        QTest::newRow("no lock running") << 0 << QStringLiteral("3") << 180 << QStringLiteral("3");
+    }
+    void lockTimeCannotBeLowered()
+    {
+        QFETCH(int, left);
+        QFETCH(QString, typed);
+        QFETCH(int, stored);
+        QFETCH(QString, shown);
+        QQmlApplicationEngine engine;
+        QQuickWindow* window = loadMainWindow(engine);
+        QVERIFY(window);
+        QObject* store = engine.rootContext()->contextProperty(QStringLiteral("g_data")).value<QObject*>();
+        QVERIFY(store);
+        // A lock from an earlier run; the page is shown the way the menu does.
+        store->setProperty("lockSecond", left);
+        QMetaObject::invokeMethod(window, "showTarget");
+        QObject* holder = window->findChild<QObject*>(QStringLiteral("targetLoader"));
+        QObject* target = holder->property("item").value<QObject*>();
+        QVERIFY(target);
+        QTRY_VERIFY(target->property("opened").toBool());
+        QObject* minutes = window->findChild<QObject*>(QStringLiteral("minutesField"));
+        QVERIFY(minutes);
+        minutes->setProperty("text", typed);
+        QMetaObject::invokeMethod(target, "accept");
+        QCOMPARE(store->property("lockSecond").toInt(), stored);
+        QCOMPARE(minutes->property("text").toString(), shown);
+        // a lock running from start-up: end it so the window can close
+        store->setProperty("lockSecond", 0);
+        store->setProperty("lockWord", 0);
+        QMetaObject::invokeMethod(store, "setLockState", Q_ARG(bool, false));
         window->close();
     }
 };

@@ -15,6 +15,7 @@
 #include "function/function.h"
 #include "function/message.h"
 #include "locker/locker.h"
+#include "theme/lumotheme.h"
 #include "users/userdatas.h"
 #include "users/users.h"
 
@@ -585,11 +586,17 @@ private slots:
     {
         data store(false);
         Locker locker(&store);
+        // The target page is a sheet of the component library.
+        LumoTheme theme;
         QQmlEngine engine;
         QQmlPropertyMap settings;
         settings.insert(QStringLiteral("wordCountFontSize"), 14);
         settings.insert(QStringLiteral("royalties"), 100);
+        settings.insert(QStringLiteral("mainHeight"), 600);
+        engine.addImportPath(QStringLiteral("qrc:///"));
         QQmlContext* context = engine.rootContext();
+        context->setContextProperty(QStringLiteral("g_theme"), &theme);
+        context->setContextProperty(QStringLiteral("functions"), function::instance());
         context->setContextProperty(QStringLiteral("g_data"), &store);
         context->setContextProperty(QStringLiteral("locker"), &locker);
         context->setContextProperty(QStringLiteral("message"), function::instance()->getMessage());

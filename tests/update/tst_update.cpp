@@ -1,16 +1,19 @@
-// The new-version check end to end against a feed server of the test's own
-// on 127.0.0.1, and the version comparison.
+// The new-version check end to end against the feed that penlark-server
+// serves from its folder, and the version comparison.
 #include "testenvironment.h"
 
+#include "penlarkserver.h"
+
 #include "data/global.h"
+#include "data/serviceconfig.h"
 #include "function/function.h"
 #include "function/message.h"
 #include "update/update.h"
 
 #include <QDesktopServices>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTcpServer>
-#include <QTcpSocket>
 
 namespace {
 const char* const feedPath = "/update/linux/Master/repository/Updates.xml";
@@ -27,43 +30,6 @@ QByteArray feed(const QString& versions, const QString& notes = QStringLiteral("
 }
 } // namespace
 
-// A minimal HTTP/1.1 server: one canned reply for every request, each
-// request's path recorded.
-class FeedServer : public QObject
-{
-    Q_OBJECT
-public:
-    int status = 200;
-    QByteArray body;
-    QStringList paths;
-
-    bool listen() { return m_server.listen(QHostAddress::LocalHost, 0); }
-    quint16 port() const { return m_server.serverPort(); }
-    FeedServer()
-    {
-        connect(&m_server, &QTcpServer::newConnection, this, [this] {
-            while (QTcpSocket* socket = m_server.nextPendingConnection()) {
-                connect(socket, &QTcpSocket::readyRead, this, [this, socket] {
-                    m_buffers[socket] += socket->readAll();
-                    const QByteArray& request = m_buffers[socket];
-                    if (!request.contains("\r\n\r\n"))
-                        return;
-                    paths << QString::fromLatin1(request.split(' ').value(1));
-                    const QByteArray reason = status == 200 ? "OK" : "Error";
-                    socket->write("HTTP/1.1 " + QByteArray::number(status) + ' ' + reason + "\r\nContent-Type: text/xml\r\n"
-                        "Content-Length: " + QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
-                    socket->disconnectFromHost();
-                });
-                connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-            }
-        });
-    }
-
-private:
-    QTcpServer m_server;
-    QHash<QTcpSocket*, QByteArray> m_buffers;
-};
-
 class UrlCatcher : public QObject
 {
     Q_OBJECT
@@ -77,8 +43,25 @@ class TestUpdate : public QObject
 {
     Q_OBJECT
 
-    FeedServer server;
+    PenlarkServer server;
     UrlCatcher catcher;
+
+    // The 64-bit feed of this version type, as the server's folder holds it.
+    void setFeed(const QByteArray& body)
+    {
+        const QString file = server.dataPath() + QStringLiteral("/update/linux/Master/repository/Updates.xml");
+        QDir().mkpath(QFileInfo(file).path());
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(body);
+    }
+    QStringList feedRequests() const
+    {
+        QStringList paths;
+        for (const ServerRequest& r : server.requests())
+            paths << r.path;
+        return paths;
+    }
 
     // Runs one check and waits for its outcome (tips changes on every
     // finished check, so it is cleared first).
@@ -93,15 +76,14 @@ class TestUpdate : public QObject
 private slots:
     void initTestCase()
     {
-        QVERIFY(server.listen());
-        qputenv("PENLARK_UPDATE_FEED",
-            QStringLiteral("http://127.0.0.1:%1%2").arg(server.port()).arg(QLatin1String(feedPath)).toUtf8());
+        QVERIFY(server.start());
+        // Only the server's address is configured; the check builds the rest.
+        qputenv("PENLARK_SERVER", server.url().toUtf8());
         QDesktopServices::setUrlHandler(QStringLiteral("http"), &catcher, "open");
     }
     void init()
     {
-        server.status = 200;
-        server.paths.clear();
+        QVERIFY(server.reset());
         catcher.urls.clear();
     }
 
@@ -123,12 +105,12 @@ private slots:
 
     void newerVersionIsAnnounced()
     {
-        server.body = feed(QStringLiteral("2.0.14"), QStringLiteral("Faster saving"));
+        setFeed(feed(QStringLiteral("2.0.14"), QStringLiteral("Faster saving")));
         update u;
         QSignalSpy notices(function::instance()->getMessage(), &Message::showMessage);
         QSignalSpy has(&u, &update::hasNewVerisonChanged);
         check(u);
-        QCOMPARE(server.paths, QStringList { QLatin1String(feedPath) });
+        QCOMPARE(feedRequests(), QStringList { QLatin1String(feedPath) });
         QVERIFY(u.hasNewVerison());
         QCOMPARE(has.count(), 1);
         QCOMPARE(u.tips(), QStringLiteral("有新版:2.0.14"));
@@ -141,14 +123,23 @@ private slots:
         // page and checks the feed again.
         check(u, true);
         QCOMPARE(catcher.urls.size(), 1);
-        QCOMPARE(catcher.urls.at(0).toString(),
-            QStringLiteral("http://127.0.0.1:%1/Master/TovaWriter_installer.deb").arg(server.port()));
-        QCOMPARE(server.paths.size(), 2);
+        QCOMPARE(catcher.urls.at(0).toString(), server.url() + QStringLiteral("/Master/TovaWriter_installer.deb"));
+        QCOMPARE(feedRequests().size(), 2);
+        // The server hands out the installer placed in its folder.
+        const QString package = server.dataPath() + QStringLiteral("/update/Master/TovaWriter_installer.deb");
+        QDir().mkpath(QFileInfo(package).path());
+        QFile deb(package);
+        QVERIFY(deb.open(QIODevice::WriteOnly));
+        deb.write("!<arch>\n");
+        deb.close();
+        const ServerAnswer installer = server.call("GET", QStringLiteral("/Master/TovaWriter_installer.deb"));
+        QCOMPARE(installer.status, 200);
+        QCOMPARE(installer.body, QByteArray("!<arch>\n"));
     }
 
     void lastVersionElementWins()
     {
-        server.body = feed(QStringLiteral("2.0.20,2.0.12"));
+        setFeed(feed(QStringLiteral("2.0.20,2.0.12")));
         update u;
         check(u);
         QVERIFY(!u.hasNewVerison());
@@ -157,7 +148,7 @@ private slots:
 
     void sameVersionIsLatest()
     {
-        server.body = feed(QStringLiteral("2.0.13"));
+        setFeed(feed(QStringLiteral("2.0.13")));
         update u;
         u.setHasNewVerison(true);
         check(u);
@@ -169,14 +160,20 @@ private slots:
     void serverErrorSaysConnectFailed_data()
     {
         QTest::addColumn<int>("status");
-        QTest::newRow("404") << 404;
+        QTest::newRow("no feed in the folder") << 404;
         QTest::newRow("500") << 500;
+        QTest::newRow("body cut short") << 200;
     }
     void serverErrorSaysConnectFailed()
     {
         QFETCH(int, status);
-        server.status = status;
-        server.body = feed(QStringLiteral("9.9.9"));
+        setFeed(feed(QStringLiteral("9.9.9")));
+        if (status == 404)
+            QFile::remove(server.dataPath() + QStringLiteral("/update/linux/Master/repository/Updates.xml"));
+        else if (status == 500)
+            server.addFault(QJsonObject { { "path", "/update/*" }, { "action", "status" }, { "status", 500 } });
+        else
+            server.addFault(QJsonObject { { "path", "/update/*" }, { "action", "cut" }, { "bytes", 100 } });
         update u;
         QSignalSpy notices(function::instance()->getMessage(), &Message::showMessage);
         check(u);
@@ -191,28 +188,58 @@ private slots:
         QVERIFY(closed.listen(QHostAddress::LocalHost, 0));
         const quint16 port = closed.serverPort();
         closed.close();
-        const QByteArray saved = qgetenv("PENLARK_UPDATE_FEED");
-        qputenv("PENLARK_UPDATE_FEED", QStringLiteral("http://127.0.0.1:%1/Updates.xml").arg(port).toUtf8());
+        qputenv("PENLARK_SERVER", QStringLiteral("http://127.0.0.1:%1").arg(port).toUtf8());
         update u;
         check(u);
-        qputenv("PENLARK_UPDATE_FEED", saved);
+        qputenv("PENLARK_SERVER", server.url().toUtf8());
         QCOMPARE(u.tips(), QStringLiteral("连接更新服务器失败!"));
     }
 
     void noFeedConfiguredMakesNoRequest()
     {
-        const QByteArray saved = qgetenv("PENLARK_UPDATE_FEED");
-        qunsetenv("PENLARK_UPDATE_FEED");
+        qunsetenv("PENLARK_SERVER");
         update u;
         u.checkNewVersion();
-        qputenv("PENLARK_UPDATE_FEED", saved);
+        qputenv("PENLARK_SERVER", server.url().toUtf8());
         QCOMPARE(u.tips(), QStringLiteral("连接更新服务器失败!"));
-        QVERIFY(server.paths.isEmpty());
+        QVERIFY(server.requests().isEmpty());
+    }
+
+    // The feed's own variable: a server's address gets the feed's path, a
+    // whole feed address is taken as it is.
+    void feedAddresses_data()
+    {
+        QTest::addColumn<QString>("base");
+        QTest::addColumn<QString>("feedVariable");
+        QTest::addColumn<QString>("feed");
+        QTest::addColumn<QString>("installer");
+        QTest::newRow("base only") << "http://h:1" << "" << "http://h:1/update/linux/Master/repository/Updates.xml"
+                                   << "http://h:1/Master/TovaWriter_installer.deb";
+        QTest::newRow("base with a path") << "http://h:1/penlark/" << "" << "http://h:1/penlark/update/linux/Master/repository/Updates.xml"
+                                          << "http://h:1/penlark/Master/TovaWriter_installer.deb";
+        QTest::newRow("feed server of its own") << "http://h:1" << "http://u:2" << "http://u:2/update/linux/Master/repository/Updates.xml"
+                                                << "http://u:2/Master/TovaWriter_installer.deb";
+        QTest::newRow("whole feed address") << "" << "http://u:2/x/Updates.xml" << "http://u:2/x/Updates.xml"
+                                            << "http://u:2/Master/TovaWriter_installer.deb";
+        QTest::newRow("nothing") << "" << "" << "" << "";
+    }
+    void feedAddresses()
+    {
+        QFETCH(QString, base);
+        QFETCH(QString, feedVariable);
+        const auto restore = qScopeGuard([this] {
+            qputenv("PENLARK_SERVER", server.url().toUtf8());
+            qunsetenv("PENLARK_UPDATE_FEED");
+        });
+        qputenv("PENLARK_SERVER", base.toUtf8());
+        qputenv("PENLARK_UPDATE_FEED", feedVariable.toUtf8());
+        QTEST(update::feedUrl().toString(), "feed");
+        QTEST(update::installerUrl().toString(), "installer");
     }
 
     void malformedFeedShowsTheXmlError()
     {
-        server.body = "<Updates><Version>2.1</Version><UpdateText>broken";
+        setFeed("<Updates><Version>2.1</Version><UpdateText>broken");
         update u;
         QSignalSpy notices(function::instance()->getMessage(), &Message::showMessage);
         check(u);

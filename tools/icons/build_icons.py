@@ -121,6 +121,12 @@ def draw_files(d):
     d.outline((3, 5), (9, 5), (11, 8), (21, 8), (21, 19), (3, 19))
 
 
+def draw_new_folder(d):
+    d.line((13, 19), (3, 19), (3, 5), (9, 5), (11, 8), (21, 8), (21, 12))
+    d.line((18, 14), (18, 22))
+    d.line((14, 18), (22, 18))
+
+
 def draw_chapter(d):
     for y in (6, 12, 18):
         d.disc(4.5, y, 1.5)
@@ -307,6 +313,7 @@ ICONS = {
     0xE84F: ("redo", draw_redo),
     0xE612: ("sortup", draw_sort_up),
     0xE613: ("sortdown", draw_sort_down),
+    0xE614: ("newfolder", draw_new_folder),
 }
 
 

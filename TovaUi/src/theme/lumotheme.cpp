@@ -3,6 +3,7 @@
 #include "function/function.h"
 
 #include "support/log.h"
+#include "theme/colorcontrast.h"
 #include "theme/thememodel.h"
 
 #include <QCoreApplication>
@@ -23,16 +24,6 @@ const QString styleKey = QStringLiteral("Theme/style");
 const QString blurKey = QStringLiteral("Theme/blur");
 const QString imagePathKey = QStringLiteral("Theme/ImagePath");
 const QString fontColorKey = QStringLiteral("Edit/FontColor");
-
-const char* const themeNames[] = {
-    QT_TRANSLATE_NOOP("LumoTheme", "跟随主题"),
-    QT_TRANSLATE_NOOP("LumoTheme", "默认白"),
-    QT_TRANSLATE_NOOP("LumoTheme", "默认黑"),
-    QT_TRANSLATE_NOOP("LumoTheme", "淑女粉"),
-    QT_TRANSLATE_NOOP("LumoTheme", "清爽绿"),
-    QT_TRANSLATE_NOOP("LumoTheme", "苍穹蓝"),
-    QT_TRANSLATE_NOOP("LumoTheme", "电纸书"),
-};
 
 // Used when the theme list cannot be read: the follow-the-system theme and
 // the two themes it stands for, so a chosen theme always has a row to fall
@@ -183,7 +174,8 @@ void LumoTheme::loadThemes()
         auto text = [&record](const char* key) { return record.value(QLatin1String(key)).toString(); };
 
         auto* item = new QStandardItem();
-        item->setData(getThemeName(i == 0 ? QString::fromUtf8(themeNames[0]) : text("name")), ThemeModel::NameRole);
+        // The name is translated when it is read (see ThemeModel).
+        item->setData(i == 0 ? ThemeModel::followSystemName() : text("name"), ThemeModel::NameRole);
         item->setData(text("titleColor"), ThemeModel::TitleColorRole);
         item->setData(text("wordColor"), ThemeModel::WordColorRole);
         item->setData(text("accentColor"), ThemeModel::AccentColorRole);
@@ -273,18 +265,33 @@ void LumoTheme::setValue(int value)
 
     if (index == 2) {
         setDarkhoverdColor(color(ThemeModel::HoverdColorRole).lighter(110));
-        setSecondaryTextColor(QColor(Qt::white));
         setLineColor(function::lighter(m_backgroundColor, 150));
     } else {
         setDarkhoverdColor(color(ThemeModel::HoverdColorRole).darker(110));
-        setSecondaryTextColor(QColor(Qt::black));
         setLineColor(m_backgroundColor.darker(104));
     }
 
-    setAccentColor(color(ThemeModel::AccentColorRole));
-    setForegroundColor(color(ThemeModel::ForegroundColorRole));
+    // Text, icon and accent colours stay readable on every surface the theme
+    // paints behind them; a record colour that falls short is mixed towards
+    // black or white until it reaches the contrast it needs.
+    const QList<QColor> surfaces { m_backgroundColor, m_baseColor, m_popupColor, m_pageColor,
+                                   m_functionAreaColor, m_tabColor, m_leftBarColor, m_statusBarColor,
+                                   m_titleColor, m_primaryColor, m_hoverdColor, m_lightHoverdColor,
+                                   m_darkHoverdColor };
+    const QList<QColor> highlights { m_hoverdColor, m_lightHoverdColor, m_leftBarColor };
+    const QList<QColor> panels { m_backgroundColor, m_baseColor, m_popupColor, m_pageColor,
+                                 m_functionAreaColor, m_tabColor, m_statusBarColor, m_primaryColor };
+    const QColor foreground = ColorContrast::readable(color(ThemeModel::ForegroundColorRole), surfaces,
+                                                      ColorContrast::bodyText, m_baseColor);
+    const QColor secondary(index == 2 ? Qt::white : Qt::black);
+    setSecondaryTextColor(ColorContrast::lowest(secondary, surfaces, m_baseColor) >= ColorContrast::bodyText
+                              ? secondary : foreground);
+    setAccentColor(ColorContrast::readable(color(ThemeModel::AccentColorRole), panels, ColorContrast::secondary,
+                                           m_baseColor));
+    setForegroundColor(foreground);
     setThemeType(record->data(ThemeModel::ThemeTypeRole).toInt());
-    setHighlightedTextColor(color(ThemeModel::HighlightedTextColorRole));
+    setHighlightedTextColor(ColorContrast::readable(color(ThemeModel::HighlightedTextColorRole), highlights,
+                                                    ColorContrast::bodyText, m_baseColor));
 
     const QString stored = QSettings().value(fontColorKey + QString::number(index)).toString();
     setWordColor(stored.isEmpty() ? color(ThemeModel::WordColorRole) : QColor(stored));
@@ -321,11 +328,12 @@ void LumoTheme::checktheme()
 
 QString LumoTheme::getThemeName(const QString& name) const
 {
-    for (const char* known : themeNames) {
-        if (name == QString::fromUtf8(known))
-            return QCoreApplication::translate("LumoTheme", known);
-    }
-    return name;
+    return ThemeModel::isThemeName(name) ? ThemeModel::displayName(name) : name;
+}
+
+QColor LumoTheme::readableOn(const QColor& color, const QColor& background, qreal minimum) const
+{
+    return ColorContrast::readable(color, { background }, minimum, m_baseColor);
 }
 
 void LumoTheme::saveWordColor(const QColor& color)

@@ -112,6 +112,11 @@ public:
     // Applies a theme to the colour properties without storing a choice.
     Q_INVOKABLE void setValue(int value);
     Q_INVOKABLE QString getThemeName(const QString& name) const;
+    // `color`, or the nearest colour of its hue that reaches `minimum`
+    // contrast against `background` (for text and marks drawn on a colour
+    // that the theme's own text colours are not made for, such as the
+    // accent).
+    Q_INVOKABLE QColor readableOn(const QColor& color, const QColor& background, qreal minimum = 4.5) const;
     // Stores and applies the editor word colour of the effective theme.
     Q_INVOKABLE void saveWordColor(const QColor& color);
 

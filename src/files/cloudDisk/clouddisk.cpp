@@ -12,12 +12,13 @@
 #include "function/message.h"
 #include "function/oss.h"
 #include "function/osslistreply.h"
+#include "function/transfercheck.h"
 #include "support/log.h"
 #include "support/userfile.h"
 #include "users/userdatas.h"
 #include "users/users.h"
 
-#include <QCryptographicHash>
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -37,7 +38,7 @@ void finish(BoolReply* reply, bool value)
 
 QString md5Hex(const QByteArray& bytes)
 {
-    return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Md5).toHex());
+    return TransferCheck::md5Hex(bytes);
 }
 
 // Documents and sidecars are replaced whole or not at all.
@@ -76,6 +77,27 @@ cloudDisk::cloudDisk(int period, QObject* parent)
     m_timer.setInterval(period);
     connect(&m_timer, &QTimer::timeout, this, [this] { doUpdate(false); });
     m_timer.start();
+
+    // A run never outlives the account, the switch or the program it ran for.
+    UserDatas* user = account();
+    connect(user, &UserDatas::loginedChanged, this, [this](bool signedIn) {
+        if (!signedIn)
+            stop(tr("已退出登录，同步已停止"));
+    });
+    connect(user, &UserDatas::loginChanged, this, &cloudDisk::accountChanged);
+    if (Settings* settings = global::instance()->settings()) {
+        connect(settings, &Settings::useCloudChanged, this, [this]() {
+            if (!global::instance()->settings()->useCloud())
+                stop(tr("云同步已关闭，同步已停止"));
+        });
+    }
+    if (QCoreApplication* app = QCoreApplication::instance())
+        connect(app, &QCoreApplication::aboutToQuit, this, [this]() { stop(tr("程序退出，同步已停止")); });
+}
+
+cloudDisk::~cloudDisk()
+{
+    endRun();
 }
 
 cloudDisk::cloudDisk(const QString&, const QString&, int interval)
@@ -179,6 +201,7 @@ MetaData cloudDisk::getMetaData(const QString& rel)
     const QJsonObject o = doc.object();
     record.Etag = o.value(QStringLiteral("ETag")).toString(QStringLiteral(""));
     record.Md5 = o.value(QStringLiteral("Md5")).toString(QStringLiteral(""));
+    record.account = o.value(QStringLiteral("Account")).toString(QStringLiteral(""));
     return record;
 }
 
@@ -187,12 +210,15 @@ bool cloudDisk::setMetaData(const MetaData& record)
     const QString path = metaFilePath(record.sortPath);
     if (record.Md5.isEmpty() && record.Etag.isEmpty())
         return QFile::remove(path);
-    // Written by hand to keep the key order fixed.
-    const QByteArray json = "{\"ETag\":" + QJsonDocument(QJsonObject { { "v", record.Etag } }).toJson(QJsonDocument::Compact).mid(5).chopped(1)
-        + ",\"Md5\":" + QJsonDocument(QJsonObject { { "v", record.Md5 } }).toJson(QJsonDocument::Compact).mid(5).chopped(1)
-        + ",\"SortPath\":" + QJsonDocument(QJsonObject { { "v", record.sortPath } }).toJson(QJsonDocument::Compact).mid(5).chopped(1)
-        + "}";
-    return writeAtomically(path, json);
+    // Written by hand to keep the key order fixed. "Account" comes last and
+    // only when known, so older readers see the keys they know.
+    const auto value = [](const QString& text) {
+        return QJsonDocument(QJsonObject { { "v", text } }).toJson(QJsonDocument::Compact).mid(5).chopped(1);
+    };
+    QByteArray json = "{\"ETag\":" + value(record.Etag) + ",\"Md5\":" + value(record.Md5) + ",\"SortPath\":" + value(record.sortPath);
+    if (!record.account.isEmpty())
+        json += ",\"Account\":" + value(record.account);
+    return writeAtomically(path, json + "}");
 }
 
 QString cloudDisk::Md5(const QString& rel)
@@ -268,11 +294,15 @@ void cloudDisk::doUpdate(bool showMessage)
     m_showMessage = showMessage;
     if (!account()->logined()) {
         showError(tr("没有登陆"));
+        if (m_updating)
+            stop(tr("已退出登录，同步已停止"));
         setUpdating(false);
         return;
     }
     if (!global::instance()->settings()->useCloud()) {
         showError(tr("设置中取消了云同步功能"));
+        if (m_updating)
+            stop(tr("云同步已关闭，同步已停止"));
         setUpdating(false);
         return;
     }
@@ -280,6 +310,10 @@ void cloudDisk::doUpdate(bool showMessage)
         showError(tr("另一个云同步线程正在运行"));
         return;
     }
+    m_run.id = ++m_lastRunId;
+    m_run.login = account()->login();
+    m_run.folder = localPath(QString());
+    m_abortReason.clear();
     setUpdating(true);
     setCloudTips(tr("云同步开始"));
     m_conflicts.clear();
@@ -288,7 +322,60 @@ void cloudDisk::doUpdate(bool showMessage)
     } else {
         setConflictFileList(QStringList());
     }
-    connect(serverFiles(), &ServerFilesMetaReply::finished, this, &cloudDisk::analysisSyncMeta);
+    const quint64 id = m_run.id;
+    connect(serverFiles(), &ServerFilesMetaReply::finished, this, [this, id](const ServerFilesMeta& meta) {
+        if (current(id))
+            analysisSyncMeta(meta);
+    });
+}
+
+QString cloudDisk::invalidReason() const
+{
+    UserDatas* user = account();
+    if (!user->logined())
+        return tr("已退出登录，同步已停止");
+    if (user->login() != m_run.login)
+        return tr("账号已切换，同步已停止");
+    if (!global::instance()->settings()->useCloud())
+        return tr("云同步已关闭，同步已停止");
+    if (localPath(QString()) != m_run.folder)
+        return tr("文档目录已更换，同步已停止");
+    return QString();
+}
+
+bool cloudDisk::current(quint64 id) const
+{
+    return id != 0 && id == m_run.id && m_updating && invalidReason().isEmpty();
+}
+
+void cloudDisk::accountChanged()
+{
+    if (m_updating && account()->login() != m_run.login)
+        stop(tr("账号已切换，同步已停止"));
+}
+
+void cloudDisk::endRun()
+{
+    m_queue.clear();
+    m_run = Run();
+    m_abortReason.clear();
+}
+
+void cloudDisk::stop(const QString& tips)
+{
+    if (!m_updating && m_run.id == 0)
+        return;
+    PLOG << "sync stopped:" << tips;
+    endRun();
+    setCloudTips(tips);
+    setUpdating(false);
+}
+
+void cloudDisk::noteFailure(const NetworkData& answer, const QString& path)
+{
+    if (answer.statusCode == 0 || answer.statusCode == 406)
+        m_abortReason = path + QStringLiteral(" (") + (answer.errorString.isEmpty() ? tr("网络连接失败") : answer.errorString)
+            + QLatin1Char(')');
 }
 
 ServerFilesMetaReply* cloudDisk::serverFiles()
@@ -307,9 +394,11 @@ ServerFilesMetaReply* cloudDisk::serverFiles()
         });
         return reply;
     }
+    const QString login = account()->login();
     OssListReply* list = global::instance()->getOss()->getFullList(prefix, QString());
-    connect(list, &OssListReply::finished, reply, [reply, prefix](oss::OssList result) {
+    connect(list, &OssListReply::finished, reply, [reply, prefix, login](oss::OssList result) {
         ServerFilesMeta meta;
+        meta.account = login;
         if (result.statusCode == 200 && result.errorString.isEmpty()) {
             for (const oss::OssListContent& c : result.contents) {
                 const QString rel = relativeKey(c.Key, prefix);
@@ -339,11 +428,31 @@ void cloudDisk::analysisSyncMeta(const ServerFilesMeta& meta)
     connect(thread, &QThread::finished, thread, &QObject::deleteLater);
     connect(thread, &QThread::started, worker, &AnalysisSyncWorker::doWork);
     connect(thread, &QThread::finished, worker, &QObject::deleteLater);
-    connect(worker, &AnalysisSyncWorker::setCloudTips, this, &cloudDisk::setCloudTips);
-    connect(worker, &AnalysisSyncWorker::showError, this, &cloudDisk::showError);
-    connect(worker, &AnalysisSyncWorker::checkSync, this, &cloudDisk::checkSync);
-    connect(worker, &AnalysisSyncWorker::setUpdating, this, &cloudDisk::setUpdating);
-    connect(worker, &AnalysisSyncWorker::addSyncMeta, this, &cloudDisk::addSyncMeta);
+    // What the worker sends counts only while its run is still the active one.
+    const quint64 id = m_run.id;
+    connect(worker, &AnalysisSyncWorker::setCloudTips, this, [this, id](const QString& tips) {
+        if (current(id))
+            setCloudTips(tips);
+    });
+    connect(worker, &AnalysisSyncWorker::showError, this, [this, id](const QString& text) {
+        if (current(id))
+            showError(text);
+    });
+    connect(worker, &AnalysisSyncWorker::checkSync, this, [this, id]() {
+        if (id == m_run.id)
+            checkSync();
+    });
+    connect(worker, &AnalysisSyncWorker::setUpdating, this, [this, id](bool value) {
+        if (id != m_run.id)
+            return;
+        if (!value)
+            endRun();
+        setUpdating(value);
+    });
+    connect(worker, &AnalysisSyncWorker::addSyncMeta, this, [this, id](const MetaData& record) {
+        if (current(id))
+            addSyncMeta(record);
+    });
     thread->start();
 }
 
@@ -355,6 +464,21 @@ void cloudDisk::addSyncMeta(MetaData record)
 
 void cloudDisk::checkSync()
 {
+    if (m_updating && m_run.id != 0) {
+        const QString invalid = invalidReason();
+        if (!invalid.isEmpty()) {
+            stop(invalid);
+            return;
+        }
+        if (!m_abortReason.isEmpty()) {
+            // The network does not carry the store's answers: the rest
+            // waits for the next run instead of each waiting for its limit.
+            const QString reason = m_abortReason;
+            stop(tr("同步中断"));
+            showError(tr("同步中断:") + reason);
+            return;
+        }
+    }
     if (m_queue.isEmpty()) {
         if (m_conflicts.isEmpty()) {
             setCloudTips(tr("同步完成"));
@@ -365,15 +489,19 @@ void cloudDisk::checkSync()
             if (m_showMessage)
                 message::show(Message::Warn, tr("云同步:有冲突文件待处理"), 5000);
         }
+        endRun();
         setUpdating(false);
         return;
     }
     const MetaData record = m_queue.takeFirst();
     const QString path = record.sortPath;
+    const quint64 id = m_run.id;
     // One transfer at a time: the next starts from this one's reply.
-    const auto step = [this, path](BoolReply* reply, const QString& starting, const QString& ended) {
+    const auto step = [this, path, id](BoolReply* reply, const QString& starting, const QString& ended) {
         setCloudTips(starting + QLatin1Char(':') + path);
-        connect(reply, &BoolReply::finished, this, [this, ended, path]() {
+        connect(reply, &BoolReply::finished, this, [this, ended, path, id]() {
+            if (id != m_run.id)
+                return;
             setCloudTips(ended + QLatin1Char(':') + path);
             checkSync();
         });
@@ -388,15 +516,33 @@ void cloudDisk::checkSync()
 
 // ---- transfers ---------------------------------------------------------------------
 
+bool cloudDisk::record(const QString& path, const QString& etag, const QString& md5)
+{
+    MetaData done;
+    done.sortPath = path;
+    done.Etag = etag;
+    done.Md5 = md5;
+    done.account = m_run.login;
+    return setMetaData(done);
+}
+
 BoolReply* cloudDisk::upload(const MetaData& record)
 {
     auto* reply = new BoolReply();
     const QString path = record.sortPath;
     const QString file = localPath(path);
+    const quint64 id = m_run.id;
     oss* store = global::instance()->getOss();
-    if (!record.Etag.isEmpty() && !getMetaData(path).Etag.isEmpty() && !QFileInfo::exists(file)) {
+    const MetaData stored = getMetaData(path);
+    // Only this account's own record of an object it holds may carry a
+    // local deletion over to the server.
+    if (!record.Etag.isEmpty() && !stored.Etag.isEmpty() && stored.account == m_run.login && !QFileInfo::exists(file)) {
         PLOG << "delete server copy of" << path;
-        connect(store->deleteObject(serverPath(path)), &DataReply::finished, reply, [this, reply, path](NetworkData d) {
+        connect(store->deleteObject(serverPath(path)), &DataReply::finished, reply, [this, reply, path, id](NetworkData d) {
+            if (!current(id)) {
+                finish(reply, false);
+                return;
+            }
             if (d.statusCode == 204) {
                 MetaData gone;
                 gone.sortPath = path;
@@ -405,14 +551,15 @@ BoolReply* cloudDisk::upload(const MetaData& record)
                 finish(reply, true);
                 return;
             }
+            noteFailure(d, path);
             report(tr("删除远程文件失败"), tr("删除远程文件失败:"), path);
             finish(reply, false);
         });
         return reply;
     }
     QByteArray bytes;
-    if (QFileInfo::exists(file) && !readAll(file, bytes)) {
-        // An unreadable document is never sent as empty content.
+    if (!QFileInfo::exists(file) || !readAll(file, bytes)) {
+        // An unreadable or vanished document is never sent as empty content.
         QTimer::singleShot(0, reply, [this, reply, path]() {
             report(tr("上传失败"), tr("上传失败:"), path);
             finish(reply, false);
@@ -420,18 +567,19 @@ BoolReply* cloudDisk::upload(const MetaData& record)
         return reply;
     }
     connect(store->putObject(serverPath(path), bytes, "text/plain"), &DataReply::finished, reply,
-        [this, reply, path, bytes](NetworkData d) {
+        [this, reply, path, bytes, id](NetworkData d) {
+            if (!current(id)) {
+                finish(reply, false);
+                return;
+            }
+            // The object store confirmed these very bytes (oss checks the ETag).
             if (d.statusCode == 200 && !d.eTag.isEmpty()) {
-                MetaData done;
-                done.sortPath = path;
-                done.Etag = d.eTag;
-                done.Md5 = md5Hex(bytes);
-                if (!setMetaData(done)) {
+                if (!this->record(path, d.eTag, md5Hex(bytes)))
                     report(tr("更新元数据失败"), tr("更新元数据失败:"), path);
-                }
                 finish(reply, true);
                 return;
             }
+            noteFailure(d, path);
             report(tr("上传失败"), tr("上传失败:"), path);
             finish(reply, false);
         });
@@ -457,22 +605,43 @@ BoolReply* cloudDisk::download(const MetaData& record)
 {
     auto* reply = new BoolReply();
     const QString path = record.sortPath;
+    const quint64 id = m_run.id;
     PLOG << "download:" << path;
-    connect(global::instance()->getOss()->getObject(serverPath(path)), &DataReply::finished, reply,
-        [this, reply, record, path](NetworkData d) {
+    // oss hands on a 200 only with a body verified against its ETag (or the
+    // listing's), a 404 only when the store said the object is gone.
+    connect(global::instance()->getOss()->getObject(serverPath(path), record.Etag), &DataReply::finished, reply,
+        [this, reply, record, path, id](NetworkData d) {
+            if (!current(id)) {
+                finish(reply, false);
+                return;
+            }
             const QString file = localPath(path);
             const bool listed = !record.Etag.isEmpty();
             const QString etag = d.eTag.isEmpty() ? record.Etag : d.eTag;
             // A listed object that vanished before the transfer is a failed
             // download, not a deletion made elsewhere.
             if (d.statusCode != 200 && !(d.statusCode == 404 && !listed)) {
+                noteFailure(d, path);
                 report(tr("下载失败"), tr("下载失败:"), path);
+                finish(reply, false);
+                return;
+            }
+            // The local file must still be the one the run compared: a text
+            // changed in the meantime is never replaced or removed unasked.
+            if (Md5(path) != record.localMd5) {
+                report(tr("文件在同步时被修改"), tr("文件在同步时被修改:"), path);
                 finish(reply, false);
                 return;
             }
             if (d.statusCode == 404) {
                 if (!QFileInfo::exists(file)) {
                     report(tr("删除文件不存在"), tr("删除文件不存在::"), path);
+                    finish(reply, false);
+                    return;
+                }
+                const MetaData stored = getMetaData(path);
+                if (stored.account != m_run.login || stored.Md5 != record.localMd5) {
+                    report(tr("删除文件失败"), tr("删除文件失败:"), path);
                     finish(reply, false);
                     return;
                 }
@@ -489,22 +658,16 @@ BoolReply* cloudDisk::download(const MetaData& record)
                 return;
             }
             // A document is replaced only after a history snapshot of it.
-            QByteArray old;
             const bool exists = QFileInfo::exists(file);
-            const bool same = exists && readAll(file, old) && old == d.data;
+            const bool same = exists && md5Hex(d.data) == record.localMd5;
             if ((exists && !same && !snapshot(file)) || (!same && !writeAtomically(file, d.data))) {
                 // The sidecar stays as it was, so the next run tries again.
                 report(tr("写文件失败"), tr("写文件失败:"), path);
                 finish(reply, false);
                 return;
             }
-            MetaData done;
-            done.sortPath = path;
-            done.Etag = etag;
-            done.Md5 = md5Hex(d.data);
-            if (!setMetaData(done)) {
+            if (!this->record(path, etag, md5Hex(d.data)))
                 report(tr("写元数据失败"), tr("写元数据失败:"), path);
-            }
             finish(reply, true);
         });
     return reply;
@@ -514,37 +677,47 @@ BoolReply* cloudDisk::conflict(const MetaData& record)
 {
     auto* reply = new BoolReply();
     const QString path = record.sortPath;
-    connect(global::instance()->getOss()->getObject(serverPath(path)), &DataReply::finished, reply,
-        [this, reply, record, path](NetworkData d) {
+    const quint64 id = m_run.id;
+    connect(global::instance()->getOss()->getObject(serverPath(path), record.Etag), &DataReply::finished, reply,
+        [this, reply, record, path, id](NetworkData d) {
+            if (!current(id)) {
+                finish(reply, false);
+                return;
+            }
             const QString etag = d.eTag.isEmpty() ? record.Etag : d.eTag;
             const auto later = [reply](bool value) { QTimer::singleShot(10, reply, [reply, value]() { finish(reply, value); }); };
             if (d.statusCode == 404) {
-                finish(reply, true);
-                upload(record);
+                // Gone from the server: the local text goes up again. The
+                // step ends with that upload, so the run ends after it.
+                connect(upload(record), &BoolReply::finished, reply, [reply](bool ok) { finish(reply, ok); });
                 return;
             }
             if (d.statusCode != 200 || etag.isEmpty()) {
+                noteFailure(d, path);
                 report(tr("下载失败"), tr("下载失败:"), path);
                 later(false);
                 return;
             }
             const QString serverMd5 = md5Hex(d.data);
             if (serverMd5 == Md5(path)) {
-                PLOG << "same content:" << serverMd5 << record.Etag << path;
-                QTimer::singleShot(10, reply, [reply, record, serverMd5]() {
-                    MetaData done = record;
-                    done.status = 0;
-                    done.Md5 = serverMd5;
-                    setMetaData(done);
+                PLOG << "same content:" << serverMd5 << etag << path;
+                QTimer::singleShot(10, reply, [this, reply, path, etag, serverMd5, id]() {
+                    if (current(id))
+                        this->record(path, etag, serverMd5);
                     finish(reply, true);
                 });
                 return;
             }
             if (!writeAtomically(localPath(path) + QStringLiteral(".server"), d.data)) {
+                // Without the server's copy there is nothing to choose from.
                 report(tr("写文件失败"), tr("写入文件失败:"), path);
+                later(false);
+                return;
             }
             if (!autoMergeData(path)) {
-                m_conflicts << record;
+                MetaData pending = record;
+                pending.Etag = etag;
+                m_conflicts << pending;
                 m_conflictFileList << path;
                 emit conflictFileListChanged(m_conflictFileList);
             }
@@ -579,10 +752,13 @@ bool cloudDisk::solveConflict(const QString& sortPath, int keep)
     const QString copy = file + QStringLiteral(".server");
     PLOG << "server copy:" << copy;
 
+    // The server's version counts as seen and the MD5 stays empty: the next
+    // run sends the local state, a text or a deletion.
     const auto writeRecord = [this, &found, sortPath]() {
         MetaData record;
         record.sortPath = sortPath;
         record.Etag = found.Etag;
+        record.account = found.account;
         if (!setMetaData(record)) {
             report(tr("更新元数据失败"), tr("更新元数据失败:"), found.sortPath);
         }

@@ -11,6 +11,7 @@
 #include <QUrl>
 
 class BoolReply;
+class NetworkData;
 class ServerFilesMetaReply;
 
 // Two-way sync of the document folder with the objects under
@@ -19,6 +20,13 @@ class ServerFilesMetaReply;
 // works through the queued uploads, downloads and conflicts one at a time.
 // Conflicts keep the server version beside the document as "<name>.server"
 // until the user chooses on the conflict page.
+//
+// A run belongs to the account and the document folder it started with.
+// Signing out, a change of account or folder, switching sync off and
+// quitting stop it: the queue is dropped and answers still under way change
+// nothing. A transfer that fails below HTTP (no answer in time, a dropped
+// connection, a body that does not verify, no credentials) ends the run
+// too; what is left is tried again by the next run.
 class cloudDisk : public QObject
 {
     Q_OBJECT
@@ -29,6 +37,7 @@ class cloudDisk : public QObject
 public:
     explicit cloudDisk(int period = 180000, QObject* parent = nullptr);
     cloudDisk(const QString&, const QString&, int interval);
+    ~cloudDisk() override;
 
     bool updating() const { return m_updating; }
     QString cloudTips() const { return m_cloudTips; }
@@ -73,6 +82,9 @@ public slots:
     void showError(const QString& text);
     void checkSync();
     void addSyncMeta(MetaData record);
+    // Ends the active run at once (nothing more is sent or written for it)
+    // with tips as its progress text.
+    void stop(const QString& tips);
 
 signals:
     void cloudTipsChanged(QString cloudTips);
@@ -80,11 +92,32 @@ signals:
     void conflictFileListChanged(QStringList conflictFileList);
 
 private:
+    // What a run is bound to; id 0 is no run.
+    struct Run
+    {
+        quint64 id = 0;
+        QString login;
+        QString folder;
+    };
+
     ServerFilesMetaReply* serverFiles();
     void analysisSyncMeta(const ServerFilesMeta& meta);
     void removeEmptyFolders(const QString& folder);
     // A failed step: the progress text with the path, and the notice.
     void report(const QString& tips, const QString& notice, const QString& path);
+    // Why the active run may not go on (signed out, another account or
+    // folder, sync switched off); empty while it may.
+    QString invalidReason() const;
+    // True while the answer of a step of run id may still change files.
+    bool current(quint64 id) const;
+    // A failed exchange of a step: one that failed below HTTP or could get
+    // no credentials ends the run after this step.
+    void noteFailure(const NetworkData& answer, const QString& path);
+    // Ends the run: drops the queue and ignores answers still under way.
+    void endRun();
+    // Writes a transfer's outcome; the record's account is the run's.
+    bool record(const QString& path, const QString& etag, const QString& md5);
+    void accountChanged();
 
     QTimer m_timer;
     QString m_cloudTips;
@@ -93,6 +126,9 @@ private:
     QList<MetaData> m_conflicts;
     QList<MetaData> m_queue;
     bool m_showMessage = false;
+    Run m_run;
+    quint64 m_lastRunId = 0;
+    QString m_abortReason;
 };
 
 #endif

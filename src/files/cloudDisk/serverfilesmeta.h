@@ -18,13 +18,14 @@ struct localMeta
     QString sortPath;
 };
 
-// The result of listing the account's objects.
+// The result of listing the account's objects, with the account listed.
 class ServerFilesMeta
 {
 public:
     int code = 200;
     QString error;
     QList<serverMeta> files;
+    QString account;
 };
 
 Q_DECLARE_METATYPE(ServerFilesMeta)

@@ -134,25 +134,64 @@ Item {
             compare(nextSpy.count, 2)
         }
 
-        function test_fontSizeBoxSteps() {
-            var box = createTemporaryObject(fontBoxComponent, root)
-            compare(box.fontSize, 12)
-            compare(box.currentText, "12")
-            mouseClick(findChild(box, "upButton"))
-            compare(box.fontSize, 13)
+        // Every entry in order, stepping up from the first and wrapping.
+        function test_fontSizeBoxLists() {
+            var box = createTemporaryObject(fontBoxComponent, root, { fontSize: 8 })
+            var seen = [box.currentText]
+            for (var i = 0; i < 17; ++i) {
+                mouseClick(findChild(box, "upButton"))
+                seen.push(box.currentText)
+                compare(String(box.fontSize), box.currentText)
+            }
+            compare(seen.join(" "), "8 9 10 10.5 11 12 14 16 18 20 22 24 26 28 36 48 72 8")
             mouseClick(findChild(box, "downButton"))
+            compare(box.fontSize, 72)
             mouseClick(findChild(box, "downButton"))
-            compare(box.fontSize, 11)
+            compare(box.fontSize, 48)
         }
 
-        function test_fontSizeBoxWraps() {
-            var box = createTemporaryObject(fontBoxComponent, root, { fontSize: 72 })
-            compare(box.currentText, "72")
+        function test_fontSizeBoxSelects_data() {
+            return [
+                { tag: "entry", size: 12, shown: "12", index: 5 },
+                { tag: "half point", size: 10.5, shown: "10.5", index: 3 },
+                { tag: "editor's size", size: -1, shown: "16", index: 7 },
+                { tag: "no entry", size: 13, shown: "13", index: -1 }
+            ]
+        }
+        function test_fontSizeBoxSelects(data) {
+            var box = createTemporaryObject(fontBoxComponent, root, { fontSize: data.size })
+            compare(box.currentText, data.shown)
+            compare(box.currentIndex, data.index)
+            compare(box.fontSize, data.size)
+        }
+
+        // A later change of fontSize, or of the editor's size behind -1,
+        // moves the selection with it.
+        function test_fontSizeBoxFollows() {
+            var box = createTemporaryObject(fontBoxComponent, root, { fontSize: 12 })
+            box.fontSize = 24
+            compare(box.currentText, "24")
+            box.fontSize = -1
+            compare(box.currentText, "16")
+            csettings.editFontSize = 20
+            compare(box.currentText, "20")
+            box.fontSize = 15
+            compare(box.currentText, "15")
+            compare(box.currentIndex, -1)
+            csettings.editFontSize = 16
+        }
+
+        // From a size that is no entry the arrows go to its neighbours.
+        function test_fontSizeBoxStepsFromOffList() {
+            var box = createTemporaryObject(fontBoxComponent, root, { fontSize: 13 })
             box.up()
-            compare(box.currentText, "8")
-            compare(box.fontSize, 8)
+            compare(box.fontSize, 14)
+            box.fontSize = 13
             box.down()
-            compare(box.fontSize, 72)
+            compare(box.fontSize, 12)
+            box.fontSize = 100
+            box.up()
+            compare(box.fontSize, 8)
         }
     }
 

@@ -644,11 +644,11 @@ TestCase {
         for (var i = 0; i < bar.count; ++i)
             titles.push(bar.menuAt(i).title)
         compare(titles, ["文件", "编辑", "显示", "工具", "帮助"])
-        compare(entries(menuNamed("fileMenu")), ["新建", "打开", "Open Recent", "保存", "另存为", "导入", "关闭", "退出程序"])
+        compare(entries(menuNamed("fileMenu")), ["新建", "打开", qsTranslate("WindowsMenuBar", "Open Recent"), "保存", "另存为", "导入", "关闭", "退出程序"])
         compare(entries(menuNamed("editMenu")), ["撤销 Ctrl+Z", "重做 Ctrl+Y", "剪切 Ctrl+X", "复制 Ctrl+C",
                                                  "粘贴 Ctrl+V", "全选 Ctrl+A", "查找", "替换"])
         compare(entries(menuNamed("showMenu")), ["显示 文件", "显示 自动章节", "显示 字数统计", "显示 拼字",
-                                                 "显示 Challenge", "显示 笔记", "显示 我", "窗口置顶",
+                                                 "显示 " + qsTranslate("WindowsMenuBar", "Challenge"), "显示 笔记", "显示 我", "窗口置顶",
                                                  "进入 极简 模式", "进入 Lumo 模式"])
         compare(entries(menuNamed("toolsMenu")), ["统计卡片", "过滤敏感词", "锁定", "添加章节名", "一键排版",
                                                   "历史记录", "云同步", "打字机模式", "偏好设置 Ctrl+Shift+P"])
@@ -777,23 +777,25 @@ TestCase {
         createWindow()
         var recent = findChild(menuBar(), "recentMenu")
         verify(recent)
-        compare(entries(recent), ["-", "Clear Menu"])
-        verify(!entry(recent, "Clear Menu").enabled)
+        // the catalogue of the source language names the entry in Chinese
+        var clearMenu = qsTranslate("WindowsMenuBar", "Clear Menu")
+        compare(entries(recent), ["-", clearMenu])
+        verify(!entry(recent, clearMenu).enabled)
 
         files.recentFiles = ["/docs/one.txt", "/docs/two.md"]
-        compare(entries(recent), ["two", "one", "-", "Clear Menu"])
-        verify(entry(recent, "Clear Menu").enabled)
+        compare(entries(recent), ["two", "one", "-", clearMenu])
+        verify(entry(recent, clearMenu).enabled)
         entry(recent, "two").triggered()
         compare(openFileSpy.count, 1)
         compare(openFileSpy.signalArguments[0][0], "file:///docs/two.md")
 
         // a book's index goes by its folder's name
         files.recentFiles = ["/docs/one.txt", "/docs/我的书/index.txt"]
-        compare(entries(recent), ["我的书", "one", "-", "Clear Menu"])
+        compare(entries(recent), ["我的书", "one", "-", clearMenu])
 
-        entry(recent, "Clear Menu").triggered()
-        compare(entries(recent), ["-", "Clear Menu"])
-        verify(!entry(recent, "Clear Menu").enabled)
+        entry(recent, clearMenu).triggered()
+        compare(entries(recent), ["-", clearMenu])
+        verify(!entry(recent, clearMenu).enabled)
     }
 
     function test_cloudMenuEntry() {

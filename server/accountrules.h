@@ -1,0 +1,24 @@
+#ifndef ACCOUNTRULES_H
+#define ACCOUNTRULES_H
+
+#include <QString>
+
+// What the server accepts as an account name, e-mail address and password.
+// Names become parts of object keys ("data/<name>/..."), so they are kept
+// to letters, digits, "-", "_" and ".", begin and end with a letter or
+// digit and never hold two of "-_." in a row.
+class AccountRules
+{
+public:
+    // Empty when acceptable, else the client's identifier:
+    // "name_pattern_not_allowed" or "name_reserved".
+    static QString nameProblem(const QString& name);
+    static bool validEmail(const QString& email);
+    // Empty when acceptable, else the message.
+    static QString passwordProblem(const QString& password);
+
+    static const int maxNameLength = 40;
+    static const int minPasswordLength = 6;
+};
+
+#endif

@@ -1,0 +1,52 @@
+#ifndef CREDENTIALSTORE_H
+#define CREDENTIALSTORE_H
+
+#include <QByteArray>
+#include <QHash>
+#include <QString>
+
+#include <mutex>
+
+class AccountStore;
+class Database;
+struct Account;
+
+// A short-lived storage credential handed to one account: "sts" for
+// header-signed requests (key id, secret, security token) or "policy" for
+// form uploads (access id and the secret that signs the policy).
+struct StorageCredential
+{
+    QByteArray accessId;
+    QByteArray kind;
+    qint64 accountId = 0;
+    QString accountName;
+    QByteArray secret;
+    QByteArray securityToken;
+    qint64 expires = 0; // seconds since the epoch
+
+    bool isValid() const { return accountId > 0; }
+};
+
+// Issues credentials and finds them again by access id. They live in the
+// database, so they survive a restart; found ones are kept in memory,
+// since every storage request needs its credential.
+class CredentialStore
+{
+public:
+    CredentialStore(const Database& database, const AccountStore& accounts);
+
+    StorageCredential issue(const QByteArray& kind, const Account& account, qint64 lifetime);
+    StorageCredential find(const QByteArray& accessId);
+    void forget();
+
+    // Random text of letters and digits from the system's secure source.
+    static QByteArray randomText(int length);
+
+private:
+    const Database& m_database;
+    const AccountStore& m_accounts;
+    std::mutex m_mutex;
+    QHash<QByteArray, StorageCredential> m_cache;
+};
+
+#endif
