@@ -142,7 +142,9 @@ Rectangle {
         visible: lazyDocument.loading
     }
 
-    // Scroll bar over the whole document (the text area only holds a window).
+    // Scroll bar over the whole document (the text area only holds a window):
+    // its size is the view's share of the book, however small (the handle
+    // is drawn at least 0.05 long), its position the share above the view.
     C.ScrollBar {
         id: wholeBar
         objectName: "wholeBar"
@@ -154,21 +156,16 @@ Rectangle {
         orientation: Qt.Vertical
         minimumSize: 0.05
         policy: C.ScrollBar.AlwaysOn
-        visible: !lazyDocument.loading && size > 0 && size < 1
-        size: {
-            var lines = lazyDocument.lineCount
-            var average = textArea.lineCount > 0 ? textArea.textContentHeight / textArea.lineCount : 0
-            var s = lines > 0 && average > 0 ? textArea.height / (lines * average) : 0
-            return s < 0.05 ? 0 : Math.min(1, s)
-        }
+        visible: !lazyDocument.loading && size < 1
+        size: lazyDocument.scrollSize
         onHoveredChanged: if (!hovered) wideTimer.restart(10000)
         onPositionChanged: {
-            if (pressed && size < 1)
-                lazyDocument.scrollPostion = Math.max(0, Math.min(1, position / (1 - size)))
+            if (pressed)
+                lazyDocument.scrollPostion = position
         }
         Binding on position {
             when: !wholeBar.pressed
-            value: lazyDocument.scrollPostion * (1 - wholeBar.size)
+            value: Math.min(lazyDocument.scrollPostion, 1 - wholeBar.size)
         }
         Timer {
             id: wideTimer
@@ -198,10 +195,8 @@ Rectangle {
         document: textArea.textDocument
         contentHeight: Math.round(textArea.textContentHeight)
         editLineCount: textArea.lineCount
-        editSelectionStart: textArea.selectionStart
-        editSelectionEnd: textArea.selectionEnd
-        editSelectedText: textArea.selectedText
-        editCursorPostion: textArea.cursorPosition
+        // The text area's cursor and selection are read from its text edit.
+        textEdit: textArea.textEdit
         historyPath: files.historyPath
         historyTime: csettings.historyTime
         addEmptyLineAtEndByEnter: csettings.isMakeupParagraphSpacing
@@ -213,11 +208,10 @@ Rectangle {
         searchMode: csettings.searchMode
         matchCaseSensitive: csettings.matchCaseSensitive
 
-        onSelectEdit: textArea.select(start, end)
+        // The document has put the text area's cursor there: the text area
+        // takes the focus. A search from the find bar keeps the focus in the
+        // bar, so the next Enter searches again instead of breaking a line.
         onSendEditPostion: {
-            textArea.cursorPosition = postion
-            // A search from the find bar keeps the focus in the bar, so the
-            // next Enter searches again instead of breaking a line.
             if (page.visible && !findWidget.editing)
                 textArea.textEdit.forceActiveFocus()
         }
@@ -283,14 +277,9 @@ Rectangle {
         }
     }
 
-    Connections {
-        target: qmlKey
-        ignoreUnknownSignals: true
-        function onSKeyBackRelease() {
-            if (textArea.textEdit.activeFocus)
-                lazyDocument.removeSelect(false)
-        }
-    }
+    // Backspace needs no help from the key filter: the text area's own
+    // deletion removes the whole selection, also one reaching beyond the
+    // window (removing it first would take one more character with it).
     Connections {
         target: cglobal
         ignoreUnknownSignals: true
@@ -509,6 +498,18 @@ Rectangle {
                 page.escapedToEnd = true
                 lazyDocument.gotoEnd()
             }
+            return
+        }
+        // The text area only holds a window: Ctrl+Home and Ctrl+End go to
+        // the start and the end of the whole document.
+        if ((event.modifiers & Qt.ControlModifier) && (event.key === Qt.Key_Home || event.key === Qt.Key_End)) {
+            event.accepted = true
+            if (event.modifiers & Qt.ShiftModifier)
+                lazyDocument.selectTo(event.key === Qt.Key_Home ? 0 : 2147483647) // bounded to the end
+            else if (event.key === Qt.Key_Home)
+                lazyDocument.gotoStart()
+            else
+                lazyDocument.gotoEnd()
             return
         }
         if ((event.modifiers & Qt.ControlModifier) && event.key === Qt.Key_Y) {

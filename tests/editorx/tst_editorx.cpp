@@ -16,6 +16,7 @@
 #include "function/qmlkey.h"
 #include "function/t.h"
 #include "mark/markmodel.h"
+#include "textarea/lazytextdocument.h"
 #include "textarea/makeuper.h"
 #include "textarea/markdownhighlighter.h"
 #include "textarea/subtle.h"
@@ -31,6 +32,7 @@
 #include <QQmlComponent>
 #include <QQmlContext>
 #include <QQmlEngine>
+#include <QQuickItem>
 #include <QQuickWindow>
 #include <QSettings>
 #include <QSignalSpy>
@@ -599,9 +601,10 @@ private slots:
 
     // ---- the editor page ------------------------------------------------------
 
-    void editorPageLoadsWithoutWarnings()
+    // The context objects the editor page binds to; returns the masking
+    // front.
+    static Subtle* setUpEngine(QQmlEngine& engine)
     {
-        QQmlEngine engine;
         engine.addImportPath(QStringLiteral("qrc:///"));
         QQmlContext* context = engine.rootContext();
         global* g = global::instance();
@@ -618,23 +621,105 @@ private slots:
         context->setContextProperty("g_data", data::instance());
         Subtle* subtle = new Subtle(&engine);
         context->setContextProperty("csubtle", subtle);
+        return subtle;
+    }
+
+    // A window with an editor page (property editor) showing a file, loaded.
+    static QQuickWindow* openPage(QQmlEngine& engine, const QString& path, int width, int height)
+    {
+        QQmlComponent component(&engine);
+        component.setData(QStringLiteral("import QtQuick 2.15\nimport QtQuick.Window 2.15\nimport \"qrc:/qml/page\"\n"
+                                         "Window { width: %1; height: %2; visible: true\n"
+                                         "  property alias editor: editor\n"
+                                         "  LazyEdit { id: editor; anchors.fill: parent } }")
+                              .arg(width)
+                              .arg(height)
+                              .toUtf8(),
+            QUrl(QStringLiteral("qrc:/qml/page/editorxtest.qml")));
+        auto* window = qobject_cast<QQuickWindow*>(component.create());
+        if (!window) {
+            qWarning() << component.errorString();
+            return nullptr;
+        }
+        QObject* editor = window->property("editor").value<QObject*>();
+        editor->setProperty("fileName", QUrl::fromLocalFile(path));
+        QObject* document = editor->property("document").value<QObject*>();
+        QElapsedTimer wait;
+        wait.start();
+        while (!document->property("textLoaded").toBool() && wait.elapsed() < 20000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        return window;
+    }
+
+    // The whole-document scroll bar of a 100 000-line book: shown, its
+    // handle at least 0.05 long, following the view, and dragging it takes
+    // the view to that place in the book.
+    void wholeScrollBarOnLongBook()
+    {
+        QQmlEngine engine;
+        setUpEngine(engine);
+        QString book;
+        for (int i = 0; i < 100000; ++i)
+            book += QStringLiteral("第%1行，山河远阔，人间烟火。\n").arg(i);
+        const QString path = writeFile(QDir::homePath() + "/long/book.txt", book.toUtf8());
+        QScopedPointer<QQuickWindow> window(openPage(engine, path, 800, 600));
+        QVERIFY(window);
+        QVERIFY(QTest::qWaitForWindowExposed(window.data()));
+        QObject* editor = window->property("editor").value<QObject*>();
+        auto* document = qobject_cast<LazyTextDocument*>(editor->property("document").value<QObject*>());
+        auto* bar = editor->findChild<QQuickItem*>("wholeBar");
+        QVERIFY(document && bar);
+        QCOMPARE(document->lineCount(), 100001);
+        QTRY_VERIFY(bar->isVisible());
+        const double size = bar->property("size").toDouble();
+        QVERIFY2(size > 0 && size < 0.01, qPrintable(QString::number(size)));
+        QCOMPARE(bar->property("visualSize").toDouble(), 0.05);
+        QCOMPARE(bar->property("position").toDouble(), 0.0);
+
+        // Scrolling the text moves the bar.
+        auto* area = editor->property("textArea").value<QQuickItem*>();
+        area->setProperty("contentY", 1500);
+        QTRY_VERIFY(bar->property("position").toDouble() > 0);
+
+        // Dragging the handle to the middle shows the middle of the book.
+        const auto handleAt = [&](double position) {
+            const double visual = position * (1 - 0.05) / (1 - size);
+            return bar->mapToScene(QPointF(bar->width() / 2, (visual + 0.025) * bar->height())).toPoint();
+        };
+        const QPoint from = handleAt(bar->property("position").toDouble());
+        const QPoint to = handleAt(0.5);
+        QTest::mousePress(window.data(), Qt::LeftButton, Qt::NoModifier, from);
+        for (int step = 1; step <= 10; ++step)
+            QTest::mouseMove(window.data(), from + (to - from) * step / 10);
+        QTest::mouseRelease(window.data(), Qt::LeftButton, Qt::NoModifier, to);
+        const double position = document->scrollPostion();
+        QVERIFY2(qAbs(position - 0.5) < 0.01, qPrintable(QString::number(position)));
+        QTRY_VERIFY(qAbs(bar->property("position").toDouble() - position) < 0.001);
+        // The line at the view's top is the line at that position (the
+        // cursor went there; the view may have moved by a line to show it).
+        const int top = WindowMap::lineAt(position, document->lineCount());
+        QVERIFY2(qAbs(document->startLine() + 150 - top) <= 1, qPrintable(QString::number(document->startLine())));
+        QVERIFY2(qAbs(document->cursorLineNumber() - top) <= 1, qPrintable(QString::number(document->cursorLineNumber())));
+        const QRectF cursor = area->property("cursorRectangle").toRectF();
+        const double contentY = area->property("contentY").toDouble();
+        QVERIFY(cursor.y() >= contentY && cursor.y() < contentY + area->height());
+    }
+
+    void editorPageLoadsWithoutWarnings()
+    {
+        QQmlEngine engine;
+        Subtle* subtle = setUpEngine(engine);
+        global* g = global::instance();
 
         const QString folder = QDir::homePath() + "/page";
         writeFile(folder + "/a.txt", QStringLiteral("林远来了\n坏蛋\n").toUtf8());
         g_warnings.clear();
         g_previousHandler = qInstallMessageHandler(recordWarnings);
-        QQmlComponent component(&engine);
-        component.setData("import QtQuick 2.15\nimport QtQuick.Window 2.15\nimport \"qrc:/qml/page\"\n"
-                          "Window { width: 900; height: 700; visible: true\n"
-                          "  property alias editor: editor\n"
-                          "  LazyEdit { id: editor; anchors.fill: parent } }",
-                          QUrl(QStringLiteral("qrc:/qml/page/editorxtest.qml")));
-        QScopedPointer<QObject> window(component.create());
-        QVERIFY2(window, qPrintable(component.errorString()));
+        QScopedPointer<QObject> window(openPage(engine, folder + "/a.txt", 900, 700));
+        QVERIFY(window);
         QObject* editor = window->property("editor").value<QObject*>();
-        editor->setProperty("fileName", QUrl::fromLocalFile(folder + "/a.txt"));
         QObject* document = editor->property("document").value<QObject*>();
-        QTRY_VERIFY(document->property("textLoaded").toBool());
+        QVERIFY(document->property("textLoaded").toBool());
 
         QVERIFY(editor->property("markModel").value<QObject*>());
         QMetaObject::invokeMethod(editor, "showSubtle");
@@ -647,8 +732,15 @@ private slots:
         Settings* settings = g->settings();
         settings->setSubtleType(2);
         settings->setSensitiveWords(SensitiveWords::escapeWord("坏蛋"));
+        const QStringList before = QDir(global::historyPath()).entryList(QDir::Files);
         QMetaObject::invokeMethod(sheet, "doOk");
         QTRY_VERIFY(document->property("allText").toString().startsWith(QStringLiteral("林远来了\n**\n")));
+        // The text before masking is in the history, as the sheet says.
+        QStringList added = QDir(global::historyPath()).entryList(QDir::Files);
+        for (const QString& name : before)
+            added.removeOne(name);
+        QCOMPARE(added.size(), 1);
+        QCOMPARE(QString::fromUtf8(readFile(global::historyPath() + "/" + added.first())), QStringLiteral("林远来了\n坏蛋\n"));
         emit subtle->subtleFinish(QStringLiteral("other"), QUrl::fromLocalFile(folder + "/b.txt"));
         QVERIFY(document->property("allText").toString().startsWith(QStringLiteral("林远来了")));
         editor->setProperty("subtleSentText", QStringLiteral("not the text any more"));

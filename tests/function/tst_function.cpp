@@ -419,6 +419,10 @@ private slots:
                                     << QString(5000, QLatin1Char('a')) + chinese;
         const QString cut = QStringLiteral("abcdefghi中文");   // "中" spans bytes 10 to 12
         QTest::newRow("utf-8 cut at 10") << cut.toUtf8() << "UTF-8" << cut;
+        // The GBK bytes of the last character (E4 A1) also begin a UTF-8
+        // sequence, which the end of the file leaves unfinished.
+        const QString lastStartsUtf8 = QStringLiteral("Chapter one\n\u6D39");
+        QTest::newRow("gbk ending like a cut utf-8 sequence") << gbk(lastStartsUtf8) << "GBK" << lastStartsUtf8;
         QTest::newRow("utf-8 bom") << QByteArray("\xEF\xBB\xBF") + chinese.toUtf8() << "UTF-8" << chinese;
         // These codecs write the byte-order mark themselves.
         QTest::newRow("utf-16le bom") << QTextCodec::codecForName("UTF-16LE")->fromUnicode(chinese)

@@ -499,7 +499,12 @@ void function::openFileInFinder(const QString& file)
 
 // ---- encoding detection -------------------------------------------------------
 
-QString function::getCodecName(const QByteArray& bytes)
+namespace {
+
+// The codec name of a text; `complete` when the bytes run to the real end
+// of the file, where a multi-byte sequence left unfinished is invalid UTF-8
+// (the last character of a GBK text often looks like the start of one).
+QString codecNameOf(const QByteArray& bytes, bool complete)
 {
     // The UTF-16 and UTF-32 codecs read the byte order from the mark and
     // drop it.
@@ -512,16 +517,26 @@ QString function::getCodecName(const QByteArray& bytes)
     QTextCodec::ConverterState state;
     QTextCodec* utf8 = QTextCodec::codecForName("UTF-8");
     utf8->toUnicode(bytes.constData(), bytes.size(), &state);
-    // A character cut by the end of the data is not counted as invalid.
-    return state.invalidChars == 0 ? QStringLiteral("UTF-8") : QStringLiteral("GBK");
+    // A character cut by the end of the data read so far is not invalid,
+    // one cut by the end of the file is.
+    const bool valid = state.invalidChars == 0 && (!complete || state.remainingChars == 0);
+    return valid ? QStringLiteral("UTF-8") : QStringLiteral("GBK");
+}
+
+} // namespace
+
+QString function::getCodecName(const QByteArray& bytes)
+{
+    return codecNameOf(bytes, true);
 }
 
 QString function::getCodecName(QIODevice* device)
 {
     if (!device || !device->isOpen())
         return QStringLiteral("UTF-8");
+    // More may follow what a sequential device holds so far.
     if (device->isSequential())
-        return getCodecName(device->peek(16 * 1024 * 1024));
+        return codecNameOf(device->peek(16 * 1024 * 1024), false);
     const qint64 pos = device->pos();
     device->seek(0);
     const QByteArray bytes = device->readAll();

@@ -15,7 +15,9 @@
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QGuiApplication>
-#include <QMutex>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPlainTextDocumentLayout>
 #include <QQuickTextDocument>
 #include <QRegularExpression>
@@ -29,16 +31,6 @@
 
 namespace {
 
-// Re-entry guards shared by every open document (GUI thread only): the
-// mutex is only ever try-locked, a call that finds it held does nothing.
-QMutex closeDoorMutex;
-bool sendSelecting = false;
-bool doNotSetSelectedStart = false;
-bool doNotSetSelectedEnd = false;
-bool removeBottoming = false;
-bool doInserting = false;
-bool editPostionUpdating = false;
-int m_tmp_all_postion = -1;
 QElapsedTimer m_timeElapsed;
 LazyTextDocument::ChapterTitleTest chapterTitleTest = nullptr;
 
@@ -65,21 +57,16 @@ bool fuzzyEqual(double a, double b)
     return std::abs(a - b) * 1000000000000. <= qMin(std::abs(a), std::abs(b));
 }
 
-// Holds the try-lock of the shared mutex for one scope when it was free.
-class DoorLock
+// A whole offset after an edit that replaced `removed` characters at
+// `position` by `added` ones, as a text cursor there would move.
+int shifted(int value, int position, int removed, int added)
 {
-public:
-    DoorLock() : m_locked(closeDoorMutex.tryLock()) {}
-    ~DoorLock()
-    {
-        if (m_locked)
-            closeDoorMutex.unlock();
-    }
-    bool locked() const { return m_locked; }
-
-private:
-    bool m_locked;
-};
+    if (value >= position + removed)
+        return value + added - removed;
+    if (value > position)
+        return position + added;
+    return value;
+}
 
 // Raw document text with paragraph separators turned into line feeds; the
 // raw form keeps characters (such as no-break spaces) that the document's
@@ -193,12 +180,18 @@ int LazyTextDocument::replaceWholeRange(int start, int end, const QString& text)
     end = qBound(start, end, before);
     const QSignalBlocker blocker(m_allDoc);
     QTextCursor cursor(m_allDoc);
+    // What Enter adds after its line break is undone with it.
+    if (m_joinUndo)
+        cursor.joinPreviousEditBlock();
+    else
+        cursor.beginEditBlock();
     cursor.setPosition(start);
     cursor.setPosition(end, QTextCursor::KeepAnchor);
     if (text.isEmpty())
         cursor.removeSelectedText();
     else
         cursor.insertText(text);
+    cursor.endEditBlock();
     // Line breaks such as "\r\n" become one separator: report what the
     // document really holds now.
     return wholeLength() - (before - (end - start));
@@ -251,34 +244,25 @@ void LazyTextDocument::afterWholeChange(bool textEdited)
     }
 }
 
-void LazyTextDocument::shiftWholePositions(int position, int removed, int added)
+void LazyTextDocument::setWholeSelection(const WindowMap::Selection& whole)
 {
-    auto shift = [&](int value) {
-        if (value >= position + removed)
-            return value + added - removed;
-        if (value > position)
-            return position + added;
-        return value;
-    };
-    setWholeSelection(shift(m_allSelectionStart), shift(m_allSelectionEnd), shift(m_allCursorPostion));
-}
-
-void LazyTextDocument::setWholeSelection(int start, int end, int cursor)
-{
-    const bool startChanged = start != m_allSelectionStart;
-    const bool endChanged = end != m_allSelectionEnd;
-    const bool cursorChanged = cursor != m_allCursorPostion;
-    m_allSelectionStart = start;
-    m_allSelectionEnd = end;
-    m_allCursorPostion = cursor;
+    const WindowMap::Selection old = m_whole;
+    m_whole = whole;
+    const bool startChanged = whole.start() != old.start();
+    const bool endChanged = whole.end() != old.end();
+    const bool cursorChanged = whole.cursor != old.cursor;
     if (startChanged)
         emit allSelectionStartChanged();
     if (endChanged)
         emit allSelectionEndChanged();
-    if (cursorChanged)
+    if (cursorChanged) {
+        resetFormat();
         emit allCursorPostionChanged();
-    if (startChanged || endChanged || cursorChanged)
+    }
+    if (startChanged || endChanged || cursorChanged) {
+        updateCursorLineInfo();
         emit allSelectedTextChanged();
+    }
     const bool all = isSelectedAll();
     if (all != m_selectedAll) {
         m_selectedAll = all;
@@ -286,24 +270,31 @@ void LazyTextDocument::setWholeSelection(int start, int end, int cursor)
     }
 }
 
+void LazyTextDocument::setShown(const WindowMap::Selection& shown)
+{
+    const WindowMap::Selection old = m_shown;
+    m_shown = shown;
+    if (!m_editCursor.isNull()) {
+        const int length = editLength();
+        m_editCursor.setPosition(qBound(0, shown.anchor, length));
+        m_editCursor.setPosition(qBound(0, shown.cursor, length), QTextCursor::KeepAnchor);
+    }
+    if (shown.start() != old.start())
+        emit editSelectionStartChanged();
+    if (shown.end() != old.end())
+        emit editSelectionEndChanged();
+    if (shown.cursor != old.cursor)
+        emit editCursorPostionChanged();
+    if (shown.start() != old.start() || shown.end() != old.end())
+        emit editSelectedTextChanged();
+}
+
 QTextCursor LazyTextDocument::wholeCursor()
 {
     QTextCursor cursor(m_allDoc);
     const int length = wholeLength();
-    if (isSelectedAll()) {
-        cursor.select(QTextCursor::Document);
-        return cursor;
-    }
-    if (m_allSelectionStart == m_allSelectionEnd) {
-        if (m_allCursorPostion > length)
-            m_allCursorPostion = length;
-        cursor.setPosition(qMax(0, m_allCursorPostion));
-        return cursor;
-    }
-    const int start = qBound(0, qMin(m_allSelectionStart, m_allSelectionEnd), length);
-    const int end = qBound(0, qMax(m_allSelectionStart, m_allSelectionEnd), length);
-    cursor.setPosition(start);
-    cursor.setPosition(end, QTextCursor::KeepAnchor);
+    cursor.setPosition(qBound(0, m_whole.start(), length));
+    cursor.setPosition(qBound(0, m_whole.end(), length), QTextCursor::KeepAnchor);
     return cursor;
 }
 
@@ -313,14 +304,8 @@ QTextCursor LazyTextDocument::editSelectionCursor() const
         return QTextCursor();
     const int length = editLength();
     QTextCursor cursor(m_editDoc);
-    const int start = qBound(0, m_editSelectionStart, length);
-    const int end = qBound(0, m_editSelectionEnd, length);
-    if (start == end) {
-        cursor.setPosition(qBound(0, m_editCursor.isNull() ? start : m_editCursor.position(), length));
-        return cursor;
-    }
-    cursor.setPosition(start);
-    cursor.setPosition(end, QTextCursor::KeepAnchor);
+    cursor.setPosition(qBound(0, m_shown.start(), length));
+    cursor.setPosition(qBound(0, m_shown.end(), length), QTextCursor::KeepAnchor);
     return cursor;
 }
 
@@ -334,6 +319,184 @@ QString LazyTextDocument::localPath() const
 QString LazyTextDocument::historyDir() const
 {
     return m_historyPath.isLocalFile() ? m_historyPath.toLocalFile() : m_historyPath.toString();
+}
+
+// ---- the text area ---------------------------------------------------------------
+
+void LazyTextDocument::setTextEdit(QObject* edit)
+{
+    if (m_textEdit == edit)
+        return;
+    if (m_textEdit) {
+        disconnect(m_textEdit, nullptr, this, nullptr);
+        m_textEdit->removeEventFilter(this);
+    }
+    m_textEdit = edit;
+    if (edit) {
+        edit->installEventFilter(this);
+        // One slot for the three reports: whichever comes first, the three
+        // values are read together.
+        const QMetaMethod slot = metaObject()->method(metaObject()->indexOfSlot("textAreaChanged()"));
+        const QMetaObject* meta = edit->metaObject();
+        m_cursorProperty = meta->property(meta->indexOfProperty("cursorPosition"));
+        m_selectionStartProperty = meta->property(meta->indexOfProperty("selectionStart"));
+        m_selectionEndProperty = meta->property(meta->indexOfProperty("selectionEnd"));
+        for (const QMetaProperty& property : { m_cursorProperty, m_selectionStartProperty, m_selectionEndProperty }) {
+            if (property.hasNotifySignal())
+                connect(edit, property.notifySignal(), this, slot);
+        }
+        if (m_editDoc)
+            showSelection();
+    }
+    emit textEditChanged();
+}
+
+bool LazyTextDocument::readTextArea(WindowMap::Selection* shown) const
+{
+    if (!m_editDoc)
+        return false;
+    const int length = editLength();
+    if (m_textEdit) {
+        const int start = m_selectionStartProperty.read(m_textEdit).toInt();
+        const int end = m_selectionEndProperty.read(m_textEdit).toInt();
+        const int cursor = m_cursorProperty.read(m_textEdit).toInt();
+        shown->cursor = qBound(0, cursor, length);
+        shown->anchor = qBound(0, cursor == start ? end : start, length);
+        return true;
+    }
+    if (m_editCursor.isNull())
+        return false;
+    shown->anchor = qBound(0, m_editCursor.anchor(), length);
+    shown->cursor = qBound(0, m_editCursor.position(), length);
+    return true;
+}
+
+bool LazyTextDocument::isCursorAway() const
+{
+    return m_whole.isEmpty() && !m_map.contains(m_whole.cursor) && m_editDoc;
+}
+
+void LazyTextDocument::returnToCursor()
+{
+    if (!isCursorAway())
+        return;
+    fillAround(m_whole.cursor);
+    emit ensureVisible();
+}
+
+bool LazyTextDocument::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != m_textEdit || !isCursorAway())
+        return false;
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        // Whatever the key does happens at the writer's cursor; only
+        // scrolling and bare modifiers leave it where it is.
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_PageUp && key != Qt::Key_PageDown && key != Qt::Key_Escape && key != Qt::Key_Shift
+            && key != Qt::Key_Control && key != Qt::Key_Alt && key != Qt::Key_Meta && key != Qt::Key_AltGr
+            && key != Qt::Key_CapsLock)
+            returnToCursor();
+        break;
+    }
+    case QEvent::InputMethod: {
+        const auto* input = static_cast<QInputMethodEvent*>(event);
+        if (!input->commitString().isEmpty() || !input->preeditString().isEmpty())
+            returnToCursor();
+        break;
+    }
+    case QEvent::MouseButtonPress:
+        // A click puts the cursor where it lands (with Shift it extends the
+        // selection from the writer's cursor, which stays).
+        if (!(static_cast<QMouseEvent*>(event)->modifiers() & Qt::ShiftModifier))
+            setWholeSelection(WindowMap::at(m_map.toWhole(m_shown.cursor)));
+        break;
+    default:
+        break;
+    }
+    return false;
+}
+
+void LazyTextDocument::textAreaChanged()
+{
+    if (m_windowChanges == 0)
+        takeTextArea();
+}
+
+void LazyTextDocument::takeTextArea()
+{
+    WindowMap::Selection shown;
+    if (!readTextArea(&shown))
+        return;
+    const WindowMap::Selection whole = m_map.toWhole(shown, m_whole);
+    setShown(shown);
+    setWholeSelection(whole);
+}
+
+void LazyTextDocument::showSelection()
+{
+    WindowMap::Selection live;
+    if (!readTextArea(&live))
+        return;
+    const WindowMap::Selection shown = m_map.toWindow(m_whole);
+    if (m_textEdit && live != shown) {
+        ++m_windowChanges;
+        if (shown.isEmpty())
+            m_cursorProperty.write(m_textEdit, shown.cursor);
+        else
+            QMetaObject::invokeMethod(m_textEdit, "select", Q_ARG(int, shown.anchor), Q_ARG(int, shown.cursor));
+        --m_windowChanges;
+    }
+    setShown(shown);
+    updateCursorLineInfo();
+}
+
+void LazyTextDocument::showWholeSelection(const WindowMap::Selection& whole)
+{
+    const int length = wholeLength();
+    const WindowMap::Selection bounded { qBound(0, whole.anchor, length), qBound(0, whole.cursor, length) };
+    if (!m_map.contains(bounded.cursor) || (m_editDoc && editLength() == 0 && length > 0))
+        fillAround(bounded.cursor);
+    setWholeSelection(m_map.settled(bounded));
+    showSelection();
+}
+
+void LazyTextDocument::beginWindowChange(bool takeWriter)
+{
+    if (m_windowChanges++ > 0)
+        return;
+    // What the writer did last is taken before the window changes under it
+    // (not when the whole text was replaced: the window is stale then).
+    --m_windowChanges;
+    if (takeWriter)
+        takeTextArea();
+    ++m_windowChanges;
+    connectEditAndAllDocument(false);
+}
+
+void LazyTextDocument::endWindowChange(bool keepView)
+{
+    if (--m_windowChanges > 0)
+        return;
+    connectEditAndAllDocument(true);
+    setWholeSelection(m_map.settled(m_whole));
+    const int y = m_contentY;
+    showSelection();
+    // Showing the selection may scroll the text area to its cursor; a
+    // window that moved under the view keeps the view where it was.
+    if (keepView && m_contentY != y)
+        setContentY(y);
+}
+
+void LazyTextDocument::scheduleMaintenance()
+{
+    if (m_maintenanceQueued)
+        return;
+    m_maintenanceQueued = true;
+    QMetaObject::invokeMethod(this, [this] {
+        m_maintenanceQueued = false;
+        updateEditContent();
+    }, Qt::QueuedConnection);
 }
 
 // ---- the window ---------------------------------------------------------------
@@ -367,13 +530,11 @@ void LazyTextDocument::setEditDocument(QTextDocument* document)
         if (!document->isEmpty())
             clearWindow();
     }
-    m_windowLen = editLength();
-    m_startLine = m_endLine = 0;
-    m_startPos = 0;
+    m_map = WindowMap();
     connectEditAndAllDocument(true);
     emit editDocumentChanged();
     if (document && wholeLength() > 0)
-        rebuildWindowAt(m_allCursorPostion);
+        rebuildWindowAt(m_whole.cursor);
     else
         updateEditContent();
     updateFormat();
@@ -387,16 +548,11 @@ void LazyTextDocument::connectEditAndAllDocument(bool connected)
     if (connected) {
         if (m_editDoc) {
             connect(m_editDoc, &QTextDocument::contentsChange, this, &LazyTextDocument::editContentsChange, Qt::UniqueConnection);
-            connect(m_editDoc, &QTextDocument::blockCountChanged, this, &LazyTextDocument::doRealTimeSave, Qt::UniqueConnection);
         }
         connect(this, &LazyTextDocument::contentYChanged, this, &LazyTextDocument::updateY, Qt::UniqueConnection);
-        // Window changes made while disconnected were ours and kept the
-        // window equal to its segment of the whole document.
-        m_windowLen = editLength();
     } else {
         if (m_editDoc) {
             disconnect(m_editDoc, &QTextDocument::contentsChange, this, &LazyTextDocument::editContentsChange);
-            disconnect(m_editDoc, &QTextDocument::blockCountChanged, this, &LazyTextDocument::doRealTimeSave);
         }
         disconnect(this, &LazyTextDocument::contentYChanged, this, &LazyTextDocument::updateY);
     }
@@ -409,7 +565,7 @@ void LazyTextDocument::clearWindow()
     QTextCursor cursor(m_editDoc);
     cursor.select(QTextCursor::Document);
     cursor.removeSelectedText();
-    m_windowLen = 0;
+    m_map = WindowMap(m_map.firstLine(), 1, m_map.start(), 0);
 }
 
 // Lines start..end become the window's text (one edit of the window).
@@ -427,12 +583,10 @@ void LazyTextDocument::fillWindow(int start, int end)
         cursor.removeSelectedText();
     else
         cursor.insertText(text);
-    m_startLine = start;
-    m_endLine = end;
-    const int oldStart = m_startPos;
-    m_startPos = m_allDoc->findBlockByNumber(start).position();
-    m_windowLen = editLength();
-    if (oldStart != m_startPos)
+    const int oldStart = m_map.start();
+    m_map = WindowMap(start, end - start + 1, m_allDoc->findBlockByNumber(start).position(), editLength());
+    Q_ASSERT(m_map.lineCount() == m_editDoc->blockCount());
+    if (oldStart != m_map.start())
         emit startPositionChanged();
 }
 
@@ -440,20 +594,15 @@ void LazyTextDocument::setDocumentForAllTextFromAll(int start, int end)
 {
     if (!m_editDoc)
         return;
-    const bool wasConnected = m_connected;
-    connectEditAndAllDocument(false);
-    DoorLock lock;
+    beginWindowChange();
     if (wholeLength() == 0 && m_allDoc->blockCount() == 1) {
         clearWindow();
-        m_startLine = m_endLine = 0;
-        m_startPos = 0;
+        m_map = WindowMap();
     } else {
         fillWindow(start, end);
     }
-    updateEditPosition(editLength());
     updateFormat();
-    if (wasConnected)
-        connectEditAndAllDocument(true);
+    endWindowChange(true);
 }
 
 void LazyTextDocument::appendDocmentTextOnBottomFromAll(int first, int last)
@@ -464,37 +613,34 @@ void LazyTextDocument::appendDocmentTextOnBottomFromAll(int first, int last)
     // The window must go on with the line after its last one. A single
     // remaining line is appended too, or the book's last line could never
     // be scrolled into the window.
-    first = m_endLine + 1;
+    first = m_map.lastLine() + 1;
     if (last < first)
         return;
-    doNotSetSelectedStart = true;
+    beginWindowChange();
+    const QString text = paragraphSeparator + linesText(first, last);
     QTextCursor cursor(m_editDoc);
     cursor.movePosition(QTextCursor::End);
-    cursor.insertText(paragraphSeparator + linesText(first, last));
-    m_endLine = last;
-    m_windowLen = editLength();
-    syncSelectToEdit();
-    doNotSetSelectedStart = false;
+    cursor.insertText(text);
+    m_map.addBelow(last - first + 1, text.size());
+    endWindowChange(true);
 }
 
 void LazyTextDocument::insertDocmentTextOnTopFromAll(int count)
 {
     if (!m_editDoc)
         return;
-    const int n = qMin(count, m_startLine);
+    const int n = qMin(count, m_map.firstLine());
     if (n <= 0)
         return;
-    const int newStart = qMax(0, m_startLine - n);
-    doNotSetSelectedEnd = true;
+    const int newStart = m_map.firstLine() - n;
+    beginWindowChange();
+    const QString text = linesText(newStart, m_map.firstLine() - 1) + paragraphSeparator;
     QTextCursor cursor(m_editDoc);
     cursor.setPosition(0);
-    cursor.insertText(linesText(newStart, m_startLine - 1) + paragraphSeparator);
-    m_startLine = newStart;
-    m_startPos = m_allDoc->findBlockByNumber(newStart).position();
-    m_windowLen = editLength();
+    cursor.insertText(text);
+    m_map.addAbove(n, text.size());
     emit startPositionChanged();
-    syncSelectToEdit();
-    doNotSetSelectedEnd = false;
+    endWindowChange(true);
 }
 
 void LazyTextDocument::removeTopLineDocumentTextFromAll(int count)
@@ -504,17 +650,15 @@ void LazyTextDocument::removeTopLineDocumentTextFromAll(int count)
     const int n = qMin(count, m_editDoc->blockCount() - 1);
     if (n <= 0)
         return;
-    doNotSetSelectedStart = true;
+    beginWindowChange();
+    const int characters = m_editDoc->findBlockByNumber(n).position();
     QTextCursor cursor(m_editDoc);
     cursor.setPosition(0);
-    cursor.setPosition(m_editDoc->findBlockByNumber(n).position(), QTextCursor::KeepAnchor);
+    cursor.setPosition(characters, QTextCursor::KeepAnchor);
     cursor.removeSelectedText();
-    m_startLine += n;
-    m_startPos = m_allDoc->findBlockByNumber(m_startLine).position();
-    m_windowLen = editLength();
+    m_map.dropAbove(n, characters);
     emit startPositionChanged();
-    syncSelectToEdit();
-    doNotSetSelectedStart = false;
+    endWindowChange(true);
 }
 
 void LazyTextDocument::removeBottomDocumentTextFromAll(int count)
@@ -524,92 +668,37 @@ void LazyTextDocument::removeBottomDocumentTextFromAll(int count)
     const int n = qMin(count, m_editDoc->blockCount() - 1);
     if (n <= 0)
         return;
-    doNotSetSelectedEnd = true;
-    removeBottoming = true;
+    beginWindowChange();
+    m_removedBottom = true;
     const QTextBlock keep = m_editDoc->findBlockByNumber(m_editDoc->blockCount() - n - 1);
+    const int from = keep.position() + keep.length() - 1;
     QTextCursor cursor(m_editDoc);
-    cursor.setPosition(keep.position() + keep.length() - 1);
+    cursor.setPosition(from);
     cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+    const int characters = cursor.selectionEnd() - from;
     cursor.removeSelectedText();
-    m_endLine -= n;
-    m_windowLen = editLength();
-    syncSelectToEdit();
-    doNotSetSelectedEnd = false;
-}
-
-void LazyTextDocument::syncSelectToEdit()
-{
-    if (sendSelecting || m_loading || !m_editDoc)
-        return;
-    const int length = editLength();
-    const int start = qMin(m_allSelectionStart, m_allSelectionEnd);
-    const int end = qMax(m_allSelectionStart, m_allSelectionEnd);
-    int cursor = m_allCursorPostion - m_startPos;
-    if (cursor < 0)
-        cursor = 0;
-    updateEditPosition(cursor);
-    if (start != end) {
-        const int editStart = qBound(0, start - m_startPos, length);
-        const int editEnd = end < m_startPos ? 0 : qMin(end - m_startPos, length);
-        // The text area's cursor lands on the second end: keep it where
-        // the document's cursor is.
-        sendSelecting = true;
-        if (cursor <= editStart)
-            emit selectEdit(editEnd, editStart);
-        else
-            emit selectEdit(editStart, editEnd);
-        sendSelecting = false;
-        m_editSelectionStart = editStart;
-        m_editSelectionEnd = editEnd;
-    }
-}
-
-void LazyTextDocument::updateEditPosition(int postion)
-{
-    if (!m_editDoc)
-        return;
-    const int p = qBound(0, postion, editLength());
-    m_editSelectionStart = p;
-    m_editSelectionEnd = p;
-    m_editCursorPostion = p;
-    if (!m_editCursor.isNull())
-        m_editCursor.setPosition(p);
-}
-
-// After a selection sent to the text area (which leaves its cursor at the
-// selection's second end and reports nothing while `sendSelecting`), the
-// window cursor follows it: pastes and Enter insert where the user sees the
-// cursor, and a later cursor key that lands on the same place is not lost.
-void LazyTextDocument::adoptEditCursor(int postion)
-{
-    const int p = qBound(0, postion, editLength());
-    if (p != m_editCursorPostion) {
-        m_editCursorPostion = p;
-        emit editCursorPostionChanged();
-    }
-    if (!m_editCursor.isNull())
-        m_editCursor.setPosition(p);
-    updateCursorLineInfo(p);
+    m_map.dropBelow(n, characters);
+    endWindowChange(true);
 }
 
 void LazyTextDocument::updateY()
 {
-    updateEditContent();
+    // Not from inside the text area's own signals (its cursor and scroll
+    // changes come in the middle of an edit): once they are all delivered.
+    scheduleMaintenance();
 }
 
 void LazyTextDocument::updateEditContent()
 {
-    DoorLock lock;
-    if (!lock.locked())
+    if (m_maintaining || m_windowChanges > 0 || m_fileName.isEmpty() || !m_editDoc || m_contentY == -1
+        || m_editHeight == -1 || m_contentHeight == -1 || m_enterPressed || m_realignPending)
         return;
-    if (sendSelecting || m_fileName.isEmpty() || !m_editDoc || m_contentY == -1 || m_editHeight == -1
-        || m_contentHeight == -1 || m_enterPressed || m_realignPending)
-        return;
-    const bool wasConnected = m_connected;
-    connectEditAndAllDocument(false);
+    m_maintaining = true;
+    beginWindowChange();
     auto done = [&] {
-        if (wasConnected)
-            connectEditAndAllDocument(true);
+        endWindowChange(true);
+        m_maintaining = false;
+        updateScrollPostion();
     };
 
     if (editLength() == 0 && m_editDoc->blockCount() == 1) {
@@ -621,16 +710,16 @@ void LazyTextDocument::updateEditContent()
         return done();
 
     const int lastLine = m_allDoc->blockCount() - 1;
-    if (m_contentHeight / 5 <= m_editHeight && m_contentY < m_contentHeight && lastLine > m_endLine)
-        appendDocmentTextOnBottomFromAll(m_endLine + 1, m_endLine + 11);
+    if (m_contentHeight / 5 <= m_editHeight && m_contentY < m_contentHeight && lastLine > m_map.lastLine())
+        appendDocmentTextOnBottomFromAll(m_map.lastLine() + 1, m_map.lastLine() + 11);
 
-    if (removeBottoming) {
-        removeBottoming = false;
+    if (m_removedBottom) {
+        m_removedBottom = false;
         return done();
     }
 
     if (m_contentY < 2 * m_editHeight) {
-        if (m_startLine == 0)
+        if (m_map.firstLine() == 0)
             return done();
         const int oldHeight = m_contentHeight;
         const int oldY = m_contentY;
@@ -644,10 +733,10 @@ void LazyTextDocument::updateEditContent()
     }
 
     const int bottom = m_contentHeight - m_editHeight - m_contentY;
-    if (bottom >= 2 * m_editHeight || m_startLine + m_editDoc->blockCount() >= m_allDoc->blockCount())
+    if (bottom >= 2 * m_editHeight || m_map.firstLine() + m_editDoc->blockCount() >= m_allDoc->blockCount())
         return done();
     const int savedY = m_contentY;
-    appendDocmentTextOnBottomFromAll(m_endLine + 1, m_endLine + 1 + m_chunk);
+    appendDocmentTextOnBottomFromAll(m_map.lastLine() + 1, m_map.lastLine() + 1 + m_chunk);
     setContentY(savedY);
     if (m_contentY >= 4 * m_editHeight) {
         const int oldHeight = m_contentHeight;
@@ -659,64 +748,51 @@ void LazyTextDocument::updateEditContent()
 
 void LazyTextDocument::reloadEditDocument()
 {
-    if (!m_editDoc)
+    if (!m_editDoc || m_windowChanges > 0)
         return;
-    const int keptY = m_contentY;
-    {
-        DoorLock lock;
-        if (!lock.locked())
-            return;
-        connectEditAndAllDocument(false);
-        const int last = m_allDoc->blockCount() - 1;
-        const int start = qBound(0, m_startLine, last);
-        const int end = qBound(0, start + m_editDoc->blockCount() - 1, last);
-        fillWindow(start, end);
-        connectEditAndAllDocument(true);
-        updateFormat();
-    }
-    if (m_tmp_all_postion == -1)
-        return;
-    gotoPostionByAll(m_tmp_all_postion);
+    beginWindowChange();
+    const int last = m_allDoc->blockCount() - 1;
+    const int start = qBound(0, m_map.firstLine(), last);
+    const int end = qBound(0, start + m_editDoc->blockCount() - 1, last);
+    fillWindow(start, end);
     updateFormat();
-    m_tmp_all_postion = -1;
-    if (keptY != 0)
-        setContentY(keptY);
-    emit ensureVisible();
+    endWindowChange(true);
 }
 
 void LazyTextDocument::reloadEditText()
 {
-    connectEditAndAllDocument(false);
+    beginWindowChange();
     clearWindow();
-    connectEditAndAllDocument(true);
+    endWindowChange(true);
     updateEditContent();
 }
 
-// Rebuilds the window around a whole offset (150 lines either side) and puts
-// the text area's cursor there.
+// Fills the window with the lines around a whole offset (150 either side).
+void LazyTextDocument::fillAround(int allPostion)
+{
+    if (!m_editDoc)
+        return;
+    beginWindowChange(false);
+    const int pos = qBound(0, allPostion, wholeLength());
+    const int block = qMax(0, m_allDoc->findBlock(pos).blockNumber());
+    const int span = m_windowSize * 3 / 2;
+    fillWindow(qMax(0, block - span), block + span);
+    updateFormat();
+    endWindowChange(false);
+}
+
+// Rebuilds the window around a whole offset and puts the cursor there, in
+// view.
 void LazyTextDocument::rebuildWindowAt(int allPostion)
 {
     if (!m_editDoc)
         return;
-    const bool wasConnected = m_connected;
-    connectEditAndAllDocument(false);
-    {
-        DoorLock lock;
-        const int length = wholeLength();
-        const int pos = qBound(0, allPostion, length);
-        const int block = qMax(0, m_allDoc->findBlock(pos).blockNumber());
-        const int span = m_windowSize * 3 / 2;
-        fillWindow(qMax(0, block - span), block + span);
-        const int editPos = pos - m_startPos;
-        emit sendEditPostion(editPos);
-        updateEditPosition(editPos);
-        updateCursorLineInfo(editPos);
-        setWholeSelection(pos, pos, pos);
-        updateScrollPostion();
-    }
-    if (wasConnected)
-        connectEditAndAllDocument(true);
-    updateFormat();
+    const int pos = qBound(0, allPostion, wholeLength());
+    setWholeSelection(WindowMap::at(pos));
+    fillAround(pos);
+    emit sendEditPostion(m_shown.cursor);
+    emit ensureVisible();
+    updateScrollPostion();
 }
 
 void LazyTextDocument::realignWindow()
@@ -724,36 +800,26 @@ void LazyTextDocument::realignWindow()
     m_realignPending = false;
     if (!m_editDoc)
         return;
-    const bool wasConnected = m_connected;
-    connectEditAndAllDocument(false);
-    {
-        DoorLock lock;
-        const int first = m_allDoc->findBlock(m_startPos).blockNumber();
-        const int last = m_allDoc->findBlock(m_startPos + editLength()).blockNumber();
-        fillWindow(qMax(0, first), qMax(0, last));
-        const int editPos = qMax(0, m_allCursorPostion - m_startPos);
-        emit sendEditPostion(editPos);
-        updateEditPosition(editPos);
-    }
-    if (wasConnected)
-        connectEditAndAllDocument(true);
+    beginWindowChange();
+    const int first = m_allDoc->findBlock(m_map.start()).blockNumber();
+    const int last = m_allDoc->findBlock(m_map.start() + editLength()).blockNumber();
+    fillWindow(qMax(0, first), qMax(0, last));
     updateFormat();
+    endWindowChange(false);
+    emit ensureVisible();
 }
 
 void LazyTextDocument::wholeEditedOutsideWindow(int position, int removed, int added, int blockDelta)
 {
     if (!m_editDoc)
         return;
-    if (position > m_startPos + m_windowLen)
-        return;
-    if (position + removed < m_startPos - 1) {
-        m_startPos += added - removed;
-        m_startLine += blockDelta;
-        m_endLine += blockDelta;
-        emit startPositionChanged();
+    const int start = m_map.start();
+    if (m_map.editOutside(position, removed, added, blockDelta)) {
+        if (start != m_map.start())
+            emit startPositionChanged();
         return;
     }
-    rebuildWindowAt(m_allCursorPostion);
+    rebuildWindowAt(m_whole.cursor);
 }
 
 // ---- mirroring window edits ---------------------------------------------------
@@ -762,9 +828,9 @@ void LazyTextDocument::editContentsChange(int position, int charsRemoved, int ch
 {
     if (!m_editDoc)
         return;
-    const int oldLength = m_windowLen;
+    const int oldLength = m_map.length();
     const int newLength = editLength();
-    const int windowStart = m_startPos;
+    const int windowStart = m_map.start();
 
     int pos = qBound(0, position, oldLength);
     int removed = qBound(0, charsRemoved, oldLength - pos);
@@ -782,34 +848,48 @@ void LazyTextDocument::editContentsChange(int position, int charsRemoved, int ch
         removed = before.size() - prefix - suffix;
         added = after.size() - prefix - suffix;
     }
-    m_windowLen = newLength;
-    const QString newText = editRange(pos, pos + added);
+    QString newText = editRange(pos, pos + added);
 
-    // A selection made through the whole document (select-all, chapter
-    // selection) that reaches beyond the window: the text area replaced the
-    // part it shows, so the whole selection is what is replaced.
-    const int selectionStart = qMin(m_allSelectionStart, m_allSelectionEnd);
-    const int selectionEnd = qMax(m_allSelectionStart, m_allSelectionEnd);
-    if (selectionStart < selectionEnd && removed > 0
-        && (selectionStart < windowStart || selectionEnd > windowStart + oldLength)
-        && windowStart + pos == qMax(selectionStart, windowStart)
-        && windowStart + pos + removed == qMin(selectionEnd, windowStart + oldLength)) {
+    // A selection that reaches beyond the window (select-all, a chapter, a
+    // selection whose anchor the window left behind): when the text area
+    // replaced the part it shows (the text around it is as it was and its
+    // own selection is gone), the whole selection is what is replaced.
+    const WindowMap::Selection selection = m_whole;
+    const bool beyond = !selection.isEmpty()
+        && (selection.start() < windowStart || selection.end() > windowStart + oldLength);
+    bool replacesSelection = false;
+    WindowMap::Selection live;
+    if (beyond && readTextArea(&live) && live.isEmpty()) {
+        const int shownStart = qBound(0, selection.start() - windowStart, oldLength);
+        const int shownEnd = qBound(0, selection.end() - windowStart, oldLength);
+        const int tail = oldLength - shownEnd;
+        const QString before = wholeRange(windowStart, windowStart + oldLength);
+        const QString after = editRange(0, newLength);
+        if (newLength >= shownStart + tail && after.leftRef(shownStart) == before.leftRef(shownStart)
+            && after.rightRef(tail) == before.rightRef(tail)) {
+            replacesSelection = true;
+            newText = after.mid(shownStart, newLength - shownStart - tail);
+        }
+    }
+    // The line break of Enter (also one that replaced a selection of whole
+    // lines and so left the number of lines as it was).
+    if (m_enterPressed && !m_inserting && newText.contains(paragraphSeparator))
+        m_enterBreak = true;
+
+    if (replacesSelection) {
         const int before = wholeLength();
-        const bool everything = selectionStart == 0 && selectionEnd >= before;
-        const int inserted = replaceWholeRange(selectionStart, selectionEnd, newText);
-        const int newStart = selectionStart >= windowStart ? windowStart : selectionStart;
+        const bool everything = selection.start() == 0 && selection.end() >= before;
+        const int inserted = replaceWholeRange(selection.start(), selection.end(), newText);
+        const int newStart = qMin(selection.start(), windowStart);
         const QTextBlock first = m_allDoc->findBlock(newStart);
         const QTextBlock last = m_allDoc->findBlock(newStart + newLength);
         const bool aligned = first.position() == newStart && last.isValid()
             && last.position() + last.length() - 1 == newStart + newLength;
-        if (newStart != m_startPos) {
-            m_startPos = newStart;
+        m_map = WindowMap(first.blockNumber(), m_editDoc->blockCount(), newStart, newLength);
+        if (newStart != windowStart)
             emit startPositionChanged();
-        }
-        m_startLine = first.blockNumber();
-        m_endLine = m_startLine + m_editDoc->blockCount() - 1;
-        const int cursor = selectionStart + inserted;
-        setWholeSelection(cursor, cursor, cursor);
+        setWholeSelection(WindowMap::at(selection.start() + inserted));
+        takeTextArea();
         if (!aligned && !m_realignPending) {
             // The window now starts or ends inside a line; it is rebuilt
             // from the whole document once the text area's edit is over.
@@ -819,7 +899,7 @@ void LazyTextDocument::editContentsChange(int position, int charsRemoved, int ch
         if (everything)
             announceWholeChange(0, -1, inserted);
         else
-            announceWholeChange(selectionStart, selectionEnd - selectionStart, inserted);
+            announceWholeChange(selection.start(), selection.end() - selection.start(), inserted);
         return;
     }
 
@@ -831,9 +911,12 @@ void LazyTextDocument::editContentsChange(int position, int charsRemoved, int ch
         return; // a format-only change
     const int at = windowStart + pos + prefix;
     const int gone = oldText.size() - prefix - suffix;
+    const int blocks = m_map.lineCount();
     const int inserted = replaceWholeRange(at, at + gone, newText.mid(prefix, newText.size() - prefix - suffix));
-    m_endLine = m_startLine + m_editDoc->blockCount() - 1;
-    shiftWholePositions(at, gone, inserted);
+    m_map.editInside(removed, added, m_editDoc->blockCount() - blocks);
+    Q_ASSERT(m_map.length() == newLength);
+    setWholeSelection(WindowMap::Selection { shifted(m_whole.anchor, at, gone, inserted), shifted(m_whole.cursor, at, gone, inserted) });
+    takeTextArea();
     announceWholeChange(at, gone, inserted);
 }
 
@@ -846,6 +929,12 @@ void LazyTextDocument::editDocumentContentsChanged()
     emit lineCountChanged();
     if (!m_enterPressed)
         setSeriseEnterNumber(0);
+    // Enter is completed once the text area's edit is over (its cursor has
+    // moved on), not from inside the edit.
+    if (m_enterBreak && !m_inserting) {
+        m_enterBreak = false;
+        doRealTimeSave(m_editDoc->blockCount());
+    }
 }
 
 // ---- jumps and scrolling -----------------------------------------------------
@@ -860,20 +949,18 @@ bool LazyTextDocument::gotoPostionByAll(int allPostion)
         return false;
     }
     save();
+    takeTextArea();
+    const int p = qMin(allPostion, wholeLength());
     const bool windowFilled = editLength() > 0 || wholeLength() == 0;
-    if (windowFilled
-        && ((allPostion > m_startPos && allPostion < m_startPos + m_editDoc->characterCount())
-            || m_allDoc->blockCount() == 1)) {
-        const int editPos = allPostion - m_startPos;
-        emit sendEditPostion(editPos);
-        updateEditPosition(editPos);
-        updateCursorLineInfo(editPos);
-        const int p = qMin(allPostion, wholeLength());
-        setWholeSelection(p, p, p);
-        updateEditContent();
+    if (windowFilled && ((p > m_map.start() && p <= m_map.end()) || m_allDoc->blockCount() == 1)) {
+        setWholeSelection(WindowMap::at(p));
+        showSelection();
+        emit sendEditPostion(m_shown.cursor);
+        emit ensureVisible();
+        scheduleMaintenance();
         return true;
     }
-    rebuildWindowAt(allPostion);
+    rebuildWindowAt(p);
     return true;
 }
 
@@ -883,7 +970,6 @@ void LazyTextDocument::gotoLine(int line)
     if (!block.isValid())
         return;
     gotoPostionByAll(block.position());
-    setCursorLineInfo(line, 0, QString());
 }
 
 void LazyTextDocument::gotoStart()
@@ -894,23 +980,32 @@ void LazyTextDocument::gotoStart()
 void LazyTextDocument::gotoEnd()
 {
     gotoPostionByAll(wholeLength());
-    setCursorLineInfo(m_allDoc->blockCount() - 1, m_allDoc->lastBlock().length() - 1, m_allDoc->lastBlock().text());
+}
+
+void LazyTextDocument::selectTo(int allPostion)
+{
+    takeTextArea();
+    const int p = qBound(0, allPostion, wholeLength());
+    showWholeSelection(WindowMap::Selection { m_whole.anchor, p });
+    emit sendEditPostion(m_shown.cursor);
+    emit ensureVisible();
 }
 
 void LazyTextDocument::editSetAllPosition(int cursorPostion)
 {
-    setAllCursorPostion(m_startPos + cursorPostion);
+    setAllCursorPostion(m_map.toWhole(cursorPostion));
 }
 
 void LazyTextDocument::updateScrollPostion()
 {
-    if (m_editLineCount < 1)
+    const double size = m_map.viewShare(m_editHeight, m_contentHeight, m_allDoc->blockCount());
+    if (!fuzzyEqual(size, m_scrollSize)) {
+        m_scrollSize = size;
+        emit scrollSizeChanged();
+    }
+    if (m_contentHeight <= 0 || m_contentY < 0)
         return;
-    const double lineHeight = double(m_contentHeight) / m_editLineCount;
-    const double total = lineHeight * m_allDoc->blockCount();
-    if (total <= 0)
-        return;
-    const double p = qBound(0.0, (m_contentY + lineHeight * m_startLine) / total, 1.0);
+    const double p = m_map.scrollPosition(m_contentY, m_contentHeight, m_allDoc->blockCount());
     if (fuzzyEqual(p, m_scrollPostion))
         return;
     m_scrollPostion = p;
@@ -919,6 +1014,7 @@ void LazyTextDocument::updateScrollPostion()
 
 void LazyTextDocument::setScrollPostion(double value)
 {
+    value = qBound(0.0, value, 1.0);
     if (fuzzyEqual(value, m_scrollPostion))
         return;
     updateEditFromPostion(value);
@@ -926,17 +1022,24 @@ void LazyTextDocument::setScrollPostion(double value)
     emit scrollPostionChanged();
 }
 
+// Scrolls the view to a scroll position: inside the window by its scroll
+// offset, else the window moves there first (with the cursor, at the start
+// of the line at that position).
 void LazyTextDocument::updateEditFromPostion(double postion)
 {
-    editPostionUpdating = true;
-    const int line = int(m_allDoc->blockCount() * postion - 1.0);
-    if (line >= m_startLine && line <= m_startLine + m_editLineCount)
-        setContentY(line < 0 ? 0 : int(m_contentHeight * postion));
-    else if (line >= 0)
-        gotoLine(line);
-    else
-        setContentY(0);
-    editPostionUpdating = false;
+    const int total = m_allDoc->blockCount();
+    double y = m_map.contentYFor(postion, m_editHeight, m_contentHeight, total);
+    if (y >= 0) {
+        setContentY(int(y));
+        return;
+    }
+    gotoLine(WindowMap::lineAt(postion, total));
+    y = m_map.contentYFor(postion, m_editHeight, m_contentHeight, total);
+    if (y >= 0)
+        setContentY(int(y));
+    // The place is estimated from the average line height: the cursor's
+    // line is brought fully into view.
+    emit ensureVisible();
 }
 
 // ---- paragraph format ----------------------------------------------------------
@@ -997,8 +1100,9 @@ void LazyTextDocument::remove(int start, int end)
     if (from == to || m_readOnly)
         return;
     const int blocks = m_allDoc->blockCount();
+    takeTextArea();
     replaceWholeRange(from, to, QString());
-    shiftWholePositions(from, to - from, 0);
+    setWholeSelection(WindowMap::Selection { shifted(m_whole.anchor, from, to - from, 0), shifted(m_whole.cursor, from, to - from, 0) });
     wholeEditedOutsideWindow(from, to - from, 0, m_allDoc->blockCount() - blocks);
     announceWholeChange(from, to - from, 0);
 }
@@ -1014,21 +1118,30 @@ void LazyTextDocument::append(const QString& text)
     announceWholeChange(at, 0, inserted);
 }
 
+// The window becomes empty and the cursor goes to 0, before the whole text
+// is replaced.
+void LazyTextDocument::emptyWindow()
+{
+    ++m_windowChanges;
+    connectEditAndAllDocument(false);
+    const int oldStart = m_map.start();
+    clearWindow();
+    m_map = WindowMap();
+    if (oldStart != 0)
+        emit startPositionChanged();
+    connectEditAndAllDocument(true);
+    --m_windowChanges;
+    setShown(WindowMap::at(0));
+    setWholeSelection(WindowMap::at(0));
+}
+
 void LazyTextDocument::setAllText(const QString& text)
 {
     const bool hadText = m_textLoaded || wholeLength() > 0;
     const bool html = m_fileType != QLatin1String("md") && m_fileType.startsWith(QLatin1String("htm"));
-    connectEditAndAllDocument(false);
-    clearWindow();
-    m_startLine = m_endLine = 0;
-    if (m_startPos != 0) {
-        m_startPos = 0;
-        emit startPositionChanged();
-    }
+    emptyWindow();
     replaceAllText(text, html);
     m_allDoc->setModified(false);
-    setWholeSelection(0, 0, 0);
-    connectEditAndAllDocument(true);
     setLoading(false);
     // A reload replaces a counted text: everything is reported removed.
     emit m_allDoc->contentsChange(0, hadText ? -1 : 0, wholeLength());
@@ -1044,15 +1157,9 @@ void LazyTextDocument::setFileName(const QUrl& url)
         return;
     if (url.isEmpty()) {
         PLOG << "fileName is empty";
-        connectEditAndAllDocument(false);
-        DoorLock lock;
         const bool hadText = wholeLength() > 0;
+        emptyWindow();
         replaceAllText(QString());
-        clearWindow();
-        m_startLine = m_endLine = 0;
-        m_startPos = 0;
-        setWholeSelection(0, 0, 0);
-        connectEditAndAllDocument(true);
         if (hadText)
             announceWholeChange(0, -1, 0);
         return;
@@ -1124,9 +1231,10 @@ bool LazyTextDocument::loadText(const QUrl& url)
     const int length = m_allDoc->characterCount();
     const int cursor = m_initPosition < length ? qMax(0, m_initPosition) : length - 1;
     // Kept also when the text area comes later: the window is built there.
-    setWholeSelection(cursor, cursor, cursor);
+    setWholeSelection(WindowMap::at(cursor));
     gotoPostionByAll(cursor);
     setReadOnly(resource);
+    PLOG << "loaded" << path << m_allDoc->blockCount() << "lines";
     return true;
 }
 
@@ -1320,12 +1428,9 @@ void LazyTextDocument::fileChanged(const QString& path)
         }
         message::show(Message::Tips, tr("文件已被其他程序修改并重新载入，未保存的修改已存入历史记录。"), 5000);
     }
-    const int cursor = m_allCursorPostion;
-    if (reloadText()) {
-        const int p = qBound(0, cursor, wholeLength());
-        gotoPostionByAll(p);
-        emit allCursorPostionChanged();
-    }
+    const int cursor = m_whole.cursor;
+    if (reloadText())
+        gotoPostionByAll(qBound(0, cursor, wholeLength()));
 }
 
 void LazyTextDocument::dirChanged(const QString& dir)
@@ -1339,73 +1444,22 @@ void LazyTextDocument::exit()
     unwatchFile();
 }
 
-// ---- selection from the text area ---------------------------------------------
+// ---- the cursor and the selection ------------------------------------------------
 
-void LazyTextDocument::setEditSelectionStart(int value)
+QString LazyTextDocument::editSelectedText() const
 {
-    DoorLock lock;
-    if (!lock.locked())
-        return;
-    if (doNotSetSelectedStart) {
-        doNotSetSelectedStart = false;
-        return;
-    }
-    if (sendSelecting || value == m_editSelectionStart)
-        return;
-    m_editSelectionStart = value;
-    emit editSelectionStartChanged();
-    setWholeSelection(value + m_startPos, m_allSelectionEnd, m_allCursorPostion);
+    return editRange(m_shown.start(), m_shown.end());
 }
 
-void LazyTextDocument::setEditSelectionEnd(int value)
+// The cursor's line, column and the line's text before it, in the whole
+// document.
+void LazyTextDocument::updateCursorLineInfo()
 {
-    DoorLock lock;
-    if (!lock.locked())
+    const QTextBlock block = m_allDoc->findBlock(qBound(0, m_whole.cursor, wholeLength()));
+    if (!block.isValid())
         return;
-    if (doNotSetSelectedEnd) {
-        doNotSetSelectedEnd = false;
-        return;
-    }
-    if (sendSelecting || value == m_editSelectionEnd)
-        return;
-    m_editSelectionEnd = value;
-    emit editSelectionEndChanged();
-    setWholeSelection(m_allSelectionStart, value + m_startPos, m_allCursorPostion);
-}
-
-void LazyTextDocument::setEditCursorPostion(int value)
-{
-    DoorLock lock;
-    if (!lock.locked() || sendSelecting || !m_editDoc)
-        return;
-    const int p = qBound(0, value, editLength());
-    resetFormat();
-    if (p != m_editCursorPostion) {
-        m_editCursorPostion = p;
-        emit editCursorPostionChanged();
-    }
-    if (!m_editCursor.isNull())
-        m_editCursor.setPosition(p);
-    updateCursorLineInfo(p);
-    setWholeSelection(m_allSelectionStart, m_allSelectionEnd, p + m_startPos);
-    emit allSelectedTextChanged();
-}
-
-void LazyTextDocument::setEditSelectedText(const QString& value)
-{
-    if (value == m_editSelectedText)
-        return;
-    m_editSelectedText = value;
-    emit editSelectedTextChanged();
-}
-
-void LazyTextDocument::updateCursorLineInfo(int editPostion)
-{
-    if (!m_editDoc)
-        return;
-    const QTextBlock block = m_editDoc->findBlock(qBound(0, editPostion, editLength()));
-    const int column = editPostion - block.position();
-    setCursorLineInfo(block.blockNumber() + m_startLine, column, block.text().left(column));
+    const int column = m_whole.cursor - block.position();
+    setCursorLineInfo(block.blockNumber(), column, block.text().left(column));
 }
 
 // All three values are stored before any is signalled, and the text before
@@ -1429,30 +1483,26 @@ void LazyTextDocument::setCursorLineInfo(int line, int column, const QString& pr
 
 void LazyTextDocument::setAllSelectionStart(int value)
 {
-    if (value != m_allSelectionStart)
-        setWholeSelection(value, m_allSelectionEnd, m_allCursorPostion);
+    if (value != m_whole.start())
+        select(value, m_whole.end());
 }
 
 void LazyTextDocument::setAllSelectionEnd(int value)
 {
-    if (value != m_allSelectionEnd)
-        setWholeSelection(m_allSelectionStart, value, m_allCursorPostion);
+    if (value != m_whole.end())
+        select(m_whole.start(), value);
 }
 
 void LazyTextDocument::setAllCursorPostion(int value)
 {
-    if (value == m_allCursorPostion)
+    if (value == m_whole.cursor && m_whole.isEmpty())
         return;
     gotoPostionByAll(value);
-    m_allCursorPostion = value;
-    updateScrollPostion();
-    emit allCursorPostionChanged();
-    emit allSelectedTextChanged();
 }
 
 QString LazyTextDocument::allSelectedText() const
 {
-    return const_cast<LazyTextDocument*>(this)->wholeCursor().selectedText();
+    return wholeRange(m_whole.start(), m_whole.end());
 }
 
 QString LazyTextDocument::selectedPlainText() const
@@ -1463,8 +1513,7 @@ QString LazyTextDocument::selectedPlainText() const
 bool LazyTextDocument::isSelectedAll() const
 {
     const int length = wholeLength();
-    return length > 0 && qMin(m_allSelectionStart, m_allSelectionEnd) == 0
-        && qMax(m_allSelectionStart, m_allSelectionEnd) >= length;
+    return length > 0 && m_whole.start() == 0 && m_whole.end() >= length;
 }
 
 // ---- editing operations ------------------------------------------------------
@@ -1473,23 +1522,17 @@ void LazyTextDocument::select(int start, int end)
 {
     if (start == -1 || end == -1)
         return;
-    setWholeSelection(start, end, m_allCursorPostion);
+    takeTextArea();
+    showWholeSelection(WindowMap::Selection { start, end });
 }
 
 void LazyTextDocument::selectByDocument(int start, int end)
 {
     gotoPostionByAll(start);
-    const int editStart = qMax(0, start - m_startPos);
-    const int editEnd = qMin(end - m_startPos, editLength());
-    sendSelecting = true;
-    emit selectEdit(editStart, editEnd);
-    sendSelecting = false;
-    m_editSelectionStart = editStart;
-    m_editSelectionEnd = editEnd;
-    adoptEditCursor(editEnd);
-    setWholeSelection(start, end, m_startPos + m_editCursorPostion);
+    showWholeSelection(WindowMap::Selection { start, end });
 }
 
+// Whole lines, the cursor at their start (the chapter selection).
 void LazyTextDocument::selectLine(int startLine, int endLine)
 {
     if (startLine == -1 && endLine == -1) {
@@ -1505,46 +1548,32 @@ void LazyTextDocument::selectLine(int startLine, int endLine)
     if (e < s)
         return;
     gotoPostionByAll(s);
-    const int editStart = qMax(0, s - m_startPos);
-    const int editEnd = qMin(e - m_startPos, editLength());
-    sendSelecting = true;
-    emit selectEdit(editEnd, editStart);
-    sendSelecting = false;
-    m_editSelectionStart = editStart;
-    m_editSelectionEnd = editEnd;
-    setWholeSelection(s, e, s);
+    showWholeSelection(WindowMap::Selection { e, s });
 }
 
+// Everything, the cursor at the end (the text area shows its window
+// selected, its cursor at the window's end).
 void LazyTextDocument::selectAll()
 {
     saveTmpFile();
-    const int length = editLength();
-    sendSelecting = true;
-    emit selectEdit(0, length);
-    sendSelecting = false;
-    m_editSelectionStart = 0;
-    m_editSelectionEnd = length;
-    adoptEditCursor(length);
-    setWholeSelection(0, wholeLength(), m_startPos + m_editCursorPostion);
+    takeTextArea();
+    setWholeSelection(WindowMap::Selection { 0, wholeLength() });
+    showSelection();
     emit isSelectedAllChanged(isSelectedAll());
-    emit allSelectedTextChanged();
 }
 
 void LazyTextDocument::deselect()
 {
-    if (m_allSelectionStart == m_allSelectionEnd)
+    takeTextArea();
+    if (m_whole.isEmpty())
         return;
-    sendSelecting = true;
-    emit selectEdit(m_editSelectionEnd, m_editSelectionEnd);
-    sendSelecting = false;
-    m_editSelectionStart = m_editSelectionEnd;
-    if (!m_editCursor.isNull())
-        m_editCursor.clearSelection();
-    setWholeSelection(m_allCursorPostion, m_allCursorPostion, m_allCursorPostion);
+    setWholeSelection(WindowMap::at(m_map.toWhole(m_shown.cursor)));
+    showSelection();
 }
 
 void LazyTextDocument::copy()
 {
+    takeTextArea();
     const QString text = selectedPlainText();
     if (!text.isEmpty())
         QGuiApplication::clipboard()->setText(text);
@@ -1552,14 +1581,14 @@ void LazyTextDocument::copy()
 
 void LazyTextDocument::cut()
 {
+    takeTextArea();
     const QString text = selectedPlainText();
     if (text.isEmpty())
         return;
     QGuiApplication::clipboard()->setText(text);
     if (m_readOnly)
         return;
-    removeSelect(true);
-    updateEditContent();
+    replaceSelection(QString());
     emit ensureVisible();
 }
 
@@ -1568,48 +1597,53 @@ void LazyTextDocument::paste()
     const QString text = QGuiApplication::clipboard()->text();
     if (text.isEmpty() || m_readOnly || !m_editDoc)
         return;
-    if (text.size() <= maxWindowPaste) {
-        removeSelect(false);
-        QTextCursor cursor = editSelectionCursor();
-        cursor.insertText(text);
+    replaceSelection(text);
+    emit ensureVisible();
+}
+
+void LazyTextDocument::replaceSelection(const QString& text)
+{
+    if (!m_editDoc || m_readOnly)
+        return;
+    takeTextArea();
+    const int start = m_whole.start();
+    const int end = qMin(m_whole.end(), wholeLength());
+    if (start == end && text.isEmpty())
+        return;
+    if (m_map.contains(start) && m_map.contains(end) && text.size() <= maxWindowPaste) {
+        // Through the window, mirrored like typing; the text area's cursor
+        // moves on with the inserted text.
+        QTextCursor cursor(m_editDoc);
+        cursor.setPosition(m_map.toWindow(start));
+        cursor.setPosition(m_map.toWindow(end), QTextCursor::KeepAnchor);
+        if (text.isEmpty())
+            cursor.removeSelectedText();
+        else
+            cursor.insertText(text);
+        showSelection();
         return;
     }
-    // A long paste goes straight into the whole document, where the
-    // selection starts, whichever direction it was made in.
-    QTextCursor cursor = wholeCursor();
-    const int start = cursor.selectionStart();
-    const int removed = cursor.selectionEnd() - start;
     const bool everything = isSelectedAll();
-    const int inserted = replaceWholeRange(start, start + removed, text);
-    setWholeSelection(start + inserted, start + inserted, start + inserted);
+    const int inserted = replaceWholeRange(start, end, text);
+    setWholeSelection(WindowMap::at(start + inserted));
     rebuildWindowAt(start + inserted);
     if (everything)
         announceWholeChange(0, -1, inserted);
     else
-        announceWholeChange(start, removed, inserted);
-    emit ensureVisible();
+        announceWholeChange(start, end - start, inserted);
 }
 
 void LazyTextDocument::removeSelect(bool removeEditText)
 {
-    const int start = qMin(m_allSelectionStart, m_allSelectionEnd);
-    const int end = qMin(qMax(m_allSelectionStart, m_allSelectionEnd), wholeLength());
-    if (start >= end || m_readOnly)
+    takeTextArea();
+    if (m_whole.isEmpty() || m_readOnly)
         return;
-    if (isSelectedAll()) {
-        replaceWholeRange(0, wholeLength(), QString());
-        setWholeSelection(0, 0, 0);
-        rebuildWindowAt(0);
-        announceWholeChange(0, -1, 0);
-    } else if (end > m_startPos + m_editSelectionEnd || start < m_startPos + m_editSelectionStart) {
-        replaceWholeRange(start, end, QString());
-        setWholeSelection(start, start, start);
-        rebuildWindowAt(start);
-        announceWholeChange(start, end - start, 0);
-    } else if (removeEditText) {
-        QTextCursor cursor = editSelectionCursor();
-        cursor.removeSelectedText();
-    }
+    // A selection the window holds is removed by the text area's own
+    // deletion unless asked for.
+    const bool inWindow = m_map.contains(m_whole.start()) && m_map.contains(m_whole.end());
+    if (inWindow && !removeEditText)
+        return;
+    replaceSelection(QString());
     updateFormat();
 }
 
@@ -1641,7 +1675,6 @@ void LazyTextDocument::undoRedo(bool undo)
     disconnect(connection);
     afterWholeChange(true);
     const int position = changed >= 0 ? qMin(changed, wholeLength()) : cursor.position();
-    setWholeSelection(position, position, position);
     rebuildWindowAt(position);
 }
 
@@ -1656,36 +1689,44 @@ void LazyTextDocument::enterPressed()
 void LazyTextDocument::doRealTimeSave(int blockCount)
 {
     Q_UNUSED(blockCount)
-    if (!m_enterPressed || doInserting)
+    if (!m_enterPressed || m_inserting)
         return;
     QString text;
     if (m_addEmptyLineAtEndByEnter)
         text += QStringLiteral("\r\n");
     if (m_add2SpaceAtFrontByEnter)
         text += twoIdeographicSpaces;
-    if (!text.isEmpty())
+    if (!text.isEmpty()) {
+        m_joinUndo = true;
         insertAtEditCursor(text);
+        m_joinUndo = false;
+    }
     setSeriseEnterNumber(m_seriseEnterNumber + 1);
     m_enterPressed = false;
-    updateEditContent();
+    scheduleMaintenance();
     save();
 }
 
 void LazyTextDocument::insertAtEditCursor(const QString& text)
 {
-    if (!m_editDoc || m_editCursor.isNull())
+    if (!m_editDoc)
         return;
-    doInserting = true;
-    m_editCursor.insertText(text);
-    doInserting = false;
+    takeTextArea();
+    returnToCursor();
+    QTextCursor cursor(m_editDoc);
+    cursor.setPosition(m_shown.cursor);
+    m_inserting = true;
+    cursor.insertText(text);
+    m_inserting = false;
+    takeTextArea();
 }
 
 void LazyTextDocument::addChapterName(int nextTitleIndex)
 {
     deselect();
-    if (m_editCursor.isNull())
+    if (!m_editDoc)
         return;
-    const QString line = m_editCursor.block().text();
+    const QString line = m_editDoc->findBlock(m_shown.cursor).text();
     const bool isTitle = chapterTitleTest ? chapterTitleTest(line, m_chapterKeys) : count::isChapterTitle(line, m_chapterKeys);
     if (isTitle) {
         message::show(Message::Tips, tr("已经是章节标题了"), 5000);
@@ -1718,24 +1759,32 @@ void LazyTextDocument::makeupFinished(const QStringList& list)
         message::show(Message::Tips, tr("排版期间文档已被修改，排版结果未应用。"), 5000);
         return;
     }
+    setWholeSelection(WindowMap::at(0));
     replaceAllText(list.join(QStringLiteral("\r\n")));
     m_allDoc->setModified(true);
-    setWholeSelection(0, 0, 0);
     announceWholeChange(0, -1, wholeLength());
     rebuildWindowAt(0);
     gotoEnd();
 }
 
-void LazyTextDocument::subtleFinish(const QString& text)
+bool LazyTextDocument::subtleFinish(const QString& text)
 {
-    const int cursor = m_allCursorPostion;
+    // The text before masking goes into the history first (the masking
+    // sheet tells the writer it can be found there); without that snapshot
+    // the masking is not applied.
+    if (!saveTmpFile()) {
+        message::show(Message::Warn, tr("无法保存过滤前的历史记录，过滤结果未应用。"), 5000);
+        return false;
+    }
+    takeTextArea();
+    const int cursor = m_whole.cursor;
+    setWholeSelection(WindowMap::at(0));
     replaceAllText(text);
     m_allDoc->setModified(true);
     announceWholeChange(0, -1, wholeLength());
-    const int p = qBound(0, cursor, wholeLength());
-    setWholeSelection(p, p, p);
-    rebuildWindowAt(p);
-    updateEditContent();
+    rebuildWindowAt(qBound(0, cursor, wholeLength()));
+    scheduleMaintenance();
+    return true;
 }
 
 // ---- search and replace ----------------------------------------------------------
@@ -1819,6 +1868,7 @@ bool LazyTextDocument::doSearch(bool searchDown, bool allowRestartAtTop)
     if (m_matchCaseSensitive)
         flags |= QTextDocument::FindCaseSensitively;
     const QRegularExpression expression = searchExpression();
+    takeTextArea();
     const QTextCursor cursor = wholeCursor();
     // Down: after the selection; up: before its start.
     const int from = searchDown ? cursor.selectionEnd() : cursor.selectionStart();
@@ -1836,7 +1886,6 @@ bool LazyTextDocument::doSearch(bool searchDown, bool allowRestartAtTop)
     // step, from there, selects the match found now.
     const int restart = searchDown ? 0 : wholeLength();
     gotoPostionByAll(restart);
-    setWholeSelection(restart, restart, restart);
     match = findMatch(expression, restart, !searchDown, flags, false);
     if (match.start < 0) {
         message::show(Message::Tips, tr("未找到"), 5000);
@@ -1852,34 +1901,14 @@ bool LazyTextDocument::doReplace(bool forAll)
         return false;
     if (!doSearch(true, true))
         return false;
-    const int start = qMin(m_allSelectionStart, m_allSelectionEnd);
-    const int end = qMax(m_allSelectionStart, m_allSelectionEnd);
+    const int start = m_whole.start();
+    const int end = m_whole.end();
     if (!forAll && start == end)
         return false;
     QString text = m_replaceText;
     if (m_searchMode == RegularExpressionMode)
         text = wholeRange(start, end).replace(searchExpression(), m_replaceText);
-
-    const int editStart = start - m_startPos;
-    const int editEnd = end - m_startPos;
-    const int inserted = replaceWholeRange(start, end, text);
-    if (editStart >= 0 && editEnd <= editLength()) {
-        // The same text replaces the window's selection, not mirrored.
-        const bool wasConnected = m_connected;
-        connectEditAndAllDocument(false);
-        QTextCursor cursor(m_editDoc);
-        cursor.setPosition(editStart);
-        cursor.setPosition(editEnd, QTextCursor::KeepAnchor);
-        cursor.insertText(text);
-        m_endLine = m_startLine + m_editDoc->blockCount() - 1;
-        if (wasConnected)
-            connectEditAndAllDocument(true);
-        setWholeSelection(start + inserted, start + inserted, start + inserted);
-        updateEditPosition(editStart + inserted);
-    } else {
-        rebuildWindowAt(start + inserted);
-    }
-    announceWholeChange(start, end - start, inserted);
+    replaceSelection(text);
     return true;
 }
 

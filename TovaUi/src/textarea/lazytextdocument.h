@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QDateTime>
 #include <QElapsedTimer>
+#include <QMetaProperty>
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
@@ -11,6 +12,8 @@
 #include <QTextDocument>
 #include <QRegularExpression>
 #include <QUrl>
+
+#include "textarea/windowmap.h"
 
 class QFileSystemWatcher;
 #include <QQuickTextDocument>
@@ -23,8 +26,10 @@ class QTextCharFormat;
 // every edit made in the window is applied at once to the whole document,
 // which is what is saved, counted and searched.
 //
-// Invariant kept by every operation: the window's text equals the whole
-// document's text from startPosition() on, over the window's length.
+// Invariants kept by every operation: the window's text equals the whole
+// document's text from startPosition() on, over the window's length; the
+// text area (property textEdit) is the one source of the cursor and the
+// selection, and the whole selection is what it shows (see WindowMap).
 class LazyTextDocument : public QObject
 {
     Q_OBJECT
@@ -36,6 +41,7 @@ class LazyTextDocument : public QObject
     Q_PROPERTY(int contentHeight READ contentHeight WRITE setContentHeight NOTIFY contentHeightChanged)
     Q_PROPERTY(int editLineCount READ editLineCount WRITE setEditLineCount NOTIFY editLineCountChanged)
     Q_PROPERTY(double scrollPostion READ scrollPostion WRITE setScrollPostion NOTIFY scrollPostionChanged)
+    Q_PROPERTY(double scrollSize READ scrollSize NOTIFY scrollSizeChanged)
     Q_PROPERTY(int lineCount READ lineCount NOTIFY lineCountChanged)
     Q_PROPERTY(int startPosition READ startPosition NOTIFY startPositionChanged)
     Q_PROPERTY(QString startLineText READ startLineText NOTIFY startLineTextChanged)
@@ -43,6 +49,7 @@ class LazyTextDocument : public QObject
     Q_PROPERTY(QString fileType READ fileType WRITE setFileType NOTIFY fileTypeChanged)
     Q_PROPERTY(QQuickTextDocument* document READ document WRITE setDocument NOTIFY documentChanged)
     Q_PROPERTY(QTextDocument* editDocument READ editDocument NOTIFY editDocumentChanged)
+    Q_PROPERTY(QObject* textEdit READ textEdit WRITE setTextEdit NOTIFY textEditChanged)
     Q_PROPERTY(QTextDocument* allTextDocument READ allTextDocument NOTIFY allTextDocumentChanged)
     Q_PROPERTY(QString allText READ allText NOTIFY allTextChanged)
     Q_PROPERTY(bool readOnly READ readOnly WRITE setReadOnly NOTIFY readOnlyChanged)
@@ -55,10 +62,10 @@ class LazyTextDocument : public QObject
     Q_PROPERTY(int allSelectionEnd READ allSelectionEnd WRITE setAllSelectionEnd NOTIFY allSelectionEndChanged)
     Q_PROPERTY(int allCursorPostion READ allCursorPostion WRITE setAllCursorPostion NOTIFY allCursorPostionChanged)
     Q_PROPERTY(QString allSelectedText READ allSelectedText NOTIFY allSelectedTextChanged)
-    Q_PROPERTY(int editSelectionStart READ editSelectionStart WRITE setEditSelectionStart NOTIFY editSelectionStartChanged)
-    Q_PROPERTY(int editSelectionEnd READ editSelectionEnd WRITE setEditSelectionEnd NOTIFY editSelectionEndChanged)
-    Q_PROPERTY(int editCursorPostion READ editCursorPostion WRITE setEditCursorPostion NOTIFY editCursorPostionChanged)
-    Q_PROPERTY(QString editSelectedText READ editSelectedText WRITE setEditSelectedText NOTIFY editSelectedTextChanged)
+    Q_PROPERTY(int editSelectionStart READ editSelectionStart NOTIFY editSelectionStartChanged)
+    Q_PROPERTY(int editSelectionEnd READ editSelectionEnd NOTIFY editSelectionEndChanged)
+    Q_PROPERTY(int editCursorPostion READ editCursorPostion NOTIFY editCursorPostionChanged)
+    Q_PROPERTY(QString editSelectedText READ editSelectedText NOTIFY editSelectedTextChanged)
     Q_PROPERTY(bool isSelectedAll READ isSelectedAll NOTIFY isSelectedAllChanged)
     Q_PROPERTY(int cursorLineNumber READ cursorLineNumber NOTIFY cursorLineNumberChanged)
     Q_PROPERTY(int cursorLinePostion READ cursorLinePostion NOTIFY cursorLinePostionChanged)
@@ -126,13 +133,16 @@ public:
     void setEditLineCount(int value);
     double scrollPostion() const { return m_scrollPostion; }
     void setScrollPostion(double value);
+    // The view's share of the whole document (the scroll bar's size).
+    double scrollSize() const { return m_scrollSize; }
 
     int lineCount() const;
-    int startPosition() const { return m_startPos; }
+    int startPosition() const { return m_map.start(); }
     QString startLineText() const { return m_startLineText; }
-    int startLine() const { return m_startLine; }
-    int endLine() const { return m_endLine; }
+    int startLine() const { return m_map.firstLine(); }
+    int endLine() const { return m_map.lastLine(); }
     int windowSize() const { return m_windowSize; }
+    const WindowMap& windowMap() const { return m_map; }
 
     QUrl fileName() const { return m_fileName; }
     void setFileName(const QUrl& url);
@@ -145,6 +155,15 @@ public:
     QTextDocument* editDocument() const { return m_editDoc; }
     void setEditDocument(QTextDocument* document);
     QTextDocument* allTextDocument() const { return m_allDoc; }
+    // The text area's text edit: its cursorPosition, selectionStart and
+    // selectionEnd are read whenever one of them changes, and its
+    // cursorPosition and select(anchor, cursor) show the document's
+    // selection. Without one the document's own window cursor stands in.
+    // Its keys, input-method events and clicks are watched: a cursor the
+    // window no longer holds is brought back before the text area acts on
+    // it, and given up for a click elsewhere.
+    QObject* textEdit() const { return m_textEdit; }
+    void setTextEdit(QObject* edit);
 
     Q_INVOKABLE QString allText() const;
     Q_INVOKABLE QString allRawText() const;
@@ -160,22 +179,21 @@ public:
     void setIsTmpModified(bool value);
     QDateTime lastModification() const { return m_lastModification; }
 
-    int allSelectionStart() const { return m_allSelectionStart; }
+    // The whole selection, ordered, and its cursor end.
+    int allSelectionStart() const { return m_whole.start(); }
     void setAllSelectionStart(int value);
-    int allSelectionEnd() const { return m_allSelectionEnd; }
+    int allSelectionEnd() const { return m_whole.end(); }
     void setAllSelectionEnd(int value);
-    int allCursorPostion() const { return m_allCursorPostion; }
+    int allCursorPostion() const { return m_whole.cursor; }
     Q_INVOKABLE void setAllCursorPostion(int value);
     QString allSelectedText() const;
+    WindowMap::Selection wholeSelection() const { return m_whole; }
 
-    int editSelectionStart() const { return m_editSelectionStart; }
-    void setEditSelectionStart(int value);
-    int editSelectionEnd() const { return m_editSelectionEnd; }
-    void setEditSelectionEnd(int value);
-    int editCursorPostion() const { return m_editCursorPostion; }
-    void setEditCursorPostion(int value);
-    QString editSelectedText() const { return m_editSelectedText; }
-    void setEditSelectedText(const QString& value);
+    // What the text area shows, in window offsets.
+    int editSelectionStart() const { return m_shown.start(); }
+    int editSelectionEnd() const { return m_shown.end(); }
+    int editCursorPostion() const { return m_shown.cursor; }
+    QString editSelectedText() const;
     bool isSelectedAll() const;
 
     int cursorLineNumber() const { return m_cursorLineNumber; }
@@ -247,7 +265,15 @@ public:
     Q_INVOKABLE void gotoLine(int line);
     Q_INVOKABLE void gotoStart();
     Q_INVOKABLE void gotoEnd();
+    // Moves the cursor to a whole offset, extending the selection from its
+    // anchor (Shift with Ctrl+Home or Ctrl+End).
+    Q_INVOKABLE void selectTo(int allPostion);
     Q_INVOKABLE void editSetAllPosition(int cursorPostion);
+    // Whether the cursor lies outside the window (the view was scrolled away
+    // from it); the text area shows it at the window's edge.
+    bool isCursorAway() const;
+    // Brings the window back to a cursor it no longer holds.
+    void returnToCursor();
     void updateScrollPostion();
     void updateEditFromPostion(double postion);
     Q_INVOKABLE void updateFormat();
@@ -290,8 +316,13 @@ public:
     Q_INVOKABLE void addChapterName(int nextTitleIndex);
     Q_INVOKABLE void makeup();
     Q_INVOKABLE QString selectedPlainText() const;
-    // Inserts text at the window cursor as if typed (mirrored like typing).
+    // Inserts text at the text area's cursor as if typed (mirrored like
+    // typing).
     void insertAtEditCursor(const QString& text);
+    // Replaces the selection (or inserts at the cursor): through the window
+    // when the selection lies in it and the text is short, else in the
+    // whole document, whose window is then rebuilt at the new cursor.
+    void replaceSelection(const QString& text);
 
     // Search and replace over the whole document with the search text
     // (selectedText), replaceText, searchMode and matchCaseSensitive.
@@ -313,7 +344,7 @@ public slots:
     void fileChanged(const QString& path);
     void dirChanged(const QString& dir);
     void makeupFinished(const QStringList& list);
-    void subtleFinish(const QString& text);
+    bool subtleFinish(const QString& text);
 
 signals:
     void lineSpacingChanged();
@@ -324,6 +355,7 @@ signals:
     void contentHeightChanged();
     void editLineCountChanged();
     void scrollPostionChanged();
+    void scrollSizeChanged();
     void lineCountChanged();
     void startPositionChanged();
     void startLineTextChanged();
@@ -331,6 +363,7 @@ signals:
     void fileTypeChanged();
     void documentChanged();
     void editDocumentChanged();
+    void textEditChanged();
     void allTextDocumentChanged();
     void allTextChanged();
     void readOnlyChanged();
@@ -376,7 +409,6 @@ signals:
     void textColorChanged();
     void alignmentChanged();
 
-    void selectEdit(int start, int end);
     void sendEditPostion(int postion);
     void ensureVisible();
     void sendSave();
@@ -384,10 +416,14 @@ signals:
     void fileDeleted(const QUrl& fileName, bool isDeleted);
     void postionChanged(int postion);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private slots:
     void updateY();
     void editDocumentContentsChanged();
     void realignWindow();
+    void textAreaChanged();
 
 private:
     // Emits the whole document's contentsChange once for an edit made with
@@ -406,20 +442,30 @@ private:
     int editLength() const;
     QString linesText(int start, int end) const;
     void fillWindow(int start, int end);
-    void syncWindowLines();
-    void syncSelectToEdit();
-    void updateEditPosition(int postion);
-    void adoptEditCursor(int postion);
-    void setWholeSelection(int start, int end, int cursor);
-    void shiftWholePositions(int position, int removed, int added);
+    // The text area's selection in window offsets; false without a window.
+    bool readTextArea(WindowMap::Selection* shown) const;
+    // Takes what the text area shows as the writer's selection.
+    void takeTextArea();
+    // Shows the whole selection in the text area.
+    void showSelection();
+    void setShown(const WindowMap::Selection& shown);
+    void setWholeSelection(const WindowMap::Selection& whole);
+    // The window's text changes by the document's own hand between these
+    // two calls: nothing is mirrored, the text area's reports are its
+    // consequences, and the whole selection is shown again at the end.
+    void beginWindowChange(bool takeWriter = true);
+    void endWindowChange(bool keepView);
+    void scheduleMaintenance();
+    void showWholeSelection(const WindowMap::Selection& whole);
     void clearWindow();
+    void emptyWindow();
     void resetFormat();
     void setLoading(bool value);
     void setTextLoaded(bool value);
     void setLastModification(const QDateTime& value);
     void setStartLineText(const QString& value);
     void setCursorLineInfo(int line, int column, const QString& preText);
-    void updateCursorLineInfo(int editPostion);
+    void updateCursorLineInfo();
     bool writeSnapshot(const QString& filePath, const QString& text, const QString& historyDir);
     QString localPath() const;
     QString historyDir() const;
@@ -427,6 +473,7 @@ private:
     QTextCursor editSelectionCursor() const;
     void applyCharFormat(const QTextCharFormat& format);
     void rebuildWindowAt(int allPostion);
+    void fillAround(int allPostion);
     void wholeEditedOutsideWindow(int position, int removed, int added, int blockDelta);
     void watchFile();
     void unwatchFile();
@@ -446,11 +493,23 @@ private:
     QPointer<QQuickTextDocument> m_document;
     QPointer<QTextDocument> m_editDoc;
     QTextCursor m_editCursor;
+    QPointer<QObject> m_textEdit;
+    QMetaProperty m_cursorProperty;
+    QMetaProperty m_selectionStartProperty;
+    QMetaProperty m_selectionEndProperty;
 
-    int m_startLine = 0;
-    int m_endLine = 0;
-    int m_startPos = 0;
-    int m_windowLen = 0;
+    WindowMap m_map;
+    // The writer's selection in the whole document, and what the text area
+    // showed of it when last read or set.
+    WindowMap::Selection m_whole;
+    WindowMap::Selection m_shown;
+    int m_windowChanges = 0;
+    bool m_maintaining = false;
+    bool m_maintenanceQueued = false;
+    bool m_removedBottom = false;
+    bool m_inserting = false;
+    bool m_joinUndo = false;
+    bool m_enterBreak = false;
     int m_windowSize = 100;
     int m_chunk = 40;
     int m_contentY = -1;
@@ -458,19 +517,13 @@ private:
     int m_contentHeight = -1;
     int m_editLineCount = 0;
     double m_scrollPostion = 0;
+    double m_scrollSize = 1;
     int m_lineCount = 1;
 
     double m_lineSpacing = 0.2;
     double m_paragraphHeight = 0.2;
     double m_textIndent = 0;
 
-    int m_allSelectionStart = 0;
-    int m_allSelectionEnd = 0;
-    int m_allCursorPostion = 0;
-    int m_editSelectionStart = 0;
-    int m_editSelectionEnd = 0;
-    int m_editCursorPostion = 0;
-    QString m_editSelectedText;
     int m_cursorLineNumber = -1;
     int m_cursorLinePostion = -1;
     QString m_cursorLinePreText;

@@ -1,0 +1,857 @@
+// Random writing sessions on the real editor page (qml/page/LazyEdit.qml with
+// its TyperTextArea and scrolling, in a real window) against an oracle: key
+// events, mouse clicks, wheel turns and input-method commits go to the
+// window as a writer's would; each edit is also applied to a plain QString
+// at the selection the text area showed before it, translated to the whole
+// document by the test's own arithmetic on the oracle. After every step the
+// whole document equals the oracle, the window is a run of whole lines of it,
+// the text area shows the whole selection, and a saved file equals the
+// oracle.
+//
+// PENLARK_EDITOR_SEEDS (default 20) sessions of PENLARK_EDITOR_STEPS (default
+// 1000) steps run, from seed PENLARK_EDITOR_SEED (default 1); a failure names
+// its seed and step and lists the last actions.
+#include "testenvironment.h"
+
+#include "data/global.h"
+#include "data/settings.h"
+#include "mainengine.h"
+#include "textarea/lazytextdocument.h"
+#include "tovaui.h"
+
+#include <QClipboard>
+#include <QFile>
+#include <QGuiApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLoggingCategory>
+#include <QMouseEvent>
+#include <QQmlApplicationEngine>
+#include <QQmlComponent>
+#include <QQmlContext>
+#include <QQuickItem>
+#include <QQuickTextDocument>
+#include <QQuickWindow>
+#include <QRandomGenerator>
+#include <QTextBlock>
+#include <QWheelEvent>
+
+namespace {
+
+const QString kIndent = QStringLiteral("\u3000\u3000");
+
+int environmentNumber(const char* name, int fallback)
+{
+    bool ok = false;
+    const int value = qEnvironmentVariableIntValue(name, &ok);
+    return ok && value > 0 ? value : fallback;
+}
+
+// The offset of a line in a text with "\n" between lines, -1 past the end.
+int lineOffset(const QString& text, int line)
+{
+    int offset = 0;
+    for (int i = 0; i < line; ++i) {
+        offset = text.indexOf(QLatin1Char('\n'), offset);
+        if (offset < 0)
+            return -1;
+        ++offset;
+    }
+    return offset;
+}
+
+// One of 400 Chinese characters (a small set keeps the glyph cache warm,
+// so that drawing the frames does not dominate the run).
+QChar commonCharacter(QRandomGenerator& random)
+{
+    return QChar(0x4e00 + 37 * random.bounded(400));
+}
+
+// A book of `lines` lines, every one different: chapter titles every 300
+// lines, some empty lines and some long ones that wrap.
+QString makeBook(int lines, QRandomGenerator& random)
+{
+    QString text;
+    text.reserve(lines * 40);
+    for (int i = 0; i < lines; ++i) {
+        if (i % 300 == 0)
+            text += QStringLiteral("第%1章 远行").arg(i / 300 + 1);
+        else if (i % 7 == 3)
+            ; // an empty line
+        else {
+            text += kIndent + QStringLiteral("第%1行，山河远阔").arg(i);
+            const int more = random.bounded(20) == 0 ? 120 : random.bounded(12);
+            for (int k = 0; k < more; ++k)
+                text += commonCharacter(random);
+            text += QStringLiteral("。");
+        }
+        text += QLatin1Char('\n');
+    }
+    return text;
+}
+
+// Line breaks as the text document takes them: "\r\n", "\r" and "\n" each
+// end a line.
+QString normalised(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+struct Selection {
+    int anchor = 0;
+    int cursor = 0;
+    int start() const { return qMin(anchor, cursor); }
+    int end() const { return qMax(anchor, cursor); }
+    bool isEmpty() const { return anchor == cursor; }
+};
+
+// One edit of the oracle, kept for undo and redo.
+struct Edit {
+    int position = 0;
+    QString removed;
+    QString inserted;
+};
+
+class Session
+{
+public:
+    Session(QQmlEngine* engine, quint32 seed, const QString& folder)
+        : m_seed(seed)
+        , m_random(seed)
+        , m_path(folder + QStringLiteral("/book%1.txt").arg(seed))
+        , m_engine(engine)
+    {
+    }
+
+    // Opens a new book in a new editor page; an error text, empty when fine.
+    QString open()
+    {
+        const int lines = 20000 + m_random.bounded(1000);
+        m_oracle = makeBook(lines, m_random);
+        QFile file(m_path);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(m_oracle.toUtf8()) < 0)
+            return QStringLiteral("cannot write the book");
+        file.close();
+        // A loaded document ends with one empty line: the file's final line
+        // feed is the last line break.
+        QQmlComponent component(m_engine);
+        component.setData("import QtQuick 2.15\nimport QtQuick.Window 2.15\nimport \"qrc:/qml/page\"\n"
+                          "Window { width: 640; height: 480; visible: true\n"
+                          "  property alias editor: editor\n"
+                          "  LazyEdit { id: editor; anchors.fill: parent; isMainEdit: false } }",
+            QUrl(QStringLiteral("qrc:/qml/page/editordifftest.qml")));
+        m_window.reset(qobject_cast<QQuickWindow*>(component.create()));
+        if (!m_window)
+            return component.errorString();
+        m_window->requestActivate();
+        if (!QTest::qWaitForWindowExposed(m_window.data()))
+            return QStringLiteral("window not exposed");
+        m_page = m_window->property("editor").value<QObject*>();
+        m_doc = qobject_cast<LazyTextDocument*>(m_page->property("document").value<QObject*>());
+        m_area = m_page->property("textArea").value<QQuickItem*>();
+        m_edit = m_area->property("textEdit").value<QQuickItem*>();
+        if (!m_doc || !m_area || !m_edit)
+            return QStringLiteral("page parts missing");
+        m_page->setProperty("fileName", QUrl::fromLocalFile(m_path));
+        QElapsedTimer wait;
+        wait.start();
+        while (!(m_doc->textLoaded() && !m_doc->loading()) && wait.elapsed() < 20000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        if (!m_doc->textLoaded())
+            return QStringLiteral("book not loaded");
+        m_edit->forceActiveFocus();
+        settle();
+        m_selection = Selection { shownWhole().anchor, shownWhole().cursor };
+        m_lastSave = m_doc->lastModification();
+        return check(QStringLiteral("open"));
+    }
+
+    // One random step; an error text, empty when fine.
+    QString step(int number)
+    {
+        m_step = number;
+        const QString error = beforeStep();
+        if (!error.isEmpty())
+            return error;
+        const int roll = m_random.bounded(1000);
+        QString action;
+        if (roll < 170)
+            action = arrowKey();
+        else if (roll < 210)
+            action = homeOrEnd();
+        else if (roll < 240)
+            action = documentEdge();
+        else if (roll < 310)
+            action = pageKey();
+        else if (roll < 340)
+            action = wheel();
+        else if (roll < 410)
+            action = click();
+        else if (roll < 425)
+            action = selectAll();
+        else if (roll < 595)
+            action = typeCharacter();
+        else if (roll < 640)
+            action = commitInputMethod();
+        else if (roll < 690)
+            action = enter();
+        else if (roll < 750)
+            action = backspace();
+        else if (roll < 790)
+            action = deleteKey();
+        else if (roll < 835)
+            action = paste(false);
+        else if (roll < 845)
+            action = paste(true);
+        else if (roll < 865)
+            action = cut();
+        else if (roll < 880)
+            action = copy();
+        else if (roll < 920)
+            action = undoOrRedo(true);
+        else if (roll < 945)
+            action = undoOrRedo(false);
+        else if (roll < 965)
+            action = chapterJump();
+        else if (roll < 985)
+            action = find();
+        else
+            action = save();
+        m_log.append(QStringLiteral("%1: %2").arg(number).arg(action));
+        if (m_log.size() > 12)
+            m_log.removeFirst();
+        if (action.startsWith(QLatin1String("error")))
+            return action;
+        return check(action);
+    }
+
+    // What the session went through, for the log.
+    QString summary() const
+    {
+        return QStringLiteral("%1 steps began with the cursor away from the window, %2 with a selection reaching "
+                              "beyond it; %3 saved files checked")
+            .arg(m_awaySteps).arg(m_beyondSteps).arg(m_savesChecked);
+    }
+
+    QString replay() const
+    {
+        return QStringLiteral("seed %1 (PENLARK_EDITOR_SEED=%1 PENLARK_EDITOR_SEEDS=1), step %2; last actions:\n  %3")
+            .arg(m_seed)
+            .arg(m_step)
+            .arg(m_log.join(QStringLiteral("\n  ")));
+    }
+
+private:
+    // ---- reading the page ----------------------------------------------------
+
+    QTextDocument* windowDocument() const
+    {
+        return m_edit->property("textDocument").value<QQuickTextDocument*>()->textDocument();
+    }
+    QString windowText() const
+    {
+        return windowDocument()->toRawText().replace(QChar(QChar::ParagraphSeparator), QLatin1Char('\n'));
+    }
+    // The window's place in the oracle: the offset of the first line the
+    // document says it holds, worked out on the oracle.
+    int windowStart() const
+    {
+        const int line = m_doc->startLine();
+        if (line != m_cachedLine || m_oracleRevision != m_cachedRevision) {
+            m_cachedLine = line;
+            m_cachedRevision = m_oracleRevision;
+            m_cachedStart = lineOffset(m_oracle, line);
+        }
+        return m_cachedStart;
+    }
+
+    // What the text area shows, in window offsets.
+    Selection shown() const
+    {
+        const int start = m_edit->property("selectionStart").toInt();
+        const int end = m_edit->property("selectionEnd").toInt();
+        const int cursor = m_edit->property("cursorPosition").toInt();
+        return Selection { cursor == start ? end : start, cursor };
+    }
+    Selection shownWhole() const
+    {
+        const int w = windowStart();
+        const Selection s = shown();
+        return Selection { w + s.anchor, w + s.cursor };
+    }
+    // What the text area should show of a whole selection.
+    Selection clip(const Selection& whole) const
+    {
+        const int w = windowStart();
+        const int length = windowDocument()->characterCount() - 1;
+        return Selection { qBound(0, whole.anchor - w, length), qBound(0, whole.cursor - w, length) };
+    }
+
+    // Lets the deferred work of the page run (window moves, queued saves).
+    static void settle()
+    {
+        for (int i = 0; i < 4; ++i) {
+            QCoreApplication::sendPostedEvents();
+            QCoreApplication::processEvents();
+        }
+    }
+
+    // ---- sending events --------------------------------------------------------
+
+    void key(int code, Qt::KeyboardModifiers modifiers = Qt::NoModifier, const QString& text = QString())
+    {
+        QKeyEvent press(QEvent::KeyPress, code, modifiers, text);
+        QCoreApplication::sendEvent(m_window.data(), &press);
+        QKeyEvent release(QEvent::KeyRelease, code, modifiers, text);
+        QCoreApplication::sendEvent(m_window.data(), &release);
+    }
+    void mouseClick(const QPointF& scenePoint, Qt::KeyboardModifiers modifiers)
+    {
+        const QPointF global = m_window->mapToGlobal(scenePoint.toPoint());
+        QMouseEvent press(QEvent::MouseButtonPress, scenePoint, scenePoint, global, Qt::LeftButton, Qt::LeftButton, modifiers);
+        QCoreApplication::sendEvent(m_window.data(), &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, scenePoint, scenePoint, global, Qt::LeftButton, Qt::NoButton, modifiers);
+        QCoreApplication::sendEvent(m_window.data(), &release);
+    }
+
+    // ---- the oracle ----------------------------------------------------------------
+
+    // Replaces the selection by text (or inserts it at the cursor), as on the
+    // visible text; the cursor ends after it.
+    void oracleReplace(const Selection& selection, const QString& text)
+    {
+        Edit edit { selection.start(), m_oracle.mid(selection.start(), selection.end() - selection.start()), text };
+        applyEdit(edit);
+        m_selection = Selection { edit.position + text.size(), edit.position + text.size() };
+    }
+    void applyEdit(const Edit& edit)
+    {
+        if (edit.removed == edit.inserted)
+            return;
+        m_oracle.replace(edit.position, edit.removed.size(), edit.inserted);
+        ++m_oracleRevision;
+        m_edits.resize(m_applied);
+        m_edits.append(edit);
+        ++m_applied;
+    }
+    QString selectedText() const { return m_oracle.mid(m_selection.start(), m_selection.end() - m_selection.start()); }
+
+    // A writer's cursor move, read from the text area right after its event
+    // (before the window moves on): without Shift the text area's new
+    // selection is the selection; with Shift the anchor stays where the
+    // writer set it, also when the window no longer holds it. A key that
+    // moved nothing (Down on the last line) changes nothing; a click always
+    // puts the cursor where it lands.
+    void takeMove(bool shift, const Selection& before, const Selection& shownBefore, bool click = false)
+    {
+        const Selection now = shownWhole();
+        if (now.anchor == shownBefore.anchor && now.cursor == shownBefore.cursor && !(click && !shift))
+            return;
+        if (shift && !now.isEmpty())
+            m_selection = Selection { before.isEmpty() ? before.cursor : before.anchor, now.cursor };
+        else
+            m_selection = now;
+    }
+
+    // ---- checks ------------------------------------------------------------------------
+
+    QString beforeStep()
+    {
+        if (cursorAway())
+            ++m_awaySteps;
+        else if (!m_selection.isEmpty() && (m_selection.start() < windowStart() || m_selection.end() > windowStart() + windowDocument()->characterCount() - 1))
+            ++m_beyondSteps;
+        // The text area shows the selection, which the document holds.
+        const Selection s = shown();
+        const Selection expected = clip(m_selection);
+        if (s.anchor != expected.anchor || s.cursor != expected.cursor)
+            return QStringLiteral("the text area shows %1..%2, the selection %3..%4 (window at %5) should show as %6..%7")
+                .arg(s.anchor).arg(s.cursor).arg(m_selection.anchor).arg(m_selection.cursor).arg(windowStart())
+                .arg(expected.anchor).arg(expected.cursor);
+        return QString();
+    }
+
+    QString check(const QString& action)
+    {
+        settle();
+        if (qEnvironmentVariableIsSet("EDDEBUG"))
+            qInfo() << m_step << action << "shown" << shown().anchor << shown().cursor << "start" << m_doc->startLine() << windowStart()
+                    << "doc" << m_doc->allSelectionStart() << m_doc->allSelectionEnd() << m_doc->allCursorPostion() << "oracle" << m_selection.anchor << m_selection.cursor << m_oracle.size();
+        const QString whole = m_doc->allText();
+        if (whole != m_oracle) {
+            int at = 0;
+            while (at < whole.size() && at < m_oracle.size() && whole.at(at) == m_oracle.at(at))
+                ++at;
+            return QStringLiteral("after %1 the document differs from the oracle at %2 (lengths %3 and %4): %5 | %6")
+                .arg(action).arg(at).arg(whole.size()).arg(m_oracle.size())
+                .arg(whole.mid(qMax(0, at - 10), 30), m_oracle.mid(qMax(0, at - 10), 30));
+        }
+        // The window is a run of whole lines of the oracle at the place the
+        // document names.
+        const int w = windowStart();
+        const QString window = windowText();
+        if (w < 0 || m_oracle.mid(w, window.size()) != window)
+            return QStringLiteral("after %1 the window (line %2, offset %3) is not the oracle's text there").arg(action).arg(m_doc->startLine()).arg(w);
+        if ((w > 0 && m_oracle.at(w - 1) != QLatin1Char('\n'))
+            || (w + window.size() < m_oracle.size() && m_oracle.at(w + window.size()) != QLatin1Char('\n')))
+            return QStringLiteral("after %1 the window does not hold whole lines").arg(action);
+        // A selection nothing of which is shown any more is only its cursor;
+        // a cursor the window no longer holds stays where the writer left it.
+        if (!m_selection.isEmpty() && clip(m_selection).isEmpty())
+            m_selection = Selection { m_selection.cursor, m_selection.cursor };
+        const Selection visible = clip(m_selection);
+        const Selection s = shown();
+        if (s.anchor != visible.anchor || s.cursor != visible.cursor) {
+            if (!visible.isEmpty() || !s.isEmpty())
+                return QStringLiteral("after %1 the text area shows %2..%3, the selection %4..%5 shows as %6..%7")
+                    .arg(action).arg(s.anchor).arg(s.cursor).arg(m_selection.anchor).arg(m_selection.cursor)
+                    .arg(visible.anchor).arg(visible.cursor);
+        }
+        const Selection held { m_doc->allSelectionStart(), m_doc->allSelectionEnd() };
+        if (held.start() != m_selection.start() || held.end() != m_selection.end() || m_doc->allCursorPostion() != m_selection.cursor)
+            return QStringLiteral("after %1 the document holds %2..%3 (cursor %4), the writer selected %5..%6")
+                .arg(action).arg(held.start()).arg(held.end()).arg(m_doc->allCursorPostion())
+                .arg(m_selection.anchor).arg(m_selection.cursor);
+        // Whenever the document has been saved, the file is the oracle.
+        if (!m_doc->isModified() && m_doc->lastModification() != m_lastSave) {
+            m_lastSave = m_doc->lastModification();
+            QFile file(m_path);
+            if (!file.open(QIODevice::ReadOnly) || QString::fromUtf8(file.readAll()) != m_oracle)
+                return QStringLiteral("after %1 the saved file differs from the oracle").arg(action);
+            ++m_savesChecked;
+        }
+        return QString();
+    }
+
+    // ---- actions -------------------------------------------------------------------------
+
+    bool shiftRoll() { return m_random.bounded(3) == 0; }
+
+    QString arrowKey()
+    {
+        static const int keys[] = { Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down };
+        const int code = keys[m_random.bounded(4)];
+        const bool shift = shiftRoll();
+        const int times = m_random.bounded(1, 6);
+        for (int i = 0; i < times; ++i) {
+            const Selection before = m_selection;
+            const Selection shownBefore = shownWhole();
+            key(code, shift ? Qt::ShiftModifier : Qt::NoModifier);
+            takeMove(shift, before, shownBefore);
+            settle();
+        }
+        return QStringLiteral("%1%2 x%3").arg(shift ? QStringLiteral("shift+") : QString())
+            .arg(code == Qt::Key_Left ? "left" : code == Qt::Key_Right ? "right" : code == Qt::Key_Up ? "up" : "down")
+            .arg(times);
+    }
+
+    QString homeOrEnd()
+    {
+        const bool home = m_random.bounded(2) == 0;
+        const bool shift = shiftRoll();
+        const Selection before = m_selection;
+        const Selection shownBefore = shownWhole();
+        key(home ? Qt::Key_Home : Qt::Key_End, shift ? Qt::ShiftModifier : Qt::NoModifier);
+        takeMove(shift, before, shownBefore);
+        return QStringLiteral("%1%2").arg(shift ? "shift+" : "", home ? "home" : "end");
+    }
+
+    // Ctrl+Home and Ctrl+End reach the start and the end of the book.
+    QString documentEdge()
+    {
+        const bool home = m_random.bounded(2) == 0;
+        const bool shift = shiftRoll();
+        const Selection before = m_selection;
+        key(home ? Qt::Key_Home : Qt::Key_End, Qt::ControlModifier | (shift ? Qt::ShiftModifier : Qt::NoModifier));
+        const int target = home ? 0 : m_oracle.size();
+        m_selection = Selection { shift ? (before.isEmpty() ? before.cursor : before.anchor) : target, target };
+        if (m_selection.isEmpty())
+            m_selection = Selection { target, target };
+        return QStringLiteral("%1ctrl+%2").arg(shift ? "shift+" : "", home ? "home" : "end");
+    }
+
+    QString pageKey()
+    {
+        const bool up = m_random.bounded(2) == 0;
+        // Sometimes far enough for the window to leave the cursor behind.
+        const int times = m_random.bounded(4) == 0 ? m_random.bounded(12, 40) : m_random.bounded(1, 12);
+        for (int i = 0; i < times; ++i) {
+            key(up ? Qt::Key_PageUp : Qt::Key_PageDown);
+            settle();
+        }
+        return QStringLiteral("%1 x%2").arg(up ? "pageup" : "pagedown").arg(times);
+    }
+
+    QString wheel()
+    {
+        const QPointF point = m_area->mapToScene(QPointF(m_area->width() / 2, m_area->height() / 2));
+        const int notches = (m_random.bounded(2) == 0 ? -1 : 1) * m_random.bounded(1, 15);
+        for (int i = 0; i < qAbs(notches); ++i) {
+            QWheelEvent event(point, m_window->mapToGlobal(point.toPoint()), QPoint(), QPoint(0, notches > 0 ? -120 : 120),
+                Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QCoreApplication::sendEvent(m_window.data(), &event);
+            settle();
+        }
+        return QStringLiteral("wheel %1").arg(notches);
+    }
+
+    // A click on a visible line, or on the window's first or last line
+    // scrolled into view just before (the window moves only afterwards).
+    QString click()
+    {
+        const bool shift = m_random.bounded(4) == 0;
+        const Selection before = m_selection;
+        const Selection shownBefore = shownWhole();
+        const int where = m_random.bounded(4);
+        QPointF point;
+        QString what;
+        if (where < 2) {
+            const double x = 30 + m_random.bounded(qMax(1, int(m_area->width()) - 60));
+            const double y = 5 + m_random.bounded(qMax(1, int(m_area->height()) - 10));
+            point = m_area->mapToScene(QPointF(x, y));
+            what = QStringLiteral("on the view");
+        } else {
+            QTextDocument* window = windowDocument();
+            const bool first = where == 2;
+            const int position = first ? m_random.bounded(window->firstBlock().length())
+                                       : window->lastBlock().position() + m_random.bounded(window->lastBlock().length());
+            QRectF r;
+            QMetaObject::invokeMethod(m_edit, "positionToRectangle", Q_RETURN_ARG(QRectF, r), Q_ARG(int, position));
+            const double viewHeight = m_area->height();
+            const double y = first ? qMax(0.0, r.y() - 20) : qMax(0.0, r.y() + r.height() + 20 - viewHeight);
+            m_area->setProperty("contentY", y);
+            point = m_edit->mapToScene(QPointF(r.x() + 1, r.y() + r.height() / 2));
+            what = first ? QStringLiteral("on the window's first line") : QStringLiteral("on the window's last line");
+        }
+        // The mark button floats over a selection; a click on it is no
+        // click into the text.
+        auto* markButton = m_page->findChild<QQuickItem*>(QStringLiteral("markButton"));
+        if (markButton && markButton->isVisible()
+            && markButton->mapRectToScene(QRectF(0, 0, markButton->width(), markButton->height())).adjusted(-2, -2, 2, 2).contains(point))
+            return QStringLiteral("no click (the mark button is there)");
+        mouseClick(point, shift ? Qt::ShiftModifier : Qt::NoModifier);
+        takeMove(shift, before, shownBefore, true);
+        return QStringLiteral("%1click %2").arg(shift ? "shift+" : "", what);
+    }
+
+    QString selectAll()
+    {
+        key(Qt::Key_A, Qt::ControlModifier, QStringLiteral("\x01"));
+        m_selection = Selection { 0, m_oracle.size() };
+        return QStringLiteral("select all");
+    }
+
+    QString randomCharacters(int n)
+    {
+        static const QString pool = QStringLiteral("abcxyz 019，。\u3000山河远阔人间烟火");
+        QString text;
+        for (int i = 0; i < n; ++i)
+            text += m_random.bounded(3) == 0 ? commonCharacter(m_random) : pool.at(m_random.bounded(pool.size()));
+        return text;
+    }
+
+    QString typeCharacter()
+    {
+        const QString text = randomCharacters(1);
+        const QChar c = text.at(0);
+        const int code = c.isLetter() && c.unicode() < 128 ? Qt::Key_A + (c.toLower().unicode() - 'a')
+            : c.isDigit() ? Qt::Key_0 + (c.unicode() - '0') : c == QLatin1Char(' ') ? Qt::Key_Space : Qt::Key_unknown;
+        const Selection at = m_selection;
+        key(code, Qt::NoModifier, text);
+        oracleReplace(at, text);
+        return QStringLiteral("type %1").arg(text);
+    }
+
+    QString commitInputMethod()
+    {
+        const QString text = randomCharacters(m_random.bounded(1, 5));
+        QObject* target = QGuiApplication::focusObject();
+        if (!target)
+            return QStringLiteral("error: no focus object for the input method");
+        if (m_random.bounded(2) == 0) {
+            // Composing starts by removing the selection (an edit of its own).
+            QInputMethodEvent preedit(QStringLiteral("pin"), {});
+            QCoreApplication::sendEvent(target, &preedit);
+            if (!m_selection.isEmpty())
+                oracleReplace(m_selection, QString());
+        }
+        QInputMethodEvent commit;
+        commit.setCommitString(text);
+        QCoreApplication::sendEvent(target, &commit);
+        oracleReplace(m_selection, text);
+        return QStringLiteral("input method %1").arg(text);
+    }
+
+    QString enter()
+    {
+        key(Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+        // A line break, an empty line and the indentation, saved at once.
+        oracleReplace(m_selection, QStringLiteral("\n\n") + kIndent);
+        if (m_doc->isModified())
+            return QStringLiteral("error: Enter did not save the file");
+        return QStringLiteral("enter");
+    }
+
+    // The writer's cursor is outside the window (the view was scrolled away
+    // from it): a key brings the window back to it first.
+    bool cursorAway() const
+    {
+        const int w = windowStart();
+        return m_selection.isEmpty() && (m_selection.cursor < w || m_selection.cursor > w + windowDocument()->characterCount() - 1);
+    }
+
+    // Backspace and Delete act on the visible text: nothing before the
+    // window's first or after its last character (a window brought back to
+    // the cursor holds the lines around it).
+    QString backspace()
+    {
+        const Selection s = m_selection;
+        const bool atWindowStart = cursorAway() ? s.cursor == 0 : clip(s).cursor == 0;
+        key(Qt::Key_Backspace, Qt::NoModifier, QStringLiteral("\b"));
+        if (!s.isEmpty())
+            oracleReplace(s, QString());
+        else if (!atWindowStart)
+            oracleReplace(Selection { s.cursor - 1, s.cursor }, QString());
+        return QStringLiteral("backspace");
+    }
+
+    QString deleteKey()
+    {
+        const Selection s = m_selection;
+        const int length = windowDocument()->characterCount() - 1;
+        const bool atWindowEnd = cursorAway() ? s.cursor == m_oracle.size() : clip(s).cursor >= length;
+        key(Qt::Key_Delete, Qt::NoModifier, QStringLiteral("\x7f"));
+        if (!s.isEmpty())
+            oracleReplace(s, QString());
+        else if (!atWindowEnd)
+            oracleReplace(Selection { s.cursor, s.cursor + 1 }, QString());
+        return QStringLiteral("delete");
+    }
+
+    QString paste(bool isLong)
+    {
+        QString text;
+        // A long paste holds more lines than the window (301).
+        const int lines = isLong ? m_random.bounded(320, 900) : m_random.bounded(1, 4);
+        for (int i = 0; i < lines; ++i) {
+            if (i > 0)
+                text += m_random.bounded(4) == 0 ? QStringLiteral("\r\n") : QStringLiteral("\n");
+            text += randomCharacters(isLong ? m_random.bounded(10, 60) : m_random.bounded(0, 30));
+        }
+        if (text.isEmpty())
+            text = QStringLiteral("x");
+        QGuiApplication::clipboard()->setText(text);
+        key(Qt::Key_V, Qt::ControlModifier, QStringLiteral("\x16"));
+        oracleReplace(m_selection, normalised(text));
+        return QStringLiteral("paste %1 characters").arg(text.size());
+    }
+
+    QString cut()
+    {
+        const QString selected = selectedText();
+        QGuiApplication::clipboard()->setText(QStringLiteral("(before cut)"));
+        key(Qt::Key_X, Qt::ControlModifier, QStringLiteral("\x18"));
+        if (!selected.isEmpty()) {
+            if (QGuiApplication::clipboard()->text() != selected)
+                return QStringLiteral("error: cut copied something else than the selection");
+            oracleReplace(m_selection, QString());
+        }
+        return QStringLiteral("cut %1 characters").arg(selected.size());
+    }
+
+    QString copy()
+    {
+        const QString selected = selectedText();
+        QGuiApplication::clipboard()->setText(QStringLiteral("(before copy)"));
+        key(Qt::Key_C, Qt::ControlModifier, QStringLiteral("\x03"));
+        if (!selected.isEmpty() && QGuiApplication::clipboard()->text() != selected)
+            return QStringLiteral("error: copy took something else than the selection");
+        return QStringLiteral("copy %1 characters").arg(selected.size());
+    }
+
+    // Undo brings back a text the writer had before (one or more edits
+    // back), redo the text undone; the cursor goes to the change.
+    QString undoOrRedo(bool undo)
+    {
+        const bool available = undo ? m_doc->isUndoAvailable() : m_doc->isRedoAvailable();
+        if (undo)
+            key(Qt::Key_Z, Qt::ControlModifier, QStringLiteral("\x1a"));
+        else
+            key(Qt::Key_Y, Qt::ControlModifier, QStringLiteral("\x19"));
+        settle();
+        const QString now = m_doc->allText();
+        if (!available) {
+            if (now != m_oracle)
+                return QStringLiteral("error: %1 without a step changed the text").arg(undo ? "undo" : "redo");
+            return undo ? QStringLiteral("undo (none)") : QStringLiteral("redo (none)");
+        }
+        QString candidate = m_oracle;
+        if (undo) {
+            for (int k = m_applied - 1; k >= 0; --k) {
+                const Edit& e = m_edits.at(k);
+                candidate.replace(e.position, e.inserted.size(), e.removed);
+                if (candidate == now) {
+                    m_oracle = candidate;
+                    ++m_oracleRevision;
+                    m_applied = k;
+                    break;
+                }
+            }
+        } else {
+            for (int k = m_applied; k < m_edits.size(); ++k) {
+                const Edit& e = m_edits.at(k);
+                candidate.replace(e.position, e.removed.size(), e.inserted);
+                if (candidate == now) {
+                    m_oracle = candidate;
+                    ++m_oracleRevision;
+                    m_applied = k + 1;
+                    break;
+                }
+            }
+        }
+        if (m_oracle != now)
+            return QStringLiteral("error: %1 gave a text the writer never had").arg(undo ? "undo" : "redo");
+        m_selection = shownWhole();
+        return undo ? QStringLiteral("undo") : QStringLiteral("redo");
+    }
+
+    // A jump from the chapter list to a chapter's first line.
+    QString chapterJump()
+    {
+        int line = 0;
+        int chapter = 0;
+        // The chapter titles the oracle holds now, every one at a line start.
+        QVector<int> titles;
+        for (int at = m_oracle.indexOf(QStringLiteral("章 远行")); at >= 0; at = m_oracle.indexOf(QStringLiteral("章 远行"), at + 1)) {
+            const int start = m_oracle.lastIndexOf(QLatin1Char('\n'), at) + 1;
+            if (m_oracle.mid(start, 1) == QStringLiteral("第"))
+                titles.append(start);
+        }
+        if (titles.isEmpty())
+            return QStringLiteral("no chapter to jump to");
+        const int offset = titles.at(m_random.bounded(titles.size()));
+        line = m_oracle.left(offset).count(QLatin1Char('\n'));
+        chapter = titles.indexOf(offset);
+        QMetaObject::invokeMethod(m_page, "gotoLine", Q_ARG(QVariant, line));
+        m_selection = Selection { offset, offset };
+        return QStringLiteral("chapter list: chapter %1 at line %2").arg(chapter).arg(line);
+    }
+
+    // The find bar: the next match after the selection, or back to the
+    // start when there is none.
+    QString find()
+    {
+        QObject* bar = m_page->property("findWidget").value<QObject*>();
+        QMetaObject::invokeMethod(m_page, "showFind", Q_ARG(QVariant, false));
+        // A line number the book has (or had).
+        const QString word = QStringLiteral("第%1行").arg(m_random.bounded(20000));
+        bar->property("findField").value<QObject*>()->setProperty("text", word);
+        const int from = m_selection.end();
+        QMetaObject::invokeMethod(bar, "searchDown");
+        const int found = m_oracle.indexOf(word, from);
+        if (found >= 0) {
+            m_selection = Selection { found, found + word.size() };
+        } else {
+            m_selection = Selection { 0, 0 };
+        }
+        // The writer goes back to the text.
+        bar->setProperty("visible", false);
+        m_edit->forceActiveFocus();
+        return QStringLiteral("find %1").arg(word);
+    }
+
+    QString save()
+    {
+        QVariant saved;
+        QMetaObject::invokeMethod(m_page, "save", Q_RETURN_ARG(QVariant, saved));
+        if (!saved.toBool() || m_doc->isModified())
+            return QStringLiteral("error: the save failed");
+        return QStringLiteral("save");
+    }
+
+    const quint32 m_seed;
+    QRandomGenerator m_random;
+    const QString m_path;
+    QQmlEngine* m_engine;
+    QScopedPointer<QQuickWindow> m_window;
+    QObject* m_page = nullptr;
+    LazyTextDocument* m_doc = nullptr;
+    QQuickItem* m_area = nullptr;
+    QQuickItem* m_edit = nullptr;
+
+    QString m_oracle;
+    int m_oracleRevision = 0;
+    mutable int m_cachedLine = -1;
+    mutable int m_cachedRevision = -1;
+    mutable int m_cachedStart = 0;
+    Selection m_selection;
+    QVector<Edit> m_edits;
+    int m_applied = 0;
+    QDateTime m_lastSave;
+    int m_step = 0;
+    QStringList m_log;
+    int m_awaySteps = 0;
+    int m_beyondSteps = 0;
+    int m_savesChecked = 0;
+};
+
+} // namespace
+
+class TestEditorDiff : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        // The counting's diagnostics would flood the log.
+        QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
+        setUpMainEngine(m_engine, &m_engine);
+        // The key filter the program installs (Enter and Backspace signals).
+        auto* filter = qobject_cast<TovaUi*>(m_engine.rootContext()->contextProperty(QStringLiteral("qmlKey")).value<QObject*>());
+        QVERIFY(filter);
+        filter->installSignal(qApp);
+        Settings* settings = global::instance()->settings();
+        settings->setIsMakeupParagraphSpacing(true);
+        settings->setIsMakeupFirstLineIndentation(true);
+        settings->setIsAutoAddChapterName(false);
+        settings->setIsTypewriter(false);
+        settings->setSearchMode(0);
+        settings->setMatchCaseSensitive(false);
+        m_folder = QDir::homePath() + QStringLiteral("/books");
+        QDir().mkpath(m_folder);
+    }
+
+    // One row a seed, each a session of its own.
+    void randomSessions_data()
+    {
+        QTest::addColumn<quint32>("seed");
+        const int seeds = environmentNumber("PENLARK_EDITOR_SEEDS", 20);
+        const quint32 first = quint32(environmentNumber("PENLARK_EDITOR_SEED", 1));
+        for (quint32 seed = first; seed < first + quint32(seeds); ++seed)
+            QTest::newRow(qPrintable(QStringLiteral("seed %1").arg(seed))) << seed;
+    }
+
+    void randomSessions()
+    {
+        QFETCH(quint32, seed);
+        const int steps = environmentNumber("PENLARK_EDITOR_STEPS", 1000);
+        Session session(&m_engine, seed, m_folder);
+        const QString opened = session.open();
+        QVERIFY2(opened.isEmpty(), qPrintable(opened + QStringLiteral("\n") + session.replay()));
+        for (int step = 1; step <= steps; ++step) {
+            const QString error = session.step(step);
+            QVERIFY2(error.isEmpty(), qPrintable(error + QStringLiteral("\n") + session.replay()));
+        }
+        qInfo().noquote() << session.summary();
+    }
+
+private:
+    QQmlApplicationEngine m_engine;
+    QString m_folder;
+};
+
+PENLARK_TEST_MAIN(TestEditorDiff)
+#include "tst_editordiff.moc"

@@ -1,0 +1,109 @@
+#!/usr/bin/env bash
+# The real program under a virtual X server, driven by xdotool: it opens a
+# 3 000-line chapter as its current file; Ctrl+End, typing and Ctrl+S must
+# add exactly the typed text at the end of the file; typing after paging far
+# up (the view only) must still go to the cursor at the end; Ctrl+Home,
+# typing and Ctrl+S must add exactly the typed text at the start. Nothing
+# else in the file may change.
+#   tests/editorxvfb/end-typing.sh build/penlark
+# Needs xvfb-run and xdotool (scripts/setup.sh). Every wait polls with a
+# deadline; nothing depends on a fixed pause being long enough.
+set -euo pipefail
+
+if [ "${1:-}" != "--inside" ]; then
+  app=$(realpath "${1:-build/penlark}")
+  exec xvfb-run -a -s "-screen 0 1280x800x24" "$0" --inside "$app"
+fi
+app=$2
+
+root=$(mktemp -d)
+pid=""
+cleanup() {
+  if [ -n "$pid" ]; then
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+  fi
+  rm -rf "$root"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  if [ -f "$root/penlark.log" ]; then
+    echo "--- program output (last lines) ---" >&2
+    tail -n 20 "$root/penlark.log" >&2
+  fi
+  exit 1
+}
+
+# Polls a command every 0.2 s until it succeeds or the deadline (seconds)
+# passes.
+wait_for() {
+  local deadline=$(( $(date +%s) + $1 ))
+  shift
+  until "$@"; do
+    [ "$(date +%s)" -lt "$deadline" ] || return 1
+    sleep 0.2
+  done
+}
+
+export HOME=$root/home TMPDIR=$root/tmp XDG_RUNTIME_DIR=$root/runtime
+export XDG_CONFIG_HOME=$root/home/.config QT_QPA_PLATFORM=xcb QT_QUICK_BACKEND=software
+mkdir -p "$TMPDIR" "$XDG_RUNTIME_DIR" "$HOME/Documents/Penlark/Book" "$HOME/Library/Penlark/Settings/Unknown Organization"
+chmod 700 "$XDG_RUNTIME_DIR"
+
+chapter=$HOME/Documents/Penlark/Book/chapter1.txt
+for ((i = 0; i < 3000; i++)); do
+  if ((i % 300 == 0)); then
+    echo "第$((i / 300 + 1))章 远行"
+  elif ((i % 7 == 3)); then
+    echo ""
+  else
+    echo "　　第${i}行，山河远阔，人间烟火，风起于青萍之末。"
+  fi
+done >"$chapter"
+cp "$chapter" "$root/original.txt"
+printf '[Save]\nCurrentFile=file://%s\n' "$chapter" >"$HOME/Library/Penlark/Settings/Unknown Organization/Penlark.ini"
+
+"$app" >"$root/penlark.log" 2>&1 &
+pid=$!
+
+# The chapter is in the editor once the document has logged its loading.
+wait_for 60 grep -q "loaded $chapter" "$root/penlark.log" || fail "the chapter was not loaded"
+window=""
+find_window() { window=$(xdotool search --onlyvisible --name '^Penlark$' 2>/dev/null | head -n 1); [ -n "$window" ]; }
+wait_for 30 find_window || fail "no program window"
+eval "$(xdotool getwindowgeometry --shell "$window")"
+
+# A click into the text (right of the file tree) gives it the keyboard.
+xdotool mousemove $((X + WIDTH * 3 / 4)) $((Y + HEIGHT / 2)) click 1
+
+# Types text, saves with Ctrl+S and waits until the file holds exactly the
+# expected bytes.
+same_as() { cmp -s "$1" "$chapter"; }
+type_and_save() {
+  local text=$1 expected=$2 what=$3
+  xdotool type --delay 40 "$text"
+  xdotool key ctrl+s
+  if ! wait_for 30 same_as "$expected"; then
+    diff "$expected" "$chapter" | head -n 20 >&2 || true
+    fail "$what, typing and Ctrl+S did not add exactly the typed text"
+  fi
+}
+
+{ cat "$root/original.txt"; printf 'The end.'; } >"$root/expected-end.txt"
+xdotool key ctrl+End
+type_and_save "The end." "$root/expected-end.txt" "Ctrl+End"
+
+# Far up by pages: the view moves, the window leaves the cursor behind, and
+# typing goes on at the cursor.
+{ cat "$root/expected-end.txt"; printf ' Still.'; } >"$root/expected-paged.txt"
+for ((i = 0; i < 40; i++)); do xdotool key Prior; done
+type_and_save " Still." "$root/expected-paged.txt" "Page Up forty times"
+
+{ printf 'Once.'; cat "$root/expected-paged.txt"; } >"$root/expected-start.txt"
+for ((i = 0; i < 40; i++)); do xdotool key Next; done
+xdotool key ctrl+Home
+type_and_save "Once." "$root/expected-start.txt" "Page Down forty times, Ctrl+Home"
+
+echo "PASS: typing at the end and at the start of a 3000-line chapter changed nothing else"
