@@ -126,6 +126,12 @@ int keyToFrame(const QString& path)
 
 int main(int argc, char* argv[])
 {
+    // --write-book PATH: only writes the benchmark book (for bench/peers.sh).
+    if (argc == 3 && qstrcmp(argv[1], "--write-book") == 0) {
+        QFile file(QString::fromLocal8Bit(argv[2]));
+        const QByteArray bytes = makeBook().toUtf8();
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? 0 : 1;
+    }
     // Keep every path the program computes (history, settings) inside the
     // temporary folder, never in the real home folder.
     QTemporaryDir root;

@@ -6,6 +6,7 @@
 #include "support/log.h"
 #include "support/userfile.h"
 #include "support/writenotice.h"
+#include "textarea/documentsaver.h"
 #include "textarea/makeuper.h"
 #include "document/count.h"
 
@@ -98,7 +99,7 @@ LazyTextDocument::LazyTextDocument(QObject* parent)
     // layout re-lays out far more than the changed line.
     m_allDoc->setDocumentLayout(new QPlainTextDocumentLayout(m_allDoc));
     m_allDoc->setUndoRedoEnabled(true);
-    connect(m_allDoc, &QTextDocument::modificationChanged, this, &LazyTextDocument::setIsModified);
+    connect(m_allDoc, &QTextDocument::modificationChanged, this, &LazyTextDocument::refreshModified);
 
     m_loadTimer = new QTimer(this);
     m_loadTimer->setSingleShot(true);
@@ -110,7 +111,9 @@ LazyTextDocument::LazyTextDocument(QObject* parent)
     connect(m_historyTimer, &QTimer::timeout, this, qOverload<>(&LazyTextDocument::saveTmpFile));
     m_historyTimer->start(m_historyTime * 60000);
 
-    connect(this, &LazyTextDocument::sendSave, this, &LazyTextDocument::save, Qt::QueuedConnection);
+    m_saver = new DocumentSaver(this);
+    connect(m_saver, &DocumentSaver::written, this, &LazyTextDocument::savedInBackground);
+    connect(this, &LazyTextDocument::sendSave, this, &LazyTextDocument::saveInBackground, Qt::QueuedConnection);
     connectEditAndAllDocument(true);
 }
 
@@ -220,7 +223,7 @@ void LazyTextDocument::afterWholeChange(bool textEdited)
     }
     // Edits made with the whole document's signals blocked do not report the
     // modified flag: read it back after every change.
-    setIsModified(m_allDoc->isModified());
+    refreshModified();
     const int lines = m_allDoc->blockCount();
     if (lines != m_lineCount) {
         m_lineCount = lines;
@@ -948,7 +951,7 @@ bool LazyTextDocument::gotoPostionByAll(int allPostion)
         PLOG << m_fileName << allPostion << m_allDoc->characterCount() << m_allDoc->blockCount() << "超出文档范围";
         return false;
     }
-    save();
+    saveInBackground();
     takeTextArea();
     const int p = qMin(allPostion, wholeLength());
     const bool windowFilled = editLength() > 0 || wholeLength() == 0;
@@ -1208,6 +1211,8 @@ bool LazyTextDocument::loadText(const QUrl& url)
         return false;
     }
     setLastModification(QFileInfo(path).lastModified());
+    m_savedRevision = m_editRevision;
+    m_cleanRevision = m_editRevision;
     m_allDoc->setModified(false);
     setIsModified(false);
 
@@ -1226,6 +1231,8 @@ bool LazyTextDocument::loadText(const QUrl& url)
         setInitPosition(2);
     }
     setAllText(text);
+    m_savedRevision = m_editRevision;
+    m_cleanRevision = m_editRevision;
     m_allDoc->setModified(false);
     setIsModified(false);
     const int length = m_allDoc->characterCount();
@@ -1260,6 +1267,11 @@ QByteArray LazyTextDocument::encodedText() const
 
 bool LazyTextDocument::save()
 {
+    // A document still loading is not the file's whole text: the file
+    // already holds it.
+    if (m_loading)
+        return true;
+    waitForSaves();
     if (!m_isModified && !m_allDoc->isModified())
         return true;
     return saveAs(m_fileName);
@@ -1272,6 +1284,13 @@ bool LazyTextDocument::saveAs(const QUrl& fileUrl)
         message::show(Message::Error, tr("Cannot save: ") + tr("not a local file"), 5000);
         return false;
     }
+    if (m_loading) {
+        message::show(Message::Error, tr("Cannot save: ") + tr("文件正在载入"), 5000);
+        return false;
+    }
+    // Writes handed over before come first, so that none of them lands
+    // after this one.
+    waitForSaves();
     // Written to a temporary file and renamed over the document only when
     // every byte is on disk: a failed save leaves the old file intact.
     const UserFile::Result written = UserFile::write(path, encodedText(), UserFile::NoOptions);
@@ -1279,8 +1298,9 @@ bool LazyTextDocument::saveAs(const QUrl& fileUrl)
         WriteNotice::show(tr("Cannot save: "), path, written.error);
         return false;
     }
-    emit fileDeleted(m_fileName, false);
-    setLastModification(QFileInfo(path).lastModified());
+    WriteNotice::passed(path);
+    m_savedRevision = m_editRevision;
+    m_cleanRevision = m_editRevision;
     m_allDoc->setModified(false);
     setIsModified(false);
     if (fileUrl != m_fileName) {
@@ -1288,10 +1308,79 @@ bool LazyTextDocument::saveAs(const QUrl& fileUrl)
         m_fileName = fileUrl;
         emit fileNameChanged(m_fileName);
     }
-    // The rename replaced the watched file: watch the new one.
+    followSavedFile(path);
+    return true;
+}
+
+void LazyTextDocument::saveInBackground()
+{
+    if (m_loading || (!m_isModified && !m_allDoc->isModified()))
+        return;
+    for (const quint64 revision : qAsConst(m_pendingSaves)) {
+        if (revision == m_editRevision)
+            return; // this very text is on its way
+    }
+    const QString path = localPath();
+    if (path.isEmpty()) {
+        message::show(Message::Error, tr("Cannot save: ") + tr("not a local file"), 5000);
+        return;
+    }
+    // Only the copy of the text is made here; the line feeds, the encoding
+    // and the write are the writer thread's.
+    const bool html = m_fileType.startsWith(QLatin1String("htm"));
+    const quint64 ticket = html ? m_saver->save(path, QString(), encodedText()) : m_saver->save(path, m_allDoc->toRawText());
+    m_pendingSaves.insert(ticket, m_editRevision);
+}
+
+bool LazyTextDocument::isSaving() const
+{
+    // Until its result is taken here: the file watcher may report the
+    // write before that.
+    return !m_pendingSaves.isEmpty() || m_saver->busy();
+}
+
+void LazyTextDocument::waitForSaves()
+{
+    m_saver->wait();
+}
+
+void LazyTextDocument::savedInBackground(quint64 ticket, const QString& path, bool superseded, bool ok, const QString& error)
+{
+    const auto pending = m_pendingSaves.constFind(ticket);
+    if (pending == m_pendingSaves.constEnd())
+        return;
+    const quint64 revision = pending.value();
+    m_pendingSaves.erase(pending);
+    if (superseded)
+        return;
+    UserFile::Result result;
+    result.ok = ok;
+    result.error = error;
+    // The next Enter tries again; one notice until a write succeeds.
+    if (!WriteNotice::track(tr("Cannot save: "), path, result))
+        return;
+    if (path != localPath())
+        return; // the document has another file by now
+    m_savedRevision = revision;
+    // Edits made after the text was handed over are not in the file.
+    if (revision == m_editRevision) {
+        m_cleanRevision = revision;
+        m_allDoc->setModified(false);
+        setIsModified(false);
+    } else {
+        refreshModified();
+    }
+    followSavedFile(path);
+}
+
+// After a write of the document's own file: not deleted, the new time, and
+// the watch on the file that the rename replaced.
+void LazyTextDocument::followSavedFile(const QString& path)
+{
+    emit fileDeleted(m_fileName, false);
+    setLastModification(QFileInfo(path).lastModified());
     unwatchFile();
     watchFile();
-    return true;
 }
 
 void LazyTextDocument::followRename(const QUrl& url)
@@ -1416,7 +1505,9 @@ void LazyTextDocument::fileChanged(const QString& path)
     // is there again, so watch it again.
     watchFile();
     const QDateTime modified = QFileInfo(path).lastModified();
-    if (modified == m_lastModification || m_loading)
+    // A write of our own still under way changes the file too; its time
+    // is taken once it is done.
+    if (modified == m_lastModification || m_loading || isSaving())
         return;
     if (m_isModified || m_allDoc->isModified()) {
         // The unsaved edits go into the history before the outside text is
@@ -1704,7 +1795,7 @@ void LazyTextDocument::doRealTimeSave(int blockCount)
     setSeriseEnterNumber(m_seriseEnterNumber + 1);
     m_enterPressed = false;
     scheduleMaintenance();
-    save();
+    saveInBackground();
 }
 
 void LazyTextDocument::insertAtEditCursor(const QString& text)
@@ -1740,7 +1831,7 @@ void LazyTextDocument::makeup()
     if (m_makeupRunning || m_readOnly)
         return;
     m_makeupRunning = true;
-    save();
+    saveInBackground();
     saveTmpFile();
     auto* worker = new makeuper(nullptr);
     // The lines are taken here, on the GUI thread; the worker never reads
@@ -1951,7 +2042,7 @@ void LazyTextDocument::doReplaceAll()
     }
     if (first >= 0)
         announceWholeChange(first, oldEnd - first, newEnd - first); // one notice for the whole span
-    save();
+    saveInBackground();
     rebuildWindowAt(0);
 }
 
@@ -2199,6 +2290,15 @@ void LazyTextDocument::setTextLoaded(bool value)
         return;
     m_textLoaded = value;
     emit textLoadedChanged();
+}
+
+// Modified while the text is not the one the file holds, also when undo
+// brings the whole document back to an older saved state: the file may hold
+// a later text by then.
+void LazyTextDocument::refreshModified()
+{
+    const bool modified = m_allDoc->isModified();
+    setIsModified(m_savedRevision == m_cleanRevision ? modified : modified || m_editRevision != m_savedRevision);
 }
 
 void LazyTextDocument::setIsModified(bool value)

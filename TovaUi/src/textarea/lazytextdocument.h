@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QDateTime>
 #include <QElapsedTimer>
+#include <QHash>
 #include <QMetaProperty>
 #include <QObject>
 #include <QPointer>
@@ -14,6 +15,8 @@
 #include <QUrl>
 
 #include "textarea/windowmap.h"
+
+class DocumentSaver;
 
 class QFileSystemWatcher;
 #include <QQuickTextDocument>
@@ -289,8 +292,18 @@ public:
     // Loading, saving, snapshots.
     bool loadText(const QUrl& url);
     bool reloadText();
+    // Saves when modified and returns whether the file holds the text: the
+    // write is waited for (closing a tab, save all, the save button).
     Q_INVOKABLE bool save();
     Q_INVOKABLE bool saveAs(const QUrl& fileUrl);
+    // Saves when modified without waiting: the text is handed to the
+    // writer thread (Enter, the save timer, jumps). A failed write leaves
+    // the document modified and is reported once until a write succeeds.
+    Q_INVOKABLE void saveInBackground();
+    // Whether a write handed to the writer thread is not done yet.
+    bool isSaving() const;
+    // Blocks until every write handed over so far is done.
+    void waitForSaves();
     Q_INVOKABLE bool saveTmpFile();
     // The file was renamed or moved on disk: the text, its edits and the
     // cursor stay; later saves and snapshots go to the new name.
@@ -561,6 +574,19 @@ private:
     QString m_testTips;
     bool m_undoAvailable = false;
     bool m_redoAvailable = false;
+
+    // Writes queued on the writer thread: ticket -> edit revision written.
+    DocumentSaver* m_saver = nullptr;
+    QHash<quint64, quint64> m_pendingSaves;
+    void savedInBackground(quint64 ticket, const QString& path, bool superseded, bool ok, const QString& error);
+    void followSavedFile(const QString& path);
+    void refreshModified();
+    // The edit revision of the text the file holds, and the one at which
+    // the whole document was last marked unmodified (its undo history's
+    // clean state). While they differ, undo back to the clean state does
+    // not make the text the file's.
+    quint64 m_savedRevision = 0;
+    quint64 m_cleanRevision = 0;
 
     QTimer* m_loadTimer = nullptr;
     QTimer* m_historyTimer = nullptr;
