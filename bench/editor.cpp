@@ -89,11 +89,18 @@ int keyToFrame(const QString& path)
     QObject::connect(window, &QQuickWindow::frameSwapped, [&] { swapped = true; });
     std::vector<double> times;
     std::vector<double> handling;
+    int keyIndex = 0;
+    if (qEnvironmentVariableIsSet("TRACE_CHANGES")) {
+        QObject::connect(document->editDocument(), &QTextDocument::contentsChange, [&](int p, int r, int a) {
+            if (keyIndex > 20 && keyIndex < 26) std::printf("key %d window change %d -%d +%d (blocks %d)\n", keyIndex, p, r, a, document->editDocument()->blockCount());
+        });
+    }
     const int before = document->allTextDocument()->characterCount();
     for (int i = 0; i < 300; ++i) {
         const int key = Qt::Key_A + i % 26;
         const QString text = QString(QChar('a' + i % 26));
         swapped = false;
+        keyIndex = i;
         QElapsedTimer timer;
         timer.start();
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
@@ -229,6 +236,8 @@ int main(int argc, char* argv[])
         area.setPosition(doc.editCursorPostion());
         area.insertBlock();
         enter += msSince(timer);
+        // The write itself runs on the writer thread.
+        doc.waitForSaves();
         if (doc.isModified())
             return 2;
     }
@@ -247,6 +256,7 @@ int main(int argc, char* argv[])
     timer.restart();
     doc.doReplaceAll();
     report("replace_all_100k", msSince(timer));
+    doc.waitForSaves();
     if (doc.allRawText().contains(QStringLiteral("天")) || doc.isModified())
         return 9;
 

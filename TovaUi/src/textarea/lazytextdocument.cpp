@@ -25,6 +25,7 @@
 #include <QSignalBlocker>
 #include <QTextBlock>
 #include <QTextCharFormat>
+#include <QAbstractTextDocumentLayout>
 #include <QTextDocument>
 #include <QTimer>
 
@@ -736,7 +737,24 @@ void LazyTextDocument::updateEditContent()
     }
 
     const int bottom = m_contentHeight - m_editHeight - m_contentY;
-    if (bottom >= 2 * m_editHeight || m_map.firstLine() + m_editDoc->blockCount() >= m_allDoc->blockCount())
+    if (m_map.firstLine() + m_editDoc->blockCount() >= m_allDoc->blockCount()) {
+        // At the book's end, where writing goes on: the lines the view has
+        // left far behind are dropped, or the window would grow with every
+        // paragraph (a chunk only when the view stays 3 view heights below
+        // the new top, so that the top is not loaded again at once).
+        const QTextBlock cut = m_editDoc->findBlockByNumber(m_chunk);
+        if (m_contentY >= 4 * m_editHeight && cut.isValid()) {
+            const int cutHeight = int(m_editDoc->documentLayout()->blockBoundingRect(cut).top());
+            if (m_contentY - cutHeight >= 3 * m_editHeight) {
+                const int oldHeight = m_contentHeight;
+                const int savedY = m_contentY;
+                removeTopLineDocumentTextFromAll(m_chunk);
+                setContentY(savedY - (oldHeight - m_contentHeight));
+            }
+        }
+        return done();
+    }
+    if (bottom >= 2 * m_editHeight)
         return done();
     const int savedY = m_contentY;
     appendDocmentTextOnBottomFromAll(m_map.lastLine() + 1, m_map.lastLine() + 1 + m_chunk);
@@ -770,7 +788,7 @@ void LazyTextDocument::reloadEditText()
     updateEditContent();
 }
 
-// Fills the window with the lines around a whole offset (150 either side).
+// Fills the window with the lines around a whole offset.
 void LazyTextDocument::fillAround(int allPostion)
 {
     if (!m_editDoc)
@@ -778,8 +796,7 @@ void LazyTextDocument::fillAround(int allPostion)
     beginWindowChange(false);
     const int pos = qBound(0, allPostion, wholeLength());
     const int block = qMax(0, m_allDoc->findBlock(pos).blockNumber());
-    const int span = m_windowSize * 3 / 2;
-    fillWindow(qMax(0, block - span), block + span);
+    fillWindow(qMax(0, block - m_jumpSpan), block + m_jumpSpan);
     updateFormat();
     endWindowChange(false);
 }
