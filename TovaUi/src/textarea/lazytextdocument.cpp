@@ -28,6 +28,8 @@
 #include <QAbstractTextDocumentLayout>
 #include <QTextDocument>
 #include <QTimer>
+#include <QFutureWatcher>
+#include <QtConcurrent>
 
 #include <cmath>
 
@@ -694,7 +696,7 @@ void LazyTextDocument::updateY()
 
 void LazyTextDocument::updateEditContent()
 {
-    if (m_maintaining || m_windowChanges > 0 || m_fileName.isEmpty() || !m_editDoc || m_contentY == -1
+    if (m_loading || m_maintaining || m_windowChanges > 0 || m_fileName.isEmpty() || !m_editDoc || m_contentY == -1
         || m_editHeight == -1 || m_contentHeight == -1 || m_enterPressed || m_realignPending)
         return;
     m_maintaining = true;
@@ -961,7 +963,8 @@ void LazyTextDocument::editDocumentContentsChanged()
 
 bool LazyTextDocument::gotoPostionByAll(int allPostion)
 {
-    if (!m_editDoc || !m_allDoc)
+    // While a file loads in steps the whole document holds only its start.
+    if (!m_editDoc || !m_allDoc || m_loading)
         return false;
     const QTextBlock block = m_allDoc->findBlock(allPostion);
     if (allPostion < 0 || !block.isValid()) {
@@ -1157,10 +1160,20 @@ void LazyTextDocument::emptyWindow()
 
 void LazyTextDocument::setAllText(const QString& text)
 {
+    const bool hadText = beginTextReplacement();
+    replaceAllText(text, m_fileType != QLatin1String("md") && m_fileType.startsWith(QLatin1String("htm")));
+    endTextReplacement(hadText);
+}
+
+bool LazyTextDocument::beginTextReplacement()
+{
     const bool hadText = m_textLoaded || wholeLength() > 0;
-    const bool html = m_fileType != QLatin1String("md") && m_fileType.startsWith(QLatin1String("htm"));
     emptyWindow();
-    replaceAllText(text, html);
+    return hadText;
+}
+
+void LazyTextDocument::endTextReplacement(bool hadText)
+{
     m_allDoc->setModified(false);
     setLoading(false);
     // A reload replaces a counted text: everything is reported removed.
@@ -1185,6 +1198,7 @@ void LazyTextDocument::setFileName(const QUrl& url)
         return;
     }
     unwatchFile();
+    ++m_loadGeneration;
     setLoading(true);
     m_fileName = url;
     m_loadTimer->start();
@@ -1194,7 +1208,7 @@ void LazyTextDocument::doSetFile()
 {
     setFileType(QFileInfo(m_fileName.path()).suffix());
     if (!m_fileName.isEmpty())
-        loadText(m_fileName);
+        loadText(m_fileName, true);
     watchFile();
     emit fileNameChanged(m_fileName);
     if (m_fileName.scheme() == QLatin1String("qrc"))
@@ -1206,7 +1220,63 @@ QString LazyTextDocument::getCodecName(QIODevice* device)
     return function::getCodecName(device);
 }
 
+namespace {
+
+// Steps of a long file's loading: the size from which it is read and
+// decoded off the GUI thread and put into the document in parts, and the
+// characters of one part (about 0.1 s of work each).
+qint64 stepLoadBytes = 4 * 1024 * 1024;
+int stepLoadCharacters = 1 << 20;
+
+// The lines of a text as the document's blocks will hold them (line feed,
+// carriage return and both together end a line); empty when the text holds
+// other block separators.
+QStringList documentLines(const QString& text)
+{
+    QStringList lines;
+    const QChar* data = text.constData();
+    const int size = text.size();
+    int start = 0;
+    for (int i = 0; i < size; ++i) {
+        const ushort c = data[i].unicode();
+        if (c == QChar::ParagraphSeparator || c == 0xFDD0 || c == 0xFDD1)
+            return QStringList();
+        if (c != '\n' && c != '\r')
+            continue;
+        lines.append(text.mid(start, i - start));
+        if (c == '\r' && i + 1 < size && data[i + 1] == QLatin1Char('\n'))
+            ++i;
+        start = i + 1;
+    }
+    lines.append(text.mid(start));
+    return lines;
+}
+
+// The file's text as the document takes it: every line, the last included,
+// ends with a line break, so the document ends with one empty line and a
+// saved file ends with "\n".
+QString documentText(const QByteArray& bytes)
+{
+    QString text = function::decodeText(bytes);
+    if (!text.isEmpty() && !text.endsWith(QLatin1Char('\n')) && !text.endsWith(QLatin1Char('\r')))
+        text += QLatin1Char('\n');
+    return text;
+}
+
+} // namespace
+
+void LazyTextDocument::setStepLoading(qint64 fromBytes, int charactersPerStep)
+{
+    stepLoadBytes = fromBytes;
+    stepLoadCharacters = qMax(1, charactersPerStep);
+}
+
 bool LazyTextDocument::loadText(const QUrl& url)
+{
+    return loadText(url, false);
+}
+
+bool LazyTextDocument::loadText(const QUrl& url, bool inSteps)
 {
     QString path = url.isLocalFile() ? url.toLocalFile() : QString();
     const bool resource = url.scheme() == QLatin1String("qrc");
@@ -1228,29 +1298,95 @@ bool LazyTextDocument::loadText(const QUrl& url)
         return false;
     }
     setLastModification(QFileInfo(path).lastModified());
+    m_allDoc->setModified(false);
     m_savedRevision = m_editRevision;
     m_cleanRevision = m_editRevision;
-    m_allDoc->setModified(false);
     setIsModified(false);
 
-    QString text;
-    {
-        const QByteArray bytes = file.readAll();
-        text = function::decodeText(bytes);
+    const bool html = m_fileType != QLatin1String("md") && m_fileType.startsWith(QLatin1String("htm"));
+    if (inSteps && !resource && !html && file.size() > stepLoadBytes) {
+        file.close();
+        loadInSteps(path);
+        return true;
     }
+    QString text = documentText(file.readAll());
     file.close();
-    // Every line, the last included, ends with a line break, so the
-    // document ends with one empty line and a saved file ends with "\n".
-    if (!text.isEmpty() && !text.endsWith(QLatin1Char('\n')) && !text.endsWith(QLatin1Char('\r')))
-        text += QLatin1Char('\n');
     if (text.isEmpty() && m_add2SpaceAtFrontByEnter) {
         text = twoIdeographicSpaces;
         setInitPosition(2);
     }
     setAllText(text);
+    textTaken(path, resource);
+    return true;
+}
+
+// A long file: read and decoded on a worker thread, then put into the
+// whole document a part at a time, the event loop running between parts,
+// so the window never freezes for long. Until the last part is in, the
+// document is loading: nothing is shown, saved or snapshotted, and a
+// newer file or a reload drops what is still to come.
+void LazyTextDocument::loadInSteps(const QString& path)
+{
+    const quint64 generation = ++m_loadGeneration;
+    auto* reading = new QFutureWatcher<QStringList>(this);
+    connect(reading, &QFutureWatcherBase::finished, this, [this, reading, generation, path] {
+        reading->deleteLater();
+        if (generation != m_loadGeneration)
+            return;
+        const bool hadText = beginTextReplacement();
+        replaceAllText(QString());
+        // No undo history for the loaded text (as for any whole text).
+        m_allDoc->setUndoRedoEnabled(false);
+        QStringList read = reading->result();
+        const QString text = read.takeFirst();
+        insertStep(generation, text, read, 0, hadText, path);
+    });
+    // The text, then its lines (the counting takes them instead of asking a
+    // million blocks on the GUI thread).
+    reading->setFuture(QtConcurrent::run([path] {
+        QFile file(path);
+        const QString text = file.open(QIODevice::ReadOnly) ? documentText(file.readAll()) : QString();
+        return QStringList(text) + documentLines(text);
+    }));
+}
+
+void LazyTextDocument::insertStep(quint64 generation, const QString& text, const QStringList& lines, int from, bool hadText,
+    const QString& path)
+{
+    if (generation != m_loadGeneration)
+        return;
+    int to = qMin(text.size(), from + stepLoadCharacters);
+    // A part ends after a line feed, so a "\r\n" is never cut in two.
+    const int lineEnd = text.indexOf(QLatin1Char('\n'), to - 1);
+    to = lineEnd < 0 ? text.size() : lineEnd + 1;
+    {
+        const QSignalBlocker blocker(m_allDoc);
+        QTextCursor cursor(m_allDoc);
+        cursor.movePosition(QTextCursor::End);
+        cursor.insertText(text.mid(from, to - from));
+    }
+    if (to < text.size()) {
+        QTimer::singleShot(0, this, [=] { insertStep(generation, text, lines, to, hadText, path); });
+        return;
+    }
+    m_allDoc->setUndoRedoEnabled(true);
+    if (lines.size() == m_allDoc->blockCount()) {
+        m_allDoc->setProperty(lineTextsProperty, lines);
+        m_allDoc->setProperty(lineTextsRevisionProperty, m_allDoc->revision());
+    }
+    endTextReplacement(hadText);
+    m_allDoc->setProperty(lineTextsProperty, QVariant());
+    m_allDoc->setProperty(lineTextsRevisionProperty, QVariant());
+    textTaken(path, false);
+}
+
+// What follows a loaded text: unmodified, the cursor at the start
+// position, read-only for resources.
+void LazyTextDocument::textTaken(const QString& path, bool resource)
+{
+    m_allDoc->setModified(false);
     m_savedRevision = m_editRevision;
     m_cleanRevision = m_editRevision;
-    m_allDoc->setModified(false);
     setIsModified(false);
     const int length = m_allDoc->characterCount();
     const int cursor = m_initPosition < length ? qMax(0, m_initPosition) : length - 1;
@@ -1259,7 +1395,6 @@ bool LazyTextDocument::loadText(const QUrl& url)
     gotoPostionByAll(cursor);
     setReadOnly(resource);
     PLOG << "loaded" << path << m_allDoc->blockCount() << "lines";
-    return true;
 }
 
 bool LazyTextDocument::reloadText()
@@ -1417,7 +1552,7 @@ void LazyTextDocument::followRename(const QUrl& url)
 
 bool LazyTextDocument::saveTmpFile()
 {
-    if (m_historyPath.isEmpty())
+    if (m_historyPath.isEmpty() || m_loading)
         return false;
     if (!m_isTmpModified)
         return true;

@@ -291,6 +291,9 @@ public:
 
     // Loading, saving, snapshots.
     bool loadText(const QUrl& url);
+    // Files larger than fromBytes are opened in steps of that many
+    // characters (tests and benchmarks; 4 MiB and 1 Mi characters by default).
+    static void setStepLoading(qint64 fromBytes, int charactersPerStep);
     bool reloadText();
     // Saves when modified and returns whether the file holds the text: the
     // write is waited for (closing a tab, save all, the save button).
@@ -345,6 +348,13 @@ public:
     Q_INVOKABLE bool doReplace(bool forAll = false);
     Q_INVOKABLE void doReplaceAll();
     Q_INVOKABLE void activateReplace() {}
+
+    // While the whole document announces a loaded text, it may carry the
+    // texts of its blocks (QStringList) under this property, valid when the
+    // second one equals its revision: a reader of every line can take them
+    // instead of asking each block.
+    static constexpr const char* lineTextsProperty = "penlarkLineTexts";
+    static constexpr const char* lineTextsRevisionProperty = "penlarkLineTextsRevision";
 
     // Longest paste that goes through the window; longer ones go straight
     // into the whole document.
@@ -585,6 +595,16 @@ private:
     QHash<quint64, quint64> m_pendingSaves;
     void savedInBackground(quint64 ticket, const QString& path, bool superseded, bool ok, const QString& error);
     void followSavedFile(const QString& path);
+    bool loadText(const QUrl& url, bool inSteps);
+    void loadInSteps(const QString& path);
+    void insertStep(quint64 generation, const QString& text, const QStringList& lines, int from, bool hadText,
+        const QString& path);
+    void textTaken(const QString& path, bool resource);
+    // Around a replacement of the whole text (load, reload).
+    bool beginTextReplacement();
+    void endTextReplacement(bool hadText);
+    // Counts loads: a load started earlier stops at its next step.
+    quint64 m_loadGeneration = 0;
     void refreshModified();
     // The edit revision of the text the file holds, and the one at which
     // the whole document was last marked unmodified (its undo history's
