@@ -3,6 +3,7 @@
 // file. Prints the time until the text is loaded and counted, the longest
 // time the GUI thread left events waiting meanwhile (target: about 0.5 s),
 // and the peak resident memory against the file size (target: 10x).
+#include "support/memorytuning.h"
 #include "data/global.h"
 #include "data/settings.h"
 #include "document/counthandler.h"
@@ -41,6 +42,7 @@ void quietDebug(QtMsgType type, const QMessageLogContext&, const QString& msg)
 
 int main(int argc, char* argv[])
 {
+    giveBackLargeBlocks();
     QTemporaryDir root;
     if (!root.isValid())
         return 1;

@@ -32,5 +32,5 @@ cc -O2 -o "$work/xping" "$here/peers/xping.c" -lX11
 xvfb-run -a -s "-screen 0 1600x1000x24" \
   python3 "$here/peers/peers.py" "$work/book.txt" "$work/xping" "$build/penlark" "$(command -v focuswriter)" "$work"
 if [ -n "${PEERS_KEEP:-}" ]; then
-  mkdir -p "$PEERS_KEEP" && cp -r "$work"/*.log "$work"/*.png "$work"/*.txt "$PEERS_KEEP"/ 2>/dev/null || true
+  mkdir -p "$PEERS_KEEP" && cp "$work"/*.log "$work"/*.png "$PEERS_KEEP"/ 2>/dev/null || true
 fi

@@ -15,9 +15,6 @@ For each program, one after the other, in a fresh home folder:
               second run of 20 Enters; pings cost CPU, so they are not sent
               while CPU is measured
   peak_memory the process's peak resident memory (VmHWM)
-Penlark also logs its own stalls (PENLARK_STALL_LOG: every stretch in
-which its GUI thread did not wait for events); the longest during the
-measured Enters is printed as penlark_enter_stall_inside.
 
 Usage: peers.py BOOK XPING PENLARK_BINARY PEER_BINARY WORKDIR
 """
@@ -84,7 +81,7 @@ def keys(key, count, delay_ms):
     subprocess.run(["xdotool", "key", "--delay", str(delay_ms), *([key] * count)], check=True)
 
 
-def measure(name, command, env, book, xping, workdir, stall_log=None):
+def measure(name, command, env, xping, workdir):
     figures = {}
     log = open(os.path.join(workdir, name + ".log"), "w")
     start = time.monotonic()
@@ -107,11 +104,11 @@ def measure(name, command, env, book, xping, workdir, stall_log=None):
         _, after = wait_idle(process.pid, time.monotonic() + 120)
         figures["cpu_per_key"] = ((after - before) / 200, "ms")
 
-        wall_start = time.time()
+        if os.environ.get("PEERS_SCREENSHOTS"):
+            subprocess.run(["import", "-window", "root", os.path.join(workdir, name + "-typed.png")])
         before = cpu_ms(process.pid)
         keys("Return", 20, 200)
         _, after = wait_idle(process.pid, time.monotonic() + 120)
-        wall_end = time.time()
         figures["cpu_per_enter"] = ((after - before) / 20, "ms")
 
         ping = subprocess.Popen([xping, window, "2", "5.5"], stdout=subprocess.PIPE, text=True)
@@ -125,14 +122,6 @@ def measure(name, command, env, book, xping, workdir, stall_log=None):
         wait_idle(process.pid, time.monotonic() + 120)
         figures["peak_memory"] = (peak_mb(process.pid), "MB")
 
-        if stall_log and os.path.exists(stall_log):
-            longest = 0.0
-            with open(stall_log) as f:
-                for line in f:
-                    parts = line.split()
-                    if len(parts) == 2 and wall_start * 1000 <= float(parts[0]) <= wall_end * 1000:
-                        longest = max(longest, float(parts[1]))
-            figures["enter_stall_inside"] = (longest, "ms")
         if os.environ.get("PEERS_SCREENSHOTS"):
             subprocess.run(["import", "-window", "root", os.path.join(workdir, name + ".png")])
     finally:
@@ -176,14 +165,12 @@ def main():
     os.makedirs(settings)
     with open(os.path.join(settings, "Penlark.ini"), "w") as f:
         f.write("[Save]\nCurrentFile=file://%s\n" % chapter)
-    stall_log = os.path.join(workdir, "penlark-stalls.txt")
-    env["PENLARK_STALL_LOG"] = stall_log
-    results["penlark"] = measure("penlark", [penlark], env, chapter, xping, workdir, stall_log)
+    results["penlark"] = measure("penlark", [penlark], env, xping, workdir)
 
     home, env = home_for(workdir, "peer")
     copy = os.path.join(home, "book.txt")
     shutil.copyfile(book, copy)
-    results["focuswriter"] = measure("focuswriter", [peer, copy], env, copy, xping, workdir)
+    results["focuswriter"] = measure("focuswriter", [peer, copy], env, xping, workdir)
 
     for name, figures in results.items():
         for key, (value, unit) in figures.items():
