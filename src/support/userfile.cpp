@@ -29,7 +29,9 @@ UserFile::Result UserFile::write(const QString& path, const QByteArray& bytes, O
     const QFileInfo info(path);
     if (info.isDir())
         return failed(path, QCoreApplication::translate("UserFile", "同名的文件夹已存在"));
-    if ((options & NewFileOnly) && info.exists())
+    // A link counts as taken even when it leads nowhere: writing through it
+    // would create its target, wherever that is.
+    if ((options & NewFileOnly) && (info.exists() || info.isSymLink()))
         return failed(path, QCoreApplication::translate("UserFile", "文件已存在"));
     if ((options & CreateFolder) && !QDir().mkpath(info.absolutePath()))
         return failed(path, QCoreApplication::translate("UserFile", "无法创建文件夹"));
@@ -62,7 +64,7 @@ UserFile::Result UserFile::write(const QString& path, const QByteArray& bytes, O
         return abandon(reason(errno));
     if (file.size() != bytes.size())
         return abandon(reason(0));
-    if ((options & NewFileOnly) && QFileInfo::exists(path))
+    if ((options & NewFileOnly) && (QFileInfo::exists(path) || QFileInfo(path).isSymLink()))
         return abandon(QCoreApplication::translate("UserFile", "文件已存在"));
     if (!file.commit())
         return failed(path, file.errorString());

@@ -237,7 +237,13 @@ void UserDatas::changePoints(int points, int type, const QString& explain)
               .arg(type)
               .arg(explain, osInfo::osName(), global::instance()->version());
     NetworkReply* reply = network::getByAuth(url, m_login, m_password);
-    reply->whenFinished(this, [this](const NetworkData& data) { pointsFinished(data, true); });
+    const quint64 sent = ++m_pointsRequests;
+    m_lastPointsChange = sent;
+    ++m_pointsChangesOpen;
+    reply->whenFinished(this, [this, sent](const NetworkData& data) {
+        --m_pointsChangesOpen;
+        pointsFinished(data, true, sent);
+    });
 }
 
 void UserDatas::updatePoints()
@@ -247,10 +253,12 @@ void UserDatas::updatePoints()
     const QString url = network::accountUrl(QStringLiteral("/api/v2"))
         + QStringLiteral("/points?user_name=%1").arg(m_login);
     NetworkReply* reply = network::getByAuth(url, m_login, m_password);
-    reply->whenFinished(this, [this](const NetworkData& data) { pointsFinished(data, false); });
+    // A balance read while a change is on its way may predate the change.
+    const quint64 sent = m_pointsChangesOpen > 0 ? 0 : ++m_pointsRequests;
+    reply->whenFinished(this, [this, sent](const NetworkData& data) { pointsFinished(data, false, sent); });
 }
 
-void UserDatas::pointsFinished(const NetworkData& data, bool isChange)
+void UserDatas::pointsFinished(const NetworkData& data, bool isChange, quint64 sent)
 {
     const QString failed = tr("积分获取失败");
     if (data.statusCode != 200) {
@@ -272,6 +280,16 @@ void UserDatas::pointsFinished(const NetworkData& data, bool isChange)
             ? failed + QStringLiteral(":(") + o.value(QStringLiteral("error")).toString() + QStringLiteral(")")
             : failed;
         message::show(Message::Error, text, nullptr, 5000);
+        return;
+    }
+    // A change answered after a later change, or a balance that a change
+    // sent after it (or open when it was sent) may have made stale, is not
+    // shown.
+    if (isChange) {
+        if (sent < m_lastChangeShown)
+            return;
+        m_lastChangeShown = sent;
+    } else if (sent == 0 || sent < m_lastPointsChange) {
         return;
     }
     m_points = o.value(QStringLiteral("data")).toObject().value(QStringLiteral("points")).toInt(0);

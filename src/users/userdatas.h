@@ -100,7 +100,7 @@ private slots:
 
 private:
     void changePoints(int points, int type, const QString& explain);
-    void pointsFinished(const NetworkData& data, bool isChange);
+    void pointsFinished(const NetworkData& data, bool isChange, quint64 sent);
 
     int m_id = 0;
     QString m_login;
@@ -118,6 +118,14 @@ private:
     QString m_error;
     QString m_reType;
     int m_points = 0;
+    // Answers may arrive out of order, and a balance read while a change is
+    // on its way may predate the change. Each request is numbered; a change
+    // answered after a later one is dropped, and a balance only counts when
+    // no change was open when it was sent nor sent after it.
+    quint64 m_pointsRequests = 0;
+    quint64 m_lastPointsChange = 0;
+    quint64 m_lastChangeShown = 0;
+    int m_pointsChangesOpen = 0;
     QString m_captchaId;
 };
 

@@ -125,6 +125,20 @@ private slots:
         QCOMPARE(strayEntries(dir.path(), { QStringLiteral("chapter.txt"), QStringLiteral("book") }), QStringList());
     }
 
+    // A new file is never written through a link, even one that leads
+    // nowhere: that would create the link's target elsewhere.
+    void newFileOnlyRefusesDanglingLink()
+    {
+        QTemporaryDir dir;
+        const QString outside = dir.filePath(QStringLiteral("outside/target.txt"));
+        QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("outside"))));
+        const QString link = dir.filePath(QStringLiteral("chapter.txt"));
+        QVERIFY(QFile::link(outside, link));
+        QVERIFY(!UserFile::write(link, "x", UserFile::NewFileOnly));
+        QVERIFY(!QFileInfo::exists(outside));
+        QVERIFY(QFileInfo(link).isSymLink());
+    }
+
     void missingFolder()
     {
         QTemporaryDir dir;
