@@ -5,12 +5,8 @@
 // and the peak resident memory against the file size (target: 10x).
 #include "support/memorytuning.h"
 #include "data/global.h"
-#include "data/settings.h"
 #include "document/counthandler.h"
 #include "document/lumocounter.h"
-#include "function/qmlkey.h"
-#include "i18n/i18n.h"
-#include "registertype/registertype.h"
 #include "support/stallprobe.h"
 #include "textarea/lazytextdocument.h"
 
@@ -19,12 +15,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QQmlApplicationEngine>
-#include <QQmlContext>
 #include <QQuickWindow>
 #include <QTemporaryDir>
 #include <QUrl>
 
 #include "benchbook.h"
+#include "mainwindow.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -46,10 +42,7 @@ int main(int argc, char* argv[])
     QTemporaryDir root;
     if (!root.isValid())
         return 1;
-    ::setenv("HOME", QFile::encodeName(root.path()).constData(), 1);
-    ::setenv("XDG_CONFIG_HOME", QFile::encodeName(root.path() + QStringLiteral("/.config")).constData(), 1);
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    useHome(root.path());
     if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND"))
         ::setenv("QT_QUICK_BACKEND", "software", 1);
     qInstallMessageHandler(quietDebug);
@@ -70,23 +63,12 @@ int main(int argc, char* argv[])
     const double fileMb = QFileInfo(path).size() / (1024.0 * 1024.0);
 
     QApplication app(argc, argv);
-    global::instance()->settings()->setCurrentFile(QUrl::fromLocalFile(path).toString());
     QQmlApplicationEngine engine;
-    auto* qmlKey = new QmlKey(&engine);
-    qmlKey->registerTypes(&engine);
-    engine.rootContext()->setContextProperty(QStringLiteral("i18n"), new I18n(qApp, &engine));
-    engine.addImportPath(QStringLiteral("qrc:///"));
-    RegisterType::Register(&engine);
-    global::instance()->setEngine(&engine);
     QElapsedTimer open;
     open.start();
-    engine.load(QUrl(QStringLiteral("qrc:/qml/main.qml")));
-    if (engine.rootObjects().isEmpty())
-        return 5;
-    auto* window = qobject_cast<QQuickWindow*>(engine.rootObjects().first());
+    QQuickWindow* window = openMainWindow(engine, path);
     if (!window)
         return 5;
-    window->resize(1200, 800);
 
     // From here on the chapter is being read: every wait of the GUI thread
     // counts.

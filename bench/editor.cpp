@@ -30,6 +30,7 @@
 #include <QTextDocument>
 
 #include "benchbook.h"
+#include "mainwindow.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -48,21 +49,10 @@ double msSince(const QElapsedTimer& timer)
 // the time until the next frame is on screen is taken.
 int keyToFrame(const QString& path)
 {
-    global::instance()->settings()->setCurrentFile(QUrl::fromLocalFile(path).toString());
     QQmlApplicationEngine engine;
-    auto* qmlKey = new QmlKey(&engine);
-    qmlKey->registerTypes(&engine);
-    engine.rootContext()->setContextProperty(QStringLiteral("i18n"), new I18n(qApp, &engine));
-    engine.addImportPath(QStringLiteral("qrc:///"));
-    RegisterType::Register(&engine);
-    global::instance()->setEngine(&engine);
-    engine.load(QUrl(QStringLiteral("qrc:/qml/main.qml")));
-    if (engine.rootObjects().isEmpty())
-        return 5;
-    auto* window = qobject_cast<QQuickWindow*>(engine.rootObjects().first());
+    QQuickWindow* window = openMainWindow(engine, path);
     if (!window)
         return 5;
-    window->resize(1200, 800);
     QElapsedTimer wait;
     wait.start();
     auto textEdit = [&]() { return window->activeFocusItem(); };
@@ -141,15 +131,10 @@ int main(int argc, char* argv[])
         const QByteArray bytes = makeBook().toUtf8();
         return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? 0 : 1;
     }
-    // Keep every path the program computes (history, settings) inside the
-    // temporary folder, never in the real home folder.
     QTemporaryDir root;
     if (!root.isValid())
         return 1;
-    ::setenv("HOME", QFile::encodeName(root.path()).constData(), 1);
-    ::setenv("XDG_CONFIG_HOME", QFile::encodeName(root.path() + QStringLiteral("/.config")).constData(), 1);
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    useHome(root.path());
     QApplication app(argc, argv);
 
     const QString path = root.path() + QStringLiteral("/book.txt");
