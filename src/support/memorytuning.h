@@ -1,6 +1,7 @@
 #ifndef MEMORYTUNING_H
 #define MEMORYTUNING_H
 
+#include <cstdlib> // defines __GLIBC__ with the C library
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
