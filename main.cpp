@@ -1,3 +1,4 @@
+#include "support/memorytuning.h"
 #include "data/global.h"
 #include "data/settings.h"
 #include "function/function.h"
@@ -20,6 +21,7 @@
 
 int main(int argc, char* argv[])
 {
+    giveBackLargeBlocks();
     if (!QSslSocket::supportsSsl())
         PLOG << "QSslSocket::supportsSsl(): false";
 

@@ -8,6 +8,7 @@
 #include "document/count.h"
 #include "document/lumocounter.h"
 #include "support/log.h"
+#include "textarea/lazytextdocument.h"
 
 #include <QPlainTextDocumentLayout>
 #include <QTextBlock>
@@ -59,7 +60,17 @@ void CountHandler::recountAll()
 {
     if (!m_textDocument)
         return;
-    m_lines = blockTexts(m_textDocument->begin(), m_textDocument->blockCount());
+    // A loaded text may come with its lines, split off the GUI thread:
+    // asking a million blocks takes about a second.
+    const QVariant given = m_textDocument->property(LazyTextDocument::lineTextsProperty);
+    const QVariant revision = m_textDocument->property(LazyTextDocument::lineTextsRevisionProperty);
+    bool taken = false;
+    if (given.isValid() && revision.toInt() == m_textDocument->revision()) {
+        m_lines = given.toStringList();
+        taken = m_lines.size() == m_textDocument->blockCount();
+    }
+    if (!taken)
+        m_lines = blockTexts(m_textDocument->begin(), m_textDocument->blockCount());
     m_counter->setList(m_lines, false);
 }
 
@@ -197,6 +208,12 @@ void CountHandler::editContentsChange(int position, int charsRemoved, int charsA
         return;
     if (charsRemoved < 0) {
         m_counter->removeAll();
+        recountAll();
+        return;
+    }
+    // A text put into an empty document (a file loaded): one list for the
+    // counter instead of an operation per line.
+    if (charsRemoved == 0 && m_lines.size() == 1 && m_lines.first().isEmpty()) {
         recountAll();
         return;
     }

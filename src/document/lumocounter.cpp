@@ -233,10 +233,7 @@ void LumoCounter::checkCount()
 void LumoCounter::countCursor(const QString& text, int cursor, int line)
 {
     const wordsType pre = countText(cursor < 0 ? text : text.left(cursor));
-    int front = pre.all();
-    const int upTo = qMin(line, m_table.size());
-    for (int r = 0; r < upTo; ++r)
-        front += m_table.at(r).all();
+    const int front = pre.all() + wordsAbove(line);
     m_lastLine.storeRelease(line);
     m_lastCursor.storeRelease(cursor);
     const int chapterWords = getChapterWords(line);
@@ -328,6 +325,7 @@ void LumoCounter::countOperation(const CountStruct& op)
                 m_total.title.clear();
                 m_total.add(fresh);
                 m_table[op.line] = fresh;
+                rowChanged(op.line, fresh.all() - old.all());
             }
             if (fresh.hasTitle())
                 fresh.chapterFront = getChapterFront(op.line);
@@ -351,6 +349,7 @@ void LumoCounter::countOperation(const CountStruct& op)
             QMutexLocker lock(&m_tableMutex);
             m_total.add(fresh);
             m_table.insert(row, fresh);
+            rowsMoved(row);
         }
         if (fresh.hasTitle())
             fresh.chapterFront = getChapterFront(row);
@@ -376,6 +375,7 @@ void LumoCounter::countOperation(const CountStruct& op)
             QMutexLocker lock(&m_tableMutex);
             m_table = rows;
             m_total = sum;
+            m_prefixLine = -1;
         }
         // The chapter list starts again from nothing and gets every line.
         QVector<SendType> records;
@@ -408,6 +408,7 @@ void LumoCounter::countOperation(const CountStruct& op)
                 m_total.subtract(old);
                 m_total.title.clear();
                 m_table.removeAt(op.line);
+                rowsMoved(op.line);
             }
             sendAutoChapterData(op.line, RemoveType, old, wordsType());
             sentData();
@@ -431,6 +432,7 @@ void LumoCounter::countOperation(const CountStruct& op)
             QMutexLocker lock(&m_tableMutex);
             m_table.clear();
             m_total = wordsType();
+            m_prefixLine = -1;
         }
         sentData();
         sendAutoChapterData(op.line, RemoveAllType, wordsType(), wordsType());
@@ -443,6 +445,32 @@ void LumoCounter::countOperation(const CountStruct& op)
     default:
         break;
     }
+}
+
+int LumoCounter::wordsAbove(int line)
+{
+    line = qBound(0, line, m_table.size());
+    if (m_prefixLine < 0 || m_prefixLine > m_table.size()) {
+        m_prefixLine = 0;
+        m_prefixSum = 0;
+    }
+    while (m_prefixLine < line)
+        m_prefixSum += m_table.at(m_prefixLine++).all();
+    while (m_prefixLine > line)
+        m_prefixSum -= m_table.at(--m_prefixLine).all();
+    return m_prefixSum;
+}
+
+void LumoCounter::rowChanged(int row, int delta)
+{
+    if (row < m_prefixLine)
+        m_prefixSum += delta;
+}
+
+void LumoCounter::rowsMoved(int row)
+{
+    if (row < m_prefixLine)
+        m_prefixLine = -1;
 }
 
 // A line after the last one; a changed line's title replaces the total's.

@@ -127,6 +127,12 @@ private:
     void countOperation(const CountStruct& op);
     void countCursor(const QString& text, int cursor, int line);
     wordsType countText(const QString& text) const;
+    // The words of every row above a line, from the kept sum.
+    int wordsAbove(int line);
+    // Keeps that sum right when a row changes by delta words, or when rows
+    // are inserted or removed at a row.
+    void rowChanged(int row, int delta);
+    void rowsMoved(int row);
     void appendLine(const wordsType& fresh, bool replaceTitle);
     void sentData();
     void sendAutoChapterData(int index, int type, const wordsType& oldType, const wordsType& newType);
@@ -153,6 +159,11 @@ private:
     mutable QMutex m_tableMutex;
     QList<wordsType> m_table;
     wordsType m_total;
+    // Counting thread only: the words of the rows above m_prefixLine, kept
+    // for the cursor's line so that typing in one line costs one row, not
+    // the whole table (-1: to be summed again).
+    int m_prefixLine = -1;
+    int m_prefixSum = 0;
 
     // The last cursor counted; read again after removals.
     QAtomicInt m_lastLine = -1;

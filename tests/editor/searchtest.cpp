@@ -121,6 +121,7 @@ void SearchTest::replaceAll()
     }
     QCOMPARE(shadow, editor.doc.allRawText());
     if (expected != text) {
+        editor.doc.waitForSaves();
         QCOMPARE(readFile(path), expected);
         QVERIFY(!editor.doc.isModified());
         // One undo step brings the text back.

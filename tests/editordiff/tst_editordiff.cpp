@@ -589,8 +589,14 @@ private:
         key(Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
         // A line break, an empty line and the indentation, saved at once.
         oracleReplace(m_selection, QStringLiteral("\n\n") + kIndent);
+        // The save is handed to the writer thread; once it is done the
+        // file holds the text.
+        m_doc->waitForSaves();
         if (m_doc->isModified())
             return QStringLiteral("error: Enter did not save the file");
+        QFile saved(m_path);
+        if (!saved.open(QIODevice::ReadOnly) || QString::fromUtf8(saved.readAll()) != m_oracle)
+            return QStringLiteral("error: the file saved on Enter differs from the text");
         return QStringLiteral("enter");
     }
 

@@ -281,8 +281,10 @@ private slots:
         QCOMPARE(changes.count(), 1);
         QCOMPARE(changes.first().at(0).toInt(), 0);
         QCOMPARE(changes.first().at(1).toInt(), 0);
+        // 40 lines after the cursor's, and a window shorter than five view
+        // heights gets 11 more.
         QCOMPARE(doc.startLine(), 0);
-        QCOMPARE(doc.endLine(), 150);
+        QCOMPARE(doc.endLine(), 51);
         QVERIFY(!doc.isModified());
         checkWindow(doc, area);
         QCOMPARE(doc.allText(), bookText(10000));
@@ -294,24 +296,39 @@ private slots:
         LazyTextDocument doc;
         FakeTextArea area(&doc, 400);
         open(doc, path);
-        QCOMPARE(area.window.blockCount(), 151);
+        QCOMPARE(area.window.blockCount(), 52);
 
-        // Near the bottom: 41 lines appended, then 40 dropped at the top
-        // with the view moved up by their height.
-        doc.setContentY(151 * 20 - 400 - 300);
-        FakeTextArea::settle();
-        QCOMPARE(doc.startLine(), 40);
-        QCOMPARE(doc.endLine(), 191);
-        QCOMPARE(doc.contentY(), 151 * 20 - 400 - 300 - 40 * 20);
-        checkWindow(doc, area);
+        // Near the bottom: 41 lines appended (11 more while the window is
+        // shorter than five view heights; none below while the view is
+        // within 2 view heights of line 0); once the view is 4 view heights
+        // below the top, 40 are dropped there with the view moved up by
+        // their height.
+        for (int step = 0; doc.startLine() == 0; ++step) {
+            QVERIFY(step < 20);
+            const int lastEnd = doc.endLine();
+            const int y = area.window.blockCount() * 20 - 400 - 300;
+            doc.setContentY(y);
+            FakeTextArea::settle();
+            const int grown = doc.endLine() - lastEnd;
+            QVERIFY2(grown == 41 || grown == 11 || grown == 52, qPrintable(QString::number(grown)));
+            if (doc.startLine() != 0) {
+                QCOMPARE(doc.startLine(), 40);
+                QCOMPARE(doc.contentY(), y - 40 * 20);
+            } else {
+                QCOMPARE(doc.contentY(), y);
+            }
+            checkWindow(doc, area);
+        }
 
         // Near the top: 40 lines inserted above, view moved down by them;
-        // the window is then long enough below to drop 40 lines there.
+        // a window then long enough below drops 40 lines there.
+        const int end = doc.endLine();
         doc.setContentY(100);
         FakeTextArea::settle();
         QCOMPARE(doc.startLine(), 0);
         QCOMPARE(doc.contentY(), 100 + 40 * 20);
-        QCOMPARE(doc.endLine(), 151);
+        const int below = (end + 1) * 20 - (100 + 40 * 20) - 400;
+        QCOMPARE(doc.endLine(), below >= 4 * 400 ? end - 40 : end);
         checkWindow(doc, area);
 
         // At line 0 nothing more is loaded above.
@@ -320,22 +337,26 @@ private slots:
         QCOMPARE(doc.startLine(), 0);
         checkWindow(doc, area);
 
-        // A jump outside the window rebuilds it 150 lines either side; a
+        // A jump outside the window rebuilds it 40 lines either side; a
         // jump inside only moves the cursor.
         const int line5000 = doc.allTextDocument()->findBlockByNumber(5000).position();
         QVERIFY(doc.gotoPostionByAll(line5000 + 3));
-        QCOMPARE(doc.startLine(), 4850);
-        QCOMPARE(doc.endLine(), 5150);
+        QCOMPARE(doc.startLine(), 4960);
+        QCOMPARE(doc.endLine(), 5040);
         QCOMPARE(doc.allCursorPostion(), line5000 + 3);
         QCOMPARE(doc.cursorLineNumber(), 5000);
         QCOMPARE(area.cursor.position(), line5000 + 3 - doc.startPosition());
         QVERIFY(doc.gotoPostionByAll(line5000 + 10));
-        QCOMPARE(doc.startLine(), 4850);
+        QCOMPARE(doc.startLine(), 4960);
         QVERIFY(!doc.gotoPostionByAll(doc.allTextDocument()->characterCount() + 5));
         checkWindow(doc, area);
 
         // The last line is reachable by scrolling, even when one line is left.
         doc.gotoLine(9860);
+        for (int step = 0; doc.endLine() < 10000 && step < 20; ++step) {
+            doc.setContentY(area.window.blockCount() * 20 - 400 - 300);
+            FakeTextArea::settle();
+        }
         QCOMPARE(doc.endLine(), 10000);
         checkWindow(doc, area);
     }
@@ -404,6 +425,7 @@ private slots:
                     area.place(p);
                     area.enter();
                     oracle.insert(whole, separator + QString(separator) + QStringLiteral("\u3000\u3000"));
+                    doc.waitForSaves();
                     QVERIFY(!doc.isModified()); // Enter saved the file
                 }
                 QCOMPARE(follower.count - before, kind >= 8 ? 2 : 1);
@@ -608,6 +630,7 @@ private slots:
             area.enter();
             QCOMPARE(doc.seriseEnterNumber(), i);
         }
+        doc.waitForSaves();
         QVERIFY(!doc.isModified());
         const QString expected = QStringLiteral("　　开头") + QStringLiteral("\n\n　　").repeated(5) + QStringLiteral("\n");
         QCOMPARE(QString::fromUtf8(readAll(path)), expected);
@@ -965,7 +988,7 @@ private slots:
         QTest::keyClick(window, Qt::Key_Return);
         oracle.insert(at, separator + QStringLiteral("　　"));
         QCOMPARE(doc->allRawText(), oracle);
-        QVERIFY(!doc->isModified());
+        QTRY_VERIFY(!doc->isModified()); // written on the writer thread
         QCOMPARE(QString::fromUtf8(readAll(path)), QString(oracle).replace(separator, QLatin1Char('\n')));
         QCOMPARE(follower.shadow, oracle);
         checkText(*doc, edit->property("text").toString());

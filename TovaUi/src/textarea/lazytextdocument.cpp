@@ -6,6 +6,7 @@
 #include "support/log.h"
 #include "support/userfile.h"
 #include "support/writenotice.h"
+#include "textarea/documentsaver.h"
 #include "textarea/makeuper.h"
 #include "document/count.h"
 
@@ -24,8 +25,11 @@
 #include <QSignalBlocker>
 #include <QTextBlock>
 #include <QTextCharFormat>
+#include <QAbstractTextDocumentLayout>
 #include <QTextDocument>
 #include <QTimer>
+#include <QFutureWatcher>
+#include <QtConcurrent>
 
 #include <cmath>
 
@@ -98,7 +102,7 @@ LazyTextDocument::LazyTextDocument(QObject* parent)
     // layout re-lays out far more than the changed line.
     m_allDoc->setDocumentLayout(new QPlainTextDocumentLayout(m_allDoc));
     m_allDoc->setUndoRedoEnabled(true);
-    connect(m_allDoc, &QTextDocument::modificationChanged, this, &LazyTextDocument::setIsModified);
+    connect(m_allDoc, &QTextDocument::modificationChanged, this, &LazyTextDocument::refreshModified);
 
     m_loadTimer = new QTimer(this);
     m_loadTimer->setSingleShot(true);
@@ -110,7 +114,9 @@ LazyTextDocument::LazyTextDocument(QObject* parent)
     connect(m_historyTimer, &QTimer::timeout, this, qOverload<>(&LazyTextDocument::saveTmpFile));
     m_historyTimer->start(m_historyTime * 60000);
 
-    connect(this, &LazyTextDocument::sendSave, this, &LazyTextDocument::save, Qt::QueuedConnection);
+    m_saver = new DocumentSaver(this);
+    connect(m_saver, &DocumentSaver::written, this, &LazyTextDocument::savedInBackground);
+    connect(this, &LazyTextDocument::sendSave, this, &LazyTextDocument::saveInBackground, Qt::QueuedConnection);
     connectEditAndAllDocument(true);
 }
 
@@ -220,7 +226,7 @@ void LazyTextDocument::afterWholeChange(bool textEdited)
     }
     // Edits made with the whole document's signals blocked do not report the
     // modified flag: read it back after every change.
-    setIsModified(m_allDoc->isModified());
+    refreshModified();
     const int lines = m_allDoc->blockCount();
     if (lines != m_lineCount) {
         m_lineCount = lines;
@@ -690,7 +696,7 @@ void LazyTextDocument::updateY()
 
 void LazyTextDocument::updateEditContent()
 {
-    if (m_maintaining || m_windowChanges > 0 || m_fileName.isEmpty() || !m_editDoc || m_contentY == -1
+    if (m_loading || m_maintaining || m_windowChanges > 0 || m_fileName.isEmpty() || !m_editDoc || m_contentY == -1
         || m_editHeight == -1 || m_contentHeight == -1 || m_enterPressed || m_realignPending)
         return;
     m_maintaining = true;
@@ -733,7 +739,24 @@ void LazyTextDocument::updateEditContent()
     }
 
     const int bottom = m_contentHeight - m_editHeight - m_contentY;
-    if (bottom >= 2 * m_editHeight || m_map.firstLine() + m_editDoc->blockCount() >= m_allDoc->blockCount())
+    if (m_map.firstLine() + m_editDoc->blockCount() >= m_allDoc->blockCount()) {
+        // At the book's end, where writing goes on: the lines the view has
+        // left far behind are dropped, or the window would grow with every
+        // paragraph (a chunk only when the view stays 3 view heights below
+        // the new top, so that the top is not loaded again at once).
+        const QTextBlock cut = m_editDoc->findBlockByNumber(m_chunk);
+        if (m_contentY >= 4 * m_editHeight && cut.isValid()) {
+            const int cutHeight = int(m_editDoc->documentLayout()->blockBoundingRect(cut).top());
+            if (m_contentY - cutHeight >= 3 * m_editHeight) {
+                const int oldHeight = m_contentHeight;
+                const int savedY = m_contentY;
+                removeTopLineDocumentTextFromAll(m_chunk);
+                setContentY(savedY - (oldHeight - m_contentHeight));
+            }
+        }
+        return done();
+    }
+    if (bottom >= 2 * m_editHeight)
         return done();
     const int savedY = m_contentY;
     appendDocmentTextOnBottomFromAll(m_map.lastLine() + 1, m_map.lastLine() + 1 + m_chunk);
@@ -767,7 +790,7 @@ void LazyTextDocument::reloadEditText()
     updateEditContent();
 }
 
-// Fills the window with the lines around a whole offset (150 either side).
+// Fills the window with the lines around a whole offset.
 void LazyTextDocument::fillAround(int allPostion)
 {
     if (!m_editDoc)
@@ -775,8 +798,7 @@ void LazyTextDocument::fillAround(int allPostion)
     beginWindowChange(false);
     const int pos = qBound(0, allPostion, wholeLength());
     const int block = qMax(0, m_allDoc->findBlock(pos).blockNumber());
-    const int span = m_windowSize * 3 / 2;
-    fillWindow(qMax(0, block - span), block + span);
+    fillWindow(qMax(0, block - m_jumpSpan), block + m_jumpSpan);
     updateFormat();
     endWindowChange(false);
 }
@@ -941,14 +963,15 @@ void LazyTextDocument::editDocumentContentsChanged()
 
 bool LazyTextDocument::gotoPostionByAll(int allPostion)
 {
-    if (!m_editDoc || !m_allDoc)
+    // While a file loads in steps the whole document holds only its start.
+    if (!m_editDoc || !m_allDoc || m_loading)
         return false;
     const QTextBlock block = m_allDoc->findBlock(allPostion);
     if (allPostion < 0 || !block.isValid()) {
         PLOG << m_fileName << allPostion << m_allDoc->characterCount() << m_allDoc->blockCount() << "超出文档范围";
         return false;
     }
-    save();
+    saveInBackground();
     takeTextArea();
     const int p = qMin(allPostion, wholeLength());
     const bool windowFilled = editLength() > 0 || wholeLength() == 0;
@@ -1137,10 +1160,20 @@ void LazyTextDocument::emptyWindow()
 
 void LazyTextDocument::setAllText(const QString& text)
 {
+    const bool hadText = beginTextReplacement();
+    replaceAllText(text, m_fileType != QLatin1String("md") && m_fileType.startsWith(QLatin1String("htm")));
+    endTextReplacement(hadText);
+}
+
+bool LazyTextDocument::beginTextReplacement()
+{
     const bool hadText = m_textLoaded || wholeLength() > 0;
-    const bool html = m_fileType != QLatin1String("md") && m_fileType.startsWith(QLatin1String("htm"));
     emptyWindow();
-    replaceAllText(text, html);
+    return hadText;
+}
+
+void LazyTextDocument::endTextReplacement(bool hadText)
+{
     m_allDoc->setModified(false);
     setLoading(false);
     // A reload replaces a counted text: everything is reported removed.
@@ -1165,6 +1198,7 @@ void LazyTextDocument::setFileName(const QUrl& url)
         return;
     }
     unwatchFile();
+    ++m_loadGeneration;
     setLoading(true);
     m_fileName = url;
     m_loadTimer->start();
@@ -1174,7 +1208,7 @@ void LazyTextDocument::doSetFile()
 {
     setFileType(QFileInfo(m_fileName.path()).suffix());
     if (!m_fileName.isEmpty())
-        loadText(m_fileName);
+        loadText(m_fileName, true);
     watchFile();
     emit fileNameChanged(m_fileName);
     if (m_fileName.scheme() == QLatin1String("qrc"))
@@ -1186,7 +1220,63 @@ QString LazyTextDocument::getCodecName(QIODevice* device)
     return function::getCodecName(device);
 }
 
+namespace {
+
+// Steps of a long file's loading: the size from which it is read and
+// decoded off the GUI thread and put into the document in parts, and the
+// characters of one part (about 0.1 s of work each).
+qint64 stepLoadBytes = 4 * 1024 * 1024;
+int stepLoadCharacters = 1 << 20;
+
+// The lines of a text as the document's blocks will hold them (line feed,
+// carriage return and both together end a line); empty when the text holds
+// other block separators.
+QStringList documentLines(const QString& text)
+{
+    QStringList lines;
+    const QChar* data = text.constData();
+    const int size = text.size();
+    int start = 0;
+    for (int i = 0; i < size; ++i) {
+        const ushort c = data[i].unicode();
+        if (c == QChar::ParagraphSeparator || c == 0xFDD0 || c == 0xFDD1)
+            return QStringList();
+        if (c != '\n' && c != '\r')
+            continue;
+        lines.append(text.mid(start, i - start));
+        if (c == '\r' && i + 1 < size && data[i + 1] == QLatin1Char('\n'))
+            ++i;
+        start = i + 1;
+    }
+    lines.append(text.mid(start));
+    return lines;
+}
+
+// The file's text as the document takes it: every line, the last included,
+// ends with a line break, so the document ends with one empty line and a
+// saved file ends with "\n".
+QString documentText(const QByteArray& bytes)
+{
+    QString text = function::decodeText(bytes);
+    if (!text.isEmpty() && !text.endsWith(QLatin1Char('\n')) && !text.endsWith(QLatin1Char('\r')))
+        text += QLatin1Char('\n');
+    return text;
+}
+
+} // namespace
+
+void LazyTextDocument::setStepLoading(qint64 fromBytes, int charactersPerStep)
+{
+    stepLoadBytes = fromBytes;
+    stepLoadCharacters = qMax(1, charactersPerStep);
+}
+
 bool LazyTextDocument::loadText(const QUrl& url)
+{
+    return loadText(url, false);
+}
+
+bool LazyTextDocument::loadText(const QUrl& url, bool inSteps)
 {
     QString path = url.isLocalFile() ? url.toLocalFile() : QString();
     const bool resource = url.scheme() == QLatin1String("qrc");
@@ -1209,24 +1299,94 @@ bool LazyTextDocument::loadText(const QUrl& url)
     }
     setLastModification(QFileInfo(path).lastModified());
     m_allDoc->setModified(false);
+    m_savedRevision = m_editRevision;
+    m_cleanRevision = m_editRevision;
     setIsModified(false);
 
-    QString text;
-    {
-        const QByteArray bytes = file.readAll();
-        text = function::decodeText(bytes);
+    const bool html = m_fileType != QLatin1String("md") && m_fileType.startsWith(QLatin1String("htm"));
+    if (inSteps && !resource && !html && file.size() > stepLoadBytes) {
+        file.close();
+        loadInSteps(path);
+        return true;
     }
+    QString text = documentText(file.readAll());
     file.close();
-    // Every line, the last included, ends with a line break, so the
-    // document ends with one empty line and a saved file ends with "\n".
-    if (!text.isEmpty() && !text.endsWith(QLatin1Char('\n')) && !text.endsWith(QLatin1Char('\r')))
-        text += QLatin1Char('\n');
     if (text.isEmpty() && m_add2SpaceAtFrontByEnter) {
         text = twoIdeographicSpaces;
         setInitPosition(2);
     }
     setAllText(text);
+    textTaken(path, resource);
+    return true;
+}
+
+// A long file: read and decoded on a worker thread, then put into the
+// whole document a part at a time, the event loop running between parts,
+// so the window never freezes for long. Until the last part is in, the
+// document is loading: nothing is shown, saved or snapshotted, and a
+// newer file or a reload drops what is still to come.
+void LazyTextDocument::loadInSteps(const QString& path)
+{
+    const quint64 generation = ++m_loadGeneration;
+    auto* reading = new QFutureWatcher<QStringList>(this);
+    connect(reading, &QFutureWatcherBase::finished, this, [this, reading, generation, path] {
+        reading->deleteLater();
+        if (generation != m_loadGeneration)
+            return;
+        const bool hadText = beginTextReplacement();
+        replaceAllText(QString());
+        // No undo history for the loaded text (as for any whole text).
+        m_allDoc->setUndoRedoEnabled(false);
+        QStringList read = reading->result();
+        const QString text = read.takeFirst();
+        insertStep(generation, text, read, 0, hadText, path);
+    });
+    // The text, then its lines (the counting takes them instead of asking a
+    // million blocks on the GUI thread).
+    reading->setFuture(QtConcurrent::run([path] {
+        QFile file(path);
+        const QString text = file.open(QIODevice::ReadOnly) ? documentText(file.readAll()) : QString();
+        return QStringList(text) + documentLines(text);
+    }));
+}
+
+void LazyTextDocument::insertStep(quint64 generation, const QString& text, const QStringList& lines, int from, bool hadText,
+    const QString& path)
+{
+    if (generation != m_loadGeneration)
+        return;
+    int to = qMin(text.size(), from + stepLoadCharacters);
+    // A part ends after a line feed, so a "\r\n" is never cut in two.
+    const int lineEnd = text.indexOf(QLatin1Char('\n'), to - 1);
+    to = lineEnd < 0 ? text.size() : lineEnd + 1;
+    {
+        const QSignalBlocker blocker(m_allDoc);
+        QTextCursor cursor(m_allDoc);
+        cursor.movePosition(QTextCursor::End);
+        cursor.insertText(text.mid(from, to - from));
+    }
+    if (to < text.size()) {
+        QTimer::singleShot(0, this, [=] { insertStep(generation, text, lines, to, hadText, path); });
+        return;
+    }
+    m_allDoc->setUndoRedoEnabled(true);
+    if (lines.size() == m_allDoc->blockCount()) {
+        m_allDoc->setProperty(lineTextsProperty, lines);
+        m_allDoc->setProperty(lineTextsRevisionProperty, m_allDoc->revision());
+    }
+    endTextReplacement(hadText);
+    m_allDoc->setProperty(lineTextsProperty, QVariant());
+    m_allDoc->setProperty(lineTextsRevisionProperty, QVariant());
+    textTaken(path, false);
+}
+
+// What follows a loaded text: unmodified, the cursor at the start
+// position, read-only for resources.
+void LazyTextDocument::textTaken(const QString& path, bool resource)
+{
     m_allDoc->setModified(false);
+    m_savedRevision = m_editRevision;
+    m_cleanRevision = m_editRevision;
     setIsModified(false);
     const int length = m_allDoc->characterCount();
     const int cursor = m_initPosition < length ? qMax(0, m_initPosition) : length - 1;
@@ -1235,7 +1395,6 @@ bool LazyTextDocument::loadText(const QUrl& url)
     gotoPostionByAll(cursor);
     setReadOnly(resource);
     PLOG << "loaded" << path << m_allDoc->blockCount() << "lines";
-    return true;
 }
 
 bool LazyTextDocument::reloadText()
@@ -1260,6 +1419,11 @@ QByteArray LazyTextDocument::encodedText() const
 
 bool LazyTextDocument::save()
 {
+    // A document still loading is not the file's whole text: the file
+    // already holds it.
+    if (m_loading)
+        return true;
+    waitForSaves();
     if (!m_isModified && !m_allDoc->isModified())
         return true;
     return saveAs(m_fileName);
@@ -1272,6 +1436,13 @@ bool LazyTextDocument::saveAs(const QUrl& fileUrl)
         message::show(Message::Error, tr("Cannot save: ") + tr("not a local file"), 5000);
         return false;
     }
+    if (m_loading) {
+        message::show(Message::Error, tr("Cannot save: ") + tr("文件正在载入"), 5000);
+        return false;
+    }
+    // Writes handed over before come first, so that none of them lands
+    // after this one.
+    waitForSaves();
     // Written to a temporary file and renamed over the document only when
     // every byte is on disk: a failed save leaves the old file intact.
     const UserFile::Result written = UserFile::write(path, encodedText(), UserFile::NoOptions);
@@ -1279,8 +1450,9 @@ bool LazyTextDocument::saveAs(const QUrl& fileUrl)
         WriteNotice::show(tr("Cannot save: "), path, written.error);
         return false;
     }
-    emit fileDeleted(m_fileName, false);
-    setLastModification(QFileInfo(path).lastModified());
+    WriteNotice::passed(path);
+    m_savedRevision = m_editRevision;
+    m_cleanRevision = m_editRevision;
     m_allDoc->setModified(false);
     setIsModified(false);
     if (fileUrl != m_fileName) {
@@ -1288,10 +1460,79 @@ bool LazyTextDocument::saveAs(const QUrl& fileUrl)
         m_fileName = fileUrl;
         emit fileNameChanged(m_fileName);
     }
-    // The rename replaced the watched file: watch the new one.
+    followSavedFile(path);
+    return true;
+}
+
+void LazyTextDocument::saveInBackground()
+{
+    if (m_loading || (!m_isModified && !m_allDoc->isModified()))
+        return;
+    for (const quint64 revision : qAsConst(m_pendingSaves)) {
+        if (revision == m_editRevision)
+            return; // this very text is on its way
+    }
+    const QString path = localPath();
+    if (path.isEmpty()) {
+        message::show(Message::Error, tr("Cannot save: ") + tr("not a local file"), 5000);
+        return;
+    }
+    // Only the copy of the text is made here; the line feeds, the encoding
+    // and the write are the writer thread's.
+    const bool html = m_fileType.startsWith(QLatin1String("htm"));
+    const quint64 ticket = html ? m_saver->save(path, QString(), encodedText()) : m_saver->save(path, m_allDoc->toRawText());
+    m_pendingSaves.insert(ticket, m_editRevision);
+}
+
+bool LazyTextDocument::isSaving() const
+{
+    // Until its result is taken here: the file watcher may report the
+    // write before that.
+    return !m_pendingSaves.isEmpty() || m_saver->busy();
+}
+
+void LazyTextDocument::waitForSaves()
+{
+    m_saver->wait();
+}
+
+void LazyTextDocument::savedInBackground(quint64 ticket, const QString& path, bool superseded, bool ok, const QString& error)
+{
+    const auto pending = m_pendingSaves.constFind(ticket);
+    if (pending == m_pendingSaves.constEnd())
+        return;
+    const quint64 revision = pending.value();
+    m_pendingSaves.erase(pending);
+    if (superseded)
+        return;
+    UserFile::Result result;
+    result.ok = ok;
+    result.error = error;
+    // The next Enter tries again; one notice until a write succeeds.
+    if (!WriteNotice::track(tr("Cannot save: "), path, result))
+        return;
+    if (path != localPath())
+        return; // the document has another file by now
+    m_savedRevision = revision;
+    // Edits made after the text was handed over are not in the file.
+    if (revision == m_editRevision) {
+        m_cleanRevision = revision;
+        m_allDoc->setModified(false);
+        setIsModified(false);
+    } else {
+        refreshModified();
+    }
+    followSavedFile(path);
+}
+
+// After a write of the document's own file: not deleted, the new time, and
+// the watch on the file that the rename replaced.
+void LazyTextDocument::followSavedFile(const QString& path)
+{
+    emit fileDeleted(m_fileName, false);
+    setLastModification(QFileInfo(path).lastModified());
     unwatchFile();
     watchFile();
-    return true;
 }
 
 void LazyTextDocument::followRename(const QUrl& url)
@@ -1311,7 +1552,7 @@ void LazyTextDocument::followRename(const QUrl& url)
 
 bool LazyTextDocument::saveTmpFile()
 {
-    if (m_historyPath.isEmpty())
+    if (m_historyPath.isEmpty() || m_loading)
         return false;
     if (!m_isTmpModified)
         return true;
@@ -1416,7 +1657,9 @@ void LazyTextDocument::fileChanged(const QString& path)
     // is there again, so watch it again.
     watchFile();
     const QDateTime modified = QFileInfo(path).lastModified();
-    if (modified == m_lastModification || m_loading)
+    // A write of our own still under way changes the file too; its time
+    // is taken once it is done.
+    if (modified == m_lastModification || m_loading || isSaving())
         return;
     if (m_isModified || m_allDoc->isModified()) {
         // The unsaved edits go into the history before the outside text is
@@ -1704,7 +1947,7 @@ void LazyTextDocument::doRealTimeSave(int blockCount)
     setSeriseEnterNumber(m_seriseEnterNumber + 1);
     m_enterPressed = false;
     scheduleMaintenance();
-    save();
+    saveInBackground();
 }
 
 void LazyTextDocument::insertAtEditCursor(const QString& text)
@@ -1740,7 +1983,7 @@ void LazyTextDocument::makeup()
     if (m_makeupRunning || m_readOnly)
         return;
     m_makeupRunning = true;
-    save();
+    saveInBackground();
     saveTmpFile();
     auto* worker = new makeuper(nullptr);
     // The lines are taken here, on the GUI thread; the worker never reads
@@ -1951,7 +2194,7 @@ void LazyTextDocument::doReplaceAll()
     }
     if (first >= 0)
         announceWholeChange(first, oldEnd - first, newEnd - first); // one notice for the whole span
-    save();
+    saveInBackground();
     rebuildWindowAt(0);
 }
 
@@ -2199,6 +2442,15 @@ void LazyTextDocument::setTextLoaded(bool value)
         return;
     m_textLoaded = value;
     emit textLoadedChanged();
+}
+
+// Modified while the text is not the one the file holds, also when undo
+// brings the whole document back to an older saved state: the file may hold
+// a later text by then.
+void LazyTextDocument::refreshModified()
+{
+    const bool modified = m_allDoc->isModified();
+    setIsModified(m_savedRevision == m_cleanRevision ? modified : modified || m_editRevision != m_savedRevision);
 }
 
 void LazyTextDocument::setIsModified(bool value)

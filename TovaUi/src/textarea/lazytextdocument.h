@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QDateTime>
 #include <QElapsedTimer>
+#include <QHash>
 #include <QMetaProperty>
 #include <QObject>
 #include <QPointer>
@@ -14,6 +15,8 @@
 #include <QUrl>
 
 #include "textarea/windowmap.h"
+
+class DocumentSaver;
 
 class QFileSystemWatcher;
 #include <QQuickTextDocument>
@@ -288,9 +291,22 @@ public:
 
     // Loading, saving, snapshots.
     bool loadText(const QUrl& url);
+    // Files larger than fromBytes are opened in steps of that many
+    // characters (tests and benchmarks; 4 MiB and 1 Mi characters by default).
+    static void setStepLoading(qint64 fromBytes, int charactersPerStep);
     bool reloadText();
+    // Saves when modified and returns whether the file holds the text: the
+    // write is waited for (closing a tab, save all, the save button).
     Q_INVOKABLE bool save();
     Q_INVOKABLE bool saveAs(const QUrl& fileUrl);
+    // Saves when modified without waiting: the text is handed to the
+    // writer thread (Enter, the save timer, jumps). A failed write leaves
+    // the document modified and is reported once until a write succeeds.
+    Q_INVOKABLE void saveInBackground();
+    // Whether a write handed to the writer thread is not done yet.
+    bool isSaving() const;
+    // Blocks until every write handed over so far is done.
+    void waitForSaves();
     Q_INVOKABLE bool saveTmpFile();
     // The file was renamed or moved on disk: the text, its edits and the
     // cursor stay; later saves and snapshots go to the new name.
@@ -332,6 +348,13 @@ public:
     Q_INVOKABLE bool doReplace(bool forAll = false);
     Q_INVOKABLE void doReplaceAll();
     Q_INVOKABLE void activateReplace() {}
+
+    // While the whole document announces a loaded text, it may carry the
+    // texts of its blocks (QStringList) under this property, valid when the
+    // second one equals its revision: a reader of every line can take them
+    // instead of asking each block.
+    static constexpr const char* lineTextsProperty = "penlarkLineTexts";
+    static constexpr const char* lineTextsRevisionProperty = "penlarkLineTextsRevision";
 
     // Longest paste that goes through the window; longer ones go straight
     // into the whole document.
@@ -512,6 +535,11 @@ private:
     bool m_enterBreak = false;
     int m_windowSize = 100;
     int m_chunk = 40;
+    // Lines either side of a jump's line. The text area draws its whole
+    // text anew on every keystroke (all of its text nodes are rebuilt), so
+    // a keystroke costs in proportion to the window: it holds a few view
+    // heights, not hundreds of lines; scrolling loads more in chunks.
+    int m_jumpSpan = 40;
     int m_contentY = -1;
     int m_editHeight = -1;
     int m_contentHeight = -1;
@@ -561,6 +589,29 @@ private:
     QString m_testTips;
     bool m_undoAvailable = false;
     bool m_redoAvailable = false;
+
+    // Writes queued on the writer thread: ticket -> edit revision written.
+    DocumentSaver* m_saver = nullptr;
+    QHash<quint64, quint64> m_pendingSaves;
+    void savedInBackground(quint64 ticket, const QString& path, bool superseded, bool ok, const QString& error);
+    void followSavedFile(const QString& path);
+    bool loadText(const QUrl& url, bool inSteps);
+    void loadInSteps(const QString& path);
+    void insertStep(quint64 generation, const QString& text, const QStringList& lines, int from, bool hadText,
+        const QString& path);
+    void textTaken(const QString& path, bool resource);
+    // Around a replacement of the whole text (load, reload).
+    bool beginTextReplacement();
+    void endTextReplacement(bool hadText);
+    // Counts loads: a load started earlier stops at its next step.
+    quint64 m_loadGeneration = 0;
+    void refreshModified();
+    // The edit revision of the text the file holds, and the one at which
+    // the whole document was last marked unmodified (its undo history's
+    // clean state). While they differ, undo back to the clean state does
+    // not make the text the file's.
+    quint64 m_savedRevision = 0;
+    quint64 m_cleanRevision = 0;
 
     QTimer* m_loadTimer = nullptr;
     QTimer* m_historyTimer = nullptr;

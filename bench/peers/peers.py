@@ -1,0 +1,188 @@
+#!/usr/bin/env python3
+"""Penlark and a peer editor side by side on the same book, each under the
+same virtual X server (run by bench/peers.sh inside xvfb-run).
+
+For each program, one after the other, in a fresh home folder:
+  open        start of the process to idle: the window is shown and the
+              process then uses under 2 % CPU for a whole second
+  cpu_per_key 200 letters typed at the end of the book, 30 ms apart
+              (xdotool, through the X server as a keyboard would); the
+              process's CPU time (utime + stime of every thread, from
+              /proc/PID/stat) from before the first key to idle, / 200
+  cpu_per_enter  20 Enters 200 ms apart, the same way, / 20
+  enter_stall the longest time the GUI thread took to answer a window
+              manager ping (_NET_WM_PING, sent every 2 ms by xping) during a
+              second run of 20 Enters; pings cost CPU, so they are not sent
+              while CPU is measured
+  peak_memory the process's peak resident memory (VmHWM)
+
+Usage: peers.py BOOK XPING PENLARK_BINARY PEER_BINARY WORKDIR
+"""
+import os
+import shutil
+import subprocess
+import sys
+import time
+
+TICK = os.sysconf("SC_CLK_TCK")
+
+
+def cpu_ms(pid):
+    with open(f"/proc/{pid}/stat") as f:
+        fields = f.read().rsplit(")", 1)[1].split()
+    return (int(fields[11]) + int(fields[12])) * 1000.0 / TICK
+
+
+def peak_mb(pid):
+    with open(f"/proc/{pid}/status") as f:
+        for line in f:
+            if line.startswith("VmHWM:"):
+                return int(line.split()[1]) / 1024.0
+    return 0.0
+
+
+def xdotool(*args):
+    return subprocess.run(["xdotool", *args], capture_output=True, text=True).stdout.strip()
+
+
+def find_window(pid, deadline):
+    while time.monotonic() < deadline:
+        out = xdotool("search", "--onlyvisible", "--pid", str(pid))
+        windows = [w for w in out.split() if w]
+        best = None
+        for w in windows:
+            geo = dict(line.split("=", 1) for line in xdotool("getwindowgeometry", "--shell", w).splitlines() if "=" in line)
+            area = int(geo.get("WIDTH", 0)) * int(geo.get("HEIGHT", 0))
+            if area > 200 * 200 and (best is None or area > best[1]):
+                best = (w, area, geo)
+        if best:
+            return best[0], best[2]
+        time.sleep(0.05)
+    raise RuntimeError("no window")
+
+
+def wait_idle(pid, deadline, quiet=1.0, allowed_ms=20.0):
+    """Waits until the process uses at most allowed_ms of CPU in `quiet`
+    seconds; returns the time and CPU at the start of that quiet stretch."""
+    samples = []
+    while time.monotonic() < deadline:
+        now = time.monotonic()
+        samples.append((now, cpu_ms(pid)))
+        # The oldest sample at least `quiet` seconds back.
+        while len(samples) > 2 and now - samples[1][0] >= quiet:
+            samples.pop(0)
+        if now - samples[0][0] >= quiet and samples[-1][1] - samples[0][1] <= allowed_ms:
+            return samples[0]
+        time.sleep(0.02)
+    raise RuntimeError("never idle")
+
+
+def keys(key, count, delay_ms):
+    subprocess.run(["xdotool", "key", "--delay", str(delay_ms), *([key] * count)], check=True)
+
+
+def measure(name, command, env, xping, workdir):
+    figures = {}
+    log = open(os.path.join(workdir, name + ".log"), "w")
+    start = time.monotonic()
+    process = subprocess.Popen(command, env=env, stdout=log, stderr=subprocess.STDOUT, cwd=workdir)
+    try:
+        window, geo = find_window(process.pid, start + 120)
+        opened, _ = wait_idle(process.pid, start + 300)
+        figures["open"] = (opened - start, "s")
+        # A click into the text, then the end of the book.
+        x = int(geo["X"]) + int(geo["WIDTH"]) * 2 // 3
+        y = int(geo["Y"]) + int(geo["HEIGHT"]) // 2
+        xdotool("mousemove", str(x), str(y), "click", "1")
+        time.sleep(0.3)
+        xdotool("key", "ctrl+End")
+        wait_idle(process.pid, time.monotonic() + 60)
+
+        letters = "abcdefghijklmnopqrstuvwxyz"
+        before = cpu_ms(process.pid)
+        subprocess.run(["xdotool", "key", "--delay", "30", *[letters[i % 26] for i in range(200)]], check=True)
+        _, after = wait_idle(process.pid, time.monotonic() + 120)
+        figures["cpu_per_key"] = ((after - before) / 200, "ms")
+
+        if os.environ.get("PEERS_SCREENSHOTS"):
+            subprocess.run(["import", "-window", "root", os.path.join(workdir, name + "-typed.png")])
+        before = cpu_ms(process.pid)
+        keys("Return", 20, 200)
+        _, after = wait_idle(process.pid, time.monotonic() + 120)
+        figures["cpu_per_enter"] = ((after - before) / 20, "ms")
+
+        ping = subprocess.Popen([xping, window, "2", "5.5"], stdout=subprocess.PIPE, text=True)
+        time.sleep(0.3)
+        keys("Return", 20, 200)
+        out, _ = ping.communicate(timeout=60)
+        result = dict(line.split(":", 1) for line in out.splitlines() if ":" in line)
+        if int(result.get("pings", "0")) < 100:
+            raise RuntimeError(f"{name} did not answer pings: {out}")
+        figures["enter_stall"] = (float(result["longest"].split()[0]), "ms")
+        wait_idle(process.pid, time.monotonic() + 120)
+        figures["peak_memory"] = (peak_mb(process.pid), "MB")
+
+        if os.environ.get("PEERS_SCREENSHOTS"):
+            subprocess.run(["import", "-window", "root", os.path.join(workdir, name + ".png")])
+    finally:
+        process.terminate()
+        try:
+            process.wait(10)
+        except subprocess.TimeoutExpired:
+            process.kill()
+            process.wait()
+        log.close()
+    return figures
+
+
+def home_for(workdir, name):
+    home = os.path.join(workdir, name, "home")
+    runtime = os.path.join(workdir, name, "runtime")
+    os.makedirs(home)
+    os.makedirs(runtime, mode=0o700)
+    env = dict(os.environ)
+    env.update({
+        "HOME": home,
+        "XDG_CONFIG_HOME": os.path.join(home, ".config"),
+        "XDG_DATA_HOME": os.path.join(home, ".local/share"),
+        "XDG_RUNTIME_DIR": runtime,
+        "QT_QPA_PLATFORM": "xcb",
+        "QT_QUICK_BACKEND": "software",
+        "LIBGL_ALWAYS_SOFTWARE": "1",
+    })
+    return home, env
+
+
+def main():
+    book, xping, penlark, peer, workdir = sys.argv[1:6]
+    results = {}
+
+    home, env = home_for(workdir, "penlark")
+    chapter = os.path.join(home, "Documents/Penlark/Book/chapter1.txt")
+    os.makedirs(os.path.dirname(chapter))
+    shutil.copyfile(book, chapter)
+    settings = os.path.join(home, "Library/Penlark/Settings/Unknown Organization")
+    os.makedirs(settings)
+    with open(os.path.join(settings, "Penlark.ini"), "w") as f:
+        f.write("[Save]\nCurrentFile=file://%s\n" % chapter)
+    results["penlark"] = measure("penlark", [penlark], env, xping, workdir)
+
+    home, env = home_for(workdir, "peer")
+    copy = os.path.join(home, "book.txt")
+    shutil.copyfile(book, copy)
+    results["focuswriter"] = measure("focuswriter", [peer, copy], env, xping, workdir)
+
+    for name, figures in results.items():
+        for key, (value, unit) in figures.items():
+            print(f"{name}_{key}: {value:.3f} {unit}")
+    for key in ("open", "cpu_per_key", "cpu_per_enter", "enter_stall", "peak_memory"):
+        ours, theirs = results["penlark"][key][0], results["focuswriter"][key][0]
+        print(f"ratio_{key}: {ours / theirs if theirs else float('inf'):.3f} x")
+    targets = {"open": 0.3, "cpu_per_key": 1.0, "cpu_per_enter": 1.5, "peak_memory": 1.0}
+    for key, target in targets.items():
+        print(f"ratio_{key}_target: {target:.3f} x")
+    print("penlark_enter_stall_target: 16.000 ms")
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,375 @@
+// Saving off the GUI thread and loading long chapters in steps: the order
+// of writes while the writer is held, waiting for them on save and on
+// destruction, one notice for a failing disk, and a document that is never
+// saved, snapshotted or shown half loaded.
+#include "testenvironment.h"
+
+#include "function/function.h"
+#include "function/message.h"
+#include "textarea/documentsaver.h"
+#include "textarea/lazytextdocument.h"
+
+#include <QSemaphore>
+#include <QSignalSpy>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QThread>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeAll(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), qint64(bytes.size()));
+}
+
+// Holds the writer thread before each write until released; counts the
+// writes that reached it.
+class HeldWriter
+{
+public:
+    HeldWriter()
+    {
+        DocumentSaver::setWriteHook([this](const QString&) {
+            m_arrived.release();
+            m_gate.acquire();
+        });
+    }
+    ~HeldWriter()
+    {
+        DocumentSaver::setWriteHook(nullptr);
+        m_gate.release(1000);
+    }
+    // Waits until a write has reached the hook.
+    bool arrived() { return m_arrived.tryAcquire(1, 5000); }
+    void release(int writes = 1) { m_gate.release(writes); }
+    // Whether another write reached the hook within ms.
+    bool arrivedWithin(int ms) { return m_arrived.tryAcquire(1, ms); }
+
+private:
+    QSemaphore m_arrived;
+    QSemaphore m_gate;
+};
+
+// A document with a plain window document for a text area (no QML): the
+// document's own cursor stands in for the text area's.
+struct Editor {
+    LazyTextDocument doc;
+    QTextDocument window;
+
+    Editor()
+    {
+        doc.setEditDocument(&window);
+        doc.setEditHeight(600);
+        doc.setContentHeight(20);
+        doc.setContentY(0);
+    }
+    void open(const QString& path)
+    {
+        doc.setFileName(QUrl::fromLocalFile(path));
+        QTRY_VERIFY(doc.textLoaded() && !doc.loading());
+    }
+    void type(const QString& text) { doc.insertAtEditCursor(text); }
+    // Enter as the text area does it: the key is announced, then the line
+    // break is inserted at the cursor; the document adds the indentation
+    // and hands the text to the writer.
+    void enter()
+    {
+        doc.enterPressed();
+        QTextCursor cursor(&window);
+        cursor.setPosition(doc.editCursorPostion());
+        cursor.insertBlock();
+    }
+    QByteArray text() const { return doc.allText().toUtf8(); }
+};
+
+} // namespace
+
+class TestEditorSave : public QObject
+{
+    Q_OBJECT
+
+    QString m_dir;
+    int m_file = 0;
+
+    QString newPath()
+    {
+        return m_dir + QStringLiteral("/doc%1.txt").arg(++m_file);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        m_dir = QDir::homePath() + QStringLiteral("/docs");
+        QVERIFY(QDir().mkpath(m_dir));
+        LazyTextDocument::setStepLoading(4 * 1024 * 1024, 1 << 20);
+    }
+
+    void cleanup()
+    {
+        DocumentSaver::setWriteHook(nullptr);
+        LazyTextDocument::setStepLoading(4 * 1024 * 1024, 1 << 20);
+    }
+
+    // Enter returns while the writer is held; a save asked for while an
+    // older one is written waits behind it, a third replaces the waiting
+    // second, and the file ends with the newest text, never an older one.
+    void enterSavesInOrderWithoutWaiting()
+    {
+        const QString path = newPath();
+        writeAll(path, "start\n");
+        Editor editor;
+        editor.open(path);
+        HeldWriter writer;
+        editor.type(QStringLiteral("一"));
+        editor.enter();
+        QVERIFY(writer.arrived()); // the first write is held in the writer
+        const QByteArray first = editor.text();
+        QVERIFY(editor.doc.isSaving());
+        QVERIFY(editor.doc.isModified());
+        editor.type(QStringLiteral("二"));
+        editor.enter();
+        editor.type(QStringLiteral("三"));
+        editor.enter();
+        const QByteArray newest = editor.text();
+        QVERIFY(newest != first);
+        QCOMPARE(readAll(path), QByteArray("start\n")); // nothing written yet
+        QVERIFY(editor.doc.isModified());
+
+        writer.release();
+        QVERIFY(writer.arrived()); // the newest: the second was replaced
+        QVERIFY(!writer.arrivedWithin(100));
+        writer.release();
+        QTRY_VERIFY(!editor.doc.isSaving());
+        QCOMPARE(readAll(path), newest);
+        QVERIFY(!editor.doc.isModified());
+    }
+
+    // Typing after the text was handed over keeps the document modified:
+    // the file does not hold those keys yet.
+    void editsDuringWriteStayModified()
+    {
+        const QString path = newPath();
+        writeAll(path, "start\n");
+        Editor editor;
+        editor.open(path);
+        HeldWriter writer;
+        editor.type(QStringLiteral("甲"));
+        editor.enter();
+        QVERIFY(writer.arrived());
+        const QByteArray handed = editor.text();
+        editor.type(QStringLiteral("乙"));
+        writer.release();
+        QTRY_VERIFY(!editor.doc.isSaving());
+        QCOMPARE(readAll(path), handed);
+        QVERIFY(editor.doc.isModified());
+        // Undo of the last key brings back the text the file holds; undo
+        // once more goes to a text the file does not hold.
+        editor.doc.undo();
+        editor.doc.undo();
+        QVERIFY(editor.doc.isModified());
+        QVERIFY(editor.doc.save());
+        QCOMPARE(readAll(path), editor.text());
+        QVERIFY(!editor.doc.isModified());
+    }
+
+    // save() (closing a tab, save all, quitting) waits for the writes
+    // handed over before and returns what the file then holds; so does the
+    // document's end.
+    void saveAndEndWaitForWriter()
+    {
+        const QString path = newPath();
+        writeAll(path, "start\n");
+        auto* editor = new Editor;
+        editor->open(path);
+        HeldWriter writer;
+        editor->type(QStringLiteral("丙"));
+        editor->enter();
+        QVERIFY(writer.arrived());
+        QThread* releaser = QThread::create([&writer] {
+            QThread::msleep(200);
+            writer.release(10);
+        });
+        releaser->start();
+        QElapsedTimer waited;
+        waited.start();
+        editor->type(QStringLiteral("丁"));
+        QVERIFY(editor->doc.save());
+        QVERIFY(waited.elapsed() >= 150);
+        QCOMPARE(readAll(path), editor->text());
+        QVERIFY(!editor->doc.isModified());
+        releaser->wait();
+        delete releaser;
+
+        // The end of the document (a closed tab, the program quitting)
+        // waits for a write still held.
+        editor->type(QStringLiteral("戊"));
+        editor->enter();
+        QVERIFY(writer.arrived());
+        const QByteArray last = editor->text();
+        releaser = QThread::create([&writer] {
+            QThread::msleep(200);
+            writer.release(10);
+        });
+        releaser->start();
+        delete editor;
+        QCOMPARE(readAll(path), last);
+        releaser->wait();
+        delete releaser;
+    }
+
+    // A disk that refuses the writes: the old file stays byte-identical,
+    // the document stays modified, and the writer's failures are told once
+    // until a write succeeds again.
+    void failingWritesToldOnce()
+    {
+        const QString path = newPath();
+        const QByteArray old = "old text\n";
+        writeAll(path, old);
+        Editor editor;
+        editor.open(path);
+        QSignalSpy notices(function::instance()->getMessage(), &Message::showMessage);
+        struct rlimit saved;
+        ::getrlimit(RLIMIT_FSIZE, &saved);
+        struct rlimit small = saved;
+        small.rlim_cur = 4096;
+        // Writing past the limit fails with EFBIG instead of a signal.
+        std::signal(SIGXFSZ, SIG_IGN);
+        ::setrlimit(RLIMIT_FSIZE, &small);
+        for (int i = 0; i < 3; ++i) {
+            editor.type(QString(5000, QLatin1Char('x')));
+            editor.enter();
+            editor.doc.waitForSaves();
+        }
+        ::setrlimit(RLIMIT_FSIZE, &saved);
+        QCOMPARE(readAll(path), old);
+        QVERIFY(editor.doc.isModified());
+        // The notice comes from the event loop.
+        QTRY_COMPARE(notices.count(), 1);
+        QTest::qWait(20);
+        QCOMPARE(notices.count(), 1);
+        QVERIFY(notices.first().at(0).toString().startsWith(QStringLiteral("Cannot save: ")));
+        QVERIFY(notices.first().at(0).toString().contains(QFileInfo(path).fileName()));
+
+        // Room again: the next Enter writes everything.
+        editor.enter();
+        editor.doc.waitForSaves();
+        QCOMPARE(readAll(path), editor.text());
+        QVERIFY(!editor.doc.isModified());
+        // A later failure is told again.
+        ::setrlimit(RLIMIT_FSIZE, &small);
+        editor.type(QString(5000, QLatin1Char('y')));
+        editor.enter();
+        editor.doc.waitForSaves();
+        ::setrlimit(RLIMIT_FSIZE, &saved);
+        QTRY_COMPARE(notices.count(), 2);
+        QVERIFY(editor.doc.isModified());
+    }
+
+    // A long chapter is put into the document in parts with the event loop
+    // running between them; until the last part is in, the document is
+    // loading and no save, snapshot or Save As writes anything; the counting
+    // is told once, with every line.
+    void longChapterLoadsInSteps()
+    {
+        QByteArray bytes;
+        for (int i = 0; i < 3000; ++i)
+            bytes += QStringLiteral("第%1行，山河远阔，人间烟火。\r\n").arg(i).toUtf8();
+        const QString path = newPath();
+        writeAll(path, bytes);
+        LazyTextDocument::setStepLoading(1000, 2000);
+        Editor editor;
+        editor.doc.setHistoryPath(QUrl::fromLocalFile(QDir::homePath() + QStringLiteral("/history")));
+        int steps = 0;
+        QStringList linesGiven;
+        QList<QList<int>> changes;
+        connect(editor.doc.allTextDocument(), &QTextDocument::contentsChange, this, [&](int p, int r, int a) {
+            changes.append({ p, r, a });
+            QTextDocument* whole = editor.doc.allTextDocument();
+            if (whole->property(LazyTextDocument::lineTextsRevisionProperty).toInt() == whole->revision())
+                linesGiven = whole->property(LazyTextDocument::lineTextsProperty).toStringList();
+        });
+        editor.doc.setFileName(QUrl::fromLocalFile(path));
+        const QDateTime modified = QFileInfo(path).lastModified();
+        int lastCount = 1;
+        while (!editor.doc.textLoaded()) {
+            QVERIFY(editor.doc.loading());
+            const int count = editor.doc.allTextDocument()->characterCount();
+            if (count > 1 && count != lastCount) {
+                ++steps;
+                lastCount = count;
+                // Half a document on screen or on disk would be lost text.
+                QCOMPARE(editor.window.characterCount(), 1);
+                QVERIFY(editor.doc.save());
+                QVERIFY(!editor.doc.saveAs(QUrl::fromLocalFile(path)));
+                editor.doc.saveInBackground();
+                QVERIFY(!editor.doc.saveTmpFile());
+                QVERIFY(!editor.doc.isSaving());
+            }
+            // One pass of the event loop: at most the next part.
+            QCoreApplication::processEvents();
+            QThread::msleep(1);
+            QVERIFY(steps < 1000);
+        }
+        QVERIFY(steps >= 5);
+        QCOMPARE(readAll(path), bytes);
+        QCOMPARE(QFileInfo(path).lastModified(), modified);
+        QVERIFY(!QDir(QDir::homePath() + QStringLiteral("/history")).exists());
+        QCOMPARE(editor.doc.lineCount(), 3001);
+        QCOMPARE(editor.doc.allText(), QString::fromUtf8(bytes).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        QCOMPARE(changes.size(), 1);
+        QCOMPARE(changes.first(), (QList<int> { 0, 0, editor.doc.allTextDocument()->characterCount() - 1 }));
+        QCOMPARE(linesGiven.size(), 3001);
+        for (int i = 0; i < 3001; ++i)
+            QCOMPARE(linesGiven.at(i), editor.doc.allTextDocument()->findBlockByNumber(i).text());
+        QVERIFY(!editor.doc.isModified());
+        QVERIFY(editor.window.characterCount() > 1);
+
+        // Loaded: typing and Enter save as usual.
+        editor.type(QStringLiteral("尾"));
+        editor.enter();
+        editor.doc.waitForSaves();
+        QCOMPARE(readAll(path), editor.text());
+    }
+
+    // Another file chosen while a long one is still being put in: only the
+    // newer file's text ends in the document.
+    void newerFileStopsLoading()
+    {
+        QByteArray first;
+        for (int i = 0; i < 2000; ++i)
+            first += QStringLiteral("甲%1\n").arg(i).toUtf8();
+        const QString firstPath = newPath();
+        writeAll(firstPath, first);
+        const QString secondPath = newPath();
+        writeAll(secondPath, QByteArray("乙\n丙\n").repeated(1000));
+        LazyTextDocument::setStepLoading(1000, 500);
+        Editor editor;
+        editor.doc.setFileName(QUrl::fromLocalFile(firstPath));
+        for (int i = 0; i < 5000 && editor.doc.allTextDocument()->characterCount() <= 1; ++i) {
+            QCoreApplication::processEvents();
+            QThread::msleep(1);
+        }
+        QVERIFY(editor.doc.allTextDocument()->characterCount() > 1);
+        QVERIFY(!editor.doc.textLoaded());
+        editor.doc.setFileName(QUrl::fromLocalFile(secondPath));
+        QTRY_VERIFY(editor.doc.textLoaded() && !editor.doc.loading());
+        QTest::qWait(50); // a step of the first file would come now
+        QCOMPARE(editor.doc.allText().toUtf8(), QByteArray("乙\n丙\n").repeated(1000));
+        QCOMPARE(readAll(firstPath), first);
+    }
+};
+
+PENLARK_TEST_MAIN(TestEditorSave)
+#include "tst_editorsave.moc"
