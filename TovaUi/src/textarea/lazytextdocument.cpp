@@ -8,6 +8,7 @@
 #include "support/writenotice.h"
 #include "textarea/documentsaver.h"
 #include "textarea/makeuper.h"
+#include "textarea/textnodekeeper.h"
 #include "document/count.h"
 
 #include <QClipboard>
@@ -338,7 +339,10 @@ void LazyTextDocument::setTextEdit(QObject* edit)
         m_textEdit->removeEventFilter(this);
     }
     m_textEdit = edit;
+    delete m_nodeKeeper;
+    m_nodeKeeper = nullptr;
     if (edit) {
+        m_nodeKeeper = new TextNodeKeeper(edit, this);
         edit->installEventFilter(this);
         // One slot for the three reports: whichever comes first, the three
         // values are read together.

@@ -17,6 +17,7 @@
 #include "textarea/windowmap.h"
 
 class DocumentSaver;
+class TextNodeKeeper;
 
 class QFileSystemWatcher;
 #include <QQuickTextDocument>
@@ -517,6 +518,8 @@ private:
     QPointer<QTextDocument> m_editDoc;
     QTextCursor m_editCursor;
     QPointer<QObject> m_textEdit;
+    // Keeps the text area from redrawing the lines in front of each edit.
+    TextNodeKeeper* m_nodeKeeper = nullptr;
     QMetaProperty m_cursorProperty;
     QMetaProperty m_selectionStartProperty;
     QMetaProperty m_selectionEndProperty;
