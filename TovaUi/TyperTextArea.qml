@@ -16,8 +16,11 @@ ScrollView {
     property bool hoveredMarkText: false
     readonly property real mouseX: pointer.mouseX
     readonly property real mouseY: pointer.mouseY
-    readonly property real selectionHandleX: edit.positionToRectangle(edit.selectionStart).x
-    readonly property real selectionHandleY: edit.positionToRectangle(edit.selectionStart).y
+    // One lookup of the selection start's rectangle per move (it runs on
+    // every keystroke).
+    readonly property rect selectionHandleRect: edit.positionToRectangle(edit.selectionStart)
+    readonly property real selectionHandleX: selectionHandleRect.x
+    readonly property real selectionHandleY: selectionHandleRect.y
     readonly property real cursorHandleX: edit.cursorRectangle.x
     readonly property real cursorHandleY: edit.cursorRectangle.y
     property alias contentY: flick.contentY

@@ -201,8 +201,6 @@ void CountHandler::setInited(bool inited) { m_counter->setInitState(inited); }
 // numbers; the line texts always come from the document's blocks.
 void CountHandler::editContentsChange(int position, int charsRemoved, int charsAdded)
 {
-    PLOG << "editContentsChange" << ":" << "count edit:" << position << "charsRemoved:" << charsRemoved
-         << "charsAdded:" << charsAdded;
     QTextDocument* doc = m_textDocument;
     if (!doc || (charsRemoved == 0 && charsAdded == 0))
         return;

@@ -6,8 +6,10 @@
 #include "support/log.h"
 #include "support/userfile.h"
 #include "support/writenotice.h"
+#include "textarea/blanklayout.h"
 #include "textarea/documentsaver.h"
 #include "textarea/makeuper.h"
+#include "textarea/textnodekeeper.h"
 #include "document/count.h"
 
 #include <QClipboard>
@@ -19,7 +21,6 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPlainTextDocumentLayout>
 #include <QQuickTextDocument>
 #include <QRegularExpression>
 #include <QSignalBlocker>
@@ -98,9 +99,10 @@ LazyTextDocument::LazyTextDocument(QObject* parent)
 {
     m_timeElapsed.restart();
     m_allDoc = new QTextDocument(this);
-    // The plain-text layout keeps an edit of a long book cheap; the rich
-    // layout re-lays out far more than the changed line.
-    m_allDoc->setDocumentLayout(new QPlainTextDocumentLayout(m_allDoc));
+    // The whole document is never shown: its layout lays out nothing, so an
+    // edit of a long book costs no line shaping (any real layout shapes the
+    // changed line, and each line a cursor is put on).
+    m_allDoc->setDocumentLayout(new BlankLayout(m_allDoc));
     m_allDoc->setUndoRedoEnabled(true);
     connect(m_allDoc, &QTextDocument::modificationChanged, this, &LazyTextDocument::refreshModified);
 
@@ -338,7 +340,10 @@ void LazyTextDocument::setTextEdit(QObject* edit)
         m_textEdit->removeEventFilter(this);
     }
     m_textEdit = edit;
+    delete m_nodeKeeper;
+    m_nodeKeeper = nullptr;
     if (edit) {
+        m_nodeKeeper = new TextNodeKeeper(edit, this);
         edit->installEventFilter(this);
         // One slot for the three reports: whichever comes first, the three
         // values are read together.

@@ -17,6 +17,7 @@
 #include "textarea/windowmap.h"
 
 class DocumentSaver;
+class TextNodeKeeper;
 
 class QFileSystemWatcher;
 #include <QQuickTextDocument>
@@ -517,6 +518,8 @@ private:
     QPointer<QTextDocument> m_editDoc;
     QTextCursor m_editCursor;
     QPointer<QObject> m_textEdit;
+    // Keeps the text area from redrawing the lines in front of each edit.
+    TextNodeKeeper* m_nodeKeeper = nullptr;
     QMetaProperty m_cursorProperty;
     QMetaProperty m_selectionStartProperty;
     QMetaProperty m_selectionEndProperty;
@@ -535,10 +538,11 @@ private:
     bool m_enterBreak = false;
     int m_windowSize = 100;
     int m_chunk = 40;
-    // Lines either side of a jump's line. The text area draws its whole
-    // text anew on every keystroke (all of its text nodes are rebuilt), so
-    // a keystroke costs in proportion to the window: it holds a few view
-    // heights, not hundreds of lines; scrolling loads more in chunks.
+    // Lines either side of a jump's line. The text area rebuilds the text
+    // nodes of every line from the edited one to the window's end on every
+    // keystroke, so a keystroke costs in proportion to the window: it holds
+    // a few view heights, not hundreds of lines; scrolling loads more in
+    // chunks.
     int m_jumpSpan = 40;
     int m_contentY = -1;
     int m_editHeight = -1;

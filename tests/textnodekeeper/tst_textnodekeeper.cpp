@@ -1,0 +1,194 @@
+// The text node keeper: after every edit, a text edit whose lines in front
+// of the edit were kept draws exactly what a text edit built afresh from the
+// same text draws.
+#include "testenvironment.h"
+
+#include "textarea/markdownhighlighter.h"
+#include "textarea/textnodekeeper.h"
+
+#include <QImage>
+#include <QPixmap>
+#include <QScreen>
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QQuickTextDocument>
+#include <QQuickWindow>
+#include <QRandomGenerator>
+#include <QSGRendererInterface>
+#include <QSignalSpy>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace {
+
+const char* const editQml = R"(
+    import QtQuick 2.15
+    import QtQuick.Window 2.15
+    Window {
+        width: 360; height: 700; visible: true; color: "white"
+        property alias edit: edit
+        TextEdit {
+            id: edit
+            width: parent.width
+            wrapMode: TextEdit.Wrap
+            textFormat: TextEdit.PlainText
+            cursorVisible: false
+            font.pixelSize: 13
+            color: "black"
+            selectionColor: "yellow"
+            selectedTextColor: "blue"
+        }
+    })";
+
+const QStringList alphabets {
+    QStringLiteral("abcdefghij klmnopqrstuvwxyz"),
+    QStringLiteral("天地玄黄宇宙洪荒日月盈昃辰宿列张，。"),
+    QStringLiteral("0123456789 .,;"),
+    QStringLiteral("ابتثجحخدذرزسشصضطظعغفقكلمنهوي "),
+    // Markdown that highlights across lines: headings, underlines, fences.
+    QStringLiteral("#=-`*_ ab"),
+};
+
+QString randomText(QRandomGenerator& random, int length)
+{
+    const QString& letters = alphabets.at(random.bounded(alphabets.size()));
+    QString text;
+    for (int i = 0; i < length; ++i)
+        text += letters.at(random.bounded(letters.size()));
+    return text;
+}
+
+struct EditWindow {
+    QScopedPointer<QObject> root;
+    QQuickWindow* window = nullptr;
+    QQuickItem* edit = nullptr;
+    QTextDocument* document = nullptr;
+
+    bool create(QQmlEngine& engine)
+    {
+        QQmlComponent component(&engine);
+        component.setData(editQml, QUrl());
+        root.reset(component.create());
+        if (!root)
+            qWarning() << component.errorString();
+        window = qobject_cast<QQuickWindow*>(root.data());
+        edit = root ? root->property("edit").value<QQuickItem*>() : nullptr;
+        if (!window || !edit)
+            return false;
+        document = edit->property("textDocument").value<QQuickTextDocument*>()->textDocument();
+        // Grabs need a window that has shown a frame.
+        QSignalSpy frames(window, &QQuickWindow::frameSwapped);
+        return QTest::qWaitForWindowExposed(window) && (!frames.isEmpty() || frames.wait(5000));
+    }
+    // What the window shows once its next frame is drawn.
+    QImage image() const
+    {
+        QSignalSpy frames(window, &QQuickWindow::frameSwapped);
+        window->update();
+        if (!frames.wait(5000))
+            return QImage();
+        return window->screen()->grabWindow(window->winId()).toImage();
+    }
+};
+
+} // namespace
+
+class TestTextNodeKeeper : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QQuickWindow::setSceneGraphBackend(QSGRendererInterface::Software);
+    }
+
+    // Appending at the end of a long text rebuilds only the last line's
+    // nodes; an edit at the top keeps nothing.
+    void keepsTheLinesInFront()
+    {
+        QQmlEngine engine;
+        EditWindow kept;
+        QVERIFY(kept.create(engine));
+        QStringList lines;
+        for (int i = 0; i < 40; ++i)
+            lines << QStringLiteral("line %1 with some words").arg(i);
+        kept.edit->setProperty("text", lines.join(QLatin1Char('\n')));
+        TextNodeKeeper keeper(kept.edit);
+        kept.image();
+
+        QTextCursor cursor(kept.document);
+        cursor.movePosition(QTextCursor::End);
+        cursor.insertText(QStringLiteral("x"));
+        QVERIFY2(keeper.keptByLastEdit() >= 30, qPrintable(QString::number(keeper.keptByLastEdit())));
+        kept.image();
+
+        cursor.setPosition(0);
+        cursor.insertText(QStringLiteral("y"));
+        QCOMPARE(keeper.keptByLastEdit(), 0);
+    }
+
+    // Random edits (typing, deleting, line breaks, pastes of several lines,
+    // selections, text in a right-to-left script, Markdown that the editor's
+    // highlighter formats across lines): after each one the kept text edit
+    // draws what a fresh one with the same text and selection draws.
+    void drawsLikeAFreshTextEdit()
+    {
+        const int seeds = qEnvironmentVariableIntValue("PENLARK_EDITOR_SEEDS") > 0
+            ? qEnvironmentVariableIntValue("PENLARK_EDITOR_SEEDS") : 4;
+        QQmlEngine engine;
+        EditWindow kept;
+        EditWindow fresh;
+        QVERIFY(kept.create(engine));
+        QVERIFY(fresh.create(engine));
+        TextNodeKeeper keeper(kept.edit);
+        MarkdownHighlighter keptHighlighter(kept.document);
+        MarkdownHighlighter freshHighlighter(fresh.document);
+        int keptNodes = 0;
+        for (int seed = 1; seed <= seeds; ++seed) {
+            QRandomGenerator random(seed);
+            QStringList lines;
+            const int count = 20 + random.bounded(20);
+            for (int i = 0; i < count; ++i)
+                lines << randomText(random, random.bounded(60));
+            kept.edit->setProperty("text", lines.join(QLatin1Char('\n')));
+            kept.image();
+            for (int step = 0; step < 30; ++step) {
+                QTextCursor cursor(kept.document);
+                const int length = kept.document->characterCount() - 1;
+                const int kind = random.bounded(6);
+                const int at = random.bounded(2) ? length : random.bounded(length + 1);
+                cursor.setPosition(at);
+                if (kind == 0 && at > 0) {
+                    cursor.setPosition(random.bounded(at), QTextCursor::KeepAnchor);
+                    cursor.removeSelectedText();
+                } else if (kind == 1) {
+                    cursor.insertText(QStringLiteral("\n"));
+                } else if (kind == 2) {
+                    cursor.insertText(randomText(random, 5) + QLatin1Char('\n') + randomText(random, 40));
+                } else if (kind == 3) {
+                    const int from = random.bounded(length + 1);
+                    QMetaObject::invokeMethod(kept.edit, "select", Q_ARG(int, qMin(from, at)), Q_ARG(int, qMax(from, at)));
+                } else {
+                    cursor.insertText(randomText(random, 1 + random.bounded(3)));
+                }
+                keptNodes += keeper.keptByLastEdit();
+                // Lines that a later line made headings are highlighted on
+                // the highlighter's next tick.
+                keptHighlighter.timerTick();
+                const QImage image = kept.image();
+                fresh.edit->setProperty("text", kept.edit->property("text"));
+                QMetaObject::invokeMethod(fresh.edit, "select", Q_ARG(int, kept.edit->property("selectionStart").toInt()),
+                                          Q_ARG(int, kept.edit->property("selectionEnd").toInt()));
+                freshHighlighter.timerTick();
+                QVERIFY2(image == fresh.image(), qPrintable(QStringLiteral("seed %1 step %2 kind %3 at %4").arg(seed).arg(step).arg(kind).arg(at)));
+            }
+        }
+        QVERIFY(keptNodes > 0);
+    }
+};
+
+PENLARK_TEST_MAIN(TestTextNodeKeeper)
+#include "tst_textnodekeeper.moc"
