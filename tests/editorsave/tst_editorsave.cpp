@@ -119,14 +119,18 @@ QByteArray inPieces(const QString& rawText, int pieceChars)
 
 // A random text from the characters whose encodings differ: ASCII, the
 // edges of two and three bytes, separators, surrogate pairs and lone
-// surrogates.
-QString randomRawText(QRandomGenerator& random, int length)
+// surrogates; with chinese, mostly runs of Chinese characters (three bytes
+// each, encoded several at a time) between them.
+QString randomRawText(QRandomGenerator& random, int length, bool chinese = false)
 {
     static const ushort units[] = { 'a', '\n', 0x7f, 0x80, 0x7ff, 0x800, 0x4e00, 0xfffd, 0xffff,
         QChar::ParagraphSeparator, QChar::LineSeparator, 0xd800, 0xdbff, 0xdc00, 0xdfff };
     QString text;
     for (int i = 0; i < length; ++i) {
-        if (random.bounded(4) == 0) {
+        if (chinese && random.bounded(20) != 0) {
+            static const ushort edges[] = { 0x800, 0xd7ff, 0xe000, 0xffff, 0x3000, 0x2028, 0x202a };
+            text += random.bounded(8) == 0 ? QChar(edges[random.bounded(7)]) : QChar(ushort(0x4e00 + random.bounded(0x5200)));
+        } else if (random.bounded(4) == 0) {
             text += QChar(ushort(0xd83d));
             text += QChar(ushort(0xde00 + random.bounded(64)));
         } else {
@@ -348,10 +352,10 @@ private slots:
 
     void rawTextPiecesRandom()
     {
-        for (quint32 seed = 1; seed <= 300; ++seed) {
+        for (quint32 seed = 1; seed <= 600; ++seed) {
             QRandomGenerator random(seed);
-            const QString text = randomRawText(random, random.bounded(200));
-            const int pieceChars = 2 + random.bounded(40);
+            const QString text = randomRawText(random, random.bounded(seed % 2 ? 200 : 2000), seed % 2 == 0);
+            const int pieceChars = 2 + random.bounded(seed % 3 ? 40 : 400);
             QVERIFY2(inPieces(text, pieceChars) == plainBytes(text), qPrintable(QStringLiteral("seed %1").arg(seed)));
         }
     }
