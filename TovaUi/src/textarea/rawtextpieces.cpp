@@ -10,57 +10,53 @@
 namespace {
 
 #ifdef RAWTEXT_SIMD
-// Indexes for _mm_shuffle_epi8 laying out eight characters' three bytes,
-// taken from the leading and middle bytes (first half, second half of the
-// first vector) and the last bytes (second vector); -1 gives a zero.
-struct Layout {
-    char lead[2][16];
-    char last[2][16];
-    Layout()
-    {
-        for (int half = 0; half < 2; ++half) {
-            for (int j = 0; j < 16; ++j) {
-                const int at = half * 16 + j;
-                const int k = at / 3;
-                const int r = at % 3;
-                const bool inside = at < 24;
-                lead[half][j] = char(inside && r == 0 ? k : inside && r == 1 ? 8 + k : -1);
-                last[half][j] = char(inside && r == 2 ? k : -1);
-            }
-        }
-    }
-};
-
-// Encodes the eight characters at in to 24 bytes at out when every one
-// takes three bytes and none is a separator; returns false otherwise
-// (nothing written).
-__attribute__((target("ssse3"))) bool threeBytesEach(const ushort* in, uchar* out)
+// Encodes the characters at in, eight at a time, as long as each of the
+// eight takes three bytes and none is a separator; returns how many it
+// encoded (3 bytes each at out).
+__attribute__((target("ssse3"))) int threeByteRun(const ushort* in, int count, uchar* out)
 {
-    static const Layout layout;
-    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in));
-    const __m128i top = _mm_and_si128(v, _mm_set1_epi16(short(0xf800)));
-    const __m128i other = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(top, _mm_setzero_si128()), _mm_cmpeq_epi16(top, _mm_set1_epi16(short(0xd800)))),
-        _mm_cmpeq_epi16(v, _mm_set1_epi16(short(QChar::ParagraphSeparator))));
-    if (_mm_movemask_epi8(other))
-        return false;
+    // Where each of 24 output bytes comes from: the leading and middle
+    // bytes (first and second half of leads), the last bytes (lasts);
+    // -1 gives a zero.
+    const __m128i leadsFirst = _mm_setr_epi8(0, 8, -1, 1, 9, -1, 2, 10, -1, 3, 11, -1, 4, 12, -1, 5);
+    const __m128i lastsFirst = _mm_setr_epi8(-1, -1, 0, -1, -1, 1, -1, -1, 2, -1, -1, 3, -1, -1, 4, -1);
+    const __m128i leadsSecond = _mm_setr_epi8(13, -1, 6, 14, -1, 7, 15, -1, -1, -1, -1, -1, -1, -1, -1, -1);
+    const __m128i lastsSecond = _mm_setr_epi8(-1, 5, -1, -1, 6, -1, -1, 7, -1, -1, -1, -1, -1, -1, -1, -1);
+    const __m128i topBits = _mm_set1_epi16(short(0xf800));
+    const __m128i surrogates = _mm_set1_epi16(short(0xd800));
+    const __m128i separator = _mm_set1_epi16(short(QChar::ParagraphSeparator));
     const __m128i low6 = _mm_set1_epi16(0x3f);
     const __m128i follow = _mm_set1_epi16(0x80);
-    const __m128i b0 = _mm_or_si128(_mm_srli_epi16(v, 12), _mm_set1_epi16(0xe0));
-    const __m128i b1 = _mm_or_si128(_mm_and_si128(_mm_srli_epi16(v, 6), low6), follow);
-    const __m128i b2 = _mm_or_si128(_mm_and_si128(v, low6), follow);
-    const __m128i leads = _mm_packus_epi16(b0, b1);
-    const __m128i lasts = _mm_packus_epi16(b2, b2);
-    const auto index = [](const char* bytes) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes)); };
-    const __m128i first = _mm_or_si128(_mm_shuffle_epi8(leads, index(layout.lead[0])), _mm_shuffle_epi8(lasts, index(layout.last[0])));
-    const __m128i second = _mm_or_si128(_mm_shuffle_epi8(leads, index(layout.lead[1])), _mm_shuffle_epi8(lasts, index(layout.last[1])));
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(out), first);
-    _mm_storel_epi64(reinterpret_cast<__m128i*>(out + 16), second);
-    return true;
+    const __m128i lead = _mm_set1_epi16(0xe0);
+    int i = 0;
+    for (; i + 8 <= count; i += 8, out += 24) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + i));
+        const __m128i top = _mm_and_si128(v, topBits);
+        const __m128i other = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(top, _mm_setzero_si128()), _mm_cmpeq_epi16(top, surrogates)),
+            _mm_cmpeq_epi16(v, separator));
+        if (_mm_movemask_epi8(other))
+            break;
+        const __m128i b0 = _mm_or_si128(_mm_srli_epi16(v, 12), lead);
+        const __m128i b1 = _mm_or_si128(_mm_and_si128(_mm_srli_epi16(v, 6), low6), follow);
+        const __m128i b2 = _mm_or_si128(_mm_and_si128(v, low6), follow);
+        const __m128i leads = _mm_packus_epi16(b0, b1);
+        const __m128i lasts = _mm_packus_epi16(b2, b2);
+        const __m128i first = _mm_or_si128(_mm_shuffle_epi8(leads, leadsFirst), _mm_shuffle_epi8(lasts, lastsFirst));
+        const __m128i second = _mm_or_si128(_mm_shuffle_epi8(leads, leadsSecond), _mm_shuffle_epi8(lasts, lastsSecond));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out), first);
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(out + 16), second);
+    }
+    return i;
 }
 
-const bool haveSsse3 = __builtin_cpu_supports("ssse3");
-#endif
+bool haveSsse3()
+{
+    __builtin_cpu_init();
+    return __builtin_cpu_supports("ssse3");
+}
 
+const bool ssse3 = haveSsse3();
+#endif
 } // namespace
 
 RawTextPieces::RawTextPieces(const QString& rawText, int pieceChars)
@@ -84,11 +80,10 @@ bool RawTextPieces::operator()(QByteArray& piece)
     uchar* const start = out;
     for (int i = 0; i < count; ++i) {
 #ifdef RAWTEXT_SIMD
-        if (haveSsse3) {
-            while (i + 8 <= count && threeBytesEach(in + i, out)) {
-                i += 8;
-                out += 24;
-            }
+        if (ssse3) {
+            const int run = threeByteRun(in + i, count - i, out);
+            i += run;
+            out += 3 * run;
             if (i == count)
                 break;
         }
