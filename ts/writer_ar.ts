@@ -740,6 +740,14 @@
         <source>无法保存历史记录：</source>
         <translation>تعذر حفظ السجل: </translation>
     </message>
+    <message>
+        <source>文件正在载入</source>
+        <translation>لا يزال الملف قيد التحميل</translation>
+    </message>
+    <message>
+        <source>无法保存过滤前的历史记录，过滤结果未应用。</source>
+        <translation>تعذّر حفظ النص قبل التصفية في السجل؛ لم تُطبَّق نتيجة التصفية.</translation>
+    </message>
 </context>
 <context>
     <name>LibraryPath</name>

@@ -740,6 +740,14 @@ Copyright © die Penlark-Entwickler.</translation>
         <source>无法保存历史记录：</source>
         <translation>Der Verlauf kann nicht gespeichert werden: </translation>
     </message>
+    <message>
+        <source>文件正在载入</source>
+        <translation>Die Datei wird noch geladen</translation>
+    </message>
+    <message>
+        <source>无法保存过滤前的历史记录，过滤结果未应用。</source>
+        <translation>Der Text vor dem Filtern konnte nicht im Verlauf gespeichert werden; das Filterergebnis wurde nicht übernommen.</translation>
+    </message>
 </context>
 <context>
     <name>LibraryPath</name>

@@ -740,6 +740,14 @@ Copyright © the Penlark developers.</translation>
         <source>无法保存历史记录：</source>
         <translation>Cannot save the history: </translation>
     </message>
+    <message>
+        <source>文件正在载入</source>
+        <translation>The file is still loading</translation>
+    </message>
+    <message>
+        <source>无法保存过滤前的历史记录，过滤结果未应用。</source>
+        <translation>Could not save the text before filtering to the history; the filter result was not applied.</translation>
+    </message>
 </context>
 <context>
     <name>LibraryPath</name>

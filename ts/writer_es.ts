@@ -740,6 +740,14 @@ Copyright © los desarrolladores de Penlark.</translation>
         <source>无法保存历史记录：</source>
         <translation>No se puede guardar el historial: </translation>
     </message>
+    <message>
+        <source>文件正在载入</source>
+        <translation>El archivo se está cargando</translation>
+    </message>
+    <message>
+        <source>无法保存过滤前的历史记录，过滤结果未应用。</source>
+        <translation>No se pudo guardar en el historial el texto anterior al filtrado; no se aplicó el resultado del filtro.</translation>
+    </message>
 </context>
 <context>
     <name>LibraryPath</name>

@@ -740,6 +740,14 @@ Copyright © les développeurs de Penlark.</translation>
         <source>无法保存历史记录：</source>
         <translation>Impossible d'enregistrer l'historique : </translation>
     </message>
+    <message>
+        <source>文件正在载入</source>
+        <translation>Le fichier est en cours de chargement</translation>
+    </message>
+    <message>
+        <source>无法保存过滤前的历史记录，过滤结果未应用。</source>
+        <translation>Impossible d’enregistrer le texte avant filtrage dans l’historique ; le résultat du filtre n’a pas été appliqué.</translation>
+    </message>
 </context>
 <context>
     <name>LibraryPath</name>

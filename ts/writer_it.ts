@@ -740,6 +740,14 @@ Copyright © gli sviluppatori di Penlark.</translation>
         <source>无法保存历史记录：</source>
         <translation>Impossibile salvare la cronologia: </translation>
     </message>
+    <message>
+        <source>文件正在载入</source>
+        <translation>Il file è in caricamento</translation>
+    </message>
+    <message>
+        <source>无法保存过滤前的历史记录，过滤结果未应用。</source>
+        <translation>Impossibile salvare nella cronologia il testo prima del filtro; il risultato del filtro non è stato applicato.</translation>
+    </message>
 </context>
 <context>
     <name>LibraryPath</name>

@@ -740,6 +740,14 @@ Copyright © Penlark 開発者</translation>
         <source>无法保存历史记录：</source>
         <translation>履歴を保存できません: </translation>
     </message>
+    <message>
+        <source>文件正在载入</source>
+        <translation>ファイルを読み込み中です</translation>
+    </message>
+    <message>
+        <source>无法保存过滤前的历史记录，过滤结果未应用。</source>
+        <translation>フィルター前のテキストを履歴に保存できませんでした。フィルター結果は適用されていません。</translation>
+    </message>
 </context>
 <context>
     <name>LibraryPath</name>

@@ -740,6 +740,14 @@ Copyright © Penlark 개발자</translation>
         <source>无法保存历史记录：</source>
         <translation>기록을 저장할 수 없습니다: </translation>
     </message>
+    <message>
+        <source>文件正在载入</source>
+        <translation>파일을 불러오는 중입니다</translation>
+    </message>
+    <message>
+        <source>无法保存过滤前的历史记录，过滤结果未应用。</source>
+        <translation>필터링 전 텍스트를 기록에 저장할 수 없어 필터 결과를 적용하지 않았습니다.</translation>
+    </message>
 </context>
 <context>
     <name>LibraryPath</name>

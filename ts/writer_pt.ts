@@ -740,6 +740,14 @@ Copyright © os desenvolvedores do Penlark.</translation>
         <source>无法保存历史记录：</source>
         <translation>Não é possível salvar o histórico: </translation>
     </message>
+    <message>
+        <source>文件正在载入</source>
+        <translation>O arquivo está sendo carregado</translation>
+    </message>
+    <message>
+        <source>无法保存过滤前的历史记录，过滤结果未应用。</source>
+        <translation>Não foi possível salvar no histórico o texto anterior à filtragem; o resultado do filtro não foi aplicado.</translation>
+    </message>
 </context>
 <context>
     <name>LibraryPath</name>

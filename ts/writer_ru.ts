@@ -740,6 +740,14 @@
         <source>无法保存历史记录：</source>
         <translation>Не удаётся сохранить историю: </translation>
     </message>
+    <message>
+        <source>文件正在载入</source>
+        <translation>Файл ещё загружается</translation>
+    </message>
+    <message>
+        <source>无法保存过滤前的历史记录，过滤结果未应用。</source>
+        <translation>Не удалось сохранить в истории текст до фильтрации; результат фильтрации не применён.</translation>
+    </message>
 </context>
 <context>
     <name>LibraryPath</name>

@@ -739,6 +739,14 @@
         <source>无法保存历史记录：</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>文件正在载入</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>无法保存过滤前的历史记录，过滤结果未应用。</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>LibraryPath</name>

@@ -740,6 +740,14 @@
         <source>无法保存历史记录：</source>
         <translation>無法儲存歷史記錄：</translation>
     </message>
+    <message>
+        <source>文件正在载入</source>
+        <translation>檔案正在載入</translation>
+    </message>
+    <message>
+        <source>无法保存过滤前的历史记录，过滤结果未应用。</source>
+        <translation>無法儲存過濾前的歷史記錄，過濾結果未套用。</translation>
+    </message>
 </context>
 <context>
     <name>LibraryPath</name>
