@@ -85,13 +85,15 @@ struct Editor {
     void type(const QString& text) { doc.insertAtEditCursor(text); }
     // Enter as the text area does it: the key is announced, then the line
     // break is inserted at the cursor; the document adds the indentation
-    // and hands the text to the writer.
-    void enter()
+    // and hands the text to the writer on the event loop's next turn.
+    void enter(bool turn = true)
     {
         doc.enterPressed();
         QTextCursor cursor(&window);
         cursor.setPosition(doc.editCursorPostion());
         cursor.insertBlock();
+        if (turn)
+            QCoreApplication::sendPostedEvents(&doc, QEvent::MetaCall);
     }
     QByteArray text() const { return doc.allText().toUtf8(); }
 };
@@ -273,6 +275,29 @@ private slots:
         QCOMPARE(readAll(path), last);
         releaser->wait();
         delete releaser;
+    }
+
+    // An Enter's save not yet handed to the writer (the event loop has not
+    // turned) is handed over by a wait for the saves and by the document's
+    // end: neither loses it.
+    void enterSaveHandedOverBeforeWaitOrEnd()
+    {
+        const QString path = newPath();
+        writeAll(path, "start\n");
+        auto* editor = new Editor;
+        editor->open(path);
+        editor->type(QStringLiteral("己"));
+        editor->enter(false);
+        QVERIFY(editor->doc.isSaving());
+        editor->doc.waitForSaves();
+        QCOMPARE(readAll(path), editor->text());
+        QVERIFY(!editor->doc.isModified());
+
+        editor->type(QStringLiteral("庚"));
+        editor->enter(false);
+        const QByteArray last = editor->text();
+        delete editor;
+        QCOMPARE(readAll(path), last);
     }
 
     // A disk that refuses the writes: the old file stays byte-identical,

@@ -122,6 +122,7 @@ LazyTextDocument::LazyTextDocument(QObject* parent)
 
 LazyTextDocument::~LazyTextDocument()
 {
+    handOverEnterSave(); // the writer, ended with the document, writes it
     unwatchFile();
 }
 
@@ -1488,11 +1489,12 @@ bool LazyTextDocument::isSaving() const
 {
     // Until its result is taken here: the file watcher may report the
     // write before that.
-    return !m_pendingSaves.isEmpty() || m_saver->busy();
+    return m_enterSavePending || !m_pendingSaves.isEmpty() || m_saver->busy();
 }
 
 void LazyTextDocument::waitForSaves()
 {
+    handOverEnterSave();
     m_saver->wait();
 }
 
@@ -1947,6 +1949,21 @@ void LazyTextDocument::doRealTimeSave(int blockCount)
     setSeriseEnterNumber(m_seriseEnterNumber + 1);
     m_enterPressed = false;
     scheduleMaintenance();
+    // Handed to the writer on the event loop's next turn rather than
+    // inside the key's handling, so that the window answers in between
+    // (copying a long book's text takes a few milliseconds). A wait for
+    // the saves, and the document's end, hand it over first.
+    if (!m_enterSavePending) {
+        m_enterSavePending = true;
+        QTimer::singleShot(0, this, &LazyTextDocument::handOverEnterSave);
+    }
+}
+
+void LazyTextDocument::handOverEnterSave()
+{
+    if (!m_enterSavePending)
+        return;
+    m_enterSavePending = false;
     saveInBackground();
 }
 
