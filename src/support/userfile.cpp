@@ -24,6 +24,20 @@ UserFile::Result failed(const QString& path, const QString& reason)
 
 UserFile::Result UserFile::write(const QString& path, const QByteArray& bytes, Options options)
 {
+    bool handed = false;
+    return writePieces(
+        path, [&](QByteArray& piece) {
+            if (handed)
+                return false;
+            piece = bytes;
+            handed = true;
+            return true;
+        },
+        options);
+}
+
+UserFile::Result UserFile::writePieces(const QString& path, const Pieces& pieces, Options options)
+{
     if (path.isEmpty())
         return failed(path, QCoreApplication::translate("UserFile", "没有文件名"));
     const QFileInfo info(path);
@@ -53,16 +67,22 @@ UserFile::Result UserFile::write(const QString& path, const QByteArray& bytes, O
         file.cancelWriting();
         return failed(path, why);
     };
+    qint64 total = 0;
+    QByteArray piece;
+    while (pieces(piece)) {
+        errno = 0;
+        if (file.write(piece) != piece.size())
+            return abandon(reason(errno));
+        total += piece.size();
+    }
     errno = 0;
-    if (file.write(bytes) != bytes.size())
-        return abandon(reason(errno));
     // The buffered tail is written here, not in commit(), so that its
     // failure is seen before anything is renamed.
     if (!file.flush() || file.error() != QFileDevice::NoError)
         return abandon(reason(errno));
     if (::fsync(file.handle()) != 0)
         return abandon(reason(errno));
-    if (file.size() != bytes.size())
+    if (file.size() != total)
         return abandon(reason(0));
     if ((options & NewFileOnly) && (QFileInfo::exists(path) || QFileInfo(path).isSymLink()))
         return abandon(QCoreApplication::translate("UserFile", "文件已存在"));

@@ -4,6 +4,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
 // The one writer of user files (documents, snapshots, statistics, marks, the
 // book order, sync sidecars and downloads, exports, caches).
 //
@@ -30,7 +32,13 @@ public:
         explicit operator bool() const { return ok; }
     };
 
+    // Hands out a file's bytes piece by piece: sets piece to the next one
+    // and returns true, or returns false once there are no more. A long
+    // text is written without being encoded whole first.
+    using Pieces = std::function<bool(QByteArray& piece)>;
+
     static Result write(const QString& path, const QByteArray& bytes, Options options = CreateFolder);
+    static Result writePieces(const QString& path, const Pieces& pieces, Options options = CreateFolder);
     // The bytes of the file at source written to target by write(); by
     // default never over an existing file.
     static Result copy(const QString& source, const QString& target, Options options = NewFileOnly);

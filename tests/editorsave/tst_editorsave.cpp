@@ -8,7 +8,9 @@
 #include "function/message.h"
 #include "textarea/documentsaver.h"
 #include "textarea/lazytextdocument.h"
+#include "textarea/rawtextpieces.h"
 
+#include <QRandomGenerator>
 #include <QSemaphore>
 #include <QSignalSpy>
 #include <QTextBlock>
@@ -83,16 +85,62 @@ struct Editor {
     void type(const QString& text) { doc.insertAtEditCursor(text); }
     // Enter as the text area does it: the key is announced, then the line
     // break is inserted at the cursor; the document adds the indentation
-    // and hands the text to the writer.
-    void enter()
+    // and hands the text to the writer on the event loop's next turn.
+    void enter(bool turn = true)
     {
         doc.enterPressed();
         QTextCursor cursor(&window);
         cursor.setPosition(doc.editCursorPostion());
         cursor.insertBlock();
+        if (turn)
+            QCoreApplication::sendPostedEvents(&doc, QEvent::MetaCall);
     }
     QByteArray text() const { return doc.allText().toUtf8(); }
 };
+
+// The file's bytes for a raw text, worked out plainly: every paragraph
+// separator made a line feed, then Qt's own UTF-8 encoding.
+QByteArray plainBytes(QString rawText)
+{
+    rawText.replace(QChar(QChar::ParagraphSeparator), QLatin1Char('\n'));
+    return rawText.toUtf8();
+}
+
+QByteArray inPieces(const QString& rawText, int pieceChars)
+{
+    RawTextPieces pieces(rawText, pieceChars);
+    QByteArray all;
+    QByteArray piece;
+    while (pieces(piece)) {
+        if (piece.isEmpty())
+            return "an empty piece";
+        all += piece;
+    }
+    return all;
+}
+
+// A random text from the characters whose encodings differ: ASCII, the
+// edges of two and three bytes, separators, surrogate pairs and lone
+// surrogates; with chinese, mostly runs of Chinese characters (three bytes
+// each, encoded several at a time) between them.
+QString randomRawText(QRandomGenerator& random, int length, bool chinese = false)
+{
+    static const ushort units[] = { 'a', '\n', 0x7f, 0x80, 0x7ff, 0x800, 0x4e00, 0xfffd, 0xffff,
+        QChar::ParagraphSeparator, QChar::LineSeparator, 0xd800, 0xdbff, 0xdc00, 0xdfff };
+    QString text;
+    for (int i = 0; i < length; ++i) {
+        if (chinese && random.bounded(20) != 0) {
+            static const ushort edges[] = { 0x800, 0xd7ff, 0xe000, 0xffff, 0x3000, 0x2028, 0x202a };
+            text += random.bounded(8) == 0 ? QChar(edges[random.bounded(7)]) : QChar(ushort(0x4e00 + random.bounded(0x5200)));
+        } else if (random.bounded(4) == 0) {
+            text += QChar(ushort(0xd83d));
+            text += QChar(ushort(0xde00 + random.bounded(64)));
+        } else {
+            text += QChar(units[random.bounded(int(sizeof units / sizeof units[0]))]);
+        }
+    }
+    return text;
+}
 
 } // namespace
 
@@ -229,6 +277,29 @@ private slots:
         delete releaser;
     }
 
+    // An Enter's save not yet handed to the writer (the event loop has not
+    // turned) is handed over by a wait for the saves and by the document's
+    // end: neither loses it.
+    void enterSaveHandedOverBeforeWaitOrEnd()
+    {
+        const QString path = newPath();
+        writeAll(path, "start\n");
+        auto* editor = new Editor;
+        editor->open(path);
+        editor->type(QStringLiteral("己"));
+        editor->enter(false);
+        QVERIFY(editor->doc.isSaving());
+        editor->doc.waitForSaves();
+        QCOMPARE(readAll(path), editor->text());
+        QVERIFY(!editor->doc.isModified());
+
+        editor->type(QStringLiteral("庚"));
+        editor->enter(false);
+        const QByteArray last = editor->text();
+        delete editor;
+        QCOMPARE(readAll(path), last);
+    }
+
     // A disk that refuses the writes: the old file stays byte-identical,
     // the document stays modified, and the writer's failures are told once
     // until a write succeeds again.
@@ -281,6 +352,100 @@ private slots:
     // running between them; until the last part is in, the document is
     // loading and no save, snapshot or Save As writes anything; the counting
     // is told once, with every line.
+    // The pieces of a raw text are together the bytes worked out plainly,
+    // whatever the size of a piece.
+    void rawTextPieces_data()
+    {
+        QTest::addColumn<QString>("text");
+        const QString pair = QStringLiteral("\U0001F600");
+        QTest::newRow("empty") << QString();
+        QTest::newRow("separators") << QStringLiteral("\u2029\u2029a\u2029\u2028");
+        QTest::newRow("encoding edges") << QStringLiteral("\u007f\u0080\u07ff\u0800\uffff\u4e00");
+        QTest::newRow("pairs across pieces") << QStringLiteral("a") + pair + pair + QStringLiteral("b") + pair;
+        QTest::newRow("lone high at the end") << QStringLiteral("ab") + QChar(ushort(0xd83d));
+        QTest::newRow("lone high before text") << QString(QChar(ushort(0xd83d))) + QStringLiteral("x\u4e00");
+        QTest::newRow("lone low") << QString(QChar(ushort(0xde00))) + pair;
+        QTest::newRow("high before high") << QString(QChar(ushort(0xd83d))) + pair;
+    }
+
+    void rawTextPieces()
+    {
+        QFETCH(QString, text);
+        for (const int pieceChars : { 2, 3, 5, 32 * 1024 })
+            QCOMPARE(inPieces(text, pieceChars), plainBytes(text));
+    }
+
+    void rawTextPiecesRandom()
+    {
+        for (quint32 seed = 1; seed <= 600; ++seed) {
+            QRandomGenerator random(seed);
+            const QString text = randomRawText(random, random.bounded(seed % 2 ? 200 : 2000), seed % 2 == 0);
+            const int pieceChars = 2 + random.bounded(seed % 3 ? 40 : 400);
+            QVERIFY2(inPieces(text, pieceChars) == plainBytes(text), qPrintable(QStringLiteral("seed %1").arg(seed)));
+        }
+    }
+
+    // The saver copies a document's text into the block of an earlier
+    // write: after edits that grow and shrink the text, far apart and
+    // across the block's size, and saves that replace ones still waiting,
+    // the file holds the newest text exactly (checked against a plain
+    // string with the same edits).
+    void savedDocumentMatchesEdits()
+    {
+        const QString path = newPath();
+        for (quint32 seed = 1; seed <= 4; ++seed) {
+            QRandomGenerator random(seed);
+            QTextDocument document;
+            QString oracle;
+            DocumentSaver saver;
+            for (int step = 0; step < 150; ++step) {
+                QTextCursor cursor(&document);
+                const int action = random.bounded(10);
+                if (action < 5 || oracle.isEmpty()) {
+                    const int at = random.bounded(oracle.size() + 1);
+                    QString text = randomRawText(random, random.bounded(action == 0 ? 3000 : 30));
+                    // No separators of its own: the document makes a block
+                    // of each line feed, which is the separator read back.
+                    text.replace(QChar(QChar::ParagraphSeparator), QLatin1Char('\n'));
+                    cursor.setPosition(at);
+                    cursor.insertText(text);
+                    oracle.insert(at, text);
+                } else if (action < 9) {
+                    const int at = random.bounded(oracle.size());
+                    const int count = 1 + random.bounded(qMin(oracle.size() - at, action == 5 ? 5000 : 20));
+                    cursor.setPosition(at);
+                    cursor.setPosition(at + count, QTextCursor::KeepAnchor);
+                    cursor.removeSelectedText();
+                    oracle.remove(at, count);
+                } else if (step % 50 == 9) {
+                    // Far longer, then far shorter: the kept block is
+                    // given up for a fitting one.
+                    const QString long_(1200 * 1000, QLatin1Char('x'));
+                    cursor.movePosition(QTextCursor::End);
+                    cursor.insertText(long_);
+                    oracle += long_;
+                    saver.saveDocument(path, &document);
+                    saver.wait();
+                    cursor.setPosition(oracle.size() - long_.size());
+                    cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+                    cursor.removeSelectedText();
+                    oracle.chop(long_.size());
+                }
+                const QString where = QStringLiteral("seed %1 step %2").arg(seed).arg(step);
+                QVERIFY2(document.toRawText() == QString(oracle).replace(QLatin1Char('\n'), QChar(QChar::ParagraphSeparator)), qPrintable(where));
+                saver.saveDocument(path, &document);
+                // Some saves are waited for; the others queue, and the
+                // newer replaces the one still waiting.
+                if (random.bounded(3) == 0) {
+                    saver.wait();
+                    QVERIFY2(readAll(path) == oracle.toUtf8(), qPrintable(where));
+                }
+            }
+            saver.wait();
+            QVERIFY(readAll(path) == oracle.toUtf8());
+        }
+    }
+
     void longChapterLoadsInSteps()
     {
         QByteArray bytes;

@@ -20,6 +20,21 @@
 
 namespace {
 
+// Writes bytes whole, or through writePieces() in pieces of pieceSize.
+UserFile::Result writeBytes(const QString& path, const QByteArray& bytes, int pieceSize)
+{
+    if (pieceSize <= 0)
+        return UserFile::write(path, bytes);
+    int at = 0;
+    return UserFile::writePieces(path, [&](QByteArray& piece) {
+        if (at >= bytes.size())
+            return false;
+        piece = bytes.mid(at, pieceSize);
+        at += pieceSize;
+        return true;
+    });
+}
+
 // Folder entries other than the given names: a failed write leaves no
 // temporary file behind.
 QStringList strayEntries(const QString& folder, const QStringList& expected)
@@ -46,16 +61,21 @@ private slots:
     void fullDiskKeepsOldFile_data()
     {
         QTest::addColumn<int>("newSize");
+        QTest::addColumn<int>("pieceSize"); // 0: written whole
         // Under a page: the whole text waits in Qt's buffer until the flush
         // at commit, where QSaveFile alone reports success.
-        QTest::newRow("small file") << 3000;
-        QTest::newRow("one buffer") << 16384;
-        QTest::newRow("large file") << 200000;
+        QTest::newRow("small file") << 3000 << 0;
+        QTest::newRow("one buffer") << 16384 << 0;
+        QTest::newRow("large file") << 200000 << 0;
+        // The disk fills after some pieces went through.
+        QTest::newRow("large file in pieces") << 200000 << 7000;
+        QTest::newRow("small pieces") << 3000 << 100;
     }
 
     void fullDiskKeepsOldFile()
     {
         QFETCH(int, newSize);
+        QFETCH(int, pieceSize);
         SmallDisk disk(256);
         QVERIFY2(disk.isMounted(), "cannot mount a tmpfs: the tests need root");
         const QString path = disk.path() + QStringLiteral("/chapter.txt");
@@ -63,7 +83,7 @@ private slots:
         QVERIFY(putFileBytes(path, old));
         QVERIFY(disk.fill());
 
-        const UserFile::Result result = UserFile::write(path, QByteArray(newSize, 'n'));
+        const UserFile::Result result = writeBytes(path, QByteArray(newSize, 'n'), pieceSize);
         QVERIFY(!result);
         QVERIFY(!result.error.isEmpty());
         QCOMPARE(fileBytes(path), old);
@@ -71,7 +91,7 @@ private slots:
 
         // With room again the same write goes through.
         disk.release();
-        QVERIFY(UserFile::write(path, QByteArray(newSize, 'n')));
+        QVERIFY(writeBytes(path, QByteArray(newSize, 'n'), pieceSize));
         QCOMPARE(fileBytes(path), QByteArray(newSize, 'n'));
     }
 

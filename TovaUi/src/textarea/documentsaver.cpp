@@ -1,22 +1,39 @@
 #include "documentsaver.h"
 
+#include "rawtextpieces.h"
+
 #include <QMutexLocker>
+#include <QTextDocument>
 #include <QThread>
+#include <private/qtextdocument_p.h>
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
 DocumentSaver::Hook writeHook;
 
-QByteArray encoded(QString text)
+// The document's raw text, as QTextDocument::toRawText() gives it, copied
+// into a block that is kept when it is large enough (toRawText() makes a
+// fresh one each time, which the system has to map and clear).
+void copyRawText(const QTextDocument* document, QString& into)
 {
-    QChar* data = text.data();
-    for (int i = 0, size = text.size(); i < size; ++i) {
-        if (data[i] == QChar(QChar::ParagraphSeparator))
-            data[i] = QLatin1Char('\n');
+    const QTextDocumentPrivate* d = document->docHandle();
+    const int length = d->length() - 1; // without the closing block separator
+    if (into.capacity() > 2 * length + (1 << 20))
+        into = QString(); // left from a much longer text
+    into.resize(length);
+    QChar* out = into.data();
+    QChar* const end = out + length;
+    const QString buffer = d->buffer();
+    const QChar* text = buffer.constData();
+    for (auto it = d->begin(); it != d->end() && out < end; ++it) {
+        const QTextFragmentData* fragment = *it;
+        const int count = std::min<qptrdiff>(fragment->size_array[0], end - out);
+        std::memcpy(out, text + fragment->stringPosition, size_t(count) * sizeof(QChar));
+        out += count;
     }
-    return text.toUtf8();
 }
 
 } // namespace
@@ -47,31 +64,59 @@ void DocumentSaver::setWriteHook(Hook hook)
 
 quint64 DocumentSaver::save(const QString& path, const QString& rawText, const QByteArray& bytes)
 {
+    Job job;
+    job.path = path;
+    job.rawText = rawText;
+    job.bytes = bytes;
+    return queue(std::move(job));
+}
+
+quint64 DocumentSaver::saveDocument(const QString& path, const QTextDocument* document)
+{
+    Job job;
+    job.path = path;
+    job.reusable = true;
+    {
+        QMutexLocker lock(&m_mutex);
+        job.rawText.swap(m_spare);
+    }
+    copyRawText(document, job.rawText);
+    return queue(std::move(job));
+}
+
+// Keeps the block of a write that is done with, for the next copy.
+void DocumentSaver::keep(Job& job)
+{
+    if (job.reusable && job.rawText.capacity() > m_spare.capacity())
+        m_spare.swap(job.rawText);
+    job.rawText = QString();
+}
+
+quint64 DocumentSaver::queue(Job job)
+{
     if (!m_thread) {
         m_thread = QThread::create([this] { run(); });
         m_thread->setObjectName(QStringLiteral("DocumentSaver"));
         m_thread->start();
     }
     QMutexLocker lock(&m_mutex);
-    Job job;
     job.ticket = m_nextTicket++;
-    job.path = path;
-    job.rawText = rawText;
-    job.bytes = bytes;
     for (int i = 0; i < m_queue.size(); ++i) {
-        if (m_queue.at(i).path == path) {
+        if (m_queue.at(i).path == job.path) {
             Done dropped;
             dropped.ticket = m_queue.at(i).ticket;
-            dropped.path = path;
+            dropped.path = job.path;
             dropped.superseded = true;
             m_done.append(dropped);
+            keep(m_queue[i]);
             m_queue.removeAt(i);
             break;
         }
     }
-    m_queue.append(job);
+    const quint64 ticket = job.ticket;
+    m_queue.append(std::move(job));
     m_wake.wakeAll();
-    return job.ticket;
+    return ticket;
 }
 
 bool DocumentSaver::busy() const
@@ -104,12 +149,15 @@ void DocumentSaver::run()
         lock.unlock();
         if (writeHook)
             writeHook(job.path);
-        const QByteArray bytes = job.rawText.isNull() ? job.bytes : encoded(std::move(job.rawText));
         Done done;
         done.ticket = job.ticket;
         done.path = job.path;
-        done.result = UserFile::write(job.path, bytes, UserFile::NoOptions);
+        if (!job.reusable && job.rawText.isNull())
+            done.result = UserFile::write(job.path, job.bytes, UserFile::NoOptions);
+        else
+            done.result = UserFile::writePieces(job.path, RawTextPieces(job.rawText), UserFile::NoOptions);
         lock.relock();
+        keep(job);
         m_running = false;
         m_done.append(done);
         m_finished = job.ticket;

@@ -10,6 +10,7 @@
 
 #include <functional>
 
+class QTextDocument;
 class QThread;
 
 // Writes a document's text on a thread of its own, so that saving a long
@@ -22,7 +23,11 @@ class QThread;
 //
 // The text is handed over as the document's raw text (paragraph separators
 // for line breaks); the line feeds and the UTF-8 encoding are made on the
-// writer thread. Results come back on the owner's thread through written().
+// writer thread, a piece at a time straight into the file, so that no
+// book-sized encoded copy is made. The raw text of a document is copied
+// into a block the saver keeps for the next save: a long book costs no
+// fresh book-sized block per Enter. Results come back on the owner's thread
+// through written().
 class DocumentSaver : public QObject
 {
     Q_OBJECT
@@ -33,6 +38,8 @@ public:
     // Queues a write of the raw text, or of ready bytes when rawText is
     // null; returns its ticket (increasing from 1).
     quint64 save(const QString& path, const QString& rawText, const QByteArray& bytes = QByteArray());
+    // Queues a write of the document's raw text, copied here.
+    quint64 saveDocument(const QString& path, const QTextDocument* document);
     // Blocks until the write with this ticket, and every one before it, is
     // done (0: every write asked for so far); its written() is delivered
     // before this returns.
@@ -56,6 +63,7 @@ private:
         QString path;
         QString rawText;
         QByteArray bytes;
+        bool reusable = false; // rawText is the saver's own block
     };
     struct Done {
         quint64 ticket = 0;
@@ -63,6 +71,8 @@ private:
         bool superseded = false;
         UserFile::Result result;
     };
+    quint64 queue(Job job);
+    void keep(Job& job);
     void run();
     void deliver();
 
@@ -76,6 +86,7 @@ private:
     quint64 m_finished = 0; // every ticket up to this one is done
     bool m_running = false;
     bool m_stop = false;
+    QString m_spare; // a finished write's text block, for the next copy
 };
 
 #endif

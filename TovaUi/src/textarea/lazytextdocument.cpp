@@ -124,6 +124,7 @@ LazyTextDocument::LazyTextDocument(QObject* parent)
 
 LazyTextDocument::~LazyTextDocument()
 {
+    handOverEnterSave(); // the writer, ended with the document, writes it
     unwatchFile();
 }
 
@@ -1485,7 +1486,7 @@ void LazyTextDocument::saveInBackground()
     // Only the copy of the text is made here; the line feeds, the encoding
     // and the write are the writer thread's.
     const bool html = m_fileType.startsWith(QLatin1String("htm"));
-    const quint64 ticket = html ? m_saver->save(path, QString(), encodedText()) : m_saver->save(path, m_allDoc->toRawText());
+    const quint64 ticket = html ? m_saver->save(path, QString(), encodedText()) : m_saver->saveDocument(path, m_allDoc);
     m_pendingSaves.insert(ticket, m_editRevision);
 }
 
@@ -1493,11 +1494,12 @@ bool LazyTextDocument::isSaving() const
 {
     // Until its result is taken here: the file watcher may report the
     // write before that.
-    return !m_pendingSaves.isEmpty() || m_saver->busy();
+    return m_enterSavePending || !m_pendingSaves.isEmpty() || m_saver->busy();
 }
 
 void LazyTextDocument::waitForSaves()
 {
+    handOverEnterSave();
     m_saver->wait();
 }
 
@@ -1952,6 +1954,21 @@ void LazyTextDocument::doRealTimeSave(int blockCount)
     setSeriseEnterNumber(m_seriseEnterNumber + 1);
     m_enterPressed = false;
     scheduleMaintenance();
+    // Handed to the writer on the event loop's next turn rather than
+    // inside the key's handling, so that the window answers in between
+    // (copying a long book's text takes a few milliseconds). A wait for
+    // the saves, and the document's end, hand it over first.
+    if (!m_enterSavePending) {
+        m_enterSavePending = true;
+        QTimer::singleShot(0, this, &LazyTextDocument::handOverEnterSave);
+    }
+}
+
+void LazyTextDocument::handOverEnterSave()
+{
+    if (!m_enterSavePending)
+        return;
+    m_enterSavePending = false;
     saveInBackground();
 }
 

@@ -580,6 +580,7 @@ private:
     int m_autoAddChapterName = 0;
     int m_seriseEnterNumber = 0;
     bool m_enterPressed = false;
+    bool m_enterSavePending = false; // an Enter's save not yet handed to the writer
     bool m_makeupRunning = false;
     quint64 m_makeupRevision = 0;
 
@@ -599,6 +600,7 @@ private:
     QHash<quint64, quint64> m_pendingSaves;
     void savedInBackground(quint64 ticket, const QString& path, bool superseded, bool ok, const QString& error);
     void followSavedFile(const QString& path);
+    void handOverEnterSave();
     bool loadText(const QUrl& url, bool inSteps);
     void loadInSteps(const QString& path);
     void insertStep(quint64 generation, const QString& text, const QStringList& lines, int from, bool hadText,
