@@ -334,8 +334,15 @@ void data::setFileData(const QUrl& fileUrl, int fileNumber) { setFileData(fileUr
 
 void data::setFileData(const QString& path, int number)
 {
-    if (path.startsWith(QLatin1Char(':')))
-        return;
+    const QString key = fileKey(path);
+    if (!key.isEmpty())
+        setFileKeyData(key, number);
+}
+
+QString data::fileKey(const QString& path)
+{
+    if (path.isEmpty() || path.startsWith(QLatin1Char(':')))
+        return QString();
     QString key = path;
     const QString documents = global::documentPath();
     if (key.startsWith(documents))
@@ -343,6 +350,11 @@ void data::setFileData(const QString& path, int number)
     if (key.startsWith(QLatin1Char('/')))
         key = key.mid(1);
     key.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return key;
+}
+
+void data::setFileKeyData(const QString& key, int number)
+{
     for (resultCountType* table : { &m_fileDayCount, &m_windowCount, &m_tickCount }) {
         if (!table->initi.contains(key))
             table->initi.insert(key, number);

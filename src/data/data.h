@@ -68,6 +68,13 @@ public:
     // The latest word total of an open document, reported by its counter.
     Q_INVOKABLE void setFileData(const QUrl& fileUrl, int fileNumber);
     void setFileData(const QString& path, int number);
+    // The same under a document's key (fileKey()), for a caller that
+    // reports one document often: the key costs a look at the settings and
+    // the document folder.
+    void setFileKeyData(const QString& key, int number);
+    // A document's key in the per-document table: its path within the
+    // document folder, "/"-separated; empty for a resource (":/...").
+    static QString fileKey(const QString& path);
 
     // Statistics files of the statistics folder.
     static QString fileName(const QDate& date, DataTypeClass::DataEnum kind);

@@ -66,6 +66,7 @@ void LumoCounter::setAutoDrain(bool on)
 void LumoCounter::setFileUrl(const QUrl& url)
 {
     m_fileUrl = url;
+    m_fileKey = url.isLocalFile() ? data::fileKey(url.toLocalFile()) : QString();
     // The registry entry is made here, on the GUI thread, before the thread
     // runs; a file closed later is not brought back by a late hand-over.
     m_countClass = url.isEmpty() ? nullptr : data::instance()->wordCountModel()->countClass(url);
@@ -585,8 +586,8 @@ void LumoCounter::doSentData()
     }
     if (counts && hasSelection)
         counts->setSelection(selection);
-    if (!m_fileUrl.isEmpty() && isInited() && m_lastAll >= 0)
-        data::instance()->setFileData(m_fileUrl, m_lastAll);
+    if (!m_fileKey.isEmpty() && isInited() && m_lastAll >= 0)
+        data::instance()->setFileKeyData(m_fileKey, m_lastAll);
 }
 
 // Hands the chapter changes to the chapter list, consecutive records of one

@@ -188,6 +188,7 @@ private:
 
     // GUI thread only.
     QUrl m_fileUrl;
+    QString m_fileKey; // the document's key in the statistics, made once per address
     QPointer<WordsTypeClass> m_countClass;
     int m_lastAll = -1;
     QTimer* m_sendTimer = nullptr;

@@ -560,6 +560,31 @@ private slots:
         a->exit();
     }
 
+    // Each hand-over reports the document's total to the statistics under
+    // its path within the document folder; a renamed document under its new one.
+    void totalsReachStatisticsUnderDocumentKey()
+    {
+        const QString folder = global::documentPath();
+        QTextDocument doc;
+        CountHandler* handler = newHandler(&doc, QUrl::fromLocalFile(folder + QStringLiteral("/book/keyed.txt")));
+        handler->setInited(true); // the editor's text is loaded
+        QTextCursor cursor(&doc);
+        cursor.insertText(QStringLiteral("第1章 开始\n今天天气很好。"));
+        QVERIFY(settle(handler));
+        const int total = recount(documentLines(doc)).all();
+        QVERIFY(total > 0);
+        QCOMPARE(data::instance()->fileDayCount().now.value(QStringLiteral("book/keyed.txt"), -1), total);
+
+        handler->setFileName(QUrl::fromLocalFile(folder + QStringLiteral("/book/renamed.txt")));
+        cursor.insertText(QStringLiteral("又一句。"));
+        QVERIFY(settle(handler));
+        const int after = recount(documentLines(doc)).all();
+        QVERIFY(after > total);
+        QCOMPARE(data::instance()->fileDayCount().now.value(QStringLiteral("book/renamed.txt"), -1), after);
+        QCOMPARE(data::instance()->fileDayCount().now.value(QStringLiteral("book/keyed.txt"), -1), total);
+        handler->exit();
+    }
+
     // A cursor placed before the text is counted (as when a book opens at
     // its stored position) gets its figures once the text is counted.
     void cursorPlacedBeforeTextIsCounted()
