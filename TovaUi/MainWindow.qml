@@ -20,8 +20,14 @@ C.ApplicationWindow {
     readonly property bool frameless: Qt.platform.os === "linux"
     readonly property bool maximized: visibility === Window.Maximized
     readonly property bool plainFrame: !frameless || maximized || visibility === Window.FullScreen || isFullScreen
-    readonly property int frameMargin: plainFrame ? 0 : 3
-    readonly property int frameRadius: plainFrame ? 0 : 8
+    // Rounded corners and the glow need transparent pixels that show what
+    // lies behind the window. Without a compositing manager they would show
+    // black: the window is opaque then, with square corners (an opaque
+    // window also repaints cheaper). Set once, before the window is shown.
+    property bool showsThrough: true
+    readonly property bool roundFrame: !plainFrame && showsThrough
+    readonly property int frameMargin: roundFrame ? 3 : 0
+    readonly property int frameRadius: roundFrame ? 8 : 0
 
     signal appActive(bool active)
     signal activeFirst()
@@ -35,7 +41,7 @@ C.ApplicationWindow {
 
     flags: frameless ? (Qt.Window | Qt.FramelessWindowHint | (windowTop || lockState ? Qt.WindowStaysOnTopHint : 0))
                      : (Qt.Window | (windowTop || lockState ? Qt.WindowStaysOnTopHint : 0))
-    color: frameless ? "transparent" : g_theme.baseColor
+    color: frameless && showsThrough ? "transparent" : g_theme.baseColor
     x: normalRect.x
     y: normalRect.y
     width: normalRect.width
@@ -71,7 +77,7 @@ C.ApplicationWindow {
     background: Item {
         RectangularGlow {
             anchors.fill: frame
-            visible: !window.plainFrame
+            visible: window.roundFrame
             glowRadius: 4
             spread: 0.1
             color: "#60000000"

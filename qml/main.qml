@@ -15,6 +15,7 @@ MainWindow {
     title: cglobal.appName() + (debugBuild ? " (Debug)" : "")
 
     lockState: g_data.lockState === true
+    showsThrough: QIDevice.windowsShowThrough()
     property bool minimalistModel: false
     readonly property bool isPendentModel: minimalistModel || lumoModel
     property bool isShowPendentTips: true

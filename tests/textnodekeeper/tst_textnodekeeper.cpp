@@ -124,6 +124,8 @@ private slots:
         cursor.insertText(QStringLiteral("x"));
         QVERIFY2(keeper.keptByLastEdit() >= 30, qPrintable(QString::number(keeper.keptByLastEdit())));
         kept.image();
+        // ... and the renderer does not repaint them.
+        QVERIFY2(keeper.unpaintedByLastFrame() >= 30, qPrintable(QString::number(keeper.unpaintedByLastFrame())));
 
         cursor.setPosition(0);
         cursor.insertText(QStringLiteral("y"));
@@ -132,8 +134,9 @@ private slots:
 
     // Random edits (typing, deleting, line breaks, pastes of several lines,
     // selections, text in a right-to-left script, Markdown that the editor's
-    // highlighter formats across lines): after each one the kept text edit
-    // draws what a fresh one with the same text and selection draws.
+    // highlighter formats across lines), some with the text edit moved in the
+    // same frame: after each one the kept text edit draws what a fresh one
+    // with the same text, place and selection draws.
     void drawsLikeAFreshTextEdit()
     {
         const int seeds = qEnvironmentVariableIntValue("PENLARK_EDITOR_SEEDS") > 0
@@ -147,8 +150,10 @@ private slots:
         MarkdownHighlighter keptHighlighter(kept.document);
         MarkdownHighlighter freshHighlighter(fresh.document);
         int keptNodes = 0;
+        int unpainted = 0;
         for (int seed = 1; seed <= seeds; ++seed) {
             QRandomGenerator random(seed);
+            QRandomGenerator moves(-seed);
             QStringList lines;
             const int count = 20 + random.bounded(20);
             for (int i = 0; i < count; ++i)
@@ -160,6 +165,8 @@ private slots:
                 const int length = kept.document->characterCount() - 1;
                 const int kind = random.bounded(6);
                 const int at = random.bounded(2) ? length : random.bounded(length + 1);
+                if (moves.bounded(4) == 0)
+                    kept.edit->setY(-moves.bounded(30));
                 cursor.setPosition(at);
                 if (kind == 0 && at > 0) {
                     cursor.setPosition(random.bounded(at), QTextCursor::KeepAnchor);
@@ -179,6 +186,8 @@ private slots:
                 // the highlighter's next tick.
                 keptHighlighter.timerTick();
                 const QImage image = kept.image();
+                unpainted += keeper.unpaintedByLastFrame();
+                fresh.edit->setY(kept.edit->y());
                 fresh.edit->setProperty("text", kept.edit->property("text"));
                 QMetaObject::invokeMethod(fresh.edit, "select", Q_ARG(int, kept.edit->property("selectionStart").toInt()),
                                           Q_ARG(int, kept.edit->property("selectionEnd").toInt()));
@@ -187,6 +196,7 @@ private slots:
             }
         }
         QVERIFY(keptNodes > 0);
+        QVERIFY(unpainted > 0);
     }
 };
 

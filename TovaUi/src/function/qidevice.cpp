@@ -1,6 +1,8 @@
 #include "qidevice.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <qpa/qplatformnativeinterface.h>
 #include <QPointer>
 #include <QVariantMap>
 
@@ -59,4 +61,14 @@ void QIDevice::setIdentifierForVendor(const QString& value)
 int QIDevice::statusBarHeight()
 {
     return 0;
+}
+
+bool QIDevice::windowsShowThrough()
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        return true;
+    QScreen* screen = QGuiApplication::primaryScreen();
+    QPlatformNativeInterface* native = QGuiApplication::platformNativeInterface();
+    // The X11 layer answers for the screen's _NET_WM_CM_S<n> selection.
+    return !screen || !native || native->nativeResourceForScreen(QByteArrayLiteral("compositingenabled"), screen);
 }

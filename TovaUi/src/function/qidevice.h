@@ -32,6 +32,10 @@ public:
     void setIdentifierForVendor(const QString& value);
 
     Q_INVOKABLE int statusBarHeight();
+    // Whether what lies behind a window shows through its transparent
+    // pixels: false only on X11 without a compositing manager, where they
+    // show black.
+    Q_INVOKABLE static bool windowsShowThrough();
 
 signals:
     void screenFillStatusBarChanged();

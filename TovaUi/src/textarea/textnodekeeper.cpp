@@ -4,8 +4,28 @@
 #include <QQuickTextDocument>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QThread>
 #include <private/qquicktextedit_p.h>
 #include <private/qquicktextedit_p_p.h>
+#include <private/qquicktextnode_p.h>
+#include <private/qquickwindow_p.h>
+#include <private/qsgabstractsoftwarerenderer_p.h>
+#include <private/qsgsoftwarerenderablenode_p.h>
+
+namespace {
+
+// Calls visit for every node under node (itself included) that the
+// renderer draws.
+template<typename Visit>
+void forEachDrawn(QSGAbstractSoftwareRenderer* renderer, QSGNode* node, const Visit& visit)
+{
+    if (QSGSoftwareRenderableNode* drawn = renderer->renderableNode(node))
+        visit(node, drawn);
+    for (QSGNode* child = node->firstChild(); child; child = child->nextSibling())
+        forEachDrawn(renderer, child, visit);
+}
+
+} // namespace
 
 TextNodeKeeper::TextNodeKeeper(QObject* textEdit, QObject* parent)
     : QObject(parent)
@@ -25,6 +45,82 @@ TextNodeKeeper::TextNodeKeeper(QObject* textEdit, QObject* parent)
         if (m_boundary >= 0 && block.position() < m_boundary)
             m_clean.clear();
     });
+    connect(edit, &QQuickItem::windowChanged, this, &TextNodeKeeper::setWindow);
+    setWindow(edit->window());
+}
+
+void TextNodeKeeper::setWindow(QQuickWindow* window)
+{
+    if (m_window)
+        disconnect(m_window, nullptr, this, nullptr);
+    m_window = window;
+    m_survivors.clear();
+    m_painted.clear();
+    // Only Qt's software renderer is helped (the only one that repaints
+    // by dirty regions).
+    if (!window || QQuickWindow::sceneGraphBackend() != QLatin1String("software"))
+        return;
+    connect(window, &QQuickWindow::beforeSynchronizing, this, &TextNodeKeeper::beforeSynchronizing, Qt::DirectConnection);
+    connect(window, &QQuickWindow::afterSynchronizing, this, &TextNodeKeeper::afterSynchronizing, Qt::DirectConnection);
+}
+
+QSGAbstractSoftwareRenderer* TextNodeKeeper::softwareRenderer() const
+{
+    return m_window ? dynamic_cast<QSGAbstractSoftwareRenderer*>(QQuickWindowPrivate::get(m_window)->renderer) : nullptr;
+}
+
+void TextNodeKeeper::beforeSynchronizing()
+{
+    m_survivors.clear();
+    m_painted.clear();
+    // A render thread of its own is left alone: the keeper may go away
+    // while that thread synchronises.
+    if (QThread::currentThread() != thread())
+        return;
+    m_renderer = softwareRenderer();
+    m_root = m_edit ? QQuickItemPrivate::get(m_edit)->paintNode : nullptr;
+    if (!m_renderer || !m_root)
+        return;
+    const QList<QQuickTextEditPrivate::Node>& nodes = QQuickTextEditPrivate::get(m_edit)->textNodeMap;
+    int firstDirty = 0;
+    while (firstDirty < nodes.size() && !nodes.at(firstDirty).dirty())
+        ++firstDirty;
+    // Without a dirty node the text edit rebuilds nothing.
+    if (firstDirty == nodes.size())
+        return;
+    for (int i = 0; i < firstDirty; ++i) {
+        QSGNode* survivor = nodes.at(i).textNode();
+        m_survivors.append(survivor);
+        forEachDrawn(m_renderer, survivor, [this](QSGNode* node, QSGSoftwareRenderableNode* drawn) {
+            if (!drawn->isDirty())
+                m_painted.insert(node, { drawn->transform(), drawn->boundingRectMax(), drawn->clipRegion(), drawn->opacity() });
+        });
+    }
+}
+
+void TextNodeKeeper::afterSynchronizing()
+{
+    m_unpaintedByLastFrame = 0;
+    if (m_painted.isEmpty())
+        return;
+    const QHash<QSGNode*, Painted> painted = std::exchange(m_painted, {});
+    const QVector<QSGNode*> survivors = std::exchange(m_survivors, {});
+    // A new renderer or a new root node means every node was made anew.
+    if (!m_edit || softwareRenderer() != m_renderer || QQuickItemPrivate::get(m_edit)->paintNode != m_root)
+        return;
+    const QList<QQuickTextEditPrivate::Node>& nodes = QQuickTextEditPrivate::get(m_edit)->textNodeMap;
+    for (int i = 0; i < survivors.size() && i < nodes.size() && nodes.at(i).textNode() == survivors.at(i); ++i) {
+        forEachDrawn(m_renderer, survivors.at(i), [&](QSGNode* node, QSGSoftwareRenderableNode* drawn) {
+            const auto before = painted.constFind(node);
+            if (before == painted.constEnd() || !drawn->isDirty())
+                return;
+            if (before->transform != drawn->transform() || before->rect != drawn->boundingRectMax()
+                || before->clip != drawn->clipRegion() || before->opacity != drawn->opacity())
+                return;
+            drawn->subtractDirtyRegion(QRegion(drawn->boundingRectMax()));
+            ++m_unpaintedByLastFrame;
+        });
+    }
 }
 
 // The text edit's direction and alignment, which an edit can change for
