@@ -62,11 +62,10 @@ void DocumentSaver::setWriteHook(Hook hook)
     writeHook = std::move(hook);
 }
 
-quint64 DocumentSaver::save(const QString& path, const QString& rawText, const QByteArray& bytes)
+quint64 DocumentSaver::save(const QString& path, const QByteArray& bytes)
 {
     Job job;
     job.path = path;
-    job.rawText = rawText;
     job.bytes = bytes;
     return queue(std::move(job));
 }
@@ -152,10 +151,10 @@ void DocumentSaver::run()
         Done done;
         done.ticket = job.ticket;
         done.path = job.path;
-        if (!job.reusable && job.rawText.isNull())
-            done.result = UserFile::write(job.path, job.bytes, UserFile::NoOptions);
-        else
+        if (job.reusable)
             done.result = UserFile::writePieces(job.path, RawTextPieces(job.rawText), UserFile::NoOptions);
+        else
+            done.result = UserFile::write(job.path, job.bytes, UserFile::NoOptions);
         lock.relock();
         keep(job);
         m_running = false;

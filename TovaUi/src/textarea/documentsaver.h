@@ -35,10 +35,10 @@ public:
     explicit DocumentSaver(QObject* parent = nullptr);
     ~DocumentSaver() override;
 
-    // Queues a write of the raw text, or of ready bytes when rawText is
-    // null; returns its ticket (increasing from 1).
-    quint64 save(const QString& path, const QString& rawText, const QByteArray& bytes = QByteArray());
-    // Queues a write of the document's raw text, copied here.
+    // Queues a write of ready bytes; returns its ticket (increasing from 1).
+    quint64 save(const QString& path, const QByteArray& bytes);
+    // Queues a write of the document's raw text, copied here; returns its
+    // ticket.
     quint64 saveDocument(const QString& path, const QTextDocument* document);
     // Blocks until the write with this ticket, and every one before it, is
     // done (0: every write asked for so far); its written() is delivered
@@ -63,7 +63,7 @@ private:
         QString path;
         QString rawText;
         QByteArray bytes;
-        bool reusable = false; // rawText is the saver's own block
+        bool reusable = false; // rawText is the saver's own block, bytes unused
     };
     struct Done {
         quint64 ticket = 0;

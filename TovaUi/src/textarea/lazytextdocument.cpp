@@ -1486,7 +1486,7 @@ void LazyTextDocument::saveInBackground()
     // Only the copy of the text is made here; the line feeds, the encoding
     // and the write are the writer thread's.
     const bool html = m_fileType.startsWith(QLatin1String("htm"));
-    const quint64 ticket = html ? m_saver->save(path, QString(), encodedText()) : m_saver->saveDocument(path, m_allDoc);
+    const quint64 ticket = html ? m_saver->save(path, encodedText()) : m_saver->saveDocument(path, m_allDoc);
     m_pendingSaves.insert(ticket, m_editRevision);
 }
 
