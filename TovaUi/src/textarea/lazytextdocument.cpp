@@ -33,6 +33,8 @@
 #include <QFutureWatcher>
 #include <QtConcurrent>
 
+#include <private/qtextdocument_p.h>
+
 #include <cmath>
 
 namespace {
@@ -107,6 +109,7 @@ LazyTextDocument::LazyTextDocument(QObject* parent)
     m_allDoc->setDocumentLayout(layout);
     m_rawCopy = std::make_unique<RawTextCopy>(m_allDoc);
     connect(layout, &BlankLayout::changed, this, [this](int from, int removed, int added) {
+        m_wholeLength = -1;
         m_rawCopy->noteChange(from, removed, added);
     });
     m_copyTimer = new QTimer(this);
@@ -147,7 +150,10 @@ int LazyTextDocument::timeElapsed()
 
 int LazyTextDocument::wholeLength() const
 {
-    return m_allDoc->characterCount() - 1;
+    // Grouped edits are told only once the group ends.
+    if (m_wholeLength < 0 || m_allDoc->docHandle()->isInEditBlock())
+        m_wholeLength = m_allDoc->characterCount() - 1;
+    return m_wholeLength;
 }
 
 int LazyTextDocument::editLength() const

@@ -466,6 +466,10 @@ private:
     QString wholeRange(int start, int end) const;
     QString editRange(int start, int end) const;
     int wholeLength() const;
+    // The whole document's length, read again after each change and inside
+    // grouped edits (reading it walks the document's piece tree, several
+    // times per keystroke).
+    mutable int m_wholeLength = -1;
     int editLength() const;
     QString linesText(int start, int end) const;
     void fillWindow(int start, int end);
