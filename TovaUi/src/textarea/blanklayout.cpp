@@ -34,6 +34,7 @@ QRectF BlankLayout::blockBoundingRect(const QTextBlock&) const
     return QRectF();
 }
 
-void BlankLayout::documentChanged(int, int, int)
+void BlankLayout::documentChanged(int from, int charsRemoved, int charsAdded)
 {
+    emit changed(from, charsRemoved, charsAdded);
 }

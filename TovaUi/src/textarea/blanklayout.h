@@ -7,7 +7,9 @@
 // never shown (the editor's whole document). A document reports its changes
 // only once it has a layout; a real one would also shape the changed line
 // on every edit and every line a cursor is put on, which nobody reads.
-// Every geometry it gives is empty and every point hits nothing.
+// Every geometry it gives is empty and every point hits nothing. It tells
+// every change of the document through changed(), also the ones made with
+// the document's signals blocked.
 class BlankLayout : public QAbstractTextDocumentLayout
 {
     Q_OBJECT
@@ -20,6 +22,10 @@ public:
     QSizeF documentSize() const override;
     QRectF frameBoundingRect(QTextFrame* frame) const override;
     QRectF blockBoundingRect(const QTextBlock& block) const override;
+
+signals:
+    // As QTextDocument::contentsChange() gives it.
+    void changed(int from, int charsRemoved, int charsAdded);
 
 protected:
     void documentChanged(int from, int charsRemoved, int charsAdded) override;

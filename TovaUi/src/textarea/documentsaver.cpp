@@ -3,38 +3,13 @@
 #include "rawtextpieces.h"
 
 #include <QMutexLocker>
-#include <QTextDocument>
 #include <QThread>
-#include <private/qtextdocument_p.h>
 
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
 DocumentSaver::Hook writeHook;
-
-// The document's raw text, as QTextDocument::toRawText() gives it, copied
-// into a block that is kept when it is large enough (toRawText() makes a
-// fresh one each time, which the system has to map and clear).
-void copyRawText(const QTextDocument* document, QString& into)
-{
-    const QTextDocumentPrivate* d = document->docHandle();
-    const int length = d->length() - 1; // without the closing block separator
-    if (into.capacity() > 2 * length + (1 << 20))
-        into = QString(); // left from a much longer text
-    into.resize(length);
-    QChar* out = into.data();
-    QChar* const end = out + length;
-    const QString buffer = d->buffer();
-    const QChar* text = buffer.constData();
-    for (auto it = d->begin(); it != d->end() && out < end; ++it) {
-        const QTextFragmentData* fragment = *it;
-        const int count = std::min<qptrdiff>(fragment->size_array[0], end - out);
-        std::memcpy(out, text + fragment->stringPosition, size_t(count) * sizeof(QChar));
-        out += count;
-    }
-}
 
 } // namespace
 
@@ -70,25 +45,12 @@ quint64 DocumentSaver::save(const QString& path, const QByteArray& bytes)
     return queue(std::move(job));
 }
 
-quint64 DocumentSaver::saveDocument(const QString& path, const QTextDocument* document)
+quint64 DocumentSaver::saveRawText(const QString& path, const QString& rawText)
 {
     Job job;
     job.path = path;
-    job.reusable = true;
-    {
-        QMutexLocker lock(&m_mutex);
-        job.rawText.swap(m_spare);
-    }
-    copyRawText(document, job.rawText);
+    job.rawText = rawText.isNull() ? QString(QLatin1String("")) : rawText;
     return queue(std::move(job));
-}
-
-// Keeps the block of a write that is done with, for the next copy.
-void DocumentSaver::keep(Job& job)
-{
-    if (job.reusable && job.rawText.capacity() > m_spare.capacity())
-        m_spare.swap(job.rawText);
-    job.rawText = QString();
 }
 
 quint64 DocumentSaver::queue(Job job)
@@ -107,7 +69,6 @@ quint64 DocumentSaver::queue(Job job)
             dropped.path = job.path;
             dropped.superseded = true;
             m_done.append(dropped);
-            keep(m_queue[i]);
             m_queue.removeAt(i);
             break;
         }
@@ -151,15 +112,15 @@ void DocumentSaver::run()
         Done done;
         done.ticket = job.ticket;
         done.path = job.path;
-        if (job.reusable)
+        if (!job.rawText.isNull())
             done.result = UserFile::writePieces(job.path, RawTextPieces(job.rawText), UserFile::NoOptions);
         else
             done.result = UserFile::write(job.path, job.bytes, UserFile::NoOptions);
+        job = Job(); // the text is let go of before anybody hears of the write
         lock.relock();
-        keep(job);
         m_running = false;
         m_done.append(done);
-        m_finished = job.ticket;
+        m_finished = done.ticket;
         m_idle.wakeAll();
         QMetaObject::invokeMethod(this, &DocumentSaver::deliver, Qt::QueuedConnection);
     }

@@ -10,7 +10,6 @@
 
 #include <functional>
 
-class QTextDocument;
 class QThread;
 
 // Writes a document's text on a thread of its own, so that saving a long
@@ -21,13 +20,12 @@ class QThread;
 // being older. wait() and the destructor return only once every write asked
 // for is done, so a quit or a closing tab never cuts a save short.
 //
-// The text is handed over as the document's raw text (paragraph separators
-// for line breaks); the line feeds and the UTF-8 encoding are made on the
-// writer thread, a piece at a time straight into the file, so that no
-// book-sized encoded copy is made. The raw text of a document is copied
-// into a block the saver keeps for the next save: a long book costs no
-// fresh book-sized block per Enter. Results come back on the owner's thread
-// through written().
+// A document's text is handed over as its raw text (paragraph separators
+// for line breaks, see RawTextCopy); the line feeds and the UTF-8 encoding
+// are made on the writer thread, a piece at a time straight into the file,
+// so that no book-sized encoded copy is made. The text is only read, and
+// let go of as soon as it is written. Results come back on the owner's
+// thread through written().
 class DocumentSaver : public QObject
 {
     Q_OBJECT
@@ -37,9 +35,8 @@ public:
 
     // Queues a write of ready bytes; returns its ticket (increasing from 1).
     quint64 save(const QString& path, const QByteArray& bytes);
-    // Queues a write of the document's raw text, copied here; returns its
-    // ticket.
-    quint64 saveDocument(const QString& path, const QTextDocument* document);
+    // Queues a write of a document's raw text; returns its ticket.
+    quint64 saveRawText(const QString& path, const QString& rawText);
     // Blocks until the write with this ticket, and every one before it, is
     // done (0: every write asked for so far); its written() is delivered
     // before this returns.
@@ -61,9 +58,8 @@ private:
     struct Job {
         quint64 ticket = 0;
         QString path;
-        QString rawText;
+        QString rawText; // written when not null, else bytes
         QByteArray bytes;
-        bool reusable = false; // rawText is the saver's own block, bytes unused
     };
     struct Done {
         quint64 ticket = 0;
@@ -72,7 +68,6 @@ private:
         UserFile::Result result;
     };
     quint64 queue(Job job);
-    void keep(Job& job);
     void run();
     void deliver();
 
@@ -86,7 +81,6 @@ private:
     quint64 m_finished = 0; // every ticket up to this one is done
     bool m_running = false;
     bool m_stop = false;
-    QString m_spare; // a finished write's text block, for the next copy
 };
 
 #endif

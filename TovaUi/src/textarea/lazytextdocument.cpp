@@ -9,6 +9,7 @@
 #include "textarea/blanklayout.h"
 #include "textarea/documentsaver.h"
 #include "textarea/makeuper.h"
+#include "textarea/rawtextcopy.h"
 #include "textarea/textnodekeeper.h"
 #include "document/count.h"
 
@@ -102,7 +103,16 @@ LazyTextDocument::LazyTextDocument(QObject* parent)
     // The whole document is never shown: its layout lays out nothing, so an
     // edit of a long book costs no line shaping (any real layout shapes the
     // changed line, and each line a cursor is put on).
-    m_allDoc->setDocumentLayout(new BlankLayout(m_allDoc));
+    auto* layout = new BlankLayout(m_allDoc);
+    m_allDoc->setDocumentLayout(layout);
+    m_rawCopy = std::make_unique<RawTextCopy>(m_allDoc);
+    connect(layout, &BlankLayout::changed, this, [this](int from, int removed, int added) {
+        m_rawCopy->noteChange(from, removed, added);
+    });
+    m_copyTimer = new QTimer(this);
+    m_copyTimer->setSingleShot(true);
+    m_copyTimer->setInterval(0);
+    connect(m_copyTimer, &QTimer::timeout, this, &LazyTextDocument::copyAhead);
     m_allDoc->setUndoRedoEnabled(true);
     connect(m_allDoc, &QTextDocument::modificationChanged, this, &LazyTextDocument::refreshModified);
 
@@ -1186,6 +1196,17 @@ void LazyTextDocument::endTextReplacement(bool hadText)
     emit m_allDoc->contentsChange(0, hadText ? -1 : 0, wholeLength());
     afterWholeChange(false);
     setTextLoaded(true);
+    m_copyTimer->start();
+}
+
+// Makes the copy a save hands over while nothing else is going on, a slice
+// at a time (a long book's first save then copies nothing but its edits).
+void LazyTextDocument::copyAhead()
+{
+    if (m_loading || m_readOnly || m_fileType.startsWith(QLatin1String("htm")))
+        return;
+    if (!m_rawCopy->refresh(1 << 20))
+        m_copyTimer->start();
 }
 
 // ---- loading and saving --------------------------------------------------------
@@ -1206,6 +1227,7 @@ void LazyTextDocument::setFileName(const QUrl& url)
     unwatchFile();
     ++m_loadGeneration;
     setLoading(true);
+    m_rawCopy->clear(); // the last file's; remade once this one is in
     m_fileName = url;
     m_loadTimer->start();
 }
@@ -1483,10 +1505,10 @@ void LazyTextDocument::saveInBackground()
         message::show(Message::Error, tr("Cannot save: ") + tr("not a local file"), 5000);
         return;
     }
-    // Only the copy of the text is made here; the line feeds, the encoding
-    // and the write are the writer thread's.
+    // Only what changed since the last save is copied here; the line feeds,
+    // the encoding and the write are the writer thread's.
     const bool html = m_fileType.startsWith(QLatin1String("htm"));
-    const quint64 ticket = html ? m_saver->save(path, encodedText()) : m_saver->saveDocument(path, m_allDoc);
+    const quint64 ticket = html ? m_saver->save(path, encodedText()) : m_saver->saveRawText(path, m_rawCopy->text());
     m_pendingSaves.insert(ticket, m_editRevision);
 }
 

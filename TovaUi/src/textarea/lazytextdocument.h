@@ -16,7 +16,10 @@
 
 #include "textarea/windowmap.h"
 
+#include <memory>
+
 class DocumentSaver;
+class RawTextCopy;
 class TextNodeKeeper;
 
 class QFileSystemWatcher;
@@ -597,6 +600,11 @@ private:
 
     // Writes queued on the writer thread: ticket -> edit revision written.
     DocumentSaver* m_saver = nullptr;
+    // The text a save hands over, kept up to date change by change; first
+    // made a slice at a time once a file is loaded.
+    std::unique_ptr<RawTextCopy> m_rawCopy;
+    QTimer* m_copyTimer = nullptr;
+    void copyAhead();
     QHash<quint64, quint64> m_pendingSaves;
     void savedInBackground(quint64 ticket, const QString& path, bool superseded, bool ok, const QString& error);
     void followSavedFile(const QString& path);
