@@ -36,6 +36,7 @@ LumoCounter::LumoCounter(QObject* parent)
     qRegisterMetaType<QList<wordsType>>("QList<wordsType>");
     qRegisterMetaType<QList<ChapterType>>("QList<ChapterType>");
     m_sendTimer = new QTimer(this);
+    m_sendTimer->setObjectName(QStringLiteral("sendTimer"));
     m_sendTimer->setInterval(kSendInterval);
     connect(m_sendTimer, &QTimer::timeout, this, &LumoCounter::doSentData);
     m_sendTimer->start();
@@ -57,6 +58,7 @@ LumoCounter::~LumoCounter()
 
 void LumoCounter::setAutoDrain(bool on)
 {
+    m_autoDrain.storeRelease(on ? 1 : 0);
     if (on)
         m_sendTimer->start();
     else
@@ -227,6 +229,10 @@ void LumoCounter::checkCount()
         countOperation(op);
     m_busy.storeRelease(0);
     s_counting.storeRelease(0);
+    // A whole text counted (a file just opened): its chapter list and
+    // totals are handed over now, not at the next tick of the drain.
+    if (op.type == ListType && !superseded && m_autoDrain.loadAcquire())
+        QMetaObject::invokeMethod(this, &LumoCounter::doSentData, Qt::QueuedConnection);
 }
 
 // Words before the cursor and in its chapter, handed over with the next

@@ -171,6 +171,7 @@ private:
     QAtomicInt m_inited = 0;
     QAtomicInt m_isRemoving = 0;
     QAtomicInt m_stopped = 0;
+    QAtomicInt m_autoDrain = 1; // what setAutoDrain() last said
 
     // Guarded by s_sendMutex: results waiting for the GUI thread.
     QVector<SendType> m_sendList;
@@ -191,7 +192,7 @@ private:
     QString m_fileKey; // the document's key in the statistics, made once per address
     QPointer<WordsTypeClass> m_countClass;
     int m_lastAll = -1;
-    QTimer* m_sendTimer = nullptr;
+    QTimer* m_sendTimer = nullptr; // object name "sendTimer"
 };
 
 #endif

@@ -21,6 +21,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTimer>
 
 namespace {
 
@@ -720,6 +721,29 @@ private slots:
         doc.setPlainText(QStringLiteral("第1章 甲\n正文\n第2章 乙"));
         CountHandler* handler = newHandler(&doc, newUrl());
         QVERIFY(settle(handler));
+        verifyMatchesDocument(handler, doc);
+        handler->exit();
+    }
+
+    // A whole text counted (a book just opened) is handed over at once, not
+    // at the drain's next tick: with the drain's timer stopped, the chapter
+    // list and the totals still arrive.
+    void wholeCountHandedOverAtOnce()
+    {
+        QTextDocument doc;
+        doc.documentLayout();
+        doc.setPlainText(QStringLiteral("第1章 甲\n正文\n第2章 乙\n又一行"));
+        auto* handler = new CountHandler(this);
+        auto* drain = handler->counter()->findChild<QTimer*>(QStringLiteral("sendTimer"));
+        QVERIFY(drain);
+        drain->stop();
+        const QUrl url = newUrl();
+        handler->setTextDocument(&doc);
+        handler->setFileName(url);
+        AutoChapterModel* chapters = data::instance()->wordCountModel()->autoChapterModel(url);
+        QTRY_COMPARE(chapters->count(), 2);
+        QTRY_VERIFY(handler->counter()->isIdle());
+        QCoreApplication::processEvents();
         verifyMatchesDocument(handler, doc);
         handler->exit();
     }
