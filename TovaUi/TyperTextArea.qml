@@ -11,18 +11,16 @@ ScrollView {
     // Distance in pixels between the bottom of the view and the cursor line
     // while typing; 0 switches typewriter scrolling off.
     property int fixedCorsurPostion: 0
+    // Whether the text position under a resting pointer (hoveredPosition,
+    // mouseX, mouseY) is kept up to date. A pointer resting over the text is
+    // reported again on every frame, so a page that has no use for it
+    // switches it off; hoveredPosition is then -1.
+    property bool followsPointer: true
     readonly property int hoveredPosition: pointer.hoveredPosition
     readonly property int clickedPosition: pointer.clickedPosition
     property bool hoveredMarkText: false
     readonly property real mouseX: pointer.mouseX
     readonly property real mouseY: pointer.mouseY
-    // One lookup of the selection start's rectangle per move (it runs on
-    // every keystroke).
-    readonly property rect selectionHandleRect: edit.positionToRectangle(edit.selectionStart)
-    readonly property real selectionHandleX: selectionHandleRect.x
-    readonly property real selectionHandleY: selectionHandleRect.y
-    readonly property real cursorHandleX: edit.cursorRectangle.x
-    readonly property real cursorHandleY: edit.cursorRectangle.y
     property alias contentY: flick.contentY
     property color selectionColor: g_theme.selectedColor
     property color selectedTextColor: g_theme.highlightedTextColor
@@ -159,14 +157,29 @@ ScrollView {
                     mouseY = mapped.y
                 }
 
+                function track() {
+                    if (!hover.hovered)
+                        return
+                    follow(hover.point.position)
+                    hoveredPosition = positionNear(hover.point.position)
+                }
+
                 HoverHandler {
                     id: hover
                     cursorShape: edit.hoveredLink !== "" || area.hoveredMarkText ? Qt.PointingHandCursor : Qt.IBeamCursor
-                    onPointChanged: {
-                        if (!hovered)
-                            return
-                        pointer.follow(point.position)
-                        pointer.hoveredPosition = pointer.positionNear(point.position)
+                }
+                Connections {
+                    target: hover
+                    enabled: area.followsPointer
+                    function onPointChanged() { pointer.track() }
+                }
+                Connections {
+                    target: area
+                    function onFollowsPointerChanged() {
+                        if (area.followsPointer)
+                            pointer.track()
+                        else
+                            pointer.hoveredPosition = -1
                     }
                 }
                 // Only observes (a point handler never takes the events

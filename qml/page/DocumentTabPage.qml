@@ -246,7 +246,11 @@ Rectangle {
                     objectName: "tab_" + index
                     width: Math.max(120, implicitWidth)
                     implicitHeight: 32
-                    text: tabPage.tabTitle(page) + (page && page.isModified ? " \u2022" : "")
+                    // Asking whether the file lies outside the library reads
+                    // the disk: done when the page, its title or the document
+                    // folder changes, not on every edit that marks it unsaved.
+                    readonly property string title: files.documentPath, tabPage.tabTitle(page)
+                    text: title + (page && page.isModified ? " \u2022" : "")
                     rightPadding: 28
                     // Theme colours: the current tab takes the page colour,
                     // the others the tab strip's.

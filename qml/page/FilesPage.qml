@@ -110,19 +110,31 @@ Item {
     // row after every such change.
     function syncHighlight() {
         var index = files.treeIndex(files.currentFile)
-        syncing = true
-        tree.selection.clearCurrentIndex()
-        tree.selection.clearSelection()
-        if (index.valid)
-            tree.selection.setCurrentIndex(index, 0x0002 | 0x0001)
-        var row = -1
-        for (var r = 0; index.valid && r < tree.__listView.count; ++r) {
-            if (tree.__model.mapRowToModelIndex(r) === index) {
-                row = r
-                break
+        var row = tree.__listView.currentIndex
+        if (!index.valid || row < 0 || row >= tree.__listView.count || tree.__model.mapRowToModelIndex(row) !== index) {
+            row = -1
+            for (var r = 0; index.valid && r < tree.__listView.count; ++r) {
+                if (tree.__model.mapRowToModelIndex(r) === index) {
+                    row = r
+                    break
+                }
             }
         }
-        tree.__listView.currentIndex = row
+        syncing = true
+        // Every save reloads the document's folder and lands here with the
+        // document on the same row and highlighted: nothing is taken off and
+        // put back then, so that the rows need not be drawn again.
+        var selected = tree.selection.selectedIndexes
+        var inPlace = row === tree.__listView.currentIndex
+                && (index.valid ? tree.selection.currentIndex === index && selected.length === 1 && selected[0] === index
+                                : !tree.selection.currentIndex.valid && selected.length === 0)
+        if (!inPlace) {
+            tree.selection.clearCurrentIndex()
+            tree.selection.clearSelection()
+            if (index.valid)
+                tree.selection.setCurrentIndex(index, 0x0002 | 0x0001)
+            tree.__listView.currentIndex = row
+        }
         if (row >= 0)
             tree.__listView.positionViewAtIndex(row, ListView.Contain)
         syncing = false

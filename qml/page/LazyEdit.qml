@@ -87,6 +87,8 @@ Rectangle {
             font.pointSize: Math.max(1, csettings.editFontSize + page.fontStep)
             verticalScrollBarPolicy: Qt.ScrollBarAlwaysOff
             menu: contextMenu
+            // The position under the pointer only matters over marked words.
+            followsPointer: !!highlighter.markModel && highlighter.markModel.wordList.length > 0
             fixedCorsurPostion: {
                 if (!csettings.isTypewriter)
                     return 0
@@ -120,20 +122,23 @@ Rectangle {
             onPressAndHold: contextMenu.popup()
         }
 
-        // The cursor line mark of typewriter mode.
-        Rectangle {
-            id: lineMark
-            objectName: "lineMark"
-            visible: csettings.isTypewriter && csettings.isTypewriterMarkCurrentLine && !lazyDocument.loading
-            x: textArea.x + 4
-            width: textArea.width - 8
-            height: textArea.cursorRectangle.height + 6
-            y: textArea.y + textArea.cursorRectangle.y - textArea.contentY - 3
-            color: "transparent"
-            border.width: 1
-            border.color: g_theme.accentColor
-            radius: 5
-            Behavior on y { SpringAnimation { spring: 3; damping: 0.2 } }
+        // The cursor line mark of typewriter mode, made only while it is
+        // switched on: it follows the cursor on every key.
+        Loader {
+            active: csettings.isTypewriter && csettings.isTypewriterMarkCurrentLine
+            sourceComponent: Rectangle {
+                objectName: "lineMark"
+                visible: !lazyDocument.loading
+                x: textArea.x + 4
+                width: textArea.width - 8
+                height: textArea.cursorRectangle.height + 6
+                y: textArea.y + textArea.cursorRectangle.y - textArea.contentY - 3
+                color: "transparent"
+                border.width: 1
+                border.color: g_theme.accentColor
+                radius: 5
+                Behavior on y { SpringAnimation { spring: 3; damping: 0.2 } }
+            }
         }
     }
 
@@ -353,8 +358,11 @@ Rectangle {
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter
         }
-        x: Math.max(0, Math.min(page.width - width, paper.x + textArea.x + textArea.selectionHandleX + 20))
-        y: Math.max(0, Math.min(page.height - height, paper.y + textArea.y + textArea.selectionHandleY - textArea.contentY - height - 4))
+        // Placed beside the selection's start only while shown: looking the
+        // start up would otherwise run on every key.
+        readonly property rect selectionStartRect: visible ? textArea.positionToRectangle(textArea.selectionStart) : Qt.rect(0, 0, 0, 0)
+        x: Math.max(0, Math.min(page.width - width, paper.x + textArea.x + selectionStartRect.x + 20))
+        y: Math.max(0, Math.min(page.height - height, paper.y + textArea.y + selectionStartRect.y - textArea.contentY - height - 4))
         z: 10
         onClicked: page.markSelection()
     }
@@ -421,7 +429,8 @@ Rectangle {
         markTextWidget.color = model.getColor(word) !== "" ? model.getColor(word) : "#f44336"
         markTextWidget.note = model.getNote(word)
         lazyDocument.deselect()
-        var p = textArea.mapToItem(null, textArea.cursorHandleX, textArea.cursorHandleY - textArea.contentY + textArea.cursorRectangle.height)
+        var r = textArea.cursorRectangle
+        var p = textArea.mapToItem(null, r.x, r.y - textArea.contentY + r.height)
         markTextWidget.showAt(p.x, p.y)
     }
     // Opens the mark editor for a clicked marked word; an empty word hides it.

@@ -29,6 +29,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 QAtomicPointer<global> global::self;
@@ -403,6 +404,64 @@ void refuseDocumentFolder(const QString& path, const QString& problem, bool once
     if (QCoreApplication* app = QCoreApplication::instance())
         QMetaObject::invokeMethod(app, [text] { message::show(Message::Warn, text, 5000); }, Qt::QueuedConnection);
 }
+
+// The home folder's modification time in nanoseconds, 0 when unknown.
+qint64 folderStamp(const QString& path)
+{
+    struct stat info;
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return 0;
+    return qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+}
+
+QString lookUpDefaultDocumentFolder()
+{
+    QDir home(QDir::homePath());
+    const QStringList matches = home.entryList(
+        { QStringLiteral("Documents"), QStringLiteral("我的文档"), QStringLiteral("我的文稿") },
+        QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    if (!matches.isEmpty()) {
+        const QString path = home.absolutePath() + QLatin1Char('/') + matches.first() + QStringLiteral("/Penlark");
+        QDir().mkpath(path);
+        const QString canonical = QFileInfo(path).canonicalFilePath();
+        // Never hand out an empty document folder: hidden service folders
+        // would otherwise land at the file-system root.
+        return canonical.isEmpty() ? path : canonical;
+    }
+    return ensureDir(home.absolutePath() + QStringLiteral("/Documents/Penlark"));
+}
+
+// Every save asks for the document folder, and listing the home folder is
+// most of that: the answer is kept while the home folder's listing cannot
+// have changed and the folder is still there (a removed one is made again).
+// A listing read within the same clock tick as the home folder's last
+// change could miss a second change in that tick, which would not move the
+// time stamp: such a listing is not kept.
+QString defaultDocumentFolder()
+{
+    // Longer than any file system's time stamp step.
+    const qint64 kSettledMs = 2000;
+    static QMutex cacheMutex;
+    static QString cachedHome;
+    static qint64 cachedStamp = 0;
+    static QString cachedFolder;
+
+    const QString home = QDir::homePath();
+    const qint64 stamp = folderStamp(home);
+    {
+        QMutexLocker lock(&cacheMutex);
+        if (stamp != 0 && stamp == cachedStamp && home == cachedHome && QFileInfo(cachedFolder).isDir())
+            return cachedFolder;
+    }
+    const qint64 listedAt = QDateTime::currentMSecsSinceEpoch();
+    const QString folder = lookUpDefaultDocumentFolder();
+    const bool settled = stamp != 0 && listedAt - stamp / 1000000 > kSettledMs;
+    QMutexLocker lock(&cacheMutex);
+    cachedHome = home;
+    cachedStamp = settled ? stamp : 0;
+    cachedFolder = folder;
+    return folder;
+}
 } // namespace
 
 QString global::documentPath()
@@ -430,20 +489,9 @@ QString global::documentPath()
         }
     }
 
-    QDir home(QDir::homePath());
-    const QStringList matches = home.entryList(
-        { QStringLiteral("Documents"), QStringLiteral("我的文档"), QStringLiteral("我的文稿") },
-        QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
-    if (!matches.isEmpty()) {
-        const QString path = home.absolutePath() + QLatin1Char('/') + matches.first() + QStringLiteral("/Penlark");
-        QDir().mkpath(path);
-        const QString canonical = QFileInfo(path).canonicalFilePath();
-        // Never hand out an empty document folder: hidden service folders
-        // would otherwise land at the file-system root.
-        return canonical.isEmpty() ? path : canonical;
-    }
-    return ensureDir(home.absolutePath() + QStringLiteral("/Documents/Penlark"));
+    return defaultDocumentFolder();
 }
+
 
 QString global::notesPath() { return ensureDir(documentPath() + QStringLiteral("/.notes")); }
 QString global::historyPath() { return ensureDir(documentPath() + QStringLiteral("/.History")); }

@@ -206,9 +206,8 @@ QModelIndex files::indexOfFile(const QString& path) const { return m_fileSystemM
 
 bool files::IndexIsDir(const QModelIndex& index) const { return m_fileSystemModel->isDir(index); }
 
-QString files::relativeToDocuments(const QString& path) const
+QString files::relativeToDocuments(const QString& root, const QString& path)
 {
-    const QString root = global::documentPath();
     QString rest = path.startsWith(root) ? path.mid(root.size()) : path;
     rest.replace(QLatin1Char('\\'), QLatin1Char('/'));
     return rest.isEmpty() ? QStringLiteral("/") : rest;
@@ -216,10 +215,15 @@ QString files::relativeToDocuments(const QString& path) const
 
 void files::onDirectoryLoaded(const QString& path)
 {
-    const QString relative = relativeToDocuments(path);
+    // A folder is loaded again after every save into it: the document
+    // folder is looked up once for both uses.
+    const QString root = global::documentPath();
+    const QString relative = relativeToDocuments(root, path);
     if (!m_loadedFolders.contains(relative))
         m_loadedFolders.append(relative);
-    showCurrentIndex(m_currentFile.toLocalFile());
+    const QString current = m_currentFile.toLocalFile();
+    if (!current.isEmpty() && QFileInfo::exists(current))
+        showIndexUnder(current, root);
     setLoading(false);
 }
 
@@ -227,7 +231,11 @@ void files::showCurrentIndex(const QString& localPath)
 {
     if (localPath.isEmpty() || !QFileInfo::exists(localPath))
         return;
-    const QString root = global::documentPath();
+    showIndexUnder(localPath, global::documentPath());
+}
+
+void files::showIndexUnder(const QString& localPath, const QString& root)
+{
     const QString absolute = QFileInfo(localPath).absoluteFilePath();
     if (!absolute.startsWith(root) || !m_model)
         return;

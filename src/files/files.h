@@ -197,7 +197,10 @@ signals:
 
 private:
     void onDirectoryLoaded(const QString& path);
-    QString relativeToDocuments(const QString& path) const;
+    static QString relativeToDocuments(const QString& root, const QString& path);
+    // Expands the tree down to the existing file `localPath` in the
+    // document folder `root`.
+    void showIndexUnder(const QString& localPath, const QString& root);
     // The folder new documents and books go into: the current folder when it
     // exists inside the document folder, else the document folder.
     QString creationFolder();

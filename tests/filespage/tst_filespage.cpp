@@ -15,6 +15,7 @@
 #include "folderlistmodel/qquickfolderlistmodel.h"
 #include "function/function.h"
 #include "function/message.h"
+#include "support/userfile.h"
 #include "theme/lumotheme.h"
 
 #include <QApplication>
@@ -28,6 +29,7 @@
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtQuickTest>
 
@@ -406,6 +408,30 @@ private slots:
         QVERIFY2(m_questions.last().contains(QStringLiteral("书“Book”")), qPrintable(m_questions.last()));
         QVERIFY(!QFileInfo::exists(at(QStringLiteral("Book"))));
         outsideUntouched();
+    }
+
+    // A save reloads the document's folder: the highlight stays on the
+    // document, also when a new entry moves it to another row.
+    void highlightStaysThroughSaves()
+    {
+        makeLibrary({ QStringLiteral("第1章.txt"), QStringLiteral("第2章.txt") });
+        openWindow(3);
+        clickRow(QStringLiteral("第2章.txt"));
+        QTRY_COMPARE(highlightedRows(), QStringList { "第2章.txt" });
+        const int row = eval(QStringLiteral("tree.__listView.currentIndex")).toInt();
+
+        QSignalSpy reloaded(m_files, &files::ensureVisible);
+        QVERIFY(UserFile::write(at(QStringLiteral("第2章.txt")), "saved", UserFile::NoOptions));
+        QTRY_VERIFY(reloaded.count() > 0);
+        QCoreApplication::processEvents();
+        QCOMPARE(highlightedRows(), QStringList { "第2章.txt" });
+        QCOMPARE(eval(QStringLiteral("tree.__listView.currentIndex")).toInt(), row);
+        QCOMPARE(m_files->currentFile(), urlAt(QStringLiteral("第2章.txt")));
+
+        writeFile(at(QStringLiteral("第0章.txt")), "new");
+        QTRY_COMPARE(eval(QStringLiteral("page.visibleRows")).toInt(), 4);
+        QTRY_COMPARE(highlightedRows(), QStringList { "第2章.txt" });
+        QCOMPARE(m_files->currentFile(), urlAt(QStringLiteral("第2章.txt")));
     }
 
     // In a book that is a link to a folder outside the library, new

@@ -20,6 +20,7 @@
 
 #include <memory>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <utime.h>
 
@@ -232,6 +233,52 @@ private slots:
         QCOMPARE(QFileInfo::exists(path), how != QLatin1String("none") && !removed);
         if (how == QLatin1String("held"))
             QCOMPARE(readFile(path), before);
+    }
+
+    // The default folder found in the home folder is kept between calls, but
+    // never past a change of the home folder's entries, a removed folder, a
+    // change of the setting or a change within one clock tick.
+    void documentFolderFollowsHome()
+    {
+        const QString home = useHome(QStringLiteral("following"), { QStringLiteral("我的文档") });
+        setModified(home, QDateTime::currentDateTime().addSecs(-3600));
+        QCOMPARE(global::documentPath(), home + QStringLiteral("/我的文档/Penlark"));
+        QCOMPARE(global::documentPath(), home + QStringLiteral("/我的文档/Penlark"));
+
+        // Removed, the folder is made again.
+        QVERIFY(QDir(home + QStringLiteral("/我的文档/Penlark")).removeRecursively());
+        QCOMPARE(global::documentPath(), home + QStringLiteral("/我的文档/Penlark"));
+        QVERIFY(QFileInfo(home + QStringLiteral("/我的文档/Penlark")).isDir());
+
+        // A folder that sorts first appears beside it.
+        QVERIFY(QDir(home).mkdir(QStringLiteral("Documents")));
+        QCOMPARE(global::documentPath(), home + QStringLiteral("/Documents/Penlark"));
+
+        global::setDocumentPath(home + QStringLiteral("/我的文档"));
+        QCOMPARE(global::documentPath(), home + QStringLiteral("/我的文档"));
+        global::setDocumentPath(QString());
+        QCOMPARE(global::documentPath(), home + QStringLiteral("/Documents/Penlark"));
+
+        // Renamed away, the next folder in order is taken.
+        setModified(home, QDateTime::currentDateTime().addSecs(-3600));
+        QCOMPARE(global::documentPath(), home + QStringLiteral("/Documents/Penlark"));
+        QVERIFY(QDir(home).rename(QStringLiteral("Documents"), QStringLiteral("Old")));
+        QCOMPARE(global::documentPath(), home + QStringLiteral("/我的文档/Penlark"));
+    }
+
+    void documentFolderChangedWithinOneTick()
+    {
+        const QString home = useHome(QStringLiteral("tick"), { QStringLiteral("我的文稿") });
+        const QByteArray name = QFile::encodeName(home);
+        struct stat before;
+        QCOMPARE(::stat(name.constData(), &before), 0);
+        QCOMPARE(global::documentPath(), home + QStringLiteral("/我的文稿/Penlark"));
+        // A second change that leaves the same time stamp, as one within the
+        // same clock tick would.
+        QVERIFY(QDir(home).mkdir(QStringLiteral("Documents")));
+        const struct timespec times[2] = { before.st_atim, before.st_mtim };
+        QCOMPARE(::utimensat(AT_FDCWD, name.constData(), times, 0), 0);
+        QCOMPARE(global::documentPath(), home + QStringLiteral("/Documents/Penlark"));
     }
 
     void documentFolderNeverEmpty()

@@ -291,6 +291,86 @@ TestCase {
         compare(fixture.read(other), "fine\n?")
     }
 
+    // The tab names a document outside the library as such, follows a
+    // change of the document folder at once, and marks unsaved edits.
+    function test_tabTitleFollowsLibrary() {
+        var url = newFile("abc\n")
+        var page = openLoaded(url)
+        var tab = findChild(tabs, "tab_0")
+        verify(tab, "tab button")
+        compare(tab.text, page.title + " (外部文档)")
+        var folder = decodeURIComponent(url.replace(/^file:\/\//, "")).replace(/\/[^\/]*$/, "")
+        files.documentPath = folder
+        try {
+            compare(tab.text, page.title)
+            page.document.gotoEnd()
+            typeText("x")
+            compare(tab.text, page.title + " \u2022")
+            keyClick(Qt.Key_Return)
+            tryCompare(page, "isModified", false, 2000)
+            compare(tab.text, page.title)
+        } finally {
+            files.documentPath = ""
+        }
+        compare(tab.text, page.title + " (外部文档)")
+        typeText("y")
+        compare(tab.text, page.title + " (外部文档) \u2022")
+    }
+
+    // The pointer over a marked word shows a pointing hand; the position
+    // under the pointer is only followed while the folder has marks.
+    function test_pointerOverMarkedWord() {
+        var url = newFile("甲乙丙丁戊\n")
+        var page = openLoaded(url)
+        var area = page.textArea
+        var edit = area.textEdit
+        verify(!area.followsPointer)
+        var marked = edit.positionToRectangle(2)
+        mouseMove(edit, marked.x + 2, marked.y + marked.height / 2)
+        compare(area.hoveredPosition, -1)
+        verify(!area.hoveredMarkText)
+        page.markModel.setMark("乙丙", "#f44336", "")
+        verify(area.followsPointer)
+        compare(area.hoveredPosition, 2)
+        verify(area.hoveredMarkText)
+        var plain = edit.positionToRectangle(4)
+        mouseMove(edit, plain.x + 2, plain.y + plain.height / 2)
+        compare(area.hoveredPosition, 4)
+        verify(!area.hoveredMarkText)
+        mouseMove(edit, marked.x + 2, marked.y + marked.height / 2)
+        verify(area.hoveredMarkText)
+        page.markModel.deleteMark("乙丙")
+        verify(!area.followsPointer)
+        verify(!area.hoveredMarkText)
+    }
+
+    // The mark button shows beside the start of a selection and follows it.
+    function test_markButtonBesideSelection() {
+        var url = newFile("甲乙丙丁戊\n己庚辛壬癸\n")
+        var page = openLoaded(url)
+        var area = page.textArea
+        var edit = area.textEdit
+        var button = findChild(page, "markButton")
+        var paper = findChild(page, "paper")
+        verify(!button.visible)
+        var expected = function(position) {
+            var r = edit.positionToRectangle(position)
+            return Qt.point(Math.max(0, Math.min(page.width - button.width, paper.x + area.x + r.x + 20)),
+                            Math.max(0, Math.min(page.height - button.height, paper.y + area.y + r.y - area.contentY - button.height - 4)))
+        }
+        edit.cursorPosition = 1
+        keyClick(Qt.Key_Right, Qt.ShiftModifier)
+        keyClick(Qt.Key_Right, Qt.ShiftModifier)
+        verify(button.visible)
+        compare(Qt.point(button.x, button.y), expected(1))
+        edit.cursorPosition = 8
+        keyClick(Qt.Key_Right, Qt.ShiftModifier)
+        verify(button.visible)
+        compare(Qt.point(button.x, button.y), expected(8))
+        keyClick(Qt.Key_Right)
+        verify(!button.visible)
+    }
+
     function test_typewriterKeepsLineFixed() {
         csettings.isTypewriter = true
         csettings.typewriterFixedRolling = 2
@@ -314,7 +394,20 @@ TestCase {
         compare(cglobal.typerRect.y, Math.round(area.mapToItem(null, 0, fixedY - 1).y))
         // The line is held half the view above the bottom.
         verify(Math.abs(area.height - (fixedY + area.cursorRectangle.height) - area.fixedCorsurPostion - area.textMargin) <= 1)
+        // The mark around the cursor line exists only while it is shown,
+        // and then frames the line the cursor is on.
+        csettings.isTypewriterMarkCurrentLine = false
+        tryVerify(function() { return findChild(page, "lineMark") === null })
+        csettings.isTypewriterMarkCurrentLine = true
+        var mark = findChild(page, "lineMark")
+        verify(mark && mark.visible)
+        page.document.gotoStart()
+        var lineTop = area.cursorRectangle.y - area.contentY
+        verify(lineTop !== fixedY)
+        tryVerify(function() { return Math.abs(mark.mapToItem(area, 0, 0).y - (lineTop - 3)) < 0.5 }, 3000)
+        compare(mark.height, area.cursorRectangle.height + 6)
         csettings.isTypewriter = false
         compare(area.fixedCorsurPostion, 0)
+        tryVerify(function() { return findChild(page, "lineMark") === null })
     }
 }

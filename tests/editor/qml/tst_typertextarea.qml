@@ -45,6 +45,29 @@ TestCase {
         compare(area.hoveredPosition, 2)
     }
 
+    // Switched off, the resting pointer is not followed; switched on again,
+    // the position under it is there at once, and it moves with the text
+    // that moves under a pointer at rest.
+    function test_followsPointerOnlyWhenAsked() {
+        var area = makeArea("short line\nsecond line")
+        var edit = area.textEdit
+        area.followsPointer = false
+        var first = edit.positionToRectangle(2)
+        mouseMove(edit, first.x + 1, first.y + first.height / 2)
+        compare(area.hoveredPosition, -1)
+        var second = edit.positionToRectangle(14)
+        mouseMove(edit, second.x + 1, second.y + second.height / 2)
+        compare(area.hoveredPosition, -1)
+        area.followsPointer = true
+        compare(area.hoveredPosition, 14)
+        fuzzyCompare(area.mouseX, edit.mapToItem(null, second.x + 1, 0).x, 1)
+        // A line put in front moves the text under the resting pointer.
+        edit.insert(0, "new first line\n")
+        tryCompare(area, "hoveredPosition", 18)
+        area.followsPointer = false
+        compare(area.hoveredPosition, -1)
+    }
+
     function test_scrollsLikePlainTextArea() {
         var lines = []
         for (var i = 0; i < 60; ++i)
