@@ -140,9 +140,14 @@ def home_for(workdir, name):
     runtime = os.path.join(workdir, name, "runtime")
     os.makedirs(home)
     os.makedirs(runtime, mode=0o700)
+    tmp = os.path.join(workdir, name, "tmp")
+    os.makedirs(tmp)
     env = dict(os.environ)
     env.update({
         "HOME": home,
+        # Penlark's one-instance lock lives in TMPDIR: a Penlark of somebody
+        # else's on this machine must not stop the one measured here.
+        "TMPDIR": tmp,
         "XDG_CONFIG_HOME": os.path.join(home, ".config"),
         "XDG_DATA_HOME": os.path.join(home, ".local/share"),
         "XDG_RUNTIME_DIR": runtime,

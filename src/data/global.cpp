@@ -492,7 +492,6 @@ QString global::documentPath()
     return defaultDocumentFolder();
 }
 
-
 QString global::notesPath() { return ensureDir(documentPath() + QStringLiteral("/.notes")); }
 QString global::historyPath() { return ensureDir(documentPath() + QStringLiteral("/.History")); }
 
