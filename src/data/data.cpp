@@ -768,10 +768,13 @@ void data::reloadDayAllModel()
         const int value = liveChartValue(which);
         if (item->data(CountChartsModel::NumberRole).toInt() == value)
             continue;
-        if (value > item->data(CountChartsModel::MaxRole).toInt()) {
-            rebuildChart(which);
-            continue;
-        }
         item->setData(value, CountChartsModel::NumberRole);
+        // Today outgrew every bar: the scale is today's. (Rebuilding from the
+        // stored day records would read fourteen files every second and show
+        // today's stored count, not the live one.)
+        if (value > item->data(CountChartsModel::MaxRole).toInt()) {
+            for (int r = 0; r < model->rowCount(); ++r)
+                model->item(r)->setData(value, CountChartsModel::MaxRole);
+        }
     }
 }

@@ -689,12 +689,27 @@ private slots:
         QCOMPARE(words->item(13)->data(CountChartsModel::NumberRole).toInt(), 20);
         QCOMPARE(words->item(13)->data(CountChartsModel::MaxRole).toInt(), 400);
 
+        // Writing past the highest bar: today's bar shows the live count at
+        // once, and every bar's scale follows it.
+        int written = 20;
+        while (written <= 400) {
+            written += 45;
+            store.setFileData(QStringLiteral("/c.txt"), written);
+            finishWindow(&store);
+        }
+        store.setFileData(QStringLiteral("/c.txt"), written + 30);
+        tick(&store);
+        QCOMPARE(words->item(13)->data(CountChartsModel::NumberRole).toInt(), written + 30);
+        for (int r = 0; r < 14; ++r)
+            QCOMPARE(words->item(r)->data(CountChartsModel::MaxRole).toInt(), written + 30);
+        QCOMPARE(words->item(0)->data(CountChartsModel::NumberRole).toInt(), 400);
+
         // After midnight the first update relabels every row.
         tick(&store, 24 * 3600 - 20);
         QCOMPARE(words->item(13)->data(CountChartsModel::NameRole).toString(),
                  StatsClock::today().toString(QStringLiteral("MM-dd")));
-        QCOMPARE(words->item(12)->data(CountChartsModel::NumberRole).toInt(), 20);
-        QCOMPARE(words->item(0)->data(CountChartsModel::MaxRole).toInt(), 30); // the 400 day dropped out
+        QCOMPARE(words->item(12)->data(CountChartsModel::NumberRole).toInt(), written + 30);
+        QCOMPARE(words->item(0)->data(CountChartsModel::MaxRole).toInt(), written + 30); // the 400 day dropped out
     }
 };
 
