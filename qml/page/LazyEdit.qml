@@ -103,6 +103,12 @@ Rectangle {
                 textMargin: 20
                 frame: Item {}
                 transientScrollBars: true
+                // The view's own scroll bars never show (the whole-document
+                // bar stands in for them), but a transient one still flashes
+                // on every scroll of the view as one types: it goes out at
+                // once, with no fade that would draw frames for nothing.
+                __scrollBarFadeDelay: 0
+                __scrollBarFadeDuration: 0
                 incrementControl: Item {}
                 decrementControl: Item {}
                 // The theme's word colour (kept per theme), else the stored one.
