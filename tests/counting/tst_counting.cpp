@@ -745,6 +745,21 @@ private slots:
         QTRY_VERIFY(handler->counter()->isIdle());
         QCoreApplication::processEvents();
         verifyMatchesDocument(handler, doc);
+
+        // Typing afterwards (its operations wait a moment for the counting
+        // thread) reaches the figures through the live drain.
+        drain->start();
+        QTextCursor cursor(&doc);
+        cursor.movePosition(QTextCursor::End);
+        for (const QString& piece : { QStringLiteral("\n第3章 丙"), QStringLiteral("\n再一行"), QStringLiteral("字") })
+            cursor.insertText(piece);
+        const int expected = recount(documentLines(doc)).all();
+        WordsTypeClass* counts = data::instance()->wordCountModel()->countClass(url);
+        QTRY_COMPARE(counts->All(), expected);
+        QTRY_COMPARE(chapters->count(), 3);
+        QTRY_VERIFY(handler->counter()->isIdle());
+        handler->counter()->doSentData(); // whatever the last tick left
+        verifyMatchesDocument(handler, doc);
         handler->exit();
     }
 };
