@@ -46,11 +46,9 @@ bool RawTextCopy::refresh(int maxChars)
     const bool own = m_text.isDetached() && m_text.capacity() <= 2 * qint64(length) + (1 << 20);
     if (own) {
         std::atomic_thread_fence(std::memory_order_acquire);
-        QChar* data = m_text.data();
-        if (length > oldLength) {
+        if (length > oldLength)
             m_text.resize(length);
-            data = m_text.data();
-        }
+        QChar* data = m_text.data();
         std::memmove(data + length - m_tail, data + oldLength - m_tail, size_t(m_tail) * sizeof(QChar));
         if (length < oldLength)
             m_text.resize(length);
