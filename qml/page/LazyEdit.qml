@@ -233,6 +233,9 @@ Rectangle {
         }
         onFileDeleted: if (String(fileName) === String(page.fileName)) page.deleted = isDeleted
         onIsModifiedChanged: saveTimer.restart()
+        // Typing went on while the last save was written: as when a save
+        // leaves the document unmodified and the next key modifies it.
+        onSavedBehindEdits: saveTimer.restart()
         onSeriseEnterNumberChanged: {
             if (seriseEnterNumber > 4 && csettings.isAutoAddChapterName) {
                 addChapterName(countHandler.getNextTitleNumber(cursorLineNumber))

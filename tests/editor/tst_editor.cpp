@@ -16,6 +16,7 @@
 #include "function/qmlkey.h"
 #include "function/t.h"
 #include "document/counthandler.h"
+#include "textarea/documentsaver.h"
 #include "textarea/subtle.h"
 #include "theme/lumotheme.h"
 
@@ -23,6 +24,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMutex>
+#include <QWaitCondition>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QtQml>
@@ -53,6 +56,37 @@ public:
     {
         return QFileInfo(QUrl(url).toLocalFile()).dir().removeRecursively();
     }
+    // Holds the document writer before each write while held (the hook
+    // stays installed: the writer thread reads it); writesWaiting() tells
+    // how many writes have come to it since the last hold.
+    Q_INVOKABLE void holdWrites(bool hold)
+    {
+        QMutexLocker lock(&s_gate);
+        if (hold && !s_hooked) {
+            s_hooked = true;
+            DocumentSaver::setWriteHook([](const QString&) {
+                QMutexLocker inner(&s_gate);
+                ++s_waiting;
+                while (s_held)
+                    s_released.wait(&s_gate);
+            });
+        }
+        if (hold)
+            s_waiting = 0;
+        s_held = hold;
+        s_released.wakeAll();
+    }
+    Q_INVOKABLE int writesWaiting() const
+    {
+        QMutexLocker lock(&s_gate);
+        return s_waiting;
+    }
+    static QMutex s_gate;
+    static QWaitCondition s_released;
+    static bool s_held;
+    static bool s_hooked;
+    static int s_waiting;
+
     // A book of the given number of lines with a chapter title every 100.
     Q_INVOKABLE QString book(int lines) const
     {
@@ -66,6 +100,12 @@ public:
         return text;
     }
 };
+
+QMutex Fixture::s_gate;
+QWaitCondition Fixture::s_released;
+bool Fixture::s_held = false;
+bool Fixture::s_hooked = false;
+int Fixture::s_waiting = 0;
 
 // The context objects the editor pages bind to, as start-up sets them.
 class Setup : public QObject

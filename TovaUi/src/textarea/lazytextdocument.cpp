@@ -1549,13 +1549,16 @@ void LazyTextDocument::savedInBackground(quint64 ticket, const QString& path, bo
     if (path != localPath())
         return; // the document has another file by now
     m_savedRevision = revision;
-    // Edits made after the text was handed over are not in the file.
+    // Edits made after the text was handed over are not in the file: the
+    // document stays modified, and the page's save timer is told to run
+    // again (it starts on a change of isModified, which then never comes).
     if (revision == m_editRevision) {
         m_cleanRevision = revision;
         m_allDoc->setModified(false);
         setIsModified(false);
     } else {
         refreshModified();
+        emit savedBehindEdits();
     }
     followSavedFile(path);
 }

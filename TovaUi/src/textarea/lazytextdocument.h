@@ -397,6 +397,9 @@ signals:
     void loadingChanged();
     void textLoadedChanged();
     void isModifiedChanged();
+    // A background save is written, but edits made after its text was
+    // handed over are still unsaved.
+    void savedBehindEdits();
     void isTmpModifiedChanged();
     void lastModificationChanged();
     void allSelectionStartChanged();

@@ -35,6 +35,10 @@ TestCase {
     property var tabs: loader ? loader.item : null
     property int fileNumber: 0
 
+    function cleanup() {
+        fixture.holdWrites(false) // a failed test must not leave the writer held
+    }
+
     function init() {
         csettings.currentFile = ""
         csettings.isTypewriter = false
@@ -124,6 +128,24 @@ TestCase {
         verify(page.isModified)
         tryCompare(page, "isModified", false, 2000)
         compare(fixture.read(url), "abcxy\n\n\u3000\u3000z\n")
+    }
+
+    // Typing on without Enter keeps being saved: a save that finds edits
+    // made after its text was handed over starts the timer again.
+    function test_typingWithoutEnterKeepsBeingSaved() {
+        var url = newFile("abc\n")
+        var page = openLoaded(url)
+        var edit = page.textArea.textEdit
+        var r = edit.positionToRectangle(1)
+        mouseClick(edit, edit.width - 30, r.y + r.height / 2)
+        findChild(page, "saveTimer").interval = 50
+        fixture.holdWrites(true)
+        typeText("x")
+        tryVerify(function() { return fixture.writesWaiting() === 1 }, 2000)
+        typeText("y")
+        fixture.holdWrites(false)
+        tryVerify(function() { return fixture.read(url) === "abcxy\n" }, 3000)
+        tryCompare(page, "isModified", false, 2000)
     }
 
     function test_countsAndChaptersFollowTyping() {
