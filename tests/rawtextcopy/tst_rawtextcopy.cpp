@@ -24,13 +24,14 @@ struct Copied
 {
     QTextDocument document;
     RawTextCopy copy{&document};
+    int toldLength = -1; // what the last change reported
 
     Copied()
     {
         auto* layout = new BlankLayout(&document);
         document.setDocumentLayout(layout);
         QObject::connect(layout, &BlankLayout::changed, [this](int from, int removed, int added) {
-            copy.noteChange(from, removed, added);
+            toldLength = copy.noteChange(from, removed, added);
         });
     }
 };
@@ -132,6 +133,7 @@ private slots:
                     const QString text = copied.copy.text();
                     const QString expected = document.toRawText();
                     QVERIFY2(text == expected, qPrintable(where));
+                    QVERIFY2(copied.toldLength == -1 || copied.toldLength == expected.size(), qPrintable(where + QStringLiteral(" (length)")));
                     if (random.bounded(3) == 0)
                         held.append({text, expected});
                 }

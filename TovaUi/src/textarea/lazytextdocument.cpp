@@ -109,8 +109,7 @@ LazyTextDocument::LazyTextDocument(QObject* parent)
     m_allDoc->setDocumentLayout(layout);
     m_rawCopy = std::make_unique<RawTextCopy>(m_allDoc);
     connect(layout, &BlankLayout::changed, this, [this](int from, int removed, int added) {
-        m_wholeLength = -1;
-        m_rawCopy->noteChange(from, removed, added);
+        m_wholeLength = m_rawCopy->noteChange(from, removed, added);
     });
     m_copyTimer = new QTimer(this);
     m_copyTimer->setSingleShot(true);

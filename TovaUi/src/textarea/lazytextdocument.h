@@ -469,9 +469,9 @@ private:
     QString wholeRange(int start, int end) const;
     QString editRange(int start, int end) const;
     int wholeLength() const;
-    // The whole document's length, read again after each change and inside
-    // grouped edits (reading it walks the document's piece tree, several
-    // times per keystroke).
+    // The whole document's length, read once per change (with the save
+    // copy's bookkeeping) and again inside grouped edits: reading it walks
+    // the document's piece tree, and it is asked for several times per key.
     mutable int m_wholeLength = -1;
     int editLength() const;
     QString linesText(int start, int end) const;

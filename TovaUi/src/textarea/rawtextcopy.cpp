@@ -12,7 +12,7 @@ RawTextCopy::RawTextCopy(const QTextDocument* document)
 {
 }
 
-void RawTextCopy::noteChange(int from, int, int added)
+int RawTextCopy::noteChange(int from, int, int added)
 {
     // Up to date are at most the text in front of the change and the text
     // behind it. Positions are the document's: its closing separator is one
@@ -20,6 +20,7 @@ void RawTextCopy::noteChange(int from, int, int added)
     const int length = m_document->docHandle()->length() - 1;
     m_head = std::max(0, std::min(m_head, from));
     m_tail = std::max(0, std::min(m_tail, length - (from + added)));
+    return length;
 }
 
 bool RawTextCopy::refresh(int maxChars)

@@ -26,8 +26,9 @@ public:
     explicit RawTextCopy(const QTextDocument* document);
 
     // The document changed at position from: removed characters went,
-    // added came in their place.
-    void noteChange(int from, int removed, int added);
+    // added came in their place. Returns the length of its raw text now
+    // (read here anyway, and not cheap to read again).
+    int noteChange(int from, int removed, int added);
 
     // Brings at most maxChars characters of the copy up to date; returns
     // whether it is all up to date.
