@@ -8,8 +8,11 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -18,6 +21,61 @@ UserFile::Result failed(const QString& path, const QString& reason)
 {
     PLOG << "cannot write" << path << reason;
     return { false, reason };
+}
+
+UserFile::Stamp stampOf(const struct stat& info)
+{
+    UserFile::Stamp stamp;
+    stamp.device = quint64(info.st_dev);
+    stamp.inode = quint64(info.st_ino);
+    stamp.size = qint64(info.st_size);
+    stamp.modified = qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+    return stamp;
+}
+
+// Copies the first count bytes of from into the start of to, inside the
+// system where it can; returns 0, or the errno of the failure (ESTALE when
+// from ends before count bytes).
+int copyStart(int from, int to, qint64 count)
+{
+    loff_t in = 0;
+    loff_t out = 0;
+    bool system = true;
+    QByteArray buffer;
+    while (in < count) {
+        const size_t want = size_t(std::min<qint64>(count - in, qint64(1) << 30));
+        if (system) {
+            const ssize_t done = ::copy_file_range(from, &in, to, &out, want, 0);
+            if (done > 0)
+                continue;
+            if (done == 0)
+                return ESTALE;
+            if (errno == EINTR)
+                continue;
+            if (errno != EXDEV && errno != ENOSYS && errno != EINVAL && errno != EOPNOTSUPP)
+                return errno;
+            system = false; // not between these files: read and write instead
+            buffer.resize(1 << 20);
+        }
+        const ssize_t got = ::pread(from, buffer.data(), std::min<size_t>(want, size_t(buffer.size())), in);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return errno;
+        if (got == 0)
+            return ESTALE;
+        for (ssize_t at = 0; at < got;) {
+            const ssize_t put = ::pwrite(to, buffer.constData() + at, size_t(got - at), out);
+            if (put < 0 && errno == EINTR)
+                continue;
+            if (put <= 0)
+                return put < 0 ? errno : EIO;
+            at += put;
+            out += put;
+        }
+        in += got;
+    }
+    return 0;
 }
 
 } // namespace
@@ -37,6 +95,11 @@ UserFile::Result UserFile::write(const QString& path, const QByteArray& bytes, O
 }
 
 UserFile::Result UserFile::writePieces(const QString& path, const Pieces& pieces, Options options)
+{
+    return writePieces(path, pieces, options, Kept());
+}
+
+UserFile::Result UserFile::writePieces(const QString& path, const Pieces& pieces, Options options, const Kept& kept)
 {
     if (path.isEmpty())
         return failed(path, QCoreApplication::translate("UserFile", "没有文件名"));
@@ -68,6 +131,30 @@ UserFile::Result UserFile::writePieces(const QString& path, const Pieces& pieces
         return failed(path, why);
     };
     qint64 total = 0;
+    if (kept.bytes > 0) {
+        // The kept part comes from the file at the path only while it is
+        // the one the stamp names: anything else may have put other bytes
+        // there.
+        const int old = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+        struct stat info;
+        const bool same = old >= 0 && ::fstat(old, &info) == 0 && stampOf(info) == kept.stamp && kept.bytes <= kept.stamp.size;
+        const int error = same ? copyStart(old, file.handle(), kept.bytes) : ESTALE;
+        if (old >= 0)
+            ::close(old);
+        if (error == ESTALE) {
+            file.cancelWriting();
+            Result result;
+            result.error = QStringLiteral("kept part changed");
+            result.keptStale = true;
+            return result;
+        }
+        if (error != 0)
+            return abandon(reason(error));
+        // Written past the device's position: the pieces follow the kept part.
+        if (!file.seek(kept.bytes))
+            return abandon(reason(errno));
+        total = kept.bytes;
+    }
     QByteArray piece;
     while (pieces(piece)) {
         errno = 0;
@@ -82,13 +169,19 @@ UserFile::Result UserFile::writePieces(const QString& path, const Pieces& pieces
         return abandon(reason(errno));
     if (::fsync(file.handle()) != 0)
         return abandon(reason(errno));
-    if (file.size() != total)
+    struct stat written;
+    if (::fstat(file.handle(), &written) != 0)
+        return abandon(reason(errno));
+    if (file.size() != total || qint64(written.st_size) != total)
         return abandon(reason(0));
     if ((options & NewFileOnly) && (QFileInfo::exists(path) || QFileInfo(path).isSymLink()))
         return abandon(QCoreApplication::translate("UserFile", "文件已存在"));
     if (!file.commit())
         return failed(path, file.errorString());
-    return { true, QString() };
+    Result result;
+    result.ok = true;
+    result.stamp = stampOf(written); // a rename keeps the inode and its times
+    return result;
 }
 
 UserFile::Result UserFile::copy(const QString& source, const QString& target, Options options)

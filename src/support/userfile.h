@@ -26,10 +26,40 @@ public:
     };
     Q_DECLARE_FLAGS(Options, Option)
 
+    // Which file a write left at a path, to tell later whether it is still
+    // that one: its device, inode, size and time of last change.
+    struct Stamp {
+        quint64 device = 0;
+        quint64 inode = 0;
+        qint64 size = -1;
+        qint64 modified = 0; // nanoseconds
+        bool isNull() const { return size < 0; }
+        bool operator==(const Stamp& other) const
+        {
+            return device == other.device && inode == other.inode && size == other.size && modified == other.modified;
+        }
+    };
+
     struct Result {
+        Result() = default;
+        Result(bool ok, const QString& error)
+            : ok(ok)
+            , error(error)
+        {
+        }
         bool ok = false;
         QString error; // why it failed; empty on success
+        Stamp stamp; // the file written, on success
+        bool keptStale = false; // failed because the kept part's file had changed
         explicit operator bool() const { return ok; }
+    };
+
+    // The first bytes of the file now at the path, kept as they are (copied
+    // by the system, not handed out again) when the file still has this
+    // stamp.
+    struct Kept {
+        qint64 bytes = 0;
+        Stamp stamp;
     };
 
     // Hands out a file's bytes piece by piece: sets piece to the next one
@@ -38,6 +68,10 @@ public:
     using Pieces = std::function<bool(QByteArray& piece)>;
 
     static Result write(const QString& path, const QByteArray& bytes, Options options = CreateFolder);
+    // With kept bytes the pieces are what follows them; when the file no
+    // longer has the kept part's stamp nothing is written and the result
+    // says so (keptStale).
+    static Result writePieces(const QString& path, const Pieces& pieces, Options options, const Kept& kept);
     static Result writePieces(const QString& path, const Pieces& pieces, Options options = CreateFolder);
     // The bytes of the file at source written to target by write(); by
     // default never over an existing file.

@@ -11,6 +11,7 @@
 #include "textarea/lazytextdocument.h"
 #include "textarea/rawtextcopy.h"
 #include "textarea/rawtextpieces.h"
+#include "support/userfile.h"
 
 #include <QRandomGenerator>
 #include <QSemaphore>
@@ -21,6 +22,8 @@
 #include <QThread>
 
 #include <csignal>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/resource.h>
 
 namespace {
@@ -98,6 +101,22 @@ struct Editor {
             QCoreApplication::sendPostedEvents(&doc, QEvent::MetaCall);
     }
     QByteArray text() const { return doc.allText().toUtf8(); }
+};
+
+// A document with the copy of its raw text that saves take, told of every
+// change the way the editor's whole document tells it.
+struct CopiedDocument {
+    QTextDocument document;
+    RawTextCopy copy { &document };
+
+    CopiedDocument()
+    {
+        auto* layout = new BlankLayout(&document);
+        document.setDocumentLayout(layout);
+        QObject::connect(layout, &BlankLayout::changed, [this](int from, int removed, int added) {
+            copy.noteChange(from, removed, added);
+        });
+    }
 };
 
 // The file's bytes for a raw text, worked out plainly: every paragraph
@@ -396,13 +415,9 @@ private slots:
         const QString path = newPath();
         for (quint32 seed = 1; seed <= 4; ++seed) {
             QRandomGenerator random(seed);
-            QTextDocument document;
-            auto* layout = new BlankLayout(&document);
-            document.setDocumentLayout(layout);
-            RawTextCopy copy(&document);
-            QObject::connect(layout, &BlankLayout::changed, [&copy](int from, int removed, int added) {
-                copy.noteChange(from, removed, added);
-            });
+            CopiedDocument copied;
+            QTextDocument& document = copied.document;
+            RawTextCopy& copy = copied.copy;
             QString oracle;
             DocumentSaver saver;
             for (int step = 0; step < 150; ++step) {
@@ -431,7 +446,8 @@ private slots:
                     cursor.movePosition(QTextCursor::End);
                     cursor.insertText(long_);
                     oracle += long_;
-                    saver.saveRawText(path, copy.text());
+                    const QString whole = copy.text();
+                    saver.saveRawText(path, whole, copy.takeUnchanged());
                     saver.wait();
                     cursor.setPosition(oracle.size() - long_.size());
                     cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
@@ -440,7 +456,8 @@ private slots:
                 }
                 const QString where = QStringLiteral("seed %1 step %2").arg(seed).arg(step);
                 QVERIFY2(document.toRawText() == QString(oracle).replace(QLatin1Char('\n'), QChar(QChar::ParagraphSeparator)), qPrintable(where));
-                saver.saveRawText(path, copy.text());
+                const QString text = copy.text();
+                saver.saveRawText(path, text, copy.takeUnchanged());
                 // Some saves are waited for; the others queue, and the
                 // newer replaces the one still waiting.
                 if (random.bounded(3) == 0) {
@@ -451,6 +468,145 @@ private slots:
             saver.wait();
             QVERIFY(readAll(path) == oracle.toUtf8());
         }
+    }
+
+    // Saves that keep the file's unchanged start (small pieces, so that
+    // nearly every save keeps some) against a plain string with the same
+    // edits, with everything that can make the kept start wrong in
+    // between: saves dropped for newer ones, writes failing on a size
+    // limit, the file rewritten in place or replaced by somebody else,
+    // other bytes written to it by the saver, a save to another file.
+    void keptStartsMatchEdits()
+    {
+        const QString path = newPath();
+        const QString other = newPath();
+        struct rlimit saved;
+        ::getrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, SIG_IGN);
+        for (quint32 seed = 1; seed <= 40; ++seed) {
+            QRandomGenerator random(seed);
+            CopiedDocument copied;
+            QTextDocument& document = copied.document;
+            RawTextCopy& copy = copied.copy;
+            QString oracle;
+            DocumentSaver saver(nullptr, 2 + random.bounded(seed % 2 ? 30 : 300));
+            auto save = [&](const QString& to) {
+                const QString text = copy.text();
+                saver.saveRawText(to, text, copy.takeUnchanged());
+            };
+            for (int step = 0; step < 300; ++step) {
+                const QString where = QStringLiteral("seed %1 step %2").arg(seed).arg(step);
+                QTextCursor cursor(&document);
+                // Mostly near the end, as one writes.
+                auto position = [&](int room) {
+                    const int size = oracle.size() - room;
+                    return random.bounded(4) ? size - random.bounded(qMin(size, 40) + 1) : random.bounded(size + 1);
+                };
+                const int action = random.bounded(10);
+                if (action < 6 || oracle.isEmpty()) {
+                    const int at = position(0);
+                    QString text = randomRawText(random, random.bounded(action == 0 ? 400 : 12), seed % 3 == 0);
+                    text.replace(QChar(QChar::ParagraphSeparator), QLatin1Char('\n'));
+                    cursor.setPosition(at);
+                    cursor.insertText(text);
+                    oracle.insert(at, text);
+                } else {
+                    const int count = 1 + random.bounded(qMin(oracle.size(), action == 6 ? 300 : 6));
+                    const int at = position(count);
+                    cursor.setPosition(at);
+                    cursor.setPosition(at + count, QTextCursor::KeepAnchor);
+                    cursor.removeSelectedText();
+                    oracle.remove(at, count);
+                }
+                QVERIFY2(document.toRawText() == QString(oracle).replace(QLatin1Char('\n'), QChar(QChar::ParagraphSeparator)), qPrintable(where));
+
+                const int fault = random.bounded(40);
+                if (fault == 0) {
+                    // Rewritten in place, a little later.
+                    QTest::qWait(5);
+                    QFile file(path);
+                    if (file.open(QIODevice::ReadWrite) && file.size() > 0)
+                        file.write("~");
+                } else if (fault == 1) {
+                    QVERIFY(UserFile::write(path, "somebody else's text\n"));
+                } else if (fault == 2) {
+                    saver.save(path, "other bytes\n");
+                } else if (fault == 3) {
+                    save(other);
+                    saver.wait();
+                    QVERIFY2(readAll(other) == oracle.toUtf8(), qPrintable(where));
+                } else if (fault == 4) {
+                    // Nothing fits under the limit: the write fails, the
+                    // file stays as it was.
+                    saver.wait();
+                    const QByteArray before = readAll(path);
+                    struct rlimit small = saved;
+                    small.rlim_cur = 1;
+                    ::setrlimit(RLIMIT_FSIZE, &small);
+                    save(path);
+                    saver.wait();
+                    ::setrlimit(RLIMIT_FSIZE, &saved);
+                    QVERIFY2(readAll(path) == before || oracle.toUtf8().size() <= 1, qPrintable(where));
+                    continue;
+                }
+                save(path);
+                if (random.bounded(3) == 0) {
+                    saver.wait();
+                    QVERIFY2(readAll(path) == oracle.toUtf8(), qPrintable(where));
+                }
+            }
+            save(path); // the last step's may have failed
+            saver.wait();
+            QVERIFY2(readAll(path) == oracle.toUtf8(), qPrintable(QStringLiteral("seed %1 at the end").arg(seed)));
+        }
+    }
+
+    // The editor's saves keep the start of the file it wrote last where the
+    // text's start is unchanged. Shown by a change made to the file behind
+    // the saver's back with the file's time put back: a save after typing
+    // at the end keeps it (the start was copied, not written again), a save
+    // after an edit at the start writes the start anew.
+    void editorKeepsUnchangedStart()
+    {
+        const QString path = newPath();
+        QRandomGenerator random(7);
+        QString text = randomRawText(random, 200 * 1000, true);
+        text.replace(QChar(QChar::ParagraphSeparator), QLatin1Char('\n'));
+        text.replace(QChar(QChar::LineSeparator), QLatin1Char('x'));
+        writeAll(path, text.toUtf8());
+        Editor editor;
+        editor.open(path);
+        editor.doc.gotoEnd();
+        editor.type(QStringLiteral("末"));
+        editor.enter();
+        editor.doc.waitForSaves();
+        QCOMPARE(readAll(path), editor.text());
+
+        // The first byte changed with the time put back.
+        auto tamper = [&path] {
+            struct stat info;
+            QVERIFY(::stat(QFile::encodeName(path).constData(), &info) == 0);
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QCOMPARE(file.write("#"), qint64(1));
+            file.close();
+            const struct timespec times[2] = { info.st_atim, info.st_mtim };
+            QVERIFY(::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0) == 0);
+        };
+        tamper();
+        editor.type(QStringLiteral("尾"));
+        editor.enter();
+        editor.doc.waitForSaves();
+        const QByteArray kept = readAll(path);
+        QCOMPARE(kept.left(1), QByteArray("#"));
+        QCOMPARE(kept.mid(1), editor.text().mid(1));
+
+        tamper();
+        editor.doc.gotoStart();
+        editor.type(QStringLiteral("首"));
+        editor.enter();
+        editor.doc.waitForSaves();
+        QCOMPARE(readAll(path), editor.text());
     }
 
     void longChapterLoadsInSteps()

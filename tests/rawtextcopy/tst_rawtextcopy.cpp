@@ -15,6 +15,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -85,6 +86,19 @@ private slots:
                 QString expected;
             };
             QList<Held> held;
+            // The text last taken with what is unchanged since: the start
+            // said to be unchanged must be the same in the next one.
+            QString taken;
+            int keptInAll = 0;
+            auto take = [&](const QString& where) {
+                const QString text = copied.copy.text();
+                const int unchanged = copied.copy.takeUnchanged();
+                QVERIFY2(unchanged >= 0, qPrintable(where));
+                const int same = std::min(unchanged, text.size());
+                QVERIFY2(same <= taken.size() && text.leftRef(same) == taken.leftRef(same), qPrintable(where + QStringLiteral(" (unchanged)")));
+                keptInAll += same;
+                taken = text;
+            };
             for (int step = 0; step < 300; ++step) {
                 const QString where = QStringLiteral("seed %1 step %2").arg(seed).arg(step);
                 const int action = random.bounded(20);
@@ -97,8 +111,10 @@ private slots:
                     cursor.beginEditBlock();
                     for (int i = random.bounded(4); i >= 0; --i) {
                         edit(document, random, random.bounded(8));
-                        if (random.bounded(3) == 0)
+                        if (random.bounded(3) == 0) {
                             QVERIFY2(copied.copy.text() == document.toRawText(), qPrintable(where + QStringLiteral(" (group)")));
+                            take(where + QStringLiteral(" (group)"));
+                        }
                     }
                     cursor.endEditBlock();
                 } else if (action == 9) {
@@ -136,12 +152,15 @@ private slots:
                     QVERIFY2(copied.toldLength == -1 || copied.toldLength == expected.size(), qPrintable(where + QStringLiteral(" (length)")));
                     if (random.bounded(3) == 0)
                         held.append({text, expected});
+                    take(where);
                 }
                 // What a reader still holds is never written to.
                 for (const Held& h : qAsConst(held))
                     QVERIFY2(h.text == h.expected, qPrintable(where + QStringLiteral(" (held)")));
             }
             QVERIFY2(copied.copy.text() == document.toRawText(), qPrintable(QStringLiteral("seed %1 end").arg(seed)));
+            // Not everything was called changed.
+            QVERIFY2(seed % 4 == 1 || keptInAll > 0, qPrintable(QStringLiteral("seed %1 kept nothing").arg(seed)));
         }
     }
 

@@ -14,9 +14,12 @@
 #include <QtTest>
 
 #include <csignal>
+#include <memory>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <fcntl.h>
 
 namespace {
 
@@ -33,6 +36,19 @@ UserFile::Result writeBytes(const QString& path, const QByteArray& bytes, int pi
         at += pieceSize;
         return true;
     });
+}
+
+// Pieces that hand out these bytes, once.
+UserFile::Pieces once(const QByteArray& bytes)
+{
+    auto handed = std::make_shared<bool>(false);
+    return [bytes, handed](QByteArray& piece) {
+        if (*handed)
+            return false;
+        piece = bytes;
+        *handed = true;
+        return true;
+    };
 }
 
 // Folder entries other than the given names: a failed write leaves no
@@ -213,6 +229,87 @@ private slots:
         }
         // The child did write: both contents turned up.
         QCOMPARE(seen.size(), 2);
+    }
+
+    // A kept start comes from the file at the path while that is the file
+    // the stamp names, and only then: a file put there since (renamed over
+    // or rewritten in place) makes the write fail as stale and stay
+    // unwritten. Proof that the start is copied, not handed out again: a
+    // change made behind the stamp's back (same size, old time put back)
+    // shows up in the new file.
+    void keptStartOnlyFromTheStampedFile()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("chapter.txt"));
+        const UserFile::Result first = UserFile::write(path, "0123456789");
+        QVERIFY(first);
+        QVERIFY(!first.stamp.isNull());
+        QCOMPARE(first.stamp.size, 10);
+        const UserFile::Result second = UserFile::writePieces(path, once("abc"), UserFile::NoOptions, { 4, first.stamp });
+        QVERIFY2(second, qPrintable(second.error));
+        QCOMPARE(fileBytes(path), QByteArray("0123abc"));
+        QCOMPARE(second.stamp.size, 7);
+        QVERIFY(!(second.stamp == first.stamp));
+
+        // The old stamp names a file that is gone.
+        UserFile::Result stale = UserFile::writePieces(path, once("abc"), UserFile::NoOptions, { 4, first.stamp });
+        QVERIFY(!stale);
+        QVERIFY(stale.keptStale);
+        QCOMPARE(fileBytes(path), QByteArray("0123abc"));
+        QCOMPARE(strayEntries(dir.path(), { QStringLiteral("chapter.txt") }), QStringList());
+
+        // Rewritten in place: a new time.
+        QTest::qWait(20);
+        {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            file.write("X");
+        }
+        stale = UserFile::writePieces(path, once("abc"), UserFile::NoOptions, { 4, second.stamp });
+        QVERIFY(stale.keptStale);
+        QCOMPARE(fileBytes(path), QByteArray("X123abc"));
+
+        // Changed with its time put back: the stamp cannot tell, the copy
+        // takes what is on disk.
+        struct stat info;
+        QVERIFY(::stat(QFile::encodeName(path).constData(), &info) == 0);
+        const UserFile::Result third = UserFile::write(path, "0123abc");
+        QVERIFY(third);
+        {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            file.write("Y");
+        }
+        const struct timespec times[2] = { info.st_atim,
+            { time_t(third.stamp.modified / 1000000000), long(third.stamp.modified % 1000000000) } };
+        QVERIFY(::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0) == 0);
+        const UserFile::Result fourth = UserFile::writePieces(path, once("abc"), UserFile::NoOptions, { 4, third.stamp });
+        QVERIFY(fourth);
+        QCOMPARE(fileBytes(path), QByteArray("Y123abc"));
+    }
+
+    // Copying the kept start onto a full disk fails like any other write:
+    // the old file stays, no temporary file is left.
+    void keptStartOnFullDiskKeepsOldFile()
+    {
+        SmallDisk disk(512);
+        QVERIFY2(disk.isMounted(), "cannot mount a tmpfs: the tests need root");
+        const QString path = disk.path() + QStringLiteral("/chapter.txt");
+        const QByteArray old = QByteArray(200000, 'o') + "end\n";
+        const UserFile::Result written = UserFile::write(path, old);
+        QVERIFY(written);
+        QVERIFY(disk.fill());
+        const UserFile::Result result = UserFile::writePieces(path, once("more\n"), UserFile::NoOptions, { 200000, written.stamp });
+        QVERIFY(!result);
+        QVERIFY(!result.keptStale);
+        QVERIFY(!result.error.isEmpty());
+        QCOMPARE(fileBytes(path), old);
+        QCOMPARE(strayEntries(disk.path(), { QStringLiteral("chapter.txt"), QStringLiteral(".filler") }), QStringList());
+
+        disk.release();
+        const UserFile::Result again = UserFile::writePieces(path, once("more\n"), UserFile::NoOptions, { 200000, written.stamp });
+        QVERIFY2(again, qPrintable(again.error));
+        QCOMPARE(fileBytes(path), QByteArray(200000, 'o') + "more\n");
     }
 };
 

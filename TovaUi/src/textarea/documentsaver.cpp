@@ -6,6 +6,7 @@
 #include <QThread>
 
 #include <algorithm>
+#include <climits>
 
 namespace {
 
@@ -13,8 +14,9 @@ DocumentSaver::Hook writeHook;
 
 } // namespace
 
-DocumentSaver::DocumentSaver(QObject* parent)
+DocumentSaver::DocumentSaver(QObject* parent, int pieceChars)
     : QObject(parent)
+    , m_pieceChars(pieceChars)
 {
 }
 
@@ -45,11 +47,12 @@ quint64 DocumentSaver::save(const QString& path, const QByteArray& bytes)
     return queue(std::move(job));
 }
 
-quint64 DocumentSaver::saveRawText(const QString& path, const QString& rawText)
+quint64 DocumentSaver::saveRawText(const QString& path, const QString& rawText, int unchanged)
 {
     Job job;
     job.path = path;
     job.rawText = rawText.isNull() ? QString(QLatin1String("")) : rawText;
+    job.unchanged = std::max(0, unchanged);
     return queue(std::move(job));
 }
 
@@ -62,6 +65,10 @@ quint64 DocumentSaver::queue(Job job)
     }
     QMutexLocker lock(&m_mutex);
     job.ticket = m_nextTicket++;
+    if (!job.rawText.isNull()) {
+        job.unchanged = std::min(job.unchanged, m_droppedUnchanged);
+        m_droppedUnchanged = INT_MAX;
+    }
     for (int i = 0; i < m_queue.size(); ++i) {
         if (m_queue.at(i).path == job.path) {
             Done dropped;
@@ -69,6 +76,17 @@ quint64 DocumentSaver::queue(Job job)
             dropped.path = job.path;
             dropped.superseded = true;
             m_done.append(dropped);
+            // What changed in the dropped text counts for the raw text
+            // taken after it.
+            if (!m_queue.at(i).rawText.isNull()) {
+                int next = i + 1;
+                while (next < m_queue.size() && m_queue.at(next).rawText.isNull())
+                    ++next;
+                int& unchanged = next < m_queue.size() ? m_queue[next].unchanged
+                    : !job.rawText.isNull()                ? job.unchanged
+                                                           : m_droppedUnchanged;
+                unchanged = std::min(unchanged, m_queue.at(i).unchanged);
+            }
             m_queue.removeAt(i);
             break;
         }
@@ -112,10 +130,13 @@ void DocumentSaver::run()
         Done done;
         done.ticket = job.ticket;
         done.path = job.path;
-        if (!job.rawText.isNull())
-            done.result = UserFile::writePieces(job.path, RawTextPieces(job.rawText), UserFile::NoOptions);
-        else
+        if (!job.rawText.isNull()) {
+            done.result = writeRawText(job);
+        } else {
             done.result = UserFile::write(job.path, job.bytes, UserFile::NoOptions);
+            if (job.path == m_onDisk.path)
+                m_onDisk = OnDisk();
+        }
         job = Job(); // the text is let go of before anybody hears of the write
         lock.relock();
         m_running = false;
@@ -123,6 +144,60 @@ void DocumentSaver::run()
         m_finished = done.ticket;
         m_idle.wakeAll();
         QMetaObject::invokeMethod(this, &DocumentSaver::deliver, Qt::QueuedConnection);
+    }
+}
+
+// Writes a raw text, keeping the start of the file the last one left when
+// that part of the text is unchanged and the file is still that one.
+UserFile::Result DocumentSaver::writeRawText(const Job& job)
+{
+    const int size = job.rawText.size();
+    m_onDisk.unchanged = std::min(m_onDisk.unchanged, job.unchanged);
+    QVector<QPair<int, qint64>> marks;
+    UserFile::Kept kept;
+    if (job.path == m_onDisk.path && !m_onDisk.stamp.isNull()) {
+        const int usable = std::min(m_onDisk.unchanged, size);
+        for (const auto& mark : qAsConst(m_onDisk.marks)) {
+            if (mark.first > usable)
+                break;
+            marks.append(mark);
+        }
+        if (!marks.isEmpty()) {
+            kept.bytes = marks.constLast().second;
+            kept.stamp = m_onDisk.stamp;
+        }
+    }
+    for (;;) {
+        RawTextPieces pieces(job.rawText, m_pieceChars, marks.isEmpty() ? 0 : marks.constLast().first);
+        qint64 bytes = kept.bytes;
+        const UserFile::Result result = UserFile::writePieces(
+            job.path, [&](QByteArray& piece) {
+                if (!pieces(piece))
+                    return false;
+                bytes += piece.size();
+                // The bytes in front of a mark must not depend on the text
+                // behind it: a high surrogate there would pair with a low
+                // one put behind it later.
+                const int at = pieces.at();
+                if (at < size && !job.rawText.at(at - 1).isHighSurrogate())
+                    marks.append({ at, bytes });
+                return true;
+            },
+            UserFile::NoOptions, kept);
+        if (result.keptStale) {
+            // Somebody else wrote the file since: all of it again.
+            marks.clear();
+            kept = UserFile::Kept();
+            continue;
+        }
+        if (result.ok) {
+            m_onDisk.path = job.path;
+            m_onDisk.stamp = result.stamp;
+            m_onDisk.marks = marks;
+            m_onDisk.unchanged = INT_MAX;
+        }
+        // A failed write left the old file as it was.
+        return result;
     }
 }
 

@@ -6,8 +6,10 @@
 #include <QMutex>
 #include <QObject>
 #include <QString>
+#include <QVector>
 #include <QWaitCondition>
 
+#include <climits>
 #include <functional>
 
 class QThread;
@@ -26,17 +28,27 @@ class QThread;
 // so that no book-sized encoded copy is made. The text is only read, and
 // let go of as soon as it is written. Results come back on the owner's
 // thread through written().
+//
+// A save told how much of its text's start is unchanged since the saver's
+// previous raw text keeps that part of the file this saver wrote last: the
+// system copies it from the old file (when that file is still the one
+// written) and only the rest is encoded. Typing at the end of a long book
+// then encodes a piece, not the book.
 class DocumentSaver : public QObject
 {
     Q_OBJECT
 public:
-    explicit DocumentSaver(QObject* parent = nullptr);
+    // pieceChars: characters encoded per piece (the steps in which a file's
+    // start can be kept).
+    explicit DocumentSaver(QObject* parent = nullptr, int pieceChars = 32 * 1024);
     ~DocumentSaver() override;
 
     // Queues a write of ready bytes; returns its ticket (increasing from 1).
     quint64 save(const QString& path, const QByteArray& bytes);
     // Queues a write of a document's raw text; returns its ticket.
-    quint64 saveRawText(const QString& path, const QString& rawText);
+    // unchanged: leading characters that are the same as in the raw text
+    // of the previous saveRawText() (0 when not known).
+    quint64 saveRawText(const QString& path, const QString& rawText, int unchanged = 0);
     // Blocks until the write with this ticket, and every one before it, is
     // done (0: every write asked for so far); its written() is delivered
     // before this returns.
@@ -60,6 +72,19 @@ private:
         QString path;
         QString rawText; // written when not null, else bytes
         QByteArray bytes;
+        int unchanged = 0;
+    };
+    // What the last raw text written put in its file.
+    struct OnDisk {
+        QString path;
+        UserFile::Stamp stamp;
+        // Characters and bytes at the ends of its pieces whose bytes stay
+        // the same whatever follows (not at the end of the text, nor behind
+        // a high surrogate).
+        QVector<QPair<int, qint64>> marks;
+        // Leading characters of the newest raw text taken that are still
+        // those of the file.
+        int unchanged = 0;
     };
     struct Done {
         quint64 ticket = 0;
@@ -69,8 +94,11 @@ private:
     };
     quint64 queue(Job job);
     void run();
+    UserFile::Result writeRawText(const Job& job);
     void deliver();
 
+    const int m_pieceChars;
+    OnDisk m_onDisk; // the writer thread's
     QThread* m_thread = nullptr;
     mutable QMutex m_mutex;
     QWaitCondition m_wake;
@@ -78,6 +106,8 @@ private:
     QList<Job> m_queue;
     QList<Done> m_done;
     quint64 m_nextTicket = 1;
+    // What changed in raw texts dropped with no raw text queued after them.
+    int m_droppedUnchanged = INT_MAX;
     quint64 m_finished = 0; // every ticket up to this one is done
     bool m_running = false;
     bool m_stop = false;

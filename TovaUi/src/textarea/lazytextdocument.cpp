@@ -1511,9 +1511,15 @@ void LazyTextDocument::saveInBackground()
         return;
     }
     // Only what changed since the last save is copied here; the line feeds,
-    // the encoding and the write are the writer thread's.
-    const bool html = m_fileType.startsWith(QLatin1String("htm"));
-    const quint64 ticket = html ? m_saver->save(path, encodedText()) : m_saver->saveRawText(path, m_rawCopy->text());
+    // the encoding and the write are the writer thread's, which keeps the
+    // file's start where the text's is unchanged.
+    quint64 ticket = 0;
+    if (m_fileType.startsWith(QLatin1String("htm"))) {
+        ticket = m_saver->save(path, encodedText());
+    } else {
+        const QString text = m_rawCopy->text();
+        ticket = m_saver->saveRawText(path, text, m_rawCopy->takeUnchanged());
+    }
     m_pendingSaves.insert(ticket, m_editRevision);
 }
 

@@ -19,6 +19,7 @@ int RawTextCopy::noteChange(int from, int, int added)
     // past the raw text.
     const int length = m_document->docHandle()->length() - 1;
     m_head = std::max(0, std::min(m_head, from));
+    m_unchanged = std::max(0, std::min(m_unchanged, from));
     m_tail = std::max(0, std::min(m_tail, length - (from + added)));
     return length;
 }
@@ -112,4 +113,14 @@ void RawTextCopy::clear()
     m_text = QString();
     m_head = 0;
     m_tail = 0;
+    m_unchanged = 0;
+}
+
+int RawTextCopy::takeUnchanged()
+{
+    // Changes made inside an open group of edits are told when it ends:
+    // where they are is not known yet.
+    const int unchanged = m_document->docHandle()->isInEditBlock() ? 0 : m_unchanged;
+    m_unchanged = INT_MAX;
+    return unchanged;
 }

@@ -40,6 +40,11 @@ public:
     // Gives the copy's memory back; the next update copies everything.
     void clear();
 
+    // How many leading characters of the raw text are the same as when
+    // this was last asked (0 the first time and after clear()); asking
+    // starts the count again. A save reuses that part of the file.
+    int takeUnchanged();
+
 private:
     void adoptNewBlock(int length);
     void copyFromDocument(int from, int to);
@@ -50,6 +55,7 @@ private:
     // (each the whole text when nothing changed since the last update).
     int m_head = 0;
     int m_tail = 0;
+    int m_unchanged = 0; // since takeUnchanged()
 };
 
 #endif

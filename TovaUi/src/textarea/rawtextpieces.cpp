@@ -59,9 +59,10 @@ const bool ssse3 = haveSsse3();
 #endif
 } // namespace
 
-RawTextPieces::RawTextPieces(const QString& rawText, int pieceChars)
+RawTextPieces::RawTextPieces(const QString& rawText, int pieceChars, int from)
     : m_text(rawText)
     , m_pieceChars(std::max(2, pieceChars))
+    , m_at(std::max(0, std::min(from, rawText.size())))
 {
 }
 

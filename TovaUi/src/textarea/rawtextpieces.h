@@ -16,12 +16,17 @@
 class RawTextPieces
 {
 public:
-    // pieceChars: characters encoded per piece.
-    explicit RawTextPieces(const QString& rawText, int pieceChars = 32 * 1024);
+    // pieceChars: characters encoded per piece; from: the first character
+    // handed out (never the second half of a surrogate pair).
+    explicit RawTextPieces(const QString& rawText, int pieceChars = 32 * 1024, int from = 0);
 
     // Sets piece to the next piece (reusing its buffer) and returns true,
     // or returns false once the text is all handed out.
     bool operator()(QByteArray& piece);
+
+    // The characters handed out so far, from the start of the text. A
+    // boundary between two pieces never splits a surrogate pair.
+    int at() const { return m_at; }
 
 private:
     QString m_text;
