@@ -23,7 +23,7 @@ UserFile::Result failed(const QString& path, const QString& reason)
     return { false, reason };
 }
 
-UserFile::Stamp stampOf(const struct stat& info)
+UserFile::Stamp stampFrom(const struct stat& info)
 {
     UserFile::Stamp stamp;
     stamp.device = quint64(info.st_dev);
@@ -79,6 +79,12 @@ int copyStart(int from, int to, qint64 count)
 }
 
 } // namespace
+
+UserFile::Stamp UserFile::stampOf(int fd)
+{
+    struct stat info;
+    return ::fstat(fd, &info) == 0 ? stampFrom(info) : Stamp();
+}
 
 UserFile::Result UserFile::write(const QString& path, const QByteArray& bytes, Options options)
 {
@@ -137,7 +143,7 @@ UserFile::Result UserFile::writePieces(const QString& path, const Pieces& pieces
         // there.
         const int old = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
         struct stat info;
-        const bool same = old >= 0 && ::fstat(old, &info) == 0 && stampOf(info) == kept.stamp && kept.bytes <= kept.stamp.size;
+        const bool same = old >= 0 && ::fstat(old, &info) == 0 && stampFrom(info) == kept.stamp && kept.bytes <= kept.stamp.size;
         const int error = same ? copyStart(old, file.handle(), kept.bytes) : ESTALE;
         if (old >= 0)
             ::close(old);
@@ -180,7 +186,7 @@ UserFile::Result UserFile::writePieces(const QString& path, const Pieces& pieces
         return failed(path, file.errorString());
     Result result;
     result.ok = true;
-    result.stamp = stampOf(written); // a rename keeps the inode and its times
+    result.stamp = stampFrom(written); // a rename keeps the inode and its times
     return result;
 }
 

@@ -67,6 +67,9 @@ public:
     // text is written without being encoded whole first.
     using Pieces = std::function<bool(QByteArray& piece)>;
 
+    // The stamp of an open file (null when it cannot be read).
+    static Stamp stampOf(int fd);
+
     static Result write(const QString& path, const QByteArray& bytes, Options options = CreateFolder);
     // With kept bytes the pieces are what follows them; when the file no
     // longer has the kept part's stamp nothing is written and the result

@@ -2,6 +2,7 @@
 
 #include "rawtextpieces.h"
 
+#include <QFile>
 #include <QMutexLocker>
 #include <QThread>
 
@@ -56,6 +57,16 @@ quint64 DocumentSaver::saveRawText(const QString& path, const QString& rawText, 
     return queue(std::move(job));
 }
 
+void DocumentSaver::adoptFile(const QString& path, const QString& rawText, int unchanged)
+{
+    Job job;
+    job.path = path;
+    job.rawText = rawText.isNull() ? QString(QLatin1String("")) : rawText;
+    job.unchanged = std::max(0, unchanged);
+    job.adopt = true;
+    queue(std::move(job));
+}
+
 quint64 DocumentSaver::queue(Job job)
 {
     if (!m_thread) {
@@ -64,18 +75,22 @@ quint64 DocumentSaver::queue(Job job)
         m_thread->start();
     }
     QMutexLocker lock(&m_mutex);
-    job.ticket = m_nextTicket++;
+    if (!job.adopt)
+        job.ticket = m_nextTicket++;
     if (!job.rawText.isNull()) {
         job.unchanged = std::min(job.unchanged, m_droppedUnchanged);
         m_droppedUnchanged = INT_MAX;
     }
-    for (int i = 0; i < m_queue.size(); ++i) {
+    // A write makes a queued write or comparison of the same file moot.
+    for (int i = 0; isWrite(job) && i < m_queue.size(); ++i) {
         if (m_queue.at(i).path == job.path) {
-            Done dropped;
-            dropped.ticket = m_queue.at(i).ticket;
-            dropped.path = job.path;
-            dropped.superseded = true;
-            m_done.append(dropped);
+            if (isWrite(m_queue.at(i))) {
+                Done dropped;
+                dropped.ticket = m_queue.at(i).ticket;
+                dropped.path = job.path;
+                dropped.superseded = true;
+                m_done.append(dropped);
+            }
             // What changed in the dropped text counts for the raw text
             // taken after it.
             if (!m_queue.at(i).rawText.isNull()) {
@@ -100,15 +115,17 @@ quint64 DocumentSaver::queue(Job job)
 bool DocumentSaver::busy() const
 {
     QMutexLocker lock(&m_mutex);
-    return m_running || !m_queue.isEmpty();
+    if (m_running && !m_adopting)
+        return true;
+    return std::any_of(m_queue.cbegin(), m_queue.cend(), [this](const Job& job) { return isWrite(job); });
 }
 
 void DocumentSaver::wait(quint64 ticket)
 {
     {
         QMutexLocker lock(&m_mutex);
-        const quint64 until = ticket ? ticket : m_nextTicket - 1;
-        while (m_finished < until && (m_running || !m_queue.isEmpty()))
+        // Without a ticket, until nothing is left, comparisons included.
+        while ((ticket == 0 || m_finished < ticket) && (m_running || !m_queue.isEmpty()))
             m_idle.wait(&m_mutex);
     }
     deliver();
@@ -124,6 +141,17 @@ void DocumentSaver::run()
             return; // stopping, nothing left to write
         Job job = m_queue.takeFirst();
         m_running = true;
+        if (job.adopt) {
+            m_adopting = true;
+            lock.unlock();
+            adopt(job);
+            job = Job();
+            lock.relock();
+            m_adopting = false;
+            m_running = false;
+            m_idle.wakeAll();
+            continue;
+        }
         lock.unlock();
         if (writeHook)
             writeHook(job.path);
@@ -199,6 +227,39 @@ UserFile::Result DocumentSaver::writeRawText(const Job& job)
         // A failed write left the old file as it was.
         return result;
     }
+}
+
+// Compares the file with the encoding of the raw text, piece by piece, and
+// keeps the marks of the part that is the same, provided the file stayed
+// the one compared throughout.
+void DocumentSaver::adopt(const Job& job)
+{
+    m_onDisk.unchanged = std::min(m_onDisk.unchanged, job.unchanged);
+    QFile file(job.path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return;
+    const UserFile::Stamp before = UserFile::stampOf(file.handle());
+    const int size = job.rawText.size();
+    RawTextPieces pieces(job.rawText, m_pieceChars);
+    QVector<QPair<int, qint64>> marks;
+    qint64 bytes = 0;
+    QByteArray piece;
+    QByteArray read;
+    while (pieces(piece)) {
+        read.resize(piece.size());
+        if (file.read(read.data(), read.size()) != read.size() || read != piece)
+            break;
+        bytes += piece.size();
+        const int at = pieces.at();
+        if (at < size && !job.rawText.at(at - 1).isHighSurrogate())
+            marks.append({ at, bytes });
+    }
+    if (marks.isEmpty() || !(UserFile::stampOf(file.handle()) == before))
+        return;
+    m_onDisk.path = job.path;
+    m_onDisk.stamp = before;
+    m_onDisk.marks = marks;
+    m_onDisk.unchanged = INT_MAX;
 }
 
 // Hands the finished writes to the owner's thread, in ticket order.

@@ -49,9 +49,14 @@ public:
     // unchanged: leading characters that are the same as in the raw text
     // of the previous saveRawText() (0 when not known).
     quint64 saveRawText(const QString& path, const QString& rawText, int unchanged = 0);
+    // Learns what of the file at path is this raw text's encoding (as a
+    // file just read for it is): later saves keep that part. Nothing is
+    // written, nothing is told; a save queued after it is not held up.
+    // unchanged as for saveRawText().
+    void adoptFile(const QString& path, const QString& rawText, int unchanged);
     // Blocks until the write with this ticket, and every one before it, is
-    // done (0: every write asked for so far); its written() is delivered
-    // before this returns.
+    // done (0: everything asked for so far, adoptFile() included); its
+    // written() is delivered before this returns.
     void wait(quint64 ticket = 0);
     // Whether a write is queued or running.
     bool busy() const;
@@ -73,6 +78,7 @@ private:
         QString rawText; // written when not null, else bytes
         QByteArray bytes;
         int unchanged = 0;
+        bool adopt = false; // adoptFile(): compared, not written
     };
     // What the last raw text written put in its file.
     struct OnDisk {
@@ -95,6 +101,8 @@ private:
     quint64 queue(Job job);
     void run();
     UserFile::Result writeRawText(const Job& job);
+    void adopt(const Job& job);
+    bool isWrite(const Job& job) const { return !job.adopt; }
     void deliver();
 
     const int m_pieceChars;
@@ -110,6 +118,7 @@ private:
     int m_droppedUnchanged = INT_MAX;
     quint64 m_finished = 0; // every ticket up to this one is done
     bool m_running = false;
+    bool m_adopting = false; // the job running is an adoptFile()
     bool m_stop = false;
 };
 

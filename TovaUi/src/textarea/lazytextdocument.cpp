@@ -1210,8 +1210,17 @@ void LazyTextDocument::copyAhead()
 {
     if (m_loading || m_readOnly || m_fileType.startsWith(QLatin1String("htm")))
         return;
-    if (!m_rawCopy->refresh(1 << 20))
+    if (!m_rawCopy->refresh(1 << 20)) {
         m_copyTimer->start();
+        return;
+    }
+    // The file just read is most likely this text's encoding: the first
+    // save then keeps it instead of writing the book again.
+    const QString path = localPath();
+    if (!path.isEmpty()) {
+        const QString text = m_rawCopy->text();
+        m_saver->adoptFile(path, text, m_rawCopy->takeUnchanged());
+    }
 }
 
 // ---- loading and saving --------------------------------------------------------
