@@ -2,6 +2,7 @@ import QtQuick 2.15
 import QtQuick.Window 2.15
 import QtQuick.Controls 2.15 as C
 import QtGraphicalEffects 1.15
+import TovaUi 0.1
 
 // The application window: frameless on Linux with its own title bar, shadow
 // and resize border; background colour or image from the theme.
@@ -129,5 +130,22 @@ C.ApplicationWindow {
         control: window
         visible: window.frameless && !window.lockState && !window.plainFrame
         z: 1000
+    }
+
+    // While the user types and the pointer rests, this takes Qt Quick's
+    // hover test of every frame (a walk over every item under the pointer)
+    // until the pointer moves. It takes no clicks, no wheel and sets no
+    // pointer shape: the items below keep them.
+    PointerRest {
+        id: pointerRest
+        window: window
+    }
+    MouseArea {
+        objectName: "hoverCover"
+        parent: window.contentItem.parent
+        anchors.fill: parent
+        z: 1000000
+        acceptedButtons: Qt.NoButton
+        hoverEnabled: pointerRest.resting
     }
 }

@@ -7,6 +7,7 @@
 #include "function/function.h"
 #include "function/keys.h"
 #include "function/message.h"
+#include "function/pointerrest.h"
 #include "function/qidevice.h"
 #include "function/qisystemdispatcher.h"
 #include "function/t.h"
@@ -69,6 +70,7 @@ void TovaUi::registerModule()
     qmlRegisterType<QIActivityIndicator>(moduleUri, 0, 1, "ActivityIndicator");
     qmlRegisterType<LazyTextDocument>(moduleUri, 0, 1, "LazyTextDocument");
     qmlRegisterType<MarkdownHighlighter>(moduleUri, 0, 1, "MarkdownHighlighter");
+    qmlRegisterType<PointerRest>(moduleUri, 0, 1, "PointerRest");
     // Library windows may use the revisioned window properties.
     qmlRegisterRevision<QQuickWindow, 1>(moduleUri, 0, 1);
     qmlRegisterRevision<QWindow, 1>(moduleUri, 0, 1);

@@ -2,6 +2,8 @@
 // a window that shows the main components and saves a screenshot of itself.
 #include "testenvironment.h"
 
+#include "function/pointerrest.h"
+
 #include <QApplication>
 #include <QQmlComponent>
 #include <QQmlError>
@@ -137,6 +139,8 @@ int main(int argc, char** argv)
     TestEnvironment environment;
     QApplication app(argc, argv);
     app.setAttribute(Qt::AA_Use96Dpi, true);
+    // The one type of the library's own C++ that its windows use.
+    qmlRegisterType<PointerRest>("TovaUi", 0, 1, "PointerRest");
     if (argc == 3 && qstrcmp(argv[1], "-gallery") == 0)
         return runGallery(QString::fromLocal8Bit(argv[2]));
 

@@ -731,6 +731,40 @@ TestCase {
         tryVerify(function() { return !tools.menu.visible })
     }
 
+    // Typing with the pointer resting: the window's hover cover takes the
+    // hover test of each frame until the pointer moves; then the item under
+    // the pointer has its hover back at once, and a click made while the
+    // pointer rests reaches the item below.
+    function test_hoverCoverWhileTyping() {
+        createWindow()
+        var bar = menuBar()
+        var file = bar.itemAt(0)
+        file.hoverEnabled = true  // hover effects are off on the offscreen platform
+        var cover = findChild(win.contentItem.parent, "hoverCover")
+        verify(cover, "hover cover")
+        win.requestActivate()
+        tryVerify(function() { return win.active })
+        mouseMove(file, file.width / 2, file.height / 2)
+        tryVerify(function() { return file.hovered })
+        verify(!cover.hoverEnabled)
+
+        keyClick(Qt.Key_A)
+        verify(cover.hoverEnabled, "a key press: the pointer rests")
+        file.opacity = 0.9  // a frame with a changed item
+        tryVerify(function() { return !file.hovered })
+        mouseMove(file, file.width / 2 + 1, file.height / 2)
+        verify(!cover.hoverEnabled, "the pointer moved")
+        tryVerify(function() { return file.hovered })
+
+        keyClick(Qt.Key_A)
+        verify(cover.hoverEnabled)
+        mouseClick(file)
+        verify(!cover.hoverEnabled)
+        tryVerify(function() { return file.menu.opened })
+        bar.closeOpenMenu()
+        tryVerify(function() { return !file.menu.visible })
+    }
+
     function test_settingButtonMenu() {
         createWindow()
         var menu = win.pcMain.homeBar.settingButton.menu
