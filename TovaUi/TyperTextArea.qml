@@ -52,8 +52,8 @@ ScrollView {
     signal rightButtonPressed()
     signal pressAndHold()
     signal released()
-    // Every key press of the text edit, before the edit handles it; a
-    // handler that sets event.accepted keeps it from the edit.
+    // Every key press of the text edit but plain typing, before the edit
+    // handles it; a handler that sets event.accepted keeps it from the edit.
     signal keyPressed(var event)
 
     frameVisible: false
@@ -121,6 +121,11 @@ ScrollView {
             onSelectionStartChanged: area.ensureVisible()
 
             Keys.onPressed: {
+                // Plain typing (one printable character without Ctrl, Alt
+                // or Meta) goes straight to the text: this runs on every key.
+                if (!(event.modifiers & (Qt.ControlModifier | Qt.AltModifier | Qt.MetaModifier))
+                        && event.text.length === 1 && event.text >= " " && event.key < Qt.Key_Escape)
+                    return
                 area.keyPressed(event)
                 if (event.accepted)
                     return

@@ -530,11 +530,6 @@ Rectangle {
                 lazyDocument.gotoEnd()
             return
         }
-        // Typing a character is no shortcut: nothing more to look up (this
-        // runs on every key).
-        if (!(event.modifiers & (Qt.ControlModifier | Qt.AltModifier | Qt.MetaModifier))
-                && event.text.length === 1 && event.text >= " " && event.key < Qt.Key_Escape)
-            return
         if ((event.modifiers & Qt.ControlModifier) && event.key === Qt.Key_Y) {
             event.accepted = true
             page.redo()

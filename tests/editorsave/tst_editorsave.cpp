@@ -522,11 +522,19 @@ private slots:
 
                 const int fault = random.bounded(40);
                 if (fault == 0) {
-                    // Rewritten in place, a little later.
-                    QTest::qWait(5);
+                    // Rewritten in place by somebody else, with a time of
+                    // its own (the system's clock for file times is coarse:
+                    // a rewrite within its tick keeps the time).
+                    saver.wait();
                     QFile file(path);
-                    if (file.open(QIODevice::ReadWrite) && file.size() > 0)
+                    if (file.open(QIODevice::ReadWrite) && file.size() > 0) {
                         file.write("~");
+                        file.close();
+                        struct stat info;
+                        QVERIFY(::stat(QFile::encodeName(path).constData(), &info) == 0);
+                        const struct timespec times[2] = { info.st_atim, { info.st_mtim.tv_sec + 1, info.st_mtim.tv_nsec } };
+                        QVERIFY(::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0) == 0);
+                    }
                 } else if (fault == 1) {
                     QVERIFY(UserFile::write(path, "somebody else's text\n"));
                 } else if (fault == 2) {
