@@ -88,12 +88,19 @@ void TextNodeKeeper::beforeSynchronizing()
     // Without a dirty node the text edit rebuilds nothing.
     if (firstDirty == nodes.size())
         return;
+    // A line outside the window is never painted, marked dirty or not: only
+    // the lines in it are worth remembering (the text edit holds a few view
+    // heights of lines beyond the view).
+    const QRect window(QPoint(0, 0), m_window->size() * m_window->effectiveDevicePixelRatio());
     for (int i = 0; i < firstDirty; ++i) {
         QSGNode* survivor = nodes.at(i).textNode();
         m_survivors.append(survivor);
-        forEachDrawn(m_renderer, survivor, [this](QSGNode* node, QSGSoftwareRenderableNode* drawn) {
-            if (!drawn->isDirty())
-                m_painted.insert(node, { drawn->transform(), drawn->boundingRectMax(), drawn->clipRegion(), drawn->opacity() });
+        forEachDrawn(m_renderer, survivor, [this, &window](QSGNode* node, QSGSoftwareRenderableNode* drawn) {
+            if (drawn->isDirty())
+                return;
+            const QRect rect = drawn->boundingRectMax();
+            if (rect.intersects(window))
+                m_painted.insert(node, { drawn->transform(), rect, drawn->clipRegion(), drawn->opacity() });
         });
     }
 }
