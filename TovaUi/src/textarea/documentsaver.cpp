@@ -175,6 +175,16 @@ void DocumentSaver::run()
     }
 }
 
+// Notes that the first at characters of text are the first bytes of its
+// file, unless those bytes could depend on what follows: at the end of the
+// text, or behind a high surrogate (which would pair with a low one put
+// behind it later).
+void DocumentSaver::addMark(QVector<QPair<int, qint64>>& marks, const QString& text, int at, qint64 bytes)
+{
+    if (at > 0 && at < text.size() && !text.at(at - 1).isHighSurrogate())
+        marks.append({ at, bytes });
+}
+
 // Writes a raw text, keeping the start of the file the last one left when
 // that part of the text is unchanged and the file is still that one.
 UserFile::Result DocumentSaver::writeRawText(const Job& job)
@@ -203,12 +213,7 @@ UserFile::Result DocumentSaver::writeRawText(const Job& job)
                 if (!pieces(piece))
                     return false;
                 bytes += piece.size();
-                // The bytes in front of a mark must not depend on the text
-                // behind it: a high surrogate there would pair with a low
-                // one put behind it later.
-                const int at = pieces.at();
-                if (at < size && !job.rawText.at(at - 1).isHighSurrogate())
-                    marks.append({ at, bytes });
+                addMark(marks, job.rawText, pieces.at(), bytes);
                 return true;
             },
             UserFile::NoOptions, kept);
@@ -239,7 +244,6 @@ void DocumentSaver::adopt(const Job& job)
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return;
     const UserFile::Stamp before = UserFile::stampOf(file.handle());
-    const int size = job.rawText.size();
     RawTextPieces pieces(job.rawText, m_pieceChars);
     QVector<QPair<int, qint64>> marks;
     qint64 bytes = 0;
@@ -250,9 +254,7 @@ void DocumentSaver::adopt(const Job& job)
         if (file.read(read.data(), read.size()) != read.size() || read != piece)
             break;
         bytes += piece.size();
-        const int at = pieces.at();
-        if (at < size && !job.rawText.at(at - 1).isHighSurrogate())
-            marks.append({ at, bytes });
+        addMark(marks, job.rawText, pieces.at(), bytes);
     }
     if (marks.isEmpty() || !(UserFile::stampOf(file.handle()) == before))
         return;

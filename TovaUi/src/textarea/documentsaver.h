@@ -102,6 +102,7 @@ private:
     void run();
     UserFile::Result writeRawText(const Job& job);
     void adopt(const Job& job);
+    static void addMark(QVector<QPair<int, qint64>>& marks, const QString& text, int at, qint64 bytes);
     bool isWrite(const Job& job) const { return !job.adopt; }
     void deliver();
 
