@@ -34,6 +34,7 @@
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QRandomGenerator>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -527,6 +528,53 @@ private slots:
         QCOMPARE(formatAt(b, 2).foreground().color(), QColor("#649449"));
         b = b.next();
         QCOMPARE(b.userState(), 9);
+    }
+
+    // A rule is skipped on lines without one of its marker characters, so
+    // every line its pattern matches must hold one. The lines are samples of
+    // each syntax with random pieces cut out, put in and swapped, so that
+    // every pattern matches often, with and without parts of its markup.
+    void ruleMarkersHoldForTheirPatterns()
+    {
+        const QStringList samples = {"[a]: http://x.y", "- item", "12. item", "> quote", "***", "a *em* b",
+                                     "_em_", "**st**", "__st__", "see http://x", "<http://x>", "[t](http://x)",
+                                     "[](u)", "<a@b>", "[t] [r]", "![i](u)", "![](u)", "[![i](u)](v)",
+                                     "[![](u)](v)", "`c`", "<!-- c -->", "[c]: # (note)", "| a | b |"};
+        const QStringList pieces = {"*", "_", "[", "]", "(", ")", "<", ">", "`", "|", "-", "+", ".", "1",
+                                    ":", "/", "@", "#", "=", "!", " ", "\t", "a", "中文", "。", "："};
+        QTextDocument document;
+        MarkdownHighlighter highlighter(&document);
+        for (const int options : {0, int(MarkdownHighlighter::FullyHighlightedBlockQuote)}) {
+            highlighter.setHighlightingOptions(options);
+            const QList<MarkdownHighlighter::HighlightingRule> rules = highlighter.syntaxRules();
+            QCOMPARE(rules.size(), 23);
+            QVector<int> matched(rules.size());
+            QRandomGenerator random(options + 7);
+            for (int line = 0; line < 20000; ++line) {
+                QString text = samples.at(random.bounded(samples.size()));
+                if (random.bounded(3) == 0)
+                    text += pieces.at(random.bounded(pieces.size())) + samples.at(random.bounded(samples.size()));
+                for (int n = random.bounded(5); n > 0; --n) {
+                    const int at = random.bounded(text.size() + 1);
+                    const int cut = at < text.size() ? random.bounded(2) : 0;
+                    text.replace(at, cut, random.bounded(2) ? pieces.at(random.bounded(pieces.size())) : QString());
+                }
+                for (int i = 0; i < rules.size(); ++i) {
+                    const MarkdownHighlighter::HighlightingRule& rule = rules.at(i);
+                    if (!rule.pattern.match(text).hasMatch())
+                        continue;
+                    ++matched[i];
+                    bool holdsMarker = false;
+                    for (const char marker : rule.markers)
+                        holdsMarker = holdsMarker || text.contains(QLatin1Char(marker));
+                    if (!holdsMarker)
+                        QFAIL(qPrintable(QStringLiteral("%1 matched \"%2\" without any of \"%3\"")
+                                             .arg(rule.pattern.pattern(), text, QString::fromLatin1(rule.markers))));
+                }
+            }
+            for (int i = 0; i < rules.size(); ++i)
+                QVERIFY2(matched.at(i) >= 5, qPrintable(rules.at(i).pattern.pattern()));
+        }
     }
 
     void chapterTitlesSensitiveWordsAndTypewriter()

@@ -16,11 +16,13 @@ bool autoMarkSensitiveWords()
     return QSettings().value(QStringLiteral("Subtle/AutoMark"), true).toBool();
 }
 
-MarkdownHighlighter::HighlightingRule rule(const QString& pattern, int state, int formatGroup = 0,
-                                           int markupGroup = 0, bool setsBlockState = false)
+MarkdownHighlighter::HighlightingRule rule(const QString& pattern, const char* markers, int state,
+                                           int formatGroup = 0, int markupGroup = 0,
+                                           bool setsBlockState = false)
 {
     MarkdownHighlighter::HighlightingRule r;
     r.pattern = QRegularExpression(pattern);
+    r.markers = markers;
     r.state = state;
     r.formatGroup = formatGroup;
     r.markupGroup = markupGroup;
@@ -162,37 +164,37 @@ void MarkdownHighlighter::initHighlightingRules()
     m_secondRules.clear();
     m_markRules.clear();
 
-    m_firstRules << rule(QStringLiteral("^\\[.+?\\]: \\w+://.+$"), StateMarkup)
-                 << rule(QStringLiteral("^\\s*[-*+]\\s"), StateListItem, 0, 0, true)
-                 << rule(QStringLiteral("^\\s*\\d+\\.\\s"), StateListItem, 0, 0, true)
+    m_firstRules << rule(QStringLiteral("^\\[.+?\\]: \\w+://.+$"), "[", StateMarkup)
+                 << rule(QStringLiteral("^\\s*[-*+]\\s"), "-*+", StateListItem, 0, 0, true)
+                 << rule(QStringLiteral("^\\s*\\d+\\.\\s"), ".", StateListItem, 0, 0, true)
                  << rule((m_options & FullyHighlightedBlockQuote) ? QStringLiteral("^\\s*(>\\s*.+)")
                                                                    : QStringLiteral("^\\s*(>\\s*)+"),
-                         StateQuote)
-                 << rule(QStringLiteral("^([*\\-_]\\s?){3,}$"), StateRule);
+                         ">", StateQuote)
+                 << rule(QStringLiteral("^([*\\-_]\\s?){3,}$"), "*-_", StateRule);
 
-    m_secondRules << rule(QStringLiteral("(^|[^\\*\\b])(\\*([^\\* ][^\\*]*?)\\*)([^\\*\\b]|$)"), StateEmphasis, 3, 2)
-                  << rule(QStringLiteral("\\b_([^_]+)_\\b"), StateEmphasis, 1)
-                  << rule(QStringLiteral("\\B\\*{2}(.+?)\\*{2}\\B"), StateStrong, 1)
-                  << rule(QStringLiteral("\\b__(.+?)__\\b"), StateStrong, 1)
-                  << rule(QStringLiteral("\\b\\w+?:\\/\\/[^\\s]+"), StateLink)
-                  << rule(QStringLiteral("<([^\\s`][^`]*?[^\\s`])>"), StateLink, 1)
-                  << rule(QStringLiteral("\\[([^\\[\\]]+)\\]\\((\\S+|.+?)\\)\\B"), StateLink, 1)
-                  << rule(QStringLiteral("\\[\\]\\((.+?)\\)"), StateLink, 1)
-                  << rule(QStringLiteral("<(.+?@.+?)>"), StateLink, 1)
-                  << rule(QStringLiteral("\\[(.+?)\\]\\s?\\[.+?\\]"), StateLink, 1)
-                  << rule(QStringLiteral("!\\[(.+?)\\]\\(.+?\\)"), StateImage, 1)
-                  << rule(QStringLiteral("!\\[\\]\\((.+?)\\)"), StateImage, 1)
-                  << rule(QStringLiteral("\\[!\\[(.+?)\\]\\(.+?\\)\\]\\(.+?\\)"), StateLink, 1)
-                  << rule(QStringLiteral("\\[!\\[\\]\\(.+?\\)\\]\\((.+?)\\)"), StateLink, 1)
-                  << rule(QStringLiteral("`(.+?)`"), StateInlineCode, 1)
-                  << rule(QStringLiteral("<!\\-\\-(.+?)\\-\\->"), StateComment, 1)
-                  << rule(QStringLiteral("^\\[.+?\\]: # \\(.+?\\)$"), StateComment, 1)
-                  << rule(QStringLiteral("^\\|.+?\\|$"), StateTable);
+    m_secondRules << rule(QStringLiteral("(^|[^\\*\\b])(\\*([^\\* ][^\\*]*?)\\*)([^\\*\\b]|$)"), "*", StateEmphasis, 3, 2)
+                  << rule(QStringLiteral("\\b_([^_]+)_\\b"), "_", StateEmphasis, 1)
+                  << rule(QStringLiteral("\\B\\*{2}(.+?)\\*{2}\\B"), "*", StateStrong, 1)
+                  << rule(QStringLiteral("\\b__(.+?)__\\b"), "_", StateStrong, 1)
+                  << rule(QStringLiteral("\\b\\w+?:\\/\\/[^\\s]+"), ":", StateLink)
+                  << rule(QStringLiteral("<([^\\s`][^`]*?[^\\s`])>"), "<", StateLink, 1)
+                  << rule(QStringLiteral("\\[([^\\[\\]]+)\\]\\((\\S+|.+?)\\)\\B"), "[", StateLink, 1)
+                  << rule(QStringLiteral("\\[\\]\\((.+?)\\)"), "[", StateLink, 1)
+                  << rule(QStringLiteral("<(.+?@.+?)>"), "<", StateLink, 1)
+                  << rule(QStringLiteral("\\[(.+?)\\]\\s?\\[.+?\\]"), "[", StateLink, 1)
+                  << rule(QStringLiteral("!\\[(.+?)\\]\\(.+?\\)"), "[", StateImage, 1)
+                  << rule(QStringLiteral("!\\[\\]\\((.+?)\\)"), "[", StateImage, 1)
+                  << rule(QStringLiteral("\\[!\\[(.+?)\\]\\(.+?\\)\\]\\(.+?\\)"), "[", StateLink, 1)
+                  << rule(QStringLiteral("\\[!\\[\\]\\(.+?\\)\\]\\((.+?)\\)"), "[", StateLink, 1)
+                  << rule(QStringLiteral("`(.+?)`"), "`", StateInlineCode, 1)
+                  << rule(QStringLiteral("<!\\-\\-(.+?)\\-\\->"), "<", StateComment, 1)
+                  << rule(QStringLiteral("^\\[.+?\\]: # \\(.+?\\)$"), "[", StateComment, 1)
+                  << rule(QStringLiteral("^\\|.+?\\|$"), "|", StateTable);
 
     // The sensitive-word pattern is built from literal words; an empty or
     // invalid pattern colours nothing, so no rule is made for it.
     if (autoMarkSensitiveWords() && !m_sensitiveWords.isEmpty()) {
-        HighlightingRule sensitive = rule(m_sensitiveWords, StateSensitiveWord);
+        HighlightingRule sensitive = rule(m_sensitiveWords, "", StateSensitiveWord);
         if (sensitive.pattern.isValid())
             m_secondRules << sensitive;
     }
@@ -201,7 +203,7 @@ void MarkdownHighlighter::initHighlightingRules()
         for (const QString& word : m_markModel->wordList()) {
             if (word.isEmpty())
                 continue;
-            HighlightingRule mark = rule(QRegularExpression::escape(word), StateMarkedWord);
+            HighlightingRule mark = rule(QRegularExpression::escape(word), "", StateMarkedWord);
             mark.color = QColor(m_markModel->getColor(word));
             m_markRules << mark;
         }
@@ -239,24 +241,56 @@ void MarkdownHighlighter::sizeMarkup(QTextCharFormat& markup, const QTextCharFor
         markup.clearProperty(QTextFormat::FontPointSize);
 }
 
+// The ASCII characters a line holds, one bit each, found in one pass so
+// that the rules whose markers are absent (most rules on most lines of
+// prose) cost nothing.
+struct MarkdownHighlighter::LineChars {
+    quint64 bits[2] = {0, 0};
+
+    explicit LineChars(const QString& text)
+    {
+        for (const QChar c : text) {
+            const ushort u = c.unicode();
+            if (u < 128)
+                bits[u >> 6] |= quint64(1) << (u & 63);
+        }
+    }
+
+    bool mayMatch(const HighlightingRule& rule) const
+    {
+        if (rule.markers.isEmpty())
+            return true;
+        for (const char c : rule.markers) {
+            const uchar u = uchar(c);
+            if (u < 128 && (bits[u >> 6] & (quint64(1) << (u & 63))))
+                return true;
+        }
+        return false;
+    }
+};
+
 void MarkdownHighlighter::highlightBlock(const QString& text)
 {
     setCurrentBlockState(StateNone);
     if (!text.isEmpty()) {
-        applyRules(m_firstRules, text);
+        const LineChars chars(text);
+        applyRules(m_firstRules, text, chars);
         highlightHeadline(text);
-        applyRules(m_secondRules, text);
-        applyRules(m_markRules, text);
+        applyRules(m_secondRules, text, chars);
+        applyRules(m_markRules, text, chars);
     }
     highlightCommentBlock(text);
     highlightCodeBlock(text);
     m_highlightedSinceTick = true;
 }
 
-void MarkdownHighlighter::applyRules(const QList<HighlightingRule>& rules, const QString& text)
+void MarkdownHighlighter::applyRules(const QList<HighlightingRule>& rules, const QString& text,
+                                     const LineChars& chars)
 {
     QTextCharFormat markup = formatOf(StateMarkup);
     for (const HighlightingRule& r : rules) {
+        if (!chars.mayMatch(r))
+            continue;
         QTextCharFormat format = formatOf(r.state);
         QRegularExpressionMatchIterator it = r.pattern.globalMatch(text);
         if (it.hasNext() && r.setsBlockState)
@@ -288,8 +322,11 @@ void MarkdownHighlighter::highlightHeadline(const QString& text)
         return;
     }
 
+    // Each pattern below starts with a fixed character: lines that start
+    // otherwise (nearly all of them) skip it.
+    const QChar first = text.at(0);
     static const QRegularExpression atx(QStringLiteral("^(#+)\\s+(.+?)$"));
-    const QRegularExpressionMatch heading = atx.match(text);
+    const QRegularExpressionMatch heading = first == QLatin1Char('#') ? atx.match(text) : QRegularExpressionMatch();
     if (heading.hasMatch()) {
         const int level = heading.capturedLength(1);
         const int state = level >= 6 ? StateHeading6 : StateComment + level;
@@ -302,8 +339,8 @@ void MarkdownHighlighter::highlightHeadline(const QString& text)
 
     static const QRegularExpression equals(QStringLiteral("^=+$"));
     static const QRegularExpression dashes(QStringLiteral("^-+$"));
-    const bool isEquals = equals.match(text).hasMatch();
-    if (isEquals || dashes.match(text).hasMatch()) {
+    const bool isEquals = first == QLatin1Char('=') && equals.match(text).hasMatch();
+    if (isEquals || (first == QLatin1Char('-') && dashes.match(text).hasMatch())) {
         const int state = isEquals ? StateHeading1 : StateHeading2;
         QTextBlock previous = currentBlock().previous();
         if (previous.isValid()) {
@@ -322,7 +359,8 @@ void MarkdownHighlighter::highlightHeadline(const QString& text)
     }
 
     const QTextBlock next = currentBlock().next();
-    if (next.isValid()) {
+    const QChar nextFirst = next.isValid() && next.length() > 1 ? document()->characterAt(next.position()) : QChar();
+    if (nextFirst == QLatin1Char('=') || nextFirst == QLatin1Char('-')) {
         const QString nextText = next.text();
         const bool nextDashes = dashes.match(nextText).hasMatch();
         if (nextDashes || equals.match(nextText).hasMatch()) {
@@ -354,7 +392,7 @@ void MarkdownHighlighter::highlightCommentBlock(const QString& text)
 void MarkdownHighlighter::highlightCodeBlock(const QString& text)
 {
     static const QRegularExpression fence(QStringLiteral("^```\\w*?$"));
-    if (fence.match(text).hasMatch()) {
+    if (text.startsWith(QLatin1Char('`')) && fence.match(text).hasMatch()) {
         setCurrentBlockState(previousBlockState() == StateCodeBlock ? StateCodeFenceEnd : StateCodeBlock);
         QTextCharFormat markup = formatOf(StateMarkup);
         sizeMarkup(markup, formatOf(StateCodeBlock));

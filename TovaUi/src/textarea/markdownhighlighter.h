@@ -72,6 +72,9 @@ public:
 
     struct HighlightingRule {
         QRegularExpression pattern;
+        // The pattern matches only lines holding one of these ASCII
+        // characters; other lines skip it. Empty: every line is tried.
+        QByteArray markers;
         int state = 0;
         int formatGroup = 0;
         int markupGroup = 0;
@@ -131,6 +134,8 @@ public:
     void addDirtyBlock(const QTextBlock& block);
     void reHighlightDirtyBlocks();
     int dirtyBlockCount() const { return m_dirtyBlocks.size(); }
+    // The Markdown syntax rules, in the order they are applied.
+    QList<HighlightingRule> syntaxRules() const { return m_firstRules + m_secondRules; }
 
 signals:
     void highlightingFinished();
@@ -161,12 +166,13 @@ protected:
     void highlightBlock(const QString& text) override;
 
 private:
+    struct LineChars;
     void init();
     void initTextFormats(double size);
     void initHighlightingRules();
     void rebuildAll();
     void rebuildFormats();
-    void applyRules(const QList<HighlightingRule>& rules, const QString& text);
+    void applyRules(const QList<HighlightingRule>& rules, const QString& text, const LineChars& chars);
     void highlightHeadline(const QString& text);
     void highlightCommentBlock(const QString& text);
     void highlightCodeBlock(const QString& text);
