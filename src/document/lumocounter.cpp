@@ -78,12 +78,33 @@ void LumoCounter::setFileUrl(const QUrl& url)
 
 void LumoCounter::enqueue(CountStruct op)
 {
-    QMutexLocker lock(&s_queueMutex);
-    if (isCursorOp(op.type))
-        ++m_queuedCursorOps;
-    else if (isSelectOp(op.type))
-        ++m_queuedSelectOps;
-    m_queue.append(std::move(op));
+    const bool whole = op.type == ListType;
+    {
+        QMutexLocker lock(&s_queueMutex);
+        if (isCursorOp(op.type))
+            ++m_queuedCursorOps;
+        else if (isSelectOp(op.type))
+            ++m_queuedSelectOps;
+        m_queue.append(std::move(op));
+    }
+    // A keystroke queues a line update and a cursor move from inside one
+    // event: with an event loop running, the counter is woken once when that
+    // event is done. A whole text wakes it at once, as the GUI thread may be
+    // busy for a while after a load.
+    if (QThread::currentThread() != thread()) {
+        m_wake.wakeAll();
+    } else if (whole || thread()->loopLevel() == 0) {
+        wakeCounter();
+    } else if (!m_wakePosted) {
+        m_wakePosted = true;
+        QMetaObject::invokeMethod(this, &LumoCounter::wakeCounter, Qt::QueuedConnection);
+    }
+}
+
+void LumoCounter::wakeCounter()
+{
+    m_wakePosted = false;
+    ++m_wakes;
     m_wake.wakeAll();
 }
 

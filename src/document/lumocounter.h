@@ -97,6 +97,9 @@ public:
     QList<wordsType> table() const;
     wordsType total() const;
     void setAutoDrain(bool on);
+    // How many times the GUI thread has woken the counting thread for
+    // queued operations.
+    int wakes() const { return m_wakes; }
 
 public slots:
     void chapterfileNameChanged(const QUrl& filename);
@@ -120,6 +123,7 @@ protected:
 
 private:
     void enqueue(CountStruct op);
+    void wakeCounter();
     void queueLine(int type, const QString& text, int line, bool flag);
     bool hasQueued() const;
     void waitForWork();
@@ -193,6 +197,8 @@ private:
     QPointer<WordsTypeClass> m_countClass;
     int m_lastAll = -1;
     QTimer* m_sendTimer = nullptr; // object name "sendTimer"
+    bool m_wakePosted = false;     // a wake waits for the current event to end
+    int m_wakes = 0;
 };
 
 #endif

@@ -16,6 +16,7 @@
 #include "function/message.h"
 
 #include <QAbstractItemModelTester>
+#include <QEventLoop>
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTextBlock>
@@ -728,6 +729,44 @@ private slots:
     // A whole text counted (a book just opened) is handed over at once, not
     // at the drain's next tick: with the drain's timer stopped, the chapter
     // list and the totals still arrive.
+    // A keystroke's line update and cursor move wake the counting thread
+    // once, when the event that queued them is done; with no event loop
+    // running, every operation wakes it at once.
+    void keystrokeWakesCounterOnce()
+    {
+        QTextDocument doc;
+        doc.setPlainText(QStringLiteral("第1章 甲\n正文"));
+        CountHandler* handler = newHandler(&doc, newUrl());
+        QVERIFY(settle(handler));
+        LumoCounter* counter = handler->counter();
+        QTextCursor cursor(&doc);
+        cursor.movePosition(QTextCursor::End);
+
+        int before = counter->wakes();
+        cursor.insertText(QStringLiteral("字"));
+        QCOMPARE(counter->wakes(), before + 1);
+        QVERIFY(settle(handler));
+        verifyMatchesDocument(handler, doc);
+
+        before = counter->wakes();
+        int duringEvent = -1;
+        QEventLoop loop;
+        QTimer::singleShot(0, &loop, [&] {
+            cursor.insertText(QStringLiteral("书"));
+            handler->setCursorLinePreText(QStringLiteral("正文字书"));
+            handler->setCursorLineNumber(1);
+            handler->setcursorLinePostion(4);
+            duringEvent = counter->wakes();
+            QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+        });
+        loop.exec();
+        QCOMPARE(duringEvent, before);
+        QCOMPARE(counter->wakes(), before + 1);
+        QVERIFY(settle(handler));
+        verifyMatchesDocument(handler, doc);
+        handler->exit();
+    }
+
     void wholeCountHandedOverAtOnce()
     {
         QTextDocument doc;
