@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Controls 1.4
+import TovaUi 0.1
 
 // Text area of the editor: a scroll view over a text edit that can hold the
 // cursor line at a fixed distance above the bottom of the view (typewriter
@@ -120,12 +121,9 @@ ScrollView {
             onCursorPositionChanged: area.ensureVisible()
             onSelectionStartChanged: area.ensureVisible()
 
+            // Plain typing goes straight to the text, past this handler.
+            PlainKeys { item: edit }
             Keys.onPressed: {
-                // Plain typing (one printable character without Ctrl, Alt
-                // or Meta) goes straight to the text: this runs on every key.
-                if (!(event.modifiers & (Qt.ControlModifier | Qt.AltModifier | Qt.MetaModifier))
-                        && event.text.length === 1 && event.text >= " " && event.key < Qt.Key_Escape)
-                    return
                 area.keyPressed(event)
                 if (event.accepted)
                     return

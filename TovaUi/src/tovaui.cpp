@@ -7,6 +7,7 @@
 #include "function/function.h"
 #include "function/keys.h"
 #include "function/message.h"
+#include "function/plainkeys.h"
 #include "function/pointerrest.h"
 #include "function/qidevice.h"
 #include "function/qisystemdispatcher.h"
@@ -70,6 +71,7 @@ void TovaUi::registerModule()
     qmlRegisterType<QIActivityIndicator>(moduleUri, 0, 1, "ActivityIndicator");
     qmlRegisterType<LazyTextDocument>(moduleUri, 0, 1, "LazyTextDocument");
     qmlRegisterType<MarkdownHighlighter>(moduleUri, 0, 1, "MarkdownHighlighter");
+    qmlRegisterType<PlainKeys>(moduleUri, 0, 1, "PlainKeys");
     qmlRegisterType<PointerRest>(moduleUri, 0, 1, "PointerRest");
     // Library windows may use the revisioned window properties.
     qmlRegisterRevision<QQuickWindow, 1>(moduleUri, 0, 1);

@@ -2,6 +2,7 @@
 // a window that shows the main components and saves a screenshot of itself.
 #include "testenvironment.h"
 
+#include "function/plainkeys.h"
 #include "function/pointerrest.h"
 
 #include <QApplication>
@@ -140,6 +141,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     app.setAttribute(Qt::AA_Use96Dpi, true);
     // The one type of the library's own C++ that its windows use.
+    qmlRegisterType<PlainKeys>("TovaUi", 0, 1, "PlainKeys");
     qmlRegisterType<PointerRest>("TovaUi", 0, 1, "PointerRest");
     if (argc == 3 && qstrcmp(argv[1], "-gallery") == 0)
         return runGallery(QString::fromLocal8Bit(argv[2]));

@@ -81,4 +81,35 @@ TestCase {
         area.cursorPosition = 0
         compare(area.contentY, area.cursorRectangle.y - area.textMargin)
     }
+
+    // Plain typing goes into the text past the page's key handler; every
+    // other key, before or after it, still reaches that handler first.
+    function test_plainTypingPassesKeyHandler() {
+        var area = makeArea("ab")
+        var edit = area.textEdit
+        edit.cursorPosition = 2
+        var seen = []
+        var modifierKeys = [Qt.Key_Shift, Qt.Key_Control, Qt.Key_Alt, Qt.Key_Meta]
+        var record = function(event) {
+            if (modifierKeys.indexOf(event.key) < 0)
+                seen.push(event.key)
+            if (event.key === Qt.Key_Escape)
+                event.accepted = true
+        }
+        area.keyPressed.connect(record)
+        keyClick(Qt.Key_C)
+        keyClick("D")
+        keyClick(Qt.Key_Space)
+        compare(seen, [])
+        keyClick(Qt.Key_Home, Qt.ControlModifier)
+        compare(seen, [Qt.Key_Home])
+        compare(edit.cursorPosition, 0)
+        keyClick(Qt.Key_E)
+        keyClick(Qt.Key_Escape)
+        keyClick(Qt.Key_Right)
+        keyClick(Qt.Key_F)
+        compare(seen, [Qt.Key_Home, Qt.Key_Escape, Qt.Key_Right])
+        compare(edit.getText(0, edit.length), "eafbcD ")
+        area.keyPressed.disconnect(record)
+    }
 }
