@@ -142,8 +142,7 @@ UserFile::Result UserFile::writePieces(const QString& path, const Pieces& pieces
         // the one the stamp names: anything else may have put other bytes
         // there.
         const int old = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
-        struct stat info;
-        const bool same = old >= 0 && ::fstat(old, &info) == 0 && stampFrom(info) == kept.stamp && kept.bytes <= kept.stamp.size;
+        const bool same = old >= 0 && stampOf(old) == kept.stamp && kept.bytes <= kept.stamp.size;
         const int error = same ? copyStart(old, file.handle(), kept.bytes) : ESTALE;
         if (old >= 0)
             ::close(old);

@@ -48,21 +48,23 @@ quint64 DocumentSaver::save(const QString& path, const QByteArray& bytes)
     return queue(std::move(job));
 }
 
-quint64 DocumentSaver::saveRawText(const QString& path, const QString& rawText, int unchanged)
+DocumentSaver::Job DocumentSaver::rawTextJob(const QString& path, const QString& rawText, int unchanged)
 {
     Job job;
     job.path = path;
     job.rawText = rawText.isNull() ? QString(QLatin1String("")) : rawText;
     job.unchanged = std::max(0, unchanged);
-    return queue(std::move(job));
+    return job;
+}
+
+quint64 DocumentSaver::saveRawText(const QString& path, const QString& rawText, int unchanged)
+{
+    return queue(rawTextJob(path, rawText, unchanged));
 }
 
 void DocumentSaver::adoptFile(const QString& path, const QString& rawText, int unchanged)
 {
-    Job job;
-    job.path = path;
-    job.rawText = rawText.isNull() ? QString(QLatin1String("")) : rawText;
-    job.unchanged = std::max(0, unchanged);
+    Job job = rawTextJob(path, rawText, unchanged);
     job.adopt = true;
     queue(std::move(job));
 }

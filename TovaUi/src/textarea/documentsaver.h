@@ -98,6 +98,7 @@ private:
         bool superseded = false;
         UserFile::Result result;
     };
+    static Job rawTextJob(const QString& path, const QString& rawText, int unchanged);
     quint64 queue(Job job);
     void run();
     UserFile::Result writeRawText(const Job& job);
