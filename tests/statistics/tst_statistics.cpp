@@ -652,8 +652,16 @@ private slots:
         auto label = create("qrc:/qml/widget/LockerLabel.qml");
         QVERIFY(label);
         QCOMPARE(messageTexts(), QStringList() << QStringLiteral("已锁定"));
-        QCOMPARE(label->findChild<QObject*>(QStringLiteral("lockText"))->property("text").toString(),
-                 QStringLiteral("300-120-20"));
+        QObject* lockText = label->findChild<QObject*>(QStringLiteral("lockText"));
+        QCOMPARE(lockText->property("text").toString(), QStringLiteral("300-120-20"));
+        // Hidden, the label follows no tick; shown again, it has the figures
+        // of the moment.
+        store.setLockState(false);
+        QCOMPARE(label->property("visible").toBool(), false);
+        store.setUpdateTime(7);
+        QCOMPARE(lockText->property("text").toString(), QString());
+        store.setLockState(true);
+        QCOMPARE(lockText->property("text").toString(), QStringLiteral("300-120-7"));
 
         qInstallMessageHandler(g_previousHandler);
         QVERIFY2(g_qmlWarnings.isEmpty(), qPrintable(g_qmlWarnings.join(QLatin1Char('\n'))));

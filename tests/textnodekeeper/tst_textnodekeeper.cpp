@@ -6,6 +6,7 @@
 #include "textarea/markdownhighlighter.h"
 #include "textarea/textnodekeeper.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QImage>
 #include <QPixmap>
 #include <QScreen>
@@ -20,15 +21,16 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <private/qquickwindow_p.h>
+#include <private/qsgsoftwarerenderer_p.h>
 
 namespace {
 
-const char* const editQml = R"(
-    import QtQuick 2.15
-    import QtQuick.Window 2.15
-    Window {
-        width: 360; height: 700; visible: true; color: "white"
-        property alias edit: edit
+// A text edit alone in a window, or in a clipping view inside it as in the
+// editor's scrolling area.
+QByteArray editQml(bool clipped)
+{
+    const QByteArray edit = R"(
         TextEdit {
             id: edit
             width: parent.width
@@ -39,8 +41,15 @@ const char* const editQml = R"(
             color: "black"
             selectionColor: "yellow"
             selectedTextColor: "blue"
-        }
-    })";
+        })";
+    return QByteArray(R"(
+        import QtQuick 2.15
+        import QtQuick.Window 2.15
+        Window {
+            width: 360; height: 700; visible: true; color: "white"
+            property alias edit: edit
+        )") + (clipped ? "Item { y: 50; width: parent.width; height: 400; clip: true\n" + edit + "}" : edit) + "}";
+}
 
 const QStringList alphabets {
     QStringLiteral("abcdefghij klmnopqrstuvwxyz"),
@@ -66,10 +75,10 @@ struct EditWindow {
     QQuickItem* edit = nullptr;
     QTextDocument* document = nullptr;
 
-    bool create(QQmlEngine& engine)
+    bool create(QQmlEngine& engine, bool clipped = false)
     {
         QQmlComponent component(&engine);
-        component.setData(editQml, QUrl());
+        component.setData(editQml(clipped), QUrl());
         root.reset(component.create());
         if (!root)
             qWarning() << component.errorString();
@@ -90,6 +99,12 @@ struct EditWindow {
         if (!frames.wait(5000))
             return QImage();
         return window->screen()->grabWindow(window->winId()).toImage();
+    }
+    // What the software renderer painted for the last frame.
+    QRegion painted() const
+    {
+        auto* renderer = dynamic_cast<QSGSoftwareRenderer*>(QQuickWindowPrivate::get(window)->renderer);
+        return renderer ? renderer->flushRegion() : QRegion();
     }
 };
 
@@ -132,20 +147,68 @@ private slots:
         QCOMPARE(keeper.keptByLastEdit(), 0);
     }
 
+    // A line scrolled out of the view is painted over once. Qt's renderer
+    // remembers where such a line was last painted and, left alone, paints
+    // that place again on every later edit.
+    void linesScrolledAwayAreNotRepainted()
+    {
+        QQmlEngine engine;
+        EditWindow kept;
+        QVERIFY(kept.create(engine, true));
+        QStringList lines;
+        for (int i = 0; i < 12; ++i)
+            lines << QStringLiteral("line %1 with some words").arg(i);
+        kept.edit->setProperty("text", lines.join(QLatin1Char('\n')));
+        TextNodeKeeper keeper(kept.edit);
+        kept.image();
+        const qreal lineHeight = kept.document->documentLayout()->blockBoundingRect(kept.document->firstBlock()).height();
+        QVERIFY(lineHeight > 5);
+        // Half of the first line shows, then none of it.
+        kept.edit->setY(-lineHeight / 2);
+        kept.image();
+        kept.edit->setY(-lineHeight * 1.5);
+        kept.image();
+
+        for (int i = 0; i < 3; ++i) {
+            QTextCursor cursor(kept.document);
+            cursor.movePosition(QTextCursor::End);
+            cursor.insertText(QStringLiteral("x"));
+            kept.image();
+            const QRectF last = kept.document->documentLayout()->blockBoundingRect(kept.document->lastBlock());
+            const int lastTop = int(50 + kept.edit->y() + last.top());
+            const QRegion painted = kept.painted();
+            QVERIFY(!painted.isEmpty());
+            QVERIFY2(painted.boundingRect().top() >= lastTop - 1,
+                     qPrintable(QStringLiteral("painted from %1, the edited line starts at %2")
+                                    .arg(painted.boundingRect().top()).arg(lastTop)));
+        }
+    }
+
     // Random edits (typing, deleting, line breaks, pastes of several lines,
     // selections, text in a right-to-left script, Markdown that the editor's
     // highlighter formats across lines), some with the text edit moved in the
-    // same frame: after each one the kept text edit draws what a fresh one
-    // with the same text, place and selection draws.
+    // same frame, in and out of a clipping view: after each one the kept
+    // text edit draws what a fresh one with the same text, place and
+    // selection draws.
+    void drawsLikeAFreshTextEdit_data()
+    {
+        QTest::addColumn<bool>("clipped");
+        QTest::addColumn<int>("move");
+        QTest::newRow("open") << false << 30;
+        // Whole lines leave the view and come back.
+        QTest::newRow("clipped") << true << 80;
+    }
     void drawsLikeAFreshTextEdit()
     {
+        QFETCH(bool, clipped);
+        QFETCH(int, move);
         const int seeds = qEnvironmentVariableIntValue("PENLARK_EDITOR_SEEDS") > 0
             ? qEnvironmentVariableIntValue("PENLARK_EDITOR_SEEDS") : 4;
         QQmlEngine engine;
         EditWindow kept;
         EditWindow fresh;
-        QVERIFY(kept.create(engine));
-        QVERIFY(fresh.create(engine));
+        QVERIFY(kept.create(engine, clipped));
+        QVERIFY(fresh.create(engine, clipped));
         TextNodeKeeper keeper(kept.edit);
         MarkdownHighlighter keptHighlighter(kept.document);
         MarkdownHighlighter freshHighlighter(fresh.document);
@@ -166,7 +229,7 @@ private slots:
                 const int kind = random.bounded(6);
                 const int at = random.bounded(2) ? length : random.bounded(length + 1);
                 if (moves.bounded(4) == 0)
-                    kept.edit->setY(-moves.bounded(30));
+                    kept.edit->setY(-moves.bounded(move));
                 cursor.setPosition(at);
                 if (kind == 0 && at > 0) {
                     cursor.setPosition(random.bounded(at), QTextCursor::KeepAnchor);

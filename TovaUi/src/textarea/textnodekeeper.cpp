@@ -25,6 +25,22 @@ void forEachDrawn(QSGAbstractSoftwareRenderer* renderer, QSGNode* node, const Vi
         forEachDrawn(renderer, child, visit);
 }
 
+// Qt's software renderable node keeps the region it painted last until it
+// paints again, and adds that region to the repaint whenever it is marked
+// dirty. A line scrolled out of the view never paints again, so once it has
+// been painted over, its old place would be repainted with every later edit.
+// The member is reached through an explicit instantiation, which may name
+// private members.
+struct PreviousDirtyRegion {
+    using Type = QRegion QSGSoftwareRenderableNode::*;
+    friend Type memberOf(PreviousDirtyRegion);
+};
+template<typename Tag, typename Tag::Type Member>
+struct PrivateMember {
+    friend typename Tag::Type memberOf(Tag) { return Member; }
+};
+template struct PrivateMember<PreviousDirtyRegion, &QSGSoftwareRenderableNode::m_previousDirtyRegion>;
+
 } // namespace
 
 TextNodeKeeper::TextNodeKeeper(QObject* textEdit, QObject* parent)
@@ -99,6 +115,11 @@ void TextNodeKeeper::beforeSynchronizing()
             if (drawn->isDirty())
                 return;
             const QRect rect = drawn->boundingRectMax();
+            // A clean piece was painted, or its old place painted over, in
+            // the last frame: with nothing left in view it has no place to
+            // paint over (the rebuild is about to mark it dirty).
+            if (rect.isEmpty())
+                drawn->*memberOf(PreviousDirtyRegion()) = QRegion();
             if (rect.intersects(window))
                 m_painted.insert(node, { drawn->transform(), rect, drawn->clipRegion(), drawn->opacity() });
         });

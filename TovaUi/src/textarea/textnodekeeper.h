@@ -27,7 +27,9 @@ class QTextDocument;
 // sets its root node's offset on every rebuild, even an unchanged one, and
 // the renderer then marks everything under that node dirty. Lines that the
 // renderer finds exactly where they were (same place, size, clip and
-// opacity) and that were painted before are taken off the repaint.
+// opacity) and that were painted before are taken off the repaint. A kept
+// line scrolled out of the view has its old place forgotten once it has been
+// painted over (the renderer would paint that place again on every edit).
 //
 // Nothing is kept when the text's direction or alignment changes with the
 // edit (every line is laid out anew then), nor for a change that was not
