@@ -43,8 +43,6 @@ int main(int argc, char* argv[])
     if (!root.isValid())
         return 1;
     useHome(root.path());
-    if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND"))
-        ::setenv("QT_QUICK_BACKEND", "software", 1);
     qInstallMessageHandler(quietDebug);
 
     // The book is written a copy at a time, so that the figures below are

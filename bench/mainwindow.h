@@ -19,14 +19,17 @@
 #include <cstdlib>
 
 // Keeps every path the program computes (history, settings) inside a
-// temporary folder, never in the real home folder; offscreen unless told.
-// Before the application object exists.
+// temporary folder, never in the real home folder; offscreen with the
+// software renderer unless told (the offscreen platform has no OpenGL to
+// render with). Before the application object exists.
 inline void useHome(const QString& home)
 {
     ::setenv("HOME", QFile::encodeName(home).constData(), 1);
     ::setenv("XDG_CONFIG_HOME", QFile::encodeName(home + QStringLiteral("/.config")).constData(), 1);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND"))
+        ::setenv("QT_QUICK_BACKEND", "software", 1);
 }
 
 inline QQuickWindow* openMainWindow(QQmlApplicationEngine& engine, const QString& currentFile)
