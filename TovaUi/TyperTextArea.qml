@@ -119,7 +119,9 @@ ScrollView {
             selectedTextColor: area.styleValue("selectedTextColor", area.selectedTextColor)
 
             onCursorPositionChanged: area.ensureVisible()
-            onSelectionStartChanged: area.ensureVisible()
+            // A selection start at the cursor moved with it: the cursor's
+            // handler has already run (typing moves both).
+            onSelectionStartChanged: if (selectionStart !== cursorPosition) area.ensureVisible()
 
             // Plain typing goes straight to the text, past this handler.
             PlainKeys { item: edit }

@@ -80,6 +80,13 @@ TestCase {
         compare(area.contentY, r.y + r.height + area.textMargin - area.height)
         area.cursorPosition = 0
         compare(area.contentY, area.cursorRectangle.y - area.textMargin)
+        // A selection start that moves while the cursor stays also brings
+        // the cursor back into a view scrolled away from it.
+        area.cursorPosition = area.length
+        area.contentY = 0
+        area.select(10, area.length)
+        compare(area.cursorPosition, area.length)
+        compare(area.contentY, r.y + r.height + area.textMargin - area.height)
     }
 
     // Plain typing goes into the text past the page's key handler; every
