@@ -60,6 +60,15 @@ const QStringList alphabets {
     QStringLiteral("#=-`*_ ab"),
 };
 
+// count short lines, each with its number.
+QString numberedLines(int count)
+{
+    QStringList lines;
+    for (int i = 0; i < count; ++i)
+        lines << QStringLiteral("line %1 with some words").arg(i);
+    return lines.join(QLatin1Char('\n'));
+}
+
 QString randomText(QRandomGenerator& random, int length)
 {
     const QString& letters = alphabets.at(random.bounded(alphabets.size()));
@@ -127,10 +136,7 @@ private slots:
         QQmlEngine engine;
         EditWindow kept;
         QVERIFY(kept.create(engine));
-        QStringList lines;
-        for (int i = 0; i < 40; ++i)
-            lines << QStringLiteral("line %1 with some words").arg(i);
-        kept.edit->setProperty("text", lines.join(QLatin1Char('\n')));
+        kept.edit->setProperty("text", numberedLines(40));
         TextNodeKeeper keeper(kept.edit);
         kept.image();
 
@@ -155,10 +161,7 @@ private slots:
         QQmlEngine engine;
         EditWindow kept;
         QVERIFY(kept.create(engine, true));
-        QStringList lines;
-        for (int i = 0; i < 12; ++i)
-            lines << QStringLiteral("line %1 with some words").arg(i);
-        kept.edit->setProperty("text", lines.join(QLatin1Char('\n')));
+        kept.edit->setProperty("text", numberedLines(12));
         TextNodeKeeper keeper(kept.edit);
         kept.image();
         const qreal lineHeight = kept.document->documentLayout()->blockBoundingRect(kept.document->firstBlock()).height();
