@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import QtQuick 2.15 as Q
 import QtQuick.Controls 1.4
 import TovaUi 0.1
 
@@ -93,10 +94,12 @@ ScrollView {
     function getText(start, end) { return edit.getText(start, end) }
     function moveCursorSelection(position, mode) { edit.moveCursorSelection(position, mode) }
 
-    Flickable {
+    // QtQuick's own flickable: this module's Flickable would add a scroll
+    // bar of its own, over the window and not the document.
+    Q.Flickable {
         id: flick
-        flickableDirection: Flickable.VerticalFlick
-        boundsBehavior: Flickable.DragAndOvershootBounds
+        flickableDirection: Q.Flickable.VerticalFlick
+        boundsBehavior: Q.Flickable.DragAndOvershootBounds
         interactive: !edit.selectByMouse
         contentWidth: width
         contentHeight: edit.contentHeight + (area.fixedCorsurPostion !== 0 ? area.height : 0)

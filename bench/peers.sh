@@ -3,8 +3,9 @@
 # Chinese, 100 000 lines, a chapter title every 300 lines), one after the
 # other under one virtual X server with software rendering. Prints, for each,
 # open to idle, CPU per key, CPU per Enter, the longest GUI stall on Enter
-# and peak memory, then Penlark's ratio to FocusWriter for each
-# (bench/peers/peers.py says how each figure is taken).
+# and peak memory, each the median of three rounds (PEERS_ROUNDS), then
+# Penlark's ratio to FocusWriter for each (bench/peers/peers.py says how each
+# figure is taken).
 #   bench/peers.sh [BUILD_DIR]
 # Installs FocusWriter and the X11 headers from Debian when they are missing
 # (for this benchmark only; the build and the tests need neither).
@@ -32,5 +33,10 @@ cc -O2 -o "$work/xping" "$here/peers/xping.c" -lX11
 xvfb-run -a -s "-screen 0 1600x1000x24" \
   python3 "$here/peers/peers.py" "$work/book.txt" "$work/xping" "$build/penlark" "$(command -v focuswriter)" "$work"
 if [ -n "${PEERS_KEEP:-}" ]; then
-  mkdir -p "$PEERS_KEEP" && cp "$work"/*.log "$work"/*.png "$PEERS_KEEP"/ 2>/dev/null || true
+  mkdir -p "$PEERS_KEEP"
+  for round in "$work"/round*; do
+    for f in "$round"/*.log "$round"/*.png; do
+      if [ -e "$f" ]; then cp "$f" "$PEERS_KEEP/$(basename "$round")-$(basename "$f")"; fi
+    done
+  done
 fi

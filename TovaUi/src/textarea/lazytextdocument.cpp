@@ -299,9 +299,16 @@ void LazyTextDocument::setShown(const WindowMap::Selection& shown)
     const WindowMap::Selection old = m_shown;
     m_shown = shown;
     if (!m_editCursor.isNull()) {
+        // Typing has moved this cursor along already. Placing it costs the
+        // shaping of its line (a cursor notes its x for moves up and down,
+        // which this one never makes), so it is placed only when elsewhere.
         const int length = editLength();
-        m_editCursor.setPosition(qBound(0, shown.anchor, length));
-        m_editCursor.setPosition(qBound(0, shown.cursor, length), QTextCursor::KeepAnchor);
+        const int anchor = qBound(0, shown.anchor, length);
+        const int cursor = qBound(0, shown.cursor, length);
+        if (m_editCursor.anchor() != anchor || m_editCursor.position() != cursor) {
+            m_editCursor.setPosition(anchor);
+            m_editCursor.setPosition(cursor, QTextCursor::KeepAnchor);
+        }
     }
     if (shown.start() != old.start())
         emit editSelectionStartChanged();

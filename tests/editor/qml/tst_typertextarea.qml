@@ -89,6 +89,31 @@ TestCase {
         compare(area.contentY, r.y + r.height + area.textMargin - area.height)
     }
 
+    // Switched off, the view's own scroll bar never shows, also once the
+    // text is longer than the view and has scrolled (the editor page has a
+    // bar of its own for the whole document).
+    function test_noScrollBarWhenSwitchedOff() {
+        var lines = []
+        for (var i = 0; i < 60; ++i)
+            lines.push("line " + i)
+        var area = makeArea(lines.join("\n"))
+        area.verticalScrollBarPolicy = Qt.ScrollBarAlwaysOff
+        area.cursorPosition = area.length
+        verify(area.contentY > 0)
+        waitForRendering(area)
+        var shown = []
+        var visit = function(item) {
+            if (!item.visible)
+                return
+            if (String(item).indexOf("ScrollBar") >= 0 && item.width > 0 && item.height > 0)
+                shown.push(String(item))
+            for (var i = 0; i < item.children.length; ++i)
+                visit(item.children[i])
+        }
+        visit(area)
+        compare(shown, [])
+    }
+
     // Plain typing goes into the text past the page's key handler; every
     // other key, before or after it, still reaches that handler first.
     function test_plainTypingPassesKeyHandler() {
