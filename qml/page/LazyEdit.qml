@@ -122,7 +122,6 @@ Rectangle {
                 lazyDocument.contentY = Math.max(0, Math.floor(contentY))
                 page.publishTyperRect()
             }
-            onCursorRectangleChanged: page.publishTyperRect()
             onKeyPressed: page.handleKey(event)
             onRightButtonPressed: contextMenu.popup()
             onPressAndHold: contextMenu.popup()
@@ -560,14 +559,23 @@ Rectangle {
     }
 
     // The cursor line in window coordinates for the typewriter backdrop.
+    // Whether the typewriter backdrop follows this page's cursor line. Held
+    // in a binding, so that a keystroke with the backdrop off runs no script.
+    readonly property bool publishesTyperRect: isCurrent && csettings.isTypewriter
+        && csettings.typewriterFocusedText > 0 && !lazyDocument.loading
+    Connections {
+        target: textArea
+        enabled: page.publishesTyperRect
+        function onCursorRectangleChanged() { page.publishTyperRect() }
+    }
     function publishTyperRect() {
-        if (!page.isCurrent || !csettings.isTypewriter || csettings.typewriterFocusedText <= 0 || lazyDocument.loading)
+        if (!publishesTyperRect)
             return
         var r = textArea.cursorRectangle
         var p = textArea.mapToItem(null, 0, r.y - textArea.contentY - 1)
         cglobal.typerRect = Qt.rect(Math.round(p.x), Math.round(p.y), Math.round(textArea.width), Math.round(r.height + 2))
     }
-    onIsCurrentChanged: publishTyperRect()
+    onPublishesTyperRectChanged: publishTyperRect()
     onWidthChanged: publishTyperRect()
 
     // The main editor reopens the current file at the stored cursor position.

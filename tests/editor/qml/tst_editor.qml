@@ -409,8 +409,16 @@ TestCase {
             keyClick(Qt.Key_Return)
             compare(lineY(), fixedY)
         }
-        // The focus backdrop gets the cursor line in window coordinates.
+        // Without the focus backdrop the cursor line is not published.
+        csettings.typewriterFocusedText = 0
+        cglobal.typerRect = Qt.rect(0, 0, 0, 0)
+        typeText("x")
+        compare(cglobal.typerRect.height, 0)
+        // The backdrop gets the cursor line in window coordinates, at once
+        // when switched on and then as the cursor moves.
         csettings.typewriterFocusedText = 1
+        compare(cglobal.typerRect.height, Math.round(area.cursorRectangle.height + 2))
+        cglobal.typerRect = Qt.rect(0, 0, 0, 0)
         typeText("x")
         compare(cglobal.typerRect.height, Math.round(area.cursorRectangle.height + 2))
         compare(cglobal.typerRect.y, Math.round(area.mapToItem(null, 0, fixedY - 1).y))
