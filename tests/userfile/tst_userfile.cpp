@@ -294,6 +294,26 @@ private slots:
         QCOMPARE(fileBytes(path), QByteArray("Y123abc"));
     }
 
+    // A long kept start (copied in steps, the old file's cache dropped
+    // behind each) comes out byte for byte, also when it ends inside a step,
+    // and the file written that way is again a source for the next write.
+    void keptStartOfABook()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("book.txt"));
+        QByteArray book;
+        for (int i = 0; book.size() < 1100000; ++i)
+            book += QByteArray::number(i * 7919) + (i % 13 ? ' ' : '\n');
+        UserFile::Result written = UserFile::write(path, book);
+        QVERIFY(written);
+        for (const int kept : { 1048576 + 3, 700001, 262144 }) {
+            written = UserFile::writePieces(path, once("<tail>"), UserFile::NoOptions, { kept, written.stamp });
+            QVERIFY2(written, qPrintable(written.error));
+            book = book.left(kept) + "<tail>";
+            QCOMPARE(fileBytes(path), book);
+        }
+    }
+
     // Copying the kept start onto a full disk fails like any other write:
     // the old file stays, no temporary file is left.
     void keptStartOnFullDiskKeepsOldFile()
