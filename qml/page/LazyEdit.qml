@@ -558,7 +558,6 @@ Rectangle {
         }
     }
 
-    // The cursor line in window coordinates for the typewriter backdrop.
     // Whether the typewriter backdrop follows this page's cursor line. Held
     // in a binding, so that a keystroke with the backdrop off runs no script.
     readonly property bool publishesTyperRect: isCurrent && csettings.isTypewriter
@@ -568,6 +567,7 @@ Rectangle {
         enabled: page.publishesTyperRect
         function onCursorRectangleChanged() { page.publishTyperRect() }
     }
+    // The cursor line in window coordinates for the typewriter backdrop.
     function publishTyperRect() {
         if (!publishesTyperRect)
             return
