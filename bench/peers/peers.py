@@ -94,7 +94,7 @@ def used_ms(older, newer):
     return sum(ns - older.get(tid, 0) for tid, ns in newer.items()) / 1e6
 
 
-def wait_idle(pid, deadline, allowed_ms=50.0, quiet=1.0):
+def wait_idle(pid, deadline, allowed_ms, quiet=1.0):
     """Waits until the process uses at most allowed_ms of CPU in `quiet`
     seconds; returns the time and CPU (cpu_ms, every thread ever) at the
     start of that quiet stretch."""
