@@ -35,6 +35,7 @@
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -608,6 +609,72 @@ private slots:
         highlighter.setSensitiveWords(SensitiveWords::escapeWord("坏人") + "|x");
         QVERIFY(!isFormatted(line, 0));
         QSettings().setValue("Subtle/AutoMark", true);
+    }
+
+    // Grouping the words by their first character must not change what the
+    // pattern matches: the plain alternation is the oracle, on random word
+    // lists (words that are prefixes of others, escaped specials, characters
+    // outside the basic plane) and on the built-in list.
+    void sensitiveWordsGroupedMatchAlike()
+    {
+        auto matches = [](const QString& pattern, const QString& text) {
+            QVector<QPair<int, int>> found;
+            const QRegularExpression expression(pattern);
+            QRegularExpressionMatchIterator it = expression.globalMatch(text);
+            while (it.hasNext()) {
+                const QRegularExpressionMatch match = it.next();
+                found.append({ match.capturedStart(), match.capturedLength() });
+            }
+            return found;
+        };
+        const QStringList alphabet = { "赌", "博", "场", "毒", "a", "b", ".", "(", "\\", "*", QString::fromUtf8("😀"),
+                                       QString::fromUtf8("😁"), " " };
+        for (int seed = 1; seed <= 300; ++seed) {
+            QRandomGenerator random(seed);
+            auto piece = [&](int longest) {
+                QString text;
+                const int length = 1 + random.bounded(longest);
+                for (int i = 0; i < length; ++i)
+                    text += alphabet.at(random.bounded(alphabet.size()));
+                return text;
+            };
+            QStringList words;
+            const int count = 1 + random.bounded(12);
+            for (int i = 0; i < count; ++i)
+                words << SensitiveWords::escapeWord(piece(4));
+            const QString flat = words.join('|');
+            const QString grouped = SensitiveWords::groupedByFirstCharacter(flat);
+            QVERIFY2(QRegularExpression(grouped).isValid(), qPrintable(grouped));
+            for (int t = 0; t < 20; ++t) {
+                const QString text = piece(40);
+                QVERIFY2(matches(grouped, text) == matches(flat, text),
+                         qPrintable(QStringLiteral("seed %1: %2 / %3 on \"%4\"").arg(seed).arg(flat, grouped, text)));
+            }
+        }
+        const QString builtIn = SensitiveWords::buildPattern(SensitiveWords::Light, { "赌博机器", "a.b" });
+        const QString grouped = SensitiveWords::groupedByFirstCharacter(builtIn);
+        QVERIFY(grouped.contains(QStringLiteral("赌(?:博|场|")));
+        const QString words = SensitiveWords::builtInList().remove('|') + QStringLiteral("赌博机器 a.b axb porn xx");
+        for (int seed = 1; seed <= 50; ++seed) {
+            QRandomGenerator random(seed);
+            QString text;
+            for (int i = 0; i < 300; ++i)
+                text += words.at(random.bounded(words.size()));
+            QCOMPARE(matches(grouped, text), matches(builtIn, text));
+        }
+        // What is not a list of escaped words is left alone.
+        for (const QString& other : { QStringLiteral("a|(b)"), QStringLiteral("a||b"), QStringLiteral("a\\"), QString() })
+            QCOMPARE(SensitiveWords::groupedByFirstCharacter(other), other);
+        // The highlighter colours with the grouped pattern: a word that
+        // shares its first character with an earlier one still counts.
+        QTextDocument document(QStringLiteral("好人和坏蛋和坏人"));
+        MarkdownHighlighter highlighter(&document);
+        QCoreApplication::processEvents();
+        highlighter.setSensitiveWords(QStringLiteral("好人|坏蛋|坏人"));
+        for (int at : { 0, 1, 3, 4, 6, 7 })
+            QCOMPARE(formatAt(document.firstBlock(), at).foreground().color(), QColor(Qt::darkRed));
+        QVERIFY(!isFormatted(document.firstBlock(), 2));
+        QVERIFY(!isFormatted(document.firstBlock(), 5));
     }
 
     void markedWordsAndHover()

@@ -12,6 +12,7 @@
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QQuickItem>
+#include <QQuickTextDocument>
 #include <QQuickWindow>
 #include <QGuiApplication>
 #include <QRandomGenerator>
@@ -20,6 +21,7 @@
 #include <QTextBlock>
 #include <QTextCodec>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <QTimer>
 
 #include <csignal>
@@ -260,6 +262,19 @@ private:
         QString window = windowText;
         window.replace(QLatin1Char('\n'), separator);
         QCOMPARE(doc.allRawText().mid(doc.startPosition(), window.size()), window);
+    }
+
+    // Lines of the text area's window whose layout drops its shaped text,
+    // which every read of the cursor rectangle would then shape again.
+    static int linesDroppingShapes(QQuickItem* edit)
+    {
+        auto* quick = edit->property("textDocument").value<QQuickTextDocument*>();
+        int count = 0;
+        for (QTextBlock block = quick->textDocument()->firstBlock(); block.isValid(); block = block.next()) {
+            if (!block.layout()->cacheEnabled())
+                ++count;
+        }
+        return count;
     }
 
 private slots:
@@ -968,6 +983,7 @@ private slots:
         doc->setContentY(0);
         open(*doc, path);
         QTRY_VERIFY(!edit->property("text").toString().isEmpty());
+        QCOMPARE(linesDroppingShapes(edit), 0);
         QString oracle = doc->allRawText();
         ChangeFollower follower(doc->allTextDocument());
         edit->forceActiveFocus();
@@ -980,6 +996,7 @@ private slots:
         oracle.insert(at, QStringLiteral("abc"));
         QCOMPARE(doc->allRawText(), oracle);
         QCOMPARE(follower.count, 3);
+        QCOMPARE(linesDroppingShapes(edit), 0);
         QTest::keyClick(window, Qt::Key_Backspace);
         oracle.remove(at + 2, 1);
         QCOMPARE(doc->allRawText(), oracle);
@@ -993,6 +1010,7 @@ private slots:
         QCOMPARE(QString::fromUtf8(readAll(path)), QString(oracle).replace(separator, QLatin1Char('\n')));
         QCOMPARE(follower.shadow, oracle);
         checkText(*doc, edit->property("text").toString());
+        QCOMPARE(linesDroppingShapes(edit), 0);
 
         // Scrolling down and up moves the window in chunks; typing after
         // each move lands where the text area's cursor is.
@@ -1014,6 +1032,7 @@ private slots:
             QCOMPARE(doc->allRawText(), oracle);
             QCOMPARE(follower.shadow, oracle);
             checkText(*doc, edit->property("text").toString());
+            QCOMPARE(linesDroppingShapes(edit), 0);
         }
 
         // Select all, then one character: the whole book is that character.
@@ -1024,6 +1043,7 @@ private slots:
         QCoreApplication::processEvents();
         for (char c : QByteArray("y")) QTest::keyClick(window, c);
         QCOMPARE(doc->allRawText(), QStringLiteral("zy"));
+        QCOMPARE(linesDroppingShapes(edit), 0);
     }
 
     void paragraphFormat()

@@ -29,6 +29,7 @@
 #include <QTextCharFormat>
 #include <QAbstractTextDocumentLayout>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <QTimer>
 #include <QFutureWatcher>
 #include <QtConcurrent>
@@ -560,6 +561,7 @@ void LazyTextDocument::setEditDocument(QTextDocument* document)
         // the mirror; undo runs on the whole document.
         document->setUndoRedoEnabled(false);
         connect(document, &QTextDocument::contentsChanged, this, &LazyTextDocument::editDocumentContentsChanged);
+        connect(document, &QTextDocument::contentsChange, this, &LazyTextDocument::keepShaping);
         m_editCursor = QTextCursor(document);
         if (!document->isEmpty())
             clearWindow();
@@ -968,6 +970,23 @@ void LazyTextDocument::editContentsChange(int position, int charsRemoved, int ch
     setWholeSelection(WindowMap::Selection { shifted(m_whole.anchor, at, gone, inserted), shifted(m_whole.cursor, at, gone, inserted) });
     takeTextArea();
     announceWholeChange(at, gone, inserted);
+}
+
+// The window's lines keep their shaped text after layout. A line's layout
+// otherwise drops it, and every cursor rectangle the view reads after a key
+// shapes the whole line again: several times a key, each as costly as the
+// line's layout.
+void LazyTextDocument::keepShaping(int position, int charsRemoved, int charsAdded)
+{
+    Q_UNUSED(charsRemoved)
+    if (!m_editDoc)
+        return;
+    const QTextBlock last = m_editDoc->findBlock(position + charsAdded);
+    for (QTextBlock block = m_editDoc->findBlock(position); block.isValid(); block = block.next()) {
+        block.layout()->setCacheEnabled(true);
+        if (block == last)
+            break;
+    }
 }
 
 void LazyTextDocument::editDocumentContentsChanged()

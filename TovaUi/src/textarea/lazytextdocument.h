@@ -452,6 +452,7 @@ protected:
 private slots:
     void updateY();
     void editDocumentContentsChanged();
+    void keepShaping(int position, int charsRemoved, int charsAdded);
     void realignWindow();
     void textAreaChanged();
 
