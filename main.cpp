@@ -7,6 +7,7 @@
 #include "registertype/registertype.h"
 #include "support/log.h"
 #include "support/qtsingleapplication/qtsingleapplication.h"
+#include "textarea/lazytextdocument.h"
 #include "tovaui.h"
 
 #include <QFont>
@@ -47,6 +48,9 @@ int main(int argc, char* argv[])
         QCoreApplication::quit();
         return 0;
     }
+
+    // The document reopened at start is read while the interface is built.
+    LazyTextDocument::readAhead(QUrl(global::instance()->settings()->currentFile()));
 
     QQuickStyle::setStyle(QStringLiteral("Default"));
     QFont font(function::systemFont());

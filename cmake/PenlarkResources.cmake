@@ -26,14 +26,18 @@ function(penlark_add_resources target)
     string(APPEND body "</qresource>\n</RCC>\n")
     if(count GREATER 0)
       set(out ${CMAKE_BINARY_DIR}/resources/${root}.qrc)
-      file(GENERATE OUTPUT ${out} CONTENT "${body}")
+      # Written now, not at generation: the QML compiler reads every
+      # resource file below.
+      file(WRITE ${out}.in "${body}")
+      configure_file(${out}.in ${out} COPYONLY)
       list(APPEND qrc_files ${out})
     endif()
   endforeach()
   # The Quick Controls configuration sits at the root of the resources.
   if(EXISTS ${CMAKE_SOURCE_DIR}/qtquickcontrols2.conf)
     set(out ${CMAKE_BINARY_DIR}/resources/root.qrc)
-    file(GENERATE OUTPUT ${out} CONTENT "<!DOCTYPE RCC><RCC version=\"1.0\">\n<qresource prefix=\"/\">\n  <file alias=\"qtquickcontrols2.conf\">${CMAKE_SOURCE_DIR}/qtquickcontrols2.conf</file>\n</qresource>\n</RCC>\n")
+    file(WRITE ${out}.in "<!DOCTYPE RCC><RCC version=\"1.0\">\n<qresource prefix=\"/\">\n  <file alias=\"qtquickcontrols2.conf\">${CMAKE_SOURCE_DIR}/qtquickcontrols2.conf</file>\n</qresource>\n</RCC>\n")
+    configure_file(${out}.in ${out} COPYONLY)
     list(APPEND qrc_files ${out})
   endif()
   # Translation catalogues: ts/*.ts are compiled by lrelease at build time and
@@ -60,6 +64,11 @@ function(penlark_add_resources target)
     set_source_files_properties(${cpp} PROPERTIES SKIP_AUTOGEN ON GENERATED ON)
     list(APPEND translation_sources ${cpp})
   endif()
-  add_library(${target} OBJECT ${qrc_files} ${translation_sources})
+  # QML and JavaScript are compiled at build time, so a first start (a fresh
+  # home has no cache of compiled QML) does not compile the interface.
+  find_package(Qt5QuickCompiler REQUIRED)
+  qtquick_compiler_add_resources(compiled ${qrc_files})
+  add_library(${target} OBJECT ${compiled} ${translation_sources})
+  set_target_properties(${target} PROPERTIES AUTORCC OFF)
   target_link_libraries(${target} PRIVATE Qt5::Core)
 endfunction()

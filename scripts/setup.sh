@@ -6,6 +6,7 @@ set -euo pipefail
 PACKAGES=(
   cmake ninja-build g++ pkg-config
   qtbase5-dev qtbase5-private-dev qtdeclarative5-dev qtdeclarative5-private-dev
+  qtdeclarative5-dev-tools
   qtquickcontrols2-5-dev qtmultimedia5-dev libqt5svg5-dev
   qttools5-dev qttools5-dev-tools libqt5sql5-sqlite libqt5sql5-psql
   libcpp-httplib-dev postgresql

@@ -20,6 +20,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QThread>
+#include <QThreadPool>
 
 #include <csignal>
 #include <fcntl.h>
@@ -736,6 +737,77 @@ private slots:
         QTest::qWait(50); // a step of the first file would come now
         QCOMPARE(editor.doc.allText().toUtf8(), QByteArray("乙\n丙\n").repeated(1000));
         QCOMPARE(readAll(firstPath), first);
+    }
+
+    // The start's document read ahead: its first load takes that read while
+    // the file is as it was, reads again once it has changed, and a load of
+    // another file drops the read. A rewrite that keeps the size and the
+    // time shows which text was taken.
+    void readAheadTakenOnlyForTheSameFile()
+    {
+        LazyTextDocument::setStepLoading(1000, 700);
+        const auto book = [](QChar mark, int lines) {
+            QByteArray bytes;
+            for (int i = 0; i < lines; ++i)
+                bytes += QStringLiteral("%1%2，山河远阔。\n").arg(mark).arg(i, 5, 10, QLatin1Char('0')).toUtf8();
+            return bytes;
+        };
+        const auto rewriteKeepingStamp = [](const QString& path, const QByteArray& bytes) {
+            const QDateTime modified = QFileInfo(path).lastModified();
+            writeAll(path, bytes);
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(modified, QFileDevice::FileModificationTime));
+            file.close();
+            QCOMPARE(QFileInfo(path).lastModified(), modified);
+        };
+        const auto load = [](const QString& path) {
+            Editor editor;
+            editor.doc.setFileName(QUrl::fromLocalFile(path));
+            if (!QTest::qWaitFor([&] { return editor.doc.textLoaded() && !editor.doc.loading(); }))
+                return QStringLiteral("(not loaded)");
+            return editor.doc.allText();
+        };
+        const QByteArray first = book(QLatin1Char('A'), 400);
+        const QByteArray second = book(QLatin1Char('B'), 400);
+        QCOMPARE(first.size(), second.size());
+
+        // Unchanged: the text read ahead is the one shown.
+        const QString path = newPath();
+        writeAll(path, first);
+        LazyTextDocument::readAhead(QUrl::fromLocalFile(path));
+        QThreadPool::globalInstance()->waitForDone();
+        rewriteKeepingStamp(path, second);
+        QCOMPARE(load(path), QString::fromUtf8(first));
+        // Taken once: the next load reads the file.
+        QCOMPARE(load(path), QString::fromUtf8(second));
+
+        // Changed after the read: read again.
+        writeAll(path, first);
+        LazyTextDocument::readAhead(QUrl::fromLocalFile(path));
+        QThreadPool::globalInstance()->waitForDone();
+        writeAll(path, first + "C\n");
+        QCOMPARE(load(path), QString::fromUtf8(first + "C\n"));
+
+        // Another file opened first: the read is dropped.
+        writeAll(path, first);
+        LazyTextDocument::readAhead(QUrl::fromLocalFile(path));
+        QThreadPool::globalInstance()->waitForDone();
+        const QString other = newPath();
+        writeAll(other, "乙\n");
+        QCOMPARE(load(other), QStringLiteral("乙\n"));
+        rewriteKeepingStamp(path, second);
+        QCOMPARE(load(path), QString::fromUtf8(second));
+
+        // A short file, a missing one and a non-local URL are not read ahead.
+        const QString shortPath = newPath();
+        writeAll(shortPath, "短\n");
+        QThreadPool::globalInstance()->waitForDone();
+        LazyTextDocument::readAhead(QUrl::fromLocalFile(shortPath));
+        LazyTextDocument::readAhead(QUrl::fromLocalFile(m_dir + QStringLiteral("/none.txt")));
+        LazyTextDocument::readAhead(QUrl(QStringLiteral("qrc:/file/Readme.md")));
+        QCOMPARE(QThreadPool::globalInstance()->activeThreadCount(), 0);
+        QCOMPARE(load(shortPath), QStringLiteral("短\n"));
     }
 };
 

@@ -37,6 +37,7 @@
 #include <private/qtextdocument_p.h>
 
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -1331,7 +1332,55 @@ QString documentText(const QByteArray& bytes)
     return text;
 }
 
+// A long file's text, then its lines (the counting takes them instead of
+// asking a million blocks on the GUI thread); off the GUI thread.
+QStringList readLines(const QString& path)
+{
+    QFile file(path);
+    const QString text = file.open(QIODevice::ReadOnly) ? documentText(file.readAll()) : QString();
+    return QStringList(text) + documentLines(text);
+}
+
+// The file a read ahead is of, as it was when the read began.
+struct ReadAhead {
+    QString path;
+    qint64 size = -1;
+    QDateTime modified;
+    QFuture<QStringList> read;
+
+    bool sameFile(const QFileInfo& info) const
+    {
+        return info.size() == size && info.lastModified() == modified;
+    }
+};
+
+ReadAhead& pendingReadAhead()
+{
+    static ReadAhead ahead;
+    return ahead;
+}
+
 } // namespace
+
+void LazyTextDocument::readAhead(const QUrl& url)
+{
+    const QString path = url.isLocalFile() ? url.toLocalFile() : QString();
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.isFile() || info.size() <= stepLoadBytes)
+        return;
+    ReadAhead ahead;
+    ahead.path = path;
+    ahead.size = info.size();
+    ahead.modified = info.lastModified();
+    // Nothing when the file changed while it was read: the load reads again.
+    ahead.read = QtConcurrent::run([ahead] {
+        QStringList lines = readLines(ahead.path);
+        return ahead.sameFile(QFileInfo(ahead.path)) ? lines : QStringList();
+    });
+    pendingReadAhead() = ahead;
+    // Not kept for a start that never opens it.
+    QTimer::singleShot(30000, qApp, [] { pendingReadAhead() = ReadAhead(); });
+}
 
 void LazyTextDocument::setStepLoading(qint64 fromBytes, int charactersPerStep)
 {
@@ -1348,6 +1397,8 @@ bool LazyTextDocument::loadText(const QUrl& url, bool inSteps)
 {
     QString path = url.isLocalFile() ? url.toLocalFile() : QString();
     const bool resource = url.scheme() == QLatin1String("qrc");
+    // The first load uses a read ahead or nobody does.
+    const ReadAhead ahead = std::exchange(pendingReadAhead(), ReadAhead());
     if (path.isEmpty()) {
         if (!resource) {
             message::show(Message::Error, tr("未支持的打开方式"), 5000);
@@ -1374,7 +1425,8 @@ bool LazyTextDocument::loadText(const QUrl& url, bool inSteps)
     const bool html = m_fileType != QLatin1String("md") && m_fileType.startsWith(QLatin1String("htm"));
     if (inSteps && !resource && !html && file.size() > stepLoadBytes) {
         file.close();
-        loadInSteps(path);
+        const bool readAlready = ahead.path == path && ahead.sameFile(QFileInfo(path));
+        loadInSteps(path, readAlready ? ahead.read : QFuture<QStringList>());
         return true;
     }
     QString text = documentText(file.readAll());
@@ -1393,14 +1445,20 @@ bool LazyTextDocument::loadText(const QUrl& url, bool inSteps)
 // so the window never freezes for long. Until the last part is in, the
 // document is loading: nothing is shown, saved or snapshotted, and a
 // newer file or a reload drops what is still to come.
-void LazyTextDocument::loadInSteps(const QString& path)
+void LazyTextDocument::loadInSteps(const QString& path, const QFuture<QStringList>& readAhead)
 {
     const quint64 generation = ++m_loadGeneration;
+    const bool readAlready = !readAhead.isCanceled();
     auto* reading = new QFutureWatcher<QStringList>(this);
     connect(reading, &QFutureWatcherBase::finished, this, [this, reading, generation, path] {
         reading->deleteLater();
         if (generation != m_loadGeneration)
             return;
+        if (reading->result().isEmpty()) {
+            // The file changed while it was read ahead.
+            loadInSteps(path, QFuture<QStringList>());
+            return;
+        }
         const bool hadText = beginTextReplacement();
         replaceAllText(QString());
         // No undo history for the loaded text (as for any whole text).
@@ -1409,13 +1467,7 @@ void LazyTextDocument::loadInSteps(const QString& path)
         const QString text = read.takeFirst();
         insertStep(generation, text, read, 0, hadText, path);
     });
-    // The text, then its lines (the counting takes them instead of asking a
-    // million blocks on the GUI thread).
-    reading->setFuture(QtConcurrent::run([path] {
-        QFile file(path);
-        const QString text = file.open(QIODevice::ReadOnly) ? documentText(file.readAll()) : QString();
-        return QStringList(text) + documentLines(text);
-    }));
+    reading->setFuture(readAlready ? readAhead : QtConcurrent::run(readLines, path));
 }
 
 void LazyTextDocument::insertStep(quint64 generation, const QString& text, const QStringList& lines, int from, bool hadText,

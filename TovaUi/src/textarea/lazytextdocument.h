@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QDateTime>
 #include <QElapsedTimer>
+#include <QFuture>
 #include <QHash>
 #include <QMetaProperty>
 #include <QObject>
@@ -298,6 +299,11 @@ public:
     // Files larger than fromBytes are opened in steps of that many
     // characters (tests and benchmarks; 4 MiB and 1 Mi characters by default).
     static void setStepLoading(qint64 fromBytes, int charactersPerStep);
+    // Starts reading a long local file that is about to be opened (the
+    // start's current file) while the interface is still being built; the
+    // first load takes the read if it is of that file and the file has not
+    // changed since, or drops it.
+    static void readAhead(const QUrl& url);
     bool reloadText();
     // Saves when modified and returns whether the file holds the text: the
     // write is waited for (closing a tab, save all, the save button).
@@ -618,7 +624,9 @@ private:
     void followSavedFile(const QString& path);
     void handOverEnterSave();
     bool loadText(const QUrl& url, bool inSteps);
-    void loadInSteps(const QString& path);
+    // readAhead: the file's read when it was read ahead, else a default
+    // future (which is a canceled one).
+    void loadInSteps(const QString& path, const QFuture<QStringList>& readAhead);
     void insertStep(quint64 generation, const QString& text, const QStringList& lines, int from, bool hadText,
         const QString& path);
     void textTaken(const QString& path, bool resource);
