@@ -8,6 +8,7 @@
 #include "function/message.h"
 
 #include <QAbstractItemModelTester>
+#include <QMutex>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
@@ -156,14 +157,23 @@ private slots:
         for (int n : numbers)
             touch(dir.path() + QStringLiteral("/第%1章.txt").arg(n));
 
-        FileInfoThread thread;
+        // Written by the worker while this thread polls: every access holds
+        // the lock. Declared before the thread, so they outlive its worker.
+        QMutex lock;
         QThread* worker = nullptr;
         int listed = 0;
         QStringList order;
+        FileInfoThread thread;
         auto listing = [&](const QList<FileProperty>& list) {
+            const QStringList listedNames = names(list);
+            QMutexLocker locked(&lock);
             worker = QThread::currentThread();
             listed = list.size();
-            order = names(list);
+            order = listedNames;
+        };
+        auto listedSoFar = [&] {
+            QMutexLocker locked(&lock);
+            return listed;
         };
         connect(&thread, &FileInfoThread::directoryChanged, this,
                 [&](const QString&, const QList<FileProperty>& list) { listing(list); }, Qt::DirectConnection);
@@ -172,11 +182,14 @@ private slots:
         thread.setNameFilters({ QStringLiteral("*.txt") });
         thread.setPath(dir.path());
         thread.start(QThread::LowPriority);
-        QTRY_COMPARE_WITH_TIMEOUT(listed, 5000, 20000);
-        QVERIFY(worker && worker != QThread::currentThread());
-        QCOMPARE(order.first(), QStringLiteral("第1章.txt"));
-        QCOMPARE(order.at(999), QStringLiteral("第1000章.txt"));
-        QCOMPARE(order.last(), QStringLiteral("第5000章.txt"));
+        QTRY_COMPARE_WITH_TIMEOUT(listedSoFar(), 5000, 20000);
+        {
+            QMutexLocker locked(&lock);
+            QVERIFY(worker && worker != QThread::currentThread());
+            QCOMPARE(order.first(), QStringLiteral("第1章.txt"));
+            QCOMPARE(order.at(999), QStringLiteral("第1000章.txt"));
+            QCOMPARE(order.last(), QStringLiteral("第5000章.txt"));
+        }
 
         QQuickFolderListModel model;
         QSignalSpy counted(&model, &QQuickFolderListModel::countChanged);
