@@ -6,6 +6,7 @@
 #include "i18n/i18n.h"
 #include "registertype/registertype.h"
 #include "support/log.h"
+#include "support/quitonsignal.h"
 #include "support/qtsingleapplication/qtsingleapplication.h"
 #include "textarea/lazytextdocument.h"
 #include "tovaui.h"
@@ -89,6 +90,9 @@ int main(int argc, char* argv[])
         qmlKey->installSignal(&app);
         TovaUi::setStatusBarStyle(TovaUi::StatusBarStyleDefault);
         QISystemDispatcher::instance()->dispatch(QStringLiteral("activityIndicatorStart"), QVariantMap());
+        // A session that ends or a kill saves the open documents as closing
+        // the window does; it is not refused, and no cloud sync is started.
+        quitOnSignals([] { emit global::instance()->saveAllNoTips(); });
     }
 
     return app.exec();
