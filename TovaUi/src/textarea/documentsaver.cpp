@@ -11,6 +11,8 @@
 
 namespace {
 
+// Set by tests on their thread while a writer may be reading it.
+QMutex writeHookMutex;
 DocumentSaver::Hook writeHook;
 
 } // namespace
@@ -37,6 +39,7 @@ DocumentSaver::~DocumentSaver()
 
 void DocumentSaver::setWriteHook(Hook hook)
 {
+    QMutexLocker lock(&writeHookMutex);
     writeHook = std::move(hook);
 }
 
@@ -155,8 +158,13 @@ void DocumentSaver::run()
             continue;
         }
         lock.unlock();
-        if (writeHook)
-            writeHook(job.path);
+        Hook hook;
+        {
+            QMutexLocker hookLock(&writeHookMutex);
+            hook = writeHook;
+        }
+        if (hook)
+            hook(job.path);
         Done done;
         done.ticket = job.ticket;
         done.path = job.path;
