@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QSocketNotifier>
 
+#include <cerrno>
 #include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -14,12 +15,15 @@ namespace {
 const int kSignals[] = { SIGTERM, SIGHUP, SIGINT };
 int signalSocket[2] = { -1, -1 };
 
-// Only what is safe in a signal handler: one byte to the event loop.
+// Only what is safe in a signal handler: one byte to the event loop, with
+// errno left as the interrupted code had it.
 void onSignal(int number)
 {
+    const int savedErrno = errno;
     const char byte = char(number);
     const ssize_t ignored = ::write(signalSocket[0], &byte, 1);
     (void)ignored;
+    errno = savedErrno;
 }
 
 void setHandler(void (*handler)(int))
