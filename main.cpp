@@ -25,7 +25,7 @@ int main(int argc, char* argv[])
 {
     giveBackLargeBlocks();
     if (!QSslSocket::supportsSsl())
-        PLOG << "QSslSocket::supportsSsl(): false";
+        logDebug(lcApp) << "QSslSocket::supportsSsl(): false";
 
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
@@ -38,13 +38,13 @@ int main(int argc, char* argv[])
     global::instance()->settings();
 
     if (app.isRunning()) {
-        PLOG << "app is running";
+        logDebug(lcApp) << "app is running";
         return app.sendMessage(QStringLiteral("showTovaWriterWindow"), 5000) ? 0 : 1;
     }
 
     const QStringList arguments = app.arguments();
     if (arguments.size() > 1 && arguments.at(1) == QLatin1String("-autostart") && !global::isHasLockNumber()) {
-        PLOG << "close from app handle";
+        logDebug(lcApp) << "close from app handle";
         QApplication::closeAllWindows();
         QCoreApplication::quit();
         return 0;

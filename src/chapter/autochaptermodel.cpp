@@ -289,7 +289,7 @@ void AutoChapterModel::update(int line, const wordsType& oldType, const wordsTyp
 {
     ItemLock lock(s_itemMutex);
     if (!lock) {
-        PLOG << "AutoChapterModel::update()";
+        logDebug(lcStats) << "AutoChapterModel::update()";
         return;
     }
     if (line < 0)
@@ -323,7 +323,7 @@ void AutoChapterModel::update(int line, const wordsType& oldType, const wordsTyp
         } else {
             // A body line became a title: the chapter is split here. The
             // front keeps exactly the words above the line.
-            PLOG << "update" << ":" << "index:" << idx;
+            logDebug(lcStats) << "update" << ":" << "index:" << idx;
             ChapterType& front = m_items[idx];
             const int before = front.wordNumber;
             const int frontWords = newType.chapterFront >= 0 ? newType.chapterFront : before - oldWords;
@@ -341,7 +341,7 @@ void AutoChapterModel::update(int line, const wordsType& oldType, const wordsTyp
             announce(0);
         } else {
             const int words = m_items.at(idx).wordNumber - oldWords + newWords;
-            PLOG << "remove Index:" << idx << "item(index-1)->wordNumber:" << m_items.at(idx - 1).wordNumber
+            logDebug(lcStats) << "remove Index:" << idx << "item(index-1)->wordNumber:" << m_items.at(idx - 1).wordNumber
                  << "frontItem->wordNumber:" << words << "index-1:" << idx - 1;
             m_items[idx - 1].wordNumber += words;
             removeRowsAt(idx, idx);
@@ -359,7 +359,7 @@ void AutoChapterModel::insert(int line, const wordsType& insertType)
 {
     ItemLock lock(s_itemMutex);
     if (!lock) {
-        PLOG << "AutoChapterModel::insert()";
+        logDebug(lcStats) << "AutoChapterModel::insert()";
         return;
     }
     insertRecords(line, { insertType });
@@ -373,7 +373,7 @@ void AutoChapterModel::insertList(int index, const QList<wordsType>& list)
     }
     ItemLock lock(s_itemMutex);
     if (!lock) {
-        PLOG << "AutoChapterModel::insertList()";
+        logDebug(lcStats) << "AutoChapterModel::insertList()";
         return;
     }
     insertRecords(index, list);
@@ -401,7 +401,7 @@ void AutoChapterModel::insertRecords(int line, const QList<wordsType>& records)
             if (added.isEmpty())
                 frontChanged = true;
             if (k == 0)
-                PLOG << "insert" << ":" << "insert title:" << rec.title.size() << "units"
+                logDebug(lcStats) << "insert" << ":" << "insert title:" << rec.title.size() << "units"
                      << " line:" << line + k << " oldNumber:" << before
                      << " insertType.chapterFront:" << rec.chapterFront << "insertType.all():" << rec.all()
                      << "index:" << front + 1;
@@ -424,7 +424,7 @@ void AutoChapterModel::append(const wordsType& addendType)
 {
     ItemLock lock(s_itemMutex);
     if (!lock) {
-        PLOG << "AutoChapterModel::append()";
+        logDebug(lcStats) << "AutoChapterModel::append()";
         return;
     }
     appendRecords({ addendType });
@@ -438,10 +438,10 @@ void AutoChapterModel::appendList(const QList<wordsType>& list)
     }
     ItemLock lock(s_itemMutex);
     if (!lock) {
-        PLOG << "AutoChapterModel::appendList()";
+        logDebug(lcStats) << "AutoChapterModel::appendList()";
         return;
     }
-    PLOG << "appendList" << ":" << "appendList :" << list.size();
+    logDebug(lcStats) << "appendList" << ":" << "appendList :" << list.size();
     appendRecords(list);
 }
 
@@ -484,7 +484,7 @@ void AutoChapterModel::removeList(int index, const QList<wordsType>& list)
 {
     ItemLock lock(s_itemMutex);
     if (!lock) {
-        PLOG << "removeList" << ":" << "tryLock failed";
+        logWarning(lcStats) << "removeList" << ":" << "tryLock failed";
         return;
     }
     removeRecords(index, list);
@@ -527,10 +527,10 @@ void AutoChapterModel::removeRecords(int line, const QList<wordsType>& records)
 
 void AutoChapterModel::resetList()
 {
-    PLOG << "resetList" << ":" << "removeAllList";
+    logDebug(lcStats) << "resetList" << ":" << "removeAllList";
     ItemLock lock(s_itemMutex);
     if (!lock) {
-        PLOG << "resetList" << ":" << "tryLock failed";
+        logWarning(lcStats) << "resetList" << ":" << "tryLock failed";
         return;
     }
     clear();
@@ -554,7 +554,7 @@ void AutoChapterModel::showModelData()
 {
     ItemLock lock(s_itemMutex);
     if (!lock) {
-        PLOG << "AutoChapterModel::showModelData()";
+        logDebug(lcStats) << "AutoChapterModel::showModelData()";
         return;
     }
     if (m_pendingSnapshots.isEmpty() || m_showing)

@@ -77,7 +77,7 @@ void WordCountModel::closeFile(const QUrl& file)
         if (m_currentCount == counts)
             setCurrentCountClass(nullptr);
         counts->deleteLater();
-        PLOG << "closeFile" << ":" << "countClass size:" << m_counts.size() << "file:" << file;
+        logDebug(lcStats) << "closeFile" << ":" << "countClass size:" << m_counts.size() << "file:" << file;
     }
     if (AutoChapterModel* chapters = m_chapters.take(file)) {
         if (m_currentChapters == chapters)

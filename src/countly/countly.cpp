@@ -39,7 +39,7 @@ QString countly::appKey()
 
 void countly::start()
 {
-    PLOG << "countly start";
+    logDebug(lcAccount) << "countly start";
     m_metrics = getOsInfo();
     m_holdTimer = new QTimer(this);
     m_activeTimer = new QTimer(this);

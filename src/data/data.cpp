@@ -253,7 +253,7 @@ bool data::saveDataToFile(QPointer<DataTypeClass> record, DataTypeClass::DataEnu
         return false;
     const QString path = recordPath(StatsClock::today(), kind);
     if (kind == DataTypeClass::notSet)
-        PLOG << "notSet" << path;
+        logDebug(lcStats) << "notSet" << path;
     const UserFile::Result written = record->saveToJsonFile(path);
     reportSave(path, written);
     return bool(written);
@@ -506,7 +506,7 @@ DataTypeReply* getDataFromServer(const QDate& date, DataTypeClass::DataEnum kind
             record->setCode(d.statusCode);
             record->setError(d.errorString);
             if (d.statusCode != 404)
-                PLOG << "data.error:" << d.errorString << "code:" << d.statusCode;
+                logWarning(lcStats) << "data.error:" << d.errorString << "code:" << d.statusCode;
         }
         emit reply->finished(QPointer<DataTypeClass>(record));
         reply->deleteLater();
@@ -523,7 +523,7 @@ bReply* pushDataToServer(QPointer<DataTypeClass> record, DataTypeClass::DataEnum
     QObject::connect(global::instance()->getOss()->postObject(key, record->toJson(), QStringLiteral("application/octet-stream")),
         &DataReply::finished, reply, [reply](NetworkData d) {
             if (d.statusCode != 200)
-                PLOG << "post error:" << d.statusCode;
+                logWarning(lcStats) << "post error:" << d.statusCode;
             emit reply->finished(d.statusCode == 200);
             reply->deleteLater();
         });
@@ -583,7 +583,7 @@ bReply* pushFilesDataToServer(const resultCountType& table, const QString& user,
     QObject::connect(global::instance()->getOss()->postObject(fileTableKey(date, user), text), &DataReply::finished, reply,
         [reply](NetworkData d) {
             if (d.statusCode != 200)
-                PLOG << "post error:" << d.statusCode;
+                logWarning(lcStats) << "post error:" << d.statusCode;
             emit reply->finished(d.statusCode == 200);
             reply->deleteLater();
         });

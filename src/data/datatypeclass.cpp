@@ -435,12 +435,12 @@ bool DataTypeClass::mergeData(QPointer<DataTypeClass> other)
     if (!other)
         return false;
     if (other->dataEnum() != m_dataEnum) {
-        PLOG << "m_dataEnum:" << m_dataEnum << "otherData->m_dataEnum:" << other->dataEnum();
+        logDebug(lcStats) << "m_dataEnum:" << m_dataEnum << "otherData->m_dataEnum:" << other->dataEnum();
         return false;
     }
     QString failed;
     if (!samePeriod(m_beginTime, other->beginTime(), &failed)) {
-        PLOG << failed << StatsClock::dateOf(m_beginTime) << StatsClock::dateOf(other->beginTime())
+        logWarning(lcStats) << failed << StatsClock::dateOf(m_beginTime) << StatsClock::dateOf(other->beginTime())
              << other->toJson();
         return false;
     }
@@ -495,7 +495,7 @@ bool DataTypeClass::mergeData(QPointer<DataTypeClass> other)
             mine->setSecond(m_second);
             mine->setMaxSpeed(m_maxSpeed);
         }
-        PLOG << "hasThisDeviceID on server" << (hasThisDeviceID ? "true" : "false");
+        logDebug(lcStats) << "hasThisDeviceID on server" << (hasThisDeviceID ? "true" : "false");
     }
 
     const QList<QPointer<DeviceDataClass>> incoming = other->m_deviceList;
@@ -506,7 +506,7 @@ bool DataTypeClass::mergeData(QPointer<DataTypeClass> other)
         for (int j = 0; j < m_deviceList.size(); ++j) {
             const QPointer<DeviceDataClass> e = m_deviceList.value(j);
             if (e.isNull()) {
-                PLOG << "deviceList().value(j).isNull()";
+                logDebug(lcStats) << "deviceList().value(j).isNull()";
                 continue;
             }
             if (e->deviceId() != d->deviceId())
@@ -649,7 +649,7 @@ void DataTypeClass::loadFromJsonFile(const QString& path)
     // next save starts a new file instead of replacing what may be months of
     // statistics. When it cannot be moved, it is never written over.
     setOk(false);
-    PLOG << "damaged statistics file" << path << m_error;
+    logWarning(lcStats) << "damaged statistics file" << path << m_error;
     if (StatsFile::setAside(path).isEmpty())
         m_protectedPath = path;
 }
@@ -657,7 +657,7 @@ void DataTypeClass::loadFromJsonFile(const QString& path)
 UserFile::Result DataTypeClass::saveToJsonFile(const QString& path)
 {
     if (samePath(m_protectedPath, path)) {
-        PLOG << "refusing to write over a damaged file" << path;
+        logWarning(lcStats) << "refusing to write over a damaged file" << path;
         return { false, tr("文件已损坏且无法移开，未覆盖") };
     }
     return StatsFile::write(path, toJson());

@@ -105,7 +105,7 @@ bool global::clearStaleLock(const QString& lockPath)
         return false;
     bool removed = false;
     if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
-        PLOG << "removing a stale lock:" << lockPath;
+        logDebug(lcApp) << "removing a stale lock:" << lockPath;
         removed = ::unlink(name.constData()) == 0;
     }
     ::close(fd);

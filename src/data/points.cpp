@@ -43,7 +43,7 @@ void Points::addPointsToAccount(int points, const QString& reason)
     // until then the call finds nothing and says so in the log.
     UserDatas* user = Users::instance()->getUserData();
     if (!QMetaObject::invokeMethod(user, "addPoints", Q_ARG(int, points), Q_ARG(QString, reason)))
-        PLOG << "addPoints is not available";
+        logWarning(lcStats) << "addPoints is not available";
 }
 
 void Points::setTodayData(QPointer<DataTypeClass> record)
@@ -61,7 +61,7 @@ void Points::todayWordsChanged(int words)
     checkWords(words);
     const int used = global::instance()->timeElapsed() - start;
     if (used > 2)
-        PLOG << "check words use time:" << used;
+        logDebug(lcStats) << "check words use time:" << used;
 }
 
 bool Points::isCheckedThisKey(const QString& key)

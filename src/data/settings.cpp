@@ -152,7 +152,7 @@ Settings::Settings(QObject* parent)
     QCoreApplication::setOrganizationDomain(QStringLiteral("Unknown Organization"));
 
     QSettings s;
-    PLOG << "settings path:" << s.fileName();
+    logDebug(lcApp) << "settings path:" << s.fileName();
 
     // Plain keys in table order; the rest below.
     PENLARK_SETTINGS_TABLE(PENLARK_SETTINGS_READ)
@@ -188,7 +188,7 @@ Settings::Settings(QObject* parent)
     updateLangKey(m_language);
 
     m_editFontName = s.value(QStringLiteral("Edit/Font"), editFontNameDefault()).toString();
-    PLOG << "fontName: " << m_editFontName;
+    logDebug(lcApp) << "fontName: " << m_editFontName;
     m_editFont = QFont();
     m_editFont.setFamily(m_editFontName);
     if (m_editFontSize > 0)
@@ -350,7 +350,7 @@ void Settings::setAutoChapterKeys(QString value)
 {
     if (m_autoChapterKeys == value)
         return;
-    PLOG << "auto chapter keys;" << value;
+    logDebug(lcApp) << "auto chapter keys;" << value;
     m_autoChapterKeys = value;
     // One pattern per line, each followed by ";". Blank lines are left out:
     // an empty pattern would end the chapter-title test before the patterns
@@ -371,28 +371,28 @@ void Settings::setIsPageStyle(bool value)
     if (m_isPageStyle == value)
         return;
     store("Edit/WidthModel", value ? 1 : 0);
-    PLOG << "m_isPageStyle:" << boolText(value);
+    logDebug(lcApp) << "m_isPageStyle:" << boolText(value);
     m_isPageStyle = value;
     emit isPageStyleChanged(value);
 }
 
 void Settings::setPageWidthChineseCharacters(int value)
 {
-    PLOG << "set characters:" << value;
+    logDebug(lcApp) << "set characters:" << value;
     if (storeChange(m_pageWidthChineseCharacters, value, "Edit/WidthChineseCharacters"))
         emit pageWidthChineseCharactersChanged(value);
 }
 
 void Settings::setPageLineSpacing(double value)
 {
-    PLOG << "Floating point comparison needs context sanity check";
+    logDebug(lcApp) << "Floating point comparison needs context sanity check";
     if (storeFuzzyChange(m_pageLineSpacing, value, "Edit/LineSpacing"))
         emit pageLineSpacingChanged(value);
 }
 
 void Settings::setPageParagraphSpacing(double value)
 {
-    PLOG << "Floating point comparison needs context sanity check";
+    logDebug(lcApp) << "Floating point comparison needs context sanity check";
     if (storeFuzzyChange(m_pageParagraphSpacing, value, "Edit/ParagraphSpacing"))
         emit pageParagraphSpacingChanged(value);
 }
@@ -404,7 +404,7 @@ void Settings::setMinimalistModel(bool value)
     if (value && !m_layoutLefttoRight)
         setLayoutLefttoRight(true);
     setIsHideToolBar(value);
-    PLOG << "m_minimalistModel:" << boolText(value);
+    logDebug(lcApp) << "m_minimalistModel:" << boolText(value);
     emit minimalistModelChanged();
 }
 
@@ -438,7 +438,7 @@ void Settings::setEditFont(const QFont& font)
 {
     if (m_editFont == font)
         return;
-    PLOG << "fontSize:" << font.pointSizeF();
+    logDebug(lcApp) << "fontSize:" << font.pointSizeF();
     m_editFont = font;
     emit editFontChanged(font);
 }
@@ -465,7 +465,7 @@ void Settings::setEditFontSize(double value)
         font.setPointSizeF(value);
     setEditFont(font);
     m_editFontSize = value;
-    PLOG << "editFontSize:" << m_editFont.pointSizeF();
+    logDebug(lcApp) << "editFontSize:" << m_editFont.pointSizeF();
     emit editFontSizeChanged(value);
 }
 

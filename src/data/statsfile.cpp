@@ -18,9 +18,9 @@ QString StatsFile::setAside(const QString& path)
     for (int n = 1; QFileInfo::exists(target); ++n)
         target = path + QStringLiteral(".corrupt.") + QString::number(n);
     if (!QFile::rename(path, target)) {
-        PLOG << "can not set aside" << path;
+        logWarning(lcStats) << "can not set aside" << path;
         return QString();
     }
-    PLOG << "damaged statistics file kept as" << target;
+    logWarning(lcStats) << "damaged statistics file kept as" << target;
     return target;
 }

@@ -161,7 +161,7 @@ int CountHandler::getNextTitleNumber(int editLineNumber)
 {
     const QTextBlock block = m_textDocument ? m_textDocument->findBlockByNumber(editLineNumber) : QTextBlock();
     if (!block.isValid()) {
-        PLOG << "getNextTitleNumber" << ":" << "editLineNumber:" << editLineNumber << "all line:"
+        logDebug(lcStats) << "getNextTitleNumber" << ":" << "editLineNumber:" << editLineNumber << "all line:"
              << (m_textDocument ? m_textDocument->blockCount() : 0);
         return 1;
     }
@@ -252,7 +252,7 @@ void CountHandler::editContentsChange(int position, int charsRemoved, int charsA
         }
     }
     if (m < 1 || L + n > m_lines.size() || L + m > doc->blockCount()) {
-        PLOG << "editContentsChange" << ":" << "line table out of step, counting again";
+        logDebug(lcStats) << "editContentsChange" << ":" << "line table out of step, counting again";
         recountAll();
         return;
     }
@@ -278,7 +278,7 @@ void CountHandler::editContentsChange(int position, int charsRemoved, int charsA
                 m_counter->remove(L + 1);
         } else {
             m_counter->setIsRemoving(true);
-            PLOG << "editContentsChange" << ":" << "remove list count" << n;
+            logDebug(lcStats) << "editContentsChange" << ":" << "remove list count" << n;
             for (int i = 0; i < n; ++i) {
                 if ((i == 0 && !atLineStart) || (i == n - 1 && atLineStart))
                     m_counter->setUpdate(T, L, false);

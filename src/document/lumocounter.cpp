@@ -162,7 +162,7 @@ void LumoCounter::remove(int line)
 
 void LumoCounter::removeAll()
 {
-    PLOG << "removeAll";
+    logDebug(lcStats) << "removeAll";
     queueLine(RemoveAllType, QString(), -1, false);
     resetCurrentPostion();
 }
@@ -330,7 +330,7 @@ void LumoCounter::countOperation(const CountStruct& op)
             break;
         countCursor(op.text, op.cursor, op.line);
         if (timer.elapsed() > 1)
-            PLOG << "cursor count time:" << timer.elapsed();
+            logDebug(lcStats) << "cursor count time:" << timer.elapsed();
         break;
     }
     case SelectType:
@@ -386,7 +386,7 @@ void LumoCounter::countOperation(const CountStruct& op)
         break;
     }
     case ListType: {
-        PLOG << "check list Type";
+        logDebug(lcStats) << "check list Type";
         QList<wordsType> rows;
         rows.reserve(op.list.size());
         wordsType sum;
@@ -449,13 +449,13 @@ void LumoCounter::countOperation(const CountStruct& op)
         }
         emitCheckModel();
         if (timer.elapsed() > 10)
-            PLOG << "remove time:" << timer.elapsed();
+            logDebug(lcStats) << "remove time:" << timer.elapsed();
         break;
     }
     case ResetType:
     case RemoveAllType: {
         if (op.type == RemoveAllType)
-            PLOG << "removeAllType";
+            logDebug(lcStats) << "removeAllType";
         {
             QMutexLocker lock(&m_tableMutex);
             m_table.clear();
@@ -741,6 +741,6 @@ void LumoCounter::selectChapter(int line)
             }
         }
     }
-    PLOG << "leftLine: " << start << "rightline:" << end;
+    logDebug(lcStats) << "leftLine: " << start << "rightline:" << end;
     emit sendChapterLine(start, end);
 }

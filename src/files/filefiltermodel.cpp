@@ -21,7 +21,7 @@ FileFilterModel::FileFilterModel(QObject* parent)
 void FileFilterModel::updateSortRole()
 {
     const bool type = global::instance()->filesSortType();
-    PLOG << "role:" << type;
+    logDebug(lcFiles) << "role:" << type;
     sort(0, type ? Qt::AscendingOrder : Qt::DescendingOrder);
 }
 
@@ -46,7 +46,7 @@ QHash<int, QByteArray> FileFilterModel::roleNames() const
 
 void FileFilterModel::setEditing(const QModelIndex& index, bool isEditing)
 {
-    PLOG << "index:" << index << "editing:" << isEditing;
+    logDebug(lcFiles) << "index:" << index << "editing:" << isEditing;
     editingIndex = isEditing ? QPersistentModelIndex(index) : QPersistentModelIndex();
 }
 

@@ -214,7 +214,7 @@ bool fileordermaplist::load()
         if (!QFileInfo::exists(root + QDir::separator() + trimmed))
             continue;
         if (keptTrimmed.contains(trimmed)) {
-            PLOG << "fileordermaplist::load: skip the reduplicated of " << line;
+            logDebug(lcFiles) << "fileordermaplist::load: skip the reduplicated of " << line;
             continue;
         }
         kept.append(line);
@@ -305,7 +305,7 @@ bool fileordermaplist::save()
         if (entry.isEmpty())
             continue;
         if (written.contains(entry)) {
-            PLOG << "fileordermaplist::save: skip the reduplicated of " << entry;
+            logDebug(lcFiles) << "fileordermaplist::save: skip the reduplicated of " << entry;
             continue;
         }
         written.append(entry);
@@ -342,7 +342,7 @@ void fileordermaplist::append(const QString& path, bool save)
 {
     loadIfEmpty();
     const QString entry = getShortPath(path).trimmed();
-    PLOG << "fileordermaplist::append:" << entry;
+    logDebug(lcFiles) << "fileordermaplist::append:" << entry;
     {
         QMutexLocker lock(&orderMutex);
         if (fileOrderList->contains(entry, Qt::CaseInsensitive))
@@ -368,7 +368,7 @@ void fileordermaplist::insertAt(const QString& path, const QString& anchor, bool
     loadIfEmpty();
     const QString entry = getShortPath(path).trimmed();
     const QString anchorEntry = getShortPath(anchor).trimmed();
-    PLOG << entry << (after ? " would be inserted after the " : " would be inserted before the ") << anchorEntry;
+    logDebug(lcFiles) << entry << (after ? " would be inserted after the " : " would be inserted before the ") << anchorEntry;
     {
         QMutexLocker lock(&orderMutex);
         const int at = indexOfEntry(anchorEntry);
@@ -546,7 +546,7 @@ void fileordermaplist::beginRename(const QString& from, const QString& to)
         if (!item.isEmpty())
             renameAdaptOrderStr += item + QLatin1Char('\n');
     }
-    PLOG << "file order list rename prepared.";
+    logDebug(lcFiles) << "file order list rename prepared.";
 }
 
 void fileordermaplist::endRename(bool ok)

@@ -273,7 +273,7 @@ void files::setCurrentPath(const QUrl& path)
 {
     if (m_currentPath == path)
         return;
-    PLOG << path;
+    logDebug(lcFiles) << path;
     m_currentPath = path;
     emit currentPathChanged(path);
 }
@@ -367,7 +367,7 @@ void files::setCheckValue(const QString& value)
 {
     if (m_checkValue == value)
         return;
-    PLOG << value;
+    logDebug(lcFiles) << value;
     m_checkValue = value;
     emit checkValueChanged(value);
 }
@@ -462,7 +462,7 @@ QUrl files::newFile()
     const QString path = folder + QDir::separator() + tr("第%1章").arg(largest + 1) + QStringLiteral(".txt");
     // Never over an existing entry (an unreadable file or a link is not listed).
     if (!LibraryPath::createEmptyFile(path))
-        PLOG << "cannot create" << path;
+        logWarning(lcFiles) << "cannot create" << path;
     doCloud(false);
     return QUrl::fromLocalFile(path);
 }
@@ -477,7 +477,7 @@ QString files::newDir()
         return path;
     const QString index = path + QStringLiteral("/index.txt");
     if (!LibraryPath::taken(index) && !LibraryPath::createEmptyFile(index))
-        PLOG << "creat file fail";
+        logWarning(lcFiles) << "creat file fail";
     return path;
 }
 
@@ -546,11 +546,11 @@ void files::delFile()
         }
         emit closeFile(QUrl::fromLocalFile(target));
         if (!QFile::remove(target)) {
-            PLOG << "remove failed" << target;
+            logWarning(lcFiles) << "remove failed" << target;
             message::show(Message::Error, tr("删除失败：%1").arg(target), 5000);
             return;
         }
-        PLOG << "removed" << target;
+        logDebug(lcFiles) << "removed" << target;
         return;
     }
 
@@ -574,7 +574,7 @@ void files::delFile()
     emit closeFile(QUrl::fromLocalFile(target + QStringLiteral("/index.txt")));
     QStringList failed;
     if (!removeTree(target, &failed)) {
-        PLOG << "remove failed" << failed;
+        logWarning(lcFiles) << "remove failed" << failed;
         message::show(Message::Error, tr("删除失败：%1").arg(failed.join(QStringLiteral(", "))), 5000);
     }
 }
@@ -790,19 +790,19 @@ void files::setHistoryModel(FileFilterModel* model)
 {
     if (m_historyModel == model)
         return;
-    PLOG << model;
+    logDebug(lcFiles) << model;
     m_historyModel = model;
     emit historyModelChanged(m_historyModel);
 }
 
 QModelIndex files::historyIndex()
 {
-    PLOG << "history index";
+    logDebug(lcFiles) << "history index";
     FileFilterModel* model = historyModel();
     return model->mapFromSource(m_historyFileSystemModel->index(m_historyFileSystemModel->rootPath()));
 }
 
-void files::showFileHistory(const QString& url) { PLOG << url; }
+void files::showFileHistory(const QString& url) { logDebug(lcFiles) << url; }
 
 QStringList files::historyFilters(const QUrl& document)
 {
@@ -1087,7 +1087,7 @@ void files::sortFile()
 void files::showInFinder()
 {
     const QString path = m_currentFile.toLocalFile();
-    PLOG << path;
+    logDebug(lcFiles) << path;
     revealInFileManager(path);
 }
 

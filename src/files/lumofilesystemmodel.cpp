@@ -143,11 +143,11 @@ bool LumoFileSystemModel::isServiceName(const QString& name, bool isDir)
 
 bool LumoFileSystemModel::setData(const QModelIndex& index, const QVariant& value, int role)
 {
-    PLOG << index << value << role;
+    logDebug(lcFiles) << index << value << role;
     QString newName = value.toString();
-    PLOG << "newName:" << newName;
+    logDebug(lcFiles) << "newName:" << newName;
     const QFileInfo info = fileInfo(index);
-    PLOG << "fileInfo:" << info.absoluteFilePath();
+    logDebug(lcFiles) << "fileInfo:" << info.absoluteFilePath();
     if (!index.isValid() || index.column() != 0 || role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable))
         return false;
 

@@ -138,7 +138,7 @@ void FileInfoThread::orderListing(QList<FileProperty>& list, QDir::SortFlags fla
     // QDir::Unsorted holds the bits of Time and Size.
     if (flags & (QDir::Time | QDir::Size | QDir::Type)) {
         if (!list.isEmpty())
-            PLOG << "sort by time";
+            logDebug(lcFiles) << "sort by time";
         return;
     }
     QVector<QPair<int, FileProperty>> keyed;

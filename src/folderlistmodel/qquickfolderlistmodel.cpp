@@ -125,7 +125,7 @@ void QQuickFolderListModelPrivate::updateSorting()
         flags |= QDir::Unsorted;
         break;
     case QQuickFolderListModel::Name:
-        PLOG << "sort by name:";
+        logDebug(lcFiles) << "sort by name:";
         flags |= QDir::Name;
         break;
     case QQuickFolderListModel::Time:
@@ -142,7 +142,7 @@ void QQuickFolderListModelPrivate::updateSorting()
         flags |= QDir::Reversed;
     if (!sortCaseSensitive)
         flags |= QDir::IgnoreCase;
-    PLOG << "sort flags:" << flags;
+    logDebug(lcFiles) << "sort flags:" << flags;
     fileInfoThread.setSortFlags(flags);
 }
 
@@ -298,7 +298,7 @@ QQuickFolderListModel::SortField QQuickFolderListModel::sortField() const { retu
 
 void QQuickFolderListModel::setSortField(SortField field)
 {
-    PLOG << "SortField:" << field;
+    logDebug(lcFiles) << "SortField:" << field;
     if (field == d->sortField)
         return;
     d->sortField = field;
@@ -493,7 +493,7 @@ void QQuickFolderListModel::fileRename(const QString& newName, const QString& ol
     for (const QFileInfo& info : entries) {
         if (info.fileName() != oldName || info.fileName() == QLatin1String(".") || info.fileName() == QLatin1String(".."))
             continue;
-        PLOG << info.fileName() << info.completeBaseName() << info.absolutePath() << info.filePath() << newName << oldName;
+        logDebug(lcFiles) << info.fileName() << info.completeBaseName() << info.absolutePath() << info.filePath() << newName << oldName;
         QString name = newName;
         if (info.isFile() && !name.endsWith(info.suffix()))
             name += QLatin1Char('.') + info.suffix();
@@ -502,7 +502,7 @@ void QQuickFolderListModel::fileRename(const QString& newName, const QString& ol
         // an entry that is not in the library.
         const QString problem = LumoFileSystemModel::nameProblem(info.absolutePath(), name, QString(), info.isDir());
         if (!problem.isEmpty() || !LibraryPath::contains(info.absoluteFilePath())) {
-            PLOG << "重命名失败" << problem;
+            logDebug(lcFiles) << "重命名失败" << problem;
             message::show(Message::Warn, failure, 5000, problem);
             return;
         }
@@ -516,7 +516,7 @@ void QQuickFolderListModel::fileRename(const QString& newName, const QString& ol
             return;
         }
         if (!ok) {
-            PLOG << "重命名失败";
+            logDebug(lcFiles) << "重命名失败";
             message::show(Message::Warn, failure, 5000);
         }
         return;

@@ -45,7 +45,7 @@ void LumoFontModel::applyFamilies(const QStringList& families, int generation)
     if (!m_pendingFont.isEmpty()) {
         const QString pending = m_pendingFont;
         m_pendingFont.clear();
-        PLOG << "set tmp font:" << pending;
+        logDebug(lcUi) << "set tmp font:" << pending;
         setCurrentFont(pending);
     }
 }

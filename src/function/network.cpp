@@ -69,7 +69,7 @@ QString network::notConfiguredText()
 
 NetworkReply* network::refuse(const QUrl& url)
 {
-    PLOG << "no server address for" << url.path();
+    logDebug(lcAccount) << "no server address for" << url.path();
     return new NetworkReply(notConfiguredText());
 }
 
@@ -210,7 +210,7 @@ QString network::getImage(const QString& url, bool force)
     if (!force && QFile::exists(path))
         return path;
     if (!saveImage(pixmap, path))
-        PLOG << "picture not saved:" << path;
+        logWarning(lcAccount) << "picture not saved:" << path;
     return path;
 }
 

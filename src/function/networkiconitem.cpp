@@ -50,7 +50,7 @@ void networkIconItem::setHttpIcon(const QString& url)
     QNetworkRequest request{QUrl(url)};
     if (!network::isReachable(request.url()))
         return;
-    PLOG << "url:" << url;
+    logDebug(lcAccount) << "url:" << url;
     request.setAttribute(QNetworkRequest::FollowRedirectsAttribute, true);
     if (m_reply)
         m_reply->deleteLater();
@@ -66,7 +66,7 @@ void networkIconItem::getIconStandardItemFinished()
     QNetworkReply* reply = qobject_cast<QNetworkReply*>(sender());
     if (!reply)
         return;
-    PLOG << "code :" << reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    logDebug(lcAccount) << "code :" << reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (reply->error() == QNetworkReply::NoError) {
         QPixmap pixmap;
         pixmap.loadFromData(reply->readAll());
@@ -75,14 +75,14 @@ void networkIconItem::getIconStandardItemFinished()
         setData(icon, Qt::DecorationRole);
         setData(icon, Qt::UserRole + 104);
         setIconFile(m_iconPath);
-        PLOG << "iconname:" << m_iconPath << "isSaved:" << (saved ? "true" : "false");
+        logDebug(lcAccount) << "iconname:" << m_iconPath << "isSaved:" << (saved ? "true" : "false");
     }
     reply->deleteLater();
 }
 
 void networkIconItem::NetError(QNetworkReply::NetworkError netError)
 {
-    PLOG << "error: " << netError;
+    logWarning(lcAccount) << "error: " << netError;
     if (QNetworkReply* reply = qobject_cast<QNetworkReply*>(sender()))
         reply->deleteLater();
 }
@@ -90,7 +90,7 @@ void networkIconItem::NetError(QNetworkReply::NetworkError netError)
 void networkIconItem::sslErrors(const QList<QSslError>& errors)
 {
     for (const QSslError& e : errors)
-        PLOG << e.errorString();
+        logWarning(lcAccount) << e.errorString();
     if (QNetworkReply* reply = qobject_cast<QNetworkReply*>(sender()))
         reply->deleteLater();
 }

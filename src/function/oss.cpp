@@ -105,14 +105,14 @@ NetworkData oss::checkedDownload(NetworkData d, const QString& listedETag)
     if (d.statusCode == 200) {
         const TransferCheck::Result check = TransferCheck::download(d, listedETag);
         if (!check.ok()) {
-            PLOG << "download not verified:" << check.reason << d.data.size() << "bytes, ETag" << d.eTag;
+            logWarning(lcSync) << "download not verified:" << check.reason << d.data.size() << "bytes, ETag" << d.eTag;
             return failed(d, check.reason);
         }
     } else if (d.statusCode == 404) {
         // Only the store's own word counts as "no such object"; any other
         // 404 (a proxy's page) says nothing about the object.
         if (OssXml::errorCode(d.data) != QLatin1String("NoSuchKey")) {
-            PLOG << "404 without NoSuchKey";
+            logDebug(lcSync) << "404 without NoSuchKey";
             return failed(d, notStoreAnswerText());
         }
     }
@@ -126,7 +126,7 @@ NetworkData oss::checkedUpload(NetworkData d, const QByteArray& sent)
     const TransferCheck::Result check = TransferCheck::upload(d, sent);
     if (check.ok())
         return d;
-    PLOG << "upload not confirmed:" << check.reason << "ETag" << d.eTag;
+    logWarning(lcSync) << "upload not confirmed:" << check.reason << "ETag" << d.eTag;
     return failed(d, check.reason);
 }
 
@@ -262,7 +262,7 @@ oss::ossStsToken oss::dataToOssStsToken(const NetworkData& data)
 oss::ossPolicyToken oss::dataToOssPolicyToken(const NetworkData& data)
 {
     if (!data.errorString.isEmpty())
-        PLOG << "policy token:" << data.errorString;
+        logWarning(lcSync) << "policy token:" << data.errorString;
     ossPolicyToken token;
     QJsonObject o;
     if (tokenData(data, o)) {
@@ -299,7 +299,7 @@ DataReply* oss::signedRequest(Verb verb, const QString& key, const QByteArray& b
     // No request goes out for an object without a key: it would name the
     // bucket itself (a sign-out during a sync left such keys behind).
     if (query.isNull() && !isObjectKey(key)) {
-        PLOG << "refused: no object key";
+        logWarning(lcSync) << "refused: no object key";
         emitLater(reply, keyFailure());
         return reply;
     }
@@ -307,7 +307,7 @@ DataReply* oss::signedRequest(Verb verb, const QString& key, const QByteArray& b
     connect(token, &StsTokenReply::finished, reply, [reply, verb, key, body, query, listedETag](oss::ossStsToken t) {
         if (!t.valid) {
             if (!query.isNull())
-                PLOG << "406:" << "can not get token";
+                logWarning(lcSync) << "406:" << "can not get token";
             finishData(reply, tokenFailure());
             return;
         }
@@ -329,9 +329,9 @@ DataReply* oss::signedRequest(Verb verb, const QString& key, const QByteArray& b
                                                : network::deleteRequest(request);
         connect(sent, &NetworkReply::finished, reply, [reply, sent, verb, listing, body, listedETag](NetworkData data) {
             if (verb == Verb::Put && data.statusCode != 200) {
-                PLOG << data.errorString;
-                PLOG << data.statusCode;
-                PLOG << data.data;
+                logWarning(lcSync) << data.errorString;
+                logDebug(lcSync) << data.statusCode;
+                logDebug(lcSync) << data.data;
             }
             sent->deleteLater();
             if (verb == Verb::Get && !listing)
@@ -369,7 +369,7 @@ DataReply* oss::putObject(const QString& key, const QByteArray& data, QByteArray
 
 DataReply* oss::deleteObject(QString key)
 {
-    PLOG << "delete:" << key;
+    logDebug(lcSync) << "delete:" << key;
     return signedRequest(Verb::Delete, key, QByteArray(), QString(), QString());
 }
 
@@ -415,16 +415,16 @@ void oss::getMoreList(OssListReply* reply, QString prefix, QString delimiter, QS
             else if (list.isTruncated && (list.nextMarker.isEmpty() || list.nextMarker == marker))
                 failure = tr("云端文件列表不完整");
             if (!failure.isEmpty()) {
-                PLOG << "listing page refused:" << failure << d.data.size() << "bytes";
+                logWarning(lcSync) << "listing page refused:" << failure << d.data.size() << "bytes";
                 list.statusCode = 0;
                 list.errorString = failure;
                 list.isTruncated = false;
                 list.contents.clear();
             }
         } else {
-            PLOG << "code:" << d.statusCode;
-            PLOG << "error:" << d.errorString;
-            PLOG << "list:" << QString::fromUtf8(d.data);
+            logDebug(lcSync) << "code:" << d.statusCode;
+            logWarning(lcSync) << "error:" << d.errorString;
+            logDebug(lcSync) << "list:" << QString::fromUtf8(d.data);
             list.statusCode = d.statusCode;
             list.errorString = d.errorString;
             list.isTruncated = false;
@@ -440,19 +440,19 @@ DataReply* oss::postObject(const QString& key, const QByteArray& data, QString c
 {
     auto* reply = new DataReply();
     if (!isObjectKey(key)) {
-        PLOG << "refused: no object key";
+        logWarning(lcSync) << "refused: no object key";
         emitLater(reply, keyFailure());
         return reply;
     }
     OssPolicyTokenReply* token = getPolicyToken();
     connect(token, &OssPolicyTokenReply::finished, reply, [reply, key, data, contentType](oss::ossPolicyToken t) {
         if (!t.valid) {
-            PLOG << "can not get token:" << false;
+            logWarning(lcSync) << "can not get token:" << false;
             finishData(reply, tokenFailure());
             return;
         }
         if (key.left(t.dir.size()) != t.dir) {
-            PLOG << "Error:" << "This path is not authorized by the server";
+            logWarning(lcSync) << "Error:" << "This path is not authorized by the server";
             NetworkData d;
             d.statusCode = 401;
             d.errorString = oss::tr("This path is not authorized by the server");

@@ -92,8 +92,8 @@ void I18n::reTrans(const QString& lang)
 {
     if (lang == m_lang)
         return;
-    PLOG << "m_lang" << m_lang;
-    PLOG << "lang" << lang;
+    logDebug(lcApp) << "m_lang" << m_lang;
+    logDebug(lcApp) << "lang" << lang;
     QSettings().setValue(QLatin1String(languageKey), lang);
     m_lang = lang;
     selectIndexOf(lang);
@@ -126,7 +126,7 @@ void I18n::install()
     const QString file = m_catalogues.value(m_lang);
     // load() empties the translator first, so a failed load leaves it empty.
     if (!m_translator.load(file) && !file.isEmpty())
-        PLOG << "catalogue not loaded:" << file;
+        logWarning(lcApp) << "catalogue not loaded:" << file;
     if (m_app)
         m_app->installTranslator(&m_translator);
     if (m_engine)

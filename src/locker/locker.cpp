@@ -31,7 +31,7 @@ void Locker::setLockState(bool state)
 // is told, so its change signal finds nothing left to do here.
 void Locker::doLock()
 {
-    PLOG << "doLock";
+    logDebug(lcApp) << "doLock";
     m_lockState = true;
     if (m_data)
         m_data->setLockState(true);

@@ -125,7 +125,7 @@ BotUsersReply* bot::getBotUsers(const QString& roomKey, int count)
         if (d.statusCode == 200) {
             users = botXmlToBotUser(d.data, count);
             writeFile(localBotUserFile(roomKey), d.data);
-            PLOG << "botList from serve:" << users.size();
+            logDebug(lcRooms) << "botList from serve:" << users.size();
         }
         emit reply->finished(users);
         reply->deleteLater();
@@ -206,7 +206,7 @@ BotsData bot::getLocalBots(const QString& roomKey)
     if (!info.exists() || !info.lastModified().isValid())
         return BotsData();
     if (!StatsClock::isToday(qint32(info.lastModified().toSecsSinceEpoch()))) {
-        PLOG << "bot file is not today";
+        logDebug(lcRooms) << "bot file is not today";
         return BotsData();
     }
     bool ok = false;
@@ -216,7 +216,7 @@ BotsData bot::getLocalBots(const QString& roomKey)
     const BotsData plan = RankingData::botXmlToBotData(RankingData::bodyText(bytes, RankingXml::MaxPlanSize));
     if (!StatsClock::isToday(plan.InitTime))
         return BotsData();
-    PLOG << "bots:" << "form local";
+    logDebug(lcRooms) << "bots:" << "form local";
     return plan;
 }
 

@@ -144,20 +144,20 @@ BoolReply* myRankingData::gotoRoom(QString roomKey)
     auto* reply = new BoolReply();
     connect(init(), &BoolReply::finished, reply, [this, reply, roomKey](bool ready) {
         if (!ready) {
-            PLOG << "init:" << false;
+            logDebug(lcRooms) << "init:" << false;
             answer(reply, false);
             return;
         }
         connect(CheckAccess(roomKey), &BoolReply::finished, reply, [this, reply, roomKey](bool allowed) {
             if (!allowed || !account()->logined()) {
-                PLOG << "checkAccess:" << false;
+                logDebug(lcRooms) << "checkAccess:" << false;
                 answer(reply, false);
                 return;
             }
             const QString old = rememberedRoom();
             if (old == roomKey) {
                 connect(pushData(), &BoolReply::finished, reply, [reply](bool ok) {
-                    PLOG << "pushData finished:" << ok;
+                    logDebug(lcRooms) << "pushData finished:" << ok;
                     answer(reply, ok);
                 });
                 return;
@@ -166,14 +166,14 @@ BoolReply* myRankingData::gotoRoom(QString roomKey)
             BoolReply* removal = old.isEmpty() ? RankingData::answerLater(true, 1)
                                                : RankingData::removeUserDataFromRoom(old, account()->login());
             connect(removal, &BoolReply::finished, reply, [this, reply, roomKey, old](bool removed) {
-                PLOG << "removeUserDataFromRoom:" << removed;
+                logDebug(lcRooms) << "removeUserDataFromRoom:" << removed;
                 // A removal that fails leaves the writer where they were.
                 if (!removed) {
                     answer(reply, false);
                     return;
                 }
                 if (!old.isEmpty()) {
-                    PLOG << "remove from:" << old;
+                    logDebug(lcRooms) << "remove from:" << old;
                     message::show(Message::Note, tr("已离开房间") + QStringLiteral("\"") + old + QStringLiteral("\""), 5000);
                 }
                 setRememberedRoom(roomKey);
@@ -196,18 +196,18 @@ BoolReply* myRankingData::pushData()
             return;
         }
         if (!m_userInfo) {
-            PLOG << "userInfo:" << "null";
+            logDebug(lcRooms) << "userInfo:" << "null";
             answer(reply, false);
             return;
         }
         if (!account()->logined()) {
-            PLOG << "loaded:" << false;
+            logDebug(lcRooms) << "loaded:" << false;
             answer(reply, false);
             return;
         }
         const QString login = account()->login();
         if (login.isEmpty()) {
-            PLOG << "userKey:";
+            logDebug(lcRooms) << "userKey:";
             answer(reply, false);
             return;
         }
@@ -226,7 +226,7 @@ BoolReply* myRankingData::pushData()
             fillNumber(m_today.EndTime, server.EndTime);
             connect(RankingData::pushUserDayData(m_today), &BoolReply::finished, reply, [this, reply](bool ok) {
                 if (!ok) {
-                    PLOG << "push user day data:" << false;
+                    logDebug(lcRooms) << "push user day data:" << false;
                     answer(reply, false);
                     return;
                 }
@@ -276,7 +276,7 @@ void myRankingData::pushMember(BoolReply* reply)
         m_member.Second = stats->second();
         m_member.DeviceIdList = stats->deviceIdList();
         connect(RankingData::pushUserRoomData(m_member), &BoolReply::finished, reply, [reply](bool pushed) {
-            PLOG << "push userRoom:" << pushed;
+            logDebug(lcRooms) << "push userRoom:" << pushed;
             answer(reply, pushed);
         });
     });

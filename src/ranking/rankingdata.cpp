@@ -57,7 +57,7 @@ QString RankingData::bodyText(const QByteArray& body, int maxCharacters)
     const QByteArray text = nul < 0 ? body : body.left(nul);
     // UTF-8 takes at most four bytes a character.
     if (text.size() / 4 > maxCharacters) {
-        PLOG << "body refused:" << text.size() << "bytes";
+        logWarning(lcRooms) << "body refused:" << text.size() << "bytes";
         return QString();
     }
     return QString::fromUtf8(text);
@@ -134,7 +134,7 @@ BoolReply* RankingData::upload(const QString& objectKey, const QString& text)
     DataReply* post = store()->postObject(objectKey, text);
     connect(post, &DataReply::finished, reply, [reply](const NetworkData& d) {
         if (d.statusCode != 200)
-            PLOG << "postObject finished:" << d.statusCode;
+            logDebug(lcRooms) << "postObject finished:" << d.statusCode;
         emit reply->finished(d.statusCode == 200);
         reply->deleteLater();
     });
@@ -161,8 +161,8 @@ RoomDataListReply* RankingData::getHallDataList()
     DataReply* list = store()->getList(kHallPrefix, QStringLiteral("/"), QString());
     connect(list, &DataReply::finished, reply, [reply](const NetworkData& d) {
         if (d.statusCode != 200) {
-            PLOG << "getList error:" << d.errorString;
-            PLOG << "getList error code:" << d.statusCode;
+            logWarning(lcRooms) << "getList error:" << d.errorString;
+            logWarning(lcRooms) << "getList error code:" << d.statusCode;
             emit reply->finished();
             reply->deleteLater();
             return;
@@ -208,11 +208,11 @@ BoolReply* RankingData::isHasRoomKey(const QString& key)
 BoolReply* RankingData::pushRoomData(const RoomData& room)
 {
     if (room.RoomKey.isEmpty()) {
-        PLOG << "No RoomKey:";
+        logDebug(lcRooms) << "No RoomKey:";
         return answerLater(false, 10);
     }
     if (RoomName::check(room.RoomKey) != RoomName::None) {
-        PLOG << "bad RoomKey:" << room.RoomKey;
+        logDebug(lcRooms) << "bad RoomKey:" << room.RoomKey;
         return answerLater(false, 10);
     }
     return upload(kHallPrefix + room.RoomKey + kRoomSuffix, roomDataToXml(room));
@@ -286,11 +286,11 @@ UserRoomDataReply* RankingData::getUserRoomData(const QString& roomKey, const QS
 BoolReply* RankingData::pushUserRoomData(const UserRoomData& record)
 {
     if (record.RoomID.isEmpty()) {
-        PLOG << "No RoomID:";
+        logDebug(lcRooms) << "No RoomID:";
         return answerLater(false, 10);
     }
     if (record.ID.isEmpty()) {
-        PLOG << "No LoginName:";
+        logDebug(lcRooms) << "No LoginName:";
         return answerLater(false, 10);
     }
     return upload(kRoomsPrefix + record.RoomID + QLatin1Char('/') + record.ID + kUserSuffix,
@@ -326,9 +326,9 @@ BoolReply* RankingData::removeUserDataFromRoom(const QString& roomKey, const QSt
     DataReply* remove = store()->deleteObject(fixUserKeyToRoomPath(fixUserKey(userKey), fixRoomKey(roomKey)));
     connect(remove, &DataReply::finished, reply, [reply](const NetworkData& d) {
         if (d.statusCode == 204)
-            PLOG << "removeUserDataFromRoom: 204 no content";
+            logDebug(lcRooms) << "removeUserDataFromRoom: 204 no content";
         else if (d.statusCode == 404)
-            PLOG << "removeUserDataFromRoom: 404 not found";
+            logDebug(lcRooms) << "removeUserDataFromRoom: 404 not found";
         // The service answers a successful delete with 204 No Content.
         emit reply->finished(d.statusCode == 200 || d.statusCode == 204);
         reply->deleteLater();

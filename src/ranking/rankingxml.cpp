@@ -18,7 +18,7 @@ const int kMaxDepth = RankingXml::MaxDepth;
 // line says why, and the reader gives the default record.
 bool refuse(const char* kind, const QString& why)
 {
-    PLOG << kind << "refused:" << why;
+    logWarning(lcRooms) << kind << "refused:" << why;
     return false;
 }
 

@@ -71,7 +71,7 @@ void RoomModel::setLoading(bool loading)
 
 bReply* RoomModel::pushTodayData(QPointer<DataTypeClass> todayData)
 {
-    PLOG << "push Today data" << (todayData ? todayData->words() : 0);
+    logDebug(lcRooms) << "push Today data" << (todayData ? todayData->words() : 0);
     auto* reply = new bReply();
     UserDatas* user = Users::instance()->getUserData();
     if (!user->logined() || m_roomName.isEmpty() || !todayData) {
@@ -96,7 +96,7 @@ bReply* RoomModel::pushTodayData(QPointer<DataTypeClass> todayData)
     BoolReply* push = RankingData::pushUserRoomData(record);
     connect(push, &BoolReply::finished, reply, [this, reply, room](bool ok) {
         if (!ok)
-            PLOG << "push userRoom:" << "false";
+            logDebug(lcRooms) << "push userRoom:" << "false";
         updateRoom(room);
         emit reply->finished(ok);
         reply->deleteLater();
@@ -123,7 +123,7 @@ void RoomModel::updateRoom(QString roomName)
             return;
         applyRows(list);
     });
-    PLOG << "update room use timeElapsed:" << global::instance()->timeElapsed() - started;
+    logDebug(lcRooms) << "update room use timeElapsed:" << global::instance()->timeElapsed() - started;
 }
 
 void RoomModel::applyRows(const QList<UserDayData>& records)

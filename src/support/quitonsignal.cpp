@@ -41,7 +41,7 @@ void setHandler(void (*handler)(int))
 void quitOnSignals(std::function<void()> beforeQuit)
 {
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalSocket) != 0) {
-        PLOG << "no socket pair for the end signals; they end the program at once";
+        logDebug(lcApp) << "no socket pair for the end signals; they end the program at once";
         return;
     }
     auto* notifier = new QSocketNotifier(signalSocket[1], QSocketNotifier::Read, QCoreApplication::instance());
@@ -51,7 +51,7 @@ void quitOnSignals(std::function<void()> beforeQuit)
             return;
         notifier->setEnabled(false);
         setHandler(SIG_DFL);
-        PLOG << "signal" << int(number) << ": saving and quitting";
+        logDebug(lcApp) << "signal" << int(number) << ": saving and quitting";
         beforeQuit();
         QCoreApplication::quit();
     });

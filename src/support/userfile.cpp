@@ -19,7 +19,7 @@ namespace {
 
 UserFile::Result failed(const QString& path, const QString& reason)
 {
-    PLOG << "cannot write" << path << reason;
+    logWarning(lcFiles) << "cannot write" << path << reason;
     return { false, reason };
 }
 

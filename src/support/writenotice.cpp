@@ -28,7 +28,7 @@ QString WriteNotice::text(const QString& what, const QString& path, const QStrin
 namespace {
 void post(const QString& what, const QString& path, const QString& reason, bool later)
 {
-    PLOG << "not written:" << path << reason;
+    logWarning(lcFiles) << "not written:" << path << reason;
     const QString notice = WriteNotice::text(what, path, reason);
     QCoreApplication* app = QCoreApplication::instance();
     // Nothing is shown once the application has gone (a settings write

@@ -109,7 +109,7 @@ QString ThroughGame::levelsText() const
 {
     QFile file(QString::fromLatin1(levelsFile));
     if (!file.open(QIODevice::ReadOnly)) {
-        PLOG << "challenge levels not read:" << file.errorString();
+        logWarning(lcStats) << "challenge levels not read:" << file.errorString();
         return QString();
     }
     return QString::fromUtf8(file.readAll());
@@ -126,7 +126,7 @@ bool ThroughGame::loadLevels(const QString& path)
         parseLevels(file.readAll(), &modes, &error);
     m_modes = modes;
     if (m_modes.isEmpty())
-        PLOG << "challenge levels not read:" << path << error;
+        logWarning(lcStats) << "challenge levels not read:" << path << error;
     return !m_modes.isEmpty();
 }
 
@@ -165,7 +165,7 @@ void ThroughGame::callAccount(const char* method, int points, const QString& rea
 {
     UserDatas* user = Users::instance()->getUserData();
     if (!QMetaObject::invokeMethod(user, method, Q_ARG(int, points), Q_ARG(QString, reason)))
-        PLOG << method << "is not available";
+        logWarning(lcStats) << method << "is not available";
 }
 
 const ThroughGame::Mode* ThroughGame::findMode(int id)
@@ -207,7 +207,7 @@ bool ThroughGame::resume(int modeId, int level)
 {
     // The challenge being played is not restarted by an offer to resume it.
     if (m_model->running()) {
-        PLOG << "a challenge is running; resumption ignored";
+        logDebug(lcStats) << "a challenge is running; resumption ignored";
         return false;
     }
     return open(modeId, level);
@@ -217,7 +217,7 @@ bool ThroughGame::open(int modeId, int level)
 {
     const Mode* mode = findMode(modeId);
     if (!mode || level < 0 || level >= mode->levels.size()) {
-        PLOG << "no such challenge level:" << modeId << level;
+        logDebug(lcStats) << "no such challenge level:" << modeId << level;
         return false;
     }
     if (!m_wordSource)

@@ -70,7 +70,7 @@ void update::checkNewVersion(bool forceMySever)
         return;
 
     const QUrl url = feedUrl();
-    PLOG << "updating url:" << url.toString();
+    logDebug(lcApp) << "updating url:" << url.toString();
     if (!url.isValid() || url.isEmpty()) {
         connectFailed();
         return;
@@ -79,7 +79,7 @@ void update::checkNewVersion(bool forceMySever)
     request.setTransferTimeout(feedTimeoutMs);
     QNetworkReply* reply = global::instance()->NetworkAccessManager()->get(request);
     connect(reply, &QNetworkReply::finished, this, &update::checkFinished);
-    PLOG << "check new version use time:" << global::instance()->timeElapsed() - start << "ms";
+    logDebug(lcApp) << "check new version use time:" << global::instance()->timeElapsed() - start << "ms";
 }
 
 void update::checkFinished()
@@ -93,14 +93,14 @@ void update::checkFinished()
     // A transfer that broke off after a 200 delivered part of a feed at
     // best: the check failed, it found no answer.
     if (status != 200 || reply->error() != QNetworkReply::NoError) {
-        PLOG << "update feed status:" << status << reply->errorString();
+        logWarning(lcApp) << "update feed status:" << status << reply->errorString();
         connectFailed();
         return;
     }
 
     QXmlStreamReader reader(reply->readAll());
     if (reader.hasError()) {
-        PLOG << reader.errorString();
+        logWarning(lcApp) << reader.errorString();
         showError(reader.errorString());
     }
     QString version;
@@ -118,7 +118,7 @@ void update::checkFinished()
         }
     }
     if (reader.hasError()) {
-        PLOG << reader.errorString();
+        logWarning(lcApp) << reader.errorString();
         showError(reader.errorString());
     }
 
@@ -152,7 +152,7 @@ bool update::isVersionBigger(const QString& feed, const QString& own)
 void update::install()
 {
     const QUrl url = installerUrl();
-    PLOG << "download new version" << url.toString();
+    logDebug(lcApp) << "download new version" << url.toString();
     if (!url.isEmpty())
         QDesktopServices::openUrl(url);
 }

@@ -176,7 +176,7 @@ void UserDatas::setReType(const QString& value)
         return;
     m_reType = value;
     // The repeated password is a secret: only its length goes to the log.
-    PLOG << "reType length" << value.size();
+    logDebug(lcAccount) << "reType length" << value.size();
     emit reTypeChanged(value);
 }
 

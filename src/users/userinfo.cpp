@@ -88,7 +88,7 @@ void UserInfo::setError(const QString& error)
 {
     if (error == m_error)
         return;
-    PLOG << "error:" << error;
+    logWarning(lcAccount) << "error:" << error;
     if (!error.isEmpty())
         setTips(QString());
     m_error = error;
@@ -165,7 +165,7 @@ void UserInfo::onLoginFinished(NetworkData data)
     if (data.statusCode != 200) {
         d->setError_code(data.statusCode);
         d->setLogined(false);
-        PLOG << "login error:" << data.errorString;
+        logWarning(lcAccount) << "login error:" << data.errorString;
         setError(data.errorString);
         m_logining = false;
         loginFailed();
@@ -401,7 +401,7 @@ bool UserInfo::updateAvatar(const QByteArray& icon)
 
 bool UserInfo::updateAvatar(const QUrl& url)
 {
-    PLOG << "avatar" << url.toString();
+    logDebug(lcAccount) << "avatar" << url.toString();
     QFile file(url.isLocalFile() ? url.toLocalFile() : url.toString());
     if (!file.open(QIODevice::ReadOnly)) {
         if (file.exists())

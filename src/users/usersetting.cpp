@@ -126,7 +126,7 @@ void UserSetting::uploadFinished(const NetworkData& data)
         valueChanged(false);
         return;
     }
-    PLOG << "error:" << data.errorString;
+    logWarning(lcAccount) << "error:" << data.errorString;
     valueChanged(true);
 }
 

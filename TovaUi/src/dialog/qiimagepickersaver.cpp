@@ -41,7 +41,7 @@ void QIImagePickerSaver::run()
     else
         written = UserFile::write(fileName, bytes, UserFile::NoOptions);
     if (!written)
-        PLOG << QStringLiteral("Failed to save %1 : %2").arg(fileName, written.error);
+        logWarning(lcUi) << QStringLiteral("Failed to save %1 : %2").arg(fileName, written.error);
     if (m_picker)
         QMetaObject::invokeMethod(m_picker, "endSave", Qt::QueuedConnection, Q_ARG(QString, fileName),
                                   Q_ARG(bool, written.ok), Q_ARG(QString, written.error));

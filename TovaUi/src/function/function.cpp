@@ -334,7 +334,7 @@ QString function::getSuffixByFile(const QUrl& url) { return QFileInfo(url.toLoca
 QUrl function::getParentFromFile(const QUrl& file)
 {
     const QString folder = QFileInfo(file.toLocalFile()).path();
-    PLOG << "path:" << folder;
+    logDebug(lcUi) << "path:" << folder;
     return QUrl::fromLocalFile(folder);
 }
 
@@ -489,7 +489,7 @@ bool function::delFile(const QUrl& file, bool isNeedConfirm)
 
 void function::openFileInFinder(const QString& file)
 {
-    PLOG << "open fine in finder" << file;
+    logDebug(lcUi) << "open fine in finder" << file;
     // Linux file managers have no "reveal" request: open the folder that
     // holds the file (or the folder itself).
     const QFileInfo info(file);

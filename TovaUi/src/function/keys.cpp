@@ -26,7 +26,7 @@ bool readScheme(const QString& fileName, QJsonArray* entries)
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError) {
-        PLOG << "json error!";
+        logWarning(lcUi) << "json error!";
         return false;
     }
     const QJsonValue value = document.object().value(QStringLiteral("keys"));

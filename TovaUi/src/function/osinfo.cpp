@@ -66,6 +66,6 @@ QString osInfo::IP()
             break;
         }
     }
-    PLOG << "IP" << result;
+    logDebug(lcUi) << "IP" << result;
     return result;
 }

@@ -44,7 +44,7 @@ bool QISystemDispatcher::dispatch(QString type, QVariantMap message)
 bool QISystemDispatcher::addListener(QString name, Handler handler)
 {
     if (handlers().contains(name)) {
-        PLOG << "a handler for" << name << "is already registered";
+        logDebug(lcUi) << "a handler for" << name << "is already registered";
         return false;
     }
     handlers().insert(name, handler);

@@ -56,9 +56,9 @@ void keepAside(const QString& path, const QByteArray& bytes)
         target = path + QStringLiteral(".broken-") + stamp + QLatin1Char('-') + QString::number(n);
     const UserFile::Result kept = UserFile::write(target, bytes, UserFile::NewFileOnly);
     if (kept)
-        PLOG << "malformed mark file kept as" << target;
+        logWarning(lcEditor) << "malformed mark file kept as" << target;
     else
-        PLOG << "malformed mark file could not be kept aside:" << path << kept.error;
+        logWarning(lcEditor) << "malformed mark file could not be kept aside:" << path << kept.error;
 }
 }
 
@@ -123,7 +123,7 @@ void MarkModel::loadJsonFile(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        PLOG << "Can't open json file:" << path << "fileName:" << m_fileName;
+        logDebug(lcEditor) << "Can't open json file:" << path << "fileName:" << m_fileName;
         m_unreadablePath = file.exists() ? path : QString();
         // The marks of another folder are not carried into this one.
         if (!m_marks.isEmpty() || !m_wordList.isEmpty()) {
@@ -140,7 +140,7 @@ void MarkModel::loadJsonFile(const QString& path)
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError && !bytes.trimmed().isEmpty()) {
-        PLOG << "json error:" << error.errorString() << path;
+        logWarning(lcEditor) << "json error:" << error.errorString() << path;
         keepAside(path, bytes);
     }
     m_marks = marksFromJson(document);
@@ -175,13 +175,13 @@ bool MarkModel::saveJsonFile(const QString& path)
 {
     // The marks stay changed in memory and go out with the next save.
     if (!m_unreadablePath.isEmpty() && m_unreadablePath == path) {
-        PLOG << "Can't open file " << path << "fileName:" << m_fileName << "(not readable, left as it is)";
+        logWarning(lcEditor) << "Can't open file " << path << "fileName:" << m_fileName << "(not readable, left as it is)";
         WriteNotice::show(tr("无法保存标记："), path, tr("文件无法读取，未覆盖"));
         return false;
     }
     const UserFile::Result written = UserFile::write(path, toJson(m_marks, false), UserFile::NoOptions);
     if (!written) {
-        PLOG << "Can't write file " << path << "fileName:" << m_fileName;
+        logWarning(lcEditor) << "Can't write file " << path << "fileName:" << m_fileName;
         WriteNotice::show(tr("无法保存标记："), path, written.error);
         return false;
     }
@@ -238,13 +238,13 @@ void MarkModel::setMark(QString word, const QString& color, QString note)
 
 void MarkModel::deleteMark(const QString& word)
 {
-    PLOG << "deleteMark:" << word;
+    logDebug(lcEditor) << "deleteMark:" << word;
     if (m_marks.remove(word) == 0)
-        PLOG << "deleteMark:" << word << "not exist";
+        logDebug(lcEditor) << "deleteMark:" << word << "not exist";
     if (m_wordList.removeOne(word))
         emit wordListChanged();
     else
-        PLOG << "deleteMark:" << word << "not exist";
+        logDebug(lcEditor) << "deleteMark:" << word << "not exist";
     emit markModelChanged();
     saveFile();
 }
@@ -278,13 +278,13 @@ MarkModel::MarkMap MarkModel::jsonFileToMarkItem(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        PLOG << "open file error:" << path;
+        logWarning(lcEditor) << "open file error:" << path;
         return {};
     }
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
     if (error.error != QJsonParseError::NoError) {
-        PLOG << "json error:" << error.errorString();
+        logWarning(lcEditor) << "json error:" << error.errorString();
         return {};
     }
     return marksFromJson(document);

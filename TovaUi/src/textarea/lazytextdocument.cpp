@@ -1016,7 +1016,7 @@ bool LazyTextDocument::gotoPostionByAll(int allPostion)
         return false;
     const QTextBlock block = m_allDoc->findBlock(allPostion);
     if (allPostion < 0 || !block.isValid()) {
-        PLOG << m_fileName << allPostion << m_allDoc->characterCount() << m_allDoc->blockCount() << "超出文档范围";
+        logDebug(lcEditor) << m_fileName << allPostion << m_allDoc->characterCount() << m_allDoc->blockCount() << "超出文档范围";
         return false;
     }
     saveInBackground();
@@ -1257,7 +1257,7 @@ void LazyTextDocument::setFileName(const QUrl& url)
     if (url == m_fileName)
         return;
     if (url.isEmpty()) {
-        PLOG << "fileName is empty";
+        logDebug(lcEditor) << "fileName is empty";
         const bool hadText = wholeLength() > 0;
         emptyWindow();
         replaceAllText(QString());
@@ -1412,7 +1412,7 @@ bool LazyTextDocument::loadText(const QUrl& url, bool inSteps)
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        PLOG << "cannot open" << path << file.errorString();
+        logWarning(lcEditor) << "cannot open" << path << file.errorString();
         message::show(Message::Error, tr("无法打开文件: ") + file.errorString(), 5000);
         return false;
     }
@@ -1514,7 +1514,7 @@ void LazyTextDocument::textTaken(const QString& path, bool resource)
     setWholeSelection(WindowMap::at(cursor));
     gotoPostionByAll(cursor);
     setReadOnly(resource);
-    PLOG << "loaded" << path << m_allDoc->blockCount() << "lines";
+    logDebug(lcEditor) << "loaded" << path << m_allDoc->blockCount() << "lines";
 }
 
 bool LazyTextDocument::reloadText()

@@ -56,7 +56,7 @@ void makeuper::makeup()
 
 void makeuper::makeupDocument()
 {
-    PLOG << "makeup document";
+    logDebug(lcEditor) << "makeup document";
     setTextList(m_document->toPlainText().split(QRegularExpression(QStringLiteral("[\r\n]"))));
     makeupText();
 }

@@ -129,7 +129,7 @@ LumoTheme::LumoTheme(const QString& themeFile, QObject* parent)
     m_currentTheme = settings.value(styleKey, 0).toInt();
     // A stored choice outside the list falls back to the first theme.
     if (m_currentTheme < 0 || m_currentTheme >= m_themes->rowCount()) {
-        PLOG << "stored theme" << m_currentTheme << "is not in the list, using the first theme";
+        logWarning(lcUi) << "stored theme" << m_currentTheme << "is not in the list, using the first theme";
         m_currentTheme = 0;
     }
     m_userImagePath = settings.value(imagePathKey).toString();
@@ -162,7 +162,7 @@ void LumoTheme::loadThemes()
         bytes = file.readAll();
     QJsonArray records;
     if (!parseThemes(bytes, &records)) {
-        PLOG << "loadThemes" << ":" << "json error!";
+        logWarning(lcUi) << "loadThemes" << ":" << "json error!";
         parseThemes(QByteArray(builtinThemes), &records);
     }
 
@@ -302,7 +302,7 @@ void LumoTheme::setCurrentTheme(int value)
     if (value == -1 || value == m_currentTheme)
         return;
     if (value < 0 || value >= m_themes->rowCount()) {
-        PLOG << "theme" << value << "is not in the list";
+        logWarning(lcUi) << "theme" << value << "is not in the list";
         return;
     }
     QSettings().setValue(styleKey, value);

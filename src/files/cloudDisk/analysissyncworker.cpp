@@ -50,7 +50,7 @@ bool AnalysisSyncWorker::doWork()
     if (m_meta.code != 200 || !m_meta.error.isEmpty()) {
         emit setCloudTips(tr("获取云端列表出错"));
         emit showError(tr("获取云端列表出错:") + m_meta.error);
-        PLOG << "listing failed:" << m_meta.code << m_meta.error;
+        logWarning(lcSync) << "listing failed:" << m_meta.code << m_meta.error;
         emit setUpdating(false);
         emit sglFinished();
         return false;

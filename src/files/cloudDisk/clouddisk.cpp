@@ -365,7 +365,7 @@ void cloudDisk::stop(const QString& tips)
 {
     if (!m_updating && m_run.id == 0)
         return;
-    PLOG << "sync stopped:" << tips;
+    logDebug(lcSync) << "sync stopped:" << tips;
     endRun();
     setCloudTips(tips);
     setUpdating(false);
@@ -383,7 +383,7 @@ ServerFilesMetaReply* cloudDisk::serverFiles()
     auto* reply = new ServerFilesMetaReply();
     const QString prefix = serverPath(QString());
     if (prefix.isNull()) {
-        PLOG << "sync listing without an account name";
+        logDebug(lcSync) << "sync listing without an account name";
         showError(tr("Not logged in:") + QStringLiteral("Not logged in"));
         QTimer::singleShot(10, reply, [reply]() {
             ServerFilesMeta meta;
@@ -403,13 +403,13 @@ ServerFilesMetaReply* cloudDisk::serverFiles()
             for (const oss::OssListContent& c : result.contents) {
                 const QString rel = relativeKey(c.Key, prefix);
                 if (rel.isNull()) {
-                    PLOG << "skipped listed key:" << c.Key;
+                    logDebug(lcSync) << "skipped listed key:" << c.Key;
                     continue;
                 }
                 meta.files << serverMeta { rel, c.ETag };
             }
         } else {
-            PLOG << "listing:" << result.statusCode << result.errorString;
+            logWarning(lcSync) << "listing:" << result.statusCode << result.errorString;
             meta.code = result.statusCode;
             meta.error = result.errorString;
         }
@@ -537,7 +537,7 @@ BoolReply* cloudDisk::upload(const MetaData& record)
     // Only this account's own record of an object it holds may carry a
     // local deletion over to the server.
     if (!record.Etag.isEmpty() && !stored.Etag.isEmpty() && stored.account == m_run.login && !QFileInfo::exists(file)) {
-        PLOG << "delete server copy of" << path;
+        logDebug(lcSync) << "delete server copy of" << path;
         connect(store->deleteObject(serverPath(path)), &DataReply::finished, reply, [this, reply, path, id](NetworkData d) {
             if (!current(id)) {
                 finish(reply, false);
@@ -594,7 +594,7 @@ void cloudDisk::removeEmptyFolders(const QString& folder)
         if (!QDir(current).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty())
             return;
         const bool removed = QDir().rmdir(current);
-        PLOG << "rmovepath:" << removed << current;
+        logDebug(lcSync) << "rmovepath:" << removed << current;
         if (!removed)
             return;
         current = QFileInfo(current).path();
@@ -606,7 +606,7 @@ BoolReply* cloudDisk::download(const MetaData& record)
     auto* reply = new BoolReply();
     const QString path = record.sortPath;
     const quint64 id = m_run.id;
-    PLOG << "download:" << path;
+    logDebug(lcSync) << "download:" << path;
     // oss hands on a 200 only with a body verified against its ETag (or the
     // listing's), a 404 only when the store said the object is gone.
     connect(global::instance()->getOss()->getObject(serverPath(path), record.Etag), &DataReply::finished, reply,
@@ -700,7 +700,7 @@ BoolReply* cloudDisk::conflict(const MetaData& record)
             }
             const QString serverMd5 = md5Hex(d.data);
             if (serverMd5 == Md5(path)) {
-                PLOG << "same content:" << serverMd5 << etag << path;
+                logDebug(lcSync) << "same content:" << serverMd5 << etag << path;
                 QTimer::singleShot(10, reply, [this, reply, path, etag, serverMd5, id]() {
                     if (current(id))
                         this->record(path, etag, serverMd5);
@@ -750,7 +750,7 @@ bool cloudDisk::solveConflict(const QString& sortPath, int keep)
     }
     const QString file = localPath(sortPath);
     const QString copy = file + QStringLiteral(".server");
-    PLOG << "server copy:" << copy;
+    logDebug(lcSync) << "server copy:" << copy;
 
     // The server's version counts as seen and the MD5 stays empty: the next
     // run sends the local state, a text or a deletion.

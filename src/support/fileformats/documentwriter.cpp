@@ -51,7 +51,7 @@ bool DocumentWriter::write()
             stream.flush();
             ok = stream.status() == QTextStream::Ok;
         } else {
-            PLOG << "unknown encoding:" << name;
+            logDebug(lcFiles) << "unknown encoding:" << name;
         }
     }
 

@@ -55,7 +55,7 @@ bool QtLocalPeer::isClient()
         listening = m_server->listen(m_socketName);
     }
     if (!listening)
-        PLOG << "cannot listen on" << m_socketName << m_server->errorString();
+        logWarning(lcApp) << "cannot listen on" << m_socketName << m_server->errorString();
     connect(m_server, &QLocalServer::newConnection, this, &QtLocalPeer::receiveConnection);
     return false;
 }

@@ -42,7 +42,7 @@ void QtSingleApplication::activateQuickWindow()
 {
     if (!m_quickWindow)
         return;
-    PLOG << "activateQuickWindow" << m_quickWindow.data();
+    logDebug(lcApp) << "activateQuickWindow" << m_quickWindow.data();
     m_quickWindow->setVisibility(QWindow::Windowed);
     m_quickWindow->raise();
     m_quickWindow->requestActivate();
