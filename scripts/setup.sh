@@ -21,6 +21,7 @@ PACKAGES=(
   xvfb xauth fonts-wqy-microhei xdotool xclip imagemagick
   python3 python3-fontforge fonts-noto-core unicode-data
   clang-14 libclang-rt-14-dev llvm-14
+  libreoffice-writer-nogui
 )
 
 missing=()

@@ -475,6 +475,18 @@
         <source>文档嵌套过深：超过 %1 层，已停止读取。</source>
         <translation>المستند متداخل بعمق شديد: أكثر من %1 مستوى؛ توقفت القراءة.</translation>
     </message>
+    <message>
+        <source>文档类型声明了实体或属性默认值（%1），已拒绝读取。</source>
+        <translation>يعلن نوع المستند عن كيانات أو قيم افتراضية للسمات (%1)؛ رُفض المستند.</translation>
+    </message>
+    <message>
+        <source>不支持文档的编码 %1。</source>
+        <translation>ترميز المستند %1 غير مدعوم.</translation>
+    </message>
+    <message>
+        <source>文档中有不符合其编码的字节。</source>
+        <translation>يحتوي المستند على بايتات لا تطابق ترميزه.</translation>
+    </message>
 </context>
 <context>
     <name>FullTimerWidget</name>

@@ -475,6 +475,18 @@ Copyright © die Penlark-Entwickler.</translation>
         <source>文档嵌套过深：超过 %1 层，已停止读取。</source>
         <translation>Das Dokument ist zu tief verschachtelt: mehr als %1 Ebenen; das Lesen wurde beendet.</translation>
     </message>
+    <message>
+        <source>文档类型声明了实体或属性默认值（%1），已拒绝读取。</source>
+        <translation>Der Dokumenttyp deklariert Entitäten oder Attributvorgaben (%1); das Dokument wurde abgelehnt.</translation>
+    </message>
+    <message>
+        <source>不支持文档的编码 %1。</source>
+        <translation>Die Kodierung %1 des Dokuments wird nicht unterstützt.</translation>
+    </message>
+    <message>
+        <source>文档中有不符合其编码的字节。</source>
+        <translation>Das Dokument enthält Bytes, die nicht zu seiner Kodierung passen.</translation>
+    </message>
 </context>
 <context>
     <name>FullTimerWidget</name>

@@ -475,6 +475,18 @@ Copyright © the Penlark developers.</translation>
         <source>文档嵌套过深：超过 %1 层，已停止读取。</source>
         <translation>The document is nested too deeply: more than %1 levels; reading stopped.</translation>
     </message>
+    <message>
+        <source>文档类型声明了实体或属性默认值（%1），已拒绝读取。</source>
+        <translation>The document type declares entities or attribute defaults (%1); the document was refused.</translation>
+    </message>
+    <message>
+        <source>不支持文档的编码 %1。</source>
+        <translation>The document's encoding %1 is not supported.</translation>
+    </message>
+    <message>
+        <source>文档中有不符合其编码的字节。</source>
+        <translation>The document holds bytes that do not fit its encoding.</translation>
+    </message>
 </context>
 <context>
     <name>FullTimerWidget</name>

@@ -475,6 +475,18 @@ Copyright © los desarrolladores de Penlark.</translation>
         <source>文档嵌套过深：超过 %1 层，已停止读取。</source>
         <translation>El documento está anidado en exceso: más de %1 niveles; se detuvo la lectura.</translation>
     </message>
+    <message>
+        <source>文档类型声明了实体或属性默认值（%1），已拒绝读取。</source>
+        <translation>El tipo de documento declara entidades o valores de atributo predeterminados (%1); se rechazó el documento.</translation>
+    </message>
+    <message>
+        <source>不支持文档的编码 %1。</source>
+        <translation>No se admite la codificación %1 del documento.</translation>
+    </message>
+    <message>
+        <source>文档中有不符合其编码的字节。</source>
+        <translation>El documento contiene bytes que no corresponden a su codificación.</translation>
+    </message>
 </context>
 <context>
     <name>FullTimerWidget</name>

@@ -475,6 +475,18 @@ Copyright © les développeurs de Penlark.</translation>
         <source>文档嵌套过深：超过 %1 层，已停止读取。</source>
         <translation>Le document est trop imbriqué : plus de %1 niveaux ; lecture arrêtée.</translation>
     </message>
+    <message>
+        <source>文档类型声明了实体或属性默认值（%1），已拒绝读取。</source>
+        <translation>Le type de document déclare des entités ou des valeurs d'attribut par défaut (%1) ; le document a été refusé.</translation>
+    </message>
+    <message>
+        <source>不支持文档的编码 %1。</source>
+        <translation>L'encodage %1 du document n'est pas pris en charge.</translation>
+    </message>
+    <message>
+        <source>文档中有不符合其编码的字节。</source>
+        <translation>Le document contient des octets qui ne correspondent pas à son encodage.</translation>
+    </message>
 </context>
 <context>
     <name>FullTimerWidget</name>

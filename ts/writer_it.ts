@@ -475,6 +475,18 @@ Copyright © gli sviluppatori di Penlark.</translation>
         <source>文档嵌套过深：超过 %1 层，已停止读取。</source>
         <translation>Il documento è annidato troppo: più di %1 livelli; lettura interrotta.</translation>
     </message>
+    <message>
+        <source>文档类型声明了实体或属性默认值（%1），已拒绝读取。</source>
+        <translation>Il tipo di documento dichiara entità o valori predefiniti di attributi (%1); il documento è stato rifiutato.</translation>
+    </message>
+    <message>
+        <source>不支持文档的编码 %1。</source>
+        <translation>La codifica %1 del documento non è supportata.</translation>
+    </message>
+    <message>
+        <source>文档中有不符合其编码的字节。</source>
+        <translation>Il documento contiene byte che non corrispondono alla sua codifica.</translation>
+    </message>
 </context>
 <context>
     <name>FullTimerWidget</name>

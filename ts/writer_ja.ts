@@ -475,6 +475,18 @@ Copyright © Penlark 開発者</translation>
         <source>文档嵌套过深：超过 %1 层，已停止读取。</source>
         <translation>文書の入れ子が深すぎます(%1 階層超)。読み込みを中止しました。</translation>
     </message>
+    <message>
+        <source>文档类型声明了实体或属性默认值（%1），已拒绝读取。</source>
+        <translation>文書型宣言が実体または属性の既定値 (%1) を宣言しています。読み込みを拒否しました。</translation>
+    </message>
+    <message>
+        <source>不支持文档的编码 %1。</source>
+        <translation>文書のエンコーディング %1 には対応していません。</translation>
+    </message>
+    <message>
+        <source>文档中有不符合其编码的字节。</source>
+        <translation>文書にエンコーディングに合わないバイトがあります。</translation>
+    </message>
 </context>
 <context>
     <name>FullTimerWidget</name>

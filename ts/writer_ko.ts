@@ -475,6 +475,18 @@ Copyright © Penlark 개발자</translation>
         <source>文档嵌套过深：超过 %1 层，已停止读取。</source>
         <translation>문서 중첩이 너무 깊습니다(%1단계 초과). 읽기를 멈췄습니다.</translation>
     </message>
+    <message>
+        <source>文档类型声明了实体或属性默认值（%1），已拒绝读取。</source>
+        <translation>문서 형식 선언에 엔터티 또는 속성 기본값(%1)이 있습니다. 문서를 거부했습니다.</translation>
+    </message>
+    <message>
+        <source>不支持文档的编码 %1。</source>
+        <translation>문서 인코딩 %1은(는) 지원되지 않습니다.</translation>
+    </message>
+    <message>
+        <source>文档中有不符合其编码的字节。</source>
+        <translation>문서에 인코딩과 맞지 않는 바이트가 있습니다.</translation>
+    </message>
 </context>
 <context>
     <name>FullTimerWidget</name>

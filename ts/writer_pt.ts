@@ -475,6 +475,18 @@ Copyright © os desenvolvedores do Penlark.</translation>
         <source>文档嵌套过深：超过 %1 层，已停止读取。</source>
         <translation>O documento está aninhado demais: mais de %1 níveis; a leitura parou.</translation>
     </message>
+    <message>
+        <source>文档类型声明了实体或属性默认值（%1），已拒绝读取。</source>
+        <translation>O tipo de documento declara entidades ou valores padrão de atributos (%1); o documento foi recusado.</translation>
+    </message>
+    <message>
+        <source>不支持文档的编码 %1。</source>
+        <translation>A codificação %1 do documento não é suportada.</translation>
+    </message>
+    <message>
+        <source>文档中有不符合其编码的字节。</source>
+        <translation>O documento contém bytes que não correspondem à sua codificação.</translation>
+    </message>
 </context>
 <context>
     <name>FullTimerWidget</name>

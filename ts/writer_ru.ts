@@ -475,6 +475,18 @@
         <source>文档嵌套过深：超过 %1 层，已停止读取。</source>
         <translation>Документ слишком глубоко вложен: больше %1 уровней; чтение остановлено.</translation>
     </message>
+    <message>
+        <source>文档类型声明了实体或属性默认值（%1），已拒绝读取。</source>
+        <translation>Тип документа объявляет сущности или значения атрибутов по умолчанию (%1); документ отклонён.</translation>
+    </message>
+    <message>
+        <source>不支持文档的编码 %1。</source>
+        <translation>Кодировка документа %1 не поддерживается.</translation>
+    </message>
+    <message>
+        <source>文档中有不符合其编码的字节。</source>
+        <translation>В документе есть байты, не соответствующие его кодировке.</translation>
+    </message>
 </context>
 <context>
     <name>FullTimerWidget</name>

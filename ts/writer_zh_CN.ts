@@ -474,6 +474,18 @@
         <source>文档嵌套过深：超过 %1 层，已停止读取。</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>文档类型声明了实体或属性默认值（%1），已拒绝读取。</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>不支持文档的编码 %1。</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>文档中有不符合其编码的字节。</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>FullTimerWidget</name>

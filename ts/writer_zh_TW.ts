@@ -475,6 +475,18 @@
         <source>文档嵌套过深：超过 %1 层，已停止读取。</source>
         <translation>文件巢狀過深：超過 %1 層，已停止讀取。</translation>
     </message>
+    <message>
+        <source>文档类型声明了实体或属性默认值（%1），已拒绝读取。</source>
+        <translation>文件類型宣告了實體或屬性預設值（%1），已拒絕讀取。</translation>
+    </message>
+    <message>
+        <source>不支持文档的编码 %1。</source>
+        <translation>不支援文件的編碼 %1。</translation>
+    </message>
+    <message>
+        <source>文档中有不符合其编码的字节。</source>
+        <translation>文件中有不符合其編碼的位元組。</translation>
+    </message>
 </context>
 <context>
     <name>FullTimerWidget</name>

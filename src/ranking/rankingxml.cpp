@@ -1,9 +1,9 @@
 #include "rankingxml.h"
 
 #include "data/statsclock.h"
+#include "support/fileformats/guardedxmlreader.h"
 #include "support/log.h"
 
-#include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
 #include <vector>
@@ -20,6 +20,15 @@ bool refuse(const char* kind, const QString& why)
 {
     logWarning(lcRooms) << kind << "refused:" << why;
     return false;
+}
+
+// Whether the reader ended without an error; a refused declaration is
+// also said in a diagnostic line.
+bool readWhole(const GuardedXmlReader& reader, const char* kind)
+{
+    if (reader.error() == QXmlStreamReader::CustomError)
+        return refuse(kind, reader.errorString());
+    return !reader.hasError();
 }
 
 // A parsed document as a flat tree of elements (text and comments dropped).
@@ -40,10 +49,11 @@ struct XmlElement
 
 // Parses the whole text; false for anything that is not one well-formed
 // document. Element 0 is the root.
-bool parseXml(const QString& text, std::vector<XmlElement>& elements)
+bool parseXml(const QString& text, const char* kind, std::vector<XmlElement>& elements)
 {
     elements.clear();
-    QXmlStreamReader reader(text);
+    GuardedXmlReader reader;
+    reader.setText(text);
     std::vector<int> open;
     while (!reader.atEnd()) {
         reader.readNext();
@@ -59,7 +69,7 @@ bool parseXml(const QString& text, std::vector<XmlElement>& elements)
             open.pop_back();
         }
     }
-    return !reader.hasError() && !elements.empty();
+    return readWhole(reader, kind) && !elements.empty();
 }
 
 // Parses a record document (Room or User) whose root element must carry the
@@ -68,7 +78,7 @@ bool parseDocument(const QString& text, const char* rootTag, std::vector<XmlElem
 {
     if (text.size() > RankingXml::MaxRecordSize)
         return refuse(rootTag, QStringLiteral("%1 characters, more than %2").arg(text.size()).arg(RankingXml::MaxRecordSize));
-    return parseXml(text, elements) && elements[0].tag == QLatin1String(rootTag);
+    return parseXml(text, rootTag, elements) && elements[0].tag == QLatin1String(rootTag);
 }
 
 // Characters XML 1.0 cannot carry are left out, so every written document
@@ -288,7 +298,8 @@ BotsData RankingXml::botXmlToBotData(const QString& xml)
         return ok ? value : 0;
     };
     BotsData plan;
-    QXmlStreamReader reader(xml);
+    GuardedXmlReader reader;
+    reader.setText(xml);
     int depth = 0;
     bool inList = false;
     bool inSteps = false;
@@ -345,7 +356,7 @@ BotsData RankingXml::botXmlToBotData(const QString& xml)
             steps.append(botTime {number(a, "t"), number(a, "s"), number(a, "w")});
         }
     }
-    if (reader.hasError() || roots == 0)
+    if (!readWhole(reader, "Bots") || roots == 0)
         return BotsData();
     plan.valid = true;
     return plan;
@@ -358,7 +369,8 @@ QList<BotUser> RankingXml::botXmlToBotUser(const QByteArray& bytes, int count)
         return QList<BotUser>();
     }
     QList<BotUser> users;
-    QXmlStreamReader reader(bytes);
+    GuardedXmlReader reader;
+    reader.setData(bytes);
     int depth = 0;
     while (!reader.atEnd()) {
         reader.readNext();
@@ -383,7 +395,7 @@ QList<BotUser> RankingXml::botXmlToBotUser(const QByteArray& bytes, int count)
             --depth;
         }
     }
-    if (reader.hasError())
+    if (!readWhole(reader, "BotUsers"))
         return QList<BotUser>();
     // A catalogue longer than a room's share is cut down to it.
     if (count >= 0 && users.size() > count)

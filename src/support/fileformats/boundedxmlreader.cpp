@@ -2,25 +2,18 @@
 
 #include "readlimits.h"
 
-namespace {
-
-// Entities expand to at most this many characters each. Office documents
-// declare none; the bound stops "billion laughs" documents.
-const int MaxEntityExpansion = 4096;
-
-}
-
-BoundedXmlReader::BoundedXmlReader()
+void BoundedXmlReader::setDevice(QIODevice* device)
 {
-    setNamespaceProcessing(false);
-    setEntityExpansionLimit(MaxEntityExpansion);
+    GuardedXmlReader::setDevice(device);
+    if (m_meter)
+        setTokenLimit(m_meter->limits().maxCharacters, ReadMeter::tooManyCharacters(m_meter->limits().maxCharacters));
 }
 
 QXmlStreamReader::TokenType BoundedXmlReader::readNext()
 {
     if (m_meter && m_meter->failed() && !hasError())
         raiseError(m_meter->errorString());
-    const TokenType token = QXmlStreamReader::readNext();
+    const TokenType token = GuardedXmlReader::readNext();
     if (!m_meter)
         return token;
     bool ok = true;

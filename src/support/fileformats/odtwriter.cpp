@@ -296,6 +296,7 @@ void OdtWriter::writeBody(const QTextDocument* document)
         }
         writeAttribute(TextNs, QStringLiteral("style-name"), m_styleNames.value(block.blockFormatIndex(), QStringLiteral("Normal")));
         setAutoFormatting(false);
+        m_afterText = false;
         for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
             if (!fragment.isValid())
@@ -317,21 +318,18 @@ void OdtWriter::writeBody(const QTextDocument* document)
     writeEndElement();
 }
 
-// Runs of two or more spaces become one space and a "text:s" for the rest,
-// tabs and line separators their own elements, NUL characters nothing.
+// ODF readers drop a space at the start of a paragraph and after another
+// space, a tab, a line break or a space element. So a space is written as a
+// character only right after a character of text; every other space, and
+// the rest of a run, goes into a "text:s". Tabs and line separators become
+// their own elements, NUL characters nothing.
 void OdtWriter::writeFragmentText(const QString& rawText)
 {
     const QString text = XmlText::clean(rawText);
     int start = 0;
-    int spaces = -1;
     auto characters = [&](int end) {
         if (end > start)
             writeCharacters(text.mid(start, end - start));
-    };
-    auto spaceRun = [&](int end) {
-        characters(end - spaces);
-        writeEmptyElement(TextNs, QStringLiteral("s"));
-        writeAttribute(TextNs, QStringLiteral("c"), QString::number(spaces));
     };
     for (int i = 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
@@ -339,19 +337,23 @@ void OdtWriter::writeFragmentText(const QString& rawText)
             characters(i);
             writeEmptyElement(TextNs, c == QChar(0x0009) ? QStringLiteral("tab") : QStringLiteral("line-break"));
             start = i + 1;
-            spaces = -1;
+            m_afterText = false;
         } else if (c == QLatin1Char(' ')) {
-            ++spaces;
-        } else {
-            if (spaces > 0) {
-                spaceRun(i);
-                start = i;
+            int end = i;
+            while (end < text.size() && text.at(end) == QLatin1Char(' '))
+                ++end;
+            characters(m_afterText ? i + 1 : i);
+            const int rest = end - i - (m_afterText ? 1 : 0);
+            if (rest > 0) {
+                writeEmptyElement(TextNs, QStringLiteral("s"));
+                writeAttribute(TextNs, QStringLiteral("c"), QString::number(rest));
             }
-            spaces = -1;
+            start = end;
+            i = end - 1;
+            m_afterText = false;
+        } else {
+            m_afterText = true;
         }
     }
-    if (spaces > 0)
-        spaceRun(text.size());
-    else
-        characters(text.size());
+    characters(text.size());
 }

@@ -38,6 +38,9 @@ private:
 
     QHash<int, QString> m_styleNames;
     bool m_flat = false;
+    // The last thing written in the paragraph is a character other than a
+    // space: a space written now is kept by every reader.
+    bool m_afterText = false;
 };
 
 #endif

@@ -26,9 +26,13 @@ bool ReadMeter::addCharacters(qint64 count)
         return false;
     m_characters += count;
     if (m_characters > m_limits.maxCharacters)
-        return fail(QCoreApplication::translate("FormatReader", "文档过大：超过 %1 个字符，已停止读取。")
-                        .arg(m_limits.maxCharacters));
+        return fail(tooManyCharacters(m_limits.maxCharacters));
     return true;
+}
+
+QString ReadMeter::tooManyCharacters(qint64 limit)
+{
+    return QCoreApplication::translate("FormatReader", "文档过大：超过 %1 个字符，已停止读取。").arg(limit);
 }
 
 bool ReadMeter::addParagraph()

@@ -32,6 +32,8 @@ public:
     void leave();
 
     int depth() const { return m_depth; }
+    const ReadLimits& limits() const { return m_limits; }
+    static QString tooManyCharacters(qint64 limit);
     bool failed() const { return !m_error.isEmpty(); }
     QString errorString() const { return m_error; }
 

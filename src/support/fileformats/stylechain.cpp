@@ -9,11 +9,9 @@ void StyleChain::define(const QString& name, const Formats& own, const QString& 
     if (base != name)
         definition.base = base;
     m_definitions.insert(name, definition);
-    if (!definition.base.isEmpty())
-        m_bases.insert(definition.base);
-    // A style that others are based on changes what they resolve to.
-    if (m_bases.contains(name) || m_resolved.contains(name))
-        m_resolved.clear();
+    // Only this style is worked out again; those already worked out from
+    // it keep their formats (see the header).
+    m_resolved.remove(name);
 }
 
 StyleChain::Formats StyleChain::resolved(const QString& name)

@@ -14,6 +14,10 @@
 // recursion, so chains of any length defined in any order cost linear time;
 // a chain that comes back on itself stops where it repeats, and unknown
 // names are empty styles.
+// Documents define their styles before their text. A definition read after
+// styles were worked out (only a hostile file interleaves them) replaces
+// that one style; styles already worked out from it keep their formats, so
+// a redefinition costs one entry, never a walk of every chain again.
 class StyleChain
 {
 public:
@@ -36,7 +40,6 @@ private:
 
     QHash<QString, Definition> m_definitions;
     QHash<QString, Formats> m_resolved;
-    QSet<QString> m_bases;
 };
 
 #endif
