@@ -14,6 +14,21 @@ const int SliceSize = 64 * 1024;
 const char* const Refused[] = {"<!ENTITY", "<!ATTLIST"};
 const int LongestRefused = 9;
 
+bool holds(const QString& window, const char* declaration) { return window.contains(QLatin1String(declaration)); }
+bool holds(const QByteArray& window, const char* declaration) { return window.contains(declaration); }
+
+// The UTF-16 units (as the parser counts characters) of UTF-8 bytes: every
+// byte that does not continue a character, one more for a four-byte one.
+qint64 utf16Units(const QByteArray& bytes)
+{
+    qint64 units = 0;
+    for (const char c : bytes) {
+        const uchar b = uchar(c);
+        units += ((b & 0xC0) != 0x80) + (b >= 0xF0);
+    }
+    return units;
+}
+
 }
 
 GuardedXmlReader::GuardedXmlReader()
@@ -33,9 +48,14 @@ void GuardedXmlReader::restart()
     m_text.clear();
     m_position = 0;
     m_decoder.reset();
+    m_utf8 = false;
+    m_inDocument = false;
     m_tail.clear();
-    m_fed = 0;
-    m_tokenEnd = 0;
+    m_tailBytes.clear();
+    m_spanned = 0;
+    m_tokenSinceFeed = true;
+    m_lastBytes.clear();
+    m_lastUnits = 0;
     m_finished = false;
 }
 
@@ -75,14 +95,20 @@ QXmlStreamReader::TokenType GuardedXmlReader::readNext()
                 continue;
             return Invalid;
         }
-        if (token != Invalid)
-            m_tokenEnd = characterOffset();
+        if (token != Invalid) {
+            m_tokenSinceFeed = true;
+            m_spanned = 0;
+        }
+        // Declarations come before the root element; none can follow it.
+        if (token == StartElement)
+            m_inDocument = true;
         return token;
     }
 }
 
 // The encoding as the XML rules find it: a byte-order mark, UTF-16 by its
-// first characters, the declaration's encoding, else UTF-8.
+// first characters, the declaration's encoding, else UTF-8. UTF-8 is
+// given to the parser as it comes; anything else is decoded here.
 bool GuardedXmlReader::decodeStart(const QByteArray& head)
 {
     QTextCodec* codec = QTextCodec::codecForUtfText(head, nullptr);
@@ -101,57 +127,91 @@ bool GuardedXmlReader::decodeStart(const QByteArray& head)
             }
         }
     }
-    if (!codec)
-        codec = QTextCodec::codecForMib(106);
-    m_decoder.reset(codec->makeDecoder());
+    m_utf8 = !codec || codec->mibEnum() == 106;
+    if (!m_utf8)
+        m_decoder.reset(codec->makeDecoder());
     return true;
 }
 
-// Gives the parser the next slice; false once the input has ended (the
-// parser then reports the end) or the read was stopped.
-bool GuardedXmlReader::feed()
+template <typename Text>
+bool GuardedXmlReader::refuse(const Text& window)
 {
-    if (m_tokenLimit > 0 && m_fed - m_tokenEnd > m_tokenLimit) {
-        raiseError(m_tokenMessage);
-        return false;
-    }
-    QString slice = m_held;
-    m_held.clear();
-    if (m_source == Source::Text) {
-        slice += m_text.mid(int(m_position), SliceSize);
-        m_position += SliceSize;
-    } else if (m_source != Source::None) {
-        const QByteArray bytes = m_source == Source::Device ? m_device->read(SliceSize) : m_bytes.mid(int(m_position), SliceSize);
-        m_position += bytes.size();
-        if (!bytes.isEmpty()) {
-            if (!m_decoder && !decodeStart(bytes))
-                return false;
-            slice += m_decoder->toUnicode(bytes);
-            if (m_decoder->hasFailure()) {
-                raiseError(QCoreApplication::translate("FormatReader", "文档中有不符合其编码的字节。"));
-                return false;
-            }
+    for (const char* declaration : Refused) {
+        if (holds(window, declaration)) {
+            raiseError(QCoreApplication::translate("FormatReader", "文档类型声明了实体或属性默认值（%1），已拒绝读取。")
+                           .arg(QLatin1String(declaration)));
+            return true;
         }
     }
+    return false;
+}
+
+// Gives the parser the next slice; false once the read was stopped. At the
+// end of the input the parser is left to report it.
+bool GuardedXmlReader::feed()
+{
+    // No token since the last slice: one token spans it whole.
+    if (m_tokenLimit > 0 && !m_tokenSinceFeed) {
+        m_spanned += m_lastUnits >= 0 ? m_lastUnits : utf16Units(m_lastBytes);
+        if (m_spanned > m_tokenLimit) {
+            raiseError(m_tokenMessage);
+            return false;
+        }
+    }
+    m_tokenSinceFeed = false;
+    if (m_source == Source::Text) {
+        const QString slice = m_text.mid(int(m_position), SliceSize);
+        m_position += SliceSize;
+        return feedText(slice);
+    }
+    const QByteArray bytes = m_source == Source::Device ? m_device->read(SliceSize)
+        : m_source == Source::Bytes                    ? m_bytes.mid(int(m_position), SliceSize)
+                                                       : QByteArray();
+    m_position += bytes.size();
+    if (bytes.isEmpty())
+        return feedText(QString());
+    if (!m_utf8 && !m_decoder && !decodeStart(bytes))
+        return false;
+    if (m_decoder) {
+        const QString slice = m_decoder->toUnicode(bytes);
+        if (m_decoder->hasFailure()) {
+            raiseError(QCoreApplication::translate("FormatReader", "文档中有不符合其编码的字节。"));
+            return false;
+        }
+        return feedText(slice);
+    }
+    if (!m_inDocument) {
+        const QByteArray window = m_tailBytes + bytes;
+        if (refuse(window))
+            return false;
+        m_tailBytes = window.right(LongestRefused);
+    }
+    m_lastBytes = bytes;
+    m_lastUnits = -1;
+    addData(bytes);
+    return true;
+}
+
+bool GuardedXmlReader::feedText(const QString& text)
+{
+    QString slice = m_held + text;
+    m_held.clear();
     if (slice.isEmpty()) {
         m_finished = true;
         return true;
     }
-    const QString window = m_tail + slice;
-    for (const char* declaration : Refused) {
-        if (window.contains(QLatin1String(declaration))) {
-            raiseError(QCoreApplication::translate("FormatReader", "文档类型声明了实体或属性默认值（%1），已拒绝读取。")
-                           .arg(QLatin1String(declaration)));
+    if (!m_inDocument) {
+        const QString window = m_tail + slice;
+        if (refuse(window))
             return false;
-        }
+        m_tail = window.right(LongestRefused);
     }
-    m_tail = window.right(LongestRefused);
     // A pair of surrogates is never cut between two slices.
     if (slice.size() > 1 && slice.at(slice.size() - 1).isHighSurrogate()) {
         m_held = slice.back();
         slice.chop(1);
     }
+    m_lastUnits = slice.size();
     addData(slice);
-    m_fed += slice.size();
     return true;
 }
