@@ -12,6 +12,7 @@
 #include "ranking/rankingdata.h"
 #include "ranking/rankingxml.h"
 #include "ranking/roomdatareply.h"
+#include "ranking/roomreader.h"
 #include "ranking/userdaydatalistreply.h"
 #include "support/log.h"
 #include "support/userfile.h"
@@ -20,7 +21,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTimer>
 #include <QUrl>
 
 namespace {
@@ -35,15 +35,6 @@ bot::RandomSource& randomSource()
 // of steps or divide by zero; they are held to what one day allows.
 const qint32 kDaySeconds = 86400;
 const qint32 kMaxSpeed = 100000;
-
-template <typename Reply, typename Value>
-void deliverLater(Reply* reply, const Value& value)
-{
-    QTimer::singleShot(10, reply, [reply, value]() {
-        emit reply->finished(value);
-        reply->deleteLater();
-    });
-}
 
 QByteArray readFile(const QString& path, bool* ok)
 {
@@ -110,25 +101,36 @@ QList<BotUser> bot::getLocalBotUser(const QString& roomKey, int count)
     return ok ? botXmlToBotUser(bytes, count) : QList<BotUser>();
 }
 
-BotUsersReply* bot::getBotUsers(const QString& roomKey, int count)
+// The catalogue cached today, else the one in the bucket (then cached).
+BotUsersReply* bot::getBotUsers(const QString& roomKey, int count, const RoomReader& reader)
 {
     auto* reply = new BotUsersReply();
-    const QList<BotUser> local = getLocalBotUser(roomKey, count);
-    if (!local.isEmpty()) {
-        deliverLater(reply, local);
-        return reply;
-    }
-    DataReply* fetch = global::instance()->getOss()->getObject(
-        QStringLiteral("ranking/") + roomKey + QStringLiteral(".bot.user.xml"));
-    connect(fetch, &DataReply::finished, reply, [reply, roomKey, count](const NetworkData& d) {
-        QList<BotUser> users;
-        if (d.statusCode == 200) {
-            users = botXmlToBotUser(d.data, count);
-            writeFile(localBotUserFile(roomKey), d.data);
-            logDebug(lcRooms) << "botList from serve:" << users.size();
-        }
+    auto deliver = [reply](const QList<BotUser>& users) {
         emit reply->finished(users);
         reply->deleteLater();
+    };
+    reader.read<QList<BotUser>>(reply, QFileInfo(localBotUserFile(roomKey)).size(),
+                                [roomKey, count]() { return getLocalBotUser(roomKey, count); },
+                                [reply, roomKey, count, reader, deliver](const QList<BotUser>& local) {
+        if (!local.isEmpty()) {
+            deliver(local);
+            return;
+        }
+        DataReply* fetch = global::instance()->getOss()->getObject(
+            QStringLiteral("ranking/") + roomKey + QStringLiteral(".bot.user.xml"));
+        connect(fetch, &DataReply::finished, reply, [reply, roomKey, count, reader, deliver](const NetworkData& d) {
+            if (d.statusCode != 200) {
+                deliver(QList<BotUser>());
+                return;
+            }
+            const QByteArray body = d.data;
+            reader.read<QList<BotUser>>(reply, body.size(), [body, count]() { return botXmlToBotUser(body, count); },
+                                        [roomKey, body, deliver](const QList<BotUser>& users) {
+                writeFile(localBotUserFile(roomKey), body);
+                logDebug(lcRooms) << "botList from serve:" << users.size();
+                deliver(users);
+            });
+        });
     });
     return reply;
 }
@@ -188,10 +190,10 @@ BotsData bot::planFor(const QString& roomKey, const QList<BotUser>& users)
     return plan;
 }
 
-BotsDataReply* bot::buildBots(const QString& roomKey)
+BotsDataReply* bot::buildBots(const QString& roomKey, const RoomReader& reader)
 {
     auto* reply = new BotsDataReply();
-    BotUsersReply* users = getBotUsers(roomKey, userNumberForRoom());
+    BotUsersReply* users = getBotUsers(roomKey, userNumberForRoom(), reader);
     connect(users, &BotUsersReply::finished, reply, [reply, roomKey](const QList<BotUser>& list) {
         emit reply->finished(planFor(roomKey, list));
         reply->deleteLater();
@@ -230,21 +232,23 @@ static QString serverBotsKey(const QString& roomKey)
     return QStringLiteral("ranking/rooms/") + roomKey + QStringLiteral("/bot.xml");
 }
 
-BotsDataReply* bot::getServerBots(const QString& roomKey)
+BotsDataReply* bot::getServerBots(const QString& roomKey, const RoomReader& reader)
 {
     auto* reply = new BotsDataReply();
     DataReply* fetch = global::instance()->getOss()->getObject(serverBotsKey(roomKey));
-    connect(fetch, &DataReply::finished, reply, [reply, roomKey](const NetworkData& d) {
-        BotsData plan;
-        if (d.statusCode == 200) {
-            const BotsData read = RankingData::botXmlToBotData(RankingData::bodyText(d.data, RankingXml::MaxPlanSize));
+    connect(fetch, &DataReply::finished, reply, [reply, roomKey, reader](const NetworkData& d) {
+        const QByteArray body = d.statusCode == 200 ? d.data : QByteArray();
+        reader.read<BotsData>(reply, body.size(),
+                              [body]() { return RankingData::botXmlToBotData(RankingData::bodyText(body, RankingXml::MaxPlanSize)); },
+                              [reply, roomKey, body](const BotsData& read) {
+            BotsData plan;
             if (StatsClock::isToday(read.InitTime)) {
-                saveLocalBots(roomKey, d.data);
+                saveLocalBots(roomKey, body);
                 plan = read;
             }
-        }
-        emit reply->finished(plan);
-        reply->deleteLater();
+            emit reply->finished(plan);
+            reply->deleteLater();
+        });
     });
     return reply;
 }
@@ -262,28 +266,39 @@ BoolReply* bot::pushServerBots(const QString& roomKey, const BotsData& plan)
 
 BotsDataReply* bot::checkBotsData(const QString& roomKey)
 {
+    return checkBotsData(roomKey, RoomReader());
+}
+
+// Today's plan: the local copy, else the shared one, else one built from
+// the catalogue (then shared).
+BotsDataReply* bot::checkBotsData(const QString& roomKey, const RoomReader& reader)
+{
     auto* reply = new BotsDataReply();
-    const BotsData local = getLocalBots(roomKey);
-    if (!local.BotList.isEmpty()) {
-        deliverLater(reply, local);
-        return reply;
-    }
-    BotsDataReply* server = getServerBots(roomKey);
-    connect(server, &BotsDataReply::finished, reply, [reply, roomKey](const BotsData& shared) {
-        if (!shared.BotList.isEmpty()) {
-            saveLocalBots(roomKey, RankingData::botDataToXml(shared).toUtf8());
-            emit reply->finished(shared);
-            reply->deleteLater();
+    auto deliver = [reply](const BotsData& plan) {
+        emit reply->finished(plan);
+        reply->deleteLater();
+    };
+    reader.read<BotsData>(reply, QFileInfo(localBotsFile(roomKey)).size(), [roomKey]() { return getLocalBots(roomKey); },
+                          [reply, roomKey, reader, deliver](const BotsData& local) {
+        if (!local.BotList.isEmpty()) {
+            deliver(local);
             return;
         }
-        BotsDataReply* built = buildBots(roomKey);
-        connect(built, &BotsDataReply::finished, reply, [reply, roomKey](const BotsData& plan) {
-            if (!plan.BotList.isEmpty()) {
-                saveLocalBots(roomKey, RankingData::botDataToXml(plan).toUtf8());
-                pushServerBots(roomKey, plan);
+        BotsDataReply* server = getServerBots(roomKey, reader);
+        connect(server, &BotsDataReply::finished, reply, [reply, roomKey, reader, deliver](const BotsData& shared) {
+            if (!shared.BotList.isEmpty()) {
+                saveLocalBots(roomKey, RankingData::botDataToXml(shared).toUtf8());
+                deliver(shared);
+                return;
             }
-            emit reply->finished(plan);
-            reply->deleteLater();
+            BotsDataReply* built = buildBots(roomKey, reader);
+            connect(built, &BotsDataReply::finished, reply, [roomKey, deliver](const BotsData& plan) {
+                if (!plan.BotList.isEmpty()) {
+                    saveLocalBots(roomKey, RankingData::botDataToXml(plan).toUtf8());
+                    pushServerBots(roomKey, plan);
+                }
+                deliver(plan);
+            });
         });
     });
     return reply;
@@ -319,19 +334,22 @@ QList<UserDayData> bot::botToUser(const BotsData& plan)
     return rows;
 }
 
+// One refresh of a room: its members, then, for an open room, the
+// simulated writers; every document of it is read within one budget.
 UserDayDataListReply* bot::sneakIntoBot(const QString& roomKey)
 {
+    const RoomReader reader;
     auto* reply = new UserDayDataListReply();
-    UserDayDataListReply* members = RankingData::getRoomDateList(roomKey);
-    connect(members, &UserDayDataListReply::finished, reply, [reply, roomKey](const QList<UserDayData>& rows) {
-        RoomDataReply* room = RankingData::getRoomDateByKey(roomKey);
-        connect(room, &RoomDataReply::finished, reply, [reply, roomKey, rows](const RoomData& data) {
+    UserDayDataListReply* members = RankingData::getRoomDateList(roomKey, reader);
+    connect(members, &UserDayDataListReply::finished, reply, [reply, roomKey, reader](const QList<UserDayData>& rows) {
+        RoomDataReply* room = RankingData::getRoomDateByKey(roomKey, reader);
+        connect(room, &RoomDataReply::finished, reply, [reply, roomKey, rows, reader](const RoomData& data) {
             if (data.Type != 0) {
                 emit reply->finished(rows);
                 reply->deleteLater();
                 return;
             }
-            BotsDataReply* plan = checkBotsData(roomKey);
+            BotsDataReply* plan = checkBotsData(roomKey, reader);
             connect(plan, &BotsDataReply::finished, reply, [reply, rows](const BotsData& bots) {
                 emit reply->finished(rows + botToUser(bots));
                 reply->deleteLater();

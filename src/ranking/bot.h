@@ -12,6 +12,7 @@
 class BoolReply;
 class BotsDataReply;
 class BotUsersReply;
+class RoomReader;
 class UserDayDataListReply;
 
 // Simulated writers for open rooms. A room's catalogue (kept outside the
@@ -27,16 +28,20 @@ public:
 
     static int userNumberForRoom();
     static QList<BotUser> getLocalBotUser(const QString& roomKey, int count);
-    static BotUsersReply* getBotUsers(const QString& roomKey, int count);
+    // The replies below read their documents off the GUI thread, within the
+    // budget of the reader (of the refresh) they are given.
+    static BotUsersReply* getBotUsers(const QString& roomKey, int count, const RoomReader& reader);
     static QList<BotUser> botXmlToBotUser(const QByteArray& bytes, int count);
-    static BotsDataReply* buildBots(const QString& roomKey);
+    static BotsDataReply* buildBots(const QString& roomKey, const RoomReader& reader);
     // The plan for a catalogue at the current time (the step buildBots runs
     // when the catalogue arrives).
     static BotsData planFor(const QString& roomKey, const QList<BotUser>& users);
+    // The local copies; these two read on the calling thread.
     static BotsData getLocalBots(const QString& roomKey);
     static bool saveLocalBots(const QString& roomKey, const QByteArray& bytes);
-    static BotsDataReply* getServerBots(const QString& roomKey);
+    static BotsDataReply* getServerBots(const QString& roomKey, const RoomReader& reader);
     static BoolReply* pushServerBots(const QString& roomKey, const BotsData& plan);
+    static BotsDataReply* checkBotsData(const QString& roomKey, const RoomReader& reader);
     static BotsDataReply* checkBotsData(const QString& roomKey);
     static QList<UserDayData> botToUser(const BotsData& plan);
     static UserDayDataListReply* sneakIntoBot(const QString& roomKey);

@@ -11,6 +11,7 @@
 #include "ranking/userdaydatareply.h"
 #include "ranking/rankingxml.h"
 #include "ranking/roomname.h"
+#include "ranking/roomreader.h"
 #include "ranking/userroomdatareply.h"
 #include "support/log.h"
 
@@ -174,8 +175,9 @@ RoomDataListReply* RankingData::getHallDataList()
             return;
         }
         const int total = keys.size();
+        const RoomReader reader;
         for (const oss::OssListContent& c : keys) {
-            RoomDataReply* room = getRoomDateByKey(c.Key);
+            RoomDataReply* room = getRoomDateByKey(c.Key, reader);
             connect(room, &RoomDataReply::finished, reply, [reply, total](const RoomData& data) {
                 ++reply->delivered;
                 emit reply->addedRoomData(data);
@@ -189,16 +191,23 @@ RoomDataListReply* RankingData::getHallDataList()
     return reply;
 }
 
-RoomDataReply* RankingData::getRoomDateByKey(const QString& key)
+RoomDataReply* RankingData::getRoomDateByKey(const QString& key, const RoomReader& reader)
 {
     auto* reply = new RoomDataReply();
     DataReply* fetch = store()->getObject(fixRoomKeyToPath(key));
-    connect(fetch, &DataReply::finished, reply, [reply](const NetworkData& d) {
-        emit reply->finished(d.statusCode == 200 ? roomXmlToRoomData(bodyText(d.data, RankingXml::MaxRecordSize)) : RoomData());
-        reply->deleteLater();
+    connect(fetch, &DataReply::finished, reply, [reply, reader](const NetworkData& d) {
+        const QByteArray body = d.statusCode == 200 ? d.data : QByteArray();
+        reader.read<RoomData>(reply, body.size(),
+                              [body]() { return roomXmlToRoomData(bodyText(body, RankingXml::MaxRecordSize)); },
+                              [reply](const RoomData& room) {
+                                  emit reply->finished(room);
+                                  reply->deleteLater();
+                              });
     });
     return reply;
 }
+
+RoomDataReply* RankingData::getRoomDateByKey(const QString& key) { return getRoomDateByKey(key, RoomReader()); }
 
 BoolReply* RankingData::isHasRoomKey(const QString& key)
 {
@@ -218,11 +227,11 @@ BoolReply* RankingData::pushRoomData(const RoomData& room)
     return upload(kHallPrefix + room.RoomKey + kRoomSuffix, roomDataToXml(room));
 }
 
-UserDayDataListReply* RankingData::getRoomDateList(const QString& roomKey)
+UserDayDataListReply* RankingData::getRoomDateList(const QString& roomKey, const RoomReader& reader)
 {
     auto* reply = new UserDayDataListReply();
     DataReply* list = store()->getList(kRoomsPrefix + roomKey + QLatin1Char('/'), QStringLiteral("/"), QString());
-    connect(list, &DataReply::finished, reply, [reply, roomKey](const NetworkData& d) {
+    connect(list, &DataReply::finished, reply, [reply, roomKey, reader](const NetworkData& d) {
         const QList<oss::OssListContent> keys
             = d.statusCode == 200 ? listed(d.data, &RankingData::isUserFile) : QList<oss::OssListContent>();
         reply->setCount(keys.size());
@@ -232,11 +241,16 @@ UserDayDataListReply* RankingData::getRoomDateList(const QString& roomKey)
             return;
         }
         for (const oss::OssListContent& c : keys) {
-            UserDayDataReply* one = getUserDayDataFromRoom(roomKey, c.Key, c.LastModified);
+            UserDayDataReply* one = fetchMember<UserDayDataReply>(roomKey, c.Key, &RankingData::userXmlToUserDayData, reader);
             connect(one, &UserDayDataReply::finished, reply, &UserDayDataListReply::addDayData);
         }
     });
     return reply;
+}
+
+UserDayDataListReply* RankingData::getRoomDateList(const QString& roomKey)
+{
+    return getRoomDateList(roomKey, RoomReader());
 }
 
 void RankingData::zeroUnlessCurrent(UserRoomData& record)
@@ -251,20 +265,28 @@ void RankingData::zeroUnlessCurrent(UserRoomData& record)
 // unless it is of the running day; a record that cannot be had is a default
 // one of the given room.
 template <typename Reply, typename Record>
-Reply* RankingData::fetchMember(const QString& roomKey, const QString& userKey, Record (*read)(const QString&))
+Reply* RankingData::fetchMember(const QString& roomKey, const QString& userKey, Record (*read)(const QString&),
+                                const RoomReader& reader)
 {
     auto* reply = new Reply();
     DataReply* fetch = store()->getObject(fixUserKeyToRoomPath(userKey, roomKey));
-    connect(fetch, &DataReply::finished, reply, [reply, roomKey, read](const NetworkData& d) {
-        Record r;
-        if (d.statusCode == 200) {
-            r = read(bodyText(d.data, RankingXml::MaxRecordSize));
-            zeroUnlessCurrent(r);
-        } else {
+    connect(fetch, &DataReply::finished, reply, [reply, roomKey, read, reader](const NetworkData& d) {
+        auto deliver = [reply](const Record& r) {
+            emit reply->finished(r);
+            reply->deleteLater();
+        };
+        if (d.statusCode != 200) {
+            Record r;
             r.RoomID = roomKey;
+            deliver(r);
+            return;
         }
-        emit reply->finished(r);
-        reply->deleteLater();
+        const QByteArray body = d.data;
+        reader.read<Record>(reply, body.size(), [body, read]() {
+            Record r = read(bodyText(body, RankingXml::MaxRecordSize));
+            zeroUnlessCurrent(r);
+            return r;
+        }, deliver);
     });
     return reply;
 }
@@ -273,14 +295,14 @@ UserDayDataReply* RankingData::getUserDayDataFromRoom(const QString& roomKey, co
                                                       const QString& lastModified)
 {
     Q_UNUSED(lastModified)
-    return fetchMember<UserDayDataReply>(roomKey, userKey, &RankingData::userXmlToUserDayData);
+    return fetchMember<UserDayDataReply>(roomKey, userKey, &RankingData::userXmlToUserDayData, RoomReader());
 }
 
 UserRoomDataReply* RankingData::getUserRoomData(const QString& roomKey, const QString& userKey,
                                                 const QString& lastModified)
 {
     Q_UNUSED(lastModified)
-    return fetchMember<UserRoomDataReply>(roomKey, userKey, &RankingData::userXmlToUserRoomData);
+    return fetchMember<UserRoomDataReply>(roomKey, userKey, &RankingData::userXmlToUserRoomData, RoomReader());
 }
 
 BoolReply* RankingData::pushUserRoomData(const UserRoomData& record)
@@ -312,8 +334,13 @@ UserDayDataReply* RankingData::getUserDayData(const QString& userKey, const QDat
     auto* reply = new UserDayDataReply();
     DataReply* fetch = store()->getObject(fixUserKeyToPathForDayData(userKey, date));
     connect(fetch, &DataReply::finished, reply, [reply](const NetworkData& d) {
-        emit reply->finished(d.statusCode == 200 ? userXmlToUserDayData(bodyText(d.data, RankingXml::MaxRecordSize)) : UserDayData());
-        reply->deleteLater();
+        const QByteArray body = d.statusCode == 200 ? d.data : QByteArray();
+        RoomReader().read<UserDayData>(reply, body.size(),
+                                       [body]() { return userXmlToUserDayData(bodyText(body, RankingXml::MaxRecordSize)); },
+                                       [reply](const UserDayData& record) {
+                                           emit reply->finished(record);
+                                           reply->deleteLater();
+                                       });
     });
     return reply;
 }

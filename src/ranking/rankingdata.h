@@ -17,6 +17,7 @@ class RoomDataReply;
 class UserDayDataListReply;
 class UserDayDataReply;
 class UserRoomDataReply;
+class RoomReader;
 class oss;
 
 // The writing rooms' storage layer. Rooms, members' day records and the
@@ -59,9 +60,13 @@ public:
 
     // ---- storage ----
     static RoomDataListReply* getHallDataList();
+    // Records are read off the GUI thread; those of one refresh share the
+    // reader's budget.
+    static RoomDataReply* getRoomDateByKey(const QString& key, const RoomReader& reader);
     static RoomDataReply* getRoomDateByKey(const QString& key);
     static BoolReply* isHasRoomKey(const QString& key);
     static BoolReply* pushRoomData(const RoomData& room);
+    static UserDayDataListReply* getRoomDateList(const QString& roomKey, const RoomReader& reader);
     static UserDayDataListReply* getRoomDateList(const QString& roomKey);
     static UserDayDataReply* getUserDayDataFromRoom(const QString& roomKey, const QString& userKey,
                                                     const QString& lastModified);
@@ -86,7 +91,8 @@ private:
     static BoolReply* upload(const QString& objectKey, const QString& text);
     static void zeroUnlessCurrent(UserRoomData& record);
     template <typename Reply, typename Record>
-    static Reply* fetchMember(const QString& roomKey, const QString& userKey, Record (*read)(const QString&));
+    static Reply* fetchMember(const QString& roomKey, const QString& userKey, Record (*read)(const QString&),
+                              const RoomReader& reader);
 };
 
 #endif

@@ -25,6 +25,7 @@
 #include "ranking/roommodel.h"
 #include "ranking/rankingxml.h"
 #include "ranking/roomname.h"
+#include "ranking/roomreader.h"
 #include "ranking/userdaydatalistreply.h"
 #include "theme/lumotheme.h"
 #include "users/userdatas.h"
@@ -293,6 +294,60 @@ private slots:
         QVERIFY(!RankingData::botXmlToBotData(xml).valid);
     }
 
+    // A document type that declares entities or attribute defaults is
+    // refused by every room reader before anything is expanded: nested, or
+    // flat (thousands of references to one large entity) in an attribute.
+    void declaredEntitiesAreRefused_data()
+    {
+        QTest::addColumn<QString>("doctype");
+        QTest::addColumn<QString>("value");
+        QTest::newRow("nested") << QStringLiteral(
+            "<!DOCTYPE d [<!ENTITY a \"aaaaaaaaaa\"><!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\">"
+            "<!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;\"><!ENTITY e \"&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;\">]>")
+                                << QStringLiteral("&e;&e;&e;&e;");
+        QTest::newRow("flat") << QStringLiteral("<!DOCTYPE d [<!ENTITY e \"%1\">]>").arg(QString(4000, QLatin1Char('e')))
+                              << QStringLiteral("&e;").repeated(3000);
+        QTest::newRow("attribute defaults") << QStringLiteral("<!DOCTYPE d [<!ATTLIST w t CDATA \"%1\">]>").arg(QString(8000, QLatin1Char('7')))
+                                            << QStringLiteral("x");
+    }
+
+    void declaredEntitiesAreRefused()
+    {
+        QFETCH(QString, doctype);
+        QFETCH(QString, value);
+        const QString head = QStringLiteral("<?xml version=\"1.0\"?>") + doctype;
+        QVERIFY(!RankingData::userXmlToUserDayData(head + QStringLiteral("<User ID=\"a\" Name=\"%1\"/>").arg(value)).valid);
+        QVERIFY(!RankingData::roomXmlToRoomData(head + QStringLiteral("<Room Name=\"%1\"/>").arg(value)).valid);
+        const QString steps = QStringLiteral("<w/>").repeated(2000);
+        QVERIFY(!RankingData::botXmlToBotData(head + QStringLiteral("<Bots InitTime=\"5\"><BotList><Bot Nickname=\"%1\"><WordsOnTime>%2</WordsOnTime></Bot></BotList></Bots>")
+                                                      .arg(value, steps)).valid);
+        QVERIFY(bot::botXmlToBotUser((head + QStringLiteral("<BotUsers><BotUser Nickname=\"%1\"/></BotUsers>").arg(value)).toUtf8(), 100).isEmpty());
+    }
+
+    // The reader of a refresh parses on a thread of its own and hands the
+    // result over on the GUI thread; past its budget of bytes it reads no
+    // more, while a new refresh has a new budget; a reply that is gone gets
+    // nothing.
+    void roomReaderKeepsItsBudget()
+    {
+        const RoomReader reader(100);
+        QList<int> results;
+        QThread* parsedOn = nullptr;
+        QObject context;
+        for (int i = 1; i <= 3; ++i)
+            reader.read<int>(&context, 45, [i, &parsedOn]() { parsedOn = QThread::currentThread(); return i; },
+                             [&results](const int& r) { results << r; QVERIFY(QThread::currentThread() == qApp->thread()); });
+        RoomReader().read<int>(&context, 45, []() { return 4; }, [&results](const int& r) { results << r; });
+        auto* gone = new QObject;
+        RoomReader().read<int>(gone, 1, []() { QThread::msleep(50); return 5; }, [&results](const int& r) { results << r; });
+        delete gone;
+        QTRY_COMPARE(results.size(), 4);
+        QCOMPARE(results, QList<int>({1, 2, 0, 4}));
+        QVERIFY(parsedOn && parsedOn != qApp->thread());
+        QTest::qWait(100);
+        QCOMPARE(results.size(), 4);
+    }
+
     // Records of a size or with entries no client writes are refused whole:
     // each limit, at and past its bound.
     void oversizedDocumentsAreRefused()
@@ -357,6 +412,28 @@ private slots:
         QVERIFY(!QFile::exists(bot::localBotsFile(QStringLiteral("Open"))));
     }
 
+    // Two hundred hostile member records (16 KB each, full of entity
+    // references) cost the refresh only their own rows: each reads as an
+    // empty record, and the honest member's row is whole.
+    void hostileRecordsCostOnlyThemselves()
+    {
+        putRoom(QStringLiteral("Closed"), 1);
+        m_server.putObject(QStringLiteral("ranking/rooms/Closed/bob.user.xml"), userXml("bob", "Bob", 500, 600, m_noon, "Closed").toUtf8());
+        const QByteArray hostile = "<!DOCTYPE User [<!ENTITY e \"" + QByteArray(4000, 'e') + "\">]><User ID=\"x\" Name=\""
+            + QByteArray("&e;").repeated(4000) + "\"/>";
+        QVERIFY(hostile.size() <= RankingXml::MaxRecordSize);
+        for (int i = 0; i < 200; ++i)
+            QVERIFY(m_server.putObject(QStringLiteral("ranking/rooms/Closed/h%1.user.xml").arg(i), hostile));
+        QSignalSpy refreshed(bot::sneakIntoBot(QStringLiteral("Closed")), &UserDayDataListReply::finished);
+        QVERIFY(refreshed.wait(60000));
+        const QList<UserDayData> list = refreshed.at(0).at(0).value<QList<UserDayData>>();
+        QCOMPARE(list.size(), 201);
+        for (const UserDayData& r : list) {
+            QCOMPARE(r.Words, r.ID == QLatin1String("bob") ? 500 : 0);
+            QVERIFY(r.Name.size() < 10);
+        }
+    }
+
     // The seed corpus of the rooms' fuzz target (scripts/fuzz.sh sets
     // PENLARK_FUZZ_SEEDS): one document of each kind, each of which reads.
     void fuzzSeeds()
@@ -379,11 +456,14 @@ private slots:
         const QList<QByteArray> seeds = {
             RankingData::roomDataToXml(room).toUtf8(), RankingData::userRoomDateToXml(member).toUtf8(),
             RankingData::botDataToXml(plan).toUtf8(),
-            "<BotUsers><BotUser LoginName=\"q\" Nickname=\"Quick\" Speed=\"20\" Endurance=\"120\" TimeLength=\"3660\"/><X/></BotUsers>"};
+            "<BotUsers><BotUser LoginName=\"q\" Nickname=\"Quick\" Speed=\"20\" Endurance=\"120\" TimeLength=\"3660\"/><X/></BotUsers>",
+            // Refused for its document type, and fuzzed around.
+            "<?xml version=\"1.0\"?><!DOCTYPE User [<!ENTITY e \"ee\"><!ATTLIST User Words CDATA \"9\">]><User ID=\"a\" Name=\"&e;&e;\"/>"};
         QVERIFY(RankingData::roomXmlToRoomData(QString::fromUtf8(seeds[0])).valid);
         QVERIFY(RankingData::userXmlToUserDayData(QString::fromUtf8(seeds[1])).valid);
         QCOMPARE(RankingData::botXmlToBotData(QString::fromUtf8(seeds[2])).BotList.size(), 1);
         QCOMPARE(bot::botXmlToBotUser(seeds[3], 100).size(), 2);
+        QVERIFY(!RankingData::userXmlToUserDayData(QString::fromUtf8(seeds[4])).valid);
         const QString target = qEnvironmentVariable("PENLARK_FUZZ_SEEDS");
         if (target.isEmpty())
             return;
