@@ -394,13 +394,43 @@ MainWindow {
         }
     }
 
+    // The writing lock makes the window full screen; its end brings back
+    // the state the window had before (full screen or not, maximised or
+    // where and how large it was), and with it the title and menu bar.
+    property var stateBeforeLock: null
+    function enterLock() {
+        if (!stateBeforeLock)
+            stateBeforeLock = { fullScreen: isFullScreen || visibility === Window.FullScreen,
+                                maximized: visibility === Window.Maximized,
+                                rect: Qt.rect(x, y, width, height) }
+        isFullScreen = true
+    }
+    function leaveLock() {
+        var before = stateBeforeLock
+        stateBeforeLock = null
+        if (!before || before.fullScreen || lumoModel)
+            return
+        isFullScreen = false
+        if (before.maximized) {
+            showMaximized()
+            return
+        }
+        x = before.rect.x
+        y = before.rect.y
+        width = before.rect.width
+        height = before.rect.height
+    }
     onLockStateChanged: {
         if (lockState) {
-            isFullScreen = true
+            // A lock found at start is entered once the stored geometry is
+            // in place (Component.onCompleted).
+            if (geometryReady)
+                enterLock()
         } else {
             quietWindowTop = true
             windowTop = false
             quietWindowTop = false
+            leaveLock()
         }
     }
     onLumoModelChanged: {
@@ -521,7 +551,7 @@ MainWindow {
         startVisibility()
         geometryReady = true
         if (lockState)
-            isFullScreen = true
+            enterLock()
         layoutLoader.active = true
     }
 

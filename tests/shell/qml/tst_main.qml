@@ -635,6 +635,23 @@ TestCase {
         g_data.lockState = false
     }
 
+    // The lock's end brings the window back as it was before: windowed, its
+    // size, and its title and menu bar.
+    function test_lockEndRestoresWindow_data() {
+        return [ { tag: "locked while open", atStart: false }, { tag: "locked at start", atStart: true } ]
+    }
+    function test_lockEndRestoresWindow(data) {
+        csettings.tmpMainWidth = 700
+        g_data.lockState = data.atStart
+        createWindow()
+        g_data.lockState = true
+        verify(win.isFullScreen && !win.header.visible)
+        g_data.lockState = false
+        tryCompare(win, "visibility", Window.Windowed)
+        verify(!win.isFullScreen && win.header.visible)
+        compare(win.width, 700)
+    }
+
     // ---- menus -----------------------------------------------------------
 
     function test_menuEntries() {
