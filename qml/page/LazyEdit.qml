@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15 as C
 import QtQuick.Controls.Styles 1.4
+import QtQuick.Window 2.15
 import TovaUi 0.1
 import com.velmora.count 1.0
 import "../widget"
@@ -64,11 +65,22 @@ Rectangle {
         : metrics.advanceWidth("中中中中中中") / 6 * csettings.pageWidthChineseCharacters + 120 + metrics.advanceWidth("中")
     readonly property bool pageMode: csettings.isPageStyle && width >= pageWidthPixels
     readonly property real sideMargin: isMainEdit ? Math.max(0, Math.min(csettings.pageSideMargin, (width - 100) / 2)) : 0
+    // "Centre the editor in the whole window": the page stands in the middle
+    // of the window rather than of the editor area, as far as the area
+    // allows (the side column takes part of the window).
+    readonly property real globalCenterShift: {
+        if (!pageMode || !isMainEdit || !csettings.editGlobalCenter || !Window.window)
+            return 0
+        var room = (width - pageWidthPixels) / 2
+        var shift = Window.window.width / 2 - (mapToItem(null, 0, 0).x + width / 2)
+        return Math.max(-room, Math.min(room, shift))
+    }
 
     Rectangle {
         id: paper
         objectName: "paper"
         anchors.horizontalCenter: parent.horizontalCenter
+        anchors.horizontalCenterOffset: page.globalCenterShift
         anchors.top: parent.top
         anchors.bottom: parent.bottom
         width: page.pageMode ? page.pageWidthPixels : page.width - 2 * page.sideMargin
