@@ -154,26 +154,16 @@ void LumoCounter::setAllText(const QString& text)
     setList(text.split(QRegularExpression(QStringLiteral("[\r\n]"))));
 }
 
-void LumoCounter::remove(int line)
-{
-    queueLine(RemoveType, QString(), line, false);
-    resetCurrentPostion();
-}
+void LumoCounter::remove(int line) { queueLine(RemoveType, QString(), line, false); }
 
 void LumoCounter::removeAll()
 {
     logDebug(lcStats) << "removeAll";
     queueLine(RemoveAllType, QString(), -1, false);
-    resetCurrentPostion();
 }
 
 void LumoCounter::reset() { queueLine(ResetType, QString(), -1, false); }
 void LumoCounter::setInitState(bool flag) { queueLine(InitType, QString(), -1, flag); }
-
-void LumoCounter::resetCurrentPostion()
-{
-    setCursorPostion(QString(), m_lastCursor.loadAcquire(), m_lastLine.loadAcquire());
-}
 
 bool LumoCounter::isIdle() const
 {
@@ -248,6 +238,12 @@ void LumoCounter::checkCount()
     // Cursor and selection figures are only wanted for the latest request.
     if (!superseded)
         countOperation(op);
+    // The cursor's figures are worked out once the table is as the editor's
+    // last change left it: the editor reports the cursor before the change
+    // that moved it, and a burst of line operations changes the table many
+    // times.
+    if (m_cursorStale && m_lastLine.loadAcquire() >= 0 && !hasQueued())
+        publishCursor();
     m_busy.storeRelease(0);
     s_counting.storeRelease(0);
     // A whole text counted (a file just opened): its chapter list and
@@ -256,15 +252,28 @@ void LumoCounter::checkCount()
         QMetaObject::invokeMethod(this, &LumoCounter::doSentData, Qt::QueuedConnection);
 }
 
-// Words before the cursor and in its chapter, handed over with the next
-// drain. Runs on the counting thread.
+// The cursor as the editor reported it; its figures follow once the
+// queue is worked through. Runs on the counting thread.
 void LumoCounter::countCursor(const QString& text, int cursor, int line)
 {
-    const wordsType pre = countText(cursor < 0 ? text : text.left(cursor));
-    const int front = pre.all() + wordsAbove(line);
+    m_cursorPreWords = countText(cursor < 0 ? text : text.left(cursor)).all();
     m_lastLine.storeRelease(line);
     m_lastCursor.storeRelease(cursor);
+    m_cursorStale = true;
+}
+
+// Words before the cursor and in its chapter, from the table as it is now,
+// handed over with the next drain.
+void LumoCounter::publishCursor()
+{
+    QElapsedTimer timer;
+    timer.start();
+    m_cursorStale = false;
+    const int line = m_lastLine.loadAcquire();
+    const int front = m_cursorPreWords + wordsAbove(line);
     const int chapterWords = getChapterWords(line);
+    if (timer.elapsed() > 1)
+        logDebug(lcStats) << "cursor count time:" << timer.elapsed();
     {
         QMutexLocker lock(&s_sendMutex);
         m_pendingCursor.front = front;
@@ -325,14 +334,9 @@ void LumoCounter::countOperation(const CountStruct& op)
     QElapsedTimer timer;
     timer.start();
     switch (op.type) {
-    case CursorType: {
-        if (isRemoving())
-            break;
+    case CursorType:
         countCursor(op.text, op.cursor, op.line);
-        if (timer.elapsed() > 1)
-            logDebug(lcStats) << "cursor count time:" << timer.elapsed();
         break;
-    }
     case SelectType:
     case SelectAllType: {
         const int selection = op.type == SelectType ? countText(op.text2).all() : m_total.all();
@@ -420,8 +424,8 @@ void LumoCounter::countOperation(const CountStruct& op)
         }
         sendRecords(records);
         sentData();
-        // A cursor placed before the whole text was counted saw an empty
-        // table: count its figures again now.
+        // A cursor placed before the whole text was counted: its line's text
+        // is the one in the list now.
         if (m_lastLine.loadAcquire() >= 0)
             countCursor(op.list.value(m_lastLine.loadAcquire()), m_lastCursor.loadAcquire(), m_lastLine.loadAcquire());
         emitCheckModel();
@@ -473,6 +477,8 @@ void LumoCounter::countOperation(const CountStruct& op)
     default:
         break;
     }
+    if (op.type >= UpdateType && op.type <= RemoveAllType)
+        m_cursorStale = true;
 }
 
 int LumoCounter::wordsAbove(int line)

@@ -77,7 +77,6 @@ public:
     void removeAll();
     void reset();
     void setInitState(bool flag);
-    void resetCurrentPostion();
 
     // Chapter queries over the line table (counting thread).
     int getChapterFront(int line) const;
@@ -130,6 +129,7 @@ private:
     void checkCount();
     void countOperation(const CountStruct& op);
     void countCursor(const QString& text, int cursor, int line);
+    void publishCursor();
     wordsType countText(const QString& text) const;
     // The words of every row above a line, from the kept sum.
     int wordsAbove(int line);
@@ -169,7 +169,11 @@ private:
     int m_prefixLine = -1;
     int m_prefixSum = 0;
 
-    // The last cursor counted; read again after removals.
+    // Counting thread only: the words before the cursor in its line, and
+    // whether the table changed since the cursor's figures were worked out.
+    int m_cursorPreWords = 0;
+    bool m_cursorStale = false;
+    // The last cursor counted.
     QAtomicInt m_lastLine = -1;
     QAtomicInt m_lastCursor = -1;
     QAtomicInt m_inited = 0;

@@ -2,6 +2,8 @@
 // registry, the counting thread and the counting handler on plain documents.
 #include "testenvironment.h"
 
+#include "editorpage.h"
+#include "mainengine.h"
 #include "recount.h"
 
 #include "chapter/autochaptermodel.h"
@@ -9,6 +11,7 @@
 #include "chapter/wordstypeclass.h"
 #include "data/data.h"
 #include "data/global.h"
+#include "data/settings.h"
 #include "document/count.h"
 #include "document/counthandler.h"
 #include "document/lumocounter.h"
@@ -16,6 +19,7 @@
 #include "function/message.h"
 
 #include <QAbstractItemModelTester>
+#include <QClipboard>
 #include <QEventLoop>
 #include <QRandomGenerator>
 #include <QSignalSpy>
@@ -53,6 +57,17 @@ class TestCounting : public QObject
 
 private:
     int m_fileNumber = 0;
+    QQmlApplicationEngine m_engine;
+
+    // A book in the real editor page, whose counting handler gets the
+    // editor's signals in the editor's own order.
+    CountHandler* openBook(EditorPage& page, const QString& text)
+    {
+        if (!page.open(&m_engine, QDir::homePath() + QStringLiteral("/books/page%1.txt").arg(++m_fileNumber), text))
+            return nullptr;
+        auto* handler = page.page->property("countHandler").value<CountHandler*>();
+        return settle(handler) ? handler : nullptr;
+    }
 
     QUrl newUrl() { return QUrl::fromLocalFile(QStringLiteral("/books/file%1.txt").arg(++m_fileNumber)); }
 
@@ -72,7 +87,7 @@ private:
         while (!handler->counter()->isIdle()) {
             if (t.elapsed() > 20000)
                 return false;
-            QThread::msleep(1);
+            QTest::qWait(1);
         }
         handler->counter()->doSentData();
         return true;
@@ -112,6 +127,9 @@ private slots:
     {
         global::instance();
         QCOMPARE(kDefaults.size(), 13);
+        setUpMainEngine(m_engine, &m_engine);
+        global::instance()->settings()->setIsMakeupParagraphSpacing(false);
+        global::instance()->settings()->setIsMakeupFirstLineIndentation(false);
     }
 
     // ---- counting rules -------------------------------------------------------------
@@ -765,6 +783,38 @@ private slots:
         QVERIFY(settle(handler));
         verifyMatchesDocument(handler, doc);
         handler->exit();
+    }
+
+    // The chapter figure and the words before the cursor after every key,
+    // Enter and paste in the real editor, which reports the cursor before
+    // the change that moved it.
+    void figuresAfterEveryKey()
+    {
+        EditorPage page;
+        CountHandler* handler = openBook(page, QStringLiteral("第1章 开始\n正文一二三\n第2章 下雨\n雨下了一整天。"));
+        QVERIFY(handler);
+        WordsTypeClass* counts = data::instance()->wordCountModel()->countClass(handler->fileName());
+        QGuiApplication::clipboard()->setText(QStringLiteral("戊\n第9章 己\n庚"));
+        const Qt::KeyboardModifiers none = Qt::NoModifier;
+        const struct { Qt::Key key; QString text; Qt::KeyboardModifiers modifiers; } keys[] = {
+            { Qt::Key_Home, {}, Qt::ControlModifier }, { Qt::Key_Down, {}, none }, { Qt::Key_End, {}, none },
+            { Qt::Key_unknown, "甲", none }, { Qt::Key_unknown, "乙", none }, { Qt::Key_Return, "\r", none },
+            { Qt::Key_unknown, "丙", none }, { Qt::Key_Backspace, {}, none }, { Qt::Key_Backspace, {}, none },
+            { Qt::Key_V, "\x16", Qt::ControlModifier }, { Qt::Key_Return, "\r", none }, { Qt::Key_unknown, "丁", none } };
+        QStringList lines;
+        for (const auto& k : keys) {
+            QTest::sendKeyEvent(QTest::Click, page.window.data(), k.key, k.text, k.modifiers);
+            QVERIFY(settle(handler));
+            lines = documentLines(*page.document->property("allTextDocument").value<QTextDocument*>());
+            const int line = page.document->property("cursorLineNumber").toInt();
+            int chapter = 0;
+            for (const ChapterType& c : expectedChapters(lines))
+                chapter = c.line <= line ? c.wordNumber : chapter;
+            QCOMPARE(counts->thisChapterWords(), chapter);
+            const QString before = lines.at(line).left(page.document->property("cursorLinePostion").toInt());
+            QCOMPARE(counts->Front(), recount(lines.mid(0, line) << before).all());
+        }
+        QCOMPARE(lines.join(QLatin1Char('/')), QStringLiteral("第1章 开始/正文一二三甲乙戊/第9章 己/庚/丁/第2章 下雨/雨下了一整天。/"));
     }
 
     void wholeCountHandedOverAtOnce()
