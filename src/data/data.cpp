@@ -59,6 +59,10 @@ data::data(bool runHeartBeat)
     : QObject(nullptr)
 {
     loadData();
+    // The day's table carries on from its file, so a result-based count
+    // survives a restart.
+    m_fileDayCount = getLocalFileData(StatsClock::today());
+    m_resultBooked = dayResult();
     loadHistoryData();
     connect(this, &data::finished, this, &data::pushFinished);
     connect(Users::instance()->getUserInfo(), &UserInfo::loginFinished, this, [this]() { syncServerData(); });
@@ -166,18 +170,30 @@ QPointer<DataTypeClass>& data::liveRecord(DataTypeClass::DataEnum kind)
     }
 }
 
+QDate& data::livePeriod(DataTypeClass::DataEnum kind)
+{
+    return m_livePeriods[kind >= DataTypeClass::day && kind <= DataTypeClass::year ? kind : DataTypeClass::day];
+}
+
 QPointer<DataTypeClass> data::loadLive(DataTypeClass::DataEnum kind)
 {
     QPointer<DataTypeClass>& held = liveRecord(kind);
-    if (held)
-        return held;
-    held = getDataFromFile(StatsClock::today(), kind);
-    QPointer<DataTypeClass> record = held;
+    if (!held)
+        held = readLive(kind, StatsClock::today());
+    return held;
+}
+
+// The record of the period that holds the date, read from its file. Every
+// change rewrites that same file at once, whatever the clock says by then.
+DataTypeClass* data::readLive(DataTypeClass::DataEnum kind, const QDate& date)
+{
+    DataTypeClass* read = getDataFromFile(date, kind);
+    QPointer<DataTypeClass> record = read;
+    livePeriod(kind) = date;
     if (kind == DataTypeClass::day)
         points()->setTodayData(record);
-    // Every change of a live record rewrites its file at once.
-    connect(record, &DataTypeClass::dataChanged, this, [this, record, kind]() { saveDataToFile(record, kind); });
-    return record;
+    connect(read, &DataTypeClass::dataChanged, this, [this, record, kind, date]() { saveRecord(record, kind, date); });
+    return read;
 }
 
 QPointer<DataTypeClass> data::todayData() { return loadLive(DataTypeClass::day); }
@@ -205,16 +221,6 @@ void data::setTodayData(QPointer<DataTypeClass> record) { replaceLive(DataTypeCl
 void data::setThisWeekData(QPointer<DataTypeClass> record) { replaceLive(DataTypeClass::week, record); }
 void data::setThisMonthData(QPointer<DataTypeClass> record) { replaceLive(DataTypeClass::month, record); }
 void data::setThisYearData(QPointer<DataTypeClass> record) { replaceLive(DataTypeClass::year, record); }
-
-bool data::isCurrentPeriod(DataTypeClass::DataEnum kind, int seconds) const
-{
-    switch (kind) {
-    case DataTypeClass::week: return StatsClock::isThisWeek(seconds);
-    case DataTypeClass::month: return StatsClock::isThisMonth(seconds);
-    case DataTypeClass::year: return StatsClock::isThisYear(seconds);
-    default: return StatsClock::isToday(seconds);
-    }
-}
 
 // ---- files ------------------------------------------------------------------------
 
@@ -249,9 +255,15 @@ DataTypeClass* data::getDataFromFile(const QDate& date, DataTypeClass::DataEnum 
 
 bool data::saveDataToFile(QPointer<DataTypeClass> record, DataTypeClass::DataEnum kind)
 {
+    const bool live = record && record == liveRecord(kind) && livePeriod(kind).isValid();
+    return saveRecord(record, kind, live ? livePeriod(kind) : StatsClock::today());
+}
+
+bool data::saveRecord(QPointer<DataTypeClass> record, DataTypeClass::DataEnum kind, const QDate& date)
+{
     if (!record)
         return false;
-    const QString path = recordPath(StatsClock::today(), kind);
+    const QString path = recordPath(date, kind);
     if (kind == DataTypeClass::notSet)
         logDebug(lcStats) << "notSet" << path;
     const UserFile::Result written = record->saveToJsonFile(path);
@@ -302,8 +314,9 @@ QByteArray data::fileTableJson(const resultCountType& table, bool indented)
 
 bool data::saveLocalFileData(const resultCountType& table)
 {
-    const QString path = global::countDataPath() + QStringLiteral("/day/")
-        + StatsClock::today().toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral("_file.json");
+    const QDate date = table.date.isValid() ? table.date : StatsClock::today();
+    const QString path = global::countDataPath() + QStringLiteral("/day/") + date.toString(QStringLiteral("yyyy-MM-dd"))
+        + QStringLiteral("_file.json");
     const UserFile::Result written = StatsFile::write(path, fileTableJson(table, true));
     reportSave(path, written);
     return bool(written);
@@ -355,11 +368,57 @@ QString data::fileKey(const QString& path)
 
 void data::setFileKeyData(const QString& key, int number)
 {
-    for (resultCountType* table : { &m_fileDayCount, &m_windowCount, &m_tickCount }) {
+    reportDayCount(key, number);
+    for (resultCountType* table : { &m_windowCount, &m_tickCount }) {
         if (!table->initi.contains(key))
             table->initi.insert(key, number);
         table->now.insert(key, number);
     }
+}
+
+// The document's count becomes the number without any change: its
+// baseline moves with it.
+static void rebaseCount(resultCountType& table, const QString& key, int number)
+{
+    if (table.initi.contains(key))
+        table.initi[key] += number - table.now.value(key, table.initi.value(key));
+    else
+        table.initi.insert(key, number);
+    table.now.insert(key, number);
+}
+
+void data::reportDayCount(const QString& key, int number)
+{
+    // A document the table knows from its file: what changed while the
+    // table was not watching (another day on the clock, the program closed)
+    // is no change of this day.
+    if (!m_dayReported.contains(key)) {
+        m_dayReported.insert(key);
+        rebaseCount(m_fileDayCount, key, number);
+    }
+    m_fileDayCount.now.insert(key, number);
+    m_dayTableChanged = true;
+}
+
+int data::dayResult() const
+{
+    int sum = 0;
+    for (auto it = m_fileDayCount.initi.constBegin(); it != m_fileDayCount.initi.constEnd(); ++it)
+        sum += m_fileDayCount.now.value(it.key(), it.value()) - it.value();
+    return sum;
+}
+
+// The day the clock leaves keeps its table; the day it comes to continues
+// from its own, and every document reported so far starts in it at its
+// current count.
+void data::startDayTable(const QDate& date)
+{
+    saveLocalFileData(m_fileDayCount);
+    m_fileDayCount = getLocalFileData(date);
+    m_dayReported.clear();
+    for (auto it = m_tickCount.now.constBegin(); it != m_tickCount.now.constEnd(); ++it)
+        reportDayCount(it.key(), it.value());
+    m_resultBooked = dayResult();
 }
 
 int data::getAndResetAddNumber(resultCountType& table)
@@ -381,8 +440,21 @@ void data::heartBeat()
     if (m_updateTime <= 0) {
         const int n = getAndResetAddNumber(m_windowCount);
         emit addWordsChanged(qMax(n, 0), kWindowSeconds);
-        if (n >= 1 && n <= kMaxWindowWords) {
-            addTodayData(kWindowSeconds, n);
+        const bool counted = n >= 1 && n <= kMaxWindowWords;
+        // With the result-based count, today takes the change of the day's
+        // result, pastes and deletions included; the other records, the
+        // lock and the challenge keep to the typed words.
+        const int result = dayResult();
+        const int resultChange = result - m_resultBooked;
+        m_resultBooked = result;
+        const bool byResult = global::instance()->wordResult();
+        if (counted || (byResult && resultChange != 0))
+            addWindow(counted ? kWindowSeconds : 0, counted ? n : 0, byResult ? resultChange : n);
+        if (m_dayTableChanged) {
+            m_dayTableChanged = false;
+            saveLocalFileData(m_fileDayCount);
+        }
+        if (counted) {
             setLockWord(qMax(0, m_lockWord - n));
             setLockSecond(qMax(0, m_lockSecond - kWindowSeconds));
             if (m_lockWord <= 0 && m_lockSecond <= 0)
@@ -396,37 +468,56 @@ void data::heartBeat()
     const int t = getAndResetAddNumber(m_tickCount);
     if (t <= kMaxWindowWords)
         addTodayTmpData(1, t);
+    if (global::instance()->wordResult())
+        todayData()->setTmpWords(todayData()->words() + dayResult() - m_resultBooked);
 }
 
+// The live records follow the clock's periods, whichever way it moved: a
+// record is never started afresh over what its period's file holds, so a
+// clock stepped back, or set ahead and corrected, empties no stored record.
 void data::checkNewDay()
 {
-    QPointer<DataTypeClass> today = todayData();
-    if (StatsClock::isToday(today->beginTime()))
-        return;
-    today->addData(0, 0, true);
-    for (DataTypeClass::DataEnum kind : { DataTypeClass::week, DataTypeClass::month, DataTypeClass::year }) {
+    const QDate today = StatsClock::today();
+    bool moved = false;
+    for (DataTypeClass::DataEnum kind : kPeriods) {
+        loadLive(kind);
+        if (fileName(livePeriod(kind), kind) == fileName(today, kind))
+            continue;
+        replaceLive(kind, readLive(kind, today));
+        moved = true;
+    }
+    if (m_fileDayCount.date != today)
+        startDayTable(today);
+    // A period without a file yet begins now, and its file is written.
+    for (DataTypeClass::DataEnum kind : kPeriods) {
         QPointer<DataTypeClass> record = loadLive(kind);
-        if (!isCurrentPeriod(kind, record->beginTime()))
-            record->addData(0, 0, true);
+        if (record->beginTime() > 0)
+            continue;
+        record->addData(0, 0, true);
+        record->setTmpBeginTime(record->beginTime());
+    }
+    if (moved) {
+        loadHistoryData();
+        reloadDayAllModel();
     }
 }
 
-void data::addTodayData(int second, int words)
+void data::addWindow(int second, int words, int todayWords)
 {
     for (DataTypeClass::DataEnum kind : kPeriods) {
-        QPointer<DataTypeClass> record = loadLive(kind);
-        record->addData(second, words, !isCurrentPeriod(kind, record->beginTime()));
+        const int added = kind == DataTypeClass::day ? todayWords : words;
+        if (second != 0 || added != 0)
+            loadLive(kind)->addData(second, added, false);
     }
     loadHistoryData();
     reloadDayAllModel();
 }
 
+// checkNewDay has made every live record the current period's.
 void data::addTodayTmpData(int second, int words)
 {
-    for (DataTypeClass::DataEnum kind : kPeriods) {
-        QPointer<DataTypeClass> record = loadLive(kind);
-        record->addTmpData(second, words, !isCurrentPeriod(kind, record->tmpBeginTime()));
-    }
+    for (DataTypeClass::DataEnum kind : kPeriods)
+        loadLive(kind)->addTmpData(second, words, false);
     reloadDayAllModel();
 }
 
@@ -613,16 +704,20 @@ void data::syncServerData(bool showTips)
         return;
     }
 
-    const QDate today = StatsClock::today();
+    const QDate tableDate = m_fileDayCount.date;
     const auto notice = [this](Message::MessageType type, const QString& text) {
         if (!m_showTips)
             return;
         m_showTips = false;
         message::show(type, text, 5000);
     };
-    for (DataTypeClass::DataEnum kind : { DataTypeClass::day, DataTypeClass::week, DataTypeClass::month, DataTypeClass::year }) {
-        connect(getDataFromServer(today, kind), &DataTypeReply::finished, this,
-            [this, kind, today, notice](QPointer<DataTypeClass> server) {
+    for (DataTypeClass::DataEnum kind : kPeriods) {
+        // The period the request is for: a reply that comes after the clock
+        // has left it is not merged into another period's record.
+        const QPointer<DataTypeClass> asked = loadLive(kind);
+        const QDate period = livePeriod(kind);
+        connect(getDataFromServer(period, kind), &DataTypeReply::finished, this,
+            [this, kind, asked, period, notice](QPointer<DataTypeClass> server) {
                 if (!server)
                     return;
                 server->deleteLater();
@@ -635,7 +730,7 @@ void data::syncServerData(bool showTips)
                 if (!read && server->code() != 404)
                     return;
                 QPointer<DataTypeClass> live = loadLive(kind);
-                if (!live)
+                if (!live || live != asked)
                     return;
                 if (read && !live->mergeData(server)) {
                     notice(Message::Note, noChangeText(kind));
@@ -643,7 +738,6 @@ void data::syncServerData(bool showTips)
                 }
                 // Uploaded under the record's own period, also when the sync
                 // crosses midnight.
-                const QDate period = live->beginTime() > 0 ? StatsClock::dateOf(live->beginTime()) : today;
                 connect(pushDataToServer(live, kind, period), &bReply::finished, this, [this, kind, live, notice](bool ok) {
                     if (!live)
                         return;
@@ -661,14 +755,18 @@ void data::syncServerData(bool showTips)
                 });
             });
     }
-    connect(getFileDataFromServer(today), &resultCountReply::finished, this, [this, today](resultCountType server) {
+    connect(getFileDataFromServer(tableDate), &resultCountReply::finished, this, [this, tableDate](resultCountType server) {
         const QString user = signedInLogin();
         // As with the records: the table goes up only over a table that was
         // read or that does not exist, never over one that could not be read.
-        if (user.isEmpty() || (server.code != 200 && server.code != 404))
+        if (user.isEmpty() || (server.code != 200 && server.code != 404) || m_fileDayCount.date != tableDate)
             return;
+        // Counts other devices reported are not this installation's writing:
+        // the result-based count does not take them up.
+        const int before = dayResult();
         mergeFileData(m_fileDayCount, server);
-        pushFilesDataToServer(m_fileDayCount, user, today);
+        m_resultBooked += dayResult() - before;
+        pushFilesDataToServer(m_fileDayCount, user, tableDate);
     });
 }
 

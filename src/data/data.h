@@ -12,6 +12,7 @@
 #include <QMutex>
 #include <QObject>
 #include <QPointer>
+#include <QSet>
 #include <QUrl>
 
 class QTimer;
@@ -20,7 +21,11 @@ class QTimer;
 // document's total; a 1 s heartbeat turns growth into live tick figures and,
 // every 20 s, into a counted window that is added to today's, this week's,
 // this month's and this year's records (JSON files in the statistics
-// folder) and runs the writing-lock targets down.
+// folder) and runs the writing-lock targets down. The live records follow
+// the clock's periods: a period the clock leaves, in either direction, keeps
+// its file as last written, and the one it comes to continues from its own
+// file. With "today's count follows the result" on, today's record follows
+// the day's net change of the opened documents instead of the typed words.
 class data : public QObject
 {
     Q_OBJECT
@@ -79,8 +84,12 @@ public:
     // Statistics files of the statistics folder.
     static QString fileName(const QDate& date, DataTypeClass::DataEnum kind);
     DataTypeClass* getDataFromFile(const QDate& date, DataTypeClass::DataEnum kind);
+    // Writes a record to the file of its period: a live record to that of
+    // the period it was read for, any other to that of the current date.
     bool saveDataToFile(QPointer<DataTypeClass> record, DataTypeClass::DataEnum kind);
     DataTypeClass* getDateData(const QDate& date, DataTypeClass::DataEnum kind, bool previous);
+    // Writes a per-document day table to the file of its date (the current
+    // date when it has none).
     bool saveLocalFileData(const resultCountType& table);
     resultCountType getLocalFileData(const QDate& date);
     static QByteArray fileTableJson(const resultCountType& table, bool indented);
@@ -124,14 +133,25 @@ private:
     void loadData();
     void saveData();
     void checkNewDay();
-    void addTodayData(int second, int words);
+    // One window: second and words to the week, month and year records,
+    // second and todayWords to today's (todayWords differs with a
+    // result-based count).
+    void addWindow(int second, int words, int todayWords);
     void addTodayTmpData(int second, int words);
     void resetTmpData();
     static int getAndResetAddNumber(resultCountType& table);
     QPointer<DataTypeClass>& liveRecord(DataTypeClass::DataEnum kind);
+    QDate& livePeriod(DataTypeClass::DataEnum kind);
     QPointer<DataTypeClass> loadLive(DataTypeClass::DataEnum kind);
+    DataTypeClass* readLive(DataTypeClass::DataEnum kind, const QDate& date);
+    bool saveRecord(QPointer<DataTypeClass> record, DataTypeClass::DataEnum kind, const QDate& date);
+    // The per-document table of the day: a document's first report since
+    // the table was read moves its baseline by what changed meanwhile, so
+    // only changes made on the table's day count in its result.
+    void startDayTable(const QDate& date);
+    void reportDayCount(const QString& key, int number);
+    int dayResult() const;
     void replaceLive(DataTypeClass::DataEnum kind, QPointer<DataTypeClass> record);
-    bool isCurrentPeriod(DataTypeClass::DataEnum kind, int seconds) const;
     QString recordPath(const QDate& date, DataTypeClass::DataEnum kind) const;
     void reportSave(const QString& path, const UserFile::Result& written);
     CountChartsModel* chartModel(QPointer<CountChartsModel>& model, int which);
@@ -156,12 +176,15 @@ private:
     QPointer<DataTypeClass> m_thisWeekData;
     QPointer<DataTypeClass> m_thisMonthData;
     QPointer<DataTypeClass> m_thisYearData;
+    QDate m_livePeriods[4]; // the date each live record was read for
+    QSet<QString> m_dayReported;
+    bool m_dayTableChanged = false;
+    // The day's result already in today's record.
+    int m_resultBooked = 0;
     QPointer<CountChartsModel> m_dayWordModel;
     QPointer<CountChartsModel> m_daySpeedModel;
     QPointer<CountChartsModel> m_dayTimeModel;
     QTimer* m_timer = nullptr;
-    // Files whose last write failed, so a failure is announced once and not
-    // on every window.
 };
 
 #endif

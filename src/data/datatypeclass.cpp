@@ -355,8 +355,14 @@ void DataTypeClass::addData(int second, int words, bool cleanData)
         setMaxSpeed(0);
     }
     QPointer<DeviceDataClass> mine = thisDevice();
+    // A count that follows the documents' result can fall: this
+    // installation's share never goes below 0, and the total falls with it
+    // (the entries must not come out short of the total).
+    words = qMax(words, -mine->words());
     mine->setSecond(mine->second() + second);
     mine->setWords(mine->words() + words);
+    if (words < 0)
+        setWords(m_words + words);
     if (mine->beginTime() < 1)
         mine->setBeginTime(now);
     mine->setEndTime(now);

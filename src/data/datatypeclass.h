@@ -137,6 +137,8 @@ public slots:
     void setSecondTrend(int secondTrend);
     void setSpeedTrend(int speedTrend);
     void setPushed(bool pushed);
+    // Adds one window of writing to this installation's share; words below
+    // 0 (a result-based count that fell) take the share down, not below 0.
     void addData(int second, int words, bool cleanData);
     void addTmpData(int second, int words, bool cleanData);
     void resetTmpData();

@@ -366,6 +366,15 @@ void Settings::setAutoChapterKeys(QString value)
     emit autoChapterKeysChanged(value);
 }
 
+// The statistics read this through global's copy, which follows at once.
+void Settings::setIsWordCountWordResult(bool value)
+{
+    if (!storeChange(m_isWordCountWordResult, value, "WordCount/WordResult"))
+        return;
+    global::instance()->reloadSetting();
+    emit isWordCountWordResultChanged(value);
+}
+
 void Settings::setIsPageStyle(bool value)
 {
     if (m_isPageStyle == value)

@@ -31,7 +31,7 @@
     X(QString, autoChapterKeys, setAutoChapterKeys, autoChapterKeysChanged, A, "Chapter/AutoChapterKeys", /* the patterns global holds */ QString(), C, C) \
     X(bool, isFirstLogin, setIsFirstLogin, isFirstLoginChanged, A, "Setting/isFirstLogin", true, R, P) \
     X(bool, isWordCountChart, setIsWordCountChart, isWordCountChartChanged, A, "WordCount/Chart", false, R, P) \
-    X(bool, isWordCountWordResult, setIsWordCountWordResult, isWordCountWordResultChanged, A, "WordCount/WordResult", false, R, P) \
+    X(bool, isWordCountWordResult, setIsWordCountWordResult, isWordCountWordResultChanged, A, "WordCount/WordResult", false, R, C) \
     X(bool, isMakeupFirstLineIndentation, setIsMakeupFirstLineIndentation, isMakeupFirstLineIndentationChanged, A, "makeup/firstLineIndentation", true, R, P) \
     X(bool, isMakeupParagraphSpacing, setIsMakeupParagraphSpacing, isMakeupParagraphSpacingChanged, A, "makeup/paragraphSpacing", true, R, P) \
     X(bool, isMakeupAppendEmptyLineAtEnd, setIsMakeupAppendEmptyLineAtEnd, isMakeupAppendEmptyLineAtEndChanged, A, "makeup/appendEmptyLineAtEnd", true, R, P) \

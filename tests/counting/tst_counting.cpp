@@ -22,6 +22,7 @@
 #include <QClipboard>
 #include <QEventLoop>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -815,6 +816,36 @@ private slots:
             QCOMPARE(counts->Front(), recount(lines.mid(0, line) << before).all());
         }
         QCOMPARE(lines.join(QLatin1Char('/')), QStringLiteral("第1章 开始/正文一二三甲乙戊/第9章 己/庚/丁/第2章 下雨/雨下了一整天。/"));
+    }
+
+    // Today's count with a paste: only typed words count, or, with "today's
+    // count follows the result", the document's change, the paste included.
+    void resultCountWithPaste_data()
+    {
+        QTest::addColumn<bool>("byResult");
+        QTest::addColumn<int>("counted");
+        QTest::newRow("typed words") << false << 0;
+        QTest::newRow("follows the result") << true << 55;
+    }
+
+    void resultCountWithPaste()
+    {
+        QFETCH(bool, byResult);
+        QFETCH(int, counted);
+        global::instance()->settings()->setIsWordCountWordResult(byResult);
+        const auto reset = qScopeGuard([] { global::instance()->settings()->setIsWordCountWordResult(false); });
+        EditorPage page;
+        CountHandler* handler = openBook(page, QStringLiteral("第1章 开始\n"));
+        QVERIFY(handler);
+        data* store = data::instance();
+        const auto finishWindow = [store] { do QMetaObject::invokeMethod(store, "heartBeat"); while (store->updateTime() != 20); };
+        finishWindow();
+        const int before = store->todayData()->words();
+        QGuiApplication::clipboard()->setText(QString(55, QChar(0x5b57)));
+        QTest::sendKeyEvent(QTest::Click, page.window.data(), Qt::Key_V, QStringLiteral("\x16"), Qt::ControlModifier);
+        QVERIFY(settle(handler));
+        finishWindow();
+        QCOMPARE(store->todayData()->words() - before, counted);
     }
 
     void wholeCountHandedOverAtOnce()

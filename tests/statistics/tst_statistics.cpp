@@ -19,6 +19,7 @@
 #include "users/userdatas.h"
 #include "users/users.h"
 
+#include <QDirIterator>
 #include <QHostInfo>
 #include <QQmlComponent>
 #include <QQmlContext>
@@ -275,20 +276,30 @@ private slots:
 
     // ---- the store --------------------------------------------------------------
 
+    // Today follows the typed words, or with "today's count follows the
+    // result" the documents' change; the other records and the lock keep to
+    // the typed words.
     void windows_data()
     {
         QTest::addColumn<int>("written");
         QTest::addColumn<int>("counted");
-        QTest::newRow("none") << 0 << 0;
-        QTest::newRow("one") << 1 << 1;
-        QTest::newRow("forty-nine") << 49 << 49;
-        QTest::newRow("paste of fifty") << 50 << 0;
+        QTest::addColumn<bool>("byResult");
+        QTest::addColumn<int>("today");
+        QTest::newRow("none") << 0 << 0 << false << 0;
+        QTest::newRow("one") << 1 << 1 << false << 1;
+        QTest::newRow("forty-nine") << 49 << 49 << false << 49;
+        QTest::newRow("paste of fifty") << 50 << 0 << false << 0;
+        QTest::newRow("paste of fifty, by result") << 50 << 0 << true << 50;
     }
 
     void windows()
     {
         QFETCH(int, written);
         QFETCH(int, counted);
+        QFETCH(bool, byResult);
+        QFETCH(int, today);
+        QSettings().setValue(QStringLiteral("WordCount/WordResult"), byResult);
+        global::instance()->reloadSetting();
         QSettings().setValue(QStringLiteral("lock/words"), 100);
         QSettings().setValue(QStringLiteral("lock/second"), 100);
         data store(false);
@@ -300,9 +311,11 @@ private slots:
         finishWindow(&store);
         QCOMPARE(added.count(), 1);
         QCOMPARE(added.first(), QList<QVariant>() << written << 20);
+        QSettings().remove(QStringLiteral("WordCount/WordResult"));
+        global::instance()->reloadSetting();
         for (DataTypeClass* r : { store.todayData().data(), store.thisWeekData().data(), store.thisMonthData().data(),
                                   store.thisYearData().data() }) {
-            QCOMPARE(r->words(), counted);
+            QCOMPARE(r->words(), r == store.todayData() ? today : counted);
             QCOMPARE(r->second(), counted ? 20 : 0);
         }
         QCOMPARE(store.lockWord(), 100 - counted);
@@ -386,6 +399,41 @@ private slots:
         oldYearFile.loadFromJsonFile(countPath(data::fileName(oldDay, DataTypeClass::year)));
         QCOMPARE(oldYearFile.words(), 12);
         QVERIFY(QFileInfo::exists(countPath(data::fileName(StatsClock::today(), DataTypeClass::day))));
+    }
+
+    // The clock jumps between windows of writing: every stored record keeps
+    // its words (each window's words lie in one record of each kind), and no
+    // jump counts as writing time.
+    void clockSteps_data()
+    {
+        QTest::addColumn<QDateTime>("start");
+        QTest::addColumn<QList<int>>("jumps");
+        QTest::newRow("back an hour across midnight") << QDateTime(QDate(2026, 3, 11), QTime(23, 50)) << QList<int>{ 1200, -3600 };
+        QTest::newRow("a day forward and back") << QDateTime(QDate(2026, 3, 11), QTime(10, 0)) << QList<int>{ 86400, -86400 };
+        QTest::newRow("a year boundary backwards") << QDateTime(QDate(2025, 12, 31), QTime(23, 58)) << QList<int>{ 600, -600 };
+    }
+
+    void clockSteps()
+    {
+        QFETCH(QDateTime, start);
+        QFETCH(QList<int>, jumps);
+        StatsClock::setNow(start);
+        data store(false);
+        store.setFileData(QStringLiteral("/x.txt"), 0);
+        for (int i = 0; i <= jumps.size(); ++i) {
+            StatsClock::advance(i > 0 ? jumps.at(i - 1) : 0);
+            store.setFileData(QStringLiteral("/x.txt"), 10 * (i + 1));
+            finishWindow(&store);
+        }
+        QMap<QString, QPair<int, int>> sums; // words and seconds of every kind
+        QDirIterator it(global::countDataPath(), { QStringLiteral("*.json") }, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QJsonObject record = QJsonDocument::fromJson(readFile(it.next())).object();
+            sums[it.fileInfo().dir().dirName()].first += record.value("Words").toInt();
+            sums[it.fileInfo().dir().dirName()].second += record.value("Second").toInt();
+        }
+        for (const char* kind : { "day", "week", "month", "year" })
+            QCOMPARE(sums.value(kind), qMakePair(10 * (jumps.size() + 1), 20 * (jumps.size() + 1)));
     }
 
     void filesAtTheirPaths()
