@@ -387,6 +387,14 @@ static void rebaseCount(resultCountType& table, const QString& key, int number)
     table.now.insert(key, number);
 }
 
+void data::rebaseFileKeyData(const QString& key, int number)
+{
+    m_dayReported.insert(key);
+    for (resultCountType* table : { &m_fileDayCount, &m_windowCount, &m_tickCount })
+        rebaseCount(*table, key, number);
+    m_dayTableChanged = true;
+}
+
 void data::reportDayCount(const QString& key, int number)
 {
     // A document the table knows from its file: what changed while the

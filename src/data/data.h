@@ -77,6 +77,9 @@ public:
     // reports one document often: the key costs a look at the settings and
     // the document folder.
     void setFileKeyData(const QString& key, int number);
+    // A document counted again by other counting rules: its new count is
+    // its baseline, no writing.
+    void rebaseFileKeyData(const QString& key, int number);
     // A document's key in the per-document table: its path within the
     // document folder, "/"-separated; empty for a resource (":/...").
     static QString fileKey(const QString& path);

@@ -196,11 +196,14 @@ void global::reloadSetting()
         changed = m_autoChapterKeys != keys;
         m_autoChapterKeys = keys;
     }
-    m_wordCountChart.storeRelease(s.value(QStringLiteral("WordCount/Chart"), false).toBool() ? 1 : 0);
+    const int chart = s.value(QStringLiteral("WordCount/Chart"), false).toBool() ? 1 : 0;
+    const bool chartChanged = m_wordCountChart.fetchAndStoreOrdered(chart) != chart;
     m_filesSortType = s.value(QStringLiteral("Files/SortType"), false).toBool();
     m_wordResult.storeRelease(s.value(QStringLiteral("WordCount/WordResult"), false).toBool() ? 1 : 0);
     if (changed)
         emit autoChapterKeysChanged(keys);
+    if (changed || chartChanged)
+        emit countRulesChanged();
 }
 
 QStringList global::autoChapterKeys() const
@@ -221,6 +224,7 @@ void global::setAutoChapterKeys(const QStringList& keys)
         m_autoChapterKeys = keys;
     }
     emit autoChapterKeysChanged(keys);
+    emit countRulesChanged();
 }
 
 void global::setFilesSortType(bool value)

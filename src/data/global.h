@@ -132,6 +132,9 @@ signals:
     void isAppActionChanged(bool isAppAction);
     void isAppActionFirstChanged();
     void autoChapterKeysChanged(const QStringList& autoChapterKeys);
+    // The chapter-title patterns or dialogue counting changed: open
+    // documents are counted again.
+    void countRulesChanged();
     void isCurrentEditChanged(bool isCurrentEdit);
     void filesSortTypeChanged();
     void typerRectChanged();

@@ -366,7 +366,16 @@ void Settings::setAutoChapterKeys(QString value)
     emit autoChapterKeysChanged(value);
 }
 
-// The statistics read this through global's copy, which follows at once.
+// The counting threads and the statistics read these through global's
+// copies, which follow at once.
+void Settings::setIsWordCountChart(bool value)
+{
+    if (!storeChange(m_isWordCountChart, value, "WordCount/Chart"))
+        return;
+    global::instance()->reloadSetting();
+    emit isWordCountChartChanged(value);
+}
+
 void Settings::setIsWordCountWordResult(bool value)
 {
     if (!storeChange(m_isWordCountWordResult, value, "WordCount/WordResult"))

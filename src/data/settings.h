@@ -30,7 +30,7 @@
     X(bool, isAutoAddChapterName, setIsAutoAddChapterName, isAutoAddChapterNameChanged, A, "Chapter/AutoAddChapterName", false, R, P) \
     X(QString, autoChapterKeys, setAutoChapterKeys, autoChapterKeysChanged, A, "Chapter/AutoChapterKeys", /* the patterns global holds */ QString(), C, C) \
     X(bool, isFirstLogin, setIsFirstLogin, isFirstLoginChanged, A, "Setting/isFirstLogin", true, R, P) \
-    X(bool, isWordCountChart, setIsWordCountChart, isWordCountChartChanged, A, "WordCount/Chart", false, R, P) \
+    X(bool, isWordCountChart, setIsWordCountChart, isWordCountChartChanged, A, "WordCount/Chart", false, R, C) \
     X(bool, isWordCountWordResult, setIsWordCountWordResult, isWordCountWordResultChanged, A, "WordCount/WordResult", false, R, C) \
     X(bool, isMakeupFirstLineIndentation, setIsMakeupFirstLineIndentation, isMakeupFirstLineIndentationChanged, A, "makeup/firstLineIndentation", true, R, P) \
     X(bool, isMakeupParagraphSpacing, setIsMakeupParagraphSpacing, isMakeupParagraphSpacingChanged, A, "makeup/paragraphSpacing", true, R, P) \

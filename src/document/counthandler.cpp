@@ -5,6 +5,7 @@
 #include "chapter/autochaptermodel.h"
 #include "chapter/wordcountmodel.h"
 #include "data/data.h"
+#include "data/global.h"
 #include "document/count.h"
 #include "document/lumocounter.h"
 #include "support/log.h"
@@ -31,6 +32,7 @@ CountHandler::CountHandler(QObject* parent)
     : QObject(parent)
     , m_counter(new LumoCounter(this))
 {
+    connect(global::instance(), &global::countRulesChanged, this, [this]() { recountAll(true); });
 }
 
 CountHandler::~CountHandler() = default;
@@ -56,7 +58,7 @@ void CountHandler::setTextDocument(QTextDocument* value)
 }
 
 // The line table starts again from the document as it is now.
-void CountHandler::recountAll()
+void CountHandler::recountAll(bool rebase)
 {
     if (!m_textDocument)
         return;
@@ -71,7 +73,7 @@ void CountHandler::recountAll()
     }
     if (!taken)
         m_lines = blockTexts(m_textDocument->begin(), m_textDocument->blockCount());
-    m_counter->setList(m_lines, false);
+    m_counter->setList(m_lines, false, rebase);
 }
 
 void CountHandler::setSelectedText(const QString& value)

@@ -71,7 +71,9 @@ private slots:
 
 private:
     QString blockText(int number) const;
-    void recountAll();
+    // Counts the document again from its lines; rebase: by new counting
+    // rules, which the statistics do not take for writing.
+    void recountAll(bool rebase = false);
     void disconnectChapters();
 
     QPointer<QTextDocument> m_textDocument;

@@ -140,12 +140,13 @@ void LumoCounter::setUpdate(const QString& text, int line, bool flag) { queueLin
 void LumoCounter::append(const QString& text, bool flag) { queueLine(AppendType, text, -1, flag); }
 void LumoCounter::insert(int line, const QString& text, bool flag) { queueLine(InsertType, text, line, flag); }
 
-void LumoCounter::setList(const QStringList& list, bool flag)
+void LumoCounter::setList(const QStringList& list, bool flag, bool rebase)
 {
     CountStruct op;
     op.type = ListType;
     op.list = list;
     op.flag = flag;
+    op.rebase = rebase;
     enqueue(std::move(op));
 }
 
@@ -424,6 +425,10 @@ void LumoCounter::countOperation(const CountStruct& op)
         }
         sendRecords(records);
         sentData();
+        if (op.rebase) {
+            QMutexLocker lock(&s_sendMutex);
+            m_pendingRebase = true;
+        }
         // A cursor placed before the whole text was counted: its line's text
         // is the one in the list now.
         if (m_lastLine.loadAcquire() >= 0)
@@ -580,9 +585,12 @@ void LumoCounter::doSentData()
     bool hasCursor;
     int selection;
     bool hasSelection;
+    bool rebase;
     {
         QMutexLocker lock(&s_sendMutex);
         records.swap(m_sendList);
+        rebase = m_pendingRebase;
+        m_pendingRebase = false;
         hasTotal = m_hasPendingTotal;
         total = m_pendingTotal;
         hasCursor = m_hasPendingCursor;
@@ -619,8 +627,12 @@ void LumoCounter::doSentData()
     }
     if (counts && hasSelection)
         counts->setSelection(selection);
-    if (!m_fileKey.isEmpty() && isInited() && m_lastAll >= 0)
-        data::instance()->setFileKeyData(m_fileKey, m_lastAll);
+    if (!m_fileKey.isEmpty() && isInited() && m_lastAll >= 0) {
+        if (rebase)
+            data::instance()->rebaseFileKeyData(m_fileKey, m_lastAll);
+        else
+            data::instance()->setFileKeyData(m_fileKey, m_lastAll);
+    }
 }
 
 // Hands the chapter changes to the chapter list, consecutive records of one

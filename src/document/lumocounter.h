@@ -45,6 +45,7 @@ public:
     struct CountStruct
     {
         bool flag = false; // counting it marks the document as loaded
+        bool rebase = false; // a whole list counted by new rules: no writing
         QStringList list;
         QString text;
         int line = -1;
@@ -71,7 +72,9 @@ public:
     void setUpdate(const QString& text, int line, bool flag);
     void append(const QString& text, bool flag);
     void insert(int line, const QString& text, bool flag);
-    void setList(const QStringList& list, bool flag = true);
+    // With rebase, the total counted is handed to the statistics as the
+    // document's new baseline: counting by other rules writes nothing.
+    void setList(const QStringList& list, bool flag = true, bool rebase = false);
     void setAllText(const QString& text);
     void remove(int line);
     void removeAll();
@@ -185,6 +188,7 @@ private:
     QVector<SendType> m_sendList;
     wordsType m_pendingTotal;
     bool m_hasPendingTotal = false;
+    bool m_pendingRebase = false;
     struct CursorFigures
     {
         int front = 0;

@@ -786,6 +786,23 @@ private slots:
         handler->exit();
     }
 
+    // Dialogue counting switched on counts the open documents again at once,
+    // and the statistics take the new count for no writing.
+    void countingRulesRecountOpenDocuments()
+    {
+        QTextDocument doc;
+        doc.setPlainText(QStringLiteral("张三：你好吗\n李四：好"));
+        CountHandler* handler = newHandler(&doc, newUrl());
+        handler->setInited(true);
+        QVERIFY(settle(handler));
+        const auto reset = qScopeGuard([] { global::instance()->settings()->setIsWordCountChart(false); });
+        global::instance()->settings()->setIsWordCountChart(true);
+        QVERIFY(settle(handler));
+        QCOMPARE(data::instance()->wordCountModel()->countClass(handler->fileName())->All(), 4);
+        QCOMPARE(data::instance()->fileDayCount().initi.value(data::fileKey(handler->fileName().toLocalFile())), 4);
+        handler->exit();
+    }
+
     // The chapter figure and the words before the cursor after every key,
     // Enter and paste in the real editor, which reports the cursor before
     // the change that moved it.
