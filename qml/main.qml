@@ -2,6 +2,7 @@ import QtQuick 2.15
 import QtQuick.Window 2.15
 import QtQuick.Controls 2.15 as C
 import TovaUi 0.1
+import com.velmora.clouddisk 1.0
 import "widget"
 
 // The main window: geometry kept in the settings, the distraction-free
@@ -143,6 +144,11 @@ MainWindow {
         if (conflictLoader.item)
             conflictLoader.item.visible = true
     }
+    function showFolderAccountSheet() {
+        folderAccountLoader.active = true
+        if (folderAccountLoader.item)
+            folderAccountLoader.item.visible = true
+    }
     function showShutdown() {
         saveAll()
         shutdownLoader.active = true
@@ -275,7 +281,7 @@ MainWindow {
         quitSyncEnded = false
         quitSyncTimer.interval = quitSyncTimeout
         quitSyncTimer.restart()
-        files.doCloud()
+        cloudDisk.sync(CloudDisk.Program)
         // A sync that was refused, or that ended at once, never reports a
         // change, so the running state is read here as well; the close is
         // retried once this close handler has returned.
@@ -477,7 +483,7 @@ MainWindow {
         ignoreUnknownSignals: true
         function onLoginFinished(ok, err) {
             if (ok) {
-                files.doCloud()
+                cloudDisk.sync(CloudDisk.Program)
                 applicationWindow.checkThrough()
             }
         }
@@ -489,6 +495,11 @@ MainWindow {
         function onShowConflictPage() { applicationWindow.showConflictPage() }
         function onSaveAllNoTips() { applicationWindow.saveAllNoTips() }
         function onSendQuitApp() { applicationWindow.close() }
+    }
+    Connections {
+        target: cloudDisk
+        ignoreUnknownSignals: true
+        function onShowFolderQuestion() { applicationWindow.showFolderAccountSheet() }
     }
     Connections {
         target: csettings
@@ -633,6 +644,7 @@ MainWindow {
         onItemDoLock: applicationWindow.targetLocked()
     }
     OnDemandLoader { id: conflictLoader; objectName: "conflictLoader"; source: "qrc:/qml/page/ConflictPage.qml" }
+    OnDemandLoader { id: folderAccountLoader; objectName: "folderAccountLoader"; source: "qrc:/qml/page/FolderAccountSheet.qml" }
     OnDemandLoader { id: shutdownLoader; objectName: "shutdownLoader"; sourceComponent: Component { ShutdownWindow {} } }
     OnDemandLoader { id: notesLoader; objectName: "notesLoader"; source: "qrc:/qml/page/NotesWindow.qml" }
     OnDemandLoader { id: fileHistoryLoader; objectName: "fileHistoryLoader"; source: "qrc:/qml/page/FileHistoryPage.qml" }

@@ -114,6 +114,14 @@
         <source>All Keep</source>
         <translation>الاحتفاظ بالكل</translation>
     </message>
+    <message>
+        <source>本机</source>
+        <translation>هذا الحاسوب</translation>
+    </message>
+    <message>
+        <source>云端</source>
+        <translation>السحابة</translation>
+    </message>
 </context>
 <context>
     <name>CountChartWindow</name>
@@ -419,6 +427,33 @@
     </message>
 </context>
 <context>
+    <name>FolderAccountSheet</name>
+    <message>
+        <source>文档目录属于另一个账号</source>
+        <translation>مجلد المستندات يخص حسابًا آخر</translation>
+    </message>
+    <message>
+        <source>文档目录“%1”上次由账号“%2”同步。</source>
+        <translation>آخر مزامنة لمجلد المستندات «%1» كانت بالحساب «%2».</translation>
+    </message>
+    <message>
+        <source>文档目录“%1”上次由另一个账号同步。</source>
+        <translation>آخر مزامنة لمجلد المستندات «%1» كانت بحساب آخر.</translation>
+    </message>
+    <message>
+        <source>要把其中的文档合并到当前账号“%1”，还是为当前账号另选一个文档目录？选择之前，不会上传、下载或删除任何文档。</source>
+        <translation>هل تدمج مستنداته في الحساب المسجَّل دخوله «%1»، أم تختار مجلد مستندات آخر لهذا الحساب؟ إلى أن تختار، لن يُرفع أي مستند أو يُنزَّل أو يُحذف.</translation>
+    </message>
+    <message>
+        <source>合并到当前账号</source>
+        <translation>الدمج في هذا الحساب</translation>
+    </message>
+    <message>
+        <source>另选文档目录</source>
+        <translation>اختيار مجلد آخر</translation>
+    </message>
+</context>
+<context>
     <name>FormatManager</name>
     <message>
         <source>OpenDocument Text</source>
@@ -688,14 +723,6 @@
     <message>
         <source>页面模式</source>
         <translation>وضع الصفحة</translation>
-    </message>
-    <message>
-        <source>开始同步</source>
-        <translation>بدء المزامنة</translation>
-    </message>
-    <message>
-        <source>正在同步</source>
-        <translation>جارٍ المزامنة</translation>
     </message>
 </context>
 <context>
@@ -3449,6 +3476,18 @@
     <message>
         <source>文件在同步时被修改:</source>
         <translation>تم تعديل الملف أثناء المزامنة:</translation>
+    </message>
+    <message>
+        <source>文档目录上次由另一个账号同步，等待选择</source>
+        <translation>آخر مزامنة لمجلد المستندات كانت بحساب آخر؛ بانتظار اختيارك</translation>
+    </message>
+    <message>
+        <source>无法读取本地文件</source>
+        <translation>تعذّرت قراءة الملف المحلي</translation>
+    </message>
+    <message>
+        <source>无法保存历史记录</source>
+        <translation>تعذّر حفظ نسخة السجل</translation>
     </message>
 </context>
 <context>

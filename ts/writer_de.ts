@@ -114,6 +114,14 @@ Copyright © die Penlark-Entwickler.</translation>
         <source>All Keep</source>
         <translation>Alle behalten</translation>
     </message>
+    <message>
+        <source>本机</source>
+        <translation>Dieser Computer</translation>
+    </message>
+    <message>
+        <source>云端</source>
+        <translation>Cloud</translation>
+    </message>
 </context>
 <context>
     <name>CountChartWindow</name>
@@ -419,6 +427,33 @@ Copyright © die Penlark-Entwickler.</translation>
     </message>
 </context>
 <context>
+    <name>FolderAccountSheet</name>
+    <message>
+        <source>文档目录属于另一个账号</source>
+        <translation>Der Dokumentordner gehört zu einem anderen Konto</translation>
+    </message>
+    <message>
+        <source>文档目录“%1”上次由账号“%2”同步。</source>
+        <translation>Der Dokumentordner „%1“ wurde zuletzt vom Konto „%2“ synchronisiert.</translation>
+    </message>
+    <message>
+        <source>文档目录“%1”上次由另一个账号同步。</source>
+        <translation>Der Dokumentordner „%1“ wurde zuletzt von einem anderen Konto synchronisiert.</translation>
+    </message>
+    <message>
+        <source>要把其中的文档合并到当前账号“%1”，还是为当前账号另选一个文档目录？选择之前，不会上传、下载或删除任何文档。</source>
+        <translation>Sollen seine Dokumente in das angemeldete Konto „%1“ übernommen werden, oder wählen Sie für dieses Konto einen anderen Dokumentordner? Bis Sie wählen, wird kein Dokument hochgeladen, heruntergeladen oder gelöscht.</translation>
+    </message>
+    <message>
+        <source>合并到当前账号</source>
+        <translation>In dieses Konto übernehmen</translation>
+    </message>
+    <message>
+        <source>另选文档目录</source>
+        <translation>Anderen Ordner wählen</translation>
+    </message>
+</context>
+<context>
     <name>FormatManager</name>
     <message>
         <source>OpenDocument Text</source>
@@ -688,14 +723,6 @@ Copyright © die Penlark-Entwickler.</translation>
     <message>
         <source>页面模式</source>
         <translation>Seitenmodus</translation>
-    </message>
-    <message>
-        <source>开始同步</source>
-        <translation>Sync starten</translation>
-    </message>
-    <message>
-        <source>正在同步</source>
-        <translation>Synchronisiere</translation>
     </message>
 </context>
 <context>
@@ -3449,6 +3476,18 @@ Einschalten?</translation>
     <message>
         <source>文件在同步时被修改:</source>
         <translation>Die Datei wurde während der Synchronisation geändert:</translation>
+    </message>
+    <message>
+        <source>文档目录上次由另一个账号同步，等待选择</source>
+        <translation>Der Dokumentordner wurde zuletzt von einem anderen Konto synchronisiert; wartet auf Ihre Wahl</translation>
+    </message>
+    <message>
+        <source>无法读取本地文件</source>
+        <translation>Die lokale Datei konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>无法保存历史记录</source>
+        <translation>Die Verlaufskopie konnte nicht gespeichert werden</translation>
     </message>
 </context>
 <context>

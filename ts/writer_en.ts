@@ -114,6 +114,14 @@ Copyright © the Penlark developers.</translation>
         <source>All Keep</source>
         <translation>All Keep</translation>
     </message>
+    <message>
+        <source>本机</source>
+        <translation>This computer</translation>
+    </message>
+    <message>
+        <source>云端</source>
+        <translation>Cloud</translation>
+    </message>
 </context>
 <context>
     <name>CountChartWindow</name>
@@ -419,6 +427,33 @@ Copyright © the Penlark developers.</translation>
     </message>
 </context>
 <context>
+    <name>FolderAccountSheet</name>
+    <message>
+        <source>文档目录属于另一个账号</source>
+        <translation>The document folder belongs to another account</translation>
+    </message>
+    <message>
+        <source>文档目录“%1”上次由账号“%2”同步。</source>
+        <translation>The document folder “%1” was last synced by the account “%2”.</translation>
+    </message>
+    <message>
+        <source>文档目录“%1”上次由另一个账号同步。</source>
+        <translation>The document folder “%1” was last synced by another account.</translation>
+    </message>
+    <message>
+        <source>要把其中的文档合并到当前账号“%1”，还是为当前账号另选一个文档目录？选择之前，不会上传、下载或删除任何文档。</source>
+        <translation>Merge its documents into the signed-in account “%1”, or choose another document folder for this account? Until you choose, no document is uploaded, downloaded or deleted.</translation>
+    </message>
+    <message>
+        <source>合并到当前账号</source>
+        <translation>Merge into this account</translation>
+    </message>
+    <message>
+        <source>另选文档目录</source>
+        <translation>Choose another folder</translation>
+    </message>
+</context>
+<context>
     <name>FormatManager</name>
     <message>
         <source>OpenDocument Text</source>
@@ -688,14 +723,6 @@ Copyright © the Penlark developers.</translation>
     <message>
         <source>页面模式</source>
         <translation>Page mode</translation>
-    </message>
-    <message>
-        <source>开始同步</source>
-        <translation>Start syncing</translation>
-    </message>
-    <message>
-        <source>正在同步</source>
-        <translation>Syncing</translation>
     </message>
 </context>
 <context>
@@ -3449,6 +3476,18 @@ Switch it on?</translation>
     <message>
         <source>文件在同步时被修改:</source>
         <translation>The file was changed during the sync:</translation>
+    </message>
+    <message>
+        <source>文档目录上次由另一个账号同步，等待选择</source>
+        <translation>The document folder was last synced by another account; waiting for your choice</translation>
+    </message>
+    <message>
+        <source>无法读取本地文件</source>
+        <translation>The local file could not be read</translation>
+    </message>
+    <message>
+        <source>无法保存历史记录</source>
+        <translation>The history copy could not be saved</translation>
     </message>
 </context>
 <context>

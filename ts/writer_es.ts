@@ -114,6 +114,14 @@ Copyright © los desarrolladores de Penlark.</translation>
         <source>All Keep</source>
         <translation>Conservar todos</translation>
     </message>
+    <message>
+        <source>本机</source>
+        <translation>Este equipo</translation>
+    </message>
+    <message>
+        <source>云端</source>
+        <translation>Nube</translation>
+    </message>
 </context>
 <context>
     <name>CountChartWindow</name>
@@ -419,6 +427,33 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
 </context>
 <context>
+    <name>FolderAccountSheet</name>
+    <message>
+        <source>文档目录属于另一个账号</source>
+        <translation>La carpeta de documentos pertenece a otra cuenta</translation>
+    </message>
+    <message>
+        <source>文档目录“%1”上次由账号“%2”同步。</source>
+        <translation>La carpeta de documentos «%1» la sincronizó por última vez la cuenta «%2».</translation>
+    </message>
+    <message>
+        <source>文档目录“%1”上次由另一个账号同步。</source>
+        <translation>La carpeta de documentos «%1» la sincronizó por última vez otra cuenta.</translation>
+    </message>
+    <message>
+        <source>要把其中的文档合并到当前账号“%1”，还是为当前账号另选一个文档目录？选择之前，不会上传、下载或删除任何文档。</source>
+        <translation>¿Combinar sus documentos en la cuenta conectada «%1» o elegir otra carpeta de documentos para esta cuenta? Hasta que elija, no se sube, descarga ni elimina ningún documento.</translation>
+    </message>
+    <message>
+        <source>合并到当前账号</source>
+        <translation>Combinar en esta cuenta</translation>
+    </message>
+    <message>
+        <source>另选文档目录</source>
+        <translation>Elegir otra carpeta</translation>
+    </message>
+</context>
+<context>
     <name>FormatManager</name>
     <message>
         <source>OpenDocument Text</source>
@@ -688,14 +723,6 @@ Copyright © los desarrolladores de Penlark.</translation>
     <message>
         <source>页面模式</source>
         <translation>Modo página</translation>
-    </message>
-    <message>
-        <source>开始同步</source>
-        <translation>Iniciar sincronización</translation>
-    </message>
-    <message>
-        <source>正在同步</source>
-        <translation>Sincronizando</translation>
     </message>
 </context>
 <context>
@@ -3449,6 +3476,18 @@ Si su texto no es dialogado o no está seguro, ¡no active esta opción!
     <message>
         <source>文件在同步时被修改:</source>
         <translation>El archivo se modificó durante la sincronización:</translation>
+    </message>
+    <message>
+        <source>文档目录上次由另一个账号同步，等待选择</source>
+        <translation>La carpeta de documentos la sincronizó por última vez otra cuenta; esperando su elección</translation>
+    </message>
+    <message>
+        <source>无法读取本地文件</source>
+        <translation>No se pudo leer el archivo local</translation>
+    </message>
+    <message>
+        <source>无法保存历史记录</source>
+        <translation>No se pudo guardar la copia del historial</translation>
     </message>
 </context>
 <context>

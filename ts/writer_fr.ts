@@ -114,6 +114,14 @@ Copyright © les développeurs de Penlark.</translation>
         <source>All Keep</source>
         <translation>Tout garder</translation>
     </message>
+    <message>
+        <source>本机</source>
+        <translation>Cet ordinateur</translation>
+    </message>
+    <message>
+        <source>云端</source>
+        <translation>Cloud</translation>
+    </message>
 </context>
 <context>
     <name>CountChartWindow</name>
@@ -419,6 +427,33 @@ Copyright © les développeurs de Penlark.</translation>
     </message>
 </context>
 <context>
+    <name>FolderAccountSheet</name>
+    <message>
+        <source>文档目录属于另一个账号</source>
+        <translation>Le dossier de documents appartient à un autre compte</translation>
+    </message>
+    <message>
+        <source>文档目录“%1”上次由账号“%2”同步。</source>
+        <translation>Le dossier de documents « %1 » a été synchronisé la dernière fois par le compte « %2 ».</translation>
+    </message>
+    <message>
+        <source>文档目录“%1”上次由另一个账号同步。</source>
+        <translation>Le dossier de documents « %1 » a été synchronisé la dernière fois par un autre compte.</translation>
+    </message>
+    <message>
+        <source>要把其中的文档合并到当前账号“%1”，还是为当前账号另选一个文档目录？选择之前，不会上传、下载或删除任何文档。</source>
+        <translation>Fusionner ses documents dans le compte connecté « %1 », ou choisir un autre dossier de documents pour ce compte ? Tant que vous n'avez pas choisi, aucun document n'est envoyé, téléchargé ou supprimé.</translation>
+    </message>
+    <message>
+        <source>合并到当前账号</source>
+        <translation>Fusionner dans ce compte</translation>
+    </message>
+    <message>
+        <source>另选文档目录</source>
+        <translation>Choisir un autre dossier</translation>
+    </message>
+</context>
+<context>
     <name>FormatManager</name>
     <message>
         <source>OpenDocument Text</source>
@@ -688,14 +723,6 @@ Copyright © les développeurs de Penlark.</translation>
     <message>
         <source>页面模式</source>
         <translation>Mode page</translation>
-    </message>
-    <message>
-        <source>开始同步</source>
-        <translation>Lancer la synchronisation</translation>
-    </message>
-    <message>
-        <source>正在同步</source>
-        <translation>Synchronisation…</translation>
     </message>
 </context>
 <context>
@@ -3449,6 +3476,18 @@ L'activer ?</translation>
     <message>
         <source>文件在同步时被修改:</source>
         <translation>Le fichier a été modifié pendant la synchronisation :</translation>
+    </message>
+    <message>
+        <source>文档目录上次由另一个账号同步，等待选择</source>
+        <translation>Le dossier de documents a été synchronisé la dernière fois par un autre compte ; en attente de votre choix</translation>
+    </message>
+    <message>
+        <source>无法读取本地文件</source>
+        <translation>Le fichier local n'a pas pu être lu</translation>
+    </message>
+    <message>
+        <source>无法保存历史记录</source>
+        <translation>La copie d'historique n'a pas pu être enregistrée</translation>
     </message>
 </context>
 <context>

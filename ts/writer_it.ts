@@ -114,6 +114,14 @@ Copyright © gli sviluppatori di Penlark.</translation>
         <source>All Keep</source>
         <translation>Tieni tutti</translation>
     </message>
+    <message>
+        <source>本机</source>
+        <translation>Questo computer</translation>
+    </message>
+    <message>
+        <source>云端</source>
+        <translation>Cloud</translation>
+    </message>
 </context>
 <context>
     <name>CountChartWindow</name>
@@ -419,6 +427,33 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
 </context>
 <context>
+    <name>FolderAccountSheet</name>
+    <message>
+        <source>文档目录属于另一个账号</source>
+        <translation>La cartella dei documenti appartiene a un altro account</translation>
+    </message>
+    <message>
+        <source>文档目录“%1”上次由账号“%2”同步。</source>
+        <translation>La cartella dei documenti «%1» è stata sincronizzata l'ultima volta dall'account «%2».</translation>
+    </message>
+    <message>
+        <source>文档目录“%1”上次由另一个账号同步。</source>
+        <translation>La cartella dei documenti «%1» è stata sincronizzata l'ultima volta da un altro account.</translation>
+    </message>
+    <message>
+        <source>要把其中的文档合并到当前账号“%1”，还是为当前账号另选一个文档目录？选择之前，不会上传、下载或删除任何文档。</source>
+        <translation>Unire i suoi documenti all'account connesso «%1» o scegliere un'altra cartella dei documenti per questo account? Finché non scegli, nessun documento viene caricato, scaricato o eliminato.</translation>
+    </message>
+    <message>
+        <source>合并到当前账号</source>
+        <translation>Unisci a questo account</translation>
+    </message>
+    <message>
+        <source>另选文档目录</source>
+        <translation>Scegli un'altra cartella</translation>
+    </message>
+</context>
+<context>
     <name>FormatManager</name>
     <message>
         <source>OpenDocument Text</source>
@@ -688,14 +723,6 @@ Copyright © gli sviluppatori di Penlark.</translation>
     <message>
         <source>页面模式</source>
         <translation>Modalità pagina</translation>
-    </message>
-    <message>
-        <source>开始同步</source>
-        <translation>Avvia sincronizzazione</translation>
-    </message>
-    <message>
-        <source>正在同步</source>
-        <translation>Sincronizzazione</translation>
     </message>
 </context>
 <context>
@@ -3449,6 +3476,18 @@ Attivarlo?</translation>
     <message>
         <source>文件在同步时被修改:</source>
         <translation>Il file è stato modificato durante la sincronizzazione:</translation>
+    </message>
+    <message>
+        <source>文档目录上次由另一个账号同步，等待选择</source>
+        <translation>La cartella dei documenti è stata sincronizzata l'ultima volta da un altro account; in attesa della tua scelta</translation>
+    </message>
+    <message>
+        <source>无法读取本地文件</source>
+        <translation>Impossibile leggere il file locale</translation>
+    </message>
+    <message>
+        <source>无法保存历史记录</source>
+        <translation>Impossibile salvare la copia nella cronologia</translation>
     </message>
 </context>
 <context>

@@ -114,6 +114,14 @@ Copyright © Penlark 開発者</translation>
         <source>All Keep</source>
         <translation>すべて残す</translation>
     </message>
+    <message>
+        <source>本机</source>
+        <translation>このコンピューター</translation>
+    </message>
+    <message>
+        <source>云端</source>
+        <translation>クラウド</translation>
+    </message>
 </context>
 <context>
     <name>CountChartWindow</name>
@@ -419,6 +427,33 @@ Copyright © Penlark 開発者</translation>
     </message>
 </context>
 <context>
+    <name>FolderAccountSheet</name>
+    <message>
+        <source>文档目录属于另一个账号</source>
+        <translation>文書フォルダーは別のアカウントのものです</translation>
+    </message>
+    <message>
+        <source>文档目录“%1”上次由账号“%2”同步。</source>
+        <translation>文書フォルダー「%1」を最後に同期したのはアカウント「%2」です。</translation>
+    </message>
+    <message>
+        <source>文档目录“%1”上次由另一个账号同步。</source>
+        <translation>文書フォルダー「%1」を最後に同期したのは別のアカウントです。</translation>
+    </message>
+    <message>
+        <source>要把其中的文档合并到当前账号“%1”，还是为当前账号另选一个文档目录？选择之前，不会上传、下载或删除任何文档。</source>
+        <translation>その文書をサインイン中のアカウント「%1」に統合しますか、それともこのアカウント用に別の文書フォルダーを選びますか？選ぶまで、文書のアップロード・ダウンロード・削除は行いません。</translation>
+    </message>
+    <message>
+        <source>合并到当前账号</source>
+        <translation>このアカウントに統合</translation>
+    </message>
+    <message>
+        <source>另选文档目录</source>
+        <translation>別のフォルダーを選ぶ</translation>
+    </message>
+</context>
+<context>
     <name>FormatManager</name>
     <message>
         <source>OpenDocument Text</source>
@@ -688,14 +723,6 @@ Copyright © Penlark 開発者</translation>
     <message>
         <source>页面模式</source>
         <translation>ページモード</translation>
-    </message>
-    <message>
-        <source>开始同步</source>
-        <translation>同期を開始</translation>
-    </message>
-    <message>
-        <source>正在同步</source>
-        <translation>同期中</translation>
     </message>
 </context>
 <context>
@@ -3449,6 +3476,18 @@ Copyright © Penlark 開発者</translation>
     <message>
         <source>文件在同步时被修改:</source>
         <translation>同期中にファイルが変更されました:</translation>
+    </message>
+    <message>
+        <source>文档目录上次由另一个账号同步，等待选择</source>
+        <translation>文書フォルダーを最後に同期したのは別のアカウントです。選択を待っています</translation>
+    </message>
+    <message>
+        <source>无法读取本地文件</source>
+        <translation>ローカルファイルを読み込めませんでした</translation>
+    </message>
+    <message>
+        <source>无法保存历史记录</source>
+        <translation>履歴のコピーを保存できませんでした</translation>
     </message>
 </context>
 <context>

@@ -114,6 +114,14 @@ Copyright © Penlark 개발자</translation>
         <source>All Keep</source>
         <translation>모두 유지</translation>
     </message>
+    <message>
+        <source>本机</source>
+        <translation>이 컴퓨터</translation>
+    </message>
+    <message>
+        <source>云端</source>
+        <translation>클라우드</translation>
+    </message>
 </context>
 <context>
     <name>CountChartWindow</name>
@@ -419,6 +427,33 @@ Copyright © Penlark 개발자</translation>
     </message>
 </context>
 <context>
+    <name>FolderAccountSheet</name>
+    <message>
+        <source>文档目录属于另一个账号</source>
+        <translation>문서 폴더가 다른 계정의 것입니다</translation>
+    </message>
+    <message>
+        <source>文档目录“%1”上次由账号“%2”同步。</source>
+        <translation>문서 폴더 “%1”은(는) 마지막으로 계정 “%2”이(가) 동기화했습니다.</translation>
+    </message>
+    <message>
+        <source>文档目录“%1”上次由另一个账号同步。</source>
+        <translation>문서 폴더 “%1”은(는) 마지막으로 다른 계정이 동기화했습니다.</translation>
+    </message>
+    <message>
+        <source>要把其中的文档合并到当前账号“%1”，还是为当前账号另选一个文档目录？选择之前，不会上传、下载或删除任何文档。</source>
+        <translation>그 문서를 로그인한 계정 “%1”(으)로 합칠까요, 아니면 이 계정에 다른 문서 폴더를 고를까요? 고르기 전에는 어떤 문서도 올리거나 내려받거나 지우지 않습니다.</translation>
+    </message>
+    <message>
+        <source>合并到当前账号</source>
+        <translation>이 계정으로 합치기</translation>
+    </message>
+    <message>
+        <source>另选文档目录</source>
+        <translation>다른 폴더 선택</translation>
+    </message>
+</context>
+<context>
     <name>FormatManager</name>
     <message>
         <source>OpenDocument Text</source>
@@ -688,14 +723,6 @@ Copyright © Penlark 개발자</translation>
     <message>
         <source>页面模式</source>
         <translation>페이지 모드</translation>
-    </message>
-    <message>
-        <source>开始同步</source>
-        <translation>동기화 시작</translation>
-    </message>
-    <message>
-        <source>正在同步</source>
-        <translation>동기화 중</translation>
     </message>
 </context>
 <context>
@@ -3449,6 +3476,18 @@ Copyright © Penlark 개발자</translation>
     <message>
         <source>文件在同步时被修改:</source>
         <translation>동기화 중에 파일이 변경되었습니다:</translation>
+    </message>
+    <message>
+        <source>文档目录上次由另一个账号同步，等待选择</source>
+        <translation>문서 폴더를 마지막으로 다른 계정이 동기화했습니다. 선택을 기다리는 중</translation>
+    </message>
+    <message>
+        <source>无法读取本地文件</source>
+        <translation>로컬 파일을 읽을 수 없습니다</translation>
+    </message>
+    <message>
+        <source>无法保存历史记录</source>
+        <translation>기록 사본을 저장할 수 없습니다</translation>
     </message>
 </context>
 <context>

@@ -114,6 +114,14 @@ Copyright © os desenvolvedores do Penlark.</translation>
         <source>All Keep</source>
         <translation>Manter todos</translation>
     </message>
+    <message>
+        <source>本机</source>
+        <translation>Este computador</translation>
+    </message>
+    <message>
+        <source>云端</source>
+        <translation>Nuvem</translation>
+    </message>
 </context>
 <context>
     <name>CountChartWindow</name>
@@ -419,6 +427,33 @@ Copyright © os desenvolvedores do Penlark.</translation>
     </message>
 </context>
 <context>
+    <name>FolderAccountSheet</name>
+    <message>
+        <source>文档目录属于另一个账号</source>
+        <translation>A pasta de documentos pertence a outra conta</translation>
+    </message>
+    <message>
+        <source>文档目录“%1”上次由账号“%2”同步。</source>
+        <translation>A pasta de documentos “%1” foi sincronizada pela última vez pela conta “%2”.</translation>
+    </message>
+    <message>
+        <source>文档目录“%1”上次由另一个账号同步。</source>
+        <translation>A pasta de documentos “%1” foi sincronizada pela última vez por outra conta.</translation>
+    </message>
+    <message>
+        <source>要把其中的文档合并到当前账号“%1”，还是为当前账号另选一个文档目录？选择之前，不会上传、下载或删除任何文档。</source>
+        <translation>Juntar os seus documentos à conta com sessão iniciada “%1” ou escolher outra pasta de documentos para esta conta? Até escolher, nenhum documento é enviado, transferido ou eliminado.</translation>
+    </message>
+    <message>
+        <source>合并到当前账号</source>
+        <translation>Juntar a esta conta</translation>
+    </message>
+    <message>
+        <source>另选文档目录</source>
+        <translation>Escolher outra pasta</translation>
+    </message>
+</context>
+<context>
     <name>FormatManager</name>
     <message>
         <source>OpenDocument Text</source>
@@ -688,14 +723,6 @@ Copyright © os desenvolvedores do Penlark.</translation>
     <message>
         <source>页面模式</source>
         <translation>Modo página</translation>
-    </message>
-    <message>
-        <source>开始同步</source>
-        <translation>Iniciar sincronização</translation>
-    </message>
-    <message>
-        <source>正在同步</source>
-        <translation>Sincronizando</translation>
     </message>
 </context>
 <context>
@@ -3449,6 +3476,18 @@ Ligar?</translation>
     <message>
         <source>文件在同步时被修改:</source>
         <translation>O arquivo foi alterado durante a sincronização:</translation>
+    </message>
+    <message>
+        <source>文档目录上次由另一个账号同步，等待选择</source>
+        <translation>A pasta de documentos foi sincronizada pela última vez por outra conta; aguardando a sua escolha</translation>
+    </message>
+    <message>
+        <source>无法读取本地文件</source>
+        <translation>Não foi possível ler o ficheiro local</translation>
+    </message>
+    <message>
+        <source>无法保存历史记录</source>
+        <translation>Não foi possível guardar a cópia do histórico</translation>
     </message>
 </context>
 <context>

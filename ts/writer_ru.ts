@@ -114,6 +114,14 @@
         <source>All Keep</source>
         <translation>Оставить все</translation>
     </message>
+    <message>
+        <source>本机</source>
+        <translation>Этот компьютер</translation>
+    </message>
+    <message>
+        <source>云端</source>
+        <translation>Облако</translation>
+    </message>
 </context>
 <context>
     <name>CountChartWindow</name>
@@ -419,6 +427,33 @@
     </message>
 </context>
 <context>
+    <name>FolderAccountSheet</name>
+    <message>
+        <source>文档目录属于另一个账号</source>
+        <translation>Папка документов принадлежит другой учётной записи</translation>
+    </message>
+    <message>
+        <source>文档目录“%1”上次由账号“%2”同步。</source>
+        <translation>Папку документов «%1» в последний раз синхронизировала учётная запись «%2».</translation>
+    </message>
+    <message>
+        <source>文档目录“%1”上次由另一个账号同步。</source>
+        <translation>Папку документов «%1» в последний раз синхронизировала другая учётная запись.</translation>
+    </message>
+    <message>
+        <source>要把其中的文档合并到当前账号“%1”，还是为当前账号另选一个文档目录？选择之前，不会上传、下载或删除任何文档。</source>
+        <translation>Объединить её документы с учётной записью «%1», в которую выполнен вход, или выбрать для этой учётной записи другую папку документов? Пока вы не выберете, ни один документ не будет отправлен, загружен или удалён.</translation>
+    </message>
+    <message>
+        <source>合并到当前账号</source>
+        <translation>Объединить с этой учётной записью</translation>
+    </message>
+    <message>
+        <source>另选文档目录</source>
+        <translation>Выбрать другую папку</translation>
+    </message>
+</context>
+<context>
     <name>FormatManager</name>
     <message>
         <source>OpenDocument Text</source>
@@ -688,14 +723,6 @@
     <message>
         <source>页面模式</source>
         <translation>Страничный режим</translation>
-    </message>
-    <message>
-        <source>开始同步</source>
-        <translation>Начать синхронизацию</translation>
-    </message>
-    <message>
-        <source>正在同步</source>
-        <translation>Синхронизация</translation>
     </message>
 </context>
 <context>
@@ -3449,6 +3476,18 @@
     <message>
         <source>文件在同步时被修改:</source>
         <translation>Файл был изменён во время синхронизации:</translation>
+    </message>
+    <message>
+        <source>文档目录上次由另一个账号同步，等待选择</source>
+        <translation>Папку документов в последний раз синхронизировала другая учётная запись; ожидается ваш выбор</translation>
+    </message>
+    <message>
+        <source>无法读取本地文件</source>
+        <translation>Не удалось прочитать локальный файл</translation>
+    </message>
+    <message>
+        <source>无法保存历史记录</source>
+        <translation>Не удалось сохранить копию в истории</translation>
     </message>
 </context>
 <context>

@@ -113,6 +113,14 @@
         <source>All Keep</source>
         <translation>全部保留</translation>
     </message>
+    <message>
+        <source>本机</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>云端</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>CountChartWindow</name>
@@ -418,6 +426,33 @@
     </message>
 </context>
 <context>
+    <name>FolderAccountSheet</name>
+    <message>
+        <source>文档目录属于另一个账号</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>文档目录“%1”上次由账号“%2”同步。</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>文档目录“%1”上次由另一个账号同步。</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>要把其中的文档合并到当前账号“%1”，还是为当前账号另选一个文档目录？选择之前，不会上传、下载或删除任何文档。</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>合并到当前账号</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>另选文档目录</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
     <name>FormatManager</name>
     <message>
         <source>OpenDocument Text</source>
@@ -686,14 +721,6 @@
     </message>
     <message>
         <source>页面模式</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>开始同步</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>正在同步</source>
         <translation type="unfinished" />
     </message>
 </context>
@@ -3433,6 +3460,18 @@
     </message>
     <message>
         <source>文件在同步时被修改:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>文档目录上次由另一个账号同步，等待选择</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>无法读取本地文件</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>无法保存历史记录</source>
         <translation type="unfinished" />
     </message>
 </context>

@@ -114,6 +114,14 @@
         <source>All Keep</source>
         <translation>全部保留</translation>
     </message>
+    <message>
+        <source>本机</source>
+        <translation>本機</translation>
+    </message>
+    <message>
+        <source>云端</source>
+        <translation>雲端</translation>
+    </message>
 </context>
 <context>
     <name>CountChartWindow</name>
@@ -419,6 +427,33 @@
     </message>
 </context>
 <context>
+    <name>FolderAccountSheet</name>
+    <message>
+        <source>文档目录属于另一个账号</source>
+        <translation>文件目錄屬於另一個帳號</translation>
+    </message>
+    <message>
+        <source>文档目录“%1”上次由账号“%2”同步。</source>
+        <translation>文件目錄「%1」上次由帳號「%2」同步。</translation>
+    </message>
+    <message>
+        <source>文档目录“%1”上次由另一个账号同步。</source>
+        <translation>文件目錄「%1」上次由另一個帳號同步。</translation>
+    </message>
+    <message>
+        <source>要把其中的文档合并到当前账号“%1”，还是为当前账号另选一个文档目录？选择之前，不会上传、下载或删除任何文档。</source>
+        <translation>要把其中的文件合併到目前帳號「%1」，還是為目前帳號另選一個文件目錄？選擇之前，不會上傳、下載或刪除任何文件。</translation>
+    </message>
+    <message>
+        <source>合并到当前账号</source>
+        <translation>合併到目前帳號</translation>
+    </message>
+    <message>
+        <source>另选文档目录</source>
+        <translation>另選文件目錄</translation>
+    </message>
+</context>
+<context>
     <name>FormatManager</name>
     <message>
         <source>OpenDocument Text</source>
@@ -688,14 +723,6 @@
     <message>
         <source>页面模式</source>
         <translation>頁面模式</translation>
-    </message>
-    <message>
-        <source>开始同步</source>
-        <translation>開始同步</translation>
-    </message>
-    <message>
-        <source>正在同步</source>
-        <translation>正在同步</translation>
     </message>
 </context>
 <context>
@@ -3449,6 +3476,18 @@
     <message>
         <source>文件在同步时被修改:</source>
         <translation>文件在同步時被修改:</translation>
+    </message>
+    <message>
+        <source>文档目录上次由另一个账号同步，等待选择</source>
+        <translation>文件目錄上次由另一個帳號同步，等待選擇</translation>
+    </message>
+    <message>
+        <source>无法读取本地文件</source>
+        <translation>無法讀取本機檔案</translation>
+    </message>
+    <message>
+        <source>无法保存历史记录</source>
+        <translation>無法儲存歷史記錄</translation>
     </message>
 </context>
 <context>

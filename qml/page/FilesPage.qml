@@ -6,6 +6,7 @@ import QtQuick.Controls.Styles 1.4 as S1
 import QtQml.Models 2.15
 import QtQuick.Dialogs 1.3
 import TovaUi 0.1 as Tova
+import com.velmora.clouddisk 1.0
 
 // The document tree: the document folder as a tree of books and chapters,
 // with the commands of the files object (new document, new book, rename,
@@ -235,7 +236,7 @@ Item {
                 text: files.updating ? "…" : "☁"
                 ToolTip.visible: hovered
                 ToolTip.text: files.cloudTips === "" ? qsTr("云同步") : files.cloudTips
-                onClicked: files.doCloud(true)
+                onClicked: cloudDisk.sync(CloudDisk.Writer)
                 BusyIndicator {
                     anchors.fill: parent
                     running: files.updating
@@ -391,7 +392,7 @@ Item {
                 Button {
                     text: qsTr("云同步")
                     anchors.horizontalCenter: parent.horizontalCenter
-                    onClicked: files.doCloud(true)
+                    onClicked: cloudDisk.sync(CloudDisk.Writer)
                 }
             }
 

@@ -3,6 +3,7 @@ import QtQuick.Controls 2.15 as C
 import QtQuick.Controls.Styles 1.4
 import QtQuick.Window 2.15
 import TovaUi 0.1
+import com.velmora.clouddisk 1.0
 import com.velmora.count 1.0
 import "../widget"
 
@@ -476,19 +477,7 @@ Rectangle {
         findWidget.visible = false
         findWidget.visible = true
     }
-    function cloudSync() {
-        message.show(qsTr("开始同步"), 16)
-        if (!userdata.logined) {
-            message.show("not logined", 16)
-            csettings.showLogin()
-        } else if (cloudDisk.conflictFileList.length > 0) {
-            cglobal.showConflictPage()
-        } else {
-            message.show(qsTr("正在同步"), 16)
-            cglobal.saveAllNoTips()
-            files.doCloud(true)
-        }
-    }
+    function cloudSync() { cloudDisk.sync(CloudDisk.Writer) }
     // The stored cursor position belongs to the current file.
     function saveCursorPosition() {
         if (page.isCurrent && !lazyDocument.loading)

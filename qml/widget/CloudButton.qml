@@ -1,29 +1,22 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15 as C
 import TovaUi 0.1
+import com.velmora.clouddisk 1.0
 
 // The sync button of the status bar: a cloud while idle, a spinner while a
-// sync runs, a red dot while conflicts wait for the user.
+// sync runs, a red dot while conflicts or the folder question wait for the
+// user.
 Item {
     id: button
     objectName: "cloudButton"
     readonly property var config: GlobalConfig {}
     readonly property bool busy: files.updating
-    readonly property bool hasConflicts: cloudDisk.conflictFileList.length > 0
+    readonly property bool hasConflicts: cloudDisk.conflictFileList.length > 0 || cloudDisk.folderQuestion
     readonly property string tips: files.cloudTips !== "" ? files.cloudTips : qsTr("云同步")
     implicitWidth: 24
     implicitHeight: 24
 
-    function activate() {
-        if (!userdata.logined)
-            csettings.showLogin()
-        else if (hasConflicts)
-            cglobal.showConflictPage()
-        else {
-            cglobal.saveAllNoTips()
-            files.doCloud(true)
-        }
-    }
+    function activate() { cloudDisk.sync(CloudDisk.Writer) }
 
     ToolButton {
         id: cloud

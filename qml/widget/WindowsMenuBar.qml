@@ -2,6 +2,7 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15 as C
 import QtQml 2.15
 import TovaUi 0.1
+import com.velmora.clouddisk 1.0
 
 // The menu bar of the title bar. Every entry calls a function or emits a
 // signal of the main window, or sets a setting; shortcut texts follow the
@@ -374,14 +375,7 @@ C.MenuBar {
         BaseMenuItem {
             objectName: "cloudItem"
             text: qsTr("云同步")
-            onTriggered: {
-                if (userdata.logined !== true)
-                    csettings.showLogin()
-                else if (cloudDisk.conflictFileList && cloudDisk.conflictFileList.length > 0)
-                    menuBar.window.showConflictPage()
-                else
-                    files.doCloud(true)
-            }
+            onTriggered: cloudDisk.sync(CloudDisk.Writer)
         }
         BaseMenu {
             objectName: "typewriterMenu"

@@ -102,6 +102,9 @@ files::files(QObject* parent)
     m_model = new FileFilterModel(this);
     m_sortIcon = QString(QChar(0xE612));
     m_cloudDisk = new cloudDisk(180000);
+    // The sync's state shows from the start, whoever starts the runs.
+    connect(m_cloudDisk, &cloudDisk::updatingChanged, this, &files::setUpdating);
+    connect(m_cloudDisk, &cloudDisk::cloudTipsChanged, this, &files::setCloudTips);
     qRegisterMetaType<QModelIndex>("QModelIndex");
     loadRecentFiles();
     loadRecentNotes();
@@ -1093,10 +1096,5 @@ void files::showInFinder()
 
 void files::doCloud(bool showError)
 {
-    if (!m_relaying) {
-        m_relaying = true;
-        connect(m_cloudDisk, &cloudDisk::updatingChanged, this, &files::setUpdating);
-        connect(m_cloudDisk, &cloudDisk::cloudTipsChanged, this, &files::setCloudTips);
-    }
-    m_cloudDisk->doUpdate(showError);
+    m_cloudDisk->sync(showError ? cloudDisk::Writer : cloudDisk::Program);
 }

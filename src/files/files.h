@@ -233,7 +233,6 @@ private:
     QString m_sortIcon;
     cloudDisk* m_cloudDisk = nullptr;
     bool m_updating = false;
-    bool m_relaying = false;
     bool m_treeChangePending = false;
     QString m_documentPath;
     bool m_loading = true;

@@ -33,6 +33,7 @@ NetworkReply::NetworkReply(const QString& failure)
 {
     QTimer::singleShot(1, this, [this, failure]() {
         NetworkData d;
+        d.kind = NetworkData::Kind::NoAnswer;
         d.statusCode = 0;
         d.errorString = failure;
         d.complete = true;
@@ -60,6 +61,7 @@ NetworkData NetworkReply::toData(QNetworkReply* reply)
         // status must not read as a success, and what arrived of its body is
         // no body at all.
         if (d.statusCode < 400) {
+            d.kind = NetworkData::Kind::NoAnswer;
             d.statusCode = 0;
             d.data.clear();
         }

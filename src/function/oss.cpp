@@ -89,7 +89,8 @@ oss::oss(QObject* parent)
 NetworkData oss::keyFailure()
 {
     NetworkData d;
-    d.statusCode = 400;
+    d.kind = NetworkData::Kind::NoKey;
+    d.statusCode = 0;
     d.errorString = QStringLiteral("no object key");
     d.complete = false;
     return d;
@@ -133,6 +134,7 @@ NetworkData oss::checkedUpload(NetworkData d, const QByteArray& sent)
 NetworkData oss::failed(const NetworkData& d, const QString& reason)
 {
     NetworkData f;
+    f.kind = NetworkData::Kind::Unverified;
     f.statusCode = 0;
     f.errorString = reason;
     f.complete = d.complete;
@@ -152,7 +154,8 @@ QString oss::notStoreAnswerText()
 NetworkData oss::tokenFailure()
 {
     NetworkData d;
-    d.statusCode = 406;
+    d.kind = NetworkData::Kind::NoCredentials;
+    d.statusCode = 0;
     d.errorString = QStringLiteral("can not get token");
     d.complete = false;
     return d;
@@ -307,7 +310,7 @@ DataReply* oss::signedRequest(Verb verb, const QString& key, const QByteArray& b
     connect(token, &StsTokenReply::finished, reply, [reply, verb, key, body, query, listedETag](oss::ossStsToken t) {
         if (!t.valid) {
             if (!query.isNull())
-                logWarning(lcSync) << "406:" << "can not get token";
+                logWarning(lcSync) << "listing: can not get token";
             finishData(reply, tokenFailure());
             return;
         }
@@ -403,6 +406,7 @@ void oss::getMoreList(OssListReply* reply, QString prefix, QString delimiter, QS
     connect(page, &DataReply::finished, reply, [reply, marker](NetworkData d) {
         OssList& list = reply->list;
         if (d.statusCode == 200) {
+            list.kind = d.kind;
             list.statusCode = 200;
             list.errorString = d.errorString;
             list.isTruncated = false;
@@ -416,6 +420,7 @@ void oss::getMoreList(OssListReply* reply, QString prefix, QString delimiter, QS
                 failure = tr("云端文件列表不完整");
             if (!failure.isEmpty()) {
                 logWarning(lcSync) << "listing page refused:" << failure << d.data.size() << "bytes";
+                list.kind = NetworkData::Kind::Unverified;
                 list.statusCode = 0;
                 list.errorString = failure;
                 list.isTruncated = false;
@@ -425,6 +430,7 @@ void oss::getMoreList(OssListReply* reply, QString prefix, QString delimiter, QS
             logDebug(lcSync) << "code:" << d.statusCode;
             logWarning(lcSync) << "error:" << d.errorString;
             logDebug(lcSync) << "list:" << QString::fromUtf8(d.data);
+            list.kind = d.kind;
             list.statusCode = d.statusCode;
             list.errorString = d.errorString;
             list.isTruncated = false;
@@ -454,7 +460,8 @@ DataReply* oss::postObject(const QString& key, const QByteArray& data, QString c
         if (key.left(t.dir.size()) != t.dir) {
             logWarning(lcSync) << "Error:" << "This path is not authorized by the server";
             NetworkData d;
-            d.statusCode = 401;
+            d.kind = NetworkData::Kind::OutsidePolicy;
+            d.statusCode = 0;
             d.errorString = oss::tr("This path is not authorized by the server");
             finishData(reply, d);
             return;

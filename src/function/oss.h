@@ -61,6 +61,7 @@ public:
 
     struct OssList
     {
+        NetworkData::Kind kind = NetworkData::Kind::Answer;
         int statusCode = 200;
         QString errorString;
         bool isTruncated = false;
@@ -90,7 +91,7 @@ public:
     // The content type is accepted for the callers' sake and not sent: the
     // signature covers an empty Content-Type line.
     // Uploads count (status 200) only when the answer's ETag confirms the
-    // bytes sent. An empty key is refused without a request (status 400).
+    // bytes sent. An empty key is refused without a request (kind NoKey).
     DataReply* putObject(const QString& key, const QByteArray& data, QByteArray contentType);
     DataReply* deleteObject(QString key);
     DataReply* postObject(const QString& key, const QByteArray& data, QString contentType);

@@ -44,6 +44,8 @@ void RegisterType::Register(QQmlApplicationEngine* engine)
     files* fileObject = new files();
     context->setContextProperty(QStringLiteral("files"), fileObject);
     context->setContextProperty(QStringLiteral("cloudDisk"), fileObject->fileCloudDisk());
+    qmlRegisterUncreatableType<cloudDisk>("com.velmora.clouddisk", 1, 0, "CloudDisk",
+                                          QStringLiteral("the sync is the context property cloudDisk"));
     context->setContextProperty(QStringLiteral("wordCountModel"), data::instance()->wordCountModel());
     context->setContextProperty(QStringLiteral("cglobal"), g);
     qmlRegisterType<RankingHallModel>("com.velmora.wordscountmodel", 1, 0, "RankingHallModel");

@@ -203,9 +203,11 @@ private slots:
             connect(client()->deleteObject(QStringLiteral("data/ann/a")), &DataReply::finished, this, [&again](NetworkData d) { again = d; });
         });
         const oss::OssList list = wait(b);
-        QCOMPARE(list.statusCode, 406);
+        QCOMPARE(list.kind, NetworkData::Kind::NoCredentials);
+        QCOMPARE(list.statusCode, 0);
         QCOMPARE(list.errorString, QStringLiteral("can not get token"));
-        QTRY_COMPARE(again.statusCode, 406);
+        QTRY_COMPARE(again.kind, NetworkData::Kind::NoCredentials);
+        QCOMPARE(again.statusCode, 0);
         QCOMPARE(again.errorString, QStringLiteral("can not get token"));
         QCOMPARE(tokenRequests(), 2);
         QVERIFY(m_server.storageRequests().isEmpty());
@@ -464,7 +466,7 @@ private slots:
         QTest::addColumn<QString>("storedMd5");
         QTest::addColumn<QString>("storedAccount");
         QTest::addColumn<QString>("local");
-        QTest::addColumn<int>("status");
+        QTest::addColumn<int>("status"); // SyncAction
         QTest::newRow("own: settled") << "E1" << "E1" << "M1" << "ann" << "M1" << 0;
         QTest::newRow("own: changed here") << "E1" << "E1" << "M1" << "ann" << "M2" << 1;
         QTest::newRow("own: changed there") << "E2" << "E1" << "M1" << "ann" << "M1" << 2;
@@ -498,14 +500,54 @@ private slots:
         stored.Etag = text(storedETag);
         stored.Md5 = text(storedMd5);
         stored.account = text(storedAccount);
-        QCOMPARE(AnalysisSyncWorker::decide(text(listed), stored, text(local), QStringLiteral("ann")), status);
+        QCOMPARE(int(AnalysisSyncWorker::decide(text(listed), stored, text(local), QStringLiteral("ann"))), status);
+    }
+
+    // Whose folder it is, by its sidecars ("path=ETag@account", no account:
+    // written before sidecars named one) and ann's listing ("path=ETag").
+    void folderOwner_data()
+    {
+        QTest::addColumn<QStringList>("sidecars");
+        QTest::addColumn<QStringList>("listed");
+        QTest::addColumn<bool>("own");
+        QTest::addColumn<QString>("other");
+        const QString empty = QStringLiteral("\"D41D8CD98F00B204E9800998ECF8427E\"");
+        QTest::newRow("no sidecars") << QStringList() << QStringList { "a=E1" } << true << "";
+        QTest::newRow("ann's") << QStringList { "a=E1@ann", "b=E2@ann" } << QStringList() << true << "";
+        QTest::newRow("bob's among ann's") << QStringList { "a=E1@ann", "b=E2@bob" } << QStringList { "a=E1" } << false << "bob";
+        QTest::newRow("unnamed, most in ann's cloud") << QStringList { "a=E1", "b=E2", "c=E3" } << QStringList { "a=E1", "b=E2", "c=E9" } << true << "";
+        QTest::newRow("unnamed, one in ann's cloud") << QStringList { "a=E1", "b=E2", "c=E3" } << QStringList { "a=E1", "b=E8" } << false << "";
+        QTest::newRow("unnamed, only empty texts in ann's cloud") << QStringList { "a=" + empty, "b=E2" } << QStringList { "a=" + empty } << false << "";
+        QTest::newRow("unnamed beside ann's") << QStringList { "a=E1", "b=E2@ann" } << QStringList() << true << "";
+    }
+    void folderOwner()
+    {
+        QFETCH(QStringList, sidecars);
+        QFETCH(QStringList, listed);
+        QFETCH(bool, own);
+        QFETCH(QString, other);
+        QMap<QString, MetaData> records;
+        for (const QString& s : sidecars) {
+            MetaData m;
+            m.sortPath = s.section(QLatin1Char('='), 0, 0);
+            m.Etag = s.section(QLatin1Char('='), 1).section(QLatin1Char('@'), 0, 0);
+            m.account = s.section(QLatin1Char('@'), 1);
+            records.insert(m.sortPath, m);
+        }
+        QHash<QString, QString> etags;
+        for (const QString& l : listed)
+            etags.insert(l.section(QLatin1Char('='), 0, 0), l.section(QLatin1Char('='), 1));
+        const AnalysisSyncWorker::Owner owner = AnalysisSyncWorker::folderOwner(records, etags, QStringLiteral("ann"));
+        QCOMPARE(owner.own, own);
+        QCOMPARE(owner.otherAccount, other);
     }
 
     void policyUpload()
     {
         // The server's policies allow the folder "ranking/".
         const NetworkData refused = wait(client()->postObject(QStringLiteral("data/ann/x.json"), QStringLiteral("{}")));
-        QCOMPARE(refused.statusCode, 401);
+        QCOMPARE(refused.kind, NetworkData::Kind::OutsidePolicy);
+        QCOMPARE(refused.statusCode, 0);
         QCOMPARE(refused.errorString, QStringLiteral("This path is not authorized by the server"));
         QVERIFY(m_server.storageRequests().isEmpty());
         const NetworkData sent = wait(client()->postObject(QStringLiteral("ranking/hall/1.xml"), QStringLiteral("<room/>")));
@@ -596,6 +638,13 @@ private slots:
     {
         initSync();
         user()->setLogined(false);
+        // The writer's start saves the open documents, then asks for sign-in.
+        QSignalSpy saved(global::instance(), &global::saveAllNoTips);
+        QSignalSpy login(global::instance()->settings(), &Settings::showLogin);
+        m_disk->sync(cloudDisk::Writer);
+        QCOMPARE(saved.count(), 1);
+        QCOMPARE(login.count(), 1);
+        QVERIFY(m_notices.isEmpty());
         m_disk->doUpdate(true);
         QCOMPARE(m_notices, QStringList { QStringLiteral("云同步: 没有登陆") });
         m_disk->doUpdate(false);
@@ -657,17 +706,17 @@ private slots:
 
     void conflicts_data()
     {
-        QTest::addColumn<int>("keep");
+        QTest::addColumn<cloudDisk::ConflictChoice>("keep");
         QTest::addColumn<QByteArray>("localAfter");
         QTest::addColumn<QByteArray>("serverAfter");
         QTest::addColumn<QString>("keptCopy");
-        QTest::newRow("keep local") << 0 << QByteArray("from B") << QByteArray("from B") << QString();
-        QTest::newRow("keep server") << 1 << QByteArray("from A") << QByteArray("from A") << QString();
-        QTest::newRow("keep both") << 2 << QByteArray("from B") << QByteArray("from B") << QStringLiteral("Novel/a_冲突.txt");
+        QTest::newRow("keep local") << cloudDisk::KeepLocal << QByteArray("from B") << QByteArray("from B") << QString();
+        QTest::newRow("keep server") << cloudDisk::KeepServer << QByteArray("from A") << QByteArray("from A") << QString();
+        QTest::newRow("keep both") << cloudDisk::KeepBoth << QByteArray("from B") << QByteArray("from B") << QStringLiteral("Novel/a_冲突.txt");
     }
     void conflicts()
     {
-        QFETCH(int, keep);
+        QFETCH(cloudDisk::ConflictChoice, keep);
         QFETCH(QByteArray, localAfter);
         QFETCH(QByteArray, serverAfter);
         QFETCH(QString, keptCopy);
@@ -703,8 +752,8 @@ private slots:
         }
         // Settled: a further run transfers nothing.
         QCOMPARE(run(m_deviceB), QStringList());
-        QVERIFY(!m_disk->solveConflict(QStringLiteral("Novel/a.txt"), 1));
-        QVERIFY(m_disk->solveConflict(QString(), 1));
+        QVERIFY(!m_disk->solveConflict(QStringLiteral("Novel/a.txt"), cloudDisk::KeepServer));
+        QVERIFY(m_disk->solveConflict(QString(), cloudDisk::KeepServer));
     }
 
     // Word-mark files changed on both devices merge by themselves: the
@@ -788,14 +837,39 @@ private slots:
     }
     // ---- pages -----------------------------------------------------------------
 
+    // The real conflict page names both sides with their times and opens
+    // each view at the first line that differs.
+    void conflictPages_data()
+    {
+        QTest::addColumn<QByteArray>("mine");
+        QTest::addColumn<QByteArray>("theirs");
+        QTest::addColumn<int>("line"); // the first line that differs
+        QTest::newRow("one line") << QByteArray("mine") << QByteArray("theirs") << 0;
+        QByteArray chapter;
+        for (int i = 0; i < 5000; ++i)
+            chapter += "第" + QByteArray::number(i) + "行 夜色沉沉，风从山那边吹过来。\n";
+        QTest::newRow("end of a 5000-line chapter") << chapter + "mine" << chapter + "theirs, the last line" << 5000;
+    }
     void conflictPages()
     {
+        QFETCH(QByteArray, mine);
+        QFETCH(QByteArray, theirs);
+        QFETCH(int, line);
         initSync();
         use(m_deviceA);
-        write(QStringLiteral("c.txt"), "mine");
-        m_server.putObject(QStringLiteral("data/ann/c.txt"), "theirs");
+        write(QStringLiteral("c.txt"), mine);
+        m_server.putObject(QStringLiteral("data/ann/c.txt"), theirs);
         run(m_deviceA);
         QCOMPARE(m_disk->conflictFileList(), QStringList { QStringLiteral("c.txt") });
+        QFile local(cloudDisk::localPath(QStringLiteral("c.txt")));
+        QVERIFY(local.open(QIODevice::ReadWrite));
+        QVERIFY(local.setFileTime(QDateTime(QDate(2024, 1, 2), QTime(3, 4)), QFileDevice::FileModificationTime));
+        local.close();
+        const QString cloudTime = QLocale::c()
+                                      .toDateTime(wait(client()->getObject(QStringLiteral("data/ann/c.txt"))).lastModified.mid(5, 20),
+                                                  QStringLiteral("dd MMM yyyy HH:mm:ss"))
+                                      .addSecs(QDateTime::currentDateTime().offsetFromUtc())
+                                      .toString(QStringLiteral("yyyy-MM-dd hh:mm"));
 
         QQmlApplicationEngine engine;
         setUpMainEngine(engine, &engine);
@@ -822,18 +896,36 @@ private slots:
         QVERIFY(button);
         QVERIFY(button->findChild<QObject*>(QStringLiteral("conflictDot"))->property("visible").toBool());
         QSignalSpy opened(global::instance(), &global::showConflictPage);
+        QSignalSpy saved(global::instance(), &global::saveAllNoTips);
         QVERIFY(QMetaObject::invokeMethod(button, "activate"));
         QCOMPARE(opened.count(), 1);
+        QCOMPARE(saved.count(), 1);
+        QVERIFY(!m_disk->updating());
 
         QObject* page = create("qrc:/qml/page/ConflictPage.qml");
         QVERIFY(page);
         QVERIFY(QMetaObject::invokeMethod(page, "show"));
         QCOMPARE(page->property("title").toString(), QStringLiteral("冲突选择 - c.txt"));
-        QTRY_COMPARE(page->findChild<QObject*>(QStringLiteral("localText"))->property("text").toString(), QStringLiteral("mine"));
-        QTRY_COMPARE(page->findChild<QObject*>(QStringLiteral("serverText"))->property("text").toString(), QStringLiteral("theirs"));
+        // Each side by name with the time of its version: the local file's,
+        // the cloud object's.
+        QCOMPARE(page->findChild<QObject*>(QStringLiteral("localLabel"))->property("text").toString(), QStringLiteral("本机  2024-01-02 03:04"));
+        QCOMPARE(page->findChild<QObject*>(QStringLiteral("serverLabel"))->property("text").toString(), QStringLiteral("云端  ") + cloudTime);
+        for (const QString side : { QStringLiteral("local"), QStringLiteral("server") }) {
+            QObject* view = page->findChild<QObject*>(side + QStringLiteral("Text"));
+            auto* flick = page->findChild<QQuickItem*>(side + QStringLiteral("Flick"));
+            const QByteArray text = side == QLatin1String("local") ? mine : theirs;
+            QCOMPARE(view->property("text").toString(), QString::fromUtf8(text));
+            const QString differing = QString::fromUtf8(text).split(QLatin1Char('\n')).value(line);
+            QCOMPARE(view->property("selectedText").toString(), differing);
+            QRectF at;
+            QVERIFY(QMetaObject::invokeMethod(view, "positionToRectangle", Q_RETURN_ARG(QRectF, at),
+                                              Q_ARG(int, view->property("selectionStart").toInt())));
+            const qreal top = flick->property("contentY").toReal();
+            QVERIFY2(at.top() >= top && at.bottom() <= top + flick->height(), qPrintable(side));
+        }
         QVERIFY(QMetaObject::invokeMethod(page->findChild<QObject*>(QStringLiteral("serverKeepButton")), "clicked"));
         QVERIFY(m_disk->conflictFileList().isEmpty());
-        QCOMPARE(read(QStringLiteral("c.txt")), QByteArray("theirs"));
+        QCOMPARE(read(QStringLiteral("c.txt")), theirs);
         // Closing the page uploads the outcome with a quiet run.
         QTRY_VERIFY(!page->property("visible").toBool());
         QTRY_VERIFY(!m_disk->updating());

@@ -9,6 +9,7 @@
 #include "data/data.h"
 #include "data/global.h"
 #include "data/settings.h"
+#include "files/cloudDisk/clouddisk.h"
 #include "files/files.h"
 #include "function/function.h"
 #include "function/keys.h"
@@ -139,6 +140,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     app.setAttribute(Qt::AA_Use96Dpi, true);
     qmlRegisterType<CountHandler>("com.velmora.count", 1, 0, "CountHandler");
+    qmlRegisterUncreatableType<cloudDisk>("com.velmora.clouddisk", 1, 0, "CloudDisk", QString());
 
     int status = 0;
     {

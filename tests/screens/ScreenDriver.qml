@@ -182,6 +182,7 @@ QtObject {
         { name: "sheet-login", open: function() { win.showLogin() }, close: function() { closeLoader("loginLoader") } },
         { name: "sheet-points", open: function() { win.showPointsWindow() }, close: function() { win.showPointsWindow() } },
         { name: "sheet-conflict", open: function() { win.showConflictPage() }, close: function() { closeLoader("conflictLoader") } },
+        { name: "sheet-folder-account", open: function() { win.showFolderAccountSheet() }, close: function() { closeLoader("folderAccountLoader") } },
         { name: "sheet-file-history", open: function() { win.showFileHistory("chapter-1") }, close: function() { closeLoader("fileHistoryLoader") } },
         { name: "sheet-through-tips", open: function() { win.showThroughTipsDialog() }, close: function() { closeLoader("throughTipsLoader") } },
         { name: "sheet-shutdown", open: function() { win.showShutdown() }, close: function() { closeLoader("shutdownLoader") } },

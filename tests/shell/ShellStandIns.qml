@@ -17,6 +17,7 @@ QtObject {
         files.doCloudCalls = 0
         files.recentFiles = []
         cloudDisk.conflictFileList = []
+        cloudDisk.origins = []
         g_data.lockState = false
         g_data.lockWord = 0
         g_data.lockSecond = 0
@@ -121,8 +122,17 @@ QtObject {
         function clearRecentFiles() { recentFiles = [] }
     }
 
+    // The one entry point of the sync: records who started it and starts a
+    // run as files.doCloud() does.
     property QtObject cloudDisk: QtObject {
         property var conflictFileList: []
+        property bool folderQuestion: false
+        property var origins: []
+        signal showFolderQuestion()
+        function sync(origin) {
+            origins = origins.concat([origin])
+            files.doCloud()
+        }
     }
 
     property QtObject g_data: QtObject {

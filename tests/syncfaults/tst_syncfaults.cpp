@@ -380,7 +380,7 @@ class TestSyncFaults : public QObject
             const QByteArray local = readFile(path(d, rel));
             const QByteArray server = readFile(path(d, rel) + QStringLiteral(".server"));
             global::setDocumentPath(d.folder);
-            QVERIFY2(d.disk->solveConflict(rel, keep), qPrintable(rel));
+            QVERIFY2(d.disk->solveConflict(rel, cloudDisk::ConflictChoice(keep)), qPrintable(rel));
             if (keep == 0)
                 m_superseded.insert(server);
             if (keep == 1)
@@ -707,7 +707,7 @@ private slots:
         QVERIFY(run(b));
         QCOMPARE(b.disk->conflictFileList(), QStringList { rel });
         QCOMPARE(readFile(path(b, rel) + QStringLiteral(".server")), QByteArray("A's version"));
-        QVERIFY(b.disk->solveConflict(rel, 2));
+        QVERIFY(b.disk->solveConflict(rel, cloudDisk::KeepBoth));
         m_expected[rel] = "B's version, typed meanwhile";
         m_expected.insert(QStringLiteral("第一卷/第二章_冲突.txt"), "A's version");
         settle(QStringLiteral("ann"));
@@ -716,73 +716,110 @@ private slots:
 
     // ---- accounts ------------------------------------------------------------
 
-    // A folder synced by one account and then by another keeps every
-    // document: the other account receives them as new documents, the
-    // first keeps its own, and texts that differ are offered as conflicts.
-    void accountSwitchOnOneFolder()
+    // A folder last synced by ann, and bob signs in on it: with sidecars
+    // that name ann, or that name nobody (written before sidecars did) and
+    // match none of bob's objects. Nothing crosses between the accounts
+    // until bob answers the question; each answer does what it says.
+    void accountSwitch_data()
     {
-        freshDevices(1);
+        QTest::addColumn<bool>("named"); // the sidecars name their account
+        QTest::addColumn<QString>("answer");
+        for (const bool named : { true, false }) {
+            for (const char* answer : { "none", "merge", "another folder" })
+                QTest::addRow("%s sidecars, %s", named ? "named" : "unnamed", answer) << named << QString::fromLatin1(answer);
+        }
+    }
+    void accountSwitch()
+    {
+        QFETCH(bool, named);
+        QFETCH(QString, answer);
+        freshDevices(2);
         Device& a = device(0);
         baseline();
-        const Texts annBefore = serverDocuments(QStringLiteral("ann"));
-        // bob's own documents: one new, one equal, one differing.
+        Device other = device(1); // an empty folder for bob, synced by a's object
+        other.disk = a.disk;
+        QDir(other.folder).removeRecursively();
+        QDir().mkpath(other.folder);
+        const QString ch2 = QStringLiteral("第一卷/第二章.txt");
         m_server.putObject(QStringLiteral("data/bob/bob.txt"), "bob's own");
         m_server.putObject(QStringLiteral("data/bob/bom.md"), m_expected.value(QStringLiteral("bom.md")));
-        m_server.putObject(QStringLiteral("data/bob/第一卷/第二章.txt"), "bob's chapter two");
+        m_server.putObject(QStringLiteral("data/bob/") + ch2, "bob's chapter two");
+        if (!named) {
+            const Texts cars = sidecars(a);
+            for (auto it = cars.constBegin(); it != cars.constEnd(); ++it) {
+                QJsonObject o = QJsonDocument::fromJson(it.value()).object();
+                o.remove(QStringLiteral("Account"));
+                writeFile(a.folder + QStringLiteral("/.MetaData/") + it.key(), QJsonDocument(o).toJson(QJsonDocument::Compact));
+            }
+            // In step with ann's cloud, they are ann's: nothing to do.
+            m_server.clearRequests();
+            QVERIFY(run(a));
+            QCOMPARE(m_server.storageRequests().size(), 1); // the listing only
+            QVERIFY(!a.disk->folderQuestion());
+        }
+        const Texts annFiles = filesUnder(a.folder, true);
+        const Texts annServer = serverDocuments(QStringLiteral("ann"));
+        const Texts bobServer = serverDocuments(QStringLiteral("bob"));
 
         Users::instance()->getUserInfo()->logout();
         signIn(QStringLiteral("bob"));
-        QVERIFY(run(a));
-        for (auto it = m_expected.constBegin(); it != m_expected.constEnd(); ++it)
-            QCOMPARE(readFile(path(a, it.key())), it.value());
-        QCOMPARE(readFile(path(a, QStringLiteral("bob.txt"))), QByteArray("bob's own"));
-        QCOMPARE(a.disk->conflictFileList(), QStringList { QStringLiteral("第一卷/第二章.txt") });
-        QCOMPARE(readFile(path(a, QStringLiteral("第一卷/第二章.txt.server"))), QByteArray("bob's chapter two"));
-        QCOMPARE(serverDocuments(QStringLiteral("ann")), annBefore);
-        QVERIFY(a.disk->solveConflict(QStringLiteral("第一卷/第二章.txt"), 2));
-        m_expected.insert(QStringLiteral("bob.txt"), "bob's own");
-        m_expected.insert(QStringLiteral("第一卷/第二章_冲突.txt"), "bob's chapter two");
-        settle(QStringLiteral("bob"));
-        checkConverged(QStringLiteral("bob"));
-
-        // Back to the first account: nothing is removed on either side.
-        Users::instance()->getUserInfo()->logout();
-        signIn(QStringLiteral("ann"));
-        settle(QStringLiteral("ann"));
-        checkConverged(QStringLiteral("ann"));
-        QCOMPARE(serverDocuments(QStringLiteral("bob")), m_expected);
-    }
-
-    // Sidecars written before they named an account: in step with the
-    // server they change nothing, but they never remove anything.
-    void sidecarsWithoutAccount()
-    {
-        freshDevices(1);
-        Device& a = device(0);
-        baseline();
-        // Strip the account from every sidecar, as an older version wrote them.
-        const Texts cars = sidecars(a);
-        for (auto it = cars.constBegin(); it != cars.constEnd(); ++it) {
-            QJsonObject o = QJsonDocument::fromJson(it.value()).object();
-            o.remove(QStringLiteral("Account"));
-            writeFile(a.folder + QStringLiteral("/.MetaData/") + it.key(), QJsonDocument(o).toJson(QJsonDocument::Compact));
-        }
+        QSignalSpy asked(a.disk, &cloudDisk::showFolderQuestion);
         m_server.clearRequests();
         QVERIFY(run(a));
-        QCOMPARE(m_server.storageRequests().size(), 1); // the listing only
+        QVERIFY(run(a)); // the timer's run changes nothing either
+        QCOMPARE(asked.count(), 1);
+        QVERIFY(a.disk->folderQuestion());
+        QCOMPARE(a.disk->folderAccount(), named ? QStringLiteral("ann") : QString());
+        QCOMPARE(a.disk->cloudTips(), QStringLiteral("文档目录上次由另一个账号同步，等待选择"));
+        QCOMPARE(m_server.storageRequests().size(), 1);
+        QCOMPARE(m_server.storageRequests().first().query.queryItemValue(QStringLiteral("prefix"), QUrl::FullyDecoded),
+                 QStringLiteral("data/bob/"));
+        QCOMPARE(filesUnder(a.folder, true), annFiles);
+        QCOMPARE(serverDocuments(QStringLiteral("ann")), annServer);
+        QCOMPARE(serverDocuments(QStringLiteral("bob")), bobServer);
+        // A writer's start shows the question again instead of running.
+        a.disk->sync(cloudDisk::Writer);
+        QCOMPARE(asked.count(), 2);
+        QVERIFY(!a.disk->updating());
 
-        // Another account with none of these documents syncs the folder:
-        // every document goes up as new, none is removed.
-        for (auto it = cars.constBegin(); it != cars.constEnd(); ++it) {
-            QJsonObject o = QJsonDocument::fromJson(it.value()).object();
-            o.remove(QStringLiteral("Account"));
-            writeFile(a.folder + QStringLiteral("/.MetaData/") + it.key(), QJsonDocument(o).toJson(QJsonDocument::Compact));
+        if (answer == QLatin1String("merge")) {
+            global::setDocumentPath(a.folder);
+            QVERIFY(a.disk->mergeFolder());
+            QTRY_VERIFY_WITH_TIMEOUT(!a.disk->updating(), 30000);
+            QVERIFY(!a.disk->folderQuestion());
+            // ann's documents went into bob's account, bob's came down, the
+            // differing chapter is offered; ann's cloud is untouched.
+            QCOMPARE(serverDocuments(QStringLiteral("ann")), annServer);
+            QCOMPARE(a.disk->conflictFileList(), QStringList { ch2 });
+            QCOMPARE(readFile(path(a, ch2 + QStringLiteral(".server"))), QByteArray("bob's chapter two"));
+            QVERIFY(a.disk->solveConflict(ch2, cloudDisk::KeepBoth));
+            m_expected.insert(QStringLiteral("bob.txt"), "bob's own");
+            m_expected.insert(QStringLiteral("第一卷/第二章_冲突.txt"), "bob's chapter two");
+            QVERIFY(run(a));
+            QCOMPARE(documents(a), m_expected);
+            QCOMPARE(serverDocuments(QStringLiteral("bob")), m_expected);
+            QVERIFY(m_server.storageRequests("DELETE").isEmpty());
+        } else if (answer == QLatin1String("another folder")) {
+            QVERIFY(run(other));
+            QVERIFY(!a.disk->folderQuestion());
+            QCOMPARE(documents(other), bobServer);
+            QCOMPARE(filesUnder(a.folder, true), annFiles);
+            QCOMPARE(serverDocuments(QStringLiteral("bob")), bobServer);
         }
-        signIn(QStringLiteral("bob"));
+        QCOMPARE(serverDocuments(QStringLiteral("ann")), annServer);
+
+        // ann again on her folder: asked when bob merged it, else nothing to do.
+        Users::instance()->getUserInfo()->logout();
+        QVERIFY(!a.disk->folderQuestion());
+        signIn(QStringLiteral("ann"));
+        const Texts before = filesUnder(a.folder, true);
+        m_server.clearRequests();
         QVERIFY(run(a));
-        QCOMPARE(documents(a), m_expected);
-        QCOMPARE(serverDocuments(QStringLiteral("bob")), m_expected);
-        QVERIFY(m_server.storageRequests("DELETE").isEmpty());
+        QCOMPARE(a.disk->folderQuestion(), answer == QLatin1String("merge"));
+        QCOMPARE(a.disk->folderAccount(), answer == QLatin1String("merge") ? QStringLiteral("bob") : QString());
+        QCOMPARE(m_server.storageRequests().size(), 1);
+        QCOMPARE(filesUnder(a.folder, true), before);
+        QCOMPARE(serverDocuments(QStringLiteral("ann")), annServer);
     }
 
     // ---- the HTTP helper and the object-store client under faults -------------
@@ -988,7 +1025,7 @@ private slots:
             for (Device& d : m_devices) {
                 QVERIFY(run(d));
                 for (const QString& rel : d.disk->conflictFileList())
-                    QVERIFY(d.disk->solveConflict(rel, 2));
+                    QVERIFY(d.disk->solveConflict(rel, cloudDisk::KeepBoth));
             }
             bool quiet = true;
             for (const Device& d : m_devices)

@@ -1,12 +1,9 @@
 #include "clouddisk.h"
 
-#include "mark/markmodel.h"
-
 #include "data/global.h"
 #include "data/settings.h"
 #include "files/cloudDisk/analysissyncworker.h"
 #include "files/cloudDisk/serverfilesmetareply.h"
-#include "function/boolreply.h"
 #include "function/datareply.h"
 #include "function/function.h"
 #include "function/message.h"
@@ -19,36 +16,30 @@
 #include "users/users.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QMap>
-#include <QRegularExpression>
+#include <QLocale>
 #include <QThread>
 
 namespace {
-void finish(BoolReply* reply, bool value)
+TransferResult localFailure(const UserFile::Result& written)
 {
-    emit reply->finished(value);
-    reply->deleteLater();
+    return TransferResult::local(TransferResult::Kind::LocalFailure, written.error);
 }
 
-QString md5Hex(const QByteArray& bytes)
+// The time of an HTTP date ("Wed, 09 Dec 2026 19:08:32 GMT"); invalid when
+// the text is none.
+QDateTime httpDate(const QString& text)
 {
-    return TransferCheck::md5Hex(bytes);
+    QDateTime time = QLocale::c().toDateTime(text.section(QLatin1Char(' '), 1, 4), QStringLiteral("dd MMM yyyy HH:mm:ss"));
+    time.setTimeSpec(Qt::UTC);
+    return time;
 }
+} // namespace
 
-// Documents and sidecars are replaced whole or not at all.
-bool writeAtomically(const QString& path, const QByteArray& bytes)
-{
-    return bool(UserFile::write(path, bytes));
-}
-
-// Reads a whole file; false when it exists but cannot be read.
-bool readAll(const QString& path, QByteArray& bytes)
+bool cloudDisk::readAll(const QString& path, QByteArray& bytes)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -57,8 +48,7 @@ bool readAll(const QString& path, QByteArray& bytes)
     return file.error() == QFileDevice::NoError;
 }
 
-// A history snapshot of a document before the sync replaces or removes it.
-bool snapshot(const QString& path)
+bool cloudDisk::snapshot(const QString& path)
 {
     QByteArray bytes;
     if (!readAll(path, bytes))
@@ -66,23 +56,30 @@ bool snapshot(const QString& path)
     return global::saveTmpFile(path, function::decodeText(bytes));
 }
 
-UserDatas* account() { return Users::instance()->getUserData(); }
-} // namespace
+UserDatas* cloudDisk::account()
+{
+    return Users::instance()->getUserData();
+}
 
 cloudDisk::cloudDisk(int period, QObject* parent)
     : QObject(parent)
 {
     qRegisterMetaType<MetaData>("MetaData");
     qRegisterMetaType<ServerFilesMeta>("ServerFilesMeta");
+    qRegisterMetaType<TransferResult>("TransferResult");
     m_timer.setInterval(period);
-    connect(&m_timer, &QTimer::timeout, this, [this] { doUpdate(false); });
+    connect(&m_timer, &QTimer::timeout, this, [this] { sync(Program); });
     m_timer.start();
 
-    // A run never outlives the account, the switch or the program it ran for.
+    // A run never outlives the account, the switch or the program it ran for;
+    // conflicts and the folder question belong to the account they came to.
     UserDatas* user = account();
     connect(user, &UserDatas::loginedChanged, this, [this](bool signedIn) {
-        if (!signedIn)
-            stop(tr("已退出登录，同步已停止"));
+        if (signedIn)
+            return;
+        stop(tr("已退出登录，同步已停止"));
+        dropConflicts();
+        setQuestion(QString(), QString(), QString());
     });
     connect(user, &UserDatas::loginChanged, this, &cloudDisk::accountChanged);
     if (Settings* settings = global::instance()->settings()) {
@@ -143,151 +140,69 @@ void cloudDisk::showError(const QString& text)
         message::show(Message::Error, tr("云同步") + QStringLiteral(": ") + text, 5000);
 }
 
-// ---- records, sidecars and paths -------------------------------------------------
+// ---- starting a run --------------------------------------------------------------
 
-const QStringList& cloudDisk::cloudFilters()
+void cloudDisk::sync(Origin origin)
 {
-    static const QStringList filters { QStringLiteral("*.md"), QStringLiteral("*.txt"), QStringLiteral("*.mark") };
-    return filters;
-}
-
-QString cloudDisk::serverPath(const QString& rel)
-{
-    UserDatas* user = account();
-    if (!user->logined() || user->login().isEmpty())
-        return QString();
-    return QStringLiteral("data/") + user->login() + QLatin1Char('/') + rel;
-}
-
-QString cloudDisk::localPath(const QString& rel)
-{
-    if (rel.isEmpty())
-        return global::documentPath();
-    return global::documentPath() + QLatin1Char('/') + rel;
-}
-
-QString cloudDisk::metaFilePath(const QString& rel)
-{
-    return global::metaDataPath() + rel + QStringLiteral(".meta");
-}
-
-QUrl cloudDisk::getLocalFullPath(const QString& rel) const
-{
-    return QUrl(QStringLiteral("file:///") + localPath(rel));
-}
-
-QUrl cloudDisk::getServerFullPath(const QString& rel) const
-{
-    return QUrl(QStringLiteral("file:///") + localPath(rel) + QStringLiteral(".server"));
-}
-
-QString cloudDisk::conflictFileName(const QString& path)
-{
-    const QFileInfo info(path);
-    return info.path() + QLatin1Char('/') + info.baseName() + QLatin1Char('.') + info.suffix() + QStringLiteral(".server");
-}
-
-MetaData cloudDisk::getMetaData(const QString& rel)
-{
-    MetaData record;
-    record.sortPath = rel;
-    QFile file(metaFilePath(rel));
-    if (!file.open(QIODevice::ReadOnly))
-        return record;
-    QJsonParseError error;
-    const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &error);
-    if (error.error != QJsonParseError::NoError)
-        return record;
-    const QJsonObject o = doc.object();
-    record.Etag = o.value(QStringLiteral("ETag")).toString(QStringLiteral(""));
-    record.Md5 = o.value(QStringLiteral("Md5")).toString(QStringLiteral(""));
-    record.account = o.value(QStringLiteral("Account")).toString(QStringLiteral(""));
-    return record;
-}
-
-bool cloudDisk::setMetaData(const MetaData& record)
-{
-    const QString path = metaFilePath(record.sortPath);
-    if (record.Md5.isEmpty() && record.Etag.isEmpty())
-        return QFile::remove(path);
-    // Written by hand to keep the key order fixed. "Account" comes last and
-    // only when known, so older readers see the keys they know.
-    const auto value = [](const QString& text) {
-        return QJsonDocument(QJsonObject { { "v", text } }).toJson(QJsonDocument::Compact).mid(5).chopped(1);
-    };
-    QByteArray json = "{\"ETag\":" + value(record.Etag) + ",\"Md5\":" + value(record.Md5) + ",\"SortPath\":" + value(record.sortPath);
-    if (!record.account.isEmpty())
-        json += ",\"Account\":" + value(record.account);
-    return writeAtomically(path, json + "}");
-}
-
-QString cloudDisk::Md5(const QString& rel)
-{
-    const QString path = localPath(rel);
-    if (!QFileInfo::exists(path))
-        return QStringLiteral("");
-    QByteArray bytes;
-    readAll(path, bytes);
-    return md5Hex(bytes);
-}
-
-QStringList cloudDisk::findFiles(QString folder, const QStringList& patterns)
-{
-    while (folder.endsWith(QLatin1Char('/')))
-        folder.chop(1);
-    while (folder.endsWith(QLatin1Char('\\')))
-        folder.chop(1);
-    QStringList result;
-    QDir dir(folder);
-    for (const QString& name : dir.entryList(patterns, QDir::Files, QDir::Unsorted))
-        result << folder + QLatin1Char('/') + name;
-    static const QStringList skipped { QStringLiteral(".History"), QStringLiteral(".MetaData"), QStringLiteral(".history"),
-        QStringLiteral("."), QStringLiteral("..") };
-    for (const QString& name : dir.entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Unsorted)) {
-        if (!skipped.contains(name))
-            result << findFiles(folder + QLatin1Char('/') + name, patterns);
+    // What is typed goes up with this run, not the next one.
+    emit global::instance()->saveAllNoTips();
+    if (origin == Program) {
+        doUpdate(false);
+        return;
     }
-    return result;
-}
-
-QList<localMeta> cloudDisk::localFiles()
-{
-    const QString root = localPath(QString());
-    QList<localMeta> list;
-    for (const QString& full : findFiles(root, cloudFilters())) {
-        localMeta m;
-        m.sortPath = full.mid(root.size() + 1);
-        list << m;
+    if (!account()->logined()) {
+        emit global::instance()->settings()->showLogin();
+    } else if (questionStands()) {
+        emit showFolderQuestion();
+    } else if (!m_conflictFileList.isEmpty()) {
+        emit global::instance()->showConflictPage();
+    } else {
+        doUpdate(true);
     }
-    return list;
 }
 
-QString cloudDisk::relativeKey(const QString& key, const QString& prefix)
+bool cloudDisk::questionStands() const
 {
-    if (!key.startsWith(prefix))
-        return QString();
-    QString rel = key.mid(prefix.size());
-    while (rel.startsWith(QLatin1Char('/')))
-        rel.remove(0, 1);
-    if (rel.isEmpty() || rel.contains(QLatin1Char('\\')) || rel.contains(QChar(0)))
-        return QString();
-    const QStringList parts = rel.split(QLatin1Char('/'));
-    static const QStringList reserved { QStringLiteral(".MetaData"), QStringLiteral(".History"), QStringLiteral(".history") };
-    for (const QString& part : parts) {
-        if (part.isEmpty() || part == QLatin1String(".") || part == QLatin1String("..") || reserved.contains(part))
-            return QString();
+    return folderQuestion() && m_question.login == account()->login() && account()->logined()
+        && m_question.folder == localPath(QString());
+}
+
+void cloudDisk::setQuestion(const QString& login, const QString& folder, const QString& otherAccount)
+{
+    const bool before = folderQuestion();
+    if (m_question.login == login && m_question.folder == folder && m_question.otherAccount == otherAccount)
+        return;
+    m_question = Question { login, folder, otherAccount };
+    emit folderQuestionChanged();
+    if (!before && folderQuestion())
+        emit showFolderQuestion();
+}
+
+bool cloudDisk::mergeFolder()
+{
+    if (!questionStands())
+        return false;
+    const QString login = account()->login();
+    const QMap<QString, MetaData> records = sidecars();
+    for (const MetaData& record : records) {
+        if (record.account == login)
+            continue;
+        MetaData gone;
+        gone.sortPath = record.sortPath;
+        const UserFile::Result removed = writeMetaData(gone);
+        if (!removed) {
+            logWarning(lcSync) << "cannot remove sidecar of" << record.sortPath << removed.error;
+            message::show(Message::Error, tr("云同步") + QStringLiteral(": ") + tr("删除元数据失败") + QLatin1Char(':')
+                              + record.sortPath + QStringLiteral(" (") + removed.error + QLatin1Char(')'),
+                          5000);
+            return false;
+        }
     }
-    if (!QDir::match(cloudFilters(), parts.last()))
-        return QString();
-    return rel;
+    logDebug(lcSync) << "folder merged into" << login << ":" << records.size() << "sidecars checked";
+    setQuestion(QString(), QString(), QString());
+    sync(Writer);
+    return true;
 }
-
-QString cloudDisk::mergeMarkFiles(const QString& localFile, const QString& serverCopy)
-{
-    return MarkModel::mergeJsonFiles(localFile, serverCopy);
-}
-
-// ---- a run --------------------------------------------------------------------------
 
 void cloudDisk::doUpdate(bool showMessage)
 {
@@ -310,6 +225,13 @@ void cloudDisk::doUpdate(bool showMessage)
         showError(tr("另一个云同步线程正在运行"));
         return;
     }
+    if (questionStands()) {
+        // Nothing moves until the writer has answered.
+        showError(tr("文档目录上次由另一个账号同步，等待选择"));
+        setCloudTips(tr("文档目录上次由另一个账号同步，等待选择"));
+        return;
+    }
+    setQuestion(QString(), QString(), QString());
     m_run.id = ++m_lastRunId;
     m_run.login = account()->login();
     m_run.folder = localPath(QString());
@@ -352,6 +274,8 @@ void cloudDisk::accountChanged()
 {
     if (m_updating && account()->login() != m_run.login)
         stop(tr("账号已切换，同步已停止"));
+    dropConflicts();
+    setQuestion(QString(), QString(), QString());
 }
 
 void cloudDisk::endRun()
@@ -371,13 +295,6 @@ void cloudDisk::stop(const QString& tips)
     setUpdating(false);
 }
 
-void cloudDisk::noteFailure(const NetworkData& answer, const QString& path)
-{
-    if (answer.statusCode == 0 || answer.statusCode == 406)
-        m_abortReason = path + QStringLiteral(" (") + (answer.errorString.isEmpty() ? tr("网络连接失败") : answer.errorString)
-            + QLatin1Char(')');
-}
-
 ServerFilesMetaReply* cloudDisk::serverFiles()
 {
     auto* reply = new ServerFilesMetaReply();
@@ -387,8 +304,7 @@ ServerFilesMetaReply* cloudDisk::serverFiles()
         showError(tr("Not logged in:") + QStringLiteral("Not logged in"));
         QTimer::singleShot(10, reply, [reply]() {
             ServerFilesMeta meta;
-            meta.code = 401;
-            meta.error = QStringLiteral("Not logged in");
+            meta.result = TransferResult::local(TransferResult::Kind::LocalFailure, QStringLiteral("Not logged in"));
             emit reply->finished(meta);
             reply->deleteLater();
         });
@@ -399,7 +315,7 @@ ServerFilesMetaReply* cloudDisk::serverFiles()
     connect(list, &OssListReply::finished, reply, [reply, prefix, login](oss::OssList result) {
         ServerFilesMeta meta;
         meta.account = login;
-        if (result.statusCode == 200 && result.errorString.isEmpty()) {
+        if (result.kind == NetworkData::Kind::Answer && result.statusCode == 200 && result.errorString.isEmpty()) {
             for (const oss::OssListContent& c : result.contents) {
                 const QString rel = relativeKey(c.Key, prefix);
                 if (rel.isNull()) {
@@ -410,8 +326,11 @@ ServerFilesMetaReply* cloudDisk::serverFiles()
             }
         } else {
             logWarning(lcSync) << "listing:" << result.statusCode << result.errorString;
-            meta.code = result.statusCode;
-            meta.error = result.errorString;
+            NetworkData answer;
+            answer.kind = result.kind;
+            answer.statusCode = result.statusCode;
+            answer.errorString = result.errorString;
+            meta.result = TransferResult::failed(answer);
         }
         emit reply->finished(meta);
         reply->deleteLater();
@@ -452,6 +371,12 @@ void cloudDisk::analysisSyncMeta(const ServerFilesMeta& meta)
     connect(worker, &AnalysisSyncWorker::addSyncMeta, this, [this, id](const MetaData& record) {
         if (current(id))
             addSyncMeta(record);
+    });
+    connect(worker, &AnalysisSyncWorker::otherAccountsFolder, this, [this, id](const QString& other) {
+        if (!current(id))
+            return;
+        stop(tr("文档目录上次由另一个账号同步，等待选择"));
+        setQuestion(account()->login(), localPath(QString()), other);
     });
     thread->start();
 }
@@ -496,64 +421,68 @@ void cloudDisk::checkSync()
     const MetaData record = m_queue.takeFirst();
     const QString path = record.sortPath;
     const quint64 id = m_run.id;
-    // One transfer at a time: the next starts from this one's reply.
-    const auto step = [this, path, id](BoolReply* reply, const QString& starting, const QString& ended) {
+    // One transfer at a time: the next starts from this one's reply. A step
+    // that could not reach the store ends the run after it.
+    const auto step = [this, path, id](TransferReply* reply, const QString& starting, const QString& ended) {
         setCloudTips(starting + QLatin1Char(':') + path);
-        connect(reply, &BoolReply::finished, this, [this, ended, path, id]() {
+        connect(reply, &TransferReply::finished, this, [this, ended, path, id](const TransferResult& result) {
             if (id != m_run.id)
                 return;
+            if (!result.ok())
+                logWarning(lcSync) << path << int(result.kind) << result.httpStatus << result.reason;
+            if (result.kind == TransferResult::Kind::Unreachable)
+                m_abortReason = path + QStringLiteral(" (")
+                    + (result.reason.isEmpty() ? tr("网络连接失败") : result.reason) + QLatin1Char(')');
             setCloudTips(ended + QLatin1Char(':') + path);
             checkSync();
         });
     };
     switch (record.status) {
-    case 1: step(upload(record), tr("正在上传文件"), tr("文件上传结束")); break;
-    case 2: step(download(record), tr("正在下载文件"), tr("文件下载结束")); break;
-    case 4: step(conflict(record), tr("正在下载冲突文件"), tr("下载冲突文件结束")); break;
-    default: checkSync();
+    case SyncAction::Upload: step(upload(record), tr("正在上传文件"), tr("文件上传结束")); break;
+    case SyncAction::Download: step(download(record), tr("正在下载文件"), tr("文件下载结束")); break;
+    case SyncAction::Conflict: step(conflict(record), tr("正在下载冲突文件"), tr("下载冲突文件结束")); break;
+    case SyncAction::None: checkSync();
     }
 }
 
 // ---- transfers ---------------------------------------------------------------------
 
-bool cloudDisk::record(const QString& path, const QString& etag, const QString& md5)
+UserFile::Result cloudDisk::record(const QString& path, const QString& etag, const QString& md5)
 {
     MetaData done;
     done.sortPath = path;
     done.Etag = etag;
     done.Md5 = md5;
     done.account = m_run.login;
-    return setMetaData(done);
+    return writeMetaData(done);
 }
 
-BoolReply* cloudDisk::upload(const MetaData& record)
+TransferReply* cloudDisk::upload(const MetaData& record)
 {
-    auto* reply = new BoolReply();
+    auto* reply = new TransferReply();
     const QString path = record.sortPath;
     const QString file = localPath(path);
     const quint64 id = m_run.id;
     oss* store = global::instance()->getOss();
     const MetaData stored = getMetaData(path);
+    const TransferResult stopped = TransferResult::local(TransferResult::Kind::Stopped, QString());
     // Only this account's own record of an object it holds may carry a
     // local deletion over to the server.
     if (!record.Etag.isEmpty() && !stored.Etag.isEmpty() && stored.account == m_run.login && !QFileInfo::exists(file)) {
         logDebug(lcSync) << "delete server copy of" << path;
-        connect(store->deleteObject(serverPath(path)), &DataReply::finished, reply, [this, reply, path, id](NetworkData d) {
-            if (!current(id)) {
-                finish(reply, false);
-                return;
-            }
-            if (d.statusCode == 204) {
+        connect(store->deleteObject(serverPath(path)), &DataReply::finished, reply, [this, reply, path, id, stopped](NetworkData d) {
+            if (!current(id))
+                return reply->finish(stopped);
+            if (d.kind == NetworkData::Kind::Answer && d.statusCode == 204) {
                 MetaData gone;
                 gone.sortPath = path;
-                if (!setMetaData(gone))
+                const UserFile::Result removed = writeMetaData(gone);
+                if (!removed)
                     setCloudTips(tr("删除元数据失败") + QLatin1Char(':') + path);
-                finish(reply, true);
-                return;
+                return reply->finish(removed ? TransferResult::done(204) : localFailure(removed));
             }
-            noteFailure(d, path);
             report(tr("删除远程文件失败"), tr("删除远程文件失败:"), path);
-            finish(reply, false);
+            reply->finish(TransferResult::failed(d));
         });
         return reply;
     }
@@ -562,26 +491,23 @@ BoolReply* cloudDisk::upload(const MetaData& record)
         // An unreadable or vanished document is never sent as empty content.
         QTimer::singleShot(0, reply, [this, reply, path]() {
             report(tr("上传失败"), tr("上传失败:"), path);
-            finish(reply, false);
+            reply->finish(TransferResult::local(TransferResult::Kind::LocalFailure, tr("无法读取本地文件")));
         });
         return reply;
     }
     connect(store->putObject(serverPath(path), bytes, "text/plain"), &DataReply::finished, reply,
-        [this, reply, path, bytes, id](NetworkData d) {
-            if (!current(id)) {
-                finish(reply, false);
-                return;
-            }
+        [this, reply, path, bytes, id, stopped](NetworkData d) {
+            if (!current(id))
+                return reply->finish(stopped);
             // The object store confirmed these very bytes (oss checks the ETag).
-            if (d.statusCode == 200 && !d.eTag.isEmpty()) {
-                if (!this->record(path, d.eTag, md5Hex(bytes)))
+            if (d.kind == NetworkData::Kind::Answer && d.statusCode == 200 && !d.eTag.isEmpty()) {
+                const UserFile::Result written = this->record(path, d.eTag, TransferCheck::md5Hex(bytes));
+                if (!written)
                     report(tr("更新元数据失败"), tr("更新元数据失败:"), path);
-                finish(reply, true);
-                return;
+                return reply->finish(written ? TransferResult::done(200) : localFailure(written));
             }
-            noteFailure(d, path);
             report(tr("上传失败"), tr("上传失败:"), path);
-            finish(reply, false);
+            reply->finish(TransferResult::failed(d));
         });
     return reply;
 }
@@ -601,9 +527,9 @@ void cloudDisk::removeEmptyFolders(const QString& folder)
     }
 }
 
-BoolReply* cloudDisk::download(const MetaData& record)
+TransferReply* cloudDisk::download(const MetaData& record)
 {
-    auto* reply = new BoolReply();
+    auto* reply = new TransferReply();
     const QString path = record.sortPath;
     const quint64 id = m_run.id;
     logDebug(lcSync) << "download:" << path;
@@ -611,109 +537,110 @@ BoolReply* cloudDisk::download(const MetaData& record)
     // listing's), a 404 only when the store said the object is gone.
     connect(global::instance()->getOss()->getObject(serverPath(path), record.Etag), &DataReply::finished, reply,
         [this, reply, record, path, id](NetworkData d) {
-            if (!current(id)) {
-                finish(reply, false);
-                return;
-            }
+            if (!current(id))
+                return reply->finish(TransferResult::local(TransferResult::Kind::Stopped, QString()));
             const QString file = localPath(path);
             const bool listed = !record.Etag.isEmpty();
+            const bool answered = d.kind == NetworkData::Kind::Answer;
+            const bool gone = answered && d.statusCode == 404 && !listed;
             const QString etag = d.eTag.isEmpty() ? record.Etag : d.eTag;
             // A listed object that vanished before the transfer is a failed
             // download, not a deletion made elsewhere.
-            if (d.statusCode != 200 && !(d.statusCode == 404 && !listed)) {
-                noteFailure(d, path);
+            if (!gone && !(answered && d.statusCode == 200)) {
                 report(tr("下载失败"), tr("下载失败:"), path);
-                finish(reply, false);
-                return;
+                return reply->finish(TransferResult::failed(d));
             }
             // The local file must still be the one the run compared: a text
             // changed in the meantime is never replaced or removed unasked.
             if (Md5(path) != record.localMd5) {
                 report(tr("文件在同步时被修改"), tr("文件在同步时被修改:"), path);
-                finish(reply, false);
-                return;
+                return reply->finish(TransferResult::local(TransferResult::Kind::Changed, tr("文件在同步时被修改")));
             }
-            if (d.statusCode == 404) {
+            if (gone) {
                 if (!QFileInfo::exists(file)) {
                     report(tr("删除文件不存在"), tr("删除文件不存在::"), path);
-                    finish(reply, false);
-                    return;
+                    return reply->finish(TransferResult::local(TransferResult::Kind::Changed, tr("删除文件不存在")));
                 }
                 const MetaData stored = getMetaData(path);
-                if (stored.account != m_run.login || stored.Md5 != record.localMd5) {
+                QFile local(file);
+                if (stored.account != m_run.login || stored.Md5 != record.localMd5 || !snapshot(file) || !local.remove()) {
                     report(tr("删除文件失败"), tr("删除文件失败:"), path);
-                    finish(reply, false);
-                    return;
+                    return reply->finish(TransferResult::local(TransferResult::Kind::LocalFailure, local.errorString()));
                 }
-                if (!snapshot(file) || !QFile::remove(file)) {
-                    report(tr("删除文件失败"), tr("删除文件失败:"), path);
-                    finish(reply, false);
-                    return;
-                }
-                MetaData gone;
-                gone.sortPath = path;
-                setMetaData(gone);
+                MetaData removed;
+                removed.sortPath = path;
+                setMetaData(removed);
                 removeEmptyFolders(QFileInfo(file).path());
-                finish(reply, true);
-                return;
+                return reply->finish(TransferResult::done(404));
             }
             // A document is replaced only after a history snapshot of it.
             const bool exists = QFileInfo::exists(file);
-            const bool same = exists && md5Hex(d.data) == record.localMd5;
-            if ((exists && !same && !snapshot(file)) || (!same && !writeAtomically(file, d.data))) {
+            const bool same = exists && TransferCheck::md5Hex(d.data) == record.localMd5;
+            if (exists && !same && !snapshot(file)) {
+                report(tr("写文件失败"), tr("写文件失败:"), path);
+                return reply->finish(TransferResult::local(TransferResult::Kind::LocalFailure, tr("无法保存历史记录")));
+            }
+            const UserFile::Result written = same ? UserFile::Result(true, QString()) : UserFile::write(file, d.data);
+            if (!written) {
                 // The sidecar stays as it was, so the next run tries again.
                 report(tr("写文件失败"), tr("写文件失败:"), path);
-                finish(reply, false);
-                return;
+                return reply->finish(localFailure(written));
             }
-            if (!this->record(path, etag, md5Hex(d.data)))
+            const UserFile::Result recorded = this->record(path, etag, TransferCheck::md5Hex(d.data));
+            if (!recorded)
                 report(tr("写元数据失败"), tr("写元数据失败:"), path);
-            finish(reply, true);
+            reply->finish(recorded ? TransferResult::done(200) : localFailure(recorded));
         });
     return reply;
 }
 
-BoolReply* cloudDisk::conflict(const MetaData& record)
+TransferReply* cloudDisk::conflict(const MetaData& record)
 {
-    auto* reply = new BoolReply();
+    auto* reply = new TransferReply();
     const QString path = record.sortPath;
     const quint64 id = m_run.id;
     connect(global::instance()->getOss()->getObject(serverPath(path), record.Etag), &DataReply::finished, reply,
         [this, reply, record, path, id](NetworkData d) {
-            if (!current(id)) {
-                finish(reply, false);
-                return;
-            }
+            if (!current(id))
+                return reply->finish(TransferResult::local(TransferResult::Kind::Stopped, QString()));
             const QString etag = d.eTag.isEmpty() ? record.Etag : d.eTag;
-            const auto later = [reply](bool value) { QTimer::singleShot(10, reply, [reply, value]() { finish(reply, value); }); };
-            if (d.statusCode == 404) {
+            const auto later = [reply](const TransferResult& result) {
+                QTimer::singleShot(10, reply, [reply, result]() { reply->finish(result); });
+            };
+            const bool answered = d.kind == NetworkData::Kind::Answer;
+            if (answered && d.statusCode == 404) {
                 // Gone from the server: the local text goes up again. The
                 // step ends with that upload, so the run ends after it.
-                connect(upload(record), &BoolReply::finished, reply, [reply](bool ok) { finish(reply, ok); });
+                connect(upload(record), &TransferReply::finished, reply, [reply](const TransferResult& result) { reply->finish(result); });
                 return;
             }
-            if (d.statusCode != 200 || etag.isEmpty()) {
-                noteFailure(d, path);
+            if (!answered || d.statusCode != 200 || etag.isEmpty()) {
                 report(tr("下载失败"), tr("下载失败:"), path);
-                later(false);
-                return;
+                return later(TransferResult::failed(d));
             }
-            const QString serverMd5 = md5Hex(d.data);
+            const QString serverMd5 = TransferCheck::md5Hex(d.data);
             if (serverMd5 == Md5(path)) {
                 logDebug(lcSync) << "same content:" << serverMd5 << etag << path;
                 QTimer::singleShot(10, reply, [this, reply, path, etag, serverMd5, id]() {
-                    if (current(id))
-                        this->record(path, etag, serverMd5);
-                    finish(reply, true);
+                    if (!current(id))
+                        return reply->finish(TransferResult::local(TransferResult::Kind::Stopped, QString()));
+                    const UserFile::Result recorded = this->record(path, etag, serverMd5);
+                    reply->finish(recorded ? TransferResult::done(200) : localFailure(recorded));
                 });
                 return;
             }
-            if (!writeAtomically(localPath(path) + QStringLiteral(".server"), d.data)) {
+            const QString copy = localPath(path) + QStringLiteral(".server");
+            const UserFile::Result written = UserFile::write(copy, d.data);
+            if (!written) {
                 // Without the server's copy there is nothing to choose from.
                 report(tr("写文件失败"), tr("写入文件失败:"), path);
-                later(false);
-                return;
+                return later(localFailure(written));
             }
+            // The copy carries the cloud version's time, for the conflict page.
+            const QDateTime modified = httpDate(d.lastModified);
+            QFile stamped(copy);
+            if (modified.isValid() && stamped.open(QIODevice::ReadWrite))
+                stamped.setFileTime(modified, QFileDevice::FileModificationTime);
             if (!autoMergeData(path)) {
                 MetaData pending = record;
                 pending.Etag = etag;
@@ -721,85 +648,8 @@ BoolReply* cloudDisk::conflict(const MetaData& record)
                 m_conflictFileList << path;
                 emit conflictFileListChanged(m_conflictFileList);
             }
-            later(true);
+            later(TransferResult::done(200));
         });
     return reply;
 }
 
-bool cloudDisk::autoMergeData(const QString& sortPath)
-{
-    if (sortPath.mid(sortPath.lastIndexOf(QLatin1Char('.')) + 1) != QLatin1String("mark"))
-        return false;
-    const QString file = localPath(sortPath);
-    const QString merged = mergeMarkFiles(file, file + QStringLiteral(".server"));
-    if (merged.isEmpty())
-        return false;
-    return writeAtomically(file, merged.toUtf8());
-}
-
-// ---- resolution ----------------------------------------------------------------------
-
-bool cloudDisk::solveConflict(const QString& sortPath, int keep)
-{
-    if (sortPath.isEmpty())
-        return true;
-    MetaData found;
-    for (const MetaData& m : m_conflicts) {
-        if (m.sortPath == sortPath)
-            found = m;
-    }
-    const QString file = localPath(sortPath);
-    const QString copy = file + QStringLiteral(".server");
-    logDebug(lcSync) << "server copy:" << copy;
-
-    // The server's version counts as seen and the MD5 stays empty: the next
-    // run sends the local state, a text or a deletion.
-    const auto writeRecord = [this, &found, sortPath]() {
-        MetaData record;
-        record.sortPath = sortPath;
-        record.Etag = found.Etag;
-        record.account = found.account;
-        if (!setMetaData(record)) {
-            report(tr("更新元数据失败"), tr("更新元数据失败:"), found.sortPath);
-        }
-    };
-
-    if (keep == 0) {
-        if (QFile::remove(copy))
-            writeRecord();
-    } else if (keep == 1) {
-        QByteArray bytes;
-        if (!QFileInfo::exists(copy) || !readAll(copy, bytes))
-            return false;
-        // The local text goes to the history before the server's replaces it;
-        // a document that cannot be replaced stays in conflict.
-        if (QFileInfo::exists(file) && !snapshot(file))
-            return false;
-        if (!writeAtomically(file, bytes) || !QFile::remove(copy))
-            return false;
-    } else if (keep == 2) {
-        if (!QFileInfo::exists(copy))
-            return false;
-        const QFileInfo info(file);
-        const QString folder = info.absolutePath();
-        const QString base = info.fileName().section(QLatin1Char('.'), 0, 0);
-        const QString suffix = info.fileName().section(QLatin1Char('.'), -1);
-        QString target = file;
-        for (int n = 0; QFileInfo::exists(target); ++n) {
-            target = folder + QLatin1Char('/') + base + QLatin1Char('_') + tr("冲突")
-                + (n == 0 ? QString() : QLatin1Char('_') + QString::number(n)) + QLatin1Char('.') + suffix;
-        }
-        if (!QFile::rename(copy, target))
-            return false;
-        writeRecord();
-    }
-
-    for (int i = m_conflicts.size() - 1; i >= 0; --i) {
-        if (m_conflicts[i].sortPath == sortPath)
-            m_conflicts.removeAt(i);
-    }
-    QStringList list = m_conflictFileList;
-    list.removeOne(sortPath);
-    setConflictFileList(list);
-    return true;
-}

@@ -3,16 +3,18 @@
 
 #include "files/cloudDisk/metadata.h"
 #include "files/cloudDisk/serverfilesmeta.h"
+#include "support/userfile.h"
 
 #include <QList>
+#include <QMap>
 #include <QObject>
 #include <QStringList>
 #include <QTimer>
 #include <QUrl>
+#include <QVariantMap>
 
-class BoolReply;
-class NetworkData;
 class ServerFilesMetaReply;
+class UserDatas;
 
 // Two-way sync of the document folder with the objects under
 // "data/<login>/" in the bucket. A run lists the objects, compares them on a
@@ -20,6 +22,17 @@ class ServerFilesMetaReply;
 // works through the queued uploads, downloads and conflicts one at a time.
 // Conflicts keep the server version beside the document as "<name>.server"
 // until the user chooses on the conflict page.
+//
+// A folder last synced by another account is not synced: when a sidecar
+// names another account, or the sidecars name none and the signed-in
+// account's cloud holds too few of the versions they record
+// (AnalysisSyncWorker::folderOwner), the run stops before any transfer and
+// the writer is asked (folderQuestion) to merge the folder into the
+// signed-in account or to choose another document folder. Each account's
+// sidecars are left as they are until then; merging removes the other
+// accounts' sidecars, so that the folder's documents meet the signed-in
+// account's as new ones: nothing is removed, equal texts settle, differing
+// ones become conflicts.
 //
 // A run belongs to the account and the document folder it started with.
 // Signing out, a change of account or folder, switching sync off and
@@ -33,8 +46,19 @@ class cloudDisk : public QObject
     Q_PROPERTY(QString cloudTips READ cloudTips WRITE setCloudTips NOTIFY cloudTipsChanged)
     Q_PROPERTY(bool updating READ updating WRITE setUpdating NOTIFY updatingChanged)
     Q_PROPERTY(QStringList conflictFileList READ conflictFileList WRITE setConflictFileList NOTIFY conflictFileListChanged)
+    Q_PROPERTY(bool folderQuestion READ folderQuestion NOTIFY folderQuestionChanged)
+    Q_PROPERTY(QString folderAccount READ folderAccount NOTIFY folderQuestionChanged)
 
 public:
+    // The writer's choice for a document changed on both sides.
+    enum ConflictChoice { KeepLocal = 0, KeepServer = 1, KeepBoth = 2 };
+    Q_ENUM(ConflictChoice)
+    // Who starts a run: the writer (a cloud button or menu entry), or the
+    // program (the timer, a sign-in, a new document, the closed conflict
+    // page, quitting).
+    enum Origin { Writer, Program };
+    Q_ENUM(Origin)
+
     explicit cloudDisk(int period = 180000, QObject* parent = nullptr);
     cloudDisk(const QString&, const QString&, int interval);
     ~cloudDisk() override;
@@ -42,17 +66,27 @@ public:
     bool updating() const { return m_updating; }
     QString cloudTips() const { return m_cloudTips; }
     QStringList conflictFileList() const { return m_conflictFileList; }
+    // The folder question waits for the writer; folderAccount is the
+    // account the folder's sidecars name ("" when they name none). It is
+    // dropped on sign-out, on a change of account and by a start in
+    // another document folder.
+    bool folderQuestion() const { return !m_question.login.isEmpty(); }
+    QString folderAccount() const { return m_question.otherAccount; }
 
     // ---- records, sidecars and paths (no object state; the worker uses them) ----
     static const QStringList& cloudFilters();
     static MetaData getMetaData(const QString& rel);
     static bool setMetaData(const MetaData& record);
+    // setMetaData with the writer's result and reason.
+    static UserFile::Result writeMetaData(const MetaData& record);
     static QString Md5(const QString& rel);
     static QList<localMeta> localFiles();
     static QStringList findFiles(QString folder, const QStringList& patterns);
     static QString serverPath(const QString& rel);
     static QString localPath(const QString& rel);
     static QString metaFilePath(const QString& rel);
+    // Every sidecar of the document folder with a record, by relative path.
+    static QMap<QString, MetaData> sidecars();
     // The relative path of a listed key, or a null string when the key is
     // not one the sync may turn into a local file (outside the account's
     // prefix, "..", empty or hidden bookkeeping folders, foreign types).
@@ -66,13 +100,32 @@ public:
     // until the word-mark model provides it.
     static QString mergeMarkFiles(const QString& localFile, const QString& serverCopy);
 
-    Q_INVOKABLE bool solveConflict(const QString& sortPath, int keep);
+    Q_INVOKABLE bool solveConflict(const QString& sortPath, ConflictChoice keep);
     void solveConflict() {}
+    // The two sides of a conflict for the conflict page: "localText",
+    // "serverText", "localDate", "serverDate" (the versions' times: the
+    // local file's, the cloud object's) and "firstDifference" with
+    // "localOffset" and "serverOffset" (the first line that differs, and
+    // where it starts in each text).
+    Q_INVOKABLE QVariantMap conflictSides(const QString& sortPath) const;
 
-    BoolReply* upload(const MetaData& record);
-    BoolReply* download(const MetaData& record);
-    BoolReply* conflict(const MetaData& record);
+    TransferReply* upload(const MetaData& record);
+    TransferReply* download(const MetaData& record);
+    TransferReply* conflict(const MetaData& record);
     bool autoMergeData(const QString& sortPath);
+
+    // The one way to start a sync, for every button, menu entry and the
+    // program alike. The open documents are saved first. A writer's start
+    // then shows what stands in the way instead of running: the sign-in
+    // page when nobody is signed in, the folder question while it stands,
+    // the conflict page while conflicts wait; otherwise it runs with
+    // notices. The program's start runs quietly (doUpdate(false)).
+    Q_INVOKABLE void sync(Origin origin);
+    // The writer's answer to the folder question: the folder's documents
+    // go into the signed-in account. The sidecars of other accounts (and
+    // those naming none) are removed and a run starts. False, with a notice,
+    // when a sidecar could not be removed; the question then stands.
+    Q_INVOKABLE bool mergeFolder();
 
 public slots:
     void doUpdate(bool showMessage = false);
@@ -90,6 +143,10 @@ signals:
     void cloudTipsChanged(QString cloudTips);
     void updatingChanged(bool updating);
     void conflictFileListChanged(QStringList conflictFileList);
+    void folderQuestionChanged();
+    // The folder question is to be shown: it has just arisen, or a writer's
+    // start met it.
+    void showFolderQuestion();
 
 private:
     // What a run is bound to; id 0 is no run.
@@ -99,6 +156,12 @@ private:
         QString login;
         QString folder;
     };
+
+    // Reads a whole file; false when it exists but cannot be read.
+    static bool readAll(const QString& path, QByteArray& bytes);
+    // A history snapshot of a document before the sync replaces or removes it.
+    static bool snapshot(const QString& path);
+    static UserDatas* account();
 
     ServerFilesMetaReply* serverFiles();
     void analysisSyncMeta(const ServerFilesMeta& meta);
@@ -110,14 +173,17 @@ private:
     QString invalidReason() const;
     // True while the answer of a step of run id may still change files.
     bool current(quint64 id) const;
-    // A failed exchange of a step: one that failed below HTTP or could get
-    // no credentials ends the run after this step.
-    void noteFailure(const NetworkData& answer, const QString& path);
     // Ends the run: drops the queue and ignores answers still under way.
     void endRun();
     // Writes a transfer's outcome; the record's account is the run's.
-    bool record(const QString& path, const QString& etag, const QString& md5);
+    UserFile::Result record(const QString& path, const QString& etag, const QString& md5);
     void accountChanged();
+    // Drops the conflicts waiting for the user, with their server copies:
+    // they belong to the account that fetched them.
+    void dropConflicts();
+    void setQuestion(const QString& login, const QString& folder, const QString& otherAccount);
+    // The question stands for the signed-in account and the current folder.
+    bool questionStands() const;
 
     QTimer m_timer;
     QString m_cloudTips;
@@ -126,6 +192,13 @@ private:
     QList<MetaData> m_conflicts;
     QList<MetaData> m_queue;
     bool m_showMessage = false;
+    struct Question
+    {
+        QString login; // asked of this account
+        QString folder; // about this document folder
+        QString otherAccount;
+    };
+    Question m_question;
     Run m_run;
     quint64 m_lastRunId = 0;
     QString m_abortReason;

@@ -1,6 +1,8 @@
 #ifndef SERVERFILESMETA_H
 #define SERVERFILESMETA_H
 
+#include "files/cloudDisk/transferresult.h"
+
 #include <QList>
 #include <QMetaType>
 #include <QString>
@@ -22,8 +24,7 @@ struct localMeta
 class ServerFilesMeta
 {
 public:
-    int code = 200;
-    QString error;
+    TransferResult result;
     QList<serverMeta> files;
     QString account;
 };

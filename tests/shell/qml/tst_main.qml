@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtQuick.Window 2.15
 import QtTest 1.15
+import com.velmora.clouddisk 1.0
 
 // The main window against the stand-ins of ShellStandIns.qml: start-up
 // geometry, first activation, the close sequence with the quit-time sync,
@@ -272,6 +273,7 @@ TestCase {
         verify(win.visible, "the first close waits for the sync")
         verify(win.isSyncedOnQuit)
         compare(files.doCloudCalls, 1)
+        compare(cloudDisk.origins, [CloudDisk.Program])
         compare(saveAllSpy.count, 1)
         compare(countly.stops, 1)
 
@@ -622,6 +624,7 @@ TestCase {
         compare(files.doCloudCalls, 0)
         user.loginFinished(true, "")
         compare(files.doCloudCalls, 1)
+        compare(cloudDisk.origins, [CloudDisk.Program])
         var dialog = holder("throughTipsLoader").item
         verify(dialog)
         compare(dialog.type, 1)
@@ -849,16 +852,11 @@ TestCase {
         verify(!entry(recent, clearMenu).enabled)
     }
 
+    // The sync's one entry point decides (sign-in, conflicts, a run).
     function test_cloudMenuEntry() {
         createWindow()
-        var loginSpy = showLoginSpy
-        var cloud = entry(menuNamed("toolsMenu"), "云同步")
-        cloud.triggered()
-        compare(loginSpy.count, 1)
-        compare(files.doCloudCalls, 0)
-        userdata.logined = true
         files.startsSync = false
-        cloud.triggered()
-        compare(files.doCloudCalls, 1)
+        entry(menuNamed("toolsMenu"), "云同步").triggered()
+        compare(cloudDisk.origins, [CloudDisk.Writer])
     }
 }
