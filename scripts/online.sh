@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Penlark online on one machine: builds what is missing, starts a local
 # penlark-server (once; every device on this machine shares it) and Penlark
-# against it. Another HOME folder acts as another device:
+# against it. Another HOME folder acts as another device, with a TMPDIR of
+# its own below that HOME (Penlark's single-instance guard lives in TMPDIR;
+# without it the second start would only raise the first device's window):
 #
 #   scripts/online.sh                        # a first device
 #   HOME=/tmp/second-device scripts/online.sh
@@ -55,4 +57,8 @@ if ! running; then
 fi
 
 export PENLARK_SERVER=http://127.0.0.1:$(cat "$port_file")
+if [ "$HOME" != "$(getent passwd "$(id -u)" | cut -d: -f6)" ]; then
+  export TMPDIR=$HOME/.penlark-tmp
+  mkdir -p "$TMPDIR"
+fi
 exec build/penlark "$@"

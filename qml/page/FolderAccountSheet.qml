@@ -1,5 +1,5 @@
 import QtQuick 2.15
-import Qt.labs.platform 1.1 as P
+import QtQuick.Dialogs 1.3 as D
 import TovaUi 0.1
 import com.velmora.clouddisk 1.0
 
@@ -52,9 +52,11 @@ SheetWindow {
         }
     }
 
-    P.FolderDialog {
+    D.FileDialog {
         id: folderDialog
-        currentFolder: files.documentUrl
-        onAccepted: sheet.useFolder(folder)
+        title: qsTr("另选文档目录")
+        selectFolder: true
+        folder: files.documentUrl
+        onAccepted: sheet.useFolder(fileUrl)
     }
 }

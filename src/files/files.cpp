@@ -319,8 +319,16 @@ void files::setDocumentPath(const QString& path)
     if (m_documentPath == path || !global::setDocumentPath(path))
         return;
     m_documentPath = path;
+    showDocumentFolder();
     emit documentUrlChanged(m_documentUrl);
     emit documentPathChanged(m_documentPath);
+}
+
+// The tree and the folder for new documents follow a new document folder at once.
+void files::showDocumentFolder()
+{
+    initModel();
+    setCurrentPath(QUrl::fromLocalFile(global::documentPath()));
 }
 
 QUrl files::documentUrl() const { return QUrl::fromLocalFile(global::documentPath()); }
@@ -330,6 +338,7 @@ void files::setDocumentUrl(const QUrl& url)
     if (m_documentUrl == url || !global::setDocumentPath(url.toLocalFile()))
         return;
     m_documentUrl = url;
+    showDocumentFolder();
     emit documentUrlChanged(url);
     emit documentPathChanged(m_documentPath);
 }

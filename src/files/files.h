@@ -61,6 +61,7 @@ public:
     LumoFileSystemModel* fileSystemModel() const { return m_fileSystemModel; }
 
     void initModel();
+    void showDocumentFolder();
     QModelIndex index();
     void setIndex(const QModelIndex& index);
     FileFilterModel* model();
