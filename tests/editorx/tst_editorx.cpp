@@ -9,6 +9,7 @@
 #include "data/sensitivewords.h"
 #include "data/settings.h"
 #include "document/counthandler.h"
+#include "files/cloudDisk/clouddisk.h"
 #include "files/files.h"
 #include "function/function.h"
 #include "function/keys.h"
@@ -124,6 +125,7 @@ private slots:
     void initTestCase()
     {
         qmlRegisterType<CountHandler>("com.velmora.count", 1, 0, "CountHandler");
+        qmlRegisterUncreatableType<cloudDisk>("com.velmora.clouddisk", 1, 0, "CloudDisk", QString());
     }
 
     // ---- typesetting --------------------------------------------------------
