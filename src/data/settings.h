@@ -176,7 +176,8 @@ signals:
     void editFontChanged(const QFont& editFont);
     void langKeyChanged();
     void isDailyLoginedChanged();
-    // Asks the shell to show the sign-in page; emitted by QML pages only.
+    // Asks the shell to show the sign-in page; emitted by QML pages and by
+    // the sync when a writer starts it signed out.
     void showLogin();
 
 private:

@@ -910,7 +910,7 @@ private slots:
         // the cloud object's.
         QCOMPARE(page->findChild<QObject*>(QStringLiteral("localLabel"))->property("text").toString(), QStringLiteral("本机  2024-01-02 03:04"));
         QCOMPARE(page->findChild<QObject*>(QStringLiteral("serverLabel"))->property("text").toString(), QStringLiteral("云端  ") + cloudTime);
-        for (const QString side : { QStringLiteral("local"), QStringLiteral("server") }) {
+        for (const QString& side : { QStringLiteral("local"), QStringLiteral("server") }) {
             QObject* view = page->findChild<QObject*>(side + QStringLiteral("Text"));
             auto* flick = page->findChild<QQuickItem*>(side + QStringLiteral("Flick"));
             const QByteArray text = side == QLatin1String("local") ? mine : theirs;

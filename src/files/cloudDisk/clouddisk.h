@@ -104,9 +104,8 @@ public:
     void solveConflict() {}
     // The two sides of a conflict for the conflict page: "localText",
     // "serverText", "localDate", "serverDate" (the versions' times: the
-    // local file's, the cloud object's) and "firstDifference" with
-    // "localOffset" and "serverOffset" (the first line that differs, and
-    // where it starts in each text).
+    // local file's, the cloud object's), "localOffset" and "serverOffset"
+    // (where the first line that differs starts in each text).
     Q_INVOKABLE QVariantMap conflictSides(const QString& sortPath) const;
 
     TransferReply* upload(const MetaData& record);

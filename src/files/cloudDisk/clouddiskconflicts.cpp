@@ -122,8 +122,7 @@ QVariantMap cloudDisk::conflictSides(const QString& sortPath) const
     readAll(copy, serverBytes);
     const QString localText = function::decodeText(localBytes);
     const QString serverText = function::decodeText(serverBytes);
-    // The first line that differs, and where it starts in either text.
-    int line = 0;
+    // Where the first line that differs starts in either text.
     int localOffset = 0;
     int serverOffset = 0;
     while (true) {
@@ -135,14 +134,12 @@ QVariantMap cloudDisk::conflictSides(const QString& sortPath) const
             break;
         localOffset = localEnd + 1;
         serverOffset = serverEnd + 1;
-        ++line;
     }
     return {
         { QStringLiteral("localText"), localText },
         { QStringLiteral("serverText"), serverText },
         { QStringLiteral("localDate"), QFileInfo(file).lastModified() },
         { QStringLiteral("serverDate"), QFileInfo(copy).lastModified() },
-        { QStringLiteral("firstDifference"), line },
         { QStringLiteral("localOffset"), localOffset },
         { QStringLiteral("serverOffset"), serverOffset },
     };
