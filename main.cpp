@@ -8,6 +8,7 @@
 #include "support/log.h"
 #include "support/quitonsignal.h"
 #include "support/qtsingleapplication/qtsingleapplication.h"
+#include "support/userfile.h"
 #include "textarea/lazytextdocument.h"
 #include "tovaui.h"
 
@@ -17,6 +18,7 @@
 #include <QQuickStyle>
 #include <QQuickWindow>
 #include <QSslSocket>
+#include <QThreadPool>
 #include <QVariantMap>
 
 #include "function/qisystemdispatcher.h"
@@ -49,6 +51,14 @@ int main(int argc, char* argv[])
         QCoreApplication::quit();
         return 0;
     }
+
+    // Temporary files that writers killed in an earlier run left behind
+    // (statistics, the book order, documents) go, off the GUI thread.
+    const QStringList folders { global::dataPath(), global::documentPath() };
+    QThreadPool::globalInstance()->start([folders] {
+        for (const QString& folder : folders)
+            UserFile::removeLeftovers(folder);
+    });
 
     // The document reopened at start is read while the interface is built.
     LazyTextDocument::readAhead(QUrl(global::instance()->settings()->currentFile()));

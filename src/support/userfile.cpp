@@ -4,18 +4,158 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QMutex>
+#include <QMutexLocker>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QSet>
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <fcntl.h>
+#include <memory>
+#include <utility>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
+
+// Temporary files are named "." + the file's name (cut to fit) + this mark
+// + six random letters or digits: hidden from every listing, in the same
+// folder as the file (so the rename is atomic), and recognisable when a
+// killed writer left one behind.
+const char kTemporaryMark[] = ".penlark~";
+const int kRandomLetters = 6;
+
+// The names of the temporary files this process's writers have made and not
+// yet renamed or removed: a leftover is a temporary file that is not one of
+// them.
+QMutex liveMutex;
+QSet<QString>& liveNames()
+{
+    static QSet<QString> names;
+    return names;
+}
+
+// Marks a temporary name as in use from before it is created until after it
+// is gone (or renamed).
+class LiveName
+{
+public:
+    explicit LiveName(const QString& name)
+        : m_name(name)
+    {
+        QMutexLocker lock(&liveMutex);
+        liveNames().insert(m_name);
+    }
+    ~LiveName()
+    {
+        QMutexLocker lock(&liveMutex);
+        liveNames().remove(m_name);
+    }
+
+private:
+    QString m_name;
+};
+
+bool isTemporaryName(const QString& name)
+{
+    static const QRegularExpression pattern(QStringLiteral("^\\..*") + QRegularExpression::escape(QLatin1String(kTemporaryMark))
+                                            + QStringLiteral("[A-Za-z0-9]{%1}$").arg(kRandomLetters));
+    return pattern.match(name).hasMatch();
+}
+
+// The file a write replaces: a link is followed to the file it leads to
+// (its target need not exist yet).
+QString finalTarget(const QString& path)
+{
+    QFileInfo info(path);
+    for (int depth = 0; depth < 128 && info.isSymLink(); ++depth)
+        info.setFile(info.symLinkTarget());
+    return info.isSymLink() ? path : info.filePath();
+}
+
+// The temporary file a write goes to, beside the file it replaces. Where
+// the system can, it has no name while it is written (a killed writer leaves
+// nothing); it gets one only for the rename. Any name it has fits the
+// folder's name limit, whatever the length of the target's name, and is
+// marked in use while it exists. Removed unless renamed.
+class Temporary
+{
+public:
+    Temporary(const QString& target, mode_t mode)
+        : m_folder(QFileInfo(target).absolutePath())
+    {
+        const int spare = UserFile::nameLimit(m_folder) - 1 - int(sizeof(kTemporaryMark) - 1) - kRandomLetters;
+        m_stem = QLatin1Char('.') + UserFile::cutToFit(QFileInfo(target).fileName(), std::max(0, spare)) + QLatin1String(kTemporaryMark);
+        static const bool procfs = ::access("/proc/self/fd", F_OK) == 0;
+        if (procfs)
+            m_fd = ::open(QFile::encodeName(m_folder).constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
+        // Not on this file system: a named file from the start.
+        if (m_fd < 0)
+            m_fd = create([&](const QByteArray& name) { return ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode); });
+    }
+    ~Temporary()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        if (!m_path.isEmpty())
+            ::unlink(QFile::encodeName(m_path).constData());
+    }
+    int fd() const { return m_fd; }
+    // Renames the finished file over target: errno of the failure, or 0.
+    int commit(const QString& target)
+    {
+        if (m_path.isEmpty()) {
+            const QByteArray self = "/proc/self/fd/" + QByteArray::number(m_fd);
+            if (create([&](const QByteArray& name) {
+                    return ::linkat(AT_FDCWD, self.constData(), AT_FDCWD, name.constData(), AT_SYMLINK_FOLLOW);
+                }) < 0)
+                return errno;
+        }
+        ::close(std::exchange(m_fd, -1));
+        if (::rename(QFile::encodeName(m_path).constData(), QFile::encodeName(target).constData()) != 0)
+            return errno;
+        m_path.clear();
+        return 0;
+    }
+
+private:
+    // Tries random names with make until one is free: its result, or -1
+    // with errno set.
+    template <typename Make>
+    int create(Make make)
+    {
+        static const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            QString name = m_stem;
+            for (int i = 0; i < kRandomLetters; ++i)
+                name += QLatin1Char(letters[QRandomGenerator::global()->bounded(int(sizeof(letters) - 1))]);
+            m_live.reset(new LiveName(name));
+            const QString path = m_folder + QLatin1Char('/') + name;
+            const int result = make(QFile::encodeName(path));
+            if (result >= 0) {
+                m_path = path;
+                return result;
+            }
+            if (errno != EEXIST)
+                break;
+        }
+        m_live.reset();
+        return -1;
+    }
+
+    QString m_folder;
+    QString m_stem;
+    int m_fd = -1;
+    QString m_path; // the name, once it has one
+    std::unique_ptr<LiveName> m_live;
+};
 
 UserFile::Result failed(const QString& path, const QString& reason)
 {
@@ -91,6 +231,23 @@ int copyStart(int from, int to, qint64 count)
 
 } // namespace
 
+QString UserFile::cutToFit(const QString& name, int bytes)
+{
+    QString cut = name;
+    while (!cut.isEmpty() && QFile::encodeName(cut).size() > bytes) {
+        cut.chop(1);
+        if (!cut.isEmpty() && cut.at(cut.size() - 1).isHighSurrogate())
+            cut.chop(1);
+    }
+    return cut;
+}
+
+int UserFile::nameLimit(const QString& folder)
+{
+    const long limit = ::pathconf(QFile::encodeName(folder).constData(), _PC_NAME_MAX);
+    return limit > 0 ? int(std::min<long>(limit, INT_MAX)) : NAME_MAX;
+}
+
 UserFile::Stamp UserFile::stampOf(int fd)
 {
     struct stat info;
@@ -130,10 +287,21 @@ UserFile::Result UserFile::writePieces(const QString& path, const Pieces& pieces
     if ((options & CreateFolder) && !QDir().mkpath(info.absolutePath()))
         return failed(path, QCoreApplication::translate("UserFile", "无法创建文件夹"));
 
-    QSaveFile file(path);
-    file.setDirectWriteFallback(false); // never write in place
-    if (!file.open(QIODevice::WriteOnly))
-        return failed(path, file.errorString());
+    // An existing link is written through: the file it leads to is replaced.
+    const QString target = finalTarget(path);
+    struct stat existing;
+    const bool exists = ::stat(QFile::encodeName(target).constData(), &existing) == 0;
+    // A file the user may not change is not replaced either.
+    if (exists && ::access(QFile::encodeName(target).constData(), W_OK) != 0)
+        return failed(path, QString::fromLocal8Bit(std::strerror(errno)));
+    Temporary temporary(target, exists ? 0600 : 0666);
+    const int fd = temporary.fd();
+    if (fd < 0)
+        return failed(path, QString::fromLocal8Bit(std::strerror(errno)));
+    if (exists)
+        ::fchmod(fd, existing.st_mode & 07777);
+    QFile file;
+    file.open(fd, QIODevice::WriteOnly, QFileDevice::DontCloseHandle);
 
     // The device's own message when it has one, else the system's.
     auto reason = [&file](int error) {
@@ -143,10 +311,8 @@ UserFile::Result UserFile::writePieces(const QString& path, const Pieces& pieces
             return QString::fromLocal8Bit(std::strerror(error));
         return QCoreApplication::translate("UserFile", "写入磁盘的文件不完整");
     };
-    auto abandon = [&](const QString& why) {
-        file.cancelWriting();
-        return failed(path, why);
-    };
+    // The temporary file goes with `temporary`.
+    auto abandon = [&](const QString& why) { return failed(path, why); };
     qint64 total = 0;
     if (kept.bytes > 0) {
         // The kept part comes from the file at the path only while it is
@@ -154,11 +320,10 @@ UserFile::Result UserFile::writePieces(const QString& path, const Pieces& pieces
         // there.
         const int old = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
         const bool same = old >= 0 && stampOf(old) == kept.stamp && kept.bytes <= kept.stamp.size;
-        const int error = same ? copyStart(old, file.handle(), kept.bytes) : ESTALE;
+        const int error = same ? copyStart(old, fd, kept.bytes) : ESTALE;
         if (old >= 0)
             ::close(old);
         if (error == ESTALE) {
-            file.cancelWriting();
             Result result;
             result.error = QStringLiteral("kept part changed");
             result.keptStale = true;
@@ -179,25 +344,51 @@ UserFile::Result UserFile::writePieces(const QString& path, const Pieces& pieces
         total += piece.size();
     }
     errno = 0;
-    // The buffered tail is written here, not in commit(), so that its
-    // failure is seen before anything is renamed.
+    // The buffered tail is written here, so that its failure is seen
+    // before anything is renamed.
     if (!file.flush() || file.error() != QFileDevice::NoError)
         return abandon(reason(errno));
-    if (::fsync(file.handle()) != 0)
+    if (::fsync(fd) != 0)
         return abandon(reason(errno));
     struct stat written;
-    if (::fstat(file.handle(), &written) != 0)
+    if (::fstat(fd, &written) != 0)
         return abandon(reason(errno));
     if (file.size() != total || qint64(written.st_size) != total)
         return abandon(reason(0));
     if ((options & NewFileOnly) && (QFileInfo::exists(path) || QFileInfo(path).isSymLink()))
         return abandon(QCoreApplication::translate("UserFile", "文件已存在"));
-    if (!file.commit())
-        return failed(path, file.errorString());
+    file.close();
+    if (const int error = temporary.commit(target))
+        return failed(path, QString::fromLocal8Bit(std::strerror(error)));
     Result result;
     result.ok = true;
     result.stamp = stampFrom(written); // a rename keeps the inode and its times
     return result;
+}
+
+int UserFile::removeLeftovers(const QString& folder)
+{
+    int removed = 0;
+    QDirIterator it(folder, { QLatin1Char('*') + QLatin1String(kTemporaryMark) + QLatin1Char('*') },
+                    QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        if (!isTemporaryName(it.fileName()))
+            continue;
+        struct stat info;
+        const QByteArray name = QFile::encodeName(path);
+        if (::lstat(name.constData(), &info) != 0 || !S_ISREG(info.st_mode))
+            continue;
+        // Under the lock: a writer of this process never sees its file go.
+        QMutexLocker lock(&liveMutex);
+        if (liveNames().contains(it.fileName()))
+            continue;
+        if (::unlink(name.constData()) == 0) {
+            logDebug(lcFiles) << "removed a leftover temporary file:" << path;
+            ++removed;
+        }
+    }
+    return removed;
 }
 
 UserFile::Result UserFile::copy(const QString& source, const QString& target, Options options)

@@ -15,7 +15,10 @@
 // failure removes the temporary file, leaves the old file byte-identical and
 // is returned with the system's reason. QSaveFile::commit() alone is not
 // enough: on a full disk it can report success after a failed flush and
-// rename an empty file over the old one.
+// rename an empty file over the old one; and its temporary name, seven bytes
+// longer than the file's, cannot be made for a name near the file system's
+// limit. The temporary name here always fits that limit (the folder's
+// NAME_MAX), so any file that exists can be written.
 class UserFile
 {
 public:
@@ -67,6 +70,15 @@ public:
     // text is written without being encoded whole first.
     using Pieces = std::function<bool(QByteArray& piece)>;
 
+    // The longest name, in bytes of the file system's encoding, that the
+    // folder's file system takes (NAME_MAX when it does not say). Every
+    // name up to it can be written.
+    static int nameLimit(const QString& folder);
+    // The longest start of name that takes at most bytes in the file
+    // system's encoding, never ending between the halves of a surrogate
+    // pair: the part of a long name that a longer name built on it keeps.
+    static QString cutToFit(const QString& name, int bytes);
+
     // The stamp of an open file (null when it cannot be read).
     static Stamp stampOf(int fd);
 
@@ -79,6 +91,12 @@ public:
     // The bytes of the file at source written to target by write(); by
     // default never over an existing file.
     static Result copy(const QString& source, const QString& target, Options options = NewFileOnly);
+
+    // Removes the temporary files that killed writers (of an earlier run)
+    // left anywhere below folder, between creating and renaming them; links
+    // to folders are not followed. The files of this process's writers stay.
+    // Returns how many went.
+    static int removeLeftovers(const QString& folder);
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(UserFile::Options)

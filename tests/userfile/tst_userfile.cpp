@@ -20,6 +20,11 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <fcntl.h>
+#include <linux/filter.h>
+#include <linux/seccomp.h>
+#include <sys/prctl.h>
+#include <sys/syscall.h>
+#include <cstddef>
 
 namespace {
 
@@ -229,6 +234,49 @@ private slots:
         }
         // The child did write: both contents turned up.
         QCOMPARE(seen.size(), 2);
+    }
+
+    // A writer killed between naming its temporary file and renaming it
+    // (here the system ends it at the rename) leaves that file; the next
+    // start removes it. A write of this process under way stays.
+    void leftoverOfAKilledWriterGoes()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("chapter.txt"));
+        const QByteArray first("old text\n");
+        QVERIFY(putFileBytes(path, first));
+        const pid_t child = ::fork();
+        QVERIFY(child >= 0);
+        if (child == 0) {
+            struct sock_filter rename[] = {
+                BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(struct seccomp_data, nr)),
+                BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __NR_rename, 3, 0),
+                BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __NR_renameat, 2, 0),
+                BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __NR_renameat2, 1, 0),
+                BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
+                BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_KILL_PROCESS),
+            };
+            struct sock_fprog filter = { sizeof(rename) / sizeof(rename[0]), rename };
+            if (::prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0 && ::prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &filter) == 0)
+                UserFile::write(path, "new text\n");
+            ::_exit(0);
+        }
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        QVERIFY2(WIFSIGNALED(status), "the writer was not stopped at its rename");
+        QCOMPARE(fileBytes(path), first);
+        QCOMPARE(strayEntries(dir.path(), { QStringLiteral("chapter.txt") }).size(), 1);
+        int removedWhileWriting = -1;
+        QVERIFY(UserFile::writePieces(path, [&](QByteArray& piece) {
+            if (removedWhileWriting >= 0)
+                return false;
+            removedWhileWriting = UserFile::removeLeftovers(dir.path());
+            piece = first;
+            return true;
+        }));
+        QCOMPARE(removedWhileWriting, 1);
+        QCOMPARE(fileBytes(path), first);
+        QCOMPARE(strayEntries(dir.path(), { QStringLiteral("chapter.txt") }), QStringList());
     }
 
     // A kept start comes from the file at the path while that is the file
