@@ -2418,6 +2418,17 @@
         <source>无法保存设置：</source>
         <translation>تعذر حفظ الإعدادات: </translation>
     </message>
+    <message>
+        <source>设置文件中无法读取的行已略过，其余设置照常读取：</source>
+        <translation>تم تخطي الأسطر غير المقروءة في ملف الإعدادات، وقُرئت بقية الإعدادات كالمعتاد: </translation>
+    </message>
+</context>
+<context>
+    <name>SettingsLock</name>
+    <message>
+        <source>设置文件被另一个程序锁定，本次运行中的设置更改不会保存：</source>
+        <translation>ملف الإعدادات مقفل من برنامج آخر؛ لن تُحفظ تغييرات الإعدادات في هذه الجلسة: </translation>
+    </message>
 </context>
 <context>
     <name>SheetWindow</name>

@@ -2418,6 +2418,17 @@ Einschalten?</translation>
         <source>无法保存设置：</source>
         <translation>Die Einstellungen können nicht gespeichert werden: </translation>
     </message>
+    <message>
+        <source>设置文件中无法读取的行已略过，其余设置照常读取：</source>
+        <translation>Unlesbare Zeilen der Einstellungsdatei wurden übersprungen; die übrigen Einstellungen wurden wie gewohnt gelesen: </translation>
+    </message>
+</context>
+<context>
+    <name>SettingsLock</name>
+    <message>
+        <source>设置文件被另一个程序锁定，本次运行中的设置更改不会保存：</source>
+        <translation>Die Einstellungsdatei ist von einem anderen Programm gesperrt; Änderungen an den Einstellungen werden in dieser Sitzung nicht gespeichert: </translation>
+    </message>
 </context>
 <context>
     <name>SheetWindow</name>

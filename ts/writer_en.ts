@@ -2418,6 +2418,17 @@ Switch it on?</translation>
         <source>无法保存设置：</source>
         <translation>Cannot save the settings: </translation>
     </message>
+    <message>
+        <source>设置文件中无法读取的行已略过，其余设置照常读取：</source>
+        <translation>Unreadable lines of the settings file were skipped; the other settings were read as usual: </translation>
+    </message>
+</context>
+<context>
+    <name>SettingsLock</name>
+    <message>
+        <source>设置文件被另一个程序锁定，本次运行中的设置更改不会保存：</source>
+        <translation>The settings file is locked by another program; changes to the settings are not kept in this session: </translation>
+    </message>
 </context>
 <context>
     <name>SheetWindow</name>

@@ -2418,6 +2418,17 @@ Si su texto no es dialogado o no está seguro, ¡no active esta opción!
         <source>无法保存设置：</source>
         <translation>No se pueden guardar los ajustes: </translation>
     </message>
+    <message>
+        <source>设置文件中无法读取的行已略过，其余设置照常读取：</source>
+        <translation>Se omitieron las líneas ilegibles del archivo de ajustes; los demás ajustes se leyeron con normalidad: </translation>
+    </message>
+</context>
+<context>
+    <name>SettingsLock</name>
+    <message>
+        <source>设置文件被另一个程序锁定，本次运行中的设置更改不会保存：</source>
+        <translation>Otro programa ha bloqueado el archivo de ajustes; los cambios de ajustes de esta sesión no se guardarán: </translation>
+    </message>
 </context>
 <context>
     <name>SheetWindow</name>

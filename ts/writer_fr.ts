@@ -2418,6 +2418,17 @@ L'activer ?</translation>
         <source>无法保存设置：</source>
         <translation>Impossible d'enregistrer les réglages : </translation>
     </message>
+    <message>
+        <source>设置文件中无法读取的行已略过，其余设置照常读取：</source>
+        <translation>Les lignes illisibles du fichier de réglages ont été ignorées ; les autres réglages ont été lus normalement : </translation>
+    </message>
+</context>
+<context>
+    <name>SettingsLock</name>
+    <message>
+        <source>设置文件被另一个程序锁定，本次运行中的设置更改不会保存：</source>
+        <translation>Le fichier de réglages est verrouillé par un autre programme ; les modifications des réglages ne seront pas conservées pendant cette session : </translation>
+    </message>
 </context>
 <context>
     <name>SheetWindow</name>

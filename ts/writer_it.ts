@@ -2418,6 +2418,17 @@ Attivarlo?</translation>
         <source>无法保存设置：</source>
         <translation>Impossibile salvare le impostazioni: </translation>
     </message>
+    <message>
+        <source>设置文件中无法读取的行已略过，其余设置照常读取：</source>
+        <translation>Le righe illeggibili del file delle impostazioni sono state saltate; le altre impostazioni sono state lette normalmente: </translation>
+    </message>
+</context>
+<context>
+    <name>SettingsLock</name>
+    <message>
+        <source>设置文件被另一个程序锁定，本次运行中的设置更改不会保存：</source>
+        <translation>Il file delle impostazioni è bloccato da un altro programma; le modifiche alle impostazioni di questa sessione non verranno salvate: </translation>
+    </message>
 </context>
 <context>
     <name>SheetWindow</name>

@@ -2418,6 +2418,17 @@ Copyright © Penlark 開発者</translation>
         <source>无法保存设置：</source>
         <translation>設定を保存できません: </translation>
     </message>
+    <message>
+        <source>设置文件中无法读取的行已略过，其余设置照常读取：</source>
+        <translation>設定ファイルの読めない行を飛ばしました。ほかの設定は通常どおり読み込みました: </translation>
+    </message>
+</context>
+<context>
+    <name>SettingsLock</name>
+    <message>
+        <source>设置文件被另一个程序锁定，本次运行中的设置更改不会保存：</source>
+        <translation>設定ファイルがほかのプログラムにロックされています。今回の実行中の設定変更は保存されません: </translation>
+    </message>
 </context>
 <context>
     <name>SheetWindow</name>

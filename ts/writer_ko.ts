@@ -2418,6 +2418,17 @@ Copyright © Penlark 개발자</translation>
         <source>无法保存设置：</source>
         <translation>설정을 저장할 수 없습니다: </translation>
     </message>
+    <message>
+        <source>设置文件中无法读取的行已略过，其余设置照常读取：</source>
+        <translation>설정 파일에서 읽을 수 없는 줄은 건너뛰고 나머지 설정은 그대로 읽었습니다: </translation>
+    </message>
+</context>
+<context>
+    <name>SettingsLock</name>
+    <message>
+        <source>设置文件被另一个程序锁定，本次运行中的设置更改不会保存：</source>
+        <translation>다른 프로그램이 설정 파일을 잠갔습니다. 이번 실행 중의 설정 변경은 저장되지 않습니다: </translation>
+    </message>
 </context>
 <context>
     <name>SheetWindow</name>

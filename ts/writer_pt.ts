@@ -2418,6 +2418,17 @@ Ligar?</translation>
         <source>无法保存设置：</source>
         <translation>Não é possível salvar os ajustes: </translation>
     </message>
+    <message>
+        <source>设置文件中无法读取的行已略过，其余设置照常读取：</source>
+        <translation>As linhas ilegíveis do arquivo de ajustes foram ignoradas; os demais ajustes foram lidos normalmente: </translation>
+    </message>
+</context>
+<context>
+    <name>SettingsLock</name>
+    <message>
+        <source>设置文件被另一个程序锁定，本次运行中的设置更改不会保存：</source>
+        <translation>O arquivo de ajustes está bloqueado por outro programa; as alterações de ajustes desta sessão não serão salvas: </translation>
+    </message>
 </context>
 <context>
     <name>SheetWindow</name>

@@ -2418,6 +2418,17 @@
         <source>无法保存设置：</source>
         <translation>Не удаётся сохранить настройки: </translation>
     </message>
+    <message>
+        <source>设置文件中无法读取的行已略过，其余设置照常读取：</source>
+        <translation>Нечитаемые строки файла настроек пропущены, остальные настройки прочитаны как обычно: </translation>
+    </message>
+</context>
+<context>
+    <name>SettingsLock</name>
+    <message>
+        <source>设置文件被另一个程序锁定，本次运行中的设置更改不会保存：</source>
+        <translation>Файл настроек заблокирован другой программой; изменения настроек в этом сеансе не сохранятся: </translation>
+    </message>
 </context>
 <context>
     <name>SheetWindow</name>

@@ -2418,6 +2418,17 @@
         <source>无法保存设置：</source>
         <translation>無法儲存設定：</translation>
     </message>
+    <message>
+        <source>设置文件中无法读取的行已略过，其余设置照常读取：</source>
+        <translation>設定檔中無法讀取的行已略過，其餘設定照常讀取：</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsLock</name>
+    <message>
+        <source>设置文件被另一个程序锁定，本次运行中的设置更改不会保存：</source>
+        <translation>設定檔被另一個程式鎖定，本次執行中的設定變更不會儲存：</translation>
+    </message>
 </context>
 <context>
     <name>SheetWindow</name>

@@ -7,6 +7,7 @@
 #include "data/global.h"
 #include "data/resultcountreply.h"
 #include "data/points.h"
+#include "data/settingsfile.h"
 #include "data/statsclock.h"
 #include "data/statsfile.h"
 #include "function/datareply.h"
@@ -103,6 +104,7 @@ void data::saveData()
     s.setValue(QStringLiteral("Data/tmpBeginTime"), today->tmpBeginTime());
     s.setValue(QStringLiteral("Data/tmpEndTime"), today->tmpEndTime());
     s.setValue(QStringLiteral("Data/DeviceId"), QStringList(today->deviceIdList()).join(QStringLiteral("|||")));
+    SettingsFile::commit(s);
     for (DataTypeClass::DataEnum kind : kPeriods)
         saveDataToFile(liveRecord(kind), kind);
     saveLocalFileData(m_fileDayCount);
@@ -114,7 +116,7 @@ void data::setLockSecond(int lockSecond)
 {
     if (m_lockSecond == lockSecond)
         return;
-    QSettings().setValue(QStringLiteral("lock/second"), lockSecond);
+    SettingsFile::store(QStringLiteral("lock/second"), lockSecond);
     m_lockSecond = lockSecond;
     emit lockSecondChanged(lockSecond);
 }
@@ -123,7 +125,7 @@ void data::setLockWord(int lockWord)
 {
     if (m_lockWord == lockWord)
         return;
-    QSettings().setValue(QStringLiteral("lock/words"), lockWord);
+    SettingsFile::store(QStringLiteral("lock/words"), lockWord);
     m_lockWord = lockWord;
     emit lockWordChanged(lockWord);
 }

@@ -3,6 +3,7 @@
 #include "data/serviceconfig.h"
 #include "data/settings.h"
 #include "data/settingsfile.h"
+#include "data/settingslock.h"
 #include "data/signalobject.h"
 #include "files/librarypath.h"
 #include "function/oss.h"
@@ -38,6 +39,8 @@ QMutex global::mutex;
 namespace {
 const char kVersion[] = "2.0.13";
 const char kVersionType[] = "Master";
+// How long start-up waits for a settings lock another program holds.
+const int kSettingsLockWaitMs = 3000;
 
 QString ensureDir(const QString& path)
 {
@@ -72,6 +75,7 @@ global::global()
     QCoreApplication::setOrganizationDomain(QStringLiteral("Unknown Organization"));
     // Before the first settings write, which would wait for it.
     clearStaleLock(settingsFileName() + QStringLiteral(".lock"));
+    SettingsLock::settle(settingsFileName(), SettingsFile::format(), kSettingsLockWaitMs);
     protectSettingsFile();
     reloadSetting();
 }
@@ -232,7 +236,7 @@ void global::setFilesSortType(bool value)
     if (m_filesSortType == value)
         return;
     m_filesSortType = value;
-    QSettings().setValue(QStringLiteral("Files/SortType"), value);
+    SettingsFile::store(QStringLiteral("Files/SortType"), value);
     emit filesSortTypeChanged();
 }
 
@@ -355,13 +359,13 @@ QString global::language() const
 
 void global::setLanguage(const QString& language)
 {
-    QSettings().setValue(QStringLiteral("language/language"), language);
+    SettingsFile::store(QStringLiteral("language/language"), language);
 }
 
-void global::setRoyaltyUnitPrice(double price) { QSettings().setValue(QStringLiteral("Royalty/unitPrice"), price); }
-void global::setLineSpacing(double spacing) { QSettings().setValue(QStringLiteral("Edit/LineSpacing"), spacing); }
-void global::setParagraphSpacing(double spacing) { QSettings().setValue(QStringLiteral("Edit/ParagraphSpacing"), spacing); }
-void global::setTypewriterModel(bool on) { QSettings().setValue(QStringLiteral("Typewriter/Typewriter"), on); }
+void global::setRoyaltyUnitPrice(double price) { SettingsFile::store(QStringLiteral("Royalty/unitPrice"), price); }
+void global::setLineSpacing(double spacing) { SettingsFile::store(QStringLiteral("Edit/LineSpacing"), spacing); }
+void global::setParagraphSpacing(double spacing) { SettingsFile::store(QStringLiteral("Edit/ParagraphSpacing"), spacing); }
+void global::setTypewriterModel(bool on) { SettingsFile::store(QStringLiteral("Typewriter/Typewriter"), on); }
 
 // ---- paths ------------------------------------------------------------------
 
@@ -515,7 +519,7 @@ bool global::setDocumentPath(const QString& path)
         message::show(Message::Warn, tr("不能使用文档文件夹 %1：%2。").arg(QDir::toNativeSeparators(path), problem), 5000);
         return false;
     }
-    QSettings().setValue(QStringLiteral("files/path"), path);
+    SettingsFile::store(QStringLiteral("files/path"), path);
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include "data/datatypeclass.h"
 #include "data/global.h"
+#include "data/settingsfile.h"
 #include "data/statsclock.h"
 #include "function/message.h"
 #include "support/log.h"
@@ -72,6 +73,7 @@ bool Points::isCheckedThisKey(const QString& key)
         for (const PointsType& t : qAsConst(m_pointsTypes))
             s.setValue(QStringLiteral("Points/") + t.key, false);
         s.setValue(QStringLiteral("Points/Date"), today);
+        SettingsFile::commit(s);
     }
     return s.value(QStringLiteral("Points/") + key, false).toBool();
 }
@@ -93,6 +95,7 @@ void Points::checkWords(int words)
             m_award(t.points, t.key);
         QSettings s;
         s.setValue(QStringLiteral("Points/") + t.key, true);
+        SettingsFile::commit(s);
         if (s.value(QStringLiteral("Message/isShowPointsMessage"), true).toBool())
             message::show(Message::Tips, t.message, 5000);
         return;

@@ -48,7 +48,7 @@ void fitRange(T& value, T fallback, double lowest, double highest)
         value = fallback;
 }
 
-void store(const char* key, const QVariant& value) { QSettings().setValue(QLatin1String(key), value); }
+void store(const char* key, const QVariant& value) { SettingsFile::store(QLatin1String(key), value); }
 
 // Compares with the held value; on a change writes the key and stores the
 // value. Returns whether it changed.
@@ -146,11 +146,8 @@ PENLARK_SETTINGS_TABLE(PENLARK_SETTINGS_DEFINE)
 Settings::Settings(QObject* parent)
     : QObject(parent)
 {
-    QCoreApplication::setApplicationName(QStringLiteral("Penlark"));
-    QSettings::setDefaultFormat(SettingsFile::format());
-    QSettings::setPath(SettingsFile::format(), QSettings::UserScope, global::dataPath() + QStringLiteral("/Settings/"));
-    QCoreApplication::setOrganizationDomain(QStringLiteral("Unknown Organization"));
-
+    // The settings' format and place are the application object's.
+    global::instance();
     QSettings s;
     logDebug(lcApp) << "settings path:" << s.fileName();
 
@@ -505,7 +502,7 @@ QStringList Settings::autoChapterKeysList() const { return global::instance()->a
 
 void Settings::setRoomPassword(const QString& roomKey, const QString& roomPassword)
 {
-    QSettings().setValue(QStringLiteral("RoomPassword/") + roomKey, roomPassword);
+    SettingsFile::store(QStringLiteral("RoomPassword/") + roomKey, roomPassword);
 }
 
 QString Settings::roomPassword(const QString& roomKey) const

@@ -1,9 +1,13 @@
 #include "settingsfile.h"
 
+#include "function/message.h"
+#include "support/log.h"
 #include "support/writenotice.h"
 
 #include <QCoreApplication>
 #include <QDataStream>
+#include <QDir>
+#include <QFile>
 #include <QFileDevice>
 #include <QIODevice>
 #include <QKeySequence>
@@ -13,7 +17,10 @@
 #include <QStringList>
 #include <QTextCodec>
 
+#include <cerrno>
 #include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -460,6 +467,28 @@ QVariant listToVariant(const QStringList& list)
     return texts;
 }
 
+QString whatFailed() { return QCoreApplication::translate("SettingsFile", "无法保存设置："); }
+
+// Why the settings file at path cannot be written when QSettings gave up
+// before writing: the system's reason for the file itself, or for a small
+// new file beside it (QSettings' lock file is one).
+QString writeProblem(const QString& path)
+{
+    const QByteArray file = QFile::encodeName(path);
+    if (::access(file.constData(), F_OK) == 0 && ::access(file.constData(), W_OK) != 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    const QByteArray probe = file + ".probe";
+    const int fd = ::open(probe.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    int error = fd < 0 ? errno : 0;
+    if (fd >= 0) {
+        if (::write(fd, "probe\n", 6) != 6 || ::fsync(fd) != 0)
+            error = errno;
+        ::close(fd);
+        ::unlink(probe.constData());
+    }
+    return QString::fromLocal8Bit(std::strerror(error ? error : EIO));
+}
+
 } // namespace
 
 // ---- the format -------------------------------------------------------------
@@ -507,9 +536,9 @@ QByteArray SettingsFile::encode(const QSettings::SettingsMap& map)
     return out;
 }
 
-bool SettingsFile::decode(const QByteArray& data, QSettings::SettingsMap& map)
+bool SettingsFile::decode(const QByteArray& data, QSettings::SettingsMap& map, int* unreadable)
 {
-    bool ok = true;
+    int dropped = 0;
     int dataPos = 0;
     QTextCodec* codec = nullptr;
     if (data.startsWith("\xef\xbb\xbf")) {
@@ -521,11 +550,17 @@ bool SettingsFile::decode(const QByteArray& data, QSettings::SettingsMap& map)
     int lineLen = 0;
     int equalsPos = 0;
     while (readLine(data, dataPos, lineStart, lineLen, equalsPos)) {
+        // A NUL byte is no text a settings file holds: what is left of a
+        // block a crash zeroed.
+        if (std::memchr(data.constData() + lineStart, '\0', size_t(lineLen))) {
+            ++dropped;
+            continue;
+        }
         if (data.at(lineStart) == '[') {
             const int close = data.indexOf(']', lineStart);
             QByteArray name;
             if (close == -1 || close >= lineStart + lineLen) {
-                ok = false;
+                ++dropped; // the keys below still go under the name given
                 name = data.mid(lineStart + 1, lineLen - 1);
             } else {
                 name = data.mid(lineStart + 1, close - lineStart - 1);
@@ -543,7 +578,7 @@ bool SettingsFile::decode(const QByteArray& data, QSettings::SettingsMap& map)
         }
         if (equalsPos == -1) {
             if (data.at(lineStart) != ';')
-                ok = false;
+                ++dropped;
             continue;
         }
         int keyEnd = equalsPos;
@@ -556,12 +591,26 @@ bool SettingsFile::decode(const QByteArray& data, QSettings::SettingsMap& map)
         const bool isList = unescapeValue(data, equalsPos + 1, lineStart + lineLen, text, list, codec);
         map.insert(key, isList ? listToVariant(list) : stringToVariant(text));
     }
-    return ok;
+    if (unreadable)
+        *unreadable = dropped;
+    return dropped == 0;
 }
 
 bool SettingsFile::read(QIODevice& device, QSettings::SettingsMap& map)
 {
-    return decode(device.readAll(), map);
+    int unreadable = 0;
+    decode(device.readAll(), map, &unreadable);
+    if (unreadable > 0) {
+        auto* file = qobject_cast<QFileDevice*>(&device);
+        const QString name = file ? file->fileName() : QString();
+        logWarning(lcApp) << "unreadable lines dropped from" << name << unreadable;
+        // Later: QSettings holds its own lock while it reads.
+        message::showLater(Message::Warn, QCoreApplication::translate("SettingsFile", "设置文件中无法读取的行已略过，其余设置照常读取：")
+                                              + QDir::toNativeSeparators(name));
+    }
+    // Never false: QSettings would then drop every key of the file, and the
+    // next write would keep none of them.
+    return true;
 }
 
 bool SettingsFile::write(QIODevice& device, const QSettings::SettingsMap& map)
@@ -576,6 +625,24 @@ bool SettingsFile::write(QIODevice& device, const QSettings::SettingsMap& map)
         ok = file->flush() && file->error() == QFileDevice::NoError && file->size() == bytes.size();
     // Settings are written again at every change: told once until a write
     // goes through.
-    return WriteNotice::track(QCoreApplication::translate("SettingsFile", "无法保存设置："), name,
-                              { ok, ok ? QString() : device.errorString() });
+    return WriteNotice::track(whatFailed(), name, { ok, ok ? QString() : device.errorString() });
+}
+
+bool SettingsFile::commit(QSettings& settings)
+{
+    settings.sync();
+    if (settings.status() == QSettings::NoError)
+        return true;
+    // A write that failed in write() was told there; one QSettings stopped
+    // before it (no lock file on a full disk, a folder it may not write) is
+    // told here, with the reason the system gives for a new file there.
+    WriteNotice::once(whatFailed(), settings.fileName(), writeProblem(settings.fileName()));
+    return false;
+}
+
+bool SettingsFile::store(const QString& key, const QVariant& value)
+{
+    QSettings settings;
+    settings.setValue(key, value);
+    return commit(settings);
 }

@@ -27,11 +27,23 @@ public:
     static QSettings::Format format();
 
     static QByteArray encode(const QSettings::SettingsMap& map);
-    // False when a line could not be read (the rest is still read).
-    static bool decode(const QByteArray& bytes, QSettings::SettingsMap& map);
+    // False when a line could not be read; every readable key is still in
+    // map, and unreadable (when given) counts the lines dropped.
+    static bool decode(const QByteArray& bytes, QSettings::SettingsMap& map, int* unreadable = nullptr);
 
+    // Keeps every readable key of a damaged file (unreadable lines are
+    // dropped with one notice per read), so what is written back keeps
+    // them too.
     static bool read(QIODevice& device, QSettings::SettingsMap& map);
     static bool write(QIODevice& device, const QSettings::SettingsMap& map);
+
+    // Ends a change of the program's settings: writes it now and tells a
+    // failure once (until a write goes through), also one QSettings reports
+    // without ever calling write(): a lock file it cannot create on a full
+    // disk. The change stays pending and goes with the next write.
+    static bool commit(QSettings& settings);
+    // One key set and committed in the default settings.
+    static bool store(const QString& key, const QVariant& value);
 };
 
 #endif

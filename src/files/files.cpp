@@ -1,6 +1,7 @@
 #include "files.h"
 
 #include "data/global.h"
+#include "data/settingsfile.h"
 #include "files/cloudDisk/clouddisk.h"
 #include "files/filefiltermodel.h"
 #include "files/librarypath.h"
@@ -59,6 +60,7 @@ bool pushRecent(const char* key, const QString& path)
     while (list.size() > kMaxRecentFiles)
         list.removeFirst();
     settings.setValue(QLatin1String(key), list);
+    SettingsFile::commit(settings);
     return true;
 }
 const QString kIndexFile = QStringLiteral("index.txt");
@@ -420,7 +422,7 @@ void files::setRecentFile(const QUrl& file)
 
 void files::clearRecentFiles()
 {
-    QSettings().setValue(QLatin1String(kRecentFilesKey), QStringList());
+    SettingsFile::store(QLatin1String(kRecentFilesKey), QStringList());
     loadRecentFiles();
 }
 
@@ -442,7 +444,7 @@ void files::setRecentNote(const QUrl& file)
 
 void files::clearRecentNotes()
 {
-    QSettings().setValue(QLatin1String(kRecentNotesKey), QStringList());
+    SettingsFile::store(QLatin1String(kRecentNotesKey), QStringList());
     loadRecentNotes();
 }
 
@@ -660,6 +662,7 @@ void files::followMove(const QString& from, const QString& to)
     }
     if (changed) {
         settings.setValue(QLatin1String(kRecentFilesKey), recent);
+        SettingsFile::commit(settings);
         loadRecentFiles();
     }
     // Open tabs follow first, so nothing is saved under the old name.
@@ -711,7 +714,7 @@ QUrl files::noteCurrentFile()
 
 void files::setNoteCurrentFile(const QUrl& url)
 {
-    QSettings().setValue(QLatin1String(kNoteCurrentKey), url.toLocalFile());
+    SettingsFile::store(QLatin1String(kNoteCurrentKey), url.toLocalFile());
     emit noteCurrentFileChanged(url);
 }
 

@@ -1,5 +1,6 @@
 #include "i18n.h"
 
+#include "data/settingsfile.h"
 #include "support/log.h"
 #include "tovaui.h"
 
@@ -94,7 +95,7 @@ void I18n::reTrans(const QString& lang)
         return;
     logDebug(lcApp) << "m_lang" << m_lang;
     logDebug(lcApp) << "lang" << lang;
-    QSettings().setValue(QLatin1String(languageKey), lang);
+    SettingsFile::store(QLatin1String(languageKey), lang);
     m_lang = lang;
     selectIndexOf(lang);
     install();

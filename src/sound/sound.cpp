@@ -2,6 +2,7 @@
 
 #include "data/global.h"
 #include "data/settings.h"
+#include "data/settingsfile.h"
 #include "function/message.h"
 
 #include <QFileInfo>
@@ -42,7 +43,7 @@ void sound::setType(int type)
 {
     if (type == m_type)
         return;
-    QSettings().setValue(QLatin1String(typeKey), type);
+    SettingsFile::store(QLatin1String(typeKey), type);
     m_type = type;
     loadSounds();
     emit typeChanged(type);
@@ -87,13 +88,13 @@ void sound::play(int name)
 
 void sound::setWaterSound()
 {
-    QSettings().setValue(QLatin1String(typeKey), 1);
+    SettingsFile::store(QLatin1String(typeKey), 1);
     loadSounds();
 }
 
 void sound::setDefSound()
 {
-    QSettings().setValue(QLatin1String(typeKey), 0);
+    SettingsFile::store(QLatin1String(typeKey), 0);
     loadSounds();
 }
 

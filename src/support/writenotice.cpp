@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QHash>
 #include <QMetaObject>
 #include <QMutex>
 #include <QMutexLocker>
@@ -12,11 +13,13 @@
 #include <QThread>
 
 namespace {
+// Per file, the failures told (by their words): a document whose save
+// failed and was told still has a failed snapshot of it told.
 QMutex reportedMutex;
-QSet<QString>& reported()
+QHash<QString, QSet<QString>>& reported()
 {
-    static QSet<QString> paths;
-    return paths;
+    static QHash<QString, QSet<QString>> told;
+    return told;
 }
 } // namespace
 
@@ -31,13 +34,9 @@ void post(const QString& what, const QString& path, const QString& reason, bool 
     logWarning(lcFiles) << "not written:" << path << reason;
     const QString notice = WriteNotice::text(what, path, reason);
     QCoreApplication* app = QCoreApplication::instance();
-    // Nothing is shown once the application has gone (a settings write
-    // at exit).
-    if (!app)
-        return;
     // The notice view lives on the GUI thread; a worker hands the text over.
-    if (later || QThread::currentThread() != app->thread())
-        QMetaObject::invokeMethod(app, [notice]() { message::show(Message::Error, notice, 5000); }, Qt::QueuedConnection);
+    if (later || !app || QThread::currentThread() != app->thread())
+        message::showLater(Message::Error, notice);
     else
         message::show(Message::Error, notice, 5000);
 }
@@ -52,9 +51,10 @@ void WriteNotice::once(const QString& what, const QString& path, const QString& 
 {
     {
         QMutexLocker lock(&reportedMutex);
-        if (reported().contains(path))
+        QSet<QString>& told = reported()[path];
+        if (told.contains(what))
             return;
-        reported().insert(path);
+        told.insert(what);
     }
     // From the event loop: a background write during start-up comes before
     // the window can show it, and would otherwise never be told.

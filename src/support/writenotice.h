@@ -11,8 +11,9 @@
 //
 // A write the user asked for is reported every time it fails (show). Writers
 // that try again by themselves (statistics, timed snapshots, caches, the
-// settings file) report a file once until a write of it succeeds again
-// (once, then passed), so a full disk does not bury the window in notices;
+// settings file) report a file once for each kind of failure (their words)
+// until a write of it succeeds again (once, then passed), so a full disk
+// does not bury the window in notices;
 // their notice comes from the event loop, so one from start-up still shows.
 class WriteNotice
 {

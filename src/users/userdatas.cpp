@@ -1,6 +1,7 @@
 #include "userdatas.h"
 
 #include "data/global.h"
+#include "data/settingsfile.h"
 #include "function/message.h"
 #include "function/network.h"
 #include "function/osinfo.h"
@@ -19,8 +20,7 @@ const char* const keyAutoLogin = "userInfo/autoLogin";
 
 void store(const char* key, const QVariant& value)
 {
-    QSettings settings;
-    settings.setValue(QLatin1String(key), value);
+    SettingsFile::store(QLatin1String(key), value);
 }
 }
 

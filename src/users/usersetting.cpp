@@ -1,6 +1,7 @@
 #include "usersetting.h"
 
 #include "data/global.h"
+#include "data/settingsfile.h"
 #include "data/signalobject.h"
 #include "function/networkreply.h"
 #include "support/log.h"
@@ -57,14 +58,13 @@ void UserSetting::setValue(const QString& key, const QVariant& value)
     if (s.value(full).toString() == value.toString())
         return;
     s.setValue(full, value);
-    s.sync();
+    SettingsFile::commit(s);
     valueChanged(true);
 }
 
 void UserSetting::valueChanged(bool isChanged)
 {
-    QSettings s;
-    s.setValue(changedKey, isChanged);
+    SettingsFile::store(changedKey, isChanged);
 }
 
 bool UserSetting::isValueChanged() const

@@ -1,7 +1,8 @@
 // The settings file format against Qt's own INI format as the oracle: random
 // settings written by one and read by the other must come back as Qt reads
-// back what it wrote itself. Then its reason to exist: a write on a nearly
-// full disk leaves the old file as it was and is told once.
+// back what it wrote itself. Then its reasons to exist: a write on a full
+// disk leaves the old file as it was and is told once, and a damaged file
+// loses only its damaged lines.
 #include "filebytes.h"
 #include "smalldisk.h"
 #include "testenvironment.h"
@@ -207,11 +208,58 @@ private slots:
         QCOMPARE(readBack(path, QSettings::IniFormat).value(key), value);
     }
 
-    // With only a page left, the lock file takes it and the settings text no
-    // longer fits: Qt's own INI writer then renamed an empty file over the
-    // settings. Here the old file stays and the failure is told once.
+    // A line the reader does not understand costs that line, never the
+    // file: every other key is read, a notice says so, and what is written
+    // back keeps them all.
+    void unreadableLinesKeepTheRest_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::newRow("hash comment") << QByteArray("# a comment");
+        QTest::newRow("header without ]") << QByteArray("[Window");
+        QTest::newRow("stray word") << QByteArray("stray");
+        QTest::newRow("NUL bytes") << QByteArray("\0\0\0\0", 4);
+        QTest::newRow("NUL bytes in a key") << QByteArray("wid\0th=1", 9);
+    }
+
+    void unreadableLinesKeepTheRest()
+    {
+        QFETCH(QByteArray, line);
+        const QString path = nextPath();
+        QVERIFY(putFileBytes(path, "[files]\npath=/books\n\n[Save]\nCurrentFile=/books/a.txt\n" + line
+                                       + "\n[userInfo]\nuserName=writer\n"));
+        QSignalSpy notices(function::instance()->getMessage(), &Message::showMessage);
+        {
+            QSettings s(path, SettingsFile::format());
+            QCOMPARE(s.value(QStringLiteral("files/path")).toString(), QStringLiteral("/books"));
+            QCOMPARE(s.value(QStringLiteral("Save/CurrentFile")).toString(), QStringLiteral("/books/a.txt"));
+            QCOMPARE(s.value(QStringLiteral("userInfo/userName")).toString(), QStringLiteral("writer"));
+            s.setValue(QStringLiteral("Edit/FontSize"), 14);
+            QVERIFY(SettingsFile::commit(s));
+        }
+        QTRY_COMPARE(notices.count(), 1);
+        QCOMPARE(notices.at(0).at(1).toInt(), int(Message::Warn));
+        const QSettings::SettingsMap written = readBack(path, QSettings::IniFormat);
+        QCOMPARE(written.value(QStringLiteral("files/path")).toString(), QStringLiteral("/books"));
+        QCOMPARE(written.value(QStringLiteral("Save/CurrentFile")).toString(), QStringLiteral("/books/a.txt"));
+        QCOMPARE(written.value(QStringLiteral("Edit/FontSize")).toInt(), 14);
+        QCOMPARE(written.value(QStringLiteral("userInfo/userName")).toString(), QStringLiteral("writer"));
+    }
+
+    // A full disk: with a page left, the lock file takes it and the settings
+    // text no longer fits (Qt's own INI writer then renamed an empty file
+    // over the settings); with not a byte left, QSettings cannot make its
+    // lock file and never writes. Either way the old file stays and the
+    // failure is told once.
+    void fullDiskKeepsSettings_data()
+    {
+        QTest::addColumn<qint64>("left");
+        QTest::newRow("a page left") << qint64(4096);
+        QTest::newRow("not a byte left") << qint64(0);
+    }
+
     void fullDiskKeepsSettings()
     {
+        QFETCH(qint64, left);
         SmallDisk disk(256);
         QVERIFY2(disk.isMounted(), "cannot mount a tmpfs: the tests need root");
         const QString path = disk.path() + QStringLiteral("/Penlark.ini");
@@ -224,13 +272,13 @@ private slots:
         QVERIFY(old.size() > 2000);
         QVERIFY(disk.fill());
         const QString filler = disk.path() + QStringLiteral("/.filler");
-        QVERIFY(QFile::resize(filler, QFileInfo(filler).size() - 4096));
+        QVERIFY(QFile::resize(filler, QFileInfo(filler).size() - left));
 
         QSignalSpy notices(function::instance()->getMessage(), &Message::showMessage);
         for (int attempt = 0; attempt < 2; ++attempt) {
             QSettings s(path, SettingsFile::format());
             s.setValue(QStringLiteral("Group/new%1").arg(attempt), 1);
-            s.sync();
+            QVERIFY(!SettingsFile::commit(s));
             QCOMPARE(s.status(), QSettings::AccessError);
         }
         QCOMPARE(fileBytes(path), old);
@@ -245,9 +293,11 @@ private slots:
         {
             QSettings s(path, SettingsFile::format());
             s.setValue(QStringLiteral("Group/after"), 2);
+            QVERIFY(SettingsFile::commit(s));
         }
         QSettings check(path, QSettings::IniFormat);
         QCOMPARE(check.value(QStringLiteral("Group/after")).toInt(), 2);
+        QCOMPARE(check.value(QStringLiteral("Group/new1")).toInt(), 1);
         QCOMPARE(check.value(QStringLiteral("Group/key39")).toString(), QString(60, QLatin1Char('v')));
     }
 };

@@ -2,6 +2,8 @@
 
 #include "function/function.h"
 
+#include <QCoreApplication>
+
 Message::Message(QObject* parent)
     : QObject(parent)
 {
@@ -20,6 +22,12 @@ void message::show(Message::MessageType type, const QString& text, int timeout, 
 void message::show(Message::MessageType type, const QString& text, const QString& subText)
 {
     show(type, text, 5000, subText);
+}
+
+void message::showLater(Message::MessageType type, const QString& text, int timeout)
+{
+    if (QCoreApplication* app = QCoreApplication::instance())
+        QMetaObject::invokeMethod(app, [type, text, timeout] { show(type, text, timeout); }, Qt::QueuedConnection);
 }
 
 void message::show(Message::MessageType type, const QString& text, QWidget* parent, int timeout)

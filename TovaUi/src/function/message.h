@@ -62,6 +62,10 @@ public:
     static void show(Message::MessageType type, const QString& text, const QString& subText);
     // The widget is not used; kept for callers that pass one.
     static void show(Message::MessageType type, const QString& text, QWidget* parent, int timeout);
+    // Shown from the event loop, from any thread: a notice given during
+    // start-up (before the window that shows it exists), while a lock is
+    // held, or by a worker. Nothing is shown once the application has gone.
+    static void showLater(Message::MessageType type, const QString& text, int timeout = 5000);
 };
 
 #endif
