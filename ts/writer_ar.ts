@@ -3662,14 +3662,6 @@
         <translation>فشل التصدير: %1</translation>
     </message>
     <message>
-        <source>是否确认删除书“%1”及其中的全部文档？删除的文件将不会恢复。</source>
-        <translation>هل تريد حذف الكتاب "%1" وكل مستنداته؟ لن يمكن استعادة الملفات المحذوفة.</translation>
-    </message>
-    <message>
-        <source>是否确认删除“%1”？删除的文件将不会恢复。</source>
-        <translation>هل تريد حذف "%1"؟ لن يمكن استعادة الملفات المحذوفة.</translation>
-    </message>
-    <message>
         <source>文档名须以“.txt”或“.md”结尾</source>
         <translation>يجب أن ينتهي اسم المستند بـ ".txt" أو ".md"</translation>
     </message>
@@ -3692,6 +3684,14 @@
     <message>
         <source>不能覆盖文档库中已有的文件：%1</source>
         <translation>لا يمكن الكتابة فوق ملف موجود في المكتبة: %1</translation>
+    </message>
+    <message>
+        <source>是否确认删除书“%1”及其中的全部文档？删除前的副本保存在历史记录中（工具 → 历史记录）。</source>
+        <translation>هل تريد حذف الكتاب "%1" وكل مستنداته؟ تُحفظ نسخ مأخوذة قبل الحذف في السجل (الأدوات ← السجل).</translation>
+    </message>
+    <message>
+        <source>是否确认删除“%1”？删除前的副本保存在历史记录中（工具 → 历史记录）。</source>
+        <translation>هل تريد حذف "%1"؟ تُحفظ نسخة مأخوذة قبل الحذف في السجل (الأدوات ← السجل).</translation>
     </message>
 </context>
 <context>

@@ -3662,14 +3662,6 @@ Das lässt sich nicht rückgängig machen.</translation>
         <translation>Export fehlgeschlagen: %1</translation>
     </message>
     <message>
-        <source>是否确认删除书“%1”及其中的全部文档？删除的文件将不会恢复。</source>
-        <translation>Das Buch „%1“ mit allen Dokumenten löschen? Gelöschte Dateien lassen sich nicht wiederherstellen.</translation>
-    </message>
-    <message>
-        <source>是否确认删除“%1”？删除的文件将不会恢复。</source>
-        <translation>„%1“ löschen? Gelöschte Dateien lassen sich nicht wiederherstellen.</translation>
-    </message>
-    <message>
         <source>文档名须以“.txt”或“.md”结尾</source>
         <translation>Ein Dokumentname muss auf „.txt“ oder „.md“ enden</translation>
     </message>
@@ -3692,6 +3684,14 @@ Das lässt sich nicht rückgängig machen.</translation>
     <message>
         <source>不能覆盖文档库中已有的文件：%1</source>
         <translation>Eine Datei in der Bibliothek kann nicht überschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>是否确认删除书“%1”及其中的全部文档？删除前的副本保存在历史记录中（工具 → 历史记录）。</source>
+        <translation>Das Buch „%1“ mit allen Dokumenten löschen? Kopien von vor dem Löschen bleiben im Verlauf (Werkzeuge → Verlauf).</translation>
+    </message>
+    <message>
+        <source>是否确认删除“%1”？删除前的副本保存在历史记录中（工具 → 历史记录）。</source>
+        <translation>„%1“ löschen? Eine Kopie von vor dem Löschen bleibt im Verlauf (Werkzeuge → Verlauf).</translation>
     </message>
 </context>
 <context>

@@ -3662,14 +3662,6 @@ It cannot be restored afterwards.</translation>
         <translation>Export failed: %1</translation>
     </message>
     <message>
-        <source>是否确认删除书“%1”及其中的全部文档？删除的文件将不会恢复。</source>
-        <translation>Delete the book "%1" and all its documents? Deleted files cannot be recovered.</translation>
-    </message>
-    <message>
-        <source>是否确认删除“%1”？删除的文件将不会恢复。</source>
-        <translation>Delete "%1"? Deleted files cannot be recovered.</translation>
-    </message>
-    <message>
         <source>文档名须以“.txt”或“.md”结尾</source>
         <translation>A document name must end in ".txt" or ".md"</translation>
     </message>
@@ -3692,6 +3684,14 @@ It cannot be restored afterwards.</translation>
     <message>
         <source>不能覆盖文档库中已有的文件：%1</source>
         <translation>Cannot overwrite a file already in the library: %1</translation>
+    </message>
+    <message>
+        <source>是否确认删除书“%1”及其中的全部文档？删除前的副本保存在历史记录中（工具 → 历史记录）。</source>
+        <translation>Delete the book "%1" and all its documents? Copies made before deleting are kept in the history (Tools → History).</translation>
+    </message>
+    <message>
+        <source>是否确认删除“%1”？删除前的副本保存在历史记录中（工具 → 历史记录）。</source>
+        <translation>Delete "%1"? A copy made before deleting is kept in the history (Tools → History).</translation>
     </message>
 </context>
 <context>

@@ -3662,14 +3662,6 @@ No se podrá recuperar.</translation>
         <translation>Error al exportar: %1</translation>
     </message>
     <message>
-        <source>是否确认删除书“%1”及其中的全部文档？删除的文件将不会恢复。</source>
-        <translation>¿Eliminar el libro «%1» y todos sus documentos? Los archivos eliminados no se podrán recuperar.</translation>
-    </message>
-    <message>
-        <source>是否确认删除“%1”？删除的文件将不会恢复。</source>
-        <translation>¿Eliminar «%1»? Los archivos eliminados no se podrán recuperar.</translation>
-    </message>
-    <message>
         <source>文档名须以“.txt”或“.md”结尾</source>
         <translation>El nombre del documento debe terminar en «.txt» o «.md»</translation>
     </message>
@@ -3692,6 +3684,14 @@ No se podrá recuperar.</translation>
     <message>
         <source>不能覆盖文档库中已有的文件：%1</source>
         <translation>No se puede sobrescribir un archivo que ya está en la biblioteca: %1</translation>
+    </message>
+    <message>
+        <source>是否确认删除书“%1”及其中的全部文档？删除前的副本保存在历史记录中（工具 → 历史记录）。</source>
+        <translation>¿Eliminar el libro «%1» y todos sus documentos? Las copias hechas antes de eliminar se guardan en el historial (Herramientas → Historial).</translation>
+    </message>
+    <message>
+        <source>是否确认删除“%1”？删除前的副本保存在历史记录中（工具 → 历史记录）。</source>
+        <translation>¿Eliminar «%1»? Una copia hecha antes de eliminar se guarda en el historial (Herramientas → Historial).</translation>
     </message>
 </context>
 <context>

@@ -3662,14 +3662,6 @@ Cette action est irréversible.</translation>
         <translation>Échec de l'export : %1</translation>
     </message>
     <message>
-        <source>是否确认删除书“%1”及其中的全部文档？删除的文件将不会恢复。</source>
-        <translation>Supprimer le livre « %1 » et tous ses documents ? Les fichiers supprimés ne pourront pas être récupérés.</translation>
-    </message>
-    <message>
-        <source>是否确认删除“%1”？删除的文件将不会恢复。</source>
-        <translation>Supprimer « %1 » ? Les fichiers supprimés ne pourront pas être récupérés.</translation>
-    </message>
-    <message>
         <source>文档名须以“.txt”或“.md”结尾</source>
         <translation>Le nom d'un document doit finir par « .txt » ou « .md »</translation>
     </message>
@@ -3692,6 +3684,14 @@ Cette action est irréversible.</translation>
     <message>
         <source>不能覆盖文档库中已有的文件：%1</source>
         <translation>Impossible d'écraser un fichier déjà présent dans la bibliothèque : %1</translation>
+    </message>
+    <message>
+        <source>是否确认删除书“%1”及其中的全部文档？删除前的副本保存在历史记录中（工具 → 历史记录）。</source>
+        <translation>Supprimer le livre « %1 » et tous ses documents ? Des copies faites avant la suppression sont conservées dans l'historique (Outils → Historique).</translation>
+    </message>
+    <message>
+        <source>是否确认删除“%1”？删除前的副本保存在历史记录中（工具 → 历史记录）。</source>
+        <translation>Supprimer « %1 » ? Une copie faite avant la suppression est conservée dans l'historique (Outils → Historique).</translation>
     </message>
 </context>
 <context>

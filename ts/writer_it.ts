@@ -3662,14 +3662,6 @@ Non sarà possibile recuperarlo.</translation>
         <translation>Esportazione non riuscita: %1</translation>
     </message>
     <message>
-        <source>是否确认删除书“%1”及其中的全部文档？删除的文件将不会恢复。</source>
-        <translation>Eliminare il libro «%1» e tutti i suoi documenti? I file eliminati non potranno essere recuperati.</translation>
-    </message>
-    <message>
-        <source>是否确认删除“%1”？删除的文件将不会恢复。</source>
-        <translation>Eliminare «%1»? I file eliminati non potranno essere recuperati.</translation>
-    </message>
-    <message>
         <source>文档名须以“.txt”或“.md”结尾</source>
         <translation>Il nome del documento deve finire con «.txt» o «.md»</translation>
     </message>
@@ -3692,6 +3684,14 @@ Non sarà possibile recuperarlo.</translation>
     <message>
         <source>不能覆盖文档库中已有的文件：%1</source>
         <translation>Impossibile sovrascrivere un file già presente nella libreria: %1</translation>
+    </message>
+    <message>
+        <source>是否确认删除书“%1”及其中的全部文档？删除前的副本保存在历史记录中（工具 → 历史记录）。</source>
+        <translation>Eliminare il libro «%1» e tutti i suoi documenti? Le copie fatte prima dell'eliminazione restano nella cronologia (Strumenti → Cronologia).</translation>
+    </message>
+    <message>
+        <source>是否确认删除“%1”？删除前的副本保存在历史记录中（工具 → 历史记录）。</source>
+        <translation>Eliminare «%1»? Una copia fatta prima dell'eliminazione resta nella cronologia (Strumenti → Cronologia).</translation>
     </message>
 </context>
 <context>

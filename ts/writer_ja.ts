@@ -3662,14 +3662,6 @@ Copyright © Penlark 開発者</translation>
         <translation>エクスポートに失敗しました: %1</translation>
     </message>
     <message>
-        <source>是否确认删除书“%1”及其中的全部文档？删除的文件将不会恢复。</source>
-        <translation>本「%1」とその中のすべての文書を削除しますか? 削除したファイルは元に戻せません。</translation>
-    </message>
-    <message>
-        <source>是否确认删除“%1”？删除的文件将不会恢复。</source>
-        <translation>「%1」を削除しますか? 削除したファイルは元に戻せません。</translation>
-    </message>
-    <message>
         <source>文档名须以“.txt”或“.md”结尾</source>
         <translation>文書名は「.txt」か「.md」で終わる必要があります</translation>
     </message>
@@ -3692,6 +3684,14 @@ Copyright © Penlark 開発者</translation>
     <message>
         <source>不能覆盖文档库中已有的文件：%1</source>
         <translation>ライブラリにある既存のファイルは上書きできません: %1</translation>
+    </message>
+    <message>
+        <source>是否确认删除书“%1”及其中的全部文档？删除前的副本保存在历史记录中（工具 → 历史记录）。</source>
+        <translation>本「%1」とその中のすべての文書を削除しますか? 削除前のコピーは履歴に保存されています（ツール → 履歴）。</translation>
+    </message>
+    <message>
+        <source>是否确认删除“%1”？删除前的副本保存在历史记录中（工具 → 历史记录）。</source>
+        <translation>「%1」を削除しますか? 削除前のコピーは履歴に保存されています（ツール → 履歴）。</translation>
     </message>
 </context>
 <context>

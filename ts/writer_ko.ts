@@ -3662,14 +3662,6 @@ Copyright © Penlark 개발자</translation>
         <translation>내보내지 못했습니다: %1</translation>
     </message>
     <message>
-        <source>是否确认删除书“%1”及其中的全部文档？删除的文件将不会恢复。</source>
-        <translation>책 "%1"과(와) 그 안의 모든 문서를 지울까요? 지운 파일은 되살릴 수 없습니다.</translation>
-    </message>
-    <message>
-        <source>是否确认删除“%1”？删除的文件将不会恢复。</source>
-        <translation>"%1"을(를) 지울까요? 지운 파일은 되살릴 수 없습니다.</translation>
-    </message>
-    <message>
         <source>文档名须以“.txt”或“.md”结尾</source>
         <translation>문서 이름은 ".txt"나 ".md"로 끝나야 합니다</translation>
     </message>
@@ -3692,6 +3684,14 @@ Copyright © Penlark 개발자</translation>
     <message>
         <source>不能覆盖文档库中已有的文件：%1</source>
         <translation>라이브러리에 이미 있는 파일은 덮어쓸 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>是否确认删除书“%1”及其中的全部文档？删除前的副本保存在历史记录中（工具 → 历史记录）。</source>
+        <translation>책 "%1"과(와) 그 안의 모든 문서를 지울까요? 지우기 전의 사본은 기록에 보관됩니다(도구 → 기록).</translation>
+    </message>
+    <message>
+        <source>是否确认删除“%1”？删除前的副本保存在历史记录中（工具 → 历史记录）。</source>
+        <translation>"%1"을(를) 지울까요? 지우기 전의 사본은 기록에 보관됩니다(도구 → 기록).</translation>
     </message>
 </context>
 <context>

@@ -3662,14 +3662,6 @@ Não será possível recuperar.</translation>
         <translation>Falha ao exportar: %1</translation>
     </message>
     <message>
-        <source>是否确认删除书“%1”及其中的全部文档？删除的文件将不会恢复。</source>
-        <translation>Excluir o livro "%1" e todos os seus documentos? Arquivos excluídos não poderão ser recuperados.</translation>
-    </message>
-    <message>
-        <source>是否确认删除“%1”？删除的文件将不会恢复。</source>
-        <translation>Excluir "%1"? Arquivos excluídos não poderão ser recuperados.</translation>
-    </message>
-    <message>
         <source>文档名须以“.txt”或“.md”结尾</source>
         <translation>O nome do documento deve terminar em ".txt" ou ".md"</translation>
     </message>
@@ -3692,6 +3684,14 @@ Não será possível recuperar.</translation>
     <message>
         <source>不能覆盖文档库中已有的文件：%1</source>
         <translation>Não é possível substituir um arquivo que já está na biblioteca: %1</translation>
+    </message>
+    <message>
+        <source>是否确认删除书“%1”及其中的全部文档？删除前的副本保存在历史记录中（工具 → 历史记录）。</source>
+        <translation>Excluir o livro "%1" e todos os seus documentos? As cópias feitas antes da exclusão ficam no histórico (Ferramentas → Histórico).</translation>
+    </message>
+    <message>
+        <source>是否确认删除“%1”？删除前的副本保存在历史记录中（工具 → 历史记录）。</source>
+        <translation>Excluir "%1"? Uma cópia feita antes da exclusão fica no histórico (Ferramentas → Histórico).</translation>
     </message>
 </context>
 <context>

@@ -3662,14 +3662,6 @@
         <translation>Не удалось экспортировать: %1</translation>
     </message>
     <message>
-        <source>是否确认删除书“%1”及其中的全部文档？删除的文件将不会恢复。</source>
-        <translation>Удалить книгу «%1» со всеми документами? Удалённые файлы восстановить нельзя.</translation>
-    </message>
-    <message>
-        <source>是否确认删除“%1”？删除的文件将不会恢复。</source>
-        <translation>Удалить «%1»? Удалённые файлы восстановить нельзя.</translation>
-    </message>
-    <message>
         <source>文档名须以“.txt”或“.md”结尾</source>
         <translation>Имя документа должно оканчиваться на «.txt» или «.md»</translation>
     </message>
@@ -3692,6 +3684,14 @@
     <message>
         <source>不能覆盖文档库中已有的文件：%1</source>
         <translation>Нельзя перезаписать файл, который уже есть в библиотеке: %1</translation>
+    </message>
+    <message>
+        <source>是否确认删除书“%1”及其中的全部文档？删除前的副本保存在历史记录中（工具 → 历史记录）。</source>
+        <translation>Удалить книгу «%1» со всеми документами? Копии, сделанные перед удалением, хранятся в истории (Инструменты → История).</translation>
+    </message>
+    <message>
+        <source>是否确认删除“%1”？删除前的副本保存在历史记录中（工具 → 历史记录）。</source>
+        <translation>Удалить «%1»? Копия, сделанная перед удалением, хранится в истории (Инструменты → История).</translation>
     </message>
 </context>
 <context>

@@ -3645,14 +3645,6 @@
         <translation type="unfinished" />
     </message>
     <message>
-        <source>是否确认删除书“%1”及其中的全部文档？删除的文件将不会恢复。</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>是否确认删除“%1”？删除的文件将不会恢复。</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>文档名须以“.txt”或“.md”结尾</source>
         <translation type="unfinished" />
     </message>
@@ -3674,6 +3666,14 @@
     </message>
     <message>
         <source>不能覆盖文档库中已有的文件：%1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>是否确认删除书“%1”及其中的全部文档？删除前的副本保存在历史记录中（工具 → 历史记录）。</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>是否确认删除“%1”？删除前的副本保存在历史记录中（工具 → 历史记录）。</source>
         <translation type="unfinished" />
     </message>
 </context>

@@ -3662,14 +3662,6 @@
         <translation>匯出失敗：%1</translation>
     </message>
     <message>
-        <source>是否确认删除书“%1”及其中的全部文档？删除的文件将不会恢复。</source>
-        <translation>是否確認刪除書「%1」及其中的全部檔案？刪除的檔案將不會恢復。</translation>
-    </message>
-    <message>
-        <source>是否确认删除“%1”？删除的文件将不会恢复。</source>
-        <translation>是否確認刪除「%1」？刪除的檔案將不會恢復。</translation>
-    </message>
-    <message>
         <source>文档名须以“.txt”或“.md”结尾</source>
         <translation>文件名須以「.txt」或「.md」結尾</translation>
     </message>
@@ -3692,6 +3684,14 @@
     <message>
         <source>不能覆盖文档库中已有的文件：%1</source>
         <translation>不能覆蓋檔案庫中已有的檔案：%1</translation>
+    </message>
+    <message>
+        <source>是否确认删除书“%1”及其中的全部文档？删除前的副本保存在历史记录中（工具 → 历史记录）。</source>
+        <translation>是否確認刪除書「%1」及其中的全部檔案？刪除前的副本保存在歷史記錄中（工具 → 歷史記錄）。</translation>
+    </message>
+    <message>
+        <source>是否确认删除“%1”？删除前的副本保存在历史记录中（工具 → 历史记录）。</source>
+        <translation>是否確認刪除「%1」？刪除前的副本保存在歷史記錄中（工具 → 歷史記錄）。</translation>
     </message>
 </context>
 <context>

@@ -412,6 +412,14 @@ Rectangle {
         target: files
         ignoreUnknownSignals: true
         function onMoved(from, to) { tabPage.followMove(from, to) }
+        // Before a rename or a delete: files takes what it needs of each
+        // document (it picks those under the target itself).
+        function onChanging(target) {
+            for (var i = 0; i < tabPage.pages.length; ++i) {
+                if (tabPage.isFilePage(tabPage.pages[i]))
+                    files.offerOpenDocument(tabPage.pages[i].document)
+            }
+        }
     }
 
     // At start the last current file opens again (pages are not reopened).

@@ -28,6 +28,7 @@
 #include <QSettings>
 #include <QUrlQuery>
 
+#include <climits>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -545,13 +546,21 @@ QString global::maintenancetool()
 
 // ---- history snapshots ------------------------------------------------------
 
-QString global::historyFileName(const QString& fileName, qint64 seconds)
+QString global::historyBaseName(const QString& fileName)
 {
     QString base = QFileInfo(fileName).fileName();
     const int dot = base.indexOf(QLatin1Char('.'));
     if (dot >= 0)
         base.truncate(dot);
-    return historyPath() + QLatin1Char('/') + base + QStringLiteral("---") + QString::number(seconds) + QStringLiteral(".txt");
+    // Cut so that the snapshot's name ("---", the seconds and ".txt" added)
+    // fits any file system: a document with a long name keeps its history.
+    return UserFile::cutToFit(base, NAME_MAX - int(qstrlen("---") + 12 + qstrlen(".txt")));
+}
+
+QString global::historyFileName(const QString& fileName, qint64 seconds)
+{
+    return historyPath() + QLatin1Char('/') + historyBaseName(fileName) + QStringLiteral("---") + QString::number(seconds)
+        + QStringLiteral(".txt");
 }
 
 bool global::saveTmpFile(const QString& fileName, const QString& text)

@@ -10,6 +10,7 @@
 #include "function/message.h"
 #include "support/log.h"
 #include "support/userfile.h"
+#include "textarea/lazytextdocument.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -452,10 +453,15 @@ void files::clearRecentNotes()
 
 QString files::targetOf(const QString& path)
 {
-    const QFileInfo info(path);
-    if (info.fileName() == kIndexFile && LibraryPath::contains(info.absolutePath()))
-        return info.absolutePath();
-    return info.absoluteFilePath();
+    // A book's "index.txt" stands for the book: the path as written up to
+    // its folder, so that nothing is cleaned away before it is resolved.
+    const int slash = path.lastIndexOf(QLatin1Char('/'));
+    if (slash > 0 && path.mid(slash + 1) == kIndexFile) {
+        const QString folder = LibraryPath::entry(path.left(slash));
+        if (!folder.isEmpty() && folder != LibraryPath::root() && LibraryPath::contains(folder))
+            return path.left(slash);
+    }
+    return path;
 }
 
 QString files::creationFolder()
@@ -497,21 +503,22 @@ QString files::newDir()
 
 // ---- deleting ---------------------------------------------------------------
 
-bool files::removeTree(const QString& folder, QStringList* failed)
+bool files::removeTree(const QString& folder, const QString& spelled, QStringList* failed)
 {
     bool ok = true;
     QDir dir(folder);
     const QFileInfoList entries = dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     for (const QFileInfo& entry : entries) {
         const QString path = entry.absoluteFilePath();
+        const QString shown = spelled + QLatin1Char('/') + entry.fileName();
         // Links are removed as links and never followed.
         if (entry.isDir() && !entry.isSymLink()) {
-            if (!removeTree(path, failed))
+            if (!removeTree(path, shown, failed))
                 ok = false;
             continue;
         }
         const bool removed = QFile::remove(path);
-        emit closeFile(QUrl::fromLocalFile(path));
+        emit closeFile(QUrl::fromLocalFile(shown));
         if (!removed) {
             failed->append(path);
             ok = false;
@@ -532,33 +539,42 @@ void files::delFile()
         aboutHandler()(tr("Tips"), tr("没有选中的文件"));
         return;
     }
-    // A copy of the file goes into the history folder first, whatever the
-    // answer below.
-    const bool kept = !QFileInfo(local).isFile() || global::saveTmpFile(local, QString());
-
-    const QString target = targetOf(local);
+    // Resolved once: the check, the history copies and the removal all act
+    // on this entry. `spelled` is the same entry as the tree and the tabs
+    // name it.
+    const QString raw = targetOf(local);
+    const QString target = LibraryPath::entry(raw);
+    const QString spelled = QFileInfo(raw).absoluteFilePath();
     const QFileInfo info(target);
-    if (!info.exists() && !info.isSymLink())
+    if (target.isEmpty() || (!info.exists() && !info.isSymLink()))
         return;
     if (!LibraryPath::contains(target)) {
         message::show(Message::Error, tr("只能删除文档文件夹中的文件：%1").arg(target), 5000);
         return;
     }
-    // The question names what goes: the document, or the book with all of
-    // its documents (a linked book only loses its link).
+    // A copy of every document goes into the history first, whatever the
+    // answer below; an open tab's copy is its text, unsaved typing
+    // included. Without all copies nothing is removed.
     const bool book = info.isDir() && !info.isSymLink();
-    const QString shown = QDir(global::documentPath()).relativeFilePath(target);
-    const QString question = book ? tr("是否确认删除书“%1”及其中的全部文档？删除的文件将不会恢复。").arg(shown)
-                                  : tr("是否确认删除“%1”？删除的文件将不会恢复。").arg(shown);
+    const QStringList notKept = keepCopies(target, book);
+    if (!notKept.isEmpty()) {
+        const QString what = notKept.join(QStringLiteral(", "));
+        message::show(Message::Error, book ? tr("无法保存历史记录，文件夹未删除：%1").arg(what) : tr("无法保存历史记录，文件未删除：%1").arg(what), 5000);
+        return;
+    }
+    // The question names what goes (the document, or the book with all of
+    // its documents; a linked book only loses its link) and where its copy
+    // is.
+    const QString shown = QDir(LibraryPath::root()).relativeFilePath(target);
+    const QString question = book ? tr("是否确认删除书“%1”及其中的全部文档？删除前的副本保存在历史记录中（工具 → 历史记录）。").arg(shown)
+                                  : tr("是否确认删除“%1”？删除前的副本保存在历史记录中（工具 → 历史记录）。").arg(shown);
     if (questionHandler()(tr("caution"), question) != QMessageBox::Yes)
         return;
+    // A timed save may have started while the question was open.
+    settleOpenDocuments(target, false);
 
     if (!book) {
-        if (!kept) {
-            message::show(Message::Error, tr("无法保存历史记录，文件未删除：%1").arg(target), 5000);
-            return;
-        }
-        emit closeFile(QUrl::fromLocalFile(target));
+        emit closeFile(QUrl::fromLocalFile(spelled));
         if (!QFile::remove(target)) {
             logWarning(lcFiles) << "remove failed" << target;
             message::show(Message::Error, tr("删除失败：%1").arg(target), 5000);
@@ -567,30 +583,60 @@ void files::delFile()
         logDebug(lcFiles) << "removed" << target;
         return;
     }
-
-    // A book: every document in it gets a history copy before anything goes.
-    QStringList notKept;
-    QDirIterator it(target, { QStringLiteral("*.txt"), QStringLiteral("*.md") }, QDir::Files | QDir::Hidden,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        if (path == local || QFileInfo(path).isSymLink())
-            continue;
-        if (!global::saveTmpFile(path, QString()))
-            notKept.append(path);
-    }
-    if (!kept)
-        notKept.prepend(local);
-    if (!notKept.isEmpty()) {
-        message::show(Message::Error, tr("无法保存历史记录，文件夹未删除：%1").arg(notKept.join(QStringLiteral(", "))), 5000);
-        return;
-    }
-    emit closeFile(QUrl::fromLocalFile(target + QStringLiteral("/index.txt")));
+    emit closeFile(QUrl::fromLocalFile(spelled + QStringLiteral("/index.txt")));
     QStringList failed;
-    if (!removeTree(target, &failed)) {
+    if (!removeTree(target, spelled, &failed)) {
         logWarning(lcFiles) << "remove failed" << failed;
         message::show(Message::Error, tr("删除失败：%1").arg(failed.join(QStringLiteral(", "))), 5000);
     }
+}
+
+QStringList files::keepCopies(const QString& target, bool book)
+{
+    const QHash<QString, QString> open = settleOpenDocuments(target, true);
+    QStringList documents;
+    if (!book) {
+        documents << target;
+    } else {
+        QDirIterator it(target, { QStringLiteral("*.txt"), QStringLiteral("*.md") }, QDir::Files | QDir::Hidden,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext())
+            documents << it.next();
+    }
+    QStringList notKept;
+    for (const QString& path : qAsConst(documents)) {
+        // A link is removed as a link: what it leads to stays.
+        if (book && QFileInfo(path).isSymLink())
+            continue;
+        const auto text = open.constFind(path);
+        if (text != open.constEnd() ? !global::saveTmpFile(path, *text)
+                                    : QFileInfo(path).isFile() && !global::saveTmpFile(path, QString()))
+            notKept << path;
+    }
+    return notKept;
+}
+
+QHash<QString, QString> files::settleOpenDocuments(const QString& target, bool wantTexts)
+{
+    m_changing = target;
+    m_wantTexts = wantTexts;
+    m_openTexts.clear();
+    emit changing(QUrl::fromLocalFile(target));
+    m_changing.clear();
+    return std::exchange(m_openTexts, {});
+}
+
+void files::offerOpenDocument(QObject* document)
+{
+    auto* doc = qobject_cast<LazyTextDocument*>(document);
+    if (!doc || m_changing.isEmpty() || !doc->fileName().isLocalFile())
+        return;
+    const QString entry = LibraryPath::entry(doc->fileName().toLocalFile());
+    if (entry != m_changing && !entry.startsWith(m_changing + QLatin1Char('/')))
+        return;
+    doc->waitForSaves();
+    if (m_wantTexts && doc->isModified())
+        m_openTexts.insert(entry, doc->allText());
 }
 
 // ---- renaming ---------------------------------------------------------------
@@ -599,9 +645,10 @@ bool files::renameFile(const QString& newBaseName, const QString& oldFullName)
 {
     if (newBaseName.isEmpty() || oldFullName.isEmpty())
         return false;
-    const QString old = targetOf(oldFullName);
+    const QString raw = targetOf(oldFullName);
+    const QString old = LibraryPath::entry(raw);
     const QFileInfo info(old);
-    if (!info.exists() || !LibraryPath::contains(old)) {
+    if (old.isEmpty() || !info.exists() || !LibraryPath::contains(old)) {
         message::show(Message::Warn, tr("无法重命名"), 5000);
         return false;
     }
@@ -628,13 +675,17 @@ bool files::renameFile(const QString& newBaseName, const QString& oldFullName)
         message::show(Message::Warn, exists ? taken : tr("无法重命名") + QStringLiteral("：") + problem, 5000);
         return false;
     }
+    // Saves in flight of the documents that move land first: none of them
+    // brings the old name back afterwards.
+    settleOpenDocuments(old, false);
     const QString target = parent + QLatin1Char('/') + name;
     const bool renamed = isDir ? QDir(parent).rename(info.fileName(), name) : QFile::rename(old, target);
     if (!renamed) {
         message::show(Message::Warn, taken, 5000);
         return false;
     }
-    followMove(old, target);
+    const QString from = QFileInfo(raw).absoluteFilePath();
+    followMove(from, QFileInfo(from).absolutePath() + QLatin1Char('/') + name);
     return true;
 }
 
@@ -821,10 +872,7 @@ void files::showFileHistory(const QString& url) { logDebug(lcFiles) << url; }
 
 QStringList files::historyFilters(const QUrl& document)
 {
-    QString base = QFileInfo(document.toLocalFile()).fileName();
-    const int dot = base.indexOf(QLatin1Char('.'));
-    if (dot >= 0)
-        base.truncate(dot);
+    const QString base = global::historyBaseName(document.toLocalFile());
     // Wildcard characters in the name match only themselves.
     QString escaped;
     for (const QChar c : base) {

@@ -1,6 +1,7 @@
 #ifndef FILES_H
 #define FILES_H
 
+#include <QHash>
 #include <QList>
 #include <QModelIndex>
 #include <QObject>
@@ -153,6 +154,8 @@ public:
     // The tree row that stands for a document (a book's "index.txt" stands
     // for the book); invalid when the tree does not show it.
     Q_INVOKABLE QModelIndex treeIndex(const QUrl& file) const;
+    // The answer to changing(): an open tab's document (a LazyTextDocument).
+    Q_INVOKABLE void offerOpenDocument(QObject* document);
 
 public slots:
     void doCloud(bool showError);
@@ -191,6 +194,12 @@ signals:
     // A document or a book was renamed from `from` to `to`: what shows it
     // (the editor tabs) follows, so nothing is written under the old name.
     void moved(const QUrl& from, const QUrl& to);
+    // Before a document or book is renamed or deleted: every open tab hands
+    // its document to offerOpenDocument() at once, which lets the writes in
+    // flight of those at or under `target` finish (so that none lands under
+    // the old name afterwards) and, for a delete, takes their texts for the
+    // history copies.
+    void changing(const QUrl& target);
     // The tree's rows were re-sorted, added or removed (sent once after a
     // burst of changes): the view lines its highlight up with the current
     // file again, as rows keep their places but not their entries.
@@ -206,13 +215,23 @@ private:
     // exists inside the document folder, else the document folder.
     QString creationFolder();
     // A book's "index.txt" stands for its folder, but only for a folder
-    // strictly inside the document folder.
+    // strictly inside the document folder. Returns the path as written (the
+    // file's, or its folder's), for LibraryPath::entry() to resolve.
     static QString targetOf(const QString& path);
+    // History copies of the document `target`, or of every document of the
+    // book `target` (both resolved): an open tab's text, else the file.
+    // Returns the documents whose copy could not be made.
+    QStringList keepCopies(const QString& target, bool book);
+    // Has every open tab of a document at or under `target` (resolved)
+    // finish its writes in flight (changing()); with wantTexts, returns the
+    // texts of those that differ from their files, by resolved path.
+    QHash<QString, QString> settleOpenDocuments(const QString& target, bool wantTexts);
     // After a rename of `from` to `to` (both absolute): the open tabs, the
     // current file and folder and the recent files follow.
     void followMove(const QString& from, const QString& to);
     void announceTreeChange();
-    bool removeTree(const QString& folder, QStringList* failed);
+    // `spelled` is the folder as the tabs name it, for closeFile().
+    bool removeTree(const QString& folder, const QString& spelled, QStringList* failed);
     void loadRecentFiles();
     void loadRecentNotes();
     // Imports one file under `relative` into `target`: identical contents
@@ -250,6 +269,11 @@ private:
     QPointer<FileFilterModel> m_historyModel;
     LumoFileSystemModel* m_historyFileSystemModel = nullptr;
     QModelIndex m_notesIndex;
+    // While changing() is under way: its target (resolved), whether texts
+    // are wanted, and the texts offered.
+    QString m_changing;
+    bool m_wantTexts = false;
+    QHash<QString, QString> m_openTexts;
 };
 
 #endif

@@ -38,6 +38,11 @@ QString resolve(const QString& path, int depth)
         if (part == QLatin1String("."))
             continue;
         if (part == QLatin1String("..")) {
+            // Up from a folder that is not there: the system finds nothing,
+            // so the path names nothing (cleaning the ".." away by its text
+            // would name another file).
+            if (missing)
+                return QString();
             done = parentOf(done);
             continue;
         }
@@ -79,18 +84,25 @@ bool LibraryPath::within(const QString& resolvedPath, const QString& resolvedRoo
     return resolvedPath == resolvedRoot || resolvedPath.startsWith(resolvedRoot + QLatin1Char('/'));
 }
 
-bool LibraryPath::contains(const QString& path)
+QString LibraryPath::entry(const QString& path)
 {
     if (path.isEmpty())
-        return false;
+        return QString();
     QString entry = absolute(path);
     while (entry.size() > 1 && entry.endsWith(QLatin1Char('/')))
         entry.chop(1);
     const int slash = entry.lastIndexOf(QLatin1Char('/'));
     const QString name = entry.mid(slash + 1);
     if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
-        return false;
-    return within(resolved(slash <= 0 ? QStringLiteral("/") : entry.left(slash)), root());
+        return QString();
+    const QString folder = resolved(slash <= 0 ? QStringLiteral("/") : entry.left(slash));
+    return folder.isEmpty() ? QString() : join(folder, name);
+}
+
+bool LibraryPath::contains(const QString& path)
+{
+    const QString resolvedEntry = entry(path);
+    return !resolvedEntry.isEmpty() && within(parentOf(resolvedEntry), root());
 }
 
 bool LibraryPath::holds(const QString& folder)

@@ -19,8 +19,14 @@ public:
     static QString root();
 
     // `path` made absolute and resolved as far as it exists; the missing
-    // rest is appended as written, without "." and "..".
+    // rest is appended as written, without ".". A ".." after a missing
+    // folder names nothing, as for the system: the result is empty.
     static QString resolved(const QString& path);
+
+    // The entry `path` names: its folder resolved, its own name as written,
+    // so a link stays the link; empty when it names no entry (".", "..", or
+    // a folder that is not there followed by "..").
+    static QString entry(const QString& path);
 
     // Whether the entry at `path` lies in the library: its folder, resolved,
     // is the document folder or below it, and its own name is an ordinary

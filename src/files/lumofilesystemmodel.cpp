@@ -4,6 +4,7 @@
 #include "files/fileordermaplist.h"
 #include "files/librarypath.h"
 #include "support/log.h"
+#include "support/userfile.h"
 
 #include <QDir>
 #include <QFile>
@@ -127,7 +128,8 @@ QString LumoFileSystemModel::nameProblem(const QString& parentPath, const QStrin
         return tr("名称不能以“.”开头");
     if (isServiceName(name, isDir))
         return tr("“%1”是程序自用的名称").arg(name);
-    if (QFile::encodeName(name).size() > 255)
+    // What the file system takes; the writer's temporary names always fit.
+    if (QFile::encodeName(name).size() > UserFile::nameLimit(parentPath))
         return tr("名称太长");
     if (name != currentName && LibraryPath::taken(QDir(parentPath).filePath(name)))
         return tr("指定名称的文件已存在");

@@ -145,6 +145,19 @@ private:
         return found;
     }
 
+    // The library's folders in name order: a listing's own order is the
+    // file system's (a tmpfs and ext4 differ), and a seed must take the same
+    // road on every machine.
+    QStringList subfolders() const
+    {
+        QStringList folders;
+        QDirIterator it(m_root, QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+        while (it.hasNext())
+            folders << it.next();
+        folders.sort();
+        return folders;
+    }
+
     // Paths the operations are pointed at: inside, through links, beside.
     QStringList folderPool() const
     {
@@ -153,10 +166,7 @@ private:
                            m_base + QStringLiteral("/docs2"), m_base + QStringLiteral("/docs2/Book"),
                            m_base + QStringLiteral("/outside"), m_base + QStringLiteral("/nowhere"),
                            m_root + QStringLiteral("/Linked/.."), m_root + QStringLiteral("/../docs2") };
-        QDirIterator it(m_root, QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-        while (it.hasNext())
-            pool << it.next();
-        return pool;
+        return pool + subfolders();
     }
 
     QStringList entryPool() const
@@ -169,9 +179,8 @@ private:
                            m_root + QStringLiteral("/missing.txt"), m_root + QStringLiteral("/Linked/../Folder/a.txt") };
         for (auto it = m_documents.begin(); it != m_documents.end(); ++it)
             pool << m_root + QLatin1Char('/') + it.key();
-        QDirIterator dirs(m_root, QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-        while (dirs.hasNext())
-            pool << dirs.next() + QStringLiteral("/index.txt");
+        for (const QString& folder : subfolders())
+            pool << folder + QStringLiteral("/index.txt");
         return pool;
     }
 

@@ -520,6 +520,9 @@ private slots:
         QTest::newRow("linked book, as an entry") << "docs/Linked" << true << false << true;
         QTest::newRow("in a linked book") << "docs/Linked/第1章.txt" << false << false << true;
         QTest::newRow("dot-dot after a link") << "docs/Linked/../x.txt" << false << false << false;
+        // The system finds nothing there: the path must not be read as
+        // docs/a.txt (a delete once removed that document uncopied).
+        QTest::newRow("dot-dot after a missing folder") << "docs/Gone/../a.txt" << false << false << false;
         QTest::newRow("dangling folder link") << "docs/Dead/x.txt" << false << false << false;
         QTest::newRow("dangling file link") << "docs/第3章.txt" << true << false << true;
         QTest::newRow("elsewhere") << "outside/Book/第1章.txt" << false << false << true;

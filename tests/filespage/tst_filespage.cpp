@@ -16,6 +16,7 @@
 #include "function/function.h"
 #include "function/message.h"
 #include "support/userfile.h"
+#include "textarea/documentsaver.h"
 #include "theme/lumotheme.h"
 
 #include <QApplication>
@@ -29,6 +30,7 @@
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QSettings>
+#include <QSemaphore>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtQuickTest>
@@ -343,6 +345,83 @@ private slots:
         QCOMPARE(readFile(at(QStringLiteral("卷一/第2章.txt"))), QByteArray("Book/第2章.txt\nxyz"));
         QVERIFY(!QFileInfo::exists(at(QStringLiteral("Book"))));
         outsideUntouched();
+    }
+
+    // A long chapter renamed while its save is being written (the writer
+    // held a moment): the rename waits for that save, so the old name never
+    // comes back, and every typed word ends under the new name.
+    void renameDuringSaveKeepsOneFile()
+    {
+        QByteArray book;
+        for (int i = 0; book.size() < 20 * 1024 * 1024; ++i)
+            book += "　　第" + QByteArray::number(i) + "段，长长的一段文字，写得很长很长很长。\n";
+        makeLibrary({ QStringLiteral("第1章.txt") });
+        writeFile(at(QStringLiteral("长篇.txt")), book);
+        openWindow(3);
+        openByClick(QStringLiteral("长篇.txt"), QStringLiteral("长篇.txt"));
+        QSemaphore release;
+        QAtomicInt writing = 0;
+        DocumentSaver::setWriteHook([&](const QString&) {
+            writing = 1;
+            release.tryAcquire(1, 2000);
+        });
+        typeInEditor(QStringLiteral("abc"));
+        QTest::keyClick(m_window, Qt::Key_Return);
+        QTRY_VERIFY(writing.loadAcquire());
+        typeInEditor(QStringLiteral("xyz"));
+        renameByKeys(QStringLiteral("长篇.txt"), QStringLiteral("终章"));
+        release.release();
+        DocumentSaver::setWriteHook(nullptr);
+        QVERIFY(QMetaObject::invokeMethod(tabs(), "saveAllNoTips"));
+        QCOMPARE(listing(m_root), QStringList({ "Linked", "第1章.txt", "终章.txt" }));
+        const QByteArray saved = readFile(at(QStringLiteral("终章.txt")));
+        QVERIFY(saved.startsWith(book));
+        QVERIFY2(saved.mid(book.size()).contains("abc") && saved.mid(book.size()).contains("xyz"), saved.mid(book.size()).constData());
+        QTest::qWait(200);
+        QVERIFY(!QFileInfo::exists(at(QStringLiteral("长篇.txt"))));
+    }
+
+    // Deleting an open chapter with unsaved typing: the history copy is the
+    // tab's text, and the question says where that copy is.
+    void deleteKeepsUnsavedTyping()
+    {
+        makeLibrary({ QStringLiteral("第1章.txt"), QStringLiteral("第2章.txt") });
+        openWindow(3);
+        openByClick(QStringLiteral("第2章.txt"), QStringLiteral("第2章.txt"));
+        typeInEditor(QStringLiteral("未存的字"));
+        QVERIFY(editor()->property("isModified").toBool());
+        clickItem(QStringLiteral("deleteButton"));
+        QVERIFY2(m_questions.last().contains(QStringLiteral("历史记录")), qPrintable(m_questions.last()));
+        QCOMPARE(listing(m_root), QStringList({ "Linked", "第1章.txt" }));
+        const QStringList copies = QDir(global::historyPath()).entryList({ QStringLiteral("第2章---*") }, QDir::Files);
+        QCOMPARE(copies.size(), 1);
+        QVERIFY(readFile(global::historyPath() + QLatin1Char('/') + copies.first()).contains(QStringLiteral("未存的字").toUtf8()));
+        QVERIFY(!tabOf(QStringLiteral("第2章.txt")));
+        // Nothing the closed tab still had brings the file back.
+        QTest::qWait(200);
+        QVERIFY(!QFileInfo::exists(at(QStringLiteral("第2章.txt"))));
+    }
+
+    // A name up to the file system's limit is taken and saved; one past it
+    // is refused with a notice. Never taken and then failing to save.
+    void longNamesSavedOrRefused()
+    {
+        makeLibrary({ QStringLiteral("第1章.txt") });
+        openWindow(2);
+        openByClick(QStringLiteral("第1章.txt"), QStringLiteral("第1章.txt"));
+        const QString longest = QString(82, QChar(0x7AE0)); // 246 bytes, 250 with ".txt"
+        renameByKeys(QStringLiteral("第1章.txt"), longest + QChar(0x7AE0) + QChar(0x7AE0));
+        QVERIFY2(!m_notices.isEmpty() && m_notices.last().contains(QStringLiteral("名称太长")), qPrintable(m_notices.join('|')));
+        QCOMPARE(listing(m_root), QStringList({ "Linked", "第1章.txt" }));
+        m_notices.clear();
+        renameByKeys(QStringLiteral("第1章.txt"), longest);
+        QCOMPARE(listing(m_root), QStringList({ "Linked", longest + QStringLiteral(".txt") }));
+        typeInEditor(QStringLiteral("长名"));
+        QTest::keyClick(m_window, Qt::Key_Return);
+        QVERIFY(QMetaObject::invokeMethod(tabs(), "saveAllNoTips"));
+        QVERIFY(readFile(at(longest + QStringLiteral(".txt"))).contains(QStringLiteral("长名").toUtf8()));
+        QCOMPARE(m_notices, QStringList());
+        QCOMPARE(QDir(m_root).entryList(QDir::Hidden | QDir::Files).size(), 1);
     }
 
     // After Sort and after a rename the highlight stays on the current

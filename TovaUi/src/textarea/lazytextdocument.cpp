@@ -1586,7 +1586,9 @@ bool LazyTextDocument::saveAs(const QUrl& fileUrl)
 
 void LazyTextDocument::saveInBackground()
 {
-    if (m_loading || (!m_isModified && !m_allDoc->isModified()))
+    // A closed tab writes nothing more: it was saved as it closed, or its
+    // file was deleted (a write would bring it back).
+    if (m_exiting || m_loading || (!m_isModified && !m_allDoc->isModified()))
         return;
     for (const quint64 revision : qAsConst(m_pendingSaves)) {
         if (revision == m_editRevision)
