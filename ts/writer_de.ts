@@ -244,6 +244,17 @@ Copyright © die Penlark-Entwickler.</translation>
     </message>
 </context>
 <context>
+    <name>DocumentFile</name>
+    <message>
+        <source>这是一个文件夹</source>
+        <translation>es ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>这不是普通文件</source>
+        <translation>es ist keine normale Datei</translation>
+    </message>
+</context>
+<context>
     <name>DocumentTabPage</name>
     <message>
         <source>Open a document</source>
@@ -308,6 +319,10 @@ Copyright © die Penlark-Entwickler.</translation>
     <message>
         <source>导入文件夹</source>
         <translation>Ordner importieren</translation>
+    </message>
+    <message>
+        <source>无法打开“%1”：%2</source>
+        <translation>„%1“ kann nicht geöffnet werden: %2</translation>
     </message>
 </context>
 <context>

@@ -244,6 +244,17 @@ Copyright © the Penlark developers.</translation>
     </message>
 </context>
 <context>
+    <name>DocumentFile</name>
+    <message>
+        <source>这是一个文件夹</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>这不是普通文件</source>
+        <translation>it is not a regular file</translation>
+    </message>
+</context>
+<context>
     <name>DocumentTabPage</name>
     <message>
         <source>Open a document</source>
@@ -308,6 +319,10 @@ Copyright © the Penlark developers.</translation>
     <message>
         <source>导入文件夹</source>
         <translation>Import a folder</translation>
+    </message>
+    <message>
+        <source>无法打开“%1”：%2</source>
+        <translation>Cannot open "%1": %2</translation>
     </message>
 </context>
 <context>

@@ -244,6 +244,17 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
 </context>
 <context>
+    <name>DocumentFile</name>
+    <message>
+        <source>这是一个文件夹</source>
+        <translation>es una carpeta</translation>
+    </message>
+    <message>
+        <source>这不是普通文件</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+</context>
+<context>
     <name>DocumentTabPage</name>
     <message>
         <source>Open a document</source>
@@ -308,6 +319,10 @@ Copyright © los desarrolladores de Penlark.</translation>
     <message>
         <source>导入文件夹</source>
         <translation>Importar carpeta</translation>
+    </message>
+    <message>
+        <source>无法打开“%1”：%2</source>
+        <translation>No se puede abrir «%1»: %2</translation>
     </message>
 </context>
 <context>

@@ -244,6 +244,17 @@ Copyright © les développeurs de Penlark.</translation>
     </message>
 </context>
 <context>
+    <name>DocumentFile</name>
+    <message>
+        <source>这是一个文件夹</source>
+        <translation>c'est un dossier</translation>
+    </message>
+    <message>
+        <source>这不是普通文件</source>
+        <translation>ce n'est pas un fichier ordinaire</translation>
+    </message>
+</context>
+<context>
     <name>DocumentTabPage</name>
     <message>
         <source>Open a document</source>
@@ -308,6 +319,10 @@ Copyright © les développeurs de Penlark.</translation>
     <message>
         <source>导入文件夹</source>
         <translation>Importer un dossier</translation>
+    </message>
+    <message>
+        <source>无法打开“%1”：%2</source>
+        <translation>Impossible d'ouvrir « %1 » : %2</translation>
     </message>
 </context>
 <context>

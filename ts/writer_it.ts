@@ -244,6 +244,17 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
 </context>
 <context>
+    <name>DocumentFile</name>
+    <message>
+        <source>这是一个文件夹</source>
+        <translation>è una cartella</translation>
+    </message>
+    <message>
+        <source>这不是普通文件</source>
+        <translation>non è un file normale</translation>
+    </message>
+</context>
+<context>
     <name>DocumentTabPage</name>
     <message>
         <source>Open a document</source>
@@ -308,6 +319,10 @@ Copyright © gli sviluppatori di Penlark.</translation>
     <message>
         <source>导入文件夹</source>
         <translation>Importa cartella</translation>
+    </message>
+    <message>
+        <source>无法打开“%1”：%2</source>
+        <translation>Impossibile aprire «%1»: %2</translation>
     </message>
 </context>
 <context>

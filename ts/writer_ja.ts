@@ -244,6 +244,17 @@ Copyright © Penlark 開発者</translation>
     </message>
 </context>
 <context>
+    <name>DocumentFile</name>
+    <message>
+        <source>这是一个文件夹</source>
+        <translation>フォルダーです</translation>
+    </message>
+    <message>
+        <source>这不是普通文件</source>
+        <translation>通常のファイルではありません</translation>
+    </message>
+</context>
+<context>
     <name>DocumentTabPage</name>
     <message>
         <source>Open a document</source>
@@ -308,6 +319,10 @@ Copyright © Penlark 開発者</translation>
     <message>
         <source>导入文件夹</source>
         <translation>フォルダーをインポート</translation>
+    </message>
+    <message>
+        <source>无法打开“%1”：%2</source>
+        <translation>「%1」を開けません: %2</translation>
     </message>
 </context>
 <context>

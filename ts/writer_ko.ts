@@ -244,6 +244,17 @@ Copyright © Penlark 개발자</translation>
     </message>
 </context>
 <context>
+    <name>DocumentFile</name>
+    <message>
+        <source>这是一个文件夹</source>
+        <translation>폴더입니다</translation>
+    </message>
+    <message>
+        <source>这不是普通文件</source>
+        <translation>일반 파일이 아닙니다</translation>
+    </message>
+</context>
+<context>
     <name>DocumentTabPage</name>
     <message>
         <source>Open a document</source>
@@ -308,6 +319,10 @@ Copyright © Penlark 개발자</translation>
     <message>
         <source>导入文件夹</source>
         <translation>폴더 가져오기</translation>
+    </message>
+    <message>
+        <source>无法打开“%1”：%2</source>
+        <translation>"%1"을(를) 열 수 없습니다: %2</translation>
     </message>
 </context>
 <context>

@@ -244,6 +244,17 @@
     </message>
 </context>
 <context>
+    <name>DocumentFile</name>
+    <message>
+        <source>这是一个文件夹</source>
+        <translation>это папка</translation>
+    </message>
+    <message>
+        <source>这不是普通文件</source>
+        <translation>это не обычный файл</translation>
+    </message>
+</context>
+<context>
     <name>DocumentTabPage</name>
     <message>
         <source>Open a document</source>
@@ -308,6 +319,10 @@
     <message>
         <source>导入文件夹</source>
         <translation>Импорт папки</translation>
+    </message>
+    <message>
+        <source>无法打开“%1”：%2</source>
+        <translation>Не удаётся открыть «%1»: %2</translation>
     </message>
 </context>
 <context>

@@ -243,6 +243,17 @@
     </message>
 </context>
 <context>
+    <name>DocumentFile</name>
+    <message>
+        <source>这是一个文件夹</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>这不是普通文件</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
     <name>DocumentTabPage</name>
     <message>
         <source>Open a document</source>
@@ -306,6 +317,10 @@
     </message>
     <message>
         <source>导入文件夹</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>无法打开“%1”：%2</source>
         <translation type="unfinished" />
     </message>
 </context>

@@ -244,6 +244,17 @@
     </message>
 </context>
 <context>
+    <name>DocumentFile</name>
+    <message>
+        <source>这是一个文件夹</source>
+        <translation>這是一個資料夾</translation>
+    </message>
+    <message>
+        <source>这不是普通文件</source>
+        <translation>這不是一般檔案</translation>
+    </message>
+</context>
+<context>
     <name>DocumentTabPage</name>
     <message>
         <source>Open a document</source>
@@ -308,6 +319,10 @@
     <message>
         <source>导入文件夹</source>
         <translation>匯入資料夾</translation>
+    </message>
+    <message>
+        <source>无法打开“%1”：%2</source>
+        <translation>無法開啟「%1」：%2</translation>
     </message>
 </context>
 <context>

@@ -76,6 +76,13 @@ Rectangle {
         var url = String(file)
         if (url === "" || !functions.isFileExist(url))
             return
+        // Only a regular file is a document: a device, a FIFO or a folder
+        // is not read at all.
+        var problem = functions.documentProblem(url)
+        if (problem !== "") {
+            notice(qsTr("无法打开“%1”：%2").arg(decodeURIComponent(url.replace(/^file:\/\//, ""))).arg(problem), 0)
+            return
+        }
         var open = indexOf(url)
         if (open >= 0) {
             tabBar.setCurrentIndex(open)

@@ -1,5 +1,6 @@
 // Start-up of the real program binary: single instance, "-autostart" and
 // failure to load the main QML file.
+#include "filebytes.h"
 #include "testenvironment.h"
 
 #include <QElapsedTimer>
@@ -8,6 +9,7 @@
 #include <QSysInfo>
 
 #include <csignal>
+#include <sys/stat.h>
 
 class TestStartup : public QObject
 {
@@ -169,34 +171,50 @@ private slots:
         stop(p);
     }
 
-    // What a crash or a hand edit leaves behind must not keep the real
-    // window from showing promptly and closing promptly (Ctrl+Q), under a
-    // virtual X server of our own: a settings lock (empty, garbled, or
-    // naming a process that is gone), which QSettings alone waits half a
-    // minute for at the first settings write; a window visibility that is no
-    // visibility, which left the program running without a window.
+    // What a crash, a hand edit or another program leaves behind must not
+    // keep the real window from showing promptly and closing promptly
+    // (Ctrl+Q), under a virtual X server of our own: a settings lock (empty,
+    // garbled, or naming a process that is gone), which QSettings alone
+    // waits half a minute for at the first settings write; a lock another
+    // program holds, which it waits for without end (the settings are then
+    // read, not written, and a notice says so); a window visibility that is
+    // no visibility, which left the program running without a window; a
+    // current file that is no document (a device that never ends, a FIFO
+    // without a writer, a folder), which is not read: a notice, no tab.
     void leftoversDelayNeitherStartNorQuit_data()
     {
         QTest::addColumn<QByteArray>("lock");
+        QTest::addColumn<bool>("held");
         QTest::addColumn<QString>("key");
         QTest::addColumn<QVariant>("value");
+        QTest::addColumn<QByteArray>("logged");
         QProcess gone;
         gone.start(QStringLiteral("true"), QStringList());
         gone.waitForFinished(5000);
         const QByteArray host = QSysInfo::machineHostName().toUtf8();
-        QTest::newRow("empty lock") << QByteArray("") << QString() << QVariant();
-        QTest::newRow("garbled lock") << QByteArray("\x01\x02 not a lock\n") << QString() << QVariant();
+        const QByteArray stale("removing a stale lock");
+        const QByteArray refused("not opened as a document");
+        QTest::newRow("empty lock") << QByteArray("") << false << QString() << QVariant() << stale;
+        QTest::newRow("garbled lock") << QByteArray("\x01\x02 not a lock\n") << false << QString() << QVariant() << stale;
         QTest::newRow("lock of a process gone")
-            << QByteArray::number(gone.processId()) + "\nPenlark\n" + host + "\n" << QString() << QVariant();
-        QTest::newRow("visibility 77") << QByteArray() << QStringLiteral("Window/visibility") << QVariant(77);
-        QTest::newRow("visibility -1") << QByteArray() << QStringLiteral("Window/visibility") << QVariant(-1);
+            << QByteArray::number(gone.processId()) + "\nPenlark\n" + host + "\n" << false << QString() << QVariant() << stale;
+        QTest::newRow("lock held by another program")
+            << QByteArray("") << true << QStringLiteral("Edit/FontSize") << QVariant(17) << QByteArray("locked by another program");
+        QTest::newRow("visibility 77") << QByteArray() << false << QStringLiteral("Window/visibility") << QVariant(77) << QByteArray();
+        QTest::newRow("visibility -1") << QByteArray() << false << QStringLiteral("Window/visibility") << QVariant(-1) << QByteArray();
+        const QString current = QStringLiteral("Save/CurrentFile");
+        QTest::newRow("current file /dev/zero") << QByteArray() << false << current << QVariant("file:///dev/zero") << refused;
+        QTest::newRow("current file a FIFO") << QByteArray() << false << current << QVariant("fifo") << refused;
+        QTest::newRow("current file a folder") << QByteArray() << false << current << QVariant("folder") << refused;
     }
 
     void leftoversDelayNeitherStartNorQuit()
     {
         QFETCH(QByteArray, lock);
+        QFETCH(bool, held);
         QFETCH(QString, key);
         QFETCH(QVariant, value);
+        QFETCH(QByteArray, logged);
         QProcess xvfb;
         xvfb.start(QStringLiteral("Xvfb"), { QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
                                             QStringLiteral("0"), QStringLiteral("1280x800x24"), QStringLiteral("-nolisten"),
@@ -209,9 +227,18 @@ private slots:
         QProcessEnvironment env = freshEnvironment();
         env.insert(QStringLiteral("DISPLAY"), QString::fromLatin1(display));
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        const QString home = env.value(QStringLiteral("HOME"));
+        // The current file is kept as a URL.
+        if (value == QVariant("fifo")) {
+            value = QUrl::fromLocalFile(home + QStringLiteral("/fifo.txt")).toString();
+            QVERIFY(::mkfifo(QFile::encodeName(home + QStringLiteral("/fifo.txt")).constData(), 0600) == 0);
+        } else if (value == QVariant("folder")) {
+            value = QUrl::fromLocalFile(home + QStringLiteral("/folder.txt")).toString();
+            QVERIFY(QDir().mkpath(home + QStringLiteral("/folder.txt")));
+        }
         if (!key.isEmpty())
             writeSetting(env, key, value);
-        const QString folder = env.value(QStringLiteral("HOME")) + QStringLiteral("/Library/Penlark/Settings/Unknown Organization");
+        const QString folder = home + QStringLiteral("/Library/Penlark/Settings/Unknown Organization");
         QVERIFY(QDir().mkpath(folder));
         const QString lockPath = folder + QStringLiteral("/Penlark.ini.lock");
         if (!lock.isNull()) {
@@ -219,6 +246,15 @@ private slots:
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write(lock);
         }
+        // Another program's hold: an exclusive lock on the file, as a live
+        // QLockFile keeps.
+        QProcess holder;
+        if (held) {
+            holder.start(QStringLiteral("flock"), { lockPath, QStringLiteral("sleep"), QStringLiteral("120") });
+            QVERIFY(holder.waitForStarted(5000));
+            QTRY_VERIFY(QProcess::execute(QStringLiteral("flock"), { QStringLiteral("-n"), lockPath, QStringLiteral("true") }) != 0);
+        }
+        const QByteArray settingsBefore = fileBytes(folder + QStringLiteral("/Penlark.ini"));
         QProcessEnvironment xenv = QProcessEnvironment::systemEnvironment();
         xenv.insert(QStringLiteral("DISPLAY"), QString::fromLatin1(display));
         auto xdotool = [&xenv](const QStringList& args) {
@@ -242,7 +278,8 @@ private slots:
         }
         const qint64 shown = clock.elapsed();
         QVERIFY2(!window.isEmpty(), "no window");
-        // The stale-lock wait is 30 s; an unloaded start takes well under 1 s.
+        // The stale-lock wait is 30 s, the wait for a held lock 3 s; an
+        // unloaded start takes well under 1 s.
         QVERIFY2(shown < 10000, qPrintable(QStringLiteral("window shown after %1 ms").arg(shown)));
 
         xdotool({ QStringLiteral("windowfocus"), QStringLiteral("--sync"), QString::fromLatin1(window) });
@@ -252,13 +289,18 @@ private slots:
         const qint64 quit = clock.elapsed();
         const QByteArray output = app.readAll();
         stop(app);
+        stop(holder);
         xvfb.kill();
         xvfb.waitForFinished(5000);
         QVERIFY2(ended, "Ctrl+Q did not end the program");
         QVERIFY2(quit < 10000, qPrintable(QStringLiteral("quit took %1 ms").arg(quit)));
         QCOMPARE(app.exitCode(), 0);
-        QCOMPARE(output.contains("removing a stale lock"), !lock.isNull());
-        QVERIFY(!QFileInfo::exists(lockPath));
+        QVERIFY2(output.contains(logged), output.right(2000).constData());
+        QCOMPARE(output.contains("removing a stale lock"), !lock.isNull() && !held);
+        if (held) // read, not written: the settings file is as it was
+            QCOMPARE(fileBytes(folder + QStringLiteral("/Penlark.ini")), settingsBefore);
+        else
+            QVERIFY(!QFileInfo::exists(lockPath));
     }
 
     void brokenMainQmlExitsMinusOne()

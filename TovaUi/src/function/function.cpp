@@ -4,6 +4,7 @@
 #include "support/log.h"
 #include "support/userfile.h"
 #include "support/writenotice.h"
+#include "textarea/documentfile.h"
 
 #include <QApplication>
 #include <QCryptographicHash>
@@ -351,6 +352,13 @@ bool function::isFileExist(const QUrl& file)
     if (text.startsWith(QLatin1String("qrc")) || text.startsWith(QLatin1String("content")))
         return true;
     return QFileInfo::exists(file.toLocalFile());
+}
+
+QString function::documentProblem(const QUrl& file)
+{
+    if (!file.isLocalFile())
+        return QString();
+    return DocumentFile::problem(file.toLocalFile());
 }
 
 bool function::isSameFile(const QUrl& a, const QUrl& b)

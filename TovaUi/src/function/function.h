@@ -100,6 +100,9 @@ public:
     Q_INVOKABLE static QUrl getPathUrlByFileUrl(const QUrl& file);
     Q_INVOKABLE static QString fileToUrl(const QString& filename);
     Q_INVOKABLE static bool isFileExist(const QUrl& file);
+    // Why a local file cannot be opened as a document (not a regular file,
+    // unreadable); empty when it can, and for resources.
+    Q_INVOKABLE static QString documentProblem(const QUrl& file);
     Q_INVOKABLE static bool isSameFile(const QUrl& a, const QUrl& b);
     Q_INVOKABLE static QStringList getFileListByPath(const QUrl& path, const QStringList& nameFilters);
     static bool checkPath(const QString& path);

@@ -7,6 +7,7 @@
 #include "support/userfile.h"
 #include "support/writenotice.h"
 #include "textarea/blanklayout.h"
+#include "textarea/documentfile.h"
 #include "textarea/documentsaver.h"
 #include "textarea/makeuper.h"
 #include "textarea/rawtextcopy.h"
@@ -1336,8 +1337,9 @@ QString documentText(const QByteArray& bytes)
 // asking a million blocks on the GUI thread); off the GUI thread.
 QStringList readLines(const QString& path)
 {
-    QFile file(path);
-    const QString text = file.open(QIODevice::ReadOnly) ? documentText(file.readAll()) : QString();
+    QFile file;
+    QString problem;
+    const QString text = DocumentFile::open(file, path, &problem) ? documentText(file.readAll()) : QString();
     return QStringList(text) + documentLines(text);
 }
 
@@ -1410,10 +1412,14 @@ bool LazyTextDocument::loadText(const QUrl& url, bool inSteps)
         // A missing document is created empty; never over an existing file.
         UserFile::write(path, QByteArray(), UserFile::NewFileOnly);
     }
+    // A document is a regular file, checked before anything is read.
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        logWarning(lcEditor) << "cannot open" << path << file.errorString();
-        message::show(Message::Error, tr("无法打开文件: ") + file.errorString(), 5000);
+    QString problem;
+    if (resource ? !file.open(QIODevice::ReadOnly) : !DocumentFile::open(file, path, &problem)) {
+        if (problem.isEmpty())
+            problem = file.errorString();
+        logWarning(lcEditor) << "cannot open" << path << problem;
+        message::show(Message::Error, tr("无法打开文件: ") + problem, 5000);
         return false;
     }
     setLastModification(QFileInfo(path).lastModified());
