@@ -11,21 +11,6 @@
 #include <unistd.h>
 
 namespace {
-bool writeAll(int fd, const char* data, qint64 size)
-{
-    while (size > 0) {
-        const ssize_t n = ::write(fd, data, size_t(qMin<qint64>(size, 1 << 20)));
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        data += n;
-        size -= n;
-    }
-    return true;
-}
-
 void syncFolder(const QString& folder)
 {
     const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -36,39 +21,92 @@ void syncFolder(const QString& folder)
 }
 } // namespace
 
-bool AtomicFile::write(const QString& path, const QString& temporaryFolder, const QList<QByteArray>& parts,
-                       QString* error)
+AtomicFile::~AtomicFile()
 {
-    const QByteArray temporary = QFile::encodeName(
+    if (m_fd >= 0) {
+        ::close(m_fd);
+        ::unlink(m_temporary.constData());
+    }
+}
+
+bool AtomicFile::failed()
+{
+    if (m_error.isEmpty())
+        m_error = QString::fromLocal8Bit(std::strerror(errno));
+    return false;
+}
+
+bool AtomicFile::open(const QString& temporaryFolder, QString* error)
+{
+    m_temporary = QFile::encodeName(
         temporaryFolder + QStringLiteral("/%1.tmp").arg(QRandomGenerator::global()->generate64(), 16, 16, QLatin1Char('0')));
-    const int fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    if (fd < 0) {
+    m_fd = ::open(m_temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (m_fd < 0) {
         *error = QString::fromLocal8Bit(std::strerror(errno));
         return false;
     }
-    qint64 size = 0;
-    bool ok = true;
-    for (const QByteArray& part : parts) {
-        ok = ok && writeAll(fd, part.constData(), part.size());
-        size += part.size();
+    return true;
+}
+
+bool AtomicFile::append(const char* data, qint64 size)
+{
+    if (m_fd < 0 || !m_error.isEmpty())
+        return false;
+    while (size > 0) {
+        const ssize_t n = ::write(m_fd, data, size_t(qMin<qint64>(size, 1 << 20)));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return failed();
+        }
+        data += n;
+        size -= n;
+        m_size += n;
     }
-    ok = ok && ::fsync(fd) == 0;
-    if (!ok)
-        *error = QString::fromLocal8Bit(std::strerror(errno));
-    ok = ::close(fd) == 0 && ok;
+    return true;
+}
+
+bool AtomicFile::writeAt(qint64 offset, const QByteArray& bytes)
+{
+    if (m_fd < 0 || !m_error.isEmpty() || offset + bytes.size() > m_size)
+        return false;
+    if (::pwrite(m_fd, bytes.constData(), size_t(bytes.size()), offset) != bytes.size())
+        return failed();
+    return true;
+}
+
+bool AtomicFile::commit(const QString& path, QString* error)
+{
+    if (m_fd < 0) {
+        *error = QStringLiteral("the file is not open");
+        return false;
+    }
+    bool ok = m_error.isEmpty() && (::fsync(m_fd) == 0 || failed());
+    ok = (::close(m_fd) == 0 || failed()) && ok;
+    m_fd = -1;
     struct stat st;
-    if (ok && (::stat(temporary.constData(), &st) != 0 || st.st_size != size)) {
-        *error = QStringLiteral("the written file has the wrong size");
+    if (ok && (::stat(m_temporary.constData(), &st) != 0 || st.st_size != m_size)) {
+        m_error = QStringLiteral("the written file has the wrong size");
         ok = false;
     }
-    if (ok && ::rename(temporary.constData(), QFile::encodeName(path).constData()) != 0) {
-        *error = QString::fromLocal8Bit(std::strerror(errno));
-        ok = false;
-    }
+    if (ok && ::rename(m_temporary.constData(), QFile::encodeName(path).constData()) != 0)
+        ok = failed();
     if (!ok) {
-        ::unlink(temporary.constData());
+        ::unlink(m_temporary.constData());
+        *error = m_error;
         return false;
     }
     syncFolder(QFileInfo(path).path());
     return true;
+}
+
+bool AtomicFile::write(const QString& path, const QString& temporaryFolder, const QList<QByteArray>& parts,
+                       QString* error)
+{
+    AtomicFile file;
+    if (!file.open(temporaryFolder, error))
+        return false;
+    for (const QByteArray& part : parts)
+        file.append(part.constData(), part.size());
+    return file.commit(path, error);
 }

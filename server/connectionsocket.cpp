@@ -10,9 +10,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace {
-// The address and port of one end of a socket, as text and number.
-bool end(int fd, bool peer, std::string* address, int* port)
+bool ConnectionSocket::end(int fd, bool peer, std::string* address, int* port)
 {
     sockaddr_storage storage {};
     socklen_t length = sizeof(storage);
@@ -35,6 +33,7 @@ bool end(int fd, bool peer, std::string* address, int* port)
     return true;
 }
 
+namespace {
 
 // The open socket descriptors of this process.
 QList<int> sockets()

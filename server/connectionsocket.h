@@ -19,6 +19,8 @@ public:
     // Ends every client connection to localPort: at shutdown, so that
     // connections idling between requests do not hold it up.
     static void dropAll(int localPort);
+    // The address (as text) and port of the socket's own end or its peer's.
+    static bool end(int fd, bool peer, std::string* address, int* port);
 };
 
 #endif

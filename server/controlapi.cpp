@@ -174,7 +174,10 @@ void ControlApi::objects(const httplib::Request& request, httplib::Response& res
         response.status = 200;
         response.set_header("ETag", stored.quotedETag().constData());
     } else if (method == "DELETE") {
-        json(response, QJsonObject { { QStringLiteral("removed"), m_parts.objects->remove(key) } });
+        QString error;
+        const ObjectStore::Removal removal = m_parts.objects->remove(key, &error);
+        json(response, QJsonObject { { QStringLiteral("removed"), removal == ObjectStore::Removal::Removed } },
+             removal == ObjectStore::Removal::Failed ? 500 : 200);
     } else {
         ObjectMeta meta;
         QByteArray body;

@@ -1,15 +1,21 @@
 #include "httpserver.h"
 
+#include "clientstream.h"
+#include "connectiongate.h"
 #include "connectionsocket.h"
 #include "credentialstore.h"
 #include "faultinjector.h"
+#include "requestbody.h"
 #include "requestjournal.h"
 #include "serverlog.h"
 #include "storagexml.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 
 #include <httplib.h>
+
+#include <sys/resource.h>
 
 namespace {
 const char* const defaultHtml = "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>Network sign-in</title></head>"
@@ -37,19 +43,60 @@ QByteArray actionName(FaultRule::Action action)
 }
 } // namespace
 
+// The library's server, asked to serve one request of a connection at a time.
+class HttpServer::Engine : public httplib::Server
+{
+public:
+    bool serve(httplib::Stream& stream, bool last, bool& closed)
+    {
+        return process_request(stream, last, closed, nullptr);
+    }
+    // The library streams answers only while it has a listening socket;
+    // the gate's is that socket.
+    void setListener(int fd) { svr_sock_ = fd; }
+};
+
+namespace {
+// Set by a handler whose request left its connection unusable (a body not
+// read to its end): the worker closes it instead of giving it back.
+thread_local bool t_closeAfter = false;
+
+// At most this many requests on one connection.
+const int maxRequestsPerConnection = 1000;
+
+// Connections in all: as many as the descriptors allow, less some for the
+// files and database connections the workers open.
+int connectionLimit()
+{
+    rlimit limit {};
+    if (::getrlimit(RLIMIT_NOFILE, &limit) != 0)
+        return 1000;
+    if (limit.rlim_cur < limit.rlim_max) {
+        limit.rlim_cur = limit.rlim_max;
+        ::setrlimit(RLIMIT_NOFILE, &limit);
+        ::getrlimit(RLIMIT_NOFILE, &limit);
+    }
+    return int(qBound<rlim_t>(64, limit.rlim_cur - qMin<rlim_t>(limit.rlim_cur / 4, 256), 20000));
+}
+} // namespace
+
 HttpServer::HttpServer(const ServerOptions& options)
     : m_options(options)
-    , m_server(new httplib::Server)
+    , m_engine(new Engine)
 {
-    const int threads = options.threads;
-    m_server->new_task_queue = [threads] { return new httplib::ThreadPool(size_t(threads)); };
-    m_server->set_keep_alive_max_count(1000);
-    m_server->set_keep_alive_timeout(5);
-    m_server->set_read_timeout(30);
-    m_server->set_write_timeout(30);
-    m_server->set_payload_max_length(size_t(options.maxObjectSize) + (1 << 20));
-    m_server->set_tcp_nodelay(true);
-    m_server->set_exception_handler([](const httplib::Request& request, httplib::Response& response, std::exception_ptr e) {
+    ConnectionGate::Limits limits;
+    limits.headSeconds = options.headTimeout;
+    limits.idleSeconds = options.idleTimeout;
+    limits.perAddress = options.maxConnectionsPerAddress;
+    limits.total = connectionLimit();
+    limits.exempt = options.proxyAddress.toStdString();
+    m_gate.reset(new ConnectionGate(limits, [this](ClientConnection c) {
+        m_workers->enqueue([this, c]() { serve(c); });
+    }));
+    m_engine->set_keep_alive_max_count(maxRequestsPerConnection);
+    m_engine->set_keep_alive_timeout(options.idleTimeout);
+    m_engine->set_payload_max_length(size_t(options.maxObjectSize) + (1 << 20));
+    m_engine->set_exception_handler([](const httplib::Request& request, httplib::Response& response, std::exception_ptr e) {
         QString what;
         try {
             std::rethrow_exception(e);
@@ -60,15 +107,23 @@ HttpServer::HttpServer(const ServerOptions& options)
         ServerLog::warning(QStringLiteral("handler failed on %1: %2").arg(QString::fromStdString(request.path), what));
         reply(response, 500, "{\"ok\":false,\"error\":\"internal error\"}", "application/json");
     });
-    const auto handler = [this](const httplib::Request& request, httplib::Response& response) { handle(request, response); };
+    const auto plain = [this](const httplib::Request& request, httplib::Response& response) {
+        handle(request, response, nullptr);
+    };
+    const auto withBody = [this](const httplib::Request& request, httplib::Response& response,
+                                 const httplib::ContentReader& reader) { handle(request, response, &reader); };
     // Every path, also one holding a decoded line break.
     const std::string any = "[\\s\\S]*";
-    m_server->Get(any, handler);
-    m_server->Post(any, handler);
-    m_server->Put(any, handler);
-    m_server->Delete(any, handler);
-    m_server->Patch(any, handler);
-    m_server->Options(any, handler);
+    m_engine->Get(any, plain);
+    m_engine->Options(any, plain);
+    m_engine->Post(any, plain);
+    m_engine->Put(any, plain);
+    m_engine->Patch(any, plain);
+    m_engine->Delete(any, plain);
+    m_engine->Post(any, withBody);
+    m_engine->Put(any, withBody);
+    m_engine->Patch(any, withBody);
+    m_engine->Delete(any, withBody);
 }
 
 HttpServer::~HttpServer() = default;
@@ -79,35 +134,62 @@ void HttpServer::setTestControl(FaultInjector* faults, RequestJournal* journal)
     m_journal = journal;
 }
 
-void HttpServer::route(const QByteArray& path, bool exact, Handler handler, bool control)
+void HttpServer::route(const QByteArray& path, bool exact, Handler handler, qint64 bodyLimit, Body body)
 {
     Route r;
     r.path = path;
     r.exact = exact;
-    r.control = control;
+    r.bodyLimit = bodyLimit;
+    r.body = body;
     r.handler = std::move(handler);
     m_routes << r;
 }
 
+void HttpServer::controlRoute(const QByteArray& path, Handler handler)
+{
+    route(path, false, std::move(handler), 1ll << 30);
+    m_routes.last().control = true;
+}
+
 int HttpServer::bind()
 {
-    const std::string host = m_options.listenAddress.toStdString();
-    if (m_options.port == 0)
-        m_port = m_server->bind_to_any_port(host);
-    else
-        m_port = m_server->bind_to_port(host, m_options.port) ? m_options.port : -1;
+    m_port = m_gate->listen(m_options.listenAddress.toStdString(), m_options.port);
+    m_engine->setListener(m_gate->listener());
     return m_port;
 }
 
-void HttpServer::run() { m_server->listen_after_bind(); }
+void HttpServer::run()
+{
+    m_workers.reset(new httplib::ThreadPool(size_t(m_options.threads)));
+    m_gate->run();
+    m_workers->shutdown();
+}
 
 void HttpServer::stop()
 {
+    m_stopping = true;
+    m_engine->setListener(-1);
     if (m_faults)
         m_faults->shutdown();
-    m_server->stop();
-    // Idle keep-alive connections would each hold the stop up for seconds.
+    m_gate->stop();
+    // Requests being served end with their connections.
     ConnectionSocket::dropAll(m_port);
+}
+
+void HttpServer::serve(ClientConnection connection)
+{
+    bool keep = false;
+    {
+        ClientStream stream(connection, m_options.readTimeout * 1000, m_options.writeTimeout * 1000);
+        const bool last = m_stopping || ++connection.requests >= maxRequestsPerConnection;
+        bool closed = false;
+        t_closeAfter = false;
+        keep = m_engine->serve(stream, last, closed) && !closed && !last && !t_closeAfter;
+    }
+    if (keep)
+        m_gate->giveBack(std::move(connection));
+    else
+        m_gate->release(connection);
 }
 
 QByteArray HttpServer::header(const httplib::Request& request, const char* name)
@@ -122,6 +204,21 @@ void HttpServer::reply(httplib::Response& response, int status, const QByteArray
     response.set_header("Content-Type", contentType);
 }
 
+void HttpServer::replyFile(httplib::Response& response, int status, const std::shared_ptr<QFile>& file, qint64 offset,
+                           qint64 length, const QByteArray& contentType)
+{
+    response.status = status;
+    // A small piece at a time: a client that reads slowly costs no more.
+    response.set_content_provider(size_t(length), contentType.toStdString(),
+                                  [file, offset](size_t at, size_t wanted, httplib::DataSink& sink) {
+                                      char piece[64 * 1024];
+                                      if (!file->seek(offset + qint64(at)))
+                                          return false;
+                                      const qint64 n = file->read(piece, qint64(qMin(wanted, sizeof(piece))));
+                                      return n > 0 && sink.write(piece, size_t(n));
+                                  });
+}
+
 const HttpServer::Route* HttpServer::find(const QByteArray& path) const
 {
     for (const Route& r : m_routes) {
@@ -131,6 +228,17 @@ const HttpServer::Route* HttpServer::find(const QByteArray& path) const
             return &r;
     }
     return nullptr;
+}
+
+QString HttpServer::clientAddress(const httplib::Request& request) const
+{
+    // Behind the reverse proxy the client is the one the proxy names.
+    if (!m_options.proxyAddress.isEmpty() && QString::fromStdString(request.remote_addr) == m_options.proxyAddress) {
+        const QByteArray real = header(request, "X-Real-IP").trimmed();
+        if (!real.isEmpty() && real.size() <= 45)
+            return QString::fromLatin1(real);
+    }
+    return QString::fromStdString(request.remote_addr);
 }
 
 QString HttpServer::publicBase(const httplib::Request& request) const
@@ -205,72 +313,142 @@ bool HttpServer::applyFault(const httplib::Request& request, httplib::Response& 
     return false;
 }
 
-void HttpServer::handle(const httplib::Request& request, httplib::Response& response)
+bool HttpServer::readWhole(httplib::Request& request, httplib::Response& response, RequestBody& body)
+{
+    bool ok = false;
+    if (request.is_multipart_form_data()) {
+        httplib::MultipartFormData* part = nullptr;
+        ok = body.readForm(
+            [&](const httplib::MultipartFormData& header) {
+                part = &request.files.emplace(header.name, header)->second;
+                return true;
+            },
+            [&](const char* data, size_t length) {
+                part->content.append(data, length);
+                return true;
+            });
+    } else {
+        ok = body.read([&](const char* data, size_t length) {
+            request.body.append(data, length);
+            return true;
+        });
+    }
+    if (!ok)
+        reply(response, body.tooLarge() ? 413 : 400,
+              body.tooLarge() ? "{\"ok\":false,\"error\":\"the body is too large\"}" : "{\"ok\":false,\"error\":\"the body did not arrive\"}",
+              "application/json");
+    return ok;
+}
+
+void HttpServer::handle(const httplib::Request& original, httplib::Response& response, const httplib::ContentReader* reader)
 {
     QElapsedTimer timer;
     timer.start();
     RequestContext context;
-    const QByteArray target = bytes(request.target);
+    const QByteArray target = bytes(original.target);
     const int mark = target.indexOf('?');
     const QByteArray rawPath = mark < 0 ? target : target.left(mark);
     context.query = mark < 0 ? QByteArray() : target.mid(mark + 1);
     context.path = QByteArray::fromPercentEncoding(rawPath);
-    context.remote = QString::fromStdString(request.remote_addr);
-    context.publicBase = publicBase(request);
+    context.remote = clientAddress(original);
+    context.publicBase = publicBase(original);
 
     const Route* route = find(context.path);
     const bool control = route && route->control;
-    if (control && !(m_faults && loopback(request.remote_addr)))
+    if (control && !(m_faults && loopback(original.remote_addr)))
         route = nullptr;
+
+    // The body is read whole here within the route's limit, or left to the
+    // handler; one that is refused unread ends its connection.
+    const httplib::Request* request = &original;
+    httplib::Request whole;
+    std::unique_ptr<RequestBody> body;
+    bool refused = false;
+    if (reader) {
+        const qint64 limit = route ? route->bodyLimit : smallBody;
+        const bool chunked = header(original, "Transfer-Encoding").toLower().contains("chunked");
+        const QByteArray length = header(original, "Content-Length").trimmed();
+        bool valid = false;
+        // Without a length or chunks a request has no body.
+        const qint64 declared = length.isEmpty() ? 0 : length.toLongLong(&valid);
+        refused = true;
+        if (!length.isEmpty() && (!valid || declared < 0))
+            reply(response, 400, "{\"ok\":false,\"error\":\"the Content-Length is not valid\"}", "application/json");
+        else if (!chunked && declared > limit)
+            reply(response, 413, "{\"ok\":false,\"error\":\"the body is too large\"}", "application/json");
+        else
+            refused = false;
+        if (!refused) {
+            body.reset(new RequestBody(*reader, chunked ? -1 : declared, limit));
+            if (route && route->body == Body::Streamed) {
+                context.body = body.get();
+            } else {
+                whole = original;
+                refused = !readWhole(whole, response, *body);
+                request = &whole;
+            }
+        }
+        if (refused)
+            context.note = QStringLiteral("body refused");
+    }
 
     quint64 seq = 0;
     if (!control && m_journal) {
         RequestJournal::Entry entry;
-        entry.method = bytes(request.method);
+        entry.method = bytes(request->method);
         entry.target = target;
         entry.path = context.path;
         entry.query = context.query;
-        for (const auto& h : request.headers)
+        for (const auto& h : request->headers)
             entry.headers << qMakePair(bytes(h.first), bytes(h.second));
-        entry.bodySize = qint64(request.body.size());
-        entry.body = QByteArray(request.body.data(), int(qMin<size_t>(request.body.size(), RequestJournal::bodyLimit)));
+        entry.bodySize = qint64(request->body.size());
+        entry.body = QByteArray(request->body.data(), int(qMin<size_t>(request->body.size(), RequestJournal::bodyLimit)));
         // Form uploads arrive parsed; the journal keeps their parts.
-        for (const auto& file : request.files)
+        for (const auto& file : request->files)
             entry.parts << RequestJournal::Part { bytes(file.second.name), bytes(file.second.filename),
                                                   bytes(file.second.content_type), bytes(file.second.content) };
         seq = m_journal->record(entry);
     }
 
     qint64 cutAfter = -1;
-    const bool faulted = !control && m_faults && applyFault(request, response, context, &cutAfter);
-    if (!faulted) {
+    const bool faulted = !refused && !control && m_faults && applyFault(*request, response, context, &cutAfter);
+    if (!faulted && !refused) {
         if (route)
-            route->handler(request, response, context);
+            route->handler(*request, response, context);
         else
             reply(response, 404, "{\"ok\":false,\"error\":\"not found\"}", "application/json");
     }
-    // A body given as a provider goes out as it is, with its true length:
-    // the library compresses only plain bodies. A cut answer stops early
-    // and closes the connection.
+    if (body && !body->started())
+        body->drain();
+    if (reader && !(body && body->finished()))
+        t_closeAfter = true;
+    if (seq && context.body)
+        m_journal->received(seq, body->kept(), body->keptParts(), body->size());
+    // A plain body goes out as a provider too, as it is, with its true
+    // length: the library compresses only plain bodies. A cut answer stops
+    // early and closes the connection.
     if (response.status > 0 && !response.body.empty()) {
-        auto body = std::make_shared<std::string>(std::move(response.body));
+        auto bytes = std::make_shared<std::string>(std::move(response.body));
         response.body.clear();
-        const size_t limit = cutAfter < 0 ? body->size() : qMin<size_t>(size_t(cutAfter), body->size());
         const std::string type = response.get_header_value("Content-Type");
         response.headers.erase("Content-Type");
-        response.set_content_provider(body->size(), type,
-                                      [body, limit](size_t offset, size_t length, httplib::DataSink& sink) {
-                                          if (offset >= limit)
-                                              return false;
-                                          return sink.write(body->data() + offset, qMin(length, limit - offset));
-                                      });
+        response.set_content_provider(bytes->size(), type, [bytes](size_t offset, size_t length, httplib::DataSink& sink) {
+            return sink.write(bytes->data() + offset, qMin(length, bytes->size() - offset));
+        });
+    }
+    if (cutAfter >= 0 && response.content_provider_) {
+        const size_t limit = size_t(cutAfter);
+        auto provider = std::move(response.content_provider_);
+        response.content_provider_ = [provider, limit](size_t offset, size_t length, httplib::DataSink& sink) {
+            return offset < limit && provider(offset, qMin(length, limit - offset), sink);
+        };
     }
     if (m_journal && seq)
         m_journal->answered(seq, response.status);
     if (!control)
         // One multi-argument call: a "%2" in a path is text, not a placeholder.
         ServerLog::line(QStringLiteral("%1 %2 %3 %4 %5ms%6%7")
-                            .arg(context.remote, QString::fromStdString(request.method), QString::fromUtf8(rawPath),
+                            .arg(context.remote, QString::fromStdString(request->method), QString::fromUtf8(rawPath),
                                  QString::number(response.status), QString::number(timer.elapsed()),
                                  context.account.isEmpty() ? QString() : QLatin1Char(' ') + context.account,
                                  context.note.isEmpty() ? QString() : QStringLiteral(" (") + context.note + QLatin1Char(')')));

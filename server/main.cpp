@@ -134,9 +134,12 @@ int main(int argc, char* argv[])
     ControlApi control(parts);
     if (options.testControl) {
         server.setTestControl(&faults, &journal);
-        server.route("/_control", false, to(control), true);
+        server.controlRoute("/_control", to(control));
     }
-    server.route("/" + StorageApi::bucket, false, to(storage));
+    // Uploads go to their files as they arrive; other bodies are small.
+    server.route("/" + StorageApi::bucket, false, to(storage), options.maxObjectSize + StorageApi::formOverhead,
+                 HttpServer::Body::Streamed);
+    server.route("/api/v1/user/settings/avatar", true, to(accountApi), AvatarStore::maxUpload + HttpServer::smallBody);
     server.route("/api", false, to(accountApi));
     server.route("/captcha", false, to(accountPages));
     server.route("/avatars", false, to(accountPages));

@@ -1,13 +1,12 @@
 #include "objectfile.h"
 
-#include "atomicfile.h"
-
 #include <QDateTime>
+#include <QFile>
 #include <QFileInfo>
 
 namespace {
 const QByteArray magic = "PENLARK-OBJECT 1\n";
-const int maxHeader = 8192;
+const QByteArray blankETag(32, '0');
 
 QByteArray oneLine(QByteArray text)
 {
@@ -42,23 +41,64 @@ int parseHeader(const QByteArray& bytes, ObjectMeta* meta)
 }
 } // namespace
 
+bool ObjectFile::Writer::open(const QString& temporaryFolder, const ObjectMeta& meta, QString* error)
+{
+    m_meta = meta;
+    const QByteArray start = magic + "key " + oneLine(meta.key) + "\netag ";
+    const QByteArray header = start + QByteArray(blankETag.size(), '0') + "\nowner " + oneLine(meta.owner) + "\ntype "
+        + oneLine(meta.contentType) + "\n\n";
+    if (header.size() > maxHeader) {
+        *error = QStringLiteral("the object's header is longer than %1 bytes").arg(maxHeader);
+        return false;
+    }
+    m_etagAt = start.size();
+    m_headerSize = header.size();
+    return m_file.open(temporaryFolder, error) && m_file.append(header.constData(), header.size());
+}
+
+bool ObjectFile::Writer::append(const char* data, qint64 size)
+{
+    m_md5.addData(data, int(size));
+    return m_file.append(data, size);
+}
+
+bool ObjectFile::Writer::commit(const QString& path, ObjectMeta* stored, QString* error)
+{
+    m_meta.etag = m_md5.result().toHex().toUpper();
+    m_meta.size = size();
+    // A failed write is kept by the file, and commit() reports it.
+    m_file.writeAt(m_etagAt, m_meta.etag);
+    if (!m_file.commit(path, error))
+        return false;
+    m_meta.modified = QFileInfo(path).lastModified().toMSecsSinceEpoch();
+    if (stored)
+        *stored = m_meta;
+    return true;
+}
+
 bool ObjectFile::write(const QString& path, const QString& temporaryFolder, const ObjectMeta& meta,
                        const QByteArray& body, QString* error)
 {
-    const QByteArray header = magic + "key " + oneLine(meta.key) + "\netag " + oneLine(meta.etag) + "\nowner "
-        + oneLine(meta.owner) + "\ntype " + oneLine(meta.contentType) + "\n\n";
-    return AtomicFile::write(path, temporaryFolder, { header, body }, error);
+    Writer writer;
+    return writer.open(temporaryFolder, meta, error) && writer.append(body.constData(), body.size())
+        && writer.commit(path, nullptr, error);
 }
 
 bool ObjectFile::readMeta(const QString& path, ObjectMeta* meta)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    return open(path, meta, &file);
+}
+
+bool ObjectFile::open(const QString& path, ObjectMeta* meta, QFile* file)
+{
+    file->setFileName(path);
+    if (!file->open(QIODevice::ReadOnly))
         return false;
-    const int length = parseHeader(file.read(maxHeader), meta);
-    if (length < 0)
+    const int length = parseHeader(file->read(maxHeader), meta);
+    if (length < 0 || !file->seek(length))
         return false;
-    const QFileInfo info(file);
+    const QFileInfo info(*file);
     meta->size = info.size() - length;
     meta->modified = info.lastModified().toMSecsSinceEpoch();
     return true;
@@ -66,14 +106,9 @@ bool ObjectFile::readMeta(const QString& path, ObjectMeta* meta)
 
 bool ObjectFile::read(const QString& path, ObjectMeta* meta, QByteArray* body)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const int length = parseHeader(file.read(maxHeader), meta);
-    if (length < 0 || !file.seek(length))
+    QFile file;
+    if (!open(path, meta, &file))
         return false;
     *body = file.readAll();
-    meta->size = body->size();
-    meta->modified = QFileInfo(file).lastModified().toMSecsSinceEpoch();
-    return true;
+    return body->size() == meta->size;
 }

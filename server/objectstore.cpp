@@ -8,6 +8,10 @@
 #include <QDirIterator>
 #include <QFile>
 
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
+
 namespace {
 // No key holds this byte (keys are UTF-8), so key + it is past every key
 // that begins with key.
@@ -52,24 +56,28 @@ std::mutex& ObjectStore::lockFor(const QByteArray& key)
     return m_keyLocks[qHash(key) % (sizeof(m_keyLocks) / sizeof(m_keyLocks[0]))];
 }
 
-bool ObjectStore::put(const QByteArray& key, const QByteArray& body, const QByteArray& contentType,
-                      const QByteArray& owner, ObjectMeta* stored, QString* error)
+bool ObjectStore::begin(ObjectFile::Writer* writer, const QByteArray& key, const QByteArray& contentType,
+                        const QByteArray& owner, QString* error) const
 {
     ObjectMeta meta;
     meta.key = key;
-    meta.etag = QCryptographicHash::hash(body, QCryptographicHash::Md5).toHex().toUpper();
     meta.owner = owner;
     meta.contentType = contentType;
-    meta.size = body.size();
+    return writer->open(m_temporary, meta, error);
+}
+
+bool ObjectStore::finish(ObjectFile::Writer& writer, ObjectMeta* stored, QString* error)
+{
+    const QByteArray key = writer.meta().key;
     const QString path = pathFor(key);
     std::lock_guard<std::mutex> keyLock(lockFor(key));
     if (!QDir().mkpath(QFileInfo(path).path())) {
         *error = QStringLiteral("cannot create the object folder");
         return false;
     }
-    if (!ObjectFile::write(path, m_temporary, meta, body, error))
+    ObjectMeta meta;
+    if (!writer.commit(path, &meta, error))
         return false;
-    meta.modified = QFileInfo(path).lastModified().toMSecsSinceEpoch();
     {
         std::unique_lock<std::shared_mutex> lock(m_indexMutex);
         m_index[key] = meta;
@@ -79,22 +87,39 @@ bool ObjectStore::put(const QByteArray& key, const QByteArray& body, const QByte
     return true;
 }
 
+bool ObjectStore::put(const QByteArray& key, const QByteArray& body, const QByteArray& contentType,
+                      const QByteArray& owner, ObjectMeta* stored, QString* error)
+{
+    ObjectFile::Writer writer;
+    return begin(&writer, key, contentType, owner, error) && writer.append(body.constData(), body.size())
+        && finish(writer, stored, error);
+}
+
 bool ObjectStore::get(const QByteArray& key, ObjectMeta* meta, QByteArray* body) const
 {
     return ObjectFile::read(pathFor(key), meta, body) && meta->key == key;
 }
 
-bool ObjectStore::remove(const QByteArray& key)
+bool ObjectStore::open(const QByteArray& key, ObjectMeta* meta, QFile* file) const
+{
+    return ObjectFile::open(pathFor(key), meta, file) && meta->key == key;
+}
+
+ObjectStore::Removal ObjectStore::remove(const QByteArray& key, QString* error)
 {
     std::lock_guard<std::mutex> keyLock(lockFor(key));
-    bool existed = false;
     {
-        std::unique_lock<std::shared_mutex> lock(m_indexMutex);
-        existed = m_index.erase(key) > 0;
+        std::shared_lock<std::shared_mutex> lock(m_indexMutex);
+        if (m_index.find(key) == m_index.end())
+            return Removal::Absent;
     }
-    if (existed)
-        QFile::remove(pathFor(key));
-    return existed;
+    if (::unlink(QFile::encodeName(pathFor(key)).constData()) != 0 && errno != ENOENT) {
+        *error = QString::fromLocal8Bit(std::strerror(errno));
+        return Removal::Failed;
+    }
+    std::unique_lock<std::shared_mutex> lock(m_indexMutex);
+    m_index.erase(key);
+    return Removal::Removed;
 }
 
 ListPage ObjectStore::list(const QByteArray& prefix, const QByteArray& marker, const QByteArray& delimiter,

@@ -4,6 +4,7 @@
 #include "objectfile.h"
 
 #include <QByteArray>
+#include <QFile>
 #include <QList>
 #include <QString>
 
@@ -27,14 +28,23 @@ struct ListPage
 class ObjectStore
 {
 public:
+    enum class Removal { Removed, Absent, Failed };
+
     bool open(const QString& root, QString* error);
 
+    // An upload as it arrives: begin() starts its file, the caller appends
+    // the bytes to the writer, finish() puts the object in place.
+    bool begin(ObjectFile::Writer* writer, const QByteArray& key, const QByteArray& contentType,
+               const QByteArray& owner, QString* error) const;
+    bool finish(ObjectFile::Writer& writer, ObjectMeta* stored, QString* error);
     bool put(const QByteArray& key, const QByteArray& body, const QByteArray& contentType, const QByteArray& owner,
              ObjectMeta* stored, QString* error);
     // False when the object does not exist (or cannot be read).
     bool get(const QByteArray& key, ObjectMeta* meta, QByteArray* body) const;
-    // True when an object was removed.
-    bool remove(const QByteArray& key);
+    // The object's file, placed at the start of its bytes.
+    bool open(const QByteArray& key, ObjectMeta* meta, QFile* file) const;
+    // Removed only when its file is gone; the index keeps what the disk keeps.
+    Removal remove(const QByteArray& key, QString* error);
     // Keys after marker that start with prefix; with a delimiter, keys that
     // hold it after the prefix are rolled up into their common prefix, which
     // counts as one entry. maxKeys entries at most.

@@ -10,6 +10,8 @@ struct Request;
 struct Response;
 } // namespace httplib
 
+class RequestBody;
+
 // What the server worked out about one request before its handler runs,
 // and what the handler leaves for the log line.
 struct RequestContext
@@ -18,6 +20,7 @@ struct RequestContext
     QByteArray query;   // query text as received
     QString publicBase; // "http://host:port" as the client reached the server
     QString remote;     // the client's address
+    RequestBody* body = nullptr; // on routes that take their body piece by piece
     QString account;    // for the log: the account the request acted for
     QString note;       // for the log: an error code or a short remark
 };

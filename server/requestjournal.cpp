@@ -43,17 +43,33 @@ quint64 RequestJournal::record(Entry entry)
     return m_entries.back().seq;
 }
 
+RequestJournal::Entry* RequestJournal::entry(quint64 seq)
+{
+    // Sequence numbers rise by one, so the entry's place is known.
+    if (seq == 0 || m_entries.empty() || seq < m_entries.front().seq)
+        return nullptr;
+    const size_t at = size_t(seq - m_entries.front().seq);
+    return at < m_entries.size() ? &m_entries[at] : nullptr;
+}
+
 void RequestJournal::answered(quint64 seq, int status)
 {
-    if (seq == 0)
-        return;
     std::lock_guard<std::mutex> lock(m_mutex);
-    // Sequence numbers rise by one, so the entry's place is known.
-    if (m_entries.empty() || seq < m_entries.front().seq)
+    if (Entry* e = entry(seq))
+        e->status = status;
+}
+
+void RequestJournal::received(quint64 seq, const QByteArray& body, const QList<Part>& parts, qint64 bodySize)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    Entry* e = entry(seq);
+    if (!e)
         return;
-    const size_t at = size_t(seq - m_entries.front().seq);
-    if (at < m_entries.size())
-        m_entries[at].status = status;
+    m_bytes -= size(*e);
+    e->body = body.left(bodyLimit);
+    e->parts = parts;
+    e->bodySize = bodySize;
+    m_bytes += size(*e);
 }
 
 QJsonArray RequestJournal::toJson() const

@@ -44,6 +44,8 @@ public:
     // The entry's sequence number, 0 when nothing was recorded.
     quint64 record(Entry entry);
     void answered(quint64 seq, int status);
+    // The body of a request that its handler read piece by piece.
+    void received(quint64 seq, const QByteArray& body, const QList<Part>& parts, qint64 size);
     QJsonArray toJson() const;
     void clear();
 
@@ -52,6 +54,8 @@ public:
     static const qint64 maxBytes = 64ll * 1024 * 1024;
 
 private:
+    Entry* entry(quint64 seq);
+
     mutable std::mutex m_mutex;
     std::deque<Entry> m_entries;
     quint64 m_next = 1;

@@ -55,8 +55,20 @@ bool ServerOptions::parse(const QStringList& arguments, QString* message)
           QStringLiteral("seconds") },
         { QStringLiteral("max-object-size"), QStringLiteral("Largest object in bytes (default 67108864)."),
           QStringLiteral("bytes") },
-        { QStringLiteral("threads"), QStringLiteral("Connections served at the same time (default 64)."),
+        { QStringLiteral("threads"), QStringLiteral("Requests served at the same time (default 64). Connections that "
+                                                    "wait for a request cost no thread."),
           QStringLiteral("count") },
+        { QStringLiteral("head-timeout"), QStringLiteral("Seconds a client has to send a whole request head (default 10)."),
+          QStringLiteral("seconds") },
+        { QStringLiteral("idle-timeout"), QStringLiteral("Seconds a connection may wait between requests (default 30)."),
+          QStringLiteral("seconds") },
+        { QStringLiteral("max-connections-per-address"), QStringLiteral("Open connections one client address may hold; "
+                                                                        "more are answered 429 (default 32, 0: no limit)."),
+          QStringLiteral("count") },
+        { QStringLiteral("proxy"), QStringLiteral("Address of a reverse proxy in front of this server (e.g. 127.0.0.1 for "
+                                                  "nginx on the same machine): its connections are not limited per "
+                                                  "address, and its X-Real-IP header names the client."),
+          QStringLiteral("address") },
         { QStringLiteral("no-registration"), QStringLiteral("Refuse new accounts (sign-up answers DisableRegistration).") },
         { QStringLiteral("set-password"), QStringLiteral("Set a new password for the account (read as one line from standard "
                                                          "input) and exit: how a forgotten password is reset."),
@@ -87,10 +99,15 @@ bool ServerOptions::parse(const QStringList& arguments, QString* message)
 
     if (parser.isSet(QStringLiteral("listen")))
         listenAddress = parser.value(QStringLiteral("listen"));
-    qint64 number = port;
-    if (!readNumber(parser, QStringLiteral("port"), 0, 65535, &number, message))
+    const auto readInt = [&](const char* name, qint64 low, qint64 high, int* out) {
+        qint64 value = *out;
+        if (!readNumber(parser, QLatin1String(name), low, high, &value, message))
+            return false;
+        *out = int(value);
+        return true;
+    };
+    if (!readInt("port", 0, 65535, &port))
         return false;
-    port = int(number);
     dataPath = parser.isSet(QStringLiteral("data"))
         ? parser.value(QStringLiteral("data"))
         : QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/penlark-server");
@@ -104,10 +121,11 @@ bool ServerOptions::parse(const QStringList& arguments, QString* message)
         || !readNumber(parser, QStringLiteral("max-skew"), 1, 7 * 24 * 3600, &maxSkew, message)
         || !readNumber(parser, QStringLiteral("max-object-size"), 1, 1ll << 32, &maxObjectSize, message))
         return false;
-    number = threads;
-    if (!readNumber(parser, QStringLiteral("threads"), 2, 1024, &number, message))
+    if (!readInt("threads", 2, 1024, &threads) || !readInt("head-timeout", 1, 3600, &headTimeout)
+        || !readInt("idle-timeout", 1, 3600, &idleTimeout)
+        || !readInt("max-connections-per-address", 0, 100000, &maxConnectionsPerAddress))
         return false;
-    threads = int(number);
+    proxyAddress = parser.value(QStringLiteral("proxy"));
     registration = !parser.isSet(QStringLiteral("no-registration"));
     testControl = parser.isSet(QStringLiteral("test-control"));
     setPasswordOf = parser.value(QStringLiteral("set-password"));

@@ -17,7 +17,13 @@ struct ServerOptions
     qint64 tokenLifetime = 3600;     // seconds a storage credential stays valid
     qint64 maxSkew = 900;            // seconds a signed request's Date may be off
     qint64 maxObjectSize = 64ll * 1024 * 1024;
-    int threads = 64;                // connections served at the same time
+    int threads = 64;                // requests served at the same time
+    int headTimeout = 10;            // seconds for a whole request head
+    int idleTimeout = 30;            // seconds a connection may idle between requests
+    int readTimeout = 30;            // seconds a body may pause
+    int writeTimeout = 30;           // seconds an answer may wait for the client to read
+    int maxConnectionsPerAddress = 32; // 0: no limit
+    QString proxyAddress;            // a reverse proxy's address: not limited per address, names clients in X-Real-IP
     bool registration = true;
     bool testControl = false;        // the /_control endpoints (faults, journal, ...)
     QString setPasswordOf;           // an account whose password is set from stdin, then exit

@@ -5,6 +5,7 @@
 #include "httpserver.h"
 #include "objectkey.h"
 #include "objectstore.h"
+#include "requestbody.h"
 #include "postpolicy.h"
 #include "requestsignature.h"
 #include "secretcompare.h"
@@ -14,6 +15,7 @@
 
 #include <QCryptographicHash>
 #include <QDateTime>
+#include <QFile>
 #include <QUrlQuery>
 
 #include <httplib.h>
@@ -94,7 +96,11 @@ void StorageApi::handle(const httplib::Request& request, httplib::Response& resp
     if (method == "PUT") {
         put(request, response, context, key, credential);
     } else if (method == "DELETE") {
-        m_store.remove(key);
+        QString error;
+        if (m_store.remove(key, &error) == ObjectStore::Removal::Failed) {
+            fail(response, context, 500, QStringLiteral("InternalError"), QStringLiteral("The object could not be removed: ") + error);
+            return;
+        }
         response.status = 204;
         response.set_header("x-oss-request-id", CredentialStore::randomText(24).constData());
     } else {
@@ -170,46 +176,62 @@ void StorageApi::list(httplib::Response& response, RequestContext& context, cons
 void StorageApi::get(httplib::Response& response, RequestContext& context, const QByteArray& key)
 {
     ObjectMeta meta;
-    QByteArray body;
-    if (!m_store.get(key, &meta, &body)) {
+    auto file = std::make_shared<QFile>();
+    if (!m_store.open(key, &meta, file.get())) {
         fail(response, context, 404, QStringLiteral("NoSuchKey"), QStringLiteral("The specified key does not exist."),
              { { QStringLiteral("Key"), QString::fromUtf8(key) } });
         return;
     }
-    HttpServer::reply(response, 200, body,
-                      meta.contentType.isEmpty() ? "application/octet-stream" : meta.contentType.constData());
+    HttpServer::replyFile(response, 200, file, file->pos(), meta.size,
+                          meta.contentType.isEmpty() ? QByteArray("application/octet-stream") : meta.contentType);
     response.set_header("ETag", meta.quotedETag().constData());
     response.set_header("Last-Modified", HttpDate::format(QDateTime::fromMSecsSinceEpoch(meta.modified)).constData());
     response.set_header("x-oss-object-type", "Normal");
     response.set_header("x-oss-request-id", CredentialStore::randomText(24).constData());
 }
 
-void StorageApi::put(const httplib::Request& request, httplib::Response& response, RequestContext& context,
-                     const QByteArray& key, const StorageCredential& credential)
+bool StorageApi::begin(httplib::Response& response, RequestContext& context, ObjectFile::Writer* writer,
+                       const QByteArray& key, const QByteArray& type, const StorageCredential& credential)
 {
-    const QByteArray body = bytes(request.body);
-    const QByteArray md5 = HttpServer::header(request, "Content-MD5");
-    if (!md5.isEmpty() && QByteArray::fromBase64(md5) != QCryptographicHash::hash(body, QCryptographicHash::Md5)) {
-        fail(response, context, 400, QStringLiteral("InvalidDigest"), QStringLiteral("The Content-MD5 you specified did not match what we received."));
-        return;
-    }
-    ObjectMeta stored;
-    if (!store(response, context, key, body, HttpServer::header(request, "Content-Type"), credential, &stored))
-        return;
-    response.status = 200;
-}
-
-bool StorageApi::store(httplib::Response& response, RequestContext& context, const QByteArray& key,
-                       const QByteArray& body, const QByteArray& type, const StorageCredential& credential,
-                       ObjectMeta* stored)
-{
-    if (body.size() > m_options.maxObjectSize) {
-        fail(response, context, 400, QStringLiteral("EntityTooLarge"), QStringLiteral("The object is larger than this server allows."));
+    if (type.size() > ObjectFile::maxContentType) {
+        fail(response, context, 400, QStringLiteral("InvalidArgument"),
+             QStringLiteral("The Content-Type is longer than %1 bytes.").arg(ObjectFile::maxContentType));
         return false;
     }
     QString error;
-    if (!m_store.put(key, body, type.isEmpty() ? QByteArray("application/octet-stream") : type,
-                     credential.accountName.toUtf8(), stored, &error)) {
+    if (!m_store.begin(writer, key, type.isEmpty() ? QByteArray("application/octet-stream") : type,
+                       credential.accountName.toUtf8(), &error)) {
+        fail(response, context, 500, QStringLiteral("InternalError"), QStringLiteral("The object could not be stored: ") + error);
+        return false;
+    }
+    return true;
+}
+
+bool StorageApi::take(Upload& upload, RequestContext& context, const char* data, size_t length) const
+{
+    if (upload.file.size() + qint64(length) > m_options.maxObjectSize) {
+        upload.tooLarge = true;
+        return false;
+    }
+    // A failed write (a full disk) is reported once the body is in.
+    if (!upload.file.append(data, qint64(length)))
+        context.body->refuse();
+    return true;
+}
+
+bool StorageApi::finish(httplib::Response& response, RequestContext& context, Upload& upload, bool received,
+                        ObjectMeta* stored)
+{
+    if (upload.tooLarge) {
+        fail(response, context, 400, QStringLiteral("EntityTooLarge"), QStringLiteral("The object is larger than this server allows."));
+        return false;
+    }
+    if (!received && upload.file.written()) {
+        fail(response, context, 400, QStringLiteral("IncompleteBody"), QStringLiteral("The body did not arrive whole."));
+        return false;
+    }
+    QString error;
+    if (!m_store.finish(upload.file, stored, &error)) {
         fail(response, context, 500, QStringLiteral("InternalError"), QStringLiteral("The object could not be stored: ") + error);
         return false;
     }
@@ -218,58 +240,130 @@ bool StorageApi::store(httplib::Response& response, RequestContext& context, con
     return true;
 }
 
+void StorageApi::put(const httplib::Request& request, httplib::Response& response, RequestContext& context,
+                     const QByteArray& key, const StorageCredential& credential)
+{
+    bool known = false;
+    if (HttpServer::header(request, "Content-Length").toLongLong(&known) > m_options.maxObjectSize && known) {
+        fail(response, context, 400, QStringLiteral("EntityTooLarge"), QStringLiteral("The object is larger than this server allows."));
+        return;
+    }
+    Upload upload;
+    if (!begin(response, context, &upload.file, key, HttpServer::header(request, "Content-Type"), credential))
+        return;
+    const bool received = context.body->read(
+        [&](const char* data, size_t length) { return take(upload, context, data, length); });
+    const QByteArray md5 = HttpServer::header(request, "Content-MD5");
+    if (received && upload.file.written() && !md5.isEmpty() && QByteArray::fromBase64(md5) != upload.file.md5()) {
+        fail(response, context, 400, QStringLiteral("InvalidDigest"), QStringLiteral("The Content-MD5 you specified did not match what we received."));
+        return;
+    }
+    ObjectMeta stored;
+    if (finish(response, context, upload, received, &stored))
+        response.status = 200;
+}
+
+bool StorageApi::admitForm(httplib::Response& response, RequestContext& context,
+                           const QMap<QByteArray, QByteArray>& fields, StorageCredential* credential)
+{
+    const QByteArray key = fields.value("key");
+    const QByteArray policy = fields.value("policy");
+    const auto refuse = [&](int status, const QString& code, const QString& message, bool signature) {
+        if (signature)
+            ++m_signatureFailures;
+        fail(response, context, status, code, message);
+        return false;
+    };
+    if (key.isEmpty())
+        return refuse(400, QStringLiteral("InvalidArgument"), QStringLiteral("A form upload needs the fields key and file."), false);
+    *credential = m_credentials.find(fields.value("OSSAccessKeyId"));
+    const qint64 now = QDateTime::currentSecsSinceEpoch();
+    if (!credential->isValid() || credential->kind != "policy")
+        return refuse(403, QStringLiteral("InvalidAccessKeyId"), QStringLiteral("The access id does not exist."), true);
+    context.account = credential->accountName;
+    if (credential->expires <= now)
+        return refuse(403, QStringLiteral("AccessDenied"), QStringLiteral("The policy credential has expired."), true);
+    if (!SecretCompare::equal(RequestSignature::sign(credential->secret, policy), fields.value("Signature")))
+        return refuse(403, QStringLiteral("SignatureDoesNotMatch"), QStringLiteral("The policy signature does not match."), true);
+    QString problem;
+    if (!PostPolicy::admits(policy, key, 0, now, &problem))
+        return refuse(403, QStringLiteral("AccessDenied"), problem, false);
+    problem = ObjectKey::problem(key);
+    if (!problem.isEmpty())
+        return refuse(400, QStringLiteral("InvalidObjectName"), problem, false);
+    if (!StorageAccess::allows(credential->accountName, StorageAccess::Operation::Write, key))
+        return refuse(403, QStringLiteral("AccessDenied"), QStringLiteral("This credential does not reach the object."), false);
+    return true;
+}
+
 void StorageApi::postForm(const httplib::Request& request, httplib::Response& response, RequestContext& context)
 {
-    const auto field = [&request](const char* name) {
-        return request.has_file(name) ? bytes(request.get_file_value(name).content) : QByteArray();
-    };
-    if (!request.is_multipart_form_data() || !request.has_file("file") || field("key").isEmpty()) {
+    if (!request.is_multipart_form_data()) {
         fail(response, context, 400, QStringLiteral("InvalidArgument"), QStringLiteral("A form upload needs the fields key and file."));
         return;
     }
-    const QByteArray key = field("key");
-    const QByteArray policy = field("policy");
-    const StorageCredential credential = m_credentials.find(field("OSSAccessKeyId"));
-    const qint64 now = QDateTime::currentSecsSinceEpoch();
-    if (!credential.isValid() || credential.kind != "policy") {
-        ++m_signatureFailures;
-        fail(response, context, 403, QStringLiteral("InvalidAccessKeyId"), QStringLiteral("The access id does not exist."));
+    // The fields come first (the file is the last part), so everything
+    // but the file's size is checked before its bytes are taken.
+    QMap<QByteArray, QByteArray> fields;
+    QByteArray part;
+    bool inFile = false;
+    qint64 fieldBytes = 0;
+    StorageCredential credential;
+    Upload upload;
+    bool writing = false;
+    bool answered = false;
+    bool fieldsTooLarge = false;
+    const bool received = context.body->readForm(
+        [&](const httplib::MultipartFormData& header) {
+            part = bytes(header.name);
+            inFile = false;
+            if (part != "file" || writing) {
+                fields[part].clear();
+                return true;
+            }
+            QByteArray type = bytes(header.content_type);
+            if (type.isEmpty())
+                type = fields.value("Content-Type");
+            answered = !admitForm(response, context, fields, &credential)
+                || !begin(response, context, &upload.file, fields.value("key"), type, credential);
+            if (answered)
+                context.body->refuse();
+            writing = inFile = !answered;
+            return true;
+        },
+        [&](const char* data, size_t length) {
+            if (!inFile) {
+                fieldBytes += qint64(length);
+                if (fieldBytes > formOverhead) {
+                    fieldsTooLarge = true;
+                    return false;
+                }
+                fields[part].append(data, int(length));
+                return true;
+            }
+            return take(upload, context, data, length);
+        });
+    if (answered)
+        return;
+    if (fieldsTooLarge) {
+        fail(response, context, 400, QStringLiteral("InvalidArgument"), QStringLiteral("The form's fields are too long."));
         return;
     }
-    context.account = credential.accountName;
-    if (credential.expires <= now) {
-        ++m_signatureFailures;
-        fail(response, context, 403, QStringLiteral("AccessDenied"), QStringLiteral("The policy credential has expired."));
+    if (!writing) {
+        fail(response, context, 400, QStringLiteral("InvalidArgument"), QStringLiteral("A form upload needs the fields key and file."));
         return;
     }
-    if (!SecretCompare::equal(RequestSignature::sign(credential.secret, policy), field("Signature"))) {
-        ++m_signatureFailures;
-        fail(response, context, 403, QStringLiteral("SignatureDoesNotMatch"), QStringLiteral("The policy signature does not match."));
-        return;
-    }
-    const httplib::MultipartFormData file = request.get_file_value("file");
-    const QByteArray body = bytes(file.content);
     QString problem;
-    if (!PostPolicy::admits(policy, key, body.size(), now, &problem)) {
+    if (!upload.tooLarge
+        && !PostPolicy::admits(fields.value("policy"), fields.value("key"), upload.file.size(), QDateTime::currentSecsSinceEpoch(), &problem)) {
         fail(response, context, 403, QStringLiteral("AccessDenied"), problem);
         return;
     }
-    problem = ObjectKey::problem(key);
-    if (!problem.isEmpty()) {
-        fail(response, context, 400, QStringLiteral("InvalidObjectName"), problem);
-        return;
-    }
-    if (!StorageAccess::allows(credential.accountName, StorageAccess::Operation::Write, key)) {
-        fail(response, context, 403, QStringLiteral("AccessDenied"), QStringLiteral("This credential does not reach the object."));
-        return;
-    }
-    QByteArray type = bytes(file.content_type);
-    if (type.isEmpty())
-        type = field("Content-Type");
     ObjectMeta stored;
-    if (!store(response, context, key, body, type, credential, &stored))
+    if (!finish(response, context, upload, received, &stored))
         return;
-    const QByteArray status = field("success_action_status");
+    const QByteArray key = fields.value("key");
+    const QByteArray status = fields.value("success_action_status");
     if (status == "200") {
         response.status = 200;
     } else if (status == "201") {

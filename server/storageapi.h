@@ -1,10 +1,12 @@
 #ifndef STORAGEAPI_H
 #define STORAGEAPI_H
 
+#include "objectfile.h"
 #include "requestcontext.h"
 
 #include <QByteArray>
 #include <QList>
+#include <QMap>
 #include <QPair>
 #include <QString>
 
@@ -13,7 +15,6 @@
 class CredentialStore;
 class ObjectStore;
 struct ServerOptions;
-struct ObjectMeta;
 struct StorageCredential;
 
 // The bucket "lumoranking" under the path "/lumoranking": listings
@@ -32,6 +33,8 @@ public:
     qint64 signatureFailures() const { return m_signatureFailures; }
 
     static const QByteArray bucket;
+    // What a form upload may hold besides its file.
+    static const qint64 formOverhead = 64 * 1024;
 
 private:
     using Fields = QList<QPair<QString, QString>>;
@@ -43,10 +46,24 @@ private:
     void put(const httplib::Request& request, httplib::Response& response, RequestContext& context,
              const QByteArray& key, const StorageCredential& credential);
     void postForm(const httplib::Request& request, httplib::Response& response, RequestContext& context);
-    // Stores an upload of the credential's account and names its ETag in
-    // the answer; false after answering a refusal or a failure.
-    bool store(httplib::Response& response, RequestContext& context, const QByteArray& key, const QByteArray& body,
-               const QByteArray& type, const StorageCredential& credential, ObjectMeta* stored);
+    // Whether a form upload's fields, all there when its file begins, let
+    // it store key; false after answering the refusal.
+    bool admitForm(httplib::Response& response, RequestContext& context, const QMap<QByteArray, QByteArray>& fields,
+                   StorageCredential* credential);
+    // Starts an upload's file; false after answering the refusal.
+    bool begin(httplib::Response& response, RequestContext& context, ObjectFile::Writer* writer, const QByteArray& key,
+               const QByteArray& type, const StorageCredential& credential);
+    // An upload's file as its bytes arrive.
+    struct Upload
+    {
+        ObjectFile::Writer file;
+        bool tooLarge = false;
+    };
+    // Writes one piece of an upload; false once it is too large.
+    bool take(Upload& upload, RequestContext& context, const char* data, size_t length) const;
+    // Puts a received upload in place and names its ETag in the answer;
+    // false after answering a refusal or a failure.
+    bool finish(httplib::Response& response, RequestContext& context, Upload& upload, bool received, ObjectMeta* stored);
     void fail(httplib::Response& response, RequestContext& context, int status, const QString& code,
               const QString& message, const Fields& extra = Fields());
 

@@ -35,12 +35,13 @@ void UpdateFeed::handle(const httplib::Request& request, httplib::Response& resp
     for (const Served& s : served) {
         if (context.path != s.path)
             continue;
-        QFile file(m_folder + QLatin1String(s.file));
-        if (!file.open(QIODevice::ReadOnly)) {
-            context.note = QStringLiteral("no file ") + file.fileName();
+        // Read as it is sent: an installer is large.
+        auto file = std::make_shared<QFile>(m_folder + QLatin1String(s.file));
+        if (!file->open(QIODevice::ReadOnly)) {
+            context.note = QStringLiteral("no file ") + file->fileName();
             break;
         }
-        HttpServer::reply(response, 200, file.readAll(), s.type);
+        HttpServer::replyFile(response, 200, file, 0, file->size(), s.type);
         response.set_header("Cache-Control", "no-cache");
         return;
     }

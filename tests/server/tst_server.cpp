@@ -465,7 +465,7 @@ private slots:
                 QByteArray key = "k" + randomText(6);
                 if (random.bounded(4) == 0 && !model.isEmpty()) {
                     key = model.keys().at(random.bounded(model.size()));
-                    QCOMPARE(store.remove(key), true);
+                    QCOMPARE(store.remove(key, &error), ObjectStore::Removal::Removed);
                     model.remove(key);
                 } else {
                     const QByteArray body = randomText(8);
