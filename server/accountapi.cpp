@@ -19,8 +19,6 @@
 
 #include <httplib.h>
 
-#include <chrono>
-#include <thread>
 
 const QByteArray AccountApi::policyFolder = "ranking/";
 
@@ -43,39 +41,53 @@ QString AccountApi::avatarUrl(const RequestContext& context, const Account& acco
     return account.avatar.isEmpty() ? QString() : context.publicBase + QStringLiteral("/avatars/") + account.avatar;
 }
 
+void AccountApi::unavailable(httplib::Response& response, RequestContext& context)
+{
+    context.note = QStringLiteral("database failed");
+    JsonReply::error(response, 503, QStringLiteral("服务器暂时无法处理，请稍后再试"));
+    response.set_header("Retry-After", "5");
+}
+
 Account AccountApi::authenticate(const httplib::Request& request, httplib::Response& response, RequestContext& context,
                                  QString* passwordOut)
 {
-    const QByteArray header = HttpServer::header(request, "Authorization");
-    QString name;
-    QString password;
-    if (header.startsWith("Basic ")) {
-        const QByteArray pair = QByteArray::fromBase64(header.mid(6).trimmed());
-        const int colon = pair.indexOf(':');
-        if (colon > 0) {
-            name = QString::fromUtf8(pair.left(colon));
-            password = QString::fromUtf8(pair.mid(colon + 1));
-        }
-    }
-    Account account;
-    if (!name.isEmpty()) {
-        const qint64 wait = m_parts.throttle->delayFor(name, context.remote);
-        if (wait > 0) {
-            context.note = QStringLiteral("slowed %1 ms").arg(wait);
-            std::this_thread::sleep_for(std::chrono::milliseconds(wait));
-        }
-        account = m_parts.accounts->authenticate(name, password);
-        if (account.isValid())
-            m_parts.throttle->succeeded(name, context.remote);
-        else
-            m_parts.throttle->failed(name, context.remote);
-    }
-    if (!account.isValid()) {
+    const auto refuse = [&](const QString& note) {
         // No "error" text: the client shows its own message for a 401.
         JsonReply::send(response, 401, QJsonObject { { QStringLiteral("ok"), false },
                                                      { QStringLiteral("message"), QStringLiteral("wrong user name or password") } });
-        if (context.note.isEmpty())
-            context.note = QStringLiteral("unauthorised");
+        context.note = note;
+        return Account();
+    };
+    const QByteArray header = HttpServer::header(request, "Authorization");
+    if (!header.startsWith("Basic "))
+        return refuse(QStringLiteral("unauthorised"));
+    const QByteArray::FromBase64Result decoded
+        = QByteArray::fromBase64Encoding(header.mid(6).trimmed(), QByteArray::AbortOnBase64DecodingErrors);
+    const int colon = decoded.decoded.indexOf(':');
+    QString name;
+    QString password;
+    if (!decoded || colon <= 0 || !AccountRules::credentialText(decoded.decoded.left(colon), &name)
+        || !AccountRules::credentialText(decoded.decoded.mid(colon + 1), &password))
+        return refuse(QStringLiteral("malformed credentials"));
+    // Repeated failures are answered at once with the time to wait, so
+    // that no worker waits for them.
+    const qint64 wait = m_parts.throttle->waitFor(name, context.remote);
+    if (wait > 0) {
+        JsonReply::error(response, 429, QStringLiteral("登录失败次数过多，请稍后再试"));
+        response.set_header("Retry-After", QByteArray::number((wait + 999) / 1000).constData());
+        context.note = QStringLiteral("slowed down %1 ms").arg(wait);
+        return Account();
+    }
+    Account account;
+    switch (m_parts.accounts->authenticate(name, password, &account)) {
+    case AccountStore::Lookup::Found:
+        m_parts.throttle->succeeded(name, context.remote);
+        break;
+    case AccountStore::Lookup::Absent:
+        m_parts.throttle->failed(name, context.remote);
+        return refuse(QStringLiteral("unauthorised"));
+    case AccountStore::Lookup::Failed:
+        unavailable(response, context);
         return Account();
     }
     context.account = account.name;
@@ -125,8 +137,8 @@ void AccountApi::handle(const httplib::Request& request, httplib::Response& resp
         return;
     switch (call) {
     case Call::SignIn: signIn(response, context, account); break;
-    case Call::Password: changePassword(request, response, account, password); break;
-    case Call::Profile: changeProfile(request, response, account); break;
+    case Call::Password: changePassword(request, response, context, account, password); break;
+    case Call::Profile: changeProfile(request, response, context, account); break;
     case Call::Avatar: changeAvatar(request, response, context, account); break;
     case Call::Points: points(response, context, account, false); break;
     case Call::AddPoints: points(response, context, account, true); break;
@@ -154,7 +166,7 @@ void AccountApi::captcha(httplib::Response& response, RequestContext& context)
     QString id;
     QString answer;
     if (!m_parts.captchas->create(&id, &answer)) {
-        JsonReply::error(response, 500, QStringLiteral("could not make a captcha"));
+        unavailable(response, context);
         return;
     }
     context.note = QStringLiteral("captcha ") + id;
@@ -169,17 +181,25 @@ void AccountApi::signUp(const httplib::Request& request, httplib::Response& resp
         return;
     }
     RawForm::SignUp form;
-    if (!RawForm::signUp(bytes(request.body), &form)) {
+    QString name;
+    QString email;
+    QString password;
+    if (!RawForm::signUp(bytes(request.body), &form) || !AccountRules::credentialText(form.userName, &name)
+        || !AccountRules::credentialText(form.email, &email) || !AccountRules::credentialText(form.password, &password)) {
         JsonReply::err(response, QStringLiteral("HasError"));
         return;
     }
-    const QString name = QString::fromUtf8(form.userName);
-    const QString email = QString::fromUtf8(form.email);
-    const QString password = QString::fromUtf8(form.password);
     context.account = name;
     QString problem;
-    if (!m_parts.captchas->consume(QString::fromUtf8(form.captchaId), QString::fromUtf8(form.captcha)))
-        problem = QStringLiteral("captcha_incorrect");
+    switch (m_parts.captchas->consume(QString::fromUtf8(form.captchaId), QString::fromUtf8(form.captcha))) {
+    case CaptchaStore::Check::Right: break;
+    case CaptchaStore::Check::Wrong: problem = QStringLiteral("captcha_incorrect"); break;
+    case CaptchaStore::Check::Failed:
+        unavailable(response, context);
+        return;
+    }
+    if (!problem.isEmpty())
+        ;
     else if (!(problem = AccountRules::nameProblem(name)).isEmpty())
         ;
     else if (form.password != form.retype)
@@ -198,18 +218,22 @@ void AccountApi::signUp(const httplib::Request& request, httplib::Response& resp
             return;
         case AccountStore::Outcome::NameTaken: problem = QStringLiteral("username_been_taken"); break;
         case AccountStore::Outcome::EmailTaken: problem = QStringLiteral("email_been_used"); break;
-        default: problem = QStringLiteral("HasError"); break;
+        default:
+            unavailable(response, context);
+            return;
         }
     }
     context.note = problem;
     JsonReply::err(response, problem);
 }
 
-void AccountApi::changePassword(const httplib::Request& request, httplib::Response& response, const Account& account,
-                                const QString& password)
+void AccountApi::changePassword(const httplib::Request& request, httplib::Response& response, RequestContext& context,
+                                const Account& account, const QString& password)
 {
     RawForm::PasswordChange form;
-    if (!RawForm::passwordChange(bytes(request.body), password.toUtf8(), &form)) {
+    QString newPassword;
+    if (!RawForm::passwordChange(bytes(request.body), password.toUtf8(), &form)
+        || !AccountRules::credentialText(form.password, &newPassword)) {
         JsonReply::err(response, QStringLiteral("HasError"));
         return;
     }
@@ -217,19 +241,22 @@ void AccountApi::changePassword(const httplib::Request& request, httplib::Respon
         JsonReply::err(response, QStringLiteral("password_not_match"));
         return;
     }
-    const QString problem = AccountRules::passwordProblem(QString::fromUtf8(form.password));
+    const QString problem = AccountRules::passwordProblem(newPassword);
     if (!problem.isEmpty()) {
         JsonReply::err(response, problem);
         return;
     }
-    if (m_parts.accounts->setPassword(account.id, QString::fromUtf8(form.password)) != AccountStore::Outcome::Done) {
-        JsonReply::err(response, QStringLiteral("HasError"));
+    if (m_parts.accounts->setPassword(account.id, newPassword) != AccountStore::Outcome::Done) {
+        unavailable(response, context);
         return;
     }
+    // The database no longer holds the old credentials; neither does memory.
+    m_parts.credentials->forgetAccount(account.id);
     JsonReply::data(response, QStringLiteral("Your password has been changed successfully."));
 }
 
-void AccountApi::changeProfile(const httplib::Request& request, httplib::Response& response, const Account& account)
+void AccountApi::changeProfile(const httplib::Request& request, httplib::Response& response, RequestContext& context,
+                               const Account& account)
 {
     RawForm::Profile form;
     if (!RawForm::profile(bytes(request.body), &form)) {
@@ -254,7 +281,7 @@ void AccountApi::changeProfile(const httplib::Request& request, httplib::Respons
         JsonReply::err(response, QStringLiteral("email_been_used"));
         return;
     default:
-        JsonReply::err(response, QStringLiteral("HasError"));
+        unavailable(response, context);
     }
 }
 
@@ -270,7 +297,7 @@ void AccountApi::changeAvatar(const httplib::Request& request, httplib::Response
         return;
     }
     if (m_parts.accounts->setAvatar(account.id, name) != AccountStore::Outcome::Done) {
-        JsonReply::err(response, QStringLiteral("HasError"));
+        unavailable(response, context);
         return;
     }
     JsonReply::data(response, QStringLiteral("Your avatar setting has been updated successfully."));
@@ -301,7 +328,7 @@ void AccountApi::points(httplib::Response& response, RequestContext& context, co
             JsonReply::error(response, 200, QStringLiteral("not enough points"));
             return;
         default:
-            JsonReply::error(response, 500, QStringLiteral("points could not be changed"));
+            unavailable(response, context);
             return;
         }
         context.note = QStringLiteral("points %1%2 = %3").arg(delta >= 0 ? QStringLiteral("+") : QString()).arg(delta).arg(balance);
@@ -313,7 +340,7 @@ void AccountApi::stsToken(httplib::Response& response, RequestContext& context, 
 {
     const StorageCredential c = m_parts.credentials->issue("sts", account, m_tokenLifetime);
     if (!c.isValid()) {
-        JsonReply::error(response, 500, QStringLiteral("could not issue a credential"));
+        unavailable(response, context);
         return;
     }
     const QString host = context.publicBase + QLatin1Char('/') + QString::fromLatin1(StorageApi::bucket);
@@ -332,7 +359,7 @@ void AccountApi::policyToken(httplib::Response& response, RequestContext& contex
 {
     const StorageCredential c = m_parts.credentials->issue("policy", account, m_tokenLifetime);
     if (!c.isValid()) {
-        JsonReply::error(response, 500, QStringLiteral("could not issue a credential"));
+        unavailable(response, context);
         return;
     }
     const QByteArray policy = PostPolicy::make(policyFolder, c.expires, m_options.maxObjectSize);

@@ -44,15 +44,19 @@ public:
     static const QByteArray policyFolder;
 
 private:
-    // The account of a right Basic authorization; otherwise answers 401.
+    // Answers 503: the database failed, the client may try again.
+    static void unavailable(httplib::Response& response, RequestContext& context);
+    // The account of a right Basic authorization; otherwise answers 401,
+    // 429 while the name is slowed down, or 503.
     Account authenticate(const httplib::Request& request, httplib::Response& response, RequestContext& context,
                          QString* password = nullptr);
     void signIn(httplib::Response& response, RequestContext& context, const Account& account);
     void captcha(httplib::Response& response, RequestContext& context);
     void signUp(const httplib::Request& request, httplib::Response& response, RequestContext& context);
-    void changePassword(const httplib::Request& request, httplib::Response& response, const Account& account,
-                        const QString& password);
-    void changeProfile(const httplib::Request& request, httplib::Response& response, const Account& account);
+    void changePassword(const httplib::Request& request, httplib::Response& response, RequestContext& context,
+                        const Account& account, const QString& password);
+    void changeProfile(const httplib::Request& request, httplib::Response& response, RequestContext& context,
+                       const Account& account);
     void changeAvatar(const httplib::Request& request, httplib::Response& response, RequestContext& context,
                       const Account& account);
     void points(httplib::Response& response, RequestContext& context, const Account& account, bool change);

@@ -34,3 +34,14 @@ QString AccountRules::passwordProblem(const QString& password)
         return QStringLiteral("密码太长");
     return QString();
 }
+
+bool AccountRules::credentialText(const QByteArray& bytes, QString* text)
+{
+    for (const char c : bytes) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u < 0x20 || u == 0x7f)
+            return false;
+    }
+    *text = QString::fromUtf8(bytes);
+    return text->toUtf8() == bytes;
+}

@@ -18,40 +18,47 @@ qint64 now() { return QDateTime::currentSecsSinceEpoch(); }
 AccountStore::AccountStore(const Database& database)
     : m_database(database)
     , m_cacheKey(32, Qt::Uninitialized)
+    , m_unknownAccountRecord(PasswordHash::make(QString::fromLatin1(QByteArray::number(QRandomGenerator::system()->generate64()))))
 {
     QRandomGenerator::system()->fillRange(reinterpret_cast<quint32*>(m_cacheKey.data()), m_cacheKey.size() / 4);
 }
 
-Account AccountStore::read(const QString& where, const QVariant& value) const
+AccountStore::Lookup AccountStore::read(const QString& where, const QVariant& value, Account* account) const
 {
     QSqlQuery query(m_database.connection());
     query.prepare(QStringLiteral("SELECT id, name, email, nickname, avatar, password, points FROM accounts WHERE ") + where);
     query.bindValue(QStringLiteral(":v"), value);
-    Account a;
-    if (Database::exec(query) && query.next()) {
-        a.id = query.value(0).toLongLong();
-        a.name = query.value(1).toString();
-        a.email = query.value(2).toString();
-        a.nickname = query.value(3).toString();
-        a.avatar = query.value(4).toString();
-        a.passwordRecord = query.value(5).toString();
-        a.points = query.value(6).toLongLong();
-    }
-    return a;
+    *account = Account();
+    if (!m_database.exec(query))
+        return Lookup::Failed;
+    if (!query.next())
+        return Lookup::Absent;
+    account->id = query.value(0).toLongLong();
+    account->name = query.value(1).toString();
+    account->email = query.value(2).toString();
+    account->nickname = query.value(3).toString();
+    account->avatar = query.value(4).toString();
+    account->passwordRecord = query.value(5).toString();
+    account->points = query.value(6).toLongLong();
+    return Lookup::Found;
 }
 
-Account AccountStore::find(const QString& nameOrEmail) const
+AccountStore::Lookup AccountStore::find(const QString& nameOrEmail, Account* account) const
 {
     const QString k = key(nameOrEmail);
+    *account = Account();
     if (k.isEmpty())
-        return Account();
-    Account a = read(QStringLiteral("name_key = :v"), k);
-    if (!a.isValid() && k.contains(QLatin1Char('@')))
-        a = read(QStringLiteral("email_key = :v"), k);
-    return a;
+        return Lookup::Absent;
+    const Lookup byName = read(QStringLiteral("name_key = :v"), k, account);
+    if (byName != Lookup::Absent || !k.contains(QLatin1Char('@')))
+        return byName;
+    return read(QStringLiteral("email_key = :v"), k, account);
 }
 
-Account AccountStore::byId(qint64 id) const { return read(QStringLiteral("id = :v"), id); }
+AccountStore::Lookup AccountStore::byId(qint64 id, Account* account) const
+{
+    return read(QStringLiteral("id = :v"), id, account);
+}
 
 QByteArray AccountStore::cacheTag(const Account& account, const QString& password) const
 {
@@ -59,32 +66,52 @@ QByteArray AccountStore::cacheTag(const Account& account, const QString& passwor
                                             QCryptographicHash::Sha256);
 }
 
-Account AccountStore::authenticate(const QString& nameOrEmail, const QString& password)
+AccountStore::Lookup AccountStore::authenticate(const QString& nameOrEmail, const QString& password, Account* account)
 {
-    const Account a = find(nameOrEmail);
-    if (!a.isValid())
-        return Account();
+    Account a;
+    const Lookup found = find(nameOrEmail, &a);
+    *account = Account();
+    if (found == Lookup::Failed)
+        return Lookup::Failed;
+    if (found == Lookup::Absent) {
+        PasswordHash::verify(password, m_unknownAccountRecord);
+        return Lookup::Absent;
+    }
     const QByteArray tag = cacheTag(a, password);
     {
         std::lock_guard<std::mutex> lock(m_cacheMutex);
         const auto it = m_verified.constFind(a.id);
-        if (it != m_verified.constEnd() && it->first == tag && it->second > now())
-            return a;
+        if (it != m_verified.constEnd() && it->first == tag && it->second > now()) {
+            *account = a;
+            return Lookup::Found;
+        }
     }
     if (!PasswordHash::verify(password, a.passwordRecord))
-        return Account();
+        return Lookup::Absent;
     std::lock_guard<std::mutex> lock(m_cacheMutex);
     m_verified.insert(a.id, qMakePair(tag, now() + verifiedSeconds));
-    return a;
+    *account = a;
+    return Lookup::Found;
 }
 
 AccountStore::Outcome AccountStore::create(const QString& name, const QString& email, const QString& password,
                                            const QString& nickname, qint64 points, Account* created)
 {
-    if (find(name).isValid())
-        return Outcome::NameTaken;
-    if (read(QStringLiteral("email_key = :v"), key(email)).isValid())
-        return Outcome::EmailTaken;
+    // Which of name and address is taken, also after a sign-up of the same
+    // name at the same moment made the insert fail.
+    const auto taken = [&](Outcome otherwise) {
+        Account other;
+        const Lookup byName = find(name, &other);
+        if (byName == Lookup::Found)
+            return Outcome::NameTaken;
+        const Lookup byEmail = byName == Lookup::Failed ? Lookup::Failed : read(QStringLiteral("email_key = :v"), key(email), &other);
+        if (byEmail == Lookup::Found)
+            return Outcome::EmailTaken;
+        return byEmail == Lookup::Failed ? Outcome::Failed : otherwise;
+    };
+    const Outcome before = taken(Outcome::Done);
+    if (before != Outcome::Done)
+        return before;
     QSqlQuery query(m_database.connection());
     query.prepare(QStringLiteral("INSERT INTO accounts (name, name_key, email, email_key, nickname, password, avatar, "
                                  "points, created) VALUES (:name, :name_key, :email, :email_key, :nickname, :password, "
@@ -97,26 +124,28 @@ AccountStore::Outcome AccountStore::create(const QString& name, const QString& e
     query.bindValue(QStringLiteral(":password"), PasswordHash::make(password));
     query.bindValue(QStringLiteral(":points"), points);
     query.bindValue(QStringLiteral(":created"), now());
-    if (!Database::exec(query)) {
-        // Two sign-ups of one name at the same moment: the second loses here.
-        if (find(name).isValid())
-            return Outcome::NameTaken;
-        if (read(QStringLiteral("email_key = :v"), key(email)).isValid())
-            return Outcome::EmailTaken;
+    if (!m_database.exec(query))
+        return taken(Outcome::Failed);
+    if (created && find(name, created) != Lookup::Found)
         return Outcome::Failed;
-    }
-    if (created)
-        *created = find(name);
     return Outcome::Done;
 }
 
 AccountStore::Outcome AccountStore::setPassword(qint64 id, const QString& password)
 {
-    QSqlQuery query(m_database.connection());
-    query.prepare(QStringLiteral("UPDATE accounts SET password = :password WHERE id = :id"));
-    query.bindValue(QStringLiteral(":password"), PasswordHash::make(password));
-    query.bindValue(QStringLiteral(":id"), id);
-    if (!Database::exec(query))
+    const QString record = PasswordHash::make(password);
+    const Database::Outcome outcome = m_database.transaction([&](const QSqlDatabase& db) {
+        QSqlQuery update(db);
+        update.prepare(QStringLiteral("UPDATE accounts SET password = :password WHERE id = :id"));
+        update.bindValue(QStringLiteral(":password"), record);
+        update.bindValue(QStringLiteral(":id"), id);
+        // Credentials handed out under the old password end with it.
+        QSqlQuery revoke(db);
+        revoke.prepare(QStringLiteral("DELETE FROM credentials WHERE account_id = :id"));
+        revoke.bindValue(QStringLiteral(":id"), id);
+        return m_database.exec(update) && m_database.exec(revoke) ? Database::Step::Commit : Database::Step::Failed;
+    });
+    if (outcome != Database::Outcome::Committed)
         return Outcome::Failed;
     std::lock_guard<std::mutex> lock(m_cacheMutex);
     m_verified.remove(id);
@@ -125,8 +154,11 @@ AccountStore::Outcome AccountStore::setPassword(qint64 id, const QString& passwo
 
 AccountStore::Outcome AccountStore::setProfile(qint64 id, const QString& email, const QString& nickname)
 {
-    const Account other = read(QStringLiteral("email_key = :v"), key(email));
-    if (other.isValid() && other.id != id)
+    Account other;
+    const Lookup owner = read(QStringLiteral("email_key = :v"), key(email), &other);
+    if (owner == Lookup::Failed)
+        return Outcome::Failed;
+    if (owner == Lookup::Found && other.id != id)
         return Outcome::EmailTaken;
     QSqlQuery query(m_database.connection());
     query.prepare(QStringLiteral("UPDATE accounts SET email = :email, email_key = :email_key, nickname = :nickname "
@@ -135,7 +167,7 @@ AccountStore::Outcome AccountStore::setProfile(qint64 id, const QString& email, 
     query.bindValue(QStringLiteral(":email_key"), Database::text(key(email)));
     query.bindValue(QStringLiteral(":nickname"), Database::text(nickname));
     query.bindValue(QStringLiteral(":id"), id);
-    return Database::exec(query) ? Outcome::Done : Outcome::Failed;
+    return m_database.exec(query) ? Outcome::Done : Outcome::Failed;
 }
 
 AccountStore::Outcome AccountStore::setAvatar(qint64 id, const QString& file)
@@ -144,41 +176,50 @@ AccountStore::Outcome AccountStore::setAvatar(qint64 id, const QString& file)
     query.prepare(QStringLiteral("UPDATE accounts SET avatar = :avatar WHERE id = :id"));
     query.bindValue(QStringLiteral(":avatar"), Database::text(file));
     query.bindValue(QStringLiteral(":id"), id);
-    return Database::exec(query) ? Outcome::Done : Outcome::Failed;
+    return m_database.exec(query) ? Outcome::Done : Outcome::Failed;
 }
 
 AccountStore::Outcome AccountStore::changePoints(qint64 id, qint64 delta, const QString& explain,
                                                  const QString& platform, const QString& version, qint64* balance)
 {
-    // One statement, so concurrent changes never lose an update and the
-    // balance cannot go below zero.
-    QSqlQuery query(m_database.connection());
-    query.prepare(QStringLiteral("UPDATE accounts SET points = points + :delta WHERE id = :id AND points + :delta2 >= 0 "
-                                 "RETURNING points"));
-    query.bindValue(QStringLiteral(":delta"), delta);
-    query.bindValue(QStringLiteral(":delta2"), delta);
-    query.bindValue(QStringLiteral(":id"), id);
-    if (!Database::exec(query))
+    Outcome result = Outcome::Failed;
+    const Database::Outcome outcome = m_database.transaction([&](const QSqlDatabase& db) {
+        // One statement, so concurrent changes never lose an update and
+        // the balance cannot go below zero.
+        QSqlQuery change(db);
+        change.prepare(QStringLiteral("UPDATE accounts SET points = points + :delta WHERE id = :id "
+                                      "AND points + :delta2 >= 0 RETURNING points"));
+        change.bindValue(QStringLiteral(":delta"), delta);
+        change.bindValue(QStringLiteral(":delta2"), delta);
+        change.bindValue(QStringLiteral(":id"), id);
+        if (!m_database.exec(change))
+            return Database::Step::Failed;
+        if (!change.next()) {
+            Account a;
+            if (byId(id, &a) != Lookup::Found)
+                return Database::Step::Failed;
+            *balance = a.points;
+            result = Outcome::NotEnoughPoints;
+            return Database::Step::RollBack;
+        }
+        *balance = change.value(0).toLongLong();
+        change.finish();
+        QSqlQuery log(db);
+        log.prepare(QStringLiteral("INSERT INTO points_log (account_id, delta, balance, explain, platform, version, at) "
+                                   "VALUES (:id, :delta, :balance, :explain, :platform, :version, :at)"));
+        log.bindValue(QStringLiteral(":id"), id);
+        log.bindValue(QStringLiteral(":delta"), delta);
+        log.bindValue(QStringLiteral(":balance"), *balance);
+        log.bindValue(QStringLiteral(":explain"), Database::text(explain.left(200)));
+        log.bindValue(QStringLiteral(":platform"), Database::text(platform.left(100)));
+        log.bindValue(QStringLiteral(":version"), Database::text(version.left(100)));
+        log.bindValue(QStringLiteral(":at"), now());
+        if (!m_database.exec(log))
+            return Database::Step::Failed;
+        result = Outcome::Done;
+        return Database::Step::Commit;
+    });
+    if (outcome == Database::Outcome::Failed)
         return Outcome::Failed;
-    if (!query.next()) {
-        const Account a = byId(id);
-        if (!a.isValid())
-            return Outcome::Failed;
-        *balance = a.points;
-        return Outcome::NotEnoughPoints;
-    }
-    *balance = query.value(0).toLongLong();
-    query.finish();
-    QSqlQuery log(m_database.connection());
-    log.prepare(QStringLiteral("INSERT INTO points_log (account_id, delta, balance, explain, platform, version, at) "
-                               "VALUES (:id, :delta, :balance, :explain, :platform, :version, :at)"));
-    log.bindValue(QStringLiteral(":id"), id);
-    log.bindValue(QStringLiteral(":delta"), delta);
-    log.bindValue(QStringLiteral(":balance"), *balance);
-    log.bindValue(QStringLiteral(":explain"), Database::text(explain.left(200)));
-    log.bindValue(QStringLiteral(":platform"), Database::text(platform.left(100)));
-    log.bindValue(QStringLiteral(":version"), Database::text(version.left(100)));
-    log.bindValue(QStringLiteral(":at"), now());
-    Database::exec(log);
-    return Outcome::Done;
+    return result;
 }

@@ -16,14 +16,26 @@ Analytics::Analytics(const Database& database)
 {
 }
 
-bool Analytics::add(const QString& key, qint64 count) const
+bool Analytics::add(const QSqlDatabase& db, const QString& key, qint64 count) const
 {
-    QSqlQuery query(m_database.connection());
-    query.prepare(QStringLiteral("INSERT INTO analytics_events (event, count) VALUES (:event, :count) "
+    // A key already counted, or a new one while the table has room.
+    QSqlQuery query(db);
+    query.prepare(QStringLiteral("INSERT INTO analytics_events (event, count) SELECT :event, :count "
+                                 "WHERE EXISTS (SELECT 1 FROM analytics_events WHERE event = :event2) "
+                                 "OR (SELECT COUNT(*) FROM analytics_events) < :room "
                                  "ON CONFLICT (event) DO UPDATE SET count = analytics_events.count + excluded.count"));
     query.bindValue(QStringLiteral(":event"), key);
     query.bindValue(QStringLiteral(":count"), count);
-    return Database::exec(query);
+    query.bindValue(QStringLiteral(":event2"), key);
+    query.bindValue(QStringLiteral(":room"), maxKeys);
+    if (!m_database.exec(query))
+        return false;
+    if (query.numRowsAffected() > 0)
+        return true;
+    query.prepare(QStringLiteral("INSERT INTO analytics_events (event, count) VALUES ('[CLY]_other', :count) "
+                                 "ON CONFLICT (event) DO UPDATE SET count = analytics_events.count + excluded.count"));
+    query.bindValue(QStringLiteral(":count"), count);
+    return m_database.exec(query);
 }
 
 void Analytics::handle(const httplib::Request& request, httplib::Response& response, RequestContext& context)
@@ -36,31 +48,36 @@ void Analytics::handle(const httplib::Request& request, httplib::Response& respo
         HttpServer::reply(response, 400, "{\"result\":\"Missing parameter \\\"app_key\\\" or \\\"device_id\\\"\"}", "application/json");
         return;
     }
-    bool ok = true;
+    QList<QPair<QString, qint64>> counts;
     if (item("begin_session") == QLatin1String("1"))
-        ok = add(QStringLiteral("[CLY]_session_begin"), 1);
+        counts << qMakePair(QStringLiteral("[CLY]_session_begin"), qint64(1));
     else if (item("end_session") == QLatin1String("1"))
-        ok = add(QStringLiteral("[CLY]_session_end"), 1);
+        counts << qMakePair(QStringLiteral("[CLY]_session_end"), qint64(1));
     else if (query.hasQueryItem(QStringLiteral("session_duration")))
-        ok = add(QStringLiteral("[CLY]_session_heartbeat"), 1);
+        counts << qMakePair(QStringLiteral("[CLY]_session_heartbeat"), qint64(1));
     else if (!query.hasQueryItem(QStringLiteral("events")))
-        ok = add(QStringLiteral("[CLY]_session_end"), 1);
+        counts << qMakePair(QStringLiteral("[CLY]_session_end"), qint64(1));
     // Events that do not parse are left out; the session still counts.
     const QJsonArray events = QJsonDocument::fromJson(item("events").toUtf8()).array();
-    int counted = 0;
     for (const QJsonValue& value : events) {
         const QJsonObject event = value.toObject();
         const QString key = event.value(QStringLiteral("key")).toString();
         const qint64 count = qint64(event.value(QStringLiteral("count")).toDouble(1));
-        if (key.isEmpty() || key.size() > maxKeyLength || count < 1 || count > maxCount)
+        if (key.isEmpty() || key.size() > maxKeyLength || count < 1 || count > maxCount || counts.size() > maxEventsPerRequest)
             continue;
-        ok = add(key, count) && ok;
-        ++counted;
+        counts << qMakePair(key, count);
     }
-    if (counted)
-        context.note = QStringLiteral("%1 events").arg(counted);
-    if (!ok) {
-        HttpServer::reply(response, 500, "{\"result\":\"Error\"}", "application/json");
+    const Database::Outcome outcome = m_database.transaction([&](const QSqlDatabase& db) {
+        for (const auto& count : counts) {
+            if (!add(db, count.first, count.second))
+                return Database::Step::Failed;
+        }
+        return Database::Step::Commit;
+    });
+    if (counts.size() > 1)
+        context.note = QStringLiteral("%1 counts").arg(counts.size());
+    if (outcome != Database::Outcome::Committed) {
+        HttpServer::reply(response, 503, "{\"result\":\"Error\"}", "application/json");
         return;
     }
     HttpServer::reply(response, 200, "{\"result\":\"Success\"}", "application/json");
@@ -71,7 +88,7 @@ QJsonObject Analytics::counts() const
     QSqlQuery query(m_database.connection());
     query.prepare(QStringLiteral("SELECT event, count FROM analytics_events ORDER BY event"));
     QJsonObject events;
-    if (Database::exec(query)) {
+    if (m_database.exec(query)) {
         while (query.next())
             events.insert(query.value(0).toString(), double(query.value(1).toLongLong()));
     }

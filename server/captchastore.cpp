@@ -28,12 +28,12 @@ bool CaptchaStore::create(QString* id, QString* answer)
     QSqlQuery query(m_database.connection());
     query.prepare(QStringLiteral("DELETE FROM captchas WHERE expires < :now"));
     query.bindValue(QStringLiteral(":now"), now());
-    Database::exec(query);
+    m_database.exec(query);
     query.prepare(QStringLiteral("INSERT INTO captchas (id, answer, expires) VALUES (:id, :answer, :expires)"));
     query.bindValue(QStringLiteral(":id"), *id);
     query.bindValue(QStringLiteral(":answer"), *answer);
     query.bindValue(QStringLiteral(":expires"), now() + lifetimeSeconds);
-    return Database::exec(query);
+    return m_database.exec(query);
 }
 
 QString CaptchaStore::answer(const QString& id) const
@@ -42,20 +42,24 @@ QString CaptchaStore::answer(const QString& id) const
     query.prepare(QStringLiteral("SELECT answer FROM captchas WHERE id = :id AND expires >= :now"));
     query.bindValue(QStringLiteral(":id"), Database::text(id));
     query.bindValue(QStringLiteral(":now"), now());
-    return Database::exec(query) && query.next() ? query.value(0).toString() : QString();
+    return m_database.exec(query) && query.next() ? query.value(0).toString() : QString();
 }
 
-bool CaptchaStore::consume(const QString& id, const QString& given)
+CaptchaStore::Check CaptchaStore::consume(const QString& id, const QString& given)
 {
-    QSqlQuery query(m_database.connection());
-    // One statement: of two attempts at the same moment only one gets it.
-    query.prepare(QStringLiteral("DELETE FROM captchas WHERE id = :id RETURNING answer, expires"));
-    query.bindValue(QStringLiteral(":id"), Database::text(id));
-    if (!Database::exec(query) || !query.next())
-        return false;
-    const QString answer = query.value(0).toString();
-    const qint64 expires = query.value(1).toLongLong();
-    query.finish();
-    return expires >= now() && !given.isEmpty()
-        && answer.compare(given.trimmed(), Qt::CaseInsensitive) == 0;
+    Check check = Check::Wrong;
+    const Database::Outcome outcome = m_database.transaction([&](const QSqlDatabase& db) {
+        // One statement: of two attempts at the same moment only one gets it.
+        QSqlQuery query(db);
+        query.prepare(QStringLiteral("DELETE FROM captchas WHERE id = :id RETURNING answer, expires"));
+        query.bindValue(QStringLiteral(":id"), Database::text(id));
+        if (!m_database.exec(query))
+            return Database::Step::Failed;
+        check = Check::Wrong;
+        if (query.next() && query.value(1).toLongLong() >= now() && !given.isEmpty()
+            && query.value(0).toString().compare(given.trimmed(), Qt::CaseInsensitive) == 0)
+            check = Check::Right;
+        return Database::Step::Commit;
+    });
+    return outcome == Database::Outcome::Committed ? check : Check::Failed;
 }

@@ -18,8 +18,11 @@ public:
     // The answer while the captcha is open (empty otherwise); does not use
     // it up. For the picture and for test control.
     QString answer(const QString& id) const;
-    // Uses the captcha up; true when given matches its answer, case aside.
-    bool consume(const QString& id, const QString& given);
+    enum class Check { Right, Wrong, Failed };
+    // Uses the captcha up: Right when given matches its answer, case
+    // aside; Failed, with the captcha left as it was, when the database
+    // could not record that it was used.
+    Check consume(const QString& id, const QString& given);
 
     static const int lifetimeSeconds = 600;
     static const int length = 5;

@@ -43,38 +43,53 @@ StorageCredential CredentialStore::issue(const QByteArray& kind, const Account& 
     // Expired credentials are of no further use.
     query.prepare(QStringLiteral("DELETE FROM credentials WHERE expires < :limit"));
     query.bindValue(QStringLiteral(":limit"), now() - 86400);
-    Database::exec(query);
+    m_database.exec(query);
+    // Not for a password changed since the request was signed with it.
     query.prepare(QStringLiteral("INSERT INTO credentials (access_id, kind, account_id, secret, security_token, expires) "
-                                 "VALUES (:id, :kind, :account, :secret, :token, :expires)"));
+                                 "SELECT :id, :kind, id, :secret, :token, :expires FROM accounts "
+                                 "WHERE id = :account AND password = :record"));
     query.bindValue(QStringLiteral(":id"), Database::text(QString::fromLatin1(c.accessId)));
     query.bindValue(QStringLiteral(":kind"), Database::text(QString::fromLatin1(c.kind)));
-    query.bindValue(QStringLiteral(":account"), c.accountId);
     query.bindValue(QStringLiteral(":secret"), Database::text(QString::fromLatin1(c.secret)));
     query.bindValue(QStringLiteral(":token"), Database::text(QString::fromLatin1(c.securityToken)));
     query.bindValue(QStringLiteral(":expires"), c.expires);
-    if (!Database::exec(query))
+    query.bindValue(QStringLiteral(":account"), c.accountId);
+    query.bindValue(QStringLiteral(":record"), Database::text(account.passwordRecord));
+    if (!m_database.exec(query) || query.numRowsAffected() != 1)
         return StorageCredential();
-    std::lock_guard<std::mutex> lock(m_mutex);
-    if (m_cache.size() >= maxCached)
-        m_cache.clear();
-    m_cache.insert(c.accessId, c);
+    keep(c);
     return c;
 }
 
-StorageCredential CredentialStore::find(const QByteArray& accessId)
+void CredentialStore::keep(const StorageCredential& c)
 {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (m_cache.size() >= maxCached)
+        m_cache.clear();
+    m_cache.insert(c.accessId, qMakePair(c, now() + cacheSeconds));
+}
+
+StorageCredential CredentialStore::find(const QByteArray& accessId, bool* failed)
+{
+    if (failed)
+        *failed = false;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         const auto it = m_cache.constFind(accessId);
-        if (it != m_cache.constEnd())
-            return *it;
+        if (it != m_cache.constEnd() && it->second > now())
+            return it->first;
     }
     QSqlQuery query(m_database.connection());
     query.prepare(QStringLiteral("SELECT kind, account_id, secret, security_token, expires FROM credentials "
                                  "WHERE access_id = :id"));
     query.bindValue(QStringLiteral(":id"), QString::fromLatin1(accessId));
     StorageCredential c;
-    if (!Database::exec(query) || !query.next())
+    if (!m_database.exec(query)) {
+        if (failed)
+            *failed = true;
+        return c;
+    }
+    if (!query.next())
         return c;
     c.accessId = accessId;
     c.kind = query.value(0).toString().toLatin1();
@@ -82,14 +97,15 @@ StorageCredential CredentialStore::find(const QByteArray& accessId)
     c.secret = query.value(2).toString().toLatin1();
     c.securityToken = query.value(3).toString().toLatin1();
     c.expires = query.value(4).toLongLong();
-    const Account account = m_accounts.byId(c.accountId);
-    if (!account.isValid())
+    Account account;
+    const AccountStore::Lookup owner = m_accounts.byId(c.accountId, &account);
+    if (owner != AccountStore::Lookup::Found) {
+        if (failed)
+            *failed = owner == AccountStore::Lookup::Failed;
         return StorageCredential();
+    }
     c.accountName = account.name;
-    std::lock_guard<std::mutex> lock(m_mutex);
-    if (m_cache.size() >= maxCached)
-        m_cache.clear();
-    m_cache.insert(accessId, c);
+    keep(c);
     return c;
 }
 
@@ -97,4 +113,15 @@ void CredentialStore::forget()
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_cache.clear();
+}
+
+void CredentialStore::forgetAccount(qint64 accountId)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    for (auto it = m_cache.begin(); it != m_cache.end();) {
+        if (it->first.accountId == accountId)
+            it = m_cache.erase(it);
+        else
+            ++it;
+    }
 }

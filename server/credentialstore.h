@@ -28,25 +28,36 @@ struct StorageCredential
 };
 
 // Issues credentials and finds them again by access id. They live in the
-// database, so they survive a restart; found ones are kept in memory,
-// since every storage request needs its credential.
+// database, so they survive a restart; found ones are kept in memory for
+// cacheSeconds, since every storage request needs its credential. A
+// credential is only issued while the account's password is the one it was
+// asked for with; changing the password revokes them (AccountStore).
 class CredentialStore
 {
 public:
     CredentialStore(const Database& database, const AccountStore& accounts);
 
+    // An invalid credential when it could not be stored.
     StorageCredential issue(const QByteArray& kind, const Account& account, qint64 lifetime);
-    StorageCredential find(const QByteArray& accessId);
+    // An invalid credential when there is none; failed tells a database
+    // failure apart.
+    StorageCredential find(const QByteArray& accessId, bool* failed = nullptr);
+    // Forgets what is kept in memory (of one account).
     void forget();
+    void forgetAccount(qint64 accountId);
+
+    static const int cacheSeconds = 30;
 
     // Random text of letters and digits from the system's secure source.
     static QByteArray randomText(int length);
 
 private:
+    void keep(const StorageCredential& credential);
+
     const Database& m_database;
     const AccountStore& m_accounts;
     std::mutex m_mutex;
-    QHash<QByteArray, StorageCredential> m_cache;
+    QHash<QByteArray, QPair<StorageCredential, qint64>> m_cache; // access id -> credential, kept until
 };
 
 #endif

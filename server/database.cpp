@@ -13,6 +13,8 @@
 
 namespace {
 QAtomicInteger<quint64> g_connections;
+// Statements of a transaction are not repeated one by one.
+thread_local bool t_inTransaction = false;
 
 // Splits a libpq keyword string: key=value pairs, values optionally in
 // single quotes with backslash escapes.
@@ -185,12 +187,77 @@ bool Database::createSchema(QSqlDatabase& db, QString* error) const
     return true;
 }
 
-bool Database::exec(QSqlQuery& query)
+bool Database::reopenIfLost(QSqlDatabase& db) const
+{
+    QSqlQuery ping(db);
+    if (ping.exec(QStringLiteral("SELECT 1")))
+        return false;
+    ServerLog::warning(QStringLiteral("database connection lost; opening it again"));
+    db.close();
+    if (!db.open())
+        ServerLog::warning(QStringLiteral("database connection failed: ") + db.lastError().text());
+    return true;
+}
+
+bool Database::exec(QSqlQuery& query) const
 {
     if (query.exec())
         return true;
     ServerLog::warning(QStringLiteral("SQL failed: %1 (%2)").arg(query.lastError().text(), query.lastQuery()));
-    return false;
+    if (t_inTransaction)
+        return false;
+    QSqlDatabase db = connection();
+    if (!reopenIfLost(db) || !query.lastQuery().startsWith(QLatin1String("SELECT")) || !db.isOpen())
+        return false;
+    QSqlQuery again(db);
+    again.prepare(query.lastQuery());
+    const QMap<QString, QVariant> values = query.boundValues();
+    for (auto it = values.constBegin(); it != values.constEnd(); ++it)
+        again.bindValue(it.key(), it.value());
+    if (!again.exec()) {
+        ServerLog::warning(QStringLiteral("SQL failed again: %1").arg(again.lastError().text()));
+        return false;
+    }
+    query = again;
+    return true;
+}
+
+Database::Outcome Database::transaction(const std::function<Step(const QSqlDatabase&)>& work) const
+{
+    const auto run = [](QSqlDatabase& db, const char* statement) {
+        QSqlQuery query(db);
+        if (query.exec(QLatin1String(statement)))
+            return true;
+        ServerLog::warning(QStringLiteral("SQL failed: %1 (%2)").arg(query.lastError().text(), QLatin1String(statement)));
+        return false;
+    };
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        QSqlDatabase db = connection();
+        if (!db.isOpen())
+            return Outcome::Failed;
+        // SQLite takes the write lock at once, so that two transactions
+        // never read and then both wait to write.
+        if (!run(db, m_postgres ? "BEGIN" : "BEGIN IMMEDIATE")) {
+            if (attempt == 0 && reopenIfLost(db))
+                continue;
+            return Outcome::Failed;
+        }
+        t_inTransaction = true;
+        const Step step = work(db);
+        t_inTransaction = false;
+        if (step == Step::Commit) {
+            if (run(db, "COMMIT"))
+                return Outcome::Committed;
+            run(db, "ROLLBACK");
+            return Outcome::Failed;
+        }
+        if (run(db, "ROLLBACK") && step == Step::RollBack)
+            return Outcome::RolledBack;
+        if (step == Step::Failed && attempt == 0 && reopenIfLost(db))
+            continue;
+        return step == Step::RollBack ? Outcome::RolledBack : Outcome::Failed;
+    }
+    return Outcome::Failed;
 }
 
 bool Database::clear() const

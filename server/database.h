@@ -4,6 +4,8 @@
 #include <QSqlDatabase>
 #include <QString>
 
+#include <functional>
+
 class QSqlQuery;
 
 // Accounts, points, captchas, storage credentials and analytics counts in
@@ -26,14 +28,28 @@ public:
     // A description without secrets, for the log.
     QString describe() const;
 
-    // Runs a prepared query; a failure is logged with its statement.
-    static bool exec(QSqlQuery& query);
+    // Runs a prepared query; a failure is logged with its statement. When
+    // the connection turns out to be lost (the database server restarted),
+    // it is opened again, and a read outside a transaction is run once more
+    // on it; a write is not repeated, since it may have been done.
+    bool exec(QSqlQuery& query) const;
+
+    // What a transaction's work asks for at its end.
+    enum class Step { Commit, RollBack, Failed };
+    enum class Outcome { Committed, RolledBack, Failed };
+    // Runs work in one transaction on this thread's connection. Committed
+    // only when the commit itself succeeded, so nothing is acknowledged that
+    // was not kept. A transaction that failed because the connection was
+    // lost is run once more on a new connection: nothing of it was kept.
+    Outcome transaction(const std::function<Step(const QSqlDatabase& db)>& work) const;
     // A text for a NOT NULL column: a null QString would be bound as NULL.
     static QString text(const QString& value) { return value.isNull() ? QStringLiteral("") : value; }
     // Empties every table (test control).
     bool clear() const;
 
 private:
+    // True when the connection no longer answers and was opened again.
+    bool reopenIfLost(QSqlDatabase& db) const;
     bool createSchema(QSqlDatabase& db, QString* error) const;
     QSqlDatabase openConnection(const QString& name) const;
 

@@ -33,8 +33,8 @@ namespace {
 // The administrator's reset of a forgotten password.
 int setPassword(AccountStore& accounts, const QString& name)
 {
-    const Account account = accounts.find(name);
-    if (!account.isValid()) {
+    Account account;
+    if (accounts.find(name, &account) != AccountStore::Lookup::Found) {
         std::fprintf(stderr, "penlark-server: no account %s\n", qPrintable(name));
         return 1;
     }

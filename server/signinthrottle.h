@@ -7,14 +7,17 @@
 #include <mutex>
 
 // Slows down repeated failed sign-ins of one name from one address: after
-// freeAttempts failures within the window, each further attempt waits one
-// more second before its password is checked (at most maxDelay). A right
+// freeAttempts failures within the window, each further failure makes the
+// next attempt wait one more second (at most maxDelaySeconds) after it.
+// An attempt that comes sooner is not checked at all: the caller answers
+// it at once with the time left, so that no worker thread waits. A right
 // password clears the count.
 class SignInThrottle
 {
 public:
-    // Milliseconds the attempt must wait before it is checked.
-    qint64 delayFor(const QString& name, const QString& address);
+    // Milliseconds until the next attempt of this name from this address
+    // may be checked; 0: now.
+    qint64 waitFor(const QString& name, const QString& address);
     void failed(const QString& name, const QString& address);
     void succeeded(const QString& name, const QString& address);
 
@@ -26,7 +29,7 @@ private:
     struct Record
     {
         int failures = 0;
-        qint64 last = 0;
+        qint64 last = 0; // milliseconds since the epoch
     };
     static QString key(const QString& name, const QString& address);
 

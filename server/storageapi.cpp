@@ -120,7 +120,12 @@ bool StorageApi::authenticate(const httplib::Request& request, httplib::Response
     };
     if (!RequestSignature::parseAuthorization(HttpServer::header(request, "Authorization"), &keyId, &signature))
         return refuse(QStringLiteral("AccessDenied"), QStringLiteral("The request is not signed."));
-    *credential = m_credentials.find(keyId);
+    bool failed = false;
+    *credential = m_credentials.find(keyId, &failed);
+    if (failed) {
+        fail(response, context, 503, QStringLiteral("ServiceUnavailable"), QStringLiteral("The service is not available now; please try again."));
+        return false;
+    }
     if (!credential->isValid() || credential->kind != "sts")
         return refuse(QStringLiteral("InvalidAccessKeyId"), QStringLiteral("The access key id does not exist."));
     context.account = credential->accountName;
@@ -276,8 +281,11 @@ bool StorageApi::admitForm(httplib::Response& response, RequestContext& context,
     };
     if (key.isEmpty())
         return refuse(400, QStringLiteral("InvalidArgument"), QStringLiteral("A form upload needs the fields key and file."), false);
-    *credential = m_credentials.find(fields.value("OSSAccessKeyId"));
+    bool failed = false;
+    *credential = m_credentials.find(fields.value("OSSAccessKeyId"), &failed);
     const qint64 now = QDateTime::currentSecsSinceEpoch();
+    if (failed)
+        return refuse(503, QStringLiteral("ServiceUnavailable"), QStringLiteral("The service is not available now; please try again."), false);
     if (!credential->isValid() || credential->kind != "policy")
         return refuse(403, QStringLiteral("InvalidAccessKeyId"), QStringLiteral("The access id does not exist."), true);
     context.account = credential->accountName;
