@@ -59,13 +59,15 @@ void Analytics::handle(const httplib::Request& request, httplib::Response& respo
         counts << qMakePair(QStringLiteral("[CLY]_session_end"), qint64(1));
     // Events that do not parse are left out; the session still counts.
     const QJsonArray events = QJsonDocument::fromJson(item("events").toUtf8()).array();
+    int taken = 0;
     for (const QJsonValue& value : events) {
         const QJsonObject event = value.toObject();
         const QString key = event.value(QStringLiteral("key")).toString();
         const qint64 count = qint64(event.value(QStringLiteral("count")).toDouble(1));
-        if (key.isEmpty() || key.size() > maxKeyLength || count < 1 || count > maxCount || counts.size() > maxEventsPerRequest)
+        if (key.isEmpty() || key.size() > maxKeyLength || count < 1 || count > maxCount || taken == maxEventsPerRequest)
             continue;
         counts << qMakePair(key, count);
+        ++taken;
     }
     const Database::Outcome outcome = m_database.transaction([&](const QSqlDatabase& db) {
         for (const auto& count : counts) {

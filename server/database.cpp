@@ -130,7 +130,7 @@ QSqlDatabase Database::openConnection(const QString& name) const
     return db;
 }
 
-QSqlDatabase Database::connection() const
+QSqlDatabase Database::connection(bool open) const
 {
     // One connection per thread and database object.
     thread_local QHash<const Database*, QString> names;
@@ -144,7 +144,7 @@ QSqlDatabase Database::connection() const
         return db;
     }
     QSqlDatabase db = QSqlDatabase::database(name, false);
-    if (!db.isOpen() && !db.open())
+    if (open && !db.isOpen() && !db.open())
         ServerLog::warning(QStringLiteral("database connection failed: ") + db.lastError().text());
     return db;
 }
@@ -189,11 +189,15 @@ bool Database::createSchema(QSqlDatabase& db, QString* error) const
 
 bool Database::reopenIfLost(QSqlDatabase& db) const
 {
-    QSqlQuery ping(db);
-    if (ping.exec(QStringLiteral("SELECT 1")))
-        return false;
+    // The driver closes a connection it found broken; one that looks open
+    // is asked.
+    if (db.isOpen()) {
+        QSqlQuery ping(db);
+        if (ping.exec(QStringLiteral("SELECT 1")))
+            return false;
+        db.close();
+    }
     ServerLog::warning(QStringLiteral("database connection lost; opening it again"));
-    db.close();
     if (!db.open())
         ServerLog::warning(QStringLiteral("database connection failed: ") + db.lastError().text());
     return true;
@@ -206,7 +210,7 @@ bool Database::exec(QSqlQuery& query) const
     ServerLog::warning(QStringLiteral("SQL failed: %1 (%2)").arg(query.lastError().text(), query.lastQuery()));
     if (t_inTransaction)
         return false;
-    QSqlDatabase db = connection();
+    QSqlDatabase db = connection(false);
     if (!reopenIfLost(db) || !query.lastQuery().startsWith(QLatin1String("SELECT")) || !db.isOpen())
         return false;
     QSqlQuery again(db);

@@ -23,8 +23,9 @@ public:
     // Connects once and creates the tables that are missing.
     bool open(QString* error);
     bool isPostgres() const { return m_postgres; }
-    // This thread's connection, opened on first use; invalid on failure.
-    QSqlDatabase connection() const;
+    // This thread's connection, opened on first use (and again when it was
+    // closed, unless open is false); invalid on failure.
+    QSqlDatabase connection(bool open = true) const;
     // A description without secrets, for the log.
     QString describe() const;
 

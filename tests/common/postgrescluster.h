@@ -48,6 +48,19 @@ public:
                                              QStringLiteral("-U"), QStringLiteral("penlark"), QStringLiteral("-E"),
                                              QStringLiteral("UTF8"), QStringLiteral("--locale=C"), QStringLiteral("--no-sync") }))
             return false;
+        return startServer();
+    }
+
+    // The database server alone, on the same data: stopped as an
+    // administrator (or a crash) would stop it, and started again.
+    bool stopServer()
+    {
+        m_running = !run(QStringLiteral("pg_ctl"), { QStringLiteral("-D"), dataFolder(), QStringLiteral("-m"), QStringLiteral("fast"),
+                                                     QStringLiteral("-w"), QStringLiteral("stop") });
+        return !m_running;
+    }
+    bool startServer()
+    {
         const QString options = QStringLiteral("-k %1 -c listen_addresses='' -p 5432 -c fsync=off -c max_connections=300").arg(m_folder);
         m_running = run(QStringLiteral("pg_ctl"), { QStringLiteral("-D"), dataFolder(), QStringLiteral("-l"), m_folder + QStringLiteral("/log"),
                                                     QStringLiteral("-o"), options, QStringLiteral("-w"), QStringLiteral("start") });
