@@ -9,7 +9,7 @@ PACKAGES=(
   qtdeclarative5-dev-tools
   qtquickcontrols2-5-dev qtmultimedia5-dev libqt5svg5-dev
   qttools5-dev qttools5-dev-tools libqt5sql5-sqlite libqt5sql5-psql
-  libcpp-httplib-dev postgresql
+  libcpp-httplib-dev postgresql nginx openssl
   qml-module-qtquick2 qml-module-qtquick-window2 qml-module-qtquick-layouts
   qml-module-qtquick-controls2 qml-module-qtquick-templates2
   qml-module-qtquick-controls qml-module-qtquick-dialogs

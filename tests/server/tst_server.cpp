@@ -5,11 +5,17 @@
 #include "testenvironment.h"
 
 #include "penlarkserver.h"
+#include "nginxproxy.h"
 #include "postgrescluster.h"
 #include "smalldisk.h"
 
+#include "data/global.h"
+#include "files/cloudDisk/clouddisk.h"
 #include "function/function.h"
 #include "function/oss.h"
+#include "users/userdatas.h"
+#include "users/userinfo.h"
+#include "users/users.h"
 
 #include "accountrules.h"
 #include "analytics.h"
@@ -27,6 +33,8 @@
 #include <QDateTime>
 #include <QHostAddress>
 #include <QRandomGenerator>
+#include <QSignalSpy>
+#include <QSslConfiguration>
 #include <QXmlStreamReader>
 
 #include <limits>
@@ -1033,6 +1041,53 @@ private slots:
         QCOMPARE(server.call("GET", QStringLiteral("/api/v2/points/add?user_name=gil&points=3&type=0"), QByteArray(),
                              { { "Authorization", basic(QStringLiteral("gil"), QStringLiteral("secret")) } }).status,
                  200);
+    }
+
+    // Penlark itself over HTTPS through nginx from Debian, with the site
+    // configuration the README gives: the real sign-in, then a sync that
+    // puts one document on the server. The client trusts the test's
+    // certificate in this process only.
+    void behindNginx()
+    {
+        NginxProxy proxy;
+        QVERIFY(proxy.prepare());
+        PenlarkServer server({ QStringLiteral("--proxy"), QStringLiteral("127.0.0.1"), QStringLiteral("--public-url"), proxy.url() });
+        QVERIFY(server.start());
+        QVERIFY(server.createAccount(QStringLiteral("ann"), QStringLiteral("secret")) > 0);
+        const QString site = QStringLiteral(TEST_SOURCE_DIR "/../../server/nginx/penlark.conf");
+        QVERIFY(proxy.start(site, server.port()));
+        QFile readme(QStringLiteral(TEST_SOURCE_DIR "/../../README.md"));
+        QFile conf(site);
+        QVERIFY(readme.open(QIODevice::ReadOnly) && conf.open(QIODevice::ReadOnly));
+        QVERIFY2(readme.readAll().contains(conf.readAll()), "the README gives the tested nginx configuration");
+
+        QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+        QVERIFY(tls.addCaCertificates(proxy.certificate()));
+        QSslConfiguration::setDefaultConfiguration(tls);
+        qputenv("PENLARK_SERVER", proxy.url().toUtf8());
+        UserDatas* account = Users::instance()->getUserData();
+        account->setLogin(QStringLiteral("ann"));
+        account->setPassword(QStringLiteral("secret"));
+        QSignalSpy signedIn(Users::instance()->getUserInfo(), &UserInfo::loginFinished);
+        Users::instance()->getUserInfo()->login();
+        QVERIFY(signedIn.wait(20000));
+        QCOMPARE(signedIn.at(0).at(0).toBool(), true);
+        QVERIFY(account->logined());
+
+        QVERIFY(global::setDocumentPath(QDir::tempPath() + QStringLiteral("/book")));
+        QFile chapter(cloudDisk::localPath(QStringLiteral("第一章.txt")));
+        QVERIFY(chapter.open(QIODevice::WriteOnly) && chapter.write("正文") == 6);
+        chapter.close();
+        cloudDisk disk(QString(), QString(), 3600000);
+        disk.doUpdate(false);
+        QTRY_VERIFY_WITH_TIMEOUT(!disk.updating(), 20000);
+        QCOMPARE(server.object(QStringLiteral("data/ann/第一章.txt")), QByteArray("正文"));
+        // Every request came through nginx, which named the client.
+        const QList<ServerRequest> requests = server.requests();
+        QVERIFY(requests.size() >= 3);
+        for (const ServerRequest& r : requests)
+            QCOMPARE(r.headers.value("x-real-ip"), QByteArray("127.0.0.1"));
+        qunsetenv("PENLARK_SERVER");
     }
 
     // ---- restart ---------------------------------------------------------------
