@@ -8,6 +8,7 @@
 #include <netdb.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
+#include <poll.h>
 #include <sys/epoll.h>
 #include <sys/eventfd.h>
 #include <sys/socket.h>
@@ -299,6 +300,23 @@ void ConnectionGate::close(Waiting& waiting)
     m_waiting.erase(c.fd);
     ::close(c.fd);
     forget(c);
+}
+
+bool ConnectionGate::headArrives(ClientConnection& connection, int waitMs)
+{
+    pollfd p { connection.fd, POLLIN, 0 };
+    const long long deadline = now() + waitMs;
+    while (headLength(connection.buffered) == 0 && connection.buffered.size() < maxHeadBytes) {
+        const long long left = deadline - now();
+        if (left < 0 || ::poll(&p, 1, int(left)) <= 0)
+            return false;
+        char chunk[4096];
+        const ssize_t n = ::recv(connection.fd, chunk, sizeof(chunk), MSG_DONTWAIT);
+        if (n <= 0)
+            return false;
+        connection.buffered.append(chunk, size_t(n));
+    }
+    return headLength(connection.buffered) > 0;
 }
 
 size_t ConnectionGate::headLength(const std::string& bytes)

@@ -61,6 +61,9 @@ public:
     // The length of the request head at the start of bytes, up to and
     // including its blank line; 0 while it is incomplete.
     static size_t headLength(const std::string& bytes);
+    // True when a whole request head is in the connection's bytes, or
+    // arrives within waitMs (what arrives is kept in any case).
+    static bool headArrives(ClientConnection& connection, int waitMs);
     static const size_t maxHeadBytes = 32 * 1024;
 
 private:

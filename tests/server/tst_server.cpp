@@ -1101,7 +1101,10 @@ private slots:
         QCOMPARE(got.status, 200);
         QCOMPARE(got.body, QByteArray("kept"));
         QCOMPARE(got.headers.value("etag"), quotedMd5("kept"));
-        QCOMPARE(parsePage(listPage(c, QStringLiteral("data/ann/"), QString(), 500).body).keys, QStringList { "data/ann/a.txt" });
+        QCOMPARE(signedCall("PUT", QStringLiteral("data/ann/empty.txt"), c).status, 200);
+        QCOMPARE(signedCall("GET", QStringLiteral("data/ann/empty.txt"), c).headers.value("content-length"), QByteArray("0"));
+        QCOMPARE(parsePage(listPage(c, QStringLiteral("data/ann/"), QString(), 500).body).keys,
+                 (QStringList { "data/ann/a.txt", "data/ann/empty.txt" }));
         // No temporary files are left behind.
         QVERIFY(QDir(m_server.dataPath() + QStringLiteral("/objects/tmp")).entryList(QDir::Files).isEmpty());
     }
