@@ -112,19 +112,18 @@ AccountStore::Outcome AccountStore::create(const QString& name, const QString& e
     const Outcome before = taken(Outcome::Done);
     if (before != Outcome::Done)
         return before;
-    QSqlQuery query(m_database.connection());
-    query.prepare(QStringLiteral("INSERT INTO accounts (name, name_key, email, email_key, nickname, password, avatar, "
-                                 "points, created) VALUES (:name, :name_key, :email, :email_key, :nickname, :password, "
-                                 "'', :points, :created)"));
-    query.bindValue(QStringLiteral(":name"), Database::text(name));
-    query.bindValue(QStringLiteral(":name_key"), Database::text(key(name)));
-    query.bindValue(QStringLiteral(":email"), Database::text(email.trimmed()));
-    query.bindValue(QStringLiteral(":email_key"), Database::text(key(email)));
-    query.bindValue(QStringLiteral(":nickname"), Database::text(nickname));
-    query.bindValue(QStringLiteral(":password"), PasswordHash::make(password));
-    query.bindValue(QStringLiteral(":points"), points);
-    query.bindValue(QStringLiteral(":created"), now());
-    if (!m_database.exec(query))
+    const bool inserted = m_database.write(
+        QStringLiteral("INSERT INTO accounts (name, name_key, email, email_key, nickname, password, avatar, points, created) "
+                       "VALUES (:name, :name_key, :email, :email_key, :nickname, :password, '', :points, :created)"),
+        { { QStringLiteral(":name"), Database::text(name) },
+          { QStringLiteral(":name_key"), Database::text(key(name)) },
+          { QStringLiteral(":email"), Database::text(email.trimmed()) },
+          { QStringLiteral(":email_key"), Database::text(key(email)) },
+          { QStringLiteral(":nickname"), Database::text(nickname) },
+          { QStringLiteral(":password"), PasswordHash::make(password) },
+          { QStringLiteral(":points"), points },
+          { QStringLiteral(":created"), now() } });
+    if (!inserted)
         return taken(Outcome::Failed);
     if (created && find(name, created) != Lookup::Found)
         return Outcome::Failed;
@@ -160,23 +159,22 @@ AccountStore::Outcome AccountStore::setProfile(qint64 id, const QString& email, 
         return Outcome::Failed;
     if (owner == Lookup::Found && other.id != id)
         return Outcome::EmailTaken;
-    QSqlQuery query(m_database.connection());
-    query.prepare(QStringLiteral("UPDATE accounts SET email = :email, email_key = :email_key, nickname = :nickname "
-                                 "WHERE id = :id"));
-    query.bindValue(QStringLiteral(":email"), Database::text(email.trimmed()));
-    query.bindValue(QStringLiteral(":email_key"), Database::text(key(email)));
-    query.bindValue(QStringLiteral(":nickname"), Database::text(nickname));
-    query.bindValue(QStringLiteral(":id"), id);
-    return m_database.exec(query) ? Outcome::Done : Outcome::Failed;
+    return m_database.write(QStringLiteral("UPDATE accounts SET email = :email, email_key = :email_key, nickname = :nickname "
+                                           "WHERE id = :id"),
+                            { { QStringLiteral(":email"), Database::text(email.trimmed()) },
+                              { QStringLiteral(":email_key"), Database::text(key(email)) },
+                              { QStringLiteral(":nickname"), Database::text(nickname) },
+                              { QStringLiteral(":id"), id } })
+        ? Outcome::Done
+        : Outcome::Failed;
 }
 
 AccountStore::Outcome AccountStore::setAvatar(qint64 id, const QString& file)
 {
-    QSqlQuery query(m_database.connection());
-    query.prepare(QStringLiteral("UPDATE accounts SET avatar = :avatar WHERE id = :id"));
-    query.bindValue(QStringLiteral(":avatar"), Database::text(file));
-    query.bindValue(QStringLiteral(":id"), id);
-    return m_database.exec(query) ? Outcome::Done : Outcome::Failed;
+    return m_database.write(QStringLiteral("UPDATE accounts SET avatar = :avatar WHERE id = :id"),
+                            { { QStringLiteral(":avatar"), Database::text(file) }, { QStringLiteral(":id"), id } })
+        ? Outcome::Done
+        : Outcome::Failed;
 }
 
 AccountStore::Outcome AccountStore::changePoints(qint64 id, qint64 delta, const QString& explain,

@@ -25,15 +25,20 @@ bool CaptchaStore::create(QString* id, QString* answer)
     for (int i = 0; i < length; ++i)
         *answer += letters.at(QRandomGenerator::system()->bounded(letters.size()));
     *id = QString::fromLatin1(CredentialStore::randomText(20));
-    QSqlQuery query(m_database.connection());
-    query.prepare(QStringLiteral("DELETE FROM captchas WHERE expires < :now"));
-    query.bindValue(QStringLiteral(":now"), now());
-    m_database.exec(query);
-    query.prepare(QStringLiteral("INSERT INTO captchas (id, answer, expires) VALUES (:id, :answer, :expires)"));
-    query.bindValue(QStringLiteral(":id"), *id);
-    query.bindValue(QStringLiteral(":answer"), *answer);
-    query.bindValue(QStringLiteral(":expires"), now() + lifetimeSeconds);
-    return m_database.exec(query);
+    // Expired captchas go with the new one.
+    return m_database.transaction([&](const QSqlDatabase& db) {
+               QSqlQuery query(db);
+               query.prepare(QStringLiteral("DELETE FROM captchas WHERE expires < :now"));
+               query.bindValue(QStringLiteral(":now"), now());
+               if (!m_database.exec(query))
+                   return Database::Step::Failed;
+               query.prepare(QStringLiteral("INSERT INTO captchas (id, answer, expires) VALUES (:id, :answer, :expires)"));
+               query.bindValue(QStringLiteral(":id"), *id);
+               query.bindValue(QStringLiteral(":answer"), *answer);
+               query.bindValue(QStringLiteral(":expires"), now() + lifetimeSeconds);
+               return m_database.exec(query) ? Database::Step::Commit : Database::Step::Failed;
+           })
+        == Database::Outcome::Committed;
 }
 
 QString CaptchaStore::answer(const QString& id) const

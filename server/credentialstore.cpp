@@ -39,23 +39,31 @@ StorageCredential CredentialStore::issue(const QByteArray& kind, const Account& 
     c.securityToken = kind == "sts" ? QByteArray("CAIS") + randomText(96) : QByteArray();
     c.expires = now() + lifetime;
 
-    QSqlQuery query(m_database.connection());
-    // Expired credentials are of no further use.
-    query.prepare(QStringLiteral("DELETE FROM credentials WHERE expires < :limit"));
-    query.bindValue(QStringLiteral(":limit"), now() - 86400);
-    m_database.exec(query);
-    // Not for a password changed since the request was signed with it.
-    query.prepare(QStringLiteral("INSERT INTO credentials (access_id, kind, account_id, secret, security_token, expires) "
-                                 "SELECT :id, :kind, id, :secret, :token, :expires FROM accounts "
-                                 "WHERE id = :account AND password = :record"));
-    query.bindValue(QStringLiteral(":id"), Database::text(QString::fromLatin1(c.accessId)));
-    query.bindValue(QStringLiteral(":kind"), Database::text(QString::fromLatin1(c.kind)));
-    query.bindValue(QStringLiteral(":secret"), Database::text(QString::fromLatin1(c.secret)));
-    query.bindValue(QStringLiteral(":token"), Database::text(QString::fromLatin1(c.securityToken)));
-    query.bindValue(QStringLiteral(":expires"), c.expires);
-    query.bindValue(QStringLiteral(":account"), c.accountId);
-    query.bindValue(QStringLiteral(":record"), Database::text(account.passwordRecord));
-    if (!m_database.exec(query) || query.numRowsAffected() != 1)
+    int stored = 0;
+    const Database::Outcome outcome = m_database.transaction([&](const QSqlDatabase& db) {
+        // Expired credentials are of no further use.
+        QSqlQuery query(db);
+        query.prepare(QStringLiteral("DELETE FROM credentials WHERE expires < :limit"));
+        query.bindValue(QStringLiteral(":limit"), now() - 86400);
+        if (!m_database.exec(query))
+            return Database::Step::Failed;
+        // Not for a password changed since the request was signed with it.
+        query.prepare(QStringLiteral("INSERT INTO credentials (access_id, kind, account_id, secret, security_token, expires) "
+                                     "SELECT :id, :kind, id, :secret, :token, :expires FROM accounts "
+                                     "WHERE id = :account AND password = :record"));
+        query.bindValue(QStringLiteral(":id"), Database::text(QString::fromLatin1(c.accessId)));
+        query.bindValue(QStringLiteral(":kind"), Database::text(QString::fromLatin1(c.kind)));
+        query.bindValue(QStringLiteral(":secret"), Database::text(QString::fromLatin1(c.secret)));
+        query.bindValue(QStringLiteral(":token"), Database::text(QString::fromLatin1(c.securityToken)));
+        query.bindValue(QStringLiteral(":expires"), c.expires);
+        query.bindValue(QStringLiteral(":account"), c.accountId);
+        query.bindValue(QStringLiteral(":record"), Database::text(account.passwordRecord));
+        if (!m_database.exec(query))
+            return Database::Step::Failed;
+        stored = query.numRowsAffected();
+        return Database::Step::Commit;
+    });
+    if (outcome != Database::Outcome::Committed || stored != 1)
         return StorageCredential();
     keep(c);
     return c;

@@ -264,6 +264,22 @@ Database::Outcome Database::transaction(const std::function<Step(const QSqlDatab
     return Outcome::Failed;
 }
 
+bool Database::write(const QString& statement, const QVariantMap& values, int* rows) const
+{
+    return transaction([&](const QSqlDatabase& db) {
+               QSqlQuery query(db);
+               query.prepare(statement);
+               for (auto it = values.constBegin(); it != values.constEnd(); ++it)
+                   query.bindValue(it.key(), it.value());
+               if (!exec(query))
+                   return Step::Failed;
+               if (rows)
+                   *rows = query.numRowsAffected();
+               return Step::Commit;
+           })
+        == Outcome::Committed;
+}
+
 bool Database::clear() const
 {
     QSqlDatabase db = connection();

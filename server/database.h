@@ -3,6 +3,7 @@
 
 #include <QSqlDatabase>
 #include <QString>
+#include <QVariantMap>
 
 #include <functional>
 
@@ -43,6 +44,10 @@ public:
     // was not kept. A transaction that failed because the connection was
     // lost is run once more on a new connection: nothing of it was kept.
     Outcome transaction(const std::function<Step(const QSqlDatabase& db)>& work) const;
+    // One statement with its named values in a transaction of its own, so
+    // that it too is run again after a lost connection; the rows it
+    // changed go to rows.
+    bool write(const QString& statement, const QVariantMap& values, int* rows = nullptr) const;
     // A text for a NOT NULL column: a null QString would be bound as NULL.
     static QString text(const QString& value) { return value.isNull() ? QStringLiteral("") : value; }
     // Empties every table (test control).
