@@ -431,9 +431,9 @@ int main(int argc, char* argv[])
     int wrong = 0;
     const oss::ossStsToken token = storageToken(server, QStringLiteral("solo0"));
     const QString key = QStringLiteral("data/solo0/书 0/第000章.txt");
-    const auto plain = readObjects(server, token, key, 16, 250, &wrong);
+    const auto plain = readObjects(server, token, key, 16, 500, &wrong);
     auto slow = slowClients(server.port(), 100);
-    const auto slowed = readObjects(server, token, key, 16, 250, &wrong);
+    const auto slowed = readObjects(server, token, key, 16, 500, &wrong);
     int held = 0;
     for (const auto& s : slow)
         held += s->state() == QAbstractSocket::ConnectedState;

@@ -270,7 +270,11 @@ void ConnectionGate::receive(int fd)
 
 void ConnectionGate::expire()
 {
+    // A look at every waiting connection is enough now and then.
     const long long t = now();
+    if (t < m_nextExpiry)
+        return;
+    m_nextExpiry = t + 100;
     for (auto it = m_waiting.begin(); it != m_waiting.end();) {
         Waiting& w = (it++)->second;
         if (w.deadline > t)

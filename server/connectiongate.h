@@ -90,6 +90,7 @@ private:
     int m_wake = -1;
     std::atomic<bool> m_stopping { false };
     std::map<int, Waiting> m_waiting; // gate thread only
+    long long m_nextExpiry = 0;
 
     std::mutex m_mutex; // guards what follows
     std::vector<ClientConnection> m_returned;

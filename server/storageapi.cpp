@@ -5,15 +5,14 @@
 #include "httpserver.h"
 #include "objectkey.h"
 #include "objectstore.h"
-#include "requestbody.h"
 #include "postpolicy.h"
+#include "requestbody.h"
 #include "requestsignature.h"
 #include "secretcompare.h"
 #include "serveroptions.h"
 #include "storageaccess.h"
 #include "storagexml.h"
 
-#include <QCryptographicHash>
 #include <QDateTime>
 #include <QFile>
 #include <QUrlQuery>
