@@ -29,6 +29,9 @@ C.ApplicationWindow {
     readonly property bool roundFrame: !plainFrame && showsThrough
     readonly property int frameMargin: roundFrame ? 3 : 0
     readonly property int frameRadius: roundFrame ? 8 : 0
+    // A sheet or dialog is open over the window: the pages below take no
+    // keys and the window's shortcuts are off.
+    readonly property bool sheetOpen: popupCover.covered
 
     signal appActive(bool active)
     signal activeFirst()
@@ -130,6 +133,11 @@ C.ApplicationWindow {
         control: window
         visible: window.frameless && !window.lockState && !window.plainFrame
         z: 1000
+    }
+
+    PopupCover {
+        id: popupCover
+        window: window
     }
 
     // While the user types and the pointer rests, this takes Qt Quick's

@@ -9,6 +9,7 @@
 #include "function/message.h"
 #include "function/plainkeys.h"
 #include "function/pointerrest.h"
+#include "function/popupcover.h"
 #include "function/qidevice.h"
 #include "function/qisystemdispatcher.h"
 #include "function/t.h"
@@ -73,6 +74,7 @@ void TovaUi::registerModule()
     qmlRegisterType<MarkdownHighlighter>(moduleUri, 0, 1, "MarkdownHighlighter");
     qmlRegisterType<PlainKeys>(moduleUri, 0, 1, "PlainKeys");
     qmlRegisterType<PointerRest>(moduleUri, 0, 1, "PointerRest");
+    qmlRegisterType<PopupCover>(moduleUri, 0, 1, "PopupCover");
     // Library windows may use the revisioned window properties.
     qmlRegisterRevision<QQuickWindow, 1>(moduleUri, 0, 1);
     qmlRegisterRevision<QWindow, 1>(moduleUri, 0, 1);

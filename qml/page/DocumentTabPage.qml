@@ -23,13 +23,21 @@ Rectangle {
     readonly property bool currentIsEditor: isEditor(currentPage)
     readonly property var currentEditor: currentIsEditor ? currentPage : null
 
+    // Whether a sheet or dialog covers the window (set by the window).
+    property bool covered: !!window && window.sheetOpen === true
+    // The one answer to whether the current editor may act on keys: its tab
+    // is in front (not Preferences, History or another page) and no sheet
+    // covers it. The menu entries, their shortcuts and the editor's own key
+    // handling all ask this.
+    readonly property bool editorInFront: currentIsEditor && !covered
+
     // Availability of the edit commands, for the menus.
-    property bool isUndoAvailable: !!currentEditor && currentEditor.isUndoAvailable
-    property bool isRedoAvailable: !!currentEditor && currentEditor.isRedoAvailable
-    property bool isCutAvailable: !!currentEditor && currentEditor.isCutAvailable
-    property bool isCopyAvailable: !!currentEditor && currentEditor.isCopyAvailable
-    property bool isPasteAvailable: !!currentEditor && currentEditor.isPasteAvailable
-    property bool isMakeupAvailable: !!currentEditor && currentEditor.isMakeupAvailable
+    property bool isUndoAvailable: editorInFront && !!currentEditor && currentEditor.isUndoAvailable
+    property bool isRedoAvailable: editorInFront && !!currentEditor && currentEditor.isRedoAvailable
+    property bool isCutAvailable: editorInFront && !!currentEditor && currentEditor.isCutAvailable
+    property bool isCopyAvailable: editorInFront && !!currentEditor && currentEditor.isCopyAvailable
+    property bool isPasteAvailable: editorInFront && !!currentEditor && currentEditor.isPasteAvailable
+    property bool isMakeupAvailable: editorInFront && !!currentEditor && currentEditor.isMakeupAvailable
 
     // Pages in tab order (the model holds their titles and URLs).
     property var pages: []
@@ -99,6 +107,7 @@ Rectangle {
             console.log("error loading component:", editorComponent.errorString())
             return
         }
+        page.inFront = Qt.binding(function() { return tabPage.currentPage === page && tabPage.editorInFront })
         addPage(page, url)
     }
 
@@ -216,6 +225,10 @@ Rectangle {
         }
         var editor = index >= 0 && isEditor(pages[index]) ? pages[index] : null
         cglobal.isCurrentEdit = !!editor
+        // The keyboard goes with the page in front: a page left behind
+        // keeps no focus that would take the keys meant for the new one.
+        if (index >= 0 && pages[index])
+            Qt.callLater(focusPage, pages[index])
         if (!editor)
             return
         csettings.currentFile = String(editor.fileName)
@@ -223,8 +236,19 @@ Rectangle {
         wordCountModel.setCurrentFile(editor.fileName)
     }
 
+    function focusPage(page) {
+        if (page !== currentPage || covered)
+            return
+        if (isEditor(page))
+            page.focusText()
+        else
+            page.forceActiveFocus()
+    }
+
+    // The main window's commands act on the current editor only while it
+    // is in front.
     function withEditor(action) {
-        if (currentEditor)
+        if (editorInFront && currentEditor)
             action(currentEditor)
     }
 

@@ -20,6 +20,10 @@ Rectangle {
     property bool isMainEdit: true
     // Whether this page is the current tab (publishes the typewriter focus).
     property bool isCurrent: true
+    // Whether the page is in front (its tab current, no sheet over it): only
+    // then does it take keys, typing and input-method text. The tab page
+    // binds it; a page on its own is always in front.
+    property bool inFront: true
     property bool deleted: false
     readonly property string title: String(fileName) === "" ? qsTr("未命名文件") : functions.getNameFromUrl(fileName)
 
@@ -94,6 +98,9 @@ Rectangle {
             anchors.leftMargin: page.pageMode ? 60 : 0
             anchors.rightMargin: page.pageMode ? 60 : 0
             visible: !lazyDocument.loading
+            // Behind another page or a sheet the text takes no keys at all
+            // (a hidden item would otherwise keep the keyboard).
+            enabled: page.inFront
             textFormat: TextEdit.PlainText
             readOnly: lazyDocument.readOnly
             font.family: csettings.editFontName
@@ -209,6 +216,9 @@ Rectangle {
         document: lazyDocument
         visible: false
         z: 10
+        // Closed, the bar gives the keyboard back to the text, where the
+        // match stays selected.
+        onVisibleChanged: if (!visible) page.focusText()
     }
 
     // ---- the document and its counting -------------------------------------
@@ -235,8 +245,8 @@ Rectangle {
         // takes the focus. A search from the find bar keeps the focus in the
         // bar, so the next Enter searches again instead of breaking a line.
         onSendEditPostion: {
-            if (page.visible && !findWidget.editing)
-                textArea.textEdit.forceActiveFocus()
+            if (!findWidget.editing)
+                page.focusText()
         }
         onEnsureVisible: textArea.ensureVisible()
         onContentYChanged: {
@@ -490,6 +500,12 @@ Rectangle {
     }
     Component.onDestruction: saveCursorPosition()
 
+    // The text takes the keyboard, when the page is in front.
+    function focusText() {
+        if (page.inFront && page.visible)
+            textArea.textEdit.forceActiveFocus()
+    }
+
     function matchesKey(event, action) {
         var name = functions.keyEventToString(event.modifiers, event.key)
         var key = keys.getKey(action)
@@ -497,6 +513,11 @@ Rectangle {
     }
 
     function handleKey(event) {
+        // Keys meant for the page in front never act here.
+        if (!page.inFront) {
+            event.accepted = true
+            return
+        }
         if (event.key === Qt.Key_Return || event.key === Qt.Key_Enter) {
             if (!page.readOnly) {
                 lazyDocument.enterPressed()

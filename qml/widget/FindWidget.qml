@@ -136,6 +136,7 @@ Rectangle {
         parent: C.Overlay.overlay
         anchors.centerIn: parent
         modal: true
+        focus: true
         title: qsTr("确认全部替换？")
         standardButtons: C.Dialog.Ok | C.Dialog.Cancel
         onAccepted: if (bar.document) bar.document.doReplaceAll()

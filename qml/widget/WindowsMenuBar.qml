@@ -16,6 +16,10 @@ C.MenuBar {
     readonly property alias recentMenu: recentMenu
 
     function keyOf(name) { return keys.message + keys.getKey(name) }
+    // The window's keys act only while no sheet covers it; those that act
+    // on the open document only while its editor is in front (the document
+    // page's flags say so).
+    readonly property bool keysOn: window.sheetOpen !== true
     function pageFlag(name) { return !!documentPage && documentPage[name] === true }
     function setting(name, fallback) { return window.settingValue(name, fallback) }
     function baseName(path) {
@@ -57,11 +61,49 @@ C.MenuBar {
         onActivated: menuBar.closeOpenMenu()
     }
     property bool menuOpen: false
+
+    // The keyboard's way into the menus: Alt and a menu's letter opens it,
+    // F10 the first; the arrow keys then walk the entries and the menus.
+    readonly property var mnemonics: ({ fileMenu: "F", editMenu: "E", showMenu: "V", toolsMenu: "T", helpMenu: "H" })
+    function openMenu(index) {
+        if (anyMenuOpen())
+            closeOpenMenu()
+        var item = itemAt(index)
+        if (item)
+            item.triggered()
+    }
+    // A title with its letter underlined in place ("File"), or added after
+    // it ("文件(F)").
+    function titleWithMnemonic(title, letter) {
+        var escaped = String(title).replace(/&/g, "&amp;").replace(/</g, "&lt;")
+        if (!letter)
+            return escaped
+        for (var i = 0; i < escaped.length; ++i) {
+            if (escaped.charAt(i).toUpperCase() === letter)
+                return escaped.substring(0, i) + "<u>" + escaped.charAt(i) + "</u>" + escaped.substring(i + 1)
+        }
+        return escaped + "(<u>" + letter + "</u>)"
+    }
+    Instantiator {
+        model: menuBar.count
+        Shortcut {
+            readonly property var menu: menuBar.menuAt(index)
+            sequence: menu ? "Alt+" + (menuBar.mnemonics[menu.objectName] || "") : ""
+            enabled: menuBar.keysOn && !!menu && !!menuBar.mnemonics[menu.objectName]
+            onActivated: menuBar.openMenu(index)
+        }
+    }
+    Shortcut {
+        objectName: "menuKey"
+        sequence: "F10"
+        enabled: menuBar.keysOn
+        onActivated: menuBar.openMenu(0)
+    }
     // The scheme's own preferences key, which the welcome page shows.
     Shortcut {
         objectName: "preferencesShortcut"
         sequence: menuBar.keyOf("showSetting")
-        enabled: sequence !== ""
+        enabled: sequence !== "" && menuBar.keysOn
         onActivated: menuBar.window.openPerferences()
     }
     // Functions of the scheme without a menu entry. They act on the open
@@ -70,19 +112,19 @@ C.MenuBar {
     Shortcut {
         objectName: "selectChapterShortcut"
         sequence: menuBar.keyOf("editSelectThisChapter")
-        enabled: sequence !== "" && menuBar.pageFlag("currentIsEditor")
+        enabled: sequence !== "" && menuBar.pageFlag("editorInFront")
         onActivated: menuBar.window.selectThisChapter()
     }
     Shortcut {
         objectName: "equalFontShortcut"
         sequence: menuBar.keyOf("equalFont")
-        enabled: sequence !== "" && menuBar.pageFlag("currentIsEditor")
+        enabled: sequence !== "" && menuBar.pageFlag("editorInFront")
         onActivated: menuBar.stepFont(1)
     }
     Shortcut {
         objectName: "minusFontShortcut"
         sequence: menuBar.keyOf("minusFont")
-        enabled: sequence !== "" && menuBar.pageFlag("currentIsEditor")
+        enabled: sequence !== "" && menuBar.pageFlag("editorInFront")
         onActivated: menuBar.stepFont(-1)
     }
     function stepFont(step) {
@@ -117,7 +159,8 @@ C.MenuBar {
         leftPadding: 8
         rightPadding: 8
         contentItem: Text {
-            text: barItem.text
+            text: menuBar.titleWithMnemonic(barItem.text, barItem.menu ? menuBar.mnemonics[barItem.menu.objectName] : "")
+            textFormat: Text.StyledText
             font: barItem.font
             color: barItem.highlighted ? g_theme.highlightedTextColor : g_theme.foregroundColor
             verticalAlignment: Text.AlignVCenter
@@ -162,12 +205,12 @@ C.MenuBar {
         BaseMenuItem {
             text: qsTr("新建")
             shortcut: menuBar.keyOf("fileNew")
-            action: C.Action { shortcut: "Ctrl+n"; onTriggered: menuBar.window.newFile() }
+            action: C.Action { enabled: menuBar.keysOn; shortcut: "Ctrl+n"; onTriggered: menuBar.window.newFile() }
         }
         BaseMenuItem {
             text: qsTr("打开")
             shortcut: menuBar.keyOf("fileOpen")
-            action: C.Action { shortcut: menuBar.keyOf("fileOpen"); onTriggered: menuBar.window.open() }
+            action: C.Action { enabled: menuBar.keysOn; shortcut: menuBar.keyOf("fileOpen"); onTriggered: menuBar.window.open() }
         }
         BaseMenu {
             id: recentMenu
@@ -184,12 +227,12 @@ C.MenuBar {
         BaseMenuItem {
             text: qsTr("保存")
             shortcut: menuBar.keyOf("fileSave")
-            action: C.Action { shortcut: menuBar.keyOf("fileSave"); onTriggered: menuBar.window.saveAll() }
+            action: C.Action { enabled: menuBar.keysOn; shortcut: menuBar.keyOf("fileSave"); onTriggered: menuBar.window.saveAll() }
         }
         BaseMenuItem {
             text: qsTr("另存为")
             shortcut: menuBar.keyOf("fileSaveAs")
-            action: C.Action { shortcut: menuBar.keyOf("fileSaveAs"); onTriggered: menuBar.window.saveAs() }
+            action: C.Action { enabled: menuBar.keysOn; shortcut: menuBar.keyOf("fileSaveAs"); onTriggered: menuBar.window.saveAs() }
         }
         BaseMenu {
             title: qsTr("导入")
@@ -199,13 +242,13 @@ C.MenuBar {
         BaseMenuItem {
             text: qsTr("关闭")
             shortcut: menuBar.keyOf("fileClose")
-            action: C.Action { shortcut: menuBar.keyOf("fileClose"); onTriggered: menuBar.window.closeDocument() }
+            action: C.Action { enabled: menuBar.keysOn; shortcut: menuBar.keyOf("fileClose"); onTriggered: menuBar.window.closeDocument() }
         }
         BaseMenuItem {
             objectName: "quitItem"
             text: qsTr("退出程序")
             shortcut: menuBar.keyOf("appQuit")
-            action: C.Action { shortcut: menuBar.keyOf("appQuit"); onTriggered: menuBar.window.close() }
+            action: C.Action { enabled: menuBar.keysOn; shortcut: menuBar.keyOf("appQuit"); onTriggered: menuBar.window.close() }
         }
     }
 
@@ -248,21 +291,21 @@ C.MenuBar {
         }
         BaseMenuItem {
             text: qsTr("粘贴") + " Ctrl+V"
-            action: C.Action { shortcut: StandardKey.Paste; onTriggered: menuBar.window.paste() }
+            action: C.Action { enabled: menuBar.keysOn; shortcut: StandardKey.Paste; onTriggered: menuBar.window.paste() }
         }
         BaseMenuItem {
             text: qsTr("全选") + " Ctrl+A"
-            action: C.Action { shortcut: StandardKey.SelectAll; onTriggered: menuBar.window.selectAll() }
+            action: C.Action { enabled: menuBar.keysOn; shortcut: StandardKey.SelectAll; onTriggered: menuBar.window.selectAll() }
         }
         BaseMenuItem {
             text: qsTr("查找")
             shortcut: menuBar.keyOf("find")
-            action: C.Action { shortcut: menuBar.keyOf("find"); onTriggered: menuBar.window.find() }
+            action: C.Action { enabled: menuBar.keysOn; shortcut: menuBar.keyOf("find"); onTriggered: menuBar.window.find() }
         }
         BaseMenuItem {
             text: qsTr("替换")
             shortcut: menuBar.keyOf("replace")
-            action: C.Action { shortcut: menuBar.keyOf("replace"); onTriggered: menuBar.window.replace() }
+            action: C.Action { enabled: menuBar.keysOn; shortcut: menuBar.keyOf("replace"); onTriggered: menuBar.window.replace() }
         }
     }
 
@@ -274,7 +317,7 @@ C.MenuBar {
         BaseMenuItem {
             text: qsTr("显示 文件")
             shortcut: menuBar.keyOf("showFile")
-            action: C.Action { shortcut: menuBar.keyOf("showFile"); onTriggered: menuBar.window.showTab("files") }
+            action: C.Action { enabled: menuBar.keysOn; shortcut: menuBar.keyOf("showFile"); onTriggered: menuBar.window.showTab("files") }
         }
         BaseMenuItem {
             text: qsTr("显示 自动章节")
@@ -288,32 +331,33 @@ C.MenuBar {
         BaseMenuItem {
             text: qsTr("显示 字数统计")
             shortcut: menuBar.keyOf("showWordCount")
-            action: C.Action { shortcut: menuBar.keyOf("showWordCount"); onTriggered: menuBar.window.showTab("wordCount") }
+            action: C.Action { enabled: menuBar.keysOn; shortcut: menuBar.keyOf("showWordCount"); onTriggered: menuBar.window.showTab("wordCount") }
         }
         BaseMenuItem {
             text: qsTr("显示 拼字")
             shortcut: menuBar.keyOf("showRanking")
-            action: C.Action { shortcut: menuBar.keyOf("showRanking"); onTriggered: menuBar.window.showTab("ranking") }
+            action: C.Action { enabled: menuBar.keysOn; shortcut: menuBar.keyOf("showRanking"); onTriggered: menuBar.window.showTab("ranking") }
         }
         BaseMenuItem {
             text: qsTr("显示") + " " + qsTr("Challenge")
             shortcut: menuBar.keyOf("showThrough")
-            action: C.Action { shortcut: menuBar.keyOf("showThrough"); onTriggered: menuBar.window.showTab("through") }
+            action: C.Action { enabled: menuBar.keysOn; shortcut: menuBar.keyOf("showThrough"); onTriggered: menuBar.window.showTab("through") }
         }
         BaseMenuItem {
             text: qsTr("显示") + " " + qsTr("笔记")
             shortcut: menuBar.keyOf("showNotes")
-            action: C.Action { shortcut: menuBar.keyOf("showNotes"); onTriggered: menuBar.window.showTab("notes") }
+            action: C.Action { enabled: menuBar.keysOn; shortcut: menuBar.keyOf("showNotes"); onTriggered: menuBar.window.showTab("notes") }
         }
         BaseMenuItem {
             text: qsTr("显示 我")
             shortcut: menuBar.keyOf("showMe")
-            action: C.Action { shortcut: menuBar.keyOf("showMe"); onTriggered: menuBar.window.showTab("me") }
+            action: C.Action { enabled: menuBar.keysOn; shortcut: menuBar.keyOf("showMe"); onTriggered: menuBar.window.showTab("me") }
         }
         BaseMenuItem {
             text: qsTr("窗口置顶")
             shortcut: menuBar.keyOf("windowTop")
             action: C.Action {
+                enabled: menuBar.keysOn
                 shortcut: menuBar.keyOf("windowTop")
                 onTriggered: menuBar.window.windowTop = !menuBar.window.windowTop
             }
@@ -321,12 +365,12 @@ C.MenuBar {
         BaseMenuItem {
             text: menuBar.window.minimalistModel ? qsTr("退出 极简 模式") : qsTr("进入 极简 模式")
             shortcut: menuBar.keyOf("minimalistModel")
-            action: C.Action { shortcut: menuBar.keyOf("minimalistModel"); onTriggered: menuBar.window.setMinimalistMode() }
+            action: C.Action { enabled: menuBar.keysOn; shortcut: menuBar.keyOf("minimalistModel"); onTriggered: menuBar.window.setMinimalistMode() }
         }
         BaseMenuItem {
             text: menuBar.window.lumoModel ? qsTr("退出 Lumo 模式") : qsTr("进入 Lumo 模式")
             shortcut: menuBar.keyOf("lumoModel")
-            action: C.Action { shortcut: menuBar.keyOf("lumoModel"); onTriggered: menuBar.window.setLumoModel() }
+            action: C.Action { enabled: menuBar.keysOn; shortcut: menuBar.keyOf("lumoModel"); onTriggered: menuBar.window.setLumoModel() }
         }
     }
 
@@ -338,13 +382,13 @@ C.MenuBar {
         BaseMenuItem {
             text: qsTr("统计卡片")
             shortcut: menuBar.keyOf("countWindow")
-            action: C.Action { shortcut: menuBar.keyOf("countWindow"); onTriggered: menuBar.window.showCountWindow() }
+            action: C.Action { enabled: menuBar.keysOn; shortcut: menuBar.keyOf("countWindow"); onTriggered: menuBar.window.showCountWindow() }
         }
         BaseMenuItem {
             text: qsTr("过滤敏感词")
             shortcut: menuBar.keyOf("showSubtle")
             action: C.Action {
-                enabled: cglobal.isCurrentEdit === true
+                enabled: menuBar.keysOn && cglobal.isCurrentEdit === true
                 shortcut: menuBar.keyOf("showSubtle")
                 onTriggered: menuBar.window.showSubtle()
             }
@@ -352,12 +396,12 @@ C.MenuBar {
         BaseMenuItem {
             text: qsTr("锁定")
             shortcut: menuBar.keyOf("showTarget")
-            action: C.Action { shortcut: menuBar.keyOf("showTarget"); onTriggered: menuBar.window.showTarget() }
+            action: C.Action { enabled: menuBar.keysOn; shortcut: menuBar.keyOf("showTarget"); onTriggered: menuBar.window.showTarget() }
         }
         BaseMenuItem {
             text: qsTr("添加章节名")
             shortcut: menuBar.keyOf("addChapterName")
-            action: C.Action { shortcut: menuBar.keyOf("addChapterName"); onTriggered: menuBar.window.addChapterName() }
+            action: C.Action { enabled: menuBar.keysOn; shortcut: menuBar.keyOf("addChapterName"); onTriggered: menuBar.window.addChapterName() }
         }
         BaseMenuItem {
             text: qsTr("一键排版")
@@ -422,7 +466,7 @@ C.MenuBar {
         }
         BaseMenuItem {
             text: qsTr("偏好设置") + " " + "Ctrl+Shift+P"
-            action: C.Action { shortcut: "Ctrl+Shift+P"; onTriggered: menuBar.window.openPerferences() }
+            action: C.Action { enabled: menuBar.keysOn; shortcut: "Ctrl+Shift+P"; onTriggered: menuBar.window.openPerferences() }
         }
     }
 
@@ -436,6 +480,7 @@ C.MenuBar {
             text: qsTr("帮助")
             shortcut: menuBar.keyOf("help") !== "" ? menuBar.keyOf("help") : "F1"
             action: C.Action {
+                enabled: menuBar.keysOn
                 shortcut: menuBar.keyOf("help") !== "" ? menuBar.keyOf("help") : StandardKey.HelpContents
                 onTriggered: menuBar.window.showHelp()
             }
