@@ -37,6 +37,9 @@ C.Button {
         color: control.urlStyle ? "transparent"
              : control.down ? g_theme.darkHoverdColor
              : (control.hovered || control.checked) ? control.hoverColor : "transparent"
+        // focus reached by the keyboard shows
+        border.width: control.visualFocus ? 2 : 0
+        border.color: g_theme.accentColor
     }
 
     C.ToolTip.visible: hovered && hoverText !== ""

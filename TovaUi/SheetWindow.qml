@@ -44,6 +44,18 @@ C.Popup {
     signal destroyWindow()
 
     function show() { open() }
+    // The keyboard starts in the sheet's first field (or control); a sheet
+    // with none keeps it on itself, where Escape still cancels.
+    function focusFirstField() {
+        var first = column.nextItemInFocusChain(true)
+        for (var p = first; p; p = p.parent) {
+            if (p === column) {
+                first.forceActiveFocus(Qt.TabFocusReason)
+                return
+            }
+        }
+    }
+    onOpened: focusFirstField()
     function doOk() {
         ok()
         if (closeOnOk) {

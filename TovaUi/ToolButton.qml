@@ -31,6 +31,9 @@ C.ToolButton {
         radius: 4
         color: control.down ? g_theme.darkHoverdColor
              : (control.hovered || control.checked) ? g_theme.hoverdColor : "transparent"
+        // focus reached by the keyboard shows
+        border.width: control.visualFocus ? 2 : 0
+        border.color: g_theme.accentColor
     }
     C.ToolTip.visible: hovered && hoverText !== ""
     C.ToolTip.text: hoverText

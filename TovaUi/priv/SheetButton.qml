@@ -22,7 +22,7 @@ C.Button {
         color: control.down ? Qt.rgba(g_theme.accentColor.r, g_theme.accentColor.g, g_theme.accentColor.b, 0.35)
              : control.accent ? Qt.rgba(g_theme.accentColor.r, g_theme.accentColor.g, g_theme.accentColor.b, 0.18)
              : control.hovered ? g_theme.hoverdColor : "transparent"
-        border.width: 1
+        border.width: control.visualFocus ? 2 : 1
         border.color: control.accent || control.activeFocus ? g_theme.accentColor
                                                           : g_theme.readableOn(g_theme.hoverdColor, g_theme.popupColor, 3)
     }

@@ -15,6 +15,8 @@ Dialog {
     contentWidth: Math.max(260, column.implicitWidth)
     anchors.centerIn: parent
     closePolicy: Popup.CloseOnEscape
+    focus: true
+    onOpened: nameField.forceActiveFocus(Qt.TabFocusReason)
 
     onAboutToShow: {
         nameField.text = ""

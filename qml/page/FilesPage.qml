@@ -71,6 +71,12 @@ Item {
             applicationWindow.openFile(name)
     }
 
+    function openHighlighted() {
+        var url = String(page.highlighted)
+        if (/\.(txt|md)$/i.test(url) && functions.isFileExist(url) && typeof applicationWindow !== "undefined" && applicationWindow)
+            applicationWindow.openFile(url)
+    }
+
     // Creates the next chapter in the current folder, selects it and opens it
     // for writing.
     function newDocument() {
@@ -284,8 +290,14 @@ Item {
                             Qt.callLater(page.adoptHighlight)
                     }
                 }
-                // Forwarded here before the tree's own key handling.
+                // Forwarded here before the tree's own key handling. Enter
+                // opens the highlighted document, or the book's index.
                 Keys.onPressed: {
+                    if (event.key === Qt.Key_Return || event.key === Qt.Key_Enter) {
+                        event.accepted = true
+                        page.openHighlighted()
+                        return
+                    }
                     page.keyNavigating = true
                     event.accepted = false
                 }

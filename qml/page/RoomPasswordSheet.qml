@@ -17,6 +17,8 @@ Dialog {
     contentWidth: Math.max(260, column.implicitWidth)
     anchors.centerIn: parent
     closePolicy: Popup.CloseOnEscape
+    focus: true
+    onOpened: passwordField.forceActiveFocus(Qt.TabFocusReason)
 
     // Opens the sheet for a room with the digest its hall row carries.
     function ask(name, passwordDigest) {

@@ -15,6 +15,11 @@ Item {
 
     width: 37
     height: 37
+    // Reached by Tab; Enter or Space clicks it.
+    activeFocusOnTab: true
+    Keys.onReturnPressed: button.clicked()
+    Keys.onEnterPressed: button.clicked()
+    Keys.onSpacePressed: button.clicked()
 
     Rectangle {
         anchors.fill: parent
@@ -26,6 +31,15 @@ Item {
         height: parent.height
         color: g_theme.hoverdColor
         visible: button.selected
+    }
+    Rectangle {
+        objectName: "focusFrame"
+        anchors.fill: parent
+        radius: 4
+        color: "transparent"
+        border.width: 2
+        border.color: g_theme.accentColor
+        visible: button.activeFocus
     }
     Text {
         anchors.centerIn: parent
@@ -58,7 +72,7 @@ Item {
         objectName: "hoverTip"
         x: button.width + 6
         y: Math.round((button.height - height) / 2)
-        visible: area.containsMouse && button.hoverText !== "" && !button.tipSuppressed
+        visible: (area.containsMouse || button.activeFocus) && button.hoverText !== "" && !button.tipSuppressed
         text: button.hoverText
         delay: 500
     }
