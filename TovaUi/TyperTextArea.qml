@@ -78,6 +78,23 @@ ScrollView {
             flick.contentY = r.y - t
         else if (f !== 0)
             flick.contentY = r.y - h + r.height + t + f
+        cursorInView = true
+    }
+    // Whether the view showed the cursor after the last scroll or cursor
+    // move: a resize then keeps it in view as the text flows anew.
+    property bool cursorInView: true
+    function noteCursorInView() {
+        var r = edit.cursorRectangle
+        cursorInView = r.y + r.height > flick.contentY && r.y < flick.contentY + flick.height
+    }
+    function keepCursorInView() {
+        if (cursorInView)
+            Qt.callLater(ensureVisible)
+    }
+    function keepsView(key) {
+        return key === Qt.Key_PageUp || key === Qt.Key_PageDown || key === Qt.Key_Escape || key === Qt.Key_Shift
+            || key === Qt.Key_Control || key === Qt.Key_Alt || key === Qt.Key_Meta || key === Qt.Key_AltGr
+            || key === Qt.Key_CapsLock
     }
     function update() { edit.update() }
     function append(string) {
@@ -103,6 +120,9 @@ ScrollView {
         interactive: !edit.selectByMouse
         contentWidth: width
         contentHeight: edit.contentHeight + (area.fixedCorsurPostion !== 0 ? area.height : 0)
+        onContentYChanged: area.noteCursorInView()
+        onWidthChanged: area.keepCursorInView()
+        onHeightChanged: area.keepCursorInView()
 
         TextEdit {
             id: edit
@@ -121,7 +141,10 @@ ScrollView {
             selectionColor: area.styleValue("selectionColor", area.selectionColor)
             selectedTextColor: area.styleValue("selectedTextColor", area.selectedTextColor)
 
-            onCursorPositionChanged: area.ensureVisible()
+            onCursorPositionChanged: {
+                area.ensureVisible()
+                area.noteCursorInView()
+            }
             // A selection start at the cursor moved with it: the cursor's
             // handler has already run (typing moves both).
             onSelectionStartChanged: if (selectionStart !== cursorPosition) area.ensureVisible()
@@ -129,6 +152,11 @@ ScrollView {
             // Plain typing goes straight to the text, past this handler.
             PlainKeys { item: edit }
             Keys.onPressed: {
+                // Whatever the key does happens at the cursor, which comes
+                // into view first; only scrolling and bare modifiers leave
+                // the view where it is. (Typing moves the cursor into view.)
+                if (!area.keepsView(event.key))
+                    area.ensureVisible()
                 area.keyPressed(event)
                 if (event.accepted)
                     return

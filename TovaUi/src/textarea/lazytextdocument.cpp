@@ -134,6 +134,8 @@ LazyTextDocument::LazyTextDocument(QObject* parent)
     m_saver = new DocumentSaver(this);
     connect(m_saver, &DocumentSaver::written, this, &LazyTextDocument::savedInBackground);
     connect(this, &LazyTextDocument::sendSave, this, &LazyTextDocument::saveInBackground, Qt::QueuedConnection);
+    // Every jump moves the cursor: typing after it is a step of its own.
+    connect(this, &LazyTextDocument::sendEditPostion, this, [this] { m_typingRun.end(); });
     connectEditAndAllDocument(true);
 }
 
@@ -200,15 +202,16 @@ QString LazyTextDocument::linesText(int start, int end) const
     return wholeRange(first.position(), last.position() + last.length() - 1);
 }
 
-int LazyTextDocument::replaceWholeRange(int start, int end, const QString& text)
+int LazyTextDocument::replaceWholeRange(int start, int end, const QString& text, bool joinUndo)
 {
     const int before = wholeLength();
     start = qBound(0, start, before);
     end = qBound(start, end, before);
     const QSignalBlocker blocker(m_allDoc);
     QTextCursor cursor(m_allDoc);
-    // What Enter adds after its line break is undone with it.
-    if (m_joinUndo)
+    // What Enter adds after its line break is undone with it, and a run of
+    // typing is one step.
+    if (m_joinUndo || joinUndo)
         cursor.joinPreviousEditBlock();
     else
         cursor.beginEditBlock();
@@ -415,25 +418,64 @@ bool LazyTextDocument::isCursorAway() const
 
 void LazyTextDocument::returnToCursor()
 {
-    if (!isCursorAway())
+    if (!m_editDoc || m_map.contains(m_whole.cursor))
         return;
     fillAround(m_whole.cursor);
     emit ensureVisible();
 }
 
+bool LazyTextDocument::joinsTypingRun(int position, int removed, const QString& inserted)
+{
+    // Enter's line break starts no run, and what it adds joins its own step.
+    if (m_joinUndo || m_inserting) {
+        m_typingRun.end();
+        return false;
+    }
+    return m_typingRun.extend(m_editRevision, position, removed, inserted);
+}
+
+void LazyTextDocument::endTypingRunOn(const QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonPress) {
+        m_typingRun.end();
+    } else if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<const QKeyEvent*>(event);
+        const bool typing = !key->text().isEmpty() && key->text().at(0).isPrint()
+            && !(key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier));
+        switch (key->key()) {
+        case Qt::Key_Backspace:
+        case Qt::Key_Delete:
+        case Qt::Key_Shift:
+        case Qt::Key_Control:
+        case Qt::Key_Alt:
+        case Qt::Key_AltGr:
+        case Qt::Key_Meta:
+        case Qt::Key_CapsLock:
+            break;
+        default:
+            if (!typing)
+                m_typingRun.end();
+        }
+    }
+}
+
 bool LazyTextDocument::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != m_textEdit || !isCursorAway())
+    if (watched != m_textEdit)
         return false;
+    endTypingRunOn(event);
     switch (event->type()) {
     case QEvent::KeyPress: {
-        // Whatever the key does happens at the writer's cursor; only
+        // Whatever the key does happens at the writer's cursor (also the
+        // cursor of a selection the window shows only part of); only
         // scrolling and bare modifiers leave it where it is.
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key != Qt::Key_PageUp && key != Qt::Key_PageDown && key != Qt::Key_Escape && key != Qt::Key_Shift
             && key != Qt::Key_Control && key != Qt::Key_Alt && key != Qt::Key_Meta && key != Qt::Key_AltGr
-            && key != Qt::Key_CapsLock)
+            && key != Qt::Key_CapsLock) {
             returnToCursor();
+            reachBeyondWindow(key);
+        }
         break;
     }
     case QEvent::InputMethod: {
@@ -445,13 +487,34 @@ bool LazyTextDocument::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseButtonPress:
         // A click puts the cursor where it lands (with Shift it extends the
         // selection from the writer's cursor, which stays).
-        if (!(static_cast<QMouseEvent*>(event)->modifiers() & Qt::ShiftModifier))
+        if (isCursorAway() && !(static_cast<QMouseEvent*>(event)->modifiers() & Qt::ShiftModifier))
             setWholeSelection(WindowMap::at(m_map.toWhole(m_shown.cursor)));
         break;
     default:
         break;
     }
     return false;
+}
+
+// Backspace at the window's first character and Delete after its last one
+// act on the line beyond the window, which the window takes in first (the
+// view stays where it is).
+void LazyTextDocument::reachBeyondWindow(int key)
+{
+    WindowMap::Selection live;
+    if ((key != Qt::Key_Backspace && key != Qt::Key_Delete) || m_readOnly || m_windowChanges > 0
+        || !readTextArea(&live) || !live.isEmpty())
+        return;
+    if (key == Qt::Key_Backspace && live.cursor == 0 && m_map.firstLine() > 0) {
+        const int oldHeight = m_contentHeight;
+        const int oldY = m_contentY;
+        insertDocmentTextOnTopFromAll(m_chunk);
+        setContentY(oldY + (m_contentHeight - oldHeight));
+    } else if (key == Qt::Key_Delete && live.cursor == editLength() && m_map.lastLine() < m_allDoc->blockCount() - 1) {
+        const int oldY = m_contentY;
+        appendDocmentTextOnBottomFromAll(m_map.lastLine() + 1, m_map.lastLine() + m_chunk);
+        setContentY(oldY);
+    }
 }
 
 void LazyTextDocument::textAreaChanged()
@@ -732,17 +795,25 @@ void LazyTextDocument::updateEditContent()
         || m_editHeight == -1 || m_contentHeight == -1 || m_enterPressed || m_realignPending)
         return;
     m_maintaining = true;
+    // A cursor in view stays in view, however the window moves under it.
+    const bool cursorShown = viewShowsCursor();
     beginWindowChange();
+    bool refilled = false;
     auto done = [&] {
         endWindowChange(true);
         m_maintaining = false;
         updateScrollPostion();
+        if (refilled || (cursorShown && !viewShowsCursor()))
+            emit ensureVisible();
     };
 
     if (editLength() == 0 && m_editDoc->blockCount() == 1) {
         if (wholeLength() == 0 && m_allDoc->blockCount() == 1)
             return done();
-        setDocumentForAllTextFromAll(0, m_windowSize);
+        // The window's whole text is gone (a selection of all of it removed,
+        // or nothing loaded yet): it is filled around the cursor, in view.
+        fillAround(m_whole.cursor);
+        refilled = true;
     }
     if (m_editDoc->blockCount() == m_allDoc->blockCount())
         return done();
@@ -799,6 +870,15 @@ void LazyTextDocument::updateEditContent()
         setContentY(savedY - (oldHeight - m_contentHeight));
     }
     done();
+}
+
+bool LazyTextDocument::viewShowsCursor() const
+{
+    if (!m_textEdit || m_contentY < 0 || m_editHeight <= 0)
+        return false;
+    QRectF r;
+    QMetaObject::invokeMethod(m_textEdit, "positionToRectangle", Q_RETURN_ARG(QRectF, r), Q_ARG(int, m_shown.cursor));
+    return r.bottom() > m_contentY && r.top() < m_contentY + m_editHeight;
 }
 
 void LazyTextDocument::reloadEditDocument()
@@ -933,6 +1013,7 @@ void LazyTextDocument::editContentsChange(int position, int charsRemoved, int ch
     if (replacesSelection) {
         const int before = wholeLength();
         const bool everything = selection.start() == 0 && selection.end() >= before;
+        joinsTypingRun(selection.start(), selection.end() - selection.start(), newText); // starts a run
         const int inserted = replaceWholeRange(selection.start(), selection.end(), newText);
         const int newStart = qMin(selection.start(), windowStart);
         const QTextBlock first = m_allDoc->findBlock(newStart);
@@ -966,12 +1047,18 @@ void LazyTextDocument::editContentsChange(int position, int charsRemoved, int ch
     const int at = windowStart + pos + prefix;
     const int gone = oldText.size() - prefix - suffix;
     const int blocks = m_map.lineCount();
-    const int inserted = replaceWholeRange(at, at + gone, newText.mid(prefix, newText.size() - prefix - suffix));
+    // The run is told the edit as the text area made it (a key typed over
+    // a selection is typing, whatever both texts have in common).
+    const bool joins = joinsTypingRun(windowStart + pos, removed, newText);
+    const int inserted = replaceWholeRange(at, at + gone, newText.mid(prefix, newText.size() - prefix - suffix), joins);
     m_map.editInside(removed, added, m_editDoc->blockCount() - blocks);
     Q_ASSERT(m_map.length() == newLength);
     setWholeSelection(WindowMap::Selection { shifted(m_whole.anchor, at, gone, inserted), shifted(m_whole.cursor, at, gone, inserted) });
     takeTextArea();
     announceWholeChange(at, gone, inserted);
+    // An emptied window is filled again once the edit is over.
+    if (newLength == 0 && wholeLength() > 0)
+        scheduleMaintenance();
 }
 
 // The window's lines keep their shaped text after layout. A line's layout
@@ -1992,15 +2079,17 @@ void LazyTextDocument::replaceSelection(const QString& text)
     if (start == end && text.isEmpty())
         return;
     if (m_map.contains(start) && m_map.contains(end) && text.size() <= maxWindowPaste) {
-        // Through the window, mirrored like typing; the text area's cursor
-        // moves on with the inserted text.
+        // Through the window, mirrored like typing (but a step of its own);
+        // the text area's cursor moves on with the inserted text.
         QTextCursor cursor(m_editDoc);
         cursor.setPosition(m_map.toWindow(start));
         cursor.setPosition(m_map.toWindow(end), QTextCursor::KeepAnchor);
+        m_typingRun.end();
         if (text.isEmpty())
             cursor.removeSelectedText();
         else
             cursor.insertText(text);
+        m_typingRun.end();
         showSelection();
         return;
     }

@@ -15,6 +15,7 @@
 #include <QRegularExpression>
 #include <QUrl>
 
+#include "textarea/typingrun.h"
 #include "textarea/windowmap.h"
 
 #include <memory>
@@ -280,7 +281,8 @@ public:
     // Whether the cursor lies outside the window (the view was scrolled away
     // from it); the text area shows it at the window's edge.
     bool isCursorAway() const;
-    // Brings the window back to a cursor it no longer holds.
+    // Brings the window back to a cursor it no longer holds (also the
+    // cursor of a selection reaching beyond it).
     void returnToCursor();
     void updateScrollPostion();
     void updateEditFromPostion(double postion);
@@ -472,7 +474,15 @@ private:
     void replaceAllText(const QString& text, bool asHtml = false);
     // Replaces the whole range [start, end) by text with the signals
     // blocked; the caller announces the change.
-    int replaceWholeRange(int start, int end, const QString& text);
+    int replaceWholeRange(int start, int end, const QString& text, bool joinUndo = false);
+    // Whether an edit of the text area joins the undo step of the typing
+    // before it.
+    bool joinsTypingRun(int position, int removed, const QString& inserted);
+    // Keys that move the cursor, and clicks, end a run of typing.
+    void endTypingRunOn(const QEvent* event);
+    void reachBeyondWindow(int key);
+    // Whether the text area's view shows its cursor.
+    bool viewShowsCursor() const;
     QString wholeRange(int start, int end) const;
     QString editRange(int start, int end) const;
     int wholeLength() const;
@@ -552,6 +562,7 @@ private:
     bool m_removedBottom = false;
     bool m_inserting = false;
     bool m_joinUndo = false;
+    TypingRun m_typingRun;
     bool m_enterBreak = false;
     int m_windowSize = 100;
     int m_chunk = 40;
