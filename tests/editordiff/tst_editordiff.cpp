@@ -1,12 +1,14 @@
 // Random writing sessions on the real editor page (qml/page/LazyEdit.qml with
-// its TyperTextArea and scrolling, in a real window) against an oracle: key
-// events, mouse clicks, wheel turns and input-method commits go to the
-// window as a writer's would; each edit is also applied to a plain QString
-// at the selection the text area showed before it, translated to the whole
-// document by the test's own arithmetic on the oracle. After every step the
-// whole document equals the oracle, the window is a run of whole lines of it,
-// the text area shows the whole selection, and a saved file equals the
-// oracle.
+// its TyperTextArea and scrolling, beside the real chapter list, in a real
+// window) against an oracle: key events, mouse clicks and drags, wheel turns,
+// input-method commits and window resizes go to the window as a writer's
+// would; chapter jumps are clicks in the list, searches are typed into the
+// find bar. Each edit is also applied to a plain QString at the selection
+// the text area showed before it, translated to the whole document by the
+// test's own arithmetic on the oracle. After every step the whole document
+// equals the oracle, the window is a run of whole lines of it, the text area
+// shows the whole selection, the view shows the cursor (unless the step only
+// scrolled), and a saved file equals the oracle.
 //
 // PENLARK_EDITOR_SEEDS (default 20) sessions of PENLARK_EDITOR_STEPS (default
 // 1000) steps run, from seed PENLARK_EDITOR_SEED (default 1); a failure names
@@ -15,11 +17,15 @@
 
 #include "data/global.h"
 #include "data/settings.h"
+#include "document/counthandler.h"
+#include "document/lumocounter.h"
 #include "mainengine.h"
 #include "textarea/lazytextdocument.h"
 #include "tovaui.h"
 
+#include <QAbstractItemModel>
 #include <QClipboard>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
@@ -34,6 +40,7 @@
 #include <QQuickWindow>
 #include <QRandomGenerator>
 #include <QTextBlock>
+#include <QThread>
 #include <QWheelEvent>
 
 namespace {
@@ -114,6 +121,9 @@ struct Edit {
     QString inserted;
 };
 
+// What a step does to the view.
+enum class View { Follows, Scrolls, Stays };
+
 class Session
 {
 public:
@@ -136,11 +146,17 @@ public:
         file.close();
         // A loaded document ends with one empty line: the file's final line
         // feed is the last line break.
+        // The chapter list jumps through the window's gotoLine, as in the
+        // program's main window.
         QQmlComponent component(m_engine);
         component.setData("import QtQuick 2.15\nimport QtQuick.Window 2.15\nimport \"qrc:/qml/page\"\n"
-                          "Window { width: 640; height: 480; visible: true\n"
+                          "Window { id: applicationWindow; width: 900; height: 480; visible: true\n"
+                          "  signal gotoLine(int line)\n"
+                          "  onGotoLine: editor.gotoLine(line)\n"
                           "  property alias editor: editor\n"
-                          "  LazyEdit { id: editor; anchors.fill: parent; isMainEdit: false } }",
+                          "  property alias chapters: chapters\n"
+                          "  AutoChapterPage { id: chapters; width: 260; height: parent.height }\n"
+                          "  LazyEdit { id: editor; x: 260; width: parent.width - 260; height: parent.height; isMainEdit: false } }",
             QUrl(QStringLiteral("qrc:/qml/page/editordifftest.qml")));
         m_window.reset(qobject_cast<QQuickWindow*>(component.create()));
         if (!m_window)
@@ -154,7 +170,13 @@ public:
         m_edit = m_area->property("textEdit").value<QQuickItem*>();
         if (!m_doc || !m_area || !m_edit)
             return QStringLiteral("page parts missing");
+        m_chapterList = m_window->property("chapters").value<QObject*>()->findChild<QQuickItem*>(QStringLiteral("chapterList"));
+        m_findBar = m_page->property("findWidget").value<QObject*>();
+        if (!m_chapterList || !m_findBar)
+            return QStringLiteral("chapter list or find bar missing");
         m_page->setProperty("fileName", QUrl::fromLocalFile(m_path));
+        m_engine->rootContext()->contextProperty(QStringLiteral("wordCountModel")).value<QObject*>()->setProperty(
+            "currentFile", QUrl::fromLocalFile(m_path));
         QElapsedTimer wait;
         wait.start();
         while (!(m_doc->textLoaded() && !m_doc->loading()) && wait.elapsed() < 20000)
@@ -175,50 +197,38 @@ public:
         const QString error = beforeStep();
         if (!error.isEmpty())
             return error;
-        const int roll = m_random.bounded(1000);
-        QString action;
-        if (roll < 170)
-            action = arrowKey();
-        else if (roll < 210)
-            action = homeOrEnd();
-        else if (roll < 240)
-            action = documentEdge();
-        else if (roll < 310)
-            action = pageKey();
-        else if (roll < 340)
-            action = wheel();
-        else if (roll < 410)
-            action = click();
-        else if (roll < 425)
-            action = selectAll();
-        else if (roll < 595)
-            action = typeCharacter();
-        else if (roll < 640)
-            action = commitInputMethod();
-        else if (roll < 690)
-            action = enter();
-        else if (roll < 750)
-            action = backspace();
-        else if (roll < 790)
-            action = deleteKey();
-        else if (roll < 835)
-            action = paste(false);
-        else if (roll < 845)
-            action = paste(true);
-        else if (roll < 865)
-            action = cut();
-        else if (roll < 880)
-            action = copy();
-        else if (roll < 920)
-            action = undoOrRedo(true);
-        else if (roll < 945)
-            action = undoOrRedo(false);
-        else if (roll < 965)
-            action = chapterJump();
-        else if (roll < 985)
-            action = find();
-        else
-            action = save();
+        // Each action with its weight in a thousand and what it does to the
+        // view: it follows the cursor, scrolls away from it, or stays.
+        using Action = QString (Session::*)();
+        struct Choice {
+            int weight;
+            Action action;
+            View view;
+        };
+        static const Choice choices[] = {
+            { 150, &Session::arrowKey, View::Follows }, { 35, &Session::homeOrEnd, View::Follows },
+            { 25, &Session::documentEdge, View::Follows }, { 60, &Session::pageKey, View::Scrolls },
+            { 30, &Session::wheel, View::Scrolls }, { 60, &Session::click, View::Follows },
+            { 30, &Session::drag, View::Follows }, { 12, &Session::selectAll, View::Scrolls },
+            { 140, &Session::typeCharacter, View::Follows }, { 40, &Session::commitInputMethod, View::Follows },
+            { 45, &Session::enter, View::Follows }, { 55, &Session::backspace, View::Follows },
+            { 35, &Session::deleteKey, View::Follows }, { 40, &Session::pasteShort, View::Follows },
+            { 8, &Session::pasteLong, View::Follows }, { 18, &Session::cut, View::Follows },
+            { 12, &Session::copy, View::Follows }, { 35, &Session::undo, View::Follows },
+            { 20, &Session::redo, View::Follows }, { 45, &Session::typingRun, View::Follows },
+            { 15, &Session::removeWholeWindow, View::Follows }, { 25, &Session::chapterJump, View::Follows },
+            { 25, &Session::find, View::Follows }, { 15, &Session::resize, View::Stays },
+            { 25, &Session::save, View::Stays },
+        };
+        int roll = m_random.bounded(1000);
+        const Choice* choice = choices;
+        while (roll >= choice->weight) {
+            roll -= choice->weight;
+            ++choice;
+        }
+        const QString action = (this->*choice->action)();
+        if (choice->view != View::Stays)
+            m_viewOnCursor = choice->view == View::Follows;
         m_log.append(QStringLiteral("%1: %2").arg(number).arg(action));
         if (m_log.size() > 12)
             m_log.removeFirst();
@@ -307,6 +317,12 @@ private:
         QKeyEvent release(QEvent::KeyRelease, code, modifiers, text);
         QCoreApplication::sendEvent(m_window.data(), &release);
     }
+    QRectF rectangleAt(int windowPosition) const
+    {
+        QRectF r;
+        QMetaObject::invokeMethod(m_edit, "positionToRectangle", Q_RETURN_ARG(QRectF, r), Q_ARG(int, windowPosition));
+        return r;
+    }
     void mouseClick(const QPointF& scenePoint, Qt::KeyboardModifiers modifiers)
     {
         const QPointF global = m_window->mapToGlobal(scenePoint.toPoint());
@@ -347,7 +363,11 @@ private:
     void takeMove(bool shift, const Selection& before, const Selection& shownBefore, bool click = false)
     {
         const Selection now = shownWhole();
-        if (now.anchor == shownBefore.anchor && now.cursor == shownBefore.cursor && !(click && !shift))
+        // (The key may have brought the window back to the cursor first.)
+        const Selection unmoved = clip(m_selection);
+        const Selection live = shown();
+        if (!(click && !shift) && ((now.anchor == shownBefore.anchor && now.cursor == shownBefore.cursor)
+                                   || (live.anchor == unmoved.anchor && live.cursor == unmoved.cursor)))
             return;
         if (shift && !now.isEmpty())
             m_selection = Selection { before.isEmpty() ? before.cursor : before.anchor, now.cursor };
@@ -378,7 +398,8 @@ private:
         settle();
         if (qEnvironmentVariableIsSet("EDDEBUG"))
             qInfo() << m_step << action << "shown" << shown().anchor << shown().cursor << "start" << m_doc->startLine() << windowStart()
-                    << "doc" << m_doc->allSelectionStart() << m_doc->allSelectionEnd() << m_doc->allCursorPostion() << "oracle" << m_selection.anchor << m_selection.cursor << m_oracle.size();
+                    << "doc" << m_doc->allSelectionStart() << m_doc->allSelectionEnd() << m_doc->allCursorPostion() << "oracle" << m_selection.anchor << m_selection.cursor << m_oracle.size()
+                    << "view" << m_area->property("contentY").toDouble() << m_area->height() << m_edit->property("cursorRectangle").toRectF().y();
         const QString whole = m_doc->allText();
         if (whole != m_oracle) {
             int at = 0;
@@ -414,6 +435,16 @@ private:
             return QStringLiteral("after %1 the document holds %2..%3 (cursor %4), the writer selected %5..%6")
                 .arg(action).arg(held.start()).arg(held.end()).arg(m_doc->allCursorPostion())
                 .arg(m_selection.anchor).arg(m_selection.cursor);
+        // After a step that moved the cursor or edited, the view shows the
+        // cursor (a step that only scrolled may leave it out of view, and a
+        // resize keeps what the view showed).
+        if (m_viewOnCursor && m_selection.cursor >= w && m_selection.cursor <= w + windowDocument()->characterCount() - 1) {
+            const QRectF r = m_edit->property("cursorRectangle").toRectF();
+            const double top = m_area->property("contentY").toDouble();
+            if (r.top() < top - 1 || r.bottom() > top + m_area->height() + 1)
+                return QStringLiteral("after %1 the view (%2 to %3) does not show the cursor (%4 to %5)")
+                    .arg(action).arg(top).arg(top + m_area->height()).arg(r.top()).arg(r.bottom());
+        }
         // Whenever the document has been saved, the file is the oracle.
         if (!m_doc->isModified() && m_doc->lastModification() != m_lastSave) {
             m_lastSave = m_doc->lastModification();
@@ -608,34 +639,56 @@ private:
         return m_selection.isEmpty() && (m_selection.cursor < w || m_selection.cursor > w + windowDocument()->characterCount() - 1);
     }
 
-    // Backspace and Delete act on the visible text: nothing before the
-    // window's first or after its last character (a window brought back to
-    // the cursor holds the lines around it).
+    // Backspace and Delete act at the writer's cursor, wherever the window
+    // is (at its first or last character they reach the line beyond it).
     QString backspace()
     {
         const Selection s = m_selection;
-        const bool atWindowStart = cursorAway() ? s.cursor == 0 : clip(s).cursor == 0;
         key(Qt::Key_Backspace, Qt::NoModifier, QStringLiteral("\b"));
         if (!s.isEmpty())
             oracleReplace(s, QString());
-        else if (!atWindowStart)
+        else if (s.cursor > 0)
             oracleReplace(Selection { s.cursor - 1, s.cursor }, QString());
-        return QStringLiteral("backspace");
+        return QStringLiteral("backspace%1").arg(clip(s).cursor == 0 ? " at the window's start" : "");
     }
 
     QString deleteKey()
     {
         const Selection s = m_selection;
-        const int length = windowDocument()->characterCount() - 1;
-        const bool atWindowEnd = cursorAway() ? s.cursor == m_oracle.size() : clip(s).cursor >= length;
+        const bool atWindowEnd = clip(s).cursor >= windowDocument()->characterCount() - 1;
         key(Qt::Key_Delete, Qt::NoModifier, QStringLiteral("\x7f"));
         if (!s.isEmpty())
             oracleReplace(s, QString());
-        else if (!atWindowEnd)
+        else if (s.cursor < m_oracle.size())
             oracleReplace(Selection { s.cursor, s.cursor + 1 }, QString());
-        return QStringLiteral("delete");
+        return QStringLiteral("delete%1").arg(atWindowEnd ? " at the window's end" : "");
     }
 
+    // The window's whole text selected as a writer would (a click on its
+    // first character, Shift and a click after its last, the view scrolled
+    // to each in turn), then Backspace or Delete: the window is filled
+    // again around the cursor, in view.
+    QString removeWholeWindow()
+    {
+        QTextDocument* window = windowDocument();
+        const QRectF first = rectangleAt(0);
+        const QRectF last = rectangleAt(window->characterCount() - 1);
+        const Selection before = m_selection;
+        Selection shownBefore = shownWhole();
+        m_area->setProperty("contentY", qMax(0.0, first.y() - 20));
+        mouseClick(m_edit->mapToScene(QPointF(first.x() + 1, first.center().y())), Qt::NoModifier);
+        takeMove(false, before, shownBefore, true);
+        shownBefore = shownWhole();
+        m_area->setProperty("contentY", qMax(0.0, last.bottom() + 20 - m_area->height()));
+        mouseClick(m_edit->mapToScene(QPointF(last.x() + 8, last.center().y())), Qt::ShiftModifier);
+        takeMove(true, m_selection, shownBefore, true);
+        const bool whole = shown().start() == 0 && shown().end() == window->characterCount() - 1;
+        const QString removal = m_random.bounded(2) == 0 ? backspace() : deleteKey();
+        return QStringLiteral("%1 with %2 selected").arg(removal, whole ? "the whole window" : "part of the window");
+    }
+
+    QString pasteShort() { return paste(false); }
+    QString pasteLong() { return paste(true); }
     QString paste(bool isLong)
     {
         QString text;
@@ -677,6 +730,8 @@ private:
         return QStringLiteral("copy %1 characters").arg(selected.size());
     }
 
+    QString undo() { return undoOrRedo(true); }
+    QString redo() { return undoOrRedo(false); }
     // Undo brings back a text the writer had before (one or more edits
     // back), redo the text undone; the cursor goes to the change.
     QString undoOrRedo(bool undo)
@@ -723,49 +778,176 @@ private:
         return undo ? QStringLiteral("undo") : QStringLiteral("redo");
     }
 
-    // A jump from the chapter list to a chapter's first line.
-    QString chapterJump()
+    // A run of typed characters (or of Backspaces), then undo: the whole
+    // run goes in one step, with typing just before it at the same place
+    // at most (what the writer typed there without a pause); then, at
+    // times, redo brings the run back whole.
+    QString typingRun()
     {
-        int line = 0;
-        int chapter = 0;
-        // The chapter titles the oracle holds now, every one at a line start.
-        QVector<int> titles;
-        for (int at = m_oracle.indexOf(QStringLiteral("章 远行")); at >= 0; at = m_oracle.indexOf(QStringLiteral("章 远行"), at + 1)) {
-            const int start = m_oracle.lastIndexOf(QLatin1Char('\n'), at) + 1;
-            if (m_oracle.mid(start, 1) == QStringLiteral("第"))
-                titles.append(start);
+        const bool deleting = m_random.bounded(3) == 0;
+        const int n = m_random.bounded(2, 9);
+        const int runStart = m_applied;
+        QElapsedTimer clock;
+        clock.start();
+        for (int i = 0; i < n; ++i) {
+            if (deleting)
+                backspace();
+            else
+                typeCharacter();
+            settle();
         }
-        if (titles.isEmpty())
-            return QStringLiteral("no chapter to jump to");
-        const int offset = titles.at(m_random.bounded(titles.size()));
-        line = m_oracle.left(offset).count(QLatin1Char('\n'));
-        chapter = titles.indexOf(offset);
-        QMetaObject::invokeMethod(m_page, "gotoLine", Q_ARG(QVariant, line));
-        m_selection = Selection { offset, offset };
-        return QStringLiteral("chapter list: chapter %1 at line %2").arg(chapter).arg(line);
+        // A pause as long as the editor's own may split the run.
+        const bool quick = clock.elapsed() < TypingRun::pauseMs - 500;
+        const int runEnd = m_applied;
+        const QString written = m_oracle;
+        if (runEnd == runStart)
+            return QStringLiteral("%1 x%2 (nothing changed)").arg(deleting ? "backspace" : "type").arg(n);
+        key(Qt::Key_Z, Qt::ControlModifier, QStringLiteral("\x1a"));
+        settle();
+        const QString now = m_doc->allText();
+        QString candidate = m_oracle;
+        int back = m_applied;
+        while (back > 0 && candidate != now) {
+            const Edit& e = m_edits.at(--back);
+            candidate.replace(e.position, e.inserted.size(), e.removed);
+        }
+        if (candidate != now)
+            return QStringLiteral("error: undo after a run gave a text the writer never had");
+        if (back > runStart && quick)
+            return QStringLiteral("error: undo took back %1 of the run's %2 edits").arg(runEnd - back).arg(runEnd - runStart);
+        // (The first of those may have replaced a selection.)
+        for (int k = back; k < runStart; ++k) {
+            const Edit& e = m_edits.at(k);
+            const bool sameKind = deleting ? e.inserted.isEmpty() && (e.removed.size() == 1 || k == back)
+                                           : (e.removed.isEmpty() || k == back) && !e.inserted.isEmpty()
+                                             && !e.inserted.contains(QLatin1Char('\n'));
+            if (!sameKind)
+                return QStringLiteral("error: undo after a run also took back an earlier step of another kind");
+        }
+        m_oracle = now;
+        ++m_oracleRevision;
+        m_applied = back;
+        m_selection = shownWhole();
+        if (m_random.bounded(2) == 0)
+            return QStringLiteral("%1 x%2, undo").arg(deleting ? "backspace" : "type").arg(n);
+        key(Qt::Key_Y, Qt::ControlModifier, QStringLiteral("\x19"));
+        settle();
+        if (m_doc->allText() != written && quick)
+            return QStringLiteral("error: redo after a run did not bring the run back whole");
+        m_oracle = m_doc->allText();
+        ++m_oracleRevision;
+        m_applied = runEnd;
+        m_selection = shownWhole();
+        return QStringLiteral("%1 x%2, undo, redo").arg(deleting ? "backspace" : "type").arg(n);
     }
 
-    // The find bar: the next match after the selection, or back to the
-    // start when there is none.
+    // A click on a chapter of the chapter list: the cursor goes to the
+    // chapter's line and the text takes the keyboard.
+    QString chapterJump()
+    {
+        // The list as the counting has it for the text now (the counting
+        // runs on a thread of its own).
+        auto* counter = qobject_cast<CountHandler*>(m_page->property("countHandler").value<QObject*>())->counter();
+        QElapsedTimer waited;
+        waited.start();
+        while (!counter->isIdle()) {
+            if (waited.elapsed() > 20000)
+                return QStringLiteral("error: the counting did not come to rest");
+            QThread::msleep(1);
+        }
+        counter->doSentData();
+        settle();
+        const int count = m_chapterList->property("count").toInt();
+        if (count == 0)
+            return QStringLiteral("no chapter to jump to");
+        const int row = m_random.bounded(count);
+        QMetaObject::invokeMethod(m_chapterList, "positionViewAtIndex", Q_ARG(int, row), Q_ARG(int, 1)); // centred
+        settle();
+        QQuickItem* delegate = nullptr;
+        QMetaObject::invokeMethod(m_chapterList, "itemAtIndex", Q_RETURN_ARG(QQuickItem*, delegate), Q_ARG(int, row));
+        auto* model = m_chapterList->property("model").value<QAbstractItemModel*>();
+        if (!delegate || !model)
+            return QStringLiteral("error: chapter %1 has no row in the list").arg(row);
+        const int line = model->data(model->index(row, 0), model->roleNames().key("line")).toInt();
+        mouseClick(delegate->mapToScene(QPointF(delegate->width() / 2, delegate->height() / 2)), Qt::NoModifier);
+        const int offset = lineOffset(m_oracle, line);
+        if (offset >= 0 && offset <= m_oracle.size())
+            m_selection = Selection { offset, offset };
+        if (!m_edit->hasActiveFocus())
+            return QStringLiteral("error: after a click on chapter %1 the text does not have the keyboard").arg(row);
+        return QStringLiteral("chapter list: row %1, line %2").arg(row).arg(line);
+    }
+
+    // The find bar as a writer uses it: its key, the word typed, Enter
+    // (the next match after the selection, or back to the start when there
+    // is none), Escape (the text takes the keyboard, the match selected).
     QString find()
     {
-        QObject* bar = m_page->property("findWidget").value<QObject*>();
-        QMetaObject::invokeMethod(m_page, "showFind", Q_ARG(QVariant, false));
+        key(Qt::Key_F, Qt::ControlModifier, QStringLiteral("\x06"));
+        QObject* field = m_findBar->property("findField").value<QObject*>();
+        if (!field->property("activeFocus").toBool())
+            return QStringLiteral("error: the find bar's field does not have the keyboard");
         // A line number the book has (or had).
         const QString word = QStringLiteral("第%1行").arg(m_random.bounded(20000));
-        bar->property("findField").value<QObject*>()->setProperty("text", word);
+        for (const QChar c : word)
+            key(c.isDigit() ? Qt::Key_0 + (c.unicode() - '0') : Qt::Key_unknown, Qt::NoModifier, QString(c));
+        if (field->property("text").toString() != word)
+            return QStringLiteral("error: the find bar holds %1, not the typed %2").arg(field->property("text").toString(), word);
         const int from = m_selection.end();
-        QMetaObject::invokeMethod(bar, "searchDown");
+        key(Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+        settle();
+        key(Qt::Key_Escape);
         const int found = m_oracle.indexOf(word, from);
-        if (found >= 0) {
-            m_selection = Selection { found, found + word.size() };
-        } else {
-            m_selection = Selection { 0, 0 };
-        }
-        // The writer goes back to the text.
-        bar->setProperty("visible", false);
-        m_edit->forceActiveFocus();
+        m_selection = found >= 0 ? Selection { found, found + word.size() } : Selection { 0, 0 };
+        if (m_findBar->property("visible").toBool() || !m_edit->hasActiveFocus())
+            return QStringLiteral("error: Escape did not give the keyboard back to the text");
         return QStringLiteral("find %1").arg(word);
+    }
+
+    // A drag from a line in view across the window's first or last line
+    // (scrolled into view first), the view settling between the moves.
+    QString drag()
+    {
+        QTextDocument* window = windowDocument();
+        const bool up = m_random.bounded(2) == 0;
+        const QRectF edge = up ? rectangleAt(0) : rectangleAt(window->characterCount() - 1);
+        m_area->setProperty("contentY", up ? qMax(0.0, edge.y() - 20) : qMax(0.0, edge.bottom() + 20 - m_area->height()));
+        settle();
+        const QPointF from = m_area->mapToScene(QPointF(30 + m_random.bounded(qMax(1, int(m_area->width()) - 60)),
+            5 + m_random.bounded(qMax(1, int(m_area->height()) - 10))));
+        // Past the edge's line, beyond the text when the view reaches so far.
+        const QPointF to = m_edit->mapToScene(QPointF(edge.x() + (up ? -4 : 8), up ? edge.top() - 6 : edge.bottom() + 6));
+        const Selection before = m_selection;
+        const Selection shownBefore = shownWhole();
+        const QPointF global = m_window->mapToGlobal(from.toPoint());
+        QMouseEvent press(QEvent::MouseButtonPress, from, from, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(m_window.data(), &press);
+        takeMove(false, before, shownBefore, true);
+        const Selection anchor = m_selection;
+        const int steps = m_random.bounded(2, 6);
+        Selection now = shownWhole();
+        for (int i = 1; i <= steps; ++i) {
+            const QPointF at = from + (to - from) * (double(i) / steps);
+            QMouseEvent move(QEvent::MouseMove, at, at, m_window->mapToGlobal(at.toPoint()), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(m_window.data(), &move);
+            now = shownWhole();
+            settle();
+        }
+        QMouseEvent release(QEvent::MouseButtonRelease, to, to, m_window->mapToGlobal(to.toPoint()), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(m_window.data(), &release);
+        // The selection runs from where the press put the cursor to where
+        // the last move took it.
+        m_selection = Selection { anchor.cursor, now.cursor };
+        return QStringLiteral("drag across the window's %1 (%2 to %3)").arg(up ? "first line" : "last line").arg(m_selection.anchor).arg(m_selection.cursor);
+    }
+
+    // The window made larger or smaller.
+    QString resize()
+    {
+        const QSize size(600 + m_random.bounded(500), 250 + m_random.bounded(450));
+        m_window->resize(size);
+        settle();
+        return QStringLiteral("resize to %1x%2").arg(size.width()).arg(size.height());
     }
 
     QString save()
@@ -783,6 +965,8 @@ private:
     QQmlEngine* m_engine;
     QScopedPointer<QQuickWindow> m_window;
     QObject* m_page = nullptr;
+    QQuickItem* m_chapterList = nullptr;
+    QObject* m_findBar = nullptr;
     LazyTextDocument* m_doc = nullptr;
     QQuickItem* m_area = nullptr;
     QQuickItem* m_edit = nullptr;
@@ -793,6 +977,9 @@ private:
     mutable int m_cachedRevision = -1;
     mutable int m_cachedStart = 0;
     Selection m_selection;
+    // Whether the view is to show the cursor (no step since the last cursor
+    // move or edit only scrolled).
+    bool m_viewOnCursor = true;
     QVector<Edit> m_edits;
     int m_applied = 0;
     QDateTime m_lastSave;
@@ -813,7 +1000,7 @@ private slots:
     void initTestCase()
     {
         // The counting's diagnostics would flood the log.
-        QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
+        QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
         setUpMainEngine(m_engine, &m_engine);
         // The key filter the program installs (Enter and Backspace signals).
         auto* filter = qobject_cast<TovaUi*>(m_engine.rootContext()->contextProperty(QStringLiteral("qmlKey")).value<QObject*>());
