@@ -14,6 +14,9 @@
 #include "function/message.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QInputMethodEvent>
+#include <QStandardItemModel>
 #include <QFile>
 #include <QFileDialog>
 #include <QSignalSpy>
@@ -37,6 +40,22 @@ class TestShellStartup : public QObject
         engine.load(QUrl(QStringLiteral("qrc:/qml/main.qml")));
         global::instance()->setEngine(nullptr);
         return engine.rootObjects().isEmpty() ? nullptr : qobject_cast<QQuickWindow*>(engine.rootObjects().first());
+    }
+
+    // Types text into the window, a key event for each character.
+    static void typeText(QWindow* window, const QString& text)
+    {
+        for (const QChar c : text)
+            QTest::sendKeyEvent(QTest::Click, window, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+
+    // Closes the file dialogs a key may have opened.
+    static void closeFileDialogs()
+    {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* d = qobject_cast<QFileDialog*>(w))
+                if (d->isVisible())
+                    d->reject();
     }
 
 private slots:
@@ -210,6 +229,240 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(document->property("allSelectedText").toString().trimmed(),
                                   QStringLiteral("第2章 承\n　　雨来了。").replace(QLatin1Char('\n'), QChar(0x2029)), 5000);
         QCOMPARE(document->property("allText").toString(), before);
+        window->close();
+    }
+
+    // ---- keys reach only the page in front ------------------------------------
+
+    // Every key of the default scheme, then plain typing, Enter, Tab, Space,
+    // Escape, Backspace, Delete and an input-method commit, with each kind
+    // of page in front in turn (brought back to the front before each key):
+    // the open document stays as it was in memory and on disk. The editor
+    // in front still takes what edits it.
+    void keysReachOnlyThePageInFront_data()
+    {
+        QTest::addColumn<QString>("front");
+        QTest::newRow("Preferences") << QStringLiteral("openPerferences");
+        QTest::newRow("History") << QStringLiteral("openHistory");
+        QTest::newRow("lock sheet") << QStringLiteral("showTarget");
+        QTest::newRow("editor") << QString();
+    }
+    void keysReachOnlyThePageInFront()
+    {
+        QFETCH(QString, front);
+        QQmlApplicationEngine engine;
+        QQuickWindow* window = loadActiveMainWindow(engine);
+        QVERIFY(window);
+        const QString name = QStringLiteral("front%1.txt").arg(QTest::currentDataTag()).remove(QLatin1Char(' '));
+        QObject* page = openBook(window, name);
+        QVERIFY(page);
+        QObject* tabs = window->property("documentPage").value<QObject*>();
+        QObject* document = page->property("document").value<QObject*>();
+        QQuickItem* text = editorText(page);
+        QVERIFY(tabs && document && text);
+        text->forceActiveFocus();
+        text->setProperty("cursorPosition", 4); // inside the first title
+        const QString path = global::documentPath() + QLatin1Char('/') + name;
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray onDisk = file.readAll();
+        file.close();
+        const QString before = document->property("allText").toString();
+        QGuiApplication::clipboard()->setText(QStringLiteral("粘贴"));
+
+        // The keys: the scheme's (quitting last), then the plain ones.
+        QObject* keys = engine.rootContext()->contextProperty(QStringLiteral("keys")).value<QObject*>();
+        auto* model = keys->property("keysModel").value<QStandardItemModel*>();
+        QVERIFY(model && model->rowCount() >= 32);
+        QList<QPair<QString, QKeySequence>> presses;
+        QKeySequence quit;
+        for (int row = 0; row < model->rowCount(); ++row) {
+            const QString function = model->item(row)->data(1257).toString();
+            const QKeySequence sequence(model->item(row)->data(1258).toString());
+            if (function == QLatin1String("appQuit"))
+                quit = sequence;
+            else
+                presses.append({ function, sequence });
+        }
+        for (const char* key : { "Return", "Tab", "Space", "Escape", "Backspace", "Delete" })
+            presses.append({ QString::fromLatin1(key), QKeySequence(QString::fromLatin1(key)) });
+        presses.append({ QStringLiteral("typing"), QKeySequence() });
+        presses.append({ QStringLiteral("input method"), QKeySequence() });
+        presses.append({ QStringLiteral("appQuit"), quit });
+
+        // The writer's way: the text has the keyboard, then the page or
+        // the sheet comes to the front.
+        QObject* tabBar = window->findChild<QObject*>(QStringLiteral("tabBar"));
+        QObject* targetLoader = window->findChild<QObject*>(QStringLiteral("targetLoader"));
+        auto bringToFront = [&] {
+            // The sheets the last key may have opened close first.
+            for (QObject* sheet : { targetLoader->property("item").value<QObject*>(), window->property("helpWindow").value<QObject*>(),
+                                    window->property("countWindow").value<QObject*>() }) {
+                if (sheet)
+                    QMetaObject::invokeMethod(sheet, "close");
+            }
+            if (!QTest::qWaitFor([&] { return !window->property("sheetOpen").toBool(); }))
+                return false;
+            // (A file dialog, transient for the window, took the keyboard.)
+            window->requestActivate();
+            if (!QTest::qWaitFor([&] { return QGuiApplication::focusWindow() == window; }))
+                return false;
+            QVariant index;
+            QMetaObject::invokeMethod(tabs, "indexOf", Q_RETURN_ARG(QVariant, index), Q_ARG(QVariant, page->objectName()));
+            tabBar->setProperty("currentIndex", index);
+            text->forceActiveFocus();
+            if (!text->hasActiveFocus())
+                return false;
+            QMetaObject::invokeMethod(window, front.toLatin1().constData());
+            return QTest::qWaitFor([&] {
+                QObject* sheet = targetLoader->property("item").value<QObject*>();
+                return !tabs->property("editorInFront").toBool()
+                    && (front != QLatin1String("showTarget") || (sheet && sheet->property("opened").toBool()));
+            });
+        };
+        auto press = [&](const QPair<QString, QKeySequence>& p) {
+            if (p.first == QLatin1String("typing")) {
+                typeText(window, QStringLiteral("hello"));
+            } else if (p.first == QLatin1String("input method")) {
+                QInputMethodEvent commit;
+                commit.setCommitString(QStringLiteral("你好"));
+                if (QObject* target = QGuiApplication::focusObject())
+                    QCoreApplication::sendEvent(target, &commit);
+            } else {
+                const int combined = p.second[0];
+                QTest::keyClick(window, Qt::Key(combined & ~Qt::KeyboardModifierMask),
+                                Qt::KeyboardModifiers(combined & Qt::KeyboardModifierMask));
+            }
+            QTest::qWait(30);
+            closeFileDialogs();
+        };
+
+        if (front.isEmpty()) {
+            // In front, the editor takes typing, input-method text, Enter,
+            // Backspace, the chapter-name key and paste.
+            for (const QString& acting : { "typing", "input method", "Return", "Backspace", "addChapterName", "paste" }) {
+                const QString was = document->property("allText").toString();
+                for (const auto& p : presses) {
+                    if (p.first == acting)
+                        press(p);
+                }
+                QTRY_VERIFY2(document->property("allText").toString() != was, qPrintable(acting));
+            }
+        } else {
+            for (const auto& p : presses) {
+                QVERIFY2(bringToFront(), qPrintable(p.first));
+                press(p);
+                QVERIFY2(document->property("allText").toString() == before, qPrintable(p.first));
+            }
+            // Quitting saved the documents: the file is as it was.
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), onDisk);
+            file.close();
+        }
+        // Modes the keys switched on stay out of the next rows.
+        Settings* settings = global::instance()->settings();
+        settings->setProperty("minimalistModel", false);
+        settings->setProperty("lumoModel", false);
+        window->close();
+    }
+
+    // A click on a chapter of the chapter list, then typing: the text goes
+    // to the chapter's start.
+    void chapterClickThenTyping()
+    {
+        QQmlApplicationEngine engine;
+        QQuickWindow* window = loadActiveMainWindow(engine);
+        QVERIFY(window);
+        QObject* page = openBook(window, QStringLiteral("click.txt"));
+        QVERIFY(page);
+        QObject* document = page->property("document").value<QObject*>();
+        QMetaObject::invokeMethod(window->property("pcMain").value<QObject*>(), "showTab", Q_ARG(QVariant, QStringLiteral("autoChapter")));
+        auto* list = window->findChild<QQuickItem*>(QStringLiteral("chapterList"));
+        QVERIFY(list);
+        QTRY_COMPARE_WITH_TIMEOUT(list->property("count").toInt(), 2, 10000);
+        QQuickItem* row = nullptr;
+        QTRY_VERIFY(QMetaObject::invokeMethod(list, "itemAtIndex", Q_RETURN_ARG(QQuickItem*, row), Q_ARG(int, 1)) && row);
+        QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, row->mapToScene(QPointF(row->width() / 2, row->height() / 2)).toPoint());
+        typeText(window, QStringLiteral("xyz"));
+        QTRY_VERIFY2(document->property("allText").toString().contains(QStringLiteral("xyz第2章")),
+                     qPrintable(document->property("allText").toString()));
+        window->close();
+    }
+
+    // The find bar's key, a search, Enter and Escape: the text has the
+    // keyboard with the match selected; Right and typing go on after it.
+    void findEnterEscapeThenTyping()
+    {
+        QQmlApplicationEngine engine;
+        QQuickWindow* window = loadActiveMainWindow(engine);
+        QVERIFY(window);
+        QObject* page = openBook(window, QStringLiteral("find.txt"));
+        QVERIFY(page);
+        QObject* document = page->property("document").value<QObject*>();
+        QQuickItem* text = editorText(page);
+        text->forceActiveFocus();
+        QTest::keyClick(window, Qt::Key_F, Qt::ControlModifier);
+        QTRY_VERIFY(QGuiApplication::focusObject() && QGuiApplication::focusObject()->objectName() == QLatin1String("findField"));
+        typeText(window, QStringLiteral("雨来"));
+        QTest::keyClick(window, Qt::Key_Return);
+        QTRY_COMPARE(document->property("allSelectedText").toString(), QStringLiteral("雨来"));
+        QTest::keyClick(window, Qt::Key_Escape);
+        QTRY_VERIFY(text->hasActiveFocus());
+        QCOMPARE(document->property("allSelectedText").toString(), QStringLiteral("雨来"));
+        QTest::keyClick(window, Qt::Key_Right);
+        typeText(window, QStringLiteral("!"));
+        QTRY_VERIFY2(document->property("allText").toString().contains(QStringLiteral("雨来!了")),
+                     qPrintable(document->property("allText").toString()));
+        window->close();
+    }
+
+    // Enter in the document tree opens the highlighted document.
+    void enterInTheTreeOpens()
+    {
+        global::instance()->settings()->setProperty("currentFile", QString());
+        const QString path = global::documentPath() + QStringLiteral("/tree.txt");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("第1章 树\n");
+        file.close();
+        QQmlApplicationEngine engine;
+        QQuickWindow* window = loadActiveMainWindow(engine);
+        QVERIFY(window);
+        QObject* tabs = window->property("documentPage").value<QObject*>();
+        QMetaObject::invokeMethod(window->property("pcMain").value<QObject*>(), "showTab", Q_ARG(QVariant, QStringLiteral("files")));
+        QObject* files = engine.rootContext()->contextProperty(QStringLiteral("files")).value<QObject*>();
+        files->setProperty("currentFile", QUrl::fromLocalFile(path));
+        auto* filesPage = window->findChild<QQuickItem*>(QStringLiteral("filesPage"));
+        QVERIFY(filesPage);
+        QTRY_COMPARE(filesPage->property("highlighted").toUrl(), QUrl::fromLocalFile(path));
+        auto* tree = filesPage->property("treeView").value<QQuickItem*>();
+        tree->forceActiveFocus();
+        QTest::keyClick(window, Qt::Key_Return);
+        QTRY_VERIFY(tabs->property("currentEditor").value<QObject*>());
+        QCOMPARE(tabs->property("currentEditor").value<QObject*>()->property("fileName").toUrl(), QUrl::fromLocalFile(path));
+        window->close();
+    }
+
+    // The menus by keyboard: Alt and a menu's letter, F10, the arrow keys.
+    void menusByKeyboard()
+    {
+        QQmlApplicationEngine engine;
+        QQuickWindow* window = loadActiveMainWindow(engine);
+        QVERIFY(window);
+        auto* fileMenu = window->findChild<QObject*>(QStringLiteral("fileMenu"));
+        auto* editMenu = window->findChild<QObject*>(QStringLiteral("editMenu"));
+        QVERIFY(fileMenu && editMenu);
+        QTest::keyClick(window, Qt::Key_F, Qt::AltModifier);
+        QTRY_VERIFY(fileMenu->property("opened").toBool());
+        QTest::keyClick(window, Qt::Key_Right);
+        QTRY_VERIFY(editMenu->property("opened").toBool());
+        QVERIFY(!fileMenu->property("visible").toBool());
+        QTest::keyClick(window, Qt::Key_Escape);
+        QTRY_VERIFY(!editMenu->property("visible").toBool());
+        QTest::keyClick(window, Qt::Key_F10);
+        QTRY_VERIFY(fileMenu->property("opened").toBool());
+        QTest::keyClick(window, Qt::Key_Escape);
+        QTRY_VERIFY(!fileMenu->property("visible").toBool());
         window->close();
     }
 
