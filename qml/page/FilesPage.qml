@@ -354,6 +354,16 @@ Item {
                     }
                 }
 
+                // The keyboard's place shows.
+                Rectangle {
+                    objectName: "treeFocusFrame"
+                    anchors.fill: parent
+                    color: "transparent"
+                    border.width: 2
+                    border.color: g_theme.accentColor
+                    visible: tree.activeFocus
+                }
+
                 // A click opens the document once it is clear that no
                 // double click (a rename) follows: the editor that opens
                 // takes the keyboard focus, which would end the rename.
