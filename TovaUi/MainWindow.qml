@@ -29,9 +29,9 @@ C.ApplicationWindow {
     readonly property bool roundFrame: !plainFrame && showsThrough
     readonly property int frameMargin: roundFrame ? 3 : 0
     readonly property int frameRadius: roundFrame ? 8 : 0
-    // A sheet or dialog is open over the window: the pages below take no
-    // keys and the window's shortcuts are off.
-    readonly property bool sheetOpen: popupCover.covered
+    // A sheet or dialog (or the start-password screen) is over the window:
+    // the pages below take no keys and the window's shortcuts are off.
+    readonly property bool sheetOpen: popupCover.covered || loginPasswordWindowVisible
 
     signal appActive(bool active)
     signal activeFirst()

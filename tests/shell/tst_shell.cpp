@@ -245,6 +245,7 @@ private slots:
         QTest::newRow("Preferences") << QStringLiteral("openPerferences");
         QTest::newRow("History") << QStringLiteral("openHistory");
         QTest::newRow("lock sheet") << QStringLiteral("showTarget");
+        QTest::newRow("start password") << QStringLiteral("showLoginPassword");
         QTest::newRow("editor") << QString();
     }
     void keysReachOnlyThePageInFront()
@@ -294,6 +295,9 @@ private slots:
         // the sheet comes to the front.
         QObject* tabBar = window->findChild<QObject*>(QStringLiteral("tabBar"));
         QObject* targetLoader = window->findChild<QObject*>(QStringLiteral("targetLoader"));
+        QObject* passwordLoader = window->findChild<QObject*>(QStringLiteral("loginPasswordLoader"));
+        Settings* settings = global::instance()->settings();
+        settings->setProperty("loginPassword", QStringLiteral("secret"));
         auto bringToFront = [&] {
             // The sheets the last key may have opened close first.
             for (QObject* sheet : { targetLoader->property("item").value<QObject*>(), window->property("helpWindow").value<QObject*>(),
@@ -301,6 +305,8 @@ private slots:
                 if (sheet)
                     QMetaObject::invokeMethod(sheet, "close");
             }
+            if (QObject* screen = passwordLoader->property("item").value<QObject*>())
+                QMetaObject::invokeMethod(screen, "finish");
             if (!QTest::qWaitFor([&] { return !window->property("sheetOpen").toBool(); }))
                 return false;
             // (A file dialog, transient for the window, took the keyboard.)
@@ -314,10 +320,13 @@ private slots:
             if (!text->hasActiveFocus())
                 return false;
             QMetaObject::invokeMethod(window, front.toLatin1().constData());
+            // Shown in front (what the program makes of it is under test).
             return QTest::qWaitFor([&] {
-                QObject* sheet = targetLoader->property("item").value<QObject*>();
-                return !tabs->property("editorInFront").toBool()
-                    && (front != QLatin1String("showTarget") || (sheet && sheet->property("opened").toBool()));
+                QObject* lock = targetLoader->property("item").value<QObject*>();
+                QObject* screen = passwordLoader->property("item").value<QObject*>();
+                return front == QLatin1String("showTarget") ? lock && lock->property("opened").toBool()
+                     : front == QLatin1String("showLoginPassword") ? screen && screen->property("visible").toBool()
+                     : tabs->property("currentPage").value<QObject*>() != page;
             });
         };
         auto press = [&](const QPair<QString, QKeySequence>& p) {
@@ -360,7 +369,7 @@ private slots:
             file.close();
         }
         // Modes the keys switched on stay out of the next rows.
-        Settings* settings = global::instance()->settings();
+        settings->setProperty("loginPassword", QString());
         settings->setProperty("minimalistModel", false);
         settings->setProperty("lumoModel", false);
         window->close();
