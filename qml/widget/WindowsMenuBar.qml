@@ -61,6 +61,32 @@ C.MenuBar {
         onActivated: menuBar.closeOpenMenu()
     }
     property bool menuOpen: false
+    // Where the keyboard was when a menu opened: it goes back there once
+    // the menus are closed (Escape would otherwise leave it on the bar,
+    // where typing is lost), unless the chosen entry sent it elsewhere.
+    property Item focusBefore: null
+    function within(item, ancestor) {
+        for (var p = item; p; p = p.parent) {
+            if (p === ancestor)
+                return true
+        }
+        return false
+    }
+    function noteFocus() {
+        var item = window.activeFocusItem
+        if (item && !within(item, menuBar) && !within(item, C.Overlay.overlay))
+            focusBefore = item
+    }
+    function restoreFocus() {
+        var now = window.activeFocusItem
+        if (menuOpen || !focusBefore || !focusBefore.visible || !focusBefore.enabled || (now && !within(now, menuBar)))
+            return
+        focusBefore.forceActiveFocus()
+        // the bar is left quiet, as after a click elsewhere
+        for (var i = 0; i < count; ++i)
+            itemAt(i).highlighted = false
+    }
+    onMenuOpenChanged: if (!menuOpen) Qt.callLater(restoreFocus)
 
     // The keyboard's way into the menus: Alt and a menu's letter opens it,
     // F10 the first; the arrow keys then walk the entries and the menus.
@@ -69,8 +95,10 @@ C.MenuBar {
         if (anyMenuOpen())
             closeOpenMenu()
         var item = itemAt(index)
-        if (item)
-            item.triggered()
+        if (!item)
+            return
+        item.triggered()
+        item.highlighted = !!item.menu && item.menu.visible
     }
     // A title with its letter underlined in place ("File"), or added after
     // it ("文件(F)").
@@ -200,6 +228,7 @@ C.MenuBar {
     BaseMenu {
         objectName: "fileMenu"
         closePolicy: C.Popup.CloseOnPressOutside
+        onAboutToShow: menuBar.noteFocus()
         onVisibleChanged: menuBar.menuOpen = visible || menuBar.anyMenuOpen()
         title: qsTr("文件")
         BaseMenuItem {
@@ -255,6 +284,7 @@ C.MenuBar {
     BaseMenu {
         objectName: "editMenu"
         closePolicy: C.Popup.CloseOnPressOutside
+        onAboutToShow: menuBar.noteFocus()
         onVisibleChanged: menuBar.menuOpen = visible || menuBar.anyMenuOpen()
         title: qsTr("编辑")
         BaseMenuItem {
@@ -312,6 +342,7 @@ C.MenuBar {
     BaseMenu {
         objectName: "showMenu"
         closePolicy: C.Popup.CloseOnPressOutside
+        onAboutToShow: menuBar.noteFocus()
         onVisibleChanged: menuBar.menuOpen = visible || menuBar.anyMenuOpen()
         title: qsTr("显示")
         BaseMenuItem {
@@ -377,6 +408,7 @@ C.MenuBar {
     BaseMenu {
         objectName: "toolsMenu"
         closePolicy: C.Popup.CloseOnPressOutside
+        onAboutToShow: menuBar.noteFocus()
         onVisibleChanged: menuBar.menuOpen = visible || menuBar.anyMenuOpen()
         title: qsTr("工具")
         BaseMenuItem {
@@ -474,6 +506,7 @@ C.MenuBar {
         id: helpMenu
         objectName: "helpMenu"
         closePolicy: C.Popup.CloseOnPressOutside
+        onAboutToShow: menuBar.noteFocus()
         onVisibleChanged: menuBar.menuOpen = visible || menuBar.anyMenuOpen()
         title: qsTr("帮助")
         BaseMenuItem {

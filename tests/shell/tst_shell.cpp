@@ -452,12 +452,17 @@ private slots:
         window->close();
     }
 
-    // The menus by keyboard: Alt and a menu's letter, F10, the arrow keys.
+    // The menus by keyboard: Alt and a menu's letter, F10, the arrow keys;
+    // Escape gives the keyboard back to the text.
     void menusByKeyboard()
     {
         QQmlApplicationEngine engine;
         QQuickWindow* window = loadActiveMainWindow(engine);
         QVERIFY(window);
+        QObject* page = openBook(window, QStringLiteral("menus.txt"));
+        QVERIFY(page);
+        QQuickItem* text = editorText(page);
+        text->forceActiveFocus();
         auto* fileMenu = window->findChild<QObject*>(QStringLiteral("fileMenu"));
         auto* editMenu = window->findChild<QObject*>(QStringLiteral("editMenu"));
         QVERIFY(fileMenu && editMenu);
@@ -468,10 +473,12 @@ private slots:
         QVERIFY(!fileMenu->property("visible").toBool());
         QTest::keyClick(window, Qt::Key_Escape);
         QTRY_VERIFY(!editMenu->property("visible").toBool());
+        QTRY_VERIFY(text->hasActiveFocus());
         QTest::keyClick(window, Qt::Key_F10);
         QTRY_VERIFY(fileMenu->property("opened").toBool());
         QTest::keyClick(window, Qt::Key_Escape);
         QTRY_VERIFY(!fileMenu->property("visible").toBool());
+        QTRY_VERIFY(text->hasActiveFocus());
         window->close();
     }
 
