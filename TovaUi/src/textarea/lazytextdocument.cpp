@@ -811,8 +811,12 @@ void LazyTextDocument::updateEditContent()
         if (wholeLength() == 0 && m_allDoc->blockCount() == 1)
             return done();
         // The window's whole text is gone (a selection of all of it removed,
-        // or nothing loaded yet): it is filled around the cursor, in view.
-        fillAround(m_whole.cursor);
+        // or nothing loaded yet): it is filled again around the cursor (from
+        // the top when the cursor is near it), in view.
+        if (m_allDoc->findBlock(m_whole.cursor).blockNumber() < m_windowSize)
+            setDocumentForAllTextFromAll(0, m_windowSize);
+        else
+            fillAround(m_whole.cursor);
         refilled = true;
     }
     if (m_editDoc->blockCount() == m_allDoc->blockCount())
