@@ -40,7 +40,6 @@
 #include <QQuickWindow>
 #include <QRandomGenerator>
 #include <QTextBlock>
-#include <QThread>
 #include <QWheelEvent>
 
 namespace {
@@ -778,10 +777,10 @@ private:
         return undo ? QStringLiteral("undo") : QStringLiteral("redo");
     }
 
-    // A run of typed characters (or of Backspaces), then undo: the whole
-    // run goes in one step, with typing just before it at the same place
-    // at most (what the writer typed there without a pause); then, at
-    // times, redo brings the run back whole.
+    // A run of typed characters (or of Backspaces), then undo: the run goes
+    // in one step, with at most what was typed (or deleted) there just
+    // before it; at times redo brings it back whole. (A pause as long as the
+    // editor's own may split a run.)
     QString typingRun()
     {
         const bool deleting = m_random.bounded(3) == 0;
@@ -790,71 +789,40 @@ private:
         QElapsedTimer clock;
         clock.start();
         for (int i = 0; i < n; ++i) {
-            if (deleting)
-                backspace();
-            else
-                typeCharacter();
+            deleting ? backspace() : typeCharacter();
             settle();
         }
-        // A pause as long as the editor's own may split the run.
         const bool quick = clock.elapsed() < TypingRun::pauseMs - 500;
         const int runEnd = m_applied;
         const QString written = m_oracle;
-        if (runEnd == runStart)
-            return QStringLiteral("%1 x%2 (nothing changed)").arg(deleting ? "backspace" : "type").arg(n);
-        key(Qt::Key_Z, Qt::ControlModifier, QStringLiteral("\x1a"));
-        settle();
-        const QString now = m_doc->allText();
-        QString candidate = m_oracle;
-        int back = m_applied;
-        while (back > 0 && candidate != now) {
-            const Edit& e = m_edits.at(--back);
-            candidate.replace(e.position, e.inserted.size(), e.removed);
-        }
-        if (candidate != now)
-            return QStringLiteral("error: undo after a run gave a text the writer never had");
-        if (back > runStart && quick)
-            return QStringLiteral("error: undo took back %1 of the run's %2 edits").arg(runEnd - back).arg(runEnd - runStart);
-        // (The first of those may have replaced a selection.)
-        for (int k = back; k < runStart; ++k) {
+        const QString undone = undoOrRedo(true);
+        if (undone.startsWith(QLatin1String("error")) || runEnd == runStart)
+            return undone;
+        if (quick && m_applied > runStart)
+            return QStringLiteral("error: undo took back %1 of the run's %2 edits").arg(runEnd - m_applied).arg(runEnd - runStart);
+        for (int k = m_applied; k < runStart; ++k) {
             const Edit& e = m_edits.at(k);
-            const bool sameKind = deleting ? e.inserted.isEmpty() && (e.removed.size() == 1 || k == back)
-                                           : (e.removed.isEmpty() || k == back) && !e.inserted.isEmpty()
-                                             && !e.inserted.contains(QLatin1Char('\n'));
-            if (!sameKind)
+            // (The first of them may have replaced a selection.)
+            if (deleting ? !e.inserted.isEmpty() || (e.removed.size() != 1 && k > m_applied)
+                         : e.inserted.isEmpty() || e.inserted.contains(QLatin1Char('\n')) || (!e.removed.isEmpty() && k > m_applied))
                 return QStringLiteral("error: undo after a run also took back an earlier step of another kind");
         }
-        m_oracle = now;
-        ++m_oracleRevision;
-        m_applied = back;
-        m_selection = shownWhole();
         if (m_random.bounded(2) == 0)
             return QStringLiteral("%1 x%2, undo").arg(deleting ? "backspace" : "type").arg(n);
-        key(Qt::Key_Y, Qt::ControlModifier, QStringLiteral("\x19"));
-        settle();
-        if (m_doc->allText() != written && quick)
+        const QString redone = undoOrRedo(false);
+        if (quick && m_oracle != written)
             return QStringLiteral("error: redo after a run did not bring the run back whole");
-        m_oracle = m_doc->allText();
-        ++m_oracleRevision;
-        m_applied = runEnd;
-        m_selection = shownWhole();
-        return QStringLiteral("%1 x%2, undo, redo").arg(deleting ? "backspace" : "type").arg(n);
+        return redone.startsWith(QLatin1String("error")) ? redone : QStringLiteral("%1 x%2, undo, redo").arg(deleting ? "backspace" : "type").arg(n);
     }
 
-    // A click on a chapter of the chapter list: the cursor goes to the
+    // A click on a chapter of the real chapter list (as the counting, on a
+    // thread of its own, has it for the text now): the cursor goes to the
     // chapter's line and the text takes the keyboard.
     QString chapterJump()
     {
-        // The list as the counting has it for the text now (the counting
-        // runs on a thread of its own).
         auto* counter = qobject_cast<CountHandler*>(m_page->property("countHandler").value<QObject*>())->counter();
-        QElapsedTimer waited;
-        waited.start();
-        while (!counter->isIdle()) {
-            if (waited.elapsed() > 20000)
-                return QStringLiteral("error: the counting did not come to rest");
-            QThread::msleep(1);
-        }
+        if (!QTest::qWaitFor([counter] { return counter->isIdle(); }, 20000))
+            return QStringLiteral("error: the counting did not come to rest");
         counter->doSentData();
         settle();
         const int count = m_chapterList->property("count").toInt();
@@ -866,41 +834,32 @@ private:
         QQuickItem* delegate = nullptr;
         QMetaObject::invokeMethod(m_chapterList, "itemAtIndex", Q_RETURN_ARG(QQuickItem*, delegate), Q_ARG(int, row));
         auto* model = m_chapterList->property("model").value<QAbstractItemModel*>();
-        if (!delegate || !model)
-            return QStringLiteral("error: chapter %1 has no row in the list").arg(row);
         const int line = model->data(model->index(row, 0), model->roleNames().key("line")).toInt();
         mouseClick(delegate->mapToScene(QPointF(delegate->width() / 2, delegate->height() / 2)), Qt::NoModifier);
-        const int offset = lineOffset(m_oracle, line);
-        if (offset >= 0 && offset <= m_oracle.size())
-            m_selection = Selection { offset, offset };
-        if (!m_edit->hasActiveFocus())
-            return QStringLiteral("error: after a click on chapter %1 the text does not have the keyboard").arg(row);
-        return QStringLiteral("chapter list: row %1, line %2").arg(row).arg(line);
+        if (lineOffset(m_oracle, line) >= 0)
+            m_selection = Selection { lineOffset(m_oracle, line), lineOffset(m_oracle, line) };
+        return m_edit->hasActiveFocus() ? QStringLiteral("chapter list: row %1, line %2").arg(row).arg(line)
+                                        : QStringLiteral("error: after a click on a chapter the text does not have the keyboard");
     }
 
-    // The find bar as a writer uses it: its key, the word typed, Enter
-    // (the next match after the selection, or back to the start when there
-    // is none), Escape (the text takes the keyboard, the match selected).
+    // The find bar as a writer uses it: its key, a word typed, Enter (the
+    // next match after the selection, or back to the start when there is
+    // none), Escape (the text takes the keyboard, the match selected).
     QString find()
     {
         key(Qt::Key_F, Qt::ControlModifier, QStringLiteral("\x06"));
-        QObject* field = m_findBar->property("findField").value<QObject*>();
-        if (!field->property("activeFocus").toBool())
-            return QStringLiteral("error: the find bar's field does not have the keyboard");
-        // A line number the book has (or had).
-        const QString word = QStringLiteral("第%1行").arg(m_random.bounded(20000));
+        const QString word = QStringLiteral("第%1行").arg(m_random.bounded(20000)); // a line the book has (or had)
         for (const QChar c : word)
-            key(c.isDigit() ? Qt::Key_0 + (c.unicode() - '0') : Qt::Key_unknown, Qt::NoModifier, QString(c));
-        if (field->property("text").toString() != word)
-            return QStringLiteral("error: the find bar holds %1, not the typed %2").arg(field->property("text").toString(), word);
+            key(Qt::Key_unknown, Qt::NoModifier, QString(c));
         const int from = m_selection.end();
         key(Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
         settle();
         key(Qt::Key_Escape);
         const int found = m_oracle.indexOf(word, from);
         m_selection = found >= 0 ? Selection { found, found + word.size() } : Selection { 0, 0 };
-        if (m_findBar->property("visible").toBool() || !m_edit->hasActiveFocus())
-            return QStringLiteral("error: Escape did not give the keyboard back to the text");
+        if (m_findBar->property("findField").value<QObject*>()->property("text").toString() != word
+            || m_findBar->property("visible").toBool() || !m_edit->hasActiveFocus())
+            return QStringLiteral("error: the search for %1 was not typed, or Escape did not give the text the keyboard").arg(word);
         return QStringLiteral("find %1").arg(word);
     }
 
@@ -908,40 +867,32 @@ private:
     // (scrolled into view first), the view settling between the moves.
     QString drag()
     {
-        QTextDocument* window = windowDocument();
         const bool up = m_random.bounded(2) == 0;
-        const QRectF edge = up ? rectangleAt(0) : rectangleAt(window->characterCount() - 1);
+        const QRectF edge = rectangleAt(up ? 0 : windowDocument()->characterCount() - 1);
         m_area->setProperty("contentY", up ? qMax(0.0, edge.y() - 20) : qMax(0.0, edge.bottom() + 20 - m_area->height()));
         settle();
         const QPointF from = m_area->mapToScene(QPointF(30 + m_random.bounded(qMax(1, int(m_area->width()) - 60)),
             5 + m_random.bounded(qMax(1, int(m_area->height()) - 10))));
-        // Past the edge's line, beyond the text when the view reaches so far.
         const QPointF to = m_edit->mapToScene(QPointF(edge.x() + (up ? -4 : 8), up ? edge.top() - 6 : edge.bottom() + 6));
-        const Selection before = m_selection;
+        auto send = [this](QEvent::Type type, const QPointF& at, Qt::MouseButton button, Qt::MouseButtons buttons) {
+            QMouseEvent event(type, at, at, m_window->mapToGlobal(at.toPoint()), button, buttons, Qt::NoModifier);
+            QCoreApplication::sendEvent(m_window.data(), &event);
+        };
         const Selection shownBefore = shownWhole();
-        const QPointF global = m_window->mapToGlobal(from.toPoint());
-        QMouseEvent press(QEvent::MouseButtonPress, from, from, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(m_window.data(), &press);
-        takeMove(false, before, shownBefore, true);
-        const Selection anchor = m_selection;
-        const int steps = m_random.bounded(2, 6);
-        Selection now = shownWhole();
-        for (int i = 1; i <= steps; ++i) {
-            const QPointF at = from + (to - from) * (double(i) / steps);
-            QMouseEvent move(QEvent::MouseMove, at, at, m_window->mapToGlobal(at.toPoint()), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-            QCoreApplication::sendEvent(m_window.data(), &move);
-            now = shownWhole();
+        send(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+        takeMove(false, m_selection, shownBefore, true);
+        const int anchor = m_selection.cursor;
+        int cursor = anchor;
+        for (int i = 1, steps = m_random.bounded(2, 6); i <= steps; ++i) {
+            send(QEvent::MouseMove, from + (to - from) * (double(i) / steps), Qt::NoButton, Qt::LeftButton);
+            cursor = shownWhole().cursor;
             settle();
         }
-        QMouseEvent release(QEvent::MouseButtonRelease, to, to, m_window->mapToGlobal(to.toPoint()), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(m_window.data(), &release);
-        // The selection runs from where the press put the cursor to where
-        // the last move took it.
-        m_selection = Selection { anchor.cursor, now.cursor };
-        return QStringLiteral("drag across the window's %1 (%2 to %3)").arg(up ? "first line" : "last line").arg(m_selection.anchor).arg(m_selection.cursor);
+        send(QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+        m_selection = Selection { anchor, cursor };
+        return QStringLiteral("drag across the window's %1 (%2 to %3)").arg(up ? "first line" : "last line").arg(anchor).arg(cursor);
     }
 
-    // The window made larger or smaller.
     QString resize()
     {
         const QSize size(600 + m_random.bounded(500), 250 + m_random.bounded(450));

@@ -14,6 +14,7 @@
 #include "function/message.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QClipboard>
 #include <QInputMethodEvent>
 #include <QStandardItemModel>
@@ -262,7 +263,7 @@ private slots:
         QQuickItem* text = editorText(page);
         QVERIFY(tabs && document && text);
         text->forceActiveFocus();
-        text->setProperty("cursorPosition", 4); // inside the first title
+        text->setProperty("cursorPosition", 9); // inside the first chapter's text
         const QString path = global::documentPath() + QLatin1Char('/') + name;
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -272,24 +273,14 @@ private slots:
         QGuiApplication::clipboard()->setText(QStringLiteral("粘贴"));
 
         // The keys: the scheme's (quitting last), then the plain ones.
-        QObject* keys = engine.rootContext()->contextProperty(QStringLiteral("keys")).value<QObject*>();
-        auto* model = keys->property("keysModel").value<QStandardItemModel*>();
+        auto* model = engine.rootContext()->contextProperty(QStringLiteral("keys")).value<QObject*>()->property("keysModel").value<QStandardItemModel*>();
         QVERIFY(model && model->rowCount() >= 32);
         QList<QPair<QString, QKeySequence>> presses;
-        QKeySequence quit;
-        for (int row = 0; row < model->rowCount(); ++row) {
-            const QString function = model->item(row)->data(1257).toString();
-            const QKeySequence sequence(model->item(row)->data(1258).toString());
-            if (function == QLatin1String("appQuit"))
-                quit = sequence;
-            else
-                presses.append({ function, sequence });
-        }
-        for (const char* key : { "Return", "Tab", "Space", "Escape", "Backspace", "Delete" })
-            presses.append({ QString::fromLatin1(key), QKeySequence(QString::fromLatin1(key)) });
-        presses.append({ QStringLiteral("typing"), QKeySequence() });
-        presses.append({ QStringLiteral("input method"), QKeySequence() });
-        presses.append({ QStringLiteral("appQuit"), quit });
+        for (int row = 0; row < model->rowCount(); ++row)
+            presses.append({ model->item(row)->data(1257).toString(), QKeySequence(model->item(row)->data(1258).toString()) });
+        std::stable_partition(presses.begin(), presses.end(), [](const auto& p) { return p.first != QLatin1String("appQuit"); });
+        for (const char* key : { "Return", "Tab", "Space", "Escape", "Backspace", "Delete", "typing", "input method" })
+            presses.insert(presses.size() - 1, { QString::fromLatin1(key), QKeySequence(QString::fromLatin1(key)) });
 
         // The writer's way: the text has the keyboard, then the page or
         // the sheet comes to the front.
@@ -349,13 +340,12 @@ private slots:
         if (front.isEmpty()) {
             // In front, the editor takes typing, input-method text, Enter,
             // Backspace, the chapter-name key and paste.
-            for (const QString& acting : { "typing", "input method", "Return", "Backspace", "addChapterName", "paste" }) {
+            const QStringList acting { "typing", "input method", "Return", "Backspace", "addChapterName", "paste" };
+            for (const auto& p : presses) {
                 const QString was = document->property("allText").toString();
-                for (const auto& p : presses) {
-                    if (p.first == acting)
-                        press(p);
-                }
-                QTRY_VERIFY2(document->property("allText").toString() != was, qPrintable(acting));
+                if (acting.contains(p.first))
+                    press(p);
+                QTRY_VERIFY2(acting.contains(p.first) != (document->property("allText").toString() == was), qPrintable(p.first));
             }
         } else {
             for (const auto& p : presses) {
@@ -375,110 +365,42 @@ private slots:
         window->close();
     }
 
-    // A click on a chapter of the chapter list, then typing: the text goes
-    // to the chapter's start.
-    void chapterClickThenTyping()
-    {
-        QQmlApplicationEngine engine;
-        QQuickWindow* window = loadActiveMainWindow(engine);
-        QVERIFY(window);
-        QObject* page = openBook(window, QStringLiteral("click.txt"));
-        QVERIFY(page);
-        QObject* document = page->property("document").value<QObject*>();
-        QMetaObject::invokeMethod(window->property("pcMain").value<QObject*>(), "showTab", Q_ARG(QVariant, QStringLiteral("autoChapter")));
-        auto* list = window->findChild<QQuickItem*>(QStringLiteral("chapterList"));
-        QVERIFY(list);
-        QTRY_COMPARE_WITH_TIMEOUT(list->property("count").toInt(), 2, 10000);
-        QQuickItem* row = nullptr;
-        QTRY_VERIFY(QMetaObject::invokeMethod(list, "itemAtIndex", Q_RETURN_ARG(QQuickItem*, row), Q_ARG(int, 1)) && row);
-        QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, row->mapToScene(QPointF(row->width() / 2, row->height() / 2)).toPoint());
-        typeText(window, QStringLiteral("xyz"));
-        QTRY_VERIFY2(document->property("allText").toString().contains(QStringLiteral("xyz第2章")),
-                     qPrintable(document->property("allText").toString()));
-        window->close();
-    }
-
-    // The find bar's key, a search, Enter and Escape: the text has the
-    // keyboard with the match selected; Right and typing go on after it.
-    void findEnterEscapeThenTyping()
-    {
-        QQmlApplicationEngine engine;
-        QQuickWindow* window = loadActiveMainWindow(engine);
-        QVERIFY(window);
-        QObject* page = openBook(window, QStringLiteral("find.txt"));
-        QVERIFY(page);
-        QObject* document = page->property("document").value<QObject*>();
-        QQuickItem* text = editorText(page);
-        text->forceActiveFocus();
-        QTest::keyClick(window, Qt::Key_F, Qt::ControlModifier);
-        QTRY_VERIFY(QGuiApplication::focusObject() && QGuiApplication::focusObject()->objectName() == QLatin1String("findField"));
-        typeText(window, QStringLiteral("雨来"));
-        QTest::keyClick(window, Qt::Key_Return);
-        QTRY_COMPARE(document->property("allSelectedText").toString(), QStringLiteral("雨来"));
-        QTest::keyClick(window, Qt::Key_Escape);
-        QTRY_VERIFY(text->hasActiveFocus());
-        QCOMPARE(document->property("allSelectedText").toString(), QStringLiteral("雨来"));
-        QTest::keyClick(window, Qt::Key_Right);
-        typeText(window, QStringLiteral("!"));
-        QTRY_VERIFY2(document->property("allText").toString().contains(QStringLiteral("雨来!了")),
-                     qPrintable(document->property("allText").toString()));
-        window->close();
-    }
-
-    // Enter in the document tree opens the highlighted document.
-    void enterInTheTreeOpens()
+    // The keyboard's roads: Enter in the document tree opens the highlighted
+    // document, whose text takes the keyboard; Alt and a menu's letter, F10
+    // and the arrow keys walk the menus; Escape gives the text its keyboard
+    // back.
+    void keyboardReachesTreeAndMenus()
     {
         global::instance()->settings()->setProperty("currentFile", QString());
         const QString path = global::documentPath() + QStringLiteral("/tree.txt");
         QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("第1章 树\n");
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("第1章 树\n") > 0);
         file.close();
         QQmlApplicationEngine engine;
         QQuickWindow* window = loadActiveMainWindow(engine);
         QVERIFY(window);
-        QObject* tabs = window->property("documentPage").value<QObject*>();
         QMetaObject::invokeMethod(window->property("pcMain").value<QObject*>(), "showTab", Q_ARG(QVariant, QStringLiteral("files")));
-        QObject* files = engine.rootContext()->contextProperty(QStringLiteral("files")).value<QObject*>();
-        files->setProperty("currentFile", QUrl::fromLocalFile(path));
+        engine.rootContext()->contextProperty(QStringLiteral("files")).value<QObject*>()->setProperty("currentFile", QUrl::fromLocalFile(path));
         auto* filesPage = window->findChild<QQuickItem*>(QStringLiteral("filesPage"));
-        QVERIFY(filesPage);
         QTRY_COMPARE(filesPage->property("highlighted").toUrl(), QUrl::fromLocalFile(path));
-        auto* tree = filesPage->property("treeView").value<QQuickItem*>();
-        tree->forceActiveFocus();
+        filesPage->property("treeView").value<QQuickItem*>()->forceActiveFocus();
         QTest::keyClick(window, Qt::Key_Return);
+        QObject* tabs = window->property("documentPage").value<QObject*>();
         QTRY_VERIFY(tabs->property("currentEditor").value<QObject*>());
         QCOMPARE(tabs->property("currentEditor").value<QObject*>()->property("fileName").toUrl(), QUrl::fromLocalFile(path));
-        window->close();
-    }
+        QQuickItem* text = editorText(tabs->property("currentEditor").value<QObject*>());
+        QTRY_VERIFY(text->hasActiveFocus());
 
-    // The menus by keyboard: Alt and a menu's letter, F10, the arrow keys;
-    // Escape gives the keyboard back to the text.
-    void menusByKeyboard()
-    {
-        QQmlApplicationEngine engine;
-        QQuickWindow* window = loadActiveMainWindow(engine);
-        QVERIFY(window);
-        QObject* page = openBook(window, QStringLiteral("menus.txt"));
-        QVERIFY(page);
-        QQuickItem* text = editorText(page);
-        text->forceActiveFocus();
         auto* fileMenu = window->findChild<QObject*>(QStringLiteral("fileMenu"));
         auto* editMenu = window->findChild<QObject*>(QStringLiteral("editMenu"));
-        QVERIFY(fileMenu && editMenu);
-        QTest::keyClick(window, Qt::Key_F, Qt::AltModifier);
-        QTRY_VERIFY(fileMenu->property("opened").toBool());
-        QTest::keyClick(window, Qt::Key_Right);
-        QTRY_VERIFY(editMenu->property("opened").toBool());
-        QVERIFY(!fileMenu->property("visible").toBool());
-        QTest::keyClick(window, Qt::Key_Escape);
-        QTRY_VERIFY(!editMenu->property("visible").toBool());
-        QTRY_VERIFY(text->hasActiveFocus());
-        QTest::keyClick(window, Qt::Key_F10);
-        QTRY_VERIFY(fileMenu->property("opened").toBool());
-        QTest::keyClick(window, Qt::Key_Escape);
-        QTRY_VERIFY(!fileMenu->property("visible").toBool());
-        QTRY_VERIFY(text->hasActiveFocus());
+        for (const int opener : { int(Qt::AltModifier | Qt::Key_F), int(Qt::Key_F10) }) {
+            QTest::keyClick(window, Qt::Key(opener & ~Qt::KeyboardModifierMask), Qt::KeyboardModifiers(opener & Qt::KeyboardModifierMask));
+            QTRY_VERIFY(fileMenu->property("opened").toBool());
+            QTest::keyClick(window, Qt::Key_Right);
+            QTRY_VERIFY(editMenu->property("opened").toBool() && !fileMenu->property("visible").toBool());
+            QTest::keyClick(window, Qt::Key_Escape);
+            QTRY_VERIFY(!editMenu->property("visible").toBool() && text->hasActiveFocus());
+        }
         window->close();
     }
 
