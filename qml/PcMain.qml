@@ -114,6 +114,19 @@ Item {
         layoutPages()
     }
 
+    // A side page shown from the keyboard takes it (its list or tree);
+    // Escape there gives it back to the text.
+    function focusPage(name) {
+        var p = page(name)
+        if (p && p.visible)
+            (p.keyboardItem ? p.keyboardItem : p).forceActiveFocus(Qt.ShortcutFocusReason)
+    }
+    Keys.onEscapePressed: {
+        var tabs = window.documentPage
+        if (tabs && tabs.editorInFront)
+            tabs.focusPage(tabs.currentPage)
+    }
+
     function updateBarWidths() {
         var bar = homeBar.visible ? 40 : 0
         cglobal.leftBarWidth = leftStack.visible ? leftStack.width + bar : bar

@@ -15,6 +15,7 @@ Item {
     implicitWidth: 280
     implicitHeight: 300
 
+    readonly property Item keyboardItem: list
     readonly property var chapters: wordCountModel.currentAutoChapterModel
     readonly property var counts: wordCountModel.currentCountClass
 
@@ -54,8 +55,20 @@ Item {
             model: page.chapters
             currentIndex: page.counts ? page.counts.thisChapterIndex : -1
             ScrollBar.vertical: ScrollBar {}
+            // The arrow keys walk the chapters, Enter jumps to one.
+            onCurrentIndexChanged: if (activeFocus) positionViewAtIndex(currentIndex, ListView.Contain)
+            Keys.onReturnPressed: if (currentItem) page.jump(currentItem.line)
+            Keys.onEnterPressed: if (currentItem) page.jump(currentItem.line)
+            Rectangle {
+                anchors.fill: parent
+                color: "transparent"
+                border.width: 2
+                border.color: g_theme.accentColor
+                visible: list.activeFocus
+            }
 
             delegate: ItemDelegate {
+                readonly property int line: model.line
                 width: ListView.view.width
                 height: 30
                 highlighted: ListView.isCurrentItem

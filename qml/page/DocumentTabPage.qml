@@ -94,6 +94,7 @@ Rectangle {
         var open = indexOf(url)
         if (open >= 0) {
             tabBar.setCurrentIndex(open)
+            Qt.callLater(focusPage, pages[open])
             return
         }
         if (currentEditor && currentEditor.loading) {

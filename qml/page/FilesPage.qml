@@ -39,6 +39,7 @@ Item {
     }
 
     readonly property alias treeView: tree
+    readonly property Item keyboardItem: tree
     // Rows the tree shows (expanded folders included).
     readonly property int visibleRows: tree.__listView.count
     property string editingPath: ""

@@ -155,6 +155,11 @@ C.MenuBar {
         enabled: sequence !== "" && menuBar.pageFlag("editorInFront")
         onActivated: menuBar.stepFont(-1)
     }
+    function showPage(name) {
+        window.showTab(name)
+        if (window.pcMain)
+            window.pcMain.focusPage(name)
+    }
     function stepFont(step) {
         if (documentPage && typeof documentPage.withEditor === "function")
             documentPage.withEditor(function(e) { e.fontStep += step })
@@ -348,7 +353,7 @@ C.MenuBar {
         BaseMenuItem {
             text: qsTr("显示 文件")
             shortcut: menuBar.keyOf("showFile")
-            action: C.Action { enabled: menuBar.keysOn; shortcut: menuBar.keyOf("showFile"); onTriggered: menuBar.window.showTab("files") }
+            action: C.Action { enabled: menuBar.keysOn; shortcut: menuBar.keyOf("showFile"); onTriggered: menuBar.showPage("files") }
         }
         BaseMenuItem {
             text: qsTr("显示 自动章节")
@@ -356,33 +361,33 @@ C.MenuBar {
             action: C.Action {
                 enabled: menuBar.pageFlag("isMakeupAvailable")
                 shortcut: menuBar.keyOf("showChapter")
-                onTriggered: menuBar.window.showTab("autoChapter")
+                onTriggered: menuBar.showPage("autoChapter")
             }
         }
         BaseMenuItem {
             text: qsTr("显示 字数统计")
             shortcut: menuBar.keyOf("showWordCount")
-            action: C.Action { enabled: menuBar.keysOn; shortcut: menuBar.keyOf("showWordCount"); onTriggered: menuBar.window.showTab("wordCount") }
+            action: C.Action { enabled: menuBar.keysOn; shortcut: menuBar.keyOf("showWordCount"); onTriggered: menuBar.showPage("wordCount") }
         }
         BaseMenuItem {
             text: qsTr("显示 拼字")
             shortcut: menuBar.keyOf("showRanking")
-            action: C.Action { enabled: menuBar.keysOn; shortcut: menuBar.keyOf("showRanking"); onTriggered: menuBar.window.showTab("ranking") }
+            action: C.Action { enabled: menuBar.keysOn; shortcut: menuBar.keyOf("showRanking"); onTriggered: menuBar.showPage("ranking") }
         }
         BaseMenuItem {
             text: qsTr("显示") + " " + qsTr("Challenge")
             shortcut: menuBar.keyOf("showThrough")
-            action: C.Action { enabled: menuBar.keysOn; shortcut: menuBar.keyOf("showThrough"); onTriggered: menuBar.window.showTab("through") }
+            action: C.Action { enabled: menuBar.keysOn; shortcut: menuBar.keyOf("showThrough"); onTriggered: menuBar.showPage("through") }
         }
         BaseMenuItem {
             text: qsTr("显示") + " " + qsTr("笔记")
             shortcut: menuBar.keyOf("showNotes")
-            action: C.Action { enabled: menuBar.keysOn; shortcut: menuBar.keyOf("showNotes"); onTriggered: menuBar.window.showTab("notes") }
+            action: C.Action { enabled: menuBar.keysOn; shortcut: menuBar.keyOf("showNotes"); onTriggered: menuBar.showPage("notes") }
         }
         BaseMenuItem {
             text: qsTr("显示 我")
             shortcut: menuBar.keyOf("showMe")
-            action: C.Action { enabled: menuBar.keysOn; shortcut: menuBar.keyOf("showMe"); onTriggered: menuBar.window.showTab("me") }
+            action: C.Action { enabled: menuBar.keysOn; shortcut: menuBar.keyOf("showMe"); onTriggered: menuBar.showPage("me") }
         }
         BaseMenuItem {
             text: qsTr("窗口置顶")
