@@ -14,7 +14,8 @@ C.CheckBox {
         y: (control.height - height) / 2
         radius: 3
         color: control.checked ? g_theme.accentColor : "transparent"
-        border.color: control.checked ? g_theme.accentColor : g_theme.secondaryTextColor
+        border.color: control.checked || control.visualFocus ? g_theme.accentColor : g_theme.secondaryTextColor
+        border.width: control.visualFocus ? 2 : 1
         opacity: control.enabled ? 1 : 0.4
         Text {
             anchors.centerIn: parent

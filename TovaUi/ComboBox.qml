@@ -42,7 +42,7 @@ C.ComboBox {
     background: Rectangle {
         radius: 4
         color: control.hovered ? g_theme.lightHoverdColor : "transparent"
-        border.width: control.showBorder ? 1 : 0
+        border.width: control.visualFocus ? 2 : control.showBorder ? 1 : 0
         border.color: control.activeFocus ? g_theme.accentColor : g_theme.readableOn(g_theme.hoverdColor, g_theme.popupColor, 3)
     }
     popup: C.Popup {

@@ -240,10 +240,19 @@ Rectangle {
     function focusPage(page) {
         if (page !== currentPage || covered)
             return
-        if (isEditor(page))
+        if (isEditor(page)) {
             page.focusText()
-        else
-            page.forceActiveFocus()
+            return
+        }
+        // Another page: its first control, from where Tab goes on.
+        var first = page.nextItemInFocusChain(true)
+        for (var p = first; p; p = p.parent) {
+            if (p === page) {
+                first.forceActiveFocus()
+                return
+            }
+        }
+        page.forceActiveFocus()
     }
 
     // The main window's commands act on the current editor only while it
