@@ -31,7 +31,7 @@ SheetWindow {
             return false
         }
         sheet.filteringStarted(sheet.text)
-        csubtle.subtleText(sheet.text, sheet.fileName)
+        csubtle.subtleText(sheet.text, sheet.fileName, csettings.sensitiveWords)
         return true
     }
     onOk: startFiltering()

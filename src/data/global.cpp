@@ -11,6 +11,7 @@
 #include "function/message.h"
 #include "function/osinfo.h"
 #include "locker/locker.h"
+#include "textarea/historysnapshots.h"
 #include "sound/sound.h"
 #include "support/log.h"
 #include "support/userfile.h"
@@ -28,7 +29,6 @@
 #include <QSettings>
 #include <QUrlQuery>
 
-#include <climits>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -546,36 +546,13 @@ QString global::maintenancetool()
 
 // ---- history snapshots ------------------------------------------------------
 
-QString global::historyBaseName(const QString& fileName)
-{
-    QString base = QFileInfo(fileName).fileName();
-    const int dot = base.indexOf(QLatin1Char('.'));
-    if (dot >= 0)
-        base.truncate(dot);
-    // Cut so that the snapshot's name ("---", the seconds and ".txt" added)
-    // fits any file system: a document with a long name keeps its history.
-    return UserFile::cutToFit(base, NAME_MAX - int(qstrlen("---") + 12 + qstrlen(".txt")));
-}
-
-QString global::historyFileName(const QString& fileName, qint64 seconds)
-{
-    return historyPath() + QLatin1Char('/') + historyBaseName(fileName) + QStringLiteral("---") + QString::number(seconds)
-        + QStringLiteral(".txt");
-}
-
 bool global::saveTmpFile(const QString& fileName, const QString& text)
 {
     if (!QFileInfo(fileName).isFile())
         return false;
 
-    // Snapshots are never replaced: when the name of this second is taken
-    // (two documents with one base name, or two snapshots in one second),
-    // the next free second is used instead.
-    qint64 seconds = QDateTime::currentSecsSinceEpoch();
-    QString target = historyFileName(fileName, seconds);
-    for (int i = 0; QFileInfo::exists(target) && i < 1000; ++i)
-        target = historyFileName(fileName, ++seconds);
-    if (QFileInfo::exists(target))
+    const QString target = HistorySnapshots::newPath(historyPath(), fileName);
+    if (target.isEmpty())
         return false;
 
     QByteArray bytes;

@@ -78,10 +78,6 @@ public:
     static QString maintenancetool();
 
     // History snapshots and clean-up.
-    // The base of a document's snapshot names: its name before the first
-    // ".", cut to leave room for the rest of the snapshot's name.
-    static QString historyBaseName(const QString& fileName);
-    static QString historyFileName(const QString& fileName, qint64 seconds);
     static bool saveTmpFile(const QString& fileName, const QString& text);
     Q_INVOKABLE static bool cleanHistoryPath(int saveDays = 30);
     Q_INVOKABLE static bool cleanTmpPath();

@@ -1,6 +1,7 @@
 #include "sensitivewords.h"
 
-#include <QHash>
+#include "textarea/sensitivepattern.h"
+
 #include <QRegularExpression>
 #include <QSet>
 
@@ -31,10 +32,6 @@ const char kBuiltInList[] =
     "鸟人|二逼|装逼犯|虐待儿童|拐卖儿童|拐卖妇女|人口贩卖|贩卖人口|童工|奴役|非法拘禁|黑监狱|敲诈勒索|绑架勒索|收保护费|黑社会|黑帮|打手|寻衅滋事|聚众斗殴|持械斗殴|砍杀|仇杀|偷电|"
     "偷车|盗窃教程|开锁工具|万能钥匙|撬锁|溜门撬锁|扒窃|销赃|收赃|非法采矿|盗墓|倒卖文物|象牙制品|穿山甲|熊胆粉|犀牛角|虎骨酒|野生动物交易|非法捕猎";
 
-// Characters with a meaning in a regular expression; "|" is not among them
-// because the words are split at it before escaping.
-const QString kSpecial = QStringLiteral("\\^$.?*+()[]{}");
-
 // Escapes every word of a "|"-separated list and appends the non-blank ones.
 void appendWords(QStringList& out, const QString& list)
 {
@@ -57,58 +54,11 @@ QString SensitiveWords::escapeWord(const QString& word)
     QString out;
     out.reserve(word.size() * 2);
     for (const QChar c : word) {
-        if (kSpecial.contains(c))
+        if (SensitivePattern::isSpecial(c))
             out.append(QLatin1Char('\\'));
         out.append(c);
     }
     return out;
-}
-
-QString SensitiveWords::groupedByFirstCharacter(const QString& pattern)
-{
-    // At any place only the words starting with the character there can
-    // match, and of those the first in the list wins. Grouping keeps that
-    // order within each group, so the first match is the same word.
-    QStringList heads;
-    QHash<QString, QStringList> tails;
-    const QStringList words = pattern.split(QLatin1Char('|'));
-    for (const QString& word : words) {
-        // The first character: an escaped special, a surrogate pair or one
-        // code unit; the rest must be literal too.
-        int at = 0;
-        int headLength = 0;
-        while (at < word.size()) {
-            int length = 1;
-            if (word.at(at) == QLatin1Char('\\')) {
-                if (at + 1 >= word.size() || !kSpecial.contains(word.at(at + 1)))
-                    return pattern;
-                length = 2;
-            } else if (kSpecial.contains(word.at(at))) {
-                return pattern;
-            } else if (word.at(at).isHighSurrogate() && at + 1 < word.size() && word.at(at + 1).isLowSurrogate()) {
-                length = 2;
-            }
-            if (at == 0)
-                headLength = length;
-            at += length;
-        }
-        if (headLength == 0)
-            return pattern; // an empty word matches everywhere
-        const QString head = word.left(headLength);
-        if (!tails.contains(head))
-            heads.append(head);
-        tails[head].append(word.mid(headLength));
-    }
-    QStringList groups;
-    groups.reserve(heads.size());
-    for (const QString& head : heads) {
-        const QStringList& rest = tails.value(head);
-        if (rest.size() == 1)
-            groups.append(head + rest.first());
-        else
-            groups.append(head + QStringLiteral("(?:") + rest.join(QLatin1Char('|')) + QLatin1Char(')'));
-    }
-    return groups.join(QLatin1Char('|'));
 }
 
 QStringList SensitiveWords::userWordsFromText(const QString& text)

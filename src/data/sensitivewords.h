@@ -31,13 +31,6 @@ public:
 
     // A word as a literal piece of a regular expression.
     static QString escapeWord(const QString& word);
-
-    // The same alternation with its words grouped by their first character
-    // ("赌博|毒品|赌场" gives "赌(?:博|场)|毒品"): it matches the same text at
-    // the same places, but tries one group at each place instead of every
-    // word. A pattern that is not a list of escaped words comes back as it
-    // is.
-    static QString groupedByFirstCharacter(const QString& pattern);
 };
 
 #endif

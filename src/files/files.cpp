@@ -10,6 +10,7 @@
 #include "function/message.h"
 #include "support/log.h"
 #include "support/userfile.h"
+#include "textarea/historysnapshots.h"
 #include "textarea/lazytextdocument.h"
 
 #include <QDesktopServices>
@@ -872,7 +873,7 @@ void files::showFileHistory(const QString& url) { logDebug(lcFiles) << url; }
 
 QStringList files::historyFilters(const QUrl& document)
 {
-    const QString base = global::historyBaseName(document.toLocalFile());
+    const QString base = HistorySnapshots::baseName(document.toLocalFile());
     // Wildcard characters in the name match only themselves.
     QString escaped;
     for (const QChar c : base) {

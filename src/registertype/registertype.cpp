@@ -5,6 +5,7 @@
 #include "data/data.h"
 #include "data/global.h"
 #include "data/settings.h"
+#include "document/count.h"
 #include "document/counthandler.h"
 #include "files/cloudDisk/clouddisk.h"
 #include "files/filefiltermodel.h"
@@ -18,6 +19,7 @@
 #include "ranking/roommodel.h"
 #include "sound/sound.h"
 #include "textarea/subtle.h"
+#include "textarea/textrules.h"
 #include "through/throughmodel.h"
 #include "update/update.h"
 #include "users/userdatas.h"
@@ -28,10 +30,20 @@
 #include <QQmlContext>
 #include <QtQml>
 
+void RegisterType::installTextRules()
+{
+    TextRules::install(
+        [](const QString& line, const QStringList& patterns) { return count::isChapterTitle(line, patterns); },
+        [](const QString& line, const QStringList& patterns) {
+            return !count::countString(line, false, patterns).title.isEmpty();
+        });
+}
+
 void RegisterType::Register(QQmlApplicationEngine* engine)
 {
     QQmlContext* context = engine->rootContext();
     global* g = global::instance();
+    installTextRules();
 
     // QML reads cglobal.settings as an object only when the pointer type is
     // known to the meta-type system.

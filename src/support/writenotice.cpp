@@ -1,6 +1,5 @@
 #include "writenotice.h"
 
-#include "function/message.h"
 #include "support/log.h"
 
 #include <QCoreApplication>
@@ -21,7 +20,31 @@ QHash<QString, QSet<QString>>& reported()
     static QHash<QString, QSet<QString>> told;
     return told;
 }
+
+QMutex presenterMutex;
+WriteNotice::Presenter& presenter()
+{
+    static WriteNotice::Presenter show;
+    return show;
+}
+
+void present(const QString& notice)
+{
+    WriteNotice::Presenter show;
+    {
+        QMutexLocker lock(&presenterMutex);
+        show = presenter();
+    }
+    if (show)
+        show(notice);
+}
 } // namespace
+
+void WriteNotice::setPresenter(Presenter show)
+{
+    QMutexLocker lock(&presenterMutex);
+    presenter() = std::move(show);
+}
 
 QString WriteNotice::text(const QString& what, const QString& path, const QString& reason)
 {
@@ -35,10 +58,14 @@ void post(const QString& what, const QString& path, const QString& reason, bool 
     const QString notice = WriteNotice::text(what, path, reason);
     QCoreApplication* app = QCoreApplication::instance();
     // The notice view lives on the GUI thread; a worker hands the text over.
-    if (later || !app || QThread::currentThread() != app->thread())
-        message::showLater(Message::Error, notice);
-    else
-        message::show(Message::Error, notice, 5000);
+    // Nothing is shown once the application has gone (a settings write
+    // at exit).
+    if (later || !app || QThread::currentThread() != app->thread()) {
+        if (app)
+            QMetaObject::invokeMethod(app, [notice]() { present(notice); }, Qt::QueuedConnection);
+    } else {
+        present(notice);
+    }
 }
 } // namespace
 

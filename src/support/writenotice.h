@@ -5,9 +5,13 @@
 
 #include <QString>
 
+#include <functional>
+
 // Tells the user, through the one notice channel, that a user file could not
 // be written: the caller's words for what failed, the file, and the system's
 // reason (UserFile::Result::error). The old file is always still there.
+// The channel belongs to the interface, which installs itself as the
+// presenter of these notices; until it has, a notice is only logged.
 //
 // A write the user asked for is reported every time it fails (show). Writers
 // that try again by themselves (statistics, timed snapshots, caches, the
@@ -18,6 +22,10 @@
 class WriteNotice
 {
 public:
+    // Shows one notice; called on the GUI thread.
+    using Presenter = std::function<void(const QString& notice)>;
+    static void setPresenter(Presenter presenter);
+
     static QString text(const QString& what, const QString& path, const QString& reason);
     static void show(const QString& what, const QString& path, const QString& reason);
     static void once(const QString& what, const QString& path, const QString& reason);

@@ -17,6 +17,7 @@
 #include "function/qmlkey.h"
 #include "function/t.h"
 #include "document/counthandler.h"
+#include "registertype/registertype.h"
 #include "textarea/documentsaver.h"
 #include "textarea/subtle.h"
 #include "theme/lumotheme.h"
@@ -130,6 +131,7 @@ public slots:
         context->setContextProperty(QStringLiteral("cglobal"), g);
         context->setContextProperty(QStringLiteral("g_data"), data::instance());
         context->setContextProperty(QStringLiteral("csubtle"), new Subtle(engine));
+        RegisterType::installTextRules();
         context->setContextProperty(QStringLiteral("fixture"), new Fixture(engine));
     }
 };

@@ -17,9 +17,11 @@
 #include "function/qmlkey.h"
 #include "function/t.h"
 #include "mark/markmodel.h"
+#include "registertype/registertype.h"
 #include "textarea/lazytextdocument.h"
 #include "textarea/makeuper.h"
 #include "textarea/markdownhighlighter.h"
+#include "textarea/sensitivepattern.h"
 #include "textarea/subtle.h"
 #include "textarea/subtler.h"
 #include "theme/lumotheme.h"
@@ -126,6 +128,7 @@ private slots:
     {
         qmlRegisterType<CountHandler>("com.velmora.count", 1, 0, "CountHandler");
         qmlRegisterUncreatableType<cloudDisk>("com.velmora.clouddisk", 1, 0, "CloudDisk", QString());
+        RegisterType::installTextRules();
     }
 
     // ---- typesetting --------------------------------------------------------
@@ -245,7 +248,7 @@ private slots:
         QSignalSpy finished(&subtle, &Subtle::subtleFinish);
         QSignalSpy state(&subtle, &Subtle::subtleStateChanged);
         const QUrl file = QUrl::fromLocalFile(QDir::homePath() + "/book/a.txt");
-        subtle.subtleText(QStringLiteral("坏蛋 a+b aab\n"), file);
+        subtle.subtleText(QStringLiteral("坏蛋 a+b aab\n"), file, settings->sensitiveWords());
         QCOMPARE(subtle.text(), QStringLiteral("坏蛋 a+b aab\n"));
         QVERIFY(finished.wait(5000));
         QCOMPARE(finished.at(0).at(0).toString(), QStringLiteral("** *** aab\r\n"));
@@ -645,7 +648,7 @@ private slots:
             for (int i = 0; i < count; ++i)
                 words << SensitiveWords::escapeWord(piece(4));
             const QString flat = words.join('|');
-            const QString grouped = SensitiveWords::groupedByFirstCharacter(flat);
+            const QString grouped = SensitivePattern::groupedByFirstCharacter(flat);
             QVERIFY2(QRegularExpression(grouped).isValid(), qPrintable(grouped));
             for (int t = 0; t < 20; ++t) {
                 const QString text = piece(40);
@@ -654,7 +657,7 @@ private slots:
             }
         }
         const QString builtIn = SensitiveWords::buildPattern(SensitiveWords::Light, { "赌博机器", "a.b" });
-        const QString grouped = SensitiveWords::groupedByFirstCharacter(builtIn);
+        const QString grouped = SensitivePattern::groupedByFirstCharacter(builtIn);
         QVERIFY(grouped.contains(QStringLiteral("赌(?:博|场|")));
         const QString words = SensitiveWords::builtInList().remove('|') + QStringLiteral("赌博机器 a.b axb porn xx");
         for (int seed = 1; seed <= 50; ++seed) {
@@ -666,7 +669,7 @@ private slots:
         }
         // What is not a list of escaped words is left alone.
         for (const QString& other : { QStringLiteral("a|(b)"), QStringLiteral("a||b"), QStringLiteral("a\\"), QString() })
-            QCOMPARE(SensitiveWords::groupedByFirstCharacter(other), other);
+            QCOMPARE(SensitivePattern::groupedByFirstCharacter(other), other);
         // The highlighter colours with the grouped pattern: a word that
         // shares its first character with an earlier one still counts.
         QTextDocument document(QStringLiteral("好人和坏蛋和坏人"));

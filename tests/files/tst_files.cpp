@@ -4,7 +4,7 @@
 #include "testfiles.h"
 
 #include "data/global.h"
-#include "files/chineseletterhelper.h"
+#include "textarea/chineseletterhelper.h"
 #include "files/filefiltermodel.h"
 #include "files/fileordermaplist.h"
 #include "files/librarypath.h"

@@ -1,21 +1,21 @@
 #!/usr/bin/env python3
-"""Generates the pinyin tables under src/files/ from the Unihan readings of the
+"""Generates the pinyin tables from the Unihan readings of the
 Debian package unicode-data (/usr/share/unicode/Unihan_Readings.txt[.bz2]).
 
 Two tables come out of it:
   * the pinyin initial of every ideograph U+4E00..U+9FA5 (lower case), used
-    by the natural name comparison of the book order list;
+    by the natural name comparison of the book order list
+    (src/files/pinyininitials.inc);
   * the GB2312 zone-position syllable table: first-level characters (zones
     16..55, arranged by pronunciation) as consecutive code ranges with one
     syllable each, second-level characters (zones 56..87) one syllable per
-    code.
+    code (TovaUi/src/textarea/gb2312pinyin.inc, for the editor's masking).
 
 Readings are taken from kMandarin first, then kHanyuPinlu, kXHC1983,
 kTGHZ2013 and kHanyuPinyin. A few polyphones need the reading that the
 common tables use; they are listed in OVERRIDES.
 
-Run: python3 tools/pinyin/generate.py src/files
-(writes gb2312pinyin.inc and pinyininitials.inc there)
+Run from the source root: python3 tools/pinyin/generate.py
 """
 import bz2
 import os
@@ -180,7 +180,6 @@ def header(out):
 
 
 def main():
-    outdir = sys.argv[1] if len(sys.argv) > 1 else "src/files"
     readings = load()
     ranges = first_level(readings)
     level2 = second_level(readings)
@@ -188,7 +187,7 @@ def main():
     syllables = sorted({r[2] for r in ranges} | set(level2.values()))
     index = {s: i for i, s in enumerate(syllables)}
 
-    with open(os.path.join(outdir, "gb2312pinyin.inc"), "w", encoding="utf-8", newline="\n") as out:
+    with open("TovaUi/src/textarea/gb2312pinyin.inc", "w", encoding="utf-8", newline="\n") as out:
         header(out)
         out.write("static const char* const kSyllables[%d] = {\n" % len(syllables))
         for i in range(0, len(syllables), 10):
@@ -212,7 +211,7 @@ def main():
             out.write("    " + ", ".join(row) + ",\n")
         out.write("};\n")
 
-    with open(os.path.join(outdir, "pinyininitials.inc"), "w", encoding="utf-8", newline="\n") as out:
+    with open("src/files/pinyininitials.inc", "w", encoding="utf-8", newline="\n") as out:
         header(out)
         out.write("// Pinyin initial of every ideograph U+4E00..U+9FA5 (\"u\": no reading known).\n")
         out.write("static const char Pinyin_Table[%d] =\n" % (len(letters) + 1))

@@ -66,8 +66,11 @@ function::function()
 
 Message* function::getMessage()
 {
-    if (!m_message)
+    if (!m_message) {
         m_message = new Message();
+        // Failed writes of user files are told here too.
+        WriteNotice::setPresenter([](const QString& notice) { message::show(Message::Error, notice, 5000); });
+    }
     return m_message;
 }
 

@@ -1,6 +1,5 @@
 #include "lazytextdocument.h"
 
-#include "data/global.h"
 #include "function/function.h"
 #include "function/message.h"
 #include "support/log.h"
@@ -9,10 +8,11 @@
 #include "textarea/blanklayout.h"
 #include "textarea/documentfile.h"
 #include "textarea/documentsaver.h"
+#include "textarea/historysnapshots.h"
 #include "textarea/makeuper.h"
 #include "textarea/rawtextcopy.h"
 #include "textarea/textnodekeeper.h"
-#include "document/count.h"
+#include "textarea/textrules.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -43,7 +43,6 @@
 namespace {
 
 QElapsedTimer m_timeElapsed;
-LazyTextDocument::ChapterTitleTest chapterTitleTest = nullptr;
 
 const QChar paragraphSeparator(QChar::ParagraphSeparator);
 const QString twoIdeographicSpaces = QStringLiteral("\u3000\u3000");
@@ -94,11 +93,6 @@ QString toLineFeeds(QString text)
 }
 
 } // namespace
-
-void LazyTextDocument::setChapterTitleTest(ChapterTitleTest test)
-{
-    chapterTitleTest = test;
-}
 
 LazyTextDocument::LazyTextDocument(QObject* parent)
     : QObject(parent)
@@ -1813,17 +1807,8 @@ bool LazyTextDocument::writeSnapshot(const QString& filePath, const QString& tex
 {
     if (filePath.isEmpty() || historyDir.isEmpty())
         return false;
-    const QString name = getNameFromUrl(QUrl::fromLocalFile(filePath));
-    qint64 seconds = QDateTime::currentSecsSinceEpoch();
-    auto target = [&] {
-        return QDir(historyDir).filePath(QFileInfo(global::historyFileName(name, seconds)).fileName());
-    };
-    QString path = target();
-    for (int i = 0; QFileInfo::exists(path) && i < 1000; ++i) {
-        ++seconds;
-        path = target();
-    }
-    if (QFileInfo::exists(path))
+    const QString path = HistorySnapshots::newPath(historyDir, getNameFromUrl(QUrl::fromLocalFile(filePath)));
+    if (path.isEmpty())
         return false;
     // Timed snapshots try again by themselves: a document is reported once.
     return WriteNotice::track(tr("无法保存历史记录："), filePath,
@@ -2216,8 +2201,7 @@ void LazyTextDocument::addChapterName(int nextTitleIndex)
     if (!m_editDoc)
         return;
     const QString line = m_editDoc->findBlock(m_shown.cursor).text();
-    const bool isTitle = chapterTitleTest ? chapterTitleTest(line, m_chapterKeys) : count::isChapterTitle(line, m_chapterKeys);
-    if (isTitle) {
+    if (TextRules::isChapterTitle(line, m_chapterKeys)) {
         message::show(Message::Tips, tr("已经是章节标题了"), 5000);
         return;
     }

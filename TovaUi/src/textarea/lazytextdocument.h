@@ -112,12 +112,6 @@ public:
     };
     Q_ENUM(SearchMode)
 
-    // The chapter-title test used by addChapterName (the counting rules'
-    // test, installed by the application at start-up). Without one, no line
-    // counts as a chapter title.
-    using ChapterTitleTest = bool (*)(const QString& line, const QStringList& keys);
-    static void setChapterTitleTest(ChapterTitleTest test);
-
     explicit LazyTextDocument(QObject* parent = nullptr);
     ~LazyTextDocument() override;
 

@@ -1,9 +1,9 @@
 #include "markdownhighlighter.h"
 
-#include "data/sensitivewords.h"
-#include "document/count.h"
 #include "mark/markmodel.h"
 #include "textarea/markdownevent.h"
+#include "textarea/sensitivepattern.h"
+#include "textarea/textrules.h"
 
 #include <QCoreApplication>
 #include <QFontDatabase>
@@ -197,7 +197,7 @@ void MarkdownHighlighter::initHighlightingRules()
     if (autoMarkSensitiveWords() && !m_sensitiveWords.isEmpty()) {
         // Grouped, the hundreds of words cost one try at each character of a
         // line instead of one each; the highlighter runs on every key.
-        HighlightingRule sensitive = rule(SensitiveWords::groupedByFirstCharacter(m_sensitiveWords), "", StateSensitiveWord);
+        HighlightingRule sensitive = rule(SensitivePattern::groupedByFirstCharacter(m_sensitiveWords), "", StateSensitiveWord);
         if (sensitive.pattern.isValid())
             m_secondRules << sensitive;
     }
@@ -317,7 +317,7 @@ void MarkdownHighlighter::highlightHeadline(const QString& text)
 {
     QTextCharFormat markup = formatOf(StateMarkup);
 
-    if (m_isMarkAutoChapter && !count::countString(text, false, m_autoChapterKeys).title.isEmpty()) {
+    if (m_isMarkAutoChapter && TextRules::isCountedTitle(text, m_autoChapterKeys)) {
         sizeMarkup(markup, formatOf(StateHeading1));
         setFormat(0, text.length(), markup);
         setFormat(0, text.length(), formatOf(StateHeading1));

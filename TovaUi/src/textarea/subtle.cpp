@@ -7,10 +7,10 @@ Subtle::Subtle(QObject* parent)
 {
 }
 
-void Subtle::subtleText(QString text, QUrl fileName)
+void Subtle::subtleText(QString text, QUrl fileName, QString sensitiveWords)
 {
     setText(text);
-    auto* worker = new Subtler(text, fileName);
+    auto* worker = new Subtler(text, fileName, sensitiveWords);
     connect(worker, &Subtler::subtleFinish, this, &Subtle::subtleFinish);
     connect(worker, &Subtler::SubtlerFinished, this, &Subtle::SubtlerFinished);
     connect(worker, &Subtler::SubtlerStart, this, &Subtle::SubtlerStart);

@@ -6,8 +6,9 @@
 #include <QUrl>
 
 // Sensitive-word masking requests ("csubtle"): starts one Subtler thread
-// per request and relays its result to every editor page; a page applies
-// only a result for its own file.
+// per request, with the sensitive-word pattern the page passes in, and
+// relays its result to every editor page; a page applies only a result for
+// its own file.
 class Subtle : public QObject
 {
     Q_OBJECT
@@ -26,7 +27,7 @@ signals:
     void textChanged(QString text);
 
 public slots:
-    void subtleText(QString text, QUrl fileName);
+    void subtleText(QString text, QUrl fileName, QString sensitiveWords);
     void setSubtleState(bool subtleState);
     void setText(QString text);
 

@@ -1,8 +1,6 @@
 #include "subtler.h"
 
-#include "data/global.h"
-#include "data/settings.h"
-#include "files/chineseletterhelper.h"
+#include "textarea/chineseletterhelper.h"
 
 #include <QRegularExpression>
 #include <QSettings>
@@ -14,14 +12,11 @@ constexpr int kMaxPasses = 101;
 void sleepMs(unsigned long ms) { QThread::msleep(ms); }
 }
 
-Subtler::Subtler(QString text, QUrl fileName)
+Subtler::Subtler(QString text, QUrl fileName, const QString& sensitiveWords)
     : m_text(std::move(text))
+    , m_words(sensitiveWords.split(QLatin1Char('|')))
     , m_fileName(std::move(fileName))
 {
-    // The pattern keeps every word literal (escaped), so splitting it at "|"
-    // gives the words back as patterns.
-    if (Settings* settings = global::instance()->settings())
-        m_words = settings->sensitiveWords().split(QLatin1Char('|'));
 }
 
 QString Subtler::maskOf(const QString& matched, int style)

@@ -8,7 +8,9 @@
 
 // One sensitive-word masking run on a worker thread. The text and the word
 // list are copies taken on the GUI thread; the result comes back with the
-// document's file URL so that only its own page applies it.
+// document's file URL so that only its own page applies it. The words are
+// the application's sensitive-word pattern: literal (escaped) words joined
+// by "|", so splitting it at "|" gives the words back as patterns.
 class Subtler : public QThread
 {
     Q_OBJECT
@@ -16,7 +18,7 @@ class Subtler : public QThread
 public:
     enum Style { RedOnly = 0, Dashes = 1, Asterisks = 2, Pinyin = 3, Meow = 4, Woof = 5 };
 
-    Subtler(QString text, QUrl fileName);
+    Subtler(QString text, QUrl fileName, const QString& sensitiveWords);
 
     QStringList words() const { return m_words; }
 

@@ -105,7 +105,7 @@ QChar ChineseLetterHelper::GetFirstLetter(QChar c)
     if (bytes.size() == 2)
         letter = Convert(static_cast<unsigned char>(bytes.at(0)) * 256 + static_cast<unsigned char>(bytes.at(1)));
     if (letter == 0) {
-        logDebug(lcFiles) << "unknown word";
+        logDebug(lcEditor) << "unknown word";
         return QChar();
     }
     return QChar(letter);
