@@ -1,16 +1,16 @@
 #include "support/memorytuning.h"
 #include "data/global.h"
 #include "data/settings.h"
-#include "function/function.h"
-#include "function/qmlkey.h"
+#include "TovaUi/function/function.h"
+#include "TovaUi/function/qmlkey.h"
 #include "i18n/i18n.h"
 #include "registertype/registertype.h"
 #include "support/log.h"
 #include "support/quitonsignal.h"
 #include "support/qtsingleapplication/qtsingleapplication.h"
 #include "support/userfile.h"
-#include "textarea/lazytextdocument.h"
-#include "tovaui.h"
+#include "TovaUi/textarea/lazytextdocument.h"
+#include "TovaUi/tovaui.h"
 
 #include <QFont>
 #include <QQmlApplicationEngine>
@@ -21,7 +21,7 @@
 #include <QThreadPool>
 #include <QVariantMap>
 
-#include "function/qisystemdispatcher.h"
+#include "TovaUi/function/qisystemdispatcher.h"
 
 int main(int argc, char* argv[])
 {

@@ -8,7 +8,7 @@
 #include "document/counthandler.h"
 #include "document/lumocounter.h"
 #include "support/stallprobe.h"
-#include "textarea/lazytextdocument.h"
+#include "TovaUi/textarea/lazytextdocument.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

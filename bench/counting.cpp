@@ -11,7 +11,7 @@
 #include "document/count.h"
 #include "document/counthandler.h"
 #include "document/lumocounter.h"
-#include "function/function.h"
+#include "TovaUi/function/function.h"
 
 #include "../tests/counting/recount.h"
 

@@ -5,10 +5,10 @@
 #include "support/memorytuning.h"
 #include "data/global.h"
 #include "data/settings.h"
-#include "function/qmlkey.h"
+#include "TovaUi/function/qmlkey.h"
 #include "i18n/i18n.h"
 #include "registertype/registertype.h"
-#include "textarea/lazytextdocument.h"
+#include "TovaUi/textarea/lazytextdocument.h"
 
 #include <QKeyEvent>
 #include <QQmlApplicationEngine>

@@ -5,7 +5,7 @@
 // 1200 x 800, opening a file as its current file.
 #include "data/global.h"
 #include "data/settings.h"
-#include "function/qmlkey.h"
+#include "TovaUi/function/qmlkey.h"
 #include "i18n/i18n.h"
 #include "registertype/registertype.h"
 

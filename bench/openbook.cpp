@@ -6,7 +6,7 @@
 #include "chapter/wordstypeclass.h"
 #include "data/data.h"
 #include "document/counthandler.h"
-#include "textarea/lazytextdocument.h"
+#include "TovaUi/textarea/lazytextdocument.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

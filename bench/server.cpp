@@ -10,7 +10,7 @@
 // connected (each from an address of its own, half a request head sent),
 // against the same without them. All devices come from one address here,
 // so the limit per address is lifted. One figure a line: "name: value unit".
-#include "function/function.h"
+#include "TovaUi/function/function.h"
 #include "function/oss.h"
 
 #include "../tests/common/penlarkserver.h"

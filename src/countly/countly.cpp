@@ -2,9 +2,9 @@
 
 #include "data/global.h"
 #include "data/serviceconfig.h"
-#include "function/function.h"
+#include "TovaUi/function/function.h"
 #include "function/network.h"
-#include "function/osinfo.h"
+#include "TovaUi/function/osinfo.h"
 #include "support/log.h"
 #include "users/userdatas.h"
 #include "users/users.h"

@@ -11,7 +11,7 @@
 #include "data/statsclock.h"
 #include "data/statsfile.h"
 #include "function/datareply.h"
-#include "function/message.h"
+#include "TovaUi/function/message.h"
 #include "function/oss.h"
 #include "support/log.h"
 #include "support/writenotice.h"

@@ -1,6 +1,6 @@
 #include "datatypeclass.h"
 
-#include "function/function.h"
+#include "TovaUi/function/function.h"
 
 #include "data/statsclock.h"
 #include "data/statsfile.h"

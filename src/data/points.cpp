@@ -4,7 +4,7 @@
 #include "data/global.h"
 #include "data/settingsfile.h"
 #include "data/statsclock.h"
-#include "function/message.h"
+#include "TovaUi/function/message.h"
 #include "support/log.h"
 #include "users/userdatas.h"
 #include "users/users.h"

@@ -1,6 +1,6 @@
 #include "sensitivewords.h"
 
-#include "textarea/sensitivepattern.h"
+#include "TovaUi/textarea/sensitivepattern.h"
 
 #include <QRegularExpression>
 #include <QSet>

@@ -4,8 +4,8 @@
 #include "data/sensitivewords.h"
 #include "data/settingsfile.h"
 #include "data/serviceconfig.h"
-#include "function/function.h"
-#include "function/osinfo.h"
+#include "TovaUi/function/function.h"
+#include "TovaUi/function/osinfo.h"
 #include "support/log.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "settingsfile.h"
 
-#include "function/message.h"
+#include "TovaUi/function/message.h"
 #include "support/log.h"
 #include "support/writenotice.h"
 

@@ -1,6 +1,6 @@
 #include "counthandler.h"
 
-#include "function/function.h"
+#include "TovaUi/function/function.h"
 
 #include "chapter/autochaptermodel.h"
 #include "chapter/wordcountmodel.h"
@@ -9,7 +9,7 @@
 #include "document/count.h"
 #include "document/lumocounter.h"
 #include "support/log.h"
-#include "textarea/lazytextdocument.h"
+#include "TovaUi/textarea/lazytextdocument.h"
 
 #include <QPlainTextDocumentLayout>
 #include <QTextBlock>

@@ -6,7 +6,7 @@
 #include "data/data.h"
 #include "data/global.h"
 #include "document/count.h"
-#include "function/message.h"
+#include "TovaUi/function/message.h"
 #include "support/log.h"
 
 #include <QElapsedTimer>

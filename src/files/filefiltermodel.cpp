@@ -1,6 +1,6 @@
 #include "filefiltermodel.h"
 
-#include "function/function.h"
+#include "TovaUi/function/function.h"
 
 #include "data/global.h"
 #include "files/fileordermaplist.h"

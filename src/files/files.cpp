@@ -6,12 +6,12 @@
 #include "files/filefiltermodel.h"
 #include "files/librarypath.h"
 #include "files/lumofilesystemmodel.h"
-#include "function/function.h"
-#include "function/message.h"
+#include "TovaUi/function/function.h"
+#include "TovaUi/function/message.h"
 #include "support/log.h"
 #include "support/userfile.h"
-#include "textarea/historysnapshots.h"
-#include "textarea/lazytextdocument.h"
+#include "TovaUi/textarea/historysnapshots.h"
+#include "TovaUi/textarea/lazytextdocument.h"
 
 #include <QDesktopServices>
 #include <QDir>

@@ -3,7 +3,7 @@
 #include "files/librarypath.h"
 #include "files/lumofilesystemmodel.h"
 #include "folderlistmodel/fileinfothread.h"
-#include "function/message.h"
+#include "TovaUi/function/message.h"
 #include "support/log.h"
 
 #include <QDateTime>

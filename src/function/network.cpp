@@ -2,7 +2,7 @@
 
 #include "data/global.h"
 #include "data/serviceconfig.h"
-#include "function/function.h"
+#include "TovaUi/function/function.h"
 #include "support/log.h"
 #include "support/userfile.h"
 #include "support/writenotice.h"

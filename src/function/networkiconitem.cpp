@@ -1,7 +1,7 @@
 #include "networkiconitem.h"
 
 #include "data/global.h"
-#include "function/function.h"
+#include "TovaUi/function/function.h"
 #include "function/network.h"
 #include "support/log.h"
 

@@ -2,7 +2,7 @@
 
 #include "data/serviceconfig.h"
 #include "function/datareply.h"
-#include "function/function.h"
+#include "TovaUi/function/function.h"
 #include "function/network.h"
 #include "function/osslistreply.h"
 #include "function/ossxml.h"

@@ -2,7 +2,7 @@
 
 #include "data/settingsfile.h"
 #include "support/log.h"
-#include "tovaui.h"
+#include "TovaUi/tovaui.h"
 
 #include <QCoreApplication>
 #include <QLocale>

@@ -1,7 +1,7 @@
 #include "locker.h"
 
 #include "data/data.h"
-#include "function/message.h"
+#include "TovaUi/function/message.h"
 #include "locker/registryhelper.h"
 #include "support/log.h"
 

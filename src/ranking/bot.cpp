@@ -5,7 +5,7 @@
 #include "data/statsclock.h"
 #include "function/boolreply.h"
 #include "function/datareply.h"
-#include "function/function.h"
+#include "TovaUi/function/function.h"
 #include "function/oss.h"
 #include "ranking/botsdatareply.h"
 #include "ranking/botusersreply.h"

@@ -3,7 +3,7 @@
 #include "data/global.h"
 #include "data/settings.h"
 #include "data/settingsfile.h"
-#include "function/message.h"
+#include "TovaUi/function/message.h"
 
 #include <QFileInfo>
 #include <QHash>

@@ -3,7 +3,7 @@
 #include "data/data.h"
 #include "data/global.h"
 #include "data/settings.h"
-#include "function/message.h"
+#include "TovaUi/function/message.h"
 #include "support/log.h"
 #include "through/throughclock.h"
 #include "through/throughmodel.h"

@@ -2,9 +2,9 @@
 
 #include "data/global.h"
 #include "data/settingsfile.h"
-#include "function/message.h"
+#include "TovaUi/function/message.h"
 #include "function/network.h"
-#include "function/osinfo.h"
+#include "TovaUi/function/osinfo.h"
 #include "support/log.h"
 
 #include <QFile>

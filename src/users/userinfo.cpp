@@ -2,10 +2,10 @@
 
 #include "data/global.h"
 #include "data/signalobject.h"
-#include "function/message.h"
+#include "TovaUi/function/message.h"
 #include "function/network.h"
-#include "function/osinfo.h"
-#include "function/t.h"
+#include "TovaUi/function/osinfo.h"
+#include "TovaUi/function/t.h"
 #include "support/log.h"
 #include "users/userdatas.h"
 #include "users/users.h"

@@ -11,8 +11,8 @@
 
 #include "data/global.h"
 #include "function/datareply.h"
-#include "function/function.h"
-#include "function/message.h"
+#include "TovaUi/function/function.h"
+#include "TovaUi/function/message.h"
 #include "function/oss.h"
 #include "function/osslistreply.h"
 #include "function/ossxml.h"
@@ -26,7 +26,7 @@
 #include "data/data.h"
 #include "data/signalobject.h"
 #include "data/statsclock.h"
-#include "function/qmlkey.h"
+#include "TovaUi/function/qmlkey.h"
 #include "i18n/i18n.h"
 #include "registertype/registertype.h"
 

@@ -6,7 +6,7 @@
 // own registrations. The language is pinned to the source language because
 // the tests compare the source texts.
 
-#include "function/qmlkey.h"
+#include "TovaUi/function/qmlkey.h"
 #include "i18n/i18n.h"
 #include "registertype/registertype.h"
 

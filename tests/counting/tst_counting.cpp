@@ -15,8 +15,8 @@
 #include "document/count.h"
 #include "document/counthandler.h"
 #include "document/lumocounter.h"
-#include "function/function.h"
-#include "function/message.h"
+#include "TovaUi/function/function.h"
+#include "TovaUi/function/message.h"
 
 #include <QAbstractItemModelTester>
 #include <QClipboard>

@@ -10,16 +10,16 @@
 #include "data/data.h"
 #include "data/global.h"
 #include "data/settingsfile.h"
-#include "dialog/qiimagepicker.h"
+#include "TovaUi/dialog/qiimagepicker.h"
 #include "files/cloudDisk/clouddisk.h"
 #include "files/fileordermaplist.h"
 #include "files/files.h"
-#include "function/function.h"
-#include "function/message.h"
+#include "TovaUi/function/function.h"
+#include "TovaUi/function/message.h"
 #include "function/network.h"
-#include "mark/markmodel.h"
+#include "TovaUi/mark/markmodel.h"
 #include "ranking/bot.h"
-#include "textarea/lazytextdocument.h"
+#include "TovaUi/textarea/lazytextdocument.h"
 
 #include <QDirIterator>
 #include <QImage>

@@ -2,9 +2,9 @@
 // that stands in for the QML text area.
 #include "searchtest.h"
 
-#include "function/function.h"
-#include "function/message.h"
-#include "textarea/lazytextdocument.h"
+#include "TovaUi/function/function.h"
+#include "TovaUi/function/message.h"
+#include "TovaUi/textarea/lazytextdocument.h"
 
 #include <QDir>
 #include <QFile>

@@ -20,8 +20,8 @@
 #include "document/counthandler.h"
 #include "document/lumocounter.h"
 #include "mainengine.h"
-#include "textarea/lazytextdocument.h"
-#include "tovaui.h"
+#include "TovaUi/textarea/lazytextdocument.h"
+#include "TovaUi/tovaui.h"
 
 #include <QAbstractItemModel>
 #include <QClipboard>

@@ -4,13 +4,13 @@
 // saved, snapshotted or shown half loaded.
 #include "testenvironment.h"
 
-#include "function/function.h"
-#include "function/message.h"
-#include "textarea/blanklayout.h"
-#include "textarea/documentsaver.h"
-#include "textarea/lazytextdocument.h"
-#include "textarea/rawtextcopy.h"
-#include "textarea/rawtextpieces.h"
+#include "TovaUi/function/function.h"
+#include "TovaUi/function/message.h"
+#include "TovaUi/textarea/blanklayout.h"
+#include "TovaUi/textarea/documentsaver.h"
+#include "TovaUi/textarea/lazytextdocument.h"
+#include "TovaUi/textarea/rawtextcopy.h"
+#include "TovaUi/textarea/rawtextpieces.h"
 #include "support/userfile.h"
 
 #include <QRandomGenerator>

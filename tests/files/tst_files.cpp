@@ -4,14 +4,14 @@
 #include "testfiles.h"
 
 #include "data/global.h"
-#include "textarea/chineseletterhelper.h"
+#include "TovaUi/textarea/chineseletterhelper.h"
 #include "files/filefiltermodel.h"
 #include "files/fileordermaplist.h"
 #include "files/librarypath.h"
 #include "files/files.h"
 #include "files/lumofilesystemmodel.h"
-#include "function/function.h"
-#include "function/message.h"
+#include "TovaUi/function/function.h"
+#include "TovaUi/function/message.h"
 #include "randomlibrary.h"
 #include "smalldisk.h"
 

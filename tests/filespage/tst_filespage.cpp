@@ -13,11 +13,11 @@
 #include "data/settings.h"
 #include "files/files.h"
 #include "folderlistmodel/qquickfolderlistmodel.h"
-#include "function/function.h"
-#include "function/message.h"
+#include "TovaUi/function/function.h"
+#include "TovaUi/function/message.h"
 #include "support/userfile.h"
-#include "textarea/documentsaver.h"
-#include "theme/lumotheme.h"
+#include "TovaUi/textarea/documentsaver.h"
+#include "TovaUi/theme/lumotheme.h"
 
 #include <QApplication>
 #include <QJsonDocument>

@@ -4,8 +4,8 @@
 #include "data/global.h"
 #include "folderlistmodel/fileinfothread.h"
 #include "folderlistmodel/qquickfolderlistmodel.h"
-#include "function/function.h"
-#include "function/message.h"
+#include "TovaUi/function/function.h"
+#include "TovaUi/function/message.h"
 
 #include <QAbstractItemModelTester>
 #include <QMutex>

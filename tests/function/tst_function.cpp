@@ -3,9 +3,9 @@
 // the operating-system queries that live beside it.
 #include "testenvironment.h"
 
-#include "function/function.h"
-#include "function/message.h"
-#include "function/osinfo.h"
+#include "TovaUi/function/function.h"
+#include "TovaUi/function/message.h"
+#include "TovaUi/function/osinfo.h"
 
 #include <QApplication>
 #include <QBuffer>

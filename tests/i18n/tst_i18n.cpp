@@ -2,10 +2,10 @@
 // switch at run time and the catalogues compiled into the resources.
 #include "testenvironment.h"
 
-#include "function/t.h"
+#include "TovaUi/function/t.h"
 #include "i18n/i18n.h"
-#include "theme/lumotheme.h"
-#include "theme/thememodel.h"
+#include "TovaUi/theme/lumotheme.h"
+#include "TovaUi/theme/thememodel.h"
 
 #include <QQmlComponent>
 #include <QQmlEngine>

@@ -2,8 +2,8 @@
 // a window that shows the main components and saves a screenshot of itself.
 #include "testenvironment.h"
 
-#include "function/plainkeys.h"
-#include "function/pointerrest.h"
+#include "TovaUi/function/plainkeys.h"
+#include "TovaUi/function/pointerrest.h"
 
 #include <QApplication>
 #include <QQmlComponent>

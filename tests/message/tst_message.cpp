@@ -4,9 +4,9 @@
 
 #include "data/global.h"
 #include "data/settings.h"
-#include "function/function.h"
-#include "function/message.h"
-#include "theme/lumotheme.h"
+#include "TovaUi/function/function.h"
+#include "TovaUi/function/message.h"
+#include "TovaUi/theme/lumotheme.h"
 
 #include <QQmlContext>
 #include <QQmlEngine>

@@ -6,8 +6,8 @@
 // its own block.
 #include "testenvironment.h"
 
-#include "textarea/blanklayout.h"
-#include "textarea/rawtextcopy.h"
+#include "TovaUi/textarea/blanklayout.h"
+#include "TovaUi/textarea/rawtextcopy.h"
 
 #include <QRandomGenerator>
 #include <QSignalBlocker>

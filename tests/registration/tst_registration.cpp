@@ -4,15 +4,15 @@
 
 #include "data/global.h"
 #include "data/settings.h"
-#include "dialog/qiimagepicker.h"
-#include "function/keys.h"
-#include "function/qidevice.h"
-#include "function/qisystemdispatcher.h"
-#include "function/qmlkey.h"
+#include "TovaUi/dialog/qiimagepicker.h"
+#include "TovaUi/function/keys.h"
+#include "TovaUi/function/qidevice.h"
+#include "TovaUi/function/qisystemdispatcher.h"
+#include "TovaUi/function/qmlkey.h"
 #include "i18n/i18n.h"
 #include "registertype/registertype.h"
-#include "theme/lumotheme.h"
-#include "theme/thememodel.h"
+#include "TovaUi/theme/lumotheme.h"
+#include "TovaUi/theme/thememodel.h"
 
 #include <QImage>
 #include <QKeyEvent>

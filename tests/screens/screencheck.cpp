@@ -1,6 +1,6 @@
 #include "screencheck.h"
 
-#include "theme/colorcontrast.h"
+#include "TovaUi/theme/colorcontrast.h"
 
 #include <QFont>
 #include <QHash>

@@ -11,11 +11,11 @@
 #include "testenvironment.h"
 
 #include "data/global.h"
-#include "function/qmlkey.h"
+#include "TovaUi/function/qmlkey.h"
 #include "i18n/i18n.h"
 #include "registertype/registertype.h"
-#include "function/function.h"
-#include "theme/lumotheme.h"
+#include "TovaUi/function/function.h"
+#include "TovaUi/theme/lumotheme.h"
 
 #include "screencheck.h"
 

@@ -11,7 +11,7 @@
 
 #include "data/global.h"
 #include "files/cloudDisk/clouddisk.h"
-#include "function/function.h"
+#include "TovaUi/function/function.h"
 #include "function/oss.h"
 #include "users/userdatas.h"
 #include "users/userinfo.h"

@@ -8,8 +8,8 @@
 #include "testenvironment.h"
 
 #include "data/settingsfile.h"
-#include "function/function.h"
-#include "function/message.h"
+#include "TovaUi/function/function.h"
+#include "TovaUi/function/message.h"
 
 #include <QDateTime>
 #include <QPoint>

@@ -7,11 +7,11 @@
 
 #include "data/global.h"
 #include "data/settings.h"
-#include "function/qmlkey.h"
+#include "TovaUi/function/qmlkey.h"
 #include "i18n/i18n.h"
 #include "registertype/registertype.h"
 
-#include "function/message.h"
+#include "TovaUi/function/message.h"
 
 #include <QApplication>
 #include <algorithm>

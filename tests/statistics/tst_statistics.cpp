@@ -12,10 +12,10 @@
 #include "data/statsclock.h"
 #include "chapter/wordcountmodel.h"
 #include "data/statsfile.h"
-#include "function/function.h"
-#include "function/message.h"
+#include "TovaUi/function/function.h"
+#include "TovaUi/function/message.h"
 #include "locker/locker.h"
-#include "theme/lumotheme.h"
+#include "TovaUi/theme/lumotheme.h"
 #include "users/userdatas.h"
 #include "users/users.h"
 

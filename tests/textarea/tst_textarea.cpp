@@ -4,9 +4,9 @@
 #include "smalldisk.h"
 #include "testenvironment.h"
 
-#include "function/function.h"
-#include "function/message.h"
-#include "textarea/lazytextdocument.h"
+#include "TovaUi/function/function.h"
+#include "TovaUi/function/message.h"
+#include "TovaUi/textarea/lazytextdocument.h"
 
 #include <QClipboard>
 #include <QQmlComponent>

@@ -3,8 +3,8 @@
 // same text draws.
 #include "testenvironment.h"
 
-#include "textarea/markdownhighlighter.h"
-#include "textarea/textnodekeeper.h"
+#include "TovaUi/textarea/markdownhighlighter.h"
+#include "TovaUi/textarea/textnodekeeper.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QImage>

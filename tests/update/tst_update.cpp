@@ -6,8 +6,8 @@
 
 #include "data/global.h"
 #include "data/serviceconfig.h"
-#include "function/function.h"
-#include "function/message.h"
+#include "TovaUi/function/function.h"
+#include "TovaUi/function/message.h"
 #include "update/update.h"
 
 #include <QDesktopServices>

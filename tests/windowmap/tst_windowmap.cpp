@@ -4,7 +4,7 @@
 // with several window sizes.
 #include "testenvironment.h"
 
-#include "textarea/windowmap.h"
+#include "TovaUi/textarea/windowmap.h"
 
 #include <QRandomGenerator>
 #include <QStringList>

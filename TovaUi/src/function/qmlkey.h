@@ -1,7 +1,7 @@
 #ifndef QMLKEY_H
 #define QMLKEY_H
 
-#include "tovaui.h"
+#include "TovaUi/tovaui.h"
 
 // Application-wide key-event filter, the component library's entry object.
 // It announces Enter and Backspace in the editor's text area and never

@@ -15,8 +15,8 @@
 #include <QRegularExpression>
 #include <QUrl>
 
-#include "textarea/typingrun.h"
-#include "textarea/windowmap.h"
+#include "TovaUi/textarea/typingrun.h"
+#include "TovaUi/textarea/windowmap.h"
 
 #include <memory>
 

@@ -13,7 +13,7 @@
 #include <QTextDocument>
 #include <QUrl>
 
-#include "mark/markmodel.h"
+#include "TovaUi/mark/markmodel.h"
 class MarkdownEvent;
 class QTimer;
 

@@ -1,9 +1,9 @@
 // The conflicts that wait for the writer, and the writer's choices.
 #include "clouddisk.h"
 
-#include "mark/markmodel.h"
+#include "TovaUi/mark/markmodel.h"
 
-#include "function/function.h"
+#include "TovaUi/function/function.h"
 #include "support/log.h"
 #include "support/userfile.h"
 

@@ -1,6 +1,6 @@
 #include "txtreader.h"
 
-#include "function/function.h"
+#include "TovaUi/function/function.h"
 
 #include <QCoreApplication>
 #include <QIODevice>
