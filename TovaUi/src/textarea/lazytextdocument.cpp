@@ -13,6 +13,7 @@
 #include "textarea/rawtextcopy.h"
 #include "textarea/textnodekeeper.h"
 #include "textarea/textrules.h"
+#include "textarea/wholedocument.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -78,41 +79,19 @@ int shifted(int value, int position, int removed, int added)
     return value;
 }
 
-// Raw document text with paragraph separators turned into line feeds; the
-// raw form keeps characters (such as no-break spaces) that the document's
-// plain-text export would replace.
-QString toLineFeeds(QString text)
-{
-    QChar* data = text.data();
-    const int size = text.size();
-    for (int i = 0; i < size; ++i) {
-        if (data[i] == paragraphSeparator)
-            data[i] = QLatin1Char('\n');
-    }
-    return text;
-}
-
 } // namespace
 
 LazyTextDocument::LazyTextDocument(QObject* parent)
     : QObject(parent)
 {
     m_timeElapsed.restart();
-    m_allDoc = new QTextDocument(this);
-    // The whole document is never shown: its layout lays out nothing, so an
-    // edit of a long book costs no line shaping (any real layout shapes the
-    // changed line, and each line a cursor is put on).
-    auto* layout = new BlankLayout(m_allDoc);
-    m_allDoc->setDocumentLayout(layout);
-    m_rawCopy = std::make_unique<RawTextCopy>(m_allDoc);
-    connect(layout, &BlankLayout::changed, this, [this](int from, int removed, int added) {
-        m_wholeLength = m_rawCopy->noteChange(from, removed, added);
-    });
+    m_wholeDoc = new WholeDocument(this);
+    m_allDoc = m_wholeDoc->document();
+    connect(m_wholeDoc, &WholeDocument::changed, this, &LazyTextDocument::afterWholeChange);
     m_copyTimer = new QTimer(this);
     m_copyTimer->setSingleShot(true);
     m_copyTimer->setInterval(0);
     connect(m_copyTimer, &QTimer::timeout, this, &LazyTextDocument::copyAhead);
-    m_allDoc->setUndoRedoEnabled(true);
     connect(m_allDoc, &QTextDocument::modificationChanged, this, &LazyTextDocument::refreshModified);
 
     m_loadTimer = new QTimer(this);
@@ -146,30 +125,9 @@ int LazyTextDocument::timeElapsed()
 
 // ---- small helpers ----------------------------------------------------------
 
-int LazyTextDocument::wholeLength() const
-{
-    // Grouped edits are told only once the group ends.
-    if (m_wholeLength < 0 || m_allDoc->docHandle()->isInEditBlock())
-        m_wholeLength = m_allDoc->characterCount() - 1;
-    return m_wholeLength;
-}
-
 int LazyTextDocument::editLength() const
 {
     return m_editDoc ? m_editDoc->characterCount() - 1 : 0;
-}
-
-QString LazyTextDocument::wholeRange(int start, int end) const
-{
-    const int length = wholeLength();
-    start = qBound(0, start, length);
-    end = qBound(start, end, length);
-    if (start == end)
-        return QString();
-    QTextCursor cursor(m_allDoc);
-    cursor.setPosition(start);
-    cursor.setPosition(end, QTextCursor::KeepAnchor);
-    return cursor.selectedText();
 }
 
 QString LazyTextDocument::editRange(int start, int end) const
@@ -187,61 +145,10 @@ QString LazyTextDocument::editRange(int start, int end) const
     return cursor.selectedText();
 }
 
-QString LazyTextDocument::linesText(int start, int end) const
-{
-    const QTextBlock first = m_allDoc->findBlockByNumber(start);
-    const QTextBlock last = m_allDoc->findBlockByNumber(end);
-    if (!first.isValid() || !last.isValid())
-        return QString();
-    return wholeRange(first.position(), last.position() + last.length() - 1);
-}
-
-int LazyTextDocument::replaceWholeRange(int start, int end, const QString& text, bool joinUndo)
-{
-    const int before = wholeLength();
-    start = qBound(0, start, before);
-    end = qBound(start, end, before);
-    const QSignalBlocker blocker(m_allDoc);
-    QTextCursor cursor(m_allDoc);
-    // What Enter adds after its line break is undone with it, and a run of
-    // typing is one step.
-    if (m_joinUndo || joinUndo)
-        cursor.joinPreviousEditBlock();
-    else
-        cursor.beginEditBlock();
-    cursor.setPosition(start);
-    cursor.setPosition(end, QTextCursor::KeepAnchor);
-    if (text.isEmpty())
-        cursor.removeSelectedText();
-    else
-        cursor.insertText(text);
-    cursor.endEditBlock();
-    // Line breaks such as "\r\n" become one separator: report what the
-    // document really holds now.
-    return wholeLength() - (before - (end - start));
-}
-
-void LazyTextDocument::replaceAllText(const QString& text, bool asHtml)
-{
-    const QSignalBlocker blocker(m_allDoc);
-    if (asHtml)
-        m_allDoc->setHtml(text);
-    else
-        m_allDoc->setPlainText(text);
-}
-
-void LazyTextDocument::announceWholeChange(int position, int removed, int added)
-{
-    emit m_allDoc->contentsChange(position, removed, added);
-    afterWholeChange(true);
-}
-
 void LazyTextDocument::afterWholeChange(bool textEdited)
 {
-    if (textEdited) {
-        ++m_editRevision;
+    if (textEdited)
         setIsTmpModified(true);
-    }
     // Edits made with the whole document's signals blocked do not report the
     // modified flag: read it back after every change.
     refreshModified();
@@ -323,7 +230,7 @@ void LazyTextDocument::setShown(const WindowMap::Selection& shown)
 QTextCursor LazyTextDocument::wholeCursor()
 {
     QTextCursor cursor(m_allDoc);
-    const int length = wholeLength();
+    const int length = m_wholeDoc->length();
     cursor.setPosition(qBound(0, m_whole.start(), length));
     cursor.setPosition(qBound(0, m_whole.end(), length), QTextCursor::KeepAnchor);
     return cursor;
@@ -421,11 +328,11 @@ void LazyTextDocument::returnToCursor()
 bool LazyTextDocument::joinsTypingRun(int position, int removed, const QString& inserted)
 {
     // Enter's line break starts no run, and what it adds joins its own step.
-    if (m_joinUndo || m_inserting) {
+    if (m_wholeDoc->joinsUndo() || m_inserting) {
         m_typingRun.end();
         return false;
     }
-    return m_typingRun.extend(m_editRevision, position, removed, inserted);
+    return m_typingRun.extend(m_wholeDoc->revision(), position, removed, inserted);
 }
 
 void LazyTextDocument::endTypingRunOn(const QEvent* event)
@@ -547,7 +454,7 @@ void LazyTextDocument::showSelection()
 
 void LazyTextDocument::showWholeSelection(const WindowMap::Selection& whole)
 {
-    const int length = wholeLength();
+    const int length = m_wholeDoc->length();
     const WindowMap::Selection bounded { qBound(0, whole.anchor, length), qBound(0, whole.cursor, length) };
     if (!m_map.contains(bounded.cursor) || (m_editDoc && editLength() == 0 && length > 0))
         fillAround(bounded.cursor);
@@ -628,7 +535,7 @@ void LazyTextDocument::setEditDocument(QTextDocument* document)
     m_map = WindowMap();
     connectEditAndAllDocument(true);
     emit editDocumentChanged();
-    if (document && wholeLength() > 0)
+    if (document && m_wholeDoc->length() > 0)
         rebuildWindowAt(m_whole.cursor);
     else
         updateEditContent();
@@ -671,7 +578,7 @@ void LazyTextDocument::fillWindow(int start, int end)
     const int last = m_allDoc->blockCount() - 1;
     end = qBound(0, end, last);
     start = qBound(0, start, end);
-    const QString text = linesText(start, end);
+    const QString text = m_wholeDoc->lines(start, end);
     QTextCursor cursor(m_editDoc);
     cursor.select(QTextCursor::Document);
     if (text.isEmpty())
@@ -690,7 +597,7 @@ void LazyTextDocument::setDocumentForAllTextFromAll(int start, int end)
     if (!m_editDoc)
         return;
     beginWindowChange();
-    if (wholeLength() == 0 && m_allDoc->blockCount() == 1) {
+    if (m_wholeDoc->length() == 0 && m_allDoc->blockCount() == 1) {
         clearWindow();
         m_map = WindowMap();
     } else {
@@ -712,7 +619,7 @@ void LazyTextDocument::appendDocmentTextOnBottomFromAll(int first, int last)
     if (last < first)
         return;
     beginWindowChange();
-    const QString text = paragraphSeparator + linesText(first, last);
+    const QString text = paragraphSeparator + m_wholeDoc->lines(first, last);
     QTextCursor cursor(m_editDoc);
     cursor.movePosition(QTextCursor::End);
     cursor.insertText(text);
@@ -729,7 +636,7 @@ void LazyTextDocument::insertDocmentTextOnTopFromAll(int count)
         return;
     const int newStart = m_map.firstLine() - n;
     beginWindowChange();
-    const QString text = linesText(newStart, m_map.firstLine() - 1) + paragraphSeparator;
+    const QString text = m_wholeDoc->lines(newStart, m_map.firstLine() - 1) + paragraphSeparator;
     QTextCursor cursor(m_editDoc);
     cursor.setPosition(0);
     cursor.insertText(text);
@@ -802,7 +709,7 @@ void LazyTextDocument::updateEditContent()
     };
 
     if (editLength() == 0 && m_editDoc->blockCount() == 1) {
-        if (wholeLength() == 0 && m_allDoc->blockCount() == 1)
+        if (m_wholeDoc->length() == 0 && m_allDoc->blockCount() == 1)
             return done();
         // The window's whole text is gone (a selection of all of it removed,
         // or nothing loaded yet): it is filled again around the cursor (from
@@ -906,7 +813,7 @@ void LazyTextDocument::fillAround(int allPostion)
     if (!m_editDoc)
         return;
     beginWindowChange(false);
-    const int pos = qBound(0, allPostion, wholeLength());
+    const int pos = qBound(0, allPostion, m_wholeDoc->length());
     const int block = qMax(0, m_allDoc->findBlock(pos).blockNumber());
     fillWindow(qMax(0, block - m_jumpSpan), block + m_jumpSpan);
     updateFormat();
@@ -919,7 +826,7 @@ void LazyTextDocument::rebuildWindowAt(int allPostion)
 {
     if (!m_editDoc)
         return;
-    const int pos = qBound(0, allPostion, wholeLength());
+    const int pos = qBound(0, allPostion, m_wholeDoc->length());
     setWholeSelection(WindowMap::at(pos));
     fillAround(pos);
     emit sendEditPostion(m_shown.cursor);
@@ -971,7 +878,7 @@ void LazyTextDocument::editContentsChange(int position, int charsRemoved, int ch
         // The report does not describe the change (it can count the
         // document's implicit last separator): compare the window with its
         // segment of the whole document instead.
-        const QString before = wholeRange(windowStart, windowStart + oldLength);
+        const QString before = m_wholeDoc->range(windowStart, windowStart + oldLength);
         const QString after = editRange(0, newLength);
         int prefix = 0;
         int suffix = 0;
@@ -995,7 +902,7 @@ void LazyTextDocument::editContentsChange(int position, int charsRemoved, int ch
         const int shownStart = qBound(0, selection.start() - windowStart, oldLength);
         const int shownEnd = qBound(0, selection.end() - windowStart, oldLength);
         const int tail = oldLength - shownEnd;
-        const QString before = wholeRange(windowStart, windowStart + oldLength);
+        const QString before = m_wholeDoc->range(windowStart, windowStart + oldLength);
         const QString after = editRange(0, newLength);
         if (newLength >= shownStart + tail && after.leftRef(shownStart) == before.leftRef(shownStart)
             && after.rightRef(tail) == before.rightRef(tail)) {
@@ -1009,10 +916,10 @@ void LazyTextDocument::editContentsChange(int position, int charsRemoved, int ch
         m_enterBreak = true;
 
     if (replacesSelection) {
-        const int before = wholeLength();
+        const int before = m_wholeDoc->length();
         const bool everything = selection.start() == 0 && selection.end() >= before;
         joinsTypingRun(selection.start(), selection.end() - selection.start(), newText); // starts a run
-        const int inserted = replaceWholeRange(selection.start(), selection.end(), newText);
+        const int inserted = m_wholeDoc->replace(selection.start(), selection.end(), newText);
         const int newStart = qMin(selection.start(), windowStart);
         const QTextBlock first = m_allDoc->findBlock(newStart);
         const QTextBlock last = m_allDoc->findBlock(newStart + newLength);
@@ -1030,13 +937,13 @@ void LazyTextDocument::editContentsChange(int position, int charsRemoved, int ch
             QMetaObject::invokeMethod(this, &LazyTextDocument::realignWindow, Qt::QueuedConnection);
         }
         if (everything)
-            announceWholeChange(0, -1, inserted);
+            m_wholeDoc->announce(0, -1, inserted);
         else
-            announceWholeChange(selection.start(), selection.end() - selection.start(), inserted);
+            m_wholeDoc->announce(selection.start(), selection.end() - selection.start(), inserted);
         return;
     }
 
-    const QString oldText = wholeRange(windowStart + pos, windowStart + pos + removed);
+    const QString oldText = m_wholeDoc->range(windowStart + pos, windowStart + pos + removed);
     int prefix = 0;
     int suffix = 0;
     commonEnds(oldText, newText, &prefix, &suffix);
@@ -1048,14 +955,14 @@ void LazyTextDocument::editContentsChange(int position, int charsRemoved, int ch
     // The run is told the edit as the text area made it (a key typed over
     // a selection is typing, whatever both texts have in common).
     const bool joins = joinsTypingRun(windowStart + pos, removed, newText);
-    const int inserted = replaceWholeRange(at, at + gone, newText.mid(prefix, newText.size() - prefix - suffix), joins);
+    const int inserted = m_wholeDoc->replace(at, at + gone, newText.mid(prefix, newText.size() - prefix - suffix), joins);
     m_map.editInside(removed, added, m_editDoc->blockCount() - blocks);
     Q_ASSERT(m_map.length() == newLength);
     setWholeSelection(WindowMap::Selection { shifted(m_whole.anchor, at, gone, inserted), shifted(m_whole.cursor, at, gone, inserted) });
     takeTextArea();
-    announceWholeChange(at, gone, inserted);
+    m_wholeDoc->announce(at, gone, inserted);
     // An emptied window is filled again once the edit is over.
-    if (newLength == 0 && wholeLength() > 0)
+    if (newLength == 0 && m_wholeDoc->length() > 0)
         scheduleMaintenance();
 }
 
@@ -1107,8 +1014,8 @@ bool LazyTextDocument::gotoPostionByAll(int allPostion)
     }
     saveInBackground();
     takeTextArea();
-    const int p = qMin(allPostion, wholeLength());
-    const bool windowFilled = editLength() > 0 || wholeLength() == 0;
+    const int p = qMin(allPostion, m_wholeDoc->length());
+    const bool windowFilled = editLength() > 0 || m_wholeDoc->length() == 0;
     if (windowFilled && ((p > m_map.start() && p <= m_map.end()) || m_allDoc->blockCount() == 1)) {
         setWholeSelection(WindowMap::at(p));
         showSelection();
@@ -1136,13 +1043,13 @@ void LazyTextDocument::gotoStart()
 
 void LazyTextDocument::gotoEnd()
 {
-    gotoPostionByAll(wholeLength());
+    gotoPostionByAll(m_wholeDoc->length());
 }
 
 void LazyTextDocument::selectTo(int allPostion)
 {
     takeTextArea();
-    const int p = qBound(0, allPostion, wholeLength());
+    const int p = qBound(0, allPostion, m_wholeDoc->length());
     showWholeSelection(WindowMap::Selection { m_whole.anchor, p });
     emit sendEditPostion(m_shown.cursor);
     emit ensureVisible();
@@ -1237,42 +1144,42 @@ void LazyTextDocument::updateFormat(double lineSpacing, double paragraphHeight, 
 
 QString LazyTextDocument::allText() const
 {
-    return toLineFeeds(m_allDoc->toRawText());
+    return m_wholeDoc->text();
 }
 
 QString LazyTextDocument::allRawText() const
 {
-    return m_allDoc->toRawText();
+    return m_wholeDoc->rawText();
 }
 
 QString LazyTextDocument::getText(int start, int end) const
 {
-    return toLineFeeds(wholeRange(qMin(start, end), qMax(start, end)));
+    return WholeDocument::toLineFeeds(m_wholeDoc->range(qMin(start, end), qMax(start, end)));
 }
 
 void LazyTextDocument::remove(int start, int end)
 {
-    const int from = qBound(0, qMin(start, end), wholeLength());
-    const int to = qBound(0, qMax(start, end), wholeLength());
+    const int from = qBound(0, qMin(start, end), m_wholeDoc->length());
+    const int to = qBound(0, qMax(start, end), m_wholeDoc->length());
     if (from == to || m_readOnly)
         return;
     const int blocks = m_allDoc->blockCount();
     takeTextArea();
-    replaceWholeRange(from, to, QString());
+    m_wholeDoc->replace(from, to, QString());
     setWholeSelection(WindowMap::Selection { shifted(m_whole.anchor, from, to - from, 0), shifted(m_whole.cursor, from, to - from, 0) });
     wholeEditedOutsideWindow(from, to - from, 0, m_allDoc->blockCount() - blocks);
-    announceWholeChange(from, to - from, 0);
+    m_wholeDoc->announce(from, to - from, 0);
 }
 
 void LazyTextDocument::append(const QString& text)
 {
     if (text.isEmpty())
         return;
-    const int at = wholeLength();
+    const int at = m_wholeDoc->length();
     const int blocks = m_allDoc->blockCount();
-    const int inserted = replaceWholeRange(at, at, text);
+    const int inserted = m_wholeDoc->replace(at, at, text);
     wholeEditedOutsideWindow(at, 0, inserted, m_allDoc->blockCount() - blocks);
-    announceWholeChange(at, 0, inserted);
+    m_wholeDoc->announce(at, 0, inserted);
 }
 
 // The window becomes empty and the cursor goes to 0, before the whole text
@@ -1295,13 +1202,13 @@ void LazyTextDocument::emptyWindow()
 void LazyTextDocument::setAllText(const QString& text)
 {
     const bool hadText = beginTextReplacement();
-    replaceAllText(text, m_fileType != QLatin1String("md") && m_fileType.startsWith(QLatin1String("htm")));
+    m_wholeDoc->replaceAll(text, m_fileType != QLatin1String("md") && m_fileType.startsWith(QLatin1String("htm")));
     endTextReplacement(hadText);
 }
 
 bool LazyTextDocument::beginTextReplacement()
 {
-    const bool hadText = m_textLoaded || wholeLength() > 0;
+    const bool hadText = m_textLoaded || m_wholeDoc->length() > 0;
     emptyWindow();
     return hadText;
 }
@@ -1311,8 +1218,8 @@ void LazyTextDocument::endTextReplacement(bool hadText)
     m_allDoc->setModified(false);
     setLoading(false);
     // A reload replaces a counted text: everything is reported removed.
-    emit m_allDoc->contentsChange(0, hadText ? -1 : 0, wholeLength());
-    afterWholeChange(false);
+    emit m_allDoc->contentsChange(0, hadText ? -1 : 0, m_wholeDoc->length());
+    m_wholeDoc->settle(false);
     setTextLoaded(true);
     m_copyTimer->start();
 }
@@ -1323,7 +1230,7 @@ void LazyTextDocument::copyAhead()
 {
     if (m_loading || m_readOnly || m_fileType.startsWith(QLatin1String("htm")))
         return;
-    if (!m_rawCopy->refresh(1 << 20)) {
+    if (!m_wholeDoc->rawCopy().refresh(1 << 20)) {
         m_copyTimer->start();
         return;
     }
@@ -1331,8 +1238,8 @@ void LazyTextDocument::copyAhead()
     // save then keeps it instead of writing the book again.
     const QString path = localPath();
     if (!path.isEmpty()) {
-        const QString text = m_rawCopy->text();
-        m_saver->adoptFile(path, text, m_rawCopy->takeUnchanged());
+        const QString text = m_wholeDoc->rawCopy().text();
+        m_saver->adoptFile(path, text, m_wholeDoc->rawCopy().takeUnchanged());
     }
 }
 
@@ -1344,17 +1251,17 @@ void LazyTextDocument::setFileName(const QUrl& url)
         return;
     if (url.isEmpty()) {
         logDebug(lcEditor) << "fileName is empty";
-        const bool hadText = wholeLength() > 0;
+        const bool hadText = m_wholeDoc->length() > 0;
         emptyWindow();
-        replaceAllText(QString());
+        m_wholeDoc->replaceAll(QString());
         if (hadText)
-            announceWholeChange(0, -1, 0);
+            m_wholeDoc->announce(0, -1, 0);
         return;
     }
     unwatchFile();
     ++m_loadGeneration;
     setLoading(true);
-    m_rawCopy->clear(); // the last file's; remade once this one is in
+    m_wholeDoc->rawCopy().clear(); // the last file's; remade once this one is in
     m_fileName = url;
     m_loadTimer->start();
 }
@@ -1509,8 +1416,8 @@ bool LazyTextDocument::loadText(const QUrl& url, bool inSteps)
     }
     setLastModification(QFileInfo(path).lastModified());
     m_allDoc->setModified(false);
-    m_savedRevision = m_editRevision;
-    m_cleanRevision = m_editRevision;
+    m_savedRevision = m_wholeDoc->revision();
+    m_cleanRevision = m_wholeDoc->revision();
     setIsModified(false);
 
     const bool html = m_fileType != QLatin1String("md") && m_fileType.startsWith(QLatin1String("htm"));
@@ -1551,7 +1458,7 @@ void LazyTextDocument::loadInSteps(const QString& path, const QFuture<QStringLis
             return;
         }
         const bool hadText = beginTextReplacement();
-        replaceAllText(QString());
+        m_wholeDoc->replaceAll(QString());
         // No undo history for the loaded text (as for any whole text).
         m_allDoc->setUndoRedoEnabled(false);
         QStringList read = reading->result();
@@ -1571,10 +1478,7 @@ void LazyTextDocument::insertStep(quint64 generation, const QString& text, const
     const int lineEnd = text.indexOf(QLatin1Char('\n'), to - 1);
     to = lineEnd < 0 ? text.size() : lineEnd + 1;
     {
-        const QSignalBlocker blocker(m_allDoc);
-        QTextCursor cursor(m_allDoc);
-        cursor.movePosition(QTextCursor::End);
-        cursor.insertText(text.mid(from, to - from));
+        m_wholeDoc->appendRaw(text.mid(from, to - from));
     }
     if (to < text.size()) {
         QTimer::singleShot(0, this, [=] { insertStep(generation, text, lines, to, hadText, path); });
@@ -1596,8 +1500,8 @@ void LazyTextDocument::insertStep(quint64 generation, const QString& text, const
 void LazyTextDocument::textTaken(const QString& path, bool resource)
 {
     m_allDoc->setModified(false);
-    m_savedRevision = m_editRevision;
-    m_cleanRevision = m_editRevision;
+    m_savedRevision = m_wholeDoc->revision();
+    m_cleanRevision = m_wholeDoc->revision();
     setIsModified(false);
     const int length = m_allDoc->characterCount();
     const int cursor = m_initPosition < length ? qMax(0, m_initPosition) : length - 1;
@@ -1662,8 +1566,8 @@ bool LazyTextDocument::saveAs(const QUrl& fileUrl)
         return false;
     }
     WriteNotice::passed(path);
-    m_savedRevision = m_editRevision;
-    m_cleanRevision = m_editRevision;
+    m_savedRevision = m_wholeDoc->revision();
+    m_cleanRevision = m_wholeDoc->revision();
     m_allDoc->setModified(false);
     setIsModified(false);
     if (fileUrl != m_fileName) {
@@ -1682,7 +1586,7 @@ void LazyTextDocument::saveInBackground()
     if (m_exiting || m_loading || (!m_isModified && !m_allDoc->isModified()))
         return;
     for (const quint64 revision : qAsConst(m_pendingSaves)) {
-        if (revision == m_editRevision)
+        if (revision == m_wholeDoc->revision())
             return; // this very text is on its way
     }
     const QString path = localPath();
@@ -1697,10 +1601,10 @@ void LazyTextDocument::saveInBackground()
     if (m_fileType.startsWith(QLatin1String("htm"))) {
         ticket = m_saver->save(path, encodedText());
     } else {
-        const QString text = m_rawCopy->text();
-        ticket = m_saver->saveRawText(path, text, m_rawCopy->takeUnchanged());
+        const QString text = m_wholeDoc->rawCopy().text();
+        ticket = m_saver->saveRawText(path, text, m_wholeDoc->rawCopy().takeUnchanged());
     }
-    m_pendingSaves.insert(ticket, m_editRevision);
+    m_pendingSaves.insert(ticket, m_wholeDoc->revision());
 }
 
 bool LazyTextDocument::isSaving() const
@@ -1737,7 +1641,7 @@ void LazyTextDocument::savedInBackground(quint64 ticket, const QString& path, bo
     // Edits made after the text was handed over are not in the file: the
     // document stays modified, and the page's save timer is told to run
     // again (it starts on a change of isModified, which then never comes).
-    if (revision == m_editRevision) {
+    if (revision == m_wholeDoc->revision()) {
         m_cleanRevision = revision;
         m_allDoc->setModified(false);
         setIsModified(false);
@@ -1887,7 +1791,7 @@ void LazyTextDocument::fileChanged(const QString& path)
     }
     const int cursor = m_whole.cursor;
     if (reloadText())
-        gotoPostionByAll(qBound(0, cursor, wholeLength()));
+        gotoPostionByAll(qBound(0, cursor, m_wholeDoc->length()));
 }
 
 void LazyTextDocument::dirChanged(const QString& dir)
@@ -1912,7 +1816,7 @@ QString LazyTextDocument::editSelectedText() const
 // document.
 void LazyTextDocument::updateCursorLineInfo()
 {
-    const QTextBlock block = m_allDoc->findBlock(qBound(0, m_whole.cursor, wholeLength()));
+    const QTextBlock block = m_allDoc->findBlock(qBound(0, m_whole.cursor, m_wholeDoc->length()));
     if (!block.isValid())
         return;
     const int column = m_whole.cursor - block.position();
@@ -1959,17 +1863,17 @@ void LazyTextDocument::setAllCursorPostion(int value)
 
 QString LazyTextDocument::allSelectedText() const
 {
-    return wholeRange(m_whole.start(), m_whole.end());
+    return m_wholeDoc->range(m_whole.start(), m_whole.end());
 }
 
 QString LazyTextDocument::selectedPlainText() const
 {
-    return toLineFeeds(allSelectedText());
+    return WholeDocument::toLineFeeds(allSelectedText());
 }
 
 bool LazyTextDocument::isSelectedAll() const
 {
-    const int length = wholeLength();
+    const int length = m_wholeDoc->length();
     return length > 0 && m_whole.start() == 0 && m_whole.end() >= length;
 }
 
@@ -2001,7 +1905,7 @@ void LazyTextDocument::selectLine(int startLine, int endLine)
         return;
     const int s = first.position();
     const QTextBlock last = m_allDoc->findBlockByNumber(endLine);
-    const int e = last.isValid() ? last.position() : wholeLength();
+    const int e = last.isValid() ? last.position() : m_wholeDoc->length();
     if (e < s)
         return;
     gotoPostionByAll(s);
@@ -2014,7 +1918,7 @@ void LazyTextDocument::selectAll()
 {
     saveTmpFile();
     takeTextArea();
-    setWholeSelection(WindowMap::Selection { 0, wholeLength() });
+    setWholeSelection(WindowMap::Selection { 0, m_wholeDoc->length() });
     showSelection();
     emit isSelectedAllChanged(isSelectedAll());
 }
@@ -2064,7 +1968,7 @@ void LazyTextDocument::replaceSelection(const QString& text)
         return;
     takeTextArea();
     const int start = m_whole.start();
-    const int end = qMin(m_whole.end(), wholeLength());
+    const int end = qMin(m_whole.end(), m_wholeDoc->length());
     if (start == end && text.isEmpty())
         return;
     if (m_map.contains(start) && m_map.contains(end) && text.size() <= maxWindowPaste) {
@@ -2083,13 +1987,13 @@ void LazyTextDocument::replaceSelection(const QString& text)
         return;
     }
     const bool everything = isSelectedAll();
-    const int inserted = replaceWholeRange(start, end, text);
+    const int inserted = m_wholeDoc->replace(start, end, text);
     setWholeSelection(WindowMap::at(start + inserted));
     rebuildWindowAt(start + inserted);
     if (everything)
-        announceWholeChange(0, -1, inserted);
+        m_wholeDoc->announce(0, -1, inserted);
     else
-        announceWholeChange(start, end - start, inserted);
+        m_wholeDoc->announce(start, end - start, inserted);
 }
 
 void LazyTextDocument::removeSelect(bool removeEditText)
@@ -2132,8 +2036,8 @@ void LazyTextDocument::undoRedo(bool undo)
     else
         m_allDoc->redo(&cursor);
     disconnect(connection);
-    afterWholeChange(true);
-    const int position = changed >= 0 ? qMin(changed, wholeLength()) : cursor.position();
+    m_wholeDoc->settle(true);
+    const int position = changed >= 0 ? qMin(changed, m_wholeDoc->length()) : cursor.position();
     rebuildWindowAt(position);
 }
 
@@ -2156,9 +2060,9 @@ void LazyTextDocument::doRealTimeSave(int blockCount)
     if (m_add2SpaceAtFrontByEnter)
         text += twoIdeographicSpaces;
     if (!text.isEmpty()) {
-        m_joinUndo = true;
+        m_wholeDoc->setJoinUndo(true);
         insertAtEditCursor(text);
-        m_joinUndo = false;
+        m_wholeDoc->setJoinUndo(false);
     }
     setSeriseEnterNumber(m_seriseEnterNumber + 1);
     m_enterPressed = false;
@@ -2219,7 +2123,7 @@ void LazyTextDocument::makeup()
     // The lines are taken here, on the GUI thread; the worker never reads
     // the document while it can change.
     worker->setTextList(allText().split(QRegularExpression(QStringLiteral("[\r\n]"))));
-    m_makeupRevision = m_editRevision;
+    m_makeupRevision = m_wholeDoc->revision();
     connect(worker, &makeuper::makeupFinished, this, &LazyTextDocument::makeupFinished);
     worker->start();
 }
@@ -2227,15 +2131,15 @@ void LazyTextDocument::makeup()
 void LazyTextDocument::makeupFinished(const QStringList& list)
 {
     m_makeupRunning = false;
-    if (m_makeupRevision != m_editRevision) {
+    if (m_makeupRevision != m_wholeDoc->revision()) {
         // Edits made while the worker ran would be lost under its result.
         message::show(Message::Tips, tr("排版期间文档已被修改，排版结果未应用。"), 5000);
         return;
     }
     setWholeSelection(WindowMap::at(0));
-    replaceAllText(list.join(QStringLiteral("\r\n")));
+    m_wholeDoc->replaceAll(list.join(QStringLiteral("\r\n")));
     m_allDoc->setModified(true);
-    announceWholeChange(0, -1, wholeLength());
+    m_wholeDoc->announce(0, -1, m_wholeDoc->length());
     rebuildWindowAt(0);
     gotoEnd();
 }
@@ -2252,10 +2156,10 @@ bool LazyTextDocument::subtleFinish(const QString& text)
     takeTextArea();
     const int cursor = m_whole.cursor;
     setWholeSelection(WindowMap::at(0));
-    replaceAllText(text);
+    m_wholeDoc->replaceAll(text);
     m_allDoc->setModified(true);
-    announceWholeChange(0, -1, wholeLength());
-    rebuildWindowAt(qBound(0, cursor, wholeLength()));
+    m_wholeDoc->announce(0, -1, m_wholeDoc->length());
+    rebuildWindowAt(qBound(0, cursor, m_wholeDoc->length()));
     scheduleMaintenance();
     return true;
 }
@@ -2276,7 +2180,7 @@ LazyTextDocument::Match LazyTextDocument::findExpression(const QRegularExpressio
     Match result;
     if (!expression.isValid())
         return result;
-    QTextBlock block = m_allDoc->findBlock(qBound(0, from, wholeLength()));
+    QTextBlock block = m_allDoc->findBlock(qBound(0, from, m_wholeDoc->length()));
     if (!backward) {
         int offset = from - block.position();
         for (; block.isValid(); block = block.next(), offset = 0) {
@@ -2309,7 +2213,7 @@ LazyTextDocument::Match LazyTextDocument::findMatch(const QRegularExpression& ex
     QTextDocument::FindFlags flags, bool allowEmpty) const
 {
     Match result;
-    const int length = wholeLength();
+    const int length = m_wholeDoc->length();
     while (from >= 0 && from <= length) {
         if (m_searchMode == RegularExpressionMode) {
             result = findExpression(expression, from, backward);
@@ -2357,7 +2261,7 @@ bool LazyTextDocument::doSearch(bool searchDown, bool allowRestartAtTop)
     }
     // Wrap around: the cursor goes to the start (end) and the next search
     // step, from there, selects the match found now.
-    const int restart = searchDown ? 0 : wholeLength();
+    const int restart = searchDown ? 0 : m_wholeDoc->length();
     gotoPostionByAll(restart);
     match = findMatch(expression, restart, !searchDown, flags, false);
     if (match.start < 0) {
@@ -2380,7 +2284,7 @@ bool LazyTextDocument::doReplace(bool forAll)
         return false;
     QString text = m_replaceText;
     if (m_searchMode == RegularExpressionMode)
-        text = wholeRange(start, end).replace(searchExpression(), m_replaceText);
+        text = m_wholeDoc->range(start, end).replace(searchExpression(), m_replaceText);
     replaceSelection(text);
     return true;
 }
@@ -2407,11 +2311,11 @@ void LazyTextDocument::doReplaceAll()
                 break;
             if (first < 0)
                 first = match.start;
-            const int before = wholeLength();
+            const int before = m_wholeDoc->length();
             cursor.setPosition(match.start);
             cursor.setPosition(match.start + match.length, QTextCursor::KeepAnchor);
             cursor.insertText(m_replaceText);
-            const int inserted = wholeLength() - (before - match.length);
+            const int inserted = m_wholeDoc->length() - (before - match.length);
             oldEnd = match.start + match.length - growth;
             growth += inserted - match.length;
             newEnd = match.start + inserted;
@@ -2423,7 +2327,7 @@ void LazyTextDocument::doReplaceAll()
         cursor.endEditBlock();
     }
     if (first >= 0)
-        announceWholeChange(first, oldEnd - first, newEnd - first); // one notice for the whole span
+        m_wholeDoc->announce(first, oldEnd - first, newEnd - first); // one notice for the whole span
     saveInBackground();
     rebuildWindowAt(0);
 }
@@ -2680,7 +2584,7 @@ void LazyTextDocument::setTextLoaded(bool value)
 void LazyTextDocument::refreshModified()
 {
     const bool modified = m_allDoc->isModified();
-    setIsModified(m_savedRevision == m_cleanRevision ? modified : modified || m_editRevision != m_savedRevision);
+    setIsModified(m_savedRevision == m_cleanRevision ? modified : modified || m_wholeDoc->revision() != m_savedRevision);
 }
 
 void LazyTextDocument::setIsModified(bool value)

@@ -23,6 +23,7 @@
 class DocumentSaver;
 class RawTextCopy;
 class TextNodeKeeper;
+class WholeDocument;
 
 class QFileSystemWatcher;
 #include <QQuickTextDocument>
@@ -459,16 +460,9 @@ private slots:
     void textAreaChanged();
 
 private:
-    // Emits the whole document's contentsChange once for an edit made with
-    // its signals blocked, then refreshes the state that follows edits.
-    void announceWholeChange(int position, int removed, int added);
-    void afterWholeChange(bool textEdited = true);
+    // Refreshes the state that follows every change of the whole text.
+    void afterWholeChange(bool textEdited);
     void undoRedo(bool undo);
-    // Replaces the whole text (load, typesetting, masking); no undo step.
-    void replaceAllText(const QString& text, bool asHtml = false);
-    // Replaces the whole range [start, end) by text with the signals
-    // blocked; the caller announces the change.
-    int replaceWholeRange(int start, int end, const QString& text, bool joinUndo = false);
     // Whether an edit of the text area joins the undo step of the typing
     // before it.
     bool joinsTypingRun(int position, int removed, const QString& inserted);
@@ -477,15 +471,8 @@ private:
     void reachBeyondWindow(int key);
     // Whether the text area's view shows its cursor.
     bool viewShowsCursor() const;
-    QString wholeRange(int start, int end) const;
     QString editRange(int start, int end) const;
-    int wholeLength() const;
-    // The whole document's length, read once per change (with the save
-    // copy's bookkeeping) and again inside grouped edits: reading it walks
-    // the document's piece tree, and it is asked for several times per key.
-    mutable int m_wholeLength = -1;
     int editLength() const;
-    QString linesText(int start, int end) const;
     void fillWindow(int start, int end);
     // The text area's selection in window offsets; false without a window.
     bool readTextArea(WindowMap::Selection* shown) const;
@@ -534,6 +521,7 @@ private:
     Match findExpression(const QRegularExpression& expression, int from, bool backward) const;
     QRegularExpression searchExpression() const;
 
+    WholeDocument* m_wholeDoc = nullptr;
     QTextDocument* m_allDoc = nullptr;
     QPointer<QQuickTextDocument> m_document;
     QPointer<QTextDocument> m_editDoc;
@@ -555,7 +543,6 @@ private:
     bool m_maintenanceQueued = false;
     bool m_removedBottom = false;
     bool m_inserting = false;
-    bool m_joinUndo = false;
     TypingRun m_typingRun;
     bool m_enterBreak = false;
     int m_windowSize = 100;
@@ -619,9 +606,6 @@ private:
 
     // Writes queued on the writer thread: ticket -> edit revision written.
     DocumentSaver* m_saver = nullptr;
-    // The text a save hands over, kept up to date change by change; first
-    // made a slice at a time once a file is loaded.
-    std::unique_ptr<RawTextCopy> m_rawCopy;
     QTimer* m_copyTimer = nullptr;
     void copyAhead();
     QHash<quint64, quint64> m_pendingSaves;
@@ -653,7 +637,6 @@ private:
     QPointer<QFileSystemWatcher> m_watcher;
     bool m_realignPending = false;
     bool m_connected = false;
-    quint64 m_editRevision = 0;
 };
 
 #endif
