@@ -5,15 +5,18 @@
 #include "support/log.h"
 #include "support/userfile.h"
 #include "support/writenotice.h"
-#include "textarea/blanklayout.h"
 #include "textarea/documentfile.h"
 #include "textarea/documentsaver.h"
+#include "textarea/editwindow.h"
 #include "textarea/historysnapshots.h"
 #include "textarea/makeuper.h"
 #include "textarea/rawtextcopy.h"
-#include "textarea/textnodekeeper.h"
 #include "textarea/textrules.h"
 #include "textarea/wholedocument.h"
+#include "textarea/windowformat.h"
+#include "textarea/windowmirror.h"
+#include "textarea/windowscroller.h"
+#include "textarea/writerselection.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -48,45 +51,21 @@ QElapsedTimer m_timeElapsed;
 const QChar paragraphSeparator(QChar::ParagraphSeparator);
 const QString twoIdeographicSpaces = QStringLiteral("\u3000\u3000");
 
-// Lengths of the common beginning and the common end of two texts (not
-// overlapping), so that only what differs between them is edited.
-void commonEnds(const QString& a, const QString& b, int* prefix, int* suffix)
-{
-    const int shortest = qMin(a.size(), b.size());
-    int p = 0;
-    while (p < shortest && a.at(p) == b.at(p))
-        ++p;
-    int s = 0;
-    while (s < shortest - p && a.at(a.size() - 1 - s) == b.at(b.size() - 1 - s))
-        ++s;
-    *prefix = p;
-    *suffix = s;
-}
-
-bool fuzzyEqual(double a, double b)
-{
-    return std::abs(a - b) * 1000000000000. <= qMin(std::abs(a), std::abs(b));
-}
-
-// A whole offset after an edit that replaced `removed` characters at
-// `position` by `added` ones, as a text cursor there would move.
-int shifted(int value, int position, int removed, int added)
-{
-    if (value >= position + removed)
-        return value + added - removed;
-    if (value > position)
-        return position + added;
-    return value;
-}
-
 } // namespace
 
 LazyTextDocument::LazyTextDocument(QObject* parent)
     : QObject(parent)
 {
     m_timeElapsed.restart();
-    m_wholeDoc = new WholeDocument(this);
+    m_parts.document = this;
+    m_parts.whole = m_wholeDoc = new WholeDocument(this);
     m_allDoc = m_wholeDoc->document();
+    m_parts.selection = m_selection = new WriterSelection(m_parts, this);
+    m_parts.window = m_window = new EditWindow(m_parts, this);
+    m_parts.scroller = m_scroller = new WindowScroller(m_parts, this);
+    m_parts.mirror = new WindowMirror(m_parts, this);
+    m_format = std::make_unique<WindowFormat>(m_parts);
+    m_parts.format = m_format.get();
     connect(m_wholeDoc, &WholeDocument::changed, this, &LazyTextDocument::afterWholeChange);
     m_copyTimer = new QTimer(this);
     m_copyTimer->setSingleShot(true);
@@ -109,7 +88,7 @@ LazyTextDocument::LazyTextDocument(QObject* parent)
     connect(this, &LazyTextDocument::sendSave, this, &LazyTextDocument::saveInBackground, Qt::QueuedConnection);
     // Every jump moves the cursor: typing after it is a step of its own.
     connect(this, &LazyTextDocument::sendEditPostion, this, [this] { m_typingRun.end(); });
-    connectEditAndAllDocument(true);
+    m_window->connectEditAndAllDocument(true);
 }
 
 LazyTextDocument::~LazyTextDocument()
@@ -124,26 +103,6 @@ int LazyTextDocument::timeElapsed()
 }
 
 // ---- small helpers ----------------------------------------------------------
-
-int LazyTextDocument::editLength() const
-{
-    return m_editDoc ? m_editDoc->characterCount() - 1 : 0;
-}
-
-QString LazyTextDocument::editRange(int start, int end) const
-{
-    if (!m_editDoc)
-        return QString();
-    const int length = editLength();
-    start = qBound(0, start, length);
-    end = qBound(start, end, length);
-    if (start == end)
-        return QString();
-    QTextCursor cursor(m_editDoc);
-    cursor.setPosition(start);
-    cursor.setPosition(end, QTextCursor::KeepAnchor);
-    return cursor.selectedText();
-}
 
 void LazyTextDocument::afterWholeChange(bool textEdited)
 {
@@ -168,161 +127,7 @@ void LazyTextDocument::afterWholeChange(bool textEdited)
         m_redoAvailable = redo;
         emit isRedoAvailableChanged();
     }
-    const bool all = isSelectedAll();
-    if (all != m_selectedAll) {
-        m_selectedAll = all;
-        emit isSelectedAllChanged(all);
-    }
-}
-
-void LazyTextDocument::setWholeSelection(const WindowMap::Selection& whole)
-{
-    const WindowMap::Selection old = m_whole;
-    m_whole = whole;
-    const bool startChanged = whole.start() != old.start();
-    const bool endChanged = whole.end() != old.end();
-    const bool cursorChanged = whole.cursor != old.cursor;
-    if (startChanged)
-        emit allSelectionStartChanged();
-    if (endChanged)
-        emit allSelectionEndChanged();
-    if (cursorChanged) {
-        resetFormat();
-        emit allCursorPostionChanged();
-    }
-    if (startChanged || endChanged || cursorChanged) {
-        updateCursorLineInfo();
-        emit allSelectedTextChanged();
-    }
-    const bool all = isSelectedAll();
-    if (all != m_selectedAll) {
-        m_selectedAll = all;
-        emit isSelectedAllChanged(all);
-    }
-}
-
-void LazyTextDocument::setShown(const WindowMap::Selection& shown)
-{
-    const WindowMap::Selection old = m_shown;
-    m_shown = shown;
-    if (!m_editCursor.isNull()) {
-        // Typing has moved this cursor along already. Placing it costs the
-        // shaping of its line (a cursor notes its x for moves up and down,
-        // which this one never makes), so it is placed only when elsewhere.
-        const int length = editLength();
-        const int anchor = qBound(0, shown.anchor, length);
-        const int cursor = qBound(0, shown.cursor, length);
-        if (m_editCursor.anchor() != anchor || m_editCursor.position() != cursor) {
-            m_editCursor.setPosition(anchor);
-            m_editCursor.setPosition(cursor, QTextCursor::KeepAnchor);
-        }
-    }
-    if (shown.start() != old.start())
-        emit editSelectionStartChanged();
-    if (shown.end() != old.end())
-        emit editSelectionEndChanged();
-    if (shown.cursor != old.cursor)
-        emit editCursorPostionChanged();
-    if (shown.start() != old.start() || shown.end() != old.end())
-        emit editSelectedTextChanged();
-}
-
-QTextCursor LazyTextDocument::wholeCursor()
-{
-    QTextCursor cursor(m_allDoc);
-    const int length = m_wholeDoc->length();
-    cursor.setPosition(qBound(0, m_whole.start(), length));
-    cursor.setPosition(qBound(0, m_whole.end(), length), QTextCursor::KeepAnchor);
-    return cursor;
-}
-
-QTextCursor LazyTextDocument::editSelectionCursor() const
-{
-    if (!m_editDoc)
-        return QTextCursor();
-    const int length = editLength();
-    QTextCursor cursor(m_editDoc);
-    cursor.setPosition(qBound(0, m_shown.start(), length));
-    cursor.setPosition(qBound(0, m_shown.end(), length), QTextCursor::KeepAnchor);
-    return cursor;
-}
-
-QString LazyTextDocument::localPath() const
-{
-    if (m_fileName.isLocalFile())
-        return m_fileName.toLocalFile();
-    return QString();
-}
-
-QString LazyTextDocument::historyDir() const
-{
-    return m_historyPath.isLocalFile() ? m_historyPath.toLocalFile() : m_historyPath.toString();
-}
-
-// ---- the text area ---------------------------------------------------------------
-
-void LazyTextDocument::setTextEdit(QObject* edit)
-{
-    if (m_textEdit == edit)
-        return;
-    if (m_textEdit) {
-        disconnect(m_textEdit, nullptr, this, nullptr);
-        m_textEdit->removeEventFilter(this);
-    }
-    m_textEdit = edit;
-    delete m_nodeKeeper;
-    m_nodeKeeper = nullptr;
-    if (edit) {
-        m_nodeKeeper = new TextNodeKeeper(edit, this);
-        edit->installEventFilter(this);
-        // One slot for the three reports: whichever comes first, the three
-        // values are read together.
-        const QMetaMethod slot = metaObject()->method(metaObject()->indexOfSlot("textAreaChanged()"));
-        const QMetaObject* meta = edit->metaObject();
-        m_cursorProperty = meta->property(meta->indexOfProperty("cursorPosition"));
-        m_selectionStartProperty = meta->property(meta->indexOfProperty("selectionStart"));
-        m_selectionEndProperty = meta->property(meta->indexOfProperty("selectionEnd"));
-        for (const QMetaProperty& property : { m_cursorProperty, m_selectionStartProperty, m_selectionEndProperty }) {
-            if (property.hasNotifySignal())
-                connect(edit, property.notifySignal(), this, slot);
-        }
-        if (m_editDoc)
-            showSelection();
-    }
-    emit textEditChanged();
-}
-
-bool LazyTextDocument::readTextArea(WindowMap::Selection* shown) const
-{
-    if (!m_editDoc)
-        return false;
-    const int length = editLength();
-    if (m_textEdit) {
-        const int start = m_selectionStartProperty.read(m_textEdit).toInt();
-        const int end = m_selectionEndProperty.read(m_textEdit).toInt();
-        const int cursor = m_cursorProperty.read(m_textEdit).toInt();
-        shown->cursor = qBound(0, cursor, length);
-        shown->anchor = qBound(0, cursor == start ? end : start, length);
-        return true;
-    }
-    if (m_editCursor.isNull())
-        return false;
-    shown->anchor = qBound(0, m_editCursor.anchor(), length);
-    shown->cursor = qBound(0, m_editCursor.position(), length);
-    return true;
-}
-
-bool LazyTextDocument::isCursorAway() const
-{
-    return m_whole.isEmpty() && !m_map.contains(m_whole.cursor) && m_editDoc;
-}
-
-void LazyTextDocument::returnToCursor()
-{
-    if (!m_editDoc || m_map.contains(m_whole.cursor))
-        return;
-    fillAround(m_whole.cursor);
-    emit ensureVisible();
+    m_selection->refreshSelectedAll();
 }
 
 bool LazyTextDocument::joinsTypingRun(int position, int removed, const QString& inserted)
@@ -360,785 +165,27 @@ void LazyTextDocument::endTypingRunOn(const QEvent* event)
     }
 }
 
-bool LazyTextDocument::eventFilter(QObject* watched, QEvent* event)
+QString LazyTextDocument::localPath() const
 {
-    if (watched != m_textEdit)
-        return false;
-    endTypingRunOn(event);
-    switch (event->type()) {
-    case QEvent::KeyPress: {
-        // Whatever the key does happens at the writer's cursor (also the
-        // cursor of a selection the window shows only part of); only
-        // scrolling and bare modifiers leave it where it is.
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key != Qt::Key_PageUp && key != Qt::Key_PageDown && key != Qt::Key_Escape && key != Qt::Key_Shift
-            && key != Qt::Key_Control && key != Qt::Key_Alt && key != Qt::Key_Meta && key != Qt::Key_AltGr
-            && key != Qt::Key_CapsLock) {
-            returnToCursor();
-            reachBeyondWindow(key);
-        }
-        break;
-    }
-    case QEvent::InputMethod: {
-        const auto* input = static_cast<QInputMethodEvent*>(event);
-        if (!input->commitString().isEmpty() || !input->preeditString().isEmpty())
-            returnToCursor();
-        break;
-    }
-    case QEvent::MouseButtonPress:
-        // A click puts the cursor where it lands (with Shift it extends the
-        // selection from the writer's cursor, which stays).
-        if (isCursorAway() && !(static_cast<QMouseEvent*>(event)->modifiers() & Qt::ShiftModifier))
-            setWholeSelection(WindowMap::at(m_map.toWhole(m_shown.cursor)));
-        break;
-    default:
-        break;
-    }
-    return false;
+    if (m_fileName.isLocalFile())
+        return m_fileName.toLocalFile();
+    return QString();
 }
 
-// Backspace at the window's first character and Delete after its last one
-// act on the line beyond the window, which the window takes in first (the
-// view stays where it is).
-void LazyTextDocument::reachBeyondWindow(int key)
+QString LazyTextDocument::historyDir() const
 {
-    WindowMap::Selection live;
-    if ((key != Qt::Key_Backspace && key != Qt::Key_Delete) || m_readOnly || m_windowChanges > 0
-        || !readTextArea(&live) || !live.isEmpty())
-        return;
-    if (key == Qt::Key_Backspace && live.cursor == 0 && m_map.firstLine() > 0) {
-        const int oldHeight = m_contentHeight;
-        const int oldY = m_contentY;
-        insertDocmentTextOnTopFromAll(m_chunk);
-        setContentY(oldY + (m_contentHeight - oldHeight));
-    } else if (key == Qt::Key_Delete && live.cursor == editLength() && m_map.lastLine() < m_allDoc->blockCount() - 1) {
-        const int oldY = m_contentY;
-        appendDocmentTextOnBottomFromAll(m_map.lastLine() + 1, m_map.lastLine() + m_chunk);
-        setContentY(oldY);
-    }
+    return m_historyPath.isLocalFile() ? m_historyPath.toLocalFile() : m_historyPath.toString();
 }
 
-void LazyTextDocument::textAreaChanged()
-{
-    if (m_windowChanges == 0)
-        takeTextArea();
-}
-
-void LazyTextDocument::takeTextArea()
-{
-    WindowMap::Selection shown;
-    if (!readTextArea(&shown))
-        return;
-    const WindowMap::Selection whole = m_map.toWhole(shown, m_whole);
-    setShown(shown);
-    setWholeSelection(whole);
-}
-
-void LazyTextDocument::showSelection()
-{
-    WindowMap::Selection live;
-    if (!readTextArea(&live))
-        return;
-    const WindowMap::Selection shown = m_map.toWindow(m_whole);
-    if (m_textEdit && live != shown) {
-        ++m_windowChanges;
-        if (shown.isEmpty())
-            m_cursorProperty.write(m_textEdit, shown.cursor);
-        else
-            QMetaObject::invokeMethod(m_textEdit, "select", Q_ARG(int, shown.anchor), Q_ARG(int, shown.cursor));
-        --m_windowChanges;
-    }
-    setShown(shown);
-    updateCursorLineInfo();
-}
-
-void LazyTextDocument::showWholeSelection(const WindowMap::Selection& whole)
-{
-    const int length = m_wholeDoc->length();
-    const WindowMap::Selection bounded { qBound(0, whole.anchor, length), qBound(0, whole.cursor, length) };
-    if (!m_map.contains(bounded.cursor) || (m_editDoc && editLength() == 0 && length > 0))
-        fillAround(bounded.cursor);
-    setWholeSelection(m_map.settled(bounded));
-    showSelection();
-}
-
-void LazyTextDocument::beginWindowChange(bool takeWriter)
-{
-    if (m_windowChanges++ > 0)
-        return;
-    // What the writer did last is taken before the window changes under it
-    // (not when the whole text was replaced: the window is stale then).
-    --m_windowChanges;
-    if (takeWriter)
-        takeTextArea();
-    ++m_windowChanges;
-    connectEditAndAllDocument(false);
-}
-
-void LazyTextDocument::endWindowChange(bool keepView)
-{
-    if (--m_windowChanges > 0)
-        return;
-    connectEditAndAllDocument(true);
-    setWholeSelection(m_map.settled(m_whole));
-    const int y = m_contentY;
-    showSelection();
-    // Showing the selection may scroll the text area to its cursor; a
-    // window that moved under the view keeps the view where it was.
-    if (keepView && m_contentY != y)
-        setContentY(y);
-}
-
-void LazyTextDocument::scheduleMaintenance()
-{
-    if (m_maintenanceQueued)
-        return;
-    m_maintenanceQueued = true;
-    QMetaObject::invokeMethod(this, [this] {
-        m_maintenanceQueued = false;
-        updateEditContent();
-    }, Qt::QueuedConnection);
-}
+// ---- the text area ---------------------------------------------------------------
 
 // ---- the window ---------------------------------------------------------------
 
-void LazyTextDocument::setDocument(QQuickTextDocument* document)
-{
-    if (m_document == document)
-        return;
-    m_document = document;
-    setEditDocument(document ? document->textDocument() : nullptr);
-    emit documentChanged();
-}
-
-void LazyTextDocument::setEditDocument(QTextDocument* document)
-{
-    if (m_editDoc == document)
-        return;
-    connectEditAndAllDocument(false);
-    if (m_editDoc)
-        disconnect(m_editDoc, nullptr, this, nullptr);
-    m_editDoc = document;
-    m_editCursor = QTextCursor();
-    if (document) {
-        // The document only reports changes once it has a layout.
-        document->documentLayout();
-        // The window's own history would undo window moves and so corrupt
-        // the mirror; undo runs on the whole document.
-        document->setUndoRedoEnabled(false);
-        connect(document, &QTextDocument::contentsChanged, this, &LazyTextDocument::editDocumentContentsChanged);
-        connect(document, &QTextDocument::contentsChange, this, &LazyTextDocument::keepShaping);
-        m_editCursor = QTextCursor(document);
-        if (!document->isEmpty())
-            clearWindow();
-    }
-    m_map = WindowMap();
-    connectEditAndAllDocument(true);
-    emit editDocumentChanged();
-    if (document && m_wholeDoc->length() > 0)
-        rebuildWindowAt(m_whole.cursor);
-    else
-        updateEditContent();
-    updateFormat();
-}
-
-void LazyTextDocument::connectEditAndAllDocument(bool connected)
-{
-    if (connected == m_connected)
-        return;
-    m_connected = connected;
-    if (connected) {
-        if (m_editDoc) {
-            connect(m_editDoc, &QTextDocument::contentsChange, this, &LazyTextDocument::editContentsChange, Qt::UniqueConnection);
-        }
-        connect(this, &LazyTextDocument::contentYChanged, this, &LazyTextDocument::updateY, Qt::UniqueConnection);
-    } else {
-        if (m_editDoc) {
-            disconnect(m_editDoc, &QTextDocument::contentsChange, this, &LazyTextDocument::editContentsChange);
-        }
-        disconnect(this, &LazyTextDocument::contentYChanged, this, &LazyTextDocument::updateY);
-    }
-}
-
-void LazyTextDocument::clearWindow()
-{
-    if (!m_editDoc)
-        return;
-    QTextCursor cursor(m_editDoc);
-    cursor.select(QTextCursor::Document);
-    cursor.removeSelectedText();
-    m_map = WindowMap(m_map.firstLine(), 1, m_map.start(), 0);
-}
-
-// Lines start..end become the window's text (one edit of the window).
-void LazyTextDocument::fillWindow(int start, int end)
-{
-    if (!m_editDoc)
-        return;
-    const int last = m_allDoc->blockCount() - 1;
-    end = qBound(0, end, last);
-    start = qBound(0, start, end);
-    const QString text = m_wholeDoc->lines(start, end);
-    QTextCursor cursor(m_editDoc);
-    cursor.select(QTextCursor::Document);
-    if (text.isEmpty())
-        cursor.removeSelectedText();
-    else
-        cursor.insertText(text);
-    const int oldStart = m_map.start();
-    m_map = WindowMap(start, end - start + 1, m_allDoc->findBlockByNumber(start).position(), editLength());
-    Q_ASSERT(m_map.lineCount() == m_editDoc->blockCount());
-    if (oldStart != m_map.start())
-        emit startPositionChanged();
-}
-
-void LazyTextDocument::setDocumentForAllTextFromAll(int start, int end)
-{
-    if (!m_editDoc)
-        return;
-    beginWindowChange();
-    if (m_wholeDoc->length() == 0 && m_allDoc->blockCount() == 1) {
-        clearWindow();
-        m_map = WindowMap();
-    } else {
-        fillWindow(start, end);
-    }
-    updateFormat();
-    endWindowChange(true);
-}
-
-void LazyTextDocument::appendDocmentTextOnBottomFromAll(int first, int last)
-{
-    if (!m_editDoc)
-        return;
-    last = qMin(last, m_allDoc->blockCount() - 1);
-    // The window must go on with the line after its last one. A single
-    // remaining line is appended too, or the book's last line could never
-    // be scrolled into the window.
-    first = m_map.lastLine() + 1;
-    if (last < first)
-        return;
-    beginWindowChange();
-    const QString text = paragraphSeparator + m_wholeDoc->lines(first, last);
-    QTextCursor cursor(m_editDoc);
-    cursor.movePosition(QTextCursor::End);
-    cursor.insertText(text);
-    m_map.addBelow(last - first + 1, text.size());
-    endWindowChange(true);
-}
-
-void LazyTextDocument::insertDocmentTextOnTopFromAll(int count)
-{
-    if (!m_editDoc)
-        return;
-    const int n = qMin(count, m_map.firstLine());
-    if (n <= 0)
-        return;
-    const int newStart = m_map.firstLine() - n;
-    beginWindowChange();
-    const QString text = m_wholeDoc->lines(newStart, m_map.firstLine() - 1) + paragraphSeparator;
-    QTextCursor cursor(m_editDoc);
-    cursor.setPosition(0);
-    cursor.insertText(text);
-    m_map.addAbove(n, text.size());
-    emit startPositionChanged();
-    endWindowChange(true);
-}
-
-void LazyTextDocument::removeTopLineDocumentTextFromAll(int count)
-{
-    if (!m_editDoc)
-        return;
-    const int n = qMin(count, m_editDoc->blockCount() - 1);
-    if (n <= 0)
-        return;
-    beginWindowChange();
-    const int characters = m_editDoc->findBlockByNumber(n).position();
-    QTextCursor cursor(m_editDoc);
-    cursor.setPosition(0);
-    cursor.setPosition(characters, QTextCursor::KeepAnchor);
-    cursor.removeSelectedText();
-    m_map.dropAbove(n, characters);
-    emit startPositionChanged();
-    endWindowChange(true);
-}
-
-void LazyTextDocument::removeBottomDocumentTextFromAll(int count)
-{
-    if (!m_editDoc)
-        return;
-    const int n = qMin(count, m_editDoc->blockCount() - 1);
-    if (n <= 0)
-        return;
-    beginWindowChange();
-    m_removedBottom = true;
-    const QTextBlock keep = m_editDoc->findBlockByNumber(m_editDoc->blockCount() - n - 1);
-    const int from = keep.position() + keep.length() - 1;
-    QTextCursor cursor(m_editDoc);
-    cursor.setPosition(from);
-    cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
-    const int characters = cursor.selectionEnd() - from;
-    cursor.removeSelectedText();
-    m_map.dropBelow(n, characters);
-    endWindowChange(true);
-}
-
-void LazyTextDocument::updateY()
-{
-    // Not from inside the text area's own signals (its cursor and scroll
-    // changes come in the middle of an edit): once they are all delivered.
-    scheduleMaintenance();
-}
-
-void LazyTextDocument::updateEditContent()
-{
-    if (m_loading || m_maintaining || m_windowChanges > 0 || m_fileName.isEmpty() || !m_editDoc || m_contentY == -1
-        || m_editHeight == -1 || m_contentHeight == -1 || m_enterPressed || m_realignPending)
-        return;
-    m_maintaining = true;
-    // A cursor in view stays in view, however the window moves under it.
-    const bool cursorShown = viewShowsCursor();
-    beginWindowChange();
-    bool refilled = false;
-    auto done = [&] {
-        endWindowChange(true);
-        m_maintaining = false;
-        updateScrollPostion();
-        if (refilled || (cursorShown && !viewShowsCursor()))
-            emit ensureVisible();
-    };
-
-    if (editLength() == 0 && m_editDoc->blockCount() == 1) {
-        if (m_wholeDoc->length() == 0 && m_allDoc->blockCount() == 1)
-            return done();
-        // The window's whole text is gone (a selection of all of it removed,
-        // or nothing loaded yet): it is filled again around the cursor (from
-        // the top when the cursor is near it), in view.
-        if (m_allDoc->findBlock(m_whole.cursor).blockNumber() < m_windowSize)
-            setDocumentForAllTextFromAll(0, m_windowSize);
-        else
-            fillAround(m_whole.cursor);
-        refilled = true;
-    }
-    if (m_editDoc->blockCount() == m_allDoc->blockCount())
-        return done();
-
-    const int lastLine = m_allDoc->blockCount() - 1;
-    if (m_contentHeight / 5 <= m_editHeight && m_contentY < m_contentHeight && lastLine > m_map.lastLine())
-        appendDocmentTextOnBottomFromAll(m_map.lastLine() + 1, m_map.lastLine() + 11);
-
-    if (m_removedBottom) {
-        m_removedBottom = false;
-        return done();
-    }
-
-    if (m_contentY < 2 * m_editHeight) {
-        if (m_map.firstLine() == 0)
-            return done();
-        const int oldHeight = m_contentHeight;
-        const int oldY = m_contentY;
-        insertDocmentTextOnTopFromAll(m_chunk);
-        const int y = oldY + (m_contentHeight - oldHeight);
-        setContentY(y);
-        if (m_contentHeight - m_contentY - m_editHeight >= 4 * m_editHeight) {
-            removeBottomDocumentTextFromAll(m_chunk);
-            setContentY(y);
-        }
-    }
-
-    const int bottom = m_contentHeight - m_editHeight - m_contentY;
-    if (m_map.firstLine() + m_editDoc->blockCount() >= m_allDoc->blockCount()) {
-        // At the book's end, where writing goes on: the lines the view has
-        // left far behind are dropped, or the window would grow with every
-        // paragraph (a chunk only when the view stays 3 view heights below
-        // the new top, so that the top is not loaded again at once).
-        const QTextBlock cut = m_editDoc->findBlockByNumber(m_chunk);
-        if (m_contentY >= 4 * m_editHeight && cut.isValid()) {
-            const int cutHeight = int(m_editDoc->documentLayout()->blockBoundingRect(cut).top());
-            if (m_contentY - cutHeight >= 3 * m_editHeight) {
-                const int oldHeight = m_contentHeight;
-                const int savedY = m_contentY;
-                removeTopLineDocumentTextFromAll(m_chunk);
-                setContentY(savedY - (oldHeight - m_contentHeight));
-            }
-        }
-        return done();
-    }
-    if (bottom >= 2 * m_editHeight)
-        return done();
-    const int savedY = m_contentY;
-    appendDocmentTextOnBottomFromAll(m_map.lastLine() + 1, m_map.lastLine() + 1 + m_chunk);
-    setContentY(savedY);
-    if (m_contentY >= 4 * m_editHeight) {
-        const int oldHeight = m_contentHeight;
-        removeTopLineDocumentTextFromAll(m_chunk);
-        setContentY(savedY - (oldHeight - m_contentHeight));
-    }
-    done();
-}
-
-bool LazyTextDocument::viewShowsCursor() const
-{
-    if (!m_textEdit || m_contentY < 0 || m_editHeight <= 0)
-        return false;
-    QRectF r;
-    QMetaObject::invokeMethod(m_textEdit, "positionToRectangle", Q_RETURN_ARG(QRectF, r), Q_ARG(int, m_shown.cursor));
-    return r.bottom() > m_contentY && r.top() < m_contentY + m_editHeight;
-}
-
-void LazyTextDocument::reloadEditDocument()
-{
-    if (!m_editDoc || m_windowChanges > 0)
-        return;
-    beginWindowChange();
-    const int last = m_allDoc->blockCount() - 1;
-    const int start = qBound(0, m_map.firstLine(), last);
-    const int end = qBound(0, start + m_editDoc->blockCount() - 1, last);
-    fillWindow(start, end);
-    updateFormat();
-    endWindowChange(true);
-}
-
-void LazyTextDocument::reloadEditText()
-{
-    beginWindowChange();
-    clearWindow();
-    endWindowChange(true);
-    updateEditContent();
-}
-
-// Fills the window with the lines around a whole offset.
-void LazyTextDocument::fillAround(int allPostion)
-{
-    if (!m_editDoc)
-        return;
-    beginWindowChange(false);
-    const int pos = qBound(0, allPostion, m_wholeDoc->length());
-    const int block = qMax(0, m_allDoc->findBlock(pos).blockNumber());
-    fillWindow(qMax(0, block - m_jumpSpan), block + m_jumpSpan);
-    updateFormat();
-    endWindowChange(false);
-}
-
-// Rebuilds the window around a whole offset and puts the cursor there, in
-// view.
-void LazyTextDocument::rebuildWindowAt(int allPostion)
-{
-    if (!m_editDoc)
-        return;
-    const int pos = qBound(0, allPostion, m_wholeDoc->length());
-    setWholeSelection(WindowMap::at(pos));
-    fillAround(pos);
-    emit sendEditPostion(m_shown.cursor);
-    emit ensureVisible();
-    updateScrollPostion();
-}
-
-void LazyTextDocument::realignWindow()
-{
-    m_realignPending = false;
-    if (!m_editDoc)
-        return;
-    beginWindowChange();
-    const int first = m_allDoc->findBlock(m_map.start()).blockNumber();
-    const int last = m_allDoc->findBlock(m_map.start() + editLength()).blockNumber();
-    fillWindow(qMax(0, first), qMax(0, last));
-    updateFormat();
-    endWindowChange(false);
-    emit ensureVisible();
-}
-
-void LazyTextDocument::wholeEditedOutsideWindow(int position, int removed, int added, int blockDelta)
-{
-    if (!m_editDoc)
-        return;
-    const int start = m_map.start();
-    if (m_map.editOutside(position, removed, added, blockDelta)) {
-        if (start != m_map.start())
-            emit startPositionChanged();
-        return;
-    }
-    rebuildWindowAt(m_whole.cursor);
-}
-
 // ---- mirroring window edits ---------------------------------------------------
-
-void LazyTextDocument::editContentsChange(int position, int charsRemoved, int charsAdded)
-{
-    if (!m_editDoc)
-        return;
-    const int oldLength = m_map.length();
-    const int newLength = editLength();
-    const int windowStart = m_map.start();
-
-    int pos = qBound(0, position, oldLength);
-    int removed = qBound(0, charsRemoved, oldLength - pos);
-    int added = qBound(0, charsAdded, newLength - pos);
-    if (oldLength - removed + added != newLength) {
-        // The report does not describe the change (it can count the
-        // document's implicit last separator): compare the window with its
-        // segment of the whole document instead.
-        const QString before = m_wholeDoc->range(windowStart, windowStart + oldLength);
-        const QString after = editRange(0, newLength);
-        int prefix = 0;
-        int suffix = 0;
-        commonEnds(before, after, &prefix, &suffix);
-        pos = prefix;
-        removed = before.size() - prefix - suffix;
-        added = after.size() - prefix - suffix;
-    }
-    QString newText = editRange(pos, pos + added);
-
-    // A selection that reaches beyond the window (select-all, a chapter, a
-    // selection whose anchor the window left behind): when the text area
-    // replaced the part it shows (the text around it is as it was and its
-    // own selection is gone), the whole selection is what is replaced.
-    const WindowMap::Selection selection = m_whole;
-    const bool beyond = !selection.isEmpty()
-        && (selection.start() < windowStart || selection.end() > windowStart + oldLength);
-    bool replacesSelection = false;
-    WindowMap::Selection live;
-    if (beyond && readTextArea(&live) && live.isEmpty()) {
-        const int shownStart = qBound(0, selection.start() - windowStart, oldLength);
-        const int shownEnd = qBound(0, selection.end() - windowStart, oldLength);
-        const int tail = oldLength - shownEnd;
-        const QString before = m_wholeDoc->range(windowStart, windowStart + oldLength);
-        const QString after = editRange(0, newLength);
-        if (newLength >= shownStart + tail && after.leftRef(shownStart) == before.leftRef(shownStart)
-            && after.rightRef(tail) == before.rightRef(tail)) {
-            replacesSelection = true;
-            newText = after.mid(shownStart, newLength - shownStart - tail);
-        }
-    }
-    // The line break of Enter (also one that replaced a selection of whole
-    // lines and so left the number of lines as it was).
-    if (m_enterPressed && !m_inserting && newText.contains(paragraphSeparator))
-        m_enterBreak = true;
-
-    if (replacesSelection) {
-        const int before = m_wholeDoc->length();
-        const bool everything = selection.start() == 0 && selection.end() >= before;
-        joinsTypingRun(selection.start(), selection.end() - selection.start(), newText); // starts a run
-        const int inserted = m_wholeDoc->replace(selection.start(), selection.end(), newText);
-        const int newStart = qMin(selection.start(), windowStart);
-        const QTextBlock first = m_allDoc->findBlock(newStart);
-        const QTextBlock last = m_allDoc->findBlock(newStart + newLength);
-        const bool aligned = first.position() == newStart && last.isValid()
-            && last.position() + last.length() - 1 == newStart + newLength;
-        m_map = WindowMap(first.blockNumber(), m_editDoc->blockCount(), newStart, newLength);
-        if (newStart != windowStart)
-            emit startPositionChanged();
-        setWholeSelection(WindowMap::at(selection.start() + inserted));
-        takeTextArea();
-        if (!aligned && !m_realignPending) {
-            // The window now starts or ends inside a line; it is rebuilt
-            // from the whole document once the text area's edit is over.
-            m_realignPending = true;
-            QMetaObject::invokeMethod(this, &LazyTextDocument::realignWindow, Qt::QueuedConnection);
-        }
-        if (everything)
-            m_wholeDoc->announce(0, -1, inserted);
-        else
-            m_wholeDoc->announce(selection.start(), selection.end() - selection.start(), inserted);
-        return;
-    }
-
-    const QString oldText = m_wholeDoc->range(windowStart + pos, windowStart + pos + removed);
-    int prefix = 0;
-    int suffix = 0;
-    commonEnds(oldText, newText, &prefix, &suffix);
-    if (prefix == oldText.size() && prefix == newText.size())
-        return; // a format-only change
-    const int at = windowStart + pos + prefix;
-    const int gone = oldText.size() - prefix - suffix;
-    const int blocks = m_map.lineCount();
-    // The run is told the edit as the text area made it (a key typed over
-    // a selection is typing, whatever both texts have in common).
-    const bool joins = joinsTypingRun(windowStart + pos, removed, newText);
-    const int inserted = m_wholeDoc->replace(at, at + gone, newText.mid(prefix, newText.size() - prefix - suffix), joins);
-    m_map.editInside(removed, added, m_editDoc->blockCount() - blocks);
-    Q_ASSERT(m_map.length() == newLength);
-    setWholeSelection(WindowMap::Selection { shifted(m_whole.anchor, at, gone, inserted), shifted(m_whole.cursor, at, gone, inserted) });
-    takeTextArea();
-    m_wholeDoc->announce(at, gone, inserted);
-    // An emptied window is filled again once the edit is over.
-    if (newLength == 0 && m_wholeDoc->length() > 0)
-        scheduleMaintenance();
-}
-
-// The window's lines keep their shaped text after layout. A line's layout
-// otherwise drops it, and every cursor rectangle the view reads after a key
-// shapes the whole line again: several times a key, each as costly as the
-// line's layout.
-void LazyTextDocument::keepShaping(int position, int charsRemoved, int charsAdded)
-{
-    Q_UNUSED(charsRemoved)
-    if (!m_editDoc)
-        return;
-    const QTextBlock last = m_editDoc->findBlock(position + charsAdded);
-    for (QTextBlock block = m_editDoc->findBlock(position); block.isValid(); block = block.next()) {
-        block.layout()->setCacheEnabled(true);
-        if (block == last)
-            break;
-    }
-}
-
-void LazyTextDocument::editDocumentContentsChanged()
-{
-    if (!m_editDoc)
-        return;
-    setStartLineText(m_editDoc->firstBlock().text());
-    updateScrollPostion();
-    emit lineCountChanged();
-    if (!m_enterPressed)
-        setSeriseEnterNumber(0);
-    // Enter is completed once the text area's edit is over (its cursor has
-    // moved on), not from inside the edit.
-    if (m_enterBreak && !m_inserting) {
-        m_enterBreak = false;
-        doRealTimeSave(m_editDoc->blockCount());
-    }
-}
 
 // ---- jumps and scrolling -----------------------------------------------------
 
-bool LazyTextDocument::gotoPostionByAll(int allPostion)
-{
-    // While a file loads in steps the whole document holds only its start.
-    if (!m_editDoc || !m_allDoc || m_loading)
-        return false;
-    const QTextBlock block = m_allDoc->findBlock(allPostion);
-    if (allPostion < 0 || !block.isValid()) {
-        logDebug(lcEditor) << m_fileName << allPostion << m_allDoc->characterCount() << m_allDoc->blockCount() << "超出文档范围";
-        return false;
-    }
-    saveInBackground();
-    takeTextArea();
-    const int p = qMin(allPostion, m_wholeDoc->length());
-    const bool windowFilled = editLength() > 0 || m_wholeDoc->length() == 0;
-    if (windowFilled && ((p > m_map.start() && p <= m_map.end()) || m_allDoc->blockCount() == 1)) {
-        setWholeSelection(WindowMap::at(p));
-        showSelection();
-        emit sendEditPostion(m_shown.cursor);
-        emit ensureVisible();
-        scheduleMaintenance();
-        return true;
-    }
-    rebuildWindowAt(p);
-    return true;
-}
-
-void LazyTextDocument::gotoLine(int line)
-{
-    const QTextBlock block = m_allDoc->findBlockByNumber(line);
-    if (!block.isValid())
-        return;
-    gotoPostionByAll(block.position());
-}
-
-void LazyTextDocument::gotoStart()
-{
-    gotoLine(0);
-}
-
-void LazyTextDocument::gotoEnd()
-{
-    gotoPostionByAll(m_wholeDoc->length());
-}
-
-void LazyTextDocument::selectTo(int allPostion)
-{
-    takeTextArea();
-    const int p = qBound(0, allPostion, m_wholeDoc->length());
-    showWholeSelection(WindowMap::Selection { m_whole.anchor, p });
-    emit sendEditPostion(m_shown.cursor);
-    emit ensureVisible();
-}
-
-void LazyTextDocument::editSetAllPosition(int cursorPostion)
-{
-    setAllCursorPostion(m_map.toWhole(cursorPostion));
-}
-
-void LazyTextDocument::updateScrollPostion()
-{
-    const double size = m_map.viewShare(m_editHeight, m_contentHeight, m_allDoc->blockCount());
-    if (!fuzzyEqual(size, m_scrollSize)) {
-        m_scrollSize = size;
-        emit scrollSizeChanged();
-    }
-    if (m_contentHeight <= 0 || m_contentY < 0)
-        return;
-    const double p = m_map.scrollPosition(m_contentY, m_contentHeight, m_allDoc->blockCount());
-    if (fuzzyEqual(p, m_scrollPostion))
-        return;
-    m_scrollPostion = p;
-    emit scrollPostionChanged();
-}
-
-void LazyTextDocument::setScrollPostion(double value)
-{
-    value = qBound(0.0, value, 1.0);
-    if (fuzzyEqual(value, m_scrollPostion))
-        return;
-    updateEditFromPostion(value);
-    m_scrollPostion = value;
-    emit scrollPostionChanged();
-}
-
-// Scrolls the view to a scroll position: inside the window by its scroll
-// offset, else the window moves there first (with the cursor, at the start
-// of the line at that position).
-void LazyTextDocument::updateEditFromPostion(double postion)
-{
-    const int total = m_allDoc->blockCount();
-    double y = m_map.contentYFor(postion, m_editHeight, m_contentHeight, total);
-    if (y >= 0) {
-        setContentY(int(y));
-        return;
-    }
-    gotoLine(WindowMap::lineAt(postion, total));
-    y = m_map.contentYFor(postion, m_editHeight, m_contentHeight, total);
-    if (y >= 0)
-        setContentY(int(y));
-    // The place is estimated from the average line height: the cursor's
-    // line is brought fully into view.
-    emit ensureVisible();
-}
-
 // ---- paragraph format ----------------------------------------------------------
-
-void LazyTextDocument::updateFormat()
-{
-    updateFormat(m_lineSpacing, m_paragraphHeight, m_textIndent);
-}
-
-void LazyTextDocument::updateFormat(double lineSpacing, double paragraphHeight, double textIndent)
-{
-    if (!m_editDoc)
-        return;
-    double size = 0;
-    if (!m_editCursor.isNull()) {
-        const QTextCharFormat format = m_editCursor.charFormat();
-        size = format.hasProperty(QTextFormat::FontPointSize) ? format.fontPointSize() : 0;
-        if (size <= 0) {
-            const QFont font = m_editDoc->defaultFont();
-            size = font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() * 0.75;
-        }
-    }
-    QTextBlockFormat format;
-    format.setLineHeight((lineSpacing - 0.2) * size, QTextBlockFormat::LineDistanceHeight);
-    format.setTextIndent(size * textIndent);
-    format.setTopMargin((paragraphHeight - 0.2) * size);
-    format.setBottomMargin((paragraphHeight - 0.2) * size);
-    const bool wasConnected = m_connected;
-    connectEditAndAllDocument(false);
-    QTextCursor cursor(m_editDoc);
-    cursor.select(QTextCursor::Document);
-    cursor.mergeBlockFormat(format);
-    if (wasConnected)
-        connectEditAndAllDocument(true);
-}
 
 // ---- whole-document text access ----------------------------------------------
 
@@ -1164,10 +211,10 @@ void LazyTextDocument::remove(int start, int end)
     if (from == to || m_readOnly)
         return;
     const int blocks = m_allDoc->blockCount();
-    takeTextArea();
+    m_selection->take();
     m_wholeDoc->replace(from, to, QString());
-    setWholeSelection(WindowMap::Selection { shifted(m_whole.anchor, from, to - from, 0), shifted(m_whole.cursor, from, to - from, 0) });
-    wholeEditedOutsideWindow(from, to - from, 0, m_allDoc->blockCount() - blocks);
+    m_selection->setWhole(m_selection->whole().shifted(from, to - from, 0));
+    m_window->wholeEditedOutside(from, to - from, 0, m_allDoc->blockCount() - blocks);
     m_wholeDoc->announce(from, to - from, 0);
 }
 
@@ -1178,25 +225,8 @@ void LazyTextDocument::append(const QString& text)
     const int at = m_wholeDoc->length();
     const int blocks = m_allDoc->blockCount();
     const int inserted = m_wholeDoc->replace(at, at, text);
-    wholeEditedOutsideWindow(at, 0, inserted, m_allDoc->blockCount() - blocks);
+    m_window->wholeEditedOutside(at, 0, inserted, m_allDoc->blockCount() - blocks);
     m_wholeDoc->announce(at, 0, inserted);
-}
-
-// The window becomes empty and the cursor goes to 0, before the whole text
-// is replaced.
-void LazyTextDocument::emptyWindow()
-{
-    ++m_windowChanges;
-    connectEditAndAllDocument(false);
-    const int oldStart = m_map.start();
-    clearWindow();
-    m_map = WindowMap();
-    if (oldStart != 0)
-        emit startPositionChanged();
-    connectEditAndAllDocument(true);
-    --m_windowChanges;
-    setShown(WindowMap::at(0));
-    setWholeSelection(WindowMap::at(0));
 }
 
 void LazyTextDocument::setAllText(const QString& text)
@@ -1209,7 +239,7 @@ void LazyTextDocument::setAllText(const QString& text)
 bool LazyTextDocument::beginTextReplacement()
 {
     const bool hadText = m_textLoaded || m_wholeDoc->length() > 0;
-    emptyWindow();
+    m_window->empty();
     return hadText;
 }
 
@@ -1252,7 +282,7 @@ void LazyTextDocument::setFileName(const QUrl& url)
     if (url.isEmpty()) {
         logDebug(lcEditor) << "fileName is empty";
         const bool hadText = m_wholeDoc->length() > 0;
-        emptyWindow();
+        m_window->empty();
         m_wholeDoc->replaceAll(QString());
         if (hadText)
             m_wholeDoc->announce(0, -1, 0);
@@ -1506,7 +536,7 @@ void LazyTextDocument::textTaken(const QString& path, bool resource)
     const int length = m_allDoc->characterCount();
     const int cursor = m_initPosition < length ? qMax(0, m_initPosition) : length - 1;
     // Kept also when the text area comes later: the window is built there.
-    setWholeSelection(WindowMap::at(cursor));
+    m_selection->setWhole(WindowMap::at(cursor));
     gotoPostionByAll(cursor);
     setReadOnly(resource);
     logDebug(lcEditor) << "loaded" << path << m_allDoc->blockCount() << "lines";
@@ -1514,14 +544,14 @@ void LazyTextDocument::textTaken(const QString& path, bool resource)
 
 bool LazyTextDocument::reloadText()
 {
-    connectEditAndAllDocument(false);
+    m_window->connectEditAndAllDocument(false);
     setTextLoaded(false);
-    clearWindow();
+    m_window->clear();
     const QString path = localPath();
     const bool ok = !path.isEmpty() && QFileInfo::exists(path) && loadText(m_fileName);
     if (!ok)
         setTextLoaded(true);
-    connectEditAndAllDocument(true);
+    m_window->connectEditAndAllDocument(true);
     return ok;
 }
 
@@ -1789,7 +819,7 @@ void LazyTextDocument::fileChanged(const QString& path)
         }
         message::show(Message::Tips, tr("文件已被其他程序修改并重新载入，未保存的修改已存入历史记录。"), 5000);
     }
-    const int cursor = m_whole.cursor;
+    const int cursor = m_selection->whole().cursor;
     if (reloadText())
         gotoPostionByAll(qBound(0, cursor, m_wholeDoc->length()));
 }
@@ -1807,74 +837,28 @@ void LazyTextDocument::exit()
 
 // ---- the cursor and the selection ------------------------------------------------
 
-QString LazyTextDocument::editSelectedText() const
-{
-    return editRange(m_shown.start(), m_shown.end());
-}
-
-// The cursor's line, column and the line's text before it, in the whole
-// document.
-void LazyTextDocument::updateCursorLineInfo()
-{
-    const QTextBlock block = m_allDoc->findBlock(qBound(0, m_whole.cursor, m_wholeDoc->length()));
-    if (!block.isValid())
-        return;
-    const int column = m_whole.cursor - block.position();
-    setCursorLineInfo(block.blockNumber(), column, block.text().left(column));
-}
-
-// All three values are stored before any is signalled, and the text before
-// the cursor is signalled first: the counter recounts on a line or column
-// change and must read the text that belongs to it.
-void LazyTextDocument::setCursorLineInfo(int line, int column, const QString& preText)
-{
-    const bool lineChanged = line != m_cursorLineNumber;
-    const bool columnChanged = column != m_cursorLinePostion;
-    const bool textChanged = preText != m_cursorLinePreText;
-    m_cursorLineNumber = line;
-    m_cursorLinePostion = column;
-    m_cursorLinePreText = preText;
-    if (textChanged)
-        emit cursorLinePreTextChanged();
-    if (lineChanged)
-        emit cursorLineNumberChanged();
-    if (columnChanged)
-        emit cursorLinePostionChanged();
-}
-
 void LazyTextDocument::setAllSelectionStart(int value)
 {
-    if (value != m_whole.start())
-        select(value, m_whole.end());
+    if (value != m_selection->whole().start())
+        select(value, m_selection->whole().end());
 }
 
 void LazyTextDocument::setAllSelectionEnd(int value)
 {
-    if (value != m_whole.end())
-        select(m_whole.start(), value);
+    if (value != m_selection->whole().end())
+        select(m_selection->whole().start(), value);
 }
 
 void LazyTextDocument::setAllCursorPostion(int value)
 {
-    if (value == m_whole.cursor && m_whole.isEmpty())
+    if (value == m_selection->whole().cursor && m_selection->whole().isEmpty())
         return;
     gotoPostionByAll(value);
-}
-
-QString LazyTextDocument::allSelectedText() const
-{
-    return m_wholeDoc->range(m_whole.start(), m_whole.end());
 }
 
 QString LazyTextDocument::selectedPlainText() const
 {
     return WholeDocument::toLineFeeds(allSelectedText());
-}
-
-bool LazyTextDocument::isSelectedAll() const
-{
-    const int length = m_wholeDoc->length();
-    return length > 0 && m_whole.start() == 0 && m_whole.end() >= length;
 }
 
 // ---- editing operations ------------------------------------------------------
@@ -1883,14 +867,14 @@ void LazyTextDocument::select(int start, int end)
 {
     if (start == -1 || end == -1)
         return;
-    takeTextArea();
-    showWholeSelection(WindowMap::Selection { start, end });
+    m_selection->take();
+    m_window->showWhole(WindowMap::Selection { start, end });
 }
 
 void LazyTextDocument::selectByDocument(int start, int end)
 {
     gotoPostionByAll(start);
-    showWholeSelection(WindowMap::Selection { start, end });
+    m_window->showWhole(WindowMap::Selection { start, end });
 }
 
 // Whole lines, the cursor at their start (the chapter selection).
@@ -1909,7 +893,7 @@ void LazyTextDocument::selectLine(int startLine, int endLine)
     if (e < s)
         return;
     gotoPostionByAll(s);
-    showWholeSelection(WindowMap::Selection { e, s });
+    m_window->showWhole(WindowMap::Selection { e, s });
 }
 
 // Everything, the cursor at the end (the text area shows its window
@@ -1917,24 +901,24 @@ void LazyTextDocument::selectLine(int startLine, int endLine)
 void LazyTextDocument::selectAll()
 {
     saveTmpFile();
-    takeTextArea();
-    setWholeSelection(WindowMap::Selection { 0, m_wholeDoc->length() });
-    showSelection();
+    m_selection->take();
+    m_selection->setWhole(WindowMap::Selection { 0, m_wholeDoc->length() });
+    m_selection->show();
     emit isSelectedAllChanged(isSelectedAll());
 }
 
 void LazyTextDocument::deselect()
 {
-    takeTextArea();
-    if (m_whole.isEmpty())
+    m_selection->take();
+    if (m_selection->whole().isEmpty())
         return;
-    setWholeSelection(WindowMap::at(m_map.toWhole(m_shown.cursor)));
-    showSelection();
+    m_selection->setWhole(WindowMap::at(m_window->map().toWhole(m_selection->shown().cursor)));
+    m_selection->show();
 }
 
 void LazyTextDocument::copy()
 {
-    takeTextArea();
+    m_selection->take();
     const QString text = selectedPlainText();
     if (!text.isEmpty())
         QGuiApplication::clipboard()->setText(text);
@@ -1942,7 +926,7 @@ void LazyTextDocument::copy()
 
 void LazyTextDocument::cut()
 {
-    takeTextArea();
+    m_selection->take();
     const QString text = selectedPlainText();
     if (text.isEmpty())
         return;
@@ -1956,7 +940,7 @@ void LazyTextDocument::cut()
 void LazyTextDocument::paste()
 {
     const QString text = QGuiApplication::clipboard()->text();
-    if (text.isEmpty() || m_readOnly || !m_editDoc)
+    if (text.isEmpty() || m_readOnly || !m_window->document())
         return;
     replaceSelection(text);
     emit ensureVisible();
@@ -1964,32 +948,32 @@ void LazyTextDocument::paste()
 
 void LazyTextDocument::replaceSelection(const QString& text)
 {
-    if (!m_editDoc || m_readOnly)
+    if (!m_window->document() || m_readOnly)
         return;
-    takeTextArea();
-    const int start = m_whole.start();
-    const int end = qMin(m_whole.end(), m_wholeDoc->length());
+    m_selection->take();
+    const int start = m_selection->whole().start();
+    const int end = qMin(m_selection->whole().end(), m_wholeDoc->length());
     if (start == end && text.isEmpty())
         return;
-    if (m_map.contains(start) && m_map.contains(end) && text.size() <= maxWindowPaste) {
+    if (m_window->map().contains(start) && m_window->map().contains(end) && text.size() <= maxWindowPaste) {
         // Through the window, mirrored like typing (but a step of its own);
         // the text area's cursor moves on with the inserted text.
-        QTextCursor cursor(m_editDoc);
-        cursor.setPosition(m_map.toWindow(start));
-        cursor.setPosition(m_map.toWindow(end), QTextCursor::KeepAnchor);
+        QTextCursor cursor(m_window->document());
+        cursor.setPosition(m_window->map().toWindow(start));
+        cursor.setPosition(m_window->map().toWindow(end), QTextCursor::KeepAnchor);
         m_typingRun.end();
         if (text.isEmpty())
             cursor.removeSelectedText();
         else
             cursor.insertText(text);
         m_typingRun.end();
-        showSelection();
+        m_selection->show();
         return;
     }
     const bool everything = isSelectedAll();
     const int inserted = m_wholeDoc->replace(start, end, text);
-    setWholeSelection(WindowMap::at(start + inserted));
-    rebuildWindowAt(start + inserted);
+    m_selection->setWhole(WindowMap::at(start + inserted));
+    m_window->rebuildAt(start + inserted);
     if (everything)
         m_wholeDoc->announce(0, -1, inserted);
     else
@@ -1998,16 +982,16 @@ void LazyTextDocument::replaceSelection(const QString& text)
 
 void LazyTextDocument::removeSelect(bool removeEditText)
 {
-    takeTextArea();
-    if (m_whole.isEmpty() || m_readOnly)
+    m_selection->take();
+    if (m_selection->whole().isEmpty() || m_readOnly)
         return;
     // A selection the window holds is removed by the text area's own
     // deletion unless asked for.
-    const bool inWindow = m_map.contains(m_whole.start()) && m_map.contains(m_whole.end());
+    const bool inWindow = m_window->map().contains(m_selection->whole().start()) && m_window->map().contains(m_selection->whole().end());
     if (inWindow && !removeEditText)
         return;
     replaceSelection(QString());
-    updateFormat();
+    m_format->apply();
 }
 
 void LazyTextDocument::undo()
@@ -2038,7 +1022,7 @@ void LazyTextDocument::undoRedo(bool undo)
     disconnect(connection);
     m_wholeDoc->settle(true);
     const int position = changed >= 0 ? qMin(changed, m_wholeDoc->length()) : cursor.position();
-    rebuildWindowAt(position);
+    m_window->rebuildAt(position);
 }
 
 void LazyTextDocument::enterPressed()
@@ -2066,7 +1050,7 @@ void LazyTextDocument::doRealTimeSave(int blockCount)
     }
     setSeriseEnterNumber(m_seriseEnterNumber + 1);
     m_enterPressed = false;
-    scheduleMaintenance();
+    m_scroller->scheduleMaintenance();
     // Handed to the writer on the event loop's next turn rather than
     // inside the key's handling, so that the window answers in between
     // (copying a long book's text takes a few milliseconds). A wait for
@@ -2087,24 +1071,24 @@ void LazyTextDocument::handOverEnterSave()
 
 void LazyTextDocument::insertAtEditCursor(const QString& text)
 {
-    if (!m_editDoc)
+    if (!m_window->document())
         return;
-    takeTextArea();
-    returnToCursor();
-    QTextCursor cursor(m_editDoc);
-    cursor.setPosition(m_shown.cursor);
+    m_selection->take();
+    m_window->returnToCursor();
+    QTextCursor cursor(m_window->document());
+    cursor.setPosition(m_selection->shown().cursor);
     m_inserting = true;
     cursor.insertText(text);
     m_inserting = false;
-    takeTextArea();
+    m_selection->take();
 }
 
 void LazyTextDocument::addChapterName(int nextTitleIndex)
 {
     deselect();
-    if (!m_editDoc)
+    if (!m_window->document())
         return;
-    const QString line = m_editDoc->findBlock(m_shown.cursor).text();
+    const QString line = m_window->document()->findBlock(m_selection->shown().cursor).text();
     if (TextRules::isChapterTitle(line, m_chapterKeys)) {
         message::show(Message::Tips, tr("已经是章节标题了"), 5000);
         return;
@@ -2136,11 +1120,11 @@ void LazyTextDocument::makeupFinished(const QStringList& list)
         message::show(Message::Tips, tr("排版期间文档已被修改，排版结果未应用。"), 5000);
         return;
     }
-    setWholeSelection(WindowMap::at(0));
+    m_selection->setWhole(WindowMap::at(0));
     m_wholeDoc->replaceAll(list.join(QStringLiteral("\r\n")));
     m_allDoc->setModified(true);
     m_wholeDoc->announce(0, -1, m_wholeDoc->length());
-    rebuildWindowAt(0);
+    m_window->rebuildAt(0);
     gotoEnd();
 }
 
@@ -2153,14 +1137,14 @@ bool LazyTextDocument::subtleFinish(const QString& text)
         message::show(Message::Warn, tr("无法保存过滤前的历史记录，过滤结果未应用。"), 5000);
         return false;
     }
-    takeTextArea();
-    const int cursor = m_whole.cursor;
-    setWholeSelection(WindowMap::at(0));
+    m_selection->take();
+    const int cursor = m_selection->whole().cursor;
+    m_selection->setWhole(WindowMap::at(0));
     m_wholeDoc->replaceAll(text);
     m_allDoc->setModified(true);
     m_wholeDoc->announce(0, -1, m_wholeDoc->length());
-    rebuildWindowAt(qBound(0, cursor, m_wholeDoc->length()));
-    scheduleMaintenance();
+    m_window->rebuildAt(qBound(0, cursor, m_wholeDoc->length()));
+    m_scroller->scheduleMaintenance();
     return true;
 }
 
@@ -2245,8 +1229,8 @@ bool LazyTextDocument::doSearch(bool searchDown, bool allowRestartAtTop)
     if (m_matchCaseSensitive)
         flags |= QTextDocument::FindCaseSensitively;
     const QRegularExpression expression = searchExpression();
-    takeTextArea();
-    const QTextCursor cursor = wholeCursor();
+    m_selection->take();
+    const QTextCursor cursor = m_selection->wholeCursor();
     // Down: after the selection; up: before its start.
     const int from = searchDown ? cursor.selectionEnd() : cursor.selectionStart();
     Match match = findMatch(expression, from, !searchDown, flags, false);
@@ -2274,12 +1258,12 @@ bool LazyTextDocument::doSearch(bool searchDown, bool allowRestartAtTop)
 
 bool LazyTextDocument::doReplace(bool forAll)
 {
-    if (m_readOnly || !m_editDoc)
+    if (m_readOnly || !m_window->document())
         return false;
     if (!doSearch(true, true))
         return false;
-    const int start = m_whole.start();
-    const int end = m_whole.end();
+    const int start = m_selection->whole().start();
+    const int end = m_selection->whole().end();
     if (!forAll && start == end)
         return false;
     QString text = m_replaceText;
@@ -2329,135 +1313,10 @@ void LazyTextDocument::doReplaceAll()
     if (first >= 0)
         m_wholeDoc->announce(first, oldEnd - first, newEnd - first); // one notice for the whole span
     saveInBackground();
-    rebuildWindowAt(0);
+    m_window->rebuildAt(0);
 }
 
 // ---- rich-text formatting of the window ------------------------------------------
-
-void LazyTextDocument::resetFormat()
-{
-    emit boldChanged();
-    emit italicChanged();
-    emit underlineChanged();
-    emit fontFamilyChanged();
-    emit fontSizeChanged();
-    emit textColorChanged();
-    emit alignmentChanged();
-}
-
-void LazyTextDocument::applyCharFormat(const QTextCharFormat& format)
-{
-    if (!m_editDoc)
-        return;
-    QTextCursor cursor = editSelectionCursor();
-    if (!cursor.hasSelection())
-        cursor.movePosition(QTextCursor::PreviousCharacter, QTextCursor::KeepAnchor);
-    cursor.mergeCharFormat(format);
-}
-
-bool LazyTextDocument::bold() const
-{
-    return !m_editCursor.isNull() && m_editCursor.charFormat().fontWeight() == QFont::Bold;
-}
-
-void LazyTextDocument::setBold(bool value)
-{
-    QTextCharFormat format;
-    format.setFontWeight(value ? QFont::Bold : QFont::Normal);
-    applyCharFormat(format);
-    emit boldChanged();
-}
-
-bool LazyTextDocument::italic() const
-{
-    return !m_editCursor.isNull() && m_editCursor.charFormat().fontItalic();
-}
-
-void LazyTextDocument::setItalic(bool value)
-{
-    QTextCharFormat format;
-    format.setFontItalic(value);
-    applyCharFormat(format);
-    emit italicChanged();
-}
-
-bool LazyTextDocument::underline() const
-{
-    return !m_editCursor.isNull() && m_editCursor.charFormat().fontUnderline();
-}
-
-void LazyTextDocument::setUnderline(bool value)
-{
-    QTextCharFormat format;
-    format.setFontUnderline(value);
-    applyCharFormat(format);
-    emit underlineChanged();
-}
-
-QString LazyTextDocument::fontFamily() const
-{
-    return m_editCursor.isNull() ? QString() : m_editCursor.charFormat().font().family();
-}
-
-void LazyTextDocument::setFontFamily(const QString& value)
-{
-    QTextCharFormat format;
-    format.setFontFamily(value);
-    applyCharFormat(format);
-    emit fontFamilyChanged();
-}
-
-int LazyTextDocument::fontSize() const
-{
-    return m_editCursor.isNull() ? 0 : int(m_editCursor.charFormat().font().pointSize());
-}
-
-void LazyTextDocument::setFontSize(int value)
-{
-    if (value <= 0 || value == fontSize() || !m_editDoc)
-        return;
-    QTextCharFormat format;
-    format.setFontPointSize(value);
-    QTextCursor cursor = editSelectionCursor();
-    if (!cursor.hasSelection())
-        cursor.select(QTextCursor::WordUnderCursor);
-    cursor.mergeCharFormat(format);
-    emit fontSizeChanged();
-}
-
-QColor LazyTextDocument::textColor() const
-{
-    if (m_editCursor.isNull())
-        return QColor(Qt::black);
-    return m_editCursor.charFormat().foreground().color();
-}
-
-void LazyTextDocument::setTextColor(const QColor& value)
-{
-    QTextCharFormat format;
-    format.setForeground(value);
-    applyCharFormat(format);
-    emit textColorChanged();
-}
-
-Qt::Alignment LazyTextDocument::alignment() const
-{
-    if (m_editCursor.isNull())
-        return Qt::AlignLeft;
-    const Qt::Alignment value = m_editCursor.blockFormat().alignment();
-    return value ? value : Qt::AlignLeft;
-}
-
-void LazyTextDocument::setAlignment(Qt::Alignment value)
-{
-    if (!m_editDoc)
-        return;
-    QTextBlockFormat format;
-    format.setAlignment(value);
-    QTextCursor cursor = editSelectionCursor();
-    cursor.mergeBlockFormat(format);
-    emit alignmentChanged();
-}
 
 // ---- plain properties ------------------------------------------------------------
 
@@ -2474,68 +1333,6 @@ bool LazyTextDocument::isUndoAvailable() const
 bool LazyTextDocument::isRedoAvailable() const
 {
     return m_allDoc->isRedoAvailable();
-}
-
-void LazyTextDocument::setLineSpacing(double value)
-{
-    if (fuzzyEqual(value, m_lineSpacing))
-        return;
-    m_lineSpacing = value;
-    updateFormat();
-    emit lineSpacingChanged();
-}
-
-void LazyTextDocument::setParagraphHeight(double value)
-{
-    if (fuzzyEqual(value, m_paragraphHeight))
-        return;
-    m_paragraphHeight = value;
-    updateFormat();
-    emit paragraphHeightChanged();
-}
-
-void LazyTextDocument::setTextIndent(double value)
-{
-    if (fuzzyEqual(value, m_textIndent))
-        return;
-    m_textIndent = value;
-    updateFormat();
-    emit textIndentChanged();
-}
-
-void LazyTextDocument::setEditHeight(int value)
-{
-    if (value == m_editHeight)
-        return;
-    m_editHeight = value;
-    emit editHeightChanged();
-}
-
-void LazyTextDocument::setContentY(int value)
-{
-    if (value == m_contentY)
-        return;
-    m_contentY = value;
-    updateScrollPostion();
-    emit contentYChanged();
-}
-
-void LazyTextDocument::setContentHeight(int value)
-{
-    if (value == m_contentHeight)
-        return;
-    m_contentHeight = value;
-    updateScrollPostion();
-    emit contentHeightChanged();
-}
-
-void LazyTextDocument::setEditLineCount(int value)
-{
-    if (value == m_editLineCount)
-        return;
-    m_editLineCount = value;
-    updateScrollPostion();
-    emit editLineCountChanged();
 }
 
 void LazyTextDocument::setStartLineText(const QString& value)

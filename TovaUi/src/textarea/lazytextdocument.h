@@ -15,8 +15,14 @@
 #include <QRegularExpression>
 #include <QUrl>
 
+#include "TovaUi/textarea/editorparts.h"
+#include "TovaUi/textarea/editwindow.h"
+#include "TovaUi/textarea/windowformat.h"
 #include "TovaUi/textarea/typingrun.h"
 #include "TovaUi/textarea/windowmap.h"
+#include "TovaUi/textarea/windowmirror.h"
+#include "TovaUi/textarea/windowscroller.h"
+#include "TovaUi/textarea/writerselection.h"
 
 #include <memory>
 
@@ -119,55 +125,48 @@ public:
     Q_INVOKABLE static int timeElapsed();
 
     // Paragraph format.
-    double lineSpacing() const { return m_lineSpacing; }
-    void setLineSpacing(double value);
-    double paragraphHeight() const { return m_paragraphHeight; }
-    void setParagraphHeight(double value);
-    double textIndent() const { return m_textIndent; }
-    void setTextIndent(double value);
+    double lineSpacing() const { return m_format->lineSpacing(); }
+    void setLineSpacing(double value) { m_format->setLineSpacing(value); }
+    double paragraphHeight() const { return m_format->paragraphHeight(); }
+    void setParagraphHeight(double value) { m_format->setParagraphHeight(value); }
+    double textIndent() const { return m_format->textIndent(); }
+    void setTextIndent(double value) { m_format->setTextIndent(value); }
 
     // View geometry pushed in from QML.
-    int editHeight() const { return m_editHeight; }
-    void setEditHeight(int value);
-    int contentY() const { return m_contentY; }
-    void setContentY(int value);
-    int contentHeight() const { return m_contentHeight; }
-    void setContentHeight(int value);
-    int editLineCount() const { return m_editLineCount; }
-    void setEditLineCount(int value);
-    double scrollPostion() const { return m_scrollPostion; }
-    void setScrollPostion(double value);
-    // The view's share of the whole document (the scroll bar's size).
-    double scrollSize() const { return m_scrollSize; }
+    int editHeight() const { return m_scroller->editHeight(); }
+    void setEditHeight(int value) { m_scroller->setEditHeight(value); }
+    int contentY() const { return m_scroller->contentY(); }
+    void setContentY(int value) { m_scroller->setContentY(value); }
+    int contentHeight() const { return m_scroller->contentHeight(); }
+    void setContentHeight(int value) { m_scroller->setContentHeight(value); }
+    int editLineCount() const { return m_scroller->editLineCount(); }
+    void setEditLineCount(int value) { m_scroller->setEditLineCount(value); }
+    double scrollPostion() const { return m_scroller->scrollPostion(); }
+    void setScrollPostion(double value) { m_scroller->setScrollPostion(value); }
+    double scrollSize() const { return m_scroller->scrollSize(); }
 
     int lineCount() const;
-    int startPosition() const { return m_map.start(); }
+    int startPosition() const { return windowMap().start(); }
     QString startLineText() const { return m_startLineText; }
-    int startLine() const { return m_map.firstLine(); }
-    int endLine() const { return m_map.lastLine(); }
-    int windowSize() const { return m_windowSize; }
-    const WindowMap& windowMap() const { return m_map; }
+    int startLine() const { return windowMap().firstLine(); }
+    int endLine() const { return windowMap().lastLine(); }
+    int windowSize() const { return m_window->size(); }
+    const WindowMap& windowMap() const { return static_cast<const EditWindow*>(m_window)->map(); }
 
     QUrl fileName() const { return m_fileName; }
     void setFileName(const QUrl& url);
     QString fileType() const { return m_fileType; }
     void setFileType(const QString& type);
 
-    QQuickTextDocument* document() const { return m_document; }
-    void setDocument(QQuickTextDocument* document);
+    QQuickTextDocument* document() const { return m_window->quickDocument(); }
+    void setDocument(QQuickTextDocument* document) { m_window->setQuickDocument(document); }
     // The window document itself; QML hands it in through setDocument.
-    QTextDocument* editDocument() const { return m_editDoc; }
-    void setEditDocument(QTextDocument* document);
+    QTextDocument* editDocument() const { return m_window->document(); }
+    void setEditDocument(QTextDocument* document) { m_window->setDocument(document); }
     QTextDocument* allTextDocument() const { return m_allDoc; }
-    // The text area's text edit: its cursorPosition, selectionStart and
-    // selectionEnd are read whenever one of them changes, and its
-    // cursorPosition and select(anchor, cursor) show the document's
-    // selection. Without one the document's own window cursor stands in.
-    // Its keys, input-method events and clicks are watched: a cursor the
-    // window no longer holds is brought back before the text area acts on
-    // it, and given up for a click elsewhere.
-    QObject* textEdit() const { return m_textEdit; }
-    void setTextEdit(QObject* edit);
+    // The text area's text edit (see WriterSelection).
+    QObject* textEdit() const { return m_selection->textEdit(); }
+    void setTextEdit(QObject* edit) { m_selection->setTextEdit(edit); }
 
     Q_INVOKABLE QString allText() const;
     Q_INVOKABLE QString allRawText() const;
@@ -184,25 +183,25 @@ public:
     QDateTime lastModification() const { return m_lastModification; }
 
     // The whole selection, ordered, and its cursor end.
-    int allSelectionStart() const { return m_whole.start(); }
+    int allSelectionStart() const { return wholeSelection().start(); }
     void setAllSelectionStart(int value);
-    int allSelectionEnd() const { return m_whole.end(); }
+    int allSelectionEnd() const { return wholeSelection().end(); }
     void setAllSelectionEnd(int value);
-    int allCursorPostion() const { return m_whole.cursor; }
+    int allCursorPostion() const { return wholeSelection().cursor; }
     Q_INVOKABLE void setAllCursorPostion(int value);
-    QString allSelectedText() const;
-    WindowMap::Selection wholeSelection() const { return m_whole; }
+    QString allSelectedText() const { return m_selection->wholeText(); }
+    WindowMap::Selection wholeSelection() const { return m_selection->whole(); }
 
     // What the text area shows, in window offsets.
-    int editSelectionStart() const { return m_shown.start(); }
-    int editSelectionEnd() const { return m_shown.end(); }
-    int editCursorPostion() const { return m_shown.cursor; }
-    QString editSelectedText() const;
-    bool isSelectedAll() const;
+    int editSelectionStart() const { return m_selection->shown().start(); }
+    int editSelectionEnd() const { return m_selection->shown().end(); }
+    int editCursorPostion() const { return m_selection->shown().cursor; }
+    QString editSelectedText() const { return m_selection->shownText(); }
+    bool isSelectedAll() const { return m_selection->isSelectedAll(); }
 
-    int cursorLineNumber() const { return m_cursorLineNumber; }
-    int cursorLinePostion() const { return m_cursorLinePostion; }
-    QString cursorLinePreText() const { return m_cursorLinePreText; }
+    int cursorLineNumber() const { return m_selection->cursorLineNumber(); }
+    int cursorLinePostion() const { return m_selection->cursorLinePostion(); }
+    QString cursorLinePreText() const { return m_selection->cursorLinePreText(); }
 
     bool addEmptyLineAtEndByEnter() const { return m_addEmptyLineAtEndByEnter; }
     void setAddEmptyLineAtEndByEnter(bool value);
@@ -241,50 +240,34 @@ public:
     void setTestTips(const QString& value);
 
     // Rich-text formatting of the window.
-    bool bold() const;
-    void setBold(bool value);
-    bool italic() const;
-    void setItalic(bool value);
-    bool underline() const;
-    void setUnderline(bool value);
-    QString fontFamily() const;
-    void setFontFamily(const QString& value);
-    int fontSize() const;
-    void setFontSize(int value);
-    QColor textColor() const;
-    void setTextColor(const QColor& value);
-    Qt::Alignment alignment() const;
-    void setAlignment(Qt::Alignment value);
+    bool bold() const { return m_format->bold(); }
+    void setBold(bool value) { m_format->setBold(value); }
+    bool italic() const { return m_format->italic(); }
+    void setItalic(bool value) { m_format->setItalic(value); }
+    bool underline() const { return m_format->underline(); }
+    void setUnderline(bool value) { m_format->setUnderline(value); }
+    QString fontFamily() const { return m_format->fontFamily(); }
+    void setFontFamily(const QString& value) { m_format->setFontFamily(value); }
+    int fontSize() const { return m_format->fontSize(); }
+    void setFontSize(int value) { m_format->setFontSize(value); }
+    QColor textColor() const { return m_format->textColor(); }
+    void setTextColor(const QColor& value) { m_format->setTextColor(value); }
+    Qt::Alignment alignment() const { return m_format->alignment(); }
+    void setAlignment(Qt::Alignment value) { m_format->setAlignment(value); }
 
     // Window maintenance and jumps.
-    Q_INVOKABLE void updateEditContent();
-    Q_INVOKABLE void reloadEditDocument();
-    void reloadEditText();
-    void setDocumentForAllTextFromAll(int start, int end);
-    void appendDocmentTextOnBottomFromAll(int first, int last);
-    void insertDocmentTextOnTopFromAll(int count);
-    void removeTopLineDocumentTextFromAll(int count);
-    void removeBottomDocumentTextFromAll(int count);
-    Q_INVOKABLE bool gotoPostionByAll(int allPostion);
-    Q_INVOKABLE void gotoLine(int line);
-    Q_INVOKABLE void gotoStart();
-    Q_INVOKABLE void gotoEnd();
+    Q_INVOKABLE void updateEditContent() { m_scroller->updateEditContent(); }
+    Q_INVOKABLE void reloadEditDocument() { m_window->reloadEditDocument(); }
+    Q_INVOKABLE bool gotoPostionByAll(int allPostion) { return m_scroller->gotoPostionByAll(allPostion); }
+    Q_INVOKABLE void gotoLine(int line) { m_scroller->gotoLine(line); }
+    Q_INVOKABLE void gotoStart() { m_scroller->gotoStart(); }
+    Q_INVOKABLE void gotoEnd() { m_scroller->gotoEnd(); }
     // Moves the cursor to a whole offset, extending the selection from its
     // anchor (Shift with Ctrl+Home or Ctrl+End).
-    Q_INVOKABLE void selectTo(int allPostion);
-    Q_INVOKABLE void editSetAllPosition(int cursorPostion);
-    // Whether the cursor lies outside the window (the view was scrolled away
-    // from it); the text area shows it at the window's edge.
-    bool isCursorAway() const;
-    // Brings the window back to a cursor it no longer holds (also the
-    // cursor of a selection reaching beyond it).
-    void returnToCursor();
-    void updateScrollPostion();
-    void updateEditFromPostion(double postion);
-    Q_INVOKABLE void updateFormat();
+    Q_INVOKABLE void selectTo(int allPostion) { m_scroller->selectTo(allPostion); }
+    Q_INVOKABLE void editSetAllPosition(int cursorPostion) { setAllCursorPostion(windowMap().toWhole(cursorPostion)); }
+    Q_INVOKABLE void updateFormat() { m_format->apply(); }
     Q_INVOKABLE void update() { updateFormat(); }
-    void updateFormat(double lineSpacing, double paragraphHeight, double textIndent);
-    void connectEditAndAllDocument(bool connect);
 
     // Whole-document ranges by whole offsets.
     Q_INVOKABLE QString getText(int start, int end) const;
@@ -369,7 +352,10 @@ public:
 
 public slots:
     void doSetFile();
-    void editContentsChange(int position, int charsRemoved, int charsAdded);
+    void editContentsChange(int position, int charsRemoved, int charsAdded)
+    {
+        m_parts.mirror->editContentsChange(position, charsRemoved, charsAdded);
+    }
     void doRealTimeSave(int blockCount);
     void fileChanged(const QString& path);
     void dirChanged(const QString& dir);
@@ -449,64 +435,27 @@ signals:
     void fileDeleted(const QUrl& fileName, bool isDeleted);
     void postionChanged(int postion);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private slots:
-    void updateY();
-    void editDocumentContentsChanged();
-    void keepShaping(int position, int charsRemoved, int charsAdded);
-    void realignWindow();
-    void textAreaChanged();
-
 private:
+    // Interim: the parts still reach the Enter state and the typing run here.
+    friend class WindowMirror;
+    friend class WindowScroller;
+    friend class WriterSelection;
+
     // Refreshes the state that follows every change of the whole text.
     void afterWholeChange(bool textEdited);
-    void undoRedo(bool undo);
     // Whether an edit of the text area joins the undo step of the typing
     // before it.
     bool joinsTypingRun(int position, int removed, const QString& inserted);
     // Keys that move the cursor, and clicks, end a run of typing.
     void endTypingRunOn(const QEvent* event);
-    void reachBeyondWindow(int key);
-    // Whether the text area's view shows its cursor.
-    bool viewShowsCursor() const;
-    QString editRange(int start, int end) const;
-    int editLength() const;
-    void fillWindow(int start, int end);
-    // The text area's selection in window offsets; false without a window.
-    bool readTextArea(WindowMap::Selection* shown) const;
-    // Takes what the text area shows as the writer's selection.
-    void takeTextArea();
-    // Shows the whole selection in the text area.
-    void showSelection();
-    void setShown(const WindowMap::Selection& shown);
-    void setWholeSelection(const WindowMap::Selection& whole);
-    // The window's text changes by the document's own hand between these
-    // two calls: nothing is mirrored, the text area's reports are its
-    // consequences, and the whole selection is shown again at the end.
-    void beginWindowChange(bool takeWriter = true);
-    void endWindowChange(bool keepView);
-    void scheduleMaintenance();
-    void showWholeSelection(const WindowMap::Selection& whole);
-    void clearWindow();
-    void emptyWindow();
-    void resetFormat();
+    void undoRedo(bool undo);
     void setLoading(bool value);
     void setTextLoaded(bool value);
     void setLastModification(const QDateTime& value);
     void setStartLineText(const QString& value);
-    void setCursorLineInfo(int line, int column, const QString& preText);
-    void updateCursorLineInfo();
     bool writeSnapshot(const QString& filePath, const QString& text, const QString& historyDir);
     QString localPath() const;
     QString historyDir() const;
-    QTextCursor wholeCursor();
-    QTextCursor editSelectionCursor() const;
-    void applyCharFormat(const QTextCharFormat& format);
-    void rebuildWindowAt(int allPostion);
-    void fillAround(int allPostion);
-    void wholeEditedOutsideWindow(int position, int removed, int added, int blockDelta);
     void watchFile();
     void unwatchFile();
     QByteArray encodedText() const;
@@ -521,55 +470,19 @@ private:
     Match findExpression(const QRegularExpression& expression, int from, bool backward) const;
     QRegularExpression searchExpression() const;
 
+    EditorParts m_parts;
     WholeDocument* m_wholeDoc = nullptr;
     QTextDocument* m_allDoc = nullptr;
-    QPointer<QQuickTextDocument> m_document;
-    QPointer<QTextDocument> m_editDoc;
-    QTextCursor m_editCursor;
-    QPointer<QObject> m_textEdit;
-    // Keeps the text area from redrawing the lines in front of each edit.
-    TextNodeKeeper* m_nodeKeeper = nullptr;
-    QMetaProperty m_cursorProperty;
-    QMetaProperty m_selectionStartProperty;
-    QMetaProperty m_selectionEndProperty;
+    WriterSelection* m_selection = nullptr;
+    EditWindow* m_window = nullptr;
+    WindowScroller* m_scroller = nullptr;
+    std::unique_ptr<WindowFormat> m_format;
 
-    WindowMap m_map;
-    // The writer's selection in the whole document, and what the text area
-    // showed of it when last read or set.
-    WindowMap::Selection m_whole;
-    WindowMap::Selection m_shown;
-    int m_windowChanges = 0;
-    bool m_maintaining = false;
-    bool m_maintenanceQueued = false;
-    bool m_removedBottom = false;
     bool m_inserting = false;
     TypingRun m_typingRun;
     bool m_enterBreak = false;
-    int m_windowSize = 100;
-    int m_chunk = 40;
-    // Lines either side of a jump's line. The text area rebuilds the text
-    // nodes of every line from the edited one to the window's end on every
-    // keystroke, so a keystroke costs in proportion to the window: it holds
-    // a few view heights, not hundreds of lines; scrolling loads more in
-    // chunks.
-    int m_jumpSpan = 40;
-    int m_contentY = -1;
-    int m_editHeight = -1;
-    int m_contentHeight = -1;
-    int m_editLineCount = 0;
-    double m_scrollPostion = 0;
-    double m_scrollSize = 1;
     int m_lineCount = 1;
-
-    double m_lineSpacing = 0.2;
-    double m_paragraphHeight = 0.2;
-    double m_textIndent = 0;
-
-    int m_cursorLineNumber = -1;
-    int m_cursorLinePostion = -1;
-    QString m_cursorLinePreText;
     QString m_startLineText;
-    bool m_selectedAll = false;
 
     QUrl m_fileName;
     QString m_fileType;

@@ -43,12 +43,16 @@ int WholeDocument::blockCount() const
 
 QString WholeDocument::range(int start, int end) const
 {
-    const int size = length();
-    start = qBound(0, start, size);
-    end = qBound(start, end, size);
+    return rangeOf(m_document, length(), start, end);
+}
+
+QString WholeDocument::rangeOf(QTextDocument* document, int length, int start, int end)
+{
+    start = qBound(0, start, length);
+    end = qBound(start, end, length);
     if (start == end)
         return QString();
-    QTextCursor cursor(m_document);
+    QTextCursor cursor(document);
     cursor.setPosition(start);
     cursor.setPosition(end, QTextCursor::KeepAnchor);
     return cursor.selectedText();

@@ -31,6 +31,8 @@ public:
     // clamped to the text; of the lines first through last.
     QString range(int start, int end) const;
     QString lines(int first, int last) const;
+    // The same for any document of that length.
+    static QString rangeOf(QTextDocument* document, int length, int start, int end);
     // The whole text with line feeds; as the document holds it.
     QString text() const;
     QString rawText() const;

@@ -24,6 +24,19 @@ public:
         bool isEmpty() const { return anchor == cursor; }
         bool operator==(const Selection& other) const { return anchor == other.anchor && cursor == other.cursor; }
         bool operator!=(const Selection& other) const { return !(*this == other); }
+        // After an edit of the whole document that replaced `removed`
+        // characters at `position` by `added` ones, as text cursors there
+        // would move.
+        Selection shifted(int position, int removed, int added) const
+        {
+            return Selection { shift(anchor, position, removed, added), shift(cursor, position, removed, added) };
+        }
+        static int shift(int value, int position, int removed, int added)
+        {
+            if (value >= position + removed)
+                return value + added - removed;
+            return value > position ? position + added : value;
+        }
     };
     static Selection at(int position) { return Selection { position, position }; }
 
