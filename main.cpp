@@ -9,7 +9,7 @@
 #include "support/quitonsignal.h"
 #include "support/qtsingleapplication/qtsingleapplication.h"
 #include "support/userfile.h"
-#include "TovaUi/textarea/lazytextdocument.h"
+#include "TovaUi/textarea/documentloader.h"
 #include "TovaUi/tovaui.h"
 
 #include <QFont>
@@ -61,7 +61,7 @@ int main(int argc, char* argv[])
     });
 
     // The document reopened at start is read while the interface is built.
-    LazyTextDocument::readAhead(QUrl(global::instance()->settings()->currentFile()));
+    DocumentLoader::readAhead(QUrl(global::instance()->settings()->currentFile()));
 
     QQuickStyle::setStyle(QStringLiteral("Default"));
     QFont font(function::systemFont());

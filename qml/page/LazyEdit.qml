@@ -254,10 +254,9 @@ Rectangle {
                 textArea.contentY = contentY
         }
         onFileDeleted: if (String(fileName) === String(page.fileName)) page.deleted = isDeleted
-        onIsModifiedChanged: saveTimer.restart()
-        // Typing went on while the last save was written: as when a save
-        // leaves the document unmodified and the next key modifies it.
-        onSavedBehindEdits: saveTimer.restart()
+        // The document's save schedule asks for a save (its 3 s timer among
+        // others): an edit is waiting for the cloud.
+        onSendSave: if (isModified) files.cloudTips = qsTr("等待同步")
         onSeriseEnterNumberChanged: {
             if (seriseEnterNumber > 4 && csettings.isAutoAddChapterName) {
                 addChapterName(countHandler.getNextTitleNumber(cursorLineNumber))
@@ -300,18 +299,6 @@ Rectangle {
     Binding { target: highlighter; property: "wordColor"; value: g_theme.wordColor.valid ? g_theme.wordColor : csettings.editFontColor }
     Binding { target: highlighter; property: "TitleColorSame"; value: csettings.TitleColorSame }
     Binding { target: highlighter; property: "TitleMultiple"; value: csettings.TitleMultiple }
-
-    // Saved 3 s after the text first differs from the file, and on Enter.
-    Timer {
-        id: saveTimer
-        objectName: "saveTimer"
-        interval: 3000
-        onTriggered: {
-            if (lazyDocument.isModified)
-                files.cloudTips = qsTr("等待同步")
-            lazyDocument.sendSave()
-        }
-    }
 
     // Backspace needs no help from the key filter: the text area's own
     // deletion removes the whole selection, also one reaching beyond the
@@ -519,10 +506,8 @@ Rectangle {
             return
         }
         if (event.key === Qt.Key_Return || event.key === Qt.Key_Enter) {
-            if (!page.readOnly) {
+            if (!page.readOnly)
                 lazyDocument.enterPressed()
-                lazyDocument.sendSave()
-            }
             return
         }
         if (event.key === Qt.Key_Escape) {

@@ -294,7 +294,7 @@ void EditWindow::requestRealign()
     if (m_realignPending)
         return;
     m_realignPending = true;
-    QMetaObject::invokeMethod(this, &EditWindow::realign, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(m_parts.document, [this] { realign(); }, Qt::QueuedConnection);
 }
 
 void EditWindow::realign()

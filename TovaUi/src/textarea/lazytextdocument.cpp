@@ -7,7 +7,10 @@
 #include "support/writenotice.h"
 #include "textarea/documentfile.h"
 #include "textarea/documentsaver.h"
+#include "textarea/editorfile.h"
+#include "textarea/documentloader.h"
 #include "textarea/editwindow.h"
+#include "textarea/saveschedule.h"
 #include "textarea/historysnapshots.h"
 #include "textarea/makeuper.h"
 #include "textarea/rawtextcopy.h"
@@ -66,26 +69,12 @@ LazyTextDocument::LazyTextDocument(QObject* parent)
     m_parts.mirror = new WindowMirror(m_parts, this);
     m_format = std::make_unique<WindowFormat>(m_parts);
     m_parts.format = m_format.get();
+    m_parts.file = m_file = new EditorFile(m_parts, this);
+    m_parts.loader = m_loader = new DocumentLoader(m_parts, this);
+    m_parts.history = m_history = new HistorySnapshots(m_parts, this);
+    m_parts.saves = m_saves = new SaveSchedule(m_parts, this);
     connect(m_wholeDoc, &WholeDocument::changed, this, &LazyTextDocument::afterWholeChange);
-    m_copyTimer = new QTimer(this);
-    m_copyTimer->setSingleShot(true);
-    m_copyTimer->setInterval(0);
-    connect(m_copyTimer, &QTimer::timeout, this, &LazyTextDocument::copyAhead);
-    connect(m_allDoc, &QTextDocument::modificationChanged, this, &LazyTextDocument::refreshModified);
-
-    m_loadTimer = new QTimer(this);
-    m_loadTimer->setSingleShot(true);
-    m_loadTimer->setInterval(5);
-    connect(m_loadTimer, &QTimer::timeout, this, &LazyTextDocument::doSetFile);
-
-    m_historyTimer = new QTimer(this);
-    m_historyTimer->setObjectName(QStringLiteral("historyTimer"));
-    connect(m_historyTimer, &QTimer::timeout, this, qOverload<>(&LazyTextDocument::saveTmpFile));
-    m_historyTimer->start(m_historyTime * 60000);
-
-    m_saver = new DocumentSaver(this);
-    connect(m_saver, &DocumentSaver::written, this, &LazyTextDocument::savedInBackground);
-    connect(this, &LazyTextDocument::sendSave, this, &LazyTextDocument::saveInBackground, Qt::QueuedConnection);
+    connect(m_allDoc, &QTextDocument::modificationChanged, m_file, &EditorFile::refreshModified);
     // Every jump moves the cursor: typing after it is a step of its own.
     connect(this, &LazyTextDocument::sendEditPostion, this, [this] { m_typingRun.end(); });
     m_window->connectEditAndAllDocument(true);
@@ -93,8 +82,8 @@ LazyTextDocument::LazyTextDocument(QObject* parent)
 
 LazyTextDocument::~LazyTextDocument()
 {
-    handOverEnterSave(); // the writer, ended with the document, writes it
-    unwatchFile();
+    m_saves->handOverEnterSave(); // the writer, ended with the document, writes it
+    m_file->unwatchFile();
 }
 
 int LazyTextDocument::timeElapsed()
@@ -107,10 +96,10 @@ int LazyTextDocument::timeElapsed()
 void LazyTextDocument::afterWholeChange(bool textEdited)
 {
     if (textEdited)
-        setIsTmpModified(true);
+        m_history->setIsTmpModified(true);
     // Edits made with the whole document's signals blocked do not report the
     // modified flag: read it back after every change.
-    refreshModified();
+    m_file->refreshModified();
     const int lines = m_allDoc->blockCount();
     if (lines != m_lineCount) {
         m_lineCount = lines;
@@ -165,18 +154,6 @@ void LazyTextDocument::endTypingRunOn(const QEvent* event)
     }
 }
 
-QString LazyTextDocument::localPath() const
-{
-    if (m_fileName.isLocalFile())
-        return m_fileName.toLocalFile();
-    return QString();
-}
-
-QString LazyTextDocument::historyDir() const
-{
-    return m_historyPath.isLocalFile() ? m_historyPath.toLocalFile() : m_historyPath.toString();
-}
-
 // ---- the text area ---------------------------------------------------------------
 
 // ---- the window ---------------------------------------------------------------
@@ -208,7 +185,7 @@ void LazyTextDocument::remove(int start, int end)
 {
     const int from = qBound(0, qMin(start, end), m_wholeDoc->length());
     const int to = qBound(0, qMax(start, end), m_wholeDoc->length());
-    if (from == to || m_readOnly)
+    if (from == to || m_file->readOnly())
         return;
     const int blocks = m_allDoc->blockCount();
     m_selection->take();
@@ -229,611 +206,8 @@ void LazyTextDocument::append(const QString& text)
     m_wholeDoc->announce(at, 0, inserted);
 }
 
-void LazyTextDocument::setAllText(const QString& text)
-{
-    const bool hadText = beginTextReplacement();
-    m_wholeDoc->replaceAll(text, m_fileType != QLatin1String("md") && m_fileType.startsWith(QLatin1String("htm")));
-    endTextReplacement(hadText);
-}
-
-bool LazyTextDocument::beginTextReplacement()
-{
-    const bool hadText = m_textLoaded || m_wholeDoc->length() > 0;
-    m_window->empty();
-    return hadText;
-}
-
-void LazyTextDocument::endTextReplacement(bool hadText)
-{
-    m_allDoc->setModified(false);
-    setLoading(false);
-    // A reload replaces a counted text: everything is reported removed.
-    emit m_allDoc->contentsChange(0, hadText ? -1 : 0, m_wholeDoc->length());
-    m_wholeDoc->settle(false);
-    setTextLoaded(true);
-    m_copyTimer->start();
-}
-
-// Makes the copy a save hands over while nothing else is going on, a slice
-// at a time (a long book's first save then copies nothing but its edits).
-void LazyTextDocument::copyAhead()
-{
-    if (m_loading || m_readOnly || m_fileType.startsWith(QLatin1String("htm")))
-        return;
-    if (!m_wholeDoc->rawCopy().refresh(1 << 20)) {
-        m_copyTimer->start();
-        return;
-    }
-    // The file just read is most likely this text's encoding: the first
-    // save then keeps it instead of writing the book again.
-    const QString path = localPath();
-    if (!path.isEmpty()) {
-        const QString text = m_wholeDoc->rawCopy().text();
-        m_saver->adoptFile(path, text, m_wholeDoc->rawCopy().takeUnchanged());
-    }
-}
-
 // ---- loading and saving --------------------------------------------------------
 
-void LazyTextDocument::setFileName(const QUrl& url)
-{
-    if (url == m_fileName)
-        return;
-    if (url.isEmpty()) {
-        logDebug(lcEditor) << "fileName is empty";
-        const bool hadText = m_wholeDoc->length() > 0;
-        m_window->empty();
-        m_wholeDoc->replaceAll(QString());
-        if (hadText)
-            m_wholeDoc->announce(0, -1, 0);
-        return;
-    }
-    unwatchFile();
-    ++m_loadGeneration;
-    setLoading(true);
-    m_wholeDoc->rawCopy().clear(); // the last file's; remade once this one is in
-    m_fileName = url;
-    m_loadTimer->start();
-}
-
-void LazyTextDocument::doSetFile()
-{
-    setFileType(QFileInfo(m_fileName.path()).suffix());
-    if (!m_fileName.isEmpty())
-        loadText(m_fileName, true);
-    watchFile();
-    emit fileNameChanged(m_fileName);
-    if (m_fileName.scheme() == QLatin1String("qrc"))
-        gotoPostionByAll(0);
-}
-
-QString LazyTextDocument::getCodecName(QIODevice* device)
-{
-    return function::getCodecName(device);
-}
-
-namespace {
-
-// Steps of a long file's loading: the size from which it is read and
-// decoded off the GUI thread and put into the document in parts, and the
-// characters of one part (about 0.1 s of work each).
-qint64 stepLoadBytes = 4 * 1024 * 1024;
-int stepLoadCharacters = 1 << 20;
-
-// The lines of a text as the document's blocks will hold them (line feed,
-// carriage return and both together end a line); empty when the text holds
-// other block separators.
-QStringList documentLines(const QString& text)
-{
-    QStringList lines;
-    const QChar* data = text.constData();
-    const int size = text.size();
-    int start = 0;
-    for (int i = 0; i < size; ++i) {
-        const ushort c = data[i].unicode();
-        if (c == QChar::ParagraphSeparator || c == 0xFDD0 || c == 0xFDD1)
-            return QStringList();
-        if (c != '\n' && c != '\r')
-            continue;
-        lines.append(text.mid(start, i - start));
-        if (c == '\r' && i + 1 < size && data[i + 1] == QLatin1Char('\n'))
-            ++i;
-        start = i + 1;
-    }
-    lines.append(text.mid(start));
-    return lines;
-}
-
-// The file's text as the document takes it: every line, the last included,
-// ends with a line break, so the document ends with one empty line and a
-// saved file ends with "\n".
-QString documentText(const QByteArray& bytes)
-{
-    QString text = function::decodeText(bytes);
-    if (!text.isEmpty() && !text.endsWith(QLatin1Char('\n')) && !text.endsWith(QLatin1Char('\r')))
-        text += QLatin1Char('\n');
-    return text;
-}
-
-// A long file's text, then its lines (the counting takes them instead of
-// asking a million blocks on the GUI thread); off the GUI thread.
-QStringList readLines(const QString& path)
-{
-    QFile file;
-    QString problem;
-    const QString text = DocumentFile::open(file, path, &problem) ? documentText(file.readAll()) : QString();
-    return QStringList(text) + documentLines(text);
-}
-
-// The file a read ahead is of, as it was when the read began.
-struct ReadAhead {
-    QString path;
-    qint64 size = -1;
-    QDateTime modified;
-    QFuture<QStringList> read;
-
-    bool sameFile(const QFileInfo& info) const
-    {
-        return info.size() == size && info.lastModified() == modified;
-    }
-};
-
-ReadAhead& pendingReadAhead()
-{
-    static ReadAhead ahead;
-    return ahead;
-}
-
-} // namespace
-
-void LazyTextDocument::readAhead(const QUrl& url)
-{
-    const QString path = url.isLocalFile() ? url.toLocalFile() : QString();
-    const QFileInfo info(path);
-    if (path.isEmpty() || !info.isFile() || info.size() <= stepLoadBytes)
-        return;
-    ReadAhead ahead;
-    ahead.path = path;
-    ahead.size = info.size();
-    ahead.modified = info.lastModified();
-    // Nothing when the file changed while it was read: the load reads again.
-    ahead.read = QtConcurrent::run([ahead] {
-        QStringList lines = readLines(ahead.path);
-        return ahead.sameFile(QFileInfo(ahead.path)) ? lines : QStringList();
-    });
-    pendingReadAhead() = ahead;
-    // Not kept for a start that never opens it.
-    QTimer::singleShot(30000, qApp, [] { pendingReadAhead() = ReadAhead(); });
-}
-
-void LazyTextDocument::setStepLoading(qint64 fromBytes, int charactersPerStep)
-{
-    stepLoadBytes = fromBytes;
-    stepLoadCharacters = qMax(1, charactersPerStep);
-}
-
-bool LazyTextDocument::loadText(const QUrl& url)
-{
-    return loadText(url, false);
-}
-
-bool LazyTextDocument::loadText(const QUrl& url, bool inSteps)
-{
-    QString path = url.isLocalFile() ? url.toLocalFile() : QString();
-    const bool resource = url.scheme() == QLatin1String("qrc");
-    // The first load uses a read ahead or nobody does.
-    const ReadAhead ahead = std::exchange(pendingReadAhead(), ReadAhead());
-    if (path.isEmpty()) {
-        if (!resource) {
-            message::show(Message::Error, tr("未支持的打开方式"), 5000);
-            return false;
-        }
-        path = QLatin1Char(':') + url.path();
-    }
-    if (!resource && !QFileInfo::exists(path)) {
-        // A missing document is created empty; never over an existing file.
-        UserFile::write(path, QByteArray(), UserFile::NewFileOnly);
-    }
-    // A document is a regular file, checked before anything is read.
-    QFile file(path);
-    QString problem;
-    if (resource ? !file.open(QIODevice::ReadOnly) : !DocumentFile::open(file, path, &problem)) {
-        if (problem.isEmpty())
-            problem = file.errorString();
-        logWarning(lcEditor) << "cannot open" << path << problem;
-        message::show(Message::Error, tr("无法打开文件: ") + problem, 5000);
-        return false;
-    }
-    setLastModification(QFileInfo(path).lastModified());
-    m_allDoc->setModified(false);
-    m_savedRevision = m_wholeDoc->revision();
-    m_cleanRevision = m_wholeDoc->revision();
-    setIsModified(false);
-
-    const bool html = m_fileType != QLatin1String("md") && m_fileType.startsWith(QLatin1String("htm"));
-    if (inSteps && !resource && !html && file.size() > stepLoadBytes) {
-        file.close();
-        const bool readAlready = ahead.path == path && ahead.sameFile(QFileInfo(path));
-        loadInSteps(path, readAlready ? ahead.read : QFuture<QStringList>());
-        return true;
-    }
-    QString text = documentText(file.readAll());
-    file.close();
-    if (text.isEmpty() && m_add2SpaceAtFrontByEnter) {
-        text = twoIdeographicSpaces;
-        setInitPosition(2);
-    }
-    setAllText(text);
-    textTaken(path, resource);
-    return true;
-}
-
-// A long file: read and decoded on a worker thread, then put into the
-// whole document a part at a time, the event loop running between parts,
-// so the window never freezes for long. Until the last part is in, the
-// document is loading: nothing is shown, saved or snapshotted, and a
-// newer file or a reload drops what is still to come.
-void LazyTextDocument::loadInSteps(const QString& path, const QFuture<QStringList>& readAhead)
-{
-    const quint64 generation = ++m_loadGeneration;
-    const bool readAlready = !readAhead.isCanceled();
-    auto* reading = new QFutureWatcher<QStringList>(this);
-    connect(reading, &QFutureWatcherBase::finished, this, [this, reading, generation, path] {
-        reading->deleteLater();
-        if (generation != m_loadGeneration)
-            return;
-        if (reading->result().isEmpty()) {
-            // The file changed while it was read ahead.
-            loadInSteps(path, QFuture<QStringList>());
-            return;
-        }
-        const bool hadText = beginTextReplacement();
-        m_wholeDoc->replaceAll(QString());
-        // No undo history for the loaded text (as for any whole text).
-        m_allDoc->setUndoRedoEnabled(false);
-        QStringList read = reading->result();
-        const QString text = read.takeFirst();
-        insertStep(generation, text, read, 0, hadText, path);
-    });
-    reading->setFuture(readAlready ? readAhead : QtConcurrent::run(readLines, path));
-}
-
-void LazyTextDocument::insertStep(quint64 generation, const QString& text, const QStringList& lines, int from, bool hadText,
-    const QString& path)
-{
-    if (generation != m_loadGeneration)
-        return;
-    int to = qMin(text.size(), from + stepLoadCharacters);
-    // A part ends after a line feed, so a "\r\n" is never cut in two.
-    const int lineEnd = text.indexOf(QLatin1Char('\n'), to - 1);
-    to = lineEnd < 0 ? text.size() : lineEnd + 1;
-    {
-        m_wholeDoc->appendRaw(text.mid(from, to - from));
-    }
-    if (to < text.size()) {
-        QTimer::singleShot(0, this, [=] { insertStep(generation, text, lines, to, hadText, path); });
-        return;
-    }
-    m_allDoc->setUndoRedoEnabled(true);
-    if (lines.size() == m_allDoc->blockCount()) {
-        m_allDoc->setProperty(lineTextsProperty, lines);
-        m_allDoc->setProperty(lineTextsRevisionProperty, m_allDoc->revision());
-    }
-    endTextReplacement(hadText);
-    m_allDoc->setProperty(lineTextsProperty, QVariant());
-    m_allDoc->setProperty(lineTextsRevisionProperty, QVariant());
-    textTaken(path, false);
-}
-
-// What follows a loaded text: unmodified, the cursor at the start
-// position, read-only for resources.
-void LazyTextDocument::textTaken(const QString& path, bool resource)
-{
-    m_allDoc->setModified(false);
-    m_savedRevision = m_wholeDoc->revision();
-    m_cleanRevision = m_wholeDoc->revision();
-    setIsModified(false);
-    const int length = m_allDoc->characterCount();
-    const int cursor = m_initPosition < length ? qMax(0, m_initPosition) : length - 1;
-    // Kept also when the text area comes later: the window is built there.
-    m_selection->setWhole(WindowMap::at(cursor));
-    gotoPostionByAll(cursor);
-    setReadOnly(resource);
-    logDebug(lcEditor) << "loaded" << path << m_allDoc->blockCount() << "lines";
-}
-
-bool LazyTextDocument::reloadText()
-{
-    m_window->connectEditAndAllDocument(false);
-    setTextLoaded(false);
-    m_window->clear();
-    const QString path = localPath();
-    const bool ok = !path.isEmpty() && QFileInfo::exists(path) && loadText(m_fileName);
-    if (!ok)
-        setTextLoaded(true);
-    m_window->connectEditAndAllDocument(true);
-    return ok;
-}
-
-QByteArray LazyTextDocument::encodedText() const
-{
-    if (m_fileType.startsWith(QLatin1String("htm")))
-        return m_allDoc->toHtml(QByteArrayLiteral("utf-8")).toUtf8();
-    return allText().toUtf8();
-}
-
-bool LazyTextDocument::save()
-{
-    // A document still loading is not the file's whole text: the file
-    // already holds it.
-    if (m_loading)
-        return true;
-    waitForSaves();
-    if (!m_isModified && !m_allDoc->isModified())
-        return true;
-    return saveAs(m_fileName);
-}
-
-bool LazyTextDocument::saveAs(const QUrl& fileUrl)
-{
-    const QString path = fileUrl.isLocalFile() ? fileUrl.toLocalFile() : QString();
-    if (path.isEmpty()) {
-        message::show(Message::Error, tr("Cannot save: ") + tr("not a local file"), 5000);
-        return false;
-    }
-    if (m_loading) {
-        message::show(Message::Error, tr("Cannot save: ") + tr("文件正在载入"), 5000);
-        return false;
-    }
-    // Writes handed over before come first, so that none of them lands
-    // after this one.
-    waitForSaves();
-    // Written to a temporary file and renamed over the document only when
-    // every byte is on disk: a failed save leaves the old file intact.
-    const UserFile::Result written = UserFile::write(path, encodedText(), UserFile::NoOptions);
-    if (!written) {
-        WriteNotice::show(tr("Cannot save: "), path, written.error);
-        return false;
-    }
-    WriteNotice::passed(path);
-    m_savedRevision = m_wholeDoc->revision();
-    m_cleanRevision = m_wholeDoc->revision();
-    m_allDoc->setModified(false);
-    setIsModified(false);
-    if (fileUrl != m_fileName) {
-        unwatchFile();
-        m_fileName = fileUrl;
-        emit fileNameChanged(m_fileName);
-    }
-    followSavedFile(path);
-    return true;
-}
-
-void LazyTextDocument::saveInBackground()
-{
-    // A closed tab writes nothing more: it was saved as it closed, or its
-    // file was deleted (a write would bring it back).
-    if (m_exiting || m_loading || (!m_isModified && !m_allDoc->isModified()))
-        return;
-    for (const quint64 revision : qAsConst(m_pendingSaves)) {
-        if (revision == m_wholeDoc->revision())
-            return; // this very text is on its way
-    }
-    const QString path = localPath();
-    if (path.isEmpty()) {
-        message::show(Message::Error, tr("Cannot save: ") + tr("not a local file"), 5000);
-        return;
-    }
-    // Only what changed since the last save is copied here; the line feeds,
-    // the encoding and the write are the writer thread's, which keeps the
-    // file's start where the text's is unchanged.
-    quint64 ticket = 0;
-    if (m_fileType.startsWith(QLatin1String("htm"))) {
-        ticket = m_saver->save(path, encodedText());
-    } else {
-        const QString text = m_wholeDoc->rawCopy().text();
-        ticket = m_saver->saveRawText(path, text, m_wholeDoc->rawCopy().takeUnchanged());
-    }
-    m_pendingSaves.insert(ticket, m_wholeDoc->revision());
-}
-
-bool LazyTextDocument::isSaving() const
-{
-    // Until its result is taken here: the file watcher may report the
-    // write before that.
-    return m_enterSavePending || !m_pendingSaves.isEmpty() || m_saver->busy();
-}
-
-void LazyTextDocument::waitForSaves()
-{
-    handOverEnterSave();
-    m_saver->wait();
-}
-
-void LazyTextDocument::savedInBackground(quint64 ticket, const QString& path, bool superseded, bool ok, const QString& error)
-{
-    const auto pending = m_pendingSaves.constFind(ticket);
-    if (pending == m_pendingSaves.constEnd())
-        return;
-    const quint64 revision = pending.value();
-    m_pendingSaves.erase(pending);
-    if (superseded)
-        return;
-    UserFile::Result result;
-    result.ok = ok;
-    result.error = error;
-    // The next Enter tries again; one notice until a write succeeds.
-    if (!WriteNotice::track(tr("Cannot save: "), path, result))
-        return;
-    if (path != localPath())
-        return; // the document has another file by now
-    m_savedRevision = revision;
-    // Edits made after the text was handed over are not in the file: the
-    // document stays modified, and the page's save timer is told to run
-    // again (it starts on a change of isModified, which then never comes).
-    if (revision == m_wholeDoc->revision()) {
-        m_cleanRevision = revision;
-        m_allDoc->setModified(false);
-        setIsModified(false);
-    } else {
-        refreshModified();
-        emit savedBehindEdits();
-    }
-    followSavedFile(path);
-}
-
-// After a write of the document's own file: not deleted, the new time, and
-// the watch on the file that the rename replaced.
-void LazyTextDocument::followSavedFile(const QString& path)
-{
-    emit fileDeleted(m_fileName, false);
-    setLastModification(QFileInfo(path).lastModified());
-    unwatchFile();
-    watchFile();
-}
-
-void LazyTextDocument::followRename(const QUrl& url)
-{
-    if (url.isEmpty() || url == m_fileName)
-        return;
-    unwatchFile();
-    m_fileName = url;
-    // A load still waiting for its timer reads the new name by itself.
-    if (m_loadTimer->isActive())
-        return;
-    setFileType(QFileInfo(m_fileName.path()).suffix());
-    watchFile();
-    emit fileDeleted(m_fileName, false);
-    emit fileNameChanged(m_fileName);
-}
-
-bool LazyTextDocument::saveTmpFile()
-{
-    if (m_historyPath.isEmpty() || m_loading)
-        return false;
-    if (!m_isTmpModified)
-        return true;
-    const QString text = allText();
-    if (text.trimmed().isEmpty())
-        return false;
-    if (!saveTmpFile(localPath(), text, historyDir()))
-        return false;
-    setIsTmpModified(false);
-    return true;
-}
-
-bool LazyTextDocument::saveTmpFile(const QString& filePath, const QString& text, const QString& historyDir)
-{
-    if (m_historyPath.isEmpty())
-        return false;
-    const QString dir = historyDir.isEmpty() ? this->historyDir() : historyDir;
-    const QString folder = QDir::cleanPath(QFileInfo(dir).absoluteFilePath()) + QLatin1Char('/');
-    if (QFileInfo(filePath).absoluteFilePath().startsWith(folder))
-        return false; // a snapshot is never snapshotted
-    if (m_readOnly || text.trimmed().isEmpty())
-        return false;
-    return writeSnapshot(filePath, text, dir);
-}
-
-// Writes one snapshot named like every history snapshot; an existing
-// snapshot is never replaced (the next free second is taken).
-bool LazyTextDocument::writeSnapshot(const QString& filePath, const QString& text, const QString& historyDir)
-{
-    if (filePath.isEmpty() || historyDir.isEmpty())
-        return false;
-    const QString path = HistorySnapshots::newPath(historyDir, getNameFromUrl(QUrl::fromLocalFile(filePath)));
-    if (path.isEmpty())
-        return false;
-    // Timed snapshots try again by themselves: a document is reported once.
-    return WriteNotice::track(tr("无法保存历史记录："), filePath,
-                              UserFile::write(path, text.toUtf8(), UserFile::NewFileOnly | UserFile::CreateFolder));
-}
-
-QString LazyTextDocument::getNameFromUrl(const QUrl& url)
-{
-    if (url.isLocalFile()) {
-        const QFileInfo info(url.toLocalFile());
-        if (info.fileName() == QLatin1String("index.txt"))
-            return info.dir().dirName();
-        return info.fileName();
-    }
-    return url.toString().split(QLatin1Char('/')).last();
-}
-
-void LazyTextDocument::setHistoryTime(int minutes)
-{
-    if (minutes == m_historyTime)
-        return;
-    m_historyTime = minutes;
-    m_historyTimer->stop();
-    // No interval of zero: it would snapshot on every pass of the event loop.
-    if (minutes > 0)
-        m_historyTimer->start(minutes * 60000);
-    emit historyTimeChanged();
-}
-
-void LazyTextDocument::watchFile()
-{
-    const QString path = localPath();
-    if (path.isEmpty() || !QFileInfo::exists(path))
-        return;
-    if (!m_watcher) {
-        m_watcher = new QFileSystemWatcher(this);
-        connect(m_watcher, &QFileSystemWatcher::fileChanged, this, &LazyTextDocument::fileChanged);
-        connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, &LazyTextDocument::dirChanged);
-    }
-    if (!m_watcher->files().contains(path))
-        m_watcher->addPath(path);
-}
-
-void LazyTextDocument::unwatchFile()
-{
-    const QString path = localPath();
-    if (m_watcher && !path.isEmpty() && m_watcher->files().contains(path))
-        m_watcher->removePath(path);
-}
-
-void LazyTextDocument::fileChanged(const QString& path)
-{
-    if (m_exiting || path != localPath())
-        return;
-    if (!QFileInfo::exists(path)) {
-        emit fileDeleted(QUrl::fromLocalFile(path), true);
-        return;
-    }
-    // Programs that save by renaming over the file end the watch; the file
-    // is there again, so watch it again.
-    watchFile();
-    const QDateTime modified = QFileInfo(path).lastModified();
-    // A write of our own still under way changes the file too; its time
-    // is taken once it is done.
-    if (modified == m_lastModification || m_loading || isSaving())
-        return;
-    if (m_isModified || m_allDoc->isModified()) {
-        // The unsaved edits go into the history before the outside text is
-        // loaded; when they cannot be kept there, they stay in the editor.
-        if (!writeSnapshot(path, allText(), historyDir())) {
-            setLastModification(modified);
-            message::show(Message::Warn, tr("文件已被其他程序修改。未保存的修改仍在编辑器中，保存时会覆盖外部的修改。"), 5000);
-            return;
-        }
-        message::show(Message::Tips, tr("文件已被其他程序修改并重新载入，未保存的修改已存入历史记录。"), 5000);
-    }
-    const int cursor = m_selection->whole().cursor;
-    if (reloadText())
-        gotoPostionByAll(qBound(0, cursor, m_wholeDoc->length()));
-}
-
-void LazyTextDocument::dirChanged(const QString& dir)
-{
-    Q_UNUSED(dir)
-}
-
-void LazyTextDocument::exit()
-{
-    m_exiting = true;
-    unwatchFile();
-}
 
 // ---- the cursor and the selection ------------------------------------------------
 
@@ -900,7 +274,7 @@ void LazyTextDocument::selectLine(int startLine, int endLine)
 // selected, its cursor at the window's end).
 void LazyTextDocument::selectAll()
 {
-    saveTmpFile();
+    m_history->saveTmpFile();
     m_selection->take();
     m_selection->setWhole(WindowMap::Selection { 0, m_wholeDoc->length() });
     m_selection->show();
@@ -931,7 +305,7 @@ void LazyTextDocument::cut()
     if (text.isEmpty())
         return;
     QGuiApplication::clipboard()->setText(text);
-    if (m_readOnly)
+    if (m_file->readOnly())
         return;
     replaceSelection(QString());
     emit ensureVisible();
@@ -940,7 +314,7 @@ void LazyTextDocument::cut()
 void LazyTextDocument::paste()
 {
     const QString text = QGuiApplication::clipboard()->text();
-    if (text.isEmpty() || m_readOnly || !m_window->document())
+    if (text.isEmpty() || m_file->readOnly() || !m_window->document())
         return;
     replaceSelection(text);
     emit ensureVisible();
@@ -948,7 +322,7 @@ void LazyTextDocument::paste()
 
 void LazyTextDocument::replaceSelection(const QString& text)
 {
-    if (!m_window->document() || m_readOnly)
+    if (!m_window->document() || m_file->readOnly())
         return;
     m_selection->take();
     const int start = m_selection->whole().start();
@@ -983,7 +357,7 @@ void LazyTextDocument::replaceSelection(const QString& text)
 void LazyTextDocument::removeSelect(bool removeEditText)
 {
     m_selection->take();
-    if (m_selection->whole().isEmpty() || m_readOnly)
+    if (m_selection->whole().isEmpty() || m_file->readOnly())
         return;
     // A selection the window holds is removed by the text area's own
     // deletion unless asked for.
@@ -1006,7 +380,7 @@ void LazyTextDocument::redo()
 
 void LazyTextDocument::undoRedo(bool undo)
 {
-    if (m_readOnly || !(undo ? m_allDoc->isUndoAvailable() : m_allDoc->isRedoAvailable()))
+    if (m_file->readOnly() || !(undo ? m_allDoc->isUndoAvailable() : m_allDoc->isRedoAvailable()))
         return;
     // Undo and redo run with the whole document's own signals: one step is
     // one change notification, with its exact range.
@@ -1051,22 +425,7 @@ void LazyTextDocument::doRealTimeSave(int blockCount)
     setSeriseEnterNumber(m_seriseEnterNumber + 1);
     m_enterPressed = false;
     m_scroller->scheduleMaintenance();
-    // Handed to the writer on the event loop's next turn rather than
-    // inside the key's handling, so that the window answers in between
-    // (copying a long book's text takes a few milliseconds). A wait for
-    // the saves, and the document's end, hand it over first.
-    if (!m_enterSavePending) {
-        m_enterSavePending = true;
-        QTimer::singleShot(0, this, &LazyTextDocument::handOverEnterSave);
-    }
-}
-
-void LazyTextDocument::handOverEnterSave()
-{
-    if (!m_enterSavePending)
-        return;
-    m_enterSavePending = false;
-    saveInBackground();
+    m_saves->enterCompleted();
 }
 
 void LazyTextDocument::insertAtEditCursor(const QString& text)
@@ -1098,11 +457,11 @@ void LazyTextDocument::addChapterName(int nextTitleIndex)
 
 void LazyTextDocument::makeup()
 {
-    if (m_makeupRunning || m_readOnly)
+    if (m_makeupRunning || m_file->readOnly())
         return;
     m_makeupRunning = true;
-    saveInBackground();
-    saveTmpFile();
+    m_saves->beforeTypesetting();
+    m_history->saveTmpFile();
     auto* worker = new makeuper(nullptr);
     // The lines are taken here, on the GUI thread; the worker never reads
     // the document while it can change.
@@ -1133,7 +492,7 @@ bool LazyTextDocument::subtleFinish(const QString& text)
     // The text before masking goes into the history first (the masking
     // sheet tells the writer it can be found there); without that snapshot
     // the masking is not applied.
-    if (!saveTmpFile()) {
+    if (!m_history->saveTmpFile()) {
         message::show(Message::Warn, tr("无法保存过滤前的历史记录，过滤结果未应用。"), 5000);
         return false;
     }
@@ -1258,7 +617,7 @@ bool LazyTextDocument::doSearch(bool searchDown, bool allowRestartAtTop)
 
 bool LazyTextDocument::doReplace(bool forAll)
 {
-    if (m_readOnly || !m_window->document())
+    if (m_file->readOnly() || !m_window->document())
         return false;
     if (!doSearch(true, true))
         return false;
@@ -1276,7 +635,7 @@ bool LazyTextDocument::doReplace(bool forAll)
 void LazyTextDocument::doReplaceAll()
 {
     // Replace-all never deletes matches: an empty replacement does nothing.
-    if (m_readOnly || m_selectedText.isEmpty() || m_replaceText.isEmpty())
+    if (m_file->readOnly() || m_selectedText.isEmpty() || m_replaceText.isEmpty())
         return;
     selectByDocument(0, 0);
     const QRegularExpression expression = searchExpression();
@@ -1312,7 +671,7 @@ void LazyTextDocument::doReplaceAll()
     }
     if (first >= 0)
         m_wholeDoc->announce(first, oldEnd - first, newEnd - first); // one notice for the whole span
-    saveInBackground();
+    m_saves->afterReplaceAll();
     m_window->rebuildAt(0);
 }
 
@@ -1341,75 +700,6 @@ void LazyTextDocument::setStartLineText(const QString& value)
         return;
     m_startLineText = value;
     emit startLineTextChanged();
-}
-
-void LazyTextDocument::setFileType(const QString& type)
-{
-    if (type == m_fileType)
-        return;
-    m_fileType = type;
-    emit fileTypeChanged();
-}
-
-void LazyTextDocument::setReadOnly(bool value)
-{
-    if (value == m_readOnly)
-        return;
-    m_readOnly = value;
-    emit readOnlyChanged();
-}
-
-void LazyTextDocument::setLoading(bool value)
-{
-    if (value == m_loading)
-        return;
-    m_loading = value;
-    emit loadingChanged();
-}
-
-void LazyTextDocument::setTextLoaded(bool value)
-{
-    if (value == m_textLoaded)
-        return;
-    m_textLoaded = value;
-    emit textLoadedChanged();
-}
-
-// Modified while the text is not the one the file holds, also when undo
-// brings the whole document back to an older saved state: the file may hold
-// a later text by then.
-void LazyTextDocument::refreshModified()
-{
-    const bool modified = m_allDoc->isModified();
-    setIsModified(m_savedRevision == m_cleanRevision ? modified : modified || m_wholeDoc->revision() != m_savedRevision);
-}
-
-void LazyTextDocument::setIsModified(bool value)
-{
-    if (value && !m_isTmpModified)
-        setIsTmpModified(true);
-    if (value == m_isModified)
-        return;
-    m_isModified = value;
-    if (m_allDoc->isModified() != value)
-        m_allDoc->setModified(value);
-    emit isModifiedChanged();
-}
-
-void LazyTextDocument::setIsTmpModified(bool value)
-{
-    if (value == m_isTmpModified)
-        return;
-    m_isTmpModified = value;
-    emit isTmpModifiedChanged();
-}
-
-void LazyTextDocument::setLastModification(const QDateTime& value)
-{
-    if (value == m_lastModification)
-        return;
-    m_lastModification = value;
-    emit lastModificationChanged();
 }
 
 void LazyTextDocument::setAddEmptyLineAtEndByEnter(bool value)
@@ -1490,22 +780,6 @@ void LazyTextDocument::setMarkdownForFormat(bool value)
         return;
     m_markdownForFormat = value;
     emit markdownForFormatChanged();
-}
-
-void LazyTextDocument::setHistoryPath(const QUrl& value)
-{
-    if (value == m_historyPath)
-        return;
-    m_historyPath = value;
-    emit historyPathChanged();
-}
-
-void LazyTextDocument::setInitPosition(int value)
-{
-    if (value == m_initPosition)
-        return;
-    m_initPosition = value;
-    emit initPositionChanged(value);
 }
 
 void LazyTextDocument::setChapterKeys(const QStringList& value)

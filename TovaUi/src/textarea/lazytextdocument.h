@@ -16,7 +16,10 @@
 #include <QUrl>
 
 #include "TovaUi/textarea/editorparts.h"
+#include "TovaUi/textarea/editorfile.h"
+#include "TovaUi/textarea/documentloader.h"
 #include "TovaUi/textarea/editwindow.h"
+#include "TovaUi/textarea/historysnapshots.h"
 #include "TovaUi/textarea/windowformat.h"
 #include "TovaUi/textarea/typingrun.h"
 #include "TovaUi/textarea/windowmap.h"
@@ -153,10 +156,10 @@ public:
     int windowSize() const { return m_window->size(); }
     const WindowMap& windowMap() const { return static_cast<const EditWindow*>(m_window)->map(); }
 
-    QUrl fileName() const { return m_fileName; }
-    void setFileName(const QUrl& url);
-    QString fileType() const { return m_fileType; }
-    void setFileType(const QString& type);
+    QUrl fileName() const { return m_file->fileName(); }
+    void setFileName(const QUrl& url) { m_file->setFileName(url); }
+    QString fileType() const { return m_file->fileType(); }
+    void setFileType(const QString& type) { m_file->setFileType(type); }
 
     QQuickTextDocument* document() const { return m_window->quickDocument(); }
     void setDocument(QQuickTextDocument* document) { m_window->setQuickDocument(document); }
@@ -170,17 +173,17 @@ public:
 
     Q_INVOKABLE QString allText() const;
     Q_INVOKABLE QString allRawText() const;
-    Q_INVOKABLE void setAllText(const QString& text);
+    Q_INVOKABLE void setAllText(const QString& text) { m_loader->setAllText(text); }
 
-    bool readOnly() const { return m_readOnly; }
-    void setReadOnly(bool value);
-    bool loading() const { return m_loading; }
-    bool textLoaded() const { return m_textLoaded; }
-    bool isModified() const { return m_isModified; }
-    void setIsModified(bool value);
-    bool isTmpModified() const { return m_isTmpModified; }
-    void setIsTmpModified(bool value);
-    QDateTime lastModification() const { return m_lastModification; }
+    bool readOnly() const { return m_file->readOnly(); }
+    void setReadOnly(bool value) { m_file->setReadOnly(value); }
+    bool loading() const { return m_file->loading(); }
+    bool textLoaded() const { return m_file->textLoaded(); }
+    bool isModified() const { return m_file->isModified(); }
+    void setIsModified(bool value) { m_file->setIsModified(value); }
+    bool isTmpModified() const { return m_history->isTmpModified(); }
+    void setIsTmpModified(bool value) { m_history->setIsTmpModified(value); }
+    QDateTime lastModification() const { return m_file->lastModification(); }
 
     // The whole selection, ordered, and its cursor end.
     int allSelectionStart() const { return wholeSelection().start(); }
@@ -225,12 +228,12 @@ public:
     bool markdownForFormat() const { return m_markdownForFormat; }
     void setMarkdownForFormat(bool value);
 
-    QUrl historyPath() const { return m_historyPath; }
-    void setHistoryPath(const QUrl& value);
-    int historyTime() const { return m_historyTime; }
-    void setHistoryTime(int minutes);
-    int initPosition() const { return m_initPosition; }
-    void setInitPosition(int value);
+    QUrl historyPath() const { return m_history->historyPath(); }
+    void setHistoryPath(const QUrl& value) { m_history->setHistoryPath(value); }
+    int historyTime() const { return m_history->historyTime(); }
+    void setHistoryTime(int minutes) { m_history->setHistoryTime(minutes); }
+    int initPosition() const { return m_file->initPosition(); }
+    void setInitPosition(int value) { m_file->setInitPosition(value); }
 
     bool isUndoAvailable() const;
     bool isRedoAvailable() const;
@@ -274,37 +277,23 @@ public:
     Q_INVOKABLE void remove(int start, int end);
     Q_INVOKABLE void append(const QString& text);
 
-    // Loading, saving, snapshots.
-    bool loadText(const QUrl& url);
-    // Files larger than fromBytes are opened in steps of that many
-    // characters (tests and benchmarks; 4 MiB and 1 Mi characters by default).
-    static void setStepLoading(qint64 fromBytes, int charactersPerStep);
-    // Starts reading a long local file that is about to be opened (the
-    // start's current file) while the interface is still being built; the
-    // first load takes the read if it is of that file and the file has not
-    // changed since, or drops it.
-    static void readAhead(const QUrl& url);
-    bool reloadText();
-    // Saves when modified and returns whether the file holds the text: the
-    // write is waited for (closing a tab, save all, the save button).
-    Q_INVOKABLE bool save();
-    Q_INVOKABLE bool saveAs(const QUrl& fileUrl);
-    // Saves when modified without waiting: the text is handed to the
-    // writer thread (Enter, the save timer, jumps). A failed write leaves
-    // the document modified and is reported once until a write succeeds.
-    Q_INVOKABLE void saveInBackground();
-    // Whether a write handed to the writer thread is not done yet.
-    bool isSaving() const;
-    // Blocks until every write handed over so far is done.
-    void waitForSaves();
-    Q_INVOKABLE bool saveTmpFile();
-    // The file was renamed or moved on disk: the text, its edits and the
-    // cursor stay; later saves and snapshots go to the new name.
-    Q_INVOKABLE void followRename(const QUrl& url);
-    bool saveTmpFile(const QString& filePath, const QString& text, const QString& historyDir = QString());
-    Q_INVOKABLE static QString getNameFromUrl(const QUrl& url);
-    static QString getCodecName(QIODevice* device);
-    Q_INVOKABLE void exit();
+    // Loading, saving, snapshots (DocumentLoader, EditorFile,
+    // SaveSchedule, HistorySnapshots).
+    static void setStepLoading(qint64 fromBytes, int charactersPerStep) { DocumentLoader::setStepLoading(fromBytes, charactersPerStep); }
+    static void readAhead(const QUrl& url) { DocumentLoader::readAhead(url); }
+    Q_INVOKABLE bool save() { return m_file->save(); }
+    Q_INVOKABLE bool saveAs(const QUrl& fileUrl) { return m_file->saveAs(fileUrl); }
+    Q_INVOKABLE void saveInBackground() { m_file->saveInBackground(); }
+    bool isSaving() const { return m_file->isSaving(); }
+    void waitForSaves() { m_file->waitForSaves(); }
+    Q_INVOKABLE bool saveTmpFile() { return m_history->saveTmpFile(); }
+    Q_INVOKABLE void followRename(const QUrl& url) { m_file->followRename(url); }
+    bool saveTmpFile(const QString& filePath, const QString& text, const QString& historyDir = QString())
+    {
+        return m_history->saveTmpFile(filePath, text, historyDir);
+    }
+    Q_INVOKABLE static QString getNameFromUrl(const QUrl& url) { return HistorySnapshots::documentName(url); }
+    Q_INVOKABLE void exit() { m_file->exit(); }
 
     // Editing operations.
     Q_INVOKABLE void select(int start, int end);
@@ -351,14 +340,15 @@ public:
     static constexpr int maxWindowPaste = 2000;
 
 public slots:
-    void doSetFile();
+    void doSetFile() { m_file->doSetFile(); }
     void editContentsChange(int position, int charsRemoved, int charsAdded)
     {
         m_parts.mirror->editContentsChange(position, charsRemoved, charsAdded);
     }
     void doRealTimeSave(int blockCount);
-    void fileChanged(const QString& path);
-    void dirChanged(const QString& dir);
+    void fileChanged(const QString& path) { m_file->fileChanged(path); }
+    // The watcher watches no folder.
+    void dirChanged(const QString& dir) { Q_UNUSED(dir) }
     void makeupFinished(const QStringList& list);
     bool subtleFinish(const QString& text);
 
@@ -386,9 +376,6 @@ signals:
     void loadingChanged();
     void textLoadedChanged();
     void isModifiedChanged();
-    // A background save is written, but edits made after its text was
-    // handed over are still unsaved.
-    void savedBehindEdits();
     void isTmpModifiedChanged();
     void lastModificationChanged();
     void allSelectionStartChanged();
@@ -449,16 +436,7 @@ private:
     // Keys that move the cursor, and clicks, end a run of typing.
     void endTypingRunOn(const QEvent* event);
     void undoRedo(bool undo);
-    void setLoading(bool value);
-    void setTextLoaded(bool value);
-    void setLastModification(const QDateTime& value);
     void setStartLineText(const QString& value);
-    bool writeSnapshot(const QString& filePath, const QString& text, const QString& historyDir);
-    QString localPath() const;
-    QString historyDir() const;
-    void watchFile();
-    void unwatchFile();
-    QByteArray encodedText() const;
     // One match of the search text in the whole document: start and length,
     // start -1 when there is none.
     struct Match {
@@ -477,6 +455,10 @@ private:
     EditWindow* m_window = nullptr;
     WindowScroller* m_scroller = nullptr;
     std::unique_ptr<WindowFormat> m_format;
+    EditorFile* m_file = nullptr;
+    DocumentLoader* m_loader = nullptr;
+    HistorySnapshots* m_history = nullptr;
+    SaveSchedule* m_saves = nullptr;
 
     bool m_inserting = false;
     TypingRun m_typingRun;
@@ -484,25 +466,11 @@ private:
     int m_lineCount = 1;
     QString m_startLineText;
 
-    QUrl m_fileName;
-    QString m_fileType;
-    bool m_readOnly = false;
-    bool m_loading = true;
-    bool m_textLoaded = false;
-    bool m_isModified = false;
-    bool m_isTmpModified = true;
-    QDateTime m_lastModification;
-    QUrl m_historyPath;
-    int m_historyTime = 10;
-    int m_initPosition = 0;
-    bool m_exiting = false;
-
     bool m_addEmptyLineAtEndByEnter = true;
     bool m_add2SpaceAtFrontByEnter = true;
     int m_autoAddChapterName = 0;
     int m_seriseEnterNumber = 0;
     bool m_enterPressed = false;
-    bool m_enterSavePending = false; // an Enter's save not yet handed to the writer
     bool m_makeupRunning = false;
     quint64 m_makeupRevision = 0;
 
@@ -516,40 +484,6 @@ private:
     QString m_testTips;
     bool m_undoAvailable = false;
     bool m_redoAvailable = false;
-
-    // Writes queued on the writer thread: ticket -> edit revision written.
-    DocumentSaver* m_saver = nullptr;
-    QTimer* m_copyTimer = nullptr;
-    void copyAhead();
-    QHash<quint64, quint64> m_pendingSaves;
-    void savedInBackground(quint64 ticket, const QString& path, bool superseded, bool ok, const QString& error);
-    void followSavedFile(const QString& path);
-    void handOverEnterSave();
-    bool loadText(const QUrl& url, bool inSteps);
-    // readAhead: the file's read when it was read ahead, else a default
-    // future (which is a canceled one).
-    void loadInSteps(const QString& path, const QFuture<QStringList>& readAhead);
-    void insertStep(quint64 generation, const QString& text, const QStringList& lines, int from, bool hadText,
-        const QString& path);
-    void textTaken(const QString& path, bool resource);
-    // Around a replacement of the whole text (load, reload).
-    bool beginTextReplacement();
-    void endTextReplacement(bool hadText);
-    // Counts loads: a load started earlier stops at its next step.
-    quint64 m_loadGeneration = 0;
-    void refreshModified();
-    // The edit revision of the text the file holds, and the one at which
-    // the whole document was last marked unmodified (its undo history's
-    // clean state). While they differ, undo back to the clean state does
-    // not make the text the file's.
-    quint64 m_savedRevision = 0;
-    quint64 m_cleanRevision = 0;
-
-    QTimer* m_loadTimer = nullptr;
-    QTimer* m_historyTimer = nullptr;
-    QPointer<QFileSystemWatcher> m_watcher;
-    bool m_realignPending = false;
-    bool m_connected = false;
 };
 
 #endif

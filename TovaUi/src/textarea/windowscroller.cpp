@@ -1,8 +1,10 @@
 #include "windowscroller.h"
 
 #include "support/log.h"
+#include "textarea/editorfile.h"
 #include "textarea/editwindow.h"
 #include "textarea/lazytextdocument.h"
+#include "textarea/saveschedule.h"
 #include "textarea/wholedocument.h"
 #include "textarea/writerselection.h"
 
@@ -111,7 +113,7 @@ void WindowScroller::scheduleMaintenance()
     if (m_maintenanceQueued)
         return;
     m_maintenanceQueued = true;
-    QMetaObject::invokeMethod(this, [this] {
+    QMetaObject::invokeMethod(m_parts.document, [this] {
         m_maintenanceQueued = false;
         updateEditContent();
     }, Qt::QueuedConnection);
@@ -121,7 +123,7 @@ void WindowScroller::updateEditContent()
 {
     EditWindow* window = m_parts.window;
     QTextDocument* edit = window->document();
-    if (m_parts.document->loading() || m_maintaining || m_parts.selection->isHeld() || m_parts.document->fileName().isEmpty()
+    if (m_parts.file->loading() || m_maintaining || m_parts.selection->isHeld() || m_parts.file->fileName().isEmpty()
         || !edit || m_contentY == -1 || m_editHeight == -1 || m_contentHeight == -1 || m_parts.document->m_enterPressed
         || window->realignPending())
         return;
@@ -224,15 +226,15 @@ bool WindowScroller::gotoPostionByAll(int allPostion)
     WriterSelection* selection = m_parts.selection;
     const QTextDocument* whole = m_parts.whole->document();
     // While a file loads in steps the whole document holds only its start.
-    if (!window->document() || m_parts.document->loading())
+    if (!window->document() || m_parts.file->loading())
         return false;
     const QTextBlock block = whole->findBlock(allPostion);
     if (allPostion < 0 || !block.isValid()) {
-        logDebug(lcEditor) << m_parts.document->fileName() << allPostion << whole->characterCount() << whole->blockCount()
+        logDebug(lcEditor) << m_parts.file->fileName() << allPostion << whole->characterCount() << whole->blockCount()
                            << "超出文档范围";
         return false;
     }
-    m_parts.document->saveInBackground();
+    m_parts.saves->jumpStarting();
     selection->take();
     const int length = m_parts.whole->length();
     const int p = qMin(allPostion, length);

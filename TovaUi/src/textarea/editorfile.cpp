@@ -1,0 +1,389 @@
+#include "editorfile.h"
+
+#include "function/message.h"
+#include "support/log.h"
+#include "support/userfile.h"
+#include "support/writenotice.h"
+#include "textarea/documentloader.h"
+#include "textarea/documentsaver.h"
+#include "textarea/editwindow.h"
+#include "textarea/historysnapshots.h"
+#include "textarea/lazytextdocument.h"
+#include "textarea/rawtextcopy.h"
+#include "textarea/saveschedule.h"
+#include "textarea/wholedocument.h"
+#include "textarea/windowscroller.h"
+#include "textarea/writerselection.h"
+
+#include <QFileInfo>
+#include <QFileSystemWatcher>
+#include <QTextDocument>
+#include <QTimer>
+
+EditorFile::EditorFile(const EditorParts& parts, QObject* parent)
+    : QObject(parent)
+    , m_parts(parts)
+{
+    m_copyTimer = new QTimer(this);
+    m_copyTimer->setSingleShot(true);
+    m_copyTimer->setInterval(0);
+    connect(m_copyTimer, &QTimer::timeout, this, &EditorFile::copyAhead);
+
+    m_loadTimer = new QTimer(this);
+    m_loadTimer->setSingleShot(true);
+    m_loadTimer->setInterval(5);
+    connect(m_loadTimer, &QTimer::timeout, this, &EditorFile::doSetFile);
+
+    m_saver = new DocumentSaver(this);
+    connect(m_saver, &DocumentSaver::written, this, &EditorFile::savedInBackground);
+}
+
+QString EditorFile::localPath() const
+{
+    if (m_fileName.isLocalFile())
+        return m_fileName.toLocalFile();
+    return QString();
+}
+
+bool EditorFile::isHtml() const
+{
+    return m_fileType.startsWith(QLatin1String("htm"));
+}
+
+void EditorFile::setFileName(const QUrl& url)
+{
+    if (url == m_fileName)
+        return;
+    WholeDocument* whole = m_parts.whole;
+    if (url.isEmpty()) {
+        logDebug(lcEditor) << "fileName is empty";
+        const bool hadText = whole->length() > 0;
+        m_parts.window->empty();
+        whole->replaceAll(QString());
+        if (hadText)
+            whole->announce(0, -1, 0);
+        return;
+    }
+    unwatchFile();
+    m_parts.loader->cancel();
+    setLoading(true);
+    whole->rawCopy().clear(); // the last file's; remade once this one is in
+    m_fileName = url;
+    m_loadTimer->start();
+}
+
+void EditorFile::doSetFile()
+{
+    setFileType(QFileInfo(m_fileName.path()).suffix());
+    if (!m_fileName.isEmpty())
+        m_parts.loader->loadText(m_fileName, true);
+    watchFile();
+    emit m_parts.document->fileNameChanged(m_fileName);
+    if (m_fileName.scheme() == QLatin1String("qrc"))
+        m_parts.scroller->gotoPostionByAll(0);
+}
+
+void EditorFile::refreshModified()
+{
+    const bool modified = m_parts.whole->document()->isModified();
+    const quint64 revision = m_parts.whole->revision();
+    setIsModified(m_savedRevision == m_cleanRevision ? modified : modified || revision != m_savedRevision);
+}
+
+void EditorFile::setIsModified(bool value)
+{
+    HistorySnapshots* history = m_parts.history;
+    if (value && !history->isTmpModified())
+        history->setIsTmpModified(true);
+    if (value == m_isModified)
+        return;
+    m_isModified = value;
+    QTextDocument* whole = m_parts.whole->document();
+    if (whole->isModified() != value)
+        whole->setModified(value);
+    emit m_parts.document->isModifiedChanged();
+}
+
+QByteArray EditorFile::encodedText() const
+{
+    if (isHtml())
+        return m_parts.whole->document()->toHtml(QByteArrayLiteral("utf-8")).toUtf8();
+    return m_parts.whole->text().toUtf8();
+}
+
+bool EditorFile::save()
+{
+    // A document still loading is not the file's whole text: the file
+    // already holds it.
+    if (m_loading)
+        return true;
+    waitForSaves();
+    if (!m_isModified && !m_parts.whole->document()->isModified())
+        return true;
+    return saveAs(m_fileName);
+}
+
+bool EditorFile::saveAs(const QUrl& fileUrl)
+{
+    const QString path = fileUrl.isLocalFile() ? fileUrl.toLocalFile() : QString();
+    if (path.isEmpty()) {
+        message::show(Message::Error, LazyTextDocument::tr("Cannot save: ") + LazyTextDocument::tr("not a local file"), 5000);
+        return false;
+    }
+    if (m_loading) {
+        message::show(Message::Error, LazyTextDocument::tr("Cannot save: ") + LazyTextDocument::tr("文件正在载入"), 5000);
+        return false;
+    }
+    // Writes handed over before come first, so that none of them lands
+    // after this one.
+    waitForSaves();
+    // Written to a temporary file and renamed over the document only when
+    // every byte is on disk: a failed save leaves the old file intact.
+    const UserFile::Result written = UserFile::write(path, encodedText(), UserFile::NoOptions);
+    if (!written) {
+        WriteNotice::show(LazyTextDocument::tr("Cannot save: "), path, written.error);
+        return false;
+    }
+    WriteNotice::passed(path);
+    setSavedRevision(m_parts.whole->revision());
+    m_parts.whole->document()->setModified(false);
+    setIsModified(false);
+    if (fileUrl != m_fileName) {
+        unwatchFile();
+        m_fileName = fileUrl;
+        emit m_parts.document->fileNameChanged(m_fileName);
+    }
+    followSavedFile(path);
+    return true;
+}
+
+void EditorFile::saveInBackground()
+{
+    WholeDocument* whole = m_parts.whole;
+    // A closed tab writes nothing more: it was saved as it closed, or its
+    // file was deleted (a write would bring it back).
+    if (m_exiting || m_loading || (!m_isModified && !whole->document()->isModified()))
+        return;
+    for (const quint64 revision : qAsConst(m_pendingSaves)) {
+        if (revision == whole->revision())
+            return; // this very text is on its way
+    }
+    const QString path = localPath();
+    if (path.isEmpty()) {
+        message::show(Message::Error, LazyTextDocument::tr("Cannot save: ") + LazyTextDocument::tr("not a local file"), 5000);
+        return;
+    }
+    // Only what changed since the last save is copied here; the line feeds,
+    // the encoding and the write are the writer thread's, which keeps the
+    // file's start where the text's is unchanged.
+    quint64 ticket = 0;
+    if (isHtml()) {
+        ticket = m_saver->save(path, encodedText());
+    } else {
+        const QString text = whole->rawCopy().text();
+        ticket = m_saver->saveRawText(path, text, whole->rawCopy().takeUnchanged());
+    }
+    m_pendingSaves.insert(ticket, whole->revision());
+}
+
+bool EditorFile::isSaving() const
+{
+    // Until its result is taken here: the file watcher may report the
+    // write before that.
+    return m_parts.saves->isEnterSavePending() || !m_pendingSaves.isEmpty() || m_saver->busy();
+}
+
+void EditorFile::waitForSaves()
+{
+    m_parts.saves->handOverEnterSave();
+    m_saver->wait();
+}
+
+void EditorFile::savedInBackground(quint64 ticket, const QString& path, bool superseded, bool ok, const QString& error)
+{
+    const auto pending = m_pendingSaves.constFind(ticket);
+    if (pending == m_pendingSaves.constEnd())
+        return;
+    const quint64 revision = pending.value();
+    m_pendingSaves.erase(pending);
+    if (superseded)
+        return;
+    UserFile::Result result;
+    result.ok = ok;
+    result.error = error;
+    // The next Enter tries again; one notice until a write succeeds.
+    if (!WriteNotice::track(LazyTextDocument::tr("Cannot save: "), path, result))
+        return;
+    if (path != localPath())
+        return; // the document has another file by now
+    m_savedRevision = revision;
+    // Edits made after the text was handed over are not in the file: the
+    // document stays modified, and the save schedule saves again (its timer
+    // starts on a change of isModified, which then never comes).
+    if (revision == m_parts.whole->revision()) {
+        m_cleanRevision = revision;
+        m_parts.whole->document()->setModified(false);
+        setIsModified(false);
+    } else {
+        refreshModified();
+        m_parts.saves->savedBehindEdits();
+    }
+    followSavedFile(path);
+}
+
+// After a write of the document's own file: not deleted, the new time, and
+// the watch on the file that the rename replaced.
+void EditorFile::followSavedFile(const QString& path)
+{
+    emit m_parts.document->fileDeleted(m_fileName, false);
+    setLastModification(QFileInfo(path).lastModified());
+    unwatchFile();
+    watchFile();
+}
+
+void EditorFile::scheduleCopyAhead()
+{
+    m_copyTimer->start();
+}
+
+void EditorFile::copyAhead()
+{
+    if (m_loading || m_readOnly || isHtml())
+        return;
+    RawTextCopy& copy = m_parts.whole->rawCopy();
+    if (!copy.refresh(1 << 20)) {
+        m_copyTimer->start();
+        return;
+    }
+    // The file just read is most likely this text's encoding: the first
+    // save then keeps it instead of writing the book again.
+    const QString path = localPath();
+    if (!path.isEmpty()) {
+        const QString text = copy.text();
+        m_saver->adoptFile(path, text, copy.takeUnchanged());
+    }
+}
+
+void EditorFile::followRename(const QUrl& url)
+{
+    if (url.isEmpty() || url == m_fileName)
+        return;
+    unwatchFile();
+    m_fileName = url;
+    // A load still waiting for its timer reads the new name by itself.
+    if (m_loadTimer->isActive())
+        return;
+    setFileType(QFileInfo(m_fileName.path()).suffix());
+    watchFile();
+    emit m_parts.document->fileDeleted(m_fileName, false);
+    emit m_parts.document->fileNameChanged(m_fileName);
+}
+
+void EditorFile::watchFile()
+{
+    const QString path = localPath();
+    if (path.isEmpty() || !QFileInfo::exists(path))
+        return;
+    if (!m_watcher) {
+        m_watcher = new QFileSystemWatcher(this);
+        connect(m_watcher, &QFileSystemWatcher::fileChanged, this, &EditorFile::fileChanged);
+        connect(m_watcher, &QFileSystemWatcher::directoryChanged, m_parts.document, &LazyTextDocument::dirChanged);
+    }
+    if (!m_watcher->files().contains(path))
+        m_watcher->addPath(path);
+}
+
+void EditorFile::unwatchFile()
+{
+    const QString path = localPath();
+    if (m_watcher && !path.isEmpty() && m_watcher->files().contains(path))
+        m_watcher->removePath(path);
+}
+
+void EditorFile::fileChanged(const QString& path)
+{
+    if (m_exiting || path != localPath())
+        return;
+    if (!QFileInfo::exists(path)) {
+        emit m_parts.document->fileDeleted(QUrl::fromLocalFile(path), true);
+        return;
+    }
+    // Programs that save by renaming over the file end the watch; the file
+    // is there again, so watch it again.
+    watchFile();
+    const QDateTime modified = QFileInfo(path).lastModified();
+    // A write of our own still under way changes the file too; its time
+    // is taken once it is done.
+    if (modified == m_lastModification || m_loading || isSaving())
+        return;
+    WholeDocument* whole = m_parts.whole;
+    if (m_isModified || whole->document()->isModified()) {
+        // The unsaved edits go into the history before the outside text is
+        // loaded; when they cannot be kept there, they stay in the editor.
+        HistorySnapshots* history = m_parts.history;
+        if (!history->writeSnapshot(path, whole->text(), history->historyDir())) {
+            setLastModification(modified);
+            message::show(Message::Warn,
+                LazyTextDocument::tr("文件已被其他程序修改。未保存的修改仍在编辑器中，保存时会覆盖外部的修改。"), 5000);
+            return;
+        }
+        message::show(Message::Tips, LazyTextDocument::tr("文件已被其他程序修改并重新载入，未保存的修改已存入历史记录。"), 5000);
+    }
+    const int cursor = m_parts.selection->whole().cursor;
+    if (m_parts.loader->reloadText())
+        m_parts.scroller->gotoPostionByAll(qBound(0, cursor, whole->length()));
+}
+
+void EditorFile::exit()
+{
+    m_exiting = true;
+    unwatchFile();
+}
+
+void EditorFile::setFileType(const QString& type)
+{
+    if (type == m_fileType)
+        return;
+    m_fileType = type;
+    emit m_parts.document->fileTypeChanged();
+}
+
+void EditorFile::setReadOnly(bool value)
+{
+    if (value == m_readOnly)
+        return;
+    m_readOnly = value;
+    emit m_parts.document->readOnlyChanged();
+}
+
+void EditorFile::setLoading(bool value)
+{
+    if (value == m_loading)
+        return;
+    m_loading = value;
+    emit m_parts.document->loadingChanged();
+}
+
+void EditorFile::setTextLoaded(bool value)
+{
+    if (value == m_textLoaded)
+        return;
+    m_textLoaded = value;
+    emit m_parts.document->textLoadedChanged();
+}
+
+void EditorFile::setLastModification(const QDateTime& value)
+{
+    if (value == m_lastModification)
+        return;
+    m_lastModification = value;
+    emit m_parts.document->lastModificationChanged();
+}
+
+void EditorFile::setInitPosition(int value)
+{
+    if (value == m_initPosition)
+        return;
+    m_initPosition = value;
+    emit m_parts.document->initPositionChanged(value);
+}

@@ -1,0 +1,116 @@
+#ifndef EDITORFILE_H
+#define EDITORFILE_H
+
+#include "TovaUi/textarea/editorparts.h"
+
+#include <QDateTime>
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QUrl>
+
+class DocumentSaver;
+class QFileSystemWatcher;
+class QTimer;
+
+// The document's file: its name and type, whether the whole document holds
+// the file's text (modified), the writes of it (waited for, in the
+// background on the writer thread, or under a new name), and the file on
+// disk followed while it is open (written by another program, renamed,
+// deleted). When saves happen is the save schedule's.
+class EditorFile : public QObject
+{
+    Q_OBJECT
+public:
+    EditorFile(const EditorParts& parts, QObject* parent);
+
+    QUrl fileName() const { return m_fileName; }
+    // A new file is loaded 5 ms later (doSetFile); the same one does
+    // nothing; an empty one empties the document and keeps the name.
+    void setFileName(const QUrl& url);
+    QString fileType() const { return m_fileType; }
+    void setFileType(const QString& type);
+    QString localPath() const;
+    bool isHtml() const;
+    bool readOnly() const { return m_readOnly; }
+    void setReadOnly(bool value);
+    bool loading() const { return m_loading; }
+    void setLoading(bool value);
+    bool textLoaded() const { return m_textLoaded; }
+    void setTextLoaded(bool value);
+    QDateTime lastModification() const { return m_lastModification; }
+    void setLastModification(const QDateTime& value);
+    int initPosition() const { return m_initPosition; }
+    void setInitPosition(int value);
+
+    // Modified while the text is not the one the file holds, also when
+    // undo brings the whole document back to an older saved state: the
+    // file may hold a later text by then.
+    bool isModified() const { return m_isModified; }
+    void setIsModified(bool value);
+    void refreshModified();
+    // The file holds the text of this edit revision, which is the whole
+    // document's clean state too.
+    void setSavedRevision(quint64 revision) { m_savedRevision = m_cleanRevision = revision; }
+
+    // Saves when modified and returns whether the file holds the text: the
+    // write is waited for (closing a tab, save all, the save button).
+    bool save();
+    bool saveAs(const QUrl& fileUrl);
+    // Saves when modified without waiting: the text is handed to the writer
+    // thread. A failed write leaves the document modified and is reported
+    // once until a write succeeds.
+    void saveInBackground();
+    // Whether a write handed over (or an Enter's, about to be) is not done.
+    bool isSaving() const;
+    // Blocks until every write handed over so far is done.
+    void waitForSaves();
+    // Makes the text a save hands over, a slice at a time, while nothing
+    // else is going on (once a file is loaded): a long book's first save
+    // then copies nothing but its edits.
+    void scheduleCopyAhead();
+
+    // The file was renamed or moved on disk: the text, its edits and the
+    // cursor stay; later saves and snapshots go to the new name.
+    void followRename(const QUrl& url);
+    void watchFile();
+    void unwatchFile();
+    // The page closes the document: the file is no longer followed.
+    void exit();
+
+public slots:
+    void doSetFile();
+    void fileChanged(const QString& path);
+
+private:
+    void copyAhead();
+    void savedInBackground(quint64 ticket, const QString& path, bool superseded, bool ok, const QString& error);
+    void followSavedFile(const QString& path);
+    QByteArray encodedText() const;
+
+    const EditorParts& m_parts;
+    QUrl m_fileName;
+    QString m_fileType;
+    bool m_readOnly = false;
+    bool m_loading = true;
+    bool m_textLoaded = false;
+    bool m_isModified = false;
+    QDateTime m_lastModification;
+    int m_initPosition = 0;
+    bool m_exiting = false;
+    // The edit revision of the text the file holds, and the one at which
+    // the whole document was last marked unmodified (its undo history's
+    // clean state). While they differ, undo back to the clean state does
+    // not make the text the file's.
+    quint64 m_savedRevision = 0;
+    quint64 m_cleanRevision = 0;
+    QTimer* m_loadTimer = nullptr;
+    QTimer* m_copyTimer = nullptr;
+    QPointer<QFileSystemWatcher> m_watcher;
+    // Writes queued on the writer thread: ticket -> edit revision written.
+    DocumentSaver* m_saver = nullptr;
+    QHash<quint64, quint64> m_pendingSaves;
+};
+
+#endif
