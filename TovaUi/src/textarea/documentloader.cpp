@@ -8,6 +8,7 @@
 #include "textarea/editorfile.h"
 #include "textarea/editwindow.h"
 #include "textarea/lazytextdocument.h"
+#include "textarea/typingrules.h"
 #include "textarea/wholedocument.h"
 #include "textarea/windowscroller.h"
 #include "textarea/writerselection.h"
@@ -175,7 +176,7 @@ bool DocumentLoader::loadText(const QUrl& url, bool inSteps)
     }
     QString text = documentText(source.readAll());
     source.close();
-    if (text.isEmpty() && m_parts.document->add2SpaceAtFrontByEnter()) {
+    if (text.isEmpty() && m_parts.typing->add2SpaceAtFrontByEnter()) {
         text = QStringLiteral("\u3000\u3000");
         file->setInitPosition(2);
     }

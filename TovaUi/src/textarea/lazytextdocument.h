@@ -1,54 +1,48 @@
 #ifndef LAZYTEXTDOCUMENT_H
 #define LAZYTEXTDOCUMENT_H
 
-#include <QColor>
-#include <QDateTime>
-#include <QElapsedTimer>
-#include <QFuture>
-#include <QHash>
-#include <QMetaProperty>
-#include <QObject>
-#include <QPointer>
-#include <QStringList>
-#include <QTextCursor>
-#include <QTextDocument>
-#include <QRegularExpression>
-#include <QUrl>
-
-#include "TovaUi/textarea/editorparts.h"
+#include "TovaUi/textarea/documentediting.h"
 #include "TovaUi/textarea/editorfile.h"
 #include "TovaUi/textarea/documentloader.h"
+#include "TovaUi/textarea/documentsearch.h"
+#include "TovaUi/textarea/editorparts.h"
 #include "TovaUi/textarea/editwindow.h"
 #include "TovaUi/textarea/historysnapshots.h"
+#include "TovaUi/textarea/typingrules.h"
 #include "TovaUi/textarea/windowformat.h"
-#include "TovaUi/textarea/typingrun.h"
 #include "TovaUi/textarea/windowmap.h"
 #include "TovaUi/textarea/windowmirror.h"
 #include "TovaUi/textarea/windowscroller.h"
 #include "TovaUi/textarea/writerselection.h"
 
+#include <QColor>
+#include <QDateTime>
+#include <QObject>
+#include <QQuickTextDocument>
+#include <QStringList>
+#include <QUrl>
+
 #include <memory>
 
-class DocumentSaver;
-class RawTextCopy;
-class TextNodeKeeper;
+class QTextDocument;
+class SaveSchedule;
 class WholeDocument;
 
-class QFileSystemWatcher;
-#include <QQuickTextDocument>
-class QTimer;
-class QTextCharFormat;
-
-// Windowed editor document: the whole file lives in one text document (the
-// whole document); the QML text area edits only a window of consecutive lines
-// of it (the window document). The window follows the view in chunks, and
-// every edit made in the window is applied at once to the whole document,
-// which is what is saved, counted and searched.
+// Windowed editor document, the QML type LazyTextDocument: the whole file
+// lives in one text document (the whole document); the QML text area edits
+// only a window of consecutive lines of it (the window document). The
+// window follows the view in chunks, and every edit made in the window is
+// applied at once to the whole document, which is what is saved, counted
+// and searched.
 //
 // Invariants kept by every operation: the window's text equals the whole
 // document's text from startPosition() on, over the window's length; the
 // text area (property textEdit) is the one source of the cursor and the
 // selection, and the whole selection is what it shows (see WindowMap).
+//
+// This class is the type's face: its properties, signals and invokable
+// operations. The work is done by its parts (EditorParts), each of which
+// holds the state of its own properties and raises their signals.
 class LazyTextDocument : public QObject
 {
     Q_OBJECT
@@ -125,9 +119,10 @@ public:
     explicit LazyTextDocument(QObject* parent = nullptr);
     ~LazyTextDocument() override;
 
+    // Milliseconds since the last document was made.
     Q_INVOKABLE static int timeElapsed();
 
-    // Paragraph format.
+    // Paragraph format (WindowFormat).
     double lineSpacing() const { return m_format->lineSpacing(); }
     void setLineSpacing(double value) { m_format->setLineSpacing(value); }
     double paragraphHeight() const { return m_format->paragraphHeight(); }
@@ -135,7 +130,7 @@ public:
     double textIndent() const { return m_format->textIndent(); }
     void setTextIndent(double value) { m_format->setTextIndent(value); }
 
-    // View geometry pushed in from QML.
+    // View geometry pushed in from QML (WindowScroller).
     int editHeight() const { return m_scroller->editHeight(); }
     void setEditHeight(int value) { m_scroller->setEditHeight(value); }
     int contentY() const { return m_scroller->contentY(); }
@@ -148,101 +143,100 @@ public:
     void setScrollPostion(double value) { m_scroller->setScrollPostion(value); }
     double scrollSize() const { return m_scroller->scrollSize(); }
 
+    // The window (EditWindow) and the whole document.
     int lineCount() const;
     int startPosition() const { return windowMap().start(); }
     QString startLineText() const { return m_startLineText; }
+    void setStartLineText(const QString& value);
     int startLine() const { return windowMap().firstLine(); }
     int endLine() const { return windowMap().lastLine(); }
     int windowSize() const { return m_window->size(); }
     const WindowMap& windowMap() const { return static_cast<const EditWindow*>(m_window)->map(); }
-
-    QUrl fileName() const { return m_file->fileName(); }
-    void setFileName(const QUrl& url) { m_file->setFileName(url); }
-    QString fileType() const { return m_file->fileType(); }
-    void setFileType(const QString& type) { m_file->setFileType(type); }
-
     QQuickTextDocument* document() const { return m_window->quickDocument(); }
     void setDocument(QQuickTextDocument* document) { m_window->setQuickDocument(document); }
     // The window document itself; QML hands it in through setDocument.
     QTextDocument* editDocument() const { return m_window->document(); }
     void setEditDocument(QTextDocument* document) { m_window->setDocument(document); }
     QTextDocument* allTextDocument() const { return m_allDoc; }
-    // The text area's text edit (see WriterSelection).
-    QObject* textEdit() const { return m_selection->textEdit(); }
-    void setTextEdit(QObject* edit) { m_selection->setTextEdit(edit); }
-
     Q_INVOKABLE QString allText() const;
     Q_INVOKABLE QString allRawText() const;
     Q_INVOKABLE void setAllText(const QString& text) { m_loader->setAllText(text); }
+    bool isUndoAvailable() const;
+    bool isRedoAvailable() const;
 
+    // The file (EditorFile) and its snapshots (HistorySnapshots).
+    QUrl fileName() const { return m_file->fileName(); }
+    void setFileName(const QUrl& url) { m_file->setFileName(url); }
+    QString fileType() const { return m_file->fileType(); }
+    void setFileType(const QString& type) { m_file->setFileType(type); }
     bool readOnly() const { return m_file->readOnly(); }
     void setReadOnly(bool value) { m_file->setReadOnly(value); }
     bool loading() const { return m_file->loading(); }
     bool textLoaded() const { return m_file->textLoaded(); }
     bool isModified() const { return m_file->isModified(); }
     void setIsModified(bool value) { m_file->setIsModified(value); }
+    QDateTime lastModification() const { return m_file->lastModification(); }
+    int initPosition() const { return m_file->initPosition(); }
+    void setInitPosition(int value) { m_file->setInitPosition(value); }
     bool isTmpModified() const { return m_history->isTmpModified(); }
     void setIsTmpModified(bool value) { m_history->setIsTmpModified(value); }
-    QDateTime lastModification() const { return m_file->lastModification(); }
+    QUrl historyPath() const { return m_history->historyPath(); }
+    void setHistoryPath(const QUrl& value) { m_history->setHistoryPath(value); }
+    int historyTime() const { return m_history->historyTime(); }
+    void setHistoryTime(int minutes) { m_history->setHistoryTime(minutes); }
 
-    // The whole selection, ordered, and its cursor end.
+    // The writer's selection (WriterSelection), in whole offsets, ordered,
+    // and its cursor end; and what the text area shows, in window offsets.
+    QObject* textEdit() const { return m_selection->textEdit(); }
+    void setTextEdit(QObject* edit) { m_selection->setTextEdit(edit); }
     int allSelectionStart() const { return wholeSelection().start(); }
-    void setAllSelectionStart(int value);
+    void setAllSelectionStart(int value) { m_editing->setAllSelectionStart(value); }
     int allSelectionEnd() const { return wholeSelection().end(); }
-    void setAllSelectionEnd(int value);
+    void setAllSelectionEnd(int value) { m_editing->setAllSelectionEnd(value); }
     int allCursorPostion() const { return wholeSelection().cursor; }
-    Q_INVOKABLE void setAllCursorPostion(int value);
+    Q_INVOKABLE void setAllCursorPostion(int value) { m_editing->setAllCursorPostion(value); }
     QString allSelectedText() const { return m_selection->wholeText(); }
     WindowMap::Selection wholeSelection() const { return m_selection->whole(); }
-
-    // What the text area shows, in window offsets.
     int editSelectionStart() const { return m_selection->shown().start(); }
     int editSelectionEnd() const { return m_selection->shown().end(); }
     int editCursorPostion() const { return m_selection->shown().cursor; }
     QString editSelectedText() const { return m_selection->shownText(); }
     bool isSelectedAll() const { return m_selection->isSelectedAll(); }
-
     int cursorLineNumber() const { return m_selection->cursorLineNumber(); }
     int cursorLinePostion() const { return m_selection->cursorLinePostion(); }
     QString cursorLinePreText() const { return m_selection->cursorLinePreText(); }
 
-    bool addEmptyLineAtEndByEnter() const { return m_addEmptyLineAtEndByEnter; }
-    void setAddEmptyLineAtEndByEnter(bool value);
-    bool add2SpaceAtFrontByEnter() const { return m_add2SpaceAtFrontByEnter; }
-    void setAdd2SpaceAtFrontByEnter(bool value);
-    int autoAddChapterName() const { return m_autoAddChapterName; }
-    void setAutoAddChapterName(int value);
-    int seriseEnterNumber() const { return m_seriseEnterNumber; }
-    void setSeriseEnterNumber(int value);
+    // What typing adds (TypingRules).
+    bool addEmptyLineAtEndByEnter() const { return m_typing->addEmptyLineAtEndByEnter(); }
+    void setAddEmptyLineAtEndByEnter(bool value) { m_typing->setAddEmptyLineAtEndByEnter(value); }
+    bool add2SpaceAtFrontByEnter() const { return m_typing->add2SpaceAtFrontByEnter(); }
+    void setAdd2SpaceAtFrontByEnter(bool value) { m_typing->setAdd2SpaceAtFrontByEnter(value); }
+    int autoAddChapterName() const { return m_typing->autoAddChapterName(); }
+    void setAutoAddChapterName(int value) { m_typing->setAutoAddChapterName(value); }
+    int seriseEnterNumber() const { return m_typing->seriseEnterNumber(); }
+    void setSeriseEnterNumber(int value) { m_typing->setSeriseEnterNumber(value); }
+    QStringList chapterKeys() const { return m_typing->chapterKeys(); }
+    void setChapterKeys(const QStringList& value) { m_typing->setChapterKeys(value); }
 
-    QString selectedText() const { return m_selectedText; }
-    void setSelectedText(const QString& value);
-    QString replaceText() const { return m_replaceText; }
-    void setReplaceText(const QString& value);
-    SearchMode searchMode() const { return m_searchMode; }
-    void setSearchMode(SearchMode value);
-    bool replaceMode() const { return m_replaceMode; }
-    void setReplaceMode(bool value);
-    bool matchCaseSensitive() const { return m_matchCaseSensitive; }
-    void setMatchCaseSensitive(bool value);
+    // Search and replace (DocumentSearch).
+    QString selectedText() const { return m_search->selectedText(); }
+    void setSelectedText(const QString& value) { m_search->setSelectedText(value); }
+    QString replaceText() const { return m_search->replaceText(); }
+    void setReplaceText(const QString& value) { m_search->setReplaceText(value); }
+    SearchMode searchMode() const { return SearchMode(m_search->searchMode()); }
+    void setSearchMode(SearchMode value) { m_search->setSearchMode(value); }
+    bool replaceMode() const { return m_search->replaceMode(); }
+    void setReplaceMode(bool value) { m_search->setReplaceMode(value); }
+    bool matchCaseSensitive() const { return m_search->matchCaseSensitive(); }
+    void setMatchCaseSensitive(bool value) { m_search->setMatchCaseSensitive(value); }
+
+    // Stored and signalled only.
     bool markdownForFormat() const { return m_markdownForFormat; }
     void setMarkdownForFormat(bool value);
-
-    QUrl historyPath() const { return m_history->historyPath(); }
-    void setHistoryPath(const QUrl& value) { m_history->setHistoryPath(value); }
-    int historyTime() const { return m_history->historyTime(); }
-    void setHistoryTime(int minutes) { m_history->setHistoryTime(minutes); }
-    int initPosition() const { return m_file->initPosition(); }
-    void setInitPosition(int value) { m_file->setInitPosition(value); }
-
-    bool isUndoAvailable() const;
-    bool isRedoAvailable() const;
-    QStringList chapterKeys() const { return m_chapterKeys; }
-    void setChapterKeys(const QStringList& value);
     QString testTips() const { return m_testTips; }
     void setTestTips(const QString& value);
 
-    // Rich-text formatting of the window.
+    // Rich-text formatting of the window (WindowFormat).
     bool bold() const { return m_format->bold(); }
     void setBold(bool value) { m_format->setBold(value); }
     bool italic() const { return m_format->italic(); }
@@ -258,7 +252,7 @@ public:
     Qt::Alignment alignment() const { return m_format->alignment(); }
     void setAlignment(Qt::Alignment value) { m_format->setAlignment(value); }
 
-    // Window maintenance and jumps.
+    // Window maintenance and jumps (WindowScroller, EditWindow).
     Q_INVOKABLE void updateEditContent() { m_scroller->updateEditContent(); }
     Q_INVOKABLE void reloadEditDocument() { m_window->reloadEditDocument(); }
     Q_INVOKABLE bool gotoPostionByAll(int allPostion) { return m_scroller->gotoPostionByAll(allPostion); }
@@ -272,13 +266,8 @@ public:
     Q_INVOKABLE void updateFormat() { m_format->apply(); }
     Q_INVOKABLE void update() { updateFormat(); }
 
-    // Whole-document ranges by whole offsets.
-    Q_INVOKABLE QString getText(int start, int end) const;
-    Q_INVOKABLE void remove(int start, int end);
-    Q_INVOKABLE void append(const QString& text);
-
     // Loading, saving, snapshots (DocumentLoader, EditorFile,
-    // SaveSchedule, HistorySnapshots).
+    // HistorySnapshots; SaveSchedule says when saves happen).
     static void setStepLoading(qint64 fromBytes, int charactersPerStep) { DocumentLoader::setStepLoading(fromBytes, charactersPerStep); }
     static void readAhead(const QUrl& url) { DocumentLoader::readAhead(url); }
     Q_INVOKABLE bool save() { return m_file->save(); }
@@ -287,45 +276,43 @@ public:
     bool isSaving() const { return m_file->isSaving(); }
     void waitForSaves() { m_file->waitForSaves(); }
     Q_INVOKABLE bool saveTmpFile() { return m_history->saveTmpFile(); }
-    Q_INVOKABLE void followRename(const QUrl& url) { m_file->followRename(url); }
     bool saveTmpFile(const QString& filePath, const QString& text, const QString& historyDir = QString())
     {
         return m_history->saveTmpFile(filePath, text, historyDir);
     }
+    Q_INVOKABLE void followRename(const QUrl& url) { m_file->followRename(url); }
     Q_INVOKABLE static QString getNameFromUrl(const QUrl& url) { return HistorySnapshots::documentName(url); }
     Q_INVOKABLE void exit() { m_file->exit(); }
 
-    // Editing operations.
-    Q_INVOKABLE void select(int start, int end);
-    Q_INVOKABLE void selectByDocument(int start, int end);
-    Q_INVOKABLE void selectLine(int startLine, int endLine);
-    Q_INVOKABLE void selectAll();
-    Q_INVOKABLE void deselect();
-    Q_INVOKABLE void copy();
-    Q_INVOKABLE void cut();
-    Q_INVOKABLE void paste();
-    Q_INVOKABLE void removeSelect(bool removeEditText = false);
-    Q_INVOKABLE void undo();
-    Q_INVOKABLE void redo();
-    Q_INVOKABLE void enterPressed();
-    Q_INVOKABLE void addChapterName(int nextTitleIndex);
-    Q_INVOKABLE void makeup();
-    Q_INVOKABLE QString selectedPlainText() const;
-    // Inserts text at the text area's cursor as if typed (mirrored like
-    // typing).
-    void insertAtEditCursor(const QString& text);
-    // Replaces the selection (or inserts at the cursor): through the window
-    // when the selection lies in it and the text is short, else in the
-    // whole document, whose window is then rebuilt at the new cursor.
-    void replaceSelection(const QString& text);
+    // Editing operations (DocumentEditing, TypingRules).
+    Q_INVOKABLE QString getText(int start, int end) const { return m_editing->getText(start, end); }
+    Q_INVOKABLE void remove(int start, int end) { m_editing->remove(start, end); }
+    Q_INVOKABLE void append(const QString& text) { m_editing->append(text); }
+    Q_INVOKABLE void select(int start, int end) { m_editing->select(start, end); }
+    Q_INVOKABLE void selectByDocument(int start, int end) { m_editing->selectByDocument(start, end); }
+    Q_INVOKABLE void selectLine(int startLine, int endLine) { m_editing->selectLine(startLine, endLine); }
+    Q_INVOKABLE void selectAll() { m_editing->selectAll(); }
+    Q_INVOKABLE void deselect() { m_editing->deselect(); }
+    Q_INVOKABLE void copy() { m_editing->copy(); }
+    Q_INVOKABLE void cut() { m_editing->cut(); }
+    Q_INVOKABLE void paste() { m_editing->paste(); }
+    Q_INVOKABLE void removeSelect(bool removeEditText = false) { m_editing->removeSelect(removeEditText); }
+    Q_INVOKABLE void undo() { m_editing->undoRedo(true); }
+    Q_INVOKABLE void redo() { m_editing->undoRedo(false); }
+    Q_INVOKABLE QString selectedPlainText() const { return m_editing->selectedPlainText(); }
+    void replaceSelection(const QString& text) { m_editing->replaceSelection(text); }
+    Q_INVOKABLE void enterPressed() { m_typing->enterPressed(); }
+    Q_INVOKABLE void addChapterName(int nextTitleIndex) { m_typing->addChapterName(nextTitleIndex); }
+    Q_INVOKABLE void makeup() { m_typing->makeup(); }
+    void insertAtEditCursor(const QString& text) { m_typing->insertAtEditCursor(text); }
 
     // Search and replace over the whole document with the search text
     // (selectedText), replaceText, searchMode and matchCaseSensitive.
-    Q_INVOKABLE bool doSearch(bool searchDown, bool allowRestartAtTop);
+    Q_INVOKABLE bool doSearch(bool searchDown, bool allowRestartAtTop) { return m_search->doSearch(searchDown, allowRestartAtTop); }
     Q_INVOKABLE bool doSearchDown() { return doSearch(true, true); }
     Q_INVOKABLE bool doSearchUp() { return doSearch(false, true); }
-    Q_INVOKABLE bool doReplace(bool forAll = false);
-    Q_INVOKABLE void doReplaceAll();
+    Q_INVOKABLE bool doReplace(bool forAll = false) { return m_search->doReplace(forAll); }
+    Q_INVOKABLE void doReplaceAll() { m_search->doReplaceAll(); }
     Q_INVOKABLE void activateReplace() {}
 
     // While the whole document announces a loaded text, it may carry the
@@ -335,9 +322,7 @@ public:
     static constexpr const char* lineTextsProperty = "penlarkLineTexts";
     static constexpr const char* lineTextsRevisionProperty = "penlarkLineTextsRevision";
 
-    // Longest paste that goes through the window; longer ones go straight
-    // into the whole document.
-    static constexpr int maxWindowPaste = 2000;
+    static constexpr int maxWindowPaste = DocumentEditing::maxWindowPaste;
 
 public slots:
     void doSetFile() { m_file->doSetFile(); }
@@ -345,12 +330,12 @@ public slots:
     {
         m_parts.mirror->editContentsChange(position, charsRemoved, charsAdded);
     }
-    void doRealTimeSave(int blockCount);
+    void doRealTimeSave(int blockCount) { m_typing->doRealTimeSave(blockCount); }
     void fileChanged(const QString& path) { m_file->fileChanged(path); }
     // The watcher watches no folder.
     void dirChanged(const QString& dir) { Q_UNUSED(dir) }
-    void makeupFinished(const QStringList& list);
-    bool subtleFinish(const QString& text);
+    void makeupFinished(const QStringList& list) { m_typing->makeupFinished(list); }
+    bool subtleFinish(const QString& text) { return m_typing->subtleFinish(text); }
 
 signals:
     void lineSpacingChanged();
@@ -423,67 +408,29 @@ signals:
     void postionChanged(int postion);
 
 private:
-    // Interim: the parts still reach the Enter state and the typing run here.
-    friend class WindowMirror;
-    friend class WindowScroller;
-    friend class WriterSelection;
-
     // Refreshes the state that follows every change of the whole text.
     void afterWholeChange(bool textEdited);
-    // Whether an edit of the text area joins the undo step of the typing
-    // before it.
-    bool joinsTypingRun(int position, int removed, const QString& inserted);
-    // Keys that move the cursor, and clicks, end a run of typing.
-    void endTypingRunOn(const QEvent* event);
-    void undoRedo(bool undo);
-    void setStartLineText(const QString& value);
-    // One match of the search text in the whole document: start and length,
-    // start -1 when there is none.
-    struct Match {
-        int start = -1;
-        int length = 0;
-    };
-    Match findMatch(const QRegularExpression& expression, int from, bool backward, QTextDocument::FindFlags flags,
-        bool allowEmpty) const;
-    Match findExpression(const QRegularExpression& expression, int from, bool backward) const;
-    QRegularExpression searchExpression() const;
 
     EditorParts m_parts;
-    WholeDocument* m_wholeDoc = nullptr;
     QTextDocument* m_allDoc = nullptr;
     WriterSelection* m_selection = nullptr;
     EditWindow* m_window = nullptr;
     WindowScroller* m_scroller = nullptr;
-    std::unique_ptr<WindowFormat> m_format;
     EditorFile* m_file = nullptr;
     DocumentLoader* m_loader = nullptr;
     HistorySnapshots* m_history = nullptr;
     SaveSchedule* m_saves = nullptr;
+    TypingRules* m_typing = nullptr;
+    std::unique_ptr<WindowFormat> m_format;
+    std::unique_ptr<DocumentSearch> m_search;
+    std::unique_ptr<DocumentEditing> m_editing;
 
-    bool m_inserting = false;
-    TypingRun m_typingRun;
-    bool m_enterBreak = false;
     int m_lineCount = 1;
-    QString m_startLineText;
-
-    bool m_addEmptyLineAtEndByEnter = true;
-    bool m_add2SpaceAtFrontByEnter = true;
-    int m_autoAddChapterName = 0;
-    int m_seriseEnterNumber = 0;
-    bool m_enterPressed = false;
-    bool m_makeupRunning = false;
-    quint64 m_makeupRevision = 0;
-
-    QString m_selectedText;
-    QString m_replaceText;
-    SearchMode m_searchMode = PlainTextMode;
-    bool m_replaceMode = false;
-    bool m_matchCaseSensitive = false;
-    bool m_markdownForFormat = false;
-    QStringList m_chapterKeys;
-    QString m_testTips;
     bool m_undoAvailable = false;
     bool m_redoAvailable = false;
+    QString m_startLineText;
+    bool m_markdownForFormat = false;
+    QString m_testTips;
 };
 
 #endif

@@ -2,6 +2,7 @@
 
 #include "textarea/editwindow.h"
 #include "textarea/lazytextdocument.h"
+#include "textarea/typingrules.h"
 #include "textarea/wholedocument.h"
 #include "textarea/windowscroller.h"
 #include "textarea/writerselection.h"
@@ -85,16 +86,13 @@ void WindowMirror::editContentsChange(int position, int charsRemoved, int charsA
             newText = after.mid(shownStart, newLength - shownStart - tail);
         }
     }
-    // The line break of Enter (also one that replaced a selection of whole
-    // lines and so left the number of lines as it was).
+    m_parts.typing->windowEdited(newText);
     LazyTextDocument* document = m_parts.document;
-    if (document->m_enterPressed && !document->m_inserting && newText.contains(QChar(QChar::ParagraphSeparator)))
-        document->m_enterBreak = true;
 
     if (replacesSelection) {
         const int before = whole->length();
         const bool everything = selection.start() == 0 && selection.end() >= before;
-        document->joinsTypingRun(selection.start(), selection.end() - selection.start(), newText); // starts a run
+        m_parts.typing->joinsTypingRun(selection.start(), selection.end() - selection.start(), newText); // starts a run
         const int inserted = whole->replace(selection.start(), selection.end(), newText);
         const int newStart = qMin(selection.start(), windowStart);
         const QTextBlock first = whole->document()->findBlock(newStart);
@@ -126,7 +124,7 @@ void WindowMirror::editContentsChange(int position, int charsRemoved, int charsA
     const int blocks = map.lineCount();
     // The run is told the edit as the text area made it (a key typed over
     // a selection is typing, whatever both texts have in common).
-    const bool joins = document->joinsTypingRun(windowStart + pos, removed, newText);
+    const bool joins = m_parts.typing->joinsTypingRun(windowStart + pos, removed, newText);
     const int inserted = whole->replace(at, at + gone, newText.mid(prefix, newText.size() - prefix - suffix), joins);
     map.editInside(removed, added, window->document()->blockCount() - blocks);
     Q_ASSERT(map.length() == newLength);
@@ -147,12 +145,5 @@ void WindowMirror::windowChanged()
     document->setStartLineText(window->firstBlock().text());
     m_parts.scroller->updateScrollPostion();
     emit document->lineCountChanged();
-    if (!document->m_enterPressed)
-        document->setSeriseEnterNumber(0);
-    // Enter is completed once the text area's edit is over (its cursor has
-    // moved on), not from inside the edit.
-    if (document->m_enterBreak && !document->m_inserting) {
-        document->m_enterBreak = false;
-        document->doRealTimeSave(window->blockCount());
-    }
+    m_parts.typing->windowChanged();
 }

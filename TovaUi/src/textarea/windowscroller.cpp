@@ -5,6 +5,7 @@
 #include "textarea/editwindow.h"
 #include "textarea/lazytextdocument.h"
 #include "textarea/saveschedule.h"
+#include "textarea/typingrules.h"
 #include "textarea/wholedocument.h"
 #include "textarea/writerselection.h"
 
@@ -124,7 +125,7 @@ void WindowScroller::updateEditContent()
     EditWindow* window = m_parts.window;
     QTextDocument* edit = window->document();
     if (m_parts.file->loading() || m_maintaining || m_parts.selection->isHeld() || m_parts.file->fileName().isEmpty()
-        || !edit || m_contentY == -1 || m_editHeight == -1 || m_contentHeight == -1 || m_parts.document->m_enterPressed
+        || !edit || m_contentY == -1 || m_editHeight == -1 || m_contentHeight == -1 || m_parts.typing->isEnterPending()
         || window->realignPending())
         return;
     const WindowMap& map = window->map();

@@ -3,6 +3,7 @@
 #include "textarea/editwindow.h"
 #include "textarea/lazytextdocument.h"
 #include "textarea/textnodekeeper.h"
+#include "textarea/typingrules.h"
 #include "textarea/wholedocument.h"
 #include "textarea/windowformat.h"
 
@@ -171,7 +172,7 @@ bool WriterSelection::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched != m_textEdit)
         return false;
-    m_parts.document->endTypingRunOn(event);
+    m_parts.typing->endTypingRunOn(event);
     switch (event->type()) {
     case QEvent::KeyPress: {
         // Whatever the key does happens at the writer's cursor (also the
