@@ -20,8 +20,6 @@ public:
 
     Subtler(QString text, QUrl fileName, const QString& sensitiveWords);
 
-    QStringList words() const { return m_words; }
-
     // The mask of a matched text by style.
     static QString maskOf(const QString& matched, int style);
     // The whole masking: lines split at every "\r" or "\n", masked, joined
