@@ -105,8 +105,10 @@ void TypingRules::doRealTimeSave(int blockCount)
     }
     setSeriseEnterNumber(m_seriseEnterNumber + 1);
     m_enterPressed = false;
-    m_parts.scroller->scheduleMaintenance();
+    // The save is handed over before the window is kept in shape, so that
+    // the writer thread works while the window does.
     m_parts.saves->enterCompleted();
+    m_parts.scroller->scheduleMaintenance();
 }
 
 void TypingRules::insertAtEditCursor(const QString& text)
