@@ -244,15 +244,16 @@ void Settings::readFileDialogPath()
 
 QRect Settings::fitWindowRect(const QList<QRect>& screens, int width, int height, const QVariant& x, const QVariant& y)
 {
-    if (screens.isEmpty()) {
-        // Nothing to fit against: keep what was stored, unless it is below
-        // the window's minimum.
-        if (width < kMinimumWidth || height < kMinimumHeight) {
-            width = kDefaultWidth;
-            height = kDefaultHeight;
-        }
-        return QRect(x.isValid() ? x.toInt() : 0, y.isValid() ? y.toInt() : 0, width, height);
+    // A size that is no size (a damaged file) is the default one; one below
+    // the window's minimum is raised to it, each side alone.
+    if (width <= 0 || height <= 0) {
+        width = kDefaultWidth;
+        height = kDefaultHeight;
     }
+    width = qMax(width, kMinimumWidth);
+    height = qMax(height, kMinimumHeight);
+    if (screens.isEmpty())
+        return QRect(x.isValid() ? x.toInt() : 0, y.isValid() ? y.toInt() : 0, width, height);
     int totalW = 0;
     int totalH = 0;
     for (const QRect& screen : screens) {
@@ -260,7 +261,7 @@ QRect Settings::fitWindowRect(const QList<QRect>& screens, int width, int height
         totalH += screen.height();
     }
     const QRect current = screens.first();
-    if (width > current.width() || height > screens.first().height() || width < kMinimumWidth || height < kMinimumHeight) {
+    if (width > current.width() || height > screens.first().height()) {
         width = kDefaultWidth;
         height = kDefaultHeight;
     }

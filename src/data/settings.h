@@ -161,7 +161,9 @@ public:
     static bool fuzzyEqual(double a, double b);
 
     // The saved window rectangle fitted to the screens (the first screen is
-    // the current one); no screens leaves it as stored. Missing x or y
+    // the current one); no screens leaves it as stored. A size below the
+    // window's minimum is raised to the minimum, a size of zero or less is
+    // the default one. Missing x or y
     // (invalid variants) mean centred.
     static QRect fitWindowRect(const QList<QRect>& screens, int width, int height, const QVariant& x, const QVariant& y);
     // The code of the interface language for a display name ("en" when

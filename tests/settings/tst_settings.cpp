@@ -422,11 +422,14 @@ private slots:
         QTest::newRow("past bottom edge") << hd << 920 << 600 << QVariant(100) << QVariant(881) << QRect(100, 240, 920, 600);
         QTest::newRow("second screen") << two << 920 << 600 << QVariant(2500) << QVariant(100) << QRect(2500, 100, 920, 600);
         QTest::newRow("no screen") << QList<QRect>() << 920 << 600 << QVariant(7) << QVariant(8) << QRect(7, 8, 920, 600);
-        // Below the window's minimum (300 x 200): the default size.
-        QTest::newRow("too narrow") << hd << 299 << 600 << QVariant() << QVariant() << QRect(500, 240, 920, 600);
+        // Below the window's minimum (300 x 200): raised to it; no size at
+        // all: the default one.
+        QTest::newRow("too narrow") << hd << 299 << 600 << QVariant() << QVariant() << QRect(810, 240, 300, 600);
         QTest::newRow("negative height") << hd << 800 << -5 << QVariant() << QVariant() << QRect(500, 240, 920, 600);
+        QTest::newRow("200 x 100") << hd << 200 << 100 << QVariant(40) << QVariant(40) << QRect(40, 40, 300, 200);
         QTest::newRow("smallest kept") << hd << 300 << 200 << QVariant(40) << QVariant(40) << QRect(40, 40, 300, 200);
         QTest::newRow("no screen, zero size") << QList<QRect>() << 0 << 0 << QVariant(7) << QVariant(8) << QRect(7, 8, 920, 600);
+        QTest::newRow("no screen, 100 x 50") << QList<QRect>() << 100 << 50 << QVariant(7) << QVariant(8) << QRect(7, 8, 300, 200);
     }
     void windowRect()
     {

@@ -64,8 +64,14 @@ private slots:
     // the desktop layout and its document area in place.
     void rootIsMainWindow()
     {
+        // A stored size below the minimum opens raised to the minimum. (The
+        // application object names the settings file first.)
+        global::instance();
+        QSettings().setValue(QStringLiteral("Window/width"), 200);
+        QSettings().setValue(QStringLiteral("Window/hight"), 100);
         QQmlApplicationEngine engine;
         QQuickWindow* window = loadMainWindow(engine);
+        QCOMPARE(window->size(), QSize(300, 200));
         QCOMPARE(engine.rootObjects().size(), 1);
         QVERIFY(window);
         QCOMPARE(window->objectName(), QStringLiteral("applicationWindow"));
