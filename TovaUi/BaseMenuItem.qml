@@ -33,8 +33,10 @@ C.MenuItem {
             opacity: item.enabled ? 1 : 0.4
         }
     }
+    // The check mark at the text's start and the submenu arrow at its end,
+    // both sides swapped in a mirrored layout.
     indicator: Text {
-        x: 6
+        x: item.mirrored ? item.width - width - 6 : 6
         y: (item.height - height) / 2
         visible: item.checkable && item.checked
         text: "\u2713"
@@ -42,10 +44,10 @@ C.MenuItem {
         font.pixelSize: 12
     }
     arrow: Text {
-        x: item.width - width - 8
+        x: item.mirrored ? 8 : item.width - width - 8
         y: (item.height - height) / 2
         visible: item.subMenu !== null
-        text: "\u25b8"
+        text: item.mirrored ? "\u25c2" : "\u25b8"
         color: g_theme.foregroundColor
         font.pixelSize: 12
     }

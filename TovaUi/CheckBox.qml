@@ -10,7 +10,8 @@ C.CheckBox {
     indicator: Rectangle {
         implicitWidth: 16
         implicitHeight: 16
-        x: control.leftPadding
+        // on the right in a right-to-left layout
+        x: control.mirrored ? control.width - width - control.rightPadding : control.leftPadding
         y: (control.height - height) / 2
         radius: 3
         color: control.checked ? g_theme.accentColor : "transparent"
@@ -26,11 +27,13 @@ C.CheckBox {
         }
     }
     contentItem: Text {
-        leftPadding: control.indicator.width + control.spacing
+        leftPadding: control.mirrored ? 0 : control.indicator.width + control.spacing
+        rightPadding: control.mirrored ? control.indicator.width + control.spacing : 0
         text: control.text
         font: control.font
         color: control.textColor
         opacity: control.enabled ? 1 : 0.4
+        horizontalAlignment: Text.AlignLeft
         verticalAlignment: Text.AlignVCenter
         elide: Text.ElideRight
     }

@@ -15,9 +15,14 @@ Rectangle {
     radius: 4
     border.color: g_theme.readableOn(g_theme.hoverdColor, g_theme.popupColor, 3)
     color: "black"
+    // What a screen reader calls the box; a table row gives its title.
+    property string accessibleName: ""
     MouseArea {
         anchors.fill: parent
         onClicked: box.open()
+        Accessible.role: Accessible.Button
+        Accessible.name: box.accessibleName
+        Accessible.onPressAction: box.open()
     }
     P.ColorDialog {
         id: dialog

@@ -23,9 +23,11 @@ C.ComboBox {
         }
         background: Rectangle { color: highlighted ? g_theme.hoverdColor : "transparent" }
     }
+    // The arrow stands at the end of the text: on the left when mirrored.
     contentItem: Text {
-        leftPadding: 8
-        rightPadding: control.indicator.width + 4
+        leftPadding: control.mirrored ? control.indicator.width + 4 : 8
+        rightPadding: control.mirrored ? 8 : control.indicator.width + 4
+        horizontalAlignment: Text.AlignLeft
         text: control.displayText
         font: control.font
         color: control.textColor
@@ -33,7 +35,7 @@ C.ComboBox {
         elide: Text.ElideRight
     }
     indicator: Text {
-        x: control.width - width - 8
+        x: control.mirrored ? 8 : control.width - width - 8
         y: (control.height - height) / 2
         text: "\u25be"
         color: control.textColor

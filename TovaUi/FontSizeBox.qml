@@ -109,6 +109,7 @@ Row {
             width: 18; height: 14
             padding: 0
             text: "\u25b4"
+            Accessible.name: qsTr("放大字体")
             font.pixelSize: 10
             onClicked: box.up()
         }
@@ -117,6 +118,7 @@ Row {
             width: 18; height: 14
             padding: 0
             text: "\u25be"
+            Accessible.name: qsTr("缩小字体")
             font.pixelSize: 10
             onClicked: box.down()
         }

@@ -22,6 +22,10 @@ Rectangle {
         anchors.fill: parent
         hoverEnabled: true
         onClicked: tip.visible = !tip.visible
+        Accessible.role: Accessible.Button
+        Accessible.name: qsTr("帮助")
+        Accessible.description: root.text
+        Accessible.onPressAction: tip.visible = !tip.visible
     }
     C.ToolTip {
         id: tip

@@ -66,11 +66,16 @@ Rectangle {
         font.pixelSize: 28
         color: g_theme.secondaryTextColor
     }
+    // What a screen reader calls the picker; the caller names it.
+    property string accessibleName: ""
     MouseArea {
         id: area
         anchors.fill: parent
         hoverEnabled: true
         onClicked: root.doIt()
+        Accessible.role: Accessible.Button
+        Accessible.name: root.accessibleName
+        Accessible.onPressAction: root.doIt()
     }
     Button {
         width: 20

@@ -43,6 +43,11 @@ C.ApplicationWindow {
     }
     function setBackgroundSource(source) { backgroundImage = source }
 
+    // A right-to-left language mirrors the whole window, the popups on its
+    // overlay included.
+    LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft
+    LayoutMirroring.childrenInherit: true
+
     flags: frameless ? (Qt.Window | Qt.FramelessWindowHint | (windowTop || lockState ? Qt.WindowStaysOnTopHint : 0))
                      : (Qt.Window | (windowTop || lockState ? Qt.WindowStaysOnTopHint : 0))
     color: frameless && showsThrough ? "transparent" : g_theme.baseColor

@@ -159,6 +159,7 @@ C.Popup {
                 objectName: sheet.isShowOk ? "sheetTopOkButton" : "sheetCloseButton"
                 implicitWidth: sheet.isShowOk ? 80 : 30
                 text: sheet.isShowOk ? sheet.okTitle : "\ue601"
+                Accessible.name: sheet.isShowOk ? sheet.okTitle : qsTr("关闭")
                 font.family: sheet.isShowOk ? font.family : Constant.iconFont
                 accent: sheet.isShowOk
                 textColor: sheet.buttonColor

@@ -42,6 +42,11 @@ Rectangle {
             id: headerArea
             anchors.fill: parent
             hoverEnabled: true
+            Accessible.role: Accessible.Button
+            Accessible.name: item.title
+            Accessible.checkable: true
+            Accessible.checked: item.expanded
+            Accessible.onPressAction: clicked(null)
             onClicked: {
                 item.expanded = !item.expanded
                 item.toggled(item.expanded)

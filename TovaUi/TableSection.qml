@@ -50,13 +50,17 @@ Column {
                     width: rows.width
                     height: section.rowHeight
                     readonly property var entry: modelData !== undefined ? modelData : model
+                    Accessible.role: Accessible.ListItem
+                    Accessible.name: section.rowTitle(entry)
+                    Accessible.onPressAction: section.selected(index, entry)
                     Rectangle {
                         anchors.fill: parent
                         radius: 8
                         color: rowArea.containsMouse ? g_theme.lightHoverdColor : "transparent"
                     }
                     Text {
-                        x: 20
+                        anchors.left: parent.left
+                        anchors.leftMargin: 20
                         anchors.verticalCenter: parent.verticalCenter
                         text: section.rowTitle(parent.entry)
                         color: g_theme.foregroundColor
@@ -64,7 +68,8 @@ Column {
                     }
                     Rectangle {
                         visible: index < repeater.count - 1
-                        x: 20
+                        anchors.left: parent.left
+                        anchors.leftMargin: 20
                         anchors.bottom: parent.bottom
                         width: parent.width - 20
                         height: 1

@@ -18,6 +18,24 @@ Item {
     width: baseWidth
     height: 44
 
+    // A screen reader speaks the row by its title, and so a control in it
+    // that carries no text of its own (a bare check box, a field, a combo
+    // box, a spin box).
+    Accessible.role: Accessible.ListItem
+    Accessible.name: title
+    Accessible.onPressAction: row.click()
+    function nameControls() {
+        for (var i = 0; i < controlArea.children.length; ++i) {
+            var control = controlArea.children[i]
+            if (control.accessibleName === "")
+                control.accessibleName = row.title
+            else if (control.focusPolicy !== undefined && (control.icon === undefined || control.text === ""))
+                control.Accessible.name = row.title
+        }
+    }
+    onTitleChanged: nameControls()
+    Component.onCompleted: nameControls()
+
     RadiusRectangle {
         anchors.fill: parent
         topRadius: row.onTop ? 8 : 0
@@ -33,7 +51,8 @@ Item {
     }
     Image {
         id: icon
-        x: 12
+        anchors.left: parent.left
+        anchors.leftMargin: 12
         anchors.verticalCenter: parent.verticalCenter
         width: visible ? 20 : 0
         height: 20
@@ -64,7 +83,8 @@ Item {
     }
     Rectangle {
         visible: row.showLine
-        x: 20
+        anchors.left: parent.left
+        anchors.leftMargin: 20
         anchors.bottom: parent.bottom
         width: parent.width - 20
         height: 1

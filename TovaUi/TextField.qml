@@ -8,6 +8,10 @@ C.TextField {
     color: g_theme.foregroundColor
     placeholderTextColor: g_theme.secondaryTextColor
     selectByMouse: true
+    // what the field asks for, unless the caller names it (a password
+    // field is spoken by its description only)
+    Accessible.name: placeholderText
+    Accessible.description: placeholderText
     selectionColor: g_theme.selectedColor
     background: Rectangle {
         implicitWidth: 160

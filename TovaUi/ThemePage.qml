@@ -29,7 +29,9 @@ SheetWindow {
                     color: model.titleColor
                 }
                 Rectangle {
-                    x: 8; y: 26
+                    anchors.left: parent.left
+                    anchors.leftMargin: 8
+                    y: 26
                     width: 16; height: 16; radius: 8
                     color: model.accentColor
                 }
@@ -57,6 +59,11 @@ SheetWindow {
                 MouseArea {
                     anchors.fill: parent
                     onClicked: g_theme.currentTheme = index
+                    Accessible.role: Accessible.RadioButton
+                    Accessible.name: model.name
+                    Accessible.checkable: true
+                    Accessible.checked: g_theme.currentTheme === index
+                    Accessible.onPressAction: g_theme.currentTheme = index
                 }
             }
         }

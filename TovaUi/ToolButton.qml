@@ -35,6 +35,12 @@ C.ToolButton {
         border.width: control.visualFocus ? 2 : 0
         border.color: g_theme.accentColor
     }
+    // A glyph or two ("✕", ".*") say nothing to a screen reader: the tool
+    // tip names the button.
+    readonly property bool glyphOnly: icontext !== "" || text.length <= 2
+    Accessible.name: glyphOnly && hoverText !== "" ? hoverText : text
+    Accessible.description: hoverText
+
     C.ToolTip.visible: hovered && hoverText !== ""
     C.ToolTip.text: hoverText
     C.ToolTip.delay: 500

@@ -46,6 +46,8 @@ Rectangle {
     MouseArea {
         id: moveArea
         anchors.fill: parent
+        // moves the window; the window manager's keys do the same
+        Accessible.ignored: true
         property point pressPos
         onPressed: pressPos = Qt.point(mouse.x, mouse.y)
         onPositionChanged: if (pressed) bar.moveTitle(mouse.x - pressPos.x, mouse.y - pressPos.y)

@@ -180,6 +180,23 @@ Item {
         anchors.fill: parent
         orientation: Qt.Horizontal
 
+        // A split view does not mirror itself: in a right-to-left layout
+        // its parts are put in the reverse order, the navigation bar last.
+        function arrange() {
+            var parts = [homeBar, leftStack, documentLoader, rightBox]
+            if (mirrored)
+                parts.reverse()
+            for (var i = 0; i < parts.length; ++i)
+                for (var j = i; j < count; ++j)
+                    if (itemAt(j) === parts[i]) {
+                        if (j !== i)
+                            moveItem(j, i)
+                        break
+                    }
+        }
+        onMirroredChanged: arrange()
+        Component.onCompleted: arrange()
+
         handle: Rectangle {
             implicitWidth: 3
             color: C.SplitHandle.pressed ? g_theme.accentColor
@@ -249,7 +266,8 @@ Item {
 
     // Covers the seam beside the navigation bar.
     Rectangle {
-        x: homeBar.width
+        anchors.left: parent.left
+        anchors.leftMargin: homeBar.width
         width: 3
         height: parent.height
         visible: homeBar.visible && !leftStack.visible
@@ -274,6 +292,8 @@ Item {
         z: 200
         enabled: pcMain.window.minimalistModel
         hoverEnabled: enabled
+        // passes every event on; nothing to speak
+        Accessible.ignored: true
         propagateComposedEvents: true
         property point last: Qt.point(-100, -100)
         onPositionChanged: {
@@ -312,7 +332,8 @@ Item {
         z: 300
         anchors.verticalCenter: parent.verticalCenter
         readonly property bool shown: pcMain.window.minimalistModel && pcMain.window.isShowPendentTips
-        x: shown ? 0 : -height
+        readonly property real offset: shown ? 0 : -height
+        x: pcMain.LayoutMirroring.enabled ? parent.width - width - offset : offset
         visible: pcMain.window.minimalistModel
         Behavior on x { NumberAnimation { duration: 200 } }
         onUsed: pcMain.window.isShowPendentTips = false
@@ -325,8 +346,9 @@ Item {
         z: 400
         width: 300
         height: parent.height
-        x: opened ? 0 : -width - 10
-        visible: pcMain.pendent || x > -width - 10
+        readonly property real offset: opened ? 0 : -width - 10
+        x: pcMain.LayoutMirroring.enabled ? parent.width - width - offset : offset
+        visible: pcMain.pendent || offset > -width - 10
         color: g_theme.functionAreaColor
         border.color: g_theme.lineColor
         Behavior on x { NumberAnimation { duration: 200 } }

@@ -604,10 +604,12 @@ MainWindow {
                 && wordCountModel.currentCountClass.All >= 0
         source: "qrc:/qml/widget/MiniTipsWidget.qml"
         z: 1
-        // Where the user last put it, else the lower right corner above the
-        // status bar, so that it covers neither the tabs nor the text start.
+        // Where the user last put it, else the lower corner at the lines'
+        // end (right, or left when mirrored) above the status bar, so that
+        // it covers neither the tabs nor the text start.
         x: Math.max(0, Math.min(parent.width - width, applicationWindow.settingValue("miniTipsX", -1) >= 0
-                                ? applicationWindow.settingValue("miniTipsX", -1) : parent.width - width - 24))
+                                ? applicationWindow.settingValue("miniTipsX", -1)
+                                : LayoutMirroring.enabled ? 24 : parent.width - width - 24))
         y: Math.max(0, Math.min(parent.height - height, applicationWindow.settingValue("miniTipsY", -1) >= 0
                                 ? applicationWindow.settingValue("miniTipsY", -1) : parent.height - height - 40))
     }

@@ -469,6 +469,17 @@
     </message>
 </context>
 <context>
+    <name>FontSizeBox</name>
+    <message>
+        <source>放大字体</source>
+        <translation>تكبير الخط</translation>
+    </message>
+    <message>
+        <source>缩小字体</source>
+        <translation>تصغير الخط</translation>
+    </message>
+</context>
+<context>
     <name>FormatManager</name>
     <message>
         <source>OpenDocument Text</source>
@@ -576,6 +587,17 @@
     <message>
         <source>Update Now</source>
         <translation>حدّث الآن</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>إغلاق</translation>
+    </message>
+</context>
+<context>
+    <name>HelpButton</name>
+    <message>
+        <source>帮助</source>
+        <translation>مساعدة</translation>
     </message>
 </context>
 <context>
@@ -2454,6 +2476,10 @@
     <message>
         <source>取消</source>
         <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>إغلاق</translation>
     </message>
 </context>
 <context>

@@ -469,6 +469,17 @@ Copyright © die Penlark-Entwickler.</translation>
     </message>
 </context>
 <context>
+    <name>FontSizeBox</name>
+    <message>
+        <source>放大字体</source>
+        <translation>Schrift vergrößern</translation>
+    </message>
+    <message>
+        <source>缩小字体</source>
+        <translation>Schrift verkleinern</translation>
+    </message>
+</context>
+<context>
     <name>FormatManager</name>
     <message>
         <source>OpenDocument Text</source>
@@ -576,6 +587,17 @@ Copyright © die Penlark-Entwickler.</translation>
     <message>
         <source>Update Now</source>
         <translation>Jetzt aktualisieren</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>HelpButton</name>
+    <message>
+        <source>帮助</source>
+        <translation>Hilfe</translation>
     </message>
 </context>
 <context>
@@ -2454,6 +2476,10 @@ Einschalten?</translation>
     <message>
         <source>取消</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>

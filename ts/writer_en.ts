@@ -469,6 +469,17 @@ Copyright © the Penlark developers.</translation>
     </message>
 </context>
 <context>
+    <name>FontSizeBox</name>
+    <message>
+        <source>放大字体</source>
+        <translation>Larger font</translation>
+    </message>
+    <message>
+        <source>缩小字体</source>
+        <translation>Smaller font</translation>
+    </message>
+</context>
+<context>
     <name>FormatManager</name>
     <message>
         <source>OpenDocument Text</source>
@@ -576,6 +587,17 @@ Copyright © the Penlark developers.</translation>
     <message>
         <source>Update Now</source>
         <translation>Update Now</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>HelpButton</name>
+    <message>
+        <source>帮助</source>
+        <translation>Help</translation>
     </message>
 </context>
 <context>
@@ -2454,6 +2476,10 @@ Switch it on?</translation>
     <message>
         <source>取消</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
     </message>
 </context>
 <context>

@@ -469,6 +469,17 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
 </context>
 <context>
+    <name>FontSizeBox</name>
+    <message>
+        <source>放大字体</source>
+        <translation>Aumentar fuente</translation>
+    </message>
+    <message>
+        <source>缩小字体</source>
+        <translation>Reducir fuente</translation>
+    </message>
+</context>
+<context>
     <name>FormatManager</name>
     <message>
         <source>OpenDocument Text</source>
@@ -576,6 +587,17 @@ Copyright © los desarrolladores de Penlark.</translation>
     <message>
         <source>Update Now</source>
         <translation>Actualizar ahora</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>HelpButton</name>
+    <message>
+        <source>帮助</source>
+        <translation>Ayuda</translation>
     </message>
 </context>
 <context>
@@ -2454,6 +2476,10 @@ Si su texto no es dialogado o no está seguro, ¡no active esta opción!
     <message>
         <source>取消</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>

@@ -469,6 +469,17 @@ Copyright © les développeurs de Penlark.</translation>
     </message>
 </context>
 <context>
+    <name>FontSizeBox</name>
+    <message>
+        <source>放大字体</source>
+        <translation>Agrandir la police</translation>
+    </message>
+    <message>
+        <source>缩小字体</source>
+        <translation>Réduire la police</translation>
+    </message>
+</context>
+<context>
     <name>FormatManager</name>
     <message>
         <source>OpenDocument Text</source>
@@ -576,6 +587,17 @@ Copyright © les développeurs de Penlark.</translation>
     <message>
         <source>Update Now</source>
         <translation>Mettre à jour</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>HelpButton</name>
+    <message>
+        <source>帮助</source>
+        <translation>Aide</translation>
     </message>
 </context>
 <context>
@@ -2454,6 +2476,10 @@ L'activer ?</translation>
     <message>
         <source>取消</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>

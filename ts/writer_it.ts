@@ -469,6 +469,17 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
 </context>
 <context>
+    <name>FontSizeBox</name>
+    <message>
+        <source>放大字体</source>
+        <translation>Ingrandisci carattere</translation>
+    </message>
+    <message>
+        <source>缩小字体</source>
+        <translation>Riduci carattere</translation>
+    </message>
+</context>
+<context>
     <name>FormatManager</name>
     <message>
         <source>OpenDocument Text</source>
@@ -576,6 +587,17 @@ Copyright © gli sviluppatori di Penlark.</translation>
     <message>
         <source>Update Now</source>
         <translation>Aggiorna ora</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>HelpButton</name>
+    <message>
+        <source>帮助</source>
+        <translation>Aiuto</translation>
     </message>
 </context>
 <context>
@@ -2454,6 +2476,10 @@ Attivarlo?</translation>
     <message>
         <source>取消</source>
         <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Chiudi</translation>
     </message>
 </context>
 <context>

@@ -469,6 +469,17 @@ Copyright © Penlark 開発者</translation>
     </message>
 </context>
 <context>
+    <name>FontSizeBox</name>
+    <message>
+        <source>放大字体</source>
+        <translation>文字を大きく</translation>
+    </message>
+    <message>
+        <source>缩小字体</source>
+        <translation>文字を小さく</translation>
+    </message>
+</context>
+<context>
     <name>FormatManager</name>
     <message>
         <source>OpenDocument Text</source>
@@ -576,6 +587,17 @@ Copyright © Penlark 開発者</translation>
     <message>
         <source>Update Now</source>
         <translation>今すぐ更新</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>閉じる</translation>
+    </message>
+</context>
+<context>
+    <name>HelpButton</name>
+    <message>
+        <source>帮助</source>
+        <translation>ヘルプ</translation>
     </message>
 </context>
 <context>
@@ -2454,6 +2476,10 @@ Copyright © Penlark 開発者</translation>
     <message>
         <source>取消</source>
         <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>閉じる</translation>
     </message>
 </context>
 <context>

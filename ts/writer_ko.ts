@@ -469,6 +469,17 @@ Copyright © Penlark 개발자</translation>
     </message>
 </context>
 <context>
+    <name>FontSizeBox</name>
+    <message>
+        <source>放大字体</source>
+        <translation>글꼴 크게</translation>
+    </message>
+    <message>
+        <source>缩小字体</source>
+        <translation>글꼴 작게</translation>
+    </message>
+</context>
+<context>
     <name>FormatManager</name>
     <message>
         <source>OpenDocument Text</source>
@@ -576,6 +587,17 @@ Copyright © Penlark 개발자</translation>
     <message>
         <source>Update Now</source>
         <translation>지금 업데이트</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>닫기</translation>
+    </message>
+</context>
+<context>
+    <name>HelpButton</name>
+    <message>
+        <source>帮助</source>
+        <translation>도움말</translation>
     </message>
 </context>
 <context>
@@ -2454,6 +2476,10 @@ Copyright © Penlark 개발자</translation>
     <message>
         <source>取消</source>
         <translation>취소</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>닫기</translation>
     </message>
 </context>
 <context>

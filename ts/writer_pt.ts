@@ -469,6 +469,17 @@ Copyright © os desenvolvedores do Penlark.</translation>
     </message>
 </context>
 <context>
+    <name>FontSizeBox</name>
+    <message>
+        <source>放大字体</source>
+        <translation>Aumentar fonte</translation>
+    </message>
+    <message>
+        <source>缩小字体</source>
+        <translation>Diminuir fonte</translation>
+    </message>
+</context>
+<context>
     <name>FormatManager</name>
     <message>
         <source>OpenDocument Text</source>
@@ -576,6 +587,17 @@ Copyright © os desenvolvedores do Penlark.</translation>
     <message>
         <source>Update Now</source>
         <translation>Atualizar agora</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Fechar</translation>
+    </message>
+</context>
+<context>
+    <name>HelpButton</name>
+    <message>
+        <source>帮助</source>
+        <translation>Ajuda</translation>
     </message>
 </context>
 <context>
@@ -2454,6 +2476,10 @@ Ligar?</translation>
     <message>
         <source>取消</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Fechar</translation>
     </message>
 </context>
 <context>

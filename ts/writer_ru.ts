@@ -469,6 +469,17 @@
     </message>
 </context>
 <context>
+    <name>FontSizeBox</name>
+    <message>
+        <source>放大字体</source>
+        <translation>Увеличить шрифт</translation>
+    </message>
+    <message>
+        <source>缩小字体</source>
+        <translation>Уменьшить шрифт</translation>
+    </message>
+</context>
+<context>
     <name>FormatManager</name>
     <message>
         <source>OpenDocument Text</source>
@@ -576,6 +587,17 @@
     <message>
         <source>Update Now</source>
         <translation>Обновить сейчас</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Закрыть</translation>
+    </message>
+</context>
+<context>
+    <name>HelpButton</name>
+    <message>
+        <source>帮助</source>
+        <translation>Справка</translation>
     </message>
 </context>
 <context>
@@ -2454,6 +2476,10 @@
     <message>
         <source>取消</source>
         <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Закрыть</translation>
     </message>
 </context>
 <context>

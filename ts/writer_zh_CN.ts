@@ -468,6 +468,17 @@
     </message>
 </context>
 <context>
+    <name>FontSizeBox</name>
+    <message>
+        <source>放大字体</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>缩小字体</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
     <name>FormatManager</name>
     <message>
         <source>OpenDocument Text</source>
@@ -575,6 +586,17 @@
     <message>
         <source>Update Now</source>
         <translation>立即更新</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>HelpButton</name>
+    <message>
+        <source>帮助</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -2438,6 +2460,10 @@
     </message>
     <message>
         <source>取消</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>关闭</source>
         <translation type="unfinished" />
     </message>
 </context>

@@ -10,6 +10,8 @@ MouseArea {
     signal posChange(real xOffset, real yOffset)
 
     hoverEnabled: true
+    // The window manager's keys resize the window; nothing to speak here.
+    Accessible.ignored: true
     acceptedButtons: Qt.LeftButton
     cursorShape: {
         var h = (posType & (Qt.LeftEdge | Qt.RightEdge)) !== 0

@@ -9,6 +9,8 @@ MouseArea {
     signal move(real xOffset, real yOffset)
 
     acceptedButtons: Qt.LeftButton
+    // The window manager's keys move the window; nothing to speak here.
+    Accessible.ignored: true
     onPressed: pressPos = Qt.point(mouse.x, mouse.y)
     onPositionChanged: {
         if (!pressed || !enableMove || !control)

@@ -141,6 +141,10 @@ Item {
             MouseArea {
                 anchors.fill: parent
                 onClicked: popup.close()
+                Accessible.role: Accessible.Button
+                Accessible.name: qsTr("关闭")
+                Accessible.description: label.text
+                Accessible.onPressAction: popup.close()
             }
         }
         Timer {
@@ -280,6 +284,7 @@ Item {
                 height: 30
                 flat: true
                 text: "×"
+                Accessible.name: qsTr("关闭")
                 onClicked: updateDialog.close()
             }
         }

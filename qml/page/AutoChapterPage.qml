@@ -68,15 +68,17 @@ Item {
             }
 
             delegate: ItemDelegate {
+                id: chapterRow
                 readonly property int line: model.line
                 width: ListView.view.width
                 height: 30
                 highlighted: ListView.isCurrentItem
                 onClicked: page.jump(model.line)
+                text: model.displayText === "" ? qsTr("(无标题)") : model.displayText
                 contentItem: RowLayout {
                     spacing: 6
                     Label {
-                        text: model.displayText === "" ? qsTr("(无标题)") : model.displayText
+                        text: chapterRow.text
                         elide: Text.ElideRight
                         color: g_theme.foregroundColor
                         Layout.fillWidth: true

@@ -30,7 +30,13 @@ SheetWindow {
 
         RowLayout {
             Layout.fillWidth: true
-            Button { objectName: "previousChart"; text: "<"; onClicked: root.previousChart() }
+            Button {
+                objectName: "previousChart"
+                text: "<"
+                // named by the chart it brings
+                Accessible.name: root.titles[(root.chart + 2) % 3]
+                onClicked: root.previousChart()
+            }
             Text {
                 objectName: "chartTitle"
                 Layout.fillWidth: true
@@ -40,7 +46,12 @@ SheetWindow {
                 font.bold: true
                 font.pixelSize: 16
             }
-            Button { objectName: "nextChart"; text: ">"; onClicked: root.nextChart() }
+            Button {
+                objectName: "nextChart"
+                text: ">"
+                Accessible.name: root.titles[(root.chart + 1) % 3]
+                onClicked: root.nextChart()
+            }
         }
 
         // One bar per day: 230 × number / max high, the number above and
@@ -98,7 +109,13 @@ SheetWindow {
                     text: modelData
                     color: g_theme.foregroundColor
                     font.pixelSize: 13
-                    MouseArea { anchors.fill: parent; onClicked: root.chart = index }
+                    MouseArea {
+                        anchors.fill: parent
+                        onClicked: root.chart = index
+                        Accessible.role: Accessible.Button
+                        Accessible.name: modelData
+                        Accessible.onPressAction: root.chart = index
+                    }
                 }
             }
         }

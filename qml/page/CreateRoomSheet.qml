@@ -13,6 +13,8 @@ Dialog {
     modal: true
     // as wide as its widest line, at least 260, so nothing lies outside it
     contentWidth: Math.max(260, column.implicitWidth)
+    // centred in the window, not in the page that holds it
+    parent: Overlay.overlay
     anchors.centerIn: parent
     closePolicy: Popup.CloseOnEscape
     focus: true
@@ -54,6 +56,8 @@ Dialog {
             Layout.fillWidth: true
             placeholderText: qsTr("房间名称")
             placeholderTextColor: g_theme.secondaryTextColor
+            Accessible.name: placeholderText
+            Accessible.description: placeholderText
         }
         CheckBox {
             id: passwordBox
@@ -67,6 +71,8 @@ Dialog {
             echoMode: TextInput.Password
             placeholderText: qsTr("房间密码")
             placeholderTextColor: g_theme.secondaryTextColor
+            Accessible.name: placeholderText
+            Accessible.description: placeholderText
         }
         TextField {
             id: retypeField
@@ -75,6 +81,8 @@ Dialog {
             echoMode: TextInput.Password
             placeholderText: qsTr("重新键入")
             placeholderTextColor: g_theme.secondaryTextColor
+            Accessible.name: placeholderText
+            Accessible.description: placeholderText
         }
     }
 }

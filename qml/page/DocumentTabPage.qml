@@ -292,7 +292,9 @@ Rectangle {
                     // folder changes, not on every edit that marks it unsaved.
                     readonly property string title: files.documentPath, tabPage.tabTitle(page)
                     text: title + (page && page.isModified ? " \u2022" : "")
-                    rightPadding: 28
+                    // room for the close button at the title's end
+                    leftPadding: mirrored ? 28 : padding
+                    rightPadding: mirrored ? padding : 28
                     // Theme colours: the current tab takes the page colour,
                     // the others the tab strip's.
                     background: Rectangle {

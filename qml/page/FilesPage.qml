@@ -187,8 +187,10 @@ Item {
 
     // The title bar's buttons, narrow enough to leave the title its room in
     // the side column.
+    // A glyph button named by its tool tip.
     component BarButton: ToolButton {
         implicitWidth: 32
+        Accessible.name: ToolTip.text
     }
 
     ColumnLayout {
@@ -264,6 +266,8 @@ Item {
 
             C1.TreeView {
                 id: tree
+                Accessible.role: Accessible.Tree
+                Accessible.name: page.title
                 anchors.fill: parent
                 headerVisible: false
                 alternatingRowColors: false

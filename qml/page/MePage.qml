@@ -71,6 +71,7 @@ Item {
             width: 80
             height: 80
             isUseCloseButton: false
+            accessibleName: qsTr("头像设置")
             source: userdata.logined === true ? userdata.avatar_file : ""
             onPicked: page.changeAvatar(fileUrl)
         }
@@ -96,6 +97,9 @@ Item {
                 anchors.fill: parent
                 cursorShape: Qt.PointingHandCursor
                 onClicked: applicationWindow.showPointsWindow()
+                Accessible.role: Accessible.Link
+                Accessible.name: parent.text
+                Accessible.onPressAction: applicationWindow.showPointsWindow()
             }
         }
         Button {

@@ -63,12 +63,14 @@ Item {
             ToolButton {
                 objectName: "newNoteButton"
                 text: "+"
+                Accessible.name: ToolTip.text
                 ToolTip.visible: hovered
                 ToolTip.text: qsTr("创建新笔记")
                 onClicked: page.choose(files.newNoteFile())
             }
             ToolButton {
                 text: "−"
+                Accessible.name: ToolTip.text
                 ToolTip.visible: hovered
                 ToolTip.text: qsTr("删除笔记")
                 onClicked: {
@@ -77,6 +79,7 @@ Item {
             }
             ToolButton {
                 text: "⋯"
+                Accessible.name: ToolTip.text
                 ToolTip.visible: hovered
                 ToolTip.text: qsTr("打开最近笔记")
                 onClicked: recentMenu.popup()

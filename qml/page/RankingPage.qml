@@ -85,6 +85,10 @@ Item {
         ToolButton {
             objectName: "foldButton"
             text: csettings.rankingIsMin ? "▸" : "▾"
+            // folds the page down to its title
+            Accessible.name: titleLabel.text
+            Accessible.checkable: true
+            Accessible.checked: !csettings.rankingIsMin
             onClicked: csettings.rankingIsMin = !csettings.rankingIsMin
         }
     }
@@ -100,6 +104,7 @@ Item {
                 ToolButton {
                     objectName: "hallMenuButton"
                     text: "⋯"
+                    Accessible.name: ToolTip.text
                     ToolTip.visible: hovered
                     ToolTip.text: qsTr("菜单")
                     onClicked: hallMenu.popup()

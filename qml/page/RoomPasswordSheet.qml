@@ -15,6 +15,8 @@ Dialog {
     modal: true
     // as wide as its widest line, at least 260, so nothing lies outside it
     contentWidth: Math.max(260, column.implicitWidth)
+    // centred in the window, not in the page that holds it
+    parent: Overlay.overlay
     anchors.centerIn: parent
     closePolicy: Popup.CloseOnEscape
     focus: true
@@ -77,6 +79,8 @@ Dialog {
             echoMode: TextInput.Password
             placeholderText: qsTr("在此输入房间密码")
             placeholderTextColor: g_theme.secondaryTextColor
+            Accessible.name: placeholderText
+            Accessible.description: placeholderText
             onAccepted: if (sheet.check()) sheet.accept()
         }
         Label {

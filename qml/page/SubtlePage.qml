@@ -39,8 +39,21 @@ SheetWindow {
     // Radio buttons a little tighter than the style's, so that the options
     // fit the sheet.
     component Choice: C.RadioButton {
+        id: choice
         topPadding: 3
         bottomPadding: 3
+        // The style's label elides: measured once on the wrong side of the
+        // box (before the sheet's mirroring reaches it), it would keep the
+        // cut-off width. This one always measures its whole text.
+        contentItem: Text {
+            leftPadding: choice.mirrored ? 0 : choice.indicator.width + choice.spacing
+            rightPadding: choice.mirrored ? choice.indicator.width + choice.spacing : 0
+            text: choice.text
+            font: choice.font
+            color: choice.palette.windowText
+            horizontalAlignment: Text.AlignLeft
+            verticalAlignment: Text.AlignVCenter
+        }
     }
 
     Item {

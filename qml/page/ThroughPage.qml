@@ -251,6 +251,9 @@ Item {
                     anchors.fill: parent
                     hoverEnabled: true
                     onClicked: page.chooseMode(index)
+                    Accessible.role: Accessible.Button
+                    Accessible.name: t.r(model.type)
+                    Accessible.onPressAction: page.chooseMode(index)
                 }
             }
         }

@@ -20,8 +20,11 @@ Item {
 
     // One titled figure with an optional trend line under it. Figures share
     // the width of their card equally; a caption too long for its share
-    // wraps instead of running into the next one.
+    // wraps instead of running into the next one. Caption, value and trend
+    // start at the same edge (the right one in a mirrored layout) whatever
+    // the direction of their own text, so a value stays under its caption.
     component Figure: ColumnLayout {
+        objectName: "figure"
         property string caption
         property string value
         property bool hasTrend: false
@@ -33,17 +36,21 @@ Item {
         Label {
             Layout.fillWidth: true
             text: caption + ":"
+            horizontalAlignment: Text.AlignLeft
             wrapMode: Text.Wrap
             font.pixelSize: root.figureSize
         }
         Label {
             Layout.fillWidth: true
             text: value
+            horizontalAlignment: Text.AlignLeft
             wrapMode: Text.Wrap
             font.pixelSize: root.figureSize
         }
         Label {
             visible: hasTrend
+            Layout.fillWidth: true
+            horizontalAlignment: Text.AlignLeft
             text: (trend >= 0 ? "\u2191 " : "\u2193 ") + trend + "%"
             color: g_theme.readableOn(trend >= 0 ? "#2e9d4a" : "#d23c3c", g_theme.functionAreaColor)
             font.pixelSize: root.figureSize - 2
@@ -99,6 +106,7 @@ Item {
                 Label { text: root.title; font.bold: true; Layout.fillWidth: true }
                 ToolButton {
                     text: "\u2026"
+                    Accessible.name: ToolTip.text
                     ToolTip.visible: hovered
                     ToolTip.text: qsTr("字数统计功能菜单")
                     onClicked: menu.open()

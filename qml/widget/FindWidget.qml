@@ -57,6 +57,7 @@ Rectangle {
                 objectName: "findField"
                 Layout.preferredWidth: 200
                 placeholderText: qsTr("Find")
+                Accessible.name: placeholderText
                 placeholderTextColor: g_theme.secondaryTextColor
                 color: g_theme.foregroundColor
                 selectByMouse: true
@@ -111,6 +112,7 @@ Rectangle {
                 objectName: "replaceField"
                 Layout.preferredWidth: 200
                 placeholderText: qsTr("Replace")
+                Accessible.name: placeholderText
                 placeholderTextColor: g_theme.secondaryTextColor
                 color: g_theme.foregroundColor
                 selectByMouse: true

@@ -49,6 +49,7 @@ Rectangle {
                 visible: !modelData.leftOnly || bar.window.leftToRightLayout
                 icontext: modelData.icon
                 selected: bar.currentPage === name
+                title: modelData.title
                 hoverText: bar.hoverOf(modelData.title, modelData.key)
                 onClicked: bar.window.showTab(name)
             }
@@ -66,13 +67,15 @@ Rectangle {
             icontext: bar.config.loginIcon
             imageSource: userdata.logined === true ? userdata.avatar_file : ""
             selected: bar.currentPage === name
-            hoverText: bar.hoverOf(qsTr("个人中心"), "showMe")
+            title: qsTr("个人中心")
+            hoverText: bar.hoverOf(title, "showMe")
             onClicked: bar.window.showTab(name)
         }
         HomeButton {
             objectName: "homeButton_lumo"
             icontext: bar.config.lumoIcon
-            hoverText: bar.hoverOf(bar.window.lumoModel ? qsTr("退出 Lumo 模式") : qsTr("进入 Lumo 模式"), "lumoModel")
+            title: bar.window.lumoModel ? qsTr("退出 Lumo 模式") : qsTr("进入 Lumo 模式")
+            hoverText: bar.hoverOf(title, "lumoModel")
             onClicked: bar.window.setLumoModel()
         }
         SettingButton {

@@ -9,6 +9,9 @@ Item {
     property string name: ""
     property string icontext: ""
     property string hoverText: ""
+    // What a screen reader calls the button: the hover text without its
+    // shortcut, when the caller gives it.
+    property string title: hoverText
     property bool selected: false
     property url imageSource: ""
     signal clicked()
@@ -17,6 +20,12 @@ Item {
     height: 37
     // Reached by Tab; Enter or Space clicks it.
     activeFocusOnTab: true
+    Accessible.role: Accessible.Button
+    Accessible.name: title
+    Accessible.description: hoverText
+    Accessible.checkable: selected
+    Accessible.checked: selected
+    Accessible.onPressAction: button.clicked()
     Keys.onReturnPressed: button.clicked()
     Keys.onEnterPressed: button.clicked()
     Keys.onSpacePressed: button.clicked()
@@ -27,6 +36,7 @@ Item {
         color: area.pressed ? g_theme.darkHoverdColor : area.containsMouse ? g_theme.lightHoverdColor : "transparent"
     }
     Rectangle {
+        anchors.left: parent.left
         width: 3
         height: parent.height
         color: g_theme.hoverdColor
@@ -70,7 +80,7 @@ Item {
     property bool tipSuppressed: false
     C.ToolTip {
         objectName: "hoverTip"
-        x: button.width + 6
+        x: button.LayoutMirroring.enabled ? -width - 6 : button.width + 6
         y: Math.round((button.height - height) / 2)
         visible: (area.containsMouse || button.activeFocus) && button.hoverText !== "" && !button.tipSuppressed
         text: button.hoverText

@@ -18,6 +18,8 @@ Rectangle {
     MouseArea {
         objectName: "tipDragArea"
         anchors.fill: parent
+        // only moves the figure; nothing to speak
+        Accessible.ignored: true
         cursorShape: Qt.SizeAllCursor
         // the loader that holds the tip is what moves
         drag.target: tip.parent

@@ -12,7 +12,8 @@ HomeButton {
     icontext: config.settingIcon
     hoverText: qsTr("设置")
     tipSuppressed: settingMenu.visible
-    onClicked: settingMenu.popup(button, button.width, 0)
+    // opens beside the bar, towards the window's middle
+    onClicked: settingMenu.popup(button, button.LayoutMirroring.enabled ? -settingMenu.implicitWidth : button.width, 0)
 
     BaseMenu {
         id: settingMenu

@@ -5,6 +5,7 @@
 #include "TovaUi/tovaui.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLocale>
 #include <QQmlApplicationEngine>
 #include <QQuickWindow>
@@ -89,6 +90,14 @@ QString I18n::catalogue(const QString& displayName)
     return QString();
 }
 
+Qt::LayoutDirection I18n::textDirection(const QString& displayName)
+{
+    for (const Language& row : languages)
+        if (displayName == QString::fromUtf8(row.name))
+            return QLocale(row.language).textDirection();
+    return Qt::LeftToRight;
+}
+
 void I18n::reTrans(const QString& lang)
 {
     if (lang == m_lang)
@@ -130,6 +139,8 @@ void I18n::install()
         logWarning(lcApp) << "catalogue not loaded:" << file;
     if (m_app)
         m_app->installTranslator(&m_translator);
+    // Windows mirror their layout from this (Qt.application.layoutDirection).
+    QGuiApplication::setLayoutDirection(textDirection(m_lang));
     if (m_engine)
         m_engine->retranslate();
 }

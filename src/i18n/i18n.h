@@ -34,6 +34,9 @@ public:
     static QString getLocalLanguage();
     // The catalogue resource of a display name, empty for an unknown name.
     static QString catalogue(const QString& displayName);
+    // The writing direction of a display name's language; left to right
+    // for an unknown name.
+    static Qt::LayoutDirection textDirection(const QString& displayName);
 
 public slots:
     void setIndex(int index);

@@ -9,6 +9,7 @@
 
 #include <QQmlComponent>
 #include <QQmlEngine>
+#include <QGuiApplication>
 #include <QSettings>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -141,10 +142,16 @@ private slots:
         QCOMPARE(done.count(), 1);
         QCOMPARE(QSettings().value(QLatin1String(key)).toString(), QStringLiteral("marker"));
 
+        // Arabic turns the application right to left, and back.
+        QCOMPARE(QGuiApplication::layoutDirection(), Qt::LeftToRight);
+        i18n.reTrans(QStringLiteral("عربي"));
+        QCOMPARE(QGuiApplication::layoutDirection(), Qt::RightToLeft);
+
         // An unknown name is stored and shows the source texts.
         i18n.reTrans(QStringLiteral("Klingon"));
-        QCOMPARE(done.count(), 2);
-        QCOMPARE(i18n.index(), 5);
+        QCOMPARE(QGuiApplication::layoutDirection(), Qt::LeftToRight);
+        QCOMPARE(done.count(), 3);
+        QCOMPARE(i18n.index(), 11);
         QCOMPARE(QSettings().value(QLatin1String(key)).toString(), QStringLiteral("Klingon"));
         QCOMPARE(text->property("text").toString(), QStringLiteral("立即更新"));
     }

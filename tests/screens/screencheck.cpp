@@ -77,9 +77,9 @@ bool scrollsY(const QQuickItem* view)
     return view->property("contentHeight").toReal() > view->height() + 1;
 }
 
-// Where a Text draws its lines, from its padding and alignment (a text
-// wider than its box runs out of it on the side its alignment says).
-QRectF textRect(const QQuickItem* item)
+} // namespace
+
+QRectF ScreenCheck::textRect(const QQuickItem* item)
 {
     const qreal w = item->property("contentWidth").toReal();
     const qreal h = item->property("contentHeight").toReal();
@@ -103,6 +103,8 @@ QRectF textRect(const QQuickItem* item)
         y = top + (roomH - h) / 2;
     return QRectF(x, y, w, h);
 }
+
+namespace {
 
 // Large text, icons and secondary text need 3:1, body text 4.5:1.
 double neededRatio(const QQuickItem* item, const QColor& color, const ScreenCheck::Options& options)
@@ -159,7 +161,7 @@ void collect(QQuickItem* item, QQuickItem* layer, QRectF clip, QRectF limit, Wal
             else if (item->property("wrapMode").toInt() == 0 && contentWidth > item->width() + 1.0)
                 own.append(QStringLiteral("wider than its box %1: %2 > %3")
                                .arg(quoted(item)).arg(qRound(contentWidth)).arg(qRound(item->width())));
-            s.painted = item->mapRectToScene(textRect(item));
+            s.painted = item->mapRectToScene(ScreenCheck::textRect(item));
         }
         s.visible = s.painted.intersected(clip);
         // Scrolled away or hidden behind a clipping edge: not drawn at all.

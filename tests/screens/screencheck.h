@@ -30,6 +30,11 @@ public:
     // and checks the texts against `picture`, a grab of the window.
     static QStringList check(QQuickWindow* window, const QImage& picture, const Options& options);
 
+    // Where a Text draws its lines, in its own coordinates, from its padding
+    // and alignment (a text wider than its box runs out of it on the side
+    // its alignment says).
+    static QRectF textRect(const QQuickItem* item);
+
     // The colour most of the pixels of `area` have, leaving out those near
     // `text` (the glyphs themselves).
     static QColor backgroundOf(const QImage& picture, const QRect& area, const QColor& text);

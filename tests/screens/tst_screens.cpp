@@ -1,8 +1,10 @@
 // Every page, sheet and menu of the real main window, in each of the seven
-// themes and in Chinese, English and German: each screen is rendered and
-// every drawn text is checked (readable against what lies behind it, not
-// elided, not wider than its box, not cut off, not overlapping another
-// text, and in English and German not left in Chinese).
+// themes and in Chinese, English, German and Arabic: each screen is
+// rendered and every drawn text is checked (readable against what lies
+// behind it, not elided, not wider than its box, not cut off, not
+// overlapping another text, and in translations not left in Chinese).
+// Every item a writer can act on must have an accessible name, and the
+// layout must run the language's way (mirrored in Arabic).
 //
 // Each language runs in a process of its own, started like the program (the
 // language is read at start-up), three at a time. With PENLARK_SCREENS_DIR
@@ -17,6 +19,7 @@
 #include "TovaUi/function/function.h"
 #include "TovaUi/theme/lumotheme.h"
 
+#include "layoutcheck.h"
 #include "screencheck.h"
 
 #include <QApplication>
@@ -36,6 +39,9 @@
 #include <QTextStream>
 
 #include <private/qabstractanimation_p.h>
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 
 namespace {
 
@@ -47,11 +53,11 @@ struct Language {
 };
 // The languages checked by default come first; PENLARK_SCREENS_LANGUAGES
 // ("all", or codes separated by commas) chooses others.
-const Language languages[] = { { "zh_CN", "中文简体" }, { "en", "English" }, { "de", "Deutsch" },
+const Language languages[] = { { "zh_CN", "中文简体" }, { "en", "English" }, { "de", "Deutsch" }, { "ar", "عربي" },
                                { "zh_TW", "繁體中文" }, { "ja", "日本語" }, { "ko", "한국어" },
                                { "fr", "Français" }, { "es", "Español" }, { "pt", "Portugués" },
-                               { "it", "In Italiano" }, { "ru", "русский язык" }, { "ar", "عربي" } };
-const int defaultLanguages = 3;
+                               { "it", "In Italiano" }, { "ru", "русский язык" } };
+const int defaultLanguages = 4;
 
 QList<int> chosenLanguages()
 {
@@ -128,6 +134,8 @@ int runLanguage(const QString& code, const QString& name)
     font.setPixelSize(13);
     QApplication::setFont(font);
     QSettings().setValue(QStringLiteral("Language/language"), name);
+    // As when a screen reader is running: the controls name themselves.
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
 
     const QString books = global::documentPath();
     writeFile(books + QStringLiteral("/Novel/chapter-1.txt"),
@@ -173,6 +181,7 @@ int runLanguage(const QString& code, const QString& name)
     // Chinese is the source language; in Traditional Chinese and Japanese
     // Han characters are the translation.
     const bool source = code == QLatin1String("zh_CN") || code == QLatin1String("zh_TW") || code == QLatin1String("ja");
+    const bool rightToLeft = code == QLatin1String("ar");
 
     int faults = 0;
     QTextStream out(stdout);
@@ -199,6 +208,8 @@ int runLanguage(const QString& code, const QString& name)
                     for (const QString& text : untranslated(shown.at(w)->contentItem()))
                         found << QStringLiteral("untranslated \"%1\"").arg(text);
                 }
+                if (t == 0)
+                    found << LayoutCheck::unnamed(shown.at(w)) << LayoutCheck::unmirrored(shown.at(w), rightToLeft);
                 const QString label = QStringLiteral("%1 %2 %3%4").arg(code, QLatin1String(themeNames[t]), sceneName.toString(),
                                                                       w == 0 ? QString() : QStringLiteral(" window %1").arg(w));
                 for (const QString& f : qAsConst(found))
