@@ -16,24 +16,26 @@ SheetWindow {
             model: g_theme.themes
             Rectangle {
                 objectName: "themeSwatch"
+                // the colours the theme shows once chosen, not its list's
+                readonly property var look: g_theme.swatch(index)
                 width: 110
                 height: 80
                 radius: 6
-                color: model.backgroundColor
+                color: look.background
                 border.width: g_theme.currentTheme === index ? 3 : 1
                 border.color: g_theme.currentTheme === index ? g_theme.accentColor : g_theme.hoverdColor
                 Rectangle {
                     width: parent.width
                     height: 20
                     radius: 6
-                    color: model.titleColor
+                    color: parent.look.title
                 }
                 Rectangle {
                     anchors.left: parent.left
                     anchors.leftMargin: 8
                     y: 26
                     width: 16; height: 16; radius: 8
-                    color: model.accentColor
+                    color: parent.look.accent
                 }
                 // a long name takes two lines
                 Text {
@@ -44,7 +46,7 @@ SheetWindow {
                     horizontalAlignment: Text.AlignHCenter
                     wrapMode: Text.Wrap
                     text: model.name
-                    color: g_theme.readableOn(model.foregroundColor, model.backgroundColor)
+                    color: g_theme.readableOn(parent.look.foreground, parent.look.background)
                     font.pixelSize: 12
                 }
                 Text {
@@ -53,7 +55,7 @@ SheetWindow {
                     y: 24
                     visible: g_theme.currentTheme === index
                     text: "\u2713"
-                    color: g_theme.readableOn(model.accentColor, model.backgroundColor, 3)
+                    color: g_theme.readableOn(parent.look.accent, parent.look.background, 3)
                     font.pixelSize: 16
                 }
                 MouseArea {

@@ -396,6 +396,12 @@ private slots:
         lumo.setCurrentTheme(theme);
         lumo.setValue(theme);
         const QColor base = lumo.baseColor();
+        // The chooser's swatch shows what the theme applies.
+        const QVariantMap swatch = lumo.swatch(theme);
+        QCOMPARE(swatch.value(QStringLiteral("accent")).value<QColor>(), lumo.accentColor());
+        QCOMPARE(swatch.value(QStringLiteral("title")).value<QColor>(), lumo.titleColor());
+        QCOMPARE(swatch.value(QStringLiteral("background")).value<QColor>(), base);
+        QCOMPARE(swatch.value(QStringLiteral("foreground")).value<QColor>(), lumo.foregroundColor());
         const QList<QColor> surfaces { lumo.backgroundColor(), lumo.baseColor(), lumo.popupColor(), lumo.pageColor(),
                                        lumo.functionAreaColor(), lumo.tabColor(), lumo.leftBarColor(),
                                        lumo.statusBarColor(), lumo.titleColor(), lumo.primaryColor(),

@@ -45,6 +45,10 @@ QtObject {
         // the colour passes through.
         function readableOn(color, background, minimum) { return color }
         function getThemeName(name) { return name }
+        function swatch(row) {
+            var t = themes.get(row)
+            return { background: t.backgroundColor, title: t.titleColor, accent: t.accentColor, foreground: t.foregroundColor }
+        }
     }
 
     property QtObject functions: QtObject {

@@ -5,6 +5,7 @@
 #include "support/log.h"
 #include "theme/colorcontrast.h"
 #include "theme/thememodel.h"
+#include "theme/themecolours.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -223,78 +224,50 @@ void LumoTheme::setValue(int value)
     const QStandardItem* record = m_themes->item(index < m_themes->rowCount() ? index : 0);
     if (!record)
         return;
-    auto text = [record](int role) { return record->data(role).toString(); };
-    auto color = [record](int role) { return QColor(record->data(role).toString()); };
 
-    setLightHoverdColor(color(ThemeModel::HoverdColorRole).lighter(96));
-    setBackgroundUrl(text(ThemeModel::BackgroundUrlRole));
-
-    const bool hasImage = function::isFileExist(QUrl(m_backgroundUrl)) || function::isFileExist(QUrl(m_userImagePath));
-    if (!hasImage) {
-        setTitleColor(color(ThemeModel::TitleColorRole));
-        setBackgroundColor(color(ThemeModel::BackgroundColorRole));
-        setHoverdColor(color(ThemeModel::HoverdColorRole));
-        setBaseColor(m_backgroundColor);
-        setPageBackgroundColor(index == 1 ? QColor(Qt::transparent) : m_hoverdColor.darker(104));
-        setPageColor(color(ThemeModel::PageColorRole));
-        setPopupColor(color(ThemeModel::PopupColorRole));
-        setFunctionAreaColor(color(ThemeModel::FunctionAreaColorRole));
-        setTabColor(color(ThemeModel::TabColorRole));
-        setLeftBarColor(color(ThemeModel::LeftBarColorRole));
-        setHighlightedColor(color(ThemeModel::HighlightedColorRole));
-        setStatusBarColor(color(ThemeModel::StatusBarColorRole));
-        setSelectedColor(color(ThemeModel::SelectedColorRole));
-        setPrimaryColor(color(ThemeModel::PrimaryColorRole));
-    } else {
-        // See-through colours so that the background image shows.
-        setTitleColor(function::colorSetAlpha(text(ThemeModel::TitleColorRole), 150));
-        setBackgroundColor(function::colorSetAlpha(text(ThemeModel::BackgroundColorRole), 0));
-        setBaseColor(function::colorSetAlpha(text(ThemeModel::BackgroundColorRole), 255));
-        setHoverdColor(function::colorSetAlpha(text(ThemeModel::HoverdColorRole), 40));
-        setPageBackgroundColor(function::colorSetAlpha(text(ThemeModel::PageBackgroundColorRole), 0));
-        setPageColor(function::colorSetAlpha(text(ThemeModel::PageColorRole), 20));
-        setPopupColor(function::colorSetAlpha(text(ThemeModel::PopupColorRole), 250));
-        setPrimaryColor(function::colorSetAlpha(text(ThemeModel::PrimaryColorRole), 20));
-        setHighlightedColor(function::colorSetAlpha(text(ThemeModel::HighlightedColorRole), 150));
-        setFunctionAreaColor(m_backgroundColor);
-        setTabColor(m_backgroundColor);
-        setLeftBarColor(m_hoverdColor);
-        setStatusBarColor(m_hoverdColor);
-        setSelectedColor(m_hoverdColor);
-    }
-
-    if (index == 2) {
-        setDarkhoverdColor(color(ThemeModel::HoverdColorRole).lighter(110));
-        setLineColor(function::lighter(m_backgroundColor, 150));
-    } else {
-        setDarkhoverdColor(color(ThemeModel::HoverdColorRole).darker(110));
-        setLineColor(m_backgroundColor.darker(104));
-    }
-
-    // Text, icon and accent colours stay readable on every surface the theme
-    // paints behind them; a record colour that falls short is mixed towards
-    // black or white until it reaches the contrast it needs.
-    const QList<QColor> surfaces { m_backgroundColor, m_baseColor, m_popupColor, m_pageColor,
-                                   m_functionAreaColor, m_tabColor, m_leftBarColor, m_statusBarColor,
-                                   m_titleColor, m_primaryColor, m_hoverdColor, m_lightHoverdColor,
-                                   m_darkHoverdColor };
-    const QList<QColor> highlights { m_hoverdColor, m_lightHoverdColor, m_leftBarColor };
-    const QList<QColor> panels { m_backgroundColor, m_baseColor, m_popupColor, m_pageColor,
-                                 m_functionAreaColor, m_tabColor, m_statusBarColor, m_primaryColor };
-    const QColor foreground = ColorContrast::readable(color(ThemeModel::ForegroundColorRole), surfaces,
-                                                      ColorContrast::bodyText, m_baseColor);
-    const QColor secondary(index == 2 ? Qt::white : Qt::black);
-    setSecondaryTextColor(ColorContrast::lowest(secondary, surfaces, m_baseColor) >= ColorContrast::bodyText
-                              ? secondary : foreground);
-    setAccentColor(ColorContrast::readable(color(ThemeModel::AccentColorRole), panels, ColorContrast::secondary,
-                                           m_baseColor));
-    setForegroundColor(foreground);
+    setBackgroundUrl(record->data(ThemeModel::BackgroundUrlRole).toString());
+    const ThemeColours c = ThemeColours::of(*record, index, hasImage(m_backgroundUrl));
+    setLightHoverdColor(c.lightHoverd);
+    setTitleColor(c.title);
+    setBackgroundColor(c.background);
+    setBaseColor(c.base);
+    setHoverdColor(c.hoverd);
+    setPageBackgroundColor(c.pageBackground);
+    setPageColor(c.page);
+    setPopupColor(c.popup);
+    setFunctionAreaColor(c.functionArea);
+    setTabColor(c.tab);
+    setLeftBarColor(c.leftBar);
+    setHighlightedColor(c.highlighted);
+    setStatusBarColor(c.statusBar);
+    setSelectedColor(c.selected);
+    setPrimaryColor(c.primary);
+    setDarkhoverdColor(c.darkHoverd);
+    setLineColor(c.line);
+    setSecondaryTextColor(c.secondaryText);
+    setAccentColor(c.accent);
+    setForegroundColor(c.foreground);
     setThemeType(record->data(ThemeModel::ThemeTypeRole).toInt());
-    setHighlightedTextColor(ColorContrast::readable(color(ThemeModel::HighlightedTextColorRole), highlights,
-                                                    ColorContrast::bodyText, m_baseColor));
+    setHighlightedTextColor(c.highlightedText);
 
     const QString stored = QSettings().value(fontColorKey + QString::number(index)).toString();
-    setWordColor(stored.isEmpty() ? color(ThemeModel::WordColorRole) : QColor(stored));
+    setWordColor(stored.isEmpty() ? QColor(record->data(ThemeModel::WordColorRole).toString()) : QColor(stored));
+}
+
+bool LumoTheme::hasImage(const QString& backgroundUrl) const
+{
+    return function::isFileExist(QUrl(backgroundUrl)) || function::isFileExist(QUrl(m_userImagePath));
+}
+
+QVariantMap LumoTheme::swatch(int row) const
+{
+    const int index = effectiveIndex(row);
+    const QStandardItem* record = m_themes->item(index);
+    if (!record)
+        return {};
+    const ThemeColours c = ThemeColours::of(*record, index, hasImage(record->data(ThemeModel::BackgroundUrlRole).toString()));
+    return { { QStringLiteral("background"), c.base }, { QStringLiteral("title"), c.title },
+             { QStringLiteral("accent"), c.accent }, { QStringLiteral("foreground"), c.foreground } };
 }
 
 void LumoTheme::setCurrentTheme(int value)

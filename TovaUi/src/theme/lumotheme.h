@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QObject>
 #include <QStandardItemModel>
+#include <QVariantMap>
 
 class QTimer;
 class ThemeModel;
@@ -112,6 +113,9 @@ public:
     // Applies a theme to the colour properties without storing a choice.
     Q_INVOKABLE void setValue(int value);
     Q_INVOKABLE QString getThemeName(const QString& name) const;
+    // The colours the theme of `row` shows once applied (background, title,
+    // accent, foreground), for its swatch in the theme chooser.
+    Q_INVOKABLE QVariantMap swatch(int row) const;
     // `color`, or the nearest colour of its hue that reaches `minimum`
     // contrast against `background` (for text and marks drawn on a colour
     // that the theme's own text colours are not made for, such as the
@@ -166,6 +170,8 @@ signals:
 private:
     void loadThemes();
     int effectiveIndex(int value) const;
+    // A background image shows: the theme's own, or the user's.
+    bool hasImage(const QString& backgroundUrl) const;
 
     QString m_themeFile;
     int m_currentTheme = -1;
