@@ -150,6 +150,12 @@ void collectUnmirrored(QQuickItem* item, bool rtl, QStringList* faults)
         auto* label = item->property("contentItem").value<QQuickItem*>();
         if (box && label && shown(box) && (sceneCentre(box) > sceneCentre(label)) != rtl)
             *faults << QStringLiteral("box on the wrong side: %1").arg(describe(item));
+    } else if (item->inherits("QQuickPopupItem") && shown(item) && item->parent()
+               && item->parent()->property("modal").toBool()) {
+        // A sheet stands in the middle of the window, whatever holds it.
+        const qreal middle = item->window()->width() / 2.0;
+        if (qAbs(sceneCentre(item) - middle) > 2)
+            *faults << QStringLiteral("sheet not centred: %1").arg(describe(item));
     } else if (name == QLatin1String("homeBar") && shown(item)) {
         const qreal middle = item->window()->width() / 2.0;
         if ((sceneCentre(item) > middle) != rtl)

@@ -5,7 +5,8 @@
 // writer can act on has a name a screen reader speaks, and in a
 // right-to-left language the layout is mirrored (rows run from the right,
 // check boxes carry their box on the right, the navigation bar stands at
-// the right edge) while each figure's value stays under its own caption.
+// the right edge) while each figure's value stays under its own caption;
+// sheets stand in the middle of the window.
 
 #include <QStringList>
 
