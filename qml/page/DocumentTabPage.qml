@@ -278,6 +278,11 @@ Rectangle {
             // running under the column beside it
             clip: true
             onCurrentIndexChanged: tabPage.updateCurrent()
+            // The strip runs left to right in every language: mirrored, its
+            // list places tabs of their own width outside the strip, where
+            // a newly opened document's tab cannot be seen.
+            LayoutMirroring.enabled: false
+            LayoutMirroring.childrenInherit: true
             background: Rectangle { color: g_theme.functionAreaColor }
             Repeater {
                 model: tabModel
@@ -292,9 +297,7 @@ Rectangle {
                     // folder changes, not on every edit that marks it unsaved.
                     readonly property string title: files.documentPath, tabPage.tabTitle(page)
                     text: title + (page && page.isModified ? " \u2022" : "")
-                    // room for the close button at the title's end
-                    leftPadding: mirrored ? 28 : padding
-                    rightPadding: mirrored ? padding : 28
+                    rightPadding: 28
                     // Theme colours: the current tab takes the page colour,
                     // the others the tab strip's.
                     background: Rectangle {

@@ -321,6 +321,11 @@ Item {
                     Image {
                         id: entryIcon
                         objectName: "entryIcon"
+                        // anchored, so that it and the name swap sides together
+                        // in a mirrored layout, where the tree's indentation
+                        // (always on the left) is given on the right
+                        anchors.left: parent.left
+                        anchors.leftMargin: parent.LayoutMirroring.enabled ? styleData.depth * 12 : 0
                         anchors.verticalCenter: parent.verticalCenter
                         width: 16
                         height: 16
@@ -335,6 +340,7 @@ Item {
                         anchors.right: parent.right
                         visible: !parent.editing
                         text: styleData.value === undefined ? "" : styleData.value
+                        horizontalAlignment: Text.AlignLeft
                         elide: Text.ElideRight
                         color: styleData.selected ? g_theme.readableOn(g_theme.foregroundColor, g_theme.selectedColor)
                                                   : g_theme.foregroundColor
