@@ -23,7 +23,8 @@ Item {
     Accessible.role: Accessible.Button
     Accessible.name: title
     Accessible.description: hoverText
-    Accessible.checkable: selected
+    // a page's button tells whether its page is the one shown
+    Accessible.checkable: name !== ""
     Accessible.checked: selected
     Accessible.onPressAction: button.clicked()
     Keys.onReturnPressed: button.clicked()
