@@ -3,6 +3,7 @@
 #include "screencheck.h"
 
 #include <QAccessible>
+#include <algorithm>
 #include <QQuickItem>
 #include <QQuickWindow>
 
@@ -15,179 +16,103 @@ bool shown(const QQuickItem* item)
     return item->isVisible() && item->opacity() > 0.0 && item->width() > 0 && item->height() > 0;
 }
 
-// Where an item is, with the object names above it, for a fault line.
 QString describe(const QQuickItem* item)
 {
-    QStringList names;
-    for (const QQuickItem* p = item; p && names.size() < 3; p = p->parentItem())
-        if (!p->objectName().isEmpty())
-            names.prepend(p->objectName());
-    const QRectF box = item->mapRectToScene(QRectF(0, 0, item->width(), item->height()));
-    QString text = item->property("text").toString().simplified().left(30);
-    return QStringLiteral("%1 [%2] \"%3\" at %4,%5")
-        .arg(QLatin1String(item->metaObject()->className()), names.join(QLatin1Char('/')), text)
-        .arg(qRound(box.x()))
-        .arg(qRound(box.y()));
+    const QPointF at = item->mapToScene(QPointF(0, 0));
+    return QStringLiteral("%1 \"%2\" at %3,%4 in %5")
+        .arg(QLatin1String(item->metaObject()->className()), item->property("text").toString().left(30))
+        .arg(qRound(at.x())).arg(qRound(at.y()))
+        .arg(item->parentItem() ? item->parentItem()->objectName() : QString());
 }
 
-// Takes a click, a tap, keys or typed text. Items a screen reader is told
-// to pass over (the window frame's move and resize areas) do not count.
+// Takes a click, a tap, keys or typed text; items a screen reader is told to
+// pass over (the window frame's move and resize areas) do not count.
 bool actsOnInput(const QQuickItem* item)
 {
     if (!item->isEnabled() || QQuickAccessibleAttached::property(item, "ignored").toBool())
         return false;
     if (item->inherits("QQuickMouseArea"))
         return item->property("acceptedButtons").toInt() != Qt::NoButton;
-    if (item->inherits("QQuickAbstractButton") || item->inherits("QQuickComboBox"))
-        return true;
     if (item->inherits("QQuickTextInput"))
         return !item->property("readOnly").toBool();
     for (const QObject* child : item->children())
         if (child->inherits("QQuickTapHandler") && child->property("enabled").toBool())
             return true;
-    return false;
+    return item->inherits("QQuickAbstractButton") || item->inherits("QQuickComboBox");
 }
 
-// Roles a screen reader offers to act on.
-bool actionable(QAccessible::Role role)
-{
-    switch (role) {
-    case QAccessible::Button: case QAccessible::CheckBox: case QAccessible::RadioButton:
-    case QAccessible::ComboBox: case QAccessible::EditableText: case QAccessible::MenuItem:
-    case QAccessible::PageTab: case QAccessible::ListItem: case QAccessible::Link:
-    case QAccessible::SpinBox: case QAccessible::Slider: case QAccessible::ButtonMenu:
-    case QAccessible::ButtonDropDown: case QAccessible::Cell: case QAccessible::TreeItem:
-    case QAccessible::ScrollBar: case QAccessible::Tree: case QAccessible::List:
-    case QAccessible::MenuBar: // Qt's role for an entry of a menu bar
-        return true;
-    default:
-        return false;
-    }
-}
-
-// The nearest item, the item itself included, that a screen reader offers
-// as something to act on; the input it takes is that item's.
+// The nearest item, itself included, that a screen reader offers as
+// something to act on (MenuBar is Qt's role for an entry of a menu bar).
 QAccessibleInterface* actionOwner(QQuickItem* item)
 {
-    for (QQuickItem* p = item; p; p = p->parentItem()) {
-        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(p);
-        if (face && actionable(face->role()))
-            return face;
-    }
+    static const QList<QAccessible::Role> roles {
+        QAccessible::Button, QAccessible::CheckBox, QAccessible::RadioButton, QAccessible::ComboBox,
+        QAccessible::EditableText, QAccessible::MenuItem, QAccessible::PageTab, QAccessible::ListItem,
+        QAccessible::Link, QAccessible::SpinBox, QAccessible::Slider, QAccessible::ScrollBar,
+        QAccessible::Tree, QAccessible::List, QAccessible::MenuBar
+    };
+    for (QQuickItem* p = item; p; p = p->parentItem())
+        if (QAccessibleInterface* face = QAccessible::queryAccessibleInterface(p))
+            if (roles.contains(face->role()))
+                return face;
     return nullptr;
 }
 
-// A name says something only with a letter or a digit in it: a glyph
-// ("+", "☁", an icon-font character) is no name.
-bool spoken(const QString& name)
+// A name needs a letter or a digit: a glyph ("+", "☁") is no name. Qt 5
+// hides the name of a password field, which is spoken by its description.
+bool named(QAccessibleInterface* face)
 {
-    for (const QChar ch : name)
-        if (ch.isLetterOrNumber())
-            return true;
-    return false;
+    const QString name = face->text(face->state().passwordEdit ? QAccessible::Description : QAccessible::Name);
+    return std::any_of(name.begin(), name.end(), [](QChar ch) { return ch.isLetterOrNumber(); });
 }
 
-// Qt 5 hides the name of a password field (the attached name reads empty
-// while the field is in password mode); such a field is spoken by its
-// description.
-QString nameOf(QAccessibleInterface* face)
-{
-    return face->state().passwordEdit ? face->text(QAccessible::Description) : face->text(QAccessible::Name);
-}
+qreal centre(const QQuickItem* item) { return item->mapToScene(QPointF(item->width() / 2, 0)).x(); }
 
-void collectUnnamed(QQuickItem* item, QStringList* faults)
+void walk(QQuickItem* item, bool rtl, QStringList* faults)
 {
     if (!shown(item) && !item->inherits("QQuickRootItem"))
         return;
     if (actsOnInput(item)) {
         QAccessibleInterface* owner = actionOwner(item);
-        if (!owner)
-            *faults << QStringLiteral("no accessible role: %1").arg(describe(item));
-        else if (!spoken(nameOf(owner)))
-            *faults << QStringLiteral("no accessible name: %1").arg(describe(item));
+        if (!owner || !named(owner))
+            *faults << QStringLiteral("no accessible %1: %2").arg(owner ? "name" : "role", describe(item));
     }
-    for (QQuickItem* child : item->childItems())
-        collectUnnamed(child, faults);
-}
-
-qreal sceneLeft(const QQuickItem* item) { return item->mapToScene(QPointF(0, 0)).x(); }
-qreal sceneCentre(const QQuickItem* item) { return item->mapToScene(QPointF(item->width() / 2, 0)).x(); }
-
-QList<QQuickItem*> shownChildren(const QQuickItem* item)
-{
     QList<QQuickItem*> kids;
     for (QQuickItem* child : item->childItems())
         if (shown(child) && !child->inherits("QQuickRepeater"))
             kids << child;
-    return kids;
-}
-
-// The texts drawn under `item`, in item order.
-void texts(QQuickItem* item, QList<QQuickItem*>* found)
-{
-    if (!item->isVisible())
-        return;
-    if (item->inherits("QQuickText") && !item->property("text").toString().isEmpty())
-        *found << item;
-    for (QQuickItem* child : item->childItems())
-        texts(child, found);
-}
-
-void collectUnmirrored(QQuickItem* item, bool rtl, QStringList* faults)
-{
-    if (!item->isVisible())
-        return;
+    const qreal middle = item->window()->width() / 2.0;
     const QString name = item->objectName();
-    if (item->inherits("QQuickRow") || item->inherits("QQuickRowLayout")) {
-        // The first item of a row stands at its start: the right in a
-        // right-to-left language.
-        const QList<QQuickItem*> kids = shownChildren(item);
-        if (kids.size() >= 2 && (sceneLeft(kids.at(0)) > sceneLeft(kids.at(1))) != rtl)
+    if ((item->inherits("QQuickRow") || item->inherits("QQuickRowLayout")) && kids.size() >= 2) {
+        if ((centre(kids.at(0)) > centre(kids.at(1))) != rtl)
             *faults << QStringLiteral("row runs the wrong way: %1").arg(describe(item));
     } else if ((item->inherits("QQuickCheckBox") || item->inherits("QQuickRadioButton"))
                && !item->property("text").toString().isEmpty()) {
         auto* box = item->property("indicator").value<QQuickItem*>();
         auto* label = item->property("contentItem").value<QQuickItem*>();
-        if (box && label && shown(box) && (sceneCentre(box) > sceneCentre(label)) != rtl)
+        if (box && label && shown(box) && (centre(box) > centre(label)) != rtl)
             *faults << QStringLiteral("box on the wrong side: %1").arg(describe(item));
-    } else if (item->inherits("QQuickPopupItem") && shown(item) && item->parent()
-               && item->parent()->property("modal").toBool()) {
-        // A sheet stands in the middle of the window, whatever holds it.
-        const qreal middle = item->window()->width() / 2.0;
-        if (qAbs(sceneCentre(item) - middle) > 2)
+    } else if (item->inherits("QQuickPopupItem") && item->parent() && item->parent()->property("modal").toBool()) {
+        if (qAbs(centre(item) - middle) > 2)
             *faults << QStringLiteral("sheet not centred: %1").arg(describe(item));
-    } else if (name == QLatin1String("homeBar") && shown(item)) {
-        const qreal middle = item->window()->width() / 2.0;
-        if ((sceneCentre(item) > middle) != rtl)
-            *faults << QStringLiteral("navigation bar on the wrong side: %1").arg(describe(item));
-    } else if (name == QLatin1String("figure")) {
-        // A caption and its value below it start at the same edge.
-        QList<QQuickItem*> drawn;
-        texts(item, &drawn);
-        if (drawn.size() >= 2) {
-            const QRectF caption = drawn.at(0)->mapRectToScene(ScreenCheck::textRect(drawn.at(0)));
-            const QRectF value = drawn.at(1)->mapRectToScene(ScreenCheck::textRect(drawn.at(1)));
-            const qreal apart = rtl ? caption.right() - value.right() : caption.left() - value.left();
-            if (qAbs(apart) > 2)
-                *faults << QStringLiteral("value not under its caption: %1 / %2").arg(describe(drawn.at(0)), describe(drawn.at(1)));
-        }
+    } else if (name == QLatin1String("homeBar") && (centre(item) > middle) != rtl) {
+        *faults << QStringLiteral("navigation bar on the wrong side: %1").arg(describe(item));
+    } else if (name == QLatin1String("figure") && kids.size() >= 2) {
+        // caption, then value: their first lines start at the same edge
+        const QRectF caption = kids.at(0)->mapRectToScene(ScreenCheck::textRect(kids.at(0)));
+        const QRectF value = kids.at(1)->mapRectToScene(ScreenCheck::textRect(kids.at(1)));
+        if (qAbs(rtl ? caption.right() - value.right() : caption.left() - value.left()) > 2)
+            *faults << QStringLiteral("value not under its caption: %1").arg(describe(kids.at(1)));
     }
     for (QQuickItem* child : item->childItems())
-        collectUnmirrored(child, rtl, faults);
+        walk(child, rtl, faults);
 }
 
 } // namespace
 
-QStringList LayoutCheck::unnamed(QQuickWindow* window)
+QStringList LayoutCheck::check(QQuickWindow* window, bool rightToLeft)
 {
     QStringList faults;
-    collectUnnamed(window->contentItem(), &faults);
-    return faults;
-}
-
-QStringList LayoutCheck::unmirrored(QQuickWindow* window, bool rightToLeft)
-{
-    QStringList faults;
-    collectUnmirrored(window->contentItem(), rightToLeft, &faults);
+    walk(window->contentItem(), rightToLeft, &faults);
     return faults;
 }

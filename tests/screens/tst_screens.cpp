@@ -209,7 +209,7 @@ int runLanguage(const QString& code, const QString& name)
                         found << QStringLiteral("untranslated \"%1\"").arg(text);
                 }
                 if (t == 0)
-                    found << LayoutCheck::unnamed(shown.at(w)) << LayoutCheck::unmirrored(shown.at(w), rightToLeft);
+                    found << LayoutCheck::check(shown.at(w), rightToLeft);
                 const QString label = QStringLiteral("%1 %2 %3%4").arg(code, QLatin1String(themeNames[t]), sceneName.toString(),
                                                                       w == 0 ? QString() : QStringLiteral(" window %1").arg(w));
                 for (const QString& f : qAsConst(found))
