@@ -7,6 +7,7 @@
 #include "TovaUi/function/function.h"
 #include "TovaUi/function/message.h"
 #include "TovaUi/textarea/blanklayout.h"
+#include "TovaUi/textarea/documentloader.h"
 #include "TovaUi/textarea/documentsaver.h"
 #include "TovaUi/textarea/lazytextdocument.h"
 #include "TovaUi/textarea/rawtextcopy.h"
@@ -776,7 +777,7 @@ private slots:
         const QString path = newPath();
         writeAll(path, first);
         LazyTextDocument::readAhead(QUrl::fromLocalFile(path));
-        QThreadPool::globalInstance()->waitForDone();
+        DocumentLoader::readers()->waitForDone();
         rewriteKeepingStamp(path, second);
         QCOMPARE(load(path), QString::fromUtf8(first));
         // Taken once: the next load reads the file.
@@ -785,14 +786,14 @@ private slots:
         // Changed after the read: read again.
         writeAll(path, first);
         LazyTextDocument::readAhead(QUrl::fromLocalFile(path));
-        QThreadPool::globalInstance()->waitForDone();
+        DocumentLoader::readers()->waitForDone();
         writeAll(path, first + "C\n");
         QCOMPARE(load(path), QString::fromUtf8(first + "C\n"));
 
         // Another file opened first: the read is dropped.
         writeAll(path, first);
         LazyTextDocument::readAhead(QUrl::fromLocalFile(path));
-        QThreadPool::globalInstance()->waitForDone();
+        DocumentLoader::readers()->waitForDone();
         const QString other = newPath();
         writeAll(other, "乙\n");
         QCOMPARE(load(other), QStringLiteral("乙\n"));
@@ -802,11 +803,11 @@ private slots:
         // A short file, a missing one and a non-local URL are not read ahead.
         const QString shortPath = newPath();
         writeAll(shortPath, "短\n");
-        QThreadPool::globalInstance()->waitForDone();
+        DocumentLoader::readers()->waitForDone();
         LazyTextDocument::readAhead(QUrl::fromLocalFile(shortPath));
         LazyTextDocument::readAhead(QUrl::fromLocalFile(m_dir + QStringLiteral("/none.txt")));
         LazyTextDocument::readAhead(QUrl(QStringLiteral("qrc:/file/Readme.md")));
-        QCOMPARE(QThreadPool::globalInstance()->activeThreadCount(), 0);
+        QCOMPARE(DocumentLoader::readers()->activeThreadCount(), 0);
         QCOMPARE(load(shortPath), QStringLiteral("短\n"));
     }
 };
