@@ -2,6 +2,7 @@
 // of writes while the writer is held, waiting for them on save and on
 // destruction, one notice for a failing disk, and a document that is never
 // saved, snapshotted or shown half loaded.
+#include "leasedfile.h"
 #include "testenvironment.h"
 
 #include "TovaUi/function/function.h"
@@ -24,6 +25,7 @@
 #include <QThreadPool>
 
 #include <csignal>
+#include <memory>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/resource.h>
@@ -738,6 +740,23 @@ private slots:
         QTest::qWait(50); // a step of the first file would come now
         QCOMPARE(editor.doc.allText().toUtf8(), QByteArray("乙\n丙\n").repeated(1000));
         QCOMPARE(readAll(firstPath), first);
+
+        // Chosen while the first file's read waits (another program's lease),
+        // or closed then: the read, once it goes on, is dropped.
+        LeasedFile lease;
+        QVERIFY(lease.take(firstPath));
+        Editor waiting;
+        waiting.doc.setFileName(QUrl::fromLocalFile(firstPath));
+        std::unique_ptr<Editor> closed(new Editor);
+        closed->doc.setFileName(QUrl::fromLocalFile(firstPath));
+        QTest::qWait(100);
+        QVERIFY(waiting.doc.loading() && closed->doc.loading());
+        closed.reset();
+        waiting.open(secondPath);
+        lease.release();
+        DocumentLoader::readers()->waitForDone();
+        QTest::qWait(50);
+        QCOMPARE(waiting.doc.allText().toUtf8(), QByteArray("乙\n丙\n").repeated(1000));
     }
 
     // The start's document read ahead: its first load takes that read while
