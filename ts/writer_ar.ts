@@ -225,7 +225,7 @@
     </message>
     <message>
         <source>进入房间需要输入密码</source>
-        <translation>يلزم كلمة مرور للدخول</translation>
+        <translation>يلزم كلمة مرور لدخول الغرفة</translation>
     </message>
     <message>
         <source>房间密码</source>
@@ -465,7 +465,7 @@
     </message>
     <message>
         <source>另选文档目录</source>
-        <translation>اختيار مجلد آخر</translation>
+        <translation>اختيار مجلد مستندات آخر</translation>
     </message>
 </context>
 <context>
@@ -620,7 +620,7 @@
     </message>
     <message>
         <source>拼字</source>
-        <translation>الترتيب</translation>
+        <translation>غرف الكتابة</translation>
     </message>
     <message>
         <source>Challenge</source>
@@ -662,7 +662,7 @@
     <name>ImageCropSheet</name>
     <message>
         <source>剪裁</source>
-        <translation>قص</translation>
+        <translation>اقتصاص</translation>
     </message>
 </context>
 <context>
@@ -1126,7 +1126,7 @@
     </message>
     <message>
         <source>拼字</source>
-        <translation>الترتيب</translation>
+        <translation>غرف الكتابة</translation>
     </message>
     <message>
         <source>Challenge</source>
@@ -1239,7 +1239,7 @@
     </message>
     <message>
         <source>拼字</source>
-        <translation>الترتيب</translation>
+        <translation>غرف الكتابة</translation>
     </message>
     <message>
         <source>Challenge</source>
@@ -1253,16 +1253,16 @@
         <translation>الملفات</translation>
     </message>
     <message>
-        <source>Word Count</source>
-        <translation>الكلمات</translation>
-    </message>
-    <message>
-        <source>Ranking</source>
-        <translation>الترتيب</translation>
-    </message>
-    <message>
         <source>Me</source>
         <translation>أنا</translation>
+    </message>
+    <message>
+        <source>字数统计</source>
+        <translation>عدد الكلمات</translation>
+    </message>
+    <message>
+        <source>拼字</source>
+        <translation>غرف الكتابة</translation>
     </message>
 </context>
 <context>
@@ -1534,7 +1534,7 @@
     </message>
     <message>
         <source>回车排版</source>
-        <translation>التنسيق عند الإدخال</translation>
+        <translation>التنسيق عند ضغط Enter</translation>
     </message>
     <message>
         <source>段落开头添加两个空格</source>
@@ -1843,11 +1843,11 @@
     </message>
     <message>
         <source>AutoChapterTips</source>
-        <translation>"*" تعني أي نص؛ كلمة مفتاحية واحدة في كل سطر، و"*" واحدة على الأكثر، لا في البداية ولا في النهاية.</translation>
+        <translation>"*" تعني أي نص؛ كلمة مفتاحية واحدة في كل سطر، و"*" واحدة على الأكثر، لا في البداية ولا في النهاية. كلما زادت الكلمات المفتاحية أصبح البرنامج أبطأ.</translation>
     </message>
     <message>
         <source>WordCountTips</source>
-        <translation>عدد اليوم هو مجموع تغييرات كل مستند مفتوح، وقد يشوهه اللصق أو الحذف.</translation>
+        <translation>عدد اليوم هو مجموع تغييرات كل مستند مفتوح، وقد يشوهه اللصق أو الحذف. أما بقية الإحصاءات فتعدّ الكلمات المكتوبة فقط.</translation>
     </message>
     <message>
         <source>今日统计以结果为准</source>
@@ -1859,7 +1859,7 @@
     </message>
     <message>
         <source>回车排版</source>
-        <translation>التنسيق عند الإدخال</translation>
+        <translation>التنسيق عند ضغط Enter</translation>
     </message>
     <message>
         <source>段落开头增加两个空格</source>
@@ -1963,7 +1963,7 @@
     </message>
     <message>
         <source>入门模式</source>
-        <translation>أوضاع التحدي</translation>
+        <translation>مبتدئ</translation>
     </message>
     <message>
         <source>简单模式</source>
@@ -2143,7 +2143,7 @@
     </message>
     <message>
         <source>拼字</source>
-        <translation>الترتيب</translation>
+        <translation>غرف الكتابة</translation>
     </message>
     <message>
         <source>闯关</source>
@@ -2272,7 +2272,7 @@
     <name>RankingPage</name>
     <message>
         <source>拼字</source>
-        <translation>الترتيب</translation>
+        <translation>غرف الكتابة</translation>
     </message>
     <message>
         <source>请先登录</source>
@@ -2280,7 +2280,7 @@
     </message>
     <message>
         <source>拼字大厅</source>
-        <translation>غرف الكتابة</translation>
+        <translation>كل الغرف</translation>
     </message>
     <message>
         <source>菜单</source>
@@ -2350,16 +2350,12 @@
         <translation>إلغاء</translation>
     </message>
     <message>
-        <source>房间</source>
-        <translation>الغرفة</translation>
-    </message>
-    <message>
-        <source>需要输入房主指定的密码方可进入。</source>
-        <translation>للدخول أدخل كلمة المرور التي حددها صاحب الغرفة.</translation>
-    </message>
-    <message>
         <source>在此输入房间密码</source>
         <translation>أدخل كلمة مرور الغرفة هنا</translation>
+    </message>
+    <message>
+        <source>房间“%1”需要输入房主指定的密码方可进入。</source>
+        <translation>للدخول إلى الغرفة «%1» أدخل كلمة المرور التي حددها صاحبها.</translation>
     </message>
 </context>
 <context>
@@ -2513,7 +2509,7 @@
     </message>
     <message>
         <source>自定义敏感词</source>
-        <translation>كلمات مخصصة</translation>
+        <translation>كلمات حساسة مخصصة</translation>
     </message>
     <message>
         <source>每行一个词</source>
@@ -2740,7 +2736,7 @@
     </message>
     <message>
         <source>需要在最多%1小时内完成9关，共%2字的挑战</source>
-        <translation>أكمل 9 مستويات، %2 كلمة إجمالًا، خلال %1 ساعة على الأكثر</translation>
+        <translation>التحدي: 9 مستويات، %2 كلمة إجمالًا، خلال %1 ساعة على الأكثر</translation>
     </message>
 </context>
 <context>
@@ -3037,11 +3033,11 @@
     </message>
     <message>
         <source>退出 极简 模式</source>
-        <translation>الخروج من الوضع المصغّر</translation>
+        <translation>الخروج من الوضع البسيط</translation>
     </message>
     <message>
         <source>进入 极简 模式</source>
-        <translation>الدخول إلى الوضع المصغّر</translation>
+        <translation>الدخول إلى الوضع البسيط</translation>
     </message>
     <message>
         <source>退出 Lumo 模式</source>
@@ -3179,7 +3175,7 @@
     </message>
     <message>
         <source>字数统计功能菜单</source>
-        <translation>قائمة عدّ الكلمات</translation>
+        <translation>قائمة عدد الكلمات</translation>
     </message>
     <message>
         <source>统计卡片</source>
@@ -3811,7 +3807,7 @@
     </message>
     <message>
         <source>点击确定，重进进入闯关模式，不需要门票。点击取消，放弃闯关，之前支付的门票积分不予退还。</source>
-        <translation>اضغط موافق للعودة إلى التحدي دون دفع جديد، أو إلغاء للتخلي عنه؛ لن تُسترد الرسوم المدفوعة.</translation>
+        <translation>اضغط موافق للعودة إلى التحدي دون دفع جديد، أو إلغاء للتخلي عنه؛ لن تُسترد نقاط رسوم الدخول المدفوعة.</translation>
     </message>
     <message>
         <source>按 %1 键即可退出Lumo模式</source>
@@ -3849,8 +3845,8 @@
         <translation>هذه الغرفة بالدعوة فقط؛ يجب أن يدعوك صاحبها.</translation>
     </message>
     <message>
-        <source>已离开房间</source>
-        <translation>غادرت الغرفة</translation>
+        <source>已离开 %1 房间</source>
+        <translation>غادرت الغرفة %1</translation>
     </message>
 </context>
 <context>

@@ -97,7 +97,7 @@ Copyright © die Penlark-Entwickler.</translation>
     </message>
     <message>
         <source>不同步，直接退出</source>
-        <translation>Ohne Sync beenden</translation>
+        <translation>Ohne Synchronisierung beenden</translation>
     </message>
 </context>
 <context>
@@ -278,7 +278,7 @@ Copyright © die Penlark-Entwickler.</translation>
     </message>
     <message>
         <source>Preferences...</source>
-        <translation>Einstellungen...</translation>
+        <translation>Voreinstellungen...</translation>
     </message>
     <message>
         <source> (已删除)</source>
@@ -465,7 +465,7 @@ Copyright © die Penlark-Entwickler.</translation>
     </message>
     <message>
         <source>另选文档目录</source>
-        <translation>Anderen Ordner wählen</translation>
+        <translation>Anderen Dokumentordner wählen</translation>
     </message>
 </context>
 <context>
@@ -620,11 +620,11 @@ Copyright © die Penlark-Entwickler.</translation>
     </message>
     <message>
         <source>拼字</source>
-        <translation>Rangliste</translation>
+        <translation>Schreibräume</translation>
     </message>
     <message>
         <source>Challenge</source>
-        <translation>Challenge</translation>
+        <translation>Herausforderung</translation>
     </message>
     <message>
         <source>笔记</source>
@@ -673,7 +673,7 @@ Copyright © die Penlark-Entwickler.</translation>
     </message>
     <message>
         <source>等待同步</source>
-        <translation>Wartet auf Sync</translation>
+        <translation>Wartet auf Synchronisierung</translation>
     </message>
     <message>
         <source>过滤期间文档已被修改，过滤结果未应用。</source>
@@ -940,7 +940,7 @@ Copyright © die Penlark-Entwickler.</translation>
 而是您在软件偏好设置中设置的启动密码。
 此功能可以在本软件的偏好设置中取消。</source>
         <translation>Hinweis: Das Startpasswort ist nicht Ihr Kontopasswort.
-Es ist das Startpasswort aus den Einstellungen des Programms.
+Es ist das Startpasswort aus den Voreinstellungen des Programms.
 Sie können es dort ausschalten.</translation>
     </message>
     <message>
@@ -953,7 +953,7 @@ Sie können es dort ausschalten.</translation>
     </message>
     <message>
         <source>进入</source>
-        <translation>Weiter</translation>
+        <translation>Öffnen</translation>
     </message>
 </context>
 <context>
@@ -1126,11 +1126,11 @@ wortkarg, spielt gern Schach.
     </message>
     <message>
         <source>拼字</source>
-        <translation>Rangliste</translation>
+        <translation>Schreibräume</translation>
     </message>
     <message>
         <source>Challenge</source>
-        <translation>Challenge</translation>
+        <translation>Herausforderung</translation>
     </message>
     <message>
         <source>笔记</source>
@@ -1239,11 +1239,11 @@ wortkarg, spielt gern Schach.
     </message>
     <message>
         <source>拼字</source>
-        <translation>Rangliste</translation>
+        <translation>Schreibräume</translation>
     </message>
     <message>
         <source>Challenge</source>
-        <translation>Challenge</translation>
+        <translation>Herausforderung</translation>
     </message>
 </context>
 <context>
@@ -1253,16 +1253,16 @@ wortkarg, spielt gern Schach.
         <translation>Dateien</translation>
     </message>
     <message>
-        <source>Word Count</source>
+        <source>Me</source>
+        <translation>Ich</translation>
+    </message>
+    <message>
+        <source>字数统计</source>
         <translation>Wortzählung</translation>
     </message>
     <message>
-        <source>Ranking</source>
-        <translation>Rangliste</translation>
-    </message>
-    <message>
-        <source>Me</source>
-        <translation>Ich</translation>
+        <source>拼字</source>
+        <translation>Schreibräume</translation>
     </message>
 </context>
 <context>
@@ -1326,7 +1326,7 @@ wortkarg, spielt gern Schach.
     <name>PreferencesPage</name>
     <message>
         <source>偏好设置</source>
-        <translation>Einstellungen</translation>
+        <translation>Voreinstellungen</translation>
     </message>
     <message>
         <source>语言</source>
@@ -1378,7 +1378,7 @@ wortkarg, spielt gern Schach.
     </message>
     <message>
         <source>主题</source>
-        <translation>Thema</translation>
+        <translation>Design</translation>
     </message>
     <message>
         <source>背景图</source>
@@ -1438,7 +1438,7 @@ wortkarg, spielt gern Schach.
     </message>
     <message>
         <source>默认字体颜色(跟随主题)</source>
-        <translation>Standardtextfarbe (folgt dem Thema)</translation>
+        <translation>Standardtextfarbe (folgt dem Design)</translation>
     </message>
     <message>
         <source>文档中标题样式</source>
@@ -1486,7 +1486,7 @@ wortkarg, spielt gern Schach.
     </message>
     <message>
         <source>连续五次回车自动添加章节名</source>
-        <translation>Fünfmal Eingabe fügt einen Kapiteltitel ein</translation>
+        <translation>Fünfmal die Eingabetaste fügt einen Kapiteltitel ein</translation>
     </message>
     <message>
         <source>自动章节</source>
@@ -1534,7 +1534,7 @@ Bei einem geschätzten Honorar von 0 wird keine Schätzung angezeigt.</translati
     </message>
     <message>
         <source>回车排版</source>
-        <translation>Satz bei Eingabe</translation>
+        <translation>Satz mit der Eingabetaste</translation>
     </message>
     <message>
         <source>段落开头添加两个空格</source>
@@ -1747,11 +1747,11 @@ Einschalten?</translation>
     <name>QObject</name>
     <message>
         <source>Preferences...</source>
-        <translation>Einstellungen...</translation>
+        <translation>Voreinstellungen...</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation>Einstellungen</translation>
+        <translation>Voreinstellungen</translation>
     </message>
     <message>
         <source>General</source>
@@ -1795,7 +1795,7 @@ Einschalten?</translation>
     </message>
     <message>
         <source>DocumentTips</source>
-        <translation>Die Textfarbe folgt dem Thema; eine hier gewählte Farbe gilt nur für das aktuelle Thema.</translation>
+        <translation>Die Textfarbe folgt dem Design; eine hier gewählte Farbe gilt nur für das aktuelle Design.</translation>
     </message>
     <message>
         <source>编辑框宽度模式</source>
@@ -1831,7 +1831,7 @@ Einschalten?</translation>
     </message>
     <message>
         <source>连续五次回车自动添加章节名</source>
-        <translation>Fünfmal Eingabe fügt einen Kapiteltitel ein</translation>
+        <translation>Fünfmal die Eingabetaste fügt einen Kapiteltitel ein</translation>
     </message>
     <message>
         <source>Auto Chapter Keys</source>
@@ -1843,11 +1843,11 @@ Einschalten?</translation>
     </message>
     <message>
         <source>AutoChapterTips</source>
-        <translation>"*" steht für beliebigen Text; ein Schlüsselwort je Zeile, höchstens ein "*", nie am Anfang oder Ende.</translation>
+        <translation>„*“ steht für beliebigen Text; ein Stichwort je Zeile, höchstens ein „*“, nie am Anfang oder Ende. Je mehr Stichwörter, desto langsamer das Programm.</translation>
     </message>
     <message>
         <source>WordCountTips</source>
-        <translation>Die heutige Zahl ist die Summe der Änderungen aller geöffneten Dokumente; Einfügen oder Löschen kann sie verfälschen.</translation>
+        <translation>Die heutige Zahl ist die Summe der Änderungen aller geöffneten Dokumente; Einfügen oder Löschen kann sie verfälschen. Die übrigen Statistiken zählen nur getippte Wörter.</translation>
     </message>
     <message>
         <source>今日统计以结果为准</source>
@@ -1859,7 +1859,7 @@ Einschalten?</translation>
     </message>
     <message>
         <source>回车排版</source>
-        <translation>Satz bei Eingabe</translation>
+        <translation>Satz mit der Eingabetaste</translation>
     </message>
     <message>
         <source>段落开头增加两个空格</source>
@@ -1963,7 +1963,7 @@ Einschalten?</translation>
     </message>
     <message>
         <source>入门模式</source>
-        <translation>Herausforderungen</translation>
+        <translation>Einsteiger</translation>
     </message>
     <message>
         <source>简单模式</source>
@@ -2035,7 +2035,7 @@ Einschalten?</translation>
     </message>
     <message>
         <source>主题</source>
-        <translation>Thema</translation>
+        <translation>Design</translation>
     </message>
     <message>
         <source>跟随系统</source>
@@ -2043,19 +2043,19 @@ Einschalten?</translation>
     </message>
     <message>
         <source>暗色主题</source>
-        <translation>Dunkles Thema</translation>
+        <translation>Dunkles Design</translation>
     </message>
     <message>
         <source>亮色主题</source>
-        <translation>Helles Thema</translation>
+        <translation>Helles Design</translation>
     </message>
     <message>
         <source>柔绿主题</source>
-        <translation>Sanftgrünes Thema</translation>
+        <translation>Sanftgrünes Design</translation>
     </message>
     <message>
         <source>粉色主题</source>
-        <translation>Rosa Thema</translation>
+        <translation>Rosa Design</translation>
     </message>
     <message>
         <source>文件</source>
@@ -2083,7 +2083,7 @@ Einschalten?</translation>
     </message>
     <message>
         <source>固定每行字数（汉字）</source>
-        <translation>Feste Zeichen je Zeile</translation>
+        <translation>Feste Zeichenzahl pro Zeile</translation>
     </message>
     <message>
         <source>关于</source>
@@ -2143,7 +2143,7 @@ Einschalten?</translation>
     </message>
     <message>
         <source>拼字</source>
-        <translation>Rangliste</translation>
+        <translation>Schreibräume</translation>
     </message>
     <message>
         <source>闯关</source>
@@ -2215,7 +2215,7 @@ Einschalten?</translation>
     </message>
     <message>
         <source>偏好设置</source>
-        <translation>Einstellungen</translation>
+        <translation>Voreinstellungen</translation>
     </message>
 </context>
 <context>
@@ -2272,7 +2272,7 @@ Einschalten?</translation>
     <name>RankingPage</name>
     <message>
         <source>拼字</source>
-        <translation>Rangliste</translation>
+        <translation>Schreibräume</translation>
     </message>
     <message>
         <source>请先登录</source>
@@ -2280,7 +2280,7 @@ Einschalten?</translation>
     </message>
     <message>
         <source>拼字大厅</source>
-        <translation>Schreibräume</translation>
+        <translation>Alle Räume</translation>
     </message>
     <message>
         <source>菜单</source>
@@ -2350,16 +2350,12 @@ Einschalten?</translation>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <source>房间</source>
-        <translation>Raum</translation>
-    </message>
-    <message>
-        <source>需要输入房主指定的密码方可进入。</source>
-        <translation>Zum Betreten ist das Passwort nötig, das der Raumbesitzer festgelegt hat.</translation>
-    </message>
-    <message>
         <source>在此输入房间密码</source>
         <translation>Raumpasswort hier eingeben</translation>
+    </message>
+    <message>
+        <source>房间“%1”需要输入房主指定的密码方可进入。</source>
+        <translation>Um den Raum „%1“ zu betreten, geben Sie das Passwort ein, das der Raumbesitzer festgelegt hat.</translation>
     </message>
 </context>
 <context>
@@ -2392,7 +2388,7 @@ Einschalten?</translation>
     </message>
     <message>
         <source>主题</source>
-        <translation>Thema</translation>
+        <translation>Design</translation>
     </message>
     <message>
         <source>工具</source>
@@ -2424,7 +2420,7 @@ Einschalten?</translation>
     </message>
     <message>
         <source>偏好设置</source>
-        <translation>Einstellungen</translation>
+        <translation>Voreinstellungen</translation>
     </message>
 </context>
 <context>
@@ -2490,7 +2486,7 @@ Einschalten?</translation>
     <name>SkinButton</name>
     <message>
         <source>主题</source>
-        <translation>Thema</translation>
+        <translation>Design</translation>
     </message>
 </context>
 <context>
@@ -2513,7 +2509,7 @@ Einschalten?</translation>
     </message>
     <message>
         <source>自定义敏感词</source>
-        <translation>Eigene Wörter</translation>
+        <translation>Eigene heikle Wörter</translation>
     </message>
     <message>
         <source>每行一个词</source>
@@ -2615,7 +2611,7 @@ Einschalten?</translation>
     <name>ThemePage</name>
     <message>
         <source>主题</source>
-        <translation>Thema</translation>
+        <translation>Design</translation>
     </message>
 </context>
 <context>
@@ -2626,7 +2622,7 @@ Einschalten?</translation>
     </message>
     <message>
         <source>恭喜，闯关成功！！！撒花！！！</source>
-        <translation>Glückwunsch, Challenge geschafft!!!</translation>
+        <translation>Glückwunsch, Herausforderung geschafft!!!</translation>
     </message>
     <message>
         <source>成功，自动转入下一关。</source>
@@ -2634,7 +2630,7 @@ Einschalten?</translation>
     </message>
     <message>
         <source>挑战失败!</source>
-        <translation>Challenge nicht geschafft!</translation>
+        <translation>Herausforderung nicht geschafft!</translation>
     </message>
 </context>
 <context>
@@ -2652,11 +2648,11 @@ Einschalten?</translation>
     <name>ThroughPage</name>
     <message>
         <source>Challenge</source>
-        <translation>Challenge</translation>
+        <translation>Herausforderung</translation>
     </message>
     <message>
         <source>您的剩余积分不够支付本次闯关门票，快去领一些积分吧!</source>
-        <translation>Ihre Punkte reichen nicht für die Teilnahmegebühr dieser Challenge. Sammeln Sie erst ein paar Punkte!</translation>
+        <translation>Ihre Punkte reichen nicht für die Teilnahmegebühr dieser Herausforderung. Sammeln Sie erst ein paar Punkte!</translation>
     </message>
     <message>
         <source>如果中途退出，扣除的积分不返还。</source>
@@ -2676,7 +2672,7 @@ Einschalten?</translation>
     </message>
     <message>
         <source>闯关信息载入失败,请稍后再试</source>
-        <translation>Challenge konnte nicht geladen werden, bitte später erneut versuchen</translation>
+        <translation>Die Herausforderung konnte nicht geladen werden, bitte später erneut versuchen</translation>
     </message>
     <message>
         <source>正在刷新...</source>
@@ -2736,11 +2732,11 @@ Einschalten?</translation>
     </message>
     <message>
         <source>确定花费%1积分，进入该闯关模式吗？</source>
-        <translation>%1 Punkte ausgeben und diese Challenge starten?</translation>
+        <translation>%1 Punkte ausgeben und diese Herausforderung starten?</translation>
     </message>
     <message>
         <source>需要在最多%1小时内完成9关，共%2字的挑战</source>
-        <translation>9 Stufen mit insgesamt %2 Wörtern in höchstens %1 Stunden</translation>
+        <translation>Herausforderung: 9 Stufen mit insgesamt %2 Wörtern in höchstens %1 Stunden</translation>
     </message>
 </context>
 <context>
@@ -2858,7 +2854,7 @@ Einschalten?</translation>
     </message>
     <message>
         <source>等待验证邮箱</source>
-        <translation>Warte auf E-Mail-Bestätigung</translation>
+        <translation>Wartet auf E-Mail-Bestätigung</translation>
     </message>
     <message>
         <source>用户名或密码错误</source>
@@ -3021,7 +3017,7 @@ Einschalten?</translation>
     </message>
     <message>
         <source>Challenge</source>
-        <translation>Challenge</translation>
+        <translation>Herausforderung</translation>
     </message>
     <message>
         <source>笔记</source>
@@ -3125,7 +3121,7 @@ Einschalten?</translation>
     </message>
     <message>
         <source>偏好设置</source>
-        <translation>Einstellungen</translation>
+        <translation>Voreinstellungen</translation>
     </message>
     <message>
         <source>帮助</source>
@@ -3357,7 +3353,7 @@ Einschalten?</translation>
     </message>
     <message>
         <source>云同步:有冲突文件待处理</source>
-        <translation>Cloud-Sync: Konfliktdateien warten auf Sie</translation>
+        <translation>Cloud-Synchronisierung: Konfliktdateien warten auf Ihre Wahl</translation>
     </message>
     <message>
         <source>Not logged in:</source>
@@ -3465,23 +3461,23 @@ Einschalten?</translation>
     </message>
     <message>
         <source>已退出登录，同步已停止</source>
-        <translation>Abgemeldet; die Synchronisation wurde beendet</translation>
+        <translation>Abgemeldet; die Synchronisierung wurde beendet</translation>
     </message>
     <message>
         <source>云同步已关闭，同步已停止</source>
-        <translation>Cloud-Synchronisation ausgeschaltet; die Synchronisation wurde beendet</translation>
+        <translation>Cloud-Synchronisierung ausgeschaltet; die Synchronisierung wurde beendet</translation>
     </message>
     <message>
         <source>程序退出，同步已停止</source>
-        <translation>Das Programm wird beendet; die Synchronisation wurde beendet</translation>
+        <translation>Das Programm wird beendet; die Synchronisierung wurde beendet</translation>
     </message>
     <message>
         <source>账号已切换，同步已停止</source>
-        <translation>Das Konto wurde gewechselt; die Synchronisation wurde beendet</translation>
+        <translation>Das Konto wurde gewechselt; die Synchronisierung wurde beendet</translation>
     </message>
     <message>
         <source>文档目录已更换，同步已停止</source>
-        <translation>Der Dokumentordner wurde gewechselt; die Synchronisation wurde beendet</translation>
+        <translation>Der Dokumentordner wurde gewechselt; die Synchronisierung wurde beendet</translation>
     </message>
     <message>
         <source>网络连接失败</source>
@@ -3489,19 +3485,19 @@ Einschalten?</translation>
     </message>
     <message>
         <source>同步中断</source>
-        <translation>Synchronisation unterbrochen</translation>
+        <translation>Synchronisierung unterbrochen</translation>
     </message>
     <message>
         <source>同步中断:</source>
-        <translation>Synchronisation unterbrochen:</translation>
+        <translation>Synchronisierung unterbrochen:</translation>
     </message>
     <message>
         <source>文件在同步时被修改</source>
-        <translation>Die Datei wurde während der Synchronisation geändert</translation>
+        <translation>Die Datei wurde während der Synchronisierung geändert</translation>
     </message>
     <message>
         <source>文件在同步时被修改:</source>
-        <translation>Die Datei wurde während der Synchronisation geändert:</translation>
+        <translation>Die Datei wurde während der Synchronisierung geändert:</translation>
     </message>
     <message>
         <source>文档目录上次由另一个账号同步，等待选择</source>
@@ -3783,7 +3779,7 @@ Das lässt sich nicht rückgängig machen.</translation>
     <name>main</name>
     <message>
         <source>偏好设置</source>
-        <translation>Einstellungen</translation>
+        <translation>Voreinstellungen</translation>
     </message>
     <message>
         <source>历史记录</source>
@@ -3795,11 +3791,11 @@ Das lässt sich nicht rückgängig machen.</translation>
     </message>
     <message>
         <source>闯关正在进行中，如果此时退出，直接判定闯关失败，扣除的闯关门票不退还。确定要退出吗？</source>
-        <translation>Eine Challenge läuft. Wenn Sie jetzt beenden, gilt sie als verloren und die Gebühr wird nicht erstattet. Trotzdem beenden?</translation>
+        <translation>Eine Herausforderung läuft. Wenn Sie jetzt beenden, gilt sie als verloren und die Gebühr wird nicht erstattet. Trotzdem beenden?</translation>
     </message>
     <message>
         <source>尚有正在进行中的闯关:</source>
-        <translation>Eine Challenge läuft noch:</translation>
+        <translation>Eine Herausforderung läuft noch:</translation>
     </message>
     <message>
         <source>模式</source>
@@ -3811,7 +3807,7 @@ Das lässt sich nicht rückgängig machen.</translation>
     </message>
     <message>
         <source>点击确定，重进进入闯关模式，不需要门票。点击取消，放弃闯关，之前支付的门票积分不予退还。</source>
-        <translation>OK setzt die Challenge ohne neue Gebühr fort. Abbrechen gibt sie auf; die bezahlte Gebühr wird nicht erstattet.</translation>
+        <translation>OK setzt die Herausforderung ohne neue Gebühr fort. Abbrechen gibt sie auf; die für die Teilnahme bezahlten Punkte werden nicht erstattet.</translation>
     </message>
     <message>
         <source>按 %1 键即可退出Lumo模式</source>
@@ -3849,8 +3845,8 @@ Das lässt sich nicht rückgängig machen.</translation>
         <translation>Dieser Raum ist nur auf Einladung zugänglich; der Raumbesitzer muss Sie einladen.</translation>
     </message>
     <message>
-        <source>已离开房间</source>
-        <translation>Raum verlassen</translation>
+        <source>已离开 %1 房间</source>
+        <translation>Raum %1 verlassen</translation>
     </message>
 </context>
 <context>

@@ -225,7 +225,7 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
     <message>
         <source>进入房间需要输入密码</source>
-        <translation>Se necesita contraseña para entrar</translation>
+        <translation>Se necesita contraseña para entrar en la sala</translation>
     </message>
     <message>
         <source>房间密码</source>
@@ -465,7 +465,7 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
     <message>
         <source>另选文档目录</source>
-        <translation>Elegir otra carpeta</translation>
+        <translation>Elegir otra carpeta de documentos</translation>
     </message>
 </context>
 <context>
@@ -620,7 +620,7 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
     <message>
         <source>拼字</source>
-        <translation>Clasificación</translation>
+        <translation>Salas de escritura</translation>
     </message>
     <message>
         <source>Challenge</source>
@@ -1126,7 +1126,7 @@ callado, aficionado al ajedrez.
     </message>
     <message>
         <source>拼字</source>
-        <translation>Clasificación</translation>
+        <translation>Salas de escritura</translation>
     </message>
     <message>
         <source>Challenge</source>
@@ -1239,7 +1239,7 @@ callado, aficionado al ajedrez.
     </message>
     <message>
         <source>拼字</source>
-        <translation>Clasificación</translation>
+        <translation>Salas de escritura</translation>
     </message>
     <message>
         <source>Challenge</source>
@@ -1253,16 +1253,16 @@ callado, aficionado al ajedrez.
         <translation>Archivos</translation>
     </message>
     <message>
-        <source>Word Count</source>
-        <translation>Palabras</translation>
-    </message>
-    <message>
-        <source>Ranking</source>
-        <translation>Clasificación</translation>
-    </message>
-    <message>
         <source>Me</source>
         <translation>Yo</translation>
+    </message>
+    <message>
+        <source>字数统计</source>
+        <translation>Recuento de palabras</translation>
+    </message>
+    <message>
+        <source>拼字</source>
+        <translation>Salas de escritura</translation>
     </message>
 </context>
 <context>
@@ -1843,11 +1843,11 @@ Si su texto no es dialogado o no está seguro, ¡no active esta opción!
     </message>
     <message>
         <source>AutoChapterTips</source>
-        <translation>"*" representa cualquier texto; una palabra clave por línea, como máximo un "*", nunca al principio ni al final.</translation>
+        <translation>«*» representa cualquier texto; una palabra clave por línea, como mucho un «*», nunca al principio ni al final. Cuantas más palabras clave, más lento el programa.</translation>
     </message>
     <message>
         <source>WordCountTips</source>
-        <translation>El recuento de hoy es la suma de los cambios de cada documento abierto; pegar o borrar texto puede alterarlo.</translation>
+        <translation>El recuento de hoy es la suma de los cambios de cada documento abierto; pegar o borrar texto puede alterarlo. Las demás estadísticas solo cuentan las palabras tecleadas.</translation>
     </message>
     <message>
         <source>今日统计以结果为准</source>
@@ -1963,7 +1963,7 @@ Si su texto no es dialogado o no está seguro, ¡no active esta opción!
     </message>
     <message>
         <source>入门模式</source>
-        <translation>Modos de desafío</translation>
+        <translation>Principiante</translation>
     </message>
     <message>
         <source>简单模式</source>
@@ -2083,7 +2083,7 @@ Si su texto no es dialogado o no está seguro, ¡no active esta opción!
     </message>
     <message>
         <source>固定每行字数（汉字）</source>
-        <translation>Caracteres fijos por línea</translation>
+        <translation>Número fijo de caracteres por línea</translation>
     </message>
     <message>
         <source>关于</source>
@@ -2143,7 +2143,7 @@ Si su texto no es dialogado o no está seguro, ¡no active esta opción!
     </message>
     <message>
         <source>拼字</source>
-        <translation>Clasificación</translation>
+        <translation>Salas de escritura</translation>
     </message>
     <message>
         <source>闯关</source>
@@ -2272,7 +2272,7 @@ Si su texto no es dialogado o no está seguro, ¡no active esta opción!
     <name>RankingPage</name>
     <message>
         <source>拼字</source>
-        <translation>Clasificación</translation>
+        <translation>Salas de escritura</translation>
     </message>
     <message>
         <source>请先登录</source>
@@ -2280,7 +2280,7 @@ Si su texto no es dialogado o no está seguro, ¡no active esta opción!
     </message>
     <message>
         <source>拼字大厅</source>
-        <translation>Salas de escritura</translation>
+        <translation>Todas las salas</translation>
     </message>
     <message>
         <source>菜单</source>
@@ -2350,16 +2350,12 @@ Si su texto no es dialogado o no está seguro, ¡no active esta opción!
         <translation>Cancelar</translation>
     </message>
     <message>
-        <source>房间</source>
-        <translation>Sala</translation>
-    </message>
-    <message>
-        <source>需要输入房主指定的密码方可进入。</source>
-        <translation>Para entrar, introduzca la contraseña que fijó el dueño de la sala.</translation>
-    </message>
-    <message>
         <source>在此输入房间密码</source>
-        <translation>Contraseña de la sala</translation>
+        <translation>Escriba aquí la contraseña de la sala</translation>
+    </message>
+    <message>
+        <source>房间“%1”需要输入房主指定的密码方可进入。</source>
+        <translation>Para entrar en la sala «%1», introduzca la contraseña que fijó su dueño.</translation>
     </message>
 </context>
 <context>
@@ -2513,7 +2509,7 @@ Si su texto no es dialogado o no está seguro, ¡no active esta opción!
     </message>
     <message>
         <source>自定义敏感词</source>
-        <translation>Palabras propias</translation>
+        <translation>Palabras sensibles propias</translation>
     </message>
     <message>
         <source>每行一个词</source>
@@ -2596,7 +2592,7 @@ Si su texto no es dialogado o no está seguro, ¡no active esta opción!
     </message>
     <message>
         <source>请输入锁定时间或者字数</source>
-        <translation>Introduzca un tiempo o un número de palabras</translation>
+        <translation>Introduzca un tiempo o un número de palabras de bloqueo</translation>
     </message>
     <message>
         <source>锁定字数(字)</source>
@@ -2720,7 +2716,7 @@ Si su texto no es dialogado o no está seguro, ¡no active esta opción!
     </message>
     <message>
         <source>目标</source>
-        <translation>Meta</translation>
+        <translation>Objetivo</translation>
     </message>
     <message>
         <source>奖励积分</source>
@@ -2740,7 +2736,7 @@ Si su texto no es dialogado o no está seguro, ¡no active esta opción!
     </message>
     <message>
         <source>需要在最多%1小时内完成9关，共%2字的挑战</source>
-        <translation>Completar 9 niveles, %2 palabras en total, en %1 horas como máximo</translation>
+        <translation>Desafío: 9 niveles, %2 palabras en total, en %1 horas como máximo</translation>
     </message>
 </context>
 <context>
@@ -3013,11 +3009,11 @@ Si su texto no es dialogado o no está seguro, ¡no active esta opción!
     </message>
     <message>
         <source>显示 字数统计</source>
-        <translation>Ver recuento</translation>
+        <translation>Ver recuento de palabras</translation>
     </message>
     <message>
         <source>显示 拼字</source>
-        <translation>Ver salas</translation>
+        <translation>Ver salas de escritura</translation>
     </message>
     <message>
         <source>Challenge</source>
@@ -3037,11 +3033,11 @@ Si su texto no es dialogado o no está seguro, ¡no active esta opción!
     </message>
     <message>
         <source>退出 极简 模式</source>
-        <translation>Salir del modo mínimo</translation>
+        <translation>Salir del modo minimalista</translation>
     </message>
     <message>
         <source>进入 极简 模式</source>
-        <translation>Entrar en modo mínimo</translation>
+        <translation>Entrar en modo minimalista</translation>
     </message>
     <message>
         <source>退出 Lumo 模式</source>
@@ -3179,7 +3175,7 @@ Si su texto no es dialogado o no está seguro, ¡no active esta opción!
     </message>
     <message>
         <source>字数统计功能菜单</source>
-        <translation>Menú del recuento</translation>
+        <translation>Menú del recuento de palabras</translation>
     </message>
     <message>
         <source>统计卡片</source>
@@ -3811,7 +3807,7 @@ No se podrá recuperar.</translation>
     </message>
     <message>
         <source>点击确定，重进进入闯关模式，不需要门票。点击取消，放弃闯关，之前支付的门票积分不予退还。</source>
-        <translation>Aceptar vuelve al desafío sin pagar de nuevo. Cancelar lo abandona; la entrada pagada no se devuelve.</translation>
+        <translation>Aceptar vuelve al desafío sin pagar de nuevo. Cancelar lo abandona; los puntos pagados por la entrada no se devuelven.</translation>
     </message>
     <message>
         <source>按 %1 键即可退出Lumo模式</source>
@@ -3849,8 +3845,8 @@ No se podrá recuperar.</translation>
         <translation>Esta sala es solo con invitación; el dueño debe invitarle.</translation>
     </message>
     <message>
-        <source>已离开房间</source>
-        <translation>Ha salido de la sala</translation>
+        <source>已离开 %1 房间</source>
+        <translation>Ha salido de la sala %1</translation>
     </message>
 </context>
 <context>

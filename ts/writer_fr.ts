@@ -93,7 +93,7 @@ Copyright © les développeurs de Penlark.</translation>
     <name>CloudSheet</name>
     <message>
         <source>正在云同步</source>
-        <translation>Synchronisation avec le nuage</translation>
+        <translation>Synchronisation avec le cloud</translation>
     </message>
     <message>
         <source>不同步，直接退出</source>
@@ -225,7 +225,7 @@ Copyright © les développeurs de Penlark.</translation>
     </message>
     <message>
         <source>进入房间需要输入密码</source>
-        <translation>Mot de passe requis pour entrer</translation>
+        <translation>Mot de passe requis pour entrer dans le salon</translation>
     </message>
     <message>
         <source>房间密码</source>
@@ -465,7 +465,7 @@ Copyright © les développeurs de Penlark.</translation>
     </message>
     <message>
         <source>另选文档目录</source>
-        <translation>Choisir un autre dossier</translation>
+        <translation>Choisir un autre dossier de documents</translation>
     </message>
 </context>
 <context>
@@ -620,7 +620,7 @@ Copyright © les développeurs de Penlark.</translation>
     </message>
     <message>
         <source>拼字</source>
-        <translation>Classement</translation>
+        <translation>Salons d'écriture</translation>
     </message>
     <message>
         <source>Challenge</source>
@@ -1126,7 +1126,7 @@ taciturne, aime les échecs.
     </message>
     <message>
         <source>拼字</source>
-        <translation>Classement</translation>
+        <translation>Salons d'écriture</translation>
     </message>
     <message>
         <source>Challenge</source>
@@ -1239,7 +1239,7 @@ taciturne, aime les échecs.
     </message>
     <message>
         <source>拼字</source>
-        <translation>Classement</translation>
+        <translation>Salons d'écriture</translation>
     </message>
     <message>
         <source>Challenge</source>
@@ -1253,16 +1253,16 @@ taciturne, aime les échecs.
         <translation>Fichiers</translation>
     </message>
     <message>
-        <source>Word Count</source>
-        <translation>Mots</translation>
-    </message>
-    <message>
-        <source>Ranking</source>
-        <translation>Classement</translation>
-    </message>
-    <message>
         <source>Me</source>
         <translation>Moi</translation>
+    </message>
+    <message>
+        <source>字数统计</source>
+        <translation>Comptage des mots</translation>
+    </message>
+    <message>
+        <source>拼字</source>
+        <translation>Salons d'écriture</translation>
     </message>
 </context>
 <context>
@@ -1534,7 +1534,7 @@ Avec une rémunération estimée de 0, l'estimation n'est pas affichée.</transl
     </message>
     <message>
         <source>回车排版</source>
-        <translation>Mise en forme à l'Entrée</translation>
+        <translation>Mise en forme à la touche Entrée</translation>
     </message>
     <message>
         <source>段落开头添加两个空格</source>
@@ -1843,11 +1843,11 @@ L'activer ?</translation>
     </message>
     <message>
         <source>AutoChapterTips</source>
-        <translation>« * » remplace n'importe quel texte ; un mot-clé par ligne, au plus un « * », jamais au début ni à la fin.</translation>
+        <translation>« * » remplace n'importe quel texte ; un mot-clé par ligne, au plus un « * », jamais au début ni à la fin. Plus il y a de mots-clés, plus le programme est lent.</translation>
     </message>
     <message>
         <source>WordCountTips</source>
-        <translation>Le compte du jour est la somme des changements de chaque document ouvert ; coller ou supprimer du texte peut le fausser.</translation>
+        <translation>Le compte du jour est la somme des changements de chaque document ouvert ; coller ou supprimer du texte peut le fausser. Les autres statistiques ne comptent que les mots tapés.</translation>
     </message>
     <message>
         <source>今日统计以结果为准</source>
@@ -1859,7 +1859,7 @@ L'activer ?</translation>
     </message>
     <message>
         <source>回车排版</source>
-        <translation>Mise en forme à l'Entrée</translation>
+        <translation>Mise en forme à la touche Entrée</translation>
     </message>
     <message>
         <source>段落开头增加两个空格</source>
@@ -1963,7 +1963,7 @@ L'activer ?</translation>
     </message>
     <message>
         <source>入门模式</source>
-        <translation>Modes défi</translation>
+        <translation>Débutant</translation>
     </message>
     <message>
         <source>简单模式</source>
@@ -2083,7 +2083,7 @@ L'activer ?</translation>
     </message>
     <message>
         <source>固定每行字数（汉字）</source>
-        <translation>Caractères fixes par ligne</translation>
+        <translation>Nombre fixe de caractères par ligne</translation>
     </message>
     <message>
         <source>关于</source>
@@ -2143,7 +2143,7 @@ L'activer ?</translation>
     </message>
     <message>
         <source>拼字</source>
-        <translation>Classement</translation>
+        <translation>Salons d'écriture</translation>
     </message>
     <message>
         <source>闯关</source>
@@ -2272,7 +2272,7 @@ L'activer ?</translation>
     <name>RankingPage</name>
     <message>
         <source>拼字</source>
-        <translation>Classement</translation>
+        <translation>Salons d'écriture</translation>
     </message>
     <message>
         <source>请先登录</source>
@@ -2280,7 +2280,7 @@ L'activer ?</translation>
     </message>
     <message>
         <source>拼字大厅</source>
-        <translation>Salons d'écriture</translation>
+        <translation>Tous les salons</translation>
     </message>
     <message>
         <source>菜单</source>
@@ -2350,16 +2350,12 @@ L'activer ?</translation>
         <translation>Annuler</translation>
     </message>
     <message>
-        <source>房间</source>
-        <translation>Salon</translation>
-    </message>
-    <message>
-        <source>需要输入房主指定的密码方可进入。</source>
-        <translation>Pour entrer, saisissez le mot de passe défini par le propriétaire du salon.</translation>
-    </message>
-    <message>
         <source>在此输入房间密码</source>
         <translation>Saisissez ici le mot de passe du salon</translation>
+    </message>
+    <message>
+        <source>房间“%1”需要输入房主指定的密码方可进入。</source>
+        <translation>Pour entrer dans le salon « %1 », saisissez le mot de passe défini par son propriétaire.</translation>
     </message>
 </context>
 <context>
@@ -2513,7 +2509,7 @@ L'activer ?</translation>
     </message>
     <message>
         <source>自定义敏感词</source>
-        <translation>Mots personnels</translation>
+        <translation>Mots sensibles personnels</translation>
     </message>
     <message>
         <source>每行一个词</source>
@@ -2596,7 +2592,7 @@ L'activer ?</translation>
     </message>
     <message>
         <source>请输入锁定时间或者字数</source>
-        <translation>Saisissez une durée ou un nombre de mots</translation>
+        <translation>Saisissez une durée ou un nombre de mots de verrouillage</translation>
     </message>
     <message>
         <source>锁定字数(字)</source>
@@ -2740,7 +2736,7 @@ L'activer ?</translation>
     </message>
     <message>
         <source>需要在最多%1小时内完成9关，共%2字的挑战</source>
-        <translation>Réussir 9 niveaux, %2 mots en tout, en %1 heures au plus</translation>
+        <translation>Défi : 9 niveaux, %2 mots en tout, en %1 heures au plus</translation>
     </message>
 </context>
 <context>
@@ -3013,11 +3009,11 @@ L'activer ?</translation>
     </message>
     <message>
         <source>显示 字数统计</source>
-        <translation>Afficher le comptage</translation>
+        <translation>Afficher le comptage des mots</translation>
     </message>
     <message>
         <source>显示 拼字</source>
-        <translation>Afficher les salons</translation>
+        <translation>Afficher les salons d'écriture</translation>
     </message>
     <message>
         <source>Challenge</source>
@@ -3037,11 +3033,11 @@ L'activer ?</translation>
     </message>
     <message>
         <source>退出 极简 模式</source>
-        <translation>Quitter le mode minimal</translation>
+        <translation>Quitter le mode minimaliste</translation>
     </message>
     <message>
         <source>进入 极简 模式</source>
-        <translation>Passer en mode minimal</translation>
+        <translation>Passer en mode minimaliste</translation>
     </message>
     <message>
         <source>退出 Lumo 模式</source>
@@ -3179,7 +3175,7 @@ L'activer ?</translation>
     </message>
     <message>
         <source>字数统计功能菜单</source>
-        <translation>Menu du comptage</translation>
+        <translation>Menu du comptage des mots</translation>
     </message>
     <message>
         <source>统计卡片</source>
@@ -3811,7 +3807,7 @@ Cette action est irréversible.</translation>
     </message>
     <message>
         <source>点击确定，重进进入闯关模式，不需要门票。点击取消，放弃闯关，之前支付的门票积分不予退还。</source>
-        <translation>OK pour reprendre le défi sans payer à nouveau. Annuler pour l'abandonner ; le droit d'entrée déjà payé n'est pas remboursé.</translation>
+        <translation>OK pour reprendre le défi sans payer à nouveau. Annuler pour l'abandonner ; les points du droit d'entrée déjà payés ne sont pas remboursés.</translation>
     </message>
     <message>
         <source>按 %1 键即可退出Lumo模式</source>
@@ -3849,8 +3845,8 @@ Cette action est irréversible.</translation>
         <translation>Ce salon est sur invitation : son propriétaire doit vous inviter.</translation>
     </message>
     <message>
-        <source>已离开房间</source>
-        <translation>Salon quitté</translation>
+        <source>已离开 %1 房间</source>
+        <translation>Salon %1 quitté</translation>
     </message>
 </context>
 <context>

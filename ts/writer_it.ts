@@ -225,7 +225,7 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
     <message>
         <source>进入房间需要输入密码</source>
-        <translation>Serve una password per entrare</translation>
+        <translation>Serve una password per entrare nella stanza</translation>
     </message>
     <message>
         <source>房间密码</source>
@@ -465,7 +465,7 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
     <message>
         <source>另选文档目录</source>
-        <translation>Scegli un'altra cartella</translation>
+        <translation>Scegli un'altra cartella dei documenti</translation>
     </message>
 </context>
 <context>
@@ -620,7 +620,7 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
     <message>
         <source>拼字</source>
-        <translation>Classifica</translation>
+        <translation>Stanze di scrittura</translation>
     </message>
     <message>
         <source>Challenge</source>
@@ -1126,7 +1126,7 @@ taciturno, ama gli scacchi.
     </message>
     <message>
         <source>拼字</source>
-        <translation>Classifica</translation>
+        <translation>Stanze di scrittura</translation>
     </message>
     <message>
         <source>Challenge</source>
@@ -1239,7 +1239,7 @@ taciturno, ama gli scacchi.
     </message>
     <message>
         <source>拼字</source>
-        <translation>Classifica</translation>
+        <translation>Stanze di scrittura</translation>
     </message>
     <message>
         <source>Challenge</source>
@@ -1253,16 +1253,16 @@ taciturno, ama gli scacchi.
         <translation>File</translation>
     </message>
     <message>
-        <source>Word Count</source>
-        <translation>Parole</translation>
-    </message>
-    <message>
-        <source>Ranking</source>
-        <translation>Classifica</translation>
-    </message>
-    <message>
         <source>Me</source>
         <translation>Io</translation>
+    </message>
+    <message>
+        <source>字数统计</source>
+        <translation>Conteggio parole</translation>
+    </message>
+    <message>
+        <source>拼字</source>
+        <translation>Stanze di scrittura</translation>
     </message>
 </context>
 <context>
@@ -1486,7 +1486,7 @@ taciturno, ama gli scacchi.
     </message>
     <message>
         <source>连续五次回车自动添加章节名</source>
-        <translation>Cinque Invio di fila aggiungono un titolo</translation>
+        <translation>Cinque Invio di fila aggiungono un titolo di capitolo</translation>
     </message>
     <message>
         <source>自动章节</source>
@@ -1831,7 +1831,7 @@ Attivarlo?</translation>
     </message>
     <message>
         <source>连续五次回车自动添加章节名</source>
-        <translation>Cinque Invio di fila aggiungono un titolo</translation>
+        <translation>Cinque Invio di fila aggiungono un titolo di capitolo</translation>
     </message>
     <message>
         <source>Auto Chapter Keys</source>
@@ -1843,11 +1843,11 @@ Attivarlo?</translation>
     </message>
     <message>
         <source>AutoChapterTips</source>
-        <translation>"*" indica qualsiasi testo; una parola chiave per riga, al massimo un "*", mai all'inizio o alla fine.</translation>
+        <translation>«*» sta per qualsiasi testo; una parola chiave per riga, al massimo un «*», mai all'inizio o alla fine. Più parole chiave, più lento il programma.</translation>
     </message>
     <message>
         <source>WordCountTips</source>
-        <translation>Il conteggio di oggi è la somma delle modifiche di ogni documento aperto; incollare o cancellare può falsarlo.</translation>
+        <translation>Il conteggio di oggi è la somma delle modifiche di ogni documento aperto; incollare o cancellare può falsarlo. Le altre statistiche contano solo le parole digitate.</translation>
     </message>
     <message>
         <source>今日统计以结果为准</source>
@@ -1963,7 +1963,7 @@ Attivarlo?</translation>
     </message>
     <message>
         <source>入门模式</source>
-        <translation>Modalità sfida</translation>
+        <translation>Principiante</translation>
     </message>
     <message>
         <source>简单模式</source>
@@ -2083,7 +2083,7 @@ Attivarlo?</translation>
     </message>
     <message>
         <source>固定每行字数（汉字）</source>
-        <translation>Caratteri fissi per riga</translation>
+        <translation>Numero fisso di caratteri per riga</translation>
     </message>
     <message>
         <source>关于</source>
@@ -2143,7 +2143,7 @@ Attivarlo?</translation>
     </message>
     <message>
         <source>拼字</source>
-        <translation>Classifica</translation>
+        <translation>Stanze di scrittura</translation>
     </message>
     <message>
         <source>闯关</source>
@@ -2272,7 +2272,7 @@ Attivarlo?</translation>
     <name>RankingPage</name>
     <message>
         <source>拼字</source>
-        <translation>Classifica</translation>
+        <translation>Stanze di scrittura</translation>
     </message>
     <message>
         <source>请先登录</source>
@@ -2280,7 +2280,7 @@ Attivarlo?</translation>
     </message>
     <message>
         <source>拼字大厅</source>
-        <translation>Stanze di scrittura</translation>
+        <translation>Tutte le stanze</translation>
     </message>
     <message>
         <source>菜单</source>
@@ -2350,16 +2350,12 @@ Attivarlo?</translation>
         <translation>Annulla</translation>
     </message>
     <message>
-        <source>房间</source>
-        <translation>Stanza</translation>
-    </message>
-    <message>
-        <source>需要输入房主指定的密码方可进入。</source>
-        <translation>Per entrare serve la password scelta dal proprietario della stanza.</translation>
-    </message>
-    <message>
         <source>在此输入房间密码</source>
         <translation>Inserisci qui la password della stanza</translation>
+    </message>
+    <message>
+        <source>房间“%1”需要输入房主指定的密码方可进入。</source>
+        <translation>Per entrare nella stanza «%1» serve la password scelta dal suo proprietario.</translation>
     </message>
 </context>
 <context>
@@ -2513,7 +2509,7 @@ Attivarlo?</translation>
     </message>
     <message>
         <source>自定义敏感词</source>
-        <translation>Parole personali</translation>
+        <translation>Parole sensibili personali</translation>
     </message>
     <message>
         <source>每行一个词</source>
@@ -2596,7 +2592,7 @@ Attivarlo?</translation>
     </message>
     <message>
         <source>请输入锁定时间或者字数</source>
-        <translation>Inserisci un tempo o un numero di parole</translation>
+        <translation>Inserisci un tempo o un numero di parole per il blocco</translation>
     </message>
     <message>
         <source>锁定字数(字)</source>
@@ -2740,7 +2736,7 @@ Attivarlo?</translation>
     </message>
     <message>
         <source>需要在最多%1小时内完成9关，共%2字的挑战</source>
-        <translation>Completa 9 livelli, %2 parole in tutto, in al massimo %1 ore</translation>
+        <translation>Sfida: 9 livelli, %2 parole in tutto, in al massimo %1 ore</translation>
     </message>
 </context>
 <context>
@@ -3013,11 +3009,11 @@ Attivarlo?</translation>
     </message>
     <message>
         <source>显示 字数统计</source>
-        <translation>Mostra conteggio</translation>
+        <translation>Mostra conteggio parole</translation>
     </message>
     <message>
         <source>显示 拼字</source>
-        <translation>Mostra stanze</translation>
+        <translation>Mostra stanze di scrittura</translation>
     </message>
     <message>
         <source>Challenge</source>
@@ -3037,11 +3033,11 @@ Attivarlo?</translation>
     </message>
     <message>
         <source>退出 极简 模式</source>
-        <translation>Esci dalla modalità minima</translation>
+        <translation>Esci dalla modalità minimalista</translation>
     </message>
     <message>
         <source>进入 极简 模式</source>
-        <translation>Entra in modalità minima</translation>
+        <translation>Entra in modalità minimalista</translation>
     </message>
     <message>
         <source>退出 Lumo 模式</source>
@@ -3179,7 +3175,7 @@ Attivarlo?</translation>
     </message>
     <message>
         <source>字数统计功能菜单</source>
-        <translation>Menu del conteggio</translation>
+        <translation>Menu del conteggio parole</translation>
     </message>
     <message>
         <source>统计卡片</source>
@@ -3811,7 +3807,7 @@ Non sarà possibile recuperarlo.</translation>
     </message>
     <message>
         <source>点击确定，重进进入闯关模式，不需要门票。点击取消，放弃闯关，之前支付的门票积分不予退还。</source>
-        <translation>OK per tornare alla sfida senza pagare di nuovo. Annulla per abbandonarla; l'iscrizione pagata non viene rimborsata.</translation>
+        <translation>OK per tornare alla sfida senza pagare di nuovo. Annulla per abbandonarla; i punti pagati per l'iscrizione non vengono rimborsati.</translation>
     </message>
     <message>
         <source>按 %1 键即可退出Lumo模式</source>
@@ -3849,8 +3845,8 @@ Non sarà possibile recuperarlo.</translation>
         <translation>Questa stanza è solo su invito: il proprietario deve invitarti.</translation>
     </message>
     <message>
-        <source>已离开房间</source>
-        <translation>Sei uscito dalla stanza</translation>
+        <source>已离开 %1 房间</source>
+        <translation>Sei uscito dalla stanza %1</translation>
     </message>
 </context>
 <context>

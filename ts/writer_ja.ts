@@ -225,7 +225,7 @@ Copyright © Penlark 開発者</translation>
     </message>
     <message>
         <source>进入房间需要输入密码</source>
-        <translation>入室にパスワードが必要</translation>
+        <translation>ルームへの入室にパスワードが必要</translation>
     </message>
     <message>
         <source>房间密码</source>
@@ -465,7 +465,7 @@ Copyright © Penlark 開発者</translation>
     </message>
     <message>
         <source>另选文档目录</source>
-        <translation>別のフォルダーを選ぶ</translation>
+        <translation>別の文書フォルダーを選ぶ</translation>
     </message>
 </context>
 <context>
@@ -620,7 +620,7 @@ Copyright © Penlark 開発者</translation>
     </message>
     <message>
         <source>拼字</source>
-        <translation>ランキング</translation>
+        <translation>執筆ルーム</translation>
     </message>
     <message>
         <source>Challenge</source>
@@ -1126,7 +1126,7 @@ Copyright © Penlark 開発者</translation>
     </message>
     <message>
         <source>拼字</source>
-        <translation>ランキング</translation>
+        <translation>執筆ルーム</translation>
     </message>
     <message>
         <source>Challenge</source>
@@ -1239,7 +1239,7 @@ Copyright © Penlark 開発者</translation>
     </message>
     <message>
         <source>拼字</source>
-        <translation>ランキング</translation>
+        <translation>執筆ルーム</translation>
     </message>
     <message>
         <source>Challenge</source>
@@ -1253,16 +1253,16 @@ Copyright © Penlark 開発者</translation>
         <translation>ファイル</translation>
     </message>
     <message>
-        <source>Word Count</source>
-        <translation>文字数</translation>
-    </message>
-    <message>
-        <source>Ranking</source>
-        <translation>ランキング</translation>
-    </message>
-    <message>
         <source>Me</source>
         <translation>マイページ</translation>
+    </message>
+    <message>
+        <source>字数统计</source>
+        <translation>文字数統計</translation>
+    </message>
+    <message>
+        <source>拼字</source>
+        <translation>執筆ルーム</translation>
     </message>
 </context>
 <context>
@@ -1843,11 +1843,11 @@ Copyright © Penlark 開発者</translation>
     </message>
     <message>
         <source>AutoChapterTips</source>
-        <translation>「*」は任意の文字列です。1行に1つ、「*」は1つまでで、先頭と末尾には置けません。</translation>
+        <translation>「*」は任意の文字列です。1行に1つ、「*」は1つまでで、先頭と末尾には置けません。キーワードが多いほど動作が遅くなります。</translation>
     </message>
     <message>
         <source>WordCountTips</source>
-        <translation>今日の文字数は開いた各文書の変化の合計です。貼り付けや削除で増減することがあります。</translation>
+        <translation>今日の文字数は開いた各文書の変化の合計です。貼り付けや削除で増減することがあります。その他の統計は入力した文字数だけを数えます。</translation>
     </message>
     <message>
         <source>今日统计以结果为准</source>
@@ -1963,7 +1963,7 @@ Copyright © Penlark 開発者</translation>
     </message>
     <message>
         <source>入门模式</source>
-        <translation>チャレンジモード</translation>
+        <translation>入門</translation>
     </message>
     <message>
         <source>简单模式</source>
@@ -2143,7 +2143,7 @@ Copyright © Penlark 開発者</translation>
     </message>
     <message>
         <source>拼字</source>
-        <translation>ランキング</translation>
+        <translation>執筆ルーム</translation>
     </message>
     <message>
         <source>闯关</source>
@@ -2151,7 +2151,7 @@ Copyright © Penlark 開発者</translation>
     </message>
     <message>
         <source>过滤敏感词</source>
-        <translation>NGワードを検出</translation>
+        <translation>NGワードをフィルター</translation>
     </message>
     <message>
         <source>笔记</source>
@@ -2272,7 +2272,7 @@ Copyright © Penlark 開発者</translation>
     <name>RankingPage</name>
     <message>
         <source>拼字</source>
-        <translation>ランキング</translation>
+        <translation>執筆ルーム</translation>
     </message>
     <message>
         <source>请先登录</source>
@@ -2280,7 +2280,7 @@ Copyright © Penlark 開発者</translation>
     </message>
     <message>
         <source>拼字大厅</source>
-        <translation>執筆ルーム</translation>
+        <translation>ルーム一覧</translation>
     </message>
     <message>
         <source>菜单</source>
@@ -2350,16 +2350,12 @@ Copyright © Penlark 開発者</translation>
         <translation>キャンセル</translation>
     </message>
     <message>
-        <source>房间</source>
-        <translation>ルーム</translation>
-    </message>
-    <message>
-        <source>需要输入房主指定的密码方可进入。</source>
-        <translation>入室するにはルームの主が設定したパスワードが必要です。</translation>
-    </message>
-    <message>
         <source>在此输入房间密码</source>
         <translation>ここにルームのパスワードを入力</translation>
+    </message>
+    <message>
+        <source>房间“%1”需要输入房主指定的密码方可进入。</source>
+        <translation>ルーム「%1」に入るには、ルームの主が設定したパスワードが必要です。</translation>
     </message>
 </context>
 <context>
@@ -2400,7 +2396,7 @@ Copyright © Penlark 開発者</translation>
     </message>
     <message>
         <source>过滤敏感词</source>
-        <translation>NGワードを検出</translation>
+        <translation>NGワードをフィルター</translation>
     </message>
     <message>
         <source>笔记</source>
@@ -2497,7 +2493,7 @@ Copyright © Penlark 開発者</translation>
     <name>SubtlePage</name>
     <message>
         <source>过滤敏感词</source>
-        <translation>NGワードを検出</translation>
+        <translation>NGワードをフィルター</translation>
     </message>
     <message>
         <source>开始过滤</source>
@@ -2513,7 +2509,7 @@ Copyright © Penlark 開発者</translation>
     </message>
     <message>
         <source>自定义敏感词</source>
-        <translation>カスタム語句</translation>
+        <translation>カスタムNGワード</translation>
     </message>
     <message>
         <source>每行一个词</source>
@@ -2521,7 +2517,7 @@ Copyright © Penlark 開発者</translation>
     </message>
     <message>
         <source>程序内置两套敏感词库：轻度过滤使用第一套，重度过滤同时使用两套。三个级别都会加上左侧框中的自定义敏感词，每行一个，可以直接粘贴，保存时会去掉重复的词。选项在开始过滤或关闭本窗口时保存。过滤前的文本可以从文档的历史记录中找回。</source>
-        <translation>本ソフトには2つの敏感語リストが内蔵されています。軽度フィルターは1つ目を、重度フィルターは両方を使います。3つのレベルとも左の欄のカスタム語句(1行に1語、貼り付け可、保存時に重複を削除)を加えます。オプションはフィルター開始時またはこのウィンドウを閉じたときに保存されます。フィルター前の文章は文書の履歴から戻せます。</translation>
+        <translation>本ソフトには2つのNGワードリストが内蔵されています。軽度フィルターは1つ目を、重度フィルターは両方を使います。3つのレベルとも左の欄のカスタムNGワード(1行に1語、貼り付け可、保存時に重複を削除)を加えます。オプションはフィルター開始時またはこのウィンドウを閉じたときに保存されます。フィルター前の文章は文書の履歴から戻せます。</translation>
     </message>
     <message>
         <source>标记方式</source>
@@ -2656,7 +2652,7 @@ Copyright © Penlark 開発者</translation>
     </message>
     <message>
         <source>您的剩余积分不够支付本次闯关门票，快去领一些积分吧!</source>
-        <translation>残りポイントが参加料に足りません。ポイントを集めましょう!</translation>
+        <translation>残りポイントがこのチャレンジの参加料に足りません。ポイントを集めましょう!</translation>
     </message>
     <message>
         <source>如果中途退出，扣除的积分不返还。</source>
@@ -2740,7 +2736,7 @@ Copyright © Penlark 開発者</translation>
     </message>
     <message>
         <source>需要在最多%1小时内完成9关，共%2字的挑战</source>
-        <translation>最大%1時間以内に9ステージ、計%2字を書く</translation>
+        <translation>チャレンジ: 最大%1時間以内に9ステージ、計%2字を書く</translation>
     </message>
 </context>
 <context>
@@ -3061,7 +3057,7 @@ Copyright © Penlark 開発者</translation>
     </message>
     <message>
         <source>过滤敏感词</source>
-        <translation>NGワードを検出</translation>
+        <translation>NGワードをフィルター</translation>
     </message>
     <message>
         <source>锁定</source>
@@ -3811,7 +3807,7 @@ Copyright © Penlark 開発者</translation>
     </message>
     <message>
         <source>点击确定，重进进入闯关模式，不需要门票。点击取消，放弃闯关，之前支付的门票积分不予退还。</source>
-        <translation>OK でチャレンジに戻ります(参加料は不要)。キャンセルで放棄し、支払った参加料は戻りません。</translation>
+        <translation>OK でチャレンジに戻ります(参加料は不要)。キャンセルで放棄し、参加料として支払ったポイントは戻りません。</translation>
     </message>
     <message>
         <source>按 %1 键即可退出Lumo模式</source>
@@ -3849,8 +3845,8 @@ Copyright © Penlark 開発者</translation>
         <translation>このルームは招待制です。ルームの主に招待してもらう必要があります。</translation>
     </message>
     <message>
-        <source>已离开房间</source>
-        <translation>ルームを離れました</translation>
+        <source>已离开 %1 房间</source>
+        <translation>ルーム %1 を離れました</translation>
     </message>
 </context>
 <context>

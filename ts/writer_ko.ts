@@ -45,7 +45,7 @@ Copyright © Penlark 개발자</translation>
     </message>
     <message>
         <source>%1 章</source>
-        <translation>%1개 장</translation>
+        <translation>챕터 %1개</translation>
     </message>
     <message>
         <source>(无标题)</source>
@@ -53,7 +53,7 @@ Copyright © Penlark 개발자</translation>
     </message>
     <message>
         <source>没有章节</source>
-        <translation>장이 없습니다</translation>
+        <translation>챕터가 없습니다</translation>
     </message>
 </context>
 <context>
@@ -194,7 +194,7 @@ Copyright © Penlark 개발자</translation>
     </message>
     <message>
         <source>本章: </source>
-        <translation>이 장: </translation>
+        <translation>이 챕터: </translation>
     </message>
     <message>
         <source>光标前: </source>
@@ -225,7 +225,7 @@ Copyright © Penlark 개발자</translation>
     </message>
     <message>
         <source>进入房间需要输入密码</source>
-        <translation>입장 시 비밀번호 필요</translation>
+        <translation>방 입장 시 비밀번호 필요</translation>
     </message>
     <message>
         <source>房间密码</source>
@@ -465,7 +465,7 @@ Copyright © Penlark 개발자</translation>
     </message>
     <message>
         <source>另选文档目录</source>
-        <translation>다른 폴더 선택</translation>
+        <translation>다른 문서 폴더 선택</translation>
     </message>
 </context>
 <context>
@@ -620,7 +620,7 @@ Copyright © Penlark 개발자</translation>
     </message>
     <message>
         <source>拼字</source>
-        <translation>순위</translation>
+        <translation>글쓰기 방</translation>
     </message>
     <message>
         <source>Challenge</source>
@@ -713,7 +713,7 @@ Copyright © Penlark 개발자</translation>
     </message>
     <message>
         <source>选中当前章节</source>
-        <translation>현재 장 선택</translation>
+        <translation>현재 챕터 선택</translation>
     </message>
     <message>
         <source>转到文档开始</source>
@@ -768,7 +768,7 @@ Copyright © Penlark 개발자</translation>
     </message>
     <message>
         <source>已经是章节标题了</source>
-        <translation>이미 장 제목입니다</translation>
+        <translation>이미 챕터 제목입니다</translation>
     </message>
     <message>
         <source>第%1章</source>
@@ -933,19 +933,19 @@ Copyright © Penlark 개발자</translation>
     <name>LoginPasswordWidget</name>
     <message>
         <source>启动密码错误</source>
-        <translation>시작 비밀번호가 틀렸습니다</translation>
+        <translation>시작 암호가 틀렸습니다</translation>
     </message>
     <message>
         <source>注意启动密码不是您用户账号的密码。
 而是您在软件偏好设置中设置的启动密码。
 此功能可以在本软件的偏好设置中取消。</source>
-        <translation>참고: 시작 비밀번호는 계정 비밀번호가 아닙니다.
-프로그램 환경설정에서 정한 시작 비밀번호입니다.
+        <translation>참고: 시작 암호는 계정 비밀번호가 아닙니다.
+프로그램 환경설정에서 정한 시작 암호입니다.
 환경설정에서 끌 수 있습니다.</translation>
     </message>
     <message>
         <source>请输入启动密码</source>
-        <translation>시작 비밀번호를 입력하세요</translation>
+        <translation>시작 암호를 입력하세요</translation>
     </message>
     <message>
         <source>启动密码</source>
@@ -960,7 +960,7 @@ Copyright © Penlark 개발자</translation>
     <name>LumoCounter</name>
     <message>
         <source>Counting chapters, please try again later</source>
-        <translation>장을 세는 중입니다. 잠시 후 다시 시도하세요</translation>
+        <translation>챕터를 세는 중입니다. 잠시 후 다시 시도하세요</translation>
     </message>
 </context>
 <context>
@@ -1126,7 +1126,7 @@ Copyright © Penlark 개발자</translation>
     </message>
     <message>
         <source>拼字</source>
-        <translation>순위</translation>
+        <translation>글쓰기 방</translation>
     </message>
     <message>
         <source>Challenge</source>
@@ -1239,7 +1239,7 @@ Copyright © Penlark 개발자</translation>
     </message>
     <message>
         <source>拼字</source>
-        <translation>순위</translation>
+        <translation>글쓰기 방</translation>
     </message>
     <message>
         <source>Challenge</source>
@@ -1253,16 +1253,16 @@ Copyright © Penlark 개발자</translation>
         <translation>파일</translation>
     </message>
     <message>
-        <source>Word Count</source>
-        <translation>글자 수</translation>
-    </message>
-    <message>
-        <source>Ranking</source>
-        <translation>순위</translation>
-    </message>
-    <message>
         <source>Me</source>
         <translation>나</translation>
+    </message>
+    <message>
+        <source>字数统计</source>
+        <translation>글자 수 통계</translation>
+    </message>
+    <message>
+        <source>拼字</source>
+        <translation>글쓰기 방</translation>
     </message>
 </context>
 <context>
@@ -1843,11 +1843,11 @@ Copyright © Penlark 개발자</translation>
     </message>
     <message>
         <source>AutoChapterTips</source>
-        <translation>"*"는 임의의 글자입니다. 한 줄에 하나, "*"는 하나까지이며 처음이나 끝에 올 수 없습니다.</translation>
+        <translation>"*"는 아무 글자를 뜻합니다. 한 줄에 키워드 하나, "*"는 하나까지이며 처음이나 끝에는 올 수 없습니다. 키워드가 많을수록 프로그램이 느려집니다.</translation>
     </message>
     <message>
         <source>WordCountTips</source>
-        <translation>오늘 글자 수는 열었던 각 문서 변화의 합이라 붙여넣기나 삭제로 달라질 수 있습니다.</translation>
+        <translation>오늘 글자 수는 열었던 각 문서 변화의 합이라 붙여넣기나 삭제로 달라질 수 있습니다. 나머지 통계는 입력한 글자만 셉니다.</translation>
     </message>
     <message>
         <source>今日统计以结果为准</source>
@@ -1963,7 +1963,7 @@ Copyright © Penlark 개발자</translation>
     </message>
     <message>
         <source>入门模式</source>
-        <translation>도전 모드</translation>
+        <translation>입문</translation>
     </message>
     <message>
         <source>简单模式</source>
@@ -2143,11 +2143,11 @@ Copyright © Penlark 개발자</translation>
     </message>
     <message>
         <source>拼字</source>
-        <translation>순위</translation>
+        <translation>글쓰기 방</translation>
     </message>
     <message>
         <source>闯关</source>
-        <translation>도전</translation>
+        <translation>챌린지</translation>
     </message>
     <message>
         <source>过滤敏感词</source>
@@ -2272,7 +2272,7 @@ Copyright © Penlark 개발자</translation>
     <name>RankingPage</name>
     <message>
         <source>拼字</source>
-        <translation>순위</translation>
+        <translation>글쓰기 방</translation>
     </message>
     <message>
         <source>请先登录</source>
@@ -2280,7 +2280,7 @@ Copyright © Penlark 개발자</translation>
     </message>
     <message>
         <source>拼字大厅</source>
-        <translation>글쓰기 방</translation>
+        <translation>방 목록</translation>
     </message>
     <message>
         <source>菜单</source>
@@ -2350,16 +2350,12 @@ Copyright © Penlark 개발자</translation>
         <translation>취소</translation>
     </message>
     <message>
-        <source>房间</source>
-        <translation>방</translation>
-    </message>
-    <message>
-        <source>需要输入房主指定的密码方可进入。</source>
-        <translation>방장이 정한 비밀번호를 입력해야 들어갈 수 있습니다.</translation>
-    </message>
-    <message>
         <source>在此输入房间密码</source>
         <translation>여기에 방 비밀번호 입력</translation>
+    </message>
+    <message>
+        <source>房间“%1”需要输入房主指定的密码方可进入。</source>
+        <translation>“%1” 방에 들어가려면 방장이 정한 비밀번호를 입력해야 합니다.</translation>
     </message>
 </context>
 <context>
@@ -2412,7 +2408,7 @@ Copyright © Penlark 개발자</translation>
     </message>
     <message>
         <source>在光标处添加章节名</source>
-        <translation>커서 위치에 장 제목 넣기</translation>
+        <translation>커서 위치에 챕터 제목 넣기</translation>
     </message>
     <message>
         <source>一键排版</source>
@@ -2513,7 +2509,7 @@ Copyright © Penlark 개발자</translation>
     </message>
     <message>
         <source>自定义敏感词</source>
-        <translation>사용자 단어</translation>
+        <translation>사용자 민감어</translation>
     </message>
     <message>
         <source>每行一个词</source>
@@ -2740,7 +2736,7 @@ Copyright © Penlark 개발자</translation>
     </message>
     <message>
         <source>需要在最多%1小时内完成9关，共%2字的挑战</source>
-        <translation>최대 %1시간 안에 9단계, 모두 %2자 쓰기</translation>
+        <translation>챌린지: 최대 %1시간 안에 9단계, 모두 %2자 쓰기</translation>
     </message>
 </context>
 <context>
@@ -3009,7 +3005,7 @@ Copyright © Penlark 개발자</translation>
     </message>
     <message>
         <source>显示 自动章节</source>
-        <translation>장 보기</translation>
+        <translation>챕터 보기</translation>
     </message>
     <message>
         <source>显示 字数统计</source>
@@ -3811,7 +3807,7 @@ Copyright © Penlark 개발자</translation>
     </message>
     <message>
         <source>点击确定，重进进入闯关模式，不需要门票。点击取消，放弃闯关，之前支付的门票积分不予退还。</source>
-        <translation>확인을 누르면 참가비 없이 챌린지로 돌아갑니다. 취소를 누르면 포기하며, 낸 참가비는 돌려받지 못합니다.</translation>
+        <translation>확인을 누르면 참가비 없이 챌린지로 돌아갑니다. 취소를 누르면 포기하며, 참가비로 낸 포인트는 돌려받지 못합니다.</translation>
     </message>
     <message>
         <source>按 %1 键即可退出Lumo模式</source>
@@ -3849,8 +3845,8 @@ Copyright © Penlark 개발자</translation>
         <translation>초대제 방입니다. 방장이 초대해야 들어갈 수 있습니다.</translation>
     </message>
     <message>
-        <source>已离开房间</source>
-        <translation>방에서 나왔습니다</translation>
+        <source>已离开 %1 房间</source>
+        <translation>%1 방에서 나왔습니다</translation>
     </message>
 </context>
 <context>

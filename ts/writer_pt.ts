@@ -225,7 +225,7 @@ Copyright © os desenvolvedores do Penlark.</translation>
     </message>
     <message>
         <source>进入房间需要输入密码</source>
-        <translation>Senha necessária para entrar</translation>
+        <translation>Senha necessária para entrar na sala</translation>
     </message>
     <message>
         <source>房间密码</source>
@@ -465,7 +465,7 @@ Copyright © os desenvolvedores do Penlark.</translation>
     </message>
     <message>
         <source>另选文档目录</source>
-        <translation>Escolher outra pasta</translation>
+        <translation>Escolher outra pasta de documentos</translation>
     </message>
 </context>
 <context>
@@ -620,7 +620,7 @@ Copyright © os desenvolvedores do Penlark.</translation>
     </message>
     <message>
         <source>拼字</source>
-        <translation>Classificação</translation>
+        <translation>Salas de escrita</translation>
     </message>
     <message>
         <source>Challenge</source>
@@ -662,7 +662,7 @@ Copyright © os desenvolvedores do Penlark.</translation>
     <name>ImageCropSheet</name>
     <message>
         <source>剪裁</source>
-        <translation>Recortar</translation>
+        <translation>Cortar</translation>
     </message>
 </context>
 <context>
@@ -1126,7 +1126,7 @@ calado, gosta de xadrez.
     </message>
     <message>
         <source>拼字</source>
-        <translation>Classificação</translation>
+        <translation>Salas de escrita</translation>
     </message>
     <message>
         <source>Challenge</source>
@@ -1164,7 +1164,7 @@ calado, gosta de xadrez.
     <name>NetworkReply</name>
     <message>
         <source>网络请求超时</source>
-        <translation>O pedido de rede expirou</translation>
+        <translation>A solicitação de rede expirou</translation>
     </message>
 </context>
 <context>
@@ -1239,7 +1239,7 @@ calado, gosta de xadrez.
     </message>
     <message>
         <source>拼字</source>
-        <translation>Classificação</translation>
+        <translation>Salas de escrita</translation>
     </message>
     <message>
         <source>Challenge</source>
@@ -1253,16 +1253,16 @@ calado, gosta de xadrez.
         <translation>Arquivos</translation>
     </message>
     <message>
-        <source>Word Count</source>
-        <translation>Palavras</translation>
-    </message>
-    <message>
-        <source>Ranking</source>
-        <translation>Classificação</translation>
-    </message>
-    <message>
         <source>Me</source>
         <translation>Eu</translation>
+    </message>
+    <message>
+        <source>字数统计</source>
+        <translation>Contagem de palavras</translation>
+    </message>
+    <message>
+        <source>拼字</source>
+        <translation>Salas de escrita</translation>
     </message>
 </context>
 <context>
@@ -1486,7 +1486,7 @@ calado, gosta de xadrez.
     </message>
     <message>
         <source>连续五次回车自动添加章节名</source>
-        <translation>Cinco Enter seguidos adicionam um título</translation>
+        <translation>Cinco Enter seguidos adicionam um título de capítulo</translation>
     </message>
     <message>
         <source>自动章节</source>
@@ -1831,7 +1831,7 @@ Ligar?</translation>
     </message>
     <message>
         <source>连续五次回车自动添加章节名</source>
-        <translation>Cinco Enter seguidos adicionam um título</translation>
+        <translation>Cinco Enter seguidos adicionam um título de capítulo</translation>
     </message>
     <message>
         <source>Auto Chapter Keys</source>
@@ -1843,11 +1843,11 @@ Ligar?</translation>
     </message>
     <message>
         <source>AutoChapterTips</source>
-        <translation>"*" representa qualquer texto; uma palavra-chave por linha, no máximo um "*", nunca no início ou no fim.</translation>
+        <translation>"*" representa qualquer texto; uma palavra-chave por linha, no máximo um "*", nunca no início nem no fim. Quanto mais palavras-chave, mais lento o programa.</translation>
     </message>
     <message>
         <source>WordCountTips</source>
-        <translation>A contagem de hoje é a soma das alterações de cada documento aberto; colar ou apagar texto pode distorcê-la.</translation>
+        <translation>A contagem de hoje é a soma das alterações de cada documento aberto; colar ou apagar texto pode distorcê-la. As demais estatísticas contam só as palavras digitadas.</translation>
     </message>
     <message>
         <source>今日统计以结果为准</source>
@@ -1963,7 +1963,7 @@ Ligar?</translation>
     </message>
     <message>
         <source>入门模式</source>
-        <translation>Modos de desafio</translation>
+        <translation>Iniciante</translation>
     </message>
     <message>
         <source>简单模式</source>
@@ -2083,7 +2083,7 @@ Ligar?</translation>
     </message>
     <message>
         <source>固定每行字数（汉字）</source>
-        <translation>Caracteres fixos por linha</translation>
+        <translation>Número fixo de caracteres por linha</translation>
     </message>
     <message>
         <source>关于</source>
@@ -2143,7 +2143,7 @@ Ligar?</translation>
     </message>
     <message>
         <source>拼字</source>
-        <translation>Classificação</translation>
+        <translation>Salas de escrita</translation>
     </message>
     <message>
         <source>闯关</source>
@@ -2272,7 +2272,7 @@ Ligar?</translation>
     <name>RankingPage</name>
     <message>
         <source>拼字</source>
-        <translation>Classificação</translation>
+        <translation>Salas de escrita</translation>
     </message>
     <message>
         <source>请先登录</source>
@@ -2280,7 +2280,7 @@ Ligar?</translation>
     </message>
     <message>
         <source>拼字大厅</source>
-        <translation>Salas de escrita</translation>
+        <translation>Todas as salas</translation>
     </message>
     <message>
         <source>菜单</source>
@@ -2350,16 +2350,12 @@ Ligar?</translation>
         <translation>Cancelar</translation>
     </message>
     <message>
-        <source>房间</source>
-        <translation>Sala</translation>
-    </message>
-    <message>
-        <source>需要输入房主指定的密码方可进入。</source>
-        <translation>Para entrar, digite a senha definida pelo dono da sala.</translation>
-    </message>
-    <message>
         <source>在此输入房间密码</source>
         <translation>Digite aqui a senha da sala</translation>
+    </message>
+    <message>
+        <source>房间“%1”需要输入房主指定的密码方可进入。</source>
+        <translation>Para entrar na sala “%1”, digite a senha definida pelo dono.</translation>
     </message>
 </context>
 <context>
@@ -2513,7 +2509,7 @@ Ligar?</translation>
     </message>
     <message>
         <source>自定义敏感词</source>
-        <translation>Palavras próprias</translation>
+        <translation>Palavras sensíveis próprias</translation>
     </message>
     <message>
         <source>每行一个词</source>
@@ -2596,7 +2592,7 @@ Ligar?</translation>
     </message>
     <message>
         <source>请输入锁定时间或者字数</source>
-        <translation>Digite um tempo ou um número de palavras</translation>
+        <translation>Digite um tempo ou um número de palavras para o bloqueio</translation>
     </message>
     <message>
         <source>锁定字数(字)</source>
@@ -2740,7 +2736,7 @@ Ligar?</translation>
     </message>
     <message>
         <source>需要在最多%1小时内完成9关，共%2字的挑战</source>
-        <translation>Concluir 9 níveis, %2 palavras ao todo, em no máximo %1 horas</translation>
+        <translation>Desafio: 9 níveis, %2 palavras ao todo, em no máximo %1 horas</translation>
     </message>
 </context>
 <context>
@@ -3013,11 +3009,11 @@ Ligar?</translation>
     </message>
     <message>
         <source>显示 字数统计</source>
-        <translation>Exibir contagem</translation>
+        <translation>Exibir contagem de palavras</translation>
     </message>
     <message>
         <source>显示 拼字</source>
-        <translation>Exibir salas</translation>
+        <translation>Exibir salas de escrita</translation>
     </message>
     <message>
         <source>Challenge</source>
@@ -3037,11 +3033,11 @@ Ligar?</translation>
     </message>
     <message>
         <source>退出 极简 模式</source>
-        <translation>Sair do modo mínimo</translation>
+        <translation>Sair do modo minimalista</translation>
     </message>
     <message>
         <source>进入 极简 模式</source>
-        <translation>Entrar no modo mínimo</translation>
+        <translation>Entrar no modo minimalista</translation>
     </message>
     <message>
         <source>退出 Lumo 模式</source>
@@ -3179,7 +3175,7 @@ Ligar?</translation>
     </message>
     <message>
         <source>字数统计功能菜单</source>
-        <translation>Menu da contagem</translation>
+        <translation>Menu da contagem de palavras</translation>
     </message>
     <message>
         <source>统计卡片</source>
@@ -3473,7 +3469,7 @@ Ligar?</translation>
     </message>
     <message>
         <source>程序退出，同步已停止</source>
-        <translation>O programa está a fechar; a sincronização parou</translation>
+        <translation>O programa está sendo encerrado; a sincronização parou</translation>
     </message>
     <message>
         <source>账号已切换，同步已停止</source>
@@ -3485,7 +3481,7 @@ Ligar?</translation>
     </message>
     <message>
         <source>网络连接失败</source>
-        <translation>A ligação de rede falhou</translation>
+        <translation>A conexão de rede falhou</translation>
     </message>
     <message>
         <source>同步中断</source>
@@ -3509,7 +3505,7 @@ Ligar?</translation>
     </message>
     <message>
         <source>无法读取本地文件</source>
-        <translation>Não foi possível ler o ficheiro local</translation>
+        <translation>Não foi possível ler o arquivo local</translation>
     </message>
     <message>
         <source>无法保存历史记录</source>
@@ -3811,7 +3807,7 @@ Não será possível recuperar.</translation>
     </message>
     <message>
         <source>点击确定，重进进入闯关模式，不需要门票。点击取消，放弃闯关，之前支付的门票积分不予退还。</source>
-        <translation>OK volta ao desafio sem pagar de novo. Cancelar desiste dele; a entrada paga não é devolvida.</translation>
+        <translation>OK volta ao desafio sem pagar de novo. Cancelar desiste dele; os pontos pagos pela entrada não são devolvidos.</translation>
     </message>
     <message>
         <source>按 %1 键即可退出Lumo模式</source>
@@ -3849,8 +3845,8 @@ Não será possível recuperar.</translation>
         <translation>Esta sala é só por convite; o dono precisa convidar você.</translation>
     </message>
     <message>
-        <source>已离开房间</source>
-        <translation>Você saiu da sala</translation>
+        <source>已离开 %1 房间</source>
+        <translation>Você saiu da sala %1</translation>
     </message>
 </context>
 <context>

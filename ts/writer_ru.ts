@@ -225,7 +225,7 @@
     </message>
     <message>
         <source>进入房间需要输入密码</source>
-        <translation>Вход по паролю</translation>
+        <translation>Вход в комнату по паролю</translation>
     </message>
     <message>
         <source>房间密码</source>
@@ -278,7 +278,7 @@
     </message>
     <message>
         <source>Preferences...</source>
-        <translation>Настройки...</translation>
+        <translation>Параметры...</translation>
     </message>
     <message>
         <source> (已删除)</source>
@@ -465,7 +465,7 @@
     </message>
     <message>
         <source>另选文档目录</source>
-        <translation>Выбрать другую папку</translation>
+        <translation>Выбрать другую папку документов</translation>
     </message>
 </context>
 <context>
@@ -620,7 +620,7 @@
     </message>
     <message>
         <source>拼字</source>
-        <translation>Рейтинг</translation>
+        <translation>Писательские комнаты</translation>
     </message>
     <message>
         <source>Challenge</source>
@@ -640,7 +640,7 @@
     </message>
     <message>
         <source>进入 Lumo 模式</source>
-        <translation>Режим Lumo</translation>
+        <translation>Включить режим Lumo</translation>
     </message>
 </context>
 <context>
@@ -940,8 +940,8 @@
 而是您在软件偏好设置中设置的启动密码。
 此功能可以在本软件的偏好设置中取消。</source>
         <translation>Внимание: пароль запуска — это не пароль аккаунта.
-Это пароль, заданный в настройках программы.
-Его можно отключить в настройках.</translation>
+Это пароль, заданный в параметрах программы.
+Его можно отключить в параметрах.</translation>
     </message>
     <message>
         <source>请输入启动密码</source>
@@ -1126,7 +1126,7 @@
     </message>
     <message>
         <source>拼字</source>
-        <translation>Рейтинг</translation>
+        <translation>Писательские комнаты</translation>
     </message>
     <message>
         <source>Challenge</source>
@@ -1146,7 +1146,7 @@
     </message>
     <message>
         <source>进入 Lumo 模式</source>
-        <translation>Режим Lumo</translation>
+        <translation>Включить режим Lumo</translation>
     </message>
     <message>
         <source>Manage</source>
@@ -1239,7 +1239,7 @@
     </message>
     <message>
         <source>拼字</source>
-        <translation>Рейтинг</translation>
+        <translation>Писательские комнаты</translation>
     </message>
     <message>
         <source>Challenge</source>
@@ -1253,16 +1253,16 @@
         <translation>Файлы</translation>
     </message>
     <message>
-        <source>Word Count</source>
-        <translation>Слова</translation>
-    </message>
-    <message>
-        <source>Ranking</source>
-        <translation>Рейтинг</translation>
-    </message>
-    <message>
         <source>Me</source>
         <translation>Я</translation>
+    </message>
+    <message>
+        <source>字数统计</source>
+        <translation>Подсчёт слов</translation>
+    </message>
+    <message>
+        <source>拼字</source>
+        <translation>Писательские комнаты</translation>
     </message>
 </context>
 <context>
@@ -1326,7 +1326,7 @@
     <name>PreferencesPage</name>
     <message>
         <source>偏好设置</source>
-        <translation>Настройки</translation>
+        <translation>Параметры</translation>
     </message>
     <message>
         <source>语言</source>
@@ -1354,11 +1354,11 @@
     </message>
     <message>
         <source>使用 极简 布局</source>
-        <translation>Минималистичная раскладка</translation>
+        <translation>Минималистичный макет</translation>
     </message>
     <message>
         <source>使用 自由 布局</source>
-        <translation>Свободная раскладка</translation>
+        <translation>Свободный макет</translation>
     </message>
     <message>
         <source>云同步</source>
@@ -1747,11 +1747,11 @@
     <name>QObject</name>
     <message>
         <source>Preferences...</source>
-        <translation>Настройки...</translation>
+        <translation>Параметры...</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation>Настройки</translation>
+        <translation>Параметры</translation>
     </message>
     <message>
         <source>General</source>
@@ -1767,7 +1767,7 @@
     </message>
     <message>
         <source>使用左右布局 (重启软件生效）</source>
-        <translation>Раскладка слева направо (после перезапуска)</translation>
+        <translation>Макет с двумя колонками (после перезапуска)</translation>
     </message>
     <message>
         <source>Chapter</source>
@@ -1843,11 +1843,11 @@
     </message>
     <message>
         <source>AutoChapterTips</source>
-        <translation>«*» означает любой текст; одно ключевое слово в строке, не больше одной «*», не в начале и не в конце.</translation>
+        <translation>«*» означает любой текст; одно ключевое слово в строке, не больше одной «*», не в начале и не в конце. Чем больше ключевых слов, тем медленнее программа.</translation>
     </message>
     <message>
         <source>WordCountTips</source>
-        <translation>Сегодняшний счёт — сумма изменений всех открытых документов; вставка или удаление текста может его исказить.</translation>
+        <translation>Сегодняшний счёт — сумма изменений всех открытых документов; вставка или удаление текста может его исказить. Остальная статистика учитывает только набранные слова.</translation>
     </message>
     <message>
         <source>今日统计以结果为准</source>
@@ -1963,7 +1963,7 @@
     </message>
     <message>
         <source>入门模式</source>
-        <translation>Режимы испытаний</translation>
+        <translation>Начальный</translation>
     </message>
     <message>
         <source>简单模式</source>
@@ -2143,7 +2143,7 @@
     </message>
     <message>
         <source>拼字</source>
-        <translation>Рейтинг</translation>
+        <translation>Писательские комнаты</translation>
     </message>
     <message>
         <source>闯关</source>
@@ -2215,7 +2215,7 @@
     </message>
     <message>
         <source>偏好设置</source>
-        <translation>Настройки</translation>
+        <translation>Параметры</translation>
     </message>
 </context>
 <context>
@@ -2272,7 +2272,7 @@
     <name>RankingPage</name>
     <message>
         <source>拼字</source>
-        <translation>Рейтинг</translation>
+        <translation>Писательские комнаты</translation>
     </message>
     <message>
         <source>请先登录</source>
@@ -2280,7 +2280,7 @@
     </message>
     <message>
         <source>拼字大厅</source>
-        <translation>Комнаты письма</translation>
+        <translation>Все комнаты</translation>
     </message>
     <message>
         <source>菜单</source>
@@ -2296,7 +2296,7 @@
     </message>
     <message>
         <source>未配置服务器地址，拼字房间不可用。</source>
-        <translation>Адрес сервера не настроен, комнаты письма недоступны.</translation>
+        <translation>Адрес сервера не настроен, писательские комнаты недоступны.</translation>
     </message>
     <message>
         <source>已离开 %1 房间</source>
@@ -2350,16 +2350,12 @@
         <translation>Отмена</translation>
     </message>
     <message>
-        <source>房间</source>
-        <translation>Комната</translation>
-    </message>
-    <message>
-        <source>需要输入房主指定的密码方可进入。</source>
-        <translation>Чтобы войти, введите пароль, заданный владельцем комнаты.</translation>
-    </message>
-    <message>
         <source>在此输入房间密码</source>
         <translation>Введите здесь пароль комнаты</translation>
+    </message>
+    <message>
+        <source>房间“%1”需要输入房主指定的密码方可进入。</source>
+        <translation>Чтобы войти в комнату «%1», введите пароль, заданный её владельцем.</translation>
     </message>
 </context>
 <context>
@@ -2424,7 +2420,7 @@
     </message>
     <message>
         <source>偏好设置</source>
-        <translation>Настройки</translation>
+        <translation>Параметры</translation>
     </message>
 </context>
 <context>
@@ -2513,7 +2509,7 @@
     </message>
     <message>
         <source>自定义敏感词</source>
-        <translation>Свои слова</translation>
+        <translation>Свои запретные слова</translation>
     </message>
     <message>
         <source>每行一个词</source>
@@ -2521,7 +2517,7 @@
     </message>
     <message>
         <source>程序内置两套敏感词库：轻度过滤使用第一套，重度过滤同时使用两套。三个级别都会加上左侧框中的自定义敏感词，每行一个，可以直接粘贴，保存时会去掉重复的词。选项在开始过滤或关闭本窗口时保存。过滤前的文本可以从文档的历史记录中找回。</source>
-        <translation>В программе два встроенных списка нежелательных слов: мягкая фильтрация использует первый, строгая — оба. На всех трёх уровнях добавляются свои слова из поля слева, по одному в строке; их можно вставить, повторы удаляются при сохранении. Параметры сохраняются при запуске фильтрации или закрытии окна. Текст до фильтрации можно вернуть из истории документа.</translation>
+        <translation>В программе два встроенных списка запретных слов: мягкая фильтрация использует первый, строгая — оба. На всех трёх уровнях добавляются свои слова из поля слева, по одному в строке; их можно вставить, повторы удаляются при сохранении. Параметры сохраняются при запуске фильтрации или закрытии окна. Текст до фильтрации можно вернуть из истории документа.</translation>
     </message>
     <message>
         <source>标记方式</source>
@@ -2596,7 +2592,7 @@
     </message>
     <message>
         <source>请输入锁定时间或者字数</source>
-        <translation>Введите время или число слов</translation>
+        <translation>Введите время или число слов для блокировки</translation>
     </message>
     <message>
         <source>锁定字数(字)</source>
@@ -2740,7 +2736,7 @@
     </message>
     <message>
         <source>需要在最多%1小时内完成9关，共%2字的挑战</source>
-        <translation>Пройти 9 уровней, всего %2 слов, не более чем за %1 ч</translation>
+        <translation>Испытание: 9 уровней, всего %2 слов, не более чем за %1 ч</translation>
     </message>
 </context>
 <context>
@@ -3017,7 +3013,7 @@
     </message>
     <message>
         <source>显示 拼字</source>
-        <translation>Показать комнаты</translation>
+        <translation>Показать писательские комнаты</translation>
     </message>
     <message>
         <source>Challenge</source>
@@ -3037,11 +3033,11 @@
     </message>
     <message>
         <source>退出 极简 模式</source>
-        <translation>Выйти из минимального режима</translation>
+        <translation>Выйти из минималистичного режима</translation>
     </message>
     <message>
         <source>进入 极简 模式</source>
-        <translation>Минимальный режим</translation>
+        <translation>Включить минималистичный режим</translation>
     </message>
     <message>
         <source>退出 Lumo 模式</source>
@@ -3049,7 +3045,7 @@
     </message>
     <message>
         <source>进入 Lumo 模式</source>
-        <translation>Режим Lumo</translation>
+        <translation>Включить режим Lumo</translation>
     </message>
     <message>
         <source>工具</source>
@@ -3125,7 +3121,7 @@
     </message>
     <message>
         <source>偏好设置</source>
-        <translation>Настройки</translation>
+        <translation>Параметры</translation>
     </message>
     <message>
         <source>帮助</source>
@@ -3783,7 +3779,7 @@
     <name>main</name>
     <message>
         <source>偏好设置</source>
-        <translation>Настройки</translation>
+        <translation>Параметры</translation>
     </message>
     <message>
         <source>历史记录</source>
@@ -3849,8 +3845,8 @@
         <translation>Эта комната только по приглашению владельца.</translation>
     </message>
     <message>
-        <source>已离开房间</source>
-        <translation>Вы покинули комнату</translation>
+        <source>已离开 %1 房间</source>
+        <translation>Вы покинули комнату %1</translation>
     </message>
 </context>
 <context>

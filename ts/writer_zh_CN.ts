@@ -1243,16 +1243,16 @@
         <translation>文件</translation>
     </message>
     <message>
-        <source>Word Count</source>
-        <translation>字数统计</translation>
-    </message>
-    <message>
-        <source>Ranking</source>
-        <translation>拼字</translation>
-    </message>
-    <message>
         <source>Me</source>
         <translation>我</translation>
+    </message>
+    <message>
+        <source>字数统计</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>拼字</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -2335,15 +2335,11 @@
         <translation type="unfinished" />
     </message>
     <message>
-        <source>房间</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>需要输入房主指定的密码方可进入。</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>在此输入房间密码</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>房间“%1”需要输入房主指定的密码方可进入。</source>
         <translation type="unfinished" />
     </message>
 </context>
@@ -3832,7 +3828,7 @@
         <translation type="unfinished" />
     </message>
     <message>
-        <source>已离开房间</source>
+        <source>已离开 %1 房间</source>
         <translation type="unfinished" />
     </message>
 </context>

@@ -662,7 +662,7 @@
     <name>ImageCropSheet</name>
     <message>
         <source>剪裁</source>
-        <translation>剪裁</translation>
+        <translation>裁剪</translation>
     </message>
 </context>
 <context>
@@ -693,7 +693,7 @@
     </message>
     <message>
         <source>剪切</source>
-        <translation>剪切</translation>
+        <translation>剪下</translation>
     </message>
     <message>
         <source>复制</source>
@@ -1253,16 +1253,16 @@
         <translation>檔案</translation>
     </message>
     <message>
-        <source>Word Count</source>
+        <source>Me</source>
+        <translation>我</translation>
+    </message>
+    <message>
+        <source>字数统计</source>
         <translation>字數統計</translation>
     </message>
     <message>
-        <source>Ranking</source>
-        <translation>排行</translation>
-    </message>
-    <message>
-        <source>Me</source>
-        <translation>我</translation>
+        <source>拼字</source>
+        <translation>拼字</translation>
     </message>
 </context>
 <context>
@@ -1843,11 +1843,11 @@
     </message>
     <message>
         <source>AutoChapterTips</source>
-        <translation>「*」代表任意文字，每行一個關鍵詞，每個關鍵詞最多一個「*」，且不能在開頭或結尾。</translation>
+        <translation>「*」代表任意文字，每行一個關鍵詞，每個關鍵詞最多一個「*」，且不能在開頭或結尾。關鍵詞越多，軟體越慢。</translation>
     </message>
     <message>
         <source>WordCountTips</source>
-        <translation>今日字數是每個打開過的文檔的字數變化之和，貼上或刪除文字會使其偏多或偏少。</translation>
+        <translation>今日字數是每個打開過的文件的字數變化之和，貼上或刪除文字會使其偏多或偏少；其他統計仍只計算輸入的字數。</translation>
     </message>
     <message>
         <source>今日统计以结果为准</source>
@@ -2203,7 +2203,7 @@
     </message>
     <message>
         <source>剪切</source>
-        <translation>剪切</translation>
+        <translation>剪下</translation>
     </message>
     <message>
         <source>复制</source>
@@ -2350,16 +2350,12 @@
         <translation>取消</translation>
     </message>
     <message>
-        <source>房间</source>
-        <translation>房間</translation>
-    </message>
-    <message>
-        <source>需要输入房主指定的密码方可进入。</source>
-        <translation>需要輸入房主指定的密碼方可進入。</translation>
-    </message>
-    <message>
         <source>在此输入房间密码</source>
         <translation>在此輸入房間密碼</translation>
+    </message>
+    <message>
+        <source>房间“%1”需要输入房主指定的密码方可进入。</source>
+        <translation>房間「%1」需要輸入房主指定的密碼方可進入。</translation>
     </message>
 </context>
 <context>
@@ -2977,7 +2973,7 @@
     </message>
     <message>
         <source>剪切</source>
-        <translation>剪切</translation>
+        <translation>剪下</translation>
     </message>
     <message>
         <source>复制</source>
@@ -3662,7 +3658,7 @@
     </message>
     <message>
         <source>目标文件夹不在文件目录下, 默认导入到文件目录下</source>
-        <translation>目標資料夾不在檔案目錄下, 預設匯入到檔案目錄下</translation>
+        <translation>目標資料夾不在文件資料夾內，預設匯入到文件資料夾</translation>
     </message>
     <message>
         <source>您要导入的文件夹与目标文件夹相同,不用导入这个文件夹</source>
@@ -3686,7 +3682,7 @@
     </message>
     <message>
         <source>不在文件目录内</source>
-        <translation>不在檔案目錄內</translation>
+        <translation>不在文件資料夾內</translation>
     </message>
     <message>
         <source>没有空闲的文件名</source>
@@ -3772,11 +3768,11 @@
     </message>
     <message>
         <source>不能使用文档文件夹 %1：%2。已改用默认文件夹。</source>
-        <translation>不能使用檔案資料夾 %1：%2。已改用預設資料夾。</translation>
+        <translation>不能使用文件資料夾 %1：%2。已改用預設資料夾。</translation>
     </message>
     <message>
         <source>不能使用文档文件夹 %1：%2。</source>
-        <translation>不能使用檔案資料夾 %1：%2。</translation>
+        <translation>不能使用文件資料夾 %1：%2。</translation>
     </message>
 </context>
 <context>
@@ -3849,8 +3845,8 @@
         <translation>此房間為邀請制，需要房主邀請才能進入。</translation>
     </message>
     <message>
-        <source>已离开房间</source>
-        <translation>已離開房間</translation>
+        <source>已离开 %1 房间</source>
+        <translation>已離開 %1 房間</translation>
     </message>
 </context>
 <context>
