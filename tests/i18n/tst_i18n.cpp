@@ -7,6 +7,9 @@
 #include "TovaUi/theme/lumotheme.h"
 #include "TovaUi/theme/thememodel.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QSettings>
@@ -19,6 +22,48 @@ namespace {
 const char* const key = "Language/language";
 
 QString latest() { return QCoreApplication::translate("update", "恭喜，已经是最新版了"); }
+
+const char* const catalogueCodes[] = { "en", "zh_TW", "de", "fr", "es", "it", "pt", "ru", "ja", "ko", "ar" };
+
+// The concepts of tools/ts/glossary.json by name.
+QJsonObject glossary()
+{
+    QFile file(QStringLiteral(TEST_SOURCE_DIR "/../../tools/ts/glossary.json"));
+    QJsonObject byName;
+    if (file.open(QIODevice::ReadOnly))
+        for (const QJsonValue concept : QJsonDocument::fromJson(file.readAll())[QLatin1String("concepts")].toArray())
+            byName.insert(concept[QLatin1String("name")].toString(), concept);
+    return byName;
+}
+
+// Whether a text holds one of a concept's words ("terms" or "avoid") in a language.
+bool holds(const QJsonValue& concept, const char* list, const QString& code, const QString& text)
+{
+    const auto options = QRegularExpression::UseUnicodePropertiesOption
+        | (concept[QLatin1String("caseSensitive")].toBool() ? QRegularExpression::NoPatternOption : QRegularExpression::CaseInsensitiveOption);
+    const QJsonArray words = concept[QLatin1String(list)][code].toArray();
+    return std::any_of(words.begin(), words.end(), [&](const QJsonValue& word) {
+        return QRegularExpression(word.toString(), options).match(text).hasMatch();
+    });
+}
+
+// Source and translation of every finished message of a catalogue (the
+// forms of a numerus entry run together).
+QVector<QPair<QString, QString>> catalogueTexts(const QString& code)
+{
+    QFile file(QStringLiteral(TEST_SOURCE_DIR "/../../ts/writer_%1.ts").arg(code));
+    QVector<QPair<QString, QString>> texts;
+    QString source;
+    QXmlStreamReader xml(file.open(QIODevice::ReadOnly) ? &file : nullptr);
+    while (xml.readNext() != QXmlStreamReader::Invalid && !xml.atEnd()) {
+        if (xml.isStartElement() && xml.name() == QLatin1String("source"))
+            source = xml.readElementText();
+        else if (xml.isStartElement() && xml.name() == QLatin1String("translation")
+                 && xml.attributes().value(QLatin1String("type")) != QLatin1String("unfinished"))
+            texts.append({ source, xml.readElementText(QXmlStreamReader::IncludeChildElements) });
+    }
+    return texts;
+}
 } // namespace
 
 class TestI18n : public QObject
@@ -183,7 +228,7 @@ private slots:
     void cataloguesAreComplete_data()
     {
         QTest::addColumn<QString>("code");
-        for (const char* code : { "en", "zh_TW", "de", "fr", "es", "it", "pt", "ru", "ja", "ko", "ar" })
+        for (const char* code : catalogueCodes)
             QTest::newRow(code) << QString::fromLatin1(code);
     }
     void cataloguesAreComplete()
@@ -226,6 +271,48 @@ private slots:
         QVERIFY(messages > 500);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))
                                               + QStringLiteral("\nrun tools/ts/update_catalogues.sh, which lists what is missing")));
+    }
+
+    // Every catalogue names each concept with the one word its glossary
+    // gives: each text whose source names the concept says it with that word
+    // and not with a concept it must not be taken for, and no text of the
+    // catalogue uses a variant the glossary rules out.
+    void glossaryTerms_data()
+    {
+        QTest::addColumn<QString>("concept");
+        QTest::addColumn<QString>("code");
+        const QJsonObject concepts = glossary();
+        QVERIFY(!concepts.isEmpty());
+        for (auto concept = concepts.begin(); concept != concepts.end(); ++concept)
+            for (const char* code : catalogueCodes)
+                if (concept.value()[QLatin1String("source")].isString()) // the others only lend their words to "notIn"
+                    QTest::addRow("%s %s", qPrintable(concept.key()), code) << concept.key() << QString::fromLatin1(code);
+    }
+    void glossaryTerms()
+    {
+        QFETCH(QString, concept);
+        QFETCH(QString, code);
+        const QJsonObject concepts = glossary();
+        const QJsonValue entry = concepts.value(concept);
+        const QRegularExpression source(entry[QLatin1String("source")].toString());
+        const auto texts = catalogueTexts(code);
+        QVERIFY(texts.size() > 500);
+        QStringList faults;
+        int naming = 0;
+        for (const auto& text : texts) {
+            if (holds(entry, "avoid", code, text.second))
+                faults << QStringLiteral("a variant ruled out: %1 -> %2").arg(text.first, text.second);
+            if (!source.match(text.first).hasMatch())
+                continue;
+            ++naming;
+            if (!holds(entry, "terms", code, text.second))
+                faults << QStringLiteral("not the glossary's word: %1 -> %2").arg(text.first, text.second);
+            for (const QJsonValue other : entry[QLatin1String("notIn")].toArray())
+                if (holds(concepts.value(other.toString()), "terms", code, text.second))
+                    faults << QStringLiteral("the word for %1: %2 -> %3").arg(other.toString(), text.first, text.second);
+        }
+        QVERIFY2(naming > 0, "no source text names this concept");
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
     }
 
     void everyCatalogueIsInTheResources()
