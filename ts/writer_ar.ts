@@ -3016,14 +3016,6 @@
         <translation>عرض غرف الكتابة</translation>
     </message>
     <message>
-        <source>Challenge</source>
-        <translation>التحدي</translation>
-    </message>
-    <message>
-        <source>笔记</source>
-        <translation>الملاحظات</translation>
-    </message>
-    <message>
         <source>显示 我</source>
         <translation>عرض حسابي</translation>
     </message>
@@ -3130,6 +3122,14 @@
     <message>
         <source>关于</source>
         <translation>حول</translation>
+    </message>
+    <message>
+        <source>显示 闯关</source>
+        <translation>عرض التحدي</translation>
+    </message>
+    <message>
+        <source>显示 笔记</source>
+        <translation>عرض الملاحظات</translation>
     </message>
 </context>
 <context>

@@ -3016,14 +3016,6 @@ Einschalten?</translation>
         <translation>Schreibräume zeigen</translation>
     </message>
     <message>
-        <source>Challenge</source>
-        <translation>Herausforderung</translation>
-    </message>
-    <message>
-        <source>笔记</source>
-        <translation>Notizen</translation>
-    </message>
-    <message>
         <source>显示 我</source>
         <translation>Mein Konto zeigen</translation>
     </message>
@@ -3130,6 +3122,14 @@ Einschalten?</translation>
     <message>
         <source>关于</source>
         <translation>Über</translation>
+    </message>
+    <message>
+        <source>显示 闯关</source>
+        <translation>Herausforderung zeigen</translation>
+    </message>
+    <message>
+        <source>显示 笔记</source>
+        <translation>Notizen zeigen</translation>
     </message>
 </context>
 <context>

@@ -3016,14 +3016,6 @@ Switch it on?</translation>
         <translation>Show writing rooms</translation>
     </message>
     <message>
-        <source>Challenge</source>
-        <translation>Challenge</translation>
-    </message>
-    <message>
-        <source>笔记</source>
-        <translation>Notes</translation>
-    </message>
-    <message>
         <source>显示 我</source>
         <translation>Show my account</translation>
     </message>
@@ -3130,6 +3122,14 @@ Switch it on?</translation>
     <message>
         <source>关于</source>
         <translation>About</translation>
+    </message>
+    <message>
+        <source>显示 闯关</source>
+        <translation>Show challenge</translation>
+    </message>
+    <message>
+        <source>显示 笔记</source>
+        <translation>Show notes</translation>
     </message>
 </context>
 <context>

@@ -3016,14 +3016,6 @@ Si su texto no es dialogado o no está seguro, ¡no active esta opción!
         <translation>Ver salas de escritura</translation>
     </message>
     <message>
-        <source>Challenge</source>
-        <translation>Desafío</translation>
-    </message>
-    <message>
-        <source>笔记</source>
-        <translation>Notas</translation>
-    </message>
-    <message>
         <source>显示 我</source>
         <translation>Ver mi cuenta</translation>
     </message>
@@ -3130,6 +3122,14 @@ Si su texto no es dialogado o no está seguro, ¡no active esta opción!
     <message>
         <source>关于</source>
         <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>显示 闯关</source>
+        <translation>Ver desafío</translation>
+    </message>
+    <message>
+        <source>显示 笔记</source>
+        <translation>Ver notas</translation>
     </message>
 </context>
 <context>

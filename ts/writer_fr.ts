@@ -3016,14 +3016,6 @@ L'activer ?</translation>
         <translation>Afficher les salons d'écriture</translation>
     </message>
     <message>
-        <source>Challenge</source>
-        <translation>Défi</translation>
-    </message>
-    <message>
-        <source>笔记</source>
-        <translation>Notes</translation>
-    </message>
-    <message>
         <source>显示 我</source>
         <translation>Afficher mon compte</translation>
     </message>
@@ -3130,6 +3122,14 @@ L'activer ?</translation>
     <message>
         <source>关于</source>
         <translation>À propos</translation>
+    </message>
+    <message>
+        <source>显示 闯关</source>
+        <translation>Afficher le défi</translation>
+    </message>
+    <message>
+        <source>显示 笔记</source>
+        <translation>Afficher les notes</translation>
     </message>
 </context>
 <context>

@@ -3016,14 +3016,6 @@ Attivarlo?</translation>
         <translation>Mostra stanze di scrittura</translation>
     </message>
     <message>
-        <source>Challenge</source>
-        <translation>Sfida</translation>
-    </message>
-    <message>
-        <source>笔记</source>
-        <translation>Note</translation>
-    </message>
-    <message>
         <source>显示 我</source>
         <translation>Mostra il mio account</translation>
     </message>
@@ -3130,6 +3122,14 @@ Attivarlo?</translation>
     <message>
         <source>关于</source>
         <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>显示 闯关</source>
+        <translation>Mostra sfida</translation>
+    </message>
+    <message>
+        <source>显示 笔记</source>
+        <translation>Mostra note</translation>
     </message>
 </context>
 <context>

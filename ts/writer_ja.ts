@@ -3016,14 +3016,6 @@ Copyright © Penlark 開発者</translation>
         <translation>執筆ルームを表示</translation>
     </message>
     <message>
-        <source>Challenge</source>
-        <translation>チャレンジ</translation>
-    </message>
-    <message>
-        <source>笔记</source>
-        <translation>メモ</translation>
-    </message>
-    <message>
         <source>显示 我</source>
         <translation>マイページを表示</translation>
     </message>
@@ -3130,6 +3122,14 @@ Copyright © Penlark 開発者</translation>
     <message>
         <source>关于</source>
         <translation>このアプリについて</translation>
+    </message>
+    <message>
+        <source>显示 闯关</source>
+        <translation>チャレンジを表示</translation>
+    </message>
+    <message>
+        <source>显示 笔记</source>
+        <translation>メモを表示</translation>
     </message>
 </context>
 <context>

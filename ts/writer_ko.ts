@@ -3016,14 +3016,6 @@ Copyright © Penlark 개발자</translation>
         <translation>글쓰기 방 보기</translation>
     </message>
     <message>
-        <source>Challenge</source>
-        <translation>챌린지</translation>
-    </message>
-    <message>
-        <source>笔记</source>
-        <translation>메모</translation>
-    </message>
-    <message>
         <source>显示 我</source>
         <translation>내 계정 보기</translation>
     </message>
@@ -3130,6 +3122,14 @@ Copyright © Penlark 개발자</translation>
     <message>
         <source>关于</source>
         <translation>정보</translation>
+    </message>
+    <message>
+        <source>显示 闯关</source>
+        <translation>챌린지 보기</translation>
+    </message>
+    <message>
+        <source>显示 笔记</source>
+        <translation>메모 보기</translation>
     </message>
 </context>
 <context>

@@ -3016,14 +3016,6 @@ Ligar?</translation>
         <translation>Exibir salas de escrita</translation>
     </message>
     <message>
-        <source>Challenge</source>
-        <translation>Desafio</translation>
-    </message>
-    <message>
-        <source>笔记</source>
-        <translation>Notas</translation>
-    </message>
-    <message>
         <source>显示 我</source>
         <translation>Exibir minha conta</translation>
     </message>
@@ -3130,6 +3122,14 @@ Ligar?</translation>
     <message>
         <source>关于</source>
         <translation>Sobre</translation>
+    </message>
+    <message>
+        <source>显示 闯关</source>
+        <translation>Exibir desafio</translation>
+    </message>
+    <message>
+        <source>显示 笔记</source>
+        <translation>Exibir notas</translation>
     </message>
 </context>
 <context>

@@ -3016,14 +3016,6 @@
         <translation>Показать писательские комнаты</translation>
     </message>
     <message>
-        <source>Challenge</source>
-        <translation>Испытание</translation>
-    </message>
-    <message>
-        <source>笔记</source>
-        <translation>Заметки</translation>
-    </message>
-    <message>
         <source>显示 我</source>
         <translation>Показать мой профиль</translation>
     </message>
@@ -3130,6 +3122,14 @@
     <message>
         <source>关于</source>
         <translation>О программе</translation>
+    </message>
+    <message>
+        <source>显示 闯关</source>
+        <translation>Показать испытание</translation>
+    </message>
+    <message>
+        <source>显示 笔记</source>
+        <translation>Показать заметки</translation>
     </message>
 </context>
 <context>

@@ -3001,14 +3001,6 @@
         <translation type="unfinished" />
     </message>
     <message>
-        <source>Challenge</source>
-        <translation>闯关</translation>
-    </message>
-    <message>
-        <source>笔记</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>显示 我</source>
         <translation type="unfinished" />
     </message>
@@ -3114,6 +3106,14 @@
     </message>
     <message>
         <source>关于</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>显示 闯关</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>显示 笔记</source>
         <translation type="unfinished" />
     </message>
 </context>

@@ -3016,14 +3016,6 @@
         <translation>顯示 拼字</translation>
     </message>
     <message>
-        <source>Challenge</source>
-        <translation>闖關</translation>
-    </message>
-    <message>
-        <source>笔记</source>
-        <translation>筆記</translation>
-    </message>
-    <message>
         <source>显示 我</source>
         <translation>顯示 我</translation>
     </message>
@@ -3130,6 +3122,14 @@
     <message>
         <source>关于</source>
         <translation>關於</translation>
+    </message>
+    <message>
+        <source>显示 闯关</source>
+        <translation>顯示 闖關</translation>
+    </message>
+    <message>
+        <source>显示 笔记</source>
+        <translation>顯示 筆記</translation>
     </message>
 </context>
 <context>
