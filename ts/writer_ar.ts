@@ -194,7 +194,7 @@
     </message>
     <message>
         <source>本章: </source>
-        <translation>الفصل: </translation>
+        <translation>هذا الفصل: </translation>
     </message>
     <message>
         <source>光标前: </source>
@@ -347,7 +347,7 @@
     <name>FilesPage</name>
     <message>
         <source>文件</source>
-        <translation>ملف</translation>
+        <translation>الملفات</translation>
     </message>
     <message>
         <source>新建文件夹</source>
@@ -608,7 +608,7 @@
     <name>HomeBar</name>
     <message>
         <source>文件</source>
-        <translation>ملف</translation>
+        <translation>الملفات</translation>
     </message>
     <message>
         <source>自动章节</source>
@@ -1114,7 +1114,7 @@
     <name>MiniHomeBar</name>
     <message>
         <source>文件</source>
-        <translation>ملف</translation>
+        <translation>الملفات</translation>
     </message>
     <message>
         <source>自动章节</source>

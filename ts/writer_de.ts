@@ -194,7 +194,7 @@ Copyright © die Penlark-Entwickler.</translation>
     </message>
     <message>
         <source>本章: </source>
-        <translation>Kapitel: </translation>
+        <translation>Dieses Kapitel: </translation>
     </message>
     <message>
         <source>光标前: </source>
@@ -347,7 +347,7 @@ Copyright © die Penlark-Entwickler.</translation>
     <name>FilesPage</name>
     <message>
         <source>文件</source>
-        <translation>Datei</translation>
+        <translation>Dateien</translation>
     </message>
     <message>
         <source>新建文件夹</source>
@@ -608,7 +608,7 @@ Copyright © die Penlark-Entwickler.</translation>
     <name>HomeBar</name>
     <message>
         <source>文件</source>
-        <translation>Datei</translation>
+        <translation>Dateien</translation>
     </message>
     <message>
         <source>自动章节</source>
@@ -1114,7 +1114,7 @@ wortkarg, spielt gern Schach.
     <name>MiniHomeBar</name>
     <message>
         <source>文件</source>
-        <translation>Datei</translation>
+        <translation>Dateien</translation>
     </message>
     <message>
         <source>自动章节</source>

@@ -194,7 +194,7 @@ Copyright © the Penlark developers.</translation>
     </message>
     <message>
         <source>本章: </source>
-        <translation>Chapter: </translation>
+        <translation>This chapter: </translation>
     </message>
     <message>
         <source>光标前: </source>
@@ -347,7 +347,7 @@ Copyright © the Penlark developers.</translation>
     <name>FilesPage</name>
     <message>
         <source>文件</source>
-        <translation>File</translation>
+        <translation>Files</translation>
     </message>
     <message>
         <source>新建文件夹</source>
@@ -608,7 +608,7 @@ Copyright © the Penlark developers.</translation>
     <name>HomeBar</name>
     <message>
         <source>文件</source>
-        <translation>File</translation>
+        <translation>Files</translation>
     </message>
     <message>
         <source>自动章节</source>
@@ -1114,7 +1114,7 @@ quiet, fond of chess.
     <name>MiniHomeBar</name>
     <message>
         <source>文件</source>
-        <translation>File</translation>
+        <translation>Files</translation>
     </message>
     <message>
         <source>自动章节</source>

@@ -194,7 +194,7 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
     <message>
         <source>本章: </source>
-        <translation>Capítulo: </translation>
+        <translation>Este capítulo: </translation>
     </message>
     <message>
         <source>光标前: </source>
@@ -347,7 +347,7 @@ Copyright © los desarrolladores de Penlark.</translation>
     <name>FilesPage</name>
     <message>
         <source>文件</source>
-        <translation>Archivo</translation>
+        <translation>Archivos</translation>
     </message>
     <message>
         <source>新建文件夹</source>
@@ -608,7 +608,7 @@ Copyright © los desarrolladores de Penlark.</translation>
     <name>HomeBar</name>
     <message>
         <source>文件</source>
-        <translation>Archivo</translation>
+        <translation>Archivos</translation>
     </message>
     <message>
         <source>自动章节</source>
@@ -1114,7 +1114,7 @@ callado, aficionado al ajedrez.
     <name>MiniHomeBar</name>
     <message>
         <source>文件</source>
-        <translation>Archivo</translation>
+        <translation>Archivos</translation>
     </message>
     <message>
         <source>自动章节</source>

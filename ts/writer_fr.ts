@@ -194,7 +194,7 @@ Copyright © les développeurs de Penlark.</translation>
     </message>
     <message>
         <source>本章: </source>
-        <translation>Chapitre : </translation>
+        <translation>Ce chapitre : </translation>
     </message>
     <message>
         <source>光标前: </source>
@@ -347,7 +347,7 @@ Copyright © les développeurs de Penlark.</translation>
     <name>FilesPage</name>
     <message>
         <source>文件</source>
-        <translation>Fichier</translation>
+        <translation>Fichiers</translation>
     </message>
     <message>
         <source>新建文件夹</source>
@@ -608,7 +608,7 @@ Copyright © les développeurs de Penlark.</translation>
     <name>HomeBar</name>
     <message>
         <source>文件</source>
-        <translation>Fichier</translation>
+        <translation>Fichiers</translation>
     </message>
     <message>
         <source>自动章节</source>
@@ -1114,7 +1114,7 @@ taciturne, aime les échecs.
     <name>MiniHomeBar</name>
     <message>
         <source>文件</source>
-        <translation>Fichier</translation>
+        <translation>Fichiers</translation>
     </message>
     <message>
         <source>自动章节</source>

@@ -194,7 +194,7 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
     <message>
         <source>本章: </source>
-        <translation>Capitolo: </translation>
+        <translation>Questo capitolo: </translation>
     </message>
     <message>
         <source>光标前: </source>

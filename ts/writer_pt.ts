@@ -194,7 +194,7 @@ Copyright © os desenvolvedores do Penlark.</translation>
     </message>
     <message>
         <source>本章: </source>
-        <translation>Capítulo: </translation>
+        <translation>Este capítulo: </translation>
     </message>
     <message>
         <source>光标前: </source>
@@ -347,7 +347,7 @@ Copyright © os desenvolvedores do Penlark.</translation>
     <name>FilesPage</name>
     <message>
         <source>文件</source>
-        <translation>Arquivo</translation>
+        <translation>Arquivos</translation>
     </message>
     <message>
         <source>新建文件夹</source>
@@ -608,7 +608,7 @@ Copyright © os desenvolvedores do Penlark.</translation>
     <name>HomeBar</name>
     <message>
         <source>文件</source>
-        <translation>Arquivo</translation>
+        <translation>Arquivos</translation>
     </message>
     <message>
         <source>自动章节</source>
@@ -1114,7 +1114,7 @@ calado, gosta de xadrez.
     <name>MiniHomeBar</name>
     <message>
         <source>文件</source>
-        <translation>Arquivo</translation>
+        <translation>Arquivos</translation>
     </message>
     <message>
         <source>自动章节</source>

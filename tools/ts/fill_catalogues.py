@@ -38,7 +38,7 @@ def fill(path, code, texts, missing):
         for message in context.iter("message"):
             source = message.findtext("source")
             translation = message.find("translation")
-            text = texts.get(source, {}).get(code)
+            text = texts.get(name + "|" + source, {}).get(code) or texts.get(source, {}).get(code)
             if code == translations.SOURCE and not text and is_chinese(source):
                 # The source language shows its own text.
                 continue

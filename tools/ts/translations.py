@@ -4,7 +4,10 @@ tools/ts/texts.json holds one entry per source text (the Simplified Chinese
 of the sources, or the English of the few texts written in English): an
 object with the translation for each catalogue language. zh_CN is needed
 only where the source text is not Chinese. A missing or empty entry leaves
-the text untranslated in that catalogue; fill_catalogues.py reports it."""
+the text untranslated in that catalogue; fill_catalogues.py reports it.
+An entry keyed "<context>|<source text>" serves that context alone, for a
+source text that means one thing in most places and another in a few: 文件 is
+the File menu, and the title of the Files page."""
 
 import json
 import os
