@@ -30,11 +30,11 @@ Copyright © les développeurs de Penlark.</translation>
     <name>AnalysisSyncWorker</name>
     <message>
         <source>获取云端列表出错</source>
-        <translation>Impossible d'obtenir la liste des fichiers du nuage</translation>
+        <translation>Impossible d'obtenir la liste des fichiers du cloud</translation>
     </message>
     <message>
         <source>获取云端列表出错:</source>
-        <translation>Impossible d'obtenir la liste des fichiers du nuage :</translation>
+        <translation>Impossible d'obtenir la liste des fichiers du cloud :</translation>
     </message>
 </context>
 <context>

@@ -14,7 +14,7 @@
     <message>
         <source>Penlark 是为长篇作者写作的专注写作软件。
 版权所有 © Penlark 开发者。</source>
-        <translation>Penlark は長編作家のための執筆ソフトです。
+        <translation>Penlark は長編作家のための執筆アプリです。
 Copyright © Penlark 開発者</translation>
     </message>
     <message>
@@ -940,7 +940,7 @@ Copyright © Penlark 開発者</translation>
 而是您在软件偏好设置中设置的启动密码。
 此功能可以在本软件的偏好设置中取消。</source>
         <translation>注意: 起動パスワードはアカウントのパスワードではありません。
-本ソフトの環境設定で設定した起動パスワードです。
+本アプリの環境設定で設定した起動パスワードです。
 この機能は環境設定で解除できます。</translation>
     </message>
     <message>
@@ -987,7 +987,7 @@ Copyright © Penlark 開発者</translation>
     </message>
     <message>
         <source>“%1”是程序自用的名称</source>
-        <translation>「%1」はプログラムが使う名前です</translation>
+        <translation>「%1」はアプリが使う名前です</translation>
     </message>
 </context>
 <context>
@@ -2517,7 +2517,7 @@ Copyright © Penlark 開発者</translation>
     </message>
     <message>
         <source>程序内置两套敏感词库：轻度过滤使用第一套，重度过滤同时使用两套。三个级别都会加上左侧框中的自定义敏感词，每行一个，可以直接粘贴，保存时会去掉重复的词。选项在开始过滤或关闭本窗口时保存。过滤前的文本可以从文档的历史记录中找回。</source>
-        <translation>本ソフトには2つのNGワードリストが内蔵されています。軽度フィルターは1つ目を、重度フィルターは両方を使います。3つのレベルとも左の欄のカスタムNGワード(1行に1語、貼り付け可、保存時に重複を削除)を加えます。オプションはフィルター開始時またはこのウィンドウを閉じたときに保存されます。フィルター前の文章は文書の履歴から戻せます。</translation>
+        <translation>本アプリには2つのNGワードリストが内蔵されています。軽度フィルターは1つ目を、重度フィルターは両方を使います。3つのレベルとも左の欄のカスタムNGワード(1行に1語、貼り付け可、保存時に重複を削除)を加えます。オプションはフィルター開始時またはこのウィンドウを閉じたときに保存されます。フィルター前の文章は文書の履歴から戻せます。</translation>
     </message>
     <message>
         <source>标记方式</source>
@@ -2604,7 +2604,7 @@ Copyright © Penlark 開発者</translation>
     </message>
     <message>
         <source>锁定之后，您将不能退出软件，必须正式完成自己设定的值，等待不会对锁定时间起效，同理乱打大量复制粘贴也不会对锁定字数起效。锁定的时间和字数每20秒统计一次。</source>
-        <translation>ロック後は、設定した値を実際に達成するまでソフトを終了できません。待つだけではロック時間に数えられず、でたらめな入力や大量のコピー＆ペーストもロック文字数に数えられません。時間と文字数は20秒ごとに集計されます。</translation>
+        <translation>ロック後は、設定した値を実際に達成するまでアプリを終了できません。待つだけではロック時間に数えられず、でたらめな入力や大量のコピー＆ペーストもロック文字数に数えられません。時間と文字数は20秒ごとに集計されます。</translation>
     </message>
 </context>
 <context>
@@ -3469,7 +3469,7 @@ Copyright © Penlark 開発者</translation>
     </message>
     <message>
         <source>程序退出，同步已停止</source>
-        <translation>プログラムを終了するため、同期を停止しました</translation>
+        <translation>アプリを終了するため、同期を停止しました</translation>
     </message>
     <message>
         <source>账号已切换，同步已停止</source>
@@ -3748,7 +3748,7 @@ Copyright © Penlark 開発者</translation>
     </message>
     <message>
         <source>(系统版本:%1  软件版本:%2)</source>
-        <translation>(システムのバージョン: %1  ソフトのバージョン: %2)</translation>
+        <translation>(システムのバージョン: %1  アプリのバージョン: %2)</translation>
     </message>
     <message>
         <source>文件夹不存在</source>

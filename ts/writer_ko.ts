@@ -933,23 +933,23 @@ Copyright © Penlark 개발자</translation>
     <name>LoginPasswordWidget</name>
     <message>
         <source>启动密码错误</source>
-        <translation>시작 암호가 틀렸습니다</translation>
+        <translation>시작 비밀번호가 틀렸습니다</translation>
     </message>
     <message>
         <source>注意启动密码不是您用户账号的密码。
 而是您在软件偏好设置中设置的启动密码。
 此功能可以在本软件的偏好设置中取消。</source>
-        <translation>참고: 시작 암호는 계정 비밀번호가 아닙니다.
-프로그램 환경설정에서 정한 시작 암호입니다.
+        <translation>참고: 시작 비밀번호는 계정 비밀번호가 아닙니다.
+프로그램 환경설정에서 정한 시작 비밀번호입니다.
 환경설정에서 끌 수 있습니다.</translation>
     </message>
     <message>
         <source>请输入启动密码</source>
-        <translation>시작 암호를 입력하세요</translation>
+        <translation>시작 비밀번호를 입력하세요</translation>
     </message>
     <message>
         <source>启动密码</source>
-        <translation>시작 암호</translation>
+        <translation>시작 비밀번호</translation>
     </message>
     <message>
         <source>进入</source>
@@ -1350,7 +1350,7 @@ Copyright © Penlark 개발자</translation>
     </message>
     <message>
         <source>使用启动密码</source>
-        <translation>시작 암호 사용</translation>
+        <translation>시작 비밀번호 사용</translation>
     </message>
     <message>
         <source>使用 极简 布局</source>
@@ -1652,15 +1652,15 @@ Copyright © Penlark 개발자</translation>
     </message>
     <message>
         <source>设置登录密码</source>
-        <translation>시작 암호 설정</translation>
+        <translation>시작 비밀번호 설정</translation>
     </message>
     <message>
         <source>您需要输入启动密码</source>
-        <translation>시작 암호를 입력하세요</translation>
+        <translation>시작 비밀번호를 입력하세요</translation>
     </message>
     <message>
         <source>启动密码设置成功</source>
-        <translation>시작 암호를 설정했습니다</translation>
+        <translation>시작 비밀번호를 설정했습니다</translation>
     </message>
     <message>
         <source>两次输入密码不一致</source>
@@ -1668,19 +1668,19 @@ Copyright © Penlark 개발자</translation>
     </message>
     <message>
         <source>启动密码</source>
-        <translation>시작 암호</translation>
+        <translation>시작 비밀번호</translation>
     </message>
     <message>
         <source>启动密码是您打开软件时需要输入的密码，与账户无关，也不会同步到云端</source>
-        <translation>시작 암호는 프로그램을 열 때 묻습니다. 계정 암호와 무관하며 동기화되지 않습니다.</translation>
+        <translation>시작 비밀번호는 프로그램을 열 때 묻습니다. 계정 비밀번호와 무관하며 동기화되지 않습니다.</translation>
     </message>
     <message>
         <source>输入密码:</source>
-        <translation>암호:</translation>
+        <translation>비밀번호:</translation>
     </message>
     <message>
         <source>输入密码</source>
-        <translation>암호</translation>
+        <translation>비밀번호</translation>
     </message>
     <message>
         <source>再来一次:</source>
@@ -1763,7 +1763,7 @@ Copyright © Penlark 개발자</translation>
     </message>
     <message>
         <source>使用启动密码</source>
-        <translation>시작 암호 사용</translation>
+        <translation>시작 비밀번호 사용</translation>
     </message>
     <message>
         <source>使用左右布局 (重启软件生效）</source>
@@ -2019,7 +2019,7 @@ Copyright © Penlark 개발자</translation>
     </message>
     <message>
         <source>用户名或密码错误</source>
-        <translation>사용자 이름 또는 암호가 틀렸습니다</translation>
+        <translation>사용자 이름 또는 비밀번호가 틀렸습니다</translation>
     </message>
     <message>
         <source>登录信息无效,请登录.</source>
@@ -2858,7 +2858,7 @@ Copyright © Penlark 개발자</translation>
     </message>
     <message>
         <source>用户名或密码错误</source>
-        <translation>사용자 이름 또는 암호가 틀렸습니다</translation>
+        <translation>사용자 이름 또는 비밀번호가 틀렸습니다</translation>
     </message>
     <message>
         <source>Your profile has been updated successfully.</source>

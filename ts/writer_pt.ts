@@ -75,7 +75,7 @@ Copyright © os desenvolvedores do Penlark.</translation>
     </message>
     <message>
         <source>未登录</source>
-        <translation>Sem sessão iniciada</translation>
+        <translation>Não conectado</translation>
     </message>
     <message>
         <source>每日登陆赠送10积分</source>
@@ -457,11 +457,11 @@ Copyright © os desenvolvedores do Penlark.</translation>
     </message>
     <message>
         <source>要把其中的文档合并到当前账号“%1”，还是为当前账号另选一个文档目录？选择之前，不会上传、下载或删除任何文档。</source>
-        <translation>Juntar os seus documentos à conta com sessão iniciada “%1” ou escolher outra pasta de documentos para esta conta? Até escolher, nenhum documento é enviado, transferido ou eliminado.</translation>
+        <translation>Mesclar seus documentos na conta conectada “%1” ou escolher outra pasta de documentos para esta conta? Até você escolher, nenhum documento será enviado, baixado ou excluído.</translation>
     </message>
     <message>
         <source>合并到当前账号</source>
-        <translation>Juntar a esta conta</translation>
+        <translation>Mesclar nesta conta</translation>
     </message>
     <message>
         <source>另选文档目录</source>
@@ -764,7 +764,7 @@ Copyright © os desenvolvedores do Penlark.</translation>
     </message>
     <message>
         <source>文件已被其他程序修改并重新载入，未保存的修改已存入历史记录。</source>
-        <translation>O arquivo foi alterado por outro programa e recarregado; suas alterações não salvas foram guardadas no histórico.</translation>
+        <translation>O arquivo foi alterado por outro programa e recarregado; suas alterações não salvas foram mantidas no histórico.</translation>
     </message>
     <message>
         <source>已经是章节标题了</source>
@@ -1311,7 +1311,7 @@ calado, gosta de xadrez.
     </message>
     <message>
         <source>未登录</source>
-        <translation>Sem sessão iniciada</translation>
+        <translation>Não conectado</translation>
     </message>
     <message>
         <source>首次登陆赠送100积分</source>
@@ -1606,7 +1606,7 @@ Com pagamento estimado 0, a estimativa não é exibida.</translation>
     </message>
     <message>
         <source>禁止显示创作积分提示之后，创作积分将在后台累加。未登录状态无法累加积分。</source>
-        <translation>Sem avisos, os pontos continuam a acumular. Sem sessão iniciada não há pontos.</translation>
+        <translation>Sem avisos, os pontos continuam sendo acumulados. Sem estar conectado, não há pontos.</translation>
     </message>
     <message>
         <source>显示创作积分提示</source>
@@ -2668,7 +2668,7 @@ Ligar?</translation>
     </message>
     <message>
         <source>未登录</source>
-        <translation>Sem sessão iniciada</translation>
+        <translation>Não conectado</translation>
     </message>
     <message>
         <source>闯关信息载入失败,请稍后再试</source>
@@ -3325,7 +3325,7 @@ Ligar?</translation>
     <name>cloudDisk</name>
     <message>
         <source>没有登陆</source>
-        <translation>Sem sessão iniciada</translation>
+        <translation>Não conectado</translation>
     </message>
     <message>
         <source>设置中取消了云同步功能</source>
@@ -3357,7 +3357,7 @@ Ligar?</translation>
     </message>
     <message>
         <source>Not logged in:</source>
-        <translation>Sem sessão iniciada:</translation>
+        <translation>Não conectado:</translation>
     </message>
     <message>
         <source>正在上传文件</source>
@@ -3509,7 +3509,7 @@ Ligar?</translation>
     </message>
     <message>
         <source>无法保存历史记录</source>
-        <translation>Não foi possível guardar a cópia do histórico</translation>
+        <translation>Não foi possível salvar a cópia do histórico</translation>
     </message>
 </context>
 <context>
@@ -3895,7 +3895,7 @@ Não será possível recuperar.</translation>
     </message>
     <message>
         <source>连接更新服务器失败!</source>
-        <translation>Não foi possível contactar o servidor de atualizações!</translation>
+        <translation>Não foi possível contatar o servidor de atualizações!</translation>
     </message>
 </context>
 </TS>
