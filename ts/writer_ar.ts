@@ -2245,11 +2245,11 @@
     </message>
     <message>
         <source>创建成功</source>
-        <translation>تم الإنشاء</translation>
+        <translation>تم إنشاء الغرفة</translation>
     </message>
     <message>
         <source>创建失败</source>
-        <translation>فشل الإنشاء</translation>
+        <translation>تعذر إنشاء الغرفة</translation>
     </message>
     <message>
         <source>房间名不能包含“/”</source>

@@ -2245,11 +2245,11 @@ Einschalten?</translation>
     </message>
     <message>
         <source>创建成功</source>
-        <translation>Erstellt</translation>
+        <translation>Raum erstellt</translation>
     </message>
     <message>
         <source>创建失败</source>
-        <translation>Erstellen fehlgeschlagen</translation>
+        <translation>Der Raum konnte nicht erstellt werden</translation>
     </message>
     <message>
         <source>房间名不能包含“/”</source>

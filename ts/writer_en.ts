@@ -2245,11 +2245,11 @@ Switch it on?</translation>
     </message>
     <message>
         <source>创建成功</source>
-        <translation>Created</translation>
+        <translation>Room created</translation>
     </message>
     <message>
         <source>创建失败</source>
-        <translation>Could not create it</translation>
+        <translation>Could not create the room</translation>
     </message>
     <message>
         <source>房间名不能包含“/”</source>

@@ -2245,11 +2245,11 @@ Si su texto no es dialogado o no está seguro, ¡no active esta opción!
     </message>
     <message>
         <source>创建成功</source>
-        <translation>Creado</translation>
+        <translation>Sala creada</translation>
     </message>
     <message>
         <source>创建失败</source>
-        <translation>Error al crear</translation>
+        <translation>No se pudo crear la sala</translation>
     </message>
     <message>
         <source>房间名不能包含“/”</source>

@@ -2245,11 +2245,11 @@ L'activer ?</translation>
     </message>
     <message>
         <source>创建成功</source>
-        <translation>Créé</translation>
+        <translation>Salon créé</translation>
     </message>
     <message>
         <source>创建失败</source>
-        <translation>Échec de la création</translation>
+        <translation>Impossible de créer le salon</translation>
     </message>
     <message>
         <source>房间名不能包含“/”</source>

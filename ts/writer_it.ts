@@ -2245,11 +2245,11 @@ Attivarlo?</translation>
     </message>
     <message>
         <source>创建成功</source>
-        <translation>Creata</translation>
+        <translation>Stanza creata</translation>
     </message>
     <message>
         <source>创建失败</source>
-        <translation>Creazione non riuscita</translation>
+        <translation>Impossibile creare la stanza</translation>
     </message>
     <message>
         <source>房间名不能包含“/”</source>

@@ -2245,11 +2245,11 @@ Copyright © Penlark 開発者</translation>
     </message>
     <message>
         <source>创建成功</source>
-        <translation>作成しました</translation>
+        <translation>ルームを作成しました</translation>
     </message>
     <message>
         <source>创建失败</source>
-        <translation>作成に失敗しました</translation>
+        <translation>ルームを作成できませんでした</translation>
     </message>
     <message>
         <source>房间名不能包含“/”</source>

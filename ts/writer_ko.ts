@@ -2245,11 +2245,11 @@ Copyright © Penlark 개발자</translation>
     </message>
     <message>
         <source>创建成功</source>
-        <translation>만들었습니다</translation>
+        <translation>방을 만들었습니다</translation>
     </message>
     <message>
         <source>创建失败</source>
-        <translation>만들지 못했습니다</translation>
+        <translation>방을 만들지 못했습니다</translation>
     </message>
     <message>
         <source>房间名不能包含“/”</source>

@@ -2245,11 +2245,11 @@ Ligar?</translation>
     </message>
     <message>
         <source>创建成功</source>
-        <translation>Criado</translation>
+        <translation>Sala criada</translation>
     </message>
     <message>
         <source>创建失败</source>
-        <translation>Falha ao criar</translation>
+        <translation>Não foi possível criar a sala</translation>
     </message>
     <message>
         <source>房间名不能包含“/”</source>

@@ -2245,11 +2245,11 @@
     </message>
     <message>
         <source>创建成功</source>
-        <translation>Создано</translation>
+        <translation>Комната создана</translation>
     </message>
     <message>
         <source>创建失败</source>
-        <translation>Не удалось создать</translation>
+        <translation>Не удалось создать комнату</translation>
     </message>
     <message>
         <source>房间名不能包含“/”</source>
