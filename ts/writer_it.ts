@@ -1107,7 +1107,7 @@ taciturno, ama gli scacchi.
     </message>
     <message>
         <source>退出登录</source>
-        <translation>Esci</translation>
+        <translation>Disconnetti</translation>
     </message>
 </context>
 <context>

@@ -1107,7 +1107,7 @@
     </message>
     <message>
         <source>退出登录</source>
-        <translation>Выйти</translation>
+        <translation>Выйти из учётной записи</translation>
     </message>
 </context>
 <context>
@@ -2712,7 +2712,7 @@
     </message>
     <message>
         <source>失败</source>
-        <translation>Провал</translation>
+        <translation>Провалено</translation>
     </message>
     <message>
         <source>目标</source>
