@@ -194,7 +194,7 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
     <message>
         <source>本章: </source>
-        <translation>Este capítulo: </translation>
+        <translation>Capítulo: </translation>
     </message>
     <message>
         <source>光标前: </source>
@@ -2509,7 +2509,7 @@ Si su texto no es dialogado o no está seguro, ¡no active esta opción!
     </message>
     <message>
         <source>自定义敏感词</source>
-        <translation>Palabras sensibles propias</translation>
+        <translation>Sus palabras sensibles</translation>
     </message>
     <message>
         <source>每行一个词</source>

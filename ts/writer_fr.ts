@@ -2509,7 +2509,7 @@ L'activer ?</translation>
     </message>
     <message>
         <source>自定义敏感词</source>
-        <translation>Mots sensibles personnels</translation>
+        <translation>Vos mots sensibles</translation>
     </message>
     <message>
         <source>每行一个词</source>

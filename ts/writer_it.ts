@@ -194,7 +194,7 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
     <message>
         <source>本章: </source>
-        <translation>Questo capitolo: </translation>
+        <translation>Capitolo: </translation>
     </message>
     <message>
         <source>光标前: </source>
@@ -2509,7 +2509,7 @@ Attivarlo?</translation>
     </message>
     <message>
         <source>自定义敏感词</source>
-        <translation>Parole sensibili personali</translation>
+        <translation>Le tue parole sensibili</translation>
     </message>
     <message>
         <source>每行一个词</source>

@@ -194,7 +194,7 @@ Copyright © os desenvolvedores do Penlark.</translation>
     </message>
     <message>
         <source>本章: </source>
-        <translation>Este capítulo: </translation>
+        <translation>Capítulo: </translation>
     </message>
     <message>
         <source>光标前: </source>
@@ -2509,7 +2509,7 @@ Ligar?</translation>
     </message>
     <message>
         <source>自定义敏感词</source>
-        <translation>Palavras sensíveis próprias</translation>
+        <translation>Suas palavras sensíveis</translation>
     </message>
     <message>
         <source>每行一个词</source>
