@@ -3275,11 +3275,11 @@
     </message>
     <message>
         <source>总字数</source>
-        <translation>الأحرف</translation>
+        <translation>إجمالي الكلمات</translation>
     </message>
     <message>
         <source>总字数(无空格)</source>
-        <translation>الأحرف دون مسافات</translation>
+        <translation>إجمالي الكلمات (دون مسافات)</translation>
     </message>
     <message>
         <source>数字</source>

@@ -3227,11 +3227,11 @@ Einschalten?</translation>
     </message>
     <message>
         <source>总字数</source>
-        <translation>Zeichen</translation>
+        <translation>Wörter gesamt</translation>
     </message>
     <message>
         <source>总字数(无空格)</source>
-        <translation>Zeichen ohne Leerzeichen</translation>
+        <translation>Wörter gesamt (ohne Leerzeichen)</translation>
     </message>
     <message>
         <source>数字</source>

@@ -3227,7 +3227,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>总字数</source>
-        <translation>Characters</translation>
+        <translation>Total words</translation>
     </message>
     <message>
         <source>总字数(无空格)</source>

@@ -3227,11 +3227,11 @@ Si su texto no es dialogado o no está seguro, ¡no active esta opción!
     </message>
     <message>
         <source>总字数</source>
-        <translation>Caracteres</translation>
+        <translation>Total de palabras</translation>
     </message>
     <message>
         <source>总字数(无空格)</source>
-        <translation>Caracteres sin espacios</translation>
+        <translation>Total de palabras (sin espacios)</translation>
     </message>
     <message>
         <source>数字</source>

@@ -3227,11 +3227,11 @@ L'activer ?</translation>
     </message>
     <message>
         <source>总字数</source>
-        <translation>Caractères</translation>
+        <translation>Total des mots</translation>
     </message>
     <message>
         <source>总字数(无空格)</source>
-        <translation>Caractères sans espaces</translation>
+        <translation>Total des mots (sans espaces)</translation>
     </message>
     <message>
         <source>数字</source>

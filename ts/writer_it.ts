@@ -3227,11 +3227,11 @@ Attivarlo?</translation>
     </message>
     <message>
         <source>总字数</source>
-        <translation>Caratteri</translation>
+        <translation>Parole totali</translation>
     </message>
     <message>
         <source>总字数(无空格)</source>
-        <translation>Caratteri senza spazi</translation>
+        <translation>Parole totali (senza spazi)</translation>
     </message>
     <message>
         <source>数字</source>

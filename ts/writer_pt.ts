@@ -3227,11 +3227,11 @@ Ligar?</translation>
     </message>
     <message>
         <source>总字数</source>
-        <translation>Caracteres</translation>
+        <translation>Total de palavras</translation>
     </message>
     <message>
         <source>总字数(无空格)</source>
-        <translation>Caracteres sem espaços</translation>
+        <translation>Total de palavras (sem espaços)</translation>
     </message>
     <message>
         <source>数字</source>

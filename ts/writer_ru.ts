@@ -3239,11 +3239,11 @@
     </message>
     <message>
         <source>总字数</source>
-        <translation>Знаков</translation>
+        <translation>Всего слов</translation>
     </message>
     <message>
         <source>总字数(无空格)</source>
-        <translation>Знаков без пробелов</translation>
+        <translation>Всего слов (без пробелов)</translation>
     </message>
     <message>
         <source>数字</source>

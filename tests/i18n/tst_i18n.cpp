@@ -70,6 +70,8 @@ private slots:
         QCOMPARE(t::r(QStringLiteral("server said: no")), QStringLiteral("server said: no"));
         QCOMPARE(t::r(QString()), QString());
         QCOMPARE(t::instance()->get(QStringLiteral("fileSave")), QStringLiteral("Save"));
+        // The document card's total is the word count the status bar shows.
+        QCOMPARE(QCoreApplication::translate("WordCountPage", "总字数"), QStringLiteral("Total words"));
 
         // A later switch does not change the table.
         i18n.reTrans(QStringLiteral("Français"));
