@@ -44,16 +44,23 @@
         <translation>الفصول التلقائية</translation>
     </message>
     <message>
-        <source>%1 章</source>
-        <translation>%1 فصول</translation>
-    </message>
-    <message>
         <source>(无标题)</source>
         <translation>(بلا عنوان)</translation>
     </message>
     <message>
         <source>没有章节</source>
         <translation>لا توجد فصول</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 章</source>
+        <translation>
+            <numerusform>لا فصول</numerusform>
+            <numerusform>فصل واحد</numerusform>
+            <numerusform>فصلان</numerusform>
+            <numerusform>%n فصول</numerusform>
+            <numerusform>%n فصلًا</numerusform>
+            <numerusform>%n فصل</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -146,24 +153,12 @@
         <translation>كلمات اليوم</translation>
     </message>
     <message>
-        <source>字</source>
-        <translation>كلمة</translation>
-    </message>
-    <message>
         <source>今日速度</source>
         <translation>سرعة اليوم</translation>
     </message>
     <message>
-        <source>字/分钟</source>
-        <translation>كلمة/دقيقة</translation>
-    </message>
-    <message>
         <source>今日用时</source>
         <translation>وقت اليوم</translation>
-    </message>
-    <message>
-        <source>分钟</source>
-        <translation>دقائق</translation>
     </message>
     <message>
         <source>剩余锁定时间(分钟):</source>
@@ -180,6 +175,39 @@
     <message>
         <source>锁定字数没有启动</source>
         <translation>قفل الكلمات غير مفعّل</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字</source>
+        <translation>
+            <numerusform>لا كلمات</numerusform>
+            <numerusform>كلمة واحدة</numerusform>
+            <numerusform>كلمتان</numerusform>
+            <numerusform>%n كلمات</numerusform>
+            <numerusform>%n كلمة</numerusform>
+            <numerusform>%n كلمة</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字/分钟</source>
+        <translation>
+            <numerusform>لا كلمات في الدقيقة</numerusform>
+            <numerusform>كلمة واحدة في الدقيقة</numerusform>
+            <numerusform>كلمتان في الدقيقة</numerusform>
+            <numerusform>%n كلمات في الدقيقة</numerusform>
+            <numerusform>%n كلمة في الدقيقة</numerusform>
+            <numerusform>%n كلمة في الدقيقة</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分钟</source>
+        <translation>
+            <numerusform>%n دقيقة</numerusform>
+            <numerusform>دقيقة واحدة</numerusform>
+            <numerusform>دقيقتان</numerusform>
+            <numerusform>%n دقائق</numerusform>
+            <numerusform>%n دقيقة</numerusform>
+            <numerusform>%n دقيقة</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -506,26 +534,6 @@
 <context>
     <name>FormatReader</name>
     <message>
-        <source>文档过大：超过 %1 个字符，已停止读取。</source>
-        <translation>المستند كبير جدًا: أكثر من %1 حرف؛ توقفت القراءة.</translation>
-    </message>
-    <message>
-        <source>文档段落过多：超过 %1 段，已停止读取。</source>
-        <translation>فقرات المستند كثيرة جدًا: أكثر من %1؛ توقفت القراءة.</translation>
-    </message>
-    <message>
-        <source>文档元素过多：超过 %1 个，已停止读取。</source>
-        <translation>عناصر المستند كثيرة جدًا: أكثر من %1؛ توقفت القراءة.</translation>
-    </message>
-    <message>
-        <source>读取文档超时：超过 %1 秒，已停止读取。</source>
-        <translation>استغرقت قراءة المستند وقتًا طويلًا: أكثر من %1 ثانية؛ توقفت القراءة.</translation>
-    </message>
-    <message>
-        <source>文档嵌套过深：超过 %1 层，已停止读取。</source>
-        <translation>المستند متداخل بعمق شديد: أكثر من %1 مستوى؛ توقفت القراءة.</translation>
-    </message>
-    <message>
         <source>文档类型声明了实体或属性默认值（%1），已拒绝读取。</source>
         <translation>يعلن نوع المستند عن كيانات أو قيم افتراضية للسمات (%1)؛ رُفض المستند.</translation>
     </message>
@@ -536,6 +544,61 @@
     <message>
         <source>文档中有不符合其编码的字节。</source>
         <translation>يحتوي المستند على بايتات لا تطابق ترميزه.</translation>
+    </message>
+    <message numerus="yes">
+        <source>文档过大：超过 %n 个字符，已停止读取。</source>
+        <translation>
+            <numerusform>المستند كبير جدًا: أكثر من %n حرف؛ توقفت القراءة.</numerusform>
+            <numerusform>المستند كبير جدًا: أكثر من حرف واحد؛ توقفت القراءة.</numerusform>
+            <numerusform>المستند كبير جدًا: أكثر من حرفين؛ توقفت القراءة.</numerusform>
+            <numerusform>المستند كبير جدًا: أكثر من %n أحرف؛ توقفت القراءة.</numerusform>
+            <numerusform>المستند كبير جدًا: أكثر من %n حرفًا؛ توقفت القراءة.</numerusform>
+            <numerusform>المستند كبير جدًا: أكثر من %n حرف؛ توقفت القراءة.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档段落过多：超过 %n 段，已停止读取。</source>
+        <translation>
+            <numerusform>فقرات المستند كثيرة جدًا: أكثر من %n؛ توقفت القراءة.</numerusform>
+            <numerusform>فقرات المستند كثيرة جدًا: أكثر من %n؛ توقفت القراءة.</numerusform>
+            <numerusform>فقرات المستند كثيرة جدًا: أكثر من %n؛ توقفت القراءة.</numerusform>
+            <numerusform>فقرات المستند كثيرة جدًا: أكثر من %n؛ توقفت القراءة.</numerusform>
+            <numerusform>فقرات المستند كثيرة جدًا: أكثر من %n؛ توقفت القراءة.</numerusform>
+            <numerusform>فقرات المستند كثيرة جدًا: أكثر من %n؛ توقفت القراءة.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档元素过多：超过 %n 个，已停止读取。</source>
+        <translation>
+            <numerusform>عناصر المستند كثيرة جدًا: أكثر من %n؛ توقفت القراءة.</numerusform>
+            <numerusform>عناصر المستند كثيرة جدًا: أكثر من %n؛ توقفت القراءة.</numerusform>
+            <numerusform>عناصر المستند كثيرة جدًا: أكثر من %n؛ توقفت القراءة.</numerusform>
+            <numerusform>عناصر المستند كثيرة جدًا: أكثر من %n؛ توقفت القراءة.</numerusform>
+            <numerusform>عناصر المستند كثيرة جدًا: أكثر من %n؛ توقفت القراءة.</numerusform>
+            <numerusform>عناصر المستند كثيرة جدًا: أكثر من %n؛ توقفت القراءة.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>读取文档超时：超过 %n 秒，已停止读取。</source>
+        <translation>
+            <numerusform>استغرقت قراءة المستند وقتًا طويلًا: أكثر من %n ثانية؛ توقفت القراءة.</numerusform>
+            <numerusform>استغرقت قراءة المستند وقتًا طويلًا: أكثر من ثانية واحدة؛ توقفت القراءة.</numerusform>
+            <numerusform>استغرقت قراءة المستند وقتًا طويلًا: أكثر من ثانيتين؛ توقفت القراءة.</numerusform>
+            <numerusform>استغرقت قراءة المستند وقتًا طويلًا: أكثر من %n ثوانٍ؛ توقفت القراءة.</numerusform>
+            <numerusform>استغرقت قراءة المستند وقتًا طويلًا: أكثر من %n ثانية؛ توقفت القراءة.</numerusform>
+            <numerusform>استغرقت قراءة المستند وقتًا طويلًا: أكثر من %n ثانية؛ توقفت القراءة.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档嵌套过深：超过 %n 层，已停止读取。</source>
+        <translation>
+            <numerusform>المستند متداخل بعمق شديد: أكثر من %n مستوى؛ توقفت القراءة.</numerusform>
+            <numerusform>المستند متداخل بعمق شديد: أكثر من مستوى واحد؛ توقفت القراءة.</numerusform>
+            <numerusform>المستند متداخل بعمق شديد: أكثر من مستويين؛ توقفت القراءة.</numerusform>
+            <numerusform>المستند متداخل بعمق شديد: أكثر من %n مستويات؛ توقفت القراءة.</numerusform>
+            <numerusform>المستند متداخل بعمق شديد: أكثر من %n مستوى؛ توقفت القراءة.</numerusform>
+            <numerusform>المستند متداخل بعمق شديد: أكثر من %n مستوى؛ توقفت القراءة.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2263,9 +2326,16 @@
         <source>房间名不能是“.”或“..”</source>
         <translation>لا يمكن أن يكون اسم الغرفة "." أو ".."</translation>
     </message>
-    <message>
-        <source>房间名不能超过 %1 个字符</source>
-        <translation>لا يمكن أن يزيد اسم الغرفة على %1 حرفًا</translation>
+    <message numerus="yes">
+        <source>房间名不能超过 %n 个字符</source>
+        <translation>
+            <numerusform>لا يمكن أن يزيد اسم الغرفة على %n حرف</numerusform>
+            <numerusform>لا يمكن أن يزيد اسم الغرفة على حرف واحد</numerusform>
+            <numerusform>لا يمكن أن يزيد اسم الغرفة على حرفين</numerusform>
+            <numerusform>لا يمكن أن يزيد اسم الغرفة على %n أحرف</numerusform>
+            <numerusform>لا يمكن أن يزيد اسم الغرفة على %n حرفًا</numerusform>
+            <numerusform>لا يمكن أن يزيد اسم الغرفة على %n حرف</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2730,13 +2800,27 @@
         <source>剩余时间</source>
         <translation>الوقت المتبقي</translation>
     </message>
-    <message>
-        <source>确定花费%1积分，进入该闯关模式吗？</source>
-        <translation>هل تريد إنفاق %1 نقطة لدخول وضع التحدي هذا؟</translation>
+    <message numerus="yes">
+        <source>确定花费%n积分，进入该闯关模式吗？</source>
+        <translation>
+            <numerusform>هل تريد إنفاق %n نقطة لدخول وضع التحدي هذا؟</numerusform>
+            <numerusform>هل تريد إنفاق نقطة واحدة لدخول وضع التحدي هذا؟</numerusform>
+            <numerusform>هل تريد إنفاق نقطتين لدخول وضع التحدي هذا؟</numerusform>
+            <numerusform>هل تريد إنفاق %n نقاط لدخول وضع التحدي هذا؟</numerusform>
+            <numerusform>هل تريد إنفاق %n نقطة لدخول وضع التحدي هذا؟</numerusform>
+            <numerusform>هل تريد إنفاق %n نقطة لدخول وضع التحدي هذا؟</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>需要在最多%1小时内完成9关，共%2字的挑战</source>
-        <translation>التحدي: 9 مستويات، %2 كلمة إجمالًا، خلال %1 ساعة على الأكثر</translation>
+    <message numerus="yes">
+        <source>需要在最多%1小时内完成9关，共%n字的挑战</source>
+        <translation>
+            <numerusform>التحدي: 9 مستويات، %n كلمة إجمالًا، خلال %1 ساعة على الأكثر</numerusform>
+            <numerusform>التحدي: 9 مستويات، كلمة واحدة إجمالًا، خلال %1 ساعة على الأكثر</numerusform>
+            <numerusform>التحدي: 9 مستويات، كلمتان إجمالًا، خلال %1 ساعة على الأكثر</numerusform>
+            <numerusform>التحدي: 9 مستويات، %n كلمات إجمالًا، خلال %1 ساعة على الأكثر</numerusform>
+            <numerusform>التحدي: 9 مستويات، %n كلمة إجمالًا، خلال %1 ساعة على الأكثر</numerusform>
+            <numerusform>التحدي: 9 مستويات، %n كلمة إجمالًا، خلال %1 ساعة على الأكثر</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3158,18 +3242,6 @@
         <translation>عدد الكلمات</translation>
     </message>
     <message>
-        <source>字</source>
-        <translation>كلمة</translation>
-    </message>
-    <message>
-        <source>字/分钟</source>
-        <translation>كلمة/دقيقة</translation>
-    </message>
-    <message>
-        <source>分钟</source>
-        <translation>دقائق</translation>
-    </message>
-    <message>
         <source>元</source>
         <translation>يوان</translation>
     </message>
@@ -3199,11 +3271,11 @@
     </message>
     <message>
         <source>总字数</source>
-        <translation>الأحرف</translation>
+        <translation>إجمالي الكلمات</translation>
     </message>
     <message>
         <source>总字数(无空格)</source>
-        <translation>الأحرف دون مسافات</translation>
+        <translation>إجمالي الكلمات (دون مسافات)</translation>
     </message>
     <message>
         <source>数字</source>
@@ -3312,6 +3384,39 @@
     <message>
         <source>字号</source>
         <translation>حجم الخط</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字</source>
+        <translation>
+            <numerusform>لا كلمات</numerusform>
+            <numerusform>كلمة واحدة</numerusform>
+            <numerusform>كلمتان</numerusform>
+            <numerusform>%n كلمات</numerusform>
+            <numerusform>%n كلمة</numerusform>
+            <numerusform>%n كلمة</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字/分钟</source>
+        <translation>
+            <numerusform>لا كلمات في الدقيقة</numerusform>
+            <numerusform>كلمة واحدة في الدقيقة</numerusform>
+            <numerusform>كلمتان في الدقيقة</numerusform>
+            <numerusform>%n كلمات في الدقيقة</numerusform>
+            <numerusform>%n كلمة في الدقيقة</numerusform>
+            <numerusform>%n كلمة في الدقيقة</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分钟</source>
+        <translation>
+            <numerusform>%n دقيقة</numerusform>
+            <numerusform>دقيقة واحدة</numerusform>
+            <numerusform>دقيقتان</numerusform>
+            <numerusform>%n دقائق</numerusform>
+            <numerusform>%n دقيقة</numerusform>
+            <numerusform>%n دقيقة</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3641,10 +3746,6 @@
         <translation>المجلد الجذر</translation>
     </message>
     <message>
-        <source>Import %1 files to %2 success</source>
-        <translation>استُورد %1 ملفات إلى %2</translation>
-    </message>
-    <message>
         <source>已存在相同内容，未导入：%1</source>
         <translation>المحتوى نفسه موجود بالفعل، لم يُستورد: %1</translation>
     </message>
@@ -3703,6 +3804,17 @@
     <message>
         <source>是否确认删除“%1”？删除前的副本保存在历史记录中（工具 → 历史记录）。</source>
         <translation>هل تريد حذف "%1"؟ تُحفظ نسخة مأخوذة قبل الحذف في السجل (الأدوات ← السجل).</translation>
+    </message>
+    <message numerus="yes">
+        <source>已将 %n 个文件导入到 %1</source>
+        <translation>
+            <numerusform>لم يُستورد أي ملف إلى %1</numerusform>
+            <numerusform>استُورد ملف واحد إلى %1</numerusform>
+            <numerusform>استُورد ملفان إلى %1</numerusform>
+            <numerusform>استُوردت %n ملفات إلى %1</numerusform>
+            <numerusform>استُورد %n ملفًا إلى %1</numerusform>
+            <numerusform>استُورد %n ملف إلى %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>

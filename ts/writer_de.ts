@@ -44,16 +44,19 @@ Copyright © die Penlark-Entwickler.</translation>
         <translation>Automatische Kapitel</translation>
     </message>
     <message>
-        <source>%1 章</source>
-        <translation>%1 Kapitel</translation>
-    </message>
-    <message>
         <source>(无标题)</source>
         <translation>(ohne Titel)</translation>
     </message>
     <message>
         <source>没有章节</source>
         <translation>Keine Kapitel</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 章</source>
+        <translation>
+            <numerusform>%n Kapitel</numerusform>
+            <numerusform>%n Kapitel</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -146,24 +149,12 @@ Copyright © die Penlark-Entwickler.</translation>
         <translation>Wörter heute</translation>
     </message>
     <message>
-        <source>字</source>
-        <translation>Wörter</translation>
-    </message>
-    <message>
         <source>今日速度</source>
         <translation>Tempo heute</translation>
     </message>
     <message>
-        <source>字/分钟</source>
-        <translation>Wörter/Min.</translation>
-    </message>
-    <message>
         <source>今日用时</source>
         <translation>Zeit heute</translation>
-    </message>
-    <message>
-        <source>分钟</source>
-        <translation>Minuten</translation>
     </message>
     <message>
         <source>剩余锁定时间(分钟):</source>
@@ -180,6 +171,27 @@ Copyright © die Penlark-Entwickler.</translation>
     <message>
         <source>锁定字数没有启动</source>
         <translation>Wortsperre nicht aktiv</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字</source>
+        <translation>
+            <numerusform>%n Wort</numerusform>
+            <numerusform>%n Wörter</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字/分钟</source>
+        <translation>
+            <numerusform>%n Wort/Min.</numerusform>
+            <numerusform>%n Wörter/Min.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分钟</source>
+        <translation>
+            <numerusform>%n Minute</numerusform>
+            <numerusform>%n Minuten</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -506,26 +518,6 @@ Copyright © die Penlark-Entwickler.</translation>
 <context>
     <name>FormatReader</name>
     <message>
-        <source>文档过大：超过 %1 个字符，已停止读取。</source>
-        <translation>Das Dokument ist zu groß: mehr als %1 Zeichen; das Lesen wurde beendet.</translation>
-    </message>
-    <message>
-        <source>文档段落过多：超过 %1 段，已停止读取。</source>
-        <translation>Das Dokument hat zu viele Absätze: mehr als %1; das Lesen wurde beendet.</translation>
-    </message>
-    <message>
-        <source>文档元素过多：超过 %1 个，已停止读取。</source>
-        <translation>Das Dokument hat zu viele Elemente: mehr als %1; das Lesen wurde beendet.</translation>
-    </message>
-    <message>
-        <source>读取文档超时：超过 %1 秒，已停止读取。</source>
-        <translation>Das Lesen des Dokuments dauerte zu lange: mehr als %1 Sekunden; das Lesen wurde beendet.</translation>
-    </message>
-    <message>
-        <source>文档嵌套过深：超过 %1 层，已停止读取。</source>
-        <translation>Das Dokument ist zu tief verschachtelt: mehr als %1 Ebenen; das Lesen wurde beendet.</translation>
-    </message>
-    <message>
         <source>文档类型声明了实体或属性默认值（%1），已拒绝读取。</source>
         <translation>Der Dokumenttyp deklariert Entitäten oder Attributvorgaben (%1); das Dokument wurde abgelehnt.</translation>
     </message>
@@ -536,6 +528,41 @@ Copyright © die Penlark-Entwickler.</translation>
     <message>
         <source>文档中有不符合其编码的字节。</source>
         <translation>Das Dokument enthält Bytes, die nicht zu seiner Kodierung passen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>文档过大：超过 %n 个字符，已停止读取。</source>
+        <translation>
+            <numerusform>Das Dokument ist zu groß: mehr als %n Zeichen; das Lesen wurde beendet.</numerusform>
+            <numerusform>Das Dokument ist zu groß: mehr als %n Zeichen; das Lesen wurde beendet.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档段落过多：超过 %n 段，已停止读取。</source>
+        <translation>
+            <numerusform>Das Dokument hat zu viele Absätze: mehr als %n; das Lesen wurde beendet.</numerusform>
+            <numerusform>Das Dokument hat zu viele Absätze: mehr als %n; das Lesen wurde beendet.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档元素过多：超过 %n 个，已停止读取。</source>
+        <translation>
+            <numerusform>Das Dokument hat zu viele Elemente: mehr als %n; das Lesen wurde beendet.</numerusform>
+            <numerusform>Das Dokument hat zu viele Elemente: mehr als %n; das Lesen wurde beendet.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>读取文档超时：超过 %n 秒，已停止读取。</source>
+        <translation>
+            <numerusform>Das Lesen des Dokuments dauerte zu lange: mehr als %n Sekunde; das Lesen wurde beendet.</numerusform>
+            <numerusform>Das Lesen des Dokuments dauerte zu lange: mehr als %n Sekunden; das Lesen wurde beendet.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档嵌套过深：超过 %n 层，已停止读取。</source>
+        <translation>
+            <numerusform>Das Dokument ist zu tief verschachtelt: mehr als %n Ebene; das Lesen wurde beendet.</numerusform>
+            <numerusform>Das Dokument ist zu tief verschachtelt: mehr als %n Ebenen; das Lesen wurde beendet.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2263,9 +2290,12 @@ Einschalten?</translation>
         <source>房间名不能是“.”或“..”</source>
         <translation>Der Raumname darf nicht „.“ oder „..“ sein</translation>
     </message>
-    <message>
-        <source>房间名不能超过 %1 个字符</source>
-        <translation>Der Raumname darf höchstens %1 Zeichen lang sein</translation>
+    <message numerus="yes">
+        <source>房间名不能超过 %n 个字符</source>
+        <translation>
+            <numerusform>Der Raumname darf höchstens %n Zeichen lang sein</numerusform>
+            <numerusform>Der Raumname darf höchstens %n Zeichen lang sein</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2730,13 +2760,19 @@ Einschalten?</translation>
         <source>剩余时间</source>
         <translation>Restzeit</translation>
     </message>
-    <message>
-        <source>确定花费%1积分，进入该闯关模式吗？</source>
-        <translation>%1 Punkte ausgeben und diese Herausforderung starten?</translation>
+    <message numerus="yes">
+        <source>确定花费%n积分，进入该闯关模式吗？</source>
+        <translation>
+            <numerusform>%n Punkt ausgeben und diese Herausforderung starten?</numerusform>
+            <numerusform>%n Punkte ausgeben und diese Herausforderung starten?</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>需要在最多%1小时内完成9关，共%2字的挑战</source>
-        <translation>Herausforderung: 9 Stufen mit insgesamt %2 Wörtern in höchstens %1 Stunden</translation>
+    <message numerus="yes">
+        <source>需要在最多%1小时内完成9关，共%n字的挑战</source>
+        <translation>
+            <numerusform>Herausforderung: 9 Stufen mit insgesamt %n Wort in höchstens %1 Stunden</numerusform>
+            <numerusform>Herausforderung: 9 Stufen mit insgesamt %n Wörtern in höchstens %1 Stunden</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3158,18 +3194,6 @@ Einschalten?</translation>
         <translation>Wortzählung</translation>
     </message>
     <message>
-        <source>字</source>
-        <translation>Wörter</translation>
-    </message>
-    <message>
-        <source>字/分钟</source>
-        <translation>Wörter/Min.</translation>
-    </message>
-    <message>
-        <source>分钟</source>
-        <translation>Minuten</translation>
-    </message>
-    <message>
         <source>元</source>
         <translation>Yuan</translation>
     </message>
@@ -3199,11 +3223,11 @@ Einschalten?</translation>
     </message>
     <message>
         <source>总字数</source>
-        <translation>Zeichen</translation>
+        <translation>Wörter gesamt</translation>
     </message>
     <message>
         <source>总字数(无空格)</source>
-        <translation>Zeichen ohne Leerzeichen</translation>
+        <translation>Wörter gesamt (ohne Leerzeichen)</translation>
     </message>
     <message>
         <source>数字</source>
@@ -3312,6 +3336,27 @@ Einschalten?</translation>
     <message>
         <source>字号</source>
         <translation>Schriftgröße</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字</source>
+        <translation>
+            <numerusform>%n Wort</numerusform>
+            <numerusform>%n Wörter</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字/分钟</source>
+        <translation>
+            <numerusform>%n Wort/Min.</numerusform>
+            <numerusform>%n Wörter/Min.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分钟</source>
+        <translation>
+            <numerusform>%n Minute</numerusform>
+            <numerusform>%n Minuten</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3641,10 +3686,6 @@ Das lässt sich nicht rückgängig machen.</translation>
         <translation>Oberster Ordner</translation>
     </message>
     <message>
-        <source>Import %1 files to %2 success</source>
-        <translation>%1 Dateien nach %2 importiert</translation>
-    </message>
-    <message>
         <source>已存在相同内容，未导入：%1</source>
         <translation>Gleicher Inhalt existiert bereits, nicht importiert: %1</translation>
     </message>
@@ -3703,6 +3744,13 @@ Das lässt sich nicht rückgängig machen.</translation>
     <message>
         <source>是否确认删除“%1”？删除前的副本保存在历史记录中（工具 → 历史记录）。</source>
         <translation>„%1“ löschen? Eine Kopie von vor dem Löschen bleibt im Verlauf (Werkzeuge → Verlauf).</translation>
+    </message>
+    <message numerus="yes">
+        <source>已将 %n 个文件导入到 %1</source>
+        <translation>
+            <numerusform>%n Datei nach %1 importiert</numerusform>
+            <numerusform>%n Dateien nach %1 importiert</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -44,16 +44,19 @@ Copyright © the Penlark developers.</translation>
         <translation>Automatic chapters</translation>
     </message>
     <message>
-        <source>%1 章</source>
-        <translation>%1 chapters</translation>
-    </message>
-    <message>
         <source>(无标题)</source>
         <translation>(untitled)</translation>
     </message>
     <message>
         <source>没有章节</source>
         <translation>No chapters</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 章</source>
+        <translation>
+            <numerusform>%n chapter</numerusform>
+            <numerusform>%n chapters</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -146,24 +149,12 @@ Copyright © the Penlark developers.</translation>
         <translation>Words today</translation>
     </message>
     <message>
-        <source>字</source>
-        <translation>words</translation>
-    </message>
-    <message>
         <source>今日速度</source>
         <translation>Speed today</translation>
     </message>
     <message>
-        <source>字/分钟</source>
-        <translation>words/min</translation>
-    </message>
-    <message>
         <source>今日用时</source>
         <translation>Time today</translation>
-    </message>
-    <message>
-        <source>分钟</source>
-        <translation>minutes</translation>
     </message>
     <message>
         <source>剩余锁定时间(分钟):</source>
@@ -180,6 +171,27 @@ Copyright © the Penlark developers.</translation>
     <message>
         <source>锁定字数没有启动</source>
         <translation>Word lock not started</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字</source>
+        <translation>
+            <numerusform>%n word</numerusform>
+            <numerusform>%n words</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字/分钟</source>
+        <translation>
+            <numerusform>%n word/min</numerusform>
+            <numerusform>%n words/min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分钟</source>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -506,26 +518,6 @@ Copyright © the Penlark developers.</translation>
 <context>
     <name>FormatReader</name>
     <message>
-        <source>文档过大：超过 %1 个字符，已停止读取。</source>
-        <translation>The document is too large: more than %1 characters; reading stopped.</translation>
-    </message>
-    <message>
-        <source>文档段落过多：超过 %1 段，已停止读取。</source>
-        <translation>The document has too many paragraphs: more than %1; reading stopped.</translation>
-    </message>
-    <message>
-        <source>文档元素过多：超过 %1 个，已停止读取。</source>
-        <translation>The document has too many elements: more than %1; reading stopped.</translation>
-    </message>
-    <message>
-        <source>读取文档超时：超过 %1 秒，已停止读取。</source>
-        <translation>Reading the document took too long: more than %1 seconds; reading stopped.</translation>
-    </message>
-    <message>
-        <source>文档嵌套过深：超过 %1 层，已停止读取。</source>
-        <translation>The document is nested too deeply: more than %1 levels; reading stopped.</translation>
-    </message>
-    <message>
         <source>文档类型声明了实体或属性默认值（%1），已拒绝读取。</source>
         <translation>The document type declares entities or attribute defaults (%1); the document was refused.</translation>
     </message>
@@ -536,6 +528,41 @@ Copyright © the Penlark developers.</translation>
     <message>
         <source>文档中有不符合其编码的字节。</source>
         <translation>The document holds bytes that do not fit its encoding.</translation>
+    </message>
+    <message numerus="yes">
+        <source>文档过大：超过 %n 个字符，已停止读取。</source>
+        <translation>
+            <numerusform>The document is too large: more than %n character; reading stopped.</numerusform>
+            <numerusform>The document is too large: more than %n characters; reading stopped.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档段落过多：超过 %n 段，已停止读取。</source>
+        <translation>
+            <numerusform>The document has too many paragraphs: more than %n; reading stopped.</numerusform>
+            <numerusform>The document has too many paragraphs: more than %n; reading stopped.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档元素过多：超过 %n 个，已停止读取。</source>
+        <translation>
+            <numerusform>The document has too many elements: more than %n; reading stopped.</numerusform>
+            <numerusform>The document has too many elements: more than %n; reading stopped.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>读取文档超时：超过 %n 秒，已停止读取。</source>
+        <translation>
+            <numerusform>Reading the document took too long: more than %n second; reading stopped.</numerusform>
+            <numerusform>Reading the document took too long: more than %n seconds; reading stopped.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档嵌套过深：超过 %n 层，已停止读取。</source>
+        <translation>
+            <numerusform>The document is nested too deeply: more than %n level; reading stopped.</numerusform>
+            <numerusform>The document is nested too deeply: more than %n levels; reading stopped.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2263,9 +2290,12 @@ Switch it on?</translation>
         <source>房间名不能是“.”或“..”</source>
         <translation>The room name cannot be "." or ".."</translation>
     </message>
-    <message>
-        <source>房间名不能超过 %1 个字符</source>
-        <translation>The room name cannot be longer than %1 characters</translation>
+    <message numerus="yes">
+        <source>房间名不能超过 %n 个字符</source>
+        <translation>
+            <numerusform>The room name cannot be longer than %n character</numerusform>
+            <numerusform>The room name cannot be longer than %n characters</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2730,13 +2760,19 @@ Switch it on?</translation>
         <source>剩余时间</source>
         <translation>Time left</translation>
     </message>
-    <message>
-        <source>确定花费%1积分，进入该闯关模式吗？</source>
-        <translation>Spend %1 points to enter this challenge mode?</translation>
+    <message numerus="yes">
+        <source>确定花费%n积分，进入该闯关模式吗？</source>
+        <translation>
+            <numerusform>Spend %n point to enter this challenge mode?</numerusform>
+            <numerusform>Spend %n points to enter this challenge mode?</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>需要在最多%1小时内完成9关，共%2字的挑战</source>
-        <translation>A challenge of 9 levels and %2 words in all, within %1 hours at most</translation>
+    <message numerus="yes">
+        <source>需要在最多%1小时内完成9关，共%n字的挑战</source>
+        <translation>
+            <numerusform>A challenge of 9 levels and %n word in all, within %1 hours at most</numerusform>
+            <numerusform>A challenge of 9 levels and %n words in all, within %1 hours at most</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3158,18 +3194,6 @@ Switch it on?</translation>
         <translation>Word count</translation>
     </message>
     <message>
-        <source>字</source>
-        <translation>words</translation>
-    </message>
-    <message>
-        <source>字/分钟</source>
-        <translation>words/min</translation>
-    </message>
-    <message>
-        <source>分钟</source>
-        <translation>minutes</translation>
-    </message>
-    <message>
         <source>元</source>
         <translation>yuan</translation>
     </message>
@@ -3199,7 +3223,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>总字数</source>
-        <translation>Characters</translation>
+        <translation>Total words</translation>
     </message>
     <message>
         <source>总字数(无空格)</source>
@@ -3312,6 +3336,27 @@ Switch it on?</translation>
     <message>
         <source>字号</source>
         <translation>Font size</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字</source>
+        <translation>
+            <numerusform>%n word</numerusform>
+            <numerusform>%n words</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字/分钟</source>
+        <translation>
+            <numerusform>%n word/min</numerusform>
+            <numerusform>%n words/min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分钟</source>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3641,10 +3686,6 @@ It cannot be restored afterwards.</translation>
         <translation>Top folder</translation>
     </message>
     <message>
-        <source>Import %1 files to %2 success</source>
-        <translation>Imported %1 files into %2</translation>
-    </message>
-    <message>
         <source>已存在相同内容，未导入：%1</source>
         <translation>The same content already exists; not imported: %1</translation>
     </message>
@@ -3703,6 +3744,13 @@ It cannot be restored afterwards.</translation>
     <message>
         <source>是否确认删除“%1”？删除前的副本保存在历史记录中（工具 → 历史记录）。</source>
         <translation>Delete "%1"? A copy made before deleting is kept in the history (Tools → History).</translation>
+    </message>
+    <message numerus="yes">
+        <source>已将 %n 个文件导入到 %1</source>
+        <translation>
+            <numerusform>Imported %n file into %1</numerusform>
+            <numerusform>Imported %n files into %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -44,16 +44,19 @@ Copyright © los desarrolladores de Penlark.</translation>
         <translation>Capítulos automáticos</translation>
     </message>
     <message>
-        <source>%1 章</source>
-        <translation>%1 capítulos</translation>
-    </message>
-    <message>
         <source>(无标题)</source>
         <translation>(sin título)</translation>
     </message>
     <message>
         <source>没有章节</source>
         <translation>Sin capítulos</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 章</source>
+        <translation>
+            <numerusform>%n capítulo</numerusform>
+            <numerusform>%n capítulos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -146,24 +149,12 @@ Copyright © los desarrolladores de Penlark.</translation>
         <translation>Palabras de hoy</translation>
     </message>
     <message>
-        <source>字</source>
-        <translation>palabras</translation>
-    </message>
-    <message>
         <source>今日速度</source>
         <translation>Velocidad de hoy</translation>
     </message>
     <message>
-        <source>字/分钟</source>
-        <translation>palabras/min</translation>
-    </message>
-    <message>
         <source>今日用时</source>
         <translation>Tiempo de hoy</translation>
-    </message>
-    <message>
-        <source>分钟</source>
-        <translation>minutos</translation>
     </message>
     <message>
         <source>剩余锁定时间(分钟):</source>
@@ -180,6 +171,27 @@ Copyright © los desarrolladores de Penlark.</translation>
     <message>
         <source>锁定字数没有启动</source>
         <translation>Bloqueo por palabras inactivo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字</source>
+        <translation>
+            <numerusform>%n palabra</numerusform>
+            <numerusform>%n palabras</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字/分钟</source>
+        <translation>
+            <numerusform>%n palabra/min</numerusform>
+            <numerusform>%n palabras/min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分钟</source>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -506,26 +518,6 @@ Copyright © los desarrolladores de Penlark.</translation>
 <context>
     <name>FormatReader</name>
     <message>
-        <source>文档过大：超过 %1 个字符，已停止读取。</source>
-        <translation>El documento es demasiado grande: más de %1 caracteres; se detuvo la lectura.</translation>
-    </message>
-    <message>
-        <source>文档段落过多：超过 %1 段，已停止读取。</source>
-        <translation>El documento tiene demasiados párrafos: más de %1; se detuvo la lectura.</translation>
-    </message>
-    <message>
-        <source>文档元素过多：超过 %1 个，已停止读取。</source>
-        <translation>El documento tiene demasiados elementos: más de %1; se detuvo la lectura.</translation>
-    </message>
-    <message>
-        <source>读取文档超时：超过 %1 秒，已停止读取。</source>
-        <translation>La lectura del documento tardó demasiado: más de %1 segundos; se detuvo la lectura.</translation>
-    </message>
-    <message>
-        <source>文档嵌套过深：超过 %1 层，已停止读取。</source>
-        <translation>El documento está anidado en exceso: más de %1 niveles; se detuvo la lectura.</translation>
-    </message>
-    <message>
         <source>文档类型声明了实体或属性默认值（%1），已拒绝读取。</source>
         <translation>El tipo de documento declara entidades o valores de atributo predeterminados (%1); se rechazó el documento.</translation>
     </message>
@@ -536,6 +528,41 @@ Copyright © los desarrolladores de Penlark.</translation>
     <message>
         <source>文档中有不符合其编码的字节。</source>
         <translation>El documento contiene bytes que no corresponden a su codificación.</translation>
+    </message>
+    <message numerus="yes">
+        <source>文档过大：超过 %n 个字符，已停止读取。</source>
+        <translation>
+            <numerusform>El documento es demasiado grande: más de %n carácter; se detuvo la lectura.</numerusform>
+            <numerusform>El documento es demasiado grande: más de %n caracteres; se detuvo la lectura.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档段落过多：超过 %n 段，已停止读取。</source>
+        <translation>
+            <numerusform>El documento tiene demasiados párrafos: más de %n; se detuvo la lectura.</numerusform>
+            <numerusform>El documento tiene demasiados párrafos: más de %n; se detuvo la lectura.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档元素过多：超过 %n 个，已停止读取。</source>
+        <translation>
+            <numerusform>El documento tiene demasiados elementos: más de %n; se detuvo la lectura.</numerusform>
+            <numerusform>El documento tiene demasiados elementos: más de %n; se detuvo la lectura.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>读取文档超时：超过 %n 秒，已停止读取。</source>
+        <translation>
+            <numerusform>La lectura del documento tardó demasiado: más de %n segundo; se detuvo la lectura.</numerusform>
+            <numerusform>La lectura del documento tardó demasiado: más de %n segundos; se detuvo la lectura.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档嵌套过深：超过 %n 层，已停止读取。</source>
+        <translation>
+            <numerusform>El documento está anidado en exceso: más de %n nivel; se detuvo la lectura.</numerusform>
+            <numerusform>El documento está anidado en exceso: más de %n niveles; se detuvo la lectura.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2263,9 +2290,12 @@ Si su texto no es dialogado o no está seguro, ¡no active esta opción!
         <source>房间名不能是“.”或“..”</source>
         <translation>El nombre de la sala no puede ser «.» ni «..»</translation>
     </message>
-    <message>
-        <source>房间名不能超过 %1 个字符</source>
-        <translation>El nombre de la sala no puede tener más de %1 caracteres</translation>
+    <message numerus="yes">
+        <source>房间名不能超过 %n 个字符</source>
+        <translation>
+            <numerusform>El nombre de la sala no puede tener más de %n carácter</numerusform>
+            <numerusform>El nombre de la sala no puede tener más de %n caracteres</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2730,13 +2760,19 @@ Si su texto no es dialogado o no está seguro, ¡no active esta opción!
         <source>剩余时间</source>
         <translation>Tiempo restante</translation>
     </message>
-    <message>
-        <source>确定花费%1积分，进入该闯关模式吗？</source>
-        <translation>¿Gastar %1 puntos para entrar en este modo de desafío?</translation>
+    <message numerus="yes">
+        <source>确定花费%n积分，进入该闯关模式吗？</source>
+        <translation>
+            <numerusform>¿Gastar %n punto para entrar en este modo de desafío?</numerusform>
+            <numerusform>¿Gastar %n puntos para entrar en este modo de desafío?</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>需要在最多%1小时内完成9关，共%2字的挑战</source>
-        <translation>Desafío: 9 niveles, %2 palabras en total, en %1 horas como máximo</translation>
+    <message numerus="yes">
+        <source>需要在最多%1小时内完成9关，共%n字的挑战</source>
+        <translation>
+            <numerusform>Desafío: 9 niveles, %n palabra en total, en %1 horas como máximo</numerusform>
+            <numerusform>Desafío: 9 niveles, %n palabras en total, en %1 horas como máximo</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3158,18 +3194,6 @@ Si su texto no es dialogado o no está seguro, ¡no active esta opción!
         <translation>Recuento de palabras</translation>
     </message>
     <message>
-        <source>字</source>
-        <translation>palabras</translation>
-    </message>
-    <message>
-        <source>字/分钟</source>
-        <translation>palabras/min</translation>
-    </message>
-    <message>
-        <source>分钟</source>
-        <translation>minutos</translation>
-    </message>
-    <message>
         <source>元</source>
         <translation>yuanes</translation>
     </message>
@@ -3199,11 +3223,11 @@ Si su texto no es dialogado o no está seguro, ¡no active esta opción!
     </message>
     <message>
         <source>总字数</source>
-        <translation>Caracteres</translation>
+        <translation>Total de palabras</translation>
     </message>
     <message>
         <source>总字数(无空格)</source>
-        <translation>Caracteres sin espacios</translation>
+        <translation>Total de palabras (sin espacios)</translation>
     </message>
     <message>
         <source>数字</source>
@@ -3312,6 +3336,27 @@ Si su texto no es dialogado o no está seguro, ¡no active esta opción!
     <message>
         <source>字号</source>
         <translation>Tamaño de fuente</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字</source>
+        <translation>
+            <numerusform>%n palabra</numerusform>
+            <numerusform>%n palabras</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字/分钟</source>
+        <translation>
+            <numerusform>%n palabra/min</numerusform>
+            <numerusform>%n palabras/min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分钟</source>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3641,10 +3686,6 @@ No se podrá recuperar.</translation>
         <translation>Carpeta raíz</translation>
     </message>
     <message>
-        <source>Import %1 files to %2 success</source>
-        <translation>%1 archivos importados en %2</translation>
-    </message>
-    <message>
         <source>已存在相同内容，未导入：%1</source>
         <translation>El mismo contenido ya existe; no importado: %1</translation>
     </message>
@@ -3703,6 +3744,13 @@ No se podrá recuperar.</translation>
     <message>
         <source>是否确认删除“%1”？删除前的副本保存在历史记录中（工具 → 历史记录）。</source>
         <translation>¿Eliminar «%1»? Una copia hecha antes de eliminar se guarda en el historial (Herramientas → Historial).</translation>
+    </message>
+    <message numerus="yes">
+        <source>已将 %n 个文件导入到 %1</source>
+        <translation>
+            <numerusform>%n archivo importado en %1</numerusform>
+            <numerusform>%n archivos importados en %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>

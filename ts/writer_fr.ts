@@ -44,16 +44,19 @@ Copyright © les développeurs de Penlark.</translation>
         <translation>Chapitres auto</translation>
     </message>
     <message>
-        <source>%1 章</source>
-        <translation>%1 chapitres</translation>
-    </message>
-    <message>
         <source>(无标题)</source>
         <translation>(sans titre)</translation>
     </message>
     <message>
         <source>没有章节</source>
         <translation>Aucun chapitre</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 章</source>
+        <translation>
+            <numerusform>%n chapitre</numerusform>
+            <numerusform>%n chapitres</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -146,24 +149,12 @@ Copyright © les développeurs de Penlark.</translation>
         <translation>Mots du jour</translation>
     </message>
     <message>
-        <source>字</source>
-        <translation>mots</translation>
-    </message>
-    <message>
         <source>今日速度</source>
         <translation>Vitesse du jour</translation>
     </message>
     <message>
-        <source>字/分钟</source>
-        <translation>mots/min</translation>
-    </message>
-    <message>
         <source>今日用时</source>
         <translation>Temps du jour</translation>
-    </message>
-    <message>
-        <source>分钟</source>
-        <translation>minutes</translation>
     </message>
     <message>
         <source>剩余锁定时间(分钟):</source>
@@ -180,6 +171,27 @@ Copyright © les développeurs de Penlark.</translation>
     <message>
         <source>锁定字数没有启动</source>
         <translation>Verrouillage par mots inactif</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字</source>
+        <translation>
+            <numerusform>%n mot</numerusform>
+            <numerusform>%n mots</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字/分钟</source>
+        <translation>
+            <numerusform>%n mot/min</numerusform>
+            <numerusform>%n mots/min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分钟</source>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -506,26 +518,6 @@ Copyright © les développeurs de Penlark.</translation>
 <context>
     <name>FormatReader</name>
     <message>
-        <source>文档过大：超过 %1 个字符，已停止读取。</source>
-        <translation>Le document est trop grand : plus de %1 caractères ; lecture arrêtée.</translation>
-    </message>
-    <message>
-        <source>文档段落过多：超过 %1 段，已停止读取。</source>
-        <translation>Le document contient trop de paragraphes : plus de %1 ; lecture arrêtée.</translation>
-    </message>
-    <message>
-        <source>文档元素过多：超过 %1 个，已停止读取。</source>
-        <translation>Le document contient trop d'éléments : plus de %1 ; lecture arrêtée.</translation>
-    </message>
-    <message>
-        <source>读取文档超时：超过 %1 秒，已停止读取。</source>
-        <translation>La lecture du document a pris trop de temps : plus de %1 secondes ; lecture arrêtée.</translation>
-    </message>
-    <message>
-        <source>文档嵌套过深：超过 %1 层，已停止读取。</source>
-        <translation>Le document est trop imbriqué : plus de %1 niveaux ; lecture arrêtée.</translation>
-    </message>
-    <message>
         <source>文档类型声明了实体或属性默认值（%1），已拒绝读取。</source>
         <translation>Le type de document déclare des entités ou des valeurs d'attribut par défaut (%1) ; le document a été refusé.</translation>
     </message>
@@ -536,6 +528,41 @@ Copyright © les développeurs de Penlark.</translation>
     <message>
         <source>文档中有不符合其编码的字节。</source>
         <translation>Le document contient des octets qui ne correspondent pas à son encodage.</translation>
+    </message>
+    <message numerus="yes">
+        <source>文档过大：超过 %n 个字符，已停止读取。</source>
+        <translation>
+            <numerusform>Le document est trop grand : plus de %n caractère ; lecture arrêtée.</numerusform>
+            <numerusform>Le document est trop grand : plus de %n caractères ; lecture arrêtée.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档段落过多：超过 %n 段，已停止读取。</source>
+        <translation>
+            <numerusform>Le document contient trop de paragraphes : plus de %n ; lecture arrêtée.</numerusform>
+            <numerusform>Le document contient trop de paragraphes : plus de %n ; lecture arrêtée.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档元素过多：超过 %n 个，已停止读取。</source>
+        <translation>
+            <numerusform>Le document contient trop d'éléments : plus de %n ; lecture arrêtée.</numerusform>
+            <numerusform>Le document contient trop d'éléments : plus de %n ; lecture arrêtée.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>读取文档超时：超过 %n 秒，已停止读取。</source>
+        <translation>
+            <numerusform>La lecture du document a pris trop de temps : plus de %n seconde ; lecture arrêtée.</numerusform>
+            <numerusform>La lecture du document a pris trop de temps : plus de %n secondes ; lecture arrêtée.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档嵌套过深：超过 %n 层，已停止读取。</source>
+        <translation>
+            <numerusform>Le document est trop imbriqué : plus de %n niveau ; lecture arrêtée.</numerusform>
+            <numerusform>Le document est trop imbriqué : plus de %n niveaux ; lecture arrêtée.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2263,9 +2290,12 @@ L'activer ?</translation>
         <source>房间名不能是“.”或“..”</source>
         <translation>Le nom du salon ne peut pas être « . » ni « .. »</translation>
     </message>
-    <message>
-        <source>房间名不能超过 %1 个字符</source>
-        <translation>Le nom du salon ne peut pas dépasser %1 caractères</translation>
+    <message numerus="yes">
+        <source>房间名不能超过 %n 个字符</source>
+        <translation>
+            <numerusform>Le nom du salon ne peut pas dépasser %n caractère</numerusform>
+            <numerusform>Le nom du salon ne peut pas dépasser %n caractères</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2730,13 +2760,19 @@ L'activer ?</translation>
         <source>剩余时间</source>
         <translation>Temps restant</translation>
     </message>
-    <message>
-        <source>确定花费%1积分，进入该闯关模式吗？</source>
-        <translation>Dépenser %1 points pour entrer dans ce mode de défi ?</translation>
+    <message numerus="yes">
+        <source>确定花费%n积分，进入该闯关模式吗？</source>
+        <translation>
+            <numerusform>Dépenser %n point pour entrer dans ce mode de défi ?</numerusform>
+            <numerusform>Dépenser %n points pour entrer dans ce mode de défi ?</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>需要在最多%1小时内完成9关，共%2字的挑战</source>
-        <translation>Défi : 9 niveaux, %2 mots en tout, en %1 heures au plus</translation>
+    <message numerus="yes">
+        <source>需要在最多%1小时内完成9关，共%n字的挑战</source>
+        <translation>
+            <numerusform>Défi : 9 niveaux, %n mot en tout, en %1 heures au plus</numerusform>
+            <numerusform>Défi : 9 niveaux, %n mots en tout, en %1 heures au plus</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3158,18 +3194,6 @@ L'activer ?</translation>
         <translation>Comptage des mots</translation>
     </message>
     <message>
-        <source>字</source>
-        <translation>mots</translation>
-    </message>
-    <message>
-        <source>字/分钟</source>
-        <translation>mots/min</translation>
-    </message>
-    <message>
-        <source>分钟</source>
-        <translation>minutes</translation>
-    </message>
-    <message>
         <source>元</source>
         <translation>yuans</translation>
     </message>
@@ -3199,11 +3223,11 @@ L'activer ?</translation>
     </message>
     <message>
         <source>总字数</source>
-        <translation>Caractères</translation>
+        <translation>Total des mots</translation>
     </message>
     <message>
         <source>总字数(无空格)</source>
-        <translation>Caractères sans espaces</translation>
+        <translation>Total des mots (sans espaces)</translation>
     </message>
     <message>
         <source>数字</source>
@@ -3312,6 +3336,27 @@ L'activer ?</translation>
     <message>
         <source>字号</source>
         <translation>Taille de police</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字</source>
+        <translation>
+            <numerusform>%n mot</numerusform>
+            <numerusform>%n mots</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字/分钟</source>
+        <translation>
+            <numerusform>%n mot/min</numerusform>
+            <numerusform>%n mots/min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分钟</source>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3641,10 +3686,6 @@ Cette action est irréversible.</translation>
         <translation>Dossier racine</translation>
     </message>
     <message>
-        <source>Import %1 files to %2 success</source>
-        <translation>%1 fichiers importés dans %2</translation>
-    </message>
-    <message>
         <source>已存在相同内容，未导入：%1</source>
         <translation>Le même contenu existe déjà, non importé : %1</translation>
     </message>
@@ -3703,6 +3744,13 @@ Cette action est irréversible.</translation>
     <message>
         <source>是否确认删除“%1”？删除前的副本保存在历史记录中（工具 → 历史记录）。</source>
         <translation>Supprimer « %1 » ? Une copie faite avant la suppression est conservée dans l'historique (Outils → Historique).</translation>
+    </message>
+    <message numerus="yes">
+        <source>已将 %n 个文件导入到 %1</source>
+        <translation>
+            <numerusform>%n fichier importé dans %1</numerusform>
+            <numerusform>%n fichiers importés dans %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -44,16 +44,19 @@ Copyright © gli sviluppatori di Penlark.</translation>
         <translation>Capitoli automatici</translation>
     </message>
     <message>
-        <source>%1 章</source>
-        <translation>%1 capitoli</translation>
-    </message>
-    <message>
         <source>(无标题)</source>
         <translation>(senza titolo)</translation>
     </message>
     <message>
         <source>没有章节</source>
         <translation>Nessun capitolo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 章</source>
+        <translation>
+            <numerusform>%n capitolo</numerusform>
+            <numerusform>%n capitoli</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -146,24 +149,12 @@ Copyright © gli sviluppatori di Penlark.</translation>
         <translation>Parole di oggi</translation>
     </message>
     <message>
-        <source>字</source>
-        <translation>parole</translation>
-    </message>
-    <message>
         <source>今日速度</source>
         <translation>Velocità di oggi</translation>
     </message>
     <message>
-        <source>字/分钟</source>
-        <translation>parole/min</translation>
-    </message>
-    <message>
         <source>今日用时</source>
         <translation>Tempo di oggi</translation>
-    </message>
-    <message>
-        <source>分钟</source>
-        <translation>minuti</translation>
     </message>
     <message>
         <source>剩余锁定时间(分钟):</source>
@@ -180,6 +171,27 @@ Copyright © gli sviluppatori di Penlark.</translation>
     <message>
         <source>锁定字数没有启动</source>
         <translation>Blocco a parole non attivo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字</source>
+        <translation>
+            <numerusform>%n parola</numerusform>
+            <numerusform>%n parole</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字/分钟</source>
+        <translation>
+            <numerusform>%n parola/min</numerusform>
+            <numerusform>%n parole/min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分钟</source>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minuti</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -506,26 +518,6 @@ Copyright © gli sviluppatori di Penlark.</translation>
 <context>
     <name>FormatReader</name>
     <message>
-        <source>文档过大：超过 %1 个字符，已停止读取。</source>
-        <translation>Il documento è troppo grande: più di %1 caratteri; lettura interrotta.</translation>
-    </message>
-    <message>
-        <source>文档段落过多：超过 %1 段，已停止读取。</source>
-        <translation>Il documento ha troppi paragrafi: più di %1; lettura interrotta.</translation>
-    </message>
-    <message>
-        <source>文档元素过多：超过 %1 个，已停止读取。</source>
-        <translation>Il documento ha troppi elementi: più di %1; lettura interrotta.</translation>
-    </message>
-    <message>
-        <source>读取文档超时：超过 %1 秒，已停止读取。</source>
-        <translation>La lettura del documento ha richiesto troppo tempo: più di %1 secondi; lettura interrotta.</translation>
-    </message>
-    <message>
-        <source>文档嵌套过深：超过 %1 层，已停止读取。</source>
-        <translation>Il documento è annidato troppo: più di %1 livelli; lettura interrotta.</translation>
-    </message>
-    <message>
         <source>文档类型声明了实体或属性默认值（%1），已拒绝读取。</source>
         <translation>Il tipo di documento dichiara entità o valori predefiniti di attributi (%1); il documento è stato rifiutato.</translation>
     </message>
@@ -536,6 +528,41 @@ Copyright © gli sviluppatori di Penlark.</translation>
     <message>
         <source>文档中有不符合其编码的字节。</source>
         <translation>Il documento contiene byte che non corrispondono alla sua codifica.</translation>
+    </message>
+    <message numerus="yes">
+        <source>文档过大：超过 %n 个字符，已停止读取。</source>
+        <translation>
+            <numerusform>Il documento è troppo grande: più di %n carattere; lettura interrotta.</numerusform>
+            <numerusform>Il documento è troppo grande: più di %n caratteri; lettura interrotta.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档段落过多：超过 %n 段，已停止读取。</source>
+        <translation>
+            <numerusform>Il documento ha troppi paragrafi: più di %n; lettura interrotta.</numerusform>
+            <numerusform>Il documento ha troppi paragrafi: più di %n; lettura interrotta.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档元素过多：超过 %n 个，已停止读取。</source>
+        <translation>
+            <numerusform>Il documento ha troppi elementi: più di %n; lettura interrotta.</numerusform>
+            <numerusform>Il documento ha troppi elementi: più di %n; lettura interrotta.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>读取文档超时：超过 %n 秒，已停止读取。</source>
+        <translation>
+            <numerusform>La lettura del documento ha richiesto troppo tempo: più di %n secondo; lettura interrotta.</numerusform>
+            <numerusform>La lettura del documento ha richiesto troppo tempo: più di %n secondi; lettura interrotta.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档嵌套过深：超过 %n 层，已停止读取。</source>
+        <translation>
+            <numerusform>Il documento è annidato troppo: più di %n livello; lettura interrotta.</numerusform>
+            <numerusform>Il documento è annidato troppo: più di %n livelli; lettura interrotta.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2263,9 +2290,12 @@ Attivarlo?</translation>
         <source>房间名不能是“.”或“..”</source>
         <translation>Il nome della stanza non può essere «.» o «..»</translation>
     </message>
-    <message>
-        <source>房间名不能超过 %1 个字符</source>
-        <translation>Il nome della stanza non può superare %1 caratteri</translation>
+    <message numerus="yes">
+        <source>房间名不能超过 %n 个字符</source>
+        <translation>
+            <numerusform>Il nome della stanza non può superare %n carattere</numerusform>
+            <numerusform>Il nome della stanza non può superare %n caratteri</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2730,13 +2760,19 @@ Attivarlo?</translation>
         <source>剩余时间</source>
         <translation>Tempo rimanente</translation>
     </message>
-    <message>
-        <source>确定花费%1积分，进入该闯关模式吗？</source>
-        <translation>Spendere %1 punti per entrare in questa modalità di sfida?</translation>
+    <message numerus="yes">
+        <source>确定花费%n积分，进入该闯关模式吗？</source>
+        <translation>
+            <numerusform>Spendere %n punto per entrare in questa modalità di sfida?</numerusform>
+            <numerusform>Spendere %n punti per entrare in questa modalità di sfida?</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>需要在最多%1小时内完成9关，共%2字的挑战</source>
-        <translation>Sfida: 9 livelli, %2 parole in tutto, in al massimo %1 ore</translation>
+    <message numerus="yes">
+        <source>需要在最多%1小时内完成9关，共%n字的挑战</source>
+        <translation>
+            <numerusform>Sfida: 9 livelli, %n parola in tutto, in al massimo %1 ore</numerusform>
+            <numerusform>Sfida: 9 livelli, %n parole in tutto, in al massimo %1 ore</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3158,18 +3194,6 @@ Attivarlo?</translation>
         <translation>Conteggio parole</translation>
     </message>
     <message>
-        <source>字</source>
-        <translation>parole</translation>
-    </message>
-    <message>
-        <source>字/分钟</source>
-        <translation>parole/min</translation>
-    </message>
-    <message>
-        <source>分钟</source>
-        <translation>minuti</translation>
-    </message>
-    <message>
         <source>元</source>
         <translation>yuan</translation>
     </message>
@@ -3199,11 +3223,11 @@ Attivarlo?</translation>
     </message>
     <message>
         <source>总字数</source>
-        <translation>Caratteri</translation>
+        <translation>Parole totali</translation>
     </message>
     <message>
         <source>总字数(无空格)</source>
-        <translation>Caratteri senza spazi</translation>
+        <translation>Parole totali (senza spazi)</translation>
     </message>
     <message>
         <source>数字</source>
@@ -3312,6 +3336,27 @@ Attivarlo?</translation>
     <message>
         <source>字号</source>
         <translation>Dimensione carattere</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字</source>
+        <translation>
+            <numerusform>%n parola</numerusform>
+            <numerusform>%n parole</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字/分钟</source>
+        <translation>
+            <numerusform>%n parola/min</numerusform>
+            <numerusform>%n parole/min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分钟</source>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minuti</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3641,10 +3686,6 @@ Non sarà possibile recuperarlo.</translation>
         <translation>Cartella principale</translation>
     </message>
     <message>
-        <source>Import %1 files to %2 success</source>
-        <translation>%1 file importati in %2</translation>
-    </message>
-    <message>
         <source>已存在相同内容，未导入：%1</source>
         <translation>Lo stesso contenuto esiste già, non importato: %1</translation>
     </message>
@@ -3703,6 +3744,13 @@ Non sarà possibile recuperarlo.</translation>
     <message>
         <source>是否确认删除“%1”？删除前的副本保存在历史记录中（工具 → 历史记录）。</source>
         <translation>Eliminare «%1»? Una copia fatta prima dell'eliminazione resta nella cronologia (Strumenti → Cronologia).</translation>
+    </message>
+    <message numerus="yes">
+        <source>已将 %n 个文件导入到 %1</source>
+        <translation>
+            <numerusform>%n file importato in %1</numerusform>
+            <numerusform>%n file importati in %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>

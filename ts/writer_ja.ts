@@ -44,16 +44,18 @@ Copyright © Penlark 開発者</translation>
         <translation>章の自動認識</translation>
     </message>
     <message>
-        <source>%1 章</source>
-        <translation>%1 章</translation>
-    </message>
-    <message>
         <source>(无标题)</source>
         <translation>(無題)</translation>
     </message>
     <message>
         <source>没有章节</source>
         <translation>章がありません</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 章</source>
+        <translation>
+            <numerusform>%n 章</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -146,24 +148,12 @@ Copyright © Penlark 開発者</translation>
         <translation>今日の文字数</translation>
     </message>
     <message>
-        <source>字</source>
-        <translation>字</translation>
-    </message>
-    <message>
         <source>今日速度</source>
         <translation>今日の速度</translation>
     </message>
     <message>
-        <source>字/分钟</source>
-        <translation>字/分</translation>
-    </message>
-    <message>
         <source>今日用时</source>
         <translation>今日の時間</translation>
-    </message>
-    <message>
-        <source>分钟</source>
-        <translation>分</translation>
     </message>
     <message>
         <source>剩余锁定时间(分钟):</source>
@@ -180,6 +170,24 @@ Copyright © Penlark 開発者</translation>
     <message>
         <source>锁定字数没有启动</source>
         <translation>文字数ロックは未開始</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字</source>
+        <translation>
+            <numerusform>%n 字</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字/分钟</source>
+        <translation>
+            <numerusform>%n 字/分</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分钟</source>
+        <translation>
+            <numerusform>%n 分</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -506,26 +514,6 @@ Copyright © Penlark 開発者</translation>
 <context>
     <name>FormatReader</name>
     <message>
-        <source>文档过大：超过 %1 个字符，已停止读取。</source>
-        <translation>文書が大きすぎます(%1 文字超)。読み込みを中止しました。</translation>
-    </message>
-    <message>
-        <source>文档段落过多：超过 %1 段，已停止读取。</source>
-        <translation>文書の段落が多すぎます(%1 段落超)。読み込みを中止しました。</translation>
-    </message>
-    <message>
-        <source>文档元素过多：超过 %1 个，已停止读取。</source>
-        <translation>文書の要素が多すぎます(%1 個超)。読み込みを中止しました。</translation>
-    </message>
-    <message>
-        <source>读取文档超时：超过 %1 秒，已停止读取。</source>
-        <translation>文書の読み込みに時間がかかりすぎました(%1 秒超)。読み込みを中止しました。</translation>
-    </message>
-    <message>
-        <source>文档嵌套过深：超过 %1 层，已停止读取。</source>
-        <translation>文書の入れ子が深すぎます(%1 階層超)。読み込みを中止しました。</translation>
-    </message>
-    <message>
         <source>文档类型声明了实体或属性默认值（%1），已拒绝读取。</source>
         <translation>文書型宣言が実体または属性の既定値 (%1) を宣言しています。読み込みを拒否しました。</translation>
     </message>
@@ -536,6 +524,36 @@ Copyright © Penlark 開発者</translation>
     <message>
         <source>文档中有不符合其编码的字节。</source>
         <translation>文書にエンコーディングに合わないバイトがあります。</translation>
+    </message>
+    <message numerus="yes">
+        <source>文档过大：超过 %n 个字符，已停止读取。</source>
+        <translation>
+            <numerusform>文書が大きすぎます(%n 文字超)。読み込みを中止しました。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档段落过多：超过 %n 段，已停止读取。</source>
+        <translation>
+            <numerusform>文書の段落が多すぎます(%n 段落超)。読み込みを中止しました。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档元素过多：超过 %n 个，已停止读取。</source>
+        <translation>
+            <numerusform>文書の要素が多すぎます(%n 個超)。読み込みを中止しました。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>读取文档超时：超过 %n 秒，已停止读取。</source>
+        <translation>
+            <numerusform>文書の読み込みに時間がかかりすぎました(%n 秒超)。読み込みを中止しました。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档嵌套过深：超过 %n 层，已停止读取。</source>
+        <translation>
+            <numerusform>文書の入れ子が深すぎます(%n 階層超)。読み込みを中止しました。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2263,9 +2281,11 @@ Copyright © Penlark 開発者</translation>
         <source>房间名不能是“.”或“..”</source>
         <translation>ルーム名を「.」や「..」にはできません</translation>
     </message>
-    <message>
-        <source>房间名不能超过 %1 个字符</source>
-        <translation>ルーム名は %1 文字以内にしてください</translation>
+    <message numerus="yes">
+        <source>房间名不能超过 %n 个字符</source>
+        <translation>
+            <numerusform>ルーム名は %n 文字以内にしてください</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2730,13 +2750,17 @@ Copyright © Penlark 開発者</translation>
         <source>剩余时间</source>
         <translation>残り時間</translation>
     </message>
-    <message>
-        <source>确定花费%1积分，进入该闯关模式吗？</source>
-        <translation>%1ポイントを使ってこのチャレンジに参加しますか?</translation>
+    <message numerus="yes">
+        <source>确定花费%n积分，进入该闯关模式吗？</source>
+        <translation>
+            <numerusform>%nポイントを使ってこのチャレンジに参加しますか?</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>需要在最多%1小时内完成9关，共%2字的挑战</source>
-        <translation>チャレンジ: 最大%1時間以内に9ステージ、計%2字を書く</translation>
+    <message numerus="yes">
+        <source>需要在最多%1小时内完成9关，共%n字的挑战</source>
+        <translation>
+            <numerusform>チャレンジ: 最大%1時間以内に9ステージ、計%n字を書く</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3158,18 +3182,6 @@ Copyright © Penlark 開発者</translation>
         <translation>文字数統計</translation>
     </message>
     <message>
-        <source>字</source>
-        <translation>字</translation>
-    </message>
-    <message>
-        <source>字/分钟</source>
-        <translation>字/分</translation>
-    </message>
-    <message>
-        <source>分钟</source>
-        <translation>分</translation>
-    </message>
-    <message>
         <source>元</source>
         <translation>元</translation>
     </message>
@@ -3312,6 +3324,24 @@ Copyright © Penlark 開発者</translation>
     <message>
         <source>字号</source>
         <translation>フォントサイズ</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字</source>
+        <translation>
+            <numerusform>%n 字</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字/分钟</source>
+        <translation>
+            <numerusform>%n 字/分</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分钟</source>
+        <translation>
+            <numerusform>%n 分</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3641,10 +3671,6 @@ Copyright © Penlark 開発者</translation>
         <translation>ルートフォルダー</translation>
     </message>
     <message>
-        <source>Import %1 files to %2 success</source>
-        <translation>%1 個のファイルを %2 にインポートしました</translation>
-    </message>
-    <message>
         <source>已存在相同内容，未导入：%1</source>
         <translation>同じ内容がすでにあるため、インポートしませんでした: %1</translation>
     </message>
@@ -3703,6 +3729,12 @@ Copyright © Penlark 開発者</translation>
     <message>
         <source>是否确认删除“%1”？删除前的副本保存在历史记录中（工具 → 历史记录）。</source>
         <translation>「%1」を削除しますか? 削除前のコピーは履歴に保存されています（ツール → 履歴）。</translation>
+    </message>
+    <message numerus="yes">
+        <source>已将 %n 个文件导入到 %1</source>
+        <translation>
+            <numerusform>%n 個のファイルを %1 にインポートしました</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -44,16 +44,18 @@ Copyright © Penlark 개발자</translation>
         <translation>자동 챕터</translation>
     </message>
     <message>
-        <source>%1 章</source>
-        <translation>챕터 %1개</translation>
-    </message>
-    <message>
         <source>(无标题)</source>
         <translation>(제목 없음)</translation>
     </message>
     <message>
         <source>没有章节</source>
         <translation>챕터가 없습니다</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 章</source>
+        <translation>
+            <numerusform>%n개 장</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -146,24 +148,12 @@ Copyright © Penlark 개발자</translation>
         <translation>오늘 글자 수</translation>
     </message>
     <message>
-        <source>字</source>
-        <translation>자</translation>
-    </message>
-    <message>
         <source>今日速度</source>
         <translation>오늘 속도</translation>
     </message>
     <message>
-        <source>字/分钟</source>
-        <translation>자/분</translation>
-    </message>
-    <message>
         <source>今日用时</source>
         <translation>오늘 시간</translation>
-    </message>
-    <message>
-        <source>分钟</source>
-        <translation>분</translation>
     </message>
     <message>
         <source>剩余锁定时间(分钟):</source>
@@ -180,6 +170,24 @@ Copyright © Penlark 개발자</translation>
     <message>
         <source>锁定字数没有启动</source>
         <translation>글자 수 잠금 미시작</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字</source>
+        <translation>
+            <numerusform>%n자</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字/分钟</source>
+        <translation>
+            <numerusform>%n자/분</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分钟</source>
+        <translation>
+            <numerusform>%n분</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -506,26 +514,6 @@ Copyright © Penlark 개발자</translation>
 <context>
     <name>FormatReader</name>
     <message>
-        <source>文档过大：超过 %1 个字符，已停止读取。</source>
-        <translation>문서가 너무 큽니다(%1자 초과). 읽기를 멈췄습니다.</translation>
-    </message>
-    <message>
-        <source>文档段落过多：超过 %1 段，已停止读取。</source>
-        <translation>문서 문단이 너무 많습니다(%1개 초과). 읽기를 멈췄습니다.</translation>
-    </message>
-    <message>
-        <source>文档元素过多：超过 %1 个，已停止读取。</source>
-        <translation>문서 요소가 너무 많습니다(%1개 초과). 읽기를 멈췄습니다.</translation>
-    </message>
-    <message>
-        <source>读取文档超时：超过 %1 秒，已停止读取。</source>
-        <translation>문서를 읽는 데 너무 오래 걸렸습니다(%1초 초과). 읽기를 멈췄습니다.</translation>
-    </message>
-    <message>
-        <source>文档嵌套过深：超过 %1 层，已停止读取。</source>
-        <translation>문서 중첩이 너무 깊습니다(%1단계 초과). 읽기를 멈췄습니다.</translation>
-    </message>
-    <message>
         <source>文档类型声明了实体或属性默认值（%1），已拒绝读取。</source>
         <translation>문서 형식 선언에 엔터티 또는 속성 기본값(%1)이 있습니다. 문서를 거부했습니다.</translation>
     </message>
@@ -536,6 +524,36 @@ Copyright © Penlark 개발자</translation>
     <message>
         <source>文档中有不符合其编码的字节。</source>
         <translation>문서에 인코딩과 맞지 않는 바이트가 있습니다.</translation>
+    </message>
+    <message numerus="yes">
+        <source>文档过大：超过 %n 个字符，已停止读取。</source>
+        <translation>
+            <numerusform>문서가 너무 큽니다(%n자 초과). 읽기를 멈췄습니다.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档段落过多：超过 %n 段，已停止读取。</source>
+        <translation>
+            <numerusform>문서 문단이 너무 많습니다(%n개 초과). 읽기를 멈췄습니다.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档元素过多：超过 %n 个，已停止读取。</source>
+        <translation>
+            <numerusform>문서 요소가 너무 많습니다(%n개 초과). 읽기를 멈췄습니다.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>读取文档超时：超过 %n 秒，已停止读取。</source>
+        <translation>
+            <numerusform>문서를 읽는 데 너무 오래 걸렸습니다(%n초 초과). 읽기를 멈췄습니다.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档嵌套过深：超过 %n 层，已停止读取。</source>
+        <translation>
+            <numerusform>문서 중첩이 너무 깊습니다(%n단계 초과). 읽기를 멈췄습니다.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2263,9 +2281,11 @@ Copyright © Penlark 개발자</translation>
         <source>房间名不能是“.”或“..”</source>
         <translation>방 이름은 "."이나 ".."일 수 없습니다</translation>
     </message>
-    <message>
-        <source>房间名不能超过 %1 个字符</source>
-        <translation>방 이름은 %1자를 넘을 수 없습니다</translation>
+    <message numerus="yes">
+        <source>房间名不能超过 %n 个字符</source>
+        <translation>
+            <numerusform>방 이름은 %n자를 넘을 수 없습니다</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2730,13 +2750,17 @@ Copyright © Penlark 개발자</translation>
         <source>剩余时间</source>
         <translation>남은 시간</translation>
     </message>
-    <message>
-        <source>确定花费%1积分，进入该闯关模式吗？</source>
-        <translation>%1포인트를 써서 이 챌린지에 참가할까요?</translation>
+    <message numerus="yes">
+        <source>确定花费%n积分，进入该闯关模式吗？</source>
+        <translation>
+            <numerusform>%n포인트를 써서 이 챌린지에 참가할까요?</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>需要在最多%1小时内完成9关，共%2字的挑战</source>
-        <translation>챌린지: 최대 %1시간 안에 9단계, 모두 %2자 쓰기</translation>
+    <message numerus="yes">
+        <source>需要在最多%1小时内完成9关，共%n字的挑战</source>
+        <translation>
+            <numerusform>챌린지: 최대 %1시간 안에 9단계, 모두 %n자 쓰기</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3158,18 +3182,6 @@ Copyright © Penlark 개발자</translation>
         <translation>글자 수 통계</translation>
     </message>
     <message>
-        <source>字</source>
-        <translation>자</translation>
-    </message>
-    <message>
-        <source>字/分钟</source>
-        <translation>자/분</translation>
-    </message>
-    <message>
-        <source>分钟</source>
-        <translation>분</translation>
-    </message>
-    <message>
         <source>元</source>
         <translation>위안</translation>
     </message>
@@ -3312,6 +3324,24 @@ Copyright © Penlark 개발자</translation>
     <message>
         <source>字号</source>
         <translation>글자 크기</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字</source>
+        <translation>
+            <numerusform>%n자</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字/分钟</source>
+        <translation>
+            <numerusform>%n자/분</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分钟</source>
+        <translation>
+            <numerusform>%n분</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3641,10 +3671,6 @@ Copyright © Penlark 개발자</translation>
         <translation>최상위 폴더</translation>
     </message>
     <message>
-        <source>Import %1 files to %2 success</source>
-        <translation>파일 %1개를 %2(으)로 가져왔습니다</translation>
-    </message>
-    <message>
         <source>已存在相同内容，未导入：%1</source>
         <translation>같은 내용이 이미 있어 가져오지 않았습니다: %1</translation>
     </message>
@@ -3703,6 +3729,12 @@ Copyright © Penlark 개발자</translation>
     <message>
         <source>是否确认删除“%1”？删除前的副本保存在历史记录中（工具 → 历史记录）。</source>
         <translation>"%1"을(를) 지울까요? 지우기 전의 사본은 기록에 보관됩니다(도구 → 기록).</translation>
+    </message>
+    <message numerus="yes">
+        <source>已将 %n 个文件导入到 %1</source>
+        <translation>
+            <numerusform>파일 %n개를 %1(으)로 가져왔습니다</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -44,16 +44,19 @@ Copyright © os desenvolvedores do Penlark.</translation>
         <translation>Capítulos automáticos</translation>
     </message>
     <message>
-        <source>%1 章</source>
-        <translation>%1 capítulos</translation>
-    </message>
-    <message>
         <source>(无标题)</source>
         <translation>(sem título)</translation>
     </message>
     <message>
         <source>没有章节</source>
         <translation>Nenhum capítulo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 章</source>
+        <translation>
+            <numerusform>%n capítulo</numerusform>
+            <numerusform>%n capítulos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -146,24 +149,12 @@ Copyright © os desenvolvedores do Penlark.</translation>
         <translation>Palavras de hoje</translation>
     </message>
     <message>
-        <source>字</source>
-        <translation>palavras</translation>
-    </message>
-    <message>
         <source>今日速度</source>
         <translation>Velocidade de hoje</translation>
     </message>
     <message>
-        <source>字/分钟</source>
-        <translation>palavras/min</translation>
-    </message>
-    <message>
         <source>今日用时</source>
         <translation>Tempo de hoje</translation>
-    </message>
-    <message>
-        <source>分钟</source>
-        <translation>minutos</translation>
     </message>
     <message>
         <source>剩余锁定时间(分钟):</source>
@@ -180,6 +171,27 @@ Copyright © os desenvolvedores do Penlark.</translation>
     <message>
         <source>锁定字数没有启动</source>
         <translation>Bloqueio por palavras inativo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字</source>
+        <translation>
+            <numerusform>%n palavra</numerusform>
+            <numerusform>%n palavras</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字/分钟</source>
+        <translation>
+            <numerusform>%n palavra/min</numerusform>
+            <numerusform>%n palavras/min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分钟</source>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -506,26 +518,6 @@ Copyright © os desenvolvedores do Penlark.</translation>
 <context>
     <name>FormatReader</name>
     <message>
-        <source>文档过大：超过 %1 个字符，已停止读取。</source>
-        <translation>O documento é grande demais: mais de %1 caracteres; a leitura parou.</translation>
-    </message>
-    <message>
-        <source>文档段落过多：超过 %1 段，已停止读取。</source>
-        <translation>O documento tem parágrafos demais: mais de %1; a leitura parou.</translation>
-    </message>
-    <message>
-        <source>文档元素过多：超过 %1 个，已停止读取。</source>
-        <translation>O documento tem elementos demais: mais de %1; a leitura parou.</translation>
-    </message>
-    <message>
-        <source>读取文档超时：超过 %1 秒，已停止读取。</source>
-        <translation>A leitura do documento demorou demais: mais de %1 segundos; a leitura parou.</translation>
-    </message>
-    <message>
-        <source>文档嵌套过深：超过 %1 层，已停止读取。</source>
-        <translation>O documento está aninhado demais: mais de %1 níveis; a leitura parou.</translation>
-    </message>
-    <message>
         <source>文档类型声明了实体或属性默认值（%1），已拒绝读取。</source>
         <translation>O tipo de documento declara entidades ou valores padrão de atributos (%1); o documento foi recusado.</translation>
     </message>
@@ -536,6 +528,41 @@ Copyright © os desenvolvedores do Penlark.</translation>
     <message>
         <source>文档中有不符合其编码的字节。</source>
         <translation>O documento contém bytes que não correspondem à sua codificação.</translation>
+    </message>
+    <message numerus="yes">
+        <source>文档过大：超过 %n 个字符，已停止读取。</source>
+        <translation>
+            <numerusform>O documento é grande demais: mais de %n caractere; a leitura parou.</numerusform>
+            <numerusform>O documento é grande demais: mais de %n caracteres; a leitura parou.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档段落过多：超过 %n 段，已停止读取。</source>
+        <translation>
+            <numerusform>O documento tem parágrafos demais: mais de %n; a leitura parou.</numerusform>
+            <numerusform>O documento tem parágrafos demais: mais de %n; a leitura parou.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档元素过多：超过 %n 个，已停止读取。</source>
+        <translation>
+            <numerusform>O documento tem elementos demais: mais de %n; a leitura parou.</numerusform>
+            <numerusform>O documento tem elementos demais: mais de %n; a leitura parou.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>读取文档超时：超过 %n 秒，已停止读取。</source>
+        <translation>
+            <numerusform>A leitura do documento demorou demais: mais de %n segundo; a leitura parou.</numerusform>
+            <numerusform>A leitura do documento demorou demais: mais de %n segundos; a leitura parou.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档嵌套过深：超过 %n 层，已停止读取。</source>
+        <translation>
+            <numerusform>O documento está aninhado demais: mais de %n nível; a leitura parou.</numerusform>
+            <numerusform>O documento está aninhado demais: mais de %n níveis; a leitura parou.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2263,9 +2290,12 @@ Ligar?</translation>
         <source>房间名不能是“.”或“..”</source>
         <translation>O nome da sala não pode ser "." nem ".."</translation>
     </message>
-    <message>
-        <source>房间名不能超过 %1 个字符</source>
-        <translation>O nome da sala não pode ter mais de %1 caracteres</translation>
+    <message numerus="yes">
+        <source>房间名不能超过 %n 个字符</source>
+        <translation>
+            <numerusform>O nome da sala não pode ter mais de %n caractere</numerusform>
+            <numerusform>O nome da sala não pode ter mais de %n caracteres</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2730,13 +2760,19 @@ Ligar?</translation>
         <source>剩余时间</source>
         <translation>Tempo restante</translation>
     </message>
-    <message>
-        <source>确定花费%1积分，进入该闯关模式吗？</source>
-        <translation>Gastar %1 pontos para entrar neste modo de desafio?</translation>
+    <message numerus="yes">
+        <source>确定花费%n积分，进入该闯关模式吗？</source>
+        <translation>
+            <numerusform>Gastar %n ponto para entrar neste modo de desafio?</numerusform>
+            <numerusform>Gastar %n pontos para entrar neste modo de desafio?</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>需要在最多%1小时内完成9关，共%2字的挑战</source>
-        <translation>Desafio: 9 níveis, %2 palavras ao todo, em no máximo %1 horas</translation>
+    <message numerus="yes">
+        <source>需要在最多%1小时内完成9关，共%n字的挑战</source>
+        <translation>
+            <numerusform>Desafio: 9 níveis, %n palavra ao todo, em no máximo %1 horas</numerusform>
+            <numerusform>Desafio: 9 níveis, %n palavras ao todo, em no máximo %1 horas</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3158,18 +3194,6 @@ Ligar?</translation>
         <translation>Contagem de palavras</translation>
     </message>
     <message>
-        <source>字</source>
-        <translation>palavras</translation>
-    </message>
-    <message>
-        <source>字/分钟</source>
-        <translation>palavras/min</translation>
-    </message>
-    <message>
-        <source>分钟</source>
-        <translation>minutos</translation>
-    </message>
-    <message>
         <source>元</source>
         <translation>yuans</translation>
     </message>
@@ -3199,11 +3223,11 @@ Ligar?</translation>
     </message>
     <message>
         <source>总字数</source>
-        <translation>Caracteres</translation>
+        <translation>Total de palavras</translation>
     </message>
     <message>
         <source>总字数(无空格)</source>
-        <translation>Caracteres sem espaços</translation>
+        <translation>Total de palavras (sem espaços)</translation>
     </message>
     <message>
         <source>数字</source>
@@ -3312,6 +3336,27 @@ Ligar?</translation>
     <message>
         <source>字号</source>
         <translation>Tamanho da fonte</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字</source>
+        <translation>
+            <numerusform>%n palavra</numerusform>
+            <numerusform>%n palavras</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字/分钟</source>
+        <translation>
+            <numerusform>%n palavra/min</numerusform>
+            <numerusform>%n palavras/min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分钟</source>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3641,10 +3686,6 @@ Não será possível recuperar.</translation>
         <translation>Pasta raiz</translation>
     </message>
     <message>
-        <source>Import %1 files to %2 success</source>
-        <translation>%1 arquivos importados para %2</translation>
-    </message>
-    <message>
         <source>已存在相同内容，未导入：%1</source>
         <translation>O mesmo conteúdo já existe; não importado: %1</translation>
     </message>
@@ -3703,6 +3744,13 @@ Não será possível recuperar.</translation>
     <message>
         <source>是否确认删除“%1”？删除前的副本保存在历史记录中（工具 → 历史记录）。</source>
         <translation>Excluir "%1"? Uma cópia feita antes da exclusão fica no histórico (Ferramentas → Histórico).</translation>
+    </message>
+    <message numerus="yes">
+        <source>已将 %n 个文件导入到 %1</source>
+        <translation>
+            <numerusform>%n arquivo importado para %1</numerusform>
+            <numerusform>%n arquivos importados para %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -44,16 +44,20 @@
         <translation>Автоматические главы</translation>
     </message>
     <message>
-        <source>%1 章</source>
-        <translation>Глав: %1</translation>
-    </message>
-    <message>
         <source>(无标题)</source>
         <translation>(без названия)</translation>
     </message>
     <message>
         <source>没有章节</source>
         <translation>Нет глав</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 章</source>
+        <translation>
+            <numerusform>%n глава</numerusform>
+            <numerusform>%n главы</numerusform>
+            <numerusform>%n глав</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -146,24 +150,12 @@
         <translation>Слов сегодня</translation>
     </message>
     <message>
-        <source>字</source>
-        <translation>слов</translation>
-    </message>
-    <message>
         <source>今日速度</source>
         <translation>Скорость сегодня</translation>
     </message>
     <message>
-        <source>字/分钟</source>
-        <translation>слов/мин</translation>
-    </message>
-    <message>
         <source>今日用时</source>
         <translation>Время сегодня</translation>
-    </message>
-    <message>
-        <source>分钟</source>
-        <translation>минут</translation>
     </message>
     <message>
         <source>剩余锁定时间(分钟):</source>
@@ -180,6 +172,30 @@
     <message>
         <source>锁定字数没有启动</source>
         <translation>Блокировка по словам не запущена</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字</source>
+        <translation>
+            <numerusform>%n слово</numerusform>
+            <numerusform>%n слова</numerusform>
+            <numerusform>%n слов</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字/分钟</source>
+        <translation>
+            <numerusform>%n слово/мин</numerusform>
+            <numerusform>%n слова/мин</numerusform>
+            <numerusform>%n слов/мин</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分钟</source>
+        <translation>
+            <numerusform>%n минута</numerusform>
+            <numerusform>%n минуты</numerusform>
+            <numerusform>%n минут</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -506,26 +522,6 @@
 <context>
     <name>FormatReader</name>
     <message>
-        <source>文档过大：超过 %1 个字符，已停止读取。</source>
-        <translation>Документ слишком большой: больше %1 символов; чтение остановлено.</translation>
-    </message>
-    <message>
-        <source>文档段落过多：超过 %1 段，已停止读取。</source>
-        <translation>В документе слишком много абзацев: больше %1; чтение остановлено.</translation>
-    </message>
-    <message>
-        <source>文档元素过多：超过 %1 个，已停止读取。</source>
-        <translation>В документе слишком много элементов: больше %1; чтение остановлено.</translation>
-    </message>
-    <message>
-        <source>读取文档超时：超过 %1 秒，已停止读取。</source>
-        <translation>Чтение документа заняло слишком много времени: больше %1 секунд; чтение остановлено.</translation>
-    </message>
-    <message>
-        <source>文档嵌套过深：超过 %1 层，已停止读取。</source>
-        <translation>Документ слишком глубоко вложен: больше %1 уровней; чтение остановлено.</translation>
-    </message>
-    <message>
         <source>文档类型声明了实体或属性默认值（%1），已拒绝读取。</source>
         <translation>Тип документа объявляет сущности или значения атрибутов по умолчанию (%1); документ отклонён.</translation>
     </message>
@@ -536,6 +532,46 @@
     <message>
         <source>文档中有不符合其编码的字节。</source>
         <translation>В документе есть байты, не соответствующие его кодировке.</translation>
+    </message>
+    <message numerus="yes">
+        <source>文档过大：超过 %n 个字符，已停止读取。</source>
+        <translation>
+            <numerusform>Документ слишком большой: больше %n символа; чтение остановлено.</numerusform>
+            <numerusform>Документ слишком большой: больше %n символов; чтение остановлено.</numerusform>
+            <numerusform>Документ слишком большой: больше %n символов; чтение остановлено.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档段落过多：超过 %n 段，已停止读取。</source>
+        <translation>
+            <numerusform>В документе слишком много абзацев: больше %n; чтение остановлено.</numerusform>
+            <numerusform>В документе слишком много абзацев: больше %n; чтение остановлено.</numerusform>
+            <numerusform>В документе слишком много абзацев: больше %n; чтение остановлено.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档元素过多：超过 %n 个，已停止读取。</source>
+        <translation>
+            <numerusform>В документе слишком много элементов: больше %n; чтение остановлено.</numerusform>
+            <numerusform>В документе слишком много элементов: больше %n; чтение остановлено.</numerusform>
+            <numerusform>В документе слишком много элементов: больше %n; чтение остановлено.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>读取文档超时：超过 %n 秒，已停止读取。</source>
+        <translation>
+            <numerusform>Чтение документа заняло слишком много времени: больше %n секунды; чтение остановлено.</numerusform>
+            <numerusform>Чтение документа заняло слишком много времени: больше %n секунд; чтение остановлено.</numerusform>
+            <numerusform>Чтение документа заняло слишком много времени: больше %n секунд; чтение остановлено.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档嵌套过深：超过 %n 层，已停止读取。</source>
+        <translation>
+            <numerusform>Документ слишком глубоко вложен: больше %n уровня; чтение остановлено.</numerusform>
+            <numerusform>Документ слишком глубоко вложен: больше %n уровней; чтение остановлено.</numerusform>
+            <numerusform>Документ слишком глубоко вложен: больше %n уровней; чтение остановлено.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2263,9 +2299,13 @@
         <source>房间名不能是“.”或“..”</source>
         <translation>Название комнаты не может быть «.» или «..»</translation>
     </message>
-    <message>
-        <source>房间名不能超过 %1 个字符</source>
-        <translation>Название комнаты не может быть длиннее %1 символов</translation>
+    <message numerus="yes">
+        <source>房间名不能超过 %n 个字符</source>
+        <translation>
+            <numerusform>Название комнаты не может быть длиннее %n символа</numerusform>
+            <numerusform>Название комнаты не может быть длиннее %n символов</numerusform>
+            <numerusform>Название комнаты не может быть длиннее %n символов</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2730,13 +2770,21 @@
         <source>剩余时间</source>
         <translation>Осталось времени</translation>
     </message>
-    <message>
-        <source>确定花费%1积分，进入该闯关模式吗？</source>
-        <translation>Потратить %1 баллов, чтобы начать это испытание?</translation>
+    <message numerus="yes">
+        <source>确定花费%n积分，进入该闯关模式吗？</source>
+        <translation>
+            <numerusform>Потратить %n балл, чтобы начать это испытание?</numerusform>
+            <numerusform>Потратить %n балла, чтобы начать это испытание?</numerusform>
+            <numerusform>Потратить %n баллов, чтобы начать это испытание?</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>需要在最多%1小时内完成9关，共%2字的挑战</source>
-        <translation>Испытание: 9 уровней, всего %2 слов, не более чем за %1 ч</translation>
+    <message numerus="yes">
+        <source>需要在最多%1小时内完成9关，共%n字的挑战</source>
+        <translation>
+            <numerusform>Испытание: 9 уровней, всего %n слово, не более чем за %1 ч</numerusform>
+            <numerusform>Испытание: 9 уровней, всего %n слова, не более чем за %1 ч</numerusform>
+            <numerusform>Испытание: 9 уровней, всего %n слов, не более чем за %1 ч</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3158,18 +3206,6 @@
         <translation>Подсчёт слов</translation>
     </message>
     <message>
-        <source>字</source>
-        <translation>слов</translation>
-    </message>
-    <message>
-        <source>字/分钟</source>
-        <translation>слов/мин</translation>
-    </message>
-    <message>
-        <source>分钟</source>
-        <translation>минут</translation>
-    </message>
-    <message>
         <source>元</source>
         <translation>юаней</translation>
     </message>
@@ -3199,11 +3235,11 @@
     </message>
     <message>
         <source>总字数</source>
-        <translation>Знаков</translation>
+        <translation>Всего слов</translation>
     </message>
     <message>
         <source>总字数(无空格)</source>
-        <translation>Знаков без пробелов</translation>
+        <translation>Всего слов (без пробелов)</translation>
     </message>
     <message>
         <source>数字</source>
@@ -3312,6 +3348,30 @@
     <message>
         <source>字号</source>
         <translation>Размер шрифта</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字</source>
+        <translation>
+            <numerusform>%n слово</numerusform>
+            <numerusform>%n слова</numerusform>
+            <numerusform>%n слов</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字/分钟</source>
+        <translation>
+            <numerusform>%n слово/мин</numerusform>
+            <numerusform>%n слова/мин</numerusform>
+            <numerusform>%n слов/мин</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分钟</source>
+        <translation>
+            <numerusform>%n минута</numerusform>
+            <numerusform>%n минуты</numerusform>
+            <numerusform>%n минут</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3641,10 +3701,6 @@
         <translation>Корневая папка</translation>
     </message>
     <message>
-        <source>Import %1 files to %2 success</source>
-        <translation>Импортировано файлов: %1, в %2</translation>
-    </message>
-    <message>
         <source>已存在相同内容，未导入：%1</source>
         <translation>Такое же содержимое уже есть, не импортировано: %1</translation>
     </message>
@@ -3703,6 +3759,14 @@
     <message>
         <source>是否确认删除“%1”？删除前的副本保存在历史记录中（工具 → 历史记录）。</source>
         <translation>Удалить «%1»? Копия, сделанная перед удалением, хранится в истории (Инструменты → История).</translation>
+    </message>
+    <message numerus="yes">
+        <source>已将 %n 个文件导入到 %1</source>
+        <translation>
+            <numerusform>Импортирован %n файл в %1</numerusform>
+            <numerusform>Импортировано %n файла в %1</numerusform>
+            <numerusform>Импортировано %n файлов в %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -44,16 +44,18 @@
         <translation>自動章節</translation>
     </message>
     <message>
-        <source>%1 章</source>
-        <translation>%1 章</translation>
-    </message>
-    <message>
         <source>(无标题)</source>
         <translation>(無標題)</translation>
     </message>
     <message>
         <source>没有章节</source>
         <translation>沒有章節</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 章</source>
+        <translation>
+            <numerusform>%n 章</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -146,24 +148,12 @@
         <translation>今日字數</translation>
     </message>
     <message>
-        <source>字</source>
-        <translation>字</translation>
-    </message>
-    <message>
         <source>今日速度</source>
         <translation>今日速度</translation>
     </message>
     <message>
-        <source>字/分钟</source>
-        <translation>字/分鐘</translation>
-    </message>
-    <message>
         <source>今日用时</source>
         <translation>今日用時</translation>
-    </message>
-    <message>
-        <source>分钟</source>
-        <translation>分鐘</translation>
     </message>
     <message>
         <source>剩余锁定时间(分钟):</source>
@@ -180,6 +170,24 @@
     <message>
         <source>锁定字数没有启动</source>
         <translation>鎖定字數沒有啟動</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字</source>
+        <translation>
+            <numerusform>%n 字</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字/分钟</source>
+        <translation>
+            <numerusform>%n 字/分鐘</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分钟</source>
+        <translation>
+            <numerusform>%n 分鐘</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -506,26 +514,6 @@
 <context>
     <name>FormatReader</name>
     <message>
-        <source>文档过大：超过 %1 个字符，已停止读取。</source>
-        <translation>文件過大：超過 %1 個字元，已停止讀取。</translation>
-    </message>
-    <message>
-        <source>文档段落过多：超过 %1 段，已停止读取。</source>
-        <translation>文件段落過多：超過 %1 段，已停止讀取。</translation>
-    </message>
-    <message>
-        <source>文档元素过多：超过 %1 个，已停止读取。</source>
-        <translation>文件元素過多：超過 %1 個，已停止讀取。</translation>
-    </message>
-    <message>
-        <source>读取文档超时：超过 %1 秒，已停止读取。</source>
-        <translation>讀取文件逾時：超過 %1 秒，已停止讀取。</translation>
-    </message>
-    <message>
-        <source>文档嵌套过深：超过 %1 层，已停止读取。</source>
-        <translation>文件巢狀過深：超過 %1 層，已停止讀取。</translation>
-    </message>
-    <message>
         <source>文档类型声明了实体或属性默认值（%1），已拒绝读取。</source>
         <translation>文件類型宣告了實體或屬性預設值（%1），已拒絕讀取。</translation>
     </message>
@@ -536,6 +524,36 @@
     <message>
         <source>文档中有不符合其编码的字节。</source>
         <translation>文件中有不符合其編碼的位元組。</translation>
+    </message>
+    <message numerus="yes">
+        <source>文档过大：超过 %n 个字符，已停止读取。</source>
+        <translation>
+            <numerusform>文件過大：超過 %n 個字元，已停止讀取。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档段落过多：超过 %n 段，已停止读取。</source>
+        <translation>
+            <numerusform>文件段落過多：超過 %n 段，已停止讀取。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档元素过多：超过 %n 个，已停止读取。</source>
+        <translation>
+            <numerusform>文件元素過多：超過 %n 個，已停止讀取。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>读取文档超时：超过 %n 秒，已停止读取。</source>
+        <translation>
+            <numerusform>讀取文件逾時：超過 %n 秒，已停止讀取。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档嵌套过深：超过 %n 层，已停止读取。</source>
+        <translation>
+            <numerusform>文件巢狀過深：超過 %n 層，已停止讀取。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2263,9 +2281,11 @@
         <source>房间名不能是“.”或“..”</source>
         <translation>房間名不能是「.」或「..」</translation>
     </message>
-    <message>
-        <source>房间名不能超过 %1 个字符</source>
-        <translation>房間名不能超過 %1 個字元</translation>
+    <message numerus="yes">
+        <source>房间名不能超过 %n 个字符</source>
+        <translation>
+            <numerusform>房間名不能超過 %n 個字元</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2730,13 +2750,17 @@
         <source>剩余时间</source>
         <translation>剩餘時間</translation>
     </message>
-    <message>
-        <source>确定花费%1积分，进入该闯关模式吗？</source>
-        <translation>確定花費%1積分，進入該闖關模式嗎？</translation>
+    <message numerus="yes">
+        <source>确定花费%n积分，进入该闯关模式吗？</source>
+        <translation>
+            <numerusform>確定花費%n積分，進入該闖關模式嗎？</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>需要在最多%1小时内完成9关，共%2字的挑战</source>
-        <translation>需要在最多%1小時內完成9關，共%2字的挑戰</translation>
+    <message numerus="yes">
+        <source>需要在最多%1小时内完成9关，共%n字的挑战</source>
+        <translation>
+            <numerusform>需要在最多%1小時內完成9關，共%n字的挑戰</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3158,18 +3182,6 @@
         <translation>字數統計</translation>
     </message>
     <message>
-        <source>字</source>
-        <translation>字</translation>
-    </message>
-    <message>
-        <source>字/分钟</source>
-        <translation>字/分鐘</translation>
-    </message>
-    <message>
-        <source>分钟</source>
-        <translation>分鐘</translation>
-    </message>
-    <message>
         <source>元</source>
         <translation>元</translation>
     </message>
@@ -3312,6 +3324,24 @@
     <message>
         <source>字号</source>
         <translation>字號</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字</source>
+        <translation>
+            <numerusform>%n 字</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字/分钟</source>
+        <translation>
+            <numerusform>%n 字/分鐘</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分钟</source>
+        <translation>
+            <numerusform>%n 分鐘</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3641,10 +3671,6 @@
         <translation>根目錄</translation>
     </message>
     <message>
-        <source>Import %1 files to %2 success</source>
-        <translation>已將 %1 個檔案匯入到 %2</translation>
-    </message>
-    <message>
         <source>已存在相同内容，未导入：%1</source>
         <translation>已存在相同內容，未匯入：%1</translation>
     </message>
@@ -3703,6 +3729,12 @@
     <message>
         <source>是否确认删除“%1”？删除前的副本保存在历史记录中（工具 → 历史记录）。</source>
         <translation>是否確認刪除「%1」？刪除前的副本保留在歷史記錄中（工具 → 歷史記錄）。</translation>
+    </message>
+    <message numerus="yes">
+        <source>已将 %n 个文件导入到 %1</source>
+        <translation>
+            <numerusform>已將 %n 個檔案匯入到 %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
