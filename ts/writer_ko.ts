@@ -54,7 +54,7 @@ Copyright © Penlark 개발자</translation>
     <message numerus="yes">
         <source>%n 章</source>
         <translation>
-            <numerusform>%n개 장</numerusform>
+            <numerusform>챕터 %n개</numerusform>
         </translation>
     </message>
 </context>
