@@ -44,16 +44,23 @@
         <translation>الفصول التلقائية</translation>
     </message>
     <message>
-        <source>%1 章</source>
-        <translation>%1 فصول</translation>
-    </message>
-    <message>
         <source>(无标题)</source>
         <translation>(بلا عنوان)</translation>
     </message>
     <message>
         <source>没有章节</source>
         <translation>لا توجد فصول</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 章</source>
+        <translation>
+            <numerusform>لا فصول</numerusform>
+            <numerusform>فصل واحد</numerusform>
+            <numerusform>فصلان</numerusform>
+            <numerusform>%n فصول</numerusform>
+            <numerusform>%n فصلًا</numerusform>
+            <numerusform>%n فصل</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -146,24 +153,12 @@
         <translation>كلمات اليوم</translation>
     </message>
     <message>
-        <source>字</source>
-        <translation>كلمة</translation>
-    </message>
-    <message>
         <source>今日速度</source>
         <translation>سرعة اليوم</translation>
     </message>
     <message>
-        <source>字/分钟</source>
-        <translation>كلمة/دقيقة</translation>
-    </message>
-    <message>
         <source>今日用时</source>
         <translation>وقت اليوم</translation>
-    </message>
-    <message>
-        <source>分钟</source>
-        <translation>دقائق</translation>
     </message>
     <message>
         <source>剩余锁定时间(分钟):</source>
@@ -181,6 +176,39 @@
         <source>锁定字数没有启动</source>
         <translation>قفل الكلمات غير مفعّل</translation>
     </message>
+    <message numerus="yes">
+        <source>%n 字</source>
+        <translation>
+            <numerusform>لا كلمات</numerusform>
+            <numerusform>كلمة واحدة</numerusform>
+            <numerusform>كلمتان</numerusform>
+            <numerusform>%n كلمات</numerusform>
+            <numerusform>%n كلمة</numerusform>
+            <numerusform>%n كلمة</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字/分钟</source>
+        <translation>
+            <numerusform>لا كلمات في الدقيقة</numerusform>
+            <numerusform>كلمة واحدة في الدقيقة</numerusform>
+            <numerusform>كلمتان في الدقيقة</numerusform>
+            <numerusform>%n كلمات في الدقيقة</numerusform>
+            <numerusform>%n كلمة في الدقيقة</numerusform>
+            <numerusform>%n كلمة في الدقيقة</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分钟</source>
+        <translation>
+            <numerusform>%n دقيقة</numerusform>
+            <numerusform>دقيقة واحدة</numerusform>
+            <numerusform>دقيقتان</numerusform>
+            <numerusform>%n دقائق</numerusform>
+            <numerusform>%n دقيقة</numerusform>
+            <numerusform>%n دقيقة</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CountLabel</name>
@@ -194,7 +222,7 @@
     </message>
     <message>
         <source>本章: </source>
-        <translation>الفصل: </translation>
+        <translation>هذا الفصل: </translation>
     </message>
     <message>
         <source>光标前: </source>
@@ -225,7 +253,7 @@
     </message>
     <message>
         <source>进入房间需要输入密码</source>
-        <translation>يلزم كلمة مرور للدخول</translation>
+        <translation>يلزم كلمة مرور لدخول الغرفة</translation>
     </message>
     <message>
         <source>房间密码</source>
@@ -347,7 +375,7 @@
     <name>FilesPage</name>
     <message>
         <source>文件</source>
-        <translation>ملف</translation>
+        <translation>الملفات</translation>
     </message>
     <message>
         <source>新建文件夹</source>
@@ -465,7 +493,7 @@
     </message>
     <message>
         <source>另选文档目录</source>
-        <translation>اختيار مجلد آخر</translation>
+        <translation>اختيار مجلد مستندات آخر</translation>
     </message>
 </context>
 <context>
@@ -517,26 +545,6 @@
 <context>
     <name>FormatReader</name>
     <message>
-        <source>文档过大：超过 %1 个字符，已停止读取。</source>
-        <translation>المستند كبير جدًا: أكثر من %1 حرف؛ توقفت القراءة.</translation>
-    </message>
-    <message>
-        <source>文档段落过多：超过 %1 段，已停止读取。</source>
-        <translation>فقرات المستند كثيرة جدًا: أكثر من %1؛ توقفت القراءة.</translation>
-    </message>
-    <message>
-        <source>文档元素过多：超过 %1 个，已停止读取。</source>
-        <translation>عناصر المستند كثيرة جدًا: أكثر من %1؛ توقفت القراءة.</translation>
-    </message>
-    <message>
-        <source>读取文档超时：超过 %1 秒，已停止读取。</source>
-        <translation>استغرقت قراءة المستند وقتًا طويلًا: أكثر من %1 ثانية؛ توقفت القراءة.</translation>
-    </message>
-    <message>
-        <source>文档嵌套过深：超过 %1 层，已停止读取。</source>
-        <translation>المستند متداخل بعمق شديد: أكثر من %1 مستوى؛ توقفت القراءة.</translation>
-    </message>
-    <message>
         <source>文档类型声明了实体或属性默认值（%1），已拒绝读取。</source>
         <translation>يعلن نوع المستند عن كيانات أو قيم افتراضية للسمات (%1)؛ رُفض المستند.</translation>
     </message>
@@ -547,6 +555,61 @@
     <message>
         <source>文档中有不符合其编码的字节。</source>
         <translation>يحتوي المستند على بايتات لا تطابق ترميزه.</translation>
+    </message>
+    <message numerus="yes">
+        <source>文档过大：超过 %n 个字符，已停止读取。</source>
+        <translation>
+            <numerusform>المستند كبير جدًا: أكثر من %n حرف؛ توقفت القراءة.</numerusform>
+            <numerusform>المستند كبير جدًا: أكثر من حرف واحد؛ توقفت القراءة.</numerusform>
+            <numerusform>المستند كبير جدًا: أكثر من حرفين؛ توقفت القراءة.</numerusform>
+            <numerusform>المستند كبير جدًا: أكثر من %n أحرف؛ توقفت القراءة.</numerusform>
+            <numerusform>المستند كبير جدًا: أكثر من %n حرفًا؛ توقفت القراءة.</numerusform>
+            <numerusform>المستند كبير جدًا: أكثر من %n حرف؛ توقفت القراءة.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档段落过多：超过 %n 段，已停止读取。</source>
+        <translation>
+            <numerusform>فقرات المستند كثيرة جدًا: أكثر من %n؛ توقفت القراءة.</numerusform>
+            <numerusform>فقرات المستند كثيرة جدًا: أكثر من %n؛ توقفت القراءة.</numerusform>
+            <numerusform>فقرات المستند كثيرة جدًا: أكثر من %n؛ توقفت القراءة.</numerusform>
+            <numerusform>فقرات المستند كثيرة جدًا: أكثر من %n؛ توقفت القراءة.</numerusform>
+            <numerusform>فقرات المستند كثيرة جدًا: أكثر من %n؛ توقفت القراءة.</numerusform>
+            <numerusform>فقرات المستند كثيرة جدًا: أكثر من %n؛ توقفت القراءة.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档元素过多：超过 %n 个，已停止读取。</source>
+        <translation>
+            <numerusform>عناصر المستند كثيرة جدًا: أكثر من %n؛ توقفت القراءة.</numerusform>
+            <numerusform>عناصر المستند كثيرة جدًا: أكثر من %n؛ توقفت القراءة.</numerusform>
+            <numerusform>عناصر المستند كثيرة جدًا: أكثر من %n؛ توقفت القراءة.</numerusform>
+            <numerusform>عناصر المستند كثيرة جدًا: أكثر من %n؛ توقفت القراءة.</numerusform>
+            <numerusform>عناصر المستند كثيرة جدًا: أكثر من %n؛ توقفت القراءة.</numerusform>
+            <numerusform>عناصر المستند كثيرة جدًا: أكثر من %n؛ توقفت القراءة.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>读取文档超时：超过 %n 秒，已停止读取。</source>
+        <translation>
+            <numerusform>استغرقت قراءة المستند وقتًا طويلًا: أكثر من %n ثانية؛ توقفت القراءة.</numerusform>
+            <numerusform>استغرقت قراءة المستند وقتًا طويلًا: أكثر من ثانية واحدة؛ توقفت القراءة.</numerusform>
+            <numerusform>استغرقت قراءة المستند وقتًا طويلًا: أكثر من ثانيتين؛ توقفت القراءة.</numerusform>
+            <numerusform>استغرقت قراءة المستند وقتًا طويلًا: أكثر من %n ثوانٍ؛ توقفت القراءة.</numerusform>
+            <numerusform>استغرقت قراءة المستند وقتًا طويلًا: أكثر من %n ثانية؛ توقفت القراءة.</numerusform>
+            <numerusform>استغرقت قراءة المستند وقتًا طويلًا: أكثر من %n ثانية؛ توقفت القراءة.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档嵌套过深：超过 %n 层，已停止读取。</source>
+        <translation>
+            <numerusform>المستند متداخل بعمق شديد: أكثر من %n مستوى؛ توقفت القراءة.</numerusform>
+            <numerusform>المستند متداخل بعمق شديد: أكثر من مستوى واحد؛ توقفت القراءة.</numerusform>
+            <numerusform>المستند متداخل بعمق شديد: أكثر من مستويين؛ توقفت القراءة.</numerusform>
+            <numerusform>المستند متداخل بعمق شديد: أكثر من %n مستويات؛ توقفت القراءة.</numerusform>
+            <numerusform>المستند متداخل بعمق شديد: أكثر من %n مستوى؛ توقفت القراءة.</numerusform>
+            <numerusform>المستند متداخل بعمق شديد: أكثر من %n مستوى؛ توقفت القراءة.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -630,7 +693,7 @@
     <name>HomeBar</name>
     <message>
         <source>文件</source>
-        <translation>ملف</translation>
+        <translation>الملفات</translation>
     </message>
     <message>
         <source>自动章节</source>
@@ -642,7 +705,7 @@
     </message>
     <message>
         <source>拼字</source>
-        <translation>الترتيب</translation>
+        <translation>غرف الكتابة</translation>
     </message>
     <message>
         <source>Challenge</source>
@@ -684,7 +747,7 @@
     <name>ImageCropSheet</name>
     <message>
         <source>剪裁</source>
-        <translation>قص</translation>
+        <translation>اقتصاص</translation>
     </message>
 </context>
 <context>
@@ -1136,7 +1199,7 @@
     <name>MiniHomeBar</name>
     <message>
         <source>文件</source>
-        <translation>ملف</translation>
+        <translation>الملفات</translation>
     </message>
     <message>
         <source>自动章节</source>
@@ -1148,7 +1211,7 @@
     </message>
     <message>
         <source>拼字</source>
-        <translation>الترتيب</translation>
+        <translation>غرف الكتابة</translation>
     </message>
     <message>
         <source>Challenge</source>
@@ -1261,7 +1324,7 @@
     </message>
     <message>
         <source>拼字</source>
-        <translation>الترتيب</translation>
+        <translation>غرف الكتابة</translation>
     </message>
     <message>
         <source>Challenge</source>
@@ -1275,16 +1338,16 @@
         <translation>الملفات</translation>
     </message>
     <message>
-        <source>Word Count</source>
-        <translation>الكلمات</translation>
-    </message>
-    <message>
-        <source>Ranking</source>
-        <translation>الترتيب</translation>
-    </message>
-    <message>
         <source>Me</source>
         <translation>أنا</translation>
+    </message>
+    <message>
+        <source>字数统计</source>
+        <translation>عدد الكلمات</translation>
+    </message>
+    <message>
+        <source>拼字</source>
+        <translation>غرف الكتابة</translation>
     </message>
 </context>
 <context>
@@ -1556,7 +1619,7 @@
     </message>
     <message>
         <source>回车排版</source>
-        <translation>التنسيق عند الإدخال</translation>
+        <translation>التنسيق عند ضغط Enter</translation>
     </message>
     <message>
         <source>段落开头添加两个空格</source>
@@ -1865,11 +1928,11 @@
     </message>
     <message>
         <source>AutoChapterTips</source>
-        <translation>"*" تعني أي نص؛ كلمة مفتاحية واحدة في كل سطر، و"*" واحدة على الأكثر، لا في البداية ولا في النهاية.</translation>
+        <translation>"*" تعني أي نص؛ كلمة مفتاحية واحدة في كل سطر، و"*" واحدة على الأكثر، لا في البداية ولا في النهاية. كلما زادت الكلمات المفتاحية أصبح البرنامج أبطأ.</translation>
     </message>
     <message>
         <source>WordCountTips</source>
-        <translation>عدد اليوم هو مجموع تغييرات كل مستند مفتوح، وقد يشوهه اللصق أو الحذف.</translation>
+        <translation>عدد اليوم هو مجموع تغييرات كل مستند مفتوح، وقد يشوهه اللصق أو الحذف. أما بقية الإحصاءات فتعدّ الكلمات المكتوبة فقط.</translation>
     </message>
     <message>
         <source>今日统计以结果为准</source>
@@ -1881,7 +1944,7 @@
     </message>
     <message>
         <source>回车排版</source>
-        <translation>التنسيق عند الإدخال</translation>
+        <translation>التنسيق عند ضغط Enter</translation>
     </message>
     <message>
         <source>段落开头增加两个空格</source>
@@ -1985,7 +2048,7 @@
     </message>
     <message>
         <source>入门模式</source>
-        <translation>أوضاع التحدي</translation>
+        <translation>مبتدئ</translation>
     </message>
     <message>
         <source>简单模式</source>
@@ -2165,7 +2228,7 @@
     </message>
     <message>
         <source>拼字</source>
-        <translation>الترتيب</translation>
+        <translation>غرف الكتابة</translation>
     </message>
     <message>
         <source>闯关</source>
@@ -2267,11 +2330,11 @@
     </message>
     <message>
         <source>创建成功</source>
-        <translation>تم الإنشاء</translation>
+        <translation>تم إنشاء الغرفة</translation>
     </message>
     <message>
         <source>创建失败</source>
-        <translation>فشل الإنشاء</translation>
+        <translation>تعذر إنشاء الغرفة</translation>
     </message>
     <message>
         <source>房间名不能包含“/”</source>
@@ -2285,16 +2348,23 @@
         <source>房间名不能是“.”或“..”</source>
         <translation>لا يمكن أن يكون اسم الغرفة "." أو ".."</translation>
     </message>
-    <message>
-        <source>房间名不能超过 %1 个字符</source>
-        <translation>لا يمكن أن يزيد اسم الغرفة على %1 حرفًا</translation>
+    <message numerus="yes">
+        <source>房间名不能超过 %n 个字符</source>
+        <translation>
+            <numerusform>لا يمكن أن يزيد اسم الغرفة على %n حرف</numerusform>
+            <numerusform>لا يمكن أن يزيد اسم الغرفة على حرف واحد</numerusform>
+            <numerusform>لا يمكن أن يزيد اسم الغرفة على حرفين</numerusform>
+            <numerusform>لا يمكن أن يزيد اسم الغرفة على %n أحرف</numerusform>
+            <numerusform>لا يمكن أن يزيد اسم الغرفة على %n حرفًا</numerusform>
+            <numerusform>لا يمكن أن يزيد اسم الغرفة على %n حرف</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>RankingPage</name>
     <message>
         <source>拼字</source>
-        <translation>الترتيب</translation>
+        <translation>غرف الكتابة</translation>
     </message>
     <message>
         <source>请先登录</source>
@@ -2302,7 +2372,7 @@
     </message>
     <message>
         <source>拼字大厅</source>
-        <translation>غرف الكتابة</translation>
+        <translation>كل الغرف</translation>
     </message>
     <message>
         <source>菜单</source>
@@ -2372,16 +2442,12 @@
         <translation>إلغاء</translation>
     </message>
     <message>
-        <source>房间</source>
-        <translation>الغرفة</translation>
-    </message>
-    <message>
-        <source>需要输入房主指定的密码方可进入。</source>
-        <translation>للدخول أدخل كلمة المرور التي حددها صاحب الغرفة.</translation>
-    </message>
-    <message>
         <source>在此输入房间密码</source>
         <translation>أدخل كلمة مرور الغرفة هنا</translation>
+    </message>
+    <message>
+        <source>房间“%1”需要输入房主指定的密码方可进入。</source>
+        <translation>للدخول إلى الغرفة «%1» أدخل كلمة المرور التي حددها صاحبها.</translation>
     </message>
 </context>
 <context>
@@ -2539,7 +2605,7 @@
     </message>
     <message>
         <source>自定义敏感词</source>
-        <translation>كلمات مخصصة</translation>
+        <translation>كلمات حساسة مخصصة</translation>
     </message>
     <message>
         <source>每行一个词</source>
@@ -2760,13 +2826,27 @@
         <source>剩余时间</source>
         <translation>الوقت المتبقي</translation>
     </message>
-    <message>
-        <source>确定花费%1积分，进入该闯关模式吗？</source>
-        <translation>هل تريد إنفاق %1 نقطة لدخول وضع التحدي هذا؟</translation>
+    <message numerus="yes">
+        <source>确定花费%n积分，进入该闯关模式吗？</source>
+        <translation>
+            <numerusform>هل تريد إنفاق %n نقطة لدخول وضع التحدي هذا؟</numerusform>
+            <numerusform>هل تريد إنفاق نقطة واحدة لدخول وضع التحدي هذا؟</numerusform>
+            <numerusform>هل تريد إنفاق نقطتين لدخول وضع التحدي هذا؟</numerusform>
+            <numerusform>هل تريد إنفاق %n نقاط لدخول وضع التحدي هذا؟</numerusform>
+            <numerusform>هل تريد إنفاق %n نقطة لدخول وضع التحدي هذا؟</numerusform>
+            <numerusform>هل تريد إنفاق %n نقطة لدخول وضع التحدي هذا؟</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>需要在最多%1小时内完成9关，共%2字的挑战</source>
-        <translation>أكمل 9 مستويات، %2 كلمة إجمالًا، خلال %1 ساعة على الأكثر</translation>
+    <message numerus="yes">
+        <source>需要在最多%1小时内完成9关，共%n字的挑战</source>
+        <translation>
+            <numerusform>التحدي: 9 مستويات، %n كلمة إجمالًا، خلال %1 ساعة على الأكثر</numerusform>
+            <numerusform>التحدي: 9 مستويات، كلمة واحدة إجمالًا، خلال %1 ساعة على الأكثر</numerusform>
+            <numerusform>التحدي: 9 مستويات، كلمتان إجمالًا، خلال %1 ساعة على الأكثر</numerusform>
+            <numerusform>التحدي: 9 مستويات، %n كلمات إجمالًا، خلال %1 ساعة على الأكثر</numerusform>
+            <numerusform>التحدي: 9 مستويات، %n كلمة إجمالًا، خلال %1 ساعة على الأكثر</numerusform>
+            <numerusform>التحدي: 9 مستويات، %n كلمة إجمالًا، خلال %1 ساعة على الأكثر</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3046,14 +3126,6 @@
         <translation>عرض غرف الكتابة</translation>
     </message>
     <message>
-        <source>Challenge</source>
-        <translation>التحدي</translation>
-    </message>
-    <message>
-        <source>笔记</source>
-        <translation>الملاحظات</translation>
-    </message>
-    <message>
         <source>显示 我</source>
         <translation>عرض حسابي</translation>
     </message>
@@ -3063,11 +3135,11 @@
     </message>
     <message>
         <source>退出 极简 模式</source>
-        <translation>الخروج من الوضع المصغّر</translation>
+        <translation>الخروج من الوضع البسيط</translation>
     </message>
     <message>
         <source>进入 极简 模式</source>
-        <translation>الدخول إلى الوضع المصغّر</translation>
+        <translation>الدخول إلى الوضع البسيط</translation>
     </message>
     <message>
         <source>退出 Lumo 模式</source>
@@ -3161,6 +3233,14 @@
         <source>关于</source>
         <translation>حول</translation>
     </message>
+    <message>
+        <source>显示 闯关</source>
+        <translation>عرض التحدي</translation>
+    </message>
+    <message>
+        <source>显示 笔记</source>
+        <translation>عرض الملاحظات</translation>
+    </message>
 </context>
 <context>
     <name>WindowsTitleBar</name>
@@ -3188,24 +3268,12 @@
         <translation>عدد الكلمات</translation>
     </message>
     <message>
-        <source>字</source>
-        <translation>كلمة</translation>
-    </message>
-    <message>
-        <source>字/分钟</source>
-        <translation>كلمة/دقيقة</translation>
-    </message>
-    <message>
-        <source>分钟</source>
-        <translation>دقائق</translation>
-    </message>
-    <message>
         <source>元</source>
         <translation>يوان</translation>
     </message>
     <message>
         <source>字数统计功能菜单</source>
-        <translation>قائمة عدّ الكلمات</translation>
+        <translation>قائمة عدد الكلمات</translation>
     </message>
     <message>
         <source>统计卡片</source>
@@ -3229,11 +3297,11 @@
     </message>
     <message>
         <source>总字数</source>
-        <translation>الأحرف</translation>
+        <translation>إجمالي الكلمات</translation>
     </message>
     <message>
         <source>总字数(无空格)</source>
-        <translation>الأحرف دون مسافات</translation>
+        <translation>إجمالي الكلمات (دون مسافات)</translation>
     </message>
     <message>
         <source>数字</source>
@@ -3342,6 +3410,39 @@
     <message>
         <source>字号</source>
         <translation>حجم الخط</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字</source>
+        <translation>
+            <numerusform>لا كلمات</numerusform>
+            <numerusform>كلمة واحدة</numerusform>
+            <numerusform>كلمتان</numerusform>
+            <numerusform>%n كلمات</numerusform>
+            <numerusform>%n كلمة</numerusform>
+            <numerusform>%n كلمة</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字/分钟</source>
+        <translation>
+            <numerusform>لا كلمات في الدقيقة</numerusform>
+            <numerusform>كلمة واحدة في الدقيقة</numerusform>
+            <numerusform>كلمتان في الدقيقة</numerusform>
+            <numerusform>%n كلمات في الدقيقة</numerusform>
+            <numerusform>%n كلمة في الدقيقة</numerusform>
+            <numerusform>%n كلمة في الدقيقة</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分钟</source>
+        <translation>
+            <numerusform>%n دقيقة</numerusform>
+            <numerusform>دقيقة واحدة</numerusform>
+            <numerusform>دقيقتان</numerusform>
+            <numerusform>%n دقائق</numerusform>
+            <numerusform>%n دقيقة</numerusform>
+            <numerusform>%n دقيقة</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3671,10 +3772,6 @@
         <translation>المجلد الجذر</translation>
     </message>
     <message>
-        <source>Import %1 files to %2 success</source>
-        <translation>استُورد %1 ملفات إلى %2</translation>
-    </message>
-    <message>
         <source>已存在相同内容，未导入：%1</source>
         <translation>المحتوى نفسه موجود بالفعل، لم يُستورد: %1</translation>
     </message>
@@ -3733,6 +3830,17 @@
     <message>
         <source>是否确认删除“%1”？删除前的副本保存在历史记录中（工具 → 历史记录）。</source>
         <translation>هل تريد حذف "%1"؟ تُحفظ نسخة مأخوذة قبل الحذف في السجل (الأدوات ← السجل).</translation>
+    </message>
+    <message numerus="yes">
+        <source>已将 %n 个文件导入到 %1</source>
+        <translation>
+            <numerusform>لم يُستورد أي ملف إلى %1</numerusform>
+            <numerusform>استُورد ملف واحد إلى %1</numerusform>
+            <numerusform>استُورد ملفان إلى %1</numerusform>
+            <numerusform>استُوردت %n ملفات إلى %1</numerusform>
+            <numerusform>استُورد %n ملفًا إلى %1</numerusform>
+            <numerusform>استُورد %n ملف إلى %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3837,7 +3945,7 @@
     </message>
     <message>
         <source>点击确定，重进进入闯关模式，不需要门票。点击取消，放弃闯关，之前支付的门票积分不予退还。</source>
-        <translation>اضغط موافق للعودة إلى التحدي دون دفع جديد، أو إلغاء للتخلي عنه؛ لن تُسترد الرسوم المدفوعة.</translation>
+        <translation>اضغط موافق للعودة إلى التحدي دون دفع جديد، أو إلغاء للتخلي عنه؛ لن تُسترد نقاط رسوم الدخول المدفوعة.</translation>
     </message>
     <message>
         <source>按 %1 键即可退出Lumo模式</source>
@@ -3875,8 +3983,8 @@
         <translation>هذه الغرفة بالدعوة فقط؛ يجب أن يدعوك صاحبها.</translation>
     </message>
     <message>
-        <source>已离开房间</source>
-        <translation>غادرت الغرفة</translation>
+        <source>已离开 %1 房间</source>
+        <translation>غادرت الغرفة %1</translation>
     </message>
 </context>
 <context>

@@ -44,16 +44,19 @@ Copyright © die Penlark-Entwickler.</translation>
         <translation>Automatische Kapitel</translation>
     </message>
     <message>
-        <source>%1 章</source>
-        <translation>%1 Kapitel</translation>
-    </message>
-    <message>
         <source>(无标题)</source>
         <translation>(ohne Titel)</translation>
     </message>
     <message>
         <source>没有章节</source>
         <translation>Keine Kapitel</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 章</source>
+        <translation>
+            <numerusform>%n Kapitel</numerusform>
+            <numerusform>%n Kapitel</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -97,7 +100,7 @@ Copyright © die Penlark-Entwickler.</translation>
     </message>
     <message>
         <source>不同步，直接退出</source>
-        <translation>Ohne Sync beenden</translation>
+        <translation>Ohne Synchronisierung beenden</translation>
     </message>
 </context>
 <context>
@@ -146,24 +149,12 @@ Copyright © die Penlark-Entwickler.</translation>
         <translation>Wörter heute</translation>
     </message>
     <message>
-        <source>字</source>
-        <translation>Wörter</translation>
-    </message>
-    <message>
         <source>今日速度</source>
         <translation>Tempo heute</translation>
     </message>
     <message>
-        <source>字/分钟</source>
-        <translation>Wörter/Min.</translation>
-    </message>
-    <message>
         <source>今日用时</source>
         <translation>Zeit heute</translation>
-    </message>
-    <message>
-        <source>分钟</source>
-        <translation>Minuten</translation>
     </message>
     <message>
         <source>剩余锁定时间(分钟):</source>
@@ -181,6 +172,27 @@ Copyright © die Penlark-Entwickler.</translation>
         <source>锁定字数没有启动</source>
         <translation>Wortsperre nicht aktiv</translation>
     </message>
+    <message numerus="yes">
+        <source>%n 字</source>
+        <translation>
+            <numerusform>%n Wort</numerusform>
+            <numerusform>%n Wörter</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字/分钟</source>
+        <translation>
+            <numerusform>%n Wort/Min.</numerusform>
+            <numerusform>%n Wörter/Min.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分钟</source>
+        <translation>
+            <numerusform>%n Minute</numerusform>
+            <numerusform>%n Minuten</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CountLabel</name>
@@ -194,7 +206,7 @@ Copyright © die Penlark-Entwickler.</translation>
     </message>
     <message>
         <source>本章: </source>
-        <translation>Kapitel: </translation>
+        <translation>Dieses Kapitel: </translation>
     </message>
     <message>
         <source>光标前: </source>
@@ -278,7 +290,7 @@ Copyright © die Penlark-Entwickler.</translation>
     </message>
     <message>
         <source>Preferences...</source>
-        <translation>Einstellungen...</translation>
+        <translation>Voreinstellungen...</translation>
     </message>
     <message>
         <source> (已删除)</source>
@@ -347,7 +359,7 @@ Copyright © die Penlark-Entwickler.</translation>
     <name>FilesPage</name>
     <message>
         <source>文件</source>
-        <translation>Datei</translation>
+        <translation>Dateien</translation>
     </message>
     <message>
         <source>新建文件夹</source>
@@ -465,7 +477,7 @@ Copyright © die Penlark-Entwickler.</translation>
     </message>
     <message>
         <source>另选文档目录</source>
-        <translation>Anderen Ordner wählen</translation>
+        <translation>Anderen Dokumentordner wählen</translation>
     </message>
 </context>
 <context>
@@ -517,26 +529,6 @@ Copyright © die Penlark-Entwickler.</translation>
 <context>
     <name>FormatReader</name>
     <message>
-        <source>文档过大：超过 %1 个字符，已停止读取。</source>
-        <translation>Das Dokument ist zu groß: mehr als %1 Zeichen; das Lesen wurde beendet.</translation>
-    </message>
-    <message>
-        <source>文档段落过多：超过 %1 段，已停止读取。</source>
-        <translation>Das Dokument hat zu viele Absätze: mehr als %1; das Lesen wurde beendet.</translation>
-    </message>
-    <message>
-        <source>文档元素过多：超过 %1 个，已停止读取。</source>
-        <translation>Das Dokument hat zu viele Elemente: mehr als %1; das Lesen wurde beendet.</translation>
-    </message>
-    <message>
-        <source>读取文档超时：超过 %1 秒，已停止读取。</source>
-        <translation>Das Lesen des Dokuments dauerte zu lange: mehr als %1 Sekunden; das Lesen wurde beendet.</translation>
-    </message>
-    <message>
-        <source>文档嵌套过深：超过 %1 层，已停止读取。</source>
-        <translation>Das Dokument ist zu tief verschachtelt: mehr als %1 Ebenen; das Lesen wurde beendet.</translation>
-    </message>
-    <message>
         <source>文档类型声明了实体或属性默认值（%1），已拒绝读取。</source>
         <translation>Der Dokumenttyp deklariert Entitäten oder Attributvorgaben (%1); das Dokument wurde abgelehnt.</translation>
     </message>
@@ -547,6 +539,41 @@ Copyright © die Penlark-Entwickler.</translation>
     <message>
         <source>文档中有不符合其编码的字节。</source>
         <translation>Das Dokument enthält Bytes, die nicht zu seiner Kodierung passen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>文档过大：超过 %n 个字符，已停止读取。</source>
+        <translation>
+            <numerusform>Das Dokument ist zu groß: mehr als %n Zeichen; das Lesen wurde beendet.</numerusform>
+            <numerusform>Das Dokument ist zu groß: mehr als %n Zeichen; das Lesen wurde beendet.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档段落过多：超过 %n 段，已停止读取。</source>
+        <translation>
+            <numerusform>Das Dokument hat zu viele Absätze: mehr als %n; das Lesen wurde beendet.</numerusform>
+            <numerusform>Das Dokument hat zu viele Absätze: mehr als %n; das Lesen wurde beendet.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档元素过多：超过 %n 个，已停止读取。</source>
+        <translation>
+            <numerusform>Das Dokument hat zu viele Elemente: mehr als %n; das Lesen wurde beendet.</numerusform>
+            <numerusform>Das Dokument hat zu viele Elemente: mehr als %n; das Lesen wurde beendet.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>读取文档超时：超过 %n 秒，已停止读取。</source>
+        <translation>
+            <numerusform>Das Lesen des Dokuments dauerte zu lange: mehr als %n Sekunde; das Lesen wurde beendet.</numerusform>
+            <numerusform>Das Lesen des Dokuments dauerte zu lange: mehr als %n Sekunden; das Lesen wurde beendet.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档嵌套过深：超过 %n 层，已停止读取。</source>
+        <translation>
+            <numerusform>Das Dokument ist zu tief verschachtelt: mehr als %n Ebene; das Lesen wurde beendet.</numerusform>
+            <numerusform>Das Dokument ist zu tief verschachtelt: mehr als %n Ebenen; das Lesen wurde beendet.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -630,7 +657,7 @@ Copyright © die Penlark-Entwickler.</translation>
     <name>HomeBar</name>
     <message>
         <source>文件</source>
-        <translation>Datei</translation>
+        <translation>Dateien</translation>
     </message>
     <message>
         <source>自动章节</source>
@@ -642,11 +669,11 @@ Copyright © die Penlark-Entwickler.</translation>
     </message>
     <message>
         <source>拼字</source>
-        <translation>Rangliste</translation>
+        <translation>Schreibräume</translation>
     </message>
     <message>
         <source>Challenge</source>
-        <translation>Challenge</translation>
+        <translation>Herausforderung</translation>
     </message>
     <message>
         <source>笔记</source>
@@ -695,7 +722,7 @@ Copyright © die Penlark-Entwickler.</translation>
     </message>
     <message>
         <source>等待同步</source>
-        <translation>Wartet auf Sync</translation>
+        <translation>Wartet auf Synchronisierung</translation>
     </message>
     <message>
         <source>过滤期间文档已被修改，过滤结果未应用。</source>
@@ -962,7 +989,7 @@ Copyright © die Penlark-Entwickler.</translation>
 而是您在软件偏好设置中设置的启动密码。
 此功能可以在本软件的偏好设置中取消。</source>
         <translation>Hinweis: Das Startpasswort ist nicht Ihr Kontopasswort.
-Es ist das Startpasswort aus den Einstellungen des Programms.
+Es ist das Startpasswort aus den Voreinstellungen des Programms.
 Sie können es dort ausschalten.</translation>
     </message>
     <message>
@@ -975,7 +1002,7 @@ Sie können es dort ausschalten.</translation>
     </message>
     <message>
         <source>进入</source>
-        <translation>Weiter</translation>
+        <translation>Öffnen</translation>
     </message>
 </context>
 <context>
@@ -1136,7 +1163,7 @@ wortkarg, spielt gern Schach.
     <name>MiniHomeBar</name>
     <message>
         <source>文件</source>
-        <translation>Datei</translation>
+        <translation>Dateien</translation>
     </message>
     <message>
         <source>自动章节</source>
@@ -1148,11 +1175,11 @@ wortkarg, spielt gern Schach.
     </message>
     <message>
         <source>拼字</source>
-        <translation>Rangliste</translation>
+        <translation>Schreibräume</translation>
     </message>
     <message>
         <source>Challenge</source>
-        <translation>Challenge</translation>
+        <translation>Herausforderung</translation>
     </message>
     <message>
         <source>笔记</source>
@@ -1261,11 +1288,11 @@ wortkarg, spielt gern Schach.
     </message>
     <message>
         <source>拼字</source>
-        <translation>Rangliste</translation>
+        <translation>Schreibräume</translation>
     </message>
     <message>
         <source>Challenge</source>
-        <translation>Challenge</translation>
+        <translation>Herausforderung</translation>
     </message>
 </context>
 <context>
@@ -1275,16 +1302,16 @@ wortkarg, spielt gern Schach.
         <translation>Dateien</translation>
     </message>
     <message>
-        <source>Word Count</source>
+        <source>Me</source>
+        <translation>Ich</translation>
+    </message>
+    <message>
+        <source>字数统计</source>
         <translation>Wortzählung</translation>
     </message>
     <message>
-        <source>Ranking</source>
-        <translation>Rangliste</translation>
-    </message>
-    <message>
-        <source>Me</source>
-        <translation>Ich</translation>
+        <source>拼字</source>
+        <translation>Schreibräume</translation>
     </message>
 </context>
 <context>
@@ -1348,7 +1375,7 @@ wortkarg, spielt gern Schach.
     <name>PreferencesPage</name>
     <message>
         <source>偏好设置</source>
-        <translation>Einstellungen</translation>
+        <translation>Voreinstellungen</translation>
     </message>
     <message>
         <source>语言</source>
@@ -1400,7 +1427,7 @@ wortkarg, spielt gern Schach.
     </message>
     <message>
         <source>主题</source>
-        <translation>Thema</translation>
+        <translation>Design</translation>
     </message>
     <message>
         <source>背景图</source>
@@ -1460,7 +1487,7 @@ wortkarg, spielt gern Schach.
     </message>
     <message>
         <source>默认字体颜色(跟随主题)</source>
-        <translation>Standardtextfarbe (folgt dem Thema)</translation>
+        <translation>Standardtextfarbe (folgt dem Design)</translation>
     </message>
     <message>
         <source>文档中标题样式</source>
@@ -1508,7 +1535,7 @@ wortkarg, spielt gern Schach.
     </message>
     <message>
         <source>连续五次回车自动添加章节名</source>
-        <translation>Fünfmal Eingabe fügt einen Kapiteltitel ein</translation>
+        <translation>Fünfmal die Eingabetaste fügt einen Kapiteltitel ein</translation>
     </message>
     <message>
         <source>自动章节</source>
@@ -1556,7 +1583,7 @@ Bei einem geschätzten Honorar von 0 wird keine Schätzung angezeigt.</translati
     </message>
     <message>
         <source>回车排版</source>
-        <translation>Satz bei Eingabe</translation>
+        <translation>Satz mit der Eingabetaste</translation>
     </message>
     <message>
         <source>段落开头添加两个空格</source>
@@ -1769,11 +1796,11 @@ Einschalten?</translation>
     <name>QObject</name>
     <message>
         <source>Preferences...</source>
-        <translation>Einstellungen...</translation>
+        <translation>Voreinstellungen...</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation>Einstellungen</translation>
+        <translation>Voreinstellungen</translation>
     </message>
     <message>
         <source>General</source>
@@ -1817,7 +1844,7 @@ Einschalten?</translation>
     </message>
     <message>
         <source>DocumentTips</source>
-        <translation>Die Textfarbe folgt dem Thema; eine hier gewählte Farbe gilt nur für das aktuelle Thema.</translation>
+        <translation>Die Textfarbe folgt dem Design; eine hier gewählte Farbe gilt nur für das aktuelle Design.</translation>
     </message>
     <message>
         <source>编辑框宽度模式</source>
@@ -1853,7 +1880,7 @@ Einschalten?</translation>
     </message>
     <message>
         <source>连续五次回车自动添加章节名</source>
-        <translation>Fünfmal Eingabe fügt einen Kapiteltitel ein</translation>
+        <translation>Fünfmal die Eingabetaste fügt einen Kapiteltitel ein</translation>
     </message>
     <message>
         <source>Auto Chapter Keys</source>
@@ -1865,11 +1892,11 @@ Einschalten?</translation>
     </message>
     <message>
         <source>AutoChapterTips</source>
-        <translation>"*" steht für beliebigen Text; ein Schlüsselwort je Zeile, höchstens ein "*", nie am Anfang oder Ende.</translation>
+        <translation>„*“ steht für beliebigen Text; ein Stichwort je Zeile, höchstens ein „*“, nie am Anfang oder Ende. Je mehr Stichwörter, desto langsamer das Programm.</translation>
     </message>
     <message>
         <source>WordCountTips</source>
-        <translation>Die heutige Zahl ist die Summe der Änderungen aller geöffneten Dokumente; Einfügen oder Löschen kann sie verfälschen.</translation>
+        <translation>Die heutige Zahl ist die Summe der Änderungen aller geöffneten Dokumente; Einfügen oder Löschen kann sie verfälschen. Die übrigen Statistiken zählen nur getippte Wörter.</translation>
     </message>
     <message>
         <source>今日统计以结果为准</source>
@@ -1881,7 +1908,7 @@ Einschalten?</translation>
     </message>
     <message>
         <source>回车排版</source>
-        <translation>Satz bei Eingabe</translation>
+        <translation>Satz mit der Eingabetaste</translation>
     </message>
     <message>
         <source>段落开头增加两个空格</source>
@@ -1985,7 +2012,7 @@ Einschalten?</translation>
     </message>
     <message>
         <source>入门模式</source>
-        <translation>Herausforderungen</translation>
+        <translation>Einsteiger</translation>
     </message>
     <message>
         <source>简单模式</source>
@@ -2057,7 +2084,7 @@ Einschalten?</translation>
     </message>
     <message>
         <source>主题</source>
-        <translation>Thema</translation>
+        <translation>Design</translation>
     </message>
     <message>
         <source>跟随系统</source>
@@ -2065,19 +2092,19 @@ Einschalten?</translation>
     </message>
     <message>
         <source>暗色主题</source>
-        <translation>Dunkles Thema</translation>
+        <translation>Dunkles Design</translation>
     </message>
     <message>
         <source>亮色主题</source>
-        <translation>Helles Thema</translation>
+        <translation>Helles Design</translation>
     </message>
     <message>
         <source>柔绿主题</source>
-        <translation>Sanftgrünes Thema</translation>
+        <translation>Sanftgrünes Design</translation>
     </message>
     <message>
         <source>粉色主题</source>
-        <translation>Rosa Thema</translation>
+        <translation>Rosa Design</translation>
     </message>
     <message>
         <source>文件</source>
@@ -2105,7 +2132,7 @@ Einschalten?</translation>
     </message>
     <message>
         <source>固定每行字数（汉字）</source>
-        <translation>Feste Zeichen je Zeile</translation>
+        <translation>Feste Zeichenzahl pro Zeile</translation>
     </message>
     <message>
         <source>关于</source>
@@ -2165,7 +2192,7 @@ Einschalten?</translation>
     </message>
     <message>
         <source>拼字</source>
-        <translation>Rangliste</translation>
+        <translation>Schreibräume</translation>
     </message>
     <message>
         <source>闯关</source>
@@ -2237,7 +2264,7 @@ Einschalten?</translation>
     </message>
     <message>
         <source>偏好设置</source>
-        <translation>Einstellungen</translation>
+        <translation>Voreinstellungen</translation>
     </message>
 </context>
 <context>
@@ -2267,11 +2294,11 @@ Einschalten?</translation>
     </message>
     <message>
         <source>创建成功</source>
-        <translation>Erstellt</translation>
+        <translation>Raum erstellt</translation>
     </message>
     <message>
         <source>创建失败</source>
-        <translation>Erstellen fehlgeschlagen</translation>
+        <translation>Der Raum konnte nicht erstellt werden</translation>
     </message>
     <message>
         <source>房间名不能包含“/”</source>
@@ -2285,16 +2312,19 @@ Einschalten?</translation>
         <source>房间名不能是“.”或“..”</source>
         <translation>Der Raumname darf nicht „.“ oder „..“ sein</translation>
     </message>
-    <message>
-        <source>房间名不能超过 %1 个字符</source>
-        <translation>Der Raumname darf höchstens %1 Zeichen lang sein</translation>
+    <message numerus="yes">
+        <source>房间名不能超过 %n 个字符</source>
+        <translation>
+            <numerusform>Der Raumname darf höchstens %n Zeichen lang sein</numerusform>
+            <numerusform>Der Raumname darf höchstens %n Zeichen lang sein</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>RankingPage</name>
     <message>
         <source>拼字</source>
-        <translation>Rangliste</translation>
+        <translation>Schreibräume</translation>
     </message>
     <message>
         <source>请先登录</source>
@@ -2302,7 +2332,7 @@ Einschalten?</translation>
     </message>
     <message>
         <source>拼字大厅</source>
-        <translation>Schreibräume</translation>
+        <translation>Alle Räume</translation>
     </message>
     <message>
         <source>菜单</source>
@@ -2372,16 +2402,12 @@ Einschalten?</translation>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <source>房间</source>
-        <translation>Raum</translation>
-    </message>
-    <message>
-        <source>需要输入房主指定的密码方可进入。</source>
-        <translation>Zum Betreten ist das Passwort nötig, das der Raumbesitzer festgelegt hat.</translation>
-    </message>
-    <message>
         <source>在此输入房间密码</source>
         <translation>Raumpasswort hier eingeben</translation>
+    </message>
+    <message>
+        <source>房间“%1”需要输入房主指定的密码方可进入。</source>
+        <translation>Um den Raum „%1“ zu betreten, geben Sie das Passwort ein, das der Raumbesitzer festgelegt hat.</translation>
     </message>
 </context>
 <context>
@@ -2414,7 +2440,7 @@ Einschalten?</translation>
     </message>
     <message>
         <source>主题</source>
-        <translation>Thema</translation>
+        <translation>Design</translation>
     </message>
     <message>
         <source>工具</source>
@@ -2446,7 +2472,7 @@ Einschalten?</translation>
     </message>
     <message>
         <source>偏好设置</source>
-        <translation>Einstellungen</translation>
+        <translation>Voreinstellungen</translation>
     </message>
 </context>
 <context>
@@ -2516,7 +2542,7 @@ Einschalten?</translation>
     <name>SkinButton</name>
     <message>
         <source>主题</source>
-        <translation>Thema</translation>
+        <translation>Design</translation>
     </message>
 </context>
 <context>
@@ -2539,7 +2565,7 @@ Einschalten?</translation>
     </message>
     <message>
         <source>自定义敏感词</source>
-        <translation>Eigene Wörter</translation>
+        <translation>Eigene heikle Wörter</translation>
     </message>
     <message>
         <source>每行一个词</source>
@@ -2641,7 +2667,7 @@ Einschalten?</translation>
     <name>ThemePage</name>
     <message>
         <source>主题</source>
-        <translation>Thema</translation>
+        <translation>Design</translation>
     </message>
 </context>
 <context>
@@ -2652,7 +2678,7 @@ Einschalten?</translation>
     </message>
     <message>
         <source>恭喜，闯关成功！！！撒花！！！</source>
-        <translation>Glückwunsch, Challenge geschafft!!!</translation>
+        <translation>Glückwunsch, Herausforderung geschafft!!!</translation>
     </message>
     <message>
         <source>成功，自动转入下一关。</source>
@@ -2660,7 +2686,7 @@ Einschalten?</translation>
     </message>
     <message>
         <source>挑战失败!</source>
-        <translation>Challenge nicht geschafft!</translation>
+        <translation>Herausforderung nicht geschafft!</translation>
     </message>
 </context>
 <context>
@@ -2678,11 +2704,11 @@ Einschalten?</translation>
     <name>ThroughPage</name>
     <message>
         <source>Challenge</source>
-        <translation>Challenge</translation>
+        <translation>Herausforderung</translation>
     </message>
     <message>
         <source>您的剩余积分不够支付本次闯关门票，快去领一些积分吧!</source>
-        <translation>Ihre Punkte reichen nicht für die Teilnahmegebühr dieser Challenge. Sammeln Sie erst ein paar Punkte!</translation>
+        <translation>Ihre Punkte reichen nicht für die Teilnahmegebühr dieser Herausforderung. Sammeln Sie erst ein paar Punkte!</translation>
     </message>
     <message>
         <source>如果中途退出，扣除的积分不返还。</source>
@@ -2702,7 +2728,7 @@ Einschalten?</translation>
     </message>
     <message>
         <source>闯关信息载入失败,请稍后再试</source>
-        <translation>Challenge konnte nicht geladen werden, bitte später erneut versuchen</translation>
+        <translation>Die Herausforderung konnte nicht geladen werden, bitte später erneut versuchen</translation>
     </message>
     <message>
         <source>正在刷新...</source>
@@ -2760,13 +2786,19 @@ Einschalten?</translation>
         <source>剩余时间</source>
         <translation>Restzeit</translation>
     </message>
-    <message>
-        <source>确定花费%1积分，进入该闯关模式吗？</source>
-        <translation>%1 Punkte ausgeben und diese Challenge starten?</translation>
+    <message numerus="yes">
+        <source>确定花费%n积分，进入该闯关模式吗？</source>
+        <translation>
+            <numerusform>%n Punkt ausgeben und diese Herausforderung starten?</numerusform>
+            <numerusform>%n Punkte ausgeben und diese Herausforderung starten?</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>需要在最多%1小时内完成9关，共%2字的挑战</source>
-        <translation>9 Stufen mit insgesamt %2 Wörtern in höchstens %1 Stunden</translation>
+    <message numerus="yes">
+        <source>需要在最多%1小时内完成9关，共%n字的挑战</source>
+        <translation>
+            <numerusform>Herausforderung: 9 Stufen mit insgesamt %n Wort in höchstens %1 Stunden</numerusform>
+            <numerusform>Herausforderung: 9 Stufen mit insgesamt %n Wörtern in höchstens %1 Stunden</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2884,7 +2916,7 @@ Einschalten?</translation>
     </message>
     <message>
         <source>等待验证邮箱</source>
-        <translation>Warte auf E-Mail-Bestätigung</translation>
+        <translation>Wartet auf E-Mail-Bestätigung</translation>
     </message>
     <message>
         <source>用户名或密码错误</source>
@@ -3046,14 +3078,6 @@ Einschalten?</translation>
         <translation>Schreibräume zeigen</translation>
     </message>
     <message>
-        <source>Challenge</source>
-        <translation>Challenge</translation>
-    </message>
-    <message>
-        <source>笔记</source>
-        <translation>Notizen</translation>
-    </message>
-    <message>
         <source>显示 我</source>
         <translation>Mein Konto zeigen</translation>
     </message>
@@ -3151,7 +3175,7 @@ Einschalten?</translation>
     </message>
     <message>
         <source>偏好设置</source>
-        <translation>Einstellungen</translation>
+        <translation>Voreinstellungen</translation>
     </message>
     <message>
         <source>帮助</source>
@@ -3160,6 +3184,14 @@ Einschalten?</translation>
     <message>
         <source>关于</source>
         <translation>Über</translation>
+    </message>
+    <message>
+        <source>显示 闯关</source>
+        <translation>Herausforderung zeigen</translation>
+    </message>
+    <message>
+        <source>显示 笔记</source>
+        <translation>Notizen zeigen</translation>
     </message>
 </context>
 <context>
@@ -3186,18 +3218,6 @@ Einschalten?</translation>
     <message>
         <source>字数统计</source>
         <translation>Wortzählung</translation>
-    </message>
-    <message>
-        <source>字</source>
-        <translation>Wörter</translation>
-    </message>
-    <message>
-        <source>字/分钟</source>
-        <translation>Wörter/Min.</translation>
-    </message>
-    <message>
-        <source>分钟</source>
-        <translation>Minuten</translation>
     </message>
     <message>
         <source>元</source>
@@ -3229,11 +3249,11 @@ Einschalten?</translation>
     </message>
     <message>
         <source>总字数</source>
-        <translation>Zeichen</translation>
+        <translation>Wörter gesamt</translation>
     </message>
     <message>
         <source>总字数(无空格)</source>
-        <translation>Zeichen ohne Leerzeichen</translation>
+        <translation>Wörter gesamt (ohne Leerzeichen)</translation>
     </message>
     <message>
         <source>数字</source>
@@ -3343,6 +3363,27 @@ Einschalten?</translation>
         <source>字号</source>
         <translation>Schriftgröße</translation>
     </message>
+    <message numerus="yes">
+        <source>%n 字</source>
+        <translation>
+            <numerusform>%n Wort</numerusform>
+            <numerusform>%n Wörter</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字/分钟</source>
+        <translation>
+            <numerusform>%n Wort/Min.</numerusform>
+            <numerusform>%n Wörter/Min.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分钟</source>
+        <translation>
+            <numerusform>%n Minute</numerusform>
+            <numerusform>%n Minuten</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>bot</name>
@@ -3383,7 +3424,7 @@ Einschalten?</translation>
     </message>
     <message>
         <source>云同步:有冲突文件待处理</source>
-        <translation>Cloud-Sync: Konfliktdateien warten auf Sie</translation>
+        <translation>Cloud-Synchronisierung: Konfliktdateien warten auf Ihre Wahl</translation>
     </message>
     <message>
         <source>Not logged in:</source>
@@ -3491,23 +3532,23 @@ Einschalten?</translation>
     </message>
     <message>
         <source>已退出登录，同步已停止</source>
-        <translation>Abgemeldet; die Synchronisation wurde beendet</translation>
+        <translation>Abgemeldet; die Synchronisierung wurde beendet</translation>
     </message>
     <message>
         <source>云同步已关闭，同步已停止</source>
-        <translation>Cloud-Synchronisation ausgeschaltet; die Synchronisation wurde beendet</translation>
+        <translation>Cloud-Synchronisierung ausgeschaltet; die Synchronisierung wurde beendet</translation>
     </message>
     <message>
         <source>程序退出，同步已停止</source>
-        <translation>Das Programm wird beendet; die Synchronisation wurde beendet</translation>
+        <translation>Das Programm wird beendet; die Synchronisierung wurde beendet</translation>
     </message>
     <message>
         <source>账号已切换，同步已停止</source>
-        <translation>Das Konto wurde gewechselt; die Synchronisation wurde beendet</translation>
+        <translation>Das Konto wurde gewechselt; die Synchronisierung wurde beendet</translation>
     </message>
     <message>
         <source>文档目录已更换，同步已停止</source>
-        <translation>Der Dokumentordner wurde gewechselt; die Synchronisation wurde beendet</translation>
+        <translation>Der Dokumentordner wurde gewechselt; die Synchronisierung wurde beendet</translation>
     </message>
     <message>
         <source>网络连接失败</source>
@@ -3515,19 +3556,19 @@ Einschalten?</translation>
     </message>
     <message>
         <source>同步中断</source>
-        <translation>Synchronisation unterbrochen</translation>
+        <translation>Synchronisierung unterbrochen</translation>
     </message>
     <message>
         <source>同步中断:</source>
-        <translation>Synchronisation unterbrochen:</translation>
+        <translation>Synchronisierung unterbrochen:</translation>
     </message>
     <message>
         <source>文件在同步时被修改</source>
-        <translation>Die Datei wurde während der Synchronisation geändert</translation>
+        <translation>Die Datei wurde während der Synchronisierung geändert</translation>
     </message>
     <message>
         <source>文件在同步时被修改:</source>
-        <translation>Die Datei wurde während der Synchronisation geändert:</translation>
+        <translation>Die Datei wurde während der Synchronisierung geändert:</translation>
     </message>
     <message>
         <source>文档目录上次由另一个账号同步，等待选择</source>
@@ -3671,10 +3712,6 @@ Das lässt sich nicht rückgängig machen.</translation>
         <translation>Oberster Ordner</translation>
     </message>
     <message>
-        <source>Import %1 files to %2 success</source>
-        <translation>%1 Dateien nach %2 importiert</translation>
-    </message>
-    <message>
         <source>已存在相同内容，未导入：%1</source>
         <translation>Gleicher Inhalt existiert bereits, nicht importiert: %1</translation>
     </message>
@@ -3733,6 +3770,13 @@ Das lässt sich nicht rückgängig machen.</translation>
     <message>
         <source>是否确认删除“%1”？删除前的副本保存在历史记录中（工具 → 历史记录）。</source>
         <translation>„%1“ löschen? Eine Kopie von vor dem Löschen bleibt im Verlauf (Werkzeuge → Verlauf).</translation>
+    </message>
+    <message numerus="yes">
+        <source>已将 %n 个文件导入到 %1</source>
+        <translation>
+            <numerusform>%n Datei nach %1 importiert</numerusform>
+            <numerusform>%n Dateien nach %1 importiert</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3809,7 +3853,7 @@ Das lässt sich nicht rückgängig machen.</translation>
     <name>main</name>
     <message>
         <source>偏好设置</source>
-        <translation>Einstellungen</translation>
+        <translation>Voreinstellungen</translation>
     </message>
     <message>
         <source>历史记录</source>
@@ -3821,11 +3865,11 @@ Das lässt sich nicht rückgängig machen.</translation>
     </message>
     <message>
         <source>闯关正在进行中，如果此时退出，直接判定闯关失败，扣除的闯关门票不退还。确定要退出吗？</source>
-        <translation>Eine Challenge läuft. Wenn Sie jetzt beenden, gilt sie als verloren und die Gebühr wird nicht erstattet. Trotzdem beenden?</translation>
+        <translation>Eine Herausforderung läuft. Wenn Sie jetzt beenden, gilt sie als verloren und die Gebühr wird nicht erstattet. Trotzdem beenden?</translation>
     </message>
     <message>
         <source>尚有正在进行中的闯关:</source>
-        <translation>Eine Challenge läuft noch:</translation>
+        <translation>Eine Herausforderung läuft noch:</translation>
     </message>
     <message>
         <source>模式</source>
@@ -3837,7 +3881,7 @@ Das lässt sich nicht rückgängig machen.</translation>
     </message>
     <message>
         <source>点击确定，重进进入闯关模式，不需要门票。点击取消，放弃闯关，之前支付的门票积分不予退还。</source>
-        <translation>OK setzt die Challenge ohne neue Gebühr fort. Abbrechen gibt sie auf; die bezahlte Gebühr wird nicht erstattet.</translation>
+        <translation>OK setzt die Herausforderung ohne neue Gebühr fort. Abbrechen gibt sie auf; die für die Teilnahme bezahlten Punkte werden nicht erstattet.</translation>
     </message>
     <message>
         <source>按 %1 键即可退出Lumo模式</source>
@@ -3875,8 +3919,8 @@ Das lässt sich nicht rückgängig machen.</translation>
         <translation>Dieser Raum ist nur auf Einladung zugänglich; der Raumbesitzer muss Sie einladen.</translation>
     </message>
     <message>
-        <source>已离开房间</source>
-        <translation>Raum verlassen</translation>
+        <source>已离开 %1 房间</source>
+        <translation>Raum %1 verlassen</translation>
     </message>
 </context>
 <context>

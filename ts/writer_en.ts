@@ -30,22 +30,18 @@ Copyright © the Penlark developers.</translation>
     <name>AnalysisSyncWorker</name>
     <message>
         <source>获取云端列表出错</source>
-        <translation>Error getting cloud list</translation>
+        <translation>Could not get the cloud file list</translation>
     </message>
     <message>
         <source>获取云端列表出错:</source>
-        <translation>Error getting cloud list:</translation>
+        <translation>Could not get the cloud file list:</translation>
     </message>
 </context>
 <context>
     <name>AutoChapterPage</name>
     <message>
         <source>自动章节</source>
-        <translation>Auto Chapter</translation>
-    </message>
-    <message>
-        <source>%1 章</source>
-        <translation>%1 chapters</translation>
+        <translation>Automatic chapters</translation>
     </message>
     <message>
         <source>(无标题)</source>
@@ -54,6 +50,13 @@ Copyright © the Penlark developers.</translation>
     <message>
         <source>没有章节</source>
         <translation>No chapters</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 章</source>
+        <translation>
+            <numerusform>%n chapter</numerusform>
+            <numerusform>%n chapters</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -86,7 +89,7 @@ Copyright © the Penlark developers.</translation>
     <name>CloudButton</name>
     <message>
         <source>云同步</source>
-        <translation>Cloud synchronization</translation>
+        <translation>Cloud sync</translation>
     </message>
 </context>
 <context>
@@ -104,15 +107,15 @@ Copyright © the Penlark developers.</translation>
     <name>ConflictPage</name>
     <message>
         <source>冲突选择</source>
-        <translation>Conflicting choices</translation>
+        <translation>Resolve conflicts</translation>
     </message>
     <message>
         <source>留下这个，删除另一个</source>
-        <translation>Leave this and delete other</translation>
+        <translation>Keep this one and delete the other</translation>
     </message>
     <message>
         <source>All Keep</source>
-        <translation>All Keep</translation>
+        <translation>Keep all</translation>
     </message>
     <message>
         <source>本机</source>
@@ -143,27 +146,15 @@ Copyright © the Penlark developers.</translation>
     </message>
     <message>
         <source>今日字数</source>
-        <translation>Today Words</translation>
-    </message>
-    <message>
-        <source>字</source>
-        <translation>word</translation>
+        <translation>Words today</translation>
     </message>
     <message>
         <source>今日速度</source>
-        <translation>Today Speed</translation>
-    </message>
-    <message>
-        <source>字/分钟</source>
-        <translation>Words / minute</translation>
+        <translation>Speed today</translation>
     </message>
     <message>
         <source>今日用时</source>
-        <translation>Today used Time</translation>
-    </message>
-    <message>
-        <source>分钟</source>
-        <translation>minute</translation>
+        <translation>Time today</translation>
     </message>
     <message>
         <source>剩余锁定时间(分钟):</source>
@@ -175,11 +166,32 @@ Copyright © the Penlark developers.</translation>
     </message>
     <message>
         <source>剩余锁定字数(有效字数): </source>
-        <translation>Lock words left (counted words): </translation>
+        <translation>Words left in the lock (counted words): </translation>
     </message>
     <message>
         <source>锁定字数没有启动</source>
         <translation>Word lock not started</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字</source>
+        <translation>
+            <numerusform>%n word</numerusform>
+            <numerusform>%n words</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字/分钟</source>
+        <translation>
+            <numerusform>%n word/min</numerusform>
+            <numerusform>%n words/min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分钟</source>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -194,11 +206,11 @@ Copyright © the Penlark developers.</translation>
     </message>
     <message>
         <source>本章: </source>
-        <translation>Chapter: </translation>
+        <translation>This chapter: </translation>
     </message>
     <message>
         <source>光标前: </source>
-        <translation>Before cursor: </translation>
+        <translation>Before the cursor: </translation>
     </message>
     <message>
         <source>选中: </source>
@@ -270,7 +282,7 @@ Copyright © the Penlark developers.</translation>
     </message>
     <message>
         <source>New a document</source>
-        <translation>New a document</translation>
+        <translation>New document</translation>
     </message>
     <message>
         <source>新建</source>
@@ -298,7 +310,7 @@ Copyright © the Penlark developers.</translation>
     </message>
     <message>
         <source>Saved successfully</source>
-        <translation>Saved successfully</translation>
+        <translation>Saved</translation>
     </message>
     <message>
         <source>保存并关闭文档</source>
@@ -347,7 +359,7 @@ Copyright © the Penlark developers.</translation>
     <name>FilesPage</name>
     <message>
         <source>文件</source>
-        <translation>File</translation>
+        <translation>Files</translation>
     </message>
     <message>
         <source>新建文件夹</source>
@@ -367,7 +379,7 @@ Copyright © the Penlark developers.</translation>
     </message>
     <message>
         <source>云同步</source>
-        <translation>Cloud synchronization</translation>
+        <translation>Cloud sync</translation>
     </message>
     <message>
         <source>历史记录</source>
@@ -445,19 +457,19 @@ Copyright © the Penlark developers.</translation>
     <name>FolderAccountSheet</name>
     <message>
         <source>文档目录属于另一个账号</source>
-        <translation>The document folder belongs to another account</translation>
+        <translation>The documents folder belongs to another account</translation>
     </message>
     <message>
         <source>文档目录“%1”上次由账号“%2”同步。</source>
-        <translation>The document folder “%1” was last synced by the account “%2”.</translation>
+        <translation>The documents folder “%1” was last synced by the account “%2”.</translation>
     </message>
     <message>
         <source>文档目录“%1”上次由另一个账号同步。</source>
-        <translation>The document folder “%1” was last synced by another account.</translation>
+        <translation>The documents folder “%1” was last synced by another account.</translation>
     </message>
     <message>
         <source>要把其中的文档合并到当前账号“%1”，还是为当前账号另选一个文档目录？选择之前，不会上传、下载或删除任何文档。</source>
-        <translation>Merge its documents into the signed-in account “%1”, or choose another document folder for this account? Until you choose, no document is uploaded, downloaded or deleted.</translation>
+        <translation>Merge its documents into the signed-in account “%1”, or choose another documents folder for this account? Until you choose, no document is uploaded, downloaded or deleted.</translation>
     </message>
     <message>
         <source>合并到当前账号</source>
@@ -465,7 +477,7 @@ Copyright © the Penlark developers.</translation>
     </message>
     <message>
         <source>另选文档目录</source>
-        <translation>Choose another folder</translation>
+        <translation>Choose another documents folder</translation>
     </message>
 </context>
 <context>
@@ -517,26 +529,6 @@ Copyright © the Penlark developers.</translation>
 <context>
     <name>FormatReader</name>
     <message>
-        <source>文档过大：超过 %1 个字符，已停止读取。</source>
-        <translation>The document is too large: more than %1 characters; reading stopped.</translation>
-    </message>
-    <message>
-        <source>文档段落过多：超过 %1 段，已停止读取。</source>
-        <translation>The document has too many paragraphs: more than %1; reading stopped.</translation>
-    </message>
-    <message>
-        <source>文档元素过多：超过 %1 个，已停止读取。</source>
-        <translation>The document has too many elements: more than %1; reading stopped.</translation>
-    </message>
-    <message>
-        <source>读取文档超时：超过 %1 秒，已停止读取。</source>
-        <translation>Reading the document took too long: more than %1 seconds; reading stopped.</translation>
-    </message>
-    <message>
-        <source>文档嵌套过深：超过 %1 层，已停止读取。</source>
-        <translation>The document is nested too deeply: more than %1 levels; reading stopped.</translation>
-    </message>
-    <message>
         <source>文档类型声明了实体或属性默认值（%1），已拒绝读取。</source>
         <translation>The document type declares entities or attribute defaults (%1); the document was refused.</translation>
     </message>
@@ -547,6 +539,41 @@ Copyright © the Penlark developers.</translation>
     <message>
         <source>文档中有不符合其编码的字节。</source>
         <translation>The document holds bytes that do not fit its encoding.</translation>
+    </message>
+    <message numerus="yes">
+        <source>文档过大：超过 %n 个字符，已停止读取。</source>
+        <translation>
+            <numerusform>The document is too large: more than %n character; reading stopped.</numerusform>
+            <numerusform>The document is too large: more than %n characters; reading stopped.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档段落过多：超过 %n 段，已停止读取。</source>
+        <translation>
+            <numerusform>The document has too many paragraphs: more than %n; reading stopped.</numerusform>
+            <numerusform>The document has too many paragraphs: more than %n; reading stopped.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档元素过多：超过 %n 个，已停止读取。</source>
+        <translation>
+            <numerusform>The document has too many elements: more than %n; reading stopped.</numerusform>
+            <numerusform>The document has too many elements: more than %n; reading stopped.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>读取文档超时：超过 %n 秒，已停止读取。</source>
+        <translation>
+            <numerusform>Reading the document took too long: more than %n second; reading stopped.</numerusform>
+            <numerusform>Reading the document took too long: more than %n seconds; reading stopped.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档嵌套过深：超过 %n 层，已停止读取。</source>
+        <translation>
+            <numerusform>The document is nested too deeply: more than %n level; reading stopped.</numerusform>
+            <numerusform>The document is nested too deeply: more than %n levels; reading stopped.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -586,7 +613,7 @@ Copyright © the Penlark developers.</translation>
     </message>
     <message>
         <source>Update Now</source>
-        <translation>Update Now</translation>
+        <translation>Update now</translation>
     </message>
     <message>
         <source>关闭</source>
@@ -630,11 +657,11 @@ Copyright © the Penlark developers.</translation>
     <name>HomeBar</name>
     <message>
         <source>文件</source>
-        <translation>File</translation>
+        <translation>Files</translation>
     </message>
     <message>
         <source>自动章节</source>
-        <translation>Auto Chapter</translation>
+        <translation>Automatic chapters</translation>
     </message>
     <message>
         <source>字数统计</source>
@@ -642,7 +669,7 @@ Copyright © the Penlark developers.</translation>
     </message>
     <message>
         <source>拼字</source>
-        <translation>Ranking</translation>
+        <translation>Writing rooms</translation>
     </message>
     <message>
         <source>Challenge</source>
@@ -747,11 +774,11 @@ Copyright © the Penlark developers.</translation>
     </message>
     <message>
         <source>一键排版</source>
-        <translation>One-key typesetting</translation>
+        <translation>One-step typesetting</translation>
     </message>
     <message>
         <source>云同步</source>
-        <translation>Cloud synchronization</translation>
+        <translation>Cloud sync</translation>
     </message>
     <message>
         <source>自适应模式</source>
@@ -853,7 +880,7 @@ Copyright © the Penlark developers.</translation>
     </message>
     <message>
         <source>剩余锁定字数(有效字数): </source>
-        <translation>Lock words left (counted words): </translation>
+        <translation>Words left in the lock (counted words): </translation>
     </message>
     <message>
         <source>剩余锁定时间(秒):</source>
@@ -904,7 +931,7 @@ Copyright © the Penlark developers.</translation>
     </message>
     <message>
         <source>注册成功，您可以登陆了</source>
-        <translation>The registration is successful. You can log in now</translation>
+        <translation>You are signed up. You can log in now.</translation>
     </message>
     <message>
         <source>用户名或邮箱</source>
@@ -1136,11 +1163,11 @@ quiet, fond of chess.
     <name>MiniHomeBar</name>
     <message>
         <source>文件</source>
-        <translation>File</translation>
+        <translation>Files</translation>
     </message>
     <message>
         <source>自动章节</source>
-        <translation>Auto Chapter</translation>
+        <translation>Automatic chapters</translation>
     </message>
     <message>
         <source>字数统计</source>
@@ -1148,7 +1175,7 @@ quiet, fond of chess.
     </message>
     <message>
         <source>拼字</source>
-        <translation>Ranking</translation>
+        <translation>Writing rooms</translation>
     </message>
     <message>
         <source>Challenge</source>
@@ -1253,7 +1280,7 @@ quiet, fond of chess.
     <name>PcMain</name>
     <message>
         <source>自动章节</source>
-        <translation>Auto Chapter</translation>
+        <translation>Automatic chapters</translation>
     </message>
     <message>
         <source>字数统计</source>
@@ -1261,7 +1288,7 @@ quiet, fond of chess.
     </message>
     <message>
         <source>拼字</source>
-        <translation>Ranking</translation>
+        <translation>Writing rooms</translation>
     </message>
     <message>
         <source>Challenge</source>
@@ -1275,16 +1302,16 @@ quiet, fond of chess.
         <translation>Files</translation>
     </message>
     <message>
-        <source>Word Count</source>
-        <translation>Word Count</translation>
-    </message>
-    <message>
-        <source>Ranking</source>
-        <translation>Ranking</translation>
-    </message>
-    <message>
         <source>Me</source>
         <translation>Me</translation>
+    </message>
+    <message>
+        <source>字数统计</source>
+        <translation>Word count</translation>
+    </message>
+    <message>
+        <source>拼字</source>
+        <translation>Writing rooms</translation>
     </message>
 </context>
 <context>
@@ -1384,7 +1411,7 @@ quiet, fond of chess.
     </message>
     <message>
         <source>云同步</source>
-        <translation>Cloud synchronization</translation>
+        <translation>Cloud sync</translation>
     </message>
     <message>
         <source>启用云同步</source>
@@ -1492,7 +1519,7 @@ quiet, fond of chess.
     </message>
     <message>
         <source>分钟</source>
-        <translation>minute</translation>
+        <translation>minutes</translation>
     </message>
     <message>
         <source>章节</source>
@@ -1512,7 +1539,7 @@ quiet, fond of chess.
     </message>
     <message>
         <source>自动章节</source>
-        <translation>Auto Chapter</translation>
+        <translation>Automatic chapters</translation>
     </message>
     <message>
         <source>设置自动章节识别关键词</source>
@@ -1526,13 +1553,13 @@ quiet, fond of chess.
         <source>今日统计以结果为准：今日字数是每个打开过的文档的字数变化之和，粘贴或删除文字会让它偏多或偏少；其他统计仍只计算输入的字数。
 对话体统计：每行冒号前面的文字不计入字数。
 预估稿费为 0 时不显示预估稿费。</source>
-        <translation>Today's statistics follow the result: today's count is the sum of the changes of every opened document, so pasting or deleting text can make it too high or too low; the other statistics still count typed words only.
-Dialogue counting: the text before the colon of each line is not counted.
-An estimated fee of 0 switches the estimate off.</translation>
+        <translation>Base today's count on the result: today's count is the sum of the changes in every document opened today, so pasting or deleting text can make it too high or too low; the other statistics still count typed words only.
+Dialogue counting: the text before the colon on each line is not counted.
+An estimated fee of 0 hides the estimate.</translation>
     </message>
     <message>
         <source>今日统计以结果为准</source>
-        <translation>Today's statistics follow the result</translation>
+        <translation>Base today's count on the result</translation>
     </message>
     <message>
         <source>启用对话体统计</source>
@@ -1568,7 +1595,7 @@ An estimated fee of 0 switches the estimate off.</translation>
     </message>
     <message>
         <source>一键排版</source>
-        <translation>One-key typesetting</translation>
+        <translation>One-step typesetting</translation>
     </message>
     <message>
         <source>删除段落间多余空行</source>
@@ -1686,7 +1713,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>两次输入密码不一致</source>
-        <translation>The two entries differ</translation>
+        <translation>The two passwords do not match</translation>
     </message>
     <message>
         <source>启动密码</source>
@@ -1706,11 +1733,11 @@ Switch it on?</translation>
     </message>
     <message>
         <source>再来一次:</source>
-        <translation>Again:</translation>
+        <translation>Repeat:</translation>
     </message>
     <message>
         <source>再来一次</source>
-        <translation>Again</translation>
+        <translation>Repeat the password</translation>
     </message>
 </context>
 <context>
@@ -1758,7 +1785,7 @@ Switch it on?</translation>
     <name>QIImagePicker</name>
     <message>
         <source>Import Image</source>
-        <translation>Import Image</translation>
+        <translation>Import image</translation>
     </message>
     <message>
         <source>Failed to save the image</source>
@@ -1781,7 +1808,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>语言(重启软件生效)</source>
-        <translation>Language (after restart)</translation>
+        <translation>Language (after a restart)</translation>
     </message>
     <message>
         <source>使用启动密码</source>
@@ -1789,7 +1816,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>使用左右布局 (重启软件生效）</source>
-        <translation>Use the left-right layout (after restart)</translation>
+        <translation>Use the left-and-right layout (after a restart)</translation>
     </message>
     <message>
         <source>Chapter</source>
@@ -1865,15 +1892,15 @@ Switch it on?</translation>
     </message>
     <message>
         <source>AutoChapterTips</source>
-        <translation>"*" stands for any text. One keyword per line, at most one "*" each, never at its start or end. Many keywords slow the program down.</translation>
+        <translation>"*" stands for any text. One keyword per line, at most one "*" per keyword, never at its start or end. The more keywords, the slower the program.</translation>
     </message>
     <message>
         <source>WordCountTips</source>
-        <translation>Today's count is the sum of the changes of every opened document, so pasting or deleting text can distort it; the other statistics keep counting typed words only.</translation>
+        <translation>Today's count is the sum of the changes in every document opened today, so pasting or deleting text can make it too high or too low; the other statistics count typed words only.</translation>
     </message>
     <message>
         <source>今日统计以结果为准</source>
-        <translation>Today's statistics follow the result</translation>
+        <translation>Base today's count on the result</translation>
     </message>
     <message>
         <source>启用对话体统计</source>
@@ -1893,7 +1920,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>一键排版</source>
-        <translation>One-key typesetting</translation>
+        <translation>One-step typesetting</translation>
     </message>
     <message>
         <source>删除段落间多余空行</source>
@@ -1985,7 +2012,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>入门模式</source>
-        <translation>Challenge modes</translation>
+        <translation>Beginner</translation>
     </message>
     <message>
         <source>简单模式</source>
@@ -2045,7 +2072,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>登录信息无效,请登录.</source>
-        <translation>Sign-in information is invalid, please sign in.</translation>
+        <translation>Your login is no longer valid. Please log in again.</translation>
     </message>
     <message>
         <source>服务器答复：未找到</source>
@@ -2105,7 +2132,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>固定每行字数（汉字）</source>
-        <translation>Fixed characters per line</translation>
+        <translation>Fixed number of characters per line</translation>
     </message>
     <message>
         <source>关于</source>
@@ -2165,7 +2192,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>拼字</source>
-        <translation>Ranking</translation>
+        <translation>Writing rooms</translation>
     </message>
     <message>
         <source>闯关</source>
@@ -2255,7 +2282,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>请输入房间名</source>
-        <translation>Please enter room name</translation>
+        <translation>Please enter a room name</translation>
     </message>
     <message>
         <source>请输入房间密码</source>
@@ -2267,11 +2294,11 @@ Switch it on?</translation>
     </message>
     <message>
         <source>创建成功</source>
-        <translation>Created successfully</translation>
+        <translation>Room created</translation>
     </message>
     <message>
         <source>创建失败</source>
-        <translation>Creation failed</translation>
+        <translation>Could not create the room</translation>
     </message>
     <message>
         <source>房间名不能包含“/”</source>
@@ -2285,16 +2312,19 @@ Switch it on?</translation>
         <source>房间名不能是“.”或“..”</source>
         <translation>The room name cannot be "." or ".."</translation>
     </message>
-    <message>
-        <source>房间名不能超过 %1 个字符</source>
-        <translation>The room name cannot be longer than %1 characters</translation>
+    <message numerus="yes">
+        <source>房间名不能超过 %n 个字符</source>
+        <translation>
+            <numerusform>The room name cannot be longer than %n character</numerusform>
+            <numerusform>The room name cannot be longer than %n characters</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>RankingPage</name>
     <message>
         <source>拼字</source>
-        <translation>Ranking</translation>
+        <translation>Writing rooms</translation>
     </message>
     <message>
         <source>请先登录</source>
@@ -2302,7 +2332,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>拼字大厅</source>
-        <translation>Ranking Hall</translation>
+        <translation>All rooms</translation>
     </message>
     <message>
         <source>菜单</source>
@@ -2314,7 +2344,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>刷新大厅</source>
-        <translation>Refresh Hall</translation>
+        <translation>Refresh rooms</translation>
     </message>
     <message>
         <source>未配置服务器地址，拼字房间不可用。</source>
@@ -2322,11 +2352,11 @@ Switch it on?</translation>
     </message>
     <message>
         <source>已离开 %1 房间</source>
-        <translation>Left room %1</translation>
+        <translation>You left the room %1</translation>
     </message>
     <message>
         <source>已进入 %1 房间</source>
-        <translation>Entered room %1</translation>
+        <translation>You entered the room %1</translation>
     </message>
     <message>
         <source>房间</source>
@@ -2346,7 +2376,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>分钟</source>
-        <translation>minute</translation>
+        <translation>minutes</translation>
     </message>
 </context>
 <context>
@@ -2361,7 +2391,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>密码错误</source>
-        <translation>Error Password</translation>
+        <translation>Wrong password</translation>
     </message>
     <message>
         <source>确定</source>
@@ -2372,16 +2402,12 @@ Switch it on?</translation>
         <translation>Cancel</translation>
     </message>
     <message>
-        <source>房间</source>
-        <translation>Room</translation>
-    </message>
-    <message>
-        <source>需要输入房主指定的密码方可进入。</source>
-        <translation>You need to enter the password specified by the owner to enter.</translation>
-    </message>
-    <message>
         <source>在此输入房间密码</source>
         <translation>Enter the room password here</translation>
+    </message>
+    <message>
+        <source>房间“%1”需要输入房主指定的密码方可进入。</source>
+        <translation>To enter the room “%1”, type the password its owner has set.</translation>
     </message>
 </context>
 <context>
@@ -2438,7 +2464,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>一键排版</source>
-        <translation>One-key typesetting</translation>
+        <translation>One-step typesetting</translation>
     </message>
     <message>
         <source>历史记录</source>
@@ -2722,7 +2748,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>通关条件</source>
-        <translation>Goal</translation>
+        <translation>Requirement</translation>
     </message>
     <message>
         <source>放弃</source>
@@ -2760,13 +2786,19 @@ Switch it on?</translation>
         <source>剩余时间</source>
         <translation>Time left</translation>
     </message>
-    <message>
-        <source>确定花费%1积分，进入该闯关模式吗？</source>
-        <translation>Spend %1 points to enter this challenge mode?</translation>
+    <message numerus="yes">
+        <source>确定花费%n积分，进入该闯关模式吗？</source>
+        <translation>
+            <numerusform>Spend %n point to enter this challenge mode?</numerusform>
+            <numerusform>Spend %n points to enter this challenge mode?</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>需要在最多%1小时内完成9关，共%2字的挑战</source>
-        <translation>Complete 9 levels, %2 words in all, within %1 hours at most</translation>
+    <message numerus="yes">
+        <source>需要在最多%1小时内完成9关，共%n字的挑战</source>
+        <translation>
+            <numerusform>A challenge of 9 levels and %n word in all, within %1 hours at most</numerusform>
+            <numerusform>A challenge of 9 levels and %n words in all, within %1 hours at most</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2810,7 +2842,7 @@ Switch it on?</translation>
     <name>UserDatas</name>
     <message>
         <source>积分获取失败</source>
-        <translation>Score acquisition failed</translation>
+        <translation>Could not get the points</translation>
     </message>
     <message>
         <source>错误码</source>
@@ -2864,7 +2896,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>密码不匹配</source>
-        <translation>Password mismatch</translation>
+        <translation>The passwords do not match</translation>
     </message>
     <message>
         <source>用户名已被占用</source>
@@ -2892,15 +2924,15 @@ Switch it on?</translation>
     </message>
     <message>
         <source>Your profile has been updated successfully.</source>
-        <translation>Your profile has been updated successfully.</translation>
+        <translation>Your profile has been updated.</translation>
     </message>
     <message>
         <source>Your avatar setting has been updated successfully.</source>
-        <translation>Your avatar setting has been updated successfully.</translation>
+        <translation>Your avatar has been updated.</translation>
     </message>
     <message>
         <source>Email address is not a valid email address.</source>
-        <translation>Email address is not a valid email address.</translation>
+        <translation>This is not a valid email address.</translation>
     </message>
     <message>
         <source>网络访问被禁用。</source>
@@ -2924,7 +2956,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>Please login first!</source>
-        <translation>Please login first!</translation>
+        <translation>Please log in first.</translation>
     </message>
     <message>
         <source>超时</source>
@@ -3031,31 +3063,23 @@ Switch it on?</translation>
     </message>
     <message>
         <source>显示 文件</source>
-        <translation>View Files</translation>
+        <translation>Show files</translation>
     </message>
     <message>
         <source>显示 自动章节</source>
-        <translation>View Automatic Chapters</translation>
+        <translation>Show chapters</translation>
     </message>
     <message>
         <source>显示 字数统计</source>
-        <translation>View Word Count</translation>
+        <translation>Show word count</translation>
     </message>
     <message>
         <source>显示 拼字</source>
-        <translation>View Ranking</translation>
-    </message>
-    <message>
-        <source>Challenge</source>
-        <translation>Challenge</translation>
-    </message>
-    <message>
-        <source>笔记</source>
-        <translation>Notes</translation>
+        <translation>Show writing rooms</translation>
     </message>
     <message>
         <source>显示 我</source>
-        <translation>View My Account</translation>
+        <translation>Show my account</translation>
     </message>
     <message>
         <source>窗口置顶</source>
@@ -3063,11 +3087,11 @@ Switch it on?</translation>
     </message>
     <message>
         <source>退出 极简 模式</source>
-        <translation>Leave Minimal Mode</translation>
+        <translation>Leave minimalist mode</translation>
     </message>
     <message>
         <source>进入 极简 模式</source>
-        <translation>Enter Minimal Mode</translation>
+        <translation>Enter minimalist mode</translation>
     </message>
     <message>
         <source>退出 Lumo 模式</source>
@@ -3099,7 +3123,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>一键排版</source>
-        <translation>One-key typesetting</translation>
+        <translation>One-step typesetting</translation>
     </message>
     <message>
         <source>历史记录</source>
@@ -3107,7 +3131,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>云同步</source>
-        <translation>Cloud synchronization</translation>
+        <translation>Cloud sync</translation>
     </message>
     <message>
         <source>打字机模式</source>
@@ -3161,6 +3185,14 @@ Switch it on?</translation>
         <source>关于</source>
         <translation>About</translation>
     </message>
+    <message>
+        <source>显示 闯关</source>
+        <translation>Show challenge</translation>
+    </message>
+    <message>
+        <source>显示 笔记</source>
+        <translation>Show notes</translation>
+    </message>
 </context>
 <context>
     <name>WindowsTitleBar</name>
@@ -3186,18 +3218,6 @@ Switch it on?</translation>
     <message>
         <source>字数统计</source>
         <translation>Word count</translation>
-    </message>
-    <message>
-        <source>字</source>
-        <translation>word</translation>
-    </message>
-    <message>
-        <source>字/分钟</source>
-        <translation>Words / minute</translation>
-    </message>
-    <message>
-        <source>分钟</source>
-        <translation>minute</translation>
     </message>
     <message>
         <source>元</source>
@@ -3229,11 +3249,11 @@ Switch it on?</translation>
     </message>
     <message>
         <source>总字数</source>
-        <translation>Characters</translation>
+        <translation>Total words</translation>
     </message>
     <message>
         <source>总字数(无空格)</source>
-        <translation>Total words (no spaces)</translation>
+        <translation>Characters (no spaces)</translation>
     </message>
     <message>
         <source>数字</source>
@@ -3261,15 +3281,15 @@ Switch it on?</translation>
     </message>
     <message>
         <source>今日字数</source>
-        <translation>Today Words</translation>
+        <translation>Words today</translation>
     </message>
     <message>
         <source>今日速度</source>
-        <translation>Today Speed</translation>
+        <translation>Speed today</translation>
     </message>
     <message>
         <source>今日用时</source>
-        <translation>Today used Time</translation>
+        <translation>Time today</translation>
     </message>
     <message>
         <source>今日稿费</source>
@@ -3343,6 +3363,27 @@ Switch it on?</translation>
         <source>字号</source>
         <translation>Font size</translation>
     </message>
+    <message numerus="yes">
+        <source>%n 字</source>
+        <translation>
+            <numerusform>%n word</numerusform>
+            <numerusform>%n words</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字/分钟</source>
+        <translation>
+            <numerusform>%n word/min</numerusform>
+            <numerusform>%n words/min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分钟</source>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>bot</name>
@@ -3355,11 +3396,11 @@ Switch it on?</translation>
     <name>cloudDisk</name>
     <message>
         <source>没有登陆</source>
-        <translation>No login</translation>
+        <translation>Not logged in</translation>
     </message>
     <message>
         <source>设置中取消了云同步功能</source>
-        <translation>Cloud synchronization is cancelled in settings</translation>
+        <translation>Cloud sync is switched off in the settings</translation>
     </message>
     <message>
         <source>另一个云同步线程正在运行</source>
@@ -3367,23 +3408,23 @@ Switch it on?</translation>
     </message>
     <message>
         <source>云同步</source>
-        <translation>Cloud synchronization</translation>
+        <translation>Cloud sync</translation>
     </message>
     <message>
         <source>云同步开始</source>
-        <translation>Cloud synchronization starts</translation>
+        <translation>Cloud sync started</translation>
     </message>
     <message>
         <source>有冲突文件待处理</source>
-        <translation>Conflicting files to be processed</translation>
+        <translation>Conflicting files are waiting for your choice</translation>
     </message>
     <message>
         <source>同步完成</source>
-        <translation>Synchronization complete</translation>
+        <translation>Sync complete</translation>
     </message>
     <message>
         <source>云同步:有冲突文件待处理</source>
-        <translation>Cloud synchronization: conflicting files to be processed</translation>
+        <translation>Cloud sync: conflicting files are waiting for your choice</translation>
     </message>
     <message>
         <source>Not logged in:</source>
@@ -3391,11 +3432,11 @@ Switch it on?</translation>
     </message>
     <message>
         <source>正在上传文件</source>
-        <translation>Uploading file</translation>
+        <translation>Uploading files</translation>
     </message>
     <message>
         <source>文件上传结束</source>
-        <translation>End of file upload</translation>
+        <translation>Upload finished</translation>
     </message>
     <message>
         <source>正在下载文件</source>
@@ -3403,15 +3444,15 @@ Switch it on?</translation>
     </message>
     <message>
         <source>文件下载结束</source>
-        <translation>End of file download</translation>
+        <translation>Download finished</translation>
     </message>
     <message>
         <source>正在下载冲突文件</source>
-        <translation>Downloading conflict files</translation>
+        <translation>Downloading conflicting files</translation>
     </message>
     <message>
         <source>下载冲突文件结束</source>
-        <translation>End of download conflict file</translation>
+        <translation>Conflicting files downloaded</translation>
     </message>
     <message>
         <source>删除元数据失败</source>
@@ -3451,11 +3492,11 @@ Switch it on?</translation>
     </message>
     <message>
         <source>删除文件不存在</source>
-        <translation>Delete file does not exist</translation>
+        <translation>The file to delete does not exist</translation>
     </message>
     <message>
         <source>删除文件不存在::</source>
-        <translation>Deleted file does not exist:</translation>
+        <translation>The file to delete does not exist:</translation>
     </message>
     <message>
         <source>删除文件失败</source>
@@ -3507,7 +3548,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>文档目录已更换，同步已停止</source>
-        <translation>The document folder changed; the sync stopped</translation>
+        <translation>The documents folder changed; the sync stopped</translation>
     </message>
     <message>
         <source>网络连接失败</source>
@@ -3531,7 +3572,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>文档目录上次由另一个账号同步，等待选择</source>
-        <translation>The document folder was last synced by another account; waiting for your choice</translation>
+        <translation>The documents folder was last synced by another account; waiting for your choice</translation>
     </message>
     <message>
         <source>无法读取本地文件</source>
@@ -3550,7 +3591,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>please login first</source>
-        <translation>please login first</translation>
+        <translation>Please log in first</translation>
     </message>
     <message>
         <source>同步本周字数成功(无变更)</source>
@@ -3596,7 +3637,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>Tips</source>
-        <translation>Tips</translation>
+        <translation>Note</translation>
     </message>
     <message>
         <source>没有选中的文件</source>
@@ -3608,7 +3649,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>caution</source>
-        <translation>caution</translation>
+        <translation>Caution</translation>
     </message>
     <message>
         <source>无法保存历史记录，文件未删除：%1</source>
@@ -3616,7 +3657,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>删除失败：%1</source>
-        <translation>Deleting failed: %1</translation>
+        <translation>Could not delete: %1</translation>
     </message>
     <message>
         <source>无法保存历史记录，文件夹未删除：%1</source>
@@ -3664,15 +3705,11 @@ It cannot be restored afterwards.</translation>
     </message>
     <message>
         <source>恢复失败：%1</source>
-        <translation>Restoring failed: %1</translation>
+        <translation>Could not restore: %1</translation>
     </message>
     <message>
         <source>根目录</source>
         <translation>Top folder</translation>
-    </message>
-    <message>
-        <source>Import %1 files to %2 success</source>
-        <translation>Import %1 files to %2 success</translation>
     </message>
     <message>
         <source>已存在相同内容，未导入：%1</source>
@@ -3684,7 +3721,7 @@ It cannot be restored afterwards.</translation>
     </message>
     <message>
         <source>Directory not exists</source>
-        <translation>Directory not exists</translation>
+        <translation>The folder does not exist</translation>
     </message>
     <message>
         <source>目标文件夹不在文件目录下, 默认导入到文件目录下</source>
@@ -3720,7 +3757,7 @@ It cannot be restored afterwards.</translation>
     </message>
     <message>
         <source>File not exists</source>
-        <translation>File not exists</translation>
+        <translation>The file does not exist</translation>
     </message>
     <message>
         <source>不能覆盖文档库中已有的文件：%1</source>
@@ -3734,28 +3771,35 @@ It cannot be restored afterwards.</translation>
         <source>是否确认删除“%1”？删除前的副本保存在历史记录中（工具 → 历史记录）。</source>
         <translation>Delete "%1"? A copy made before deleting is kept in the history (Tools → History).</translation>
     </message>
+    <message numerus="yes">
+        <source>已将 %n 个文件导入到 %1</source>
+        <translation>
+            <numerusform>Imported %n file into %1</numerusform>
+            <numerusform>Imported %n files into %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>function</name>
     <message>
         <source>无此功能</source>
-        <translation>No such function</translation>
+        <translation>Not available</translation>
     </message>
     <message>
         <source>caution</source>
-        <translation>caution</translation>
+        <translation>Caution</translation>
     </message>
     <message>
         <source>Do you confirm deletion? Deleted files will not be recovered.</source>
-        <translation>Do you confirm deletion? Deleted files will not be recovered.</translation>
+        <translation>Delete? Deleted files cannot be recovered.</translation>
     </message>
     <message>
         <source>复制失败：</source>
-        <translation>Copying failed: </translation>
+        <translation>Could not copy: </translation>
     </message>
     <message>
         <source>移动失败：</source>
-        <translation>Moving failed: </translation>
+        <translation>Could not move: </translation>
     </message>
 </context>
 <context>
@@ -3837,7 +3881,7 @@ It cannot be restored afterwards.</translation>
     </message>
     <message>
         <source>点击确定，重进进入闯关模式，不需要门票。点击取消，放弃闯关，之前支付的门票积分不予退还。</source>
-        <translation>Click OK to return to the challenge without paying again. Click Cancel to give it up; the entry fee already paid is not refunded.</translation>
+        <translation>Click OK to return to the challenge without paying again. Click Cancel to give it up; the points paid for entry are not refunded.</translation>
     </message>
     <message>
         <source>按 %1 键即可退出Lumo模式</source>
@@ -3875,8 +3919,8 @@ It cannot be restored afterwards.</translation>
         <translation>This room is by invitation only; the room's owner must invite you.</translation>
     </message>
     <message>
-        <source>已离开房间</source>
-        <translation>Left the room</translation>
+        <source>已离开 %1 房间</source>
+        <translation>You left the room %1</translation>
     </message>
 </context>
 <context>

@@ -44,16 +44,19 @@ Copyright © los desarrolladores de Penlark.</translation>
         <translation>Capítulos automáticos</translation>
     </message>
     <message>
-        <source>%1 章</source>
-        <translation>%1 capítulos</translation>
-    </message>
-    <message>
         <source>(无标题)</source>
         <translation>(sin título)</translation>
     </message>
     <message>
         <source>没有章节</source>
         <translation>Sin capítulos</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 章</source>
+        <translation>
+            <numerusform>%n capítulo</numerusform>
+            <numerusform>%n capítulos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -146,24 +149,12 @@ Copyright © los desarrolladores de Penlark.</translation>
         <translation>Palabras de hoy</translation>
     </message>
     <message>
-        <source>字</source>
-        <translation>palabras</translation>
-    </message>
-    <message>
         <source>今日速度</source>
         <translation>Velocidad de hoy</translation>
     </message>
     <message>
-        <source>字/分钟</source>
-        <translation>palabras/min</translation>
-    </message>
-    <message>
         <source>今日用时</source>
         <translation>Tiempo de hoy</translation>
-    </message>
-    <message>
-        <source>分钟</source>
-        <translation>minutos</translation>
     </message>
     <message>
         <source>剩余锁定时间(分钟):</source>
@@ -180,6 +171,27 @@ Copyright © los desarrolladores de Penlark.</translation>
     <message>
         <source>锁定字数没有启动</source>
         <translation>Bloqueo por palabras inactivo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字</source>
+        <translation>
+            <numerusform>%n palabra</numerusform>
+            <numerusform>%n palabras</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字/分钟</source>
+        <translation>
+            <numerusform>%n palabra/min</numerusform>
+            <numerusform>%n palabras/min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分钟</source>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -225,7 +237,7 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
     <message>
         <source>进入房间需要输入密码</source>
-        <translation>Se necesita contraseña para entrar</translation>
+        <translation>Se necesita contraseña para entrar en la sala</translation>
     </message>
     <message>
         <source>房间密码</source>
@@ -347,7 +359,7 @@ Copyright © los desarrolladores de Penlark.</translation>
     <name>FilesPage</name>
     <message>
         <source>文件</source>
-        <translation>Archivo</translation>
+        <translation>Archivos</translation>
     </message>
     <message>
         <source>新建文件夹</source>
@@ -465,7 +477,7 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
     <message>
         <source>另选文档目录</source>
-        <translation>Elegir otra carpeta</translation>
+        <translation>Elegir otra carpeta de documentos</translation>
     </message>
 </context>
 <context>
@@ -517,26 +529,6 @@ Copyright © los desarrolladores de Penlark.</translation>
 <context>
     <name>FormatReader</name>
     <message>
-        <source>文档过大：超过 %1 个字符，已停止读取。</source>
-        <translation>El documento es demasiado grande: más de %1 caracteres; se detuvo la lectura.</translation>
-    </message>
-    <message>
-        <source>文档段落过多：超过 %1 段，已停止读取。</source>
-        <translation>El documento tiene demasiados párrafos: más de %1; se detuvo la lectura.</translation>
-    </message>
-    <message>
-        <source>文档元素过多：超过 %1 个，已停止读取。</source>
-        <translation>El documento tiene demasiados elementos: más de %1; se detuvo la lectura.</translation>
-    </message>
-    <message>
-        <source>读取文档超时：超过 %1 秒，已停止读取。</source>
-        <translation>La lectura del documento tardó demasiado: más de %1 segundos; se detuvo la lectura.</translation>
-    </message>
-    <message>
-        <source>文档嵌套过深：超过 %1 层，已停止读取。</source>
-        <translation>El documento está anidado en exceso: más de %1 niveles; se detuvo la lectura.</translation>
-    </message>
-    <message>
         <source>文档类型声明了实体或属性默认值（%1），已拒绝读取。</source>
         <translation>El tipo de documento declara entidades o valores de atributo predeterminados (%1); se rechazó el documento.</translation>
     </message>
@@ -547,6 +539,41 @@ Copyright © los desarrolladores de Penlark.</translation>
     <message>
         <source>文档中有不符合其编码的字节。</source>
         <translation>El documento contiene bytes que no corresponden a su codificación.</translation>
+    </message>
+    <message numerus="yes">
+        <source>文档过大：超过 %n 个字符，已停止读取。</source>
+        <translation>
+            <numerusform>El documento es demasiado grande: más de %n carácter; se detuvo la lectura.</numerusform>
+            <numerusform>El documento es demasiado grande: más de %n caracteres; se detuvo la lectura.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档段落过多：超过 %n 段，已停止读取。</source>
+        <translation>
+            <numerusform>El documento tiene demasiados párrafos: más de %n; se detuvo la lectura.</numerusform>
+            <numerusform>El documento tiene demasiados párrafos: más de %n; se detuvo la lectura.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档元素过多：超过 %n 个，已停止读取。</source>
+        <translation>
+            <numerusform>El documento tiene demasiados elementos: más de %n; se detuvo la lectura.</numerusform>
+            <numerusform>El documento tiene demasiados elementos: más de %n; se detuvo la lectura.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>读取文档超时：超过 %n 秒，已停止读取。</source>
+        <translation>
+            <numerusform>La lectura del documento tardó demasiado: más de %n segundo; se detuvo la lectura.</numerusform>
+            <numerusform>La lectura del documento tardó demasiado: más de %n segundos; se detuvo la lectura.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档嵌套过深：超过 %n 层，已停止读取。</source>
+        <translation>
+            <numerusform>El documento está anidado en exceso: más de %n nivel; se detuvo la lectura.</numerusform>
+            <numerusform>El documento está anidado en exceso: más de %n niveles; se detuvo la lectura.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -630,7 +657,7 @@ Copyright © los desarrolladores de Penlark.</translation>
     <name>HomeBar</name>
     <message>
         <source>文件</source>
-        <translation>Archivo</translation>
+        <translation>Archivos</translation>
     </message>
     <message>
         <source>自动章节</source>
@@ -642,7 +669,7 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
     <message>
         <source>拼字</source>
-        <translation>Clasificación</translation>
+        <translation>Salas de escritura</translation>
     </message>
     <message>
         <source>Challenge</source>
@@ -1136,7 +1163,7 @@ callado, aficionado al ajedrez.
     <name>MiniHomeBar</name>
     <message>
         <source>文件</source>
-        <translation>Archivo</translation>
+        <translation>Archivos</translation>
     </message>
     <message>
         <source>自动章节</source>
@@ -1148,7 +1175,7 @@ callado, aficionado al ajedrez.
     </message>
     <message>
         <source>拼字</source>
-        <translation>Clasificación</translation>
+        <translation>Salas de escritura</translation>
     </message>
     <message>
         <source>Challenge</source>
@@ -1261,7 +1288,7 @@ callado, aficionado al ajedrez.
     </message>
     <message>
         <source>拼字</source>
-        <translation>Clasificación</translation>
+        <translation>Salas de escritura</translation>
     </message>
     <message>
         <source>Challenge</source>
@@ -1275,16 +1302,16 @@ callado, aficionado al ajedrez.
         <translation>Archivos</translation>
     </message>
     <message>
-        <source>Word Count</source>
-        <translation>Palabras</translation>
-    </message>
-    <message>
-        <source>Ranking</source>
-        <translation>Clasificación</translation>
-    </message>
-    <message>
         <source>Me</source>
         <translation>Yo</translation>
+    </message>
+    <message>
+        <source>字数统计</source>
+        <translation>Recuento de palabras</translation>
+    </message>
+    <message>
+        <source>拼字</source>
+        <translation>Salas de escritura</translation>
     </message>
 </context>
 <context>
@@ -1865,11 +1892,11 @@ Si su texto no es dialogado o no está seguro, ¡no active esta opción!
     </message>
     <message>
         <source>AutoChapterTips</source>
-        <translation>"*" representa cualquier texto; una palabra clave por línea, como máximo un "*", nunca al principio ni al final.</translation>
+        <translation>«*» representa cualquier texto; una palabra clave por línea, como mucho un «*», nunca al principio ni al final. Cuantas más palabras clave, más lento el programa.</translation>
     </message>
     <message>
         <source>WordCountTips</source>
-        <translation>El recuento de hoy es la suma de los cambios de cada documento abierto; pegar o borrar texto puede alterarlo.</translation>
+        <translation>El recuento de hoy es la suma de los cambios de cada documento abierto; pegar o borrar texto puede alterarlo. Las demás estadísticas solo cuentan las palabras tecleadas.</translation>
     </message>
     <message>
         <source>今日统计以结果为准</source>
@@ -1985,7 +2012,7 @@ Si su texto no es dialogado o no está seguro, ¡no active esta opción!
     </message>
     <message>
         <source>入门模式</source>
-        <translation>Modos de desafío</translation>
+        <translation>Principiante</translation>
     </message>
     <message>
         <source>简单模式</source>
@@ -2105,7 +2132,7 @@ Si su texto no es dialogado o no está seguro, ¡no active esta opción!
     </message>
     <message>
         <source>固定每行字数（汉字）</source>
-        <translation>Caracteres fijos por línea</translation>
+        <translation>Número fijo de caracteres por línea</translation>
     </message>
     <message>
         <source>关于</source>
@@ -2165,7 +2192,7 @@ Si su texto no es dialogado o no está seguro, ¡no active esta opción!
     </message>
     <message>
         <source>拼字</source>
-        <translation>Clasificación</translation>
+        <translation>Salas de escritura</translation>
     </message>
     <message>
         <source>闯关</source>
@@ -2267,11 +2294,11 @@ Si su texto no es dialogado o no está seguro, ¡no active esta opción!
     </message>
     <message>
         <source>创建成功</source>
-        <translation>Creado</translation>
+        <translation>Sala creada</translation>
     </message>
     <message>
         <source>创建失败</source>
-        <translation>Error al crear</translation>
+        <translation>No se pudo crear la sala</translation>
     </message>
     <message>
         <source>房间名不能包含“/”</source>
@@ -2285,16 +2312,19 @@ Si su texto no es dialogado o no está seguro, ¡no active esta opción!
         <source>房间名不能是“.”或“..”</source>
         <translation>El nombre de la sala no puede ser «.» ni «..»</translation>
     </message>
-    <message>
-        <source>房间名不能超过 %1 个字符</source>
-        <translation>El nombre de la sala no puede tener más de %1 caracteres</translation>
+    <message numerus="yes">
+        <source>房间名不能超过 %n 个字符</source>
+        <translation>
+            <numerusform>El nombre de la sala no puede tener más de %n carácter</numerusform>
+            <numerusform>El nombre de la sala no puede tener más de %n caracteres</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>RankingPage</name>
     <message>
         <source>拼字</source>
-        <translation>Clasificación</translation>
+        <translation>Salas de escritura</translation>
     </message>
     <message>
         <source>请先登录</source>
@@ -2302,7 +2332,7 @@ Si su texto no es dialogado o no está seguro, ¡no active esta opción!
     </message>
     <message>
         <source>拼字大厅</source>
-        <translation>Salas de escritura</translation>
+        <translation>Todas las salas</translation>
     </message>
     <message>
         <source>菜单</source>
@@ -2372,16 +2402,12 @@ Si su texto no es dialogado o no está seguro, ¡no active esta opción!
         <translation>Cancelar</translation>
     </message>
     <message>
-        <source>房间</source>
-        <translation>Sala</translation>
-    </message>
-    <message>
-        <source>需要输入房主指定的密码方可进入。</source>
-        <translation>Para entrar, introduzca la contraseña que fijó el dueño de la sala.</translation>
-    </message>
-    <message>
         <source>在此输入房间密码</source>
-        <translation>Contraseña de la sala</translation>
+        <translation>Escriba aquí la contraseña de la sala</translation>
+    </message>
+    <message>
+        <source>房间“%1”需要输入房主指定的密码方可进入。</source>
+        <translation>Para entrar en la sala «%1», introduzca la contraseña que fijó su dueño.</translation>
     </message>
 </context>
 <context>
@@ -2539,7 +2565,7 @@ Si su texto no es dialogado o no está seguro, ¡no active esta opción!
     </message>
     <message>
         <source>自定义敏感词</source>
-        <translation>Palabras propias</translation>
+        <translation>Sus palabras sensibles</translation>
     </message>
     <message>
         <source>每行一个词</source>
@@ -2622,7 +2648,7 @@ Si su texto no es dialogado o no está seguro, ¡no active esta opción!
     </message>
     <message>
         <source>请输入锁定时间或者字数</source>
-        <translation>Introduzca un tiempo o un número de palabras</translation>
+        <translation>Introduzca un tiempo o un número de palabras de bloqueo</translation>
     </message>
     <message>
         <source>锁定字数(字)</source>
@@ -2746,7 +2772,7 @@ Si su texto no es dialogado o no está seguro, ¡no active esta opción!
     </message>
     <message>
         <source>目标</source>
-        <translation>Meta</translation>
+        <translation>Objetivo</translation>
     </message>
     <message>
         <source>奖励积分</source>
@@ -2760,13 +2786,19 @@ Si su texto no es dialogado o no está seguro, ¡no active esta opción!
         <source>剩余时间</source>
         <translation>Tiempo restante</translation>
     </message>
-    <message>
-        <source>确定花费%1积分，进入该闯关模式吗？</source>
-        <translation>¿Gastar %1 puntos para entrar en este modo de desafío?</translation>
+    <message numerus="yes">
+        <source>确定花费%n积分，进入该闯关模式吗？</source>
+        <translation>
+            <numerusform>¿Gastar %n punto para entrar en este modo de desafío?</numerusform>
+            <numerusform>¿Gastar %n puntos para entrar en este modo de desafío?</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>需要在最多%1小时内完成9关，共%2字的挑战</source>
-        <translation>Completar 9 niveles, %2 palabras en total, en %1 horas como máximo</translation>
+    <message numerus="yes">
+        <source>需要在最多%1小时内完成9关，共%n字的挑战</source>
+        <translation>
+            <numerusform>Desafío: 9 niveles, %n palabra en total, en %1 horas como máximo</numerusform>
+            <numerusform>Desafío: 9 niveles, %n palabras en total, en %1 horas como máximo</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3039,19 +3071,11 @@ Si su texto no es dialogado o no está seguro, ¡no active esta opción!
     </message>
     <message>
         <source>显示 字数统计</source>
-        <translation>Ver recuento</translation>
+        <translation>Ver recuento de palabras</translation>
     </message>
     <message>
         <source>显示 拼字</source>
-        <translation>Ver salas</translation>
-    </message>
-    <message>
-        <source>Challenge</source>
-        <translation>Desafío</translation>
-    </message>
-    <message>
-        <source>笔记</source>
-        <translation>Notas</translation>
+        <translation>Ver salas de escritura</translation>
     </message>
     <message>
         <source>显示 我</source>
@@ -3063,11 +3087,11 @@ Si su texto no es dialogado o no está seguro, ¡no active esta opción!
     </message>
     <message>
         <source>退出 极简 模式</source>
-        <translation>Salir del modo mínimo</translation>
+        <translation>Salir del modo minimalista</translation>
     </message>
     <message>
         <source>进入 极简 模式</source>
-        <translation>Entrar en modo mínimo</translation>
+        <translation>Entrar en modo minimalista</translation>
     </message>
     <message>
         <source>退出 Lumo 模式</source>
@@ -3161,6 +3185,14 @@ Si su texto no es dialogado o no está seguro, ¡no active esta opción!
         <source>关于</source>
         <translation>Acerca de</translation>
     </message>
+    <message>
+        <source>显示 闯关</source>
+        <translation>Ver desafío</translation>
+    </message>
+    <message>
+        <source>显示 笔记</source>
+        <translation>Ver notas</translation>
+    </message>
 </context>
 <context>
     <name>WindowsTitleBar</name>
@@ -3188,24 +3220,12 @@ Si su texto no es dialogado o no está seguro, ¡no active esta opción!
         <translation>Recuento de palabras</translation>
     </message>
     <message>
-        <source>字</source>
-        <translation>palabras</translation>
-    </message>
-    <message>
-        <source>字/分钟</source>
-        <translation>palabras/min</translation>
-    </message>
-    <message>
-        <source>分钟</source>
-        <translation>minutos</translation>
-    </message>
-    <message>
         <source>元</source>
         <translation>yuanes</translation>
     </message>
     <message>
         <source>字数统计功能菜单</source>
-        <translation>Menú del recuento</translation>
+        <translation>Menú del recuento de palabras</translation>
     </message>
     <message>
         <source>统计卡片</source>
@@ -3229,11 +3249,11 @@ Si su texto no es dialogado o no está seguro, ¡no active esta opción!
     </message>
     <message>
         <source>总字数</source>
-        <translation>Caracteres</translation>
+        <translation>Total de palabras</translation>
     </message>
     <message>
         <source>总字数(无空格)</source>
-        <translation>Caracteres sin espacios</translation>
+        <translation>Total de palabras (sin espacios)</translation>
     </message>
     <message>
         <source>数字</source>
@@ -3342,6 +3362,27 @@ Si su texto no es dialogado o no está seguro, ¡no active esta opción!
     <message>
         <source>字号</source>
         <translation>Tamaño de fuente</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字</source>
+        <translation>
+            <numerusform>%n palabra</numerusform>
+            <numerusform>%n palabras</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字/分钟</source>
+        <translation>
+            <numerusform>%n palabra/min</numerusform>
+            <numerusform>%n palabras/min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分钟</source>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3671,10 +3712,6 @@ No se podrá recuperar.</translation>
         <translation>Carpeta raíz</translation>
     </message>
     <message>
-        <source>Import %1 files to %2 success</source>
-        <translation>%1 archivos importados en %2</translation>
-    </message>
-    <message>
         <source>已存在相同内容，未导入：%1</source>
         <translation>El mismo contenido ya existe; no importado: %1</translation>
     </message>
@@ -3733,6 +3770,13 @@ No se podrá recuperar.</translation>
     <message>
         <source>是否确认删除“%1”？删除前的副本保存在历史记录中（工具 → 历史记录）。</source>
         <translation>¿Eliminar «%1»? Una copia hecha antes de eliminar se guarda en el historial (Herramientas → Historial).</translation>
+    </message>
+    <message numerus="yes">
+        <source>已将 %n 个文件导入到 %1</source>
+        <translation>
+            <numerusform>%n archivo importado en %1</numerusform>
+            <numerusform>%n archivos importados en %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3837,7 +3881,7 @@ No se podrá recuperar.</translation>
     </message>
     <message>
         <source>点击确定，重进进入闯关模式，不需要门票。点击取消，放弃闯关，之前支付的门票积分不予退还。</source>
-        <translation>Aceptar vuelve al desafío sin pagar de nuevo. Cancelar lo abandona; la entrada pagada no se devuelve.</translation>
+        <translation>Aceptar vuelve al desafío sin pagar de nuevo. Cancelar lo abandona; los puntos pagados por la entrada no se devuelven.</translation>
     </message>
     <message>
         <source>按 %1 键即可退出Lumo模式</source>
@@ -3875,8 +3919,8 @@ No se podrá recuperar.</translation>
         <translation>Esta sala es solo con invitación; el dueño debe invitarle.</translation>
     </message>
     <message>
-        <source>已离开房间</source>
-        <translation>Ha salido de la sala</translation>
+        <source>已离开 %1 房间</source>
+        <translation>Ha salido de la sala %1</translation>
     </message>
 </context>
 <context>

@@ -30,11 +30,11 @@ Copyright © les développeurs de Penlark.</translation>
     <name>AnalysisSyncWorker</name>
     <message>
         <source>获取云端列表出错</source>
-        <translation>Impossible d'obtenir la liste des fichiers du nuage</translation>
+        <translation>Impossible d'obtenir la liste des fichiers du cloud</translation>
     </message>
     <message>
         <source>获取云端列表出错:</source>
-        <translation>Impossible d'obtenir la liste des fichiers du nuage :</translation>
+        <translation>Impossible d'obtenir la liste des fichiers du cloud :</translation>
     </message>
 </context>
 <context>
@@ -44,16 +44,19 @@ Copyright © les développeurs de Penlark.</translation>
         <translation>Chapitres auto</translation>
     </message>
     <message>
-        <source>%1 章</source>
-        <translation>%1 chapitres</translation>
-    </message>
-    <message>
         <source>(无标题)</source>
         <translation>(sans titre)</translation>
     </message>
     <message>
         <source>没有章节</source>
         <translation>Aucun chapitre</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 章</source>
+        <translation>
+            <numerusform>%n chapitre</numerusform>
+            <numerusform>%n chapitres</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -93,7 +96,7 @@ Copyright © les développeurs de Penlark.</translation>
     <name>CloudSheet</name>
     <message>
         <source>正在云同步</source>
-        <translation>Synchronisation avec le nuage</translation>
+        <translation>Synchronisation avec le cloud</translation>
     </message>
     <message>
         <source>不同步，直接退出</source>
@@ -146,24 +149,12 @@ Copyright © les développeurs de Penlark.</translation>
         <translation>Mots du jour</translation>
     </message>
     <message>
-        <source>字</source>
-        <translation>mots</translation>
-    </message>
-    <message>
         <source>今日速度</source>
         <translation>Vitesse du jour</translation>
     </message>
     <message>
-        <source>字/分钟</source>
-        <translation>mots/min</translation>
-    </message>
-    <message>
         <source>今日用时</source>
         <translation>Temps du jour</translation>
-    </message>
-    <message>
-        <source>分钟</source>
-        <translation>minutes</translation>
     </message>
     <message>
         <source>剩余锁定时间(分钟):</source>
@@ -181,6 +172,27 @@ Copyright © les développeurs de Penlark.</translation>
         <source>锁定字数没有启动</source>
         <translation>Verrouillage par mots inactif</translation>
     </message>
+    <message numerus="yes">
+        <source>%n 字</source>
+        <translation>
+            <numerusform>%n mot</numerusform>
+            <numerusform>%n mots</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字/分钟</source>
+        <translation>
+            <numerusform>%n mot/min</numerusform>
+            <numerusform>%n mots/min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分钟</source>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CountLabel</name>
@@ -194,7 +206,7 @@ Copyright © les développeurs de Penlark.</translation>
     </message>
     <message>
         <source>本章: </source>
-        <translation>Chapitre : </translation>
+        <translation>Ce chapitre : </translation>
     </message>
     <message>
         <source>光标前: </source>
@@ -225,7 +237,7 @@ Copyright © les développeurs de Penlark.</translation>
     </message>
     <message>
         <source>进入房间需要输入密码</source>
-        <translation>Mot de passe requis pour entrer</translation>
+        <translation>Mot de passe requis pour entrer dans le salon</translation>
     </message>
     <message>
         <source>房间密码</source>
@@ -347,7 +359,7 @@ Copyright © les développeurs de Penlark.</translation>
     <name>FilesPage</name>
     <message>
         <source>文件</source>
-        <translation>Fichier</translation>
+        <translation>Fichiers</translation>
     </message>
     <message>
         <source>新建文件夹</source>
@@ -465,7 +477,7 @@ Copyright © les développeurs de Penlark.</translation>
     </message>
     <message>
         <source>另选文档目录</source>
-        <translation>Choisir un autre dossier</translation>
+        <translation>Choisir un autre dossier de documents</translation>
     </message>
 </context>
 <context>
@@ -517,26 +529,6 @@ Copyright © les développeurs de Penlark.</translation>
 <context>
     <name>FormatReader</name>
     <message>
-        <source>文档过大：超过 %1 个字符，已停止读取。</source>
-        <translation>Le document est trop grand : plus de %1 caractères ; lecture arrêtée.</translation>
-    </message>
-    <message>
-        <source>文档段落过多：超过 %1 段，已停止读取。</source>
-        <translation>Le document contient trop de paragraphes : plus de %1 ; lecture arrêtée.</translation>
-    </message>
-    <message>
-        <source>文档元素过多：超过 %1 个，已停止读取。</source>
-        <translation>Le document contient trop d'éléments : plus de %1 ; lecture arrêtée.</translation>
-    </message>
-    <message>
-        <source>读取文档超时：超过 %1 秒，已停止读取。</source>
-        <translation>La lecture du document a pris trop de temps : plus de %1 secondes ; lecture arrêtée.</translation>
-    </message>
-    <message>
-        <source>文档嵌套过深：超过 %1 层，已停止读取。</source>
-        <translation>Le document est trop imbriqué : plus de %1 niveaux ; lecture arrêtée.</translation>
-    </message>
-    <message>
         <source>文档类型声明了实体或属性默认值（%1），已拒绝读取。</source>
         <translation>Le type de document déclare des entités ou des valeurs d'attribut par défaut (%1) ; le document a été refusé.</translation>
     </message>
@@ -547,6 +539,41 @@ Copyright © les développeurs de Penlark.</translation>
     <message>
         <source>文档中有不符合其编码的字节。</source>
         <translation>Le document contient des octets qui ne correspondent pas à son encodage.</translation>
+    </message>
+    <message numerus="yes">
+        <source>文档过大：超过 %n 个字符，已停止读取。</source>
+        <translation>
+            <numerusform>Le document est trop grand : plus de %n caractère ; lecture arrêtée.</numerusform>
+            <numerusform>Le document est trop grand : plus de %n caractères ; lecture arrêtée.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档段落过多：超过 %n 段，已停止读取。</source>
+        <translation>
+            <numerusform>Le document contient trop de paragraphes : plus de %n ; lecture arrêtée.</numerusform>
+            <numerusform>Le document contient trop de paragraphes : plus de %n ; lecture arrêtée.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档元素过多：超过 %n 个，已停止读取。</source>
+        <translation>
+            <numerusform>Le document contient trop d'éléments : plus de %n ; lecture arrêtée.</numerusform>
+            <numerusform>Le document contient trop d'éléments : plus de %n ; lecture arrêtée.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>读取文档超时：超过 %n 秒，已停止读取。</source>
+        <translation>
+            <numerusform>La lecture du document a pris trop de temps : plus de %n seconde ; lecture arrêtée.</numerusform>
+            <numerusform>La lecture du document a pris trop de temps : plus de %n secondes ; lecture arrêtée.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档嵌套过深：超过 %n 层，已停止读取。</source>
+        <translation>
+            <numerusform>Le document est trop imbriqué : plus de %n niveau ; lecture arrêtée.</numerusform>
+            <numerusform>Le document est trop imbriqué : plus de %n niveaux ; lecture arrêtée.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -630,7 +657,7 @@ Copyright © les développeurs de Penlark.</translation>
     <name>HomeBar</name>
     <message>
         <source>文件</source>
-        <translation>Fichier</translation>
+        <translation>Fichiers</translation>
     </message>
     <message>
         <source>自动章节</source>
@@ -642,7 +669,7 @@ Copyright © les développeurs de Penlark.</translation>
     </message>
     <message>
         <source>拼字</source>
-        <translation>Classement</translation>
+        <translation>Salons d'écriture</translation>
     </message>
     <message>
         <source>Challenge</source>
@@ -1136,7 +1163,7 @@ taciturne, aime les échecs.
     <name>MiniHomeBar</name>
     <message>
         <source>文件</source>
-        <translation>Fichier</translation>
+        <translation>Fichiers</translation>
     </message>
     <message>
         <source>自动章节</source>
@@ -1148,7 +1175,7 @@ taciturne, aime les échecs.
     </message>
     <message>
         <source>拼字</source>
-        <translation>Classement</translation>
+        <translation>Salons d'écriture</translation>
     </message>
     <message>
         <source>Challenge</source>
@@ -1261,7 +1288,7 @@ taciturne, aime les échecs.
     </message>
     <message>
         <source>拼字</source>
-        <translation>Classement</translation>
+        <translation>Salons d'écriture</translation>
     </message>
     <message>
         <source>Challenge</source>
@@ -1275,16 +1302,16 @@ taciturne, aime les échecs.
         <translation>Fichiers</translation>
     </message>
     <message>
-        <source>Word Count</source>
-        <translation>Mots</translation>
-    </message>
-    <message>
-        <source>Ranking</source>
-        <translation>Classement</translation>
-    </message>
-    <message>
         <source>Me</source>
         <translation>Moi</translation>
+    </message>
+    <message>
+        <source>字数统计</source>
+        <translation>Comptage des mots</translation>
+    </message>
+    <message>
+        <source>拼字</source>
+        <translation>Salons d'écriture</translation>
     </message>
 </context>
 <context>
@@ -1556,7 +1583,7 @@ Avec une rémunération estimée de 0, l'estimation n'est pas affichée.</transl
     </message>
     <message>
         <source>回车排版</source>
-        <translation>Mise en forme à l'Entrée</translation>
+        <translation>Mise en forme à la touche Entrée</translation>
     </message>
     <message>
         <source>段落开头添加两个空格</source>
@@ -1865,11 +1892,11 @@ L'activer ?</translation>
     </message>
     <message>
         <source>AutoChapterTips</source>
-        <translation>« * » remplace n'importe quel texte ; un mot-clé par ligne, au plus un « * », jamais au début ni à la fin.</translation>
+        <translation>« * » remplace n'importe quel texte ; un mot-clé par ligne, au plus un « * », jamais au début ni à la fin. Plus il y a de mots-clés, plus le programme est lent.</translation>
     </message>
     <message>
         <source>WordCountTips</source>
-        <translation>Le compte du jour est la somme des changements de chaque document ouvert ; coller ou supprimer du texte peut le fausser.</translation>
+        <translation>Le compte du jour est la somme des changements de chaque document ouvert ; coller ou supprimer du texte peut le fausser. Les autres statistiques ne comptent que les mots tapés.</translation>
     </message>
     <message>
         <source>今日统计以结果为准</source>
@@ -1881,7 +1908,7 @@ L'activer ?</translation>
     </message>
     <message>
         <source>回车排版</source>
-        <translation>Mise en forme à l'Entrée</translation>
+        <translation>Mise en forme à la touche Entrée</translation>
     </message>
     <message>
         <source>段落开头增加两个空格</source>
@@ -1985,7 +2012,7 @@ L'activer ?</translation>
     </message>
     <message>
         <source>入门模式</source>
-        <translation>Modes défi</translation>
+        <translation>Débutant</translation>
     </message>
     <message>
         <source>简单模式</source>
@@ -2105,7 +2132,7 @@ L'activer ?</translation>
     </message>
     <message>
         <source>固定每行字数（汉字）</source>
-        <translation>Caractères fixes par ligne</translation>
+        <translation>Nombre fixe de caractères par ligne</translation>
     </message>
     <message>
         <source>关于</source>
@@ -2165,7 +2192,7 @@ L'activer ?</translation>
     </message>
     <message>
         <source>拼字</source>
-        <translation>Classement</translation>
+        <translation>Salons d'écriture</translation>
     </message>
     <message>
         <source>闯关</source>
@@ -2267,11 +2294,11 @@ L'activer ?</translation>
     </message>
     <message>
         <source>创建成功</source>
-        <translation>Créé</translation>
+        <translation>Salon créé</translation>
     </message>
     <message>
         <source>创建失败</source>
-        <translation>Échec de la création</translation>
+        <translation>Impossible de créer le salon</translation>
     </message>
     <message>
         <source>房间名不能包含“/”</source>
@@ -2285,16 +2312,19 @@ L'activer ?</translation>
         <source>房间名不能是“.”或“..”</source>
         <translation>Le nom du salon ne peut pas être « . » ni « .. »</translation>
     </message>
-    <message>
-        <source>房间名不能超过 %1 个字符</source>
-        <translation>Le nom du salon ne peut pas dépasser %1 caractères</translation>
+    <message numerus="yes">
+        <source>房间名不能超过 %n 个字符</source>
+        <translation>
+            <numerusform>Le nom du salon ne peut pas dépasser %n caractère</numerusform>
+            <numerusform>Le nom du salon ne peut pas dépasser %n caractères</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>RankingPage</name>
     <message>
         <source>拼字</source>
-        <translation>Classement</translation>
+        <translation>Salons d'écriture</translation>
     </message>
     <message>
         <source>请先登录</source>
@@ -2302,7 +2332,7 @@ L'activer ?</translation>
     </message>
     <message>
         <source>拼字大厅</source>
-        <translation>Salons d'écriture</translation>
+        <translation>Tous les salons</translation>
     </message>
     <message>
         <source>菜单</source>
@@ -2372,16 +2402,12 @@ L'activer ?</translation>
         <translation>Annuler</translation>
     </message>
     <message>
-        <source>房间</source>
-        <translation>Salon</translation>
-    </message>
-    <message>
-        <source>需要输入房主指定的密码方可进入。</source>
-        <translation>Pour entrer, saisissez le mot de passe défini par le propriétaire du salon.</translation>
-    </message>
-    <message>
         <source>在此输入房间密码</source>
         <translation>Saisissez ici le mot de passe du salon</translation>
+    </message>
+    <message>
+        <source>房间“%1”需要输入房主指定的密码方可进入。</source>
+        <translation>Pour entrer dans le salon « %1 », saisissez le mot de passe défini par son propriétaire.</translation>
     </message>
 </context>
 <context>
@@ -2539,7 +2565,7 @@ L'activer ?</translation>
     </message>
     <message>
         <source>自定义敏感词</source>
-        <translation>Mots personnels</translation>
+        <translation>Vos mots sensibles</translation>
     </message>
     <message>
         <source>每行一个词</source>
@@ -2622,7 +2648,7 @@ L'activer ?</translation>
     </message>
     <message>
         <source>请输入锁定时间或者字数</source>
-        <translation>Saisissez une durée ou un nombre de mots</translation>
+        <translation>Saisissez une durée ou un nombre de mots de verrouillage</translation>
     </message>
     <message>
         <source>锁定字数(字)</source>
@@ -2760,13 +2786,19 @@ L'activer ?</translation>
         <source>剩余时间</source>
         <translation>Temps restant</translation>
     </message>
-    <message>
-        <source>确定花费%1积分，进入该闯关模式吗？</source>
-        <translation>Dépenser %1 points pour entrer dans ce mode de défi ?</translation>
+    <message numerus="yes">
+        <source>确定花费%n积分，进入该闯关模式吗？</source>
+        <translation>
+            <numerusform>Dépenser %n point pour entrer dans ce mode de défi ?</numerusform>
+            <numerusform>Dépenser %n points pour entrer dans ce mode de défi ?</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>需要在最多%1小时内完成9关，共%2字的挑战</source>
-        <translation>Réussir 9 niveaux, %2 mots en tout, en %1 heures au plus</translation>
+    <message numerus="yes">
+        <source>需要在最多%1小时内完成9关，共%n字的挑战</source>
+        <translation>
+            <numerusform>Défi : 9 niveaux, %n mot en tout, en %1 heures au plus</numerusform>
+            <numerusform>Défi : 9 niveaux, %n mots en tout, en %1 heures au plus</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3039,19 +3071,11 @@ L'activer ?</translation>
     </message>
     <message>
         <source>显示 字数统计</source>
-        <translation>Afficher le comptage</translation>
+        <translation>Afficher le comptage des mots</translation>
     </message>
     <message>
         <source>显示 拼字</source>
-        <translation>Afficher les salons</translation>
-    </message>
-    <message>
-        <source>Challenge</source>
-        <translation>Défi</translation>
-    </message>
-    <message>
-        <source>笔记</source>
-        <translation>Notes</translation>
+        <translation>Afficher les salons d'écriture</translation>
     </message>
     <message>
         <source>显示 我</source>
@@ -3063,11 +3087,11 @@ L'activer ?</translation>
     </message>
     <message>
         <source>退出 极简 模式</source>
-        <translation>Quitter le mode minimal</translation>
+        <translation>Quitter le mode minimaliste</translation>
     </message>
     <message>
         <source>进入 极简 模式</source>
-        <translation>Passer en mode minimal</translation>
+        <translation>Passer en mode minimaliste</translation>
     </message>
     <message>
         <source>退出 Lumo 模式</source>
@@ -3161,6 +3185,14 @@ L'activer ?</translation>
         <source>关于</source>
         <translation>À propos</translation>
     </message>
+    <message>
+        <source>显示 闯关</source>
+        <translation>Afficher le défi</translation>
+    </message>
+    <message>
+        <source>显示 笔记</source>
+        <translation>Afficher les notes</translation>
+    </message>
 </context>
 <context>
     <name>WindowsTitleBar</name>
@@ -3188,24 +3220,12 @@ L'activer ?</translation>
         <translation>Comptage des mots</translation>
     </message>
     <message>
-        <source>字</source>
-        <translation>mots</translation>
-    </message>
-    <message>
-        <source>字/分钟</source>
-        <translation>mots/min</translation>
-    </message>
-    <message>
-        <source>分钟</source>
-        <translation>minutes</translation>
-    </message>
-    <message>
         <source>元</source>
         <translation>yuans</translation>
     </message>
     <message>
         <source>字数统计功能菜单</source>
-        <translation>Menu du comptage</translation>
+        <translation>Menu du comptage des mots</translation>
     </message>
     <message>
         <source>统计卡片</source>
@@ -3229,11 +3249,11 @@ L'activer ?</translation>
     </message>
     <message>
         <source>总字数</source>
-        <translation>Caractères</translation>
+        <translation>Total des mots</translation>
     </message>
     <message>
         <source>总字数(无空格)</source>
-        <translation>Caractères sans espaces</translation>
+        <translation>Total des mots (sans espaces)</translation>
     </message>
     <message>
         <source>数字</source>
@@ -3342,6 +3362,27 @@ L'activer ?</translation>
     <message>
         <source>字号</source>
         <translation>Taille de police</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字</source>
+        <translation>
+            <numerusform>%n mot</numerusform>
+            <numerusform>%n mots</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字/分钟</source>
+        <translation>
+            <numerusform>%n mot/min</numerusform>
+            <numerusform>%n mots/min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分钟</source>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3671,10 +3712,6 @@ Cette action est irréversible.</translation>
         <translation>Dossier racine</translation>
     </message>
     <message>
-        <source>Import %1 files to %2 success</source>
-        <translation>%1 fichiers importés dans %2</translation>
-    </message>
-    <message>
         <source>已存在相同内容，未导入：%1</source>
         <translation>Le même contenu existe déjà, non importé : %1</translation>
     </message>
@@ -3733,6 +3770,13 @@ Cette action est irréversible.</translation>
     <message>
         <source>是否确认删除“%1”？删除前的副本保存在历史记录中（工具 → 历史记录）。</source>
         <translation>Supprimer « %1 » ? Une copie faite avant la suppression est conservée dans l'historique (Outils → Historique).</translation>
+    </message>
+    <message numerus="yes">
+        <source>已将 %n 个文件导入到 %1</source>
+        <translation>
+            <numerusform>%n fichier importé dans %1</numerusform>
+            <numerusform>%n fichiers importés dans %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3837,7 +3881,7 @@ Cette action est irréversible.</translation>
     </message>
     <message>
         <source>点击确定，重进进入闯关模式，不需要门票。点击取消，放弃闯关，之前支付的门票积分不予退还。</source>
-        <translation>OK pour reprendre le défi sans payer à nouveau. Annuler pour l'abandonner ; le droit d'entrée déjà payé n'est pas remboursé.</translation>
+        <translation>OK pour reprendre le défi sans payer à nouveau. Annuler pour l'abandonner ; les points du droit d'entrée déjà payés ne sont pas remboursés.</translation>
     </message>
     <message>
         <source>按 %1 键即可退出Lumo模式</source>
@@ -3875,8 +3919,8 @@ Cette action est irréversible.</translation>
         <translation>Ce salon est sur invitation : son propriétaire doit vous inviter.</translation>
     </message>
     <message>
-        <source>已离开房间</source>
-        <translation>Salon quitté</translation>
+        <source>已离开 %1 房间</source>
+        <translation>Salon %1 quitté</translation>
     </message>
 </context>
 <context>

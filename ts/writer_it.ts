@@ -44,16 +44,19 @@ Copyright © gli sviluppatori di Penlark.</translation>
         <translation>Capitoli automatici</translation>
     </message>
     <message>
-        <source>%1 章</source>
-        <translation>%1 capitoli</translation>
-    </message>
-    <message>
         <source>(无标题)</source>
         <translation>(senza titolo)</translation>
     </message>
     <message>
         <source>没有章节</source>
         <translation>Nessun capitolo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 章</source>
+        <translation>
+            <numerusform>%n capitolo</numerusform>
+            <numerusform>%n capitoli</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -146,24 +149,12 @@ Copyright © gli sviluppatori di Penlark.</translation>
         <translation>Parole di oggi</translation>
     </message>
     <message>
-        <source>字</source>
-        <translation>parole</translation>
-    </message>
-    <message>
         <source>今日速度</source>
         <translation>Velocità di oggi</translation>
     </message>
     <message>
-        <source>字/分钟</source>
-        <translation>parole/min</translation>
-    </message>
-    <message>
         <source>今日用时</source>
         <translation>Tempo di oggi</translation>
-    </message>
-    <message>
-        <source>分钟</source>
-        <translation>minuti</translation>
     </message>
     <message>
         <source>剩余锁定时间(分钟):</source>
@@ -180,6 +171,27 @@ Copyright © gli sviluppatori di Penlark.</translation>
     <message>
         <source>锁定字数没有启动</source>
         <translation>Blocco a parole non attivo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字</source>
+        <translation>
+            <numerusform>%n parola</numerusform>
+            <numerusform>%n parole</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字/分钟</source>
+        <translation>
+            <numerusform>%n parola/min</numerusform>
+            <numerusform>%n parole/min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分钟</source>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minuti</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -225,7 +237,7 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
     <message>
         <source>进入房间需要输入密码</source>
-        <translation>Serve una password per entrare</translation>
+        <translation>Serve una password per entrare nella stanza</translation>
     </message>
     <message>
         <source>房间密码</source>
@@ -465,7 +477,7 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
     <message>
         <source>另选文档目录</source>
-        <translation>Scegli un'altra cartella</translation>
+        <translation>Scegli un'altra cartella dei documenti</translation>
     </message>
 </context>
 <context>
@@ -517,26 +529,6 @@ Copyright © gli sviluppatori di Penlark.</translation>
 <context>
     <name>FormatReader</name>
     <message>
-        <source>文档过大：超过 %1 个字符，已停止读取。</source>
-        <translation>Il documento è troppo grande: più di %1 caratteri; lettura interrotta.</translation>
-    </message>
-    <message>
-        <source>文档段落过多：超过 %1 段，已停止读取。</source>
-        <translation>Il documento ha troppi paragrafi: più di %1; lettura interrotta.</translation>
-    </message>
-    <message>
-        <source>文档元素过多：超过 %1 个，已停止读取。</source>
-        <translation>Il documento ha troppi elementi: più di %1; lettura interrotta.</translation>
-    </message>
-    <message>
-        <source>读取文档超时：超过 %1 秒，已停止读取。</source>
-        <translation>La lettura del documento ha richiesto troppo tempo: più di %1 secondi; lettura interrotta.</translation>
-    </message>
-    <message>
-        <source>文档嵌套过深：超过 %1 层，已停止读取。</source>
-        <translation>Il documento è annidato troppo: più di %1 livelli; lettura interrotta.</translation>
-    </message>
-    <message>
         <source>文档类型声明了实体或属性默认值（%1），已拒绝读取。</source>
         <translation>Il tipo di documento dichiara entità o valori predefiniti di attributi (%1); il documento è stato rifiutato.</translation>
     </message>
@@ -547,6 +539,41 @@ Copyright © gli sviluppatori di Penlark.</translation>
     <message>
         <source>文档中有不符合其编码的字节。</source>
         <translation>Il documento contiene byte che non corrispondono alla sua codifica.</translation>
+    </message>
+    <message numerus="yes">
+        <source>文档过大：超过 %n 个字符，已停止读取。</source>
+        <translation>
+            <numerusform>Il documento è troppo grande: più di %n carattere; lettura interrotta.</numerusform>
+            <numerusform>Il documento è troppo grande: più di %n caratteri; lettura interrotta.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档段落过多：超过 %n 段，已停止读取。</source>
+        <translation>
+            <numerusform>Il documento ha troppi paragrafi: più di %n; lettura interrotta.</numerusform>
+            <numerusform>Il documento ha troppi paragrafi: più di %n; lettura interrotta.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档元素过多：超过 %n 个，已停止读取。</source>
+        <translation>
+            <numerusform>Il documento ha troppi elementi: più di %n; lettura interrotta.</numerusform>
+            <numerusform>Il documento ha troppi elementi: più di %n; lettura interrotta.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>读取文档超时：超过 %n 秒，已停止读取。</source>
+        <translation>
+            <numerusform>La lettura del documento ha richiesto troppo tempo: più di %n secondo; lettura interrotta.</numerusform>
+            <numerusform>La lettura del documento ha richiesto troppo tempo: più di %n secondi; lettura interrotta.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档嵌套过深：超过 %n 层，已停止读取。</source>
+        <translation>
+            <numerusform>Il documento è annidato troppo: più di %n livello; lettura interrotta.</numerusform>
+            <numerusform>Il documento è annidato troppo: più di %n livelli; lettura interrotta.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -642,7 +669,7 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
     <message>
         <source>拼字</source>
-        <translation>Classifica</translation>
+        <translation>Stanze di scrittura</translation>
     </message>
     <message>
         <source>Challenge</source>
@@ -1129,7 +1156,7 @@ taciturno, ama gli scacchi.
     </message>
     <message>
         <source>退出登录</source>
-        <translation>Esci</translation>
+        <translation>Disconnetti</translation>
     </message>
 </context>
 <context>
@@ -1148,7 +1175,7 @@ taciturno, ama gli scacchi.
     </message>
     <message>
         <source>拼字</source>
-        <translation>Classifica</translation>
+        <translation>Stanze di scrittura</translation>
     </message>
     <message>
         <source>Challenge</source>
@@ -1261,7 +1288,7 @@ taciturno, ama gli scacchi.
     </message>
     <message>
         <source>拼字</source>
-        <translation>Classifica</translation>
+        <translation>Stanze di scrittura</translation>
     </message>
     <message>
         <source>Challenge</source>
@@ -1275,16 +1302,16 @@ taciturno, ama gli scacchi.
         <translation>File</translation>
     </message>
     <message>
-        <source>Word Count</source>
-        <translation>Parole</translation>
-    </message>
-    <message>
-        <source>Ranking</source>
-        <translation>Classifica</translation>
-    </message>
-    <message>
         <source>Me</source>
         <translation>Io</translation>
+    </message>
+    <message>
+        <source>字数统计</source>
+        <translation>Conteggio parole</translation>
+    </message>
+    <message>
+        <source>拼字</source>
+        <translation>Stanze di scrittura</translation>
     </message>
 </context>
 <context>
@@ -1508,7 +1535,7 @@ taciturno, ama gli scacchi.
     </message>
     <message>
         <source>连续五次回车自动添加章节名</source>
-        <translation>Cinque Invio di fila aggiungono un titolo</translation>
+        <translation>Cinque Invio di fila aggiungono un titolo di capitolo</translation>
     </message>
     <message>
         <source>自动章节</source>
@@ -1853,7 +1880,7 @@ Attivarlo?</translation>
     </message>
     <message>
         <source>连续五次回车自动添加章节名</source>
-        <translation>Cinque Invio di fila aggiungono un titolo</translation>
+        <translation>Cinque Invio di fila aggiungono un titolo di capitolo</translation>
     </message>
     <message>
         <source>Auto Chapter Keys</source>
@@ -1865,11 +1892,11 @@ Attivarlo?</translation>
     </message>
     <message>
         <source>AutoChapterTips</source>
-        <translation>"*" indica qualsiasi testo; una parola chiave per riga, al massimo un "*", mai all'inizio o alla fine.</translation>
+        <translation>«*» sta per qualsiasi testo; una parola chiave per riga, al massimo un «*», mai all'inizio o alla fine. Più parole chiave, più lento il programma.</translation>
     </message>
     <message>
         <source>WordCountTips</source>
-        <translation>Il conteggio di oggi è la somma delle modifiche di ogni documento aperto; incollare o cancellare può falsarlo.</translation>
+        <translation>Il conteggio di oggi è la somma delle modifiche di ogni documento aperto; incollare o cancellare può falsarlo. Le altre statistiche contano solo le parole digitate.</translation>
     </message>
     <message>
         <source>今日统计以结果为准</source>
@@ -1985,7 +2012,7 @@ Attivarlo?</translation>
     </message>
     <message>
         <source>入门模式</source>
-        <translation>Modalità sfida</translation>
+        <translation>Principiante</translation>
     </message>
     <message>
         <source>简单模式</source>
@@ -2105,7 +2132,7 @@ Attivarlo?</translation>
     </message>
     <message>
         <source>固定每行字数（汉字）</source>
-        <translation>Caratteri fissi per riga</translation>
+        <translation>Numero fisso di caratteri per riga</translation>
     </message>
     <message>
         <source>关于</source>
@@ -2165,7 +2192,7 @@ Attivarlo?</translation>
     </message>
     <message>
         <source>拼字</source>
-        <translation>Classifica</translation>
+        <translation>Stanze di scrittura</translation>
     </message>
     <message>
         <source>闯关</source>
@@ -2267,11 +2294,11 @@ Attivarlo?</translation>
     </message>
     <message>
         <source>创建成功</source>
-        <translation>Creata</translation>
+        <translation>Stanza creata</translation>
     </message>
     <message>
         <source>创建失败</source>
-        <translation>Creazione non riuscita</translation>
+        <translation>Impossibile creare la stanza</translation>
     </message>
     <message>
         <source>房间名不能包含“/”</source>
@@ -2285,16 +2312,19 @@ Attivarlo?</translation>
         <source>房间名不能是“.”或“..”</source>
         <translation>Il nome della stanza non può essere «.» o «..»</translation>
     </message>
-    <message>
-        <source>房间名不能超过 %1 个字符</source>
-        <translation>Il nome della stanza non può superare %1 caratteri</translation>
+    <message numerus="yes">
+        <source>房间名不能超过 %n 个字符</source>
+        <translation>
+            <numerusform>Il nome della stanza non può superare %n carattere</numerusform>
+            <numerusform>Il nome della stanza non può superare %n caratteri</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>RankingPage</name>
     <message>
         <source>拼字</source>
-        <translation>Classifica</translation>
+        <translation>Stanze di scrittura</translation>
     </message>
     <message>
         <source>请先登录</source>
@@ -2302,7 +2332,7 @@ Attivarlo?</translation>
     </message>
     <message>
         <source>拼字大厅</source>
-        <translation>Stanze di scrittura</translation>
+        <translation>Tutte le stanze</translation>
     </message>
     <message>
         <source>菜单</source>
@@ -2372,16 +2402,12 @@ Attivarlo?</translation>
         <translation>Annulla</translation>
     </message>
     <message>
-        <source>房间</source>
-        <translation>Stanza</translation>
-    </message>
-    <message>
-        <source>需要输入房主指定的密码方可进入。</source>
-        <translation>Per entrare serve la password scelta dal proprietario della stanza.</translation>
-    </message>
-    <message>
         <source>在此输入房间密码</source>
         <translation>Inserisci qui la password della stanza</translation>
+    </message>
+    <message>
+        <source>房间“%1”需要输入房主指定的密码方可进入。</source>
+        <translation>Per entrare nella stanza «%1» serve la password scelta dal suo proprietario.</translation>
     </message>
 </context>
 <context>
@@ -2539,7 +2565,7 @@ Attivarlo?</translation>
     </message>
     <message>
         <source>自定义敏感词</source>
-        <translation>Parole personali</translation>
+        <translation>Le tue parole sensibili</translation>
     </message>
     <message>
         <source>每行一个词</source>
@@ -2622,7 +2648,7 @@ Attivarlo?</translation>
     </message>
     <message>
         <source>请输入锁定时间或者字数</source>
-        <translation>Inserisci un tempo o un numero di parole</translation>
+        <translation>Inserisci un tempo o un numero di parole per il blocco</translation>
     </message>
     <message>
         <source>锁定字数(字)</source>
@@ -2760,13 +2786,19 @@ Attivarlo?</translation>
         <source>剩余时间</source>
         <translation>Tempo rimanente</translation>
     </message>
-    <message>
-        <source>确定花费%1积分，进入该闯关模式吗？</source>
-        <translation>Spendere %1 punti per entrare in questa modalità di sfida?</translation>
+    <message numerus="yes">
+        <source>确定花费%n积分，进入该闯关模式吗？</source>
+        <translation>
+            <numerusform>Spendere %n punto per entrare in questa modalità di sfida?</numerusform>
+            <numerusform>Spendere %n punti per entrare in questa modalità di sfida?</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>需要在最多%1小时内完成9关，共%2字的挑战</source>
-        <translation>Completa 9 livelli, %2 parole in tutto, in al massimo %1 ore</translation>
+    <message numerus="yes">
+        <source>需要在最多%1小时内完成9关，共%n字的挑战</source>
+        <translation>
+            <numerusform>Sfida: 9 livelli, %n parola in tutto, in al massimo %1 ore</numerusform>
+            <numerusform>Sfida: 9 livelli, %n parole in tutto, in al massimo %1 ore</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3039,19 +3071,11 @@ Attivarlo?</translation>
     </message>
     <message>
         <source>显示 字数统计</source>
-        <translation>Mostra conteggio</translation>
+        <translation>Mostra conteggio parole</translation>
     </message>
     <message>
         <source>显示 拼字</source>
-        <translation>Mostra stanze</translation>
-    </message>
-    <message>
-        <source>Challenge</source>
-        <translation>Sfida</translation>
-    </message>
-    <message>
-        <source>笔记</source>
-        <translation>Note</translation>
+        <translation>Mostra stanze di scrittura</translation>
     </message>
     <message>
         <source>显示 我</source>
@@ -3063,11 +3087,11 @@ Attivarlo?</translation>
     </message>
     <message>
         <source>退出 极简 模式</source>
-        <translation>Esci dalla modalità minima</translation>
+        <translation>Esci dalla modalità minimalista</translation>
     </message>
     <message>
         <source>进入 极简 模式</source>
-        <translation>Entra in modalità minima</translation>
+        <translation>Entra in modalità minimalista</translation>
     </message>
     <message>
         <source>退出 Lumo 模式</source>
@@ -3161,6 +3185,14 @@ Attivarlo?</translation>
         <source>关于</source>
         <translation>Informazioni</translation>
     </message>
+    <message>
+        <source>显示 闯关</source>
+        <translation>Mostra sfida</translation>
+    </message>
+    <message>
+        <source>显示 笔记</source>
+        <translation>Mostra note</translation>
+    </message>
 </context>
 <context>
     <name>WindowsTitleBar</name>
@@ -3188,24 +3220,12 @@ Attivarlo?</translation>
         <translation>Conteggio parole</translation>
     </message>
     <message>
-        <source>字</source>
-        <translation>parole</translation>
-    </message>
-    <message>
-        <source>字/分钟</source>
-        <translation>parole/min</translation>
-    </message>
-    <message>
-        <source>分钟</source>
-        <translation>minuti</translation>
-    </message>
-    <message>
         <source>元</source>
         <translation>yuan</translation>
     </message>
     <message>
         <source>字数统计功能菜单</source>
-        <translation>Menu del conteggio</translation>
+        <translation>Menu del conteggio parole</translation>
     </message>
     <message>
         <source>统计卡片</source>
@@ -3229,11 +3249,11 @@ Attivarlo?</translation>
     </message>
     <message>
         <source>总字数</source>
-        <translation>Caratteri</translation>
+        <translation>Parole totali</translation>
     </message>
     <message>
         <source>总字数(无空格)</source>
-        <translation>Caratteri senza spazi</translation>
+        <translation>Parole totali (senza spazi)</translation>
     </message>
     <message>
         <source>数字</source>
@@ -3342,6 +3362,27 @@ Attivarlo?</translation>
     <message>
         <source>字号</source>
         <translation>Dimensione carattere</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字</source>
+        <translation>
+            <numerusform>%n parola</numerusform>
+            <numerusform>%n parole</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字/分钟</source>
+        <translation>
+            <numerusform>%n parola/min</numerusform>
+            <numerusform>%n parole/min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分钟</source>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minuti</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3671,10 +3712,6 @@ Non sarà possibile recuperarlo.</translation>
         <translation>Cartella principale</translation>
     </message>
     <message>
-        <source>Import %1 files to %2 success</source>
-        <translation>%1 file importati in %2</translation>
-    </message>
-    <message>
         <source>已存在相同内容，未导入：%1</source>
         <translation>Lo stesso contenuto esiste già, non importato: %1</translation>
     </message>
@@ -3733,6 +3770,13 @@ Non sarà possibile recuperarlo.</translation>
     <message>
         <source>是否确认删除“%1”？删除前的副本保存在历史记录中（工具 → 历史记录）。</source>
         <translation>Eliminare «%1»? Una copia fatta prima dell'eliminazione resta nella cronologia (Strumenti → Cronologia).</translation>
+    </message>
+    <message numerus="yes">
+        <source>已将 %n 个文件导入到 %1</source>
+        <translation>
+            <numerusform>%n file importato in %1</numerusform>
+            <numerusform>%n file importati in %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3837,7 +3881,7 @@ Non sarà possibile recuperarlo.</translation>
     </message>
     <message>
         <source>点击确定，重进进入闯关模式，不需要门票。点击取消，放弃闯关，之前支付的门票积分不予退还。</source>
-        <translation>OK per tornare alla sfida senza pagare di nuovo. Annulla per abbandonarla; l'iscrizione pagata non viene rimborsata.</translation>
+        <translation>OK per tornare alla sfida senza pagare di nuovo. Annulla per abbandonarla; i punti pagati per l'iscrizione non vengono rimborsati.</translation>
     </message>
     <message>
         <source>按 %1 键即可退出Lumo模式</source>
@@ -3875,8 +3919,8 @@ Non sarà possibile recuperarlo.</translation>
         <translation>Questa stanza è solo su invito: il proprietario deve invitarti.</translation>
     </message>
     <message>
-        <source>已离开房间</source>
-        <translation>Sei uscito dalla stanza</translation>
+        <source>已离开 %1 房间</source>
+        <translation>Sei uscito dalla stanza %1</translation>
     </message>
 </context>
 <context>

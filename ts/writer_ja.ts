@@ -14,7 +14,7 @@
     <message>
         <source>Penlark 是为长篇作者写作的专注写作软件。
 版权所有 © Penlark 开发者。</source>
-        <translation>Penlark は長編作家のための執筆ソフトです。
+        <translation>Penlark は長編作家のための執筆アプリです。
 Copyright © Penlark 開発者</translation>
     </message>
     <message>
@@ -44,16 +44,18 @@ Copyright © Penlark 開発者</translation>
         <translation>章の自動認識</translation>
     </message>
     <message>
-        <source>%1 章</source>
-        <translation>%1 章</translation>
-    </message>
-    <message>
         <source>(无标题)</source>
         <translation>(無題)</translation>
     </message>
     <message>
         <source>没有章节</source>
         <translation>章がありません</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 章</source>
+        <translation>
+            <numerusform>%n 章</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -146,24 +148,12 @@ Copyright © Penlark 開発者</translation>
         <translation>今日の文字数</translation>
     </message>
     <message>
-        <source>字</source>
-        <translation>字</translation>
-    </message>
-    <message>
         <source>今日速度</source>
         <translation>今日の速度</translation>
     </message>
     <message>
-        <source>字/分钟</source>
-        <translation>字/分</translation>
-    </message>
-    <message>
         <source>今日用时</source>
         <translation>今日の時間</translation>
-    </message>
-    <message>
-        <source>分钟</source>
-        <translation>分</translation>
     </message>
     <message>
         <source>剩余锁定时间(分钟):</source>
@@ -180,6 +170,24 @@ Copyright © Penlark 開発者</translation>
     <message>
         <source>锁定字数没有启动</source>
         <translation>文字数ロックは未開始</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字</source>
+        <translation>
+            <numerusform>%n 字</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字/分钟</source>
+        <translation>
+            <numerusform>%n 字/分</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分钟</source>
+        <translation>
+            <numerusform>%n 分</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -225,7 +233,7 @@ Copyright © Penlark 開発者</translation>
     </message>
     <message>
         <source>进入房间需要输入密码</source>
-        <translation>入室にパスワードが必要</translation>
+        <translation>ルームへの入室にパスワードが必要</translation>
     </message>
     <message>
         <source>房间密码</source>
@@ -465,7 +473,7 @@ Copyright © Penlark 開発者</translation>
     </message>
     <message>
         <source>另选文档目录</source>
-        <translation>別のフォルダーを選ぶ</translation>
+        <translation>別の文書フォルダーを選ぶ</translation>
     </message>
 </context>
 <context>
@@ -517,26 +525,6 @@ Copyright © Penlark 開発者</translation>
 <context>
     <name>FormatReader</name>
     <message>
-        <source>文档过大：超过 %1 个字符，已停止读取。</source>
-        <translation>文書が大きすぎます(%1 文字超)。読み込みを中止しました。</translation>
-    </message>
-    <message>
-        <source>文档段落过多：超过 %1 段，已停止读取。</source>
-        <translation>文書の段落が多すぎます(%1 段落超)。読み込みを中止しました。</translation>
-    </message>
-    <message>
-        <source>文档元素过多：超过 %1 个，已停止读取。</source>
-        <translation>文書の要素が多すぎます(%1 個超)。読み込みを中止しました。</translation>
-    </message>
-    <message>
-        <source>读取文档超时：超过 %1 秒，已停止读取。</source>
-        <translation>文書の読み込みに時間がかかりすぎました(%1 秒超)。読み込みを中止しました。</translation>
-    </message>
-    <message>
-        <source>文档嵌套过深：超过 %1 层，已停止读取。</source>
-        <translation>文書の入れ子が深すぎます(%1 階層超)。読み込みを中止しました。</translation>
-    </message>
-    <message>
         <source>文档类型声明了实体或属性默认值（%1），已拒绝读取。</source>
         <translation>文書型宣言が実体または属性の既定値 (%1) を宣言しています。読み込みを拒否しました。</translation>
     </message>
@@ -547,6 +535,36 @@ Copyright © Penlark 開発者</translation>
     <message>
         <source>文档中有不符合其编码的字节。</source>
         <translation>文書にエンコーディングに合わないバイトがあります。</translation>
+    </message>
+    <message numerus="yes">
+        <source>文档过大：超过 %n 个字符，已停止读取。</source>
+        <translation>
+            <numerusform>文書が大きすぎます(%n 文字超)。読み込みを中止しました。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档段落过多：超过 %n 段，已停止读取。</source>
+        <translation>
+            <numerusform>文書の段落が多すぎます(%n 段落超)。読み込みを中止しました。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档元素过多：超过 %n 个，已停止读取。</source>
+        <translation>
+            <numerusform>文書の要素が多すぎます(%n 個超)。読み込みを中止しました。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>读取文档超时：超过 %n 秒，已停止读取。</source>
+        <translation>
+            <numerusform>文書の読み込みに時間がかかりすぎました(%n 秒超)。読み込みを中止しました。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档嵌套过深：超过 %n 层，已停止读取。</source>
+        <translation>
+            <numerusform>文書の入れ子が深すぎます(%n 階層超)。読み込みを中止しました。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -642,7 +660,7 @@ Copyright © Penlark 開発者</translation>
     </message>
     <message>
         <source>拼字</source>
-        <translation>ランキング</translation>
+        <translation>執筆ルーム</translation>
     </message>
     <message>
         <source>Challenge</source>
@@ -962,7 +980,7 @@ Copyright © Penlark 開発者</translation>
 而是您在软件偏好设置中设置的启动密码。
 此功能可以在本软件的偏好设置中取消。</source>
         <translation>注意: 起動パスワードはアカウントのパスワードではありません。
-本ソフトの環境設定で設定した起動パスワードです。
+本アプリの環境設定で設定した起動パスワードです。
 この機能は環境設定で解除できます。</translation>
     </message>
     <message>
@@ -1009,7 +1027,7 @@ Copyright © Penlark 開発者</translation>
     </message>
     <message>
         <source>“%1”是程序自用的名称</source>
-        <translation>「%1」はプログラムが使う名前です</translation>
+        <translation>「%1」はアプリが使う名前です</translation>
     </message>
 </context>
 <context>
@@ -1148,7 +1166,7 @@ Copyright © Penlark 開発者</translation>
     </message>
     <message>
         <source>拼字</source>
-        <translation>ランキング</translation>
+        <translation>執筆ルーム</translation>
     </message>
     <message>
         <source>Challenge</source>
@@ -1261,7 +1279,7 @@ Copyright © Penlark 開発者</translation>
     </message>
     <message>
         <source>拼字</source>
-        <translation>ランキング</translation>
+        <translation>執筆ルーム</translation>
     </message>
     <message>
         <source>Challenge</source>
@@ -1275,16 +1293,16 @@ Copyright © Penlark 開発者</translation>
         <translation>ファイル</translation>
     </message>
     <message>
-        <source>Word Count</source>
-        <translation>文字数</translation>
-    </message>
-    <message>
-        <source>Ranking</source>
-        <translation>ランキング</translation>
-    </message>
-    <message>
         <source>Me</source>
         <translation>マイページ</translation>
+    </message>
+    <message>
+        <source>字数统计</source>
+        <translation>文字数統計</translation>
+    </message>
+    <message>
+        <source>拼字</source>
+        <translation>執筆ルーム</translation>
     </message>
 </context>
 <context>
@@ -1865,11 +1883,11 @@ Copyright © Penlark 開発者</translation>
     </message>
     <message>
         <source>AutoChapterTips</source>
-        <translation>「*」は任意の文字列です。1行に1つ、「*」は1つまでで、先頭と末尾には置けません。</translation>
+        <translation>「*」は任意の文字列です。1行に1つ、「*」は1つまでで、先頭と末尾には置けません。キーワードが多いほど動作が遅くなります。</translation>
     </message>
     <message>
         <source>WordCountTips</source>
-        <translation>今日の文字数は開いた各文書の変化の合計です。貼り付けや削除で増減することがあります。</translation>
+        <translation>今日の文字数は開いた各文書の変化の合計です。貼り付けや削除で増減することがあります。その他の統計は入力した文字数だけを数えます。</translation>
     </message>
     <message>
         <source>今日统计以结果为准</source>
@@ -1985,7 +2003,7 @@ Copyright © Penlark 開発者</translation>
     </message>
     <message>
         <source>入门模式</source>
-        <translation>チャレンジモード</translation>
+        <translation>入門</translation>
     </message>
     <message>
         <source>简单模式</source>
@@ -2165,7 +2183,7 @@ Copyright © Penlark 開発者</translation>
     </message>
     <message>
         <source>拼字</source>
-        <translation>ランキング</translation>
+        <translation>執筆ルーム</translation>
     </message>
     <message>
         <source>闯关</source>
@@ -2173,7 +2191,7 @@ Copyright © Penlark 開発者</translation>
     </message>
     <message>
         <source>过滤敏感词</source>
-        <translation>NGワードを検出</translation>
+        <translation>NGワードをフィルター</translation>
     </message>
     <message>
         <source>笔记</source>
@@ -2267,11 +2285,11 @@ Copyright © Penlark 開発者</translation>
     </message>
     <message>
         <source>创建成功</source>
-        <translation>作成しました</translation>
+        <translation>ルームを作成しました</translation>
     </message>
     <message>
         <source>创建失败</source>
-        <translation>作成に失敗しました</translation>
+        <translation>ルームを作成できませんでした</translation>
     </message>
     <message>
         <source>房间名不能包含“/”</source>
@@ -2285,16 +2303,18 @@ Copyright © Penlark 開発者</translation>
         <source>房间名不能是“.”或“..”</source>
         <translation>ルーム名を「.」や「..」にはできません</translation>
     </message>
-    <message>
-        <source>房间名不能超过 %1 个字符</source>
-        <translation>ルーム名は %1 文字以内にしてください</translation>
+    <message numerus="yes">
+        <source>房间名不能超过 %n 个字符</source>
+        <translation>
+            <numerusform>ルーム名は %n 文字以内にしてください</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>RankingPage</name>
     <message>
         <source>拼字</source>
-        <translation>ランキング</translation>
+        <translation>執筆ルーム</translation>
     </message>
     <message>
         <source>请先登录</source>
@@ -2302,7 +2322,7 @@ Copyright © Penlark 開発者</translation>
     </message>
     <message>
         <source>拼字大厅</source>
-        <translation>執筆ルーム</translation>
+        <translation>ルーム一覧</translation>
     </message>
     <message>
         <source>菜单</source>
@@ -2372,16 +2392,12 @@ Copyright © Penlark 開発者</translation>
         <translation>キャンセル</translation>
     </message>
     <message>
-        <source>房间</source>
-        <translation>ルーム</translation>
-    </message>
-    <message>
-        <source>需要输入房主指定的密码方可进入。</source>
-        <translation>入室するにはルームの主が設定したパスワードが必要です。</translation>
-    </message>
-    <message>
         <source>在此输入房间密码</source>
         <translation>ここにルームのパスワードを入力</translation>
+    </message>
+    <message>
+        <source>房间“%1”需要输入房主指定的密码方可进入。</source>
+        <translation>ルーム「%1」に入るには、ルームの主が設定したパスワードが必要です。</translation>
     </message>
 </context>
 <context>
@@ -2422,7 +2438,7 @@ Copyright © Penlark 開発者</translation>
     </message>
     <message>
         <source>过滤敏感词</source>
-        <translation>NGワードを検出</translation>
+        <translation>NGワードをフィルター</translation>
     </message>
     <message>
         <source>笔记</source>
@@ -2523,7 +2539,7 @@ Copyright © Penlark 開発者</translation>
     <name>SubtlePage</name>
     <message>
         <source>过滤敏感词</source>
-        <translation>NGワードを検出</translation>
+        <translation>NGワードをフィルター</translation>
     </message>
     <message>
         <source>开始过滤</source>
@@ -2539,7 +2555,7 @@ Copyright © Penlark 開発者</translation>
     </message>
     <message>
         <source>自定义敏感词</source>
-        <translation>カスタム語句</translation>
+        <translation>カスタムNGワード</translation>
     </message>
     <message>
         <source>每行一个词</source>
@@ -2547,7 +2563,7 @@ Copyright © Penlark 開発者</translation>
     </message>
     <message>
         <source>程序内置两套敏感词库：轻度过滤使用第一套，重度过滤同时使用两套。三个级别都会加上左侧框中的自定义敏感词，每行一个，可以直接粘贴，保存时会去掉重复的词。选项在开始过滤或关闭本窗口时保存。过滤前的文本可以从文档的历史记录中找回。</source>
-        <translation>本ソフトには2つの敏感語リストが内蔵されています。軽度フィルターは1つ目を、重度フィルターは両方を使います。3つのレベルとも左の欄のカスタム語句(1行に1語、貼り付け可、保存時に重複を削除)を加えます。オプションはフィルター開始時またはこのウィンドウを閉じたときに保存されます。フィルター前の文章は文書の履歴から戻せます。</translation>
+        <translation>本アプリには2つのNGワードリストが内蔵されています。軽度フィルターは1つ目を、重度フィルターは両方を使います。3つのレベルとも左の欄のカスタムNGワード(1行に1語、貼り付け可、保存時に重複を削除)を加えます。オプションはフィルター開始時またはこのウィンドウを閉じたときに保存されます。フィルター前の文章は文書の履歴から戻せます。</translation>
     </message>
     <message>
         <source>标记方式</source>
@@ -2634,7 +2650,7 @@ Copyright © Penlark 開発者</translation>
     </message>
     <message>
         <source>锁定之后，您将不能退出软件，必须正式完成自己设定的值，等待不会对锁定时间起效，同理乱打大量复制粘贴也不会对锁定字数起效。锁定的时间和字数每20秒统计一次。</source>
-        <translation>ロック後は、設定した値を実際に達成するまでソフトを終了できません。待つだけではロック時間に数えられず、でたらめな入力や大量のコピー＆ペーストもロック文字数に数えられません。時間と文字数は20秒ごとに集計されます。</translation>
+        <translation>ロック後は、設定した値を実際に達成するまでアプリを終了できません。待つだけではロック時間に数えられず、でたらめな入力や大量のコピー＆ペーストもロック文字数に数えられません。時間と文字数は20秒ごとに集計されます。</translation>
     </message>
 </context>
 <context>
@@ -2682,7 +2698,7 @@ Copyright © Penlark 開発者</translation>
     </message>
     <message>
         <source>您的剩余积分不够支付本次闯关门票，快去领一些积分吧!</source>
-        <translation>残りポイントが参加料に足りません。ポイントを集めましょう!</translation>
+        <translation>残りポイントがこのチャレンジの参加料に足りません。ポイントを集めましょう!</translation>
     </message>
     <message>
         <source>如果中途退出，扣除的积分不返还。</source>
@@ -2760,13 +2776,17 @@ Copyright © Penlark 開発者</translation>
         <source>剩余时间</source>
         <translation>残り時間</translation>
     </message>
-    <message>
-        <source>确定花费%1积分，进入该闯关模式吗？</source>
-        <translation>%1ポイントを使ってこのチャレンジに参加しますか?</translation>
+    <message numerus="yes">
+        <source>确定花费%n积分，进入该闯关模式吗？</source>
+        <translation>
+            <numerusform>%nポイントを使ってこのチャレンジに参加しますか?</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>需要在最多%1小时内完成9关，共%2字的挑战</source>
-        <translation>最大%1時間以内に9ステージ、計%2字を書く</translation>
+    <message numerus="yes">
+        <source>需要在最多%1小时内完成9关，共%n字的挑战</source>
+        <translation>
+            <numerusform>チャレンジ: 最大%1時間以内に9ステージ、計%n字を書く</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3046,14 +3066,6 @@ Copyright © Penlark 開発者</translation>
         <translation>執筆ルームを表示</translation>
     </message>
     <message>
-        <source>Challenge</source>
-        <translation>チャレンジ</translation>
-    </message>
-    <message>
-        <source>笔记</source>
-        <translation>メモ</translation>
-    </message>
-    <message>
         <source>显示 我</source>
         <translation>マイページを表示</translation>
     </message>
@@ -3087,7 +3099,7 @@ Copyright © Penlark 開発者</translation>
     </message>
     <message>
         <source>过滤敏感词</source>
-        <translation>NGワードを検出</translation>
+        <translation>NGワードをフィルター</translation>
     </message>
     <message>
         <source>锁定</source>
@@ -3161,6 +3173,14 @@ Copyright © Penlark 開発者</translation>
         <source>关于</source>
         <translation>このアプリについて</translation>
     </message>
+    <message>
+        <source>显示 闯关</source>
+        <translation>チャレンジを表示</translation>
+    </message>
+    <message>
+        <source>显示 笔记</source>
+        <translation>メモを表示</translation>
+    </message>
 </context>
 <context>
     <name>WindowsTitleBar</name>
@@ -3186,18 +3206,6 @@ Copyright © Penlark 開発者</translation>
     <message>
         <source>字数统计</source>
         <translation>文字数統計</translation>
-    </message>
-    <message>
-        <source>字</source>
-        <translation>字</translation>
-    </message>
-    <message>
-        <source>字/分钟</source>
-        <translation>字/分</translation>
-    </message>
-    <message>
-        <source>分钟</source>
-        <translation>分</translation>
     </message>
     <message>
         <source>元</source>
@@ -3342,6 +3350,24 @@ Copyright © Penlark 開発者</translation>
     <message>
         <source>字号</source>
         <translation>フォントサイズ</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字</source>
+        <translation>
+            <numerusform>%n 字</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字/分钟</source>
+        <translation>
+            <numerusform>%n 字/分</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分钟</source>
+        <translation>
+            <numerusform>%n 分</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3499,7 +3525,7 @@ Copyright © Penlark 開発者</translation>
     </message>
     <message>
         <source>程序退出，同步已停止</source>
-        <translation>プログラムを終了するため、同期を停止しました</translation>
+        <translation>アプリを終了するため、同期を停止しました</translation>
     </message>
     <message>
         <source>账号已切换，同步已停止</source>
@@ -3671,10 +3697,6 @@ Copyright © Penlark 開発者</translation>
         <translation>ルートフォルダー</translation>
     </message>
     <message>
-        <source>Import %1 files to %2 success</source>
-        <translation>%1 個のファイルを %2 にインポートしました</translation>
-    </message>
-    <message>
         <source>已存在相同内容，未导入：%1</source>
         <translation>同じ内容がすでにあるため、インポートしませんでした: %1</translation>
     </message>
@@ -3734,6 +3756,12 @@ Copyright © Penlark 開発者</translation>
         <source>是否确认删除“%1”？删除前的副本保存在历史记录中（工具 → 历史记录）。</source>
         <translation>「%1」を削除しますか? 削除前のコピーは履歴に保存されています（ツール → 履歴）。</translation>
     </message>
+    <message numerus="yes">
+        <source>已将 %n 个文件导入到 %1</source>
+        <translation>
+            <numerusform>%n 個のファイルを %1 にインポートしました</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>function</name>
@@ -3778,7 +3806,7 @@ Copyright © Penlark 開発者</translation>
     </message>
     <message>
         <source>(系统版本:%1  软件版本:%2)</source>
-        <translation>(システムのバージョン: %1  ソフトのバージョン: %2)</translation>
+        <translation>(システムのバージョン: %1  アプリのバージョン: %2)</translation>
     </message>
     <message>
         <source>文件夹不存在</source>
@@ -3837,7 +3865,7 @@ Copyright © Penlark 開発者</translation>
     </message>
     <message>
         <source>点击确定，重进进入闯关模式，不需要门票。点击取消，放弃闯关，之前支付的门票积分不予退还。</source>
-        <translation>OK でチャレンジに戻ります(参加料は不要)。キャンセルで放棄し、支払った参加料は戻りません。</translation>
+        <translation>OK でチャレンジに戻ります(参加料は不要)。キャンセルで放棄し、参加料として支払ったポイントは戻りません。</translation>
     </message>
     <message>
         <source>按 %1 键即可退出Lumo模式</source>
@@ -3875,8 +3903,8 @@ Copyright © Penlark 開発者</translation>
         <translation>このルームは招待制です。ルームの主に招待してもらう必要があります。</translation>
     </message>
     <message>
-        <source>已离开房间</source>
-        <translation>ルームを離れました</translation>
+        <source>已离开 %1 房间</source>
+        <translation>ルーム %1 を離れました</translation>
     </message>
 </context>
 <context>

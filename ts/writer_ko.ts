@@ -44,16 +44,18 @@ Copyright © Penlark 개발자</translation>
         <translation>자동 챕터</translation>
     </message>
     <message>
-        <source>%1 章</source>
-        <translation>%1개 장</translation>
-    </message>
-    <message>
         <source>(无标题)</source>
         <translation>(제목 없음)</translation>
     </message>
     <message>
         <source>没有章节</source>
-        <translation>장이 없습니다</translation>
+        <translation>챕터가 없습니다</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 章</source>
+        <translation>
+            <numerusform>챕터 %n개</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -146,24 +148,12 @@ Copyright © Penlark 개발자</translation>
         <translation>오늘 글자 수</translation>
     </message>
     <message>
-        <source>字</source>
-        <translation>자</translation>
-    </message>
-    <message>
         <source>今日速度</source>
         <translation>오늘 속도</translation>
     </message>
     <message>
-        <source>字/分钟</source>
-        <translation>자/분</translation>
-    </message>
-    <message>
         <source>今日用时</source>
         <translation>오늘 시간</translation>
-    </message>
-    <message>
-        <source>分钟</source>
-        <translation>분</translation>
     </message>
     <message>
         <source>剩余锁定时间(分钟):</source>
@@ -181,6 +171,24 @@ Copyright © Penlark 개발자</translation>
         <source>锁定字数没有启动</source>
         <translation>글자 수 잠금 미시작</translation>
     </message>
+    <message numerus="yes">
+        <source>%n 字</source>
+        <translation>
+            <numerusform>%n자</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字/分钟</source>
+        <translation>
+            <numerusform>%n자/분</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分钟</source>
+        <translation>
+            <numerusform>%n분</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CountLabel</name>
@@ -194,7 +202,7 @@ Copyright © Penlark 개발자</translation>
     </message>
     <message>
         <source>本章: </source>
-        <translation>이 장: </translation>
+        <translation>이 챕터: </translation>
     </message>
     <message>
         <source>光标前: </source>
@@ -225,7 +233,7 @@ Copyright © Penlark 개발자</translation>
     </message>
     <message>
         <source>进入房间需要输入密码</source>
-        <translation>입장 시 비밀번호 필요</translation>
+        <translation>방 입장 시 비밀번호 필요</translation>
     </message>
     <message>
         <source>房间密码</source>
@@ -465,7 +473,7 @@ Copyright © Penlark 개발자</translation>
     </message>
     <message>
         <source>另选文档目录</source>
-        <translation>다른 폴더 선택</translation>
+        <translation>다른 문서 폴더 선택</translation>
     </message>
 </context>
 <context>
@@ -517,26 +525,6 @@ Copyright © Penlark 개발자</translation>
 <context>
     <name>FormatReader</name>
     <message>
-        <source>文档过大：超过 %1 个字符，已停止读取。</source>
-        <translation>문서가 너무 큽니다(%1자 초과). 읽기를 멈췄습니다.</translation>
-    </message>
-    <message>
-        <source>文档段落过多：超过 %1 段，已停止读取。</source>
-        <translation>문서 문단이 너무 많습니다(%1개 초과). 읽기를 멈췄습니다.</translation>
-    </message>
-    <message>
-        <source>文档元素过多：超过 %1 个，已停止读取。</source>
-        <translation>문서 요소가 너무 많습니다(%1개 초과). 읽기를 멈췄습니다.</translation>
-    </message>
-    <message>
-        <source>读取文档超时：超过 %1 秒，已停止读取。</source>
-        <translation>문서를 읽는 데 너무 오래 걸렸습니다(%1초 초과). 읽기를 멈췄습니다.</translation>
-    </message>
-    <message>
-        <source>文档嵌套过深：超过 %1 层，已停止读取。</source>
-        <translation>문서 중첩이 너무 깊습니다(%1단계 초과). 읽기를 멈췄습니다.</translation>
-    </message>
-    <message>
         <source>文档类型声明了实体或属性默认值（%1），已拒绝读取。</source>
         <translation>문서 형식 선언에 엔터티 또는 속성 기본값(%1)이 있습니다. 문서를 거부했습니다.</translation>
     </message>
@@ -547,6 +535,36 @@ Copyright © Penlark 개발자</translation>
     <message>
         <source>文档中有不符合其编码的字节。</source>
         <translation>문서에 인코딩과 맞지 않는 바이트가 있습니다.</translation>
+    </message>
+    <message numerus="yes">
+        <source>文档过大：超过 %n 个字符，已停止读取。</source>
+        <translation>
+            <numerusform>문서가 너무 큽니다(%n자 초과). 읽기를 멈췄습니다.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档段落过多：超过 %n 段，已停止读取。</source>
+        <translation>
+            <numerusform>문서 문단이 너무 많습니다(%n개 초과). 읽기를 멈췄습니다.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档元素过多：超过 %n 个，已停止读取。</source>
+        <translation>
+            <numerusform>문서 요소가 너무 많습니다(%n개 초과). 읽기를 멈췄습니다.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>读取文档超时：超过 %n 秒，已停止读取。</source>
+        <translation>
+            <numerusform>문서를 읽는 데 너무 오래 걸렸습니다(%n초 초과). 읽기를 멈췄습니다.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档嵌套过深：超过 %n 层，已停止读取。</source>
+        <translation>
+            <numerusform>문서 중첩이 너무 깊습니다(%n단계 초과). 읽기를 멈췄습니다.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -642,7 +660,7 @@ Copyright © Penlark 개발자</translation>
     </message>
     <message>
         <source>拼字</source>
-        <translation>순위</translation>
+        <translation>글쓰기 방</translation>
     </message>
     <message>
         <source>Challenge</source>
@@ -735,7 +753,7 @@ Copyright © Penlark 개발자</translation>
     </message>
     <message>
         <source>选中当前章节</source>
-        <translation>현재 장 선택</translation>
+        <translation>현재 챕터 선택</translation>
     </message>
     <message>
         <source>转到文档开始</source>
@@ -790,7 +808,7 @@ Copyright © Penlark 개발자</translation>
     </message>
     <message>
         <source>已经是章节标题了</source>
-        <translation>이미 장 제목입니다</translation>
+        <translation>이미 챕터 제목입니다</translation>
     </message>
     <message>
         <source>第%1章</source>
@@ -971,7 +989,7 @@ Copyright © Penlark 개발자</translation>
     </message>
     <message>
         <source>启动密码</source>
-        <translation>시작 암호</translation>
+        <translation>시작 비밀번호</translation>
     </message>
     <message>
         <source>进入</source>
@@ -982,7 +1000,7 @@ Copyright © Penlark 개발자</translation>
     <name>LumoCounter</name>
     <message>
         <source>Counting chapters, please try again later</source>
-        <translation>장을 세는 중입니다. 잠시 후 다시 시도하세요</translation>
+        <translation>챕터를 세는 중입니다. 잠시 후 다시 시도하세요</translation>
     </message>
 </context>
 <context>
@@ -1148,7 +1166,7 @@ Copyright © Penlark 개발자</translation>
     </message>
     <message>
         <source>拼字</source>
-        <translation>순위</translation>
+        <translation>글쓰기 방</translation>
     </message>
     <message>
         <source>Challenge</source>
@@ -1261,7 +1279,7 @@ Copyright © Penlark 개발자</translation>
     </message>
     <message>
         <source>拼字</source>
-        <translation>순위</translation>
+        <translation>글쓰기 방</translation>
     </message>
     <message>
         <source>Challenge</source>
@@ -1275,16 +1293,16 @@ Copyright © Penlark 개발자</translation>
         <translation>파일</translation>
     </message>
     <message>
-        <source>Word Count</source>
-        <translation>글자 수</translation>
-    </message>
-    <message>
-        <source>Ranking</source>
-        <translation>순위</translation>
-    </message>
-    <message>
         <source>Me</source>
         <translation>나</translation>
+    </message>
+    <message>
+        <source>字数统计</source>
+        <translation>글자 수 통계</translation>
+    </message>
+    <message>
+        <source>拼字</source>
+        <translation>글쓰기 방</translation>
     </message>
 </context>
 <context>
@@ -1372,7 +1390,7 @@ Copyright © Penlark 개발자</translation>
     </message>
     <message>
         <source>使用启动密码</source>
-        <translation>시작 암호 사용</translation>
+        <translation>시작 비밀번호 사용</translation>
     </message>
     <message>
         <source>使用 极简 布局</source>
@@ -1674,15 +1692,15 @@ Copyright © Penlark 개발자</translation>
     </message>
     <message>
         <source>设置登录密码</source>
-        <translation>시작 암호 설정</translation>
+        <translation>시작 비밀번호 설정</translation>
     </message>
     <message>
         <source>您需要输入启动密码</source>
-        <translation>시작 암호를 입력하세요</translation>
+        <translation>시작 비밀번호를 입력하세요</translation>
     </message>
     <message>
         <source>启动密码设置成功</source>
-        <translation>시작 암호를 설정했습니다</translation>
+        <translation>시작 비밀번호를 설정했습니다</translation>
     </message>
     <message>
         <source>两次输入密码不一致</source>
@@ -1690,19 +1708,19 @@ Copyright © Penlark 개발자</translation>
     </message>
     <message>
         <source>启动密码</source>
-        <translation>시작 암호</translation>
+        <translation>시작 비밀번호</translation>
     </message>
     <message>
         <source>启动密码是您打开软件时需要输入的密码，与账户无关，也不会同步到云端</source>
-        <translation>시작 암호는 프로그램을 열 때 묻습니다. 계정 암호와 무관하며 동기화되지 않습니다.</translation>
+        <translation>시작 비밀번호는 프로그램을 열 때 묻습니다. 계정 비밀번호와 무관하며 동기화되지 않습니다.</translation>
     </message>
     <message>
         <source>输入密码:</source>
-        <translation>암호:</translation>
+        <translation>비밀번호:</translation>
     </message>
     <message>
         <source>输入密码</source>
-        <translation>암호</translation>
+        <translation>비밀번호</translation>
     </message>
     <message>
         <source>再来一次:</source>
@@ -1785,7 +1803,7 @@ Copyright © Penlark 개발자</translation>
     </message>
     <message>
         <source>使用启动密码</source>
-        <translation>시작 암호 사용</translation>
+        <translation>시작 비밀번호 사용</translation>
     </message>
     <message>
         <source>使用左右布局 (重启软件生效）</source>
@@ -1865,11 +1883,11 @@ Copyright © Penlark 개발자</translation>
     </message>
     <message>
         <source>AutoChapterTips</source>
-        <translation>"*"는 임의의 글자입니다. 한 줄에 하나, "*"는 하나까지이며 처음이나 끝에 올 수 없습니다.</translation>
+        <translation>"*"는 아무 글자를 뜻합니다. 한 줄에 키워드 하나, "*"는 하나까지이며 처음이나 끝에는 올 수 없습니다. 키워드가 많을수록 프로그램이 느려집니다.</translation>
     </message>
     <message>
         <source>WordCountTips</source>
-        <translation>오늘 글자 수는 열었던 각 문서 변화의 합이라 붙여넣기나 삭제로 달라질 수 있습니다.</translation>
+        <translation>오늘 글자 수는 열었던 각 문서 변화의 합이라 붙여넣기나 삭제로 달라질 수 있습니다. 나머지 통계는 입력한 글자만 셉니다.</translation>
     </message>
     <message>
         <source>今日统计以结果为准</source>
@@ -1985,7 +2003,7 @@ Copyright © Penlark 개발자</translation>
     </message>
     <message>
         <source>入门模式</source>
-        <translation>도전 모드</translation>
+        <translation>입문</translation>
     </message>
     <message>
         <source>简单模式</source>
@@ -2041,7 +2059,7 @@ Copyright © Penlark 개발자</translation>
     </message>
     <message>
         <source>用户名或密码错误</source>
-        <translation>사용자 이름 또는 암호가 틀렸습니다</translation>
+        <translation>사용자 이름 또는 비밀번호가 틀렸습니다</translation>
     </message>
     <message>
         <source>登录信息无效,请登录.</source>
@@ -2165,11 +2183,11 @@ Copyright © Penlark 개발자</translation>
     </message>
     <message>
         <source>拼字</source>
-        <translation>순위</translation>
+        <translation>글쓰기 방</translation>
     </message>
     <message>
         <source>闯关</source>
-        <translation>도전</translation>
+        <translation>챌린지</translation>
     </message>
     <message>
         <source>过滤敏感词</source>
@@ -2267,11 +2285,11 @@ Copyright © Penlark 개발자</translation>
     </message>
     <message>
         <source>创建成功</source>
-        <translation>만들었습니다</translation>
+        <translation>방을 만들었습니다</translation>
     </message>
     <message>
         <source>创建失败</source>
-        <translation>만들지 못했습니다</translation>
+        <translation>방을 만들지 못했습니다</translation>
     </message>
     <message>
         <source>房间名不能包含“/”</source>
@@ -2285,16 +2303,18 @@ Copyright © Penlark 개발자</translation>
         <source>房间名不能是“.”或“..”</source>
         <translation>방 이름은 "."이나 ".."일 수 없습니다</translation>
     </message>
-    <message>
-        <source>房间名不能超过 %1 个字符</source>
-        <translation>방 이름은 %1자를 넘을 수 없습니다</translation>
+    <message numerus="yes">
+        <source>房间名不能超过 %n 个字符</source>
+        <translation>
+            <numerusform>방 이름은 %n자를 넘을 수 없습니다</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>RankingPage</name>
     <message>
         <source>拼字</source>
-        <translation>순위</translation>
+        <translation>글쓰기 방</translation>
     </message>
     <message>
         <source>请先登录</source>
@@ -2302,7 +2322,7 @@ Copyright © Penlark 개발자</translation>
     </message>
     <message>
         <source>拼字大厅</source>
-        <translation>글쓰기 방</translation>
+        <translation>방 목록</translation>
     </message>
     <message>
         <source>菜单</source>
@@ -2372,16 +2392,12 @@ Copyright © Penlark 개발자</translation>
         <translation>취소</translation>
     </message>
     <message>
-        <source>房间</source>
-        <translation>방</translation>
-    </message>
-    <message>
-        <source>需要输入房主指定的密码方可进入。</source>
-        <translation>방장이 정한 비밀번호를 입력해야 들어갈 수 있습니다.</translation>
-    </message>
-    <message>
         <source>在此输入房间密码</source>
         <translation>여기에 방 비밀번호 입력</translation>
+    </message>
+    <message>
+        <source>房间“%1”需要输入房主指定的密码方可进入。</source>
+        <translation>“%1” 방에 들어가려면 방장이 정한 비밀번호를 입력해야 합니다.</translation>
     </message>
 </context>
 <context>
@@ -2434,7 +2450,7 @@ Copyright © Penlark 개발자</translation>
     </message>
     <message>
         <source>在光标处添加章节名</source>
-        <translation>커서 위치에 장 제목 넣기</translation>
+        <translation>커서 위치에 챕터 제목 넣기</translation>
     </message>
     <message>
         <source>一键排版</source>
@@ -2539,7 +2555,7 @@ Copyright © Penlark 개발자</translation>
     </message>
     <message>
         <source>自定义敏感词</source>
-        <translation>사용자 단어</translation>
+        <translation>사용자 민감어</translation>
     </message>
     <message>
         <source>每行一个词</source>
@@ -2760,13 +2776,17 @@ Copyright © Penlark 개발자</translation>
         <source>剩余时间</source>
         <translation>남은 시간</translation>
     </message>
-    <message>
-        <source>确定花费%1积分，进入该闯关模式吗？</source>
-        <translation>%1포인트를 써서 이 챌린지에 참가할까요?</translation>
+    <message numerus="yes">
+        <source>确定花费%n积分，进入该闯关模式吗？</source>
+        <translation>
+            <numerusform>%n포인트를 써서 이 챌린지에 참가할까요?</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>需要在最多%1小时内完成9关，共%2字的挑战</source>
-        <translation>최대 %1시간 안에 9단계, 모두 %2자 쓰기</translation>
+    <message numerus="yes">
+        <source>需要在最多%1小时内完成9关，共%n字的挑战</source>
+        <translation>
+            <numerusform>챌린지: 최대 %1시간 안에 9단계, 모두 %n자 쓰기</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2888,7 +2908,7 @@ Copyright © Penlark 개발자</translation>
     </message>
     <message>
         <source>用户名或密码错误</source>
-        <translation>사용자 이름 또는 암호가 틀렸습니다</translation>
+        <translation>사용자 이름 또는 비밀번호가 틀렸습니다</translation>
     </message>
     <message>
         <source>Your profile has been updated successfully.</source>
@@ -3035,7 +3055,7 @@ Copyright © Penlark 개발자</translation>
     </message>
     <message>
         <source>显示 自动章节</source>
-        <translation>장 보기</translation>
+        <translation>챕터 보기</translation>
     </message>
     <message>
         <source>显示 字数统计</source>
@@ -3044,14 +3064,6 @@ Copyright © Penlark 개발자</translation>
     <message>
         <source>显示 拼字</source>
         <translation>글쓰기 방 보기</translation>
-    </message>
-    <message>
-        <source>Challenge</source>
-        <translation>챌린지</translation>
-    </message>
-    <message>
-        <source>笔记</source>
-        <translation>메모</translation>
     </message>
     <message>
         <source>显示 我</source>
@@ -3161,6 +3173,14 @@ Copyright © Penlark 개발자</translation>
         <source>关于</source>
         <translation>정보</translation>
     </message>
+    <message>
+        <source>显示 闯关</source>
+        <translation>챌린지 보기</translation>
+    </message>
+    <message>
+        <source>显示 笔记</source>
+        <translation>메모 보기</translation>
+    </message>
 </context>
 <context>
     <name>WindowsTitleBar</name>
@@ -3186,18 +3206,6 @@ Copyright © Penlark 개발자</translation>
     <message>
         <source>字数统计</source>
         <translation>글자 수 통계</translation>
-    </message>
-    <message>
-        <source>字</source>
-        <translation>자</translation>
-    </message>
-    <message>
-        <source>字/分钟</source>
-        <translation>자/분</translation>
-    </message>
-    <message>
-        <source>分钟</source>
-        <translation>분</translation>
     </message>
     <message>
         <source>元</source>
@@ -3342,6 +3350,24 @@ Copyright © Penlark 개발자</translation>
     <message>
         <source>字号</source>
         <translation>글자 크기</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字</source>
+        <translation>
+            <numerusform>%n자</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字/分钟</source>
+        <translation>
+            <numerusform>%n자/분</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分钟</source>
+        <translation>
+            <numerusform>%n분</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3671,10 +3697,6 @@ Copyright © Penlark 개발자</translation>
         <translation>최상위 폴더</translation>
     </message>
     <message>
-        <source>Import %1 files to %2 success</source>
-        <translation>파일 %1개를 %2(으)로 가져왔습니다</translation>
-    </message>
-    <message>
         <source>已存在相同内容，未导入：%1</source>
         <translation>같은 내용이 이미 있어 가져오지 않았습니다: %1</translation>
     </message>
@@ -3733,6 +3755,12 @@ Copyright © Penlark 개발자</translation>
     <message>
         <source>是否确认删除“%1”？删除前的副本保存在历史记录中（工具 → 历史记录）。</source>
         <translation>"%1"을(를) 지울까요? 지우기 전의 사본은 기록에 보관됩니다(도구 → 기록).</translation>
+    </message>
+    <message numerus="yes">
+        <source>已将 %n 个文件导入到 %1</source>
+        <translation>
+            <numerusform>파일 %n개를 %1(으)로 가져왔습니다</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3837,7 +3865,7 @@ Copyright © Penlark 개발자</translation>
     </message>
     <message>
         <source>点击确定，重进进入闯关模式，不需要门票。点击取消，放弃闯关，之前支付的门票积分不予退还。</source>
-        <translation>확인을 누르면 참가비 없이 챌린지로 돌아갑니다. 취소를 누르면 포기하며, 낸 참가비는 돌려받지 못합니다.</translation>
+        <translation>확인을 누르면 참가비 없이 챌린지로 돌아갑니다. 취소를 누르면 포기하며, 참가비로 낸 포인트는 돌려받지 못합니다.</translation>
     </message>
     <message>
         <source>按 %1 键即可退出Lumo模式</source>
@@ -3875,8 +3903,8 @@ Copyright © Penlark 개발자</translation>
         <translation>초대제 방입니다. 방장이 초대해야 들어갈 수 있습니다.</translation>
     </message>
     <message>
-        <source>已离开房间</source>
-        <translation>방에서 나왔습니다</translation>
+        <source>已离开 %1 房间</source>
+        <translation>%1 방에서 나왔습니다</translation>
     </message>
 </context>
 <context>

@@ -44,16 +44,19 @@ Copyright © os desenvolvedores do Penlark.</translation>
         <translation>Capítulos automáticos</translation>
     </message>
     <message>
-        <source>%1 章</source>
-        <translation>%1 capítulos</translation>
-    </message>
-    <message>
         <source>(无标题)</source>
         <translation>(sem título)</translation>
     </message>
     <message>
         <source>没有章节</source>
         <translation>Nenhum capítulo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 章</source>
+        <translation>
+            <numerusform>%n capítulo</numerusform>
+            <numerusform>%n capítulos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -75,7 +78,7 @@ Copyright © os desenvolvedores do Penlark.</translation>
     </message>
     <message>
         <source>未登录</source>
-        <translation>Sem sessão iniciada</translation>
+        <translation>Não conectado</translation>
     </message>
     <message>
         <source>每日登陆赠送10积分</source>
@@ -146,24 +149,12 @@ Copyright © os desenvolvedores do Penlark.</translation>
         <translation>Palavras de hoje</translation>
     </message>
     <message>
-        <source>字</source>
-        <translation>palavras</translation>
-    </message>
-    <message>
         <source>今日速度</source>
         <translation>Velocidade de hoje</translation>
     </message>
     <message>
-        <source>字/分钟</source>
-        <translation>palavras/min</translation>
-    </message>
-    <message>
         <source>今日用时</source>
         <translation>Tempo de hoje</translation>
-    </message>
-    <message>
-        <source>分钟</source>
-        <translation>minutos</translation>
     </message>
     <message>
         <source>剩余锁定时间(分钟):</source>
@@ -180,6 +171,27 @@ Copyright © os desenvolvedores do Penlark.</translation>
     <message>
         <source>锁定字数没有启动</source>
         <translation>Bloqueio por palavras inativo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字</source>
+        <translation>
+            <numerusform>%n palavra</numerusform>
+            <numerusform>%n palavras</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字/分钟</source>
+        <translation>
+            <numerusform>%n palavra/min</numerusform>
+            <numerusform>%n palavras/min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分钟</source>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -225,7 +237,7 @@ Copyright © os desenvolvedores do Penlark.</translation>
     </message>
     <message>
         <source>进入房间需要输入密码</source>
-        <translation>Senha necessária para entrar</translation>
+        <translation>Senha necessária para entrar na sala</translation>
     </message>
     <message>
         <source>房间密码</source>
@@ -347,7 +359,7 @@ Copyright © os desenvolvedores do Penlark.</translation>
     <name>FilesPage</name>
     <message>
         <source>文件</source>
-        <translation>Arquivo</translation>
+        <translation>Arquivos</translation>
     </message>
     <message>
         <source>新建文件夹</source>
@@ -457,15 +469,15 @@ Copyright © os desenvolvedores do Penlark.</translation>
     </message>
     <message>
         <source>要把其中的文档合并到当前账号“%1”，还是为当前账号另选一个文档目录？选择之前，不会上传、下载或删除任何文档。</source>
-        <translation>Juntar os seus documentos à conta com sessão iniciada “%1” ou escolher outra pasta de documentos para esta conta? Até escolher, nenhum documento é enviado, transferido ou eliminado.</translation>
+        <translation>Mesclar seus documentos na conta conectada “%1” ou escolher outra pasta de documentos para esta conta? Até você escolher, nenhum documento será enviado, baixado ou excluído.</translation>
     </message>
     <message>
         <source>合并到当前账号</source>
-        <translation>Juntar a esta conta</translation>
+        <translation>Mesclar nesta conta</translation>
     </message>
     <message>
         <source>另选文档目录</source>
-        <translation>Escolher outra pasta</translation>
+        <translation>Escolher outra pasta de documentos</translation>
     </message>
 </context>
 <context>
@@ -517,26 +529,6 @@ Copyright © os desenvolvedores do Penlark.</translation>
 <context>
     <name>FormatReader</name>
     <message>
-        <source>文档过大：超过 %1 个字符，已停止读取。</source>
-        <translation>O documento é grande demais: mais de %1 caracteres; a leitura parou.</translation>
-    </message>
-    <message>
-        <source>文档段落过多：超过 %1 段，已停止读取。</source>
-        <translation>O documento tem parágrafos demais: mais de %1; a leitura parou.</translation>
-    </message>
-    <message>
-        <source>文档元素过多：超过 %1 个，已停止读取。</source>
-        <translation>O documento tem elementos demais: mais de %1; a leitura parou.</translation>
-    </message>
-    <message>
-        <source>读取文档超时：超过 %1 秒，已停止读取。</source>
-        <translation>A leitura do documento demorou demais: mais de %1 segundos; a leitura parou.</translation>
-    </message>
-    <message>
-        <source>文档嵌套过深：超过 %1 层，已停止读取。</source>
-        <translation>O documento está aninhado demais: mais de %1 níveis; a leitura parou.</translation>
-    </message>
-    <message>
         <source>文档类型声明了实体或属性默认值（%1），已拒绝读取。</source>
         <translation>O tipo de documento declara entidades ou valores padrão de atributos (%1); o documento foi recusado.</translation>
     </message>
@@ -547,6 +539,41 @@ Copyright © os desenvolvedores do Penlark.</translation>
     <message>
         <source>文档中有不符合其编码的字节。</source>
         <translation>O documento contém bytes que não correspondem à sua codificação.</translation>
+    </message>
+    <message numerus="yes">
+        <source>文档过大：超过 %n 个字符，已停止读取。</source>
+        <translation>
+            <numerusform>O documento é grande demais: mais de %n caractere; a leitura parou.</numerusform>
+            <numerusform>O documento é grande demais: mais de %n caracteres; a leitura parou.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档段落过多：超过 %n 段，已停止读取。</source>
+        <translation>
+            <numerusform>O documento tem parágrafos demais: mais de %n; a leitura parou.</numerusform>
+            <numerusform>O documento tem parágrafos demais: mais de %n; a leitura parou.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档元素过多：超过 %n 个，已停止读取。</source>
+        <translation>
+            <numerusform>O documento tem elementos demais: mais de %n; a leitura parou.</numerusform>
+            <numerusform>O documento tem elementos demais: mais de %n; a leitura parou.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>读取文档超时：超过 %n 秒，已停止读取。</source>
+        <translation>
+            <numerusform>A leitura do documento demorou demais: mais de %n segundo; a leitura parou.</numerusform>
+            <numerusform>A leitura do documento demorou demais: mais de %n segundos; a leitura parou.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档嵌套过深：超过 %n 层，已停止读取。</source>
+        <translation>
+            <numerusform>O documento está aninhado demais: mais de %n nível; a leitura parou.</numerusform>
+            <numerusform>O documento está aninhado demais: mais de %n níveis; a leitura parou.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -630,7 +657,7 @@ Copyright © os desenvolvedores do Penlark.</translation>
     <name>HomeBar</name>
     <message>
         <source>文件</source>
-        <translation>Arquivo</translation>
+        <translation>Arquivos</translation>
     </message>
     <message>
         <source>自动章节</source>
@@ -642,7 +669,7 @@ Copyright © os desenvolvedores do Penlark.</translation>
     </message>
     <message>
         <source>拼字</source>
-        <translation>Classificação</translation>
+        <translation>Salas de escrita</translation>
     </message>
     <message>
         <source>Challenge</source>
@@ -684,7 +711,7 @@ Copyright © os desenvolvedores do Penlark.</translation>
     <name>ImageCropSheet</name>
     <message>
         <source>剪裁</source>
-        <translation>Recortar</translation>
+        <translation>Cortar</translation>
     </message>
 </context>
 <context>
@@ -786,7 +813,7 @@ Copyright © os desenvolvedores do Penlark.</translation>
     </message>
     <message>
         <source>文件已被其他程序修改并重新载入，未保存的修改已存入历史记录。</source>
-        <translation>O arquivo foi alterado por outro programa e recarregado; suas alterações não salvas foram guardadas no histórico.</translation>
+        <translation>O arquivo foi alterado por outro programa e recarregado; suas alterações não salvas foram mantidas no histórico.</translation>
     </message>
     <message>
         <source>已经是章节标题了</source>
@@ -1136,7 +1163,7 @@ calado, gosta de xadrez.
     <name>MiniHomeBar</name>
     <message>
         <source>文件</source>
-        <translation>Arquivo</translation>
+        <translation>Arquivos</translation>
     </message>
     <message>
         <source>自动章节</source>
@@ -1148,7 +1175,7 @@ calado, gosta de xadrez.
     </message>
     <message>
         <source>拼字</source>
-        <translation>Classificação</translation>
+        <translation>Salas de escrita</translation>
     </message>
     <message>
         <source>Challenge</source>
@@ -1186,7 +1213,7 @@ calado, gosta de xadrez.
     <name>NetworkReply</name>
     <message>
         <source>网络请求超时</source>
-        <translation>O pedido de rede expirou</translation>
+        <translation>A solicitação de rede expirou</translation>
     </message>
 </context>
 <context>
@@ -1261,7 +1288,7 @@ calado, gosta de xadrez.
     </message>
     <message>
         <source>拼字</source>
-        <translation>Classificação</translation>
+        <translation>Salas de escrita</translation>
     </message>
     <message>
         <source>Challenge</source>
@@ -1275,16 +1302,16 @@ calado, gosta de xadrez.
         <translation>Arquivos</translation>
     </message>
     <message>
-        <source>Word Count</source>
-        <translation>Palavras</translation>
-    </message>
-    <message>
-        <source>Ranking</source>
-        <translation>Classificação</translation>
-    </message>
-    <message>
         <source>Me</source>
         <translation>Eu</translation>
+    </message>
+    <message>
+        <source>字数统计</source>
+        <translation>Contagem de palavras</translation>
+    </message>
+    <message>
+        <source>拼字</source>
+        <translation>Salas de escrita</translation>
     </message>
 </context>
 <context>
@@ -1333,7 +1360,7 @@ calado, gosta de xadrez.
     </message>
     <message>
         <source>未登录</source>
-        <translation>Sem sessão iniciada</translation>
+        <translation>Não conectado</translation>
     </message>
     <message>
         <source>首次登陆赠送100积分</source>
@@ -1508,7 +1535,7 @@ calado, gosta de xadrez.
     </message>
     <message>
         <source>连续五次回车自动添加章节名</source>
-        <translation>Cinco Enter seguidos adicionam um título</translation>
+        <translation>Cinco Enter seguidos adicionam um título de capítulo</translation>
     </message>
     <message>
         <source>自动章节</source>
@@ -1628,7 +1655,7 @@ Com pagamento estimado 0, a estimativa não é exibida.</translation>
     </message>
     <message>
         <source>禁止显示创作积分提示之后，创作积分将在后台累加。未登录状态无法累加积分。</source>
-        <translation>Sem avisos, os pontos continuam a acumular. Sem sessão iniciada não há pontos.</translation>
+        <translation>Sem avisos, os pontos continuam sendo acumulados. Sem estar conectado, não há pontos.</translation>
     </message>
     <message>
         <source>显示创作积分提示</source>
@@ -1853,7 +1880,7 @@ Ligar?</translation>
     </message>
     <message>
         <source>连续五次回车自动添加章节名</source>
-        <translation>Cinco Enter seguidos adicionam um título</translation>
+        <translation>Cinco Enter seguidos adicionam um título de capítulo</translation>
     </message>
     <message>
         <source>Auto Chapter Keys</source>
@@ -1865,11 +1892,11 @@ Ligar?</translation>
     </message>
     <message>
         <source>AutoChapterTips</source>
-        <translation>"*" representa qualquer texto; uma palavra-chave por linha, no máximo um "*", nunca no início ou no fim.</translation>
+        <translation>"*" representa qualquer texto; uma palavra-chave por linha, no máximo um "*", nunca no início nem no fim. Quanto mais palavras-chave, mais lento o programa.</translation>
     </message>
     <message>
         <source>WordCountTips</source>
-        <translation>A contagem de hoje é a soma das alterações de cada documento aberto; colar ou apagar texto pode distorcê-la.</translation>
+        <translation>A contagem de hoje é a soma das alterações de cada documento aberto; colar ou apagar texto pode distorcê-la. As demais estatísticas contam só as palavras digitadas.</translation>
     </message>
     <message>
         <source>今日统计以结果为准</source>
@@ -1985,7 +2012,7 @@ Ligar?</translation>
     </message>
     <message>
         <source>入门模式</source>
-        <translation>Modos de desafio</translation>
+        <translation>Iniciante</translation>
     </message>
     <message>
         <source>简单模式</source>
@@ -2105,7 +2132,7 @@ Ligar?</translation>
     </message>
     <message>
         <source>固定每行字数（汉字）</source>
-        <translation>Caracteres fixos por linha</translation>
+        <translation>Número fixo de caracteres por linha</translation>
     </message>
     <message>
         <source>关于</source>
@@ -2165,7 +2192,7 @@ Ligar?</translation>
     </message>
     <message>
         <source>拼字</source>
-        <translation>Classificação</translation>
+        <translation>Salas de escrita</translation>
     </message>
     <message>
         <source>闯关</source>
@@ -2267,11 +2294,11 @@ Ligar?</translation>
     </message>
     <message>
         <source>创建成功</source>
-        <translation>Criado</translation>
+        <translation>Sala criada</translation>
     </message>
     <message>
         <source>创建失败</source>
-        <translation>Falha ao criar</translation>
+        <translation>Não foi possível criar a sala</translation>
     </message>
     <message>
         <source>房间名不能包含“/”</source>
@@ -2285,16 +2312,19 @@ Ligar?</translation>
         <source>房间名不能是“.”或“..”</source>
         <translation>O nome da sala não pode ser "." nem ".."</translation>
     </message>
-    <message>
-        <source>房间名不能超过 %1 个字符</source>
-        <translation>O nome da sala não pode ter mais de %1 caracteres</translation>
+    <message numerus="yes">
+        <source>房间名不能超过 %n 个字符</source>
+        <translation>
+            <numerusform>O nome da sala não pode ter mais de %n caractere</numerusform>
+            <numerusform>O nome da sala não pode ter mais de %n caracteres</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>RankingPage</name>
     <message>
         <source>拼字</source>
-        <translation>Classificação</translation>
+        <translation>Salas de escrita</translation>
     </message>
     <message>
         <source>请先登录</source>
@@ -2302,7 +2332,7 @@ Ligar?</translation>
     </message>
     <message>
         <source>拼字大厅</source>
-        <translation>Salas de escrita</translation>
+        <translation>Todas as salas</translation>
     </message>
     <message>
         <source>菜单</source>
@@ -2372,16 +2402,12 @@ Ligar?</translation>
         <translation>Cancelar</translation>
     </message>
     <message>
-        <source>房间</source>
-        <translation>Sala</translation>
-    </message>
-    <message>
-        <source>需要输入房主指定的密码方可进入。</source>
-        <translation>Para entrar, digite a senha definida pelo dono da sala.</translation>
-    </message>
-    <message>
         <source>在此输入房间密码</source>
         <translation>Digite aqui a senha da sala</translation>
+    </message>
+    <message>
+        <source>房间“%1”需要输入房主指定的密码方可进入。</source>
+        <translation>Para entrar na sala “%1”, digite a senha definida pelo dono.</translation>
     </message>
 </context>
 <context>
@@ -2539,7 +2565,7 @@ Ligar?</translation>
     </message>
     <message>
         <source>自定义敏感词</source>
-        <translation>Palavras próprias</translation>
+        <translation>Suas palavras sensíveis</translation>
     </message>
     <message>
         <source>每行一个词</source>
@@ -2622,7 +2648,7 @@ Ligar?</translation>
     </message>
     <message>
         <source>请输入锁定时间或者字数</source>
-        <translation>Digite um tempo ou um número de palavras</translation>
+        <translation>Digite um tempo ou um número de palavras para o bloqueio</translation>
     </message>
     <message>
         <source>锁定字数(字)</source>
@@ -2698,7 +2724,7 @@ Ligar?</translation>
     </message>
     <message>
         <source>未登录</source>
-        <translation>Sem sessão iniciada</translation>
+        <translation>Não conectado</translation>
     </message>
     <message>
         <source>闯关信息载入失败,请稍后再试</source>
@@ -2760,13 +2786,19 @@ Ligar?</translation>
         <source>剩余时间</source>
         <translation>Tempo restante</translation>
     </message>
-    <message>
-        <source>确定花费%1积分，进入该闯关模式吗？</source>
-        <translation>Gastar %1 pontos para entrar neste modo de desafio?</translation>
+    <message numerus="yes">
+        <source>确定花费%n积分，进入该闯关模式吗？</source>
+        <translation>
+            <numerusform>Gastar %n ponto para entrar neste modo de desafio?</numerusform>
+            <numerusform>Gastar %n pontos para entrar neste modo de desafio?</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>需要在最多%1小时内完成9关，共%2字的挑战</source>
-        <translation>Concluir 9 níveis, %2 palavras ao todo, em no máximo %1 horas</translation>
+    <message numerus="yes">
+        <source>需要在最多%1小时内完成9关，共%n字的挑战</source>
+        <translation>
+            <numerusform>Desafio: 9 níveis, %n palavra ao todo, em no máximo %1 horas</numerusform>
+            <numerusform>Desafio: 9 níveis, %n palavras ao todo, em no máximo %1 horas</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3039,19 +3071,11 @@ Ligar?</translation>
     </message>
     <message>
         <source>显示 字数统计</source>
-        <translation>Exibir contagem</translation>
+        <translation>Exibir contagem de palavras</translation>
     </message>
     <message>
         <source>显示 拼字</source>
-        <translation>Exibir salas</translation>
-    </message>
-    <message>
-        <source>Challenge</source>
-        <translation>Desafio</translation>
-    </message>
-    <message>
-        <source>笔记</source>
-        <translation>Notas</translation>
+        <translation>Exibir salas de escrita</translation>
     </message>
     <message>
         <source>显示 我</source>
@@ -3063,11 +3087,11 @@ Ligar?</translation>
     </message>
     <message>
         <source>退出 极简 模式</source>
-        <translation>Sair do modo mínimo</translation>
+        <translation>Sair do modo minimalista</translation>
     </message>
     <message>
         <source>进入 极简 模式</source>
-        <translation>Entrar no modo mínimo</translation>
+        <translation>Entrar no modo minimalista</translation>
     </message>
     <message>
         <source>退出 Lumo 模式</source>
@@ -3161,6 +3185,14 @@ Ligar?</translation>
         <source>关于</source>
         <translation>Sobre</translation>
     </message>
+    <message>
+        <source>显示 闯关</source>
+        <translation>Exibir desafio</translation>
+    </message>
+    <message>
+        <source>显示 笔记</source>
+        <translation>Exibir notas</translation>
+    </message>
 </context>
 <context>
     <name>WindowsTitleBar</name>
@@ -3188,24 +3220,12 @@ Ligar?</translation>
         <translation>Contagem de palavras</translation>
     </message>
     <message>
-        <source>字</source>
-        <translation>palavras</translation>
-    </message>
-    <message>
-        <source>字/分钟</source>
-        <translation>palavras/min</translation>
-    </message>
-    <message>
-        <source>分钟</source>
-        <translation>minutos</translation>
-    </message>
-    <message>
         <source>元</source>
         <translation>yuans</translation>
     </message>
     <message>
         <source>字数统计功能菜单</source>
-        <translation>Menu da contagem</translation>
+        <translation>Menu da contagem de palavras</translation>
     </message>
     <message>
         <source>统计卡片</source>
@@ -3229,11 +3249,11 @@ Ligar?</translation>
     </message>
     <message>
         <source>总字数</source>
-        <translation>Caracteres</translation>
+        <translation>Total de palavras</translation>
     </message>
     <message>
         <source>总字数(无空格)</source>
-        <translation>Caracteres sem espaços</translation>
+        <translation>Total de palavras (sem espaços)</translation>
     </message>
     <message>
         <source>数字</source>
@@ -3343,6 +3363,27 @@ Ligar?</translation>
         <source>字号</source>
         <translation>Tamanho da fonte</translation>
     </message>
+    <message numerus="yes">
+        <source>%n 字</source>
+        <translation>
+            <numerusform>%n palavra</numerusform>
+            <numerusform>%n palavras</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字/分钟</source>
+        <translation>
+            <numerusform>%n palavra/min</numerusform>
+            <numerusform>%n palavras/min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分钟</source>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>bot</name>
@@ -3355,7 +3396,7 @@ Ligar?</translation>
     <name>cloudDisk</name>
     <message>
         <source>没有登陆</source>
-        <translation>Sem sessão iniciada</translation>
+        <translation>Não conectado</translation>
     </message>
     <message>
         <source>设置中取消了云同步功能</source>
@@ -3387,7 +3428,7 @@ Ligar?</translation>
     </message>
     <message>
         <source>Not logged in:</source>
-        <translation>Sem sessão iniciada:</translation>
+        <translation>Não conectado:</translation>
     </message>
     <message>
         <source>正在上传文件</source>
@@ -3499,7 +3540,7 @@ Ligar?</translation>
     </message>
     <message>
         <source>程序退出，同步已停止</source>
-        <translation>O programa está a fechar; a sincronização parou</translation>
+        <translation>O programa está sendo encerrado; a sincronização parou</translation>
     </message>
     <message>
         <source>账号已切换，同步已停止</source>
@@ -3511,7 +3552,7 @@ Ligar?</translation>
     </message>
     <message>
         <source>网络连接失败</source>
-        <translation>A ligação de rede falhou</translation>
+        <translation>A conexão de rede falhou</translation>
     </message>
     <message>
         <source>同步中断</source>
@@ -3535,11 +3576,11 @@ Ligar?</translation>
     </message>
     <message>
         <source>无法读取本地文件</source>
-        <translation>Não foi possível ler o ficheiro local</translation>
+        <translation>Não foi possível ler o arquivo local</translation>
     </message>
     <message>
         <source>无法保存历史记录</source>
-        <translation>Não foi possível guardar a cópia do histórico</translation>
+        <translation>Não foi possível salvar a cópia do histórico</translation>
     </message>
 </context>
 <context>
@@ -3671,10 +3712,6 @@ Não será possível recuperar.</translation>
         <translation>Pasta raiz</translation>
     </message>
     <message>
-        <source>Import %1 files to %2 success</source>
-        <translation>%1 arquivos importados para %2</translation>
-    </message>
-    <message>
         <source>已存在相同内容，未导入：%1</source>
         <translation>O mesmo conteúdo já existe; não importado: %1</translation>
     </message>
@@ -3733,6 +3770,13 @@ Não será possível recuperar.</translation>
     <message>
         <source>是否确认删除“%1”？删除前的副本保存在历史记录中（工具 → 历史记录）。</source>
         <translation>Excluir "%1"? Uma cópia feita antes da exclusão fica no histórico (Ferramentas → Histórico).</translation>
+    </message>
+    <message numerus="yes">
+        <source>已将 %n 个文件导入到 %1</source>
+        <translation>
+            <numerusform>%n arquivo importado para %1</numerusform>
+            <numerusform>%n arquivos importados para %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3837,7 +3881,7 @@ Não será possível recuperar.</translation>
     </message>
     <message>
         <source>点击确定，重进进入闯关模式，不需要门票。点击取消，放弃闯关，之前支付的门票积分不予退还。</source>
-        <translation>OK volta ao desafio sem pagar de novo. Cancelar desiste dele; a entrada paga não é devolvida.</translation>
+        <translation>OK volta ao desafio sem pagar de novo. Cancelar desiste dele; os pontos pagos pela entrada não são devolvidos.</translation>
     </message>
     <message>
         <source>按 %1 键即可退出Lumo模式</source>
@@ -3875,8 +3919,8 @@ Não será possível recuperar.</translation>
         <translation>Esta sala é só por convite; o dono precisa convidar você.</translation>
     </message>
     <message>
-        <source>已离开房间</source>
-        <translation>Você saiu da sala</translation>
+        <source>已离开 %1 房间</source>
+        <translation>Você saiu da sala %1</translation>
     </message>
 </context>
 <context>
@@ -3925,7 +3969,7 @@ Não será possível recuperar.</translation>
     </message>
     <message>
         <source>连接更新服务器失败!</source>
-        <translation>Não foi possível contactar o servidor de atualizações!</translation>
+        <translation>Não foi possível contatar o servidor de atualizações!</translation>
     </message>
 </context>
 </TS>

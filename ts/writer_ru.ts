@@ -44,16 +44,20 @@
         <translation>Автоматические главы</translation>
     </message>
     <message>
-        <source>%1 章</source>
-        <translation>Глав: %1</translation>
-    </message>
-    <message>
         <source>(无标题)</source>
         <translation>(без названия)</translation>
     </message>
     <message>
         <source>没有章节</source>
         <translation>Нет глав</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 章</source>
+        <translation>
+            <numerusform>%n глава</numerusform>
+            <numerusform>%n главы</numerusform>
+            <numerusform>%n глав</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -146,24 +150,12 @@
         <translation>Слов сегодня</translation>
     </message>
     <message>
-        <source>字</source>
-        <translation>слов</translation>
-    </message>
-    <message>
         <source>今日速度</source>
         <translation>Скорость сегодня</translation>
     </message>
     <message>
-        <source>字/分钟</source>
-        <translation>слов/мин</translation>
-    </message>
-    <message>
         <source>今日用时</source>
         <translation>Время сегодня</translation>
-    </message>
-    <message>
-        <source>分钟</source>
-        <translation>минут</translation>
     </message>
     <message>
         <source>剩余锁定时间(分钟):</source>
@@ -181,6 +173,30 @@
         <source>锁定字数没有启动</source>
         <translation>Блокировка по словам не запущена</translation>
     </message>
+    <message numerus="yes">
+        <source>%n 字</source>
+        <translation>
+            <numerusform>%n слово</numerusform>
+            <numerusform>%n слова</numerusform>
+            <numerusform>%n слов</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字/分钟</source>
+        <translation>
+            <numerusform>%n слово/мин</numerusform>
+            <numerusform>%n слова/мин</numerusform>
+            <numerusform>%n слов/мин</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分钟</source>
+        <translation>
+            <numerusform>%n минута</numerusform>
+            <numerusform>%n минуты</numerusform>
+            <numerusform>%n минут</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CountLabel</name>
@@ -194,7 +210,7 @@
     </message>
     <message>
         <source>本章: </source>
-        <translation>Глава: </translation>
+        <translation>Эта глава: </translation>
     </message>
     <message>
         <source>光标前: </source>
@@ -225,7 +241,7 @@
     </message>
     <message>
         <source>进入房间需要输入密码</source>
-        <translation>Вход по паролю</translation>
+        <translation>Вход в комнату по паролю</translation>
     </message>
     <message>
         <source>房间密码</source>
@@ -278,7 +294,7 @@
     </message>
     <message>
         <source>Preferences...</source>
-        <translation>Настройки...</translation>
+        <translation>Параметры...</translation>
     </message>
     <message>
         <source> (已删除)</source>
@@ -347,7 +363,7 @@
     <name>FilesPage</name>
     <message>
         <source>文件</source>
-        <translation>Файл</translation>
+        <translation>Файлы</translation>
     </message>
     <message>
         <source>新建文件夹</source>
@@ -465,7 +481,7 @@
     </message>
     <message>
         <source>另选文档目录</source>
-        <translation>Выбрать другую папку</translation>
+        <translation>Выбрать другую папку документов</translation>
     </message>
 </context>
 <context>
@@ -517,26 +533,6 @@
 <context>
     <name>FormatReader</name>
     <message>
-        <source>文档过大：超过 %1 个字符，已停止读取。</source>
-        <translation>Документ слишком большой: больше %1 символов; чтение остановлено.</translation>
-    </message>
-    <message>
-        <source>文档段落过多：超过 %1 段，已停止读取。</source>
-        <translation>В документе слишком много абзацев: больше %1; чтение остановлено.</translation>
-    </message>
-    <message>
-        <source>文档元素过多：超过 %1 个，已停止读取。</source>
-        <translation>В документе слишком много элементов: больше %1; чтение остановлено.</translation>
-    </message>
-    <message>
-        <source>读取文档超时：超过 %1 秒，已停止读取。</source>
-        <translation>Чтение документа заняло слишком много времени: больше %1 секунд; чтение остановлено.</translation>
-    </message>
-    <message>
-        <source>文档嵌套过深：超过 %1 层，已停止读取。</source>
-        <translation>Документ слишком глубоко вложен: больше %1 уровней; чтение остановлено.</translation>
-    </message>
-    <message>
         <source>文档类型声明了实体或属性默认值（%1），已拒绝读取。</source>
         <translation>Тип документа объявляет сущности или значения атрибутов по умолчанию (%1); документ отклонён.</translation>
     </message>
@@ -547,6 +543,46 @@
     <message>
         <source>文档中有不符合其编码的字节。</source>
         <translation>В документе есть байты, не соответствующие его кодировке.</translation>
+    </message>
+    <message numerus="yes">
+        <source>文档过大：超过 %n 个字符，已停止读取。</source>
+        <translation>
+            <numerusform>Документ слишком большой: больше %n символа; чтение остановлено.</numerusform>
+            <numerusform>Документ слишком большой: больше %n символов; чтение остановлено.</numerusform>
+            <numerusform>Документ слишком большой: больше %n символов; чтение остановлено.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档段落过多：超过 %n 段，已停止读取。</source>
+        <translation>
+            <numerusform>В документе слишком много абзацев: больше %n; чтение остановлено.</numerusform>
+            <numerusform>В документе слишком много абзацев: больше %n; чтение остановлено.</numerusform>
+            <numerusform>В документе слишком много абзацев: больше %n; чтение остановлено.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档元素过多：超过 %n 个，已停止读取。</source>
+        <translation>
+            <numerusform>В документе слишком много элементов: больше %n; чтение остановлено.</numerusform>
+            <numerusform>В документе слишком много элементов: больше %n; чтение остановлено.</numerusform>
+            <numerusform>В документе слишком много элементов: больше %n; чтение остановлено.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>读取文档超时：超过 %n 秒，已停止读取。</source>
+        <translation>
+            <numerusform>Чтение документа заняло слишком много времени: больше %n секунды; чтение остановлено.</numerusform>
+            <numerusform>Чтение документа заняло слишком много времени: больше %n секунд; чтение остановлено.</numerusform>
+            <numerusform>Чтение документа заняло слишком много времени: больше %n секунд; чтение остановлено.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档嵌套过深：超过 %n 层，已停止读取。</source>
+        <translation>
+            <numerusform>Документ слишком глубоко вложен: больше %n уровня; чтение остановлено.</numerusform>
+            <numerusform>Документ слишком глубоко вложен: больше %n уровней; чтение остановлено.</numerusform>
+            <numerusform>Документ слишком глубоко вложен: больше %n уровней; чтение остановлено.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -630,7 +666,7 @@
     <name>HomeBar</name>
     <message>
         <source>文件</source>
-        <translation>Файл</translation>
+        <translation>Файлы</translation>
     </message>
     <message>
         <source>自动章节</source>
@@ -642,7 +678,7 @@
     </message>
     <message>
         <source>拼字</source>
-        <translation>Рейтинг</translation>
+        <translation>Писательские комнаты</translation>
     </message>
     <message>
         <source>Challenge</source>
@@ -662,7 +698,7 @@
     </message>
     <message>
         <source>进入 Lumo 模式</source>
-        <translation>Режим Lumo</translation>
+        <translation>Включить режим Lumo</translation>
     </message>
 </context>
 <context>
@@ -944,7 +980,7 @@
     </message>
     <message>
         <source>创建新账户</source>
-        <translation>Создать аккаунт</translation>
+        <translation>Создать учётную запись</translation>
     </message>
     <message>
         <source>未配置服务器地址，无法登录或注册。</source>
@@ -961,9 +997,9 @@
         <source>注意启动密码不是您用户账号的密码。
 而是您在软件偏好设置中设置的启动密码。
 此功能可以在本软件的偏好设置中取消。</source>
-        <translation>Внимание: пароль запуска — это не пароль аккаунта.
-Это пароль, заданный в настройках программы.
-Его можно отключить в настройках.</translation>
+        <translation>Внимание: пароль запуска — это не пароль учётной записи.
+Это пароль, заданный в параметрах программы.
+Его можно отключить в параметрах.</translation>
     </message>
     <message>
         <source>请输入启动密码</source>
@@ -1129,14 +1165,14 @@
     </message>
     <message>
         <source>退出登录</source>
-        <translation>Выйти</translation>
+        <translation>Выйти из учётной записи</translation>
     </message>
 </context>
 <context>
     <name>MiniHomeBar</name>
     <message>
         <source>文件</source>
-        <translation>Файл</translation>
+        <translation>Файлы</translation>
     </message>
     <message>
         <source>自动章节</source>
@@ -1148,7 +1184,7 @@
     </message>
     <message>
         <source>拼字</source>
-        <translation>Рейтинг</translation>
+        <translation>Писательские комнаты</translation>
     </message>
     <message>
         <source>Challenge</source>
@@ -1168,7 +1204,7 @@
     </message>
     <message>
         <source>进入 Lumo 模式</source>
-        <translation>Режим Lumo</translation>
+        <translation>Включить режим Lumo</translation>
     </message>
     <message>
         <source>Manage</source>
@@ -1261,7 +1297,7 @@
     </message>
     <message>
         <source>拼字</source>
-        <translation>Рейтинг</translation>
+        <translation>Писательские комнаты</translation>
     </message>
     <message>
         <source>Challenge</source>
@@ -1275,16 +1311,16 @@
         <translation>Файлы</translation>
     </message>
     <message>
-        <source>Word Count</source>
-        <translation>Слова</translation>
-    </message>
-    <message>
-        <source>Ranking</source>
-        <translation>Рейтинг</translation>
-    </message>
-    <message>
         <source>Me</source>
         <translation>Я</translation>
+    </message>
+    <message>
+        <source>字数统计</source>
+        <translation>Подсчёт слов</translation>
+    </message>
+    <message>
+        <source>拼字</source>
+        <translation>Писательские комнаты</translation>
     </message>
 </context>
 <context>
@@ -1348,7 +1384,7 @@
     <name>PreferencesPage</name>
     <message>
         <source>偏好设置</source>
-        <translation>Настройки</translation>
+        <translation>Параметры</translation>
     </message>
     <message>
         <source>语言</source>
@@ -1376,11 +1412,11 @@
     </message>
     <message>
         <source>使用 极简 布局</source>
-        <translation>Минималистичная раскладка</translation>
+        <translation>Минималистичный макет</translation>
     </message>
     <message>
         <source>使用 自由 布局</source>
-        <translation>Свободная раскладка</translation>
+        <translation>Свободный макет</translation>
     </message>
     <message>
         <source>云同步</source>
@@ -1769,11 +1805,11 @@
     <name>QObject</name>
     <message>
         <source>Preferences...</source>
-        <translation>Настройки...</translation>
+        <translation>Параметры...</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation>Настройки</translation>
+        <translation>Параметры</translation>
     </message>
     <message>
         <source>General</source>
@@ -1789,7 +1825,7 @@
     </message>
     <message>
         <source>使用左右布局 (重启软件生效）</source>
-        <translation>Раскладка слева направо (после перезапуска)</translation>
+        <translation>Макет с двумя колонками (после перезапуска)</translation>
     </message>
     <message>
         <source>Chapter</source>
@@ -1865,11 +1901,11 @@
     </message>
     <message>
         <source>AutoChapterTips</source>
-        <translation>«*» означает любой текст; одно ключевое слово в строке, не больше одной «*», не в начале и не в конце.</translation>
+        <translation>«*» означает любой текст; одно ключевое слово в строке, не больше одной «*», не в начале и не в конце. Чем больше ключевых слов, тем медленнее программа.</translation>
     </message>
     <message>
         <source>WordCountTips</source>
-        <translation>Сегодняшний счёт — сумма изменений всех открытых документов; вставка или удаление текста может его исказить.</translation>
+        <translation>Сегодняшний счёт — сумма изменений всех открытых документов; вставка или удаление текста может его исказить. Остальная статистика учитывает только набранные слова.</translation>
     </message>
     <message>
         <source>今日统计以结果为准</source>
@@ -1985,7 +2021,7 @@
     </message>
     <message>
         <source>入门模式</source>
-        <translation>Режимы испытаний</translation>
+        <translation>Начальный</translation>
     </message>
     <message>
         <source>简单模式</source>
@@ -2165,7 +2201,7 @@
     </message>
     <message>
         <source>拼字</source>
-        <translation>Рейтинг</translation>
+        <translation>Писательские комнаты</translation>
     </message>
     <message>
         <source>闯关</source>
@@ -2237,7 +2273,7 @@
     </message>
     <message>
         <source>偏好设置</source>
-        <translation>Настройки</translation>
+        <translation>Параметры</translation>
     </message>
 </context>
 <context>
@@ -2267,11 +2303,11 @@
     </message>
     <message>
         <source>创建成功</source>
-        <translation>Создано</translation>
+        <translation>Комната создана</translation>
     </message>
     <message>
         <source>创建失败</source>
-        <translation>Не удалось создать</translation>
+        <translation>Не удалось создать комнату</translation>
     </message>
     <message>
         <source>房间名不能包含“/”</source>
@@ -2285,16 +2321,20 @@
         <source>房间名不能是“.”或“..”</source>
         <translation>Название комнаты не может быть «.» или «..»</translation>
     </message>
-    <message>
-        <source>房间名不能超过 %1 个字符</source>
-        <translation>Название комнаты не может быть длиннее %1 символов</translation>
+    <message numerus="yes">
+        <source>房间名不能超过 %n 个字符</source>
+        <translation>
+            <numerusform>Название комнаты не может быть длиннее %n символа</numerusform>
+            <numerusform>Название комнаты не может быть длиннее %n символов</numerusform>
+            <numerusform>Название комнаты не может быть длиннее %n символов</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>RankingPage</name>
     <message>
         <source>拼字</source>
-        <translation>Рейтинг</translation>
+        <translation>Писательские комнаты</translation>
     </message>
     <message>
         <source>请先登录</source>
@@ -2302,7 +2342,7 @@
     </message>
     <message>
         <source>拼字大厅</source>
-        <translation>Комнаты письма</translation>
+        <translation>Все комнаты</translation>
     </message>
     <message>
         <source>菜单</source>
@@ -2318,7 +2358,7 @@
     </message>
     <message>
         <source>未配置服务器地址，拼字房间不可用。</source>
-        <translation>Адрес сервера не настроен, комнаты письма недоступны.</translation>
+        <translation>Адрес сервера не настроен, писательские комнаты недоступны.</translation>
     </message>
     <message>
         <source>已离开 %1 房间</source>
@@ -2372,16 +2412,12 @@
         <translation>Отмена</translation>
     </message>
     <message>
-        <source>房间</source>
-        <translation>Комната</translation>
-    </message>
-    <message>
-        <source>需要输入房主指定的密码方可进入。</source>
-        <translation>Чтобы войти, введите пароль, заданный владельцем комнаты.</translation>
-    </message>
-    <message>
         <source>在此输入房间密码</source>
         <translation>Введите здесь пароль комнаты</translation>
+    </message>
+    <message>
+        <source>房间“%1”需要输入房主指定的密码方可进入。</source>
+        <translation>Чтобы войти в комнату «%1», введите пароль, заданный её владельцем.</translation>
     </message>
 </context>
 <context>
@@ -2446,7 +2482,7 @@
     </message>
     <message>
         <source>偏好设置</source>
-        <translation>Настройки</translation>
+        <translation>Параметры</translation>
     </message>
 </context>
 <context>
@@ -2539,7 +2575,7 @@
     </message>
     <message>
         <source>自定义敏感词</source>
-        <translation>Свои слова</translation>
+        <translation>Свои запретные слова</translation>
     </message>
     <message>
         <source>每行一个词</source>
@@ -2547,7 +2583,7 @@
     </message>
     <message>
         <source>程序内置两套敏感词库：轻度过滤使用第一套，重度过滤同时使用两套。三个级别都会加上左侧框中的自定义敏感词，每行一个，可以直接粘贴，保存时会去掉重复的词。选项在开始过滤或关闭本窗口时保存。过滤前的文本可以从文档的历史记录中找回。</source>
-        <translation>В программе два встроенных списка нежелательных слов: мягкая фильтрация использует первый, строгая — оба. На всех трёх уровнях добавляются свои слова из поля слева, по одному в строке; их можно вставить, повторы удаляются при сохранении. Параметры сохраняются при запуске фильтрации или закрытии окна. Текст до фильтрации можно вернуть из истории документа.</translation>
+        <translation>В программе два встроенных списка запретных слов: мягкая фильтрация использует первый, строгая — оба. На всех трёх уровнях добавляются свои слова из поля слева, по одному в строке; их можно вставить, повторы удаляются при сохранении. Параметры сохраняются при запуске фильтрации или закрытии окна. Текст до фильтрации можно вернуть из истории документа.</translation>
     </message>
     <message>
         <source>标记方式</source>
@@ -2622,7 +2658,7 @@
     </message>
     <message>
         <source>请输入锁定时间或者字数</source>
-        <translation>Введите время или число слов</translation>
+        <translation>Введите время или число слов для блокировки</translation>
     </message>
     <message>
         <source>锁定字数(字)</source>
@@ -2742,7 +2778,7 @@
     </message>
     <message>
         <source>失败</source>
-        <translation>Провал</translation>
+        <translation>Провалено</translation>
     </message>
     <message>
         <source>目标</source>
@@ -2760,13 +2796,21 @@
         <source>剩余时间</source>
         <translation>Осталось времени</translation>
     </message>
-    <message>
-        <source>确定花费%1积分，进入该闯关模式吗？</source>
-        <translation>Потратить %1 баллов, чтобы начать это испытание?</translation>
+    <message numerus="yes">
+        <source>确定花费%n积分，进入该闯关模式吗？</source>
+        <translation>
+            <numerusform>Потратить %n балл, чтобы начать это испытание?</numerusform>
+            <numerusform>Потратить %n балла, чтобы начать это испытание?</numerusform>
+            <numerusform>Потратить %n баллов, чтобы начать это испытание?</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>需要在最多%1小时内完成9关，共%2字的挑战</source>
-        <translation>Пройти 9 уровней, всего %2 слов, не более чем за %1 ч</translation>
+    <message numerus="yes">
+        <source>需要在最多%1小时内完成9关，共%n字的挑战</source>
+        <translation>
+            <numerusform>Испытание: 9 уровней, всего %n слово, не более чем за %1 ч</numerusform>
+            <numerusform>Испытание: 9 уровней, всего %n слова, не более чем за %1 ч</numerusform>
+            <numerusform>Испытание: 9 уровней, всего %n слов, не более чем за %1 ч</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3043,15 +3087,7 @@
     </message>
     <message>
         <source>显示 拼字</source>
-        <translation>Показать комнаты</translation>
-    </message>
-    <message>
-        <source>Challenge</source>
-        <translation>Испытание</translation>
-    </message>
-    <message>
-        <source>笔记</source>
-        <translation>Заметки</translation>
+        <translation>Показать писательские комнаты</translation>
     </message>
     <message>
         <source>显示 我</source>
@@ -3063,11 +3099,11 @@
     </message>
     <message>
         <source>退出 极简 模式</source>
-        <translation>Выйти из минимального режима</translation>
+        <translation>Выйти из минималистичного режима</translation>
     </message>
     <message>
         <source>进入 极简 模式</source>
-        <translation>Минимальный режим</translation>
+        <translation>Включить минималистичный режим</translation>
     </message>
     <message>
         <source>退出 Lumo 模式</source>
@@ -3075,7 +3111,7 @@
     </message>
     <message>
         <source>进入 Lumo 模式</source>
-        <translation>Режим Lumo</translation>
+        <translation>Включить режим Lumo</translation>
     </message>
     <message>
         <source>工具</source>
@@ -3151,7 +3187,7 @@
     </message>
     <message>
         <source>偏好设置</source>
-        <translation>Настройки</translation>
+        <translation>Параметры</translation>
     </message>
     <message>
         <source>帮助</source>
@@ -3160,6 +3196,14 @@
     <message>
         <source>关于</source>
         <translation>О программе</translation>
+    </message>
+    <message>
+        <source>显示 闯关</source>
+        <translation>Показать испытание</translation>
+    </message>
+    <message>
+        <source>显示 笔记</source>
+        <translation>Показать заметки</translation>
     </message>
 </context>
 <context>
@@ -3186,18 +3230,6 @@
     <message>
         <source>字数统计</source>
         <translation>Подсчёт слов</translation>
-    </message>
-    <message>
-        <source>字</source>
-        <translation>слов</translation>
-    </message>
-    <message>
-        <source>字/分钟</source>
-        <translation>слов/мин</translation>
-    </message>
-    <message>
-        <source>分钟</source>
-        <translation>минут</translation>
     </message>
     <message>
         <source>元</source>
@@ -3229,11 +3261,11 @@
     </message>
     <message>
         <source>总字数</source>
-        <translation>Знаков</translation>
+        <translation>Всего слов</translation>
     </message>
     <message>
         <source>总字数(无空格)</source>
-        <translation>Знаков без пробелов</translation>
+        <translation>Всего слов (без пробелов)</translation>
     </message>
     <message>
         <source>数字</source>
@@ -3342,6 +3374,30 @@
     <message>
         <source>字号</source>
         <translation>Размер шрифта</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字</source>
+        <translation>
+            <numerusform>%n слово</numerusform>
+            <numerusform>%n слова</numerusform>
+            <numerusform>%n слов</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字/分钟</source>
+        <translation>
+            <numerusform>%n слово/мин</numerusform>
+            <numerusform>%n слова/мин</numerusform>
+            <numerusform>%n слов/мин</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分钟</source>
+        <translation>
+            <numerusform>%n минута</numerusform>
+            <numerusform>%n минуты</numerusform>
+            <numerusform>%n минут</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3671,10 +3727,6 @@
         <translation>Корневая папка</translation>
     </message>
     <message>
-        <source>Import %1 files to %2 success</source>
-        <translation>Импортировано файлов: %1, в %2</translation>
-    </message>
-    <message>
         <source>已存在相同内容，未导入：%1</source>
         <translation>Такое же содержимое уже есть, не импортировано: %1</translation>
     </message>
@@ -3733,6 +3785,14 @@
     <message>
         <source>是否确认删除“%1”？删除前的副本保存在历史记录中（工具 → 历史记录）。</source>
         <translation>Удалить «%1»? Копия, сделанная перед удалением, хранится в истории (Инструменты → История).</translation>
+    </message>
+    <message numerus="yes">
+        <source>已将 %n 个文件导入到 %1</source>
+        <translation>
+            <numerusform>Импортирован %n файл в %1</numerusform>
+            <numerusform>Импортировано %n файла в %1</numerusform>
+            <numerusform>Импортировано %n файлов в %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3809,7 +3869,7 @@
     <name>main</name>
     <message>
         <source>偏好设置</source>
-        <translation>Настройки</translation>
+        <translation>Параметры</translation>
     </message>
     <message>
         <source>历史记录</source>
@@ -3875,8 +3935,8 @@
         <translation>Эта комната только по приглашению владельца.</translation>
     </message>
     <message>
-        <source>已离开房间</source>
-        <translation>Вы покинули комнату</translation>
+        <source>已离开 %1 房间</source>
+        <translation>Вы покинули комнату %1</translation>
     </message>
 </context>
 <context>

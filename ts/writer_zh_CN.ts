@@ -43,16 +43,18 @@
         <translation type="unfinished" />
     </message>
     <message>
-        <source>%1 章</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>(无标题)</source>
         <translation type="unfinished" />
     </message>
     <message>
         <source>没有章节</source>
         <translation type="unfinished" />
+    </message>
+    <message numerus="yes">
+        <source>%n 章</source>
+        <translation type="unfinished">
+            <numerusform />
+        </translation>
     </message>
 </context>
 <context>
@@ -145,23 +147,11 @@
         <translation type="unfinished" />
     </message>
     <message>
-        <source>字</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>今日速度</source>
         <translation type="unfinished" />
     </message>
     <message>
-        <source>字/分钟</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>今日用时</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>分钟</source>
         <translation type="unfinished" />
     </message>
     <message>
@@ -179,6 +169,24 @@
     <message>
         <source>锁定字数没有启动</source>
         <translation type="unfinished" />
+    </message>
+    <message numerus="yes">
+        <source>%n 字</source>
+        <translation type="unfinished">
+            <numerusform />
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字/分钟</source>
+        <translation type="unfinished">
+            <numerusform />
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分钟</source>
+        <translation type="unfinished">
+            <numerusform />
+        </translation>
     </message>
 </context>
 <context>
@@ -516,26 +524,6 @@
 <context>
     <name>FormatReader</name>
     <message>
-        <source>文档过大：超过 %1 个字符，已停止读取。</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>文档段落过多：超过 %1 段，已停止读取。</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>文档元素过多：超过 %1 个，已停止读取。</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>读取文档超时：超过 %1 秒，已停止读取。</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>文档嵌套过深：超过 %1 层，已停止读取。</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>文档类型声明了实体或属性默认值（%1），已拒绝读取。</source>
         <translation type="unfinished" />
     </message>
@@ -546,6 +534,36 @@
     <message>
         <source>文档中有不符合其编码的字节。</source>
         <translation type="unfinished" />
+    </message>
+    <message numerus="yes">
+        <source>文档过大：超过 %n 个字符，已停止读取。</source>
+        <translation type="unfinished">
+            <numerusform />
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档段落过多：超过 %n 段，已停止读取。</source>
+        <translation type="unfinished">
+            <numerusform />
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档元素过多：超过 %n 个，已停止读取。</source>
+        <translation type="unfinished">
+            <numerusform />
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>读取文档超时：超过 %n 秒，已停止读取。</source>
+        <translation type="unfinished">
+            <numerusform />
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档嵌套过深：超过 %n 层，已停止读取。</source>
+        <translation type="unfinished">
+            <numerusform />
+        </translation>
     </message>
 </context>
 <context>
@@ -1265,16 +1283,16 @@
         <translation>文件</translation>
     </message>
     <message>
-        <source>Word Count</source>
-        <translation>字数统计</translation>
-    </message>
-    <message>
-        <source>Ranking</source>
-        <translation>拼字</translation>
-    </message>
-    <message>
         <source>Me</source>
         <translation>我</translation>
+    </message>
+    <message>
+        <source>字数统计</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>拼字</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -2270,9 +2288,11 @@
         <source>房间名不能是“.”或“..”</source>
         <translation type="unfinished" />
     </message>
-    <message>
-        <source>房间名不能超过 %1 个字符</source>
-        <translation type="unfinished" />
+    <message numerus="yes">
+        <source>房间名不能超过 %n 个字符</source>
+        <translation type="unfinished">
+            <numerusform />
+        </translation>
     </message>
 </context>
 <context>
@@ -2357,15 +2377,11 @@
         <translation type="unfinished" />
     </message>
     <message>
-        <source>房间</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>需要输入房主指定的密码方可进入。</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>在此输入房间密码</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>房间“%1”需要输入房主指定的密码方可进入。</source>
         <translation type="unfinished" />
     </message>
 </context>
@@ -2745,13 +2761,17 @@
         <source>剩余时间</source>
         <translation type="unfinished" />
     </message>
-    <message>
-        <source>确定花费%1积分，进入该闯关模式吗？</source>
-        <translation type="unfinished" />
+    <message numerus="yes">
+        <source>确定花费%n积分，进入该闯关模式吗？</source>
+        <translation type="unfinished">
+            <numerusform />
+        </translation>
     </message>
-    <message>
-        <source>需要在最多%1小时内完成9关，共%2字的挑战</source>
-        <translation type="unfinished" />
+    <message numerus="yes">
+        <source>需要在最多%1小时内完成9关，共%n字的挑战</source>
+        <translation type="unfinished">
+            <numerusform />
+        </translation>
     </message>
 </context>
 <context>
@@ -3031,14 +3051,6 @@
         <translation type="unfinished" />
     </message>
     <message>
-        <source>Challenge</source>
-        <translation>闯关</translation>
-    </message>
-    <message>
-        <source>笔记</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>显示 我</source>
         <translation type="unfinished" />
     </message>
@@ -3146,6 +3158,14 @@
         <source>关于</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>显示 闯关</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>显示 笔记</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>WindowsTitleBar</name>
@@ -3170,18 +3190,6 @@
     <name>WordCountPage</name>
     <message>
         <source>字数统计</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>字</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>字/分钟</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>分钟</source>
         <translation type="unfinished" />
     </message>
     <message>
@@ -3327,6 +3335,24 @@
     <message>
         <source>字号</source>
         <translation type="unfinished" />
+    </message>
+    <message numerus="yes">
+        <source>%n 字</source>
+        <translation type="unfinished">
+            <numerusform />
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字/分钟</source>
+        <translation type="unfinished">
+            <numerusform />
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分钟</source>
+        <translation type="unfinished">
+            <numerusform />
+        </translation>
     </message>
 </context>
 <context>
@@ -3654,10 +3680,6 @@
         <translation type="unfinished" />
     </message>
     <message>
-        <source>Import %1 files to %2 success</source>
-        <translation>已导入 %1 个文件到 %2</translation>
-    </message>
-    <message>
         <source>已存在相同内容，未导入：%1</source>
         <translation type="unfinished" />
     </message>
@@ -3716,6 +3738,12 @@
     <message>
         <source>是否确认删除“%1”？删除前的副本保存在历史记录中（工具 → 历史记录）。</source>
         <translation type="unfinished" />
+    </message>
+    <message numerus="yes">
+        <source>已将 %n 个文件导入到 %1</source>
+        <translation type="unfinished">
+            <numerusform />
+        </translation>
     </message>
 </context>
 <context>
@@ -3858,7 +3886,7 @@
         <translation type="unfinished" />
     </message>
     <message>
-        <source>已离开房间</source>
+        <source>已离开 %1 房间</source>
         <translation type="unfinished" />
     </message>
 </context>

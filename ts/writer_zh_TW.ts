@@ -30,11 +30,11 @@
     <name>AnalysisSyncWorker</name>
     <message>
         <source>获取云端列表出错</source>
-        <translation>獲取雲端列表出錯</translation>
+        <translation>取得雲端列表出錯</translation>
     </message>
     <message>
         <source>获取云端列表出错:</source>
-        <translation>獲取雲端列表出錯:</translation>
+        <translation>取得雲端列表出錯:</translation>
     </message>
 </context>
 <context>
@@ -44,16 +44,18 @@
         <translation>自動章節</translation>
     </message>
     <message>
-        <source>%1 章</source>
-        <translation>%1 章</translation>
-    </message>
-    <message>
         <source>(无标题)</source>
         <translation>(無標題)</translation>
     </message>
     <message>
         <source>没有章节</source>
         <translation>沒有章節</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 章</source>
+        <translation>
+            <numerusform>%n 章</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -79,7 +81,7 @@
     </message>
     <message>
         <source>每日登陆赠送10积分</source>
-        <translation>每日登陸贈送10積分</translation>
+        <translation>每日登入贈送10積分</translation>
     </message>
 </context>
 <context>
@@ -146,24 +148,12 @@
         <translation>今日字數</translation>
     </message>
     <message>
-        <source>字</source>
-        <translation>字</translation>
-    </message>
-    <message>
         <source>今日速度</source>
         <translation>今日速度</translation>
     </message>
     <message>
-        <source>字/分钟</source>
-        <translation>字/分鐘</translation>
-    </message>
-    <message>
         <source>今日用时</source>
         <translation>今日用時</translation>
-    </message>
-    <message>
-        <source>分钟</source>
-        <translation>分鐘</translation>
     </message>
     <message>
         <source>剩余锁定时间(分钟):</source>
@@ -180,6 +170,24 @@
     <message>
         <source>锁定字数没有启动</source>
         <translation>鎖定字數沒有啟動</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字</source>
+        <translation>
+            <numerusform>%n 字</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字/分钟</source>
+        <translation>
+            <numerusform>%n 字/分鐘</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分钟</source>
+        <translation>
+            <numerusform>%n 分鐘</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -202,7 +210,7 @@
     </message>
     <message>
         <source>选中: </source>
-        <translation>選中: </translation>
+        <translation>選取: </translation>
     </message>
 </context>
 <context>
@@ -266,7 +274,7 @@
     </message>
     <message>
         <source>打开</source>
-        <translation>打開</translation>
+        <translation>開啟</translation>
     </message>
     <message>
         <source>New a document</source>
@@ -517,26 +525,6 @@
 <context>
     <name>FormatReader</name>
     <message>
-        <source>文档过大：超过 %1 个字符，已停止读取。</source>
-        <translation>文件過大：超過 %1 個字元，已停止讀取。</translation>
-    </message>
-    <message>
-        <source>文档段落过多：超过 %1 段，已停止读取。</source>
-        <translation>文件段落過多：超過 %1 段，已停止讀取。</translation>
-    </message>
-    <message>
-        <source>文档元素过多：超过 %1 个，已停止读取。</source>
-        <translation>文件元素過多：超過 %1 個，已停止讀取。</translation>
-    </message>
-    <message>
-        <source>读取文档超时：超过 %1 秒，已停止读取。</source>
-        <translation>讀取文件逾時：超過 %1 秒，已停止讀取。</translation>
-    </message>
-    <message>
-        <source>文档嵌套过深：超过 %1 层，已停止读取。</source>
-        <translation>文件巢狀過深：超過 %1 層，已停止讀取。</translation>
-    </message>
-    <message>
         <source>文档类型声明了实体或属性默认值（%1），已拒绝读取。</source>
         <translation>文件類型宣告了實體或屬性預設值（%1），已拒絕讀取。</translation>
     </message>
@@ -548,12 +536,42 @@
         <source>文档中有不符合其编码的字节。</source>
         <translation>文件中有不符合其編碼的位元組。</translation>
     </message>
+    <message numerus="yes">
+        <source>文档过大：超过 %n 个字符，已停止读取。</source>
+        <translation>
+            <numerusform>文件過大：超過 %n 個字元，已停止讀取。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档段落过多：超过 %n 段，已停止读取。</source>
+        <translation>
+            <numerusform>文件段落過多：超過 %n 段，已停止讀取。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档元素过多：超过 %n 个，已停止读取。</source>
+        <translation>
+            <numerusform>文件元素過多：超過 %n 個，已停止讀取。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>读取文档超时：超过 %n 秒，已停止读取。</source>
+        <translation>
+            <numerusform>讀取文件逾時：超過 %n 秒，已停止讀取。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>文档嵌套过深：超过 %n 层，已停止读取。</source>
+        <translation>
+            <numerusform>文件巢狀過深：超過 %n 層，已停止讀取。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>FullTimerWidget</name>
     <message>
         <source>当前时间</source>
-        <translation>當前時間</translation>
+        <translation>目前時間</translation>
     </message>
 </context>
 <context>
@@ -684,7 +702,7 @@
     <name>ImageCropSheet</name>
     <message>
         <source>剪裁</source>
-        <translation>剪裁</translation>
+        <translation>裁剪</translation>
     </message>
 </context>
 <context>
@@ -699,7 +717,7 @@
     </message>
     <message>
         <source>过滤期间文档已被修改，过滤结果未应用。</source>
-        <translation>過濾期間文件已被修改，過濾結果未應用。</translation>
+        <translation>過濾期間文件已被修改，過濾結果未套用。</translation>
     </message>
     <message>
         <source>标记</source>
@@ -707,7 +725,7 @@
     </message>
     <message>
         <source>撤销</source>
-        <translation>撤銷</translation>
+        <translation>復原</translation>
     </message>
     <message>
         <source>重做</source>
@@ -715,7 +733,7 @@
     </message>
     <message>
         <source>剪切</source>
-        <translation>剪切</translation>
+        <translation>剪下</translation>
     </message>
     <message>
         <source>复制</source>
@@ -735,7 +753,7 @@
     </message>
     <message>
         <source>选中当前章节</source>
-        <translation>選中當前章節</translation>
+        <translation>選取目前章節</translation>
     </message>
     <message>
         <source>转到文档开始</source>
@@ -798,7 +816,7 @@
     </message>
     <message>
         <source>排版期间文档已被修改，排版结果未应用。</source>
-        <translation>排版期間文件已被修改，排版結果未應用。</translation>
+        <translation>排版期間文件已被修改，排版結果未套用。</translation>
     </message>
     <message>
         <source>从头开始查找</source>
@@ -848,7 +866,7 @@
     <message>
         <source>当前处于锁定状态
 </source>
-        <translation>當前處於鎖定狀態
+        <translation>目前處於鎖定狀態
 </translation>
     </message>
     <message>
@@ -876,7 +894,7 @@
     </message>
     <message>
         <source>用户名或邮箱不能为空</source>
-        <translation>使用者名稱或郵箱不能為空</translation>
+        <translation>使用者名稱或電子郵件不能為空</translation>
     </message>
     <message>
         <source>密码不能为空</source>
@@ -888,7 +906,7 @@
     </message>
     <message>
         <source>邮箱不能为空</source>
-        <translation>郵箱不能為空</translation>
+        <translation>電子郵件不能為空</translation>
     </message>
     <message>
         <source>确认密码不能为空</source>
@@ -904,11 +922,11 @@
     </message>
     <message>
         <source>注册成功，您可以登陆了</source>
-        <translation>註冊成功，您可以登陸了</translation>
+        <translation>註冊成功，您可以登入了</translation>
     </message>
     <message>
         <source>用户名或邮箱</source>
-        <translation>使用者名稱或郵箱</translation>
+        <translation>使用者名稱或電子郵件</translation>
     </message>
     <message>
         <source>密码</source>
@@ -928,7 +946,7 @@
     </message>
     <message>
         <source>电子邮箱</source>
-        <translation>電子郵箱</translation>
+        <translation>電子郵件</translation>
     </message>
     <message>
         <source>再次输入</source>
@@ -944,7 +962,7 @@
     </message>
     <message>
         <source>创建新账户</source>
-        <translation>建立新賬戶</translation>
+        <translation>建立新帳戶</translation>
     </message>
     <message>
         <source>未配置服务器地址，无法登录或注册。</source>
@@ -961,7 +979,7 @@
         <source>注意启动密码不是您用户账号的密码。
 而是您在软件偏好设置中设置的启动密码。
 此功能可以在本软件的偏好设置中取消。</source>
-        <translation>注意啟動密碼不是您使用者賬號的密碼。
+        <translation>注意啟動密碼不是您使用者帳號的密碼。
 而是您在軟體偏好設定中設定的啟動密碼。
 此功能可以在本軟體的偏好設定中取消。</translation>
     </message>
@@ -1020,11 +1038,11 @@
     </message>
     <message>
         <source>默认白</source>
-        <translation>默認白</translation>
+        <translation>預設白</translation>
     </message>
     <message>
         <source>默认黑</source>
-        <translation>默認黑</translation>
+        <translation>預設黑</translation>
     </message>
     <message>
         <source>淑女粉</source>
@@ -1275,16 +1293,16 @@
         <translation>檔案</translation>
     </message>
     <message>
-        <source>Word Count</source>
+        <source>Me</source>
+        <translation>我</translation>
+    </message>
+    <message>
+        <source>字数统计</source>
         <translation>字數統計</translation>
     </message>
     <message>
-        <source>Ranking</source>
-        <translation>排行</translation>
-    </message>
-    <message>
-        <source>Me</source>
-        <translation>我</translation>
+        <source>拼字</source>
+        <translation>拼字</translation>
     </message>
 </context>
 <context>
@@ -1314,11 +1332,11 @@
     <name>PointsAwardRow</name>
     <message>
         <source>获取</source>
-        <translation>獲取</translation>
+        <translation>取得</translation>
     </message>
     <message>
         <source>已获取</source>
-        <translation>已獲取</translation>
+        <translation>已取得</translation>
     </message>
 </context>
 <context>
@@ -1337,11 +1355,11 @@
     </message>
     <message>
         <source>首次登陆赠送100积分</source>
-        <translation>首次登陸贈送100積分</translation>
+        <translation>首次登入贈送100積分</translation>
     </message>
     <message>
         <source>每日登陆赠送10积分</source>
-        <translation>每日登陸贈送10積分</translation>
+        <translation>每日登入贈送10積分</translation>
     </message>
 </context>
 <context>
@@ -1416,7 +1434,7 @@
     </message>
     <message>
         <source>默认字体颜色跟随主题。在这里设置的颜色只用于当前主题；主题跟随系统时，只用于系统当前的亮色或暗色主题。</source>
-        <translation>默認字體顏色跟隨主題。在這裡設定的顏色只用於目前主題；主題跟隨系統時，只用於系統目前的亮色或暗色主題。</translation>
+        <translation>預設字型顏色跟隨主題。在這裡設定的顏色只用於目前主題；主題跟隨系統時，只用於系統目前的亮色或暗色主題。</translation>
     </message>
     <message>
         <source>编辑框模式</source>
@@ -1452,7 +1470,7 @@
     </message>
     <message>
         <source>默认字体</source>
-        <translation>默認字體</translation>
+        <translation>預設字型</translation>
     </message>
     <message>
         <source>字号</source>
@@ -1460,11 +1478,11 @@
     </message>
     <message>
         <source>默认字体颜色(跟随主题)</source>
-        <translation>默認字體顏色(跟隨主題)</translation>
+        <translation>預設字型顏色(跟隨主題)</translation>
     </message>
     <message>
         <source>文档中标题样式</source>
-        <translation>文檔中標題樣式</translation>
+        <translation>文件中標題樣式</translation>
     </message>
     <message>
         <source>首行缩进两个字符</source>
@@ -1508,7 +1526,7 @@
     </message>
     <message>
         <source>连续五次回车自动添加章节名</source>
-        <translation>連續五次回車自動添加章節名</translation>
+        <translation>連續按五次 Enter 鍵自動添加章節名</translation>
     </message>
     <message>
         <source>自动章节</source>
@@ -1526,7 +1544,7 @@
         <source>今日统计以结果为准：今日字数是每个打开过的文档的字数变化之和，粘贴或删除文字会让它偏多或偏少；其他统计仍只计算输入的字数。
 对话体统计：每行冒号前面的文字不计入字数。
 预估稿费为 0 时不显示预估稿费。</source>
-        <translation>今日統計以結果為準：今日字數是每個打開過的文檔的字數變化之和，貼上或刪除文字會讓它偏多或偏少；其他統計仍只計算輸入的字數。
+        <translation>今日統計以結果為準：今日字數是每個開啟過的文件的字數變化之和，貼上或刪除文字會讓它偏多或偏少；其他統計仍只計算輸入的字數。
 對話體統計：每行冒號前面的文字不計入字數。
 預估稿費為 0 時不顯示預估稿費。</translation>
     </message>
@@ -1556,7 +1574,7 @@
     </message>
     <message>
         <source>回车排版</source>
-        <translation>回車排版</translation>
+        <translation>Enter 鍵排版</translation>
     </message>
     <message>
         <source>段落开头添加两个空格</source>
@@ -1592,7 +1610,7 @@
     </message>
     <message>
         <source>高亮显示当前行</source>
-        <translation>高亮顯示當前行</translation>
+        <translation>醒目顯示目前行</translation>
     </message>
     <message>
         <source>固定滚动</source>
@@ -1620,7 +1638,7 @@
     </message>
     <message>
         <source>标记当前行</source>
-        <translation>標記當前行</translation>
+        <translation>標記目前行</translation>
     </message>
     <message>
         <source>提示</source>
@@ -1694,7 +1712,7 @@
     </message>
     <message>
         <source>启动密码是您打开软件时需要输入的密码，与账户无关，也不会同步到云端</source>
-        <translation>啟動密碼是您打開軟體時需要輸入的密碼，與帳戶無關，也不會同步到雲端</translation>
+        <translation>啟動密碼是您開啟軟體時需要輸入的密碼，與帳戶無關，也不會同步到雲端</translation>
     </message>
     <message>
         <source>输入密码:</source>
@@ -1721,15 +1739,15 @@
     </message>
     <message>
         <source>请输入新的昵称或邮箱</source>
-        <translation>請輸入新的暱稱或郵箱</translation>
+        <translation>請輸入新的暱稱或電子郵件</translation>
     </message>
     <message>
         <source>修改昵称或邮箱成功！</source>
-        <translation>修改暱稱或郵箱成功！</translation>
+        <translation>修改暱稱或電子郵件成功！</translation>
     </message>
     <message>
         <source>电子邮箱</source>
-        <translation>電子郵箱</translation>
+        <translation>電子郵件</translation>
     </message>
     <message>
         <source>昵称</source>
@@ -1829,7 +1847,7 @@
     </message>
     <message>
         <source>字体颜色</source>
-        <translation>字體顏色</translation>
+        <translation>字型顏色</translation>
     </message>
     <message>
         <source>行间距</source>
@@ -1853,7 +1871,7 @@
     </message>
     <message>
         <source>连续五次回车自动添加章节名</source>
-        <translation>連續五次回車自動添加章節名</translation>
+        <translation>連續按五次 Enter 鍵自動添加章節名</translation>
     </message>
     <message>
         <source>Auto Chapter Keys</source>
@@ -1865,11 +1883,11 @@
     </message>
     <message>
         <source>AutoChapterTips</source>
-        <translation>「*」代表任意文字，每行一個關鍵詞，每個關鍵詞最多一個「*」，且不能在開頭或結尾。</translation>
+        <translation>「*」代表任意文字，每行一個關鍵詞，每個關鍵詞最多一個「*」，且不能在開頭或結尾。關鍵詞越多，軟體越慢。</translation>
     </message>
     <message>
         <source>WordCountTips</source>
-        <translation>今日字數是每個打開過的文檔的字數變化之和，貼上或刪除文字會使其偏多或偏少。</translation>
+        <translation>今日字數是每個開啟過的文件的字數變化之和，貼上或刪除文字會使其偏多或偏少；其他統計仍只計算輸入的字數。</translation>
     </message>
     <message>
         <source>今日统计以结果为准</source>
@@ -1881,7 +1899,7 @@
     </message>
     <message>
         <source>回车排版</source>
-        <translation>回車排版</translation>
+        <translation>Enter 鍵排版</translation>
     </message>
     <message>
         <source>段落开头增加两个空格</source>
@@ -1913,7 +1931,7 @@
     </message>
     <message>
         <source>高亮显示</source>
-        <translation>高亮顯示</translation>
+        <translation>醒目顯示</translation>
     </message>
     <message>
         <source>关闭</source>
@@ -1921,15 +1939,15 @@
     </message>
     <message>
         <source>当前行</source>
-        <translation>當前行</translation>
+        <translation>目前行</translation>
     </message>
     <message>
         <source>当前句</source>
-        <translation>當前句</translation>
+        <translation>目前句</translation>
     </message>
     <message>
         <source>当前段落</source>
-        <translation>當前段落</translation>
+        <translation>目前段落</translation>
     </message>
     <message>
         <source>固定滚动</source>
@@ -1957,7 +1975,7 @@
     </message>
     <message>
         <source>标记当前行</source>
-        <translation>標記當前行</translation>
+        <translation>標記目前行</translation>
     </message>
     <message>
         <source>跟随主题</source>
@@ -1965,11 +1983,11 @@
     </message>
     <message>
         <source>默认白</source>
-        <translation>默認白</translation>
+        <translation>預設白</translation>
     </message>
     <message>
         <source>默认黑</source>
-        <translation>默認黑</translation>
+        <translation>預設黑</translation>
     </message>
     <message>
         <source>淑女粉</source>
@@ -2041,7 +2059,7 @@
     </message>
     <message>
         <source>用户名或密码错误</source>
-        <translation>用戶名或密碼錯誤</translation>
+        <translation>使用者名稱或密碼錯誤</translation>
     </message>
     <message>
         <source>登录信息无效,请登录.</source>
@@ -2097,7 +2115,7 @@
     </message>
     <message>
         <source>字体</source>
-        <translation>字體</translation>
+        <translation>字型</translation>
     </message>
     <message>
         <source>固定页面宽度（像素）</source>
@@ -2129,11 +2147,11 @@
     </message>
     <message>
         <source>打开</source>
-        <translation>打開</translation>
+        <translation>開啟</translation>
     </message>
     <message>
         <source>保存</source>
-        <translation>保存</translation>
+        <translation>儲存</translation>
     </message>
     <message>
         <source>另存为</source>
@@ -2197,15 +2215,15 @@
     </message>
     <message>
         <source>查找</source>
-        <translation>查找</translation>
+        <translation>尋找</translation>
     </message>
     <message>
         <source>放大字体</source>
-        <translation>放大字體</translation>
+        <translation>放大字型</translation>
     </message>
     <message>
         <source>缩小字体</source>
-        <translation>縮小字體</translation>
+        <translation>縮小字型</translation>
     </message>
     <message>
         <source>全选</source>
@@ -2213,7 +2231,7 @@
     </message>
     <message>
         <source>撤销</source>
-        <translation>撤銷</translation>
+        <translation>復原</translation>
     </message>
     <message>
         <source>重做</source>
@@ -2225,7 +2243,7 @@
     </message>
     <message>
         <source>剪切</source>
-        <translation>剪切</translation>
+        <translation>剪下</translation>
     </message>
     <message>
         <source>复制</source>
@@ -2285,9 +2303,11 @@
         <source>房间名不能是“.”或“..”</source>
         <translation>房間名不能是「.」或「..」</translation>
     </message>
-    <message>
-        <source>房间名不能超过 %1 个字符</source>
-        <translation>房間名不能超過 %1 個字元</translation>
+    <message numerus="yes">
+        <source>房间名不能超过 %n 个字符</source>
+        <translation>
+            <numerusform>房間名不能超過 %n 個字元</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2372,16 +2392,12 @@
         <translation>取消</translation>
     </message>
     <message>
-        <source>房间</source>
-        <translation>房間</translation>
-    </message>
-    <message>
-        <source>需要输入房主指定的密码方可进入。</source>
-        <translation>需要輸入房主指定的密碼方可進入。</translation>
-    </message>
-    <message>
         <source>在此输入房间密码</source>
         <translation>在此輸入房間密碼</translation>
+    </message>
+    <message>
+        <source>房间“%1”需要输入房主指定的密码方可进入。</source>
+        <translation>房間「%1」需要輸入房主指定的密碼方可進入。</translation>
     </message>
 </context>
 <context>
@@ -2493,11 +2509,11 @@
     <name>ShutdownWindow</name>
     <message>
         <source>保存所有文档后关闭计算机。</source>
-        <translation>儲存所有文件後關閉計算機。</translation>
+        <translation>儲存所有文件後關閉電腦。</translation>
     </message>
     <message>
         <source>保存所有文档后重新启动计算机。</source>
-        <translation>儲存所有文件後重新啟動計算機。</translation>
+        <translation>儲存所有文件後重新啟動電腦。</translation>
     </message>
     <message>
         <source>关机</source>
@@ -2505,7 +2521,7 @@
     </message>
     <message>
         <source>希望计算机做什么？</source>
-        <translation>希望計算機做什麼？</translation>
+        <translation>希望電腦做什麼？</translation>
     </message>
     <message>
         <source>重启</source>
@@ -2539,7 +2555,7 @@
     </message>
     <message>
         <source>自定义敏感词</source>
-        <translation>自定義敏感詞</translation>
+        <translation>自訂敏感詞</translation>
     </message>
     <message>
         <source>每行一个词</source>
@@ -2547,7 +2563,7 @@
     </message>
     <message>
         <source>程序内置两套敏感词库：轻度过滤使用第一套，重度过滤同时使用两套。三个级别都会加上左侧框中的自定义敏感词，每行一个，可以直接粘贴，保存时会去掉重复的词。选项在开始过滤或关闭本窗口时保存。过滤前的文本可以从文档的历史记录中找回。</source>
-        <translation>程式內建兩套敏感詞庫：輕度過濾使用第一套，重度過濾同時使用兩套。三個級別都會加上左側框中的自定義敏感詞，每行一個，可以直接貼上，儲存時會去掉重複的詞。選項在開始過濾或關閉本視窗時儲存。過濾前的文字可以從文件的歷史記錄中找回。</translation>
+        <translation>程式內建兩套敏感詞庫：輕度過濾使用第一套，重度過濾同時使用兩套。三個級別都會加上左側框中的自訂敏感詞，每行一個，可以直接貼上，儲存時會去掉重複的詞。選項在開始過濾或關閉本視窗時儲存。過濾前的文字可以從文件的歷史記錄中找回。</translation>
     </message>
     <message>
         <source>标记方式</source>
@@ -2555,11 +2571,11 @@
     </message>
     <message>
         <source>编辑文档时自动标红</source>
-        <translation>編輯文件時自動標紅</translation>
+        <translation>編輯文件時自動以紅色標示</translation>
     </message>
     <message>
         <source>仅手动过滤时标红</source>
-        <translation>僅手動過濾時標紅</translation>
+        <translation>僅手動過濾時以紅色標示</translation>
     </message>
     <message>
         <source>级别</source>
@@ -2575,7 +2591,7 @@
     </message>
     <message>
         <source>仅自定义</source>
-        <translation>僅自定義</translation>
+        <translation>僅自訂</translation>
     </message>
     <message>
         <source>过滤方式</source>
@@ -2583,7 +2599,7 @@
     </message>
     <message>
         <source>仅标红</source>
-        <translation>僅標紅</translation>
+        <translation>僅以紅色標示</translation>
     </message>
     <message>
         <source>分割线</source>
@@ -2614,11 +2630,11 @@
     </message>
     <message>
         <source>锁定字数不能小于当前锁定字数</source>
-        <translation>鎖定字數不能小於當前鎖定字數</translation>
+        <translation>鎖定字數不能小於目前鎖定字數</translation>
     </message>
     <message>
         <source>锁定时间不能小于当前锁定时间</source>
-        <translation>鎖定時間不能小於當前鎖定時間</translation>
+        <translation>鎖定時間不能小於目前鎖定時間</translation>
     </message>
     <message>
         <source>请输入锁定时间或者字数</source>
@@ -2760,13 +2776,17 @@
         <source>剩余时间</source>
         <translation>剩餘時間</translation>
     </message>
-    <message>
-        <source>确定花费%1积分，进入该闯关模式吗？</source>
-        <translation>確定花費%1積分，進入該闖關模式嗎？</translation>
+    <message numerus="yes">
+        <source>确定花费%n积分，进入该闯关模式吗？</source>
+        <translation>
+            <numerusform>確定花費%n積分，進入該闖關模式嗎？</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>需要在最多%1小时内完成9关，共%2字的挑战</source>
-        <translation>需要在最多%1小時內完成9關，共%2字的挑戰</translation>
+    <message numerus="yes">
+        <source>需要在最多%1小时内完成9关，共%n字的挑战</source>
+        <translation>
+            <numerusform>需要在最多%1小時內完成9關，共%n字的挑戰</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2784,11 +2804,11 @@
     </message>
     <message>
         <source>无法校验收到的内容</source>
-        <translation>無法校驗收到的內容</translation>
+        <translation>無法驗證收到的內容</translation>
     </message>
     <message>
         <source>收到的内容与校验值不符</source>
-        <translation>收到的內容與校驗值不符</translation>
+        <translation>收到的內容與檢查碼不符</translation>
     </message>
     <message>
         <source>云端没有确认收到的内容</source>
@@ -2810,7 +2830,7 @@
     <name>UserDatas</name>
     <message>
         <source>积分获取失败</source>
-        <translation>積分獲取失敗</translation>
+        <translation>積分取得失敗</translation>
     </message>
     <message>
         <source>错误码</source>
@@ -2852,7 +2872,7 @@
     </message>
     <message>
         <source>服务端暂时关闭了注册通道</source>
-        <translation>服務端暫時關閉了註冊通道</translation>
+        <translation>伺服器暫時關閉了註冊通道</translation>
     </message>
     <message>
         <source>出错</source>
@@ -2872,7 +2892,7 @@
     </message>
     <message>
         <source>邮箱地址已被使用</source>
-        <translation>郵箱地址已被使用</translation>
+        <translation>電子郵件地址已被使用</translation>
     </message>
     <message>
         <source>此用户名是被保留的</source>
@@ -2884,11 +2904,11 @@
     </message>
     <message>
         <source>等待验证邮箱</source>
-        <translation>等待驗證郵箱</translation>
+        <translation>等待驗證電子郵件</translation>
     </message>
     <message>
         <source>用户名或密码错误</source>
-        <translation>用戶名或密碼錯誤</translation>
+        <translation>使用者名稱或密碼錯誤</translation>
     </message>
     <message>
         <source>Your profile has been updated successfully.</source>
@@ -2900,11 +2920,11 @@
     </message>
     <message>
         <source>Email address is not a valid email address.</source>
-        <translation>郵箱地址無效。</translation>
+        <translation>電子郵件地址無效。</translation>
     </message>
     <message>
         <source>网络访问被禁用。</source>
-        <translation>網路訪問被禁用。</translation>
+        <translation>網路存取被禁用。</translation>
     </message>
     <message>
         <source>上传的文件不是一张图片</source>
@@ -2928,11 +2948,11 @@
     </message>
     <message>
         <source>超时</source>
-        <translation>超時</translation>
+        <translation>逾時</translation>
     </message>
     <message>
         <source>上传超时</source>
-        <translation>上傳超時</translation>
+        <translation>上傳逾時</translation>
     </message>
 </context>
 <context>
@@ -2951,7 +2971,7 @@
     </message>
     <message>
         <source>打开</source>
-        <translation>打開</translation>
+        <translation>開啟</translation>
     </message>
     <message>
         <source>Open Recent</source>
@@ -2963,7 +2983,7 @@
     </message>
     <message>
         <source>保存</source>
-        <translation>保存</translation>
+        <translation>儲存</translation>
     </message>
     <message>
         <source>另存为</source>
@@ -2995,7 +3015,7 @@
     </message>
     <message>
         <source>撤销</source>
-        <translation>撤銷</translation>
+        <translation>復原</translation>
     </message>
     <message>
         <source>重做</source>
@@ -3003,7 +3023,7 @@
     </message>
     <message>
         <source>剪切</source>
-        <translation>剪切</translation>
+        <translation>剪下</translation>
     </message>
     <message>
         <source>复制</source>
@@ -3019,7 +3039,7 @@
     </message>
     <message>
         <source>查找</source>
-        <translation>查找</translation>
+        <translation>尋找</translation>
     </message>
     <message>
         <source>替换</source>
@@ -3044,14 +3064,6 @@
     <message>
         <source>显示 拼字</source>
         <translation>顯示 拼字</translation>
-    </message>
-    <message>
-        <source>Challenge</source>
-        <translation>闖關</translation>
-    </message>
-    <message>
-        <source>笔记</source>
-        <translation>筆記</translation>
     </message>
     <message>
         <source>显示 我</source>
@@ -3119,7 +3131,7 @@
     </message>
     <message>
         <source>高亮显示当前行</source>
-        <translation>高亮顯示當前行</translation>
+        <translation>醒目顯示目前行</translation>
     </message>
     <message>
         <source>固定滚动</source>
@@ -3147,7 +3159,7 @@
     </message>
     <message>
         <source>标记当前行</source>
-        <translation>標記當前行</translation>
+        <translation>標記目前行</translation>
     </message>
     <message>
         <source>偏好设置</source>
@@ -3160,6 +3172,14 @@
     <message>
         <source>关于</source>
         <translation>關於</translation>
+    </message>
+    <message>
+        <source>显示 闯关</source>
+        <translation>顯示 闖關</translation>
+    </message>
+    <message>
+        <source>显示 笔记</source>
+        <translation>顯示 筆記</translation>
     </message>
 </context>
 <context>
@@ -3186,18 +3206,6 @@
     <message>
         <source>字数统计</source>
         <translation>字數統計</translation>
-    </message>
-    <message>
-        <source>字</source>
-        <translation>字</translation>
-    </message>
-    <message>
-        <source>字/分钟</source>
-        <translation>字/分鐘</translation>
-    </message>
-    <message>
-        <source>分钟</source>
-        <translation>分鐘</translation>
     </message>
     <message>
         <source>元</source>
@@ -3343,6 +3351,24 @@
         <source>字号</source>
         <translation>字號</translation>
     </message>
+    <message numerus="yes">
+        <source>%n 字</source>
+        <translation>
+            <numerusform>%n 字</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 字/分钟</source>
+        <translation>
+            <numerusform>%n 字/分鐘</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分钟</source>
+        <translation>
+            <numerusform>%n 分鐘</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>bot</name>
@@ -3355,7 +3381,7 @@
     <name>cloudDisk</name>
     <message>
         <source>没有登陆</source>
-        <translation>沒有登陸</translation>
+        <translation>沒有登入</translation>
     </message>
     <message>
         <source>设置中取消了云同步功能</source>
@@ -3415,7 +3441,7 @@
     </message>
     <message>
         <source>删除元数据失败</source>
-        <translation>刪除元資料失敗</translation>
+        <translation>刪除中繼資料失敗</translation>
     </message>
     <message>
         <source>删除远程文件失败</source>
@@ -3435,11 +3461,11 @@
     </message>
     <message>
         <source>更新元数据失败</source>
-        <translation>更新元資料失敗</translation>
+        <translation>更新中繼資料失敗</translation>
     </message>
     <message>
         <source>更新元数据失败:</source>
-        <translation>更新元資料失敗:</translation>
+        <translation>更新中繼資料失敗:</translation>
     </message>
     <message>
         <source>下载失败</source>
@@ -3475,11 +3501,11 @@
     </message>
     <message>
         <source>写元数据失败</source>
-        <translation>寫元資料失敗</translation>
+        <translation>寫中繼資料失敗</translation>
     </message>
     <message>
         <source>写元数据失败:</source>
-        <translation>寫元資料失敗:</translation>
+        <translation>寫中繼資料失敗:</translation>
     </message>
     <message>
         <source>写入文件失败:</source>
@@ -3600,7 +3626,7 @@
     </message>
     <message>
         <source>没有选中的文件</source>
-        <translation>沒有選中的檔案</translation>
+        <translation>沒有選取的檔案</translation>
     </message>
     <message>
         <source>只能删除文档文件夹中的文件：%1</source>
@@ -3660,7 +3686,7 @@
     </message>
     <message>
         <source>无法保存当前内容的历史记录，未恢复：%1</source>
-        <translation>無法儲存當前內容的歷史記錄，未恢復：%1</translation>
+        <translation>無法儲存目前內容的歷史記錄，未恢復：%1</translation>
     </message>
     <message>
         <source>恢复失败：%1</source>
@@ -3669,10 +3695,6 @@
     <message>
         <source>根目录</source>
         <translation>根目錄</translation>
-    </message>
-    <message>
-        <source>Import %1 files to %2 success</source>
-        <translation>已將 %1 個檔案匯入到 %2</translation>
     </message>
     <message>
         <source>已存在相同内容，未导入：%1</source>
@@ -3688,7 +3710,7 @@
     </message>
     <message>
         <source>目标文件夹不在文件目录下, 默认导入到文件目录下</source>
-        <translation>目標資料夾不在檔案目錄下, 預設匯入到檔案目錄下</translation>
+        <translation>目標資料夾不在文件資料夾內，預設匯入到文件資料夾</translation>
     </message>
     <message>
         <source>您要导入的文件夹与目标文件夹相同,不用导入这个文件夹</source>
@@ -3712,7 +3734,7 @@
     </message>
     <message>
         <source>不在文件目录内</source>
-        <translation>不在檔案目錄內</translation>
+        <translation>不在文件資料夾內</translation>
     </message>
     <message>
         <source>没有空闲的文件名</source>
@@ -3728,11 +3750,17 @@
     </message>
     <message>
         <source>是否确认删除书“%1”及其中的全部文档？删除前的副本保存在历史记录中（工具 → 历史记录）。</source>
-        <translation>是否確認刪除書「%1」及其中的全部檔案？刪除前的副本保存在歷史記錄中（工具 → 歷史記錄）。</translation>
+        <translation>是否確認刪除書「%1」及其中的全部檔案？刪除前的副本保留在歷史記錄中（工具 → 歷史記錄）。</translation>
     </message>
     <message>
         <source>是否确认删除“%1”？删除前的副本保存在历史记录中（工具 → 历史记录）。</source>
-        <translation>是否確認刪除「%1」？刪除前的副本保存在歷史記錄中（工具 → 歷史記錄）。</translation>
+        <translation>是否確認刪除「%1」？刪除前的副本保留在歷史記錄中（工具 → 歷史記錄）。</translation>
+    </message>
+    <message numerus="yes">
+        <source>已将 %n 个文件导入到 %1</source>
+        <translation>
+            <numerusform>已將 %n 個檔案匯入到 %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3766,7 +3794,7 @@
     </message>
     <message>
         <source>反馈</source>
-        <translation>反饋</translation>
+        <translation>意見回饋</translation>
     </message>
     <message>
         <source>你好:</source>
@@ -3798,11 +3826,11 @@
     </message>
     <message>
         <source>不能使用文档文件夹 %1：%2。已改用默认文件夹。</source>
-        <translation>不能使用檔案資料夾 %1：%2。已改用預設資料夾。</translation>
+        <translation>不能使用文件資料夾 %1：%2。已改用預設資料夾。</translation>
     </message>
     <message>
         <source>不能使用文档文件夹 %1：%2。</source>
-        <translation>不能使用檔案資料夾 %1：%2。</translation>
+        <translation>不能使用文件資料夾 %1：%2。</translation>
     </message>
 </context>
 <context>
@@ -3875,8 +3903,8 @@
         <translation>此房間為邀請制，需要房主邀請才能進入。</translation>
     </message>
     <message>
-        <source>已离开房间</source>
-        <translation>已離開房間</translation>
+        <source>已离开 %1 房间</source>
+        <translation>已離開 %1 房間</translation>
     </message>
 </context>
 <context>

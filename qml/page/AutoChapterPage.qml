@@ -40,7 +40,7 @@ Item {
             }
             Label {
                 objectName: "chapterTotal"
-                text: qsTr("%1 章").arg(list.count)
+                text: qsTr("%n 章", "", list.count)
                 color: g_theme.secondaryTextColor
                 font.pixelSize: 12
             }

@@ -101,9 +101,9 @@ SheetWindow {
             spacing: 16
             Repeater {
                 model: [
-                    qsTr("今日字数") + ": " + (root.today ? root.today.tmpWords : 0) + " " + qsTr("字"),
-                    qsTr("今日速度") + ": " + (root.today ? root.today.speed : 0) + " " + qsTr("字/分钟"),
-                    qsTr("今日用时") + ": " + Math.floor((root.today ? root.today.tmpSecond : 0) / 60) + " " + qsTr("分钟")
+                    qsTr("今日字数") + ": " + qsTr("%n 字", "", root.today ? root.today.tmpWords : 0),
+                    qsTr("今日速度") + ": " + qsTr("%n 字/分钟", "", root.today ? root.today.speed : 0),
+                    qsTr("今日用时") + ": " + qsTr("%n 分钟", "", Math.floor((root.today ? root.today.tmpSecond : 0) / 60))
                 ]
                 Text {
                     text: modelData

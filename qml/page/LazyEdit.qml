@@ -102,7 +102,8 @@ Rectangle {
             // (a hidden item would otherwise keep the keyboard).
             enabled: page.inFront
             textFormat: TextEdit.PlainText
-            readOnly: lazyDocument.readOnly
+            // Keys meet no text while the file is still being read.
+            readOnly: lazyDocument.readOnly || lazyDocument.loading
             font.family: csettings.editFontName
             font.pointSize: Math.max(1, csettings.editFontSize + page.fontStep)
             verticalScrollBarPolicy: Qt.ScrollBarAlwaysOff
@@ -223,6 +224,11 @@ Rectangle {
 
     // ---- the document and its counting -------------------------------------
 
+    Timer {
+        id: textArriving
+        interval: 0
+    }
+
     LazyTextDocument {
         id: lazyDocument
         document: textArea.textDocument
@@ -244,10 +250,14 @@ Rectangle {
         // The document has put the text area's cursor there: the text area
         // takes the focus. A search from the find bar keeps the focus in the
         // bar, so the next Enter searches again instead of breaking a line.
+        // A text that has just come in gets its cursor without taking the
+        // keyboard: the page took it when it came to the front, and the
+        // writer may have moved it elsewhere while the file was read.
         onSendEditPostion: {
-            if (!findWidget.editing)
+            if (!findWidget.editing && !textArriving.running)
                 page.focusText()
         }
+        onLoadingChanged: if (!lazyDocument.loading) textArriving.restart()
         onEnsureVisible: textArea.ensureVisible()
         onContentYChanged: {
             if (Math.floor(textArea.contentY) !== contentY)

@@ -70,7 +70,7 @@ Dialog {
             Layout.fillWidth: true
             wrapMode: Text.Wrap
             textFormat: Text.PlainText
-            text: qsTr("房间") + ": “" + sheet.roomName + " ”" + qsTr("需要输入房主指定的密码方可进入。")
+            text: qsTr("房间“%1”需要输入房主指定的密码方可进入。").arg(sheet.roomName)
         }
         TextField {
             id: passwordField

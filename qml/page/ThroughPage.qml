@@ -88,7 +88,7 @@ Item {
             return
         }
         var id = mode.id
-        ask(qsTr("确定花费%1积分，进入该闯关模式吗？").arg(mode.needCoins),
+        ask(qsTr("确定花费%n积分，进入该闯关模式吗？", "", mode.needCoins),
             qsTr("如果中途退出，扣除的积分不返还。"), function() {
                 if (page.game)
                     page.game.enter(id)
@@ -241,7 +241,7 @@ Item {
                     Text {
                         width: parent.width
                         wrapMode: Text.Wrap
-                        text: qsTr("需要在最多%1小时内完成9关，共%2字的挑战").arg((model.time / 60).toFixed(1)).arg(model.word)
+                        text: qsTr("需要在最多%1小时内完成9关，共%n字的挑战", "", model.word).arg((model.time / 60).toFixed(1))
                         font.pixelSize: 12
                         color: g_theme.secondaryTextColor
                     }

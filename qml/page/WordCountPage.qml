@@ -68,19 +68,19 @@ Item {
             columns: 2
             Figure {
                 caption: captions[0]
-                value: (record ? (live ? record.tmpWords : record.words) : 0) + " " + qsTr("字")
+                value: qsTr("%n 字", "", record ? (live ? record.tmpWords : record.words) : 0)
                 hasTrend: true
                 trend: record ? record.wordTrend : 0
             }
             Figure {
                 caption: captions[1]
-                value: (record ? record.speed : 0) + " " + qsTr("字/分钟")
+                value: qsTr("%n 字/分钟", "", record ? record.speed : 0)
                 hasTrend: true
                 trend: record ? record.speedTrend : 0
             }
             Figure {
                 caption: captions[2]
-                value: (record ? Math.floor((live ? record.tmpSecond : record.second) / 60) : 0) + " " + qsTr("分钟")
+                value: qsTr("%n 分钟", "", record ? Math.floor((live ? record.tmpSecond : record.second) / 60) : 0)
                 hasTrend: true
                 trend: record ? record.secondTrend : 0
             }

@@ -375,12 +375,12 @@ C.MenuBar {
             action: C.Action { enabled: menuBar.keysOn; shortcut: menuBar.keyOf("showRanking"); onTriggered: menuBar.showPage("ranking") }
         }
         BaseMenuItem {
-            text: qsTr("显示") + " " + qsTr("Challenge")
+            text: qsTr("显示 闯关")
             shortcut: menuBar.keyOf("showThrough")
             action: C.Action { enabled: menuBar.keysOn; shortcut: menuBar.keyOf("showThrough"); onTriggered: menuBar.showPage("through") }
         }
         BaseMenuItem {
-            text: qsTr("显示") + " " + qsTr("笔记")
+            text: qsTr("显示 笔记")
             shortcut: menuBar.keyOf("showNotes")
             action: C.Action { enabled: menuBar.keysOn; shortcut: menuBar.keyOf("showNotes"); onTriggered: menuBar.showPage("notes") }
         }

@@ -1007,7 +1007,7 @@ void files::reportImport(int copied, const QStringList& same, const QStringList&
     QString name = QDir::fromNativeSeparators(target).section(QLatin1Char('/'), -1);
     if (name.isEmpty() || name == QLatin1String("Penlark") || (notes && name == QLatin1String(".Notes")))
         name = tr("根目录");
-    message::show(Message::Tips, tr("Import %1 files to %2 success").arg(copied).arg(name), 5000);
+    message::show(Message::Tips, tr("已将 %n 个文件导入到 %1", nullptr, copied).arg(name), 5000);
     if (!same.isEmpty())
         message::show(Message::Note, tr("已存在相同内容，未导入：%1").arg(same.join(QStringLiteral(", "))), 5000);
     if (!failed.isEmpty())

@@ -174,7 +174,7 @@ BoolReply* myRankingData::gotoRoom(QString roomKey)
                 }
                 if (!old.isEmpty()) {
                     logDebug(lcRooms) << "remove from:" << old;
-                    message::show(Message::Note, tr("已离开房间") + QStringLiteral("\"") + old + QStringLiteral("\""), 5000);
+                    message::show(Message::Note, tr("已离开 %1 房间").arg(old), 5000);
                 }
                 setRememberedRoom(roomKey);
                 m_today.RoomID = roomKey;

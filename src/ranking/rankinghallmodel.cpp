@@ -90,7 +90,7 @@ void RankingHallModel::createRoom(QString name, QString password, int type)
         message::show(Message::Error, tr("房间名不能是“.”或“..”"), 5000);
         return;
     case RoomName::TooLong:
-        message::show(Message::Error, tr("房间名不能超过 %1 个字符").arg(RoomName::MaxLength), 5000);
+        message::show(Message::Error, tr("房间名不能超过 %n 个字符", nullptr, RoomName::MaxLength), 5000);
         return;
     }
     if (type == 1 && password.isEmpty()) {

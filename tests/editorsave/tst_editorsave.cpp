@@ -2,11 +2,13 @@
 // of writes while the writer is held, waiting for them on save and on
 // destruction, one notice for a failing disk, and a document that is never
 // saved, snapshotted or shown half loaded.
+#include "leasedfile.h"
 #include "testenvironment.h"
 
 #include "TovaUi/function/function.h"
 #include "TovaUi/function/message.h"
 #include "TovaUi/textarea/blanklayout.h"
+#include "TovaUi/textarea/documentloader.h"
 #include "TovaUi/textarea/documentsaver.h"
 #include "TovaUi/textarea/lazytextdocument.h"
 #include "TovaUi/textarea/rawtextcopy.h"
@@ -23,6 +25,7 @@
 #include <QThreadPool>
 
 #include <csignal>
+#include <memory>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/resource.h>
@@ -737,6 +740,23 @@ private slots:
         QTest::qWait(50); // a step of the first file would come now
         QCOMPARE(editor.doc.allText().toUtf8(), QByteArray("乙\n丙\n").repeated(1000));
         QCOMPARE(readAll(firstPath), first);
+
+        // Chosen while the first file's read waits (another program's lease),
+        // or closed then: the read, once it goes on, is dropped.
+        LeasedFile lease;
+        QVERIFY(lease.take(firstPath));
+        Editor waiting;
+        waiting.doc.setFileName(QUrl::fromLocalFile(firstPath));
+        std::unique_ptr<Editor> closed(new Editor);
+        closed->doc.setFileName(QUrl::fromLocalFile(firstPath));
+        QTest::qWait(100);
+        QVERIFY(waiting.doc.loading() && closed->doc.loading());
+        closed.reset();
+        waiting.open(secondPath);
+        lease.release();
+        DocumentLoader::readers()->waitForDone();
+        QTest::qWait(50);
+        QCOMPARE(waiting.doc.allText().toUtf8(), QByteArray("乙\n丙\n").repeated(1000));
     }
 
     // The start's document read ahead: its first load takes that read while
@@ -776,7 +796,7 @@ private slots:
         const QString path = newPath();
         writeAll(path, first);
         LazyTextDocument::readAhead(QUrl::fromLocalFile(path));
-        QThreadPool::globalInstance()->waitForDone();
+        DocumentLoader::readers()->waitForDone();
         rewriteKeepingStamp(path, second);
         QCOMPARE(load(path), QString::fromUtf8(first));
         // Taken once: the next load reads the file.
@@ -785,14 +805,14 @@ private slots:
         // Changed after the read: read again.
         writeAll(path, first);
         LazyTextDocument::readAhead(QUrl::fromLocalFile(path));
-        QThreadPool::globalInstance()->waitForDone();
+        DocumentLoader::readers()->waitForDone();
         writeAll(path, first + "C\n");
         QCOMPARE(load(path), QString::fromUtf8(first + "C\n"));
 
         // Another file opened first: the read is dropped.
         writeAll(path, first);
         LazyTextDocument::readAhead(QUrl::fromLocalFile(path));
-        QThreadPool::globalInstance()->waitForDone();
+        DocumentLoader::readers()->waitForDone();
         const QString other = newPath();
         writeAll(other, "乙\n");
         QCOMPARE(load(other), QStringLiteral("乙\n"));
@@ -802,11 +822,11 @@ private slots:
         // A short file, a missing one and a non-local URL are not read ahead.
         const QString shortPath = newPath();
         writeAll(shortPath, "短\n");
-        QThreadPool::globalInstance()->waitForDone();
+        DocumentLoader::readers()->waitForDone();
         LazyTextDocument::readAhead(QUrl::fromLocalFile(shortPath));
         LazyTextDocument::readAhead(QUrl::fromLocalFile(m_dir + QStringLiteral("/none.txt")));
         LazyTextDocument::readAhead(QUrl(QStringLiteral("qrc:/file/Readme.md")));
-        QCOMPARE(QThreadPool::globalInstance()->activeThreadCount(), 0);
+        QCOMPARE(DocumentLoader::readers()->activeThreadCount(), 0);
         QCOMPARE(load(shortPath), QStringLiteral("短\n"));
     }
 };

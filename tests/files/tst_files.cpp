@@ -936,7 +936,7 @@ private slots:
         QCOMPARE(readFile(root + QStringLiteral("/Book/sub/d.txt")), QByteArray("D"));
         QVERIFY(!QFileInfo::exists(root + QStringLiteral("/Book/c.doc")));
         QVERIFY(!QFileInfo::exists(root + QStringLiteral("/Book/临时文件")));
-        QCOMPARE(m_messages.last(), QStringLiteral("Import 3 files to Book success"));
+        QCOMPARE(m_messages.last(), QStringLiteral("已将 3 个文件导入到 Book"));
 
         // Again: identical files are not copied; a changed one gets a free name.
         m_messages.clear();
@@ -944,7 +944,7 @@ private slots:
         f.importDir(QUrl::fromLocalFile(source.path()), QUrl::fromLocalFile(root + QStringLiteral("/Book")));
         QCOMPARE(readFile(root + QStringLiteral("/Book/a.txt")), QByteArray("A"));
         QCOMPARE(readFile(root + QStringLiteral("/Book/a (导入).txt")), QByteArray("A2"));
-        QVERIFY(m_messages.contains(QStringLiteral("Import 1 files to Book success")));
+        QVERIFY(m_messages.contains(QStringLiteral("已将 1 个文件导入到 Book")));
 
         // Outside the library: imported into the document folder instead.
         m_messages.clear();
@@ -972,7 +972,7 @@ private slots:
                         QUrl::fromLocalFile(source.path() + QStringLiteral("/missing.txt")) });
         QCOMPARE(readFile(root + QStringLiteral("/y.txt")), QByteArray("old"));
         QCOMPARE(readFile(root + QStringLiteral("/y (导入).txt")), QByteArray("new"));
-        QVERIFY(m_messages.contains(QStringLiteral("Import 1 files to docs success")));
+        QVERIFY(m_messages.contains(QStringLiteral("已将 1 个文件导入到 docs")));
         QVERIFY(std::any_of(m_messages.begin(), m_messages.end(), [](const QString& m) { return m.contains(QLatin1String("missing.txt")); }));
         QVERIFY(std::any_of(m_messages.begin(), m_messages.end(), [](const QString& m) { return m.contains(QLatin1String("x.txt")); }));
     }

@@ -6,6 +6,7 @@
 #include "testfiles.h"
 #include "mainengine.h"
 #include "treesnapshot.h"
+#include "leasedfile.h"
 
 #include "chapter/wordcountmodel.h"
 #include "data/data.h"
@@ -17,6 +18,7 @@
 #include "TovaUi/function/message.h"
 #include "support/userfile.h"
 #include "TovaUi/textarea/documentsaver.h"
+#include "TovaUi/textarea/lazytextdocument.h"
 #include "TovaUi/theme/lumotheme.h"
 
 #include <QApplication>
@@ -379,6 +381,31 @@ private slots:
         QVERIFY2(saved.mid(book.size()).contains("abc") && saved.mid(book.size()).contains("xyz"), saved.mid(book.size()).constData());
         QTest::qWait(200);
         QVERIFY(!QFileInfo::exists(at(QStringLiteral("长篇.txt"))));
+    }
+
+    // A chapter whose read waits (another program holds a lease on it):
+    // the window answers meanwhile, keys typed then change nothing, and
+    // the whole text shows once the read goes on.
+    void stalledReadKeepsWindowAnswering()
+    {
+        makeLibrary({ QStringLiteral("第1章.txt") });
+        const QByteArray text = QByteArray("　　山河远阔，人间烟火。\n").repeated(3000);
+        writeFile(at(QStringLiteral("第1章.txt")), text);
+        openWindow(2);
+        LeasedFile lease;
+        QVERIFY(lease.take(at(QStringLiteral("第1章.txt"))));
+        clickRow(QStringLiteral("第1章.txt"));
+        QTRY_VERIFY(editor() && editor()->property("loading").toBool());
+        bool answered = false;
+        QTimer::singleShot(300, this, [&] { answered = editor()->property("loading").toBool(); });
+        QTRY_VERIFY(answered);
+        typeInEditor(QStringLiteral("丢"));
+        lease.release();
+        QTRY_VERIFY(editor()->property("textLoaded").toBool() && !editor()->property("loading").toBool());
+        auto* document = editor()->property("document").value<LazyTextDocument*>();
+        QCOMPARE(document->allText().toUtf8(), text);
+        QVERIFY(!document->isModified());
+        QCOMPARE(listing(m_root), QStringList({ "Linked", "第1章.txt" }));
     }
 
     // Deleting an open chapter with unsaved typing: the history copy is the

@@ -7,6 +7,12 @@
 #include "TovaUi/theme/lumotheme.h"
 #include "TovaUi/theme/thememodel.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QDomDocument>
+#include <QLibraryInfo>
+#include <QProcess>
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QGuiApplication>
@@ -14,12 +20,65 @@
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStandardItemModel>
-#include <QXmlStreamReader>
+#include <QTemporaryDir>
 
 namespace {
 const char* const key = "Language/language";
 
 QString latest() { return QCoreApplication::translate("update", "恭喜，已经是最新版了"); }
+
+const char* const catalogueCodes[] = { "en", "zh_TW", "de", "fr", "es", "it", "pt", "ru", "ja", "ko", "ar" };
+
+// The concepts of tools/ts/glossary.json by name.
+QJsonObject glossary()
+{
+    QFile file(QStringLiteral(TEST_SOURCE_DIR "/../../tools/ts/glossary.json"));
+    QJsonObject byName;
+    if (file.open(QIODevice::ReadOnly))
+        for (const QJsonValue concept : QJsonDocument::fromJson(file.readAll())[QLatin1String("concepts")].toArray())
+            byName.insert(concept[QLatin1String("name")].toString(), concept);
+    return byName;
+}
+
+// Whether a text holds one of a concept's words ("terms" or "avoid") in a language.
+bool holds(const QJsonValue& concept, const char* list, const QString& code, const QString& text)
+{
+    const auto options = QRegularExpression::UseUnicodePropertiesOption
+        | (concept[QLatin1String("caseSensitive")].toBool() ? QRegularExpression::NoPatternOption : QRegularExpression::CaseInsensitiveOption);
+    const QJsonArray words = concept[QLatin1String(list)][code].toArray();
+    return std::any_of(words.begin(), words.end(), [&](const QJsonValue& word) {
+        return QRegularExpression(word.toString(), options).match(text).hasMatch();
+    });
+}
+
+// The <message> elements of a .ts catalogue.
+QDomNodeList readCatalogue(const QString& path)
+{
+    QFile file(path);
+    QDomDocument document;
+    return file.open(QIODevice::ReadOnly) && document.setContent(&file) ? document.elementsByTagName(QStringLiteral("message"))
+                                                                       : QDomNodeList();
+}
+QString where(const QDomElement& message)
+{
+    return QStringLiteral("[%1] %2%3").arg(message.parentNode().firstChildElement(QStringLiteral("name")).text(),
+                                           message.firstChildElement(QStringLiteral("source")).text(),
+                                           message.attribute(QStringLiteral("numerus")) == QLatin1String("yes") ? " (plural)" : "");
+}
+
+// Source and translation of every finished message of a catalogue (the
+// forms of a numerus entry run together).
+QVector<QPair<QString, QString>> catalogueTexts(const QString& code)
+{
+    const QDomNodeList messages = readCatalogue(QStringLiteral(TEST_SOURCE_DIR "/../../ts/writer_%1.ts").arg(code));
+    QVector<QPair<QString, QString>> texts;
+    for (int i = 0; i < messages.size(); ++i) {
+        const QDomElement translation = messages.at(i).firstChildElement(QStringLiteral("translation"));
+        if (translation.attribute(QStringLiteral("type")) != QLatin1String("unfinished"))
+            texts.append({ messages.at(i).firstChildElement(QStringLiteral("source")).text(), translation.text() });
+    }
+    return texts;
+}
 } // namespace
 
 class TestI18n : public QObject
@@ -53,6 +112,8 @@ private slots:
         QCOMPARE(t::r(QStringLiteral("server said: no")), QStringLiteral("server said: no"));
         QCOMPARE(t::r(QString()), QString());
         QCOMPARE(t::instance()->get(QStringLiteral("fileSave")), QStringLiteral("Save"));
+        // The document card's total is the word count the status bar shows.
+        QCOMPARE(QCoreApplication::translate("WordCountPage", "总字数"), QStringLiteral("Total words"));
 
         // A later switch does not change the table.
         i18n.reTrans(QStringLiteral("Français"));
@@ -185,54 +246,160 @@ private slots:
         QCOMPARE(names().at(3), QStringLiteral("Puderrosa"));
     }
 
-    // Every text of every catalogue has a translation, with the same
-    // placeholders as its source text.
-    void cataloguesAreComplete_data()
+    // lupdate over the sources, run as tools/ts/update_catalogues.sh runs
+    // it, finds no text the catalogue lacks and none it no longer has. Every
+    // text has a translation with its source's placeholders. A count (%n) is
+    // a numerus message with the language's number of forms, each with %n;
+    // only Arabic's zero, one and two may write the number out ("كلمة
+    // واحدة"), each standing for one number. A placeholder before a counter
+    // word is a count that must be %n (not 第%1章, an ordinal; hours are left
+    // out: they show a decimal).
+    void catalogues_data()
     {
         QTest::addColumn<QString>("code");
-        for (const char* code : { "en", "zh_TW", "de", "fr", "es", "it", "pt", "ru", "ja", "ko", "ar" })
-            QTest::newRow(code) << QString::fromLatin1(code);
+        QTest::addColumn<int>("forms");
+        for (const char* code : { "en", "de", "fr", "es", "it", "pt" })
+            QTest::newRow(code) << QString::fromLatin1(code) << 2;
+        QTest::newRow("ru") << "ru" << 3;
+        QTest::newRow("ar") << "ar" << 6;
+        for (const char* code : { "zh_TW", "ja", "ko", "zh_CN" })
+            QTest::newRow(code) << QString::fromLatin1(code) << 1;
     }
-    void cataloguesAreComplete()
+    void catalogues()
     {
         QFETCH(QString, code);
-        QFile file(QStringLiteral(TEST_SOURCE_DIR "/../../ts/writer_%1.ts").arg(code));
-        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
-        QXmlStreamReader xml(&file);
+        QFETCH(int, forms);
+        const QString root = QStringLiteral(TEST_SOURCE_DIR "/../..");
+        const QString committed = QStringLiteral("%1/ts/writer_%2.ts").arg(root, code);
+        QTemporaryDir dir;
+        QVERIFY(QFile::copy(committed, dir.filePath("refreshed.ts")));
+        QProcess lupdate;
+        lupdate.setWorkingDirectory(root);
+        lupdate.start(QLibraryInfo::location(QLibraryInfo::BinariesPath) + QStringLiteral("/lupdate"),
+                      { "-silent", "-locations", "none", "-no-obsolete", "-source-language", "zh_CN", "-target-language", code,
+                        "main.cpp", "src", "TovaUi", "qml", "-ts", dir.filePath("refreshed.ts") });
+        QVERIFY2(lupdate.waitForFinished(120000) && lupdate.exitCode() == 0, lupdate.readAllStandardError().constData());
+        QSet<QString> before, after;
+        const QDomNodeList messages = readCatalogue(committed), refreshed = readCatalogue(dir.filePath("refreshed.ts"));
+        for (int i = 0; i < messages.size(); ++i)
+            before << where(messages.at(i).toElement());
+        for (int i = 0; i < refreshed.size(); ++i)
+            after << where(refreshed.at(i).toElement());
+        QVERIFY(messages.size() > 500);
         QStringList faults;
-        QString context;
-        QString source;
-        int messages = 0;
+        for (const QString& key : after - before)
+            faults << QStringLiteral("not in the catalogue: ") + key;
+        for (const QString& key : before - after)
+            faults << QStringLiteral("no longer in the sources: ") + key;
         const QRegularExpression placeholder(QStringLiteral("%\\d"));
+        const QRegularExpression counted(QStringLiteral("(?<!第)%\\d ?(个|字|章|段|层|秒|分钟|积分|次|人)|%\\d files"));
         auto placeholders = [&placeholder](const QString& text) {
             QStringList found;
-            auto it = placeholder.globalMatch(text);
-            while (it.hasNext())
+            for (auto it = placeholder.globalMatch(text); it.hasNext();)
                 found << it.next().captured();
             found.sort();
             return found;
         };
-        while (!xml.atEnd()) {
-            if (xml.readNext() != QXmlStreamReader::StartElement)
-                continue;
-            if (xml.name() == QLatin1String("name")) {
-                context = xml.readElementText();
-            } else if (xml.name() == QLatin1String("source")) {
-                source = xml.readElementText();
-            } else if (xml.name() == QLatin1String("translation")) {
-                ++messages;
-                const bool unfinished = xml.attributes().value(QLatin1String("type")) == QLatin1String("unfinished");
-                const QString text = xml.readElementText();
-                if (unfinished || text.isEmpty())
-                    faults << QStringLiteral("no translation: [%1] %2").arg(context, source);
-                else if (placeholders(text) != placeholders(source))
-                    faults << QStringLiteral("placeholders differ: [%1] %2 -> %3").arg(context, source, text);
+        for (int i = 0; i < messages.size() && code != QLatin1String("zh_CN"); ++i) {
+            const QDomElement message = messages.at(i).toElement(), translation = message.firstChildElement("translation");
+            const QString source = message.firstChildElement(QStringLiteral("source")).text();
+            const bool numerus = message.attribute(QStringLiteral("numerus")) == QLatin1String("yes");
+            const QDomNodeList plural = translation.elementsByTagName(QStringLiteral("numerusform"));
+            QStringList texts;
+            for (int form = 0; form < plural.size(); ++form)
+                texts << plural.at(form).toElement().text();
+            if (!numerus)
+                texts << translation.text();
+            if (source.contains(counted) || numerus != source.contains(QLatin1String("%n")) || (numerus && texts.size() != forms))
+                faults << QStringLiteral("a count needs %n and %1 plural forms: ").arg(forms) + where(message);
+            for (int form = 0; form < texts.size(); ++form) {
+                if (translation.attribute(QStringLiteral("type")) == QLatin1String("unfinished") || texts.at(form).isEmpty())
+                    faults << QStringLiteral("no translation: ") + where(message);
+                else if (placeholders(texts.at(form)) != placeholders(source)
+                         || (numerus && !texts.at(form).contains(QLatin1String("%n")) && (code != QLatin1String("ar") || form > 2)))
+                    faults << QStringLiteral("placeholders differ: %1 -> %2").arg(where(message), texts.at(form));
             }
         }
-        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
-        QVERIFY(messages > 500);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))
                                               + QStringLiteral("\nrun tools/ts/update_catalogues.sh, which lists what is missing")));
+    }
+
+    // Every catalogue names each concept with the one word its glossary
+    // gives: each text whose source names the concept says it with that word
+    // and not with a concept it must not be taken for, and no text of the
+    // catalogue uses a variant the glossary rules out.
+    void glossaryTerms_data()
+    {
+        QTest::addColumn<QString>("concept");
+        QTest::addColumn<QString>("code");
+        const QJsonObject concepts = glossary();
+        QVERIFY(!concepts.isEmpty());
+        for (auto concept = concepts.begin(); concept != concepts.end(); ++concept)
+            for (const char* code : catalogueCodes)
+                if (concept.value()[QLatin1String("source")].isString()) // the others only lend their words to "notIn"
+                    QTest::addRow("%s %s", qPrintable(concept.key()), code) << concept.key() << QString::fromLatin1(code);
+    }
+    void glossaryTerms()
+    {
+        QFETCH(QString, concept);
+        QFETCH(QString, code);
+        const QJsonObject concepts = glossary();
+        const QJsonValue entry = concepts.value(concept);
+        const QRegularExpression source(entry[QLatin1String("source")].toString());
+        const auto texts = catalogueTexts(code);
+        QVERIFY(texts.size() > 500);
+        QStringList faults;
+        int naming = 0;
+        for (const auto& text : texts) {
+            if (holds(entry, "avoid", code, text.second))
+                faults << QStringLiteral("a variant ruled out: %1 -> %2").arg(text.first, text.second);
+            if (!source.match(text.first).hasMatch())
+                continue;
+            ++naming;
+            if (!holds(entry, "terms", code, text.second))
+                faults << QStringLiteral("not the glossary's word: %1 -> %2").arg(text.first, text.second);
+            for (const QJsonValue other : entry[QLatin1String("notIn")].toArray())
+                if (holds(concepts.value(other.toString()), "terms", code, text.second))
+                    faults << QStringLiteral("the word for %1: %2 -> %3").arg(other.toString(), text.first, text.second);
+        }
+        QVERIFY2(naming > 0, "no source text names this concept");
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+    }
+
+    // Each language's rules pick the plural form for 0, 1, 2, 5, 11, 21 and 101.
+    void pluralForms_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("context");
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("en words") << "English" << "WordCountPage" << "%n 字" << "0 words|1 word|2 words|5 words|11 words|21 words|101 words";
+        QTest::newRow("en files") << "English" << "files" << "已将 %n 个文件导入到 %1"
+                                  << "Imported 0 files into %1|Imported 1 file into %1|Imported 2 files into %1|||||";
+        QTest::newRow("de chapters") << "Deutsch" << "AutoChapterPage" << "%n 章" << "0 Kapitel|1 Kapitel||||||";
+        QTest::newRow("de minutes") << "Deutsch" << "CountChartWindow" << "%n 分钟" << "0 Minuten|1 Minute|2 Minuten|||21 Minuten|";
+        QTest::newRow("ru words") << "русский язык" << "WordCountPage" << "%n 字" << "0 слов|1 слово|2 слова|5 слов|11 слов|21 слово|101 слово";
+        QTest::newRow("ru chapters") << "русский язык" << "AutoChapterPage" << "%n 章" << "0 глав|1 глава|2 главы|5 глав|11 глав|21 глава|";
+        QTest::newRow("ru points") << "русский язык" << "ThroughPage" << "确定花费%n积分，进入该闯关模式吗？"
+                                   << "|Потратить 1 балл, чтобы начать это испытание?|Потратить 2 балла, чтобы начать это испытание?|"
+                                      "Потратить 5 баллов, чтобы начать это испытание?|||";
+        QTest::newRow("ar words") << "عربي" << "WordCountPage" << "%n 字" << "لا كلمات|كلمة واحدة|كلمتان|5 كلمات|11 كلمة|21 كلمة|101 كلمة";
+    }
+    void pluralForms()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, context);
+        QFETCH(QString, source);
+        QFETCH(QString, shown);
+        QTranslator translator; // removes itself when the row ends
+        QVERIFY(translator.load(I18n::catalogue(language)));
+        QCoreApplication::installTranslator(&translator);
+        const QStringList expected = shown.split(QLatin1Char('|'));
+        const int counts[] = { 0, 1, 2, 5, 11, 21, 101 };
+        for (int i = 0; i < 7; ++i)
+            if (!expected.value(i).isEmpty())
+                QCOMPARE(QCoreApplication::translate(qPrintable(context), source.toUtf8().constData(), nullptr, counts[i]),
+                         expected.at(i));
     }
 
     void everyCatalogueIsInTheResources()

@@ -961,7 +961,7 @@ private slots:
         box->close();
 
         QVERIFY(answer(mine.gotoRoom(QStringLiteral("Alpha"))));
-        QVERIFY(m_notices.contains(QStringLiteral("已离开房间\"Old\"")));
+        QVERIFY(m_notices.contains(QStringLiteral("已离开 Old 房间")));
         QVERIFY(!m_server.hasObject(QStringLiteral("ranking/rooms/Old/ann.user.xml")));
         QCOMPARE(info->getUserSetting()->value(QStringLiteral("RoomKey")).toString(), QStringLiteral("Alpha"));
         const QString member = QStringLiteral("ranking/rooms/Alpha/ann.user.xml");

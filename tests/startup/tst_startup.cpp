@@ -1,6 +1,7 @@
 // Start-up of the real program binary: single instance, "-autostart" and
 // failure to load the main QML file.
 #include "filebytes.h"
+#include "leasedfile.h"
 #include "testenvironment.h"
 
 #include <QElapsedTimer>
@@ -180,7 +181,9 @@ private slots:
     // read, not written, and a notice says so); a window visibility that is
     // no visibility, which left the program running without a window; a
     // current file that is no document (a device that never ends, a FIFO
-    // without a writer, a folder), which is not read: a notice, no tab.
+    // without a writer, a folder), which is not read: a notice, no tab; a
+    // current file whose read waits for another program's lease, which
+    // holds up neither the window nor the quit.
     void leftoversDelayNeitherStartNorQuit_data()
     {
         QTest::addColumn<QByteArray>("lock");
@@ -206,6 +209,7 @@ private slots:
         QTest::newRow("current file /dev/zero") << QByteArray() << false << current << QVariant("file:///dev/zero") << refused;
         QTest::newRow("current file a FIFO") << QByteArray() << false << current << QVariant("fifo") << refused;
         QTest::newRow("current file a folder") << QByteArray() << false << current << QVariant("folder") << refused;
+        QTest::newRow("current file read under a lease") << QByteArray() << false << current << QVariant("leased") << QByteArray();
     }
 
     void leftoversDelayNeitherStartNorQuit()
@@ -228,10 +232,15 @@ private slots:
         env.insert(QStringLiteral("DISPLAY"), QString::fromLatin1(display));
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
         const QString home = env.value(QStringLiteral("HOME"));
+        LeasedFile lease;
         // The current file is kept as a URL.
         if (value == QVariant("fifo")) {
             value = QUrl::fromLocalFile(home + QStringLiteral("/fifo.txt")).toString();
             QVERIFY(::mkfifo(QFile::encodeName(home + QStringLiteral("/fifo.txt")).constData(), 0600) == 0);
+        } else if (value == QVariant("leased")) {
+            const QString leased = home + QStringLiteral("/leased.txt");
+            value = QUrl::fromLocalFile(leased).toString();
+            QVERIFY(putFileBytes(leased, "正文\n") && lease.take(leased));
         } else if (value == QVariant("folder")) {
             value = QUrl::fromLocalFile(home + QStringLiteral("/folder.txt")).toString();
             QVERIFY(QDir().mkpath(home + QStringLiteral("/folder.txt")));

@@ -4,7 +4,9 @@
 A message whose source text has a translation for the catalogue's language
 is marked finished; the others stay unfinished (the source text shows) and
 are reported: every source text that lacks a translation is listed with its
-contexts and the languages it lacks.
+contexts and the languages it lacks. A numerus message (a text with %n)
+takes a list of plural forms, one <numerusform> each; a list with the
+wrong number of forms for the language counts as missing.
 
     fill_catalogues.py                 fill and report
     fill_catalogues.py --missing FILE  also write the missing texts to FILE
@@ -31,6 +33,31 @@ def is_chinese(text):
     return any("\u4e00" <= ch <= "\u9fff" for ch in text or "")
 
 
+def usable(text, numerus, code):
+    """Whether text fills a message: a string, or for a numerus message a
+    list of the language's number of plural forms, none empty."""
+    if not numerus:
+        return isinstance(text, str) and bool(text)
+    return (isinstance(text, list) and len(text) == translations.FORMS[code]
+            and all(isinstance(form, str) and form for form in text))
+
+
+def write(translation, text, numerus):
+    """Puts text into a <translation>: its body, or one <numerusform> a
+    form, indented as lupdate writes them."""
+    for form in list(translation):
+        translation.remove(form)
+    if not numerus:
+        translation.text = text or None
+        return
+    forms = text
+    translation.text = "\n" + " " * 12 if forms else None
+    for i, value in enumerate(forms):
+        element = ET.SubElement(translation, "numerusform")
+        element.text = value or None
+        element.tail = "\n" + " " * (12 if i + 1 < len(forms) else 8)
+
+
 def fill(path, code, texts, missing):
     tree = ET.parse(path)
     for context in tree.getroot().iter("context"):
@@ -38,18 +65,20 @@ def fill(path, code, texts, missing):
         for message in context.iter("message"):
             source = message.findtext("source")
             translation = message.find("translation")
-            text = texts.get(source, {}).get(code)
+            numerus = message.get("numerus") == "yes"
+            text = texts.get(name + "|" + source, {}).get(code) or texts.get(source, {}).get(code)
             if code == translations.SOURCE and not text and is_chinese(source):
                 # The source language shows its own text.
                 continue
-            if text:
-                translation.text = text
+            if usable(text, numerus, code):
+                write(translation, text, numerus)
                 translation.attrib.pop("type", None)
             else:
-                translation.text = None
+                # Empty slots, as many as the language has plural forms.
+                write(translation, [""] * translations.FORMS[code] if numerus else None, numerus)
                 translation.set("type", "unfinished")
                 if code in translations.CODES or not is_chinese(source):
-                    entry = missing.setdefault(source, {"contexts": set(), "languages": set()})
+                    entry = missing.setdefault(source, {"contexts": set(), "languages": set(), "numerus": numerus})
                     entry["contexts"].add(name)
                     entry["languages"].add(code)
     body = ET.tostring(tree.getroot(), encoding="unicode")
@@ -66,7 +95,7 @@ def merge(path):
     added = 0
     for source, row in extra.items():
         for code, text in row.items():
-            if text:
+            if text and (isinstance(text, str) or any(text)):
                 texts.setdefault(source, {})[code] = text
                 added += 1
     with open(translations.PATH, "w", encoding="utf-8") as f:
@@ -85,12 +114,16 @@ def report(missing, out):
     for source in sorted(missing):
         entry = missing[source]
         langs = [c for c in order if c in entry["languages"]]
-        print("  %s  [%s]  missing: %s" % (json.dumps(source, ensure_ascii=False),
-                                           ", ".join(sorted(entry["contexts"])), " ".join(langs)), file=sys.stderr)
+        kind = "  (plural forms: a list a language)" if entry["numerus"] else ""
+        print("  %s  [%s]  missing: %s%s" % (json.dumps(source, ensure_ascii=False),
+                                             ", ".join(sorted(entry["contexts"])), " ".join(langs), kind),
+              file=sys.stderr)
     print("add them to tools/ts/texts.json (or fill the file written with --missing and pass it to --merge),"
           " then run tools/ts/update_catalogues.sh again", file=sys.stderr)
     if out:
-        skeleton = {s: {c: "" for c in order if c in missing[s]["languages"]} for s in sorted(missing)}
+        def blank(source, code):
+            return [""] * translations.FORMS[code] if missing[source]["numerus"] else ""
+        skeleton = {s: {c: blank(s, c) for c in order if c in missing[s]["languages"]} for s in sorted(missing)}
         with open(out, "w", encoding="utf-8") as f:
             json.dump(skeleton, f, ensure_ascii=False, indent=1)
             f.write("\n")

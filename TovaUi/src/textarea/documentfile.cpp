@@ -11,25 +11,48 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-bool DocumentFile::open(QFile& file, const QString& path, QString* reason)
+namespace {
+
+QString systemError(int error)
 {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// A handle on path's name (O_PATH) when it names a regular file, else -1
+// with *reason set.
+int regularFile(const QString& path, QString* reason)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_PATH | O_CLOEXEC);
     if (fd < 0) {
-        *reason = QString::fromLocal8Bit(std::strerror(errno));
-        return false;
+        *reason = systemError(errno);
+        return -1;
     }
     struct stat info;
     const bool read = ::fstat(fd, &info) == 0;
-    if (!read || !S_ISREG(info.st_mode)) {
-        *reason = !read                  ? QString::fromLocal8Bit(std::strerror(errno))
-            : S_ISDIR(info.st_mode) ? QCoreApplication::translate("DocumentFile", "这是一个文件夹")
-                                    : QCoreApplication::translate("DocumentFile", "这不是普通文件");
-        ::close(fd);
-        logWarning(lcEditor) << "not opened as a document:" << path << *reason;
+    if (read && S_ISREG(info.st_mode))
+        return fd;
+    *reason = !read                  ? systemError(errno)
+        : S_ISDIR(info.st_mode) ? QCoreApplication::translate("DocumentFile", "这是一个文件夹")
+                                : QCoreApplication::translate("DocumentFile", "这不是普通文件");
+    ::close(fd);
+    logWarning(lcEditor) << "not opened as a document:" << path << *reason;
+    return -1;
+}
+
+} // namespace
+
+bool DocumentFile::open(QFile& file, const QString& path, QString* reason)
+{
+    const int name = regularFile(path, reason);
+    if (name < 0)
+        return false;
+    const int fd = ::open(QByteArray("/proc/self/fd/" + QByteArray::number(name)).constData(), O_RDONLY | O_CLOEXEC);
+    const int error = errno;
+    ::close(name);
+    if (fd < 0) {
+        *reason = systemError(error);
         return false;
     }
-    // Reads of a regular file wait for the disk as usual.
-    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         *reason = file.errorString();
         ::close(fd);
@@ -40,7 +63,10 @@ bool DocumentFile::open(QFile& file, const QString& path, QString* reason)
 
 QString DocumentFile::problem(const QString& path)
 {
-    QFile file;
     QString reason;
-    return open(file, path, &reason) ? QString() : reason;
+    const int name = regularFile(path, &reason);
+    if (name < 0)
+        return reason;
+    ::close(name);
+    return ::access(QFile::encodeName(path).constData(), R_OK) == 0 ? QString() : systemError(errno);
 }

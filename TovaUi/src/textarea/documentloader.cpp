@@ -19,6 +19,8 @@
 #include <QFileInfo>
 #include <QFutureWatcher>
 #include <QTextDocument>
+#include <QThread>
+#include <QThreadPool>
 #include <QTimer>
 #include <QtConcurrent>
 
@@ -26,9 +28,9 @@
 
 namespace {
 
-// Steps of a long file's loading: the size from which it is read and
-// decoded off the GUI thread and put into the document in parts, and the
-// characters of one part (about 0.1 s of work each).
+// Steps of a long file's loading: the size from which it is put into the
+// document in parts, and the characters of one part (about 0.1 s of work
+// each).
 qint64 stepLoadBytes = 4 * 1024 * 1024;
 int stepLoadCharacters = 1 << 20;
 
@@ -67,14 +69,56 @@ QString documentText(const QByteArray& bytes)
     return text;
 }
 
-// A long file's text, then its lines (the counting takes them instead of
-// asking a million blocks on the GUI thread); off the GUI thread.
-QStringList readLines(const QString& path)
-{
-    QFile file;
+} // namespace
+
+// A document's file as a reader thread found it.
+struct DocumentRead {
+    // Why it was not read; empty when it was.
     QString problem;
-    const QString text = DocumentFile::open(file, path, &problem) ? documentText(file.readAll()) : QString();
-    return QStringList(text) + documentLines(text);
+    // Taken before the read.
+    QDateTime modified;
+    // As the document takes it.
+    QString text;
+    // Longer than the step size: put in in parts, the counting given these
+    // lines (instead of asking a million blocks on the GUI thread).
+    bool isLong = false;
+    QStringList lines;
+    // A read ahead of a file that changed while it was read: read again.
+    bool changed = false;
+};
+
+namespace {
+
+// Off the GUI thread.
+DocumentRead readDocument(const QString& path, qint64 longFrom)
+{
+    DocumentRead read;
+    QFile file;
+    if (!DocumentFile::open(file, path, &read.problem))
+        return read;
+    read.modified = QFileInfo(path).lastModified();
+    const QByteArray bytes = file.readAll();
+    // A text cut short by a failed read would be saved over the file.
+    if (file.error() != QFileDevice::NoError) {
+        read.problem = file.errorString();
+        return read;
+    }
+    read.text = documentText(bytes);
+    read.isLong = bytes.size() > longFrom;
+    if (read.isLong)
+        read.lines = documentLines(read.text);
+    return read;
+}
+
+// create: a missing file is made empty first (a document opened; never
+// over an existing file).
+QFuture<DocumentRead> startReading(const QString& path, bool create)
+{
+    return QtConcurrent::run(DocumentLoader::readers(), [path, create, longFrom = stepLoadBytes] {
+        if (create && !QFileInfo::exists(path))
+            UserFile::write(path, QByteArray(), UserFile::NewFileOnly);
+        return readDocument(path, longFrom);
+    });
 }
 
 // The file a read ahead is of, as it was when the read began.
@@ -82,7 +126,7 @@ struct ReadAhead {
     QString path;
     qint64 size = -1;
     QDateTime modified;
-    QFuture<QStringList> read;
+    QFuture<DocumentRead> read;
 
     bool sameFile(const QFileInfo& info) const
     {
@@ -104,6 +148,37 @@ DocumentLoader::DocumentLoader(const EditorParts& parts, QObject* parent)
 {
 }
 
+DocumentLoader::~DocumentLoader() = default;
+
+void DocumentLoader::cancel()
+{
+    ++m_generation;
+    m_earlyUrl.clear();
+    m_early = QFuture<DocumentRead>();
+}
+
+void DocumentLoader::readEarly(const QUrl& url)
+{
+    // The start's document may be read ahead already.
+    if (url.isLocalFile() && url.toLocalFile() != pendingReadAhead().path) {
+        m_earlyUrl = url;
+        m_early = startReading(url.toLocalFile(), true);
+    }
+}
+
+QThreadPool* DocumentLoader::readers()
+{
+    // Left at exit on purpose: a pool's destruction waits for its reads.
+    // Enough threads that reads stalled on one file system leave others
+    // free for documents elsewhere.
+    static QThreadPool* pool = [] {
+        auto* readers = new QThreadPool;
+        readers->setMaxThreadCount(qMax(8, QThread::idealThreadCount()));
+        return readers;
+    }();
+    return pool;
+}
+
 void DocumentLoader::readAhead(const QUrl& url)
 {
     const QString path = url.isLocalFile() ? url.toLocalFile() : QString();
@@ -114,10 +189,11 @@ void DocumentLoader::readAhead(const QUrl& url)
     ahead.path = path;
     ahead.size = info.size();
     ahead.modified = info.lastModified();
-    // Nothing when the file changed while it was read: the load reads again.
-    ahead.read = QtConcurrent::run([ahead] {
-        QStringList lines = readLines(ahead.path);
-        return ahead.sameFile(QFileInfo(ahead.path)) ? lines : QStringList();
+    const qint64 longFrom = stepLoadBytes;
+    ahead.read = QtConcurrent::run(readers(), [ahead, longFrom] {
+        DocumentRead read = readDocument(ahead.path, longFrom);
+        read.changed = !ahead.sameFile(QFileInfo(ahead.path));
+        return read;
     });
     pendingReadAhead() = ahead;
     // Not kept for a start that never opens it.
@@ -137,83 +213,98 @@ QString DocumentLoader::getCodecName(QIODevice* device)
 
 bool DocumentLoader::loadText(const QUrl& url, bool inSteps)
 {
-    EditorFile* file = m_parts.file;
-    QString path = url.isLocalFile() ? url.toLocalFile() : QString();
-    const bool resource = url.scheme() == QLatin1String("qrc");
     // The first load uses a read ahead or nobody does.
     const ReadAhead ahead = std::exchange(pendingReadAhead(), ReadAhead());
-    if (path.isEmpty()) {
-        if (!resource) {
-            message::show(Message::Error, LazyTextDocument::tr("未支持的打开方式"), 5000);
+    if (url.scheme() == QLatin1String("qrc")) {
+        // Built into the program: nothing to wait for.
+        QFile source(QLatin1Char(':') + url.path());
+        if (!source.open(QIODevice::ReadOnly)) {
+            logWarning(lcEditor) << "cannot open" << url << source.errorString();
+            message::show(Message::Error, LazyTextDocument::tr("无法打开文件: ") + source.errorString(), 5000);
             return false;
         }
-        path = QLatin1Char(':') + url.path();
+        DocumentRead read;
+        read.text = documentText(source.readAll());
+        textRead(Load { ++m_generation, url }, read);
+        return true;
     }
-    if (!resource && !QFileInfo::exists(path)) {
-        // A missing document is created empty; never over an existing file.
-        UserFile::write(path, QByteArray(), UserFile::NewFileOnly);
-    }
-    // A document is a regular file, checked before anything is read.
-    QFile source(path);
-    QString problem;
-    if (resource ? !source.open(QIODevice::ReadOnly) : !DocumentFile::open(source, path, &problem)) {
-        if (problem.isEmpty())
-            problem = source.errorString();
-        logWarning(lcEditor) << "cannot open" << path << problem;
-        message::show(Message::Error, LazyTextDocument::tr("无法打开文件: ") + problem, 5000);
+    const QString path = url.isLocalFile() ? url.toLocalFile() : QString();
+    if (path.isEmpty()) {
+        message::show(Message::Error, LazyTextDocument::tr("未支持的打开方式"), 5000);
         return false;
     }
-    file->setLastModification(QFileInfo(path).lastModified());
+    const bool readAlready = ahead.path == path && ahead.sameFile(QFileInfo(path));
+    const QFuture<DocumentRead> early = std::exchange(m_early, QFuture<DocumentRead>());
+    const bool readEarly = std::exchange(m_earlyUrl, QUrl()) == url;
+    startRead(Load { ++m_generation, url, inSteps }, readAlready ? ahead.read : readEarly ? early : QFuture<DocumentRead>());
+    return true;
+}
+
+// before: the file's read when it was started before (ahead or early),
+// else a default future (which is a canceled one).
+void DocumentLoader::startRead(const Load& load, const QFuture<DocumentRead>& before)
+{
+    // The deferred work is the document's, as all of its deferred work.
+    auto* reading = new QFutureWatcher<DocumentRead>(m_parts.document);
+    connect(reading, &QFutureWatcherBase::finished, m_parts.document, [this, reading, load] {
+        reading->deleteLater();
+        if (load.generation != m_generation)
+            return;
+        const DocumentRead read = reading->result();
+        if (read.changed)
+            startRead(load, QFuture<DocumentRead>());
+        else
+            textRead(load, read);
+    });
+    // A reload of a file gone reads nothing.
+    reading->setFuture(!before.isCanceled() ? before : startReading(load.url.toLocalFile(), load.cursor < 0));
+}
+
+void DocumentLoader::textRead(const Load& load, const DocumentRead& read)
+{
+    EditorFile* file = m_parts.file;
+    const bool resource = load.url.scheme() == QLatin1String("qrc");
+    const QString path = resource ? load.url.toString() : load.url.toLocalFile();
+    const bool reload = load.cursor >= 0;
+    if (!read.problem.isEmpty()) {
+        logWarning(lcEditor) << "cannot open" << path << read.problem;
+        message::show(Message::Error, LazyTextDocument::tr("无法打开文件: ") + read.problem, 5000);
+        // A reload keeps the text it had; a document never read stays
+        // loading, so nothing is saved over the file.
+        if (reload)
+            file->setLoading(false);
+        return;
+    }
+    EditWindow* window = m_parts.window;
+    if (reload) {
+        window->connectEditAndAllDocument(false);
+        file->setTextLoaded(false);
+        window->clear();
+    }
+    file->setLastModification(read.modified);
     m_parts.whole->document()->setModified(false);
     file->setSavedRevision(m_parts.whole->revision());
     file->setIsModified(false);
-
-    if (inSteps && !resource && !file->isHtml() && source.size() > stepLoadBytes) {
-        source.close();
-        const bool readAlready = ahead.path == path && ahead.sameFile(QFileInfo(path));
-        loadInSteps(path, readAlready ? ahead.read : QFuture<QStringList>());
-        return true;
+    if (load.inSteps && read.isLong && !file->isHtml()) {
+        // A long file: put into the whole document a part at a time, the
+        // event loop running between parts, so the window never freezes
+        // for long. Until the last part is in, the document is loading.
+        const bool hadText = beginTextReplacement();
+        m_parts.whole->replaceAll(QString());
+        // No undo history for the loaded text (as for any whole text).
+        m_parts.whole->document()->setUndoRedoEnabled(false);
+        insertStep(load.generation, read.text, read.lines, 0, hadText, path);
+        return;
     }
-    QString text = documentText(source.readAll());
-    source.close();
+    QString text = read.text;
     if (text.isEmpty() && m_parts.typing->add2SpaceAtFrontByEnter()) {
         text = QStringLiteral("\u3000\u3000");
         file->setInitPosition(2);
     }
     setAllText(text);
-    textTaken(path, resource);
-    return true;
-}
-
-// A long file: read and decoded on a worker thread, then put into the
-// whole document a part at a time, the event loop running between parts,
-// so the window never freezes for long. Until the last part is in, the
-// document is loading: nothing is shown, saved or snapshotted, and a
-// newer file or a reload drops what is still to come.
-void DocumentLoader::loadInSteps(const QString& path, const QFuture<QStringList>& readAhead)
-{
-    const quint64 generation = ++m_generation;
-    const bool readAlready = !readAhead.isCanceled();
-    // The deferred work is the document's, as all of its deferred work.
-    auto* reading = new QFutureWatcher<QStringList>(m_parts.document);
-    connect(reading, &QFutureWatcherBase::finished, m_parts.document, [this, reading, generation, path] {
-        reading->deleteLater();
-        if (generation != m_generation)
-            return;
-        if (reading->result().isEmpty()) {
-            // The file changed while it was read ahead.
-            loadInSteps(path, QFuture<QStringList>());
-            return;
-        }
-        const bool hadText = beginTextReplacement();
-        m_parts.whole->replaceAll(QString());
-        // No undo history for the loaded text (as for any whole text).
-        m_parts.whole->document()->setUndoRedoEnabled(false);
-        QStringList read = reading->result();
-        const QString text = read.takeFirst();
-        insertStep(generation, text, read, 0, hadText, path);
-    });
-    reading->setFuture(readAlready ? readAhead : QtConcurrent::run(readLines, path));
+    textTaken(path, resource, load.cursor);
+    if (reload)
+        window->connectEditAndAllDocument(true);
 }
 
 void DocumentLoader::insertStep(quint64 generation, const QString& text, const QStringList& lines, int from, bool hadText,
@@ -244,7 +335,7 @@ void DocumentLoader::insertStep(quint64 generation, const QString& text, const Q
 
 // What follows a loaded text: unmodified, the cursor at the start
 // position, read-only for resources.
-void DocumentLoader::textTaken(const QString& path, bool resource)
+void DocumentLoader::textTaken(const QString& path, bool resource, int cursorAt)
 {
     EditorFile* file = m_parts.file;
     QTextDocument* whole = m_parts.whole->document();
@@ -252,7 +343,7 @@ void DocumentLoader::textTaken(const QString& path, bool resource)
     file->setSavedRevision(m_parts.whole->revision());
     file->setIsModified(false);
     const int length = whole->characterCount();
-    const int initPosition = file->initPosition();
+    const int initPosition = cursorAt >= 0 ? cursorAt : file->initPosition();
     const int cursor = initPosition < length ? qMax(0, initPosition) : length - 1;
     // Kept also when the text area comes later: the window is built there.
     m_parts.selection->setWhole(WindowMap::at(cursor));
@@ -261,19 +352,12 @@ void DocumentLoader::textTaken(const QString& path, bool resource)
     logDebug(lcEditor) << "loaded" << path << whole->blockCount() << "lines";
 }
 
-bool DocumentLoader::reloadText()
+void DocumentLoader::reloadText(int cursor)
 {
     EditorFile* file = m_parts.file;
-    EditWindow* window = m_parts.window;
-    window->connectEditAndAllDocument(false);
-    file->setTextLoaded(false);
-    window->clear();
-    const QString path = file->localPath();
-    const bool ok = !path.isEmpty() && QFileInfo::exists(path) && loadText(file->fileName());
-    if (!ok)
-        file->setTextLoaded(true);
-    window->connectEditAndAllDocument(true);
-    return ok;
+    // Nothing is typed, saved or snapshotted until the file's text is in.
+    file->setLoading(true);
+    startRead(Load { ++m_generation, file->fileName(), false, qMax(0, cursor) }, QFuture<DocumentRead>());
 }
 
 void DocumentLoader::setAllText(const QString& text)

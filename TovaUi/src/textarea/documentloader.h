@@ -9,28 +9,41 @@
 #include <QUrl>
 
 class QIODevice;
+class QThreadPool;
+struct DocumentRead;
 
 // Reads the document's file into the whole document: the encoding (UTF-8,
 // else GBK; a byte-order mark wins), every line ending with a line break,
 // an empty file pre-filled with the indentation, and the cursor put at the
-// start position. A long file is read and decoded off the GUI thread and
-// put into the whole document a part at a time (read ahead at start when it
-// is the one to be reopened). Every load replaces the whole text: no undo
-// step, the window emptied first and rebuilt afterwards.
+// start position. Every file is read and decoded on a reader thread, so a
+// stalled file system never freezes the window; until its text is in, the
+// document is loading (nothing shown, typed, saved or snapshotted), and a
+// newer load drops a read still under way. A long file is put into the
+// whole document a part at a time (and read ahead at start when it is the
+// one to be reopened). Every load replaces the whole text: no undo step,
+// the window emptied first and rebuilt afterwards.
 class DocumentLoader : public QObject
 {
     Q_OBJECT
 public:
     DocumentLoader(const EditorParts& parts, QObject* parent);
+    ~DocumentLoader() override;
 
-    // inSteps: a file larger than the step size is loaded in parts.
+    // Starts reading url (a resource is read at once); false when it is
+    // no local file. inSteps: a file larger than the step size is put in
+    // in parts.
     bool loadText(const QUrl& url, bool inSteps = false);
-    // The file again (written by another program): false when it is gone.
-    bool reloadText();
+    // The local file again (written by another program), the cursor put
+    // back at cursor once it is in. A file that cannot be read leaves the
+    // text as it was.
+    void reloadText(int cursor);
     // Replaces the whole text, as a load does.
     void setAllText(const QString& text);
-    // A load still in parts stops at its next part.
-    void cancel() { ++m_generation; }
+    // A load under way is dropped (its read, or its next part).
+    void cancel();
+    // The file chosen is read from now on, while the page settles before
+    // the load (made empty first when it is missing).
+    void readEarly(const QUrl& url);
 
     // Files larger than fromBytes are opened in steps of that many
     // characters (tests and benchmarks; 4 MiB and 1 Mi characters by default).
@@ -41,20 +54,35 @@ public:
     // changed since, or drops it.
     static void readAhead(const QUrl& url);
     static QString getCodecName(QIODevice* device);
+    // The threads that read documents. They are never waited for: a read
+    // stalled on its file system does not keep the program from ending.
+    static QThreadPool* readers();
 
 private:
-    // readAhead: the file's read when it was read ahead, else a default
-    // future (which is a canceled one).
-    void loadInSteps(const QString& path, const QFuture<QStringList>& readAhead);
+    // A read under way and what follows it.
+    struct Load {
+        quint64 generation = 0;
+        QUrl url;
+        bool inSteps = false;
+        // A reload: the cursor is put back there, and a failed read keeps
+        // the text.
+        int cursor = -1;
+    };
+    void startRead(const Load& load, const QFuture<DocumentRead>& before);
+    void textRead(const Load& load, const DocumentRead& read);
     void insertStep(quint64 generation, const QString& text, const QStringList& lines, int from, bool hadText,
         const QString& path);
-    void textTaken(const QString& path, bool resource);
+    // cursorAt: where a reload puts the cursor back; else at the start
+    // position.
+    void textTaken(const QString& path, bool resource, int cursorAt = -1);
     // Around a replacement of the whole text; true when it replaces a text.
     bool beginTextReplacement();
     void endTextReplacement(bool hadText);
 
     const EditorParts& m_parts;
     quint64 m_generation = 0;
+    QUrl m_earlyUrl;
+    QFuture<DocumentRead> m_early;
 };
 
 #endif

@@ -69,6 +69,7 @@ void EditorFile::setFileName(const QUrl& url)
     setLoading(true);
     whole->rawCopy().clear(); // the last file's; remade once this one is in
     m_fileName = url;
+    m_parts.loader->readEarly(url);
     m_loadTimer->start();
 }
 
@@ -329,9 +330,7 @@ void EditorFile::fileChanged(const QString& path)
         }
         message::show(Message::Tips, LazyTextDocument::tr("文件已被其他程序修改并重新载入，未保存的修改已存入历史记录。"), 5000);
     }
-    const int cursor = m_parts.selection->whole().cursor;
-    if (m_parts.loader->reloadText())
-        m_parts.scroller->gotoPostionByAll(qBound(0, cursor, whole->length()));
+    m_parts.loader->reloadText(m_parts.selection->whole().cursor);
 }
 
 void EditorFile::exit()

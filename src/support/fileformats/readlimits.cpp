@@ -2,6 +2,18 @@
 
 #include <QCoreApplication>
 
+#include <limits>
+
+namespace {
+// A limit's notice in the plural form its number takes; a limit beyond
+// int's range is told as the largest int (the notice only says "more than").
+QString overLimit(const char* text, qint64 limit)
+{
+    const int shown = int(qMin<qint64>(limit, std::numeric_limits<int>::max()));
+    return QCoreApplication::translate("FormatReader", text, nullptr, shown);
+}
+} // namespace
+
 void ReadMeter::start(const ReadLimits& limits)
 {
     m_limits = limits;
@@ -32,7 +44,7 @@ bool ReadMeter::addCharacters(qint64 count)
 
 QString ReadMeter::tooManyCharacters(qint64 limit)
 {
-    return QCoreApplication::translate("FormatReader", "文档过大：超过 %1 个字符，已停止读取。").arg(limit);
+    return overLimit(QT_TRANSLATE_N_NOOP("FormatReader", "文档过大：超过 %n 个字符，已停止读取。"), limit);
 }
 
 bool ReadMeter::addParagraph()
@@ -40,8 +52,8 @@ bool ReadMeter::addParagraph()
     if (failed())
         return false;
     if (++m_paragraphs > m_limits.maxParagraphs)
-        return fail(QCoreApplication::translate("FormatReader", "文档段落过多：超过 %1 段，已停止读取。")
-                        .arg(m_limits.maxParagraphs));
+        return fail(overLimit(QT_TRANSLATE_N_NOOP("FormatReader", "文档段落过多：超过 %n 段，已停止读取。"),
+                              m_limits.maxParagraphs));
     return true;
 }
 
@@ -50,12 +62,12 @@ bool ReadMeter::addElement()
     if (failed())
         return false;
     if (++m_elements > m_limits.maxElements)
-        return fail(QCoreApplication::translate("FormatReader", "文档元素过多：超过 %1 个，已停止读取。")
-                        .arg(m_limits.maxElements));
+        return fail(overLimit(QT_TRANSLATE_N_NOOP("FormatReader", "文档元素过多：超过 %n 个，已停止读取。"),
+                              m_limits.maxElements));
     // The first element checks too, so a limit of 0 ms stops at once.
     if (m_elements % 512 == 1 && m_timer.elapsed() >= m_limits.maxMilliseconds)
-        return fail(QCoreApplication::translate("FormatReader", "读取文档超时：超过 %1 秒，已停止读取。")
-                        .arg(m_limits.maxMilliseconds / 1000.0));
+        return fail(overLimit(QT_TRANSLATE_N_NOOP("FormatReader", "读取文档超时：超过 %n 秒，已停止读取。"),
+                              m_limits.maxMilliseconds / 1000));
     return true;
 }
 
@@ -64,8 +76,8 @@ bool ReadMeter::enter()
     if (failed())
         return false;
     if (++m_depth > m_limits.maxDepth)
-        return fail(QCoreApplication::translate("FormatReader", "文档嵌套过深：超过 %1 层，已停止读取。")
-                        .arg(m_limits.maxDepth));
+        return fail(overLimit(QT_TRANSLATE_N_NOOP("FormatReader", "文档嵌套过深：超过 %n 层，已停止读取。"),
+                              m_limits.maxDepth));
     return true;
 }
 

@@ -668,7 +668,7 @@ TestCase {
         compare(entries(menuNamed("editMenu")), ["撤销 Ctrl+Z", "重做 Ctrl+Y", "剪切 Ctrl+X", "复制 Ctrl+C",
                                                  "粘贴 Ctrl+V", "全选 Ctrl+A", "查找", "替换"])
         compare(entries(menuNamed("showMenu")), ["显示 文件", "显示 自动章节", "显示 字数统计", "显示 拼字",
-                                                 "显示 " + qsTranslate("WindowsMenuBar", "Challenge"), "显示 笔记", "显示 我", "窗口置顶",
+                                                 "显示 闯关", "显示 笔记", "显示 我", "窗口置顶",
                                                  "进入 极简 模式", "进入 Lumo 模式"])
         compare(entries(menuNamed("toolsMenu")), ["统计卡片", "过滤敏感词", "锁定", "添加章节名", "一键排版",
                                                   "历史记录", "云同步", "打字机模式", "偏好设置 Ctrl+Shift+P"])
