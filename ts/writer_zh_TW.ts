@@ -480,11 +480,11 @@
     <name>FontSizeBox</name>
     <message>
         <source>放大字体</source>
-        <translation>放大字體</translation>
+        <translation>放大字型</translation>
     </message>
     <message>
         <source>缩小字体</source>
-        <translation>縮小字體</translation>
+        <translation>縮小字型</translation>
     </message>
 </context>
 <context>
