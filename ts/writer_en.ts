@@ -3253,7 +3253,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>总字数(无空格)</source>
-        <translation>Characters (no spaces)</translation>
+        <translation>Total words (no spaces)</translation>
     </message>
     <message>
         <source>数字</source>
