@@ -28,7 +28,9 @@ Column {
 
     Text {
         visible: section.title !== ""
+        width: section.width
         leftPadding: 20
+        rightPadding: 20
         bottomPadding: 6
         topPadding: 6
         text: section.title
@@ -87,8 +89,9 @@ Column {
     }
     Text {
         visible: text !== ""
-        width: section.width - 40
+        width: section.width
         leftPadding: 20
+        rightPadding: 20
         topPadding: 6
         wrapMode: Text.Wrap
         text: section.errorText !== "" ? section.errorText : section.footerTitle

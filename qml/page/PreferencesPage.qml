@@ -64,7 +64,11 @@ ViewController {
         spacing: 0
         Text {
             visible: section.header !== ""
+            // As wide as the rows, so that the title starts where they do in
+            // either direction.
+            width: section.width
             leftPadding: 20
+            rightPadding: 20
             topPadding: 14
             bottomPadding: 6
             text: section.header
