@@ -300,6 +300,9 @@ private slots:
             found.sort();
             return found;
         };
+        QFile tableFile(root + QStringLiteral("/tools/ts/texts.json"));
+        QVERIFY(tableFile.open(QIODevice::ReadOnly));
+        const QJsonObject table = QJsonDocument::fromJson(tableFile.readAll()).object();
         for (int i = 0; i < messages.size() && code != QLatin1String("zh_CN"); ++i) {
             const QDomElement message = messages.at(i).toElement(), translation = message.firstChildElement("translation");
             const QString source = message.firstChildElement(QStringLiteral("source")).text();
@@ -310,6 +313,15 @@ private slots:
                 texts << plural.at(form).toElement().text();
             if (!numerus)
                 texts << translation.text();
+            // As the table gives it (for this context first): a table
+            // changed without the catalogues refreshed is caught.
+            const QString context = message.parentNode().firstChildElement(QStringLiteral("name")).text();
+            QJsonValue wanted = table.value(context + QLatin1Char('|') + source)[code];
+            if (wanted.isUndefined())
+                wanted = table.value(source)[code];
+            if (translation.attribute(QStringLiteral("type")) != QLatin1String("unfinished")
+                && texts != (wanted.isArray() ? wanted.toVariant().toStringList() : QStringList(wanted.toString())))
+                faults << QStringLiteral("not as tools/ts/texts.json gives it: ") + where(message);
             if (source.contains(counted) || numerus != source.contains(QLatin1String("%n")) || (numerus && texts.size() != forms))
                 faults << QStringLiteral("a count needs %n and %1 plural forms: ").arg(forms) + where(message);
             for (int form = 0; form < texts.size(); ++form) {
