@@ -281,6 +281,10 @@
         <source>这不是普通文件</source>
         <translation>ليس ملفًا عاديًا</translation>
     </message>
+    <message>
+        <source>无法完整读取文件</source>
+        <translation>لا يمكن قراءة الملف كاملًا</translation>
+    </message>
 </context>
 <context>
     <name>DocumentTabPage</name>
@@ -2532,6 +2536,10 @@
         <source>设置文件被另一个程序锁定，本次运行中的设置更改不会保存：</source>
         <translation>ملف الإعدادات مقفل من برنامج آخر؛ لن تُحفظ تغييرات الإعدادات في هذه الجلسة: </translation>
     </message>
+    <message>
+        <source>设置文件过大，未读取，本次运行使用默认设置且不保存更改：</source>
+        <translation>ملف الإعدادات كبير جدًا ولم يُقرأ؛ يستخدم هذا التشغيل الإعدادات الافتراضية ولا يحفظ أي تغييرات: </translation>
+    </message>
 </context>
 <context>
     <name>SheetWindow</name>
@@ -3841,6 +3849,10 @@
             <numerusform>استُورد %n ملفًا إلى %1</numerusform>
             <numerusform>استُورد %n ملف إلى %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>以下文件不保存副本，删除后无法恢复：%1</source>
+        <translation>لا تُحفظ نسخة من هذه الملفات ولا يمكن استعادتها بعد الحذف: %1</translation>
     </message>
 </context>
 <context>

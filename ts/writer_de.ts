@@ -265,6 +265,10 @@ Copyright © die Penlark-Entwickler.</translation>
         <source>这不是普通文件</source>
         <translation>es ist keine normale Datei</translation>
     </message>
+    <message>
+        <source>无法完整读取文件</source>
+        <translation>Die Datei lässt sich nicht vollständig lesen</translation>
+    </message>
 </context>
 <context>
     <name>DocumentTabPage</name>
@@ -2492,6 +2496,10 @@ Einschalten?</translation>
         <source>设置文件被另一个程序锁定，本次运行中的设置更改不会保存：</source>
         <translation>Die Einstellungsdatei ist von einem anderen Programm gesperrt; Änderungen an den Einstellungen werden in dieser Sitzung nicht gespeichert: </translation>
     </message>
+    <message>
+        <source>设置文件过大，未读取，本次运行使用默认设置且不保存更改：</source>
+        <translation>Die Einstellungsdatei ist zu groß und wurde nicht gelesen; dieser Lauf nutzt die Standardeinstellungen und speichert keine Änderungen: </translation>
+    </message>
 </context>
 <context>
     <name>SheetWindow</name>
@@ -3777,6 +3785,10 @@ Das lässt sich nicht rückgängig machen.</translation>
             <numerusform>%n Datei nach %1 importiert</numerusform>
             <numerusform>%n Dateien nach %1 importiert</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>以下文件不保存副本，删除后无法恢复：%1</source>
+        <translation>Von diesen Dateien bleibt keine Kopie, nach dem Löschen lassen sie sich nicht wiederherstellen: %1</translation>
     </message>
 </context>
 <context>

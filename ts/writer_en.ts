@@ -265,6 +265,10 @@ Copyright © the Penlark developers.</translation>
         <source>这不是普通文件</source>
         <translation>it is not a regular file</translation>
     </message>
+    <message>
+        <source>无法完整读取文件</source>
+        <translation>The file cannot be read whole</translation>
+    </message>
 </context>
 <context>
     <name>DocumentTabPage</name>
@@ -2492,6 +2496,10 @@ Switch it on?</translation>
         <source>设置文件被另一个程序锁定，本次运行中的设置更改不会保存：</source>
         <translation>The settings file is locked by another program; changes to the settings are not kept in this session: </translation>
     </message>
+    <message>
+        <source>设置文件过大，未读取，本次运行使用默认设置且不保存更改：</source>
+        <translation>The settings file is too large and was not read; this run uses the default settings and saves no changes: </translation>
+    </message>
 </context>
 <context>
     <name>SheetWindow</name>
@@ -3777,6 +3785,10 @@ It cannot be restored afterwards.</translation>
             <numerusform>Imported %n file into %1</numerusform>
             <numerusform>Imported %n files into %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>以下文件不保存副本，删除后无法恢复：%1</source>
+        <translation>These files get no copy and cannot be restored after deleting: %1</translation>
     </message>
 </context>
 <context>

@@ -265,6 +265,10 @@ Copyright © los desarrolladores de Penlark.</translation>
         <source>这不是普通文件</source>
         <translation>no es un archivo normal</translation>
     </message>
+    <message>
+        <source>无法完整读取文件</source>
+        <translation>El archivo no se puede leer completo</translation>
+    </message>
 </context>
 <context>
     <name>DocumentTabPage</name>
@@ -2492,6 +2496,10 @@ Si su texto no es dialogado o no está seguro, ¡no active esta opción!
         <source>设置文件被另一个程序锁定，本次运行中的设置更改不会保存：</source>
         <translation>Otro programa ha bloqueado el archivo de ajustes; los cambios de ajustes de esta sesión no se guardarán: </translation>
     </message>
+    <message>
+        <source>设置文件过大，未读取，本次运行使用默认设置且不保存更改：</source>
+        <translation>El archivo de ajustes es demasiado grande y no se leyó; esta sesión usa los ajustes predeterminados y no guarda cambios: </translation>
+    </message>
 </context>
 <context>
     <name>SheetWindow</name>
@@ -3777,6 +3785,10 @@ No se podrá recuperar.</translation>
             <numerusform>%n archivo importado en %1</numerusform>
             <numerusform>%n archivos importados en %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>以下文件不保存副本，删除后无法恢复：%1</source>
+        <translation>De estos archivos no se guarda copia y no se podrán recuperar tras eliminarlos: %1</translation>
     </message>
 </context>
 <context>

@@ -265,6 +265,10 @@ Copyright © les développeurs de Penlark.</translation>
         <source>这不是普通文件</source>
         <translation>ce n'est pas un fichier ordinaire</translation>
     </message>
+    <message>
+        <source>无法完整读取文件</source>
+        <translation>Le fichier ne peut pas être lu en entier</translation>
+    </message>
 </context>
 <context>
     <name>DocumentTabPage</name>
@@ -2492,6 +2496,10 @@ L'activer ?</translation>
         <source>设置文件被另一个程序锁定，本次运行中的设置更改不会保存：</source>
         <translation>Le fichier de réglages est verrouillé par un autre programme ; les modifications des réglages ne seront pas conservées pendant cette session : </translation>
     </message>
+    <message>
+        <source>设置文件过大，未读取，本次运行使用默认设置且不保存更改：</source>
+        <translation>Le fichier de réglages est trop grand et n'a pas été lu ; cette session utilise les réglages par défaut et n'enregistre aucune modification : </translation>
+    </message>
 </context>
 <context>
     <name>SheetWindow</name>
@@ -3777,6 +3785,10 @@ Cette action est irréversible.</translation>
             <numerusform>%n fichier importé dans %1</numerusform>
             <numerusform>%n fichiers importés dans %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>以下文件不保存副本，删除后无法恢复：%1</source>
+        <translation>Ces fichiers ne sont pas copiés et ne pourront pas être restaurés après la suppression : %1</translation>
     </message>
 </context>
 <context>

@@ -265,6 +265,10 @@ Copyright © gli sviluppatori di Penlark.</translation>
         <source>这不是普通文件</source>
         <translation>non è un file normale</translation>
     </message>
+    <message>
+        <source>无法完整读取文件</source>
+        <translation>Il file non può essere letto per intero</translation>
+    </message>
 </context>
 <context>
     <name>DocumentTabPage</name>
@@ -2492,6 +2496,10 @@ Attivarlo?</translation>
         <source>设置文件被另一个程序锁定，本次运行中的设置更改不会保存：</source>
         <translation>Il file delle impostazioni è bloccato da un altro programma; le modifiche alle impostazioni di questa sessione non verranno salvate: </translation>
     </message>
+    <message>
+        <source>设置文件过大，未读取，本次运行使用默认设置且不保存更改：</source>
+        <translation>Il file delle impostazioni è troppo grande e non è stato letto; questa sessione usa le impostazioni predefinite e non salva modifiche: </translation>
+    </message>
 </context>
 <context>
     <name>SheetWindow</name>
@@ -3777,6 +3785,10 @@ Non sarà possibile recuperarlo.</translation>
             <numerusform>%n file importato in %1</numerusform>
             <numerusform>%n file importati in %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>以下文件不保存副本，删除后无法恢复：%1</source>
+        <translation>Di questi file non resta una copia e non si potranno recuperare dopo l'eliminazione: %1</translation>
     </message>
 </context>
 <context>

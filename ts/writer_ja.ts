@@ -261,6 +261,10 @@ Copyright © Penlark 開発者</translation>
         <source>这不是普通文件</source>
         <translation>通常のファイルではありません</translation>
     </message>
+    <message>
+        <source>无法完整读取文件</source>
+        <translation>ファイルを完全に読み込めません</translation>
+    </message>
 </context>
 <context>
     <name>DocumentTabPage</name>
@@ -2482,6 +2486,10 @@ Copyright © Penlark 開発者</translation>
         <source>设置文件被另一个程序锁定，本次运行中的设置更改不会保存：</source>
         <translation>設定ファイルがほかのプログラムにロックされています。今回の実行中の設定変更は保存されません: </translation>
     </message>
+    <message>
+        <source>设置文件过大，未读取，本次运行使用默认设置且不保存更改：</source>
+        <translation>設定ファイルが大きすぎるため読み込みませんでした。今回は既定の設定を使い、変更は保存しません：</translation>
+    </message>
 </context>
 <context>
     <name>SheetWindow</name>
@@ -3761,6 +3769,10 @@ Copyright © Penlark 開発者</translation>
         <translation>
             <numerusform>%n 個のファイルを %1 にインポートしました</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>以下文件不保存副本，删除后无法恢复：%1</source>
+        <translation>次のファイルはコピーが保存されず、削除すると元に戻せません：%1</translation>
     </message>
 </context>
 <context>

@@ -261,6 +261,10 @@ Copyright © Penlark 개발자</translation>
         <source>这不是普通文件</source>
         <translation>일반 파일이 아닙니다</translation>
     </message>
+    <message>
+        <source>无法完整读取文件</source>
+        <translation>파일을 온전히 읽을 수 없습니다</translation>
+    </message>
 </context>
 <context>
     <name>DocumentTabPage</name>
@@ -2482,6 +2486,10 @@ Copyright © Penlark 개발자</translation>
         <source>设置文件被另一个程序锁定，本次运行中的设置更改不会保存：</source>
         <translation>다른 프로그램이 설정 파일을 잠갔습니다. 이번 실행 중의 설정 변경은 저장되지 않습니다: </translation>
     </message>
+    <message>
+        <source>设置文件过大，未读取，本次运行使用默认设置且不保存更改：</source>
+        <translation>설정 파일이 너무 커서 읽지 않았습니다. 이번 실행은 기본 설정을 쓰며 변경 내용을 저장하지 않습니다: </translation>
+    </message>
 </context>
 <context>
     <name>SheetWindow</name>
@@ -3761,6 +3769,10 @@ Copyright © Penlark 개발자</translation>
         <translation>
             <numerusform>파일 %n개를 %1(으)로 가져왔습니다</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>以下文件不保存副本，删除后无法恢复：%1</source>
+        <translation>다음 파일은 사본이 남지 않아 지운 뒤에는 되살릴 수 없습니다: %1</translation>
     </message>
 </context>
 <context>

@@ -265,6 +265,10 @@ Copyright © os desenvolvedores do Penlark.</translation>
         <source>这不是普通文件</source>
         <translation>não é um arquivo comum</translation>
     </message>
+    <message>
+        <source>无法完整读取文件</source>
+        <translation>O arquivo não pode ser lido por inteiro</translation>
+    </message>
 </context>
 <context>
     <name>DocumentTabPage</name>
@@ -2492,6 +2496,10 @@ Ligar?</translation>
         <source>设置文件被另一个程序锁定，本次运行中的设置更改不会保存：</source>
         <translation>O arquivo de ajustes está bloqueado por outro programa; as alterações de ajustes desta sessão não serão salvas: </translation>
     </message>
+    <message>
+        <source>设置文件过大，未读取，本次运行使用默认设置且不保存更改：</source>
+        <translation>O arquivo de ajustes é grande demais e não foi lido; esta sessão usa os ajustes padrão e não salva alterações: </translation>
+    </message>
 </context>
 <context>
     <name>SheetWindow</name>
@@ -3777,6 +3785,10 @@ Não será possível recuperar.</translation>
             <numerusform>%n arquivo importado para %1</numerusform>
             <numerusform>%n arquivos importados para %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>以下文件不保存副本，删除后无法恢复：%1</source>
+        <translation>Destes arquivos não fica cópia e não será possível recuperá-los após a exclusão: %1</translation>
     </message>
 </context>
 <context>

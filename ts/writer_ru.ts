@@ -269,6 +269,10 @@
         <source>这不是普通文件</source>
         <translation>это не обычный файл</translation>
     </message>
+    <message>
+        <source>无法完整读取文件</source>
+        <translation>Файл невозможно прочитать целиком</translation>
+    </message>
 </context>
 <context>
     <name>DocumentTabPage</name>
@@ -2502,6 +2506,10 @@
         <source>设置文件被另一个程序锁定，本次运行中的设置更改不会保存：</source>
         <translation>Файл настроек заблокирован другой программой; изменения настроек в этом сеансе не сохранятся: </translation>
     </message>
+    <message>
+        <source>设置文件过大，未读取，本次运行使用默认设置且不保存更改：</source>
+        <translation>Файл настроек слишком велик и не прочитан; в этом сеансе используются настройки по умолчанию, изменения не сохраняются: </translation>
+    </message>
 </context>
 <context>
     <name>SheetWindow</name>
@@ -3793,6 +3801,10 @@
             <numerusform>Импортировано %n файла в %1</numerusform>
             <numerusform>Импортировано %n файлов в %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>以下文件不保存副本，删除后无法恢复：%1</source>
+        <translation>Для этих файлов копия не сохраняется, после удаления их нельзя восстановить: %1</translation>
     </message>
 </context>
 <context>

@@ -260,6 +260,10 @@
         <source>这不是普通文件</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>无法完整读取文件</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>DocumentTabPage</name>
@@ -2467,6 +2471,10 @@
         <source>设置文件被另一个程序锁定，本次运行中的设置更改不会保存：</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>设置文件过大，未读取，本次运行使用默认设置且不保存更改：</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>SheetWindow</name>
@@ -3744,6 +3752,10 @@
         <translation type="unfinished">
             <numerusform />
         </translation>
+    </message>
+    <message>
+        <source>以下文件不保存副本，删除后无法恢复：%1</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>

@@ -261,6 +261,10 @@
         <source>这不是普通文件</source>
         <translation>這不是一般檔案</translation>
     </message>
+    <message>
+        <source>无法完整读取文件</source>
+        <translation>無法完整讀取檔案</translation>
+    </message>
 </context>
 <context>
     <name>DocumentTabPage</name>
@@ -2482,6 +2486,10 @@
         <source>设置文件被另一个程序锁定，本次运行中的设置更改不会保存：</source>
         <translation>設定檔被另一個程式鎖定，本次執行中的設定變更不會儲存：</translation>
     </message>
+    <message>
+        <source>设置文件过大，未读取，本次运行使用默认设置且不保存更改：</source>
+        <translation>設定檔過大，未讀取，本次執行使用預設設定且不儲存變更：</translation>
+    </message>
 </context>
 <context>
     <name>SheetWindow</name>
@@ -3761,6 +3769,10 @@
         <translation>
             <numerusform>已將 %n 個檔案匯入到 %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>以下文件不保存副本，删除后无法恢复：%1</source>
+        <translation>以下檔案不保存副本，刪除後無法恢復：%1</translation>
     </message>
 </context>
 <context>

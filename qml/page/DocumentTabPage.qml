@@ -50,9 +50,13 @@ Rectangle {
     function notice(text, type) { message.show(text, type === undefined ? 16 : type) }
     function keyOf(name) { return keys.message + keys.getKey(name) }
 
+    // A document's tab is found by the file it shows (one file, one tab,
+    // however its address is written); other tabs by their address.
     function indexOf(url) {
+        var file = String(url).indexOf("file:") === 0
         for (var i = 0; i < pages.length; ++i) {
-            if (String(pages[i].objectName) === String(url))
+            if (file ? isFilePage(pages[i]) && functions.isSameFile(pages[i].fileName, url)
+                     : String(pages[i].objectName) === String(url))
                 return i
         }
         return -1

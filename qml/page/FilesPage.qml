@@ -356,8 +356,16 @@ Item {
                         rightPadding: 2
                         verticalAlignment: TextInput.AlignVCenter
                         visible: parent.editing
-                        text: styleData.value === undefined ? "" : styleData.value
-                        onVisibleChanged: if (visible) { forceActiveFocus(); selectAll() }
+                        // Taken once when the field opens: a save that lands
+                        // meanwhile updates the row, and must not undo what
+                        // is being typed.
+                        onVisibleChanged: {
+                            if (!visible)
+                                return
+                            text = styleData.value === undefined ? "" : styleData.value
+                            forceActiveFocus()
+                            selectAll()
+                        }
                         onAccepted: page.finishRename(styleData.index, text, true)
                         Keys.onEscapePressed: page.finishRename(styleData.index, text, false)
                         // Clicking elsewhere keeps what was typed, as Enter does.

@@ -111,7 +111,7 @@ Item {
             model: files.recentNotes.slice().reverse()
             MenuItem {
                 text: modelData.substring(modelData.lastIndexOf("/") + 1).replace(/\.[^.]*$/, "")
-                onTriggered: page.choose("file://" + modelData)
+                onTriggered: page.choose(functions.fileToUrl(modelData))
             }
         }
         MenuSeparator {}

@@ -164,9 +164,11 @@ C.MenuBar {
         if (documentPage && typeof documentPage.withEditor === "function")
             documentPage.withEditor(function(e) { e.fontStep += step })
     }
+    // A local path as an address that names exactly that file ("#", "%"
+    // and the like escaped).
     function fileUrl(path) {
         var s = String(path)
-        return s.indexOf("file:") === 0 ? s : "file://" + s
+        return s.indexOf("file:") === 0 ? s : functions.fileToUrl(s)
     }
 
     // "Open Recent": one entry per recent file, newest at the top, then a

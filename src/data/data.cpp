@@ -12,6 +12,7 @@
 #include "data/statsfile.h"
 #include "function/datareply.h"
 #include "TovaUi/function/message.h"
+#include "TovaUi/function/settingsgate.h"
 #include "function/oss.h"
 #include "support/log.h"
 #include "support/writenotice.h"
@@ -96,6 +97,7 @@ void data::loadData()
 void data::saveData()
 {
     QPointer<DataTypeClass> today = todayData();
+    SettingsGate::beforeWrite();
     QSettings s;
     s.setValue(QStringLiteral("Data/Words"), today->words());
     s.setValue(QStringLiteral("Data/Second"), today->second());

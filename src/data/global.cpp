@@ -10,7 +10,9 @@
 #include "TovaUi/function/keys.h"
 #include "TovaUi/function/message.h"
 #include "TovaUi/function/osinfo.h"
+#include "TovaUi/function/settingsgate.h"
 #include "locker/locker.h"
+#include "TovaUi/textarea/documentfile.h"
 #include "TovaUi/textarea/historysnapshots.h"
 #include "sound/sound.h"
 #include "support/log.h"
@@ -77,6 +79,7 @@ global::global()
     // Before the first settings write, which would wait for it.
     clearStaleLock(settingsFileName() + QStringLiteral(".lock"));
     SettingsLock::settle(settingsFileName(), SettingsFile::format(), kSettingsLockWaitMs);
+    SettingsGate::setCheck(SettingsLock::beforeWrite);
     protectSettingsFile();
     reloadSetting();
 }
@@ -492,7 +495,7 @@ QString global::documentPath()
             refuseDocumentFolder(stored, problem, true);
         } else {
             // Nothing else can ever hold the documents: the setting goes.
-            s.setValue(QStringLiteral("files/path"), QString());
+            SettingsFile::store(QStringLiteral("files/path"), QString());
             if (info.exists())
                 refuseDocumentFolder(stored, problem, false);
         }
@@ -557,11 +560,13 @@ bool global::saveTmpFile(const QString& fileName, const QString& text)
 
     QByteArray bytes;
     if (text.isEmpty()) {
+        // A copy shorter than the file is no copy (a read over 2 GiB returns
+        // nothing, and no error).
         QFile source(fileName);
-        if (!source.open(QIODevice::ReadOnly))
+        if (!source.open(QIODevice::ReadOnly) || DocumentFile::tooLarge(source.size()))
             return false;
         bytes = source.readAll();
-        if (source.error() != QFileDevice::NoError)
+        if (source.error() != QFileDevice::NoError || bytes.size() != source.size())
             return false;
     } else {
         bytes = text.toUtf8();

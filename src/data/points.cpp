@@ -5,6 +5,7 @@
 #include "data/settingsfile.h"
 #include "data/statsclock.h"
 #include "TovaUi/function/message.h"
+#include "TovaUi/function/settingsgate.h"
 #include "support/log.h"
 #include "users/userdatas.h"
 #include "users/users.h"
@@ -67,15 +68,16 @@ void Points::todayWordsChanged(int words)
 
 bool Points::isCheckedThisKey(const QString& key)
 {
-    QSettings s;
     const QDate today = StatsClock::today();
-    if (s.value(QStringLiteral("Points/Date")).toDate() != today) {
+    if (QSettings().value(QStringLiteral("Points/Date")).toDate() != today) {
+        SettingsGate::beforeWrite();
+        QSettings s;
         for (const PointsType& t : qAsConst(m_pointsTypes))
             s.setValue(QStringLiteral("Points/") + t.key, false);
         s.setValue(QStringLiteral("Points/Date"), today);
         SettingsFile::commit(s);
     }
-    return s.value(QStringLiteral("Points/") + key, false).toBool();
+    return QSettings().value(QStringLiteral("Points/") + key, false).toBool();
 }
 
 void Points::checkWords(int words)
@@ -93,6 +95,7 @@ void Points::checkWords(int words)
             continue;
         if (m_award)
             m_award(t.points, t.key);
+        SettingsGate::beforeWrite();
         QSettings s;
         s.setValue(QStringLiteral("Points/") + t.key, true);
         SettingsFile::commit(s);

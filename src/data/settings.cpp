@@ -235,7 +235,7 @@ void Settings::readFileDialogPath()
         const QFileInfo folder(url.toLocalFile());
         if (!folder.isDir() || !folder.isReadable()) {
             m_fileDialogPath = documentsLocation();
-            s.setValue(QStringLiteral("fileDialog/path"), QString());
+            SettingsFile::store(QStringLiteral("fileDialog/path"), QString());
         }
     }
 }

@@ -1,6 +1,7 @@
 #include "settingsfile.h"
 
 #include "TovaUi/function/message.h"
+#include "TovaUi/function/settingsgate.h"
 #include "support/log.h"
 #include "support/writenotice.h"
 
@@ -642,6 +643,7 @@ bool SettingsFile::commit(QSettings& settings)
 
 bool SettingsFile::store(const QString& key, const QVariant& value)
 {
+    SettingsGate::beforeWrite();
     QSettings settings;
     settings.setValue(key, value);
     return commit(settings);

@@ -8,8 +8,10 @@
 #include "files/lumofilesystemmodel.h"
 #include "TovaUi/function/function.h"
 #include "TovaUi/function/message.h"
+#include "TovaUi/function/settingsgate.h"
 #include "support/log.h"
 #include "support/userfile.h"
+#include "TovaUi/textarea/documentfile.h"
 #include "TovaUi/textarea/historysnapshots.h"
 #include "TovaUi/textarea/lazytextdocument.h"
 
@@ -51,6 +53,7 @@ QStringList loadRecent(const char* key)
 // already was the last one (nothing written).
 bool pushRecent(const char* key, const QString& path)
 {
+    SettingsGate::beforeWrite();
     QSettings settings;
     QStringList list = settings.value(QLatin1String(key)).toStringList();
     if (list.contains(path)) {
@@ -553,26 +556,35 @@ void files::delFile()
         message::show(Message::Error, tr("只能删除文档文件夹中的文件：%1").arg(target), 5000);
         return;
     }
-    // A copy of every document goes into the history first, whatever the
-    // answer below; an open tab's copy is its text, unsaved typing
-    // included. Without all copies nothing is removed.
+    // The question names what goes (the document, or the book with all of
+    // its documents; a linked book only loses its link), where the copies
+    // are, and every file that gets none.
     const bool book = info.isDir() && !info.isSymLink();
-    const QStringList notKept = keepCopies(target, book);
+    QStringList documents;
+    const QStringList uncopied = removedFiles(target, book, &documents);
+    const QString shown = QDir(LibraryPath::root()).relativeFilePath(target);
+    QString question;
+    if (!book && documents.isEmpty())
+        question = tr("是否要删除:\n") + shown + tr(" ？\n删除后不能恢复。");
+    else
+        question = book ? tr("是否确认删除书“%1”及其中的全部文档？删除前的副本保存在历史记录中（工具 → 历史记录）。").arg(shown)
+                        : tr("是否确认删除“%1”？删除前的副本保存在历史记录中（工具 → 历史记录）。").arg(shown);
+    if (book && !uncopied.isEmpty()) {
+        QStringList names;
+        for (const QString& path : uncopied)
+            names << QDir(target).relativeFilePath(path);
+        question += QStringLiteral("\n\n") + tr("以下文件不保存副本，删除后无法恢复：%1").arg(names.join(QStringLiteral(", ")));
+    }
+    if (questionHandler()(tr("caution"), question) != QMessageBox::Yes)
+        return;
+    // The copies, after the answer: an open tab's copy is its text, unsaved
+    // typing included. Without all of them nothing is removed.
+    const QStringList notKept = keepCopies(target, documents);
     if (!notKept.isEmpty()) {
         const QString what = notKept.join(QStringLiteral(", "));
         message::show(Message::Error, book ? tr("无法保存历史记录，文件夹未删除：%1").arg(what) : tr("无法保存历史记录，文件未删除：%1").arg(what), 5000);
         return;
     }
-    // The question names what goes (the document, or the book with all of
-    // its documents; a linked book only loses its link) and where its copy
-    // is.
-    const QString shown = QDir(LibraryPath::root()).relativeFilePath(target);
-    const QString question = book ? tr("是否确认删除书“%1”及其中的全部文档？删除前的副本保存在历史记录中（工具 → 历史记录）。").arg(shown)
-                                  : tr("是否确认删除“%1”？删除前的副本保存在历史记录中（工具 → 历史记录）。").arg(shown);
-    if (questionHandler()(tr("caution"), question) != QMessageBox::Yes)
-        return;
-    // A timed save may have started while the question was open.
-    settleOpenDocuments(target, false);
 
     if (!book) {
         emit closeFile(QUrl::fromLocalFile(spelled));
@@ -592,26 +604,41 @@ void files::delFile()
     }
 }
 
-QStringList files::keepCopies(const QString& target, bool book)
+QStringList files::removedFiles(const QString& target, bool book, QStringList* documents)
+{
+    QStringList removed;
+    if (!book) {
+        removed << target;
+    } else {
+        QDirIterator it(target, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString path = it.next();
+            // A link is removed as a link: what it leads to stays.
+            if (!QFileInfo(path).isSymLink())
+                removed << path;
+        }
+    }
+    QStringList uncopied;
+    for (const QString& path : qAsConst(removed)) {
+        const QFileInfo info(path);
+        const QString suffix = info.suffix().toLower();
+        // Only documents have a place in the history, and only one that can
+        // be read whole.
+        if ((suffix == QLatin1String("txt") || suffix == QLatin1String("md")) && !DocumentFile::tooLarge(info.size()))
+            documents->append(path);
+        else
+            uncopied.append(path);
+    }
+    return uncopied;
+}
+
+QStringList files::keepCopies(const QString& target, const QStringList& documents)
 {
     const QHash<QString, QString> open = settleOpenDocuments(target, true);
-    QStringList documents;
-    if (!book) {
-        documents << target;
-    } else {
-        QDirIterator it(target, { QStringLiteral("*.txt"), QStringLiteral("*.md") }, QDir::Files | QDir::Hidden,
-                        QDirIterator::Subdirectories);
-        while (it.hasNext())
-            documents << it.next();
-    }
     QStringList notKept;
-    for (const QString& path : qAsConst(documents)) {
-        // A link is removed as a link: what it leads to stays.
-        if (book && QFileInfo(path).isSymLink())
-            continue;
+    for (const QString& path : documents) {
         const auto text = open.constFind(path);
-        if (text != open.constEnd() ? !global::saveTmpFile(path, *text)
-                                    : QFileInfo(path).isFile() && !global::saveTmpFile(path, QString()))
+        if (text != open.constEnd() ? !global::saveTmpFile(path, *text) : !global::saveTmpFile(path, QString()))
             notKept << path;
     }
     return notKept;
@@ -702,6 +729,7 @@ void files::followMove(const QString& from, const QString& to)
             return to + clean.mid(from.size());
         return QString();
     };
+    SettingsGate::beforeWrite();
     QSettings settings;
     QStringList recent = settings.value(QLatin1String(kRecentFilesKey)).toStringList();
     bool changed = false;

@@ -218,10 +218,14 @@ private:
     // strictly inside the document folder. Returns the path as written (the
     // file's, or its folder's), for LibraryPath::entry() to resolve.
     static QString targetOf(const QString& path);
-    // History copies of the document `target`, or of every document of the
-    // book `target` (both resolved): an open tab's text, else the file.
-    // Returns the documents whose copy could not be made.
-    QStringList keepCopies(const QString& target, bool book);
+    // The files a delete of `target` (resolved) removes, links left out:
+    // returns those that get no history copy (not a document, or one too
+    // large to read whole); the others go to *documents.
+    static QStringList removedFiles(const QString& target, bool book, QStringList* documents);
+    // History copies of `documents`, those at or under `target`: an open
+    // tab's text, else the file. Returns the documents whose copy could not
+    // be made.
+    QStringList keepCopies(const QString& target, const QStringList& documents);
     // Has every open tab of a document at or under `target` (resolved)
     // finish its writes in flight (changing()); with wantTexts, returns the
     // texts of those that differ from their files, by resolved path.

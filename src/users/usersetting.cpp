@@ -8,6 +8,7 @@
 #include "users/userdatas.h"
 #include "users/userinfo.h"
 #include "users/users.h"
+#include "TovaUi/function/settingsgate.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -53,10 +54,11 @@ QVariant UserSetting::value(const QString& key, const QVariant& defaultValue) co
 
 void UserSetting::setValue(const QString& key, const QVariant& value)
 {
-    QSettings s;
     const QString full = group + QLatin1Char('/') + key;
-    if (s.value(full).toString() == value.toString())
+    if (QSettings().value(full).toString() == value.toString())
         return;
+    SettingsGate::beforeWrite();
+    QSettings s;
     s.setValue(full, value);
     SettingsFile::commit(s);
     valueChanged(true);

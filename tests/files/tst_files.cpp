@@ -32,6 +32,7 @@ private:
     QString m_root;
     QStringList m_messages;
     int m_questions = 0;
+    QString m_question;
     int m_abouts = 0;
     int m_answer = QMessageBox::No;
 
@@ -86,8 +87,9 @@ private slots:
         global::instance();
         connect(function::instance()->getMessage(), &Message::showMessage, this,
                 [this](const QString& text, int, int, const QString&) { m_messages << text; });
-        files::setQuestionHandler([this](const QString&, const QString&) {
+        files::setQuestionHandler([this](const QString&, const QString& text) {
             ++m_questions;
+            m_question = text;
             return m_answer;
         });
         files::setAboutHandler([this](const QString&, const QString&) { ++m_abouts; });
@@ -662,7 +664,7 @@ private slots:
         f.delFile();
         QCOMPARE(m_questions, 1);
         QVERIFY(QFileInfo::exists(root + QStringLiteral("/a.txt")));
-        QCOMPARE(historyNames().size(), 1); // kept whatever the answer
+        QCOMPARE(historyNames().size(), 0); // nothing copied on No
 
         m_answer = QMessageBox::Yes;
         f.delFile();
@@ -670,21 +672,44 @@ private slots:
         QCOMPARE(closed.count(), 1);
         QCOMPARE(closed.at(0).at(0).toUrl(), QUrl::fromLocalFile(root + QStringLiteral("/a.txt")));
         const QStringList history = historyNames();
-        QCOMPARE(history.size(), 2);
+        QCOMPARE(history.size(), 1);
         QCOMPARE(readFile(global::historyPath() + QLatin1Char('/') + history.last()), QByteArray("a.txt"));
         QVERIFY(m_messages.isEmpty());
+
+        // A document too large to read whole (sparse, over 2 GiB): no copy
+        // is made or promised, none shorter than the file is left.
+        const QString huge = root + QStringLiteral("/巨著.txt");
+        writeFile(huge);
+        QVERIFY(QFile::resize(huge, (qint64(2) << 30) + 1));
+        QVERIFY(!global::saveTmpFile(huge, QString()));
+        f.setCurrentFile(QUrl::fromLocalFile(huge));
+        f.delFile();
+        QVERIFY2(!m_question.contains(QStringLiteral("历史记录")) && m_question.contains(QStringLiteral("巨著.txt")), qPrintable(m_question));
+        QVERIFY(!QFileInfo::exists(huge));
+        QCOMPARE(historyNames(), history);
     }
 
     void deleteBook()
     {
         const QString root = useDocuments({ QStringLiteral("Series/Book/index.txt"), QStringLiteral("Series/Book/ch1.txt"),
-                                            QStringLiteral("Series/Book/part/ch2.md"), QStringLiteral("Series/Book/.hidden") });
+                                            QStringLiteral("Series/Book/part/ch2.md"), QStringLiteral("Series/Book/.hidden"),
+                                            QStringLiteral("Series/Book/cover.jpg"), QStringLiteral("Series/Book/初稿.docx"),
+                                            QStringLiteral("Series/Book/part/第2章.rtf") });
+        writeFile(root + QStringLiteral("/Series/Book/巨著.md"));
+        QVERIFY(QFile::resize(root + QStringLiteral("/Series/Book/巨著.md"), (qint64(2) << 30) + 1));
         files f;
         QSignalSpy closed(&f, &files::closeFile);
         f.setCurrentFile(QUrl::fromLocalFile(root + QStringLiteral("/Series/Book/index.txt")));
+        // The question names every file that gets no copy; No copies nothing.
+        f.delFile();
+        for (const char* name : { ".hidden", "cover.jpg", "初稿.docx", "part/第2章.rtf", "巨著.md" })
+            QVERIFY2(m_question.section(QStringLiteral("\n\n"), 1).contains(QString::fromUtf8(name)), qPrintable(m_question));
+        QVERIFY2(!m_question.section(QStringLiteral("\n\n"), 1).contains(QStringLiteral("ch1.txt")), qPrintable(m_question));
+        QCOMPARE(historyNames(), QStringList());
+        QVERIFY(QFileInfo::exists(root + QStringLiteral("/Series/Book/cover.jpg")));
         m_answer = QMessageBox::Yes;
         f.delFile();
-        QCOMPARE(m_questions, 1);
+        QCOMPARE(m_questions, 2);
         QVERIFY(!QFileInfo::exists(root + QStringLiteral("/Series/Book")));
         // The now-empty folder above stays.
         QVERIFY(QFileInfo(root + QStringLiteral("/Series")).isDir());

@@ -60,6 +60,8 @@ QtObject {
         function isPc() { return true }
         function isMac() { return false }
         function isLinux() { return true }
+        function fileToUrl(path) { return "file://" + String(path).split("/").map(encodeURIComponent).join("/") }
+        function isSameFile(a, b) { return String(a) === String(b) }
         function systemShutDown(isReboot) {
             shutdownCalls += 1
             lastReboot = isReboot === true

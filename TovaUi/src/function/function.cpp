@@ -1,6 +1,7 @@
 #include "function.h"
 
 #include "function/message.h"
+#include "function/settingsgate.h"
 #include "support/log.h"
 #include "support/userfile.h"
 #include "support/writenotice.h"
@@ -210,7 +211,8 @@ QString function::deviceID()
     QString id = settings.value(QStringLiteral("countly/deviceId")).toString();
     if (id.isEmpty()) {
         id = QUuid::createUuid().toString();
-        settings.setValue(QStringLiteral("countly/deviceId"), id);
+        SettingsGate::beforeWrite();
+        QSettings().setValue(QStringLiteral("countly/deviceId"), id);
     }
     return id;
 }
@@ -366,7 +368,14 @@ QString function::documentProblem(const QUrl& file)
 
 bool function::isSameFile(const QUrl& a, const QUrl& b)
 {
-    return QFileInfo(a.toLocalFile()).absoluteFilePath() == QFileInfo(b.toLocalFile()).absoluteFilePath();
+    // Through links when both exist; as written (made absolute) otherwise.
+    const QFileInfo first(a.toLocalFile());
+    const QFileInfo second(b.toLocalFile());
+    const QString one = first.canonicalFilePath();
+    const QString other = second.canonicalFilePath();
+    if (!one.isEmpty() && !other.isEmpty())
+        return one == other;
+    return first.absoluteFilePath() == second.absoluteFilePath();
 }
 
 // Lists one folder in number order and descends into its sub-folders. Each

@@ -67,6 +67,12 @@ QString DocumentFile::problem(const QString& path)
     const int name = regularFile(path, &reason);
     if (name < 0)
         return reason;
+    struct stat info;
+    const bool large = ::fstat(name, &info) == 0 && tooLarge(info.st_size);
     ::close(name);
+    if (large)
+        return notReadWhole();
     return ::access(QFile::encodeName(path).constData(), R_OK) == 0 ? QString() : systemError(errno);
 }
+
+QString DocumentFile::notReadWhole() { return QCoreApplication::translate("DocumentFile", "无法完整读取文件"); }

@@ -2,6 +2,7 @@
 #define DOCUMENTFILE_H
 
 #include <QString>
+#include <QtGlobal>
 
 class QFile;
 
@@ -19,10 +20,18 @@ public:
     // as any read does (a stalled file system, a lease being given back):
     // it belongs off the GUI thread.
     static bool open(QFile& file, const QString& path, QString* reason);
-    // Why path cannot be opened as a document (its kind, its permissions);
+    // Why path cannot be opened as a document (its kind, its permissions,
+    // a size too large to read whole);
     // empty when it can. Nothing is opened for reading: this never waits
     // for the file's content.
     static QString problem(const QString& path);
+    // True for a file of `bytes` that cannot be held as a text whole (a
+    // byte can be a character of two bytes, in a string of at most 2 GiB);
+    // such a file is refused, never shown or copied cut short.
+    static bool tooLarge(qint64 bytes) { return bytes > largestBytes; }
+    static constexpr qint64 largestBytes = (qint64(1) << 30) - 4096;
+    // The notice's reason for a file that was not read whole.
+    static QString notReadWhole();
 };
 
 #endif

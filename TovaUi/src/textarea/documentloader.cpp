@@ -97,10 +97,21 @@ DocumentRead readDocument(const QString& path, qint64 longFrom)
     if (!DocumentFile::open(file, path, &read.problem))
         return read;
     read.modified = QFileInfo(path).lastModified();
+    // A file read in part (too large to hold, or a read that stops short)
+    // would be shown cut short and saved over the file: it is refused.
+    const qint64 size = file.size();
+    if (DocumentFile::tooLarge(size)) {
+        read.problem = DocumentFile::notReadWhole();
+        return read;
+    }
     const QByteArray bytes = file.readAll();
     // A text cut short by a failed read would be saved over the file.
     if (file.error() != QFileDevice::NoError) {
         read.problem = file.errorString();
+        return read;
+    }
+    if (bytes.size() < size) {
+        read.problem = DocumentFile::notReadWhole();
         return read;
     }
     read.text = documentText(bytes);

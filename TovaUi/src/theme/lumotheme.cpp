@@ -1,6 +1,7 @@
 #include "lumotheme.h"
 
 #include "function/function.h"
+#include "function/settingsgate.h"
 
 #include "support/log.h"
 #include "theme/colorcontrast.h"
@@ -278,6 +279,7 @@ void LumoTheme::setCurrentTheme(int value)
         logWarning(lcUi) << "theme" << value << "is not in the list";
         return;
     }
+    SettingsGate::beforeWrite();
     QSettings().setValue(styleKey, value);
     setValue(value);
     m_currentTheme = value;
@@ -314,8 +316,10 @@ void LumoTheme::saveWordColor(const QColor& color)
     if (color == m_wordColor)
         return;
     const int index = effectiveIndex(m_currentTheme);
-    if (index >= 0 && index < m_themes->rowCount())
+    if (index >= 0 && index < m_themes->rowCount()) {
+        SettingsGate::beforeWrite();
         QSettings().setValue(fontColorKey + QString::number(index), color.name());
+    }
     setWordColor(color);
 }
 
@@ -323,6 +327,7 @@ void LumoTheme::setUserImagePath(const QString& path)
 {
     if (m_userImagePath == path)
         return;
+    SettingsGate::beforeWrite();
     QSettings().setValue(imagePathKey, path);
     m_userImagePath = path;
     resetTheme();
@@ -341,6 +346,7 @@ void LumoTheme::setBackgroundblur(bool value)
 {
     if (m_backgroundblur == value)
         return;
+    SettingsGate::beforeWrite();
     QSettings().setValue(blurKey, value);
     m_backgroundblur = value;
     emit backgroundblurChanged(value);

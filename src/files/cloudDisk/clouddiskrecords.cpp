@@ -44,12 +44,12 @@ QString cloudDisk::metaFilePath(const QString& rel)
 
 QUrl cloudDisk::getLocalFullPath(const QString& rel) const
 {
-    return QUrl(QStringLiteral("file:///") + localPath(rel));
+    return QUrl::fromLocalFile(localPath(rel));
 }
 
 QUrl cloudDisk::getServerFullPath(const QString& rel) const
 {
-    return QUrl(QStringLiteral("file:///") + localPath(rel) + QStringLiteral(".server"));
+    return QUrl::fromLocalFile(localPath(rel) + QStringLiteral(".server"));
 }
 
 QString cloudDisk::conflictFileName(const QString& path)
