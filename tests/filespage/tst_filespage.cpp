@@ -385,7 +385,7 @@ private slots:
 
     // A chapter whose read waits (another program holds a lease on it):
     // the window answers meanwhile, keys typed then change nothing, and
-    // the whole text shows once the read goes on.
+    // the whole text shows once the read goes on. One too large is refused.
     void stalledReadKeepsWindowAnswering()
     {
         makeLibrary({ QStringLiteral("第1章.txt") });
@@ -406,6 +406,13 @@ private slots:
         QCOMPARE(document->allText().toUtf8(), text);
         QVERIFY(!document->isModified());
         QCOMPARE(listing(m_root), QStringList({ "Linked", "第1章.txt" }));
+
+        // One too large to read whole (sparse, over 2 GiB): a notice, no tab.
+        writeFile(at(QStringLiteral("巨著.txt")), QByteArray());
+        QVERIFY(QFile::resize(at(QStringLiteral("巨著.txt")), (qint64(2) << 30) + 1));
+        clickRow(QStringLiteral("巨著.txt"));
+        QTRY_VERIFY2(m_notices.join('|').contains(QStringLiteral("无法完整读取文件")), qPrintable(m_notices.join('|')));
+        QCOMPARE(tabs()->property("count").toInt(), 1);
     }
 
     // Deleting an open chapter with unsaved typing: the history copy is the
@@ -427,6 +434,59 @@ private slots:
         // Nothing the closed tab still had brings the file back.
         QTest::qWait(200);
         QVERIFY(!QFileInfo::exists(at(QStringLiteral("第2章.txt"))));
+    }
+
+    // Names that address text would change: the tree, Open Recent and the
+    // current file's address (plain or escaped) reach that file, one tab.
+    void oddNamesOpenThemselves_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("decoy");
+        QTest::addRow("hash") << QStringLiteral("Chapter #3.txt") << QStringLiteral("Chapter .txt");
+        QTest::addRow("escape-like") << QStringLiteral("100%41 done.txt") << QStringLiteral("100A done.txt");
+        QTest::addRow("percent") << QStringLiteral("完成度50%.txt") << QStringLiteral("完成度50.txt");
+        QTest::addRow("spaces and CJK") << QStringLiteral("第 3 章 归来.txt") << QStringLiteral("第3章归来.txt");
+    }
+
+    void oddNamesOpenThemselves()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, decoy);
+        makeLibrary({ name, decoy });
+        openWindow(3);
+        openByClick(name, name);
+        QObject* menuBar = m_window->findChild<QObject*>(QStringLiteral("windowsMenuBar"));
+        const QString current = m_files->currentFile().toString();
+        for (const QString& address : { current, QUrl(current).toString(QUrl::FullyEncoded) })
+            evalIn(tabs(), QStringLiteral("openFile(%1)").arg(quoted(address)));
+        evalIn(menuBar, QStringLiteral("recentMenu.itemAt(0).triggered()"));
+        QCOMPARE(tabs()->property("count").toInt(), 1);
+        evalIn(tabs(), QStringLiteral("close()"));
+        QTRY_COMPARE(tabs()->property("count").toInt(), 0);
+        evalIn(menuBar, QStringLiteral("recentMenu.itemAt(0).triggered()"));
+        QTRY_VERIFY(editor() && editor()->property("textLoaded").toBool());
+        QCOMPARE(editor()->property("fileName").toUrl().toLocalFile(), at(name));
+        QCOMPARE(editor()->property("document").value<LazyTextDocument*>()->allText().trimmed(), name);
+    }
+
+    // A rename typed while the chapter's timed save lands (its row updated
+    // meanwhile) keeps the typed name, and Enter renames the chapter.
+    void renameTypedWhileASaveLands()
+    {
+        makeLibrary({ QStringLiteral("第1章.txt"), QStringLiteral("第2章.txt") });
+        openWindow(3);
+        openByClick(QStringLiteral("第1章.txt"), QStringLiteral("第1章.txt"));
+        typeInEditor(QStringLiteral("新写的"));
+        QSignalSpy rowUpdated(m_files->filterModel(), &QAbstractItemModel::dataChanged);
+        QTest::mouseDClick(m_window, Qt::LeftButton, Qt::NoModifier, rowPoint(QStringLiteral("第1章.txt")));
+        QTRY_VERIFY(!eval(QStringLiteral("page.editingPath")).toString().isEmpty());
+        QTest::keyClick(m_window, Qt::Key_A, Qt::ControlModifier);
+        typeText(QStringLiteral("序章"));
+        QTRY_VERIFY_WITH_TIMEOUT(readFile(at(QStringLiteral("第1章.txt"))).contains(QStringLiteral("新写的").toUtf8()), 15000);
+        QTRY_VERIFY(rowUpdated.count() > 0);
+        QTest::keyClick(m_window, Qt::Key_Return);
+        QTRY_COMPARE(listing(m_root), QStringList({ "Linked", "序章.txt", "第2章.txt" }));
+        QVERIFY(readFile(at(QStringLiteral("序章.txt"))).contains(QStringLiteral("新写的").toUtf8()));
     }
 
     // A name up to the file system's limit is taken and saved; one past it

@@ -210,6 +210,9 @@ private slots:
         QTest::newRow("current file a FIFO") << QByteArray() << false << current << QVariant("fifo") << refused;
         QTest::newRow("current file a folder") << QByteArray() << false << current << QVariant("folder") << refused;
         QTest::newRow("current file read under a lease") << QByteArray() << false << current << QVariant("leased") << QByteArray();
+        QTest::newRow("lock held from after start-up")
+            << QByteArray() << false << QString() << QVariant("held later") << QByteArray("locked by another program");
+        QTest::newRow("settings file of 100 MB") << QByteArray() << false << QString() << QVariant("huge") << QByteArray("too large to be read");
     }
 
     void leftoversDelayNeitherStartNorQuit()
@@ -249,6 +252,9 @@ private slots:
             writeSetting(env, key, value);
         const QString folder = home + QStringLiteral("/Library/Penlark/Settings/Unknown Organization");
         QVERIFY(QDir().mkpath(folder));
+        const bool later = value == QVariant("held later");
+        if (value == QVariant("huge"))
+            QVERIFY(putFileBytes(folder + QStringLiteral("/Penlark.ini"), "[General]\n" + QByteArray("key=value\n").repeated(10 << 20)));
         const QString lockPath = folder + QStringLiteral("/Penlark.ini.lock");
         if (!lock.isNull()) {
             QFile f(lockPath);
@@ -263,7 +269,7 @@ private slots:
             QVERIFY(holder.waitForStarted(5000));
             QTRY_VERIFY(QProcess::execute(QStringLiteral("flock"), { QStringLiteral("-n"), lockPath, QStringLiteral("true") }) != 0);
         }
-        const QByteArray settingsBefore = fileBytes(folder + QStringLiteral("/Penlark.ini"));
+        QByteArray settingsBefore = fileBytes(folder + QStringLiteral("/Penlark.ini"));
         QProcessEnvironment xenv = QProcessEnvironment::systemEnvironment();
         xenv.insert(QStringLiteral("DISPLAY"), QString::fromLatin1(display));
         auto xdotool = [&xenv](const QStringList& args) {
@@ -290,6 +296,12 @@ private slots:
         // The stale-lock wait is 30 s, the wait for a held lock 3 s; an
         // unloaded start takes well under 1 s.
         QVERIFY2(shown < 10000, qPrintable(QStringLiteral("window shown after %1 ms").arg(shown)));
+        if (later) {
+            holder.start(QStringLiteral("flock"), { lockPath, QStringLiteral("sleep"), QStringLiteral("120") });
+            QVERIFY(holder.waitForStarted(5000));
+            QTRY_VERIFY(QProcess::execute(QStringLiteral("flock"), { QStringLiteral("-n"), lockPath, QStringLiteral("true") }) != 0);
+            settingsBefore = fileBytes(folder + QStringLiteral("/Penlark.ini"));
+        }
 
         xdotool({ QStringLiteral("windowfocus"), QStringLiteral("--sync"), QString::fromLatin1(window) });
         clock.restart();
@@ -306,7 +318,7 @@ private slots:
         QCOMPARE(app.exitCode(), 0);
         QVERIFY2(output.contains(logged), output.right(2000).constData());
         QCOMPARE(output.contains("removing a stale lock"), !lock.isNull() && !held);
-        if (held) // read, not written: the settings file is as it was
+        if (held || later || value == QVariant("huge")) // read (or refused), not written: the file is as it was
             QCOMPARE(fileBytes(folder + QStringLiteral("/Penlark.ini")), settingsBefore);
         else
             QVERIFY(!QFileInfo::exists(lockPath));
