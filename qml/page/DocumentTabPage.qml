@@ -55,8 +55,8 @@ Rectangle {
     function indexOf(url) {
         var file = String(url).indexOf("file:") === 0
         for (var i = 0; i < pages.length; ++i) {
-            if (file ? isFilePage(pages[i]) && functions.isSameFile(pages[i].fileName, url)
-                     : String(pages[i].objectName) === String(url))
+            var name = String(pages[i].objectName)
+            if (file ? name.indexOf("file:") === 0 && functions.isSameFile(name, url) : name === String(url))
                 return i
         }
         return -1

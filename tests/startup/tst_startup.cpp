@@ -209,6 +209,7 @@ private slots:
         QTest::newRow("current file /dev/zero") << QByteArray() << false << current << QVariant("file:///dev/zero") << refused;
         QTest::newRow("current file a FIFO") << QByteArray() << false << current << QVariant("fifo") << refused;
         QTest::newRow("current file a folder") << QByteArray() << false << current << QVariant("folder") << refused;
+        QTest::newRow("current file over 2 GiB") << QByteArray() << false << current << QVariant("huge file") << refused;
         QTest::newRow("current file read under a lease") << QByteArray() << false << current << QVariant("leased") << QByteArray();
         QTest::newRow("lock held from after start-up")
             << QByteArray() << false << QString() << QVariant("held later") << QByteArray("locked by another program");
@@ -244,6 +245,10 @@ private slots:
             const QString leased = home + QStringLiteral("/leased.txt");
             value = QUrl::fromLocalFile(leased).toString();
             QVERIFY(putFileBytes(leased, "正文\n") && lease.take(leased));
+        } else if (value == QVariant("huge file")) {
+            const QString huge = home + QStringLiteral("/巨著.txt");
+            value = QUrl::fromLocalFile(huge).toString();
+            QVERIFY(putFileBytes(huge, QByteArray()) && QFile::resize(huge, (qint64(2) << 30) + 1));
         } else if (value == QVariant("folder")) {
             value = QUrl::fromLocalFile(home + QStringLiteral("/folder.txt")).toString();
             QVERIFY(QDir().mkpath(home + QStringLiteral("/folder.txt")));

@@ -70,8 +70,10 @@ QString DocumentFile::problem(const QString& path)
     struct stat info;
     const bool large = ::fstat(name, &info) == 0 && tooLarge(info.st_size);
     ::close(name);
-    if (large)
+    if (large) {
+        logWarning(lcEditor) << "not opened as a document:" << path << "too large to be read whole";
         return notReadWhole();
+    }
     return ::access(QFile::encodeName(path).constData(), R_OK) == 0 ? QString() : systemError(errno);
 }
 
