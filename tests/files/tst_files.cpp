@@ -675,17 +675,6 @@ private slots:
         QCOMPARE(history.size(), 1);
         QCOMPARE(readFile(global::historyPath() + QLatin1Char('/') + history.last()), QByteArray("a.txt"));
         QVERIFY(m_messages.isEmpty());
-
-        // Too large to read whole (sparse, over 2 GiB): no copy, none promised.
-        const QString huge = root + QStringLiteral("/巨著.txt");
-        writeFile(huge);
-        QVERIFY(QFile::resize(huge, (qint64(2) << 30) + 1));
-        QVERIFY(!global::saveTmpFile(huge, QString()));
-        f.setCurrentFile(QUrl::fromLocalFile(huge));
-        f.delFile();
-        QVERIFY2(!m_question.contains(QStringLiteral("历史记录")) && m_question.contains(QStringLiteral("巨著.txt")), qPrintable(m_question));
-        QVERIFY(!QFileInfo::exists(huge));
-        QCOMPARE(historyNames(), history);
     }
 
     void deleteBook()
