@@ -638,7 +638,9 @@ QStringList files::keepCopies(const QString& target, const QStringList& document
     QStringList notKept;
     for (const QString& path : documents) {
         const auto text = open.constFind(path);
-        if (text != open.constEnd() ? !global::saveTmpFile(path, *text) : !global::saveTmpFile(path, QString()))
+        // A link that leads nowhere holds nothing to copy.
+        if (text != open.constEnd() ? !global::saveTmpFile(path, *text)
+                                    : QFileInfo(path).isFile() && !global::saveTmpFile(path, QString()))
             notKept << path;
     }
     return notKept;
