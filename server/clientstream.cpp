@@ -59,6 +59,9 @@ bool ClientStream::waitToRead() const
     const long long left = std::min<long long>(m_readTimeoutMs, due - now());
     if (left <= 0)
         return false;
+    // An interim answer ("100 Continue") goes out before the body is awaited.
+    if (!m_connection.output.empty() && !m_connection.sendSome())
+        return false;
     pollfd p { m_connection.fd, POLLIN, 0 };
     for (;;) {
         const int n = ::poll(&p, 1, int(left));
