@@ -11,10 +11,13 @@
 #include <netinet/tcp.h>
 #include <poll.h>
 #include <sys/epoll.h>
+#include <linux/sockios.h>
 #include <sys/eventfd.h>
+#include <sys/ioctl.h>
 #include <sys/sendfile.h>
 #include <sys/socket.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 long long now()
@@ -189,7 +192,8 @@ bool ConnectionGate::makeRoom()
     const auto rank = [](Phase p) { return p == Phase::Closing ? 0 : p == Phase::Idle ? 1 : 2; };
     for (auto& entry : m_waiting) {
         Waiting& w = entry.second;
-        if (!victim || rank(w.phase) < rank(victim->phase) || (rank(w.phase) == rank(victim->phase) && w.since < victim->since))
+        const auto age = [](const Waiting& x) { return std::make_pair(x.since, x.connection.serial); };
+        if (!victim || rank(w.phase) < rank(victim->phase) || (rank(w.phase) == rank(victim->phase) && age(w) < age(*victim)))
             victim = &w;
     }
     if (!victim)
@@ -229,6 +233,7 @@ void ConnectionGate::acceptAll()
         }
         ClientConnection c;
         c.fd = fd;
+        c.serial = ++m_accepted;
         if (!ConnectionSocket::end(fd, true, &c.address, &c.port)) {
             ::close(fd);
             continue;
@@ -399,9 +404,12 @@ void ConnectionGate::expire()
     m_nextExpiry = t + 100;
     for (auto it = m_waiting.begin(); it != m_waiting.end();) {
         Waiting& w = (it++)->second;
-        // An answer read slower than the least rate is given up too.
+        // An answer read slower than the least rate is given up too; what
+        // still waits in the socket's buffer has not been read.
         const long long late = t - w.since - 1000ll * m_limits.answerSeconds;
-        const bool slow = w.phase == Phase::Answer && late > 0 && w.sent < late * m_limits.minRate / 1000;
+        int unread = 0;
+        const bool slow = w.phase == Phase::Answer && late > 0 && ::ioctl(w.connection.fd, SIOCOUTQ, &unread) == 0
+            && w.connection.answerSent - unread < late * m_limits.minRate / 1000;
         if (w.deadline > t && !slow)
             continue;
         if (w.phase == Phase::Request && !w.connection.buffered.empty() && !w.refusal)
@@ -473,6 +481,7 @@ bool ClientConnection::sendSome(long long* sent)
         if (n < 0)
             return errno == EAGAIN || errno == EWOULDBLOCK;
         output.erase(0, size_t(n));
+        answerSent += n;
         if (sent)
             *sent += n;
     }
@@ -487,6 +496,7 @@ bool ClientConnection::sendSome(long long* sent)
             return false; // the file is shorter than announced
         tailOffset += n;
         tailLength -= n;
+        answerSent += n;
         if (sent)
             *sent += n;
     }

@@ -19,6 +19,7 @@ struct ClientConnection
     std::string address;
     int port = 0;
     std::string buffered;
+    long long serial = 0; // the order connections were accepted in
     int requests = 0;     // answered on this connection so far
     bool counted = false; // counts towards its address's limit
     std::string output;
@@ -26,6 +27,7 @@ struct ClientConnection
     long long tailOffset = 0;
     long long tailLength = 0;
     bool closeAfter = false; // close once the answer is out
+    long long answerSent = 0; // bytes of the current answer sent so far
 
     bool answerPending() const { return !output.empty() || tailLength > 0; }
     // Sends what the socket takes now; false when the connection failed.
@@ -121,6 +123,7 @@ private:
     std::atomic<bool> m_stopping { false };
     std::map<int, Waiting> m_waiting; // gate thread only
     long long m_nextExpiry = 0;
+    long long m_accepted = 0;
 
     std::mutex m_mutex; // guards what follows
     std::vector<ClientConnection> m_returned;

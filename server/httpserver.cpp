@@ -69,7 +69,8 @@ const int maxRequestsPerConnection = 1000;
 const int nextRequestWaitMs = 10;
 
 // Connections in all: as many as the descriptors allow, less some for the
-// files and database connections the workers open.
+// files and database connections the workers open, and each with room for
+// the file its answer may be sent from.
 int connectionLimit()
 {
     rlimit limit {};
@@ -80,7 +81,7 @@ int connectionLimit()
         ::setrlimit(RLIMIT_NOFILE, &limit);
         ::getrlimit(RLIMIT_NOFILE, &limit);
     }
-    return int(qBound<rlim_t>(64, limit.rlim_cur - qMin<rlim_t>(limit.rlim_cur / 4, 256), 20000));
+    return int(qBound<rlim_t>(32, (limit.rlim_cur - qMin<rlim_t>(limit.rlim_cur / 4, 256)) / 2, 20000));
 }
 } // namespace
 
@@ -190,6 +191,7 @@ void HttpServer::serve(ClientConnection connection)
             const bool last = m_stopping || ++connection.requests >= maxRequestsPerConnection;
             bool closed = false;
             t_closeAfter = false;
+            connection.answerSent = 0;
             keep = m_engine->serve(stream, last, closed) && !closed && !last && !t_closeAfter;
         }
         // After a refused request where the next one starts is not sure.
@@ -234,9 +236,11 @@ void HttpServer::replyFile(httplib::Response& response, int status, const std::s
     response.set_content_provider(size_t(length), contentType.toStdString(),
                                   [file, offset](size_t at, size_t wanted, httplib::DataSink& sink) {
                                       static const char standIn = 0;
-                                      ClientStream* stream = ClientStream::current();
-                                      if (stream && stream->sendFileLater(file->handle(), offset + qint64(at), qint64(wanted)))
-                                          return sink.write(&standIn, wanted);
+                                      // Never copied whole into the answer's bytes: without
+                                      // a descriptor for it the answer fails.
+                                      if (ClientStream* stream = ClientStream::current())
+                                          return stream->sendFileLater(file->handle(), offset + qint64(at), qint64(wanted))
+                                              && sink.write(&standIn, wanted);
                                       char piece[64 * 1024];
                                       if (!file->seek(offset + qint64(at)))
                                           return false;
