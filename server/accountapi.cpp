@@ -8,6 +8,7 @@
 #include "jsonreply.h"
 #include "postpolicy.h"
 #include "rawform.h"
+#include "requestbody.h"
 #include "requestsignature.h"
 #include "serveroptions.h"
 #include "signinthrottle.h"
@@ -70,8 +71,13 @@ Account AccountApi::authenticate(const httplib::Request& request, httplib::Respo
         || !AccountRules::credentialText(decoded.decoded.mid(colon + 1), &password))
         return refuse(QStringLiteral("malformed credentials"));
     // Repeated failures are answered at once with the time to wait, so
-    // that no worker waits for them.
-    const qint64 wait = m_parts.throttle->waitFor(name, context.remote);
+    // that no worker waits for them. They count per account, whether its
+    // name or its e-mail address was given.
+    Account named;
+    const QString counted = m_parts.accounts->find(name, &named) == AccountStore::Lookup::Found
+        ? QStringLiteral("#%1").arg(named.id)
+        : name;
+    const qint64 wait = m_parts.throttle->waitFor(counted, context.remote);
     if (wait > 0) {
         JsonReply::error(response, 429, QStringLiteral("登录失败次数过多，请稍后再试"));
         response.set_header("Retry-After", QByteArray::number((wait + 999) / 1000).constData());
@@ -81,10 +87,10 @@ Account AccountApi::authenticate(const httplib::Request& request, httplib::Respo
     Account account;
     switch (m_parts.accounts->authenticate(name, password, &account)) {
     case AccountStore::Lookup::Found:
-        m_parts.throttle->succeeded(name, context.remote);
+        m_parts.throttle->succeeded(counted, context.remote);
         break;
     case AccountStore::Lookup::Absent:
-        m_parts.throttle->failed(name, context.remote);
+        m_parts.throttle->failed(counted, context.remote);
         return refuse(QStringLiteral("unauthorised"));
     case AccountStore::Lookup::Failed:
         unavailable(response, context);
@@ -288,7 +294,33 @@ void AccountApi::changeProfile(const httplib::Request& request, httplib::Respons
 void AccountApi::changeAvatar(const httplib::Request& request, httplib::Response& response, RequestContext& context,
                               const Account& account)
 {
-    const QByteArray upload = request.has_file("avatar") ? bytes(request.get_file_value("avatar").content) : QByteArray();
+    // Read only now that the sender is known, and only the picture's part
+    // is kept (the body's limit bounds it).
+    QByteArray upload;
+    bool picture = false;
+    bool received = false;
+    if (context.body && request.is_multipart_form_data())
+        received = context.body->readForm(
+            [&](const httplib::MultipartFormData& part) {
+                picture = part.name == "avatar" && upload.isEmpty();
+                return true;
+            },
+            [&](const char* data, size_t length) {
+                if (picture)
+                    upload.append(data, int(length));
+                return true;
+            });
+    else if (context.body)
+        received = context.body->read([](const char*, size_t) { return true; });
+    if (!received && context.body && context.body->tooLarge()) {
+        HttpServer::reply(response, 413, "{\"ok\":false,\"error\":\"the body is too large\"}", "application/json");
+        return;
+    }
+    if (!received) {
+        context.note = QStringLiteral("body did not arrive");
+        JsonReply::error(response, 400, QStringLiteral("the body did not arrive"));
+        return;
+    }
     QString problem;
     const QString name = m_parts.avatars->save(upload, &problem);
     if (name.isEmpty()) {

@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
+
+#include <mutex>
 #include <QRegularExpression>
 
 bool AvatarStore::open(const QString& folder, QString* error)
@@ -39,7 +41,12 @@ QString AvatarStore::save(const QByteArray& upload, QString* problem) const
         *problem = QStringLiteral("the data is not a picture of a usable size");
         return QString();
     }
+    // One picture is decoded at a time: a large one takes far more memory
+    // than its upload, and parallel uploads would add up.
+    static std::mutex decoding;
+    std::unique_lock<std::mutex> lock(decoding);
     QImage image = reader.read();
+    lock.unlock();
     if (image.isNull()) {
         *problem = QStringLiteral("the data is not a picture");
         return QString();

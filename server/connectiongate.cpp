@@ -1,6 +1,7 @@
 #include "connectiongate.h"
 
 #include "connectionsocket.h"
+#include "requestframing.h"
 
 #include <cerrno>
 #include <chrono>
@@ -10,9 +11,13 @@
 #include <netinet/tcp.h>
 #include <poll.h>
 #include <sys/epoll.h>
+#include <linux/sockios.h>
 #include <sys/eventfd.h>
+#include <sys/ioctl.h>
+#include <sys/sendfile.h>
 #include <sys/socket.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 long long now()
@@ -23,6 +28,7 @@ long long now()
 const char* reason(int status)
 {
     switch (status) {
+    case 400: return "Bad Request";
     case 408: return "Request Timeout";
     case 429: return "Too Many Requests";
     case 431: return "Request Header Fields Too Large";
@@ -33,12 +39,17 @@ const char* reason(int status)
 const char* explanation(int status)
 {
     switch (status) {
-    case 408: return "the request head did not arrive in time";
+    case 408: return "the request did not arrive in time";
     case 429: return "too many connections from this address";
     case 431: return "the request head is too large";
     default: return "error";
     }
 }
+
+// A connection being closed reads and drops what its client still sends
+// (so that the answer is not lost to a reset) for at most this long.
+const long long lingerMs = 2000;
+const size_t lingerBytes = 1 << 20;
 } // namespace
 
 ConnectionGate::ConnectionGate(const Limits& limits, Ready ready)
@@ -98,7 +109,7 @@ void ConnectionGate::run()
 {
     epoll_event events[64];
     while (!m_stopping) {
-        const int n = ::epoll_wait(m_poll, events, 64, 250);
+        const int n = ::epoll_wait(m_poll, events, 64, 100);
         for (int i = 0; i < n; ++i) {
             const int fd = events[i].data.fd;
             if (fd == m_listener) {
@@ -112,9 +123,13 @@ void ConnectionGate::run()
                     returned.swap(m_returned);
                 }
                 for (ClientConnection& c : returned)
-                    watch(std::move(c), true, 0);
+                    watch(std::move(c));
             } else {
-                receive(fd);
+                const auto it = m_waiting.find(fd);
+                if (it != m_waiting.end() && it->second.phase == Phase::Answer)
+                    send(fd);
+                else
+                    receive(fd);
             }
         }
         expire();
@@ -128,7 +143,7 @@ void ConnectionGate::run()
         std::lock_guard<std::mutex> lock(m_mutex);
         returned.swap(m_returned);
     }
-    for (const ClientConnection& c : returned)
+    for (ClientConnection& c : returned)
         release(c);
 }
 
@@ -151,8 +166,9 @@ void ConnectionGate::giveBack(ClientConnection connection)
     release(connection);
 }
 
-void ConnectionGate::release(const ClientConnection& connection)
+void ConnectionGate::release(ClientConnection& connection)
 {
+    connection.dropTail();
     ::close(connection.fd);
     forget(connection);
 }
@@ -168,17 +184,56 @@ void ConnectionGate::forget(const ClientConnection& connection)
     }
 }
 
+bool ConnectionGate::makeRoom()
+{
+    // First connections being closed, then the oldest idle, then the one
+    // that has waited longest for its client; those with a worker stay.
+    Waiting* victim = nullptr;
+    const auto rank = [](Phase p) { return p == Phase::Closing ? 0 : p == Phase::Idle ? 1 : 2; };
+    for (auto& entry : m_waiting) {
+        Waiting& w = entry.second;
+        const auto age = [](const Waiting& x) { return std::make_pair(x.since, x.connection.serial); };
+        if (!victim || rank(w.phase) < rank(victim->phase) || (rank(w.phase) == rank(victim->phase) && age(w) < age(*victim)))
+            victim = &w;
+    }
+    if (!victim)
+        return false;
+    close(*victim);
+    return true;
+}
+
 void ConnectionGate::acceptAll()
 {
     for (;;) {
+        bool full = false;
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            full = m_open >= m_limits.total;
+        }
+        if (full)
+            full = !makeRoom();
         const int fd = ::accept4(m_listener, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
         if (fd < 0) {
             if (errno == EINTR || errno == ECONNABORTED)
                 continue;
-            return; // EAGAIN, or out of descriptors until some close
+            // Out of descriptors: room is made and the accept tried again.
+            if ((errno == EMFILE || errno == ENFILE) && makeRoom())
+                continue;
+            return;
+        }
+        if (full) {
+            // Every connection is with a worker: this one is told so.
+            static const char busy[] = "HTTP/1.1 503 Service Unavailable\r\nContent-Type: application/json\r\n"
+                                       "Content-Length: 41\r\nRetry-After: 5\r\nConnection: close\r\n\r\n"
+                                       "{\"ok\":false,\"error\":\"the server is busy\"}";
+            const ssize_t sent = ::send(fd, busy, sizeof(busy) - 1, MSG_DONTWAIT | MSG_NOSIGNAL);
+            (void)sent;
+            ::close(fd);
+            continue;
         }
         ClientConnection c;
         c.fd = fd;
+        c.serial = ++m_accepted;
         if (!ConnectionSocket::end(fd, true, &c.address, &c.port)) {
             ::close(fd);
             continue;
@@ -186,10 +241,6 @@ void ConnectionGate::acceptAll()
         int refusal = 0;
         {
             std::lock_guard<std::mutex> lock(m_mutex);
-            if (m_open >= m_limits.total) {
-                ::close(fd);
-                continue;
-            }
             ++m_open;
             if (m_limits.perAddress > 0 && c.address != m_limits.exempt) {
                 int& open = m_perAddress[c.address];
@@ -203,28 +254,50 @@ void ConnectionGate::acceptAll()
         }
         const int yes = 1;
         ::setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &yes, sizeof(yes));
-        watch(std::move(c), false, refusal);
+        Waiting& w = m_waiting[fd];
+        w.connection = std::move(c);
+        w.phase = Phase::Request;
+        w.since = now();
+        w.deadline = w.since + 1000ll * m_limits.headSeconds;
+        w.refusal = refusal;
+        listenFor(fd, EPOLLIN | EPOLLRDHUP, true);
     }
 }
 
-void ConnectionGate::watch(ClientConnection connection, bool idle, int refusal)
+bool ConnectionGate::listenFor(int fd, unsigned events, bool added)
+{
+    epoll_event event {};
+    event.events = events;
+    event.data.fd = fd;
+    if (::epoll_ctl(m_poll, added ? EPOLL_CTL_ADD : EPOLL_CTL_MOD, fd, &event) == 0)
+        return true;
+    const auto it = m_waiting.find(fd);
+    if (it != m_waiting.end())
+        close(it->second);
+    return false;
+}
+
+void ConnectionGate::watch(ClientConnection connection)
 {
     const int fd = connection.fd;
-    // A client that sent its next request along with the last one.
-    if (headLength(connection.buffered) > 0) {
-        m_ready(std::move(connection));
+    Waiting& w = m_waiting[fd];
+    w = Waiting();
+    w.connection = std::move(connection);
+    w.since = now();
+    if (w.connection.answerPending()) {
+        w.phase = Phase::Answer;
+        w.deadline = w.since + 1000ll * m_limits.answerSeconds;
+        listenFor(fd, EPOLLOUT, true);
         return;
     }
-    Waiting& w = m_waiting[fd];
-    w.idle = idle && connection.buffered.empty();
-    w.deadline = now() + 1000ll * (w.idle ? m_limits.idleSeconds : m_limits.headSeconds);
-    w.refusal = refusal;
-    w.connection = std::move(connection);
-    epoll_event event {};
-    event.events = EPOLLIN | EPOLLRDHUP;
-    event.data.fd = fd;
-    if (::epoll_ctl(m_poll, EPOLL_CTL_ADD, fd, &event) != 0)
-        close(w);
+    w.phase = w.connection.buffered.empty() ? Phase::Idle : Phase::Request;
+    w.deadline = w.since + 1000ll * (w.phase == Phase::Idle ? m_limits.idleSeconds : m_limits.headSeconds);
+    if (!listenFor(fd, EPOLLIN | EPOLLRDHUP, true))
+        return;
+    if (w.connection.closeAfter)
+        startClosing(w);
+    else if (!w.connection.buffered.empty())
+        examine(w); // a client that sent its next request along with the last one
 }
 
 void ConnectionGate::receive(int fd)
@@ -234,7 +307,7 @@ void ConnectionGate::receive(int fd)
         return;
     Waiting& w = it->second;
     std::string& bytes = w.connection.buffered;
-    char chunk[4096];
+    char chunk[16 * 1024];
     for (;;) {
         const ssize_t n = ::recv(fd, chunk, sizeof(chunk), MSG_DONTWAIT);
         if (n == 0 || (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR)) {
@@ -246,26 +319,80 @@ void ConnectionGate::receive(int fd)
                 continue;
             return;
         }
-        if (w.idle) {
-            w.idle = false;
-            w.deadline = now() + 1000ll * m_limits.headSeconds;
+        if (w.phase == Phase::Closing) {
+            w.sent += n;
+            if (size_t(w.sent) > lingerBytes) {
+                close(w);
+                return;
+            }
+            continue;
+        }
+        if (w.phase == Phase::Idle) {
+            w.phase = Phase::Request;
+            w.since = now();
+            w.deadline = w.since + 1000ll * m_limits.headSeconds;
         }
         bytes.append(chunk, size_t(n));
-        if (headLength(bytes) > 0)
-            break;
-        if (bytes.size() >= maxHeadBytes) {
-            answerAndClose(w, 431);
+        const size_t before = m_waiting.size();
+        examine(w);
+        // Served, answered, or with as much as it may hold: the rest waits.
+        if (m_waiting.size() != before || bytes.size() >= maxHeadBytes + m_limits.bodyBuffer)
             return;
-        }
     }
-    if (w.refusal) {
-        answerAndClose(w, w.refusal);
+}
+
+void ConnectionGate::examine(Waiting& w)
+{
+    const std::string& bytes = w.connection.buffered;
+    const RequestFraming::Result framing = RequestFraming::read(bytes);
+    if (framing.kind == RequestFraming::Kind::Incomplete) {
+        if (bytes.size() >= maxHeadBytes)
+            answerAndClose(w, 431, explanation(431));
         return;
     }
+    if (w.refusal) {
+        answerAndClose(w, w.refusal, explanation(w.refusal));
+        return;
+    }
+    if (framing.kind == RequestFraming::Kind::Malformed) {
+        answerAndClose(w, 400, framing.reason);
+        return;
+    }
+    if (!w.headDone) {
+        // The body has its own deadline, from the end of the head.
+        w.headDone = true;
+        w.deadline = now() + 1000ll * m_limits.bodySeconds;
+    }
+    if (!RequestFraming::bodyBuffered(framing, bytes, m_limits.bodyBuffer))
+        return;
+    const int fd = w.connection.fd;
     ::epoll_ctl(m_poll, EPOLL_CTL_DEL, fd, nullptr);
     ClientConnection ready = std::move(w.connection);
-    m_waiting.erase(it);
+    m_waiting.erase(fd);
     m_ready(std::move(ready));
+}
+
+void ConnectionGate::send(int fd)
+{
+    const auto it = m_waiting.find(fd);
+    if (it == m_waiting.end())
+        return;
+    Waiting& w = it->second;
+    long long sent = 0;
+    if (!w.connection.sendSome(&sent)) {
+        close(w);
+        return;
+    }
+    if (sent > 0) {
+        w.sent += sent;
+        w.deadline = now() + 1000ll * m_limits.answerSeconds;
+    }
+    if (w.connection.answerPending())
+        return;
+    ClientConnection c = std::move(w.connection);
+    ::epoll_ctl(m_poll, EPOLL_CTL_DEL, fd, nullptr);
+    m_waiting.erase(it);
+    watch(std::move(c));
 }
 
 void ConnectionGate::expire()
@@ -277,54 +404,110 @@ void ConnectionGate::expire()
     m_nextExpiry = t + 100;
     for (auto it = m_waiting.begin(); it != m_waiting.end();) {
         Waiting& w = (it++)->second;
-        if (w.deadline > t)
+        // An answer read slower than the least rate is given up too; what
+        // still waits in the socket's buffer has not been read.
+        const long long late = t - w.since - 1000ll * m_limits.answerSeconds;
+        int unread = 0;
+        const bool slow = w.phase == Phase::Answer && late > 0 && ::ioctl(w.connection.fd, SIOCOUTQ, &unread) == 0
+            && w.connection.answerSent - unread < late * m_limits.minRate / 1000;
+        if (w.deadline > t && !slow)
             continue;
-        if (w.connection.buffered.empty() || w.refusal)
-            close(w);
+        if (w.phase == Phase::Request && !w.connection.buffered.empty() && !w.refusal)
+            answerAndClose(w, 408, explanation(408));
         else
-            answerAndClose(w, 408);
+            close(w);
     }
 }
 
-void ConnectionGate::answerAndClose(Waiting& waiting, int status)
+void ConnectionGate::answerAndClose(Waiting& waiting, int status, const char* why)
 {
-    const std::string body = std::string("{\"ok\":false,\"error\":\"") + explanation(status) + "\"}";
+    const std::string body = std::string("{\"ok\":false,\"error\":\"") + why + "\"}";
     const std::string answer = "HTTP/1.1 " + std::to_string(status) + ' ' + reason(status)
         + "\r\nContent-Type: application/json\r\nContent-Length: " + std::to_string(body.size())
         + (status == 429 ? "\r\nRetry-After: 5" : "") + "\r\nConnection: close\r\n\r\n" + body;
     // One try: a client that does not even take this much is not waited for.
     const ssize_t sent = ::send(waiting.connection.fd, answer.data(), answer.size(), MSG_DONTWAIT | MSG_NOSIGNAL);
     (void)sent;
-    close(waiting);
+    startClosing(waiting);
+}
+
+void ConnectionGate::startClosing(Waiting& waiting)
+{
+    ::shutdown(waiting.connection.fd, SHUT_WR);
+    waiting.connection.buffered.clear();
+    waiting.connection.buffered.shrink_to_fit();
+    waiting.phase = Phase::Closing;
+    waiting.sent = 0;
+    waiting.deadline = now() + lingerMs;
 }
 
 void ConnectionGate::close(Waiting& waiting)
 {
-    const ClientConnection c = std::move(waiting.connection);
+    ClientConnection c = std::move(waiting.connection);
     m_waiting.erase(c.fd);
-    ::close(c.fd);
-    forget(c);
+    release(c);
 }
 
-bool ConnectionGate::headArrives(ClientConnection& connection, int waitMs)
+bool ConnectionGate::requestArrives(ClientConnection& connection, int waitMs) const
 {
     pollfd p { connection.fd, POLLIN, 0 };
     const long long deadline = now() + waitMs;
-    while (headLength(connection.buffered) == 0 && connection.buffered.size() < maxHeadBytes) {
+    for (;;) {
+        const RequestFraming::Result framing = RequestFraming::read(connection.buffered);
+        if (framing.kind == RequestFraming::Kind::Malformed)
+            return false;
+        if (framing.kind != RequestFraming::Kind::Incomplete
+            && RequestFraming::bodyBuffered(framing, connection.buffered, m_limits.bodyBuffer))
+            return true;
+        if (connection.buffered.size() >= maxHeadBytes + m_limits.bodyBuffer)
+            return false;
         const long long left = deadline - now();
         if (left < 0 || ::poll(&p, 1, int(left)) <= 0)
             return false;
-        char chunk[4096];
+        char chunk[16 * 1024];
         const ssize_t n = ::recv(connection.fd, chunk, sizeof(chunk), MSG_DONTWAIT);
         if (n <= 0)
             return false;
         connection.buffered.append(chunk, size_t(n));
     }
-    return headLength(connection.buffered) > 0;
 }
 
-size_t ConnectionGate::headLength(const std::string& bytes)
+bool ClientConnection::sendSome(long long* sent)
 {
-    const size_t end = bytes.find("\r\n\r\n");
-    return end == std::string::npos ? 0 : end + 4;
+    while (!output.empty()) {
+        const ssize_t n = ::send(fd, output.data(), output.size(), MSG_DONTWAIT | MSG_NOSIGNAL);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return errno == EAGAIN || errno == EWOULDBLOCK;
+        output.erase(0, size_t(n));
+        answerSent += n;
+        if (sent)
+            *sent += n;
+    }
+    if (output.capacity() > 64 * 1024)
+        output.shrink_to_fit();
+    while (tailLength > 0) {
+        off_t offset = tailOffset;
+        const ssize_t n = ::sendfile(fd, tailFd, &offset, size_t(std::min<long long>(tailLength, 1 << 20)));
+        if (n < 0)
+            return errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR;
+        if (n == 0)
+            return false; // the file is shorter than announced
+        tailOffset += n;
+        tailLength -= n;
+        answerSent += n;
+        if (sent)
+            *sent += n;
+    }
+    dropTail();
+    return true;
+}
+
+void ClientConnection::dropTail()
+{
+    if (tailFd >= 0)
+        ::close(tailFd);
+    tailFd = -1;
+    tailLength = 0;
 }

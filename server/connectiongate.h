@@ -9,34 +9,58 @@
 #include <vector>
 
 // One client connection between the gate and a worker: its socket, the
-// client's address, and bytes already read from it that belong to the next
-// request (the head the gate waited for, or what a worker read past its
-// request).
+// client's address, bytes already read from it that belong to the next
+// request (the head and small body the gate waited for, or what a worker
+// read past its request), and the answer still to be sent: bytes, then a
+// piece of a file.
 struct ClientConnection
 {
     int fd = -1;
     std::string address;
     int port = 0;
     std::string buffered;
+    long long serial = 0; // the order connections were accepted in
     int requests = 0;     // answered on this connection so far
     bool counted = false; // counts towards its address's limit
+    std::string output;
+    int tailFd = -1;      // owned; -1: no file to send
+    long long tailOffset = 0;
+    long long tailLength = 0;
+    bool closeAfter = false; // close once the answer is out
+    long long answerSent = 0; // bytes of the current answer sent so far
+
+    bool answerPending() const { return !output.empty() || tailLength > 0; }
+    // Sends what the socket takes now; false when the connection failed.
+    bool sendSome(long long* sent = nullptr);
+    void dropTail();
 };
 
-// Holds client connections without a worker thread until a whole request
-// head has arrived, so that clients that send slowly, or nothing, only cost
-// a socket. The head must arrive within headSeconds of the connection (or,
-// between requests, of its first byte); an idle connection is closed after
-// idleSeconds. An address with perAddress connections open gets 429 for
-// more; beyond total connections new ones are closed at once. Ready
+// Holds client connections without a worker thread while they wait on the
+// client: until a whole request head, and a body of at most bodyBuffer
+// bytes, have arrived, and while an answer goes out. So clients that send
+// or read slowly, or do nothing, only cost a socket. The head must arrive
+// within headSeconds of the connection (or, between requests, of its first
+// byte), the body within bodySeconds of the head; an answer must keep to
+// minRate bytes a second after its first answerSeconds, and never pause
+// that long. An idle connection is closed after idleSeconds. Malformed
+// requests are answered 400 here. An address with perAddress connections
+// open gets 429 for more; at total connections the oldest idle (else the
+// slowest) connection waiting here is closed to make room, and with every
+// one at a worker a new one gets 503. Ready
 // connections go to the callback, which hands them to a worker; the worker
-// gives them back to wait for the next head, or releases them.
+// gives them back with its answer, to be sent and then closed or to wait
+// for the next request.
 class ConnectionGate
 {
 public:
     struct Limits
     {
         int headSeconds = 10;
+        int bodySeconds = 30;
         int idleSeconds = 30;
+        int answerSeconds = 30;
+        long long minRate = 16 * 1024;
+        size_t bodyBuffer = 64 * 1024;
         int perAddress = 32; // 0: no limit
         int total = 4000;
         std::string exempt;  // an address without the per-address limit (a reverse proxy)
@@ -56,32 +80,40 @@ public:
     // Both may be called from any thread.
     void stop();
     void giveBack(ClientConnection connection);
-    void release(const ClientConnection& connection);
+    void release(ClientConnection& connection);
 
-    // The length of the request head at the start of bytes, up to and
-    // including its blank line; 0 while it is incomplete.
-    static size_t headLength(const std::string& bytes);
-    // True when a whole request head is in the connection's bytes, or
-    // arrives within waitMs (what arrives is kept in any case).
-    static bool headArrives(ClientConnection& connection, int waitMs);
+    // True when a whole request (head and held body) is in the
+    // connection's bytes, or arrives within waitMs (what arrives is kept in
+    // any case); false for a malformed one too, which the gate answers.
+    bool requestArrives(ClientConnection& connection, int waitMs) const;
     static const size_t maxHeadBytes = 32 * 1024;
 
 private:
+    enum class Phase { Idle, Request, Answer, Closing };
     struct Waiting
     {
         ClientConnection connection;
-        long long deadline = 0; // milliseconds, steady clock
-        bool idle = false;      // between requests, no byte of the next yet
+        Phase phase = Phase::Request;
+        long long since = 0;    // milliseconds, steady clock: the phase began
+        long long deadline = 0; // of the phase, or of the pause in an answer
+        long long sent = 0;     // answer bytes sent
+        bool headDone = false;
         int refusal = 0;        // status to answer instead of serving
     };
 
     void acceptAll();
+    bool makeRoom();
     void receive(int fd);
-    void watch(ClientConnection connection, bool idle, int refusal);
+    void send(int fd);
+    void watch(ClientConnection connection);
+    // Ready to serve, answered, or left waiting for more bytes.
+    void examine(Waiting& waiting);
     void expire();
-    void answerAndClose(Waiting& waiting, int status);
+    void answerAndClose(Waiting& waiting, int status, const char* explanation);
+    void startClosing(Waiting& waiting);
     void close(Waiting& waiting);
     void forget(const ClientConnection& connection);
+    bool listenFor(int fd, unsigned events, bool added);
 
     const Limits m_limits;
     const Ready m_ready;
@@ -91,6 +123,7 @@ private:
     std::atomic<bool> m_stopping { false };
     std::map<int, Waiting> m_waiting; // gate thread only
     long long m_nextExpiry = 0;
+    long long m_accepted = 0;
 
     std::mutex m_mutex; // guards what follows
     std::vector<ClientConnection> m_returned;

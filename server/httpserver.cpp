@@ -69,7 +69,8 @@ const int maxRequestsPerConnection = 1000;
 const int nextRequestWaitMs = 10;
 
 // Connections in all: as many as the descriptors allow, less some for the
-// files and database connections the workers open.
+// files and database connections the workers open, and each with room for
+// the file its answer may be sent from.
 int connectionLimit()
 {
     rlimit limit {};
@@ -80,7 +81,7 @@ int connectionLimit()
         ::setrlimit(RLIMIT_NOFILE, &limit);
         ::getrlimit(RLIMIT_NOFILE, &limit);
     }
-    return int(qBound<rlim_t>(64, limit.rlim_cur - qMin<rlim_t>(limit.rlim_cur / 4, 256), 20000));
+    return int(qBound<rlim_t>(32, (limit.rlim_cur - qMin<rlim_t>(limit.rlim_cur / 4, 256)) / 2, 20000));
 }
 } // namespace
 
@@ -90,7 +91,11 @@ HttpServer::HttpServer(const ServerOptions& options)
 {
     ConnectionGate::Limits limits;
     limits.headSeconds = options.headTimeout;
+    limits.bodySeconds = options.readTimeout;
     limits.idleSeconds = options.idleTimeout;
+    limits.answerSeconds = options.writeTimeout;
+    limits.minRate = ServerOptions::minRate;
+    limits.bodyBuffer = size_t(smallBody);
     limits.perAddress = options.maxConnectionsPerAddress;
     limits.total = connectionLimit();
     limits.exempt = options.proxyAddress.toStdString();
@@ -181,18 +186,28 @@ void HttpServer::serve(ClientConnection connection)
 {
     bool keep = false;
     do {
-        ClientStream stream(connection, m_options.readTimeout * 1000, m_options.writeTimeout * 1000);
-        const bool last = m_stopping || ++connection.requests >= maxRequestsPerConnection;
-        bool closed = false;
-        t_closeAfter = false;
-        keep = m_engine->serve(stream, last, closed) && !closed && !last && !t_closeAfter;
+        {
+            ClientStream stream(connection, m_options.readTimeout * 1000, ServerOptions::minRate);
+            const bool last = m_stopping || ++connection.requests >= maxRequestsPerConnection;
+            bool closed = false;
+            t_closeAfter = false;
+            connection.answerSent = 0;
+            keep = m_engine->serve(stream, last, closed) && !closed && !last && !t_closeAfter;
+        }
+        // After a refused request where the next one starts is not sure.
+        if (connection.output.compare(0, 13, "HTTP/1.1 400 ") == 0 || connection.output.compare(0, 13, "HTTP/1.0 400 ") == 0)
+            keep = false;
+        // Most answers go out at once; the rest is sent by the gate, where
+        // a slow reader holds no worker.
+        if (!connection.sendSome()) {
+            m_gate->release(connection);
+            return;
+        }
         // A busy client's next request tends to follow at once; it is
         // served here rather than after a trip through the gate.
-    } while (keep && ConnectionGate::headArrives(connection, nextRequestWaitMs));
-    if (keep)
-        m_gate->giveBack(std::move(connection));
-    else
-        m_gate->release(connection);
+    } while (keep && !connection.answerPending() && m_gate->requestArrives(connection, nextRequestWaitMs));
+    connection.closeAfter = !keep;
+    m_gate->giveBack(std::move(connection));
 }
 
 QByteArray HttpServer::header(const httplib::Request& request, const char* name)
@@ -216,9 +231,16 @@ void HttpServer::replyFile(httplib::Response& response, int status, const std::s
         return;
     }
     response.status = status;
-    // A small piece at a time: a client that reads slowly costs no more.
+    // The file is sent by the gate as the client reads it; a worker sends
+    // a small piece at a time only when there is no gate.
     response.set_content_provider(size_t(length), contentType.toStdString(),
                                   [file, offset](size_t at, size_t wanted, httplib::DataSink& sink) {
+                                      static const char standIn = 0;
+                                      // Never copied whole into the answer's bytes: without
+                                      // a descriptor for it the answer fails.
+                                      if (ClientStream* stream = ClientStream::current())
+                                          return stream->sendFileLater(file->handle(), offset + qint64(at), qint64(wanted))
+                                              && sink.write(&standIn, wanted);
                                       char piece[64 * 1024];
                                       if (!file->seek(offset + qint64(at)))
                                           return false;
@@ -372,6 +394,7 @@ void HttpServer::handle(const httplib::Request& original, httplib::Response& res
     httplib::Request whole;
     std::unique_ptr<RequestBody> body;
     bool refused = false;
+    qint64 bodyLength = -1; // -1: chunked or unknown
     if (reader) {
         const qint64 limit = route ? route->bodyLimit : smallBody;
         const bool chunked = header(original, "Transfer-Encoding").toLower().contains("chunked");
@@ -379,6 +402,8 @@ void HttpServer::handle(const httplib::Request& original, httplib::Response& res
         bool valid = false;
         // Without a length or chunks a request has no body.
         const qint64 declared = length.isEmpty() ? 0 : length.toLongLong(&valid);
+        if (!chunked && (valid || length.isEmpty()))
+            bodyLength = declared;
         refused = true;
         if (!length.isEmpty() && (!valid || declared < 0))
             reply(response, 400, "{\"ok\":false,\"error\":\"the Content-Length is not valid\"}", "application/json");
@@ -426,8 +451,13 @@ void HttpServer::handle(const httplib::Request& original, httplib::Response& res
         else
             reply(response, 404, "{\"ok\":false,\"error\":\"not found\"}", "application/json");
     }
-    if (body && !body->started())
-        body->drain();
+    // A body left unread is dropped only when it is already at hand;
+    // otherwise the connection closes rather than wait on its sender.
+    if (body && !body->started()) {
+        const ClientStream* stream = ClientStream::current();
+        if (bodyLength >= 0 && stream && stream->bufferedBytes() >= size_t(bodyLength))
+            body->drain();
+    }
     if (reader && !(body && body->finished()))
         t_closeAfter = true;
     if (seq && context.body)

@@ -24,8 +24,9 @@ class ThreadPool;
 } // namespace httplib
 
 // The HTTP front of the server. Connections wait in the ConnectionGate
-// until a whole request head has arrived; then a worker thread serves that
-// one request and gives the connection back. Each request goes to the
+// until a whole request head (and a small body) has arrived; then a worker
+// thread serves that one request and gives the connection back with its
+// answer, which the gate sends as the client reads. Each request goes to the
 // handler whose path prefix it falls under, with its body either read
 // whole (within the route's limit) or left to the handler to take piece by
 // piece (RequestContext::body). It writes one log line per request, keeps

@@ -136,10 +136,12 @@ int main(int argc, char* argv[])
         server.setTestControl(&faults, &journal);
         server.controlRoute("/_control", to(control));
     }
-    // Uploads go to their files as they arrive; other bodies are small.
+    // Uploads go to their files as they arrive, the avatar once its sender
+    // is known; other bodies are small.
     server.route("/" + StorageApi::bucket, false, to(storage), options.maxObjectSize + StorageApi::formOverhead,
                  HttpServer::Body::Streamed);
-    server.route("/api/v1/user/settings/avatar", true, to(accountApi), AvatarStore::maxUpload + HttpServer::smallBody);
+    server.route("/api/v1/user/settings/avatar", true, to(accountApi), AvatarStore::maxUpload + HttpServer::smallBody,
+                 HttpServer::Body::Streamed);
     server.route("/api", false, to(accountApi));
     server.route("/captcha", false, to(accountPages));
     server.route("/avatars", false, to(accountPages));

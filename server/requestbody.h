@@ -16,10 +16,10 @@ struct MultipartFormData;
 // The body of one request as it arrives, taken piece by piece, so that an
 // upload goes to its file as it comes and is never held whole. At most
 // limit bytes are taken; a longer body ends the read with tooLarge(). A
-// body refused on the way (or not read at all) is read on and dropped up to
-// drainLimit bytes, so that the client reads the answer on an orderly
-// connection; a longer one stays unread and its connection is closed. The
-// first bytes (or each form part's) are kept for the request journal.
+// body refused on the way is read on and dropped up to drainLimit bytes, so
+// that the client reads the answer on an orderly connection; a longer one
+// stays unread and its connection is closed. The first bytes (or each form
+// part's) are kept for the request journal.
 class RequestBody
 {
 public:
@@ -48,7 +48,7 @@ public:
     const QByteArray& kept() const { return m_kept; }
     const QList<RequestJournal::Part>& keptParts() const { return m_keptParts; }
 
-    static const qint64 drainLimit = 1 << 20;
+    static const qint64 drainLimit = 64 * 1024;
 
 private:
     bool take(const char* data, size_t length);

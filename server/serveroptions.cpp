@@ -62,6 +62,13 @@ bool ServerOptions::parse(const QStringList& arguments, QString* message)
           QStringLiteral("seconds") },
         { QStringLiteral("idle-timeout"), QStringLiteral("Seconds a connection may wait between requests (default 30)."),
           QStringLiteral("seconds") },
+        { QStringLiteral("body-timeout"), QStringLiteral("Seconds a request body may pause, and has before it must come "
+                                                         "at 16 KiB/s; a body of up to 64 KiB must arrive whole within "
+                                                         "them (default 30)."),
+          QStringLiteral("seconds") },
+        { QStringLiteral("answer-timeout"), QStringLiteral("Seconds an answer may wait for the client to read, and has "
+                                                           "before it must be read at 16 KiB/s (default 30)."),
+          QStringLiteral("seconds") },
         { QStringLiteral("max-connections-per-address"), QStringLiteral("Open connections one client address may hold; "
                                                                         "more are answered 429 (default 32, 0: no limit)."),
           QStringLiteral("count") },
@@ -122,7 +129,8 @@ bool ServerOptions::parse(const QStringList& arguments, QString* message)
         || !readNumber(parser, QStringLiteral("max-object-size"), 1, 1ll << 32, &maxObjectSize, message))
         return false;
     if (!readInt("threads", 2, 1024, &threads) || !readInt("head-timeout", 1, 3600, &headTimeout)
-        || !readInt("idle-timeout", 1, 3600, &idleTimeout)
+        || !readInt("idle-timeout", 1, 3600, &idleTimeout) || !readInt("body-timeout", 1, 3600, &readTimeout)
+        || !readInt("answer-timeout", 1, 3600, &writeTimeout)
         || !readInt("max-connections-per-address", 0, 100000, &maxConnectionsPerAddress))
         return false;
     proxyAddress = parser.value(QStringLiteral("proxy"));

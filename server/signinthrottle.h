@@ -6,8 +6,9 @@
 
 #include <mutex>
 
-// Slows down repeated failed sign-ins of one name from one address: after
-// freeAttempts failures within the window, each further failure makes the
+// Slows down repeated failed sign-ins of one account (or unknown name)
+// from one address: after freeAttempts failures within the window, each
+// further failure makes the
 // next attempt wait one more second (at most maxDelaySeconds) after it.
 // An attempt that comes sooner is not checked at all: the caller answers
 // it at once with the time left, so that no worker thread waits. A right

@@ -1,7 +1,14 @@
 #include "serviceconfig.h"
 
+#include <QLoggingCategory>
+#include <QSslCertificate>
+#include <QSslConfiguration>
 #include <QUrl>
 #include <QtGlobal>
+
+#include <mutex>
+
+Q_LOGGING_CATEGORY(lcServiceConfig, "penlark.services")
 
 namespace {
 bool isFeedAddress(const QString& address)
@@ -17,8 +24,29 @@ QString withoutTrailingSlash(QString address)
 }
 } // namespace
 
+void ServiceConfig::trustCaFile()
+{
+    static std::mutex mutex;
+    static QString trusted;
+    const QString path = qEnvironmentVariable("PENLARK_CA_FILE");
+    std::lock_guard<std::mutex> lock(mutex);
+    if (path.isEmpty() || path == trusted)
+        return;
+    trusted = path;
+    const QList<QSslCertificate> certificates = QSslCertificate::fromPath(path, QSsl::Pem);
+    if (certificates.isEmpty()) {
+        qCWarning(lcServiceConfig) << "no certificate in PENLARK_CA_FILE" << path;
+        return;
+    }
+    QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+    tls.addCaCertificates(certificates);
+    QSslConfiguration::setDefaultConfiguration(tls);
+}
+
 QString ServiceConfig::value(const char* variable, const QString& fallback)
 {
+    // Every service address is asked for before its first request.
+    trustCaFile();
     const QString v = qEnvironmentVariable(variable);
     return v.isEmpty() ? fallback : v;
 }

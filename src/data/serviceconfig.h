@@ -9,7 +9,9 @@
 // analytics and the update feed are reached under it, and the account server
 // hands out the object-storage address with the storage credentials. A
 // variable of a single service overrides the base for that service. Every
-// address is empty by default: the feature then stays offline.
+// address is empty by default: the feature then stays offline. A server
+// with a private or self-signed certificate is trusted when PENLARK_CA_FILE
+// names a PEM file of its certificate (or of the authority that signed it).
 class ServiceConfig
 {
 public:
@@ -36,6 +38,9 @@ public:
     static QString avatarProxy();
 
 private:
+    // Adds PENLARK_CA_FILE's certificates to those every TLS connection
+    // trusts, once for each file named.
+    static void trustCaFile();
     static QString value(const char* variable, const QString& fallback = QString());
 };
 

@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QHostAddress>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -107,6 +108,9 @@ public:
     ~PenlarkServer() { stop(); }
     // Arguments for the next start, e.g. another database.
     void setExtraArguments(const QStringList& arguments) { m_extra = arguments; }
+    // A program that starts the server with these arguments first, e.g.
+    // "prlimit" with a smaller descriptor limit.
+    void setLauncher(const QStringList& launcher) { m_launcher = launcher; }
     PenlarkServer(const PenlarkServer&) = delete;
     PenlarkServer& operator=(const PenlarkServer&) = delete;
 
@@ -114,8 +118,9 @@ public:
     {
         stop();
         const qint64 logStart = QFileInfo(m_log).size();
-        m_process.setProgram(QStringLiteral(PENLARK_SERVER_PATH));
-        m_process.setArguments(QStringList { QStringLiteral("--listen"), QStringLiteral("127.0.0.1"), QStringLiteral("--port"),
+        m_process.setProgram(m_launcher.isEmpty() ? QStringLiteral(PENLARK_SERVER_PATH) : m_launcher.first());
+        m_process.setArguments(m_launcher.mid(1) + (m_launcher.isEmpty() ? QStringList() : QStringList { QStringLiteral(PENLARK_SERVER_PATH) })
+                               + QStringList { QStringLiteral("--listen"), QStringLiteral("127.0.0.1"), QStringLiteral("--port"),
                                              QStringLiteral("0"), QStringLiteral("--data"), m_data,
                                              QStringLiteral("--test-control") }
                                + m_extra);
@@ -169,12 +174,16 @@ public:
         return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
     }
 
-    // One request on a fresh connection; waits at most timeoutMs.
+    // One request on a fresh connection, from the address from when it is
+    // given (another one on the loopback network); waits at most timeoutMs.
     ServerAnswer call(const QByteArray& method, const QString& path, const QByteArray& body = QByteArray(),
-                      const QList<QPair<QByteArray, QByteArray>>& headers = {}, int timeoutMs = 20000) const
+                      const QList<QPair<QByteArray, QByteArray>>& headers = {}, int timeoutMs = 20000,
+                      const QString& from = QString()) const
     {
         ServerAnswer answer;
         QTcpSocket socket;
+        if (!from.isEmpty())
+            socket.bind(QHostAddress(from));
         socket.connectToHost(QStringLiteral("127.0.0.1"), m_port);
         if (!socket.waitForConnected(timeoutMs))
             return answer;
@@ -342,6 +351,7 @@ private:
     }
 
     QStringList m_extra;
+    QStringList m_launcher;
     QTemporaryDir m_folder;
     QString m_data;
     QString m_log;
