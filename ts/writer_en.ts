@@ -78,11 +78,11 @@ Copyright © the Penlark developers.</translation>
     </message>
     <message>
         <source>未登录</source>
-        <translation>Not logged in</translation>
+        <translation>Not signed in</translation>
     </message>
     <message>
         <source>每日登陆赠送10积分</source>
-        <translation>10 points for every daily login</translation>
+        <translation>10 points for signing in each day</translation>
     </message>
 </context>
 <context>
@@ -289,10 +289,6 @@ Copyright © the Penlark developers.</translation>
         <translation>New</translation>
     </message>
     <message>
-        <source>Preferences...</source>
-        <translation>Preferences...</translation>
-    </message>
-    <message>
         <source> (已删除)</source>
         <translation> (deleted)</translation>
     </message>
@@ -335,6 +331,18 @@ Copyright © the Penlark developers.</translation>
     <message>
         <source>无法打开“%1”：%2</source>
         <translation>Cannot open "%1": %2</translation>
+    </message>
+    <message>
+        <source>%1：选择“%2”菜单中的“%3”，或按 %4</source>
+        <translation>%1: choose “%3” in the “%2” menu, or press %4</translation>
+    </message>
+    <message>
+        <source>偏好设置</source>
+        <translation>Preferences</translation>
+    </message>
+    <message>
+        <source>工具</source>
+        <translation>Tools</translation>
     </message>
 </context>
 <context>
@@ -605,7 +613,7 @@ Copyright © the Penlark developers.</translation>
     <name>GlobalMessage</name>
     <message>
         <source>新版已发布...</source>
-        <translation>A new version is available...</translation>
+        <translation>A new version is available…</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -873,12 +881,6 @@ Copyright © the Penlark developers.</translation>
 <context>
     <name>LockerLabel</name>
     <message>
-        <source>当前处于锁定状态
-</source>
-        <translation>Currently locked
-</translation>
-    </message>
-    <message>
         <source>剩余锁定字数(有效字数): </source>
         <translation>Words left in the lock (counted words): </translation>
     </message>
@@ -890,12 +892,16 @@ Copyright © the Penlark developers.</translation>
         <source>距离刷新锁定数据剩余时间(秒):</source>
         <translation>Next lock update in (seconds):</translation>
     </message>
+    <message>
+        <source>当前处于锁定状态</source>
+        <translation>Currently locked</translation>
+    </message>
 </context>
 <context>
     <name>LoginPage</name>
     <message>
         <source>登录</source>
-        <translation>Log in</translation>
+        <translation>Sign in</translation>
     </message>
     <message>
         <source>注册</source>
@@ -931,7 +937,7 @@ Copyright © the Penlark developers.</translation>
     </message>
     <message>
         <source>注册成功，您可以登陆了</source>
-        <translation>You are signed up. You can log in now.</translation>
+        <translation>You are signed up. You can sign in now.</translation>
     </message>
     <message>
         <source>用户名或邮箱</source>
@@ -943,7 +949,7 @@ Copyright © the Penlark developers.</translation>
     </message>
     <message>
         <source>自动登录</source>
-        <translation>Log in automatically</translation>
+        <translation>Sign in automatically</translation>
     </message>
     <message>
         <source>找回密码</source>
@@ -975,7 +981,7 @@ Copyright © the Penlark developers.</translation>
     </message>
     <message>
         <source>未配置服务器地址，无法登录或注册。</source>
-        <translation>No server address is configured, so logging in and signing up are not available.</translation>
+        <translation>No server address is configured, so signing in and signing up are not available.</translation>
     </message>
 </context>
 <context>
@@ -1043,7 +1049,7 @@ You can turn it off in the preferences.</translation>
     <name>LumoTheme</name>
     <message>
         <source>跟随主题</source>
-        <translation>Follow System</translation>
+        <translation>Follow the system</translation>
     </message>
     <message>
         <source>默认白</source>
@@ -1055,19 +1061,19 @@ You can turn it off in the preferences.</translation>
     </message>
     <message>
         <source>淑女粉</source>
-        <translation>Lady powder</translation>
+        <translation>Pink theme</translation>
     </message>
     <message>
         <source>清爽绿</source>
-        <translation>Fresh green</translation>
+        <translation>Soft green theme</translation>
     </message>
     <message>
         <source>苍穹蓝</source>
-        <translation>Blue sky</translation>
+        <translation>Blue theme</translation>
     </message>
     <message>
         <source>电纸书</source>
-        <translation>Electronic paper book</translation>
+        <translation>E-paper theme</translation>
     </message>
 </context>
 <context>
@@ -1113,7 +1119,7 @@ Usually used as a note.</translation>
 Lin Yuan, male, 27,
 keeper of the town bookshop,
 quiet, fond of chess.
-...</translation>
+…</translation>
     </message>
     <message>
         <source>颜色</source>
@@ -1136,7 +1142,7 @@ quiet, fond of chess.
     </message>
     <message>
         <source>登录</source>
-        <translation>Log in</translation>
+        <translation>Sign in</translation>
     </message>
     <message>
         <source>现有积分</source>
@@ -1156,7 +1162,7 @@ quiet, fond of chess.
     </message>
     <message>
         <source>退出登录</source>
-        <translation>Log out</translation>
+        <translation>Sign out</translation>
     </message>
 </context>
 <context>
@@ -1236,7 +1242,7 @@ quiet, fond of chess.
     </message>
     <message>
         <source>Clear Menu</source>
-        <translation>Clear Menu</translation>
+        <translation>Clear menu</translation>
     </message>
 </context>
 <context>
@@ -1360,15 +1366,15 @@ quiet, fond of chess.
     </message>
     <message>
         <source>未登录</source>
-        <translation>Not logged in</translation>
+        <translation>Not signed in</translation>
     </message>
     <message>
         <source>首次登陆赠送100积分</source>
-        <translation>100 points for your first login</translation>
+        <translation>100 points for your first sign-in</translation>
     </message>
     <message>
         <source>每日登陆赠送10积分</source>
-        <translation>10 points for every daily login</translation>
+        <translation>10 points for signing in each day</translation>
     </message>
 </context>
 <context>
@@ -1796,7 +1802,7 @@ Switch it on?</translation>
     <name>QObject</name>
     <message>
         <source>Preferences...</source>
-        <translation>Preferences...</translation>
+        <translation>Preferences…</translation>
     </message>
     <message>
         <source>Preferences</source>
@@ -1988,7 +1994,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>跟随主题</source>
-        <translation>Follow System</translation>
+        <translation>Follow the system</translation>
     </message>
     <message>
         <source>默认白</source>
@@ -2000,15 +2006,15 @@ Switch it on?</translation>
     </message>
     <message>
         <source>淑女粉</source>
-        <translation>Lady powder</translation>
+        <translation>Pink theme</translation>
     </message>
     <message>
         <source>清爽绿</source>
-        <translation>Fresh green</translation>
+        <translation>Soft green theme</translation>
     </message>
     <message>
         <source>苍穹蓝</source>
-        <translation>Blue sky</translation>
+        <translation>Blue theme</translation>
     </message>
     <message>
         <source>入门模式</source>
@@ -2072,7 +2078,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>登录信息无效,请登录.</source>
-        <translation>Your login is no longer valid. Please log in again.</translation>
+        <translation>Your sign-in is no longer valid. Please sign in again.</translation>
     </message>
     <message>
         <source>服务器答复：未找到</source>
@@ -2278,7 +2284,7 @@ Switch it on?</translation>
     <name>RankingHallModel</name>
     <message>
         <source>请先登录</source>
-        <translation>Please log in first</translation>
+        <translation>Please sign in first</translation>
     </message>
     <message>
         <source>请输入房间名</source>
@@ -2328,7 +2334,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>请先登录</source>
-        <translation>Please log in first</translation>
+        <translation>Please sign in first</translation>
     </message>
     <message>
         <source>拼字大厅</source>
@@ -2724,7 +2730,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>未登录</source>
-        <translation>Not logged in</translation>
+        <translation>Not signed in</translation>
     </message>
     <message>
         <source>闯关信息载入失败,请稍后再试</source>
@@ -2732,7 +2738,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>正在刷新...</source>
-        <translation>Refreshing...</translation>
+        <translation>Refreshing…</translation>
     </message>
     <message>
         <source>刷新</source>
@@ -2944,11 +2950,11 @@ Switch it on?</translation>
     </message>
     <message>
         <source>正在登录...</source>
-        <translation>Logging in...</translation>
+        <translation>Signing in…</translation>
     </message>
     <message>
         <source>登录成功</source>
-        <translation>Logged in</translation>
+        <translation>Signed in</translation>
     </message>
     <message>
         <source>未知错误</source>
@@ -2956,7 +2962,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>Please login first!</source>
-        <translation>Please log in first.</translation>
+        <translation>Please sign in first.</translation>
     </message>
     <message>
         <source>超时</source>
@@ -2987,11 +2993,11 @@ Switch it on?</translation>
     </message>
     <message>
         <source>Open Recent</source>
-        <translation>Open Recent</translation>
+        <translation>Open recent</translation>
     </message>
     <message>
         <source>Clear Menu</source>
-        <translation>Clear Menu</translation>
+        <translation>Clear menu</translation>
     </message>
     <message>
         <source>保存</source>
@@ -3241,7 +3247,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>请先登录</source>
-        <translation>Please log in first</translation>
+        <translation>Please sign in first</translation>
     </message>
     <message>
         <source>文档统计</source>
@@ -3396,7 +3402,7 @@ Switch it on?</translation>
     <name>cloudDisk</name>
     <message>
         <source>没有登陆</source>
-        <translation>Not logged in</translation>
+        <translation>Not signed in</translation>
     </message>
     <message>
         <source>设置中取消了云同步功能</source>
@@ -3428,7 +3434,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>Not logged in:</source>
-        <translation>Not logged in:</translation>
+        <translation>Not signed in:</translation>
     </message>
     <message>
         <source>正在上传文件</source>
@@ -3591,7 +3597,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>please login first</source>
-        <translation>Please log in first</translation>
+        <translation>Please sign in first</translation>
     </message>
     <message>
         <source>同步本周字数成功(无变更)</source>
@@ -3684,18 +3690,6 @@ Switch it on?</translation>
         <translation>Notes</translation>
     </message>
     <message>
-        <source>是否要删除:
-</source>
-        <translation>Delete:
-</translation>
-    </message>
-    <message>
-        <source> ？
-删除后不能恢复。</source>
-        <translation>?
-It cannot be restored afterwards.</translation>
-    </message>
-    <message>
         <source>无法读取历史记录：%1</source>
         <translation>Could not read the history: %1</translation>
     </message>
@@ -3777,6 +3771,10 @@ It cannot be restored afterwards.</translation>
             <numerusform>Imported %n file into %1</numerusform>
             <numerusform>Imported %n files into %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>是否要删除“%1”？删除后不能恢复。</source>
+        <translation>Delete "%1"? It cannot be restored afterwards.</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,9 @@ Item {
     id: root
     width: 500
     height: 700
+    // as the main window does for a right-to-left language
+    LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft
+    LayoutMirroring.childrenInherit: true
 
     // The main window's part in the challenge: the leave question, the
     // resumption offer and the signal that reopens a level.
@@ -171,6 +174,27 @@ Item {
             compare(csettings.throughType, "简单模式")
             compare(csettings.throughNumber, 5)
             verify(!through.running)
+        }
+
+        // The cards read in the interface language's direction, each figure
+        // beside its own label, the hours in the language's decimal form.
+        function test_g_cardsInReadingOrder_data() {
+            return [{ tag: "English", lang: "English", hours: "4.5", mirrored: false },
+                    { tag: "German", lang: "Deutsch", hours: "4,5", mirrored: false },
+                    { tag: "Arabic", lang: "عربي", hours: "٤٫٥", mirrored: true }]
+        }
+        function test_g_cardsInReadingOrder(data) {
+            i18n.reTrans(data.lang)
+            var card = modeCard(0)
+            var fee = findChild(card, "throughFee")
+            var reward = findChild(card, "throughReward")
+            var feeX = fee.mapToItem(card, 0, 0).x
+            var rewardX = reward.mapToItem(card, 0, 0).x
+            verify(data.mirrored ? feeX > rewardX : feeX < rewardX)
+            verify(data.mirrored ? feeX + fee.width > card.width - 12 : feeX < 12)
+            verify(fee.text.indexOf("\u206825\u2069") > 0)
+            verify(findChild(card, "throughCondition").text.indexOf(data.hours) >= 0, findChild(card, "throughCondition").text)
+            i18n.reTrans("中文简体")
         }
 
         function test_z_noWarnings() {
