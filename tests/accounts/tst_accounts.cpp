@@ -796,13 +796,11 @@ private slots:
         // What was typed on the sign-up side and the "signed in" line leave
         // with the writer who signs out.
         const char* const signUpFields[] = { "signUpName", "signUpEmail", "signUpPassword", "signUpRetype", "signUpCaptcha" };
-        QVERIFY(QMetaObject::invokeMethod(login, "show"));
-        QVERIFY(QMetaObject::invokeMethod(login, "showSignUp"));
+        QVERIFY(QMetaObject::invokeMethod(login, "show") && QMetaObject::invokeMethod(login, "showSignUp"));
         for (const char* field : signUpFields) {
             QVERIFY(QMetaObject::invokeMethod(child(login, field), "forceActiveFocus"));
-            for (const char c : { 'a', 'n', 'n' })
-                QTest::keyClick(window, c);
-            QCOMPARE(child(login, field)->property("text").toString(), QStringLiteral("ann"));
+            QTest::keyClick(window, 'a');
+            QCOMPARE(child(login, field)->property("text").toString(), QStringLiteral("a"));
         }
         QCOMPARE(child(login, "loginTips")->property("text").toString(), QStringLiteral("登录成功"));
         QVERIFY(QMetaObject::invokeMethod(child(me, "logoutButton"), "clicked"));
