@@ -50,9 +50,12 @@ SheetWindow {
         Button {
             objectName: "otherFolderButton"
             text: qsTr("另选文档目录")
+            // The desktop dialog takes its folder when it is shown, so the
+            // folder is set again once it is open.
             onClicked: {
                 folderDialog.folder = files.documentUrl
                 folderDialog.open()
+                folderDialog.folder = files.documentUrl
             }
         }
     }
