@@ -309,10 +309,6 @@
         <translation>جديد</translation>
     </message>
     <message>
-        <source>Preferences...</source>
-        <translation>التفضيلات...</translation>
-    </message>
-    <message>
         <source> (已删除)</source>
         <translation> (محذوف)</translation>
     </message>
@@ -355,6 +351,18 @@
     <message>
         <source>无法打开“%1”：%2</source>
         <translation>تعذر فتح "%1": %2</translation>
+    </message>
+    <message>
+        <source>%1：选择“%2”菜单中的“%3”，或按 %4</source>
+        <translation>%1: اختر «%3» من قائمة «%2» أو اضغط %4</translation>
+    </message>
+    <message>
+        <source>偏好设置</source>
+        <translation>التفضيلات</translation>
+    </message>
+    <message>
+        <source>工具</source>
+        <translation>الأدوات</translation>
     </message>
 </context>
 <context>
@@ -913,12 +921,6 @@
 <context>
     <name>LockerLabel</name>
     <message>
-        <source>当前处于锁定状态
-</source>
-        <translation>القفل مفعّل حاليًا
-</translation>
-    </message>
-    <message>
         <source>剩余锁定字数(有效字数): </source>
         <translation>الكلمات المتبقية للقفل (الكلمات المحتسبة): </translation>
     </message>
@@ -929,6 +931,10 @@
     <message>
         <source>距离刷新锁定数据剩余时间(秒):</source>
         <translation>التحديث التالي للقفل خلال (ثانية):</translation>
+    </message>
+    <message>
+        <source>当前处于锁定状态</source>
+        <translation>القفل مفعّل حاليًا</translation>
     </message>
 </context>
 <context>
@@ -3752,18 +3758,6 @@
         <translation>الملاحظات</translation>
     </message>
     <message>
-        <source>是否要删除:
-</source>
-        <translation>حذف:
-</translation>
-    </message>
-    <message>
-        <source> ？
-删除后不能恢复。</source>
-        <translation>؟
-لا يمكن استعادته بعد الحذف.</translation>
-    </message>
-    <message>
         <source>无法读取历史记录：%1</source>
         <translation>تعذرت قراءة السجل: %1</translation>
     </message>
@@ -3853,6 +3847,10 @@
     <message>
         <source>以下文件不保存副本，删除后无法恢复：%1</source>
         <translation>لا تُحفظ نسخة من هذه الملفات ولا يمكن استعادتها بعد الحذف: %1</translation>
+    </message>
+    <message>
+        <source>是否要删除“%1”？删除后不能恢复。</source>
+        <translation>هل تريد حذف "%1"؟ لا يمكن استعادته بعد الحذف.</translation>
     </message>
 </context>
 <context>

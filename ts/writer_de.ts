@@ -293,10 +293,6 @@ Copyright © die Penlark-Entwickler.</translation>
         <translation>Neu</translation>
     </message>
     <message>
-        <source>Preferences...</source>
-        <translation>Voreinstellungen...</translation>
-    </message>
-    <message>
         <source> (已删除)</source>
         <translation> (gelöscht)</translation>
     </message>
@@ -339,6 +335,18 @@ Copyright © die Penlark-Entwickler.</translation>
     <message>
         <source>无法打开“%1”：%2</source>
         <translation>„%1“ kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>%1：选择“%2”菜单中的“%3”，或按 %4</source>
+        <translation>%1: „%3“ im Menü „%2“ wählen oder %4 drücken</translation>
+    </message>
+    <message>
+        <source>偏好设置</source>
+        <translation>Voreinstellungen</translation>
+    </message>
+    <message>
+        <source>工具</source>
+        <translation>Werkzeuge</translation>
     </message>
 </context>
 <context>
@@ -877,12 +885,6 @@ Copyright © die Penlark-Entwickler.</translation>
 <context>
     <name>LockerLabel</name>
     <message>
-        <source>当前处于锁定状态
-</source>
-        <translation>Gerade gesperrt
-</translation>
-    </message>
-    <message>
         <source>剩余锁定字数(有效字数): </source>
         <translation>Verbleibende Wortsperre (gezählte Wörter): </translation>
     </message>
@@ -893,6 +895,10 @@ Copyright © die Penlark-Entwickler.</translation>
     <message>
         <source>距离刷新锁定数据剩余时间(秒):</source>
         <translation>Nächste Aktualisierung der Sperre in (Sek.):</translation>
+    </message>
+    <message>
+        <source>当前处于锁定状态</source>
+        <translation>Gerade gesperrt</translation>
     </message>
 </context>
 <context>
@@ -3692,18 +3698,6 @@ Einschalten?</translation>
         <translation>Notizen</translation>
     </message>
     <message>
-        <source>是否要删除:
-</source>
-        <translation>Löschen:
-</translation>
-    </message>
-    <message>
-        <source> ？
-删除后不能恢复。</source>
-        <translation>?
-Das lässt sich nicht rückgängig machen.</translation>
-    </message>
-    <message>
         <source>无法读取历史记录：%1</source>
         <translation>Verlauf konnte nicht gelesen werden: %1</translation>
     </message>
@@ -3789,6 +3783,10 @@ Das lässt sich nicht rückgängig machen.</translation>
     <message>
         <source>以下文件不保存副本，删除后无法恢复：%1</source>
         <translation>Von diesen Dateien bleibt keine Kopie, nach dem Löschen lassen sie sich nicht wiederherstellen: %1</translation>
+    </message>
+    <message>
+        <source>是否要删除“%1”？删除后不能恢复。</source>
+        <translation>„%1“ löschen? Das lässt sich nicht rückgängig machen.</translation>
     </message>
 </context>
 <context>

@@ -78,11 +78,11 @@ Copyright © the Penlark developers.</translation>
     </message>
     <message>
         <source>未登录</source>
-        <translation>Not logged in</translation>
+        <translation>Not signed in</translation>
     </message>
     <message>
         <source>每日登陆赠送10积分</source>
-        <translation>10 points for every daily login</translation>
+        <translation>10 points for signing in each day</translation>
     </message>
 </context>
 <context>
@@ -293,10 +293,6 @@ Copyright © the Penlark developers.</translation>
         <translation>New</translation>
     </message>
     <message>
-        <source>Preferences...</source>
-        <translation>Preferences...</translation>
-    </message>
-    <message>
         <source> (已删除)</source>
         <translation> (deleted)</translation>
     </message>
@@ -339,6 +335,18 @@ Copyright © the Penlark developers.</translation>
     <message>
         <source>无法打开“%1”：%2</source>
         <translation>Cannot open "%1": %2</translation>
+    </message>
+    <message>
+        <source>%1：选择“%2”菜单中的“%3”，或按 %4</source>
+        <translation>%1: choose “%3” in the “%2” menu, or press %4</translation>
+    </message>
+    <message>
+        <source>偏好设置</source>
+        <translation>Preferences</translation>
+    </message>
+    <message>
+        <source>工具</source>
+        <translation>Tools</translation>
     </message>
 </context>
 <context>
@@ -609,7 +617,7 @@ Copyright © the Penlark developers.</translation>
     <name>GlobalMessage</name>
     <message>
         <source>新版已发布...</source>
-        <translation>A new version is available...</translation>
+        <translation>A new version is available…</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -877,12 +885,6 @@ Copyright © the Penlark developers.</translation>
 <context>
     <name>LockerLabel</name>
     <message>
-        <source>当前处于锁定状态
-</source>
-        <translation>Currently locked
-</translation>
-    </message>
-    <message>
         <source>剩余锁定字数(有效字数): </source>
         <translation>Words left in the lock (counted words): </translation>
     </message>
@@ -894,12 +896,16 @@ Copyright © the Penlark developers.</translation>
         <source>距离刷新锁定数据剩余时间(秒):</source>
         <translation>Next lock update in (seconds):</translation>
     </message>
+    <message>
+        <source>当前处于锁定状态</source>
+        <translation>Currently locked</translation>
+    </message>
 </context>
 <context>
     <name>LoginPage</name>
     <message>
         <source>登录</source>
-        <translation>Log in</translation>
+        <translation>Sign in</translation>
     </message>
     <message>
         <source>注册</source>
@@ -935,7 +941,7 @@ Copyright © the Penlark developers.</translation>
     </message>
     <message>
         <source>注册成功，您可以登陆了</source>
-        <translation>You are signed up. You can log in now.</translation>
+        <translation>You are signed up. You can sign in now.</translation>
     </message>
     <message>
         <source>用户名或邮箱</source>
@@ -947,7 +953,7 @@ Copyright © the Penlark developers.</translation>
     </message>
     <message>
         <source>自动登录</source>
-        <translation>Log in automatically</translation>
+        <translation>Sign in automatically</translation>
     </message>
     <message>
         <source>找回密码</source>
@@ -979,7 +985,7 @@ Copyright © the Penlark developers.</translation>
     </message>
     <message>
         <source>未配置服务器地址，无法登录或注册。</source>
-        <translation>No server address is configured, so logging in and signing up are not available.</translation>
+        <translation>No server address is configured, so signing in and signing up are not available.</translation>
     </message>
 </context>
 <context>
@@ -1047,7 +1053,7 @@ You can turn it off in the preferences.</translation>
     <name>LumoTheme</name>
     <message>
         <source>跟随主题</source>
-        <translation>Follow System</translation>
+        <translation>Follow the system</translation>
     </message>
     <message>
         <source>默认白</source>
@@ -1059,19 +1065,19 @@ You can turn it off in the preferences.</translation>
     </message>
     <message>
         <source>淑女粉</source>
-        <translation>Lady powder</translation>
+        <translation>Pink theme</translation>
     </message>
     <message>
         <source>清爽绿</source>
-        <translation>Fresh green</translation>
+        <translation>Soft green theme</translation>
     </message>
     <message>
         <source>苍穹蓝</source>
-        <translation>Blue sky</translation>
+        <translation>Blue theme</translation>
     </message>
     <message>
         <source>电纸书</source>
-        <translation>Electronic paper book</translation>
+        <translation>E-paper theme</translation>
     </message>
 </context>
 <context>
@@ -1117,7 +1123,7 @@ Usually used as a note.</translation>
 Lin Yuan, male, 27,
 keeper of the town bookshop,
 quiet, fond of chess.
-...</translation>
+…</translation>
     </message>
     <message>
         <source>颜色</source>
@@ -1140,7 +1146,7 @@ quiet, fond of chess.
     </message>
     <message>
         <source>登录</source>
-        <translation>Log in</translation>
+        <translation>Sign in</translation>
     </message>
     <message>
         <source>现有积分</source>
@@ -1160,7 +1166,7 @@ quiet, fond of chess.
     </message>
     <message>
         <source>退出登录</source>
-        <translation>Log out</translation>
+        <translation>Sign out</translation>
     </message>
 </context>
 <context>
@@ -1240,7 +1246,7 @@ quiet, fond of chess.
     </message>
     <message>
         <source>Clear Menu</source>
-        <translation>Clear Menu</translation>
+        <translation>Clear menu</translation>
     </message>
 </context>
 <context>
@@ -1364,15 +1370,15 @@ quiet, fond of chess.
     </message>
     <message>
         <source>未登录</source>
-        <translation>Not logged in</translation>
+        <translation>Not signed in</translation>
     </message>
     <message>
         <source>首次登陆赠送100积分</source>
-        <translation>100 points for your first login</translation>
+        <translation>100 points for your first sign-in</translation>
     </message>
     <message>
         <source>每日登陆赠送10积分</source>
-        <translation>10 points for every daily login</translation>
+        <translation>10 points for signing in each day</translation>
     </message>
 </context>
 <context>
@@ -1800,7 +1806,7 @@ Switch it on?</translation>
     <name>QObject</name>
     <message>
         <source>Preferences...</source>
-        <translation>Preferences...</translation>
+        <translation>Preferences…</translation>
     </message>
     <message>
         <source>Preferences</source>
@@ -1992,7 +1998,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>跟随主题</source>
-        <translation>Follow System</translation>
+        <translation>Follow the system</translation>
     </message>
     <message>
         <source>默认白</source>
@@ -2004,15 +2010,15 @@ Switch it on?</translation>
     </message>
     <message>
         <source>淑女粉</source>
-        <translation>Lady powder</translation>
+        <translation>Pink theme</translation>
     </message>
     <message>
         <source>清爽绿</source>
-        <translation>Fresh green</translation>
+        <translation>Soft green theme</translation>
     </message>
     <message>
         <source>苍穹蓝</source>
-        <translation>Blue sky</translation>
+        <translation>Blue theme</translation>
     </message>
     <message>
         <source>入门模式</source>
@@ -2076,7 +2082,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>登录信息无效,请登录.</source>
-        <translation>Your login is no longer valid. Please log in again.</translation>
+        <translation>Your sign-in is no longer valid. Please sign in again.</translation>
     </message>
     <message>
         <source>服务器答复：未找到</source>
@@ -2282,7 +2288,7 @@ Switch it on?</translation>
     <name>RankingHallModel</name>
     <message>
         <source>请先登录</source>
-        <translation>Please log in first</translation>
+        <translation>Please sign in first</translation>
     </message>
     <message>
         <source>请输入房间名</source>
@@ -2332,7 +2338,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>请先登录</source>
-        <translation>Please log in first</translation>
+        <translation>Please sign in first</translation>
     </message>
     <message>
         <source>拼字大厅</source>
@@ -2732,7 +2738,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>未登录</source>
-        <translation>Not logged in</translation>
+        <translation>Not signed in</translation>
     </message>
     <message>
         <source>闯关信息载入失败,请稍后再试</source>
@@ -2740,7 +2746,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>正在刷新...</source>
-        <translation>Refreshing...</translation>
+        <translation>Refreshing…</translation>
     </message>
     <message>
         <source>刷新</source>
@@ -2952,11 +2958,11 @@ Switch it on?</translation>
     </message>
     <message>
         <source>正在登录...</source>
-        <translation>Logging in...</translation>
+        <translation>Signing in…</translation>
     </message>
     <message>
         <source>登录成功</source>
-        <translation>Logged in</translation>
+        <translation>Signed in</translation>
     </message>
     <message>
         <source>未知错误</source>
@@ -2964,7 +2970,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>Please login first!</source>
-        <translation>Please log in first.</translation>
+        <translation>Please sign in first.</translation>
     </message>
     <message>
         <source>超时</source>
@@ -2995,11 +3001,11 @@ Switch it on?</translation>
     </message>
     <message>
         <source>Open Recent</source>
-        <translation>Open Recent</translation>
+        <translation>Open recent</translation>
     </message>
     <message>
         <source>Clear Menu</source>
-        <translation>Clear Menu</translation>
+        <translation>Clear menu</translation>
     </message>
     <message>
         <source>保存</source>
@@ -3249,7 +3255,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>请先登录</source>
-        <translation>Please log in first</translation>
+        <translation>Please sign in first</translation>
     </message>
     <message>
         <source>文档统计</source>
@@ -3404,7 +3410,7 @@ Switch it on?</translation>
     <name>cloudDisk</name>
     <message>
         <source>没有登陆</source>
-        <translation>Not logged in</translation>
+        <translation>Not signed in</translation>
     </message>
     <message>
         <source>设置中取消了云同步功能</source>
@@ -3436,7 +3442,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>Not logged in:</source>
-        <translation>Not logged in:</translation>
+        <translation>Not signed in:</translation>
     </message>
     <message>
         <source>正在上传文件</source>
@@ -3599,7 +3605,7 @@ Switch it on?</translation>
     </message>
     <message>
         <source>please login first</source>
-        <translation>Please log in first</translation>
+        <translation>Please sign in first</translation>
     </message>
     <message>
         <source>同步本周字数成功(无变更)</source>
@@ -3692,18 +3698,6 @@ Switch it on?</translation>
         <translation>Notes</translation>
     </message>
     <message>
-        <source>是否要删除:
-</source>
-        <translation>Delete:
-</translation>
-    </message>
-    <message>
-        <source> ？
-删除后不能恢复。</source>
-        <translation>?
-It cannot be restored afterwards.</translation>
-    </message>
-    <message>
         <source>无法读取历史记录：%1</source>
         <translation>Could not read the history: %1</translation>
     </message>
@@ -3789,6 +3783,10 @@ It cannot be restored afterwards.</translation>
     <message>
         <source>以下文件不保存副本，删除后无法恢复：%1</source>
         <translation>These files get no copy and cannot be restored after deleting: %1</translation>
+    </message>
+    <message>
+        <source>是否要删除“%1”？删除后不能恢复。</source>
+        <translation>Delete "%1"? It cannot be restored afterwards.</translation>
     </message>
 </context>
 <context>

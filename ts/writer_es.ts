@@ -293,10 +293,6 @@ Copyright © los desarrolladores de Penlark.</translation>
         <translation>Nuevo</translation>
     </message>
     <message>
-        <source>Preferences...</source>
-        <translation>Preferencias...</translation>
-    </message>
-    <message>
         <source> (已删除)</source>
         <translation> (eliminado)</translation>
     </message>
@@ -339,6 +335,18 @@ Copyright © los desarrolladores de Penlark.</translation>
     <message>
         <source>无法打开“%1”：%2</source>
         <translation>No se puede abrir «%1»: %2</translation>
+    </message>
+    <message>
+        <source>%1：选择“%2”菜单中的“%3”，或按 %4</source>
+        <translation>%1: elija «%3» en el menú «%2» o pulse %4</translation>
+    </message>
+    <message>
+        <source>偏好设置</source>
+        <translation>Preferencias</translation>
+    </message>
+    <message>
+        <source>工具</source>
+        <translation>Herramientas</translation>
     </message>
 </context>
 <context>
@@ -877,12 +885,6 @@ Copyright © los desarrolladores de Penlark.</translation>
 <context>
     <name>LockerLabel</name>
     <message>
-        <source>当前处于锁定状态
-</source>
-        <translation>Bloqueo activo
-</translation>
-    </message>
-    <message>
         <source>剩余锁定字数(有效字数): </source>
         <translation>Palabras restantes del bloqueo (palabras contadas): </translation>
     </message>
@@ -893,6 +895,10 @@ Copyright © los desarrolladores de Penlark.</translation>
     <message>
         <source>距离刷新锁定数据剩余时间(秒):</source>
         <translation>Próxima actualización del bloqueo en (s):</translation>
+    </message>
+    <message>
+        <source>当前处于锁定状态</source>
+        <translation>Bloqueo activo</translation>
     </message>
 </context>
 <context>
@@ -3692,18 +3698,6 @@ Si su texto no es dialogado o no está seguro, ¡no active esta opción!
         <translation>Notas</translation>
     </message>
     <message>
-        <source>是否要删除:
-</source>
-        <translation>Eliminar:
-</translation>
-    </message>
-    <message>
-        <source> ？
-删除后不能恢复。</source>
-        <translation>?
-No se podrá recuperar.</translation>
-    </message>
-    <message>
         <source>无法读取历史记录：%1</source>
         <translation>No se pudo leer el historial: %1</translation>
     </message>
@@ -3789,6 +3783,10 @@ No se podrá recuperar.</translation>
     <message>
         <source>以下文件不保存副本，删除后无法恢复：%1</source>
         <translation>De estos archivos no se guarda copia y no se podrán recuperar tras eliminarlos: %1</translation>
+    </message>
+    <message>
+        <source>是否要删除“%1”？删除后不能恢复。</source>
+        <translation>¿Eliminar «%1»? No se podrá recuperar.</translation>
     </message>
 </context>
 <context>

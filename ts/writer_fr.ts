@@ -293,10 +293,6 @@ Copyright © les développeurs de Penlark.</translation>
         <translation>Nouveau</translation>
     </message>
     <message>
-        <source>Preferences...</source>
-        <translation>Préférences...</translation>
-    </message>
-    <message>
         <source> (已删除)</source>
         <translation> (supprimé)</translation>
     </message>
@@ -339,6 +335,18 @@ Copyright © les développeurs de Penlark.</translation>
     <message>
         <source>无法打开“%1”：%2</source>
         <translation>Impossible d'ouvrir « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>%1：选择“%2”菜单中的“%3”，或按 %4</source>
+        <translation>%1 : choisissez « %3 » dans le menu « %2 » ou appuyez sur %4</translation>
+    </message>
+    <message>
+        <source>偏好设置</source>
+        <translation>Préférences</translation>
+    </message>
+    <message>
+        <source>工具</source>
+        <translation>Outils</translation>
     </message>
 </context>
 <context>
@@ -877,12 +885,6 @@ Copyright © les développeurs de Penlark.</translation>
 <context>
     <name>LockerLabel</name>
     <message>
-        <source>当前处于锁定状态
-</source>
-        <translation>Verrouillage en cours
-</translation>
-    </message>
-    <message>
         <source>剩余锁定字数(有效字数): </source>
         <translation>Mots restants du verrouillage (mots comptés) : </translation>
     </message>
@@ -893,6 +895,10 @@ Copyright © les développeurs de Penlark.</translation>
     <message>
         <source>距离刷新锁定数据剩余时间(秒):</source>
         <translation>Prochaine mise à jour du verrouillage dans (s) :</translation>
+    </message>
+    <message>
+        <source>当前处于锁定状态</source>
+        <translation>Verrouillage en cours</translation>
     </message>
 </context>
 <context>
@@ -3692,18 +3698,6 @@ L'activer ?</translation>
         <translation>Notes</translation>
     </message>
     <message>
-        <source>是否要删除:
-</source>
-        <translation>Supprimer :
-</translation>
-    </message>
-    <message>
-        <source> ？
-删除后不能恢复。</source>
-        <translation> ?
-Cette action est irréversible.</translation>
-    </message>
-    <message>
         <source>无法读取历史记录：%1</source>
         <translation>Impossible de lire l'historique : %1</translation>
     </message>
@@ -3789,6 +3783,10 @@ Cette action est irréversible.</translation>
     <message>
         <source>以下文件不保存副本，删除后无法恢复：%1</source>
         <translation>Ces fichiers ne sont pas copiés et ne pourront pas être restaurés après la suppression : %1</translation>
+    </message>
+    <message>
+        <source>是否要删除“%1”？删除后不能恢复。</source>
+        <translation>Supprimer « %1 » ? Cette action est irréversible.</translation>
     </message>
 </context>
 <context>

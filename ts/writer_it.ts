@@ -293,10 +293,6 @@ Copyright © gli sviluppatori di Penlark.</translation>
         <translation>Nuovo</translation>
     </message>
     <message>
-        <source>Preferences...</source>
-        <translation>Preferenze...</translation>
-    </message>
-    <message>
         <source> (已删除)</source>
         <translation> (eliminato)</translation>
     </message>
@@ -339,6 +335,18 @@ Copyright © gli sviluppatori di Penlark.</translation>
     <message>
         <source>无法打开“%1”：%2</source>
         <translation>Impossibile aprire «%1»: %2</translation>
+    </message>
+    <message>
+        <source>%1：选择“%2”菜单中的“%3”，或按 %4</source>
+        <translation>%1: scegli «%3» nel menu «%2» o premi %4</translation>
+    </message>
+    <message>
+        <source>偏好设置</source>
+        <translation>Preferenze</translation>
+    </message>
+    <message>
+        <source>工具</source>
+        <translation>Strumenti</translation>
     </message>
 </context>
 <context>
@@ -877,12 +885,6 @@ Copyright © gli sviluppatori di Penlark.</translation>
 <context>
     <name>LockerLabel</name>
     <message>
-        <source>当前处于锁定状态
-</source>
-        <translation>Blocco attivo
-</translation>
-    </message>
-    <message>
         <source>剩余锁定字数(有效字数): </source>
         <translation>Parole rimanenti del blocco (parole contate): </translation>
     </message>
@@ -893,6 +895,10 @@ Copyright © gli sviluppatori di Penlark.</translation>
     <message>
         <source>距离刷新锁定数据剩余时间(秒):</source>
         <translation>Prossimo aggiornamento del blocco tra (s):</translation>
+    </message>
+    <message>
+        <source>当前处于锁定状态</source>
+        <translation>Blocco attivo</translation>
     </message>
 </context>
 <context>
@@ -3692,18 +3698,6 @@ Attivarlo?</translation>
         <translation>Note</translation>
     </message>
     <message>
-        <source>是否要删除:
-</source>
-        <translation>Eliminare:
-</translation>
-    </message>
-    <message>
-        <source> ？
-删除后不能恢复。</source>
-        <translation>?
-Non sarà possibile recuperarlo.</translation>
-    </message>
-    <message>
         <source>无法读取历史记录：%1</source>
         <translation>Impossibile leggere la cronologia: %1</translation>
     </message>
@@ -3789,6 +3783,10 @@ Non sarà possibile recuperarlo.</translation>
     <message>
         <source>以下文件不保存副本，删除后无法恢复：%1</source>
         <translation>Di questi file non resta una copia e non si potranno recuperare dopo l'eliminazione: %1</translation>
+    </message>
+    <message>
+        <source>是否要删除“%1”？删除后不能恢复。</source>
+        <translation>Eliminare «%1»? Non sarà possibile recuperarlo.</translation>
     </message>
 </context>
 <context>

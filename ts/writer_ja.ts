@@ -289,10 +289,6 @@ Copyright © Penlark 開発者</translation>
         <translation>新規</translation>
     </message>
     <message>
-        <source>Preferences...</source>
-        <translation>環境設定...</translation>
-    </message>
-    <message>
         <source> (已删除)</source>
         <translation> (削除済み)</translation>
     </message>
@@ -335,6 +331,18 @@ Copyright © Penlark 開発者</translation>
     <message>
         <source>无法打开“%1”：%2</source>
         <translation>「%1」を開けません: %2</translation>
+    </message>
+    <message>
+        <source>%1：选择“%2”菜单中的“%3”，或按 %4</source>
+        <translation>%1：「%2」メニューの「%3」を選ぶか、%4 を押します</translation>
+    </message>
+    <message>
+        <source>偏好设置</source>
+        <translation>環境設定</translation>
+    </message>
+    <message>
+        <source>工具</source>
+        <translation>ツール</translation>
     </message>
 </context>
 <context>
@@ -868,12 +876,6 @@ Copyright © Penlark 開発者</translation>
 <context>
     <name>LockerLabel</name>
     <message>
-        <source>当前处于锁定状态
-</source>
-        <translation>現在ロック中
-</translation>
-    </message>
-    <message>
         <source>剩余锁定字数(有效字数): </source>
         <translation>残りロック文字数(有効文字数): </translation>
     </message>
@@ -884,6 +886,10 @@ Copyright © Penlark 開発者</translation>
     <message>
         <source>距离刷新锁定数据剩余时间(秒):</source>
         <translation>ロック情報の更新まで(秒):</translation>
+    </message>
+    <message>
+        <source>当前处于锁定状态</source>
+        <translation>現在ロック中</translation>
     </message>
 </context>
 <context>
@@ -3677,18 +3683,6 @@ Copyright © Penlark 開発者</translation>
         <translation>メモ</translation>
     </message>
     <message>
-        <source>是否要删除:
-</source>
-        <translation>削除しますか:
-</translation>
-    </message>
-    <message>
-        <source> ？
-删除后不能恢复。</source>
-        <translation> ?
-削除すると元に戻せません。</translation>
-    </message>
-    <message>
         <source>无法读取历史记录：%1</source>
         <translation>履歴を読み込めません: %1</translation>
     </message>
@@ -3773,6 +3767,10 @@ Copyright © Penlark 開発者</translation>
     <message>
         <source>以下文件不保存副本，删除后无法恢复：%1</source>
         <translation>次のファイルはコピーが保存されず、削除すると元に戻せません：%1</translation>
+    </message>
+    <message>
+        <source>是否要删除“%1”？删除后不能恢复。</source>
+        <translation>「%1」を削除しますか? 削除すると元に戻せません。</translation>
     </message>
 </context>
 <context>

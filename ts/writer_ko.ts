@@ -289,10 +289,6 @@ Copyright © Penlark 개발자</translation>
         <translation>새로 만들기</translation>
     </message>
     <message>
-        <source>Preferences...</source>
-        <translation>환경설정...</translation>
-    </message>
-    <message>
         <source> (已删除)</source>
         <translation> (삭제됨)</translation>
     </message>
@@ -335,6 +331,18 @@ Copyright © Penlark 개발자</translation>
     <message>
         <source>无法打开“%1”：%2</source>
         <translation>"%1"을(를) 열 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>%1：选择“%2”菜单中的“%3”，或按 %4</source>
+        <translation>%1: "%2" 메뉴에서 "%3"을(를) 고르거나 %4 키를 누르세요</translation>
+    </message>
+    <message>
+        <source>偏好设置</source>
+        <translation>환경설정</translation>
+    </message>
+    <message>
+        <source>工具</source>
+        <translation>도구</translation>
     </message>
 </context>
 <context>
@@ -868,12 +876,6 @@ Copyright © Penlark 개발자</translation>
 <context>
     <name>LockerLabel</name>
     <message>
-        <source>当前处于锁定状态
-</source>
-        <translation>현재 잠금 상태
-</translation>
-    </message>
-    <message>
         <source>剩余锁定字数(有效字数): </source>
         <translation>남은 잠금 글자 수(유효 글자 수): </translation>
     </message>
@@ -884,6 +886,10 @@ Copyright © Penlark 개발자</translation>
     <message>
         <source>距离刷新锁定数据剩余时间(秒):</source>
         <translation>잠금 정보 갱신까지(초):</translation>
+    </message>
+    <message>
+        <source>当前处于锁定状态</source>
+        <translation>현재 잠금 상태</translation>
     </message>
 </context>
 <context>
@@ -3677,18 +3683,6 @@ Copyright © Penlark 개발자</translation>
         <translation>메모</translation>
     </message>
     <message>
-        <source>是否要删除:
-</source>
-        <translation>지울까요:
-</translation>
-    </message>
-    <message>
-        <source> ？
-删除后不能恢复。</source>
-        <translation>?
-지우면 되살릴 수 없습니다.</translation>
-    </message>
-    <message>
         <source>无法读取历史记录：%1</source>
         <translation>기록을 읽지 못했습니다: %1</translation>
     </message>
@@ -3773,6 +3767,10 @@ Copyright © Penlark 개발자</translation>
     <message>
         <source>以下文件不保存副本，删除后无法恢复：%1</source>
         <translation>다음 파일은 사본이 남지 않아 지운 뒤에는 되살릴 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>是否要删除“%1”？删除后不能恢复。</source>
+        <translation>"%1"을(를) 지울까요? 지우면 되살릴 수 없습니다.</translation>
     </message>
 </context>
 <context>

@@ -293,10 +293,6 @@ Copyright © os desenvolvedores do Penlark.</translation>
         <translation>Novo</translation>
     </message>
     <message>
-        <source>Preferences...</source>
-        <translation>Preferências...</translation>
-    </message>
-    <message>
         <source> (已删除)</source>
         <translation> (excluído)</translation>
     </message>
@@ -339,6 +335,18 @@ Copyright © os desenvolvedores do Penlark.</translation>
     <message>
         <source>无法打开“%1”：%2</source>
         <translation>Não é possível abrir "%1": %2</translation>
+    </message>
+    <message>
+        <source>%1：选择“%2”菜单中的“%3”，或按 %4</source>
+        <translation>%1: escolha "%3" no menu "%2" ou pressione %4</translation>
+    </message>
+    <message>
+        <source>偏好设置</source>
+        <translation>Preferências</translation>
+    </message>
+    <message>
+        <source>工具</source>
+        <translation>Ferramentas</translation>
     </message>
 </context>
 <context>
@@ -877,12 +885,6 @@ Copyright © os desenvolvedores do Penlark.</translation>
 <context>
     <name>LockerLabel</name>
     <message>
-        <source>当前处于锁定状态
-</source>
-        <translation>Bloqueio ativo
-</translation>
-    </message>
-    <message>
         <source>剩余锁定字数(有效字数): </source>
         <translation>Palavras restantes do bloqueio (palavras contadas): </translation>
     </message>
@@ -893,6 +895,10 @@ Copyright © os desenvolvedores do Penlark.</translation>
     <message>
         <source>距离刷新锁定数据剩余时间(秒):</source>
         <translation>Próxima atualização do bloqueio em (s):</translation>
+    </message>
+    <message>
+        <source>当前处于锁定状态</source>
+        <translation>Bloqueio ativo</translation>
     </message>
 </context>
 <context>
@@ -3692,18 +3698,6 @@ Ligar?</translation>
         <translation>Notas</translation>
     </message>
     <message>
-        <source>是否要删除:
-</source>
-        <translation>Excluir:
-</translation>
-    </message>
-    <message>
-        <source> ？
-删除后不能恢复。</source>
-        <translation>?
-Não será possível recuperar.</translation>
-    </message>
-    <message>
         <source>无法读取历史记录：%1</source>
         <translation>Não foi possível ler o histórico: %1</translation>
     </message>
@@ -3789,6 +3783,10 @@ Não será possível recuperar.</translation>
     <message>
         <source>以下文件不保存副本，删除后无法恢复：%1</source>
         <translation>Destes arquivos não fica cópia e não será possível recuperá-los após a exclusão: %1</translation>
+    </message>
+    <message>
+        <source>是否要删除“%1”？删除后不能恢复。</source>
+        <translation>Excluir "%1"? Não será possível recuperar.</translation>
     </message>
 </context>
 <context>

@@ -297,10 +297,6 @@
         <translation>Создать</translation>
     </message>
     <message>
-        <source>Preferences...</source>
-        <translation>Параметры...</translation>
-    </message>
-    <message>
         <source> (已删除)</source>
         <translation> (удалён)</translation>
     </message>
@@ -343,6 +339,18 @@
     <message>
         <source>无法打开“%1”：%2</source>
         <translation>Не удаётся открыть «%1»: %2</translation>
+    </message>
+    <message>
+        <source>%1：选择“%2”菜单中的“%3”，或按 %4</source>
+        <translation>%1: выберите «%3» в меню «%2» или нажмите %4</translation>
+    </message>
+    <message>
+        <source>偏好设置</source>
+        <translation>Параметры</translation>
+    </message>
+    <message>
+        <source>工具</source>
+        <translation>Инструменты</translation>
     </message>
 </context>
 <context>
@@ -886,12 +894,6 @@
 <context>
     <name>LockerLabel</name>
     <message>
-        <source>当前处于锁定状态
-</source>
-        <translation>Сейчас заблокировано
-</translation>
-    </message>
-    <message>
         <source>剩余锁定字数(有效字数): </source>
         <translation>Осталось слов блокировки (засчитанных): </translation>
     </message>
@@ -902,6 +904,10 @@
     <message>
         <source>距离刷新锁定数据剩余时间(秒):</source>
         <translation>До обновления данных блокировки (с):</translation>
+    </message>
+    <message>
+        <source>当前处于锁定状态</source>
+        <translation>Сейчас заблокировано</translation>
     </message>
 </context>
 <context>
@@ -3707,18 +3713,6 @@
         <translation>Заметки</translation>
     </message>
     <message>
-        <source>是否要删除:
-</source>
-        <translation>Удалить:
-</translation>
-    </message>
-    <message>
-        <source> ？
-删除后不能恢复。</source>
-        <translation>?
-Восстановить будет нельзя.</translation>
-    </message>
-    <message>
         <source>无法读取历史记录：%1</source>
         <translation>Не удалось прочитать историю: %1</translation>
     </message>
@@ -3805,6 +3799,10 @@
     <message>
         <source>以下文件不保存副本，删除后无法恢复：%1</source>
         <translation>Для этих файлов копия не сохраняется, после удаления их нельзя восстановить: %1</translation>
+    </message>
+    <message>
+        <source>是否要删除“%1”？删除后不能恢复。</source>
+        <translation>Удалить «%1»? Восстановить будет нельзя.</translation>
     </message>
 </context>
 <context>

@@ -288,10 +288,6 @@
         <translation type="unfinished" />
     </message>
     <message>
-        <source>Preferences...</source>
-        <translation>偏好设置...</translation>
-    </message>
-    <message>
         <source> (已删除)</source>
         <translation type="unfinished" />
     </message>
@@ -333,6 +329,18 @@
     </message>
     <message>
         <source>无法打开“%1”：%2</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1：选择“%2”菜单中的“%3”，或按 %4</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>偏好设置</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>工具</source>
         <translation type="unfinished" />
     </message>
 </context>
@@ -867,11 +875,6 @@
 <context>
     <name>LockerLabel</name>
     <message>
-        <source>当前处于锁定状态
-</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>剩余锁定字数(有效字数): </source>
         <translation type="unfinished" />
     </message>
@@ -881,6 +884,10 @@
     </message>
     <message>
         <source>距离刷新锁定数据剩余时间(秒):</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>当前处于锁定状态</source>
         <translation type="unfinished" />
     </message>
 </context>
@@ -3662,16 +3669,6 @@
         <translation>笔记</translation>
     </message>
     <message>
-        <source>是否要删除:
-</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> ？
-删除后不能恢复。</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>无法读取历史记录：%1</source>
         <translation type="unfinished" />
     </message>
@@ -3755,6 +3752,10 @@
     </message>
     <message>
         <source>以下文件不保存副本，删除后无法恢复：%1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>是否要删除“%1”？删除后不能恢复。</source>
         <translation type="unfinished" />
     </message>
 </context>

@@ -289,10 +289,6 @@
         <translation>新建</translation>
     </message>
     <message>
-        <source>Preferences...</source>
-        <translation>偏好設定...</translation>
-    </message>
-    <message>
         <source> (已删除)</source>
         <translation> (已刪除)</translation>
     </message>
@@ -335,6 +331,18 @@
     <message>
         <source>无法打开“%1”：%2</source>
         <translation>無法開啟「%1」：%2</translation>
+    </message>
+    <message>
+        <source>%1：选择“%2”菜单中的“%3”，或按 %4</source>
+        <translation>%1：選擇「%2」選單中的「%3」，或按 %4</translation>
+    </message>
+    <message>
+        <source>偏好设置</source>
+        <translation>偏好設定</translation>
+    </message>
+    <message>
+        <source>工具</source>
+        <translation>工具</translation>
     </message>
 </context>
 <context>
@@ -868,12 +876,6 @@
 <context>
     <name>LockerLabel</name>
     <message>
-        <source>当前处于锁定状态
-</source>
-        <translation>目前處於鎖定狀態
-</translation>
-    </message>
-    <message>
         <source>剩余锁定字数(有效字数): </source>
         <translation>剩餘鎖定字數(有效字數): </translation>
     </message>
@@ -884,6 +886,10 @@
     <message>
         <source>距离刷新锁定数据剩余时间(秒):</source>
         <translation>距離重新整理鎖定資料剩餘時間(秒):</translation>
+    </message>
+    <message>
+        <source>当前处于锁定状态</source>
+        <translation>目前處於鎖定狀態</translation>
     </message>
 </context>
 <context>
@@ -3677,18 +3683,6 @@
         <translation>筆記</translation>
     </message>
     <message>
-        <source>是否要删除:
-</source>
-        <translation>是否要刪除:
-</translation>
-    </message>
-    <message>
-        <source> ？
-删除后不能恢复。</source>
-        <translation> ？
-刪除後不能恢復。</translation>
-    </message>
-    <message>
         <source>无法读取历史记录：%1</source>
         <translation>無法讀取歷史記錄：%1</translation>
     </message>
@@ -3773,6 +3767,10 @@
     <message>
         <source>以下文件不保存副本，删除后无法恢复：%1</source>
         <translation>以下檔案不保存副本，刪除後無法恢復：%1</translation>
+    </message>
+    <message>
+        <source>是否要删除“%1”？删除后不能恢复。</source>
+        <translation>是否要刪除「%1」？刪除後不能恢復。</translation>
     </message>
 </context>
 <context>

@@ -35,12 +35,24 @@ SheetWindow {
             current = cloudDisk.conflictFileList[0]
     }
     function dateText(date) {
-        return date && !isNaN(date.getTime()) ? Qt.formatDateTime(date, "yyyy-MM-dd hh:mm") : ""
+        // to the second: two versions saved within a minute still differ here
+        return date && !isNaN(date.getTime()) ? Qt.formatDateTime(date, "yyyy-MM-dd hh:mm:ss") : ""
     }
     // The first differing line, selected, a third of the way down the view.
+    // An empty line, or the end of a text the other goes on from, is marked
+    // by the character beside it, so that each view shows the place.
     function reveal(view, flick, offset) {
         var end = view.text.indexOf("\n", offset)
-        view.select(offset, end < 0 ? view.length : end)
+        if (end < 0)
+            end = view.length
+        var start = offset
+        if (start === end) {
+            if (end < view.length)
+                ++end
+            else if (start > 0)
+                --start
+        }
+        view.select(start, end)
         var y = view.positionToRectangle(offset).y
         flick.contentY = Math.max(0, Math.min(y - flick.height / 3, view.height - flick.height))
     }

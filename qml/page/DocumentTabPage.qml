@@ -370,10 +370,17 @@ Rectangle {
             font.bold: true
         }
         Repeater {
+            // One sentence each; the names and the keys are isolated so that
+            // each reads as a whole in a right-to-left sentence too.
+            function way(what, menu, entry, key) {
+                var isolated = function(text) { return "\u2068" + text + "\u2069" }
+                return qsTr("%1：选择“%2”菜单中的“%3”，或按 %4")
+                    .arg(what).arg(isolated(menu)).arg(isolated(entry)).arg(isolated(key))
+            }
             model: [
-                qsTr("Open a document") + "    " + qsTr("文件") + " > " + qsTr("打开") + "  " + tabPage.keyOf("fileOpen"),
-                qsTr("New a document") + "    " + qsTr("文件") + " > " + qsTr("新建") + "  " + tabPage.keyOf("fileNew"),
-                qsTr("Preferences...") + "    " + tabPage.keyOf("showSetting")
+                way(qsTr("Open a document"), qsTr("文件"), qsTr("打开"), tabPage.keyOf("fileOpen")),
+                way(qsTr("New a document"), qsTr("文件"), qsTr("新建"), tabPage.keyOf("fileNew")),
+                way(qsTr("偏好设置"), qsTr("工具"), qsTr("偏好设置"), tabPage.keyOf("showSetting"))
             ]
             Text {
                 anchors.horizontalCenter: parent.horizontalCenter

@@ -7,7 +7,8 @@ import com.velmora.clouddisk 1.0
 // documents go into the signed-in account only when the writer says so;
 // otherwise the writer picks another folder for this account. Until then the
 // sync moves nothing; closing the sheet leaves the question for the cloud
-// button.
+// button. The question holds up nothing else: the sheet is not modal, so the
+// window's close button and Ctrl+Q still quit while it is open.
 SheetWindow {
     id: sheet
     objectName: "folderAccountSheet"
@@ -16,6 +17,7 @@ SheetWindow {
     isShowOk: false
     isShowCloseButton: true
     useScrollView: false
+    modal: false
 
     // The folder chosen in the dialog, once the files object has taken it.
     function useFolder(folder) {
@@ -48,7 +50,13 @@ SheetWindow {
         Button {
             objectName: "otherFolderButton"
             text: qsTr("另选文档目录")
-            onClicked: folderDialog.open()
+            // The desktop dialog takes its folder when it is shown, so the
+            // folder is set again once it is open.
+            onClicked: {
+                folderDialog.folder = files.documentUrl
+                folderDialog.open()
+                folderDialog.folder = files.documentUrl
+            }
         }
     }
 

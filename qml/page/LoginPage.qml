@@ -1,8 +1,11 @@
 import QtQuick 2.15
 import TovaUi 0.1
 
-// The sign-in sheet with its sign-up side. The fields are bound to the
-// account data, so what is typed is kept while it is typed.
+// The sign-in sheet with its sign-up side. The sign-in fields are bound to
+// the account data, so what is typed is kept while it is typed. The sign-up
+// side keeps its own entries, emptied when the writer signs out, so that the
+// next one does not find them; a new account's name and password go to the
+// sign-in side.
 SheetWindow {
     id: sheet
     property bool signUp: false
@@ -31,20 +34,25 @@ SheetWindow {
         return true
     }
     function doSignUp() {
-        if (userdata.login === "")
+        if (signUpName.text === "")
             return refuse(qsTr("用户名不能为空"))
-        if (userdata.email === "")
+        if (signUpEmail.text === "")
             return refuse(qsTr("邮箱不能为空"))
-        if (userdata.password === "")
+        if (signUpPassword.text === "")
             return refuse(qsTr("密码不能为空"))
         if (retypeField.text === "")
             return refuse(qsTr("确认密码不能为空"))
-        if (retypeField.text !== userdata.password)
+        if (retypeField.text !== signUpPassword.text)
             return refuse(qsTr("两次输入的密码不一致"))
-        if (userdata.captchaText === "")
+        if (captchaField.text === "")
             return refuse(qsTr("验证码不能为空"))
-        user.reg()
+        user.reg(signUpName.text, signUpEmail.text, signUpPassword.text, retypeField.text, userdata.captchaId,
+                 captchaField.text)
         return true
+    }
+    function clearSignUp() {
+        for (var field of [signUpName, signUpEmail, signUpPassword, retypeField, captchaField])
+            field.text = ""
     }
     function showSignUp() {
         signUp = true
@@ -68,9 +76,19 @@ SheetWindow {
         function onRegFinished(ok, error) {
             if (ok) {
                 message.show(qsTr("注册成功，您可以登陆了"), 16)
+                userdata.login = signUpName.text
+                userdata.password = signUpPassword.text
                 sheet.showSignIn()
             }
+            captchaField.text = ""
             userdata.updateCaptcha()
+        }
+    }
+    Connections {
+        target: userdata
+        function onLoginedChanged(logined) {
+            if (!logined)
+                sheet.clearSignUp()
         }
     }
 
@@ -117,6 +135,7 @@ SheetWindow {
             onToggled: userdata.autologin = checked
         }
         Text {
+            objectName: "loginTips"
             width: parent.width
             visible: text !== ""
             text: user.tips
@@ -161,39 +180,32 @@ SheetWindow {
         width: 300
         spacing: 8
         JTextField {
+            id: signUpName
+            objectName: "signUpName"
             width: parent.width
             placeholderText: qsTr("用户名")
-            text: userdata.login
-            onTextEdited: {
-                userdata.login = text
-                retypeField.text = ""
-            }
+            onTextEdited: retypeField.text = ""
         }
         JTextField {
+            id: signUpEmail
+            objectName: "signUpEmail"
             width: parent.width
             placeholderText: qsTr("电子邮箱")
-            text: userdata.email
-            onTextEdited: {
-                userdata.email = text
-                retypeField.text = ""
-            }
+            onTextEdited: retypeField.text = ""
         }
         JTextField {
+            id: signUpPassword
+            objectName: "signUpPassword"
             width: parent.width
             placeholderText: qsTr("密码")
             echoMode: TextInput.Password
-            text: userdata.password
-            onTextEdited: userdata.password = text
         }
         JTextField {
             id: retypeField
+            objectName: "signUpRetype"
             width: parent.width
             placeholderText: qsTr("再次输入")
             echoMode: TextInput.Password
-            onTextChanged: {
-                if (text === userdata.password)
-                    userdata.reType = text
-            }
         }
         Row {
             spacing: 8
@@ -215,10 +227,10 @@ SheetWindow {
             }
         }
         JTextField {
+            id: captchaField
+            objectName: "signUpCaptcha"
             width: parent.width
             placeholderText: qsTr("验证码")
-            text: userdata.captchaText
-            onTextEdited: userdata.captchaText = text
             onAccepted: sheet.doSignUp()
         }
         Text {

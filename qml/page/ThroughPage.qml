@@ -217,31 +217,52 @@ Item {
                 border.width: page.chosenMode === model.id ? 2 : 1
                 border.color: page.chosenMode === model.id ? g_theme.accentColor : g_theme.secondaryTextColor
 
+                // Each line starts where the reading does (the right edge in
+                // Arabic); the fee and the reward are each one piece, label
+                // and figure together, placed in reading order.
                 Column {
                     id: modeColumn
                     anchors.fill: parent
                     anchors.margins: 8
                     spacing: 4
                     Text {
+                        width: parent.width
+                        horizontalAlignment: Text.AlignLeft
                         text: t.r(model.type)
                         font.pixelSize: 15
                         font.bold: true
                         color: g_theme.foregroundColor
                     }
-                    Text {
-                        text: qsTr("门票") + " " + model.needCoins + " " + qsTr("通关奖励") + " " + model.rewardConins
-                        font.pixelSize: 12
-                        color: g_theme.foregroundColor
+                    Row {
+                        anchors.left: parent.left
+                        spacing: 16
+                        Text {
+                            objectName: "throughFee"
+                            text: qsTr("门票") + " \u2068" + model.needCoins + "\u2069"
+                            font.pixelSize: 12
+                            color: g_theme.foregroundColor
+                        }
+                        Text {
+                            objectName: "throughReward"
+                            text: qsTr("通关奖励") + " \u2068" + model.rewardConins + "\u2069"
+                            font.pixelSize: 12
+                            color: g_theme.foregroundColor
+                        }
                     }
                     Text {
+                        width: parent.width
+                        horizontalAlignment: Text.AlignLeft
                         text: qsTr("通关条件") + ":"
                         font.pixelSize: 12
                         color: g_theme.secondaryTextColor
                     }
                     Text {
+                        objectName: "throughCondition"
                         width: parent.width
+                        horizontalAlignment: Text.AlignLeft
                         wrapMode: Text.Wrap
-                        text: qsTr("需要在最多%1小时内完成9关，共%n字的挑战", "", model.word).arg((model.time / 60).toFixed(1))
+                        text: qsTr("需要在最多%1小时内完成9关，共%n字的挑战", "", model.word)
+                              .arg(Number(model.time / 60).toLocaleString(Qt.locale(i18n.localeName), "f", 1))
                         font.pixelSize: 12
                         color: g_theme.secondaryTextColor
                     }

@@ -11,7 +11,7 @@ Item {
 
     // The seconds change every second: the texts are only built while they
     // can be seen, so a hidden label costs nothing per tick.
-    readonly property string hoverText: !hover.containsMouse ? "" : qsTr("当前处于锁定状态\n")
+    readonly property string hoverText: !hover.containsMouse ? "" : qsTr("当前处于锁定状态") + "\n"
         + qsTr("剩余锁定字数(有效字数): ") + g_data.lockWord + "\n"
         + qsTr("剩余锁定时间(秒):") + g_data.lockSecond + "\n"
         + qsTr("距离刷新锁定数据剩余时间(秒):") + g_data.updateTime

@@ -565,7 +565,7 @@ void files::delFile()
     const QString shown = QDir(LibraryPath::root()).relativeFilePath(target);
     QString question;
     if (!book && documents.isEmpty())
-        question = tr("是否要删除:\n") + shown + tr(" ？\n删除后不能恢复。");
+        question = tr("是否要删除“%1”？删除后不能恢复。").arg(shown);
     else
         question = book ? tr("是否确认删除书“%1”及其中的全部文档？删除前的副本保存在历史记录中（工具 → 历史记录）。").arg(shown)
                         : tr("是否确认删除“%1”？删除前的副本保存在历史记录中（工具 → 历史记录）。").arg(shown);
@@ -804,7 +804,7 @@ QUrl files::deleteNoteFile()
 {
     const QString current = QSettings().value(QLatin1String(kNoteCurrentKey)).toString();
     const QString name = QFileInfo(current).fileName();
-    if (questionHandler()(tr("Notes"), tr("是否要删除:\n") + name + tr(" ？\n删除后不能恢复。")) != QMessageBox::Yes)
+    if (questionHandler()(tr("Notes"), tr("是否要删除“%1”？删除后不能恢复。").arg(name)) != QMessageBox::Yes)
         return QUrl();
     const QString folder = global::notesPath();
     QString next;

@@ -90,6 +90,14 @@ QString I18n::catalogue(const QString& displayName)
     return QString();
 }
 
+QString I18n::localeName() const
+{
+    for (const Language& row : languages)
+        if (m_lang == QString::fromUtf8(row.name))
+            return QLatin1String(row.code);
+    return QStringLiteral("en");
+}
+
 Qt::LayoutDirection I18n::textDirection(const QString& displayName)
 {
     for (const Language& row : languages)

@@ -17,6 +17,9 @@ class I18n : public QObject
     Q_OBJECT
     Q_PROPERTY(QStringList languageList READ languageList WRITE setLanguageList NOTIFY languageListChanged)
     Q_PROPERTY(int index READ index WRITE setIndex NOTIFY indexChanged)
+    // The interface language's locale name ("de", "ar", "zh_CN"), for the
+    // figures the pages show: Qt.locale(i18n.localeName).
+    Q_PROPERTY(QString localeName READ localeName NOTIFY reTransed)
 
 public:
     // app: the application object; engine: the QML engine to retranslate
@@ -26,6 +29,7 @@ public:
     QStringList languageList() const { return m_languageList; }
     int index() const { return m_index; }
     QString language() const { return m_lang; }
+    QString localeName() const;
 
     Q_INVOKABLE void reTrans(const QString& lang);
 

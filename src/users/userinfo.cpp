@@ -222,6 +222,10 @@ void UserInfo::reLogin()
 
 void UserInfo::logout()
 {
+    // The "signed in" line goes with the session, so that no sheet tells
+    // whoever comes next that someone is signed in.
+    setTips(QString());
+    setError(QString());
     account()->setLogined(false);
     emit global::instance()->signalObject()->logoutFinish();
 }

@@ -793,8 +793,21 @@ private slots:
         QVERIFY(m_server.requestsTo("/api/v1/user/settings").isEmpty());
         delete profile;
 
+        // What was typed on the sign-up side and the "signed in" line leave
+        // with the writer who signs out.
+        const char* const signUpFields[] = { "signUpName", "signUpEmail", "signUpPassword", "signUpRetype", "signUpCaptcha" };
+        QVERIFY(QMetaObject::invokeMethod(login, "show") && QMetaObject::invokeMethod(login, "showSignUp"));
+        for (const char* field : signUpFields) {
+            QVERIFY(QMetaObject::invokeMethod(child(login, field), "forceActiveFocus"));
+            QTest::keyClick(window, 'a');
+            QCOMPARE(child(login, field)->property("text").toString(), QStringLiteral("a"));
+        }
+        QCOMPARE(child(login, "loginTips")->property("text").toString(), QStringLiteral("登录成功"));
         QVERIFY(QMetaObject::invokeMethod(child(me, "logoutButton"), "clicked"));
         QVERIFY(!d->logined());
+        for (const char* field : signUpFields)
+            QCOMPARE(child(login, field)->property("text").toString(), QString());
+        QVERIFY(!child(login, "loginTips")->property("visible").toBool());
         QVERIFY(child(me, "signedOut")->property("visible").toBool());
         QCOMPARE(child(points, "pointsText")->property("text").toString(), QStringLiteral("未登录"));
 

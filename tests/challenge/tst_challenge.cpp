@@ -6,6 +6,7 @@
 #include "data/data.h"
 #include "data/global.h"
 #include "data/settings.h"
+#include "i18n/i18n.h"
 #include "TovaUi/function/function.h"
 #include "TovaUi/function/message.h"
 #include "TovaUi/function/t.h"
@@ -415,6 +416,7 @@ public slots:
         context->setContextProperty(QStringLiteral("through"), driver->model);
         context->setContextProperty(QStringLiteral("driver"), driver);
         context->setContextProperty(QStringLiteral("warnings"), new WarningCounter());
+        context->setContextProperty(QStringLiteral("i18n"), new I18n(nullptr, engine));
     }
 };
 

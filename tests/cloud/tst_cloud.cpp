@@ -8,6 +8,7 @@
 #include <QJsonDocument>
 
 #include "penlarkserver.h"
+#include "smalldisk.h"
 
 #include "data/global.h"
 #include "function/datareply.h"
@@ -825,6 +826,24 @@ private slots:
         QCOMPARE(run(m_deviceA), QStringList());
         QCOMPARE(m_disk->cloudTips(), QStringLiteral("获取云端列表出错"));
         m_server.clearFaults();
+
+        // A conflict whose cloud copy cannot be written (a full disk) stays
+        // listed, without the older copy, and the run is not complete.
+        SmallDisk full(256);
+        use(full.path());
+        write(QStringLiteral("c.txt"), "mine");
+        write(QStringLiteral("c.txt.server"), "an older cloud version");
+        m_server.putObject(QStringLiteral("data/ann/c.txt"), "theirs");
+        QVERIFY(full.isMounted() && full.fill());
+        m_notices.clear();
+        QVERIFY(run(full.path()).contains(QStringLiteral("GET c.txt")));
+        QCOMPARE(m_disk->conflictFileList(), QStringList { QStringLiteral("c.txt") });
+        QVERIFY(m_notices.contains(QStringLiteral("云同步: 写入文件失败:c.txt")));
+        QCOMPARE(m_notices.last(), QStringLiteral("云同步:有冲突文件待处理"));
+        QCOMPARE(read(QStringLiteral("c.txt"), QStringLiteral(".server")), QByteArray("<missing>"));
+        full.release();
+        run(full.path());
+        QCOMPARE(read(QStringLiteral("c.txt"), QStringLiteral(".server")), QByteArray("theirs"));
     }
 
     void unsafeKeysStayOnServer()
@@ -843,18 +862,19 @@ private slots:
     {
         QTest::addColumn<QByteArray>("mine");
         QTest::addColumn<QByteArray>("theirs");
-        QTest::addColumn<int>("line"); // the first line that differs
-        QTest::newRow("one line") << QByteArray("mine") << QByteArray("theirs") << 0;
+        QTest::addColumn<QStringList>("selected"); // in each view: the first line that differs, or where its text ended
+        QTest::newRow("one line") << QByteArray("mine") << QByteArray("theirs") << QStringList { "mine", "theirs" };
         QByteArray chapter;
         for (int i = 0; i < 5000; ++i)
             chapter += "第" + QByteArray::number(i) + "行 夜色沉沉，风从山那边吹过来。\n";
-        QTest::newRow("end of a 5000-line chapter") << chapter + "mine" << chapter + "theirs, the last line" << 5000;
+        QTest::newRow("end of a 5000-line chapter") << chapter + "mine" << chapter + "theirs, the last" << QStringList { "mine", "theirs, the last" };
+        QTest::newRow("a line added in the cloud") << QByteArray("一\n二") << QByteArray("一\n二\n三") << QStringList { "二", "三" };
     }
     void conflictPages()
     {
         QFETCH(QByteArray, mine);
         QFETCH(QByteArray, theirs);
-        QFETCH(int, line);
+        QFETCH(QStringList, selected);
         initSync();
         use(m_deviceA);
         write(QStringLiteral("c.txt"), mine);
@@ -863,13 +883,13 @@ private slots:
         QCOMPARE(m_disk->conflictFileList(), QStringList { QStringLiteral("c.txt") });
         QFile local(cloudDisk::localPath(QStringLiteral("c.txt")));
         QVERIFY(local.open(QIODevice::ReadWrite));
-        QVERIFY(local.setFileTime(QDateTime(QDate(2024, 1, 2), QTime(3, 4)), QFileDevice::FileModificationTime));
+        QVERIFY(local.setFileTime(QDateTime(QDate(2024, 1, 2), QTime(3, 4, 5)), QFileDevice::FileModificationTime));
         local.close();
         const QString cloudTime = QLocale::c()
                                       .toDateTime(wait(client()->getObject(QStringLiteral("data/ann/c.txt"))).lastModified.mid(5, 20),
                                                   QStringLiteral("dd MMM yyyy HH:mm:ss"))
                                       .addSecs(QDateTime::currentDateTime().offsetFromUtc())
-                                      .toString(QStringLiteral("yyyy-MM-dd hh:mm"));
+                                      .toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
 
         QQmlApplicationEngine engine;
         setUpMainEngine(engine, &engine);
@@ -908,15 +928,14 @@ private slots:
         QCOMPARE(page->property("title").toString(), QStringLiteral("冲突选择 - c.txt"));
         // Each side by name with the time of its version: the local file's,
         // the cloud object's.
-        QCOMPARE(page->findChild<QObject*>(QStringLiteral("localLabel"))->property("text").toString(), QStringLiteral("本机  2024-01-02 03:04"));
+        QCOMPARE(page->findChild<QObject*>(QStringLiteral("localLabel"))->property("text").toString(), QStringLiteral("本机  2024-01-02 03:04:05"));
         QCOMPARE(page->findChild<QObject*>(QStringLiteral("serverLabel"))->property("text").toString(), QStringLiteral("云端  ") + cloudTime);
         for (const QString& side : { QStringLiteral("local"), QStringLiteral("server") }) {
             QObject* view = page->findChild<QObject*>(side + QStringLiteral("Text"));
             auto* flick = page->findChild<QQuickItem*>(side + QStringLiteral("Flick"));
             const QByteArray text = side == QLatin1String("local") ? mine : theirs;
             QCOMPARE(view->property("text").toString(), QString::fromUtf8(text));
-            const QString differing = QString::fromUtf8(text).split(QLatin1Char('\n')).value(line);
-            QCOMPARE(view->property("selectedText").toString(), differing);
+            QCOMPARE(view->property("selectedText").toString(), selected.value(side == QLatin1String("local") ? 0 : 1));
             QRectF at;
             QVERIFY(QMetaObject::invokeMethod(view, "positionToRectangle", Q_RETURN_ARG(QRectF, at),
                                               Q_ARG(int, view->property("selectionStart").toInt())));

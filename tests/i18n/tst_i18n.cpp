@@ -232,9 +232,9 @@ private slots:
                 shown << list->index(row, 0).data(ThemeModel::NameRole).toString();
             return shown;
         };
-        QCOMPARE(names(), QStringList({ "Follow System", "Default white", "Default black", "Lady powder",
-                                        "Fresh green", "Blue sky", "Electronic paper book" }));
-        QCOMPARE(theme.getThemeName(QStringLiteral("电纸书")), QStringLiteral("Electronic paper book"));
+        QCOMPARE(names(), QStringList({ "Follow the system", "Default white", "Default black", "Pink theme",
+                                        "Soft green theme", "Blue theme", "E-paper theme" }));
+        QCOMPARE(theme.getThemeName(QStringLiteral("电纸书")), QStringLiteral("E-paper theme"));
         QCOMPARE(theme.getThemeName(QStringLiteral("my own")), QStringLiteral("my own"));
 
         QSignalSpy changed(list, &QAbstractItemModel::dataChanged);

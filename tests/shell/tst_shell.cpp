@@ -50,6 +50,15 @@ class TestShellStartup : public QObject
             QTest::sendKeyEvent(QTest::Click, window, Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
 
+    static QFileDialog* visibleFileDialog()
+    {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* d = qobject_cast<QFileDialog*>(w))
+                if (d->isVisible())
+                    return d;
+        return nullptr;
+    }
+
     // Closes the file dialogs a key may have opened.
     static void closeFileDialogs()
     {
@@ -425,16 +434,41 @@ private slots:
         QVERIFY(QDir::current() != QDir(global::documentPath()));
         QMetaObject::invokeMethod(window, "open");
         QFileDialog* dialog = nullptr;
-        QTRY_VERIFY((dialog = [] {
-            for (QWidget* w : QApplication::topLevelWidgets())
-                if (auto* d = qobject_cast<QFileDialog*>(w))
-                    if (d->isVisible())
-                        return d;
-            return static_cast<QFileDialog*>(nullptr);
-        }()) != nullptr);
+        QTRY_VERIFY((dialog = visibleFileDialog()) != nullptr);
         QCOMPARE(QDir(dialog->directory()).canonicalPath(), QDir(global::documentPath()).canonicalPath());
         dialog->reject();
         window->close();
+    }
+
+    // The folder question holds nothing up: its folder chooser starts in
+    // the document folder, and the window quits while it is open.
+    void folderQuestionLetsTheWindowQuit_data()
+    {
+        QTest::addColumn<int>("unused");
+        QTest::newRow("Ctrl+Q") << 0;
+        QTest::newRow("the window's close button") << 0;
+    }
+    void folderQuestionLetsTheWindowQuit()
+    {
+        QQmlApplicationEngine engine;
+        QQuickWindow* window = loadActiveMainWindow(engine);
+        QVERIFY(window && QDir::current() != QDir(global::documentPath()));
+        QVERIFY(QMetaObject::invokeMethod(window, "showFolderAccountSheet"));
+        QObject* sheet = window->findChild<QObject*>(QStringLiteral("folderAccountSheet"));
+        QTRY_VERIFY(sheet && sheet->property("opened").toBool());
+        QVERIFY(QMetaObject::invokeMethod(sheet->findChild<QObject*>(QStringLiteral("otherFolderButton")), "clicked"));
+        QFileDialog* dialog = nullptr;
+        QTRY_VERIFY((dialog = visibleFileDialog()) != nullptr);
+        QCOMPARE(QDir(dialog->directory()).canonicalPath(), QDir(global::documentPath()).canonicalPath());
+        dialog->reject();
+        window->requestActivate();
+        QVERIFY(QTest::qWaitForWindowActive(window) && sheet->property("visible").toBool());
+        auto* close = window->findChild<QQuickItem*>(QStringLiteral("closeButton"));
+        if (QTest::currentDataTag() == QByteArray("Ctrl+Q"))
+            QTest::keyClick(window, Qt::Key_Q, Qt::ControlModifier);
+        else
+            QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, close->mapToScene(QPointF(close->width() / 2, close->height() / 2)).toPoint());
+        QTRY_VERIFY(!window->isVisible());
     }
 
     // Escape closes the new-version dialog without installing anything.

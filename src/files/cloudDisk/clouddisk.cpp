@@ -632,8 +632,13 @@ TransferReply* cloudDisk::conflict(const MetaData& record)
             const QString copy = localPath(path) + QStringLiteral(".server");
             const UserFile::Result written = UserFile::write(copy, d.data);
             if (!written) {
-                // Without the server's copy there is nothing to choose from.
+                // The document still differs from the cloud's: it stays a
+                // conflict, so the run does not end as complete and nothing
+                // is recorded as settled. An older copy would offer a version
+                // the cloud no longer holds.
                 report(tr("写文件失败"), tr("写入文件失败:"), path);
+                QFile::remove(copy);
+                listConflict(record, etag);
                 return later(localFailure(written));
             }
             // The copy carries the cloud version's time, for the conflict page.
@@ -641,13 +646,8 @@ TransferReply* cloudDisk::conflict(const MetaData& record)
             QFile stamped(copy);
             if (modified.isValid() && stamped.open(QIODevice::ReadWrite))
                 stamped.setFileTime(modified, QFileDevice::FileModificationTime);
-            if (!autoMergeData(path)) {
-                MetaData pending = record;
-                pending.Etag = etag;
-                m_conflicts << pending;
-                m_conflictFileList << path;
-                emit conflictFileListChanged(m_conflictFileList);
-            }
+            if (!autoMergeData(path))
+                listConflict(record, etag);
             later(TransferResult::done(200));
         });
     return reply;

@@ -180,6 +180,9 @@ private:
     // Drops the conflicts waiting for the user, with their server copies:
     // they belong to the account that fetched them.
     void dropConflicts();
+    // A document changed on both sides waits for the writer; etag is the
+    // cloud version's.
+    void listConflict(MetaData record, const QString& etag);
     void setQuestion(const QString& login, const QString& folder, const QString& otherAccount);
     // The question stands for the signed-in account and the current folder.
     bool questionStands() const;

@@ -19,6 +19,14 @@ void cloudDisk::dropConflicts()
     setConflictFileList(QStringList());
 }
 
+void cloudDisk::listConflict(MetaData record, const QString& etag)
+{
+    record.Etag = etag;
+    m_conflicts << record;
+    m_conflictFileList << record.sortPath;
+    emit conflictFileListChanged(m_conflictFileList);
+}
+
 bool cloudDisk::autoMergeData(const QString& sortPath)
 {
     if (sortPath.mid(sortPath.lastIndexOf(QLatin1Char('.')) + 1) != QLatin1String("mark"))
@@ -130,10 +138,11 @@ QVariantMap cloudDisk::conflictSides(const QString& sortPath) const
         const int serverEnd = serverText.indexOf(QLatin1Char('\n'), serverOffset);
         const QStringRef localLine = localText.midRef(localOffset, localEnd < 0 ? -1 : localEnd - localOffset);
         const QStringRef serverLine = serverText.midRef(serverOffset, serverEnd < 0 ? -1 : serverEnd - serverOffset);
-        if (localLine != serverLine || localEnd < 0 || serverEnd < 0)
+        if (localLine != serverLine || (localEnd < 0 && serverEnd < 0))
             break;
-        localOffset = localEnd + 1;
-        serverOffset = serverEnd + 1;
+        // A text that ended before the other differs where the other goes on.
+        localOffset = localEnd < 0 ? localText.size() : localEnd + 1;
+        serverOffset = serverEnd < 0 ? serverText.size() : serverEnd + 1;
     }
     return {
         { QStringLiteral("localText"), localText },

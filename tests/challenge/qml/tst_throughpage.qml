@@ -6,6 +6,9 @@ Item {
     id: root
     width: 500
     height: 700
+    // as the main window does for a right-to-left language
+    LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft
+    LayoutMirroring.childrenInherit: true
 
     // The main window's part in the challenge: the leave question, the
     // resumption offer and the signal that reopens a level.
@@ -171,6 +174,20 @@ Item {
             compare(csettings.throughType, "简单模式")
             compare(csettings.throughNumber, 5)
             verify(!through.running)
+        }
+
+        // The cards read in the interface language's direction, each figure
+        // beside its own label, the hours in the language's decimal form.
+        function test_g_cardsInReadingOrder_data() {
+            return [{ tag: "English", hours: "4.5" }, { tag: "Deutsch", hours: "4,5" }, { tag: "عربي", hours: "٤٫٥", rtl: true }]
+        }
+        function test_g_cardsInReadingOrder(data) {
+            i18n.reTrans(data.tag)
+            var card = modeCard(0), fee = findChild(card, "throughFee")
+            var feeX = fee.mapToItem(card, 0, 0).x, rewardX = findChild(card, "throughReward").mapToItem(card, 0, 0).x
+            verify(data.rtl ? feeX > rewardX && feeX + fee.width > card.width - 12 : feeX < rewardX && feeX < 12)
+            verify(findChild(card, "throughCondition").text.indexOf(data.hours) >= 0)
+            i18n.reTrans("中文简体")
         }
 
         function test_z_noWarnings() {
