@@ -15,6 +15,7 @@
 #include "TovaUi/function/function.h"
 #include "TovaUi/function/message.h"
 #include "locker/locker.h"
+#include "ranking/rankingdata.h"
 #include "TovaUi/theme/lumotheme.h"
 #include "users/userdatas.h"
 #include "users/users.h"
@@ -25,6 +26,7 @@
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QQmlPropertyMap>
+#include <QScopeGuard>
 #include <QProcess>
 #include <QSettings>
 #include <QSignalSpy>
@@ -460,6 +462,104 @@ private slots:
         QSettings s;
         QCOMPARE(s.value(QStringLiteral("Data/Words")).toInt(), 13);
         QCOMPARE(s.value(QStringLiteral("Data/DeviceId")).toString(), QString::fromLatin1(kDevice));
+    }
+
+    // Stored names keep ASCII digits under a system language with other
+    // digits, and records once written under such names are folded in once.
+    void namesUnderLocale_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("Arabic") << "ar_EG.UTF-8";
+        QTest::newRow("Persian") << "fa_IR.UTF-8";
+    }
+
+    void namesUnderLocale()
+    {
+        QFETCH(QString, language);
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("LANG"), language);
+        env.insert(QStringLiteral("LC_ALL"), language);
+        env.insert(QStringLiteral("PENLARK_CHILD_LOCALE"), QStringLiteral("1"));
+        child.setProcessEnvironment(env);
+        child.start(QCoreApplication::applicationFilePath(), { QStringLiteral("localeChild") });
+        QVERIFY(child.waitForFinished(60000));
+        const QByteArray out = child.readAllStandardOutput();
+        QVERIFY2(child.exitCode() == 0 && out.contains("PASS   : TestStatistics::localeChild()"), out.right(3000).constData());
+    }
+
+    // Run only as the child of namesUnderLocale.
+    void localeChild()
+    {
+        if (qEnvironmentVariableIsEmpty("PENLARK_CHILD_LOCALE"))
+            QSKIP("child process only");
+        const QLocale system = QLocale::system();
+        QVERIFY(system.zeroDigit() != QLatin1Char('0'));
+        const QDate today = StatsClock::today();
+        writeFile(countPath(data::fileName(today, DataTypeClass::day)), "{\"Words\":100,\"Second\":200}");
+        writeFile(countPath("day/" + system.toString(today, "yyyy-MM-dd") + ".json"), "{\"Words\":30,\"Second\":60}");
+        writeFile(countPath("month/" + system.toString(today, "yyyy-MM") + ".json"), "{\"Words\":30,\"Second\":60}");
+        {
+            data store(false);
+            QCOMPARE(store.todayData()->words(), 130);
+            QCOMPARE(store.thisMonthData()->words(), 30);
+            store.setFileData(QStringLiteral("/l.txt"), 0);
+            store.setFileData(QStringLiteral("/l.txt"), 5);
+            finishWindow(&store);
+        }
+        data again(false);
+        QCOMPARE(again.todayData()->words(), 135);
+        QDirIterator it(global::countDataPath(), QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString path = it.next();
+            QVERIFY2(path.toLatin1() == path.toUtf8(), qPrintable(path));
+        }
+        QCOMPARE(data::fileName(today, DataTypeClass::week), QStringLiteral("week/2026-03-09.json"));
+        QVERIFY(RankingData::fixUserKeyToPathForDayData(QStringLiteral("ann"), today).contains(QLatin1String("/20260311")));
+        QCOMPARE(function::formatDate(QString::number(secs(QDateTime(today, QTime(12, 0))))), QStringLiteral("2026-03-11"));
+    }
+
+    // With "today's count follows the result", words written shortly
+    // before midnight, a clock step or a quit belong to the day they were
+    // written in, and only once.
+    void resultBookedToItsDay_data()
+    {
+        QTest::addColumn<int>("step");
+        QTest::newRow("midnight") << 30;
+        QTest::newRow("clock set two days on") << 2 * 86400;
+        QTest::newRow("quit") << 0;
+    }
+
+    void resultBookedToItsDay()
+    {
+        QFETCH(int, step);
+        QSettings().setValue(QStringLiteral("WordCount/WordResult"), true);
+        global::instance()->reloadSetting();
+        const auto reset = qScopeGuard([] {
+            QSettings().remove(QStringLiteral("WordCount/WordResult"));
+            global::instance()->reloadSetting();
+        });
+        StatsClock::setNow(QDateTime(QDate(2026, 3, 11), QTime(23, 59, 30)));
+        const QDate day = StatsClock::today();
+        const QString book = global::documentPath() + QStringLiteral("/r.txt");
+        {
+            data store(false);
+            store.setFileData(book, 100);
+            tick(&store, 22); // a window ended at 23:59:50
+            store.setFileData(book, 110);
+            if (step > 0) {
+                StatsClock::advance(step - 1);
+                tick(&store);
+                QCOMPARE(store.todayData()->words(), 0);
+            }
+        }
+        DataTypeClass stored(DataTypeClass::day);
+        stored.loadFromJsonFile(countPath(data::fileName(day, DataTypeClass::day)));
+        QCOMPARE(stored.words(), 10);
+        data restarted(false);
+        restarted.setUpdateTime(1);
+        tick(&restarted); // a window's end, still on the day after a quit
+        QCOMPARE(restarted.todayData()->words(), step > 0 ? 0 : 10);
     }
 
     void corruptFileIsKeptAside()
