@@ -667,6 +667,13 @@ private slots:
         QCOMPARE(messageTexts(), QStringList() << QStringLiteral("已解锁"));
         QCOMPARE(QSettings().value(QStringLiteral("lock/words")).toInt(), 0);
         QVERIFY(!global::isHasLockNumber());
+
+        // The window's state from before a lock outlives the locker (a restart).
+        const QVariantMap window { { "width", 920 }, { "height", 600 }, { "fullScreen", false } };
+        locker.keepWindowBeforeLock(window);
+        QCOMPARE(Locker(&store).windowBeforeLock(), window);
+        locker.keepWindowBeforeLock({});
+        QVERIFY(Locker(&store).windowBeforeLock().isEmpty());
     }
 
     void lockTimeNeedsTwoWindows()
