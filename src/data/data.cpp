@@ -434,14 +434,16 @@ void data::startDayTable(const QDate& date)
 {
     saveLocalFileData(m_fileDayCount);
     readDayTable(date);
+    for (auto it = m_tickCount.now.constBegin(); it != m_tickCount.now.constEnd(); ++it)
+        reportDayCount(it.key(), it.value());
+    m_resultBooked = dayResult();
 }
 
+// Another account's table starts with the documents reported from now on.
 void data::readDayTable(const QDate& date)
 {
     m_fileDayCount = getLocalFileData(date);
     m_dayReported.clear();
-    for (auto it = m_tickCount.now.constBegin(); it != m_tickCount.now.constEnd(); ++it)
-        reportDayCount(it.key(), it.value());
     m_resultBooked = dayResult();
 }
 
