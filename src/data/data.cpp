@@ -434,16 +434,15 @@ void data::startDayTable(const QDate& date)
 {
     saveLocalFileData(m_fileDayCount);
     readDayTable(date);
-    for (auto it = m_tickCount.now.constBegin(); it != m_tickCount.now.constEnd(); ++it)
-        reportDayCount(it.key(), it.value());
-    m_resultBooked = dayResult();
 }
 
-// Another account's table starts with the documents reported from now on.
+// Documents open now enter the table at their current count: no change.
 void data::readDayTable(const QDate& date)
 {
     m_fileDayCount = getLocalFileData(date);
     m_dayReported.clear();
+    for (auto it = m_tickCount.now.constBegin(); it != m_tickCount.now.constEnd(); ++it)
+        reportDayCount(it.key(), it.value());
     m_resultBooked = dayResult();
 }
 
