@@ -403,17 +403,23 @@ MainWindow {
     // The writing lock makes the window full screen; its end brings back
     // the state the window had before (full screen or not, maximised or
     // where and how large it was), and with it the title and menu bar.
+    // That state is kept by the locker, so a lock that outlives a restart
+    // ends in it too, not in the full screen the restart found.
     property var stateBeforeLock: null
     function enterLock() {
-        if (!stateBeforeLock)
-            stateBeforeLock = { fullScreen: isFullScreen || visibility === Window.FullScreen,
-                                maximized: visibility === Window.Maximized,
-                                rect: Qt.rect(x, y, width, height) }
+        if (!stateBeforeLock) {
+            var kept = locker.windowBeforeLock()
+            stateBeforeLock = kept.width > 0 ? kept
+                : { fullScreen: isFullScreen || visibility === Window.FullScreen,
+                    maximized: visibility === Window.Maximized, x: x, y: y, width: width, height: height }
+            locker.keepWindowBeforeLock(stateBeforeLock)
+        }
         isFullScreen = true
     }
     function leaveLock() {
         var before = stateBeforeLock
         stateBeforeLock = null
+        locker.keepWindowBeforeLock({})
         if (!before || before.fullScreen || lumoModel)
             return
         isFullScreen = false
@@ -421,10 +427,10 @@ MainWindow {
             showMaximized()
             return
         }
-        x = before.rect.x
-        y = before.rect.y
-        width = before.rect.width
-        height = before.rect.height
+        x = before.x
+        y = before.y
+        width = before.width
+        height = before.height
     }
     onLockStateChanged: {
         if (lockState) {
@@ -563,6 +569,8 @@ MainWindow {
         geometryReady = true
         if (lockState)
             enterLock()
+        else
+            locker.keepWindowBeforeLock({})
         layoutLoader.active = true
     }
 

@@ -10,6 +10,7 @@
 #include "data/settingsfile.h"
 #include "data/statsclock.h"
 #include "data/statsfile.h"
+#include "data/statsfolder.h"
 #include "function/datareply.h"
 #include "TovaUi/function/message.h"
 #include "TovaUi/function/settingsgate.h"
@@ -60,6 +61,10 @@ data* data::instance()
 data::data(bool runHeartBeat)
     : QObject(nullptr)
 {
+    // Records once named under another locale's digits join the ones of
+    // their ASCII names before anything is read.
+    StatsFolder::foldForeignNames(global::countDataPath());
+    m_owner = StatsFolder::owner(global::countDataPath());
     loadData();
     // The day's table carries on from its file, so a result-based count
     // survives a restart.
@@ -96,6 +101,7 @@ void data::loadData()
 
 void data::saveData()
 {
+    bookResult();
     QPointer<DataTypeClass> today = todayData();
     SettingsGate::beforeWrite();
     QSettings s;
@@ -233,16 +239,21 @@ QString data::fileName(const QDate& date, DataTypeClass::DataEnum kind)
     switch (kind) {
     case DataTypeClass::day:
     case DataTypeClass::notSet:
-        return QStringLiteral("day/") + date.toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral(".json");
+        return QStringLiteral("day/") + StatsFolder::dateText(date, QStringLiteral("yyyy-MM-dd")) + QStringLiteral(".json");
     case DataTypeClass::week:
-        return QStringLiteral("week/") + StatsClock::mondayOf(date).toString(QStringLiteral("yyyy-MM-dd"))
+        return QStringLiteral("week/") + StatsFolder::dateText(StatsClock::mondayOf(date), QStringLiteral("yyyy-MM-dd"))
             + QStringLiteral(".json");
     case DataTypeClass::month:
-        return QStringLiteral("month/") + date.toString(QStringLiteral("yyyy-MM")) + QStringLiteral(".json");
+        return QStringLiteral("month/") + StatsFolder::dateText(date, QStringLiteral("yyyy-MM")) + QStringLiteral(".json");
     case DataTypeClass::year:
-        return QStringLiteral("year/") + date.toString(QStringLiteral("yyyy")) + QStringLiteral(".json");
+        return QStringLiteral("year/") + StatsFolder::dateText(date, QStringLiteral("yyyy")) + QStringLiteral(".json");
     }
     return QStringLiteral(".json");
+}
+
+QString data::tableName(const QDate& date)
+{
+    return QStringLiteral("day/") + StatsFolder::dateText(date, QStringLiteral("yyyy-MM-dd")) + QStringLiteral("_file.json");
 }
 
 QString data::recordPath(const QDate& date, DataTypeClass::DataEnum kind) const
@@ -319,8 +330,7 @@ QByteArray data::fileTableJson(const resultCountType& table, bool indented)
 bool data::saveLocalFileData(const resultCountType& table)
 {
     const QDate date = table.date.isValid() ? table.date : StatsClock::today();
-    const QString path = global::countDataPath() + QStringLiteral("/day/") + date.toString(QStringLiteral("yyyy-MM-dd"))
-        + QStringLiteral("_file.json");
+    const QString path = global::countDataPath() + QLatin1Char('/') + tableName(date);
     const UserFile::Result written = StatsFile::write(path, fileTableJson(table, true));
     reportSave(path, written);
     return bool(written);
@@ -330,8 +340,7 @@ resultCountType data::getLocalFileData(const QDate& date)
 {
     resultCountType result;
     result.date = date;
-    QFile file(global::countDataPath() + QStringLiteral("/day/") + date.toString(QStringLiteral("yyyy-MM-dd"))
-               + QStringLiteral("_file.json"));
+    QFile file(global::countDataPath() + QLatin1Char('/') + tableName(date));
     if (!file.open(QIODevice::ReadOnly))
         return result;
     for (const QJsonValue& v : QJsonDocument::fromJson(file.readAll()).array()) {
@@ -426,6 +435,12 @@ int data::dayResult() const
 void data::startDayTable(const QDate& date)
 {
     saveLocalFileData(m_fileDayCount);
+    readDayTable(date);
+}
+
+// Documents open now enter the table at their current count: no change.
+void data::readDayTable(const QDate& date)
+{
     m_fileDayCount = getLocalFileData(date);
     m_dayReported.clear();
     for (auto it = m_tickCount.now.constBegin(); it != m_tickCount.now.constEnd(); ++it)
@@ -490,6 +505,9 @@ void data::heartBeat()
 void data::checkNewDay()
 {
     const QDate today = StatsClock::today();
+    // The day's result so far belongs to the day the clock leaves.
+    if (m_fileDayCount.date != today)
+        bookResult();
     bool moved = false;
     for (DataTypeClass::DataEnum kind : kPeriods) {
         loadLive(kind);
@@ -512,6 +530,58 @@ void data::checkNewDay()
         loadHistoryData();
         reloadDayAllModel();
     }
+}
+
+void data::bookResult()
+{
+    if (!global::instance()->wordResult())
+        return;
+    const int change = dayResult() - m_resultBooked;
+    m_resultBooked += change;
+    if (change != 0)
+        todayData()->addData(0, change, false);
+}
+
+bool data::adoptAccount(const QString& login)
+{
+    const QString root = global::countDataPath();
+    if (login.isEmpty())
+        return false;
+    const QString held = StatsFolder::owner(root);
+    if (held == login && m_owner == login)
+        return true;
+    if (held != login) {
+        // Everything of the folder's owner is in its files before they go
+        // (the records are, from their every change).
+        bookResult();
+        if (m_dayTableChanged) {
+            m_dayTableChanged = false;
+            saveLocalFileData(m_fileDayCount);
+        }
+        const StatsFolder::Adoption adoption = StatsFolder::adopt(root, login);
+        if (adoption == StatsFolder::Adoption::Failed) {
+            m_owner = held;
+            return false;
+        }
+        if (adoption == StatsFolder::Adoption::Taken) {
+            m_owner = login;
+            return true;
+        }
+    }
+    // The account's own statistics are live from now on; replies of syncs
+    // started for another account are not taken in.
+    m_owner = login;
+    ++m_generation;
+    StatsFolder::foldForeignNames(root);
+    const QDate today = StatsClock::today();
+    for (DataTypeClass::DataEnum kind : kPeriods)
+        replaceLive(kind, readLive(kind, today));
+    readDayTable(today);
+    loadHistoryData();
+    reloadDayWordModel();
+    reloadDaySpeedModel();
+    reloadDayTimeModel();
+    return true;
 }
 
 void data::addWindow(int second, int words, int todayWords)
@@ -568,8 +638,7 @@ QString fixDateTypeToServerPath(const QDate& date, DataTypeClass::DataEnum kind,
 
 QString fileTableKey(const QDate& date, const QString& user)
 {
-    return QStringLiteral("ranking/date/") + user + QStringLiteral("/day/") + date.toString(QStringLiteral("yyyy-MM-dd"))
-        + QStringLiteral("_file.json");
+    return QStringLiteral("ranking/date/") + user + QLatin1Char('/') + data::tableName(date);
 }
 
 QString signedInLogin()
@@ -591,10 +660,10 @@ Reply* deliverLater(Reply* reply, Value value)
 
 // Downloads one period record; a new record of the kind, carrying the HTTP
 // status in code (404 when nothing was requested).
-DataTypeReply* getDataFromServer(const QDate& date, DataTypeClass::DataEnum kind)
+DataTypeReply* getDataFromServer(const QDate& date, DataTypeClass::DataEnum kind, const QString& user)
 {
     auto* reply = new DataTypeReply();
-    const QString key = fixDateTypeToServerPath(date, kind, signedInLogin());
+    const QString key = fixDateTypeToServerPath(date, kind, user);
     if (key.isEmpty()) {
         auto* record = new DataTypeClass(kind);
         record->setCode(404);
@@ -617,10 +686,10 @@ DataTypeReply* getDataFromServer(const QDate& date, DataTypeClass::DataEnum kind
     return reply;
 }
 
-bReply* pushDataToServer(QPointer<DataTypeClass> record, DataTypeClass::DataEnum kind, const QDate& date)
+bReply* pushDataToServer(QPointer<DataTypeClass> record, DataTypeClass::DataEnum kind, const QDate& date, const QString& user)
 {
     auto* reply = new bReply();
-    const QString key = fixDateTypeToServerPath(date, kind, signedInLogin());
+    const QString key = fixDateTypeToServerPath(date, kind, user);
     if (key.isEmpty() || !record)
         return deliverLater(reply, false);
     QObject::connect(global::instance()->getOss()->postObject(key, record->toJson(), QStringLiteral("application/octet-stream")),
@@ -635,12 +704,11 @@ bReply* pushDataToServer(QPointer<DataTypeClass> record, DataTypeClass::DataEnum
 
 // Downloads a day's per-document table; empty when absent or unreadable,
 // with code telling the two apart.
-resultCountReply* getFileDataFromServer(const QDate& date)
+resultCountReply* getFileDataFromServer(const QDate& date, const QString& user)
 {
     auto* reply = new resultCountReply();
     resultCountType empty;
     empty.date = date;
-    const QString user = Users::instance()->getUserData()->login();
     if (user.isEmpty())
         return deliverLater(reply, empty);
     QObject::connect(global::instance()->getOss()->getObject(fileTableKey(date, user)), &DataReply::finished, reply,
@@ -715,6 +783,15 @@ void data::syncServerData(bool showTips)
             message::show(Message::Tips, tr("please login first"), 5000);
         return;
     }
+    // The statistics go only to the account they belong to: those of
+    // another account are put aside first, and when that fails nothing
+    // goes at all.
+    const QString user = signedInLogin();
+    if (!adoptAccount(user)) {
+        logWarning(lcStats) << "statistics folder not the signed-in account's; not synchronised";
+        return;
+    }
+    const int generation = m_generation;
 
     const QDate tableDate = m_fileDayCount.date;
     const auto notice = [this](Message::MessageType type, const QString& text) {
@@ -728,11 +805,13 @@ void data::syncServerData(bool showTips)
         // has left it is not merged into another period's record.
         const QPointer<DataTypeClass> asked = loadLive(kind);
         const QDate period = livePeriod(kind);
-        connect(getDataFromServer(period, kind), &DataTypeReply::finished, this,
-            [this, kind, asked, period, notice](QPointer<DataTypeClass> server) {
+        connect(getDataFromServer(period, kind, user), &DataTypeReply::finished, this,
+            [this, kind, asked, period, notice, user, generation](QPointer<DataTypeClass> server) {
                 if (!server)
                     return;
                 server->deleteLater();
+                if (generation != m_generation)
+                    return;
                 // Only a record that is absent on the server, or one that was
                 // read, leads to an upload: a failed download (refused, no
                 // token, server error, a body cut short or not a record) says
@@ -750,8 +829,9 @@ void data::syncServerData(bool showTips)
                 }
                 // Uploaded under the record's own period, also when the sync
                 // crosses midnight.
-                connect(pushDataToServer(live, kind, period), &bReply::finished, this, [this, kind, live, notice](bool ok) {
-                    if (!live)
+                connect(pushDataToServer(live, kind, period, user), &bReply::finished, this,
+                    [this, kind, live, notice, generation](bool ok) {
+                    if (!live || generation != m_generation)
                         return;
                     if (!ok) {
                         if (kind == DataTypeClass::day)
@@ -767,11 +847,12 @@ void data::syncServerData(bool showTips)
                 });
             });
     }
-    connect(getFileDataFromServer(tableDate), &resultCountReply::finished, this, [this, tableDate](resultCountType server) {
-        const QString user = signedInLogin();
+    connect(getFileDataFromServer(tableDate, user), &resultCountReply::finished, this,
+        [this, tableDate, user, generation](resultCountType server) {
         // As with the records: the table goes up only over a table that was
         // read or that does not exist, never over one that could not be read.
-        if (user.isEmpty() || (server.code != 200 && server.code != 404) || m_fileDayCount.date != tableDate)
+        if (generation != m_generation || signedInLogin() != user || (server.code != 200 && server.code != 404)
+            || m_fileDayCount.date != tableDate)
             return;
         // Counts other devices reported are not this installation's writing:
         // the result-based count does not take them up.

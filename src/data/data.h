@@ -86,6 +86,8 @@ public:
 
     // Statistics files of the statistics folder.
     static QString fileName(const QDate& date, DataTypeClass::DataEnum kind);
+    // The per-document table of a day, within the statistics folder.
+    static QString tableName(const QDate& date);
     DataTypeClass* getDataFromFile(const QDate& date, DataTypeClass::DataEnum kind);
     // Writes a record to the file of its period: a live record to that of
     // the period it was read for, any other to that of the current date.
@@ -152,6 +154,15 @@ private:
     // the table was read moves its baseline by what changed meanwhile, so
     // only changes made on the table's day count in its result.
     void startDayTable(const QDate& date);
+    void readDayTable(const QDate& date);
+    // With the result-based count: the day's result not yet in today's
+    // record goes in, before the record gives way to another day's or
+    // another account's, or the program ends.
+    void bookResult();
+    // Makes the statistics folder the account's (StatsFolder::adopt) and,
+    // when another account's statistics were live, loads the account's
+    // own. False when the folder is not the account's.
+    bool adoptAccount(const QString& login);
     void reportDayCount(const QString& key, int number);
     int dayResult() const;
     void replaceLive(DataTypeClass::DataEnum kind, QPointer<DataTypeClass> record);
@@ -184,6 +195,10 @@ private:
     bool m_dayTableChanged = false;
     // The day's result already in today's record.
     int m_resultBooked = 0;
+    // The account the statistics folder belongs to (empty: nobody's), and
+    // a count of the accounts taken up, which tells a sync's replies apart.
+    QString m_owner;
+    int m_generation = 0;
     QPointer<CountChartsModel> m_dayWordModel;
     QPointer<CountChartsModel> m_daySpeedModel;
     QPointer<CountChartsModel> m_dayTimeModel;

@@ -207,8 +207,10 @@ void CountHandler::editContentsChange(int position, int charsRemoved, int charsA
     if (!doc || (charsRemoved == 0 && charsAdded == 0))
         return;
     if (charsRemoved < 0) {
+        // The whole text replaced: the file read again (changed by another
+        // program or by a sync). Not the writer's writing.
         m_counter->removeAll();
-        recountAll();
+        recountAll(true);
         return;
     }
     // A text put into an empty document (a file loaded): one list for the

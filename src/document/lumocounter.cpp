@@ -627,11 +627,17 @@ void LumoCounter::doSentData()
     }
     if (counts && hasSelection)
         counts->setSelection(selection);
+    // A recount by new rules, a text read again and the first count of a
+    // document opened are its baseline, not writing; a baseline waits for
+    // the document to be loaded.
+    m_rebaseDue = m_rebaseDue || rebase || m_reportedKey != m_fileKey;
     if (!m_fileKey.isEmpty() && isInited() && m_lastAll >= 0) {
-        if (rebase)
+        if (m_rebaseDue)
             data::instance()->rebaseFileKeyData(m_fileKey, m_lastAll);
         else
             data::instance()->setFileKeyData(m_fileKey, m_lastAll);
+        m_rebaseDue = false;
+        m_reportedKey = m_fileKey;
     }
 }
 

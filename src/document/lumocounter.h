@@ -189,6 +189,9 @@ private:
     wordsType m_pendingTotal;
     bool m_hasPendingTotal = false;
     bool m_pendingRebase = false;
+    // GUI thread only: the next report is a baseline; the key last reported.
+    bool m_rebaseDue = false;
+    QString m_reportedKey;
     struct CursorFigures
     {
         int front = 0;

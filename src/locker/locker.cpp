@@ -1,9 +1,18 @@
 #include "locker.h"
 
 #include "data/data.h"
+#include "data/settingsfile.h"
 #include "TovaUi/function/message.h"
 #include "locker/registryhelper.h"
 #include "support/log.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSettings>
+
+namespace {
+const char kWindowKey[] = "lock/window";
+}
 
 Locker::Locker(QObject* parent)
     : Locker(data::instance(), parent)
@@ -45,4 +54,18 @@ void Locker::unLock()
     if (m_data)
         m_data->setLockState(false);
     message::show(Message::Tips, tr("已解锁"), 5000);
+}
+
+QVariantMap Locker::windowBeforeLock() const
+{
+    const QByteArray kept = QSettings().value(QLatin1String(kWindowKey)).toString().toUtf8();
+    return QJsonDocument::fromJson(kept).object().toVariantMap();
+}
+
+void Locker::keepWindowBeforeLock(const QVariantMap& state)
+{
+    const QString text = state.isEmpty()
+        ? QString()
+        : QString::fromUtf8(QJsonDocument(QJsonObject::fromVariantMap(state)).toJson(QJsonDocument::Compact));
+    SettingsFile::store(QLatin1String(kWindowKey), text);
 }

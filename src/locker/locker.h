@@ -3,6 +3,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QVariantMap>
 
 class data;
 
@@ -26,6 +27,12 @@ public:
     Q_INVOKABLE void doLock();
     // Turns the lock off and shows "已解锁" once.
     Q_INVOKABLE void unLock();
+
+    // The main window's state from before the lock began, kept in the
+    // settings so that a lock outliving a restart still ends in it; empty
+    // when none is kept. An empty state forgets it.
+    Q_INVOKABLE QVariantMap windowBeforeLock() const;
+    Q_INVOKABLE void keepWindowBeforeLock(const QVariantMap& state);
 
 public slots:
     // Follows the store's lock state: locks or unlocks on a change.

@@ -2,6 +2,7 @@
 
 #include "data/global.h"
 #include "data/statsclock.h"
+#include "data/statsfolder.h"
 #include "function/boolreply.h"
 #include "function/datareply.h"
 #include "function/oss.h"
@@ -97,7 +98,7 @@ QString RankingData::fixUserKeyToRoomPath(const QString& userKey, const QString&
 
 QString RankingData::fixUserKeyToPathForDayData(const QString& userKey, const QDate& date)
 {
-    return kDatePrefix + fixUserKey(userKey) + QLatin1Char('/') + date.toString(QStringLiteral("yyyyMMdd"))
+    return kDatePrefix + fixUserKey(userKey) + QLatin1Char('/') + StatsFolder::dateText(date, QStringLiteral("yyyyMMdd"))
         + QStringLiteral(".date.xml");
 }
 

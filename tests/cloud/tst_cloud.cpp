@@ -22,6 +22,7 @@
 #include "files/cloudDisk/clouddisk.h"
 #include "data/settings.h"
 #include "users/userdatas.h"
+#include "users/userinfo.h"
 #include "users/users.h"
 
 #include "data/data.h"
@@ -129,6 +130,7 @@ private slots:
                 [this](const QString& text) { m_notices << text; });
         QVERIFY(m_server.start());
         QVERIFY(m_server.createAccount(QStringLiteral("ann"), QStringLiteral("secret")) > 0);
+        QVERIFY(m_server.createAccount(QStringLiteral("bob"), QStringLiteral("secret")) > 0);
         qputenv("PENLARK_SERVER", m_server.url().toUtf8());
         user()->setLogin(QStringLiteral("ann"));
         user()->setPassword(QStringLiteral("secret"));
@@ -1033,6 +1035,45 @@ private slots:
         QVERIFY(m_server.requests().isEmpty());
         user()->setLogined(true);
         StatsClock::setNow(QDateTime());
+    }
+
+    // Statistics written while ann is signed in stay hers: bob's sign-in with
+    // the real account client sends and shows none of them, and ann finds
+    // them again at her next sign-in.
+    void statisticsStayWithTheAccount()
+    {
+        global::instance()->setIsAppAction(true);
+        UserInfo* client = Users::instance()->getUserInfo();
+        const auto signIn = [this, client](const QString& name) {
+            client->logout();
+            user()->setLogin(name);
+            QSignalSpy done(client, &UserInfo::loginFinished);
+            client->login();
+            QVERIFY(done.wait(5000) && done.at(0).at(0).toBool());
+        };
+        const auto words = [this](const QString& key) { return QJsonDocument::fromJson(m_server.object(key)).object().value("Words").toInt(); };
+        const QString annDay = "ranking/date/ann/day/" + QLocale::c().toString(QDate::currentDate(), "yyyy-MM-dd") + ".json";
+        data store(false);
+        signIn(QStringLiteral("ann"));
+        const int before = store.todayData()->words();
+        store.setFileData(m_deviceA + QStringLiteral("/a.txt"), 300);
+        store.setFileData(m_deviceA + QStringLiteral("/a.txt"), 312);
+        for (int i = store.updateTime(); i > 0; --i)
+            QVERIFY(QMetaObject::invokeMethod(&store, "heartBeat"));
+        QTRY_COMPARE(words(annDay), before + 12);
+
+        signIn(QStringLiteral("bob"));
+        QCOMPARE(store.todayData()->words(), 0);
+        QTRY_COMPARE(m_server.keys(QStringLiteral("ranking/date/bob/")).size(), 5);
+        for (const QString& key : m_server.keys(QStringLiteral("ranking/date/bob/"))) {
+            QCOMPARE(words(key), 0); // and a document open at the switch enters bob's table unchanged
+            for (const QJsonValue& row : QJsonDocument::fromJson(m_server.object(key)).array())
+                QCOMPARE(row.toObject().value("now"), row.toObject().value("initi"));
+        }
+        signIn(QStringLiteral("ann"));
+        QCOMPARE(store.todayData()->words(), before + 12);
+        QCOMPARE(words(annDay), before + 12);
+        user()->setLogined(true);
     }
 };
 

@@ -15,6 +15,7 @@
 #include "document/count.h"
 #include "document/counthandler.h"
 #include "document/lumocounter.h"
+#include "support/userfile.h"
 #include "TovaUi/function/function.h"
 #include "TovaUi/function/message.h"
 
@@ -835,34 +836,70 @@ private slots:
         QCOMPARE(lines.join(QLatin1Char('/')), QStringLiteral("第1章 开始/正文一二三甲乙戊/第9章 己/庚/丁/第2章 下雨/雨下了一整天。/"));
     }
 
-    // Today's count with a paste: only typed words count, or, with "today's
-    // count follows the result", the document's change, the paste included.
-    void resultCountWithPaste_data()
+    // Only the writer's own editing is writing: typed words count, a paste
+    // counts only with "today's count follows the result", and a text read
+    // again (another program's write, a sync's download, into an open or a
+    // closed book) or counted by new rules counts nothing and leaves the
+    // lock as it was.
+    void writingCounted_data()
     {
         QTest::addColumn<bool>("byResult");
+        QTest::addColumn<QString>("change");
         QTest::addColumn<int>("counted");
-        QTest::newRow("typed words") << false << 0;
-        QTest::newRow("follows the result") << true << 55;
+        for (const bool byResult : { false, true }) {
+            const char* mode = byResult ? ", by result" : "";
+            QTest::addRow("typed%s", mode) << byResult << "type" << 3;
+            QTest::addRow("paste%s", mode) << byResult << "paste" << (byResult ? 55 : 0);
+            QTest::addRow("written by another program or a sync%s", mode) << byResult << "outside" << 0;
+            QTest::addRow("sync into the closed book%s", mode) << byResult << "closed outside" << 0;
+            QTest::addRow("rules changed while closed%s", mode) << byResult << "closed rules" << 0;
+        }
     }
 
-    void resultCountWithPaste()
+    void writingCounted()
     {
         QFETCH(bool, byResult);
+        QFETCH(QString, change);
         QFETCH(int, counted);
-        global::instance()->settings()->setIsWordCountWordResult(byResult);
-        const auto reset = qScopeGuard([] { global::instance()->settings()->setIsWordCountWordResult(false); });
-        EditorPage page;
-        CountHandler* handler = openBook(page, QStringLiteral("第1章 开始\n"));
-        QVERIFY(handler);
+        Settings* settings = global::instance()->settings();
+        settings->setIsWordCountWordResult(byResult);
+        settings->setIsWordCountChart(true);
         data* store = data::instance();
+        store->setLockWord(100);
+        const auto reset = qScopeGuard([settings, store] {
+            settings->setIsWordCountWordResult(false);
+            store->setLockWord(0);
+        });
+        const QString path = QDir::homePath() + QStringLiteral("/books/written%1.txt").arg(++m_fileNumber);
+        const QString text = QStringLiteral("第1章 开始\n张三：你好吗\n");
+        const QString outside = text + QString(30, QChar(0x6587));
+        QScopedPointer<EditorPage> page(new EditorPage);
+        QVERIFY(page->open(&m_engine, path, text));
+        QVERIFY(settle(page->page->property("countHandler").value<CountHandler*>()));
         const auto finishWindow = [store] { do QMetaObject::invokeMethod(store, "heartBeat"); while (store->updateTime() != 20); };
         finishWindow();
         const int before = store->todayData()->words();
-        QGuiApplication::clipboard()->setText(QString(55, QChar(0x5b57)));
-        QTest::sendKeyEvent(QTest::Click, page.window.data(), Qt::Key_V, QStringLiteral("\x16"), Qt::ControlModifier);
-        QVERIFY(settle(handler));
+        if (change == QLatin1String("type")) {
+            for (const char* key : { "甲", "乙", "丙" })
+                QTest::sendKeyEvent(QTest::Click, page->window.data(), Qt::Key_unknown, QString::fromUtf8(key), Qt::NoModifier);
+        } else if (change == QLatin1String("paste")) {
+            QGuiApplication::clipboard()->setText(QString(55, QChar(0x5b57)));
+            QTest::sendKeyEvent(QTest::Click, page->window.data(), Qt::Key_V, QStringLiteral("\x16"), Qt::ControlModifier);
+        } else if (change == QLatin1String("outside")) {
+            QTest::qWait(20); // a later modification time than the load's
+            QVERIFY(UserFile::write(path, outside.toUtf8()));
+            QTRY_VERIFY_WITH_TIMEOUT(page->document->property("allTextDocument").value<QTextDocument*>()->toPlainText().contains(outside), 20000);
+        } else {
+            page.reset();
+            settings->setIsWordCountChart(change != QLatin1String("closed rules"));
+            page.reset(new EditorPage);
+            QVERIFY(page->open(&m_engine, path, change == QLatin1String("closed rules") ? text : outside));
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(page->document->property("textLoaded").toBool(), 20000);
+        QVERIFY(settle(page->page->property("countHandler").value<CountHandler*>()));
         finishWindow();
         QCOMPARE(store->todayData()->words() - before, counted);
+        QCOMPARE(store->lockWord(), change == QLatin1String("type") ? 97 : 100);
     }
 
     void wholeCountHandedOverAtOnce()

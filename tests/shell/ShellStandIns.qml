@@ -22,6 +22,7 @@ QtObject {
         g_data.lockWord = 0
         g_data.lockSecond = 0
         locker.lockCalls = 0
+        locker.keptWindow = {}
         wordCountModel.currentCountClass = wordCountModel.counts(-1)
         countly.starts = 0
         countly.stops = 0
@@ -143,7 +144,10 @@ QtObject {
 
     property QtObject locker: QtObject {
         property int lockCalls: 0
+        property var keptWindow: ({})
         function doLock() { lockCalls += 1 }
+        function windowBeforeLock() { return keptWindow }
+        function keepWindowBeforeLock(state) { keptWindow = state }
     }
 
     property QtObject wordCountModel: QtObject {

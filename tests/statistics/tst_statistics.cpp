@@ -15,6 +15,7 @@
 #include "TovaUi/function/function.h"
 #include "TovaUi/function/message.h"
 #include "locker/locker.h"
+#include "ranking/rankingdata.h"
 #include "TovaUi/theme/lumotheme.h"
 #include "users/userdatas.h"
 #include "users/users.h"
@@ -462,6 +463,81 @@ private slots:
         QCOMPARE(s.value(QStringLiteral("Data/DeviceId")).toString(), QString::fromLatin1(kDevice));
     }
 
+    // Stored names keep ASCII digits under a system language with other
+    // digits (in a child with that language), and records once written
+    // under such names are folded in once.
+    void namesUnderLocale_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("Arabic") << "ar_EG.UTF-8";
+        QTest::newRow("Persian") << "fa_IR.UTF-8";
+    }
+
+    void namesUnderLocale()
+    {
+        QFETCH(QString, language);
+        if (qEnvironmentVariableIsEmpty("PENLARK_CHILD_LOCALE")) {
+            QProcess child;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            for (const char* name : { "LANG", "LC_ALL", "PENLARK_CHILD_LOCALE" })
+                env.insert(QLatin1String(name), language);
+            child.setProcessEnvironment(env);
+            child.start(QCoreApplication::applicationFilePath(), { "namesUnderLocale:" + QString(QTest::currentDataTag()) });
+            QVERIFY(child.waitForFinished(60000));
+            const QByteArray out = child.readAllStandardOutput();
+            QVERIFY2(child.exitCode() == 0 && out.contains("PASS   : TestStatistics::namesUnderLocale("), out.right(3000).constData());
+            return;
+        }
+        const QLocale system = QLocale::system();
+        QVERIFY(system.zeroDigit() != QLatin1Char('0'));
+        const QDate today = StatsClock::today();
+        writeFile(countPath(data::fileName(today, DataTypeClass::day)), "{\"Words\":100}");
+        writeFile(countPath("day/" + system.toString(today, "yyyy-MM-dd") + ".json"), "{\"Words\":30}");
+        QCOMPARE(data(false).todayData()->words(), 130);
+        QCOMPARE(data(false).todayData()->words(), 130); // folded once
+        QCOMPARE(QDir(countPath("day")).entryList(QDir::Files).join(' ').toLatin1(), QDir(countPath("day")).entryList(QDir::Files).join(' ').toUtf8());
+        QCOMPARE(data::fileName(today, DataTypeClass::week), QStringLiteral("week/2026-03-09.json"));
+        QVERIFY(RankingData::fixUserKeyToPathForDayData(QStringLiteral("ann"), today).contains(QLatin1String("/20260311")));
+        QCOMPARE(function::formatDate(QString::number(secs(QDateTime(today, QTime(12, 0))))), QStringLiteral("2026-03-11"));
+    }
+
+    // With "today's count follows the result", words written shortly
+    // before midnight, a clock step or a quit belong to their day, once.
+    void resultBookedToItsDay_data()
+    {
+        QTest::addColumn<int>("step");
+        QTest::newRow("midnight") << 30;
+        QTest::newRow("clock set two days on") << 2 * 86400;
+        QTest::newRow("quit") << 0;
+    }
+
+    void resultBookedToItsDay()
+    {
+        QFETCH(int, step);
+        QSettings().setValue(QStringLiteral("WordCount/WordResult"), true);
+        global::instance()->reloadSetting();
+        StatsClock::setNow(QDateTime(QDate(2026, 3, 11), QTime(23, 59, 30)));
+        const QDate day = StatsClock::today();
+        {
+            data store(false);
+            store.setFileData(QStringLiteral("/r.txt"), 100);
+            tick(&store, 22); // a window ended at 23:59:50
+            store.setFileData(QStringLiteral("/r.txt"), 110);
+            StatsClock::advance(step);
+            if (step > 0)
+                tick(&store);
+        }
+        data restarted(false);
+        restarted.setUpdateTime(1);
+        tick(&restarted); // a window ends
+        QSettings().remove(QStringLiteral("WordCount/WordResult"));
+        global::instance()->reloadSetting();
+        QCOMPARE(restarted.todayData()->words(), step > 0 ? 0 : 10);
+        DataTypeClass stored(DataTypeClass::day);
+        stored.loadFromJsonFile(countPath(data::fileName(day, DataTypeClass::day)));
+        QCOMPARE(stored.words(), 10);
+    }
+
     void corruptFileIsKeptAside()
     {
         const QString path = countPath(data::fileName(StatsClock::today(), DataTypeClass::year));
@@ -567,6 +643,13 @@ private slots:
         QCOMPARE(messageTexts(), QStringList() << QStringLiteral("已解锁"));
         QCOMPARE(QSettings().value(QStringLiteral("lock/words")).toInt(), 0);
         QVERIFY(!global::isHasLockNumber());
+
+        // The window's state from before a lock outlives the locker (a restart).
+        const QVariantMap window { { "width", 920 }, { "height", 600 }, { "fullScreen", false } };
+        locker.keepWindowBeforeLock(window);
+        QCOMPARE(Locker(&store).windowBeforeLock(), window);
+        locker.keepWindowBeforeLock({});
+        QVERIFY(Locker(&store).windowBeforeLock().isEmpty());
     }
 
     void lockTimeNeedsTwoWindows()

@@ -120,15 +120,11 @@ bool function::isThisWeek(const QDate& date)
 bool function::isThisMonth(int time) { return isThisMonth(localDate(time)); }
 bool function::isThisMonth(const QDate& date)
 {
-    const QString form = QStringLiteral("yyyy-MM");
-    return date.toString(form) == QDate::currentDate().toString(form);
+    const QDate today = QDate::currentDate();
+    return date.isValid() && date.year() == today.year() && date.month() == today.month();
 }
 bool function::isThisYear(int time) { return isThisYear(localDate(time)); }
-bool function::isThisYear(const QDate& date)
-{
-    const QString form = QStringLiteral("yyyy");
-    return date.toString(form) == QDate::currentDate().toString(form);
-}
+bool function::isThisYear(const QDate& date) { return date.isValid() && date.year() == QDate::currentDate().year(); }
 
 // ---- date and time texts ----------------------------------------------------
 
@@ -141,7 +137,7 @@ QString function::timeToGMT(qint64 time)
 QString function::formatTime(qint64 time)
 {
     const QDateTime when = time == 0 ? QDateTime::currentDateTimeUtc() : QDateTime::fromSecsSinceEpoch(time, Qt::UTC);
-    return when.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+    return QLocale::c().toString(when, QStringLiteral("yyyy-MM-dd hh:mm:ss"));
 }
 
 namespace {
@@ -155,12 +151,12 @@ QDateTime localFromText(const QString& time)
 
 QString function::formatTime(const QString& time)
 {
-    return localFromText(time).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    return QLocale::c().toString(localFromText(time), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
 }
 
 QString function::formatDate(const QString& time)
 {
-    return localFromText(time).toString(QStringLiteral("yyyy-MM-dd"));
+    return QLocale::c().toString(localFromText(time), QStringLiteral("yyyy-MM-dd"));
 }
 
 QString function::formatSecond(int second)

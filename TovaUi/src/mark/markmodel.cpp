@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QFileSystemWatcher>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -50,7 +51,7 @@ MarkModel::MarkMap marksFromJson(const QJsonDocument& document)
 // next save does not lose what it held.
 void keepAside(const QString& path, const QByteArray& bytes)
 {
-    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMddhhmmss"));
+    const QString stamp = QLocale::c().toString(QDateTime::currentDateTime(), QStringLiteral("yyyyMMddhhmmss"));
     QString target = path + QStringLiteral(".broken-") + stamp;
     for (int n = 1; QFileInfo::exists(target); ++n)
         target = path + QStringLiteral(".broken-") + stamp + QLatin1Char('-') + QString::number(n);

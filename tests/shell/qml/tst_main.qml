@@ -641,7 +641,8 @@ TestCase {
     // The lock's end brings the window back as it was before: windowed, its
     // size, and its title and menu bar.
     function test_lockEndRestoresWindow_data() {
-        return [ { tag: "locked while open", atStart: false }, { tag: "locked at start", atStart: true } ]
+        return [ { tag: "locked while open", atStart: false }, { tag: "locked at start", atStart: true },
+                 { tag: "lock outlived a restart", atStart: false, restart: true } ]
     }
     function test_lockEndRestoresWindow(data) {
         csettings.tmpMainWidth = 700
@@ -649,6 +650,11 @@ TestCase {
         createWindow()
         g_data.lockState = true
         verify(win.isFullScreen && !win.header.visible)
+        if (data.restart) {
+            cleanup()
+            createWindow()
+            verify(win.isFullScreen)
+        }
         g_data.lockState = false
         tryCompare(win, "visibility", Window.Windowed)
         verify(!win.isFullScreen && win.header.visible)
