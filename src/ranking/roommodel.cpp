@@ -94,10 +94,12 @@ bReply* RoomModel::pushTodayData(QPointer<DataTypeClass> todayData)
     record.DeviceIdList = todayData->deviceIdList();
     const QString room = m_roomName;
     BoolReply* push = RankingData::pushUserRoomData(record);
-    connect(push, &BoolReply::finished, reply, [this, reply, room](bool ok) {
+    // The reply outlives this model; a model gone by the answer reads nothing.
+    connect(push, &BoolReply::finished, reply, [self = QPointer<RoomModel>(this), reply, room](bool ok) {
         if (!ok)
             logDebug(lcRooms) << "push userRoom:" << "false";
-        updateRoom(room);
+        if (self)
+            self->updateRoom(room);
         emit reply->finished(ok);
         reply->deleteLater();
     });
