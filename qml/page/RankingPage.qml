@@ -182,8 +182,8 @@ Item {
             // The number columns are as wide as their headers, within bounds
             // that leave the nickname its room in the side column; a longer
             // header wraps onto a second line.
-            readonly property real wordsWidth: Math.min(Math.max(56, wordsHeader.implicitWidth), 88)
-            readonly property real minuteWidth: Math.min(Math.max(40, minuteHeader.implicitWidth), 64)
+            readonly property real wordsWidth: Math.min(Math.max(56, wordsHeader.implicitWidth), 72)
+            readonly property real minuteWidth: Math.min(Math.max(40, minuteHeader.implicitWidth), 56)
             spacing: 0
 
             function leave() {
