@@ -182,5 +182,21 @@ int main(int argc, char* argv[])
     const double docx = results.value(QStringLiteral("docx")).ms;
     if (docx > 0)
         print("rtf_to_docx_read_time_ratio", results.value(QStringLiteral("rtf")).ms / docx, "x");
+
+    // A flat ODT of 1 MB whose one paragraph carries 100 000 attributes: the
+    // parser alone would compare them pairwise for minutes; it is refused.
+    QByteArray flood = "<?xml version=\"1.0\"?><office:document xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
+                       "xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\"><office:body><office:text><text:p";
+    for (int i = 0; i < 100000; ++i)
+        flood += " text:a" + QByteArray::number(i, 36) + "=\"\"";
+    flood += ">x</text:p></office:text></office:body></office:document>";
+    const QString floodPath = root.filePath(QStringLiteral("attributes.fodt"));
+    if (!writeFile(floodPath, flood))
+        return 1;
+    const Figures refused = runChild(QStringLiteral("odt"), floodPath);
+    print("fodt_100k_attributes_refused", refused.ms, "ms");
+    const double odt = results.value(QStringLiteral("odt")).ms;
+    if (odt > 0)
+        print("fodt_100k_attributes_to_odt_novel_time_ratio", refused.ms / odt, "x");
     return 0;
 }

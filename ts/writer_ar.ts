@@ -623,6 +623,17 @@
             <numerusform>المستند متداخل بعمق شديد: أكثر من %n مستوى؛ توقفت القراءة.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>文档中一个元素的属性过多：超过 %n 个，已停止读取。</source>
+        <translation>
+            <numerusform>لأحد عناصر المستند سمات كثيرة جدًا: أكثر من %n؛ توقفت القراءة.</numerusform>
+            <numerusform>لأحد عناصر المستند سمات كثيرة جدًا: أكثر من %n؛ توقفت القراءة.</numerusform>
+            <numerusform>لأحد عناصر المستند سمات كثيرة جدًا: أكثر من %n؛ توقفت القراءة.</numerusform>
+            <numerusform>لأحد عناصر المستند سمات كثيرة جدًا: أكثر من %n؛ توقفت القراءة.</numerusform>
+            <numerusform>لأحد عناصر المستند سمات كثيرة جدًا: أكثر من %n؛ توقفت القراءة.</numerusform>
+            <numerusform>لأحد عناصر المستند سمات كثيرة جدًا: أكثر من %n؛ توقفت القراءة.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>FullTimerWidget</name>

@@ -587,6 +587,13 @@ Copyright © die Penlark-Entwickler.</translation>
             <numerusform>Das Dokument ist zu tief verschachtelt: mehr als %n Ebenen; das Lesen wurde beendet.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>文档中一个元素的属性过多：超过 %n 个，已停止读取。</source>
+        <translation>
+            <numerusform>Ein Element des Dokuments hat zu viele Attribute: mehr als %n; das Lesen wurde beendet.</numerusform>
+            <numerusform>Ein Element des Dokuments hat zu viele Attribute: mehr als %n; das Lesen wurde beendet.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>FullTimerWidget</name>

@@ -587,6 +587,13 @@ Copyright © the Penlark developers.</translation>
             <numerusform>The document is nested too deeply: more than %n levels; reading stopped.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>文档中一个元素的属性过多：超过 %n 个，已停止读取。</source>
+        <translation>
+            <numerusform>An element of the document has too many attributes: more than %n; reading stopped.</numerusform>
+            <numerusform>An element of the document has too many attributes: more than %n; reading stopped.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>FullTimerWidget</name>

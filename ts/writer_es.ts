@@ -587,6 +587,13 @@ Copyright © los desarrolladores de Penlark.</translation>
             <numerusform>El documento está anidado en exceso: más de %n niveles; se detuvo la lectura.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>文档中一个元素的属性过多：超过 %n 个，已停止读取。</source>
+        <translation>
+            <numerusform>Un elemento del documento tiene demasiados atributos: más de %n; se detuvo la lectura.</numerusform>
+            <numerusform>Un elemento del documento tiene demasiados atributos: más de %n; se detuvo la lectura.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>FullTimerWidget</name>

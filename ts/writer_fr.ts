@@ -587,6 +587,13 @@ Copyright © les développeurs de Penlark.</translation>
             <numerusform>Le document est trop imbriqué : plus de %n niveaux ; lecture arrêtée.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>文档中一个元素的属性过多：超过 %n 个，已停止读取。</source>
+        <translation>
+            <numerusform>Un élément du document a trop d'attributs : plus de %n ; lecture arrêtée.</numerusform>
+            <numerusform>Un élément du document a trop d'attributs : plus de %n ; lecture arrêtée.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>FullTimerWidget</name>

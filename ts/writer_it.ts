@@ -587,6 +587,13 @@ Copyright © gli sviluppatori di Penlark.</translation>
             <numerusform>Il documento è annidato troppo: più di %n livelli; lettura interrotta.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>文档中一个元素的属性过多：超过 %n 个，已停止读取。</source>
+        <translation>
+            <numerusform>Un elemento del documento ha troppi attributi: più di %n; lettura interrotta.</numerusform>
+            <numerusform>Un elemento del documento ha troppi attributi: più di %n; lettura interrotta.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>FullTimerWidget</name>

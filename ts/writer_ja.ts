@@ -578,6 +578,12 @@ Copyright © Penlark 開発者</translation>
             <numerusform>文書の入れ子が深すぎます(%n 階層超)。読み込みを中止しました。</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>文档中一个元素的属性过多：超过 %n 个，已停止读取。</source>
+        <translation>
+            <numerusform>文書の一つの要素の属性が多すぎます(%n 個超)。読み込みを中止しました。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>FullTimerWidget</name>

@@ -578,6 +578,12 @@ Copyright © Penlark 개발자</translation>
             <numerusform>문서 중첩이 너무 깊습니다(%n단계 초과). 읽기를 멈췄습니다.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>文档中一个元素的属性过多：超过 %n 个，已停止读取。</source>
+        <translation>
+            <numerusform>문서의 한 요소에 속성이 너무 많습니다(%n개 초과). 읽기를 멈췄습니다.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>FullTimerWidget</name>

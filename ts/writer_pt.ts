@@ -587,6 +587,13 @@ Copyright © os desenvolvedores do Penlark.</translation>
             <numerusform>O documento está aninhado demais: mais de %n níveis; a leitura parou.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>文档中一个元素的属性过多：超过 %n 个，已停止读取。</source>
+        <translation>
+            <numerusform>Um elemento do documento tem atributos demais: mais de %n; a leitura parou.</numerusform>
+            <numerusform>Um elemento do documento tem atributos demais: mais de %n; a leitura parou.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>FullTimerWidget</name>

@@ -596,6 +596,14 @@
             <numerusform>Документ слишком глубоко вложен: больше %n уровней; чтение остановлено.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>文档中一个元素的属性过多：超过 %n 个，已停止读取。</source>
+        <translation>
+            <numerusform>У элемента документа слишком много атрибутов: больше %n; чтение остановлено.</numerusform>
+            <numerusform>У элемента документа слишком много атрибутов: больше %n; чтение остановлено.</numerusform>
+            <numerusform>У элемента документа слишком много атрибутов: больше %n; чтение остановлено.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>FullTimerWidget</name>

@@ -577,6 +577,12 @@
             <numerusform />
         </translation>
     </message>
+    <message numerus="yes">
+        <source>文档中一个元素的属性过多：超过 %n 个，已停止读取。</source>
+        <translation type="unfinished">
+            <numerusform />
+        </translation>
+    </message>
 </context>
 <context>
     <name>FullTimerWidget</name>

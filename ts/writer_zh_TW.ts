@@ -578,6 +578,12 @@
             <numerusform>文件巢狀過深：超過 %n 層，已停止讀取。</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>文档中一个元素的属性过多：超过 %n 个，已停止读取。</source>
+        <translation>
+            <numerusform>文件中一個元素的屬性過多：超過 %n 個，已停止讀取。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>FullTimerWidget</name>

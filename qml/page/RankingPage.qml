@@ -179,6 +179,11 @@ Item {
             id: room
             objectName: "roomPage"
             property string roomName: ""
+            // The number columns are as wide as their headers, within bounds
+            // that leave the nickname its room in the side column; a longer
+            // header wraps onto a second line.
+            readonly property real wordsWidth: Math.min(Math.max(56, wordsHeader.implicitWidth), 72)
+            readonly property real minuteWidth: Math.min(Math.max(40, minuteHeader.implicitWidth), 56)
             spacing: 0
 
             function leave() {
@@ -201,6 +206,7 @@ Item {
                 ToolButton {
                     objectName: "leaveRoomButton"
                     text: "←"
+                    Accessible.name: qsTr("离开房间")
                     ToolTip.visible: hovered
                     ToolTip.text: qsTr("离开房间") + ":" + room.roomName
                     onClicked: room.leave()
@@ -211,9 +217,22 @@ Item {
                 Layout.fillWidth: true
                 Layout.leftMargin: 6
                 Layout.rightMargin: 6
-                Label { text: qsTr("昵称"); Layout.fillWidth: true; Layout.leftMargin: 60 }
-                Label { text: qsTr("字数"); horizontalAlignment: Text.AlignRight; Layout.preferredWidth: 56 }
-                Label { text: qsTr("分钟"); horizontalAlignment: Text.AlignRight; Layout.preferredWidth: 40 }
+                // Over the avatar and the name: the rank's column needs no title.
+                Label { text: qsTr("昵称"); wrapMode: Text.Wrap; Layout.fillWidth: true; Layout.leftMargin: 28 }
+                Label {
+                    id: wordsHeader
+                    text: qsTr("字数")
+                    wrapMode: Text.Wrap
+                    horizontalAlignment: Text.AlignRight
+                    Layout.preferredWidth: room.wordsWidth
+                }
+                Label {
+                    id: minuteHeader
+                    text: qsTr("分钟")
+                    wrapMode: Text.Wrap
+                    horizontalAlignment: Text.AlignRight
+                    Layout.preferredWidth: room.minuteWidth
+                }
             }
             BusyIndicator {
                 visible: roomModel.loading && roomList.count === 0 && !page.folded
@@ -258,13 +277,13 @@ Item {
                             text: words
                             color: rowColor
                             horizontalAlignment: Text.AlignRight
-                            Layout.preferredWidth: 56
+                            Layout.preferredWidth: room.wordsWidth
                         }
                         Label {
                             text: minute
                             color: rowColor
                             horizontalAlignment: Text.AlignRight
-                            Layout.preferredWidth: 40
+                            Layout.preferredWidth: room.minuteWidth
                         }
                     }
                 }

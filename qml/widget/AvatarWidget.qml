@@ -17,10 +17,14 @@ Item {
         id: picture
         anchors.fill: parent
         source: root.file !== "" ? root.file : "qrc:/source/images/user.png"
-        sourceSize.width: width * 2
-        sourceSize.height: height * 2
+        // Decoded once, off the GUI thread, at a size enough for the largest
+        // avatar (64 px) on a double-density screen; a resize only scales
+        // the decoded picture, and rows showing the same picture share it.
+        asynchronous: true
+        sourceSize.width: 128
+        sourceSize.height: 128
         fillMode: Image.PreserveAspectCrop
-        cache: false
+        cache: true
         smooth: true
         visible: !root.masked
     }

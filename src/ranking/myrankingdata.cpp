@@ -66,7 +66,7 @@ BoolReply* myRankingData::init()
         return RankingData::answerLater(true, 1);
     auto* reply = new BoolReply();
     UserDayDataReply* fetch = RankingData::getUserDayData(account()->login(), StatsClock::today());
-    connect(fetch, &UserDayDataReply::finished, reply, [this, reply](const UserDayData& record) {
+    connect(fetch, &UserDayDataReply::finished, reply, whileAlive(reply, [this, reply](const UserDayData& record) {
         m_today = record;
         if (!m_today.valid)
             fillFromAccount(m_today.ID, m_today.Name, m_today.Grade, m_today.AvatarUrl);
@@ -77,7 +77,7 @@ BoolReply* myRankingData::init()
             return;
         }
         connect(initRoomData(), &BoolReply::finished, reply, [reply](bool ok) { answer(reply, ok); });
-    });
+    }));
     return reply;
 }
 
@@ -94,12 +94,12 @@ BoolReply* myRankingData::initRoomData()
     }
     auto* reply = new BoolReply();
     UserRoomDataReply* fetch = RankingData::getUserRoomData(room, account()->login(), QString());
-    connect(fetch, &UserRoomDataReply::finished, reply, [this, reply](const UserRoomData& record) {
+    connect(fetch, &UserRoomDataReply::finished, reply, whileAlive(reply, [this, reply](const UserRoomData& record) {
         m_member = record;
         if (m_member.ID.isEmpty() || m_member.RoomID.isEmpty())
             fillFromAccount(m_member.ID, m_member.Name, m_member.Grade, m_member.AvatarUrl);
         answer(reply, true);
-    });
+    }));
     return reply;
 }
 
@@ -142,13 +142,13 @@ BoolReply* myRankingData::CheckAccess(QString roomKey)
 BoolReply* myRankingData::gotoRoom(QString roomKey)
 {
     auto* reply = new BoolReply();
-    connect(init(), &BoolReply::finished, reply, [this, reply, roomKey](bool ready) {
+    connect(init(), &BoolReply::finished, reply, whileAlive(reply, [this, reply, roomKey](bool ready) {
         if (!ready) {
             logDebug(lcRooms) << "init:" << false;
             answer(reply, false);
             return;
         }
-        connect(CheckAccess(roomKey), &BoolReply::finished, reply, [this, reply, roomKey](bool allowed) {
+        connect(CheckAccess(roomKey), &BoolReply::finished, reply, whileAlive(reply, [this, reply, roomKey](bool allowed) {
             if (!allowed || !account()->logined()) {
                 logDebug(lcRooms) << "checkAccess:" << false;
                 answer(reply, false);
@@ -165,7 +165,7 @@ BoolReply* myRankingData::gotoRoom(QString roomKey)
             // A writer in no room yet has nothing to leave.
             BoolReply* removal = old.isEmpty() ? RankingData::answerLater(true, 1)
                                                : RankingData::removeUserDataFromRoom(old, account()->login());
-            connect(removal, &BoolReply::finished, reply, [this, reply, roomKey, old](bool removed) {
+            connect(removal, &BoolReply::finished, reply, whileAlive(reply, [this, reply, roomKey, old](bool removed) {
                 logDebug(lcRooms) << "removeUserDataFromRoom:" << removed;
                 // A removal that fails leaves the writer where they were.
                 if (!removed) {
@@ -181,16 +181,16 @@ BoolReply* myRankingData::gotoRoom(QString roomKey)
                 m_member.RoomID = roomKey;
                 pushData();
                 answer(reply, true);
-            });
-        });
-    });
+            }));
+        }));
+    }));
     return reply;
 }
 
 BoolReply* myRankingData::pushData()
 {
     auto* reply = new BoolReply();
-    connect(init(), &BoolReply::finished, reply, [this, reply](bool ready) {
+    connect(init(), &BoolReply::finished, reply, whileAlive(reply, [this, reply](bool ready) {
         if (!ready) {
             answer(reply, false);
             return;
@@ -212,7 +212,7 @@ BoolReply* myRankingData::pushData()
             return;
         }
         UserDayDataReply* fetch = RankingData::getUserDayData(login, StatsClock::today());
-        connect(fetch, &UserDayDataReply::finished, reply, [this, reply](const UserDayData& server) {
+        connect(fetch, &UserDayDataReply::finished, reply, whileAlive(reply, [this, reply](const UserDayData& server) {
             auto fillText = [](QString& mine, const QString& theirs) { if (mine.isEmpty()) mine = theirs; };
             auto fillNumber = [](qint32& mine, qint32 theirs) { if (mine == 0) mine = theirs; };
             fillText(m_today.ID, server.ID);
@@ -224,16 +224,16 @@ BoolReply* myRankingData::pushData()
             fillNumber(m_today.Second, server.Second);
             fillNumber(m_today.BeginTime, server.BeginTime);
             fillNumber(m_today.EndTime, server.EndTime);
-            connect(RankingData::pushUserDayData(m_today), &BoolReply::finished, reply, [this, reply](bool ok) {
+            connect(RankingData::pushUserDayData(m_today), &BoolReply::finished, reply, whileAlive(reply, [this, reply](bool ok) {
                 if (!ok) {
                     logDebug(lcRooms) << "push user day data:" << false;
                     answer(reply, false);
                     return;
                 }
                 pushMember(reply);
-            });
-        });
-    });
+            }));
+        }));
+    }));
     return reply;
 }
 
@@ -253,7 +253,7 @@ void myRankingData::pushMember(BoolReply* reply)
     fresh.EndTime = stats->endTime();
     fresh.DeviceIdList = stats->deviceIdList();
     fresh.RoomID = rememberedRoom();
-    connect(RankingData::pushUserDayData(fresh), &BoolReply::finished, reply, [this, reply, fresh, stats](bool ok) {
+    connect(RankingData::pushUserDayData(fresh), &BoolReply::finished, reply, whileAlive(reply, [this, reply, fresh, stats](bool ok) {
         if (!ok) {
             answer(reply, false);
             return;
@@ -279,5 +279,5 @@ void myRankingData::pushMember(BoolReply* reply)
             logDebug(lcRooms) << "push userRoom:" << pushed;
             answer(reply, pushed);
         });
-    });
+    }));
 }

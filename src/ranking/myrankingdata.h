@@ -7,6 +7,8 @@
 #include <QObject>
 #include <QPointer>
 
+#include <utility>
+
 class BoolReply;
 class UserInfo;
 
@@ -36,6 +38,19 @@ private:
     void setRememberedRoom(const QString& roomKey);
     void fillFromAccount(QString& id, QString& name, qint32& grade, QString& avatar) const;
     static void answer(BoolReply* reply, bool value);
+    // The handler of an answer that arrives after this object is gone
+    // (replies outlive it) answers the reply no instead of running.
+    template <typename Handler>
+    auto whileAlive(BoolReply* reply, Handler handler)
+    {
+        return [self = QPointer<myRankingData>(this), reply, handler](auto&&... args) {
+            if (!self) {
+                answer(reply, false);
+                return;
+            }
+            handler(std::forward<decltype(args)>(args)...);
+        };
+    }
     // Publishes the member record once today's record is uploaded.
     void pushMember(BoolReply* reply);
 

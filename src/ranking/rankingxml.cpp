@@ -22,6 +22,19 @@ bool refuse(const char* kind, const QString& why)
     return false;
 }
 
+// The deadline of the documents parsed on this thread (see ParseDeadline).
+thread_local QDeadlineTimer t_deadline(QDeadlineTimer::Forever);
+
+// A reader bounded as every document from the bucket is: few attributes on
+// an element, and a parse that stops at its own time limit or at the
+// thread's deadline, whichever comes first.
+void bound(GuardedXmlReader& reader)
+{
+    reader.setAttributeLimit(RankingXml::MaxAttributes);
+    const QDeadlineTimer own(RankingXml::MaxParseMilliseconds);
+    reader.setDeadline(qMin(own, t_deadline), QStringLiteral("parsing took longer than its time"));
+}
+
 // Whether the reader ended without an error; a refused declaration is
 // also said in a diagnostic line.
 bool readWhole(const GuardedXmlReader& reader, const char* kind)
@@ -53,6 +66,7 @@ bool parseXml(const QString& text, const char* kind, std::vector<XmlElement>& el
 {
     elements.clear();
     GuardedXmlReader reader;
+    bound(reader);
     reader.setText(text);
     std::vector<int> open;
     while (!reader.atEnd()) {
@@ -191,6 +205,17 @@ bool readUser(const QString& xml, UserRoomData& r)
 
 } // namespace
 
+RankingXml::ParseDeadline::ParseDeadline(QDeadlineTimer deadline)
+    : m_outer(t_deadline)
+{
+    t_deadline = qMin(deadline, m_outer);
+}
+
+RankingXml::ParseDeadline::~ParseDeadline()
+{
+    t_deadline = m_outer;
+}
+
 QString RankingXml::roomDataToXml(const RoomData& data)
 {
     DocumentWriter doc;
@@ -299,6 +324,7 @@ BotsData RankingXml::botXmlToBotData(const QString& xml)
     };
     BotsData plan;
     GuardedXmlReader reader;
+    bound(reader);
     reader.setText(xml);
     int depth = 0;
     bool inList = false;
@@ -370,6 +396,7 @@ QList<BotUser> RankingXml::botXmlToBotUser(const QByteArray& bytes, int count)
     }
     QList<BotUser> users;
     GuardedXmlReader reader;
+    bound(reader);
     reader.setData(bytes);
     int depth = 0;
     while (!reader.atEnd()) {

@@ -8,6 +8,7 @@
 #include "ranking/userroomdata.h"
 
 #include <QByteArray>
+#include <QDeadlineTimer>
 #include <QList>
 #include <QString>
 
@@ -17,7 +18,9 @@
 // any client can put anything, so the readers are bounded: a document larger
 // than its kind ever is, nested deeper, or with more entries than the
 // program writes, gives the default record (and a diagnostic line) instead
-// of costing every client in the room time and memory.
+// of costing every client in the room time and memory. So does an element
+// with more attributes than ours carry (counted before the parser, which
+// checks them pairwise, sees them) and a parse that runs past its time.
 class RankingXml
 {
 public:
@@ -31,6 +34,26 @@ public:
     static constexpr int MaxPlanSize = 16 * 1024 * 1024;
     static constexpr int MaxCatalogueSize = 1024 * 1024;
     static constexpr int MaxDepth = 16;
+    // Our elements carry at most nine attributes.
+    static constexpr int MaxAttributes = 32;
+    // The longest any one document may take to parse; the largest plan we
+    // write parses in a small part of it.
+    static constexpr int MaxParseMilliseconds = 2000;
+
+    // While it lives, documents parsed on this thread also stop at the
+    // deadline (the room's reading thread gives each document what is left
+    // of its refresh's time).
+    class ParseDeadline
+    {
+    public:
+        explicit ParseDeadline(QDeadlineTimer deadline);
+        ~ParseDeadline();
+        ParseDeadline(const ParseDeadline&) = delete;
+        ParseDeadline& operator=(const ParseDeadline&) = delete;
+
+    private:
+        QDeadlineTimer m_outer;
+    };
 
     static QString roomDataToXml(const RoomData& data);
     static RoomData roomXmlToRoomData(const QString& xml);

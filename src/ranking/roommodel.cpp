@@ -94,10 +94,12 @@ bReply* RoomModel::pushTodayData(QPointer<DataTypeClass> todayData)
     record.DeviceIdList = todayData->deviceIdList();
     const QString room = m_roomName;
     BoolReply* push = RankingData::pushUserRoomData(record);
-    connect(push, &BoolReply::finished, reply, [this, reply, room](bool ok) {
+    // The reply outlives this model; a model gone by the answer reads nothing.
+    connect(push, &BoolReply::finished, reply, [self = QPointer<RoomModel>(this), reply, room](bool ok) {
         if (!ok)
             logDebug(lcRooms) << "push userRoom:" << "false";
-        updateRoom(room);
+        if (self)
+            self->updateRoom(room);
         emit reply->finished(ok);
         reply->deleteLater();
     });
@@ -139,6 +141,7 @@ void RoomModel::applyRows(const QList<UserDayData>& records)
     }
     std::stable_sort(kept.begin(), kept.end(),
                      [](const UserDayData& a, const UserDayData& b) { return a.Words > b.Words; });
+    QList<QStandardItem*> added;
     for (int i = 0; i < kept.size(); ++i) {
         const UserDayData& r = kept.at(i);
         QStandardItem* existing = item(i);
@@ -150,8 +153,12 @@ void RoomModel::applyRows(const QList<UserDayData>& records)
         target->setData(r.Second / 60, MinuteRole);
         target->setData(!me.isEmpty() && r.ID == me, IsMeRole);
         if (!existing)
-            setItem(i, target);
+            added << target;
     }
+    // New rows go in with one insertion: placed one at a time, each row made
+    // the view rebuild every delegate it shows (seconds for a full room).
+    if (!added.isEmpty())
+        invisibleRootItem()->appendRows(added);
     if (rowCount() > kept.size())
         removeRows(kept.size(), rowCount() - kept.size());
     setLoading(false);

@@ -1,6 +1,9 @@
 #ifndef ROOMREADER_H
 #define ROOMREADER_H
 
+#include "ranking/rankingxml.h"
+
+#include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QFutureWatcher>
 #include <QObject>
@@ -16,9 +19,10 @@
 // reading thread of its own, a document at a time, and one refresh of a
 // room has a budget of bytes and of reading time that all its documents
 // share (copies of a reader share its budget). A document past the budget
-// is not read and gives the default record, with a diagnostic line: a
-// hostile record costs its own reading at most, never the window and never
-// the rest of the room beyond the budget.
+// is not read and gives the default record, with a diagnostic line; a parse
+// that runs out of the time left stops there and gives the default record
+// too: a hostile record costs its own reading at most, never the window and
+// never the rest of the room beyond the budget.
 class RoomReader
 {
 public:
@@ -45,6 +49,7 @@ public:
                 return Record();
             QElapsedTimer timer;
             timer.start();
+            const RankingXml::ParseDeadline deadline(budget->left());
             const Record record = parse();
             budget->spent(timer.elapsed());
             return record;
@@ -59,6 +64,7 @@ private:
         std::atomic<qint64> milliseconds {0};
         bool take(qint64 size);
         void spent(qint64 ms) { milliseconds += ms; }
+        QDeadlineTimer left() const { return QDeadlineTimer(qMax<qint64>(0, maxMilliseconds - milliseconds)); }
     };
 
     static QThreadPool* pool();

@@ -67,6 +67,15 @@ void collectWarnings(QtMsgType type, const QMessageLogContext& context, const QS
     g_previous(type, context, text);
 }
 
+// Attributes of one element, `count` of them.
+QByteArray attributeFlood(int count)
+{
+    QByteArray out;
+    for (int i = 0; i < count; ++i)
+        out += " a" + QByteArray::number(i, 36) + "=\"\"";
+    return out;
+}
+
 } // namespace
 
 class TestRanking : public QObject
@@ -385,6 +394,12 @@ private slots:
         QCOMPARE(day.BotList.value(0).WordsOnTime.size(), RankingXml::MaxPlanSteps);
         QVERIFY(!RankingData::botXmlToBotData(plan(1, RankingXml::MaxPlanSteps + 1)).valid);
         QVERIFY(!RankingData::botXmlToBotData(plan(1, 1) + QString(RankingXml::MaxPlanSize, QLatin1Char(' '))).valid);
+        {
+            // Past the reading thread's deadline a parse stops.
+            const RankingXml::ParseDeadline passed(QDeadlineTimer(0));
+            QVERIFY(!RankingData::botXmlToBotData(plan(1, 10)).valid);
+        }
+        QVERIFY(RankingData::botXmlToBotData(plan(1, 10)).valid);
         QCOMPARE(bot::botXmlToBotUser("<BotUsers><BotUser/>" + QByteArray(RankingXml::MaxCatalogueSize, ' ') + "</BotUsers>", 100).size(), 0);
     }
 
@@ -434,6 +449,46 @@ private slots:
         }
     }
 
+    // A record, plan or catalogue whose element carries thousands of
+    // attributes (the parser's check for repeated names takes the square of
+    // their number: minutes for a plan) is refused by their count, and the
+    // refresh lists the honest member in the usual time.
+    void slowDocumentsCostOnlyThemselves_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QByteArray>("document");
+        const QByteArray noon = QByteArray::number(m_noon);
+        QTest::newRow("record") << "ranking/rooms/Open/eve.user.xml"
+                                << "<User ID=\"eve\" Words=\"900\" EndTime=\"" + noon + "\"" + attributeFlood(2000) + "/>";
+        QTest::newRow("plan") << "ranking/rooms/Open/bot.xml"
+                              << "<Bots InitTime=\"" + noon + "\"><BotList><Bot Nickname=\"Slow\" BeginTime=\"" + noon
+                                     + "\"" + attributeFlood(100000) + "><WordsOnTime/></Bot></BotList></Bots>";
+        QTest::newRow("catalogue") << "ranking/Open.bot.user.xml"
+                                   << "<BotUsers><BotUser Nickname=\"Slow\" Speed=\"20\" TimeLength=\"3660\""
+                                          + attributeFlood(100000) + "/></BotUsers>";
+    }
+
+    void slowDocumentsCostOnlyThemselves()
+    {
+        QFETCH(QString, key);
+        QFETCH(QByteArray, document);
+        putRoom(QStringLiteral("Open"), 0);
+        m_server.putObject(QStringLiteral("ranking/rooms/Open/bob.user.xml"), userXml("bob", "Bob", 500, 600, m_noon, "Open").toUtf8());
+        m_server.putObject(QStringLiteral("ranking/rooms/Open/eve.user.xml"), userXml("eve", "Eve", 5, 60, m_noon, "Open").toUtf8());
+        QVERIFY(m_server.putObject(key, document));
+        QSignalSpy refreshed(bot::sneakIntoBot(QStringLiteral("Open")), &UserDayDataListReply::finished);
+        QVERIFY(refreshed.wait(15000));
+        QStringList names;
+        for (const UserDayData& r : refreshed.at(0).at(0).value<QList<UserDayData>>())
+            names << QStringLiteral("%1:%2").arg(r.Name).arg(r.Words);
+        names.sort();
+        // A refused record lists its member with nothing written.
+        const QString eve = key.contains(QLatin1String("eve")) ? QStringLiteral(":0") : QStringLiteral("Eve:5");
+        QStringList expected = {QStringLiteral("Bob:500"), eve};
+        expected.sort();
+        QCOMPARE(names, expected);
+    }
+
     // The seed corpus of the rooms' fuzz target (scripts/fuzz.sh sets
     // PENLARK_FUZZ_SEEDS): one document of each kind, each of which reads.
     void fuzzSeeds()
@@ -458,12 +513,15 @@ private slots:
             RankingData::botDataToXml(plan).toUtf8(),
             "<BotUsers><BotUser LoginName=\"q\" Nickname=\"Quick\" Speed=\"20\" Endurance=\"120\" TimeLength=\"3660\"/><X/></BotUsers>",
             // Refused for its document type, and fuzzed around.
-            "<?xml version=\"1.0\"?><!DOCTYPE User [<!ENTITY e \"ee\"><!ATTLIST User Words CDATA \"9\">]><User ID=\"a\" Name=\"&e;&e;\"/>"};
+            "<?xml version=\"1.0\"?><!DOCTYPE User [<!ENTITY e \"ee\"><!ATTLIST User Words CDATA \"9\">]><User ID=\"a\" Name=\"&e;&e;\"/>",
+            // Refused for the attributes of one element.
+            "<User ID=\"a\"" + attributeFlood(40) + "/>"};
         QVERIFY(RankingData::roomXmlToRoomData(QString::fromUtf8(seeds[0])).valid);
         QVERIFY(RankingData::userXmlToUserDayData(QString::fromUtf8(seeds[1])).valid);
         QCOMPARE(RankingData::botXmlToBotData(QString::fromUtf8(seeds[2])).BotList.size(), 1);
         QCOMPARE(bot::botXmlToBotUser(seeds[3], 100).size(), 2);
         QVERIFY(!RankingData::userXmlToUserDayData(QString::fromUtf8(seeds[4])).valid);
+        QVERIFY(!RankingData::userXmlToUserDayData(QString::fromUtf8(seeds[5])).valid);
         const QString target = qEnvironmentVariable("PENLARK_FUZZ_SEEDS");
         if (target.isEmpty())
             return;
@@ -976,6 +1034,15 @@ private slots:
         m_server.removeObject(member);
         QVERIFY(answer(mine.gotoRoom(QStringLiteral("Alpha"))));
         QVERIFY(m_server.hasObject(member));
+
+        // A push still in flight when its object goes answers no.
+        auto* gone = new myRankingData;
+        gone->setUserInfo(info);
+        BoolReply* pushed = gone->pushData();
+        delete gone;
+        QSignalSpy answered(pushed, &BoolReply::finished);
+        QVERIFY(answered.wait(5000));
+        QCOMPARE(answered.at(0).at(0).toBool(), false);
     }
 
     // ---- page ------------------------------------------------------------------------------------

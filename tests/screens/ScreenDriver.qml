@@ -227,6 +227,8 @@ QtObject {
         { name: "sheet-points-signed-in", open: function() { win.showPointsWindow() }, close: function() { win.showPointsWindow() } },
         { name: "sheet-create-room", open: function() { page("ranking").showCreateSheet() },
           close: function() { cancelSheets(page("ranking")) } },
+        { name: "signed-in-room", open: function() { page("ranking").openRoom("Room A", false, "") },
+          close: function() { find(page("ranking"), "leaveRoomButton").clicked() } },
         { name: "sheet-room-password", open: function() { page("ranking").openRoom("Room A", true, "secret") },
           close: function() { cancelSheets(page("ranking")); userdata.logined = false; win.showTab("files") } },
         { name: "minimalist", open: function() { win.setMinimalistMode(); win.isShowPendentTips = true },

@@ -5,8 +5,10 @@
 void BoundedXmlReader::setDevice(QIODevice* device)
 {
     GuardedXmlReader::setDevice(device);
-    if (m_meter)
+    if (m_meter) {
         setTokenLimit(m_meter->limits().maxCharacters, ReadMeter::tooManyCharacters(m_meter->limits().maxCharacters));
+        setDeadline(m_meter->deadline(), m_meter->timeoutMessage());
+    }
 }
 
 QXmlStreamReader::TokenType BoundedXmlReader::readNext()

@@ -9,7 +9,7 @@ class ReadMeter;
 // read meter: elements are counted, nesting and time are bounded, and a
 // limit passed anywhere in the read (also by the text inserted) becomes
 // this reader's error, which ends every reading loop at once. A token is
-// bounded by the character limit while it is read. The calls below hide
+// bounded by the character limit and the read's time limit while it is read. The calls below hide
 // those of QXmlStreamReader so that skipped elements count too.
 class BoundedXmlReader : public GuardedXmlReader
 {

@@ -13,20 +13,32 @@ const int SliceSize = 64 * 1024;
 // Declarations that make the parser produce text the input does not hold.
 const char* const Refused[] = {"<!ENTITY", "<!ATTLIST"};
 const int LongestRefused = 9;
+// Tokens read between two looks at the clock.
+const int TokensPerCheck = 256;
 
-bool holds(const QString& window, const char* declaration) { return window.contains(QLatin1String(declaration)); }
-bool holds(const QByteArray& window, const char* declaration) { return window.contains(declaration); }
-
-// The UTF-16 units (as the parser counts characters) of UTF-8 bytes: every
-// byte that does not continue a character, one more for a four-byte one.
-qint64 utf16Units(const QByteArray& bytes)
+// The encoding of a document by its first four bytes, as the XML rules
+// tell it: a byte-order mark, else the pattern of zero bytes that "<"
+// leaves in UTF-32 and UTF-16. Null when none of them is found.
+QTextCodec* codecOfHead(const QByteArray& head)
 {
-    qint64 units = 0;
-    for (const char c : bytes) {
-        const uchar b = uchar(c);
-        units += ((b & 0xC0) != 0x80) + (b >= 0xF0);
+    struct Pattern {
+        const char* bytes;
+        int size;
+        const char* codec;
+    };
+    // UTF-32 before UTF-16: "FF FE 00 00" also starts like UTF-16's mark.
+    static const Pattern patterns[] = {
+        {"\x00\x00\xFE\xFF", 4, "UTF-32BE"}, {"\xFF\xFE\x00\x00", 4, "UTF-32LE"},
+        {"\x00\x00\x00<", 4, "UTF-32BE"},    {"<\x00\x00\x00", 4, "UTF-32LE"},
+        {"\xFE\xFF", 2, "UTF-16BE"},         {"\xFF\xFE", 2, "UTF-16LE"},
+        {"\x00<", 2, "UTF-16BE"},            {"<\x00", 2, "UTF-16LE"},
+        {"\xEF\xBB\xBF", 3, "UTF-8"},
+    };
+    for (const Pattern& p : patterns) {
+        if (head.startsWith(QByteArray::fromRawData(p.bytes, p.size)))
+            return QTextCodec::codecForName(p.codec);
     }
-    return units;
+    return nullptr;
 }
 
 }
@@ -48,14 +60,13 @@ void GuardedXmlReader::restart()
     m_text.clear();
     m_position = 0;
     m_decoder.reset();
-    m_utf8 = false;
     m_inDocument = false;
     m_tail.clear();
-    m_tailBytes.clear();
+    m_scanner.reset();
     m_spanned = 0;
     m_tokenSinceFeed = true;
-    m_lastBytes.clear();
     m_lastUnits = 0;
+    m_tokens = 0;
     m_finished = false;
 }
 
@@ -86,9 +97,27 @@ void GuardedXmlReader::setTokenLimit(qint64 characters, const QString& message)
     m_tokenMessage = message;
 }
 
+void GuardedXmlReader::setDeadline(QDeadlineTimer deadline, const QString& message)
+{
+    m_deadline = deadline;
+    m_lateMessage = message;
+}
+
+// Whether the deadline has passed; the read then stops.
+bool GuardedXmlReader::late()
+{
+    if (!m_deadline.hasExpired())
+        return false;
+    if (error() == NoError || error() == PrematureEndOfDocumentError)
+        raiseError(m_lateMessage);
+    return true;
+}
+
 QXmlStreamReader::TokenType GuardedXmlReader::readNext()
 {
     for (;;) {
+        if (++m_tokens % TokensPerCheck == 0 && late())
+            return Invalid;
         const TokenType token = QXmlStreamReader::readNext();
         if (token == Invalid && error() == PrematureEndOfDocumentError && !m_finished) {
             if (feed())
@@ -106,16 +135,11 @@ QXmlStreamReader::TokenType GuardedXmlReader::readNext()
     }
 }
 
-// The encoding as the XML rules find it: a byte-order mark, UTF-16 by its
-// first characters, the declaration's encoding, else UTF-8. UTF-8 is
-// given to the parser as it comes; anything else is decoded here.
+// The encoding as the XML rules find it: by the first four bytes, else
+// the declaration's encoding, else UTF-8.
 bool GuardedXmlReader::decodeStart(const QByteArray& head)
 {
-    QTextCodec* codec = QTextCodec::codecForUtfText(head, nullptr);
-    if (!codec && head.startsWith(QByteArray("<\0?\0", 4)))
-        codec = QTextCodec::codecForName("UTF-16LE");
-    else if (!codec && head.startsWith(QByteArray("\0<\0?", 4)))
-        codec = QTextCodec::codecForName("UTF-16BE");
+    QTextCodec* codec = codecOfHead(head);
     if (!codec && head.startsWith("<?xml")) {
         static const QRegularExpression encoding(QStringLiteral("^<\\?xml[^>]*\\sencoding\\s*=\\s*[\"']([^\"']*)[\"']"));
         const QRegularExpressionMatch match = encoding.match(QString::fromLatin1(head.left(head.indexOf("?>"))));
@@ -127,9 +151,9 @@ bool GuardedXmlReader::decodeStart(const QByteArray& head)
             }
         }
     }
-    m_utf8 = !codec || codec->mibEnum() == 106;
-    if (!m_utf8)
-        m_decoder.reset(codec->makeDecoder());
+    if (!codec)
+        codec = QTextCodec::codecForMib(106);
+    m_decoder.reset(codec->makeDecoder());
     return true;
 }
 
@@ -137,7 +161,7 @@ template <typename Text>
 bool GuardedXmlReader::refuse(const Text& window)
 {
     for (const char* declaration : Refused) {
-        if (holds(window, declaration)) {
+        if (window.contains(QLatin1String(declaration))) {
             raiseError(QCoreApplication::translate("FormatReader", "文档类型声明了实体或属性默认值（%1），已拒绝读取。")
                            .arg(QLatin1String(declaration)));
             return true;
@@ -150,9 +174,11 @@ bool GuardedXmlReader::refuse(const Text& window)
 // end of the input the parser is left to report it.
 bool GuardedXmlReader::feed()
 {
+    if (late())
+        return false;
     // No token since the last slice: one token spans it whole.
     if (m_tokenLimit > 0 && !m_tokenSinceFeed) {
-        m_spanned += m_lastUnits >= 0 ? m_lastUnits : utf16Units(m_lastBytes);
+        m_spanned += m_lastUnits;
         if (m_spanned > m_tokenLimit) {
             raiseError(m_tokenMessage);
             return false;
@@ -164,32 +190,31 @@ bool GuardedXmlReader::feed()
         m_position += SliceSize;
         return feedText(slice);
     }
-    const QByteArray bytes = m_source == Source::Device ? m_device->read(SliceSize)
-        : m_source == Source::Bytes                    ? m_bytes.mid(int(m_position), SliceSize)
-                                                       : QByteArray();
-    m_position += bytes.size();
+    auto next = [this]() {
+        const QByteArray bytes = m_source == Source::Device ? m_device->read(SliceSize)
+            : m_source == Source::Bytes                    ? m_bytes.mid(int(m_position), SliceSize)
+                                                           : QByteArray();
+        m_position += bytes.size();
+        return bytes;
+    };
+    QByteArray bytes = next();
+    // The encoding is told from four bytes at least.
+    while (!m_decoder && !bytes.isEmpty() && bytes.size() < 4) {
+        const QByteArray more = next();
+        if (more.isEmpty())
+            break;
+        bytes += more;
+    }
     if (bytes.isEmpty())
         return feedText(QString());
-    if (!m_utf8 && !m_decoder && !decodeStart(bytes))
+    if (!m_decoder && !decodeStart(bytes))
         return false;
-    if (m_decoder) {
-        const QString slice = m_decoder->toUnicode(bytes);
-        if (m_decoder->hasFailure()) {
-            raiseError(QCoreApplication::translate("FormatReader", "文档中有不符合其编码的字节。"));
-            return false;
-        }
-        return feedText(slice);
+    const QString slice = m_decoder->toUnicode(bytes);
+    if (m_decoder->hasFailure()) {
+        raiseError(QCoreApplication::translate("FormatReader", "文档中有不符合其编码的字节。"));
+        return false;
     }
-    if (!m_inDocument) {
-        const QByteArray window = m_tailBytes + bytes;
-        if (refuse(window))
-            return false;
-        m_tailBytes = window.right(LongestRefused);
-    }
-    m_lastBytes = bytes;
-    m_lastUnits = -1;
-    addData(bytes);
-    return true;
+    return feedText(slice);
 }
 
 bool GuardedXmlReader::feedText(const QString& text)
@@ -210,6 +235,11 @@ bool GuardedXmlReader::feedText(const QString& text)
     if (slice.size() > 1 && slice.at(slice.size() - 1).isHighSurrogate()) {
         m_held = slice.back();
         slice.chop(1);
+    }
+    if (!m_scanner.scan(slice, m_attributeLimit)) {
+        raiseError(QCoreApplication::translate("FormatReader", "文档中一个元素的属性过多：超过 %n 个，已停止读取。",
+                                               nullptr, m_attributeLimit));
+        return false;
     }
     m_lastUnits = slice.size();
     addData(slice);

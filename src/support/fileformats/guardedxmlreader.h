@@ -1,6 +1,9 @@
 #ifndef GUARDEDXMLREADER_H
 #define GUARDEDXMLREADER_H
 
+#include "markupscanner.h"
+
+#include <QDeadlineTimer>
 #include <QString>
 #include <QXmlStreamReader>
 
@@ -19,10 +22,16 @@ class QTextDecoder;
 //   can only stand before the root element, so only that part is looked at);
 // - with a token limit set, one token (a text run, a comment, an attribute
 //   value) still being read when it passes that many characters stops the
-//   read, instead of being gathered whole first.
-// The input's encoding is found here (byte-order mark, then the XML
-// declaration's encoding, else UTF-8); what is not UTF-8 is decoded here,
-// so the checks see the characters the parser sees.
+//   read, instead of being gathered whole first;
+// - a start tag with more attributes (namespace declarations included) than
+//   the attribute limit is refused before the parser sees it: the parser
+//   checks them pairwise, in time that grows with the square of their number;
+// - with a time limit set, the read stops once it is passed, checked at
+//   every slice and every few hundred tokens.
+// The input's encoding is found here the way the XML rules (and Qt's parser)
+// find it: a byte-order mark, the first four bytes of UTF-32 or UTF-16, the
+// XML declaration's encoding, else UTF-8. Every input is decoded here and
+// handed over as characters, so the parser reads exactly what the checks saw.
 // Reading calls must go through this class: it hides readNext().
 class GuardedXmlReader : public QXmlStreamReader
 {
@@ -36,6 +45,14 @@ public:
     void setData(const QByteArray& bytes);
     void setText(const QString& text);
     void setTokenLimit(qint64 characters, const QString& message);
+    // Attributes one start tag may hold; the limit stays for later documents.
+    void setAttributeLimit(int attributes) { m_attributeLimit = attributes; }
+    // The read stops with the message once the deadline has passed.
+    void setDeadline(QDeadlineTimer deadline, const QString& message);
+
+    // Far above the few dozen namespace declarations an office document's
+    // root carries.
+    static constexpr int MaxAttributes = 256;
 
     TokenType readNext();
 
@@ -44,6 +61,7 @@ private:
     bool feed();
     bool feedText(const QString& text);
     bool decodeStart(const QByteArray& head);
+    bool late();
     template <typename Text>
     bool refuse(const Text& window);
 
@@ -54,18 +72,20 @@ private:
     QString m_text;
     qint64 m_position = 0;
     std::unique_ptr<QTextDecoder> m_decoder;
-    bool m_utf8 = false;
     bool m_inDocument = false;
     QString m_tail;
-    QByteArray m_tailBytes;
     QString m_held;
+    MarkupScanner m_scanner;
     // Characters of the slices that one unfinished token spans whole.
     qint64 m_spanned = 0;
     bool m_tokenSinceFeed = true;
-    QByteArray m_lastBytes;
     qint64 m_lastUnits = 0;
     qint64 m_tokenLimit = 0;
     QString m_tokenMessage;
+    int m_attributeLimit = MaxAttributes;
+    QDeadlineTimer m_deadline = QDeadlineTimer::Forever;
+    QString m_lateMessage;
+    int m_tokens = 0;
     bool m_finished = true;
 };
 

@@ -23,6 +23,13 @@ void ReadMeter::start(const ReadLimits& limits)
     m_depth = 0;
     m_error.clear();
     m_timer.start();
+    m_deadline = QDeadlineTimer(m_limits.maxMilliseconds);
+}
+
+QString ReadMeter::timeoutMessage() const
+{
+    return overLimit(QT_TRANSLATE_N_NOOP("FormatReader", "读取文档超时：超过 %n 秒，已停止读取。"),
+                     m_limits.maxMilliseconds / 1000);
 }
 
 bool ReadMeter::fail(const QString& message)
@@ -66,8 +73,7 @@ bool ReadMeter::addElement()
                               m_limits.maxElements));
     // The first element checks too, so a limit of 0 ms stops at once.
     if (m_elements % 512 == 1 && m_timer.elapsed() >= m_limits.maxMilliseconds)
-        return fail(overLimit(QT_TRANSLATE_N_NOOP("FormatReader", "读取文档超时：超过 %n 秒，已停止读取。"),
-                              m_limits.maxMilliseconds / 1000));
+        return fail(timeoutMessage());
     return true;
 }
 

@@ -1,6 +1,7 @@
 #ifndef READLIMITS_H
 #define READLIMITS_H
 
+#include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QString>
 
@@ -34,6 +35,9 @@ public:
     int depth() const { return m_depth; }
     const ReadLimits& limits() const { return m_limits; }
     static QString tooManyCharacters(qint64 limit);
+    // When the time limit runs out, for checks inside one token.
+    QDeadlineTimer deadline() const { return m_deadline; }
+    QString timeoutMessage() const;
     bool failed() const { return !m_error.isEmpty(); }
     QString errorString() const { return m_error; }
 
@@ -42,6 +46,7 @@ private:
 
     ReadLimits m_limits;
     QElapsedTimer m_timer;
+    QDeadlineTimer m_deadline;
     qint64 m_characters = 0;
     qint64 m_paragraphs = 0;
     qint64 m_elements = 0;
