@@ -159,6 +159,23 @@ Item {
             syncHighlight()
     }
 
+    // The tree's own keys, taken before the window's shortcuts (F2 is
+    // otherwise the statistics card's).
+    function isTreeKey(event) {
+        var plain = event.modifiers === Qt.NoModifier
+        return (event.key === Qt.Key_F2 && plain) || (event.key === Qt.Key_Menu && plain)
+                || (event.key === Qt.Key_F10 && event.modifiers === Qt.ShiftModifier)
+    }
+    // The context menu opened from the keyboard, beside the highlighted
+    // row (at the top when none is).
+    function popupMenuAtRow() {
+        var index = tree.selection.currentIndex
+        var row = index.valid ? tree.__listView.currentItem : null
+        var at = row ? row.mapToItem(tree, 24, row.height) : Qt.point(24, 0)
+        contextMenu.target = index
+        contextMenu.popup(tree, at.x, at.y)
+    }
+
     function beginRename(index) {
         if (!index.valid)
             return
@@ -296,11 +313,22 @@ Item {
                     }
                 }
                 // Forwarded here before the tree's own key handling. Enter
-                // opens the highlighted document, or the book's index.
+                // opens the highlighted document, or the book's index; the
+                // Menu key and Shift+F10 open the context menu at its row;
+                // F2 renames it, as desktop file trees do.
+                Keys.onShortcutOverride: event.accepted = page.isTreeKey(event)
                 Keys.onPressed: {
                     if (event.key === Qt.Key_Return || event.key === Qt.Key_Enter) {
                         event.accepted = true
                         page.openHighlighted()
+                        return
+                    }
+                    if (page.isTreeKey(event)) {
+                        event.accepted = true
+                        if (event.key === Qt.Key_F2)
+                            page.beginRename(tree.selection.currentIndex)
+                        else
+                            page.popupMenuAtRow()
                         return
                     }
                     page.keyNavigating = true
@@ -318,6 +346,16 @@ Item {
 
                 itemDelegate: Item {
                     readonly property bool editing: page.editingPath !== "" && page.pathOf(styleData.index) === page.editingPath
+                    // A screen reader reads every row: its name, whether it
+                    // is highlighted and whether a book is open.
+                    Accessible.role: Accessible.TreeItem
+                    Accessible.name: styleData.value === undefined ? "" : styleData.value
+                    Accessible.selectable: true
+                    Accessible.selected: styleData.selected
+                    Tova.AccessibleState {
+                        expandable: styleData.hasChildren
+                        expanded: styleData.isExpanded
+                    }
                     Image {
                         id: entryIcon
                         objectName: "entryIcon"

@@ -187,6 +187,9 @@ C.MenuBar {
     background: Item {}
     delegate: C.MenuBarItem {
         id: barItem
+        // To a screen reader each title is a menu of its own (Qt Quick
+        // calls every one of them "menu bar").
+        AccessibleState { role: Accessible.ButtonMenu }
         font.pixelSize: 12
         implicitHeight: 24
         leftPadding: 8

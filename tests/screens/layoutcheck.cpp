@@ -42,14 +42,14 @@ bool actsOnInput(const QQuickItem* item)
 }
 
 // The nearest item, itself included, that a screen reader offers as
-// something to act on (MenuBar is Qt's role for an entry of a menu bar).
+// something to act on (a menu bar's titles are menus, ButtonMenu in Qt).
 QAccessibleInterface* actionOwner(QQuickItem* item)
 {
     static const QList<QAccessible::Role> roles {
         QAccessible::Button, QAccessible::CheckBox, QAccessible::RadioButton, QAccessible::ComboBox,
         QAccessible::EditableText, QAccessible::MenuItem, QAccessible::PageTab, QAccessible::ListItem,
         QAccessible::Link, QAccessible::SpinBox, QAccessible::Slider, QAccessible::ScrollBar,
-        QAccessible::Tree, QAccessible::List, QAccessible::MenuBar
+        QAccessible::Tree, QAccessible::TreeItem, QAccessible::List, QAccessible::ButtonMenu
     };
     for (QQuickItem* p = item; p; p = p->parentItem())
         if (QAccessibleInterface* face = QAccessible::queryAccessibleInterface(p))
@@ -114,5 +114,53 @@ QStringList LayoutCheck::check(QQuickWindow* window, bool rightToLeft)
 {
     QStringList faults;
     walk(window->contentItem(), rightToLeft, &faults);
+    return faults;
+}
+
+namespace {
+void reach(QAccessibleInterface* face, int depth, QList<QAccessibleInterface*>* found)
+{
+    if (!face || !face->isValid() || face->state().invisible || depth > 60)
+        return;
+    *found << face;
+    for (int i = 0; i < face->childCount(); ++i)
+        reach(face->child(i), depth + 1, found);
+}
+} // namespace
+
+QStringList LayoutCheck::readerCheck(QQuickWindow* window, const Reader& expected)
+{
+    QList<QAccessibleInterface*> found;
+    reach(QAccessible::queryAccessibleInterface(window), 0, &found);
+    QStringList faults;
+    QAccessibleInterface* text = nullptr;
+    int rows = 0, menus = 0;
+    bool bookOpen = false;
+    for (QAccessibleInterface* face : qAsConst(found)) {
+        const QString name = face->text(QAccessible::Name);
+        QAccessibleTextInterface* t = face->textInterface();
+        if (face->role() == QAccessible::EditableText && t && t->text(0, t->characterCount()).contains(expected.text))
+            text = face;
+        if (face->role() == QAccessible::TreeItem && named(face)) {
+            ++rows;
+            bookOpen = bookOpen || (name == expected.openBook && face->state().expandable && face->state().expanded);
+        }
+        if (face->role() == QAccessible::ButtonMenu && named(face) && face->parent()->role() == QAccessible::MenuBar)
+            ++menus;
+    }
+    if (!text) {
+        faults << QStringLiteral("screen reader: no editable text holding \"%1\"").arg(expected.text);
+    } else {
+        int start = -1, end = -1;
+        text->textInterface()->selection(0, &start, &end);
+        if (text->textInterface()->cursorPosition() != expected.caret || start != expected.selectionStart || end != expected.selectionEnd)
+            faults << QStringLiteral("screen reader: caret %1 selection %2-%3 where the editor has %4 %5-%6")
+                          .arg(text->textInterface()->cursorPosition()).arg(start).arg(end)
+                          .arg(expected.caret).arg(expected.selectionStart).arg(expected.selectionEnd);
+    }
+    if (rows < 3 || !bookOpen)
+        faults << QStringLiteral("screen reader: %1 tree rows, \"%2\" %3").arg(rows).arg(expected.openBook, bookOpen ? "open" : "not open");
+    if (menus != expected.menus)
+        faults << QStringLiteral("screen reader: %1 menus in the menu bar, not %2").arg(menus).arg(expected.menus);
     return faults;
 }
