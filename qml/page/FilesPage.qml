@@ -159,12 +159,20 @@ Item {
             syncHighlight()
     }
 
-    // The tree's own keys, taken before the window's shortcuts (F2 is
-    // otherwise the statistics card's).
-    function isTreeKey(event) {
-        var plain = event.modifiers === Qt.NoModifier
-        return (event.key === Qt.Key_F2 && plain) || (event.key === Qt.Key_Menu && plain)
-                || (event.key === Qt.Key_F10 && event.modifiers === Qt.ShiftModifier)
+    // The tree's own keys while it has the keyboard: the Menu key and
+    // Shift+F10 open the context menu at the highlighted row, F2 renames it,
+    // as desktop file trees do (elsewhere F2 shows the statistics card, which
+    // gives way meanwhile).
+    readonly property bool treeKeysOn: tree.activeFocus && editingPath === ""
+    Shortcut {
+        sequences: ["Menu", "Shift+F10"]
+        enabled: page.treeKeysOn
+        onActivated: page.popupMenuAtRow()
+    }
+    Shortcut {
+        sequence: "F2"
+        enabled: page.treeKeysOn
+        onActivated: page.beginRename(tree.selection.currentIndex)
     }
     // The context menu opened from the keyboard, beside the highlighted
     // row (at the top when none is).
@@ -313,22 +321,11 @@ Item {
                     }
                 }
                 // Forwarded here before the tree's own key handling. Enter
-                // opens the highlighted document, or the book's index; the
-                // Menu key and Shift+F10 open the context menu at its row;
-                // F2 renames it, as desktop file trees do.
-                Keys.onShortcutOverride: event.accepted = page.isTreeKey(event)
+                // opens the highlighted document, or the book's index.
                 Keys.onPressed: {
                     if (event.key === Qt.Key_Return || event.key === Qt.Key_Enter) {
                         event.accepted = true
                         page.openHighlighted()
-                        return
-                    }
-                    if (page.isTreeKey(event)) {
-                        event.accepted = true
-                        if (event.key === Qt.Key_F2)
-                            page.beginRename(tree.selection.currentIndex)
-                        else
-                            page.popupMenuAtRow()
                         return
                     }
                     page.keyNavigating = true

@@ -42,14 +42,14 @@ bool actsOnInput(const QQuickItem* item)
 }
 
 // The nearest item, itself included, that a screen reader offers as
-// something to act on (a menu bar's titles are menus, ButtonMenu in Qt).
+// something to act on (a menu bar's titles are menus of their own).
 QAccessibleInterface* actionOwner(QQuickItem* item)
 {
     static const QList<QAccessible::Role> roles {
         QAccessible::Button, QAccessible::CheckBox, QAccessible::RadioButton, QAccessible::ComboBox,
         QAccessible::EditableText, QAccessible::MenuItem, QAccessible::PageTab, QAccessible::ListItem,
         QAccessible::Link, QAccessible::SpinBox, QAccessible::Slider, QAccessible::ScrollBar,
-        QAccessible::Tree, QAccessible::TreeItem, QAccessible::List, QAccessible::ButtonMenu
+        QAccessible::Tree, QAccessible::TreeItem, QAccessible::List, QAccessible::PopupMenu
     };
     for (QQuickItem* p = item; p; p = p->parentItem())
         if (QAccessibleInterface* face = QAccessible::queryAccessibleInterface(p))
@@ -145,7 +145,7 @@ QStringList LayoutCheck::readerCheck(QQuickWindow* window, const Reader& expecte
             ++rows;
             bookOpen = bookOpen || (name == expected.openBook && face->state().expandable && face->state().expanded);
         }
-        if (face->role() == QAccessible::ButtonMenu && named(face) && face->parent()->role() == QAccessible::MenuBar)
+        if (face->role() == QAccessible::PopupMenu && named(face) && face->parent()->role() == QAccessible::MenuBar)
             ++menus;
     }
     if (!text) {
