@@ -8,7 +8,6 @@
 // right edge); each figure's value starts where its caption does; sheets
 // stand in the middle of the window.
 
-#include <QString>
 #include <QStringList>
 
 class QQuickWindow;
@@ -16,19 +15,11 @@ class QQuickWindow;
 namespace LayoutCheck {
 QStringList check(QQuickWindow* window, bool rightToLeft);
 
-// Walks the window's accessible tree from its top, as a screen reader
-// does: the open document's text is there as an editable text holding
-// `text`, with the caret and selection the editor has; the document tree's
-// rows, `openBook` among them expanded; and the menu bar's titles as menus.
-struct Reader {
-    QString text;
-    int caret = 0;
-    int selectionStart = 0;
-    int selectionEnd = 0;
-    QString openBook;
-    int menus = 0;
-};
-QStringList readerCheck(QQuickWindow* window, const Reader& expected);
+// Walks the window's accessible tree from its top, as a screen reader does:
+// the open document's text is an editable text holding `text` with its
+// caret at `caret` after selecting from 0 to it, the tree's rows are there
+// with `openBook` expanded, and the menu bar holds `menus` menus.
+QStringList readerCheck(QQuickWindow* window, const QString& text, int caret, const QString& openBook, int menus);
 }
 
 #endif
