@@ -26,6 +26,16 @@ C.CheckBox {
             font.pixelSize: 12
         }
     }
+    // The keyboard's place shows, ticked or not (a ticked box is filled
+    // with the accent colour its focus border would be drawn in).
+    background: Rectangle {
+        objectName: "focusFrame"
+        color: "transparent"
+        radius: 3
+        border.width: 2
+        border.color: g_theme.accentColor
+        visible: control.visualFocus
+    }
     contentItem: Text {
         leftPadding: control.mirrored ? 0 : control.indicator.width + control.spacing
         rightPadding: control.mirrored ? control.indicator.width + control.spacing : 0

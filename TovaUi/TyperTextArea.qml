@@ -27,6 +27,8 @@ ScrollView {
     property color selectionColor: g_theme.selectedColor
     property color selectedTextColor: g_theme.highlightedTextColor
     property var menu: null
+    // What a screen reader calls the text (the document's name).
+    property string accessibleName: ""
 
     property alias textDocument: edit.textDocument
     property alias text: edit.text
@@ -127,6 +129,14 @@ ScrollView {
         TextEdit {
             id: edit
             objectName: "typerTextEdit"
+            // A screen reader reads, edits and follows the text here.
+            Accessible.role: Accessible.EditableText
+            Accessible.name: area.accessibleName
+            Accessible.multiLine: true
+            Accessible.editable: !readOnly
+            Accessible.readOnly: readOnly
+            Accessible.focusable: true
+            Accessible.focused: activeFocus
             width: flick.width
             height: Math.max(flick.height, contentHeight + area.fixedCorsurPostion)
             topPadding: area.fixedCorsurPostion

@@ -8,6 +8,7 @@
 #include "function/keys.h"
 #include "function/message.h"
 #include "function/plainkeys.h"
+#include "function/accessiblestate.h"
 #include "function/pointerrest.h"
 #include "function/popupcover.h"
 #include "function/qidevice.h"
@@ -74,6 +75,7 @@ void TovaUi::registerModule()
     qmlRegisterType<MarkdownHighlighter>(moduleUri, 0, 1, "MarkdownHighlighter");
     qmlRegisterType<PlainKeys>(moduleUri, 0, 1, "PlainKeys");
     qmlRegisterType<PointerRest>(moduleUri, 0, 1, "PointerRest");
+    qmlRegisterType<AccessibleState>(moduleUri, 0, 1, "AccessibleState");
     qmlRegisterType<PopupCover>(moduleUri, 0, 1, "PopupCover");
     // Library windows may use the revisioned window properties.
     qmlRegisterRevision<QQuickWindow, 1>(moduleUri, 0, 1);

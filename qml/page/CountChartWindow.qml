@@ -14,6 +14,14 @@ SheetWindow {
     isShowOk: false
     isShowCloseButton: true
 
+    // The key that opened the sheet closes it: the window's own keys are
+    // off while a sheet covers it.
+    Shortcut {
+        objectName: "closeKey"
+        sequence: keys.getKey("countWindow") !== "" ? keys.message + keys.getKey("countWindow") : "F2"
+        onActivated: applicationWindow.showCountWindow()
+    }
+
     // 0 words, 1 speed, 2 time.
     property int chart: 0
     readonly property var today: g_data.todayData

@@ -302,11 +302,23 @@ Rectangle {
                     readonly property string title: files.documentPath, tabPage.tabTitle(page)
                     text: title + (page && page.isModified ? " \u2022" : "")
                     rightPadding: 28
-                    // Theme colours: the current tab takes the page colour,
-                    // the others the tab strip's.
+                    font.bold: checked
+                    // Theme colours: the current tab takes the page colour
+                    // and a bar in the accent colour along its top, so that
+                    // it stands out in every theme; the others the tab
+                    // strip's. The keyboard's place is framed.
                     background: Rectangle {
                         color: tabButton.checked ? g_theme.baseColor
                                                  : (tabButton.hovered ? g_theme.hoverdColor : g_theme.tabColor)
+                        border.width: tabButton.visualFocus ? 2 : 0
+                        border.color: g_theme.accentColor
+                        Rectangle {
+                            objectName: "frontMark"
+                            visible: tabButton.checked
+                            width: parent.width
+                            height: 3
+                            color: g_theme.accentColor
+                        }
                     }
                     contentItem: Text {
                         text: tabButton.text

@@ -159,6 +159,31 @@ Item {
             syncHighlight()
     }
 
+    // The tree's own keys while it has the keyboard: the Menu key and
+    // Shift+F10 open the context menu at the highlighted row, F2 renames it,
+    // as desktop file trees do (elsewhere F2 shows the statistics card, which
+    // gives way meanwhile).
+    readonly property bool treeKeysOn: tree.activeFocus && editingPath === ""
+    Shortcut {
+        sequences: ["Menu", "Shift+F10"]
+        enabled: page.treeKeysOn
+        onActivated: page.popupMenuAtRow()
+    }
+    Shortcut {
+        sequence: "F2"
+        enabled: page.treeKeysOn
+        onActivated: page.beginRename(tree.selection.currentIndex)
+    }
+    // The context menu opened from the keyboard, beside the highlighted
+    // row (at the top when none is).
+    function popupMenuAtRow() {
+        var index = tree.selection.currentIndex
+        var row = index.valid ? tree.__listView.currentItem : null
+        var at = row ? row.mapToItem(tree, 24, row.height) : Qt.point(24, 0)
+        contextMenu.target = index
+        contextMenu.popup(tree, at.x, at.y)
+    }
+
     function beginRename(index) {
         if (!index.valid)
             return
@@ -318,6 +343,16 @@ Item {
 
                 itemDelegate: Item {
                     readonly property bool editing: page.editingPath !== "" && page.pathOf(styleData.index) === page.editingPath
+                    // A screen reader reads every row: its name, whether it
+                    // is highlighted and whether a book is open.
+                    Accessible.role: Accessible.TreeItem
+                    Accessible.name: styleData.value === undefined ? "" : styleData.value
+                    Accessible.selectable: true
+                    Accessible.selected: styleData.selected
+                    Tova.AccessibleState {
+                        expandable: styleData.hasChildren
+                        expanded: styleData.isExpanded
+                    }
                     Image {
                         id: entryIcon
                         objectName: "entryIcon"

@@ -11,6 +11,14 @@ SheetWindow {
     isShowOk: false
     isShowCloseButton: true
 
+    // The key that opened the sheet closes it: the window's own keys are
+    // off while a sheet covers it.
+    Shortcut {
+        objectName: "closeKey"
+        sequence: keys.getKey("help") !== "" ? keys.message + keys.getKey("help") : "F1"
+        onActivated: applicationWindow.showHelp()
+    }
+
     Text {
         width: 360
         text: qsTr("快捷键") + " (" + keys.currentName + ")"

@@ -108,6 +108,7 @@ Rectangle {
             font.pointSize: Math.max(1, csettings.editFontSize + page.fontStep)
             verticalScrollBarPolicy: Qt.ScrollBarAlwaysOff
             menu: contextMenu
+            accessibleName: page.title
             // The position under the pointer only matters over marked words.
             followsPointer: !!highlighter.markModel && highlighter.markModel.wordList.length > 0
             fixedCorsurPostion: {

@@ -7,6 +7,7 @@ import com.velmora.folderlistmodel 1.0
 // and the recent notes.
 Item {
     id: page
+    objectName: "notesPage"
 
     // The side page's name and title, and the places the desktop layout
     // moves it between.
@@ -17,6 +18,8 @@ Item {
     property var pendentParent: null
 
     readonly property alias count: notesModel.count
+    // What takes the keyboard when the page is shown from it.
+    readonly property Item keyboardItem: list
     readonly property alias loaded: notesModel.loaded
 
     // The editor opens the chosen note.
@@ -92,12 +95,32 @@ Item {
             Layout.fillHeight: true
             clip: true
             model: notesModel
+            // Tab reaches the list; the arrows walk it, Enter opens a note.
+            activeFocusOnTab: true
+            Accessible.role: Accessible.List
+            Accessible.name: page.title
+            Keys.onReturnPressed: if (currentItem) page.choose(currentItem.note)
+            Keys.onEnterPressed: if (currentItem) page.choose(currentItem.note)
+            // The keyboard's place shows.
+            Rectangle {
+                objectName: "notesFocusFrame"
+                // over the list, not scrolling with its rows
+                parent: list
+                anchors.fill: parent
+                color: "transparent"
+                border.width: 2
+                border.color: g_theme.accentColor
+                visible: list.activeFocus
+                z: 1
+            }
             Connections {
                 target: notesModel
                 function onCountChanged() { list.currentIndex = notesModel.indexOf(files.noteCurrentFile) }
             }
             delegate: ItemDelegate {
+                readonly property url note: fileUrl
                 width: list.width
+                focusPolicy: Qt.NoFocus
                 text: fileBaseName
                 highlighted: ListView.isCurrentItem
                 onClicked: page.choose(fileUrl)

@@ -14,6 +14,7 @@ C.MenuBar {
     readonly property var documentPage: window ? window.documentPage : null
     readonly property bool hiddenByMinimalist: window.minimalistModel && !window.isShowPendentTips
     readonly property alias recentMenu: recentMenu
+    readonly property var filesPage: window && window.pcMain ? window.pcMain.page("files") : null
 
     function keyOf(name) { return keys.message + keys.getKey(name) }
     // The window's keys act only while no sheet covers it; those that act
@@ -189,6 +190,9 @@ C.MenuBar {
     background: Item {}
     delegate: C.MenuBarItem {
         id: barItem
+        // To a screen reader each title is a menu of its own (Qt Quick
+        // calls every one of them "menu bar").
+        AccessibleState { role: Accessible.PopupMenu }
         font.pixelSize: 12
         implicitHeight: 24
         leftPadding: 8
@@ -421,7 +425,12 @@ C.MenuBar {
         BaseMenuItem {
             text: qsTr("统计卡片")
             shortcut: menuBar.keyOf("countWindow")
-            action: C.Action { enabled: menuBar.keysOn; shortcut: menuBar.keyOf("countWindow"); onTriggered: menuBar.window.showCountWindow() }
+            // F2 renames in the document tree while it has the keyboard.
+            action: C.Action {
+                enabled: menuBar.keysOn && !(menuBar.filesPage && menuBar.filesPage.treeKeysOn && menuBar.keyOf("countWindow") === "F2")
+                shortcut: menuBar.keyOf("countWindow")
+                onTriggered: menuBar.window.showCountWindow()
+            }
         }
         BaseMenuItem {
             text: qsTr("过滤敏感词")

@@ -576,6 +576,42 @@ private slots:
         outsideUntouched();
     }
 
+    // The Menu key and Shift+F10 open the context menu at the highlighted
+    // row, whose commands the arrows reach; F2 renames at once.
+    void treeKeys_data()
+    {
+        QTest::addColumn<QKeySequence>("key");
+        QTest::addColumn<int>("entry"); // key presses in the menu, Enter last; 0 when none opens
+        QTest::addColumn<QString>("shown"); // a script in the page, or a loader's name
+        QTest::addRow("F2") << QKeySequence(Qt::Key_F2) << 0 << "page.editingPath !== ''";
+        QTest::addRow("Menu key, rename") << QKeySequence(Qt::Key_Menu) << 4 << "page.editingPath !== ''";
+        QTest::addRow("Shift+F10, rename") << QKeySequence(Qt::SHIFT + Qt::Key_F10) << 4 << "page.editingPath !== ''";
+        QTest::addRow("Menu key, export") << QKeySequence(Qt::Key_Menu) << 7 << "exportDialog.visible";
+        QTest::addRow("Shift+F10, history") << QKeySequence(Qt::SHIFT + Qt::Key_F10) << 8 << "fileHistoryLoader";
+    }
+    void treeKeys()
+    {
+        QFETCH(QKeySequence, key);
+        QFETCH(int, entry);
+        QFETCH(QString, shown);
+        makeLibrary({ QStringLiteral("第1章.txt"), QStringLiteral("第2章.txt") });
+        openWindow(3);
+        openByClick(QStringLiteral("第2章.txt"), QStringLiteral("第2章.txt"));
+        QTest::keyClick(m_window, Qt::Key_1, Qt::ControlModifier);
+        QTRY_VERIFY(eval(QStringLiteral("tree.activeFocus")).toBool());
+        QTest::keySequence(m_window, key);
+        QTRY_COMPARE(eval(QStringLiteral("contextMenu.opened")).toBool(), entry > 0);
+        for (int i = 0; i < entry; ++i)
+            QTest::keyClick(m_window, i + 1 < entry ? Qt::Key_Down : Qt::Key_Return);
+        QObject* loader = m_window->findChild<QObject*>(shown);
+        QTRY_VERIFY2(loader ? !!loader->property("item").value<QObject*>() : eval(shown).toBool(), qPrintable(shown));
+        if (shown.startsWith(QLatin1String("page.editingPath"))) {
+            typeText(QStringLiteral("序章"));
+            QTest::keyClick(m_window, Qt::Key_Return);
+            QTRY_COMPARE(listing(m_root), QStringList({ "Linked", "序章.txt", "第1章.txt" }));
+        }
+    }
+
     // A save reloads the document's folder: the highlight stays on the
     // document, also when a new entry moves it to another row.
     void highlightStaysThroughSaves()

@@ -185,7 +185,9 @@ QtObject {
         { name: "sheet-folder-account", open: function() { win.showFolderAccountSheet() }, close: function() { closeLoader("folderAccountLoader") } },
         { name: "sheet-file-history", open: function() { win.showFileHistory("chapter-1") }, close: function() { closeLoader("fileHistoryLoader") } },
         { name: "sheet-through-tips", open: function() { win.showThroughTipsDialog() }, close: function() { closeLoader("throughTipsLoader") } },
-        { name: "sheet-shutdown", open: function() { win.showShutdown() }, close: function() { closeLoader("shutdownLoader") } },
+        // (its "Saved successfully" notice would fade out over the next screen)
+        { name: "sheet-shutdown", open: function() { win.showShutdown() },
+          close: function() { closeLoader("shutdownLoader"); find(win, "noticePopup").close(); find(win, "tipPopup").close() } },
         { name: "sheet-cloud", open: function() { find(win, "cloudSheetLoader").active = true; loaderItem("cloudSheetLoader").open() },
           close: function() { loaderItem("cloudSheetLoader").close(); closeLoader("cloudSheetLoader") } },
         { name: "notices", open: function() { message.show(qsTranslate("main", "锁定状态不能退出程序"), 2); message.show(qsTranslate("main", "窗口已置顶"), 16); holdNotices() },

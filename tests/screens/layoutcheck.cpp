@@ -42,14 +42,14 @@ bool actsOnInput(const QQuickItem* item)
 }
 
 // The nearest item, itself included, that a screen reader offers as
-// something to act on (MenuBar is Qt's role for an entry of a menu bar).
+// something to act on (a menu bar's titles are menus of their own).
 QAccessibleInterface* actionOwner(QQuickItem* item)
 {
     static const QList<QAccessible::Role> roles {
         QAccessible::Button, QAccessible::CheckBox, QAccessible::RadioButton, QAccessible::ComboBox,
         QAccessible::EditableText, QAccessible::MenuItem, QAccessible::PageTab, QAccessible::ListItem,
         QAccessible::Link, QAccessible::SpinBox, QAccessible::Slider, QAccessible::ScrollBar,
-        QAccessible::Tree, QAccessible::List, QAccessible::MenuBar
+        QAccessible::Tree, QAccessible::TreeItem, QAccessible::List, QAccessible::PopupMenu
     };
     for (QQuickItem* p = item; p; p = p->parentItem())
         if (QAccessibleInterface* face = QAccessible::queryAccessibleInterface(p))
@@ -114,5 +114,43 @@ QStringList LayoutCheck::check(QQuickWindow* window, bool rightToLeft)
 {
     QStringList faults;
     walk(window->contentItem(), rightToLeft, &faults);
+    return faults;
+}
+
+namespace {
+void reach(QAccessibleInterface* face, int depth, QList<QAccessibleInterface*>* found)
+{
+    if (face && face->isValid() && !face->state().invisible && depth < 60) {
+        *found << face;
+        for (int i = 0; i < face->childCount(); ++i)
+            reach(face->child(i), depth + 1, found);
+    }
+}
+} // namespace
+
+QStringList LayoutCheck::readerCheck(QQuickWindow* window, const QString& text, int caret, const QString& openBook, int menus)
+{
+    QList<QAccessibleInterface*> found;
+    reach(QAccessible::queryAccessibleInterface(window), 0, &found);
+    QStringList have;
+    for (QAccessibleInterface* face : qAsConst(found)) {
+        QAccessibleTextInterface* t = face->textInterface();
+        int start = -1, end = -1;
+        if (face->role() == QAccessible::EditableText && t && t->text(0, t->characterCount()).contains(text)) {
+            t->selection(0, &start, &end);
+            have << QStringLiteral("text %1 %2-%3").arg(t->cursorPosition()).arg(start).arg(end);
+        } else if (face->role() == QAccessible::TreeItem && named(face)) {
+            have << (face->state().expanded ? QStringLiteral("open row ") : QStringLiteral("row ")) + face->text(QAccessible::Name);
+        } else if (face->role() == QAccessible::PopupMenu && named(face) && face->parent()->role() == QAccessible::MenuBar) {
+            have << QStringLiteral("menu");
+        }
+    }
+    const QStringList wanted { QStringLiteral("text %1 0-%1").arg(caret), QStringLiteral("open row ") + openBook };
+    QStringList faults;
+    for (const QString& w : wanted)
+        if (!have.contains(w))
+            faults << QStringLiteral("screen reader: no %1 in %2").arg(w, have.join(QLatin1Char(',')));
+    if (have.count(QStringLiteral("menu")) != menus || have.filter(QStringLiteral("row ")).size() < 3)
+        faults << QStringLiteral("screen reader: menus or rows missing in %1").arg(have.join(QLatin1Char(',')));
     return faults;
 }

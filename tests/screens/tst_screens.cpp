@@ -3,8 +3,9 @@
 // rendered and every drawn text is checked (readable against what lies
 // behind it, not elided, not wider than its box, not cut off, not
 // overlapping another text, and in translations not left in Chinese).
-// Every item a writer can act on must have an accessible name, and the
-// layout must run the language's way (mirrored in Arabic).
+// Every item a writer can act on must have an accessible name, a screen
+// reader walking the window finds the text, the tree's rows and the menus,
+// and the layout must run the language's way (mirrored in Arabic).
 //
 // Each language runs in a process of its own, started like the program (the
 // language is read at start-up), three at a time. With PENLARK_SCREENS_DIR
@@ -164,6 +165,11 @@ int runLanguage(const QString& code, const QString& name)
     QMetaObject::invokeMethod(window, "openFile",
                               Q_ARG(QString, QUrl::fromLocalFile(books + QStringLiteral("/Novel/chapter-1.txt")).toString()));
     QTest::qWait(300);
+    // The writer selects the first three letters: a screen reader follows.
+    QTest::qWaitFor([window] { return window->activeFocusItem() && window->activeFocusItem()->inherits("QQuickTextEdit"); }, 10000);
+    QTest::keyClick(window, Qt::Key_Home, Qt::ControlModifier);
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(window, Qt::Key_Right, Qt::ShiftModifier);
 
     QQmlComponent component(&engine, QUrl::fromLocalFile(QStringLiteral(TEST_SOURCE_DIR "/ScreenDriver.qml")));
     QObject* driver = component.create(engine.rootContext());
@@ -210,6 +216,10 @@ int runLanguage(const QString& code, const QString& name)
                 }
                 if (t == 0)
                     found << LayoutCheck::check(shown.at(w), rightToLeft);
+                if (t == 0 && w == 0 && scene == 0) {
+                    found << LayoutCheck::readerCheck(window, QStringLiteral("It was raining."), 3, QStringLiteral("Novel"), 5);
+                    QTest::keyClick(window, Qt::Key_Left); // the screens are checked without a selection
+                }
                 const QString label = QStringLiteral("%1 %2 %3%4").arg(code, QLatin1String(themeNames[t]), sceneName.toString(),
                                                                       w == 0 ? QString() : QStringLiteral(" window %1").arg(w));
                 for (const QString& f : qAsConst(found))

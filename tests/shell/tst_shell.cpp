@@ -424,6 +424,49 @@ private slots:
         window->close();
     }
 
+    // F1 and F2 show the help and the statistics card, and close them
+    // again, though the window's other keys are off while they show.
+    void keyClosesItsSheet_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("sheet");
+        QTest::addRow("F1 help") << int(Qt::Key_F1) << "helpWindow";
+        QTest::addRow("F2 statistics") << int(Qt::Key_F2) << "countChartWindow";
+    }
+    void keyClosesItsSheet()
+    {
+        QFETCH(int, key);
+        QFETCH(QString, sheet);
+        QQmlApplicationEngine engine;
+        QQuickWindow* window = loadActiveMainWindow(engine);
+        QVERIFY(window);
+        for (int press = 0; press < 4; ++press) {
+            QTest::keyClick(window, Qt::Key(key));
+            QTRY_COMPARE(window->findChild<QObject*>(sheet) && window->findChild<QObject*>(sheet)->property("opened").toBool(), press % 2 == 0);
+        }
+    }
+
+    // The notes list takes the keyboard after its +, − and … buttons, and
+    // Enter opens the highlighted note.
+    void enterOpensNote()
+    {
+        QQmlApplicationEngine engine;
+        QQuickWindow* window = loadActiveMainWindow(engine);
+        QVERIFY(window);
+        QUrl note;
+        QMetaObject::invokeMethod(engine.rootContext()->contextProperty(QStringLiteral("files")).value<QObject*>(), "newNoteFile", Q_RETURN_ARG(QUrl, note));
+        QMetaObject::invokeMethod(window, "showTab", Q_ARG(QString, QStringLiteral("notes")));
+        auto* newNote = window->findChild<QQuickItem*>(QStringLiteral("newNoteButton"));
+        newNote->forceActiveFocus();
+        for (int i = 0; i < 4; ++i)
+            QTest::keyClick(window, i < 3 ? Qt::Key_Tab : Qt::Key_Down);
+        QTest::keyClick(window, Qt::Key_Return);
+        QObject* tabs = window->property("documentPage").value<QObject*>();
+        QTRY_VERIFY(tabs->property("currentEditor").value<QObject*>());
+        QCOMPARE(tabs->property("currentEditor").value<QObject*>()->property("fileName").toUrl(), note);
+        global::instance()->settings()->setProperty("currentFile", QString());
+    }
+
     // The Open dialog starts in the document folder, not in the folder the
     // program was started from.
     void openDialogStartsInTheDocumentFolder()

@@ -1,0 +1,99 @@
+#include "function/accessiblestate.h"
+
+#include <QQuickItem>
+
+#include <private/qaccessiblequickitem_p.h>
+#include <private/qquickitem_p.h>
+
+namespace {
+
+AccessibleState* stateOf(const QObject* item)
+{
+    return item ? item->findChild<AccessibleState*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+}
+
+class StatedItem : public QAccessibleQuickItem
+{
+public:
+    using QAccessibleQuickItem::QAccessibleQuickItem;
+
+    QAccessible::Role role() const override
+    {
+        const AccessibleState* own = stateOf(object());
+        return own && own->role() != QAccessible::NoRole ? own->role() : QAccessibleQuickItem::role();
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleQuickItem::state();
+        if (const AccessibleState* own = stateOf(object())) {
+            s.expandable = own->expandable();
+            s.expanded = own->expandable() && own->expanded();
+            s.collapsed = own->expandable() && !own->expanded();
+        }
+        return s;
+    }
+};
+
+QAccessibleInterface* statedFactory(const QString&, QObject* object)
+{
+    auto* item = qobject_cast<QQuickItem*>(object);
+    if (item && QQuickItemPrivate::get(item)->isAccessible && stateOf(item))
+        return new StatedItem(item);
+    return nullptr;
+}
+
+// Asked before Qt Quick's own factory, which answers for every item: the
+// factory installed last is asked first, and Qt Quick installs its own when
+// its module is first imported, before any of these exists.
+void installFactory()
+{
+    static bool installed = false;
+    if (installed)
+        return;
+    installed = true;
+    QAccessible::installFactory(statedFactory);
+}
+
+} // namespace
+
+AccessibleState::AccessibleState(QObject* parent)
+    : QObject(parent)
+{
+    installFactory();
+}
+
+void AccessibleState::setRole(QAccessible::Role role)
+{
+    if (m_role == role)
+        return;
+    m_role = role;
+    emit changed();
+}
+
+void AccessibleState::setExpandable(bool expandable)
+{
+    if (m_expandable == expandable)
+        return;
+    m_expandable = expandable;
+    announce();
+}
+
+void AccessibleState::setExpanded(bool expanded)
+{
+    if (m_expanded == expanded)
+        return;
+    m_expanded = expanded;
+    announce();
+}
+
+void AccessibleState::announce()
+{
+    emit changed();
+    if (!QAccessible::isActive() || !parent())
+        return;
+    QAccessible::State states;
+    states.expanded = true;
+    states.collapsed = true;
+    QAccessibleStateChangeEvent event(parent(), states);
+    QAccessible::updateAccessibility(&event);
+}

@@ -1,0 +1,40 @@
+#ifndef ACCESSIBLESTATE_H
+#define ACCESSIBLESTATE_H
+
+#include <QAccessible>
+#include <QObject>
+
+// What a screen reader is told of the item it is declared in, beyond what
+// Qt Quick's own accessibility can say: a role for a control (a control
+// keeps its built-in role whatever Accessible.role says), and whether a row
+// can open and is open. Declared as a child of the item; changes of the
+// states are announced.
+class AccessibleState : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(QAccessible::Role role READ role WRITE setRole NOTIFY changed)
+    Q_PROPERTY(bool expandable READ expandable WRITE setExpandable NOTIFY changed)
+    Q_PROPERTY(bool expanded READ expanded WRITE setExpanded NOTIFY changed)
+public:
+    explicit AccessibleState(QObject* parent = nullptr);
+
+    // NoRole leaves the item's own.
+    QAccessible::Role role() const { return m_role; }
+    void setRole(QAccessible::Role role);
+    bool expandable() const { return m_expandable; }
+    void setExpandable(bool expandable);
+    bool expanded() const { return m_expanded; }
+    void setExpanded(bool expanded);
+
+signals:
+    void changed();
+
+private:
+    void announce();
+
+    QAccessible::Role m_role = QAccessible::NoRole;
+    bool m_expandable = false;
+    bool m_expanded = false;
+};
+
+#endif
