@@ -98,7 +98,17 @@ void update::checkFinished()
         return;
     }
 
-    QXmlStreamReader reader(reply->readAll());
+    // A connection closed early can still end without an error on the
+    // client's side; a body shorter than its stated length is a cut one.
+    const QByteArray body = reply->readAll();
+    const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
+    if (length.isValid() && reply->rawHeader("Content-Encoding").isEmpty() && body.size() < length.toLongLong()) {
+        logWarning(lcApp) << "update feed cut short:" << body.size() << "of" << length.toLongLong() << "bytes";
+        connectFailed();
+        return;
+    }
+
+    QXmlStreamReader reader(body);
     if (reader.hasError()) {
         logWarning(lcApp) << reader.errorString();
         showError(reader.errorString());

@@ -13,6 +13,7 @@
 #include "chapter/wordcountmodel.h"
 #include "data/statsfile.h"
 #include "TovaUi/function/function.h"
+#include "TovaUi/function/keys.h"
 #include "TovaUi/function/message.h"
 #include "locker/locker.h"
 #include "ranking/rankingdata.h"
@@ -734,6 +735,8 @@ private slots:
         context->setContextProperty(QStringLiteral("userdata"), Users::instance()->getUserData());
         context->setContextProperty(QStringLiteral("wordCountModel"), store.wordCountModel());
         context->setContextProperty(QStringLiteral("csettings"), &settings);
+        keys shortcuts;
+        context->setContextProperty(QStringLiteral("keys"), &shortcuts);
         g_qmlWarnings.clear();
         g_previousHandler = qInstallMessageHandler(recordQmlWarnings);
 
