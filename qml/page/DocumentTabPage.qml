@@ -298,6 +298,9 @@ Rectangle {
                     readonly property string title: files.documentPath, tabPage.tabTitle(page)
                     text: title + (page && page.isModified ? " \u2022" : "")
                     rightPadding: 28
+                    // A click on the tab already in front gives the keyboard
+                    // back to its page too (another tab's does on the change).
+                    onClicked: Qt.callLater(tabPage.focusPage, page)
                     // Theme colours: the current tab takes the page colour,
                     // the others the tab strip's.
                     background: Rectangle {

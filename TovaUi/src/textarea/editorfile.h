@@ -37,6 +37,11 @@ public:
     void setReadOnly(bool value);
     bool loading() const { return m_loading; }
     void setLoading(bool value);
+    // Whether the writer may change the text now: its whole text is in and
+    // the document is not read-only. Every path that edits asks this.
+    bool editable() const { return !m_readOnly && !m_loading; }
+    // As editable(); a refusal while the text is still loading is told.
+    bool mayEdit() const;
     bool textLoaded() const { return m_textLoaded; }
     void setTextLoaded(bool value);
     QDateTime lastModification() const { return m_lastModification; }
