@@ -946,7 +946,7 @@ private:
             return QStringLiteral("no reopen (a short book loads at once)");
         if (!m_oracle.endsWith(QLatin1Char('\n')))
             m_oracle += QLatin1Char('\n'); // as a load ends its last line
-        m_path = m_path.chopped(4) + (m_path.endsWith(QLatin1String("again.txt")) ? QString() : QStringLiteral("again")) + ".txt";
+        m_path = m_path.chopped(4) + QStringLiteral("-%1.txt").arg(m_step);
         if (!writeTestFile(m_path, m_oracle.toUtf8()))
             return QStringLiteral("error: cannot write the book");
         LazyTextDocument::setStepLoading(100000, 8000); // in parts, keys coming in between
@@ -971,10 +971,12 @@ private:
             m_doc->doReplaceAll();
         }
         LazyTextDocument::setStepLoading(4 * 1024 * 1024, 1 << 20);
-        // In, with no undo history, the cursor at the start.
+        // In, with no undo history, the cursor where the page puts it (the
+        // stored position of the program's current file, else the start).
+        settle();
         m_oracle = book;
         ++m_oracleRevision;
-        m_selection = Selection();
+        m_selection = Selection { m_doc->allCursorPostion(), m_doc->allCursorPostion() };
         m_edits.clear();
         m_applied = 0;
         return m_doc->textLoaded() && !m_doc->loading() ? QStringLiteral("reopen") : QStringLiteral("error: the book did not load again");

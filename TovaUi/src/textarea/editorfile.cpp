@@ -367,8 +367,10 @@ void EditorFile::setLoading(bool value)
 
 bool EditorFile::mayEdit() const
 {
-    if (m_loading && !m_readOnly)
+    if (m_loading && !m_readOnly && (!m_loadingTold.isValid() || m_loadingTold.elapsed() > 3000)) {
+        m_loadingTold.start();
         message::show(Message::Tips, LazyTextDocument::tr("文件正在载入"), 3000);
+    }
     return editable();
 }
 

@@ -4,6 +4,7 @@
 #include "TovaUi/textarea/editorparts.h"
 
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QHash>
 #include <QObject>
 #include <QPointer>
@@ -40,7 +41,8 @@ public:
     // Whether the writer may change the text now: its whole text is in and
     // the document is not read-only. Every path that edits asks this.
     bool editable() const { return !m_readOnly && !m_loading; }
-    // As editable(); a refusal while the text is still loading is told.
+    // As editable(); a refusal while the text is still loading is told
+    // (once in a while: every key of a writer typing on would tell it).
     bool mayEdit() const;
     bool textLoaded() const { return m_textLoaded; }
     void setTextLoaded(bool value);
@@ -110,6 +112,7 @@ private:
     // not make the text the file's.
     quint64 m_savedRevision = 0;
     quint64 m_cleanRevision = 0;
+    mutable QElapsedTimer m_loadingTold;
     QTimer* m_loadTimer = nullptr;
     QTimer* m_copyTimer = nullptr;
     QPointer<QFileSystemWatcher> m_watcher;
