@@ -70,6 +70,8 @@ ScrollView {
     // Keeps the cursor in view; with a fixed distance, the cursor line stays
     // at that height while typing.
     function ensureVisible() {
+        // A wheel's flick still under way would carry the view off again.
+        flick.cancelFlick()
         var r = edit.cursorRectangle
         var t = edit.textMargin
         var f = fixedCorsurPostion

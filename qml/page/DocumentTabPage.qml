@@ -303,6 +303,9 @@ Rectangle {
                     text: title + (page && page.isModified ? " \u2022" : "")
                     rightPadding: 28
                     font.bold: checked
+                    // A click on the tab already in front gives the keyboard
+                    // back to its page too (another tab's does on the change).
+                    onClicked: Qt.callLater(tabPage.focusPage, page)
                     // Theme colours: the current tab takes the page colour
                     // and a bar in the accent colour along its top, so that
                     // it stands out in every theme; the others the tab

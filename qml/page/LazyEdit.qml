@@ -44,14 +44,17 @@ Rectangle {
     readonly property bool isModified: lazyDocument.isModified
     readonly property bool loading: lazyDocument.loading
     readonly property bool textLoaded: lazyDocument.textLoaded
-    readonly property bool readOnly: lazyDocument.readOnly
+    // Whether the text may be edited now: never while it is loading, nor
+    // when it is read-only. The document decides; every entry follows it.
+    readonly property bool editable: lazyDocument.editable
+    readonly property bool readOnly: !editable
     readonly property bool hasSelection: lazyDocument.allSelectionStart !== lazyDocument.allSelectionEnd
-    readonly property bool isUndoAvailable: lazyDocument.isUndoAvailable
-    readonly property bool isRedoAvailable: lazyDocument.isRedoAvailable
-    readonly property bool isCutAvailable: !readOnly && hasSelection
-    readonly property bool isCopyAvailable: hasSelection
-    readonly property bool isPasteAvailable: !readOnly
-    readonly property bool isMakeupAvailable: !readOnly && textLoaded
+    readonly property bool isUndoAvailable: editable && lazyDocument.isUndoAvailable
+    readonly property bool isRedoAvailable: editable && lazyDocument.isRedoAvailable
+    readonly property bool isCutAvailable: editable && hasSelection
+    readonly property bool isCopyAvailable: !loading && hasSelection
+    readonly property bool isPasteAvailable: editable
+    readonly property bool isMakeupAvailable: editable && textLoaded
 
     // Font size steps of the "equalFont" and "minusFont" keys.
     property int fontStep: 0
@@ -103,7 +106,7 @@ Rectangle {
             enabled: page.inFront
             textFormat: TextEdit.PlainText
             // Keys meet no text while the file is still being read.
-            readOnly: lazyDocument.readOnly || lazyDocument.loading
+            readOnly: !lazyDocument.editable
             font.family: csettings.editFontName
             font.pointSize: Math.max(1, csettings.editFontSize + page.fontStep)
             verticalScrollBarPolicy: Qt.ScrollBarAlwaysOff
@@ -401,8 +404,8 @@ Rectangle {
     BaseMenu {
         id: contextMenu
         objectName: "contextMenu"
-        BaseMenuItem { text: qsTr("撤销"); enabled: page.isUndoAvailable && !page.readOnly; onTriggered: lazyDocument.undo() }
-        BaseMenuItem { text: qsTr("重做"); enabled: page.isRedoAvailable && !page.readOnly; onTriggered: lazyDocument.redo() }
+        BaseMenuItem { text: qsTr("撤销"); enabled: page.isUndoAvailable; onTriggered: lazyDocument.undo() }
+        BaseMenuItem { text: qsTr("重做"); enabled: page.isRedoAvailable; onTriggered: lazyDocument.redo() }
         MenuSeparator {}
         BaseMenuItem { text: qsTr("剪切"); enabled: page.isCutAvailable; onTriggered: page.cut() }
         BaseMenuItem { text: qsTr("复制"); enabled: page.isCopyAvailable; onTriggered: lazyDocument.copy() }
@@ -437,11 +440,13 @@ Rectangle {
             return lazyDocument.saveAs(page.fileName)
         return lazyDocument.save()
     }
-    function undo() { if (!page.readOnly) lazyDocument.undo() }
-    function redo() { if (!page.readOnly) lazyDocument.redo() }
-    function cut() { if (page.readOnly) lazyDocument.copy(); else lazyDocument.cut() }
+    // The document refuses edits while it may not be edited (and tells a
+    // writer whose text is still loading).
+    function undo() { lazyDocument.undo() }
+    function redo() { lazyDocument.redo() }
+    function cut() { lazyDocument.cut() }
     function copy() { lazyDocument.copy() }
-    function paste() { if (!page.readOnly) lazyDocument.paste() }
+    function paste() { lazyDocument.paste() }
     function selectAll() { lazyDocument.selectAll() }
     function makeup() { lazyDocument.makeup() }
     function showSubtle() { subtlePage.open() }
@@ -517,8 +522,14 @@ Rectangle {
             return
         }
         if (event.key === Qt.Key_Return || event.key === Qt.Key_Enter) {
-            if (!page.readOnly)
+            if (lazyDocument.mayEdit())
                 lazyDocument.enterPressed()
+            return
+        }
+        // A typed character while the text is still loading goes nowhere:
+        // the writer is told why.
+        if (page.loading && event.text !== "" && !(event.modifiers & Qt.ControlModifier)) {
+            lazyDocument.mayEdit()
             return
         }
         if (event.key === Qt.Key_Escape) {

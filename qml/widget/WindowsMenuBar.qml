@@ -332,7 +332,7 @@ C.MenuBar {
         }
         BaseMenuItem {
             text: qsTr("粘贴") + " Ctrl+V"
-            action: C.Action { enabled: menuBar.keysOn; shortcut: StandardKey.Paste; onTriggered: menuBar.window.paste() }
+            action: C.Action { enabled: menuBar.pageFlag("isPasteAvailable"); shortcut: StandardKey.Paste; onTriggered: menuBar.window.paste() }
         }
         BaseMenuItem {
             text: qsTr("全选") + " Ctrl+A"

@@ -105,6 +105,10 @@ QString DocumentEditing::selectedPlainText() const
 
 void DocumentEditing::copy()
 {
+    if (m_parts.file->loading()) {
+        m_parts.file->mayEdit();
+        return;
+    }
     m_parts.selection->take();
     const QString text = selectedPlainText();
     if (!text.isEmpty())
@@ -113,12 +117,17 @@ void DocumentEditing::copy()
 
 void DocumentEditing::cut()
 {
+    // A text not all in is neither cut nor copied.
+    if (m_parts.file->loading()) {
+        m_parts.file->mayEdit();
+        return;
+    }
     m_parts.selection->take();
     const QString text = selectedPlainText();
     if (text.isEmpty())
         return;
     QGuiApplication::clipboard()->setText(text);
-    if (m_parts.file->readOnly())
+    if (!m_parts.file->mayEdit())
         return;
     replaceSelection(QString());
     emit m_parts.document->ensureVisible();
@@ -127,7 +136,7 @@ void DocumentEditing::cut()
 void DocumentEditing::paste()
 {
     const QString text = QGuiApplication::clipboard()->text();
-    if (text.isEmpty() || m_parts.file->readOnly() || !m_parts.window->document())
+    if (text.isEmpty() || !m_parts.window->document() || !m_parts.file->mayEdit())
         return;
     replaceSelection(text);
     emit m_parts.document->ensureVisible();
@@ -138,7 +147,7 @@ void DocumentEditing::replaceSelection(const QString& text)
     EditWindow* window = m_parts.window;
     WriterSelection* selection = m_parts.selection;
     WholeDocument* whole = m_parts.whole;
-    if (!window->document() || m_parts.file->readOnly())
+    if (!window->document() || !m_parts.file->mayEdit())
         return;
     selection->take();
     const int start = selection->whole().start();
@@ -175,7 +184,7 @@ void DocumentEditing::removeSelect(bool removeEditText)
 {
     WriterSelection* selection = m_parts.selection;
     selection->take();
-    if (selection->whole().isEmpty() || m_parts.file->readOnly())
+    if (selection->whole().isEmpty() || !m_parts.file->mayEdit())
         return;
     const WindowMap& map = m_parts.window->map();
     const bool inWindow = map.contains(selection->whole().start()) && map.contains(selection->whole().end());
@@ -188,7 +197,7 @@ void DocumentEditing::removeSelect(bool removeEditText)
 void DocumentEditing::undoRedo(bool undo)
 {
     QTextDocument* whole = m_parts.whole->document();
-    if (m_parts.file->readOnly() || !(undo ? whole->isUndoAvailable() : whole->isRedoAvailable()))
+    if (!m_parts.file->mayEdit() || !(undo ? whole->isUndoAvailable() : whole->isRedoAvailable()))
         return;
     // Undo and redo run with the whole document's own signals: one step is
     // one change notification, with its exact range.
@@ -216,7 +225,7 @@ void DocumentEditing::remove(int start, int end)
     WholeDocument* whole = m_parts.whole;
     const int from = qBound(0, qMin(start, end), whole->length());
     const int to = qBound(0, qMax(start, end), whole->length());
-    if (from == to || m_parts.file->readOnly())
+    if (from == to || !m_parts.file->mayEdit())
         return;
     const int blocks = whole->blockCount();
     WriterSelection* selection = m_parts.selection;
@@ -229,7 +238,7 @@ void DocumentEditing::remove(int start, int end)
 
 void DocumentEditing::append(const QString& text)
 {
-    if (text.isEmpty())
+    if (text.isEmpty() || !m_parts.file->mayEdit())
         return;
     WholeDocument* whole = m_parts.whole;
     const int at = whole->length();

@@ -304,7 +304,7 @@ void DocumentLoader::textRead(const Load& load, const DocumentRead& read)
         m_parts.whole->replaceAll(QString());
         // No undo history for the loaded text (as for any whole text).
         m_parts.whole->document()->setUndoRedoEnabled(false);
-        insertStep(load.generation, read.text, read.lines, 0, hadText, path);
+        insertStep(load.generation, read.text, read.lines, 0, hadText, path, m_parts.whole->revision());
         return;
     }
     QString text = read.text;
@@ -319,17 +319,26 @@ void DocumentLoader::textRead(const Load& load, const DocumentRead& read)
 }
 
 void DocumentLoader::insertStep(quint64 generation, const QString& text, const QStringList& lines, int from, bool hadText,
-    const QString& path)
+    const QString& path, quint64 revision)
 {
     if (generation != m_generation)
         return;
+    if (m_parts.whole->revision() != revision) {
+        // Something edited the part already in: what follows would land
+        // after it, and the shortened text be taken for the file's. The
+        // parts go in again from the start.
+        logWarning(lcEditor) << "the text was edited while" << path << "was loading; loading it again";
+        m_parts.whole->replaceAll(QString());
+        revision = m_parts.whole->revision();
+        from = 0;
+    }
     int to = qMin(text.size(), from + stepLoadCharacters);
     // A part ends after a line feed, so a "\r\n" is never cut in two.
     const int lineEnd = text.indexOf(QLatin1Char('\n'), to - 1);
     to = lineEnd < 0 ? text.size() : lineEnd + 1;
     m_parts.whole->appendRaw(text.mid(from, to - from));
     if (to < text.size()) {
-        QTimer::singleShot(0, m_parts.document, [=] { insertStep(generation, text, lines, to, hadText, path); });
+        QTimer::singleShot(0, m_parts.document, [=] { insertStep(generation, text, lines, to, hadText, path, revision); });
         return;
     }
     QTextDocument* whole = m_parts.whole->document();

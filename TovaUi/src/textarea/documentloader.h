@@ -70,8 +70,9 @@ private:
     };
     void startRead(const Load& load, const QFuture<DocumentRead>& before);
     void textRead(const Load& load, const DocumentRead& read);
+    // revision: the whole document's edit revision when the load began.
     void insertStep(quint64 generation, const QString& text, const QStringList& lines, int from, bool hadText,
-        const QString& path);
+        const QString& path, quint64 revision);
     // cursorAt: where a reload puts the cursor back; else at the start
     // position.
     void textTaken(const QString& path, bool resource, int cursorAt = -1);

@@ -135,7 +135,7 @@ bool DocumentSearch::doSearch(bool searchDown, bool allowRestartAtTop)
 
 bool DocumentSearch::doReplace(bool forAll)
 {
-    if (m_parts.file->readOnly() || !m_parts.window->document())
+    if (!m_parts.window->document() || !m_parts.file->mayEdit())
         return false;
     if (!doSearch(true, true))
         return false;
@@ -153,7 +153,7 @@ bool DocumentSearch::doReplace(bool forAll)
 void DocumentSearch::doReplaceAll()
 {
     // Replace-all never deletes matches: an empty replacement does nothing.
-    if (m_parts.file->readOnly() || m_selectedText.isEmpty() || m_replaceText.isEmpty())
+    if (m_selectedText.isEmpty() || m_replaceText.isEmpty() || !m_parts.file->mayEdit())
         return;
     m_parts.editing->selectByDocument(0, 0);
     const QRegularExpression expression = searchExpression();

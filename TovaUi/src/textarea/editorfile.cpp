@@ -353,6 +353,7 @@ void EditorFile::setReadOnly(bool value)
         return;
     m_readOnly = value;
     emit m_parts.document->readOnlyChanged();
+    emit m_parts.document->editableChanged();
 }
 
 void EditorFile::setLoading(bool value)
@@ -361,6 +362,16 @@ void EditorFile::setLoading(bool value)
         return;
     m_loading = value;
     emit m_parts.document->loadingChanged();
+    emit m_parts.document->editableChanged();
+}
+
+bool EditorFile::mayEdit() const
+{
+    if (m_loading && !m_readOnly && (!m_loadingTold.isValid() || m_loadingTold.elapsed() > 3000)) {
+        m_loadingTold.start();
+        message::show(Message::Tips, LazyTextDocument::tr("文件正在载入"), 3000);
+    }
+    return editable();
 }
 
 void EditorFile::setTextLoaded(bool value)

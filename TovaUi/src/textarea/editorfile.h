@@ -4,6 +4,7 @@
 #include "TovaUi/textarea/editorparts.h"
 
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QHash>
 #include <QObject>
 #include <QPointer>
@@ -37,6 +38,12 @@ public:
     void setReadOnly(bool value);
     bool loading() const { return m_loading; }
     void setLoading(bool value);
+    // Whether the writer may change the text now: its whole text is in and
+    // the document is not read-only. Every path that edits asks this.
+    bool editable() const { return !m_readOnly && !m_loading; }
+    // As editable(); a refusal while the text is still loading is told
+    // (once in a while: every key of a writer typing on would tell it).
+    bool mayEdit() const;
     bool textLoaded() const { return m_textLoaded; }
     void setTextLoaded(bool value);
     QDateTime lastModification() const { return m_lastModification; }
@@ -105,6 +112,7 @@ private:
     // not make the text the file's.
     quint64 m_savedRevision = 0;
     quint64 m_cleanRevision = 0;
+    mutable QElapsedTimer m_loadingTold;
     QTimer* m_loadTimer = nullptr;
     QTimer* m_copyTimer = nullptr;
     QPointer<QFileSystemWatcher> m_watcher;

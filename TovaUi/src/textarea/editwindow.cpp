@@ -372,7 +372,7 @@ void EditWindow::reachBeyond(int key)
 {
     WriterSelection* selection = m_parts.selection;
     WindowMap::Selection live;
-    if ((key != Qt::Key_Backspace && key != Qt::Key_Delete) || m_parts.document->readOnly() || selection->isHeld()
+    if ((key != Qt::Key_Backspace && key != Qt::Key_Delete) || !m_parts.file->editable() || selection->isHeld()
         || !selection->read(&live) || !live.isEmpty())
         return;
     WindowScroller* scroller = m_parts.scroller;

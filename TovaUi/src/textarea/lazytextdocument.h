@@ -67,6 +67,7 @@ class LazyTextDocument : public QObject
     Q_PROPERTY(QString allText READ allText NOTIFY allTextChanged)
     Q_PROPERTY(bool readOnly READ readOnly WRITE setReadOnly NOTIFY readOnlyChanged)
     Q_PROPERTY(bool loading READ loading NOTIFY loadingChanged)
+    Q_PROPERTY(bool editable READ editable NOTIFY editableChanged)
     Q_PROPERTY(bool textLoaded READ textLoaded NOTIFY textLoadedChanged)
     Q_PROPERTY(bool isModified READ isModified WRITE setIsModified NOTIFY isModifiedChanged)
     Q_PROPERTY(bool isTmpModified READ isTmpModified WRITE setIsTmpModified NOTIFY isTmpModifiedChanged)
@@ -173,6 +174,10 @@ public:
     void setReadOnly(bool value) { m_file->setReadOnly(value); }
     bool loading() const { return m_file->loading(); }
     bool textLoaded() const { return m_file->textLoaded(); }
+    // The one answer to "may the text be edited now" (not while loading,
+    // not read-only); mayEdit() also tells a writer whose key came too soon.
+    bool editable() const { return m_file->editable(); }
+    Q_INVOKABLE bool mayEdit() const { return m_file->mayEdit(); }
     bool isModified() const { return m_file->isModified(); }
     void setIsModified(bool value) { m_file->setIsModified(value); }
     QDateTime lastModification() const { return m_file->lastModification(); }
@@ -359,6 +364,7 @@ signals:
     void allTextChanged();
     void readOnlyChanged();
     void loadingChanged();
+    void editableChanged();
     void textLoadedChanged();
     void isModifiedChanged();
     void isTmpModifiedChanged();

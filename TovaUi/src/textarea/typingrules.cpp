@@ -114,7 +114,7 @@ void TypingRules::doRealTimeSave(int blockCount)
 void TypingRules::insertAtEditCursor(const QString& text)
 {
     QTextDocument* window = m_parts.window->document();
-    if (!window)
+    if (!window || !m_parts.file->mayEdit())
         return;
     WriterSelection* selection = m_parts.selection;
     selection->take();
@@ -129,6 +129,8 @@ void TypingRules::insertAtEditCursor(const QString& text)
 
 void TypingRules::addChapterName(int nextTitleIndex)
 {
+    if (!m_parts.file->mayEdit())
+        return;
     m_parts.editing->deselect();
     QTextDocument* window = m_parts.window->document();
     if (!window)
@@ -143,7 +145,7 @@ void TypingRules::addChapterName(int nextTitleIndex)
 
 void TypingRules::makeup()
 {
-    if (m_makeupRunning || m_parts.file->readOnly())
+    if (m_makeupRunning || !m_parts.file->mayEdit())
         return;
     m_makeupRunning = true;
     m_parts.saves->beforeTypesetting();
@@ -161,8 +163,9 @@ void TypingRules::makeupFinished(const QStringList& list)
 {
     WholeDocument* whole = m_parts.whole;
     m_makeupRunning = false;
-    if (m_makeupRevision != whole->revision()) {
-        // Edits made while the worker ran would be lost under its result.
+    // A reload under way, or edits made while the worker ran, would be
+    // lost under its result.
+    if (m_makeupRevision != whole->revision() || !m_parts.file->editable()) {
         message::show(Message::Tips, LazyTextDocument::tr("排版期间文档已被修改，排版结果未应用。"), 5000);
         return;
     }
@@ -176,6 +179,8 @@ void TypingRules::makeupFinished(const QStringList& list)
 
 bool TypingRules::subtleFinish(const QString& text)
 {
+    if (!m_parts.file->mayEdit())
+        return false;
     // The text before masking goes into the history first (the masking
     // sheet tells the writer it can be found there); without that snapshot
     // the masking is not applied.

@@ -110,6 +110,9 @@ void WindowMirror::editContentsChange(int position, int charsRemoved, int charsA
             whole->announce(0, -1, inserted);
         else
             whole->announce(selection.start(), selection.end() - selection.start(), inserted);
+        // What is left of the window (nothing, when the selection covered
+        // it) is filled again around the cursor once the edit is over.
+        m_parts.scroller->scheduleMaintenance();
         return;
     }
 

@@ -218,7 +218,8 @@ bool WindowScroller::viewShowsCursor() const
         return false;
     QRectF r;
     QMetaObject::invokeMethod(edit, "positionToRectangle", Q_RETURN_ARG(QRectF, r), Q_ARG(int, m_parts.selection->shown().cursor));
-    return r.bottom() > m_contentY && r.top() < m_contentY + m_editHeight;
+    // The whole cursor line: one cut by an edge is brought in whole.
+    return r.top() >= m_contentY - 1 && r.bottom() <= m_contentY + m_editHeight + 1;
 }
 
 bool WindowScroller::gotoPostionByAll(int allPostion)

@@ -36,7 +36,7 @@ public:
     // are all delivered (scheduleMaintenance).
     void updateEditContent();
     void scheduleMaintenance();
-    // Whether the text area's view shows its cursor.
+    // Whether the text area's view shows its cursor's whole line.
     bool viewShowsCursor() const;
 
     // Jumps: the writer's cursor to a whole offset, the window brought

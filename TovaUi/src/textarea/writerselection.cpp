@@ -175,6 +175,7 @@ bool WriterSelection::eventFilter(QObject* watched, QEvent* event)
     m_parts.typing->endTypingRunOn(event);
     switch (event->type()) {
     case QEvent::KeyPress: {
+        m_drag = Drag::None;
         // Whatever the key does happens at the writer's cursor (also the
         // cursor of a selection the window shows only part of); only
         // scrolling and bare modifiers leave it where it is.
@@ -198,6 +199,13 @@ bool WriterSelection::eventFilter(QObject* watched, QEvent* event)
         // selection from the writer's cursor, which stays).
         if (m_parts.window->isCursorAway() && !(static_cast<QMouseEvent*>(event)->modifiers() & Qt::ShiftModifier))
             setWhole(WindowMap::at(m_parts.window->map().toWhole(m_shown.cursor)));
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+            m_drag = Drag::Pressed;
+        break;
+    case QEvent::MouseButtonRelease:
+        // The release's own report still belongs to the drag.
+        if (m_drag != Drag::None)
+            QMetaObject::invokeMethod(this, [this] { m_drag = Drag::None; }, Qt::QueuedConnection);
         break;
     default:
         break;
@@ -216,7 +224,18 @@ void WriterSelection::take()
     WindowMap::Selection shown;
     if (!read(&shown))
         return;
-    const WindowMap::Selection whole = m_parts.window->map().toWhole(shown, m_whole);
+    const WindowMap& map = m_parts.window->map();
+    WindowMap::Selection whole = map.toWhole(shown, m_whole);
+    if (m_drag == Drag::Pressed) {
+        m_drag = Drag::Anchored;
+        m_dragAnchor = whole.anchor;
+    } else if (m_drag == Drag::Anchored) {
+        // Only an anchor the window holds can be the text area's own (a
+        // word-wise drag moves it); one beyond the window shows at its edge.
+        if (map.contains(m_dragAnchor) && shown.anchor != map.toWindow(m_dragAnchor))
+            m_dragAnchor = whole.anchor;
+        whole = WindowMap::Selection { m_dragAnchor, map.toWhole(shown.cursor) };
+    }
     setShown(shown);
     setWhole(whole);
 }

@@ -80,6 +80,12 @@ private:
     WindowMap::Selection m_shown;
     bool m_selectedAll = false;
     int m_holds = 0;
+    // A drag with the mouse: from its press to its release the anchor stays
+    // where the press put it (in whole offsets), however the window moves
+    // under the text area and whatever the text area then shows of it.
+    enum class Drag { None, Pressed, Anchored };
+    Drag m_drag = Drag::None;
+    int m_dragAnchor = 0;
     QPointer<QObject> m_textEdit;
     // Keeps the text area from redrawing the lines in front of each edit.
     TextNodeKeeper* m_nodeKeeper = nullptr;

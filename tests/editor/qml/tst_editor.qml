@@ -86,6 +86,14 @@ TestCase {
         compare(tabs.count, 2)
         compare(tabs.currentIndex, 0)
         compare(tabs.currentEditor, a)
+        // A click on the tab in front gives the keyboard back to its text.
+        tryVerify(function() { return a.textArea.textEdit.activeFocus })
+        findChild(tabs, "tabBar").forceActiveFocus()
+        wait(0)
+        mouseClick(findChild(tabs, "tab_0"))
+        tryVerify(function() { return a.textArea.textEdit.activeFocus })
+        typeText("q")
+        compare(a.textArea.textEdit.getText(0, 6), "qfirst")
         // A missing file opens nothing.
         mainWindow.openFile(first.replace("doc", "missing"))
         compare(tabs.count, 2)

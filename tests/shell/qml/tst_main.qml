@@ -700,18 +700,20 @@ TestCase {
         verify(!entry(edit, "重做 Ctrl+Y").enabled)
         verify(!entry(edit, "剪切 Ctrl+X").enabled)
         verify(!entry(edit, "复制 Ctrl+C").enabled)
-        verify(entry(edit, "粘贴 Ctrl+V").enabled)
+        verify(!entry(edit, "粘贴 Ctrl+V").enabled) // no text to take it (or one still loading)
         verify(!entry(tools, "一键排版").enabled)
         verify(!entry(show, "显示 自动章节").enabled)
         verify(!entry(tools, "过滤敏感词").enabled)
 
         win.documentPage.isUndoAvailable = true
         win.documentPage.isCopyAvailable = true
+        win.documentPage.isPasteAvailable = true
         win.documentPage.isMakeupAvailable = true
         cglobal.isCurrentEdit = true
         verify(entry(edit, "撤销 Ctrl+Z").enabled)
         verify(entry(edit, "复制 Ctrl+C").enabled)
         verify(!entry(edit, "剪切 Ctrl+X").enabled)
+        verify(entry(edit, "粘贴 Ctrl+V").enabled)
         verify(entry(tools, "一键排版").enabled)
         verify(entry(show, "显示 自动章节").enabled)
         verify(entry(tools, "过滤敏感词").enabled)
