@@ -758,8 +758,7 @@ private slots:
         QTest::qWait(50);
         QCOMPARE(waiting.doc.allText().toUtf8(), QByteArray("乙\n丙\n").repeated(1000));
 
-        // Too large to read whole (sparse, over 2 GiB): never shown, Enter
-        // saves nothing over it, and another file still opens.
+        // Sparse, over 2 GiB: never shown, Enter saves nothing, another file opens.
         const QString huge = newPath();
         QVERIFY(QFile(huge).open(QIODevice::WriteOnly) && QFile::resize(huge, (qint64(2) << 30) + 1));
         Editor refused;

@@ -682,8 +682,7 @@ private slots:
         const QString root = useDocuments({ QStringLiteral("Series/Book/index.txt"), QStringLiteral("Series/Book/ch1.txt"),
                                             QStringLiteral("Series/Book/part/ch2.md"), QStringLiteral("Series/Book/.hidden"),
                                             QStringLiteral("Series/Book/cover.jpg"), QStringLiteral("Series/Book/初稿.docx"),
-                                            QStringLiteral("Series/Book/part/第2章.rtf") });
-        writeFile(root + QStringLiteral("/Series/Book/巨著.md"));
+                                            QStringLiteral("Series/Book/part/第2章.rtf"), QStringLiteral("Series/Book/巨著.md") });
         QVERIFY(QFile::resize(root + QStringLiteral("/Series/Book/巨著.md"), (qint64(2) << 30) + 1));
         files f;
         QSignalSpy closed(&f, &files::closeFile);
