@@ -1037,9 +1037,8 @@ private slots:
         StatsClock::setNow(QDateTime());
     }
 
-    // Statistics written while ann is signed in stay hers: bob's sign-in with
-    // the real account client sends and shows none of them, and ann finds
-    // them again at her next sign-in.
+    // Statistics written while ann is signed in stay hers: bob's sign-in (by the
+    // real account client) sends and shows none, ann finds them again after.
     void statisticsStayWithTheAccount()
     {
         global::instance()->setIsAppAction(true);

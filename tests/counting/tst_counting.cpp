@@ -836,11 +836,9 @@ private slots:
         QCOMPARE(lines.join(QLatin1Char('/')), QStringLiteral("第1章 开始/正文一二三甲乙戊/第9章 己/庚/丁/第2章 下雨/雨下了一整天。/"));
     }
 
-    // Only the writer's own editing is writing: typed words count, a paste
-    // counts only with "today's count follows the result", and a text read
-    // again (another program's write, a sync's download, into an open or a
-    // closed book) or counted by new rules counts nothing and leaves the
-    // lock as it was.
+    // Typed words count, a paste only by result; a text read again (written by
+    // another program or a sync, into an open or closed book) or counted by new
+    // rules counts nothing and leaves the lock as it was.
     void writingCounted_data()
     {
         QTest::addColumn<bool>("byResult");
@@ -866,17 +864,16 @@ private slots:
         settings->setIsWordCountChart(true);
         data* store = data::instance();
         store->setLockWord(100);
-        const auto reset = qScopeGuard([settings, store] {
-            settings->setIsWordCountWordResult(false);
-            store->setLockWord(0);
-        });
+        const auto reset = qScopeGuard([settings, store] { settings->setIsWordCountWordResult(false), store->setLockWord(0); });
         const QString path = QDir::homePath() + QStringLiteral("/books/written%1.txt").arg(++m_fileNumber);
         const QString text = QStringLiteral("第1章 开始\n张三：你好吗\n");
         const QString outside = text + QString(30, QChar(0x6587));
         QScopedPointer<EditorPage> page(new EditorPage);
+        const auto finishWindow = [&page, store] {
+            QVERIFY(settle(page->page->property("countHandler").value<CountHandler*>()));
+            do QMetaObject::invokeMethod(store, "heartBeat"); while (store->updateTime() != 20);
+        };
         QVERIFY(page->open(&m_engine, path, text));
-        QVERIFY(settle(page->page->property("countHandler").value<CountHandler*>()));
-        const auto finishWindow = [store] { do QMetaObject::invokeMethod(store, "heartBeat"); while (store->updateTime() != 20); };
         finishWindow();
         const int before = store->todayData()->words();
         if (change == QLatin1String("type")) {
@@ -896,7 +893,6 @@ private slots:
             QVERIFY(page->open(&m_engine, path, change == QLatin1String("closed rules") ? text : outside));
         }
         QTRY_VERIFY_WITH_TIMEOUT(page->document->property("textLoaded").toBool(), 20000);
-        QVERIFY(settle(page->page->property("countHandler").value<CountHandler*>()));
         finishWindow();
         QCOMPARE(store->todayData()->words() - before, counted);
         QCOMPARE(store->lockWord(), change == QLatin1String("type") ? 97 : 100);

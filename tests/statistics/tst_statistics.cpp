@@ -464,16 +464,14 @@ private slots:
         QCOMPARE(s.value(QStringLiteral("Data/DeviceId")).toString(), QString::fromLatin1(kDevice));
     }
 
-    // Stored names keep ASCII digits under a system language with other
-    // digits (in a child with that language), and records once written
-    // under such names are folded in once.
+    // Under a system language with other digits (run in a child), stored names keep
+    // ASCII digits and records once written under such names are folded in once.
     void namesUnderLocale_data()
     {
         QTest::addColumn<QString>("language");
         QTest::newRow("Arabic") << "ar_EG.UTF-8";
         QTest::newRow("Persian") << "fa_IR.UTF-8";
     }
-
     void namesUnderLocale()
     {
         QFETCH(QString, language);
@@ -489,11 +487,10 @@ private slots:
             QVERIFY2(child.exitCode() == 0 && out.contains("PASS   : TestStatistics::namesUnderLocale("), out.right(3000).constData());
             return;
         }
-        const QLocale system = QLocale::system();
-        QVERIFY(system.zeroDigit() != QLatin1Char('0'));
         const QDate today = StatsClock::today();
+        QVERIFY(QLocale::system().zeroDigit() != QLatin1Char('0'));
         writeFile(countPath(data::fileName(today, DataTypeClass::day)), "{\"Words\":100}");
-        writeFile(countPath("day/" + system.toString(today, "yyyy-MM-dd") + ".json"), "{\"Words\":30}");
+        writeFile(countPath("day/" + QLocale::system().toString(today, "yyyy-MM-dd") + ".json"), "{\"Words\":30}");
         QCOMPARE(data(false).todayData()->words(), 130);
         QCOMPARE(data(false).todayData()->words(), 130); // folded once
         QCOMPARE(QDir(countPath("day")).entryList(QDir::Files).join(' ').toLatin1(), QDir(countPath("day")).entryList(QDir::Files).join(' ').toUtf8());
@@ -502,8 +499,8 @@ private slots:
         QCOMPARE(function::formatDate(QString::number(secs(QDateTime(today, QTime(12, 0))))), QStringLiteral("2026-03-11"));
     }
 
-    // With "today's count follows the result", words written shortly
-    // before midnight, a clock step or a quit belong to their day, once.
+    // With "today's count follows the result", words written just before
+    // midnight, a clock step or a quit belong to their day, once.
     void resultBookedToItsDay_data()
     {
         QTest::addColumn<int>("step");
@@ -511,14 +508,13 @@ private slots:
         QTest::newRow("clock set two days on") << 2 * 86400;
         QTest::newRow("quit") << 0;
     }
-
     void resultBookedToItsDay()
     {
         QFETCH(int, step);
         QSettings().setValue(QStringLiteral("WordCount/WordResult"), true);
         global::instance()->reloadSetting();
-        StatsClock::setNow(QDateTime(QDate(2026, 3, 11), QTime(23, 59, 30)));
-        const QDate day = StatsClock::today();
+        const QDate day(2026, 3, 11);
+        StatsClock::setNow(QDateTime(day, QTime(23, 59, 30)));
         {
             data store(false);
             store.setFileData(QStringLiteral("/r.txt"), 100);

@@ -653,7 +653,6 @@ TestCase {
         if (data.restart) {
             cleanup()
             createWindow()
-            verify(win.isFullScreen)
         }
         g_data.lockState = false
         tryCompare(win, "visibility", Window.Windowed)
