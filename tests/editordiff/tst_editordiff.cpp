@@ -1037,6 +1037,18 @@ class TestEditorDiff : public QObject
 {
     Q_OBJECT
 
+public:
+    // Every session is a row of one test function, and Qt's watchdog
+    // (read before the first function starts) bounds a function as a whole:
+    // its bound grows with the number of sessions asked for.
+    TestEditorDiff()
+    {
+        if (qEnvironmentVariableIsEmpty("QTEST_FUNCTION_TIMEOUT")) {
+            const int sessions = environmentNumber("PENLARK_EDITOR_SEEDS", 20) + 14;
+            qputenv("QTEST_FUNCTION_TIMEOUT", QByteArray::number(300000 + sessions * 20000));
+        }
+    }
+
 private slots:
     void initTestCase()
     {
