@@ -91,6 +91,7 @@ Item {
 
         ListView {
             id: list
+            objectName: "notesList"
             Layout.fillWidth: true
             Layout.fillHeight: true
             clip: true

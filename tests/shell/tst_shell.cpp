@@ -456,6 +456,8 @@ private slots:
         QUrl note;
         QMetaObject::invokeMethod(engine.rootContext()->contextProperty(QStringLiteral("files")).value<QObject*>(), "newNoteFile", Q_RETURN_ARG(QUrl, note));
         QMetaObject::invokeMethod(window, "showTab", Q_ARG(QString, QStringLiteral("notes")));
+        // The list shows both notes (the scan is on a thread of its own).
+        QTRY_COMPARE(window->findChild<QObject*>(QStringLiteral("notesList"))->property("count").toInt(), 2);
         auto* newNote = window->findChild<QQuickItem*>(QStringLiteral("newNoteButton"));
         newNote->forceActiveFocus();
         for (int i = 0; i < 4; ++i)
