@@ -103,7 +103,7 @@ void data::saveData()
 {
     bookResult();
     QPointer<DataTypeClass> today = todayData();
-    SettingsGate::beforeWrite();
+    const SettingsGate gate;
     QSettings s;
     s.setValue(QStringLiteral("Data/Words"), today->words());
     s.setValue(QStringLiteral("Data/Second"), today->second());

@@ -70,7 +70,7 @@ bool Points::isCheckedThisKey(const QString& key)
 {
     const QDate today = StatsClock::today();
     if (QSettings().value(QStringLiteral("Points/Date")).toDate() != today) {
-        SettingsGate::beforeWrite();
+        const SettingsGate gate;
         QSettings s;
         for (const PointsType& t : qAsConst(m_pointsTypes))
             s.setValue(QStringLiteral("Points/") + t.key, false);
@@ -95,7 +95,7 @@ void Points::checkWords(int words)
             continue;
         if (m_award)
             m_award(t.points, t.key);
-        SettingsGate::beforeWrite();
+        const SettingsGate gate;
         QSettings s;
         s.setValue(QStringLiteral("Points/") + t.key, true);
         SettingsFile::commit(s);

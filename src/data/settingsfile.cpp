@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDevice>
+#include <QFileInfo>
 #include <QIODevice>
 #include <QKeySequence>
 #include <QPoint>
@@ -490,6 +491,14 @@ QString writeProblem(const QString& path)
     return QString::fromLocal8Bit(std::strerror(error ? error : EIO));
 }
 
+// The run reaches the real file through a link in a private folder; what is
+// told names the real file.
+QString realName(const QString& name)
+{
+    const QString target = QFileInfo(name).symLinkTarget();
+    return target.isEmpty() ? name : target;
+}
+
 } // namespace
 
 // ---- the format -------------------------------------------------------------
@@ -603,7 +612,7 @@ bool SettingsFile::read(QIODevice& device, QSettings::SettingsMap& map)
     decode(device.readAll(), map, &unreadable);
     if (unreadable > 0) {
         auto* file = qobject_cast<QFileDevice*>(&device);
-        const QString name = file ? file->fileName() : QString();
+        const QString name = file ? realName(file->fileName()) : QString();
         logWarning(lcApp) << "unreadable lines dropped from" << name << unreadable;
         // Later: QSettings holds its own lock while it reads.
         message::showLater(Message::Warn, QCoreApplication::translate("SettingsFile", "设置文件中无法读取的行已略过，其余设置照常读取：")
@@ -618,7 +627,7 @@ bool SettingsFile::write(QIODevice& device, const QSettings::SettingsMap& map)
 {
     const QByteArray bytes = encode(map);
     auto* file = qobject_cast<QFileDevice*>(&device);
-    const QString name = file ? file->fileName() : QString();
+    const QString name = file ? realName(file->fileName()) : QString();
     bool ok = device.write(bytes) == bytes.size();
     // The buffered tail is written now, not by the commit that follows, so a
     // full disk is seen before anything replaces the settings.
@@ -637,13 +646,13 @@ bool SettingsFile::commit(QSettings& settings)
     // A write that failed in write() was told there; one QSettings stopped
     // before it (no lock file on a full disk, a folder it may not write) is
     // told here, with the reason the system gives for a new file there.
-    WriteNotice::once(whatFailed(), settings.fileName(), writeProblem(settings.fileName()));
+    WriteNotice::once(whatFailed(), realName(settings.fileName()), writeProblem(realName(settings.fileName())));
     return false;
 }
 
 bool SettingsFile::store(const QString& key, const QVariant& value)
 {
-    SettingsGate::beforeWrite();
+    const SettingsGate gate;
     QSettings settings;
     settings.setValue(key, value);
     return commit(settings);

@@ -8,48 +8,64 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QMutex>
 #include <QTemporaryDir>
 
 namespace {
-QTemporaryDir* copyFolder = nullptr;
+QTemporaryDir* privateFolder = nullptr;
+// The private folder's settings file: a link to the real one, or a copy
+// (or nothing) once the real one is no longer written.
+QString privateFile;
+bool writingElsewhere = false;
 
-// What settle() was given: beforeWrite() checks the same lock.
+// What settle() was given: beforeWrite() takes the same lock.
 QString realFile;
-QSettings::Format realFormat = QSettings::IniFormat;
 int lockWaitMs = 0;
 
-void removeCopy()
+void removeFolder()
 {
-    delete copyFolder;
-    copyFolder = nullptr;
+    delete privateFolder;
+    privateFolder = nullptr;
 }
 
 // False when the lock stayed held by another program for waitMs. A lock
 // that cannot be made at all (a full disk, a read-only folder) is no wait:
 // the writes fail at once and are told.
-bool lockFree(int waitMs)
+bool lockFree(QLockFile& lock, int waitMs)
 {
-    QLockFile lock(realFile + QStringLiteral(".lock"));
     return lock.tryLock(waitMs) || lock.error() != QLockFile::LockFailedError;
 }
 
-// The rest of the run reads and writes a private folder, which starts with
-// a copy of the real file when `copied`.
-void usePrivateFolder(bool copied)
+// QSettings reads and writes in a private folder from now on. Without one
+// (no room for it) it stays on the real file.
+void usePrivateFolder(QSettings::Format format)
 {
-    removeCopy();
-    copyFolder = new QTemporaryDir(QDir::tempPath() + QStringLiteral("/penlark-settings-XXXXXX"));
-    const QString copy = copyFolder->path() + QLatin1Char('/') + QFileInfo(realFile).absolutePath().section(QLatin1Char('/'), -1)
+    privateFolder = new QTemporaryDir(QDir::tempPath() + QStringLiteral("/penlark-settings-XXXXXX"));
+    if (!privateFolder->isValid()) {
+        logWarning(lcApp) << "no private settings folder; QSettings uses its own lock:" << privateFolder->errorString();
+        return removeFolder();
+    }
+    privateFile = privateFolder->path() + QLatin1Char('/') + QFileInfo(realFile).absolutePath().section(QLatin1Char('/'), -1)
         + QLatin1Char('/') + QFileInfo(realFile).fileName();
-    QDir().mkpath(QFileInfo(copy).absolutePath());
+    QDir().mkpath(QFileInfo(privateFile).absolutePath());
+    QFile::link(realFile, privateFile);
+    QSettings::setPath(format, QSettings::UserScope, privateFolder->path());
+    qAddPostRoutine(removeFolder);
+}
+
+// The real file is read from a copy and no longer written (not read at all
+// unless `copied`).
+void writeElsewhere(bool copied)
+{
+    writingElsewhere = true;
+    QFile::remove(privateFile);
     if (copied && QFileInfo::exists(realFile))
-        QFile::copy(realFile, copy);
-    QSettings::setPath(realFormat, QSettings::UserScope, copyFolder->path());
-    qAddPostRoutine(removeCopy);
+        QFile::copy(realFile, privateFile);
 }
 
 void tellLocked()
 {
+    writeElsewhere(true);
     logWarning(lcApp) << "the settings file is locked by another program; its settings are read, not written:" << realFile;
     message::showLater(Message::Warn, QCoreApplication::translate("SettingsLock", "设置文件被另一个程序锁定，本次运行中的设置更改不会保存：")
                                           + QDir::toNativeSeparators(realFile));
@@ -59,27 +75,39 @@ void tellLocked()
 bool SettingsLock::settle(const QString& settingsFile, QSettings::Format format, int waitMs)
 {
     realFile = settingsFile;
-    realFormat = format;
     lockWaitMs = waitMs;
+    usePrivateFolder(format);
     if (QFileInfo(settingsFile).size() > largestBytes) {
         logWarning(lcApp) << "the settings file is too large to be read; this run uses the defaults:" << settingsFile;
-        usePrivateFolder(false);
+        writeElsewhere(false);
         message::showLater(Message::Warn, QCoreApplication::translate("SettingsLock", "设置文件过大，未读取，本次运行使用默认设置且不保存更改：")
                                               + QDir::toNativeSeparators(settingsFile));
         return false;
     }
-    if (lockFree(waitMs))
+    QLockFile lock(realFile + QStringLiteral(".lock"));
+    if (lockFree(lock, waitMs))
         return true;
-    usePrivateFolder(true);
     tellLocked();
     return false;
 }
 
-void SettingsLock::beforeWrite()
+std::shared_ptr<void> SettingsLock::beforeWrite()
 {
-    // Already writing elsewhere, or never settled (no settings file yet).
-    if (copyFolder || realFile.isEmpty() || lockFree(lockWaitMs))
-        return;
-    usePrivateFolder(true);
-    tellLocked();
+    // One hold for the whole process: a change made while another is being
+    // written (a signal of the first) shares it.
+    static QMutex mutex;
+    static std::weak_ptr<QLockFile> current;
+    const QMutexLocker locker(&mutex);
+    // Writing elsewhere, or never settled (no settings file yet).
+    if (writingElsewhere || realFile.isEmpty() || !privateFolder)
+        return nullptr;
+    if (auto held = current.lock())
+        return held;
+    auto lock = std::make_shared<QLockFile>(realFile + QStringLiteral(".lock"));
+    if (!lockFree(*lock, lockWaitMs))
+        tellLocked();
+    if (!lock->isLocked())
+        return nullptr;
+    current = lock;
+    return lock;
 }

@@ -53,7 +53,7 @@ QStringList loadRecent(const char* key)
 // already was the last one (nothing written).
 bool pushRecent(const char* key, const QString& path)
 {
-    SettingsGate::beforeWrite();
+    const SettingsGate gate;
     QSettings settings;
     QStringList list = settings.value(QLatin1String(key)).toStringList();
     if (list.contains(path)) {
@@ -731,22 +731,25 @@ void files::followMove(const QString& from, const QString& to)
             return to + clean.mid(from.size());
         return QString();
     };
-    SettingsGate::beforeWrite();
-    QSettings settings;
-    QStringList recent = settings.value(QLatin1String(kRecentFilesKey)).toStringList();
     bool changed = false;
-    for (QString& entry : recent) {
-        const QString now = follow(entry);
-        if (!now.isEmpty()) {
-            entry = now;
-            changed = true;
+    {
+        const SettingsGate gate;
+        QSettings settings;
+        QStringList recent = settings.value(QLatin1String(kRecentFilesKey)).toStringList();
+        for (QString& entry : recent) {
+            const QString now = follow(entry);
+            if (!now.isEmpty()) {
+                entry = now;
+                changed = true;
+            }
+        }
+        if (changed) {
+            settings.setValue(QLatin1String(kRecentFilesKey), recent);
+            SettingsFile::commit(settings);
         }
     }
-    if (changed) {
-        settings.setValue(QLatin1String(kRecentFilesKey), recent);
-        SettingsFile::commit(settings);
+    if (changed)
         loadRecentFiles();
-    }
     // Open tabs follow first, so nothing is saved under the old name.
     emit moved(QUrl::fromLocalFile(from), QUrl::fromLocalFile(to));
     const QString current = follow(m_currentFile.toLocalFile());

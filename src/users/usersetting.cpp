@@ -57,7 +57,7 @@ void UserSetting::setValue(const QString& key, const QVariant& value)
     const QString full = group + QLatin1Char('/') + key;
     if (QSettings().value(full).toString() == value.toString())
         return;
-    SettingsGate::beforeWrite();
+    const SettingsGate gate;
     QSettings s;
     s.setValue(full, value);
     SettingsFile::commit(s);

@@ -213,6 +213,8 @@ private slots:
         QTest::newRow("current file read under a lease") << QByteArray() << false << current << QVariant("leased") << QByteArray();
         QTest::newRow("lock held from after start-up")
             << QByteArray() << false << QString() << QVariant("held later") << QByteArray("locked by another program");
+        QTest::newRow("lock held from after start-up, SIGTERM")
+            << QByteArray() << false << QString() << QVariant("held later, SIGTERM") << QByteArray("locked by another program");
         QTest::newRow("settings file of 100 MB") << QByteArray() << false << QString() << QVariant("huge") << QByteArray("too large to be read");
     }
 
@@ -257,7 +259,7 @@ private slots:
             writeSetting(env, key, value);
         const QString folder = home + QStringLiteral("/Library/Penlark/Settings/Unknown Organization");
         QVERIFY(QDir().mkpath(folder));
-        const bool later = value == QVariant("held later");
+        const bool later = value.toString().startsWith(QLatin1String("held later"));
         if (value == QVariant("huge"))
             QVERIFY(putFileBytes(folder + QStringLiteral("/Penlark.ini"), "[General]\n" + QByteArray("key=value\n").repeated(10 << 20)));
         const QString lockPath = folder + QStringLiteral("/Penlark.ini.lock");
@@ -310,7 +312,16 @@ private slots:
 
         xdotool({ QStringLiteral("windowfocus"), QStringLiteral("--sync"), QString::fromLatin1(window) });
         clock.restart();
-        xdotool({ QStringLiteral("key"), QStringLiteral("ctrl+q") });
+        if (value == QVariant("held later, SIGTERM")) { // once the program catches it, so that it quits as it would
+            auto caught = [&app] {
+                const QByteArray status = fileBytes(QStringLiteral("/proc/%1/status").arg(app.processId()));
+                const int at = status.indexOf("SigCgt:") + 7;
+                return status.mid(at, status.indexOf('\n', at) - at).trimmed().toULongLong(nullptr, 16) >> (SIGTERM - 1) & 1;
+            };
+            QTRY_VERIFY(caught());
+            ::kill(pid_t(app.processId()), SIGTERM);
+        } else
+            xdotool({ QStringLiteral("key"), QStringLiteral("ctrl+q") });
         const bool ended = app.waitForFinished(60000);
         const qint64 quit = clock.elapsed();
         const QByteArray output = app.readAll();
@@ -318,7 +329,7 @@ private slots:
         stop(holder);
         xvfb.kill();
         xvfb.waitForFinished(5000);
-        QVERIFY2(ended, "Ctrl+Q did not end the program");
+        QVERIFY2(ended, "Ctrl+Q or SIGTERM did not end the program");
         QVERIFY2(quit < 10000, qPrintable(QStringLiteral("quit took %1 ms").arg(quit)));
         QCOMPARE(app.exitCode(), 0);
         QVERIFY2(output.contains(logged), output.right(2000).constData());

@@ -207,7 +207,7 @@ QString function::deviceID()
     QString id = settings.value(QStringLiteral("countly/deviceId")).toString();
     if (id.isEmpty()) {
         id = QUuid::createUuid().toString();
-        SettingsGate::beforeWrite();
+        const SettingsGate gate;
         QSettings().setValue(QStringLiteral("countly/deviceId"), id);
     }
     return id;

@@ -1,17 +1,16 @@
 #include "settingsgate.h"
 
 namespace {
-std::function<void()>& gateCheck()
+std::function<std::shared_ptr<void>()>& gateCheck()
 {
-    static std::function<void()> check;
+    static std::function<std::shared_ptr<void>()> check;
     return check;
 }
 } // namespace
 
-void SettingsGate::setCheck(std::function<void()> check) { gateCheck() = std::move(check); }
+void SettingsGate::setCheck(std::function<std::shared_ptr<void>()> check) { gateCheck() = std::move(check); }
 
-void SettingsGate::beforeWrite()
+SettingsGate::SettingsGate()
+    : m_held(gateCheck() ? gateCheck()() : nullptr)
 {
-    if (gateCheck())
-        gateCheck()();
 }

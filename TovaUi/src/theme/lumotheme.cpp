@@ -279,7 +279,7 @@ void LumoTheme::setCurrentTheme(int value)
         logWarning(lcUi) << "theme" << value << "is not in the list";
         return;
     }
-    SettingsGate::beforeWrite();
+    const SettingsGate gate;
     QSettings().setValue(styleKey, value);
     setValue(value);
     m_currentTheme = value;
@@ -317,7 +317,7 @@ void LumoTheme::saveWordColor(const QColor& color)
         return;
     const int index = effectiveIndex(m_currentTheme);
     if (index >= 0 && index < m_themes->rowCount()) {
-        SettingsGate::beforeWrite();
+        const SettingsGate gate;
         QSettings().setValue(fontColorKey + QString::number(index), color.name());
     }
     setWordColor(color);
@@ -327,7 +327,7 @@ void LumoTheme::setUserImagePath(const QString& path)
 {
     if (m_userImagePath == path)
         return;
-    SettingsGate::beforeWrite();
+    const SettingsGate gate;
     QSettings().setValue(imagePathKey, path);
     m_userImagePath = path;
     resetTheme();
@@ -346,7 +346,7 @@ void LumoTheme::setBackgroundblur(bool value)
 {
     if (m_backgroundblur == value)
         return;
-    SettingsGate::beforeWrite();
+    const SettingsGate gate;
     QSettings().setValue(blurKey, value);
     m_backgroundblur = value;
     emit backgroundblurChanged(value);
