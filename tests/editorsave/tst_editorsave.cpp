@@ -742,11 +742,15 @@ private slots:
         QCOMPARE(readAll(firstPath), first);
 
         // Chosen while the first file's read waits (another program's lease),
-        // or closed then: the read, once it goes on, is dropped.
+        // or closed then: the read, once it goes on, is dropped. A sparse file
+        // over 2 GiB is never shown, Enter saves nothing, another file opens.
         LeasedFile lease;
         QVERIFY(lease.take(firstPath));
-        Editor waiting;
+        const QString huge = newPath();
+        QVERIFY(QFile(huge).open(QIODevice::WriteOnly) && QFile::resize(huge, (qint64(2) << 30) + 1));
+        Editor waiting, refused;
         waiting.doc.setFileName(QUrl::fromLocalFile(firstPath));
+        refused.doc.setFileName(QUrl::fromLocalFile(huge));
         std::unique_ptr<Editor> closed(new Editor);
         closed->doc.setFileName(QUrl::fromLocalFile(firstPath));
         QTest::qWait(100);
@@ -756,17 +760,9 @@ private slots:
         lease.release();
         DocumentLoader::readers()->waitForDone();
         QTest::qWait(50);
-        QCOMPARE(waiting.doc.allText().toUtf8(), QByteArray("乙\n丙\n").repeated(1000));
-
-        // Sparse, over 2 GiB: never shown, Enter saves nothing, another file opens.
-        const QString huge = newPath();
-        QVERIFY(QFile(huge).open(QIODevice::WriteOnly) && QFile::resize(huge, (qint64(2) << 30) + 1));
-        Editor refused;
-        refused.doc.setFileName(QUrl::fromLocalFile(huge));
-        QTest::qWait(100);
-        DocumentLoader::readers()->waitForDone();
         refused.enter();
-        QTest::qWait(100);
+        refused.doc.waitForSaves();
+        QCOMPARE(waiting.doc.allText().toUtf8(), QByteArray("乙\n丙\n").repeated(1000));
         QVERIFY(refused.doc.loading() && !refused.doc.textLoaded() && QFileInfo(huge).size() == (qint64(2) << 30) + 1);
         refused.open(secondPath);
     }

@@ -434,8 +434,7 @@ private slots:
         QVERIFY(!QFileInfo::exists(at(QStringLiteral("第2章.txt"))));
     }
 
-    // Names an address would change: tree, Open Recent and the address, plain
-    // or escaped, reach that file (its text is its name), in one tab.
+    // Tree, Open Recent, the address plain or escaped reach that file (its text is its name), in one tab.
     void oddNamesOpenThemselves_data()
     {
         QTest::addColumn<QString>("name");
@@ -538,7 +537,6 @@ private slots:
         QVERIFY2(m_questions.last().contains(QStringLiteral("“第0章.txt”")), qPrintable(m_questions.last()));
         QCOMPARE(listing(m_root), QStringList({ "Linked", "第1章.txt", "第2章.txt" }));
         QCOMPARE(QDir(global::historyPath()).entryList({ QStringLiteral("第0章---*") }, QDir::Files).size(), 1);
-        QCOMPARE(QDir(global::historyPath()).entryList({ QStringLiteral("序言---*") }, QDir::Files).size(), 0);
         QTRY_COMPARE(highlightedRows(), QStringList());
 
         // A book: the question names the book and says its documents go too.
@@ -576,8 +574,7 @@ private slots:
         makeLibrary({ QStringLiteral("第1章.txt"), QStringLiteral("第2章.txt") });
         openWindow(3);
         openByClick(QStringLiteral("第2章.txt"), QStringLiteral("第2章.txt"));
-        if (!typed.isEmpty())
-            typeInEditor(typed);
+        typeInEditor(typed);
         QSignalSpy rowUpdated(m_files->filterModel(), &QAbstractItemModel::dataChanged);
         QTest::keyClick(m_window, Qt::Key_1, Qt::ControlModifier);
         QTRY_VERIFY(eval(QStringLiteral("tree.activeFocus")).toBool());
@@ -589,10 +586,8 @@ private slots:
         QTRY_VERIFY2(loader ? !!loader->property("item").value<QObject*>() : eval(shown).toBool(), qPrintable(shown));
         if (shown.startsWith(QLatin1String("page.editingPath"))) {
             typeText(QStringLiteral("序章"));
-            if (!typed.isEmpty()) {
-                QTRY_VERIFY_WITH_TIMEOUT(readFile(at(QStringLiteral("第2章.txt"))).contains(typed.toUtf8()), 15000);
-                QTRY_VERIFY(rowUpdated.count() > 0);
-            }
+            QTRY_VERIFY_WITH_TIMEOUT( // the timed save landed, its row updated
+                typed.isEmpty() || (readFile(at(QStringLiteral("第2章.txt"))).contains(typed.toUtf8()) && rowUpdated.count() > 0), 15000);
             QTest::keyClick(m_window, Qt::Key_Return);
             QTRY_COMPARE(listing(m_root), QStringList({ "Linked", "序章.txt", "第1章.txt" }));
             QVERIFY(readFile(at(QStringLiteral("序章.txt"))).contains(typed.toUtf8()));

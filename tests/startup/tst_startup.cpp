@@ -201,8 +201,8 @@ private slots:
         QTest::newRow("garbled lock") << QByteArray("\x01\x02 not a lock\n") << false << QString() << QVariant() << stale;
         QTest::newRow("lock of a process gone")
             << QByteArray::number(gone.processId()) + "\nPenlark\n" + host + "\n" << false << QString() << QVariant() << stale;
-        QTest::newRow("lock held by another program")
-            << QByteArray("") << true << QStringLiteral("Edit/FontSize") << QVariant(17) << QByteArray("locked by another program");
+        const QByteArray locked("locked by another program");
+        QTest::newRow("lock held by another program") << QByteArray("") << true << QStringLiteral("Edit/FontSize") << QVariant(17) << locked;
         QTest::newRow("visibility 77") << QByteArray() << false << QStringLiteral("Window/visibility") << QVariant(77) << QByteArray();
         QTest::newRow("visibility -1") << QByteArray() << false << QStringLiteral("Window/visibility") << QVariant(-1) << QByteArray();
         const QString current = QStringLiteral("Save/CurrentFile");
@@ -211,10 +211,9 @@ private slots:
         QTest::newRow("current file a folder") << QByteArray() << false << current << QVariant("folder") << refused;
         QTest::newRow("current file over 2 GiB") << QByteArray() << false << current << QVariant("huge file") << refused;
         QTest::newRow("current file read under a lease") << QByteArray() << false << current << QVariant("leased") << QByteArray();
-        QTest::newRow("lock held from after start-up")
-            << QByteArray() << false << QString() << QVariant("held later") << QByteArray("locked by another program");
-        QTest::newRow("lock held from after start-up, SIGTERM")
-            << QByteArray() << false << QString() << QVariant("held later, SIGTERM") << QByteArray("locked by another program");
+        QTest::newRow("lock held from after start-up") << QByteArray() << false << QString() << QVariant("held later") << locked;
+        QTest::newRow("lock held later, SIGTERM")
+            << QByteArray() << false << QString() << QVariant("held later, SIGTERM") << QByteArray("saving and quitting");
         QTest::newRow("settings file of 100 MB") << QByteArray() << false << QString() << QVariant("huge") << QByteArray("too large to be read");
     }
 
@@ -239,22 +238,18 @@ private slots:
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
         const QString home = env.value(QStringLiteral("HOME"));
         LeasedFile lease;
-        // The current file is kept as a URL.
-        if (value == QVariant("fifo")) {
-            value = QUrl::fromLocalFile(home + QStringLiteral("/fifo.txt")).toString();
-            QVERIFY(::mkfifo(QFile::encodeName(home + QStringLiteral("/fifo.txt")).constData(), 0600) == 0);
-        } else if (value == QVariant("leased")) {
-            const QString leased = home + QStringLiteral("/leased.txt");
-            value = QUrl::fromLocalFile(leased).toString();
-            QVERIFY(putFileBytes(leased, "正文\n") && lease.take(leased));
-        } else if (value == QVariant("huge file")) {
-            const QString huge = home + QStringLiteral("/巨著.txt");
-            value = QUrl::fromLocalFile(huge).toString();
-            QVERIFY(putFileBytes(huge, QByteArray()) && QFile::resize(huge, (qint64(2) << 30) + 1));
-        } else if (value == QVariant("folder")) {
-            value = QUrl::fromLocalFile(home + QStringLiteral("/folder.txt")).toString();
-            QVERIFY(QDir().mkpath(home + QStringLiteral("/folder.txt")));
-        }
+        // The current file the row makes, kept as a URL.
+        const QString made = home + QStringLiteral("/第1章.txt");
+        if (value == QVariant("fifo"))
+            QVERIFY(::mkfifo(QFile::encodeName(made).constData(), 0600) == 0);
+        else if (value == QVariant("leased"))
+            QVERIFY(putFileBytes(made, "正文\n") && lease.take(made));
+        else if (value == QVariant("huge file"))
+            QVERIFY(putFileBytes(made, QByteArray()) && QFile::resize(made, (qint64(2) << 30) + 1));
+        else if (value == QVariant("folder"))
+            QVERIFY(QDir().mkpath(made));
+        if (QFileInfo::exists(made))
+            value = QUrl::fromLocalFile(made).toString();
         if (!key.isEmpty())
             writeSetting(env, key, value);
         const QString folder = home + QStringLiteral("/Library/Penlark/Settings/Unknown Organization");
@@ -312,15 +307,13 @@ private slots:
 
         xdotool({ QStringLiteral("windowfocus"), QStringLiteral("--sync"), QString::fromLatin1(window) });
         clock.restart();
-        if (value == QVariant("held later, SIGTERM")) { // once the program catches it, so that it quits as it would
-            auto caught = [&app] {
-                const QByteArray status = fileBytes(QStringLiteral("/proc/%1/status").arg(app.processId()));
-                const int at = status.indexOf("SigCgt:") + 7;
-                return status.mid(at, status.indexOf('\n', at) - at).trimmed().toULongLong(nullptr, 16) >> (SIGTERM - 1) & 1;
-            };
-            QTRY_VERIFY(caught());
+        auto caught = [&app] { // SIGTERM is caught from just before the event loop on
+            const QByteArray status = fileBytes(QStringLiteral("/proc/%1/status").arg(app.processId()));
+            return status.mid(status.indexOf("SigCgt:") + 7, 17).trimmed().toULongLong(nullptr, 16) >> (SIGTERM - 1) & 1;
+        };
+        if (value == QVariant("held later, SIGTERM") && QTest::qWaitFor(caught))
             ::kill(pid_t(app.processId()), SIGTERM);
-        } else
+        else
             xdotool({ QStringLiteral("key"), QStringLiteral("ctrl+q") });
         const bool ended = app.waitForFinished(60000);
         const qint64 quit = clock.elapsed();
