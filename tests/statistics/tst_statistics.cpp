@@ -16,6 +16,7 @@
 #include "TovaUi/function/function.h"
 #include "TovaUi/function/keys.h"
 #include "TovaUi/function/message.h"
+#include "i18n/i18n.h"
 #include "locker/locker.h"
 #include "ranking/rankingdata.h"
 #include "TovaUi/theme/lumotheme.h"
@@ -28,6 +29,7 @@
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QQmlPropertyMap>
+#include <QQuickItem>
 #include <QProcess>
 #include <QSettings>
 #include <QSignalSpy>
@@ -742,6 +744,8 @@ private slots:
         context->setContextProperty(QStringLiteral("csettings"), &settings);
         keys shortcuts;
         context->setContextProperty(QStringLiteral("keys"), &shortcuts);
+        I18n i18n(nullptr, nullptr);
+        context->setContextProperty(QStringLiteral("i18n"), &i18n);
         g_qmlWarnings.clear();
         g_previousHandler = qInstallMessageHandler(recordQmlWarnings);
 
@@ -762,6 +766,18 @@ private slots:
         QMetaObject::invokeMethod(chart.get(), "nextChart");
         QMetaObject::invokeMethod(chart.get(), "nextChart");
         QCOMPARE(title->property("text").toString(), QStringLiteral("近期速度"));
+        // Days shown in the interface language's digits, not the system's.
+        const auto today = [&chart] {
+            QStringList days;
+            for (QQuickItem* bar : chart->findChild<QQuickItem*>(QStringLiteral("bars"))->childItems())
+                for (QQuickItem* label : bar->childItems())
+                    days << (label->objectName() == QLatin1String("dayLabel") ? label->property("text").toString() : QString());
+            return days.join(QString()); // the 14 days run on, today last
+        };
+        QVERIFY(today().endsWith(QStringLiteral("03-1003-11")));
+        i18n.reTrans(QStringLiteral("عربي"));
+        QVERIFY(today().endsWith(QStringLiteral("٠٣-١٠٠٣-١١")));
+        i18n.reTrans(QStringLiteral("English"));
         QVERIFY(create("qrc:/qml/page/WordCountPage.qml"));
 
         // The target page: only a words target leaves the time target; both
@@ -818,8 +834,7 @@ private slots:
         CountChartsModel* words = store.dayWordModel();
         QCOMPARE(words->rowCount(), 14);
         for (int r = 0; r < 14; ++r) {
-            QCOMPARE(words->item(r)->data(CountChartsModel::NameRole).toString(),
-                     today.addDays(r - 13).toString(QStringLiteral("MM-dd")));
+            QCOMPARE(words->item(r)->data(CountChartsModel::DateRole).toDate(), today.addDays(r - 13));
             QCOMPARE(words->item(r)->data(CountChartsModel::MaxRole).toInt(), 400);
         }
         QCOMPARE(words->item(0)->data(CountChartsModel::NumberRole).toInt(), 400);
@@ -853,8 +868,7 @@ private slots:
 
         // After midnight the first update relabels every row.
         tick(&store, 24 * 3600 - 20);
-        QCOMPARE(words->item(13)->data(CountChartsModel::NameRole).toString(),
-                 StatsClock::today().toString(QStringLiteral("MM-dd")));
+        QCOMPARE(words->item(13)->data(CountChartsModel::DateRole).toDate(), StatsClock::today());
         QCOMPARE(words->item(12)->data(CountChartsModel::NumberRole).toInt(), written + 30);
         QCOMPARE(words->item(0)->data(CountChartsModel::MaxRole).toInt(), written + 30); // the 400 day dropped out
     }
