@@ -97,7 +97,6 @@ SheetWindow {
                         id: dayLabel
                         anchors.horizontalCenter: parent.horizontalCenter
                         anchors.bottom: parent.bottom
-                        objectName: "dayLabel"
                         text: Date.fromLocaleDateString(Qt.locale("C"), model.date, "yyyy-MM-dd").toLocaleDateString(root.shownLocale, "MM-dd")
                         color: g_theme.secondaryTextColor
                         font.pixelSize: 10

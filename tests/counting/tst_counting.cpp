@@ -894,7 +894,6 @@ private slots:
             page.reset(new EditorPage);
             QVERIFY(page->open(&m_engine, path, change == QLatin1String("closed rules") ? text : outside));
         }
-        QTRY_VERIFY_WITH_TIMEOUT(page->document->property("textLoaded").toBool(), 20000);
         finishWindow();
         QCOMPARE(store->todayData()->words() - before, counted);
         QCOMPARE(store->lockWord(), change.startsWith(QLatin1String("type")) ? 97 : 100);
