@@ -69,6 +69,7 @@ void LumoCounter::setFileUrl(const QUrl& url)
 {
     m_fileUrl = url;
     m_fileKey = url.isLocalFile() ? data::fileKey(url.toLocalFile()) : QString();
+    m_baselineDue = -1; // one taken under another address is not this one's
     // The registry entry is made here, on the GUI thread, before the thread
     // runs; a file closed later is not brought back by a late hand-over.
     m_countClass = url.isEmpty() ? nullptr : data::instance()->wordCountModel()->countClass(url);
