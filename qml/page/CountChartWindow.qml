@@ -28,6 +28,8 @@ SheetWindow {
     readonly property var titles: [qsTr("近期字数"), qsTr("近期速度"), qsTr("近期用时")]
     readonly property var chartModel: chart === 0 ? g_data.dayWordModel
                                     : chart === 1 ? g_data.daySpeedModel : g_data.dayTimeModel
+    // Figures and days in the interface language's digits.
+    readonly property var shownLocale: Qt.locale(i18n.localeName)
 
     function previousChart() { chart = (chart + 2) % 3 }
     function nextChart() { chart = (chart + 1) % 3 }
@@ -66,6 +68,7 @@ SheetWindow {
         // the day below. Without any value (max 0) the bars stay flat.
         Row {
             id: bars
+            objectName: "bars"
             Layout.alignment: Qt.AlignHCenter
             Layout.preferredHeight: 230 + 40
             spacing: 8
@@ -78,7 +81,7 @@ SheetWindow {
                     Text {
                         anchors.horizontalCenter: parent.horizontalCenter
                         anchors.bottom: bar.top
-                        text: model.number
+                        text: Number(model.number).toLocaleString(root.shownLocale, "f", 0)
                         color: g_theme.foregroundColor
                         font.pixelSize: 10
                     }
@@ -94,7 +97,7 @@ SheetWindow {
                         id: dayLabel
                         anchors.horizontalCenter: parent.horizontalCenter
                         anchors.bottom: parent.bottom
-                        text: model.name
+                        text: Date.fromLocaleDateString(Qt.locale("C"), model.date, "yyyy-MM-dd").toLocaleDateString(root.shownLocale, "MM-dd")
                         color: g_theme.secondaryTextColor
                         font.pixelSize: 10
                     }

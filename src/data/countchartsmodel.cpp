@@ -7,7 +7,7 @@ CountChartsModel::CountChartsModel(QObject* parent)
 
 QHash<int, QByteArray> CountChartsModel::roleNames() const
 {
-    return { { NameRole, "name" }, { NumberRole, "number" }, { MaxRole, "max" } };
+    return { { DateRole, "date" }, { NumberRole, "number" }, { MaxRole, "max" } };
 }
 
 void CountChartsModel::updateMax()

@@ -910,16 +910,17 @@ void data::rebuildChart(int which)
             : which == SpeedChart            ? record->speed()
                                              : record->second() / 60;
         delete record;
-        const QString name = date.toString(QStringLiteral("MM-dd"));
+        // In the C locale: the page shows it in the interface language.
+        const QString name = StatsFolder::dateText(date, QStringLiteral("yyyy-MM-dd"));
         if (fresh) {
             auto* item = new QStandardItem();
-            item->setData(name, CountChartsModel::NameRole);
+            item->setData(name, CountChartsModel::DateRole);
             item->setData(value, CountChartsModel::NumberRole);
             model->insertRow(0, item);
         } else {
             QStandardItem* item = model->item(13 + d);
-            if (item->data(CountChartsModel::NameRole).toString() != name)
-                item->setData(name, CountChartsModel::NameRole);
+            if (item->data(CountChartsModel::DateRole).toDate() != date)
+                item->setData(name, CountChartsModel::DateRole);
             if (item->data(CountChartsModel::NumberRole).toInt() != value)
                 item->setData(value, CountChartsModel::NumberRole);
         }
@@ -952,7 +953,7 @@ void data::reloadDayAllModel()
             continue;
         }
         QStandardItem* item = model->item(13);
-        if (item->data(CountChartsModel::NameRole).toString() != StatsClock::today().toString(QStringLiteral("MM-dd"))) {
+        if (item->data(CountChartsModel::DateRole).toDate() != StatsClock::today()) {
             rebuildChart(which);
             continue;
         }

@@ -16,8 +16,9 @@ public:
     static QString dateText(const QDate& date, const QString& format);
 
     // Folds every record and per-document table of the folder whose name
-    // has other digits into the file of the ASCII name, then removes it, so
-    // that it is counted once. Returns how many files were folded in.
+    // has other digits into the file of the ASCII name, then removes it; a
+    // file that stays is listed and never folded again. Returns how many
+    // files were folded in.
     static int foldForeignNames(const QString& root);
 
     // The account whose statistics the folder holds; empty when they are

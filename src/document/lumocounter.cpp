@@ -69,6 +69,7 @@ void LumoCounter::setFileUrl(const QUrl& url)
 {
     m_fileUrl = url;
     m_fileKey = url.isLocalFile() ? data::fileKey(url.toLocalFile()) : QString();
+    m_baselineDue = -1; // one taken under another address is not this one's
     // The registry entry is made here, on the GUI thread, before the thread
     // runs; a file closed later is not brought back by a late hand-over.
     m_countClass = url.isEmpty() ? nullptr : data::instance()->wordCountModel()->countClass(url);
@@ -330,6 +331,7 @@ int LumoCounter::getChapterWords(int line) const
 
 void LumoCounter::countOperation(const CountStruct& op)
 {
+    const bool wasInited = isInited();
     if (op.flag)
         m_inited.storeRelease(1);
     QElapsedTimer timer;
@@ -425,10 +427,6 @@ void LumoCounter::countOperation(const CountStruct& op)
         }
         sendRecords(records);
         sentData();
-        if (op.rebase) {
-            QMutexLocker lock(&s_sendMutex);
-            m_pendingRebase = true;
-        }
         // A cursor placed before the whole text was counted: its line's text
         // is the one in the list now.
         if (m_lastLine.loadAcquire() >= 0)
@@ -484,6 +482,12 @@ void LumoCounter::countOperation(const CountStruct& op)
     }
     if (op.type >= UpdateType && op.type <= RemoveAllType)
         m_cursorStale = true;
+    // The text as its load ends (keys typed after it are queued behind), or
+    // counted anew, is the document's baseline.
+    if ((op.flag && !wasInited) || (op.type == ListType && op.rebase)) {
+        QMutexLocker lock(&s_sendMutex);
+        m_pendingBaseline = m_total.all();
+    }
 }
 
 int LumoCounter::wordsAbove(int line)
@@ -585,12 +589,12 @@ void LumoCounter::doSentData()
     bool hasCursor;
     int selection;
     bool hasSelection;
-    bool rebase;
+    int baseline;
     {
         QMutexLocker lock(&s_sendMutex);
         records.swap(m_sendList);
-        rebase = m_pendingRebase;
-        m_pendingRebase = false;
+        baseline = m_pendingBaseline;
+        m_pendingBaseline = -1;
         hasTotal = m_hasPendingTotal;
         total = m_pendingTotal;
         hasCursor = m_hasPendingCursor;
@@ -627,16 +631,18 @@ void LumoCounter::doSentData()
     }
     if (counts && hasSelection)
         counts->setSelection(selection);
-    // A recount by new rules, a text read again and the first count of a
-    // document opened are its baseline, not writing; a baseline waits for
-    // the document to be loaded.
-    m_rebaseDue = m_rebaseDue || rebase || m_reportedKey != m_fileKey;
+    // A baseline is not writing; what was typed since it is. A document
+    // under a new address starts from its count. Reports wait for the load.
+    if (baseline >= 0)
+        m_baselineDue = baseline;
     if (!m_fileKey.isEmpty() && isInited() && m_lastAll >= 0) {
-        if (m_rebaseDue)
-            data::instance()->rebaseFileKeyData(m_fileKey, m_lastAll);
-        else
+        if (m_baselineDue < 0 && m_reportedKey != m_fileKey)
+            m_baselineDue = m_lastAll;
+        if (m_baselineDue >= 0)
+            data::instance()->rebaseFileKeyData(m_fileKey, m_baselineDue);
+        if (m_baselineDue != m_lastAll)
             data::instance()->setFileKeyData(m_fileKey, m_lastAll);
-        m_rebaseDue = false;
+        m_baselineDue = -1;
         m_reportedKey = m_fileKey;
     }
 }

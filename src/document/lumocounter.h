@@ -188,9 +188,10 @@ private:
     QVector<SendType> m_sendList;
     wordsType m_pendingTotal;
     bool m_hasPendingTotal = false;
-    bool m_pendingRebase = false;
-    // GUI thread only: the next report is a baseline; the key last reported.
-    bool m_rebaseDue = false;
+    // The document's count as loaded, counted anew or read again (-1: none).
+    int m_pendingBaseline = -1;
+    // GUI thread only: the baseline not yet reported; the key last reported.
+    int m_baselineDue = -1;
     QString m_reportedKey;
     struct CursorFigures
     {
