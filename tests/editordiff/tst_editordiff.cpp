@@ -19,6 +19,7 @@
 
 #include "data/global.h"
 #include "data/settings.h"
+#include "document/count.h"
 #include "document/counthandler.h"
 #include "document/lumocounter.h"
 #include "mainengine.h"
@@ -176,9 +177,7 @@ public:
         m_findBar = m_page->property("findWidget").value<QObject*>();
         if (!m_chapterList || !m_findBar)
             return QStringLiteral("chapter list or find bar missing");
-        m_page->setProperty("fileName", QUrl::fromLocalFile(m_path));
-        m_engine->rootContext()->contextProperty(QStringLiteral("wordCountModel")).value<QObject*>()->setProperty(
-            "currentFile", QUrl::fromLocalFile(m_path));
+        openFile();
         QElapsedTimer wait;
         wait.start();
         while (!(m_doc->textLoaded() && !m_doc->loading()) && wait.elapsed() < 20000)
@@ -190,6 +189,14 @@ public:
         m_selection = Selection { shownWhole().anchor, shownWhole().cursor };
         m_lastSave = m_doc->lastModification();
         return check(QStringLiteral("open"));
+    }
+
+    // The book in the page and in the chapter list, as the program opens its current file.
+    void openFile()
+    {
+        m_page->setProperty("fileName", QUrl::fromLocalFile(m_path));
+        m_engine->rootContext()->contextProperty(QStringLiteral("wordCountModel")).value<QObject*>()->setProperty(
+            "currentFile", QUrl::fromLocalFile(m_path));
     }
 
     // One random step; an error text, empty when fine.
@@ -443,6 +450,8 @@ private:
             return QStringLiteral("after %1 the document holds %2..%3 (cursor %4), the writer selected %5..%6")
                 .arg(action).arg(held.start()).arg(held.end()).arg(m_doc->allCursorPostion())
                 .arg(m_selection.anchor).arg(m_selection.cursor);
+        if (m_page->property("countHandler").value<QObject*>()->property("selectedText").toString().replace(QChar::ParagraphSeparator, QLatin1Char('\n')) != m_oracle.mid(m_selection.start(), m_selection.end() - m_selection.start()))
+            return QStringLiteral("after %1 the selection counted is not the writer's").arg(action);
         // After a step that moved the cursor or edited, the view shows the
         // cursor (a step that only scrolled may leave it out of view, and a
         // resize keeps what the view showed).
@@ -846,10 +855,10 @@ private:
         mouseClick(delegate->mapToScene(QPointF(delegate->width() / 2, delegate->height() / 2)), Qt::NoModifier);
         if (!m_edit->hasActiveFocus())
             return QStringLiteral("error: after a click on a chapter the text does not have the keyboard");
-        // (A line the book no longer has moves nothing.)
-        if (lineOffset(m_oracle, line) < 0)
-            return QStringLiteral("no chapter jump: row %1, line %2 is past the book").arg(row).arg(line);
-        m_selection = Selection { lineOffset(m_oracle, line), lineOffset(m_oracle, line) };
+        const int at = lineOffset(m_oracle, line);
+        if (at < 0 || (line > 0 && !count::isChapterTitle(m_oracle.mid(at, m_oracle.indexOf(QLatin1Char('\n'), at) - at), count::chapterPatterns())))
+            return QStringLiteral("error: chapter row %1 stands on line %2, no title of the book").arg(row).arg(line);
+        m_selection = Selection { at, at };
         return QStringLiteral("chapter list: row %1, line %2").arg(row).arg(line);
     }
 
@@ -951,7 +960,7 @@ private:
         if (!writeTestFile(m_path, m_oracle.toUtf8()))
             return QStringLiteral("error: cannot write the book");
         LazyTextDocument::setStepLoading(100000, 8000); // in parts, keys coming in between
-        m_page->setProperty("fileName", QUrl::fromLocalFile(m_path));
+        openFile();
         m_doc->setSelectedText(QStringLiteral("山河"));
         m_doc->setReplaceText(QStringLiteral("江湖"));
         const QString book = m_oracle;
@@ -964,7 +973,7 @@ private:
         for (int arrived = -1; m_doc->loading() && wait.elapsed() < 20000; QCoreApplication::processEvents()) {
             if (std::exchange(arrived, m_doc->allTextDocument()->characterCount()) == arrived)
                 continue;
-            for (const char* entry : { "isUndoAvailable", "isCutAvailable", "isPasteAvailable", "isMakeupAvailable" })
+            for (const char* entry : { "isUndoAvailable", "isCutAvailable", "isPasteAvailable", "isMakeupAvailable", "isSelectAllAvailable" })
                 if (m_page->property(entry).toBool())
                     return QStringLiteral("error: %1 while the book loads").arg(entry);
             (this->*keys[m_random.bounded(8)])();
