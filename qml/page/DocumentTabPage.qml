@@ -36,6 +36,7 @@ Rectangle {
     property bool isRedoAvailable: editorInFront && !!currentEditor && currentEditor.isRedoAvailable
     property bool isCutAvailable: editorInFront && !!currentEditor && currentEditor.isCutAvailable
     property bool isCopyAvailable: editorInFront && !!currentEditor && currentEditor.isCopyAvailable
+    property bool isSelectAllAvailable: editorInFront && !!currentEditor && currentEditor.isSelectAllAvailable
     property bool isPasteAvailable: editorInFront && !!currentEditor && currentEditor.isPasteAvailable
     property bool isMakeupAvailable: editorInFront && !!currentEditor && currentEditor.isMakeupAvailable
 

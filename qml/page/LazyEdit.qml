@@ -53,6 +53,7 @@ Rectangle {
     readonly property bool isRedoAvailable: editable && lazyDocument.isRedoAvailable
     readonly property bool isCutAvailable: editable && hasSelection
     readonly property bool isCopyAvailable: !loading && hasSelection
+    readonly property bool isSelectAllAvailable: !loading
     readonly property bool isPasteAvailable: editable
     readonly property bool isMakeupAvailable: editable && textLoaded
 
@@ -411,7 +412,7 @@ Rectangle {
         BaseMenuItem { text: qsTr("复制"); enabled: page.isCopyAvailable; onTriggered: lazyDocument.copy() }
         BaseMenuItem { text: qsTr("粘贴"); enabled: page.isPasteAvailable; onTriggered: page.paste() }
         BaseMenuItem { text: qsTr("删除"); enabled: page.isCutAvailable; onTriggered: lazyDocument.removeSelect(true) }
-        BaseMenuItem { text: qsTr("全选"); onTriggered: lazyDocument.selectAll() }
+        BaseMenuItem { text: qsTr("全选"); enabled: page.isSelectAllAvailable; onTriggered: lazyDocument.selectAll() }
         MenuSeparator {}
         BaseMenuItem { text: qsTr("选中当前章节"); onTriggered: countHandler.selectThisChapter() }
         BaseMenuItem { text: qsTr("转到文档开始"); onTriggered: lazyDocument.gotoStart() }

@@ -336,7 +336,7 @@ C.MenuBar {
         }
         BaseMenuItem {
             text: qsTr("全选") + " Ctrl+A"
-            action: C.Action { enabled: menuBar.keysOn; shortcut: StandardKey.SelectAll; onTriggered: menuBar.window.selectAll() }
+            action: C.Action { enabled: menuBar.pageFlag("isSelectAllAvailable"); shortcut: StandardKey.SelectAll; onTriggered: menuBar.window.selectAll() }
         }
         BaseMenuItem {
             text: qsTr("查找")

@@ -58,6 +58,8 @@ void DocumentEditing::selectLine(int startLine, int endLine)
 // selected, its cursor at the window's end).
 void DocumentEditing::selectAll()
 {
+    if (refusedWhileLoading())
+        return;
     WriterSelection* selection = m_parts.selection;
     m_parts.history->saveTmpFile();
     selection->take();
@@ -103,12 +105,18 @@ QString DocumentEditing::selectedPlainText() const
     return WholeDocument::toLineFeeds(m_parts.selection->wholeText());
 }
 
+bool DocumentEditing::refusedWhileLoading() const
+{
+    if (!m_parts.file->loading())
+        return false;
+    m_parts.file->mayEdit();
+    return true;
+}
+
 void DocumentEditing::copy()
 {
-    if (m_parts.file->loading()) {
-        m_parts.file->mayEdit();
+    if (refusedWhileLoading())
         return;
-    }
     m_parts.selection->take();
     const QString text = selectedPlainText();
     if (!text.isEmpty())
@@ -117,11 +125,8 @@ void DocumentEditing::copy()
 
 void DocumentEditing::cut()
 {
-    // A text not all in is neither cut nor copied.
-    if (m_parts.file->loading()) {
-        m_parts.file->mayEdit();
+    if (refusedWhileLoading())
         return;
-    }
     m_parts.selection->take();
     const QString text = selectedPlainText();
     if (text.isEmpty())

@@ -49,6 +49,9 @@ public:
     static constexpr int maxWindowPaste = 2000;
 
 private:
+    // While the text is not all in (the writer is told): nothing is selected whole, copied or cut.
+    bool refusedWhileLoading() const;
+
     const EditorParts& m_parts;
 };
 
