@@ -424,8 +424,7 @@ private slots:
         window->close();
     }
 
-    // F1 and F2 show the help and the statistics card, and close them
-    // again, though the window's other keys are off while they show.
+    // F1 and F2 open and close their window, though other keys are off under it.
     void keyClosesItsSheet_data()
     {
         QTest::addColumn<int>("key");
@@ -446,8 +445,7 @@ private slots:
         }
     }
 
-    // The notes list takes the keyboard after its +, − and … buttons, and
-    // Enter opens the highlighted note.
+    // Tab reaches the notes list after its +, − and … buttons; Enter opens the note.
     void enterOpensNote()
     {
         QQmlApplicationEngine engine;
@@ -456,7 +454,6 @@ private slots:
         QUrl note;
         QMetaObject::invokeMethod(engine.rootContext()->contextProperty(QStringLiteral("files")).value<QObject*>(), "newNoteFile", Q_RETURN_ARG(QUrl, note));
         QMetaObject::invokeMethod(window, "showTab", Q_ARG(QString, QStringLiteral("notes")));
-        // The list shows both notes (the scan is on a thread of its own).
         QTRY_COMPARE(window->findChild<QObject*>(QStringLiteral("notesList"))->property("count").toInt(), 2);
         auto* newNote = window->findChild<QQuickItem*>(QStringLiteral("newNoteButton"));
         newNote->forceActiveFocus();
@@ -485,8 +482,7 @@ private slots:
         window->close();
     }
 
-    // The folder question holds nothing up: its folder chooser starts in
-    // the document folder, and the window quits while it is open.
+    // The folder question's chooser starts in the document folder; the window quits under it.
     void folderQuestionLetsTheWindowQuit_data()
     {
         QTest::addColumn<int>("unused");
@@ -508,10 +504,9 @@ private slots:
         dialog->reject();
         window->requestActivate();
         QVERIFY(QTest::qWaitForWindowActive(window) && sheet->property("visible").toBool());
-        auto* close = window->findChild<QQuickItem*>(QStringLiteral("closeButton"));
         if (QTest::currentDataTag() == QByteArray("Ctrl+Q"))
             QTest::keyClick(window, Qt::Key_Q, Qt::ControlModifier);
-        else
+        else if (auto* close = window->findChild<QQuickItem*>(QStringLiteral("closeButton")))
             QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, close->mapToScene(QPointF(close->width() / 2, close->height() / 2)).toPoint());
         QTRY_VERIFY(!window->isVisible());
     }
