@@ -424,39 +424,23 @@ private slots:
         window->close();
     }
 
-    // F1 and F2 open and close their window, though other keys are off under it.
-    void keyClosesItsSheet_data()
-    {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<QString>("sheet");
-        QTest::addRow("F1 help") << int(Qt::Key_F1) << "helpWindow";
-        QTest::addRow("F2 statistics") << int(Qt::Key_F2) << "countChartWindow";
-    }
-    void keyClosesItsSheet()
-    {
-        QFETCH(int, key);
-        QFETCH(QString, sheet);
-        QQmlApplicationEngine engine;
-        QQuickWindow* window = loadActiveMainWindow(engine);
-        QVERIFY(window);
-        for (int press = 0; press < 4; ++press) {
-            QTest::keyClick(window, Qt::Key(key));
-            QTRY_COMPARE(window->findChild<QObject*>(sheet) && window->findChild<QObject*>(sheet)->property("opened").toBool(), press % 2 == 0);
-        }
-    }
-
-    // Tab reaches the notes list after its +, − and … buttons; Enter opens the note.
-    void enterOpensNote()
+    // F1 and F2 open and close their window, though other keys are off under it;
+    // Tab reaches the notes list after its +, − and … buttons, Enter opens the note.
+    void keysReachSheetsAndNotes()
     {
         QQmlApplicationEngine engine;
         QQuickWindow* window = loadActiveMainWindow(engine);
         QVERIFY(window);
+        for (const auto& [key, sheet] : { std::pair { Qt::Key_F1, "helpWindow" }, { Qt::Key_F2, "countChartWindow" } })
+            for (int press = 0; press < 4; ++press) {
+                QTest::keyClick(window, key);
+                QTRY_COMPARE(window->findChild<QObject*>(sheet) && window->findChild<QObject*>(sheet)->property("opened").toBool(), press % 2 == 0);
+            }
         QUrl note;
         QMetaObject::invokeMethod(engine.rootContext()->contextProperty(QStringLiteral("files")).value<QObject*>(), "newNoteFile", Q_RETURN_ARG(QUrl, note));
         QMetaObject::invokeMethod(window, "showTab", Q_ARG(QString, QStringLiteral("notes")));
         QTRY_COMPARE(window->findChild<QObject*>(QStringLiteral("notesList"))->property("count").toInt(), 2);
-        auto* newNote = window->findChild<QQuickItem*>(QStringLiteral("newNoteButton"));
-        newNote->forceActiveFocus();
+        window->findChild<QQuickItem*>(QStringLiteral("newNoteButton"))->forceActiveFocus();
         for (int i = 0; i < 4; ++i)
             QTest::keyClick(window, i < 3 ? Qt::Key_Tab : Qt::Key_Down);
         QTest::keyClick(window, Qt::Key_Return);
