@@ -259,6 +259,14 @@ Item {
         }
     }
 
+    // The status bar's counts move out from under the open drawer.
+    Binding {
+        target: documentLoader.item
+        when: documentLoader.status === Loader.Ready
+        property: "drawerWidth"
+        value: drawer.opened ? drawer.width : 0
+    }
+
     QtObject {
         id: rightSlots
         function itemAt(i) { return [slot0, slot1, slot2, slot3][i] }

@@ -427,7 +427,7 @@
     </message>
     <message>
         <source>合并并导出文档：</source>
-        <translation>دمج المستندات وتصديرها:</translation>
+        <translation>دمج المستندات وتصديرها: </translation>
     </message>
 </context>
 <context>

@@ -411,7 +411,7 @@ Copyright © die Penlark-Entwickler.</translation>
     </message>
     <message>
         <source>合并并导出文档：</source>
-        <translation>Dokumente zusammenführen und exportieren:</translation>
+        <translation>Dokumente zusammenführen und exportieren: </translation>
     </message>
 </context>
 <context>

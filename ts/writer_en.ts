@@ -411,7 +411,7 @@ Copyright © the Penlark developers.</translation>
     </message>
     <message>
         <source>合并并导出文档：</source>
-        <translation>Merge and export documents:</translation>
+        <translation>Merge and export documents: </translation>
     </message>
 </context>
 <context>

@@ -411,7 +411,7 @@ Copyright © los desarrolladores de Penlark.</translation>
     </message>
     <message>
         <source>合并并导出文档：</source>
-        <translation>Combinar y exportar documentos:</translation>
+        <translation>Combinar y exportar documentos: </translation>
     </message>
 </context>
 <context>

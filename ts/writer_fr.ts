@@ -411,7 +411,7 @@ Copyright © les développeurs de Penlark.</translation>
     </message>
     <message>
         <source>合并并导出文档：</source>
-        <translation>Fusionner et exporter les documents :</translation>
+        <translation>Fusionner et exporter les documents : </translation>
     </message>
 </context>
 <context>

@@ -411,7 +411,7 @@ Copyright © gli sviluppatori di Penlark.</translation>
     </message>
     <message>
         <source>合并并导出文档：</source>
-        <translation>Unisci ed esporta i documenti:</translation>
+        <translation>Unisci ed esporta i documenti: </translation>
     </message>
 </context>
 <context>

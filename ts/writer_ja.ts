@@ -407,7 +407,7 @@ Copyright © Penlark 開発者</translation>
     </message>
     <message>
         <source>合并并导出文档：</source>
-        <translation>文書を結合してエクスポート:</translation>
+        <translation>文書を結合してエクスポート: </translation>
     </message>
 </context>
 <context>

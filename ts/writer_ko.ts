@@ -407,7 +407,7 @@ Copyright © Penlark 개발자</translation>
     </message>
     <message>
         <source>合并并导出文档：</source>
-        <translation>문서를 병합하여 내보내기:</translation>
+        <translation>문서를 병합하여 내보내기: </translation>
     </message>
 </context>
 <context>

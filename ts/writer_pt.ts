@@ -411,7 +411,7 @@ Copyright © os desenvolvedores do Penlark.</translation>
     </message>
     <message>
         <source>合并并导出文档：</source>
-        <translation>Mesclar e exportar documentos:</translation>
+        <translation>Mesclar e exportar documentos: </translation>
     </message>
 </context>
 <context>

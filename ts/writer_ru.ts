@@ -415,7 +415,7 @@
     </message>
     <message>
         <source>合并并导出文档：</source>
-        <translation>Объединить и экспортировать документы:</translation>
+        <translation>Объединить и экспортировать документы: </translation>
     </message>
 </context>
 <context>

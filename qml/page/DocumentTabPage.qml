@@ -42,6 +42,9 @@ Rectangle {
 
     // Pages in tab order (the model holds their titles and URLs).
     property var pages: []
+    // The width at the start edge that a floating drawer covers; the status
+    // bar's counts start beside it.
+    property real drawerWidth: 0
 
     color: g_theme.baseColor
 
@@ -361,7 +364,7 @@ Rectangle {
             color: g_theme.statusBarColor
             RowLayout {
                 anchors.fill: parent
-                anchors.leftMargin: 8
+                anchors.leftMargin: 8 + tabPage.drawerWidth
                 anchors.rightMargin: 8
                 CountLabel {}
                 Item { Layout.fillWidth: true }

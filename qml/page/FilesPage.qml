@@ -483,6 +483,13 @@ Item {
     Menu {
         id: contextMenu
         property var target
+        // As wide as its longest entry, which carries a document's name.
+        width: {
+            var widest = implicitWidth
+            for (var i = 0; i < count; ++i)
+                widest = Math.max(widest, itemAt(i).implicitWidth)
+            return widest
+        }
 
         MenuItem {
             text: qsTr("新建文件")

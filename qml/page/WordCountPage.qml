@@ -51,7 +51,7 @@ Item {
             visible: hasTrend
             Layout.fillWidth: true
             horizontalAlignment: Text.AlignLeft
-            text: (trend >= 0 ? "\u2191 " : "\u2193 ") + trend + "%"
+            text: (trend >= 0 ? "\u2191 " : "\u2193 ") + i18n.figure(trend) + "%"
             color: g_theme.readableOn(trend >= 0 ? "#2e9d4a" : "#d23c3c", g_theme.functionAreaColor)
             font.pixelSize: root.figureSize - 2
         }
@@ -87,7 +87,7 @@ Item {
             Figure {
                 visible: root.royalties !== 0
                 caption: captions[3]
-                value: (record ? (record.words * root.royalties / 1000).toFixed(1) : "0.0") + " " + qsTr("元")
+                value: i18n.figure(record ? record.words * root.royalties / 1000 : 0, 1) + " " + qsTr("元")
                 hasTrend: true
                 trend: record ? record.wordTrend : 0
             }
@@ -142,16 +142,16 @@ Item {
                 GridLayout {
                     width: parent.width
                     columns: 2
-                    Figure { caption: qsTr("总字数"); value: root.counts ? root.counts.All : 0 }
-                    Figure { caption: qsTr("总字数(无空格)"); value: root.counts ? root.counts.NoSpace : 0 }
-                    Figure { caption: qsTr("数字"); value: root.counts ? root.counts.Numbers : 0 }
+                    Figure { caption: qsTr("总字数"); value: i18n.figure(root.counts ? root.counts.All : 0) }
+                    Figure { caption: qsTr("总字数(无空格)"); value: i18n.figure(root.counts ? root.counts.NoSpace : 0) }
+                    Figure { caption: qsTr("数字"); value: i18n.figure(root.counts ? root.counts.Numbers : 0) }
                     Figure {
                         caption: qsTr("空格数")
-                        value: root.counts ? root.counts.HalfWidthSpace + root.counts.FullWidthSpace : 0
+                        value: i18n.figure(root.counts ? root.counts.HalfWidthSpace + root.counts.FullWidthSpace : 0)
                     }
-                    Figure { caption: qsTr("汉字数"); value: root.counts ? root.counts.Chars : 0 }
-                    Figure { caption: qsTr("单词数"); value: root.counts ? root.counts.Words : 0 }
-                    Figure { caption: qsTr("段落数"); value: root.counts ? root.counts.Paragraphs : 0 }
+                    Figure { caption: qsTr("汉字数"); value: i18n.figure(root.counts ? root.counts.Chars : 0) }
+                    Figure { caption: qsTr("单词数"); value: i18n.figure(root.counts ? root.counts.Words : 0) }
+                    Figure { caption: qsTr("段落数"); value: i18n.figure(root.counts ? root.counts.Paragraphs : 0) }
                 }
             }
 

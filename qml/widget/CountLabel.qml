@@ -13,28 +13,28 @@ RowLayout {
 
     C.Label {
         objectName: "countLabel"
-        text: label.counted ? qsTr("字数: ") + label.counts.All : qsTr("统计中…")
+        text: label.counted ? qsTr("字数: ") + i18n.figure(label.counts.All) : qsTr("统计中…")
         color: g_theme.foregroundColor
         font.pixelSize: 12
     }
     C.Label {
         objectName: "chapterCount"
         visible: label.counted && csettings.isShowStatusWord
-        text: qsTr("本章: ") + (label.counts ? label.counts.thisChapterWords : 0)
+        text: qsTr("本章: ") + i18n.figure(label.counts ? label.counts.thisChapterWords : 0)
         color: g_theme.foregroundColor
         font.pixelSize: 12
     }
     C.Label {
         objectName: "frontCount"
         visible: label.counted && csettings.isShowCursorWord
-        text: qsTr("光标前: ") + (label.counts ? label.counts.Front : 0)
+        text: qsTr("光标前: ") + i18n.figure(label.counts ? label.counts.Front : 0)
         color: g_theme.foregroundColor
         font.pixelSize: 12
     }
     C.Label {
         objectName: "selectionBadge"
         visible: !!label.counts && label.counts.Selection > 0
-        text: qsTr("选中: ") + (label.counts ? label.counts.Selection : 0)
+        text: qsTr("选中: ") + i18n.figure(label.counts ? label.counts.Selection : 0)
         color: g_theme.readableOn(g_theme.accentColor, g_theme.statusBarColor)
         font.pixelSize: 12
     }

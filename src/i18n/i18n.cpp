@@ -38,6 +38,21 @@ const Language languages[] = {
 const int englishIndex = 2;
 } // namespace
 
+void CountTranslator::setLocale(const QLocale& locale)
+{
+    m_locale = locale;
+    m_locale.setNumberOptions(QLocale::OmitGroupSeparator);
+}
+
+QString CountTranslator::translate(const char* context, const char* source, const char* disambiguation,
+                                   int n) const
+{
+    QString text = QTranslator::translate(context, source, disambiguation, n);
+    if (n >= 0)
+        text.replace(QLatin1String("%n"), m_locale.toString(n));
+    return text;
+}
+
 I18n::I18n(QObject* app, QObject* engine)
     : QObject(nullptr)
     , m_app(qobject_cast<QCoreApplication*>(app))
@@ -98,6 +113,11 @@ QString I18n::localeName() const
     return QStringLiteral("en");
 }
 
+QString I18n::figure(double value, int decimals) const
+{
+    return m_translator.locale().toString(value, 'f', decimals);
+}
+
 Qt::LayoutDirection I18n::textDirection(const QString& displayName)
 {
     for (const Language& row : languages)
@@ -145,6 +165,7 @@ void I18n::install()
     // load() empties the translator first, so a failed load leaves it empty.
     if (!m_translator.load(file) && !file.isEmpty())
         logWarning(lcApp) << "catalogue not loaded:" << file;
+    m_translator.setLocale(QLocale(localeName()));
     if (m_app)
         m_app->installTranslator(&m_translator);
     // Windows mirror their layout from this (Qt.application.layoutDirection).

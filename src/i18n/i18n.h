@@ -1,6 +1,7 @@
 #ifndef I18N_H
 #define I18N_H
 
+#include <QLocale>
 #include <QMap>
 #include <QObject>
 #include <QStringList>
@@ -8,6 +9,20 @@
 
 class QCoreApplication;
 class QQmlEngine;
+
+// The catalogue's translator: a count (%n) is written in the interface
+// language's digits, as the pages write their other figures.
+class CountTranslator : public QTranslator
+{
+public:
+    void setLocale(const QLocale& locale);
+    QLocale locale() const { return m_locale; }
+    QString translate(const char* context, const char* source, const char* disambiguation = nullptr,
+                      int n = -1) const override;
+
+private:
+    QLocale m_locale = QLocale::c();
+};
 
 // Interface languages: installs the stored language (else the system's) at
 // start-up and switches language while the program runs, retranslating the
@@ -32,6 +47,8 @@ public:
     QString localeName() const;
 
     Q_INVOKABLE void reTrans(const QString& lang);
+    // A figure in the interface language's digits, as counts (%n) are shown.
+    Q_INVOKABLE QString figure(double value, int decimals = 0) const;
 
     // The display name for the system locale; English for every language
     // that has no catalogue.
@@ -57,7 +74,7 @@ private:
 
     QString m_lang;
     QMap<QString, QString> m_catalogues;
-    QTranslator m_translator;
+    CountTranslator m_translator;
     QStringList m_languageList;
     QCoreApplication* m_app = nullptr;
     QQmlEngine* m_engine = nullptr;

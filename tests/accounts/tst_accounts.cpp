@@ -793,8 +793,7 @@ private slots:
         QVERIFY(m_server.requestsTo("/api/v1/user/settings").isEmpty());
         delete profile;
 
-        // What was typed on the sign-up side and the "signed in" line leave
-        // with the writer who signs out.
+        // The sign-up entries and the "signed in" line leave with the writer who signs out.
         const char* const signUpFields[] = { "signUpName", "signUpEmail", "signUpPassword", "signUpRetype", "signUpCaptcha" };
         QVERIFY(QMetaObject::invokeMethod(login, "show") && QMetaObject::invokeMethod(login, "showSignUp"));
         for (const char* field : signUpFields) {

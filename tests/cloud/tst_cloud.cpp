@@ -829,8 +829,7 @@ private slots:
         QCOMPARE(m_disk->cloudTips(), QStringLiteral("获取云端列表出错"));
         m_server.clearFaults();
 
-        // A conflict whose cloud copy cannot be written (a full disk) stays
-        // listed, without the older copy, and the run is not complete.
+        // A cloud copy that cannot be written (full disk): still listed, no older copy, run not complete.
         SmallDisk full(256);
         use(full.path());
         write(QStringLiteral("c.txt"), "mine");

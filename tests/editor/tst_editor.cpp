@@ -21,6 +21,7 @@
 #include "TovaUi/textarea/documentsaver.h"
 #include "TovaUi/textarea/subtle.h"
 #include "TovaUi/theme/lumotheme.h"
+#include "i18n/i18n.h"
 
 #include <QApplication>
 #include <QDir>
@@ -129,6 +130,7 @@ public slots:
         context->setContextProperty(QStringLiteral("files"), new files(engine));
         context->setContextProperty(QStringLiteral("wordCountModel"), data::instance()->wordCountModel());
         context->setContextProperty(QStringLiteral("cglobal"), g);
+        context->setContextProperty(QStringLiteral("i18n"), new I18n(nullptr, engine));
         context->setContextProperty(QStringLiteral("g_data"), data::instance());
         context->setContextProperty(QStringLiteral("csubtle"), new Subtle(engine));
         RegisterType::installTextRules();

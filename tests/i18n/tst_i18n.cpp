@@ -207,6 +207,9 @@ private slots:
         QCOMPARE(QGuiApplication::layoutDirection(), Qt::LeftToRight);
         i18n.reTrans(QStringLiteral("عربي"));
         QCOMPARE(QGuiApplication::layoutDirection(), Qt::RightToLeft);
+        // A count (%n) and a figure beside it are both in Arabic digits.
+        QCOMPARE(QCoreApplication::translate("WordCountPage", "%n 分钟", nullptr, 12), QStringLiteral("١٢ دقيقة"));
+        QCOMPARE(i18n.figure(4.5, 1), QStringLiteral("٤٫٥"));
 
         // An unknown name is stored and shows the source texts.
         i18n.reTrans(QStringLiteral("Klingon"));

@@ -108,16 +108,6 @@ void walk(QQuickItem* item, bool rtl, QStringList* faults)
         walk(child, rtl, faults);
 }
 
-} // namespace
-
-QStringList LayoutCheck::check(QQuickWindow* window, bool rightToLeft)
-{
-    QStringList faults;
-    walk(window->contentItem(), rightToLeft, &faults);
-    return faults;
-}
-
-namespace {
 void reach(QAccessibleInterface* face, int depth, QList<QAccessibleInterface*>* found)
 {
     if (face && face->isValid() && !face->state().invisible && depth < 60) {
@@ -127,6 +117,13 @@ void reach(QAccessibleInterface* face, int depth, QList<QAccessibleInterface*>* 
     }
 }
 } // namespace
+
+QStringList LayoutCheck::check(QQuickWindow* window, bool rightToLeft)
+{
+    QStringList faults;
+    walk(window->contentItem(), rightToLeft, &faults);
+    return faults;
+}
 
 QStringList LayoutCheck::readerCheck(QQuickWindow* window, const QString& text, int caret, const QString& openBook, int menus)
 {
@@ -145,9 +142,8 @@ QStringList LayoutCheck::readerCheck(QQuickWindow* window, const QString& text, 
             have << QStringLiteral("menu");
         }
     }
-    const QStringList wanted { QStringLiteral("text %1 0-%1").arg(caret), QStringLiteral("open row ") + openBook };
     QStringList faults;
-    for (const QString& w : wanted)
+    for (const QString& w : { QStringLiteral("text %1 0-%1").arg(caret), QStringLiteral("open row ") + openBook })
         if (!have.contains(w))
             faults << QStringLiteral("screen reader: no %1 in %2").arg(w, have.join(QLatin1Char(',')));
     if (have.count(QStringLiteral("menu")) != menus || have.filter(QStringLiteral("row ")).size() < 3)

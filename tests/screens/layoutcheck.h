@@ -15,10 +15,8 @@ class QQuickWindow;
 namespace LayoutCheck {
 QStringList check(QQuickWindow* window, bool rightToLeft);
 
-// Walks the window's accessible tree from its top, as a screen reader does:
-// the open document's text is an editable text holding `text` with its
-// caret at `caret` after selecting from 0 to it, the tree's rows are there
-// with `openBook` expanded, and the menu bar holds `menus` menus.
+// Walks the accessible tree from the window down, as a screen reader does: an editable
+// `text` selected 0 to `caret`, the tree's rows with `openBook` expanded, `menus` menus.
 QStringList readerCheck(QQuickWindow* window, const QString& text, int caret, const QString& openBook, int menus);
 }
 

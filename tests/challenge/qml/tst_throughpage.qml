@@ -6,8 +6,7 @@ Item {
     id: root
     width: 500
     height: 700
-    // as the main window does for a right-to-left language
-    LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft
+    LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft // as the main window does
     LayoutMirroring.childrenInherit: true
 
     // The main window's part in the challenge: the leave question, the
@@ -176,8 +175,7 @@ Item {
             verify(!through.running)
         }
 
-        // The cards read in the interface language's direction, each figure
-        // beside its own label, the hours in the language's decimal form.
+        // Cards read the language's way, each figure by its label, hours in its decimal form.
         function test_g_cardsInReadingOrder_data() {
             return [{ tag: "English", hours: "4.5" }, { tag: "Deutsch", hours: "4,5" }, { tag: "عربي", hours: "٤٫٥", rtl: true }]
         }
