@@ -21,7 +21,6 @@
 #include "locker/locker.h"
 #include "ranking/rankingdata.h"
 #include "TovaUi/theme/lumotheme.h"
-#include "i18n/i18n.h"
 #include "users/userdatas.h"
 #include "users/users.h"
 
@@ -738,7 +737,6 @@ private slots:
         context->setContextProperty(QStringLiteral("userdata"), Users::instance()->getUserData());
         context->setContextProperty(QStringLiteral("wordCountModel"), store.wordCountModel());
         context->setContextProperty(QStringLiteral("csettings"), &settings);
-        context->setContextProperty(QStringLiteral("i18n"), new I18n(nullptr, &engine));
         keys shortcuts;
         context->setContextProperty(QStringLiteral("keys"), &shortcuts);
         I18n i18n(nullptr, nullptr);
