@@ -366,7 +366,7 @@ Rectangle {
                 anchors.fill: parent
                 anchors.leftMargin: 8 + tabPage.drawerWidth
                 anchors.rightMargin: 8
-                CountLabel {}
+                CountLabel { loading: !!tabPage.currentEditor && tabPage.currentEditor.loading }
                 Item { Layout.fillWidth: true }
                 ThroughLabel {}
                 LockerLabel {}

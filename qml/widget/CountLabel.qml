@@ -4,12 +4,14 @@ import QtQuick.Layouts 1.15
 
 // The status bar's counts of the current document: its words, the words of
 // the chapter holding the cursor and the words before the cursor (each
-// switched by its setting), and the selection while there is one.
+// switched by its setting), and the selection while there is one. While the
+// document still loads, its counts are of the part in so far: none is shown.
 RowLayout {
     id: label
     spacing: 12
+    property bool loading: false
     readonly property var counts: wordCountModel.currentCountClass
-    readonly property bool counted: !!counts && counts.All >= 0
+    readonly property bool counted: !loading && !!counts && counts.All >= 0
 
     C.Label {
         objectName: "countLabel"
@@ -19,7 +21,8 @@ RowLayout {
     }
     C.Label {
         objectName: "chapterCount"
-        visible: label.counted && csettings.isShowStatusWord
+        // (-1 until the chapter of the cursor is counted)
+        visible: label.counted && csettings.isShowStatusWord && label.counts.thisChapterWords >= 0
         text: qsTr("本章: ") + i18n.figure(label.counts ? label.counts.thisChapterWords : 0)
         color: g_theme.foregroundColor
         font.pixelSize: 12

@@ -400,8 +400,11 @@ private slots:
         QTimer::singleShot(300, this, [&] { answered = editor()->property("loading").toBool(); });
         QTRY_VERIFY(answered);
         typeInEditor(QStringLiteral("丢"));
+        const auto status = [this] { return m_window->findChild<QObject*>(QStringLiteral("countLabel"))->property("text").toString(); };
+        QCOMPARE(status(), QStringLiteral("统计中…")); // no count of the part read so far
         lease.release();
         QTRY_VERIFY(editor()->property("textLoaded").toBool() && !editor()->property("loading").toBool());
+        QTRY_COMPARE(status(), QStringLiteral("字数: ") + QString::number(10 * 3000));
         auto* document = editor()->property("document").value<LazyTextDocument*>();
         QCOMPARE(document->allText().toUtf8(), text);
         QVERIFY(!document->isModified());
