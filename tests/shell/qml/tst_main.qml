@@ -650,10 +650,7 @@ TestCase {
         createWindow()
         g_data.lockState = true
         verify(win.isFullScreen && !win.header.visible)
-        if (data.restart) {
-            cleanup()
-            createWindow()
-        }
+        if (data.restart) { cleanup(); createWindow() }
         g_data.lockState = false
         tryCompare(win, "visibility", Window.Windowed)
         verify(!win.isFullScreen && win.header.visible)
