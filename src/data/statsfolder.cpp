@@ -130,56 +130,44 @@ QString StatsFolder::dateText(const QDate& date, const QString& format) { return
 
 int StatsFolder::foldForeignNames(const QString& root)
 {
-    // Names folded in whose files would not go: they are never folded again.
+    // Names folded in whose files would not go: never folded again. Only a
+    // fold that is done is noted, so a crash before the removal can fold a
+    // file twice but never loses one.
     const QString listPath = root + QLatin1Char('/') + QLatin1String(kFoldedFile);
     QFile listFile(listPath);
-    QStringList done;
+    QStringList noted;
     if (listFile.open(QIODevice::ReadOnly))
-        done = QString::fromUtf8(listFile.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    QStringList written = done;
-    const auto writeList = [&listPath, &written](const QStringList& names) {
-        const bool ok = names.isEmpty() ? !QFile::exists(listPath) || QFile::remove(listPath)
-                                        : bool(StatsFile::write(listPath, names.join(QLatin1Char('\n')).toUtf8()));
-        if (ok)
-            written = names;
-        return ok;
-    };
+        noted = QString::fromUtf8(listFile.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QStringList staying;
     int folded = 0;
     for (const char* kind : { "day", "week", "month", "year" }) {
         const QDir dir(root + QLatin1Char('/') + QLatin1String(kind));
         for (const QString& name : dir.entryList({ QStringLiteral("*.json") }, QDir::Files)) {
             const QString ascii = asciiDigits(name);
-            const QString foreign = dir.filePath(name);
-            const QString entry = QLatin1String(kind) + QLatin1Char('/') + name;
             if (ascii == name)
                 continue;
-            if (done.contains(entry)) {
-                if (QFile::remove(foreign))
-                    done.removeAll(entry);
-                continue;
+            const QString foreign = dir.filePath(name);
+            const QString entry = QLatin1String(kind) + QLatin1Char('/') + name;
+            const bool foldedBefore = noted.contains(entry);
+            if (!foldedBefore) {
+                const QString target = dir.filePath(ascii);
+                if (!(name.endsWith(QLatin1String("_file.json")) ? foldTable(foreign, target) : foldRecord(foreign, target))) {
+                    logWarning(lcStats) << "could not fold" << foreign << "into" << ascii;
+                    continue;
+                }
+                ++folded;
             }
-            // Listed before it is folded: a crash or a file that stays cannot fold it twice.
-            done.append(entry);
-            if (!writeList(done)) {
-                logWarning(lcStats) << "could not note the fold of" << foreign;
-                done.removeLast();
-                continue;
-            }
-            const QString target = dir.filePath(ascii);
-            if (!(name.endsWith(QLatin1String("_file.json")) ? foldTable(foreign, target) : foldRecord(foreign, target))) {
-                logWarning(lcStats) << "could not fold" << foreign << "into" << ascii;
-                done.removeLast();
-                continue;
-            }
-            ++folded;
             if (QFile::remove(foreign))
-                done.removeLast();
-            else
+                continue;
+            if (!foldedBefore)
                 logWarning(lcStats) << "statistics of" << foreign << "folded in but the file stays; it is not folded again";
+            staying.append(entry);
         }
     }
-    if (done != written && !writeList(done))
-        logWarning(lcStats) << "could not update" << listPath;
+    const bool kept = staying == noted
+        || (staying.isEmpty() ? QFile::remove(listPath) : bool(StatsFile::write(listPath, staying.join(QLatin1Char('\n')).toUtf8())));
+    if (!kept)
+        logWarning(lcStats) << "could not update" << listPath << "; a file that stays may be folded again";
     return folded;
 }
 
