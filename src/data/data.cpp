@@ -686,13 +686,13 @@ DataTypeReply* getDataFromServer(const QDate& date, DataTypeClass::DataEnum kind
     return reply;
 }
 
-bReply* pushDataToServer(QPointer<DataTypeClass> record, DataTypeClass::DataEnum kind, const QDate& date, const QString& user)
+bReply* pushDataToServer(const QByteArray& body, DataTypeClass::DataEnum kind, const QDate& date, const QString& user)
 {
     auto* reply = new bReply();
     const QString key = fixDateTypeToServerPath(date, kind, user);
-    if (key.isEmpty() || !record)
+    if (key.isEmpty())
         return deliverLater(reply, false);
-    QObject::connect(global::instance()->getOss()->postObject(key, record->toJson(), QStringLiteral("application/octet-stream")),
+    QObject::connect(global::instance()->getOss()->postObject(key, body, QStringLiteral("application/octet-stream")),
         &DataReply::finished, reply, [reply](NetworkData d) {
             if (d.statusCode != 200)
                 logWarning(lcStats) << "post error:" << d.statusCode;
@@ -829,8 +829,11 @@ void data::syncServerData(bool showTips)
                 }
                 // Uploaded under the record's own period, also when the sync
                 // crosses midnight.
-                connect(pushDataToServer(live, kind, period, user), &bReply::finished, this,
-                    [this, kind, live, notice, generation](bool ok) {
+                // Words added while the upload is on its way are not in it:
+                // the record counts as uploaded only if it still reads as sent.
+                const QByteArray sent = live->toJson();
+                connect(pushDataToServer(sent, kind, period, user), &bReply::finished, this,
+                    [this, kind, live, notice, generation, sent](bool ok) {
                     if (!live || generation != m_generation)
                         return;
                     if (!ok) {
@@ -839,7 +842,7 @@ void data::syncServerData(bool showTips)
                         return;
                     }
                     emit finished(live, kind);
-                    live->setPushed(true);
+                    live->setPushed(live->toJson() == sent);
                     if (kind == DataTypeClass::day) {
                         emit dayDataChanged(live);
                         notice(Message::Tips, tr("同步今日字数成功(已上传)"));
