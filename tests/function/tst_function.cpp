@@ -6,6 +6,7 @@
 #include "TovaUi/function/function.h"
 #include "TovaUi/function/message.h"
 #include "TovaUi/function/osinfo.h"
+#include "TovaUi/textarea/textfileform.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -405,42 +406,87 @@ private slots:
 
     // ---- encoding detection ----
 
+    // form: the file's form as TextFileForm finds it; an exact one writes
+    // the text read, its lines in the document's form, as the same bytes.
     void codecName_data()
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("codec");
         QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QByteArray>("written"); // when not the bytes read
         const QString chinese = QStringLiteral("第一章 风起云涌，天下大乱。");
-        QTest::newRow("utf-8") << chinese.toUtf8() << "UTF-8" << chinese;
-        QTest::newRow("gbk") << gbk(chinese) << "GBK" << chinese;
+        QTest::newRow("utf-8") << chinese.toUtf8() << "UTF-8" << chinese << "UTF-8 LF" << QByteArray();
+        QTest::newRow("gbk") << gbk(chinese) << "GBK" << chinese << "GBK LF" << QByteArray();
         const QString ascii = QStringLiteral("Chapter One: the long road\n") + chinese;
-        QTest::newRow("gbk after ascii") << gbk(ascii) << "GBK" << ascii;
+        QTest::newRow("gbk after ascii") << gbk(ascii) << "GBK" << ascii << "GBK LF" << QByteArray();
         QTest::newRow("gbk far in") << gbk(QString(5000, QLatin1Char('a')) + chinese) << "GBK"
-                                    << QString(5000, QLatin1Char('a')) + chinese;
+                                    << QString(5000, QLatin1Char('a')) + chinese << "GBK LF" << QByteArray();
         const QString cut = QStringLiteral("abcdefghi中文");   // "中" spans bytes 10 to 12
-        QTest::newRow("utf-8 cut at 10") << cut.toUtf8() << "UTF-8" << cut;
+        QTest::newRow("utf-8 cut at 10") << cut.toUtf8() << "UTF-8" << cut << "UTF-8 LF" << QByteArray();
         // The GBK bytes of the last character (E4 A1) also begin a UTF-8
         // sequence, which the end of the file leaves unfinished.
         const QString lastStartsUtf8 = QStringLiteral("Chapter one\n\u6D39");
-        QTest::newRow("gbk ending like a cut utf-8 sequence") << gbk(lastStartsUtf8) << "GBK" << lastStartsUtf8;
-        QTest::newRow("utf-8 bom") << QByteArray("\xEF\xBB\xBF") + chinese.toUtf8() << "UTF-8" << chinese;
+        QTest::newRow("gbk ending like a cut utf-8 sequence") << gbk(lastStartsUtf8) << "GBK" << lastStartsUtf8 << "GBK LF" << QByteArray();
+        QTest::newRow("utf-8 bom") << QByteArray("\xEF\xBB\xBF") + chinese.toUtf8() << "UTF-8" << chinese << "UTF-8 LF mark" << QByteArray();
         // These codecs write the byte-order mark themselves.
         QTest::newRow("utf-16le bom") << QTextCodec::codecForName("UTF-16LE")->fromUnicode(chinese)
-                                      << "UTF-16" << chinese;
+                                      << "UTF-16" << chinese << "UTF-16 LF mark" << QByteArray();
         QTest::newRow("utf-16be bom") << QTextCodec::codecForName("UTF-16BE")->fromUnicode(chinese)
-                                      << "UTF-16" << chinese;
+                                      << "UTF-16" << chinese << "UTF-16 LF mark" << QByteArray();
         QTest::newRow("utf-32le bom") << QTextCodec::codecForName("UTF-32LE")->fromUnicode(chinese)
-                                      << "UTF-32" << chinese;
-        QTest::newRow("empty") << QByteArray() << "UTF-8" << QString();
-        QTest::newRow("ascii") << QByteArray("plain") << "UTF-8" << QStringLiteral("plain");
+                                      << "UTF-32" << chinese << "UTF-32 LF mark" << QByteArray();
+        QTest::newRow("empty") << QByteArray() << "UTF-8" << QString() << "UTF-8 LF" << QByteArray();
+        QTest::newRow("ascii") << QByteArray("plain") << "UTF-8" << QStringLiteral("plain") << "UTF-8 LF" << QByteArray();
+
+        // A UTF-8 book with a stray byte or its last character cut short
+        // stays UTF-8, the bytes kept.
+        QString book;
+        for (int i = 0; i < 40; ++i)
+            book += QStringLiteral("第%1行，山河远阔，人间烟火。\n").arg(i);
+        const QByteArray bookBytes = book.toUtf8();
+        const int middle = bookBytes.indexOf("第20行");
+        QTest::newRow("utf-8 stray byte") << bookBytes.left(middle) + '\xFF' + bookBytes.mid(middle) << "UTF-8"
+                                          << book.left(book.indexOf(QStringLiteral("第20行"))) + QChar(QChar::ReplacementCharacter)
+                + book.mid(book.indexOf(QStringLiteral("第20行"))) << "UTF-8 LF" << QByteArray();
+        QTest::newRow("utf-8 cut last character") << bookBytes + QStringLiteral("尾").toUtf8().left(2) << "UTF-8"
+                                                  << book + QString(2, QChar(QChar::ReplacementCharacter)) << "UTF-8 LF" << QByteArray();
+        QTest::newRow("ascii stray byte") << QByteArray("plain \xFF text\n") << "UTF-8" << QStringLiteral("plain \uFFFD text\n") << "UTF-8 LF" << QByteArray();
+        // Bytes GBK leaves undefined cannot be written back.
+        QTest::newRow("gbk undefined byte") << gbk(book) + '\xFF' << "GBK" << book + QChar(QChar::ReplacementCharacter) << "GBK LF inexact" << QByteArray();
+        QTest::newRow("utf-16 odd byte") << QTextCodec::codecForName("UTF-16LE")->fromUnicode(chinese) + 'x'
+                                         << "UTF-16" << chinese << "UTF-16 LF mark inexact" << QByteArray();
+
+        // Line ends: the most frequent one.
+        QTest::newRow("crlf") << QByteArray("a\r\nb\r\n") << "UTF-8" << "a\r\nb\r\n" << "UTF-8 CRLF" << QByteArray();
+        QTest::newRow("lone cr") << QByteArray("a\rb\r") << "UTF-8" << "a\rb\r" << "UTF-8 CR" << QByteArray();
+        QTest::newRow("mostly crlf") << QByteArray("a\nb\r\nc\r\n") << "UTF-8" << "a\nb\r\nc\r\n" << "UTF-8 CRLF" << QByteArray("a\r\nb\r\nc\r\n");
+        QTest::newRow("gbk crlf") << gbk(QStringLiteral("第一行\r\n第二行\r\n")) << "GBK" << "第一行\r\n第二行\r\n" << "GBK CRLF" << QByteArray();
+        QTest::newRow("utf-16be bom cr") << QTextCodec::codecForName("UTF-16BE")->fromUnicode(QStringLiteral("一\r二\r"))
+                                         << "UTF-16" << "一\r二\r" << "UTF-16 CR mark" << QByteArray();
+        QTest::newRow("utf-8 bom crlf") << QByteArray("\xEF\xBB\xBF") + QStringLiteral("一\r\n\uFEFF二\r\n").toUtf8() << "UTF-8"
+                                        << "一\r\n\uFEFF二\r\n" << "UTF-8 CRLF mark" << QByteArray();
     }
     void codecName()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, codec);
         QFETCH(QString, text);
+        QFETCH(QString, form);
+        QFETCH(QByteArray, written);
         QCOMPARE(function::getCodecName(bytes), codec);
         QCOMPARE(function::decodeText(bytes), text);
+
+        const TextFileForm::Read read = TextFileForm::read(bytes);
+        static const char* const lineEnds[] = { " LF", " CRLF", " CR" };
+        QCOMPARE(read.form.encodingName() + QLatin1String(lineEnds[int(read.form.lineEnd())])
+                + QLatin1String(read.form.hasMark() ? " mark" : "") + QLatin1String(read.form.exact() ? "" : " inexact"),
+            form);
+        if (read.form.exact()) {
+            QString lines = read.text;
+            lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+            QCOMPARE(read.form.encode(lines), written.isNull() ? bytes : written);
+        }
 
         // Through a device: the whole file counts, the position stays.
         const QString file = path(QStringLiteral("codec-") + QString::fromLatin1(QTest::currentDataTag()));
@@ -451,7 +497,8 @@ private slots:
         QCOMPARE(function::getCodecName(&f), codec);
         QCOMPARE(f.pos(), qint64(bytes.size() / 2));
         // Callers decode with the codec of the returned name.
-        QCOMPARE(QTextCodec::codecForName(codec.toLatin1())->toUnicode(bytes), text);
+        if (read.form.exact() && !text.contains(QChar(QChar::ReplacementCharacter)))
+            QCOMPARE(QTextCodec::codecForName(codec.toLatin1())->toUnicode(bytes), text);
         f.close();
         QCOMPARE(function::readTextFile(QUrl::fromLocalFile(file)), text);
     }

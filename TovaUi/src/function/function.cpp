@@ -6,6 +6,7 @@
 #include "support/userfile.h"
 #include "support/writenotice.h"
 #include "textarea/documentfile.h"
+#include "textarea/textfileform.h"
 
 #include <QApplication>
 #include <QCryptographicHash>
@@ -26,7 +27,6 @@
 #include <QRandomGenerator>
 #include <QScreen>
 #include <QSettings>
-#include <QTextCodec>
 #include <QTimer>
 #include <QUuid>
 
@@ -515,44 +515,31 @@ void function::openFileInFinder(const QString& file)
 
 // ---- encoding detection -------------------------------------------------------
 
-namespace {
-
-// The codec name of a text; `complete` when the bytes run to the real end
-// of the file, where a multi-byte sequence left unfinished is invalid UTF-8
-// (the last character of a GBK text often looks like the start of one).
-QString codecNameOf(const QByteArray& bytes, bool complete)
-{
-    // The UTF-16 and UTF-32 codecs read the byte order from the mark and
-    // drop it.
-    if (bytes.startsWith(QByteArray("\xFF\xFE\x00\x00", 4)) || bytes.startsWith(QByteArray("\x00\x00\xFE\xFF", 4)))
-        return QStringLiteral("UTF-32");
-    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))
-        return QStringLiteral("UTF-16");
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        return QStringLiteral("UTF-8");
-    QTextCodec::ConverterState state;
-    QTextCodec* utf8 = QTextCodec::codecForName("UTF-8");
-    utf8->toUnicode(bytes.constData(), bytes.size(), &state);
-    // A character cut by the end of the data read so far is not invalid,
-    // one cut by the end of the file is.
-    const bool valid = state.invalidChars == 0 && (!complete || state.remainingChars == 0);
-    return valid ? QStringLiteral("UTF-8") : QStringLiteral("GBK");
-}
-
-} // namespace
-
 QString function::getCodecName(const QByteArray& bytes)
 {
-    return codecNameOf(bytes, true);
+    return TextFileForm::read(bytes).form.encodingName();
 }
 
 QString function::getCodecName(QIODevice* device)
 {
     if (!device || !device->isOpen())
         return QStringLiteral("UTF-8");
-    // More may follow what a sequential device holds so far.
-    if (device->isSequential())
-        return codecNameOf(device->peek(16 * 1024 * 1024), false);
+    if (device->isSequential()) {
+        // More may follow what a sequential device holds so far: a
+        // character it cuts short is left out.
+        QByteArray bytes = device->peek(16 * 1024 * 1024);
+        for (int back = 1; back <= 3 && back <= bytes.size(); ++back) {
+            const uchar c = uchar(bytes.at(bytes.size() - back));
+            if (c >= 0xc0) {
+                if (back < (c >= 0xf0 ? 4 : c >= 0xe0 ? 3 : 2))
+                    bytes.chop(back);
+                break;
+            }
+            if (c < 0x80)
+                break;
+        }
+        return getCodecName(bytes);
+    }
     const qint64 pos = device->pos();
     device->seek(0);
     const QByteArray bytes = device->readAll();
@@ -562,7 +549,7 @@ QString function::getCodecName(QIODevice* device)
 
 QString function::decodeText(const QByteArray& bytes)
 {
-    return QTextCodec::codecForName(getCodecName(bytes).toLatin1())->toUnicode(bytes);
+    return TextFileForm::shown(TextFileForm::read(bytes).text);
 }
 
 QString function::readTextFile(const QUrl& file)

@@ -114,14 +114,16 @@ public:
     Q_INVOKABLE static bool delFile(const QUrl& file, bool isNeedConfirm = true);
     Q_INVOKABLE static void openFileInFinder(const QString& file);
 
-    // The one encoding detection for every reader of user text: a byte-order
-    // mark names its encoding ("UTF-8", "UTF-16", "UTF-32"; the codecs of
-    // those names drop the mark); otherwise "UTF-8" when the whole content is
-    // valid UTF-8, else "GBK". The device position is left unchanged.
+    // The one encoding detection for every reader of user text
+    // (TextFileForm): a byte-order mark names its encoding ("UTF-8",
+    // "UTF-16", "UTF-32"; the codecs of those names drop the mark);
+    // otherwise "UTF-8" when the content is UTF-8 but for a few stray bytes,
+    // else "GBK". The device position is left unchanged.
     static QString getCodecName(QIODevice* device);
     static QString getCodecName(const QByteArray& bytes);
     // Decodes user text with the detected encoding; a byte-order mark wins
-    // and is not part of the result.
+    // and is not part of the result; bytes that are not of the encoding
+    // read as U+FFFD.
     static QString decodeText(const QByteArray& bytes);
     // The text of a local document decoded with the shared detection; empty
     // when it cannot be read.

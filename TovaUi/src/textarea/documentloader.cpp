@@ -8,6 +8,7 @@
 #include "textarea/editorfile.h"
 #include "textarea/editwindow.h"
 #include "textarea/lazytextdocument.h"
+#include "textarea/textfileform.h"
 #include "textarea/typingrules.h"
 #include "textarea/wholedocument.h"
 #include "textarea/windowscroller.h"
@@ -58,15 +59,16 @@ QStringList documentLines(const QString& text)
     return lines;
 }
 
-// The file's text as the document takes it: every line, the last included,
-// ends with a line break, so the document ends with one empty line and a
-// saved file ends with "\n".
-QString documentText(const QByteArray& bytes)
+// The file's text as the document takes it, and the file's form: every
+// line, the last included, ends with a line break, so the document ends
+// with one empty line and a saved file ends with a line end.
+TextFileForm::Read documentText(const QByteArray& bytes)
 {
-    QString text = function::decodeText(bytes);
+    TextFileForm::Read read = TextFileForm::read(bytes);
+    QString& text = read.text;
     if (!text.isEmpty() && !text.endsWith(QLatin1Char('\n')) && !text.endsWith(QLatin1Char('\r')))
         text += QLatin1Char('\n');
-    return text;
+    return read;
 }
 
 } // namespace
@@ -77,8 +79,9 @@ struct DocumentRead {
     QString problem;
     // Taken before the read.
     QDateTime modified;
-    // As the document takes it.
+    // As the document takes it, and how the file's bytes stand for it.
     QString text;
+    TextFileForm form;
     // Longer than the step size: put in in parts, the counting given these
     // lines (instead of asking a million blocks on the GUI thread).
     bool isLong = false;
@@ -114,7 +117,9 @@ DocumentRead readDocument(const QString& path, qint64 longFrom)
         read.problem = DocumentFile::notReadWhole();
         return read;
     }
-    read.text = documentText(bytes);
+    TextFileForm::Read taken = documentText(bytes);
+    read.text = std::move(taken.text);
+    read.form = taken.form;
     read.isLong = bytes.size() > longFrom;
     if (read.isLong)
         read.lines = documentLines(read.text);
@@ -235,7 +240,7 @@ bool DocumentLoader::loadText(const QUrl& url, bool inSteps)
             return false;
         }
         DocumentRead read;
-        read.text = documentText(source.readAll());
+        read.text = documentText(source.readAll()).text;
         textRead(Load { ++m_generation, url }, read);
         return true;
     }
@@ -293,6 +298,11 @@ void DocumentLoader::textRead(const Load& load, const DocumentRead& read)
         window->clear();
     }
     file->setLastModification(read.modified);
+    file->setTextForm(read.form);
+    if (!read.form.exact()) {
+        logWarning(lcEditor) << path << "holds bytes that are not" << read.form.encodingName() << "; opened read-only";
+        message::show(Message::Warn, file->unsavableNotice(), 5000);
+    }
     m_parts.whole->document()->setModified(false);
     file->setSavedRevision(m_parts.whole->revision());
     file->setIsModified(false);
@@ -368,7 +378,8 @@ void DocumentLoader::textTaken(const QString& path, bool resource, int cursorAt)
     // Kept also when the text area comes later: the window is built there.
     m_parts.selection->setWhole(WindowMap::at(cursor));
     m_parts.scroller->gotoPostionByAll(cursor);
-    file->setReadOnly(resource);
+    // A file whose bytes would not come back is never written.
+    file->setReadOnly(resource || !file->textForm().exact());
     logDebug(lcEditor) << "loaded" << path << whole->blockCount() << "lines";
 }
 

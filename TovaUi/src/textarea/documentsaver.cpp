@@ -51,23 +51,24 @@ quint64 DocumentSaver::save(const QString& path, const QByteArray& bytes)
     return queue(std::move(job));
 }
 
-DocumentSaver::Job DocumentSaver::rawTextJob(const QString& path, const QString& rawText, int unchanged)
+DocumentSaver::Job DocumentSaver::rawTextJob(const QString& path, const QString& rawText, int unchanged, const TextFileForm& form)
 {
     Job job;
     job.path = path;
+    job.form = form;
     job.rawText = rawText.isNull() ? QString(QLatin1String("")) : rawText;
     job.unchanged = std::max(0, unchanged);
     return job;
 }
 
-quint64 DocumentSaver::saveRawText(const QString& path, const QString& rawText, int unchanged)
+quint64 DocumentSaver::saveRawText(const QString& path, const QString& rawText, int unchanged, const TextFileForm& form)
 {
-    return queue(rawTextJob(path, rawText, unchanged));
+    return queue(rawTextJob(path, rawText, unchanged, form));
 }
 
-void DocumentSaver::adoptFile(const QString& path, const QString& rawText, int unchanged)
+void DocumentSaver::adoptFile(const QString& path, const QString& rawText, int unchanged, const TextFileForm& form)
 {
-    Job job = rawTextJob(path, rawText, unchanged);
+    Job job = rawTextJob(path, rawText, unchanged, form);
     job.adopt = true;
     queue(std::move(job));
 }
@@ -203,7 +204,8 @@ UserFile::Result DocumentSaver::writeRawText(const Job& job)
     m_onDisk.unchanged = std::min(m_onDisk.unchanged, job.unchanged);
     QVector<QPair<int, qint64>> marks;
     UserFile::Kept kept;
-    if (job.path == m_onDisk.path && !m_onDisk.stamp.isNull()) {
+    // The file's start is kept only in the form it is written in.
+    if (job.path == m_onDisk.path && job.form == m_onDisk.form && !m_onDisk.stamp.isNull()) {
         const int usable = std::min(m_onDisk.unchanged, size);
         for (const auto& mark : qAsConst(m_onDisk.marks)) {
             if (mark.first > usable)
@@ -216,7 +218,7 @@ UserFile::Result DocumentSaver::writeRawText(const Job& job)
         }
     }
     for (;;) {
-        RawTextPieces pieces(job.rawText, m_pieceChars, marks.isEmpty() ? 0 : marks.constLast().first);
+        RawTextPieces pieces(job.rawText, m_pieceChars, marks.isEmpty() ? 0 : marks.constLast().first, job.form);
         qint64 bytes = kept.bytes;
         const UserFile::Result result = UserFile::writePieces(
             job.path, [&](QByteArray& piece) {
@@ -235,6 +237,7 @@ UserFile::Result DocumentSaver::writeRawText(const Job& job)
         }
         if (result.ok) {
             m_onDisk.path = job.path;
+            m_onDisk.form = job.form;
             m_onDisk.stamp = result.stamp;
             m_onDisk.marks = marks;
             m_onDisk.unchanged = INT_MAX;
@@ -254,7 +257,7 @@ void DocumentSaver::adopt(const Job& job)
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return;
     const UserFile::Stamp before = UserFile::stampOf(file.handle());
-    RawTextPieces pieces(job.rawText, m_pieceChars);
+    RawTextPieces pieces(job.rawText, m_pieceChars, 0, job.form);
     QVector<QPair<int, qint64>> marks;
     qint64 bytes = 0;
     QByteArray piece;
@@ -269,6 +272,7 @@ void DocumentSaver::adopt(const Job& job)
     if (marks.isEmpty() || !(UserFile::stampOf(file.handle()) == before))
         return;
     m_onDisk.path = job.path;
+    m_onDisk.form = job.form;
     m_onDisk.stamp = before;
     m_onDisk.marks = marks;
     m_onDisk.unchanged = INT_MAX;

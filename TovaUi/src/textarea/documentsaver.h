@@ -2,6 +2,7 @@
 #define DOCUMENTSAVER_H
 
 #include "support/userfile.h"
+#include "TovaUi/textarea/textfileform.h"
 
 #include <QMutex>
 #include <QObject>
@@ -23,8 +24,8 @@ class QThread;
 // for is done, so a quit or a closing tab never cuts a save short.
 //
 // A document's text is handed over as its raw text (paragraph separators
-// for line breaks, see RawTextCopy); the line feeds and the UTF-8 encoding
-// are made on the writer thread, a piece at a time straight into the file,
+// for line breaks, see RawTextCopy) with its file's form (TextFileForm);
+// the line ends and the encoding are made on the writer thread, a piece at a time straight into the file,
 // so that no book-sized encoded copy is made. The text is only read, and
 // let go of as soon as it is written. Results come back on the owner's
 // thread through written().
@@ -47,13 +48,14 @@ public:
     quint64 save(const QString& path, const QByteArray& bytes);
     // Queues a write of a document's raw text; returns its ticket.
     // unchanged: leading characters that are the same as in the raw text
-    // of the previous saveRawText() (0 when not known).
-    quint64 saveRawText(const QString& path, const QString& rawText, int unchanged = 0);
+    // of the previous saveRawText() (0 when not known); form: the file's.
+    quint64 saveRawText(const QString& path, const QString& rawText, int unchanged = 0,
+        const TextFileForm& form = TextFileForm());
     // Learns what of the file at path is this raw text's encoding (as a
     // file just read for it is): later saves keep that part. Nothing is
     // written, nothing is told; a save queued after it is not held up.
-    // unchanged as for saveRawText().
-    void adoptFile(const QString& path, const QString& rawText, int unchanged);
+    // unchanged and form as for saveRawText().
+    void adoptFile(const QString& path, const QString& rawText, int unchanged, const TextFileForm& form = TextFileForm());
     // Blocks until the write with this ticket, and every one before it, is
     // done (0: everything asked for so far, adoptFile() included); its
     // written() is delivered before this returns.
@@ -77,12 +79,14 @@ private:
         QString path;
         QString rawText; // written when not null, else bytes
         QByteArray bytes;
+        TextFileForm form;
         int unchanged = 0;
         bool adopt = false; // adoptFile(): compared, not written
     };
     // What the last raw text written put in its file.
     struct OnDisk {
         QString path;
+        TextFileForm form;
         UserFile::Stamp stamp;
         // Characters and bytes at the ends of its pieces whose bytes stay
         // the same whatever follows (not at the end of the text, nor behind
@@ -98,7 +102,7 @@ private:
         bool superseded = false;
         UserFile::Result result;
     };
-    static Job rawTextJob(const QString& path, const QString& rawText, int unchanged);
+    static Job rawTextJob(const QString& path, const QString& rawText, int unchanged, const TextFileForm& form);
     quint64 queue(Job job);
     void run();
     UserFile::Result writeRawText(const Job& job);

@@ -109,7 +109,13 @@ QByteArray EditorFile::encodedText() const
 {
     if (isHtml())
         return m_parts.whole->document()->toHtml(QByteArrayLiteral("utf-8")).toUtf8();
-    return m_parts.whole->text().toUtf8();
+    return m_textForm.encode(m_parts.whole->rawText());
+}
+
+QString EditorFile::unsavableNotice() const
+{
+    return LazyTextDocument::tr("此文件含有不属于 %1 编码的字节，保存会改变它们：文件以只读方式打开，不会被保存。")
+        .arg(m_textForm.encodingName());
 }
 
 bool EditorFile::save()
@@ -133,6 +139,10 @@ bool EditorFile::saveAs(const QUrl& fileUrl)
     }
     if (m_loading) {
         message::show(Message::Error, LazyTextDocument::tr("Cannot save: ") + LazyTextDocument::tr("文件正在载入"), 5000);
+        return false;
+    }
+    if (!m_textForm.exact()) {
+        message::show(Message::Error, LazyTextDocument::tr("Cannot save: ") + unsavableNotice(), 5000);
         return false;
     }
     // Writes handed over before come first, so that none of them lands
@@ -163,7 +173,7 @@ void EditorFile::saveInBackground()
     WholeDocument* whole = m_parts.whole;
     // A closed tab writes nothing more: it was saved as it closed, or its
     // file was deleted (a write would bring it back).
-    if (m_exiting || m_loading || (!m_isModified && !whole->document()->isModified()))
+    if (m_exiting || m_loading || !m_textForm.exact() || (!m_isModified && !whole->document()->isModified()))
         return;
     for (const quint64 revision : qAsConst(m_pendingSaves)) {
         if (revision == whole->revision())
@@ -182,7 +192,7 @@ void EditorFile::saveInBackground()
         ticket = m_saver->save(path, encodedText());
     } else {
         const QString text = whole->rawCopy().text();
-        ticket = m_saver->saveRawText(path, text, whole->rawCopy().takeUnchanged());
+        ticket = m_saver->saveRawText(path, text, whole->rawCopy().takeUnchanged(), m_textForm);
     }
     m_pendingSaves.insert(ticket, whole->revision());
 }
@@ -261,7 +271,7 @@ void EditorFile::copyAhead()
     const QString path = localPath();
     if (!path.isEmpty()) {
         const QString text = copy.text();
-        m_saver->adoptFile(path, text, copy.takeUnchanged());
+        m_saver->adoptFile(path, text, copy.takeUnchanged(), m_textForm);
     }
 }
 

@@ -2,6 +2,7 @@
 #define EDITORFILE_H
 
 #include "TovaUi/textarea/editorparts.h"
+#include "TovaUi/textarea/textfileform.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>
@@ -48,6 +49,11 @@ public:
     void setTextLoaded(bool value);
     QDateTime lastModification() const { return m_lastModification; }
     void setLastModification(const QDateTime& value);
+    // How the file's bytes stand for its text, as read; saves write it so.
+    TextFileForm textForm() const { return m_textForm; }
+    void setTextForm(const TextFileForm& form) { m_textForm = form; }
+    // Why a file whose bytes would not come back is not saved.
+    QString unsavableNotice() const;
     int initPosition() const { return m_initPosition; }
     void setInitPosition(int value);
 
@@ -104,6 +110,7 @@ private:
     bool m_textLoaded = false;
     bool m_isModified = false;
     QDateTime m_lastModification;
+    TextFileForm m_textForm;
     int m_initPosition = 0;
     bool m_exiting = false;
     // The edit revision of the text the file holds, and the one at which

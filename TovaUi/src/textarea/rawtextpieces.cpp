@@ -1,6 +1,7 @@
 #include "rawtextpieces.h"
 
 #include <algorithm>
+#include <utility>
 
 #if defined(__x86_64__)
 #include <immintrin.h>
@@ -59,26 +60,40 @@ const bool ssse3 = haveSsse3();
 #endif
 } // namespace
 
-RawTextPieces::RawTextPieces(const QString& rawText, int pieceChars, int from)
+RawTextPieces::RawTextPieces(const QString& rawText, int pieceChars, int from, const TextFileForm& form)
     : m_text(rawText)
+    , m_form(form)
     , m_pieceChars(std::max(2, pieceChars))
     , m_at(std::max(0, std::min(from, rawText.size())))
+    , m_first(m_at == 0)
 {
 }
 
 bool RawTextPieces::operator()(QByteArray& piece)
 {
     const int size = m_text.size();
-    if (m_at >= size)
+    // The mark of an empty text is a piece of its own.
+    const bool first = std::exchange(m_first, false);
+    if (m_at >= size && !(first && size == 0 && m_form.hasMark()))
         return false;
     const ushort* in = m_text.utf16() + m_at;
     int count = std::min(size - m_at, m_pieceChars);
     // A surrogate pair is never split between two pieces.
     if (m_at + count < size && QChar::isHighSurrogate(in[count - 1]))
         --count;
-    piece.resize(3 * count); // the most a character of a piece takes
+    if (m_form.encoding() != TextFileForm::Encoding::Utf8) {
+        piece = m_form.encodeOther(m_text.constData() + m_at, count, first);
+        m_at += count;
+        return true;
+    }
+    const TextFileForm::LineEnd lineEnd = m_form.lineEnd();
+    piece.resize(3 * count + 3); // the most a character of a piece takes, and the mark
     uchar* out = reinterpret_cast<uchar*>(piece.data());
     uchar* const start = out;
+    if (first && m_form.hasMark()) {
+        const QByteArray mark = m_form.mark();
+        out = std::copy(mark.cbegin(), mark.cend(), out);
+    }
     for (int i = 0; i < count; ++i) {
 #ifdef RAWTEXT_SIMD
         if (ssse3) {
@@ -90,13 +105,16 @@ bool RawTextPieces::operator()(QByteArray& piece)
         }
 #endif
         const ushort u = in[i];
-        if (u < 0x80) {
+        if (u == QChar::ParagraphSeparator || u == '\n') {
+            if (lineEnd != TextFileForm::LineEnd::Lf)
+                *out++ = '\r';
+            if (lineEnd != TextFileForm::LineEnd::Cr)
+                *out++ = '\n';
+        } else if (u < 0x80) {
             *out++ = uchar(u);
         } else if (u < 0x800) {
             *out++ = uchar(0xc0 | (u >> 6));
             *out++ = uchar(0x80 | (u & 0x3f));
-        } else if (u == QChar::ParagraphSeparator) {
-            *out++ = '\n';
         } else if (!QChar::isSurrogate(u)) {
             *out++ = uchar(0xe0 | (u >> 12));
             *out++ = uchar(0x80 | ((u >> 6) & 0x3f));
@@ -107,6 +125,8 @@ bool RawTextPieces::operator()(QByteArray& piece)
             *out++ = uchar(0x80 | ((c >> 12) & 0x3f));
             *out++ = uchar(0x80 | ((c >> 6) & 0x3f));
             *out++ = uchar(0x80 | (c & 0x3f));
+        } else if (u >= 0xdc80 && u <= 0xdcff) {
+            *out++ = uchar(u); // a byte of the file that was no UTF-8
         } else {
             *out++ = '?'; // as toUtf8() writes a lone surrogate
         }
