@@ -910,6 +910,10 @@
         <source>无法保存过滤前的历史记录，过滤结果未应用。</source>
         <translation>تعذّر حفظ النص قبل التصفية في السجل؛ لم تُطبَّق نتيجة التصفية.</translation>
     </message>
+    <message>
+        <source>此文件含有不属于 %1 编码的字节，保存会改变它们：文件以只读方式打开，不会被保存。</source>
+        <translation>يحتوي هذا الملف على بايتات ليست نص %1؛ الحفظ سيغيّرها، لذا يُفتح الملف للقراءة فقط ولن يُحفظ أبدًا.</translation>
+    </message>
 </context>
 <context>
     <name>LibraryPath</name>

@@ -870,6 +870,10 @@ Copyright © die Penlark-Entwickler.</translation>
         <source>无法保存过滤前的历史记录，过滤结果未应用。</source>
         <translation>Der Text vor dem Filtern konnte nicht im Verlauf gespeichert werden; das Filterergebnis wurde nicht übernommen.</translation>
     </message>
+    <message>
+        <source>此文件含有不属于 %1 编码的字节，保存会改变它们：文件以只读方式打开，不会被保存。</source>
+        <translation>Diese Datei enthält Bytes, die kein %1-Text sind; Speichern würde sie ändern, daher wird die Datei schreibgeschützt geöffnet und nie gespeichert.</translation>
+    </message>
 </context>
 <context>
     <name>LibraryPath</name>

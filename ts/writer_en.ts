@@ -870,6 +870,10 @@ Copyright © the Penlark developers.</translation>
         <source>无法保存过滤前的历史记录，过滤结果未应用。</source>
         <translation>Could not save the text before filtering to the history; the filter result was not applied.</translation>
     </message>
+    <message>
+        <source>此文件含有不属于 %1 编码的字节，保存会改变它们：文件以只读方式打开，不会被保存。</source>
+        <translation>This file holds bytes that are not %1 text; saving would change them, so the file is opened read-only and is never saved.</translation>
+    </message>
 </context>
 <context>
     <name>LibraryPath</name>

@@ -870,6 +870,10 @@ Copyright © los desarrolladores de Penlark.</translation>
         <source>无法保存过滤前的历史记录，过滤结果未应用。</source>
         <translation>No se pudo guardar en el historial el texto anterior al filtrado; no se aplicó el resultado del filtro.</translation>
     </message>
+    <message>
+        <source>此文件含有不属于 %1 编码的字节，保存会改变它们：文件以只读方式打开，不会被保存。</source>
+        <translation>Este archivo contiene bytes que no son texto %1; guardarlo los cambiaría, así que se abre en solo lectura y nunca se guarda.</translation>
+    </message>
 </context>
 <context>
     <name>LibraryPath</name>

@@ -870,6 +870,10 @@ Copyright © les développeurs de Penlark.</translation>
         <source>无法保存过滤前的历史记录，过滤结果未应用。</source>
         <translation>Impossible d’enregistrer le texte avant filtrage dans l’historique ; le résultat du filtre n’a pas été appliqué.</translation>
     </message>
+    <message>
+        <source>此文件含有不属于 %1 编码的字节，保存会改变它们：文件以只读方式打开，不会被保存。</source>
+        <translation>Ce fichier contient des octets qui ne sont pas du texte %1 ; l'enregistrer les modifierait, il est donc ouvert en lecture seule et ne sera jamais enregistré.</translation>
+    </message>
 </context>
 <context>
     <name>LibraryPath</name>

@@ -870,6 +870,10 @@ Copyright © gli sviluppatori di Penlark.</translation>
         <source>无法保存过滤前的历史记录，过滤结果未应用。</source>
         <translation>Impossibile salvare nella cronologia il testo prima del filtro; il risultato del filtro non è stato applicato.</translation>
     </message>
+    <message>
+        <source>此文件含有不属于 %1 编码的字节，保存会改变它们：文件以只读方式打开，不会被保存。</source>
+        <translation>Questo file contiene byte che non sono testo %1; salvarlo li cambierebbe, quindi viene aperto in sola lettura e non viene mai salvato.</translation>
+    </message>
 </context>
 <context>
     <name>LibraryPath</name>

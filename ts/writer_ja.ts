@@ -860,6 +860,10 @@ Copyright © Penlark 開発者</translation>
         <source>无法保存过滤前的历史记录，过滤结果未应用。</source>
         <translation>フィルター前のテキストを履歴に保存できませんでした。フィルター結果は適用されていません。</translation>
     </message>
+    <message>
+        <source>此文件含有不属于 %1 编码的字节，保存会改变它们：文件以只读方式打开，不会被保存。</source>
+        <translation>このファイルには %1 のテキストではないバイトがあります。保存するとそれらが変わるため、読み取り専用で開き、保存しません。</translation>
+    </message>
 </context>
 <context>
     <name>LibraryPath</name>

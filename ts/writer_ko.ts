@@ -860,6 +860,10 @@ Copyright © Penlark 개발자</translation>
         <source>无法保存过滤前的历史记录，过滤结果未应用。</source>
         <translation>필터링 전 텍스트를 기록에 저장할 수 없어 필터 결과를 적용하지 않았습니다.</translation>
     </message>
+    <message>
+        <source>此文件含有不属于 %1 编码的字节，保存会改变它们：文件以只读方式打开，不会被保存。</source>
+        <translation>이 파일에는 %1 텍스트가 아닌 바이트가 있습니다. 저장하면 바뀌므로 읽기 전용으로 열고 저장하지 않습니다.</translation>
+    </message>
 </context>
 <context>
     <name>LibraryPath</name>

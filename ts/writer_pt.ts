@@ -870,6 +870,10 @@ Copyright © os desenvolvedores do Penlark.</translation>
         <source>无法保存过滤前的历史记录，过滤结果未应用。</source>
         <translation>Não foi possível salvar no histórico o texto anterior à filtragem; o resultado do filtro não foi aplicado.</translation>
     </message>
+    <message>
+        <source>此文件含有不属于 %1 编码的字节，保存会改变它们：文件以只读方式打开，不会被保存。</source>
+        <translation>Este arquivo contém bytes que não são texto %1; salvá-lo os alteraria, por isso ele é aberto somente para leitura e nunca é salvo.</translation>
+    </message>
 </context>
 <context>
     <name>LibraryPath</name>

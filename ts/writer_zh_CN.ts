@@ -859,6 +859,10 @@
         <source>无法保存过滤前的历史记录，过滤结果未应用。</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>此文件含有不属于 %1 编码的字节，保存会改变它们：文件以只读方式打开，不会被保存。</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>LibraryPath</name>

@@ -860,6 +860,10 @@
         <source>无法保存过滤前的历史记录，过滤结果未应用。</source>
         <translation>無法儲存過濾前的歷史記錄，過濾結果未套用。</translation>
     </message>
+    <message>
+        <source>此文件含有不属于 %1 编码的字节，保存会改变它们：文件以只读方式打开，不会被保存。</source>
+        <translation>此檔案含有不屬於 %1 編碼的位元組，儲存會改變它們：檔案以唯讀方式開啟，不會被儲存。</translation>
+    </message>
 </context>
 <context>
     <name>LibraryPath</name>
