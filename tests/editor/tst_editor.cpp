@@ -31,6 +31,7 @@
 #include <QWaitCondition>
 #include <QQmlContext>
 #include <QQmlEngine>
+#include <QTextCodec>
 #include <QtQml>
 #include <QtQuickTest>
 
@@ -54,6 +55,28 @@ public:
     {
         QFile file(QUrl(url).toLocalFile());
         return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+    // A file's bytes as hexadecimal digits, written and read; a text's
+    // bytes in an encoding (no byte-order mark).
+    Q_INVOKABLE QString writeBytes(const QString& name, const QString& hex)
+    {
+        const QString path = QDir::homePath() + QLatin1Char('/') + name;
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            return QString();
+        file.write(QByteArray::fromHex(hex.toLatin1()));
+        return QUrl::fromLocalFile(path).toString();
+    }
+    Q_INVOKABLE QString readHex(const QString& url) const
+    {
+        QFile file(QUrl(url).toLocalFile());
+        return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll().toHex()) : QString();
+    }
+    Q_INVOKABLE QString hex(const QString& text, const QString& codec) const
+    {
+        QTextCodec::ConverterState state(QTextCodec::IgnoreHeader);
+        return QString::fromLatin1(QTextCodec::codecForName(codec.toLatin1())->fromUnicode(text.constData(), text.size(), &state).toHex());
     }
     Q_INVOKABLE bool removeFolderOf(const QString& url) const
     {

@@ -139,6 +139,66 @@ TestCase {
 
     // Typing on without Enter keeps being saved: a save that finds edits
     // made after its text was handed over starts the timer again.
+    SignalSpy {
+        id: notices
+        target: message
+        signalName: "showMessage"
+    }
+
+    // Files as writers have them, one line edited ("xy" typed at the end
+    // of the first) and saved: every other byte stays, the encoding, the
+    // mark and the line ends included (a file without a final line end
+    // gets one, in its own form). A file whose bytes would change opens
+    // read-only with a notice naming its encoding and is never written.
+    function test_fileKeepsItsBytes_data() {
+        function hex(text, codec) { return fixture.hex(text, codec || "UTF-8") }
+        var lines = "\n山河远阔，人间烟火。\n第三行\n"
+        var gbk = hex("第一行" + lines, "GBK")
+        return [
+            { tag: "utf-8", bytes: hex("第一行" + lines), saved: hex("第一行xy" + lines) },
+            { tag: "utf-8, a stray byte", bytes: hex("第一") + "ff" + hex("行" + lines),
+              saved: hex("第一") + "ff" + hex("行xy" + lines) },
+            { tag: "utf-8, a stray byte ending the line", bytes: hex("第一行") + "ff" + hex(lines),
+              saved: hex("第一行") + "ff" + hex("xy" + lines) },
+            { tag: "utf-8, last character cut short", bytes: hex("第一行" + lines + "尾").slice(0, -2),
+              saved: hex("第一行xy" + lines + "尾").slice(0, -2) + "0a" },
+            { tag: "utf-8 mark, crlf", bytes: "efbbbf" + hex("第一行" + lines.replace(/\n/g, "\r\n")),
+              saved: "efbbbf" + hex("第一行xy" + lines.replace(/\n/g, "\r\n")) },
+            { tag: "lone cr", bytes: hex("第一行" + lines.replace(/\n/g, "\r")), saved: hex("第一行xy" + lines.replace(/\n/g, "\r")) },
+            { tag: "gbk, crlf", bytes: hex("第一行" + lines.replace(/\n/g, "\r\n"), "GBK"),
+              saved: hex("第一行xy" + lines.replace(/\n/g, "\r\n"), "GBK") },
+            { tag: "utf-16 mark", bytes: "fffe" + hex("第一行" + lines, "UTF-16LE"), saved: "fffe" + hex("第一行xy" + lines, "UTF-16LE") },
+            { tag: "gbk, an undefined byte", bytes: gbk.slice(0, 6) + "ff" + gbk.slice(6), readOnly: true },
+            { tag: "utf-16, an odd byte", bytes: "feff" + hex("第一行" + lines, "UTF-16BE") + "20", readOnly: true },
+        ]
+    }
+
+    function test_fileKeepsItsBytes(row) {
+        var url = fixture.writeBytes("forms/" + row.tag + ".txt", row.bytes)
+        notices.clear()
+        var page = openLoaded(url)
+        var edit = page.textArea.textEdit
+        var r = edit.positionToRectangle(1)
+        mouseClick(edit, edit.width - 30, r.y + r.height / 2)
+        findChild(page, "saveTimer").interval = 50
+        typeText("xy")
+        if (!row.readOnly) {
+            tryVerify(function() { return fixture.readHex(url) === row.saved }, 3000)
+            tryCompare(page, "isModified", false, 2000)
+            return
+        }
+        verify(page.readOnly)
+        verify(edit.text.indexOf("xy") < 0)
+        var told = false
+        for (var i = 0; i < notices.count; ++i)
+            told = told || notices.signalArguments[i][0].indexOf(row.tag.indexOf("gbk") === 0 ? "GBK" : "UTF-16") >= 0
+        verify(told, "notice naming the encoding")
+        keyClick(Qt.Key_Return)
+        mainWindow.saveAll()
+        verify(!page.isModified)
+        compare(fixture.readHex(url), row.bytes)
+    }
+
     function test_typingWithoutEnterKeepsBeingSaved() {
         var url = newFile("abc\n")
         var page = openLoaded(url)
