@@ -684,9 +684,11 @@ private slots:
         QTest::addColumn<QByteArray>("saved");
         QTextCodec* gbk = QTextCodec::codecForName("GBK");
         const QString chinese = QStringLiteral("第一章 山河\n春风又绿江南岸\n");
-        QTest::newRow("gbk written back as utf-8") << gbk->fromUnicode(chinese) << chinese << chinese.toUtf8();
+        QTest::newRow("gbk written back as gbk") << gbk->fromUnicode(chinese) << chinese << gbk->fromUnicode(chinese);
         QTest::newRow("no final line feed") << QByteArray("a\nb") << QStringLiteral("a\nb\n") << QByteArray("a\nb\n");
-        QTest::newRow("crlf") << QByteArray("a\r\nb\r\n") << QStringLiteral("a\nb\n") << QByteArray("a\nb\n");
+        QTest::newRow("crlf") << QByteArray("a\r\nb\r\n") << QStringLiteral("a\nb\n") << QByteArray("a\r\nb\r\n");
+        QTest::newRow("lone cr, no final line end") << QByteArray("a\rb") << QStringLiteral("a\nb\n") << QByteArray("a\rb\r");
+        QTest::newRow("utf-8 mark") << QByteArray("\xef\xbb\xbf" "a\n") << QStringLiteral("a\n") << QByteArray("\xef\xbb\xbf" "a\n");
         QTest::newRow("no-break space kept") << QByteArray("a\xc2\xa0" "b\n") << QStringLiteral("a\u00a0b\n") << QByteArray("a\xc2\xa0" "b\n");
         QTest::newRow("utf-8 cut after 10 bytes") << QByteArray("abcdefghi\xe4\xb8\xad\n") << QStringLiteral("abcdefghi中\n")
                                                   << QByteArray("abcdefghi\xe4\xb8\xad\n");
@@ -703,7 +705,7 @@ private slots:
         open(doc, path);
         QCOMPARE(doc.allText(), text);
         QCOMPARE(doc.lineCount(), text.count(QLatin1Char('\n')) + 1);
-        // A save writes UTF-8 once the document is modified.
+        // A save writes the file's own form once the document is modified.
         area.place(0);
         area.type(QStringLiteral("x"));
         area.backspace();
