@@ -464,6 +464,49 @@ private slots:
         }
     }
 
+    // Files of UTF-8 characters of every length (paragraph separators and
+    // frame marks among them), line feeds, stray bytes and characters cut
+    // short, read and written again: whatever the form found, an exact one
+    // gives back every byte, and a file whose stray bytes are few beside
+    // its characters is UTF-8.
+    void readFormsWriteBytesBack()
+    {
+        for (quint32 seed = 1; seed <= 600; ++seed) {
+            QRandomGenerator random(seed);
+            QByteArray bytes;
+            int characters = 0;
+            int strays = 0;
+            const int strayEvery = seed % 3 == 0 ? 3 : 200;
+            for (int i = random.bounded(1, 400); i > 0; --i) {
+                const int kind = random.bounded(strayEvery);
+                if (kind == 0) {
+                    // A stray byte, or a character cut short.
+                    const uint wide = random.bounded(2) ? 0x4e00 + random.bounded(0x5000) : 0x10000 + random.bounded(0x1000);
+                    const QByteArray cut = QString::fromUcs4(&wide, 1).toUtf8();
+                    const QByteArray stray = random.bounded(2) ? QByteArray(1, char(0x80 + random.bounded(128))) : cut.left(random.bounded(1, cut.size()));
+                    bytes += stray;
+                    strays += stray.size();
+                } else if (kind < 6) {
+                    bytes += kind < 3 ? '\n' : char(random.bounded(0x20, 0x7f));
+                } else {
+                    static const uint firsts[] = { 0x80, 0x800, 0xe000, 0x10000 };
+                    static const uint sizes[] = { 0x780, 0xd000, 0x2000, 0x100000 };
+                    const int length = random.bounded(4);
+                    static const uint breaking[] = { 0x2029, 0xfdd0, 0xfdd1 };
+                    const uint c = random.bounded(50) ? firsts[length] + random.bounded(sizes[length]) : breaking[random.bounded(3)];
+                    bytes += QString::fromUcs4(&c, 1).toUtf8();
+                    ++characters;
+                }
+            }
+            const TextFileForm::Read read = TextFileForm::read(bytes);
+            const QString where = QStringLiteral("seed %1").arg(seed);
+            if (read.form.exact())
+                QVERIFY2(read.form.encode(read.text) == bytes, qPrintable(where));
+            if (characters >= 8 * strays)
+                QVERIFY2(read.form.encoding() == TextFileForm::Encoding::Utf8 && read.form.exact(), qPrintable(where));
+        }
+    }
+
     // Saves of a document's text kept up to date edit by edit: after edits
     // that grow and shrink the text, far apart and across the copy's size,
     // and saves that replace ones still waiting, the file holds the newest

@@ -57,8 +57,27 @@ int utf8Length(const uchar* p, const uchar* end)
     return length;
 }
 
-// UTF-8 with every invalid byte kept as its escape; counts the valid
-// multi-byte characters and the invalid bytes.
+// Characters the document would take for line breaks of its own (a
+// paragraph separator, the frame marks): in a UTF-8 file they are kept as
+// the bytes they are, as invalid bytes are.
+bool breaksLines(uint c)
+{
+    return c == QChar::ParagraphSeparator || c == 0xfdd0 || c == 0xfdd1;
+}
+
+bool holdsLineBreakCharacters(const QString& text)
+{
+    const ushort* data = text.utf16();
+    const int size = text.size();
+    bool found = false;
+    for (int i = 0; i < size; ++i)
+        found |= breaksLines(data[i]);
+    return found;
+}
+
+// UTF-8 with every invalid byte kept as its escape (and the bytes of
+// characters that would break lines); counts the valid multi-byte
+// characters and the invalid bytes.
 QString readUtf8Escaped(const QByteArray& bytes, int from, int* valid, int* invalid)
 {
     QString text;
@@ -81,6 +100,11 @@ QString readUtf8Escaped(const QByteArray& bytes, int from, int* valid, int* inva
         uint c = *p & (0x7f >> length);
         for (int i = 1; i < length; ++i)
             c = (c << 6) | (p[i] & 0x3f);
+        if (breaksLines(c)) {
+            for (int i = 0; i < length; ++i)
+                text += QChar(ushort(0xdc00 | *p++));
+            continue;
+        }
         p += length;
         if (QChar::requiresSurrogates(c)) {
             text += QChar(QChar::highSurrogate(c));
@@ -194,7 +218,7 @@ TextFileForm::Read TextFileForm::read(const QByteArray& bytes)
         // Valid UTF-8, as most files are: one pass of Qt's decoder.
         QTextCodec::ConverterState state(QTextCodec::IgnoreHeader);
         read.text = codecOf(Encoding::Utf8)->toUnicode(bytes.constData() + from, bytes.size() - from, &state);
-        if (state.invalidChars != 0 || state.remainingChars != 0) {
+        if (state.invalidChars != 0 || state.remainingChars != 0 || holdsLineBreakCharacters(read.text)) {
             int valid = 0;
             int invalid = 0;
             read.text = readUtf8Escaped(bytes, from, &valid, &invalid);

@@ -16,13 +16,15 @@
 //   no better; otherwise it is GBK.
 // - Bytes of a UTF-8 file that are not UTF-8 are held in the text one by
 //   one as the lone surrogates U+DC80 to U+DCFF and written back as the
-//   bytes they were.
+//   bytes they were; so are the bytes of characters the document would
+//   take for line breaks (U+2029, U+FDD0, U+FDD1).
 // - A GBK, UTF-16 or UTF-32 file whose bytes do not come back when its text
 //   is written again (bytes the encoding leaves undefined, a cut last
 //   character) is not exact: the editor shows it and never writes it.
 // - Line end: the file's most frequent of LF, CR LF and CR (the first found
 //   of equally frequent ones; LF for a file without any). Every line break
-//   of the text is written with it.
+//   of the text is written with it, so a file of mixed line ends is the
+//   one file written back with other bytes than it had.
 class TextFileForm
 {
 public:
