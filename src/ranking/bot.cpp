@@ -133,8 +133,10 @@ BotUsersReply* bot::getBotUsers(const QString& roomKey, int count, const RoomRea
             deliver(local);
             return;
         }
-        DataReply* fetch = RoomDownloads::fetchListed(QStringLiteral("ranking/") + roomKey + QStringLiteral(".bot.user.xml"),
-                                                      RankingXml::MaxCatalogueSize);
+        // Only the operators write the catalogue, and it cannot be listed:
+        // it is fetched within its size.
+        const QString key = QStringLiteral("ranking/") + roomKey + QStringLiteral(".bot.user.xml");
+        DataReply* fetch = RoomDownloads::fetch({key, QString(), -1}, RankingXml::MaxCatalogueSize);
         connect(fetch, &DataReply::finished, reply, [reply, roomKey, count, reader, deliver](const NetworkData& d) {
             if (d.statusCode != 200) {
                 deliver(QList<BotUser>());
