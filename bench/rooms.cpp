@@ -8,7 +8,7 @@
 //    runs (the worst of three, measured by StallProbe) and a refresh's time.
 //    Then a crowded open room of 200 members, one of whom has put an 18 MB
 //    record and one a record of 1 500 attributes, under three shared plans
-//    in turn: a 15.9 MB plan of 1.3 M attributes that reads, an 18 MB plan
+//    in turn: a 16 MB plan of 1.4 M attributes that reads, an 18 MB plan
 //    over the size limit, and the plan with 100 000 attributes on one
 //    element; every refresh starts without a local copy of the plan. Beside
 //    the stall: how many times the three refreshes downloaded the oversized
@@ -124,7 +124,7 @@ QByteArray floodedPlan()
 }
 
 // A plan that reads: 100 writers with a step every 30 s of the day, each
-// step carrying two attributes more than ours (15.9 MB, 1.3 M attributes).
+// step carrying two attributes more than ours (16 MB, 1.4 M attributes).
 QByteArray heavyPlan()
 {
     const QByteArray now = QByteArray::number(StatsClock::currentSeconds());
@@ -134,7 +134,7 @@ QByteArray heavyPlan()
         plan += "<Bot Nickname=\"W" + QByteArray::number(b) + "\" BeginTime=\"" + now + "\"><WordsOnTime>";
         for (int step = 0; step < 2880; ++step)
             plan += "<w t=\"" + now + "\" w=\"" + QByteArray::number(step) + "\" s=\"" + QByteArray::number(step * 30)
-                + "\" x=\"0000\" y=\"0\"/>";
+                + "\" x=\"0000000\" y=\"0\"/>";
         plan += "</WordsOnTime></Bot>";
     }
     return plan + "</BotList></Bots>";
