@@ -77,15 +77,16 @@ bool RoomDownloads::isRefused(const Listed& listed)
 
 DataReply* RoomDownloads::fetch(const Listed& listed, qint64 maxBytes)
 {
+    // Said once a version: the refreshes after it only note it.
+    if (isRefused(listed)) {
+        logDebug(lcRooms) << "room document not fetched:" << listed.key << refusedText();
+        return answerLater(refusal(listed.eTag, refusedText()));
+    }
     if (listed.size > maxBytes) {
         logWarning(lcRooms) << "room document not fetched:" << listed.key << "is listed with" << listed.size
                             << "bytes, more than" << maxBytes;
         refuse(listed.key, listed.eTag);
         return answerLater(refusal(listed.eTag, DownloadThread::tooLargeText(maxBytes)));
-    }
-    if (isRefused(listed)) {
-        logDebug(lcRooms) << "room document not fetched:" << listed.key << refusedText();
-        return answerLater(refusal(listed.eTag, refusedText()));
     }
     auto* reply = new DataReply();
     DataReply* fetch = store()->getBoundedObject(listed.key, maxBytes, listed.eTag);
