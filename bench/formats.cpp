@@ -4,11 +4,16 @@
 // and peak memory are its own; the peak of a process that reads nothing is
 // printed as the baseline. The RTF file carries every Chinese character as
 // a \u escape, as in a file written under a Western code page.
+// Then two hostile files: a flat ODT whose one paragraph carries 100 000
+// attributes, and a DOCX of 800 KB that unpacks to 200 MiB of empty
+// paragraphs (each with the properties Word gives a blank line): the time
+// and peak memory of their reads, which stop with a reason.
 #include "support/fileformats/docxwriter.h"
 #include "support/fileformats/formatmanager.h"
 #include "support/fileformats/formatreader.h"
 #include "support/fileformats/odtwriter.h"
 #include "support/fileformats/rtfwriter.h"
+#include "support/fileformats/zippackage.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -20,6 +25,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <private/qzipwriter_p.h>
 
 #include "benchbook.h"
 
@@ -198,5 +204,31 @@ int main(int argc, char* argv[])
     const double odt = results.value(QStringLiteral("odt")).ms;
     if (odt > 0)
         print("fodt_100k_attributes_to_odt_novel_time_ratio", refused.ms / odt, "x");
+
+    {
+        const QByteArray blank = "<w:p><w:pPr><w:pStyle w:val=\"Normal\"/><w:spacing w:before=\"0\" w:after=\"0\" "
+                                 "w:line=\"240\" w:lineRule=\"auto\"/><w:rPr><w:rFonts w:hint=\"eastAsia\"/></w:rPr></w:pPr></w:p>";
+        QByteArray body = "<?xml version=\"1.0\"?><w:document xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\">"
+                          "<w:body>";
+        const int count = int(200LL * 1024 * 1024 / blank.size());
+        body.reserve(int(200LL * 1024 * 1024) + 1024);
+        for (int i = 0; i < count; ++i)
+            body += blank;
+        body += "</w:body></w:document>";
+        QFile file(root.filePath(QStringLiteral("blank.docx")));
+        const bool packed = file.open(QIODevice::WriteOnly) && ZipPackage::writePackage(&file, [&body](QZipWriter& zip) {
+            zip.setCompressionPolicy(QZipWriter::AlwaysCompress);
+            zip.addFile(QStringLiteral("word/document.xml"), body);
+        });
+        if (!packed)
+            return 1;
+        print("docx_empty_paragraphs_file_size", file.size() / 1024.0, "KB");
+    }
+    malloc_trim(0);
+    const Figures blank = runChild(QStringLiteral("docx"), root.filePath(QStringLiteral("blank.docx")));
+    print("docx_200mib_empty_paragraphs_refused", blank.ms, "ms");
+    print("docx_200mib_empty_paragraphs_peak_memory", blank.peakMb, "MB");
+    if (docx > 0)
+        print("docx_200mib_empty_paragraphs_to_docx_novel_time_ratio", blank.ms / docx, "x");
     return 0;
 }

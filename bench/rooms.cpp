@@ -6,6 +6,13 @@
 //    plan carries 100 000 attributes on one element, beside the same 200
 //    honest members. Figures: the GUI thread's longest stall while a refresh
 //    runs (the worst of three, measured by StallProbe) and a refresh's time.
+//    Then a crowded open room of 200 members, one of whom has put an 18 MB
+//    record and one a record of 1 500 attributes, under three shared plans
+//    in turn: a 16 MB plan of 1.4 M attributes that reads, an 18 MB plan
+//    over the size limit, and the plan with 100 000 attributes on one
+//    element; every refresh starts without a local copy of the plan. Beside
+//    the stall: how many times the three refreshes downloaded the oversized
+//    and refused documents (GET requests in the server's journal).
 // 2. The real room page (RankingPage.qml in a 280 px side column) entering
 //    a room of 200 honest members, each with an avatar of its own served by
 //    the server, against an empty room as the baseline: the longest stall
@@ -43,6 +50,8 @@
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QTimer>
+
+#include <QFile>
 
 #include <algorithm>
 #include <cstdio>
@@ -114,6 +123,23 @@ QByteArray floodedPlan()
     return plan + "><WordsOnTime/></Bot></BotList></Bots>";
 }
 
+// A plan that reads: 100 writers with a step every 30 s of the day, each
+// step carrying two attributes more than ours (16 MB, 1.4 M attributes).
+QByteArray heavyPlan()
+{
+    const QByteArray now = QByteArray::number(StatsClock::currentSeconds());
+    QByteArray plan = "<Bots InitTime=\"" + now + "\"><BotList>";
+    plan.reserve(17 * 1024 * 1024);
+    for (int b = 0; b < 100; ++b) {
+        plan += "<Bot Nickname=\"W" + QByteArray::number(b) + "\" BeginTime=\"" + now + "\"><WordsOnTime>";
+        for (int step = 0; step < 2880; ++step)
+            plan += "<w t=\"" + now + "\" w=\"" + QByteArray::number(step) + "\" s=\"" + QByteArray::number(step * 30)
+                + "\" x=\"0000000\" y=\"0\"/>";
+        plan += "</WordsOnTime></Bot>";
+    }
+    return plan + "</BotList></Bots>";
+}
+
 // A member's avatar as the server stores it (a 512 px PNG under the MD5
 // of its bytes); the picture's URL.
 QString putAvatar(const PenlarkServer& server, int i)
@@ -151,12 +177,19 @@ bool putRoom(const PenlarkServer& server, const QString& room, int type, const Q
     return server.putObjects(objects);
 }
 
-// The worst stall and the time of three refreshes of the room.
-void refreshes(const QString& room, const QString& kind)
+// The worst stall and the time of three refreshes of the room; with
+// `watched`, how often those refreshes downloaded each of these objects
+// (every refresh then starts without the local copy of the plan).
+void refreshes(const QString& room, const QString& kind, int expectedRows = kMembers, const PenlarkServer* server = nullptr,
+               const QMap<QString, QString>& watched = {})
 {
     double stall = 0;
     double total = 0;
+    if (server)
+        server->clearRequests();
     for (int round = 0; round < 3; ++round) {
+        if (server)
+            QFile::remove(bot::localBotsFile(room));
         StallProbe probe;
         QElapsedTimer timer;
         timer.start();
@@ -169,13 +202,45 @@ void refreshes(const QString& room, const QString& kind)
         });
         QTimer::singleShot(600000, &loop, &QEventLoop::quit);
         loop.exec();
-        if (rows != kMembers)
+        if (rows != expectedRows)
             std::fprintf(stderr, "rooms: %s refresh gave %d rows\n", qPrintable(kind), rows);
         total += timer.elapsed();
         stall = std::max(stall, probe.longestMs());
     }
     figure(QStringLiteral("room refresh %1 longest GUI stall").arg(kind), stall, "ms");
     figure(QStringLiteral("room refresh %1 time").arg(kind), total / 3, "ms");
+    if (!server)
+        return;
+    const QList<ServerRequest> journal = server->storageRequests("GET");
+    for (auto it = watched.begin(); it != watched.end(); ++it) {
+        const QString key = QStringLiteral("ranking/rooms/%1/%2").arg(room, it.key());
+        const int downloads = int(std::count_if(journal.begin(), journal.end(), [&](const ServerRequest& r) { return r.key() == key; }));
+        figure(QStringLiteral("room refresh %1 downloads of the %2 in 3 refreshes").arg(kind, it.value()), downloads, "requests");
+    }
+}
+
+// The crowded room under each of the three plans.
+void crowdedRoom(const PenlarkServer& server)
+{
+    QMap<QString, QByteArray> members;
+    for (int i = 0; i < kMembers - 2; ++i)
+        members.insert(QStringLiteral("m%1.user.xml").arg(i), record(i, false));
+    members.insert(QStringLiteral("big.user.xml"), record(kMembers, false).replace("</User>", QByteArray(18 * 1000 * 1000, ' ') + "</User>"));
+    QByteArray flood = "<User ID=\"heavy\" Words=\"9\"";
+    for (int i = 0; i < 1500; ++i)
+        flood += " a" + QByteArray::number(i, 36) + "=\"\"";
+    members.insert(QStringLiteral("heavy.user.xml"), flood + "/>");
+    members.insert(QStringLiteral("bot.xml"), heavyPlan());
+    if (!putRoom(server, QStringLiteral("Crowd"), 0, members))
+        return;
+    const QMap<QString, QString> watched { { QStringLiteral("big.user.xml"), QStringLiteral("oversized record") },
+                                          { QStringLiteral("heavy.user.xml"), QStringLiteral("refused record") },
+                                          { QStringLiteral("bot.xml"), QStringLiteral("plan") } };
+    refreshes(QStringLiteral("Crowd"), QStringLiteral("crowd heavy plan"), kMembers + 100, &server, watched);
+    server.putObject(QStringLiteral("ranking/rooms/Crowd/bot.xml"), floodedPlan().replace("<WordsOnTime/>", "<WordsOnTime/>" + QByteArray(18 * 1000 * 1000, ' ')));
+    refreshes(QStringLiteral("Crowd"), QStringLiteral("crowd oversized plan"), kMembers, &server, watched);
+    server.putObject(QStringLiteral("ranking/rooms/Crowd/bot.xml"), floodedPlan());
+    refreshes(QStringLiteral("Crowd"), QStringLiteral("crowd refused plan"), kMembers, &server, watched);
 }
 
 struct PageFigures {
@@ -299,6 +364,7 @@ int main(int argc, char* argv[])
     refreshes(QStringLiteral("Honest"), QStringLiteral("honest"));
     refreshes(QStringLiteral("Hostile"), QStringLiteral("hostile"));
     refreshes(QStringLiteral("Plan"), QStringLiteral("hostile plan"));
+    crowdedRoom(server);
     roomPage(server);
     return 0;
 }

@@ -634,6 +634,10 @@
             <numerusform>لأحد عناصر المستند سمات كثيرة جدًا: أكثر من %n؛ توقفت القراءة.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>文档解压后的内容远多于其中的文字，已停止读取。</source>
+        <translation>المستند بعد فك ضغطه أكبر بكثير مما يحتاجه نصه؛ توقفت القراءة.</translation>
+    </message>
 </context>
 <context>
     <name>FullTimerWidget</name>

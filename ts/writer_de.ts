@@ -594,6 +594,10 @@ Copyright © die Penlark-Entwickler.</translation>
             <numerusform>Ein Element des Dokuments hat zu viele Attribute: mehr als %n; das Lesen wurde beendet.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>文档解压后的内容远多于其中的文字，已停止读取。</source>
+        <translation>Das Dokument entpackt zu weit mehr, als sein Text braucht; das Lesen wurde beendet.</translation>
+    </message>
 </context>
 <context>
     <name>FullTimerWidget</name>

@@ -594,6 +594,10 @@ Copyright © the Penlark developers.</translation>
             <numerusform>An element of the document has too many attributes: more than %n; reading stopped.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>文档解压后的内容远多于其中的文字，已停止读取。</source>
+        <translation>The document unpacks to far more than its text needs; reading stopped.</translation>
+    </message>
 </context>
 <context>
     <name>FullTimerWidget</name>

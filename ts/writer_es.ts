@@ -594,6 +594,10 @@ Copyright © los desarrolladores de Penlark.</translation>
             <numerusform>Un elemento del documento tiene demasiados atributos: más de %n; se detuvo la lectura.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>文档解压后的内容远多于其中的文字，已停止读取。</source>
+        <translation>El documento descomprimido ocupa mucho más de lo que su texto necesita; se detuvo la lectura.</translation>
+    </message>
 </context>
 <context>
     <name>FullTimerWidget</name>

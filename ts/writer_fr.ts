@@ -594,6 +594,10 @@ Copyright © les développeurs de Penlark.</translation>
             <numerusform>Un élément du document a trop d'attributs : plus de %n ; lecture arrêtée.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>文档解压后的内容远多于其中的文字，已停止读取。</source>
+        <translation>Le document décompressé est bien plus volumineux que son texte ne le justifie ; lecture arrêtée.</translation>
+    </message>
 </context>
 <context>
     <name>FullTimerWidget</name>

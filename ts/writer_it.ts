@@ -594,6 +594,10 @@ Copyright © gli sviluppatori di Penlark.</translation>
             <numerusform>Un elemento del documento ha troppi attributi: più di %n; lettura interrotta.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>文档解压后的内容远多于其中的文字，已停止读取。</source>
+        <translation>Il documento decompresso occupa molto più di quanto richieda il suo testo; lettura interrotta.</translation>
+    </message>
 </context>
 <context>
     <name>FullTimerWidget</name>

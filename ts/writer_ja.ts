@@ -584,6 +584,10 @@ Copyright © Penlark 開発者</translation>
             <numerusform>文書の一つの要素の属性が多すぎます(%n 個超)。読み込みを中止しました。</numerusform>
         </translation>
     </message>
+    <message>
+        <source>文档解压后的内容远多于其中的文字，已停止读取。</source>
+        <translation>文書を展開すると本文に比べて大きすぎます。読み込みを中止しました。</translation>
+    </message>
 </context>
 <context>
     <name>FullTimerWidget</name>

@@ -584,6 +584,10 @@ Copyright © Penlark 개발자</translation>
             <numerusform>문서의 한 요소에 속성이 너무 많습니다(%n개 초과). 읽기를 멈췄습니다.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>文档解压后的内容远多于其中的文字，已停止读取。</source>
+        <translation>문서의 압축을 풀면 본문에 비해 지나치게 큽니다. 읽기를 중단했습니다.</translation>
+    </message>
 </context>
 <context>
     <name>FullTimerWidget</name>

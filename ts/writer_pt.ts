@@ -594,6 +594,10 @@ Copyright © os desenvolvedores do Penlark.</translation>
             <numerusform>Um elemento do documento tem atributos demais: mais de %n; a leitura parou.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>文档解压后的内容远多于其中的文字，已停止读取。</source>
+        <translation>O documento descompactado ocupa muito mais do que o seu texto precisa; a leitura foi interrompida.</translation>
+    </message>
 </context>
 <context>
     <name>FullTimerWidget</name>

@@ -604,6 +604,10 @@
             <numerusform>У элемента документа слишком много атрибутов: больше %n; чтение остановлено.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>文档解压后的内容远多于其中的文字，已停止读取。</source>
+        <translation>Распакованный документ намного больше, чем требует его текст; чтение остановлено.</translation>
+    </message>
 </context>
 <context>
     <name>FullTimerWidget</name>

@@ -583,6 +583,10 @@
             <numerusform />
         </translation>
     </message>
+    <message>
+        <source>文档解压后的内容远多于其中的文字，已停止读取。</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>FullTimerWidget</name>

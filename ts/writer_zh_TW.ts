@@ -584,6 +584,10 @@
             <numerusform>文件中一個元素的屬性過多：超過 %n 個，已停止讀取。</numerusform>
         </translation>
     </message>
+    <message>
+        <source>文档解压后的内容远多于其中的文字，已停止读取。</source>
+        <translation>文件解壓後的內容遠多於其中的文字，已停止讀取。</translation>
+    </message>
 </context>
 <context>
     <name>FullTimerWidget</name>

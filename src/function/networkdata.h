@@ -22,6 +22,7 @@ public:
         NoCredentials, // no storage credentials could be had; nothing was sent
         NoKey, // an object operation without a key; nothing was sent
         OutsidePolicy, // an upload key the storage policy does not allow; nothing was sent
+        TooLarge, // a body over the caller's limit: refused by its listed or announced size, or stopped as it came
     };
 
     Kind kind = Kind::Answer;

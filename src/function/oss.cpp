@@ -2,6 +2,7 @@
 
 #include "data/serviceconfig.h"
 #include "function/datareply.h"
+#include "function/downloadthread.h"
 #include "TovaUi/function/function.h"
 #include "function/network.h"
 #include "function/osslistreply.h"
@@ -316,17 +317,15 @@ DataReply* oss::signedRequest(Verb verb, const QString& key, const QByteArray& b
         }
         // A listing goes to the bucket itself and signs the resource "/".
         const bool listing = !query.isNull();
-        QUrl url(listing ? t.host : t.host + QLatin1Char('/') + function::urlEncode(key), QUrl::TolerantMode);
-        if (listing)
-            url.setQuery(query, QUrl::StrictMode);
-        QNetworkRequest request(url);
-        const QString date = function::timeToGMT(QDateTime::currentSecsSinceEpoch() + 180);
         const QString verbText = verb == Verb::Get ? QStringLiteral("GET")
             : verb == Verb::Put                    ? QStringLiteral("PUT")
                                                    : QStringLiteral("DELETE");
-        request.setRawHeader("Date", date.toUtf8());
-        request.setRawHeader("x-oss-security-token", t.securitytoken.toUtf8());
-        request.setRawHeader("Authorization", getSignature(verbText, listing ? QStringLiteral("/") : key, date, t).toUtf8());
+        QNetworkRequest request = objectRequest(verbText, listing ? QString() : key, t);
+        if (listing) {
+            QUrl url(t.host, QUrl::TolerantMode);
+            url.setQuery(query, QUrl::StrictMode);
+            request.setUrl(url);
+        }
         NetworkReply* sent = verb == Verb::Get ? network::get(request)
             : verb == Verb::Put                ? network::put(request, body)
                                                : network::deleteRequest(request);
@@ -343,6 +342,40 @@ DataReply* oss::signedRequest(Verb verb, const QString& key, const QByteArray& b
                 data = checkedUpload(data, body);
             finishData(reply, data);
         });
+    });
+    return reply;
+}
+
+// A signed request for the object (the bucket itself, resource "/", when
+// the key is null).
+QNetworkRequest oss::objectRequest(const QString& verb, const QString& key, const ossStsToken& token)
+{
+    QNetworkRequest request(QUrl(key.isNull() ? token.host : token.host + QLatin1Char('/') + function::urlEncode(key),
+                                 QUrl::TolerantMode));
+    const QString date = function::timeToGMT(QDateTime::currentSecsSinceEpoch() + 180);
+    request.setRawHeader("Date", date.toUtf8());
+    request.setRawHeader("x-oss-security-token", token.securitytoken.toUtf8());
+    request.setRawHeader("Authorization",
+                         getSignature(verb, key.isNull() ? QStringLiteral("/") : key, date, token).toUtf8());
+    return request;
+}
+
+DataReply* oss::getBoundedObject(const QString& key, qint64 maxBytes, const QString& listedETag)
+{
+    auto* reply = new DataReply();
+    if (!isObjectKey(key)) {
+        logWarning(lcSync) << "refused: no object key";
+        emitLater(reply, keyFailure());
+        return reply;
+    }
+    StsTokenReply* token = getStsToken();
+    connect(token, &StsTokenReply::finished, reply, [reply, key, maxBytes, listedETag](oss::ossStsToken t) {
+        if (!t.valid) {
+            finishData(reply, tokenFailure());
+            return;
+        }
+        DownloadThread::instance()->get(objectRequest(QStringLiteral("GET"), key, t), maxBytes, listedETag, reply,
+                                        [reply](const NetworkData& d) { finishData(reply, d); });
     });
     return reply;
 }

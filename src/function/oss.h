@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QMetaType>
+#include <QNetworkRequest>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -88,6 +89,10 @@ public:
     // store said "NoSuchKey"; anything else arrives as a failure with status
     // 0 and no body.
     DataReply* getObject(const QString& key, const QString& listedETag = QString());
+    // The same for a document other people write (the writing rooms'): it
+    // is received and checked on the download thread (DownloadThread), and
+    // a body over maxBytes is stopped as it comes (kind TooLarge).
+    DataReply* getBoundedObject(const QString& key, qint64 maxBytes, const QString& listedETag = QString());
     // The content type is accepted for the callers' sake and not sent: the
     // signature covers an empty Content-Type line.
     // Uploads count (status 200) only when the answer's ETag confirms the
@@ -115,6 +120,7 @@ private:
     DataReply* signedRequest(Verb verb, const QString& key, const QByteArray& body, const QString& query,
                              const QString& listedETag);
     static NetworkData failed(const NetworkData& answer, const QString& reason);
+    static QNetworkRequest objectRequest(const QString& verb, const QString& key, const ossStsToken& token);
 
     ossPolicyToken policyToken;
     ossStsToken stsToken;

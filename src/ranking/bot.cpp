@@ -12,6 +12,7 @@
 #include "ranking/rankingdata.h"
 #include "ranking/rankingxml.h"
 #include "ranking/roomdatareply.h"
+#include "ranking/roomdownloads.h"
 #include "ranking/roomreader.h"
 #include "ranking/userdaydatalistreply.h"
 #include "support/log.h"
@@ -80,8 +81,24 @@ QString bot::localBotsFile(const QString& roomKey)
 // until a write of it succeeds.
 bool bot::writeFile(const QString& path, const QByteArray& bytes)
 {
-    return WriteNotice::track(tr("无法保存缓存文件："), path, UserFile::write(path, bytes));
+    return noteWritten(path, UserFile::write(path, bytes));
 }
+
+bool bot::noteWritten(const QString& path, const UserFile::Result& written)
+{
+    return WriteNotice::track(tr("无法保存缓存文件："), path, written);
+}
+
+namespace {
+// A document read off the GUI thread, kept in a cache file there too.
+template <typename Value>
+struct Kept {
+    Value value;
+    bool refused = false;
+    bool wrote = false;
+    UserFile::Result written;
+};
+} // namespace
 
 // ---- catalogue ------------------------------------------------------------------
 
@@ -116,19 +133,28 @@ BotUsersReply* bot::getBotUsers(const QString& roomKey, int count, const RoomRea
             deliver(local);
             return;
         }
-        DataReply* fetch = global::instance()->getOss()->getObject(
-            QStringLiteral("ranking/") + roomKey + QStringLiteral(".bot.user.xml"));
+        // Only the operators write the catalogue, and it cannot be listed:
+        // it is fetched within its size.
+        const QString key = QStringLiteral("ranking/") + roomKey + QStringLiteral(".bot.user.xml");
+        DataReply* fetch = RoomDownloads::fetch({key, QString(), -1}, RankingXml::MaxCatalogueSize);
         connect(fetch, &DataReply::finished, reply, [reply, roomKey, count, reader, deliver](const NetworkData& d) {
             if (d.statusCode != 200) {
                 deliver(QList<BotUser>());
                 return;
             }
             const QByteArray body = d.data;
-            reader.read<QList<BotUser>>(reply, body.size(), [body, count]() { return botXmlToBotUser(body, count); },
-                                        [roomKey, body, deliver](const QList<BotUser>& users) {
-                writeFile(localBotUserFile(roomKey), body);
-                logDebug(lcRooms) << "botList from serve:" << users.size();
-                deliver(users);
+            const QString path = localBotUserFile(roomKey);
+            reader.read<Kept<QList<BotUser>>>(reply, body.size(), [body, count, path]() {
+                Kept<QList<BotUser>> k;
+                k.value = botXmlToBotUser(body, count);
+                k.written = UserFile::write(path, body);
+                k.wrote = true;
+                return k;
+            }, [path, deliver](const Kept<QList<BotUser>>& k) {
+                if (k.wrote)
+                    noteWritten(path, k.written);
+                logDebug(lcRooms) << "botList from serve:" << k.value.size();
+                deliver(k.value);
             });
         });
     });
@@ -195,8 +221,13 @@ BotsDataReply* bot::buildBots(const QString& roomKey, const RoomReader& reader)
     auto* reply = new BotsDataReply();
     BotUsersReply* users = getBotUsers(roomKey, userNumberForRoom(), reader);
     connect(users, &BotUsersReply::finished, reply, [reply, roomKey](const QList<BotUser>& list) {
-        emit reply->finished(planFor(roomKey, list));
-        reply->deleteLater();
+        // A plan of a hundred writers has a quarter of a million steps: it
+        // is drawn off the GUI thread, outside the refresh's budget.
+        RoomReader().read<BotsData>(reply, 0, [roomKey, list]() { return planFor(roomKey, list); },
+                                    [reply](const BotsData& plan) {
+            emit reply->finished(plan);
+            reply->deleteLater();
+        });
     });
     return reply;
 }
@@ -235,18 +266,29 @@ static QString serverBotsKey(const QString& roomKey)
 BotsDataReply* bot::getServerBots(const QString& roomKey, const RoomReader& reader)
 {
     auto* reply = new BotsDataReply();
-    DataReply* fetch = global::instance()->getOss()->getObject(serverBotsKey(roomKey));
-    connect(fetch, &DataReply::finished, reply, [reply, roomKey, reader](const NetworkData& d) {
+    const QString key = serverBotsKey(roomKey);
+    DataReply* fetch = RoomDownloads::fetchListed(key, RankingXml::MaxPlanSize);
+    connect(fetch, &DataReply::finished, reply, [reply, roomKey, key, reader](const NetworkData& d) {
         const QByteArray body = d.statusCode == 200 ? d.data : QByteArray();
-        reader.read<BotsData>(reply, body.size(),
-                              [body]() { return RankingData::botXmlToBotData(RankingData::bodyText(body, RankingXml::MaxPlanSize)); },
-                              [reply, roomKey, body](const BotsData& read) {
-            BotsData plan;
+        const QString path = localBotsFile(roomKey);
+        const bool answered = d.statusCode == 200;
+        reader.read<Kept<BotsData>>(reply, body.size(), [body, path, answered]() {
+            Kept<BotsData> k;
+            const BotsData read = RankingData::botXmlToBotData(RankingData::bodyText(body, RankingXml::MaxPlanSize));
+            k.refused = answered && !read.valid && !RankingXml::ParseDeadline::passed();
+            // Today's plan is cached as it came.
             if (StatsClock::isToday(read.InitTime)) {
-                saveLocalBots(roomKey, body);
-                plan = read;
+                k.written = UserFile::write(path, body);
+                k.wrote = true;
+                k.value = read;
             }
-            emit reply->finished(plan);
+            return k;
+        }, [reply, key, d, path](const Kept<BotsData>& k) {
+            if (k.refused)
+                RoomDownloads::refuse(key, d.eTag);
+            if (k.wrote)
+                noteWritten(path, k.written);
+            emit reply->finished(k.value);
             reply->deleteLater();
         });
     });
@@ -262,6 +304,24 @@ BoolReply* bot::pushServerBots(const QString& roomKey, const BotsData& plan)
         reply->deleteLater();
     });
     return reply;
+}
+
+// A new plan is written out, cached and shared off the GUI thread.
+void bot::keepBuilt(const QString& roomKey, const BotsData& plan)
+{
+    const QString path = localBotsFile(roomKey);
+    // Kept whether or not the refresh that built it still waits.
+    RoomReader().read<Kept<QByteArray>>(global::instance()->getOss(), 0, [plan, path]() {
+        Kept<QByteArray> k;
+        k.value = RankingData::botDataToXml(plan).toUtf8();
+        k.written = UserFile::write(path, k.value);
+        k.wrote = true;
+        return k;
+    }, [roomKey, path](const Kept<QByteArray>& k) {
+        if (k.wrote)
+            noteWritten(path, k.written);
+        global::instance()->getOss()->postObject(serverBotsKey(roomKey), k.value, QStringLiteral("text/plain"));
+    });
 }
 
 BotsDataReply* bot::checkBotsData(const QString& roomKey)
@@ -286,17 +346,15 @@ BotsDataReply* bot::checkBotsData(const QString& roomKey, const RoomReader& read
         }
         BotsDataReply* server = getServerBots(roomKey, reader);
         connect(server, &BotsDataReply::finished, reply, [reply, roomKey, reader, deliver](const BotsData& shared) {
+            // The shared plan was cached as it came.
             if (!shared.BotList.isEmpty()) {
-                saveLocalBots(roomKey, RankingData::botDataToXml(shared).toUtf8());
                 deliver(shared);
                 return;
             }
             BotsDataReply* built = buildBots(roomKey, reader);
             connect(built, &BotsDataReply::finished, reply, [roomKey, deliver](const BotsData& plan) {
-                if (!plan.BotList.isEmpty()) {
-                    saveLocalBots(roomKey, RankingData::botDataToXml(plan).toUtf8());
-                    pushServerBots(roomKey, plan);
-                }
+                if (!plan.BotList.isEmpty())
+                    keepBuilt(roomKey, plan);
                 deliver(plan);
             });
         });

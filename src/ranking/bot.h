@@ -4,6 +4,7 @@
 #include "ranking/botsdata.h"
 #include "ranking/botuser.h"
 #include "ranking/userdaydata.h"
+#include "support/userfile.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -58,6 +59,8 @@ private:
     static int random(int a, int b);
     static QString safeFileName(const QString& roomKey);
     static bool writeFile(const QString& path, const QByteArray& bytes);
+    static bool noteWritten(const QString& path, const UserFile::Result& written);
+    static void keepBuilt(const QString& roomKey, const BotsData& plan);
 };
 
 #endif

@@ -12,6 +12,7 @@
 #include "ranking/userdaydatareply.h"
 #include "ranking/rankingxml.h"
 #include "ranking/roomname.h"
+#include "ranking/roomdownloads.h"
 #include "ranking/roomreader.h"
 #include "ranking/userroomdatareply.h"
 #include "support/log.h"
@@ -63,6 +64,23 @@ QString RankingData::bodyText(const QByteArray& body, int maxCharacters)
         return QString();
     }
     return QString::fromUtf8(text);
+}
+
+namespace {
+bool readWell(const RoomData& r) { return r.valid; }
+bool readWell(const UserDayData& r) { return r.valid; }
+// A member's own record carries no mark of having been read.
+bool readWell(const UserRoomData&) { return true; }
+} // namespace
+
+template <typename Record>
+RankingData::Read<Record> RankingData::readRecord(const QByteArray& body, Record (*read)(const QString&))
+{
+    Read<Record> r;
+    r.record = read(bodyText(body, RankingXml::MaxRecordSize));
+    // A parse stopped by the refresh's deadline says nothing of the document.
+    r.refused = !readWell(r.record) && !RankingXml::ParseDeadline::passed();
+    return r;
 }
 
 // ---- object keys ------------------------------------------------------------------
@@ -157,6 +175,13 @@ static QList<oss::OssListContent> listed(const QByteArray& body, bool (*keep)(co
     return kept;
 }
 
+static RoomDownloads::Listed listedAs(const oss::OssListContent& c)
+{
+    bool ok = false;
+    const qint64 size = c.Size.toLongLong(&ok);
+    return RoomDownloads::Listed {c.Key, c.ETag, ok ? size : -1};
+}
+
 RoomDataListReply* RankingData::getHallDataList()
 {
     auto* reply = new RoomDataListReply();
@@ -178,7 +203,7 @@ RoomDataListReply* RankingData::getHallDataList()
         const int total = keys.size();
         const RoomReader reader;
         for (const oss::OssListContent& c : keys) {
-            RoomDataReply* room = getRoomDateByKey(c.Key, reader);
+            RoomDataReply* room = fetchRoom(listedAs(c), reader);
             connect(room, &RoomDataReply::finished, reply, [reply, total](const RoomData& data) {
                 ++reply->delivered;
                 emit reply->addedRoomData(data);
@@ -192,20 +217,26 @@ RoomDataListReply* RankingData::getHallDataList()
     return reply;
 }
 
-RoomDataReply* RankingData::getRoomDateByKey(const QString& key, const RoomReader& reader)
+RoomDataReply* RankingData::fetchRoom(const RoomDownloads::Listed& listed, const RoomReader& reader)
 {
     auto* reply = new RoomDataReply();
-    DataReply* fetch = store()->getObject(fixRoomKeyToPath(key));
-    connect(fetch, &DataReply::finished, reply, [reply, reader](const NetworkData& d) {
+    DataReply* fetch = RoomDownloads::fetch(listed, RankingXml::MaxRecordSize);
+    connect(fetch, &DataReply::finished, reply, [reply, reader, key = listed.key](const NetworkData& d) {
         const QByteArray body = d.statusCode == 200 ? d.data : QByteArray();
-        reader.read<RoomData>(reply, body.size(),
-                              [body]() { return roomXmlToRoomData(bodyText(body, RankingXml::MaxRecordSize)); },
-                              [reply](const RoomData& room) {
-                                  emit reply->finished(room);
-                                  reply->deleteLater();
-                              });
+        reader.read<Read<RoomData>>(reply, body.size(), [body]() { return readRecord(body, &RankingData::roomXmlToRoomData); },
+                                    [reply, key, d](const Read<RoomData>& read) {
+                                        if (read.refused && d.statusCode == 200)
+                                            RoomDownloads::refuse(key, d.eTag);
+                                        emit reply->finished(read.record);
+                                        reply->deleteLater();
+                                    });
     });
     return reply;
+}
+
+RoomDataReply* RankingData::getRoomDateByKey(const QString& key, const RoomReader& reader)
+{
+    return fetchRoom(RoomDownloads::Listed {fixRoomKeyToPath(key), QString(), -1}, reader);
 }
 
 RoomDataReply* RankingData::getRoomDateByKey(const QString& key) { return getRoomDateByKey(key, RoomReader()); }
@@ -242,7 +273,7 @@ UserDayDataListReply* RankingData::getRoomDateList(const QString& roomKey, const
             return;
         }
         for (const oss::OssListContent& c : keys) {
-            UserDayDataReply* one = fetchMember<UserDayDataReply>(roomKey, c.Key, &RankingData::userXmlToUserDayData, reader);
+            UserDayDataReply* one = fetchMember<UserDayDataReply>(roomKey, listedAs(c), &RankingData::userXmlToUserDayData, reader);
             connect(one, &UserDayDataReply::finished, reply, &UserDayDataListReply::addDayData);
         }
     });
@@ -266,28 +297,34 @@ void RankingData::zeroUnlessCurrent(UserRoomData& record)
 // unless it is of the running day; a record that cannot be had is a default
 // one of the given room.
 template <typename Reply, typename Record>
-Reply* RankingData::fetchMember(const QString& roomKey, const QString& userKey, Record (*read)(const QString&),
-                                const RoomReader& reader)
+Reply* RankingData::fetchMember(const QString& roomKey, const RoomDownloads::Listed& listed,
+                                Record (*read)(const QString&), const RoomReader& reader)
 {
     auto* reply = new Reply();
-    DataReply* fetch = store()->getObject(fixUserKeyToRoomPath(userKey, roomKey));
-    connect(fetch, &DataReply::finished, reply, [reply, roomKey, read, reader](const NetworkData& d) {
+    DataReply* fetch = RoomDownloads::fetch(listed, RankingXml::MaxRecordSize);
+    connect(fetch, &DataReply::finished, reply, [reply, roomKey, read, reader, key = listed.key](const NetworkData& d) {
         auto deliver = [reply](const Record& r) {
             emit reply->finished(r);
             reply->deleteLater();
         };
+        // A document refused for its size reads as one that did not read.
         if (d.statusCode != 200) {
             Record r;
-            r.RoomID = roomKey;
+            if (d.kind != NetworkData::Kind::TooLarge)
+                r.RoomID = roomKey;
             deliver(r);
             return;
         }
         const QByteArray body = d.data;
-        reader.read<Record>(reply, body.size(), [body, read]() {
-            Record r = read(bodyText(body, RankingXml::MaxRecordSize));
-            zeroUnlessCurrent(r);
+        reader.read<Read<Record>>(reply, body.size(), [body, read]() {
+            Read<Record> r = readRecord(body, read);
+            zeroUnlessCurrent(r.record);
             return r;
-        }, deliver);
+        }, [key, d, deliver](const Read<Record>& r) {
+            if (r.refused)
+                RoomDownloads::refuse(key, d.eTag);
+            deliver(r.record);
+        });
     });
     return reply;
 }
@@ -296,14 +333,16 @@ UserDayDataReply* RankingData::getUserDayDataFromRoom(const QString& roomKey, co
                                                       const QString& lastModified)
 {
     Q_UNUSED(lastModified)
-    return fetchMember<UserDayDataReply>(roomKey, userKey, &RankingData::userXmlToUserDayData, RoomReader());
+    return fetchMember<UserDayDataReply>(roomKey, {fixUserKeyToRoomPath(userKey, roomKey), QString(), -1},
+                                         &RankingData::userXmlToUserDayData, RoomReader());
 }
 
 UserRoomDataReply* RankingData::getUserRoomData(const QString& roomKey, const QString& userKey,
                                                 const QString& lastModified)
 {
     Q_UNUSED(lastModified)
-    return fetchMember<UserRoomDataReply>(roomKey, userKey, &RankingData::userXmlToUserRoomData, RoomReader());
+    return fetchMember<UserRoomDataReply>(roomKey, {fixUserKeyToRoomPath(userKey, roomKey), QString(), -1},
+                                          &RankingData::userXmlToUserRoomData, RoomReader());
 }
 
 BoolReply* RankingData::pushUserRoomData(const UserRoomData& record)

@@ -2,6 +2,7 @@
 #define RANKINGDATA_H
 
 #include "ranking/botsdata.h"
+#include "ranking/roomdownloads.h"
 #include "ranking/roomdata.h"
 #include "ranking/userdaydata.h"
 #include "ranking/userroomdata.h"
@@ -87,12 +88,22 @@ public:
     static BoolReply* objectExists(const QString& objectKey);
 
 private:
+    // A record read off the GUI thread; refused when its document was read
+    // and did not give one (not when the refresh's budget left it unread).
+    template <typename Record>
+    struct Read {
+        Record record;
+        bool refused = false;
+    };
+    template <typename Record>
+    static Read<Record> readRecord(const QByteArray& body, Record (*read)(const QString&));
+    static RoomDataReply* fetchRoom(const RoomDownloads::Listed& listed, const RoomReader& reader);
     static oss* store();
     static BoolReply* upload(const QString& objectKey, const QString& text);
     static void zeroUnlessCurrent(UserRoomData& record);
     template <typename Reply, typename Record>
-    static Reply* fetchMember(const QString& roomKey, const QString& userKey, Record (*read)(const QString&),
-                              const RoomReader& reader);
+    static Reply* fetchMember(const QString& roomKey, const RoomDownloads::Listed& listed,
+                              Record (*read)(const QString&), const RoomReader& reader);
 };
 
 #endif

@@ -216,6 +216,11 @@ RankingXml::ParseDeadline::~ParseDeadline()
     t_deadline = m_outer;
 }
 
+bool RankingXml::ParseDeadline::passed()
+{
+    return t_deadline.hasExpired();
+}
+
 QString RankingXml::roomDataToXml(const RoomData& data)
 {
     DocumentWriter doc;

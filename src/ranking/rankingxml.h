@@ -48,6 +48,8 @@ public:
     public:
         explicit ParseDeadline(QDeadlineTimer deadline);
         ~ParseDeadline();
+        // Whether the deadline in force on this thread has passed.
+        static bool passed();
         ParseDeadline(const ParseDeadline&) = delete;
         ParseDeadline& operator=(const ParseDeadline&) = delete;
 

@@ -27,6 +27,7 @@
 #include <QTextBlock>
 #include <QTextCodec>
 #include <QTextDocument>
+#include <QImage>
 #include <QTextFragment>
 #include <QtEndian>
 
@@ -1274,6 +1275,9 @@ private slots:
             QTest::newRow(name + " elements") << type << "elements" << QString::fromUtf8("文档元素过多：超过 100 个，已停止读取。");
             QTest::newRow(name + " depth") << type << "depth" << QString::fromUtf8("文档嵌套过深：超过 2 层，已停止读取。");
             QTest::newRow(name + " time") << type << "time" << QString::fromUtf8("读取文档超时：超过 0 秒，已停止读取。");
+            // Packages only: a flat file's size is its own.
+            if (type == QLatin1String("docx") || type == QLatin1String("odt"))
+                QTest::newRow(name + " markup") << type << "markup" << QString::fromUtf8("文档解压后的内容远多于其中的文字，已停止读取。");
         }
     }
 
@@ -1295,6 +1299,8 @@ private slots:
             limits.maxElements = 100;
         else if (limit == QLatin1String("depth"))
             limits.maxDepth = 2;
+        else if (limit == QLatin1String("markup"))
+            limits.markupAllowance = limits.markupPerCharacter = 1;
         else
             limits.maxMilliseconds = 0;
         const ReadResult result = readWith(written(&book, type), type, limits);
@@ -1327,16 +1333,41 @@ private slots:
         QVERIFY(result.document->characterCount() <= 1000001);
     }
 
-    // A package whose document unpacks to a flood of empty paragraphs stops
-    // at the paragraph limit, and the member is never held whole.
+    // A package whose document unpacks to a flood of empty paragraphs stops,
+    // and the member is never held whole: bare ones at the paragraph limit,
+    // ones with the properties Word gives a blank line (160 bytes each,
+    // 16 MiB in a package of 60 KB) once their markup passes what their
+    // (absent) text justifies, with the paragraphs of the allowance read.
+    void docxParagraphFlood_data()
+    {
+        QTest::addColumn<QByteArray>("paragraph");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("maxParagraphs");
+        QTest::addColumn<QString>("error");
+        QTest::addColumn<int>("blocks");
+        QTest::newRow("bare") << QByteArray("<w:p/>") << 2000000 << 100000
+                              << QString::fromUtf8("文档段落过多：超过 100000 段，已停止读取。") << 100001;
+        const QByteArray blank = "<w:p><w:pPr><w:pStyle w:val=\"Normal\"/><w:spacing w:before=\"0\" w:after=\"0\" w:line=\"240\" "
+                                 "w:lineRule=\"auto\"/><w:rPr><w:rFonts w:hint=\"eastAsia\"/></w:rPr></w:pPr></w:p>";
+        QTest::newRow("with properties") << blank << int(16 * 1024 * 1024 / blank.size()) << int(ReadLimits().maxParagraphs)
+                                         << QString::fromUtf8("文档解压后的内容远多于其中的文字，已停止读取。")
+                                         << int(ReadLimits().markupAllowance / blank.size());
+    }
+
     void docxParagraphFlood()
     {
-        const QByteArray package = docx(QByteArray("<w:p/>").repeated(2000000));
+        QFETCH(QByteArray, paragraph);
+        QFETCH(int, count);
+        QFETCH(int, maxParagraphs);
+        QFETCH(QString, error);
+        QFETCH(int, blocks);
+        const QByteArray package = docx(paragraph.repeated(count));
+        QVERIFY(package.size() < 100000);
         ReadLimits limits;
-        limits.maxParagraphs = 100000;
+        limits.maxParagraphs = maxParagraphs;
         const ReadResult result = readWith(package, QStringLiteral("docx"), limits);
-        QCOMPARE(result.error, QString::fromUtf8("文档段落过多：超过 100000 段，已停止读取。"));
-        QCOMPARE(result.document->blockCount(), 100001);
+        QCOMPARE(result.error, error);
+        QCOMPARE(result.document->blockCount(), blocks);
     }
 
     // Style chains resolve whatever the order of definition: every style
@@ -1737,6 +1768,86 @@ private slots:
         QString text = QString::fromUtf8(fileBytes(out + QStringLiteral("/chapter.txt")));
         text.remove(QChar(0xFEFF)).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         QCOMPARE(text, chapter.toPlainText() + QLatin1Char('\n'));
+    }
+
+    // A document LibreOffice saved with pictures (as Base64 inside a flat
+    // ODT, as files of their own in an ODT) and footnotes reads with the
+    // paragraphs LibreOffice's own text export has, picture bytes nowhere:
+    // a footnote's body stays in its sentence (LibreOffice's text leaves it
+    // out), without splitting it.
+    void libreOfficePicturesAndNotes_data()
+    {
+        QTest::addColumn<QString>("type");
+        QTest::newRow("fodt") << "fodt";
+        QTest::newRow("odt") << "odt";
+    }
+
+    void libreOfficePicturesAndNotes()
+    {
+        QFETCH(QString, type);
+        const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+        QVERIFY2(!soffice.isEmpty(), "LibreOffice is needed (Debian: libreoffice-writer-nogui, which scripts/setup.sh installs)");
+        auto picture = [](int seed) {
+            QImage image(48, 48, QImage::Format_RGB32);
+            quint32 state = quint32(seed);
+            for (int y = 0; y < 48; ++y)
+                for (int x = 0; x < 48; ++x)
+                    image.setPixel(x, y, state = state * 1664525u + 1013904223u);
+            QByteArray png;
+            QBuffer buffer(&png);
+            buffer.open(QIODevice::WriteOnly);
+            image.save(&buffer, "PNG");
+            return "<draw:frame text:anchor-type=\"as-char\" svg:width=\"1cm\" svg:height=\"1cm\"><draw:image>"
+                   "<office:binary-data>" + png.toBase64() + "</office:binary-data></draw:image></draw:frame>";
+        };
+        auto note = [](const QByteArray& body) {
+            return "<text:note text:note-class=\"footnote\"><text:note-citation>1</text:note-citation><text:note-body>" + body
+                + "</text:note-body></text:note>";
+        };
+        const QStringList noteTexts = {QStringLiteral("注释甲。"), QStringLiteral("Note B first."), QStringLiteral("Note B second.")};
+        const QByteArray source = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<office:document "
+            "xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\" "
+            "xmlns:draw=\"urn:oasis:names:tc:opendocument:xmlns:drawing:1.0\" "
+            "xmlns:svg=\"urn:oasis:names:tc:opendocument:xmlns:svg-compatible:1.0\" office:version=\"1.3\" "
+            "office:mimetype=\"application/vnd.oasis.opendocument.text\"><office:body><office:text>"
+            "<text:p>第一段，图片之前。</text:p><text:p>Picture " + picture(1) + " in the sentence.</text:p>"
+            "<text:p>" + picture(2) + "</text:p><text:p>Two " + picture(3) + " pictures " + picture(4) + " here.</text:p>"
+            "<text:p>一句话" + note("<text:p>" + noteTexts[0].toUtf8() + "</text:p>") + "还没有完。</text:p>"
+            "<text:p>A sentence with a note" + note("<text:p>" + noteTexts[1].toUtf8() + "</text:p><text:p>" + noteTexts[2].toUtf8() + "</text:p>")
+            + " and more text.</text:p><text:p>Last paragraph.</text:p></office:text></office:body></office:document>";
+        QVERIFY(QDir().mkpath(path(QStringLiteral("notes"))));
+        const QString sourcePath = path(QStringLiteral("notes/book.fodt"));
+        QFile sourceFile(sourcePath);
+        QVERIFY(sourceFile.open(QIODevice::WriteOnly) && sourceFile.write(source) == source.size());
+        sourceFile.close();
+        auto convert = [&](const QString& to, const QString& file, const QString& outDir) {
+            QProcess office;
+            office.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+            office.start(soffice, {QStringLiteral("-env:UserInstallation=file://") + path(QStringLiteral("office")), QStringLiteral("--headless"),
+                                   QStringLiteral("--convert-to"), to, QStringLiteral("--outdir"), outDir, file});
+            return office.waitForFinished(240000) && office.exitCode() == 0;
+        };
+        const QString saved = path(QStringLiteral("saved-") + type);
+        QVERIFY(convert(type, sourcePath, saved));
+        QVERIFY(convert(QStringLiteral("txt:Text (encoded):UTF8"), saved + QStringLiteral("/book.") + type, saved));
+        QString text = QString::fromUtf8(fileBytes(saved + QStringLiteral("/book.txt")));
+        text.remove(QChar(0xFEFF)).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        QStringList lines = text.split(QLatin1Char('\n'));
+        if (lines.last().isEmpty())
+            lines.removeLast();
+        const QByteArray savedBytes = fileBytes(saved + QStringLiteral("/book.") + type);
+        // The flat ODT carries the pictures as LibreOffice laid them out.
+        QCOMPARE(savedBytes.contains("<office:binary-data>"), type == QLatin1String("fodt"));
+        const ReadResult result = readBytes(savedBytes, type);
+        QVERIFY2(result.error.isEmpty(), qPrintable(result.error));
+        QVERIFY(!result.document->toPlainText().contains(QLatin1String("iVBORw0KGgo")));
+        QStringList paragraphs = blockTexts(result.document.get());
+        for (const QString& body : noteTexts)
+            QVERIFY(paragraphs.filter(body).size() == 1);
+        for (QString& paragraph : paragraphs)
+            for (const QString& body : noteTexts)
+                paragraph.remove(body);
+        QCOMPARE(paragraphs, lines);
     }
 
     // ---- fuzzing -----------------------------------------------------------

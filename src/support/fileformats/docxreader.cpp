@@ -51,7 +51,7 @@ void DocxReader::readData(QIODevice* device)
     m_error = ZipPackage::readMembers(device, {QStringLiteral("word/styles.xml"), QStringLiteral("word/document.xml")},
                                       QCoreApplication::translate("DocxReader", "Unable to open archive."),
                                       [this](QIODevice* member) {
-                                          m_xml.setDevice(member);
+                                          m_xml.setDevice(member, true);
                                           readContent();
                                           const QString error = m_xml.hasError() ? m_xml.errorString() : QString();
                                           m_xml.setDevice(nullptr);
@@ -175,8 +175,10 @@ void DocxReader::readDocument()
 {
     m_cursor.beginEditBlock();
     while (m_xml.readNextStartElement()) {
-        if (m_xml.qualifiedName() == QLatin1String("w:body"))
+        if (m_xml.qualifiedName() == QLatin1String("w:body")) {
+            m_xml.countMarkup();
             readBlocks();
+        }
         else
             m_xml.skipCurrentElement();
     }

@@ -4,9 +4,12 @@
 
 #include <QCoreApplication>
 #include <QIODevice>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTextDocument>
 #include <QVector>
+
+#include <algorithm>
 
 namespace {
 
@@ -51,6 +54,20 @@ Switch fontSwitch(const QXmlStreamAttributes& attributes, const char* const name
     return result;
 }
 
+// Character data of a paragraph as text. A line break in it is white
+// space, never a new paragraph: it reads as a space, and the line breaks and
+// indentation between the elements inside a picture's frame or a
+// footnote's body (LibreOffice lays its flat ODT out so) are dropped.
+QString paragraphText(const QStringRef& data, bool inElement)
+{
+    if (!data.contains(QLatin1Char('\n')) && !data.contains(QLatin1Char('\r')))
+        return data.toString();
+    if (inElement && data.trimmed().isEmpty())
+        return QString();
+    static const QRegularExpression lineBreak(QStringLiteral("[ \\t]*[\\r\\n][ \\t\\r\\n]*"));
+    return data.toString().replace(lineBreak, QStringLiteral(" "));
+}
+
 }
 
 OdtReader::OdtReader()
@@ -89,7 +106,7 @@ void OdtReader::readData(QIODevice* device)
         m_error = ZipPackage::readMembers(device, {QStringLiteral("styles.xml"), QStringLiteral("content.xml")},
                                           QCoreApplication::translate("OdtReader", "Unable to open archive."),
                                           [this](QIODevice* member) {
-                                              m_xml.setDevice(member);
+                                              m_xml.setDevice(member, true);
                                               readDocument();
                                               const QString error = m_xml.hasError() ? m_xml.errorString() : QString();
                                               m_xml.setDevice(nullptr);
@@ -253,6 +270,7 @@ void OdtReader::readTextProperties(QTextCharFormat& format)
 
 void OdtReader::readBody()
 {
+    m_xml.countMarkup();
     m_cursor.beginEditBlock();
     while (m_xml.readNextStartElement()) {
         if (m_xml.qualifiedName() == QLatin1String("office:text"))
@@ -328,7 +346,8 @@ void OdtReader::readParagraph()
     while (!m_xml.atEnd()) {
         const QXmlStreamReader::TokenType token = m_xml.readNext();
         if (token == QXmlStreamReader::Characters) {
-            insertText(m_xml.text().toString(), current);
+            const bool inElement = std::any_of(open.cbegin(), open.cend(), [](const Open& o) { return !o.span; });
+            insertText(paragraphText(m_xml.text(), inElement), current);
         } else if (token == QXmlStreamReader::StartElement) {
             const QStringRef name = m_xml.qualifiedName();
             const QXmlStreamAttributes element = m_xml.attributes();
@@ -343,8 +362,10 @@ void OdtReader::readParagraph()
                 }
                 continue;
             }
-            if (name == QLatin1String("office:annotation")) {
-                // A comment, with its author and date: not text of the document.
+            if (name == QLatin1String("office:annotation") || name == QLatin1String("office:binary-data")) {
+                // A comment, with its author and date, and the Base64 bytes
+                // of a picture or object kept in the file (flat ODT): not
+                // text of the document.
                 m_xml.skipCurrentElement();
                 continue;
             }

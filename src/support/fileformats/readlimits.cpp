@@ -19,6 +19,7 @@ void ReadMeter::start(const ReadLimits& limits)
     m_limits = limits;
     m_characters = 0;
     m_paragraphs = 0;
+    m_markup = 0;
     m_elements = 0;
     m_depth = 0;
     m_error.clear();
@@ -61,6 +62,16 @@ bool ReadMeter::addParagraph()
     if (++m_paragraphs > m_limits.maxParagraphs)
         return fail(overLimit(QT_TRANSLATE_N_NOOP("FormatReader", "文档段落过多：超过 %n 段，已停止读取。"),
                               m_limits.maxParagraphs));
+    return true;
+}
+
+bool ReadMeter::addMarkup(qint64 count)
+{
+    if (failed())
+        return false;
+    m_markup += count;
+    if (m_markup > m_limits.markupAllowance + m_limits.markupPerCharacter * m_characters)
+        return fail(QCoreApplication::translate("FormatReader", "文档解压后的内容远多于其中的文字，已停止读取。"));
     return true;
 }
 

@@ -16,6 +16,14 @@ struct ReadLimits {
     qint64 maxElements = 64LL * 1024 * 1024;
     int maxDepth = 1024;
     qint64 maxMilliseconds = 120000;
+    // Unpacked markup (XML characters read) beyond what the text read so far
+    // justifies: an allowance for styles and short documents, then so many
+    // characters of markup per character of text. Real documents, blank
+    // lines and run upon run of formatting included, stay far below it; a
+    // small package that unpacks to hundreds of megabytes of empty
+    // paragraphs is stopped within its first megabytes.
+    qint64 markupAllowance = 4LL * 1024 * 1024;
+    qint64 markupPerCharacter = 128;
 };
 
 // Counts what a read has produced and spent against its limits. The first
@@ -27,6 +35,8 @@ public:
 
     bool addCharacters(qint64 count);
     bool addParagraph();
+    // Characters of markup read (unpacked XML, text included).
+    bool addMarkup(qint64 count);
     // One element (or token) read; the clock is checked every few hundred.
     bool addElement();
     bool enter();
@@ -49,6 +59,7 @@ private:
     QDeadlineTimer m_deadline;
     qint64 m_characters = 0;
     qint64 m_paragraphs = 0;
+    qint64 m_markup = 0;
     qint64 m_elements = 0;
     int m_depth = 0;
     QString m_error;
