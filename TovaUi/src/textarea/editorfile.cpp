@@ -505,14 +505,6 @@ void EditorFile::keepAtEnd()
 
 void EditorFile::exit()
 {
-    if (!m_exiting && !m_loading && !m_readOnly && modified() && !localPath().isEmpty()) {
-        waitForSaves();
-        if (modified()) {
-            const QString kept = keepUnsaved();
-            if (!kept.isEmpty())
-                message::show(Message::Warn, LazyTextDocument::tr("未保存的修改已存入：%1").arg(kept), 8000);
-        }
-    }
     m_exiting = true;
     unwatchFile();
 }

@@ -95,8 +95,8 @@ public:
     void followRename(const QUrl& url);
     void watchFile();
     void unwatchFile();
-    // The page closes the document: the file is no longer followed; a text
-    // the file does not hold is kept (and the copy named).
+    // The page closes the document (saved, or its file deleted through the
+    // tree, which keeps the text): the file is no longer followed.
     void exit();
     // The document ends with the program: a text its file does not hold is
     // kept and noted for the next start.
