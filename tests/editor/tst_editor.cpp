@@ -30,12 +30,15 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMutex>
+#include <QProcess>
 #include <QTimer>
 #include <QWaitCondition>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QtQml>
 #include <QtQuickTest>
+
+#include <unistd.h>
 
 // Files for the Quick Tests: written, read and taken away in the test home.
 class Fixture : public QObject
@@ -99,6 +102,17 @@ public:
         });
     }
     Q_INVOKABLE bool appended() const { return m_appended; }
+    // The file made unwritable: immutable (root, as CI runs), else its
+    // folder read-only.
+    Q_INVOKABLE bool lockFile(const QString& url, bool locked) const
+    {
+        const QString path = QUrl(url).toLocalFile();
+        if (::geteuid() == 0)
+            return QProcess::execute(QStringLiteral("chattr"), { locked ? QStringLiteral("+i") : QStringLiteral("-i"), path }) == 0;
+        const QString folder = QFileInfo(path).absolutePath();
+        return QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner
+            | (locked ? QFileDevice::Permissions() : QFileDevice::WriteOwner));
+    }
     Q_INVOKABLE void stepLoading(int fromBytes, int characters) { LazyTextDocument::setStepLoading(fromBytes, characters); }
     // Another program's lease on the file: the document's read waits.
     Q_INVOKABLE bool holdRead(const QString& url) { return m_lease.take(QUrl(url).toLocalFile()); }

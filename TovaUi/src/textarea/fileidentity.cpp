@@ -78,23 +78,24 @@ bool FileIdentity::fresh() const
 
 FileIdentity::Seen FileIdentity::compare(const QString& path) const
 {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    // A handle on the name alone: no wait for another program's lease, no
+    // FIFO opened. The content is read only when the stamp cannot tell.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_PATH | O_CLOEXEC);
     if (fd < 0)
         return errno == ENOENT || errno == ENOTDIR ? Seen::Gone : Seen::Changed;
-    Seen seen = Seen::Changed;
-    if (!isNull() && UserFile::stampOf(fd) == m_stamp) {
-        seen = Seen::Same;
-        if (fresh() && m_hasDigest) {
-            const qint64 now = nowNanoseconds();
-            QFile file;
-            if (!file.open(fd, QIODevice::ReadOnly) || digest(file.readAll()) != m_digest)
-                seen = Seen::Changed;
-            else if (now > m_stamp.modified + tickNanoseconds())
-                m_takenAt = now;
-        }
-    }
+    const bool sameStamp = !isNull() && UserFile::stampOf(fd) == m_stamp;
     ::close(fd);
-    return seen;
+    if (!sameStamp)
+        return Seen::Changed;
+    if (!fresh() || !m_hasDigest)
+        return Seen::Same;
+    const qint64 now = nowNanoseconds();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || digest(file.readAll()) != m_digest)
+        return Seen::Changed;
+    if (now > m_stamp.modified + tickNanoseconds())
+        m_takenAt = now;
+    return Seen::Same;
 }
 
 QDateTime FileIdentity::modified() const

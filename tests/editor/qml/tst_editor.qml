@@ -471,7 +471,8 @@ TestCase {
             { tag: "append during a stepped load", how: "load" },
             { tag: "append just after a save", how: "save" },
             { tag: "book folder moved away", how: "move" },
-            { tag: "book folder deleted", how: "delete" }
+            { tag: "book folder deleted", how: "delete" },
+            { tag: "chapter made unwritable", how: "lock" }
         ]
     }
 
@@ -510,6 +511,22 @@ TestCase {
             typeText("more")
             keyClick(Qt.Key_Return)
             tryVerify(function() { return fixture.read(url).indexOf("mine\n") > 0 && fixture.read(url).indexOf(outside + "more") > 0 }, 3000)
+            return
+        }
+        if (data.how === "lock") {
+            var before = fixture.read(url)
+            verify(fixture.lockFile(url, true))
+            try {
+                keyClick(Qt.Key_Return)
+                tryVerify(function() { return noticeWith("未保存的修改已存入：") !== "" }, 3000)
+                compare(fixture.read(url), before)
+            } finally {
+                fixture.lockFile(url, false)
+            }
+            var failed = noticeWith("未保存的修改已存入：")
+            verify(failed.indexOf("Cannot save: ") === 0, failed)
+            verify(fixture.readPath(failed.substring(failed.indexOf("：") + 1)).indexOf("mine") > 0)
+            verify(page.isModified)
             return
         }
         verify(data.how === "move" ? fixture.moveFolderOf(url) : fixture.removeFolderOf(url))
