@@ -114,8 +114,19 @@ int main(int argc, char* argv[])
         const QStringList kept = HistorySnapshots::takeKeptAtEnd();
         if (!kept.isEmpty()) {
             logWarning(lcApp) << "unsaved text kept as the last run ended:" << kept;
-            message::show(Message::Warn,
-                QCoreApplication::translate("main", "上次退出时有文档未能保存，未保存的内容已存入：%1").arg(kept.join(QStringLiteral("、"))), 0);
+            const QString notice = QCoreApplication::translate("main", "上次退出时有文档未能保存，未保存的内容已存入：%1")
+                                       .arg(kept.join(QStringLiteral("、")));
+            // Once the window is on screen, where it can be read.
+            auto* told = new QObject(&app);
+            if (auto* window = qobject_cast<QQuickWindow*>(engine.rootObjects().first())) {
+                QObject::connect(window, &QQuickWindow::frameSwapped, told, [told, notice] {
+                    if (told->property("done").toBool())
+                        return;
+                    told->setProperty("done", true);
+                    message::show(Message::TipsError, notice, 8000);
+                    told->deleteLater();
+                });
+            }
         }
     }
 

@@ -273,7 +273,7 @@ void EditorFile::savedInBackground(quint64 ticket, const QString& path, bool sup
                 const QString notice = WriteNotice::text(LazyTextDocument::tr("Cannot save: "), path, error) + QLatin1Char(' ')
                     + LazyTextDocument::tr("未保存的修改已存入：%1").arg(kept);
                 // After the write notice, which comes from the event loop.
-                QTimer::singleShot(0, this, [notice] { message::show(Message::Error, notice, 8000); });
+                QTimer::singleShot(0, this, [notice] { message::show(Message::TipsError, notice, 8000); });
             }
         }
         return;
@@ -463,9 +463,9 @@ void EditorFile::fileGone(const QString& path)
         return;
     const QString kept = keepUnsaved();
     if (kept.isEmpty())
-        message::show(Message::Warn, LazyTextDocument::tr("文件已被移动或删除，未保存的修改无处存放，仍在编辑器中。"), 8000);
+        message::show(Message::TipsError, LazyTextDocument::tr("文件已被移动或删除，未保存的修改无处存放，仍在编辑器中。"), 8000);
     else
-        message::show(Message::Warn, LazyTextDocument::tr("文件已被移动或删除，未保存的修改已存入：%1").arg(kept), 8000);
+        message::show(Message::TipsError, LazyTextDocument::tr("文件已被移动或删除，未保存的修改已存入：%1").arg(kept), 8000);
 }
 
 QString EditorFile::keepUnsaved()
