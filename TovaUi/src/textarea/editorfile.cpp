@@ -135,8 +135,10 @@ bool EditorFile::save()
         const QString path = localPath();
         switch (m_identity.compare(path)) {
         case FileIdentity::Seen::Changed:
-            // The writer's text is in the history and the file's is loaded.
-            return changedOutside(path, true);
+            // Not written: the writer's text goes to the history and the
+            // file's is loaded.
+            changedOutside(path, true);
+            return false;
         case FileIdentity::Seen::Gone:
             fileGone(path);
             return false;
@@ -352,7 +354,7 @@ void EditorFile::followRename(const QUrl& url)
 void EditorFile::watchFile()
 {
     const QString path = localPath();
-    if (path.isEmpty() || !QFileInfo::exists(path))
+    if (path.isEmpty())
         return;
     if (!m_watcher) {
         m_watcher = new QFileSystemWatcher(this);
@@ -360,7 +362,7 @@ void EditorFile::watchFile()
         connect(m_watcher, &QFileSystemWatcher::directoryChanged, m_parts.document, &LazyTextDocument::dirChanged);
         connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, &EditorFile::folderChanged);
     }
-    if (!m_watcher->files().contains(path))
+    if (!m_watcher->files().contains(path) && QFileInfo::exists(path))
         m_watcher->addPath(path);
     // A folder moved away or deleted says nothing to the file's watch: the
     // file's folder and the one above it are watched too.

@@ -8,12 +8,14 @@
 #include <QString>
 
 // Which file a document's text was last read from or written to: its
-// device, inode, size and time of last change, and, where the bytes were at
-// hand, a digest of its content. A file still has the identity when all of
-// these are the same. The time alone cannot tell: another program may keep
-// it (a rewrite within the file system's clock tick, a time set back), so
-// when the file was changed within a tick of the moment it was identified,
-// equal stamps are settled by reading the file and comparing the digest.
+// device, inode, size and time of last change, and, for a file read, a
+// digest of its content. A file still has the identity when all of these
+// are the same. The time alone cannot tell: a rewrite in place within the
+// file system's clock tick keeps it, and so does one of a file whose time is
+// ahead of the clock. While the clock has not passed the file's time by a
+// tick, equal stamps of a file read are settled by reading it again and
+// comparing the digest; a file written here has its own fresh stamp taken
+// from the write.
 class FileIdentity
 {
 public:
