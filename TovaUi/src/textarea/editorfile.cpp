@@ -342,6 +342,7 @@ void EditorFile::followRename(const QUrl& url)
         return;
     unwatchFile();
     m_fileName = url;
+    m_gone = false; // the file is there under its new name
     // A load still waiting for its timer reads the new name by itself.
     if (m_loadTimer->isActive())
         return;
