@@ -3,7 +3,6 @@
 #include "function/function.h"
 #include "function/message.h"
 #include "support/log.h"
-#include "support/userfile.h"
 #include "textarea/documentfile.h"
 #include "textarea/editorfile.h"
 #include "textarea/editwindow.h"
