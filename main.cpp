@@ -10,6 +10,8 @@
 #include "support/qtsingleapplication/qtsingleapplication.h"
 #include "support/userfile.h"
 #include "TovaUi/textarea/documentloader.h"
+#include "TovaUi/textarea/historysnapshots.h"
+#include "TovaUi/function/message.h"
 #include "TovaUi/tovaui.h"
 
 #include <QFont>
@@ -60,6 +62,10 @@ int main(int argc, char* argv[])
             UserFile::removeLeftovers(folder);
     });
 
+    // Unsaved text that neither its file nor the history could take is kept
+    // in the program's own folder.
+    HistorySnapshots::setFallbackFolder(global::dataPath() + QStringLiteral("/Unsaved"));
+
     // The document reopened at start is read while the interface is built.
     DocumentLoader::readAhead(QUrl(global::instance()->settings()->currentFile()));
 
@@ -103,6 +109,25 @@ int main(int argc, char* argv[])
         // A session that ends or a kill saves the open documents as closing
         // the window does; it is not refused, and no cloud sync is started.
         quitOnSignals([] { emit global::instance()->saveAllNoTips(); });
+        // Copies of unsaved text made as the last run ended (a signal, a
+        // second quit) are named now, when the writer can read it.
+        const QStringList kept = HistorySnapshots::takeKeptAtEnd();
+        if (!kept.isEmpty()) {
+            logWarning(lcApp) << "unsaved text kept as the last run ended:" << kept;
+            const QString notice = QCoreApplication::translate("main", "上次退出时有文档未能保存，未保存的内容已存入：%1")
+                                       .arg(kept.join(QStringLiteral("、")));
+            // Once the window is on screen, where it can be read.
+            auto* told = new QObject(&app);
+            if (auto* window = qobject_cast<QQuickWindow*>(engine.rootObjects().first())) {
+                QObject::connect(window, &QQuickWindow::frameSwapped, told, [told, notice] {
+                    if (told->property("done").toBool())
+                        return;
+                    told->setProperty("done", true);
+                    message::show(Message::TipsError, notice, 8000);
+                    told->deleteLater();
+                });
+            }
+        }
     }
 
     return app.exec();

@@ -540,7 +540,7 @@ MainWindow {
         if (!quitWithUnsaved && documentPage && typeof documentPage.saveAllNoTips === "function"
                 && !documentPage.saveAllNoTips()) {
             quitWithUnsaved = true
-            notice(qsTr("有文档未能保存，程序没有退出。再次退出将丢失未保存的内容。"), 0)
+            notice(qsTr("有文档未能保存，程序没有退出。再次退出时，未保存的内容会另存一份副本，下次启动时告知存放位置。"), 0)
             close.accepted = false
             return
         }

@@ -875,10 +875,6 @@
         <translation>عدّل برنامج آخر الملف. ما زالت تغييراتك غير المحفوظة في المحرر، وسيؤدي الحفظ إلى الكتابة فوق تغييرات البرنامج الآخر.</translation>
     </message>
     <message>
-        <source>文件已被其他程序修改并重新载入，未保存的修改已存入历史记录。</source>
-        <translation>عدّل برنامج آخر الملف وأُعيد تحميله؛ حُفظت تغييراتك غير المحفوظة في السجل.</translation>
-    </message>
-    <message>
         <source>已经是章节标题了</source>
         <translation>هذا عنوان فصل بالفعل</translation>
     </message>
@@ -917,6 +913,26 @@
     <message>
         <source>此文件含有不属于 %1 编码的字节，保存会改变它们：文件以只读方式打开，不会被保存。</source>
         <translation>يحتوي هذا الملف على بايتات ليست نص %1؛ الحفظ سيغيّرها، لذا يُفتح الملف للقراءة فقط ولن يُحفظ أبدًا.</translation>
+    </message>
+    <message>
+        <source>未保存的修改已存入：%1</source>
+        <translation>حُفظت التغييرات غير المحفوظة في: %1</translation>
+    </message>
+    <message>
+        <source>文件已被其他程序修改并重新载入，未保存的修改已存入：%1</source>
+        <translation>عدّل برنامج آخر الملف فأُعيد تحميله؛ حُفظت التغييرات غير المحفوظة في: %1</translation>
+    </message>
+    <message>
+        <source>文件已被其他程序修改，已重新载入。</source>
+        <translation>عدّل برنامج آخر الملف فأُعيد تحميله.</translation>
+    </message>
+    <message>
+        <source>文件已被移动或删除，未保存的修改无处存放，仍在编辑器中。</source>
+        <translation>نُقل الملف أو حُذف؛ تعذّر حفظ التغييرات غير المحفوظة في أي مكان وما زالت في المحرر.</translation>
+    </message>
+    <message>
+        <source>文件已被移动或删除，未保存的修改已存入：%1</source>
+        <translation>نُقل الملف أو حُذف؛ حُفظت التغييرات غير المحفوظة في: %1</translation>
     </message>
 </context>
 <context>
@@ -3997,8 +4013,12 @@
         <translation>لا يمكن الخروج أثناء القفل</translation>
     </message>
     <message>
-        <source>有文档未能保存，程序没有退出。再次退出将丢失未保存的内容。</source>
-        <translation>تعذر حفظ مستند، لذا لم يُغلق البرنامج. الخروج مرة أخرى سيفقد النص غير المحفوظ.</translation>
+        <source>有文档未能保存，程序没有退出。再次退出时，未保存的内容会另存一份副本，下次启动时告知存放位置。</source>
+        <translation>تعذّر حفظ مستند، لذا لم يُغلق البرنامج. إذا خرجت مرة أخرى فسيُنسخ النص غير المحفوظ إلى مكان آخر وسيخبرك التشغيل التالي بمكانه.</translation>
+    </message>
+    <message>
+        <source>上次退出时有文档未能保存，未保存的内容已存入：%1</source>
+        <translation>تعذّر حفظ بعض المستندات عند آخر إنهاء للبرنامج؛ حُفظ نصها غير المحفوظ في: %1</translation>
     </message>
 </context>
 <context>

@@ -835,10 +835,6 @@ Copyright © die Penlark-Entwickler.</translation>
         <translation>Die Datei wurde von einem anderen Programm geändert. Ihre ungespeicherten Änderungen sind noch im Editor; beim Speichern werden die fremden Änderungen überschrieben.</translation>
     </message>
     <message>
-        <source>文件已被其他程序修改并重新载入，未保存的修改已存入历史记录。</source>
-        <translation>Die Datei wurde von einem anderen Programm geändert und neu geladen; Ihre ungespeicherten Änderungen wurden im Verlauf gesichert.</translation>
-    </message>
-    <message>
         <source>已经是章节标题了</source>
         <translation>Das ist bereits ein Kapiteltitel</translation>
     </message>
@@ -877,6 +873,26 @@ Copyright © die Penlark-Entwickler.</translation>
     <message>
         <source>此文件含有不属于 %1 编码的字节，保存会改变它们：文件以只读方式打开，不会被保存。</source>
         <translation>Diese Datei enthält Bytes, die kein %1-Text sind; Speichern würde sie ändern, daher wird die Datei schreibgeschützt geöffnet und nie gespeichert.</translation>
+    </message>
+    <message>
+        <source>未保存的修改已存入：%1</source>
+        <translation>Die ungespeicherten Änderungen wurden abgelegt in: %1</translation>
+    </message>
+    <message>
+        <source>文件已被其他程序修改并重新载入，未保存的修改已存入：%1</source>
+        <translation>Die Datei wurde von einem anderen Programm geändert und neu geladen; die ungespeicherten Änderungen wurden abgelegt in: %1</translation>
+    </message>
+    <message>
+        <source>文件已被其他程序修改，已重新载入。</source>
+        <translation>Die Datei wurde von einem anderen Programm geändert und neu geladen.</translation>
+    </message>
+    <message>
+        <source>文件已被移动或删除，未保存的修改无处存放，仍在编辑器中。</source>
+        <translation>Die Datei wurde verschoben oder gelöscht; die ungespeicherten Änderungen konnten nirgends abgelegt werden und sind noch im Editor.</translation>
+    </message>
+    <message>
+        <source>文件已被移动或删除，未保存的修改已存入：%1</source>
+        <translation>Die Datei wurde verschoben oder gelöscht; die ungespeicherten Änderungen wurden abgelegt in: %1</translation>
     </message>
 </context>
 <context>
@@ -3929,8 +3945,12 @@ Einschalten?</translation>
         <translation>Während der Sperre kann das Programm nicht beendet werden</translation>
     </message>
     <message>
-        <source>有文档未能保存，程序没有退出。再次退出将丢失未保存的内容。</source>
-        <translation>Ein Dokument konnte nicht gespeichert werden, daher wurde das Programm nicht beendet. Erneutes Beenden verwirft den ungespeicherten Text.</translation>
+        <source>有文档未能保存，程序没有退出。再次退出时，未保存的内容会另存一份副本，下次启动时告知存放位置。</source>
+        <translation>Ein Dokument konnte nicht gespeichert werden, daher wurde das Programm nicht beendet. Beim erneuten Beenden wird der ungespeicherte Text kopiert; der nächste Start nennt den Ort.</translation>
+    </message>
+    <message>
+        <source>上次退出时有文档未能保存，未保存的内容已存入：%1</source>
+        <translation>Beim letzten Beenden konnten Dokumente nicht gespeichert werden; ihr ungespeicherter Text wurde abgelegt in: %1</translation>
     </message>
 </context>
 <context>

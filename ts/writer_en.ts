@@ -835,10 +835,6 @@ Copyright © the Penlark developers.</translation>
         <translation>The file was changed by another program. Your unsaved changes are still in the editor; saving will overwrite the other program's changes.</translation>
     </message>
     <message>
-        <source>文件已被其他程序修改并重新载入，未保存的修改已存入历史记录。</source>
-        <translation>The file was changed by another program and has been reloaded; your unsaved changes were kept in the history.</translation>
-    </message>
-    <message>
         <source>已经是章节标题了</source>
         <translation>This is already a chapter title</translation>
     </message>
@@ -877,6 +873,26 @@ Copyright © the Penlark developers.</translation>
     <message>
         <source>此文件含有不属于 %1 编码的字节，保存会改变它们：文件以只读方式打开，不会被保存。</source>
         <translation>This file holds bytes that are not %1 text; saving would change them, so the file is opened read-only and is never saved.</translation>
+    </message>
+    <message>
+        <source>未保存的修改已存入：%1</source>
+        <translation>The unsaved changes were kept in: %1</translation>
+    </message>
+    <message>
+        <source>文件已被其他程序修改并重新载入，未保存的修改已存入：%1</source>
+        <translation>The file was changed by another program and has been reloaded; the unsaved changes were kept in: %1</translation>
+    </message>
+    <message>
+        <source>文件已被其他程序修改，已重新载入。</source>
+        <translation>The file was changed by another program and has been reloaded.</translation>
+    </message>
+    <message>
+        <source>文件已被移动或删除，未保存的修改无处存放，仍在编辑器中。</source>
+        <translation>The file was moved or deleted; the unsaved changes could be kept nowhere and are still in the editor.</translation>
+    </message>
+    <message>
+        <source>文件已被移动或删除，未保存的修改已存入：%1</source>
+        <translation>The file was moved or deleted; the unsaved changes were kept in: %1</translation>
     </message>
 </context>
 <context>
@@ -3929,8 +3945,12 @@ Switch it on?</translation>
         <translation>You cannot quit while locked</translation>
     </message>
     <message>
-        <source>有文档未能保存，程序没有退出。再次退出将丢失未保存的内容。</source>
-        <translation>A document could not be saved, so the program did not quit. Quitting again will lose the unsaved text.</translation>
+        <source>有文档未能保存，程序没有退出。再次退出时，未保存的内容会另存一份副本，下次启动时告知存放位置。</source>
+        <translation>A document could not be saved, so the program did not quit. If you quit again, the unsaved text is copied elsewhere and the next start tells you where.</translation>
+    </message>
+    <message>
+        <source>上次退出时有文档未能保存，未保存的内容已存入：%1</source>
+        <translation>Some documents could not be saved when the program last ended; their unsaved text was kept in: %1</translation>
     </message>
 </context>
 <context>

@@ -835,10 +835,6 @@ Copyright © los desarrolladores de Penlark.</translation>
         <translation>Otro programa modificó el archivo. Sus cambios sin guardar siguen en el editor; al guardar se sobrescribirán los cambios del otro programa.</translation>
     </message>
     <message>
-        <source>文件已被其他程序修改并重新载入，未保存的修改已存入历史记录。</source>
-        <translation>Otro programa modificó el archivo y se volvió a cargar; sus cambios sin guardar se conservaron en el historial.</translation>
-    </message>
-    <message>
         <source>已经是章节标题了</source>
         <translation>Ya es un título de capítulo</translation>
     </message>
@@ -877,6 +873,26 @@ Copyright © los desarrolladores de Penlark.</translation>
     <message>
         <source>此文件含有不属于 %1 编码的字节，保存会改变它们：文件以只读方式打开，不会被保存。</source>
         <translation>Este archivo contiene bytes que no son texto %1; guardarlo los cambiaría, así que se abre en solo lectura y nunca se guarda.</translation>
+    </message>
+    <message>
+        <source>未保存的修改已存入：%1</source>
+        <translation>Los cambios sin guardar se guardaron en: %1</translation>
+    </message>
+    <message>
+        <source>文件已被其他程序修改并重新载入，未保存的修改已存入：%1</source>
+        <translation>Otro programa modificó el archivo y se ha vuelto a cargar; los cambios sin guardar se guardaron en: %1</translation>
+    </message>
+    <message>
+        <source>文件已被其他程序修改，已重新载入。</source>
+        <translation>Otro programa modificó el archivo y se ha vuelto a cargar.</translation>
+    </message>
+    <message>
+        <source>文件已被移动或删除，未保存的修改无处存放，仍在编辑器中。</source>
+        <translation>El archivo se movió o se eliminó; los cambios sin guardar no se pudieron guardar en ningún sitio y siguen en el editor.</translation>
+    </message>
+    <message>
+        <source>文件已被移动或删除，未保存的修改已存入：%1</source>
+        <translation>El archivo se movió o se eliminó; los cambios sin guardar se guardaron en: %1</translation>
     </message>
 </context>
 <context>
@@ -3929,8 +3945,12 @@ Si su texto no es dialogado o no está seguro, ¡no active esta opción!
         <translation>No se puede salir durante el bloqueo</translation>
     </message>
     <message>
-        <source>有文档未能保存，程序没有退出。再次退出将丢失未保存的内容。</source>
-        <translation>No se pudo guardar un documento y el programa no se cerró. Si vuelve a salir, perderá el texto sin guardar.</translation>
+        <source>有文档未能保存，程序没有退出。再次退出时，未保存的内容会另存一份副本，下次启动时告知存放位置。</source>
+        <translation>No se pudo guardar un documento, así que el programa no se cerró. Si vuelve a salir, el texto sin guardar se copiará en otro lugar y el próximo inicio le dirá dónde.</translation>
+    </message>
+    <message>
+        <source>上次退出时有文档未能保存，未保存的内容已存入：%1</source>
+        <translation>Al cerrar la última vez no se pudieron guardar algunos documentos; su texto sin guardar se guardó en: %1</translation>
     </message>
 </context>
 <context>

@@ -835,10 +835,6 @@ Copyright © les développeurs de Penlark.</translation>
         <translation>Le fichier a été modifié par un autre programme. Vos modifications non enregistrées sont toujours dans l'éditeur ; l'enregistrement écrasera les changements de l'autre programme.</translation>
     </message>
     <message>
-        <source>文件已被其他程序修改并重新载入，未保存的修改已存入历史记录。</source>
-        <translation>Le fichier a été modifié par un autre programme et rechargé ; vos modifications non enregistrées ont été gardées dans l'historique.</translation>
-    </message>
-    <message>
         <source>已经是章节标题了</source>
         <translation>C'est déjà un titre de chapitre</translation>
     </message>
@@ -877,6 +873,26 @@ Copyright © les développeurs de Penlark.</translation>
     <message>
         <source>此文件含有不属于 %1 编码的字节，保存会改变它们：文件以只读方式打开，不会被保存。</source>
         <translation>Ce fichier contient des octets qui ne sont pas du texte %1 ; l'enregistrer les modifierait, il est donc ouvert en lecture seule et ne sera jamais enregistré.</translation>
+    </message>
+    <message>
+        <source>未保存的修改已存入：%1</source>
+        <translation>Les modifications non enregistrées ont été conservées dans : %1</translation>
+    </message>
+    <message>
+        <source>文件已被其他程序修改并重新载入，未保存的修改已存入：%1</source>
+        <translation>Le fichier a été modifié par un autre programme et rechargé ; les modifications non enregistrées ont été conservées dans : %1</translation>
+    </message>
+    <message>
+        <source>文件已被其他程序修改，已重新载入。</source>
+        <translation>Le fichier a été modifié par un autre programme et a été rechargé.</translation>
+    </message>
+    <message>
+        <source>文件已被移动或删除，未保存的修改无处存放，仍在编辑器中。</source>
+        <translation>Le fichier a été déplacé ou supprimé ; les modifications non enregistrées n’ont pu être conservées nulle part et sont toujours dans l’éditeur.</translation>
+    </message>
+    <message>
+        <source>文件已被移动或删除，未保存的修改已存入：%1</source>
+        <translation>Le fichier a été déplacé ou supprimé ; les modifications non enregistrées ont été conservées dans : %1</translation>
     </message>
 </context>
 <context>
@@ -3929,8 +3945,12 @@ L'activer ?</translation>
         <translation>Impossible de quitter pendant le verrouillage</translation>
     </message>
     <message>
-        <source>有文档未能保存，程序没有退出。再次退出将丢失未保存的内容。</source>
-        <translation>Un document n'a pas pu être enregistré : le programme n'a pas quitté. Quitter à nouveau perdra le texte non enregistré.</translation>
+        <source>有文档未能保存，程序没有退出。再次退出时，未保存的内容会另存一份副本，下次启动时告知存放位置。</source>
+        <translation>Un document n’a pas pu être enregistré : le programme ne s’est pas fermé. Si vous quittez à nouveau, le texte non enregistré sera copié ailleurs et le prochain démarrage indiquera où.</translation>
+    </message>
+    <message>
+        <source>上次退出时有文档未能保存，未保存的内容已存入：%1</source>
+        <translation>Des documents n’ont pas pu être enregistrés lors de la dernière fermeture ; leur texte non enregistré a été conservé dans : %1</translation>
     </message>
 </context>
 <context>

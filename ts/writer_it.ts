@@ -835,10 +835,6 @@ Copyright © gli sviluppatori di Penlark.</translation>
         <translation>Il file è stato modificato da un altro programma. Le modifiche non salvate sono ancora nell'editor; salvando sovrascriverai quelle dell'altro programma.</translation>
     </message>
     <message>
-        <source>文件已被其他程序修改并重新载入，未保存的修改已存入历史记录。</source>
-        <translation>Il file è stato modificato da un altro programma e ricaricato; le modifiche non salvate sono state conservate nella cronologia.</translation>
-    </message>
-    <message>
         <source>已经是章节标题了</source>
         <translation>È già un titolo di capitolo</translation>
     </message>
@@ -877,6 +873,26 @@ Copyright © gli sviluppatori di Penlark.</translation>
     <message>
         <source>此文件含有不属于 %1 编码的字节，保存会改变它们：文件以只读方式打开，不会被保存。</source>
         <translation>Questo file contiene byte che non sono testo %1; salvarlo li cambierebbe, quindi viene aperto in sola lettura e non viene mai salvato.</translation>
+    </message>
+    <message>
+        <source>未保存的修改已存入：%1</source>
+        <translation>Le modifiche non salvate sono state conservate in: %1</translation>
+    </message>
+    <message>
+        <source>文件已被其他程序修改并重新载入，未保存的修改已存入：%1</source>
+        <translation>Il file è stato modificato da un altro programma ed è stato ricaricato; le modifiche non salvate sono state conservate in: %1</translation>
+    </message>
+    <message>
+        <source>文件已被其他程序修改，已重新载入。</source>
+        <translation>Il file è stato modificato da un altro programma ed è stato ricaricato.</translation>
+    </message>
+    <message>
+        <source>文件已被移动或删除，未保存的修改无处存放，仍在编辑器中。</source>
+        <translation>Il file è stato spostato o eliminato; le modifiche non salvate non sono state conservate da nessuna parte e sono ancora nell’editor.</translation>
+    </message>
+    <message>
+        <source>文件已被移动或删除，未保存的修改已存入：%1</source>
+        <translation>Il file è stato spostato o eliminato; le modifiche non salvate sono state conservate in: %1</translation>
     </message>
 </context>
 <context>
@@ -3929,8 +3945,12 @@ Attivarlo?</translation>
         <translation>Non puoi uscire durante il blocco</translation>
     </message>
     <message>
-        <source>有文档未能保存，程序没有退出。再次退出将丢失未保存的内容。</source>
-        <translation>Non è stato possibile salvare un documento, quindi il programma non si è chiuso. Uscendo di nuovo si perderà il testo non salvato.</translation>
+        <source>有文档未能保存，程序没有退出。再次退出时，未保存的内容会另存一份副本，下次启动时告知存放位置。</source>
+        <translation>Un documento non è stato salvato, quindi il programma non si è chiuso. Uscendo di nuovo, il testo non salvato verrà copiato altrove e il prossimo avvio dirà dove.</translation>
+    </message>
+    <message>
+        <source>上次退出时有文档未能保存，未保存的内容已存入：%1</source>
+        <translation>All’ultima chiusura alcuni documenti non sono stati salvati; il loro testo non salvato è stato conservato in: %1</translation>
     </message>
 </context>
 <context>

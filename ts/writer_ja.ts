@@ -825,10 +825,6 @@ Copyright © Penlark 開発者</translation>
         <translation>ファイルが他のプログラムで変更されました。未保存の変更はエディターに残っています。保存すると他のプログラムの変更は上書きされます。</translation>
     </message>
     <message>
-        <source>文件已被其他程序修改并重新载入，未保存的修改已存入历史记录。</source>
-        <translation>ファイルが他のプログラムで変更されたため再読み込みしました。未保存の変更は履歴に保存されています。</translation>
-    </message>
-    <message>
         <source>已经是章节标题了</source>
         <translation>すでに章タイトルです</translation>
     </message>
@@ -867,6 +863,26 @@ Copyright © Penlark 開発者</translation>
     <message>
         <source>此文件含有不属于 %1 编码的字节，保存会改变它们：文件以只读方式打开，不会被保存。</source>
         <translation>このファイルには %1 のテキストではないバイトがあります。保存するとそれらが変わるため、読み取り専用で開き、保存しません。</translation>
+    </message>
+    <message>
+        <source>未保存的修改已存入：%1</source>
+        <translation>保存されていない変更を次の場所に保存しました：%1</translation>
+    </message>
+    <message>
+        <source>文件已被其他程序修改并重新载入，未保存的修改已存入：%1</source>
+        <translation>ファイルが他のプログラムによって変更されたため再読み込みしました。保存されていない変更は次の場所に保存しました：%1</translation>
+    </message>
+    <message>
+        <source>文件已被其他程序修改，已重新载入。</source>
+        <translation>ファイルが他のプログラムによって変更されたため、再読み込みしました。</translation>
+    </message>
+    <message>
+        <source>文件已被移动或删除，未保存的修改无处存放，仍在编辑器中。</source>
+        <translation>ファイルが移動または削除されました。保存されていない変更は保存先がなく、エディターに残っています。</translation>
+    </message>
+    <message>
+        <source>文件已被移动或删除，未保存的修改已存入：%1</source>
+        <translation>ファイルが移動または削除されました。保存されていない変更は次の場所に保存しました：%1</translation>
     </message>
 </context>
 <context>
@@ -3912,8 +3928,12 @@ Copyright © Penlark 開発者</translation>
         <translation>ロック中は終了できません</translation>
     </message>
     <message>
-        <source>有文档未能保存，程序没有退出。再次退出将丢失未保存的内容。</source>
-        <translation>保存できない文書があったため、終了しませんでした。もう一度終了すると未保存の内容は失われます。</translation>
+        <source>有文档未能保存，程序没有退出。再次退出时，未保存的内容会另存一份副本，下次启动时告知存放位置。</source>
+        <translation>保存できなかった文書があるため、プログラムを終了しませんでした。もう一度終了すると、保存されていない内容のコピーを作成し、次回起動時に保存先をお知らせします。</translation>
+    </message>
+    <message>
+        <source>上次退出时有文档未能保存，未保存的内容已存入：%1</source>
+        <translation>前回の終了時に保存できなかった文書があります。保存されていない内容は次の場所に保存しました：%1</translation>
     </message>
 </context>
 <context>

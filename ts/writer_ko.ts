@@ -825,10 +825,6 @@ Copyright © Penlark 개발자</translation>
         <translation>다른 프로그램이 파일을 변경했습니다. 저장하지 않은 변경 내용은 편집기에 남아 있으며, 저장하면 다른 프로그램의 변경 내용을 덮어씁니다.</translation>
     </message>
     <message>
-        <source>文件已被其他程序修改并重新载入，未保存的修改已存入历史记录。</source>
-        <translation>다른 프로그램이 파일을 변경하여 다시 불러왔습니다. 저장하지 않은 변경 내용은 기록에 보관되었습니다.</translation>
-    </message>
-    <message>
         <source>已经是章节标题了</source>
         <translation>이미 챕터 제목입니다</translation>
     </message>
@@ -867,6 +863,26 @@ Copyright © Penlark 개발자</translation>
     <message>
         <source>此文件含有不属于 %1 编码的字节，保存会改变它们：文件以只读方式打开，不会被保存。</source>
         <translation>이 파일에는 %1 텍스트가 아닌 바이트가 있습니다. 저장하면 바뀌므로 읽기 전용으로 열고 저장하지 않습니다.</translation>
+    </message>
+    <message>
+        <source>未保存的修改已存入：%1</source>
+        <translation>저장되지 않은 변경 내용을 다음 위치에 보관했습니다: %1</translation>
+    </message>
+    <message>
+        <source>文件已被其他程序修改并重新载入，未保存的修改已存入：%1</source>
+        <translation>다른 프로그램이 파일을 변경하여 다시 불러왔습니다. 저장되지 않은 변경 내용은 다음 위치에 보관했습니다: %1</translation>
+    </message>
+    <message>
+        <source>文件已被其他程序修改，已重新载入。</source>
+        <translation>다른 프로그램이 파일을 변경하여 다시 불러왔습니다.</translation>
+    </message>
+    <message>
+        <source>文件已被移动或删除，未保存的修改无处存放，仍在编辑器中。</source>
+        <translation>파일이 이동되거나 삭제되었습니다. 저장되지 않은 변경 내용을 보관할 곳이 없어 편집기에 남아 있습니다.</translation>
+    </message>
+    <message>
+        <source>文件已被移动或删除，未保存的修改已存入：%1</source>
+        <translation>파일이 이동되거나 삭제되었습니다. 저장되지 않은 변경 내용을 다음 위치에 보관했습니다: %1</translation>
     </message>
 </context>
 <context>
@@ -3912,8 +3928,12 @@ Copyright © Penlark 개발자</translation>
         <translation>잠금 중에는 끝낼 수 없습니다</translation>
     </message>
     <message>
-        <source>有文档未能保存，程序没有退出。再次退出将丢失未保存的内容。</source>
-        <translation>저장하지 못한 문서가 있어 프로그램을 끝내지 않았습니다. 다시 끝내면 저장하지 않은 내용을 잃습니다.</translation>
+        <source>有文档未能保存，程序没有退出。再次退出时，未保存的内容会另存一份副本，下次启动时告知存放位置。</source>
+        <translation>저장하지 못한 문서가 있어 프로그램을 종료하지 않았습니다. 다시 종료하면 저장되지 않은 내용을 복사해 두고 다음 시작 때 위치를 알려 드립니다.</translation>
+    </message>
+    <message>
+        <source>上次退出时有文档未能保存，未保存的内容已存入：%1</source>
+        <translation>지난번 종료 시 저장하지 못한 문서가 있습니다. 저장되지 않은 내용을 다음 위치에 보관했습니다: %1</translation>
     </message>
 </context>
 <context>

@@ -835,10 +835,6 @@ Copyright © os desenvolvedores do Penlark.</translation>
         <translation>O arquivo foi alterado por outro programa. Suas alterações não salvas ainda estão no editor; ao salvar, as alterações do outro programa serão substituídas.</translation>
     </message>
     <message>
-        <source>文件已被其他程序修改并重新载入，未保存的修改已存入历史记录。</source>
-        <translation>O arquivo foi alterado por outro programa e recarregado; suas alterações não salvas foram mantidas no histórico.</translation>
-    </message>
-    <message>
         <source>已经是章节标题了</source>
         <translation>Já é um título de capítulo</translation>
     </message>
@@ -877,6 +873,26 @@ Copyright © os desenvolvedores do Penlark.</translation>
     <message>
         <source>此文件含有不属于 %1 编码的字节，保存会改变它们：文件以只读方式打开，不会被保存。</source>
         <translation>Este arquivo contém bytes que não são texto %1; salvá-lo os alteraria, por isso ele é aberto somente para leitura e nunca é salvo.</translation>
+    </message>
+    <message>
+        <source>未保存的修改已存入：%1</source>
+        <translation>As alterações não salvas foram guardadas em: %1</translation>
+    </message>
+    <message>
+        <source>文件已被其他程序修改并重新载入，未保存的修改已存入：%1</source>
+        <translation>O arquivo foi alterado por outro programa e foi recarregado; as alterações não salvas foram guardadas em: %1</translation>
+    </message>
+    <message>
+        <source>文件已被其他程序修改，已重新载入。</source>
+        <translation>O arquivo foi alterado por outro programa e foi recarregado.</translation>
+    </message>
+    <message>
+        <source>文件已被移动或删除，未保存的修改无处存放，仍在编辑器中。</source>
+        <translation>O arquivo foi movido ou excluído; as alterações não salvas não puderam ser guardadas em lugar nenhum e continuam no editor.</translation>
+    </message>
+    <message>
+        <source>文件已被移动或删除，未保存的修改已存入：%1</source>
+        <translation>O arquivo foi movido ou excluído; as alterações não salvas foram guardadas em: %1</translation>
     </message>
 </context>
 <context>
@@ -3929,8 +3945,12 @@ Ligar?</translation>
         <translation>Não é possível sair durante o bloqueio</translation>
     </message>
     <message>
-        <source>有文档未能保存，程序没有退出。再次退出将丢失未保存的内容。</source>
-        <translation>Um documento não pôde ser salvo, então o programa não saiu. Sair de novo perderá o texto não salvo.</translation>
+        <source>有文档未能保存，程序没有退出。再次退出时，未保存的内容会另存一份副本，下次启动时告知存放位置。</source>
+        <translation>Um documento não pôde ser salvo, por isso o programa não fechou. Se sair de novo, o texto não salvo será copiado para outro lugar e o próximo início dirá onde.</translation>
+    </message>
+    <message>
+        <source>上次退出时有文档未能保存，未保存的内容已存入：%1</source>
+        <translation>Ao encerrar da última vez, alguns documentos não puderam ser salvos; o texto não salvo foi guardado em: %1</translation>
     </message>
 </context>
 <context>

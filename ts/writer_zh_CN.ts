@@ -824,10 +824,6 @@
         <translation type="unfinished" />
     </message>
     <message>
-        <source>文件已被其他程序修改并重新载入，未保存的修改已存入历史记录。</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>已经是章节标题了</source>
         <translation type="unfinished" />
     </message>
@@ -865,6 +861,26 @@
     </message>
     <message>
         <source>此文件含有不属于 %1 编码的字节，保存会改变它们：文件以只读方式打开，不会被保存。</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>未保存的修改已存入：%1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>文件已被其他程序修改并重新载入，未保存的修改已存入：%1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>文件已被其他程序修改，已重新载入。</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>文件已被移动或删除，未保存的修改无处存放，仍在编辑器中。</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>文件已被移动或删除，未保存的修改已存入：%1</source>
         <translation type="unfinished" />
     </message>
 </context>
@@ -3898,7 +3914,11 @@
         <translation type="unfinished" />
     </message>
     <message>
-        <source>有文档未能保存，程序没有退出。再次退出将丢失未保存的内容。</source>
+        <source>有文档未能保存，程序没有退出。再次退出时，未保存的内容会另存一份副本，下次启动时告知存放位置。</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>上次退出时有文档未能保存，未保存的内容已存入：%1</source>
         <translation type="unfinished" />
     </message>
 </context>

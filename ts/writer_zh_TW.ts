@@ -825,10 +825,6 @@
         <translation>檔案已被其他程式修改。未儲存的修改仍在編輯器中，儲存時會覆蓋外部的修改。</translation>
     </message>
     <message>
-        <source>文件已被其他程序修改并重新载入，未保存的修改已存入历史记录。</source>
-        <translation>檔案已被其他程式修改並重新載入，未儲存的修改已存入歷史記錄。</translation>
-    </message>
-    <message>
         <source>已经是章节标题了</source>
         <translation>已經是章節標題了</translation>
     </message>
@@ -867,6 +863,26 @@
     <message>
         <source>此文件含有不属于 %1 编码的字节，保存会改变它们：文件以只读方式打开，不会被保存。</source>
         <translation>此檔案含有不屬於 %1 編碼的位元組，儲存會改變它們：檔案以唯讀方式開啟，不會被儲存。</translation>
+    </message>
+    <message>
+        <source>未保存的修改已存入：%1</source>
+        <translation>未儲存的修改已存入：%1</translation>
+    </message>
+    <message>
+        <source>文件已被其他程序修改并重新载入，未保存的修改已存入：%1</source>
+        <translation>檔案已被其他程式修改並重新載入，未儲存的修改已存入：%1</translation>
+    </message>
+    <message>
+        <source>文件已被其他程序修改，已重新载入。</source>
+        <translation>檔案已被其他程式修改，已重新載入。</translation>
+    </message>
+    <message>
+        <source>文件已被移动或删除，未保存的修改无处存放，仍在编辑器中。</source>
+        <translation>檔案已被移動或刪除，未儲存的修改無處存放，仍在編輯器中。</translation>
+    </message>
+    <message>
+        <source>文件已被移动或删除，未保存的修改已存入：%1</source>
+        <translation>檔案已被移動或刪除，未儲存的修改已存入：%1</translation>
     </message>
 </context>
 <context>
@@ -3912,8 +3928,12 @@
         <translation>鎖定狀態不能退出程式</translation>
     </message>
     <message>
-        <source>有文档未能保存，程序没有退出。再次退出将丢失未保存的内容。</source>
-        <translation>有檔案未能儲存，程式沒有結束。再次結束將遺失未儲存的內容。</translation>
+        <source>有文档未能保存，程序没有退出。再次退出时，未保存的内容会另存一份副本，下次启动时告知存放位置。</source>
+        <translation>有文件未能儲存，程式沒有結束。再次結束時，未儲存的內容會另存一份副本，下次啟動時告知存放位置。</translation>
+    </message>
+    <message>
+        <source>上次退出时有文档未能保存，未保存的内容已存入：%1</source>
+        <translation>上次結束時有文件未能儲存，未儲存的內容已存入：%1</translation>
     </message>
 </context>
 <context>

@@ -178,6 +178,27 @@ Rectangle {
         visible: lazyDocument.loading
     }
 
+    // The keyboard's place while the text is hidden for its load: a key that
+    // would edit is refused with the notice that the file is still loading,
+    // instead of vanishing; others (Tab, the menus' shortcuts) go on.
+    Item {
+        id: loadingKeys
+        objectName: "loadingKeys"
+        anchors.fill: parent
+        visible: lazyDocument.loading
+        Keys.onPressed: {
+            var typed = event.text !== "" && !(event.modifiers & (Qt.ControlModifier | Qt.AltModifier))
+            var editing = typed || event.key === Qt.Key_Return || event.key === Qt.Key_Enter
+                || event.key === Qt.Key_Backspace || event.key === Qt.Key_Delete
+                || event.matches(StandardKey.Paste) || event.matches(StandardKey.Cut)
+                || event.matches(StandardKey.Undo) || event.matches(StandardKey.Redo)
+            if (!page.inFront || !editing)
+                return
+            event.accepted = true
+            lazyDocument.mayEdit()
+        }
+    }
+
     // Scroll bar over the whole document (the text area only holds a window):
     // its size is the view's share of the book, however small (the handle
     // is drawn at least 0.05 long), its position the share above the view.
@@ -262,7 +283,16 @@ Rectangle {
             if (!findWidget.editing && !textArriving.running)
                 page.focusText()
         }
-        onLoadingChanged: if (!lazyDocument.loading) textArriving.restart()
+        onLoadingChanged: {
+            if (!lazyDocument.loading) {
+                textArriving.restart()
+                // Kept by the page through the load: the text takes it.
+                if (loadingKeys.activeFocus)
+                    textArea.textEdit.forceActiveFocus()
+            } else if (textArea.textEdit.activeFocus) {
+                loadingKeys.forceActiveFocus()
+            }
+        }
         onEnsureVisible: textArea.ensureVisible()
         onContentYChanged: {
             if (Math.floor(textArea.contentY) !== contentY)
@@ -504,9 +534,14 @@ Rectangle {
     }
     Component.onDestruction: saveCursorPosition()
 
-    // The text takes the keyboard, when the page is in front.
+    // The text takes the keyboard, when the page is in front (the page
+    // itself while the text is loading).
     function focusText() {
-        if (page.inFront && page.visible)
+        if (!page.inFront || !page.visible)
+            return
+        if (lazyDocument.loading)
+            loadingKeys.forceActiveFocus()
+        else
             textArea.textEdit.forceActiveFocus()
     }
 

@@ -1,6 +1,7 @@
 // The editor: search and replace of the windowed document (C++), and Qt
 // Quick Tests of the editor page, the document tabs, the find bar and the
 // typewriter text area with the program's real context objects.
+#include "leasedfile.h"
 #include "testenvironment.h"
 
 #include "searchtest.h"
@@ -19,6 +20,7 @@
 #include "document/counthandler.h"
 #include "registertype/registertype.h"
 #include "TovaUi/textarea/documentsaver.h"
+#include "TovaUi/textarea/lazytextdocument.h"
 #include "TovaUi/textarea/subtle.h"
 #include "TovaUi/theme/lumotheme.h"
 #include "i18n/i18n.h"
@@ -28,12 +30,16 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMutex>
+#include <QProcess>
+#include <QTimer>
 #include <QWaitCondition>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QTextCodec>
 #include <QtQml>
 #include <QtQuickTest>
+
+#include <unistd.h>
 
 // Files for the Quick Tests: written, read and taken away in the test home.
 class Fixture : public QObject
@@ -82,6 +88,60 @@ public:
     {
         return QFileInfo(QUrl(url).toLocalFile()).dir().removeRecursively();
     }
+    Q_INVOKABLE bool moveFolderOf(const QString& url) const
+    {
+        const QString folder = QFileInfo(QUrl(url).toLocalFile()).absolutePath();
+        return QDir().rename(folder, folder + QStringLiteral("-moved"));
+    }
+    Q_INVOKABLE QString readPath(const QString& path) const { return read(QUrl::fromLocalFile(path).toString()); }
+    // Another program's line at the end of the file.
+    Q_INVOKABLE static bool append(const QString& url, const QString& text)
+    {
+        QFile file(QUrl(url).toLocalFile());
+        return file.open(QIODevice::Append) && file.write(text.toUtf8()) == text.toUtf8().size();
+    }
+    // The line appended while the document is put in in parts: once part
+    // of the text is in and before the last part.
+    Q_INVOKABLE void appendDuringLoad(QObject* document, const QString& url, const QString& text)
+    {
+        auto* doc = qobject_cast<LazyTextDocument*>(document);
+        auto* poll = new QTimer(this);
+        connect(poll, &QTimer::timeout, this, [=] {
+            if (doc->textLoaded() || !doc->loading() || doc->allTextDocument()->characterCount() <= 1)
+                return;
+            poll->deleteLater();
+            poll->stop();
+            m_appended = append(url, text);
+        });
+        poll->start(0);
+    }
+    // The line appended just after the next write has put its file in
+    // place, before the editor hears of it.
+    Q_INVOKABLE void appendAfterNextWrite(const QString& url, const QString& text)
+    {
+        DocumentSaver::setWrittenHook([this, url, text](const QString&) {
+            DocumentSaver::setWrittenHook(nullptr);
+            m_appended = append(url, text);
+        });
+    }
+    Q_INVOKABLE bool appended() const { return m_appended; }
+    // The file made unwritable: immutable (root, as CI runs), else its
+    // folder read-only.
+    Q_INVOKABLE bool lockFile(const QString& url, bool locked) const
+    {
+        const QString path = QUrl(url).toLocalFile();
+        if (::geteuid() == 0)
+            return QProcess::execute(QStringLiteral("chattr"), { locked ? QStringLiteral("+i") : QStringLiteral("-i"), path }) == 0;
+        const QString folder = QFileInfo(path).absolutePath();
+        return QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner
+            | (locked ? QFileDevice::Permissions() : QFileDevice::WriteOwner));
+    }
+    Q_INVOKABLE void stepLoading(int fromBytes, int characters) { LazyTextDocument::setStepLoading(fromBytes, characters); }
+    // Another program's lease on the file: the document's read waits.
+    Q_INVOKABLE bool holdRead(const QString& url) { return m_lease.take(QUrl(url).toLocalFile()); }
+    Q_INVOKABLE void releaseRead() { m_lease.release(); }
+    bool m_appended = false;
+    LeasedFile m_lease;
     // Holds the document writer before each write while held (the hook
     // stays installed: the writer thread reads it); writesWaiting() tells
     // how many writes have come to it since the last hold.

@@ -703,8 +703,15 @@ private slots:
             const struct timespec times[2] = { info.st_atim, info.st_mtim };
             QVERIFY(::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0) == 0);
         };
-        // Loaded, and the file compared with the text.
+        // Loaded, and the file compared with the text. The file's time is
+        // a minute old: a rewrite that keeps a fresh time is taken for
+        // another program's (its content is compared), one that keeps an
+        // old time cannot be told from the file read.
         auto open = [](Editor& editor, const QString& path) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime));
+            file.close();
             editor.open(path);
             QTest::qWait(50);
             editor.doc.waitForSaves();
@@ -750,6 +757,65 @@ private slots:
         const QByteArray kept = readAll(crlf);
         QCOMPARE(kept.left(1), QByteArray("#"));
         QCOMPARE(kept.mid(1), editor.text().replace('\n', "\r\n").mid(1));
+    }
+
+    // Another program's change before a save is seen whatever it keeps:
+    // the size (a rewrite in place with the time kept, which the content
+    // tells), the time, or both (a file renamed over it). The save writes
+    // nothing; the file's text is loaded and the writer's goes to the
+    // history. The file's time is ahead of the clock, as a file from a
+    // machine whose clock runs ahead has it: a time the system's clock has
+    // not passed tells nothing.
+    void outsideChangeSeenBeforeSave_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("appended") << QStringLiteral("append");
+        QTest::newRow("rewritten in place, size and time kept") << QStringLiteral("rewrite");
+        QTest::newRow("renamed over, size and time kept") << QStringLiteral("rename");
+    }
+
+    void outsideChangeSeenBeforeSave()
+    {
+        QFETCH(QString, how);
+        const QString path = newPath();
+        const QByteArray mine = "山河远阔\n", theirs = "人间烟火\n";
+        writeAll(path, mine);
+        const QDateTime ahead = QDateTime::currentDateTime().addSecs(3600);
+        const auto setTime = [ahead](const QString& file) {
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::ReadWrite) && f.setFileTime(ahead, QFileDevice::FileModificationTime));
+        };
+        setTime(path);
+        Editor editor;
+        const QString history = QDir::homePath() + QStringLiteral("/history-") + QTest::currentDataTag();
+        editor.doc.setHistoryPath(QUrl::fromLocalFile(history));
+        editor.open(path);
+        HeldWriter writer;
+        editor.doc.gotoEnd();
+        editor.type(QStringLiteral("我的"));
+        editor.enter();
+        QVERIFY(writer.arrived()); // the write waits; the other program comes first
+        if (how == QLatin1String("append")) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::Append) && f.write(theirs) == theirs.size());
+        } else if (how == QLatin1String("rewrite")) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::ReadWrite) && f.write(theirs) == theirs.size());
+            f.close();
+            setTime(path);
+        } else {
+            writeAll(path + QStringLiteral(".new"), theirs);
+            setTime(path + QStringLiteral(".new"));
+            QVERIFY(::rename(QFile::encodeName(path + QStringLiteral(".new")).constData(), QFile::encodeName(path).constData()) == 0);
+        }
+        const QByteArray outside = readAll(path);
+        writer.release(10);
+        QTRY_VERIFY(!editor.doc.isSaving() && !editor.doc.loading() && editor.doc.allText().toUtf8() == outside);
+        QCOMPARE(readAll(path), outside);
+        QVERIFY(!editor.doc.isModified());
+        const QStringList copies = QDir(history).entryList(QDir::Files);
+        QCOMPARE(copies.size(), 1);
+        QVERIFY(readAll(history + QLatin1Char('/') + copies.first()).startsWith(mine + "我的\n"));
     }
 
     void longChapterLoadsInSteps()

@@ -9,51 +9,9 @@
 #   tests/editorxvfb/end-typing.sh build/penlark
 # Needs xvfb-run and xdotool (scripts/setup.sh). Every wait polls with a
 # deadline; nothing depends on a fixed pause being long enough.
-set -euo pipefail
+source "$(dirname "$0")/session.sh" "$@"
+use_home "$root/home"
 
-if [ "${1:-}" != "--inside" ]; then
-  app=$(realpath "${1:-build/penlark}")
-  exec xvfb-run -a -s "-screen 0 1280x800x24" "$0" --inside "$app"
-fi
-app=$2
-
-root=$(mktemp -d)
-pid=""
-cleanup() {
-  if [ -n "$pid" ]; then
-    kill "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
-  fi
-  rm -rf "$root"
-}
-trap cleanup EXIT
-
-fail() {
-  echo "FAIL: $*" >&2
-  if [ -f "$root/penlark.log" ]; then
-    echo "--- program output (last lines) ---" >&2
-    tail -n 20 "$root/penlark.log" >&2
-  fi
-  exit 1
-}
-
-# Polls a command every 0.2 s until it succeeds or the deadline (seconds)
-# passes.
-wait_for() {
-  local deadline=$(( $(date +%s) + $1 ))
-  shift
-  until "$@"; do
-    [ "$(date +%s)" -lt "$deadline" ] || return 1
-    sleep 0.2
-  done
-}
-
-export HOME=$root/home TMPDIR=$root/tmp XDG_RUNTIME_DIR=$root/runtime
-export XDG_CONFIG_HOME=$root/home/.config QT_QPA_PLATFORM=xcb QT_QUICK_BACKEND=software
-mkdir -p "$TMPDIR" "$XDG_RUNTIME_DIR" "$HOME/Documents/Penlark/Book" "$HOME/Library/Penlark/Settings/Unknown Organization"
-chmod 700 "$XDG_RUNTIME_DIR"
-
-chapter=$HOME/Documents/Penlark/Book/chapter1.txt
 for ((i = 0; i < 3000; i++)); do
   if ((i % 300 == 0)); then
     echo "第$((i / 300 + 1))章 远行"
@@ -64,20 +22,7 @@ for ((i = 0; i < 3000; i++)); do
   fi
 done >"$chapter"
 cp "$chapter" "$root/original.txt"
-printf '[Save]\nCurrentFile=file://%s\n' "$chapter" >"$HOME/Library/Penlark/Settings/Unknown Organization/Penlark.ini"
-
-"$app" >"$root/penlark.log" 2>&1 &
-pid=$!
-
-# The chapter is in the editor once the document has logged its loading.
-wait_for 60 grep -q "loaded $chapter" "$root/penlark.log" || fail "the chapter was not loaded"
-window=""
-find_window() { window=$(xdotool search --onlyvisible --name '^Penlark$' 2>/dev/null | head -n 1); [ -n "$window" ]; }
-wait_for 30 find_window || fail "no program window"
-eval "$(xdotool getwindowgeometry --shell "$window")"
-
-# A click into the text (right of the file tree) gives it the keyboard.
-xdotool mousemove $((X + WIDTH * 3 / 4)) $((Y + HEIGHT / 2)) click 1
+start_in_chapter
 
 # Types text, saves with Ctrl+S and waits until the file holds exactly the
 # expected bytes.
@@ -114,13 +59,12 @@ type_and_save "Once." "$root/expected-start.txt" "Page Down forty times, Ctrl+Ho
 # typing goes on: the check is made only on a kill that came first.
 unsaved_base=$root/expected-start.txt
 line="Once."
-clip() { [ "$(xclip -o -selection clipboard 2>/dev/null)" = "$line" ]; }
 killed=""
 for attempt in 1 2 3; do
   xdotool type --delay 40 " Bye."
   line="$line Bye."
   xdotool key shift+Home ctrl+c
-  wait_for 30 clip || fail "the typed line never reached the clipboard"
+  wait_for 30 clip "$line" || fail "the typed line never reached the clipboard"
   if cmp -s "$unsaved_base" "$chapter"; then
     kill -TERM "$pid"
     killed=1

@@ -713,18 +713,22 @@ private slots:
         QCOMPARE(readAll(path), saved);
     }
 
-    void missingFileIsCreatedEmpty()
+    // A document deleted or moved away by another program is not brought
+    // back empty by opening it: nothing is made, shown or saved.
+    void missingFileIsNotCreated()
     {
         const QString path = newPath();
         LazyTextDocument doc;
         FakeTextArea area(&doc);
-        open(doc, path);
-        QVERIFY(QFileInfo::exists(path));
-        QCOMPARE(readAll(path), QByteArray());
-        QCOMPARE(doc.allText(), QStringLiteral("\u3000\u3000"));
-        QCOMPARE(doc.initPosition(), 2);
-        QCOMPARE(doc.allCursorPostion(), 2);
-        QVERIFY(!doc.isModified());
+        QSignalSpy notices(function::instance()->getMessage(), &Message::showMessage);
+        doc.setFileName(QUrl::fromLocalFile(path));
+        QTRY_VERIFY(!notices.isEmpty());
+        QVERIFY(notices.last().at(0).toString().startsWith(LazyTextDocument::tr("无法打开文件: ")));
+        QVERIFY(doc.loading() && !doc.textLoaded());
+        QVERIFY(doc.save());
+        area.enter();
+        doc.waitForSaves();
+        QVERIFY(!QFileInfo::exists(path));
     }
 
     void failedSaveKeepsOldFile_data()

@@ -3,10 +3,10 @@
 #include "function/function.h"
 #include "function/message.h"
 #include "support/log.h"
-#include "support/userfile.h"
 #include "textarea/documentfile.h"
 #include "textarea/editorfile.h"
 #include "textarea/editwindow.h"
+#include "textarea/fileidentity.h"
 #include "textarea/lazytextdocument.h"
 #include "textarea/textfileform.h"
 #include "textarea/typingrules.h"
@@ -77,8 +77,10 @@ TextFileForm::Read documentText(const QByteArray& bytes)
 struct DocumentRead {
     // Why it was not read; empty when it was.
     QString problem;
-    // Taken before the read.
-    QDateTime modified;
+    // The file as it was when the read began, and the bytes read: a change
+    // made during the read or after it shows when the file is compared
+    // with it.
+    FileIdentity identity;
     // As the document takes it, and how the file's bytes stand for it.
     QString text;
     TextFileForm form;
@@ -99,7 +101,7 @@ DocumentRead readDocument(const QString& path, qint64 longFrom)
     QFile file;
     if (!DocumentFile::open(file, path, &read.problem))
         return read;
-    read.modified = QFileInfo(path).lastModified();
+    read.identity = FileIdentity::ofOpenFile(file.handle());
     // A file read in part (too large to hold, or a read that stops short)
     // would be shown cut short and saved over the file: it is refused.
     const qint64 size = file.size();
@@ -117,6 +119,7 @@ DocumentRead readDocument(const QString& path, qint64 longFrom)
         read.problem = DocumentFile::notReadWhole();
         return read;
     }
+    read.identity.setContent(bytes);
     TextFileForm::Read taken = documentText(bytes);
     read.text = std::move(taken.text);
     read.form = taken.form;
@@ -126,13 +129,11 @@ DocumentRead readDocument(const QString& path, qint64 longFrom)
     return read;
 }
 
-// create: a missing file is made empty first (a document opened; never
-// over an existing file).
-QFuture<DocumentRead> startReading(const QString& path, bool create)
+// A missing file is not made: a document deleted or moved away by another
+// program is not brought back empty by opening it.
+QFuture<DocumentRead> startReading(const QString& path)
 {
-    return QtConcurrent::run(DocumentLoader::readers(), [path, create, longFrom = stepLoadBytes] {
-        if (create && !QFileInfo::exists(path))
-            UserFile::write(path, QByteArray(), UserFile::NewFileOnly);
+    return QtConcurrent::run(DocumentLoader::readers(), [path, longFrom = stepLoadBytes] {
         return readDocument(path, longFrom);
     });
 }
@@ -178,7 +179,7 @@ void DocumentLoader::readEarly(const QUrl& url)
     // The start's document may be read ahead already.
     if (url.isLocalFile() && url.toLocalFile() != pendingReadAhead().path) {
         m_earlyUrl = url;
-        m_early = startReading(url.toLocalFile(), true);
+        m_early = startReading(url.toLocalFile());
     }
 }
 
@@ -272,8 +273,7 @@ void DocumentLoader::startRead(const Load& load, const QFuture<DocumentRead>& be
         else
             textRead(load, read);
     });
-    // A reload of a file gone reads nothing.
-    reading->setFuture(!before.isCanceled() ? before : startReading(load.url.toLocalFile(), load.cursor < 0));
+    reading->setFuture(!before.isCanceled() ? before : startReading(load.url.toLocalFile()));
 }
 
 void DocumentLoader::textRead(const Load& load, const DocumentRead& read)
@@ -297,7 +297,7 @@ void DocumentLoader::textRead(const Load& load, const DocumentRead& read)
         file->setTextLoaded(false);
         window->clear();
     }
-    file->setLastModification(read.modified);
+    emit fileRead(read.identity);
     file->setTextForm(read.form);
     if (!read.form.exact()) {
         logWarning(lcEditor) << path << "holds bytes that are not" << read.form.encodingName() << "; opened read-only";
@@ -381,6 +381,8 @@ void DocumentLoader::textTaken(const QString& path, bool resource, int cursorAt)
     // A file whose bytes would not come back is never written.
     file->setReadOnly(resource || !file->textForm().exact());
     logDebug(lcEditor) << "loaded" << path << whole->blockCount() << "lines";
+    if (!resource)
+        emit loaded();
 }
 
 void DocumentLoader::reloadText(int cursor)

@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <QUrl>
 
+class FileIdentity;
 class QIODevice;
 class QThreadPool;
 struct DocumentRead;
@@ -42,7 +43,7 @@ public:
     // A load under way is dropped (its read, or its next part).
     void cancel();
     // The file chosen is read from now on, while the page settles before
-    // the load (made empty first when it is missing).
+    // the load. A missing file is never made.
     void readEarly(const QUrl& url);
 
     // Files larger than fromBytes are opened in steps of that many
@@ -57,6 +58,14 @@ public:
     // The threads that read documents. They are never waited for: a read
     // stalled on its file system does not keep the program from ending.
     static QThreadPool* readers();
+
+signals:
+    // The file a load read, as it was when its read began (before the text
+    // is put in).
+    void fileRead(const FileIdentity& file);
+    // A local file's text is all in: the file may have changed since it
+    // was read.
+    void loaded();
 
 private:
     // A read under way and what follows it.

@@ -14,6 +14,7 @@ namespace {
 // Set by tests on their thread while a writer may be reading it.
 QMutex writeHookMutex;
 DocumentSaver::Hook writeHook;
+DocumentSaver::Hook writtenHook;
 
 } // namespace
 
@@ -43,11 +44,18 @@ void DocumentSaver::setWriteHook(Hook hook)
     writeHook = std::move(hook);
 }
 
-quint64 DocumentSaver::save(const QString& path, const QByteArray& bytes)
+void DocumentSaver::setWrittenHook(Hook hook)
+{
+    QMutexLocker lock(&writeHookMutex);
+    writtenHook = std::move(hook);
+}
+
+quint64 DocumentSaver::save(const QString& path, const QByteArray& bytes, const FileIdentity& expected)
 {
     Job job;
     job.path = path;
     job.bytes = bytes;
+    job.expected = expected;
     return queue(std::move(job));
 }
 
@@ -61,9 +69,12 @@ DocumentSaver::Job DocumentSaver::rawTextJob(const QString& path, const QString&
     return job;
 }
 
-quint64 DocumentSaver::saveRawText(const QString& path, const QString& rawText, int unchanged, const TextFileForm& form)
+quint64 DocumentSaver::saveRawText(const QString& path, const QString& rawText, int unchanged, const TextFileForm& form,
+    const FileIdentity& expected)
 {
-    return queue(rawTextJob(path, rawText, unchanged, form));
+    Job job = rawTextJob(path, rawText, unchanged, form);
+    job.expected = expected;
+    return queue(std::move(job));
 }
 
 void DocumentSaver::adoptFile(const QString& path, const QString& rawText, int unchanged, const TextFileForm& form)
@@ -169,12 +180,40 @@ void DocumentSaver::run()
         Done done;
         done.ticket = job.ticket;
         done.path = job.path;
-        if (!job.rawText.isNull()) {
+        // The file is checked as late as can be: another program's write
+        // is not overwritten unseen.
+        FileIdentity expected = job.expected;
+        if (job.path != m_replacedPath) {
+            m_replacedPath = job.path;
+            m_replaced.clear();
+        }
+        for (const auto& link : qAsConst(m_replaced)) {
+            if (link.first == expected)
+                expected = link.second;
+        }
+        if (!expected.isNull())
+            done.seen = expected.compare(job.path);
+        if (done.seen != FileIdentity::Seen::Same) {
+            done.result = UserFile::Result(false, QString());
+        } else if (!job.rawText.isNull()) {
             done.result = writeRawText(job);
         } else {
             done.result = UserFile::write(job.path, job.bytes, UserFile::NoOptions);
             if (job.path == m_onDisk.path)
                 m_onDisk = OnDisk();
+        }
+        {
+            QMutexLocker hookLock(&writeHookMutex);
+            hook = writtenHook;
+        }
+        if (hook)
+            hook(job.path);
+        if (done.result.ok) {
+            done.file = FileIdentity::ofWrite(done.result.stamp);
+            if (!expected.isNull())
+                m_replaced.append({ expected, done.file });
+            if (m_replaced.size() > 8)
+                m_replaced.removeFirst();
         }
         job = Job(); // the text is let go of before anybody hears of the write
         lock.relock();
@@ -287,6 +326,9 @@ void DocumentSaver::deliver()
         done.swap(m_done);
     }
     std::sort(done.begin(), done.end(), [](const Done& a, const Done& b) { return a.ticket < b.ticket; });
-    for (const Done& d : qAsConst(done))
+    for (const Done& d : qAsConst(done)) {
+        if (!d.superseded)
+            emit found(d.ticket, d.seen, d.file);
         emit written(d.ticket, d.path, d.superseded, d.result.ok, d.result.error);
+    }
 }

@@ -2,6 +2,7 @@
 #define DOCUMENTSAVER_H
 
 #include "support/userfile.h"
+#include "TovaUi/textarea/fileidentity.h"
 #include "TovaUi/textarea/textfileform.h"
 
 #include <QMutex>
@@ -35,6 +36,10 @@ class QThread;
 // system copies it from the old file (when that file is still the one
 // written) and only the rest is encoded. Typing at the end of a long book
 // then encodes a piece, not the book.
+//
+// A save told which file it replaces (expected) writes nothing when the file
+// at its path is no longer that one (another program wrote, moved or
+// deleted it): found() says so, and the owner decides what follows.
 class DocumentSaver : public QObject
 {
     Q_OBJECT
@@ -45,12 +50,13 @@ public:
     ~DocumentSaver() override;
 
     // Queues a write of ready bytes; returns its ticket (increasing from 1).
-    quint64 save(const QString& path, const QByteArray& bytes);
+    quint64 save(const QString& path, const QByteArray& bytes, const FileIdentity& expected = FileIdentity());
     // Queues a write of a document's raw text; returns its ticket.
     // unchanged: leading characters that are the same as in the raw text
-    // of the previous saveRawText() (0 when not known); form: the file's.
+    // of the previous saveRawText() (0 when not known); form: the file's;
+    // expected: the file the text was read from or last written to.
     quint64 saveRawText(const QString& path, const QString& rawText, int unchanged = 0,
-        const TextFileForm& form = TextFileForm());
+        const TextFileForm& form = TextFileForm(), const FileIdentity& expected = FileIdentity());
     // Learns what of the file at path is this raw text's encoding (as a
     // file just read for it is): later saves keep that part. Nothing is
     // written, nothing is told; a save queued after it is not held up.
@@ -66,12 +72,20 @@ public:
     // Tests: called on the writer thread before each write (to hold it).
     using Hook = std::function<void(const QString& path)>;
     static void setWriteHook(Hook hook);
+    // Tests: called on the writer thread after each write, before its
+    // result is handed back (another program's change landing just then).
+    static void setWrittenHook(Hook hook);
 
 signals:
     // ticket: the write; superseded: dropped for a newer one of the same
     // file (nothing was written); ok and error as UserFile::write returned
     // them.
     void written(quint64 ticket, const QString& path, bool superseded, bool ok, const QString& error);
+    // Just before written() of a write that was not superseded: the file it
+    // left (seen Same), or, when the file was not the one expected, how it
+    // was found instead (Changed or Gone; nothing was written, ok is false
+    // and error empty).
+    void found(quint64 ticket, FileIdentity::Seen seen, const FileIdentity& file);
 
 private:
     struct Job {
@@ -82,6 +96,7 @@ private:
         TextFileForm form;
         int unchanged = 0;
         bool adopt = false; // adoptFile(): compared, not written
+        FileIdentity expected; // null: whatever file is there
     };
     // What the last raw text written put in its file.
     struct OnDisk {
@@ -101,6 +116,8 @@ private:
         QString path;
         bool superseded = false;
         UserFile::Result result;
+        FileIdentity::Seen seen = FileIdentity::Seen::Same;
+        FileIdentity file;
     };
     static Job rawTextJob(const QString& path, const QString& rawText, int unchanged, const TextFileForm& form);
     quint64 queue(Job job);
@@ -113,6 +130,11 @@ private:
 
     const int m_pieceChars;
     OnDisk m_onDisk; // the writer thread's
+    // The writer thread's: the files its last writes of one path replaced
+    // and left, oldest first. A write asked for before an earlier one was
+    // reported expects the file that one replaced, and gets the one it left.
+    QString m_replacedPath;
+    QVector<QPair<FileIdentity, FileIdentity>> m_replaced;
     QThread* m_thread = nullptr;
     mutable QMutex m_mutex;
     QWaitCondition m_wake;

@@ -35,6 +35,7 @@ EditorFile::EditorFile(const EditorParts& parts, QObject* parent)
     connect(m_loadTimer, &QTimer::timeout, this, &EditorFile::doSetFile);
 
     m_saver = new DocumentSaver(this);
+    connect(m_saver, &DocumentSaver::found, this, &EditorFile::fileFound);
     connect(m_saver, &DocumentSaver::written, this, &EditorFile::savedInBackground);
 }
 
@@ -69,6 +70,8 @@ void EditorFile::setFileName(const QUrl& url)
     setLoading(true);
     whole->rawCopy().clear(); // the last file's; remade once this one is in
     m_fileName = url;
+    m_identity = FileIdentity();
+    m_gone = false;
     m_parts.loader->readEarly(url);
     m_loadTimer->start();
 }
@@ -118,6 +121,11 @@ QString EditorFile::unsavableNotice() const
         .arg(m_textForm.encodingName());
 }
 
+bool EditorFile::modified() const
+{
+    return m_isModified || m_parts.whole->document()->isModified();
+}
+
 bool EditorFile::save()
 {
     // A document still loading is not the file's whole text: the file
@@ -125,8 +133,25 @@ bool EditorFile::save()
     if (m_loading)
         return true;
     waitForSaves();
-    if (!m_isModified && !m_parts.whole->document()->isModified())
+    if (!modified())
         return true;
+    // Another program's change is not written over unseen; a file deleted
+    // or moved away is not brought back.
+    if (!m_identity.isNull()) {
+        const QString path = localPath();
+        switch (m_identity.compare(path)) {
+        case FileIdentity::Seen::Changed:
+            // Not written: the writer's text goes to the history and the
+            // file's is loaded.
+            changedOutside(path, true);
+            return false;
+        case FileIdentity::Seen::Gone:
+            fileGone(path);
+            return false;
+        case FileIdentity::Seen::Same:
+            break;
+        }
+    }
     return saveAs(m_fileName);
 }
 
@@ -156,6 +181,8 @@ bool EditorFile::saveAs(const QUrl& fileUrl)
         return false;
     }
     WriteNotice::passed(path);
+    m_identity = FileIdentity::ofWrite(written.stamp);
+    m_writeFailing = false;
     setSavedRevision(m_parts.whole->revision());
     m_parts.whole->document()->setModified(false);
     setIsModified(false);
@@ -173,7 +200,9 @@ void EditorFile::saveInBackground()
     WholeDocument* whole = m_parts.whole;
     // A closed tab writes nothing more: it was saved as it closed, or its
     // file was deleted (a write would bring it back).
-    if (m_exiting || m_loading || !m_textForm.exact() || (!m_isModified && !whole->document()->isModified()))
+    // Nor is a file deleted or moved away brought back, nor one whose bytes
+    // would not come back written.
+    if (m_exiting || m_loading || m_gone || !m_textForm.exact() || !modified())
         return;
     for (const quint64 revision : qAsConst(m_pendingSaves)) {
         if (revision == whole->revision())
@@ -189,10 +218,10 @@ void EditorFile::saveInBackground()
     // file's start where the text's is unchanged.
     quint64 ticket = 0;
     if (isHtml()) {
-        ticket = m_saver->save(path, encodedText());
+        ticket = m_saver->save(path, encodedText(), m_identity);
     } else {
         const QString text = whole->rawCopy().text();
-        ticket = m_saver->saveRawText(path, text, whole->rawCopy().takeUnchanged(), m_textForm);
+        ticket = m_saver->saveRawText(path, text, whole->rawCopy().takeUnchanged(), m_textForm, m_identity);
     }
     m_pendingSaves.insert(ticket, whole->revision());
 }
@@ -210,6 +239,15 @@ void EditorFile::waitForSaves()
     m_saver->wait();
 }
 
+void EditorFile::fileFound(quint64 ticket, FileIdentity::Seen seen, const FileIdentity& file)
+{
+    if (!m_pendingSaves.contains(ticket))
+        return;
+    m_foundTicket = ticket;
+    m_found = seen;
+    m_foundFile = file;
+}
+
 void EditorFile::savedInBackground(quint64 ticket, const QString& path, bool superseded, bool ok, const QString& error)
 {
     const auto pending = m_pendingSaves.constFind(ticket);
@@ -217,16 +255,47 @@ void EditorFile::savedInBackground(quint64 ticket, const QString& path, bool sup
         return;
     const quint64 revision = pending.value();
     m_pendingSaves.erase(pending);
+    // A write that was not done compares the file again once no other
+    // write is under way; so does one that was, for a change landing just
+    // after it.
+    struct CheckAfter {
+        EditorFile* file;
+        ~CheckAfter()
+        {
+            if (!file->isSaving())
+                file->checkFile();
+        }
+    } checkAfter { this };
     if (superseded)
+        return;
+    const bool refused = m_foundTicket == ticket && m_found != FileIdentity::Seen::Same;
+    m_foundTicket = 0;
+    if (refused)
         return;
     UserFile::Result result;
     result.ok = ok;
     result.error = error;
-    // The next Enter tries again; one notice until a write succeeds.
-    if (!WriteNotice::track(LazyTextDocument::tr("Cannot save: "), path, result))
+    // The next Enter tries again; one notice until a write succeeds. The
+    // text the file could not take is kept at the first failure, and the
+    // notice names the copy.
+    if (!WriteNotice::track(LazyTextDocument::tr("Cannot save: "), path, result)) {
+        if (!m_writeFailing && path == localPath()) {
+            m_writeFailing = true;
+            const QString kept = keepUnsaved();
+            if (!kept.isEmpty()) {
+                const QString notice = WriteNotice::text(LazyTextDocument::tr("Cannot save: "), path, error) + QLatin1Char(' ')
+                    + LazyTextDocument::tr("未保存的修改已存入：%1").arg(kept);
+                // After the write notice, which comes from the event loop.
+                QTimer::singleShot(0, this, [notice] { message::show(Message::TipsError, notice, 8000); });
+            }
+        }
         return;
+    }
+    m_writeFailing = false;
     if (path != localPath())
         return; // the document has another file by now
+    // Later writes expect the file this one left.
+    m_identity = m_foundFile;
     m_savedRevision = revision;
     // Edits made after the text was handed over are not in the file: the
     // document stays modified, and the save schedule saves again (its timer
@@ -242,12 +311,15 @@ void EditorFile::savedInBackground(quint64 ticket, const QString& path, bool sup
     followSavedFile(path);
 }
 
-// After a write of the document's own file: not deleted, the new time, and
-// the watch on the file that the rename replaced.
+// After a write of the document's own file: not deleted, the time of the
+// file written (not of whatever is found at the path by now), and the watch
+// on the file that the rename replaced.
 void EditorFile::followSavedFile(const QString& path)
 {
+    Q_UNUSED(path)
+    m_gone = false;
     emit m_parts.document->fileDeleted(m_fileName, false);
-    setLastModification(QFileInfo(path).lastModified());
+    setLastModification(m_identity.modified());
     unwatchFile();
     watchFile();
 }
@@ -281,6 +353,7 @@ void EditorFile::followRename(const QUrl& url)
         return;
     unwatchFile();
     m_fileName = url;
+    m_gone = false; // the file is there under its new name
     // A load still waiting for its timer reads the new name by itself.
     if (m_loadTimer->isActive())
         return;
@@ -293,15 +366,26 @@ void EditorFile::followRename(const QUrl& url)
 void EditorFile::watchFile()
 {
     const QString path = localPath();
-    if (path.isEmpty() || !QFileInfo::exists(path))
+    if (path.isEmpty())
         return;
     if (!m_watcher) {
         m_watcher = new QFileSystemWatcher(this);
         connect(m_watcher, &QFileSystemWatcher::fileChanged, this, &EditorFile::fileChanged);
         connect(m_watcher, &QFileSystemWatcher::directoryChanged, m_parts.document, &LazyTextDocument::dirChanged);
+        connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, &EditorFile::folderChanged);
     }
-    if (!m_watcher->files().contains(path))
+    if (!m_watcher->files().contains(path) && QFileInfo::exists(path))
         m_watcher->addPath(path);
+    // A folder moved away or deleted says nothing to the file's watch: the
+    // file's folder and the one above it are watched too.
+    const QFileInfo folder(QFileInfo(path).absolutePath());
+    QStringList folders { folder.absoluteFilePath() };
+    if (!folder.isRoot())
+        folders << folder.absolutePath();
+    for (const QString& dir : qAsConst(folders)) {
+        if (!m_watcher->directories().contains(dir) && QFileInfo(dir).isDir())
+            m_watcher->addPath(dir);
+    }
 }
 
 void EditorFile::unwatchFile()
@@ -309,38 +393,128 @@ void EditorFile::unwatchFile()
     const QString path = localPath();
     if (m_watcher && !path.isEmpty() && m_watcher->files().contains(path))
         m_watcher->removePath(path);
+    if (m_watcher && !m_watcher->directories().isEmpty())
+        m_watcher->removePaths(m_watcher->directories());
+}
+
+// A folder the file is in changed: the file may be gone, moved or back.
+void EditorFile::folderChanged()
+{
+    checkFile(false);
 }
 
 void EditorFile::fileChanged(const QString& path)
 {
     if (m_exiting || path != localPath())
         return;
-    if (!QFileInfo::exists(path)) {
-        emit m_parts.document->fileDeleted(QUrl::fromLocalFile(path), true);
-        return;
-    }
     // Programs that save by renaming over the file end the watch; the file
     // is there again, so watch it again.
     watchFile();
-    const QDateTime modified = QFileInfo(path).lastModified();
-    // A write of our own still under way changes the file too; its time
-    // is taken once it is done.
-    if (modified == m_lastModification || m_loading || isSaving())
+    // A load or a write under way compares the file when it ends.
+    checkFile(false);
+}
+
+void EditorFile::checkFile(bool tell)
+{
+    const QString path = localPath();
+    if (m_exiting || m_loading || path.isEmpty() || m_identity.isNull() || isSaving())
         return;
-    WholeDocument* whole = m_parts.whole;
-    if (m_isModified || whole->document()->isModified()) {
+    switch (m_identity.compare(path)) {
+    case FileIdentity::Seen::Same:
+        if (m_gone) { // moved back
+            m_gone = false;
+            unwatchFile();
+            watchFile();
+            emit m_parts.document->fileDeleted(m_fileName, false);
+        }
+        return;
+    case FileIdentity::Seen::Gone:
+        fileGone(path);
+        return;
+    case FileIdentity::Seen::Changed:
+        changedOutside(path, tell);
+        return;
+    }
+}
+
+bool EditorFile::changedOutside(const QString& path, bool tell)
+{
+    if (m_gone) {
+        m_gone = false;
+        unwatchFile();
+        watchFile();
+        emit m_parts.document->fileDeleted(m_fileName, false);
+    }
+    if (modified()) {
         // The unsaved edits go into the history before the outside text is
-        // loaded; when they cannot be kept there, they stay in the editor.
-        HistorySnapshots* history = m_parts.history;
-        if (!history->writeSnapshot(path, whole->text(), history->historyDir())) {
-            setLastModification(modified);
+        // loaded; when they cannot be kept anywhere, they stay in the
+        // editor, and the next save writes over the file found now.
+        const QString kept = keepUnsaved();
+        if (kept.isEmpty()) {
+            m_identity = FileIdentity::ofPath(path);
+            setLastModification(m_identity.modified());
             message::show(Message::Warn,
                 LazyTextDocument::tr("文件已被其他程序修改。未保存的修改仍在编辑器中，保存时会覆盖外部的修改。"), 5000);
-            return;
+            return false;
         }
-        message::show(Message::Tips, LazyTextDocument::tr("文件已被其他程序修改并重新载入，未保存的修改已存入历史记录。"), 5000);
+        message::show(Message::Tips, LazyTextDocument::tr("文件已被其他程序修改并重新载入，未保存的修改已存入：%1").arg(kept), 8000);
+    } else if (tell) {
+        message::show(Message::Tips, LazyTextDocument::tr("文件已被其他程序修改，已重新载入。"), 5000);
     }
     m_parts.loader->reloadText(m_parts.selection->whole().cursor);
+    return true;
+}
+
+void EditorFile::fileGone(const QString& path)
+{
+    if (m_gone)
+        return;
+    m_gone = true;
+    emit m_parts.document->fileDeleted(QUrl::fromLocalFile(path), true);
+    // Put back (or moved back), the file is seen through its folders.
+    watchFile();
+    if (!modified())
+        return;
+    const QString kept = keepUnsaved();
+    if (kept.isEmpty())
+        message::show(Message::TipsError, LazyTextDocument::tr("文件已被移动或删除，未保存的修改无处存放，仍在编辑器中。"), 8000);
+    else
+        message::show(Message::TipsError, LazyTextDocument::tr("文件已被移动或删除，未保存的修改已存入：%1").arg(kept), 8000);
+}
+
+QString EditorFile::keepUnsaved()
+{
+    WholeDocument* whole = m_parts.whole;
+    if (m_keptRevision == whole->revision() && !m_keptPath.isEmpty())
+        return m_keptPath;
+    const QString text = whole->text();
+    if (text.trimmed().isEmpty())
+        return QString();
+    m_keptPath = m_parts.history->keepUnsaved(localPath(), text);
+    m_keptRevision = whole->revision();
+    return m_keptPath;
+}
+
+void EditorFile::takeFileRead(const FileIdentity& file)
+{
+    m_identity = file;
+    m_gone = false;
+    setLastModification(file.modified());
+}
+
+void EditorFile::keepAtEnd()
+{
+    if (m_exiting || m_loading || m_readOnly)
+        return;
+    m_exiting = true; // the writes' results reload nothing now
+    waitForSaves();
+    if (!modified() || localPath().isEmpty())
+        return;
+    const QString kept = keepUnsaved();
+    if (kept.isEmpty())
+        logWarning(lcEditor) << "the unsaved text of" << localPath() << "could be kept nowhere";
+    else
+        HistorySnapshots::noteKeptAtEnd(kept);
 }
 
 void EditorFile::exit()

@@ -2,6 +2,7 @@
 #define EDITORFILE_H
 
 #include "TovaUi/textarea/editorparts.h"
+#include "TovaUi/textarea/fileidentity.h"
 #include "TovaUi/textarea/textfileform.h"
 
 #include <QDateTime>
@@ -21,6 +22,17 @@ class QTimer;
 // background on the writer thread, or under a new name), and the file on
 // disk followed while it is open (written by another program, renamed,
 // deleted). When saves happen is the save schedule's.
+//
+// It owns the file's identity (what the program last read or wrote, see
+// FileIdentity) and alone decides between reloading and writing over: the
+// loader reports the file it read and the end of a load, the writer the
+// file each write left or found instead. The file is compared when a load
+// ends, before each write and when the writes end; another program's change
+// is reloaded with the unsaved text kept in the history, and a file deleted
+// or moved away is marked so, with its unsaved text kept, and never written
+// again unasked. Text its file cannot take is never dropped: a copy goes to
+// the history, else to the program's own folder, and the writer is told
+// where (at the program's end, through the log and the next start).
 class EditorFile : public QObject
 {
     Q_OBJECT
@@ -89,8 +101,21 @@ public:
     void followRename(const QUrl& url);
     void watchFile();
     void unwatchFile();
-    // The page closes the document: the file is no longer followed.
+    // The page closes the document (saved, or its file deleted through the
+    // tree, which keeps the text): the file is no longer followed.
     void exit();
+    // The document ends with the program: a text its file does not hold is
+    // kept and noted for the next start.
+    void keepAtEnd();
+
+    // The file the loader read, before its text is in.
+    void takeFileRead(const FileIdentity& file);
+    // Compares the file on disk with the one last read or written, unless
+    // a load or a write is under way (each compares it when it ends).
+    // tell: a reload of an unmodified text is told too.
+    void checkFile(bool tell = true);
+    // Whether the file was found gone (deleted or moved away).
+    bool isGone() const { return m_gone; }
 
 public slots:
     void doSetFile();
@@ -99,6 +124,16 @@ public slots:
 private:
     void copyAhead();
     void savedInBackground(quint64 ticket, const QString& path, bool superseded, bool ok, const QString& error);
+    void fileFound(quint64 ticket, FileIdentity::Seen seen, const FileIdentity& file);
+    void folderChanged();
+    // Another program's text is loaded; the unsaved text goes to the
+    // history first. False when it could be kept nowhere (the text stays).
+    bool changedOutside(const QString& path, bool tell);
+    void fileGone(const QString& path);
+    // A copy of the text the file does not hold (once per edit revision);
+    // its path, empty when nothing could take it.
+    QString keepUnsaved();
+    bool modified() const;
     void followSavedFile(const QString& path);
     QByteArray encodedText() const;
 
@@ -126,6 +161,15 @@ private:
     // Writes queued on the writer thread: ticket -> edit revision written.
     DocumentSaver* m_saver = nullptr;
     QHash<quint64, quint64> m_pendingSaves;
+    // What the writer found for the write it reports next.
+    quint64 m_foundTicket = 0;
+    FileIdentity::Seen m_found = FileIdentity::Seen::Same;
+    FileIdentity m_foundFile;
+    FileIdentity m_identity;
+    bool m_gone = false;
+    bool m_writeFailing = false;
+    quint64 m_keptRevision = ~quint64(0);
+    QString m_keptPath;
 };
 
 #endif

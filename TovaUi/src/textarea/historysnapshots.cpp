@@ -1,5 +1,6 @@
 #include "historysnapshots.h"
 
+#include "support/log.h"
 #include "support/userfile.h"
 #include "support/writenotice.h"
 #include "textarea/editorfile.h"
@@ -8,6 +9,7 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTimer>
 
@@ -131,4 +133,73 @@ bool HistorySnapshots::writeSnapshot(const QString& filePath, const QString& tex
     // Timed snapshots try again by themselves: a document is reported once.
     return WriteNotice::track(LazyTextDocument::tr("无法保存历史记录："), filePath,
                               UserFile::write(path, text.toUtf8(), UserFile::NewFileOnly | UserFile::CreateFolder));
+}
+
+namespace {
+QString& fallback()
+{
+    static QString folder;
+    return folder;
+}
+} // namespace
+
+void HistorySnapshots::setFallbackFolder(const QString& folder)
+{
+    fallback() = folder;
+}
+
+QString HistorySnapshots::fallbackFolder()
+{
+    return fallback();
+}
+
+QString HistorySnapshots::keepUnsaved(const QString& filePath, const QString& text)
+{
+    const QString name = documentName(QUrl::fromLocalFile(filePath));
+    for (const QString& folder : { historyDir(), fallback() }) {
+        if (folder.isEmpty())
+            continue;
+        const QString path = newPath(folder, name);
+        if (path.isEmpty())
+            continue;
+        const UserFile::Result written = UserFile::write(path, text.toUtf8(), UserFile::NewFileOnly | UserFile::CreateFolder);
+        if (written) {
+            logWarning(lcEditor) << "the unsaved text of" << filePath << "is kept in" << path;
+            return path;
+        }
+        logWarning(lcEditor) << "the unsaved text of" << filePath << "cannot be kept in" << folder << written.error;
+    }
+    return QString();
+}
+
+namespace {
+QString keptAtEndNote()
+{
+    return fallback().isEmpty() ? QString() : fallback() + QStringLiteral("/kept-at-end.txt");
+}
+} // namespace
+
+void HistorySnapshots::noteKeptAtEnd(const QString& copy)
+{
+    const QString note = keptAtEndNote();
+    if (note.isEmpty())
+        return;
+    QFile old(note);
+    QByteArray lines = old.open(QIODevice::ReadOnly) ? old.readAll() : QByteArray();
+    lines += copy.toUtf8() + '\n';
+    const UserFile::Result written = UserFile::write(note, lines, UserFile::CreateFolder);
+    if (!written)
+        logWarning(lcEditor) << "cannot note" << copy << "for the next start:" << written.error;
+}
+
+QStringList HistorySnapshots::takeKeptAtEnd()
+{
+    const QString note = keptAtEndNote();
+    QFile file(note);
+    if (note.isEmpty() || !file.open(QIODevice::ReadOnly))
+        return QStringList();
+    const QStringList copies = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    file.close();
+    QFile::remove(note);
+    return copies;
 }

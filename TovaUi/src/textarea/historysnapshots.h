@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 class QTimer;
@@ -52,6 +53,19 @@ public:
     bool saveTmpFile(const QString& filePath, const QString& text, const QString& historyDir);
     // Writes it; a failure is told once per document.
     bool writeSnapshot(const QString& filePath, const QString& text, const QString& historyDir);
+
+    // The program's own folder for texts the history cannot take (set by
+    // the program; empty: none).
+    static void setFallbackFolder(const QString& folder);
+    static QString fallbackFolder();
+    // A copy of the unsaved text of the document at filePath, for a text
+    // its file cannot take: in the history folder, else in the fallback
+    // folder. Returns the copy's path; empty when neither took it (logged).
+    QString keepUnsaved(const QString& filePath, const QString& text);
+    // Copies kept as the program ended, noted in the fallback folder so
+    // that the next start can name them; taken once (the note goes).
+    static void noteKeptAtEnd(const QString& copy);
+    static QStringList takeKeptAtEnd();
 
 private:
     const EditorParts& m_parts;

@@ -48,6 +48,10 @@ LazyTextDocument::LazyTextDocument(QObject* parent)
 
     connect(m_parts.whole, &WholeDocument::changed, this, &LazyTextDocument::afterWholeChange);
     connect(m_allDoc, &QTextDocument::modificationChanged, m_file, &EditorFile::refreshModified);
+    // The loader reports the file it read to the part that owns the file's
+    // identity; the file is compared once the text is in.
+    connect(m_loader, &DocumentLoader::fileRead, m_file, &EditorFile::takeFileRead);
+    connect(m_loader, &DocumentLoader::loaded, m_file, [this] { m_file->checkFile(); }, Qt::QueuedConnection);
     // Every jump moves the cursor: typing after it is a step of its own.
     connect(this, &LazyTextDocument::sendEditPostion, m_typing, &TypingRules::endTypingRun);
     m_window->connectEditAndAllDocument(true);
@@ -56,6 +60,8 @@ LazyTextDocument::LazyTextDocument(QObject* parent)
 LazyTextDocument::~LazyTextDocument()
 {
     m_saves->handOverEnterSave(); // the writer, ended with the document, writes it
+    // A text its file could not take is kept before it goes.
+    m_file->keepAtEnd();
     m_file->unwatchFile();
 }
 

@@ -31,12 +31,26 @@ TestCase {
         }
     }
 
+    SignalSpy { id: notices; target: message; signalName: "showMessage" }
+
+    // The newest notice holding part, or "".
+    function noticeWith(part) {
+        for (var i = notices.count - 1; i >= 0; --i) {
+            var text = String(notices.signalArguments[i][0])
+            if (text.indexOf(part) >= 0)
+                return text
+        }
+        return ""
+    }
+
     property var loader: null
     property var tabs: loader ? loader.item : null
     property int fileNumber: 0
 
     function cleanup() {
         fixture.holdWrites(false) // a failed test must not leave the writer held
+        fixture.releaseRead()
+        fixture.stepLoading(4 * 1024 * 1024, 1 << 20)
     }
 
     function init() {
@@ -506,5 +520,116 @@ TestCase {
         csettings.isTypewriter = false
         compare(area.fixedCorsurPostion, 0)
         tryVerify(function() { return findChild(page, "lineMark") === null })
+    }
+
+    // Another program works on the open file meanwhile: its line survives
+    // a load and a save it lands in (reloaded, with a notice), and the
+    // writer's words typed before its file or folder went are kept in the
+    // history, named by the notice, the tab marked, nothing written back.
+    function test_otherProgramMeanwhile_data() {
+        return [
+            { tag: "append during a stepped load", how: "load" },
+            { tag: "append just after a save", how: "save" },
+            { tag: "book folder moved away", how: "move" },
+            { tag: "book folder deleted", how: "delete" },
+            { tag: "chapter made unwritable", how: "lock" }
+        ]
+    }
+
+    function test_otherProgramMeanwhile(data) {
+        var outside = "另一个程序写的一行\n"
+        var url = newFile(fixture.book(data.how === "load" ? 400 : 20))
+        notices.clear()
+        var page
+        if (data.how === "load") {
+            fixture.stepLoading(1000, 400)
+            mainWindow.openFile(url)
+            page = tabs.currentEditor
+            fixture.appendDuringLoad(page.document, url, outside)
+            tryVerify(function() { return fixture.appended() }, 5000)
+            tryVerify(function() { return !page.loading && page.document.allText.indexOf(outside) > 0 }, 5000)
+            verify(noticeWith("已重新载入") !== "")
+            page.textArea.textEdit.forceActiveFocus()
+            page.document.gotoEnd()
+            typeText("mine")
+            keyClick(Qt.Key_Return)
+            tryVerify(function() { return fixture.read(url).indexOf(outside + "mine") > 0 }, 3000)
+            return
+        }
+        page = openLoaded(url)
+        page.document.gotoEnd()
+        typeText("mine")
+        if (data.how === "save") {
+            fixture.appendAfterNextWrite(url, outside)
+            keyClick(Qt.Key_Return)
+            tryVerify(function() { return fixture.appended() }, 3000)
+            tryVerify(function() { return !page.loading && page.document.allText.indexOf(outside) > 0 }, 3000)
+            verify(page.document.allText.indexOf("mine\n") > 0)
+            verify(noticeWith("已重新载入") !== "")
+            page.textArea.textEdit.forceActiveFocus()
+            page.document.gotoEnd()
+            typeText("more")
+            keyClick(Qt.Key_Return)
+            tryVerify(function() { return fixture.read(url).indexOf("mine\n") > 0 && fixture.read(url).indexOf(outside + "more") > 0 }, 3000)
+            return
+        }
+        if (data.how === "lock") {
+            var before = fixture.read(url)
+            verify(fixture.lockFile(url, true))
+            try {
+                keyClick(Qt.Key_Return)
+                tryVerify(function() { return noticeWith("未保存的修改已存入：") !== "" }, 3000)
+                compare(fixture.read(url), before)
+            } finally {
+                fixture.lockFile(url, false)
+            }
+            var failed = noticeWith("未保存的修改已存入：")
+            verify(failed.indexOf("Cannot save: ") === 0, failed)
+            verify(fixture.readPath(failed.substring(failed.indexOf("：") + 1)).indexOf("mine") > 0)
+            verify(page.isModified)
+            return
+        }
+        verify(data.how === "move" ? fixture.moveFolderOf(url) : fixture.removeFolderOf(url))
+        tryCompare(page, "deleted", true, 3000)
+        var notice = noticeWith("未保存的修改已存入：")
+        verify(notice !== "", "a notice naming the copy")
+        var copy = notice.substring(notice.indexOf("未保存的修改已存入：") + 10)
+        verify(fixture.readPath(copy).indexOf("mine") > 0, copy)
+        verify(copy.indexOf("/.History/") > 0, copy)
+        verify(tabs.tabTitle(page).indexOf(" (已删除)") > 0)
+        // Enter and the save timer bring nothing back.
+        findChild(page, "saveTimer").interval = 50
+        typeText("x")
+        keyClick(Qt.Key_Return)
+        wait(200)
+        compare(fixture.read(url), "")
+    }
+
+    // Keys that would edit a text still loading (the text area hidden, the
+    // page holding the keyboard) tell that the file is still loading; none
+    // of them reaches the text.
+    function test_keysWhileLoadingAreTold() {
+        var url = newFile("正文\n")
+        verify(fixture.holdRead(url))
+        notices.clear()
+        mainWindow.openFile(url)
+        var page = tabs.currentEditor
+        tryVerify(function() { return findChild(page, "loadingKeys").activeFocus }, 3000)
+        verify(page.loading && !page.textArea.visible)
+        keyClick("a")
+        compare(notices.count, 1)
+        compare(String(notices.signalArguments[0][0]), "文件正在载入")
+        // Told once in a while only (every key of a writer typing on would
+        // tell it), and refused all the same.
+        keyClick(Qt.Key_Return)
+        keyClick(Qt.Key_Backspace)
+        keyClick(Qt.Key_V, Qt.ControlModifier)
+        keyClick("b")
+        compare(notices.count, 1)
+        fixture.releaseRead()
+        tryVerify(function() { return page.textLoaded && !page.loading }, 5000)
+        tryVerify(function() { return page.textArea.textEdit.activeFocus }, 3000)
+        compare(page.document.allText, "正文\n")
+        compare(fixture.read(url), "正文\n")
     }
 }

@@ -220,7 +220,7 @@ TestCase {
         wait(10)
         verify(win.visible, "stays open")
         compare(unsavable.attempts, 1)
-        compare(lastMessage(), "有文档未能保存，程序没有退出。再次退出将丢失未保存的内容。")
+        compare(lastMessage(), "有文档未能保存，程序没有退出。再次退出时，未保存的内容会另存一份副本，下次启动时告知存放位置。")
         compare(saveAllSpy.count, 0)
         compare(countly.stops, 0)
 

@@ -1,0 +1,78 @@
+# What the editor's runs of the real program under a virtual X server share
+# (sourced with the script's arguments): the start under xvfb-run, a
+# temporary root removed at the end together with the program, failures
+# with the program's last output, waits that poll with a deadline, a home of
+# its own whose current file is a chapter, and the program started with the
+# keyboard in that chapter. Needs xvfb-run, xdotool and xclip.
+#   source "$(dirname "$0")/session.sh" "$@"
+set -euo pipefail
+
+if [ "${1:-}" != "--inside" ]; then
+  app=$(realpath "${1:-build/penlark}")
+  exec xvfb-run -a -s "-screen 0 1280x800x24" "$0" --inside "$app"
+fi
+app=$2
+
+root=$(mktemp -d)
+log=$root/penlark.log
+pid=""
+cleanup() {
+  if [ -n "$pid" ]; then
+    kill -KILL "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+  fi
+  chattr -R -i "$root" 2>/dev/null || true
+  rm -rf "$root"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  if [ -f "$log" ]; then
+    echo "--- program output (last lines) ---" >&2
+    tail -n 20 "$log" >&2
+  fi
+  exit 1
+}
+
+# Polls a command every 0.2 s until it succeeds or the deadline (seconds)
+# passes.
+wait_for() {
+  local deadline=$(( $(date +%s) + $1 ))
+  shift
+  until "$@"; do
+    [ "$(date +%s)" -lt "$deadline" ] || return 1
+    sleep 0.2
+  done
+}
+
+# A home of its own in folder $1, whose current file is $chapter (in the
+# book "Book" of the document folder, written by the caller).
+use_home() {
+  export HOME=$1 TMPDIR=$1/tmp XDG_RUNTIME_DIR=$1/runtime
+  export XDG_CONFIG_HOME=$1/.config QT_QPA_PLATFORM=xcb QT_QUICK_BACKEND=software
+  library=$HOME/Documents/Penlark
+  chapter=$library/Book/chapter1.txt
+  mkdir -p "$TMPDIR" "$XDG_RUNTIME_DIR" "$library/Book" "$HOME/Library/Penlark/Settings/Unknown Organization"
+  chmod 700 "$XDG_RUNTIME_DIR"
+  printf '[Save]\nCurrentFile=file://%s\n' "$chapter" >"$HOME/Library/Penlark/Settings/Unknown Organization/Penlark.ini"
+}
+
+window=""
+find_window() { window=$(xdotool search --onlyvisible --name '^Penlark$' 2>/dev/null | head -n 1); [ -n "$window" ]; }
+
+# Starts the program; once the chapter is in and the window shows, a click
+# into the text (right of the file tree) gives it the keyboard.
+start_in_chapter() {
+  "$app" >"$log" 2>&1 &
+  pid=$!
+  wait_for 60 grep -q "loaded $chapter" "$log" || fail "the chapter was not loaded"
+  wait_for 30 find_window || fail "no program window"
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  xdotool mousemove $((X + WIDTH * 3 / 4)) $((Y + HEIGHT / 2)) click 1
+}
+
+# Whether the clipboard ends with $1: copying the typed line after the keys
+# shows that every key before it was handled (a line break may have put an
+# indentation before them).
+clip() { [[ "$(xclip -o -selection clipboard 2>/dev/null)" == *"$1" ]]; }
