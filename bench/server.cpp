@@ -9,8 +9,10 @@
 // requests per second and their 99th percentile with 192 slow clients
 // connected (each from an address of its own: half a request head sent, a
 // whole head and a body a byte at a time, or a large answer read 2 KiB at a
-// time), against the same without them. All devices come from one address here,
-// so the limit per address is lifted. One figure a line: "name: value unit".
+// time), against the same without them; and the same for 10 s while 64
+// clients that reconnect hide their bodies' length behind a bare LF. All
+// devices come from one address here, so the limit per address is lifted.
+// One figure a line: "name: value unit".
 #include "TovaUi/function/function.h"
 #include "function/oss.h"
 
@@ -335,16 +337,19 @@ QPair<double, double> transferMemory(int clients, int size, int* wrong)
 }
 
 // Clients that read one small object each, one request after another;
-// the requests per second and the latencies (microseconds, sorted).
+// the requests per second and the latencies (microseconds, sorted). With
+// seconds, no request starts after that many and those still waiting 5 s
+// later are given up: unanswered, at the time they waited.
 QPair<double, QList<qint64>> readObjects(PenlarkServer& server, const oss::ossStsToken& token, const QString& key,
-                                         int clients, int perClient, int* wrong)
+                                         int clients, int perClient, int* wrong, int seconds = 0, int* unanswered = nullptr)
 {
     QEventLoop loop;
     QList<qint64> latencies;
     int running = clients;
+    QElapsedTimer wall;
     std::vector<std::unique_ptr<QNetworkAccessManager>> managers;
     std::function<void(QNetworkAccessManager*, int)> next = [&](QNetworkAccessManager* m, int left) {
-        if (left == 0) {
+        if (left == 0 || (seconds > 0 && wall.elapsed() >= seconds * 1000)) {
             if (--running == 0)
                 loop.quit();
             return;
@@ -352,23 +357,27 @@ QPair<double, QList<qint64>> readObjects(PenlarkServer& server, const oss::ossSt
         auto timer = std::make_shared<QElapsedTimer>();
         timer->start();
         QNetworkReply* reply = m->get(signedObjectRequest(token, QStringLiteral("GET"), key));
+        if (seconds > 0)
+            QTimer::singleShot(qMax<qint64>(0, seconds * 1000 + 5000 - wall.elapsed()), reply, &QNetworkReply::abort);
         QObject::connect(reply, &QNetworkReply::finished, &loop, [&, m, left, reply, timer]() {
             latencies << timer->nsecsElapsed() / 1000;
-            *wrong += reply->error() != QNetworkReply::NoError;
+            if (reply->error() == QNetworkReply::OperationCanceledError && unanswered)
+                ++*unanswered;
+            else
+                *wrong += reply->error() != QNetworkReply::NoError;
             reply->deleteLater();
             next(m, left - 1);
         });
     };
-    QElapsedTimer wall;
     wall.start();
     for (int c = 0; c < clients; ++c) {
         managers.emplace_back(new QNetworkAccessManager);
         next(managers.back().get(), perClient);
     }
     loop.exec();
-    const double seconds = wall.nsecsElapsed() / 1e9;
+    const double elapsed = wall.nsecsElapsed() / 1e9;
     std::sort(latencies.begin(), latencies.end());
-    return qMakePair(latencies.size() / seconds, latencies);
+    return qMakePair((latencies.size() - (unanswered ? *unanswered : 0)) / elapsed, latencies);
 }
 
 // Slow clients, each from an address of its own: a third sent half a
@@ -407,6 +416,36 @@ std::unique_ptr<SlowClients> slowClients(quint16 port, int perKind)
                 raw->sockets[i]->write("n");
             else if (i % 3 == 2)
                 raw->sockets[i]->read(2048);
+        }
+    });
+    slow->timer.start(200);
+    return slow;
+}
+// Clients that send a sign-in head whose Content-Length hides behind a bare
+// LF, then a byte of the body each 200 ms, half of them from each of two
+// addresses, and connect again whenever they are closed.
+std::unique_ptr<SlowClients> bareLfBodies(quint16 port, int count, int* connections)
+{
+    std::unique_ptr<SlowClients> slow(new SlowClients);
+    const auto start = [port, connections](QTcpSocket* s, int i) {
+        static const char request[] = "POST /api/v1/users/login HTTP/1.1\r\nHost: x\r\nX-a: b\nContent-Length: 60000\r\n\r\nn";
+        s->abort();
+        s->bind(QHostAddress(QStringLiteral("127.0.4.%1").arg(1 + i % 2)));
+        s->connectToHost(QHostAddress::LocalHost, port);
+        s->write(request); // sent once connected
+        ++*connections;
+    };
+    for (int i = 0; i < count; ++i) {
+        slow->sockets.emplace_back(new QTcpSocket);
+        start(slow->sockets.back().get(), i);
+    }
+    QObject::connect(&slow->timer, &QTimer::timeout, [raw = slow.get(), start]() {
+        for (size_t i = 0; i < raw->sockets.size(); ++i) {
+            QTcpSocket* s = raw->sockets[i].get();
+            if (s->state() == QAbstractSocket::UnconnectedState)
+                start(s, int(i));
+            else if (s->state() == QAbstractSocket::ConnectedState)
+                s->write("n");
         }
     });
     slow->timer.start(200);
@@ -476,6 +515,21 @@ int main(int argc, char* argv[])
     figure("latency_p99_with_slow_clients", percentile(slowed.second, 0.99), "ms");
     figure("requests_per_second_ratio_with_slow_clients", slowed.first / qMax(0.001, plain.first), "x");
     figure("latency_p99_ratio_with_slow_clients", percentile(slowed.second, 0.99) / qMax(0.001, percentile(plain.second, 0.99)), "x");
+
+    // The same for 10 s while 64 connections hide their bodies' length
+    // behind a bare LF; requests still waiting 5 s later are given up.
+    int bareLfConnections = 0;
+    int unanswered = 0;
+    auto bareLf = bareLfBodies(server.port(), 64, &bareLfConnections);
+    const auto hidden = readObjects(server, token, key, 16, 1000000, &wrong, 10, &unanswered);
+    bareLf.reset();
+    figure("bare_lf_body_connections", bareLfConnections, "connections");
+    figure("requests_per_second_with_bare_lf_bodies", hidden.first, "requests/s");
+    figure("latency_p99_with_bare_lf_bodies", percentile(hidden.second, 0.99), "ms");
+    figure("longest_wait_with_bare_lf_bodies", hidden.second.isEmpty() ? 0 : hidden.second.last() / 1000.0, "ms");
+    figure("unanswered_with_bare_lf_bodies", unanswered, "requests");
+    figure("requests_per_second_ratio_with_bare_lf_bodies", hidden.first / qMax(0.001, plain.first), "x");
+    figure("latency_p99_ratio_with_bare_lf_bodies", percentile(hidden.second, 0.99) / qMax(0.001, percentile(plain.second, 0.99)), "x");
     server.stop();
 
     const QPair<double, double> memory = transferMemory(8, 60 << 20, &wrong);

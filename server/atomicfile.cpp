@@ -75,6 +75,12 @@ bool AtomicFile::writeAt(qint64 offset, const QByteArray& bytes)
     return true;
 }
 
+void AtomicFile::sync()
+{
+    if (m_fd >= 0 && m_error.isEmpty() && ::fsync(m_fd) != 0)
+        failed();
+}
+
 bool AtomicFile::commit(const QString& path, QString* error)
 {
     if (m_fd < 0) {

@@ -25,6 +25,9 @@ public:
     bool writeAt(qint64 offset, const QByteArray& bytes);
     qint64 size() const { return m_size; }
     bool ok() const { return m_error.isEmpty(); }
+    // Puts the bytes so far on the disk, so that commit() has little left
+    // to wait for; a failure is kept for commit().
+    void sync();
     bool commit(const QString& path, QString* error);
 
     // The parts in one go.

@@ -30,6 +30,11 @@ QByteArray CredentialStore::randomText(int length)
 
 StorageCredential CredentialStore::issue(const QByteArray& kind, const Account& account, qint64 lifetime)
 {
+    quint64 generation = 0;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        generation = m_generation;
+    }
     StorageCredential c;
     c.accessId = (kind == "sts" ? QByteArray("STS.") : QByteArray("LTAI")) + randomText(24);
     c.kind = kind;
@@ -65,13 +70,16 @@ StorageCredential CredentialStore::issue(const QByteArray& kind, const Account& 
     });
     if (outcome != Database::Outcome::Committed || stored != 1)
         return StorageCredential();
-    keep(c);
+    keep(c, generation);
     return c;
 }
 
-void CredentialStore::keep(const StorageCredential& c)
+void CredentialStore::keep(const StorageCredential& c, quint64 generation)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
+    // A revocation while it was read: the credential may be gone already.
+    if (generation != m_generation)
+        return;
     if (m_cache.size() >= maxCached)
         m_cache.clear();
     m_cache.insert(c.accessId, qMakePair(c, now() + cacheSeconds));
@@ -81,11 +89,13 @@ StorageCredential CredentialStore::find(const QByteArray& accessId, bool* failed
 {
     if (failed)
         *failed = false;
+    quint64 generation = 0;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         const auto it = m_cache.constFind(accessId);
         if (it != m_cache.constEnd() && it->second > now())
             return it->first;
+        generation = m_generation;
     }
     QSqlQuery query(m_database.connection());
     query.prepare(QStringLiteral("SELECT kind, account_id, secret, security_token, expires FROM credentials "
@@ -113,19 +123,30 @@ StorageCredential CredentialStore::find(const QByteArray& accessId, bool* failed
         return StorageCredential();
     }
     c.accountName = account.name;
-    keep(c);
+    keep(c, generation);
     return c;
+}
+
+bool CredentialStore::stillIssued(const QByteArray& accessId, bool* failed)
+{
+    QSqlQuery query(m_database.connection());
+    query.prepare(QStringLiteral("SELECT 1 FROM credentials WHERE access_id = :id"));
+    query.bindValue(QStringLiteral(":id"), QString::fromLatin1(accessId));
+    *failed = !m_database.exec(query);
+    return !*failed && query.next();
 }
 
 void CredentialStore::forget()
 {
     std::lock_guard<std::mutex> lock(m_mutex);
+    ++m_generation;
     m_cache.clear();
 }
 
 void CredentialStore::forgetAccount(qint64 accountId)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
+    ++m_generation;
     for (auto it = m_cache.begin(); it != m_cache.end();) {
         if (it->first.accountId == accountId)
             it = m_cache.erase(it);

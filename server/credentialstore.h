@@ -42,6 +42,9 @@ public:
     // An invalid credential when there is none; failed tells a database
     // failure apart.
     StorageCredential find(const QByteArray& accessId, bool* failed = nullptr);
+    // Whether the credential is still in the database: not revoked since it
+    // was found (memory is not asked); failed tells a database failure apart.
+    bool stillIssued(const QByteArray& accessId, bool* failed);
     // Forgets what is kept in memory (of one account).
     void forget();
     void forgetAccount(qint64 accountId);
@@ -52,12 +55,15 @@ public:
     static QByteArray randomText(int length);
 
 private:
-    void keep(const StorageCredential& credential);
+    // Keeps a credential read from the database at generation, unless
+    // something was forgotten since.
+    void keep(const StorageCredential& credential, quint64 generation);
 
     const Database& m_database;
     const AccountStore& m_accounts;
     std::mutex m_mutex;
     QHash<QByteArray, QPair<StorageCredential, qint64>> m_cache; // access id -> credential, kept until
+    quint64 m_generation = 0; // counts forget() and forgetAccount()
 };
 
 #endif

@@ -1,11 +1,13 @@
 #include "httpserver.h"
 
+#include "byterange.h"
 #include "clientstream.h"
 #include "connectiongate.h"
 #include "connectionsocket.h"
 #include "credentialstore.h"
 #include "faultinjector.h"
 #include "requestbody.h"
+#include "requestframing.h"
 #include "requestjournal.h"
 #include "serverlog.h"
 #include "storagexml.h"
@@ -57,9 +59,14 @@ public:
 };
 
 namespace {
-// Set by a handler whose request left its connection unusable (a body not
-// read to its end): the worker closes it instead of giving it back.
-thread_local bool t_closeAfter = false;
+// The request a worker serves, beside what the library knows of it.
+struct WorkerRequest
+{
+    std::string range;       // its Range header, taken out of the head
+    bool handled = false;    // it reached handle(), not only the library
+    bool closeAfter = false; // it left its connection unusable (a body not read to its end)
+};
+thread_local WorkerRequest t_request;
 
 // At most this many requests on one connection.
 const int maxRequestsPerConnection = 1000;
@@ -187,15 +194,21 @@ void HttpServer::serve(ClientConnection connection)
     bool keep = false;
     do {
         {
+            // The head is whole here. The library would apply ranges to
+            // every answer, also to bodies it was given whole, so it never
+            // sees them.
+            t_request = WorkerRequest();
+            t_request.range = RequestFraming::takeField(connection.buffered, "Range");
             ClientStream stream(connection, m_options.readTimeout * 1000, ServerOptions::minRate);
             const bool last = m_stopping || ++connection.requests >= maxRequestsPerConnection;
             bool closed = false;
-            t_closeAfter = false;
             connection.answerSent = 0;
-            keep = m_engine->serve(stream, last, closed) && !closed && !last && !t_closeAfter;
+            keep = m_engine->serve(stream, last, closed) && !closed && !last && !t_request.closeAfter;
         }
-        // After a refused request where the next one starts is not sure.
-        if (connection.output.compare(0, 13, "HTTP/1.1 400 ") == 0 || connection.output.compare(0, 13, "HTTP/1.0 400 ") == 0)
+        // After a refused request where the next one starts is not sure;
+        // one the library answered itself may have left its body unread.
+        if (!t_request.handled || connection.output.compare(0, 13, "HTTP/1.1 400 ") == 0
+            || connection.output.compare(0, 13, "HTTP/1.0 400 ") == 0)
             keep = false;
         // Most answers go out at once; the rest is sent by the gate, where
         // a slow reader holds no worker.
@@ -222,9 +235,15 @@ void HttpServer::reply(httplib::Response& response, int status, const QByteArray
     response.set_header("Content-Type", contentType);
 }
 
-void HttpServer::replyFile(httplib::Response& response, int status, const std::shared_ptr<QFile>& file, qint64 offset,
-                           qint64 length, const QByteArray& contentType)
+void HttpServer::replyFile(httplib::Response& response, const ByteRange& range, const std::shared_ptr<QFile>& file,
+                           qint64 offset, qint64 length, const QByteArray& contentType)
 {
+    const int status = range.kind() == ByteRange::Kind::Part ? 206 : 200;
+    if (status == 206) {
+        response.set_header("Content-Range", range.contentRange().constData());
+        offset += range.first();
+        length = range.length();
+    }
     if (length == 0) {
         // The library announces no length for an empty provider.
         reply(response, status, QByteArray(), contentType.constData());
@@ -382,6 +401,10 @@ void HttpServer::handle(const httplib::Request& original, httplib::Response& res
     context.path = QByteArray::fromPercentEncoding(rawPath);
     context.remote = clientAddress(original);
     context.publicBase = publicBase(original);
+    // Ranges are defined for GET only; others ignore them.
+    t_request.handled = true;
+    if (original.method == "GET")
+        context.range = bytes(t_request.range);
 
     const Route* route = find(context.path);
     const bool control = route && route->control;
@@ -434,6 +457,8 @@ void HttpServer::handle(const httplib::Request& original, httplib::Response& res
         entry.query = context.query;
         for (const auto& h : request->headers)
             entry.headers << qMakePair(bytes(h.first), bytes(h.second));
+        if (!t_request.range.empty())
+            entry.headers << qMakePair(QByteArray("Range"), bytes(t_request.range));
         entry.bodySize = qint64(request->body.size());
         entry.body = QByteArray(request->body.data(), int(qMin<size_t>(request->body.size(), RequestJournal::bodyLimit)));
         // Form uploads arrive parsed; the journal keeps their parts.
@@ -459,7 +484,7 @@ void HttpServer::handle(const httplib::Request& original, httplib::Response& res
             body->drain();
     }
     if (reader && !(body && body->finished()))
-        t_closeAfter = true;
+        t_request.closeAfter = true;
     if (seq && context.body)
         m_journal->received(seq, body->kept(), body->keptParts(), body->size());
     // A plain body goes out as a provider too, as it is, with its true

@@ -12,6 +12,7 @@
 #include <memory>
 
 class QFile;
+class ByteRange;
 class ConnectionGate;
 class FaultInjector;
 class RequestBody;
@@ -32,7 +33,9 @@ class ThreadPool;
 // piece (RequestContext::body). It writes one log line per request, keeps
 // the request journal and applies fault rules at the socket (delays,
 // stalls, dropped connections, cut bodies, canned answers). Answers are
-// always sent as they are, with their true length, never compressed.
+// always sent as they are, with their true length, never compressed; a
+// request's Range header is held back from the library and applied only by
+// replyFile. A request the library refuses itself closes its connection.
 class HttpServer
 {
 public:
@@ -59,9 +62,11 @@ public:
 
     static QByteArray header(const httplib::Request& request, const char* name);
     static void reply(httplib::Response& response, int status, const QByteArray& body, const char* contentType);
-    // Answers with length bytes of file from offset, read as they are sent.
-    static void replyFile(httplib::Response& response, int status, const std::shared_ptr<QFile>& file, qint64 offset,
-                          qint64 length, const QByteArray& contentType);
+    // Answers with the part of length bytes of file from offset that range
+    // selects (206 with its Content-Range) or all of them (200), read as
+    // they are sent. An unsatisfiable range is answered by the caller.
+    static void replyFile(httplib::Response& response, const ByteRange& range, const std::shared_ptr<QFile>& file,
+                          qint64 offset, qint64 length, const QByteArray& contentType);
 
 private:
     class Engine;

@@ -46,6 +46,8 @@ public:
         // No write has failed so far.
         bool written() const { return m_file.ok(); }
         const ObjectMeta& meta() const { return m_meta; }
+        // The bytes so far on the disk: commit() is then quick.
+        void sync() { m_file.sync(); }
         bool commit(const QString& path, ObjectMeta* stored, QString* error);
 
     private:

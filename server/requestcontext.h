@@ -20,6 +20,7 @@ struct RequestContext
     QByteArray query;   // query text as received
     QString publicBase; // "http://host:port" as the client reached the server
     QString remote;     // the client's address
+    QByteArray range;   // a GET's Range header: the library never sees it, answers apply it (ByteRange)
     RequestBody* body = nullptr; // on routes that take their body piece by piece
     QString account;    // for the log: the account the request acted for
     QString note;       // for the log: an error code or a short remark

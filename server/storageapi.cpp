@@ -1,5 +1,6 @@
 #include "storageapi.h"
 
+#include "byterange.h"
 #include "credentialstore.h"
 #include "httpdate.h"
 #include "httpserver.h"
@@ -103,7 +104,7 @@ void StorageApi::handle(const httplib::Request& request, httplib::Response& resp
         response.status = 204;
         response.set_header("x-oss-request-id", CredentialStore::randomText(24).constData());
     } else {
-        get(response, context, key);
+        get(request, response, context, key);
     }
 }
 
@@ -177,7 +178,8 @@ void StorageApi::list(httplib::Response& response, RequestContext& context, cons
     response.set_header("x-oss-request-id", CredentialStore::randomText(24).constData());
 }
 
-void StorageApi::get(httplib::Response& response, RequestContext& context, const QByteArray& key)
+void StorageApi::get(const httplib::Request& request, httplib::Response& response, RequestContext& context,
+                     const QByteArray& key)
 {
     ObjectMeta meta;
     auto file = std::make_shared<QFile>();
@@ -186,10 +188,18 @@ void StorageApi::get(httplib::Response& response, RequestContext& context, const
              { { QStringLiteral("Key"), QString::fromUtf8(key) } });
         return;
     }
-    HttpServer::replyFile(response, 200, file, file->pos(), meta.size,
+    const QByteArray modified = HttpDate::format(QDateTime::fromMSecsSinceEpoch(meta.modified));
+    const ByteRange range = ByteRange::select(context.range, HttpServer::header(request, "If-Range"), meta.size,
+                                              { meta.quotedETag(), modified });
+    if (range.kind() == ByteRange::Kind::Unsatisfiable) {
+        fail(response, context, 416, QStringLiteral("InvalidRange"), QStringLiteral("The requested range cannot be satisfied."));
+        response.set_header("Content-Range", range.contentRange().constData());
+        return;
+    }
+    HttpServer::replyFile(response, range, file, file->pos(), meta.size,
                           meta.contentType.isEmpty() ? QByteArray("application/octet-stream") : meta.contentType);
     response.set_header("ETag", meta.quotedETag().constData());
-    response.set_header("Last-Modified", HttpDate::format(QDateTime::fromMSecsSinceEpoch(meta.modified)).constData());
+    response.set_header("Last-Modified", modified.constData());
     response.set_header("x-oss-object-type", "Normal");
     response.set_header("x-oss-request-id", CredentialStore::randomText(24).constData());
 }
@@ -224,7 +234,7 @@ bool StorageApi::take(Upload& upload, RequestContext& context, const char* data,
 }
 
 bool StorageApi::finish(httplib::Response& response, RequestContext& context, Upload& upload, bool received,
-                        ObjectMeta* stored)
+                        const StorageCredential& credential, ObjectMeta* stored)
 {
     if (upload.tooLarge) {
         fail(response, context, 400, QStringLiteral("EntityTooLarge"), QStringLiteral("The object is larger than this server allows."));
@@ -232,6 +242,18 @@ bool StorageApi::finish(httplib::Response& response, RequestContext& context, Up
     }
     if (!received && upload.file.written()) {
         fail(response, context, 400, QStringLiteral("IncompleteBody"), QStringLiteral("The body did not arrive whole."));
+        return false;
+    }
+    // A credential revoked (by a password change) while the body arrived
+    // stores nothing; it is asked once the bytes are on the disk, just
+    // before they are put in place.
+    upload.file.sync();
+    bool failed = false;
+    if (!m_credentials.stillIssued(credential.accessId, &failed)) {
+        if (failed)
+            fail(response, context, 503, QStringLiteral("ServiceUnavailable"), QStringLiteral("The service is not available now; please try again."));
+        else
+            fail(response, context, 403, QStringLiteral("InvalidAccessKeyId"), QStringLiteral("The access key id does not exist."));
         return false;
     }
     QString error;
@@ -263,7 +285,7 @@ void StorageApi::put(const httplib::Request& request, httplib::Response& respons
         return;
     }
     ObjectMeta stored;
-    if (finish(response, context, upload, received, &stored))
+    if (finish(response, context, upload, received, credential, &stored))
         response.status = 200;
 }
 
@@ -367,7 +389,7 @@ void StorageApi::postForm(const httplib::Request& request, httplib::Response& re
         return;
     }
     ObjectMeta stored;
-    if (!finish(response, context, upload, received, &stored))
+    if (!finish(response, context, upload, received, credential, &stored))
         return;
     const QByteArray key = fields.value("key");
     const QByteArray status = fields.value("success_action_status");

@@ -42,7 +42,8 @@ private:
     bool authenticate(const httplib::Request& request, httplib::Response& response, RequestContext& context,
                       const QByteArray& key, StorageCredential* credential);
     void list(httplib::Response& response, RequestContext& context, const StorageCredential& credential);
-    void get(httplib::Response& response, RequestContext& context, const QByteArray& key);
+    // An object, or the one range of it asked for.
+    void get(const httplib::Request& request, httplib::Response& response, RequestContext& context, const QByteArray& key);
     void put(const httplib::Request& request, httplib::Response& response, RequestContext& context,
              const QByteArray& key, const StorageCredential& credential);
     void postForm(const httplib::Request& request, httplib::Response& response, RequestContext& context);
@@ -61,9 +62,11 @@ private:
     };
     // Writes one piece of an upload; false once it is too large.
     bool take(Upload& upload, RequestContext& context, const char* data, size_t length) const;
-    // Puts a received upload in place and names its ETag in the answer;
-    // false after answering a refusal or a failure.
-    bool finish(httplib::Response& response, RequestContext& context, Upload& upload, bool received, ObjectMeta* stored);
+    // Puts a received upload in place, when its credential is still
+    // issued, and names its ETag in the answer; false after answering a
+    // refusal or a failure.
+    bool finish(httplib::Response& response, RequestContext& context, Upload& upload, bool received,
+                const StorageCredential& credential, ObjectMeta* stored);
     void fail(httplib::Response& response, RequestContext& context, int status, const QString& code,
               const QString& message, const Fields& extra = Fields());
 

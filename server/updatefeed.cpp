@@ -1,5 +1,6 @@
 #include "updatefeed.h"
 
+#include "byterange.h"
 #include "httpserver.h"
 
 #include <QFile>
@@ -41,8 +42,16 @@ void UpdateFeed::handle(const httplib::Request& request, httplib::Response& resp
             context.note = QStringLiteral("no file ") + file->fileName();
             break;
         }
-        HttpServer::replyFile(response, 200, file, 0, file->size(), s.type);
+        // A download resumed: without a validator to check, an If-Range
+        // gets the whole file.
+        const ByteRange range = ByteRange::select(context.range, HttpServer::header(request, "If-Range"), file->size(), {});
         response.set_header("Cache-Control", "no-cache");
+        if (range.kind() == ByteRange::Kind::Unsatisfiable) {
+            HttpServer::reply(response, 416, "range not satisfiable\n", "text/plain");
+            response.set_header("Content-Range", range.contentRange().constData());
+            return;
+        }
+        HttpServer::replyFile(response, range, file, 0, file->size(), s.type);
         return;
     }
     HttpServer::reply(response, 404, "not found\n", "text/plain");
