@@ -12,6 +12,7 @@
 #include "data/global.h"
 #include "data/settings.h"
 #include "data/statsclock.h"
+#include "files/cloudDisk/clouddisk.h"
 #include "function/boolreply.h"
 #include "TovaUi/function/function.h"
 #include "TovaUi/function/message.h"
@@ -1150,6 +1151,103 @@ private slots:
 
         qInstallMessageHandler(g_previous);
         QVERIFY2(g_warnings.isEmpty(), qPrintable(g_warnings.join(QLatin1Char('\n'))));
+    }
+
+    // A room and its password belong to the account that entered it: after
+    // ann entered her private room, bob on the same computer starts in the
+    // hall, publishes nothing into it and is asked for its password; ann
+    // enters it again at her next sign-in.
+    void roomBelongsToItsAccount()
+    {
+        QVERIFY(m_server.createAccount(QStringLiteral("bob"), QStringLiteral("secret")) > 0);
+        putRoom(QStringLiteral("Secret"), 1, QStringLiteral("pw"));
+        global::instance()->settings()->setRoomPassword(QStringLiteral("Secret"), QString());
+        QQmlEngine engine;
+        auto* room = new RoomModel(&engine);
+        setPageContext(engine, new RankingHallModel(&engine), room);
+        QQmlComponent component(&engine, QUrl(QStringLiteral("qrc:/qml/page/RankingPage.qml")));
+        QScopedPointer<QObject> page(component.create());
+        QVERIFY2(page, qPrintable(component.errorString()));
+        QQuickWindow window;
+        window.resize(320, 480);
+        qobject_cast<QQuickItem*>(page.data())->setParentItem(window.contentItem());
+        QObject* sheet = page->findChild<QObject*>(QStringLiteral("roomPasswordSheet"));
+        const auto open = [&page]() {
+            QMetaObject::invokeMethod(page.data(), "openRoom", Q_ARG(QVariant, "Secret"), Q_ARG(QVariant, true),
+                                      Q_ARG(QVariant, function::md5(QStringLiteral("pw"))));
+        };
+        const auto signIn = [](const QString& name) {
+            Users::instance()->getUserInfo()->logout();
+            user()->setLogin(name);
+            user()->setPassword(QStringLiteral("secret"));
+            user()->setLogined(true);
+        };
+        open();
+        QTRY_VERIFY(sheet->property("visible").toBool());
+        sheet->setProperty("input", QStringLiteral("pw"));
+        QObject* ok = sheet->findChild<QObject*>(QStringLiteral("passwordOkButton"));
+        QVERIFY(ok && QMetaObject::invokeMethod(ok, "clicked"));
+        QCOMPARE(page->property("depth").toInt(), 2);
+        QTRY_COMPARE(global::instance()->settings()->enteredRoom(QStringLiteral("ann")), QStringLiteral("Secret"));
+
+        signIn(QStringLiteral("bob"));
+        QCOMPARE(page->property("depth").toInt(), 1);
+        QVERIFY(room->roomName().isEmpty());
+        QCOMPARE(global::instance()->settings()->roomPassword(QStringLiteral("Secret")), QString());
+        QVERIFY(QMetaObject::invokeMethod(sheet, "close"));
+        open();
+        QTRY_VERIFY(sheet->property("visible").toBool());
+        QCOMPARE(page->property("depth").toInt(), 1);
+        QSignalSpy published(room->pushTodayData(data::instance()->getRankingTodayData()), &bReply::finished);
+        QVERIFY(published.wait());
+        QCOMPARE(published.at(0).at(0).toBool(), false);
+        QCOMPARE(requestsFor(QStringLiteral("ranking/rooms/Secret/bob.user.xml")), 0);
+
+        signIn(QStringLiteral("ann"));
+        QCOMPARE(page->property("depth").toInt(), 2);
+        QCOMPARE(room->roomName(), QStringLiteral("Secret"));
+        QVERIFY(QMetaObject::invokeMethod(sheet, "close"));
+    }
+
+    // A device clock a week behind the server's: the sync and the writing
+    // rooms say so, with both times, instead of an empty list.
+    void clockFarFromTheServer()
+    {
+        PenlarkServer ahead;
+        ahead.setLauncher({ QStringLiteral("faketime"), QStringLiteral("-f"), QStringLiteral("+7d") });
+        QVERIFY(ahead.start());
+        QVERIFY(ahead.createAccount(QStringLiteral("ann"), QStringLiteral("secret")) > 0);
+        const QByteArray address = qgetenv("PENLARK_SERVER");
+        const auto restore = qScopeGuard([address] {
+            qputenv("PENLARK_SERVER", address);
+            user()->setLogined(false);
+            user()->setLogined(true);
+        });
+        qputenv("PENLARK_SERVER", ahead.url().toUtf8());
+        user()->setLogined(false); // the other server's credentials go
+        user()->setLogined(true);
+        const auto named = [](const QString& text) {
+            const QDateTime now = QDateTime::currentDateTime();
+            return text.contains(QStringLiteral("本机时钟与服务器相差太多（本机时间 ") + now.toString(QStringLiteral("yyyy-MM-dd ")))
+                && text.contains(QStringLiteral("服务器时间 ") + now.addDays(7).toString(QStringLiteral("yyyy-MM-dd ")));
+        };
+        cloudDisk disk(QString(), QString(), 3600000);
+        disk.doUpdate(true);
+        QTRY_VERIFY(!disk.updating());
+        QVERIFY2(disk.cloudTips().startsWith(QStringLiteral("获取云端列表出错:")) && named(disk.cloudTips()), qPrintable(disk.cloudTips()));
+        QVERIFY2(named(m_notices.last()), qPrintable(m_notices.last()));
+
+        QQmlEngine engine;
+        auto* hall = new RankingHallModel(&engine);
+        setPageContext(engine, hall, new RoomModel(&engine));
+        QQmlComponent component(&engine, QUrl(QStringLiteral("qrc:/qml/page/RankingPage.qml")));
+        QScopedPointer<QObject> page(component.create());
+        QVERIFY2(page, qPrintable(component.errorString()));
+        hall->updateHall();
+        QTRY_VERIFY(named(page->findChild<QObject*>(QStringLiteral("hallNotice"))->property("text").toString()));
+        QVERIFY(QMetaObject::invokeMethod(page.data(), "enterRoom", Q_ARG(QVariant, "Alpha")));
+        QObject* notice = page->findChild<QObject*>(QStringLiteral("roomNotice"));
+        QVERIFY(notice && named(notice->property("text").toString()) && notice->property("visible").toBool());
     }
 };
 
