@@ -58,6 +58,10 @@ Item {
     function backToHall() {
         if (stack.depth > 1)
             stack.pop(null, StackView.Immediate)
+        // What the last writer typed for a room is not left for the next.
+        passwordSheet.close()
+        passwordSheet.input = ""
+        passwordSheet.error = ""
     }
     Connections {
         target: userdata

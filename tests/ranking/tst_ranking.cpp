@@ -1194,9 +1194,9 @@ private slots:
         QCOMPARE(page->property("depth").toInt(), 1);
         QVERIFY(room->roomName().isEmpty());
         QCOMPARE(global::instance()->settings()->roomPassword(QStringLiteral("Secret")), QString());
-        QVERIFY(QMetaObject::invokeMethod(sheet, "close"));
         open();
         QTRY_VERIFY(sheet->property("visible").toBool());
+        QCOMPARE(sheet->property("input").toString(), QString());
         QCOMPARE(page->property("depth").toInt(), 1);
         QSignalSpy published(room->pushTodayData(data::instance()->getRankingTodayData()), &bReply::finished);
         QVERIFY(published.wait());
