@@ -1053,6 +1053,7 @@ private slots:
         const auto signIn = [this, client](const QString& name) {
             client->logout();
             user()->setLogin(name);
+            user()->setPassword(QStringLiteral("secret")); // the sign-out forgot it
             client->login();
             QTRY_VERIFY(user()->logined()); // set just before loginFinished(true)
         };
