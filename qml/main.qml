@@ -469,7 +469,8 @@ MainWindow {
     onAppActive: cglobal.setIsAppAction(active)
     onActiveFirst: {
         cUpdate.checkNewVersion()
-        if (userdata.autologin)
+        // Only an account still signed in has its password kept.
+        if (userdata.autologin && userdata.password !== "")
             user.login()
         cglobal.setIsAppActionFirst(true)
         console.log("firstActive use time :", cglobal.timeElapsed())

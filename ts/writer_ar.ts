@@ -2635,6 +2635,21 @@
     </message>
 </context>
 <context>
+    <name>StoreRefusal</name>
+    <message>
+        <source>服务器拒绝了请求 (%1)</source>
+        <translation>رفض الخادم الطلب (%1)</translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation>غير معروف</translation>
+    </message>
+    <message>
+        <source>本机时钟与服务器相差太多（本机时间 %1，服务器时间 %2），请校准本机时钟</source>
+        <translation>ساعة هذا الحاسوب بعيدة جدًا عن ساعة الخادم (هذا الحاسوب: %1، الخادم: %2)؛ يرجى ضبط الساعة</translation>
+    </message>
+</context>
+<context>
     <name>SubtlePage</name>
     <message>
         <source>过滤敏感词</source>
@@ -3690,6 +3705,18 @@
     <message>
         <source>无法保存历史记录</source>
         <translation>تعذّر حفظ نسخة السجل</translation>
+    </message>
+    <message>
+        <source>同步结束，有文件未能同步</source>
+        <translation>انتهت المزامنة، وتعذرت مزامنة بعض الملفات</translation>
+    </message>
+    <message>
+        <source>云同步结束，有文件未能同步:</source>
+        <translation>انتهت المزامنة السحابية، وتعذرت مزامنة بعض الملفات:</translation>
+    </message>
+    <message>
+        <source>未知错误</source>
+        <translation>خطأ غير معروف</translation>
     </message>
 </context>
 <context>

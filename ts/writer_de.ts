@@ -2591,6 +2591,21 @@ Einschalten?</translation>
     </message>
 </context>
 <context>
+    <name>StoreRefusal</name>
+    <message>
+        <source>服务器拒绝了请求 (%1)</source>
+        <translation>Der Server hat die Anfrage abgelehnt (%1)</translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>本机时钟与服务器相差太多（本机时间 %1，服务器时间 %2），请校准本机时钟</source>
+        <translation>Die Uhr dieses Computers weicht zu stark von der des Servers ab (dieser Computer: %1, Server: %2); bitte stellen Sie die Uhr richtig</translation>
+    </message>
+</context>
+<context>
     <name>SubtlePage</name>
     <message>
         <source>过滤敏感词</source>
@@ -3626,6 +3641,18 @@ Einschalten?</translation>
     <message>
         <source>无法保存历史记录</source>
         <translation>Die Verlaufskopie konnte nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>同步结束，有文件未能同步</source>
+        <translation>Synchronisierung beendet, einige Dateien konnten nicht synchronisiert werden</translation>
+    </message>
+    <message>
+        <source>云同步结束，有文件未能同步:</source>
+        <translation>Cloud-Synchronisierung beendet, einige Dateien konnten nicht synchronisiert werden:</translation>
+    </message>
+    <message>
+        <source>未知错误</source>
+        <translation>Unbekannter Fehler</translation>
     </message>
 </context>
 <context>

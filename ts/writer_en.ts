@@ -2591,6 +2591,21 @@ Switch it on?</translation>
     </message>
 </context>
 <context>
+    <name>StoreRefusal</name>
+    <message>
+        <source>服务器拒绝了请求 (%1)</source>
+        <translation>The server refused the request (%1)</translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation>unknown</translation>
+    </message>
+    <message>
+        <source>本机时钟与服务器相差太多（本机时间 %1，服务器时间 %2），请校准本机时钟</source>
+        <translation>This computer's clock is too far from the server's (this computer: %1, server: %2); please set this computer's clock right</translation>
+    </message>
+</context>
+<context>
     <name>SubtlePage</name>
     <message>
         <source>过滤敏感词</source>
@@ -3626,6 +3641,18 @@ Switch it on?</translation>
     <message>
         <source>无法保存历史记录</source>
         <translation>The history copy could not be saved</translation>
+    </message>
+    <message>
+        <source>同步结束，有文件未能同步</source>
+        <translation>Sync ended, some files could not be synced</translation>
+    </message>
+    <message>
+        <source>云同步结束，有文件未能同步:</source>
+        <translation>Cloud sync ended, some files could not be synced:</translation>
+    </message>
+    <message>
+        <source>未知错误</source>
+        <translation>Unknown error</translation>
     </message>
 </context>
 <context>

@@ -2591,6 +2591,21 @@ Si su texto no es dialogado o no está seguro, ¡no active esta opción!
     </message>
 </context>
 <context>
+    <name>StoreRefusal</name>
+    <message>
+        <source>服务器拒绝了请求 (%1)</source>
+        <translation>El servidor rechazó la solicitud (%1)</translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation>desconocida</translation>
+    </message>
+    <message>
+        <source>本机时钟与服务器相差太多（本机时间 %1，服务器时间 %2），请校准本机时钟</source>
+        <translation>El reloj de este equipo difiere demasiado del del servidor (este equipo: %1, servidor: %2); ajuste el reloj</translation>
+    </message>
+</context>
+<context>
     <name>SubtlePage</name>
     <message>
         <source>过滤敏感词</source>
@@ -3626,6 +3641,18 @@ Si su texto no es dialogado o no está seguro, ¡no active esta opción!
     <message>
         <source>无法保存历史记录</source>
         <translation>No se pudo guardar la copia del historial</translation>
+    </message>
+    <message>
+        <source>同步结束，有文件未能同步</source>
+        <translation>Sincronización terminada, algunos archivos no se pudieron sincronizar</translation>
+    </message>
+    <message>
+        <source>云同步结束，有文件未能同步:</source>
+        <translation>Sincronización en la nube terminada, algunos archivos no se pudieron sincronizar:</translation>
+    </message>
+    <message>
+        <source>未知错误</source>
+        <translation>Error desconocido</translation>
     </message>
 </context>
 <context>

@@ -2591,6 +2591,21 @@ L'activer ?</translation>
     </message>
 </context>
 <context>
+    <name>StoreRefusal</name>
+    <message>
+        <source>服务器拒绝了请求 (%1)</source>
+        <translation>Le serveur a refusé la requête (%1)</translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation>inconnue</translation>
+    </message>
+    <message>
+        <source>本机时钟与服务器相差太多（本机时间 %1，服务器时间 %2），请校准本机时钟</source>
+        <translation>L'horloge de cet ordinateur est trop éloignée de celle du serveur (cet ordinateur : %1, serveur : %2) ; veuillez la régler</translation>
+    </message>
+</context>
+<context>
     <name>SubtlePage</name>
     <message>
         <source>过滤敏感词</source>
@@ -3626,6 +3641,18 @@ L'activer ?</translation>
     <message>
         <source>无法保存历史记录</source>
         <translation>La copie d'historique n'a pas pu être enregistrée</translation>
+    </message>
+    <message>
+        <source>同步结束，有文件未能同步</source>
+        <translation>Synchronisation terminée, certains fichiers n'ont pas pu être synchronisés</translation>
+    </message>
+    <message>
+        <source>云同步结束，有文件未能同步:</source>
+        <translation>Synchronisation cloud terminée, certains fichiers n'ont pas pu être synchronisés :</translation>
+    </message>
+    <message>
+        <source>未知错误</source>
+        <translation>Erreur inconnue</translation>
     </message>
 </context>
 <context>

@@ -2591,6 +2591,21 @@ Attivarlo?</translation>
     </message>
 </context>
 <context>
+    <name>StoreRefusal</name>
+    <message>
+        <source>服务器拒绝了请求 (%1)</source>
+        <translation>Il server ha rifiutato la richiesta (%1)</translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation>sconosciuta</translation>
+    </message>
+    <message>
+        <source>本机时钟与服务器相差太多（本机时间 %1，服务器时间 %2），请校准本机时钟</source>
+        <translation>L'orologio di questo computer è troppo lontano da quello del server (questo computer: %1, server: %2); regola l'orologio</translation>
+    </message>
+</context>
+<context>
     <name>SubtlePage</name>
     <message>
         <source>过滤敏感词</source>
@@ -3626,6 +3641,18 @@ Attivarlo?</translation>
     <message>
         <source>无法保存历史记录</source>
         <translation>Impossibile salvare la copia nella cronologia</translation>
+    </message>
+    <message>
+        <source>同步结束，有文件未能同步</source>
+        <translation>Sincronizzazione terminata, alcuni file non sono stati sincronizzati</translation>
+    </message>
+    <message>
+        <source>云同步结束，有文件未能同步:</source>
+        <translation>Sincronizzazione cloud terminata, alcuni file non sono stati sincronizzati:</translation>
+    </message>
+    <message>
+        <source>未知错误</source>
+        <translation>Errore sconosciuto</translation>
     </message>
 </context>
 <context>

@@ -2580,6 +2580,21 @@ Copyright © Penlark 開発者</translation>
     </message>
 </context>
 <context>
+    <name>StoreRefusal</name>
+    <message>
+        <source>服务器拒绝了请求 (%1)</source>
+        <translation>サーバーが要求を拒否しました (%1)</translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation>不明</translation>
+    </message>
+    <message>
+        <source>本机时钟与服务器相差太多（本机时间 %1，服务器时间 %2），请校准本机时钟</source>
+        <translation>このコンピューターの時計がサーバーと大きくずれています（このコンピューター: %1、サーバー: %2）。時計を合わせてください</translation>
+    </message>
+</context>
+<context>
     <name>SubtlePage</name>
     <message>
         <source>过滤敏感词</source>
@@ -3610,6 +3625,18 @@ Copyright © Penlark 開発者</translation>
     <message>
         <source>无法保存历史记录</source>
         <translation>履歴のコピーを保存できませんでした</translation>
+    </message>
+    <message>
+        <source>同步结束，有文件未能同步</source>
+        <translation>同期が終了しましたが、同期できなかったファイルがあります</translation>
+    </message>
+    <message>
+        <source>云同步结束，有文件未能同步:</source>
+        <translation>クラウド同期が終了しましたが、同期できなかったファイルがあります:</translation>
+    </message>
+    <message>
+        <source>未知错误</source>
+        <translation>不明なエラー</translation>
     </message>
 </context>
 <context>

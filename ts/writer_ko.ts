@@ -2580,6 +2580,21 @@ Copyright © Penlark 개발자</translation>
     </message>
 </context>
 <context>
+    <name>StoreRefusal</name>
+    <message>
+        <source>服务器拒绝了请求 (%1)</source>
+        <translation>서버가 요청을 거부했습니다 (%1)</translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation>알 수 없음</translation>
+    </message>
+    <message>
+        <source>本机时钟与服务器相差太多（本机时间 %1，服务器时间 %2），请校准本机时钟</source>
+        <translation>이 컴퓨터의 시계가 서버와 너무 많이 다릅니다(이 컴퓨터: %1, 서버: %2). 시계를 맞추세요</translation>
+    </message>
+</context>
+<context>
     <name>SubtlePage</name>
     <message>
         <source>过滤敏感词</source>
@@ -3610,6 +3625,18 @@ Copyright © Penlark 개발자</translation>
     <message>
         <source>无法保存历史记录</source>
         <translation>기록 사본을 저장할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>同步结束，有文件未能同步</source>
+        <translation>동기화가 끝났지만 일부 파일을 동기화하지 못했습니다</translation>
+    </message>
+    <message>
+        <source>云同步结束，有文件未能同步:</source>
+        <translation>클라우드 동기화가 끝났지만 일부 파일을 동기화하지 못했습니다:</translation>
+    </message>
+    <message>
+        <source>未知错误</source>
+        <translation>알 수 없는 오류</translation>
     </message>
 </context>
 <context>

@@ -2591,6 +2591,21 @@ Ligar?</translation>
     </message>
 </context>
 <context>
+    <name>StoreRefusal</name>
+    <message>
+        <source>服务器拒绝了请求 (%1)</source>
+        <translation>O servidor recusou a solicitação (%1)</translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation>desconhecida</translation>
+    </message>
+    <message>
+        <source>本机时钟与服务器相差太多（本机时间 %1，服务器时间 %2），请校准本机时钟</source>
+        <translation>O relógio deste computador está muito distante do servidor (este computador: %1, servidor: %2); acerte o relógio</translation>
+    </message>
+</context>
+<context>
     <name>SubtlePage</name>
     <message>
         <source>过滤敏感词</source>
@@ -3626,6 +3641,18 @@ Ligar?</translation>
     <message>
         <source>无法保存历史记录</source>
         <translation>Não foi possível salvar a cópia do histórico</translation>
+    </message>
+    <message>
+        <source>同步结束，有文件未能同步</source>
+        <translation>Sincronização encerrada, alguns arquivos não puderam ser sincronizados</translation>
+    </message>
+    <message>
+        <source>云同步结束，有文件未能同步:</source>
+        <translation>Sincronização na nuvem encerrada, alguns arquivos não puderam ser sincronizados:</translation>
+    </message>
+    <message>
+        <source>未知错误</source>
+        <translation>Erro desconhecido</translation>
     </message>
 </context>
 <context>

@@ -2602,6 +2602,21 @@
     </message>
 </context>
 <context>
+    <name>StoreRefusal</name>
+    <message>
+        <source>服务器拒绝了请求 (%1)</source>
+        <translation>Сервер отклонил запрос (%1)</translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation>неизвестно</translation>
+    </message>
+    <message>
+        <source>本机时钟与服务器相差太多（本机时间 %1，服务器时间 %2），请校准本机时钟</source>
+        <translation>Часы этого компьютера слишком расходятся с часами сервера (этот компьютер: %1, сервер: %2); установите правильное время</translation>
+    </message>
+</context>
+<context>
     <name>SubtlePage</name>
     <message>
         <source>过滤敏感词</source>
@@ -3642,6 +3657,18 @@
     <message>
         <source>无法保存历史记录</source>
         <translation>Не удалось сохранить копию в истории</translation>
+    </message>
+    <message>
+        <source>同步结束，有文件未能同步</source>
+        <translation>Синхронизация окончена, некоторые файлы не удалось синхронизировать</translation>
+    </message>
+    <message>
+        <source>云同步结束，有文件未能同步:</source>
+        <translation>Облачная синхронизация окончена, некоторые файлы не удалось синхронизировать:</translation>
+    </message>
+    <message>
+        <source>未知错误</source>
+        <translation>Неизвестная ошибка</translation>
     </message>
 </context>
 <context>

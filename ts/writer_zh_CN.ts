@@ -2566,6 +2566,21 @@
     </message>
 </context>
 <context>
+    <name>StoreRefusal</name>
+    <message>
+        <source>服务器拒绝了请求 (%1)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>未知</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>本机时钟与服务器相差太多（本机时间 %1，服务器时间 %2），请校准本机时钟</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
     <name>SubtlePage</name>
     <message>
         <source>过滤敏感词</source>
@@ -3595,6 +3610,18 @@
     </message>
     <message>
         <source>无法保存历史记录</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>同步结束，有文件未能同步</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>云同步结束，有文件未能同步:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>未知错误</source>
         <translation type="unfinished" />
     </message>
 </context>

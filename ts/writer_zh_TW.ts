@@ -2580,6 +2580,21 @@
     </message>
 </context>
 <context>
+    <name>StoreRefusal</name>
+    <message>
+        <source>服务器拒绝了请求 (%1)</source>
+        <translation>伺服器拒絕了請求 (%1)</translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation>未知</translation>
+    </message>
+    <message>
+        <source>本机时钟与服务器相差太多（本机时间 %1，服务器时间 %2），请校准本机时钟</source>
+        <translation>本機時鐘與伺服器相差太多（本機時間 %1，伺服器時間 %2），請校準本機時鐘</translation>
+    </message>
+</context>
+<context>
     <name>SubtlePage</name>
     <message>
         <source>过滤敏感词</source>
@@ -3610,6 +3625,18 @@
     <message>
         <source>无法保存历史记录</source>
         <translation>無法儲存歷史記錄</translation>
+    </message>
+    <message>
+        <source>同步结束，有文件未能同步</source>
+        <translation>同步結束，有檔案未能同步</translation>
+    </message>
+    <message>
+        <source>云同步结束，有文件未能同步:</source>
+        <translation>雲同步結束，有檔案未能同步:</translation>
+    </message>
+    <message>
+        <source>未知错误</source>
+        <translation>未知錯誤</translation>
     </message>
 </context>
 <context>

@@ -161,6 +161,7 @@ SheetWindow {
                 onClicked: sheet.doLogin()
             }
             Button {
+                objectName: "signUpLink"
                 text: qsTr("注册")
                 urlStyle: true
                 onClicked: sheet.showSignUp()

@@ -52,11 +52,30 @@ Item {
         createSheet.open()
     }
 
+    // A room belongs to the account that entered it: that account enters it
+    // again at its sign-in; a sign-out, or another account, goes back to
+    // the hall (the room model stops publishing into it).
+    function backToHall() {
+        if (stack.depth > 1)
+            stack.pop(null, StackView.Immediate)
+        // What the last writer typed for a room is not left for the next.
+        passwordSheet.close()
+        passwordSheet.input = ""
+        passwordSheet.error = ""
+    }
     Connections {
         target: userdata
         function onLoginedChanged() {
-            if (userdata.logined && csettings.roomName !== "")
-                page.enterRoom(csettings.roomName)
+            if (!userdata.logined) {
+                page.backToHall()
+                return
+            }
+            var room = csettings.enteredRoom(userdata.login)
+            if (room !== "")
+                page.enterRoom(room)
+        }
+        function onLoginChanged() {
+            page.backToHall()
         }
     }
 
@@ -121,13 +140,14 @@ Item {
                     }
                 }
             }
-            // Why the hall is empty: no account server to reach, or
-            // nobody signed in to read it.
+            // Why the hall is empty: no account server to reach, nobody
+            // signed in to read it, or a clock the server refuses (told
+            // also above a hall read before).
             Label {
                 objectName: "hallNotice"
-                visible: !page.folded && hallList.count === 0 && text !== ""
+                visible: !page.folded && (hallList.count === 0 || roomModel.problem !== "") && text !== ""
                 text: csettings.homeHost() === "" ? qsTr("未配置服务器地址，拼字房间不可用。")
-                                                  : (userdata.logined === true ? "" : qsTr("请先登录"))
+                                                  : (userdata.logined !== true ? qsTr("请先登录") : roomModel.problem)
                 wrapMode: Text.Wrap
                 color: g_theme.secondaryTextColor
                 horizontalAlignment: Text.AlignHCenter
@@ -233,6 +253,15 @@ Item {
                     horizontalAlignment: Text.AlignRight
                     Layout.preferredWidth: room.minuteWidth
                 }
+            }
+            Label {
+                objectName: "roomNotice"
+                visible: !page.folded && text !== ""
+                text: roomModel.problem
+                wrapMode: Text.Wrap
+                color: g_theme.readableOn("red", g_theme.functionAreaColor)
+                Layout.fillWidth: true
+                Layout.margins: 6
             }
             BusyIndicator {
                 visible: roomModel.loading && roomList.count === 0 && !page.folded

@@ -7,6 +7,8 @@
 #include "TovaUi/function/function.h"
 #include "TovaUi/function/osinfo.h"
 #include "support/log.h"
+#include "users/userdatas.h"
+#include "users/users.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -17,6 +19,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QUrl>
 
 #include <algorithm>
 #include <climits>
@@ -501,14 +504,48 @@ void Settings::setIsDailyLogined(bool value)
 
 QStringList Settings::autoChapterKeysList() const { return global::instance()->autoChapterKeys(); }
 
+namespace {
+// The settings key of a room's password for the signed-in account; empty
+// with nobody signed in. Passwords kept for the whole computer by earlier
+// versions ("RoomPassword/<room>") are never read: any account could enter
+// with them.
+QString roomPasswordKey(const QString& roomKey)
+{
+    const UserDatas* user = Users::instance()->getUserData();
+    if (!user->logined() || user->login().isEmpty())
+        return QString();
+    return QStringLiteral("RoomPasswordOf/") + QString::fromLatin1(QUrl::toPercentEncoding(user->login())) + QLatin1Char('/')
+        + roomKey;
+}
+const char* const roomAccountKey = "Server/roomAccount";
+} // namespace
+
 void Settings::setRoomPassword(const QString& roomKey, const QString& roomPassword)
 {
-    SettingsFile::store(QStringLiteral("RoomPassword/") + roomKey, roomPassword);
+    const QString key = roomPasswordKey(roomKey);
+    if (!key.isEmpty())
+        SettingsFile::store(key, roomPassword);
 }
 
 QString Settings::roomPassword(const QString& roomKey) const
 {
-    return QSettings().value(QStringLiteral("RoomPassword/") + roomKey, QString()).toString();
+    const QString key = roomPasswordKey(roomKey);
+    return key.isEmpty() ? QString() : QSettings().value(key, QString()).toString();
+}
+
+QString Settings::enteredRoom(const QString& login) const
+{
+    // A room kept by an earlier version names no account: nobody re-enters it.
+    if (login.isEmpty() || QSettings().value(QLatin1String(roomAccountKey)).toString() != login)
+        return QString();
+    return roomName();
+}
+
+void Settings::setEnteredRoom(const QString& roomKey, const QString& login)
+{
+    if (QSettings().value(QLatin1String(roomAccountKey)).toString() != login)
+        SettingsFile::store(QLatin1String(roomAccountKey), login);
+    setRoomName(roomKey);
 }
 
 void Settings::saveCursorPosition(int postion)

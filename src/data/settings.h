@@ -140,8 +140,14 @@ public:
     // The chapter-title patterns as global holds them.
     Q_INVOKABLE QStringList autoChapterKeysList() const;
 
+    // A room's remembered password belongs to the signed-in account; with
+    // nobody signed in nothing is remembered or read.
     Q_INVOKABLE void setRoomPassword(const QString& roomKey, const QString& roomPassword);
     Q_INVOKABLE QString roomPassword(const QString& roomKey) const;
+    // The room entered last (roomName) belongs to the account that entered
+    // it: another account gets an empty name, and starts in the hall.
+    Q_INVOKABLE QString enteredRoom(const QString& login) const;
+    void setEnteredRoom(const QString& roomKey, const QString& login);
 
     // Writes the cursor position without touching the property, so the
     // editor can save it while typing without re-triggering bindings.

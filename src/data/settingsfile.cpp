@@ -628,6 +628,11 @@ bool SettingsFile::write(QIODevice& device, const QSettings::SettingsMap& map)
     const QByteArray bytes = encode(map);
     auto* file = qobject_cast<QFileDevice*>(&device);
     const QString name = file ? realName(file->fileName()) : QString();
+    // The file holds the account password while signed in: readable by its
+    // owner only, whatever file it replaces (a save file's new file, or one
+    // made again after it was removed).
+    if (file)
+        file->setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     bool ok = device.write(bytes) == bytes.size();
     // The buffered tail is written now, not by the commit that follows, so a
     // full disk is seen before anything replaces the settings.
@@ -655,5 +660,15 @@ bool SettingsFile::store(const QString& key, const QVariant& value)
     const SettingsGate gate;
     QSettings settings;
     settings.setValue(key, value);
+    return commit(settings);
+}
+
+bool SettingsFile::remove(const QString& key)
+{
+    const SettingsGate gate;
+    QSettings settings;
+    if (!settings.contains(key))
+        return true;
+    settings.remove(key);
     return commit(settings);
 }

@@ -44,6 +44,8 @@ public:
     static bool commit(QSettings& settings);
     // One key set and committed in the default settings.
     static bool store(const QString& key, const QVariant& value);
+    // One key removed and committed in the default settings.
+    static bool remove(const QString& key);
 };
 
 #endif

@@ -10,6 +10,7 @@
 #include "function/osspolicytokenreply.h"
 #include "function/ossreply.h"
 #include "function/ststokenreply.h"
+#include "function/storerefusal.h"
 #include "function/transfercheck.h"
 #include "support/log.h"
 #include "users/userdatas.h"
@@ -20,6 +21,7 @@
 #include <QHttpMultiPart>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QPointer>
 #include <QTimer>
 #include <QUrl>
 #include <QUrlQuery>
@@ -85,6 +87,16 @@ oss::oss(QObject* parent)
         stsOwner.clear();
         policyOwner.clear();
     });
+}
+
+void oss::setClockProblem(const QString& problem)
+{
+    if (problem == m_clockProblem)
+        return;
+    m_clockProblem = problem;
+    if (!problem.isEmpty())
+        logWarning(lcSync) << "the store refuses this device's clock:" << problem;
+    emit clockProblemChanged(problem);
 }
 
 NetworkData oss::keyFailure()
@@ -308,7 +320,7 @@ DataReply* oss::signedRequest(Verb verb, const QString& key, const QByteArray& b
         return reply;
     }
     StsTokenReply* token = getStsToken();
-    connect(token, &StsTokenReply::finished, reply, [reply, verb, key, body, query, listedETag](oss::ossStsToken t) {
+    connect(token, &StsTokenReply::finished, reply, [self = QPointer<oss>(this), reply, verb, key, body, query, listedETag](oss::ossStsToken t) {
         if (!t.valid) {
             if (!query.isNull())
                 logWarning(lcSync) << "listing: can not get token";
@@ -329,7 +341,7 @@ DataReply* oss::signedRequest(Verb verb, const QString& key, const QByteArray& b
         NetworkReply* sent = verb == Verb::Get ? network::get(request)
             : verb == Verb::Put                ? network::put(request, body)
                                                : network::deleteRequest(request);
-        connect(sent, &NetworkReply::finished, reply, [reply, sent, verb, listing, body, listedETag](NetworkData data) {
+        connect(sent, &NetworkReply::finished, reply, [self, reply, sent, verb, listing, body, listedETag](NetworkData data) {
             if (verb == Verb::Put && data.statusCode != 200) {
                 logWarning(lcSync) << data.errorString;
                 logDebug(lcSync) << data.statusCode;
@@ -340,6 +352,13 @@ DataReply* oss::signedRequest(Verb verb, const QString& key, const QByteArray& b
                 data = checkedDownload(data, listedETag);
             else if (verb == Verb::Put)
                 data = checkedUpload(data, body);
+            // A refusal says why in words; one for the device's clock is
+            // also announced, for the pages that read the store.
+            const QString refused = StoreRefusal::text(data);
+            if (!refused.isEmpty())
+                data.errorString = refused;
+            if (self && data.kind == NetworkData::Kind::Answer)
+                self->setClockProblem(StoreRefusal::clockText(data));
             finishData(reply, data);
         });
     });

@@ -115,7 +115,16 @@ public:
     static QString notListingText();
     static QString notStoreAnswerText();
 
+    // Empty while the store takes this device's clock; the text that names
+    // both times while it refuses it (RequestTimeTooSkewed).
+    QString clockProblem() const { return m_clockProblem; }
+
+signals:
+    void clockProblemChanged(const QString& problem);
+
 private:
+    void setClockProblem(const QString& problem);
+
     enum class Verb { Get, Put, Delete };
     DataReply* signedRequest(Verb verb, const QString& key, const QByteArray& body, const QString& query,
                              const QString& listedETag);
@@ -129,6 +138,7 @@ private:
     // The account each cache and fetch in flight belongs to.
     QString stsOwner;
     QString policyOwner;
+    QString m_clockProblem;
 };
 
 Q_DECLARE_METATYPE(oss::ossStsToken)

@@ -101,7 +101,12 @@ bool OssXml::readListPage(const QByteArray& xml, oss::OssList& list)
 
 QString OssXml::errorCode(const QByteArray& xml)
 {
-    QString code;
+    return errorField(xml, QStringLiteral("Code"));
+}
+
+QString OssXml::errorField(const QByteArray& xml, const QString& name)
+{
+    QString field;
     QString value;
     const auto start = [&](const QStringList& path) {
         value.clear();
@@ -109,8 +114,8 @@ QString OssXml::errorCode(const QByteArray& xml)
     };
     const auto text = [&](const QStringList&, const QStringRef& chars) { value += chars; };
     const auto end = [&](const QStringList& path) {
-        if (path.size() == 2 && path.last() == QLatin1String("Code"))
-            code = value;
+        if (path.size() == 2 && path.last() == name)
+            field = value;
     };
-    return walk(xml, start, text, end) ? code : QString();
+    return walk(xml, start, text, end) ? field : QString();
 }

@@ -27,6 +27,8 @@ public:
     // The "Code" of an error document ("NoSuchKey", "AccessDenied" ...), or
     // an empty text when the body is not one.
     static QString errorCode(const QByteArray& xml);
+    // Any other field of an error document ("RequestTime", "ServerTime").
+    static QString errorField(const QByteArray& xml, const QString& name);
 };
 
 #endif

@@ -6,6 +6,7 @@
 #include "data/global.h"
 #include "data/settings.h"
 #include "function/boolreply.h"
+#include "function/oss.h"
 #include "ranking/bot.h"
 #include "ranking/rankingdata.h"
 #include "ranking/userdaydatalistreply.h"
@@ -23,6 +24,20 @@ RoomModel::RoomModel(QObject* parent)
     m_timer->setSingleShot(true);
     connect(m_timer, &QTimer::timeout, this, [this]() { updateRoom(); });
     connect(global::instance(), &global::isAppActionChanged, this, [this]() { updateRoom(); });
+    // A room belongs to the account that entered it: a sign-out or another
+    // account closes it, so nothing more is published into it.
+    UserDatas* user = Users::instance()->getUserData();
+    connect(user, &UserDatas::loginedChanged, this, [this](bool signedIn) {
+        if (!signedIn)
+            leaveRoom();
+    });
+    connect(user, &UserDatas::loginChanged, this, &RoomModel::leaveRoom);
+    connect(global::instance()->getOss(), &oss::clockProblemChanged, this, &RoomModel::problemChanged);
+}
+
+QString RoomModel::problem() const
+{
+    return global::instance()->getOss()->clockProblem();
 }
 
 QHash<int, QByteArray> RoomModel::roleNames() const
@@ -114,7 +129,7 @@ void RoomModel::updateRoom(QString roomName)
     // A left room is not read again (a publication may still answer late).
     if (key.isEmpty() || key != m_roomName)
         return;
-    global::instance()->settings()->setRoomName(key);
+    global::instance()->settings()->setEnteredRoom(key, Users::instance()->getUserData()->login());
     m_timer->start(refreshInterval);
     setRoomTitle(key);
     setLoading(true);

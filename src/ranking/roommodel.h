@@ -21,6 +21,9 @@ class RoomModel : public QStandardItemModel
     Q_PROPERTY(QString roomName READ roomName WRITE setRoomName NOTIFY roomNameChanged)
     Q_PROPERTY(QString roomTitle READ roomTitle WRITE setRoomTitle NOTIFY roomTitleChanged)
     Q_PROPERTY(bool loading READ loading WRITE setLoading NOTIFY loadingChanged)
+    // Why the rooms cannot be read, for the page: the device's clock too
+    // far from the server's; empty otherwise.
+    Q_PROPERTY(QString problem READ problem NOTIFY problemChanged)
 
 public:
     enum Roles {
@@ -41,6 +44,7 @@ public:
     QString roomName() const { return m_roomName; }
     QString roomTitle() const { return m_roomTitle; }
     bool loading() const { return m_loading; }
+    QString problem() const;
 
     // The refresh timer, for tests that drive it by hand.
     QTimer* refreshTimer() const { return m_timer; }
@@ -52,6 +56,7 @@ signals:
     void roomNameChanged(QString roomName);
     void roomTitleChanged(QString roomTitle);
     void loadingChanged(bool loading);
+    void problemChanged();
 
 public slots:
     bReply* pushTodayData(QPointer<DataTypeClass> todayData);

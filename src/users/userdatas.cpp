@@ -111,6 +111,15 @@ void UserDatas::setPassword(const QString& value)
     emit passwordChanged(value);
 }
 
+void UserDatas::forgetPassword()
+{
+    const bool held = !m_password.isEmpty();
+    m_password.clear();
+    SettingsFile::remove(QLatin1String(keyPassword));
+    if (held)
+        emit passwordChanged(m_password);
+}
+
 void UserDatas::setAvatar_file(const QString& value)
 {
     if (m_avatar_file == value)
@@ -208,7 +217,11 @@ void UserDatas::updateCaptchaFinished(NetworkData data)
     const QJsonObject d = body.value(QStringLiteral("data")).toObject();
     if (!body.value(QStringLiteral("ok")).toBool(false))
         return;
-    m_captchaId = d.value(QStringLiteral("captcha_id")).toString();
+    const QString id = d.value(QStringLiteral("captcha_id")).toString();
+    if (id != m_captchaId) {
+        m_captchaId = id;
+        emit captchaIdChanged(id);
+    }
     const QString address = network::accountUrl(QStringLiteral("/") + d.value(QStringLiteral("captcha_url")).toString());
     const QString path = network::getImage(address, false);
     setCaptchaFile(path.isEmpty() ? QString() : QUrl::fromLocalFile(path).toString());

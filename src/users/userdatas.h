@@ -7,7 +7,7 @@
 
 // The signed-in account's state as QML properties, with the captcha refresh
 // and the points requests. User name, password and the auto sign-in switch
-// are kept in the settings file.
+// are kept in the settings file; the password only while signed in.
 class UserDatas : public QObject
 {
     Q_OBJECT
@@ -27,6 +27,9 @@ class UserDatas : public QObject
     Q_PROPERTY(QString error READ error WRITE setError NOTIFY errorChanged)
     Q_PROPERTY(QString reType READ reType WRITE setReType NOTIFY reTypeChanged)
     Q_PROPERTY(int points READ points NOTIFY pointsChanged)
+    // The account server's id of the captcha picture shown; the sign-up
+    // page sends it with the typed characters.
+    Q_PROPERTY(QString captchaId READ captchaId NOTIFY captchaIdChanged)
 
 public:
     explicit UserDatas(QObject* parent = nullptr);
@@ -59,6 +62,9 @@ public:
     Q_INVOKABLE void addPoints(int points, const QString& explain = QString());
     Q_INVOKABLE void delPoints(int points, const QString& explain = QString());
     Q_INVOKABLE void updatePoints();
+    // Sign-out: the password is forgotten here and in the settings file;
+    // the user name stays for the next sign-in.
+    void forgetPassword();
 
 public slots:
     void setId(int value);
@@ -94,6 +100,7 @@ signals:
     void errorChanged(const QString& error);
     void reTypeChanged(const QString& reType);
     void pointsChanged(int points);
+    void captchaIdChanged(const QString& captchaId);
 
 private slots:
     void updateCaptchaFinished(NetworkData data);

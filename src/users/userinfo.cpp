@@ -154,7 +154,12 @@ void UserInfo::login(const QString& username, const QString& password, bool forc
     QByteArray body = QByteArrayLiteral("name=") + username.toUtf8();
 
     NetworkReply* reply = network::post(request, body);
-    reply->whenFinished(this, [this](const NetworkData& data) { onLoginFinished(data); });
+    const quint64 sent = ++m_loginRequests;
+    // A sign-out while the answer is on its way leaves nobody signed in.
+    reply->whenFinished(this, [this, sent](const NetworkData& data) {
+        if (sent == m_loginRequests)
+            onLoginFinished(data);
+    });
     m_forceUpdateAvatar = forceUpdateAvatar;
     setTips(tr("正在登录..."));
 }
@@ -226,7 +231,12 @@ void UserInfo::logout()
     // whoever comes next that someone is signed in.
     setTips(QString());
     setError(QString());
+    ++m_loginRequests;
+    m_logining = false;
     account()->setLogined(false);
+    // Signing out forgets the password, so that neither the sheet, nor the
+    // next start, signs the next person in as this writer.
+    account()->forgetPassword();
     emit global::instance()->signalObject()->logoutFinish();
 }
 

@@ -75,6 +75,9 @@ private:
 
     QPointer<UserSetting> m_userSetting;
     bool m_logining = false;
+    // Numbers the sign-in requests; a sign-out makes every answer still
+    // under way stale.
+    quint64 m_loginRequests = 0;
     bool m_forceUpdateAvatar = false;
     bool m_disableAutoLogin = true;
     QString m_error;

@@ -35,6 +35,8 @@
 #include <QSignalSpy>
 #include <QTcpServer>
 
+#include <sys/stat.h>
+
 class TestAccounts : public QObject
 {
     Q_OBJECT
@@ -61,6 +63,25 @@ private:
     static QObject* child(QObject* root, const char* name)
     {
         return root->findChild<QObject*>(QLatin1String(name));
+    }
+
+    // Presses a page's item with the mouse, or types into it, as a writer
+    // does; false when the item is not there to press.
+    static bool click(QQuickWindow* window, QObject* object)
+    {
+        auto* item = qobject_cast<QQuickItem*>(object);
+        if (!item || !item->isVisible())
+            return false;
+        QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint());
+        return true;
+    }
+    static bool type(QQuickWindow* window, QObject* field, const QString& text)
+    {
+        if (!click(window, field))
+            return false;
+        for (const QChar c : text)
+            QTest::keyClick(window, c.toLatin1());
+        return field->property("text").toString() == text;
     }
 
     PenlarkServer m_server;
@@ -447,6 +468,8 @@ private slots:
         QCOMPARE(signedIn.at(0).at(0).toBool(), true);
         QCOMPARE(data()->login(), QStringLiteral("bob"));
         user()->logout();
+        // The sign-out forgot the password; the form's is typed again.
+        data()->setPassword(QStringLiteral("a&b=c!"));
 
         // The same again with a fresh captcha: the name is taken.
         solveCaptcha();
@@ -795,7 +818,9 @@ private slots:
 
         // The sign-up entries and the "signed in" line leave with the writer who signs out.
         const char* const signUpFields[] = { "signUpName", "signUpEmail", "signUpPassword", "signUpRetype", "signUpCaptcha" };
+        QSignalSpy captcha(d, &UserDatas::captchaIdChanged);
         QVERIFY(QMetaObject::invokeMethod(login, "show") && QMetaObject::invokeMethod(login, "showSignUp"));
+        QTRY_COMPARE(captcha.count(), 1);
         for (const char* field : signUpFields) {
             QVERIFY(QMetaObject::invokeMethod(child(login, field), "forceActiveFocus"));
             QTest::keyClick(window, 'a');
@@ -809,6 +834,50 @@ private slots:
         QVERIFY(!child(login, "loginTips")->property("visible").toBool());
         QVERIFY(child(me, "signedOut")->property("visible").toBool());
         QCOMPARE(child(points, "pointsText")->property("text").toString(), QStringLiteral("未登录"));
+
+        // A newcomer signs up by the page's own button with the captcha's
+        // characters, finds the sign-in side filled in and signs in by its button.
+        QVERIFY(QMetaObject::invokeMethod(login, "show") && QMetaObject::invokeMethod(login, "showSignIn"));
+        captcha.clear();
+        QVERIFY(click(window, child(login, "signUpLink")));
+        QTRY_COMPARE(captcha.count(), 1);
+        const QString id = d->captchaId();
+        const QString answer = m_server.captchaAnswer(id);
+        const QStringList typed { "cleo", "cleo@example.org", "c&l=eo!", "c&l=eo!", answer };
+        for (int i = 0; i < typed.size(); ++i)
+            QVERIFY2(type(window, child(login, signUpFields[i]), typed.at(i)), signUpFields[i]);
+        QVERIFY(click(window, child(login, "signUpButton")));
+        QTRY_VERIFY2(m_notices.contains(QStringLiteral("注册成功，您可以登陆了")), qPrintable(user()->error()));
+        QByteArray signUp;
+        for (const ServerRequest& r : m_server.requestsTo("/api/v1/users/sign_up"))
+            signUp = r.method == "POST" ? r.body : signUp;
+        QVERIFY(signUp.endsWith("&captcha_id=" + id.toUtf8() + "&captcha=" + answer.toUtf8()));
+        QVERIFY(!login->property("signUp").toBool());
+        QCOMPARE(child(login, "loginName")->property("text").toString(), QStringLiteral("cleo"));
+        QCOMPARE(child(login, "loginPassword")->property("text").toString(), QStringLiteral("c&l=eo!"));
+        QVERIFY(click(window, child(login, "loginButton")));
+        QTRY_VERIFY(d->logined());
+        QCOMPARE(d->login(), QStringLiteral("cleo"));
+
+        // Signing out forgets the password: in the sheet, in memory and in
+        // the settings file, which its owner alone may read. What the next
+        // start reads signs nobody in; the user name stays.
+        QTRY_VERIFY(child(me, "logoutButton")->property("visible").toBool());
+        QVERIFY(click(window, child(me, "logoutButton")));
+        QVERIFY(!d->logined());
+        QCOMPARE(d->password(), QString());
+        QCOMPARE(child(login, "loginPassword")->property("text").toString(), QString());
+        QCOMPARE(child(login, "loginName")->property("text").toString(), QStringLiteral("cleo"));
+        QFile settingsFile(global::settingsFileName());
+        QVERIFY(settingsFile.open(QIODevice::ReadOnly));
+        const QByteArray stored = settingsFile.readAll();
+        QVERIFY2(stored.contains("userName=cleo") && !stored.contains("\npassword=") && !stored.contains("eo!"), stored.constData());
+        struct stat mode;
+        QVERIFY(::stat(QFile::encodeName(settingsFile.fileName()).constData(), &mode) == 0);
+        QCOMPARE(mode.st_mode & 0777, mode_t(0600));
+        const UserDatas restarted;
+        QCOMPARE(restarted.password(), QString());
+        QCOMPARE(restarted.login(), QStringLiteral("cleo"));
 
         // Signed out, a claim opens the sign-in page and keeps the award.
         global::instance()->settings()->setIsFirstLogin(true);

@@ -806,8 +806,10 @@ private slots:
         write(QStringLiteral("a.txt"), "a");
         fail("PUT", QStringLiteral("/lumoranking/*"), 500);
         QCOMPARE(run(m_deviceA), QStringList({ "PUT a.txt" }));
-        QCOMPARE(m_disk->cloudTips(), QStringLiteral("同步完成"));
+        // Not complete: the run names the document and why.
+        QCOMPARE(m_disk->cloudTips(), QStringLiteral("同步结束，有文件未能同步:a.txt"));
         QVERIFY(m_notices.contains(QStringLiteral("云同步: 上传失败:a.txt")));
+        QCOMPARE(m_notices.last(), QStringLiteral("云同步结束，有文件未能同步:a.txt (服务器拒绝了请求 (HTTP 500 InjectedFault))"));
         QVERIFY(!QFileInfo::exists(cloudDisk::metaFilePath(QStringLiteral("a.txt"))));
         m_server.clearFaults();
         QCOMPARE(run(m_deviceA), QStringList({ "PUT a.txt" }));
@@ -826,25 +828,33 @@ private slots:
         // A failed listing queues nothing.
         fail("*", QStringLiteral("/lumoranking"), 403);
         QCOMPARE(run(m_deviceA), QStringList());
-        QCOMPARE(m_disk->cloudTips(), QStringLiteral("获取云端列表出错"));
+        QCOMPARE(m_disk->cloudTips(), QStringLiteral("获取云端列表出错:服务器拒绝了请求 (HTTP 403 InjectedFault)"));
         m_server.clearFaults();
 
-        // A cloud copy that cannot be written (full disk): still listed, no older copy, run not complete.
+        // A cloud copy and a new chapter that cannot be written (full disk):
+        // the conflict stays listed without an older copy, the chapter is not
+        // there, and the run names both with the system's reason.
         SmallDisk full(256);
         use(full.path());
         write(QStringLiteral("c.txt"), "mine");
         write(QStringLiteral("c.txt.server"), "an older cloud version");
         m_server.putObject(QStringLiteral("data/ann/c.txt"), "theirs");
+        m_server.putObject(QStringLiteral("data/ann/d.txt"), QByteArray(64 * 1024, 'd'));
         QVERIFY(full.isMounted() && full.fill());
         m_notices.clear();
-        QVERIFY(run(full.path()).contains(QStringLiteral("GET c.txt")));
+        QVERIFY(run(full.path()).contains(QStringLiteral("GET d.txt")));
         QCOMPARE(m_disk->conflictFileList(), QStringList { QStringLiteral("c.txt") });
         QVERIFY(m_notices.contains(QStringLiteral("云同步: 写入文件失败:c.txt")));
-        QCOMPARE(m_notices.last(), QStringLiteral("云同步:有冲突文件待处理"));
+        QCOMPARE(m_disk->cloudTips(), QStringLiteral("同步结束，有文件未能同步:a.txt, b.txt, c.txt, d.txt"));
+        QVERIFY2(m_notices.last().endsWith(QStringLiteral("; d.txt (") + QString::fromLocal8Bit(strerror(ENOSPC)) + QLatin1Char(')')),
+                 qPrintable(m_notices.last()));
         QCOMPARE(read(QStringLiteral("c.txt"), QStringLiteral(".server")), QByteArray("<missing>"));
+        QCOMPARE(read(QStringLiteral("d.txt")), QByteArray("<missing>"));
         full.release();
-        run(full.path());
+        QVERIFY(run(full.path()).contains(QStringLiteral("GET d.txt")));
         QCOMPARE(read(QStringLiteral("c.txt"), QStringLiteral(".server")), QByteArray("theirs"));
+        QCOMPARE(read(QStringLiteral("d.txt")), QByteArray(64 * 1024, 'd'));
+        QCOMPARE(m_disk->cloudTips(), QStringLiteral("有冲突文件待处理"));
     }
 
     void unsafeKeysStayOnServer()
@@ -1043,6 +1053,7 @@ private slots:
         const auto signIn = [this, client](const QString& name) {
             client->logout();
             user()->setLogin(name);
+            user()->setPassword(QStringLiteral("secret")); // the sign-out forgot it
             client->login();
             QTRY_VERIFY(user()->logined()); // set just before loginFinished(true)
         };

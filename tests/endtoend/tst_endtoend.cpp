@@ -35,6 +35,7 @@
 #include <QSignalSpy>
 
 #include <cstdio>
+#include <sys/stat.h>
 
 namespace {
 const int stepTimeoutMs = 30000;
@@ -64,6 +65,10 @@ public:
             out = sync();
         else if (step == QLatin1String("update"))
             out = checkUpdate();
+        else if (step == QLatin1String("signout"))
+            out = signOut();
+        else if (step == QLatin1String("start"))
+            out = started();
         else
             out.insert(QStringLiteral("error"), QStringLiteral("no such step"));
         out.insert(QStringLiteral("documents"), global::documentPath());
@@ -214,6 +219,27 @@ private:
         for (const localMeta& m : cloudDisk::localFiles())
             files.insert(m.sortPath, cloudDisk::Md5(m.sortPath));
         return { { "tips", disk.cloudTips() }, { "conflicts", QJsonArray::fromStringList(disk.conflictFileList()) }, { "files", files } };
+    }
+
+    QJsonObject signOut()
+    {
+        if (!signInStored())
+            return { { "error", "sign-in failed" } };
+        user()->logout();
+        return { { "signedIn", data()->logined() } };
+    }
+
+    // What a start finds: whether it signs anybody in automatically (only
+    // with a password kept), what the settings file holds and its mode.
+    QJsonObject started()
+    {
+        QFile file(global::settingsFileName());
+        struct stat mode;
+        if (!file.open(QIODevice::ReadOnly) || ::stat(QFile::encodeName(file.fileName()).constData(), &mode) != 0)
+            return { { "error", "no settings file" } };
+        return { { "signsIn", data()->autologin() && !data()->password().isEmpty() },
+                 { "passwordKept", file.readAll().contains("\npassword=") },
+                 { "mode", QString::number(mode.st_mode & 0777, 8) } };
     }
 
     QJsonObject checkUpdate()
@@ -434,6 +460,17 @@ private slots:
                      .value(QStringLiteral("Words"))
                      .toInt(),
                  7);
+    }
+
+    void signingOutLeavesNobodySignedInAfterARestart()
+    {
+        QCOMPARE(device(m_deviceB, { "start" }).value(QStringLiteral("signsIn")).toBool(), true);
+        QCOMPARE(device(m_deviceB, { "signout" }).value(QStringLiteral("signedIn")).toBool(), false);
+        const QJsonObject restarted = device(m_deviceB, { "start" });
+        QCOMPARE(restarted.value(QStringLiteral("signsIn")).toBool(), false);
+        QCOMPARE(restarted.value(QStringLiteral("passwordKept")).toBool(), false);
+        QCOMPARE(restarted.value(QStringLiteral("mode")).toString(), QStringLiteral("600"));
+        QCOMPARE(restarted.value(QStringLiteral("login")).toString(), QStringLiteral("ann"));
     }
 
     void theUpdateCheckAnnouncesTheServersNewerVersion()

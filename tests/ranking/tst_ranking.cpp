@@ -12,6 +12,7 @@
 #include "data/global.h"
 #include "data/settings.h"
 #include "data/statsclock.h"
+#include "files/cloudDisk/clouddisk.h"
 #include "function/boolreply.h"
 #include "TovaUi/function/function.h"
 #include "TovaUi/function/message.h"
@@ -1066,20 +1067,41 @@ private slots:
 
     // ---- page ------------------------------------------------------------------------------------
 
-    // The context objects the ranking page uses.
-    static void setPageContext(QQmlEngine& engine, RankingHallModel* hall, RoomModel* room)
+private:
+    // The ranking page in a window, with the context objects it uses and
+    // models of its own; item is null when the page did not build.
+    struct Page
     {
-        engine.addImportPath(QStringLiteral("qrc:///"));
-        QQmlContext* context = engine.rootContext();
-        context->setContextProperty(QStringLiteral("g_theme"), new LumoTheme(&engine));
-        context->setContextProperty(QStringLiteral("functions"), function::instance());
-        context->setContextProperty(QStringLiteral("message"), function::instance()->getMessage());
-        context->setContextProperty(QStringLiteral("csettings"), global::instance()->settings());
-        context->setContextProperty(QStringLiteral("userdata"), user());
-        context->setContextProperty(QStringLiteral("cglobal"), global::instance());
-        context->setContextProperty(QStringLiteral("rankingHallModel"), hall);
-        context->setContextProperty(QStringLiteral("roomModel"), room);
-    }
+        QQmlEngine engine;
+        RankingHallModel* hall = new RankingHallModel(&engine);
+        RoomModel* room = new RoomModel(&engine);
+        QQuickWindow window;
+        QScopedPointer<QObject> item;
+        Page()
+        {
+            engine.addImportPath(QStringLiteral("qrc:///"));
+            QQmlContext* context = engine.rootContext();
+            context->setContextProperty(QStringLiteral("g_theme"), new LumoTheme(&engine));
+            context->setContextProperty(QStringLiteral("functions"), function::instance());
+            context->setContextProperty(QStringLiteral("message"), function::instance()->getMessage());
+            context->setContextProperty(QStringLiteral("csettings"), global::instance()->settings());
+            context->setContextProperty(QStringLiteral("userdata"), user());
+            context->setContextProperty(QStringLiteral("cglobal"), global::instance());
+            context->setContextProperty(QStringLiteral("rankingHallModel"), hall);
+            context->setContextProperty(QStringLiteral("roomModel"), room);
+            QQmlComponent component(&engine, QUrl(QStringLiteral("qrc:/qml/page/RankingPage.qml")));
+            item.reset(component.create());
+            if (!item) {
+                qWarning() << component.errorString();
+                return;
+            }
+            window.resize(320, 480);
+            qobject_cast<QQuickItem*>(item.data())->setParentItem(window.contentItem());
+        }
+        QObject* child(const char* name) const { return item->findChild<QObject*>(QLatin1String(name)); }
+    };
+
+private slots:
 
     void emptyHallSaysWhy_data()
     {
@@ -1104,12 +1126,8 @@ private slots:
         if (!server)
             qunsetenv("PENLARK_SERVER");
         user()->setLogined(signedIn);
-        QQmlEngine engine;
-        setPageContext(engine, new RankingHallModel(&engine), new RoomModel(&engine));
-        QQmlComponent component(&engine, QUrl(QStringLiteral("qrc:/qml/page/RankingPage.qml")));
-        QScopedPointer<QObject> page(component.create());
-        QVERIFY2(page, qPrintable(component.errorString()));
-        QObject* label = page->findChild<QObject*>(QStringLiteral("hallNotice"));
+        Page page;
+        QObject* label = page.item ? page.child("hallNotice") : nullptr;
         QVERIFY(label);
         QCOMPARE(label->property("text").toString(), notice);
         QCOMPARE(label->property("visible").toBool(), !notice.isEmpty());
@@ -1119,25 +1137,20 @@ private slots:
     {
         putRoom(QStringLiteral("Alpha"), 0);
         putRoom(QStringLiteral("Secret"), 1, QStringLiteral("pw"));
-        QQmlEngine engine;
-        auto* hall = new RankingHallModel(&engine);
-        auto* room = new RoomModel(&engine);
-        setPageContext(engine, hall, room);
         g_warnings.clear();
         g_previous = qInstallMessageHandler(collectWarnings);
-        QQmlComponent component(&engine, QUrl(QStringLiteral("qrc:/qml/page/RankingPage.qml")));
-        QScopedPointer<QObject> page(component.create());
-        QVERIFY2(page, qPrintable(component.errorString()));
-        QQuickWindow window;
-        window.resize(320, 480);
-        qobject_cast<QQuickItem*>(page.data())->setParentItem(window.contentItem());
+        Page p;
+        QVERIFY(p.item);
+        QObject* page = p.item.data();
+        RankingHallModel* hall = p.hall;
+        RoomModel* room = p.room;
         QCOMPARE(page->property("name").toString(), QStringLiteral("ranking"));
         hall->updateHall();
         QTRY_COMPARE(hall->rowCount(), 2);
 
         // A password room asks; the right password enters and is remembered.
         global::instance()->settings()->setRoomPassword(QStringLiteral("Secret"), QString());
-        QVERIFY(QMetaObject::invokeMethod(page.data(), "openRoom", Q_ARG(QVariant, "Secret"), Q_ARG(QVariant, true),
+        QVERIFY(QMetaObject::invokeMethod(page, "openRoom", Q_ARG(QVariant, "Secret"), Q_ARG(QVariant, true),
                                           Q_ARG(QVariant, function::md5(QStringLiteral("pw")))));
         QObject* sheet = page->findChild<QObject*>(QStringLiteral("roomPasswordSheet"));
         QVERIFY(sheet);
@@ -1154,7 +1167,7 @@ private slots:
         QCOMPARE(global::instance()->settings()->roomPassword(QStringLiteral("Secret")), function::md5(QStringLiteral("pw")));
 
         // Entering the open room shows it and its ranking; leaving clears the setting.
-        QVERIFY(QMetaObject::invokeMethod(page.data(), "enterRoom", Q_ARG(QVariant, "Alpha")));
+        QVERIFY(QMetaObject::invokeMethod(page, "enterRoom", Q_ARG(QVariant, "Alpha")));
         QCOMPARE(page->property("depth").toInt(), 2);
         QCOMPARE(room->roomName(), QStringLiteral("Alpha"));
         QTRY_VERIFY(m_notices.contains(QStringLiteral("已进入 Alpha 房间")));
@@ -1169,6 +1182,86 @@ private slots:
 
         qInstallMessageHandler(g_previous);
         QVERIFY2(g_warnings.isEmpty(), qPrintable(g_warnings.join(QLatin1Char('\n'))));
+    }
+
+    // A room and its password belong to the account that entered it: after
+    // ann entered her private room, bob on the same computer starts in the
+    // hall, publishes nothing into it and is asked for its password; ann
+    // enters it again at her next sign-in.
+    void roomBelongsToItsAccount()
+    {
+        QVERIFY(m_server.createAccount(QStringLiteral("bob"), QStringLiteral("secret")) > 0);
+        putRoom(QStringLiteral("Secret"), 1, QStringLiteral("pw"));
+        global::instance()->settings()->setRoomPassword(QStringLiteral("Secret"), QString());
+        Page page;
+        QVERIFY(page.item);
+        QObject* sheet = page.child("roomPasswordSheet");
+        const auto open = [&page, sheet]() {
+            QMetaObject::invokeMethod(page.item.data(), "openRoom", Q_ARG(QVariant, "Secret"), Q_ARG(QVariant, true),
+                                      Q_ARG(QVariant, function::md5(QStringLiteral("pw"))));
+            return QTest::qWaitFor([sheet] { return sheet->property("visible").toBool(); });
+        };
+        const auto signIn = [](const QString& name) {
+            Users::instance()->getUserInfo()->logout();
+            user()->setLogin(name);
+            user()->setPassword(QStringLiteral("secret"));
+            user()->setLogined(true);
+        };
+        QVERIFY(open());
+        sheet->setProperty("input", QStringLiteral("pw"));
+        QVERIFY(QMetaObject::invokeMethod(sheet->findChild<QObject*>(QStringLiteral("passwordOkButton")), "clicked"));
+        QCOMPARE(page.item->property("depth").toInt(), 2);
+        QTRY_COMPARE(global::instance()->settings()->enteredRoom(QStringLiteral("ann")), QStringLiteral("Secret"));
+
+        signIn(QStringLiteral("bob"));
+        QCOMPARE(page.item->property("depth").toInt(), 1);
+        QVERIFY(page.room->roomName().isEmpty());
+        QVERIFY(open());
+        QCOMPARE(sheet->property("input").toString(), QString());
+        QCOMPARE(page.item->property("depth").toInt(), 1);
+        QSignalSpy published(page.room->pushTodayData(data::instance()->getRankingTodayData()), &bReply::finished);
+        QVERIFY(published.wait());
+        QCOMPARE(published.at(0).at(0).toBool(), false);
+        QCOMPARE(requestsFor(QStringLiteral("ranking/rooms/Secret/bob.user.xml")), 0);
+
+        signIn(QStringLiteral("ann"));
+        QCOMPARE(page.item->property("depth").toInt(), 2);
+        QCOMPARE(page.room->roomName(), QStringLiteral("Secret"));
+    }
+
+    // A device clock a week behind the server's: the sync and the writing
+    // rooms say so, with both times, instead of an empty list.
+    void clockFarFromTheServer()
+    {
+        PenlarkServer ahead;
+        ahead.setLauncher({ QStringLiteral("faketime"), QStringLiteral("-f"), QStringLiteral("+7d") });
+        QVERIFY(ahead.start());
+        QVERIFY(ahead.createAccount(QStringLiteral("ann"), QStringLiteral("secret")) > 0);
+        const QByteArray address = qgetenv("PENLARK_SERVER");
+        const auto signInAt = [](const QByteArray& server) {
+            qputenv("PENLARK_SERVER", server);
+            user()->setLogined(false); // the other server's credentials go
+            user()->setLogined(true);
+        };
+        const auto restore = qScopeGuard([&] { signInAt(address); });
+        signInAt(ahead.url().toUtf8());
+        const auto named = [](const QString& text) {
+            const QDateTime now = QDateTime::currentDateTime();
+            return text.contains(QStringLiteral("本机时钟与服务器相差太多（本机时间 ") + now.toString(QStringLiteral("yyyy-MM-dd ")))
+                && text.contains(QStringLiteral("服务器时间 ") + now.addDays(7).toString(QStringLiteral("yyyy-MM-dd ")));
+        };
+        cloudDisk disk(QString(), QString(), 3600000);
+        disk.doUpdate(true);
+        QTRY_VERIFY(!disk.updating());
+        QVERIFY2(disk.cloudTips().startsWith(QStringLiteral("获取云端列表出错:")) && named(disk.cloudTips()), qPrintable(disk.cloudTips()));
+        QVERIFY2(named(m_notices.last()), qPrintable(m_notices.last()));
+
+        Page page;
+        QVERIFY(page.item);
+        page.hall->updateHall();
+        QTRY_VERIFY(named(page.child("hallNotice")->property("text").toString()));
+        QVERIFY(QMetaObject::invokeMethod(page.item.data(), "enterRoom", Q_ARG(QVariant, "Alpha")));
+        QVERIFY(named(page.child("roomNotice")->property("text").toString()) && page.child("roomNotice")->property("visible").toBool());
     }
 };
 

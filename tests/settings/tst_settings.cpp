@@ -6,6 +6,8 @@
 #include "data/global.h"
 #include "data/sensitivewords.h"
 #include "data/settings.h"
+#include "users/userdatas.h"
+#include "users/users.h"
 
 #include <QApplication>
 #include <QMetaProperty>
@@ -494,10 +496,23 @@ private slots:
     void roomPasswordsAndCursor()
     {
         auto settings = fresh();
+        const QString digest = QStringLiteral("e10adc3949ba59abbe56e057f20f883e");
+        // A room password is the signed-in account's: none is kept or read
+        // with nobody signed in, nor one kept for the whole computer by an
+        // earlier version, nor another account's.
+        UserDatas* user = Users::instance()->getUserData();
+        QSettings().setValue(QStringLiteral("RoomPassword/r1"), digest);
+        settings->setRoomPassword(QStringLiteral("r1"), digest);
         QCOMPARE(settings->roomPassword(QStringLiteral("r1")), QString());
-        settings->setRoomPassword(QStringLiteral("r1"), QStringLiteral("e10adc3949ba59abbe56e057f20f883e"));
-        QCOMPARE(settings->roomPassword(QStringLiteral("r1")), QStringLiteral("e10adc3949ba59abbe56e057f20f883e"));
-        QCOMPARE(stored(QStringLiteral("RoomPassword/r1")).toString(), QStringLiteral("e10adc3949ba59abbe56e057f20f883e"));
+        user->setLogin(QStringLiteral("ann"));
+        user->setLogined(true);
+        QCOMPARE(settings->roomPassword(QStringLiteral("r1")), QString());
+        settings->setRoomPassword(QStringLiteral("r1"), digest);
+        QCOMPARE(settings->roomPassword(QStringLiteral("r1")), digest);
+        QCOMPARE(stored(QStringLiteral("RoomPasswordOf/ann/r1")).toString(), digest);
+        user->setLogin(QStringLiteral("bob"));
+        QCOMPARE(settings->roomPassword(QStringLiteral("r1")), QString());
+        user->setLogined(false);
 
         QSignalSpy spy(settings.get(), &Settings::cursorPositionChanged);
         settings->saveCursorPosition(0);

@@ -586,6 +586,8 @@ private slots:
         const bool reported = std::any_of(m_notices.cbegin(), m_notices.cend(),
                                           [](const QString& n) { return n.startsWith(QStringLiteral("云同步: ")); });
         QCOMPARE(reported, QByteArray(QTest::currentDataTag()) != "listing naming keys outside the account folder");
+        // A run that failed never calls itself complete.
+        QCOMPARE(d.disk->cloudTips() == QStringLiteral("同步完成"), !reported);
         QVERIFY(!m_notices.contains(QStringLiteral("云同步: 另一个云同步线程正在运行")));
 
         // No document holds a text nobody wrote; the server neither.

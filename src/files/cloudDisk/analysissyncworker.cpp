@@ -71,7 +71,9 @@ AnalysisSyncWorker::Owner AnalysisSyncWorker::folderOwner(const QMap<QString, Me
 bool AnalysisSyncWorker::doWork()
 {
     if (!m_meta.result.ok()) {
-        emit setCloudTips(tr("获取云端列表出错"));
+        // The tooltip says why as well: a device clock far from the
+        // server's, say, fails every listing until it is set right.
+        emit setCloudTips(tr("获取云端列表出错") + QLatin1Char(':') + m_meta.result.reason);
         emit showError(tr("获取云端列表出错:") + m_meta.result.reason);
         logWarning(lcSync) << "listing failed:" << m_meta.result.httpStatus << m_meta.result.reason;
         emit setUpdating(false);

@@ -236,6 +236,7 @@ void cloudDisk::doUpdate(bool showMessage)
     m_run.login = account()->login();
     m_run.folder = localPath(QString());
     m_abortReason.clear();
+    m_failures.clear();
     setUpdating(true);
     setCloudTips(tr("云同步开始"));
     m_conflicts.clear();
@@ -405,7 +406,20 @@ void cloudDisk::checkSync()
         }
     }
     if (m_queue.isEmpty()) {
-        if (m_conflicts.isEmpty()) {
+        if (!m_failures.isEmpty()) {
+            // Not complete: what was not transferred is named with its
+            // reason, and the next run tries it again.
+            QStringList paths;
+            for (const auto& failure : qAsConst(m_failures))
+                paths << failure.first;
+            setCloudTips(tr("同步结束，有文件未能同步") + QLatin1Char(':') + paths.join(QStringLiteral(", ")));
+            if (m_showMessage) {
+                QStringList named;
+                for (const auto& failure : qAsConst(m_failures))
+                    named << failure.first + QStringLiteral(" (") + failure.second + QLatin1Char(')');
+                message::show(Message::Error, tr("云同步结束，有文件未能同步:") + named.join(QStringLiteral("; ")), 5000);
+            }
+        } else if (m_conflicts.isEmpty()) {
             setCloudTips(tr("同步完成"));
             if (m_showMessage)
                 message::show(function::isPc() ? Message::Note : Message::Tips, tr("同步完成"), 5000);
@@ -433,6 +447,9 @@ void cloudDisk::checkSync()
             if (result.kind == TransferResult::Kind::Unreachable)
                 m_abortReason = path + QStringLiteral(" (")
                     + (result.reason.isEmpty() ? tr("网络连接失败") : result.reason) + QLatin1Char(')');
+            else if (result.kind == TransferResult::Kind::Refused || result.kind == TransferResult::Kind::LocalFailure
+                     || result.kind == TransferResult::Kind::Changed)
+                m_failures << qMakePair(path, result.reason.isEmpty() ? tr("未知错误") : result.reason);
             setCloudTips(ended + QLatin1Char(':') + path);
             checkSync();
         });

@@ -39,7 +39,10 @@ class UserDatas;
 // quitting stop it: the queue is dropped and answers still under way change
 // nothing. A transfer that fails below HTTP (no answer in time, a dropped
 // connection, a body that does not verify, no credentials) ends the run
-// too; what is left is tried again by the next run.
+// too; what is left is tried again by the next run. Any other failed
+// transfer (refused by the server, a full disk) lets the queue go on; the
+// run then ends as not complete, naming each such document and why, and
+// its sidecar stays as it was, so the next run transfers it again.
 class cloudDisk : public QObject
 {
     Q_OBJECT
@@ -204,6 +207,8 @@ private:
     Run m_run;
     quint64 m_lastRunId = 0;
     QString m_abortReason;
+    // The documents this run could not transfer, with the reason for each.
+    QList<QPair<QString, QString>> m_failures;
 };
 
 #endif
