@@ -253,6 +253,7 @@ private slots:
         QTest::newRow("current file a folder") << QByteArray() << false << current << QVariant("folder") << refused;
         QTest::newRow("current file over 2 GiB") << QByteArray() << false << current << QVariant("huge file") << refused;
         QTest::newRow("current file read under a lease") << QByteArray() << false << current << QVariant("leased") << QByteArray();
+        QTest::newRow("current file gone") << QByteArray() << false << current << QVariant("gone") << QByteArray("open at the last quit is gone");
         QTest::newRow("lock held from after start-up") << QByteArray() << false << QString() << QVariant("held later") << locked;
         QTest::newRow("lock held later, SIGTERM")
             << QByteArray() << false << QString() << QVariant("held later, SIGTERM") << QByteArray("saving and quitting");
@@ -290,7 +291,7 @@ private slots:
             QVERIFY(putFileBytes(made, QByteArray()) && QFile::resize(made, (qint64(2) << 30) + 1));
         else if (value == QVariant("folder"))
             QVERIFY(QDir().mkpath(made));
-        if (QFileInfo::exists(made))
+        if (QFileInfo::exists(made) || value == QVariant("gone"))
             value = QUrl::fromLocalFile(made).toString();
         if (!key.isEmpty())
             writeSetting(env, key, value);
