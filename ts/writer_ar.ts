@@ -2557,6 +2557,10 @@
         <source>设置文件过大，未读取，本次运行使用默认设置且不保存更改：</source>
         <translation>ملف الإعدادات كبير جدًا ولم يُقرأ؛ يستخدم هذا التشغيل الإعدادات الافتراضية ولا يحفظ أي تغييرات: </translation>
     </message>
+    <message>
+        <source>无法在临时文件夹中建立链接</source>
+        <translation>تعذّر إنشاء رابط في المجلد المؤقت</translation>
+    </message>
 </context>
 <context>
     <name>SheetWindow</name>
@@ -3863,6 +3867,17 @@
         <source>是否要删除“%1”？删除后不能恢复。</source>
         <translation>هل تريد حذف "%1"؟ لا يمكن استعادته بعد الحذف.</translation>
     </message>
+    <message numerus="yes">
+        <source>……以及另外 %n 个文件</source>
+        <translation>
+            <numerusform>… ولا ملفات أخرى</numerusform>
+            <numerusform>… وملف آخر</numerusform>
+            <numerusform>… وملفان آخران</numerusform>
+            <numerusform>… و%n ملفات أخرى</numerusform>
+            <numerusform>… و%n ملفًا آخر</numerusform>
+            <numerusform>… و%n ملف آخر</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>function</name>
@@ -3991,6 +4006,10 @@
     <message>
         <source>有文档未能保存，程序没有退出。再次退出将丢失未保存的内容。</source>
         <translation>تعذر حفظ مستند، لذا لم يُغلق البرنامج. الخروج مرة أخرى سيفقد النص غير المحفوظ.</translation>
+    </message>
+    <message>
+        <source>上次打开的文件已不存在：%1</source>
+        <translation>الملف المفتوح آخر مرة لم يعد موجودًا: %1</translation>
     </message>
 </context>
 <context>

@@ -2513,6 +2513,10 @@ Si su texto no es dialogado o no está seguro, ¡no active esta opción!
         <source>设置文件过大，未读取，本次运行使用默认设置且不保存更改：</source>
         <translation>El archivo de ajustes es demasiado grande y no se leyó; esta sesión usa los ajustes predeterminados y no guarda cambios: </translation>
     </message>
+    <message>
+        <source>无法在临时文件夹中建立链接</source>
+        <translation>no se puede crear un enlace en la carpeta temporal</translation>
+    </message>
 </context>
 <context>
     <name>SheetWindow</name>
@@ -3795,6 +3799,13 @@ Si su texto no es dialogado o no está seguro, ¡no active esta opción!
         <source>是否要删除“%1”？删除后不能恢复。</source>
         <translation>¿Eliminar «%1»? No se podrá recuperar.</translation>
     </message>
+    <message numerus="yes">
+        <source>……以及另外 %n 个文件</source>
+        <translation>
+            <numerusform>… y %n archivo más</numerusform>
+            <numerusform>… y %n archivos más</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>function</name>
@@ -3923,6 +3934,10 @@ Si su texto no es dialogado o no está seguro, ¡no active esta opción!
     <message>
         <source>有文档未能保存，程序没有退出。再次退出将丢失未保存的内容。</source>
         <translation>No se pudo guardar un documento y el programa no se cerró. Si vuelve a salir, perderá el texto sin guardar.</translation>
+    </message>
+    <message>
+        <source>上次打开的文件已不存在：%1</source>
+        <translation>El archivo abierto la última vez ya no existe: %1</translation>
     </message>
 </context>
 <context>

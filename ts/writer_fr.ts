@@ -2513,6 +2513,10 @@ L'activer ?</translation>
         <source>设置文件过大，未读取，本次运行使用默认设置且不保存更改：</source>
         <translation>Le fichier de réglages est trop grand et n'a pas été lu ; cette session utilise les réglages par défaut et n'enregistre aucune modification : </translation>
     </message>
+    <message>
+        <source>无法在临时文件夹中建立链接</source>
+        <translation>impossible de créer un lien dans le dossier temporaire</translation>
+    </message>
 </context>
 <context>
     <name>SheetWindow</name>
@@ -3795,6 +3799,13 @@ L'activer ?</translation>
         <source>是否要删除“%1”？删除后不能恢复。</source>
         <translation>Supprimer « %1 » ? Cette action est irréversible.</translation>
     </message>
+    <message numerus="yes">
+        <source>……以及另外 %n 个文件</source>
+        <translation>
+            <numerusform>… et %n autre fichier</numerusform>
+            <numerusform>… et %n autres fichiers</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>function</name>
@@ -3923,6 +3934,10 @@ L'activer ?</translation>
     <message>
         <source>有文档未能保存，程序没有退出。再次退出将丢失未保存的内容。</source>
         <translation>Un document n'a pas pu être enregistré : le programme n'a pas quitté. Quitter à nouveau perdra le texte non enregistré.</translation>
+    </message>
+    <message>
+        <source>上次打开的文件已不存在：%1</source>
+        <translation>Le fichier ouvert la dernière fois n’existe plus : %1</translation>
     </message>
 </context>
 <context>

@@ -2513,6 +2513,10 @@ Attivarlo?</translation>
         <source>设置文件过大，未读取，本次运行使用默认设置且不保存更改：</source>
         <translation>Il file delle impostazioni è troppo grande e non è stato letto; questa sessione usa le impostazioni predefinite e non salva modifiche: </translation>
     </message>
+    <message>
+        <source>无法在临时文件夹中建立链接</source>
+        <translation>impossibile creare un collegamento nella cartella temporanea</translation>
+    </message>
 </context>
 <context>
     <name>SheetWindow</name>
@@ -3795,6 +3799,13 @@ Attivarlo?</translation>
         <source>是否要删除“%1”？删除后不能恢复。</source>
         <translation>Eliminare «%1»? Non sarà possibile recuperarlo.</translation>
     </message>
+    <message numerus="yes">
+        <source>……以及另外 %n 个文件</source>
+        <translation>
+            <numerusform>… e %n altro file</numerusform>
+            <numerusform>… e altri %n file</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>function</name>
@@ -3923,6 +3934,10 @@ Attivarlo?</translation>
     <message>
         <source>有文档未能保存，程序没有退出。再次退出将丢失未保存的内容。</source>
         <translation>Non è stato possibile salvare un documento, quindi il programma non si è chiuso. Uscendo di nuovo si perderà il testo non salvato.</translation>
+    </message>
+    <message>
+        <source>上次打开的文件已不存在：%1</source>
+        <translation>Il file aperto l’ultima volta non esiste più: %1</translation>
     </message>
 </context>
 <context>

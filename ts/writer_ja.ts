@@ -2502,6 +2502,10 @@ Copyright © Penlark 開発者</translation>
         <source>设置文件过大，未读取，本次运行使用默认设置且不保存更改：</source>
         <translation>設定ファイルが大きすぎるため読み込みませんでした。今回は既定の設定を使い、変更は保存しません：</translation>
     </message>
+    <message>
+        <source>无法在临时文件夹中建立链接</source>
+        <translation>一時フォルダーにリンクを作成できません</translation>
+    </message>
 </context>
 <context>
     <name>SheetWindow</name>
@@ -3778,6 +3782,12 @@ Copyright © Penlark 開発者</translation>
         <source>是否要删除“%1”？删除后不能恢复。</source>
         <translation>「%1」を削除しますか? 削除すると元に戻せません。</translation>
     </message>
+    <message numerus="yes">
+        <source>……以及另外 %n 个文件</source>
+        <translation>
+            <numerusform>…ほか %n 個のファイル</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>function</name>
@@ -3906,6 +3916,10 @@ Copyright © Penlark 開発者</translation>
     <message>
         <source>有文档未能保存，程序没有退出。再次退出将丢失未保存的内容。</source>
         <translation>保存できない文書があったため、終了しませんでした。もう一度終了すると未保存の内容は失われます。</translation>
+    </message>
+    <message>
+        <source>上次打开的文件已不存在：%1</source>
+        <translation>前回開いていたファイルはもう存在しません：%1</translation>
     </message>
 </context>
 <context>

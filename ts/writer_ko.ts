@@ -2502,6 +2502,10 @@ Copyright © Penlark 개발자</translation>
         <source>设置文件过大，未读取，本次运行使用默认设置且不保存更改：</source>
         <translation>설정 파일이 너무 커서 읽지 않았습니다. 이번 실행은 기본 설정을 쓰며 변경 내용을 저장하지 않습니다: </translation>
     </message>
+    <message>
+        <source>无法在临时文件夹中建立链接</source>
+        <translation>임시 폴더에 링크를 만들 수 없습니다</translation>
+    </message>
 </context>
 <context>
     <name>SheetWindow</name>
@@ -3778,6 +3782,12 @@ Copyright © Penlark 개발자</translation>
         <source>是否要删除“%1”？删除后不能恢复。</source>
         <translation>"%1"을(를) 지울까요? 지우면 되살릴 수 없습니다.</translation>
     </message>
+    <message numerus="yes">
+        <source>……以及另外 %n 个文件</source>
+        <translation>
+            <numerusform>…외 파일 %n개</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>function</name>
@@ -3906,6 +3916,10 @@ Copyright © Penlark 개발자</translation>
     <message>
         <source>有文档未能保存，程序没有退出。再次退出将丢失未保存的内容。</source>
         <translation>저장하지 못한 문서가 있어 프로그램을 끝내지 않았습니다. 다시 끝내면 저장하지 않은 내용을 잃습니다.</translation>
+    </message>
+    <message>
+        <source>上次打开的文件已不存在：%1</source>
+        <translation>지난번에 열었던 파일이 더 이상 없습니다: %1</translation>
     </message>
 </context>
 <context>

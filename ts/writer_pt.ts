@@ -2513,6 +2513,10 @@ Ligar?</translation>
         <source>设置文件过大，未读取，本次运行使用默认设置且不保存更改：</source>
         <translation>O arquivo de ajustes é grande demais e não foi lido; esta sessão usa os ajustes padrão e não salva alterações: </translation>
     </message>
+    <message>
+        <source>无法在临时文件夹中建立链接</source>
+        <translation>não é possível criar um link na pasta temporária</translation>
+    </message>
 </context>
 <context>
     <name>SheetWindow</name>
@@ -3795,6 +3799,13 @@ Ligar?</translation>
         <source>是否要删除“%1”？删除后不能恢复。</source>
         <translation>Excluir "%1"? Não será possível recuperar.</translation>
     </message>
+    <message numerus="yes">
+        <source>……以及另外 %n 个文件</source>
+        <translation>
+            <numerusform>… e mais %n arquivo</numerusform>
+            <numerusform>… e mais %n arquivos</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>function</name>
@@ -3923,6 +3934,10 @@ Ligar?</translation>
     <message>
         <source>有文档未能保存，程序没有退出。再次退出将丢失未保存的内容。</source>
         <translation>Um documento não pôde ser salvo, então o programa não saiu. Sair de novo perderá o texto não salvo.</translation>
+    </message>
+    <message>
+        <source>上次打开的文件已不存在：%1</source>
+        <translation>O arquivo aberto da última vez não existe mais: %1</translation>
     </message>
 </context>
 <context>

@@ -2488,6 +2488,10 @@
         <source>设置文件过大，未读取，本次运行使用默认设置且不保存更改：</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>无法在临时文件夹中建立链接</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>SheetWindow</name>
@@ -3764,6 +3768,12 @@
         <source>是否要删除“%1”？删除后不能恢复。</source>
         <translation type="unfinished" />
     </message>
+    <message numerus="yes">
+        <source>……以及另外 %n 个文件</source>
+        <translation type="unfinished">
+            <numerusform />
+        </translation>
+    </message>
 </context>
 <context>
     <name>function</name>
@@ -3891,6 +3901,10 @@
     </message>
     <message>
         <source>有文档未能保存，程序没有退出。再次退出将丢失未保存的内容。</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>上次打开的文件已不存在：%1</source>
         <translation type="unfinished" />
     </message>
 </context>

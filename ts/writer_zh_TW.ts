@@ -2502,6 +2502,10 @@
         <source>设置文件过大，未读取，本次运行使用默认设置且不保存更改：</source>
         <translation>設定檔過大，未讀取，本次執行使用預設設定且不儲存變更：</translation>
     </message>
+    <message>
+        <source>无法在临时文件夹中建立链接</source>
+        <translation>無法在暫存資料夾中建立連結</translation>
+    </message>
 </context>
 <context>
     <name>SheetWindow</name>
@@ -3778,6 +3782,12 @@
         <source>是否要删除“%1”？删除后不能恢复。</source>
         <translation>是否要刪除「%1」？刪除後不能恢復。</translation>
     </message>
+    <message numerus="yes">
+        <source>……以及另外 %n 个文件</source>
+        <translation>
+            <numerusform>……以及另外 %n 個檔案</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>function</name>
@@ -3906,6 +3916,10 @@
     <message>
         <source>有文档未能保存，程序没有退出。再次退出将丢失未保存的内容。</source>
         <translation>有檔案未能儲存，程式沒有結束。再次結束將遺失未儲存的內容。</translation>
+    </message>
+    <message>
+        <source>上次打开的文件已不存在：%1</source>
+        <translation>上次開啟的檔案已不存在：%1</translation>
     </message>
 </context>
 <context>
