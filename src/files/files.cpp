@@ -79,7 +79,7 @@ int defaultQuestion(const QString& title, const QString& text)
 
 // Names in a question or a notice, so that it fits any screen: in the
 // tree's order, each cut in the middle to what a line shows, the first few
-// and then how many more.
+// and then how many more; several begin on a line of their own.
 const int kNamesShown = 5;
 const int kNameChars = 60;
 
@@ -107,7 +107,7 @@ QString nameList(const QDir& base, const QStringList& paths)
         shown << shortName(names.at(i));
     if (names.size() > kNamesShown)
         shown << files::tr("……以及另外 %n 个文件", nullptr, names.size() - kNamesShown);
-    return shown.join(QLatin1Char('\n'));
+    return (names.size() > 1 ? QStringLiteral("\n") : QString()) + shown.join(QLatin1Char('\n'));
 }
 
 void defaultAbout(const QString& title, const QString& text) { QMessageBox::about(nullptr, title, text); }
@@ -606,7 +606,7 @@ void files::delFile()
         question = book ? tr("是否确认删除书“%1”及其中的全部文档？删除前的副本保存在历史记录中（工具 → 历史记录）。").arg(shown)
                         : tr("是否确认删除“%1”？删除前的副本保存在历史记录中（工具 → 历史记录）。").arg(shown);
     if (book && !uncopied.isEmpty())
-        question += QStringLiteral("\n\n") + tr("以下文件不保存副本，删除后无法恢复：%1").arg(QLatin1Char('\n') + nameList(QDir(target), uncopied));
+        question += QStringLiteral("\n\n") + tr("以下文件不保存副本，删除后无法恢复：%1").arg(nameList(QDir(target), uncopied));
     if (questionHandler()(tr("caution"), question) != QMessageBox::Yes)
         return;
     // The copies, after the answer: an open tab's copy is its text, unsaved
