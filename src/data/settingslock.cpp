@@ -116,7 +116,7 @@ bool SettingsLock::settle(const QString& settingsFile, QSettings::Format format,
 
 QString SettingsLock::realName(const QString& name)
 {
-    if (!privateFile.isEmpty() && name == privateFile)
+    if (!writingElsewhere && !privateFile.isEmpty() && name == privateFile)
         return realFile;
     const QString target = QFileInfo(name).symLinkTarget();
     return target.isEmpty() ? name : target;

@@ -31,7 +31,8 @@ public:
     // held until the result goes (nothing when the run writes elsewhere).
     static std::shared_ptr<void> beforeWrite();
     // The settings file a name QSettings reports stands for: the real file
-    // for the private link (whether the link is there or not).
+    // for the private link (whether the link is there or not), unless the
+    // run writes a private copy.
     static QString realName(const QString& name);
     // Larger settings files are not read.
     static constexpr qint64 largestBytes = 8 * 1024 * 1024;
