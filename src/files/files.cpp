@@ -851,7 +851,7 @@ QUrl files::deleteNoteFile()
 {
     const QString current = QSettings().value(QLatin1String(kNoteCurrentKey)).toString();
     const QString name = QFileInfo(current).fileName();
-    if (questionHandler()(tr("Notes"), tr("是否要删除“%1”？删除后不能恢复。").arg(name)) != QMessageBox::Yes)
+    if (questionHandler()(tr("Notes"), tr("是否要删除“%1”？删除后不能恢复。").arg(shortName(name))) != QMessageBox::Yes)
         return QUrl();
     const QString folder = global::notesPath();
     QString next;
