@@ -80,7 +80,9 @@ bool linkInPlace(QString* reason)
         return false;
     }
     if (!QDir().mkpath(link.absolutePath()) || !made.link(privateFile)) {
-        *reason = made.errorString().isEmpty() ? QCoreApplication::translate("SettingsLock", "无法在临时文件夹中建立链接") : made.errorString();
+        *reason = made.errorString();
+        if (reason->isEmpty())
+            *reason = QCoreApplication::translate("SettingsLock", "无法在临时文件夹中建立链接");
         return false;
     }
     return true;

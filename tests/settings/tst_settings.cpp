@@ -225,8 +225,9 @@ private slots:
         QVERIFY(done == QLatin1String("folder") ? QDir(QFileInfo(folder).absolutePath()).removeRecursively() : QFile::remove(link));
         if (done == QLatin1String("file"))
             QVERIFY(putFileBytes(link, "[Edit]\nFontSize=99\n"));
+        const QString other = QDir::tempPath() + QStringLiteral("/other.ini");
         if (done == QLatin1String("elsewhere"))
-            QVERIFY(putFileBytes(QDir::tempPath() + QStringLiteral("/other.ini"), "") && QFile::link(QDir::tempPath() + QStringLiteral("/other.ini"), link));
+            QVERIFY(putFileBytes(other, "") && QFile::link(other, link));
         std::unique_ptr<ReadOnlyFolder> readOnly(done == QLatin1String("read-only") ? new ReadOnlyFolder(folder) : nullptr);
         QVERIFY2(!readOnly || readOnly->isActive(), "the test needs to mount (run as root)");
         QVERIFY(settings->setProperty("editFontSize", 16.5));
