@@ -2,6 +2,7 @@
 #include "data/global.h"
 #include "data/settings.h"
 #include "TovaUi/function/function.h"
+#include "TovaUi/function/message.h"
 #include "TovaUi/function/qmlkey.h"
 #include "i18n/i18n.h"
 #include "registertype/registertype.h"
@@ -11,9 +12,10 @@
 #include "support/userfile.h"
 #include "TovaUi/textarea/documentloader.h"
 #include "TovaUi/textarea/historysnapshots.h"
-#include "TovaUi/function/message.h"
 #include "TovaUi/tovaui.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QFont>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
@@ -66,8 +68,15 @@ int main(int argc, char* argv[])
     // in the program's own folder.
     HistorySnapshots::setFallbackFolder(global::dataPath() + QStringLiteral("/Unsaved"));
 
-    // The document reopened at start is read while the interface is built.
-    DocumentLoader::readAhead(QUrl(global::instance()->settings()->currentFile()));
+    // The document reopened at start is read while the interface is built;
+    // one that is gone since the last run is told instead.
+    const QUrl current(global::instance()->settings()->currentFile());
+    DocumentLoader::readAhead(current);
+    if (current.isLocalFile() && !QFileInfo::exists(current.toLocalFile())) {
+        logWarning(lcApp) << "the file open at the last quit is gone:" << current.toLocalFile();
+        message::showLater(Message::Warn, QCoreApplication::translate("main", "上次打开的文件已不存在：%1")
+                                              .arg(QDir::toNativeSeparators(current.toLocalFile())));
+    }
 
     QQuickStyle::setStyle(QStringLiteral("Default"));
     QFont font(function::systemFont());

@@ -18,7 +18,7 @@ PACKAGES=(
   qml-module-qt-labs-platform qml-module-qt-labs-qmlmodels
   qml-module-qttest qml-module-qtmultimedia
   libqt5multimedia5-plugins zlib1g-dev
-  xvfb xauth fonts-wqy-microhei xdotool xclip imagemagick faketime
+  xvfb xauth fonts-wqy-microhei xdotool xclip imagemagick faketime strace
   python3 python3-fontforge fonts-noto-core unicode-data
   clang-14 libclang-rt-14-dev llvm-14
   libreoffice-writer-nogui

@@ -2581,6 +2581,10 @@
         <source>设置文件过大，未读取，本次运行使用默认设置且不保存更改：</source>
         <translation>ملف الإعدادات كبير جدًا ولم يُقرأ؛ يستخدم هذا التشغيل الإعدادات الافتراضية ولا يحفظ أي تغييرات: </translation>
     </message>
+    <message>
+        <source>无法在临时文件夹中建立链接</source>
+        <translation>تعذّر إنشاء رابط في المجلد المؤقت</translation>
+    </message>
 </context>
 <context>
     <name>SheetWindow</name>
@@ -3914,6 +3918,17 @@
         <source>是否要删除“%1”？删除后不能恢复。</source>
         <translation>هل تريد حذف "%1"؟ لا يمكن استعادته بعد الحذف.</translation>
     </message>
+    <message numerus="yes">
+        <source>……以及另外 %n 个文件</source>
+        <translation>
+            <numerusform>… ولا ملفات أخرى</numerusform>
+            <numerusform>… وملف آخر</numerusform>
+            <numerusform>… وملفان آخران</numerusform>
+            <numerusform>… و%n ملفات أخرى</numerusform>
+            <numerusform>… و%n ملفًا آخر</numerusform>
+            <numerusform>… و%n ملف آخر</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>function</name>
@@ -4046,6 +4061,10 @@
     <message>
         <source>上次退出时有文档未能保存，未保存的内容已存入：%1</source>
         <translation>تعذّر حفظ بعض المستندات عند آخر إنهاء للبرنامج؛ حُفظ نصها غير المحفوظ في: %1</translation>
+    </message>
+    <message>
+        <source>上次打开的文件已不存在：%1</source>
+        <translation>الملف المفتوح آخر مرة لم يعد موجودًا: %1</translation>
     </message>
 </context>
 <context>

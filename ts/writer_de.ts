@@ -2537,6 +2537,10 @@ Einschalten?</translation>
         <source>设置文件过大，未读取，本次运行使用默认设置且不保存更改：</source>
         <translation>Die Einstellungsdatei ist zu groß und wurde nicht gelesen; dieser Lauf nutzt die Standardeinstellungen und speichert keine Änderungen: </translation>
     </message>
+    <message>
+        <source>无法在临时文件夹中建立链接</source>
+        <translation>im temporären Ordner kann keine Verknüpfung angelegt werden</translation>
+    </message>
 </context>
 <context>
     <name>SheetWindow</name>
@@ -3846,6 +3850,13 @@ Einschalten?</translation>
         <source>是否要删除“%1”？删除后不能恢复。</source>
         <translation>„%1“ löschen? Das lässt sich nicht rückgängig machen.</translation>
     </message>
+    <message numerus="yes">
+        <source>……以及另外 %n 个文件</source>
+        <translation>
+            <numerusform>… und %n weitere Datei</numerusform>
+            <numerusform>… und %n weitere Dateien</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>function</name>
@@ -3978,6 +3989,10 @@ Einschalten?</translation>
     <message>
         <source>上次退出时有文档未能保存，未保存的内容已存入：%1</source>
         <translation>Beim letzten Beenden konnten Dokumente nicht gespeichert werden; ihr ungespeicherter Text wurde abgelegt in: %1</translation>
+    </message>
+    <message>
+        <source>上次打开的文件已不存在：%1</source>
+        <translation>Die zuletzt geöffnete Datei existiert nicht mehr: %1</translation>
     </message>
 </context>
 <context>

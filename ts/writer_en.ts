@@ -2537,6 +2537,10 @@ Switch it on?</translation>
         <source>设置文件过大，未读取，本次运行使用默认设置且不保存更改：</source>
         <translation>The settings file is too large and was not read; this run uses the default settings and saves no changes: </translation>
     </message>
+    <message>
+        <source>无法在临时文件夹中建立链接</source>
+        <translation>cannot make a link in the temporary folder</translation>
+    </message>
 </context>
 <context>
     <name>SheetWindow</name>
@@ -3846,6 +3850,13 @@ Switch it on?</translation>
         <source>是否要删除“%1”？删除后不能恢复。</source>
         <translation>Delete "%1"? It cannot be restored afterwards.</translation>
     </message>
+    <message numerus="yes">
+        <source>……以及另外 %n 个文件</source>
+        <translation>
+            <numerusform>… and %n more file</numerusform>
+            <numerusform>… and %n more files</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>function</name>
@@ -3978,6 +3989,10 @@ Switch it on?</translation>
     <message>
         <source>上次退出时有文档未能保存，未保存的内容已存入：%1</source>
         <translation>Some documents could not be saved when the program last ended; their unsaved text was kept in: %1</translation>
+    </message>
+    <message>
+        <source>上次打开的文件已不存在：%1</source>
+        <translation>The file open last time no longer exists: %1</translation>
     </message>
 </context>
 <context>

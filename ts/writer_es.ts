@@ -2537,6 +2537,10 @@ Si su texto no es dialogado o no está seguro, ¡no active esta opción!
         <source>设置文件过大，未读取，本次运行使用默认设置且不保存更改：</source>
         <translation>El archivo de ajustes es demasiado grande y no se leyó; esta sesión usa los ajustes predeterminados y no guarda cambios: </translation>
     </message>
+    <message>
+        <source>无法在临时文件夹中建立链接</source>
+        <translation>no se puede crear un enlace en la carpeta temporal</translation>
+    </message>
 </context>
 <context>
     <name>SheetWindow</name>
@@ -3846,6 +3850,13 @@ Si su texto no es dialogado o no está seguro, ¡no active esta opción!
         <source>是否要删除“%1”？删除后不能恢复。</source>
         <translation>¿Eliminar «%1»? No se podrá recuperar.</translation>
     </message>
+    <message numerus="yes">
+        <source>……以及另外 %n 个文件</source>
+        <translation>
+            <numerusform>… y %n archivo más</numerusform>
+            <numerusform>… y %n archivos más</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>function</name>
@@ -3978,6 +3989,10 @@ Si su texto no es dialogado o no está seguro, ¡no active esta opción!
     <message>
         <source>上次退出时有文档未能保存，未保存的内容已存入：%1</source>
         <translation>Al cerrar la última vez no se pudieron guardar algunos documentos; su texto sin guardar se guardó en: %1</translation>
+    </message>
+    <message>
+        <source>上次打开的文件已不存在：%1</source>
+        <translation>El archivo abierto la última vez ya no existe: %1</translation>
     </message>
 </context>
 <context>

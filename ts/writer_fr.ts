@@ -2537,6 +2537,10 @@ L'activer ?</translation>
         <source>设置文件过大，未读取，本次运行使用默认设置且不保存更改：</source>
         <translation>Le fichier de réglages est trop grand et n'a pas été lu ; cette session utilise les réglages par défaut et n'enregistre aucune modification : </translation>
     </message>
+    <message>
+        <source>无法在临时文件夹中建立链接</source>
+        <translation>impossible de créer un lien dans le dossier temporaire</translation>
+    </message>
 </context>
 <context>
     <name>SheetWindow</name>
@@ -3846,6 +3850,13 @@ L'activer ?</translation>
         <source>是否要删除“%1”？删除后不能恢复。</source>
         <translation>Supprimer « %1 » ? Cette action est irréversible.</translation>
     </message>
+    <message numerus="yes">
+        <source>……以及另外 %n 个文件</source>
+        <translation>
+            <numerusform>… et %n autre fichier</numerusform>
+            <numerusform>… et %n autres fichiers</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>function</name>
@@ -3978,6 +3989,10 @@ L'activer ?</translation>
     <message>
         <source>上次退出时有文档未能保存，未保存的内容已存入：%1</source>
         <translation>Des documents n’ont pas pu être enregistrés lors de la dernière fermeture ; leur texte non enregistré a été conservé dans : %1</translation>
+    </message>
+    <message>
+        <source>上次打开的文件已不存在：%1</source>
+        <translation>Le fichier ouvert la dernière fois n’existe plus : %1</translation>
     </message>
 </context>
 <context>

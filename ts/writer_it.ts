@@ -2537,6 +2537,10 @@ Attivarlo?</translation>
         <source>设置文件过大，未读取，本次运行使用默认设置且不保存更改：</source>
         <translation>Il file delle impostazioni è troppo grande e non è stato letto; questa sessione usa le impostazioni predefinite e non salva modifiche: </translation>
     </message>
+    <message>
+        <source>无法在临时文件夹中建立链接</source>
+        <translation>impossibile creare un collegamento nella cartella temporanea</translation>
+    </message>
 </context>
 <context>
     <name>SheetWindow</name>
@@ -3846,6 +3850,13 @@ Attivarlo?</translation>
         <source>是否要删除“%1”？删除后不能恢复。</source>
         <translation>Eliminare «%1»? Non sarà possibile recuperarlo.</translation>
     </message>
+    <message numerus="yes">
+        <source>……以及另外 %n 个文件</source>
+        <translation>
+            <numerusform>… e %n altro file</numerusform>
+            <numerusform>… e altri %n file</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>function</name>
@@ -3978,6 +3989,10 @@ Attivarlo?</translation>
     <message>
         <source>上次退出时有文档未能保存，未保存的内容已存入：%1</source>
         <translation>All’ultima chiusura alcuni documenti non sono stati salvati; il loro testo non salvato è stato conservato in: %1</translation>
+    </message>
+    <message>
+        <source>上次打开的文件已不存在：%1</source>
+        <translation>Il file aperto l’ultima volta non esiste più: %1</translation>
     </message>
 </context>
 <context>

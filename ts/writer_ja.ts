@@ -2526,6 +2526,10 @@ Copyright © Penlark 開発者</translation>
         <source>设置文件过大，未读取，本次运行使用默认设置且不保存更改：</source>
         <translation>設定ファイルが大きすぎるため読み込みませんでした。今回は既定の設定を使い、変更は保存しません：</translation>
     </message>
+    <message>
+        <source>无法在临时文件夹中建立链接</source>
+        <translation>一時フォルダーにリンクを作成できません</translation>
+    </message>
 </context>
 <context>
     <name>SheetWindow</name>
@@ -3829,6 +3833,12 @@ Copyright © Penlark 開発者</translation>
         <source>是否要删除“%1”？删除后不能恢复。</source>
         <translation>「%1」を削除しますか? 削除すると元に戻せません。</translation>
     </message>
+    <message numerus="yes">
+        <source>……以及另外 %n 个文件</source>
+        <translation>
+            <numerusform>…ほか %n 個のファイル</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>function</name>
@@ -3961,6 +3971,10 @@ Copyright © Penlark 開発者</translation>
     <message>
         <source>上次退出时有文档未能保存，未保存的内容已存入：%1</source>
         <translation>前回の終了時に保存できなかった文書があります。保存されていない内容は次の場所に保存しました：%1</translation>
+    </message>
+    <message>
+        <source>上次打开的文件已不存在：%1</source>
+        <translation>前回開いていたファイルはもう存在しません：%1</translation>
     </message>
 </context>
 <context>

@@ -2526,6 +2526,10 @@ Copyright © Penlark 개발자</translation>
         <source>设置文件过大，未读取，本次运行使用默认设置且不保存更改：</source>
         <translation>설정 파일이 너무 커서 읽지 않았습니다. 이번 실행은 기본 설정을 쓰며 변경 내용을 저장하지 않습니다: </translation>
     </message>
+    <message>
+        <source>无法在临时文件夹中建立链接</source>
+        <translation>임시 폴더에 링크를 만들 수 없습니다</translation>
+    </message>
 </context>
 <context>
     <name>SheetWindow</name>
@@ -3829,6 +3833,12 @@ Copyright © Penlark 개발자</translation>
         <source>是否要删除“%1”？删除后不能恢复。</source>
         <translation>"%1"을(를) 지울까요? 지우면 되살릴 수 없습니다.</translation>
     </message>
+    <message numerus="yes">
+        <source>……以及另外 %n 个文件</source>
+        <translation>
+            <numerusform>…외 파일 %n개</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>function</name>
@@ -3961,6 +3971,10 @@ Copyright © Penlark 개발자</translation>
     <message>
         <source>上次退出时有文档未能保存，未保存的内容已存入：%1</source>
         <translation>지난번 종료 시 저장하지 못한 문서가 있습니다. 저장되지 않은 내용을 다음 위치에 보관했습니다: %1</translation>
+    </message>
+    <message>
+        <source>上次打开的文件已不存在：%1</source>
+        <translation>지난번에 열었던 파일이 더 이상 없습니다: %1</translation>
     </message>
 </context>
 <context>

@@ -2537,6 +2537,10 @@ Ligar?</translation>
         <source>设置文件过大，未读取，本次运行使用默认设置且不保存更改：</source>
         <translation>O arquivo de ajustes é grande demais e não foi lido; esta sessão usa os ajustes padrão e não salva alterações: </translation>
     </message>
+    <message>
+        <source>无法在临时文件夹中建立链接</source>
+        <translation>não é possível criar um link na pasta temporária</translation>
+    </message>
 </context>
 <context>
     <name>SheetWindow</name>
@@ -3846,6 +3850,13 @@ Ligar?</translation>
         <source>是否要删除“%1”？删除后不能恢复。</source>
         <translation>Excluir "%1"? Não será possível recuperar.</translation>
     </message>
+    <message numerus="yes">
+        <source>……以及另外 %n 个文件</source>
+        <translation>
+            <numerusform>… e mais %n arquivo</numerusform>
+            <numerusform>… e mais %n arquivos</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>function</name>
@@ -3978,6 +3989,10 @@ Ligar?</translation>
     <message>
         <source>上次退出时有文档未能保存，未保存的内容已存入：%1</source>
         <translation>Ao encerrar da última vez, alguns documentos não puderam ser salvos; o texto não salvo foi guardado em: %1</translation>
+    </message>
+    <message>
+        <source>上次打开的文件已不存在：%1</source>
+        <translation>O arquivo aberto da última vez não existe mais: %1</translation>
     </message>
 </context>
 <context>

@@ -2548,6 +2548,10 @@
         <source>设置文件过大，未读取，本次运行使用默认设置且不保存更改：</source>
         <translation>Файл настроек слишком велик и не прочитан; в этом сеансе используются настройки по умолчанию, изменения не сохраняются: </translation>
     </message>
+    <message>
+        <source>无法在临时文件夹中建立链接</source>
+        <translation>не удаётся создать ссылку во временной папке</translation>
+    </message>
 </context>
 <context>
     <name>SheetWindow</name>
@@ -3863,6 +3867,14 @@
         <source>是否要删除“%1”？删除后不能恢复。</source>
         <translation>Удалить «%1»? Восстановить будет нельзя.</translation>
     </message>
+    <message numerus="yes">
+        <source>……以及另外 %n 个文件</source>
+        <translation>
+            <numerusform>… и ещё %n файл</numerusform>
+            <numerusform>… и ещё %n файла</numerusform>
+            <numerusform>… и ещё %n файлов</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>function</name>
@@ -3995,6 +4007,10 @@
     <message>
         <source>上次退出时有文档未能保存，未保存的内容已存入：%1</source>
         <translation>При последнем завершении не удалось сохранить документы; их несохранённый текст сохранён в: %1</translation>
+    </message>
+    <message>
+        <source>上次打开的文件已不存在：%1</source>
+        <translation>Файл, открытый в прошлый раз, больше не существует: %1</translation>
     </message>
 </context>
 <context>

@@ -2512,6 +2512,10 @@
         <source>设置文件过大，未读取，本次运行使用默认设置且不保存更改：</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>无法在临时文件夹中建立链接</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>SheetWindow</name>
@@ -3815,6 +3819,12 @@
         <source>是否要删除“%1”？删除后不能恢复。</source>
         <translation type="unfinished" />
     </message>
+    <message numerus="yes">
+        <source>……以及另外 %n 个文件</source>
+        <translation type="unfinished">
+            <numerusform />
+        </translation>
+    </message>
 </context>
 <context>
     <name>function</name>
@@ -3946,6 +3956,10 @@
     </message>
     <message>
         <source>上次退出时有文档未能保存，未保存的内容已存入：%1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>上次打开的文件已不存在：%1</source>
         <translation type="unfinished" />
     </message>
 </context>

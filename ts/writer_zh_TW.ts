@@ -2526,6 +2526,10 @@
         <source>设置文件过大，未读取，本次运行使用默认设置且不保存更改：</source>
         <translation>設定檔過大，未讀取，本次執行使用預設設定且不儲存變更：</translation>
     </message>
+    <message>
+        <source>无法在临时文件夹中建立链接</source>
+        <translation>無法在暫存資料夾中建立連結</translation>
+    </message>
 </context>
 <context>
     <name>SheetWindow</name>
@@ -3829,6 +3833,12 @@
         <source>是否要删除“%1”？删除后不能恢复。</source>
         <translation>是否要刪除「%1」？刪除後不能恢復。</translation>
     </message>
+    <message numerus="yes">
+        <source>……以及另外 %n 个文件</source>
+        <translation>
+            <numerusform>……以及另外 %n 個檔案</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>function</name>
@@ -3961,6 +3971,10 @@
     <message>
         <source>上次退出时有文档未能保存，未保存的内容已存入：%1</source>
         <translation>上次結束時有文件未能儲存，未儲存的內容已存入：%1</translation>
+    </message>
+    <message>
+        <source>上次打开的文件已不存在：%1</source>
+        <translation>上次開啟的檔案已不存在：%1</translation>
     </message>
 </context>
 <context>

@@ -184,25 +184,32 @@ Item {
         contextMenu.popup(tree, at.x, at.y)
     }
 
+    // The entry's document (a book's index.txt), taken with editingPath as
+    // the rename begins: saves that land meanwhile move rows about, and the
+    // row an editor ends on may stand for another entry by then.
+    property string editingDocument: ""
+
     function beginRename(index) {
         if (!index.valid)
             return
         files.model.setEditing(index, true)
+        editingDocument = decodeURIComponent(String(files.model.documentUrl(index)).replace(/^file:\/\//, ""))
         editingPath = pathOf(index)
     }
 
-    function finishRename(index, text, accepted) {
+    function finishRename(text, accepted) {
         // Enter or Escape ends the editor, and the focus it then loses would
         // end it a second time.
         if (editingPath === "")
             return
-        var oldPath = pathOf(index)
-        files.model.setEditing(index, false)
+        var oldPath = editingPath
+        var oldFull = editingDocument
+        files.model.setEditing(files.treeIndex(functions.fileToUrl(oldFull)), false)
         editingPath = ""
+        editingDocument = ""
         var oldName = nameOf(oldPath)
         if (!accepted || text === oldName)
             return
-        var oldFull = files.model.getFileLocalName(index)
         var oldSuffix = oldFull.substring(oldFull.lastIndexOf(".") + 1)
         var dot = text.lastIndexOf(".")
         var suffix = dot >= 0 ? text.substring(dot + 1) : ""
@@ -401,10 +408,10 @@ Item {
                             forceActiveFocus()
                             selectAll()
                         }
-                        onAccepted: page.finishRename(styleData.index, text, true)
-                        Keys.onEscapePressed: page.finishRename(styleData.index, text, false)
+                        onAccepted: page.finishRename(text, true)
+                        Keys.onEscapePressed: page.finishRename(text, false)
                         // Clicking elsewhere keeps what was typed, as Enter does.
-                        onActiveFocusChanged: if (!activeFocus && visible) page.finishRename(styleData.index, text, true)
+                        onActiveFocusChanged: if (!activeFocus && visible) page.finishRename(text, true)
                     }
                 }
 

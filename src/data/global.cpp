@@ -549,7 +549,7 @@ QString global::maintenancetool()
 
 // ---- history snapshots ------------------------------------------------------
 
-bool global::saveTmpFile(const QString& fileName, const QString& text)
+bool global::saveTmpFile(const QString& fileName, const QString& text, QString* madeAt)
 {
     if (!QFileInfo(fileName).isFile())
         return false;
@@ -571,7 +571,11 @@ bool global::saveTmpFile(const QString& fileName, const QString& text)
     } else {
         bytes = text.toUtf8();
     }
-    return bool(UserFile::write(target, bytes, UserFile::NewFileOnly | UserFile::CreateFolder));
+    if (!UserFile::write(target, bytes, UserFile::NewFileOnly | UserFile::CreateFolder))
+        return false;
+    if (madeAt)
+        *madeAt = target;
+    return true;
 }
 
 bool global::cleanHistoryPath(int saveDays)

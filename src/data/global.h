@@ -78,7 +78,9 @@ public:
     static QString maintenancetool();
 
     // History snapshots and clean-up.
-    static bool saveTmpFile(const QString& fileName, const QString& text);
+    // A copy of the file (or of text, when given) in the history folder;
+    // *madeAt is set to the copy's path.
+    static bool saveTmpFile(const QString& fileName, const QString& text, QString* madeAt = nullptr);
     Q_INVOKABLE static bool cleanHistoryPath(int saveDays = 30);
     Q_INVOKABLE static bool cleanTmpPath();
 

@@ -1,5 +1,6 @@
 #include "settingsfile.h"
 
+#include "data/settingslock.h"
 #include "TovaUi/function/message.h"
 #include "TovaUi/function/settingsgate.h"
 #include "support/log.h"
@@ -493,11 +494,7 @@ QString writeProblem(const QString& path)
 
 // The run reaches the real file through a link in a private folder; what is
 // told names the real file.
-QString realName(const QString& name)
-{
-    const QString target = QFileInfo(name).symLinkTarget();
-    return target.isEmpty() ? name : target;
-}
+QString realName(const QString& name) { return SettingsLock::realName(name); }
 
 } // namespace
 

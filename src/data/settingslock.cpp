@@ -2,6 +2,7 @@
 
 #include "TovaUi/function/message.h"
 #include "support/log.h"
+#include "support/writenotice.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -63,6 +64,30 @@ void writeElsewhere(bool copied)
         QFile::copy(realFile, privateFile);
 }
 
+// A temporary-folder cleaner on a long-running desktop may remove the link
+// (or its folder) while the program runs; QSettings would then write a file
+// of its own there that nobody reads again. So the link is checked before
+// every write and made again; false (with the reason) when it cannot be.
+bool linkInPlace(QString* reason)
+{
+    const QFileInfo link(privateFile);
+    if (link.isSymLink() && link.symLinkTarget() == QFileInfo(realFile).absoluteFilePath())
+        return true;
+    logWarning(lcApp) << "the private settings link is gone or replaced; making it again:" << privateFile;
+    QFile made(realFile);
+    if ((link.exists() || link.isSymLink()) && !QFile::remove(privateFile)) {
+        *reason = QFile(privateFile).errorString();
+        return false;
+    }
+    if (!QDir().mkpath(link.absolutePath()) || !made.link(privateFile)) {
+        *reason = made.errorString();
+        if (reason->isEmpty())
+            *reason = QCoreApplication::translate("SettingsLock", "无法在临时文件夹中建立链接");
+        return false;
+    }
+    return true;
+}
+
 void tellLocked()
 {
     writeElsewhere(true);
@@ -91,6 +116,14 @@ bool SettingsLock::settle(const QString& settingsFile, QSettings::Format format,
     return false;
 }
 
+QString SettingsLock::realName(const QString& name)
+{
+    if (!writingElsewhere && !privateFile.isEmpty() && name == privateFile)
+        return realFile;
+    const QString target = QFileInfo(name).symLinkTarget();
+    return target.isEmpty() ? name : target;
+}
+
 std::shared_ptr<void> SettingsLock::beforeWrite()
 {
     // One hold for the whole process: a change made while another is being
@@ -101,6 +134,13 @@ std::shared_ptr<void> SettingsLock::beforeWrite()
     // Writing elsewhere, or never settled (no settings file yet).
     if (writingElsewhere || realFile.isEmpty() || !privateFolder)
         return nullptr;
+    QString reason;
+    if (!linkInPlace(&reason)) {
+        // Refused: whatever QSettings writes now does not reach the file.
+        logWarning(lcApp) << "the settings link cannot be made again:" << reason;
+        WriteNotice::once(QCoreApplication::translate("SettingsFile", "无法保存设置："), realFile, reason);
+        return nullptr;
+    }
     if (auto held = current.lock())
         return held;
     auto lock = std::make_shared<QLockFile>(realFile + QStringLiteral(".lock"));

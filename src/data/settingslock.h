@@ -17,7 +17,10 @@
 // user is told. A settings file far larger than any the program writes is
 // not read at all (QSettings would read it again at every change): the run
 // starts from the defaults in the private folder, the file is kept as it is,
-// and the user is told. The folder goes when the application object does.
+// and the user is told. The link is checked before every write and made
+// again when a temporary-folder cleaner has removed or replaced it; a write
+// it cannot be made again for is told as not saved. The folder goes when
+// the application object does.
 class SettingsLock
 {
 public:
@@ -27,6 +30,10 @@ public:
     // Before a QSettings object that changes a key is made: the real lock,
     // held until the result goes (nothing when the run writes elsewhere).
     static std::shared_ptr<void> beforeWrite();
+    // The settings file a name QSettings reports stands for: the real file
+    // for the private link (whether the link is there or not), unless the
+    // run writes a private copy.
+    static QString realName(const QString& name);
     // Larger settings files are not read.
     static constexpr qint64 largestBytes = 8 * 1024 * 1024;
 };

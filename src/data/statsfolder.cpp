@@ -14,6 +14,8 @@
 #include <QLocale>
 #include <QUrl>
 
+#include <cstdio>
+
 namespace {
 const char kOwnerFile[] = "account";
 const char kFoldedFile[] = "folded";
@@ -61,7 +63,9 @@ void addRecord(DataTypeClass& into, const DataTypeClass& from)
     into.updateFromDeviceData();
 }
 
-bool foldRecord(const QString& foreign, const QString& target)
+// The folds below read the foreign file and the target and write their sum
+// to `sum`, leaving both as they are.
+bool foldRecord(const QString& foreign, const QString& target, const QString& sum)
 {
     DataTypeClass from(DataTypeClass::notSet);
     from.loadFromJsonFile(foreign);
@@ -72,7 +76,7 @@ bool foldRecord(const QString& foreign, const QString& target)
     if (QFileInfo::exists(target) && !into.ok())
         return false;
     addRecord(into, from);
-    return bool(into.saveToJsonFile(target));
+    return bool(into.saveToJsonFile(sum));
 }
 
 QMap<QString, QPair<int, int>> readTable(const QString& path, bool* ok)
@@ -95,7 +99,7 @@ QMap<QString, QPair<int, int>> readTable(const QString& path, bool* ok)
 
 // The two tables of one day: a document's changes add up, and its current
 // count is that of the table written last.
-bool foldTable(const QString& foreign, const QString& target)
+bool foldTable(const QString& foreign, const QString& target, const QString& sum)
 {
     bool fromOk = false;
     bool intoOk = false;
@@ -122,7 +126,25 @@ bool foldTable(const QString& foreign, const QString& target)
         o.insert(QStringLiteral("initi"), it.value().first);
         array.append(o);
     }
-    return bool(StatsFile::write(target, QJsonDocument(array).toJson(QJsonDocument::Indented)));
+    return bool(StatsFile::write(sum, QJsonDocument(array).toJson(QJsonDocument::Indented)));
+}
+
+// Where a fold writes its sum before it takes the target's place.
+QString sumPath(const QString& foreign) { return foreign + QStringLiteral(".fold"); }
+
+// The sum takes the target's place in one step.
+bool commitSum(const QString& sum, const QString& target)
+{
+    if (std::rename(QFile::encodeName(sum).constData(), QFile::encodeName(target).constData()) == 0)
+        return true;
+    logWarning(lcStats) << "could not put the folded statistics in place:" << target << "; the next start tries again";
+    return false;
+}
+
+bool writeList(const QString& path, const QStringList& entries)
+{
+    return entries.isEmpty() ? !QFile::exists(path) || QFile::remove(path)
+                             : bool(StatsFile::write(path, entries.join(QLatin1Char('\n')).toUtf8()));
 }
 } // namespace
 
@@ -130,9 +152,14 @@ QString StatsFolder::dateText(const QDate& date, const QString& format) { return
 
 int StatsFolder::foldForeignNames(const QString& root)
 {
-    // Names folded in whose files would not go: never folded again. Only a
-    // fold that is done is noted, so a crash before the removal can fold a
-    // file twice but never loses one.
+    // A fold is done in three steps, each whole at any stop: the sum of the
+    // foreign file and its target is written beside them (<foreign>.fold),
+    // the foreign file is removed, and the sum takes the target's place. The
+    // removal is the moment the fold counts: a sum whose foreign file is
+    // still there is dropped and the fold made again; one whose foreign file
+    // is gone is put in place. A foreign file that cannot be removed is
+    // noted in the list before its sum is put in place, and a noted file is
+    // never folded again.
     const QString listPath = root + QLatin1Char('/') + QLatin1String(kFoldedFile);
     QFile listFile(listPath);
     QStringList noted;
@@ -142,32 +169,51 @@ int StatsFolder::foldForeignNames(const QString& root)
     int folded = 0;
     for (const char* kind : { "day", "week", "month", "year" }) {
         const QDir dir(root + QLatin1Char('/') + QLatin1String(kind));
+        // Sums a stop left behind.
+        for (const QString& name : dir.entryList({ QStringLiteral("*.json.fold") }, QDir::Files)) {
+            const QString foreignName = name.chopped(5);
+            const QString entry = QLatin1String(kind) + QLatin1Char('/') + foreignName;
+            if (QFileInfo::exists(dir.filePath(foreignName)) && !noted.contains(entry))
+                QFile::remove(dir.filePath(name));
+            else
+                commitSum(dir.filePath(name), dir.filePath(asciiDigits(foreignName)));
+        }
         for (const QString& name : dir.entryList({ QStringLiteral("*.json") }, QDir::Files)) {
             const QString ascii = asciiDigits(name);
             if (ascii == name)
                 continue;
             const QString foreign = dir.filePath(name);
+            const QString target = dir.filePath(ascii);
             const QString entry = QLatin1String(kind) + QLatin1Char('/') + name;
-            const bool foldedBefore = noted.contains(entry);
-            if (!foldedBefore) {
-                const QString target = dir.filePath(ascii);
-                if (!(name.endsWith(QLatin1String("_file.json")) ? foldTable(foreign, target) : foldRecord(foreign, target))) {
-                    logWarning(lcStats) << "could not fold" << foreign << "into" << ascii;
+            if (noted.contains(entry)) {
+                if (!QFile::remove(foreign))
+                    staying.append(entry);
+                continue;
+            }
+            const QString sum = sumPath(foreign);
+            if (!(name.endsWith(QLatin1String("_file.json")) ? foldTable(foreign, target, sum) : foldRecord(foreign, target, sum))) {
+                logWarning(lcStats) << "could not fold" << foreign << "into" << ascii;
+                QFile::remove(sum);
+                continue;
+            }
+            if (!QFile::remove(foreign)) {
+                noted.append(entry);
+                if (!writeList(listPath, noted)) {
+                    logWarning(lcStats) << "statistics of" << foreign << "cannot be removed nor noted; not folded";
+                    noted.removeLast();
+                    QFile::remove(sum);
                     continue;
                 }
-                ++folded;
-            }
-            if (QFile::remove(foreign))
-                continue;
-            if (!foldedBefore)
                 logWarning(lcStats) << "statistics of" << foreign << "folded in but the file stays; it is not folded again";
-            staying.append(entry);
+                staying.append(entry);
+            }
+            commitSum(sum, target);
+            ++folded;
         }
     }
-    const bool kept = staying == noted
-        || (staying.isEmpty() ? QFile::remove(listPath) : bool(StatsFile::write(listPath, staying.join(QLatin1Char('\n')).toUtf8())));
-    if (!kept)
-        logWarning(lcStats) << "could not update" << listPath << "; a file that stays may be folded again";
+    // Noted files no longer there leave the list.
+    if (staying != noted && !writeList(listPath, staying))
+        logWarning(lcStats) << "could not update" << listPath;
     return folded;
 }
 

@@ -17,8 +17,9 @@ public:
 
     // Folds every record and per-document table of the folder whose name
     // has other digits into the file of the ASCII name, then removes it; a
-    // file that stays is listed and never folded again. Returns how many
-    // files were folded in.
+    // file that stays is listed and never folded again. A start stopped at
+    // any moment counts each file once. Returns how many files were folded
+    // in.
     static int foldForeignNames(const QString& root);
 
     // The account whose statistics the folder holds; empty when they are

@@ -71,9 +71,13 @@ QUrl FileFilterModel::documentUrl(const QModelIndex& index) const
 QString FileFilterModel::getFileLocalName(const QModelIndex& index)
 {
     const QString path = documentPath(index);
+    // Only a book's missing index is made. A row can be older than the disk
+    // (another program moved its file, or the tree has not yet seen a
+    // rename): its document is never made again, empty, under the old name.
     // Never over an existing entry, and never in a book that is a link to
     // a folder outside the library.
-    if (!path.isEmpty() && !LibraryPath::taken(path))
+    const bool bookIndex = path != data(index, FilePathRole).toString();
+    if (!path.isEmpty() && bookIndex && !LibraryPath::taken(path))
         LibraryPath::createEmptyFile(path);
     return path;
 }

@@ -34,6 +34,8 @@ public:
     QHash<int, QByteArray> roleNames() const override;
 
     Q_INVOKABLE void setEditing(const QModelIndex& index, bool isEditing);
+    // The document a row stands for; a book's missing "index.txt" is made
+    // (a document that is gone never is).
     Q_INVOKABLE QString getFileLocalName(const QModelIndex& index);
     Q_INVOKABLE QUrl getFileName(const QModelIndex& index);
     // The document a row stands for (a book its "index.txt"), as

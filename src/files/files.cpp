@@ -4,6 +4,7 @@
 #include "data/settingsfile.h"
 #include "files/cloudDisk/clouddisk.h"
 #include "files/filefiltermodel.h"
+#include "files/fileordermaplist.h"
 #include "files/librarypath.h"
 #include "files/lumofilesystemmodel.h"
 #include "TovaUi/function/function.h"
@@ -70,9 +71,43 @@ bool pushRecent(const char* key, const QString& path)
 }
 const QString kIndexFile = QStringLiteral("index.txt");
 
+// Every question here asks to delete: No is the answer Enter gives.
 int defaultQuestion(const QString& title, const QString& text)
 {
-    return QMessageBox::question(nullptr, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    return QMessageBox::question(nullptr, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+}
+
+// Names in a question or a notice, so that it fits any screen: in the
+// tree's order, each cut in the middle to what a line shows, the first few
+// and then how many more; several begin on a line of their own.
+const int kNamesShown = 5;
+const int kNameChars = 60;
+
+QString shortName(const QString& name)
+{
+    if (name.size() <= kNameChars)
+        return name;
+    QString head = name.left(kNameChars / 2);
+    QString tail = name.right(kNameChars / 2);
+    if (head.at(head.size() - 1).isHighSurrogate())
+        head.chop(1);
+    if (tail.at(0).isLowSurrogate())
+        tail.remove(0, 1);
+    return head + QChar(0x2026) + tail;
+}
+
+QString nameList(const QDir& base, const QStringList& paths)
+{
+    QStringList names;
+    for (const QString& path : paths)
+        names << base.relativeFilePath(path);
+    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) { return fileordermaplist::strLogicCompare(a, b) < 0; });
+    QStringList shown;
+    for (int i = 0; i < names.size() && i < kNamesShown; ++i)
+        shown << shortName(names.at(i));
+    if (names.size() > kNamesShown)
+        shown << files::tr("……以及另外 %n 个文件", nullptr, names.size() - kNamesShown);
+    return (names.size() > 1 ? QStringLiteral("\n") : QString()) + shown.join(QLatin1Char('\n'));
 }
 
 void defaultAbout(const QString& title, const QString& text) { QMessageBox::about(nullptr, title, text); }
@@ -562,26 +597,23 @@ void files::delFile()
     const bool book = info.isDir() && !info.isSymLink();
     QStringList documents;
     const QStringList uncopied = removedFiles(target, book, &documents);
-    const QString shown = QDir(LibraryPath::root()).relativeFilePath(target);
+    const QDir library(LibraryPath::root());
+    const QString shown = shortName(library.relativeFilePath(target));
     QString question;
     if (!book && documents.isEmpty())
         question = tr("是否要删除“%1”？删除后不能恢复。").arg(shown);
     else
         question = book ? tr("是否确认删除书“%1”及其中的全部文档？删除前的副本保存在历史记录中（工具 → 历史记录）。").arg(shown)
                         : tr("是否确认删除“%1”？删除前的副本保存在历史记录中（工具 → 历史记录）。").arg(shown);
-    if (book && !uncopied.isEmpty()) {
-        QStringList names;
-        for (const QString& path : uncopied)
-            names << QDir(target).relativeFilePath(path);
-        question += QStringLiteral("\n\n") + tr("以下文件不保存副本，删除后无法恢复：%1").arg(names.join(QStringLiteral(", ")));
-    }
+    if (book && !uncopied.isEmpty())
+        question += QStringLiteral("\n\n") + tr("以下文件不保存副本，删除后无法恢复：%1").arg(nameList(QDir(target), uncopied));
     if (questionHandler()(tr("caution"), question) != QMessageBox::Yes)
         return;
     // The copies, after the answer: an open tab's copy is its text, unsaved
     // typing included. Without all of them nothing is removed.
     const QStringList notKept = keepCopies(target, documents);
     if (!notKept.isEmpty()) {
-        const QString what = notKept.join(QStringLiteral(", "));
+        const QString what = nameList(library, notKept);
         message::show(Message::Error, book ? tr("无法保存历史记录，文件夹未删除：%1").arg(what) : tr("无法保存历史记录，文件未删除：%1").arg(what), 5000);
         return;
     }
@@ -590,7 +622,7 @@ void files::delFile()
         emit closeFile(QUrl::fromLocalFile(spelled));
         if (!QFile::remove(target)) {
             logWarning(lcFiles) << "remove failed" << target;
-            message::show(Message::Error, tr("删除失败：%1").arg(target), 5000);
+            message::show(Message::Error, tr("删除失败：%1").arg(shown), 5000);
             return;
         }
         logDebug(lcFiles) << "removed" << target;
@@ -600,7 +632,7 @@ void files::delFile()
     QStringList failed;
     if (!removeTree(target, spelled, &failed)) {
         logWarning(lcFiles) << "remove failed" << failed;
-        message::show(Message::Error, tr("删除失败：%1").arg(failed.join(QStringLiteral(", "))), 5000);
+        message::show(Message::Error, tr("删除失败：%1").arg(nameList(library, failed)), 5000);
     }
 }
 
@@ -636,12 +668,24 @@ QStringList files::keepCopies(const QString& target, const QStringList& document
 {
     const QHash<QString, QString> open = settleOpenDocuments(target, true);
     QStringList notKept;
+    QStringList made;
     for (const QString& path : documents) {
         const auto text = open.constFind(path);
+        QString copy;
         // A link that leads nowhere holds nothing to copy.
-        if (text != open.constEnd() ? !global::saveTmpFile(path, *text)
-                                    : QFileInfo(path).isFile() && !global::saveTmpFile(path, QString()))
+        if (text != open.constEnd() ? !global::saveTmpFile(path, *text, &copy)
+                                    : QFileInfo(path).isFile() && !global::saveTmpFile(path, QString(), &copy))
             notKept << path;
+        else if (!copy.isEmpty())
+            made << copy;
+    }
+    // A refused delete leaves the disk as it found it: the copies made for
+    // it go again.
+    if (!notKept.isEmpty()) {
+        for (const QString& copy : qAsConst(made)) {
+            if (!QFile::remove(copy))
+                logWarning(lcFiles) << "a history copy of a refused delete stays:" << copy;
+        }
     }
     return notKept;
 }
@@ -807,7 +851,7 @@ QUrl files::deleteNoteFile()
 {
     const QString current = QSettings().value(QLatin1String(kNoteCurrentKey)).toString();
     const QString name = QFileInfo(current).fileName();
-    if (questionHandler()(tr("Notes"), tr("是否要删除“%1”？删除后不能恢复。").arg(name)) != QMessageBox::Yes)
+    if (questionHandler()(tr("Notes"), tr("是否要删除“%1”？删除后不能恢复。").arg(shortName(name))) != QMessageBox::Yes)
         return QUrl();
     const QString folder = global::notesPath();
     QString next;

@@ -224,7 +224,7 @@ private:
     static QStringList removedFiles(const QString& target, bool book, QStringList* documents);
     // History copies of `documents`, those at or under `target`: an open
     // tab's text, else the file. Returns the documents whose copy could not
-    // be made.
+    // be made; then the copies that were made are removed again.
     QStringList keepCopies(const QString& target, const QStringList& documents);
     // Has every open tab of a document at or under `target` (resolved)
     // finish its writes in flight (changing()); with wantTexts, returns the

@@ -27,6 +27,7 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTextCursor>
+#include <QMessageBox>
 #include <QTextDocument>
 #include <QThreadPool>
 
@@ -304,6 +305,24 @@ private:
                         return QFileInfo::exists(path);
                     } };
         }
+        if (name == QLatin1String("book delete")) {
+            // The library and its history on the faulty disk: the empty
+            // index's copy fits a full disk, the chapters' do not.
+            if (!global::setDocumentPath(folder))
+                qFatal("document folder refused");
+            writeAll(folder + QStringLiteral("/Book/index.txt"), "");
+            writeAll(folder + QStringLiteral("/Book/第1章.txt"), QByteArray("　　第一章的正文。\n").repeated(200));
+            writeAll(folder + QStringLiteral("/Book/第2章.txt"), QByteArray("　　第二章的正文。\n").repeated(200));
+            QDir().mkpath(global::historyPath());
+            auto f = std::make_shared<files>();
+            m_keep.push_back(f);
+            files::setQuestionHandler([](const QString&, const QString&) { return int(QMessageBox::Yes); });
+            f->setCurrentFile(QUrl::fromLocalFile(folder + QStringLiteral("/Book/index.txt")));
+            return { QString(), QStringLiteral("无法保存历史记录，文件夹未删除："), QStringLiteral("Book/第1章.txt"), [f, folder] {
+                        f->delFile();
+                        return !QFileInfo::exists(folder + QStringLiteral("/Book"));
+                    } };
+        }
         if (name == QLatin1String("room cache")) {
             writeAll(folder + QStringLiteral("/room1/bot.xml"), "<old/>");
             linkDataFolder(QStringLiteral("cache"), folder);
@@ -401,6 +420,9 @@ private slots:
             { QStringLiteral("move"), creating },
             // An empty file still fits on a full disk.
             { QStringLiteral("new chapter"), { QStringLiteral("read-only folder") } },
+            // Refused: the history copies already made go again. (A
+            // read-only document folder is refused as a whole.)
+            { QStringLiteral("book delete"), { QStringLiteral("full") } },
             { QStringLiteral("room cache"), all },
             { QStringLiteral("picture cache"), all },
             { QStringLiteral("picked image"), all },

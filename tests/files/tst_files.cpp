@@ -14,8 +14,13 @@
 #include "TovaUi/function/message.h"
 #include "randomlibrary.h"
 #include "smalldisk.h"
+#include "treesnapshot.h"
 
 #include <QAbstractItemModelTester>
+#include <QApplication>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
 #include <QIcon>
 #include <QMessageBox>
 #include <QSettings>
@@ -79,6 +84,16 @@ private:
         QTRY_COMPARE_WITH_TIMEOUT(fs->rowCount(fs->index(path)), rowsExpected, 5000);
     }
 
+    // The questions are answered by m_answer instead of a modal box.
+    void answerQuestions()
+    {
+        files::setQuestionHandler([this](const QString&, const QString& text) {
+            ++m_questions;
+            m_question = text;
+            return m_answer;
+        });
+    }
+
     QStringList historyNames() const { return QDir(global::historyPath()).entryList(QDir::Files); }
 
 private slots:
@@ -87,11 +102,7 @@ private slots:
         global::instance();
         connect(function::instance()->getMessage(), &Message::showMessage, this,
                 [this](const QString& text, int, int, const QString&) { m_messages << text; });
-        files::setQuestionHandler([this](const QString&, const QString& text) {
-            ++m_questions;
-            m_question = text;
-            return m_answer;
-        });
+        answerQuestions();
         files::setAboutHandler([this](const QString&, const QString&) { ++m_abouts; });
     }
 
@@ -708,6 +719,60 @@ private slots:
         QCOMPARE(historyNames().size(), 3);
         for (const char* name : { "ch1---", "ch2---", "index---" })
             QCOMPARE(historyNames().filter(QLatin1String(name)).size(), 1);
+    }
+
+    // The real question box, answered with Enter: whatever a book holds it
+    // fits the screen, names a few files and how many more, and Enter says No.
+    void deleteQuestionFitsTheScreen_data()
+    {
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<QString>("first"); // the first name the question lists
+        QTest::addColumn<QString>("more");
+        QStringList photos { QStringLiteral("Book/index.txt"), QStringLiteral("Book/第1章.txt") };
+        for (int i = 400; i >= 1; --i)
+            photos << QStringLiteral("Book/资料/照片%1.jpg").arg(i);
+        QTest::newRow("400 photos in a research folder") << photos << "资料/照片1.jpg" << "……以及另外 395 个文件";
+        QStringList longNames { QStringLiteral("Book/index.txt") };
+        for (int i = 0; i < 8; ++i)
+            longNames << QStringLiteral("Book/%1%2.png").arg(i).arg(QString(80, QChar(0x5377)));
+        const QString cut = "0" + QString(29, QChar(0x5377)) + QChar(0x2026) + QString(26, QChar(0x5377)) + ".png";
+        QTest::newRow("names at the length limit") << longNames << cut << "……以及另外 3 个文件";
+        QTest::newRow("a long document name") << QStringList { QString(82, QChar(0x7AE0)) + ".txt" } << QString() << QString();
+    }
+    void deleteQuestionFitsTheScreen()
+    {
+        QFETCH(QStringList, entries);
+        QFETCH(QString, first);
+        QFETCH(QString, more);
+        const QString root = useDocuments(entries);
+        global::historyPath(); // the program's own folder, made at start
+        const QMap<QString, QByteArray> before = treeSnapshot(root);
+        files f;
+        f.setCurrentFile(QUrl::fromLocalFile(root + QLatin1Char('/') + entries.first()));
+        QRect box;
+        QRect screen;
+        bool enterSaysNo = false;
+        QString text;
+        std::function<void()> answer = [&] {
+            auto* question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!question || !question->isVisible())
+                return QTimer::singleShot(10, answer);
+            box = question->frameGeometry();
+            screen = question->screen()->availableGeometry();
+            enterSaysNo = question->standardButton(question->defaultButton()) == QMessageBox::No;
+            text = question->text();
+            QTest::keyClick(question, Qt::Key_Return);
+        };
+        files::setQuestionHandler(nullptr); // the program's own box
+        QTimer::singleShot(0, answer);
+        f.delFile();
+        answerQuestions();
+        QVERIFY2(screen.contains(box), qPrintable(QStringLiteral("%1 x %2").arg(box.width()).arg(box.height())));
+        QVERIFY(enterSaysNo);
+        const QStringList listed = text.section(QStringLiteral("\n\n"), 1).split(QLatin1Char('\n'));
+        QCOMPARE(listed.value(1), first);
+        QCOMPARE(listed.size() > 1 ? listed.last() : QString(), more);
+        QVERIFY2(treeSnapshot(root) == before, qPrintable(snapshotDifference(before, treeSnapshot(root))));
     }
 
     void deleteNeverLeavesTheLibrary()

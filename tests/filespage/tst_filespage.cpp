@@ -13,6 +13,7 @@
 #include "data/global.h"
 #include "data/settings.h"
 #include "files/files.h"
+#include "files/lumofilesystemmodel.h"
 #include "folderlistmodel/qquickfolderlistmodel.h"
 #include "TovaUi/function/function.h"
 #include "TovaUi/function/message.h"
@@ -381,6 +382,66 @@ private slots:
         QVERIFY2(saved.mid(book.size()).contains("abc") && saved.mid(book.size()).contains("xyz"), saved.mid(book.size()).constData());
         QTest::qWait(200);
         QVERIFY(!QFileInfo::exists(at(QStringLiteral("长篇.txt"))));
+    }
+
+    // The tree can be older than the disk, as on a loaded machine: another
+    // program moved the chapter, or the tree has not yet seen a rename of
+    // its own. A rename acts on the entry the writer began it on or is
+    // refused with a notice, whatever lands meanwhile; no chapter is ever
+    // made again, empty, under an old or a typed name.
+    void renameActsOnItsOwnRow_data()
+    {
+        QTest::addColumn<QString>("meanwhile");
+        QTest::addColumn<QStringList>("after");
+        QTest::addRow("its chapter moved away, the tree not yet told")
+            << "moved" << QStringList { "Linked", "他处.txt", "第2章.txt", "第3章.txt" };
+        QTest::addRow("renamed a moment before, the tree not yet told")
+            << "renamed" << QStringList { "Linked", "甲.txt", "第2章.txt", "第3章.txt" };
+        QTest::addRow("its chapter moved away while it is typed")
+            << "moved while typed" << QStringList { "Linked", "他处.txt", "第2章.txt", "第3章.txt" };
+        QTest::addRow("a save and a new chapter land while it is typed")
+            << "saved" << QStringList { "Linked", "序章.txt", "第0章.txt", "第2章.txt", "第3章.txt" };
+    }
+    void renameActsOnItsOwnRow()
+    {
+        QFETCH(QString, meanwhile);
+        QFETCH(QStringList, after);
+        makeLibrary({ QStringLiteral("第1章.txt"), QStringLiteral("第2章.txt"), QStringLiteral("第3章.txt") });
+        openWindow(4);
+        openByClick(QStringLiteral("第3章.txt"), QStringLiteral("第3章.txt"));
+        typeInEditor(QStringLiteral("新写的"));
+        // Changes on disk reach the tree no more: it keeps the rows it has.
+        const bool watched = meanwhile == QLatin1String("saved") || meanwhile == QLatin1String("moved while typed");
+        m_files->fileSystemModel()->setOption(QFileSystemModel::DontWatchForChanges, !watched);
+        if (meanwhile == QLatin1String("moved"))
+            QVERIFY(QFile::rename(at(QStringLiteral("第1章.txt")), at(QStringLiteral("他处.txt"))));
+        if (meanwhile == QLatin1String("renamed"))
+            renameByKeys(QStringLiteral("第1章.txt"), QStringLiteral("甲"));
+        m_notices.clear();
+        QPoint p;
+        QTRY_VERIFY(!(p = rowPoint(QStringLiteral("第1章.txt"))).isNull());
+        QTest::mouseDClick(m_window, Qt::LeftButton, Qt::NoModifier, p);
+        QTRY_VERIFY(!eval(QStringLiteral("page.editingPath")).toString().isEmpty());
+        QTest::keyClick(m_window, Qt::Key_A, Qt::ControlModifier);
+        typeText(QStringLiteral("序"));
+        if (meanwhile == QLatin1String("saved")) {
+            QVERIFY(QMetaObject::invokeMethod(tabs(), "saveAllNoTips"));
+            writeFile(at(QStringLiteral("第0章.txt")), "第0章.txt");
+            QTRY_COMPARE(eval(QStringLiteral("page.visibleRows")).toInt(), 5);
+        }
+        if (meanwhile == QLatin1String("moved while typed")) { // its row goes, and its editor
+            QVERIFY(QFile::rename(at(QStringLiteral("第1章.txt")), at(QStringLiteral("他处.txt"))));
+            QTRY_VERIFY(rowPoint(QStringLiteral("第1章.txt")).isNull());
+        }
+        typeText(QStringLiteral("章"));
+        QTest::keyClick(m_window, Qt::Key_Return);
+        QTRY_VERIFY(eval(QStringLiteral("page.editingPath")).toString().isEmpty());
+        QCOMPARE(listing(m_root), after);
+        for (const QString& name : after)
+            QVERIFY2(QFileInfo(at(name)).size() > 0, qPrintable(name));
+        QCOMPARE(m_notices.join('|'), meanwhile == QLatin1String("saved") ? QString() : QStringLiteral("无法重命名"));
+        QVERIFY(readFile(at(QStringLiteral("第3章.txt"))).contains(QStringLiteral("新写的").toUtf8()) || meanwhile != QLatin1String("saved"));
+        m_files->fileSystemModel()->setOption(QFileSystemModel::DontWatchForChanges, false);
     }
 
     // A chapter whose read waits (another program holds a lease on it):

@@ -8,6 +8,10 @@
 #include "data/settings.h"
 #include "users/userdatas.h"
 #include "users/users.h"
+#include "TovaUi/function/function.h"
+#include "TovaUi/function/message.h"
+#include "filebytes.h"
+#include "smalldisk.h"
 
 #include <QApplication>
 #include <QMetaProperty>
@@ -195,6 +199,50 @@ private slots:
             QSettings().setValue(QStringLiteral("Window/width"), 700);
         Settings again;
         QCOMPARE(again.property(prop.name()), newValue);
+    }
+
+    // A temporary-folder cleaner removes or replaces the private link
+    // through which the run writes the settings file (or its whole folder):
+    // the next change still reaches the file. Where the link cannot be made
+    // again, the change is told as not saved and the next one reaches the file.
+    void privateLinkMadeAgain_data()
+    {
+        QTest::addColumn<QString>("done");
+        QTest::newRow("link removed") << "removed";
+        QTest::newRow("folder removed") << "folder";
+        QTest::newRow("link replaced by a file") << "file";
+        QTest::newRow("link led elsewhere") << "elsewhere";
+        QTest::newRow("link removed, its folder read-only") << "read-only";
+    }
+    void privateLinkMadeAgain()
+    {
+        QFETCH(QString, done);
+        auto settings = fresh();
+        QSignalSpy notices(function::instance()->getMessage(), &Message::showMessage);
+        const QStringList made = QDir(QDir::tempPath()).entryList({ QStringLiteral("penlark-settings-*") }, QDir::Dirs);
+        QCOMPARE(made.size(), 1);
+        const QString folder = QDir::tempPath() + QLatin1Char('/') + made.first() + QStringLiteral("/Unknown Organization");
+        const QString link = folder + QStringLiteral("/Penlark.ini");
+        QVERIFY(QFileInfo(link).isSymLink());
+        QVERIFY(done == QLatin1String("folder") ? QDir(QFileInfo(folder).absolutePath()).removeRecursively() : QFile::remove(link));
+        if (done == QLatin1String("file"))
+            QVERIFY(putFileBytes(link, "[Edit]\nFontSize=99\n"));
+        const QString other = QDir::tempPath() + QStringLiteral("/other.ini");
+        if (done == QLatin1String("elsewhere"))
+            QVERIFY(putFileBytes(other, "") && QFile::link(other, link));
+        std::unique_ptr<ReadOnlyFolder> readOnly(done == QLatin1String("read-only") ? new ReadOnlyFolder(folder) : nullptr);
+        QVERIFY2(!readOnly || readOnly->isActive(), "the test needs to mount (run as root)");
+        QVERIFY(settings->setProperty("editFontSize", 16.5));
+        if (readOnly) {
+            QTRY_COMPARE(notices.count(), 1);
+            const QString notice = notices.first().first().toString();
+            QVERIFY2(notice.startsWith(QStringLiteral("无法保存设置：") + global::settingsFileName()), qPrintable(notice));
+            QCOMPARE(fromFile(QStringLiteral("Edit/FontSize")), QVariant());
+            readOnly.reset();
+            QVERIFY(settings->setProperty("editFontSize", 17.5));
+        }
+        QCOMPARE(fromFile(QStringLiteral("Edit/FontSize")).toString(), done == QLatin1String("read-only") ? "17.5" : "16.5");
+        QVERIFY(QFileInfo(link).isSymLink());
     }
 
     void memoryOnlyProperties()

@@ -5,6 +5,8 @@
 #include "testenvironment.h"
 
 #include <QElapsedTimer>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QSettings>
 #include <QSysInfo>
@@ -172,6 +174,46 @@ private slots:
         stop(p);
     }
 
+    // Statistics once written under other digits are folded into the file
+    // of the ASCII name at start. A start killed (by strace, at the system
+    // call) at each step of the fold, then a start left to finish: every
+    // word is counted once.
+    void foldedStatisticsCountedOnce_data()
+    {
+        QTest::addColumn<QString>("watched"); // the file whose system call kills
+        QTest::addColumn<QString>("calls");
+        QTest::newRow("killed as the old file is read") << "old" << QStringLiteral("open,openat");
+        QTest::newRow("killed as the old file goes") << "old" << QStringLiteral("unlink,unlinkat");
+        // strace 6.1 matches a rename by its first name: the sum's move.
+        QTest::newRow("killed as the sum takes its place") << "sum" << QStringLiteral("rename,renameat,renameat2");
+    }
+    void foldedStatisticsCountedOnce()
+    {
+        QFETCH(QString, watched);
+        QFETCH(QString, calls);
+        const QProcessEnvironment env = freshEnvironment();
+        const QString day = env.value(QStringLiteral("HOME")) + QStringLiteral("/Library/Penlark/count/day/");
+        const QString record = day + QStringLiteral("2026-03-11.json");
+        const QString old = day + QStringLiteral("۲۰۲۶-۰۳-۱۱.json"); // Persian digits
+        const QString sum = old + QStringLiteral(".fold");
+        QVERIFY(QDir().mkpath(day) && putFileBytes(record, "{\"Words\":100}") && putFileBytes(old, "{\"Words\":30}"));
+        const QString path = watched == QLatin1String("sum") ? sum : old;
+        QProcess killed;
+        killed.setProcessEnvironment(env);
+        killed.start(QStringLiteral("strace"), { QStringLiteral("-f"), QStringLiteral("-qq"), QStringLiteral("-o"), QStringLiteral("/dev/null"),
+                                                 QStringLiteral("-P"), path, QStringLiteral("-e"), QStringLiteral("trace=") + calls,
+                                                 QStringLiteral("-e"), QStringLiteral("inject=%1:signal=KILL").arg(calls),
+                                                 QStringLiteral(PENLARK_APP_PATH) });
+        QVERIFY2(killed.waitForFinished(30000), "strace is needed (scripts/setup.sh installs it)");
+        QVERIFY2(killed.exitCode() != 0, killed.readAll().right(2000).constData()); // killed at the call
+
+        QProcess next;
+        start(next, env);
+        QTRY_VERIFY_WITH_TIMEOUT(!QFileInfo::exists(old) && !QFileInfo::exists(sum), 20000);
+        stop(next);
+        QCOMPARE(QJsonDocument::fromJson(fileBytes(record)).object().value(QStringLiteral("Words")).toInt(), 130);
+    }
+
     // What a crash, a hand edit or another program leaves behind must not
     // keep the real window from showing promptly and closing promptly
     // (Ctrl+Q), under a virtual X server of our own: a settings lock (empty,
@@ -211,6 +253,7 @@ private slots:
         QTest::newRow("current file a folder") << QByteArray() << false << current << QVariant("folder") << refused;
         QTest::newRow("current file over 2 GiB") << QByteArray() << false << current << QVariant("huge file") << refused;
         QTest::newRow("current file read under a lease") << QByteArray() << false << current << QVariant("leased") << QByteArray();
+        QTest::newRow("current file gone") << QByteArray() << false << current << QVariant("gone") << QByteArray("open at the last quit is gone");
         QTest::newRow("lock held from after start-up") << QByteArray() << false << QString() << QVariant("held later") << locked;
         QTest::newRow("lock held later, SIGTERM")
             << QByteArray() << false << QString() << QVariant("held later, SIGTERM") << QByteArray("saving and quitting");
@@ -248,7 +291,7 @@ private slots:
             QVERIFY(putFileBytes(made, QByteArray()) && QFile::resize(made, (qint64(2) << 30) + 1));
         else if (value == QVariant("folder"))
             QVERIFY(QDir().mkpath(made));
-        if (QFileInfo::exists(made))
+        if (QFileInfo::exists(made) || value == QVariant("gone"))
             value = QUrl::fromLocalFile(made).toString();
         if (!key.isEmpty())
             writeSetting(env, key, value);

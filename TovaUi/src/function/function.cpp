@@ -477,7 +477,7 @@ bool function::delFile(const QUrl& file, bool isNeedConfirm)
     if (isNeedConfirm) {
         const auto answer = QMessageBox::question(nullptr, tr("caution"),
                                                   tr("Do you confirm deletion? Deleted files will not be recovered."),
-                                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+                                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
         if (answer != QMessageBox::Yes)
             return false;
     }
