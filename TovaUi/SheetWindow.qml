@@ -14,6 +14,9 @@ C.Popup {
     property bool isShowOk: true
     property bool isShowCancel: false
     property bool closeOnOk: true
+    // Enter typed in the sheet confirms it, as its OK button does (a sheet
+    // whose fields act on Enter themselves turns it off).
+    property bool okOnEnter: isShowOk
     property bool isShowCloseButton: false
     property bool showTitleAndClose: false
     property bool inCenter: true
@@ -128,6 +131,8 @@ C.Popup {
         // here or from a field that leaves it alone, cancels the sheet.
         focus: true
         Keys.onEscapePressed: sheet.doCancel()
+        Keys.onReturnPressed: if (sheet.okOnEnter) sheet.doOk()
+        Keys.onEnterPressed: if (sheet.okOnEnter) sheet.doOk()
 
         // title row (phone, or on request)
         Item {

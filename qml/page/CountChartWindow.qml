@@ -15,9 +15,11 @@ SheetWindow {
     isShowCloseButton: true
 
     // The key that opened the sheet closes it: the window's own keys are
-    // off while a sheet covers it.
+    // off while a sheet covers it. Closed, the sheet leaves the key to
+    // the window (F2 renames in the document tree).
     Shortcut {
         objectName: "closeKey"
+        enabled: root.visible
         sequence: keys.getKey("countWindow") !== "" ? keys.message + keys.getKey("countWindow") : "F2"
         onActivated: applicationWindow.showCountWindow()
     }

@@ -182,6 +182,7 @@ Item {
         var at = row ? row.mapToItem(tree, 24, row.height) : Qt.point(24, 0)
         contextMenu.target = index
         contextMenu.popup(tree, at.x, at.y)
+        contextMenu.currentIndex = 0 // the keyboard's place, for a screen reader
     }
 
     function beginRename(index) {
@@ -349,9 +350,12 @@ Item {
                     Accessible.name: styleData.value === undefined ? "" : styleData.value
                     Accessible.selectable: true
                     Accessible.selected: styleData.selected
+                    // The keyboard's row, while the tree has the keyboard,
+                    // is told where it went on every move.
                     Tova.AccessibleState {
                         expandable: styleData.hasChildren
                         expanded: styleData.isExpanded
+                        current: tree.activeFocus && styleData.row === tree.__listView.currentIndex
                     }
                     Image {
                         id: entryIcon
