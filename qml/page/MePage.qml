@@ -90,7 +90,7 @@ Item {
         Text {
             objectName: "pointsText"
             anchors.horizontalCenter: parent.horizontalCenter
-            text: qsTr("现有积分") + ": " + userdata.points
+            text: qsTr("现有积分") + ": " + i18n.figure(userdata.points)
             color: g_theme.foregroundColor
             font.pixelSize: 13
             MouseArea {
