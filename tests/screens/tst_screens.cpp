@@ -130,7 +130,10 @@ QStringList heardCheck(QQuickWindow* window)
     auto keys = [window](QList<QKeySequence> presses) {
         return [window, presses] {
             for (const QKeySequence& k : presses) {
-                QTest::keyClick(window, Qt::Key(k[0] & ~Qt::KeyboardModifierMask), Qt::KeyboardModifiers(k[0] & Qt::KeyboardModifierMask));
+                // (a letter outside ASCII, a Cyrillic one, with its text)
+                const int code = k[0] & ~Qt::KeyboardModifierMask;
+                const QString text = code < 0x10000 && QChar(code).isLetter() ? QString(QChar(code)).toLower() : QString();
+                QTest::sendKeyEvent(QTest::Click, window, Qt::Key(code), text, Qt::KeyboardModifiers(k[0] & Qt::KeyboardModifierMask));
                 settle();
             }
         };
@@ -139,6 +142,12 @@ QStringList heardCheck(QQuickWindow* window)
     QObject* document = editor->property("document").value<QObject*>();
     const QString notice = QCoreApplication::translate("main", "窗口已置顶");
     const QUrl nowhere = QUrl::fromLocalFile(global::documentPath() + QStringLiteral("/no/such/book/chapter.txt"));
+    // The File menu's letter: its title's own, or F after a title in
+    // Chinese, Japanese, Korean or Arabic.
+    QObject* menuBar = window->findChild<QObject*>(QStringLiteral("windowsMenuBar"));
+    const QString letter = menuBar->property("mnemonics").toMap().value(QStringLiteral("fileMenu")).toString();
+    const QString title = QCoreApplication::translate("WindowsMenuBar", "文件");
+    const bool cased = std::any_of(title.begin(), title.end(), [](QChar c) { return c.toUpper() != c.toLower(); });
     const struct {
         const char* what;
         std::function<void()> act;
@@ -149,13 +158,15 @@ QStringList heardCheck(QQuickWindow* window)
         { "Up to the book", keys({ QKeySequence(Qt::Key_Up), QKeySequence(Qt::Key_Up) }), QStringLiteral("focus row Novel (open)") },
         { "Down to the open chapter", keys({ QKeySequence(Qt::Key_Down) }), QStringLiteral("focus row chapter-1.txt") },
         { "Escape", keys({ QKeySequence(Qt::Key_Escape) }), QStringLiteral("focus text") },
-        { "Alt+F", keys({ QKeySequence(Qt::ALT | Qt::Key_F) }), QStringLiteral("focus menu entry ") },
+        { "Alt and the File menu's letter", keys({ QKeySequence(Qt::ALT | letter.at(0).unicode()) }), QStringLiteral("focus menu entry ") },
         { "Escape from the menu", keys({ QKeySequence(Qt::Key_Escape) }), QStringLiteral("focus text") },
         { "a notice", [&] { message::show(Message::Tips, notice); settle(); }, QStringLiteral("shown alert ") + notice },
         { "a save error", [&] { QMetaObject::invokeMethod(document, "saveAs", Q_ARG(QUrl, nowhere)); settle(); },
           QStringLiteral("shown alert ") + QCoreApplication::translate("LazyTextDocument", "Cannot save: ") },
     };
     QStringList faults;
+    if (letter.size() != 1 || (cased ? !title.contains(letter, Qt::CaseInsensitive) : letter != QLatin1String("F")))
+        faults << QStringLiteral("File menu \"%1\" has the letter \"%2\"").arg(title, letter);
     for (const auto& step : steps) {
         const QStringList heard = LayoutCheck::listen(step.act);
         if (std::none_of(heard.begin(), heard.end(), [&](const QString& h) { return h.startsWith(step.told) && !h.endsWith(QLatin1Char(' ')); }))
