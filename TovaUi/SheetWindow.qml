@@ -130,6 +130,10 @@ C.Popup {
         // Holds the focus the sheet gets when it opens, so that Escape, from
         // here or from a field that leaves it alone, cancels the sheet.
         focus: true
+        // To a screen reader the sheet is a dialog named by its title, read
+        // out as the keyboard enters it.
+        Accessible.role: Accessible.Dialog
+        Accessible.name: sheet.title
         Keys.onEscapePressed: sheet.doCancel()
         Keys.onReturnPressed: if (sheet.okOnEnter) sheet.doOk()
         Keys.onEnterPressed: if (sheet.okOnEnter) sheet.doOk()

@@ -386,6 +386,7 @@ Item {
                     }
                     TextField {
                         objectName: "renameField"
+                        Accessible.name: qsTr("重命名")
                         anchors.fill: parent
                         anchors.leftMargin: entryIcon.width + 4
                         // Slim enough for the row, so the name stays readable.

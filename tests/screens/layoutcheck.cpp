@@ -169,6 +169,7 @@ QString said(QAccessible::Role role)
          : role == QAccessible::MenuItem ? QStringLiteral("menu entry")
          : role == QAccessible::AlertMessage ? QStringLiteral("alert")
          : role == QAccessible::EditableText ? QStringLiteral("text")
+         : role == QAccessible::Dialog ? QStringLiteral("dialog")
          : QStringLiteral("role-%1").arg(int(role), 0, 16);
 }
 

@@ -160,6 +160,8 @@ QStringList heardCheck(QQuickWindow* window)
         { "Escape", keys({ QKeySequence(Qt::Key_Escape) }), QStringLiteral("focus text") },
         { "Alt and the File menu's letter", keys({ QKeySequence(Qt::ALT | letter.at(0).unicode()) }), QStringLiteral("focus menu entry ") },
         { "Escape from the menu", keys({ QKeySequence(Qt::Key_Escape) }), QStringLiteral("focus text") },
+        { "F2", keys({ QKeySequence(Qt::Key_F2) }), QStringLiteral("focus dialog ") + QCoreApplication::translate("CountChartWindow", "统计卡片") },
+        { "Escape from the card", keys({ QKeySequence(Qt::Key_Escape) }), QStringLiteral("focus text") },
         { "a notice", [&] { message::show(Message::Tips, notice); settle(); }, QStringLiteral("shown alert ") + notice },
         { "a save error", [&] { QMetaObject::invokeMethod(document, "saveAs", Q_ARG(QUrl, nowhere)); settle(); },
           QStringLiteral("shown alert ") + QCoreApplication::translate("LazyTextDocument", "Cannot save: ") },
