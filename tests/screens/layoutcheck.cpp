@@ -167,6 +167,7 @@ QString said(QAccessible::Role role)
 {
     return role == QAccessible::TreeItem ? QStringLiteral("row")
          : role == QAccessible::MenuItem ? QStringLiteral("menu entry")
+         : role == QAccessible::ListItem ? QStringLiteral("list entry")
          : role == QAccessible::AlertMessage ? QStringLiteral("alert")
          : role == QAccessible::EditableText ? QStringLiteral("text")
          : role == QAccessible::Dialog ? QStringLiteral("dialog")
