@@ -124,7 +124,8 @@ QImage grab(QQuickWindow* window)
 }
 
 // What a screen reader is told: where each key moved the keyboard (the
-// tree's rows, a menu), and each notice and save error as it shows.
+// tree's rows, the chapter list, a menu, a sheet), and each notice and
+// save error as it shows.
 QStringList heardCheck(QQuickWindow* window)
 {
     auto keys = [window](QList<QKeySequence> presses) {
