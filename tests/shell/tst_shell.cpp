@@ -512,12 +512,9 @@ private slots:
         QQuickItem* button = findItem(window->contentItem(), QStringLiteral("homeButton_") + name);
         QVERIFY(button);
         click(window, button);
-        QQuickItem* sidePage = nullptr;
-        QTRY_VERIFY(window->activeFocusItem() && !text->hasActiveFocus());
-        for (QQuickItem* p = window->activeFocusItem(); p && !sidePage; p = p->parentItem())
-            if (p->property("name").toString() == name && p->property("title").isValid())
-                sidePage = p;
-        QVERIFY2(sidePage, qPrintable(focusName(window)));
+        QVariant sidePage;
+        QMetaObject::invokeMethod(window->property("pcMain").value<QObject*>(), "page", Q_RETURN_ARG(QVariant, sidePage), Q_ARG(QVariant, name));
+        QTRY_VERIFY2(sidePage.value<QQuickItem*>()->isAncestorOf(window->activeFocusItem()), qPrintable(focusName(window)));
         if (name == QLatin1String("me"))
             QCOMPARE(focusName(window), QStringLiteral("showLoginButton"));
         for (int i = 0; i < 3; ++i)
