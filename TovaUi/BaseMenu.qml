@@ -15,6 +15,17 @@ C.Menu {
         return widest + leftPadding + rightPadding
     }
     font.pixelSize: 12
+    // Opened from the keyboard: the first entry that acts takes the
+    // keyboard, so a screen reader hears where it is.
+    function focusFirst() {
+        for (var i = 0; i < count; ++i) {
+            var entry = itemAt(i)
+            if (entry && entry.enabled && entry.text !== undefined && entry.visible) {
+                currentIndex = i
+                return
+            }
+        }
+    }
     delegate: BaseMenuItem {}
     background: Rectangle {
         implicitWidth: 200

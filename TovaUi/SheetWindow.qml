@@ -14,6 +14,9 @@ C.Popup {
     property bool isShowOk: true
     property bool isShowCancel: false
     property bool closeOnOk: true
+    // Enter typed in the sheet confirms it, as its OK button does (a sheet
+    // whose fields act on Enter themselves turns it off).
+    property bool okOnEnter: isShowOk
     property bool isShowCloseButton: false
     property bool showTitleAndClose: false
     property bool inCenter: true
@@ -127,7 +130,13 @@ C.Popup {
         // Holds the focus the sheet gets when it opens, so that Escape, from
         // here or from a field that leaves it alone, cancels the sheet.
         focus: true
+        // To a screen reader the sheet is a dialog named by its title, read
+        // out as the keyboard enters it.
+        Accessible.role: Accessible.Dialog
+        Accessible.name: sheet.title
         Keys.onEscapePressed: sheet.doCancel()
+        Keys.onReturnPressed: if (sheet.okOnEnter) sheet.doOk()
+        Keys.onEnterPressed: if (sheet.okOnEnter) sheet.doOk()
 
         // title row (phone, or on request)
         Item {

@@ -63,9 +63,19 @@ Rectangle {
         visible: bar.menuVisible
     }
 
+    // The title stands in the middle, moved aside into the room the menu
+    // bar and the buttons leave (in either layout direction) where the
+    // middle is taken: at 200 % a menu bar reaches past the middle.
+    readonly property Item leftItem: menuLoader.x < buttons.x ? menuLoader : buttons
+    readonly property Item rightItem: leftItem === menuLoader ? buttons : menuLoader
+    readonly property real roomLeft: (leftItem.visible ? leftItem.x + leftItem.width : 0) + 10
+    readonly property real roomRight: (rightItem.visible ? rightItem.x : width) - 10
     Text {
-        anchors.centerIn: parent
-        width: Math.min(implicitWidth, parent.width - menuLoader.width - buttons.width - 40)
+        objectName: "windowTitle"
+        anchors.verticalCenter: parent.verticalCenter
+        width: Math.max(0, Math.min(implicitWidth, bar.roomRight - bar.roomLeft))
+        x: Math.max(bar.roomLeft, Math.min(bar.roomRight - width, (parent.width - width) / 2))
+        visible: width > 0
         text: bar.control ? bar.control.title : ""
         elide: Text.ElideRight
         color: g_theme.foregroundColor

@@ -114,12 +114,24 @@ Item {
         layoutPages()
     }
 
-    // A side page shown from the keyboard takes it (its list or tree);
-    // Escape there gives it back to the text.
+    // A side page shown from the keyboard or its navigation button takes
+    // the keyboard (its list or tree, else its first control), so that no
+    // key meant for it reaches the text; Escape there gives it back.
     function focusPage(name) {
         var p = page(name)
-        if (p && p.visible)
-            (p.keyboardItem ? p.keyboardItem : p).forceActiveFocus(Qt.ShortcutFocusReason)
+        if (!p || !p.visible || (pendent && !drawer.opened))
+            return
+        var target = p.keyboardItem ? p.keyboardItem : p
+        if (!p.keyboardItem) {
+            var first = p.nextItemInFocusChain(true)
+            for (var up = first; up; up = up.parent) {
+                if (up === p) {
+                    target = first
+                    break
+                }
+            }
+        }
+        target.forceActiveFocus(Qt.ShortcutFocusReason)
     }
     Keys.onEscapePressed: {
         var tabs = window.documentPage

@@ -4,6 +4,7 @@
 #include "dialog/qiactivityindicator.h"
 #include "dialog/qialertview.h"
 #include "dialog/qiimagepicker.h"
+#include "function/buttonkeys.h"
 #include "function/function.h"
 #include "function/keys.h"
 #include "function/message.h"
@@ -93,6 +94,7 @@ void TovaUi::registerTypes(QQmlApplicationEngine* engine)
     // t::r is static, so the shared instance answers exactly like a new one.
     context->setContextProperty(QStringLiteral("t"), t::instance());
     context->setContextProperty(QStringLiteral("keys"), new keys());
+    QCoreApplication::instance()->installEventFilter(new ButtonKeys(this));
 }
 
 void TovaUi::setupWindow(QQuickWindow* window)

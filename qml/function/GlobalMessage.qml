@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Window 2.15
+import TovaUi 0.1 as Tova
 
 // The notice view: turns message.showMessage into popups. Its zero-size root
 // is centred in the window; the popups are placed around that point. The
@@ -32,18 +33,12 @@ Item {
         return text
     }
 
-    function showNotice(text, background, foreground) {
-        noticePopup.text = text
-        noticePopup.backgroundColor = background
-        noticePopup.textColor = foreground
-        noticePopup.open()
+    function showNotice(text, background, foreground, duration) {
+        noticePopup.present(text, background, foreground, duration === undefined ? root.noticeDuration : duration)
     }
 
     function showTip(text, background, foreground) {
-        tipPopup.text = text
-        tipPopup.backgroundColor = background
-        tipPopup.textColor = foreground
-        tipPopup.open()
+        tipPopup.present(text, background, foreground, root.tipDuration)
     }
 
     function showUpdate(text, subText) {
@@ -55,8 +50,8 @@ Item {
     // Dispatches one notice by its kind; unknown kinds show nothing.
     function show(text, type, subText) {
         switch (type) {
-        case 0:     // Error
-            showNotice(text, errorColor, "white")
+        case 0:     // Error: up as long as a tip, to be read to the end
+            showNotice(text, errorColor, "white", root.tipDuration)
             break
         case 1:     // Warn: shown afresh even over a notice that is up
             noticePopup.close()
@@ -118,6 +113,19 @@ Item {
         property alias closeTimer: timer
         property int duration: root.noticeDuration
 
+        // Shows a notice; one that arrives while the popup is up replaces
+        // its text and is read out afresh.
+        function present(text, background, foreground, shownFor) {
+            var replaced = opened && label.text !== text
+            label.text = text
+            backgroundColor = background
+            textColor = foreground
+            duration = shownFor
+            open()
+            if (replaced)
+                alertState.announceShown()
+        }
+
         z: 990
         focus: false
         modal: false
@@ -138,6 +146,12 @@ Item {
             wrapMode: Text.Wrap
             horizontalAlignment: Text.AlignHCenter
             width: Math.min(implicitWidth, Math.max(root.windowWidth - 40, 100))
+            // A screen reader reads a notice out as it appears.
+            Accessible.name: text
+            Tova.AccessibleState {
+                id: alertState
+                role: Accessible.AlertMessage
+            }
             MouseArea {
                 anchors.fill: parent
                 onClicked: popup.close()
@@ -155,6 +169,10 @@ Item {
         }
         onOpened: timer.restart()
         onClosed: timer.stop()
+        // Up for as long as the pointer rests on it.
+        HoverHandler {
+            onHoveredChanged: hovered ? timer.stop() : timer.restart()
+        }
     }
 
     NoticePopup {

@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
+import TovaUi 0.1 as Tova
 
 // The chapter list of the current document: every chapter title with its
 // words; the chapter holding the cursor is marked, a click jumps to it.
@@ -73,6 +74,8 @@ Item {
                 width: ListView.view.width
                 height: 30
                 highlighted: ListView.isCurrentItem
+                // told to a screen reader as the list takes the keyboard and on every move
+                Tova.AccessibleState { current: chapterRow.highlighted && list.activeFocus }
                 onClicked: page.jump(model.line)
                 text: model.displayText === "" ? qsTr("(无标题)") : model.displayText
                 contentItem: RowLayout {

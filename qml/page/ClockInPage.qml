@@ -19,7 +19,7 @@ Rectangle {
         }
         Text {
             anchors.horizontalCenter: parent.horizontalCenter
-            text: userdata.logined === true ? qsTr("现有积分") + ": " + userdata.points : qsTr("未登录")
+            text: userdata.logined === true ? qsTr("现有积分") + ": " + i18n.figure(userdata.points) : qsTr("未登录")
             color: g_theme.foregroundColor
             font.pixelSize: 15
         }

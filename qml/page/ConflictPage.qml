@@ -53,7 +53,8 @@ SheetWindow {
                 --start
         }
         view.select(start, end)
-        var y = view.positionToRectangle(offset).y
+        view.mark = view.positionToRectangle(offset)
+        var y = view.mark.y
         flick.contentY = Math.max(0, Math.min(y - flick.height / 3, view.height - flick.height))
     }
 
@@ -87,6 +88,18 @@ SheetWindow {
                 persistentSelection: true
                 wrapMode: Text.Wrap
                 color: g_theme.foregroundColor
+                // The differing line is marked across the view: a
+                // selection alone does not show on an empty line.
+                property rect mark: Qt.rect(0, 0, 0, 0)
+                Rectangle {
+                    objectName: side + "Mark"
+                    y: view.mark.y
+                    width: view.width
+                    height: view.mark.height
+                    visible: height > 0
+                    color: g_theme.selectedColor
+                    opacity: 0.35
+                }
             }
         }
         Button {

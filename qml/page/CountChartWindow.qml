@@ -15,9 +15,11 @@ SheetWindow {
     isShowCloseButton: true
 
     // The key that opened the sheet closes it: the window's own keys are
-    // off while a sheet covers it.
+    // off while a sheet covers it. Closed, the sheet leaves the key to
+    // the window (F2 renames in the document tree).
     Shortcut {
         objectName: "closeKey"
+        enabled: root.visible
         sequence: keys.getKey("countWindow") !== "" ? keys.message + keys.getKey("countWindow") : "F2"
         onActivated: applicationWindow.showCountWindow()
     }
@@ -134,13 +136,13 @@ SheetWindow {
         Text {
             color: g_theme.foregroundColor
             font.pixelSize: 13
-            text: g_data.lockSecond > 0 ? qsTr("剩余锁定时间(分钟):") + Math.floor(g_data.lockSecond / 60)
+            text: g_data.lockSecond > 0 ? qsTr("剩余锁定时间(分钟):") + i18n.figure(Math.floor(g_data.lockSecond / 60))
                                         : qsTr("锁定时间没有启动")
         }
         Text {
             color: g_theme.foregroundColor
             font.pixelSize: 13
-            text: g_data.lockWord > 0 ? qsTr("剩余锁定字数(有效字数): ") + g_data.lockWord
+            text: g_data.lockWord > 0 ? qsTr("剩余锁定字数(有效字数): ") + i18n.figure(g_data.lockWord)
                                       : qsTr("锁定字数没有启动")
         }
     }

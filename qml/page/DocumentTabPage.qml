@@ -366,7 +366,7 @@ Rectangle {
                 anchors.fill: parent
                 anchors.leftMargin: 8 + tabPage.drawerWidth
                 anchors.rightMargin: 8
-                CountLabel { loading: !!tabPage.currentEditor && tabPage.currentEditor.loading }
+                CountLabel { hasDocument: !!tabPage.currentEditor; loading: hasDocument && tabPage.currentEditor.loading }
                 Item { Layout.fillWidth: true }
                 ThroughLabel {}
                 LockerLabel {}

@@ -182,6 +182,7 @@ Item {
         var at = row ? row.mapToItem(tree, 24, row.height) : Qt.point(24, 0)
         contextMenu.target = index
         contextMenu.popup(tree, at.x, at.y)
+        contextMenu.currentIndex = 0 // the keyboard's place, for a screen reader
     }
 
     // The entry's document (a book's index.txt), taken with editingPath as
@@ -356,9 +357,12 @@ Item {
                     Accessible.name: styleData.value === undefined ? "" : styleData.value
                     Accessible.selectable: true
                     Accessible.selected: styleData.selected
+                    // The keyboard's row, while the tree has the keyboard,
+                    // is told where it went on every move.
                     Tova.AccessibleState {
                         expandable: styleData.hasChildren
                         expanded: styleData.isExpanded
+                        current: tree.activeFocus && styleData.row === tree.__listView.currentIndex
                     }
                     Image {
                         id: entryIcon
@@ -389,6 +393,7 @@ Item {
                     }
                     TextField {
                         objectName: "renameField"
+                        Accessible.name: qsTr("重命名")
                         anchors.fill: parent
                         anchors.leftMargin: entryIcon.width + 4
                         // Slim enough for the row, so the name stays readable.

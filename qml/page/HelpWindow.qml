@@ -12,9 +12,11 @@ SheetWindow {
     isShowCloseButton: true
 
     // The key that opened the sheet closes it: the window's own keys are
-    // off while a sheet covers it.
+    // off while a sheet covers it. Closed, the sheet leaves the key to
+    // the window (F1 reaches the page in front).
     Shortcut {
         objectName: "closeKey"
+        enabled: sheet.visible
         sequence: keys.getKey("help") !== "" ? keys.message + keys.getKey("help") : "F1"
         onActivated: applicationWindow.showHelp()
     }

@@ -14,15 +14,17 @@ Item {
     implicitWidth: 280
     implicitHeight: 300
 
+    // Returns the sheet, null when it cannot be made.
     function openSheet(file) {
         var component = Qt.createComponent(file)
         if (component.status !== Component.Ready) {
             console.log("error loading component:", component.errorString())
-            return
+            return null
         }
         var sheet = component.createObject(page)
         sheet.destroyWindow.connect(function() { sheet.destroy() })
         sheet.show()
+        return sheet
     }
     function changeAvatar(url) {
         if (String(url) === "" || String(url) === userdata.avatar_url)
@@ -90,7 +92,7 @@ Item {
         Text {
             objectName: "pointsText"
             anchors.horizontalCenter: parent.horizontalCenter
-            text: qsTr("现有积分") + ": " + userdata.points
+            text: qsTr("现有积分") + ": " + i18n.figure(userdata.points)
             color: g_theme.foregroundColor
             font.pixelSize: 13
             MouseArea {

@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
+import TovaUi 0.1 as Tova
 import com.velmora.folderlistmodel 1.0
 
 // The notes: the notes folder as a list, the current note, new and delete,
@@ -119,11 +120,14 @@ Item {
                 function onCountChanged() { list.currentIndex = notesModel.indexOf(files.noteCurrentFile) }
             }
             delegate: ItemDelegate {
+                id: noteRow
                 readonly property url note: fileUrl
                 width: list.width
                 focusPolicy: Qt.NoFocus
                 text: fileBaseName
                 highlighted: ListView.isCurrentItem
+                // told to a screen reader as the list takes the keyboard and on every move
+                Tova.AccessibleState { current: noteRow.highlighted && list.activeFocus }
                 onClicked: page.choose(fileUrl)
             }
         }

@@ -681,6 +681,7 @@ ViewController {
             title: qsTr("设置登录密码")
             isShowCancel: true
             closeOnOk: false
+            okOnEnter: false // its fields take Enter themselves
             onOk: {
                 if (first.text === "") {
                     message.show(qsTr("您需要输入启动密码"), 16)

@@ -152,7 +152,7 @@ Item {
     }
 
     component PointsButton: Button {
-        text: page.signedIn ? qsTr("现有积分") + ": " + page.points : qsTr("未登录")
+        text: page.signedIn ? qsTr("现有积分") + ": " + i18n.figure(page.points) : qsTr("未登录")
         onClicked: page.pointsClicked()
     }
 
@@ -238,13 +238,13 @@ Item {
                         spacing: 16
                         Text {
                             objectName: "throughFee"
-                            text: qsTr("门票") + " \u2068" + model.needCoins + "\u2069"
+                            text: qsTr("门票") + " \u2068" + i18n.figure(model.needCoins) + "\u2069"
                             font.pixelSize: 12
                             color: g_theme.foregroundColor
                         }
                         Text {
                             objectName: "throughReward"
-                            text: qsTr("通关奖励") + " \u2068" + model.rewardConins + "\u2069"
+                            text: qsTr("通关奖励") + " \u2068" + i18n.figure(model.rewardConins) + "\u2069"
                             font.pixelSize: 12
                             color: g_theme.foregroundColor
                         }
@@ -261,8 +261,8 @@ Item {
                         width: parent.width
                         horizontalAlignment: Text.AlignLeft
                         wrapMode: Text.Wrap
-                        text: qsTr("需要在最多%1小时内完成9关，共%n字的挑战", "", model.word)
-                              .arg(Number(model.time / 60).toLocaleString(Qt.locale(i18n.localeName), "f", 1))
+                        text: i18n.digits(qsTr("需要在最多%1小时内完成9关，共%n字的挑战", "", model.word)
+                                          .arg(Number(model.time / 60).toLocaleString(Qt.locale(i18n.localeName), "f", 1)))
                         font.pixelSize: 12
                         color: g_theme.secondaryTextColor
                     }
@@ -355,12 +355,12 @@ Item {
                         }
                     }
                     Text {
-                        text: qsTr("奖励积分") + ":" + model.rewardConins
+                        text: qsTr("奖励积分") + ":" + i18n.figure(model.rewardConins)
                         font.pixelSize: 12
                         color: g_theme.secondaryTextColor
                     }
                     Text {
-                        text: qsTr("剩余字数") + ":" + model.needWords
+                        text: qsTr("剩余字数") + ":" + i18n.figure(model.needWords)
                         font.pixelSize: 12
                         color: g_theme.secondaryTextColor
                     }

@@ -6,10 +6,13 @@ import QtQuick.Layouts 1.15
 // the chapter holding the cursor and the words before the cursor (each
 // switched by its setting), and the selection while there is one. While the
 // document still loads, its counts are of the part in so far: none is shown.
+// With no document in front (Preferences, History) it shows nothing.
 RowLayout {
     id: label
     spacing: 12
     property bool loading: false
+    property bool hasDocument: true
+    visible: hasDocument
     readonly property var counts: wordCountModel.currentCountClass
     readonly property bool counted: !loading && !!counts && counts.All >= 0
 

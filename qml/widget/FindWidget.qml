@@ -47,7 +47,10 @@ Rectangle {
             Layout.preferredHeight: 40
             spacing: 2
             ToolButton {
+                id: toggleReplace
                 objectName: "toggleReplace"
+                KeyNavigation.tab: findField
+                KeyNavigation.backtab: bar.replaceMode ? replaceAllButton : closeFind
                 text: bar.replaceMode ? "\u25BE" : "\u25B8"
                 hoverText: qsTr("替换")
                 onClicked: if (bar.document) bar.document.replaceMode = !bar.document.replaceMode
@@ -65,6 +68,10 @@ Rectangle {
                 onTextChanged: if (bar.document && bar.document.selectedText !== text) bar.document.selectedText = text
                 Keys.onReturnPressed: bar.searchDown()
                 Keys.onEnterPressed: bar.searchDown()
+                // Tab follows reading: the find field, the replacement,
+                // then the toggles and buttons; it stays in the bar.
+                KeyNavigation.tab: bar.replaceMode ? replaceField : regexToggle
+                KeyNavigation.backtab: toggleReplace
                 Keys.onEscapePressed: bar.visible = false
             }
             C.Label {
@@ -73,7 +80,9 @@ Rectangle {
                 text: qsTr("无结果")
             }
             ToolButton {
+                id: regexToggle
                 objectName: "regexToggle"
+                KeyNavigation.backtab: bar.replaceMode ? replaceField : findField
                 text: ".*"
                 checkable: true
                 hoverText: qsTr("正则表达式")
@@ -99,7 +108,14 @@ Rectangle {
             }
             ToolButton { objectName: "searchUp"; text: "\u2191"; hoverText: qsTr("向上查找"); onClicked: bar.searchUp() }
             ToolButton { objectName: "searchDown"; text: "\u2193"; hoverText: qsTr("向下查找"); onClicked: bar.searchDown() }
-            ToolButton { objectName: "closeFind"; text: "\u2715"; hoverText: qsTr("关闭"); onClicked: bar.visible = false }
+            ToolButton {
+                id: closeFind
+                objectName: "closeFind"
+                text: "\u2715"
+                hoverText: qsTr("关闭")
+                onClicked: bar.visible = false
+                KeyNavigation.tab: bar.replaceMode ? replaceButton : toggleReplace
+            }
         }
 
         RowLayout {
@@ -120,11 +136,21 @@ Rectangle {
                 onTextChanged: if (bar.document && bar.document.replaceText !== text) bar.document.replaceText = text
                 Keys.onReturnPressed: bar.replaceOne()
                 Keys.onEnterPressed: bar.replaceOne()
+                KeyNavigation.tab: regexToggle
+                KeyNavigation.backtab: findField
                 Keys.onEscapePressed: bar.visible = false
             }
-            ToolButton { objectName: "replaceButton"; text: qsTr("替换"); onClicked: bar.replaceOne() }
             ToolButton {
+                id: replaceButton
+                objectName: "replaceButton"
+                text: qsTr("替换")
+                onClicked: bar.replaceOne()
+                KeyNavigation.backtab: closeFind
+            }
+            ToolButton {
+                id: replaceAllButton
                 objectName: "replaceAllButton"
+                KeyNavigation.tab: toggleReplace
                 text: qsTr("全部")
                 hoverText: qsTr("全部替换")
                 onClicked: bar.askReplaceAll()

@@ -19,6 +19,13 @@ Rectangle {
 
     onCurrentPageChanged: window.storeSetting("currentFunction", currentPage)
 
+    // A page's button shows the page and gives it the keyboard.
+    function openPage(name) {
+        window.showTab(name)
+        if (window.pcMain)
+            window.pcMain.focusPage(name)
+    }
+
     function hoverOf(title, keyName) {
         var key = keyName === "" ? "" : keys.message + keys.getKey(keyName)
         return key === "" ? title : title + "(" + key + ")"
@@ -51,7 +58,7 @@ Rectangle {
                 selected: bar.currentPage === name
                 title: modelData.title
                 hoverText: bar.hoverOf(modelData.title, modelData.key)
-                onClicked: bar.window.showTab(name)
+                onClicked: bar.openPage(name)
             }
         }
     }
@@ -69,7 +76,7 @@ Rectangle {
             selected: bar.currentPage === name
             title: qsTr("个人中心")
             hoverText: bar.hoverOf(title, "showMe")
-            onClicked: bar.window.showTab(name)
+            onClicked: bar.openPage(name)
         }
         HomeButton {
             objectName: "homeButton_lumo"

@@ -91,7 +91,36 @@ C.MenuBar {
 
     // The keyboard's way into the menus: Alt and a menu's letter opens it,
     // F10 the first; the arrow keys then walk the entries and the menus.
-    readonly property var mnemonics: ({ fileMenu: "F", editMenu: "E", showMenu: "V", toolsMenu: "T", helpMenu: "H" })
+    // Each menu's letter: in a language written in capital and small
+    // letters, the first free letter of its own title, underlined there
+    // ("Datei", "Bearbeiten"); otherwise its English letter after the title
+    // ("文件(F)").
+    readonly property var menuTitles: [["fileMenu", qsTr("文件"), "F"], ["editMenu", qsTr("编辑"), "E"],
+                                       ["showMenu", qsTr("显示"), "V"], ["toolsMenu", qsTr("工具"), "T"],
+                                       ["helpMenu", qsTr("帮助"), "H"]]
+    readonly property var mnemonics: {
+        var taken = {}
+        var result = {}
+        for (var i = 0; i < menuTitles.length; ++i) {
+            var letter = ownLetter(menuTitles[i][1], taken) || menuTitles[i][2]
+            taken[letter] = true
+            result[menuTitles[i][0]] = letter
+        }
+        return result
+    }
+    // Accented Latin letters are passed over, as keyboards give them by
+    // more than one key.
+    function ownLetter(title, taken) {
+        var s = String(title)
+        for (var i = 0; i < s.length; ++i) {
+            var up = s.charAt(i).toUpperCase()
+            var cased = up !== s.charAt(i).toLowerCase()
+            var plain = (up >= "A" && up <= "Z") || up.charCodeAt(0) > 0x36f
+            if (cased && plain && !taken[up])
+                return up
+        }
+        return ""
+    }
     function openMenu(index) {
         if (anyMenuOpen())
             closeOpenMenu()
@@ -100,6 +129,8 @@ C.MenuBar {
             return
         item.triggered()
         item.highlighted = !!item.menu && item.menu.visible
+        if (item.highlighted)
+            item.menu.focusFirst()
     }
     // A title with its letter underlined in place ("File"), or added after
     // it ("文件(F)").

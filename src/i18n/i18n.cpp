@@ -118,6 +118,17 @@ QString I18n::figure(double value, int decimals) const
     return m_translator.locale().toString(value, 'f', decimals);
 }
 
+QString I18n::digits(const QString& text) const
+{
+    const ushort zero = m_translator.locale().zeroDigit().unicode();
+    QString shown = text;
+    for (QChar& ch : shown) {
+        if (ch >= QLatin1Char('0') && ch <= QLatin1Char('9'))
+            ch = QChar(ushort(zero + (ch.unicode() - '0')));
+    }
+    return shown;
+}
+
 Qt::LayoutDirection I18n::textDirection(const QString& displayName)
 {
     for (const Language& row : languages)

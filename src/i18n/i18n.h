@@ -49,6 +49,9 @@ public:
     Q_INVOKABLE void reTrans(const QString& lang);
     // A figure in the interface language's digits, as counts (%n) are shown.
     Q_INVOKABLE QString figure(double value, int decimals = 0) const;
+    // A shown text with its digits 0 to 9 in the interface language's digit
+    // form, so that a sentence's figures match the page's others.
+    Q_INVOKABLE QString digits(const QString& text) const;
 
     // The display name for the system locale; English for every language
     // that has no catalogue.

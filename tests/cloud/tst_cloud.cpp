@@ -880,6 +880,7 @@ private slots:
             chapter += "第" + QByteArray::number(i) + "行 夜色沉沉，风从山那边吹过来。\n";
         QTest::newRow("end of a 5000-line chapter") << chapter + "mine" << chapter + "theirs, the last" << QStringList { "mine", "theirs, the last" };
         QTest::newRow("a line added in the cloud") << QByteArray("一\n二") << QByteArray("一\n二\n三") << QStringList { "二", "三" };
+        QTest::newRow("an empty line against a written one") << QByteArray("一\n\n三") << QByteArray("一\n二\n三") << QStringList { "\n", "二" };
     }
     void conflictPages()
     {
@@ -952,6 +953,9 @@ private slots:
                                               Q_ARG(int, view->property("selectionStart").toInt())));
             const qreal top = flick->property("contentY").toReal();
             QVERIFY2(at.top() >= top && at.bottom() <= top + flick->height(), qPrintable(side));
+            // The line is marked across the view, empty or not.
+            auto* mark = page->findChild<QQuickItem*>(side + QStringLiteral("Mark"));
+            QVERIFY(mark && mark->isVisible() && mark->width() > 100 && qAbs(mark->y() - at.top()) < 1 && mark->height() >= at.height());
         }
         QVERIFY(QMetaObject::invokeMethod(page->findChild<QObject*>(QStringLiteral("serverKeepButton")), "clicked"));
         QVERIFY(m_disk->conflictFileList().isEmpty());

@@ -49,6 +49,7 @@ QtObject {
     }
     function page(name) { return win.pcMain.page(name) }
     property string documentFolder: ""
+    property var accountSheet: null
     function docUrl(path) { return "file://" + documentFolder + "/" + path }
     function editor() { return win.documentPage.currentEditor }
     function settingMenu() { return win.pcMain.homeBar.settingButton.menu }
@@ -222,10 +223,11 @@ QtObject {
               win.showTab("me")
           }, close: function() {} },
         { name: "signed-in-ranking", open: function() { win.showTab("ranking") }, close: function() {} },
-        { name: "sheet-profile", open: function() { page("me").openSheet("ProfileWindow.qml") },
-          close: function() { cancelSheets(page("me")) } },
-        { name: "sheet-password", open: function() { page("me").openSheet("PasswordWindow.qml") },
-          close: function() { cancelSheets(page("me")) } },
+        // (the account page's sheets lie in the window's overlay, not in the page)
+        { name: "sheet-profile", open: function() { accountSheet = page("me").openSheet("ProfileWindow.qml") },
+          close: function() { accountSheet.doCancel() } },
+        { name: "sheet-password", open: function() { accountSheet = page("me").openSheet("PasswordWindow.qml") },
+          close: function() { accountSheet.doCancel() } },
         { name: "sheet-points-signed-in", open: function() { win.showPointsWindow() }, close: function() { win.showPointsWindow() } },
         { name: "sheet-create-room", open: function() { page("ranking").showCreateSheet() },
           close: function() { cancelSheets(page("ranking")) } },
@@ -233,6 +235,9 @@ QtObject {
           close: function() { find(page("ranking"), "leaveRoomButton").clicked() } },
         { name: "sheet-room-password", open: function() { page("ranking").openRoom("Room A", true, "secret") },
           close: function() { cancelSheets(page("ranking")); userdata.logined = false; win.showTab("files") } },
+        // 1280 x 800 at 200 %
+        { name: "window-640x400", open: function() { win.width = 640; win.height = 400 },
+          close: function() { win.width = 920; win.height = 600 } },
         { name: "minimalist", open: function() { win.setMinimalistMode(); win.isShowPendentTips = true },
           close: function() {} },
         { name: "minimalist-drawer", open: function() { win.showTab("wordCount"); win.isShowPendentTips = false },

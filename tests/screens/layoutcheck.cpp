@@ -7,7 +7,10 @@
 #include <QQuickItem>
 #include <QQuickWindow>
 
+#include <private/qguiapplication_p.h>
 #include <private/qquickaccessibleattached_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 
 namespace {
 
@@ -149,4 +152,51 @@ QStringList LayoutCheck::readerCheck(QQuickWindow* window, const QString& text, 
     if (have.count(QStringLiteral("menu")) != menus || have.filter(QStringLiteral("row ")).size() < 3)
         faults << QStringLiteral("screen reader: menus or rows missing in %1").arg(have.join(QLatin1Char(',')));
     return faults;
+}
+
+namespace {
+QStringList* heard = nullptr;
+
+QString said(QAccessible::Event type)
+{
+    return type == QAccessible::Focus ? QStringLiteral("focus")
+         : type == QAccessible::ObjectShow ? QStringLiteral("shown")
+         : QStringLiteral("event-%1").arg(int(type), 0, 16);
+}
+QString said(QAccessible::Role role)
+{
+    return role == QAccessible::TreeItem ? QStringLiteral("row")
+         : role == QAccessible::MenuItem ? QStringLiteral("menu entry")
+         : role == QAccessible::ListItem ? QStringLiteral("list entry")
+         : role == QAccessible::AlertMessage ? QStringLiteral("alert")
+         : role == QAccessible::EditableText ? QStringLiteral("text")
+         : role == QAccessible::Dialog ? QStringLiteral("dialog")
+         : QStringLiteral("role-%1").arg(int(role), 0, 16);
+}
+
+// Every event Qt sends towards the screen reader, noted as "<event>
+// <role> <name>" ("focus row Novel (open)"), then passed on to the
+// platform's bridge as Qt does.
+void overhear(QAccessibleEvent* event)
+{
+    QAccessibleInterface* face = event->accessibleInterface();
+    if (heard && face && face->isValid()) {
+        const QAccessible::State s = face->state();
+        *heard << QStringLiteral("%1 %2 %3%4").arg(said(event->type()), said(face->role()), face->text(QAccessible::Name),
+                                                   s.expandable ? (s.expanded ? QStringLiteral(" (open)") : QStringLiteral(" (closed)")) : QString());
+    }
+    if (QPlatformAccessibility* bridge = QGuiApplicationPrivate::platformIntegration()->accessibility())
+        bridge->notifyAccessibilityUpdate(event);
+}
+} // namespace
+
+QStringList LayoutCheck::listen(const std::function<void()>& action)
+{
+    QStringList events;
+    heard = &events;
+    QAccessible::installUpdateHandler(overhear);
+    action();
+    QAccessible::installUpdateHandler(nullptr);
+    heard = nullptr;
+    return events;
 }

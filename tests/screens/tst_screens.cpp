@@ -5,7 +5,8 @@
 // overlapping another text, and in translations not left in Chinese).
 // Every item a writer can act on must have an accessible name, a screen
 // reader walking the window finds the text, the tree's rows and the menus,
-// and the layout must run the language's way (mirrored in Arabic).
+// and is told where the keys move the keyboard and of each notice as it
+// shows; the layout must run the language's way (mirrored in Arabic).
 //
 // Each language runs in a process of its own, started like the program (the
 // language is read at start-up), three at a time. With PENLARK_SCREENS_DIR
@@ -18,12 +19,15 @@
 #include "i18n/i18n.h"
 #include "registertype/registertype.h"
 #include "TovaUi/function/function.h"
+#include "TovaUi/function/message.h"
 #include "TovaUi/theme/lumotheme.h"
 
 #include "layoutcheck.h"
 #include "screencheck.h"
 
 #include <QApplication>
+#include <algorithm>
+#include <functional>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -117,6 +121,67 @@ QImage grab(QQuickWindow* window)
     window->update();
     swapped.wait(1000);
     return window->screen()->grabWindow(window->winId()).toImage();
+}
+
+// What a screen reader is told: where each key moved the keyboard (the
+// tree's rows, the chapter list, a menu, a sheet), and each notice and
+// save error as it shows.
+QStringList heardCheck(QQuickWindow* window)
+{
+    auto keys = [window](QList<QKeySequence> presses) {
+        return [window, presses] {
+            for (const QKeySequence& k : presses) {
+                // (a letter outside ASCII, a Cyrillic one, with its text)
+                const int code = k[0] & ~Qt::KeyboardModifierMask;
+                const QString text = code < 0x10000 && QChar(code).isLetter() ? QString(QChar(code)).toLower() : QString();
+                QTest::sendKeyEvent(QTest::Click, window, Qt::Key(code), text, Qt::KeyboardModifiers(k[0] & Qt::KeyboardModifierMask));
+                settle();
+            }
+        };
+    };
+    QObject* editor = window->property("documentPage").value<QObject*>()->property("currentEditor").value<QObject*>();
+    QObject* document = editor->property("document").value<QObject*>();
+    const QString notice = QCoreApplication::translate("main", "窗口已置顶");
+    const QUrl nowhere = QUrl::fromLocalFile(global::documentPath() + QStringLiteral("/no/such/book/chapter.txt"));
+    // The File menu's letter: its title's own, or F after a title in
+    // Chinese, Japanese, Korean or Arabic.
+    QObject* menuBar = window->findChild<QObject*>(QStringLiteral("windowsMenuBar"));
+    const QString letter = menuBar->property("mnemonics").toMap().value(QStringLiteral("fileMenu")).toString();
+    const QString title = QCoreApplication::translate("WindowsMenuBar", "文件");
+    const bool cased = std::any_of(title.begin(), title.end(), [](QChar c) { return c.toUpper() != c.toLower(); });
+    const struct {
+        const char* what;
+        std::function<void()> act;
+        QString told;
+    } steps[] = {
+        { "Ctrl+1", keys({ QKeySequence(Qt::CTRL | Qt::Key_1) }), QStringLiteral("focus row chapter-1.txt") },
+        { "Down", keys({ QKeySequence(Qt::Key_Down) }), QStringLiteral("focus row chapter-2.txt") },
+        { "Up to the book", keys({ QKeySequence(Qt::Key_Up), QKeySequence(Qt::Key_Up) }), QStringLiteral("focus row Novel (open)") },
+        { "Down to the open chapter", keys({ QKeySequence(Qt::Key_Down) }), QStringLiteral("focus row chapter-1.txt") },
+        { "Escape", keys({ QKeySequence(Qt::Key_Escape) }), QStringLiteral("focus text") },
+        { "Alt and the File menu's letter", keys({ QKeySequence(Qt::ALT | letter.at(0).unicode()) }), QStringLiteral("focus menu entry ") },
+        { "Escape from the menu", keys({ QKeySequence(Qt::Key_Escape) }), QStringLiteral("focus text") },
+        { "Ctrl+2", keys({ QKeySequence(Qt::CTRL | Qt::Key_2) }), QStringLiteral("focus list entry Chapter 1") },
+        { "Down in the chapters", keys({ QKeySequence(Qt::Key_Down) }), QStringLiteral("focus list entry Chapter 2") },
+        { "Escape from the chapters", keys({ QKeySequence(Qt::Key_Escape) }), QStringLiteral("focus text") },
+        { "F2", keys({ QKeySequence(Qt::Key_F2) }), QStringLiteral("focus dialog ") + QCoreApplication::translate("CountChartWindow", "统计卡片") },
+        { "Escape from the card", keys({ QKeySequence(Qt::Key_Escape) }), QStringLiteral("focus text") },
+        { "a notice", [&] { message::show(Message::Tips, notice); settle(); }, QStringLiteral("shown alert ") + notice },
+        { "a save error", [&] { QMetaObject::invokeMethod(document, "saveAs", Q_ARG(QUrl, nowhere)); settle(); },
+          QStringLiteral("shown alert ") + QCoreApplication::translate("LazyTextDocument", "Cannot save: ") },
+    };
+    QStringList faults;
+    if (letter.size() != 1 || (cased ? !title.contains(letter, Qt::CaseInsensitive) : letter != QLatin1String("F")))
+        faults << QStringLiteral("File menu \"%1\" has the letter \"%2\"").arg(title, letter);
+    for (const auto& step : steps) {
+        const QStringList heard = LayoutCheck::listen(step.act);
+        if (std::none_of(heard.begin(), heard.end(), [&](const QString& h) { return h.startsWith(step.told) && !h.endsWith(QLatin1Char(' ')); }))
+            faults << QStringLiteral("screen reader not told of %1: no \"%2\" in %3").arg(QLatin1String(step.what), step.told, heard.join(QStringLiteral(" | ")));
+    }
+    for (const char* name : { "noticePopup", "tipPopup" })
+        QMetaObject::invokeMethod(window->findChild<QObject*>(QLatin1String(name)), "close");
+    settle();
+    return faults;
 }
 
 void writeFile(const QString& path, const QString& text)
@@ -219,6 +284,7 @@ int runLanguage(const QString& code, const QString& name)
                 if (t == 0 && w == 0 && scene == 0) {
                     found << LayoutCheck::readerCheck(window, QStringLiteral("It was raining."), 3, QStringLiteral("Novel"), 5);
                     QTest::keyClick(window, Qt::Key_Left); // the screens are checked without a selection
+                    found << heardCheck(window);
                 }
                 const QString label = QStringLiteral("%1 %2 %3%4").arg(code, QLatin1String(themeNames[t]), sceneName.toString(),
                                                                       w == 0 ? QString() : QStringLiteral(" window %1").arg(w));

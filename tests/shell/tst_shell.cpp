@@ -133,6 +133,10 @@ private slots:
         QObject* label = window->findChild<QObject*>(QStringLiteral("countLabel"));
         QVERIFY(label);
         QTRY_VERIFY_WITH_TIMEOUT(label->property("text").toString().startsWith(QStringLiteral("字数: ")), 10000);
+        QVERIFY(qobject_cast<QQuickItem*>(label)->isVisible());
+        // A page without a document in front: no counts, and no "counting".
+        QMetaObject::invokeMethod(window, "openPerferences");
+        QTRY_VERIFY(!qobject_cast<QQuickItem*>(label)->isVisible());
         window->close();
     }
 
@@ -436,6 +440,21 @@ private slots:
                 QTest::keyClick(window, key);
                 QTRY_COMPARE(window->findChild<QObject*>(sheet) && window->findChild<QObject*>(sheet)->property("opened").toBool(), press % 2 == 0);
             }
+        // Closed by Escape, the card leaves F2 to the tree, which renames.
+        QVERIFY(openBook(window, QStringLiteral("card.txt")));
+        QTest::keyClick(window, Qt::Key_F2);
+        QTRY_VERIFY(window->findChild<QObject*>("countChartWindow")->property("opened").toBool());
+        QTest::keyClick(window, Qt::Key_Escape);
+        QTRY_VERIFY(!window->property("sheetOpen").toBool());
+        auto* filesPage = window->findChild<QQuickItem*>(QStringLiteral("filesPage"));
+        QTest::keyClick(window, Qt::Key_1, Qt::ControlModifier);
+        QTRY_VERIFY(filesPage->property("treeView").value<QQuickItem*>()->hasActiveFocus());
+        QTest::keyClick(window, Qt::Key_F2);
+        QTRY_COMPARE(filesPage->property("editingPath").toString(), global::documentPath() + QStringLiteral("/card.txt"));
+        QTest::keyClick(window, Qt::Key_Escape);
+        QTRY_COMPARE(filesPage->property("editingPath").toString(), QString());
+        QVERIFY(!window->findChild<QObject*>("countChartWindow")->property("visible").toBool());
+
         QUrl note;
         QMetaObject::invokeMethod(engine.rootContext()->contextProperty(QStringLiteral("files")).value<QObject*>(), "newNoteFile", Q_RETURN_ARG(QUrl, note));
         QMetaObject::invokeMethod(window, "showTab", Q_ARG(QString, QStringLiteral("notes")));
@@ -448,6 +467,129 @@ private slots:
         QTRY_VERIFY(tabs->property("currentEditor").value<QObject*>());
         QCOMPARE(tabs->property("currentEditor").value<QObject*>()->property("fileName").toUrl(), note);
         global::instance()->settings()->setProperty("currentFile", QString());
+    }
+
+    static void click(QQuickWindow* window, QQuickItem* item)
+    {
+        QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint());
+    }
+    // By its object name, among items a repeater made too.
+    static QQuickItem* findItem(QQuickItem* root, const QString& name)
+    {
+        if (root->objectName() == name)
+            return root;
+        for (QQuickItem* child : root->childItems())
+            if (QQuickItem* hit = findItem(child, name))
+                return hit;
+        return nullptr;
+    }
+    static QString focusName(QQuickWindow* window)
+    {
+        return window->activeFocusItem() ? window->activeFocusItem()->objectName() : QString();
+    }
+
+    // A click on a navigation button gives its page the keyboard: Tabs
+    // walk the page and put nothing into the chapter. On the account page
+    // the first stop is "Sign in", which Enter presses.
+    void navigationClickGivesThePageTheKeyboard_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const char* name : { "files", "autoChapter", "wordCount", "ranking", "through", "notes", "me" })
+            QTest::addRow("%s", name) << QString::fromLatin1(name);
+    }
+    void navigationClickGivesThePageTheKeyboard()
+    {
+        QFETCH(QString, name);
+        QQmlApplicationEngine engine;
+        QQuickWindow* window = loadActiveMainWindow(engine);
+        QVERIFY(window);
+        QObject* page = openBook(window, QStringLiteral("nav.txt"));
+        QVERIFY(page);
+        QObject* document = page->property("document").value<QObject*>();
+        const QString before = document->property("allText").toString();
+        QQuickItem* text = editorText(page);
+        text->forceActiveFocus();
+        QQuickItem* button = findItem(window->contentItem(), QStringLiteral("homeButton_") + name);
+        QVERIFY(button);
+        click(window, button);
+        QVariant sidePage;
+        QMetaObject::invokeMethod(window->property("pcMain").value<QObject*>(), "page", Q_RETURN_ARG(QVariant, sidePage), Q_ARG(QVariant, name));
+        QTRY_VERIFY2(sidePage.value<QQuickItem*>()->isAncestorOf(window->activeFocusItem()), qPrintable(focusName(window)));
+        if (name == QLatin1String("me"))
+            QCOMPARE(focusName(window), QStringLiteral("showLoginButton"));
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(window, Qt::Key_Tab);
+        QCOMPARE(document->property("allText").toString(), before);
+        if (name == QLatin1String("me")) {
+            click(window, button);
+            QTRY_COMPARE(focusName(window), QStringLiteral("showLoginButton"));
+            QTest::keyClick(window, Qt::Key_Return);
+            QObject* login = window->findChild<QObject*>(QStringLiteral("loginLoader"));
+            QTRY_VERIFY(login->property("item").value<QObject*>() && login->property("item").value<QObject*>()->property("opened").toBool());
+            QMetaObject::invokeMethod(login->property("item").value<QObject*>(), "doCancel");
+        }
+        window->close();
+    }
+
+    // Tab in the find bar follows reading: the find field, the
+    // replacement, then the toggles and buttons, round to the find field
+    // again; nothing reaches the text.
+    void findBarTabOrder()
+    {
+        QQmlApplicationEngine engine;
+        QQuickWindow* window = loadActiveMainWindow(engine);
+        QVERIFY(window);
+        QObject* page = openBook(window, QStringLiteral("find.txt"));
+        QVERIFY(page);
+        QObject* document = page->property("document").value<QObject*>();
+        const QString before = document->property("allText").toString();
+        QMetaObject::invokeMethod(window, "replace");
+        QTRY_COMPARE(focusName(window), QStringLiteral("findField"));
+        const QStringList order { "replaceField", "regexToggle", "caseToggle", "searchUp", "searchDown", "closeFind",
+                                  "replaceButton", "replaceAllButton", "toggleReplace", "findField" };
+        for (const QString& next : order) {
+            QTest::keyClick(window, Qt::Key_Tab);
+            QCOMPARE(focusName(window), next);
+        }
+        QTest::keyClick(window, Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(focusName(window), QStringLiteral("toggleReplace"));
+        QCOMPARE(document->property("allText").toString(), before);
+        window->close();
+    }
+
+    // Enter confirms the lock sheet from its word field, as the sign-in
+    // sheet does from its fields, and presses the button that has the
+    // keyboard: OK locks, Cancel does not.
+    void lockSheetTakesEnter_data()
+    {
+        QTest::addColumn<QString>("focused");
+        QTest::addColumn<int>("locked");
+        QTest::addRow("in the word field") << QStringLiteral("wordsField") << 300;
+        QTest::addRow("on OK") << QStringLiteral("sheetOkButton") << 300;
+        QTest::addRow("on Cancel") << QStringLiteral("sheetCancelButton") << 0;
+    }
+    void lockSheetTakesEnter()
+    {
+        QFETCH(QString, focused);
+        QFETCH(int, locked);
+        QQmlApplicationEngine engine;
+        QQuickWindow* window = loadActiveMainWindow(engine);
+        QVERIFY(window);
+        QObject* store = engine.rootContext()->contextProperty(QStringLiteral("g_data")).value<QObject*>();
+        QMetaObject::invokeMethod(window, "showTarget");
+        QObject* holder = window->findChild<QObject*>(QStringLiteral("targetLoader"));
+        QTRY_VERIFY(holder->property("item").value<QObject*>() && holder->property("item").value<QObject*>()->property("opened").toBool());
+        QTRY_COMPARE(focusName(window), QStringLiteral("wordsField"));
+        typeText(window, QStringLiteral("300"));
+        for (int tabs = 0; tabs < 6 && focusName(window) != focused; ++tabs)
+            QTest::keyClick(window, Qt::Key_Tab);
+        QCOMPARE(focusName(window), focused);
+        QTest::keyClick(window, Qt::Key_Return);
+        QTRY_VERIFY(!holder->property("item").value<QObject*>());
+        QCOMPARE(store->property("lockWord").toInt(), locked);
+        store->setProperty("lockWord", 0);
+        QMetaObject::invokeMethod(store, "setLockState", Q_ARG(bool, false));
+        window->close();
     }
 
     // The Open dialog starts in the document folder, not in the folder the

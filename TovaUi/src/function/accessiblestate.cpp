@@ -29,6 +29,10 @@ public:
             s.expandable = own->expandable();
             s.expanded = own->expandable() && own->expanded();
             s.collapsed = own->expandable() && !own->expanded();
+            if (own->current()) {
+                s.focusable = true;
+                s.focused = true;
+            }
         }
         return s;
     }
@@ -95,5 +99,25 @@ void AccessibleState::announce()
     states.expanded = true;
     states.collapsed = true;
     QAccessibleStateChangeEvent event(parent(), states);
+    QAccessible::updateAccessibility(&event);
+}
+
+void AccessibleState::setCurrent(bool current)
+{
+    if (m_current == current)
+        return;
+    m_current = current;
+    emit changed();
+    if (!m_current || !QAccessible::isActive() || !parent())
+        return;
+    QAccessibleEvent event(parent(), QAccessible::Focus);
+    QAccessible::updateAccessibility(&event);
+}
+
+void AccessibleState::announceShown()
+{
+    if (!QAccessible::isActive() || !parent())
+        return;
+    QAccessibleEvent event(parent(), QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&event);
 }

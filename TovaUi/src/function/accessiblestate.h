@@ -7,14 +7,17 @@
 // What a screen reader is told of the item it is declared in, beyond what
 // Qt Quick's own accessibility can say: a role for a control (a control
 // keeps its built-in role whatever Accessible.role says), and whether a row
-// can open and is open. Declared as a child of the item; changes of the
-// states are announced.
+// can open and is open, whether it is the keyboard's place inside a view
+// that has the keyboard (a tree's current row, which never takes the focus
+// itself). Declared as a child of the item; changes of the states are
+// announced, and an item that becomes current is announced as focused.
 class AccessibleState : public QObject
 {
     Q_OBJECT
     Q_PROPERTY(QAccessible::Role role READ role WRITE setRole NOTIFY changed)
     Q_PROPERTY(bool expandable READ expandable WRITE setExpandable NOTIFY changed)
     Q_PROPERTY(bool expanded READ expanded WRITE setExpanded NOTIFY changed)
+    Q_PROPERTY(bool current READ current WRITE setCurrent NOTIFY changed)
 public:
     explicit AccessibleState(QObject* parent = nullptr);
 
@@ -25,6 +28,12 @@ public:
     void setExpandable(bool expandable);
     bool expanded() const { return m_expanded; }
     void setExpanded(bool expanded);
+    bool current() const { return m_current; }
+    void setCurrent(bool current);
+
+    // Tells a screen reader the item is shown afresh: a notice whose text
+    // was replaced while it stayed up is read again.
+    Q_INVOKABLE void announceShown();
 
 signals:
     void changed();
@@ -35,6 +44,7 @@ private:
     QAccessible::Role m_role = QAccessible::NoRole;
     bool m_expandable = false;
     bool m_expanded = false;
+    bool m_current = false;
 };
 
 #endif

@@ -175,7 +175,8 @@ Item {
             verify(!through.running)
         }
 
-        // Cards read the language's way, each figure by its label, hours in its decimal form.
+        // Cards read the language's way, each figure by its label, hours in its decimal form,
+        // every figure of a card in the language's one digit form.
         function test_g_cardsInReadingOrder_data() {
             return [{ tag: "English", hours: "4.5" }, { tag: "Deutsch", hours: "4,5" }, { tag: "عربي", hours: "٤٫٥", rtl: true }]
         }
@@ -185,6 +186,8 @@ Item {
             var feeX = fee.mapToItem(card, 0, 0).x, rewardX = findChild(card, "throughReward").mapToItem(card, 0, 0).x
             verify(data.rtl ? feeX > rewardX && feeX + fee.width > card.width - 12 : feeX < rewardX && feeX < 12)
             verify(findChild(card, "throughCondition").text.indexOf(data.hours) >= 0)
+            var texts = [fee.text, findChild(card, "throughReward").text, findChild(card, "throughCondition").text].join(" ")
+            verify(/[0-9\u0660-\u0669]/.test(fee.text) && !(data.rtl ? /[0-9]/ : /[\u0660-\u0669]/).test(texts), texts)
             i18n.reTrans("中文简体")
         }
 

@@ -69,7 +69,7 @@ Item {
 
         function test_kinds_data() {
             return [
-                { tag: "error", type: 0, popup: "notice", background: "#d32f2f", duration: 3000 },
+                { tag: "error", type: 0, popup: "notice", background: "#d32f2f", duration: 8000 },
                 { tag: "masking", type: 8, popup: "notice", background: "", duration: 3000 },
                 { tag: "log", type: 32, popup: "notice", background: "", duration: 3000 },
                 { tag: "tips", type: 16, popup: "tip", background: "", duration: 8000 },
