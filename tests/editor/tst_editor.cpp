@@ -3,6 +3,7 @@
 // typewriter text area with the program's real context objects.
 #include "leasedfile.h"
 #include "testenvironment.h"
+#include "testfiles.h"
 
 #include "searchtest.h"
 
@@ -47,38 +48,22 @@ class Fixture : public QObject
     Q_OBJECT
 public:
     using QObject::QObject;
-    Q_INVOKABLE QString write(const QString& name, const QString& text)
-    {
-        const QString path = QDir::homePath() + QLatin1Char('/') + name;
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            return QString();
-        file.write(text.toUtf8());
-        return QUrl::fromLocalFile(path).toString();
-    }
+    Q_INVOKABLE QString write(const QString& name, const QString& text) { return put(name, text.toUtf8()); }
     Q_INVOKABLE QString read(const QString& url) const
     {
         QFile file(QUrl(url).toLocalFile());
         return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
     }
-    // A file's bytes as hexadecimal digits, written and read; a text's
-    // bytes in an encoding (no byte-order mark).
-    Q_INVOKABLE QString writeBytes(const QString& name, const QString& hex)
+    // The file's url; "" when it could not be written.
+    QString put(const QString& name, const QByteArray& bytes)
     {
         const QString path = QDir::homePath() + QLatin1Char('/') + name;
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            return QString();
-        file.write(QByteArray::fromHex(hex.toLatin1()));
-        return QUrl::fromLocalFile(path).toString();
+        return writeTestFile(path, bytes) ? QUrl::fromLocalFile(path).toString() : QString();
     }
-    Q_INVOKABLE QString readHex(const QString& url) const
-    {
-        QFile file(QUrl(url).toLocalFile());
-        return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll().toHex()) : QString();
-    }
+    // A file's bytes as hexadecimal digits, written and read; a text's
+    // bytes in an encoding (no byte-order mark).
+    Q_INVOKABLE QString writeBytes(const QString& name, const QString& hex) { return put(name, QByteArray::fromHex(hex.toLatin1())); }
+    Q_INVOKABLE QString readHex(const QString& url) const { return QString::fromLatin1(readTestFile(QUrl(url).toLocalFile()).toHex()); }
     Q_INVOKABLE QString hex(const QString& text, const QString& codec) const
     {
         QTextCodec::ConverterState state(QTextCodec::IgnoreHeader);

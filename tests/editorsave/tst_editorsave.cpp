@@ -49,6 +49,12 @@ void writeAll(const QString& path, const QByteArray& bytes)
     QCOMPARE(file.write(bytes), qint64(bytes.size()));
 }
 
+bool setModified(const QString& path, const QDateTime& time)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadWrite) && file.setFileTime(time, QFileDevice::FileModificationTime);
+}
+
 // Holds the writer thread before each write until released; counts the
 // writes that reached it.
 class HeldWriter
@@ -138,7 +144,6 @@ QByteArray plainBytes(QString rawText, const TextFileForm& form = TextFileForm()
     rawText.replace(QLatin1Char('\n'), QLatin1String(lineEnds[int(form.lineEnd())]));
     QByteArray bytes = form.mark();
     if (form.encoding() != TextFileForm::Encoding::Utf8) {
-        // A lone surrogate as '?', as in UTF-8.
         for (int i = 0; i < rawText.size(); ++i) {
             const QChar c = rawText.at(i);
             if (c.isHighSurrogate() && i + 1 < rawText.size() && rawText.at(i + 1).isLowSurrogate())
@@ -464,11 +469,9 @@ private slots:
         }
     }
 
-    // Files of UTF-8 characters of every length (paragraph separators and
-    // frame marks among them), line feeds, stray bytes and characters cut
-    // short, read and written again: whatever the form found, an exact one
-    // gives back every byte, and a file whose stray bytes are few beside
-    // its characters is UTF-8.
+    // Random UTF-8 files (separators, frame marks, stray bytes, characters
+    // cut short) read and written again: an exact form gives back every
+    // byte, and stray bytes few beside the characters leave it UTF-8.
     void readFormsWriteBytesBack()
     {
         for (quint32 seed = 1; seed <= 600; ++seed) {
@@ -708,10 +711,7 @@ private slots:
         // another program's (its content is compared), one that keeps an
         // old time cannot be told from the file read.
         auto open = [](Editor& editor, const QString& path) {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::ReadWrite));
-            QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime));
-            file.close();
+            QVERIFY(setModified(path, QDateTime::currentDateTime().addSecs(-60)));
             editor.open(path);
             QTest::qWait(50);
             editor.doc.waitForSaves();
@@ -754,18 +754,13 @@ private slots:
         open(editor, crlf);
         tamper(crlf);
         typeAtEnd(editor, QStringLiteral("末"));
-        const QByteArray kept = readAll(crlf);
-        QCOMPARE(kept.left(1), QByteArray("#"));
-        QCOMPARE(kept.mid(1), editor.text().replace('\n', "\r\n").mid(1));
+        QCOMPARE(readAll(crlf), "#" + editor.text().replace('\n', "\r\n").mid(1));
     }
 
-    // Another program's change before a save is seen whatever it keeps:
-    // the size (a rewrite in place with the time kept, which the content
-    // tells), the time, or both (a file renamed over it). The save writes
-    // nothing; the file's text is loaded and the writer's goes to the
-    // history. The file's time is ahead of the clock, as a file from a
-    // machine whose clock runs ahead has it: a time the system's clock has
-    // not passed tells nothing.
+    // Another program's change before a save is seen whatever it keeps
+    // (size, time or both), with the file's time ahead of the clock as
+    // from a machine whose clock runs ahead: the save writes nothing, the
+    // file's text is loaded and the writer's goes to the history.
     void outsideChangeSeenBeforeSave_data()
     {
         QTest::addColumn<QString>("how");
@@ -781,11 +776,7 @@ private slots:
         const QByteArray mine = "山河远阔\n", theirs = "人间烟火\n";
         writeAll(path, mine);
         const QDateTime ahead = QDateTime::currentDateTime().addSecs(3600);
-        const auto setTime = [ahead](const QString& file) {
-            QFile f(file);
-            QVERIFY(f.open(QIODevice::ReadWrite) && f.setFileTime(ahead, QFileDevice::FileModificationTime));
-        };
-        setTime(path);
+        QVERIFY(setModified(path, ahead));
         Editor editor;
         const QString history = QDir::homePath() + QStringLiteral("/history-") + QTest::currentDataTag();
         editor.doc.setHistoryPath(QUrl::fromLocalFile(history));
@@ -795,19 +786,13 @@ private slots:
         editor.type(QStringLiteral("我的"));
         editor.enter();
         QVERIFY(writer.arrived()); // the write waits; the other program comes first
-        if (how == QLatin1String("append")) {
-            QFile f(path);
-            QVERIFY(f.open(QIODevice::Append) && f.write(theirs) == theirs.size());
-        } else if (how == QLatin1String("rewrite")) {
-            QFile f(path);
-            QVERIFY(f.open(QIODevice::ReadWrite) && f.write(theirs) == theirs.size());
-            f.close();
-            setTime(path);
-        } else {
-            writeAll(path + QStringLiteral(".new"), theirs);
-            setTime(path + QStringLiteral(".new"));
-            QVERIFY(::rename(QFile::encodeName(path + QStringLiteral(".new")).constData(), QFile::encodeName(path).constData()) == 0);
-        }
+        QFile file(how == QLatin1String("rename") ? path + QStringLiteral(".new") : path);
+        QVERIFY(file.open(how == QLatin1String("append") ? QIODevice::Append : QIODevice::ReadWrite) && file.write(theirs) == theirs.size());
+        file.close();
+        if (how != QLatin1String("append"))
+            QVERIFY(setModified(file.fileName(), ahead));
+        if (how == QLatin1String("rename"))
+            QVERIFY(::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(path).constData()) == 0);
         const QByteArray outside = readAll(path);
         writer.release(10);
         QTRY_VERIFY(!editor.doc.isSaving() && !editor.doc.loading() && editor.doc.allText().toUtf8() == outside);

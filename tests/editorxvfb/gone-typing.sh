@@ -22,9 +22,8 @@ run_case() {
   fi
   start_in_chapter
   xdotool key ctrl+End
-  xdotool type --delay 30 "Before"
-  xdotool key shift+Home ctrl+c End
-  wait_for 30 clip "Before" || fail "$name: the first words never reached the clipboard"
+  type_seen "Before" || fail "$name: the first words never reached the clipboard"
+  xdotool key End
   case $action in
     move) mv "$library/Book" "$library/Moved" ;;
     delete) rm -r "$library/Book" ;;
@@ -32,9 +31,7 @@ run_case() {
   esac
   xdotool type --delay 30 "After"
   xdotool key Return
-  xdotool type --delay 30 "Last"
-  xdotool key shift+Home ctrl+c
-  wait_for 30 clip "Last" || fail "$name: the typed words never reached the clipboard"
+  type_seen "Last" || fail "$name: the typed words never reached the clipboard"
   if [ "$ending" = sigterm ]; then
     kill -TERM "$pid"
   else
@@ -42,9 +39,7 @@ run_case() {
     xdotool key ctrl+q
     xdotool mousemove $((X + WIDTH * 3 / 4)) $((Y + HEIGHT / 2)) click 1
     xdotool key ctrl+End
-    xdotool type --delay 30 "Z"
-    xdotool key shift+Home ctrl+c
-    wait_for 30 clip "LastZ" || fail "$name: the first Ctrl+Q did not leave the window taking keys"
+    type_seen "Z" "LastZ" || fail "$name: the first Ctrl+Q did not leave the window taking keys"
     xdotool key End ctrl+q
   fi
   local status=0

@@ -76,3 +76,7 @@ start_in_chapter() {
 # shows that every key before it was handled (a line break may have put an
 # indentation before them).
 clip() { [[ "$(xclip -o -selection clipboard 2>/dev/null)" == *"$1" ]]; }
+
+# Types $1, copies the line and waits until the clipboard ends with $2 (by
+# default $1); the line stays selected.
+type_seen() { xdotool type --delay 40 "$1"; xdotool key shift+Home ctrl+c; wait_for 30 clip "${2:-$1}"; }

@@ -445,10 +445,8 @@ private slots:
         for (int i = 0; i < 40; ++i)
             book += QStringLiteral("第%1行，山河远阔，人间烟火。\n").arg(i);
         const QByteArray bookBytes = book.toUtf8();
-        const int middle = bookBytes.indexOf("第20行");
-        QTest::newRow("utf-8 stray byte") << bookBytes.left(middle) + '\xFF' + bookBytes.mid(middle) << "UTF-8"
-                                          << book.left(book.indexOf(QStringLiteral("第20行"))) + QChar(QChar::ReplacementCharacter)
-                + book.mid(book.indexOf(QStringLiteral("第20行"))) << "UTF-8 LF" << QByteArray();
+        QTest::newRow("utf-8 stray byte") << QByteArray(bookBytes).insert(bookBytes.indexOf("第20行"), '\xFF') << "UTF-8"
+                                          << QString(book).insert(book.indexOf(QStringLiteral("第20行")), QChar(QChar::ReplacementCharacter)) << "UTF-8 LF" << QByteArray();
         QTest::newRow("utf-8 cut last character") << bookBytes + QStringLiteral("尾").toUtf8().left(2) << "UTF-8"
                                                   << book + QString(2, QChar(QChar::ReplacementCharacter)) << "UTF-8 LF" << QByteArray();
         QTest::newRow("ascii stray byte") << QByteArray("plain \xFF text\n") << "UTF-8" << QStringLiteral("plain \uFFFD text\n") << "UTF-8 LF" << QByteArray();
