@@ -156,17 +156,14 @@ QByteArray plainBytes(QString rawText, const TextFileForm& form = TextFileForm()
         return bytes + QTextCodec::codecForName(codecs[int(form.encoding())])->fromUnicode(rawText.constData(), rawText.size(), &state);
     }
     int run = 0;
-    for (int i = 0; i <= rawText.size(); ++i) {
-        const bool kept = i < rawText.size() && rawText.at(i).unicode() >= 0xdc80 && rawText.at(i).unicode() <= 0xdcff
-            && (i == 0 || !rawText.at(i - 1).isHighSurrogate());
-        if (!kept && i < rawText.size())
-            continue;
-        bytes += rawText.mid(run, i - run).toUtf8();
-        if (kept)
-            bytes += char(rawText.at(i).unicode() & 0xff);
-        run = i + 1;
+    for (int i = 0; i < rawText.size(); ++i) {
+        const ushort c = rawText.at(i).unicode();
+        if (c >= 0xdc80 && c <= 0xdcff && (i == 0 || !rawText.at(i - 1).isHighSurrogate())) {
+            bytes += rawText.mid(run, i - run).toUtf8() + char(c & 0xff);
+            run = i + 1;
+        }
     }
-    return bytes;
+    return bytes + rawText.mid(run).toUtf8();
 }
 
 QByteArray inPieces(const QString& rawText, int pieceChars, const TextFileForm& form = TextFileForm())

@@ -1,9 +1,7 @@
-# What the editor's runs of the real program under a virtual X server share
-# (sourced with the script's arguments): the start under xvfb-run, a
-# temporary root removed at the end together with the program, failures
-# with the program's last output, waits that poll with a deadline, a home of
-# its own whose current file is a chapter, and the program started with the
-# keyboard in that chapter. Needs xvfb-run, xdotool and xclip.
+# What the editor's runs of the real program under a virtual X server share:
+# xvfb-run, a temporary root removed at the end with the program, failures
+# with the program's last output, polling waits, a home whose current file
+# is a chapter, the program started typing in it. Needs xvfb-run, xdotool, xclip.
 #   source "$(dirname "$0")/session.sh" "$@"
 set -euo pipefail
 
