@@ -37,15 +37,12 @@ run_case() {
   else
     # The first quit is refused: the window stays and takes keys.
     xdotool key ctrl+q
-    xdotool mousemove $((X + WIDTH * 3 / 4)) $((Y + HEIGHT / 2)) click 1
+    click_text
     xdotool key ctrl+End
     type_seen "Z" "LastZ" || fail "$name: the first Ctrl+Q did not leave the window taking keys"
     xdotool key End ctrl+q
   fi
-  local status=0
-  wait "$pid" || status=$?
-  pid=""
-  [ "$status" -eq 0 ] || fail "$name: the program ended with status $status"
+  ended_well "$name: "
 
   local copy
   copy=$(sed -n 's/.*is kept in //p' "$log" | tail -n 1)
@@ -61,8 +58,7 @@ run_case() {
   fi
 
   # The next start names the copy, once.
-  "$app" >"$log" 2>&1 &
-  pid=$!
+  start
   wait_for 60 grep -q "kept as the last run ended.*$(basename "$copy")" "$log" || fail "$name: the next start did not name $copy"
   kill -TERM "$pid"
   wait "$pid" || true

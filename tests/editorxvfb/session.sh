@@ -59,15 +59,20 @@ use_home() {
 window=""
 find_window() { window=$(xdotool search --onlyvisible --name '^Penlark$' 2>/dev/null | head -n 1); [ -n "$window" ]; }
 
-# Starts the program; once the chapter is in and the window shows, a click
-# into the text (right of the file tree) gives it the keyboard.
+start() { "$app" >"$log" 2>&1 & pid=$!; }
+# A click into the text (right of the file tree) gives it the keyboard.
+click_text() { xdotool mousemove $((X + WIDTH * 3 / 4)) $((Y + HEIGHT / 2)) click 1; }
+# Waits for the program to end; fails unless it ended with status 0.
+ended_well() { local status=0; wait "$pid" || status=$?; pid=""; [ "$status" -eq 0 ] || fail "$1the program ended with status $status"; }
+
+# Starts the program and, once the chapter is in and the window shows,
+# clicks into the text.
 start_in_chapter() {
-  "$app" >"$log" 2>&1 &
-  pid=$!
+  start
   wait_for 60 grep -q "loaded $chapter" "$log" || fail "the chapter was not loaded"
   wait_for 30 find_window || fail "no program window"
   eval "$(xdotool getwindowgeometry --shell "$window")"
-  xdotool mousemove $((X + WIDTH * 3 / 4)) $((Y + HEIGHT / 2)) click 1
+  click_text
 }
 
 # Whether the clipboard ends with $1: copying the typed line after the keys
