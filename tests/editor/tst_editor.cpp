@@ -89,6 +89,7 @@ public:
     // of the text is in and before the last part.
     Q_INVOKABLE void appendDuringLoad(QObject* document, const QString& url, const QString& text)
     {
+        m_appended = false;
         auto* doc = qobject_cast<LazyTextDocument*>(document);
         auto* poll = new QTimer(this);
         connect(poll, &QTimer::timeout, this, [=] {
@@ -104,6 +105,7 @@ public:
     // place, before the editor hears of it.
     Q_INVOKABLE void appendAfterNextWrite(const QString& url, const QString& text)
     {
+        m_appended = false;
         DocumentSaver::setWrittenHook([this, url, text](const QString&) {
             DocumentSaver::setWrittenHook(nullptr);
             m_appended = append(url, text);
