@@ -1,6 +1,7 @@
 // Document formats: reader choice, plain text, DOCX, ODT, flat ODT and RTF
 // reading and writing, and damaged input.
 #include "testenvironment.h"
+#include "testfiles.h"
 
 #include "support/fileformats/docxreader.h"
 #include "support/fileformats/docxwriter.h"
@@ -306,6 +307,28 @@ private:
         QFile file(fileName);
         file.open(QIODevice::ReadOnly);
         return file.readAll();
+    }
+
+    // LibreOffice converts the file into the folder with --convert-to `to`; false when it could not.
+    bool libreOffice(const QString& to, const QString& file, const QString& outDir) const
+    {
+        const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+        if (soffice.isEmpty())
+            qWarning("LibreOffice is needed (Debian: libreoffice-writer-nogui, which scripts/setup.sh installs)");
+        QProcess office;
+        office.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        office.start(soffice, {QStringLiteral("-env:UserInstallation=file://") + path(QStringLiteral("office")), QStringLiteral("--headless"),
+                               QStringLiteral("--convert-to"), to, QStringLiteral("--outdir"), outDir, file});
+        return office.waitForFinished(240000) && office.exitCode() == 0;
+    }
+
+    // LibreOffice's text export of the file, without the byte-order mark and CR LF line ends it writes.
+    QString libreOfficeText(const QString& file, const QString& outDir) const
+    {
+        if (!libreOffice(QStringLiteral("txt:Text (encoded):UTF8"), file, outDir))
+            return QStringLiteral("<no text from LibreOffice>");
+        QString text = QString::fromUtf8(fileBytes(outDir + QLatin1Char('/') + QFileInfo(file).completeBaseName() + QStringLiteral(".txt")));
+        return text.remove(QChar(0xFEFF)).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     }
 
 private slots:
@@ -1736,8 +1759,6 @@ private slots:
     void libreOfficeReadsExportedChapter()
     {
         QFETCH(QString, type);
-        const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
-        QVERIFY2(!soffice.isEmpty(), "LibreOffice is needed (Debian: libreoffice-writer-nogui, which scripts/setup.sh installs)");
         QTextDocument chapter;
         QTextCursor cursor(&chapter);
         QTextCharFormat bold;
@@ -1756,18 +1777,7 @@ private slots:
         writer.setType(type);
         writer.setFileName(path(QStringLiteral("chapter.") + type));
         QVERIFY(writer.write());
-        const QString out = path(QStringLiteral("text-") + type);
-        QProcess office;
-        office.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        office.start(soffice, {QStringLiteral("-env:UserInstallation=file://") + path(QStringLiteral("office")), QStringLiteral("--headless"),
-                               QStringLiteral("--convert-to"), QStringLiteral("txt:Text (encoded):UTF8"), QStringLiteral("--outdir"), out,
-                               writer.fileName()});
-        QVERIFY(office.waitForFinished(240000));
-        QCOMPARE(office.exitCode(), 0);
-        // LibreOffice writes a byte-order mark and CR LF line ends.
-        QString text = QString::fromUtf8(fileBytes(out + QStringLiteral("/chapter.txt")));
-        text.remove(QChar(0xFEFF)).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        QCOMPARE(text, chapter.toPlainText() + QLatin1Char('\n'));
+        QCOMPARE(libreOfficeText(writer.fileName(), path(QStringLiteral("text-") + type)), chapter.toPlainText() + QLatin1Char('\n'));
     }
 
     // A document LibreOffice saved with pictures (as Base64 inside a flat
@@ -1775,24 +1785,16 @@ private slots:
     // paragraphs LibreOffice's own text export has, picture bytes nowhere:
     // a footnote's body stays in its sentence (LibreOffice's text leaves it
     // out), without splitting it.
-    void libreOfficePicturesAndNotes_data()
-    {
-        QTest::addColumn<QString>("type");
-        QTest::newRow("fodt") << "fodt";
-        QTest::newRow("odt") << "odt";
-    }
+    void libreOfficePicturesAndNotes_data() { libreOfficeReadsExportedChapter_data(); }
 
     void libreOfficePicturesAndNotes()
     {
         QFETCH(QString, type);
-        const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
-        QVERIFY2(!soffice.isEmpty(), "LibreOffice is needed (Debian: libreoffice-writer-nogui, which scripts/setup.sh installs)");
         auto picture = [](int seed) {
             QImage image(48, 48, QImage::Format_RGB32);
             quint32 state = quint32(seed);
-            for (int y = 0; y < 48; ++y)
-                for (int x = 0; x < 48; ++x)
-                    image.setPixel(x, y, state = state * 1664525u + 1013904223u);
+            for (int i = 0; i < 48 * 48; ++i)
+                image.setPixel(i % 48, i / 48, state = state * 1664525u + 1013904223u);
             QByteArray png;
             QBuffer buffer(&png);
             buffer.open(QIODevice::WriteOnly);
@@ -1815,24 +1817,11 @@ private slots:
             "<text:p>一句话" + note("<text:p>" + noteTexts[0].toUtf8() + "</text:p>") + "还没有完。</text:p>"
             "<text:p>A sentence with a note" + note("<text:p>" + noteTexts[1].toUtf8() + "</text:p><text:p>" + noteTexts[2].toUtf8() + "</text:p>")
             + " and more text.</text:p><text:p>Last paragraph.</text:p></office:text></office:body></office:document>";
-        QVERIFY(QDir().mkpath(path(QStringLiteral("notes"))));
         const QString sourcePath = path(QStringLiteral("notes/book.fodt"));
-        QFile sourceFile(sourcePath);
-        QVERIFY(sourceFile.open(QIODevice::WriteOnly) && sourceFile.write(source) == source.size());
-        sourceFile.close();
-        auto convert = [&](const QString& to, const QString& file, const QString& outDir) {
-            QProcess office;
-            office.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-            office.start(soffice, {QStringLiteral("-env:UserInstallation=file://") + path(QStringLiteral("office")), QStringLiteral("--headless"),
-                                   QStringLiteral("--convert-to"), to, QStringLiteral("--outdir"), outDir, file});
-            return office.waitForFinished(240000) && office.exitCode() == 0;
-        };
+        QVERIFY(writeTestFile(sourcePath, source));
         const QString saved = path(QStringLiteral("saved-") + type);
-        QVERIFY(convert(type, sourcePath, saved));
-        QVERIFY(convert(QStringLiteral("txt:Text (encoded):UTF8"), saved + QStringLiteral("/book.") + type, saved));
-        QString text = QString::fromUtf8(fileBytes(saved + QStringLiteral("/book.txt")));
-        text.remove(QChar(0xFEFF)).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        QStringList lines = text.split(QLatin1Char('\n'));
+        QVERIFY(libreOffice(type, sourcePath, saved));
+        QStringList lines = libreOfficeText(saved + QStringLiteral("/book.") + type, saved).split(QLatin1Char('\n'));
         if (lines.last().isEmpty())
             lines.removeLast();
         const QByteArray savedBytes = fileBytes(saved + QStringLiteral("/book.") + type);
@@ -1842,11 +1831,10 @@ private slots:
         QVERIFY2(result.error.isEmpty(), qPrintable(result.error));
         QVERIFY(!result.document->toPlainText().contains(QLatin1String("iVBORw0KGgo")));
         QStringList paragraphs = blockTexts(result.document.get());
-        for (const QString& body : noteTexts)
-            QVERIFY(paragraphs.filter(body).size() == 1);
-        for (QString& paragraph : paragraphs)
-            for (const QString& body : noteTexts)
-                paragraph.remove(body);
+        for (const QString& body : noteTexts) {
+            QCOMPARE(paragraphs.filter(body).size(), 1);
+            paragraphs.replaceInStrings(body, QString());
+        }
         QCOMPARE(paragraphs, lines);
     }
 

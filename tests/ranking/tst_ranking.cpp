@@ -117,7 +117,7 @@ private:
         r.EndTime = endTime;
         return RankingData::userDayDataToXml(r);
     }
-    void putRoom(const QString& name, int type, const QString& password = QString())
+    void putRoom(const QString& name, int type, const QString& password = QString(), int padding = 0)
     {
         RoomData room;
         room.RoomKey = name;
@@ -125,7 +125,7 @@ private:
         room.Type = type;
         room.PassWd = function::md5(password);
         QVERIFY(m_server.putObject(QStringLiteral("ranking/hall/") + name + QStringLiteral(".room.xml"),
-                                   RankingData::roomDataToXml(room).toUtf8()));
+                                   RankingData::roomDataToXml(room).toUtf8() + QByteArray(padding, ' ')));
     }
     void putCatalogue(const QString& room, const QByteArray& entries)
     {
@@ -411,10 +411,7 @@ private slots:
     // size is stopped at its headers and reads as the default (open) room.
     void oversizedObjectsInTheBucket()
     {
-        RoomData room;
-        room.Name = QStringLiteral("Open");
-        QVERIFY(m_server.putObject(QStringLiteral("ranking/hall/Open.room.xml"),
-                                   RankingData::roomDataToXml(room).toUtf8() + QByteArray(RankingXml::MaxRecordSize, ' ')));
+        putRoom(QStringLiteral("Open"), 0, QString(), RankingXml::MaxRecordSize);
         const QByteArray huge = userXml("bob", "Bob", 500, 600, m_noon, "Open").toUtf8().replace("</User>", QByteArray(RankingXml::MaxRecordSize * 4 + 8, ' ') + "</User>");
         m_server.putObject(QStringLiteral("ranking/rooms/Open/bob.user.xml"), huge);
         BotsData plan;

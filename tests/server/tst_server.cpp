@@ -8,6 +8,7 @@
 #include "nginxproxy.h"
 #include "postgrescluster.h"
 #include "smalldisk.h"
+#include "testfiles.h"
 
 #include "data/global.h"
 #include "files/cloudDisk/clouddisk.h"
@@ -1127,14 +1128,7 @@ private slots:
         QByteArray twenty = "bytes=0-0";
         for (int i = 1; i < 20; ++i)
             twenty += ',' + QByteArray::number(i) + "-299999";
-        const struct
-        {
-            const char* name;
-            QByteArray range;
-            QByteArray ifRange;
-            int status;
-            QByteArray contentRange;
-        } rows[] = {
+        const struct { const char* name; QByteArray range, ifRange; int status; QByteArray contentRange; } rows[] = {
             { "first bytes", "bytes=0-9", "", 206, "bytes 0-9/300000" },
             { "to the end", "bytes=299990-", "", 206, "bytes 299990-299999/300000" },
             { "suffix", "bytes=-5", "", 206, "bytes 299995-299999/300000" },
@@ -1174,9 +1168,7 @@ private slots:
         const QString key = QStringLiteral("data/ann/range.bin");
         QList<QPair<QByteArray, QByteArray>> headers;
         if (installer) {
-            QVERIFY(QDir().mkpath(m_server.dataPath() + QStringLiteral("/update/Master")));
-            QFile file(m_server.dataPath() + QStringLiteral("/update/Master/TovaWriter_installer.deb"));
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(whole) == whole.size());
+            QVERIFY(writeTestFile(m_server.dataPath() + QStringLiteral("/update/Master/TovaWriter_installer.deb"), whole));
         } else {
             QVERIFY(m_server.putObject(key, whole));
             headers = clientHeaders("GET", key, sts(QStringLiteral("ann"), QStringLiteral("secret")));
@@ -1220,10 +1212,7 @@ private slots:
         if (form) {
             key = QStringLiteral("ranking/date/%1/day/2026-12-08.json").arg(name);
             const QJsonObject t = m_server.call("GET", QStringLiteral("/api/v2/ranking/osstoken"), QByteArray(),
-                                                { { "Authorization", basic(name, QStringLiteral("old-secret")) } })
-                                      .json()
-                                      .value(QStringLiteral("data"))
-                                      .toObject();
+                                                { { "Authorization", basic(name, QStringLiteral("old-secret")) } }).json().value(QStringLiteral("data")).toObject();
             const auto field = [&t](const char* name) { return t.value(QLatin1String(name)).toString().toLatin1(); };
             body = formBody(field("accessid"), field("policy"), field("signature"), key, content);
             head = "POST /lumoranking HTTP/1.1\r\nContent-Type: multipart/form-data;boundary=" + QByteArray(formBoundary) + "\r\n";
@@ -1241,11 +1230,8 @@ private slots:
         // Its credential was accepted once its file is being written.
         QTRY_VERIFY_WITH_TIMEOUT(temporary.entryList(QDir::Files) != before, 10000);
         QCOMPARE(m_server.call("POST", QStringLiteral("/api/v1/user/settings/password"), "old_password=old-secret&password=new-secret&retype=new-secret",
-                               { { "Authorization", basic(name, QStringLiteral("old-secret")) } })
-                     .json()
-                     .value(QStringLiteral("ok"))
-                     .toBool(),
-                 true);
+                               { { "Authorization", basic(name, QStringLiteral("old-secret")) } }).json().value(QStringLiteral("ok")),
+                 QJsonValue(true));
         socket.write(body.mid(body.size() / 2));
         QVERIFY(socket.waitForDisconnected(20000));
         const QByteArray answer = socket.readAll();
