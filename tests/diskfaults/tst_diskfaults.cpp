@@ -306,8 +306,7 @@ private:
                     } };
         }
         if (name == QLatin1String("book delete")) {
-            // The library and its history on the faulty disk: the empty
-            // index's copy fits a full disk, the chapters' do not.
+            // Library and history on the faulty disk: the empty index's copy fits a full disk, the chapters' do not.
             if (!global::setDocumentPath(folder))
                 qFatal("document folder refused");
             writeAll(folder + QStringLiteral("/Book/index.txt"), "");
@@ -420,8 +419,7 @@ private slots:
             { QStringLiteral("move"), creating },
             // An empty file still fits on a full disk.
             { QStringLiteral("new chapter"), { QStringLiteral("read-only folder") } },
-            // Refused: the history copies already made go again. (A
-            // read-only document folder is refused as a whole.)
+            // Refused, the history copies made go again (a read-only library is refused as a whole).
             { QStringLiteral("book delete"), { QStringLiteral("full") } },
             { QStringLiteral("room cache"), all },
             { QStringLiteral("picture cache"), all },

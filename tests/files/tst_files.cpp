@@ -749,8 +749,7 @@ private slots:
         const QMap<QString, QByteArray> before = treeSnapshot(root);
         files f;
         f.setCurrentFile(QUrl::fromLocalFile(root + QLatin1Char('/') + entries.first()));
-        QRect box;
-        QRect screen;
+        QRect box, screen;
         bool enterSaysNo = false;
         QString text;
         std::function<void()> answer = [&] {

@@ -157,21 +157,14 @@ QStringList LayoutCheck::readerCheck(QQuickWindow* window, const QString& text, 
 namespace {
 QStringList* heard = nullptr;
 
-QString said(QAccessible::Event type)
+// The words the notes use for events and roles; others by their number.
+const QHash<int, QString> eventWords { { QAccessible::Focus, "focus" }, { QAccessible::ObjectShow, "shown" } };
+const QHash<int, QString> roleWords { { QAccessible::TreeItem, "row" }, { QAccessible::MenuItem, "menu entry" },
+    { QAccessible::ListItem, "list entry" }, { QAccessible::AlertMessage, "alert" }, { QAccessible::EditableText, "text" },
+    { QAccessible::Dialog, "dialog" } };
+QString said(const QHash<int, QString>& words, int value, const QString& other)
 {
-    return type == QAccessible::Focus ? QStringLiteral("focus")
-         : type == QAccessible::ObjectShow ? QStringLiteral("shown")
-         : QStringLiteral("event-%1").arg(int(type), 0, 16);
-}
-QString said(QAccessible::Role role)
-{
-    return role == QAccessible::TreeItem ? QStringLiteral("row")
-         : role == QAccessible::MenuItem ? QStringLiteral("menu entry")
-         : role == QAccessible::ListItem ? QStringLiteral("list entry")
-         : role == QAccessible::AlertMessage ? QStringLiteral("alert")
-         : role == QAccessible::EditableText ? QStringLiteral("text")
-         : role == QAccessible::Dialog ? QStringLiteral("dialog")
-         : QStringLiteral("role-%1").arg(int(role), 0, 16);
+    return words.value(value, QStringLiteral("%1-%2").arg(other).arg(value, 0, 16));
 }
 
 // Every event Qt sends towards the screen reader, noted as "<event>
@@ -182,7 +175,7 @@ void overhear(QAccessibleEvent* event)
     QAccessibleInterface* face = event->accessibleInterface();
     if (heard && face && face->isValid()) {
         const QAccessible::State s = face->state();
-        *heard << QStringLiteral("%1 %2 %3%4").arg(said(event->type()), said(face->role()), face->text(QAccessible::Name),
+        *heard << QStringLiteral("%1 %2 %3%4").arg(said(eventWords, event->type(), "event"), said(roleWords, face->role(), "role"), face->text(QAccessible::Name),
                                                    s.expandable ? (s.expanded ? QStringLiteral(" (open)") : QStringLiteral(" (closed)")) : QString());
     }
     if (QPlatformAccessibility* bridge = QGuiApplicationPrivate::platformIntegration()->accessibility())

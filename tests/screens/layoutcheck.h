@@ -19,10 +19,10 @@ QStringList check(QQuickWindow* window, bool rightToLeft);
 
 // Walks the accessible tree from the window down, as a screen reader does: an editable
 // `text` selected 0 to `caret`, the tree's rows with `openBook` expanded, `menus` menus.
+QStringList readerCheck(QQuickWindow* window, const QString& text, int caret, const QString& openBook, int menus);
+
 // The events a screen reader is sent while `action` runs.
 QStringList listen(const std::function<void()>& action);
-
-QStringList readerCheck(QQuickWindow* window, const QString& text, int caret, const QString& openBook, int menus);
 }
 
 #endif

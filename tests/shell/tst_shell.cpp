@@ -469,10 +469,6 @@ private slots:
         global::instance()->settings()->setProperty("currentFile", QString());
     }
 
-    static void click(QQuickWindow* window, QQuickItem* item)
-    {
-        QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint());
-    }
     // By its object name, among items a repeater made too.
     static QQuickItem* findItem(QQuickItem* root, const QString& name)
     {
@@ -488,9 +484,8 @@ private slots:
         return window->activeFocusItem() ? window->activeFocusItem()->objectName() : QString();
     }
 
-    // A click on a navigation button gives its page the keyboard: Tabs
-    // walk the page and put nothing into the chapter. On the account page
-    // the first stop is "Sign in", which Enter presses.
+    // A click on a navigation button gives its page the keyboard: Tabs walk the page, not the
+    // chapter. On the account page the first stop is "Sign in", which Enter presses.
     void navigationClickGivesThePageTheKeyboard_data()
     {
         QTest::addColumn<QString>("name");
@@ -502,16 +497,15 @@ private slots:
         QFETCH(QString, name);
         QQmlApplicationEngine engine;
         QQuickWindow* window = loadActiveMainWindow(engine);
-        QVERIFY(window);
-        QObject* page = openBook(window, QStringLiteral("nav.txt"));
+        QObject* page = window ? openBook(window, QStringLiteral("nav.txt")) : nullptr;
         QVERIFY(page);
         QObject* document = page->property("document").value<QObject*>();
         const QString before = document->property("allText").toString();
-        QQuickItem* text = editorText(page);
-        text->forceActiveFocus();
+        editorText(page)->forceActiveFocus();
         QQuickItem* button = findItem(window->contentItem(), QStringLiteral("homeButton_") + name);
         QVERIFY(button);
-        click(window, button);
+        const QPoint middle = button->mapToScene(QPointF(button->width() / 2, button->height() / 2)).toPoint();
+        QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, middle);
         QVariant sidePage;
         QMetaObject::invokeMethod(window->property("pcMain").value<QObject*>(), "page", Q_RETURN_ARG(QVariant, sidePage), Q_ARG(QVariant, name));
         QTRY_VERIFY2(sidePage.value<QQuickItem*>()->isAncestorOf(window->activeFocusItem()), qPrintable(focusName(window)));
@@ -521,7 +515,7 @@ private slots:
             QTest::keyClick(window, Qt::Key_Tab);
         QCOMPARE(document->property("allText").toString(), before);
         if (name == QLatin1String("me")) {
-            click(window, button);
+            QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, middle);
             QTRY_COMPARE(focusName(window), QStringLiteral("showLoginButton"));
             QTest::keyClick(window, Qt::Key_Return);
             QObject* login = window->findChild<QObject*>(QStringLiteral("loginLoader"));
@@ -531,15 +525,13 @@ private slots:
         window->close();
     }
 
-    // Tab in the find bar follows reading: the find field, the
-    // replacement, then the toggles and buttons, round to the find field
-    // again; nothing reaches the text.
+    // Tab in the find bar follows reading: the find field, the replacement, then the
+    // toggles and buttons, round to the find field again; nothing reaches the text.
     void findBarTabOrder()
     {
         QQmlApplicationEngine engine;
         QQuickWindow* window = loadActiveMainWindow(engine);
-        QVERIFY(window);
-        QObject* page = openBook(window, QStringLiteral("find.txt"));
+        QObject* page = window ? openBook(window, QStringLiteral("find.txt")) : nullptr;
         QVERIFY(page);
         QObject* document = page->property("document").value<QObject*>();
         const QString before = document->property("allText").toString();
@@ -557,9 +549,8 @@ private slots:
         window->close();
     }
 
-    // Enter confirms the lock sheet from its word field, as the sign-in
-    // sheet does from its fields, and presses the button that has the
-    // keyboard: OK locks, Cancel does not.
+    // Enter confirms the lock sheet from its word field, as the sign-in sheet does from
+    // its fields, and presses the button that has the keyboard: OK locks, Cancel does not.
     void lockSheetTakesEnter_data()
     {
         QTest::addColumn<QString>("focused");

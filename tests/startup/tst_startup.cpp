@@ -174,10 +174,8 @@ private slots:
         stop(p);
     }
 
-    // Statistics once written under other digits are folded into the file
-    // of the ASCII name at start. A start killed (by strace, at the system
-    // call) at each step of the fold, then a start left to finish: every
-    // word is counted once.
+    // Statistics written under other digits are folded into the file of the ASCII name at start. A start
+    // killed (by strace, at the system call) at each step of the fold, then one left to finish: each word counts once.
     void foldedStatisticsCountedOnce_data()
     {
         QTest::addColumn<QString>("watched"); // the file whose system call kills
@@ -200,10 +198,8 @@ private slots:
         const QString path = watched == QLatin1String("sum") ? sum : old;
         QProcess killed;
         killed.setProcessEnvironment(env);
-        killed.start(QStringLiteral("strace"), { QStringLiteral("-f"), QStringLiteral("-qq"), QStringLiteral("-o"), QStringLiteral("/dev/null"),
-                                                 QStringLiteral("-P"), path, QStringLiteral("-e"), QStringLiteral("trace=") + calls,
-                                                 QStringLiteral("-e"), QStringLiteral("inject=%1:signal=KILL").arg(calls),
-                                                 QStringLiteral(PENLARK_APP_PATH) });
+        killed.start(QStringLiteral("strace"), { "-f", "-qq", "-o", "/dev/null", "-P", path, "-e", "trace=" + calls,
+                                                 "-e", "inject=" + calls + ":signal=KILL", PENLARK_APP_PATH });
         QVERIFY2(killed.waitForFinished(30000), "strace is needed (scripts/setup.sh installs it)");
         QVERIFY2(killed.exitCode() != 0, killed.readAll().right(2000).constData()); // killed at the call
 
