@@ -297,12 +297,7 @@ void DocumentLoader::textRead(const Load& load, const DocumentRead& read)
         file->setTextLoaded(false);
         window->clear();
     }
-    emit fileRead(read.identity);
-    file->setTextForm(read.form);
-    if (!read.form.exact()) {
-        logWarning(lcEditor) << path << "holds bytes that are not" << read.form.encodingName() << "; opened read-only";
-        message::show(Message::Warn, file->unsavableNotice(), 5000);
-    }
+    emit fileRead(read.identity, read.form);
     m_parts.whole->document()->setModified(false);
     file->setSavedRevision(m_parts.whole->revision());
     file->setIsModified(false);

@@ -9,6 +9,7 @@
 #include <QUrl>
 
 class FileIdentity;
+class TextFileForm;
 class QIODevice;
 class QThreadPool;
 struct DocumentRead;
@@ -60,9 +61,9 @@ public:
     static QThreadPool* readers();
 
 signals:
-    // The file a load read, as it was when its read began (before the text
-    // is put in).
-    void fileRead(const FileIdentity& file);
+    // The file a load read, as it was when its read began, and how its
+    // bytes stand for the text (before the text is put in).
+    void fileRead(const FileIdentity& file, const TextFileForm& form);
     // A local file's text is all in: the file may have changed since it
     // was read.
     void loaded();

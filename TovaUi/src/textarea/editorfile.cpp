@@ -495,11 +495,16 @@ QString EditorFile::keepUnsaved()
     return m_keptPath;
 }
 
-void EditorFile::takeFileRead(const FileIdentity& file)
+void EditorFile::takeFileRead(const FileIdentity& file, const TextFileForm& form)
 {
     m_identity = file;
     m_gone = false;
     setLastModification(file.modified());
+    m_textForm = form;
+    if (!form.exact()) {
+        logWarning(lcEditor) << localPath() << "holds bytes that are not" << form.encodingName() << "; opened read-only";
+        message::show(Message::Warn, unsavableNotice(), 5000);
+    }
 }
 
 void EditorFile::keepAtEnd()

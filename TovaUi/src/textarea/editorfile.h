@@ -63,7 +63,6 @@ public:
     void setLastModification(const QDateTime& value);
     // How the file's bytes stand for its text, as read; saves write it so.
     TextFileForm textForm() const { return m_textForm; }
-    void setTextForm(const TextFileForm& form) { m_textForm = form; }
     // Why a file whose bytes would not come back is not saved.
     QString unsavableNotice() const;
     int initPosition() const { return m_initPosition; }
@@ -108,8 +107,9 @@ public:
     // kept and noted for the next start.
     void keepAtEnd();
 
-    // The file the loader read, before its text is in.
-    void takeFileRead(const FileIdentity& file);
+    // The file the loader read, before its text is in; one whose bytes
+    // would not come back written is told and never written.
+    void takeFileRead(const FileIdentity& file, const TextFileForm& form);
     // Compares the file on disk with the one last read or written, unless
     // a load or a write is under way (each compares it when it ends).
     // tell: a reload of an unmodified text is told too.
