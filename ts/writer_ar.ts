@@ -1296,6 +1296,10 @@
         <source>网络请求超时</source>
         <translation>انتهت مهلة طلب الشبكة</translation>
     </message>
+    <message>
+        <source>收到的内容不完整</source>
+        <translation>وصل الرد ناقصًا</translation>
+    </message>
 </context>
 <context>
     <name>NotesPage</name>

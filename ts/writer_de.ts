@@ -1256,6 +1256,10 @@ wortkarg, spielt gern Schach.
         <source>网络请求超时</source>
         <translation>Die Netzwerkanfrage hat das Zeitlimit überschritten</translation>
     </message>
+    <message>
+        <source>收到的内容不完整</source>
+        <translation>Die Antwort kam unvollständig an</translation>
+    </message>
 </context>
 <context>
     <name>NotesPage</name>

@@ -1256,6 +1256,10 @@ quiet, fond of chess.
         <source>网络请求超时</source>
         <translation>The network request timed out</translation>
     </message>
+    <message>
+        <source>收到的内容不完整</source>
+        <translation>The answer arrived incomplete</translation>
+    </message>
 </context>
 <context>
     <name>NotesPage</name>

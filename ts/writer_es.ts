@@ -1256,6 +1256,10 @@ callado, aficionado al ajedrez.
         <source>网络请求超时</source>
         <translation>La solicitud de red agotó el tiempo de espera</translation>
     </message>
+    <message>
+        <source>收到的内容不完整</source>
+        <translation>La respuesta llegó incompleta</translation>
+    </message>
 </context>
 <context>
     <name>NotesPage</name>

@@ -1256,6 +1256,10 @@ taciturne, aime les échecs.
         <source>网络请求超时</source>
         <translation>La requête réseau a expiré</translation>
     </message>
+    <message>
+        <source>收到的内容不完整</source>
+        <translation>La réponse est arrivée incomplète</translation>
+    </message>
 </context>
 <context>
     <name>NotesPage</name>

@@ -1256,6 +1256,10 @@ taciturno, ama gli scacchi.
         <source>网络请求超时</source>
         <translation>La richiesta di rete è scaduta</translation>
     </message>
+    <message>
+        <source>收到的内容不完整</source>
+        <translation>La risposta è arrivata incompleta</translation>
+    </message>
 </context>
 <context>
     <name>NotesPage</name>

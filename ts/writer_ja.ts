@@ -1246,6 +1246,10 @@ Copyright © Penlark 開発者</translation>
         <source>网络请求超时</source>
         <translation>ネットワーク要求がタイムアウトしました</translation>
     </message>
+    <message>
+        <source>收到的内容不完整</source>
+        <translation>受信した内容が不完全です</translation>
+    </message>
 </context>
 <context>
     <name>NotesPage</name>

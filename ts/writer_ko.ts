@@ -1246,6 +1246,10 @@ Copyright © Penlark 개발자</translation>
         <source>网络请求超时</source>
         <translation>네트워크 요청 시간이 초과되었습니다</translation>
     </message>
+    <message>
+        <source>收到的内容不完整</source>
+        <translation>받은 내용이 불완전합니다</translation>
+    </message>
 </context>
 <context>
     <name>NotesPage</name>

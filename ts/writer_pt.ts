@@ -1256,6 +1256,10 @@ calado, gosta de xadrez.
         <source>网络请求超时</source>
         <translation>A solicitação de rede expirou</translation>
     </message>
+    <message>
+        <source>收到的内容不完整</source>
+        <translation>A resposta chegou incompleta</translation>
+    </message>
 </context>
 <context>
     <name>NotesPage</name>

@@ -1266,6 +1266,10 @@
         <source>网络请求超时</source>
         <translation>Время ожидания сетевого запроса истекло</translation>
     </message>
+    <message>
+        <source>收到的内容不完整</source>
+        <translation>Ответ получен не полностью</translation>
+    </message>
 </context>
 <context>
     <name>NotesPage</name>

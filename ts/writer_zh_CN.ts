@@ -1237,6 +1237,10 @@
         <source>网络请求超时</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>收到的内容不完整</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>NotesPage</name>

@@ -1246,6 +1246,10 @@
         <source>网络请求超时</source>
         <translation>網路請求逾時</translation>
     </message>
+    <message>
+        <source>收到的内容不完整</source>
+        <translation>收到的內容不完整</translation>
+    </message>
 </context>
 <context>
     <name>NotesPage</name>

@@ -54,8 +54,21 @@ NetworkData NetworkReply::toData(QNetworkReply* reply)
     // A reply ended by its time limit is closed and has no body.
     if (reply->isOpen())
         d.data = reply->readAll();
-    if (reply->error() != QNetworkReply::NoError) {
-        d.errorString = reply->error() == QNetworkReply::OperationCanceledError ? timeoutText() : reply->errorString();
+    const bool failed = reply->error() != QNetworkReply::NoError;
+    // Only a body that arrived as sent can be measured against its length.
+    qint64 declared = -1;
+    if (!failed && reply->hasRawHeader("Content-Length") && !reply->hasRawHeader("Content-Encoding")) {
+        bool ok = false;
+        const qint64 length = reply->rawHeader("Content-Length").trimmed().toLongLong(&ok);
+        declared = ok ? length : -1;
+    }
+    // A connection closed within the body is not always reported by the
+    // network layer: a body of another length than declared was cut short.
+    const bool cut = declared >= 0 && reply->isOpen() && d.data.size() != declared;
+    if (failed || cut) {
+        d.errorString = cut ? cutText()
+            : reply->error() == QNetworkReply::OperationCanceledError ? timeoutText()
+                                                                       : reply->errorString();
         // A transfer that broke after a success status (a body cut short, a
         // dropped connection, a time limit) is a failure below HTTP: its
         // status must not read as a success, and what arrived of its body is
@@ -69,12 +82,7 @@ NetworkData NetworkReply::toData(QNetworkReply* reply)
         d.eTag = headerText(reply, "ETag");
         d.lastModified = headerText(reply, "Last-Modified");
         d.contentMd5 = headerText(reply, "Content-MD5");
-        // Only a body that arrived as sent can be measured against its length.
-        if (reply->hasRawHeader("Content-Length") && !reply->hasRawHeader("Content-Encoding")) {
-            bool ok = false;
-            const qint64 length = reply->rawHeader("Content-Length").trimmed().toLongLong(&ok);
-            d.contentLength = ok ? length : -1;
-        }
+        d.contentLength = declared;
     }
     const QJsonDocument doc = QJsonDocument::fromJson(d.data);
     if (doc.isObject()) {
@@ -95,6 +103,11 @@ NetworkData NetworkReply::toData(QNetworkReply* reply)
 QString NetworkReply::timeoutText()
 {
     return tr("网络请求超时");
+}
+
+QString NetworkReply::cutText()
+{
+    return tr("收到的内容不完整");
 }
 
 void NetworkReply::whenFinished(QObject* context, std::function<void(const NetworkData&)> handler)

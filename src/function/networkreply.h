@@ -35,6 +35,8 @@ public:
     // limit (nothing else here aborts a request): its error text says so.
     static NetworkData toData(QNetworkReply* reply);
     static QString timeoutText();
+    // The error of an answer whose body is not as long as it said.
+    static QString cutText();
 
 signals:
     void finished(NetworkData data);

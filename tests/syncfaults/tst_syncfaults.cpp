@@ -826,6 +826,46 @@ private slots:
 
     // ---- the HTTP helper and the object-store client under faults -------------
 
+    // An answer as the network layer hands it over, with no error, however
+    // its body arrived: a body of another length than declared is a failure.
+    void answerLength_data()
+    {
+        QTest::addColumn<QByteArray>("length"); // the Content-Length header; empty: none
+        QTest::addColumn<int>("status");        // what the caller receives
+        QTest::addRow("as declared") << QByteArray("5") << 200;
+        QTest::addRow("shorter than declared") << QByteArray("9") << 0;
+        QTest::addRow("longer than declared") << QByteArray("3") << 0;
+        QTest::addRow("no length") << QByteArray() << 200;
+    }
+    void answerLength()
+    {
+        QFETCH(QByteArray, length);
+        QFETCH(int, status);
+        struct Answer : QNetworkReply {
+            QByteArray body = "hello";
+            Answer(const QByteArray& length)
+            {
+                setAttribute(QNetworkRequest::HttpStatusCodeAttribute, 200);
+                if (!length.isEmpty())
+                    setRawHeader("Content-Length", length);
+                open(QIODevice::ReadOnly);
+            }
+            void abort() override { }
+            qint64 bytesAvailable() const override { return body.size() + QIODevice::bytesAvailable(); }
+            qint64 readData(char* data, qint64 most) override
+            {
+                const qint64 n = qMin<qint64>(most, body.size());
+                memcpy(data, body.constData(), size_t(n));
+                body.remove(0, int(n));
+                return n;
+            }
+        } answer(length);
+        const NetworkData d = NetworkReply::toData(&answer);
+        QCOMPARE(d.statusCode, status);
+        QCOMPARE(d.data, status ? QByteArray("hello") : QByteArray());
+        QCOMPARE(d.errorString, status ? QString() : NetworkReply::cutText());
+    }
+
     // What a caller receives for one exchange that went wrong: never a
     // success status, never a body to write.
     void brokenExchange_data()
