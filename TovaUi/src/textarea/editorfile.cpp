@@ -490,7 +490,8 @@ QString EditorFile::keepUnsaved()
     const QString text = whole->text();
     if (text.trimmed().isEmpty())
         return QString();
-    m_keptPath = m_parts.history->keepUnsaved(localPath(), text);
+    // In the file's own form, so that bytes kept from it stay as they were.
+    m_keptPath = m_parts.history->keepUnsaved(localPath(), m_textForm.encode(text));
     m_keptRevision = whole->revision();
     return m_keptPath;
 }

@@ -153,7 +153,7 @@ QString HistorySnapshots::fallbackFolder()
     return fallback();
 }
 
-QString HistorySnapshots::keepUnsaved(const QString& filePath, const QString& text)
+QString HistorySnapshots::keepUnsaved(const QString& filePath, const QByteArray& bytes)
 {
     const QString name = documentName(QUrl::fromLocalFile(filePath));
     for (const QString& folder : { historyDir(), fallback() }) {
@@ -162,7 +162,7 @@ QString HistorySnapshots::keepUnsaved(const QString& filePath, const QString& te
         const QString path = newPath(folder, name);
         if (path.isEmpty())
             continue;
-        const UserFile::Result written = UserFile::write(path, text.toUtf8(), UserFile::NewFileOnly | UserFile::CreateFolder);
+        const UserFile::Result written = UserFile::write(path, bytes, UserFile::NewFileOnly | UserFile::CreateFolder);
         if (written) {
             logWarning(lcEditor) << "the unsaved text of" << filePath << "is kept in" << path;
             return path;

@@ -59,9 +59,10 @@ public:
     static void setFallbackFolder(const QString& folder);
     static QString fallbackFolder();
     // A copy of the unsaved text of the document at filePath, for a text
-    // its file cannot take: in the history folder, else in the fallback
-    // folder. Returns the copy's path; empty when neither took it (logged).
-    QString keepUnsaved(const QString& filePath, const QString& text);
+    // its file cannot take, as the file would hold it (bytes): in the
+    // history folder, else in the fallback folder. Returns the copy's path;
+    // empty when neither took it (logged).
+    QString keepUnsaved(const QString& filePath, const QByteArray& bytes);
     // Copies kept as the program ended, noted in the fallback folder so
     // that the next start can name them; taken once (the note goes).
     static void noteKeptAtEnd(const QString& copy);

@@ -526,7 +526,10 @@ TestCase {
 
     function test_otherProgramMeanwhile(data) {
         var outside = "另一个程序写的一行\n"
-        var url = newFile(fixture.book(data.how === "load" ? 400 : 20))
+        // The unwritable chapter holds a stray byte, which its kept copy keeps.
+        var stray = fixture.hex("第一", "UTF-8") + "ff" + fixture.hex("行\n", "UTF-8")
+        var url = data.how === "lock" ? fixture.writeBytes("locked/chapter.txt", stray + fixture.hex(fixture.book(20), "UTF-8"))
+                                      : newFile(fixture.book(data.how === "load" ? 400 : 20))
         notices.clear()
         // Reloaded with the other program's line, told, and typed on at the end.
         function reloadedAndTyped(page, word) {
@@ -569,7 +572,9 @@ TestCase {
             }
             var failed = noticeWith("未保存的修改已存入：")
             verify(failed.indexOf("Cannot save: ") === 0, failed)
-            verify(fixture.readPath(failed.substring(failed.indexOf("：") + 1)).indexOf("mine") > 0)
+            var kept = failed.substring(failed.indexOf("：") + 1)
+            verify(fixture.readPath(kept).indexOf("mine") > 0)
+            compare(fixture.readHex("file://" + kept).indexOf(stray), 0)
             verify(page.isModified)
             return
         }
