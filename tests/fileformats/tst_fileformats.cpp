@@ -66,15 +66,10 @@ QByteArray docx(const QByteArray& body, const QByteArray& styles = QByteArray())
                           "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\"";
     // The parts a word processor needs to open the package.
     QList<QPair<QString, QByteArray>> members = {
-        {QStringLiteral("[Content_Types].xml"),
-         "<?xml version=\"1.0\"?><Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
-         "<Default Extension=\"rels\" ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
-         "<Override PartName=\"/word/document.xml\" "
-         "ContentType=\"application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml\"/></Types>"},
-        {QStringLiteral("_rels/.rels"),
-         "<?xml version=\"1.0\"?><Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
-         "<Relationship Id=\"rId1\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument\" "
-         "Target=\"word/document.xml\"/></Relationships>"}};
+        {QStringLiteral("[Content_Types].xml"), "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\"><Override PartName=\"/word/document.xml\" "
+                                                "ContentType=\"application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml\"/></Types>"},
+        {QStringLiteral("_rels/.rels"), "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\"><Relationship Id=\"rId1\" Target=\"word/document.xml\" "
+                                        "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument\"/></Relationships>"}};
     if (!styles.isEmpty())
         members.append({QStringLiteral("word/styles.xml"), "<?xml version=\"1.0\"?><w:styles " + ns + ">" + styles + "</w:styles>"});
     members.append({QStringLiteral("word/document.xml"),
@@ -1367,14 +1362,11 @@ private slots:
         QVERIFY(result.document->characterCount() <= 1000001);
     }
 
-    // Floods in a package stop, and the member is never held whole. Empty
-    // paragraphs: bare ones at the paragraph limit, or past the 32 768
-    // allowed beyond four for each paragraph with text (the 4 MiB of bare
-    // ones a small package holds, and ones with the properties Word gives a
-    // blank line: 16 MiB in a package of 60 KB); just as many honest ones, a
-    // blank line after each paragraph or an empty table, read whole. Markup:
-    // runs of 4 KiB for each character, and 80 MiB of change records ahead
-    // of the text (LibreOffice writes those of 24 000 changes in 6 MiB).
+    // Floods in a package stop, and the member is never held whole: bare
+    // empty paragraphs at the paragraph limit, or past the 32 768 allowed
+    // beyond four for each paragraph with text (also with the properties Word
+    // gives a blank line), runs of 4 KiB for each character, 80 MiB of change
+    // records ahead of the text; just as many honest empty paragraphs read.
     void packageFlood_data()
     {
         QTest::addColumn<QByteArray>("package");
