@@ -29,6 +29,8 @@ inline ReadLimits fuzzLimits()
     limits.maxParagraphs = 100000;
     limits.maxElements = 1000000;
     limits.maxMilliseconds = 5000;
+    limits.emptyParagraphAllowance = 1000;
+    limits.markupAhead = 1024 * 1024;
     return limits;
 }
 

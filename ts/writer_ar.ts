@@ -638,6 +638,10 @@
         <source>文档解压后的内容远多于其中的文字，已停止读取。</source>
         <translation>المستند بعد فك ضغطه أكبر بكثير مما يحتاجه نصه؛ توقفت القراءة.</translation>
     </message>
+    <message>
+        <source>文档中的空段落远多于有文字的段落，已停止读取。</source>
+        <translation>في المستند فقرات فارغة أكثر بكثير من الفقرات التي فيها نص؛ توقفت القراءة.</translation>
+    </message>
 </context>
 <context>
     <name>FullTimerWidget</name>

@@ -598,6 +598,10 @@ Copyright © die Penlark-Entwickler.</translation>
         <source>文档解压后的内容远多于其中的文字，已停止读取。</source>
         <translation>Das Dokument entpackt zu weit mehr, als sein Text braucht; das Lesen wurde beendet.</translation>
     </message>
+    <message>
+        <source>文档中的空段落远多于有文字的段落，已停止读取。</source>
+        <translation>Das Dokument hat weit mehr leere Absätze als Absätze mit Text; das Lesen wurde beendet.</translation>
+    </message>
 </context>
 <context>
     <name>FullTimerWidget</name>

@@ -598,6 +598,10 @@ Copyright © the Penlark developers.</translation>
         <source>文档解压后的内容远多于其中的文字，已停止读取。</source>
         <translation>The document unpacks to far more than its text needs; reading stopped.</translation>
     </message>
+    <message>
+        <source>文档中的空段落远多于有文字的段落，已停止读取。</source>
+        <translation>The document has far more empty paragraphs than paragraphs with text; reading stopped.</translation>
+    </message>
 </context>
 <context>
     <name>FullTimerWidget</name>

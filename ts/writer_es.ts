@@ -598,6 +598,10 @@ Copyright © los desarrolladores de Penlark.</translation>
         <source>文档解压后的内容远多于其中的文字，已停止读取。</source>
         <translation>El documento descomprimido ocupa mucho más de lo que su texto necesita; se detuvo la lectura.</translation>
     </message>
+    <message>
+        <source>文档中的空段落远多于有文字的段落，已停止读取。</source>
+        <translation>El documento tiene muchos más párrafos vacíos que párrafos con texto; se detuvo la lectura.</translation>
+    </message>
 </context>
 <context>
     <name>FullTimerWidget</name>

@@ -598,6 +598,10 @@ Copyright © les développeurs de Penlark.</translation>
         <source>文档解压后的内容远多于其中的文字，已停止读取。</source>
         <translation>Le document décompressé est bien plus volumineux que son texte ne le justifie ; lecture arrêtée.</translation>
     </message>
+    <message>
+        <source>文档中的空段落远多于有文字的段落，已停止读取。</source>
+        <translation>Le document contient bien plus de paragraphes vides que de paragraphes avec du texte ; lecture arrêtée.</translation>
+    </message>
 </context>
 <context>
     <name>FullTimerWidget</name>

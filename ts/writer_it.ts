@@ -598,6 +598,10 @@ Copyright © gli sviluppatori di Penlark.</translation>
         <source>文档解压后的内容远多于其中的文字，已停止读取。</source>
         <translation>Il documento decompresso occupa molto più di quanto richieda il suo testo; lettura interrotta.</translation>
     </message>
+    <message>
+        <source>文档中的空段落远多于有文字的段落，已停止读取。</source>
+        <translation>Il documento ha molti più paragrafi vuoti che paragrafi con testo; lettura interrotta.</translation>
+    </message>
 </context>
 <context>
     <name>FullTimerWidget</name>

@@ -588,6 +588,10 @@ Copyright © Penlark 開発者</translation>
         <source>文档解压后的内容远多于其中的文字，已停止读取。</source>
         <translation>文書を展開すると本文に比べて大きすぎます。読み込みを中止しました。</translation>
     </message>
+    <message>
+        <source>文档中的空段落远多于有文字的段落，已停止读取。</source>
+        <translation>文書には本文のある段落よりはるかに多くの空の段落があります。読み込みを中止しました。</translation>
+    </message>
 </context>
 <context>
     <name>FullTimerWidget</name>

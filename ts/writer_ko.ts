@@ -588,6 +588,10 @@ Copyright © Penlark 개발자</translation>
         <source>文档解压后的内容远多于其中的文字，已停止读取。</source>
         <translation>문서의 압축을 풀면 본문에 비해 지나치게 큽니다. 읽기를 중단했습니다.</translation>
     </message>
+    <message>
+        <source>文档中的空段落远多于有文字的段落，已停止读取。</source>
+        <translation>문서에 본문이 있는 단락보다 빈 단락이 훨씬 많습니다. 읽기를 중단했습니다.</translation>
+    </message>
 </context>
 <context>
     <name>FullTimerWidget</name>

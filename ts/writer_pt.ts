@@ -598,6 +598,10 @@ Copyright © os desenvolvedores do Penlark.</translation>
         <source>文档解压后的内容远多于其中的文字，已停止读取。</source>
         <translation>O documento descompactado ocupa muito mais do que o seu texto precisa; a leitura foi interrompida.</translation>
     </message>
+    <message>
+        <source>文档中的空段落远多于有文字的段落，已停止读取。</source>
+        <translation>O documento tem muito mais parágrafos vazios do que parágrafos com texto; a leitura foi interrompida.</translation>
+    </message>
 </context>
 <context>
     <name>FullTimerWidget</name>

@@ -608,6 +608,10 @@
         <source>文档解压后的内容远多于其中的文字，已停止读取。</source>
         <translation>Распакованный документ намного больше, чем требует его текст; чтение остановлено.</translation>
     </message>
+    <message>
+        <source>文档中的空段落远多于有文字的段落，已停止读取。</source>
+        <translation>В документе гораздо больше пустых абзацев, чем абзацев с текстом; чтение остановлено.</translation>
+    </message>
 </context>
 <context>
     <name>FullTimerWidget</name>

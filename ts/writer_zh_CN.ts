@@ -587,6 +587,10 @@
         <source>文档解压后的内容远多于其中的文字，已停止读取。</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>文档中的空段落远多于有文字的段落，已停止读取。</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>FullTimerWidget</name>

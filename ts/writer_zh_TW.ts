@@ -588,6 +588,10 @@
         <source>文档解压后的内容远多于其中的文字，已停止读取。</source>
         <translation>文件解壓後的內容遠多於其中的文字，已停止讀取。</translation>
     </message>
+    <message>
+        <source>文档中的空段落远多于有文字的段落，已停止读取。</source>
+        <translation>文件中的空段落遠多於有文字的段落，已停止讀取。</translation>
+    </message>
 </context>
 <context>
     <name>FullTimerWidget</name>

@@ -7,6 +7,7 @@ void BoundedXmlReader::setDevice(QIODevice* device, bool unpacked)
     GuardedXmlReader::setDevice(device);
     m_unpacked = unpacked;
     m_counting = false;
+    m_ahead = false;
     if (m_meter) {
         setTokenLimit(m_meter->limits().maxCharacters, ReadMeter::tooManyCharacters(m_meter->limits().maxCharacters));
         setDeadline(m_meter->deadline(), m_meter->timeoutMessage());
@@ -17,6 +18,23 @@ void BoundedXmlReader::countMarkup()
 {
     m_counting = m_unpacked;
     m_counted = characterOffset();
+}
+
+void BoundedXmlReader::setMarkupAhead(bool ahead)
+{
+    if (ahead != m_ahead && !countToHere() && !hasError())
+        raiseError(m_meter->errorString());
+    m_ahead = ahead;
+}
+
+bool BoundedXmlReader::countToHere()
+{
+    if (!m_meter || !m_counting)
+        return true;
+    const qint64 offset = characterOffset();
+    const qint64 count = offset - m_counted;
+    m_counted = offset;
+    return m_ahead ? m_meter->addMarkupAhead(count) : m_meter->addMarkup(count);
 }
 
 QXmlStreamReader::TokenType BoundedXmlReader::readNext()
@@ -30,11 +48,7 @@ QXmlStreamReader::TokenType BoundedXmlReader::readNext()
     if (token == StartElement) {
         ok = m_meter->addElement() && m_meter->enter();
         // The markup up to here, measured at each element.
-        if (ok && m_counting) {
-            const qint64 offset = characterOffset();
-            ok = m_meter->addMarkup(offset - m_counted);
-            m_counted = offset;
-        }
+        ok = ok && countToHere();
     }
     else if (token == EndElement)
         m_meter->leave();

@@ -22,15 +22,22 @@ public:
     // From here on (the body of the text) the markup of an unpacked
     // document counts against the text read (ReadLimits::markupAllowance).
     void countMarkup();
+    // While on, the markup counted is markup ahead of its text
+    // (ReadLimits::markupAhead) instead.
+    void setMarkupAhead(bool ahead);
 
     TokenType readNext();
     bool readNextStartElement();
     void skipCurrentElement();
 
 private:
+    // Counts the markup up to here against the meter.
+    bool countToHere();
+
     ReadMeter* m_meter = nullptr;
     bool m_unpacked = false;
     bool m_counting = false;
+    bool m_ahead = false;
     // Characters of the document counted as markup so far.
     qint64 m_counted = 0;
 };

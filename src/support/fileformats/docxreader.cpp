@@ -326,6 +326,9 @@ void DocxReader::readText()
                 text += m_xml.text();
         }
     }
+    // A line end in the text is white space, as word processors read it,
+    // never the end of the paragraph.
+    text.replace(QLatin1Char('\n'), QLatin1Char(' ')).replace(QLatin1Char('\r'), QLatin1Char(' '));
     if (!text.isEmpty())
         insertRunText(text);
 }

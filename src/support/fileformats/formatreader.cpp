@@ -1,5 +1,6 @@
 #include "formatreader.h"
 
+#include <QTextBlock>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextDocument>
@@ -13,7 +14,8 @@ int FormatReader::type() const
 }
 
 FormatReader::ReadSession::ReadSession(FormatReader* reader)
-    : m_document(reader->m_cursor.document())
+    : m_reader(reader)
+    , m_document(reader->m_cursor.document())
 {
     reader->m_meter.start(reader->m_limits);
     if (m_document) {
@@ -24,6 +26,8 @@ FormatReader::ReadSession::ReadSession(FormatReader* reader)
 
 FormatReader::ReadSession::~ReadSession()
 {
+    if (m_reader->m_error.isEmpty() && m_reader->m_meter.failed())
+        m_reader->m_error = m_reader->m_meter.errorString();
     if (m_document && m_undo)
         m_document->setUndoRedoEnabled(true);
 }
@@ -38,7 +42,7 @@ bool FormatReader::insertText(const QString& text, const QTextCharFormat& format
 
 bool FormatReader::insertBlock(const QTextBlockFormat& blockFormat, const QTextCharFormat& charFormat)
 {
-    if (!m_meter.addParagraph())
+    if (!m_meter.addParagraph(m_cursor.block().length() <= 1))
         return false;
     m_cursor.insertBlock(blockFormat, charFormat);
     return true;

@@ -43,7 +43,9 @@ protected:
     // Held for the whole of readData: starts the meter and switches the
     // target document's undo history off, so reading a book keeps no copy
     // of every insertion (the document's earlier history is dropped; it is
-    // switched on again, empty, afterwards).
+    // switched on again, empty, afterwards). A limit the meter met becomes
+    // the read's error, if no other error was set, so a read cut short is
+    // never taken for a whole one.
     class ReadSession
     {
     public:
@@ -51,12 +53,13 @@ protected:
         ~ReadSession();
 
     private:
+        FormatReader* m_reader;
         QTextDocument* m_document = nullptr;
         bool m_undo = false;
     };
 
     // Insertions through the meter: false, and nothing inserted, once a
-    // limit is passed.
+    // limit is passed. A new block counts an empty one it follows.
     bool insertText(const QString& text, const QTextCharFormat& format);
     bool insertBlock(const QTextBlockFormat& blockFormat, const QTextCharFormat& charFormat);
 

@@ -293,9 +293,16 @@ void OdtReader::readBodyText()
             --depth;
         } else if (token == QXmlStreamReader::StartElement) {
             const QStringRef name = m_xml.qualifiedName();
-            if (name == QLatin1String("text:p") || name == QLatin1String("text:h"))
+            if (name == QLatin1String("text:p") || name == QLatin1String("text:h")) {
                 readParagraph();
-            else if (holdsParagraphs(name))
+            } else if (name == QLatin1String("text:tracked-changes")) {
+                // The records of tracked changes, which LibreOffice writes
+                // before the first paragraph; the text keeps the document
+                // as changed, so none of them is read.
+                m_xml.setMarkupAhead(true);
+                m_xml.skipCurrentElement();
+                m_xml.setMarkupAhead(false);
+            } else if (holdsParagraphs(name))
                 ++depth;
             else
                 m_xml.skipCurrentElement();

@@ -19,7 +19,9 @@ void ReadMeter::start(const ReadLimits& limits)
     m_limits = limits;
     m_characters = 0;
     m_paragraphs = 0;
+    m_emptyParagraphs = 0;
     m_markup = 0;
+    m_markupAhead = 0;
     m_elements = 0;
     m_depth = 0;
     m_error.clear();
@@ -55,13 +57,19 @@ QString ReadMeter::tooManyCharacters(qint64 limit)
     return overLimit(QT_TRANSLATE_N_NOOP("FormatReader", "文档过大：超过 %n 个字符，已停止读取。"), limit);
 }
 
-bool ReadMeter::addParagraph()
+bool ReadMeter::addParagraph(bool previousEmpty)
 {
     if (failed())
         return false;
     if (++m_paragraphs > m_limits.maxParagraphs)
         return fail(overLimit(QT_TRANSLATE_N_NOOP("FormatReader", "文档段落过多：超过 %n 段，已停止读取。"),
                               m_limits.maxParagraphs));
+    if (!previousEmpty)
+        return true;
+    ++m_emptyParagraphs;
+    const qint64 withText = m_paragraphs - m_emptyParagraphs;
+    if (m_emptyParagraphs > m_limits.emptyParagraphAllowance + m_limits.emptyParagraphsPerParagraph * withText)
+        return fail(QCoreApplication::translate("FormatReader", "文档中的空段落远多于有文字的段落，已停止读取。"));
     return true;
 }
 
@@ -70,9 +78,24 @@ bool ReadMeter::addMarkup(qint64 count)
     if (failed())
         return false;
     m_markup += count;
-    if (m_markup > m_limits.markupAllowance + m_limits.markupPerCharacter * m_characters)
-        return fail(QCoreApplication::translate("FormatReader", "文档解压后的内容远多于其中的文字，已停止读取。"));
+    if (m_markup > m_limits.markupAllowance + m_limits.markupPerCharacter * (m_characters + m_paragraphs))
+        return fail(tooMuchMarkup());
     return true;
+}
+
+bool ReadMeter::addMarkupAhead(qint64 count)
+{
+    if (failed())
+        return false;
+    m_markupAhead += count;
+    if (m_markupAhead > m_limits.markupAhead)
+        return fail(tooMuchMarkup());
+    return true;
+}
+
+QString ReadMeter::tooMuchMarkup()
+{
+    return QCoreApplication::translate("FormatReader", "文档解压后的内容远多于其中的文字，已停止读取。");
 }
 
 bool ReadMeter::addElement()

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QIODevice>
+#include <QTextBlock>
 #include <QTextCodec>
 #include <QTextDocument>
 
@@ -243,7 +244,7 @@ void RtfReader::readData(QIODevice* device)
 bool RtfReader::openBlock()
 {
     flushText();
-    if (!m_meter.addParagraph())
+    if (!m_meter.addParagraph(m_cursor.block().length() <= 1))
         return false;
     m_cursor.insertBlock(m_state.blockFormat);
     m_inBlock = true;
