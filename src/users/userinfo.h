@@ -50,6 +50,11 @@ public slots:
     void login(const QString& username, const QString& password, bool forceUpdateAvatar = false);
     void reLogin();
     void logout();
+    // The account server refused these credentials for a request of the
+    // session (the password was changed or revoked elsewhere). While they
+    // are still the signed-in account's, the writer is signed out with
+    // the reason and the password is no longer kept.
+    void credentialsRefused(const QString& login, const QString& password);
     void setError(const QString& error);
     void setTips(const QString& tips);
 
@@ -59,11 +64,13 @@ signals:
     void errorChanged(const QString& error);
     void tipsChanged(const QString& tips);
 
-private slots:
-    void onLoginFinished(NetworkData data);
-
 private:
+    // The answer to a sign-in sent with username and password.
+    void onLoginFinished(const NetworkData& data, const QString& username, const QString& password);
     void loginFailed();
+    // Ends the session: nobody signed in, the password forgotten, answers
+    // still under way stale.
+    void endSession();
     // Sends a request signed with the account's login and the given password
     // and waits for it; null when it timed out (timeoutText is then the
     // error) or could not be sent.

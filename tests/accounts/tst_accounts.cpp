@@ -8,6 +8,7 @@
 #include "countly/countly.h"
 #include "data/serviceconfig.h"
 #include "data/settings.h"
+#include "data/settingsfile.h"
 #include "TovaUi/function/qmlkey.h"
 #include "i18n/i18n.h"
 #include "registertype/registertype.h"
@@ -285,8 +286,11 @@ private slots:
         QSignalSpy spy(&fresh, &UserDatas::loginChanged);
         fresh.setLogin(fresh.login());
         QCOMPARE(spy.count(), 0);
+        // What is typed is held, not kept: only a sign-in keeps it.
+        fresh.setLogin(QStringLiteral("typed"));
         fresh.setPassword(QStringLiteral("p&ss=wörd"));
-        QCOMPARE(QSettings().value("userInfo/password").toString(), QStringLiteral("p&ss=wörd"));
+        QVERIFY(!QSettings().contains("userInfo/password"));
+        QVERIFY(QSettings().value("userInfo/userName").toString() != QStringLiteral("typed"));
 
         // A downloaded avatar that was removed falls back to the default.
         const QString file = QDir::temp().filePath(QStringLiteral("avatar.jpg"));
@@ -330,6 +334,7 @@ private slots:
         QCOMPARE(r.headers.value("content-type"), QByteArray("application/x-www-form-urlencoded"));
         QCOMPARE(user()->tips(), QStringLiteral("登录成功"));
         QVERIFY(m_notices.contains(QStringLiteral("登录成功")));
+        QCOMPARE(QSettings().value("userInfo/password").toString(), QStringLiteral("secret"));
 
         QSignalSpy out(global::instance()->signalObject(), &SignalObject::logoutFinish);
         user()->logout();
@@ -345,14 +350,28 @@ private slots:
         QTest::addColumn<QByteArray>("body"); // replaces the server's answer when set
         QTest::addColumn<int>("errorCode");
         QTest::addColumn<QString>("message");
-        QTest::newRow("wrong password") << "nope" << QByteArray() << 401 << "用户名或密码错误";
-        QTest::newRow("not json") << "secret" << QByteArray("<html>") << int(QJsonParseError::IllegalValue) << "";
+        QTest::addColumn<QString>("keptBefore"); // signed in with it, then the program starts again
+        QTest::addColumn<QString>("changedTo"); // the password changed elsewhere meanwhile
+        QTest::addColumn<QString>("keptAfter");
+        QTest::newRow("wrong password") << "nope" << QByteArray() << 401 << "用户名或密码错误" << "" << "" << "";
+        QTest::newRow("another's password under a kept name") << "nope" << QByteArray() << 401 << "用户名或密码错误" << "secret" << "" << "secret";
+        QTest::newRow("kept password changed elsewhere") << "secret" << QByteArray() << 401 << "用户名或密码错误" << "secret" << "changed" << "";
+        QTest::newRow("not json") << "secret" << QByteArray("<html>") << int(QJsonParseError::IllegalValue) << "" << "" << "" << "";
     }
 
     void signInFails()
     {
         QFETCH(QString, password);
         QFETCH(QByteArray, body);
+        QFETCH(QString, keptBefore);
+        QFETCH(QString, changedTo);
+        SettingsFile::remove(QStringLiteral("userInfo/password"));
+        if (!keptBefore.isEmpty()) {
+            signIn();
+            data()->setLogined(false);
+        }
+        if (!changedTo.isEmpty())
+            QVERIFY(m_server.changePassword(QStringLiteral("ann"), keptBefore, changedTo));
         if (!body.isEmpty())
             answer(QStringLiteral("/api/v1/users/login"), 200, body);
         data()->setLogin(QStringLiteral("ann"));
@@ -369,6 +388,8 @@ private slots:
         QTEST(data()->error_code(), "errorCode");
         QVERIFY(m_notices.contains(spy.at(0).at(1).toString()));
         QVERIFY(!data()->logined());
+        QTEST(QSettings().value("userInfo/password").toString(), "keptAfter");
+        QTEST(UserDatas().password(), "keptAfter"); // what the next start sends, if anything
     }
 
     void signInGuards()
@@ -521,8 +542,9 @@ private slots:
         data()->setPassword(QStringLiteral("stale"));
         QVERIFY(user()->changePassword(QStringLiteral("secret"), QStringLiteral("new&pass"), QStringLiteral("new&pass")));
         QCOMPARE(m_server.requestsTo("/api/v1/user/settings/password").at(0).basicCredentials(), QByteArray("ann:secret"));
-        QCOMPARE(data()->password(), QStringLiteral("stale"));
-        data()->setPassword(QStringLiteral("new&pass"));
+        // The new password signs the session's requests from now on, and is kept.
+        QCOMPARE(data()->password(), QStringLiteral("new&pass"));
+        QCOMPARE(QSettings().value("userInfo/password").toString(), QStringLiteral("new&pass"));
 
         QVERIFY(!user()->updateAvatar(QUrl::fromLocalFile(QStringLiteral("/nonexistent/pic.png"))));
         QCOMPARE(user()->error(), QStringLiteral("上传的文件不是一张图片"));
@@ -538,6 +560,14 @@ private slots:
         user()->login(true);
         QVERIFY(spy.wait(5000));
         QTRY_VERIFY(data()->avatar_file().startsWith(QStringLiteral("file:")));
+
+        // Changed again on another computer: the next account request is
+        // refused, and the writer is signed out with the reason, nothing kept.
+        QVERIFY(m_server.changePassword(QStringLiteral("ann"), QStringLiteral("new&pass"), QStringLiteral("elsewhere")));
+        data()->updatePoints();
+        QTRY_VERIFY(!data()->logined());
+        QVERIFY(m_notices.contains(QStringLiteral("密码已失效（可能已在别处修改），已退出登录，请重新登录")));
+        QVERIFY(!QSettings().contains("userInfo/password"));
     }
 
     void changeTimesOut()
@@ -878,6 +908,17 @@ private slots:
         const UserDatas restarted;
         QCOMPARE(restarted.password(), QString());
         QCOMPARE(restarted.login(), QStringLiteral("cleo"));
+        // A wrong password typed under the kept name and refused is not
+        // kept either, and so not sent at the next start.
+        QSignalSpy refused(user(), &UserInfo::loginFinished);
+        QVERIFY(QMetaObject::invokeMethod(login, "show"));
+        QVERIFY(type(window, child(login, "loginPassword"), QStringLiteral("wrong!")));
+        QVERIFY(click(window, child(login, "loginButton")));
+        QVERIFY(refused.wait(5000));
+        QCOMPARE(refused.at(0).at(0).toBool(), false);
+        QVERIFY(settingsFile.seek(0));
+        QVERIFY(!settingsFile.readAll().contains("wrong!"));
+        QCOMPARE(UserDatas().password(), QString());
 
         // Signed out, a claim opens the sign-in page and keeps the award.
         global::instance()->settings()->setIsFirstLogin(true);

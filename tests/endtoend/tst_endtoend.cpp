@@ -229,17 +229,19 @@ private:
         return { { "signedIn", data()->logined() } };
     }
 
-    // What a start finds: whether it signs anybody in automatically (only
-    // with a password kept), what the settings file holds and its mode.
+    // A start: whether it signs anybody in automatically (only with a
+    // password kept, as the main window does when first shown) and how that
+    // ends, then what the settings file holds and its mode.
     QJsonObject started()
     {
+        const bool signsIn = data()->autologin() && !data()->password().isEmpty();
+        const bool signedIn = signsIn && signInStored();
         QFile file(global::settingsFileName());
         struct stat mode;
         if (!file.open(QIODevice::ReadOnly) || ::stat(QFile::encodeName(file.fileName()).constData(), &mode) != 0)
             return { { "error", "no settings file" } };
-        return { { "signsIn", data()->autologin() && !data()->password().isEmpty() },
-                 { "passwordKept", file.readAll().contains("\npassword=") },
-                 { "mode", QString::number(mode.st_mode & 0777, 8) } };
+        return { { "signsIn", signsIn }, { "signedIn", signedIn }, { "passwordKept", file.readAll().contains("\npassword=") },
+                 { "mode", QString::number(mode.st_mode & 0777, 8) }, { "notices", QJsonArray::fromStringList(m_notices) } };
     }
 
     QJsonObject checkUpdate()
@@ -471,6 +473,32 @@ private slots:
         QCOMPARE(restarted.value(QStringLiteral("passwordKept")).toBool(), false);
         QCOMPARE(restarted.value(QStringLiteral("mode")).toString(), QStringLiteral("600"));
         QCOMPARE(restarted.value(QStringLiteral("login")).toString(), QStringLiteral("ann"));
+    }
+
+    // Only a password that signed in is kept: one refused as typed, or a
+    // kept one refused at a start after it was changed on another
+    // computer, is not in the settings file, and the next start sends no
+    // sign-in at all.
+    void aRefusedPasswordIsNeitherKeptNorSentAgain()
+    {
+        const auto startSendsNothing = [this]() {
+            m_server.clearRequests();
+            const QJsonObject start = device(m_deviceB, { "start" });
+            QCOMPARE(start.value(QStringLiteral("signsIn")).toBool(), false);
+            QCOMPARE(start.value(QStringLiteral("passwordKept")).toBool(), false);
+            QCOMPARE(m_server.requestsTo(QStringLiteral("/api/v1/users/login")).size(), 0);
+        };
+        QCOMPARE(device(m_deviceB, { "signin", "ann", "wrong-one" }).value(QStringLiteral("signedIn")).toBool(), false);
+        startSendsNothing();
+        QCOMPARE(device(m_deviceB, { "signin", "ann", "secret&1" }).value(QStringLiteral("signedIn")).toBool(), true);
+        QVERIFY(m_server.changePassword(QStringLiteral("ann"), QStringLiteral("secret&1"), QStringLiteral("secret&2")));
+        const QJsonObject refused = device(m_deviceB, { "start" });
+        QCOMPARE(refused.value(QStringLiteral("signsIn")).toBool(), true);
+        QCOMPARE(refused.value(QStringLiteral("signedIn")).toBool(), false);
+        QCOMPARE(refused.value(QStringLiteral("passwordKept")).toBool(), false);
+        QVERIFY(refused.value(QStringLiteral("notices")).toArray().contains(QStringLiteral("用户名或密码错误")));
+        startSendsNothing();
+        QCOMPARE(device(m_deviceB, { "signin", "ann", "secret&2" }).value(QStringLiteral("signedIn")).toBool(), true);
     }
 
     void theUpdateCheckAnnouncesTheServersNewerVersion()
