@@ -340,12 +340,8 @@ public:
     bool changePassword(const QString& name, const QString& from, const QString& to) const
     {
         const QByteArray form = "old_password=" + from.toUtf8() + "&password=" + to.toUtf8() + "&retype=" + to.toUtf8();
-        return call("POST", QStringLiteral("/api/v1/user/settings/password"), form,
-                    { { "Authorization", "Basic " + (name + QLatin1Char(':') + from).toUtf8().toBase64() },
-                      { "Content-Type", "application/x-www-form-urlencoded" } })
-            .json()
-            .value(QStringLiteral("ok"))
-            .toBool();
+        const QByteArray basic = "Basic " + (name + QLatin1Char(':') + from).toUtf8().toBase64();
+        return call("POST", QStringLiteral("/api/v1/user/settings/password"), form, { { "Authorization", basic } }).json().value("ok").toBool();
     }
     // The administrator's "--set-password" beside the running server.
     bool setPassword(const QString& name, const QString& to) const

@@ -550,8 +550,7 @@ private slots:
         QTest::newRow("upload connection dropped") << 0 << rule("PUT", objects, "drop", { { "times", 3 } }) << false;
         QTest::newRow("upload stalls past the time limit") << 0 << rule("PUT", objects, "stall") << false;
         QTest::newRow("uploads and deletions answered 500") << 0 << rule(any, objects, "status", { { "status", 500 } }) << true;
-        // A store that keeps calling fresh credentials revoked while the
-        // account server still hands them out: one new fetch, then a refusal.
+        // A store calling even fresh credentials revoked: one new fetch, then a refusal.
         const QString revoked = QStringLiteral("<?xml version=\"1.0\"?><Error><Code>InvalidAccessKeyId</Code></Error>");
         QTest::newRow("listing refuses every credential") << 1 << answer(get, listing, 403, xml, revoked) << true;
         QTest::newRow("uploads refuse every credential") << 0 << answer("PUT", objects, 403, xml, revoked) << false;
