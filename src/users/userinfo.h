@@ -33,6 +33,11 @@ public:
     static QString Authorization(const QString& user, const QString& password);
     void setDisableAutoLogin(bool disable) { m_disableAutoLogin = disable; }
     UserSetting* getUserSetting();
+    // The account server refused these credentials for a request of the
+    // session (the password was changed or revoked elsewhere). While they
+    // are still the signed-in account's, the writer is signed out with
+    // the reason and the password is no longer kept.
+    void credentialsRefused(const QString& login, const QString& password);
 
     Q_INVOKABLE void reg();
     Q_INVOKABLE void reg(const QString& user_name, const QString& email, const QString& password,
@@ -50,11 +55,6 @@ public slots:
     void login(const QString& username, const QString& password, bool forceUpdateAvatar = false);
     void reLogin();
     void logout();
-    // The account server refused these credentials for a request of the
-    // session (the password was changed or revoked elsewhere). While they
-    // are still the signed-in account's, the writer is signed out with
-    // the reason and the password is no longer kept.
-    void credentialsRefused(const QString& login, const QString& password);
     void setError(const QString& error);
     void setTips(const QString& tips);
 

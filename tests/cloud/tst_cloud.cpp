@@ -911,6 +911,7 @@ private slots:
             QCOMPARE(m_server.object(key), QByteArray("one"));
             QCOMPARE(user()->password() + UserDatas().password(), QString()); // held, and read by the next start
             signIn(changedTo);
+            Users::instance()->getUserInfo()->credentialsRefused(account, old); // a late answer to the old password
             QCOMPARE(sync("two"), QStringLiteral("同步完成"));
         }
         QCOMPARE(m_server.object(key), QByteArray("two"));
