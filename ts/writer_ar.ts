@@ -2999,6 +2999,10 @@
 <context>
     <name>UserInfo</name>
     <message>
+        <source>密码已失效（可能已在别处修改），已退出登录，请重新登录</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>请输入用户名</source>
         <translation>أدخل اسم مستخدم</translation>
     </message>

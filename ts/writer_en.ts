@@ -2947,6 +2947,10 @@ Switch it on?</translation>
 <context>
     <name>UserInfo</name>
     <message>
+        <source>密码已失效（可能已在别处修改），已退出登录，请重新登录</source>
+        <translation>The password no longer signs in (it may have been changed elsewhere). You are signed out; please sign in again.</translation>
+    </message>
+    <message>
         <source>请输入用户名</source>
         <translation>Enter a user name</translation>
     </message>

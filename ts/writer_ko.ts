@@ -2934,6 +2934,10 @@ Copyright © Penlark 개발자</translation>
 <context>
     <name>UserInfo</name>
     <message>
+        <source>密码已失效（可能已在别处修改），已退出登录，请重新登录</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>请输入用户名</source>
         <translation>사용자 이름을 입력하세요</translation>
     </message>

@@ -2934,6 +2934,10 @@
 <context>
     <name>UserInfo</name>
     <message>
+        <source>密码已失效（可能已在别处修改），已退出登录，请重新登录</source>
+        <translation>密碼已失效（可能已在別處修改），已登出，請重新登入</translation>
+    </message>
+    <message>
         <source>请输入用户名</source>
         <translation>請輸入使用者名稱</translation>
     </message>

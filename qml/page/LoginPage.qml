@@ -2,7 +2,8 @@ import QtQuick 2.15
 import TovaUi 0.1
 
 // The sign-in sheet with its sign-up side. The sign-in fields are bound to
-// the account data, so what is typed is kept while it is typed. The sign-up
+// the account data, which holds what is typed; the settings file keeps only
+// a name and password that signed in. The sign-up
 // side keeps its own entries, emptied when the writer signs out, so that the
 // next one does not find them; a new account's name and password go to the
 // sign-in side.

@@ -14,6 +14,7 @@
 #include "function/transfercheck.h"
 #include "support/log.h"
 #include "users/userdatas.h"
+#include "users/userinfo.h"
 #include "users/users.h"
 
 #include <QDateTime>
@@ -36,13 +37,20 @@ QString currentLogin()
 }
 
 // The token request of the signed-in account, sent whether or not anyone is
-// signed in (the account server then refuses it).
+// signed in (the account server then refuses it). A refusal of the
+// account's password (401) is told to the account client, which signs the
+// writer out while these are still the session's credentials.
 NetworkReply* tokenRequest(const QString& path)
 {
     UserDatas* user = Users::instance()->getUserData();
     QNetworkRequest request(QUrl(network::accountUrl(path), QUrl::TolerantMode));
     request.setRawHeader("Authorization", network::basicAuthorization(user->login(), user->password()));
-    return network::get(request);
+    NetworkReply* reply = network::get(request);
+    QObject::connect(reply, &NetworkReply::finished, reply, [login = user->login(), password = user->password()](const NetworkData& d) {
+        if (d.kind == NetworkData::Kind::Answer && d.statusCode == 401)
+            Users::instance()->getUserInfo()->credentialsRefused(login, password);
+    });
+    return reply;
 }
 
 // The object store's own address when configuration overrides the one the
@@ -308,6 +316,37 @@ QString oss::getSignature(QString verb, QString key, QString date, oss::ossStsTo
 
 // ---- header-signed operations -----------------------------------------------
 
+bool oss::credentialRevoked(const NetworkData& answer)
+{
+    if (answer.kind != NetworkData::Kind::Answer || answer.statusCode != 403)
+        return false;
+    const QString code = OssXml::errorCode(answer.data);
+    return code == QLatin1String("InvalidAccessKeyId") || code == QLatin1String("SecurityTokenExpired")
+        || code == QLatin1String("InvalidSecurityToken");
+}
+
+void oss::withStsToken(DataReply* reply, const Send& send, bool retried)
+{
+    const QPointer<oss> self(this);
+    connect(getStsToken(), &StsTokenReply::finished, reply, [self, reply, send, retried](oss::ossStsToken t) {
+        if (!t.valid) {
+            logWarning(lcSync) << "can not get token";
+            finishData(reply, tokenFailure());
+            return;
+        }
+        send(t, [self, reply, send, retried, t](const NetworkData& d) {
+            if (!retried && self && credentialRevoked(d)) {
+                logWarning(lcSync) << "the store no longer takes the credentials:" << OssXml::errorCode(d.data);
+                if (self->stsToken.accesskeyid == t.accesskeyid)
+                    self->stsToken = ossStsToken();
+                self->withStsToken(reply, send, true);
+                return;
+            }
+            finishData(reply, d);
+        });
+    });
+}
+
 DataReply* oss::signedRequest(Verb verb, const QString& key, const QByteArray& body, const QString& query,
                               const QString& listedETag)
 {
@@ -319,14 +358,8 @@ DataReply* oss::signedRequest(Verb verb, const QString& key, const QByteArray& b
         emitLater(reply, keyFailure());
         return reply;
     }
-    StsTokenReply* token = getStsToken();
-    connect(token, &StsTokenReply::finished, reply, [self = QPointer<oss>(this), reply, verb, key, body, query, listedETag](oss::ossStsToken t) {
-        if (!t.valid) {
-            if (!query.isNull())
-                logWarning(lcSync) << "listing: can not get token";
-            finishData(reply, tokenFailure());
-            return;
-        }
+    const QPointer<oss> self(this);
+    withStsToken(reply, [self, reply, verb, key, body, query, listedETag](const ossStsToken& t, const Done& done) {
         // A listing goes to the bucket itself and signs the resource "/".
         const bool listing = !query.isNull();
         const QString verbText = verb == Verb::Get ? QStringLiteral("GET")
@@ -341,7 +374,7 @@ DataReply* oss::signedRequest(Verb verb, const QString& key, const QByteArray& b
         NetworkReply* sent = verb == Verb::Get ? network::get(request)
             : verb == Verb::Put                ? network::put(request, body)
                                                : network::deleteRequest(request);
-        connect(sent, &NetworkReply::finished, reply, [self, reply, sent, verb, listing, body, listedETag](NetworkData data) {
+        connect(sent, &NetworkReply::finished, reply, [self, sent, verb, listing, body, listedETag, done](NetworkData data) {
             if (verb == Verb::Put && data.statusCode != 200) {
                 logWarning(lcSync) << data.errorString;
                 logDebug(lcSync) << data.statusCode;
@@ -359,7 +392,7 @@ DataReply* oss::signedRequest(Verb verb, const QString& key, const QByteArray& b
                 data.errorString = refused;
             if (self && data.kind == NetworkData::Kind::Answer)
                 self->setClockProblem(StoreRefusal::clockText(data));
-            finishData(reply, data);
+            done(data);
         });
     });
     return reply;
@@ -387,14 +420,8 @@ DataReply* oss::getBoundedObject(const QString& key, qint64 maxBytes, const QStr
         emitLater(reply, keyFailure());
         return reply;
     }
-    StsTokenReply* token = getStsToken();
-    connect(token, &StsTokenReply::finished, reply, [reply, key, maxBytes, listedETag](oss::ossStsToken t) {
-        if (!t.valid) {
-            finishData(reply, tokenFailure());
-            return;
-        }
-        DownloadThread::instance()->get(objectRequest(QStringLiteral("GET"), key, t), maxBytes, listedETag, reply,
-                                        [reply](const NetworkData& d) { finishData(reply, d); });
+    withStsToken(reply, [reply, key, maxBytes, listedETag](const ossStsToken& t, const Done& done) {
+        DownloadThread::instance()->get(objectRequest(QStringLiteral("GET"), key, t), maxBytes, listedETag, reply, done);
     });
     return reply;
 }
@@ -502,8 +529,15 @@ DataReply* oss::postObject(const QString& key, const QByteArray& data, QString c
         emitLater(reply, keyFailure());
         return reply;
     }
+    postWithPolicy(reply, key, data, contentType, false);
+    return reply;
+}
+
+void oss::postWithPolicy(DataReply* reply, const QString& key, const QByteArray& data, const QString& contentType, bool retried)
+{
+    const QPointer<oss> self(this);
     OssPolicyTokenReply* token = getPolicyToken();
-    connect(token, &OssPolicyTokenReply::finished, reply, [reply, key, data, contentType](oss::ossPolicyToken t) {
+    connect(token, &OssPolicyTokenReply::finished, reply, [self, reply, key, data, contentType, retried](oss::ossPolicyToken t) {
         if (!t.valid) {
             logWarning(lcSync) << "can not get token:" << false;
             finishData(reply, tokenFailure());
@@ -542,12 +576,20 @@ DataReply* oss::postObject(const QString& key, const QByteArray& data, QString c
         NetworkReply* sent = network::post(request, form);
         // The form lives until the exchange is over.
         form->setParent(sent);
-        connect(sent, &NetworkReply::finished, reply, [reply, sent, data](NetworkData d) {
+        connect(sent, &NetworkReply::finished, reply, [self, reply, sent, key, data, contentType, retried, t](NetworkData d) {
             sent->deleteLater();
+            // A policy revoked by a password change: once more with a new one.
+            if (!retried && self && d.kind == NetworkData::Kind::Answer && d.statusCode == 403
+                && OssXml::errorCode(d.data) == QLatin1String("InvalidAccessKeyId")) {
+                logWarning(lcSync) << "the store no longer takes the upload policy";
+                if (self->policyToken.accessid == t.accessid)
+                    self->policyToken = ossPolicyToken();
+                self->postWithPolicy(reply, key, data, contentType, true);
+                return;
+            }
             finishData(reply, checkedUpload(d, data));
         });
     });
-    return reply;
 }
 
 DataReply* oss::postObject(const QString& key, const QString& text)

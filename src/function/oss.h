@@ -11,6 +11,8 @@
 #include <QPointer>
 #include <QString>
 
+#include <functional>
+
 class StsTokenReply;
 class OssPolicyTokenReply;
 class DataReply;
@@ -119,11 +121,27 @@ public:
     // both times while it refuses it (RequestTimeTooSkewed).
     QString clockProblem() const { return m_clockProblem; }
 
+    // The store's answer that it no longer takes the STS credentials the
+    // request was signed with: revoked (a password change), or expired or
+    // unknown on its side.
+    static bool credentialRevoked(const NetworkData& answer);
+
 signals:
     void clockProblemChanged(const QString& problem);
 
 private:
     void setClockProblem(const QString& problem);
+
+    using Done = std::function<void(const NetworkData&)>;
+    using Send = std::function<void(const ossStsToken&, const Done&)>;
+    // Runs send with the STS credentials and finishes reply with what it
+    // answers. An answer that the store no longer takes them drops them and
+    // runs send once more with a new fetch, made with the account's
+    // password; when the account server refuses that, the account client
+    // signs the writer out (tokenRequest).
+    void withStsToken(DataReply* reply, const Send& send, bool retried = false);
+    // A form upload with the POST policy, retried the same way.
+    void postWithPolicy(DataReply* reply, const QString& key, const QByteArray& data, const QString& contentType, bool retried);
 
     enum class Verb { Get, Put, Delete };
     DataReply* signedRequest(Verb verb, const QString& key, const QByteArray& body, const QString& query,

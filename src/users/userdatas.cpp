@@ -6,6 +6,8 @@
 #include "function/network.h"
 #include "TovaUi/function/osinfo.h"
 #include "support/log.h"
+#include "users/userinfo.h"
+#include "users/users.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -66,7 +68,6 @@ void UserDatas::setLogin(const QString& value)
     if (m_login == value)
         return;
     m_login = value;
-    store(keyUserName, value);
     emit loginChanged(value);
 }
 
@@ -107,8 +108,23 @@ void UserDatas::setPassword(const QString& value)
     if (m_password == value)
         return;
     m_password = value;
-    store(keyPassword, value);
     emit passwordChanged(value);
+}
+
+void UserDatas::keepSignedIn(const QString& login, const QString& password)
+{
+    setLogin(login);
+    setPassword(password);
+    store(keyUserName, login);
+    store(keyPassword, password);
+}
+
+void UserDatas::dropRefused(const QString& login, const QString& password)
+{
+    QSettings s;
+    if (s.value(QLatin1String(keyUserName)).toString() == login && s.contains(QLatin1String(keyPassword))
+        && s.value(QLatin1String(keyPassword)).toString() == password)
+        SettingsFile::remove(QLatin1String(keyPassword));
 }
 
 void UserDatas::forgetPassword()
@@ -253,9 +269,10 @@ void UserDatas::changePoints(int points, int type, const QString& explain)
     const quint64 sent = ++m_pointsRequests;
     m_lastPointsChange = sent;
     ++m_pointsChangesOpen;
-    reply->whenFinished(this, [this, sent](const NetworkData& data) {
+    reply->whenFinished(this, [this, sent, login = m_login, password = m_password](const NetworkData& data) {
         --m_pointsChangesOpen;
-        pointsFinished(data, true, sent);
+        if (!refused(data, login, password))
+            pointsFinished(data, true, sent);
     });
 }
 
@@ -268,7 +285,19 @@ void UserDatas::updatePoints()
     NetworkReply* reply = network::getByAuth(url, m_login, m_password);
     // A balance read while a change is on its way may predate the change.
     const quint64 sent = m_pointsChangesOpen > 0 ? 0 : ++m_pointsRequests;
-    reply->whenFinished(this, [this, sent](const NetworkData& data) { pointsFinished(data, false, sent); });
+    reply->whenFinished(this, [this, sent, login = m_login, password = m_password](const NetworkData& data) {
+        if (!refused(data, login, password))
+            pointsFinished(data, false, sent);
+    });
+}
+
+bool UserDatas::refused(const NetworkData& data, const QString& login, const QString& password)
+{
+    if (data.kind != NetworkData::Kind::Answer || data.statusCode != 401)
+        return false;
+    // The sign-out that follows tells the writer why.
+    Users::instance()->getUserInfo()->credentialsRefused(login, password);
+    return true;
 }
 
 void UserDatas::pointsFinished(const NetworkData& data, bool isChange, quint64 sent)

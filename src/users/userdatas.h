@@ -6,8 +6,10 @@
 #include <QObject>
 
 // The signed-in account's state as QML properties, with the captcha refresh
-// and the points requests. User name, password and the auto sign-in switch
-// are kept in the settings file; the password only while signed in.
+// and the points requests. login and password are what the sign-in sheet
+// shows and what requests are signed with; the settings file keeps only a
+// name and password that signed in (keepSignedIn), until a sign-out or the
+// server's refusal of them. The auto sign-in switch is kept as it is set.
 class UserDatas : public QObject
 {
     Q_OBJECT
@@ -65,6 +67,11 @@ public:
     // Sign-out: the password is forgotten here and in the settings file;
     // the user name stays for the next sign-in.
     void forgetPassword();
+    // A sign-in with these succeeded: they become the values held and kept.
+    void keepSignedIn(const QString& login, const QString& password);
+    // The account server refused these: a kept password that is this one,
+    // under this name, is no longer kept, so no later start sends it.
+    void dropRefused(const QString& login, const QString& password);
 
 public slots:
     void setId(int value);
@@ -108,6 +115,9 @@ private slots:
 private:
     void changePoints(int points, int type, const QString& explain);
     void pointsFinished(const NetworkData& data, bool isChange, quint64 sent);
+    // A 401: the account server no longer takes the password the request
+    // was signed with; the account client is told.
+    static bool refused(const NetworkData& data, const QString& login, const QString& password);
 
     int m_id = 0;
     QString m_login;

@@ -156,21 +156,24 @@ void UserInfo::login(const QString& username, const QString& password, bool forc
     NetworkReply* reply = network::post(request, body);
     const quint64 sent = ++m_loginRequests;
     // A sign-out while the answer is on its way leaves nobody signed in.
-    reply->whenFinished(this, [this, sent](const NetworkData& data) {
+    reply->whenFinished(this, [this, sent, username, password](const NetworkData& data) {
         if (sent == m_loginRequests)
-            onLoginFinished(data);
+            onLoginFinished(data, username, password);
     });
     m_forceUpdateAvatar = forceUpdateAvatar;
     setTips(tr("正在登录..."));
 }
 
-void UserInfo::onLoginFinished(NetworkData data)
+void UserInfo::onLoginFinished(const NetworkData& data, const QString& username, const QString& password)
 {
     UserDatas* d = account();
     if (data.statusCode != 200) {
         d->setError_code(data.statusCode);
         d->setLogined(false);
         logWarning(lcAccount) << "login error:" << data.errorString;
+        // A refused password is never kept, so no later start sends it.
+        if (data.kind == NetworkData::Kind::Answer && data.statusCode == 401)
+            d->dropRefused(username, password);
         setError(data.errorString);
         m_logining = false;
         loginFailed();
@@ -192,6 +195,8 @@ void UserInfo::onLoginFinished(NetworkData data)
         return;
     }
     readAccount(d, doc.object(), QStringLiteral("nickname"));
+    // Only now, having signed in, are the name and password kept.
+    d->keepSignedIn(d->login(), password);
     d->setLogined(true);
     message::show(Message::Note, tr("登录成功"), nullptr, 5000);
     setTips(tr("登录成功"));
@@ -231,11 +236,30 @@ void UserInfo::logout()
     // whoever comes next that someone is signed in.
     setTips(QString());
     setError(QString());
+    endSession();
+}
+
+void UserInfo::credentialsRefused(const QString& login, const QString& password)
+{
+    UserDatas* d = account();
+    // A refusal of credentials the writer has since replaced says nothing
+    // about the session now.
+    if (!d->logined() || d->login() != login || d->password() != password)
+        return;
+    logWarning(lcAccount) << "the account server refused the session's password; signing out";
+    setTips(QString());
+    endSession();
+    setError(tr("密码已失效（可能已在别处修改），已退出登录，请重新登录"));
+    message::show(Message::Error, error(), nullptr, 5000);
+}
+
+void UserInfo::endSession()
+{
     ++m_loginRequests;
     m_logining = false;
     account()->setLogined(false);
-    // Signing out forgets the password, so that neither the sheet, nor the
-    // next start, signs the next person in as this writer.
+    // The password is forgotten, so that neither the sheet, nor the next
+    // start, signs anybody in as this writer.
     account()->forgetPassword();
     emit global::instance()->signalObject()->logoutFinish();
 }
@@ -378,7 +402,12 @@ bool UserInfo::changePassword(const QString& old_password, const QString& passwo
     const QByteArray body = QByteArrayLiteral("old_password=") + old_password.toUtf8()
         + QByteArrayLiteral("&password=") + password.toUtf8()
         + QByteArrayLiteral("&retype=") + retype.toUtf8();
-    return changeRequest(QStringLiteral("/api/v1/user/settings/password"), old_password, body, nullptr, tr("超时"));
+    if (!changeRequest(QStringLiteral("/api/v1/user/settings/password"), old_password, body, nullptr, tr("超时")))
+        return false;
+    // The new password is the one that signs in from now on: the session's
+    // requests use it, and it is kept in place of the old one.
+    account()->keepSignedIn(account()->login(), password);
+    return true;
 }
 
 bool UserInfo::pushUserSetting(const QString& email, const QString& nickname, const QString& website)

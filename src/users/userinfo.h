@@ -33,6 +33,11 @@ public:
     static QString Authorization(const QString& user, const QString& password);
     void setDisableAutoLogin(bool disable) { m_disableAutoLogin = disable; }
     UserSetting* getUserSetting();
+    // The account server refused these credentials for a request of the
+    // session (the password was changed or revoked elsewhere). While they
+    // are still the signed-in account's, the writer is signed out with
+    // the reason and the password is no longer kept.
+    void credentialsRefused(const QString& login, const QString& password);
 
     Q_INVOKABLE void reg();
     Q_INVOKABLE void reg(const QString& user_name, const QString& email, const QString& password,
@@ -59,11 +64,13 @@ signals:
     void errorChanged(const QString& error);
     void tipsChanged(const QString& tips);
 
-private slots:
-    void onLoginFinished(NetworkData data);
-
 private:
+    // The answer to a sign-in sent with username and password.
+    void onLoginFinished(const NetworkData& data, const QString& username, const QString& password);
     void loginFailed();
+    // Ends the session: nobody signed in, the password forgotten, answers
+    // still under way stale.
+    void endSession();
     // Sends a request signed with the account's login and the given password
     // and waits for it; null when it timed out (timeoutText is then the
     // error) or could not be sent.

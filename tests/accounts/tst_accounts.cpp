@@ -285,8 +285,10 @@ private slots:
         QSignalSpy spy(&fresh, &UserDatas::loginChanged);
         fresh.setLogin(fresh.login());
         QCOMPARE(spy.count(), 0);
+        // What is typed is held, not kept: only a sign-in keeps it.
+        fresh.setLogin(QStringLiteral("typed"));
         fresh.setPassword(QStringLiteral("p&ss=wörd"));
-        QCOMPARE(QSettings().value("userInfo/password").toString(), QStringLiteral("p&ss=wörd"));
+        QVERIFY(UserDatas().login() != QStringLiteral("typed") && UserDatas().password().isEmpty());
 
         // A downloaded avatar that was removed falls back to the default.
         const QString file = QDir::temp().filePath(QStringLiteral("avatar.jpg"));
@@ -330,6 +332,7 @@ private slots:
         QCOMPARE(r.headers.value("content-type"), QByteArray("application/x-www-form-urlencoded"));
         QCOMPARE(user()->tips(), QStringLiteral("登录成功"));
         QVERIFY(m_notices.contains(QStringLiteral("登录成功")));
+        QCOMPARE(QSettings().value("userInfo/password").toString(), QStringLiteral("secret"));
 
         QSignalSpy out(global::instance()->signalObject(), &SignalObject::logoutFinish);
         user()->logout();
@@ -345,14 +348,21 @@ private slots:
         QTest::addColumn<QByteArray>("body"); // replaces the server's answer when set
         QTest::addColumn<int>("errorCode");
         QTest::addColumn<QString>("message");
-        QTest::newRow("wrong password") << "nope" << QByteArray() << 401 << "用户名或密码错误";
-        QTest::newRow("not json") << "secret" << QByteArray("<html>") << int(QJsonParseError::IllegalValue) << "";
+        QTest::addColumn<QString>("kept"); // by a sign-in before a new start; stays so
+        QTest::newRow("wrong password") << "nope" << QByteArray() << 401 << "用户名或密码错误" << "";
+        QTest::newRow("another's password under a kept name") << "nope" << QByteArray() << 401 << "用户名或密码错误" << "secret";
+        QTest::newRow("not json") << "secret" << QByteArray("<html>") << int(QJsonParseError::IllegalValue) << "" << "";
     }
 
     void signInFails()
     {
         QFETCH(QString, password);
         QFETCH(QByteArray, body);
+        QFETCH(QString, kept);
+        QSettings().remove("userInfo/password");
+        if (!kept.isEmpty())
+            signIn();
+        data()->setLogined(false);
         if (!body.isEmpty())
             answer(QStringLiteral("/api/v1/users/login"), 200, body);
         data()->setLogin(QStringLiteral("ann"));
@@ -369,6 +379,7 @@ private slots:
         QTEST(data()->error_code(), "errorCode");
         QVERIFY(m_notices.contains(spy.at(0).at(1).toString()));
         QVERIFY(!data()->logined());
+        QTEST(UserDatas().password(), "kept"); // what the next start reads
     }
 
     void signInGuards()
@@ -521,8 +532,9 @@ private slots:
         data()->setPassword(QStringLiteral("stale"));
         QVERIFY(user()->changePassword(QStringLiteral("secret"), QStringLiteral("new&pass"), QStringLiteral("new&pass")));
         QCOMPARE(m_server.requestsTo("/api/v1/user/settings/password").at(0).basicCredentials(), QByteArray("ann:secret"));
-        QCOMPARE(data()->password(), QStringLiteral("stale"));
-        data()->setPassword(QStringLiteral("new&pass"));
+        // The new password signs the session's requests from now on, and is kept.
+        QCOMPARE(data()->password(), QStringLiteral("new&pass"));
+        QCOMPARE(QSettings().value("userInfo/password").toString(), QStringLiteral("new&pass"));
 
         QVERIFY(!user()->updateAvatar(QUrl::fromLocalFile(QStringLiteral("/nonexistent/pic.png"))));
         QCOMPARE(user()->error(), QStringLiteral("上传的文件不是一张图片"));
@@ -538,6 +550,14 @@ private slots:
         user()->login(true);
         QVERIFY(spy.wait(5000));
         QTRY_VERIFY(data()->avatar_file().startsWith(QStringLiteral("file:")));
+
+        // Changed again on another computer: the next account request is
+        // refused, and the writer is signed out with the reason, nothing kept.
+        QVERIFY(m_server.changePassword("ann", "new&pass", "elsewhere"));
+        data()->updatePoints();
+        QTRY_VERIFY(!data()->logined());
+        QVERIFY(m_notices.contains(QStringLiteral("密码已失效（可能已在别处修改），已退出登录，请重新登录")));
+        QCOMPARE(UserDatas().password(), QString());
     }
 
     void changeTimesOut()
@@ -878,6 +898,12 @@ private slots:
         const UserDatas restarted;
         QCOMPARE(restarted.password(), QString());
         QCOMPARE(restarted.login(), QStringLiteral("cleo"));
+        // A wrong password typed under the kept name is refused and, like
+        // any password that did not sign in, never reaches the file.
+        QSignalSpy refused(user(), &UserInfo::loginFinished);
+        QVERIFY(QMetaObject::invokeMethod(login, "show") && type(window, child(login, "loginPassword"), "wrong!"));
+        QVERIFY(click(window, child(login, "loginButton")) && refused.wait(5000) && !refused.at(0).at(0).toBool());
+        QCOMPARE(UserDatas().password(), QString());
 
         // Signed out, a claim opens the sign-in page and keeps the award.
         global::instance()->settings()->setIsFirstLogin(true);

@@ -41,6 +41,8 @@
 #include <QQuickWindow>
 #include <QFile>
 #include <QSignalSpy>
+#include <QScopeGuard>
+#include <QTemporaryDir>
 
 class TestCloud : public QObject
 {
@@ -195,7 +197,7 @@ private slots:
 
     void tokenFailure()
     {
-        QCOMPARE(m_server.addFault(QJsonObject { { "path", "/api/v2/ranking/ststoken" }, { "action", "status" }, { "status", 401 },
+        QCOMPARE(m_server.addFault(QJsonObject { { "path", "/api/v2/ranking/ststoken" }, { "action", "status" }, { "status", 503 },
                                                  { "body", "{\"ok\":false,\"error\":\"denied\"}" } })
                      .size(),
                  1);
@@ -214,6 +216,8 @@ private slots:
         QCOMPARE(again.errorString, QStringLiteral("can not get token"));
         QCOMPARE(tokenRequests(), 2);
         QVERIFY(m_server.storageRequests().isEmpty());
+        // A server that cannot answer now refuses nobody's password.
+        QVERIFY(user()->logined());
     }
 
     void signature()
@@ -855,6 +859,62 @@ private slots:
         QCOMPARE(read(QStringLiteral("c.txt"), QStringLiteral(".server")), QByteArray("theirs"));
         QCOMPARE(read(QStringLiteral("d.txt")), QByteArray(64 * 1024, 'd'));
         QCOMPARE(m_disk->cloudTips(), QStringLiteral("有冲突文件待处理"));
+    }
+
+    // Credentials revoked after the sync fetched them, by another client's
+    // password change or the administrator's (an upload meets them: reads
+    // may pass a while longer). The same password gets new ones; another
+    // signs the writer out saying why, keeps no password and uploads
+    // nothing, until the new password signs in.
+    void revokedCredential_data()
+    {
+        QTest::addColumn<QString>("account");
+        QTest::addColumn<QString>("changedTo"); // empty: the same password set again
+        QTest::addColumn<bool>("byAdministrator");
+        QTest::newRow("same password set again") << "cai" << "" << false;
+        QTest::newRow("changed by another client") << "dai" << "other-pass" << false;
+        QTest::newRow("set by the administrator") << "eve" << "admin-pass" << true;
+    }
+    void revokedCredential()
+    {
+        QFETCH(QString, account);
+        QFETCH(QString, changedTo);
+        QFETCH(bool, byAdministrator);
+        const QString key = "data/" + account + "/a.txt", formKey = "ranking/hall/" + account + ".xml", old = "old-pass";
+        QVERIFY(m_server.createAccount(account, old) > 0);
+        const auto restore = qScopeGuard([] { user()->setLogin("ann"); user()->setPassword("secret"); });
+        initSync();
+        QTemporaryDir folder;
+        const auto signIn = [&account](const QString& password) { user()->keepSignedIn(account, password); user()->setLogined(true); };
+        const auto sync = [this, &folder](const QByteArray& text) {
+            use(folder.path());
+            write("a.txt", text);
+            run(folder.path());
+            return m_disk->cloudTips();
+        };
+        signIn(old);
+        QCOMPARE(sync("one"), QStringLiteral("同步完成"));
+        QCOMPARE(wait(global::instance()->getOss()->postObject(formKey, "p1")).statusCode, 200); // its policy is revoked too
+        const QString now = changedTo.isEmpty() ? old : changedTo;
+        QVERIFY(byAdministrator ? m_server.setPassword(account, now) : m_server.changePassword(account, old, now));
+        m_notices.clear();
+        const QString tips = sync("two");
+        QVERIFY2(!m_notices.join('|').contains("InvalidAccessKeyId"), qPrintable(m_notices.join('|')));
+        QCOMPARE(user()->logined(), changedTo.isEmpty());
+        if (changedTo.isEmpty()) {
+            QCOMPARE(tips, QStringLiteral("同步完成"));
+            QCOMPARE(tokenRequests(), 1);
+            QCOMPARE(wait(global::instance()->getOss()->postObject(formKey, "p2")).statusCode, 200);
+        } else {
+            QVERIFY(m_notices.contains(QStringLiteral("密码已失效（可能已在别处修改），已退出登录，请重新登录")));
+            QCOMPARE(tips, QStringLiteral("已退出登录，同步已停止"));
+            QCOMPARE(m_server.object(key), QByteArray("one"));
+            QCOMPARE(user()->password() + UserDatas().password(), QString()); // held, and read by the next start
+            signIn(changedTo);
+            Users::instance()->getUserInfo()->credentialsRefused(account, old); // a late answer to the old password
+            QCOMPARE(sync("two"), QStringLiteral("同步完成"));
+        }
+        QCOMPARE(m_server.object(key), QByteArray("two"));
     }
 
     void unsafeKeysStayOnServer()

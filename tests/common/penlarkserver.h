@@ -336,6 +336,22 @@ public:
             o.insert(QStringLiteral("email"), email);
         return qint64(call("POST", QStringLiteral("/_control/accounts"), QJsonDocument(o).toJson()).json().value(QStringLiteral("id")).toDouble());
     }
+    // A password change through the account API, as another client makes it.
+    bool changePassword(const QString& name, const QString& from, const QString& to) const
+    {
+        const QByteArray form = "old_password=" + from.toUtf8() + "&password=" + to.toUtf8() + "&retype=" + to.toUtf8();
+        const QByteArray basic = "Basic " + (name + QLatin1Char(':') + from).toUtf8().toBase64();
+        return call("POST", QStringLiteral("/api/v1/user/settings/password"), form, { { "Authorization", basic } }).json().value("ok").toBool();
+    }
+    // The administrator's "--set-password" beside the running server.
+    bool setPassword(const QString& name, const QString& to) const
+    {
+        QProcess admin;
+        admin.start(QStringLiteral(PENLARK_SERVER_PATH), QStringList { QStringLiteral("--data"), m_data, QStringLiteral("--set-password"), name } + m_extra);
+        admin.write(to.toUtf8() + '\n');
+        admin.closeWriteChannel();
+        return admin.waitForFinished(20000) && admin.exitCode() == 0;
+    }
     QString captchaAnswer(const QString& id) const
     {
         return call("GET", QStringLiteral("/_control/captcha/") + id).json().value(QStringLiteral("answer")).toString();

@@ -229,16 +229,18 @@ private:
         return { { "signedIn", data()->logined() } };
     }
 
-    // What a start finds: whether it signs anybody in automatically (only
-    // with a password kept), what the settings file holds and its mode.
+    // A start: whether it signs anybody in automatically (only with a
+    // password kept, as the main window does when first shown) and how that
+    // ends, then what the settings file holds and its mode.
     QJsonObject started()
     {
+        const bool signsIn = data()->autologin() && !data()->password().isEmpty();
+        const bool signedIn = signsIn && signInStored();
         QFile file(global::settingsFileName());
         struct stat mode;
         if (!file.open(QIODevice::ReadOnly) || ::stat(QFile::encodeName(file.fileName()).constData(), &mode) != 0)
             return { { "error", "no settings file" } };
-        return { { "signsIn", data()->autologin() && !data()->password().isEmpty() },
-                 { "passwordKept", file.readAll().contains("\npassword=") },
+        return { { "signsIn", signsIn }, { "signedIn", signedIn }, { "passwordKept", file.readAll().contains("\npassword=") },
                  { "mode", QString::number(mode.st_mode & 0777, 8) } };
     }
 
@@ -471,6 +473,26 @@ private slots:
         QCOMPARE(restarted.value(QStringLiteral("passwordKept")).toBool(), false);
         QCOMPARE(restarted.value(QStringLiteral("mode")).toString(), QStringLiteral("600"));
         QCOMPARE(restarted.value(QStringLiteral("login")).toString(), QStringLiteral("ann"));
+    }
+
+    // Only a password that signed in is kept: neither one refused as typed
+    // nor a kept one refused at a start (changed on another computer) is in
+    // the settings file, and the next start sends no sign-in.
+    void aRefusedPasswordIsNeitherKeptNorSentAgain()
+    {
+        const auto start = [this](bool signsIn) {
+            m_server.clearRequests();
+            const QJsonObject s = device(m_deviceB, { "start" });
+            QCOMPARE(s.value("signsIn").toBool(), signsIn);
+            QCOMPARE(s.value("signedIn").toBool() || s.value("passwordKept").toBool(), false);
+            QCOMPARE(m_server.requestsTo("/api/v1/users/login").size(), signsIn ? 1 : 0);
+        };
+        QCOMPARE(device(m_deviceB, { "signin", "ann", "wrong-one" }).value("signedIn").toBool(), false);
+        start(false);
+        QCOMPARE(device(m_deviceB, { "signin", "ann", "secret&1" }).value("signedIn").toBool(), true);
+        QVERIFY(m_server.changePassword("ann", "secret&1", "secret&2"));
+        start(true);
+        start(false);
     }
 
     void theUpdateCheckAnnouncesTheServersNewerVersion()

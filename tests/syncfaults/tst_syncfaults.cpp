@@ -550,6 +550,10 @@ private slots:
         QTest::newRow("upload connection dropped") << 0 << rule("PUT", objects, "drop", { { "times", 3 } }) << false;
         QTest::newRow("upload stalls past the time limit") << 0 << rule("PUT", objects, "stall") << false;
         QTest::newRow("uploads and deletions answered 500") << 0 << rule(any, objects, "status", { { "status", 500 } }) << true;
+        // A store calling even fresh credentials revoked: one new fetch, then a refusal.
+        const QString revoked = QStringLiteral("<?xml version=\"1.0\"?><Error><Code>InvalidAccessKeyId</Code></Error>");
+        QTest::newRow("listing refuses every credential") << 1 << answer(get, listing, 403, xml, revoked) << true;
+        QTest::newRow("uploads refuse every credential") << 0 << answer("PUT", objects, 403, xml, revoked) << false;
         QTest::newRow("upload confirmed with another ETag")
             << 0 << answer("PUT", objects, 200, xml, "", { { "ETag", "\"00000000000000000000000000000000\"" } }) << false;
     }
@@ -589,6 +593,8 @@ private slots:
         // A run that failed never calls itself complete.
         QCOMPARE(d.disk->cloudTips() == QStringLiteral("同步完成"), !reported);
         QVERIFY(!m_notices.contains(QStringLiteral("云同步: 另一个云同步线程正在运行")));
+        // No fault of the store or the network signs the writer out.
+        QVERIFY(user()->logined());
 
         // No document holds a text nobody wrote; the server neither.
         const Texts after = documents(d);
@@ -942,7 +948,7 @@ private slots:
         QTest::newRow("HTML page") << QJsonObject { { "method", "GET" }, { "path", records }, { "action", "html" } };
         QTest::newRow("stall") << QJsonObject { { "method", "GET" }, { "path", records }, { "action", "stall" } };
         QTest::newRow("no credentials")
-            << QJsonObject { { "path", "/api/v2/ranking/ststoken" }, { "action", "status" }, { "status", 401 }, { "body", "{\"ok\":false,\"error\":\"denied\"}" } };
+            << QJsonObject { { "path", "/api/v2/ranking/ststoken" }, { "action", "status" }, { "status", 503 }, { "body", "{\"ok\":false,\"error\":\"denied\"}" } };
     }
     void statisticsKeepUnreadTables()
     {
