@@ -2368,6 +2368,10 @@ Einschalten?</translation>
 <context>
     <name>RankingPage</name>
     <message>
+        <source>暂不可用</source>
+        <translation>Nicht verfügbar</translation>
+    </message>
+    <message>
         <source>拼字</source>
         <translation>Schreibräume</translation>
     </message>

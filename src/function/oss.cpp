@@ -379,7 +379,8 @@ QNetworkRequest oss::objectRequest(const QString& verb, const QString& key, cons
     return request;
 }
 
-DataReply* oss::getBoundedObject(const QString& key, qint64 maxBytes, const QString& listedETag)
+DataReply* oss::getBoundedObject(const QString& key, qint64 maxBytes, const QString& listedETag,
+                                 const DownloadThread::Pace& pace)
 {
     auto* reply = new DataReply();
     if (!isObjectKey(key)) {
@@ -388,13 +389,13 @@ DataReply* oss::getBoundedObject(const QString& key, qint64 maxBytes, const QStr
         return reply;
     }
     StsTokenReply* token = getStsToken();
-    connect(token, &StsTokenReply::finished, reply, [reply, key, maxBytes, listedETag](oss::ossStsToken t) {
+    connect(token, &StsTokenReply::finished, reply, [reply, key, maxBytes, listedETag, pace](oss::ossStsToken t) {
         if (!t.valid) {
             finishData(reply, tokenFailure());
             return;
         }
         DownloadThread::instance()->get(objectRequest(QStringLiteral("GET"), key, t), maxBytes, listedETag, reply,
-                                        [reply](const NetworkData& d) { finishData(reply, d); });
+                                        [reply](const NetworkData& d) { finishData(reply, d); }, pace);
     });
     return reply;
 }

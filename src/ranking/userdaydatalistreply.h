@@ -5,8 +5,9 @@
 
 #include <QObject>
 
-// Collects a room's member records; finished carries them all once as many
-// as expected have arrived, then the reply deletes itself.
+// Collects a room's member records; added tells each as it arrives, and
+// finished carries them all once as many as expected have arrived, then the
+// reply deletes itself.
 class UserDayDataListReply : public QObject
 {
     Q_OBJECT
@@ -18,6 +19,7 @@ public:
     void addDayData(const UserDayData& record);
 
 signals:
+    void added(UserDayData userDayData);
     void finished(QList<UserDayData> userDayDataList);
 
 private:
