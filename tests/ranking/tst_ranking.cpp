@@ -101,6 +101,14 @@ private:
             return QList<QVariant>();
         return spy.takeFirst();
     }
+    // Signed in again against another server address: the credentials of
+    // the old one go.
+    static void signInAt(const QByteArray& server)
+    {
+        qputenv("PENLARK_SERVER", server);
+        user()->setLogined(false);
+        user()->setLogined(true);
+    }
     static bool answer(BoolReply* reply) { return wait(reply, &BoolReply::finished).value(0).toBool(); }
     static QList<UserDayData> rows(UserDayDataListReply* reply)
     {
@@ -1263,11 +1271,6 @@ private slots:
         QVERIFY(proxy.listen());
         proxy.setSlowPath("slow.user.xml", stepMs);
         const QByteArray address = qgetenv("PENLARK_SERVER");
-        const auto signInAt = [](const QByteArray& server) {
-            qputenv("PENLARK_SERVER", server);
-            user()->setLogined(false); // a token for the other address
-            user()->setLogined(true);
-        };
         const auto restore = qScopeGuard([&] { signInAt(address); });
         signInAt(proxy.url().toUtf8());
         Page page;
@@ -1332,11 +1335,6 @@ private slots:
         QVERIFY(ahead.start());
         QVERIFY(ahead.createAccount(QStringLiteral("ann"), QStringLiteral("secret")) > 0);
         const QByteArray address = qgetenv("PENLARK_SERVER");
-        const auto signInAt = [](const QByteArray& server) {
-            qputenv("PENLARK_SERVER", server);
-            user()->setLogined(false); // the other server's credentials go
-            user()->setLogined(true);
-        };
         const auto restore = qScopeGuard([&] { signInAt(address); });
         signInAt(ahead.url().toUtf8());
         // Either day when the test runs across midnight.
