@@ -427,8 +427,9 @@ UserDayDataListReply* bot::sneakIntoBot(const QString& roomKey)
             return;
         }
         BotsDataReply* plan = checkBotsData(roomKey, reader);
-        connect(plan, &BotsDataReply::finished, reply, [parts, partDone](const BotsData& bots) {
+        connect(plan, &BotsDataReply::finished, reply, [reply, parts, partDone](const BotsData& bots) {
             parts->bots = botToUser(bots);
+            emit reply->planned(parts->bots);
             partDone();
         });
     });

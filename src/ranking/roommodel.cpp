@@ -156,6 +156,10 @@ void RoomModel::updateRoom(QString roomName)
         if (key == m_roomName && refresh > m_shown)
             takeArrival(record);
     });
+    connect(reply, &UserDayDataListReply::planned, this, [this, key, refresh](const QList<UserDayData>& rows) {
+        if (key == m_roomName && refresh > m_shown)
+            takePlan(rows);
+    });
     connect(reply, &UserDayDataListReply::finished, this, [this, key, refresh](const QList<UserDayData>& list) {
         if (key != m_roomName || refresh < m_shown)
             return;
@@ -185,6 +189,15 @@ void RoomModel::takeArrival(const UserDayData& record)
         *same = record;
     else
         m_records << record;
+    if (!m_arrivals->isActive())
+        m_arrivals->start();
+}
+
+void RoomModel::takePlan(const QList<UserDayData>& rows)
+{
+    m_records.erase(std::remove_if(m_records.begin(), m_records.end(), [](const UserDayData& r) { return r.ID.isEmpty(); }),
+                    m_records.end());
+    m_records << rows;
     if (!m_arrivals->isActive())
         m_arrivals->start();
 }

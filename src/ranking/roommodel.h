@@ -81,6 +81,10 @@ private:
     // A member record of a refresh still under way: it replaces the row of
     // the same login, or joins the rows.
     void takeArrival(const UserDayData& record);
+    // The simulated writers' rows of a refresh under way, in place of the
+    // rows without a login (the simulated writers'; a member record without
+    // one waits for the whole list).
+    void takePlan(const QList<UserDayData>& rows);
     void showRows();
 
     QString m_roomName;

@@ -7,7 +7,8 @@
 
 // Collects a room's member records; added tells each as it arrives, and
 // finished carries them all once as many as expected have arrived, then the
-// reply deletes itself.
+// reply deletes itself. A refresh of a room (bot::sneakIntoBot) also tells
+// the simulated writers' rows through planned as soon as they are known.
 class UserDayDataListReply : public QObject
 {
     Q_OBJECT
@@ -20,6 +21,7 @@ public:
 
 signals:
     void added(UserDayData userDayData);
+    void planned(QList<UserDayData> rows);
     void finished(QList<UserDayData> userDayDataList);
 
 private:

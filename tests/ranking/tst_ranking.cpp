@@ -1238,7 +1238,8 @@ private slots:
     }
 
     // One member's record behind a peer at the socket that trickles, stalls,
-    // cuts it short or fails: the others show while it is under way, its row
+    // cuts it short or fails: the others and the simulated writer show while
+    // it is under way, its row
     // is marked unavailable (last, in the page too), a changed record shows
     // at the next refresh, and once the peer heals the member is ranked.
     void slowMemberCostsOnlyItsRow_data()
@@ -1258,7 +1259,11 @@ private slots:
         QFETCH(int, stepMs);
         QFETCH(int, padding);
         QFETCH(QString, fault);
-        putRoom(QStringLiteral("Trickle"), 1);
+        putRoom(QStringLiteral("Trickle"), 0);
+        const QByteArray before = QByteArray::number(m_noon - 60);
+        QVERIFY(m_server.putObject(QStringLiteral("ranking/rooms/Trickle/bot.xml"),
+                                   "<Bots InitTime=\"" + before + "\"><BotList><Bot Nickname=\"kit\" BeginTime=\"" + before
+                                       + "\"><WordsOnTime><w t=\"" + before + "\" w=\"400\"/></WordsOnTime></Bot></BotList></Bots>"));
         const auto member = [this](const char* id, int words, int padding = 0) {
             return m_server.putObject(QStringLiteral("ranking/rooms/Trickle/%1.user.xml").arg(QLatin1String(id)),
                                       userXml(id, id, words, 600, m_noon, "Trickle").toUtf8() + QByteArray(padding, ' '));
@@ -1286,9 +1291,9 @@ private slots:
             return rows.join(QLatin1Char(' '));
         };
         QVERIFY(QMetaObject::invokeMethod(page.item.data(), "enterRoom", Q_ARG(QVariant, "Trickle")));
-        QTRY_COMPARE_WITH_TIMEOUT(shown().left(15), QStringLiteral("bob:500 eve:300"), 3000);
+        QTRY_COMPARE_WITH_TIMEOUT(shown().left(23), QStringLiteral("bob:500 kit:400 eve:300"), 3000);
         QVERIFY2(stepMs != 2000 || (proxy.slowed() == 1 && !shown().contains(QLatin1String("slow"))), qPrintable(shown()));
-        QTRY_COMPARE_WITH_TIMEOUT(shown(), QStringLiteral("bob:500 eve:300 slow:-"), 15000);
+        QTRY_COMPARE_WITH_TIMEOUT(shown(), QStringLiteral("bob:500 kit:400 eve:300 slow:-"), 15000);
         std::function<bool(QQuickItem*)> says = [&says](QQuickItem* item) {
             const QList<QQuickItem*> children = item->childItems();
             return (item->isVisible() && item->property("text").toString() == QStringLiteral("暂不可用"))
@@ -1300,16 +1305,16 @@ private slots:
         QElapsedTimer sinceRefresh;
         sinceRefresh.start();
         page.room->refreshTimer()->start(0);
-        QTRY_COMPARE_WITH_TIMEOUT(shown(), QStringLiteral("bob:900 eve:300 slow:-"), 3000);
+        QTRY_COMPARE_WITH_TIMEOUT(shown(), QStringLiteral("bob:900 kit:400 eve:300 slow:-"), 3000);
         proxy.setSlowPath(QByteArray(), 0);
         m_server.clearFaults();
         page.room->refreshTimer()->start(0);
-        QTRY_COMPARE_WITH_TIMEOUT(shown(), QStringLiteral("bob:900 slow:700 eve:300"), 3000);
+        QTRY_COMPARE_WITH_TIMEOUT(shown(), QStringLiteral("bob:900 slow:700 kit:400 eve:300"), 3000);
         // The refresh before, given up by its deadline at the latest, changes
         // nothing when it lands late.
         QTest::qWait(qMax<qint64>(0, (stepMs ? RoomDownloads::pace(RankingXml::MaxRecordSize).deadlineMs : 0) + 1000
                                        - sinceRefresh.elapsed()));
-        QCOMPARE(shown(), QStringLiteral("bob:900 slow:700 eve:300"));
+        QCOMPARE(shown(), QStringLiteral("bob:900 slow:700 kit:400 eve:300"));
     }
 
     // Entering publishes, then reads the room once: an open room's plan that
