@@ -2416,6 +2416,10 @@
 <context>
     <name>RankingPage</name>
     <message>
+        <source>暂不可用</source>
+        <translation>غير متاح</translation>
+    </message>
+    <message>
         <source>拼字</source>
         <translation>غرف الكتابة</translation>
     </message>

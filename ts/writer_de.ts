@@ -2372,6 +2372,10 @@ Einschalten?</translation>
 <context>
     <name>RankingPage</name>
     <message>
+        <source>暂不可用</source>
+        <translation>Nicht verfügbar</translation>
+    </message>
+    <message>
         <source>拼字</source>
         <translation>Schreibräume</translation>
     </message>

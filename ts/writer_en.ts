@@ -2372,6 +2372,10 @@ Switch it on?</translation>
 <context>
     <name>RankingPage</name>
     <message>
+        <source>暂不可用</source>
+        <translation>Unavailable</translation>
+    </message>
+    <message>
         <source>拼字</source>
         <translation>Writing rooms</translation>
     </message>

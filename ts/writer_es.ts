@@ -2372,6 +2372,10 @@ Si su texto no es dialogado o no está seguro, ¡no active esta opción!
 <context>
     <name>RankingPage</name>
     <message>
+        <source>暂不可用</source>
+        <translation>No disponible</translation>
+    </message>
+    <message>
         <source>拼字</source>
         <translation>Salas de escritura</translation>
     </message>

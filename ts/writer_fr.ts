@@ -2372,6 +2372,10 @@ L'activer ?</translation>
 <context>
     <name>RankingPage</name>
     <message>
+        <source>暂不可用</source>
+        <translation>Indisponible</translation>
+    </message>
+    <message>
         <source>拼字</source>
         <translation>Salons d'écriture</translation>
     </message>

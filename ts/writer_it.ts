@@ -2372,6 +2372,10 @@ Attivarlo?</translation>
 <context>
     <name>RankingPage</name>
     <message>
+        <source>暂不可用</source>
+        <translation>Non disponibile</translation>
+    </message>
+    <message>
         <source>拼字</source>
         <translation>Stanze di scrittura</translation>
     </message>

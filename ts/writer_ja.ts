@@ -2361,6 +2361,10 @@ Copyright © Penlark 開発者</translation>
 <context>
     <name>RankingPage</name>
     <message>
+        <source>暂不可用</source>
+        <translation>利用できません</translation>
+    </message>
+    <message>
         <source>拼字</source>
         <translation>執筆ルーム</translation>
     </message>

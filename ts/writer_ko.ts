@@ -2361,6 +2361,10 @@ Copyright © Penlark 개발자</translation>
 <context>
     <name>RankingPage</name>
     <message>
+        <source>暂不可用</source>
+        <translation>사용할 수 없음</translation>
+    </message>
+    <message>
         <source>拼字</source>
         <translation>글쓰기 방</translation>
     </message>

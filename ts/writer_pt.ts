@@ -2372,6 +2372,10 @@ Ligar?</translation>
 <context>
     <name>RankingPage</name>
     <message>
+        <source>暂不可用</source>
+        <translation>Indisponível</translation>
+    </message>
+    <message>
         <source>拼字</source>
         <translation>Salas de escrita</translation>
     </message>

@@ -2383,6 +2383,10 @@
 <context>
     <name>RankingPage</name>
     <message>
+        <source>暂不可用</source>
+        <translation>Недоступно</translation>
+    </message>
+    <message>
         <source>拼字</source>
         <translation>Писательские комнаты</translation>
     </message>

@@ -2347,6 +2347,10 @@
 <context>
     <name>RankingPage</name>
     <message>
+        <source>暂不可用</source>
+        <translation>暂不可用</translation>
+    </message>
+    <message>
         <source>拼字</source>
         <translation type="unfinished" />
     </message>

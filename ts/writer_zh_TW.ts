@@ -2361,6 +2361,10 @@
 <context>
     <name>RankingPage</name>
     <message>
+        <source>暂不可用</source>
+        <translation>暫不可用</translation>
+    </message>
+    <message>
         <source>拼字</source>
         <translation>拼字</translation>
     </message>

@@ -281,11 +281,13 @@ Item {
                     height: 40
                     highlighted: ListView.isCurrentItem
                     onClicked: roomList.currentIndex = index
-                    readonly property color rowColor: isme ? g_theme.readableOn("red", g_theme.functionAreaColor) : g_theme.foregroundColor
+                    readonly property color rowColor: isme ? g_theme.readableOn("red", g_theme.functionAreaColor)
+                                                           : unavailable ? g_theme.secondaryTextColor : g_theme.foregroundColor
+                    // A member whose record could not be had: no rank, no figures.
                     contentItem: RowLayout {
                         spacing: 6
                         Label {
-                            text: number
+                            text: unavailable ? "" : number
                             color: rowColor
                             horizontalAlignment: Text.AlignRight
                             Layout.preferredWidth: 22
@@ -303,13 +305,14 @@ Item {
                             Layout.fillWidth: true
                         }
                         Label {
-                            text: words
+                            text: unavailable ? qsTr("暂不可用") : words
                             color: rowColor
                             horizontalAlignment: Text.AlignRight
+                            elide: Text.ElideRight
                             Layout.preferredWidth: room.wordsWidth
                         }
                         Label {
-                            text: minute
+                            text: unavailable ? "" : minute
                             color: rowColor
                             horizontalAlignment: Text.AlignRight
                             Layout.preferredWidth: room.minuteWidth

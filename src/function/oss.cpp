@@ -412,7 +412,8 @@ QNetworkRequest oss::objectRequest(const QString& verb, const QString& key, cons
     return request;
 }
 
-DataReply* oss::getBoundedObject(const QString& key, qint64 maxBytes, const QString& listedETag)
+DataReply* oss::getBoundedObject(const QString& key, qint64 maxBytes, const QString& listedETag,
+                                 const DownloadThread::Pace& pace)
 {
     auto* reply = new DataReply();
     if (!isObjectKey(key)) {
@@ -420,8 +421,9 @@ DataReply* oss::getBoundedObject(const QString& key, qint64 maxBytes, const QStr
         emitLater(reply, keyFailure());
         return reply;
     }
-    withStsToken(reply, [reply, key, maxBytes, listedETag](const ossStsToken& t, const Done& done) {
-        DownloadThread::instance()->get(objectRequest(QStringLiteral("GET"), key, t), maxBytes, listedETag, reply, done);
+    withStsToken(reply, [reply, key, maxBytes, listedETag, pace](const ossStsToken& t, const Done& done) {
+        DownloadThread::instance()->get(objectRequest(QStringLiteral("GET"), key, t), maxBytes, listedETag, reply, done,
+                                        pace);
     });
     return reply;
 }

@@ -1,6 +1,7 @@
 #ifndef OSS_H
 #define OSS_H
 
+#include "function/downloadthread.h"
 #include "function/networkdata.h"
 
 #include <QByteArray>
@@ -93,8 +94,10 @@ public:
     DataReply* getObject(const QString& key, const QString& listedETag = QString());
     // The same for a document other people write (the writing rooms'): it
     // is received and checked on the download thread (DownloadThread), and
-    // a body over maxBytes is stopped as it comes (kind TooLarge).
-    DataReply* getBoundedObject(const QString& key, qint64 maxBytes, const QString& listedETag = QString());
+    // a body over maxBytes is stopped as it comes (kind TooLarge), one
+    // slower than pace allows is given up.
+    DataReply* getBoundedObject(const QString& key, qint64 maxBytes, const QString& listedETag = QString(),
+                                const DownloadThread::Pace& pace = DownloadThread::Pace());
     // The content type is accepted for the callers' sake and not sent: the
     // signature covers an empty Content-Type line.
     // Uploads count (status 200) only when the answer's ETag confirms the

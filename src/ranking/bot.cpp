@@ -24,6 +24,8 @@
 #include <QFileInfo>
 #include <QUrl>
 
+#include <memory>
+
 namespace {
 
 bot::RandomSource& randomSource()
@@ -392,26 +394,43 @@ QList<UserDayData> bot::botToUser(const BotsData& plan)
     return rows;
 }
 
-// One refresh of a room: its members, then, for an open room, the
-// simulated writers; every document of it is read within one budget.
+// One refresh of a room: its members, each passed on as it arrives, and,
+// for an open room, the simulated writers; every document of it is read
+// within one budget. The room and its plan are fetched beside the members,
+// so a slow member holds up neither.
 UserDayDataListReply* bot::sneakIntoBot(const QString& roomKey)
 {
     const RoomReader reader;
     auto* reply = new UserDayDataListReply();
+    struct Parts {
+        QList<UserDayData> members;
+        QList<UserDayData> bots;
+        int waiting = 2;
+    };
+    auto parts = std::make_shared<Parts>();
+    auto partDone = [reply, parts]() {
+        if (--parts->waiting > 0)
+            return;
+        emit reply->finished(parts->members + parts->bots);
+        reply->deleteLater();
+    };
     UserDayDataListReply* members = RankingData::getRoomDateList(roomKey, reader);
-    connect(members, &UserDayDataListReply::finished, reply, [reply, roomKey, reader](const QList<UserDayData>& rows) {
-        RoomDataReply* room = RankingData::getRoomDateByKey(roomKey, reader);
-        connect(room, &RoomDataReply::finished, reply, [reply, roomKey, rows, reader](const RoomData& data) {
-            if (data.Type != 0) {
-                emit reply->finished(rows);
-                reply->deleteLater();
-                return;
-            }
-            BotsDataReply* plan = checkBotsData(roomKey, reader);
-            connect(plan, &BotsDataReply::finished, reply, [reply, rows](const BotsData& bots) {
-                emit reply->finished(rows + botToUser(bots));
-                reply->deleteLater();
-            });
+    connect(members, &UserDayDataListReply::added, reply, &UserDayDataListReply::added);
+    connect(members, &UserDayDataListReply::finished, reply, [parts, partDone](const QList<UserDayData>& rows) {
+        parts->members = rows;
+        partDone();
+    });
+    RoomDataReply* room = RankingData::getRoomDateByKey(roomKey, reader);
+    connect(room, &RoomDataReply::finished, reply, [reply, roomKey, reader, parts, partDone](const RoomData& data) {
+        if (data.Type != 0) {
+            partDone();
+            return;
+        }
+        BotsDataReply* plan = checkBotsData(roomKey, reader);
+        connect(plan, &BotsDataReply::finished, reply, [reply, parts, partDone](const BotsData& bots) {
+            parts->bots = botToUser(bots);
+            emit reply->planned(parts->bots);
+            partDone();
         });
     });
     return reply;

@@ -45,6 +45,9 @@ public:
     static BotsDataReply* checkBotsData(const QString& roomKey, const RoomReader& reader);
     static BotsDataReply* checkBotsData(const QString& roomKey);
     static QList<UserDayData> botToUser(const BotsData& plan);
+    // A refresh of a room: added tells each member record as it arrives,
+    // planned the simulated writers' rows of an open room; finished carries
+    // the members, then those rows.
     static UserDayDataListReply* sneakIntoBot(const QString& roomKey);
 
     // Cache files of a room, under the data folder's "cache" folder.

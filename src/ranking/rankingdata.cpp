@@ -71,6 +71,20 @@ bool readWell(const RoomData& r) { return r.valid; }
 bool readWell(const UserDayData& r) { return r.valid; }
 // A member's own record carries no mark of having been read.
 bool readWell(const UserRoomData&) { return true; }
+
+// A download that says nothing of the record: no answer, too slow, an
+// answer that did not check out, or a failing store.
+bool cannotBeHad(const NetworkData& d)
+{
+    return d.kind == NetworkData::Kind::NoAnswer || d.kind == NetworkData::Kind::Unverified
+        || (d.kind == NetworkData::Kind::Answer && d.statusCode >= 500);
+}
+void markUnavailable(UserDayData& r, const QString& login)
+{
+    r.ID = login;
+    r.unavailable = true;
+}
+void markUnavailable(UserRoomData&, const QString&) {}
 } // namespace
 
 template <typename Record>
@@ -295,7 +309,8 @@ void RankingData::zeroUnlessCurrent(UserRoomData& record)
 
 // One member record of a room: read from its object, with nothing written
 // unless it is of the running day; a record that cannot be had is a default
-// one of the given room.
+// one of the given room (marked unavailable, with the login its key names,
+// when its download said nothing of it).
 template <typename Reply, typename Record>
 Reply* RankingData::fetchMember(const QString& roomKey, const RoomDownloads::Listed& listed,
                                 Record (*read)(const QString&), const RoomReader& reader)
@@ -312,6 +327,10 @@ Reply* RankingData::fetchMember(const QString& roomKey, const RoomDownloads::Lis
             Record r;
             if (d.kind != NetworkData::Kind::TooLarge)
                 r.RoomID = roomKey;
+            if (cannotBeHad(d)) {
+                logWarning(lcRooms) << "member record unavailable:" << key << d.errorString;
+                markUnavailable(r, fixUserKey(key));
+            }
             deliver(r);
             return;
         }

@@ -52,6 +52,15 @@ QString RoomDownloads::refusedText()
     return QStringLiteral("refused before, unchanged since");
 }
 
+DownloadThread::Pace RoomDownloads::pace(qint64 maxBytes)
+{
+    DownloadThread::Pace p;
+    p.deadlineMs = int(qMin<qint64>(10000 + maxBytes * 1000 / (64 * 1024), 3600 * 1000));
+    p.lowRateBytes = 64;
+    p.lowRateSeconds = 5;
+    return p;
+}
+
 void RoomDownloads::refuse(const QString& key, const QString& eTag)
 {
     if (eTag.isEmpty())
@@ -89,7 +98,7 @@ DataReply* RoomDownloads::fetch(const Listed& listed, qint64 maxBytes)
         return answerLater(refusal(listed.eTag, DownloadThread::tooLargeText(maxBytes)));
     }
     auto* reply = new DataReply();
-    DataReply* fetch = store()->getBoundedObject(listed.key, maxBytes, listed.eTag);
+    DataReply* fetch = store()->getBoundedObject(listed.key, maxBytes, listed.eTag, pace(maxBytes));
     QObject::connect(fetch, &DataReply::finished, reply, [reply, key = listed.key](const NetworkData& d) {
         if (d.kind == NetworkData::Kind::TooLarge)
             refuse(key, d.eTag);

@@ -1,6 +1,8 @@
 #ifndef ROOMDOWNLOADS_H
 #define ROOMDOWNLOADS_H
 
+#include "function/downloadthread.h"
+
 #include <QString>
 
 class DataReply;
@@ -11,7 +13,9 @@ class DataReply;
 // without a request, one whose answer announces more (or brings more) is
 // stopped there. A version refused once (by its size, or because it did not
 // read) is remembered by its ETag and not fetched again while the listing
-// still shows that ETag; a changed document is fetched afresh.
+// still shows that ETag; a changed document is fetched afresh. A document
+// that comes too slowly is given up (see pace()), so a trickling peer costs
+// only its own document.
 class RoomDownloads
 {
 public:
@@ -32,6 +36,10 @@ public:
     static void refuse(const QString& key, const QString& eTag);
     static bool isRefused(const Listed& listed);
     static QString refusedText();
+    // The pace a document of at most maxBytes must keep: 64 bytes a second
+    // over any 5 s, and its end within 10 s plus the time its largest size
+    // takes at 64 KiB a second.
+    static DownloadThread::Pace pace(qint64 maxBytes);
 };
 
 #endif

@@ -20,8 +20,12 @@
 RoomModel::RoomModel(QObject* parent)
     : QStandardItemModel(parent)
     , m_timer(new QTimer(this))
+    , m_arrivals(new QTimer(this))
 {
     m_timer->setSingleShot(true);
+    m_arrivals->setSingleShot(true);
+    m_arrivals->setInterval(arrivalDelay);
+    connect(m_arrivals, &QTimer::timeout, this, &RoomModel::showRows);
     connect(m_timer, &QTimer::timeout, this, [this]() { updateRoom(); });
     connect(global::instance(), &global::isAppActionChanged, this, [this]() { updateRoom(); });
     // A room belongs to the account that entered it: a sign-out or another
@@ -43,7 +47,8 @@ QString RoomModel::problem() const
 QHash<int, QByteArray> RoomModel::roleNames() const
 {
     return { { NumberRole, "number" },       { IconFileRole, "iconfile" }, { DisplayTextRole, "displaytext" },
-             { WordsRole, "words" },         { MinuteRole, "minute" },     { IsMeRole, "isme" } };
+             { WordsRole, "words" },         { MinuteRole, "minute" },     { IsMeRole, "isme" },
+             { UnavailableRole, "unavailable" } };
 }
 
 void RoomModel::setRoomName(QString roomName)
@@ -51,9 +56,13 @@ void RoomModel::setRoomName(QString roomName)
     if (roomName == m_roomName)
         return;
     m_roomName = roomName;
+    // Another room's records do not mix with this one's arrivals.
+    m_records.clear();
+    m_arrivals->stop();
     // One connection for all rooms: the publication reads the open room.
     connect(data::instance(), &data::dayDataChanged, this, &RoomModel::pushTodayData, Qt::UniqueConnection);
-    bReply* reply = pushTodayData(data::instance()->getRankingTodayData());
+    // Entering reads the room once, when the publication answered.
+    bReply* reply = publish(data::instance()->getRankingTodayData(), false);
     connect(reply, &bReply::finished, this, [this]() { updateRoom(m_roomName); });
     emit roomNameChanged(m_roomName);
 }
@@ -62,6 +71,8 @@ void RoomModel::leaveRoom()
 {
     disconnect(data::instance(), &data::dayDataChanged, this, &RoomModel::pushTodayData);
     m_timer->stop();
+    m_arrivals->stop();
+    m_records.clear();
     if (m_roomName.isEmpty())
         return;
     m_roomName.clear();
@@ -85,6 +96,11 @@ void RoomModel::setLoading(bool loading)
 }
 
 bReply* RoomModel::pushTodayData(QPointer<DataTypeClass> todayData)
+{
+    return publish(todayData, true);
+}
+
+bReply* RoomModel::publish(QPointer<DataTypeClass> todayData, bool refreshAfter)
 {
     logDebug(lcRooms) << "push Today data" << (todayData ? todayData->words() : 0);
     auto* reply = new bReply();
@@ -110,10 +126,10 @@ bReply* RoomModel::pushTodayData(QPointer<DataTypeClass> todayData)
     const QString room = m_roomName;
     BoolReply* push = RankingData::pushUserRoomData(record);
     // The reply outlives this model; a model gone by the answer reads nothing.
-    connect(push, &BoolReply::finished, reply, [self = QPointer<RoomModel>(this), reply, room](bool ok) {
+    connect(push, &BoolReply::finished, reply, [self = QPointer<RoomModel>(this), reply, room, refreshAfter](bool ok) {
         if (!ok)
             logDebug(lcRooms) << "push userRoom:" << "false";
-        if (self)
+        if (self && refreshAfter)
             self->updateRoom(room);
         emit reply->finished(ok);
         reply->deleteLater();
@@ -134,10 +150,20 @@ void RoomModel::updateRoom(QString roomName)
     setRoomTitle(key);
     setLoading(true);
     const int started = global::instance()->timeElapsed();
+    const quint64 refresh = ++m_started;
     UserDayDataListReply* reply = bot::sneakIntoBot(key);
-    connect(reply, &UserDayDataListReply::finished, this, [this, key](const QList<UserDayData>& list) {
-        if (key != m_roomName)
+    connect(reply, &UserDayDataListReply::added, this, [this, key, refresh](const UserDayData& record) {
+        if (key == m_roomName && refresh > m_shown)
+            takeArrival(record);
+    });
+    connect(reply, &UserDayDataListReply::planned, this, [this, key, refresh](const QList<UserDayData>& rows) {
+        if (key == m_roomName && refresh > m_shown)
+            takePlan(rows);
+    });
+    connect(reply, &UserDayDataListReply::finished, this, [this, key, refresh](const QList<UserDayData>& list) {
+        if (key != m_roomName || refresh < m_shown)
             return;
+        m_shown = refresh;
         applyRows(list);
     });
     logDebug(lcRooms) << "update room use timeElapsed:" << global::instance()->timeElapsed() - started;
@@ -145,17 +171,52 @@ void RoomModel::updateRoom(QString roomName)
 
 void RoomModel::applyRows(const QList<UserDayData>& records)
 {
+    m_records = records;
+    m_arrivals->stop();
+    showRows();
+    setLoading(false);
+}
+
+void RoomModel::takeArrival(const UserDayData& record)
+{
+    // A record without a login cannot be told from another; it waits for
+    // the whole list.
+    if (record.ID.isEmpty())
+        return;
+    const auto same = std::find_if(m_records.begin(), m_records.end(),
+                                   [&record](const UserDayData& r) { return r.ID == record.ID; });
+    if (same != m_records.end())
+        *same = record;
+    else
+        m_records << record;
+    if (!m_arrivals->isActive())
+        m_arrivals->start();
+}
+
+void RoomModel::takePlan(const QList<UserDayData>& rows)
+{
+    m_records.erase(std::remove_if(m_records.begin(), m_records.end(), [](const UserDayData& r) { return r.ID.isEmpty(); }),
+                    m_records.end());
+    m_records << rows;
+    if (!m_arrivals->isActive())
+        m_arrivals->start();
+}
+
+void RoomModel::showRows()
+{
     const QString me = Users::instance()->getUserData()->login();
     QList<UserDayData> kept;
-    for (const UserDayData& r : records)
-        if (r.Words != 0 || (!me.isEmpty() && r.ID == me))
+    for (const UserDayData& r : qAsConst(m_records))
+        if (r.Words != 0 || r.unavailable || (!me.isEmpty() && r.ID == me))
             kept << r;
-    if (kept.isEmpty()) {
-        setLoading(false);
+    if (kept.isEmpty())
         return;
-    }
-    std::stable_sort(kept.begin(), kept.end(),
-                     [](const UserDayData& a, const UserDayData& b) { return a.Words > b.Words; });
+    // Ranked by words; the unavailable ones, of which nothing is known, last.
+    std::stable_sort(kept.begin(), kept.end(), [](const UserDayData& a, const UserDayData& b) {
+        if (a.unavailable != b.unavailable)
+            return b.unavailable;
+        return a.Words > b.Words;
+    });
     QList<QStandardItem*> added;
     for (int i = 0; i < kept.size(); ++i) {
         const UserDayData& r = kept.at(i);
@@ -167,6 +228,7 @@ void RoomModel::applyRows(const QList<UserDayData>& records)
         target->setData(r.Words, WordsRole);
         target->setData(r.Second / 60, MinuteRole);
         target->setData(!me.isEmpty() && r.ID == me, IsMeRole);
+        target->setData(r.unavailable, UnavailableRole);
         if (!existing)
             added << target;
     }
@@ -176,5 +238,4 @@ void RoomModel::applyRows(const QList<UserDayData>& records)
         invisibleRootItem()->appendRows(added);
     if (rowCount() > kept.size())
         removeRows(kept.size(), rowCount() - kept.size());
-    setLoading(false);
 }

@@ -14,7 +14,10 @@ class bReply;
 // The ranking of the open writing room: its members and, in open rooms, the
 // simulated writers, ordered by words written today. While a room is open
 // every change of today's record is published into it, and the room is read
-// again every 20000 ms while the application is active.
+// again every 20000 ms while the application is active. A refresh's member
+// records are shown as they arrive (gathered for at most arrivalDelay ms),
+// so a slow member holds up only its own row; one whose record could not be
+// had is shown as unavailable, after the ranked rows.
 class RoomModel : public QStandardItemModel
 {
     Q_OBJECT
@@ -33,9 +36,11 @@ public:
         WordsRole = 362,
         MinuteRole = 363,
         IsMeRole = 364,
+        UnavailableRole = 365,
     };
 
     static constexpr int refreshInterval = 20000;
+    static constexpr int arrivalDelay = 200;
 
     explicit RoomModel(QObject* parent = nullptr);
 
@@ -49,7 +54,8 @@ public:
     // The refresh timer, for tests that drive it by hand.
     QTimer* refreshTimer() const { return m_timer; }
 
-    // Puts the delivered records into the rows (filter, rank, update in place).
+    // Puts a refresh's whole list into the rows (filter, rank, update in
+    // place) and ends its loading.
     void applyRows(const QList<UserDayData>& records);
 
 signals:
@@ -71,10 +77,28 @@ private slots:
     void updateRoom(QString roomName = QString());
 
 private:
+    bReply* publish(QPointer<DataTypeClass> todayData, bool refreshAfter);
+    // A member record of a refresh still under way: it replaces the row of
+    // the same login, or joins the rows.
+    void takeArrival(const UserDayData& record);
+    // The simulated writers' rows of a refresh under way, in place of the
+    // rows without a login (the simulated writers'; a member record without
+    // one waits for the whole list).
+    void takePlan(const QList<UserDayData>& rows);
+    void showRows();
+
     QString m_roomName;
     QString m_roomTitle;
     bool m_loading = false;
     QTimer* m_timer = nullptr;
+    // The records behind the rows: the last whole list with the arrivals
+    // since, shown when m_arrivals fires.
+    QList<UserDayData> m_records;
+    QTimer* m_arrivals = nullptr;
+    // Refreshes started, and the newest whose whole list is shown: an older
+    // one answering late changes nothing.
+    quint64 m_started = 0;
+    quint64 m_shown = 0;
 };
 
 #endif

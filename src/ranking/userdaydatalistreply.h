@@ -5,8 +5,10 @@
 
 #include <QObject>
 
-// Collects a room's member records; finished carries them all once as many
-// as expected have arrived, then the reply deletes itself.
+// Collects a room's member records; added tells each as it arrives, and
+// finished carries them all once as many as expected have arrived, then the
+// reply deletes itself. A refresh of a room (bot::sneakIntoBot) also tells
+// the simulated writers' rows through planned as soon as they are known.
 class UserDayDataListReply : public QObject
 {
     Q_OBJECT
@@ -18,6 +20,8 @@ public:
     void addDayData(const UserDayData& record);
 
 signals:
+    void added(UserDayData userDayData);
+    void planned(QList<UserDayData> rows);
     void finished(QList<UserDayData> userDayDataList);
 
 private:

@@ -4,6 +4,7 @@
 #include "testenvironment.h"
 
 #include "penlarkserver.h"
+#include "trickleproxy.h"
 
 #include "data/breply.h"
 #include "data/data.h"
@@ -23,6 +24,7 @@
 #include "ranking/rankinghallmodel.h"
 #include "ranking/roomdatalistreply.h"
 #include "ranking/roomdatareply.h"
+#include "ranking/roomdownloads.h"
 #include "ranking/roommodel.h"
 #include "ranking/rankingxml.h"
 #include "ranking/roomname.h"
@@ -36,6 +38,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QFile>
 #include <QQmlComponent>
@@ -97,6 +100,14 @@ private:
         if (!spy.wait(5000))
             return QList<QVariant>();
         return spy.takeFirst();
+    }
+    // Signed in again against another server address: the credentials of
+    // the old one go.
+    static void signInAt(const QByteArray& server)
+    {
+        qputenv("PENLARK_SERVER", server);
+        user()->setLogined(false);
+        user()->setLogined(true);
     }
     static bool answer(BoolReply* reply) { return wait(reply, &BoolReply::finished).value(0).toBool(); }
     static QList<UserDayData> rows(UserDayDataListReply* reply)
@@ -1226,6 +1237,100 @@ private slots:
         QCOMPARE(page.room->roomName(), QStringLiteral("Secret"));
     }
 
+    // One member's record behind a peer at the socket that trickles, stalls,
+    // cuts it short or fails: the others and the simulated writer show while
+    // it is under way, its row
+    // is marked unavailable (last, in the page too), a changed record shows
+    // at the next refresh, and once the peer heals the member is ranked.
+    void slowMemberCostsOnlyItsRow_data()
+    {
+        QTest::addColumn<int>("stepMs");
+        QTest::addColumn<int>("padding");
+        QTest::addColumn<QString>("fault");
+        QTest::newRow("a byte every 2 s") << 2000 << 0 << "";
+        QTest::newRow("200 bytes a second, past the deadline") << 5 << 3000 << "";
+        QTest::newRow("stalled") << 0 << 0 << "stall";
+        QTest::newRow("cut short") << 0 << 0 << "cut";
+        QTest::newRow("failing store") << 0 << 0 << "status";
+    }
+
+    void slowMemberCostsOnlyItsRow()
+    {
+        QFETCH(int, stepMs);
+        QFETCH(int, padding);
+        QFETCH(QString, fault);
+        putRoom(QStringLiteral("Trickle"), 0);
+        const QByteArray before = QByteArray::number(m_noon - 60);
+        QVERIFY(m_server.putObject(QStringLiteral("ranking/rooms/Trickle/bot.xml"),
+                                   "<Bots InitTime=\"" + before + "\"><BotList><Bot Nickname=\"kit\" BeginTime=\"" + before
+                                       + "\"><WordsOnTime><w t=\"" + before + "\" w=\"400\"/></WordsOnTime></Bot></BotList></Bots>"));
+        const auto member = [this](const char* id, int words, int padding = 0) {
+            return m_server.putObject(QStringLiteral("ranking/rooms/Trickle/%1.user.xml").arg(QLatin1String(id)),
+                                      userXml(id, id, words, 600, m_noon, "Trickle").toUtf8() + QByteArray(padding, ' '));
+        };
+        QVERIFY(member("bob", 500) && member("eve", 300) && member("slow", 700, padding));
+        if (!fault.isEmpty())
+            m_server.addFault({ { "method", "GET" }, { "path", "/lumoranking/ranking/rooms/Trickle/slow.user.xml" },
+                                { "action", fault }, { "bytes", 10 }, { "status", 503 } });
+        TrickleProxy proxy(m_server.port());
+        QVERIFY(proxy.listen());
+        proxy.setSlowPath("slow.user.xml", stepMs);
+        const QByteArray address = qgetenv("PENLARK_SERVER");
+        const auto restore = qScopeGuard([&] { signInAt(address); });
+        signInAt(proxy.url().toUtf8());
+        Page page;
+        page.window.show();
+        const auto shown = [&page]() {
+            QStringList rows;
+            for (int i = 0; i < page.room->rowCount(); ++i) {
+                const QModelIndex r = page.room->index(i, 0);
+                if (!r.data(RoomModel::IsMeRole).toBool())
+                    rows << r.data(RoomModel::DisplayTextRole).toString() + QLatin1Char(':')
+                            + (r.data(RoomModel::UnavailableRole).toBool() ? QStringLiteral("-") : r.data(RoomModel::WordsRole).toString());
+            }
+            return rows.join(QLatin1Char(' '));
+        };
+        QVERIFY(QMetaObject::invokeMethod(page.item.data(), "enterRoom", Q_ARG(QVariant, "Trickle")));
+        QTRY_COMPARE_WITH_TIMEOUT(shown().left(23), QStringLiteral("bob:500 kit:400 eve:300"), 3000);
+        QVERIFY2(stepMs != 2000 || (proxy.slowed() == 1 && !shown().contains(QLatin1String("slow"))), qPrintable(shown()));
+        QTRY_COMPARE_WITH_TIMEOUT(shown(), QStringLiteral("bob:500 kit:400 eve:300 slow:-"), 15000);
+        std::function<bool(QQuickItem*)> says = [&says](QQuickItem* item) {
+            const QList<QQuickItem*> children = item->childItems();
+            return (item->isVisible() && item->property("text").toString() == QStringLiteral("暂不可用"))
+                || std::any_of(children.begin(), children.end(), says);
+        };
+        QTRY_VERIFY(says(qobject_cast<QQuickItem*>(page.child("roomList"))));
+
+        QVERIFY(member("bob", 900));
+        QElapsedTimer sinceRefresh;
+        sinceRefresh.start();
+        page.room->refreshTimer()->start(0);
+        QTRY_COMPARE_WITH_TIMEOUT(shown(), QStringLiteral("bob:900 kit:400 eve:300 slow:-"), 3000);
+        proxy.setSlowPath(QByteArray(), 0);
+        m_server.clearFaults();
+        page.room->refreshTimer()->start(0);
+        QTRY_COMPARE_WITH_TIMEOUT(shown(), QStringLiteral("bob:900 slow:700 kit:400 eve:300"), 3000);
+        // The refresh before, given up by its deadline at the latest, changes
+        // nothing when it lands late.
+        QTest::qWait(qMax<qint64>(0, (stepMs ? RoomDownloads::pace(RankingXml::MaxRecordSize).deadlineMs : 0) + 1000
+                                       - sinceRefresh.elapsed()));
+        QCOMPARE(shown(), QStringLiteral("bob:900 slow:700 kit:400 eve:300"));
+    }
+
+    // Entering publishes, then reads the room once: an open room's plan that
+    // does not read is fetched once, not by two refreshes.
+    void enteringFetchesTheRoomOnce()
+    {
+        putRoom(QStringLiteral("Open"), 0);
+        const QString plan = QStringLiteral("ranking/rooms/Open/bot.xml");
+        QVERIFY(m_server.putObject(plan, "<Bots><BotList><Bot" + attributeFlood(100000) + "/></BotList></Bots>"));
+        RoomModel model;
+        model.setRoomName(QStringLiteral("Open"));
+        QTRY_VERIFY_WITH_TIMEOUT(model.refreshTimer()->isActive() && !model.loading(), 15000);
+        QTest::qWait(500);
+        QCOMPARE(requestsFor(plan), 1);
+    }
+
     // A device clock a week behind the server's: the sync and the writing
     // rooms say so, with both times, instead of an empty list.
     void clockFarFromTheServer()
@@ -1235,11 +1340,6 @@ private slots:
         QVERIFY(ahead.start());
         QVERIFY(ahead.createAccount(QStringLiteral("ann"), QStringLiteral("secret")) > 0);
         const QByteArray address = qgetenv("PENLARK_SERVER");
-        const auto signInAt = [](const QByteArray& server) {
-            qputenv("PENLARK_SERVER", server);
-            user()->setLogined(false); // the other server's credentials go
-            user()->setLogined(true);
-        };
         const auto restore = qScopeGuard([&] { signInAt(address); });
         signInAt(ahead.url().toUtf8());
         // Either day when the test runs across midnight.
