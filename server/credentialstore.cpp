@@ -4,9 +4,12 @@
 #include "database.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QRandomGenerator>
 #include <QSqlQuery>
 #include <QVariant>
+
+#include <memory>
 
 namespace {
 qint64 now() { return QDateTime::currentSecsSinceEpoch(); }
@@ -70,27 +73,43 @@ StorageCredential CredentialStore::find(const QByteArray& accessId, bool* failed
 {
     if (failed)
         *failed = false;
-    // With its account's name in the same read: a credential whose account
-    // is gone is none.
-    QSqlQuery query(m_database.connection());
-    query.prepare(QStringLiteral("SELECT c.kind, c.account_id, c.secret, c.security_token, c.expires, a.name "
-                                 "FROM credentials c JOIN accounts a ON a.id = c.account_id WHERE c.access_id = :id"));
-    query.bindValue(QStringLiteral(":id"), QString::fromLatin1(accessId));
-    StorageCredential c;
-    if (!m_database.exec(query)) {
-        if (failed)
-            *failed = true;
-        return c;
+    // Every storage request reads its credential, so each thread keeps the
+    // statement prepared on its connection; with its account's name in the
+    // same read, a credential whose account is gone is none.
+    static const QString statement = QStringLiteral("SELECT c.kind, c.account_id, c.secret, c.security_token, c.expires, a.name "
+                                                    "FROM credentials c JOIN accounts a ON a.id = c.account_id WHERE c.access_id = :id");
+    thread_local QHash<const CredentialStore*, std::shared_ptr<QSqlQuery>> prepared;
+    std::shared_ptr<QSqlQuery>& query = prepared[this];
+    const QString id = QString::fromLatin1(accessId);
+    bool done = false;
+    if (query) {
+        query->bindValue(QStringLiteral(":id"), id);
+        done = query->exec();
     }
-    if (!query.next())
-        return c;
-    c.accessId = accessId;
-    c.kind = query.value(0).toString().toLatin1();
-    c.accountId = query.value(1).toLongLong();
-    c.secret = query.value(2).toString().toLatin1();
-    c.securityToken = query.value(3).toString().toLatin1();
-    c.expires = query.value(4).toLongLong();
-    c.accountName = query.value(5).toString();
+    if (!done) {
+        // First use, or a connection opened again since: prepared anew.
+        query = std::make_shared<QSqlQuery>(m_database.connection());
+        query->prepare(statement);
+        query->bindValue(QStringLiteral(":id"), id);
+        if (!m_database.exec(*query)) {
+            query.reset();
+            if (failed)
+                *failed = true;
+            return StorageCredential();
+        }
+    }
+    StorageCredential c;
+    if (query->next()) {
+        c.accessId = accessId;
+        c.kind = query->value(0).toString().toLatin1();
+        c.accountId = query->value(1).toLongLong();
+        c.secret = query->value(2).toString().toLatin1();
+        c.securityToken = query->value(3).toString().toLatin1();
+        c.expires = query->value(4).toLongLong();
+        c.accountName = query->value(5).toString();
+    }
+    // Ends the read, so that it holds no snapshot of the database.
+    query->finish();
     return c;
 }
 
