@@ -357,6 +357,10 @@ void ConnectionGate::examine(Waiting& w)
     if (!w.reader)
         w.reader.reset(new RequestReader(m_readerLimits));
     const RequestReader::Step step = w.reader->take(bytes);
+    if (!hold(w, w.reader->spooled() ? w.reader->bodyBytes() : 0)) {
+        answerAndClose(w, 429, "this address holds too many request bodies");
+        return;
+    }
     if (w.refusal && (step == RequestReader::Step::Refused || w.reader->headRead())) {
         answerAndClose(w, w.refusal, explanation(w.refusal));
         return;
@@ -375,6 +379,7 @@ void ConnectionGate::examine(Waiting& w)
         }
         return;
     }
+    hold(w, 0);
     w.reader->handOver(w.connection);
     w.reader.reset();
     const int fd = w.connection.fd;
@@ -449,6 +454,8 @@ void ConnectionGate::answerAndClose(Waiting& waiting, int status, const char* wh
 
 void ConnectionGate::startClosing(Waiting& waiting)
 {
+    hold(waiting, 0);
+    waiting.reader.reset();
     ::shutdown(waiting.connection.fd, SHUT_WR);
     waiting.connection.buffered.clear();
     waiting.connection.buffered.shrink_to_fit();
@@ -459,9 +466,24 @@ void ConnectionGate::startClosing(Waiting& waiting)
 
 void ConnectionGate::close(Waiting& waiting)
 {
+    hold(waiting, 0);
     ClientConnection c = std::move(waiting.connection);
     m_waiting.erase(c.fd);
     release(c);
+}
+
+bool ConnectionGate::hold(Waiting& waiting, long long bytes)
+{
+    // Connections not counted for their address (a proxy's) hold freely.
+    if (!waiting.connection.counted || bytes == waiting.held)
+        return true;
+    const auto it = m_held.emplace(waiting.connection.address, 0).first;
+    it->second += bytes - waiting.held;
+    waiting.held = bytes;
+    const bool within = m_limits.heldPerAddress <= 0 || it->second <= m_limits.heldPerAddress;
+    if (it->second == 0)
+        m_held.erase(it);
+    return within;
 }
 
 bool ConnectionGate::requestArrives(ClientConnection& connection, int waitMs) const

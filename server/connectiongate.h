@@ -54,7 +54,9 @@ struct ClientConnection
 // the first bodySeconds, so it also pauses at most that long. An answer
 // must keep to minRate bytes a second after its first answerSeconds, and
 // never pause that long. An idle connection is closed after idleSeconds.
-// Malformed requests are answered 400 here, too large heads 431. An address with perAddress connections
+// Malformed requests are answered 400 here, too large heads 431. One
+// address may have at most heldPerAddress bytes of bodies in files here at
+// once: the request that would hold more is answered 429. An address with perAddress connections
 // open gets 429 for more; at total connections the oldest idle (else the
 // slowest) connection waiting here is closed to make room, and with every
 // one at a worker a new one gets 503. Ready
@@ -75,6 +77,7 @@ public:
         std::string spoolFolder;
         std::function<long long(const std::string& target)> bodyLimit;
         int perAddress = 32; // 0: no limit
+        long long heldPerAddress = 0; // 0: no limit
         int total = 4000;
         std::string exempt;  // an address without the per-address limit (a reverse proxy)
     };
@@ -114,6 +117,7 @@ private:
         long long received = 0; // bytes of the request so far
         bool continued = false; // "100 Continue" sent
         int refusal = 0;        // status to answer instead of serving
+        long long held = 0;     // body bytes in a file, counted for the address
         std::unique_ptr<RequestReader> reader;
     };
 
@@ -129,6 +133,9 @@ private:
     void startClosing(Waiting& waiting);
     void close(Waiting& waiting);
     void forget(const ClientConnection& connection);
+    // Counts bytes of body files for the waiting connection's address;
+    // false when that is more than the address may hold.
+    bool hold(Waiting& waiting, long long bytes);
     bool listenFor(int fd, unsigned events, bool added);
 
     const Limits m_limits;
@@ -141,6 +148,7 @@ private:
     std::map<int, Waiting> m_waiting; // gate thread only
     long long m_nextExpiry = 0;
     long long m_accepted = 0;
+    std::map<std::string, long long> m_held; // body file bytes by address
 
     std::mutex m_mutex; // guards what follows
     std::vector<ClientConnection> m_returned;

@@ -116,6 +116,8 @@ HttpServer::HttpServer(const ServerOptions& options)
     limits.minRate = ServerOptions::minRate;
     limits.bodyBuffer = size_t(smallBody);
     limits.perAddress = options.maxConnectionsPerAddress;
+    // Room for a few of the largest uploads at once.
+    limits.heldPerAddress = options.maxConnectionsPerAddress > 0 ? 4 * (options.maxObjectSize + smallBody) : 0;
     limits.total = connectionLimit();
     limits.exempt = options.proxyAddress.toStdString();
     limits.spoolFolder = QDir(options.dataPath).absoluteFilePath(QStringLiteral("spool")).toStdString();

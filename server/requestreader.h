@@ -42,6 +42,7 @@ public:
     // The head asked for "100 Continue" (HTTP/1.1) and its body is not whole.
     bool wantsContinue() const { return m_continue && m_phase != Phase::Done; }
     bool spooled() const { return m_spool >= 0; }
+    long long bodyBytes() const { return m_received; }
     // Of a refusal: the status and its reason.
     int status() const { return m_status; }
     const char* reason() const { return m_reason; }

@@ -665,6 +665,17 @@ private slots:
         QCOMPARE(errorCode(big.body), QStringLiteral("EntityTooLarge"));
         // Far beyond the limit the connection's body is refused as a whole.
         QCOMPARE(signedCall("PUT", QStringLiteral("data/ann/c.txt"), c, QByteArray(3 << 20, 'x'), &small).status, 413);
+        // One address holds the bodies of four of the largest uploads at once; a fifth is refused.
+        const QByteArray partial = "PUT " + objectPath(QStringLiteral("data/ann/d.txt")).toUtf8()
+            + " HTTP/1.1\r\nHost: x\r\nContent-Length: 66536\r\n\r\n" + QByteArray(65600, 'x');
+        std::vector<std::unique_ptr<QTcpSocket>> uploads;
+        for (int i = 0; i < 5; ++i) {
+            uploads.emplace_back(new QTcpSocket);
+            uploads.back()->connectToHost(QHostAddress::LocalHost, small.port());
+            QVERIFY(uploads.back()->waitForConnected(5000) && uploads.back()->write(partial) == partial.size());
+            QTRY_COMPARE_WITH_TIMEOUT(small.spooledBytes(), qMin(4, i + 1) * 65600ll, 5000);
+        }
+        QVERIFY(uploads.back()->waitForReadyRead(5000) && uploads.back()->readAll().startsWith("HTTP/1.1 429"));
         // A content type is kept as long as the object's header allows,
         // and a longer one is refused rather than stored unreadable.
         const auto typed = [&](const QString& key, int length) {
