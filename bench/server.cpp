@@ -39,9 +39,9 @@ namespace {
 const int kDevices = 50;
 const int kDocuments = 500;
 
-void figure(const char* name, double value, const char* unit)
+void figure(const QByteArray& name, double value, const char* unit)
 {
-    std::printf("%s: %.3f %s\n", name, value, unit);
+    std::printf("%s: %.3f %s\n", name.constData(), value, unit);
     std::fflush(stdout);
 }
 
@@ -421,14 +421,16 @@ std::unique_ptr<SlowClients> slowClients(quint16 port, int perKind)
     slow->timer.start(200);
     return slow;
 }
-// Clients that send a sign-in head whose Content-Length hides behind a bare
-// LF, then a byte of the body each 200 ms, half of them from each of two
-// addresses, and connect again whenever they are closed.
-std::unique_ptr<SlowClients> bareLfBodies(quint16 port, int count, int* connections)
+// Clients that send a request (by default a sign-in head whose
+// Content-Length hides behind a bare LF), then a byte of the body each
+// 200 ms, half of them from each of two addresses, and connect again
+// whenever they are closed.
+std::unique_ptr<SlowClients> bareLfBodies(quint16 port, int count, int* connections,
+                                          const QByteArray& request = "POST /api/v1/users/login HTTP/1.1\r\nHost: x\r\nX-a: b\n"
+                                                                      "Content-Length: 60000\r\n\r\nn")
 {
     std::unique_ptr<SlowClients> slow(new SlowClients);
-    const auto start = [port, connections](QTcpSocket* s, int i) {
-        static const char request[] = "POST /api/v1/users/login HTTP/1.1\r\nHost: x\r\nX-a: b\nContent-Length: 60000\r\n\r\nn";
+    const auto start = [port, connections, request](QTcpSocket* s, int i) {
         s->abort();
         s->bind(QHostAddress(QStringLiteral("127.0.4.%1").arg(1 + i % 2)));
         s->connectToHost(QHostAddress::LocalHost, port);
@@ -530,6 +532,35 @@ int main(int argc, char* argv[])
     figure("unanswered_with_bare_lf_bodies", unanswered, "requests");
     figure("requests_per_second_ratio_with_bare_lf_bodies", hidden.first / qMax(0.001, plain.first), "x");
     figure("latency_p99_ratio_with_bare_lf_bodies", percentile(hidden.second, 0.99) / qMax(0.001, percentile(plain.second, 0.99)), "x");
+
+    // The same for each way of trickling a body: chunks whose first holds a
+    // look-alike of the last, form uploads of 10 MB, and signed uploads of
+    // one account.
+    QByteArray put = "PUT /lumoranking/" + function::urlEncode(QStringLiteral("data/solo0/slow.bin")).toUtf8()
+        + " HTTP/1.1\r\nHost: x\r\nContent-Length: 10000000\r\n";
+    const QNetworkRequest signedPut = signedObjectRequest(token, QStringLiteral("PUT"), QStringLiteral("data/solo0/slow.bin"));
+    for (const QByteArray& name : signedPut.rawHeaderList())
+        put += name + ": " + signedPut.rawHeader(name) + "\r\n";
+    const QPair<const char*, QByteArray> trickles[] = {
+        { "look_alike_chunks", "POST /api/v1/users/login HTTP/1.1\r\nHost: x\r\nTransfer-Encoding: chunked\r\n\r\nffff\r\n\r\n0\r\n\r\nn" },
+        { "slow_form_uploads", "POST /lumoranking/ HTTP/1.1\r\nHost: x\r\nContent-Type: multipart/form-data; boundary=b\r\n"
+                               "Content-Length: 10000000\r\n\r\n--b\r\nContent-Disposition: form-data; name=\"key\"\r\n\r\nn" },
+        { "slow_signed_uploads", put + "\r\nn" },
+    };
+    for (const auto& trickle : trickles) {
+        int connections = 0;
+        int lost = 0;
+        auto slowBodies = bareLfBodies(server.port(), 64, &connections, trickle.second);
+        const auto served = readObjects(server, token, key, 16, 1000000, &wrong, 10, &lost);
+        slowBodies.reset();
+        const QByteArray name = trickle.first;
+        figure("connections_of_" + name, connections, "connections");
+        figure("requests_per_second_with_" + name, served.first, "requests/s");
+        figure("latency_p99_with_" + name, percentile(served.second, 0.99), "ms");
+        figure("longest_wait_with_" + name, served.second.isEmpty() ? 0 : served.second.last() / 1000.0, "ms");
+        figure("unanswered_with_" + name, lost, "requests");
+        figure("requests_per_second_ratio_with_" + name, served.first / qMax(0.001, plain.first), "x");
+    }
     server.stop();
 
     const QPair<double, double> memory = transferMemory(8, 60 << 20, &wrong);

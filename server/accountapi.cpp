@@ -256,8 +256,6 @@ void AccountApi::changePassword(const httplib::Request& request, httplib::Respon
         unavailable(response, context);
         return;
     }
-    // The database no longer holds the old credentials; neither does memory.
-    m_parts.credentials->forgetAccount(account.id);
     JsonReply::data(response, QStringLiteral("Your password has been changed successfully."));
 }
 

@@ -3,28 +3,15 @@
 #include "connectionsocket.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <chrono>
 #include <cstring>
-#include <poll.h>
-#include <sys/socket.h>
 #include <unistd.h>
 
 namespace {
-const size_t chunk = 16 * 1024;
 thread_local ClientStream* t_current = nullptr;
-
-long long now()
-{
-    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch()).count();
-}
 } // namespace
 
-ClientStream::ClientStream(ClientConnection& connection, int readTimeoutMs, long long minRate)
+ClientStream::ClientStream(ClientConnection& connection)
     : m_connection(connection)
-    , m_readTimeoutMs(readTimeoutMs)
-    , m_minRate(minRate)
-    , m_start(now())
     , m_outer(t_current)
 {
     t_current = this;
@@ -34,6 +21,7 @@ ClientStream::~ClientStream()
 {
     t_current = m_outer;
     m_connection.buffered.erase(0, m_consumed);
+    m_connection.dropSpool();
 }
 
 ClientStream* ClientStream::current() { return t_current; }
@@ -51,59 +39,36 @@ bool ClientStream::sendFileLater(int fileFd, long long offset, long long length)
     return true;
 }
 
-bool ClientStream::waitToRead() const
+size_t ClientStream::bufferedBytes() const
 {
-    // By now the body must have come at the least rate after the first
-    // pause's worth of time.
-    const long long due = m_start + m_readTimeoutMs + m_received * 1000 / std::max(1ll, m_minRate);
-    const long long left = std::min<long long>(m_readTimeoutMs, due - now());
-    if (left <= 0)
-        return false;
-    // An interim answer ("100 Continue") goes out before the body is awaited.
-    if (!m_connection.output.empty() && !m_connection.sendSome())
-        return false;
-    pollfd p { m_connection.fd, POLLIN, 0 };
-    for (;;) {
-        const int n = ::poll(&p, 1, int(left));
-        if (n < 0 && errno == EINTR)
-            continue;
-        return n > 0 && (p.revents & (POLLIN | POLLHUP | POLLERR));
-    }
+    return m_connection.buffered.size() - m_consumed + size_t(m_connection.spoolLength - m_spoolRead);
 }
 
-bool ClientStream::is_readable() const { return m_consumed < m_connection.buffered.size() || waitToRead(); }
+bool ClientStream::is_readable() const { return bufferedBytes() > 0; }
 
 bool ClientStream::is_writable() const { return true; }
 
 ssize_t ClientStream::read(char* ptr, size_t size)
 {
-    std::string& buffered = m_connection.buffered;
-    if (m_consumed == buffered.size() && size < chunk) {
-        // Small reads (the library reads heads a byte at a time) are served
-        // from a chunk read ahead.
-        buffered.clear();
-        m_consumed = 0;
-        if (!waitToRead())
-            return -1;
-        char bytes[chunk];
-        const ssize_t n = ::recv(m_connection.fd, bytes, chunk, 0);
+    const std::string& buffered = m_connection.buffered;
+    const bool fileLeft = m_spoolRead < m_connection.spoolLength;
+    if (fileLeft && m_consumed == m_connection.spoolAt) {
+        const ssize_t n = ::pread(m_connection.spoolFd, ptr, size_t(std::min<long long>((long long)size, m_connection.spoolLength - m_spoolRead)),
+                                  off_t(m_spoolRead));
         if (n <= 0)
-            return n;
-        m_received += n;
-        buffered.assign(bytes, size_t(n));
+            return -1;
+        m_spoolRead += n;
+        return n;
     }
-    if (m_consumed < buffered.size()) {
-        const size_t n = std::min(size, buffered.size() - m_consumed);
-        std::memcpy(ptr, buffered.data() + m_consumed, n);
-        m_consumed += n;
-        return ssize_t(n);
-    }
-    if (!waitToRead())
+    // Whatever the library reads beyond the request does not come: the
+    // gate framed it whole.
+    const size_t end = fileLeft ? m_connection.spoolAt : buffered.size();
+    if (m_consumed >= end)
         return -1;
-    const ssize_t n = ::recv(m_connection.fd, ptr, size, 0);
-    if (n > 0)
-        m_received += n;
-    return n;
+    const size_t n = std::min(size, end - m_consumed);
+    std::memcpy(ptr, buffered.data() + m_consumed, n);
+    m_consumed += n;
+    return ssize_t(n);
 }
 
 ssize_t ClientStream::write(const char* ptr, size_t size)

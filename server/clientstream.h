@@ -6,17 +6,16 @@
 #include <httplib.h>
 
 // The HTTP library's view of one client connection while a worker serves
-// a request on it: the bytes the gate already read come first, then the
-// socket. A body read from the socket may pause at most readTimeoutMs and
-// must keep to minRate bytes a second after its first readTimeoutMs, so a
-// slow sender holds the worker only so long. What was read past the
-// request stays in the connection for the next one. The answer is not
-// sent from here: it is kept in the connection, a file's bytes as a piece
-// of the file, and sent by the gate without a worker.
+// a request on it: the whole request the gate put together, its long body
+// read from the gate's file, and never the socket, so no worker waits on a
+// client. What follows the request stays in the connection for the next
+// one. The answer is not sent from here: it is kept in the connection, a
+// file's bytes as a piece of the file, and sent by the gate without a
+// worker.
 class ClientStream : public httplib::Stream
 {
 public:
-    ClientStream(ClientConnection& connection, int readTimeoutMs, long long minRate);
+    explicit ClientStream(ClientConnection& connection);
     ~ClientStream() override;
 
     // The stream the calling worker is serving, or null.
@@ -25,8 +24,8 @@ public:
     // is duplicated) from offset: the caller then writes length bytes of
     // anything, which are not kept. False when a piece is already taken.
     bool sendFileLater(int fileFd, long long offset, long long length);
-    // Body bytes at hand without waiting.
-    size_t bufferedBytes() const { return m_connection.buffered.size() - m_consumed; }
+    // Bytes of the request not read yet, and what follows it.
+    size_t bufferedBytes() const;
 
     bool is_readable() const override;
     bool is_writable() const override;
@@ -37,16 +36,10 @@ public:
     socket_t socket() const override;
 
 private:
-    // Waits for bytes within the pause and rate limits.
-    bool waitToRead() const;
-
     ClientConnection& m_connection;
-    size_t m_consumed = 0; // of m_connection.buffered
-    const int m_readTimeoutMs;
-    const long long m_minRate;
-    const long long m_start;
-    long long m_received = 0; // from the socket
-    long long m_skip = 0;     // written bytes standing for the file piece
+    size_t m_consumed = 0;     // of m_connection.buffered
+    long long m_spoolRead = 0; // of the connection's body file
+    long long m_skip = 0;      // written bytes standing for the file piece
     ClientStream* m_outer = nullptr;
 };
 

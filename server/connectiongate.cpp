@@ -30,8 +30,10 @@ const char* reason(int status)
     switch (status) {
     case 400: return "Bad Request";
     case 408: return "Request Timeout";
+    case 413: return "Payload Too Large";
     case 429: return "Too Many Requests";
     case 431: return "Request Header Fields Too Large";
+    case 503: return "Service Unavailable";
     default: return "Error";
     }
 }
@@ -41,7 +43,6 @@ const char* explanation(int status)
     switch (status) {
     case 408: return "the request did not arrive in time";
     case 429: return "too many connections from this address";
-    case 431: return "the request head is too large";
     default: return "error";
     }
 }
@@ -54,6 +55,7 @@ const size_t lingerBytes = 1 << 20;
 
 ConnectionGate::ConnectionGate(const Limits& limits, Ready ready)
     : m_limits(limits)
+    , m_readerLimits { limits.bodyBuffer, limits.spoolFolder, limits.bodyLimit }
     , m_ready(std::move(ready))
 {
     m_poll = ::epoll_create1(EPOLL_CLOEXEC);
@@ -169,6 +171,7 @@ void ConnectionGate::giveBack(ClientConnection connection)
 void ConnectionGate::release(ClientConnection& connection)
 {
     connection.dropTail();
+    connection.dropSpool();
     ::close(connection.fd);
     forget(connection);
 }
@@ -291,6 +294,8 @@ void ConnectionGate::watch(ClientConnection connection)
         return;
     }
     w.phase = w.connection.buffered.empty() ? Phase::Idle : Phase::Request;
+    w.first = w.since;
+    w.received = (long long)w.connection.buffered.size();
     w.deadline = w.since + 1000ll * (w.phase == Phase::Idle ? m_limits.idleSeconds : m_limits.headSeconds);
     if (!listenFor(fd, EPOLLIN | EPOLLRDHUP, true))
         return;
@@ -308,7 +313,8 @@ void ConnectionGate::receive(int fd)
     Waiting& w = it->second;
     std::string& bytes = w.connection.buffered;
     char chunk[16 * 1024];
-    for (;;) {
+    // A fast sender yields to the others after a share of its bytes.
+    for (size_t taken = 0; taken < (1u << 20);) {
         const ssize_t n = ::recv(fd, chunk, sizeof(chunk), MSG_DONTWAIT);
         if (n == 0 || (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR)) {
             close(w);
@@ -332,39 +338,50 @@ void ConnectionGate::receive(int fd)
             w.since = now();
             w.deadline = w.since + 1000ll * m_limits.headSeconds;
         }
+        if (w.received == 0)
+            w.first = now();
+        w.received += n;
+        taken += size_t(n);
         bytes.append(chunk, size_t(n));
         const size_t before = m_waiting.size();
         examine(w);
         // Served, answered, or with as much as it may hold: the rest waits.
-        if (m_waiting.size() != before || bytes.size() >= maxHeadBytes + m_limits.bodyBuffer)
+        if (m_waiting.size() != before || bytes.size() >= RequestFraming::maxHeadBytes + m_limits.bodyBuffer)
             return;
     }
 }
 
 void ConnectionGate::examine(Waiting& w)
 {
-    const std::string& bytes = w.connection.buffered;
-    const RequestFraming::Result framing = RequestFraming::read(bytes);
-    if (framing.kind == RequestFraming::Kind::Incomplete) {
-        if (bytes.size() >= maxHeadBytes)
-            answerAndClose(w, 431, explanation(431));
+    std::string& bytes = w.connection.buffered;
+    if (!w.reader)
+        w.reader.reset(new RequestReader(m_readerLimits));
+    const RequestReader::Step step = w.reader->take(bytes);
+    if (!hold(w, w.reader->spooled() ? w.reader->bodyBytes() : 0)) {
+        answerAndClose(w, 429, "this address holds too many request bodies");
         return;
     }
-    if (w.refusal) {
+    if (w.refusal && (step == RequestReader::Step::Refused || w.reader->headRead())) {
         answerAndClose(w, w.refusal, explanation(w.refusal));
         return;
     }
-    if (framing.kind == RequestFraming::Kind::Malformed) {
-        answerAndClose(w, 400, framing.reason);
+    if (step == RequestReader::Step::Refused) {
+        answerAndClose(w, w.reader->status(), w.reader->reason());
         return;
     }
-    if (!w.headDone) {
-        // The body has its own deadline, from the end of the head.
-        w.headDone = true;
-        w.deadline = now() + 1000ll * m_limits.bodySeconds;
-    }
-    if (!RequestFraming::bodyBuffered(framing, bytes, m_limits.bodyBuffer))
+    if (step == RequestReader::Step::More) {
+        if (w.reader->wantsContinue() && !w.continued) {
+            static const char interim[] = "HTTP/1.1 100 Continue\r\n\r\n";
+            // Sent on an idle socket's empty buffer: it fits.
+            const ssize_t sent = ::send(w.connection.fd, interim, sizeof(interim) - 1, MSG_DONTWAIT | MSG_NOSIGNAL);
+            (void)sent;
+            w.continued = true;
+        }
         return;
+    }
+    hold(w, 0);
+    w.reader->handOver(w.connection);
+    w.reader.reset();
     const int fd = w.connection.fd;
     ::epoll_ctl(m_poll, EPOLL_CTL_DEL, fd, nullptr);
     ClientConnection ready = std::move(w.connection);
@@ -410,9 +427,13 @@ void ConnectionGate::expire()
         int unread = 0;
         const bool slow = w.phase == Phase::Answer && late > 0 && ::ioctl(w.connection.fd, SIOCOUTQ, &unread) == 0
             && w.connection.answerSent - unread < late * m_limits.minRate / 1000;
-        if (w.deadline > t && !slow)
+        // A request's head has its deadline; the whole request, the least
+        // rate from its first byte after a grace of bodySeconds.
+        const bool lagging = w.phase == Phase::Request && w.reader && w.reader->headRead()
+            && t > w.first + 1000ll * m_limits.bodySeconds + w.received * 1000 / std::max(1ll, m_limits.minRate);
+        if (w.deadline > t && !slow && !lagging)
             continue;
-        if (w.phase == Phase::Request && !w.connection.buffered.empty() && !w.refusal)
+        if (w.phase == Phase::Request && w.received > 0 && !w.refusal)
             answerAndClose(w, 408, explanation(408));
         else
             close(w);
@@ -433,6 +454,8 @@ void ConnectionGate::answerAndClose(Waiting& waiting, int status, const char* wh
 
 void ConnectionGate::startClosing(Waiting& waiting)
 {
+    hold(waiting, 0);
+    waiting.reader.reset();
     ::shutdown(waiting.connection.fd, SHUT_WR);
     waiting.connection.buffered.clear();
     waiting.connection.buffered.shrink_to_fit();
@@ -443,9 +466,24 @@ void ConnectionGate::startClosing(Waiting& waiting)
 
 void ConnectionGate::close(Waiting& waiting)
 {
+    hold(waiting, 0);
     ClientConnection c = std::move(waiting.connection);
     m_waiting.erase(c.fd);
     release(c);
+}
+
+bool ConnectionGate::hold(Waiting& waiting, long long bytes)
+{
+    // Connections not counted for their address (a proxy's) hold freely.
+    if (!waiting.connection.counted || bytes == waiting.held)
+        return true;
+    const auto it = m_held.emplace(waiting.connection.address, 0).first;
+    it->second += bytes - waiting.held;
+    waiting.held = bytes;
+    const bool within = m_limits.heldPerAddress <= 0 || it->second <= m_limits.heldPerAddress;
+    if (it->second == 0)
+        m_held.erase(it);
+    return within;
 }
 
 bool ConnectionGate::requestArrives(ClientConnection& connection, int waitMs) const
@@ -453,13 +491,18 @@ bool ConnectionGate::requestArrives(ClientConnection& connection, int waitMs) co
     pollfd p { connection.fd, POLLIN, 0 };
     const long long deadline = now() + waitMs;
     for (;;) {
-        const RequestFraming::Result framing = RequestFraming::read(connection.buffered);
-        if (framing.kind == RequestFraming::Kind::Malformed)
-            return false;
-        if (framing.kind != RequestFraming::Kind::Incomplete
-            && RequestFraming::bodyBuffered(framing, connection.buffered, m_limits.bodyBuffer))
+        // Read again from the start each time, so that what is not taken
+        // here is the gate's to read as it arrived.
+        std::string rest = connection.buffered;
+        RequestReader reader(m_readerLimits);
+        const RequestReader::Step step = reader.take(rest);
+        if (step == RequestReader::Step::Whole && !reader.spooled()) {
+            connection.buffered.swap(rest);
+            reader.handOver(connection);
             return true;
-        if (connection.buffered.size() >= maxHeadBytes + m_limits.bodyBuffer)
+        }
+        if (step != RequestReader::Step::More || reader.spooled() || reader.wantsContinue()
+            || connection.buffered.size() >= RequestFraming::maxHeadBytes + m_limits.bodyBuffer)
             return false;
         const long long left = deadline - now();
         if (left < 0 || ::poll(&p, 1, int(left)) <= 0)
@@ -502,6 +545,15 @@ bool ClientConnection::sendSome(long long* sent)
     }
     dropTail();
     return true;
+}
+
+void ClientConnection::dropSpool()
+{
+    if (spoolFd >= 0)
+        ::close(spoolFd);
+    spoolFd = -1;
+    spoolAt = 0;
+    spoolLength = 0;
 }
 
 void ClientConnection::dropTail()

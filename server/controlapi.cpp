@@ -77,10 +77,8 @@ void ControlApi::handle(const httplib::Request& request, httplib::Response& resp
         m_parts.journal->clear();
         m_parts.objects->clear();
         bool ok = true;
-        if (accounts) {
-            m_parts.credentials->forget();
+        if (accounts)
             ok = m_parts.database->clear();
-        }
         json(response, QJsonObject { { QStringLiteral("ok"), ok } }, ok ? 200 : 500);
     } else if (path == "/options" && method == "POST") {
         options(request, response);

@@ -4,18 +4,19 @@
 #include "database.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QRandomGenerator>
 #include <QSqlQuery>
 #include <QVariant>
 
+#include <memory>
+
 namespace {
 qint64 now() { return QDateTime::currentSecsSinceEpoch(); }
-const int maxCached = 100000;
 } // namespace
 
-CredentialStore::CredentialStore(const Database& database, const AccountStore& accounts)
+CredentialStore::CredentialStore(const Database& database)
     : m_database(database)
-    , m_accounts(accounts)
 {
 }
 
@@ -30,11 +31,6 @@ QByteArray CredentialStore::randomText(int length)
 
 StorageCredential CredentialStore::issue(const QByteArray& kind, const Account& account, qint64 lifetime)
 {
-    quint64 generation = 0;
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        generation = m_generation;
-    }
     StorageCredential c;
     c.accessId = (kind == "sts" ? QByteArray("STS.") : QByteArray("LTAI")) + randomText(24);
     c.kind = kind;
@@ -70,60 +66,50 @@ StorageCredential CredentialStore::issue(const QByteArray& kind, const Account& 
     });
     if (outcome != Database::Outcome::Committed || stored != 1)
         return StorageCredential();
-    keep(c, generation);
     return c;
-}
-
-void CredentialStore::keep(const StorageCredential& c, quint64 generation)
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    // A revocation while it was read: the credential may be gone already.
-    if (generation != m_generation)
-        return;
-    if (m_cache.size() >= maxCached)
-        m_cache.clear();
-    m_cache.insert(c.accessId, qMakePair(c, now() + cacheSeconds));
 }
 
 StorageCredential CredentialStore::find(const QByteArray& accessId, bool* failed)
 {
     if (failed)
         *failed = false;
-    quint64 generation = 0;
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        const auto it = m_cache.constFind(accessId);
-        if (it != m_cache.constEnd() && it->second > now())
-            return it->first;
-        generation = m_generation;
+    // Every storage request reads its credential, so each thread keeps the
+    // statement prepared on its connection; with its account's name in the
+    // same read, a credential whose account is gone is none.
+    static const QString statement = QStringLiteral("SELECT c.kind, c.account_id, c.secret, c.security_token, c.expires, a.name "
+                                                    "FROM credentials c JOIN accounts a ON a.id = c.account_id WHERE c.access_id = :id");
+    thread_local QHash<const CredentialStore*, std::shared_ptr<QSqlQuery>> prepared;
+    std::shared_ptr<QSqlQuery>& query = prepared[this];
+    const QString id = QString::fromLatin1(accessId);
+    bool done = false;
+    if (query) {
+        query->bindValue(QStringLiteral(":id"), id);
+        done = query->exec();
     }
-    QSqlQuery query(m_database.connection());
-    query.prepare(QStringLiteral("SELECT kind, account_id, secret, security_token, expires FROM credentials "
-                                 "WHERE access_id = :id"));
-    query.bindValue(QStringLiteral(":id"), QString::fromLatin1(accessId));
+    if (!done) {
+        // First use, or a connection opened again since: prepared anew.
+        query = std::make_shared<QSqlQuery>(m_database.connection());
+        query->prepare(statement);
+        query->bindValue(QStringLiteral(":id"), id);
+        if (!m_database.exec(*query)) {
+            query.reset();
+            if (failed)
+                *failed = true;
+            return StorageCredential();
+        }
+    }
     StorageCredential c;
-    if (!m_database.exec(query)) {
-        if (failed)
-            *failed = true;
-        return c;
+    if (query->next()) {
+        c.accessId = accessId;
+        c.kind = query->value(0).toString().toLatin1();
+        c.accountId = query->value(1).toLongLong();
+        c.secret = query->value(2).toString().toLatin1();
+        c.securityToken = query->value(3).toString().toLatin1();
+        c.expires = query->value(4).toLongLong();
+        c.accountName = query->value(5).toString();
     }
-    if (!query.next())
-        return c;
-    c.accessId = accessId;
-    c.kind = query.value(0).toString().toLatin1();
-    c.accountId = query.value(1).toLongLong();
-    c.secret = query.value(2).toString().toLatin1();
-    c.securityToken = query.value(3).toString().toLatin1();
-    c.expires = query.value(4).toLongLong();
-    Account account;
-    const AccountStore::Lookup owner = m_accounts.byId(c.accountId, &account);
-    if (owner != AccountStore::Lookup::Found) {
-        if (failed)
-            *failed = owner == AccountStore::Lookup::Failed;
-        return StorageCredential();
-    }
-    c.accountName = account.name;
-    keep(c, generation);
+    // Ends the read, so that it holds no snapshot of the database.
+    query->finish();
     return c;
 }
 
@@ -134,23 +120,4 @@ bool CredentialStore::stillIssued(const QByteArray& accessId, bool* failed)
     query.bindValue(QStringLiteral(":id"), QString::fromLatin1(accessId));
     *failed = !m_database.exec(query);
     return !*failed && query.next();
-}
-
-void CredentialStore::forget()
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    ++m_generation;
-    m_cache.clear();
-}
-
-void CredentialStore::forgetAccount(qint64 accountId)
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    ++m_generation;
-    for (auto it = m_cache.begin(); it != m_cache.end();) {
-        if (it->first.accountId == accountId)
-            it = m_cache.erase(it);
-        else
-            ++it;
-    }
 }

@@ -12,6 +12,7 @@
 #include "serverlog.h"
 #include "storagexml.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 
@@ -75,6 +76,17 @@ const int maxRequestsPerConnection = 1000;
 // longer.
 const int nextRequestWaitMs = 10;
 
+// Makes the answer at the start of output (its head is whole there) say
+// that the connection closes after it, instead of keeping it alive.
+void closingAnswer(std::string& output)
+{
+    if (output.compare(0, 5, "HTTP/") != 0 || output.find("\r\n\r\n") == std::string::npos)
+        return;
+    RequestFraming::takeField(output, "Keep-Alive");
+    RequestFraming::takeField(output, "Connection");
+    output.insert(output.find("\r\n\r\n") + 2, "Connection: close\r\n");
+}
+
 // Connections in all: as many as the descriptors allow, less some for the
 // files and database connections the workers open, and each with room for
 // the file its answer may be sent from.
@@ -104,8 +116,17 @@ HttpServer::HttpServer(const ServerOptions& options)
     limits.minRate = ServerOptions::minRate;
     limits.bodyBuffer = size_t(smallBody);
     limits.perAddress = options.maxConnectionsPerAddress;
+    // Room for a few of the largest uploads at once.
+    limits.heldPerAddress = options.maxConnectionsPerAddress > 0 ? 4 * (options.maxObjectSize + smallBody) : 0;
     limits.total = connectionLimit();
     limits.exempt = options.proxyAddress.toStdString();
+    limits.spoolFolder = QDir(options.dataPath).absoluteFilePath(QStringLiteral("spool")).toStdString();
+    QDir().mkpath(QString::fromStdString(limits.spoolFolder));
+    limits.bodyLimit = [this](const std::string& target) {
+        const QByteArray path = QByteArray::fromPercentEncoding(bytes(target.substr(0, target.find('?'))));
+        const Route* route = find(path);
+        return route ? route->bodyLimit : smallBody;
+    };
     m_gate.reset(new ConnectionGate(limits, [this](ClientConnection c) {
         m_workers->enqueue([this, c]() { serve(c); });
     }));
@@ -199,7 +220,7 @@ void HttpServer::serve(ClientConnection connection)
             // sees them.
             t_request = WorkerRequest();
             t_request.range = RequestFraming::takeField(connection.buffered, "Range");
-            ClientStream stream(connection, m_options.readTimeout * 1000, ServerOptions::minRate);
+            ClientStream stream(connection);
             const bool last = m_stopping || ++connection.requests >= maxRequestsPerConnection;
             bool closed = false;
             connection.answerSent = 0;
@@ -210,6 +231,9 @@ void HttpServer::serve(ClientConnection connection)
         if (!t_request.handled || connection.output.compare(0, 13, "HTTP/1.1 400 ") == 0
             || connection.output.compare(0, 13, "HTTP/1.0 400 ") == 0)
             keep = false;
+        // An answer after which the connection closes says so.
+        if (!keep)
+            closingAnswer(connection.output);
         // Most answers go out at once; the rest is sent by the gate, where
         // a slow reader holds no worker.
         if (!connection.sendSome()) {
@@ -435,7 +459,7 @@ void HttpServer::handle(const httplib::Request& original, httplib::Response& res
         else
             refused = false;
         if (!refused) {
-            body.reset(new RequestBody(*reader, chunked ? -1 : declared, limit));
+            body.reset(new RequestBody(*reader, chunked ? -1 : declared, limit, original.is_multipart_form_data()));
             if (route && route->body == Body::Streamed) {
                 context.body = body.get();
             } else {
@@ -476,13 +500,10 @@ void HttpServer::handle(const httplib::Request& original, httplib::Response& res
         else
             reply(response, 404, "{\"ok\":false,\"error\":\"not found\"}", "application/json");
     }
-    // A body left unread is dropped only when it is already at hand;
-    // otherwise the connection closes rather than wait on its sender.
-    if (body && !body->started()) {
-        const ClientStream* stream = ClientStream::current();
-        if (bodyLength >= 0 && stream && stream->bufferedBytes() >= size_t(bodyLength))
-            body->drain();
-    }
+    // A short body left unread is dropped; after a longer one the
+    // connection closes rather than spend a worker on it.
+    if (body && !body->started() && bodyLength >= 0 && bodyLength <= RequestBody::drainLimit)
+        body->drain();
     if (reader && !(body && body->finished()))
         t_request.closeAfter = true;
     if (seq && context.body)

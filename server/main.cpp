@@ -99,7 +99,7 @@ int main(int argc, char* argv[])
     AccountStore accounts(database);
     if (!options.setPasswordOf.isEmpty())
         return setPassword(accounts, options.setPasswordOf);
-    CredentialStore credentials(database, accounts);
+    CredentialStore credentials(database);
     CaptchaStore captchas(database);
     SignInThrottle throttle;
     StorageApi storage(options, objects, credentials);

@@ -6,9 +6,10 @@ namespace {
 QByteArray bytes(const std::string& s) { return QByteArray(s.data(), int(s.size())); }
 } // namespace
 
-RequestBody::RequestBody(const httplib::ContentReader& reader, qint64 declaredLength, qint64 limit)
+RequestBody::RequestBody(const httplib::ContentReader& reader, qint64 declaredLength, qint64 limit, bool form)
     : m_reader(reader)
     , m_limit(limit)
+    , m_form(form)
     , m_finished(declaredLength == 0)
 {
 }
@@ -18,11 +19,9 @@ bool RequestBody::take(const char* data, size_t length)
     QByteArray& kept = m_keptParts.isEmpty() ? m_kept : m_keptParts.last().content;
     if (kept.size() < RequestJournal::bodyLimit)
         kept.append(data, int(qMin<qint64>(qint64(length), RequestJournal::bodyLimit - kept.size())));
-    if (m_refused && m_refusedAt < 0)
-        m_refusedAt = m_size;
     m_size += qint64(length);
     if (m_refused)
-        return m_size - m_refusedAt <= drainLimit;
+        return true;
     m_tooLarge = m_size > m_limit;
     return !m_tooLarge;
 }
@@ -43,8 +42,11 @@ bool RequestBody::read(const Piece& piece)
 void RequestBody::drain()
 {
     refuse();
-    if (!m_started)
-        read([](const char*, size_t) { return true; });
+    const auto drop = [](const char*, size_t) { return true; };
+    if (!m_started && m_form)
+        readForm([](const httplib::MultipartFormData&) { return true; }, drop);
+    else if (!m_started)
+        read(drop);
 }
 
 bool RequestBody::readForm(const PartStart& start, const Piece& piece)

@@ -16,18 +16,19 @@ struct MultipartFormData;
 // The body of one request as it arrives, taken piece by piece, so that an
 // upload goes to its file as it comes and is never held whole. At most
 // limit bytes are taken; a longer body ends the read with tooLarge(). A
-// body refused on the way is read on and dropped up to drainLimit bytes, so
-// that the client reads the answer on an orderly connection; a longer one
-// stays unread and its connection is closed. The first bytes (or each form
-// part's) are kept for the request journal.
+// body refused on the way is read on and dropped, so that the refusal is
+// answered on an orderly connection: the gate holds the whole body, so
+// this waits on no client. The first bytes (or each form part's) are kept
+// for the request journal.
 class RequestBody
 {
 public:
     using Piece = std::function<bool(const char* data, size_t length)>;
     using PartStart = std::function<bool(const httplib::MultipartFormData& part)>;
 
-    // declaredLength: -1 for a chunked body.
-    RequestBody(const httplib::ContentReader& reader, qint64 declaredLength, qint64 limit);
+    // declaredLength: -1 for a chunked body; form: a form body, which the
+    // library reads only in parts.
+    RequestBody(const httplib::ContentReader& reader, qint64 declaredLength, qint64 limit, bool form);
 
     // Each piece in order; false when a piece was refused, the body was too
     // large or the connection failed.
@@ -48,6 +49,8 @@ public:
     const QByteArray& kept() const { return m_kept; }
     const QList<RequestJournal::Part>& keptParts() const { return m_keptParts; }
 
+    // The longest body left unread that is dropped rather than closing
+    // its connection.
     static const qint64 drainLimit = 64 * 1024;
 
 private:
@@ -55,12 +58,12 @@ private:
 
     const httplib::ContentReader& m_reader;
     const qint64 m_limit;
+    const bool m_form;
     qint64 m_size = 0;
     bool m_tooLarge = false;
     bool m_finished = false;
     bool m_started = false;
     bool m_refused = false;
-    qint64 m_refusedAt = -1;
     QByteArray m_kept;
     QList<RequestJournal::Part> m_keptParts;
 };

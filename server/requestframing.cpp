@@ -35,13 +35,15 @@ std::string trimmed(const std::string& s)
     return s.substr(first, s.find_last_not_of(" \t") - first + 1);
 }
 
-RequestFraming::Result malformed(const char* reason)
+RequestFraming::Result malformed(const char* reason, RequestFraming::Kind kind = RequestFraming::Kind::Malformed)
 {
     RequestFraming::Result r;
-    r.kind = RequestFraming::Kind::Malformed;
+    r.kind = kind;
     r.reason = reason;
     return r;
 }
+
+const char* const tooLarge = "the request head is too large";
 
 // "METHOD target HTTP/1.x", single spaces, no control characters.
 bool requestLine(const std::string& line)
@@ -113,8 +115,16 @@ RequestFraming::Result RequestFraming::read(const std::string& bytes)
     // A stray byte is refused as soon as it arrives.
     if (strayByte(bytes, end == std::string::npos ? bytes.size() : end + 4) != std::string::npos)
         return malformed("the request head holds a bare CR or LF, or a NUL");
-    if (end == std::string::npos)
+    if (end == std::string::npos) {
+        // The line still arriving counts too; the request line is the
+        // library's to refuse (414).
+        const size_t lastLine = bytes.rfind("\r\n");
+        if (bytes.size() >= maxHeadBytes || (lastLine != std::string::npos && bytes.size() - lastLine - 2 > longestLine))
+            return malformed(tooLarge, Kind::TooLarge);
         return Result();
+    }
+    if (end + 4 > maxHeadBytes)
+        return malformed(tooLarge, Kind::TooLarge);
     Result result;
     result.headLength = end + 4;
     size_t at = bytes.find("\r\n");
@@ -132,6 +142,8 @@ RequestFraming::Result RequestFraming::read(const std::string& bytes)
         const size_t start = at + 2;
         at = bytes.find("\r\n", start);
         const std::string line = bytes.substr(start, at - start);
+        if (line.size() > longestLine)
+            return malformed(tooLarge, Kind::TooLarge);
         if (line[0] == ' ' || line[0] == '\t')
             return malformed("a header line is folded");
         const size_t colon = line.find(':');
@@ -188,27 +200,6 @@ RequestFraming::Result RequestFraming::read(const std::string& bytes)
         return malformed("a body on a request that takes none");
     result.kind = result.bodyLength > 0 ? Kind::Length : Kind::NoBody;
     return result;
-}
-
-bool RequestFraming::bodyBuffered(const Result& framing, const std::string& bytes, size_t bufferLimit)
-{
-    const size_t body = bytes.size() - framing.headLength;
-    switch (framing.kind) {
-    case Kind::NoBody:
-    case Kind::Malformed:
-        return true;
-    case Kind::Length:
-        // A body too long to hold goes to a worker with the head alone.
-        return body >= size_t(framing.bodyLength) || size_t(framing.bodyLength) > bufferLimit;
-    case Kind::Chunked:
-        // A last chunk without trailers; a look-alike inside the data only
-        // hands the request over early, where it is read on with a deadline.
-        return body >= bufferLimit || bytes.find("\r\n0\r\n\r\n", framing.headLength) != std::string::npos
-            || bytes.compare(framing.headLength, 5, "0\r\n\r\n") == 0;
-    case Kind::Incomplete:
-        return false;
-    }
-    return false;
 }
 
 std::string RequestFraming::takeField(std::string& bytes, const char* name)

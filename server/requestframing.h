@@ -13,24 +13,23 @@
 // whose body the library does not read, a Host missing (HTTP/1.1), repeated
 // or not a host. Such a request is answered 400 and its connection closed,
 // since where its body ends (and so where the next request starts) is
-// unknown.
+// unknown. A head longer than maxHeadBytes, or a header line longer than
+// the library reads, is too large (431) as soon as it is.
 class RequestFraming
 {
 public:
-    enum class Kind { Incomplete, Malformed, NoBody, Length, Chunked };
+    enum class Kind { Incomplete, Malformed, TooLarge, NoBody, Length, Chunked };
     struct Result
     {
         Kind kind = Kind::Incomplete;
         size_t headLength = 0;     // head bytes, up to and including its blank line
         long long bodyLength = 0;  // Kind::Length
-        const char* reason = "";   // Kind::Malformed
+        const char* reason = "";   // Kind::Malformed, Kind::TooLarge
     };
+    static const size_t maxHeadBytes = 32 * 1024;
+    static const size_t longestLine = 8190; // a header line without its CRLF
 
     static Result read(const std::string& bytes);
-    // True when the whole request is in bytes, when its declared body is
-    // longer than bufferLimit (a worker reads it on), or when a chunked body's
-    // last chunk or bufferLimit of it arrived.
-    static bool bodyBuffered(const Result& framing, const std::string& bytes, size_t bufferLimit);
     // Takes the header lines called name (in any case) out of the whole
     // head at the start of bytes; their values, joined by ", ".
     static std::string takeField(std::string& bytes, const char* name);

@@ -62,9 +62,9 @@ bool ServerOptions::parse(const QStringList& arguments, QString* message)
           QStringLiteral("seconds") },
         { QStringLiteral("idle-timeout"), QStringLiteral("Seconds a connection may wait between requests (default 30)."),
           QStringLiteral("seconds") },
-        { QStringLiteral("body-timeout"), QStringLiteral("Seconds a request body may pause, and has before it must come "
-                                                         "at 16 KiB/s; a body of up to 64 KiB must arrive whole within "
-                                                         "them (default 30)."),
+        { QStringLiteral("body-timeout"), QStringLiteral("Seconds a request has from its first byte before it must "
+                                                         "have come at 16 KiB/s, so it pauses at most that long; a request "
+                                                         "is read whole before it is served (default 30)."),
           QStringLiteral("seconds") },
         { QStringLiteral("answer-timeout"), QStringLiteral("Seconds an answer may wait for the client to read, and has "
                                                            "before it must be read at 16 KiB/s (default 30)."),

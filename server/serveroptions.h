@@ -20,7 +20,7 @@ struct ServerOptions
     int threads = 64;                // requests served at the same time
     int headTimeout = 10;            // seconds for a whole request head
     int idleTimeout = 30;            // seconds a connection may idle between requests
-    int readTimeout = 30;            // seconds a body may pause (and its grace before minRate holds)
+    int readTimeout = 30;            // seconds a request may pause (and its grace before minRate holds)
     int writeTimeout = 30;           // seconds an answer may wait for the client to read (the same)
     static const int minRate = 16 * 1024; // bytes a second a body or answer must keep to
     int maxConnectionsPerAddress = 32; // 0: no limit

@@ -28,6 +28,9 @@
 #include <QUrl>
 #include <QUrlQuery>
 
+#include <cstring>
+#include <unistd.h>
+
 #ifndef PENLARK_SERVER_PATH
 #error "PENLARK_SERVER_PATH names the penlark-server program"
 #endif
@@ -164,6 +167,19 @@ public:
     bool restart() { return start(); }
     bool isRunning() const { return m_process.state() == QProcess::Running; }
     qint64 pid() const { return m_process.processId(); }
+    // Bytes of request bodies the server holds in its spool files now.
+    qint64 spooledBytes() const
+    {
+        qint64 total = 0;
+        const QString fds = QStringLiteral("/proc/%1/fd/").arg(pid());
+        for (const QString& fd : QDir(fds).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot))
+        {
+            char target[4096] = {};
+            if (::readlink(qPrintable(fds + fd), target, sizeof(target) - 1) > 0 && std::strstr(target, "/spool/"))
+                total += QFileInfo(fds + fd).size();
+        }
+        return total;
+    }
 
     quint16 port() const { return m_port; }
     QString url() const { return QStringLiteral("http://127.0.0.1:%1").arg(m_port); }
