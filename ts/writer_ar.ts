@@ -934,6 +934,18 @@
         <source>文件已被移动或删除，未保存的修改已存入：%1</source>
         <translation>نُقل الملف أو حُذف؛ حُفظت التغييرات غير المحفوظة في: %1</translation>
     </message>
+    <message>
+        <source>无法读取文件（没有权限）：%1。未保存的修改仍在编辑器中，能读取后再保存。</source>
+        <translation>تعذّرت قراءة الملف (لا يوجد إذن): %1. التغييرات غير المحفوظة ما زالت في المحرر؛ احفظ مجددًا عندما تصبح قراءته ممكنة.</translation>
+    </message>
+    <message>
+        <source>保存时另一个程序也修改了文件，它的版本无处存放。</source>
+        <translation>عدّل برنامج آخر الملف أثناء حفظه؛ ولم يمكن الاحتفاظ بنسخته في أي مكان.</translation>
+    </message>
+    <message>
+        <source>保存时另一个程序也修改了文件，它的版本已存入：%1</source>
+        <translation>عدّل برنامج آخر الملف أثناء حفظه؛ وحُفظت نسخته في: %1</translation>
+    </message>
 </context>
 <context>
     <name>LibraryPath</name>

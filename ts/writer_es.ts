@@ -894,6 +894,18 @@ Copyright © los desarrolladores de Penlark.</translation>
         <source>文件已被移动或删除，未保存的修改已存入：%1</source>
         <translation>El archivo se movió o se eliminó; los cambios sin guardar se guardaron en: %1</translation>
     </message>
+    <message>
+        <source>无法读取文件（没有权限）：%1。未保存的修改仍在编辑器中，能读取后再保存。</source>
+        <translation>No se puede leer el archivo (sin permiso): %1. Los cambios sin guardar siguen en el editor; guarde de nuevo cuando se pueda leer.</translation>
+    </message>
+    <message>
+        <source>保存时另一个程序也修改了文件，它的版本无处存放。</source>
+        <translation>Otro programa modificó el archivo mientras se guardaba; su versión no pudo guardarse en ningún sitio.</translation>
+    </message>
+    <message>
+        <source>保存时另一个程序也修改了文件，它的版本已存入：%1</source>
+        <translation>Otro programa modificó el archivo mientras se guardaba; su versión se guardó en: %1</translation>
+    </message>
 </context>
 <context>
     <name>LibraryPath</name>

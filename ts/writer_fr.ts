@@ -894,6 +894,18 @@ Copyright © les développeurs de Penlark.</translation>
         <source>文件已被移动或删除，未保存的修改已存入：%1</source>
         <translation>Le fichier a été déplacé ou supprimé ; les modifications non enregistrées ont été conservées dans : %1</translation>
     </message>
+    <message>
+        <source>无法读取文件（没有权限）：%1。未保存的修改仍在编辑器中，能读取后再保存。</source>
+        <translation>Le fichier ne peut pas être lu (pas d’autorisation) : %1. Les modifications non enregistrées sont toujours dans l’éditeur ; enregistrez à nouveau dès qu’il peut être lu.</translation>
+    </message>
+    <message>
+        <source>保存时另一个程序也修改了文件，它的版本无处存放。</source>
+        <translation>Un autre programme a modifié le fichier pendant l’enregistrement ; sa version n’a pu être conservée nulle part.</translation>
+    </message>
+    <message>
+        <source>保存时另一个程序也修改了文件，它的版本已存入：%1</source>
+        <translation>Un autre programme a modifié le fichier pendant l’enregistrement ; sa version a été conservée dans : %1</translation>
+    </message>
 </context>
 <context>
     <name>LibraryPath</name>

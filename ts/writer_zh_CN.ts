@@ -883,6 +883,18 @@
         <source>文件已被移动或删除，未保存的修改已存入：%1</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>无法读取文件（没有权限）：%1。未保存的修改仍在编辑器中，能读取后再保存。</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>保存时另一个程序也修改了文件，它的版本无处存放。</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>保存时另一个程序也修改了文件，它的版本已存入：%1</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>LibraryPath</name>

@@ -157,6 +157,35 @@ ReadAhead& pendingReadAhead()
     return ahead;
 }
 
+// Where a cursor at `at` in before goes in after: the same place in the
+// text both share at their start or at their end, and, inside what differs,
+// the end of the shared start (where the writer's edits began), never into
+// the other version's words. Line breaks count as one character, as in the
+// document.
+int placeInNewText(const QString& before, QString after, int at)
+{
+    if (after.contains(QLatin1Char('\r')))
+        after.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    const int shorter = qMin(before.size(), after.size());
+    int start = 0;
+    while (start < shorter && before.at(start) == after.at(start))
+        ++start;
+    int end = 0;
+    while (end < shorter - start && before.at(before.size() - 1 - end) == after.at(after.size() - 1 - end))
+        ++end;
+    if (at <= start)
+        return at;
+    if (end > 0 && at >= before.size() - end)
+        return after.size() - (before.size() - at);
+    // Whole lines put in by the other program where the writer's line
+    // began: the writer's line follows them.
+    const QStringRef added = after.midRef(start, after.size() - end - start);
+    const bool lineStart = start == 0 || after.at(start - 1) == QLatin1Char('\n');
+    if (lineStart && added.endsWith(QLatin1Char('\n')) && !before.midRef(start, at - start).contains(QLatin1Char('\n')))
+        return after.size() - end;
+    return start;
+}
+
 } // namespace
 
 DocumentLoader::DocumentLoader(const EditorParts& parts, QObject* parent)
@@ -292,7 +321,9 @@ void DocumentLoader::textRead(const Load& load, const DocumentRead& read)
         return;
     }
     EditWindow* window = m_parts.window;
+    int cursorAt = load.cursor;
     if (reload) {
+        cursorAt = placeInNewText(m_parts.whole->text(), read.text, load.cursor);
         window->connectEditAndAllDocument(false);
         file->setTextLoaded(false);
         window->clear();
@@ -318,7 +349,7 @@ void DocumentLoader::textRead(const Load& load, const DocumentRead& read)
         file->setInitPosition(2);
     }
     setAllText(text);
-    textTaken(path, resource, load.cursor);
+    textTaken(path, resource, cursorAt);
     if (reload)
         window->connectEditAndAllDocument(true);
 }
