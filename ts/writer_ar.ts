@@ -364,6 +364,18 @@
         <source>工具</source>
         <translation>الأدوات</translation>
     </message>
+    <message>
+        <source>文件已被删除，无法保存。未保存的文字已存入：%1
+关闭这个文档吗？</source>
+        <translation>حُذف الملف ولا يمكن حفظه. حُفظ النص غير المحفوظ في: %1
+هل تريد إغلاق هذا المستند؟</translation>
+    </message>
+    <message>
+        <source>文件已被删除，无法保存，未保存的文字也无处存放：关闭后这些文字会丢失。
+关闭这个文档吗？</source>
+        <translation>حُذف الملف ولا يمكن حفظه، ولم يمكن الاحتفاظ بالنص غير المحفوظ في أي مكان: سيضيع عند الإغلاق.
+هل تريد إغلاق هذا المستند؟</translation>
+    </message>
 </context>
 <context>
     <name>DocxReader</name>

@@ -348,6 +348,18 @@ Copyright © die Penlark-Entwickler.</translation>
         <source>工具</source>
         <translation>Werkzeuge</translation>
     </message>
+    <message>
+        <source>文件已被删除，无法保存。未保存的文字已存入：%1
+关闭这个文档吗？</source>
+        <translation>Die Datei wurde gelöscht und kann nicht gespeichert werden. Der ungespeicherte Text wurde aufbewahrt in: %1
+Dieses Dokument schließen?</translation>
+    </message>
+    <message>
+        <source>文件已被删除，无法保存，未保存的文字也无处存放：关闭后这些文字会丢失。
+关闭这个文档吗？</source>
+        <translation>Die Datei wurde gelöscht und kann nicht gespeichert werden, und der ungespeicherte Text konnte nirgends aufbewahrt werden: Beim Schließen geht er verloren.
+Dieses Dokument schließen?</translation>
+    </message>
 </context>
 <context>
     <name>DocxReader</name>

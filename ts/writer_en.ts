@@ -348,6 +348,18 @@ Copyright © the Penlark developers.</translation>
         <source>工具</source>
         <translation>Tools</translation>
     </message>
+    <message>
+        <source>文件已被删除，无法保存。未保存的文字已存入：%1
+关闭这个文档吗？</source>
+        <translation>The file was deleted and cannot be saved. The unsaved text was kept in: %1
+Close this document?</translation>
+    </message>
+    <message>
+        <source>文件已被删除，无法保存，未保存的文字也无处存放：关闭后这些文字会丢失。
+关闭这个文档吗？</source>
+        <translation>The file was deleted and cannot be saved, and the unsaved text could be kept nowhere: closing loses it.
+Close this document?</translation>
+    </message>
 </context>
 <context>
     <name>DocxReader</name>

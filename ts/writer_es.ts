@@ -348,6 +348,18 @@ Copyright © los desarrolladores de Penlark.</translation>
         <source>工具</source>
         <translation>Herramientas</translation>
     </message>
+    <message>
+        <source>文件已被删除，无法保存。未保存的文字已存入：%1
+关闭这个文档吗？</source>
+        <translation>El archivo se eliminó y no se puede guardar. El texto sin guardar se guardó en: %1
+¿Cerrar este documento?</translation>
+    </message>
+    <message>
+        <source>文件已被删除，无法保存，未保存的文字也无处存放：关闭后这些文字会丢失。
+关闭这个文档吗？</source>
+        <translation>El archivo se eliminó y no se puede guardar, y el texto sin guardar no pudo guardarse en ningún sitio: se perderá al cerrar.
+¿Cerrar este documento?</translation>
+    </message>
 </context>
 <context>
     <name>DocxReader</name>

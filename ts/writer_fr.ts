@@ -348,6 +348,18 @@ Copyright © les développeurs de Penlark.</translation>
         <source>工具</source>
         <translation>Outils</translation>
     </message>
+    <message>
+        <source>文件已被删除，无法保存。未保存的文字已存入：%1
+关闭这个文档吗？</source>
+        <translation>Le fichier a été supprimé et ne peut pas être enregistré. Le texte non enregistré a été conservé dans : %1
+Fermer ce document ?</translation>
+    </message>
+    <message>
+        <source>文件已被删除，无法保存，未保存的文字也无处存放：关闭后这些文字会丢失。
+关闭这个文档吗？</source>
+        <translation>Le fichier a été supprimé et ne peut pas être enregistré, et le texte non enregistré n’a pu être conservé nulle part : il sera perdu à la fermeture.
+Fermer ce document ?</translation>
+    </message>
 </context>
 <context>
     <name>DocxReader</name>

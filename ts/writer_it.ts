@@ -348,6 +348,18 @@ Copyright © gli sviluppatori di Penlark.</translation>
         <source>工具</source>
         <translation>Strumenti</translation>
     </message>
+    <message>
+        <source>文件已被删除，无法保存。未保存的文字已存入：%1
+关闭这个文档吗？</source>
+        <translation>Il file è stato eliminato e non può essere salvato. Il testo non salvato è stato conservato in: %1
+Chiudere questo documento?</translation>
+    </message>
+    <message>
+        <source>文件已被删除，无法保存，未保存的文字也无处存放：关闭后这些文字会丢失。
+关闭这个文档吗？</source>
+        <translation>Il file è stato eliminato e non può essere salvato, e il testo non salvato non è stato conservato da nessuna parte: chiudendo andrà perso.
+Chiudere questo documento?</translation>
+    </message>
 </context>
 <context>
     <name>DocxReader</name>

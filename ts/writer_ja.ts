@@ -344,6 +344,18 @@ Copyright © Penlark 開発者</translation>
         <source>工具</source>
         <translation>ツール</translation>
     </message>
+    <message>
+        <source>文件已被删除，无法保存。未保存的文字已存入：%1
+关闭这个文档吗？</source>
+        <translation>ファイルは削除されたため保存できません。保存されていない文章は次の場所に保存しました：%1
+この文書を閉じますか？</translation>
+    </message>
+    <message>
+        <source>文件已被删除，无法保存，未保存的文字也无处存放：关闭后这些文字会丢失。
+关闭这个文档吗？</source>
+        <translation>ファイルは削除されたため保存できず、保存されていない文章の保存先もありません。閉じるとこの文章は失われます。
+この文書を閉じますか？</translation>
+    </message>
 </context>
 <context>
     <name>DocxReader</name>

@@ -344,6 +344,18 @@ Copyright © Penlark 개발자</translation>
         <source>工具</source>
         <translation>도구</translation>
     </message>
+    <message>
+        <source>文件已被删除，无法保存。未保存的文字已存入：%1
+关闭这个文档吗？</source>
+        <translation>파일이 삭제되어 저장할 수 없습니다. 저장되지 않은 글은 다음 위치에 보관했습니다: %1
+이 문서를 닫을까요?</translation>
+    </message>
+    <message>
+        <source>文件已被删除，无法保存，未保存的文字也无处存放：关闭后这些文字会丢失。
+关闭这个文档吗？</source>
+        <translation>파일이 삭제되어 저장할 수 없고, 저장되지 않은 글을 보관할 곳도 없습니다. 닫으면 이 글은 사라집니다.
+이 문서를 닫을까요?</translation>
+    </message>
 </context>
 <context>
     <name>DocxReader</name>

@@ -348,6 +348,18 @@ Copyright © os desenvolvedores do Penlark.</translation>
         <source>工具</source>
         <translation>Ferramentas</translation>
     </message>
+    <message>
+        <source>文件已被删除，无法保存。未保存的文字已存入：%1
+关闭这个文档吗？</source>
+        <translation>O arquivo foi excluído e não pode ser salvo. O texto não salvo foi guardado em: %1
+Fechar este documento?</translation>
+    </message>
+    <message>
+        <source>文件已被删除，无法保存，未保存的文字也无处存放：关闭后这些文字会丢失。
+关闭这个文档吗？</source>
+        <translation>O arquivo foi excluído e não pode ser salvo, e o texto não salvo não pôde ser guardado em lugar nenhum: ao fechar ele se perde.
+Fechar este documento?</translation>
+    </message>
 </context>
 <context>
     <name>DocxReader</name>

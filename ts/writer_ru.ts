@@ -352,6 +352,18 @@
         <source>工具</source>
         <translation>Инструменты</translation>
     </message>
+    <message>
+        <source>文件已被删除，无法保存。未保存的文字已存入：%1
+关闭这个文档吗？</source>
+        <translation>Файл удалён, сохранить его нельзя. Несохранённый текст сохранён в: %1
+Закрыть этот документ?</translation>
+    </message>
+    <message>
+        <source>文件已被删除，无法保存，未保存的文字也无处存放：关闭后这些文字会丢失。
+关闭这个文档吗？</source>
+        <translation>Файл удалён, сохранить его нельзя, и несохранённый текст негде сохранить: при закрытии он пропадёт.
+Закрыть этот документ?</translation>
+    </message>
 </context>
 <context>
     <name>DocxReader</name>

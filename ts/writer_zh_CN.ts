@@ -343,6 +343,16 @@
         <source>工具</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>文件已被删除，无法保存。未保存的文字已存入：%1
+关闭这个文档吗？</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>文件已被删除，无法保存，未保存的文字也无处存放：关闭后这些文字会丢失。
+关闭这个文档吗？</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>DocxReader</name>

@@ -344,6 +344,18 @@
         <source>工具</source>
         <translation>工具</translation>
     </message>
+    <message>
+        <source>文件已被删除，无法保存。未保存的文字已存入：%1
+关闭这个文档吗？</source>
+        <translation>檔案已被刪除，無法儲存。未儲存的文字已存入：%1
+關閉這個文件嗎？</translation>
+    </message>
+    <message>
+        <source>文件已被删除，无法保存，未保存的文字也无处存放：关闭后这些文字会丢失。
+关闭这个文档吗？</source>
+        <translation>檔案已被刪除，無法儲存，未儲存的文字也無處存放：關閉後這些文字會遺失。
+關閉這個文件嗎？</translation>
+    </message>
 </context>
 <context>
     <name>DocxReader</name>

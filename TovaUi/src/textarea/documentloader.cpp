@@ -158,32 +158,34 @@ ReadAhead& pendingReadAhead()
 }
 
 // Where a cursor at `at` in before goes in after: the same place in the
-// text both share at their start or at their end, and, inside what differs,
-// the end of the shared start (where the writer's edits began), never into
-// the other version's words. Line breaks count as one character, as in the
-// document.
+// text both share. Within their common start it stays; from its end on, it goes
+// before the text that followed it (found again in after, exactly so when
+// that lies in their common end), or to the end when it was at the end;
+// failing both, to the end of the common start. The next keys then land
+// where the writer was, after any lines another program put there, never
+// inside them. Line breaks count as one character, as in the document.
 int placeInNewText(const QString& before, QString after, int at)
 {
     if (after.contains(QLatin1Char('\r')))
         after.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    at = qBound(0, at, before.size());
     const int shorter = qMin(before.size(), after.size());
     int start = 0;
     while (start < shorter && before.at(start) == after.at(start))
         ++start;
+    if (at < start)
+        return at;
     int end = 0;
     while (end < shorter - start && before.at(before.size() - 1 - end) == after.at(after.size() - 1 - end))
         ++end;
-    if (at <= start)
-        return at;
-    if (end > 0 && at >= before.size() - end)
+    constexpr int followingChars = 64;
+    const QString following = before.mid(at, followingChars);
+    if (following.isEmpty())
+        return after.size();
+    if (following.size() == followingChars && before.size() - at <= end)
         return after.size() - (before.size() - at);
-    // Whole lines put in by the other program where the writer's line
-    // began: the writer's line follows them.
-    const QStringRef added = after.midRef(start, after.size() - end - start);
-    const bool lineStart = start == 0 || after.at(start - 1) == QLatin1Char('\n');
-    if (lineStart && added.endsWith(QLatin1Char('\n')) && !before.midRef(start, at - start).contains(QLatin1Char('\n')))
-        return after.size() - end;
-    return start;
+    const int found = after.indexOf(following, start);
+    return found >= 0 ? found : start;
 }
 
 } // namespace

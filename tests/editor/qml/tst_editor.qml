@@ -369,16 +369,26 @@ TestCase {
         verify(fixture.removeFolderOf(url))
         tryCompare(page, "deleted", true, 3000)
         verify(tabs.tabTitle(page).indexOf(" (已删除)") > 0)
-        mainWindow.closeDocument()
-        compare(tabs.count, 1)
-        verify(page.document.allText.indexOf("!") >= 0)
+        // The question says where the text is kept; No keeps the tab, Yes
+        // closes it.
+        for (var answer = 0; answer < 2; ++answer) {
+            mainWindow.closeDocument()
+            var question = findChild(tabs, "closeDeletedQuestion")
+            verify(question, "question")
+            tryVerify(function() { return question.opened })
+            var kept = question.text.substring(question.text.indexOf("：") + 1, question.text.indexOf("\n"))
+            compare(fixture.readPath(kept), page.document.allText)
+            mouseClick(findChild(question.contentItem, answer === 0 ? "sheetCancelButton" : "sheetOkButton"))
+            tryVerify(function() { return findChild(tabs, "closeDeletedQuestion") === null })
+            compare(tabs.count, 1 - answer)
+        }
         // A writable file closes after its save.
         var other = newFile("fine\n")
         var second = openLoaded(other)
         second.document.gotoEnd()
         typeText("?")
         mainWindow.closeDocument()
-        compare(tabs.count, 1)
+        compare(tabs.count, 0)
         compare(fixture.read(other), "fine\n?")
     }
 
@@ -520,7 +530,14 @@ TestCase {
             { tag: "append just after a save", how: "save" },
             { tag: "book folder moved away", how: "move" },
             { tag: "book folder deleted", how: "delete" },
-            { tag: "chapter made unwritable", how: "lock" }
+            { tag: "chapter made unwritable", how: "lock" },
+            { tag: "chapter touched", how: "touch" },
+            { tag: "same bytes renamed over", how: "same" },
+            { tag: "same-size rewrite, time put back", how: "timeback" },
+            { tag: "book folder unreadable", how: "unreadable" },
+            { tag: "typing after a reload", how: "place" },
+            { tag: "appending while Enter is pressed", how: "appending" },
+            { tag: "book folder deleted and made again", how: "remade" }
         ]
     }
 
@@ -549,9 +566,98 @@ TestCase {
             reloadedAndTyped(tabs.currentEditor, "mine")
             return
         }
+        if (data.how === "timeback")
+            verify(fixture.age(url))
         var page = openLoaded(url)
+        if (data.how === "place") {
+            // 30 letters typed inside line 5, then another program's line.
+            var book = fixture.book(20)
+            var at = book.indexOf("第5行") + 2
+            page.document.gotoPostionByAll(at)
+            typeText("abcdefghijklmnopqrstuvwxyzabcd")
+            verify(fixture.append(url, outside))
+            tryVerify(function() { return !page.loading && page.document.allText === book + outside }, 5000)
+            page.textArea.textEdit.forceActiveFocus()
+            typeText("QzNEXT")
+            compare(page.document.allText, book.substring(0, at) + "QzNEXT" + book.substring(at) + outside)
+            return
+        }
         page.document.gotoEnd()
         typeText("mine")
+        if (data.how === "touch" || data.how === "same") {
+            // Not a change: no reload, no copy, the text and the save go on.
+            verify(data.how === "touch" ? fixture.touch(url) : fixture.renameSameBytes(url))
+            wait(300)
+            keyClick(Qt.Key_Return)
+            tryVerify(function() { return fixture.read(url) === page.document.allText }, 3000)
+            verify(page.document.allText.indexOf(fixture.book(20) + "mine\n") === 0)
+            compare(noticeWith("其他程序修改"), "")
+            return
+        }
+        if (data.how === "timeback") {
+            verify(fixture.rewriteTimeBack(url, "第1章", "新1章"))
+            var theirs = fixture.read(url)
+            tryVerify(function() { return !page.loading && page.document.allText === theirs }, 5000)
+            verify(noticeWith("未保存的修改已存入：") !== "")
+            return
+        }
+        if (data.how === "unreadable") {
+            // Told once; nothing copied, nothing written, until it can be read.
+            verify(fixture.asNobody(url, true))
+            try {
+                verify(fixture.setFolderMode(url, 0))
+                keyClick(Qt.Key_Return)
+                tryVerify(function() { return noticeWith("无法读取文件") !== "" }, 3000)
+                var told = notices.count
+                for (var i = 0; i < 4; ++i) {
+                    typeText("x")
+                    keyClick(Qt.Key_Return)
+                    wait(50)
+                }
+                compare(notices.count, told)
+            } finally {
+                fixture.setFolderMode(url, 493)
+                fixture.asNobody(url, false)
+            }
+            compare(noticeWith("未保存的修改已存入"), "")
+            verify(fixture.read(url).indexOf("mine") < 0)
+            keyClick(Qt.Key_Return)
+            tryVerify(function() { return fixture.read(url) === page.document.allText }, 3000)
+            return
+        }
+        if (data.how === "appending") {
+            // The other program's lines stay whole in the file and the editor.
+            fixture.appendEvery(url, "另一个程序的第%1行\n", 250)
+            for (var k = 0; k < 8; ++k) {
+                typeText("word" + k)
+                keyClick(Qt.Key_Return)
+                wait(120)
+            }
+            var lines = fixture.stopAppending()
+            tryVerify(function() { return !page.loading && !page.isModified }, 5000)
+            wait(100)
+            tryVerify(function() { return fixture.read(url) === page.document.allText }, 5000)
+            // (Appended after the writer's indentation, which is its own.)
+            var written = fixture.read(url).replace(/^\u3000+/mg, "").split("\n")
+            verify(lines > 2)
+            for (var n = 1; n <= lines; ++n)
+                verify(written.indexOf("另一个程序的第" + n + "行") > 0, n)
+            return
+        }
+        if (data.how === "remade") {
+            verify(fixture.removeFolderOf(url))
+            tryCompare(page, "deleted", true, 3000)
+            // Ctrl+S says why it cannot write, then writes once it can.
+            mainWindow.saveAll()
+            verify(noticeWith("Cannot save: ") !== "")
+            verify(fixture.makeFolderOf(url))
+            mainWindow.saveAll()
+            compare(fixture.read(url), page.document.allText)
+            verify(fixture.read(url).indexOf("mine") > 0)
+            verify(!page.deleted)
+            verify(noticeWith("Saved successfully") !== "")
+            return
+        }
         if (data.how === "save") {
             fixture.appendAfterNextWrite(url, outside)
             keyClick(Qt.Key_Return)
