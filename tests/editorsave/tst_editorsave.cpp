@@ -487,7 +487,9 @@ private slots:
                     bytes += stray;
                     strays += stray.size();
                 } else if (kind < 6) {
-                    bytes += kind < 3 ? '\n' : char(random.bounded(0x20, 0x7f));
+                    // Every fourth file mixes its line ends.
+                    static const char* const ends[] = { "\n", "\r\n", "\r" };
+                    bytes += kind < 3 ? QByteArray(ends[seed % 4 ? 0 : random.bounded(3)]) : QByteArray(1, char(random.bounded(0x20, 0x7f)));
                 } else {
                     static const uint firsts[] = { 0x80, 0x800, 0xe000, 0x10000 };
                     static const uint sizes[] = { 0x780, 0xd000, 0x2000, 0x100000 };
@@ -500,8 +502,13 @@ private slots:
             }
             const TextFileForm::Read read = TextFileForm::read(bytes);
             const QString where = QStringLiteral("seed %1").arg(seed);
-            if (read.form.exact())
-                QVERIFY2(read.form.encode(read.text) == bytes, qPrintable(where));
+            QString raw = read.text;
+            raw.replace(QLatin1String("\r\n"), QString(QChar::ParagraphSeparator)).replace(QLatin1Char('\r'), QChar::ParagraphSeparator);
+            if (read.form.exact() && !read.form.mixedLineEnds())
+                QVERIFY2(read.form.encode(raw) == bytes, qPrintable(where));
+            // Mixed: each line keeps its end, also with letters typed at the end.
+            if (read.form.exact() && read.form.mixedLineEnds())
+                QVERIFY2(read.form.encodeAfter(raw, bytes) == bytes && read.form.encodeAfter(raw + "Qz", bytes) == bytes + "Qz", qPrintable(where));
             if (characters >= 8 * strays)
                 QVERIFY2(read.form.encoding() == TextFileForm::Encoding::Utf8 && read.form.exact(), qPrintable(where));
         }

@@ -261,6 +261,14 @@ void DocumentSaver::addMark(QVector<QPair<int, qint64>>& marks, const QString& t
 // that part of the text is unchanged and the file is still that one.
 UserFile::Result DocumentSaver::writeRawText(const Job& job, const UserFile::Stamp& expected)
 {
+    if (job.form.mixedLineEnds()) {
+        // Each line keeps its own line end: the file is written whole,
+        // after the one it replaces.
+        m_onDisk = OnDisk();
+        QFile old(job.path);
+        const QByteArray before = old.open(QIODevice::ReadOnly) ? old.readAll() : QByteArray();
+        return UserFile::write(job.path, job.form.encodeAfter(job.rawText, before), UserFile::WithDigest, expected);
+    }
     const int size = job.rawText.size();
     m_onDisk.unchanged = std::min(m_onDisk.unchanged, job.unchanged);
     QVector<QPair<int, qint64>> marks;
@@ -315,6 +323,8 @@ UserFile::Result DocumentSaver::writeRawText(const Job& job, const UserFile::Sta
 // the one compared throughout.
 void DocumentSaver::adopt(const Job& job)
 {
+    if (job.form.mixedLineEnds())
+        return; // written whole every time
     m_onDisk.unchanged = std::min(m_onDisk.unchanged, job.unchanged);
     QFile file(job.path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))

@@ -15,6 +15,7 @@
 #include "textarea/windowscroller.h"
 #include "textarea/writerselection.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QTextDocument>
@@ -113,6 +114,11 @@ QByteArray EditorFile::encodedText() const
 {
     if (isHtml())
         return m_parts.whole->document()->toHtml(QByteArrayLiteral("utf-8")).toUtf8();
+    if (m_textForm.mixedLineEnds()) {
+        QFile old(localPath());
+        if (old.open(QIODevice::ReadOnly))
+            return m_textForm.encodeAfter(m_parts.whole->rawText(), old.readAll());
+    }
     return m_textForm.encode(m_parts.whole->rawText());
 }
 

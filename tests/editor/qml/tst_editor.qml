@@ -161,7 +161,15 @@ TestCase {
         function row(tag, bytes) { return { tag: tag, bytes: bytes(""), saved: bytes("xy") } }
         var lines = "\n山河远阔，人间烟火。\n第三行\n"
         var gbk = hex("第一行" + lines, "GBK")
+        // 250 LF, 100 CR LF and 50 CR lines, as files put together from
+        // several machines have them.
+        var mixed = ""
+        for (var i = 1; i < 400; ++i)
+            mixed += "第" + i + "行" + ["\n", "\n", "\r\n", "\n", "\r", "\n", "\r\n", "\n"][i % 8]
         return [
+            row("mixed line ends", x => hex("第一行" + x + "\r\n" + mixed)),
+            { tag: "mixed line ends, typed at the very end", bytes: hex("第一行\r\n" + mixed), end: "Qz",
+              saved: hex("第一行\r\n" + mixed + "Qz") },
             row("utf-8", x => hex("第一行" + x + lines)),
             row("utf-8, a stray byte", x => hex("第一") + "ff" + hex("行" + x + lines)),
             row("utf-8, a stray byte ending the line", x => hex("第一行") + "ff" + hex(x + lines)),
@@ -184,7 +192,9 @@ TestCase {
         var r = edit.positionToRectangle(1)
         mouseClick(edit, edit.width - 30, r.y + r.height / 2)
         findChild(page, "saveTimer").interval = 50
-        typeText("xy")
+        if (row.end)
+            keyClick(Qt.Key_End, Qt.ControlModifier)
+        typeText(row.end || "xy")
         if (!row.readOnly) {
             tryVerify(function() { return fixture.readHex(url) === row.saved }, 3000)
             tryCompare(page, "isModified", false, 2000)
