@@ -40,8 +40,6 @@
 #include <QtQml>
 #include <QtQuickTest>
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 // Files for the Quick Tests: written, read and taken away in the test home.
@@ -125,77 +123,19 @@ public:
         return QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner
             | (locked ? QFileDevice::Permissions() : QFileDevice::WriteOwner));
     }
-    Q_INVOKABLE bool makeFolderOf(const QString& url) const { return QDir().mkpath(QFileInfo(QUrl(url).toLocalFile()).absolutePath()); }
-    // Other programs' ways with the file: a touch, the same bytes renamed
-    // over it (git stash and pop, a sync client), a same-size rewrite with
-    // its time put back (cp -p, rsync -t --inplace), a file a minute old.
-    Q_INVOKABLE bool touch(const QString& url) const
+    // Another program's command on the file ($1), as sh runs it.
+    Q_INVOKABLE bool sh(const QString& command, const QString& url) const
     {
-        return ::utimensat(AT_FDCWD, QFile::encodeName(QUrl(url).toLocalFile()).constData(), nullptr, 0) == 0;
+        return QProcess::execute(QStringLiteral("sh"), { QStringLiteral("-c"), command, QStringLiteral("sh"), QUrl(url).toLocalFile() }) == 0;
     }
-    Q_INVOKABLE bool renameSameBytes(const QString& url) const
+    // This process an ordinary user, every thread of it (root reads any
+    // folder), and back.
+    Q_INVOKABLE bool asNobody(bool nobody) const
     {
-        const QString path = QUrl(url).toLocalFile();
-        return writeTestFile(path + QStringLiteral(".new"), readTestFile(path))
-            && ::rename(QFile::encodeName(path + QStringLiteral(".new")).constData(), QFile::encodeName(path).constData()) == 0;
+        if (::getuid() != 0)
+            return true;
+        return nobody ? ::setegid(65534) == 0 && ::seteuid(65534) == 0 : ::seteuid(0) == 0 && ::setegid(0) == 0;
     }
-    Q_INVOKABLE bool rewriteTimeBack(const QString& url, const QString& from, const QString& to) const
-    {
-        const QString path = QUrl(url).toLocalFile();
-        struct stat info;
-        if (from.toUtf8().size() != to.toUtf8().size() || ::stat(QFile::encodeName(path).constData(), &info) != 0)
-            return false;
-        const QByteArray bytes = readTestFile(path).replace(from.toUtf8(), to.toUtf8());
-        QFile file(path);
-        if (!file.open(QIODevice::ReadWrite) || file.write(bytes) != bytes.size())
-            return false;
-        file.close();
-        const struct timespec times[2] = { info.st_atim, info.st_mtim };
-        return ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0) == 0;
-    }
-    Q_INVOKABLE bool age(const QString& url) const
-    {
-        QFile file(QUrl(url).toLocalFile());
-        return file.open(QIODevice::ReadWrite) && file.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime);
-    }
-    // The program made an ordinary user (root reads any folder): the
-    // book's folder given to nobody, the effective user switched (for every
-    // thread) and back; and the folder's mode.
-    Q_INVOKABLE bool asNobody(const QString& url, bool nobody) const
-    {
-        const QString folder = QFileInfo(QUrl(url).toLocalFile()).absolutePath();
-        if (nobody && QProcess::execute(QStringLiteral("chown"), { QStringLiteral("-R"), QStringLiteral("65534"), folder }) != 0)
-            return false;
-        // The test's own folders above it are passed through.
-        for (QDir up(folder); nobody && up.cdUp() && up.absolutePath().startsWith(QFileInfo(QDir::homePath()).absolutePath());) {
-            struct stat info;
-            const QByteArray name = QFile::encodeName(up.absolutePath());
-            if (::stat(name.constData(), &info) != 0 || ::chmod(name.constData(), info.st_mode | S_IXOTH) != 0)
-                return false;
-        }
-        if (nobody)
-            return ::setegid(65534) == 0 && ::seteuid(65534) == 0;
-        return ::seteuid(0) == 0 && ::setegid(0) == 0;
-    }
-    Q_INVOKABLE bool setFolderMode(const QString& url, int mode) const
-    {
-        return ::chmod(QFile::encodeName(QFileInfo(QUrl(url).toLocalFile()).absolutePath()).constData(), mode_t(mode)) == 0;
-    }
-    // Another program appending a numbered line every ms milliseconds.
-    Q_INVOKABLE void appendEvery(const QString& url, const QString& line, int ms)
-    {
-        m_appends = 0;
-        m_appender.disconnect();
-        connect(&m_appender, &QTimer::timeout, this, [=] { append(url, line.arg(++m_appends)); });
-        m_appender.start(ms);
-    }
-    Q_INVOKABLE int stopAppending()
-    {
-        m_appender.stop();
-        return m_appends;
-    }
-    QTimer m_appender;
-    int m_appends = 0;
     Q_INVOKABLE void stepLoading(int fromBytes, int characters) { LazyTextDocument::setStepLoading(fromBytes, characters); }
     // Another program's lease on the file: the document's read waits.
     Q_INVOKABLE bool holdRead(const QString& url) { return m_lease.take(QUrl(url).toLocalFile()); }
