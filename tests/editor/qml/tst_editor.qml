@@ -632,6 +632,7 @@ TestCase {
         if (data.how === "appending") {
             // Another program appends 6 lines; they stay whole (the writer's
             // indentation aside) in the file and the editor.
+            findChild(page, "saveTimer").interval = 50
             verify(fixture.sh("for i in 1 2 3 4 5 6; do sleep 0.2; echo 另一个程序的第$i行 >>\"$1\"; done &", url))
             for (var k = 0; k < 8; ++k) {
                 typeText("word" + k)
