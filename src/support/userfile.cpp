@@ -162,6 +162,9 @@ private:
     std::unique_ptr<LiveName> m_live;
 };
 
+QMutex renameHookMutex;
+std::function<void(const QString&)> renameHook;
+
 UserFile::Result failed(const QString& path, const QString& reason)
 {
     logWarning(lcFiles) << "cannot write" << path << reason;
@@ -292,6 +295,12 @@ UserFile::Stamp UserFile::stampOf(int fd)
 {
     struct stat info;
     return ::fstat(fd, &info) == 0 ? stampFrom(info) : Stamp();
+}
+
+void UserFile::setRenameHook(std::function<void(const QString& path)> hook)
+{
+    QMutexLocker lock(&renameHookMutex);
+    renameHook = std::move(hook);
 }
 
 quint64 UserFile::digest(const QByteArray& bytes)
@@ -453,6 +462,13 @@ UserFile::Result UserFile::writePieces(const QString& path, const Pieces& pieces
     // Another program's write during this one: the file is left to it.
     if (replaced.fd >= 0 && changedFromExpected())
         return refused();
+    std::function<void(const QString&)> hook;
+    {
+        QMutexLocker lock(&renameHookMutex);
+        hook = renameHook;
+    }
+    if (hook)
+        hook(path);
     if (const int error = temporary.commit(target, written))
         return failed(path, QString::fromLocal8Bit(std::strerror(error)));
     result.ok = true;

@@ -113,6 +113,10 @@ public:
     // default never over an existing file.
     static Result copy(const QString& source, const QString& target, Options options = NewFileOnly);
 
+    // Tests: called with the path just before a write's rename (another
+    // program's write landing then).
+    static void setRenameHook(std::function<void(const QString& path)> hook);
+
     // Removes the temporary files that killed writers (of an earlier run)
     // left anywhere below folder, between creating and renaming them; links
     // to folders are not followed. The files of this process's writers stay.

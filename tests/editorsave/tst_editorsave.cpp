@@ -748,6 +748,7 @@ private slots:
         QTest::newRow("rewritten in place, size and time kept") << QStringLiteral("rewrite") << 60;
         QTest::newRow("renamed over, size and time kept") << QStringLiteral("rename") << 60;
         QTest::newRow("appended during the write") << QStringLiteral("during") << 60;
+        QTest::newRow("appended as the file is renamed") << QStringLiteral("rename hook") << 60;
     }
 
     void outsideChangeSeenBeforeSave()
@@ -783,10 +784,28 @@ private slots:
                 DocumentSaver::setRenameHook(nullptr);
                 change();
             });
+        else if (how == QLatin1String("rename hook"))
+            UserFile::setRenameHook([&](const QString& written) {
+                if (written == path) {
+                    UserFile::setRenameHook(nullptr);
+                    change();
+                }
+            });
         else
             change();
-        const QByteArray outside = how == QLatin1String("during") ? mine + theirs : readAll(path);
+        const QByteArray outside = how.endsWith(QLatin1String("hook")) || how == QLatin1String("during") ? mine + theirs : readAll(path);
+        QSignalSpy notices(function::instance()->getMessage(), &Message::showMessage);
         writer.release(10);
+        if (how == QLatin1String("rename hook")) {
+            // Too late to leave the file to it: its version is kept and told.
+            QTRY_VERIFY(!editor.doc.isSaving());
+            QCOMPARE(readAll(path), editor.text());
+            const QStringList copies = QDir(history).entryList(QDir::Files);
+            QCOMPARE(copies.size(), 1);
+            QCOMPARE(readAll(history + QLatin1Char('/') + copies.first()), outside);
+            QTRY_VERIFY(!notices.isEmpty() && notices.last().first().toString().endsWith(history + QLatin1Char('/') + copies.first()));
+            return;
+        }
         QTRY_VERIFY(!editor.doc.isSaving() && !editor.doc.loading() && editor.doc.allText().toUtf8() == outside);
         QCOMPARE(readAll(path), outside);
         QVERIFY(!editor.doc.isModified());
