@@ -184,19 +184,26 @@ UserFile::Stamp stampFrom(const struct stat& info)
 
 constexpr int kDigestChunk = 1 << 20;
 
-quint64 combine(quint64 digest, const char* bytes, int size)
+quint64 chunkDigest(const char* bytes, int size)
 {
     // Two seeds of Qt's hash (CRC32 in hardware where there is one).
-    const quint64 chunk = quint64(qHashBits(bytes, size_t(size), 0x9e3779b9u)) << 32 | qHashBits(bytes, size_t(size), 0x85ebca6bu);
-    return (digest ^ chunk) * 0x100000001b3ull;
+    return quint64(qHashBits(bytes, size_t(size), 0x9e3779b9u)) << 32 | qHashBits(bytes, size_t(size), 0x85ebca6bu);
 }
 
-// The bytes of an open file from its start, read by position; false on a
-// read error.
-bool readAllOf(int fd, const std::function<void(const char*, int)>& take)
+quint64 fold(const QVector<quint64>& chunks)
+{
+    quint64 digest = 0xcbf29ce484222325ull;
+    for (const quint64 chunk : chunks)
+        digest = (digest ^ chunk) * 0x100000001b3ull;
+    return digest;
+}
+
+// The bytes of an open file from an offset on, a mebibyte at a time, read
+// by position; false on a read error.
+bool readAllOf(int fd, const std::function<void(const char*, int)>& take, off_t from = 0)
 {
     QByteArray buffer(kDigestChunk, Qt::Uninitialized);
-    for (off_t at = 0;;) {
+    for (off_t at = from;;) {
         int filled = 0;
         while (filled < kDigestChunk) {
             const ssize_t got = ::pread(fd, buffer.data() + filled, size_t(kDigestChunk - filled), at + filled);
@@ -305,10 +312,10 @@ void UserFile::setRenameHook(std::function<void(const QString& path)> hook)
 
 quint64 UserFile::digest(const QByteArray& bytes)
 {
-    quint64 digest = 0xcbf29ce484222325ull;
+    QVector<quint64> chunks;
     for (int at = 0; at < bytes.size(); at += kDigestChunk)
-        digest = combine(digest, bytes.constData() + at, std::min(kDigestChunk, bytes.size() - at));
-    return digest;
+        chunks.append(chunkDigest(bytes.constData() + at, std::min(kDigestChunk, bytes.size() - at)));
+    return fold(chunks);
 }
 
 UserFile::Result UserFile::write(const QString& path, const QByteArray& bytes, Options options)
@@ -455,9 +462,14 @@ UserFile::Result UserFile::writePieces(const QString& path, const Pieces& pieces
     file.close();
     Result result;
     if ((options & WithDigest)) {
-        result.digest = 0xcbf29ce484222325ull;
-        if (!readAllOf(fd, [&](const char* bytes, int size) { result.digest = combine(result.digest, bytes, size); }))
+        // The whole mebibytes of a kept part are those of the file it came
+        // from; the rest is read back.
+        const int reused = kept.bytes > 0 ? int(std::min<qint64>(kept.chunks.size(), kept.bytes / kDigestChunk)) : 0;
+        result.chunks = kept.chunks.mid(0, reused);
+        if (!readAllOf(fd, [&](const char* bytes, int size) { result.chunks.append(chunkDigest(bytes, size)); },
+                off_t(reused) * kDigestChunk))
             return abandon(reason(errno));
+        result.digest = fold(result.chunks);
     }
     // Another program's write during this one: the file is left to it.
     if (replaced.fd >= 0 && changedFromExpected())

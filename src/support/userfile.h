@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QVector>
 
 #include <functional>
 
@@ -58,6 +59,7 @@ public:
         QString error; // why it failed; empty on success
         Stamp stamp; // the file written, on success, as the rename left it
         quint64 digest = 0; // of the bytes written, on success (see digest())
+        QVector<quint64> chunks; // the digest's parts, one a mebibyte
         bool keptStale = false; // failed because the kept part's file had changed
         // The file replaced was not the one expected (see writePieces()):
         // nothing was written, or, when it changed during the rename, its
@@ -73,6 +75,9 @@ public:
     struct Kept {
         qint64 bytes = 0;
         Stamp stamp;
+        // That file's digest parts (Result::chunks), when known: those of
+        // the kept part are not read again.
+        QVector<quint64> chunks;
     };
 
     // Hands out a file's bytes piece by piece: sets piece to the next one

@@ -358,13 +358,15 @@ private slots:
         QByteArray book;
         for (int i = 0; book.size() < 1100000; ++i)
             book += QByteArray::number(i * 7919) + (i % 13 ? ' ' : '\n');
-        UserFile::Result written = UserFile::write(path, book);
+        UserFile::Result written = UserFile::write(path, book, UserFile::WithDigest);
         QVERIFY(written);
+        // The digest takes the kept part's whole mebibytes from the file before.
         for (const int kept : { 1048576 + 3, 700001, 262144 }) {
-            written = UserFile::writePieces(path, once("<tail>"), UserFile::NoOptions, { kept, written.stamp });
+            written = UserFile::writePieces(path, once("<tail>"), UserFile::WithDigest, { kept, written.stamp, written.chunks });
             QVERIFY2(written, qPrintable(written.error));
             book = book.left(kept) + "<tail>";
             QCOMPARE(fileBytes(path), book);
+            QCOMPARE(written.digest, UserFile::digest(book));
         }
     }
 

@@ -284,6 +284,7 @@ UserFile::Result DocumentSaver::writeRawText(const Job& job, const UserFile::Sta
         if (!marks.isEmpty()) {
             kept.bytes = marks.constLast().second;
             kept.stamp = m_onDisk.stamp;
+            kept.chunks = m_onDisk.chunks;
         }
     }
     for (;;) {
@@ -310,6 +311,7 @@ UserFile::Result DocumentSaver::writeRawText(const Job& job, const UserFile::Sta
             m_onDisk.path = job.path;
             m_onDisk.form = job.form;
             m_onDisk.stamp = result.stamp;
+            m_onDisk.chunks = result.chunks;
             m_onDisk.marks = marks;
             m_onDisk.unchanged = INT_MAX;
         }
@@ -347,6 +349,7 @@ void DocumentSaver::adopt(const Job& job)
     m_onDisk.path = job.path;
     m_onDisk.form = job.form;
     m_onDisk.stamp = before;
+    m_onDisk.chunks.clear();
     m_onDisk.marks = marks;
     m_onDisk.unchanged = INT_MAX;
 }

@@ -111,6 +111,7 @@ private:
         QString path;
         TextFileForm form;
         UserFile::Stamp stamp;
+        QVector<quint64> chunks; // its digest's parts, when written here
         // Characters and bytes at the ends of its pieces whose bytes stay
         // the same whatever follows (not at the end of the text, nor behind
         // a high surrogate).
