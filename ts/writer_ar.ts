@@ -364,6 +364,18 @@
         <source>工具</source>
         <translation>الأدوات</translation>
     </message>
+    <message>
+        <source>文件已被删除，无法保存。未保存的文字已存入：%1
+关闭这个文档吗？</source>
+        <translation>حُذف الملف ولا يمكن حفظه. حُفظ النص غير المحفوظ في: %1
+هل تريد إغلاق هذا المستند؟</translation>
+    </message>
+    <message>
+        <source>文件已被删除，无法保存，未保存的文字也无处存放：关闭后这些文字会丢失。
+关闭这个文档吗？</source>
+        <translation>حُذف الملف ولا يمكن حفظه، ولم يمكن الاحتفاظ بالنص غير المحفوظ في أي مكان: سيضيع عند الإغلاق.
+هل تريد إغلاق هذا المستند؟</translation>
+    </message>
 </context>
 <context>
     <name>DocxReader</name>
@@ -937,6 +949,18 @@
     <message>
         <source>文件已被移动或删除，未保存的修改已存入：%1</source>
         <translation>نُقل الملف أو حُذف؛ حُفظت التغييرات غير المحفوظة في: %1</translation>
+    </message>
+    <message>
+        <source>无法读取文件（没有权限）：%1。未保存的修改仍在编辑器中，能读取后再保存。</source>
+        <translation>تعذّرت قراءة الملف (لا يوجد إذن): %1. التغييرات غير المحفوظة ما زالت في المحرر؛ احفظ مجددًا عندما تصبح قراءته ممكنة.</translation>
+    </message>
+    <message>
+        <source>保存时另一个程序也修改了文件，它的版本无处存放。</source>
+        <translation>عدّل برنامج آخر الملف أثناء حفظه؛ ولم يمكن الاحتفاظ بنسخته في أي مكان.</translation>
+    </message>
+    <message>
+        <source>保存时另一个程序也修改了文件，它的版本已存入：%1</source>
+        <translation>عدّل برنامج آخر الملف أثناء حفظه؛ وحُفظت نسخته في: %1</translation>
     </message>
 </context>
 <context>

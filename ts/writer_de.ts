@@ -348,6 +348,18 @@ Copyright © die Penlark-Entwickler.</translation>
         <source>工具</source>
         <translation>Werkzeuge</translation>
     </message>
+    <message>
+        <source>文件已被删除，无法保存。未保存的文字已存入：%1
+关闭这个文档吗？</source>
+        <translation>Die Datei wurde gelöscht und kann nicht gespeichert werden. Der ungespeicherte Text wurde aufbewahrt in: %1
+Dieses Dokument schließen?</translation>
+    </message>
+    <message>
+        <source>文件已被删除，无法保存，未保存的文字也无处存放：关闭后这些文字会丢失。
+关闭这个文档吗？</source>
+        <translation>Die Datei wurde gelöscht und kann nicht gespeichert werden, und der ungespeicherte Text konnte nirgends aufbewahrt werden: Beim Schließen geht er verloren.
+Dieses Dokument schließen?</translation>
+    </message>
 </context>
 <context>
     <name>DocxReader</name>
@@ -897,6 +909,18 @@ Copyright © die Penlark-Entwickler.</translation>
     <message>
         <source>文件已被移动或删除，未保存的修改已存入：%1</source>
         <translation>Die Datei wurde verschoben oder gelöscht; die ungespeicherten Änderungen wurden abgelegt in: %1</translation>
+    </message>
+    <message>
+        <source>无法读取文件（没有权限）：%1。未保存的修改仍在编辑器中，能读取后再保存。</source>
+        <translation>Die Datei kann nicht gelesen werden (keine Berechtigung): %1. Die ungespeicherten Änderungen sind noch im Editor; speichern Sie erneut, sobald sie lesbar ist.</translation>
+    </message>
+    <message>
+        <source>保存时另一个程序也修改了文件，它的版本无处存放。</source>
+        <translation>Ein anderes Programm hat die Datei beim Speichern geändert; seine Fassung konnte nirgends aufbewahrt werden.</translation>
+    </message>
+    <message>
+        <source>保存时另一个程序也修改了文件，它的版本已存入：%1</source>
+        <translation>Ein anderes Programm hat die Datei beim Speichern geändert; seine Fassung wurde aufbewahrt in: %1</translation>
     </message>
 </context>
 <context>

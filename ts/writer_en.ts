@@ -348,6 +348,18 @@ Copyright © the Penlark developers.</translation>
         <source>工具</source>
         <translation>Tools</translation>
     </message>
+    <message>
+        <source>文件已被删除，无法保存。未保存的文字已存入：%1
+关闭这个文档吗？</source>
+        <translation>The file was deleted and cannot be saved. The unsaved text was kept in: %1
+Close this document?</translation>
+    </message>
+    <message>
+        <source>文件已被删除，无法保存，未保存的文字也无处存放：关闭后这些文字会丢失。
+关闭这个文档吗？</source>
+        <translation>The file was deleted and cannot be saved, and the unsaved text could be kept nowhere: closing loses it.
+Close this document?</translation>
+    </message>
 </context>
 <context>
     <name>DocxReader</name>
@@ -897,6 +909,18 @@ Copyright © the Penlark developers.</translation>
     <message>
         <source>文件已被移动或删除，未保存的修改已存入：%1</source>
         <translation>The file was moved or deleted; the unsaved changes were kept in: %1</translation>
+    </message>
+    <message>
+        <source>无法读取文件（没有权限）：%1。未保存的修改仍在编辑器中，能读取后再保存。</source>
+        <translation>The file cannot be read (no permission): %1. The unsaved changes are still in the editor; save again once it can be read.</translation>
+    </message>
+    <message>
+        <source>保存时另一个程序也修改了文件，它的版本无处存放。</source>
+        <translation>Another program changed the file while it was being saved; its version could be kept nowhere.</translation>
+    </message>
+    <message>
+        <source>保存时另一个程序也修改了文件，它的版本已存入：%1</source>
+        <translation>Another program changed the file while it was being saved; its version was kept in: %1</translation>
     </message>
 </context>
 <context>

@@ -348,6 +348,18 @@ Copyright © los desarrolladores de Penlark.</translation>
         <source>工具</source>
         <translation>Herramientas</translation>
     </message>
+    <message>
+        <source>文件已被删除，无法保存。未保存的文字已存入：%1
+关闭这个文档吗？</source>
+        <translation>El archivo se eliminó y no se puede guardar. El texto sin guardar se guardó en: %1
+¿Cerrar este documento?</translation>
+    </message>
+    <message>
+        <source>文件已被删除，无法保存，未保存的文字也无处存放：关闭后这些文字会丢失。
+关闭这个文档吗？</source>
+        <translation>El archivo se eliminó y no se puede guardar, y el texto sin guardar no pudo guardarse en ningún sitio: se perderá al cerrar.
+¿Cerrar este documento?</translation>
+    </message>
 </context>
 <context>
     <name>DocxReader</name>
@@ -897,6 +909,18 @@ Copyright © los desarrolladores de Penlark.</translation>
     <message>
         <source>文件已被移动或删除，未保存的修改已存入：%1</source>
         <translation>El archivo se movió o se eliminó; los cambios sin guardar se guardaron en: %1</translation>
+    </message>
+    <message>
+        <source>无法读取文件（没有权限）：%1。未保存的修改仍在编辑器中，能读取后再保存。</source>
+        <translation>No se puede leer el archivo (sin permiso): %1. Los cambios sin guardar siguen en el editor; guarde de nuevo cuando se pueda leer.</translation>
+    </message>
+    <message>
+        <source>保存时另一个程序也修改了文件，它的版本无处存放。</source>
+        <translation>Otro programa modificó el archivo mientras se guardaba; su versión no pudo guardarse en ningún sitio.</translation>
+    </message>
+    <message>
+        <source>保存时另一个程序也修改了文件，它的版本已存入：%1</source>
+        <translation>Otro programa modificó el archivo mientras se guardaba; su versión se guardó en: %1</translation>
     </message>
 </context>
 <context>

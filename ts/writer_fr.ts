@@ -348,6 +348,18 @@ Copyright © les développeurs de Penlark.</translation>
         <source>工具</source>
         <translation>Outils</translation>
     </message>
+    <message>
+        <source>文件已被删除，无法保存。未保存的文字已存入：%1
+关闭这个文档吗？</source>
+        <translation>Le fichier a été supprimé et ne peut pas être enregistré. Le texte non enregistré a été conservé dans : %1
+Fermer ce document ?</translation>
+    </message>
+    <message>
+        <source>文件已被删除，无法保存，未保存的文字也无处存放：关闭后这些文字会丢失。
+关闭这个文档吗？</source>
+        <translation>Le fichier a été supprimé et ne peut pas être enregistré, et le texte non enregistré n’a pu être conservé nulle part : il sera perdu à la fermeture.
+Fermer ce document ?</translation>
+    </message>
 </context>
 <context>
     <name>DocxReader</name>
@@ -897,6 +909,18 @@ Copyright © les développeurs de Penlark.</translation>
     <message>
         <source>文件已被移动或删除，未保存的修改已存入：%1</source>
         <translation>Le fichier a été déplacé ou supprimé ; les modifications non enregistrées ont été conservées dans : %1</translation>
+    </message>
+    <message>
+        <source>无法读取文件（没有权限）：%1。未保存的修改仍在编辑器中，能读取后再保存。</source>
+        <translation>Le fichier ne peut pas être lu (pas d’autorisation) : %1. Les modifications non enregistrées sont toujours dans l’éditeur ; enregistrez à nouveau dès qu’il peut être lu.</translation>
+    </message>
+    <message>
+        <source>保存时另一个程序也修改了文件，它的版本无处存放。</source>
+        <translation>Un autre programme a modifié le fichier pendant l’enregistrement ; sa version n’a pu être conservée nulle part.</translation>
+    </message>
+    <message>
+        <source>保存时另一个程序也修改了文件，它的版本已存入：%1</source>
+        <translation>Un autre programme a modifié le fichier pendant l’enregistrement ; sa version a été conservée dans : %1</translation>
     </message>
 </context>
 <context>

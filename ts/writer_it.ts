@@ -348,6 +348,18 @@ Copyright © gli sviluppatori di Penlark.</translation>
         <source>工具</source>
         <translation>Strumenti</translation>
     </message>
+    <message>
+        <source>文件已被删除，无法保存。未保存的文字已存入：%1
+关闭这个文档吗？</source>
+        <translation>Il file è stato eliminato e non può essere salvato. Il testo non salvato è stato conservato in: %1
+Chiudere questo documento?</translation>
+    </message>
+    <message>
+        <source>文件已被删除，无法保存，未保存的文字也无处存放：关闭后这些文字会丢失。
+关闭这个文档吗？</source>
+        <translation>Il file è stato eliminato e non può essere salvato, e il testo non salvato non è stato conservato da nessuna parte: chiudendo andrà perso.
+Chiudere questo documento?</translation>
+    </message>
 </context>
 <context>
     <name>DocxReader</name>
@@ -897,6 +909,18 @@ Copyright © gli sviluppatori di Penlark.</translation>
     <message>
         <source>文件已被移动或删除，未保存的修改已存入：%1</source>
         <translation>Il file è stato spostato o eliminato; le modifiche non salvate sono state conservate in: %1</translation>
+    </message>
+    <message>
+        <source>无法读取文件（没有权限）：%1。未保存的修改仍在编辑器中，能读取后再保存。</source>
+        <translation>Impossibile leggere il file (nessun permesso): %1. Le modifiche non salvate sono ancora nell’editor; salva di nuovo quando sarà leggibile.</translation>
+    </message>
+    <message>
+        <source>保存时另一个程序也修改了文件，它的版本无处存放。</source>
+        <translation>Un altro programma ha modificato il file durante il salvataggio; la sua versione non è stata conservata da nessuna parte.</translation>
+    </message>
+    <message>
+        <source>保存时另一个程序也修改了文件，它的版本已存入：%1</source>
+        <translation>Un altro programma ha modificato il file durante il salvataggio; la sua versione è stata conservata in: %1</translation>
     </message>
 </context>
 <context>

@@ -344,6 +344,18 @@ Copyright © Penlark 開発者</translation>
         <source>工具</source>
         <translation>ツール</translation>
     </message>
+    <message>
+        <source>文件已被删除，无法保存。未保存的文字已存入：%1
+关闭这个文档吗？</source>
+        <translation>ファイルは削除されたため保存できません。保存されていない文章は次の場所に保存しました：%1
+この文書を閉じますか？</translation>
+    </message>
+    <message>
+        <source>文件已被删除，无法保存，未保存的文字也无处存放：关闭后这些文字会丢失。
+关闭这个文档吗？</source>
+        <translation>ファイルは削除されたため保存できず、保存されていない文章の保存先もありません。閉じるとこの文章は失われます。
+この文書を閉じますか？</translation>
+    </message>
 </context>
 <context>
     <name>DocxReader</name>
@@ -887,6 +899,18 @@ Copyright © Penlark 開発者</translation>
     <message>
         <source>文件已被移动或删除，未保存的修改已存入：%1</source>
         <translation>ファイルが移動または削除されました。保存されていない変更は次の場所に保存しました：%1</translation>
+    </message>
+    <message>
+        <source>无法读取文件（没有权限）：%1。未保存的修改仍在编辑器中，能读取后再保存。</source>
+        <translation>ファイルを読み取れません（権限がありません）：%1。保存されていない変更はエディターに残っています。読み取れるようになってから保存してください。</translation>
+    </message>
+    <message>
+        <source>保存时另一个程序也修改了文件，它的版本无处存放。</source>
+        <translation>保存中に別のプログラムもファイルを変更しました。そのバージョンは保存先がありません。</translation>
+    </message>
+    <message>
+        <source>保存时另一个程序也修改了文件，它的版本已存入：%1</source>
+        <translation>保存中に別のプログラムもファイルを変更しました。そのバージョンは次の場所に保存しました：%1</translation>
     </message>
 </context>
 <context>

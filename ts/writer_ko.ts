@@ -344,6 +344,18 @@ Copyright © Penlark 개발자</translation>
         <source>工具</source>
         <translation>도구</translation>
     </message>
+    <message>
+        <source>文件已被删除，无法保存。未保存的文字已存入：%1
+关闭这个文档吗？</source>
+        <translation>파일이 삭제되어 저장할 수 없습니다. 저장되지 않은 글은 다음 위치에 보관했습니다: %1
+이 문서를 닫을까요?</translation>
+    </message>
+    <message>
+        <source>文件已被删除，无法保存，未保存的文字也无处存放：关闭后这些文字会丢失。
+关闭这个文档吗？</source>
+        <translation>파일이 삭제되어 저장할 수 없고, 저장되지 않은 글을 보관할 곳도 없습니다. 닫으면 이 글은 사라집니다.
+이 문서를 닫을까요?</translation>
+    </message>
 </context>
 <context>
     <name>DocxReader</name>
@@ -887,6 +899,18 @@ Copyright © Penlark 개발자</translation>
     <message>
         <source>文件已被移动或删除，未保存的修改已存入：%1</source>
         <translation>파일이 이동되거나 삭제되었습니다. 저장되지 않은 변경 내용을 다음 위치에 보관했습니다: %1</translation>
+    </message>
+    <message>
+        <source>无法读取文件（没有权限）：%1。未保存的修改仍在编辑器中，能读取后再保存。</source>
+        <translation>파일을 읽을 수 없습니다(권한 없음): %1. 저장되지 않은 변경 사항은 편집기에 남아 있습니다. 읽을 수 있게 되면 다시 저장하세요.</translation>
+    </message>
+    <message>
+        <source>保存时另一个程序也修改了文件，它的版本无处存放。</source>
+        <translation>저장하는 동안 다른 프로그램도 파일을 수정했습니다. 그 버전은 보관할 곳이 없습니다.</translation>
+    </message>
+    <message>
+        <source>保存时另一个程序也修改了文件，它的版本已存入：%1</source>
+        <translation>저장하는 동안 다른 프로그램도 파일을 수정했습니다. 그 버전은 다음 위치에 보관했습니다: %1</translation>
     </message>
 </context>
 <context>

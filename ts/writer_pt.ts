@@ -348,6 +348,18 @@ Copyright © os desenvolvedores do Penlark.</translation>
         <source>工具</source>
         <translation>Ferramentas</translation>
     </message>
+    <message>
+        <source>文件已被删除，无法保存。未保存的文字已存入：%1
+关闭这个文档吗？</source>
+        <translation>O arquivo foi excluído e não pode ser salvo. O texto não salvo foi guardado em: %1
+Fechar este documento?</translation>
+    </message>
+    <message>
+        <source>文件已被删除，无法保存，未保存的文字也无处存放：关闭后这些文字会丢失。
+关闭这个文档吗？</source>
+        <translation>O arquivo foi excluído e não pode ser salvo, e o texto não salvo não pôde ser guardado em lugar nenhum: ao fechar ele se perde.
+Fechar este documento?</translation>
+    </message>
 </context>
 <context>
     <name>DocxReader</name>
@@ -897,6 +909,18 @@ Copyright © os desenvolvedores do Penlark.</translation>
     <message>
         <source>文件已被移动或删除，未保存的修改已存入：%1</source>
         <translation>O arquivo foi movido ou excluído; as alterações não salvas foram guardadas em: %1</translation>
+    </message>
+    <message>
+        <source>无法读取文件（没有权限）：%1。未保存的修改仍在编辑器中，能读取后再保存。</source>
+        <translation>Não é possível ler o arquivo (sem permissão): %1. As alterações não salvas continuam no editor; salve novamente quando ele puder ser lido.</translation>
+    </message>
+    <message>
+        <source>保存时另一个程序也修改了文件，它的版本无处存放。</source>
+        <translation>Outro programa alterou o arquivo enquanto ele era salvo; a versão dele não pôde ser guardada em lugar nenhum.</translation>
+    </message>
+    <message>
+        <source>保存时另一个程序也修改了文件，它的版本已存入：%1</source>
+        <translation>Outro programa alterou o arquivo enquanto ele era salvo; a versão dele foi guardada em: %1</translation>
     </message>
 </context>
 <context>

@@ -352,6 +352,18 @@
         <source>工具</source>
         <translation>Инструменты</translation>
     </message>
+    <message>
+        <source>文件已被删除，无法保存。未保存的文字已存入：%1
+关闭这个文档吗？</source>
+        <translation>Файл удалён, сохранить его нельзя. Несохранённый текст сохранён в: %1
+Закрыть этот документ?</translation>
+    </message>
+    <message>
+        <source>文件已被删除，无法保存，未保存的文字也无处存放：关闭后这些文字会丢失。
+关闭这个文档吗？</source>
+        <translation>Файл удалён, сохранить его нельзя, и несохранённый текст негде сохранить: при закрытии он пропадёт.
+Закрыть этот документ?</translation>
+    </message>
 </context>
 <context>
     <name>DocxReader</name>
@@ -907,6 +919,18 @@
     <message>
         <source>文件已被移动或删除，未保存的修改已存入：%1</source>
         <translation>Файл перемещён или удалён; несохранённые изменения сохранены в: %1</translation>
+    </message>
+    <message>
+        <source>无法读取文件（没有权限）：%1。未保存的修改仍在编辑器中，能读取后再保存。</source>
+        <translation>Не удаётся прочитать файл (нет прав): %1. Несохранённые изменения остаются в редакторе; сохраните снова, когда файл станет доступен.</translation>
+    </message>
+    <message>
+        <source>保存时另一个程序也修改了文件，它的版本无处存放。</source>
+        <translation>Другая программа изменила файл во время сохранения; её версию негде сохранить.</translation>
+    </message>
+    <message>
+        <source>保存时另一个程序也修改了文件，它的版本已存入：%1</source>
+        <translation>Другая программа изменила файл во время сохранения; её версия сохранена в: %1</translation>
     </message>
 </context>
 <context>

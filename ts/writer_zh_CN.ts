@@ -343,6 +343,16 @@
         <source>工具</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>文件已被删除，无法保存。未保存的文字已存入：%1
+关闭这个文档吗？</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>文件已被删除，无法保存，未保存的文字也无处存放：关闭后这些文字会丢失。
+关闭这个文档吗？</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>DocxReader</name>
@@ -885,6 +895,18 @@
     </message>
     <message>
         <source>文件已被移动或删除，未保存的修改已存入：%1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>无法读取文件（没有权限）：%1。未保存的修改仍在编辑器中，能读取后再保存。</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>保存时另一个程序也修改了文件，它的版本无处存放。</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>保存时另一个程序也修改了文件，它的版本已存入：%1</source>
         <translation type="unfinished" />
     </message>
 </context>

@@ -344,6 +344,18 @@
         <source>工具</source>
         <translation>工具</translation>
     </message>
+    <message>
+        <source>文件已被删除，无法保存。未保存的文字已存入：%1
+关闭这个文档吗？</source>
+        <translation>檔案已被刪除，無法儲存。未儲存的文字已存入：%1
+關閉這個文件嗎？</translation>
+    </message>
+    <message>
+        <source>文件已被删除，无法保存，未保存的文字也无处存放：关闭后这些文字会丢失。
+关闭这个文档吗？</source>
+        <translation>檔案已被刪除，無法儲存，未儲存的文字也無處存放：關閉後這些文字會遺失。
+關閉這個文件嗎？</translation>
+    </message>
 </context>
 <context>
     <name>DocxReader</name>
@@ -887,6 +899,18 @@
     <message>
         <source>文件已被移动或删除，未保存的修改已存入：%1</source>
         <translation>檔案已被移動或刪除，未儲存的修改已存入：%1</translation>
+    </message>
+    <message>
+        <source>无法读取文件（没有权限）：%1。未保存的修改仍在编辑器中，能读取后再保存。</source>
+        <translation>無法讀取檔案（沒有權限）：%1。未儲存的修改仍在編輯器中，能讀取後再儲存。</translation>
+    </message>
+    <message>
+        <source>保存时另一个程序也修改了文件，它的版本无处存放。</source>
+        <translation>儲存時另一個程式也修改了檔案，它的版本無處存放。</translation>
+    </message>
+    <message>
+        <source>保存时另一个程序也修改了文件，它的版本已存入：%1</source>
+        <translation>儲存時另一個程式也修改了檔案，它的版本已存入：%1</translation>
     </message>
 </context>
 <context>

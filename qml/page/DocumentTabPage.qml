@@ -162,7 +162,10 @@ Rectangle {
             return
         if (isEditor(page)) {
             if (!page.saveForClose()) {
-                notice(qsTr("保存失败，文档没有关闭。"), 1)
+                if (page.deleted)
+                    askCloseDeleted(page)
+                else
+                    notice(qsTr("保存失败，文档没有关闭。"), 1)
                 return
             }
             wordCountModel.closeFile(page.fileName)
@@ -170,6 +173,25 @@ Rectangle {
         }
         removeAt(index)
     }
+    // A document whose file is gone and cannot be written again closes
+    // only when the writer says so, told where its text is kept (Enter
+    // closes only then).
+    function askCloseDeleted(page) {
+        var kept = page.document.keepUnsaved()
+        var box = closeDeletedQuestion.createObject(tabPage, {
+            text: kept !== "" ? qsTr("文件已被删除，无法保存。未保存的文字已存入：%1\n关闭这个文档吗？").arg(kept)
+                              : qsTr("文件已被删除，无法保存，未保存的文字也无处存放：关闭后这些文字会丢失。\n关闭这个文档吗？"),
+            okOnEnter: kept !== ""
+        })
+        box.ok.connect(function() { closeFile(page.fileName) })
+        box.closed.connect(function() { box.destroy() })
+        box.show()
+    }
+    Component {
+        id: closeDeletedQuestion
+        MessageBox { objectName: "closeDeletedQuestion"; okTitle: qsTr("关闭") }
+    }
+
     // Removes the tab of a file that is gone, without saving.
     function closeFile(file) {
         var index = indexOf(file)
@@ -219,8 +241,15 @@ Rectangle {
         return ok
     }
     // A failed save has already been told, with its file, by the document.
+    // Asked by the writer, a document whose file is gone is written again
+    // (or the write says why not).
     function saveAll() {
-        if (saveAllNoTips())
+        var ok = true
+        for (var i = 0; i < pages.length; ++i) {
+            if (isFilePage(pages[i]) && !pages[i].saveForClose())
+                ok = false
+        }
+        if (ok)
             notice(qsTr("Saved successfully"))
     }
 

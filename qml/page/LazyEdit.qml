@@ -461,9 +461,9 @@ Rectangle {
     function save() { return lazyDocument.save() }
     function sendSave() { lazyDocument.sendSave() }
     function saveAs(url) { return lazyDocument.saveAs(url) }
-    // Saving before the tab closes: a document whose file is gone is written
-    // again, so that a folder that no longer exists fails instead of the
-    // text silently going away with the tab.
+    // Saving the writer asks for (the tab closing, Ctrl+S): a document whose
+    // file is gone is written again, so that a folder that no longer exists
+    // fails with its reason instead of the text silently going away.
     function saveForClose() {
         if (lazyDocument.readOnly)
             return true

@@ -7,6 +7,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QHashFunctions>
 #include <QMutex>
 #include <QMutexLocker>
 #include <QRandomGenerator>
@@ -95,10 +96,10 @@ public:
         m_stem = QLatin1Char('.') + UserFile::cutToFit(QFileInfo(target).fileName(), std::max(0, spare)) + QLatin1String(kTemporaryMark);
         static const bool procfs = ::access("/proc/self/fd", F_OK) == 0;
         if (procfs)
-            m_fd = ::open(QFile::encodeName(m_folder).constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
+            m_fd = ::open(QFile::encodeName(m_folder).constData(), O_TMPFILE | O_RDWR | O_CLOEXEC, mode);
         // Not on this file system: a named file from the start.
         if (m_fd < 0)
-            m_fd = create([&](const QByteArray& name) { return ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode); });
+            m_fd = create([&](const QByteArray& name) { return ::open(name.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, mode); });
     }
     ~Temporary()
     {
@@ -108,8 +109,10 @@ public:
             ::unlink(QFile::encodeName(m_path).constData());
     }
     int fd() const { return m_fd; }
-    // Renames the finished file over target: errno of the failure, or 0.
-    int commit(const QString& target)
+    // Renames the finished file over target: errno of the failure, or 0;
+    // after holds the file as the rename left it (which may change its
+    // status time).
+    int commit(const QString& target, struct stat& after)
     {
         if (m_path.isEmpty()) {
             const QByteArray self = "/proc/self/fd/" + QByteArray::number(m_fd);
@@ -118,11 +121,13 @@ public:
                 }) < 0)
                 return errno;
         }
-        ::close(std::exchange(m_fd, -1));
         if (::rename(QFile::encodeName(m_path).constData(), QFile::encodeName(target).constData()) != 0)
             return errno;
         m_path.clear();
-        return 0;
+        const int renamed = std::exchange(m_fd, -1);
+        const int error = ::fstat(renamed, &after) == 0 ? 0 : errno;
+        ::close(renamed);
+        return error;
     }
 
 private:
@@ -157,6 +162,9 @@ private:
     std::unique_ptr<LiveName> m_live;
 };
 
+QMutex renameHookMutex;
+std::function<void(const QString&)> renameHook;
+
 UserFile::Result failed(const QString& path, const QString& reason)
 {
     logWarning(lcFiles) << "cannot write" << path << reason;
@@ -170,7 +178,49 @@ UserFile::Stamp stampFrom(const struct stat& info)
     stamp.inode = quint64(info.st_ino);
     stamp.size = qint64(info.st_size);
     stamp.modified = qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+    stamp.changed = qint64(info.st_ctim.tv_sec) * 1000000000 + info.st_ctim.tv_nsec;
     return stamp;
+}
+
+constexpr int kDigestChunk = 1 << 20;
+
+quint64 chunkDigest(const char* bytes, int size)
+{
+    // Two seeds of Qt's hash (CRC32 in hardware where there is one).
+    return quint64(qHashBits(bytes, size_t(size), 0x9e3779b9u)) << 32 | qHashBits(bytes, size_t(size), 0x85ebca6bu);
+}
+
+quint64 fold(const QVector<quint64>& chunks)
+{
+    quint64 digest = 0xcbf29ce484222325ull;
+    for (const quint64 chunk : chunks)
+        digest = (digest ^ chunk) * 0x100000001b3ull;
+    return digest;
+}
+
+// The bytes of an open file from an offset on, a mebibyte at a time, read
+// by position; false on a read error.
+bool readAllOf(int fd, const std::function<void(const char*, int)>& take, off_t from = 0)
+{
+    QByteArray buffer(kDigestChunk, Qt::Uninitialized);
+    for (off_t at = from;;) {
+        int filled = 0;
+        while (filled < kDigestChunk) {
+            const ssize_t got = ::pread(fd, buffer.data() + filled, size_t(kDigestChunk - filled), at + filled);
+            if (got < 0 && errno == EINTR)
+                continue;
+            if (got < 0)
+                return false;
+            if (got == 0)
+                break;
+            filled += int(got);
+        }
+        if (filled > 0)
+            take(buffer.constData(), filled);
+        if (filled < kDigestChunk)
+            return true;
+        at += filled;
+    }
 }
 
 // Copies the first count bytes of from into the start of to, inside the
@@ -254,7 +304,26 @@ UserFile::Stamp UserFile::stampOf(int fd)
     return ::fstat(fd, &info) == 0 ? stampFrom(info) : Stamp();
 }
 
+void UserFile::setRenameHook(std::function<void(const QString& path)> hook)
+{
+    QMutexLocker lock(&renameHookMutex);
+    renameHook = std::move(hook);
+}
+
+quint64 UserFile::digest(const QByteArray& bytes)
+{
+    QVector<quint64> chunks;
+    for (int at = 0; at < bytes.size(); at += kDigestChunk)
+        chunks.append(chunkDigest(bytes.constData() + at, std::min(kDigestChunk, bytes.size() - at)));
+    return fold(chunks);
+}
+
 UserFile::Result UserFile::write(const QString& path, const QByteArray& bytes, Options options)
+{
+    return write(path, bytes, options, Stamp());
+}
+
+UserFile::Result UserFile::write(const QString& path, const QByteArray& bytes, Options options, const Stamp& expected)
 {
     bool handed = false;
     return writePieces(
@@ -265,7 +334,7 @@ UserFile::Result UserFile::write(const QString& path, const QByteArray& bytes, O
             handed = true;
             return true;
         },
-        options);
+        options, Kept(), expected);
 }
 
 UserFile::Result UserFile::writePieces(const QString& path, const Pieces& pieces, Options options)
@@ -274,6 +343,12 @@ UserFile::Result UserFile::writePieces(const QString& path, const Pieces& pieces
 }
 
 UserFile::Result UserFile::writePieces(const QString& path, const Pieces& pieces, Options options, const Kept& kept)
+{
+    return writePieces(path, pieces, options, kept, Stamp());
+}
+
+UserFile::Result UserFile::writePieces(const QString& path, const Pieces& pieces, Options options, const Kept& kept,
+    const Stamp& expected)
 {
     if (path.isEmpty())
         return failed(path, QCoreApplication::translate("UserFile", "没有文件名"));
@@ -294,6 +369,33 @@ UserFile::Result UserFile::writePieces(const QString& path, const Pieces& pieces
     // A file the user may not change is not replaced either.
     if (exists && ::access(QFile::encodeName(target).constData(), W_OK) != 0)
         return failed(path, QString::fromLocal8Bit(std::strerror(errno)));
+    // A handle on the file replaced, to see any change of it up to the
+    // rename and to keep the bytes of one landing during it.
+    struct Replaced {
+        int fd = -1;
+        ~Replaced()
+        {
+            if (fd >= 0)
+                ::close(fd);
+        }
+    } replaced;
+    const auto changedFromExpected = [&] {
+        struct stat now;
+        return ::fstat(replaced.fd, &now) != 0 || !(stampFrom(now) == expected)
+            || ::stat(QFile::encodeName(target).constData(), &now) != 0 || !(stampFrom(now) == expected);
+    };
+    const auto refused = [&] {
+        logWarning(lcFiles) << "not written:" << path << "was changed by another program";
+        Result result;
+        result.replacedChanged = true;
+        return result;
+    };
+    if (!expected.isNull()) {
+        options |= WithDigest;
+        replaced.fd = ::open(QFile::encodeName(target).constData(), O_RDONLY | O_CLOEXEC);
+        if (replaced.fd < 0 || changedFromExpected())
+            return refused();
+    }
     Temporary temporary(target, exists ? 0600 : 0666);
     const int fd = temporary.fd();
     if (fd < 0)
@@ -358,11 +460,41 @@ UserFile::Result UserFile::writePieces(const QString& path, const Pieces& pieces
     if ((options & NewFileOnly) && (QFileInfo::exists(path) || QFileInfo(path).isSymLink()))
         return abandon(QCoreApplication::translate("UserFile", "文件已存在"));
     file.close();
-    if (const int error = temporary.commit(target))
-        return failed(path, QString::fromLocal8Bit(std::strerror(error)));
     Result result;
+    if ((options & WithDigest)) {
+        // The whole mebibytes of a kept part are those of the file it came
+        // from; the rest is read back.
+        const int reused = kept.bytes > 0 ? int(std::min<qint64>(kept.chunks.size(), kept.bytes / kDigestChunk)) : 0;
+        result.chunks = kept.chunks.mid(0, reused);
+        if (!readAllOf(fd, [&](const char* bytes, int size) { result.chunks.append(chunkDigest(bytes, size)); },
+                off_t(reused) * kDigestChunk))
+            return abandon(reason(errno));
+        result.digest = fold(result.chunks);
+    }
+    // Another program's write during this one: the file is left to it.
+    if (replaced.fd >= 0 && changedFromExpected())
+        return refused();
+    std::function<void(const QString&)> hook;
+    {
+        QMutexLocker lock(&renameHookMutex);
+        hook = renameHook;
+    }
+    if (hook)
+        hook(path);
+    if (const int error = temporary.commit(target, written))
+        return failed(path, QString::fromLocal8Bit(std::strerror(error)));
     result.ok = true;
-    result.stamp = stampFrom(written); // a rename keeps the inode and its times
+    result.stamp = stampFrom(written);
+    // One landing between the last look and the rename is in the file
+    // replaced: its bytes are handed back to be kept.
+    // (The rename unlinks that file, which moves its status time.)
+    Stamp after = replaced.fd >= 0 ? stampOf(replaced.fd) : Stamp();
+    after.changed = expected.changed;
+    if (replaced.fd >= 0 && !(after == expected)) {
+        logWarning(lcFiles) << path << "was changed by another program while it was written";
+        result.replacedChanged = true;
+        readAllOf(replaced.fd, [&](const char* bytes, int size) { result.replacedBytes.append(bytes, size); });
+    }
     return result;
 }
 

@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QVector>
 
 #include <functional>
 
@@ -26,20 +27,24 @@ public:
         NoOptions = 0,
         CreateFolder = 0x1, // make the missing folders first
         NewFileOnly = 0x2, // fail instead of replacing an existing file
+        WithDigest = 0x4, // the result has the digest of the bytes written
     };
     Q_DECLARE_FLAGS(Options, Option)
 
     // Which file a write left at a path, to tell later whether it is still
-    // that one: its device, inode, size and time of last change.
+    // that one: its device, inode, size, time of last change and time of
+    // last status change (which no program can put back).
     struct Stamp {
         quint64 device = 0;
         quint64 inode = 0;
         qint64 size = -1;
         qint64 modified = 0; // nanoseconds
+        qint64 changed = 0; // nanoseconds
         bool isNull() const { return size < 0; }
         bool operator==(const Stamp& other) const
         {
-            return device == other.device && inode == other.inode && size == other.size && modified == other.modified;
+            return device == other.device && inode == other.inode && size == other.size && modified == other.modified
+                && changed == other.changed;
         }
     };
 
@@ -52,8 +57,15 @@ public:
         }
         bool ok = false;
         QString error; // why it failed; empty on success
-        Stamp stamp; // the file written, on success
+        Stamp stamp; // the file written, on success, as the rename left it
+        quint64 digest = 0; // of the bytes written, on success (see digest())
+        QVector<quint64> chunks; // the digest's parts, one a mebibyte
         bool keptStale = false; // failed because the kept part's file had changed
+        // The file replaced was not the one expected (see writePieces()):
+        // nothing was written, or, when it changed during the rename, its
+        // bytes as they were then.
+        bool replacedChanged = false;
+        QByteArray replacedBytes;
         explicit operator bool() const { return ok; }
     };
 
@@ -63,6 +75,9 @@ public:
     struct Kept {
         qint64 bytes = 0;
         Stamp stamp;
+        // That file's digest parts (Result::chunks), when known: those of
+        // the kept part are not read again.
+        QVector<quint64> chunks;
     };
 
     // Hands out a file's bytes piece by piece: sets piece to the next one
@@ -81,16 +96,31 @@ public:
 
     // The stamp of an open file (null when it cannot be read).
     static Stamp stampOf(int fd);
+    // A digest of a file's bytes: enough to tell a rewrite, at the speed of
+    // reading them (Qt's hash of each mebibyte, combined).
+    static quint64 digest(const QByteArray& bytes);
 
+    // expected as for writePieces().
     static Result write(const QString& path, const QByteArray& bytes, Options options = CreateFolder);
+    static Result write(const QString& path, const QByteArray& bytes, Options options, const Stamp& expected);
     // With kept bytes the pieces are what follows them; when the file no
     // longer has the kept part's stamp nothing is written and the result
-    // says so (keptStale).
+    // says so (keptStale). With an expected stamp, the file at the path is
+    // replaced only while it is that one: it is compared once the new file
+    // is on disk and again through a handle on it after the rename, so that
+    // another program's write landing meanwhile is never lost unseen
+    // (replacedChanged).
+    static Result writePieces(const QString& path, const Pieces& pieces, Options options, const Kept& kept,
+        const Stamp& expected);
     static Result writePieces(const QString& path, const Pieces& pieces, Options options, const Kept& kept);
     static Result writePieces(const QString& path, const Pieces& pieces, Options options = CreateFolder);
     // The bytes of the file at source written to target by write(); by
     // default never over an existing file.
     static Result copy(const QString& source, const QString& target, Options options = NewFileOnly);
+
+    // Tests: called with the path just before a write's rename (another
+    // program's write landing then).
+    static void setRenameHook(std::function<void(const QString& path)> hook);
 
     // Removes the temporary files that killed writers (of an earlier run)
     // left anywhere below folder, between creating and renaming them; links

@@ -123,6 +123,19 @@ public:
         return QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner
             | (locked ? QFileDevice::Permissions() : QFileDevice::WriteOwner));
     }
+    // Another program's command on the file ($1), as sh runs it.
+    Q_INVOKABLE bool sh(const QString& command, const QString& url) const
+    {
+        return QProcess::execute(QStringLiteral("sh"), { QStringLiteral("-c"), command, QStringLiteral("sh"), QUrl(url).toLocalFile() }) == 0;
+    }
+    // This process an ordinary user, every thread of it (root reads any
+    // folder), and back.
+    Q_INVOKABLE bool asNobody(bool nobody) const
+    {
+        if (::getuid() != 0)
+            return true;
+        return nobody ? ::setegid(65534) == 0 && ::seteuid(65534) == 0 : ::seteuid(0) == 0 && ::setegid(0) == 0;
+    }
     Q_INVOKABLE void stepLoading(int fromBytes, int characters) { LazyTextDocument::setStepLoading(fromBytes, characters); }
     // Another program's lease on the file: the document's read waits.
     Q_INVOKABLE bool holdRead(const QString& url) { return m_lease.take(QUrl(url).toLocalFile()); }

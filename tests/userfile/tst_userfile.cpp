@@ -323,23 +323,29 @@ private slots:
         QVERIFY(stale.keptStale);
         QCOMPARE(fileBytes(path), QByteArray("X123abc"));
 
-        // Changed with its time put back: the stamp cannot tell, the copy
-        // takes what is on disk.
-        struct stat info;
-        QVERIFY(::stat(QFile::encodeName(path).constData(), &info) == 0);
+        // Changed with its time put back: the status time tells.
         const UserFile::Result third = UserFile::write(path, "0123abc");
         QVERIFY(third);
-        {
+        const auto rewriteTimeBack = [&](const QByteArray& bytes) {
             QFile file(path);
-            QVERIFY(file.open(QIODevice::ReadWrite));
-            file.write("Y");
-        }
-        const struct timespec times[2] = { info.st_atim,
-            { time_t(third.stamp.modified / 1000000000), long(third.stamp.modified % 1000000000) } };
-        QVERIFY(::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0) == 0);
-        const UserFile::Result fourth = UserFile::writePieces(path, once("abc"), UserFile::NoOptions, { 4, third.stamp });
-        QVERIFY(fourth);
+            QVERIFY(file.open(QIODevice::ReadWrite) && file.write(bytes) == bytes.size());
+            file.close();
+            const struct timespec times[2] = { { 0, UTIME_OMIT },
+                { time_t(third.stamp.modified / 1000000000), long(third.stamp.modified % 1000000000) } };
+            QVERIFY(::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0) == 0);
+        };
+        rewriteTimeBack("Y");
+        QVERIFY(UserFile::writePieces(path, once("abc"), UserFile::NoOptions, { 4, third.stamp }).keptStale);
         QCOMPARE(fileBytes(path), QByteArray("Y123abc"));
+
+        // Expected to replace a file that changed: nothing is written; the
+        // digest is that of the bytes written.
+        rewriteTimeBack("Z");
+        QVERIFY(UserFile::write(path, "new", UserFile::NoOptions, third.stamp).replacedChanged);
+        QCOMPARE(fileBytes(path), QByteArray("Z123abc"));
+        const UserFile::Result digested = UserFile::write(path, "mine", UserFile::WithDigest);
+        QCOMPARE(digested.digest, UserFile::digest("mine"));
+        QVERIFY(UserFile::write(path, "mine2", UserFile::NoOptions, digested.stamp));
     }
 
     // A long kept start (copied in steps, the old file's cache dropped
@@ -352,13 +358,15 @@ private slots:
         QByteArray book;
         for (int i = 0; book.size() < 1100000; ++i)
             book += QByteArray::number(i * 7919) + (i % 13 ? ' ' : '\n');
-        UserFile::Result written = UserFile::write(path, book);
+        UserFile::Result written = UserFile::write(path, book, UserFile::WithDigest);
         QVERIFY(written);
+        // The digest takes the kept part's whole mebibytes from the file before.
         for (const int kept : { 1048576 + 3, 700001, 262144 }) {
-            written = UserFile::writePieces(path, once("<tail>"), UserFile::NoOptions, { kept, written.stamp });
+            written = UserFile::writePieces(path, once("<tail>"), UserFile::WithDigest, { kept, written.stamp, written.chunks });
             QVERIFY2(written, qPrintable(written.error));
             book = book.left(kept) + "<tail>";
             QCOMPARE(fileBytes(path), book);
+            QCOMPARE(written.digest, UserFile::digest(book));
         }
     }
 

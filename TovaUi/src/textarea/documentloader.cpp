@@ -157,6 +157,37 @@ ReadAhead& pendingReadAhead()
     return ahead;
 }
 
+// Where a cursor at `at` in before goes in after: the same place in the
+// text both share. Within their common start it stays; from its end on, it goes
+// before the text that followed it (found again in after, exactly so when
+// that lies in their common end), or to the end when it was at the end;
+// failing both, to the end of the common start. The next keys then land
+// where the writer was, after any lines another program put there, never
+// inside them. Line breaks count as one character, as in the document.
+int placeInNewText(const QString& before, QString after, int at)
+{
+    if (after.contains(QLatin1Char('\r')))
+        after.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    at = qBound(0, at, before.size());
+    const int shorter = qMin(before.size(), after.size());
+    int start = 0;
+    while (start < shorter && before.at(start) == after.at(start))
+        ++start;
+    if (at < start)
+        return at;
+    int end = 0;
+    while (end < shorter - start && before.at(before.size() - 1 - end) == after.at(after.size() - 1 - end))
+        ++end;
+    constexpr int followingChars = 64;
+    const QString following = before.mid(at, followingChars);
+    if (following.isEmpty())
+        return after.size();
+    if (following.size() == followingChars && before.size() - at <= end)
+        return after.size() - (before.size() - at);
+    const int found = after.indexOf(following, start);
+    return found >= 0 ? found : start;
+}
+
 } // namespace
 
 DocumentLoader::DocumentLoader(const EditorParts& parts, QObject* parent)
@@ -292,7 +323,9 @@ void DocumentLoader::textRead(const Load& load, const DocumentRead& read)
         return;
     }
     EditWindow* window = m_parts.window;
+    int cursorAt = load.cursor;
     if (reload) {
+        cursorAt = placeInNewText(m_parts.whole->text(), read.text, load.cursor);
         window->connectEditAndAllDocument(false);
         file->setTextLoaded(false);
         window->clear();
@@ -318,7 +351,7 @@ void DocumentLoader::textRead(const Load& load, const DocumentRead& read)
         file->setInitPosition(2);
     }
     setAllText(text);
-    textTaken(path, resource, load.cursor);
+    textTaken(path, resource, cursorAt);
     if (reload)
         window->connectEditAndAllDocument(true);
 }

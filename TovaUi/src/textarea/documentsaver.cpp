@@ -15,6 +15,18 @@ namespace {
 QMutex writeHookMutex;
 DocumentSaver::Hook writeHook;
 DocumentSaver::Hook writtenHook;
+DocumentSaver::Hook renameHook;
+
+void callHook(const DocumentSaver::Hook& which, const QString& path)
+{
+    DocumentSaver::Hook hook;
+    {
+        QMutexLocker lock(&writeHookMutex);
+        hook = which;
+    }
+    if (hook)
+        hook(path);
+}
 
 } // namespace
 
@@ -42,6 +54,12 @@ void DocumentSaver::setWriteHook(Hook hook)
 {
     QMutexLocker lock(&writeHookMutex);
     writeHook = std::move(hook);
+}
+
+void DocumentSaver::setRenameHook(Hook hook)
+{
+    QMutexLocker lock(&writeHookMutex);
+    renameHook = std::move(hook);
 }
 
 void DocumentSaver::setWrittenHook(Hook hook)
@@ -196,11 +214,15 @@ void DocumentSaver::run()
         if (done.seen != FileIdentity::Seen::Same) {
             done.result = UserFile::Result(false, QString());
         } else if (!job.rawText.isNull()) {
-            done.result = writeRawText(job);
+            done.result = writeRawText(job, expected.stamp());
         } else {
-            done.result = UserFile::write(job.path, job.bytes, UserFile::NoOptions);
+            done.result = UserFile::write(job.path, job.bytes, UserFile::WithDigest, expected.stamp());
             if (job.path == m_onDisk.path)
                 m_onDisk = OnDisk();
+        }
+        if (done.result.replacedChanged && !done.result.ok) {
+            done.seen = FileIdentity::Seen::Changed;
+            done.result.error.clear();
         }
         {
             QMutexLocker hookLock(&writeHookMutex);
@@ -209,7 +231,7 @@ void DocumentSaver::run()
         if (hook)
             hook(job.path);
         if (done.result.ok) {
-            done.file = FileIdentity::ofWrite(done.result.stamp);
+            done.file = FileIdentity::ofWrite(done.result.stamp, done.result.digest);
             if (!expected.isNull())
                 m_replaced.append({ expected, done.file });
             if (m_replaced.size() > 8)
@@ -237,8 +259,16 @@ void DocumentSaver::addMark(QVector<QPair<int, qint64>>& marks, const QString& t
 
 // Writes a raw text, keeping the start of the file the last one left when
 // that part of the text is unchanged and the file is still that one.
-UserFile::Result DocumentSaver::writeRawText(const Job& job)
+UserFile::Result DocumentSaver::writeRawText(const Job& job, const UserFile::Stamp& expected)
 {
+    if (job.form.mixedLineEnds()) {
+        // Each line keeps its own line end: the file is written whole,
+        // after the one it replaces.
+        m_onDisk = OnDisk();
+        QFile old(job.path);
+        const QByteArray before = old.open(QIODevice::ReadOnly) ? old.readAll() : QByteArray();
+        return UserFile::write(job.path, job.form.encodeAfter(job.rawText, before), UserFile::WithDigest, expected);
+    }
     const int size = job.rawText.size();
     m_onDisk.unchanged = std::min(m_onDisk.unchanged, job.unchanged);
     QVector<QPair<int, qint64>> marks;
@@ -254,6 +284,7 @@ UserFile::Result DocumentSaver::writeRawText(const Job& job)
         if (!marks.isEmpty()) {
             kept.bytes = marks.constLast().second;
             kept.stamp = m_onDisk.stamp;
+            kept.chunks = m_onDisk.chunks;
         }
     }
     for (;;) {
@@ -261,13 +292,15 @@ UserFile::Result DocumentSaver::writeRawText(const Job& job)
         qint64 bytes = kept.bytes;
         const UserFile::Result result = UserFile::writePieces(
             job.path, [&](QByteArray& piece) {
-                if (!pieces(piece))
+                if (!pieces(piece)) {
+                    callHook(renameHook, job.path);
                     return false;
+                }
                 bytes += piece.size();
                 addMark(marks, job.rawText, pieces.at(), bytes);
                 return true;
             },
-            UserFile::NoOptions, kept);
+            UserFile::WithDigest, kept, expected);
         if (result.keptStale) {
             // Somebody else wrote the file since: all of it again.
             marks.clear();
@@ -278,6 +311,7 @@ UserFile::Result DocumentSaver::writeRawText(const Job& job)
             m_onDisk.path = job.path;
             m_onDisk.form = job.form;
             m_onDisk.stamp = result.stamp;
+            m_onDisk.chunks = result.chunks;
             m_onDisk.marks = marks;
             m_onDisk.unchanged = INT_MAX;
         }
@@ -291,6 +325,8 @@ UserFile::Result DocumentSaver::writeRawText(const Job& job)
 // the one compared throughout.
 void DocumentSaver::adopt(const Job& job)
 {
+    if (job.form.mixedLineEnds())
+        return; // written whole every time
     m_onDisk.unchanged = std::min(m_onDisk.unchanged, job.unchanged);
     QFile file(job.path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
@@ -313,6 +349,7 @@ void DocumentSaver::adopt(const Job& job)
     m_onDisk.path = job.path;
     m_onDisk.form = job.form;
     m_onDisk.stamp = before;
+    m_onDisk.chunks.clear();
     m_onDisk.marks = marks;
     m_onDisk.unchanged = INT_MAX;
 }
@@ -327,6 +364,8 @@ void DocumentSaver::deliver()
     }
     std::sort(done.begin(), done.end(), [](const Done& a, const Done& b) { return a.ticket < b.ticket; });
     for (const Done& d : qAsConst(done)) {
+        if (d.result.ok && d.result.replacedChanged)
+            emit overwrote(d.ticket, d.path, d.result.replacedBytes);
         if (!d.superseded)
             emit found(d.ticket, d.seen, d.file);
         emit written(d.ticket, d.path, d.superseded, d.result.ok, d.result.error);

@@ -39,7 +39,9 @@ class QThread;
 //
 // A save told which file it replaces (expected) writes nothing when the file
 // at its path is no longer that one (another program wrote, moved or
-// deleted it): found() says so, and the owner decides what follows.
+// deleted it, also while the new file was written): found() says so, and
+// the owner decides what follows. A change landing during the rename itself
+// is handed back (overwrote()).
 class DocumentSaver : public QObject
 {
     Q_OBJECT
@@ -75,6 +77,9 @@ public:
     // Tests: called on the writer thread after each write, before its
     // result is handed back (another program's change landing just then).
     static void setWrittenHook(Hook hook);
+    // Tests: called on the writer thread once a raw text's bytes are all
+    // in its new file, before that is put in place.
+    static void setRenameHook(Hook hook);
 
 signals:
     // ticket: the write; superseded: dropped for a newer one of the same
@@ -86,6 +91,9 @@ signals:
     // was found instead (Changed or Gone; nothing was written, ok is false
     // and error empty).
     void found(quint64 ticket, FileIdentity::Seen seen, const FileIdentity& file);
+    // Before found() of a write that replaced a file another program
+    // changed while it was renamed over: that file's bytes.
+    void overwrote(quint64 ticket, const QString& path, const QByteArray& bytes);
 
 private:
     struct Job {
@@ -103,6 +111,7 @@ private:
         QString path;
         TextFileForm form;
         UserFile::Stamp stamp;
+        QVector<quint64> chunks; // its digest's parts, when written here
         // Characters and bytes at the ends of its pieces whose bytes stay
         // the same whatever follows (not at the end of the text, nor behind
         // a high surrogate).
@@ -122,7 +131,7 @@ private:
     static Job rawTextJob(const QString& path, const QString& rawText, int unchanged, const TextFileForm& form);
     quint64 queue(Job job);
     void run();
-    UserFile::Result writeRawText(const Job& job);
+    UserFile::Result writeRawText(const Job& job, const UserFile::Stamp& expected);
     void adopt(const Job& job);
     static void addMark(QVector<QPair<int, qint64>>& marks, const QString& text, int at, qint64 bytes);
     bool isWrite(const Job& job) const { return !job.adopt; }

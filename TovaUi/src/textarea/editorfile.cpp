@@ -15,6 +15,7 @@
 #include "textarea/windowscroller.h"
 #include "textarea/writerselection.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QTextDocument>
@@ -37,6 +38,7 @@ EditorFile::EditorFile(const EditorParts& parts, QObject* parent)
     m_saver = new DocumentSaver(this);
     connect(m_saver, &DocumentSaver::found, this, &EditorFile::fileFound);
     connect(m_saver, &DocumentSaver::written, this, &EditorFile::savedInBackground);
+    connect(m_saver, &DocumentSaver::overwrote, this, &EditorFile::keepOverwritten);
 }
 
 QString EditorFile::localPath() const
@@ -112,6 +114,11 @@ QByteArray EditorFile::encodedText() const
 {
     if (isHtml())
         return m_parts.whole->document()->toHtml(QByteArrayLiteral("utf-8")).toUtf8();
+    if (m_textForm.mixedLineEnds()) {
+        QFile old(localPath());
+        if (old.open(QIODevice::ReadOnly))
+            return m_textForm.encodeAfter(m_parts.whole->rawText(), old.readAll());
+    }
     return m_textForm.encode(m_parts.whole->rawText());
 }
 
@@ -148,6 +155,9 @@ bool EditorFile::save()
         case FileIdentity::Seen::Gone:
             fileGone(path);
             return false;
+        case FileIdentity::Seen::Unreadable:
+            fileUnreadable(path, true);
+            return false;
         case FileIdentity::Seen::Same:
             break;
         }
@@ -175,13 +185,23 @@ bool EditorFile::saveAs(const QUrl& fileUrl)
     waitForSaves();
     // Written to a temporary file and renamed over the document only when
     // every byte is on disk: a failed save leaves the old file intact.
-    const UserFile::Result written = UserFile::write(path, encodedText(), UserFile::NoOptions);
+    // Over its own file, only while that is the file last read or written.
+    const bool own = fileUrl == m_fileName && !m_gone && !m_identity.isNull();
+    const UserFile::Result written
+        = UserFile::write(path, encodedText(), UserFile::WithDigest, own ? m_identity.stamp() : UserFile::Stamp());
+    if (!written && written.replacedChanged) {
+        changedOutside(path, true);
+        return false;
+    }
     if (!written) {
         WriteNotice::show(LazyTextDocument::tr("Cannot save: "), path, written.error);
         return false;
     }
     WriteNotice::passed(path);
-    m_identity = FileIdentity::ofWrite(written.stamp);
+    if (written.replacedChanged)
+        keepOverwritten(0, path, written.replacedBytes);
+    m_identity = FileIdentity::ofWrite(written.stamp, written.digest);
+    m_unreadable = false;
     m_writeFailing = false;
     setSavedRevision(m_parts.whole->revision());
     m_parts.whole->document()->setModified(false);
@@ -419,7 +439,13 @@ void EditorFile::checkFile(bool tell)
     const QString path = localPath();
     if (m_exiting || m_loading || path.isEmpty() || m_identity.isNull() || isSaving())
         return;
-    switch (m_identity.compare(path)) {
+    const FileIdentity::Seen seen = m_identity.compare(path);
+    if (seen != FileIdentity::Seen::Unreadable)
+        m_unreadable = false;
+    switch (seen) {
+    case FileIdentity::Seen::Unreadable:
+        fileUnreadable(path, false);
+        return;
     case FileIdentity::Seen::Same:
         if (m_gone) { // moved back
             m_gone = false;
@@ -461,8 +487,32 @@ bool EditorFile::changedOutside(const QString& path, bool tell)
     } else if (tell) {
         message::show(Message::Tips, LazyTextDocument::tr("文件已被其他程序修改，已重新载入。"), 5000);
     }
+    // The cursor goes back to its place in the text both versions share.
     m_parts.loader->reloadText(m_parts.selection->whole().cursor);
     return true;
+}
+
+void EditorFile::fileUnreadable(const QString& path, bool asked)
+{
+    if (m_unreadable && !asked)
+        return;
+    m_unreadable = true;
+    logWarning(lcEditor) << path << "may not be read; nothing is written or copied until it can be";
+    message::show(Message::TipsError,
+        LazyTextDocument::tr("无法读取文件（没有权限）：%1。未保存的修改仍在编辑器中，能读取后再保存。").arg(path), 8000);
+}
+
+void EditorFile::keepOverwritten(quint64 ticket, const QString& path, const QByteArray& bytes)
+{
+    if (ticket != 0 && !m_pendingSaves.contains(ticket))
+        return;
+    const QString kept = m_parts.history->keepUnsaved(path, bytes);
+    if (kept.isEmpty()) {
+        logWarning(lcEditor) << "another program's version of" << path << "could be kept nowhere";
+        message::show(Message::TipsError, LazyTextDocument::tr("保存时另一个程序也修改了文件，它的版本无处存放。"), 8000);
+        return;
+    }
+    message::show(Message::TipsError, LazyTextDocument::tr("保存时另一个程序也修改了文件，它的版本已存入：%1").arg(kept), 8000);
 }
 
 void EditorFile::fileGone(const QString& path)

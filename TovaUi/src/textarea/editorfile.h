@@ -116,6 +116,9 @@ public:
     void checkFile(bool tell = true);
     // Whether the file was found gone (deleted or moved away).
     bool isGone() const { return m_gone; }
+    // A copy of the text the file does not hold (once per edit revision);
+    // its path, empty when nothing could take it.
+    QString keepUnsaved();
 
 public slots:
     void doSetFile();
@@ -130,9 +133,12 @@ private:
     // history first. False when it could be kept nowhere (the text stays).
     bool changedOutside(const QString& path, bool tell);
     void fileGone(const QString& path);
-    // A copy of the text the file does not hold (once per edit revision);
-    // its path, empty when nothing could take it.
-    QString keepUnsaved();
+    // The file or its folder may not be read: told once until it can be,
+    // nothing copied, nothing written.
+    void fileUnreadable(const QString& path, bool asked);
+    // Another program's version of the file that a write replaced as it
+    // landed: kept as a copy, and told.
+    void keepOverwritten(quint64 ticket, const QString& path, const QByteArray& bytes);
     bool modified() const;
     void followSavedFile(const QString& path);
     QByteArray encodedText() const;
@@ -167,6 +173,7 @@ private:
     FileIdentity m_foundFile;
     FileIdentity m_identity;
     bool m_gone = false;
+    bool m_unreadable = false;
     bool m_writeFailing = false;
     quint64 m_keptRevision = ~quint64(0);
     QString m_keptPath;

@@ -1,7 +1,6 @@
 #include "fileidentity.h"
 
 #include <QFile>
-#include <QHashFunctions>
 
 #include <cerrno>
 #include <ctime>
@@ -49,26 +48,21 @@ FileIdentity FileIdentity::ofPath(const QString& path)
     return identity;
 }
 
-FileIdentity FileIdentity::ofWrite(const UserFile::Stamp& stamp)
+FileIdentity FileIdentity::ofWrite(const UserFile::Stamp& stamp, quint64 digest)
 {
     FileIdentity identity;
     identity.m_takenAt = nowNanoseconds();
     identity.m_stamp = stamp;
+    identity.m_hasDigest = !stamp.isNull();
+    identity.m_digest = digest;
     return identity;
 }
 
 void FileIdentity::setContent(const QByteArray& bytes)
 {
     m_hasDigest = !isNull() && bytes.size() == m_stamp.size;
-    m_digest = m_hasDigest ? digest(bytes) : 0;
-}
-
-quint64 FileIdentity::digest(const QByteArray& bytes)
-{
-    // Two seeds of Qt's hash (CRC32 in hardware where there is one): enough
-    // to tell a rewrite, at the speed of reading the bytes.
-    return quint64(qHashBits(bytes.constData(), size_t(bytes.size()), 0x9e3779b9u)) << 32
-        | qHashBits(bytes.constData(), size_t(bytes.size()), 0x85ebca6bu);
+    m_digest = m_hasDigest ? UserFile::digest(bytes) : 0;
+    m_read = m_hasDigest;
 }
 
 bool FileIdentity::fresh() const
@@ -76,26 +70,47 @@ bool FileIdentity::fresh() const
     return m_stamp.modified + tickNanoseconds() >= m_takenAt;
 }
 
-FileIdentity::Seen FileIdentity::compare(const QString& path) const
+FileIdentity::Seen FileIdentity::compareContent(const QString& path) const
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return file.error() == QFileDevice::PermissionsError ? Seen::Unreadable : Seen::Changed;
+    const QByteArray bytes = file.readAll();
+    return bytes.size() == m_stamp.size && UserFile::digest(bytes) == m_digest ? Seen::Same : Seen::Changed;
+}
+
+FileIdentity::Seen FileIdentity::compare(const QString& path)
 {
     // A handle on the name alone: no wait for another program's lease, no
     // FIFO opened. The content is read only when the stamp cannot tell.
     const int fd = ::open(QFile::encodeName(path).constData(), O_PATH | O_CLOEXEC);
-    if (fd < 0)
+    if (fd < 0) {
+        if (errno == EACCES || errno == EPERM)
+            return Seen::Unreadable;
         return errno == ENOENT || errno == ENOTDIR ? Seen::Gone : Seen::Changed;
-    const bool sameStamp = !isNull() && UserFile::stampOf(fd) == m_stamp;
+    }
+    const UserFile::Stamp now = UserFile::stampOf(fd);
     ::close(fd);
-    if (!sameStamp)
+    if (isNull() || now.isNull())
         return Seen::Changed;
-    if (!fresh() || !m_hasDigest)
+    if (!(now == m_stamp)) {
+        // Touched, or the same bytes put there anew: still the file.
+        if (!m_hasDigest || now.size != m_stamp.size)
+            return Seen::Changed;
+        const Seen seen = compareContent(path);
+        if (seen == Seen::Same) {
+            m_stamp = now;
+            m_takenAt = nowNanoseconds();
+        }
+        return seen;
+    }
+    if (!fresh() || !m_read)
         return Seen::Same;
-    const qint64 now = nowNanoseconds();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || digest(file.readAll()) != m_digest)
-        return Seen::Changed;
-    if (now > m_stamp.modified + tickNanoseconds())
-        m_takenAt = now;
-    return Seen::Same;
+    const qint64 taken = nowNanoseconds();
+    const Seen seen = compareContent(path);
+    if (seen == Seen::Same && taken > m_stamp.modified + tickNanoseconds())
+        m_takenAt = taken;
+    return seen;
 }
 
 QDateTime FileIdentity::modified() const

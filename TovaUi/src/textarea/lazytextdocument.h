@@ -277,6 +277,9 @@ public:
     static void readAhead(const QUrl& url) { DocumentLoader::readAhead(url); }
     Q_INVOKABLE bool save() { return m_file->save(); }
     Q_INVOKABLE bool saveAs(const QUrl& fileUrl) { return m_file->saveAs(fileUrl); }
+    // A copy of the text its file does not hold (made once per edit); its
+    // path, empty when nothing could take it or nothing is unsaved.
+    Q_INVOKABLE QString keepUnsaved() { return m_file->keepUnsaved(); }
     Q_INVOKABLE void saveInBackground() { m_file->saveInBackground(); }
     bool isSaving() const { return m_file->isSaving(); }
     void waitForSaves() { m_file->waitForSaves(); }

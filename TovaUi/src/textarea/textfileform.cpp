@@ -1,5 +1,7 @@
 #include "textfileform.h"
 
+#include <QVector>
+
 #include "textarea/rawtextpieces.h"
 
 #include <QTextCodec>
@@ -142,8 +144,9 @@ int invalidGbk(const QByteArray& bytes)
     return invalid;
 }
 
-TextFileForm::LineEnd lineEndOf(const QString& text)
+TextFileForm::LineEnd lineEndOf(const QString& text, bool* mixed)
 {
+    *mixed = false;
     // Most files have no carriage return at all: one fast search.
     const int cr = text.indexOf(QLatin1Char('\r'));
     if (cr < 0)
@@ -172,6 +175,7 @@ TextFileForm::LineEnd lineEndOf(const QString& text)
         if (counts[kind] > counts[most])
             most = kind;
     }
+    *mixed = (counts[0] > 0) + (counts[1] > 0) + (counts[2] > 0) > 1;
     return TextFileForm::LineEnd(most);
 }
 
@@ -233,7 +237,7 @@ TextFileForm::Read TextFileForm::read(const QByteArray& bytes)
         // What the codec read only approximately does not come back.
         form.m_exact = form.encodeOther(read.text.constData(), read.text.size(), false) == bytes.mid(from);
     }
-    form.m_lineEnd = lineEndOf(read.text);
+    form.m_lineEnd = lineEndOf(read.text, &form.m_mixed);
     return read;
 }
 
@@ -267,7 +271,8 @@ QString TextFileForm::encodingName() const
 
 bool TextFileForm::operator==(const TextFileForm& other) const
 {
-    return m_encoding == other.m_encoding && m_lineEnd == other.m_lineEnd && m_mark == other.m_mark && m_exact == other.m_exact;
+    return m_encoding == other.m_encoding && m_lineEnd == other.m_lineEnd && m_mark == other.m_mark && m_exact == other.m_exact
+        && m_mixed == other.m_mixed;
 }
 
 QByteArray TextFileForm::mark() const
@@ -298,6 +303,69 @@ QByteArray TextFileForm::encode(const QString& text) const
     QByteArray piece;
     while (pieces(piece))
         bytes += piece;
+    return bytes;
+}
+
+QByteArray TextFileForm::encodeAfter(const QString& text, const QByteArray& before) const
+{
+    const Read old = read(before);
+    if (old.form.m_encoding != m_encoding || old.form.m_mark != m_mark)
+        return encode(text);
+    // The lines of before with their ends ("" for the last), and of text.
+    QVector<QStringRef> oldLines;
+    QVector<QStringRef> oldEnds;
+    const QString& was = old.text;
+    for (int from = 0;;) {
+        int at = from;
+        while (at < was.size() && was.at(at) != QLatin1Char('\n') && was.at(at) != QLatin1Char('\r'))
+            ++at;
+        oldLines.append(was.midRef(from, at - from));
+        if (at == was.size()) {
+            oldEnds.append(QStringRef());
+            break;
+        }
+        const int endSize = was.at(at) == QLatin1Char('\r') && at + 1 < was.size() && was.at(at + 1) == QLatin1Char('\n') ? 2 : 1;
+        oldEnds.append(was.midRef(at, endSize));
+        from = at + endSize;
+    }
+    QVector<QStringRef> lines;
+    for (int from = 0;;) {
+        int at = from;
+        while (at < text.size() && text.at(at) != QChar::ParagraphSeparator && text.at(at) != QLatin1Char('\n'))
+            ++at;
+        lines.append(text.midRef(from, at - from));
+        if (at == text.size())
+            break;
+        from = at + 1;
+    }
+    const int count = lines.size();
+    const int oldCount = oldLines.size();
+    int start = 0;
+    while (start < qMin(count, oldCount) && lines.at(start) == oldLines.at(start))
+        ++start;
+    int end = 0;
+    while (end < qMin(count, oldCount) - start && lines.at(count - 1 - end) == oldLines.at(oldCount - 1 - end))
+        ++end;
+    const TextFileForm plain(m_encoding, m_lineEnd, false);
+    const QByteArray endBytes[3] = { TextFileForm(m_encoding, LineEnd::Lf, false).encode(QStringLiteral("\n")),
+        TextFileForm(m_encoding, LineEnd::CrLf, false).encode(QStringLiteral("\n")),
+        TextFileForm(m_encoding, LineEnd::Cr, false).encode(QStringLiteral("\n")) };
+    const auto endOf = [&](const QStringRef& end) {
+        const LineEnd kind = end.isEmpty() ? m_lineEnd
+            : end.size() == 2             ? LineEnd::CrLf
+            : end.at(0) == QLatin1Char('\r') ? LineEnd::Cr
+                                             : LineEnd::Lf;
+        return endBytes[int(kind)];
+    };
+    QByteArray bytes = mark();
+    for (int i = 0; i < count; ++i) {
+        bytes += plain.encode(lines.at(i).toString());
+        if (i + 1 == count)
+            break;
+        // The break after line i: kept where line i is shared (and had one).
+        const QStringRef kept = i < start ? oldEnds.at(i) : i >= count - 1 - end ? oldEnds.at(i - count + oldCount) : QStringRef();
+        bytes += endOf(kept);
+    }
     return bytes;
 }
 

@@ -23,8 +23,9 @@
 //   character) is not exact: the editor shows it and never writes it.
 // - Line end: the file's most frequent of LF, CR LF and CR (the first found
 //   of equally frequent ones; LF for a file without any). Every line break
-//   of the text is written with it, so a file of mixed line ends is the
-//   one file written back with other bytes than it had.
+//   of the text is written with it; in a file of mixed line ends, the
+//   breaks between lines the writer did not edit keep the ends they had
+//   (encodeAfter()).
 class TextFileForm
 {
 public:
@@ -46,6 +47,8 @@ public:
     Encoding encoding() const { return m_encoding; }
     LineEnd lineEnd() const { return m_lineEnd; }
     bool hasMark() const { return m_mark; }
+    // Whether the file read has more than one kind of line end.
+    bool mixedLineEnds() const { return m_mixed; }
     // Whether the text read gives back the file's bytes.
     bool exact() const { return m_exact; }
     // "UTF-8", "GBK", "UTF-16" or "UTF-32".
@@ -56,6 +59,10 @@ public:
     // The bytes of a text: each line feed and paragraph separator written
     // as the line end, the mark in front.
     QByteArray encode(const QString& text) const;
+    // The bytes of a text that replaces the file holding before: as
+    // encode(), except that each line break between lines the two share at
+    // their start or at their end keeps the line end it has in before.
+    QByteArray encodeAfter(const QString& text, const QByteArray& before) const;
     // The bytes of count characters of a text in an encoding other than
     // UTF-8 (which RawTextPieces writes itself), line breaks as in
     // encode(); first: they begin the file (the mark goes in front).
@@ -68,6 +75,7 @@ private:
     LineEnd m_lineEnd = LineEnd::Lf;
     bool m_mark = false;
     bool m_exact = true;
+    bool m_mixed = false;
 };
 
 struct TextFileForm::Read {

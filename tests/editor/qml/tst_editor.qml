@@ -161,7 +161,15 @@ TestCase {
         function row(tag, bytes) { return { tag: tag, bytes: bytes(""), saved: bytes("xy") } }
         var lines = "\n山河远阔，人间烟火。\n第三行\n"
         var gbk = hex("第一行" + lines, "GBK")
+        // 250 LF, 100 CR LF and 50 CR lines, as files put together from
+        // several machines have them.
+        var mixed = ""
+        for (var i = 1; i < 400; ++i)
+            mixed += "第" + i + "行" + ["\n", "\n", "\r\n", "\n", "\r", "\n", "\r\n", "\n"][i % 8]
         return [
+            row("mixed line ends", x => hex("第一行" + x + "\r\n" + mixed)),
+            { tag: "mixed line ends, typed at the very end", bytes: hex("第一行\r\n" + mixed), end: "Qz",
+              saved: hex("第一行\r\n" + mixed + "Qz") },
             row("utf-8", x => hex("第一行" + x + lines)),
             row("utf-8, a stray byte", x => hex("第一") + "ff" + hex("行" + x + lines)),
             row("utf-8, a stray byte ending the line", x => hex("第一行") + "ff" + hex(x + lines)),
@@ -184,7 +192,9 @@ TestCase {
         var r = edit.positionToRectangle(1)
         mouseClick(edit, edit.width - 30, r.y + r.height / 2)
         findChild(page, "saveTimer").interval = 50
-        typeText("xy")
+        if (row.end)
+            keyClick(Qt.Key_End, Qt.ControlModifier)
+        typeText(row.end || "xy")
         if (!row.readOnly) {
             tryVerify(function() { return fixture.readHex(url) === row.saved }, 3000)
             tryCompare(page, "isModified", false, 2000)
@@ -369,16 +379,26 @@ TestCase {
         verify(fixture.removeFolderOf(url))
         tryCompare(page, "deleted", true, 3000)
         verify(tabs.tabTitle(page).indexOf(" (已删除)") > 0)
-        mainWindow.closeDocument()
-        compare(tabs.count, 1)
-        verify(page.document.allText.indexOf("!") >= 0)
+        // The question says where the text is kept; No keeps the tab, Yes
+        // closes it.
+        for (var answer = 0; answer < 2; ++answer) {
+            mainWindow.closeDocument()
+            var question = findChild(tabs, "closeDeletedQuestion")
+            verify(question, "question")
+            tryVerify(function() { return question.opened })
+            var kept = question.text.substring(question.text.indexOf("：") + 1, question.text.indexOf("\n"))
+            compare(fixture.readPath(kept), page.document.allText)
+            mouseClick(findChild(question.contentItem, answer === 0 ? "sheetCancelButton" : "sheetOkButton"))
+            tryVerify(function() { return findChild(tabs, "closeDeletedQuestion") === null })
+            compare(tabs.count, 1 - answer)
+        }
         // A writable file closes after its save.
         var other = newFile("fine\n")
         var second = openLoaded(other)
         second.document.gotoEnd()
         typeText("?")
         mainWindow.closeDocument()
-        compare(tabs.count, 1)
+        compare(tabs.count, 0)
         compare(fixture.read(other), "fine\n?")
     }
 
@@ -520,7 +540,14 @@ TestCase {
             { tag: "append just after a save", how: "save" },
             { tag: "book folder moved away", how: "move" },
             { tag: "book folder deleted", how: "delete" },
-            { tag: "chapter made unwritable", how: "lock" }
+            { tag: "chapter made unwritable", how: "lock" },
+            { tag: "chapter touched", how: "touch" },
+            { tag: "same bytes renamed over", how: "same" },
+            { tag: "same-size rewrite, time put back", how: "timeback" },
+            { tag: "book folder unreadable", how: "unreadable" },
+            { tag: "typing after a reload", how: "place" },
+            { tag: "appending while Enter is pressed", how: "appending" },
+            { tag: "book folder deleted and made again", how: "remade" }
         ]
     }
 
@@ -549,9 +576,88 @@ TestCase {
             reloadedAndTyped(tabs.currentEditor, "mine")
             return
         }
+        if (data.how === "timeback")
+            verify(fixture.sh("touch -d '1 minute ago' \"$1\"", url))
         var page = openLoaded(url)
+        if (data.how === "place") {
+            // 30 letters typed inside line 5, then another program's line.
+            var book = fixture.book(20), at = book.indexOf("第5行") + 2
+            page.document.gotoPostionByAll(at)
+            typeText("abcdefghijklmnopqrstuvwxyzabcd")
+            verify(fixture.append(url, outside))
+            tryVerify(function() { return !page.loading && page.document.allText === book + outside }, 5000)
+            page.textArea.textEdit.forceActiveFocus()
+            typeText("QzNEXT")
+            compare(page.document.allText, book.substring(0, at) + "QzNEXT" + book.substring(at) + outside)
+            return
+        }
         page.document.gotoEnd()
         typeText("mine")
+        var folder = "\"$(dirname \"$1\")\""
+        if (data.how === "touch" || data.how === "same") {
+            // No change: no reload, no copy, the text and the save go on.
+            verify(fixture.sh(data.how === "touch" ? "touch \"$1\"" : "cp -p \"$1\" \"$1.new\" && mv \"$1.new\" \"$1\"", url))
+            wait(300)
+            keyClick(Qt.Key_Return)
+            tryVerify(function() { return fixture.read(url) === page.document.allText }, 3000)
+            verify(page.document.allText.indexOf(fixture.book(20) + "mine\n") === 0)
+            compare(noticeWith("其他程序修改"), "")
+            return
+        }
+        if (data.how === "timeback") {
+            verify(fixture.sh("cp -p \"$1\" \"$1.x\" && sed -i s/第1章/新1章/ \"$1.x\" && touch -r \"$1\" \"$1.x\" && cp -p \"$1.x\" \"$1\"", url))
+            var theirs = fixture.read(url)
+            tryVerify(function() { return !page.loading && page.document.allText === theirs }, 5000)
+            verify(theirs.indexOf("新1章") === 0 && noticeWith("未保存的修改已存入：") !== "")
+            return
+        }
+        if (data.how === "unreadable") {
+            // Told once; nothing copied or written until it can be read.
+            verify(fixture.sh("{ [ $(id -u) != 0 ] || chown -R nobody " + folder + "; } && chmod o+x \"$HOME\" \"$HOME/..\"", url) && fixture.asNobody(true))
+            try {
+                verify(fixture.sh("chmod 000 " + folder, url))
+                for (var i = 0; i < 5; ++i) {
+                    keyClick(Qt.Key_Return)
+                    tryVerify(function() { return noticeWith("无法读取文件") !== "" }, 3000)
+                    compare(notices.count, 1)
+                }
+            } finally {
+                verify(fixture.sh("chmod 755 " + folder, url) && fixture.asNobody(false))
+            }
+            verify(fixture.read(url).indexOf("mine") < 0)
+            keyClick(Qt.Key_Return)
+            tryVerify(function() { return fixture.read(url) === page.document.allText }, 3000)
+            return
+        }
+        if (data.how === "appending") {
+            // Another program appends 6 lines; they stay whole (the writer's
+            // indentation aside) in the file and the editor.
+            findChild(page, "saveTimer").interval = 50
+            verify(fixture.sh("for i in 1 2 3 4 5 6; do sleep 0.2; echo 另一个程序的第$i行 >>\"$1\"; done &", url))
+            for (var k = 0; k < 8; ++k) {
+                typeText("word" + k)
+                keyClick(Qt.Key_Return)
+                wait(150)
+            }
+            tryVerify(function() { return fixture.read(url).indexOf("第6行\n") > 0 && !page.loading && !page.isModified }, 5000)
+            tryVerify(function() { return fixture.read(url) === page.document.allText }, 5000)
+            var lines = fixture.read(url).replace(/^\u3000+/mg, "").split("\n")
+            for (var n = 1; n <= 6; ++n)
+                verify(lines.indexOf("另一个程序的第" + n + "行") > 0, n)
+            return
+        }
+        if (data.how === "remade") {
+            // Ctrl+S says why it cannot write, then writes once it can.
+            verify(fixture.removeFolderOf(url))
+            tryCompare(page, "deleted", true, 3000)
+            mainWindow.saveAll()
+            verify(noticeWith("Cannot save: ") !== "")
+            verify(fixture.sh("mkdir " + folder, url))
+            mainWindow.saveAll()
+            compare(fixture.read(url), page.document.allText)
+            verify(fixture.read(url).indexOf("mine") > 0 && !page.deleted && noticeWith("Saved successfully") !== "")
+            return
+        }
         if (data.how === "save") {
             fixture.appendAfterNextWrite(url, outside)
             keyClick(Qt.Key_Return)
