@@ -3028,7 +3028,7 @@
     <name>UserInfo</name>
     <message>
         <source>密码已失效（可能已在别处修改），已退出登录，请重新登录</source>
-        <translation type="unfinished"></translation>
+        <translation>لم تعد كلمة المرور صالحة (ربما غُيّرت في مكان آخر). تم تسجيل خروجك؛ يرجى تسجيل الدخول مرة أخرى.</translation>
     </message>
     <message>
         <source>请输入用户名</source>

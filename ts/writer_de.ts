@@ -2976,7 +2976,7 @@ Einschalten?</translation>
     <name>UserInfo</name>
     <message>
         <source>密码已失效（可能已在别处修改），已退出登录，请重新登录</source>
-        <translation>Das Passwort gilt nicht mehr (vielleicht wurde es anderswo geändert). Sie sind abgemeldet; bitte melden Sie sich erneut an.</translation>
+        <translation>Das Passwort gilt nicht mehr (es wurde vielleicht anderswo geändert). Sie wurden abgemeldet; bitte melden Sie sich erneut an.</translation>
     </message>
     <message>
         <source>请输入用户名</source>

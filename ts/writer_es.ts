@@ -2976,7 +2976,7 @@ Si su texto no es dialogado o no está seguro, ¡no active esta opción!
     <name>UserInfo</name>
     <message>
         <source>密码已失效（可能已在别处修改），已退出登录，请重新登录</source>
-        <translation type="unfinished"></translation>
+        <translation>La contraseña ya no es válida (puede que se haya cambiado en otro lugar). Se ha cerrado la sesión; vuelva a iniciarla.</translation>
     </message>
     <message>
         <source>请输入用户名</source>

@@ -2976,7 +2976,7 @@ L'activer ?</translation>
     <name>UserInfo</name>
     <message>
         <source>密码已失效（可能已在别处修改），已退出登录，请重新登录</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mot de passe n'est plus valable (il a peut-être été changé ailleurs). Vous êtes déconnecté ; reconnectez-vous.</translation>
     </message>
     <message>
         <source>请输入用户名</source>

@@ -2976,7 +2976,7 @@ Attivarlo?</translation>
     <name>UserInfo</name>
     <message>
         <source>密码已失效（可能已在别处修改），已退出登录，请重新登录</source>
-        <translation type="unfinished"></translation>
+        <translation>La password non è più valida (forse è stata cambiata altrove). Sei stato disconnesso; accedi di nuovo.</translation>
     </message>
     <message>
         <source>请输入用户名</source>

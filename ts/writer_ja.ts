@@ -2963,7 +2963,7 @@ Copyright © Penlark 開発者</translation>
     <name>UserInfo</name>
     <message>
         <source>密码已失效（可能已在别处修改），已退出登录，请重新登录</source>
-        <translation type="unfinished"></translation>
+        <translation>パスワードが無効になりました（別の場所で変更された可能性があります）。ログアウトしました。もう一度ログインしてください。</translation>
     </message>
     <message>
         <source>请输入用户名</source>

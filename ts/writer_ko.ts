@@ -2963,7 +2963,7 @@ Copyright © Penlark 개발자</translation>
     <name>UserInfo</name>
     <message>
         <source>密码已失效（可能已在别处修改），已退出登录，请重新登录</source>
-        <translation type="unfinished"></translation>
+        <translation>비밀번호가 더 이상 유효하지 않습니다(다른 곳에서 변경되었을 수 있습니다). 로그아웃되었습니다. 다시 로그인하세요.</translation>
     </message>
     <message>
         <source>请输入用户名</source>

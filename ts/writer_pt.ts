@@ -2976,7 +2976,7 @@ Ligar?</translation>
     <name>UserInfo</name>
     <message>
         <source>密码已失效（可能已在别处修改），已退出登录，请重新登录</source>
-        <translation type="unfinished"></translation>
+        <translation>A senha já não é válida (pode ter sido alterada noutro lugar). A sessão foi terminada; inicie sessão de novo.</translation>
     </message>
     <message>
         <source>请输入用户名</source>

@@ -2989,7 +2989,7 @@
     <name>UserInfo</name>
     <message>
         <source>密码已失效（可能已在别处修改），已退出登录，请重新登录</source>
-        <translation type="unfinished"></translation>
+        <translation>Пароль больше не действует (возможно, его изменили в другом месте). Вы вышли из учётной записи; войдите снова.</translation>
     </message>
     <message>
         <source>请输入用户名</source>
