@@ -153,6 +153,9 @@ QStringList heardCheck(QQuickWindow* window)
         { "Escape", keys({ Qt::Key_Escape }), QStringLiteral("focus text") },
         { "Alt and the File menu's letter", keys({ int(Qt::ALT) | letter.at(0).unicode() }), QStringLiteral("focus menu entry ") },
         { "Escape from the menu", keys({ Qt::Key_Escape }), QStringLiteral("focus text") },
+        { "F10", keys({ Qt::Key_F10 }), QStringLiteral("focus menu entry ") },
+        { "Right to the Edit menu", keys({ Qt::Key_Right }), QStringLiteral("focus menu entry ") },
+        { "Escape from the Edit menu", keys({ Qt::Key_Escape }), QStringLiteral("focus text") },
         { "Ctrl+2", keys({ Qt::CTRL | Qt::Key_2 }), QStringLiteral("focus list entry Chapter 1") },
         { "Down in the chapters", keys({ Qt::Key_Down }), QStringLiteral("focus list entry Chapter 2") },
         { "Escape from the chapters", keys({ Qt::Key_Escape }), QStringLiteral("focus text") },
@@ -219,6 +222,9 @@ int runLanguage(const QString& code, const QString& name)
     auto* window = qobject_cast<QQuickWindow*>(engine.rootObjects().first());
     if (!QTest::qWaitFor([window] { return window->property("documentPage").value<QObject*>() != nullptr; }, 10000))
         return 2;
+    // The screens are checked at the default size a larger screen gives (the
+    // test screen, 800 x 600, would shrink the window to its width).
+    window->resize(920, 600);
     QMetaObject::invokeMethod(window, "openFile",
                               Q_ARG(QString, QUrl::fromLocalFile(books + QStringLiteral("/Novel/chapter-1.txt")).toString()));
     QTest::qWait(300);

@@ -28,6 +28,7 @@
 #include <QQuickWindow>
 #include <QSettings>
 #include <QtQuickTest>
+#include <qpa/qwindowsysteminterface.h>
 
 class TestShellStartup : public QObject
 {
@@ -249,6 +250,102 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(document->property("allSelectedText").toString().trimmed(),
                                   QStringLiteral("第2章 承\n　　雨来了。").replace(QLatin1Char('\n'), QChar(0x2029)), 5000);
         QCOMPARE(document->property("allText").toString(), before);
+        window->close();
+    }
+
+    // Alt and the File menu's letter as X delivers it: the layout's key and
+    // text with the physical key's scan code, which X also offers to
+    // shortcuts as the first layout's Latin key (Alt+Ф as Alt+A, the
+    // select-chapter key). With a chapter in front it opens the File menu
+    // and selects nothing; the Enter after it runs the menu's entry and the
+    // chapter stays as it was. The shell_x run sends these under X.
+    void menuLetterOpensItsMenu_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("keysym");
+        QTest::addColumn<int>("scanCode");
+        QTest::addRow("ru, us,ru layout") << QStringLiteral("русский язык") << 0x424 << QStringLiteral("ф") << 0x6c6 << 38;
+        QTest::addRow("de") << QStringLiteral("Deutsch") << int(Qt::Key_D) << QStringLiteral("d") << 0x64 << 40;
+        QTest::addRow("fr") << QStringLiteral("Français") << int(Qt::Key_F) << QStringLiteral("f") << 0x66 << 41;
+        QTest::addRow("it") << QStringLiteral("In Italiano") << int(Qt::Key_F) << QStringLiteral("f") << 0x66 << 41;
+        QTest::addRow("es, A taken") << QStringLiteral("Español") << int(Qt::Key_R) << QStringLiteral("r") << 0x72 << 27;
+        QTest::addRow("pt, A taken") << QStringLiteral("Portugués") << int(Qt::Key_R) << QStringLiteral("r") << 0x72 << 27;
+    }
+    void menuLetterOpensItsMenu()
+    {
+        QFETCH(QString, language);
+        QFETCH(int, key);
+        QFETCH(QString, text);
+        QFETCH(int, keysym);
+        QFETCH(int, scanCode);
+        QQmlApplicationEngine engine;
+        QQuickWindow* window = loadActiveMainWindow(engine);
+        QVERIFY(window);
+        QObject* i18n = engine.rootContext()->contextProperty(QStringLiteral("i18n")).value<QObject*>();
+        QVERIFY(QMetaObject::invokeMethod(i18n, "reTrans", Q_ARG(QString, language)));
+        const QString path = global::documentPath() + QStringLiteral("/letter.txt");
+        QObject* page = openBook(window, QStringLiteral("letter.txt"));
+        QVERIFY(page);
+        QObject* document = page->property("document").value<QObject*>();
+        QQuickItem* edit = editorText(page);
+        const QString before = document->property("allText").toString();
+        edit->forceActiveFocus();
+        edit->setProperty("cursorPosition", before.indexOf(QStringLiteral("雨")));
+        QObject* menuBar = window->findChild<QObject*>(QStringLiteral("windowsMenuBar"));
+        QCOMPARE(menuBar->property("mnemonics").toMap().value(QStringLiteral("fileMenu")).toString(), QString(QChar(key)));
+        QSignalSpy newFile(window, SIGNAL(newFile()));
+        for (const QEvent::Type type : { QEvent::KeyPress, QEvent::KeyRelease })
+            QWindowSystemInterface::handleExtendedKeyEvent(window, type, key, Qt::AltModifier, quint32(scanCode), quint32(keysym), 0x8, text);
+        QWindowSystemInterface::flushWindowSystemEvents();
+        QTRY_VERIFY(window->findChild<QObject*>(QStringLiteral("fileMenu"))->property("opened").toBool());
+        QCOMPARE(document->property("allSelectedText").toString(), QString());
+        QTest::keyClick(window, Qt::Key_Return);
+        QTRY_COMPARE(newFile.count(), 1);
+        QCOMPARE(document->property("allText").toString(), before);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(file.readAll()), QStringLiteral("第1章 起\n　　风起了。\n第2章 承\n　　雨来了。\n"));
+        QMetaObject::invokeMethod(i18n, "reTrans", Q_ARG(QString, QStringLiteral("中文简体")));
+        window->close();
+    }
+
+    // In every language, under either shipped scheme, each menu has a
+    // letter of its own and none is a key of the scheme.
+    void menuLettersAreNoSchemeKey_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const char* name : { "中文简体", "繁體中文", "English", "Deutsch", "Français", "In Italiano", "Español",
+                                  "Portugués", "русский язык", "日本語", "한국어", "عربي" })
+            QTest::addRow("%s", name) << QString::fromUtf8(name);
+    }
+    void menuLettersAreNoSchemeKey()
+    {
+        QFETCH(QString, language);
+        QQmlApplicationEngine engine;
+        QQuickWindow* window = loadMainWindow(engine);
+        QVERIFY(window);
+        QObject* i18n = engine.rootContext()->contextProperty(QStringLiteral("i18n")).value<QObject*>();
+        QVERIFY(QMetaObject::invokeMethod(i18n, "reTrans", Q_ARG(QString, language)));
+        QObject* keys = engine.rootContext()->contextProperty(QStringLiteral("keys")).value<QObject*>();
+        QObject* menuBar = window->findChild<QObject*>(QStringLiteral("windowsMenuBar"));
+        for (const char* scheme : { "xhw", "default" }) {
+            keys->setProperty("currentName", QString::fromLatin1(scheme));
+            auto* model = keys->property("keysModel").value<QStandardItemModel*>();
+            QStringList schemeKeys;
+            for (int row = 0; row < model->rowCount(); ++row)
+                schemeKeys << QKeySequence(model->item(row)->data(1258).toString()).toString();
+            const QVariantMap letters = menuBar->property("mnemonics").toMap();
+            QCOMPARE(letters.size(), 5);
+            QSet<QString> seen;
+            for (const QVariant& letter : letters) {
+                QVERIFY2(letter.toString().size() == 1 && !seen.contains(letter.toString()), qPrintable(letter.toString()));
+                seen << letter.toString();
+                QVERIFY2(!schemeKeys.contains(QStringLiteral("Alt+") + letter.toString()), qPrintable(QStringLiteral("%1 %2").arg(QLatin1String(scheme), letter.toString())));
+            }
+        }
+        QMetaObject::invokeMethod(i18n, "reTrans", Q_ARG(QString, QStringLiteral("中文简体")));
         window->close();
     }
 
@@ -767,6 +864,13 @@ int main(int argc, char** argv)
     // The tests close main windows; the run must outlive them.
     app.setQuitOnLastWindowClosed(false);
 
+    // "--startup <function>": only that start-up check (the shell_x run
+    // under X, with the platform's own key handling).
+    if (argc > 2 && qstrcmp(argv[1], "--startup") == 0) {
+        TestShellStartup startup;
+        argv[1] = argv[0];
+        return QTest::qExec(&startup, argc - 1, argv + 1);
+    }
     int status = 0;
     {
         TestShellStartup startup;
