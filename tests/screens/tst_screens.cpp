@@ -150,6 +150,7 @@ QStringList heardCheck(QQuickWindow* window)
         { "Down", keys({ Qt::Key_Down }), QStringLiteral("focus row chapter-2.txt") },
         { "Up to the book", keys({ Qt::Key_Up, Qt::Key_Up }), QStringLiteral("focus row Novel (open)") },
         { "Down to the open chapter", keys({ Qt::Key_Down }), QStringLiteral("focus row chapter-1.txt") },
+        { "F2 and Escape in the tree", keys({ Qt::Key_F2, Qt::Key_Escape }), QStringLiteral("focus row chapter-1.txt") },
         { "Escape", keys({ Qt::Key_Escape }), QStringLiteral("focus text") },
         { "Alt and the File menu's letter", keys({ int(Qt::ALT) | letter.at(0).unicode() }), QStringLiteral("focus menu entry ") },
         { "Escape from the menu", keys({ Qt::Key_Escape }), QStringLiteral("focus text") },
