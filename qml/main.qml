@@ -304,8 +304,9 @@ MainWindow {
         var w = settingValue("tmpMainWidth", 0)
         var h = settingValue("tmpMainHeight", 0)
         if (!(w > 0) || !(h > 0)) {
-            w = 920
-            h = 600
+            // the default size, shrunk to a small (or highly scaled) screen
+            w = Math.min(920, Screen.desktopAvailableWidth)
+            h = Math.min(600, Screen.desktopAvailableHeight)
         }
         width = Math.max(300, w)
         height = Math.max(200, h)

@@ -8,6 +8,7 @@
 #include "function/function.h"
 #include "function/keys.h"
 #include "function/message.h"
+#include "function/menuletters.h"
 #include "function/plainkeys.h"
 #include "function/accessiblestate.h"
 #include "function/pointerrest.h"
@@ -74,6 +75,7 @@ void TovaUi::registerModule()
     qmlRegisterType<QIActivityIndicator>(moduleUri, 0, 1, "ActivityIndicator");
     qmlRegisterType<LazyTextDocument>(moduleUri, 0, 1, "LazyTextDocument");
     qmlRegisterType<MarkdownHighlighter>(moduleUri, 0, 1, "MarkdownHighlighter");
+    qmlRegisterType<MenuLetters>(moduleUri, 0, 1, "MenuLetters");
     qmlRegisterType<PlainKeys>(moduleUri, 0, 1, "PlainKeys");
     qmlRegisterType<PointerRest>(moduleUri, 0, 1, "PointerRest");
     qmlRegisterType<AccessibleState>(moduleUri, 0, 1, "AccessibleState");

@@ -122,8 +122,17 @@ Item {
             textColor = foreground
             duration = shownFor
             open()
-            if (replaced)
+            if (replaced && alertState)
                 alertState.announceShown()
+        }
+        // A screen reader hears a notice once, as the alert it is: the
+        // popup's own item (to Qt Quick an unnamed dialog) is the alert and
+        // carries the text; the label inside is not read again.
+        property QtObject alertState: null
+        Component.onCompleted: alertState = alertComponent.createObject(background.parent, { name: Qt.binding(function() { return label.text }) })
+        Component {
+            id: alertComponent
+            Tova.AccessibleState { role: Accessible.AlertMessage }
         }
 
         z: 990
@@ -146,12 +155,7 @@ Item {
             wrapMode: Text.Wrap
             horizontalAlignment: Text.AlignHCenter
             width: Math.min(implicitWidth, Math.max(root.windowWidth - 40, 100))
-            // A screen reader reads a notice out as it appears.
-            Accessible.name: text
-            Tova.AccessibleState {
-                id: alertState
-                role: Accessible.AlertMessage
-            }
+            Accessible.ignored: true
             MouseArea {
                 anchors.fill: parent
                 onClicked: popup.close()

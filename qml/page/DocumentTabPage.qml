@@ -432,6 +432,10 @@ Rectangle {
             ]
             Text {
                 anchors.horizontalCenter: parent.horizontalCenter
+                // wrapped within a narrow pane (a small or highly scaled screen)
+                width: Math.min(implicitWidth, tabPage.width - 32)
+                wrapMode: Text.Wrap
+                horizontalAlignment: Text.AlignHCenter
                 text: modelData
                 color: g_theme.secondaryTextColor
                 font.pixelSize: 13

@@ -190,9 +190,18 @@ Item {
     // row an editor ends on may stand for another entry by then.
     property string editingDocument: ""
 
+    // Where the keyboard was in the tree as a rename began.
+    property Item keysBeforeRename: null
+    // While the keyboard goes back there, the row waits to be told as the
+    // keyboard's place until the tree has been.
+    property bool handingBack: false
     function beginRename(index) {
         if (!index.valid)
             return
+        // (a rename begun by the mouse goes back to the tree itself)
+        var item = applicationWindow.activeFocusItem
+        for (var p = item; p && p !== tree; p = p.parent) {}
+        keysBeforeRename = p ? item : tree
         files.model.setEditing(index, true)
         editingDocument = decodeURIComponent(String(files.model.documentUrl(index)).replace(/^file:\/\//, ""))
         editingPath = pathOf(index)
@@ -350,6 +359,7 @@ Item {
                 }
 
                 itemDelegate: Item {
+                    id: entryRow
                     readonly property bool editing: page.editingPath !== "" && page.pathOf(styleData.index) === page.editingPath
                     // A screen reader reads every row: its name, whether it
                     // is highlighted and whether a book is open.
@@ -362,7 +372,7 @@ Item {
                     Tova.AccessibleState {
                         expandable: styleData.hasChildren
                         expanded: styleData.isExpanded
-                        current: tree.activeFocus && styleData.row === tree.__listView.currentIndex
+                        current: tree.activeFocus && !entryRow.editing && !page.handingBack && styleData.row === tree.__listView.currentIndex
                     }
                     Image {
                         id: entryIcon
@@ -413,8 +423,23 @@ Item {
                             forceActiveFocus()
                             selectAll()
                         }
-                        onAccepted: page.finishRename(text, true)
-                        Keys.onEscapePressed: page.finishRename(text, false)
+                        onAccepted: close(true)
+                        Keys.onEscapePressed: close(false)
+                        // Enter and Escape hand the keyboard back to where it
+                        // was in the tree, so a screen reader is not left on
+                        // the hidden field. The rename ends first: the focus
+                        // the field then loses would end it as accepted. The
+                        // field took the focus for the scopes between it and
+                        // the tree, which would hand it straight back.
+                        function close(accepted) {
+                            page.handingBack = true
+                            Qt.callLater(function() { page.handingBack = false })
+                            page.finishRename(text, accepted)
+                            var before = page.keysBeforeRename || tree
+                            for (var p = this; p && p !== before; p = p.parent)
+                                p.focus = false
+                            before.forceActiveFocus()
+                        }
                         // Clicking elsewhere keeps what was typed, as Enter does.
                         onActiveFocusChanged: if (!activeFocus && visible) page.finishRename(text, true)
                     }

@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
+import TovaUi 0.1 as Tova
 import "../widget"
 
 // The writing rooms: the room hall, and the ranking of the room entered from
@@ -162,10 +163,27 @@ Item {
                 Layout.fillHeight: true
                 clip: true
                 model: rankingHallModel
+                // A Tab stop: the arrow keys walk the rooms, Enter enters one
+                // as a click does.
+                activeFocusOnTab: true
+                onActiveFocusChanged: if (activeFocus && currentIndex < 0 && count > 0) currentIndex = 0
+                Keys.onReturnPressed: if (currentItem) currentItem.clicked()
+                Keys.onEnterPressed: if (currentItem) currentItem.clicked()
+                Rectangle {
+                    anchors.fill: parent
+                    color: "transparent"
+                    border.width: 2
+                    border.color: g_theme.accentColor
+                    visible: hallList.activeFocus
+                }
                 delegate: ItemDelegate {
+                    id: hallRow
                     width: hallList.width
                     height: 44
+                    text: displaytext
                     highlighted: ListView.isCurrentItem
+                    // told to a screen reader as the list takes the keyboard and on every move
+                    Tova.AccessibleState { current: hallRow.highlighted && hallList.activeFocus }
                     onClicked: {
                         hallList.currentIndex = index
                         page.openRoom(displaytext, haspassword, password)

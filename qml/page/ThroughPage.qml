@@ -209,13 +209,27 @@ Item {
             spacing: 8
             model: modes.model
             delegate: Rectangle {
+                id: modeCard
                 objectName: "throughMode" + model.id
                 width: ListView.view.width
                 height: modeColumn.implicitHeight + 16
                 radius: 6
-                color: modeArea.containsMouse ? g_theme.hoverdColor : "transparent"
-                border.width: page.chosenMode === model.id ? 2 : 1
-                border.color: page.chosenMode === model.id ? g_theme.accentColor : g_theme.secondaryTextColor
+                color: modeArea.containsMouse || activeFocus ? g_theme.hoverdColor : "transparent"
+                border.width: page.chosenMode === model.id || activeFocus ? 2 : 1
+                border.color: page.chosenMode === model.id || activeFocus ? g_theme.accentColor : g_theme.secondaryTextColor
+                // Each card is a Tab stop, read as a button by its mode's
+                // name; Enter or Space chooses it as a click does.
+                activeFocusOnTab: true
+                onActiveFocusChanged: if (activeFocus) modeView.positionViewAtIndex(index, ListView.Contain)
+                Keys.onReturnPressed: page.chooseMode(index)
+                Keys.onEnterPressed: page.chooseMode(index)
+                Keys.onSpacePressed: page.chooseMode(index)
+                Accessible.role: Accessible.Button
+                Accessible.name: t.r(model.type)
+                Accessible.description: conditionText.text
+                Accessible.focusable: true
+                Accessible.focused: activeFocus
+                Accessible.onPressAction: page.chooseMode(index)
 
                 // Each line starts where the reading does (the right edge in
                 // Arabic); the fee and the reward are each one piece, label
@@ -257,6 +271,7 @@ Item {
                         color: g_theme.secondaryTextColor
                     }
                     Text {
+                        id: conditionText
                         objectName: "throughCondition"
                         width: parent.width
                         horizontalAlignment: Text.AlignLeft
@@ -272,9 +287,6 @@ Item {
                     anchors.fill: parent
                     hoverEnabled: true
                     onClicked: page.chooseMode(index)
-                    Accessible.role: Accessible.Button
-                    Accessible.name: t.r(model.type)
-                    Accessible.onPressAction: page.chooseMode(index)
                 }
             }
         }

@@ -80,33 +80,54 @@ C.MenuBar {
     }
     function restoreFocus() {
         var now = window.activeFocusItem
-        if (menuOpen || !focusBefore || !focusBefore.visible || !focusBefore.enabled || (now && !within(now, menuBar)))
+        if (menuOpen || !focusBefore || !focusBefore.visible || !focusBefore.enabled
+                || (now && !within(now, menuBar) && !within(now, C.Overlay.overlay)))
             return
         focusBefore.forceActiveFocus()
         // the bar is left quiet, as after a click elsewhere
         for (var i = 0; i < count; ++i)
             itemAt(i).highlighted = false
     }
-    onMenuOpenChanged: if (!menuOpen) Qt.callLater(restoreFocus)
+    onMenuOpenChanged: if (!menuOpen) Qt.callLater(function() { if (!menuBar.anyMenuOpen()) menuBar.keyboardWalk = false; menuBar.restoreFocus() })
 
     // The keyboard's way into the menus: Alt and a menu's letter opens it,
     // F10 the first; the arrow keys then walk the entries and the menus.
     // Each menu's letter: in a language written in capital and small
     // letters, the first free letter of its own title, underlined there
     // ("Datei", "Bearbeiten"); otherwise its English letter after the title
-    // ("文件(F)").
+    // ("文件(F)"). A letter the active scheme binds with Alt (Alt+A selects
+    // the chapter) is never free: the menu takes its title's next letter,
+    // else the first free one of A to Z.
     readonly property var menuTitles: [["fileMenu", qsTr("文件"), "F"], ["editMenu", qsTr("编辑"), "E"],
                                        ["showMenu", qsTr("显示"), "V"], ["toolsMenu", qsTr("工具"), "T"],
                                        ["helpMenu", qsTr("帮助"), "H"]]
     readonly property var mnemonics: {
-        var taken = {}
+        var taken = schemeAltLetters(keys.message)
         var result = {}
         for (var i = 0; i < menuTitles.length; ++i) {
-            var letter = ownLetter(menuTitles[i][1], taken) || menuTitles[i][2]
+            var letter = ownLetter(menuTitles[i][1], taken)
+            if (!letter && !taken[menuTitles[i][2]])
+                letter = menuTitles[i][2]
+            for (var c = 65; !letter && c <= 90; ++c) {
+                if (!taken[String.fromCharCode(c)])
+                    letter = String.fromCharCode(c)
+            }
             taken[letter] = true
             result[menuTitles[i][0]] = letter
         }
         return result
+    }
+    // The letters of the scheme's keys that are Alt and one letter alone
+    // ("Alt+A", "Alt+N"); the argument only ties the binding to a reload.
+    function schemeAltLetters(reload) {
+        var found = {}
+        var model = keys.keysModel
+        for (var i = 0; model && i < model.rowCount(); ++i) {
+            var key = String(model.data(model.index(i, 0), 1258)).toUpperCase().replace(/\s/g, "")
+            if (key.length === 5 && key.indexOf("ALT+") === 0)
+                found[key.charAt(4)] = true
+        }
+        return found
     }
     // Accented Latin letters are passed over, as keyboards give them by
     // more than one key.
@@ -121,7 +142,16 @@ C.MenuBar {
         }
         return ""
     }
+    // While the keyboard walks the menus, each menu it opens (Left and Right
+    // included) puts the keyboard on its first entry, which a screen reader
+    // then names.
+    property bool keyboardWalk: false
+    function menuOpened(menu) {
+        if (keyboardWalk)
+            menu.focusFirst()
+    }
     function openMenu(index) {
+        keyboardWalk = true
         if (anyMenuOpen())
             closeOpenMenu()
         var item = itemAt(index)
@@ -144,14 +174,17 @@ C.MenuBar {
         }
         return escaped + "(<u>" + letter + "</u>)"
     }
-    Instantiator {
-        model: menuBar.count
-        Shortcut {
-            readonly property var menu: menuBar.menuAt(index)
-            sequence: menu ? "Alt+" + (menuBar.mnemonics[menu.objectName] || "") : ""
-            enabled: menuBar.keysOn && !!menu && !!menuBar.mnemonics[menu.objectName]
-            onActivated: menuBar.openMenu(index)
+    MenuLetters {
+        letters: {
+            var list = []
+            for (var i = 0; i < menuBar.count; ++i) {
+                var menu = menuBar.menuAt(i)
+                list.push(menu ? (menuBar.mnemonics[menu.objectName] || "") : "")
+            }
+            return list
         }
+        enabled: menuBar.keysOn
+        onChosen: menuBar.openMenu(index)
     }
     Shortcut {
         objectName: "menuKey"
@@ -271,6 +304,7 @@ C.MenuBar {
         objectName: "fileMenu"
         closePolicy: C.Popup.CloseOnPressOutside
         onAboutToShow: menuBar.noteFocus()
+        onOpened: menuBar.menuOpened(this)
         onVisibleChanged: menuBar.menuOpen = visible || menuBar.anyMenuOpen()
         title: qsTr("文件")
         BaseMenuItem {
@@ -327,6 +361,7 @@ C.MenuBar {
         objectName: "editMenu"
         closePolicy: C.Popup.CloseOnPressOutside
         onAboutToShow: menuBar.noteFocus()
+        onOpened: menuBar.menuOpened(this)
         onVisibleChanged: menuBar.menuOpen = visible || menuBar.anyMenuOpen()
         title: qsTr("编辑")
         BaseMenuItem {
@@ -385,6 +420,7 @@ C.MenuBar {
         objectName: "showMenu"
         closePolicy: C.Popup.CloseOnPressOutside
         onAboutToShow: menuBar.noteFocus()
+        onOpened: menuBar.menuOpened(this)
         onVisibleChanged: menuBar.menuOpen = visible || menuBar.anyMenuOpen()
         title: qsTr("显示")
         BaseMenuItem {
@@ -451,6 +487,7 @@ C.MenuBar {
         objectName: "toolsMenu"
         closePolicy: C.Popup.CloseOnPressOutside
         onAboutToShow: menuBar.noteFocus()
+        onOpened: menuBar.menuOpened(this)
         onVisibleChanged: menuBar.menuOpen = visible || menuBar.anyMenuOpen()
         title: qsTr("工具")
         BaseMenuItem {
@@ -554,6 +591,7 @@ C.MenuBar {
         objectName: "helpMenu"
         closePolicy: C.Popup.CloseOnPressOutside
         onAboutToShow: menuBar.noteFocus()
+        onOpened: menuBar.menuOpened(this)
         onVisibleChanged: menuBar.menuOpen = visible || menuBar.anyMenuOpen()
         title: qsTr("帮助")
         BaseMenuItem {

@@ -264,10 +264,14 @@ QRect Settings::fitWindowRect(const QList<QRect>& screens, int width, int height
         totalH += screen.height();
     }
     const QRect current = screens.first();
-    if (width > current.width() || height > screens.first().height()) {
+    if (width > current.width() || height > current.height()) {
         width = kDefaultWidth;
         height = kDefaultHeight;
     }
+    // The default size itself shrinks to a small screen (at 200 % a
+    // 1280 x 800 screen is 640 x 400): the title and its buttons stay on it.
+    width = qMax(kMinimumWidth, qMin(width, current.width()));
+    height = qMax(kMinimumHeight, qMin(height, current.height()));
     const int cx = (current.width() - width) / 2;
     const int cy = (current.height() - height) / 2;
     int left = x.isValid() ? x.toInt() : cx;

@@ -1174,8 +1174,21 @@ private slots:
         QVERIFY(ok.toBool());
         QCOMPARE(global::instance()->settings()->roomPassword(QStringLiteral("Secret")), function::md5(QStringLiteral("pw")));
 
-        // Entering the open room shows it and its ranking; leaving clears the setting.
-        QVERIFY(QMetaObject::invokeMethod(page, "enterRoom", Q_ARG(QVariant, "Alpha")));
+        // Entering the open room from the keyboard, as the shell's key for
+        // the page leaves it on its first control: two Tabs reach the hall,
+        // Down walks it, Enter enters. The room and its ranking show;
+        // leaving clears the setting.
+        p.window.show();
+        p.window.requestActivate();
+        QVERIFY(QTest::qWaitForWindowActive(&p.window));
+        auto* hallList = qobject_cast<QQuickItem*>(p.child("hallList"));
+        qobject_cast<QQuickItem*>(page)->nextItemInFocusChain(true)->forceActiveFocus();
+        QTest::keyClick(&p.window, Qt::Key_Tab);
+        QTest::keyClick(&p.window, Qt::Key_Tab);
+        QVERIFY(hallList->hasActiveFocus());
+        for (int row = 0; hall->item(row)->data(RankingHallModel::DisplayTextRole) != QStringLiteral("Alpha"); ++row)
+            QTest::keyClick(&p.window, Qt::Key_Down);
+        QTest::keyClick(&p.window, Qt::Key_Return);
         QCOMPARE(page->property("depth").toInt(), 2);
         QCOMPARE(room->roomName(), QStringLiteral("Alpha"));
         QTRY_VERIFY(m_notices.contains(QStringLiteral("已进入 Alpha 房间")));

@@ -110,9 +110,10 @@ private:
             { "rankingIsMin", "Layout/minRanking", false, true, "true" },
             { "isHideToolBar", "ToolBar/isHideToolBar", false, true, "true" },
             { "minimalistModel", "App/minimalistModel", false, true, "true" },
-            { "mainWidth", "Window/width", 920, 700, "700" },
+            // the default 920 x 600 shrunk to the 800 x 600 test screen
+            { "mainWidth", "Window/width", 800, 700, "700" },
             { "mainHeight", "Window/hight", 600, 500, "500" },
-            { "mainX", "Window/x", -60, 10, "10" },
+            { "mainX", "Window/x", 0, 10, "10" },
             { "mainY", "Window/y", 0, 30, "30" },
             { "mainVisibility", "Window/visibility", 2, 5, "5" },
             { "mainIsFullScreen", "Window/isFullScreen", false, true, "true" },
@@ -421,7 +422,7 @@ private slots:
         row("snapshot every -5 minutes", "File/HistoryTime", -5, "historyTime", 10);
         row("royalty -5", "Count/Royalty", -5, "royalties", 0);
         row("title multiple 10", "Edit/TitleMultiple", 10, "TitleMultiple", 1.5);
-        row("window width -20", "Window/width", -20, "mainWidth", 920);
+        row("window width -20", "Window/width", -20, "mainWidth", 800);
     }
 
     void outOfRangeReadsAsDefault()
@@ -471,6 +472,8 @@ private slots:
         QTest::newRow("past right edge") << hd << 920 << 600 << QVariant(1615) << QVariant(100) << QRect(500, 100, 920, 600);
         QTest::newRow("past bottom edge") << hd << 920 << 600 << QVariant(100) << QVariant(881) << QRect(100, 240, 920, 600);
         QTest::newRow("second screen") << two << 920 << 600 << QVariant(2500) << QVariant(100) << QRect(2500, 100, 920, 600);
+        QTest::newRow("200 % on 1280 x 800") << QList<QRect> { QRect(0, 0, 640, 400) } << 0 << 0 << QVariant() << QVariant() << QRect(0, 0, 640, 400);
+        QTest::newRow("150 % on 1280 x 800, too wide") << QList<QRect> { QRect(0, 0, 853, 533) } << 1000 << 500 << QVariant() << QVariant() << QRect(0, 0, 853, 533);
         QTest::newRow("no screen") << QList<QRect>() << 920 << 600 << QVariant(7) << QVariant(8) << QRect(7, 8, 920, 600);
         // Below the window's minimum (300 x 200): raised to it; no size at
         // all: the default one.

@@ -28,6 +28,7 @@
 #include <QQuickWindow>
 #include <QSettings>
 #include <QtQuickTest>
+#include <qpa/qwindowsysteminterface.h>
 
 class TestShellStartup : public QObject
 {
@@ -249,6 +250,95 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(document->property("allSelectedText").toString().trimmed(),
                                   QStringLiteral("第2章 承\n　　雨来了。").replace(QLatin1Char('\n'), QChar(0x2029)), 5000);
         QCOMPARE(document->property("allText").toString(), before);
+        window->close();
+    }
+
+    // The main window in a language (switched back at the end of the test).
+    static QQuickWindow* loadInLanguage(QQmlApplicationEngine& engine, const QString& language)
+    {
+        QQuickWindow* window = loadActiveMainWindow(engine);
+        QObject* i18n = engine.rootContext()->contextProperty(QStringLiteral("i18n")).value<QObject*>();
+        QMetaObject::invokeMethod(i18n, "reTrans", Q_ARG(QString, language));
+        QObject::connect(window, &QObject::destroyed, i18n, [i18n] { QMetaObject::invokeMethod(i18n, "reTrans", Q_ARG(QString, QStringLiteral("中文简体"))); });
+        return window;
+    }
+
+    // Alt and the File menu's letter as X delivers it: the layout's key and
+    // text with the physical key's scan code, which X also offers to
+    // shortcuts as the first layout's Latin key (Alt+Ф as Alt+A, the
+    // select-chapter key). With a chapter in front it opens the File menu
+    // and selects nothing; the Enter after it runs the menu's first entry
+    // and the chapter stays as it was. The shell_x run sends these under X.
+    void menuLetterOpensItsMenu_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("letter");
+        QTest::addColumn<int>("keysym");
+        QTest::addColumn<int>("scanCode");
+        QTest::addRow("ru, us,ru layout") << QStringLiteral("русский язык") << QStringLiteral("Ф") << 0x6c6 << 38;
+        QTest::addRow("de") << QStringLiteral("Deutsch") << QStringLiteral("D") << 0x64 << 40;
+        QTest::addRow("fr") << QStringLiteral("Français") << QStringLiteral("F") << 0x66 << 41;
+        QTest::addRow("it") << QStringLiteral("In Italiano") << QStringLiteral("F") << 0x66 << 41;
+        QTest::addRow("es, A taken") << QStringLiteral("Español") << QStringLiteral("R") << 0x72 << 27;
+        QTest::addRow("pt, A taken") << QStringLiteral("Portugués") << QStringLiteral("R") << 0x72 << 27;
+    }
+    void menuLetterOpensItsMenu()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, letter);
+        QFETCH(int, keysym);
+        QFETCH(int, scanCode);
+        QQmlApplicationEngine engine;
+        QQuickWindow* window = loadInLanguage(engine, language);
+        QObject* page = openBook(window, QStringLiteral("letter.txt"));
+        QVERIFY(page);
+        QObject* document = page->property("document").value<QObject*>();
+        const QString before = document->property("allText").toString();
+        editorText(page)->forceActiveFocus();
+        editorText(page)->setProperty("cursorPosition", before.indexOf(QStringLiteral("雨")));
+        QCOMPARE(window->findChild<QObject*>(QStringLiteral("windowsMenuBar"))->property("mnemonics").toMap().value(QStringLiteral("fileMenu")), letter);
+        QSignalSpy newFile(window, SIGNAL(newFile()));
+        for (const QEvent::Type type : { QEvent::KeyPress, QEvent::KeyRelease })
+            QWindowSystemInterface::handleExtendedKeyEvent(window, type, letter.at(0).unicode(), Qt::AltModifier, quint32(scanCode),
+                                                           quint32(keysym), 0x8 /* Mod1, Alt */, letter.toLower());
+        QWindowSystemInterface::flushWindowSystemEvents();
+        QTRY_VERIFY(window->findChild<QObject*>(QStringLiteral("fileMenu"))->property("opened").toBool());
+        QCOMPARE(document->property("allSelectedText").toString(), QString());
+        QTest::keyClick(window, Qt::Key_Return);
+        QTRY_COMPARE(newFile.count(), 1);
+        QCOMPARE(document->property("allText").toString(), before);
+        window->close();
+    }
+
+    // In every language, under either shipped scheme, each menu has a
+    // letter of its own and none is a key of the scheme.
+    void menuLettersAreNoSchemeKey_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const char* name : { "中文简体", "繁體中文", "English", "Deutsch", "Français", "In Italiano", "Español",
+                                  "Portugués", "русский язык", "日本語", "한국어", "عربي" })
+            QTest::addRow("%s", name) << QString::fromUtf8(name);
+    }
+    void menuLettersAreNoSchemeKey()
+    {
+        QFETCH(QString, language);
+        QQmlApplicationEngine engine;
+        QQuickWindow* window = loadInLanguage(engine, language);
+        QObject* keys = engine.rootContext()->contextProperty(QStringLiteral("keys")).value<QObject*>();
+        for (const char* scheme : { "xhw", "default" }) {
+            keys->setProperty("currentName", QString::fromLatin1(scheme));
+            auto* model = keys->property("keysModel").value<QStandardItemModel*>();
+            QSet<QString> taken;
+            for (int row = 0; row < model->rowCount(); ++row)
+                taken << QKeySequence(model->item(row)->data(1258).toString()).toString();
+            const QVariantMap letters = window->findChild<QObject*>(QStringLiteral("windowsMenuBar"))->property("mnemonics").toMap();
+            for (const QVariant& letter : letters) {
+                const QString key = QStringLiteral("Alt+") + letter.toString();
+                QVERIFY2(letter.toString().size() == 1 && !taken.contains(key), qPrintable(scheme + (" " + key)));
+                taken << key;
+            }
+            QCOMPARE(letters.size(), 5);
+        }
         window->close();
     }
 
@@ -767,6 +857,13 @@ int main(int argc, char** argv)
     // The tests close main windows; the run must outlive them.
     app.setQuitOnLastWindowClosed(false);
 
+    // "--startup <function>": only that start-up check (the shell_x run
+    // under X, with the platform's own key handling).
+    if (argc > 2 && qstrcmp(argv[1], "--startup") == 0) {
+        TestShellStartup startup;
+        argv[1] = argv[0];
+        return QTest::qExec(&startup, argc - 1, argv + 1);
+    }
     int status = 0;
     {
         TestShellStartup startup;

@@ -22,6 +22,11 @@ public:
         const AccessibleState* own = stateOf(object());
         return own && own->role() != QAccessible::NoRole ? own->role() : QAccessibleQuickItem::role();
     }
+    QString text(QAccessible::Text t) const override
+    {
+        const AccessibleState* own = stateOf(object());
+        return t == QAccessible::Name && own && !own->name().isEmpty() ? own->name() : QAccessibleQuickItem::text(t);
+    }
     QAccessible::State state() const override
     {
         QAccessible::State s = QAccessibleQuickItem::state();
@@ -71,6 +76,27 @@ void AccessibleState::setRole(QAccessible::Role role)
     if (m_role == role)
         return;
     m_role = role;
+    restate();
+    emit changed();
+}
+
+// An item whose interface Qt made before this state was given to it (a
+// popup's own item) gets one that tells the state.
+void AccessibleState::restate()
+{
+    if (!QAccessible::isActive() || !qobject_cast<QQuickItem*>(parent()))
+        return;
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(parent());
+    if (face && !dynamic_cast<StatedItem*>(face))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(face));
+}
+
+void AccessibleState::setName(const QString& name)
+{
+    if (m_name == name)
+        return;
+    m_name = name;
+    restate();
     emit changed();
 }
 

@@ -18,6 +18,9 @@ class AccessibleState : public QObject
     Q_PROPERTY(bool expandable READ expandable WRITE setExpandable NOTIFY changed)
     Q_PROPERTY(bool expanded READ expanded WRITE setExpanded NOTIFY changed)
     Q_PROPERTY(bool current READ current WRITE setCurrent NOTIFY changed)
+    // A name for an item that Accessible.name cannot reach (a popup's own
+    // item); empty leaves the item's own.
+    Q_PROPERTY(QString name READ name WRITE setName NOTIFY changed)
 public:
     explicit AccessibleState(QObject* parent = nullptr);
 
@@ -30,6 +33,8 @@ public:
     void setExpanded(bool expanded);
     bool current() const { return m_current; }
     void setCurrent(bool current);
+    QString name() const { return m_name; }
+    void setName(const QString& name);
 
     // Tells a screen reader the item is shown afresh: a notice whose text
     // was replaced while it stayed up is read again.
@@ -40,11 +45,13 @@ signals:
 
 private:
     void announce();
+    void restate();
 
     QAccessible::Role m_role = QAccessible::NoRole;
     bool m_expandable = false;
     bool m_expanded = false;
     bool m_current = false;
+    QString m_name;
 };
 
 #endif

@@ -191,6 +191,18 @@ Item {
             i18n.reTrans("中文简体")
         }
 
+        // Tab goes from the points button through the cards in order; Enter on one chooses it.
+        function test_h_cardsByTab() {
+            findChild(page, "throughPointsButton").forceActiveFocus()
+            for (var i = 0; i < page.modeCount; ++i) {
+                keyClick(Qt.Key_Tab)
+                verify(modeCard(i).activeFocus, "card " + i)
+            }
+            keyClick(Qt.Key_Return)
+            compare(loginSpy.count, 1)
+            compare(page.chosenMode, page.modeCount - 1)
+        }
+
         function test_z_noWarnings() {
             compare(warnings.texts, [])
         }
