@@ -362,10 +362,6 @@ Copyright © die Penlark-Entwickler.</translation>
         <source>History</source>
         <translation>Verlauf</translation>
     </message>
-    <message>
-        <source>没有历史记录</source>
-        <translation>Kein Verlauf</translation>
-    </message>
 </context>
 <context>
     <name>FilesPage</name>
@@ -675,6 +671,18 @@ Copyright © die Penlark-Entwickler.</translation>
         <source>没有历史记录</source>
         <translation>Kein Verlauf</translation>
     </message>
+    <message>
+        <source>文档正在载入或不能修改，未恢复。</source>
+        <translation>Das Dokument wird geladen oder kann nicht geändert werden; nichts wurde wiederhergestellt.</translation>
+    </message>
+    <message>
+        <source>已恢复“%1”，恢复前的内容已存入历史记录。</source>
+        <translation>„%1“ wiederhergestellt; der vorherige Text ist im Verlauf gespeichert.</translation>
+    </message>
+    <message>
+        <source>未能保存的内容</source>
+        <translation>Text, der nicht gespeichert werden konnte</translation>
+    </message>
 </context>
 <context>
     <name>HomeBar</name>
@@ -893,6 +901,10 @@ Copyright © die Penlark-Entwickler.</translation>
     <message>
         <source>文件已被移动或删除，未保存的修改已存入：%1</source>
         <translation>Die Datei wurde verschoben oder gelöscht; die ungespeicherten Änderungen wurden abgelegt in: %1</translation>
+    </message>
+    <message>
+        <source>无法保存当前内容的历史记录，未恢复。</source>
+        <translation>Der aktuelle Text konnte nicht im Verlauf gespeichert werden; nichts wurde wiederhergestellt.</translation>
     </message>
 </context>
 <context>
@@ -3860,6 +3872,22 @@ Einschalten?</translation>
             <numerusform>… und %n weitere Datei</numerusform>
             <numerusform>… und %n weitere Dateien</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>未恢复：</source>
+        <translation>Nicht wiederhergestellt: </translation>
+    </message>
+    <message>
+        <source>无法确定“%1”属于哪个文档</source>
+        <translation>Es ist nicht erkennbar, zu welchem Dokument „%1“ gehört</translation>
+    </message>
+    <message>
+        <source>多个文档名为“%1”：请在文件树中该文档的历史记录里恢复</source>
+        <translation>Mehrere Dokumente heißen „%1“: Stellen Sie es im Verlauf des Dokuments im Dateibaum wieder her</translation>
+    </message>
+    <message>
+        <source>此文件含有不属于 %1 编码的字节，不会被改写</source>
+        <translation>Diese Datei enthält Bytes, die kein %1-Text sind; sie wird nicht geschrieben</translation>
     </message>
 </context>
 <context>

@@ -362,10 +362,6 @@ Copyright © les développeurs de Penlark.</translation>
         <source>History</source>
         <translation>Historique</translation>
     </message>
-    <message>
-        <source>没有历史记录</source>
-        <translation>Aucun historique</translation>
-    </message>
 </context>
 <context>
     <name>FilesPage</name>
@@ -675,6 +671,18 @@ Copyright © les développeurs de Penlark.</translation>
         <source>没有历史记录</source>
         <translation>Aucun historique</translation>
     </message>
+    <message>
+        <source>文档正在载入或不能修改，未恢复。</source>
+        <translation>Le document est en cours de chargement ou ne peut pas être modifié ; rien n’a été restauré.</translation>
+    </message>
+    <message>
+        <source>已恢复“%1”，恢复前的内容已存入历史记录。</source>
+        <translation>« %1 » restauré ; le texte précédent est conservé dans l’historique.</translation>
+    </message>
+    <message>
+        <source>未能保存的内容</source>
+        <translation>Texte qui n’a pas pu être enregistré</translation>
+    </message>
 </context>
 <context>
     <name>HomeBar</name>
@@ -893,6 +901,10 @@ Copyright © les développeurs de Penlark.</translation>
     <message>
         <source>文件已被移动或删除，未保存的修改已存入：%1</source>
         <translation>Le fichier a été déplacé ou supprimé ; les modifications non enregistrées ont été conservées dans : %1</translation>
+    </message>
+    <message>
+        <source>无法保存当前内容的历史记录，未恢复。</source>
+        <translation>Le texte actuel n’a pas pu être conservé dans l’historique ; rien n’a été restauré.</translation>
     </message>
 </context>
 <context>
@@ -3860,6 +3872,22 @@ L'activer ?</translation>
             <numerusform>… et %n autre fichier</numerusform>
             <numerusform>… et %n autres fichiers</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>未恢复：</source>
+        <translation>Non restauré : </translation>
+    </message>
+    <message>
+        <source>无法确定“%1”属于哪个文档</source>
+        <translation>Impossible de savoir à quel document appartient « %1 »</translation>
+    </message>
+    <message>
+        <source>多个文档名为“%1”：请在文件树中该文档的历史记录里恢复</source>
+        <translation>Plusieurs documents s’appellent « %1 » : restaurez-le depuis l’historique de ce document dans l’arborescence</translation>
+    </message>
+    <message>
+        <source>此文件含有不属于 %1 编码的字节，不会被改写</source>
+        <translation>Ce fichier contient des octets qui ne sont pas du texte %1 ; il n’est pas écrit</translation>
     </message>
 </context>
 <context>

@@ -362,10 +362,6 @@ Copyright © gli sviluppatori di Penlark.</translation>
         <source>History</source>
         <translation>Cronologia</translation>
     </message>
-    <message>
-        <source>没有历史记录</source>
-        <translation>Nessuna cronologia</translation>
-    </message>
 </context>
 <context>
     <name>FilesPage</name>
@@ -675,6 +671,18 @@ Copyright © gli sviluppatori di Penlark.</translation>
         <source>没有历史记录</source>
         <translation>Nessuna cronologia</translation>
     </message>
+    <message>
+        <source>文档正在载入或不能修改，未恢复。</source>
+        <translation>Il documento è in caricamento o non può essere modificato; non è stato ripristinato nulla.</translation>
+    </message>
+    <message>
+        <source>已恢复“%1”，恢复前的内容已存入历史记录。</source>
+        <translation>«%1» ripristinato; il testo precedente è conservato nella cronologia.</translation>
+    </message>
+    <message>
+        <source>未能保存的内容</source>
+        <translation>Testo che non è stato possibile salvare</translation>
+    </message>
 </context>
 <context>
     <name>HomeBar</name>
@@ -893,6 +901,10 @@ Copyright © gli sviluppatori di Penlark.</translation>
     <message>
         <source>文件已被移动或删除，未保存的修改已存入：%1</source>
         <translation>Il file è stato spostato o eliminato; le modifiche non salvate sono state conservate in: %1</translation>
+    </message>
+    <message>
+        <source>无法保存当前内容的历史记录，未恢复。</source>
+        <translation>Non è stato possibile conservare il testo attuale nella cronologia; non è stato ripristinato nulla.</translation>
     </message>
 </context>
 <context>
@@ -3860,6 +3872,22 @@ Attivarlo?</translation>
             <numerusform>… e %n altro file</numerusform>
             <numerusform>… e altri %n file</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>未恢复：</source>
+        <translation>Non ripristinato: </translation>
+    </message>
+    <message>
+        <source>无法确定“%1”属于哪个文档</source>
+        <translation>Impossibile stabilire a quale documento appartenga «%1»</translation>
+    </message>
+    <message>
+        <source>多个文档名为“%1”：请在文件树中该文档的历史记录里恢复</source>
+        <translation>Più documenti si chiamano «%1»: ripristinalo dalla cronologia di quel documento nell’albero dei file</translation>
+    </message>
+    <message>
+        <source>此文件含有不属于 %1 编码的字节，不会被改写</source>
+        <translation>Questo file contiene byte che non sono testo %1; non viene scritto</translation>
     </message>
 </context>
 <context>

@@ -961,11 +961,13 @@ private slots:
     {
         const QString root = useDocuments({ QStringLiteral("第1章.txt"), QStringLiteral("第10章.txt") });
         const QString history = global::historyPath();
-        for (const char* n : { "第1章---100.txt", "第10章---100.txt", "第11章---5.txt", "第1章---200.md", "第1章x---1.txt" })
+        for (const char* n : { "第1章---100.txt", "第10章---100.txt", "第11章---5.txt", "第1章---200.md", "第1章x---1.txt", "Book---1.txt", "index---1.txt" })
             writeFile(history + QLatin1Char('/') + QString::fromUtf8(n));
         const QStringList filters = files::historyFilters(QUrl::fromLocalFile(root + QStringLiteral("/第1章.txt")));
         QCOMPARE(QDir(history).entryList(filters, QDir::Files, QDir::Name), QStringList({ "第1章---100.txt", "第1章---200.md" }));
         QCOMPARE(QDir(history).entryList(files::historyFilters(QUrl::fromLocalFile(QStringLiteral("/x/a[1]*.txt"))), QDir::Files), QStringList());
+        // A book's own history is named after its folder.
+        QCOMPARE(QDir(history).entryList(files::historyFilters(QUrl::fromLocalFile(root + QStringLiteral("/Book/index.txt"))), QDir::Files), QStringList({ "Book---1.txt" }));
     }
 
     void restoreKeepsTheCurrentText()
