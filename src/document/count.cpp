@@ -149,8 +149,10 @@ wordsType count::countString(const QString& input, bool dialogue, const QList<QS
     const int size = text.size();
     for (int i = 0; i < size; ++i) {
         ushort c = data[i].unicode();
-        if (const int kept = keptCharacter(data, size, i, &c))
-            i += kept - 1;
+        if (c >= 0xdc80 && c <= 0xdcff) {
+            if (const int kept = keptCharacter(data, size, i, &c))
+                i += kept - 1;
+        }
         if (c == '\n' || c == 0x2029) {
             paragraphPending = true;
             inNumber = false;
