@@ -9,6 +9,7 @@
 #include "support/log.h"
 #include "support/quitonsignal.h"
 #include "support/qtsingleapplication/qtsingleapplication.h"
+#include "support/filenamecodec.h"
 #include "support/userfile.h"
 #include "TovaUi/textarea/documentloader.h"
 #include "TovaUi/textarea/historysnapshots.h"
@@ -37,6 +38,8 @@ int main(int argc, char* argv[])
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
 
     QtSingleApplication app(QStringLiteral("com.velmora.Penlark"), argc, argv);
+    // Before any path is read: names that are not UTF-8 list and open too.
+    FileNameCodec::install();
 
     // The application object and the settings exist before anything else, so
     // the settings location is fixed even for a process that ends at once.

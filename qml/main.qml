@@ -165,13 +165,16 @@ MainWindow {
     function openHistory() {
         openWidget("qrc:/qml/page/HistoryPage.qml", qsTr("历史记录"))
     }
-    function showFileHistory(fileName) {
+    // The copies of one document, each restorable into it.
+    function showFileHistory(document) {
+        if (String(document) === "")
+            return
         fileHistoryLoader.active = true
         var page = fileHistoryLoader.item
         if (!page)
             return
-        page.fileNameFilters = [fileName + "*.txt", fileName + "*.md"]
-        page.title = t.r("History") + " - " + fileName
+        page.document = document
+        page.title = t.r("History") + " - " + functions.getNameFromUrl(document)
         page.visible = true
     }
     function openClockIn() {

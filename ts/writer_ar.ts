@@ -390,10 +390,6 @@
         <source>History</source>
         <translation>السجل</translation>
     </message>
-    <message>
-        <source>没有历史记录</source>
-        <translation>لا يوجد سجل</translation>
-    </message>
 </context>
 <context>
     <name>FilesPage</name>
@@ -731,6 +727,18 @@
         <source>没有历史记录</source>
         <translation>لا يوجد سجل</translation>
     </message>
+    <message>
+        <source>文档正在载入或不能修改，未恢复。</source>
+        <translation>المستند قيد التحميل أو لا يمكن تغييره؛ لم تتم الاستعادة.</translation>
+    </message>
+    <message>
+        <source>已恢复“%1”，恢复前的内容已存入历史记录。</source>
+        <translation>تمت استعادة «%1»؛ النص السابق محفوظ في السجل.</translation>
+    </message>
+    <message>
+        <source>未能保存的内容</source>
+        <translation>نص تعذّر حفظه</translation>
+    </message>
 </context>
 <context>
     <name>HomeBar</name>
@@ -961,6 +969,10 @@
     <message>
         <source>保存时另一个程序也修改了文件，它的版本已存入：%1</source>
         <translation>عدّل برنامج آخر الملف أثناء حفظه؛ وحُفظت نسخته في: %1</translation>
+    </message>
+    <message>
+        <source>无法保存当前内容的历史记录，未恢复。</source>
+        <translation>تعذّر حفظ النص الحالي في السجل؛ لم تتم الاستعادة.</translation>
     </message>
 </context>
 <context>
@@ -3968,6 +3980,22 @@
             <numerusform>… و%n ملفًا آخر</numerusform>
             <numerusform>… و%n ملف آخر</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>未恢复：</source>
+        <translation>لم تتم الاستعادة: </translation>
+    </message>
+    <message>
+        <source>无法确定“%1”属于哪个文档</source>
+        <translation>تعذّر معرفة المستند الذي تنتمي إليه «%1»</translation>
+    </message>
+    <message>
+        <source>多个文档名为“%1”：请在文件树中该文档的历史记录里恢复</source>
+        <translation>توجد عدة مستندات باسم «%1»: استعده من سجل ذلك المستند في شجرة الملفات</translation>
+    </message>
+    <message>
+        <source>此文件含有不属于 %1 编码的字节，不会被改写</source>
+        <translation>يحتوي هذا الملف على بايتات ليست نص %1؛ لن تتم الكتابة فيه</translation>
     </message>
 </context>
 <context>

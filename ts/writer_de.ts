@@ -374,10 +374,6 @@ Dieses Dokument schließen?</translation>
         <source>History</source>
         <translation>Verlauf</translation>
     </message>
-    <message>
-        <source>没有历史记录</source>
-        <translation>Kein Verlauf</translation>
-    </message>
 </context>
 <context>
     <name>FilesPage</name>
@@ -691,6 +687,18 @@ Dieses Dokument schließen?</translation>
         <source>没有历史记录</source>
         <translation>Kein Verlauf</translation>
     </message>
+    <message>
+        <source>文档正在载入或不能修改，未恢复。</source>
+        <translation>Das Dokument wird geladen oder kann nicht geändert werden; nichts wurde wiederhergestellt.</translation>
+    </message>
+    <message>
+        <source>已恢复“%1”，恢复前的内容已存入历史记录。</source>
+        <translation>„%1“ wiederhergestellt; der vorherige Text ist im Verlauf gespeichert.</translation>
+    </message>
+    <message>
+        <source>未能保存的内容</source>
+        <translation>Text, der nicht gespeichert werden konnte</translation>
+    </message>
 </context>
 <context>
     <name>HomeBar</name>
@@ -921,6 +929,10 @@ Dieses Dokument schließen?</translation>
     <message>
         <source>保存时另一个程序也修改了文件，它的版本已存入：%1</source>
         <translation>Ein anderes Programm hat die Datei beim Speichern geändert; seine Fassung wurde aufbewahrt in: %1</translation>
+    </message>
+    <message>
+        <source>无法保存当前内容的历史记录，未恢复。</source>
+        <translation>Der aktuelle Text konnte nicht im Verlauf gespeichert werden; nichts wurde wiederhergestellt.</translation>
     </message>
 </context>
 <context>
@@ -3896,6 +3908,22 @@ Einschalten?</translation>
             <numerusform>… und %n weitere Datei</numerusform>
             <numerusform>… und %n weitere Dateien</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>未恢复：</source>
+        <translation>Nicht wiederhergestellt: </translation>
+    </message>
+    <message>
+        <source>无法确定“%1”属于哪个文档</source>
+        <translation>Es ist nicht erkennbar, zu welchem Dokument „%1“ gehört</translation>
+    </message>
+    <message>
+        <source>多个文档名为“%1”：请在文件树中该文档的历史记录里恢复</source>
+        <translation>Mehrere Dokumente heißen „%1“: Stellen Sie es im Verlauf des Dokuments im Dateibaum wieder her</translation>
+    </message>
+    <message>
+        <source>此文件含有不属于 %1 编码的字节，不会被改写</source>
+        <translation>Diese Datei enthält Bytes, die kein %1-Text sind; sie wird nicht geschrieben</translation>
     </message>
 </context>
 <context>

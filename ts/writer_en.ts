@@ -374,10 +374,6 @@ Close this document?</translation>
         <source>History</source>
         <translation>History</translation>
     </message>
-    <message>
-        <source>没有历史记录</source>
-        <translation>No history</translation>
-    </message>
 </context>
 <context>
     <name>FilesPage</name>
@@ -691,6 +687,18 @@ Close this document?</translation>
         <source>没有历史记录</source>
         <translation>No history</translation>
     </message>
+    <message>
+        <source>文档正在载入或不能修改，未恢复。</source>
+        <translation>The document is loading or cannot be changed; nothing was restored.</translation>
+    </message>
+    <message>
+        <source>已恢复“%1”，恢复前的内容已存入历史记录。</source>
+        <translation>“%1” restored; the text it had before is kept in the history.</translation>
+    </message>
+    <message>
+        <source>未能保存的内容</source>
+        <translation>Text that could not be saved</translation>
+    </message>
 </context>
 <context>
     <name>HomeBar</name>
@@ -921,6 +929,10 @@ Close this document?</translation>
     <message>
         <source>保存时另一个程序也修改了文件，它的版本已存入：%1</source>
         <translation>Another program changed the file while it was being saved; its version was kept in: %1</translation>
+    </message>
+    <message>
+        <source>无法保存当前内容的历史记录，未恢复。</source>
+        <translation>The current text could not be kept in the history; nothing was restored.</translation>
     </message>
 </context>
 <context>
@@ -3896,6 +3908,22 @@ Switch it on?</translation>
             <numerusform>… and %n more file</numerusform>
             <numerusform>… and %n more files</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>未恢复：</source>
+        <translation>Not restored: </translation>
+    </message>
+    <message>
+        <source>无法确定“%1”属于哪个文档</source>
+        <translation>Cannot tell which document “%1” belongs to</translation>
+    </message>
+    <message>
+        <source>多个文档名为“%1”：请在文件树中该文档的历史记录里恢复</source>
+        <translation>Several documents are named “%1”: restore it from that document's History in the file tree</translation>
+    </message>
+    <message>
+        <source>此文件含有不属于 %1 编码的字节，不会被改写</source>
+        <translation>This file holds bytes that are not %1 text; it is not written</translation>
     </message>
 </context>
 <context>

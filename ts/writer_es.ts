@@ -374,10 +374,6 @@ Copyright © los desarrolladores de Penlark.</translation>
         <source>History</source>
         <translation>Historial</translation>
     </message>
-    <message>
-        <source>没有历史记录</source>
-        <translation>Sin historial</translation>
-    </message>
 </context>
 <context>
     <name>FilesPage</name>
@@ -691,6 +687,18 @@ Copyright © los desarrolladores de Penlark.</translation>
         <source>没有历史记录</source>
         <translation>Sin historial</translation>
     </message>
+    <message>
+        <source>文档正在载入或不能修改，未恢复。</source>
+        <translation>El documento se está cargando o no se puede modificar; no se ha restaurado nada.</translation>
+    </message>
+    <message>
+        <source>已恢复“%1”，恢复前的内容已存入历史记录。</source>
+        <translation>«%1» restaurado; el texto anterior se guarda en el historial.</translation>
+    </message>
+    <message>
+        <source>未能保存的内容</source>
+        <translation>Texto que no se pudo guardar</translation>
+    </message>
 </context>
 <context>
     <name>HomeBar</name>
@@ -921,6 +929,10 @@ Copyright © los desarrolladores de Penlark.</translation>
     <message>
         <source>保存时另一个程序也修改了文件，它的版本已存入：%1</source>
         <translation>Otro programa modificó el archivo mientras se guardaba; su versión se guardó en: %1</translation>
+    </message>
+    <message>
+        <source>无法保存当前内容的历史记录，未恢复。</source>
+        <translation>No se pudo guardar el texto actual en el historial; no se ha restaurado nada.</translation>
     </message>
 </context>
 <context>
@@ -3896,6 +3908,22 @@ Si su texto no es dialogado o no está seguro, ¡no active esta opción!
             <numerusform>… y %n archivo más</numerusform>
             <numerusform>… y %n archivos más</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>未恢复：</source>
+        <translation>No restaurado: </translation>
+    </message>
+    <message>
+        <source>无法确定“%1”属于哪个文档</source>
+        <translation>No se puede saber a qué documento pertenece «%1»</translation>
+    </message>
+    <message>
+        <source>多个文档名为“%1”：请在文件树中该文档的历史记录里恢复</source>
+        <translation>Varios documentos se llaman «%1»: restáurelo desde el historial de ese documento en el árbol de archivos</translation>
+    </message>
+    <message>
+        <source>此文件含有不属于 %1 编码的字节，不会被改写</source>
+        <translation>Este archivo contiene bytes que no son texto %1; no se escribe</translation>
     </message>
 </context>
 <context>

@@ -374,10 +374,6 @@ Fermer ce document ?</translation>
         <source>History</source>
         <translation>Historique</translation>
     </message>
-    <message>
-        <source>没有历史记录</source>
-        <translation>Aucun historique</translation>
-    </message>
 </context>
 <context>
     <name>FilesPage</name>
@@ -691,6 +687,18 @@ Fermer ce document ?</translation>
         <source>没有历史记录</source>
         <translation>Aucun historique</translation>
     </message>
+    <message>
+        <source>文档正在载入或不能修改，未恢复。</source>
+        <translation>Le document est en cours de chargement ou ne peut pas être modifié ; rien n’a été restauré.</translation>
+    </message>
+    <message>
+        <source>已恢复“%1”，恢复前的内容已存入历史记录。</source>
+        <translation>« %1 » restauré ; le texte précédent est conservé dans l’historique.</translation>
+    </message>
+    <message>
+        <source>未能保存的内容</source>
+        <translation>Texte qui n’a pas pu être enregistré</translation>
+    </message>
 </context>
 <context>
     <name>HomeBar</name>
@@ -921,6 +929,10 @@ Fermer ce document ?</translation>
     <message>
         <source>保存时另一个程序也修改了文件，它的版本已存入：%1</source>
         <translation>Un autre programme a modifié le fichier pendant l’enregistrement ; sa version a été conservée dans : %1</translation>
+    </message>
+    <message>
+        <source>无法保存当前内容的历史记录，未恢复。</source>
+        <translation>Le texte actuel n’a pas pu être conservé dans l’historique ; rien n’a été restauré.</translation>
     </message>
 </context>
 <context>
@@ -3896,6 +3908,22 @@ L'activer ?</translation>
             <numerusform>… et %n autre fichier</numerusform>
             <numerusform>… et %n autres fichiers</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>未恢复：</source>
+        <translation>Non restauré : </translation>
+    </message>
+    <message>
+        <source>无法确定“%1”属于哪个文档</source>
+        <translation>Impossible de savoir à quel document appartient « %1 »</translation>
+    </message>
+    <message>
+        <source>多个文档名为“%1”：请在文件树中该文档的历史记录里恢复</source>
+        <translation>Plusieurs documents s’appellent « %1 » : restaurez-le depuis l’historique de ce document dans l’arborescence</translation>
+    </message>
+    <message>
+        <source>此文件含有不属于 %1 编码的字节，不会被改写</source>
+        <translation>Ce fichier contient des octets qui ne sont pas du texte %1 ; il n’est pas écrit</translation>
     </message>
 </context>
 <context>

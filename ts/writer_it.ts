@@ -374,10 +374,6 @@ Chiudere questo documento?</translation>
         <source>History</source>
         <translation>Cronologia</translation>
     </message>
-    <message>
-        <source>没有历史记录</source>
-        <translation>Nessuna cronologia</translation>
-    </message>
 </context>
 <context>
     <name>FilesPage</name>
@@ -691,6 +687,18 @@ Chiudere questo documento?</translation>
         <source>没有历史记录</source>
         <translation>Nessuna cronologia</translation>
     </message>
+    <message>
+        <source>文档正在载入或不能修改，未恢复。</source>
+        <translation>Il documento è in caricamento o non può essere modificato; non è stato ripristinato nulla.</translation>
+    </message>
+    <message>
+        <source>已恢复“%1”，恢复前的内容已存入历史记录。</source>
+        <translation>«%1» ripristinato; il testo precedente è conservato nella cronologia.</translation>
+    </message>
+    <message>
+        <source>未能保存的内容</source>
+        <translation>Testo che non è stato possibile salvare</translation>
+    </message>
 </context>
 <context>
     <name>HomeBar</name>
@@ -921,6 +929,10 @@ Chiudere questo documento?</translation>
     <message>
         <source>保存时另一个程序也修改了文件，它的版本已存入：%1</source>
         <translation>Un altro programma ha modificato il file durante il salvataggio; la sua versione è stata conservata in: %1</translation>
+    </message>
+    <message>
+        <source>无法保存当前内容的历史记录，未恢复。</source>
+        <translation>Non è stato possibile conservare il testo attuale nella cronologia; non è stato ripristinato nulla.</translation>
     </message>
 </context>
 <context>
@@ -3896,6 +3908,22 @@ Attivarlo?</translation>
             <numerusform>… e %n altro file</numerusform>
             <numerusform>… e altri %n file</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>未恢复：</source>
+        <translation>Non ripristinato: </translation>
+    </message>
+    <message>
+        <source>无法确定“%1”属于哪个文档</source>
+        <translation>Impossibile stabilire a quale documento appartenga «%1»</translation>
+    </message>
+    <message>
+        <source>多个文档名为“%1”：请在文件树中该文档的历史记录里恢复</source>
+        <translation>Più documenti si chiamano «%1»: ripristinalo dalla cronologia di quel documento nell’albero dei file</translation>
+    </message>
+    <message>
+        <source>此文件含有不属于 %1 编码的字节，不会被改写</source>
+        <translation>Questo file contiene byte che non sono testo %1; non viene scritto</translation>
     </message>
 </context>
 <context>

@@ -370,10 +370,6 @@ Copyright © Penlark 開発者</translation>
         <source>History</source>
         <translation>履歴</translation>
     </message>
-    <message>
-        <source>没有历史记录</source>
-        <translation>履歴がありません</translation>
-    </message>
 </context>
 <context>
     <name>FilesPage</name>
@@ -681,6 +677,18 @@ Copyright © Penlark 開発者</translation>
         <source>没有历史记录</source>
         <translation>履歴がありません</translation>
     </message>
+    <message>
+        <source>文档正在载入或不能修改，未恢复。</source>
+        <translation>文書は読み込み中か変更できません。復元していません。</translation>
+    </message>
+    <message>
+        <source>已恢复“%1”，恢复前的内容已存入历史记录。</source>
+        <translation>「%1」を復元しました。復元前の内容は履歴に保存されています。</translation>
+    </message>
+    <message>
+        <source>未能保存的内容</source>
+        <translation>保存できなかった内容</translation>
+    </message>
 </context>
 <context>
     <name>HomeBar</name>
@@ -911,6 +919,10 @@ Copyright © Penlark 開発者</translation>
     <message>
         <source>保存时另一个程序也修改了文件，它的版本已存入：%1</source>
         <translation>保存中に別のプログラムもファイルを変更しました。そのバージョンは次の場所に保存しました：%1</translation>
+    </message>
+    <message>
+        <source>无法保存当前内容的历史记录，未恢复。</source>
+        <translation>現在の内容を履歴に保存できませんでした。復元していません。</translation>
     </message>
 </context>
 <context>
@@ -3878,6 +3890,22 @@ Copyright © Penlark 開発者</translation>
         <translation>
             <numerusform>…ほか %n 個のファイル</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>未恢复：</source>
+        <translation>復元していません：</translation>
+    </message>
+    <message>
+        <source>无法确定“%1”属于哪个文档</source>
+        <translation>「%1」がどの文書のものか分かりません</translation>
+    </message>
+    <message>
+        <source>多个文档名为“%1”：请在文件树中该文档的历史记录里恢复</source>
+        <translation>「%1」という名前の文書が複数あります。ファイルツリーでその文書の履歴から復元してください</translation>
+    </message>
+    <message>
+        <source>此文件含有不属于 %1 编码的字节，不会被改写</source>
+        <translation>このファイルには %1 ではないバイトが含まれています。書き込みません</translation>
     </message>
 </context>
 <context>

@@ -370,10 +370,6 @@ Copyright © Penlark 개발자</translation>
         <source>History</source>
         <translation>기록</translation>
     </message>
-    <message>
-        <source>没有历史记录</source>
-        <translation>기록이 없습니다</translation>
-    </message>
 </context>
 <context>
     <name>FilesPage</name>
@@ -681,6 +677,18 @@ Copyright © Penlark 개발자</translation>
         <source>没有历史记录</source>
         <translation>기록이 없습니다</translation>
     </message>
+    <message>
+        <source>文档正在载入或不能修改，未恢复。</source>
+        <translation>문서를 불러오는 중이거나 바꿀 수 없습니다. 복원하지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>已恢复“%1”，恢复前的内容已存入历史记录。</source>
+        <translation>"%1"을(를) 복원했습니다. 복원 전 내용은 기록에 저장되어 있습니다.</translation>
+    </message>
+    <message>
+        <source>未能保存的内容</source>
+        <translation>저장하지 못한 내용</translation>
+    </message>
 </context>
 <context>
     <name>HomeBar</name>
@@ -911,6 +919,10 @@ Copyright © Penlark 개발자</translation>
     <message>
         <source>保存时另一个程序也修改了文件，它的版本已存入：%1</source>
         <translation>저장하는 동안 다른 프로그램도 파일을 수정했습니다. 그 버전은 다음 위치에 보관했습니다: %1</translation>
+    </message>
+    <message>
+        <source>无法保存当前内容的历史记录，未恢复。</source>
+        <translation>현재 내용을 기록에 저장할 수 없습니다. 복원하지 않았습니다.</translation>
     </message>
 </context>
 <context>
@@ -3878,6 +3890,22 @@ Copyright © Penlark 개발자</translation>
         <translation>
             <numerusform>…외 파일 %n개</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>未恢复：</source>
+        <translation>복원하지 않음: </translation>
+    </message>
+    <message>
+        <source>无法确定“%1”属于哪个文档</source>
+        <translation>"%1"이(가) 어느 문서의 것인지 알 수 없습니다</translation>
+    </message>
+    <message>
+        <source>多个文档名为“%1”：请在文件树中该文档的历史记录里恢复</source>
+        <translation>"%1"(이)라는 문서가 여러 개 있습니다. 파일 트리에서 해당 문서의 기록으로 복원하세요</translation>
+    </message>
+    <message>
+        <source>此文件含有不属于 %1 编码的字节，不会被改写</source>
+        <translation>이 파일에는 %1 텍스트가 아닌 바이트가 있습니다. 쓰지 않습니다</translation>
     </message>
 </context>
 <context>

@@ -374,10 +374,6 @@ Fechar este documento?</translation>
         <source>History</source>
         <translation>Histórico</translation>
     </message>
-    <message>
-        <source>没有历史记录</source>
-        <translation>Sem histórico</translation>
-    </message>
 </context>
 <context>
     <name>FilesPage</name>
@@ -691,6 +687,18 @@ Fechar este documento?</translation>
         <source>没有历史记录</source>
         <translation>Sem histórico</translation>
     </message>
+    <message>
+        <source>文档正在载入或不能修改，未恢复。</source>
+        <translation>O documento está sendo carregado ou não pode ser alterado; nada foi restaurado.</translation>
+    </message>
+    <message>
+        <source>已恢复“%1”，恢复前的内容已存入历史记录。</source>
+        <translation>"%1" restaurado; o texto anterior está guardado no histórico.</translation>
+    </message>
+    <message>
+        <source>未能保存的内容</source>
+        <translation>Texto que não pôde ser salvo</translation>
+    </message>
 </context>
 <context>
     <name>HomeBar</name>
@@ -921,6 +929,10 @@ Fechar este documento?</translation>
     <message>
         <source>保存时另一个程序也修改了文件，它的版本已存入：%1</source>
         <translation>Outro programa alterou o arquivo enquanto ele era salvo; a versão dele foi guardada em: %1</translation>
+    </message>
+    <message>
+        <source>无法保存当前内容的历史记录，未恢复。</source>
+        <translation>Não foi possível guardar o texto atual no histórico; nada foi restaurado.</translation>
     </message>
 </context>
 <context>
@@ -3896,6 +3908,22 @@ Ligar?</translation>
             <numerusform>… e mais %n arquivo</numerusform>
             <numerusform>… e mais %n arquivos</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>未恢复：</source>
+        <translation>Não restaurado: </translation>
+    </message>
+    <message>
+        <source>无法确定“%1”属于哪个文档</source>
+        <translation>Não é possível saber a que documento "%1" pertence</translation>
+    </message>
+    <message>
+        <source>多个文档名为“%1”：请在文件树中该文档的历史记录里恢复</source>
+        <translation>Vários documentos se chamam "%1": restaure-o pelo histórico desse documento na árvore de arquivos</translation>
+    </message>
+    <message>
+        <source>此文件含有不属于 %1 编码的字节，不会被改写</source>
+        <translation>Este arquivo contém bytes que não são texto %1; ele não é gravado</translation>
     </message>
 </context>
 <context>

@@ -378,10 +378,6 @@
         <source>History</source>
         <translation>История</translation>
     </message>
-    <message>
-        <source>没有历史记录</source>
-        <translation>Истории нет</translation>
-    </message>
 </context>
 <context>
     <name>FilesPage</name>
@@ -701,6 +697,18 @@
         <source>没有历史记录</source>
         <translation>Истории нет</translation>
     </message>
+    <message>
+        <source>文档正在载入或不能修改，未恢复。</source>
+        <translation>Документ загружается или не может быть изменён; ничего не восстановлено.</translation>
+    </message>
+    <message>
+        <source>已恢复“%1”，恢复前的内容已存入历史记录。</source>
+        <translation>«%1» восстановлен; прежний текст сохранён в истории.</translation>
+    </message>
+    <message>
+        <source>未能保存的内容</source>
+        <translation>Текст, который не удалось сохранить</translation>
+    </message>
 </context>
 <context>
     <name>HomeBar</name>
@@ -931,6 +939,10 @@
     <message>
         <source>保存时另一个程序也修改了文件，它的版本已存入：%1</source>
         <translation>Другая программа изменила файл во время сохранения; её версия сохранена в: %1</translation>
+    </message>
+    <message>
+        <source>无法保存当前内容的历史记录，未恢复。</source>
+        <translation>Не удалось сохранить текущий текст в истории; ничего не восстановлено.</translation>
     </message>
 </context>
 <context>
@@ -3914,6 +3926,22 @@
             <numerusform>… и ещё %n файла</numerusform>
             <numerusform>… и ещё %n файлов</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>未恢复：</source>
+        <translation>Не восстановлено: </translation>
+    </message>
+    <message>
+        <source>无法确定“%1”属于哪个文档</source>
+        <translation>Невозможно определить, к какому документу относится «%1»</translation>
+    </message>
+    <message>
+        <source>多个文档名为“%1”：请在文件树中该文档的历史记录里恢复</source>
+        <translation>Несколько документов называются «%1»: восстановите из истории нужного документа в дереве файлов</translation>
+    </message>
+    <message>
+        <source>此文件含有不属于 %1 编码的字节，不会被改写</source>
+        <translation>Файл содержит байты, не являющиеся текстом %1; он не записывается</translation>
     </message>
 </context>
 <context>

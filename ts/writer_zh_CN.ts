@@ -367,10 +367,6 @@
         <source>History</source>
         <translation>历史记录</translation>
     </message>
-    <message>
-        <source>没有历史记录</source>
-        <translation type="unfinished" />
-    </message>
 </context>
 <context>
     <name>FilesPage</name>
@@ -678,6 +674,18 @@
         <source>没有历史记录</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>文档正在载入或不能修改，未恢复。</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>已恢复“%1”，恢复前的内容已存入历史记录。</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>未能保存的内容</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>HomeBar</name>
@@ -907,6 +915,10 @@
     </message>
     <message>
         <source>保存时另一个程序也修改了文件，它的版本已存入：%1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>无法保存当前内容的历史记录，未恢复。</source>
         <translation type="unfinished" />
     </message>
 </context>
@@ -3862,6 +3874,22 @@
         <translation type="unfinished">
             <numerusform />
         </translation>
+    </message>
+    <message>
+        <source>未恢复：</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>无法确定“%1”属于哪个文档</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>多个文档名为“%1”：请在文件树中该文档的历史记录里恢复</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>此文件含有不属于 %1 编码的字节，不会被改写</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>

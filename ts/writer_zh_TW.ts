@@ -370,10 +370,6 @@
         <source>History</source>
         <translation>歷史記錄</translation>
     </message>
-    <message>
-        <source>没有历史记录</source>
-        <translation>沒有歷史記錄</translation>
-    </message>
 </context>
 <context>
     <name>FilesPage</name>
@@ -681,6 +677,18 @@
         <source>没有历史记录</source>
         <translation>沒有歷史記錄</translation>
     </message>
+    <message>
+        <source>文档正在载入或不能修改，未恢复。</source>
+        <translation>文件正在載入或不能修改，未還原。</translation>
+    </message>
+    <message>
+        <source>已恢复“%1”，恢复前的内容已存入历史记录。</source>
+        <translation>已還原「%1」，還原前的內容已存入歷史記錄。</translation>
+    </message>
+    <message>
+        <source>未能保存的内容</source>
+        <translation>未能儲存的內容</translation>
+    </message>
 </context>
 <context>
     <name>HomeBar</name>
@@ -911,6 +919,10 @@
     <message>
         <source>保存时另一个程序也修改了文件，它的版本已存入：%1</source>
         <translation>儲存時另一個程式也修改了檔案，它的版本已存入：%1</translation>
+    </message>
+    <message>
+        <source>无法保存当前内容的历史记录，未恢复。</source>
+        <translation>無法儲存目前內容的歷史記錄，未還原。</translation>
     </message>
 </context>
 <context>
@@ -3878,6 +3890,22 @@
         <translation>
             <numerusform>……以及另外 %n 個檔案</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>未恢复：</source>
+        <translation>未還原：</translation>
+    </message>
+    <message>
+        <source>无法确定“%1”属于哪个文档</source>
+        <translation>無法確定「%1」屬於哪個文件</translation>
+    </message>
+    <message>
+        <source>多个文档名为“%1”：请在文件树中该文档的历史记录里恢复</source>
+        <translation>多個文件名為「%1」：請在檔案樹中該文件的歷史記錄裡還原</translation>
+    </message>
+    <message>
+        <source>此文件含有不属于 %1 编码的字节，不会被改写</source>
+        <translation>此檔案含有不屬於 %1 編碼的位元組，不會被改寫</translation>
     </message>
 </context>
 <context>

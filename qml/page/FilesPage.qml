@@ -24,18 +24,12 @@ Item {
     property var pendentParent: null
 
     // Emitted for "历史记录": the history window of one document, which the
-    // main window opens filtered to the document's base name.
+    // main window opens.
     signal showHistory(url document)
-    // Snapshots are named after the file name up to its first dot (a book's
-    // after "index").
     onShowHistory: {
-        if (String(document) === "")
-            return
-        var name = /\/index\.txt$/.test(String(document)) ? "index" : functions.getNameFromUrl(document)
-        name = name.split(".")[0]
-        if (name !== "" && typeof applicationWindow !== "undefined" && applicationWindow
+        if (String(document) !== "" && typeof applicationWindow !== "undefined" && applicationWindow
                 && typeof applicationWindow.showFileHistory === "function")
-            applicationWindow.showFileHistory(name)
+            applicationWindow.showFileHistory(document)
     }
 
     readonly property alias treeView: tree
@@ -295,6 +289,7 @@ Item {
                 }
             }
             BarButton {
+                objectName: "historyButton"
                 text: "⟲"
                 ToolTip.visible: hovered
                 ToolTip.text: qsTr("历史记录")
@@ -519,6 +514,7 @@ Item {
 
     Menu {
         id: contextMenu
+        objectName: "treeMenu"
         property var target
         // As wide as its longest entry, which carries a document's name.
         width: {

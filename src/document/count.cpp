@@ -100,6 +100,29 @@ bool isTitleView(QStringView t, const QList<QString>& patterns)
     return false;
 }
 
+// A character the editor keeps as its UTF-8 bytes (the escapes U+DC80 to
+// U+DCFF, one a byte: a paragraph separator or a frame mark read from a
+// file) counts as the character itself. The length of the kept run at i
+// and the character, or 0 when none begins there.
+int keptCharacter(const QChar* data, int size, int i, ushort* character)
+{
+    if (size - i < 3)
+        return 0;
+    uint c = 0;
+    for (int k = 0; k < 3; ++k) {
+        const ushort u = data[i + k].unicode();
+        if (u < 0xdc80 || u > 0xdcff)
+            return 0;
+        c = (c << 8) | (u & 0xff);
+    }
+    switch (c) {
+    case 0xe280a9: *character = 0x2029; return 3;
+    case 0xefb790: *character = 0xfdd0; return 3;
+    case 0xefb791: *character = 0xfdd1; return 3;
+    default: return 0;
+    }
+}
+
 } // namespace
 
 wordsType count::countString(const QString& input, bool dialogue, const QList<QString>& patterns)
@@ -125,7 +148,11 @@ wordsType count::countString(const QString& input, bool dialogue, const QList<QS
     const QChar* data = text.constData();
     const int size = text.size();
     for (int i = 0; i < size; ++i) {
-        const ushort c = data[i].unicode();
+        ushort c = data[i].unicode();
+        if (c >= 0xdc80 && c <= 0xdcff) {
+            if (const int kept = keptCharacter(data, size, i, &c))
+                i += kept - 1;
+        }
         if (c == '\n' || c == 0x2029) {
             paragraphPending = true;
             inNumber = false;

@@ -5,16 +5,19 @@
 #include "files/cloudDisk/clouddisk.h"
 #include "files/filefiltermodel.h"
 #include "files/fileordermaplist.h"
+#include "files/historyrestore.h"
 #include "files/librarypath.h"
 #include "files/lumofilesystemmodel.h"
 #include "TovaUi/function/function.h"
 #include "TovaUi/function/message.h"
 #include "TovaUi/function/settingsgate.h"
+#include "support/filenamecodec.h"
 #include "support/log.h"
 #include "support/userfile.h"
 #include "TovaUi/textarea/documentfile.h"
 #include "TovaUi/textarea/historysnapshots.h"
 #include "TovaUi/textarea/lazytextdocument.h"
+#include "TovaUi/textarea/textfileform.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -735,7 +738,8 @@ bool files::renameFile(const QString& newBaseName, const QString& oldFullName)
         if (name.endsWith(QLatin1String(".md")))
             name.chop(3);
     }
-    if (info.fileName() == name)
+    // A name shown otherwise than its bytes (not UTF-8) kept as it was.
+    if (info.fileName() == name || FileNameCodec::shown(info.fileName()) == name)
         return true;
 
     QString problem = LumoFileSystemModel::nameProblem(parent, name, info.fileName(), isDir);
@@ -948,41 +952,46 @@ QModelIndex files::historyIndex()
 
 void files::showFileHistory(const QString& url) { logDebug(lcFiles) << url; }
 
-QStringList files::historyFilters(const QUrl& document)
+QStringList files::historyFilters(const QUrl& document) { return HistoryRestore::filters(document); }
+
+QUrl files::keptCopiesPath() const
 {
-    const QString base = HistorySnapshots::baseName(document.toLocalFile());
-    // Wildcard characters in the name match only themselves.
-    QString escaped;
-    for (const QChar c : base) {
-        if (c == QLatin1Char('*') || c == QLatin1Char('?') || c == QLatin1Char('['))
-            escaped += QLatin1Char('[') + c + QLatin1Char(']');
-        else
-            escaped += c;
-    }
-    return { escaped + QStringLiteral("---*.txt"), escaped + QStringLiteral("---*.md") };
+    const QString folder = HistorySnapshots::fallbackFolder();
+    return folder.isEmpty() ? QUrl() : QUrl::fromLocalFile(folder);
+}
+
+QUrl files::historyDocument(const QUrl& copy, const QUrl& preferred)
+{
+    QString reason;
+    const QUrl document = HistoryRestore::documentOf(copy, preferred, &reason);
+    if (document.isEmpty())
+        message::show(Message::Error, tr("未恢复：") + reason, 5000);
+    return document;
+}
+
+QVariant files::historyText(const QUrl& copy)
+{
+    QString reason;
+    const QString text = HistoryRestore::text(copy, &reason);
+    if (!text.isNull())
+        return text;
+    message::show(Message::Error, tr("无法读取历史记录：%1").arg(copy.toLocalFile()) + QStringLiteral(" (") + reason + QLatin1Char(')'), 5000);
+    return QVariant();
+}
+
+QString files::historyPreview(const QUrl& copy)
+{
+    QString reason;
+    return TextFileForm::shown(HistoryRestore::text(copy, &reason));
 }
 
 bool files::restoreHistory(const QUrl& snapshot, const QUrl& document)
 {
-    const QString source = snapshot.toLocalFile();
-    const QString target = document.toLocalFile();
-    QFile in(source);
-    if (source.isEmpty() || target.isEmpty() || !in.open(QIODevice::ReadOnly)) {
-        message::show(Message::Error, tr("无法读取历史记录：%1").arg(source), 5000);
-        return false;
-    }
-    const QString text = function::decodeText(in.readAll());
-    in.close();
-    if (QFileInfo(target).isFile() && !global::saveTmpFile(target, QString())) {
-        message::show(Message::Error, tr("无法保存当前内容的历史记录，未恢复：%1").arg(target), 5000);
-        return false;
-    }
-    const UserFile::Result written = UserFile::write(target, text.toUtf8(), UserFile::NoOptions);
-    if (!written) {
-        message::show(Message::Error, tr("恢复失败：%1").arg(target) + QStringLiteral(" (") + written.error + QLatin1Char(')'), 5000);
-        return false;
-    }
-    return true;
+    QString notice;
+    if (document.isLocalFile() && HistoryRestore::restoreInto(snapshot, document.toLocalFile(), &notice))
+        return true;
+    message::show(Message::Error, notice.isEmpty() ? tr("恢复失败：%1").arg(document.toString()) : notice, 5000);
+    return false;
 }
 
 // ---- import and export ------------------------------------------------------

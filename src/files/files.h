@@ -119,12 +119,19 @@ public:
     void setHistoryModel(FileFilterModel* model);
     QModelIndex historyIndex();
     Q_INVOKABLE void showFileHistory(const QString& url);
-    // Name filters that list the snapshots of one document only: its base
-    // name, the "---" separator, anything, ".txt" or ".md".
+    // The history of one document and its restore (HistoryRestore says
+    // how); failures are told.
     Q_INVOKABLE static QStringList historyFilters(const QUrl& document);
-    // Puts a snapshot's text back into its document, after keeping a
-    // snapshot of the document's current text. False (with a notice) when
-    // anything fails; the document is then unchanged.
+    // Where copies of unsaved text go that the history cannot take; empty
+    // when the program keeps none.
+    Q_INVOKABLE QUrl keptCopiesPath() const;
+    Q_INVOKABLE QUrl historyDocument(const QUrl& copy, const QUrl& preferred);
+    // A copy's text for the editor (null when unreadable), and for reading.
+    Q_INVOKABLE QVariant historyText(const QUrl& copy);
+    Q_INVOKABLE QString historyPreview(const QUrl& copy);
+    // Puts a copy's text into a document no tab holds, in the document's
+    // own form, after a snapshot of its current text. False (with a
+    // notice) when anything fails; the document is then unchanged.
     Q_INVOKABLE bool restoreHistory(const QUrl& snapshot, const QUrl& document);
 
     // Import and export.

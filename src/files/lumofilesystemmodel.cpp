@@ -3,6 +3,7 @@
 #include "data/global.h"
 #include "files/fileordermaplist.h"
 #include "files/librarypath.h"
+#include "support/filenamecodec.h"
 #include "support/log.h"
 #include "support/userfile.h"
 
@@ -99,6 +100,11 @@ QVariant LumoFileSystemModel::data(const QModelIndex& index, int role) const
         return fileordermaplist::getShortPath(filePath(index));
     case lumoFileTypeRole:
         return depthLevel(filePath(index));
+    case Qt::DisplayRole:
+    case FileNameRole:
+        if (index.column() == 0)
+            return FileNameCodec::shown(QFileSystemModel::data(index, Qt::DisplayRole).toString());
+        break;
     default:
         break;
     }

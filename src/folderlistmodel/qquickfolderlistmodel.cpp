@@ -4,6 +4,7 @@
 #include "files/lumofilesystemmodel.h"
 #include "folderlistmodel/fileinfothread.h"
 #include "TovaUi/function/message.h"
+#include "support/filenamecodec.h"
 #include "support/log.h"
 
 #include <QDateTime>
@@ -194,11 +195,11 @@ QVariant QQuickFolderListModel::data(const QModelIndex& index, int role) const
     const FileProperty& p = d->data.at(index.row());
     switch (role) {
     case FileNameRole:
-        return p.fileName;
+        return FileNameCodec::shown(p.fileName);
     case FilePathRole:
         return p.filePath;
     case FileBaseNameRole:
-        return p.completeBaseName;
+        return FileNameCodec::shown(p.completeBaseName);
     case FileSuffixRole:
         return p.suffix;
     case FileSizeRole:
@@ -213,7 +214,7 @@ QVariant QQuickFolderListModel::data(const QModelIndex& index, int role) const
     case FileURLRole:
         return QUrl::fromLocalFile(p.filePath);
     case FileHistoryNameRole:
-        return formatHistoryName(p.completeBaseName);
+        return FileNameCodec::shown(formatHistoryName(p.completeBaseName));
     case FileHistoryTimeRole:
         return formatHistoryTime(p.completeBaseName);
     default:

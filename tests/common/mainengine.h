@@ -9,6 +9,7 @@
 #include "TovaUi/function/qmlkey.h"
 #include "i18n/i18n.h"
 #include "registertype/registertype.h"
+#include "support/filenamecodec.h"
 
 #include <QCoreApplication>
 #include <QQmlApplicationEngine>
@@ -17,6 +18,7 @@
 
 inline void setUpMainEngine(QQmlApplicationEngine& engine, QObject* qmlKeyParent = nullptr)
 {
+    FileNameCodec::install();
     auto* qmlKey = new QmlKey(qmlKeyParent);
     qmlKey->registerTypes(&engine);
     QSettings().setValue(QStringLiteral("Language/language"), QStringLiteral("中文简体"));

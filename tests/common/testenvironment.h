@@ -5,6 +5,8 @@
 // application object exists, so no test touches a real data folder,
 // settings file or socket. The folder is removed when the process ends.
 
+#include "support/filenamecodec.h"
+
 #include <QByteArray>
 #include <QDir>
 #include <QString>
@@ -52,13 +54,15 @@ private:
     QString m_root;
 };
 
-// Like QTEST_MAIN, with the isolated environment set up first.
+// Like QTEST_MAIN, with the isolated environment set up first and file
+// names read as the program reads them.
 #define PENLARK_TEST_MAIN(TestObject)                     \
     int main(int argc, char* argv[])                      \
     {                                                     \
         TestEnvironment environment;                      \
         QApplication app(argc, argv);                     \
         app.setAttribute(Qt::AA_Use96Dpi, true);          \
+        FileNameCodec::install(); /* as the program does */ \
         TestObject tc;                                    \
         QTEST_SET_MAIN_SOURCE_PATH                        \
         return QTest::qExec(&tc, argc, argv);             \

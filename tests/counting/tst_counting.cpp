@@ -152,6 +152,11 @@ private slots:
         QTest::newRow("leading break") << "\nb" << false << d << QVector<int>{ 0, 1, 0, 0, 0, 0, 2 } << none;
         QTest::newRow("paragraph separator") << QString("a") + QChar(0x2029) + "b" << false << d
                                              << QVector<int>{ 0, 2, 0, 0, 0, 0, 2 } << none;
+        // Characters the editor keeps as their UTF-8 bytes count as themselves; a stray byte as one character.
+        const auto kept = [](std::initializer_list<ushort> bytes) { QString t; for (ushort b : bytes) t += QChar(ushort(0xdc00 | b)); return t; };
+        QTest::newRow("kept paragraph separator") << "a" + kept({ 0xe2, 0x80, 0xa9 }) + "b" << false << d << QVector<int>{ 0, 2, 0, 0, 0, 0, 2 } << none;
+        QTest::newRow("kept frame mark") << "a" + kept({ 0xef, 0xb7, 0x90 }) << false << d << QVector<int>{ 1, 1, 0, 0, 0, 0, 1 } << none;
+        QTest::newRow("stray kept bytes") << "a" + kept({ 0xe2, 0x80 }) + "b" << false << d << QVector<int>{ 2, 2, 0, 0, 0, 0, 1 } << none;
         QTest::newRow("english") << "Hello, world!" << false << d << QVector<int>{ 0, 2, 0, 0, 1, 2, 1 } << none;
         QTest::newRow("ascii dots") << "..." << false << d << QVector<int>{ 0, 1, 0, 0, 0, 1, 1 } << none;
         QTest::newRow("full-width stops") << "。。。" << false << d << QVector<int>{ 3, 0, 0, 0, 0, 3, 1 } << none;
@@ -744,6 +749,22 @@ private slots:
         QVERIFY(settle(handler));
         verifyMatchesDocument(handler, doc);
         handler->exit();
+    }
+
+    // A paragraph separator read from a file (kept as its bytes) counts as the line break it was.
+    void keptParagraphSeparatorCountsAsABreak()
+    {
+        EditorPage page;
+        CountHandler* handler = openBook(page, QStringLiteral("第1章 甲\u2029乙丙 ab\n第2章 丁"));
+        QVERIFY(handler);
+        WordsTypeClass* counts = data::instance()->wordCountModel()->countClass(handler->fileName());
+        // As before the bytes were kept: the separator a line break.
+        const QString text = documentLines(*page.document->property("allTextDocument").value<QTextDocument*>()).join('\n');
+        const QString kept = QStringLiteral("\xdce2\xdc80\xdca9");
+        QVERIFY(text.contains(kept));
+        const wordsType want = recount(QString(text).replace(kept, QStringLiteral("\n")).split('\n'));
+        QCOMPARE(QVector<int>({ counts->All(), counts->Chars(), counts->Words(), counts->Paragraphs() }),
+                 QVector<int>({ want.all(), want.Chars, want.Words, want.Paragraphs }));
     }
 
     // A whole text counted (a book just opened) is handed over at once, not

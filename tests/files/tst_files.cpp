@@ -961,11 +961,39 @@ private slots:
     {
         const QString root = useDocuments({ QStringLiteral("第1章.txt"), QStringLiteral("第10章.txt") });
         const QString history = global::historyPath();
-        for (const char* n : { "第1章---100.txt", "第10章---100.txt", "第11章---5.txt", "第1章---200.md", "第1章x---1.txt" })
+        for (const char* n : { "第1章---100.txt", "第10章---100.txt", "第11章---5.txt", "第1章---200.md", "第1章x---1.txt", "Book---1.txt", "index---1.txt" })
             writeFile(history + QLatin1Char('/') + QString::fromUtf8(n));
         const QStringList filters = files::historyFilters(QUrl::fromLocalFile(root + QStringLiteral("/第1章.txt")));
         QCOMPARE(QDir(history).entryList(filters, QDir::Files, QDir::Name), QStringList({ "第1章---100.txt", "第1章---200.md" }));
         QCOMPARE(QDir(history).entryList(files::historyFilters(QUrl::fromLocalFile(QStringLiteral("/x/a[1]*.txt"))), QDir::Files), QStringList());
+        // A book's own history is named after its folder.
+        QCOMPARE(QDir(history).entryList(files::historyFilters(QUrl::fromLocalFile(root + QStringLiteral("/Book/index.txt"))), QDir::Files), QStringList({ "Book---1.txt" }));
+    }
+
+    // The document a copy under Tools → History goes back to: the current one when its name fits, else the
+    // only one of that name, else (deleted since) a new one in the root; several of that name are refused, told.
+    void documentOfACopy_data()
+    {
+        QTest::addColumn<QString>("copy");
+        QTest::addColumn<QString>("current");
+        QTest::addColumn<QString>("document"); // empty: refused
+        QTest::addRow("the current document") << "第1章---5.txt" << "Book/第1章.txt" << "Book/第1章.txt";
+        QTest::addRow("the only one of its name") << "Other---5.txt" << "Book/第1章.txt" << "Book/Other.md";
+        QTest::addRow("a book's index") << "Book---5.txt" << "" << "Book/index.txt";
+        QTest::addRow("deleted since") << "第9章---5.txt" << "" << "第9章.txt";
+        QTest::addRow("several of its name") << "第1章---5.txt" << "" << "";
+    }
+    void documentOfACopy()
+    {
+        QFETCH(QString, copy);
+        QFETCH(QString, current);
+        QFETCH(QString, document);
+        const QString root = useDocuments({ "第1章.txt", "Book/第1章.txt", "Book/index.txt", "Book/Other.md" });
+        files f;
+        m_messages.clear();
+        const QUrl found = f.historyDocument(QUrl::fromLocalFile(global::historyPath() + '/' + copy), current.isEmpty() ? QUrl() : QUrl::fromLocalFile(root + '/' + current));
+        QCOMPARE(found, document.isEmpty() ? QUrl() : QUrl::fromLocalFile(root + '/' + document));
+        QCOMPARE(m_messages.size(), document.isEmpty() ? 1 : 0);
     }
 
     void restoreKeepsTheCurrentText()

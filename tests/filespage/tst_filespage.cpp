@@ -17,8 +17,10 @@
 #include "folderlistmodel/qquickfolderlistmodel.h"
 #include "TovaUi/function/function.h"
 #include "TovaUi/function/message.h"
+#include "support/filenamecodec.h"
 #include "support/userfile.h"
 #include "TovaUi/textarea/documentsaver.h"
+#include "TovaUi/textarea/historysnapshots.h"
 #include "TovaUi/textarea/lazytextdocument.h"
 #include "TovaUi/theme/lumotheme.h"
 
@@ -36,6 +38,7 @@
 #include <QSemaphore>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTextCodec>
 #include <QtQuickTest>
 
 #include <functional>
@@ -166,6 +169,16 @@ private:
         QVERIFY2(item, qPrintable(objectName));
         QTest::mouseClick(m_window, Qt::LeftButton, Qt::NoModifier,
                           item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint());
+    }
+
+    // Clicks the entry of an open menu by its text.
+    void clickEntry(QObject* menu, const QString& text)
+    {
+        QQuickItem* entry = nullptr;
+        QTRY_VERIFY(menu && (entry = evalIn(menu, QStringLiteral("(function(t) { for (var i = 0; i < count; ++i) if (itemAt(i).text === t)"
+                                                                 " return opened ? itemAt(i) : null; return null })(%1)").arg(quoted(text))).value<QQuickItem*>()));
+        QTest::mouseClick(m_window, Qt::LeftButton, Qt::NoModifier, entry->mapToScene(QPointF(entry->width() / 2, entry->height() / 2)).toPoint());
+        QTRY_VERIFY(!menu->property("visible").toBool()); // a closing menu still takes the next click
     }
 
     // The rows the tree draws highlighted, by name.
@@ -499,6 +512,7 @@ private slots:
         QTest::addRow("escape-like") << QStringLiteral("100%41 done.txt") << QStringLiteral("100A done.txt");
         QTest::addRow("percent") << QStringLiteral("完成度50%.txt") << QStringLiteral("完成度50.txt");
         QTest::addRow("spaces and CJK") << QStringLiteral("第 3 章 归来.txt") << QStringLiteral("第3章归来.txt");
+        QTest::addRow("GBK bytes, from a zip made on Chinese Windows") << QFile::decodeName("\xb5\xda\x31\xd5\xc2.txt") << QStringLiteral("第2章.txt");
     }
     void oddNamesOpenThemselves()
     {
@@ -506,7 +520,9 @@ private slots:
         QFETCH(QString, decoy);
         makeLibrary({ name, decoy });
         openWindow(3);
-        openByClick(name, name);
+        const QStringList before = listing(m_root);
+        openByClick(FileNameCodec::shown(name), name); // the tree shows a name of other bytes readably
+        QCOMPARE(editor()->property("title").toString(), FileNameCodec::shown(name));
         QObject* menuBar = m_window->findChild<QObject*>(QStringLiteral("windowsMenuBar"));
         const QString current = m_files->currentFile().toString();
         for (const QString& address : { current, QUrl(current).toString(QUrl::FullyEncoded) })
@@ -517,6 +533,107 @@ private slots:
         QTRY_COMPARE(tabs()->property("count").toInt(), 0);
         evalIn(menuBar, QStringLiteral("recentMenu.itemAt(0).triggered()"));
         QTRY_COMPARE(editor() ? editor()->property("document").value<LazyTextDocument*>()->allText().trimmed() : QString(), name);
+        // Edited and saved under its own bytes: no file of other bytes beside it.
+        typeInEditor(QStringLiteral("改"));
+        QTest::keyClick(m_window, Qt::Key_S, Qt::ControlModifier);
+        QTRY_VERIFY(readFile(at(name)).startsWith(name.toUtf8()) && readFile(at(name)).endsWith("改"));
+        QCOMPARE(listing(m_root), before);
+    }
+
+    // A copy the program kept, put back by the History page's own 恢复, reached from Tools → History or from
+    // the tree's History: the document holds the copy's bytes (in its own form), its text before is a snapshot.
+    void restoredFromTheHistoryPage_data()
+    {
+        QTest::addColumn<QString>("road");
+        QTest::addColumn<QString>("document");
+        QTest::addColumn<QString>("typed"); // into its open tab first; none: it stays closed
+        QTest::addColumn<QString>("copy"); // in the history, or in the program's own folder ("Unsaved/")
+        QTest::addColumn<QStringList>("listed");
+        const QStringList all { "Book---100.txt", "Chapter 4---100.txt", "Chapter 41---200.txt", "Chapter 9---150.txt", "index---50.txt", "第1章---300.txt" };
+        QTest::addRow("Tools, a snapshot of a closed chapter") << "tools" << "Chapter 4.txt" << "" << "Chapter 4---100.txt" << all;
+        QTest::addRow("title bar, over unsaved typing, Chapter 41 beside") << "title bar" << "Chapter 4.txt" << "Qz" << "Chapter 4---100.txt" << QStringList { "Chapter 4---100.txt" };
+        QTest::addRow("Tools, the snapshot of a deleted chapter") << "tools" << "Chapter 9.txt" << "" << "Chapter 9---150.txt" << all;
+        QTest::addRow("right-click, a book's own history") << "right-click" << "Book/index.txt" << "" << "Book---100.txt" << QStringList { "Book---100.txt" };
+        QTest::addRow("Tools, a kept copy of an open GBK CR LF chapter") << "tools" << "第1章.txt" << "Qz" << "Unsaved/第1章---300.txt" << all;
+    }
+    void restoredFromTheHistoryPage()
+    {
+        QFETCH(QString, road);
+        QFETCH(QString, document);
+        QFETCH(QString, typed);
+        QFETCH(QString, copy);
+        QFETCH(QStringList, listed);
+        makeLibrary({ "Chapter 4.txt", "Chapter 41.txt", "Book/index.txt" });
+        QTextCodec* gbk = QTextCodec::codecForName("GBK");
+        writeFile(at("第1章.txt"), gbk->fromUnicode("第1章\r\n旧\r\n"));
+        const QString history = at(".History/"), unsaved = m_dir->path() + QStringLiteral("/Unsaved/");
+        HistorySnapshots::setFallbackFolder(unsaved);
+        for (const char* name : { "Chapter 4---100.txt", "Chapter 41---200.txt", "Chapter 9---150.txt", "Book---100.txt", "index---50.txt" })
+            writeFile(history + name, "copy " + QByteArray(name) + "\n");
+        writeFile(unsaved + "第1章---300.txt", gbk->fromUnicode("甲\r\n乙\r\n"));
+        const QString copyPath = copy.startsWith("Unsaved/") ? m_dir->path() + '/' + copy : history + copy;
+        const QByteArray old = readFile(at(document)), bytes = readFile(copyPath);
+        const bool existed = QFileInfo::exists(at(document));
+        const QStringList snapshots = listing(history);
+        openWindow(5);
+        if (!typed.isEmpty()) {
+            openByClick(document, document);
+            typeInEditor(typed);
+        }
+        QObject* page = nullptr;
+        if (road == "tools") {
+            QObject* menuBar = m_window->findChild<QObject*>(QStringLiteral("windowsMenuBar"));
+            QTest::keySequence(m_window, QKeySequence("Alt+" + evalIn(menuBar, "mnemonics['toolsMenu']").toString()));
+            clickEntry(m_window->findChild<QObject*>(QStringLiteral("toolsMenu")), QStringLiteral("历史记录"));
+            QTRY_VERIFY((page = tabs()->property("currentPage").value<QObject*>()) && page->property("model").isValid());
+        } else {
+            if (road == "title bar")
+                clickItem(QStringLiteral("historyButton"));
+            else {
+                clickRow(QStringLiteral("Book"), Qt::RightButton);
+                clickEntry(m_page->findChild<QObject*>(QStringLiteral("treeMenu")), QStringLiteral("历史记录"));
+            }
+            QObject* loader = m_window->findChild<QObject*>(QStringLiteral("fileHistoryLoader"));
+            QTRY_VERIFY(loader->property("item").value<QObject*>() && loader->property("item").value<QObject*>()->property("opened").toBool());
+            page = loader->property("item").value<QObject*>()->property("page").value<QObject*>();
+        }
+        const QList<QObject*> lists { page->findChild<QObject*>(QStringLiteral("historyList")), page->findChild<QObject*>(QStringLiteral("keptList")) };
+        const auto rows = [&] {
+            QStringList names;
+            for (QObject* list : lists)
+                names += evalIn(list, "(function() { var n = []; for (var r = 0; r < count; ++r) n.push(model.get(r, 'fileName')); return n })()").toStringList();
+            names.sort();
+            return names;
+        };
+        listed.sort();
+        QTRY_VERIFY(page->property("loaded").toBool());
+        QTRY_COMPARE(rows(), listed);
+        // Its row clicked shows its text; its 恢复 pressed puts it back. The point is taken just before each click.
+        const auto click = [&](const QString& what) {
+            for (QObject* list : lists) // laid out (the lists' sizes follow what they hold)
+                QVERIFY(QQuickTest::qWaitForItemPolished(qobject_cast<QQuickItem*>(list)->parentItem()) && QQuickTest::qWaitForItemPolished(qobject_cast<QQuickItem*>(list)));
+            QVariant point;
+            for (QObject* list : lists)
+                point = point.isValid() ? point : evalIn(list, QStringLiteral("(function(name) { for (var r = 0; r < count; ++r) if (model.get(r, 'fileName') === name) {"
+                    " positionViewAtIndex(r, ListView.Contain); var i = itemAtIndex(r); for (var c = i.contentItem.children[1]; c && %2; c = null) i = c;"
+                    " return i.mapToItem(null, %2 ? i.width / 2 : 10, i.height / 2) } })(%1)").arg(quoted(copy.section('/', -1)), what));
+            QVERIFY(point.isValid());
+            QTest::mouseClick(m_window, Qt::LeftButton, Qt::NoModifier, point.toPointF().toPoint());
+        };
+        click(QStringLiteral("false"));
+        QTRY_COMPARE(page->property("preview").toString(), QString(gbk->toUnicode(bytes)).remove('\r'));
+        click(QStringLiteral("true")); // its 恢复 button
+        QTRY_COMPARE(readFile(at(document)), bytes);
+        QTRY_VERIFY(editor() && editor() == tabOf(document)); // shown in its tab
+        QTRY_COMPARE(editor()->property("document").value<LazyTextDocument*>()->allText(), page->property("preview").toString());
+        // The text before, unsaved typing included, is the one new snapshot (none for a deleted chapter).
+        QStringList added = listing(history);
+        for (const QString& s : snapshots)
+            added.removeOne(s);
+        QCOMPARE(added.size(), existed ? 1 : 0);
+        const QByteArray before = existed ? readFile(history + added.first()) : old;
+        QVERIFY2(typed.isEmpty() ? before == old : before.contains(typed.toUtf8()), before.constData());
+        QVERIFY(m_notices.last().startsWith(QStringLiteral("已恢复")));
     }
 
     // A name up to the file system's limit is taken and saved; one past it

@@ -146,6 +146,15 @@ private slots:
         QCOMPARE(QQuickFolderListModel::formatHistoryName(QStringLiteral("---5")), QString());
         QCOMPARE(QQuickFolderListModel::formatHistoryTime(QStringLiteral("x---y")),
                  QDateTime::fromSecsSinceEpoch(0).toLocalTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")));
+        // A snapshot of a chapter whose name is GBK bytes is listed, read as GBK, and names its own bytes.
+        QTemporaryDir dir;
+        const QByteArray raw = "\xb5\xda\x31\xd5\xc2---7.txt";
+        touch(dir.path() + QLatin1Char('/') + QFile::decodeName(raw));
+        QQuickFolderListModel model;
+        setUp(model, dir.path());
+        QTRY_COMPARE(model.count(), 1);
+        QCOMPARE(model.get(0, QStringLiteral("fileHistoryName")).toString(), QStringLiteral("第1章"));
+        QCOMPARE(QFile::encodeName(model.get(0, QStringLiteral("fileUrl")).toUrl().toLocalFile()), QFile::encodeName(dir.path()) + '/' + raw);
     }
 
     void largeFolderOffTheGuiThread()

@@ -62,6 +62,8 @@ QtObject {
         function isLinux() { return true }
         function fileToUrl(path) { return "file://" + String(path).split("/").map(encodeURIComponent).join("/") }
         function isSameFile(a, b) { return String(a) === String(b) }
+        // A book's index takes its folder's name.
+        function getNameFromUrl(url) { var p = String(url).split("/"); return p[p.length - 1] === "index.txt" ? p[p.length - 2] : p[p.length - 1] }
         function systemShutDown(isReboot) {
             shutdownCalls += 1
             lastReboot = isReboot === true

@@ -184,7 +184,7 @@ QtObject {
         { name: "sheet-points", open: function() { win.showPointsWindow() }, close: function() { win.showPointsWindow() } },
         { name: "sheet-conflict", open: function() { win.showConflictPage() }, close: function() { closeLoader("conflictLoader") } },
         { name: "sheet-folder-account", open: function() { win.showFolderAccountSheet() }, close: function() { closeLoader("folderAccountLoader") } },
-        { name: "sheet-file-history", open: function() { win.showFileHistory("chapter-1") }, close: function() { closeLoader("fileHistoryLoader") } },
+        { name: "sheet-file-history", open: function() { win.showFileHistory(files.currentFile) }, close: function() { closeLoader("fileHistoryLoader") } },
         { name: "sheet-through-tips", open: function() { win.showThroughTipsDialog() }, close: function() { closeLoader("throughTipsLoader") } },
         // (its "Saved successfully" notice would fade out over the next screen)
         { name: "sheet-shutdown", open: function() { win.showShutdown() },

@@ -2,6 +2,7 @@
 
 #include "function/message.h"
 #include "function/settingsgate.h"
+#include "support/filenamecodec.h"
 #include "support/log.h"
 #include "support/userfile.h"
 #include "support/writenotice.h"
@@ -320,8 +321,8 @@ QString function::getNameFromUrl(const QUrl& file)
         const QString path = file.toLocalFile();
         const QFileInfo info(path);
         if (info.fileName() == QLatin1String("index.txt"))
-            return info.path().split(QLatin1Char('/')).last();
-        return info.fileName();
+            return FileNameCodec::shown(info.path().split(QLatin1Char('/')).last());
+        return FileNameCodec::shown(info.fileName());
     }
     return file.toString().split(QLatin1Char('/')).last();
 }

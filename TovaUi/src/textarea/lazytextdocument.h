@@ -344,6 +344,7 @@ public slots:
     void dirChanged(const QString& dir) { Q_UNUSED(dir) }
     void makeupFinished(const QStringList& list) { m_typing->makeupFinished(list); }
     bool subtleFinish(const QString& text) { return m_typing->subtleFinish(text); }
+    bool restoreText(const QString& text) { return m_typing->restoreText(text); }
 
 signals:
     void lineSpacingChanged();

@@ -1,8 +1,9 @@
 #include "textfileform.h"
 
-#include <QVector>
-
+#include "support/filenamecodec.h"
 #include "textarea/rawtextpieces.h"
+
+#include <QVector>
 
 #include <QTextCodec>
 
@@ -37,26 +38,6 @@ QTextCodec* codecOf(TextFileForm::Encoding encoding)
         return QTextCodec::codecForName("UTF-32BE");
     }
     return nullptr;
-}
-
-// The length of the valid UTF-8 character at p (as Qt reads UTF-8: no
-// overlong forms, no surrogates, nothing above U+10FFFF); 0 when it is not
-// one.
-int utf8Length(const uchar* p, const uchar* end)
-{
-    const uchar c = *p;
-    if (c < 0x80)
-        return 1;
-    const int length = c < 0xc2 ? 0 : c < 0xe0 ? 2 : c < 0xf0 ? 3 : c < 0xf5 ? 4 : 0;
-    if (length == 0 || end - p < length)
-        return 0;
-    for (int i = 1; i < length; ++i) {
-        if ((p[i] & 0xc0) != 0x80)
-            return 0;
-    }
-    if ((c == 0xe0 && p[1] < 0xa0) || (c == 0xed && p[1] >= 0xa0) || (c == 0xf0 && p[1] < 0x90) || (c == 0xf4 && p[1] >= 0x90))
-        return 0;
-    return length;
 }
 
 // Characters the document would take for line breaks of its own (a

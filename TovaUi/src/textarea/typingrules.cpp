@@ -179,13 +179,24 @@ void TypingRules::makeupFinished(const QStringList& list)
 
 bool TypingRules::subtleFinish(const QString& text)
 {
-    if (!m_parts.file->mayEdit())
-        return false;
     // The text before masking goes into the history first (the masking
     // sheet tells the writer it can be found there); without that snapshot
     // the masking is not applied.
-    if (!m_parts.history->saveTmpFile()) {
-        message::show(Message::Warn, LazyTextDocument::tr("无法保存过滤前的历史记录，过滤结果未应用。"), 5000);
+    return replaceAfterSnapshot(text, LazyTextDocument::tr("无法保存过滤前的历史记录，过滤结果未应用。"));
+}
+
+bool TypingRules::restoreText(const QString& text)
+{
+    return replaceAfterSnapshot(text, LazyTextDocument::tr("无法保存当前内容的历史记录，未恢复。"));
+}
+
+bool TypingRules::replaceAfterSnapshot(const QString& text, const QString& refusal)
+{
+    if (!m_parts.file->mayEdit())
+        return false;
+    // A blank text has nothing to keep.
+    if (!m_parts.whole->text().trimmed().isEmpty() && !m_parts.history->saveTmpFile()) {
+        message::show(Message::Warn, refusal, 5000);
         return false;
     }
     WholeDocument* whole = m_parts.whole;

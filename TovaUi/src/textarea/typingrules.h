@@ -57,8 +57,12 @@ public:
     void makeup();
     void makeupFinished(const QStringList& list);
     bool subtleFinish(const QString& text);
+    // The whole text replaced by a copy from the history, the text before
+    // it kept there first; refused (told) when that snapshot fails.
+    bool restoreText(const QString& text);
 
 private:
+    bool replaceAfterSnapshot(const QString& text, const QString& refusal);
     const EditorParts& m_parts;
     bool m_addEmptyLineAtEndByEnter = true;
     bool m_add2SpaceAtFrontByEnter = true;

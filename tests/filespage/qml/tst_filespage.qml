@@ -12,7 +12,7 @@ Item {
         property var opened: []
         function openFile(file) { opened = opened.concat([file]) }
         property var histories: []
-        function showFileHistory(name) { histories = histories.concat([name]) }
+        function showFileHistory(name) { histories = histories.concat([String(name)]) }
     }
 
     // Somewhere else to click.
@@ -97,7 +97,7 @@ Item {
             loader.item.showHistory("file://" + documentRoot + "/第1章.txt")
             loader.item.showHistory("file://" + documentRoot + "/Book/index.txt")
             loader.item.showHistory("")
-            compare(applicationWindow.histories, ["第1章", "index"])
+            compare(applicationWindow.histories, ["file://" + documentRoot + "/第1章.txt", "file://" + documentRoot + "/Book/index.txt"])
         }
 
         function visibleRenameField(item) {

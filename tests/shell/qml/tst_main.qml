@@ -554,10 +554,10 @@ TestCase {
         cglobal.showConflictPage()
         verify(holder("conflictLoader").item.visible)
 
-        win.showFileHistory("第1章")
+        win.showFileHistory("file:///books/Book/index.txt")
         var history = holder("fileHistoryLoader").item
-        compare(history.fileNameFilters, ["第1章*.txt", "第1章*.md"])
-        compare(history.title, "History - 第1章")
+        compare(String(history.document), "file:///books/Book/index.txt")
+        compare(history.title, "History - Book")
         verify(history.visible)
 
         win.showShutdown()
