@@ -12,8 +12,10 @@
 // time), against the same without them; and the same for 10 s while 64
 // clients that reconnect hide their bodies' length behind a bare LF. All
 // devices come from one address here, so the limit per address is lifted.
-// The honest readers run on a thread of their own, away from the slow
-// clients' sockets. One figure a line: "name: value unit".
+// Then the same while one account uploads whole 16 MiB objects over 128
+// connections from 32 addresses. The honest readers run on a thread of
+// their own, away from the slow clients' sockets.
+// One figure a line: "name: value unit".
 #include "TovaUi/function/function.h"
 #include "function/oss.h"
 
@@ -32,9 +34,15 @@
 #include <QtConcurrent>
 
 #include <algorithm>
+#include <arpa/inet.h>
+#include <atomic>
 #include <cstdio>
 #include <functional>
 #include <memory>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <thread>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -471,6 +479,45 @@ std::unique_ptr<SlowClients> bareLfBodies(quint16 port, int count, int* connecti
     slow->timer.start(200);
     return slow;
 }
+// Connections from 32 addresses, four each, that upload whole 16 MiB
+// objects of one account as fast as the server takes them, one after
+// another, each on a thread of its own, until stop; the uploads answered.
+int wholeUploads(quint16 port, const oss::ossStsToken& token, const std::atomic<bool>& stop)
+{
+    const QByteArray body(16 << 20, 'u');
+    std::atomic<int> stored { 0 };
+    std::vector<std::thread> threads;
+    for (int i = 0; i < 128; ++i) {
+        const QString key = QStringLiteral("data/solo0/whole%1.bin").arg(i);
+        QByteArray head = "PUT /lumoranking/" + function::urlEncode(key).toUtf8() + " HTTP/1.1\r\nHost: x\r\nConnection: close\r\nContent-Length: "
+            + QByteArray::number(body.size()) + "\r\n";
+        const QNetworkRequest signedPut = signedObjectRequest(token, QStringLiteral("PUT"), key);
+        for (const QByteArray& name : signedPut.rawHeaderList())
+            head += name + ": " + signedPut.rawHeader(name) + "\r\n";
+        threads.emplace_back([&, i, request = head + "\r\n" + body]() {
+            while (!stop) {
+                const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+                sockaddr_in a {};
+                a.sin_family = AF_INET;
+                a.sin_addr.s_addr = htonl(0x7f000500 + 1 + i % 32);
+                ::bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof(a));
+                a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+                a.sin_port = htons(port);
+                qint64 sent = ::connect(fd, reinterpret_cast<sockaddr*>(&a), sizeof(a)) == 0 ? 0 : -1;
+                for (ssize_t n = 0; sent >= 0 && sent < request.size() && !stop; sent += n)
+                    if ((n = ::send(fd, request.constData() + sent, size_t(request.size() - sent), MSG_NOSIGNAL)) <= 0)
+                        sent = -1;
+                char answer[64] = {};
+                if (sent == request.size() && ::recv(fd, answer, sizeof(answer) - 1, MSG_WAITALL) > 12 && qstrncmp(answer, "HTTP/1.1 200", 12) == 0)
+                    ++stored;
+                ::close(fd);
+            }
+        });
+    }
+    for (std::thread& t : threads)
+        t.join();
+    return stored;
+}
 } // namespace
 
 int main(int argc, char* argv[])
@@ -565,19 +612,34 @@ int main(int argc, char* argv[])
                                "Content-Length: 10000000\r\n\r\n--b\r\nContent-Disposition: form-data; name=\"key\"\r\n\r\nn" },
         { "slow_signed_uploads", put + "\r\nn" },
     };
+    const auto servedFigures = [&plain](const QByteArray& name, const QPair<double, QList<qint64>>& served, int lost) {
+        figure("requests_per_second_with_" + name, served.first, "requests/s");
+        figure("latency_p99_with_" + name, percentile(served.second, 0.99), "ms");
+        figure("longest_wait_with_" + name, served.second.isEmpty() ? 0 : served.second.last() / 1000.0, "ms");
+        figure("unanswered_with_" + name, lost, "requests");
+        figure("requests_per_second_ratio_with_" + name, served.first / qMax(0.001, plain.first), "x");
+    };
     for (const auto& trickle : trickles) {
         int connections = 0;
         int lost = 0;
         auto slowBodies = bareLfBodies(server.port(), 64, &connections, trickle.second);
         const auto served = readObjects(token, key, 16, 1000000, &wrong, 10, &lost);
         slowBodies.reset();
-        const QByteArray name = trickle.first;
-        figure("connections_of_" + name, connections, "connections");
-        figure("requests_per_second_with_" + name, served.first, "requests/s");
-        figure("latency_p99_with_" + name, percentile(served.second, 0.99), "ms");
-        figure("longest_wait_with_" + name, served.second.isEmpty() ? 0 : served.second.last() / 1000.0, "ms");
-        figure("unanswered_with_" + name, lost, "requests");
-        figure("requests_per_second_ratio_with_" + name, served.first / qMax(0.001, plain.first), "x");
+        figure(QByteArray("connections_of_") + trickle.first, connections, "connections");
+        servedFigures(trickle.first, served, lost);
+    }
+    // The same while one account uploads whole large objects from many
+    // addresses: the gate reads them for everyone in turns.
+    {
+        std::atomic<bool> stop { false };
+        int stored = 0;
+        std::thread uploads([&]() { stored = wholeUploads(server.port(), token, stop); });
+        int lost = 0;
+        const auto served = readObjects(token, key, 16, 1000000, &wrong, 10, &lost);
+        stop = true;
+        uploads.join();
+        figure("whole_uploads_of_16_MiB_from_32_addresses", stored, "uploads");
+        servedFigures("whole_uploads", served, lost);
     }
     server.stop();
 
