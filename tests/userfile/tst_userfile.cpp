@@ -338,8 +338,7 @@ private slots:
         QVERIFY(UserFile::writePieces(path, once("abc"), UserFile::NoOptions, { 4, third.stamp }).keptStale);
         QCOMPARE(fileBytes(path), QByteArray("Y123abc"));
 
-        // Expected to replace a file that changed: nothing is written; the
-        // digest is that of the bytes written.
+        // Expected to replace a file that changed: nothing is written. The digest is the bytes'.
         rewriteTimeBack("Z");
         QVERIFY(UserFile::write(path, "new", UserFile::NoOptions, third.stamp).replacedChanged);
         QCOMPARE(fileBytes(path), QByteArray("Z123abc"));
