@@ -778,12 +778,7 @@ private slots:
         if (how == QLatin1String("during"))
             DocumentSaver::setRenameHook([&](const QString&) { DocumentSaver::setRenameHook(nullptr); change(); });
         else if (hooked)
-            UserFile::setRenameHook([&](const QString& written) {
-                if (written == path) {
-                    UserFile::setRenameHook(nullptr);
-                    change();
-                }
-            });
+            UserFile::setRenameHook([&](const QString& written) { if (written == path) { UserFile::setRenameHook(nullptr); change(); } });
         else
             change();
         const QByteArray outside = hooked ? mine + theirs : readAll(path);

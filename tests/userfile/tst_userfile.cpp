@@ -330,8 +330,7 @@ private slots:
             QFile file(path);
             QVERIFY(file.open(QIODevice::ReadWrite) && file.write(bytes) == bytes.size());
             file.close();
-            const struct timespec times[2] = { { 0, UTIME_OMIT },
-                { time_t(third.stamp.modified / 1000000000), long(third.stamp.modified % 1000000000) } };
+            const struct timespec times[2] = { { 0, UTIME_OMIT }, { time_t(third.stamp.modified / 1000000000), long(third.stamp.modified % 1000000000) } };
             QVERIFY(::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0) == 0);
         };
         rewriteTimeBack("Y");

@@ -634,8 +634,7 @@ TestCase {
             tryVerify(function() { return fixture.read(url).indexOf("第6行\n") > 0 && !page.loading && !page.isModified }, 5000)
             savedAsShown(5000)
             var lines = fixture.read(url).replace(/^\u3000+/mg, "").split("\n")
-            for (var n = 1; n <= 6; ++n)
-                verify(lines.indexOf("另一个程序的第" + n + "行") > 0, n)
+            for (var n = 1; n <= 6; ++n) verify(lines.indexOf("另一个程序的第" + n + "行") > 0, n)
             return
         }
         if (data.how === "remade") {
