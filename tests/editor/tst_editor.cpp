@@ -128,8 +128,7 @@ public:
     {
         return QProcess::execute(QStringLiteral("sh"), { QStringLiteral("-c"), command, QStringLiteral("sh"), QUrl(url).toLocalFile() }) == 0;
     }
-    // This process an ordinary user, every thread of it (root reads any
-    // folder), and back.
+    // This process, every thread of it, an ordinary user (root reads any folder), and back.
     Q_INVOKABLE bool asNobody(bool nobody) const
     {
         if (::getuid() != 0)

@@ -330,16 +330,14 @@ private slots:
             QFile file(path);
             QVERIFY(file.open(QIODevice::ReadWrite) && file.write(bytes) == bytes.size());
             file.close();
-            const struct timespec times[2] = { { 0, UTIME_OMIT },
-                { time_t(third.stamp.modified / 1000000000), long(third.stamp.modified % 1000000000) } };
+            const struct timespec times[2] = { { 0, UTIME_OMIT }, { time_t(third.stamp.modified / 1000000000), long(third.stamp.modified % 1000000000) } };
             QVERIFY(::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0) == 0);
         };
         rewriteTimeBack("Y");
         QVERIFY(UserFile::writePieces(path, once("abc"), UserFile::NoOptions, { 4, third.stamp }).keptStale);
         QCOMPARE(fileBytes(path), QByteArray("Y123abc"));
 
-        // Expected to replace a file that changed: nothing is written; the
-        // digest is that of the bytes written.
+        // Expected to replace a file that changed: nothing is written. The digest is the bytes'.
         rewriteTimeBack("Z");
         QVERIFY(UserFile::write(path, "new", UserFile::NoOptions, third.stamp).replacedChanged);
         QCOMPARE(fileBytes(path), QByteArray("Z123abc"));

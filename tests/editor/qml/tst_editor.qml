@@ -161,15 +161,13 @@ TestCase {
         function row(tag, bytes) { return { tag: tag, bytes: bytes(""), saved: bytes("xy") } }
         var lines = "\n山河远阔，人间烟火。\n第三行\n"
         var gbk = hex("第一行" + lines, "GBK")
-        // 250 LF, 100 CR LF and 50 CR lines, as files put together from
-        // several machines have them.
+        // 250 LF, 100 CR LF and 50 CR lines, as from several machines.
         var mixed = ""
         for (var i = 1; i < 400; ++i)
             mixed += "第" + i + "行" + ["\n", "\n", "\r\n", "\n", "\r", "\n", "\r\n", "\n"][i % 8]
         return [
             row("mixed line ends", x => hex("第一行" + x + "\r\n" + mixed)),
-            { tag: "mixed line ends, typed at the very end", bytes: hex("第一行\r\n" + mixed), end: "Qz",
-              saved: hex("第一行\r\n" + mixed + "Qz") },
+            { tag: "mixed line ends, typed at the very end", bytes: hex("第一行\r\n" + mixed), end: "Qz", saved: hex("第一行\r\n" + mixed + "Qz") },
             row("utf-8", x => hex("第一行" + x + lines)),
             row("utf-8, a stray byte", x => hex("第一") + "ff" + hex("行" + x + lines)),
             row("utf-8, a stray byte ending the line", x => hex("第一行") + "ff" + hex(x + lines)),
@@ -379,13 +377,11 @@ TestCase {
         verify(fixture.removeFolderOf(url))
         tryCompare(page, "deleted", true, 3000)
         verify(tabs.tabTitle(page).indexOf(" (已删除)") > 0)
-        // The question says where the text is kept; No keeps the tab, Yes
-        // closes it.
+        // The question says where the text is kept; No keeps the tab, Yes closes it.
         for (var answer = 0; answer < 2; ++answer) {
             mainWindow.closeDocument()
             var question = findChild(tabs, "closeDeletedQuestion")
-            verify(question, "question")
-            tryVerify(function() { return question.opened })
+            tryVerify(function() { return question && question.opened }, 5000, "question")
             var kept = question.text.substring(question.text.indexOf("：") + 1, question.text.indexOf("\n"))
             compare(fixture.readPath(kept), page.document.allText)
             mouseClick(findChild(question.contentItem, answer === 0 ? "sheetCancelButton" : "sheetOkButton"))
@@ -594,12 +590,13 @@ TestCase {
         page.document.gotoEnd()
         typeText("mine")
         var folder = "\"$(dirname \"$1\")\""
+        function savedAsShown(ms) { tryVerify(function() { return fixture.read(url) === page.document.allText }, ms || 3000) }
         if (data.how === "touch" || data.how === "same") {
             // No change: no reload, no copy, the text and the save go on.
             verify(fixture.sh(data.how === "touch" ? "touch \"$1\"" : "cp -p \"$1\" \"$1.new\" && mv \"$1.new\" \"$1\"", url))
             wait(300)
             keyClick(Qt.Key_Return)
-            tryVerify(function() { return fixture.read(url) === page.document.allText }, 3000)
+            savedAsShown()
             verify(page.document.allText.indexOf(fixture.book(20) + "mine\n") === 0)
             compare(noticeWith("其他程序修改"), "")
             return
@@ -626,24 +623,18 @@ TestCase {
             }
             verify(fixture.read(url).indexOf("mine") < 0)
             keyClick(Qt.Key_Return)
-            tryVerify(function() { return fixture.read(url) === page.document.allText }, 3000)
+            savedAsShown()
             return
         }
         if (data.how === "appending") {
-            // Another program appends 6 lines; they stay whole (the writer's
-            // indentation aside) in the file and the editor.
+            // Another program's 6 lines stay whole (indentation aside) in the file and the editor.
             findChild(page, "saveTimer").interval = 50
             verify(fixture.sh("for i in 1 2 3 4 5 6; do sleep 0.2; echo 另一个程序的第$i行 >>\"$1\"; done &", url))
-            for (var k = 0; k < 8; ++k) {
-                typeText("word" + k)
-                keyClick(Qt.Key_Return)
-                wait(150)
-            }
+            for (var k = 0; k < 8; ++k, wait(150)) { typeText("word" + k); keyClick(Qt.Key_Return) }
             tryVerify(function() { return fixture.read(url).indexOf("第6行\n") > 0 && !page.loading && !page.isModified }, 5000)
-            tryVerify(function() { return fixture.read(url) === page.document.allText }, 5000)
+            savedAsShown(5000)
             var lines = fixture.read(url).replace(/^\u3000+/mg, "").split("\n")
-            for (var n = 1; n <= 6; ++n)
-                verify(lines.indexOf("另一个程序的第" + n + "行") > 0, n)
+            for (var n = 1; n <= 6; ++n) verify(lines.indexOf("另一个程序的第" + n + "行") > 0, n)
             return
         }
         if (data.how === "remade") {
