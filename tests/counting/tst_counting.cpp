@@ -758,7 +758,6 @@ private slots:
         CountHandler* handler = openBook(page, QStringLiteral("第1章 甲\u2029乙丙 ab\n第2章 丁"));
         QVERIFY(handler);
         WordsTypeClass* counts = data::instance()->wordCountModel()->countClass(handler->fileName());
-        // As before the bytes were kept: the separator a line break.
         const QString text = documentLines(*page.document->property("allTextDocument").value<QTextDocument*>()).join('\n');
         const QString kept = QStringLiteral("\xdce2\xdc80\xdca9");
         QVERIFY(text.contains(kept));

@@ -263,12 +263,9 @@ private slots:
         return window;
     }
 
-    // Alt and the File menu's letter as X delivers it: the layout's key and
-    // text with the physical key's scan code, which X also offers to
-    // shortcuts as the first layout's Latin key (Alt+Ф as Alt+A, the
-    // select-chapter key). With a chapter in front it opens the File menu
-    // and selects nothing; the Enter after it runs the menu's first entry
-    // and the chapter stays as it was. The shell_x run sends these under X.
+    // Alt and the File menu's letter as X delivers it (layout key and text, physical scan code, which X also
+    // offers to shortcuts as the first layout's Latin key: Alt+Ф as Alt+A, select chapter) opens the File menu
+    // over a chapter and selects nothing; Enter runs its first entry, the chapter unchanged. shell_x runs it under X.
     void menuLetterOpensItsMenu_data()
     {
         QTest::addColumn<QString>("language");
@@ -310,8 +307,7 @@ private slots:
         window->close();
     }
 
-    // In every language, under either shipped scheme, each menu has a
-    // letter of its own and none is a key of the scheme.
+    // In every language, under either shipped scheme, each menu has a letter of its own and none is a scheme key.
     void menuLettersAreNoSchemeKey_data()
     {
         QTest::addColumn<QString>("language");
@@ -857,8 +853,7 @@ int main(int argc, char** argv)
     // The tests close main windows; the run must outlive them.
     app.setQuitOnLastWindowClosed(false);
 
-    // "--startup <function>": only that start-up check (the shell_x run
-    // under X, with the platform's own key handling).
+    // "--startup <function>": only that start-up check (shell_x, under X with the platform's own key handling).
     if (argc > 2 && qstrcmp(argv[1], "--startup") == 0) {
         TestShellStartup startup;
         argv[1] = argv[0];
