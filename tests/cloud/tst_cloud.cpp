@@ -861,11 +861,9 @@ private slots:
         QCOMPARE(m_disk->cloudTips(), QStringLiteral("有冲突文件待处理"));
     }
 
-    // Credentials revoked after the sync fetched them, by another client's
-    // password change or the administrator's (an upload meets them: reads
-    // may pass a while longer). The same password gets new ones; another
-    // signs the writer out saying why, keeps no password and uploads
-    // nothing, until the new password signs in.
+    // Credentials revoked after the sync fetched them (an upload meets them first): the same
+    // password gets new ones; another signs the writer out saying why, keeps no password and
+    // uploads nothing until the new password signs in.
     void revokedCredential_data()
     {
         QTest::addColumn<QString>("account");

@@ -1377,8 +1377,7 @@ private slots:
         const QString empty = QString::fromUtf8("文档中的空段落远多于有文字的段落，已停止读取。");
         const QString markup = QString::fromUtf8("文档解压后的内容远多于其中的文字，已停止读取。");
         const QByteArray text = "<w:p><w:r><w:t>x</w:t></w:r></w:p>";
-        QTest::newRow("bare at the paragraph limit") << docx(bare.repeated(2000000)) << 20000
-                                                     << QString::fromUtf8("文档段落过多：超过 20000 段，已停止读取。") << 20001;
+        QTest::newRow("bare at the paragraph limit") << docx(bare.repeated(2000000)) << 20000 << QString::fromUtf8("文档段落过多：超过 20000 段，已停止读取。") << 20001;
         QTest::newRow("4 MiB of bare ones") << docx(bare.repeated(699050)) << 1000000 << empty << 32769;
         const QByteArray blank = "<w:p><w:pPr><w:pStyle w:val=\"Normal\"/><w:spacing w:before=\"0\" w:after=\"0\" w:line=\"240\" "
                                  "w:lineRule=\"auto\"/><w:rPr><w:rFonts w:hint=\"eastAsia\"/></w:rPr></w:pPr></w:p>";
@@ -1387,21 +1386,17 @@ private slots:
         QTest::newRow("32 769 bare, then text") << docx(bare.repeated(32769) + text) << 1000000 << empty << 32769;
         QTest::newRow("a blank line after each of 100 000") << docx((text + bare).repeated(100000)) << 1000000 << QString() << 200000;
         QTest::newRow("four after each of 20 000") << docx((text + bare.repeated(4)).repeated(20000)) << 1000000 << QString() << 100000;
-        QTest::newRow("an empty table of 500 by 24")
-            << docx(text + "<w:tbl>" + ("<w:tr>" + QByteArray("<w:tc><w:tcPr><w:tcW w:w=\"401\" w:type=\"dxa\"/></w:tcPr><w:p/></w:tc>").repeated(24)
-                                        + "</w:tr>").repeated(500) + "</w:tbl>" + text)
-            << 1000000 << QString() << 12002;
+        const QByteArray row = "<w:tr>" + QByteArray("<w:tc><w:tcPr><w:tcW w:w=\"401\" w:type=\"dxa\"/></w:tcPr><w:p/></w:tc>").repeated(24) + "</w:tr>";
+        QTest::newRow("an empty table of 500 by 24") << docx(text + "<w:tbl>" + row.repeated(500) + "</w:tbl>" + text) << 1000000 << QString() << 12002;
         // Each paragraph of 4 KiB gains 2 KiB of markup on what its character
         // and its end justify, so the 4 MiB allowance lasts 2 048 of them.
         const QByteArray heavy = "<w:p><w:r><w:rPr><w:rFonts w:ascii=\"" + QByteArray(4096 - 71, 'f') + "\"/></w:rPr><w:t>x</w:t></w:r></w:p>";
         QTest::newRow("runs of 4 KiB for each character") << docx(heavy.repeated(4096)) << 1000000 << markup << 2048;
         const QByteArray record = "<text:changed-region text:id=\"c\"><text:insertion><office:change-info><dc:creator>Ann</dc:creator>"
                                   "<dc:date>2024-01-01T10:00:00</dc:date></office:change-info></text:insertion></text:changed-region>";
-        QTest::newRow("80 MiB of change records")
-            << makeZip({{QStringLiteral("mimetype"), "application/vnd.oasis.opendocument.text"},
-                        {QStringLiteral("content.xml"), fodt(QByteArray(), "<text:tracked-changes>" + record.repeated(80 * 1024 * 1024 / record.size())
-                                                                        + "</text:tracked-changes><text:p>x</text:p>")}})
-            << 1000000 << markup << 1;
+        const QByteArray changes = "<text:tracked-changes>" + record.repeated(80 * 1024 * 1024 / record.size()) + "</text:tracked-changes><text:p>x</text:p>";
+        QTest::newRow("80 MiB of change records") << makeZip({{QStringLiteral("mimetype"), "application/vnd.oasis.opendocument.text"},
+                                                              {QStringLiteral("content.xml"), fodt(QByteArray(), changes)}}) << 1000000 << markup << 1;
     }
 
     void packageFlood()
@@ -1809,12 +1804,9 @@ private slots:
     // ODT, as files of their own in an ODT) and footnotes reads with the
     // paragraphs LibreOffice's own text export has, picture bytes nowhere:
     // a footnote's body stays in its sentence (LibreOffice's text leaves it
-    // out), without splitting it. So do, read whole, a novel of 1.5 M
-    // characters with 24 000 tracked changes (LibreOffice writes their
-    // records before the first paragraph), a table of 500 rows by 24
-    // one-figure cells with borders and the text after it, and (as it
-    // stands) a DOCX with a run of formatting for every character and line
-    // ends inside its text, as PDF converters write.
+    // out), without splitting it. So do, read whole, the large documents of
+    // the later rows: tracked changes (their records ahead of the text), a
+    // bordered table, and a run for every character as PDF converters write.
     void libreOfficePicturesAndNotes_data()
     {
         QTest::addColumn<QString>("type");

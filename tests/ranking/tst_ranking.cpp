@@ -101,13 +101,14 @@ private:
             return QList<QVariant>();
         return spy.takeFirst();
     }
-    // Signed in again against another server address: the credentials of
-    // the old one go.
-    static void signInAt(const QByteArray& server)
+    // Signed in again against another server address (the old one's credentials go), and
+    // back at the old address when the guard returned goes.
+    static auto signedInAt(const QByteArray& server)
     {
-        qputenv("PENLARK_SERVER", server);
-        user()->setLogined(false);
-        user()->setLogined(true);
+        const auto at = [](const QByteArray& address) { qputenv("PENLARK_SERVER", address); user()->setLogined(false); user()->setLogined(true); };
+        const QByteArray was = qgetenv("PENLARK_SERVER");
+        at(server);
+        return qScopeGuard([at, was] { at(was); });
     }
     static bool answer(BoolReply* reply) { return wait(reply, &BoolReply::finished).value(0).toBool(); }
     static QList<UserDayData> rows(UserDayDataListReply* reply)
@@ -1174,10 +1175,8 @@ private slots:
         QVERIFY(ok.toBool());
         QCOMPARE(global::instance()->settings()->roomPassword(QStringLiteral("Secret")), function::md5(QStringLiteral("pw")));
 
-        // Entering the open room from the keyboard, as the shell's key for
-        // the page leaves it on its first control: two Tabs reach the hall,
-        // Down walks it, Enter enters. The room and its ranking show;
-        // leaving clears the setting.
+        // From the page's first control, where the shell's key leaves it, two Tabs reach the
+        // hall, Down walks it, Enter enters the open room; leaving clears the setting.
         p.window.show();
         p.window.requestActivate();
         QVERIFY(QTest::qWaitForWindowActive(&p.window));
@@ -1250,11 +1249,10 @@ private slots:
         QCOMPARE(page.room->roomName(), QStringLiteral("Secret"));
     }
 
-    // One member's record behind a peer at the socket that trickles, stalls,
-    // cuts it short or fails: the others and the simulated writer show while
-    // it is under way, its row
-    // is marked unavailable (last, in the page too), a changed record shows
-    // at the next refresh, and once the peer heals the member is ranked.
+    // One member's record behind a peer at the socket that trickles, stalls, cuts it short or
+    // fails: the others and the simulated writer show meanwhile, its row is marked unavailable
+    // (last, in the page too), a changed record shows at the next refresh, and once the peer
+    // heals the member is ranked.
     void slowMemberCostsOnlyItsRow_data()
     {
         QTest::addColumn<int>("stepMs");
@@ -1288,9 +1286,7 @@ private slots:
         TrickleProxy proxy(m_server.port());
         QVERIFY(proxy.listen());
         proxy.setSlowPath("slow.user.xml", stepMs);
-        const QByteArray address = qgetenv("PENLARK_SERVER");
-        const auto restore = qScopeGuard([&] { signInAt(address); });
-        signInAt(proxy.url().toUtf8());
+        const auto restore = signedInAt(proxy.url().toUtf8());
         Page page;
         page.window.show();
         const auto shown = [&page]() {
@@ -1323,10 +1319,8 @@ private slots:
         m_server.clearFaults();
         page.room->refreshTimer()->start(0);
         QTRY_COMPARE_WITH_TIMEOUT(shown(), QStringLiteral("bob:900 slow:700 kit:400 eve:300"), 3000);
-        // The refresh before, given up by its deadline at the latest, changes
-        // nothing when it lands late.
-        QTest::qWait(qMax<qint64>(0, (stepMs ? RoomDownloads::pace(RankingXml::MaxRecordSize).deadlineMs : 0) + 1000
-                                       - sinceRefresh.elapsed()));
+        // The refresh before, given up by its deadline at the latest, changes nothing landing late.
+        QTest::qWait(qMax<qint64>(0, (stepMs ? RoomDownloads::pace(RankingXml::MaxRecordSize).deadlineMs : 0) + 1000 - sinceRefresh.elapsed()));
         QCOMPARE(shown(), QStringLiteral("bob:900 slow:700 kit:400 eve:300"));
     }
 
@@ -1352,9 +1346,7 @@ private slots:
         ahead.setLauncher({ QStringLiteral("faketime"), QStringLiteral("-f"), QStringLiteral("+7d") });
         QVERIFY(ahead.start());
         QVERIFY(ahead.createAccount(QStringLiteral("ann"), QStringLiteral("secret")) > 0);
-        const QByteArray address = qgetenv("PENLARK_SERVER");
-        const auto restore = qScopeGuard([&] { signInAt(address); });
-        signInAt(ahead.url().toUtf8());
+        const auto restore = signedInAt(ahead.url().toUtf8());
         // Either day when the test runs across midnight.
         const QDateTime started = QDateTime::currentDateTime();
         const auto named = [started](const QString& text) {
