@@ -63,25 +63,8 @@ QString FileNameCodec::convertToUnicode(const char* in, int length, ConverterSta
     QString out;
     out.reserve(length);
     const uchar* p = reinterpret_cast<const uchar*>(in);
-    const uchar* const end = p + length;
-    while (p < end) {
-        const int n = utf8Length(p, end);
-        uint c = n == 1 ? *p : n ? *p & (0x7f >> n) : 0;
-        for (int i = 1; i < n; ++i)
-            c = (c << 6) | (p[i] & 0x3f);
-        if (n == 0 || isHeld(c)) {
-            for (int i = 0; i < qMax(n, 1); ++i)
-                out += QChar(ushort(kHeldBase + *p++));
-            continue;
-        }
-        p += n;
-        if (QChar::requiresSurrogates(c)) {
-            out += QChar(QChar::highSurrogate(c));
-            out += QChar(QChar::lowSurrogate(c));
-        } else {
-            out += QChar(ushort(c));
-        }
-    }
+    appendUtf8Keeping(p, p + length, out, [](uint c) { return c >= kFirstHeld && c <= kLastHeld; },
+                      [](uchar byte) { return QChar(ushort(kHeldBase + byte)); });
     return out;
 }
 

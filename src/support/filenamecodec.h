@@ -36,4 +36,47 @@ protected:
 // one. For every reader that keeps the bytes that are not UTF-8.
 int utf8Length(const uchar* p, const uchar* end);
 
+// Appends the text of the UTF-8 bytes [p, end) to out. A byte that is no
+// part of a valid character, and each byte of a character keep(c) names,
+// goes in as hold(byte), so the bytes come back as they were. Counts the
+// valid multi-byte characters and the invalid bytes.
+struct Utf8Counts {
+    int valid = 0;
+    int invalid = 0;
+};
+template <typename Keep, typename Hold>
+Utf8Counts appendUtf8Keeping(const uchar* p, const uchar* const end, QString& out, Keep keep, Hold hold)
+{
+    Utf8Counts counts;
+    while (p < end) {
+        const int length = utf8Length(p, end);
+        if (length == 1) {
+            out += QChar(ushort(*p++));
+            continue;
+        }
+        if (length == 0) {
+            out += hold(*p++);
+            ++counts.invalid;
+            continue;
+        }
+        ++counts.valid;
+        uint c = *p & (0x7f >> length);
+        for (int i = 1; i < length; ++i)
+            c = (c << 6) | (p[i] & 0x3f);
+        if (keep(c)) {
+            for (int i = 0; i < length; ++i)
+                out += hold(*p++);
+            continue;
+        }
+        p += length;
+        if (QChar::requiresSurrogates(c)) {
+            out += QChar(QChar::highSurrogate(c));
+            out += QChar(QChar::lowSurrogate(c));
+        } else {
+            out += QChar(ushort(c));
+        }
+    }
+    return counts;
+}
+
 #endif

@@ -65,37 +65,11 @@ QString readUtf8Escaped(const QByteArray& bytes, int from, int* valid, int* inva
 {
     QString text;
     text.reserve(bytes.size() - from);
-    const uchar* p = reinterpret_cast<const uchar*>(bytes.constData()) + from;
-    const uchar* const end = reinterpret_cast<const uchar*>(bytes.constData()) + bytes.size();
-    *valid = *invalid = 0;
-    while (p < end) {
-        const int length = utf8Length(p, end);
-        if (length == 0) {
-            text += QChar(ushort(0xdc00 | *p++));
-            ++*invalid;
-            continue;
-        }
-        if (length == 1) {
-            text += QChar(ushort(*p++));
-            continue;
-        }
-        ++*valid;
-        uint c = *p & (0x7f >> length);
-        for (int i = 1; i < length; ++i)
-            c = (c << 6) | (p[i] & 0x3f);
-        if (breaksLines(c)) {
-            for (int i = 0; i < length; ++i)
-                text += QChar(ushort(0xdc00 | *p++));
-            continue;
-        }
-        p += length;
-        if (QChar::requiresSurrogates(c)) {
-            text += QChar(QChar::highSurrogate(c));
-            text += QChar(QChar::lowSurrogate(c));
-        } else {
-            text += QChar(ushort(c));
-        }
-    }
+    const uchar* const begin = reinterpret_cast<const uchar*>(bytes.constData());
+    const Utf8Counts counts = appendUtf8Keeping(begin + from, begin + bytes.size(), text, [](uint c) { return breaksLines(c); },
+                                                [](uchar byte) { return QChar(ushort(0xdc00 | byte)); });
+    *valid = counts.valid;
+    *invalid = counts.invalid;
     return text;
 }
 
